@@ -1,0 +1,107 @@
+#include "app/guiutils.h"
+
+#include "app/mainwindowhelper.h"
+#include "app/preferences.h"
+
+#include <QApplication>
+#include <QDesktopServices>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QScreen>
+#include <QUrl>
+
+namespace {
+
+// One question with the given buttons; returns the 1-based number of the button pressed, 0 when
+// the box was closed otherwise.
+int ask(const QString &text, const QStringList &buttons)
+{
+    QMessageBox box(QMessageBox::NoIcon, QApplication::translate("Global", "Clipmoor"), text);
+    QList<QAbstractButton *> added;
+    for (const QString &b : buttons)
+        added << box.addButton(b, QMessageBox::AcceptRole);
+    box.exec();
+    const int index = added.indexOf(box.clickedButton());
+    return index + 1;
+}
+
+} // namespace
+
+bool checkFileExists(const QString &path, bool offerRemoval, bool *removalChosen)
+{
+    if (QFileInfo::exists(path))
+        return true;
+    if (!offerRemoval) {
+        ask(QApplication::translate("Global", "File does not exist."),
+            {QApplication::translate("Global", "OK")});
+        return false;
+    }
+    const int answer = ask(
+        QApplication::translate("Global",
+                                "The file does not exist, want to remove it from the list?"),
+        {QApplication::translate("Global", "Delete"), QApplication::translate("Global", "Cancel")});
+    if (removalChosen)
+        *removalChosen = answer == 1;
+    return false;
+}
+
+void openLocalFile(const QString &path)
+{
+    QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+}
+
+bool checkDownloadDir()
+{
+    const QString folder = downloadDir();
+    if (folder == defaultDownloadDir() || QFileInfo::exists(folder))
+        return true;
+    ask(QApplication::translate("Global", "\"%1\" does not exist, please change the save directory")
+            .arg(folder),
+        {QApplication::translate("Global", "Go to setting")});
+    openPreferencesDialog();
+    return false;
+}
+
+void openPreferencesDialog()
+{
+    // Until the full preferences dialog exists, the setting that matters most here (where
+    // downloads go) can be changed with a folder picker.
+    const QString chosen = QFileDialog::getExistingDirectory(
+        MainWindowHelper::instance()->mainWindow(),
+        QApplication::translate("Global", "Choose the download folder"), downloadDir());
+    if (!chosen.isEmpty())
+        Preferences().setValue(kLocation_DownloadDir, chosen);
+}
+
+double screenPixelRatio()
+{
+    const QList<QScreen *> screens = QGuiApplication::screens();
+    return screens.isEmpty() ? 1.0 : screens.first()->devicePixelRatio();
+}
+
+bool isHighDpi()
+{
+    return qApp->devicePixelRatio() > 1.0;
+}
+
+QPixmap appIconPixmap(const QSize &size)
+{
+    QPixmap pixmap(QStringLiteral(":/res/appIcon_QP.png"));
+    if (!size.isValid())
+        return pixmap;
+    const double ratio = screenPixelRatio();
+    const QSize target(int(size.width() * ratio), int(size.height() * ratio));
+    return pixmap.scaled(target, Qt::KeepAspectRatioByExpanding, Qt::SmoothTransformation);
+}
+
+void setLabelPixmap(QLabel *label, const QSize &size, const QPixmap &pixmap)
+{
+    label->resize(size);
+    label->setMinimumSize(size);
+    label->setMaximumSize(size);
+    label->setScaledContents(true);
+    label->setPixmap(pixmap);
+}

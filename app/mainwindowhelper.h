@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QObject>
+#include <QPointer>
+#include <QSize>
+
+class QWidget;
+
+// The main window, the interface scale factor and the event-loop wait, for every part of the
+// interface to ask for.
+class MainWindowHelper : public QObject
+{
+    Q_OBJECT
+public:
+    static MainWindowHelper *instance();
+
+    void setMainWindow(QWidget *window) { window_ = window; }
+    QWidget *mainWindow() const { return window_; }
+
+    double scaleFactor() const { return factor; }
+    // A size multiplied by the scale factor, rounded half away from zero.
+    int scaled(int size) const;
+    QSize scaled(const QSize &size) const;
+
+    // Runs a local event loop for that long; events keep being processed.
+    static void wait(int milliseconds);
+
+    // The factor for a screen of that many logical dots per inch.
+    static double factorForDpi(double dpi);
+
+    // Centres a widget over the main window (integer halves of the differences).
+    void centreOverMainWindow(QWidget *widget) const;
+
+private:
+    MainWindowHelper();
+    QPointer<QWidget> window_;
+    double factor = 1.0;
+};

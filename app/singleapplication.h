@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QApplication>
+
+class SingleApplicationPrivate;
+
+// An application object of which only one primary instance runs per installation: a later
+// start announces itself to the primary (which emits instanceStarted) and is secondary.
+class SingleApplication : public QApplication
+{
+    Q_OBJECT
+public:
+    SingleApplication(int &argc, char **argv, bool allowSecondary = false, int options = 0,
+                      int timeout = 1000);
+    ~SingleApplication() override;
+
+    bool isPrimaryInstance() const;
+    bool isSecondaryInstance() const;
+    qint64 primaryProcessId() const;
+    qint32 instanceId() const;
+
+Q_SIGNALS:
+    void instanceStarted();
+    void receivedMessage(quint32 instanceId, const QByteArray &message);
+
+private:
+    SingleApplicationPrivate *d;
+};

@@ -1,0 +1,56 @@
+#pragma once
+
+// Child-process control: the wrapper every runner of an external program uses, the broadcast
+// that kills all children when the application quits, and the helpers that stop a running
+// download politely (interrupt first, so a recording is finalised) or by force.
+
+#include <QList>
+#include <QObject>
+#include <QProcess>
+#include <QString>
+
+class MyProcess : public QProcess
+{
+    Q_OBJECT
+public:
+    explicit MyProcess(QObject *parent = nullptr);
+
+public Q_SLOTS:
+    void onKillAll();
+};
+
+class MyProcessHelper : public QObject
+{
+    Q_OBJECT
+public:
+    static MyProcessHelper *instance();
+
+Q_SIGNALS:
+    void killAll();
+
+private:
+    MyProcessHelper() = default;
+};
+
+struct ChildProcessEntry
+{
+    quint32 pid = 0;
+    QString name; // executable file name, without folder
+};
+
+// The direct children of a process.
+QList<ChildProcessEntry> childProcesses(qint64 parentPid);
+
+// Stops the descendants of parentPid whose executable name starts with namePrefix. The polite
+// stop (force false) sends up to two interrupts over about six seconds, keeping the event loop
+// turning, then terminates. `ok` is left untouched when nothing matched.
+void killChildProcessByName(qint64 parentPid, const QString &namePrefix, bool force, bool &ok);
+
+// Terminates one process; true when the termination call succeeded.
+bool killProcess(qint64 pid);
+
+// Ends a process and all its descendants; returns without waiting.
+void forceKillTree(qint64 pid);
+
+// Keeps the computer awake while downloads run.
+void keepSystemAwake(bool on);

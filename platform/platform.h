@@ -1,0 +1,61 @@
+#pragma once
+
+// The operating-system seam. Everything Clipmoor needs from the OS beyond Qt goes through these
+// functions; this header has one implementation per platform (platform_posix.cpp here).
+
+#include <QList>
+#include <QString>
+
+namespace platform {
+
+struct ProcessEntry
+{
+    quint32 pid = 0;
+    quint32 parentPid = 0;
+    QString name; // executable file name, without folder
+};
+
+// A snapshot of every process of the system. False when no snapshot could be taken.
+bool processSnapshot(QList<ProcessEntry> *out);
+
+// True while a process with this id exists (zombies count as gone).
+bool processExists(qint64 pid);
+
+// Ends one process at once. True when the request was delivered.
+bool terminateProcess(qint64 pid);
+
+// The polite stop: what a console interrupt (Ctrl+C) is to a console program.
+bool interruptProcess(qint64 pid);
+
+// Ends the process and all its descendants at once; returns without waiting for them.
+void forceKillTree(qint64 pid);
+
+// Keeps the computer from sleeping while downloads run (on) or lets it sleep again (off).
+void keepSystemAwake(bool on);
+
+// Opens the desktop's file manager with the file selected (its folder where selecting is not
+// supported).
+void revealInFileManager(const QString &path);
+
+// Hides or shows a file or folder in the file manager. Names starting with a dot are hidden
+// anyway on this platform.
+void setHidden(const QString &path, bool hidden);
+
+// The desktop's proxy as "host:port", empty when none is configured.
+QString systemProxy();
+
+// The file name of an executable with the given base name (".exe" appended on Windows).
+QString executableName(const QString &baseName);
+
+// Lets the process with this id bring its window to the front (no-op where not needed).
+void allowSetForeground(qint64 pid);
+
+} // namespace platform
+
+namespace platform {
+
+// Ends the event loop (QCoreApplication::quit) when the session asks the process to terminate
+// (SIGTERM, SIGINT, SIGHUP here), so that shutting down takes the ordinary quit road.
+void quitOnTerminationRequest();
+
+} // namespace platform

@@ -1,0 +1,72 @@
+#include "fetch.h"
+
+#include <QEventLoop>
+#include <QNetworkAccessManager>
+#include <QNetworkProxy>
+#include <QNetworkReply>
+#include <QSslConfiguration>
+#include <QTimer>
+#include <QUrl>
+
+namespace fetch {
+
+QByteArray get(const QString &url, const QString &proxy, bool checkCertificate, int timeoutMs)
+{
+    QNetworkAccessManager manager;
+    if (!proxy.isEmpty()) {
+        const QUrl p = QUrl::fromUserInput(proxy);
+        manager.setProxy(QNetworkProxy(QNetworkProxy::HttpProxy, p.host(), quint16(p.port(8080)),
+                                       p.userName(), p.password()));
+    }
+    QNetworkRequest request{QUrl(url)};
+    request.setAttribute(QNetworkRequest::RedirectPolicyAttribute,
+                         QNetworkRequest::NoLessSafeRedirectPolicy);
+    if (!checkCertificate) {
+        QSslConfiguration ssl = request.sslConfiguration();
+        ssl.setPeerVerifyMode(QSslSocket::VerifyNone);
+        request.setSslConfiguration(ssl);
+    }
+    QNetworkReply *reply = manager.get(request);
+    QEventLoop loop;
+    QObject::connect(reply, &QNetworkReply::finished, &loop, &QEventLoop::quit);
+    QTimer::singleShot(timeoutMs, &loop, &QEventLoop::quit);
+    loop.exec();
+    QByteArray body;
+    if (reply->isFinished() && reply->error() == QNetworkReply::NoError)
+        body = reply->readAll();
+    reply->abort();
+    delete reply;
+    return body;
+}
+
+bool isLiveHls(const QString &url, const QString &proxy, bool checkCertificate)
+{
+    QString current = url;
+    for (int depth = 0; depth < 3; ++depth) {
+        const QByteArray manifest = get(current, proxy, checkCertificate);
+        if (!manifest.startsWith("#EXTM3U"))
+            return false;
+        if (!manifest.contains("#EXT-X-STREAM-INF"))
+            return !manifest.contains("#EXT-X-ENDLIST");
+        // A master playlist: look at its first variant.
+        const QList<QByteArray> lines = manifest.split('\n');
+        QString variant;
+        for (int i = 0; i < lines.size() && variant.isEmpty(); ++i) {
+            if (lines.at(i).startsWith("#EXT-X-STREAM-INF")) {
+                for (int j = i + 1; j < lines.size(); ++j) {
+                    const QByteArray candidate = lines.at(j).trimmed();
+                    if (!candidate.isEmpty() && !candidate.startsWith('#')) {
+                        variant = QString::fromUtf8(candidate);
+                        break;
+                    }
+                }
+            }
+        }
+        if (variant.isEmpty())
+            return false;
+        current = QUrl(current).resolved(QUrl(variant)).toString();
+    }
+    return false;
+}
+
+} // namespace fetch

@@ -7,6 +7,7 @@
 #include <QStandardPaths>
 
 #include <csignal>
+#include <cstdio>
 
 namespace child {
 
@@ -52,6 +53,9 @@ void installInterruptHandler()
 Result Run::exec()
 {
     Result result;
+    if (qEnvironmentVariableIsSet("VANTORO_DL_VERBOSE"))
+        std::fprintf(stderr, "vantoro-dl: running %s %s\n", qUtf8Printable(program),
+                     qUtf8Printable(arguments.join(QLatin1Char(' '))));
     QProcess process;
     process.setProgram(program);
     process.setArguments(arguments);

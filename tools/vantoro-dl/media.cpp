@@ -100,6 +100,21 @@ QStringList strings(const QJsonValue &value)
     return list;
 }
 
+// The size ffmpeg gives a picture scaled to fit the box with its aspect kept, made even.
+void fitInto(int boxW, int boxH, int *w, int *h)
+{
+    if (*w <= 0 || *h <= 0)
+        return;
+    int newW = boxW;
+    int newH = int(std::lround(double(boxW) * *h / *w));
+    if (newH > boxH) {
+        newH = boxH;
+        newW = int(std::lround(double(boxH) * *w / *h));
+    }
+    *w = newW / 2 * 2;
+    *h = newH / 2 * 2;
+}
+
 QString freeName(const QString &folder, const QString &base, const QString &suffix)
 {
     QString candidate = QDir(folder).filePath(base + '.' + suffix);
@@ -151,12 +166,15 @@ ConvertOutcome convert(const ConvertRequest &request, const std::function<void(d
                      "-progress", "pipe:1",       "-nostats",  "-i",    request.input};
 
     const bool hasVideo = !source.videoCodec.isEmpty();
+    int outWidth = 0, outHeight = 0;
     const bool hasAudio = !source.audioCodec.isEmpty();
     if (videoTarget && hasVideo) {
         args << "-map"
              << "0:v:0";
         int boxW = 0, boxH = 0;
         bool scale = false;
+        outWidth = source.width;
+        outHeight = source.height;
         if (parseSize(request.resolution, &boxW, &boxH)) {
             scale = boxW != source.width || boxH != source.height;
         } else {
@@ -170,12 +188,14 @@ ConvertOutcome convert(const ConvertRequest &request, const std::function<void(d
                  << "copy";
         } else {
             args << "-c:v" << video.value("codec").toString() << strings(video.value("args"));
-            if (scale)
+            if (scale) {
+                fitInto(boxW, boxH, &outWidth, &outHeight);
                 args << "-vf"
                      << QStringLiteral("scale=%1:%2:force_original_aspect_ratio=decrease,"
                                        "scale=trunc(iw/2)*2:trunc(ih/2)*2")
                             .arg(boxW)
                             .arg(boxH);
+            }
         }
     } else if (!hasAudio) {
         return fail(out::ConversionFailed, QStringLiteral("the input has no audio to convert"));
@@ -210,12 +230,14 @@ ConvertOutcome convert(const ConvertRequest &request, const std::function<void(d
     QElapsedTimer throttle;
     throttle.start();
     double done = 0;
+    double written = 0; // seconds of output so far
     child::Run run;
     run.program = request.ffmpeg;
     run.arguments = args;
     run.onLine = [&](const QByteArray &line) {
         if (line.startsWith("out_time_us=") || line.startsWith("out_time_ms=")) {
             const double seconds = line.mid(line.indexOf('=') + 1).toDouble() / 1e6;
+            written = qMax(written, seconds);
             if (source.duration > 0)
                 done = qBound(0.0, seconds / source.duration, 1.0);
         } else if (line == "progress=end") {

@@ -1,0 +1,85 @@
+#include "engine/playlistoperator.h"
+
+#include "app/applog.h"
+#include "app/globals.h"
+#include "app/preferences.h"
+#include "engine/myprocess.h"
+#include "engine/toolprotocol.h"
+#include "provision/dltoolmanager.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+PlaylistOperator::PlaylistOperator(QObject *parent)
+    : QObject(parent)
+{
+    Preferences prefs;
+    const int number = prefs.value(QStringLiteral("playlist_num"), 0).toInt() + 1;
+    prefs.setValue(QStringLiteral("playlist_num"), number);
+    paramFileName = QStringLiteral("playlist_%1_%2.json").arg(number).arg(randomId());
+}
+
+PlaylistOperator::~PlaylistOperator()
+{
+    if (process) {
+        process->disconnect(this);
+        process->kill();
+        process->waitForFinished(1000);
+        delete process;
+    }
+}
+
+bool PlaylistOperator::start(const QString &address)
+{
+    DlToolManager *tools = DlToolManager::instance();
+    if (process || !tools->isAvailable())
+        return false;
+    url = address;
+    process = new MyProcess(this);
+    const QString program = tools->toolPath();
+    paramPath = protocol::writePlaylistParams(url, paramFileName);
+    connect(process, &QProcess::readyRead, this, &PlaylistOperator::onReadyRead);
+    connect(process, qOverload<int, QProcess::ExitStatus>(&QProcess::finished), this,
+            &PlaylistOperator::onFinished);
+    connect(process, &QProcess::errorOccurred, this, [this](QProcess::ProcessError error) {
+        if (error == QProcess::FailedToStart)
+            onFinished(-1, QProcess::CrashExit);
+    });
+    process->start(program, {paramPath}, QIODevice::ReadWrite);
+    return true;
+}
+
+void PlaylistOperator::onReadyRead()
+{
+    // Whole lines only: a line that arrives in parts waits here until its end has come.
+    while (process && process->canReadLine())
+        handleLine(process->readLine());
+}
+
+void PlaylistOperator::handleLine(const QByteArray &line)
+{
+    const QJsonObject root = QJsonDocument::fromJson(line).object();
+    if (root.value(QStringLiteral("type")).toString() != QLatin1String("playlist"))
+        return;
+    const QJsonArray videos = root.value(QStringLiteral("msg")).toObject().value(QStringLiteral("videos")).toArray();
+    Q_EMIT operatorVideos(videos.toVariantList());
+}
+
+void PlaylistOperator::onFinished(int exitCode, QProcess::ExitStatus exitStatus)
+{
+    if (!process)
+        return;
+    writeLog(QStringLiteral("PlaylistOperatoronFinished"),
+             QStringLiteral("exit code: %1 , status:%2").arg(exitCode).arg(int(exitStatus)));
+    while (process->canReadLine())
+        handleLine(process->readLine());
+    const QByteArray rest = process->readAll();
+    if (!rest.trimmed().isEmpty())
+        handleLine(rest);
+    MyProcess *ended = process;
+    process = nullptr;
+    ended->disconnect(this);
+    ended->deleteLater();
+    Q_EMIT operatorFinished(this);
+}

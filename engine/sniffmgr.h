@@ -1,0 +1,95 @@
+#pragma once
+
+// The single owner of all download jobs: the downloading, done and private lists and the
+// address history. Runs at most maxCount jobs at once, judges each run when it ends, and keeps
+// the lists on disk.
+
+#include <QList>
+#include <QMap>
+#include <QObject>
+#include <QStringList>
+
+class SniffOperator;
+class SniffTask;
+class ThumbOperator;
+
+class SniffMgr : public QObject
+{
+    Q_OBJECT
+public:
+    // Notices the interface shows while recordings are being saved.
+    enum Notice { PauseWaitNotice, LiveSaveNotice };
+    Q_ENUM(Notice)
+
+    static SniffMgr *instance();
+    // Public for tests, which want managers of their own; the application uses instance().
+    explicit SniffMgr(QObject *parent = nullptr);
+    ~SniffMgr() override;
+
+    SniffTask *newTask(const QString &url, const QMap<QString, QString> &params);
+    void addTask(SniffTask *task, bool fromPlaylist = false);
+    void schedule();
+    void scheduleThumbnails();
+    void setMaxCount(int count);
+    int maxCount() const { return maxCountValue; }
+    void startThumbOperator(SniffTask *task);
+
+    void pauseTask(SniffTask *task, bool needDelete);
+    void pauseAll();
+    void resumeTask(SniffTask *task);
+    void resumeAll();
+
+    void deleteDownloadingTask(SniffTask *task);
+    void deleteAllDownloading();
+    void deleteDoneTask(SniffTask *task, bool deleteFile);
+    void deletePrivateTask(SniffTask *task, bool deleteFile);
+    void moveToPrivate(SniffTask *task);
+    void moveFromPrivate(SniffTask *task);
+    void setFileHidden(SniffTask *task, const QString &mode);
+
+    bool isInHistory(const QString &url) const { return history.contains(url); }
+    QStringList historyList() const { return history; }
+    bool hasActiveTask() const;
+    bool hasSavingTask() const;
+    int runningCount() const { return running.size(); }
+    QList<SniffTask *> search(const QStringList &keywords, const QList<SniffTask *> &list) const;
+    QList<SniffTask *> doneList() const { return done; }
+    QList<SniffTask *> privateList() const { return privates; }
+    QList<SniffTask *> downloadingList() const { return downloading; }
+
+    void loadAll();
+    void saveAll();
+    void loadList(QList<SniffTask *> &list, const QString &path);
+    void saveList(const QList<SniffTask *> &list, const QString &path);
+
+Q_SIGNALS:
+    void mgrDeleteDownloadingTask(SniffTask *task);
+    void mgrAddDownloadedTask(SniffTask *task);
+    // The interface shows a modal notice with this text and marks the main window busy...
+    void noticeShown(SniffMgr::Notice notice, const QString &text);
+    // ...and closes it and clears the busy mark again.
+    void noticeClosed(SniffMgr::Notice notice);
+
+public Q_SLOTS:
+    void onOperatorFinished(SniffOperator *op);
+    void onThumbOperatorFinished(ThumbOperator *op);
+
+private:
+    SniffOperator *operatorOf(SniffTask *task) const;
+    void moveToDone(SniffTask *task);
+    void finishSuccessfulRun(SniffOperator *op, SniffTask *task);
+    bool liveRecordingSavable(SniffTask *task) const;
+    void deleteTaskFiles(SniffTask *task);
+    void showNotice(Notice notice, const QString &text);
+    void closeNotice(Notice notice);
+
+    int maxCountValue = 5;
+    int maxThumbCount = 1;
+    QList<SniffTask *> downloading;
+    QList<SniffOperator *> running;
+    QList<SniffTask *> done;
+    QStringList history;
+    QList<SniffTask *> privates;
+    QList<ThumbOperator *> thumbOperators;
+    QList<Notice> shownNotices;
+};

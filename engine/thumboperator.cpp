@@ -1,0 +1,79 @@
+#include "engine/thumboperator.h"
+
+#include "engine/myprocess.h"
+#include "engine/snifftask.h"
+#include "provision/dltoolmanager.h"
+
+#include <QDebug>
+#include <QJsonDocument>
+
+ThumbOperator::ThumbOperator(SniffTask *task, const QString &paramFileName, QObject *parent)
+    : QObject(parent)
+    , taskValue(task)
+    , url(task->url)
+    , paramFileName(paramFileName)
+    , workDir(task->workDir)
+{
+}
+
+ThumbOperator::~ThumbOperator()
+{
+    if (process) {
+        process->disconnect(this);
+        process->kill();
+        process->waitForFinished(1000);
+        delete process;
+    }
+}
+
+bool ThumbOperator::start()
+{
+    DlToolManager *tools = DlToolManager::instance();
+    if (process || !tools->isAvailable())
+        return false;
+    process = new MyProcess(this);
+    const QString program = tools->toolPath();
+    paramPath = protocol::writeThumbParams(url, workDir, paramFileName);
+    connect(process, &QProcess::readyRead, this, &ThumbOperator::onReadyRead);
+    connect(process, qOverload<int, QProcess::ExitStatus>(&QProcess::finished), this,
+            &ThumbOperator::onFinished);
+    connect(process, &QProcess::errorOccurred, this, [this](QProcess::ProcessError error) {
+        if (error == QProcess::FailedToStart)
+            onFinished(-1, QProcess::CrashExit);
+    });
+    process->start(program, {paramPath}, QIODevice::ReadWrite);
+    return true;
+}
+
+void ThumbOperator::onReadyRead()
+{
+    while (process && process->canReadLine())
+        handleLine(process->readLine().trimmed());
+}
+
+void ThumbOperator::handleLine(const QByteArray &line)
+{
+    if (!taskValue)
+        return;
+    if (QJsonDocument::fromJson(line).object().value(QStringLiteral("type")).toString() ==
+        QLatin1String("sniff")) {
+        taskValue->info = line;
+        Q_EMIT taskValue->taskSniffed(taskValue);
+    }
+}
+
+void ThumbOperator::onFinished(int exitCode, QProcess::ExitStatus exitStatus)
+{
+    if (!process)
+        return;
+    qDebug() << "exit code: " << exitCode << ", status: " << exitStatus;
+    while (process->canReadLine())
+        handleLine(process->readLine().trimmed());
+    if (taskValue)
+        taskValue->thumbOperator = nullptr;
+    MyProcess *ended = process;
+    process = nullptr;
+    ended->disconnect(this);
+    ended->deleteLater();
+    Q_EMIT operatorFinished(this);
+}

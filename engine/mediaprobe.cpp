@@ -19,8 +19,8 @@ ProbedMedia probeMedia(const QString &path, int timeoutMs)
                      &QEventLoop::quit);
     QObject::connect(&process, &QProcess::errorOccurred, &loop, &QEventLoop::quit);
     QTimer::singleShot(timeoutMs, &loop, &QEventLoop::quit);
-    process.start(ffprobePath(), {"-v", "error", "-print_format", "json", "-show_format",
-                                  "-show_streams", path});
+    process.start(ffprobePath(),
+                  {"-v", "error", "-print_format", "json", "-show_format", "-show_streams", path});
     loop.exec();
     if (process.state() != QProcess::NotRunning) {
         process.kill();

@@ -62,7 +62,8 @@ void PlaylistOperator::handleLine(const QByteArray &line)
     const QJsonObject root = QJsonDocument::fromJson(line).object();
     if (root.value(QStringLiteral("type")).toString() != QLatin1String("playlist"))
         return;
-    const QJsonArray videos = root.value(QStringLiteral("msg")).toObject().value(QStringLiteral("videos")).toArray();
+    const QJsonArray videos =
+        root.value(QStringLiteral("msg")).toObject().value(QStringLiteral("videos")).toArray();
     Q_EMIT operatorVideos(videos.toVariantList());
 }
 

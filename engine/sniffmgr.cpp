@@ -234,7 +234,9 @@ void SniffMgr::pauseTask(SniffTask *task, bool needDelete)
         return;
     }
     writeLog(QStringLiteral("[SniffMgr] pauseTask"),
-             QStringLiteral("url: %1, isLive: %2").arg(task->url).arg(protocol::isLive(task->info) ? 1 : 0));
+             QStringLiteral("url: %1, isLive: %2")
+                 .arg(task->url)
+                 .arg(protocol::isLive(task->info) ? 1 : 0));
     task->hasOperator = false;
     if (SniffOperator *op = operatorOf(task)) {
         task->needDelete = needDelete;
@@ -244,9 +246,7 @@ void SniffMgr::pauseTask(SniffTask *task, bool needDelete)
                  ok ? QStringLiteral("success") : QStringLiteral("failed"));
     } else {
         writeLog(QStringLiteral("[SniffMgr] pauseTask => not find"),
-                 QStringLiteral("task: 0x%1 url: %2")
-                     .arg(quintptr(task), 0, 16)
-                     .arg(task->url));
+                 QStringLiteral("task: 0x%1 url: %2").arg(quintptr(task), 0, 16).arg(task->url));
         task->setState(SniffTask::Paused);
     }
 }
@@ -287,7 +287,8 @@ void SniffMgr::resumeAll()
 
 void SniffMgr::deleteTaskFiles(SniffTask *task)
 {
-    if (task->deleteFile && (task->state() == SniffTask::Saved || task->state() == SniffTask::Finished))
+    if (task->deleteFile &&
+        (task->state() == SniffTask::Saved || task->state() == SniffTask::Finished))
         removeFileSafely(protocol::filePath(task->info));
     removeDirSafely(task->workDir);
     removeFileSafely(task->thumbnailPath);
@@ -295,7 +296,8 @@ void SniffMgr::deleteTaskFiles(SniffTask *task)
 
 void SniffMgr::deleteDownloadingTask(SniffTask *task)
 {
-    const bool inRun = task->state() == SniffTask::Downloading || task->state() == SniffTask::Converting;
+    const bool inRun =
+        task->state() == SniffTask::Downloading || task->state() == SniffTask::Converting;
     // A job being saved (or otherwise still held by its operator) is deleted when its run ends.
     const bool held = inRun || operatorOf(task) != nullptr;
     if (inRun) {
@@ -375,7 +377,8 @@ bool SniffMgr::hasSavingTask() const
     return false;
 }
 
-QList<SniffTask *> SniffMgr::search(const QStringList &keywords, const QList<SniffTask *> &list) const
+QList<SniffTask *> SniffMgr::search(const QStringList &keywords,
+                                    const QList<SniffTask *> &list) const
 {
     if (keywords.isEmpty())
         return list;

@@ -18,7 +18,11 @@ class SniffMgr : public QObject
     Q_OBJECT
 public:
     // Notices the interface shows while recordings are being saved.
-    enum Notice { PauseWaitNotice, LiveSaveNotice };
+    enum Notice
+    {
+        PauseWaitNotice,
+        LiveSaveNotice
+    };
     Q_ENUM(Notice)
 
     static SniffMgr *instance();

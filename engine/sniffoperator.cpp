@@ -90,14 +90,17 @@ void SniffOperator::startTask()
     // A tool that cannot even start never reports "finished"; end the run all the same.
     connect(process, &QProcess::errorOccurred, this, [this](QProcess::ProcessError error) {
         if (error == QProcess::FailedToStart) {
-            writeLog(QStringLiteral("[SniffOperator] startTask"),
-                     QStringLiteral("cannot start the download tool: %1").arg(process->errorString()));
+            writeLog(
+                QStringLiteral("[SniffOperator] startTask"),
+                QStringLiteral("cannot start the download tool: %1").arg(process->errorString()));
             onFinished(-1, QProcess::CrashExit);
         }
     });
     process->start(program, {paramPath}, QIODevice::ReadWrite);
     writeLog(QStringLiteral("[SniffOperator] startTask"),
-             QStringLiteral("processId: %1, url: %2").arg(process ? process->processId() : 0).arg(taskValue->url));
+             QStringLiteral("processId: %1, url: %2")
+                 .arg(process ? process->processId() : 0)
+                 .arg(taskValue->url));
 }
 
 void SniffOperator::onReadyRead()
@@ -192,7 +195,8 @@ void SniffOperator::removeWorkDir()
 
 void SniffOperator::moveDownloadedFile()
 {
-    const QString folder = Preferences().value(kLocation_DownloadDir, defaultDownloadDir()).toString();
+    const QString folder =
+        Preferences().value(kLocation_DownloadDir, defaultDownloadDir()).toString();
     if (protocol::isLive(taskValue->info))
         moveLiveRecording(folder);
     else
@@ -203,9 +207,10 @@ bool SniffOperator::renameWithRetries(const QString &source, QString *destinatio
                                       bool freeNameEachTime, bool *renamed)
 {
     for (int attempt = 1; attempt <= moveAttempts; ++attempt) {
-        const QString free = freeNameEachTime ? uniqueFilePath(QFileInfo(*destination).fileName(),
-                                                               QFileInfo(*destination).absolutePath())
-                                              : freeDestination(*destination);
+        const QString free = freeNameEachTime
+                                 ? uniqueFilePath(QFileInfo(*destination).fileName(),
+                                                  QFileInfo(*destination).absolutePath())
+                                 : freeDestination(*destination);
         if (renamed)
             *renamed = *renamed || free != *destination;
         writeLog(QStringLiteral("[moveDownloadedFile]"),
@@ -217,7 +222,8 @@ bool SniffOperator::renameWithRetries(const QString &source, QString *destinatio
         QFile file(source);
         if (file.rename(free))
             return true;
-        writeLog(QStringLiteral("[moveDownloadedFile] Move file failed! error: %1, srcPath: %2, dstPath: %3")
+        writeLog(QStringLiteral(
+                     "[moveDownloadedFile] Move file failed! error: %1, srcPath: %2, dstPath: %3")
                      .arg(file.errorString(), source, free));
         if (attempt < moveAttempts)
             waitEventLoop(moveRetryDelayMs);
@@ -237,7 +243,8 @@ void SniffOperator::moveFinishedFile(const QString &downloadFolder)
         target += QDir::separator() + pname;
         QDir().mkpath(target);
     }
-    QString destination = QDir::cleanPath(target + QDir::separator() + QFileInfo(source).fileName());
+    QString destination =
+        QDir::cleanPath(target + QDir::separator() + QFileInfo(source).fileName());
     qDebug() << "src path: " << source << "dst path: " << destination;
 
     // The working folder holds the only copy until the move succeeds: it is kept when every
@@ -250,11 +257,12 @@ void SniffOperator::moveFinishedFile(const QString &downloadFolder)
         return;
     }
     if (!subtitle.isEmpty() && QFileInfo::exists(subtitle)) {
-        QString subtitleDestination =
-            freeDestination(QDir::cleanPath(target + QDir::separator() + QFileInfo(subtitle).fileName()));
+        QString subtitleDestination = freeDestination(
+            QDir::cleanPath(target + QDir::separator() + QFileInfo(subtitle).fileName()));
         qDebug() << "srcPathSubtitle" << subtitle << "desPathSubtitle" << subtitleDestination;
         if (QDir().rename(subtitle, subtitleDestination))
-            taskValue->finished = protocol::withMember(taskValue->finished, "subtitlePath", subtitleDestination);
+            taskValue->finished =
+                protocol::withMember(taskValue->finished, "subtitlePath", subtitleDestination);
     }
     removeWorkDir();
     taskValue->info = protocol::withMember(taskValue->info, "filepath", destination);
@@ -314,7 +322,8 @@ void SniffOperator::moveLiveRecording(const QString &downloadFolder)
         return;
     }
     if (renamed)
-        taskValue->info = protocol::withMember(taskValue->info, "title", QFileInfo(destination).completeBaseName());
+        taskValue->info = protocol::withMember(taskValue->info, "title",
+                                               QFileInfo(destination).completeBaseName());
     taskValue->info = protocol::withMember(taskValue->info, "filepath", destination);
     removeWorkDir();
     const ProbedMedia media = probeMedia(destination);

@@ -8,8 +8,8 @@
 #include "platform/platform.h"
 
 #include <QDir>
-#include <QFileInfo>
 #include <QFile>
+#include <QFileInfo>
 
 SniffTask::SniffTask(const QString &url, const QMap<QString, QString> &params, QObject *parent)
     : QObject(parent)

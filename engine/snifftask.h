@@ -16,7 +16,8 @@ class SniffTask : public QObject
 {
     Q_OBJECT
 public:
-    enum State {
+    enum State
+    {
         Waiting = 0,
         Downloading = 1,
         Paused = 2,
@@ -55,7 +56,10 @@ public:
     void saveThumbnail(const QByteArray &png);
     bool matches(const QStringList &keywords) const;
     void detachThumbOperator();
-    bool isFinal() const { return stateValue == Saved || stateValue == Finished || stateValue == Failed; }
+    bool isFinal() const
+    {
+        return stateValue == Saved || stateValue == Finished || stateValue == Failed;
+    }
 
 Q_SIGNALS:
     void taskStarted(SniffTask *task);

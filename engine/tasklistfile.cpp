@@ -68,8 +68,9 @@ QList<Record> load(const QString &path)
     const QString marker = path + ".tag";
     if (QFileInfo::exists(marker)) {
         // Reading this list crashed the last start: start without it rather than crash again.
-        writeLog(QStringLiteral("[SniffMgr]"),
-                 QStringLiteral("reading %1 did not finish last time; the list is discarded").arg(path));
+        writeLog(
+            QStringLiteral("[SniffMgr]"),
+            QStringLiteral("reading %1 did not finish last time; the list is discarded").arg(path));
         QFile::remove(marker);
         QFile::remove(path);
         return records;
@@ -87,8 +88,9 @@ QList<Record> load(const QString &path)
     for (qint32 i = 0; i < count && stream.status() == QDataStream::Ok; ++i) {
         Record record;
         if (!readRecord(stream, &record)) {
-            writeLog(QStringLiteral("[SniffMgr]"),
-                     QStringLiteral("%1 is damaged after %2 records").arg(path).arg(records.size()));
+            writeLog(
+                QStringLiteral("[SniffMgr]"),
+                QStringLiteral("%1 is damaged after %2 records").arg(path).arg(records.size()));
             break;
         }
         records << record;

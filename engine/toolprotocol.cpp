@@ -170,7 +170,8 @@ QString writeThumbParams(const QString &url, const QString &workDir, const QStri
     return path;
 }
 
-// --- Output lines ---------------------------------------------------------------------------------
+// --- Output lines
+// ---------------------------------------------------------------------------------
 
 QList<QByteArray> LineBuffer::feed(const QByteArray &bytes)
 {
@@ -202,7 +203,8 @@ QString lineType(const QByteArray &line)
     return QJsonDocument::fromJson(line).object().value("type").toString();
 }
 
-// --- Payloads ---------------------------------------------------------------------------------------
+// --- Payloads
+// ---------------------------------------------------------------------------------------
 
 QJsonObject message(const QByteArray &line)
 {
@@ -231,25 +233,64 @@ static bool truthy(const QString &text)
     return QVariant(text).toBool();
 }
 
-QString title(const QByteArray &info) { return member(info, "title"); }
-QString thumbnail(const QByteArray &info) { return member(info, "thumbnail"); }
-bool isLive(const QByteArray &info) { return truthy(member(info, "is_live")); }
-QString filePath(const QByteArray &info) { return member(info, "filepath"); }
-bool isHiddenThumb(const QByteArray &info) { return truthy(member(info, "isHiddenThumb")); }
-bool isPrivateFile(const QByteArray &info) { return truthy(member(info, "isPrivateFileFlag")); }
-QString localThumbnail(const QByteArray &info) { return member(info, "local_thumbnail"); }
+QString title(const QByteArray &info)
+{
+    return member(info, "title");
+}
+QString thumbnail(const QByteArray &info)
+{
+    return member(info, "thumbnail");
+}
+bool isLive(const QByteArray &info)
+{
+    return truthy(member(info, "is_live"));
+}
+QString filePath(const QByteArray &info)
+{
+    return member(info, "filepath");
+}
+bool isHiddenThumb(const QByteArray &info)
+{
+    return truthy(member(info, "isHiddenThumb"));
+}
+bool isPrivateFile(const QByteArray &info)
+{
+    return truthy(member(info, "isPrivateFileFlag"));
+}
+QString localThumbnail(const QByteArray &info)
+{
+    return member(info, "local_thumbnail");
+}
 
-double progress(const QByteArray &line) { return member(line, "progress").toDouble(); }
-qint64 totalSize(const QByteArray &line) { return member(line, "filesize").toLongLong(); }
-QString speed(const QByteArray &line) { return member(line, "speed"); }
+double progress(const QByteArray &line)
+{
+    return member(line, "progress").toDouble();
+}
+qint64 totalSize(const QByteArray &line)
+{
+    return member(line, "filesize").toLongLong();
+}
+QString speed(const QByteArray &line)
+{
+    return member(line, "speed");
+}
 QString remainingTime(const QByteArray &line)
 {
     return formatRemaining(member(line, "eta").toLongLong());
 }
 
-QString durationText(const QByteArray &f) { return formatDuration(member(f, "duration").toLongLong()); }
-QString sizeText(const QByteArray &f) { return formatSize(member(f, "filesize").toLongLong()); }
-QString fileType(const QByteArray &f) { return member(f, "filetype"); }
+QString durationText(const QByteArray &f)
+{
+    return formatDuration(member(f, "duration").toLongLong());
+}
+QString sizeText(const QByteArray &f)
+{
+    return formatSize(member(f, "filesize").toLongLong());
+}
+QString fileType(const QByteArray &f)
+{
+    return member(f, "filetype");
+}
 QString qualityText(const QByteArray &f)
 {
     const QString q = member(f, "quality");
@@ -260,27 +301,33 @@ QString resolutionText(const QByteArray &f)
     const QString r = member(f, "resolution");
     return r.isEmpty() ? QStringLiteral("Unknown") : r;
 }
-bool hasSubtitle(const QByteArray &f) { return !member(f, "subtitlePath").isEmpty(); }
-int returnCode(const QByteArray &f) { return member(f, "ret_code").toInt(); }
+bool hasSubtitle(const QByteArray &f)
+{
+    return !member(f, "subtitlePath").isEmpty();
+}
+int returnCode(const QByteArray &f)
+{
+    return member(f, "ret_code").toInt();
+}
 
 QByteArray synthesisedFinished(qint64 durationSeconds, const QString &fileType, qint64 bitRate,
                                qint64 size, const QString &path, int width, int height)
 {
-    const QJsonObject msg{
-        {"duration", QString::number(durationSeconds)},
-        {"filetype", fileType},
-        {"quality", bitRate > 0 ? QString::asprintf("%dKb/s", int(bitRate / 1000))
-                                : QStringLiteral("Unknown")},
-        {"filesize", QString::number(size)},
-        {"filepath", path},
-        {"resolution", QStringLiteral("%1x%2").arg(width).arg(height)},
-        {"ret_code", "0"},
-        {"subtitle", ""}};
+    const QJsonObject msg{{"duration", QString::number(durationSeconds)},
+                          {"filetype", fileType},
+                          {"quality", bitRate > 0 ? QString::asprintf("%dKb/s", int(bitRate / 1000))
+                                                  : QStringLiteral("Unknown")},
+                          {"filesize", QString::number(size)},
+                          {"filepath", path},
+                          {"resolution", QStringLiteral("%1x%2").arg(width).arg(height)},
+                          {"ret_code", "0"},
+                          {"subtitle", ""}};
     return QJsonDocument(QJsonObject{{"type", "finished"}, {"msg", msg}})
         .toJson(QJsonDocument::Compact);
 }
 
-// --- Display ----------------------------------------------------------------------------------------
+// --- Display
+// ----------------------------------------------------------------------------------------
 
 QString formatSize(qint64 bytes)
 {
@@ -312,7 +359,8 @@ QString formatRemaining(qint64 eta)
     if (eta <= 60)
         time = QString::asprintf("%lld", static_cast<long long>(eta)) + ' ' + tr("seconds");
     else if (eta <= 3600)
-        time = QString::asprintf("%lld", static_cast<long long>((eta + 59) / 60)) + ' ' + tr("minutes");
+        time = QString::asprintf("%lld", static_cast<long long>((eta + 59) / 60)) + ' ' +
+               tr("minutes");
     else
         time = QString::asprintf("%0.1f", eta / 3600.0) + ' ' + tr("hours");
     const int category = Preferences().value(QStringLiteral("language"), 0).toInt();
@@ -330,7 +378,8 @@ QString progressText(const QByteArray &line, bool withSpeedAndTime)
     const QString totalText = formatSize(total);
     if (!withSpeedAndTime)
         return QStringLiteral("%1 of %2").arg(doneText, totalText);
-    return QStringLiteral("%1 of %2 - %3, %4").arg(doneText, totalText, speed(line), remainingTime(line));
+    return QStringLiteral("%1 of %2 - %3, %4")
+        .arg(doneText, totalText, speed(line), remainingTime(line));
 }
 
 QString convertingText(const QByteArray &line)

@@ -73,9 +73,8 @@ bool hasSubtitle(const QByteArray &finished);
 int returnCode(const QByteArray &finished);
 
 // The "finished" line the application stores for a live recording it saved itself.
-QByteArray synthesisedFinished(qint64 durationSeconds, const QString &fileType,
-                               qint64 bitRate, qint64 size, const QString &path, int width,
-                               int height);
+QByteArray synthesisedFinished(qint64 durationSeconds, const QString &fileType, qint64 bitRate,
+                               qint64 size, const QString &path, int width, int height);
 
 // --- Display conversions -----------------------------------------------------------------------
 QString formatSize(qint64 bytes);

@@ -25,14 +25,17 @@ QString defaultConvertDir()
     return QDir::cleanPath(QDir::homePath() + "/" + QStringLiteral("%1/Converted").arg("Clipmoor"));
 }
 
+// An empty folder setting must never send files to the file system's root.
 QString downloadDir()
 {
-    return Preferences().value(kLocation_DownloadDir, defaultDownloadDir()).toString();
+    const QString dir = Preferences().value(kLocation_DownloadDir).toString();
+    return dir.isEmpty() ? defaultDownloadDir() : dir;
 }
 
 QString convertDir()
 {
-    return Preferences().value(kLocation_ConvertDir, defaultConvertDir()).toString();
+    const QString dir = Preferences().value(kLocation_ConvertDir).toString();
+    return dir.isEmpty() ? defaultConvertDir() : dir;
 }
 
 namespace {

@@ -128,6 +128,24 @@ private Q_SLOTS:
         QVERIFY(QFileInfo::exists(folder() + "/My List/clip.mp4"));
     }
 
+    void aFileThatCannotBeMovedStaysInItsWorkingFolder()
+    {
+        // The download folder's place is taken by a plain file, so nothing can be moved there.
+        const QString blocked = folder() + "/blocked";
+        QFile(blocked).open(QIODevice::WriteOnly);
+        Preferences().setValue(kLocation_DownloadDir, blocked);
+        SniffTask *t = mgr->newTask("fake:ok", {});
+        t->workDir = folder() + "/work";
+        mgr->addTask(t);
+        QSignalSpy added(mgr.get(), &SniffMgr::mgrAddDownloadedTask);
+        mgr->schedule();
+        QTRY_COMPARE_WITH_TIMEOUT(t->state(), int(SniffTask::Failed), 10000);
+        QTRY_COMPARE(mgr->runningCount(), 0);
+        QCOMPARE(added.count(), 0);
+        QCOMPARE(mgr->downloadingList(), QList<SniffTask *>{t});
+        QVERIFY(QFileInfo::exists(folder() + "/work/clip.mp4")); // the only copy is kept
+    }
+
     void linesSplitAcrossWritesAndJunkLines()
     {
         SniffTask *split = add("fake:split");
@@ -301,7 +319,8 @@ private Q_SLOTS:
         SniffTask *t = add("https://v/1");
         t->restoreState(SniffTask::Finished);
         mgr->saveAll();
-        QFile::copy(taskListPath(), doneListPath());
+        QFile::remove(doneListPath());
+        QVERIFY(QFile::copy(taskListPath(), doneListPath()));
         QFile marker(taskListPath() + ".tag");
         QVERIFY(marker.open(QIODevice::WriteOnly));
         marker.close();

@@ -1,0 +1,27 @@
+// Saves a download list over and over, alternating between 100 and 200 records, until killed.
+#include "app/preferences.h"
+#include "engine/snifftask.h"
+#include "engine/tasklistfile.h"
+
+#include <QCoreApplication>
+#include <QStandardPaths>
+
+#include <cstdio>
+
+int main(int argc, char **argv)
+{
+    QCoreApplication app(argc, argv);
+    QStandardPaths::setTestModeEnabled(true);
+    const QString path = QString::fromLocal8Bit(argv[1]);
+    QList<SniffTask *> small, large;
+    for (int i = 0; i < 200; ++i) {
+        auto *t = new SniffTask(QStringLiteral("https://v/%1").arg(i), {{"k", QString(200, 'x')}});
+        t->info = QByteArray(2000, 'i');
+        (i < 100 ? small : large) << t;
+    }
+    large = small + large;
+    std::printf("ready\n");
+    std::fflush(stdout);
+    for (unsigned n = 0;; ++n)
+        tasklist::save(path, n % 2 ? large : small);
+}

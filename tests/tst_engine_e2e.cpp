@@ -1,0 +1,139 @@
+// The download manager with the real download tool, yt-dlp and ffmpeg, on 127.0.0.1.
+#include "app/globals.h"
+#include "app/preferences.h"
+#include "engine/sniffmgr.h"
+#include "engine/snifftask.h"
+#include "engine/toolprotocol.h"
+#include "httpserver.h"
+#include "provision/dltoolmanager.h"
+#include "testutil.h"
+
+#include <QSignalSpy>
+#include <QTemporaryDir>
+
+#include <memory>
+
+class TestEngineEndToEnd : public QObject
+{
+    Q_OBJECT
+    QTemporaryDir www;
+    QTemporaryDir downloads;
+    std::unique_ptr<TestHttpServer> server;
+    QElapsedTimer liveClock;
+
+    static bool ffmpeg(const QStringList &args)
+    {
+        QProcess p;
+        p.start("ffmpeg", QStringList{"-hide_banner", "-loglevel", "error", "-y"} + args);
+        return p.waitForFinished(120000) && p.exitCode() == 0;
+    }
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        testutil::enterTestMode();
+        seedPreferences();
+        Preferences prefs;
+        prefs.setValue("DlToolLocation", testutil::helperPath("../bin/vantoro-dl"));
+        prefs.setValue(kLocation_DownloadDir, downloads.path());
+        prefs.setValue(kOneClickedDownloadMode, "Original Video");
+        prefs.setValue(kDownload_ReadCookie, false);
+        QVERIFY(DlToolManager::instance()->isAvailable());
+        QVERIFY(ffmpeg({"-f", "lavfi", "-i", "testsrc=size=640x360:rate=25", "-f", "lavfi", "-i",
+                        "sine", "-t", "3", "-c:v", "libx264", "-pix_fmt", "yuv420p", "-c:a", "aac",
+                        "-shortest", www.path() + "/clip.mp4"}));
+        QDir().mkpath(www.path() + "/live");
+        QVERIFY(ffmpeg({"-f",
+                        "lavfi",
+                        "-i",
+                        "testsrc=size=320x240:rate=25",
+                        "-f",
+                        "lavfi",
+                        "-i",
+                        "sine",
+                        "-t",
+                        "30",
+                        "-c:v",
+                        "libx264",
+                        "-pix_fmt",
+                        "yuv420p",
+                        "-g",
+                        "25",
+                        "-sc_threshold",
+                        "0",
+                        "-c:a",
+                        "aac",
+                        "-shortest",
+                        "-f",
+                        "hls",
+                        "-hls_time",
+                        "1",
+                        "-hls_list_size",
+                        "0",
+                        "-hls_segment_filename",
+                        www.path() + "/live/seg%03d.ts",
+                        www.path() + "/live/all.m3u8"}));
+        server = std::make_unique<TestHttpServer>(www.path());
+        server->setHandler([this](const QString &path, TestHttpServer::Response *r) {
+            if (path != "live/now.m3u8")
+                return false;
+            if (!liveClock.isValid())
+                liveClock.start();
+            const int available = 4 + int(liveClock.elapsed() / 1000);
+            const int first = qMax(0, available - 5);
+            QByteArray m =
+                "#EXTM3U\n#EXT-X-VERSION:3\n#EXT-X-TARGETDURATION:1\n#EXT-X-MEDIA-SEQUENCE:" +
+                QByteArray::number(first) + "\n";
+            for (int i = first; i < available && i < 30; ++i)
+                m += "#EXTINF:1.0,\n" +
+                     QStringLiteral("seg%1.ts\n").arg(i, 3, 10, QChar('0')).toLatin1();
+            r->body = m;
+            r->contentType = "application/vnd.apple.mpegurl";
+            return true;
+        });
+        QVERIFY(server->start());
+    }
+
+    void aPastedAddressEndsInTheDownloadFolder()
+    {
+        SniffMgr mgr;
+        SniffTask *task = mgr.newTask(server->url("clip.mp4"), {});
+        QSignalSpy added(&mgr, &SniffMgr::mgrAddDownloadedTask);
+        mgr.addTask(task);
+        mgr.schedule();
+        QTRY_COMPARE_WITH_TIMEOUT(added.count(), 1, 60000);
+        QCOMPARE(task->state(), int(SniffTask::Finished));
+        QCOMPARE(protocol::title(task->info), QString("clip"));
+        QCOMPARE(protocol::filePath(task->info), downloads.path() + "/clip.mp4");
+        QVERIFY(QFileInfo(downloads.path() + "/clip.mp4").size() > 10000);
+        QCOMPARE(protocol::resolutionText(task->finished), QString("640x360"));
+        QCOMPARE(protocol::durationText(task->finished), QString("00:03"));
+        QVERIFY(!QFileInfo::exists(task->workDir));
+    }
+
+    void aStoppedLiveRecordingIsSavedAndDescribed()
+    {
+        SniffMgr mgr;
+        SniffTask *task = mgr.newTask(server->url("live/now.m3u8"), {});
+        connect(task, &SniffTask::taskPaused, this, [task] {
+            if (protocol::isLive(task->info) && !task->needDelete)
+                task->setState(SniffTask::Saving);
+        });
+        QSignalSpy added(&mgr, &SniffMgr::mgrAddDownloadedTask);
+        mgr.addTask(task);
+        mgr.schedule();
+        QTRY_VERIFY_WITH_TIMEOUT(protocol::isLive(task->info), 30000);
+        QTest::qWait(3000); // record a few seconds
+        mgr.pauseTask(task, false);
+        QTRY_COMPARE_WITH_TIMEOUT(added.count(), 1, 30000);
+        QCOMPARE(task->state(), int(SniffTask::Saved));
+        const QString file = protocol::filePath(task->info);
+        QCOMPARE(QFileInfo(file).absolutePath(), downloads.path());
+        QCOMPARE(protocol::member(task->finished, "ret_code"), QString("0"));
+        QCOMPARE(protocol::resolutionText(task->finished), QString("320x240"));
+        QVERIFY(protocol::member(task->finished, "duration").toInt() >= 1);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestEngineEndToEnd)
+#include "tst_engine_e2e.moc"

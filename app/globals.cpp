@@ -355,9 +355,9 @@ QString randomId()
 {
     // Job folders and file names are made from these ids, and hundreds of jobs can be created
     // within one second (a pasted list). Re-seeding from the clock on every call would hand them
-    // all the same id, so the ids come from the system's random source instead; the form (the
+    // all the same id, so the ids come from Qt's securely seeded generator instead; the form (the
     // URL-safe Base64 text of 8 bytes, no padding) stays the same.
-    const quint64 value = QRandomGenerator::system()->generate64();
+    const quint64 value = QRandomGenerator::global()->generate64();
     return QString::fromLatin1(
         QByteArray(reinterpret_cast<const char *>(&value), sizeof value)
             .toBase64(QByteArray::Base64UrlEncoding | QByteArray::OmitTrailingEquals));

@@ -409,9 +409,15 @@ void SniffMgr::loadList(QList<SniffTask *> &list, const QString &path)
 {
     list.clear();
     const QList<tasklist::Record> records = tasklist::load(path);
-    const bool resume = Preferences().value(kDownload_ResumeOnStartup).toBool();
+    Preferences prefs;
+    const bool resume = prefs.value(kDownload_ResumeOnStartup).toBool();
+    // Every loaded job is numbered as a new one would be, with one write of the counter.
+    int number = prefs.value(QStringLiteral("download_num"), 0).toInt();
+    if (!records.isEmpty())
+        prefs.setValue(QStringLiteral("download_num"), number + records.size());
+    const QString tempDir = downloadTempDir(false);
     for (const tasklist::Record &r : records) {
-        SniffTask *task = newTask(r.url, r.params);
+        SniffTask *task = new SniffTask(r.url, r.params, ++number, tempDir);
         task->info = r.info;
         task->finished = r.finished;
         task->progress = r.progress;

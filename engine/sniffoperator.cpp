@@ -107,7 +107,12 @@ void SniffOperator::onReadyRead()
 {
     if (aborted || taskValue->needDelete || !process)
         return;
-    for (const QByteArray &line : lines.feed(process->readAll()))
+    handleOutput(process->readAll());
+}
+
+void SniffOperator::handleOutput(const QByteArray &bytes)
+{
+    for (const QByteArray &line : lines.feed(bytes))
         handleLine(line);
 }
 
@@ -145,8 +150,7 @@ void SniffOperator::onFinished(int exitCode, QProcess::ExitStatus exitStatus)
     writeLog(QStringLiteral("SniffOperator::onFinished:"),
              QStringLiteral("exit code: %1 , status: %2").arg(exitCode).arg(int(exitStatus)));
     if (!aborted && !taskValue->needDelete) {
-        for (const QByteArray &line : lines.feed(process->readAll()))
-            handleLine(line);
+        handleOutput(process->readAll());
         for (const QByteArray &line : lines.finish())
             handleLine(line);
     }

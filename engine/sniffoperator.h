@@ -25,6 +25,8 @@ public:
     void removeWorkDir();
     SniffTask *task() const { return taskValue; }
     bool isRunning() const { return process != nullptr; }
+    // Handles a chunk of the tool's output as it arrives.
+    void handleOutput(const QByteArray &bytes);
 
     // Between attempts to move a file that cannot be moved yet.
     static int moveRetryDelayMs;

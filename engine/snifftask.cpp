@@ -22,6 +22,15 @@ SniffTask::SniffTask(const QString &url, const QMap<QString, QString> &params, Q
     workDir = downloadTempDir(false) + QString::number(number) + QLatin1Char('_') + randomId();
 }
 
+SniffTask::SniffTask(const QString &url, const QMap<QString, QString> &params, int number,
+                     const QString &tempDir, QObject *parent)
+    : QObject(parent)
+    , url(url)
+    , workDir(tempDir + QString::number(number) + QLatin1Char('_') + randomId())
+    , params(params)
+{
+}
+
 SniffTask::SniffTask(const SniffTask &other, QObject *parent)
     : QObject(parent)
     , url(other.url)

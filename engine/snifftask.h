@@ -31,6 +31,10 @@ public:
 
     // A new job: advances "download_num" and gets a fresh working folder.
     SniffTask(const QString &url, const QMap<QString, QString> &params, QObject *parent = nullptr);
+    // A new job numbered by the caller, which advances "download_num" itself (loading a list
+    // numbers thousands of jobs with one write of the counter).
+    SniffTask(const QString &url, const QMap<QString, QString> &params, int number,
+              const QString &tempDir, QObject *parent = nullptr);
     // A copy of every field but the converting payload and the run flags; not a new job.
     SniffTask(const SniffTask &other, QObject *parent = nullptr);
 

@@ -1,0 +1,120 @@
+// Engine figures: saving and loading 10,000 finished downloads, handling 100,000 progress lines,
+// and the memory one download job takes. Runs against throw-away data (QStandardPaths' test
+// mode in a temporary home).
+#include "app/globals.h"
+#include "app/preferences.h"
+#include "engine/sniffmgr.h"
+#include "engine/sniffoperator.h"
+#include "engine/snifftask.h"
+#include "engine/tasklistfile.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+
+#include <cstdio>
+
+namespace {
+
+long residentKb()
+{
+    QFile statm("/proc/self/statm");
+    statm.open(QIODevice::ReadOnly);
+    const QList<QByteArray> fields = statm.readAll().split(' ');
+    return fields.value(1).toLong() * 4; // pages of 4 KiB
+}
+
+void fill(SniffTask *t, int i)
+{
+    t->info =
+        QStringLiteral(
+            "{\"type\":\"sniff\",\"msg\":{\"title\":\"A fairly typical video title number %1\","
+            "\"thumbnail\":\"https://i.example.com/vi/abcdefghijk/hqdefault.jpg\","
+            "\"is_live\":\"false\",\"filepath\":\"/home/user/Clipmoor/Download/"
+            "A fairly typical video title number %1.mp4\"}}")
+            .arg(i)
+            .toUtf8();
+    t->finished =
+        "{\"type\":\"finished\",\"msg\":{\"ret_code\":\"0\",\"filepath\":\"/home/user/Clipmoor/"
+        "Download/clip.mp4\",\"duration\":\"213\",\"filetype\":\"MP4\",\"quality\":\"1280Kb/s\","
+        "\"filesize\":\"34078720\",\"resolution\":\"1920x1080\",\"subtitle\":\"\"}}";
+    t->progress =
+        "{\"type\":\"downloading\",\"msg\":{\"progress\":\"1.0000\",\"filesize\":\"34078720\","
+        "\"speed\":\"5.2MB/s\",\"eta\":\"0\"}}";
+    t->thumbnailPath = QStringLiteral("/home/user/Clipmoor/Download/.thumb/clip%1.png").arg(i);
+    t->restoreState(SniffTask::Finished);
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    QCoreApplication app(argc, argv);
+    QTemporaryDir home;
+    qputenv("HOME", QFile::encodeName(home.path()));
+    QStandardPaths::setTestModeEnabled(true);
+    seedPreferences();
+    const int count = 10000;
+
+    // Memory per job.
+    const long before = residentKb();
+    QList<SniffTask *> tasks;
+    for (int i = 0; i < count; ++i) {
+        auto *t =
+            new SniffTask(QStringLiteral("https://video.example.com/watch?v=%1").arg(i),
+                          {{"media_type", "video"}, {"video_quality", "1080P"}}, i, "/tmp/.temp/");
+        fill(t, i);
+        tasks << t;
+    }
+    const long after = residentKb();
+    std::printf("memory per job (payloads included): %.0f bytes\n",
+                (after - before) * 1024.0 / count);
+
+    // Saving and loading the done list.
+    const QString path = doneListPath();
+    double bestSave = 1e9, bestLoad = 1e9;
+    for (int round = 0; round < 5; ++round) {
+        QElapsedTimer t;
+        t.start();
+        tasklist::save(path, tasks);
+        bestSave = qMin(bestSave, t.nsecsElapsed() / 1e6);
+        SniffMgr mgr;
+        QList<SniffTask *> loaded;
+        t.restart();
+        mgr.loadList(loaded, path);
+        bestLoad = qMin(bestLoad, t.nsecsElapsed() / 1e6);
+        if (loaded.size() != count)
+            std::printf("loaded %d of %d!\n", int(loaded.size()), count);
+        qDeleteAll(loaded);
+    }
+    std::printf("save %d done jobs: %.1f ms (file %lld KB)\n", count, bestSave,
+                QFile(path).size() / 1024);
+    std::printf("load %d done jobs: %.1f ms\n", count, bestLoad);
+
+    // Progress lines, fed in pipe-sized chunks as the operator receives them.
+    const int lines = 100000;
+    QByteArray output;
+    for (int i = 0; i < lines; ++i)
+        output +=
+            QStringLiteral("{\"type\":\"downloading\",\"msg\":{\"progress\":\"%1\",\"filesize\":"
+                           "\"34078720\",\"speed\":\"5.2MB/s\",\"eta\":\"%2\"}}\n")
+                .arg(double(i) / lines, 0, 'f', 4)
+                .arg(lines - i)
+                .toUtf8();
+    SniffTask job(QStringLiteral("https://video.example.com/watch?v=x"), {}, 1, "/tmp/.temp/");
+    job.restoreState(SniffTask::Downloading);
+    int updates = 0;
+    QObject::connect(&job, &SniffTask::taskDownloading, [&updates] { ++updates; });
+    SniffOperator op(&job);
+    QElapsedTimer t;
+    t.start();
+    for (int at = 0; at < output.size(); at += 65536)
+        op.handleOutput(output.mid(at, 65536));
+    const double seconds = t.nsecsElapsed() / 1e9;
+    std::printf("progress lines: %d in %.1f ms = %.0f lines/s (%d updates)\n", lines,
+                seconds * 1000, lines / seconds, updates);
+    qDeleteAll(tasks);
+    return 0;
+}

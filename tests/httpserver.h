@@ -40,6 +40,11 @@ public:
     }
     void setHandler(Handler h) { handler = std::move(h); }
     int requests = 0;
+    QHash<QString, int> requestsByPath;
+    // Serving these files stops after so many bytes: the connection then stays open and silent
+    // (stall) or is cut (drop).
+    QHash<QString, qint64> stallAfter;
+    QHash<QString, qint64> dropAfter;
 
 protected:
     void incomingConnection(qintptr descriptor) override
@@ -94,6 +99,7 @@ private:
         const QList<QByteArray> request = lines.value(0).trimmed().split(' ');
         const bool headOnly = request.value(0) == "HEAD";
         const QString path = QUrl::fromPercentEncoding(request.value(1).split('?').value(0)).mid(1);
+        requestsByPath[path] += 1;
         Response custom;
         if (handler && handler(path, &custom)) {
             writeHead(socket, custom.status, custom.contentType, custom.body.size());
@@ -135,6 +141,16 @@ private:
         }
         file->seek(from);
         auto left = std::make_shared<qint64>(length);
+        const bool stall = stallAfter.contains(path);
+        const bool drop = dropAfter.contains(path);
+        if (stall || drop) {
+            const qint64 limit = stall ? stallAfter.value(path) : dropAfter.value(path);
+            const qint64 allowed = qMax<qint64>(0, limit - from);
+            if (allowed < *left) {
+                *left = allowed;
+                socket->setProperty("cut", drop ? "drop" : "stall");
+            }
+        }
         // Feed the socket as it drains, so large files never sit in memory whole.
         auto pump = [socket, file, left] {
             while (*left > 0 && socket->bytesToWrite() < 256 * 1024) {
@@ -146,8 +162,13 @@ private:
                 *left -= chunk.size();
                 socket->write(chunk);
             }
-            if (*left == 0 && socket->bytesToWrite() == 0)
-                socket->disconnectFromHost();
+            if (*left == 0 && socket->bytesToWrite() == 0) {
+                const QByteArray cut = socket->property("cut").toByteArray();
+                if (cut == "drop")
+                    socket->abort();
+                else if (cut != "stall")
+                    socket->disconnectFromHost();
+            }
         };
         connect(socket, &QTcpSocket::bytesWritten, socket, pump);
         pump();

@@ -1,0 +1,164 @@
+#include "provision/updatecheck.h"
+
+#include "app/applog.h"
+#include "app/globals.h"
+#include "app/preferences.h"
+#include "provision/curlproxy.h"
+#include "provision/fileassitant.h"
+#include "provision/zipproxy.h"
+
+#include <QDir>
+#include <QEventLoop>
+#include <QFile>
+#include <QFileInfo>
+#include <QNetworkAccessManager>
+#include <QNetworkReply>
+#include <QTimer>
+
+static void initResourcesOnce()
+{
+    Q_INIT_RESOURCE(provision);
+}
+
+void initProvisionResources()
+{
+    static const bool done = (initResourcesOnce(), true);
+    Q_UNUSED(done)
+}
+
+QString updateServer()
+{
+    QString server =
+        Preferences()
+            .value(QStringLiteral("kUpdate_Server"), QStringLiteral("https://update.clipmoor.app"))
+            .toString();
+    while (server.endsWith(QLatin1Char('/')))
+        server.chop(1);
+    return server;
+}
+
+ManifestReply fetchManifest(const QString &url, int timeoutMs)
+{
+    ManifestReply result;
+    QNetworkAccessManager manager;
+    QNetworkRequest request{QUrl(url)};
+    request.setAttribute(QNetworkRequest::RedirectPolicyAttribute,
+                         QNetworkRequest::NoLessSafeRedirectPolicy);
+    QNetworkReply *reply = manager.get(request);
+    QEventLoop loop;
+    QTimer timer;
+    timer.setSingleShot(true);
+    QObject::connect(&timer, &QTimer::timeout, &loop, &QEventLoop::quit);
+    QObject::connect(reply, &QNetworkReply::finished, &loop, &QEventLoop::quit);
+    timer.start(timeoutMs);
+    loop.exec();
+    if (!reply->isFinished()) {
+        result.timedOut = true;
+        reply->abort();
+    } else if (reply->error() != QNetworkReply::NoError) {
+        result.errorCode = int(reply->error());
+        result.errorText = reply->errorString();
+    } else {
+        result.body = reply->readAll();
+    }
+    reply->close();
+    delete reply;
+    return result;
+}
+
+ArchiveInstaller::ArchiveInstaller(const QString &tag, const QString &word, QObject *parent)
+    : QObject(parent)
+    , tag(tag)
+    , word(word)
+{
+}
+
+void ArchiveInstaller::install(const QString &archiveUrl, const QString &expectedMd5,
+                               const QString &archivePath, const QString &targetDir,
+                               const QString &requiredExecutable)
+{
+    url = archiveUrl;
+    md5 = expectedMd5;
+    zipPath = archivePath;
+    unzipDir = targetDir;
+    required = requiredExecutable;
+    writeLog(tag, QStringLiteral("download%1 begin").arg(word));
+    if (!curl) {
+        curl = new CurlProxy(this);
+        connect(curl, &CurlProxy::downloadFinished, this, &ArchiveInstaller::onDownloaded);
+        connect(curl, &CurlProxy::downloadError, this, [this] {
+            writeLog(tag, QStringLiteral("download%1 error: %2").arg(word, curl->errorText()));
+            fail(curl->errorText());
+        });
+    }
+    curl->download(url, zipPath);
+}
+
+void ArchiveInstaller::onDownloaded()
+{
+    writeLog(tag, QStringLiteral("download%1 finished").arg(word));
+    writeLog(tag, QStringLiteral("verify%1 begin").arg(word));
+    if (!hasher) {
+        hasher = new FileAssitant(this);
+        connect(hasher, &FileAssitant::hashFinised, this, &ArchiveInstaller::onHashed);
+    }
+    hasher->clearCancel();
+    hasher->hash(zipPath, FileAssitant::Md5);
+}
+
+void ArchiveInstaller::onHashed(const QString &digest)
+{
+    if (digest.compare(md5, Qt::CaseInsensitive) != 0) {
+        writeLog(tag,
+                 QStringLiteral("verify%1 failed! md5: %2, current: %3").arg(word, md5, digest));
+        fail(QStringLiteral("checksum mismatch"));
+        return;
+    }
+    writeLog(tag, QStringLiteral("verify%1 success! md5: %2").arg(word, digest));
+    writeLog(tag, QStringLiteral("unzip%1 begin").arg(word));
+    if (!zip) {
+        zip = new ZipProxy(this);
+        connect(zip, &ZipProxy::unpackFinished, this, &ArchiveInstaller::onUnpacked);
+    }
+    QDir(unzipDir + ".partial").removeRecursively();
+    zip->unpack(zipPath, unzipDir + ".partial");
+}
+
+void ArchiveInstaller::onUnpacked(int exitCode)
+{
+    const QString staging = unzipDir + ".partial";
+    writeLog(tag,
+             QStringLiteral("unzip%1 %2, exitCode: %3")
+                 .arg(word, exitCode == 0 ? QStringLiteral("success") : QStringLiteral("failed"))
+                 .arg(exitCode));
+    if (exitCode != 0) {
+        QDir(staging).removeRecursively();
+        fail(QStringLiteral("unpacking failed with code %1").arg(exitCode));
+        return;
+    }
+    if (!required.isEmpty()) {
+        const QFileInfo tool(staging + QLatin1Char('/') + required);
+        if (!tool.isFile() || tool.isSymLink() || !tool.isExecutable()) {
+            writeLog(tag, QStringLiteral("unzip%1: %2 is not an executable file in the archive")
+                              .arg(word, required));
+            QDir(staging).removeRecursively();
+            fail(QStringLiteral("the archive holds no usable %1").arg(required));
+            return;
+        }
+    }
+    if (QFileInfo::exists(unzipDir))
+        FileAssitant::remove(unzipDir);
+    if (!QDir().rename(staging, unzipDir)) {
+        QDir(staging).removeRecursively();
+        fail(QStringLiteral("cannot move the unpacked files into %1").arg(unzipDir));
+        return;
+    }
+    removeFileSafely(zipPath);
+    Q_EMIT installed(unzipDir);
+}
+
+void ArchiveInstaller::fail(const QString &reason)
+{
+    removeFileSafely(zipPath);
+    Q_EMIT failed(reason);
+}

@@ -1,0 +1,2 @@
+// Clipmoor's script for every page.
+(function () {})();

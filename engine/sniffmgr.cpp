@@ -241,8 +241,9 @@ void SniffMgr::pauseTask(SniffTask *task, bool needDelete)
     if (SniffOperator *op = operatorOf(task)) {
         task->needDelete = needDelete;
         task->setState(SniffTask::Paused);
+        const QString url = task->url; // the job may be released while the stop waits
         const bool ok = op->abortTask();
-        writeLog(QStringLiteral("[SniffMgr] pauseTask url: %1").arg(task->url),
+        writeLog(QStringLiteral("[SniffMgr] pauseTask url: %1").arg(url),
                  ok ? QStringLiteral("success") : QStringLiteral("failed"));
     } else {
         writeLog(QStringLiteral("[SniffMgr] pauseTask => not find"),

@@ -13,6 +13,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QJsonDocument>
+#include <QPointer>
 #include <QUrl>
 
 int SniffOperator::moveRetryDelayMs = 1000;
@@ -180,8 +181,13 @@ bool SniffOperator::abortTask()
     if (!live) {
         process->kill();
     } else {
+        // The polite stop turns the event loop while it waits: the run may end meanwhile, and
+        // the manager may release this operator before the wait returns.
+        QPointer<SniffOperator> self(this);
         bool ok = false;
         killChildProcessByName(pid, QStringLiteral("ffmpeg"), taskValue->needDelete, ok);
+        if (!self)
+            return ok;
         result = ok;
         if (!ok) {
             writeLog(QStringLiteral("[SniffMgr] abortTask faield, retry..."));

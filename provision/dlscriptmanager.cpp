@@ -133,24 +133,13 @@ void DlScriptManager::parseUrl(const QString &url)
     siteScriptText = QString::fromUtf8(file.readAll());
 }
 
-DlScriptManager::CheckResult DlScriptManager::check(const QString &location,
-                                                    const QString &defaultVersion)
+UpdateCheckResult DlScriptManager::check(const QString &location, const QString &defaultVersion)
 {
-    CheckResult result;
-    const ManifestReply reply = fetchManifest(updateServer() + "/vantoro-scripts/" + kManifestName);
-    if (reply.timedOut) {
-        writeLog(kTag, QStringLiteral("checkUpdate timeout"));
-        result.outcome = CheckResult::RetryNow;
+    UpdateCheckResult result;
+    if (!fetchManifestOrRetry(kTag, kManifestName,
+                              updateServer() + "/vantoro-scripts/" + kManifestName, &result))
         return result;
-    }
-    if (reply.errorCode != 0) {
-        writeLog(kTag, QStringLiteral("Check update scripts-2.0.0.json failed! error: %1(%2)")
-                           .arg(reply.errorText)
-                           .arg(reply.errorCode));
-        result.outcome = CheckResult::RetryLater;
-        return result;
-    }
-    const QJsonObject remote = QJsonDocument::fromJson(reply.body).object();
+    const QJsonObject remote = result.manifest;
     const QString remoteVersion = remote.value("version").toString();
     const QString installedPath = location + '/' + kManifestName;
     if (location.isEmpty() || !QFileInfo::exists(installedPath)) {
@@ -169,7 +158,6 @@ DlScriptManager::CheckResult DlScriptManager::check(const QString &location,
             return result;
         }
     }
-    result.manifest = remote;
     const QString archive = QFileInfo(QUrl(remote.value("url").toString()).path()).fileName();
     if (archive.isEmpty())
         return result;
@@ -178,15 +166,15 @@ DlScriptManager::CheckResult DlScriptManager::check(const QString &location,
     if (!location.isEmpty() && QFileInfo(location).isDir()) {
         QFile out(installedPath);
         if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
-            out.write(reply.body) != reply.body.size()) {
+            out.write(result.manifestBytes) != result.manifestBytes.size()) {
             writeLog(
                 kTag,
                 QStringLiteral("Can not write %1, msg: %2").arg(installedPath, out.errorString()));
-            result.outcome = CheckResult::RetryLater;
+            result.outcome = UpdateCheckResult::RetryLater;
             return result;
         }
     }
-    result.outcome = CheckResult::UpdateNeeded;
+    result.outcome = UpdateCheckResult::UpdateNeeded;
     return result;
 }
 
@@ -194,26 +182,16 @@ void DlScriptManager::startCheck()
 {
     const QString location = locationValue;
     const QString version = defaultVersion;
-    runOnPool<CheckResult>(
+    runOnPool<UpdateCheckResult>(
         this, [location, version] { return check(location, version); },
-        [this](const CheckResult &result) { onCheckDone(result); });
+        [this](const UpdateCheckResult &result) { onCheckDone(result); });
 }
 
-void DlScriptManager::onCheckDone(const CheckResult &result)
+void DlScriptManager::onCheckDone(const UpdateCheckResult &result)
 {
-    switch (result.outcome) {
-    case CheckResult::RetryNow:
-        retry(false);
+    if (!shouldInstall(
+            result, [this](bool wait) { retry(wait); }, [this] { Q_EMIT checkFinished(false); }))
         return;
-    case CheckResult::RetryLater:
-        retry(true);
-        return;
-    case CheckResult::NoUpdate:
-        Q_EMIT checkFinished(false);
-        return;
-    case CheckResult::UpdateNeeded:
-        break;
-    }
     writeLog(kTag, QStringLiteral("needUpdate"));
     Q_EMIT checkFinished(true);
     pending = result.manifest;
@@ -262,11 +240,5 @@ void DlScriptManager::onInstalled(const QString &dir)
 
 void DlScriptManager::retry(bool wait)
 {
-    if (retryCount >= kMaxRetries)
-        return;
-    writeLog(kTag, QStringLiteral("checkUpdate retry... %1").arg(retryCount + 1));
-    if (wait)
-        waitEventLoop(DlToolManager::retryWaitMs);
-    ++retryCount;
-    startCheck();
+    retrier.retry(kTag, wait, [this] { startCheck(); });
 }

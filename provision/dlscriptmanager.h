@@ -3,12 +3,12 @@
 // The page scripts of the built-in browser: the bundle that ships in the resources or a newer
 // one fetched from the update server, and which script serves an address.
 
+#include "provision/updatecheck.h"
+
 #include <QJsonArray>
 #include <QJsonObject>
 #include <QObject>
 #include <QString>
-
-class ArchiveInstaller;
 
 class DlScriptManager : public QObject
 {
@@ -27,24 +27,10 @@ public:
     QString version() const { return manifest.value(QStringLiteral("version")).toString(); }
 
     void startCheck();
-    int retries() const { return retryCount; }
-    static constexpr int kMaxRetries = 10;
+    int retries() const { return retrier.count(); }
 
     static QString baseDir();
-
-    struct CheckResult
-    {
-        enum Outcome
-        {
-            NoUpdate,
-            UpdateNeeded,
-            RetryNow,
-            RetryLater
-        } outcome = NoUpdate;
-        QJsonObject manifest;
-        QString zipPath, unzipDir;
-    };
-    static CheckResult check(const QString &location, const QString &defaultVersion);
+    static UpdateCheckResult check(const QString &location, const QString &defaultVersion);
     // True when the folder holds common.js and every script the list names. A folder with fewer
     // scripts than required is removed.
     static bool isComplete(const QString &folder, const QJsonArray &scripts);
@@ -56,7 +42,7 @@ Q_SIGNALS:
 private:
     void applyManifest(const QJsonObject &m);
     void loadCommonJs();
-    void onCheckDone(const CheckResult &result);
+    void onCheckDone(const UpdateCheckResult &result);
     void onInstalled(const QString &dir);
     void retry(bool wait);
 
@@ -69,5 +55,5 @@ private:
     QString siteScriptText;
     QString locationValue;
     ArchiveInstaller *installer = nullptr;
-    int retryCount = 0;
+    UpdateRetrier retrier;
 };

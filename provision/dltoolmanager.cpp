@@ -18,8 +18,6 @@ namespace {
 const QString kTag = QStringLiteral("[DlToolManager]");
 }
 
-int DlToolManager::retryWaitMs = 5000;
-
 DlToolManager *DlToolManager::instance()
 {
     static DlToolManager *manager = new DlToolManager;
@@ -88,23 +86,13 @@ QString DlToolManager::toolPath() const
     return defaultToolPath();
 }
 
-DlToolManager::CheckResult DlToolManager::check(const QString &location)
+UpdateCheckResult DlToolManager::check(const QString &location)
 {
-    CheckResult result;
-    const ManifestReply reply = fetchManifest(updateServer() + "/vantoro-dl/dl_config.json");
-    if (reply.timedOut) {
-        writeLog(kTag, QStringLiteral("checkUpdate timeout"));
-        result.outcome = CheckResult::RetryNow;
+    UpdateCheckResult result;
+    if (!fetchManifestOrRetry(kTag, QStringLiteral("vantoro-dl"),
+                              updateServer() + "/vantoro-dl/dl_config.json", &result))
         return result;
-    }
-    if (reply.errorCode != 0) {
-        writeLog(kTag, QStringLiteral("Check update vantoro-dl failed! error: %1(%2)")
-                           .arg(reply.errorText)
-                           .arg(reply.errorCode));
-        result.outcome = CheckResult::RetryLater;
-        return result;
-    }
-    const QJsonObject remote = QJsonDocument::fromJson(reply.body).object();
+    const QJsonObject &remote = result.manifest;
     const QString remoteVersion = remote.value("version").toString();
 
     bool needed = false;
@@ -148,45 +136,35 @@ DlToolManager::CheckResult DlToolManager::check(const QString &location)
         QStringLiteral("%1/%2").arg(managerDir(), QFileInfo(archive).completeBaseName());
     if (result.url.isEmpty() || archive.isEmpty()) {
         writeLog(kTag, QStringLiteral("the manifest has no %1 build").arg(platformKey()));
-        result.outcome = CheckResult::NoUpdate;
+        result.outcome = UpdateCheckResult::NoUpdate;
         return result;
     }
     QFile out(savedPath);
     if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
-        out.write(reply.body) != reply.body.size()) {
+        out.write(result.manifestBytes) != result.manifestBytes.size()) {
         writeLog(kTag, QStringLiteral("Can not write vantoro-dl config!"));
-        result.outcome = CheckResult::RetryLater;
+        result.outcome = UpdateCheckResult::RetryLater;
         return result;
     }
-    result.outcome = CheckResult::UpdateNeeded;
+    result.outcome = UpdateCheckResult::UpdateNeeded;
     return result;
 }
 
 void DlToolManager::startCheck()
 {
     const QString current = locationValue;
-    runOnPool<CheckResult>(
+    runOnPool<UpdateCheckResult>(
         this, [current] { return check(current); },
-        [this](const CheckResult &result) { onCheckDone(result); });
+        [this](const UpdateCheckResult &result) { onCheckDone(result); });
 }
 
-void DlToolManager::onCheckDone(const CheckResult &result)
+void DlToolManager::onCheckDone(const UpdateCheckResult &result)
 {
     if (result.useDefault)
         locationValue = defaultToolPath();
-    switch (result.outcome) {
-    case CheckResult::RetryNow:
-        retry(false);
+    if (!shouldInstall(
+            result, [this](bool wait) { retry(wait); }, [this] { Q_EMIT checkFinished(false); }))
         return;
-    case CheckResult::RetryLater:
-        retry(true);
-        return;
-    case CheckResult::NoUpdate:
-        Q_EMIT checkFinished(false);
-        return;
-    case CheckResult::UpdateNeeded:
-        break;
-    }
     writeLog(kTag + ' ', QStringLiteral("needUpdate"));
     Q_EMIT checkFinished(true);
     if (!installer) {
@@ -205,11 +183,5 @@ void DlToolManager::onCheckDone(const CheckResult &result)
 
 void DlToolManager::retry(bool wait)
 {
-    if (retryCount >= kMaxRetries)
-        return;
-    writeLog(kTag, QStringLiteral("checkUpdate retry... %1").arg(retryCount + 1));
-    if (wait)
-        waitEventLoop(retryWaitMs);
-    ++retryCount;
-    startCheck();
+    retrier.retry(kTag, wait, [this] { startCheck(); });
 }

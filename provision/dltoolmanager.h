@@ -3,10 +3,10 @@
 // Knows where the download tool is (the copy that ships beside the application, or a newer
 // build installed into the data folder) and keeps that newer build up to date.
 
+#include "provision/updatecheck.h"
+
 #include <QObject>
 #include <QString>
-
-class ArchiveInstaller;
 
 class DlToolManager : public QObject
 {
@@ -27,27 +27,11 @@ public:
 
     // Checks the update server on the thread pool and installs a newer build when there is one.
     void startCheck();
-    int retries() const { return retryCount; }
+    int retries() const { return retrier.count(); }
 
-    // The manifest's platform entry used here, and the wait before a retry.
+    // The manifest's platform entry used here.
     static QString platformKey();
-    static int retryWaitMs;
-    static constexpr int kMaxRetries = 10;
-
-    // What a check found; computed on the pool and handed back whole.
-    struct CheckResult
-    {
-        enum Outcome
-        {
-            NoUpdate,
-            UpdateNeeded,
-            RetryNow,
-            RetryLater
-        } outcome = NoUpdate;
-        bool useDefault = false; // the shipped tool is current
-        QString url, md5, zipPath, unzipDir;
-    };
-    static CheckResult check(const QString &location);
+    static UpdateCheckResult check(const QString &location);
 
 Q_SIGNALS:
     // A check ended without anything to install (or the shipped tool is current).
@@ -55,11 +39,11 @@ Q_SIGNALS:
     void updateInstalled(const QString &location);
 
 private:
-    void onCheckDone(const CheckResult &result);
+    void onCheckDone(const UpdateCheckResult &result);
     void retry(bool wait);
     void cleanOldBuilds();
 
     QString locationValue;
     ArchiveInstaller *installer = nullptr;
-    int retryCount = 0;
+    UpdateRetrier retrier;
 };

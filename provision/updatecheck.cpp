@@ -11,6 +11,7 @@
 #include <QEventLoop>
 #include <QFile>
 #include <QFileInfo>
+#include <QJsonDocument>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
 #include <QTimer>
@@ -64,6 +65,59 @@ ManifestReply fetchManifest(const QString &url, int timeoutMs)
     reply->close();
     delete reply;
     return result;
+}
+
+bool fetchManifestOrRetry(const QString &tag, const QString &what, const QString &url,
+                          UpdateCheckResult *result)
+{
+    const ManifestReply reply = fetchManifest(url);
+    if (reply.timedOut) {
+        writeLog(tag, QStringLiteral("checkUpdate timeout"));
+        result->outcome = UpdateCheckResult::RetryNow;
+        return false;
+    }
+    if (reply.errorCode != 0) {
+        writeLog(tag, QStringLiteral("Check update %1 failed! error: %2(%3)")
+                          .arg(what, reply.errorText)
+                          .arg(reply.errorCode));
+        result->outcome = UpdateCheckResult::RetryLater;
+        return false;
+    }
+    result->manifestBytes = reply.body;
+    result->manifest = QJsonDocument::fromJson(reply.body).object();
+    return true;
+}
+
+int UpdateRetrier::waitMs = 5000;
+
+void UpdateRetrier::retry(const QString &tag, bool wait, const std::function<void()> &restart)
+{
+    if (retries >= kMaxRetries)
+        return;
+    writeLog(tag, QStringLiteral("checkUpdate retry... %1").arg(retries + 1));
+    if (wait)
+        waitEventLoop(waitMs);
+    ++retries;
+    restart();
+}
+
+bool shouldInstall(const UpdateCheckResult &result, const std::function<void(bool)> &retry,
+                   const std::function<void()> &nothingToDo)
+{
+    switch (result.outcome) {
+    case UpdateCheckResult::RetryNow:
+        retry(false);
+        return false;
+    case UpdateCheckResult::RetryLater:
+        retry(true);
+        return false;
+    case UpdateCheckResult::NoUpdate:
+        nothingToDo();
+        return false;
+    case UpdateCheckResult::UpdateNeeded:
+        break;
+    }
+    return true;
 }
 
 ArchiveInstaller::ArchiveInstaller(const QString &tag, const QString &word, QObject *parent)

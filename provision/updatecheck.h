@@ -4,6 +4,7 @@
 // thread pool, and the fetch-verify-unpack road of an update archive.
 
 #include <QByteArray>
+#include <QJsonObject>
 #include <QObject>
 #include <QString>
 
@@ -29,6 +30,47 @@ struct ManifestReply
 
 // GETs the address with its own network manager and event loop; for use on a pool thread.
 ManifestReply fetchManifest(const QString &url, int timeoutMs = 10000);
+
+// What an update check found; computed on the pool and handed back whole, so that nothing is
+// shared between the pool thread and the GUI thread while it runs.
+struct UpdateCheckResult
+{
+    enum Outcome
+    {
+        NoUpdate,
+        UpdateNeeded,
+        RetryNow,
+        RetryLater
+    } outcome = NoUpdate;
+    bool useDefault = false; // the shipped copy is current
+    QJsonObject manifest;    // the remote manifest
+    QByteArray manifestBytes;
+    QString url, md5, zipPath, unzipDir;
+};
+
+// Fetches the manifest of `what` ("vantoro-dl", "scripts-2.0.0.json"). On a time-out or an
+// error it logs, sets the retry outcome and returns false.
+bool fetchManifestOrRetry(const QString &tag, const QString &what, const QString &url,
+                          UpdateCheckResult *result);
+
+// The retry road both managers share: at most kMaxRetries checks more per process life,
+// each after a wait unless the last one timed out.
+class UpdateRetrier
+{
+public:
+    static constexpr int kMaxRetries = 10;
+    static int waitMs;
+    int count() const { return retries; }
+    void retry(const QString &tag, bool wait, const std::function<void()> &restart);
+
+private:
+    int retries = 0;
+};
+
+// Acts on a check's outcome: retries, reports that nothing is to be done, or returns true when
+// the caller should install the update.
+bool shouldInstall(const UpdateCheckResult &result, const std::function<void(bool)> &retry,
+                   const std::function<void()> &nothingToDo);
 
 // Runs work on the global thread pool and hands its result to done on the context's thread,
 // unless the context is gone by then.

@@ -34,6 +34,23 @@ public:
     }
 
     bool start() { return listen(QHostAddress::LocalHost, 0); }
+
+    // A live HLS media playlist: a window of five one-second segments ("seg000.ts", ...) whose
+    // time has come, four at first and one more every second, with no end tag until `total`.
+    static QByteArray livePlaylist(qint64 elapsedMs, int total)
+    {
+        const int available = qMin(total, 4 + int(elapsedMs / 1000));
+        const int first = qMax(0, available - 5);
+        QByteArray m =
+            "#EXTM3U\n#EXT-X-VERSION:3\n#EXT-X-TARGETDURATION:1\n#EXT-X-MEDIA-SEQUENCE:" +
+            QByteArray::number(first) + "\n";
+        for (int i = first; i < available; ++i)
+            m += "#EXTINF:1.000000,\n" +
+                 QStringLiteral("seg%1.ts").arg(i, 3, 10, QChar('0')).toLatin1() + "\n";
+        if (available == total)
+            m += "#EXT-X-ENDLIST\n";
+        return m;
+    }
     QString url(const QString &path) const
     {
         return QStringLiteral("http://127.0.0.1:%1/%2").arg(serverPort()).arg(path);

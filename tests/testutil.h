@@ -46,4 +46,13 @@ inline bool waitForOutput(QProcess &process, const QByteArray &needle, QByteArra
     return true;
 }
 
+// Runs ffmpeg (quietly, overwriting) to make test media.
+inline bool runFfmpeg(const QStringList &args)
+{
+    QProcess ffmpeg;
+    ffmpeg.start(QStringLiteral("ffmpeg"),
+                 QStringList{"-hide_banner", "-loglevel", "error", "-y"} + args);
+    return ffmpeg.waitForFinished(120000) && ffmpeg.exitCode() == 0;
+}
+
 } // namespace testutil

@@ -21,13 +21,6 @@ class TestEngineEndToEnd : public QObject
     std::unique_ptr<TestHttpServer> server;
     QElapsedTimer liveClock;
 
-    static bool ffmpeg(const QStringList &args)
-    {
-        QProcess p;
-        p.start("ffmpeg", QStringList{"-hide_banner", "-loglevel", "error", "-y"} + args);
-        return p.waitForFinished(120000) && p.exitCode() == 0;
-    }
-
 private Q_SLOTS:
     void initTestCase()
     {
@@ -39,55 +32,49 @@ private Q_SLOTS:
         prefs.setValue(kOneClickedDownloadMode, "Original Video");
         prefs.setValue(kDownload_ReadCookie, false);
         QVERIFY(DlToolManager::instance()->isAvailable());
-        QVERIFY(ffmpeg({"-f", "lavfi", "-i", "testsrc=size=640x360:rate=25", "-f", "lavfi", "-i",
-                        "sine", "-t", "3", "-c:v", "libx264", "-pix_fmt", "yuv420p", "-c:a", "aac",
-                        "-shortest", www.path() + "/clip.mp4"}));
+        QVERIFY(
+            testutil::runFfmpeg({"-f", "lavfi", "-i", "testsrc=size=640x360:rate=25", "-f", "lavfi",
+                                 "-i", "sine", "-t", "3", "-c:v", "libx264", "-pix_fmt", "yuv420p",
+                                 "-c:a", "aac", "-shortest", www.path() + "/clip.mp4"}));
         QDir().mkpath(www.path() + "/live");
-        QVERIFY(ffmpeg({"-f",
-                        "lavfi",
-                        "-i",
-                        "testsrc=size=320x240:rate=25",
-                        "-f",
-                        "lavfi",
-                        "-i",
-                        "sine",
-                        "-t",
-                        "30",
-                        "-c:v",
-                        "libx264",
-                        "-pix_fmt",
-                        "yuv420p",
-                        "-g",
-                        "25",
-                        "-sc_threshold",
-                        "0",
-                        "-c:a",
-                        "aac",
-                        "-shortest",
-                        "-f",
-                        "hls",
-                        "-hls_time",
-                        "1",
-                        "-hls_list_size",
-                        "0",
-                        "-hls_segment_filename",
-                        www.path() + "/live/seg%03d.ts",
-                        www.path() + "/live/all.m3u8"}));
+        QVERIFY(testutil::runFfmpeg({"-f",
+                                     "lavfi",
+                                     "-i",
+                                     "testsrc=size=320x240:rate=25",
+                                     "-f",
+                                     "lavfi",
+                                     "-i",
+                                     "sine",
+                                     "-t",
+                                     "30",
+                                     "-c:v",
+                                     "libx264",
+                                     "-pix_fmt",
+                                     "yuv420p",
+                                     "-g",
+                                     "25",
+                                     "-sc_threshold",
+                                     "0",
+                                     "-c:a",
+                                     "aac",
+                                     "-shortest",
+                                     "-f",
+                                     "hls",
+                                     "-hls_time",
+                                     "1",
+                                     "-hls_list_size",
+                                     "0",
+                                     "-hls_segment_filename",
+                                     www.path() + "/live/seg%03d.ts",
+                                     www.path() + "/live/all.m3u8"}));
         server = std::make_unique<TestHttpServer>(www.path());
         server->setHandler([this](const QString &path, TestHttpServer::Response *r) {
             if (path != "live/now.m3u8")
                 return false;
             if (!liveClock.isValid())
                 liveClock.start();
-            const int available = 4 + int(liveClock.elapsed() / 1000);
-            const int first = qMax(0, available - 5);
-            QByteArray m =
-                "#EXTM3U\n#EXT-X-VERSION:3\n#EXT-X-TARGETDURATION:1\n#EXT-X-MEDIA-SEQUENCE:" +
-                QByteArray::number(first) + "\n";
-            for (int i = first; i < available && i < 30; ++i)
-                m += "#EXTINF:1.0,\n" +
-                     QStringLiteral("seg%1.ts\n").arg(i, 3, 10, QChar('0')).toLatin1();
-            r->body = m;
+            // Thirty segments exist; the stream is stopped long before they run out.
+            r->body = TestHttpServer::livePlaylist(liveClock.elapsed(), 1000);
             r->contentType = "application/vnd.apple.mpegurl";
             return true;
         });

@@ -90,7 +90,7 @@ private Q_SLOTS:
         QVERIFY(server->start());
         Preferences().setValue("kUpdate_Server",
                                QStringLiteral("http://127.0.0.1:%1/").arg(server->serverPort()));
-        DlToolManager::retryWaitMs = 100;
+        UpdateRetrier::waitMs = 100;
         CurlProxy::stallIntervalMs = 1500;
         QByteArray data;
         for (int i = 0; i < 64; ++i)
@@ -248,14 +248,13 @@ private Q_SLOTS:
         QFile(existing).open(QIODevice::WriteOnly);
         saveManifest("1.0.9");
         publishTool("1.0.10", {"vantoro-dl"});
-        QCOMPARE(DlToolManager::check(existing).outcome, DlToolManager::CheckResult::UpdateNeeded);
+        QCOMPARE(DlToolManager::check(existing).outcome, UpdateCheckResult::UpdateNeeded);
         // An installed 1.1.0: a remote 1.1 is the same version.
         saveManifest("1.1.0");
         publishTool("1.1", {"vantoro-dl"});
-        QCOMPARE(DlToolManager::check(existing).outcome, DlToolManager::CheckResult::NoUpdate);
+        QCOMPARE(DlToolManager::check(existing).outcome, UpdateCheckResult::NoUpdate);
         // ...unless the installed tool has gone missing.
-        QCOMPARE(DlToolManager::check(existing + "-gone").outcome,
-                 DlToolManager::CheckResult::UpdateNeeded);
+        QCOMPARE(DlToolManager::check(existing + "-gone").outcome, UpdateCheckResult::UpdateNeeded);
     }
 
     void aCorruptArchiveIsDeletedAndFetchedAgain()
@@ -271,7 +270,7 @@ private Q_SLOTS:
         // The server fixes the archive; a later retry installs it.
         publishTool("1.0.3", {"vantoro-dl"});
         QTRY_COMPARE_WITH_TIMEOUT(installed.count(), 1, 20000);
-        QVERIFY(manager.retries() <= DlToolManager::kMaxRetries);
+        QVERIFY(manager.retries() <= UpdateRetrier::kMaxRetries);
         manager.disconnect();
         QTRY_VERIFY_WITH_TIMEOUT(true, 100);
     }
@@ -315,10 +314,10 @@ private Q_SLOTS:
         const int before = server->requestsByPath.value("vantoro-dl/dl_config.json");
         DlToolManager manager;
         manager.startCheck();
-        QTRY_COMPARE_WITH_TIMEOUT(manager.retries(), DlToolManager::kMaxRetries, 30000);
+        QTRY_COMPARE_WITH_TIMEOUT(manager.retries(), UpdateRetrier::kMaxRetries, 30000);
         QTest::qWait(600);
         QCOMPARE(server->requestsByPath.value("vantoro-dl/dl_config.json") - before,
-                 1 + DlToolManager::kMaxRetries);
+                 1 + UpdateRetrier::kMaxRetries);
     }
 
     // --- the page-script bundle ----------------------------------------------------------

@@ -45,13 +45,6 @@ QString preset(const QString &name)
     return testutil::helperPath("../bin/OneClickedType/" + name + ".json");
 }
 
-bool makeMedia(const QStringList &args)
-{
-    QProcess ffmpeg;
-    ffmpeg.start("ffmpeg", QStringList{"-hide_banner", "-loglevel", "error", "-y"} + args);
-    return ffmpeg.waitForFinished(120000) && ffmpeg.exitCode() == 0;
-}
-
 QJsonObject probe(const QString &path)
 {
     QProcess p;
@@ -167,18 +160,8 @@ class TestVantoroDl : public QObject
         if (!liveClock.isValid())
             liveClock.start();
         const int total = QDir(www.path() + "/live").entryList({"seg*.ts"}).size();
-        const int available = qMin(total, 4 + int(liveClock.elapsed() / 1000));
-        const int first = qMax(0, available - 5);
-        QByteArray m =
-            "#EXTM3U\n#EXT-X-VERSION:3\n#EXT-X-TARGETDURATION:1\n#EXT-X-MEDIA-SEQUENCE:" +
-            QByteArray::number(first) + "\n";
-        for (int i = first; i < available; ++i)
-            m += "#EXTINF:1.000000,\n" +
-                 QStringLiteral("seg%1.ts").arg(i, 3, 10, QChar('0')).toLatin1() + "\n";
-        if (available == total)
-            m += "#EXT-X-ENDLIST\n";
+        response->body = TestHttpServer::livePlaylist(liveClock.elapsed(), total);
         response->contentType = "application/vnd.apple.mpegurl";
-        response->body = m;
         return true;
     }
 
@@ -189,47 +172,48 @@ private Q_SLOTS:
         QVERIFY(QFileInfo(tool()).isExecutable());
         QVERIFY(QFileInfo(preset("MP3")).isFile());
         const QString w = www.path();
-        QVERIFY(makeMedia({"-f",       "lavfi",   "-i",        "testsrc=size=640x360:rate=25",
-                           "-f",       "lavfi",   "-i",        "sine=frequency=440",
-                           "-t",       "5",       "-c:v",      "libx264",
-                           "-pix_fmt", "yuv420p", "-g",        "25",
-                           "-c:a",     "aac",     "-shortest", w + "/clip.mp4"}));
+        QVERIFY(
+            testutil::runFfmpeg({"-f",       "lavfi",   "-i",        "testsrc=size=640x360:rate=25",
+                                 "-f",       "lavfi",   "-i",        "sine=frequency=440",
+                                 "-t",       "5",       "-c:v",      "libx264",
+                                 "-pix_fmt", "yuv420p", "-g",        "25",
+                                 "-c:a",     "aac",     "-shortest", w + "/clip.mp4"}));
         QFile::copy(w + "/clip.mp4", w + "/second.mp4");
         // About 1 MB of hard-to-compress video for timing the rate limit.
-        QVERIFY(makeMedia({"-f", "lavfi", "-i", "testsrc2=size=640x360:rate=25", "-t", "4", "-c:v",
-                           "libx264", "-preset", "ultrafast", "-qp", "5", "-pix_fmt", "yuv420p",
-                           w + "/big.mp4"}));
+        QVERIFY(testutil::runFfmpeg({"-f", "lavfi", "-i", "testsrc2=size=640x360:rate=25", "-t",
+                                     "4", "-c:v", "libx264", "-preset", "ultrafast", "-qp", "5",
+                                     "-pix_fmt", "yuv420p", w + "/big.mp4"}));
         QDir().mkpath(w + "/live");
-        QVERIFY(makeMedia({"-f",
-                           "lavfi",
-                           "-i",
-                           "testsrc=size=320x240:rate=25",
-                           "-f",
-                           "lavfi",
-                           "-i",
-                           "sine=frequency=300",
-                           "-t",
-                           "40",
-                           "-c:v",
-                           "libx264",
-                           "-pix_fmt",
-                           "yuv420p",
-                           "-g",
-                           "25",
-                           "-sc_threshold",
-                           "0",
-                           "-c:a",
-                           "aac",
-                           "-shortest",
-                           "-f",
-                           "hls",
-                           "-hls_time",
-                           "1",
-                           "-hls_list_size",
-                           "0",
-                           "-hls_segment_filename",
-                           w + "/live/seg%03d.ts",
-                           w + "/live/full.m3u8"}));
+        QVERIFY(testutil::runFfmpeg({"-f",
+                                     "lavfi",
+                                     "-i",
+                                     "testsrc=size=320x240:rate=25",
+                                     "-f",
+                                     "lavfi",
+                                     "-i",
+                                     "sine=frequency=300",
+                                     "-t",
+                                     "40",
+                                     "-c:v",
+                                     "libx264",
+                                     "-pix_fmt",
+                                     "yuv420p",
+                                     "-g",
+                                     "25",
+                                     "-sc_threshold",
+                                     "0",
+                                     "-c:a",
+                                     "aac",
+                                     "-shortest",
+                                     "-f",
+                                     "hls",
+                                     "-hls_time",
+                                     "1",
+                                     "-hls_list_size",
+                                     "0",
+                                     "-hls_segment_filename",
+                                     w + "/live/seg%03d.ts",
+                                     w + "/live/full.m3u8"}));
         auto page = [&](const QString &name, const QString &body) {
             QFile f(w + "/" + name);
             f.open(QIODevice::WriteOnly);
@@ -550,9 +534,9 @@ private Q_SLOTS:
     {
         // A short input keeps this quick; each preset must give ffmpeg arguments that work.
         const QString input = work.path() + "/short.mp4";
-        QVERIFY(makeMedia({"-f", "lavfi", "-i", "testsrc=size=320x180:rate=25", "-f", "lavfi", "-i",
-                           "sine", "-t", "1", "-c:v", "libx264", "-pix_fmt", "yuv420p", "-c:a",
-                           "aac", "-shortest", input}));
+        QVERIFY(testutil::runFfmpeg({"-f", "lavfi", "-i", "testsrc=size=320x180:rate=25", "-f",
+                                     "lavfi", "-i", "sine", "-t", "1", "-c:v", "libx264",
+                                     "-pix_fmt", "yuv420p", "-c:a", "aac", "-shortest", input}));
         for (const QString &name :
              QDir(testutil::helperPath("../bin/OneClickedType")).entryList({"*.json"})) {
             const QString dir = newJobDir();

@@ -55,4 +55,29 @@ inline bool runFfmpeg(const QStringList &args)
     return ffmpeg.waitForFinished(120000) && ffmpeg.exitCode() == 0;
 }
 
+// A short test clip: colour bars and a tone, `seconds` long.
+inline bool makeClip(const QString &path, int seconds,
+                     const QString &size = QStringLiteral("640x360"))
+{
+    return runFfmpeg(QStringList{"-f", "lavfi", "-i", "testsrc=size=" + size + ":rate=25", "-f",
+                                 "lavfi", "-i", "sine=frequency=440", "-t",
+                                 QString::number(seconds)} +
+                     QStringLiteral("-c:v libx264 -pix_fmt yuv420p -g 25 -c:a aac -shortest")
+                         .split(QLatin1Char(' ')) +
+                     QStringList{path});
+}
+
+// One-second HLS segments seg000.ts, seg001.ts, ... of a `seconds` long stream in `folder`.
+inline bool makeHlsSegments(const QString &folder, int seconds)
+{
+    QDir().mkpath(folder);
+    return runFfmpeg(
+        QStringList{"-f", "lavfi", "-i", "testsrc=size=320x240:rate=25", "-f", "lavfi", "-i",
+                    "sine=frequency=300", "-t", QString::number(seconds)} +
+        QStringLiteral("-c:v libx264 -pix_fmt yuv420p -g 25 -sc_threshold 0 -c:a aac "
+                       "-shortest -f hls -hls_time 1 -hls_list_size 0")
+            .split(QLatin1Char(' ')) +
+        QStringList{"-hls_segment_filename", folder + "/seg%03d.ts", folder + "/all.m3u8"});
+}
+
 } // namespace testutil

@@ -32,41 +32,8 @@ private Q_SLOTS:
         prefs.setValue(kOneClickedDownloadMode, "Original Video");
         prefs.setValue(kDownload_ReadCookie, false);
         QVERIFY(DlToolManager::instance()->isAvailable());
-        QVERIFY(
-            testutil::runFfmpeg({"-f", "lavfi", "-i", "testsrc=size=640x360:rate=25", "-f", "lavfi",
-                                 "-i", "sine", "-t", "3", "-c:v", "libx264", "-pix_fmt", "yuv420p",
-                                 "-c:a", "aac", "-shortest", www.path() + "/clip.mp4"}));
-        QDir().mkpath(www.path() + "/live");
-        QVERIFY(testutil::runFfmpeg({"-f",
-                                     "lavfi",
-                                     "-i",
-                                     "testsrc=size=320x240:rate=25",
-                                     "-f",
-                                     "lavfi",
-                                     "-i",
-                                     "sine",
-                                     "-t",
-                                     "30",
-                                     "-c:v",
-                                     "libx264",
-                                     "-pix_fmt",
-                                     "yuv420p",
-                                     "-g",
-                                     "25",
-                                     "-sc_threshold",
-                                     "0",
-                                     "-c:a",
-                                     "aac",
-                                     "-shortest",
-                                     "-f",
-                                     "hls",
-                                     "-hls_time",
-                                     "1",
-                                     "-hls_list_size",
-                                     "0",
-                                     "-hls_segment_filename",
-                                     www.path() + "/live/seg%03d.ts",
-                                     www.path() + "/live/all.m3u8"}));
+        QVERIFY(testutil::makeClip(www.path() + "/clip.mp4", 3));
+        QVERIFY(testutil::makeHlsSegments(www.path() + "/live", 30));
         server = std::make_unique<TestHttpServer>(www.path());
         server->setHandler([this](const QString &path, TestHttpServer::Response *r) {
             if (path != "live/now.m3u8")

@@ -172,48 +172,14 @@ private Q_SLOTS:
         QVERIFY(QFileInfo(tool()).isExecutable());
         QVERIFY(QFileInfo(preset("MP3")).isFile());
         const QString w = www.path();
-        QVERIFY(
-            testutil::runFfmpeg({"-f",       "lavfi",   "-i",        "testsrc=size=640x360:rate=25",
-                                 "-f",       "lavfi",   "-i",        "sine=frequency=440",
-                                 "-t",       "5",       "-c:v",      "libx264",
-                                 "-pix_fmt", "yuv420p", "-g",        "25",
-                                 "-c:a",     "aac",     "-shortest", w + "/clip.mp4"}));
+        QVERIFY(testutil::makeClip(w + "/clip.mp4", 5));
         QFile::copy(w + "/clip.mp4", w + "/second.mp4");
         // About 1 MB of hard-to-compress video for timing the rate limit.
         QVERIFY(testutil::runFfmpeg({"-f", "lavfi", "-i", "testsrc2=size=640x360:rate=25", "-t",
                                      "4", "-c:v", "libx264", "-preset", "ultrafast", "-qp", "5",
                                      "-pix_fmt", "yuv420p", w + "/big.mp4"}));
         QDir().mkpath(w + "/live");
-        QVERIFY(testutil::runFfmpeg({"-f",
-                                     "lavfi",
-                                     "-i",
-                                     "testsrc=size=320x240:rate=25",
-                                     "-f",
-                                     "lavfi",
-                                     "-i",
-                                     "sine=frequency=300",
-                                     "-t",
-                                     "40",
-                                     "-c:v",
-                                     "libx264",
-                                     "-pix_fmt",
-                                     "yuv420p",
-                                     "-g",
-                                     "25",
-                                     "-sc_threshold",
-                                     "0",
-                                     "-c:a",
-                                     "aac",
-                                     "-shortest",
-                                     "-f",
-                                     "hls",
-                                     "-hls_time",
-                                     "1",
-                                     "-hls_list_size",
-                                     "0",
-                                     "-hls_segment_filename",
-                                     w + "/live/seg%03d.ts",
-                                     w + "/live/full.m3u8"}));
+        QVERIFY(testutil::makeHlsSegments(www.path() + "/live", 40));
         auto page = [&](const QString &name, const QString &body) {
             QFile f(w + "/" + name);
             f.open(QIODevice::WriteOnly);

@@ -4,6 +4,7 @@
 #include "app/guiutils.h"
 #include "app/mainwindowhelper.h"
 #include "app/preferences.h"
+#include "provision/dlscriptmanager.h"
 #include "provision/dltoolmanager.h"
 
 #include <QEvent>
@@ -15,6 +16,9 @@ MainWindow::MainWindow(QWidget *parent)
     : QMainWindow(parent)
 {
     MainWindowHelper::instance()->setMainWindow(this);
+    // The page scripts and the download tool are brought up to date in the background.
+    DlScriptManager::instance()->startCheck();
+    DlToolManager::instance()->startCheck();
     auto *central = new QWidget(this);
     auto *layout = new QVBoxLayout(central);
     status = new QLabel(central);

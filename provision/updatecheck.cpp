@@ -7,6 +7,7 @@
 #include "provision/fileassitant.h"
 #include "provision/zipproxy.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QEventLoop>
 #include <QFile>
@@ -15,6 +16,8 @@
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
 #include <QTimer>
+
+#include <atomic>
 
 static void initResourcesOnce()
 {
@@ -29,18 +32,43 @@ void initProvisionResources()
 
 QString updateServer()
 {
-    QString server =
-        Preferences()
-            .value(QStringLiteral("kUpdate_Server"), QStringLiteral("https://update.clipmoor.app"))
-            .toString();
+    // The environment wins over the setting, so that a test or an administrator can redirect
+    // every update check without touching the user's settings.
+    QString server = qEnvironmentVariable("CLIPMOOR_UPDATE_SERVER");
+    if (server.isEmpty())
+        server = Preferences()
+                     .value(QStringLiteral("kUpdate_Server"),
+                            QStringLiteral("https://update.clipmoor.app"))
+                     .toString();
     while (server.endsWith(QLatin1Char('/')))
         server.chop(1);
     return server;
 }
 
+namespace {
+// Once the application is quitting, a check in progress gives up at once and no new one starts:
+// quitting must not wait for a slow or unreachable server.
+std::atomic_bool quitting{false};
+
+void watchForQuit()
+{
+    static const bool watching = [] {
+        if (QCoreApplication *app = QCoreApplication::instance())
+            QObject::connect(app, &QCoreApplication::aboutToQuit, [] { quitting = true; });
+        return true;
+    }();
+    Q_UNUSED(watching)
+}
+} // namespace
+
 ManifestReply fetchManifest(const QString &url, int timeoutMs)
 {
     ManifestReply result;
+    watchForQuit();
+    if (quitting) {
+        result.timedOut = true;
+        return result;
+    }
     QNetworkAccessManager manager;
     QNetworkRequest request{QUrl(url)};
     request.setAttribute(QNetworkRequest::RedirectPolicyAttribute,
@@ -51,6 +79,8 @@ ManifestReply fetchManifest(const QString &url, int timeoutMs)
     timer.setSingleShot(true);
     QObject::connect(&timer, &QTimer::timeout, &loop, &QEventLoop::quit);
     QObject::connect(reply, &QNetworkReply::finished, &loop, &QEventLoop::quit);
+    QObject::connect(QCoreApplication::instance(), &QCoreApplication::aboutToQuit, &loop,
+                     &QEventLoop::quit);
     timer.start(timeoutMs);
     loop.exec();
     if (!reply->isFinished()) {
@@ -92,11 +122,14 @@ int UpdateRetrier::waitMs = 5000;
 
 void UpdateRetrier::retry(const QString &tag, bool wait, const std::function<void()> &restart)
 {
-    if (retries >= kMaxRetries)
+    watchForQuit();
+    if (retries >= kMaxRetries || quitting)
         return;
     writeLog(tag, QStringLiteral("checkUpdate retry... %1").arg(retries + 1));
     if (wait)
         waitEventLoop(waitMs);
+    if (quitting)
+        return;
     ++retries;
     restart();
 }

@@ -1,3 +1,4 @@
+#include "analytics/analytics.h"
 #include "app/application.h"
 #include "app/applog.h"
 #include "app/globals.h"
@@ -71,5 +72,6 @@ int main(int argc, char *argv[])
                                  .arg(data.absoluteFilePath()));
     });
 
+    reportEvent(QStringLiteral("Lifecycle"), QStringLiteral("Start"));
     return app.exec();
 }

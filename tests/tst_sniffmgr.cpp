@@ -1,4 +1,5 @@
 // The download manager and its operators, driven against a scripted fake download tool.
+#include "app/applog.h"
 #include "app/globals.h"
 #include "app/preferences.h"
 #include "engine/playlistoperator.h"
@@ -54,6 +55,17 @@ private Q_SLOTS:
     }
     void cleanup()
     {
+        if (QTest::currentTestFailed() && mgr) {
+            // Enough to tell a wrong folder from a wrong payload when this fails on a busy machine.
+            qInfo("download folder %s", qPrintable(downloadDir()));
+            for (SniffTask *t : mgr->doneList() + mgr->downloadingList())
+                qInfo("%s\n  info %s\n  finished %s", qPrintable(t->url), t->info.constData(),
+                      t->finished.constData());
+            flushLog();
+            QFile log(logDir() + "/AppLog.log");
+            if (log.open(QIODevice::ReadOnly))
+                qInfo("%s", log.readAll().right(6000).constData());
+        }
         mgr.reset();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }

@@ -75,6 +75,9 @@ void SniffMgr::schedule()
                 break;
             if (task->state() != SniffTask::Waiting || !downloading.contains(task))
                 continue;
+            // Its own run tells the job what it is: a look-up still on its way must not overwrite
+            // the run's lines when it finally arrives.
+            task->detachThumbOperator();
             auto *op = new SniffOperator(task, this);
             connect(op, &SniffOperator::operatorFinished, this, &SniffMgr::onOperatorFinished);
             running.append(op);

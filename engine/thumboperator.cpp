@@ -53,7 +53,9 @@ void ThumbOperator::onReadyRead()
 
 void ThumbOperator::handleLine(const QByteArray &line)
 {
-    if (!taskValue)
+    // Only a job that still waits takes the look-up's answer; a job that has started has its own.
+    if (!taskValue ||
+        (taskValue->state() != SniffTask::Waiting && taskValue->state() != SniffTask::Paused))
         return;
     if (QJsonDocument::fromJson(line).object().value(QStringLiteral("type")).toString() ==
         QLatin1String("sniff")) {

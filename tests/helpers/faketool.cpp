@@ -41,6 +41,10 @@ int main(int argc, char **argv)
     QFile f(QString::fromLocal8Bit(argv[argc - 1]));
     f.open(QIODevice::ReadOnly);
     const QJsonObject root = QJsonDocument::fromJson(f.readAll()).object();
+    if (root.isEmpty()) {
+        say(line("finished", {{"ret_code", "3"}, {"error", "unreadable parameter file"}}));
+        return 3;
+    }
     if (root.value("sniff_only").toString() == "true") {
         say(line("sniff", {{"title", "Looked up " + root.value("url").toString()},
                            {"thumbnail", "http://127.0.0.1:9/thumb.jpg"},

@@ -2,30 +2,21 @@
 
 #include "app/mainwindowhelper.h"
 #include "app/preferences.h"
+#include "widgets/zqmessagebox.h"
 
 #include <QApplication>
 #include <QDesktopServices>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QLabel>
-#include <QMessageBox>
-#include <QPushButton>
 #include <QScreen>
 #include <QUrl>
 
 namespace {
 
-// One question with the given buttons; returns the 1-based number of the button pressed, 0 when
-// the box was closed otherwise.
 int ask(const QString &text, const QStringList &buttons)
 {
-    QMessageBox box(QMessageBox::NoIcon, QApplication::translate("Global", "Clipmoor"), text);
-    QList<QAbstractButton *> added;
-    for (const QString &b : buttons)
-        added << box.addButton(b, QMessageBox::AcceptRole);
-    box.exec();
-    const int index = added.indexOf(box.clickedButton());
-    return index + 1;
+    return ZQMessageBox::question(text, buttons);
 }
 
 } // namespace

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QFrame>
+#include <QPixmap>
+
+class QLabel;
+class QNetworkAccessManager;
+
+// Shows a picture fetched from an address (a thumbnail); keeps the old one when fetching fails.
+class RFImageView : public QFrame
+{
+    Q_OBJECT
+public:
+    explicit RFImageView(QWidget *parent = nullptr);
+
+    void setImageUrl(const QString &url);
+    void reload();
+    void setPixmap(const QPixmap &pixmap);
+    bool isLoaded() const { return loaded; }
+    QString imageUrl() const { return url; }
+    QSize sizeHint() const override { return QSize(100, 60); }
+
+Q_SIGNALS:
+    void imageDownloaded(const QPixmap &pixmap, const QString &url);
+
+private:
+    void fetch();
+    QLabel *label;
+    QNetworkAccessManager *network;
+    QString url;
+    bool loaded = false;
+};

@@ -78,8 +78,21 @@ bool isHighDpi()
     return qApp->devicePixelRatio() > 1.0;
 }
 
+static void initResourcesOnce()
+{
+    Q_INIT_RESOURCE(resources);
+}
+
+void initGuiResources()
+{
+    // The interface's pictures live in a static library: register them before first use.
+    static const bool done = (initResourcesOnce(), true);
+    Q_UNUSED(done)
+}
+
 QPixmap appIconPixmap(const QSize &size)
 {
+    initGuiResources();
     QPixmap pixmap(QStringLiteral(":/res/appIcon_QP.png"));
     if (!size.isValid())
         return pixmap;

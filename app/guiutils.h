@@ -16,6 +16,9 @@ void openLocalFile(const QString &path);
 bool checkDownloadDir();
 void openPreferencesDialog();
 
+// Makes the embedded pictures (":/res/...") available; safe to call more than once.
+void initGuiResources();
+
 double screenPixelRatio();
 bool isHighDpi();
 QPixmap appIconPixmap(const QSize &size = QSize());

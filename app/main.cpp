@@ -2,6 +2,7 @@
 #include "app/application.h"
 #include "app/applog.h"
 #include "app/globals.h"
+#include "app/guiutils.h"
 #include "app/mainwindow.h"
 #include "app/mainwindowhelper.h"
 #include "app/preferences.h"
@@ -35,6 +36,7 @@ int main(int argc, char *argv[])
     }
 
     app.installEventFilter(&app);
+    initGuiResources();
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/res/appIcon_QP.png")));
     platform::quitOnTerminationRequest();
 

@@ -1,4 +1,5 @@
 // The custom widgets, under the offscreen platform.
+#include "app/guiutils.h"
 #include "testutil.h"
 #include "widgets/framelesswindow.h"
 #include "widgets/imagebutton.h"
@@ -41,6 +42,13 @@ class TestWidgets : public QObject
 
 private Q_SLOTS:
     void initTestCase() { testutil::enterTestMode(); }
+
+    void embeddedPicturesLoad()
+    {
+        QVERIFY(!appIconPixmap().isNull());
+        QCOMPARE(appIconPixmap(QSize(60, 60)).size(), QSize(60, 60) * screenPixelRatio());
+        QVERIFY(QFile::exists(":/res/loading2.gif"));
+    }
 
     void messageBoxNumbersItsButtons()
     {

@@ -107,6 +107,7 @@ int ZQMessageBox::showBusy(const QString &message, bool modal)
 {
     setButtons({}, -1);
     setWindowFlag(Qt::WindowCloseButtonHint, false);
+    initGuiResources();
     auto *movie = new QMovie(QStringLiteral(":/res/loading2.gif"), QByteArray(), icon);
     const int side = MainWindowHelper::instance()->scaled(32);
     movie->setScaledSize(QSize(side, side));

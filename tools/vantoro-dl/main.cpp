@@ -290,6 +290,42 @@ private:
     bool done = false;
 };
 
+// A plain media file is probed over the network while it downloads, so that describing the
+// saved file costs nothing afterwards; the answer counts only when its size matches the file.
+class EarlyProbe
+{
+public:
+    void start(const QString &ffprobe, const QString &url)
+    {
+        if (ffprobe.isEmpty())
+            return;
+        process.start(ffprobe, media::probeArguments(url), QIODevice::ReadOnly);
+        started = true;
+    }
+    bool describe(const QString &file, media::Info *info)
+    {
+        if (!started)
+            return false;
+        if (process.state() != QProcess::NotRunning && !process.waitForFinished(2000)) {
+            process.kill();
+            process.waitForFinished(1000);
+            return false;
+        }
+        if (process.exitStatus() != QProcess::NormalExit || process.exitCode() != 0)
+            return false;
+        media::Info probed = media::parseProbe(process.readAllStandardOutput(), file);
+        const qint64 size = QFileInfo(file).size();
+        if (!probed.ok || probed.size != size)
+            return false;
+        *info = probed;
+        return true;
+    }
+
+private:
+    QProcess process;
+    bool started = false;
+};
+
 QJsonObject sniffMessage(const QString &title, const Thumbnail &thumb, bool live,
                          const QString &filepath, const QJsonObject &info)
 {
@@ -406,7 +442,9 @@ int runDownload(const Context &ctx, const QJsonObject &root)
     // What is it? A plain media file needs no analysis.
     QJsonObject info;
     bool fromPlaylist = false;
+    EarlyProbe early;
     if (isDirectMedia(url)) {
+        early.start(ctx.ffprobe, url);
         const QString name =
             QUrl::fromPercentEncoding(QFileInfo(QUrl(url).path()).fileName().toUtf8());
         info.insert("title", QFileInfo(name).completeBaseName());
@@ -566,7 +604,8 @@ int runDownload(const Context &ctx, const QJsonObject &root)
         resultPath = c.outputPath;
         resultInfo = c.info;
     } else {
-        resultInfo = media::probe(ctx.ffprobe, resultPath);
+        if (!early.describe(resultPath, &resultInfo))
+            resultInfo = media::probe(ctx.ffprobe, resultPath);
     }
     QJsonObject msg = media::describe(resultInfo, resultPath);
     if (!resultInfo.ok)

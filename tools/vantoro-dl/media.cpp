@@ -22,15 +22,24 @@ Info probe(const QString &ffprobe, const QString &path)
         return info;
     }
     QByteArray json;
-    const child::Result r = child::capture(
-        ffprobe, {"-v", "error", "-print_format", "json", "-show_format", "-show_streams", path},
-        &json, 60000, false);
+    const child::Result r = child::capture(ffprobe, probeArguments(path), &json, 60000, false);
     if (!r.started || r.crashed || r.exitCode != 0) {
         info.error = child::errorSummary(r.errorOutput);
         if (info.error.isEmpty())
             info.error = QStringLiteral("ffprobe could not read %1").arg(path);
         return info;
     }
+    return parseProbe(json, path);
+}
+
+QStringList probeArguments(const QString &path)
+{
+    return {"-v", "error", "-print_format", "json", "-show_format", "-show_streams", path};
+}
+
+Info parseProbe(const QByteArray &json, const QString &path)
+{
+    Info info;
     const QJsonObject root = QJsonDocument::fromJson(json).object();
     const QJsonObject format = root.value("format").toObject();
     info.duration = format.value("duration").toString().toDouble();

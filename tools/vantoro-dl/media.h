@@ -24,6 +24,9 @@ struct Info
 };
 
 Info probe(const QString &ffprobe, const QString &path);
+// The pieces of probe(), for callers that run ffprobe themselves.
+QStringList probeArguments(const QString &path);
+Info parseProbe(const QByteArray &json, const QString &path);
 
 // The members of a "finished" line that describe a saved file.
 QJsonObject describe(const Info &info, const QString &path);

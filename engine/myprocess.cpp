@@ -20,6 +20,12 @@ void MyProcess::onKillAll()
     kill();
 }
 
+void logStartFailure(const QString &program, const QString &reason)
+{
+    writeLog(QStringLiteral("[MyProcess]"),
+             QStringLiteral("cannot start %1: %2").arg(program, reason));
+}
+
 MyProcessHelper *MyProcessHelper::instance()
 {
     // Lives until the process ends: processes may still be subscribing while statics go away.

@@ -32,6 +32,31 @@ private:
     MyProcessHelper() = default;
 };
 
+void logStartFailure(const QString &program, const QString &reason);
+
+// Starts a tool run for an operator: `slot` holds the process before it starts, output goes to
+// onReadyRead and the end to onFinished, which is also called (with -1 and a crash) when the
+// program cannot even start, so that every run ends exactly once.
+template <typename Receiver>
+void startToolProcess(Receiver *owner, MyProcess *&slot, const QString &program,
+                      const QString &paramPath, void (Receiver::*onReadyRead)(),
+                      void (Receiver::*onFinished)(int, QProcess::ExitStatus))
+{
+    slot = new MyProcess(owner);
+    MyProcess *process = slot;
+    QObject::connect(process, &QProcess::readyRead, owner, onReadyRead);
+    QObject::connect(process, qOverload<int, QProcess::ExitStatus>(&QProcess::finished), owner,
+                     onFinished);
+    QObject::connect(process, &QProcess::errorOccurred, owner,
+                     [owner, process, onFinished](QProcess::ProcessError error) {
+                         if (error != QProcess::FailedToStart)
+                             return;
+                         logStartFailure(process->program(), process->errorString());
+                         (owner->*onFinished)(-1, QProcess::CrashExit);
+                     });
+    process->start(program, {paramPath}, QIODevice::ReadWrite);
+}
+
 struct ChildProcessEntry
 {
     quint32 pid = 0;

@@ -36,17 +36,10 @@ bool PlaylistOperator::start(const QString &address)
     if (process || !tools->isAvailable())
         return false;
     url = address;
-    process = new MyProcess(this);
     const QString program = tools->toolPath();
     paramPath = protocol::writePlaylistParams(url, paramFileName);
-    connect(process, &QProcess::readyRead, this, &PlaylistOperator::onReadyRead);
-    connect(process, qOverload<int, QProcess::ExitStatus>(&QProcess::finished), this,
-            &PlaylistOperator::onFinished);
-    connect(process, &QProcess::errorOccurred, this, [this](QProcess::ProcessError error) {
-        if (error == QProcess::FailedToStart)
-            onFinished(-1, QProcess::CrashExit);
-    });
-    process->start(program, {paramPath}, QIODevice::ReadWrite);
+    startToolProcess(this, process, program, paramPath, &PlaylistOperator::onReadyRead,
+                     &PlaylistOperator::onFinished);
     return true;
 }
 

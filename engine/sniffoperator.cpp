@@ -82,22 +82,10 @@ void SniffOperator::startTask()
         return;
     taskValue->setState(SniffTask::Downloading);
     Q_EMIT taskValue->taskStarted(taskValue);
-    process = new MyProcess(this);
     const QString program = tools->toolPath();
     paramPath = protocol::writeDownloadParams(*taskValue);
-    connect(process, &QProcess::readyRead, this, &SniffOperator::onReadyRead);
-    connect(process, qOverload<int, QProcess::ExitStatus>(&QProcess::finished), this,
-            &SniffOperator::onFinished);
-    // A tool that cannot even start never reports "finished"; end the run all the same.
-    connect(process, &QProcess::errorOccurred, this, [this](QProcess::ProcessError error) {
-        if (error == QProcess::FailedToStart) {
-            writeLog(
-                QStringLiteral("[SniffOperator] startTask"),
-                QStringLiteral("cannot start the download tool: %1").arg(process->errorString()));
-            onFinished(-1, QProcess::CrashExit);
-        }
-    });
-    process->start(program, {paramPath}, QIODevice::ReadWrite);
+    startToolProcess(this, process, program, paramPath, &SniffOperator::onReadyRead,
+                     &SniffOperator::onFinished);
     writeLog(QStringLiteral("[SniffOperator] startTask"),
              QStringLiteral("processId: %1, url: %2")
                  .arg(process ? process->processId() : 0)

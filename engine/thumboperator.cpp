@@ -31,17 +31,10 @@ bool ThumbOperator::start()
     DlToolManager *tools = DlToolManager::instance();
     if (process || !tools->isAvailable())
         return false;
-    process = new MyProcess(this);
     const QString program = tools->toolPath();
     paramPath = protocol::writeThumbParams(url, workDir, paramFileName);
-    connect(process, &QProcess::readyRead, this, &ThumbOperator::onReadyRead);
-    connect(process, qOverload<int, QProcess::ExitStatus>(&QProcess::finished), this,
-            &ThumbOperator::onFinished);
-    connect(process, &QProcess::errorOccurred, this, [this](QProcess::ProcessError error) {
-        if (error == QProcess::FailedToStart)
-            onFinished(-1, QProcess::CrashExit);
-    });
-    process->start(program, {paramPath}, QIODevice::ReadWrite);
+    startToolProcess(this, process, program, paramPath, &ThumbOperator::onReadyRead,
+                     &ThumbOperator::onFinished);
     return true;
 }
 

@@ -21,7 +21,7 @@ namespace {
 
 QString tr(const char *text)
 {
-    return QCoreApplication::translate("SniffTask", text);
+    return QCoreApplication::translate("protocol", text);
 }
 
 bool writeJson(const QString &path, const QJsonObject &object, bool utf8, bool trailingNewline)

@@ -1,24 +1,94 @@
 #pragma once
 
-#include <QMainWindow>
+#include "widgets/framelesswindow.h"
 
+#include <QHash>
+#include <QSystemTrayIcon>
+#include <QVariantMap>
+
+#include <functional>
+
+class ImageButton;
+class QAction;
+class QButtonGroup;
 class QLabel;
+class QMenu;
+class QNetworkAccessManager;
+class QNetworkReply;
+class QPushButton;
+class QStackedWidget;
+class QTimer;
 
-// The application's main window. It hosts the pages; until they exist it shows where downloads
-// go and whether the download tool is present.
-class MainWindow : public QMainWindow
+// The one top-level window: navigation tabs on the left, a title bar with the window buttons
+// above the stack of pages, the application menu, the tray icon, the close confirmation and the
+// update check.
+class MainWindow : public CFramelessWindow
 {
     Q_OBJECT
 public:
     explicit MainWindow(QWidget *parent = nullptr);
 
-protected:
-    void changeEvent(QEvent *event) override;
+    void setBusy(bool on);
+    bool isBusy() const;
+    void retranslate();
+    QStackedWidget *pages() const { return stack; }
+    QButtonGroup *tabs() const { return tabGroup; }
+    QMenu *applicationMenu() const { return appMenu; }
 
-private Q_SLOTS:
-    void onStartupTimer();
+    // How the close road ends the process; tests replace it.
+    static std::function<void()> terminate;
+    // Called by the update check with what it found (an empty map: the manual check).
+    void showUpgradeDialog(const QVariantMap &info);
+
+public Q_SLOTS:
+    void onUpdateTimer();
+    void onNetworkFinished(QNetworkReply *reply);
+    void onActionAbout();
+    void onActionSettings();
+    void onActionOpenDownloadedFolder();
+    void onActionOpenFAQURL();
+    void onActionOpenGuideURL();
+    void onActionOpenLogFolder();
+    void onActionUpdate();
+    void onActionPasteURL();
+    void iconActivated(QSystemTrayIcon::ActivationReason reason);
+    void willQuite();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    void changeEvent(QEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
 
 private:
-    void retranslate();
-    QLabel *status = nullptr;
+    QWidget *buildNavigation();
+    QWidget *buildTitleBar();
+    void buildMenu();
+    void buildTray();
+    void onTabClicked(int id);
+    void onStartupTimer();
+    void setTitleButtonStyle(QPushButton *button, const QString &name);
+    QWidget *placeholderPage(const QString &text);
+
+    QStackedWidget *stack = nullptr;
+    QButtonGroup *tabGroup = nullptr;
+    QList<ImageButton *> tabButtons;
+    QLabel *header = nullptr;
+    QPushButton *preferencesButton = nullptr;
+    QPushButton *menuButton = nullptr;
+    QPushButton *minButton = nullptr;
+    QPushButton *maxButton = nullptr;
+    QPushButton *closeButton = nullptr;
+    QMenu *appMenu = nullptr;
+    QHash<QString, QMenu *> menus;     // untranslated title -> menu
+    QHash<QString, QAction *> actions; // untranslated text -> action
+    QMenu *languageMenu = nullptr;
+    QSystemTrayIcon *tray = nullptr;
+    QMenu *trayMenu = nullptr;
+    QAction *restoreAction = nullptr;
+    QAction *trayQuitAction = nullptr;
+    QTimer *updateTimer = nullptr;
+    QNetworkAccessManager *network = nullptr;
+    bool manualUpdateCheck = false;
+    QWidget *busyOverlay = nullptr;
+    QWidget *lazyPages[5] = {};
 };

@@ -1,18 +1,28 @@
 // Languages, style sheets and the shell's dialogs, under the offscreen platform.
 #include "app/closeconfirmdlg.h"
+#include "app/globals.h"
 #include "app/languagesettings.h"
+#include "app/mainwindow.h"
 #include "app/preferences.h"
 #include "app/stylemanager.h"
 #include "app/upgradedlg.h"
+#include "engine/sniffmgr.h"
+#include "provision/updatecheck.h"
+#include "engine/snifftask.h"
 #include "httpserver.h"
 #include "testutil.h"
+#include "widgets/imagebutton.h"
 
 #include <QApplication>
+#include <QButtonGroup>
 #include <QCheckBox>
+#include <QCloseEvent>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QSignalSpy>
+#include <QStackedWidget>
 #include <QTemporaryDir>
+#include <QTimer>
 
 class TestShell : public QObject
 {
@@ -22,6 +32,9 @@ private Q_SLOTS:
     {
         testutil::enterTestMode();
         seedPreferences();
+        qputenv("CLIPMOOR_UPDATE_SERVER", "http://127.0.0.1:9");
+        qputenv("CLIPMOOR_NO_BROWSER", "1");
+        UpdateRetrier::waitMs = 1; // the window's update checks fail fast here
     }
 
     void cleanup() { LanguageSettings::instance()->setLanguage(LanguageSettings::English); }
@@ -134,7 +147,108 @@ private Q_SLOTS:
         QTRY_COMPARE(failing.statusText(),
                      QString("Fetch update info failed. Please retry later."));
         QVERIFY(!failing.buttonsVisible());
-        qunsetenv("CLIPMOOR_UPDATE_SERVER");
+        qputenv("CLIPMOOR_UPDATE_SERVER", "http://127.0.0.1:9");
+    }
+
+    // Answers the close confirmation that is about to appear (true: OK).
+    static void answerCloseConfirmation(bool ok, bool *asked)
+    {
+        QTimer::singleShot(100, [ok, asked] {
+            for (QWidget *w : QApplication::topLevelWidgets()) {
+                if (auto *dialog = qobject_cast<CloseConfirmDlg *>(w);
+                    dialog && dialog->isVisible()) {
+                    *asked = true;
+                    ok ? dialog->accept() : dialog->reject();
+                }
+            }
+        });
+    }
+
+    void mainWindowTabsAndLanguage()
+    {
+        MainWindow window;
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        auto *downloading = qobject_cast<ImageButton *>(window.tabs()->button(0));
+        QCOMPARE(downloading->text(), QString("Downloading"));
+        QVERIFY(downloading->isChecked());
+        QCOMPARE(window.pages()->count(), 2); // browser and converter pages wait for their visit
+        window.tabs()->button(3)->click();
+        QCOMPARE(window.pages()->count(), 3);
+        LanguageSettings::instance()->setLanguage(LanguageSettings::German);
+        QTRY_COMPARE(downloading->text(), QString("Wird geladen"));
+        QCOMPARE(window.windowTitle(), QString("Clipmoor"));
+        LanguageSettings::instance()->setLanguage(LanguageSettings::English);
+        QTRY_COMPARE(downloading->text(), QString("Downloading"));
+        window.setBusy(true);
+        QVERIFY(window.isBusy());
+        window.setBusy(false);
+        QVERIFY(!window.isBusy());
+    }
+
+    void closingRoads()
+    {
+        int terminated = 0;
+        MainWindow::terminate = [&terminated] {
+            ++terminated;
+        };
+        SniffMgr *mgr = SniffMgr::instance();
+        Preferences().remove("popCloseWindowsConfirm");
+        {
+            // Nothing running: no question, lists saved, the process ends.
+            MainWindow window;
+            window.show();
+            QFile::remove(taskListPath());
+            bool asked = false;
+            answerCloseConfirmation(true, &asked);
+            window.close();
+            QTest::qWait(200);
+            QCOMPARE(terminated, 1);
+            QVERIFY(!asked);
+            QVERIFY(QFileInfo::exists(taskListPath()));
+        }
+        SniffTask *task = mgr->newTask("https://video.example/1", {});
+        mgr->addTask(task);
+        task->setState(SniffTask::Downloading);
+        QVERIFY(mgr->hasActiveTask());
+        {
+            // Busy, the user cancels: everything keeps running.
+            MainWindow window;
+            window.show();
+            bool asked = false;
+            answerCloseConfirmation(false, &asked);
+            QCloseEvent event;
+            QApplication::sendEvent(&window, &event);
+            QVERIFY(asked);
+            QVERIFY(!event.isAccepted());
+            QCOMPARE(terminated, 1);
+            QCOMPARE(task->state(), int(SniffTask::Downloading));
+        }
+        {
+            // Busy and "don't ask again" stored: no question and no pausing.
+            Preferences().setValue("popCloseWindowsConfirm", true);
+            MainWindow window;
+            window.show();
+            bool asked = false;
+            answerCloseConfirmation(true, &asked);
+            window.close();
+            QTest::qWait(200);
+            QVERIFY(!asked);
+            QCOMPARE(terminated, 2);
+            QCOMPARE(task->state(), int(SniffTask::Downloading));
+        }
+        {
+            // Busy, the user agrees: downloads are paused before the end.
+            Preferences().remove("popCloseWindowsConfirm");
+            MainWindow window;
+            window.show();
+            bool asked = false;
+            answerCloseConfirmation(true, &asked);
+            window.close();
+            QVERIFY(asked);
+            QCOMPARE(terminated, 3);
+            QCOMPARE(task->state(), int(SniffTask::Paused));
+        }
     }
 };
 

@@ -76,6 +76,7 @@ private Q_SLOTS:
         env.insert("QT_LOGGING_RULES", "default.debug=true");
         // Update checks go to a closed port on this machine, never outside.
         env.insert("CLIPMOOR_UPDATE_SERVER", "http://127.0.0.1:9");
+        env.insert("CLIPMOOR_NO_BROWSER", "1");
     }
 
     void startsSeedsLogsAndHandsOverASecondStart()

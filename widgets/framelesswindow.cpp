@@ -10,6 +10,9 @@ CFramelessWindow::CFramelessWindow(QWidget *parent)
     : QMainWindow(parent)
 {
     setWindowFlags(Qt::FramelessWindowHint | Qt::WindowMinMaxButtonsHint | Qt::Window);
+    // There are no docks to animate; the layout's geometry animations of the central widget
+    // only cost time, and tearing the window down while one exists crashes Qt 5.15.
+    setAnimated(false);
     setMouseTracking(true);
     // Child widgets swallow mouse moves; the border cursor needs them.
     qApp->installEventFilter(this);
@@ -17,6 +20,8 @@ CFramelessWindow::CFramelessWindow(QWidget *parent)
 
 void CFramelessWindow::setTitleBar(QWidget *bar)
 {
+    if (titleBar)
+        disconnect(titleBar, &QObject::destroyed, this, &CFramelessWindow::onTitleBarDestroyed);
     titleBar = bar;
     if (bar)
         connect(bar, &QObject::destroyed, this, &CFramelessWindow::onTitleBarDestroyed);

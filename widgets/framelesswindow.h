@@ -45,7 +45,7 @@ private:
     bool startSystemAction(const QPoint &pos);
     void updateCursor(const QPoint &pos);
 
-    QPointer<QWidget> titleBar;
+    QWidget *titleBar = nullptr; // cleared by onTitleBarDestroyed
     QList<QPointer<QWidget>> ignored;
     int borderWidth = 5;
     bool resizeable = true;

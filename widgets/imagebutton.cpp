@@ -106,13 +106,20 @@ void ImageButton::paintEvent(QPaintEvent *)
         drawNineSlice(painter, pictures[picture]);
     else if (colour.isValid())
         painter.fillRect(rect(), colour);
+    const int state = !isEnabled() ? Disabled : isChecked() ? Checked : hovered ? Hover : Normal;
+    QRect textArea = rect();
+    if (!icon().isNull()) {
+        // An icon sits left of the text; the pair is centred in the button.
+        const QSize size = iconSize();
+        const int gap = text().isEmpty() ? 0 : 8;
+        const int textWidth = fontMetrics().horizontalAdvance(text());
+        const int left = (width() - size.width() - gap - textWidth) / 2;
+        icon().paint(&painter, QRect(QPoint(left, (height() - size.height()) / 2), size));
+        textArea = QRect(left + size.width() + gap, 0, textWidth + 2, height());
+    }
     if (!text().isEmpty()) {
-        const int state = !isEnabled()  ? Disabled
-                          : isChecked() ? Checked
-                          : hovered     ? Hover
-                                        : Normal;
         painter.setPen(textColours[state]);
-        painter.drawText(rect(), Qt::AlignCenter, text());
+        painter.drawText(textArea, Qt::AlignCenter, text());
     }
 }
 

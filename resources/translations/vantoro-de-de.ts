@@ -1,29 +1,24 @@
 <?xml version='1.0' encoding='utf-8'?>
-<TS version="2.1">
+<TS version="2.1" language="de_DE">
 <context>
     <name>AboutDlg</name>
     <message>
-        <location filename="../../widgets/aboutdlg.cpp" line="46" />
         <source>About</source>
         <translation>Über</translation>
     </message>
     <message>
-        <location filename="../../widgets/aboutdlg.cpp" line="47" />
         <source>Version: </source>
         <translation>Version: </translation>
     </message>
     <message>
-        <location filename="../../widgets/aboutdlg.cpp" line="48" />
         <source>Clipmoor is made by a small team who want saving a video to be as simple as pasting its address.</source>
         <translation>Clipmoor wird von einem kleinen Team entwickelt, das möchte, dass das Speichern eines Videos so einfach ist wie das Einfügen seiner Adresse.</translation>
     </message>
     <message>
-        <location filename="../../widgets/aboutdlg.cpp" line="50" />
         <source>To learn more please visit: </source>
         <translation>Mehr erfahren Sie unter: </translation>
     </message>
     <message>
-        <location filename="../../widgets/aboutdlg.cpp" line="53" />
         <source>Copyright © 2026 the Clipmoor developers. All rights reserved.</source>
         <translation>Copyright © 2026 die Clipmoor-Entwickler. Alle Rechte vorbehalten.</translation>
     </message>
@@ -31,22 +26,18 @@
 <context>
     <name>CloseConfirmDlg</name>
     <message>
-        <location filename="../../app/closeconfirmdlg.cpp" line="66" />
         <source>Clipmoor</source>
         <translation>Clipmoor</translation>
     </message>
     <message>
-        <location filename="../../app/closeconfirmdlg.cpp" line="67" />
         <source>Don't ask me again</source>
         <translation>Nicht mehr fragen</translation>
     </message>
     <message>
-        <location filename="../../app/closeconfirmdlg.cpp" line="68" />
         <source>Cancel</source>
         <translation>Abbrechen</translation>
     </message>
     <message>
-        <location filename="../../app/closeconfirmdlg.cpp" line="69" />
         <source>OK</source>
         <translation>OK</translation>
     </message>
@@ -54,22 +45,18 @@
 <context>
     <name>CurlProxy</name>
     <message>
-        <location filename="../../provision/curlproxy.cpp" line="74" />
         <source>Failure writing output to destination.</source>
         <translation>Die Datei konnte nicht geschrieben werden.</translation>
     </message>
     <message>
-        <location filename="../../provision/curlproxy.cpp" line="76" />
         <source>Unable to connect to the network.</source>
         <translation>Keine Verbindung zum Netzwerk.</translation>
     </message>
     <message>
-        <location filename="../../provision/curlproxy.cpp" line="78" />
         <source>connection was reset.</source>
         <translation>Die Verbindung wurde zurückgesetzt.</translation>
     </message>
     <message>
-        <location filename="../../provision/curlproxy.cpp" line="82" />
         <source>Unable to download or download timeout.</source>
         <translation>Download nicht möglich oder Zeitüberschreitung.</translation>
     </message>
@@ -77,42 +64,34 @@
 <context>
     <name>Global</name>
     <message>
-        <location filename="../../app/guiutils.cpp" line="29" />
         <source>File does not exist.</source>
         <translation>Die Datei existiert nicht.</translation>
     </message>
     <message>
-        <location filename="../../app/guiutils.cpp" line="30" />
         <source>OK</source>
         <translation>OK</translation>
     </message>
     <message>
-        <location filename="../../app/guiutils.cpp" line="34" />
         <source>The file does not exist, want to remove it from the list?</source>
         <translation>Die Datei existiert nicht. Möchten Sie sie aus der Liste entfernen?</translation>
     </message>
     <message>
-        <location filename="../../app/guiutils.cpp" line="36" />
         <source>Delete</source>
         <translation>Löschen</translation>
     </message>
     <message>
-        <location filename="../../app/guiutils.cpp" line="36" />
         <source>Cancel</source>
         <translation>Abbrechen</translation>
     </message>
     <message>
-        <location filename="../../app/guiutils.cpp" line="52" />
         <source>"%1" does not exist, please change the save directory</source>
         <translation>„%1“ existiert nicht. Bitte ändern Sie den Speicherordner.</translation>
     </message>
     <message>
-        <location filename="../../app/guiutils.cpp" line="54" />
         <source>Go to setting</source>
         <translation>Zu den Einstellungen</translation>
     </message>
     <message>
-        <location filename="../../app/guiutils.cpp" line="65" />
         <source>Choose the download folder</source>
         <translation>Download-Ordner wählen</translation>
     </message>
@@ -120,72 +99,58 @@
 <context>
     <name>LanguageSettings</name>
     <message>
-        <location filename="../../app/languagesettings.cpp" line="41" />
         <source>English</source>
         <translation>Englisch</translation>
     </message>
     <message>
-        <location filename="../../app/languagesettings.cpp" line="42" />
         <source>Italian</source>
         <translation>Italienisch</translation>
     </message>
     <message>
-        <location filename="../../app/languagesettings.cpp" line="43" />
         <source>German</source>
         <translation>Deutsch</translation>
     </message>
     <message>
-        <location filename="../../app/languagesettings.cpp" line="44" />
         <source>French</source>
         <translation>Französisch</translation>
     </message>
     <message>
-        <location filename="../../app/languagesettings.cpp" line="45" />
         <source>Spanish</source>
         <translation>Spanisch</translation>
     </message>
     <message>
-        <location filename="../../app/languagesettings.cpp" line="46" />
         <source>Portuguese</source>
         <translation>Portugiesisch</translation>
     </message>
     <message>
-        <location filename="../../app/languagesettings.cpp" line="47" />
         <source>Russian</source>
         <translation>Russisch</translation>
     </message>
     <message>
-        <location filename="../../app/languagesettings.cpp" line="48" />
         <source>Korean</source>
         <translation>Koreanisch</translation>
     </message>
     <message>
-        <location filename="../../app/languagesettings.cpp" line="49" />
         <source>Indonesian</source>
         <translation>Indonesisch</translation>
     </message>
     <message>
-        <location filename="../../app/languagesettings.cpp" line="50" />
         <source>Vietnamese</source>
         <translation>Vietnamesisch</translation>
     </message>
     <message>
-        <location filename="../../app/languagesettings.cpp" line="51" />
         <source>Hindi</source>
         <translation>Hindi</translation>
     </message>
     <message>
-        <location filename="../../app/languagesettings.cpp" line="52" />
         <source>Japanese</source>
         <translation>Japanisch</translation>
     </message>
     <message>
-        <location filename="../../app/languagesettings.cpp" line="53" />
         <source>Chinese(Simplified)</source>
         <translation>Chinesisch (vereinfacht)</translation>
     </message>
     <message>
-        <location filename="../../app/languagesettings.cpp" line="54" />
         <source>Chinese(Traditional)</source>
         <translation>Chinesisch (traditionell)</translation>
     </message>
@@ -193,32 +158,137 @@
 <context>
     <name>MainWindow</name>
     <message>
-        <location filename="../../app/mainwindow.cpp" line="35" />
         <source>Clipmoor</source>
         <translation>Clipmoor</translation>
     </message>
     <message>
-        <location filename="../../app/mainwindow.cpp" line="38" />
-        <source>Downloads are saved to %1.
-Download tool: %2</source>
-        <translation>Downloads werden in %1 gespeichert.
-Download-Werkzeug: %2</translation>
+        <source>Downloading</source>
+        <translation>Wird geladen</translation>
     </message>
     <message>
-        <location filename="../../app/mainwindow.cpp" line="39" />
-        <source>not found</source>
-        <translation>nicht gefunden</translation>
+        <source>Downloaded</source>
+        <translation>Heruntergeladen</translation>
+    </message>
+    <message>
+        <source>Online</source>
+        <translation>Online</translation>
+    </message>
+    <message>
+        <source>Converting</source>
+        <translation>Konvertieren</translation>
+    </message>
+    <message>
+        <source>Converted</source>
+        <translation>Konvertiert</translation>
+    </message>
+    <message>
+        <source>Paste a video address to start downloading.</source>
+        <translation>Fügen Sie eine Videoadresse ein, um den Download zu starten.</translation>
+    </message>
+    <message>
+        <source>Finished downloads appear here.</source>
+        <translation>Fertige Downloads erscheinen hier.</translation>
+    </message>
+    <message>
+        <source>The built-in browser opens here.</source>
+        <translation>Hier öffnet sich der integrierte Browser.</translation>
+    </message>
+    <message>
+        <source>Add media files here to convert them.</source>
+        <translation>Fügen Sie hier Mediendateien hinzu, um sie zu konvertieren.</translation>
+    </message>
+    <message>
+        <source>Converted files appear here.</source>
+        <translation>Konvertierte Dateien erscheinen hier.</translation>
+    </message>
+    <message>
+        <source>Preferences</source>
+        <translation>Einstellungen</translation>
+    </message>
+    <message>
+        <source>Menu</source>
+        <translation>Menü</translation>
+    </message>
+    <message>
+        <source>Application</source>
+        <translation>Anwendung</translation>
+    </message>
+    <message>
+        <source>Languages</source>
+        <translation>Sprachen</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>Download</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Datei</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Hilfe</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Über</translation>
+    </message>
+    <message>
+        <source>Check for updates</source>
+        <translation>Nach Updates suchen</translation>
+    </message>
+    <message>
+        <source>Open Downloaded Folder</source>
+        <translation>Download-Ordner öffnen</translation>
+    </message>
+    <message>
+        <source>Paste URL</source>
+        <translation>URL einfügen</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pausieren</translation>
+    </message>
+    <message>
+        <source>Resume</source>
+        <translation>Fortsetzen</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>Guide</source>
+        <translation>Anleitung</translation>
+    </message>
+    <message>
+        <source>FAQ</source>
+        <translation>FAQ</translation>
+    </message>
+    <message>
+        <source>Open Log Folder</source>
+        <translation>Protokollordner öffnen</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <source>&amp;Restore</source>
+        <translation>&amp;Wiederherstellen</translation>
+    </message>
+    <message>
+        <source>Some tasks are in progress, are you sure you want to quit?</source>
+        <translation>Einige Aufgaben laufen noch. Möchten Sie Clipmoor wirklich beenden?</translation>
     </message>
 </context>
 <context>
     <name>QObject</name>
     <message>
-        <location filename="../../app/main.cpp" line="70" />
         <source>Clipmoor</source>
         <translation>Clipmoor</translation>
     </message>
     <message>
-        <location filename="../../app/main.cpp" line="71" />
         <source>Clipmoor cannot write to its data folder
 %1
 
@@ -232,12 +302,10 @@ Downloads funktionieren weiterhin, aber Listen und Einstellungen gehen beim Been
 <context>
     <name>SniffMgr</name>
     <message>
-        <location filename="../../engine/sniffmgr.cpp" line="215" />
         <source>Download failed, saving the file...</source>
         <translation>Download fehlgeschlagen, die Datei wird gespeichert...</translation>
     </message>
     <message>
-        <location filename="../../engine/sniffmgr.cpp" line="270" />
         <source>Please wait, saving the file...</source>
         <translation>Bitte warten, die Datei wird gespeichert...</translation>
     </message>
@@ -245,47 +313,38 @@ Downloads funktionieren weiterhin, aber Listen und Einstellungen gehen beim Been
 <context>
     <name>UpgradeDlg</name>
     <message>
-        <location filename="../../app/upgradedlg.cpp" line="116" />
         <source>A new version is available!</source>
         <translation>Eine neue Version ist verfügbar!</translation>
     </message>
     <message>
-        <location filename="../../app/upgradedlg.cpp" line="117" />
         <source>Current version is up to date.</source>
         <translation>Die aktuelle Version ist auf dem neuesten Stand.</translation>
     </message>
     <message>
-        <location filename="../../app/upgradedlg.cpp" line="118" />
         <source>Fetch update info failed. Please retry later.</source>
         <translation>Update-Informationen konnten nicht abgerufen werden. Bitte später erneut versuchen.</translation>
     </message>
     <message>
-        <location filename="../../app/upgradedlg.cpp" line="119" />
         <source>Waiting for checking...</source>
         <translation>Warte auf die Prüfung...</translation>
     </message>
     <message>
-        <location filename="../../app/upgradedlg.cpp" line="135" />
         <source>Upgrade</source>
         <translation>Aktualisierung</translation>
     </message>
     <message>
-        <location filename="../../app/upgradedlg.cpp" line="136" />
         <source>Clipmoor</source>
         <translation>Clipmoor</translation>
     </message>
     <message>
-        <location filename="../../app/upgradedlg.cpp" line="137" />
         <source>Upgrade Now</source>
         <translation>Jetzt aktualisieren</translation>
     </message>
     <message>
-        <location filename="../../app/upgradedlg.cpp" line="138" />
         <source>Remind Me Later</source>
         <translation>Später erinnern</translation>
     </message>
     <message>
-        <location filename="../../app/upgradedlg.cpp" line="146" />
         <source>Version: %1 | Size: %2 | Release Date: %3</source>
         <translation>Version: %1 | Größe: %2 | Veröffentlicht: %3</translation>
     </message>
@@ -293,28 +352,22 @@ Downloads funktionieren weiterhin, aber Listen und Einstellungen gehen beim Been
 <context>
     <name>protocol</name>
     <message>
-        <location filename="../../engine/toolprotocol.cpp" line="360" />
         <source>seconds</source>
         <translation>Sekunden</translation>
     </message>
     <message>
-        <location filename="../../engine/toolprotocol.cpp" line="363" />
         <source>minutes</source>
         <translation>Minuten</translation>
     </message>
     <message>
-        <location filename="../../engine/toolprotocol.cpp" line="365" />
         <source>hours</source>
         <translation>Stunden</translation>
     </message>
     <message>
-        <location filename="../../engine/toolprotocol.cpp" line="367" />
-        <location filename="../../engine/toolprotocol.cpp" line="368" />
         <source>remaining</source>
         <translation>verbleibend</translation>
     </message>
     <message>
-        <location filename="../../engine/toolprotocol.cpp" line="387" />
         <source>Converting</source>
         <translation>Konvertieren</translation>
     </message>

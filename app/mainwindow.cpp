@@ -187,8 +187,36 @@ QWidget *MainWindow::buildNavigation()
     return column;
 }
 
+void MainWindow::showTabIndicator(int tab, const QPoint &at)
+{
+    if (tab < 0 || tab >= tabButtons.size())
+        return;
+    if (!indicators[tab]) {
+        indicators[tab] = new QLabel(tabButtons.at(tab));
+        indicators[tab]->setFixedSize(16, 16);
+        indicators[tab]->setScaledContents(true);
+        indicators[tab]->setStyleSheet(QStringLiteral("QLabel {background: transparent;}"));
+        indicators[tab]->setPixmap(QPixmap(QStringLiteral(":/res/pending.png")));
+    }
+    indicators[tab]->move(at);
+    indicators[tab]->show();
+}
+
+void MainWindow::clearTabIndicator(int tab)
+{
+    if (tab >= 0 && tab < 5 && indicators[tab])
+        indicators[tab]->hide();
+}
+
+bool MainWindow::hasTabIndicator(int tab) const
+{
+    return tab >= 0 && tab < 5 && indicators[tab] && !indicators[tab]->isHidden();
+}
+
 void MainWindow::onTabClicked(int id)
 {
+    if (id == 0)
+        clearTabIndicator(0);
     if (!lazyPages[id]) {
         // The browser and the converter pages are made on their first visit.
         static const char *const texts[] = {

@@ -29,6 +29,10 @@ public:
     explicit MainWindow(QWidget *parent = nullptr);
 
     void setBusy(bool on);
+    // A small mark on a tab (a download handed over by the browser waits there), or none.
+    void showTabIndicator(int tab, const QPoint &at);
+    void clearTabIndicator(int tab);
+    bool hasTabIndicator(int tab) const;
     bool isBusy() const;
     void retranslate();
     QStackedWidget *pages() const { return stack; }
@@ -91,4 +95,5 @@ private:
     bool manualUpdateCheck = false;
     QWidget *busyOverlay = nullptr;
     QWidget *lazyPages[5] = {};
+    QLabel *indicators[5] = {};
 };

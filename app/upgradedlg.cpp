@@ -50,6 +50,8 @@ UpgradeDlg::UpgradeDlg(const QVariantMap &information, QWidget *parent)
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::close);
     connect(buttons, &QDialogButtonBox::clicked, this, &UpgradeDlg::onClicked);
     auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(24, 20, 24, 20);
+    layout->setSpacing(8);
     layout->addWidget(title);
     layout->addWidget(status);
     layout->addWidget(details);

@@ -7,9 +7,9 @@
 #include "app/stylemanager.h"
 #include "app/upgradedlg.h"
 #include "engine/sniffmgr.h"
-#include "provision/updatecheck.h"
 #include "engine/snifftask.h"
 #include "httpserver.h"
+#include "provision/updatecheck.h"
 #include "testutil.h"
 #include "widgets/imagebutton.h"
 
@@ -180,6 +180,10 @@ private Q_SLOTS:
         QCOMPARE(window.windowTitle(), QString("Clipmoor"));
         LanguageSettings::instance()->setLanguage(LanguageSettings::English);
         QTRY_COMPARE(downloading->text(), QString("Downloading"));
+        window.showTabIndicator(0, QPoint(78, 4));
+        QVERIFY(window.hasTabIndicator(0));
+        window.tabs()->button(0)->click(); // visiting the tab clears its mark
+        QVERIFY(!window.hasTabIndicator(0));
         window.setBusy(true);
         QVERIFY(window.isBusy());
         window.setBusy(false);

@@ -1,373 +1,375 @@
-<?xml version="1.0" encoding="utf-8"?>
-<!DOCTYPE TS>
+<?xml version='1.0' encoding='utf-8'?>
 <TS version="2.1" language="fr_FR">
 <context>
     <name>AboutDlg</name>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>À propos</translation>
     </message>
     <message>
         <source>Version: </source>
-        <translation type="unfinished"></translation>
+        <translation>Version : </translation>
     </message>
     <message>
         <source>Clipmoor is made by a small team who want saving a video to be as simple as pasting its address.</source>
-        <translation type="unfinished"></translation>
+        <translation>Clipmoor est conçu par une petite équipe qui veut qu'enregistrer une vidéo soit aussi simple que coller son adresse.</translation>
     </message>
     <message>
         <source>To learn more please visit: </source>
-        <translation type="unfinished"></translation>
+        <translation>Pour en savoir plus, rendez-vous sur : </translation>
     </message>
     <message>
         <source>Copyright © 2026 the Clipmoor developers. All rights reserved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Copyright © 2026 les développeurs de Clipmoor. Tous droits réservés.</translation>
     </message>
 </context>
 <context>
     <name>CloseConfirmDlg</name>
     <message>
         <source>Clipmoor</source>
-        <translation type="unfinished"></translation>
+        <translation>Clipmoor</translation>
     </message>
     <message>
-        <source>Don&apos;t ask me again</source>
-        <translation type="unfinished"></translation>
+        <source>Don't ask me again</source>
+        <translation>Ne plus me demander</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>CurlProxy</name>
     <message>
         <source>Failure writing output to destination.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d'écrire le fichier de destination.</translation>
     </message>
     <message>
         <source>Unable to connect to the network.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de se connecter au réseau.</translation>
     </message>
     <message>
         <source>connection was reset.</source>
-        <translation type="unfinished"></translation>
+        <translation>La connexion a été réinitialisée.</translation>
     </message>
     <message>
         <source>Unable to download or download timeout.</source>
-        <translation type="unfinished"></translation>
+        <translation>Téléchargement impossible ou délai dépassé.</translation>
     </message>
 </context>
 <context>
     <name>Global</name>
     <message>
         <source>File does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier n'existe pas.</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>The file does not exist, want to remove it from the list?</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier n'existe pas, voulez-vous le retirer de la liste ?</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; does not exist, please change the save directory</source>
-        <translation type="unfinished"></translation>
+        <source>"%1" does not exist, please change the save directory</source>
+        <translation>« %1 » n'existe pas, veuillez changer le dossier d'enregistrement</translation>
     </message>
     <message>
         <source>Go to setting</source>
-        <translation type="unfinished"></translation>
+        <translation>Aller aux réglages</translation>
     </message>
     <message>
         <source>Choose the download folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisir le dossier de téléchargement</translation>
     </message>
 </context>
 <context>
     <name>LanguageSettings</name>
     <message>
         <source>English</source>
-        <translation type="unfinished"></translation>
+        <translation>Anglais</translation>
     </message>
     <message>
         <source>Italian</source>
-        <translation type="unfinished"></translation>
+        <translation>Italien</translation>
     </message>
     <message>
         <source>German</source>
-        <translation type="unfinished"></translation>
+        <translation>Allemand</translation>
     </message>
     <message>
         <source>French</source>
-        <translation type="unfinished"></translation>
+        <translation>Français</translation>
     </message>
     <message>
         <source>Spanish</source>
-        <translation type="unfinished"></translation>
+        <translation>Espagnol</translation>
     </message>
     <message>
         <source>Portuguese</source>
-        <translation type="unfinished"></translation>
+        <translation>Portugais</translation>
     </message>
     <message>
         <source>Russian</source>
-        <translation type="unfinished"></translation>
+        <translation>Russe</translation>
     </message>
     <message>
         <source>Korean</source>
-        <translation type="unfinished"></translation>
+        <translation>Coréen</translation>
     </message>
     <message>
         <source>Indonesian</source>
-        <translation type="unfinished"></translation>
+        <translation>Indonésien</translation>
     </message>
     <message>
         <source>Vietnamese</source>
-        <translation type="unfinished"></translation>
+        <translation>Vietnamien</translation>
     </message>
     <message>
         <source>Hindi</source>
-        <translation type="unfinished"></translation>
+        <translation>Hindi</translation>
     </message>
     <message>
         <source>Japanese</source>
-        <translation type="unfinished"></translation>
+        <translation>Japonais</translation>
     </message>
     <message>
         <source>Chinese(Simplified)</source>
-        <translation type="unfinished"></translation>
+        <translation>Chinois (simplifié)</translation>
     </message>
     <message>
         <source>Chinese(Traditional)</source>
-        <translation type="unfinished"></translation>
+        <translation>Chinois (traditionnel)</translation>
     </message>
 </context>
 <context>
     <name>MainWindow</name>
     <message>
         <source>Downloading</source>
-        <translation type="unfinished"></translation>
+        <translation>En cours</translation>
     </message>
     <message>
         <source>Downloaded</source>
-        <translation type="unfinished"></translation>
+        <translation>Téléchargés</translation>
     </message>
     <message>
         <source>Online</source>
-        <translation type="unfinished"></translation>
+        <translation>En ligne</translation>
     </message>
     <message>
         <source>Converting</source>
-        <translation type="unfinished"></translation>
+        <translation>Conversion</translation>
     </message>
     <message>
         <source>Converted</source>
-        <translation type="unfinished"></translation>
+        <translation>Convertis</translation>
     </message>
     <message>
         <source>Paste a video address to start downloading.</source>
-        <translation type="unfinished"></translation>
+        <translation>Collez l'adresse d'une vidéo pour lancer le téléchargement.</translation>
     </message>
     <message>
         <source>Finished downloads appear here.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les téléchargements terminés apparaissent ici.</translation>
     </message>
     <message>
         <source>The built-in browser opens here.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le navigateur intégré s'ouvre ici.</translation>
     </message>
     <message>
         <source>Add media files here to convert them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajoutez ici des fichiers multimédias pour les convertir.</translation>
     </message>
     <message>
         <source>Converted files appear here.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les fichiers convertis apparaissent ici.</translation>
     </message>
     <message>
         <source>Clipmoor</source>
-        <translation type="unfinished"></translation>
+        <translation>Clipmoor</translation>
     </message>
     <message>
         <source>Preferences</source>
-        <translation type="unfinished"></translation>
+        <translation>Préférences</translation>
     </message>
     <message>
         <source>Menu</source>
-        <translation type="unfinished"></translation>
+        <translation>Menu</translation>
     </message>
     <message>
         <source>Application</source>
-        <translation type="unfinished"></translation>
+        <translation>Application</translation>
     </message>
     <message>
         <source>Languages</source>
-        <translation type="unfinished"></translation>
+        <translation>Langues</translation>
     </message>
     <message>
         <source>Download</source>
-        <translation type="unfinished"></translation>
+        <translation>Téléchargement</translation>
     </message>
     <message>
         <source>File</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichier</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Aide</translation>
     </message>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>À propos</translation>
     </message>
     <message>
         <source>Check for updates</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechercher des mises à jour</translation>
     </message>
     <message>
         <source>Open Downloaded Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir le dossier des téléchargements</translation>
     </message>
     <message>
         <source>Paste URL</source>
-        <translation type="unfinished"></translation>
+        <translation>Coller l'URL</translation>
     </message>
     <message>
         <source>Pause</source>
-        <translation type="unfinished"></translation>
+        <translation>Pause</translation>
     </message>
     <message>
         <source>Resume</source>
-        <translation type="unfinished"></translation>
+        <translation>Reprendre</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer</translation>
     </message>
     <message>
         <source>Guide</source>
-        <translation type="unfinished"></translation>
+        <translation>Guide</translation>
     </message>
     <message>
         <source>FAQ</source>
-        <translation type="unfinished"></translation>
+        <translation>FAQ</translation>
     </message>
     <message>
         <source>Open Log Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir le dossier des journaux</translation>
     </message>
     <message>
         <source>&amp;Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Quitter</translation>
     </message>
     <message>
         <source>&amp;Restore</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Restaurer</translation>
     </message>
     <message>
         <source>Some tasks are in progress, are you sure you want to quit?</source>
-        <translation type="unfinished"></translation>
+        <translation>Des tâches sont en cours, voulez-vous vraiment quitter ?</translation>
     </message>
 </context>
 <context>
     <name>QObject</name>
     <message>
         <source>Clipmoor</source>
-        <translation type="unfinished"></translation>
+        <translation>Clipmoor</translation>
     </message>
     <message>
         <source>Clipmoor cannot write to its data folder
 %1
 
 Downloads still work, but lists and settings will not be kept after you quit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Clipmoor ne peut pas écrire dans son dossier de données
+%1
+
+Les téléchargements fonctionnent, mais les listes et les réglages seront perdus à la fermeture.</translation>
     </message>
 </context>
 <context>
     <name>SniffMgr</name>
     <message>
         <source>Download failed, saving the file...</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec du téléchargement, enregistrement du fichier...</translation>
     </message>
     <message>
         <source>Please wait, saving the file...</source>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez patienter, enregistrement du fichier...</translation>
     </message>
 </context>
 <context>
     <name>UpgradeDlg</name>
     <message>
         <source>A new version is available!</source>
-        <translation type="unfinished"></translation>
+        <translation>Une nouvelle version est disponible !</translation>
     </message>
     <message>
         <source>Current version is up to date.</source>
-        <translation type="unfinished"></translation>
+        <translation>Votre version est à jour.</translation>
     </message>
     <message>
         <source>Fetch update info failed. Please retry later.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de récupérer les informations de mise à jour. Réessayez plus tard.</translation>
     </message>
     <message>
         <source>Waiting for checking...</source>
-        <translation type="unfinished"></translation>
+        <translation>Vérification en attente...</translation>
     </message>
     <message>
         <source>Upgrade</source>
-        <translation type="unfinished"></translation>
+        <translation>Mise à jour</translation>
     </message>
     <message>
         <source>Clipmoor</source>
-        <translation type="unfinished"></translation>
+        <translation>Clipmoor</translation>
     </message>
     <message>
         <source>Upgrade Now</source>
-        <translation type="unfinished"></translation>
+        <translation>Mettre à jour</translation>
     </message>
     <message>
         <source>Remind Me Later</source>
-        <translation type="unfinished"></translation>
+        <translation>Me le rappeler plus tard</translation>
     </message>
     <message>
         <source>Version: %1 | Size: %2 | Release Date: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Version : %1 | Taille : %2 | Date de sortie : %3</translation>
     </message>
 </context>
 <context>
     <name>protocol</name>
     <message>
         <source>seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>secondes</translation>
     </message>
     <message>
         <source>minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>minutes</translation>
     </message>
     <message>
         <source>hours</source>
-        <translation type="unfinished"></translation>
+        <translation>heures</translation>
     </message>
     <message>
         <source>remaining</source>
-        <translation type="unfinished"></translation>
+        <translation>restant</translation>
     </message>
     <message>
         <source>Converting</source>
-        <translation type="unfinished"></translation>
+        <translation>Conversion</translation>
     </message>
 </context>
 </TS>

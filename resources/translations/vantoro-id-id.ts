@@ -1,373 +1,375 @@
-<?xml version="1.0" encoding="utf-8"?>
-<!DOCTYPE TS>
+<?xml version='1.0' encoding='utf-8'?>
 <TS version="2.1" language="id_ID">
 <context>
     <name>AboutDlg</name>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>Tentang</translation>
     </message>
     <message>
         <source>Version: </source>
-        <translation type="unfinished"></translation>
+        <translation>Versi: </translation>
     </message>
     <message>
         <source>Clipmoor is made by a small team who want saving a video to be as simple as pasting its address.</source>
-        <translation type="unfinished"></translation>
+        <translation>Clipmoor dibuat oleh tim kecil yang ingin menyimpan video semudah menempelkan alamatnya.</translation>
     </message>
     <message>
         <source>To learn more please visit: </source>
-        <translation type="unfinished"></translation>
+        <translation>Selengkapnya kunjungi: </translation>
     </message>
     <message>
         <source>Copyright © 2026 the Clipmoor developers. All rights reserved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hak cipta © 2026 pengembang Clipmoor. Semua hak dilindungi.</translation>
     </message>
 </context>
 <context>
     <name>CloseConfirmDlg</name>
     <message>
         <source>Clipmoor</source>
-        <translation type="unfinished"></translation>
+        <translation>Clipmoor</translation>
     </message>
     <message>
-        <source>Don&apos;t ask me again</source>
-        <translation type="unfinished"></translation>
+        <source>Don't ask me again</source>
+        <translation>Jangan tanya lagi</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Batal</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>CurlProxy</name>
     <message>
         <source>Failure writing output to destination.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gagal menulis ke tujuan.</translation>
     </message>
     <message>
         <source>Unable to connect to the network.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tidak dapat terhubung ke jaringan.</translation>
     </message>
     <message>
         <source>connection was reset.</source>
-        <translation type="unfinished"></translation>
+        <translation>Koneksi diatur ulang.</translation>
     </message>
     <message>
         <source>Unable to download or download timeout.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tidak dapat mengunduh atau waktu habis.</translation>
     </message>
 </context>
 <context>
     <name>Global</name>
     <message>
         <source>File does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>Berkas tidak ada.</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>The file does not exist, want to remove it from the list?</source>
-        <translation type="unfinished"></translation>
+        <translation>Berkas tidak ada, hapus dari daftar?</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Hapus</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Batal</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; does not exist, please change the save directory</source>
-        <translation type="unfinished"></translation>
+        <source>"%1" does not exist, please change the save directory</source>
+        <translation>"%1" tidak ada, ubah folder penyimpanan</translation>
     </message>
     <message>
         <source>Go to setting</source>
-        <translation type="unfinished"></translation>
+        <translation>Buka pengaturan</translation>
     </message>
     <message>
         <source>Choose the download folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Pilih folder unduhan</translation>
     </message>
 </context>
 <context>
     <name>LanguageSettings</name>
     <message>
         <source>English</source>
-        <translation type="unfinished"></translation>
+        <translation>Inggris</translation>
     </message>
     <message>
         <source>Italian</source>
-        <translation type="unfinished"></translation>
+        <translation>Italia</translation>
     </message>
     <message>
         <source>German</source>
-        <translation type="unfinished"></translation>
+        <translation>Jerman</translation>
     </message>
     <message>
         <source>French</source>
-        <translation type="unfinished"></translation>
+        <translation>Prancis</translation>
     </message>
     <message>
         <source>Spanish</source>
-        <translation type="unfinished"></translation>
+        <translation>Spanyol</translation>
     </message>
     <message>
         <source>Portuguese</source>
-        <translation type="unfinished"></translation>
+        <translation>Portugis</translation>
     </message>
     <message>
         <source>Russian</source>
-        <translation type="unfinished"></translation>
+        <translation>Rusia</translation>
     </message>
     <message>
         <source>Korean</source>
-        <translation type="unfinished"></translation>
+        <translation>Korea</translation>
     </message>
     <message>
         <source>Indonesian</source>
-        <translation type="unfinished"></translation>
+        <translation>Indonesia</translation>
     </message>
     <message>
         <source>Vietnamese</source>
-        <translation type="unfinished"></translation>
+        <translation>Vietnam</translation>
     </message>
     <message>
         <source>Hindi</source>
-        <translation type="unfinished"></translation>
+        <translation>Hindi</translation>
     </message>
     <message>
         <source>Japanese</source>
-        <translation type="unfinished"></translation>
+        <translation>Jepang</translation>
     </message>
     <message>
         <source>Chinese(Simplified)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tionghoa (Sederhana)</translation>
     </message>
     <message>
         <source>Chinese(Traditional)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tionghoa (Tradisional)</translation>
     </message>
 </context>
 <context>
     <name>MainWindow</name>
     <message>
         <source>Downloading</source>
-        <translation type="unfinished"></translation>
+        <translation>Mengunduh</translation>
     </message>
     <message>
         <source>Downloaded</source>
-        <translation type="unfinished"></translation>
+        <translation>Terunduh</translation>
     </message>
     <message>
         <source>Online</source>
-        <translation type="unfinished"></translation>
+        <translation>Daring</translation>
     </message>
     <message>
         <source>Converting</source>
-        <translation type="unfinished"></translation>
+        <translation>Mengonversi</translation>
     </message>
     <message>
         <source>Converted</source>
-        <translation type="unfinished"></translation>
+        <translation>Terkonversi</translation>
     </message>
     <message>
         <source>Paste a video address to start downloading.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tempel alamat video untuk mulai mengunduh.</translation>
     </message>
     <message>
         <source>Finished downloads appear here.</source>
-        <translation type="unfinished"></translation>
+        <translation>Unduhan yang selesai muncul di sini.</translation>
     </message>
     <message>
         <source>The built-in browser opens here.</source>
-        <translation type="unfinished"></translation>
+        <translation>Peramban bawaan terbuka di sini.</translation>
     </message>
     <message>
         <source>Add media files here to convert them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tambahkan berkas media di sini untuk dikonversi.</translation>
     </message>
     <message>
         <source>Converted files appear here.</source>
-        <translation type="unfinished"></translation>
+        <translation>Berkas hasil konversi muncul di sini.</translation>
     </message>
     <message>
         <source>Clipmoor</source>
-        <translation type="unfinished"></translation>
+        <translation>Clipmoor</translation>
     </message>
     <message>
         <source>Preferences</source>
-        <translation type="unfinished"></translation>
+        <translation>Preferensi</translation>
     </message>
     <message>
         <source>Menu</source>
-        <translation type="unfinished"></translation>
+        <translation>Menu</translation>
     </message>
     <message>
         <source>Application</source>
-        <translation type="unfinished"></translation>
+        <translation>Aplikasi</translation>
     </message>
     <message>
         <source>Languages</source>
-        <translation type="unfinished"></translation>
+        <translation>Bahasa</translation>
     </message>
     <message>
         <source>Download</source>
-        <translation type="unfinished"></translation>
+        <translation>Unduhan</translation>
     </message>
     <message>
         <source>File</source>
-        <translation type="unfinished"></translation>
+        <translation>Berkas</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Bantuan</translation>
     </message>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>Tentang</translation>
     </message>
     <message>
         <source>Check for updates</source>
-        <translation type="unfinished"></translation>
+        <translation>Periksa pembaruan</translation>
     </message>
     <message>
         <source>Open Downloaded Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Buka folder unduhan</translation>
     </message>
     <message>
         <source>Paste URL</source>
-        <translation type="unfinished"></translation>
+        <translation>Tempel URL</translation>
     </message>
     <message>
         <source>Pause</source>
-        <translation type="unfinished"></translation>
+        <translation>Jeda</translation>
     </message>
     <message>
         <source>Resume</source>
-        <translation type="unfinished"></translation>
+        <translation>Lanjutkan</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Hapus</translation>
     </message>
     <message>
         <source>Guide</source>
-        <translation type="unfinished"></translation>
+        <translation>Panduan</translation>
     </message>
     <message>
         <source>FAQ</source>
-        <translation type="unfinished"></translation>
+        <translation>Tanya jawab</translation>
     </message>
     <message>
         <source>Open Log Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Buka folder log</translation>
     </message>
     <message>
         <source>&amp;Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Keluar</translation>
     </message>
     <message>
         <source>&amp;Restore</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Pulihkan</translation>
     </message>
     <message>
         <source>Some tasks are in progress, are you sure you want to quit?</source>
-        <translation type="unfinished"></translation>
+        <translation>Beberapa tugas masih berjalan, yakin ingin keluar?</translation>
     </message>
 </context>
 <context>
     <name>QObject</name>
     <message>
         <source>Clipmoor</source>
-        <translation type="unfinished"></translation>
+        <translation>Clipmoor</translation>
     </message>
     <message>
         <source>Clipmoor cannot write to its data folder
 %1
 
 Downloads still work, but lists and settings will not be kept after you quit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Clipmoor tidak dapat menulis ke folder datanya
+%1
+
+Unduhan tetap berjalan, tetapi daftar dan pengaturan tidak disimpan setelah keluar.</translation>
     </message>
 </context>
 <context>
     <name>SniffMgr</name>
     <message>
         <source>Download failed, saving the file...</source>
-        <translation type="unfinished"></translation>
+        <translation>Unduhan gagal, menyimpan berkas...</translation>
     </message>
     <message>
         <source>Please wait, saving the file...</source>
-        <translation type="unfinished"></translation>
+        <translation>Harap tunggu, menyimpan berkas...</translation>
     </message>
 </context>
 <context>
     <name>UpgradeDlg</name>
     <message>
         <source>A new version is available!</source>
-        <translation type="unfinished"></translation>
+        <translation>Versi baru tersedia!</translation>
     </message>
     <message>
         <source>Current version is up to date.</source>
-        <translation type="unfinished"></translation>
+        <translation>Versi saat ini sudah terbaru.</translation>
     </message>
     <message>
         <source>Fetch update info failed. Please retry later.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gagal mengambil info pembaruan. Coba lagi nanti.</translation>
     </message>
     <message>
         <source>Waiting for checking...</source>
-        <translation type="unfinished"></translation>
+        <translation>Menunggu pemeriksaan...</translation>
     </message>
     <message>
         <source>Upgrade</source>
-        <translation type="unfinished"></translation>
+        <translation>Pembaruan</translation>
     </message>
     <message>
         <source>Clipmoor</source>
-        <translation type="unfinished"></translation>
+        <translation>Clipmoor</translation>
     </message>
     <message>
         <source>Upgrade Now</source>
-        <translation type="unfinished"></translation>
+        <translation>Perbarui sekarang</translation>
     </message>
     <message>
         <source>Remind Me Later</source>
-        <translation type="unfinished"></translation>
+        <translation>Ingatkan nanti</translation>
     </message>
     <message>
         <source>Version: %1 | Size: %2 | Release Date: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Versi: %1 | Ukuran: %2 | Tanggal rilis: %3</translation>
     </message>
 </context>
 <context>
     <name>protocol</name>
     <message>
         <source>seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>detik</translation>
     </message>
     <message>
         <source>minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>menit</translation>
     </message>
     <message>
         <source>hours</source>
-        <translation type="unfinished"></translation>
+        <translation>jam</translation>
     </message>
     <message>
         <source>remaining</source>
-        <translation type="unfinished"></translation>
+        <translation>tersisa</translation>
     </message>
     <message>
         <source>Converting</source>
-        <translation type="unfinished"></translation>
+        <translation>Mengonversi</translation>
     </message>
 </context>
 </TS>

@@ -1,373 +1,375 @@
-<?xml version="1.0" encoding="utf-8"?>
-<!DOCTYPE TS>
+<?xml version='1.0' encoding='utf-8'?>
 <TS version="2.1" language="it_IT">
 <context>
     <name>AboutDlg</name>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>Informazioni</translation>
     </message>
     <message>
         <source>Version: </source>
-        <translation type="unfinished"></translation>
+        <translation>Versione: </translation>
     </message>
     <message>
         <source>Clipmoor is made by a small team who want saving a video to be as simple as pasting its address.</source>
-        <translation type="unfinished"></translation>
+        <translation>Clipmoor è realizzato da un piccolo team che vuole rendere il salvataggio di un video semplice come incollarne l'indirizzo.</translation>
     </message>
     <message>
         <source>To learn more please visit: </source>
-        <translation type="unfinished"></translation>
+        <translation>Per saperne di più visita: </translation>
     </message>
     <message>
         <source>Copyright © 2026 the Clipmoor developers. All rights reserved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Copyright © 2026 gli sviluppatori di Clipmoor. Tutti i diritti riservati.</translation>
     </message>
 </context>
 <context>
     <name>CloseConfirmDlg</name>
     <message>
         <source>Clipmoor</source>
-        <translation type="unfinished"></translation>
+        <translation>Clipmoor</translation>
     </message>
     <message>
-        <source>Don&apos;t ask me again</source>
-        <translation type="unfinished"></translation>
+        <source>Don't ask me again</source>
+        <translation>Non chiedere più</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annulla</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>CurlProxy</name>
     <message>
         <source>Failure writing output to destination.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile scrivere nella destinazione.</translation>
     </message>
     <message>
         <source>Unable to connect to the network.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile connettersi alla rete.</translation>
     </message>
     <message>
         <source>connection was reset.</source>
-        <translation type="unfinished"></translation>
+        <translation>La connessione è stata reimpostata.</translation>
     </message>
     <message>
         <source>Unable to download or download timeout.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile scaricare o tempo scaduto.</translation>
     </message>
 </context>
 <context>
     <name>Global</name>
     <message>
         <source>File does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il file non esiste.</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>The file does not exist, want to remove it from the list?</source>
-        <translation type="unfinished"></translation>
+        <translation>Il file non esiste, vuoi rimuoverlo dall'elenco?</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Elimina</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annulla</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; does not exist, please change the save directory</source>
-        <translation type="unfinished"></translation>
+        <source>"%1" does not exist, please change the save directory</source>
+        <translation>«%1» non esiste, cambia la cartella di salvataggio</translation>
     </message>
     <message>
         <source>Go to setting</source>
-        <translation type="unfinished"></translation>
+        <translation>Vai alle impostazioni</translation>
     </message>
     <message>
         <source>Choose the download folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Scegli la cartella dei download</translation>
     </message>
 </context>
 <context>
     <name>LanguageSettings</name>
     <message>
         <source>English</source>
-        <translation type="unfinished"></translation>
+        <translation>Inglese</translation>
     </message>
     <message>
         <source>Italian</source>
-        <translation type="unfinished"></translation>
+        <translation>Italiano</translation>
     </message>
     <message>
         <source>German</source>
-        <translation type="unfinished"></translation>
+        <translation>Tedesco</translation>
     </message>
     <message>
         <source>French</source>
-        <translation type="unfinished"></translation>
+        <translation>Francese</translation>
     </message>
     <message>
         <source>Spanish</source>
-        <translation type="unfinished"></translation>
+        <translation>Spagnolo</translation>
     </message>
     <message>
         <source>Portuguese</source>
-        <translation type="unfinished"></translation>
+        <translation>Portoghese</translation>
     </message>
     <message>
         <source>Russian</source>
-        <translation type="unfinished"></translation>
+        <translation>Russo</translation>
     </message>
     <message>
         <source>Korean</source>
-        <translation type="unfinished"></translation>
+        <translation>Coreano</translation>
     </message>
     <message>
         <source>Indonesian</source>
-        <translation type="unfinished"></translation>
+        <translation>Indonesiano</translation>
     </message>
     <message>
         <source>Vietnamese</source>
-        <translation type="unfinished"></translation>
+        <translation>Vietnamita</translation>
     </message>
     <message>
         <source>Hindi</source>
-        <translation type="unfinished"></translation>
+        <translation>Hindi</translation>
     </message>
     <message>
         <source>Japanese</source>
-        <translation type="unfinished"></translation>
+        <translation>Giapponese</translation>
     </message>
     <message>
         <source>Chinese(Simplified)</source>
-        <translation type="unfinished"></translation>
+        <translation>Cinese (semplificato)</translation>
     </message>
     <message>
         <source>Chinese(Traditional)</source>
-        <translation type="unfinished"></translation>
+        <translation>Cinese (tradizionale)</translation>
     </message>
 </context>
 <context>
     <name>MainWindow</name>
     <message>
         <source>Downloading</source>
-        <translation type="unfinished"></translation>
+        <translation>In download</translation>
     </message>
     <message>
         <source>Downloaded</source>
-        <translation type="unfinished"></translation>
+        <translation>Scaricati</translation>
     </message>
     <message>
         <source>Online</source>
-        <translation type="unfinished"></translation>
+        <translation>Online</translation>
     </message>
     <message>
         <source>Converting</source>
-        <translation type="unfinished"></translation>
+        <translation>In conversione</translation>
     </message>
     <message>
         <source>Converted</source>
-        <translation type="unfinished"></translation>
+        <translation>Convertiti</translation>
     </message>
     <message>
         <source>Paste a video address to start downloading.</source>
-        <translation type="unfinished"></translation>
+        <translation>Incolla l'indirizzo di un video per iniziare il download.</translation>
     </message>
     <message>
         <source>Finished downloads appear here.</source>
-        <translation type="unfinished"></translation>
+        <translation>I download completati compaiono qui.</translation>
     </message>
     <message>
         <source>The built-in browser opens here.</source>
-        <translation type="unfinished"></translation>
+        <translation>Qui si apre il browser integrato.</translation>
     </message>
     <message>
         <source>Add media files here to convert them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiungi qui i file multimediali da convertire.</translation>
     </message>
     <message>
         <source>Converted files appear here.</source>
-        <translation type="unfinished"></translation>
+        <translation>I file convertiti compaiono qui.</translation>
     </message>
     <message>
         <source>Clipmoor</source>
-        <translation type="unfinished"></translation>
+        <translation>Clipmoor</translation>
     </message>
     <message>
         <source>Preferences</source>
-        <translation type="unfinished"></translation>
+        <translation>Preferenze</translation>
     </message>
     <message>
         <source>Menu</source>
-        <translation type="unfinished"></translation>
+        <translation>Menu</translation>
     </message>
     <message>
         <source>Application</source>
-        <translation type="unfinished"></translation>
+        <translation>Applicazione</translation>
     </message>
     <message>
         <source>Languages</source>
-        <translation type="unfinished"></translation>
+        <translation>Lingue</translation>
     </message>
     <message>
         <source>Download</source>
-        <translation type="unfinished"></translation>
+        <translation>Download</translation>
     </message>
     <message>
         <source>File</source>
-        <translation type="unfinished"></translation>
+        <translation>File</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Aiuto</translation>
     </message>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>Informazioni</translation>
     </message>
     <message>
         <source>Check for updates</source>
-        <translation type="unfinished"></translation>
+        <translation>Controlla aggiornamenti</translation>
     </message>
     <message>
         <source>Open Downloaded Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Apri la cartella dei download</translation>
     </message>
     <message>
         <source>Paste URL</source>
-        <translation type="unfinished"></translation>
+        <translation>Incolla URL</translation>
     </message>
     <message>
         <source>Pause</source>
-        <translation type="unfinished"></translation>
+        <translation>Pausa</translation>
     </message>
     <message>
         <source>Resume</source>
-        <translation type="unfinished"></translation>
+        <translation>Riprendi</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Elimina</translation>
     </message>
     <message>
         <source>Guide</source>
-        <translation type="unfinished"></translation>
+        <translation>Guida</translation>
     </message>
     <message>
         <source>FAQ</source>
-        <translation type="unfinished"></translation>
+        <translation>FAQ</translation>
     </message>
     <message>
         <source>Open Log Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Apri la cartella dei log</translation>
     </message>
     <message>
         <source>&amp;Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Esci</translation>
     </message>
     <message>
         <source>&amp;Restore</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ripristina</translation>
     </message>
     <message>
         <source>Some tasks are in progress, are you sure you want to quit?</source>
-        <translation type="unfinished"></translation>
+        <translation>Alcune attività sono in corso, vuoi davvero uscire?</translation>
     </message>
 </context>
 <context>
     <name>QObject</name>
     <message>
         <source>Clipmoor</source>
-        <translation type="unfinished"></translation>
+        <translation>Clipmoor</translation>
     </message>
     <message>
         <source>Clipmoor cannot write to its data folder
 %1
 
 Downloads still work, but lists and settings will not be kept after you quit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Clipmoor non può scrivere nella sua cartella dati
+%1
+
+I download funzionano, ma elenchi e impostazioni andranno persi all'uscita.</translation>
     </message>
 </context>
 <context>
     <name>SniffMgr</name>
     <message>
         <source>Download failed, saving the file...</source>
-        <translation type="unfinished"></translation>
+        <translation>Download non riuscito, salvataggio del file...</translation>
     </message>
     <message>
         <source>Please wait, saving the file...</source>
-        <translation type="unfinished"></translation>
+        <translation>Attendere, salvataggio del file...</translation>
     </message>
 </context>
 <context>
     <name>UpgradeDlg</name>
     <message>
         <source>A new version is available!</source>
-        <translation type="unfinished"></translation>
+        <translation>È disponibile una nuova versione!</translation>
     </message>
     <message>
         <source>Current version is up to date.</source>
-        <translation type="unfinished"></translation>
+        <translation>La versione in uso è aggiornata.</translation>
     </message>
     <message>
         <source>Fetch update info failed. Please retry later.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile ottenere le informazioni di aggiornamento. Riprova più tardi.</translation>
     </message>
     <message>
         <source>Waiting for checking...</source>
-        <translation type="unfinished"></translation>
+        <translation>In attesa del controllo...</translation>
     </message>
     <message>
         <source>Upgrade</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiornamento</translation>
     </message>
     <message>
         <source>Clipmoor</source>
-        <translation type="unfinished"></translation>
+        <translation>Clipmoor</translation>
     </message>
     <message>
         <source>Upgrade Now</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiorna ora</translation>
     </message>
     <message>
         <source>Remind Me Later</source>
-        <translation type="unfinished"></translation>
+        <translation>Ricordamelo più tardi</translation>
     </message>
     <message>
         <source>Version: %1 | Size: %2 | Release Date: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Versione: %1 | Dimensione: %2 | Data di rilascio: %3</translation>
     </message>
 </context>
 <context>
     <name>protocol</name>
     <message>
         <source>seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>secondi</translation>
     </message>
     <message>
         <source>minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>minuti</translation>
     </message>
     <message>
         <source>hours</source>
-        <translation type="unfinished"></translation>
+        <translation>ore</translation>
     </message>
     <message>
         <source>remaining</source>
-        <translation type="unfinished"></translation>
+        <translation>rimanenti</translation>
     </message>
     <message>
         <source>Converting</source>
-        <translation type="unfinished"></translation>
+        <translation>Conversione</translation>
     </message>
 </context>
 </TS>

@@ -1,9 +1,11 @@
 // The custom widgets, under the offscreen platform.
 #include "app/guiutils.h"
+#include "httpserver.h"
 #include "testutil.h"
 #include "widgets/framelesswindow.h"
 #include "widgets/imagebutton.h"
 #include "widgets/progressbar.h"
+#include "widgets/rfimageview.h"
 #include "widgets/xlineedit.h"
 #include "widgets/zqmessagebox.h"
 
@@ -11,6 +13,7 @@
 #include <QHBoxLayout>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTimer>
 
 class TestWidgets : public QObject
@@ -180,6 +183,39 @@ private Q_SLOTS:
 
         delete bar; // the title bar may go away
         QCOMPARE(window.hitTest(QPoint(100, 20), &edges), CFramelessWindow::Hit::Client);
+    }
+
+    void imageViewLoadsFromTheNetworkAndKeepsItsPictureOnFailure()
+    {
+        QTemporaryDir www;
+        QImage image(64, 36, QImage::Format_RGB32);
+        image.fill(Qt::darkCyan);
+        QVERIFY(image.save(www.path() + "/thumb.jpg"));
+        QFile junk(www.path() + "/junk.jpg");
+        QVERIFY(junk.open(QIODevice::WriteOnly));
+        junk.write("not a picture");
+        junk.close();
+        TestHttpServer server(www.path());
+        QVERIFY(server.start());
+
+        RFImageView view;
+        view.resize(100, 60);
+        QSignalSpy downloaded(&view, &RFImageView::imageDownloaded);
+        view.setImageUrl(server.url("thumb.jpg"));
+        QTRY_COMPARE(downloaded.count(), 1);
+        QVERIFY(view.isLoaded());
+        QCOMPARE(downloaded.at(0).at(1).toString(), server.url("thumb.jpg"));
+        view.reload(); // already loaded: nothing is fetched again
+        QTest::qWait(100);
+        QCOMPARE(downloaded.count(), 1);
+
+        view.setImageUrl(server.url("junk.jpg"));
+        QTest::qWait(300);
+        QCOMPARE(downloaded.count(), 1);
+        QVERIFY(!view.isLoaded());
+        view.setImageUrl(server.url("missing.jpg"));
+        QTest::qWait(300);
+        QCOMPARE(downloaded.count(), 1);
     }
 
     void lineEditReportsEditingOnFocusLoss()

@@ -26,6 +26,15 @@ void logStartFailure(const QString &program, const QString &reason)
              QStringLiteral("cannot start %1: %2").arg(program, reason));
 }
 
+void releaseFinishedProcess(MyProcess *&process, const QObject *owner)
+{
+    MyProcess *ended = process;
+    process = nullptr;
+    ended->disconnect(owner);
+    ended->setParent(nullptr);
+    ended->deleteLater();
+}
+
 MyProcessHelper *MyProcessHelper::instance()
 {
     // Lives until the process ends: processes may still be subscribing while statics go away.

@@ -57,6 +57,20 @@ void startToolProcess(Receiver *owner, MyProcess *&slot, const QString &program,
     process->start(program, {paramPath}, QIODevice::ReadWrite);
 }
 
+// Stops a process that is still running and deletes it at once (an owner going away).
+template <typename Process> void discardProcess(Process *&process, const QObject *owner)
+{
+    if (!process)
+        return;
+    process->disconnect(owner);
+    process->kill();
+    process->waitForFinished(1000);
+    delete process;
+    process = nullptr;
+}
+// Hands a process that has ended over to deferred deletion once its output is drained.
+void releaseFinishedProcess(MyProcess *&process, const QObject *owner);
+
 struct ChildProcessEntry
 {
     quint32 pid = 0;

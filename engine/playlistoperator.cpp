@@ -22,12 +22,7 @@ PlaylistOperator::PlaylistOperator(QObject *parent)
 
 PlaylistOperator::~PlaylistOperator()
 {
-    if (process) {
-        process->disconnect(this);
-        process->kill();
-        process->waitForFinished(1000);
-        delete process;
-    }
+    discardProcess(process, this);
 }
 
 bool PlaylistOperator::start(const QString &address)
@@ -71,9 +66,6 @@ void PlaylistOperator::onFinished(int exitCode, QProcess::ExitStatus exitStatus)
     const QByteArray rest = process->readAll();
     if (!rest.trimmed().isEmpty())
         handleLine(rest);
-    MyProcess *ended = process;
-    process = nullptr;
-    ended->disconnect(this);
-    ended->deleteLater();
+    releaseFinishedProcess(process, this);
     Q_EMIT operatorFinished(this);
 }

@@ -20,7 +20,6 @@
 
 namespace {
 const QString kTag = QStringLiteral("[SniffMgr]");
-const QStringList kRecordingSuffixes = {"m4a", "mkv", "mp4", "ogg", "webm", "flv", "unknown_video"};
 } // namespace
 
 SniffMgr *SniffMgr::instance()
@@ -174,7 +173,7 @@ bool SniffMgr::liveRecordingSavable(SniffTask *task) const
             continue;
         const QString partPrefix = part.fileName().section(QLatin1Char('.'), 0, 0);
         for (const QFileInfo &media : files) {
-            if (kRecordingSuffixes.contains(media.suffix()) &&
+            if (protocol::recordingSuffixes().contains(media.suffix()) &&
                 partPrefix.contains(media.completeBaseName()))
                 return true;
         }

@@ -21,8 +21,6 @@ int SniffOperator::moveAttempts = 16;
 
 namespace {
 
-const QStringList kRecordingSuffixes = {"m4a", "mkv", "mp4", "ogg", "webm", "flv", "unknown_video"};
-
 // "name(1).ext", "name(2).ext", ... in the same folder, the first that is free.
 QString freeDestination(const QString &path)
 {
@@ -67,12 +65,7 @@ SniffOperator::SniffOperator(SniffTask *task, QObject *parent)
 
 SniffOperator::~SniffOperator()
 {
-    if (process) {
-        process->disconnect(this);
-        process->kill();
-        process->waitForFinished(1000);
-        delete process;
-    }
+    discardProcess(process, this);
 }
 
 void SniffOperator::startTask()
@@ -143,11 +136,7 @@ void SniffOperator::onFinished(int exitCode, QProcess::ExitStatus exitStatus)
         for (const QByteArray &line : lines.finish())
             handleLine(line);
     }
-    MyProcess *ended = process;
-    process = nullptr;
-    ended->disconnect(this);
-    ended->setParent(nullptr);
-    ended->deleteLater();
+    releaseFinishedProcess(process, this);
     Q_EMIT operatorFinished(this);
 }
 
@@ -279,7 +268,7 @@ void SniffOperator::moveLiveRecording(const QString &downloadFolder)
             writeLog(tag, QStringLiteral("Try find video... %1").arg(round));
             bool giveUp = false;
             for (const QFileInfo &file : dir.entryInfoList(QDir::Files)) {
-                if (kRecordingSuffixes.contains(file.suffix())) {
+                if (protocol::recordingSuffixes().contains(file.suffix())) {
                     found = file.absoluteFilePath();
                     break;
                 }

@@ -11,15 +11,19 @@
 #include <QFile>
 #include <QFileInfo>
 
-SniffTask::SniffTask(const QString &url, const QMap<QString, QString> &params, QObject *parent)
-    : QObject(parent)
-    , url(url)
-    , params(params)
+namespace {
+int nextDownloadNumber()
 {
     Preferences prefs;
     const int number = prefs.value(QStringLiteral("download_num"), 0).toInt() + 1;
     prefs.setValue(QStringLiteral("download_num"), number);
-    workDir = downloadTempDir(false) + QString::number(number) + QLatin1Char('_') + randomId();
+    return number;
+}
+} // namespace
+
+SniffTask::SniffTask(const QString &url, const QMap<QString, QString> &params, QObject *parent)
+    : SniffTask(url, params, nextDownloadNumber(), downloadTempDir(false), parent)
+{
 }
 
 SniffTask::SniffTask(const QString &url, const QMap<QString, QString> &params, int number,

@@ -18,12 +18,7 @@ ThumbOperator::ThumbOperator(SniffTask *task, const QString &paramFileName, QObj
 
 ThumbOperator::~ThumbOperator()
 {
-    if (process) {
-        process->disconnect(this);
-        process->kill();
-        process->waitForFinished(1000);
-        delete process;
-    }
+    discardProcess(process, this);
 }
 
 bool ThumbOperator::start()
@@ -66,9 +61,6 @@ void ThumbOperator::onFinished(int exitCode, QProcess::ExitStatus exitStatus)
         handleLine(process->readLine().trimmed());
     if (taskValue)
         taskValue->thumbOperator = nullptr;
-    MyProcess *ended = process;
-    process = nullptr;
-    ended->disconnect(this);
-    ended->deleteLater();
+    releaseFinishedProcess(process, this);
     Q_EMIT operatorFinished(this);
 }

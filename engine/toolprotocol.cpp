@@ -198,6 +198,13 @@ QList<QByteArray> LineBuffer::finish()
     return lines;
 }
 
+const QStringList &recordingSuffixes()
+{
+    static const QStringList suffixes = {"m4a",  "mkv", "mp4",          "ogg",
+                                         "webm", "flv", "unknown_video"};
+    return suffixes;
+}
+
 QString lineType(const QByteArray &line)
 {
     return QJsonDocument::fromJson(line).object().value("type").toString();

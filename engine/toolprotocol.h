@@ -7,6 +7,7 @@
 #include <QJsonObject>
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 class SniffTask;
 
@@ -43,6 +44,9 @@ private:
 };
 
 QString lineType(const QByteArray &line);
+
+// Suffixes of the files a live recording may leave behind.
+const QStringList &recordingSuffixes();
 
 // --- Payload readers and writers ---------------------------------------------------------------
 // An empty or unreadable line reads as an empty "msg".

@@ -1,6 +1,7 @@
 #include "provision/curlproxy.h"
 
 #include "app/globals.h"
+#include "engine/myprocess.h"
 
 #include <QDebug>
 #include <QDir>
@@ -21,13 +22,7 @@ CurlProxy::CurlProxy(QObject *parent)
 
 void CurlProxy::dropProcess()
 {
-    if (!process)
-        return;
-    process->disconnect(this);
-    process->kill();
-    process->waitForFinished(1000);
-    delete process;
-    process = nullptr;
+    discardProcess(process, this);
 }
 
 void CurlProxy::download(const QString &address, const QString &output)

@@ -228,13 +228,7 @@ void DlScriptManager::onInstalled(const QString &dir)
     locationValue = dir;
     Preferences().setValue(QStringLiteral("DlScriptsLocation"), locationValue);
     loadCommonJs();
-    const QFileInfoList entries =
-        QDir(baseDir()).entryInfoList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot);
-    for (const QFileInfo &entry : entries) {
-        if (entry.fileName().endsWith(QLatin1String(".zip")) ||
-            !locationValue.contains(entry.fileName()))
-            FileAssitant::remove(entry.absoluteFilePath());
-    }
+    FileAssitant::removeStaleEntries(baseDir(), QDir::Files | QDir::Dirs, locationValue);
     Q_EMIT updateInstalled(locationValue);
 }
 

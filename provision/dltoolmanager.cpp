@@ -42,13 +42,7 @@ DlToolManager::DlToolManager(QObject *parent)
 void DlToolManager::cleanOldBuilds()
 {
     // Old unpacked builds: every folder that is not the one in use (files are left alone).
-    const QFileInfoList entries =
-        QDir(managerDir()).entryInfoList(QDir::Dirs | QDir::NoDotAndDotDot);
-    for (const QFileInfo &entry : entries) {
-        if (entry.fileName().endsWith(QLatin1String(".zip")) ||
-            !locationValue.contains(entry.fileName()))
-            FileAssitant::remove(entry.absoluteFilePath());
-    }
+    FileAssitant::removeStaleEntries(managerDir(), QDir::Dirs, locationValue);
 }
 
 QString DlToolManager::platformKey()

@@ -51,6 +51,15 @@ void FileAssitant::hash(const QString &path, int kind)
     });
 }
 
+void FileAssitant::removeStaleEntries(const QString &folder, QDir::Filters kinds,
+                                      const QString &inUse)
+{
+    for (const QFileInfo &entry : QDir(folder).entryInfoList(kinds | QDir::NoDotAndDotDot)) {
+        if (entry.fileName().endsWith(QLatin1String(".zip")) || !inUse.contains(entry.fileName()))
+            remove(entry.absoluteFilePath());
+    }
+}
+
 void FileAssitant::remove(const QString &path)
 {
     const QFileInfo info(path);

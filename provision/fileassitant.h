@@ -2,6 +2,7 @@
 
 // File chores done off the GUI thread: hashing archives and removing old builds.
 
+#include <QDir>
 #include <QObject>
 #include <QString>
 
@@ -30,6 +31,10 @@ public:
     // Renames the file or folder out of the way at once, then deletes it on the thread pool.
     // Deleting happens in-process: no shell is involved.
     static void remove(const QString &path);
+    // Removes every entry of the folder (of the given kinds) whose name ends in ".zip" or does
+    // not occur in `inUse`: old unpacked builds and archives.
+    static void removeStaleEntries(const QString &folder, QDir::Filters kinds,
+                                   const QString &inUse);
 
 Q_SIGNALS:
     void copyFinished(bool result);

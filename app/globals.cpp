@@ -218,15 +218,18 @@ QString subtitleLanguageCode(const QString &name)
 
 // --- Address rules --------------------------------------------------------------------------
 
-bool isPlaylistUrl(const QString &url)
+static bool isYouTubeUrl(const QString &url)
 {
-    const bool youtube = url.startsWith(QLatin1String("https://www.youtube.com")) ||
-                         url.startsWith(QLatin1String("https://youtube.com/")) ||
-                         url.startsWith(QLatin1String("https://youtu.be/")) ||
-                         url.contains(QLatin1String("music.youtube.com/")) ||
-                         url.contains(QLatin1String("https://m.youtube.com/"));
-    if (youtube && containsAny(url, {"list", "/channel/", "/user/", "/c/"}))
-        return true;
+    return url.startsWith(QLatin1String("https://www.youtube.com")) ||
+           url.startsWith(QLatin1String("https://youtube.com/")) ||
+           url.startsWith(QLatin1String("https://youtu.be/")) ||
+           url.contains(QLatin1String("music.youtube.com/")) ||
+           url.contains(QLatin1String("https://m.youtube.com/"));
+}
+
+// The album and playlist rules of the music sites, shared by both playlist tests.
+static bool isMusicCollectionUrl(const QString &url)
+{
     if (url.contains(QLatin1String("spotify.com")) && hasWebScheme(url) &&
         containsAny(url, {"/playlist/", "/artist/", "/album/"}))
         return true;
@@ -243,6 +246,24 @@ bool isPlaylistUrl(const QString &url)
         containsAny(url, {"/album/", "/playlist/"}))
         return true;
     return false;
+}
+
+bool isPlaylistUrl(const QString &url)
+{
+    if (isYouTubeUrl(url) && containsAny(url, {"list", "/channel/", "/user/", "/c/"}))
+        return true;
+    return isMusicCollectionUrl(url);
+}
+
+bool isPurePlaylistUrl(const QString &url)
+{
+    if (isYouTubeUrl(url)) {
+        if (containsAny(url, {"/channel/", "/user/", "/c/"}))
+            return true;
+        if (url.contains(QLatin1String("list")) && !url.contains(QLatin1String("/watch?v=")))
+            return true;
+    }
+    return isMusicCollectionUrl(url);
 }
 
 bool isAudioOnlySite(const QString &url)

@@ -39,6 +39,8 @@ QString subtitleLanguageCode(const QString &name);
 
 // --- Address rules --------------------------------------------------------------------------
 bool isPlaylistUrl(const QString &url);
+// A list without a clip of its own (a channel, an album): no clip-or-playlist question.
+bool isPurePlaylistUrl(const QString &url);
 bool isAudioOnlySite(const QString &url);
 QString siteNameFromUrl(const QString &url);
 bool isHttpUrl(const QString &text);

@@ -1,5 +1,7 @@
 #include "app/guiutils.h"
 
+#include "app/preferencesdlg.h"
+
 #include "app/mainwindowhelper.h"
 #include "app/preferences.h"
 #include "widgets/zqmessagebox.h"
@@ -58,13 +60,9 @@ bool checkDownloadDir()
 
 void openPreferencesDialog()
 {
-    // Until the full preferences dialog exists, the setting that matters most here (where
-    // downloads go) can be changed with a folder picker.
-    const QString chosen = QFileDialog::getExistingDirectory(
-        MainWindowHelper::instance()->mainWindow(),
-        QApplication::translate("Global", "Choose the download folder"), downloadDir());
-    if (!chosen.isEmpty())
-        Preferences().setValue(kLocation_DownloadDir, chosen);
+    PreferencesDlg dialog;
+    MainWindowHelper::instance()->centreOverMainWindow(&dialog);
+    dialog.exec();
 }
 
 double screenPixelRatio()

@@ -11,6 +11,8 @@
 #include "app/stylemanager.h"
 #include "app/upgradedlg.h"
 #include "engine/sniffmgr.h"
+#include "pages/downloadedpage.h"
+#include "pages/downloadingpage.h"
 #include "provision/dlscriptmanager.h"
 #include "provision/dltoolmanager.h"
 #include "widgets/aboutdlg.h"
@@ -26,6 +28,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
@@ -84,11 +87,21 @@ MainWindow::MainWindow(QWidget *parent)
     row->addLayout(right, 1);
     setCentralWidget(central);
 
-    // Pages of their own issues stand in until they exist.
-    lazyPages[0] = placeholderPage(tr("Paste a video address to start downloading."));
-    lazyPages[1] = placeholderPage(tr("Finished downloads appear here."));
-    stack->addWidget(lazyPages[0]);
-    stack->addWidget(lazyPages[1]);
+    downloadingPage = new DownloadingPage(this);
+    downloadedPage = new DownloadedPage(this);
+    lazyPages[0] = downloadingPage;
+    lazyPages[1] = downloadedPage;
+    stack->addWidget(downloadingPage);
+    stack->addWidget(downloadedPage);
+    connect(downloadingPage, &DownloadingPage::browserDownloadAccepted, this,
+            [this] { showTabIndicator(0, QPoint(78, 4)); });
+    connect(downloadingPage, &DownloadingPage::toBrowserDownloaded, this,
+            [this](const QString &url) {
+                // The built-in browser comes with its own page; until then the system's opens it.
+                tabGroup->button(2)->setChecked(true);
+                onTabClicked(2);
+                QDesktopServices::openUrl(QUrl(url));
+            });
 
     buildMenu();
     buildTray();
@@ -102,6 +115,8 @@ MainWindow::MainWindow(QWidget *parent)
     setTitleBar(central);
     addIgnoreWidget(navigation);
     addIgnoreWidget(titleBar);
+    addIgnoreWidget(downloadingPage->toolbar());
+    addIgnoreWidget(downloadedPage->toolbar());
 
     // The engine asks for a busy notice while recordings are being saved.
     connect(SniffMgr::instance(), &SniffMgr::noticeShown, this,
@@ -215,8 +230,12 @@ bool MainWindow::hasTabIndicator(int tab) const
 
 void MainWindow::onTabClicked(int id)
 {
-    if (id == 0)
+    if (id == 0) {
         clearTabIndicator(0);
+        downloadedPage->searchField()->clear();
+    } else if (id == 1) {
+        downloadedPage->selectFirstRow();
+    }
     if (!lazyPages[id]) {
         // The browser and the converter pages are made on their first visit.
         static const char *const texts[] = {
@@ -262,7 +281,7 @@ QWidget *MainWindow::buildTitleBar()
         layout->addWidget(b);
     }
     connect(menuButton, &QPushButton::clicked, this, [this] {
-        const bool selected = false; // the downloading page's selection, once the page exists
+        const bool selected = !downloadingPage->selectedTasks().isEmpty();
         for (const char *name : {"Pause", "Resume", "Delete"})
             actions.value(QLatin1String(name))->setEnabled(selected);
         appMenu->exec(menuButton->mapToGlobal(menuButton->rect().bottomLeft()));
@@ -327,6 +346,7 @@ void MainWindow::buildMenu()
     for (const char *name : {"Pause", "Resume", "Delete"}) {
         QAction *action = download->addAction(QString());
         action->setData(data++);
+        connect(action, &QAction::triggered, downloadingPage, &DownloadingPage::onContextAction);
         actions.insert(QLatin1String(name), action);
     }
 
@@ -484,6 +504,7 @@ void MainWindow::onActionAbout()
 void MainWindow::onActionSettings()
 {
     openPreferencesDialog();
+    downloadingPage->refreshSpeedButton();
 }
 
 void MainWindow::onActionOpenDownloadedFolder()
@@ -512,7 +533,10 @@ void MainWindow::onActionUpdate()
     showUpgradeDialog(QVariantMap());
 }
 
-void MainWindow::onActionPasteURL() {}
+void MainWindow::onActionPasteURL()
+{
+    downloadingPage->onClickedPasteURLEx();
+}
 
 void MainWindow::iconActivated(QSystemTrayIcon::ActivationReason reason)
 {

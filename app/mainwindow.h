@@ -8,6 +8,8 @@
 
 #include <functional>
 
+class DownloadedPage;
+class DownloadingPage;
 class ImageButton;
 class QAction;
 class QButtonGroup;
@@ -38,6 +40,8 @@ public:
     QStackedWidget *pages() const { return stack; }
     QButtonGroup *tabs() const { return tabGroup; }
     QMenu *applicationMenu() const { return appMenu; }
+    DownloadingPage *downloading() const { return downloadingPage; }
+    DownloadedPage *downloaded() const { return downloadedPage; }
 
     // How the close road ends the process; tests replace it.
     static std::function<void()> terminate;
@@ -94,6 +98,8 @@ private:
     QNetworkAccessManager *network = nullptr;
     bool manualUpdateCheck = false;
     QWidget *busyOverlay = nullptr;
+    DownloadingPage *downloadingPage = nullptr;
+    DownloadedPage *downloadedPage = nullptr;
     QWidget *lazyPages[5] = {};
     QLabel *indicators[5] = {};
 };

@@ -1,0 +1,446 @@
+#include "pages/donetaskwidget.h"
+
+#include "app/applog.h"
+#include "app/globals.h"
+#include "app/guiutils.h"
+#include "app/mainwindowhelper.h"
+#include "engine/sniffmgr.h"
+#include "engine/snifftask.h"
+#include "engine/toolprotocol.h"
+#include "widgets/imagebutton.h"
+#include "widgets/rfimageview.h"
+#include "widgets/zqmessagebox.h"
+
+#include <QApplication>
+#include <QBuffer>
+#include <QCheckBox>
+#include <QDebug>
+#include <QFile>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+
+const char *const kInfoIcons[5] = {":/res/icon_duration.png", ":/res/icon_size.png",
+                                   ":/res/icon_type.png", ":/res/icon_bitrate.png",
+                                   ":/res/icon_subtitle.png"};
+
+QPixmap tinted(const QString &path, const QColor &colour)
+{
+    QPixmap pixmap(path);
+    if (pixmap.isNull())
+        return pixmap;
+    QPainter painter(&pixmap);
+    painter.setCompositionMode(QPainter::CompositionMode_SourceIn);
+    painter.fillRect(pixmap.rect(), colour);
+    return pixmap;
+}
+
+QPixmap transparentIcon()
+{
+    QPixmap pixmap(14, 14);
+    pixmap.fill(Qt::transparent);
+    return pixmap;
+}
+
+const QPixmap &defaultCover()
+{
+    static const QPixmap cover(QStringLiteral(":/res/default_cover.jpg"));
+    return cover;
+}
+
+void setButtonPictures(ImageButton *button, const QString &name)
+{
+    const QString base = imagesDir() + QStringLiteral("/btn_%1_").arg(name);
+    button->setPictures(base + QStringLiteral("0.png"), base + QStringLiteral("1.png"),
+                        base + QStringLiteral("2.png"), base + QStringLiteral("3.png"));
+}
+
+} // namespace
+
+DoneTaskWidget::DoneTaskWidget(SniffTask *task, QListWidget *list, QListWidgetItem *item,
+                               QWidget *parent)
+    : QWidget(parent), task_(task), list(list), item(item)
+{
+    setMinimumWidth(300);
+    thumb = new RFImageView(this);
+    thumb->setFixedSize(100, 60);
+    thumb->setStyleSheet(QStringLiteral("RFImageView{border:1px solid #D7D7D7}"));
+    thumb->setPixmap(defaultCover());
+
+    title = new QLineEdit(this);
+    QFont font = QApplication::font();
+    font.setPointSize(11);
+    title->setFont(font);
+    title->setFrame(false);
+    connect(title, &QLineEdit::editingFinished, this, &DoneTaskWidget::onEditFinished);
+
+    auto *infoRow = new QHBoxLayout;
+    infoRow->setContentsMargins(0, 0, 0, 0);
+    infoRow->setSpacing(4);
+    for (int i = 0; i < 5; ++i) {
+        icons[i] = new QLabel(this);
+        icons[i]->setFixedSize(14, 14);
+        icons[i]->setScaledContents(true);
+        texts[i] = new QLabel(this);
+        texts[i]->setStyleSheet(QStringLiteral("color: #888888;"));
+        infoRow->addWidget(icons[i]);
+        infoRow->addWidget(texts[i]);
+        infoRow->addSpacing(14);
+    }
+    infoRow->addStretch(1);
+
+    playButton = new ImageButton(this);
+    showButton = new ImageButton(this);
+    for (ImageButton *button : {playButton, showButton}) {
+        button->setFixedSize(31, 31);
+        button->setHandCursor(true);
+    }
+    setButtonPictures(playButton, QStringLiteral("resume"));
+    setButtonPictures(showButton, QStringLiteral("folder"));
+    connect(playButton, &ImageButton::clicked, this, &DoneTaskWidget::playItem);
+    connect(showButton, &ImageButton::clicked, this, &DoneTaskWidget::showTheFile);
+
+    auto *textColumn = new QVBoxLayout;
+    textColumn->setContentsMargins(0, 0, 0, 0);
+    textColumn->setSpacing(15);
+    textColumn->addWidget(title);
+    textColumn->addLayout(infoRow);
+
+    auto *row = new QHBoxLayout;
+    row->setContentsMargins(20, 20, 20, 20);
+    row->setSpacing(20);
+    row->addWidget(thumb);
+    row->addLayout(textColumn, 1);
+    row->addSpacing(10);
+    row->addWidget(playButton);
+    row->addWidget(showButton);
+
+    auto *separator = new QWidget(this);
+    separator->setFixedHeight(1);
+    separator->setStyleSheet(QStringLiteral("background-color: #c0c0c0;"));
+    auto *outer = new QVBoxLayout(this);
+    outer->setContentsMargins(0, 0, 0, 0);
+    outer->setSpacing(0);
+    outer->addLayout(row, 1);
+    outer->addWidget(separator);
+
+    const QPixmap stored(task_->thumbnailPath);
+    if (!protocol::isPrivateFile(task_->info) && !task_->thumbnailPath.isEmpty() &&
+        !stored.isNull()) {
+        thumb->setPixmap(stored);
+    } else if (!protocol::thumbnail(task_->info).isEmpty() &&
+               !protocol::isHiddenThumb(task_->info)) {
+        thumb->setImageUrl(protocol::thumbnail(task_->info));
+    }
+    connect(thumb, &RFImageView::imageDownloaded, this, &DoneTaskWidget::onImageDownloaded);
+
+    setEditMode(false);
+    tintIcons();
+    refreshTexts();
+}
+
+void DoneTaskWidget::setItem(QListWidgetItem *row, QListWidget *owner)
+{
+    item = row;
+    list = owner;
+}
+
+QString DoneTaskWidget::currentTitle() const
+{
+    const QString name = protocol::title(task_->info);
+    return name.isEmpty() ? QFileInfo(protocol::filePath(task_->info)).completeBaseName() : name;
+}
+
+void DoneTaskWidget::refreshTexts()
+{
+    if (!editing) {
+        title->setText(currentTitle());
+        title->setCursorPosition(0);
+    }
+    title->setToolTip(protocol::filePath(task_->info));
+    playButton->setToolTip(tr("Play"));
+    showButton->setToolTip(tr("Show the File"));
+
+    const QByteArray &f = task_->finished;
+    const QString unknown = tr("Unknown");
+    const qint64 duration = protocol::member(f, QStringLiteral("duration")).toLongLong();
+    if (duration >= 3600)
+        texts[0]->setText(QString::asprintf("%02lld:%02lld:%02lld", duration / 3600,
+                                            duration % 3600 / 60, duration % 60));
+    else if (duration != 0)
+        texts[0]->setText(QString::asprintf("%02lld:%02lld", duration / 60, duration % 60));
+    else
+        texts[0]->setText(unknown);
+    texts[1]->setText(protocol::formatSize(protocol::totalSize(f)));
+    const QString type = protocol::fileType(f);
+    texts[2]->setText(type);
+    const QString resolution = protocol::member(f, QStringLiteral("resolution"));
+    const bool audio = isAudioFormat(type) || resolution == QLatin1String("0x0");
+    if (audio) {
+        const QString quality = protocol::member(f, QStringLiteral("quality"));
+        texts[3]->setText(quality.isEmpty() ? unknown : quality);
+    } else {
+        texts[3]->setText(resolution.isEmpty() ? unknown : resolution);
+    }
+    const bool subtitle = !protocol::member(f, QStringLiteral("subtitlePath")).isEmpty();
+    texts[4]->setText(subtitle ? (audio ? tr("Lyrics") : tr("Subtitle")) : QString());
+    if (!subtitle)
+        icons[4]->setPixmap(transparentIcon());
+}
+
+QStringList DoneTaskWidget::infoTexts() const
+{
+    QStringList list;
+    for (QLabel *text : texts)
+        list << text->text();
+    return list;
+}
+
+void DoneTaskWidget::tintIcons()
+{
+    const QColor colour = isDarkMode() ? QColor(0xFF, 0xFF, 0xFF) : QColor(0xAA, 0xAA, 0xAA);
+    for (int i = 0; i < 4; ++i)
+        icons[i]->setPixmap(tinted(QString::fromLatin1(kInfoIcons[i]), colour));
+    icons[4]->setPixmap(tinted(QString::fromLatin1(kInfoIcons[4]), colour));
+}
+
+void DoneTaskWidget::setEditMode(bool on)
+{
+    editing = on;
+    if (on) {
+        title->setReadOnly(false);
+        title->setStyleSheet(QStringLiteral("QLineEdit {color: %1; background-color: %2; "
+                                            "border-radius: 2px; border: 1px solid #D7D7D7}")
+                                 .arg(QStringLiteral("#333333"), QStringLiteral("#FFFFFF")));
+        title->setContextMenuPolicy(Qt::DefaultContextMenu);
+        title->setFocusPolicy(Qt::StrongFocus);
+        title->selectAll();
+        title->setFocus();
+    } else {
+        title->setReadOnly(true);
+        title->setStyleSheet(QStringLiteral("QLineEdit {color: %1; background-color: transparent; "
+                                            "border-width: 0; border-style: outset;}")
+                                 .arg(QStringLiteral("#333333")));
+        title->setContextMenuPolicy(Qt::NoContextMenu);
+        title->setFocusPolicy(Qt::NoFocus);
+        title->setCursorPosition(0);
+        // A read-only title lets clicks through to the row.
+        title->setAttribute(Qt::WA_TransparentForMouseEvents, true);
+    }
+    if (on)
+        title->setAttribute(Qt::WA_TransparentForMouseEvents, false);
+}
+
+void DoneTaskWidget::onEditFinished()
+{
+    if (!editing)
+        return;
+    {
+        const QSignalBlocker blocker(title);
+        setEditMode(false);
+        title->clearFocus();
+    }
+    QString name = title->text();
+    const QString oldTitle = protocol::title(task_->info);
+    if (name == oldTitle)
+        return;
+    while (name.startsWith(QLatin1Char(' ')))
+        name.remove(0, 1);
+    title->setText(name);
+    if (name.isEmpty()) {
+        ZQMessageBox::question(tr("The Filename is Empty and Cannot Be Saved."), {tr("OK")});
+        title->setText(currentTitle());
+        return;
+    }
+    static const QString invalid = QStringLiteral("\\/:|*?\"<>");
+    for (const QChar c : name) {
+        if (invalid.contains(c)) {
+            writeLog(QStringLiteral("[Error] Invalid file name:"), name);
+            title->setText(currentTitle());
+            Q_EMIT editFinished(false);
+            return;
+        }
+    }
+    const QString path = protocol::filePath(task_->info);
+    const QFileInfo info(path);
+    QString target = info.absolutePath() + QLatin1Char('/') + name + QLatin1Char('.') + info.suffix();
+    if (target == path)
+        return;
+    if (QFileInfo::exists(target)) {
+        const QString proposed =
+            uniqueFilePath(name + QLatin1Char('.') + info.suffix(), info.absolutePath());
+        const QString proposedName = QFileInfo(proposed).completeBaseName();
+        const int answer = ZQMessageBox::question(
+            tr("Do You Want to Rename \"%1\" to \"%2\"? This Location Already Contains a File "
+               "with the Same Name.")
+                .arg(name, proposedName),
+            {tr("No"), tr("Yes")}, 2);
+        if (answer != 2) {
+            title->setText(currentTitle());
+            return;
+        }
+        title->setText(proposedName);
+        target = proposed;
+    }
+    QFile file(path);
+    if (file.rename(target)) {
+        task_->info = protocol::withMember(task_->info, QStringLiteral("title"), title->text());
+        task_->info = protocol::withMember(task_->info, QStringLiteral("filepath"), target);
+        title->setToolTip(target);
+        Q_EMIT editFinished(true);
+    } else {
+        writeLog(QStringLiteral("[Error]"),
+                 QStringLiteral("Rename failed! (%1)").arg(file.errorString()));
+        title->setText(currentTitle());
+        Q_EMIT editFinished(false);
+    }
+}
+
+void DoneTaskWidget::onImageDownloaded(const QPixmap &pixmap, const QString &url)
+{
+    if (pixmap.isNull() || url != protocol::thumbnail(task_->info))
+        return;
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    pixmap.save(&buffer, "PNG");
+    task_->saveThumbnail(png);
+    SniffMgr::instance()->saveAll();
+}
+
+void DoneTaskWidget::playItem()
+{
+    Q_EMIT sigPlay(task_);
+}
+
+void DoneTaskWidget::showTheFile()
+{
+    Q_EMIT sigOpenFileLocation(task_);
+}
+
+void DoneTaskWidget::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    QColor fill(Qt::white);
+    if (item && item->isSelected())
+        fill = Qt::transparent;
+    else if (hovered)
+        fill = isDarkMode() ? QColor(0x90, 0xD5, 0xA2) : QColor(0xF0, 0xF5, 0xFE);
+    painter.fillRect(rect(), fill);
+}
+
+void DoneTaskWidget::enterEvent(QEvent *event)
+{
+    hovered = true;
+    update();
+    QWidget::enterEvent(event);
+}
+
+void DoneTaskWidget::leaveEvent(QEvent *event)
+{
+    hovered = false;
+    update();
+    QWidget::leaveEvent(event);
+}
+
+void DoneTaskWidget::mousePressEvent(QMouseEvent *event)
+{
+    if (event->button() == Qt::RightButton) {
+        if (item && list && !item->isSelected()) {
+            list->clearSelection();
+            item->setSelected(true);
+        }
+        Q_EMIT popContextMenu(task_);
+        event->accept();
+        return;
+    }
+    QWidget::mousePressEvent(event);
+}
+
+void DoneTaskWidget::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    if (event->button() == Qt::LeftButton) {
+        Q_EMIT doubleClicked(task_);
+        return;
+    }
+    QWidget::mouseDoubleClickEvent(event);
+}
+
+void DoneTaskWidget::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::PaletteChange) {
+        qDebug() << "QEvent::PaletteChange";
+        tintIcons();
+        refreshTexts();
+    } else if (event->type() == QEvent::LanguageChange) {
+        refreshTexts();
+    }
+    QWidget::changeEvent(event);
+}
+
+// --- DeleteConfirmDlg -------------------------------------------------------------------------
+
+DeleteConfirmDlg::DeleteConfirmDlg(QWidget *parent) : QDialog(parent)
+{
+    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    setWindowTitle(tr("Delete"));
+    auto *icon = new QLabel(this);
+    setLabelPixmap(icon, QSize(60, 60), appIconPixmap(QSize(120, 120)));
+    message = new QLabel(this);
+    message->setWordWrap(true);
+    deleteFiles = new QCheckBox(tr("Delete original file(s) as well."), this);
+    auto *cancel = new QPushButton(tr("Cancel"), this);
+    auto *remove = new QPushButton(tr("Delete"), this);
+    remove->setDefault(true);
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    connect(remove, &QPushButton::clicked, this, &QDialog::accept);
+
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(cancel);
+    buttons->addWidget(remove);
+    auto *column = new QVBoxLayout;
+    column->setSpacing(12);
+    column->addWidget(message);
+    column->addWidget(deleteFiles);
+    column->addLayout(buttons);
+    auto *row = new QHBoxLayout(this);
+    row->setContentsMargins(20, 20, 20, 16);
+    row->setSpacing(16);
+    row->addWidget(icon, 0, Qt::AlignTop);
+    row->addLayout(column, 1);
+}
+
+void DeleteConfirmDlg::setMessage(const QString &text)
+{
+    message->setText(text);
+}
+
+void DeleteConfirmDlg::setCheckBoxVisible(bool on)
+{
+    deleteFiles->setVisible(on);
+}
+
+bool DeleteConfirmDlg::isDeleteFileChecked() const
+{
+    return deleteFiles->isChecked();
+}
+
+void DeleteConfirmDlg::didAppeared()
+{
+    setFixedSize(size());
+}
+
+void DeleteConfirmDlg::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    QMetaObject::invokeMethod(this, &DeleteConfirmDlg::didAppeared, Qt::QueuedConnection);
+}

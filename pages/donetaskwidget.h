@@ -1,0 +1,94 @@
+#pragma once
+
+// One row of the downloaded page (title, file facts, play and show buttons) and the question
+// asked before finished downloads are deleted.
+
+#include <QDialog>
+#include <QWidget>
+
+class ImageButton;
+class QCheckBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QListWidgetItem;
+class RFImageView;
+class SniffTask;
+
+class DoneTaskWidget : public QWidget
+{
+    Q_OBJECT
+public:
+    DoneTaskWidget(SniffTask *task, QListWidget *list, QListWidgetItem *item,
+                   QWidget *parent = nullptr);
+
+    SniffTask *task() const { return task_; }
+    void setItem(QListWidgetItem *row, QListWidget *owner);
+    QListWidgetItem *listItem() const { return item; }
+    void setEditMode(bool on);
+    bool isEditing() const { return editing; }
+    QLineEdit *titleField() const { return title; }
+    // The texts of the five facts: duration, size, type, resolution or quality, subtitle.
+    QStringList infoTexts() const;
+
+    // The user-visible texts again (language change).
+    void refreshTexts();
+
+Q_SIGNALS:
+    void popContextMenu(SniffTask *task);
+    void doubleClicked(SniffTask *task);
+    void editFinished(bool ok);
+    void sigPlay(SniffTask *task);
+    void sigOpenFileLocation(SniffTask *task);
+
+public Q_SLOTS:
+    void onImageDownloaded(const QPixmap &pixmap, const QString &url);
+    void playItem();
+    void showTheFile();
+    void onEditFinished();
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void enterEvent(QEvent *event) override;
+    void leaveEvent(QEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
+    void changeEvent(QEvent *event) override;
+
+private:
+    void tintIcons();
+    QString currentTitle() const;
+
+    SniffTask *task_;
+    QListWidget *list;
+    QListWidgetItem *item;
+    RFImageView *thumb;
+    QLineEdit *title;
+    QLabel *icons[5];
+    QLabel *texts[5];
+    ImageButton *playButton;
+    ImageButton *showButton;
+    bool hovered = false;
+    bool editing = false;
+};
+
+class DeleteConfirmDlg : public QDialog
+{
+    Q_OBJECT
+public:
+    explicit DeleteConfirmDlg(QWidget *parent = nullptr);
+    void setMessage(const QString &text);
+    void setCheckBoxVisible(bool on);
+    bool isDeleteFileChecked() const;
+    QCheckBox *checkBox() const { return deleteFiles; }
+
+public Q_SLOTS:
+    void didAppeared();
+
+protected:
+    void showEvent(QShowEvent *event) override;
+
+private:
+    QLabel *message;
+    QCheckBox *deleteFiles;
+};

@@ -400,6 +400,8 @@ void DownloadedPage::selectFirstRow()
 
 void DownloadedPage::refreshList(const QList<SniffTask *> &tasks, bool init)
 {
+    refreshing = true;
+    shownTasks = tasks;
     allView->setUpdatesEnabled(false);
     for (int i = 0; i < allView->count(); ++i) {
         auto *widget = qobject_cast<DoneTaskWidget *>(allView->itemWidget(allView->item(i)));
@@ -420,7 +422,6 @@ void DownloadedPage::refreshList(const QList<SniffTask *> &tasks, bool init)
                  .arg(tasks.size())
                  .arg(init));
 
-    shownTasks = tasks;
     const int limit = (refreshCounter + 6) * 50;
     int counted = 0;
     for (SniffTask *task : tasks) {
@@ -449,6 +450,7 @@ void DownloadedPage::refreshList(const QList<SniffTask *> &tasks, bool init)
     }
     ++refreshCounter;
     allView->setUpdatesEnabled(true);
+    refreshing = false;
     writeLog(QStringLiteral("[DownloadedPage]"), QStringLiteral("refreshList--2 ") + now());
     updateEmptyState();
     updateToolbar();
@@ -459,7 +461,7 @@ void DownloadedPage::refreshList(const QList<SniffTask *> &tasks, bool init)
 void DownloadedPage::loadMoreRows()
 {
     const int shown = allView->count();
-    if (shown >= shownTasks.size())
+    if (refreshing || shown >= shownTasks.size())
         return;
     allView->setUpdatesEnabled(false);
     for (int i = shown; i < shownTasks.size() && i < shown + 50; ++i)

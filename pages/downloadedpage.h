@@ -104,6 +104,7 @@ private:
     QMovie *loadingMovie = nullptr;
     QList<DoneTaskWidget *> widgetCache;
     int refreshCounter = 0;
+    bool refreshing = false;
     QList<SniffTask *> shownTasks; // what the "All" view shows (rows may be fewer)
     SniffTask *contextTask = nullptr;
 };

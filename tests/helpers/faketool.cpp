@@ -1,5 +1,5 @@
 // A scripted stand-in for the download tool. It reads the parameter file like the real one and
-// acts out the scenario named by the address, "fake:NAME[?ms=N]":
+// acts out the scenario named by the address, "fake:NAME[?ms=N]" or "http://host/NAME[?ms=N]":
 //   ok       sniff, three progress lines, a file in save_path, finished 0
 //   split    the same, every line written in two parts with a pause between them
 //   slow     progress every 100 ms for ms milliseconds, then as ok
@@ -67,7 +67,9 @@ int main(int argc, char **argv)
         say(line("playlist", {{"videos", second}}));
         return 0;
     }
-    const QString scenario = url.section(':', 1).section('?', 0, 0);
+    // "fake:NAME", or for pages that only take web addresses "http://host/NAME".
+    const QString scenario = url.startsWith("http") ? url.section('?', 0, 0).section('/', -1)
+                                                    : url.section(':', 1).section('?', 0, 0);
     const int ms = QUrlQuery(url.section('?', 1)).queryItemValue("ms").toInt();
     const QString saveDir = d.value("save_path").toString();
     QDir().mkpath(saveDir);

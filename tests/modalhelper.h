@@ -1,0 +1,58 @@
+#pragma once
+
+// Answers modal dialogs in widget tests: the next modal window that appears gets the button with
+// the given text clicked, after an optional action on the dialog itself.
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QLabel>
+#include <QTimer>
+#include <QWidget>
+
+#include <functional>
+#include <memory>
+
+namespace testutil {
+
+struct ModalAnswer
+{
+    QStringList texts;   // every label text of the dialog answered
+    bool answered = false;
+};
+
+// Polls for a modal window for up to `timeoutMs`; `prepare` may fill in fields first.
+inline std::shared_ptr<ModalAnswer> answerNextModal(const QString &buttonText,
+                                                    std::function<void(QWidget *)> prepare = {},
+                                                    int timeoutMs = 10000)
+{
+    auto answer = std::make_shared<ModalAnswer>();
+    auto *timer = new QTimer;
+    auto started = std::make_shared<int>(0);
+    QObject::connect(timer, &QTimer::timeout, [=] {
+        *started += 20;
+        QWidget *modal = QApplication::activeModalWidget();
+        if (!modal) {
+            if (*started > timeoutMs)
+                timer->deleteLater();
+            return;
+        }
+        timer->stop();
+        timer->deleteLater();
+        for (QLabel *label : modal->findChildren<QLabel *>())
+            answer->texts << label->text();
+        if (prepare)
+            prepare(modal);
+        for (QAbstractButton *button : modal->findChildren<QAbstractButton *>()) {
+            if (button->text() == buttonText && button->isVisible()) {
+                answer->answered = true;
+                button->click();
+                return;
+            }
+        }
+        modal->close();
+    });
+    timer->start(20);
+    return answer;
+}
+
+} // namespace testutil

@@ -7,6 +7,7 @@
 #include "engine/sniffmgr.h"
 #include "engine/snifftask.h"
 #include "engine/toolprotocol.h"
+#include "pages/mylistwidget.h"
 #include "widgets/imagebutton.h"
 #include "widgets/rfimageview.h"
 #include "widgets/zqmessagebox.h"
@@ -23,6 +24,7 @@
 #include <QListWidget>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPixmapCache>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -34,12 +36,19 @@ const char *const kInfoIcons[5] = {":/res/icon_duration.png", ":/res/icon_size.p
 
 QPixmap tinted(const QString &path, const QColor &colour)
 {
-    QPixmap pixmap(path);
+    // Every row shows the same few icons: each colour is painted once.
+    const QString key = path + colour.name();
+    QPixmap pixmap;
+    if (QPixmapCache::find(key, &pixmap))
+        return pixmap;
+    pixmap.load(path);
     if (pixmap.isNull())
         return pixmap;
     QPainter painter(&pixmap);
     painter.setCompositionMode(QPainter::CompositionMode_SourceIn);
     painter.fillRect(pixmap.rect(), colour);
+    painter.end();
+    QPixmapCache::insert(key, pixmap);
     return pixmap;
 }
 
@@ -48,12 +57,6 @@ QPixmap transparentIcon()
     QPixmap pixmap(14, 14);
     pixmap.fill(Qt::transparent);
     return pixmap;
-}
-
-const QPixmap &defaultCover()
-{
-    static const QPixmap cover(QStringLiteral(":/res/default_cover.jpg"));
-    return cover;
 }
 
 void setButtonPictures(ImageButton *button, const QString &name)
@@ -70,16 +73,17 @@ DoneTaskWidget::DoneTaskWidget(SniffTask *task, QListWidget *list, QListWidgetIt
     : QWidget(parent), task_(task), list(list), item(item)
 {
     setMinimumWidth(300);
-    thumb = new RFImageView(this);
-    thumb->setFixedSize(100, 60);
-    thumb->setStyleSheet(QStringLiteral("RFImageView{border:1px solid #D7D7D7}"));
-    thumb->setPixmap(defaultCover());
+    thumb = rows::thumbnailView(this);
 
     title = new QLineEdit(this);
     QFont font = QApplication::font();
     font.setPointSize(11);
     title->setFont(font);
     title->setFrame(false);
+    QPalette titlePalette = title->palette();
+    titlePalette.setColor(QPalette::Text, QColor(0x33, 0x33, 0x33));
+    titlePalette.setColor(QPalette::Base, Qt::transparent);
+    title->setPalette(titlePalette);
     connect(title, &QLineEdit::editingFinished, this, &DoneTaskWidget::onEditFinished);
 
     auto *infoRow = new QHBoxLayout;
@@ -90,7 +94,10 @@ DoneTaskWidget::DoneTaskWidget(SniffTask *task, QListWidget *list, QListWidgetIt
         icons[i]->setFixedSize(14, 14);
         icons[i]->setScaledContents(true);
         texts[i] = new QLabel(this);
-        texts[i]->setStyleSheet(QStringLiteral("color: #888888;"));
+        QFont small = QApplication::font();
+        small.setPointSize(9);
+        texts[i]->setFont(small);
+        rows::setTextColour(texts[i], QColor(0x88, 0x88, 0x88));
         infoRow->addWidget(icons[i]);
         infoRow->addWidget(texts[i]);
         infoRow->addSpacing(14);
@@ -123,9 +130,7 @@ DoneTaskWidget::DoneTaskWidget(SniffTask *task, QListWidget *list, QListWidgetIt
     row->addWidget(playButton);
     row->addWidget(showButton);
 
-    auto *separator = new QWidget(this);
-    separator->setFixedHeight(1);
-    separator->setStyleSheet(QStringLiteral("background-color: #c0c0c0;"));
+    QWidget *separator = rows::separator(this);
     auto *outer = new QVBoxLayout(this);
     outer->setContentsMargins(0, 0, 0, 0);
     outer->setSpacing(0);
@@ -226,9 +231,9 @@ void DoneTaskWidget::setEditMode(bool on)
         title->setFocus();
     } else {
         title->setReadOnly(true);
-        title->setStyleSheet(QStringLiteral("QLineEdit {color: %1; background-color: transparent; "
-                                            "border-width: 0; border-style: outset;}")
-                                 .arg(QStringLiteral("#333333")));
+        if (!title->styleSheet().isEmpty())
+            title->setStyleSheet(QString());
+        title->setFrame(false);
         title->setContextMenuPolicy(Qt::NoContextMenu);
         title->setFocusPolicy(Qt::NoFocus);
         title->setCursorPosition(0);
@@ -328,13 +333,7 @@ void DoneTaskWidget::showTheFile()
 
 void DoneTaskWidget::paintEvent(QPaintEvent *)
 {
-    QPainter painter(this);
-    QColor fill(Qt::white);
-    if (item && item->isSelected())
-        fill = Qt::transparent;
-    else if (hovered)
-        fill = isDarkMode() ? QColor(0x90, 0xD5, 0xA2) : QColor(0xF0, 0xF5, 0xFE);
-    painter.fillRect(rect(), fill);
+    QPainter(this).fillRect(rect(), rows::background(item, hovered));
 }
 
 void DoneTaskWidget::enterEvent(QEvent *event)

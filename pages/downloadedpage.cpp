@@ -464,7 +464,7 @@ void DownloadedPage::loadMoreRows()
     if (refreshing || shown >= shownTasks.size())
         return;
     allView->setUpdatesEnabled(false);
-    for (int i = shown; i < shownTasks.size() && i < shown + 50; ++i)
+    for (int i = shown; i < shownTasks.size() && i < shown + 25; ++i)
         createRow(allView, shownTasks.at(i), -1);
     allView->setUpdatesEnabled(true);
 }

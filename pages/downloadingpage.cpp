@@ -26,6 +26,7 @@
 #include <QDateTime>
 #include <QDebug>
 #include <QDesktopServices>
+#include <QElapsedTimer>
 #include <QEvent>
 #include <QHBoxLayout>
 #include <QJsonArray>
@@ -541,6 +542,10 @@ void DownloadingPage::addTasksFromContent(const QString &text, bool checkPlaylis
     const QStringList lines = splitLines(text.trimmed());
     int skipped = 0;
     int added = 0;
+    // A long list is added in slices: the window keeps painting and the running downloads keep
+    // reporting between them (input waits until the whole list is in).
+    QElapsedTimer slice;
+    slice.start();
     listWidget->setUpdatesEnabled(false);
     for (const QString &line : lines) {
         if (!isHttpUrl(line))
@@ -566,6 +571,12 @@ void DownloadingPage::addTasksFromContent(const QString &text, bool checkPlaylis
         addRow(task);
         ++added;
         mgr->addTask(task, fromPlaylist);
+        if (slice.elapsed() > 80) {
+            listWidget->setUpdatesEnabled(true);
+            QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+            listWidget->setUpdatesEnabled(false);
+            slice.restart();
+        }
     }
     if (added > 0) {
         // The newest row becomes the only selected and the current one.

@@ -7,6 +7,7 @@
 #include "engine/sniffmgr.h"
 #include "engine/snifftask.h"
 #include "engine/toolprotocol.h"
+#include "pages/mylistwidget.h"
 #include "pages/privatelistmanager.h"
 #include "widgets/imagebutton.h"
 #include "widgets/progressbar.h"
@@ -25,12 +26,6 @@
 
 namespace {
 
-const QPixmap &defaultCover()
-{
-    static const QPixmap cover(QStringLiteral(":/res/default_cover.jpg"));
-    return cover;
-}
-
 QFont pointFont(int points)
 {
     QFont font = QApplication::font();
@@ -47,16 +42,14 @@ DownloadTaskWidget::DownloadTaskWidget(SniffTask *task, QListWidget *list, QList
     setMinimumWidth(300);
     setAttribute(Qt::WA_Hover);
 
-    thumb = new RFImageView(this);
-    thumb->setFixedSize(100, 60);
-    thumb->setStyleSheet(QStringLiteral("RFImageView{border:1px solid #D7D7D7}"));
+    thumb = rows::thumbnailView(this);
 
     title = new QLabel(tr("Waiting for parsing..."), this);
     title->setFont(pointFont(11));
-    title->setStyleSheet(QStringLiteral("color: #333333;"));
+    rows::setTextColour(title, QColor(0x33, 0x33, 0x33));
     status = new QLabel(tr("Waiting for downloading..."), this);
     status->setFont(pointFont(9));
-    status->setStyleSheet(QStringLiteral("color: #888888;"));
+    rows::setTextColour(status, QColor(0x88, 0x88, 0x88));
     for (QLabel *label : {title, status}) {
         label->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
         label->setTextFormat(Qt::PlainText);
@@ -71,17 +64,16 @@ DownloadTaskWidget::DownloadTaskWidget(SniffTask *task, QListWidget *list, QList
 
     question = new QLabel(this);
     const int q = MainWindowHelper::instance()->scaled(16);
-    question->setPixmap(QPixmap(QStringLiteral(":/res/QP/question.png"))
-                            .scaled(q, q, Qt::KeepAspectRatio, Qt::SmoothTransformation));
+    static const QPixmap mark = QPixmap(QStringLiteral(":/res/QP/question.png"))
+                                    .scaled(q, q, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    question->setPixmap(mark);
     question->installEventFilter(this);
     question->hide();
 
-    liveBadge = new QLabel(this);
-    liveBadge->setStyleSheet(QStringLiteral(
-        "QLabel {background-color: #2A6DF4; color: #fff; padding: 4px 12px 4px 12px;}"));
+    liveBadge = new QLabel(this); // styled when first shown
     liveBadge->hide();
     elapsed = new QLabel(this);
-    elapsed->setStyleSheet(QStringLiteral("color: #888888;"));
+    rows::setTextColour(elapsed, QColor(0x88, 0x88, 0x88));
     elapsed->hide();
 
     bar = new ProgressBar(this);
@@ -114,9 +106,7 @@ DownloadTaskWidget::DownloadTaskWidget(SniffTask *task, QListWidget *list, QList
     row->addSpacing(10);
     row->addWidget(button);
 
-    auto *separator = new QWidget(this);
-    separator->setFixedHeight(1);
-    separator->setStyleSheet(QStringLiteral("background-color: #c0c0c0;"));
+    QWidget *separator = rows::separator(this);
 
     auto *outer = new QVBoxLayout(this);
     outer->setContentsMargins(0, 0, 0, 0);
@@ -124,7 +114,6 @@ DownloadTaskWidget::DownloadTaskWidget(SniffTask *task, QListWidget *list, QList
     outer->addLayout(row, 1);
     outer->addWidget(separator);
 
-    thumb->setPixmap(defaultCover());
     const QByteArray &info = task_->info;
     if (!protocol::isPrivateFile(info)) {
         const QPixmap stored(task_->thumbnailPath);
@@ -265,6 +254,9 @@ void DownloadTaskWidget::showDownloading()
     const double value = protocol::progress(task_->progress);
     if (protocol::isLive(task_->info)) {
         if (liveBadge->isHidden()) {
+            if (liveBadge->styleSheet().isEmpty())
+                liveBadge->setStyleSheet(QStringLiteral("QLabel {background-color: #2A6DF4; color: "
+                                                        "#fff; padding: 4px 12px 4px 12px;}"));
             liveBadge->setText(tr("Live"));
             liveBadge->show();
             setStatus(tr("Downloading") + QStringLiteral("..."));
@@ -279,9 +271,11 @@ void DownloadTaskWidget::showDownloading()
         bar->stopBusy();
     bar->show();
     bar->setValue(int(bar->maximum() * value));
-    const QString text = protocol::progressText(task_->progress);
+    QString text = protocol::progressText(task_->progress);
     if (value < 0.001 && text.size() < 3)
         return;
+    if (text.endsWith(QLatin1String(", ")))
+        text.chop(2); // no time left is known (a stalled transfer)
     setStatus(text);
 }
 
@@ -477,7 +471,7 @@ void DownloadTaskWidget::onImageDownloaded(const QPixmap &pixmap, const QString 
         return;
     filterAdultWebsite();
     if (protocol::isHiddenThumb(task_->info))
-        thumb->setPixmap(defaultCover());
+        thumb->setPixmap(rows::defaultCover());
     else
         thumbnailShown = true;
     storeThumbnail(pixmap);
@@ -486,13 +480,7 @@ void DownloadTaskWidget::onImageDownloaded(const QPixmap &pixmap, const QString 
 
 void DownloadTaskWidget::paintEvent(QPaintEvent *)
 {
-    QPainter painter(this);
-    QColor fill(Qt::white);
-    if (item && item->isSelected())
-        fill = Qt::transparent;
-    else if (hovered)
-        fill = isDarkMode() ? QColor(0x90, 0xD5, 0xA2) : QColor(0xF0, 0xF5, 0xFE);
-    painter.fillRect(rect(), fill);
+    QPainter(this).fillRect(rect(), rows::background(item, hovered));
 }
 
 void DownloadTaskWidget::enterEvent(QEvent *event)

@@ -451,6 +451,9 @@ private Q_SLOTS:
         QCOMPARE(done.allList()->count(), 350);
         // Scrolling to the end shows more rows.
         done.allList()->scrollToBottom();
+        QCOMPARE(done.allList()->count(), 375);
+        for (int i = 0; i < 5; ++i)
+            done.allList()->scrollToBottom();
         QCOMPARE(done.allList()->count(), 400);
         QTest::qWait(50); // the list's deferred deletions of taken rows run here
         QVERIFY(done.widgetOf(tasks.first()) != nullptr);

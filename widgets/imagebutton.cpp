@@ -1,5 +1,7 @@
 #include "widgets/imagebutton.h"
 
+#include <QPixmapCache>
+
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -19,10 +21,19 @@ void ImageButton::setPicture(Picture which, const QPixmap &pixmap)
 void ImageButton::setPictures(const QString &normal, const QString &hover, const QString &checked,
                               const QString &disabled)
 {
-    pictures[Normal] = QPixmap(normal);
-    pictures[Hover] = QPixmap(hover);
-    pictures[Checked] = QPixmap(checked);
-    pictures[Disabled] = disabled.isEmpty() ? QPixmap() : QPixmap(disabled);
+    // Rows of long lists share their button pictures: each file is read once.
+    const auto load = [](const QString &path) {
+        QPixmap pixmap;
+        if (!path.isEmpty() && !QPixmapCache::find(path, &pixmap)) {
+            pixmap.load(path);
+            QPixmapCache::insert(path, pixmap);
+        }
+        return pixmap;
+    };
+    pictures[Normal] = load(normal);
+    pictures[Hover] = load(hover);
+    pictures[Checked] = load(checked);
+    pictures[Disabled] = load(disabled);
     update();
 }
 

@@ -440,6 +440,13 @@ void SniffMgr::saveList(const QList<SniffTask *> &list, const QString &path)
 
 void SniffMgr::loadAll()
 {
+    // The lists are read once: a second read would replace jobs that run now with their
+    // saved copies.
+    if (listsLoaded) {
+        schedule();
+        return;
+    }
+    listsLoaded = true;
     loadList(downloading, taskListPath());
     loadList(done, doneListPath());
     loadList(privates, privateListPath());

@@ -96,4 +96,5 @@ private:
     QList<SniffTask *> privates;
     QList<ThumbOperator *> thumbOperators;
     QList<Notice> shownNotices;
+    bool listsLoaded = false;
 };

@@ -62,6 +62,402 @@
     </message>
 </context>
 <context>
+    <name>DeleteConfirmDlg</name>
+    <message>
+        <source>Delete</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>Delete original file(s) as well.</source>
+        <translation>Originaldatei(en) ebenfalls löschen.</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>DoneTaskWidget</name>
+    <message>
+        <source>Play</source>
+        <translation>Abspielen</translation>
+    </message>
+    <message>
+        <source>Show the File</source>
+        <translation>Datei anzeigen</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation>Unbekannt</translation>
+    </message>
+    <message>
+        <source>Lyrics</source>
+        <translation>Liedtext</translation>
+    </message>
+    <message>
+        <source>Subtitle</source>
+        <translation>Untertitel</translation>
+    </message>
+    <message>
+        <source>The Filename is Empty and Cannot Be Saved.</source>
+        <translation>Der Dateiname ist leer und kann nicht gespeichert werden.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Do You Want to Rename "%1" to "%2"? This Location Already Contains a File with the Same Name.</source>
+        <translation>Möchten Sie „%1“ in „%2“ umbenennen? An diesem Ort gibt es bereits eine Datei mit demselben Namen.</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Nein</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Ja</translation>
+    </message>
+</context>
+<context>
+    <name>DownloadFailedDlg</name>
+    <message>
+        <source>Download failed</source>
+        <translation>Download fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>Cause of failure:
+
+1. The URL you copied does not support downloading.
+
+2. The URL is not a qualified video or audio link.
+
+3. The URL is a website link.
+
+4. The URL needs a premium to preview.</source>
+        <translation>Mögliche Ursachen:
+
+1. Die kopierte URL unterstützt keinen Download.
+
+2. Die URL ist kein gültiger Video- oder Audiolink.
+
+3. Die URL ist ein Website-Link.
+
+4. Für die URL ist ein Premium-Konto nötig.</translation>
+    </message>
+    <message>
+        <source>Note:
+
+1. Please ensure that the network is stable, click the Retry button to parse it again.
+
+2. The link format is not the normal way, please re-enter and download.
+
+3. If it still fails, please view and try to download in built-in browser.</source>
+        <translation>Hinweis:
+
+1. Achten Sie auf eine stabile Netzwerkverbindung und klicken Sie auf „Wiederholen“, um erneut zu analysieren.
+
+2. Das Linkformat ist ungewöhnlich, bitte erneut eingeben und herunterladen.
+
+3. Wenn es weiterhin fehlschlägt, öffnen Sie die Seite im integrierten Browser und laden Sie dort herunter.</translation>
+    </message>
+    <message>
+        <source>Download in Built-in Browser</source>
+        <translation>Im integrierten Browser herunterladen</translation>
+    </message>
+</context>
+<context>
+    <name>DownloadTaskWidget</name>
+    <message>
+        <source>Waiting for parsing...</source>
+        <translation>Warte auf Analyse...</translation>
+    </message>
+    <message>
+        <source>Waiting for downloading...</source>
+        <translation>Warte auf Download...</translation>
+    </message>
+    <message>
+        <source>&lt;font color=%1&gt;Download failed, &lt;a style='color: %2;' href="none"&gt;please view and try to download in build-in browser&lt;/a&gt;.&lt;/font&gt;</source>
+        <translation>&lt;font color=%1&gt;Download fehlgeschlagen, &lt;a style='color: %2;' href="none"&gt;bitte im integrierten Browser ansehen und herunterladen&lt;/a&gt;.&lt;/font&gt;</translation>
+    </message>
+    <message>
+        <source>Analyzing...</source>
+        <translation>Analysiere...</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pausieren</translation>
+    </message>
+    <message>
+        <source>Live</source>
+        <translation>Live</translation>
+    </message>
+    <message>
+        <source>Downloading</source>
+        <translation>Wird geladen</translation>
+    </message>
+    <message>
+        <source>Waiting</source>
+        <translation>Wartet</translation>
+    </message>
+    <message>
+        <source>Paused</source>
+        <translation>Pausiert</translation>
+    </message>
+    <message>
+        <source>Saving...</source>
+        <translation>Wird gespeichert...</translation>
+    </message>
+    <message>
+        <source>Download finished</source>
+        <translation>Download abgeschlossen</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Stopp</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>Retry</source>
+        <translation>Wiederholen</translation>
+    </message>
+</context>
+<context>
+    <name>DownloadedPage</name>
+    <message>
+        <source>Show the File</source>
+        <translation>Datei anzeigen</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Suchen</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>Alle</translation>
+    </message>
+    <message>
+        <source>Private</source>
+        <translation>Privat</translation>
+    </message>
+    <message>
+        <source>Still No File Downloaded, Please Start Downloading</source>
+        <translation>Noch keine Datei heruntergeladen, bitte starten Sie einen Download</translation>
+    </message>
+    <message>
+        <source>&lt;a style='color: %1;' href="%2"&gt;Cannot find the file from Private Space?&lt;/a&gt;</source>
+        <translation>&lt;a style='color: %1;' href="%2"&gt;Datei im privaten Bereich nicht gefunden?&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>Turn off Private Mode</source>
+        <translation>Privatmodus ausschalten</translation>
+    </message>
+    <message>
+        <source>Turn on Private Mode</source>
+        <translation>Privatmodus einschalten</translation>
+    </message>
+    <message>
+        <source>The Filename is Invalid.</source>
+        <translation>Der Dateiname ist ungültig.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Abspielen</translation>
+    </message>
+    <message>
+        <source>Modify File Name</source>
+        <translation>Dateinamen ändern</translation>
+    </message>
+    <message>
+        <source>Delete All</source>
+        <translation>Alle löschen</translation>
+    </message>
+    <message>
+        <source>Move to Private List</source>
+        <translation>In die private Liste verschieben</translation>
+    </message>
+    <message>
+        <source>Move Out</source>
+        <translation>Herausnehmen</translation>
+    </message>
+    <message>
+        <source>Copy URL</source>
+        <translation>URL kopieren</translation>
+    </message>
+    <message>
+        <source>Go to Source Page</source>
+        <translation>Zur Quellseite</translation>
+    </message>
+    <message>
+        <source>Save to Dropbox</source>
+        <translation>In Dropbox speichern</translation>
+    </message>
+    <message>
+        <source>Save to Google Drive</source>
+        <translation>In Google Drive speichern</translation>
+    </message>
+    <message>
+        <source>Are you sure to delete the items which you select?</source>
+        <translation>Möchten Sie die ausgewählten Einträge wirklich löschen?</translation>
+    </message>
+    <message>
+        <source>Are you sure to delete all the items?</source>
+        <translation>Möchten Sie wirklich alle Einträge löschen?</translation>
+    </message>
+</context>
+<context>
+    <name>DownloadingPage</name>
+    <message>
+        <source>Original Video</source>
+        <translation>Originalvideo</translation>
+    </message>
+    <message>
+        <source>Original Audio</source>
+        <translation>Originalaudio</translation>
+    </message>
+    <message>
+        <source>Paste URL</source>
+        <translation>URL einfügen</translation>
+    </message>
+    <message>
+        <source>Resume all</source>
+        <translation>Alle fortsetzen</translation>
+    </message>
+    <message>
+        <source>Pause all</source>
+        <translation>Alle pausieren</translation>
+    </message>
+    <message>
+        <source>Delete all</source>
+        <translation>Alle löschen</translation>
+    </message>
+    <message>
+        <source>Speed</source>
+        <translation>Geschwindigkeit</translation>
+    </message>
+    <message>
+        <source>&lt;a style='color:%1;' href="none"&gt;Supported Sites&lt;/a&gt;</source>
+        <translation>&lt;a style='color:%1;' href="none"&gt;Unterstützte Seiten&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>Turn off Private Mode</source>
+        <translation>Privatmodus ausschalten</translation>
+    </message>
+    <message>
+        <source>Turn on Private Mode</source>
+        <translation>Privatmodus einschalten</translation>
+    </message>
+    <message>
+        <source>Turbo-fast</source>
+        <translation>Turbo-schnell</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>Download</translation>
+    </message>
+    <message>
+        <source>Download then Convert to</source>
+        <translation>Herunterladen und umwandeln in</translation>
+    </message>
+    <message>
+        <source>Wanna download Premium videos?
+Please sign in to your account in "Online" section, then click "Download" button to get it.</source>
+        <translation>Premium-Videos herunterladen?
+Bitte melden Sie sich im Bereich „Online“ bei Ihrem Konto an und klicken Sie dann auf „Download“.</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>No url find in the paste board.</source>
+        <translation>Keine URL in der Zwischenablage gefunden.</translation>
+    </message>
+    <message>
+        <source>This video is part of the playlist. Do you want to download the clip only or download all playlist?</source>
+        <translation>Dieses Video gehört zu einer Playlist. Möchten Sie nur den Clip oder die ganze Playlist herunterladen?</translation>
+    </message>
+    <message>
+        <source>Download playlist</source>
+        <translation>Playlist herunterladen</translation>
+    </message>
+    <message>
+        <source>Download clip</source>
+        <translation>Clip herunterladen</translation>
+    </message>
+    <message>
+        <source>%1 exists task has been skipped.</source>
+        <translation>%1 vorhandene Aufgabe wurde übersprungen.</translation>
+    </message>
+    <message>
+        <source>%1 exists tasks have been skipped.</source>
+        <translation>%1 vorhandene Aufgaben wurden übersprungen.</translation>
+    </message>
+    <message>
+        <source>Download MP3</source>
+        <translation>MP3 herunterladen</translation>
+    </message>
+    <message>
+        <source>Multiple URLs</source>
+        <translation>Mehrere URLs</translation>
+    </message>
+    <message>
+        <source>Download Playlist</source>
+        <translation>Playlist herunterladen</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Stopp</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pausieren</translation>
+    </message>
+    <message>
+        <source>Resume</source>
+        <translation>Fortsetzen</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>Delete All</source>
+        <translation>Alle löschen</translation>
+    </message>
+    <message>
+        <source>Copy URL</source>
+        <translation>URL kopieren</translation>
+    </message>
+    <message>
+        <source>Go to Source Page</source>
+        <translation>Zur Quellseite</translation>
+    </message>
+    <message>
+        <source>Are you sure to delete the downloading tasks which you select?</source>
+        <translation>Möchten Sie die ausgewählten Download-Aufgaben wirklich löschen?</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to delete all of the tasks from the downloading queue?</source>
+        <translation>Möchten Sie wirklich alle Aufgaben aus der Download-Warteschlange löschen?</translation>
+    </message>
+</context>
+<context>
     <name>Global</name>
     <message>
         <source>File does not exist.</source>
@@ -90,10 +486,6 @@
     <message>
         <source>Go to setting</source>
         <translation>Zu den Einstellungen</translation>
-    </message>
-    <message>
-        <source>Choose the download folder</source>
-        <translation>Download-Ordner wählen</translation>
     </message>
 </context>
 <context>
@@ -180,14 +572,6 @@
     <message>
         <source>Converted</source>
         <translation>Konvertiert</translation>
-    </message>
-    <message>
-        <source>Paste a video address to start downloading.</source>
-        <translation>Fügen Sie eine Videoadresse ein, um den Download zu starten.</translation>
-    </message>
-    <message>
-        <source>Finished downloads appear here.</source>
-        <translation>Fertige Downloads erscheinen hier.</translation>
     </message>
     <message>
         <source>The built-in browser opens here.</source>
@@ -280,6 +664,287 @@
     <message>
         <source>Some tasks are in progress, are you sure you want to quit?</source>
         <translation>Einige Aufgaben laufen noch. Möchten Sie Clipmoor wirklich beenden?</translation>
+    </message>
+</context>
+<context>
+    <name>PasteInputDlg</name>
+    <message>
+        <source>Multiple URLs</source>
+        <translation>Mehrere URLs</translation>
+    </message>
+    <message>
+        <source>Paste the URLs(one per line):</source>
+        <translation>URLs einfügen (eine pro Zeile):</translation>
+    </message>
+    <message>
+        <source>Input web page url...</source>
+        <translation>Webseiten-URL eingeben...</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>Download</translation>
+    </message>
+</context>
+<context>
+    <name>PlaylistConfirmDlg</name>
+    <message>
+        <source>Best</source>
+        <translation>Beste</translation>
+    </message>
+    <message>
+        <source>Newest first</source>
+        <translation>Neueste zuerst</translation>
+    </message>
+    <message>
+        <source>Oldest first</source>
+        <translation>Älteste zuerst</translation>
+    </message>
+    <message>
+        <source>Confirm Playlist</source>
+        <translation>Playlist bestätigen</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>Titel</translation>
+    </message>
+    <message>
+        <source>Download:</source>
+        <translation>Herunterladen:</translation>
+    </message>
+    <message>
+        <source>Video</source>
+        <translation>Video</translation>
+    </message>
+    <message>
+        <source>Audio</source>
+        <translation>Audio</translation>
+    </message>
+    <message>
+        <source>Quality:</source>
+        <translation>Qualität:</translation>
+    </message>
+    <message>
+        <source>Add numerical order to the file name.</source>
+        <translation>Nummerierung zum Dateinamen hinzufügen.</translation>
+    </message>
+    <message>
+        <source>Skip Downloaded</source>
+        <translation>Bereits Heruntergeladenes überspringen</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>Download</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Please be patient, the more videos in your playlist,the longer you will wait.</source>
+        <translation>Bitte haben Sie etwas Geduld: Je mehr Videos die Playlist enthält, desto länger dauert es.</translation>
+    </message>
+    <message>
+        <source>Analysis failed. Please try again later.</source>
+        <translation>Analyse fehlgeschlagen. Bitte versuchen Sie es später erneut.</translation>
+    </message>
+    <message>
+        <source>Retry</source>
+        <translation>Wiederholen</translation>
+    </message>
+</context>
+<context>
+    <name>PreferencesDlg</name>
+    <message>
+        <source>Best</source>
+        <translation>Beste</translation>
+    </message>
+    <message>
+        <source>English</source>
+        <translation>Englisch</translation>
+    </message>
+    <message>
+        <source>German</source>
+        <translation>Deutsch</translation>
+    </message>
+    <message>
+        <source>Spanish</source>
+        <translation>Spanisch</translation>
+    </message>
+    <message>
+        <source>French</source>
+        <translation>Französisch</translation>
+    </message>
+    <message>
+        <source>Italian</source>
+        <translation>Italienisch</translation>
+    </message>
+    <message>
+        <source>Japanese</source>
+        <translation>Japanisch</translation>
+    </message>
+    <message>
+        <source>Portuguese</source>
+        <translation>Portugiesisch</translation>
+    </message>
+    <message>
+        <source>Arabic</source>
+        <translation>Arabisch</translation>
+    </message>
+    <message>
+        <source>Russian</source>
+        <translation>Russisch</translation>
+    </message>
+    <message>
+        <source>Dutch</source>
+        <translation>Niederländisch</translation>
+    </message>
+    <message>
+        <source>Chinese(Simplified)</source>
+        <translation>Chinesisch (vereinfacht)</translation>
+    </message>
+    <message>
+        <source>Chinese(Traditional)</source>
+        <translation>Chinesisch (traditionell)</translation>
+    </message>
+    <message>
+        <source>Polish</source>
+        <translation>Polnisch</translation>
+    </message>
+    <message>
+        <source>Indonesian</source>
+        <translation>Indonesisch</translation>
+    </message>
+    <message>
+        <source>Korean</source>
+        <translation>Koreanisch</translation>
+    </message>
+    <message>
+        <source>Turkey</source>
+        <translation>Türkisch</translation>
+    </message>
+    <message>
+        <source>Preferences</source>
+        <translation>Einstellungen</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>Download</translation>
+    </message>
+    <message>
+        <source>Connection</source>
+        <translation>Verbindung</translation>
+    </message>
+    <message>
+        <source>Convert</source>
+        <translation>Umwandeln</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Zurücksetzen</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Übernehmen</translation>
+    </message>
+    <message>
+        <source>Change</source>
+        <translation>Ändern</translation>
+    </message>
+    <message>
+        <source>The maximum number of downloading tasks:</source>
+        <translation>Maximale Anzahl gleichzeitiger Downloads:</translation>
+    </message>
+    <message>
+        <source>Quality Setting:</source>
+        <translation>Qualitätseinstellung:</translation>
+    </message>
+    <message>
+        <source>Download:</source>
+        <translation>Herunterladen:</translation>
+    </message>
+    <message>
+        <source>Video</source>
+        <translation>Video</translation>
+    </message>
+    <message>
+        <source>Audio</source>
+        <translation>Audio</translation>
+    </message>
+    <message>
+        <source>Quality:</source>
+        <translation>Qualität:</translation>
+    </message>
+    <message>
+        <source>Subtitles:</source>
+        <translation>Untertitel:</translation>
+    </message>
+    <message>
+        <source>Auto download Subtitles/Lyrics</source>
+        <translation>Untertitel/Liedtexte automatisch herunterladen</translation>
+    </message>
+    <message>
+        <source>Auto resume unfinished tasks on startup</source>
+        <translation>Unfertige Aufgaben beim Start automatisch fortsetzen</translation>
+    </message>
+    <message>
+        <source>Allow to read Cookies from Firefox/Chrome</source>
+        <translation>Cookies aus Firefox/Chrome lesen erlauben</translation>
+    </message>
+    <message>
+        <source>Save downloaded files to:</source>
+        <translation>Heruntergeladene Dateien speichern unter:</translation>
+    </message>
+    <message>
+        <source>Download speed</source>
+        <translation>Download-Geschwindigkeit</translation>
+    </message>
+    <message>
+        <source>Turbo-fast</source>
+        <translation>Turbo-schnell</translation>
+    </message>
+    <message>
+        <source>Eable proxy</source>
+        <translation>Proxy aktivieren</translation>
+    </message>
+    <message>
+        <source>HTTP Proxy</source>
+        <translation>HTTP-Proxy</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Port</translation>
+    </message>
+    <message>
+        <source>Authorization required</source>
+        <translation>Anmeldung erforderlich</translation>
+    </message>
+    <message>
+        <source>Login</source>
+        <translation>Benutzername</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Passwort</translation>
+    </message>
+    <message>
+        <source>The maximum number of converting tasks:</source>
+        <translation>Maximale Anzahl gleichzeitiger Umwandlungen:</translation>
+    </message>
+    <message>
+        <source>Save converted files to:</source>
+        <translation>Umgewandelte Dateien speichern unter:</translation>
+    </message>
+    <message>
+        <source>Lyric:</source>
+        <translation>Liedtext:</translation>
+    </message>
+    <message>
+        <source>Select Directory</source>
+        <translation>Ordner auswählen</translation>
     </message>
 </context>
 <context>

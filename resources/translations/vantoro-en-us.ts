@@ -62,6 +62,402 @@
     </message>
 </context>
 <context>
+    <name>DeleteConfirmDlg</name>
+    <message>
+        <source>Delete</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <source>Delete original file(s) as well.</source>
+        <translation>Delete original file(s) as well.</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>DoneTaskWidget</name>
+    <message>
+        <source>Play</source>
+        <translation>Play</translation>
+    </message>
+    <message>
+        <source>Show the File</source>
+        <translation>Show the File</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation>Unknown</translation>
+    </message>
+    <message>
+        <source>Lyrics</source>
+        <translation>Lyrics</translation>
+    </message>
+    <message>
+        <source>Subtitle</source>
+        <translation>Subtitle</translation>
+    </message>
+    <message>
+        <source>The Filename is Empty and Cannot Be Saved.</source>
+        <translation>The Filename is Empty and Cannot Be Saved.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Do You Want to Rename "%1" to "%2"? This Location Already Contains a File with the Same Name.</source>
+        <translation>Do You Want to Rename "%1" to "%2"? This Location Already Contains a File with the Same Name.</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Yes</translation>
+    </message>
+</context>
+<context>
+    <name>DownloadFailedDlg</name>
+    <message>
+        <source>Download failed</source>
+        <translation>Download failed</translation>
+    </message>
+    <message>
+        <source>Cause of failure:
+
+1. The URL you copied does not support downloading.
+
+2. The URL is not a qualified video or audio link.
+
+3. The URL is a website link.
+
+4. The URL needs a premium to preview.</source>
+        <translation>Cause of failure:
+
+1. The URL you copied does not support downloading.
+
+2. The URL is not a qualified video or audio link.
+
+3. The URL is a website link.
+
+4. The URL needs a premium to preview.</translation>
+    </message>
+    <message>
+        <source>Note:
+
+1. Please ensure that the network is stable, click the Retry button to parse it again.
+
+2. The link format is not the normal way, please re-enter and download.
+
+3. If it still fails, please view and try to download in built-in browser.</source>
+        <translation>Note:
+
+1. Please ensure that the network is stable, click the Retry button to parse it again.
+
+2. The link format is not the normal way, please re-enter and download.
+
+3. If it still fails, please view and try to download in built-in browser.</translation>
+    </message>
+    <message>
+        <source>Download in Built-in Browser</source>
+        <translation>Download in Built-in Browser</translation>
+    </message>
+</context>
+<context>
+    <name>DownloadTaskWidget</name>
+    <message>
+        <source>Waiting for parsing...</source>
+        <translation>Waiting for parsing...</translation>
+    </message>
+    <message>
+        <source>Waiting for downloading...</source>
+        <translation>Waiting for downloading...</translation>
+    </message>
+    <message>
+        <source>&lt;font color=%1&gt;Download failed, &lt;a style='color: %2;' href="none"&gt;please view and try to download in build-in browser&lt;/a&gt;.&lt;/font&gt;</source>
+        <translation>&lt;font color=%1&gt;Download failed, &lt;a style='color: %2;' href="none"&gt;please view and try to download in build-in browser&lt;/a&gt;.&lt;/font&gt;</translation>
+    </message>
+    <message>
+        <source>Analyzing...</source>
+        <translation>Analyzing...</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>Live</source>
+        <translation>Live</translation>
+    </message>
+    <message>
+        <source>Downloading</source>
+        <translation>Downloading</translation>
+    </message>
+    <message>
+        <source>Waiting</source>
+        <translation>Waiting</translation>
+    </message>
+    <message>
+        <source>Paused</source>
+        <translation>Paused</translation>
+    </message>
+    <message>
+        <source>Saving...</source>
+        <translation>Saving...</translation>
+    </message>
+    <message>
+        <source>Download finished</source>
+        <translation>Download finished</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Stop</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>Retry</source>
+        <translation>Retry</translation>
+    </message>
+</context>
+<context>
+    <name>DownloadedPage</name>
+    <message>
+        <source>Show the File</source>
+        <translation>Show the File</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Search</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>All</translation>
+    </message>
+    <message>
+        <source>Private</source>
+        <translation>Private</translation>
+    </message>
+    <message>
+        <source>Still No File Downloaded, Please Start Downloading</source>
+        <translation>Still No File Downloaded, Please Start Downloading</translation>
+    </message>
+    <message>
+        <source>&lt;a style='color: %1;' href="%2"&gt;Cannot find the file from Private Space?&lt;/a&gt;</source>
+        <translation>&lt;a style='color: %1;' href="%2"&gt;Cannot find the file from Private Space?&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>Turn off Private Mode</source>
+        <translation>Turn off Private Mode</translation>
+    </message>
+    <message>
+        <source>Turn on Private Mode</source>
+        <translation>Turn on Private Mode</translation>
+    </message>
+    <message>
+        <source>The Filename is Invalid.</source>
+        <translation>The Filename is Invalid.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Play</translation>
+    </message>
+    <message>
+        <source>Modify File Name</source>
+        <translation>Modify File Name</translation>
+    </message>
+    <message>
+        <source>Delete All</source>
+        <translation>Delete All</translation>
+    </message>
+    <message>
+        <source>Move to Private List</source>
+        <translation>Move to Private List</translation>
+    </message>
+    <message>
+        <source>Move Out</source>
+        <translation>Move Out</translation>
+    </message>
+    <message>
+        <source>Copy URL</source>
+        <translation>Copy URL</translation>
+    </message>
+    <message>
+        <source>Go to Source Page</source>
+        <translation>Go to Source Page</translation>
+    </message>
+    <message>
+        <source>Save to Dropbox</source>
+        <translation>Save to Dropbox</translation>
+    </message>
+    <message>
+        <source>Save to Google Drive</source>
+        <translation>Save to Google Drive</translation>
+    </message>
+    <message>
+        <source>Are you sure to delete the items which you select?</source>
+        <translation>Are you sure to delete the items which you select?</translation>
+    </message>
+    <message>
+        <source>Are you sure to delete all the items?</source>
+        <translation>Are you sure to delete all the items?</translation>
+    </message>
+</context>
+<context>
+    <name>DownloadingPage</name>
+    <message>
+        <source>Original Video</source>
+        <translation>Original Video</translation>
+    </message>
+    <message>
+        <source>Original Audio</source>
+        <translation>Original Audio</translation>
+    </message>
+    <message>
+        <source>Paste URL</source>
+        <translation>Paste URL</translation>
+    </message>
+    <message>
+        <source>Resume all</source>
+        <translation>Resume all</translation>
+    </message>
+    <message>
+        <source>Pause all</source>
+        <translation>Pause all</translation>
+    </message>
+    <message>
+        <source>Delete all</source>
+        <translation>Delete all</translation>
+    </message>
+    <message>
+        <source>Speed</source>
+        <translation>Speed</translation>
+    </message>
+    <message>
+        <source>&lt;a style='color:%1;' href="none"&gt;Supported Sites&lt;/a&gt;</source>
+        <translation>&lt;a style='color:%1;' href="none"&gt;Supported Sites&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>Turn off Private Mode</source>
+        <translation>Turn off Private Mode</translation>
+    </message>
+    <message>
+        <source>Turn on Private Mode</source>
+        <translation>Turn on Private Mode</translation>
+    </message>
+    <message>
+        <source>Turbo-fast</source>
+        <translation>Turbo-fast</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>Download</translation>
+    </message>
+    <message>
+        <source>Download then Convert to</source>
+        <translation>Download then Convert to</translation>
+    </message>
+    <message>
+        <source>Wanna download Premium videos?
+Please sign in to your account in "Online" section, then click "Download" button to get it.</source>
+        <translation>Wanna download Premium videos?
+Please sign in to your account in "Online" section, then click "Download" button to get it.</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>No url find in the paste board.</source>
+        <translation>No url find in the paste board.</translation>
+    </message>
+    <message>
+        <source>This video is part of the playlist. Do you want to download the clip only or download all playlist?</source>
+        <translation>This video is part of the playlist. Do you want to download the clip only or download all playlist?</translation>
+    </message>
+    <message>
+        <source>Download playlist</source>
+        <translation>Download playlist</translation>
+    </message>
+    <message>
+        <source>Download clip</source>
+        <translation>Download clip</translation>
+    </message>
+    <message>
+        <source>%1 exists task has been skipped.</source>
+        <translation>%1 exists task has been skipped.</translation>
+    </message>
+    <message>
+        <source>%1 exists tasks have been skipped.</source>
+        <translation>%1 exists tasks have been skipped.</translation>
+    </message>
+    <message>
+        <source>Download MP3</source>
+        <translation>Download MP3</translation>
+    </message>
+    <message>
+        <source>Multiple URLs</source>
+        <translation>Multiple URLs</translation>
+    </message>
+    <message>
+        <source>Download Playlist</source>
+        <translation>Download Playlist</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Stop</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>Resume</source>
+        <translation>Resume</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <source>Delete All</source>
+        <translation>Delete All</translation>
+    </message>
+    <message>
+        <source>Copy URL</source>
+        <translation>Copy URL</translation>
+    </message>
+    <message>
+        <source>Go to Source Page</source>
+        <translation>Go to Source Page</translation>
+    </message>
+    <message>
+        <source>Are you sure to delete the downloading tasks which you select?</source>
+        <translation>Are you sure to delete the downloading tasks which you select?</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to delete all of the tasks from the downloading queue?</source>
+        <translation>Are you sure you want to delete all of the tasks from the downloading queue?</translation>
+    </message>
+</context>
+<context>
     <name>Global</name>
     <message>
         <source>File does not exist.</source>
@@ -90,10 +486,6 @@
     <message>
         <source>Go to setting</source>
         <translation>Go to setting</translation>
-    </message>
-    <message>
-        <source>Choose the download folder</source>
-        <translation>Choose the download folder</translation>
     </message>
 </context>
 <context>
@@ -176,14 +568,6 @@
     <message>
         <source>Converted</source>
         <translation>Converted</translation>
-    </message>
-    <message>
-        <source>Paste a video address to start downloading.</source>
-        <translation>Paste a video address to start downloading.</translation>
-    </message>
-    <message>
-        <source>Finished downloads appear here.</source>
-        <translation>Finished downloads appear here.</translation>
     </message>
     <message>
         <source>The built-in browser opens here.</source>
@@ -280,6 +664,287 @@
     <message>
         <source>Some tasks are in progress, are you sure you want to quit?</source>
         <translation>Some tasks are in progress, are you sure you want to quit?</translation>
+    </message>
+</context>
+<context>
+    <name>PasteInputDlg</name>
+    <message>
+        <source>Multiple URLs</source>
+        <translation>Multiple URLs</translation>
+    </message>
+    <message>
+        <source>Paste the URLs(one per line):</source>
+        <translation>Paste the URLs(one per line):</translation>
+    </message>
+    <message>
+        <source>Input web page url...</source>
+        <translation>Input web page url...</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>Download</translation>
+    </message>
+</context>
+<context>
+    <name>PlaylistConfirmDlg</name>
+    <message>
+        <source>Best</source>
+        <translation>Best</translation>
+    </message>
+    <message>
+        <source>Newest first</source>
+        <translation>Newest first</translation>
+    </message>
+    <message>
+        <source>Oldest first</source>
+        <translation>Oldest first</translation>
+    </message>
+    <message>
+        <source>Confirm Playlist</source>
+        <translation>Confirm Playlist</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>Title</translation>
+    </message>
+    <message>
+        <source>Download:</source>
+        <translation>Download:</translation>
+    </message>
+    <message>
+        <source>Video</source>
+        <translation>Video</translation>
+    </message>
+    <message>
+        <source>Audio</source>
+        <translation>Audio</translation>
+    </message>
+    <message>
+        <source>Quality:</source>
+        <translation>Quality:</translation>
+    </message>
+    <message>
+        <source>Add numerical order to the file name.</source>
+        <translation>Add numerical order to the file name.</translation>
+    </message>
+    <message>
+        <source>Skip Downloaded</source>
+        <translation>Skip Downloaded</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>Download</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Please be patient, the more videos in your playlist,the longer you will wait.</source>
+        <translation>Please be patient, the more videos in your playlist,the longer you will wait.</translation>
+    </message>
+    <message>
+        <source>Analysis failed. Please try again later.</source>
+        <translation>Analysis failed. Please try again later.</translation>
+    </message>
+    <message>
+        <source>Retry</source>
+        <translation>Retry</translation>
+    </message>
+</context>
+<context>
+    <name>PreferencesDlg</name>
+    <message>
+        <source>Best</source>
+        <translation>Best</translation>
+    </message>
+    <message>
+        <source>English</source>
+        <translation>English</translation>
+    </message>
+    <message>
+        <source>German</source>
+        <translation>German</translation>
+    </message>
+    <message>
+        <source>Spanish</source>
+        <translation>Spanish</translation>
+    </message>
+    <message>
+        <source>French</source>
+        <translation>French</translation>
+    </message>
+    <message>
+        <source>Italian</source>
+        <translation>Italian</translation>
+    </message>
+    <message>
+        <source>Japanese</source>
+        <translation>Japanese</translation>
+    </message>
+    <message>
+        <source>Portuguese</source>
+        <translation>Portuguese</translation>
+    </message>
+    <message>
+        <source>Arabic</source>
+        <translation>Arabic</translation>
+    </message>
+    <message>
+        <source>Russian</source>
+        <translation>Russian</translation>
+    </message>
+    <message>
+        <source>Dutch</source>
+        <translation>Dutch</translation>
+    </message>
+    <message>
+        <source>Chinese(Simplified)</source>
+        <translation>Chinese(Simplified)</translation>
+    </message>
+    <message>
+        <source>Chinese(Traditional)</source>
+        <translation>Chinese(Traditional)</translation>
+    </message>
+    <message>
+        <source>Polish</source>
+        <translation>Polish</translation>
+    </message>
+    <message>
+        <source>Indonesian</source>
+        <translation>Indonesian</translation>
+    </message>
+    <message>
+        <source>Korean</source>
+        <translation>Korean</translation>
+    </message>
+    <message>
+        <source>Turkey</source>
+        <translation>Turkey</translation>
+    </message>
+    <message>
+        <source>Preferences</source>
+        <translation>Preferences</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>Download</translation>
+    </message>
+    <message>
+        <source>Connection</source>
+        <translation>Connection</translation>
+    </message>
+    <message>
+        <source>Convert</source>
+        <translation>Convert</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Reset</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Apply</translation>
+    </message>
+    <message>
+        <source>Change</source>
+        <translation>Change</translation>
+    </message>
+    <message>
+        <source>The maximum number of downloading tasks:</source>
+        <translation>The maximum number of downloading tasks:</translation>
+    </message>
+    <message>
+        <source>Quality Setting:</source>
+        <translation>Quality Setting:</translation>
+    </message>
+    <message>
+        <source>Download:</source>
+        <translation>Download:</translation>
+    </message>
+    <message>
+        <source>Video</source>
+        <translation>Video</translation>
+    </message>
+    <message>
+        <source>Audio</source>
+        <translation>Audio</translation>
+    </message>
+    <message>
+        <source>Quality:</source>
+        <translation>Quality:</translation>
+    </message>
+    <message>
+        <source>Subtitles:</source>
+        <translation>Subtitles:</translation>
+    </message>
+    <message>
+        <source>Auto download Subtitles/Lyrics</source>
+        <translation>Auto download Subtitles/Lyrics</translation>
+    </message>
+    <message>
+        <source>Auto resume unfinished tasks on startup</source>
+        <translation>Auto resume unfinished tasks on startup</translation>
+    </message>
+    <message>
+        <source>Allow to read Cookies from Firefox/Chrome</source>
+        <translation>Allow to read Cookies from Firefox/Chrome</translation>
+    </message>
+    <message>
+        <source>Save downloaded files to:</source>
+        <translation>Save downloaded files to:</translation>
+    </message>
+    <message>
+        <source>Download speed</source>
+        <translation>Download speed</translation>
+    </message>
+    <message>
+        <source>Turbo-fast</source>
+        <translation>Turbo-fast</translation>
+    </message>
+    <message>
+        <source>Eable proxy</source>
+        <translation>Eable proxy</translation>
+    </message>
+    <message>
+        <source>HTTP Proxy</source>
+        <translation>HTTP Proxy</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Port</translation>
+    </message>
+    <message>
+        <source>Authorization required</source>
+        <translation>Authorization required</translation>
+    </message>
+    <message>
+        <source>Login</source>
+        <translation>Login</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Password</translation>
+    </message>
+    <message>
+        <source>The maximum number of converting tasks:</source>
+        <translation>The maximum number of converting tasks:</translation>
+    </message>
+    <message>
+        <source>Save converted files to:</source>
+        <translation>Save converted files to:</translation>
+    </message>
+    <message>
+        <source>Lyric:</source>
+        <translation>Lyric:</translation>
+    </message>
+    <message>
+        <source>Select Directory</source>
+        <translation>Select Directory</translation>
     </message>
 </context>
 <context>

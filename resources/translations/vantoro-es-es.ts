@@ -62,6 +62,402 @@
     </message>
 </context>
 <context>
+    <name>DeleteConfirmDlg</name>
+    <message>
+        <source>Delete</source>
+        <translation>Eliminar</translation>
+    </message>
+    <message>
+        <source>Delete original file(s) as well.</source>
+        <translation>Eliminar también los archivos originales.</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+</context>
+<context>
+    <name>DoneTaskWidget</name>
+    <message>
+        <source>Play</source>
+        <translation>Reproducir</translation>
+    </message>
+    <message>
+        <source>Show the File</source>
+        <translation>Mostrar el archivo</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation>Desconocido</translation>
+    </message>
+    <message>
+        <source>Lyrics</source>
+        <translation>Letra</translation>
+    </message>
+    <message>
+        <source>Subtitle</source>
+        <translation>Subtítulos</translation>
+    </message>
+    <message>
+        <source>The Filename is Empty and Cannot Be Saved.</source>
+        <translation>El nombre de archivo está vacío y no se puede guardar.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Do You Want to Rename "%1" to "%2"? This Location Already Contains a File with the Same Name.</source>
+        <translation>¿Desea cambiar el nombre de "%1" a "%2"? Esta ubicación ya contiene un archivo con el mismo nombre.</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Sí</translation>
+    </message>
+</context>
+<context>
+    <name>DownloadFailedDlg</name>
+    <message>
+        <source>Download failed</source>
+        <translation>Error en la descarga</translation>
+    </message>
+    <message>
+        <source>Cause of failure:
+
+1. The URL you copied does not support downloading.
+
+2. The URL is not a qualified video or audio link.
+
+3. The URL is a website link.
+
+4. The URL needs a premium to preview.</source>
+        <translation>Posibles causas:
+
+1. La URL copiada no admite descargas.
+
+2. La URL no es un enlace de vídeo o audio válido.
+
+3. La URL es un enlace a un sitio web.
+
+4. La URL requiere una cuenta premium.</translation>
+    </message>
+    <message>
+        <source>Note:
+
+1. Please ensure that the network is stable, click the Retry button to parse it again.
+
+2. The link format is not the normal way, please re-enter and download.
+
+3. If it still fails, please view and try to download in built-in browser.</source>
+        <translation>Nota:
+
+1. Asegúrese de que la red sea estable y haga clic en Reintentar para analizarla de nuevo.
+
+2. El formato del enlace no es el habitual; vuelva a introducirlo y descárguelo.
+
+3. Si sigue fallando, ábralo en el navegador integrado y descárguelo desde allí.</translation>
+    </message>
+    <message>
+        <source>Download in Built-in Browser</source>
+        <translation>Descargar en el navegador integrado</translation>
+    </message>
+</context>
+<context>
+    <name>DownloadTaskWidget</name>
+    <message>
+        <source>Waiting for parsing...</source>
+        <translation>Esperando el análisis...</translation>
+    </message>
+    <message>
+        <source>Waiting for downloading...</source>
+        <translation>Esperando la descarga...</translation>
+    </message>
+    <message>
+        <source>&lt;font color=%1&gt;Download failed, &lt;a style='color: %2;' href="none"&gt;please view and try to download in build-in browser&lt;/a&gt;.&lt;/font&gt;</source>
+        <translation>&lt;font color=%1&gt;Error en la descarga, &lt;a style='color: %2;' href="none"&gt;ábralo y descárguelo en el navegador integrado&lt;/a&gt;.&lt;/font&gt;</translation>
+    </message>
+    <message>
+        <source>Analyzing...</source>
+        <translation>Analizando...</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pausar</translation>
+    </message>
+    <message>
+        <source>Live</source>
+        <translation>En directo</translation>
+    </message>
+    <message>
+        <source>Downloading</source>
+        <translation>Descargando</translation>
+    </message>
+    <message>
+        <source>Waiting</source>
+        <translation>En espera</translation>
+    </message>
+    <message>
+        <source>Paused</source>
+        <translation>En pausa</translation>
+    </message>
+    <message>
+        <source>Saving...</source>
+        <translation>Guardando...</translation>
+    </message>
+    <message>
+        <source>Download finished</source>
+        <translation>Descarga finalizada</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Detener</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Iniciar</translation>
+    </message>
+    <message>
+        <source>Retry</source>
+        <translation>Reintentar</translation>
+    </message>
+</context>
+<context>
+    <name>DownloadedPage</name>
+    <message>
+        <source>Show the File</source>
+        <translation>Mostrar el archivo</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Eliminar</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Buscar</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>Todo</translation>
+    </message>
+    <message>
+        <source>Private</source>
+        <translation>Privado</translation>
+    </message>
+    <message>
+        <source>Still No File Downloaded, Please Start Downloading</source>
+        <translation>Aún no hay archivos descargados, empiece una descarga</translation>
+    </message>
+    <message>
+        <source>&lt;a style='color: %1;' href="%2"&gt;Cannot find the file from Private Space?&lt;/a&gt;</source>
+        <translation>&lt;a style='color: %1;' href="%2"&gt;¿No encuentra el archivo del espacio privado?&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>Turn off Private Mode</source>
+        <translation>Desactivar el modo privado</translation>
+    </message>
+    <message>
+        <source>Turn on Private Mode</source>
+        <translation>Activar el modo privado</translation>
+    </message>
+    <message>
+        <source>The Filename is Invalid.</source>
+        <translation>El nombre de archivo no es válido.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Reproducir</translation>
+    </message>
+    <message>
+        <source>Modify File Name</source>
+        <translation>Cambiar el nombre del archivo</translation>
+    </message>
+    <message>
+        <source>Delete All</source>
+        <translation>Eliminar todo</translation>
+    </message>
+    <message>
+        <source>Move to Private List</source>
+        <translation>Mover a la lista privada</translation>
+    </message>
+    <message>
+        <source>Move Out</source>
+        <translation>Sacar</translation>
+    </message>
+    <message>
+        <source>Copy URL</source>
+        <translation>Copiar URL</translation>
+    </message>
+    <message>
+        <source>Go to Source Page</source>
+        <translation>Ir a la página de origen</translation>
+    </message>
+    <message>
+        <source>Save to Dropbox</source>
+        <translation>Guardar en Dropbox</translation>
+    </message>
+    <message>
+        <source>Save to Google Drive</source>
+        <translation>Guardar en Google Drive</translation>
+    </message>
+    <message>
+        <source>Are you sure to delete the items which you select?</source>
+        <translation>¿Seguro que desea eliminar los elementos seleccionados?</translation>
+    </message>
+    <message>
+        <source>Are you sure to delete all the items?</source>
+        <translation>¿Seguro que desea eliminar todos los elementos?</translation>
+    </message>
+</context>
+<context>
+    <name>DownloadingPage</name>
+    <message>
+        <source>Original Video</source>
+        <translation>Vídeo original</translation>
+    </message>
+    <message>
+        <source>Original Audio</source>
+        <translation>Audio original</translation>
+    </message>
+    <message>
+        <source>Paste URL</source>
+        <translation>Pegar URL</translation>
+    </message>
+    <message>
+        <source>Resume all</source>
+        <translation>Reanudar todo</translation>
+    </message>
+    <message>
+        <source>Pause all</source>
+        <translation>Pausar todo</translation>
+    </message>
+    <message>
+        <source>Delete all</source>
+        <translation>Eliminar todo</translation>
+    </message>
+    <message>
+        <source>Speed</source>
+        <translation>Velocidad</translation>
+    </message>
+    <message>
+        <source>&lt;a style='color:%1;' href="none"&gt;Supported Sites&lt;/a&gt;</source>
+        <translation>&lt;a style='color:%1;' href="none"&gt;Sitios compatibles&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>Turn off Private Mode</source>
+        <translation>Desactivar el modo privado</translation>
+    </message>
+    <message>
+        <source>Turn on Private Mode</source>
+        <translation>Activar el modo privado</translation>
+    </message>
+    <message>
+        <source>Turbo-fast</source>
+        <translation>Turbo</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>Descarga</translation>
+    </message>
+    <message>
+        <source>Download then Convert to</source>
+        <translation>Descargar y convertir a</translation>
+    </message>
+    <message>
+        <source>Wanna download Premium videos?
+Please sign in to your account in "Online" section, then click "Download" button to get it.</source>
+        <translation>¿Descargar vídeos premium?
+Inicie sesión en su cuenta en la sección "En línea" y luego haga clic en el botón "Descargar".</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>No url find in the paste board.</source>
+        <translation>No se encontró ninguna URL en el portapapeles.</translation>
+    </message>
+    <message>
+        <source>This video is part of the playlist. Do you want to download the clip only or download all playlist?</source>
+        <translation>Este vídeo forma parte de una lista de reproducción. ¿Desea descargar solo el clip o toda la lista?</translation>
+    </message>
+    <message>
+        <source>Download playlist</source>
+        <translation>Descargar la lista</translation>
+    </message>
+    <message>
+        <source>Download clip</source>
+        <translation>Descargar el clip</translation>
+    </message>
+    <message>
+        <source>%1 exists task has been skipped.</source>
+        <translation>Se omitió %1 tarea existente.</translation>
+    </message>
+    <message>
+        <source>%1 exists tasks have been skipped.</source>
+        <translation>Se omitieron %1 tareas existentes.</translation>
+    </message>
+    <message>
+        <source>Download MP3</source>
+        <translation>Descargar MP3</translation>
+    </message>
+    <message>
+        <source>Multiple URLs</source>
+        <translation>Varias URL</translation>
+    </message>
+    <message>
+        <source>Download Playlist</source>
+        <translation>Descargar lista de reproducción</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Detener</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pausar</translation>
+    </message>
+    <message>
+        <source>Resume</source>
+        <translation>Reanudar</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Eliminar</translation>
+    </message>
+    <message>
+        <source>Delete All</source>
+        <translation>Eliminar todo</translation>
+    </message>
+    <message>
+        <source>Copy URL</source>
+        <translation>Copiar URL</translation>
+    </message>
+    <message>
+        <source>Go to Source Page</source>
+        <translation>Ir a la página de origen</translation>
+    </message>
+    <message>
+        <source>Are you sure to delete the downloading tasks which you select?</source>
+        <translation>¿Seguro que desea eliminar las descargas seleccionadas?</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to delete all of the tasks from the downloading queue?</source>
+        <translation>¿Seguro que desea eliminar todas las tareas de la cola de descargas?</translation>
+    </message>
+</context>
+<context>
     <name>Global</name>
     <message>
         <source>File does not exist.</source>
@@ -90,10 +486,6 @@
     <message>
         <source>Go to setting</source>
         <translation>Ir a la configuración</translation>
-    </message>
-    <message>
-        <source>Choose the download folder</source>
-        <translation>Elegir la carpeta de descargas</translation>
     </message>
 </context>
 <context>
@@ -176,14 +568,6 @@
     <message>
         <source>Converted</source>
         <translation>Convertidos</translation>
-    </message>
-    <message>
-        <source>Paste a video address to start downloading.</source>
-        <translation>Pega la dirección de un vídeo para empezar a descargar.</translation>
-    </message>
-    <message>
-        <source>Finished downloads appear here.</source>
-        <translation>Las descargas terminadas aparecen aquí.</translation>
     </message>
     <message>
         <source>The built-in browser opens here.</source>
@@ -280,6 +664,287 @@
     <message>
         <source>Some tasks are in progress, are you sure you want to quit?</source>
         <translation>Hay tareas en curso, ¿seguro que quieres salir?</translation>
+    </message>
+</context>
+<context>
+    <name>PasteInputDlg</name>
+    <message>
+        <source>Multiple URLs</source>
+        <translation>Varias URL</translation>
+    </message>
+    <message>
+        <source>Paste the URLs(one per line):</source>
+        <translation>Pegue las URL (una por línea):</translation>
+    </message>
+    <message>
+        <source>Input web page url...</source>
+        <translation>Introduzca la URL de una página web...</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>Descarga</translation>
+    </message>
+</context>
+<context>
+    <name>PlaylistConfirmDlg</name>
+    <message>
+        <source>Best</source>
+        <translation>Mejor</translation>
+    </message>
+    <message>
+        <source>Newest first</source>
+        <translation>Más recientes primero</translation>
+    </message>
+    <message>
+        <source>Oldest first</source>
+        <translation>Más antiguos primero</translation>
+    </message>
+    <message>
+        <source>Confirm Playlist</source>
+        <translation>Confirmar lista de reproducción</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>Título</translation>
+    </message>
+    <message>
+        <source>Download:</source>
+        <translation>Descargar:</translation>
+    </message>
+    <message>
+        <source>Video</source>
+        <translation>Vídeo</translation>
+    </message>
+    <message>
+        <source>Audio</source>
+        <translation>Audio</translation>
+    </message>
+    <message>
+        <source>Quality:</source>
+        <translation>Calidad:</translation>
+    </message>
+    <message>
+        <source>Add numerical order to the file name.</source>
+        <translation>Añadir un número de orden al nombre del archivo.</translation>
+    </message>
+    <message>
+        <source>Skip Downloaded</source>
+        <translation>Omitir lo ya descargado</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>Descarga</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Please be patient, the more videos in your playlist,the longer you will wait.</source>
+        <translation>Tenga paciencia: cuantos más vídeos tenga la lista, más tendrá que esperar.</translation>
+    </message>
+    <message>
+        <source>Analysis failed. Please try again later.</source>
+        <translation>Error en el análisis. Inténtelo de nuevo más tarde.</translation>
+    </message>
+    <message>
+        <source>Retry</source>
+        <translation>Reintentar</translation>
+    </message>
+</context>
+<context>
+    <name>PreferencesDlg</name>
+    <message>
+        <source>Best</source>
+        <translation>Mejor</translation>
+    </message>
+    <message>
+        <source>English</source>
+        <translation>Inglés</translation>
+    </message>
+    <message>
+        <source>German</source>
+        <translation>Alemán</translation>
+    </message>
+    <message>
+        <source>Spanish</source>
+        <translation>Español</translation>
+    </message>
+    <message>
+        <source>French</source>
+        <translation>Francés</translation>
+    </message>
+    <message>
+        <source>Italian</source>
+        <translation>Italiano</translation>
+    </message>
+    <message>
+        <source>Japanese</source>
+        <translation>Japonés</translation>
+    </message>
+    <message>
+        <source>Portuguese</source>
+        <translation>Portugués</translation>
+    </message>
+    <message>
+        <source>Arabic</source>
+        <translation>Árabe</translation>
+    </message>
+    <message>
+        <source>Russian</source>
+        <translation>Ruso</translation>
+    </message>
+    <message>
+        <source>Dutch</source>
+        <translation>Neerlandés</translation>
+    </message>
+    <message>
+        <source>Chinese(Simplified)</source>
+        <translation>Chino (simplificado)</translation>
+    </message>
+    <message>
+        <source>Chinese(Traditional)</source>
+        <translation>Chino (tradicional)</translation>
+    </message>
+    <message>
+        <source>Polish</source>
+        <translation>Polaco</translation>
+    </message>
+    <message>
+        <source>Indonesian</source>
+        <translation>Indonesio</translation>
+    </message>
+    <message>
+        <source>Korean</source>
+        <translation>Coreano</translation>
+    </message>
+    <message>
+        <source>Turkey</source>
+        <translation>Turco</translation>
+    </message>
+    <message>
+        <source>Preferences</source>
+        <translation>Preferencias</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>Descarga</translation>
+    </message>
+    <message>
+        <source>Connection</source>
+        <translation>Conexión</translation>
+    </message>
+    <message>
+        <source>Convert</source>
+        <translation>Convertir</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Restablecer</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Aplicar</translation>
+    </message>
+    <message>
+        <source>Change</source>
+        <translation>Cambiar</translation>
+    </message>
+    <message>
+        <source>The maximum number of downloading tasks:</source>
+        <translation>Número máximo de descargas simultáneas:</translation>
+    </message>
+    <message>
+        <source>Quality Setting:</source>
+        <translation>Ajuste de calidad:</translation>
+    </message>
+    <message>
+        <source>Download:</source>
+        <translation>Descargar:</translation>
+    </message>
+    <message>
+        <source>Video</source>
+        <translation>Vídeo</translation>
+    </message>
+    <message>
+        <source>Audio</source>
+        <translation>Audio</translation>
+    </message>
+    <message>
+        <source>Quality:</source>
+        <translation>Calidad:</translation>
+    </message>
+    <message>
+        <source>Subtitles:</source>
+        <translation>Subtítulos:</translation>
+    </message>
+    <message>
+        <source>Auto download Subtitles/Lyrics</source>
+        <translation>Descargar subtítulos/letras automáticamente</translation>
+    </message>
+    <message>
+        <source>Auto resume unfinished tasks on startup</source>
+        <translation>Reanudar tareas pendientes al iniciar</translation>
+    </message>
+    <message>
+        <source>Allow to read Cookies from Firefox/Chrome</source>
+        <translation>Permitir leer cookies de Firefox/Chrome</translation>
+    </message>
+    <message>
+        <source>Save downloaded files to:</source>
+        <translation>Guardar los archivos descargados en:</translation>
+    </message>
+    <message>
+        <source>Download speed</source>
+        <translation>Velocidad de descarga</translation>
+    </message>
+    <message>
+        <source>Turbo-fast</source>
+        <translation>Turbo</translation>
+    </message>
+    <message>
+        <source>Eable proxy</source>
+        <translation>Activar proxy</translation>
+    </message>
+    <message>
+        <source>HTTP Proxy</source>
+        <translation>Proxy HTTP</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Puerto</translation>
+    </message>
+    <message>
+        <source>Authorization required</source>
+        <translation>Requiere autenticación</translation>
+    </message>
+    <message>
+        <source>Login</source>
+        <translation>Usuario</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Contraseña</translation>
+    </message>
+    <message>
+        <source>The maximum number of converting tasks:</source>
+        <translation>Número máximo de conversiones simultáneas:</translation>
+    </message>
+    <message>
+        <source>Save converted files to:</source>
+        <translation>Guardar los archivos convertidos en:</translation>
+    </message>
+    <message>
+        <source>Lyric:</source>
+        <translation>Letra:</translation>
+    </message>
+    <message>
+        <source>Select Directory</source>
+        <translation>Seleccionar carpeta</translation>
     </message>
 </context>
 <context>

@@ -62,6 +62,402 @@
     </message>
 </context>
 <context>
+    <name>DeleteConfirmDlg</name>
+    <message>
+        <source>Delete</source>
+        <translation>Supprimer</translation>
+    </message>
+    <message>
+        <source>Delete original file(s) as well.</source>
+        <translation>Supprimer aussi le(s) fichier(s) d'origine.</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+</context>
+<context>
+    <name>DoneTaskWidget</name>
+    <message>
+        <source>Play</source>
+        <translation>Lire</translation>
+    </message>
+    <message>
+        <source>Show the File</source>
+        <translation>Afficher le fichier</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation>Inconnu</translation>
+    </message>
+    <message>
+        <source>Lyrics</source>
+        <translation>Paroles</translation>
+    </message>
+    <message>
+        <source>Subtitle</source>
+        <translation>Sous-titres</translation>
+    </message>
+    <message>
+        <source>The Filename is Empty and Cannot Be Saved.</source>
+        <translation>Le nom de fichier est vide et ne peut pas être enregistré.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Do You Want to Rename "%1" to "%2"? This Location Already Contains a File with the Same Name.</source>
+        <translation>Voulez-vous renommer « %1 » en « %2 » ? Cet emplacement contient déjà un fichier du même nom.</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Non</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Oui</translation>
+    </message>
+</context>
+<context>
+    <name>DownloadFailedDlg</name>
+    <message>
+        <source>Download failed</source>
+        <translation>Échec du téléchargement</translation>
+    </message>
+    <message>
+        <source>Cause of failure:
+
+1. The URL you copied does not support downloading.
+
+2. The URL is not a qualified video or audio link.
+
+3. The URL is a website link.
+
+4. The URL needs a premium to preview.</source>
+        <translation>Causes possibles :
+
+1. L'URL copiée ne permet pas le téléchargement.
+
+2. L'URL n'est pas un lien vidéo ou audio valide.
+
+3. L'URL est un lien vers un site web.
+
+4. L'URL nécessite un compte premium.</translation>
+    </message>
+    <message>
+        <source>Note:
+
+1. Please ensure that the network is stable, click the Retry button to parse it again.
+
+2. The link format is not the normal way, please re-enter and download.
+
+3. If it still fails, please view and try to download in built-in browser.</source>
+        <translation>Remarque :
+
+1. Vérifiez que le réseau est stable, puis cliquez sur Réessayer pour relancer l'analyse.
+
+2. Le format du lien est inhabituel, saisissez-le à nouveau et téléchargez.
+
+3. Si cela échoue encore, ouvrez la page dans le navigateur intégré et téléchargez-la depuis celui-ci.</translation>
+    </message>
+    <message>
+        <source>Download in Built-in Browser</source>
+        <translation>Télécharger dans le navigateur intégré</translation>
+    </message>
+</context>
+<context>
+    <name>DownloadTaskWidget</name>
+    <message>
+        <source>Waiting for parsing...</source>
+        <translation>En attente d'analyse...</translation>
+    </message>
+    <message>
+        <source>Waiting for downloading...</source>
+        <translation>En attente de téléchargement...</translation>
+    </message>
+    <message>
+        <source>&lt;font color=%1&gt;Download failed, &lt;a style='color: %2;' href="none"&gt;please view and try to download in build-in browser&lt;/a&gt;.&lt;/font&gt;</source>
+        <translation>&lt;font color=%1&gt;Échec du téléchargement, &lt;a style='color: %2;' href="none"&gt;veuillez l'ouvrir et le télécharger dans le navigateur intégré&lt;/a&gt;.&lt;/font&gt;</translation>
+    </message>
+    <message>
+        <source>Analyzing...</source>
+        <translation>Analyse...</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>Live</source>
+        <translation>En direct</translation>
+    </message>
+    <message>
+        <source>Downloading</source>
+        <translation>En cours</translation>
+    </message>
+    <message>
+        <source>Waiting</source>
+        <translation>En attente</translation>
+    </message>
+    <message>
+        <source>Paused</source>
+        <translation>En pause</translation>
+    </message>
+    <message>
+        <source>Saving...</source>
+        <translation>Enregistrement...</translation>
+    </message>
+    <message>
+        <source>Download finished</source>
+        <translation>Téléchargement terminé</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Arrêter</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Démarrer</translation>
+    </message>
+    <message>
+        <source>Retry</source>
+        <translation>Réessayer</translation>
+    </message>
+</context>
+<context>
+    <name>DownloadedPage</name>
+    <message>
+        <source>Show the File</source>
+        <translation>Afficher le fichier</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Supprimer</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Rechercher</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>Tout</translation>
+    </message>
+    <message>
+        <source>Private</source>
+        <translation>Privé</translation>
+    </message>
+    <message>
+        <source>Still No File Downloaded, Please Start Downloading</source>
+        <translation>Aucun fichier téléchargé pour l'instant, commencez un téléchargement</translation>
+    </message>
+    <message>
+        <source>&lt;a style='color: %1;' href="%2"&gt;Cannot find the file from Private Space?&lt;/a&gt;</source>
+        <translation>&lt;a style='color: %1;' href="%2"&gt;Fichier introuvable dans l'espace privé ?&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>Turn off Private Mode</source>
+        <translation>Désactiver le mode privé</translation>
+    </message>
+    <message>
+        <source>Turn on Private Mode</source>
+        <translation>Activer le mode privé</translation>
+    </message>
+    <message>
+        <source>The Filename is Invalid.</source>
+        <translation>Le nom de fichier n'est pas valide.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Lire</translation>
+    </message>
+    <message>
+        <source>Modify File Name</source>
+        <translation>Modifier le nom du fichier</translation>
+    </message>
+    <message>
+        <source>Delete All</source>
+        <translation>Tout supprimer</translation>
+    </message>
+    <message>
+        <source>Move to Private List</source>
+        <translation>Déplacer vers la liste privée</translation>
+    </message>
+    <message>
+        <source>Move Out</source>
+        <translation>Retirer</translation>
+    </message>
+    <message>
+        <source>Copy URL</source>
+        <translation>Copier l'URL</translation>
+    </message>
+    <message>
+        <source>Go to Source Page</source>
+        <translation>Aller à la page source</translation>
+    </message>
+    <message>
+        <source>Save to Dropbox</source>
+        <translation>Enregistrer dans Dropbox</translation>
+    </message>
+    <message>
+        <source>Save to Google Drive</source>
+        <translation>Enregistrer dans Google Drive</translation>
+    </message>
+    <message>
+        <source>Are you sure to delete the items which you select?</source>
+        <translation>Voulez-vous vraiment supprimer les éléments sélectionnés ?</translation>
+    </message>
+    <message>
+        <source>Are you sure to delete all the items?</source>
+        <translation>Voulez-vous vraiment supprimer tous les éléments ?</translation>
+    </message>
+</context>
+<context>
+    <name>DownloadingPage</name>
+    <message>
+        <source>Original Video</source>
+        <translation>Vidéo d'origine</translation>
+    </message>
+    <message>
+        <source>Original Audio</source>
+        <translation>Audio d'origine</translation>
+    </message>
+    <message>
+        <source>Paste URL</source>
+        <translation>Coller l'URL</translation>
+    </message>
+    <message>
+        <source>Resume all</source>
+        <translation>Tout reprendre</translation>
+    </message>
+    <message>
+        <source>Pause all</source>
+        <translation>Tout mettre en pause</translation>
+    </message>
+    <message>
+        <source>Delete all</source>
+        <translation>Tout supprimer</translation>
+    </message>
+    <message>
+        <source>Speed</source>
+        <translation>Vitesse</translation>
+    </message>
+    <message>
+        <source>&lt;a style='color:%1;' href="none"&gt;Supported Sites&lt;/a&gt;</source>
+        <translation>&lt;a style='color:%1;' href="none"&gt;Sites pris en charge&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>Turn off Private Mode</source>
+        <translation>Désactiver le mode privé</translation>
+    </message>
+    <message>
+        <source>Turn on Private Mode</source>
+        <translation>Activer le mode privé</translation>
+    </message>
+    <message>
+        <source>Turbo-fast</source>
+        <translation>Turbo</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>Téléchargement</translation>
+    </message>
+    <message>
+        <source>Download then Convert to</source>
+        <translation>Télécharger puis convertir en</translation>
+    </message>
+    <message>
+        <source>Wanna download Premium videos?
+Please sign in to your account in "Online" section, then click "Download" button to get it.</source>
+        <translation>Télécharger des vidéos premium ?
+Connectez-vous à votre compte dans la section « En ligne », puis cliquez sur le bouton « Télécharger ».</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>No url find in the paste board.</source>
+        <translation>Aucune URL trouvée dans le presse-papiers.</translation>
+    </message>
+    <message>
+        <source>This video is part of the playlist. Do you want to download the clip only or download all playlist?</source>
+        <translation>Cette vidéo fait partie d'une playlist. Voulez-vous télécharger seulement le clip ou toute la playlist ?</translation>
+    </message>
+    <message>
+        <source>Download playlist</source>
+        <translation>Télécharger la playlist</translation>
+    </message>
+    <message>
+        <source>Download clip</source>
+        <translation>Télécharger le clip</translation>
+    </message>
+    <message>
+        <source>%1 exists task has been skipped.</source>
+        <translation>%1 tâche existante a été ignorée.</translation>
+    </message>
+    <message>
+        <source>%1 exists tasks have been skipped.</source>
+        <translation>%1 tâches existantes ont été ignorées.</translation>
+    </message>
+    <message>
+        <source>Download MP3</source>
+        <translation>Télécharger en MP3</translation>
+    </message>
+    <message>
+        <source>Multiple URLs</source>
+        <translation>Plusieurs URL</translation>
+    </message>
+    <message>
+        <source>Download Playlist</source>
+        <translation>Télécharger une playlist</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Arrêter</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>Resume</source>
+        <translation>Reprendre</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Supprimer</translation>
+    </message>
+    <message>
+        <source>Delete All</source>
+        <translation>Tout supprimer</translation>
+    </message>
+    <message>
+        <source>Copy URL</source>
+        <translation>Copier l'URL</translation>
+    </message>
+    <message>
+        <source>Go to Source Page</source>
+        <translation>Aller à la page source</translation>
+    </message>
+    <message>
+        <source>Are you sure to delete the downloading tasks which you select?</source>
+        <translation>Voulez-vous vraiment supprimer les téléchargements sélectionnés ?</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to delete all of the tasks from the downloading queue?</source>
+        <translation>Voulez-vous vraiment supprimer toutes les tâches de la file de téléchargement ?</translation>
+    </message>
+</context>
+<context>
     <name>Global</name>
     <message>
         <source>File does not exist.</source>
@@ -90,10 +486,6 @@
     <message>
         <source>Go to setting</source>
         <translation>Aller aux réglages</translation>
-    </message>
-    <message>
-        <source>Choose the download folder</source>
-        <translation>Choisir le dossier de téléchargement</translation>
     </message>
 </context>
 <context>
@@ -176,14 +568,6 @@
     <message>
         <source>Converted</source>
         <translation>Convertis</translation>
-    </message>
-    <message>
-        <source>Paste a video address to start downloading.</source>
-        <translation>Collez l'adresse d'une vidéo pour lancer le téléchargement.</translation>
-    </message>
-    <message>
-        <source>Finished downloads appear here.</source>
-        <translation>Les téléchargements terminés apparaissent ici.</translation>
     </message>
     <message>
         <source>The built-in browser opens here.</source>
@@ -280,6 +664,287 @@
     <message>
         <source>Some tasks are in progress, are you sure you want to quit?</source>
         <translation>Des tâches sont en cours, voulez-vous vraiment quitter ?</translation>
+    </message>
+</context>
+<context>
+    <name>PasteInputDlg</name>
+    <message>
+        <source>Multiple URLs</source>
+        <translation>Plusieurs URL</translation>
+    </message>
+    <message>
+        <source>Paste the URLs(one per line):</source>
+        <translation>Collez les URL (une par ligne) :</translation>
+    </message>
+    <message>
+        <source>Input web page url...</source>
+        <translation>Saisissez l'URL d'une page web...</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>Téléchargement</translation>
+    </message>
+</context>
+<context>
+    <name>PlaylistConfirmDlg</name>
+    <message>
+        <source>Best</source>
+        <translation>Meilleure</translation>
+    </message>
+    <message>
+        <source>Newest first</source>
+        <translation>Plus récentes d'abord</translation>
+    </message>
+    <message>
+        <source>Oldest first</source>
+        <translation>Plus anciennes d'abord</translation>
+    </message>
+    <message>
+        <source>Confirm Playlist</source>
+        <translation>Confirmer la playlist</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>Titre</translation>
+    </message>
+    <message>
+        <source>Download:</source>
+        <translation>Télécharger :</translation>
+    </message>
+    <message>
+        <source>Video</source>
+        <translation>Vidéo</translation>
+    </message>
+    <message>
+        <source>Audio</source>
+        <translation>Audio</translation>
+    </message>
+    <message>
+        <source>Quality:</source>
+        <translation>Qualité :</translation>
+    </message>
+    <message>
+        <source>Add numerical order to the file name.</source>
+        <translation>Ajouter un numéro d'ordre au nom du fichier.</translation>
+    </message>
+    <message>
+        <source>Skip Downloaded</source>
+        <translation>Ignorer les éléments déjà téléchargés</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>Téléchargement</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Please be patient, the more videos in your playlist,the longer you will wait.</source>
+        <translation>Patientez : plus la playlist contient de vidéos, plus l'attente est longue.</translation>
+    </message>
+    <message>
+        <source>Analysis failed. Please try again later.</source>
+        <translation>Échec de l'analyse. Veuillez réessayer plus tard.</translation>
+    </message>
+    <message>
+        <source>Retry</source>
+        <translation>Réessayer</translation>
+    </message>
+</context>
+<context>
+    <name>PreferencesDlg</name>
+    <message>
+        <source>Best</source>
+        <translation>Meilleure</translation>
+    </message>
+    <message>
+        <source>English</source>
+        <translation>Anglais</translation>
+    </message>
+    <message>
+        <source>German</source>
+        <translation>Allemand</translation>
+    </message>
+    <message>
+        <source>Spanish</source>
+        <translation>Espagnol</translation>
+    </message>
+    <message>
+        <source>French</source>
+        <translation>Français</translation>
+    </message>
+    <message>
+        <source>Italian</source>
+        <translation>Italien</translation>
+    </message>
+    <message>
+        <source>Japanese</source>
+        <translation>Japonais</translation>
+    </message>
+    <message>
+        <source>Portuguese</source>
+        <translation>Portugais</translation>
+    </message>
+    <message>
+        <source>Arabic</source>
+        <translation>Arabe</translation>
+    </message>
+    <message>
+        <source>Russian</source>
+        <translation>Russe</translation>
+    </message>
+    <message>
+        <source>Dutch</source>
+        <translation>Néerlandais</translation>
+    </message>
+    <message>
+        <source>Chinese(Simplified)</source>
+        <translation>Chinois (simplifié)</translation>
+    </message>
+    <message>
+        <source>Chinese(Traditional)</source>
+        <translation>Chinois (traditionnel)</translation>
+    </message>
+    <message>
+        <source>Polish</source>
+        <translation>Polonais</translation>
+    </message>
+    <message>
+        <source>Indonesian</source>
+        <translation>Indonésien</translation>
+    </message>
+    <message>
+        <source>Korean</source>
+        <translation>Coréen</translation>
+    </message>
+    <message>
+        <source>Turkey</source>
+        <translation>Turc</translation>
+    </message>
+    <message>
+        <source>Preferences</source>
+        <translation>Préférences</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>Téléchargement</translation>
+    </message>
+    <message>
+        <source>Connection</source>
+        <translation>Connexion</translation>
+    </message>
+    <message>
+        <source>Convert</source>
+        <translation>Convertir</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Réinitialiser</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Appliquer</translation>
+    </message>
+    <message>
+        <source>Change</source>
+        <translation>Modifier</translation>
+    </message>
+    <message>
+        <source>The maximum number of downloading tasks:</source>
+        <translation>Nombre maximal de téléchargements simultanés :</translation>
+    </message>
+    <message>
+        <source>Quality Setting:</source>
+        <translation>Réglage de la qualité :</translation>
+    </message>
+    <message>
+        <source>Download:</source>
+        <translation>Télécharger :</translation>
+    </message>
+    <message>
+        <source>Video</source>
+        <translation>Vidéo</translation>
+    </message>
+    <message>
+        <source>Audio</source>
+        <translation>Audio</translation>
+    </message>
+    <message>
+        <source>Quality:</source>
+        <translation>Qualité :</translation>
+    </message>
+    <message>
+        <source>Subtitles:</source>
+        <translation>Sous-titres :</translation>
+    </message>
+    <message>
+        <source>Auto download Subtitles/Lyrics</source>
+        <translation>Télécharger automatiquement les sous-titres/paroles</translation>
+    </message>
+    <message>
+        <source>Auto resume unfinished tasks on startup</source>
+        <translation>Reprendre automatiquement les tâches inachevées au démarrage</translation>
+    </message>
+    <message>
+        <source>Allow to read Cookies from Firefox/Chrome</source>
+        <translation>Autoriser la lecture des cookies de Firefox/Chrome</translation>
+    </message>
+    <message>
+        <source>Save downloaded files to:</source>
+        <translation>Enregistrer les fichiers téléchargés dans :</translation>
+    </message>
+    <message>
+        <source>Download speed</source>
+        <translation>Vitesse de téléchargement</translation>
+    </message>
+    <message>
+        <source>Turbo-fast</source>
+        <translation>Turbo</translation>
+    </message>
+    <message>
+        <source>Eable proxy</source>
+        <translation>Activer le proxy</translation>
+    </message>
+    <message>
+        <source>HTTP Proxy</source>
+        <translation>Proxy HTTP</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Port</translation>
+    </message>
+    <message>
+        <source>Authorization required</source>
+        <translation>Authentification requise</translation>
+    </message>
+    <message>
+        <source>Login</source>
+        <translation>Identifiant</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Mot de passe</translation>
+    </message>
+    <message>
+        <source>The maximum number of converting tasks:</source>
+        <translation>Nombre maximal de conversions simultanées :</translation>
+    </message>
+    <message>
+        <source>Save converted files to:</source>
+        <translation>Enregistrer les fichiers convertis dans :</translation>
+    </message>
+    <message>
+        <source>Lyric:</source>
+        <translation>Paroles :</translation>
+    </message>
+    <message>
+        <source>Select Directory</source>
+        <translation>Choisir un dossier</translation>
     </message>
 </context>
 <context>

@@ -62,6 +62,402 @@
     </message>
 </context>
 <context>
+    <name>DeleteConfirmDlg</name>
+    <message>
+        <source>Delete</source>
+        <translation>हटाएँ</translation>
+    </message>
+    <message>
+        <source>Delete original file(s) as well.</source>
+        <translation>मूल फ़ाइल(ें) भी हटाएँ।</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>रद्द करें</translation>
+    </message>
+</context>
+<context>
+    <name>DoneTaskWidget</name>
+    <message>
+        <source>Play</source>
+        <translation>चलाएँ</translation>
+    </message>
+    <message>
+        <source>Show the File</source>
+        <translation>फ़ाइल दिखाएँ</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation>अज्ञात</translation>
+    </message>
+    <message>
+        <source>Lyrics</source>
+        <translation>गीत के बोल</translation>
+    </message>
+    <message>
+        <source>Subtitle</source>
+        <translation>उपशीर्षक</translation>
+    </message>
+    <message>
+        <source>The Filename is Empty and Cannot Be Saved.</source>
+        <translation>फ़ाइल का नाम खाली है, इसलिए सहेजा नहीं जा सकता।</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>ठीक है</translation>
+    </message>
+    <message>
+        <source>Do You Want to Rename "%1" to "%2"? This Location Already Contains a File with the Same Name.</source>
+        <translation>क्या आप "%1" का नाम बदलकर "%2" करना चाहते हैं? इस स्थान पर इसी नाम की फ़ाइल पहले से है।</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>नहीं</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>हाँ</translation>
+    </message>
+</context>
+<context>
+    <name>DownloadFailedDlg</name>
+    <message>
+        <source>Download failed</source>
+        <translation>डाउनलोड विफल</translation>
+    </message>
+    <message>
+        <source>Cause of failure:
+
+1. The URL you copied does not support downloading.
+
+2. The URL is not a qualified video or audio link.
+
+3. The URL is a website link.
+
+4. The URL needs a premium to preview.</source>
+        <translation>विफलता के कारण:
+
+1. कॉपी किया गया URL डाउनलोड का समर्थन नहीं करता।
+
+2. URL मान्य वीडियो या ऑडियो लिंक नहीं है।
+
+3. URL एक वेबसाइट लिंक है।
+
+4. URL देखने के लिए प्रीमियम चाहिए।</translation>
+    </message>
+    <message>
+        <source>Note:
+
+1. Please ensure that the network is stable, click the Retry button to parse it again.
+
+2. The link format is not the normal way, please re-enter and download.
+
+3. If it still fails, please view and try to download in built-in browser.</source>
+        <translation>नोट:
+
+1. नेटवर्क स्थिर रखें और फिर से पार्स करने के लिए "फिर से प्रयास करें" बटन दबाएँ।
+
+2. लिंक का प्रारूप सामान्य नहीं है, कृपया दोबारा दर्ज करके डाउनलोड करें।
+
+3. यदि फिर भी विफल हो, तो इसे बिल्ट-इन ब्राउज़र में खोलकर डाउनलोड करें।</translation>
+    </message>
+    <message>
+        <source>Download in Built-in Browser</source>
+        <translation>बिल्ट-इन ब्राउज़र में डाउनलोड करें</translation>
+    </message>
+</context>
+<context>
+    <name>DownloadTaskWidget</name>
+    <message>
+        <source>Waiting for parsing...</source>
+        <translation>विश्लेषण की प्रतीक्षा...</translation>
+    </message>
+    <message>
+        <source>Waiting for downloading...</source>
+        <translation>डाउनलोड की प्रतीक्षा...</translation>
+    </message>
+    <message>
+        <source>&lt;font color=%1&gt;Download failed, &lt;a style='color: %2;' href="none"&gt;please view and try to download in build-in browser&lt;/a&gt;.&lt;/font&gt;</source>
+        <translation>&lt;font color=%1&gt;डाउनलोड विफल, &lt;a style='color: %2;' href="none"&gt;कृपया बिल्ट-इन ब्राउज़र में खोलकर डाउनलोड करें&lt;/a&gt;।&lt;/font&gt;</translation>
+    </message>
+    <message>
+        <source>Analyzing...</source>
+        <translation>विश्लेषण हो रहा है...</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>रोकें</translation>
+    </message>
+    <message>
+        <source>Live</source>
+        <translation>लाइव</translation>
+    </message>
+    <message>
+        <source>Downloading</source>
+        <translation>डाउनलोड हो रहे</translation>
+    </message>
+    <message>
+        <source>Waiting</source>
+        <translation>प्रतीक्षा में</translation>
+    </message>
+    <message>
+        <source>Paused</source>
+        <translation>रोका गया</translation>
+    </message>
+    <message>
+        <source>Saving...</source>
+        <translation>सहेजा जा रहा है...</translation>
+    </message>
+    <message>
+        <source>Download finished</source>
+        <translation>डाउनलोड पूरा हुआ</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>रोकें</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>शुरू करें</translation>
+    </message>
+    <message>
+        <source>Retry</source>
+        <translation>फिर से प्रयास करें</translation>
+    </message>
+</context>
+<context>
+    <name>DownloadedPage</name>
+    <message>
+        <source>Show the File</source>
+        <translation>फ़ाइल दिखाएँ</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>हटाएँ</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>खोजें</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>सभी</translation>
+    </message>
+    <message>
+        <source>Private</source>
+        <translation>निजी</translation>
+    </message>
+    <message>
+        <source>Still No File Downloaded, Please Start Downloading</source>
+        <translation>अभी तक कोई फ़ाइल डाउनलोड नहीं हुई, कृपया डाउनलोड शुरू करें</translation>
+    </message>
+    <message>
+        <source>&lt;a style='color: %1;' href="%2"&gt;Cannot find the file from Private Space?&lt;/a&gt;</source>
+        <translation>&lt;a style='color: %1;' href="%2"&gt;निजी स्पेस में फ़ाइल नहीं मिल रही?&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>Turn off Private Mode</source>
+        <translation>निजी मोड बंद करें</translation>
+    </message>
+    <message>
+        <source>Turn on Private Mode</source>
+        <translation>निजी मोड चालू करें</translation>
+    </message>
+    <message>
+        <source>The Filename is Invalid.</source>
+        <translation>फ़ाइल का नाम अमान्य है।</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>ठीक है</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>चलाएँ</translation>
+    </message>
+    <message>
+        <source>Modify File Name</source>
+        <translation>फ़ाइल का नाम बदलें</translation>
+    </message>
+    <message>
+        <source>Delete All</source>
+        <translation>सभी हटाएँ</translation>
+    </message>
+    <message>
+        <source>Move to Private List</source>
+        <translation>निजी सूची में ले जाएँ</translation>
+    </message>
+    <message>
+        <source>Move Out</source>
+        <translation>बाहर निकालें</translation>
+    </message>
+    <message>
+        <source>Copy URL</source>
+        <translation>URL कॉपी करें</translation>
+    </message>
+    <message>
+        <source>Go to Source Page</source>
+        <translation>स्रोत पेज पर जाएँ</translation>
+    </message>
+    <message>
+        <source>Save to Dropbox</source>
+        <translation>Dropbox में सहेजें</translation>
+    </message>
+    <message>
+        <source>Save to Google Drive</source>
+        <translation>Google Drive में सहेजें</translation>
+    </message>
+    <message>
+        <source>Are you sure to delete the items which you select?</source>
+        <translation>क्या आप चुने गए आइटम हटाना चाहते हैं?</translation>
+    </message>
+    <message>
+        <source>Are you sure to delete all the items?</source>
+        <translation>क्या आप सभी आइटम हटाना चाहते हैं?</translation>
+    </message>
+</context>
+<context>
+    <name>DownloadingPage</name>
+    <message>
+        <source>Original Video</source>
+        <translation>मूल वीडियो</translation>
+    </message>
+    <message>
+        <source>Original Audio</source>
+        <translation>मूल ऑडियो</translation>
+    </message>
+    <message>
+        <source>Paste URL</source>
+        <translation>URL चिपकाएँ</translation>
+    </message>
+    <message>
+        <source>Resume all</source>
+        <translation>सभी फिर से शुरू करें</translation>
+    </message>
+    <message>
+        <source>Pause all</source>
+        <translation>सभी रोकें</translation>
+    </message>
+    <message>
+        <source>Delete all</source>
+        <translation>सभी हटाएँ</translation>
+    </message>
+    <message>
+        <source>Speed</source>
+        <translation>गति</translation>
+    </message>
+    <message>
+        <source>&lt;a style='color:%1;' href="none"&gt;Supported Sites&lt;/a&gt;</source>
+        <translation>&lt;a style='color:%1;' href="none"&gt;समर्थित साइटें&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>Turn off Private Mode</source>
+        <translation>निजी मोड बंद करें</translation>
+    </message>
+    <message>
+        <source>Turn on Private Mode</source>
+        <translation>निजी मोड चालू करें</translation>
+    </message>
+    <message>
+        <source>Turbo-fast</source>
+        <translation>टर्बो</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>डाउनलोड</translation>
+    </message>
+    <message>
+        <source>Download then Convert to</source>
+        <translation>डाउनलोड के बाद इसमें बदलें</translation>
+    </message>
+    <message>
+        <source>Wanna download Premium videos?
+Please sign in to your account in "Online" section, then click "Download" button to get it.</source>
+        <translation>प्रीमियम वीडियो डाउनलोड करना चाहते हैं?
+कृपया "ऑनलाइन" अनुभाग में अपने खाते में साइन इन करें, फिर "डाउनलोड" बटन दबाएँ।</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>रद्द करें</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>ठीक है</translation>
+    </message>
+    <message>
+        <source>No url find in the paste board.</source>
+        <translation>क्लिपबोर्ड में कोई URL नहीं मिला।</translation>
+    </message>
+    <message>
+        <source>This video is part of the playlist. Do you want to download the clip only or download all playlist?</source>
+        <translation>यह वीडियो एक प्लेलिस्ट का हिस्सा है। क्या आप केवल यह क्लिप या पूरी प्लेलिस्ट डाउनलोड करना चाहते हैं?</translation>
+    </message>
+    <message>
+        <source>Download playlist</source>
+        <translation>प्लेलिस्ट डाउनलोड करें</translation>
+    </message>
+    <message>
+        <source>Download clip</source>
+        <translation>क्लिप डाउनलोड करें</translation>
+    </message>
+    <message>
+        <source>%1 exists task has been skipped.</source>
+        <translation>%1 मौजूदा कार्य छोड़ा गया।</translation>
+    </message>
+    <message>
+        <source>%1 exists tasks have been skipped.</source>
+        <translation>%1 मौजूदा कार्य छोड़े गए।</translation>
+    </message>
+    <message>
+        <source>Download MP3</source>
+        <translation>MP3 डाउनलोड करें</translation>
+    </message>
+    <message>
+        <source>Multiple URLs</source>
+        <translation>कई URL</translation>
+    </message>
+    <message>
+        <source>Download Playlist</source>
+        <translation>प्लेलिस्ट डाउनलोड करें</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>रोकें</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>रोकें</translation>
+    </message>
+    <message>
+        <source>Resume</source>
+        <translation>फिर शुरू करें</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>हटाएँ</translation>
+    </message>
+    <message>
+        <source>Delete All</source>
+        <translation>सभी हटाएँ</translation>
+    </message>
+    <message>
+        <source>Copy URL</source>
+        <translation>URL कॉपी करें</translation>
+    </message>
+    <message>
+        <source>Go to Source Page</source>
+        <translation>स्रोत पेज पर जाएँ</translation>
+    </message>
+    <message>
+        <source>Are you sure to delete the downloading tasks which you select?</source>
+        <translation>क्या आप चुने गए डाउनलोड कार्य हटाना चाहते हैं?</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to delete all of the tasks from the downloading queue?</source>
+        <translation>क्या आप डाउनलोड कतार के सभी कार्य हटाना चाहते हैं?</translation>
+    </message>
+</context>
+<context>
     <name>Global</name>
     <message>
         <source>File does not exist.</source>
@@ -90,10 +486,6 @@
     <message>
         <source>Go to setting</source>
         <translation>सेटिंग पर जाएँ</translation>
-    </message>
-    <message>
-        <source>Choose the download folder</source>
-        <translation>डाउनलोड फ़ोल्डर चुनें</translation>
     </message>
 </context>
 <context>
@@ -176,14 +568,6 @@
     <message>
         <source>Converted</source>
         <translation>बदले गए</translation>
-    </message>
-    <message>
-        <source>Paste a video address to start downloading.</source>
-        <translation>डाउनलोड शुरू करने के लिए वीडियो का पता चिपकाएँ।</translation>
-    </message>
-    <message>
-        <source>Finished downloads appear here.</source>
-        <translation>पूरे हुए डाउनलोड यहाँ दिखते हैं।</translation>
     </message>
     <message>
         <source>The built-in browser opens here.</source>
@@ -280,6 +664,287 @@
     <message>
         <source>Some tasks are in progress, are you sure you want to quit?</source>
         <translation>कुछ कार्य चल रहे हैं, क्या आप सच में बाहर निकलना चाहते हैं?</translation>
+    </message>
+</context>
+<context>
+    <name>PasteInputDlg</name>
+    <message>
+        <source>Multiple URLs</source>
+        <translation>कई URL</translation>
+    </message>
+    <message>
+        <source>Paste the URLs(one per line):</source>
+        <translation>URL चिपकाएँ (हर पंक्ति में एक):</translation>
+    </message>
+    <message>
+        <source>Input web page url...</source>
+        <translation>वेब पेज का URL दर्ज करें...</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>डाउनलोड</translation>
+    </message>
+</context>
+<context>
+    <name>PlaylistConfirmDlg</name>
+    <message>
+        <source>Best</source>
+        <translation>सर्वश्रेष्ठ</translation>
+    </message>
+    <message>
+        <source>Newest first</source>
+        <translation>नए पहले</translation>
+    </message>
+    <message>
+        <source>Oldest first</source>
+        <translation>पुराने पहले</translation>
+    </message>
+    <message>
+        <source>Confirm Playlist</source>
+        <translation>प्लेलिस्ट की पुष्टि करें</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>शीर्षक</translation>
+    </message>
+    <message>
+        <source>Download:</source>
+        <translation>डाउनलोड:</translation>
+    </message>
+    <message>
+        <source>Video</source>
+        <translation>वीडियो</translation>
+    </message>
+    <message>
+        <source>Audio</source>
+        <translation>ऑडियो</translation>
+    </message>
+    <message>
+        <source>Quality:</source>
+        <translation>गुणवत्ता:</translation>
+    </message>
+    <message>
+        <source>Add numerical order to the file name.</source>
+        <translation>फ़ाइल नाम में क्रम संख्या जोड़ें।</translation>
+    </message>
+    <message>
+        <source>Skip Downloaded</source>
+        <translation>डाउनलोड किए गए छोड़ें</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>डाउनलोड</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>रद्द करें</translation>
+    </message>
+    <message>
+        <source>Please be patient, the more videos in your playlist,the longer you will wait.</source>
+        <translation>कृपया धैर्य रखें, प्लेलिस्ट में जितने अधिक वीडियो होंगे, उतनी अधिक प्रतीक्षा होगी।</translation>
+    </message>
+    <message>
+        <source>Analysis failed. Please try again later.</source>
+        <translation>विश्लेषण विफल रहा। कृपया बाद में फिर से प्रयास करें।</translation>
+    </message>
+    <message>
+        <source>Retry</source>
+        <translation>फिर से प्रयास करें</translation>
+    </message>
+</context>
+<context>
+    <name>PreferencesDlg</name>
+    <message>
+        <source>Best</source>
+        <translation>सर्वश्रेष्ठ</translation>
+    </message>
+    <message>
+        <source>English</source>
+        <translation>अंग्रेज़ी</translation>
+    </message>
+    <message>
+        <source>German</source>
+        <translation>जर्मन</translation>
+    </message>
+    <message>
+        <source>Spanish</source>
+        <translation>स्पेनिश</translation>
+    </message>
+    <message>
+        <source>French</source>
+        <translation>फ़्रेंच</translation>
+    </message>
+    <message>
+        <source>Italian</source>
+        <translation>इतालवी</translation>
+    </message>
+    <message>
+        <source>Japanese</source>
+        <translation>जापानी</translation>
+    </message>
+    <message>
+        <source>Portuguese</source>
+        <translation>पुर्तगाली</translation>
+    </message>
+    <message>
+        <source>Arabic</source>
+        <translation>अरबी</translation>
+    </message>
+    <message>
+        <source>Russian</source>
+        <translation>रूसी</translation>
+    </message>
+    <message>
+        <source>Dutch</source>
+        <translation>डच</translation>
+    </message>
+    <message>
+        <source>Chinese(Simplified)</source>
+        <translation>चीनी (सरलीकृत)</translation>
+    </message>
+    <message>
+        <source>Chinese(Traditional)</source>
+        <translation>चीनी (पारंपरिक)</translation>
+    </message>
+    <message>
+        <source>Polish</source>
+        <translation>पोलिश</translation>
+    </message>
+    <message>
+        <source>Indonesian</source>
+        <translation>इंडोनेशियाई</translation>
+    </message>
+    <message>
+        <source>Korean</source>
+        <translation>कोरियाई</translation>
+    </message>
+    <message>
+        <source>Turkey</source>
+        <translation>तुर्की</translation>
+    </message>
+    <message>
+        <source>Preferences</source>
+        <translation>प्राथमिकताएँ</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>डाउनलोड</translation>
+    </message>
+    <message>
+        <source>Connection</source>
+        <translation>कनेक्शन</translation>
+    </message>
+    <message>
+        <source>Convert</source>
+        <translation>रूपांतरण</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>रीसेट करें</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>रद्द करें</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>लागू करें</translation>
+    </message>
+    <message>
+        <source>Change</source>
+        <translation>बदलें</translation>
+    </message>
+    <message>
+        <source>The maximum number of downloading tasks:</source>
+        <translation>एक साथ डाउनलोड कार्यों की अधिकतम संख्या:</translation>
+    </message>
+    <message>
+        <source>Quality Setting:</source>
+        <translation>गुणवत्ता सेटिंग:</translation>
+    </message>
+    <message>
+        <source>Download:</source>
+        <translation>डाउनलोड:</translation>
+    </message>
+    <message>
+        <source>Video</source>
+        <translation>वीडियो</translation>
+    </message>
+    <message>
+        <source>Audio</source>
+        <translation>ऑडियो</translation>
+    </message>
+    <message>
+        <source>Quality:</source>
+        <translation>गुणवत्ता:</translation>
+    </message>
+    <message>
+        <source>Subtitles:</source>
+        <translation>उपशीर्षक:</translation>
+    </message>
+    <message>
+        <source>Auto download Subtitles/Lyrics</source>
+        <translation>उपशीर्षक/बोल अपने आप डाउनलोड करें</translation>
+    </message>
+    <message>
+        <source>Auto resume unfinished tasks on startup</source>
+        <translation>शुरू होने पर अधूरे कार्य अपने आप फिर से शुरू करें</translation>
+    </message>
+    <message>
+        <source>Allow to read Cookies from Firefox/Chrome</source>
+        <translation>Firefox/Chrome से कुकीज़ पढ़ने दें</translation>
+    </message>
+    <message>
+        <source>Save downloaded files to:</source>
+        <translation>डाउनलोड की गई फ़ाइलें यहाँ सहेजें:</translation>
+    </message>
+    <message>
+        <source>Download speed</source>
+        <translation>डाउनलोड गति</translation>
+    </message>
+    <message>
+        <source>Turbo-fast</source>
+        <translation>टर्बो</translation>
+    </message>
+    <message>
+        <source>Eable proxy</source>
+        <translation>प्रॉक्सी चालू करें</translation>
+    </message>
+    <message>
+        <source>HTTP Proxy</source>
+        <translation>HTTP प्रॉक्सी</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>पोर्ट</translation>
+    </message>
+    <message>
+        <source>Authorization required</source>
+        <translation>प्रमाणीकरण आवश्यक</translation>
+    </message>
+    <message>
+        <source>Login</source>
+        <translation>लॉगिन</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>पासवर्ड</translation>
+    </message>
+    <message>
+        <source>The maximum number of converting tasks:</source>
+        <translation>एक साथ रूपांतरण कार्यों की अधिकतम संख्या:</translation>
+    </message>
+    <message>
+        <source>Save converted files to:</source>
+        <translation>रूपांतरित फ़ाइलें यहाँ सहेजें:</translation>
+    </message>
+    <message>
+        <source>Lyric:</source>
+        <translation>बोल:</translation>
+    </message>
+    <message>
+        <source>Select Directory</source>
+        <translation>फ़ोल्डर चुनें</translation>
     </message>
 </context>
 <context>

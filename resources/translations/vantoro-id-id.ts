@@ -62,6 +62,402 @@
     </message>
 </context>
 <context>
+    <name>DeleteConfirmDlg</name>
+    <message>
+        <source>Delete</source>
+        <translation>Hapus</translation>
+    </message>
+    <message>
+        <source>Delete original file(s) as well.</source>
+        <translation>Hapus juga file aslinya.</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Batal</translation>
+    </message>
+</context>
+<context>
+    <name>DoneTaskWidget</name>
+    <message>
+        <source>Play</source>
+        <translation>Putar</translation>
+    </message>
+    <message>
+        <source>Show the File</source>
+        <translation>Tampilkan File</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation>Tidak diketahui</translation>
+    </message>
+    <message>
+        <source>Lyrics</source>
+        <translation>Lirik</translation>
+    </message>
+    <message>
+        <source>Subtitle</source>
+        <translation>Subtitel</translation>
+    </message>
+    <message>
+        <source>The Filename is Empty and Cannot Be Saved.</source>
+        <translation>Nama file kosong dan tidak dapat disimpan.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Do You Want to Rename "%1" to "%2"? This Location Already Contains a File with the Same Name.</source>
+        <translation>Ubah nama "%1" menjadi "%2"? Lokasi ini sudah berisi file dengan nama yang sama.</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Tidak</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Ya</translation>
+    </message>
+</context>
+<context>
+    <name>DownloadFailedDlg</name>
+    <message>
+        <source>Download failed</source>
+        <translation>Unduhan gagal</translation>
+    </message>
+    <message>
+        <source>Cause of failure:
+
+1. The URL you copied does not support downloading.
+
+2. The URL is not a qualified video or audio link.
+
+3. The URL is a website link.
+
+4. The URL needs a premium to preview.</source>
+        <translation>Kemungkinan penyebab:
+
+1. URL yang Anda salin tidak mendukung unduhan.
+
+2. URL bukan tautan video atau audio yang valid.
+
+3. URL adalah tautan situs web.
+
+4. URL memerlukan akun premium.</translation>
+    </message>
+    <message>
+        <source>Note:
+
+1. Please ensure that the network is stable, click the Retry button to parse it again.
+
+2. The link format is not the normal way, please re-enter and download.
+
+3. If it still fails, please view and try to download in built-in browser.</source>
+        <translation>Catatan:
+
+1. Pastikan jaringan stabil, lalu klik tombol Coba lagi untuk menganalisis ulang.
+
+2. Format tautan tidak biasa, masukkan ulang lalu unduh.
+
+3. Jika masih gagal, buka di peramban bawaan dan unduh dari sana.</translation>
+    </message>
+    <message>
+        <source>Download in Built-in Browser</source>
+        <translation>Unduh di Peramban Bawaan</translation>
+    </message>
+</context>
+<context>
+    <name>DownloadTaskWidget</name>
+    <message>
+        <source>Waiting for parsing...</source>
+        <translation>Menunggu analisis...</translation>
+    </message>
+    <message>
+        <source>Waiting for downloading...</source>
+        <translation>Menunggu unduhan...</translation>
+    </message>
+    <message>
+        <source>&lt;font color=%1&gt;Download failed, &lt;a style='color: %2;' href="none"&gt;please view and try to download in build-in browser&lt;/a&gt;.&lt;/font&gt;</source>
+        <translation>&lt;font color=%1&gt;Unduhan gagal, &lt;a style='color: %2;' href="none"&gt;silakan buka dan unduh di peramban bawaan&lt;/a&gt;.&lt;/font&gt;</translation>
+    </message>
+    <message>
+        <source>Analyzing...</source>
+        <translation>Menganalisis...</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Jeda</translation>
+    </message>
+    <message>
+        <source>Live</source>
+        <translation>Siaran langsung</translation>
+    </message>
+    <message>
+        <source>Downloading</source>
+        <translation>Mengunduh</translation>
+    </message>
+    <message>
+        <source>Waiting</source>
+        <translation>Menunggu</translation>
+    </message>
+    <message>
+        <source>Paused</source>
+        <translation>Dijeda</translation>
+    </message>
+    <message>
+        <source>Saving...</source>
+        <translation>Menyimpan...</translation>
+    </message>
+    <message>
+        <source>Download finished</source>
+        <translation>Unduhan selesai</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Hentikan</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Mulai</translation>
+    </message>
+    <message>
+        <source>Retry</source>
+        <translation>Coba lagi</translation>
+    </message>
+</context>
+<context>
+    <name>DownloadedPage</name>
+    <message>
+        <source>Show the File</source>
+        <translation>Tampilkan File</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Hapus</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Cari</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>Semua</translation>
+    </message>
+    <message>
+        <source>Private</source>
+        <translation>Pribadi</translation>
+    </message>
+    <message>
+        <source>Still No File Downloaded, Please Start Downloading</source>
+        <translation>Belum ada file yang diunduh, silakan mulai mengunduh</translation>
+    </message>
+    <message>
+        <source>&lt;a style='color: %1;' href="%2"&gt;Cannot find the file from Private Space?&lt;/a&gt;</source>
+        <translation>&lt;a style='color: %1;' href="%2"&gt;Tidak menemukan file dari Ruang Pribadi?&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>Turn off Private Mode</source>
+        <translation>Matikan Mode Pribadi</translation>
+    </message>
+    <message>
+        <source>Turn on Private Mode</source>
+        <translation>Nyalakan Mode Pribadi</translation>
+    </message>
+    <message>
+        <source>The Filename is Invalid.</source>
+        <translation>Nama file tidak valid.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Putar</translation>
+    </message>
+    <message>
+        <source>Modify File Name</source>
+        <translation>Ubah Nama File</translation>
+    </message>
+    <message>
+        <source>Delete All</source>
+        <translation>Hapus Semua</translation>
+    </message>
+    <message>
+        <source>Move to Private List</source>
+        <translation>Pindahkan ke Daftar Pribadi</translation>
+    </message>
+    <message>
+        <source>Move Out</source>
+        <translation>Keluarkan</translation>
+    </message>
+    <message>
+        <source>Copy URL</source>
+        <translation>Salin URL</translation>
+    </message>
+    <message>
+        <source>Go to Source Page</source>
+        <translation>Buka Halaman Sumber</translation>
+    </message>
+    <message>
+        <source>Save to Dropbox</source>
+        <translation>Simpan ke Dropbox</translation>
+    </message>
+    <message>
+        <source>Save to Google Drive</source>
+        <translation>Simpan ke Google Drive</translation>
+    </message>
+    <message>
+        <source>Are you sure to delete the items which you select?</source>
+        <translation>Yakin ingin menghapus item yang dipilih?</translation>
+    </message>
+    <message>
+        <source>Are you sure to delete all the items?</source>
+        <translation>Yakin ingin menghapus semua item?</translation>
+    </message>
+</context>
+<context>
+    <name>DownloadingPage</name>
+    <message>
+        <source>Original Video</source>
+        <translation>Video Asli</translation>
+    </message>
+    <message>
+        <source>Original Audio</source>
+        <translation>Audio Asli</translation>
+    </message>
+    <message>
+        <source>Paste URL</source>
+        <translation>Tempel URL</translation>
+    </message>
+    <message>
+        <source>Resume all</source>
+        <translation>Lanjutkan semua</translation>
+    </message>
+    <message>
+        <source>Pause all</source>
+        <translation>Jeda semua</translation>
+    </message>
+    <message>
+        <source>Delete all</source>
+        <translation>Hapus semua</translation>
+    </message>
+    <message>
+        <source>Speed</source>
+        <translation>Kecepatan</translation>
+    </message>
+    <message>
+        <source>&lt;a style='color:%1;' href="none"&gt;Supported Sites&lt;/a&gt;</source>
+        <translation>&lt;a style='color:%1;' href="none"&gt;Situs yang Didukung&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>Turn off Private Mode</source>
+        <translation>Matikan Mode Pribadi</translation>
+    </message>
+    <message>
+        <source>Turn on Private Mode</source>
+        <translation>Nyalakan Mode Pribadi</translation>
+    </message>
+    <message>
+        <source>Turbo-fast</source>
+        <translation>Turbo</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>Unduhan</translation>
+    </message>
+    <message>
+        <source>Download then Convert to</source>
+        <translation>Unduh lalu konversi ke</translation>
+    </message>
+    <message>
+        <source>Wanna download Premium videos?
+Please sign in to your account in "Online" section, then click "Download" button to get it.</source>
+        <translation>Ingin mengunduh video Premium?
+Silakan masuk ke akun Anda di bagian "Online", lalu klik tombol "Unduh".</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Batal</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>No url find in the paste board.</source>
+        <translation>Tidak ada URL di papan klip.</translation>
+    </message>
+    <message>
+        <source>This video is part of the playlist. Do you want to download the clip only or download all playlist?</source>
+        <translation>Video ini bagian dari daftar putar. Unduh klip ini saja atau seluruh daftar putar?</translation>
+    </message>
+    <message>
+        <source>Download playlist</source>
+        <translation>Unduh daftar putar</translation>
+    </message>
+    <message>
+        <source>Download clip</source>
+        <translation>Unduh klip</translation>
+    </message>
+    <message>
+        <source>%1 exists task has been skipped.</source>
+        <translation>%1 tugas yang sudah ada dilewati.</translation>
+    </message>
+    <message>
+        <source>%1 exists tasks have been skipped.</source>
+        <translation>%1 tugas yang sudah ada dilewati.</translation>
+    </message>
+    <message>
+        <source>Download MP3</source>
+        <translation>Unduh MP3</translation>
+    </message>
+    <message>
+        <source>Multiple URLs</source>
+        <translation>Beberapa URL</translation>
+    </message>
+    <message>
+        <source>Download Playlist</source>
+        <translation>Unduh Daftar Putar</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Hentikan</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Jeda</translation>
+    </message>
+    <message>
+        <source>Resume</source>
+        <translation>Lanjutkan</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Hapus</translation>
+    </message>
+    <message>
+        <source>Delete All</source>
+        <translation>Hapus Semua</translation>
+    </message>
+    <message>
+        <source>Copy URL</source>
+        <translation>Salin URL</translation>
+    </message>
+    <message>
+        <source>Go to Source Page</source>
+        <translation>Buka Halaman Sumber</translation>
+    </message>
+    <message>
+        <source>Are you sure to delete the downloading tasks which you select?</source>
+        <translation>Yakin ingin menghapus tugas unduhan yang dipilih?</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to delete all of the tasks from the downloading queue?</source>
+        <translation>Yakin ingin menghapus semua tugas dari antrean unduhan?</translation>
+    </message>
+</context>
+<context>
     <name>Global</name>
     <message>
         <source>File does not exist.</source>
@@ -90,10 +486,6 @@
     <message>
         <source>Go to setting</source>
         <translation>Buka pengaturan</translation>
-    </message>
-    <message>
-        <source>Choose the download folder</source>
-        <translation>Pilih folder unduhan</translation>
     </message>
 </context>
 <context>
@@ -176,14 +568,6 @@
     <message>
         <source>Converted</source>
         <translation>Terkonversi</translation>
-    </message>
-    <message>
-        <source>Paste a video address to start downloading.</source>
-        <translation>Tempel alamat video untuk mulai mengunduh.</translation>
-    </message>
-    <message>
-        <source>Finished downloads appear here.</source>
-        <translation>Unduhan yang selesai muncul di sini.</translation>
     </message>
     <message>
         <source>The built-in browser opens here.</source>
@@ -280,6 +664,287 @@
     <message>
         <source>Some tasks are in progress, are you sure you want to quit?</source>
         <translation>Beberapa tugas masih berjalan, yakin ingin keluar?</translation>
+    </message>
+</context>
+<context>
+    <name>PasteInputDlg</name>
+    <message>
+        <source>Multiple URLs</source>
+        <translation>Beberapa URL</translation>
+    </message>
+    <message>
+        <source>Paste the URLs(one per line):</source>
+        <translation>Tempel URL (satu per baris):</translation>
+    </message>
+    <message>
+        <source>Input web page url...</source>
+        <translation>Masukkan URL halaman web...</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>Unduhan</translation>
+    </message>
+</context>
+<context>
+    <name>PlaylistConfirmDlg</name>
+    <message>
+        <source>Best</source>
+        <translation>Terbaik</translation>
+    </message>
+    <message>
+        <source>Newest first</source>
+        <translation>Terbaru dulu</translation>
+    </message>
+    <message>
+        <source>Oldest first</source>
+        <translation>Terlama dulu</translation>
+    </message>
+    <message>
+        <source>Confirm Playlist</source>
+        <translation>Konfirmasi Daftar Putar</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>Judul</translation>
+    </message>
+    <message>
+        <source>Download:</source>
+        <translation>Unduh:</translation>
+    </message>
+    <message>
+        <source>Video</source>
+        <translation>Video</translation>
+    </message>
+    <message>
+        <source>Audio</source>
+        <translation>Audio</translation>
+    </message>
+    <message>
+        <source>Quality:</source>
+        <translation>Kualitas:</translation>
+    </message>
+    <message>
+        <source>Add numerical order to the file name.</source>
+        <translation>Tambahkan nomor urut ke nama file.</translation>
+    </message>
+    <message>
+        <source>Skip Downloaded</source>
+        <translation>Lewati yang Sudah Diunduh</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>Unduhan</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Batal</translation>
+    </message>
+    <message>
+        <source>Please be patient, the more videos in your playlist,the longer you will wait.</source>
+        <translation>Harap bersabar, makin banyak video dalam daftar putar, makin lama menunggu.</translation>
+    </message>
+    <message>
+        <source>Analysis failed. Please try again later.</source>
+        <translation>Analisis gagal. Silakan coba lagi nanti.</translation>
+    </message>
+    <message>
+        <source>Retry</source>
+        <translation>Coba lagi</translation>
+    </message>
+</context>
+<context>
+    <name>PreferencesDlg</name>
+    <message>
+        <source>Best</source>
+        <translation>Terbaik</translation>
+    </message>
+    <message>
+        <source>English</source>
+        <translation>Inggris</translation>
+    </message>
+    <message>
+        <source>German</source>
+        <translation>Jerman</translation>
+    </message>
+    <message>
+        <source>Spanish</source>
+        <translation>Spanyol</translation>
+    </message>
+    <message>
+        <source>French</source>
+        <translation>Prancis</translation>
+    </message>
+    <message>
+        <source>Italian</source>
+        <translation>Italia</translation>
+    </message>
+    <message>
+        <source>Japanese</source>
+        <translation>Jepang</translation>
+    </message>
+    <message>
+        <source>Portuguese</source>
+        <translation>Portugis</translation>
+    </message>
+    <message>
+        <source>Arabic</source>
+        <translation>Arab</translation>
+    </message>
+    <message>
+        <source>Russian</source>
+        <translation>Rusia</translation>
+    </message>
+    <message>
+        <source>Dutch</source>
+        <translation>Belanda</translation>
+    </message>
+    <message>
+        <source>Chinese(Simplified)</source>
+        <translation>Tionghoa (Sederhana)</translation>
+    </message>
+    <message>
+        <source>Chinese(Traditional)</source>
+        <translation>Tionghoa (Tradisional)</translation>
+    </message>
+    <message>
+        <source>Polish</source>
+        <translation>Polandia</translation>
+    </message>
+    <message>
+        <source>Indonesian</source>
+        <translation>Indonesia</translation>
+    </message>
+    <message>
+        <source>Korean</source>
+        <translation>Korea</translation>
+    </message>
+    <message>
+        <source>Turkey</source>
+        <translation>Turki</translation>
+    </message>
+    <message>
+        <source>Preferences</source>
+        <translation>Preferensi</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>Unduhan</translation>
+    </message>
+    <message>
+        <source>Connection</source>
+        <translation>Koneksi</translation>
+    </message>
+    <message>
+        <source>Convert</source>
+        <translation>Konversi</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Atur ulang</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Batal</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Terapkan</translation>
+    </message>
+    <message>
+        <source>Change</source>
+        <translation>Ubah</translation>
+    </message>
+    <message>
+        <source>The maximum number of downloading tasks:</source>
+        <translation>Jumlah maksimum tugas unduhan:</translation>
+    </message>
+    <message>
+        <source>Quality Setting:</source>
+        <translation>Pengaturan Kualitas:</translation>
+    </message>
+    <message>
+        <source>Download:</source>
+        <translation>Unduh:</translation>
+    </message>
+    <message>
+        <source>Video</source>
+        <translation>Video</translation>
+    </message>
+    <message>
+        <source>Audio</source>
+        <translation>Audio</translation>
+    </message>
+    <message>
+        <source>Quality:</source>
+        <translation>Kualitas:</translation>
+    </message>
+    <message>
+        <source>Subtitles:</source>
+        <translation>Subtitel:</translation>
+    </message>
+    <message>
+        <source>Auto download Subtitles/Lyrics</source>
+        <translation>Unduh Subtitel/Lirik otomatis</translation>
+    </message>
+    <message>
+        <source>Auto resume unfinished tasks on startup</source>
+        <translation>Lanjutkan tugas yang belum selesai saat mulai</translation>
+    </message>
+    <message>
+        <source>Allow to read Cookies from Firefox/Chrome</source>
+        <translation>Izinkan membaca Cookie dari Firefox/Chrome</translation>
+    </message>
+    <message>
+        <source>Save downloaded files to:</source>
+        <translation>Simpan file unduhan ke:</translation>
+    </message>
+    <message>
+        <source>Download speed</source>
+        <translation>Kecepatan unduh</translation>
+    </message>
+    <message>
+        <source>Turbo-fast</source>
+        <translation>Turbo</translation>
+    </message>
+    <message>
+        <source>Eable proxy</source>
+        <translation>Aktifkan proksi</translation>
+    </message>
+    <message>
+        <source>HTTP Proxy</source>
+        <translation>Proksi HTTP</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Port</translation>
+    </message>
+    <message>
+        <source>Authorization required</source>
+        <translation>Perlu otorisasi</translation>
+    </message>
+    <message>
+        <source>Login</source>
+        <translation>Nama pengguna</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Kata sandi</translation>
+    </message>
+    <message>
+        <source>The maximum number of converting tasks:</source>
+        <translation>Jumlah maksimum tugas konversi:</translation>
+    </message>
+    <message>
+        <source>Save converted files to:</source>
+        <translation>Simpan file konversi ke:</translation>
+    </message>
+    <message>
+        <source>Lyric:</source>
+        <translation>Lirik:</translation>
+    </message>
+    <message>
+        <source>Select Directory</source>
+        <translation>Pilih Direktori</translation>
     </message>
 </context>
 <context>

@@ -62,6 +62,402 @@
     </message>
 </context>
 <context>
+    <name>DeleteConfirmDlg</name>
+    <message>
+        <source>Delete</source>
+        <translation>Elimina</translation>
+    </message>
+    <message>
+        <source>Delete original file(s) as well.</source>
+        <translation>Elimina anche i file originali.</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+</context>
+<context>
+    <name>DoneTaskWidget</name>
+    <message>
+        <source>Play</source>
+        <translation>Riproduci</translation>
+    </message>
+    <message>
+        <source>Show the File</source>
+        <translation>Mostra il file</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation>Sconosciuto</translation>
+    </message>
+    <message>
+        <source>Lyrics</source>
+        <translation>Testo</translation>
+    </message>
+    <message>
+        <source>Subtitle</source>
+        <translation>Sottotitoli</translation>
+    </message>
+    <message>
+        <source>The Filename is Empty and Cannot Be Saved.</source>
+        <translation>Il nome del file è vuoto e non può essere salvato.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Do You Want to Rename "%1" to "%2"? This Location Already Contains a File with the Same Name.</source>
+        <translation>Rinominare "%1" in "%2"? In questa posizione esiste già un file con lo stesso nome.</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Sì</translation>
+    </message>
+</context>
+<context>
+    <name>DownloadFailedDlg</name>
+    <message>
+        <source>Download failed</source>
+        <translation>Download non riuscito</translation>
+    </message>
+    <message>
+        <source>Cause of failure:
+
+1. The URL you copied does not support downloading.
+
+2. The URL is not a qualified video or audio link.
+
+3. The URL is a website link.
+
+4. The URL needs a premium to preview.</source>
+        <translation>Possibili cause:
+
+1. L'URL copiato non supporta il download.
+
+2. L'URL non è un link video o audio valido.
+
+3. L'URL è il link di un sito web.
+
+4. L'URL richiede un account premium.</translation>
+    </message>
+    <message>
+        <source>Note:
+
+1. Please ensure that the network is stable, click the Retry button to parse it again.
+
+2. The link format is not the normal way, please re-enter and download.
+
+3. If it still fails, please view and try to download in built-in browser.</source>
+        <translation>Nota:
+
+1. Verifica che la rete sia stabile e fai clic su Riprova per analizzare di nuovo.
+
+2. Il formato del link non è quello consueto: reinseriscilo e scarica.
+
+3. Se non funziona ancora, aprilo nel browser integrato e scaricalo da lì.</translation>
+    </message>
+    <message>
+        <source>Download in Built-in Browser</source>
+        <translation>Scarica nel browser integrato</translation>
+    </message>
+</context>
+<context>
+    <name>DownloadTaskWidget</name>
+    <message>
+        <source>Waiting for parsing...</source>
+        <translation>In attesa di analisi...</translation>
+    </message>
+    <message>
+        <source>Waiting for downloading...</source>
+        <translation>In attesa di download...</translation>
+    </message>
+    <message>
+        <source>&lt;font color=%1&gt;Download failed, &lt;a style='color: %2;' href="none"&gt;please view and try to download in build-in browser&lt;/a&gt;.&lt;/font&gt;</source>
+        <translation>&lt;font color=%1&gt;Download non riuscito, &lt;a style='color: %2;' href="none"&gt;aprilo e scaricalo nel browser integrato&lt;/a&gt;.&lt;/font&gt;</translation>
+    </message>
+    <message>
+        <source>Analyzing...</source>
+        <translation>Analisi in corso...</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pausa</translation>
+    </message>
+    <message>
+        <source>Live</source>
+        <translation>Live</translation>
+    </message>
+    <message>
+        <source>Downloading</source>
+        <translation>In download</translation>
+    </message>
+    <message>
+        <source>Waiting</source>
+        <translation>In attesa</translation>
+    </message>
+    <message>
+        <source>Paused</source>
+        <translation>In pausa</translation>
+    </message>
+    <message>
+        <source>Saving...</source>
+        <translation>Salvataggio...</translation>
+    </message>
+    <message>
+        <source>Download finished</source>
+        <translation>Download completato</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Ferma</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Avvia</translation>
+    </message>
+    <message>
+        <source>Retry</source>
+        <translation>Riprova</translation>
+    </message>
+</context>
+<context>
+    <name>DownloadedPage</name>
+    <message>
+        <source>Show the File</source>
+        <translation>Mostra il file</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Elimina</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Cerca</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>Tutti</translation>
+    </message>
+    <message>
+        <source>Private</source>
+        <translation>Privati</translation>
+    </message>
+    <message>
+        <source>Still No File Downloaded, Please Start Downloading</source>
+        <translation>Nessun file scaricato finora, inizia un download</translation>
+    </message>
+    <message>
+        <source>&lt;a style='color: %1;' href="%2"&gt;Cannot find the file from Private Space?&lt;/a&gt;</source>
+        <translation>&lt;a style='color: %1;' href="%2"&gt;Non trovi il file dello spazio privato?&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>Turn off Private Mode</source>
+        <translation>Disattiva la modalità privata</translation>
+    </message>
+    <message>
+        <source>Turn on Private Mode</source>
+        <translation>Attiva la modalità privata</translation>
+    </message>
+    <message>
+        <source>The Filename is Invalid.</source>
+        <translation>Il nome del file non è valido.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Riproduci</translation>
+    </message>
+    <message>
+        <source>Modify File Name</source>
+        <translation>Modifica nome file</translation>
+    </message>
+    <message>
+        <source>Delete All</source>
+        <translation>Elimina tutto</translation>
+    </message>
+    <message>
+        <source>Move to Private List</source>
+        <translation>Sposta nell'elenco privato</translation>
+    </message>
+    <message>
+        <source>Move Out</source>
+        <translation>Togli</translation>
+    </message>
+    <message>
+        <source>Copy URL</source>
+        <translation>Copia URL</translation>
+    </message>
+    <message>
+        <source>Go to Source Page</source>
+        <translation>Vai alla pagina di origine</translation>
+    </message>
+    <message>
+        <source>Save to Dropbox</source>
+        <translation>Salva su Dropbox</translation>
+    </message>
+    <message>
+        <source>Save to Google Drive</source>
+        <translation>Salva su Google Drive</translation>
+    </message>
+    <message>
+        <source>Are you sure to delete the items which you select?</source>
+        <translation>Eliminare gli elementi selezionati?</translation>
+    </message>
+    <message>
+        <source>Are you sure to delete all the items?</source>
+        <translation>Eliminare tutti gli elementi?</translation>
+    </message>
+</context>
+<context>
+    <name>DownloadingPage</name>
+    <message>
+        <source>Original Video</source>
+        <translation>Video originale</translation>
+    </message>
+    <message>
+        <source>Original Audio</source>
+        <translation>Audio originale</translation>
+    </message>
+    <message>
+        <source>Paste URL</source>
+        <translation>Incolla URL</translation>
+    </message>
+    <message>
+        <source>Resume all</source>
+        <translation>Riprendi tutto</translation>
+    </message>
+    <message>
+        <source>Pause all</source>
+        <translation>Metti tutto in pausa</translation>
+    </message>
+    <message>
+        <source>Delete all</source>
+        <translation>Elimina tutto</translation>
+    </message>
+    <message>
+        <source>Speed</source>
+        <translation>Velocità</translation>
+    </message>
+    <message>
+        <source>&lt;a style='color:%1;' href="none"&gt;Supported Sites&lt;/a&gt;</source>
+        <translation>&lt;a style='color:%1;' href="none"&gt;Siti supportati&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>Turn off Private Mode</source>
+        <translation>Disattiva la modalità privata</translation>
+    </message>
+    <message>
+        <source>Turn on Private Mode</source>
+        <translation>Attiva la modalità privata</translation>
+    </message>
+    <message>
+        <source>Turbo-fast</source>
+        <translation>Turbo</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>Download</translation>
+    </message>
+    <message>
+        <source>Download then Convert to</source>
+        <translation>Scarica e converti in</translation>
+    </message>
+    <message>
+        <source>Wanna download Premium videos?
+Please sign in to your account in "Online" section, then click "Download" button to get it.</source>
+        <translation>Scaricare video premium?
+Accedi al tuo account nella sezione "Online", poi fai clic sul pulsante "Scarica".</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>No url find in the paste board.</source>
+        <translation>Nessun URL trovato negli appunti.</translation>
+    </message>
+    <message>
+        <source>This video is part of the playlist. Do you want to download the clip only or download all playlist?</source>
+        <translation>Questo video fa parte di una playlist. Vuoi scaricare solo il clip o l'intera playlist?</translation>
+    </message>
+    <message>
+        <source>Download playlist</source>
+        <translation>Scarica la playlist</translation>
+    </message>
+    <message>
+        <source>Download clip</source>
+        <translation>Scarica il clip</translation>
+    </message>
+    <message>
+        <source>%1 exists task has been skipped.</source>
+        <translation>%1 attività esistente è stata saltata.</translation>
+    </message>
+    <message>
+        <source>%1 exists tasks have been skipped.</source>
+        <translation>%1 attività esistenti sono state saltate.</translation>
+    </message>
+    <message>
+        <source>Download MP3</source>
+        <translation>Scarica MP3</translation>
+    </message>
+    <message>
+        <source>Multiple URLs</source>
+        <translation>Più URL</translation>
+    </message>
+    <message>
+        <source>Download Playlist</source>
+        <translation>Scarica playlist</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Ferma</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pausa</translation>
+    </message>
+    <message>
+        <source>Resume</source>
+        <translation>Riprendi</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Elimina</translation>
+    </message>
+    <message>
+        <source>Delete All</source>
+        <translation>Elimina tutto</translation>
+    </message>
+    <message>
+        <source>Copy URL</source>
+        <translation>Copia URL</translation>
+    </message>
+    <message>
+        <source>Go to Source Page</source>
+        <translation>Vai alla pagina di origine</translation>
+    </message>
+    <message>
+        <source>Are you sure to delete the downloading tasks which you select?</source>
+        <translation>Eliminare i download selezionati?</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to delete all of the tasks from the downloading queue?</source>
+        <translation>Eliminare tutte le attività dalla coda di download?</translation>
+    </message>
+</context>
+<context>
     <name>Global</name>
     <message>
         <source>File does not exist.</source>
@@ -90,10 +486,6 @@
     <message>
         <source>Go to setting</source>
         <translation>Vai alle impostazioni</translation>
-    </message>
-    <message>
-        <source>Choose the download folder</source>
-        <translation>Scegli la cartella dei download</translation>
     </message>
 </context>
 <context>
@@ -176,14 +568,6 @@
     <message>
         <source>Converted</source>
         <translation>Convertiti</translation>
-    </message>
-    <message>
-        <source>Paste a video address to start downloading.</source>
-        <translation>Incolla l'indirizzo di un video per iniziare il download.</translation>
-    </message>
-    <message>
-        <source>Finished downloads appear here.</source>
-        <translation>I download completati compaiono qui.</translation>
     </message>
     <message>
         <source>The built-in browser opens here.</source>
@@ -280,6 +664,287 @@
     <message>
         <source>Some tasks are in progress, are you sure you want to quit?</source>
         <translation>Alcune attività sono in corso, vuoi davvero uscire?</translation>
+    </message>
+</context>
+<context>
+    <name>PasteInputDlg</name>
+    <message>
+        <source>Multiple URLs</source>
+        <translation>Più URL</translation>
+    </message>
+    <message>
+        <source>Paste the URLs(one per line):</source>
+        <translation>Incolla gli URL (uno per riga):</translation>
+    </message>
+    <message>
+        <source>Input web page url...</source>
+        <translation>Inserisci l'URL di una pagina web...</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>Download</translation>
+    </message>
+</context>
+<context>
+    <name>PlaylistConfirmDlg</name>
+    <message>
+        <source>Best</source>
+        <translation>Migliore</translation>
+    </message>
+    <message>
+        <source>Newest first</source>
+        <translation>Prima i più recenti</translation>
+    </message>
+    <message>
+        <source>Oldest first</source>
+        <translation>Prima i più vecchi</translation>
+    </message>
+    <message>
+        <source>Confirm Playlist</source>
+        <translation>Conferma playlist</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>Titolo</translation>
+    </message>
+    <message>
+        <source>Download:</source>
+        <translation>Scarica:</translation>
+    </message>
+    <message>
+        <source>Video</source>
+        <translation>Video</translation>
+    </message>
+    <message>
+        <source>Audio</source>
+        <translation>Audio</translation>
+    </message>
+    <message>
+        <source>Quality:</source>
+        <translation>Qualità:</translation>
+    </message>
+    <message>
+        <source>Add numerical order to the file name.</source>
+        <translation>Aggiungi un numero d'ordine al nome del file.</translation>
+    </message>
+    <message>
+        <source>Skip Downloaded</source>
+        <translation>Salta i già scaricati</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>Download</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>Please be patient, the more videos in your playlist,the longer you will wait.</source>
+        <translation>Attendi: più video contiene la playlist, più lunga sarà l'attesa.</translation>
+    </message>
+    <message>
+        <source>Analysis failed. Please try again later.</source>
+        <translation>Analisi non riuscita. Riprova più tardi.</translation>
+    </message>
+    <message>
+        <source>Retry</source>
+        <translation>Riprova</translation>
+    </message>
+</context>
+<context>
+    <name>PreferencesDlg</name>
+    <message>
+        <source>Best</source>
+        <translation>Migliore</translation>
+    </message>
+    <message>
+        <source>English</source>
+        <translation>Inglese</translation>
+    </message>
+    <message>
+        <source>German</source>
+        <translation>Tedesco</translation>
+    </message>
+    <message>
+        <source>Spanish</source>
+        <translation>Spagnolo</translation>
+    </message>
+    <message>
+        <source>French</source>
+        <translation>Francese</translation>
+    </message>
+    <message>
+        <source>Italian</source>
+        <translation>Italiano</translation>
+    </message>
+    <message>
+        <source>Japanese</source>
+        <translation>Giapponese</translation>
+    </message>
+    <message>
+        <source>Portuguese</source>
+        <translation>Portoghese</translation>
+    </message>
+    <message>
+        <source>Arabic</source>
+        <translation>Arabo</translation>
+    </message>
+    <message>
+        <source>Russian</source>
+        <translation>Russo</translation>
+    </message>
+    <message>
+        <source>Dutch</source>
+        <translation>Olandese</translation>
+    </message>
+    <message>
+        <source>Chinese(Simplified)</source>
+        <translation>Cinese (semplificato)</translation>
+    </message>
+    <message>
+        <source>Chinese(Traditional)</source>
+        <translation>Cinese (tradizionale)</translation>
+    </message>
+    <message>
+        <source>Polish</source>
+        <translation>Polacco</translation>
+    </message>
+    <message>
+        <source>Indonesian</source>
+        <translation>Indonesiano</translation>
+    </message>
+    <message>
+        <source>Korean</source>
+        <translation>Coreano</translation>
+    </message>
+    <message>
+        <source>Turkey</source>
+        <translation>Turco</translation>
+    </message>
+    <message>
+        <source>Preferences</source>
+        <translation>Preferenze</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>Download</translation>
+    </message>
+    <message>
+        <source>Connection</source>
+        <translation>Connessione</translation>
+    </message>
+    <message>
+        <source>Convert</source>
+        <translation>Converti</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Ripristina</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Applica</translation>
+    </message>
+    <message>
+        <source>Change</source>
+        <translation>Cambia</translation>
+    </message>
+    <message>
+        <source>The maximum number of downloading tasks:</source>
+        <translation>Numero massimo di download simultanei:</translation>
+    </message>
+    <message>
+        <source>Quality Setting:</source>
+        <translation>Impostazione qualità:</translation>
+    </message>
+    <message>
+        <source>Download:</source>
+        <translation>Scarica:</translation>
+    </message>
+    <message>
+        <source>Video</source>
+        <translation>Video</translation>
+    </message>
+    <message>
+        <source>Audio</source>
+        <translation>Audio</translation>
+    </message>
+    <message>
+        <source>Quality:</source>
+        <translation>Qualità:</translation>
+    </message>
+    <message>
+        <source>Subtitles:</source>
+        <translation>Sottotitoli:</translation>
+    </message>
+    <message>
+        <source>Auto download Subtitles/Lyrics</source>
+        <translation>Scarica automaticamente sottotitoli/testi</translation>
+    </message>
+    <message>
+        <source>Auto resume unfinished tasks on startup</source>
+        <translation>Riprendi automaticamente le attività incomplete all'avvio</translation>
+    </message>
+    <message>
+        <source>Allow to read Cookies from Firefox/Chrome</source>
+        <translation>Consenti la lettura dei cookie di Firefox/Chrome</translation>
+    </message>
+    <message>
+        <source>Save downloaded files to:</source>
+        <translation>Salva i file scaricati in:</translation>
+    </message>
+    <message>
+        <source>Download speed</source>
+        <translation>Velocità di download</translation>
+    </message>
+    <message>
+        <source>Turbo-fast</source>
+        <translation>Turbo</translation>
+    </message>
+    <message>
+        <source>Eable proxy</source>
+        <translation>Abilita proxy</translation>
+    </message>
+    <message>
+        <source>HTTP Proxy</source>
+        <translation>Proxy HTTP</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Porta</translation>
+    </message>
+    <message>
+        <source>Authorization required</source>
+        <translation>Autenticazione richiesta</translation>
+    </message>
+    <message>
+        <source>Login</source>
+        <translation>Nome utente</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Password</translation>
+    </message>
+    <message>
+        <source>The maximum number of converting tasks:</source>
+        <translation>Numero massimo di conversioni simultanee:</translation>
+    </message>
+    <message>
+        <source>Save converted files to:</source>
+        <translation>Salva i file convertiti in:</translation>
+    </message>
+    <message>
+        <source>Lyric:</source>
+        <translation>Testo:</translation>
+    </message>
+    <message>
+        <source>Select Directory</source>
+        <translation>Seleziona cartella</translation>
     </message>
 </context>
 <context>

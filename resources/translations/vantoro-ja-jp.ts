@@ -62,6 +62,402 @@
     </message>
 </context>
 <context>
+    <name>DeleteConfirmDlg</name>
+    <message>
+        <source>Delete</source>
+        <translation>削除</translation>
+    </message>
+    <message>
+        <source>Delete original file(s) as well.</source>
+        <translation>元のファイルも削除する。</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+</context>
+<context>
+    <name>DoneTaskWidget</name>
+    <message>
+        <source>Play</source>
+        <translation>再生</translation>
+    </message>
+    <message>
+        <source>Show the File</source>
+        <translation>ファイルを表示</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation>不明</translation>
+    </message>
+    <message>
+        <source>Lyrics</source>
+        <translation>歌詞</translation>
+    </message>
+    <message>
+        <source>Subtitle</source>
+        <translation>字幕</translation>
+    </message>
+    <message>
+        <source>The Filename is Empty and Cannot Be Saved.</source>
+        <translation>ファイル名が空のため保存できません。</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Do You Want to Rename "%1" to "%2"? This Location Already Contains a File with the Same Name.</source>
+        <translation>「%1」を「%2」に名前変更しますか？この場所には同じ名前のファイルが既にあります。</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>いいえ</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>はい</translation>
+    </message>
+</context>
+<context>
+    <name>DownloadFailedDlg</name>
+    <message>
+        <source>Download failed</source>
+        <translation>ダウンロードに失敗しました</translation>
+    </message>
+    <message>
+        <source>Cause of failure:
+
+1. The URL you copied does not support downloading.
+
+2. The URL is not a qualified video or audio link.
+
+3. The URL is a website link.
+
+4. The URL needs a premium to preview.</source>
+        <translation>考えられる原因：
+
+1. コピーした URL はダウンロードに対応していません。
+
+2. URL が有効な動画または音声のリンクではありません。
+
+3. URL がウェブサイトのリンクです。
+
+4. URL の視聴にはプレミアムが必要です。</translation>
+    </message>
+    <message>
+        <source>Note:
+
+1. Please ensure that the network is stable, click the Retry button to parse it again.
+
+2. The link format is not the normal way, please re-enter and download.
+
+3. If it still fails, please view and try to download in built-in browser.</source>
+        <translation>注意：
+
+1. ネットワークが安定していることを確認し、「再試行」をクリックして再解析してください。
+
+2. リンクの形式が通常と異なります。入力し直してダウンロードしてください。
+
+3. それでも失敗する場合は、内蔵ブラウザで開いてダウンロードしてください。</translation>
+    </message>
+    <message>
+        <source>Download in Built-in Browser</source>
+        <translation>内蔵ブラウザでダウンロード</translation>
+    </message>
+</context>
+<context>
+    <name>DownloadTaskWidget</name>
+    <message>
+        <source>Waiting for parsing...</source>
+        <translation>解析を待っています...</translation>
+    </message>
+    <message>
+        <source>Waiting for downloading...</source>
+        <translation>ダウンロードを待っています...</translation>
+    </message>
+    <message>
+        <source>&lt;font color=%1&gt;Download failed, &lt;a style='color: %2;' href="none"&gt;please view and try to download in build-in browser&lt;/a&gt;.&lt;/font&gt;</source>
+        <translation>&lt;font color=%1&gt;ダウンロードに失敗しました。&lt;a style='color: %2;' href="none"&gt;内蔵ブラウザで開いてダウンロードしてください&lt;/a&gt;。&lt;/font&gt;</translation>
+    </message>
+    <message>
+        <source>Analyzing...</source>
+        <translation>解析中...</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>一時停止</translation>
+    </message>
+    <message>
+        <source>Live</source>
+        <translation>ライブ</translation>
+    </message>
+    <message>
+        <source>Downloading</source>
+        <translation>ダウンロード中</translation>
+    </message>
+    <message>
+        <source>Waiting</source>
+        <translation>待機中</translation>
+    </message>
+    <message>
+        <source>Paused</source>
+        <translation>一時停止</translation>
+    </message>
+    <message>
+        <source>Saving...</source>
+        <translation>保存中...</translation>
+    </message>
+    <message>
+        <source>Download finished</source>
+        <translation>ダウンロード完了</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>停止</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>開始</translation>
+    </message>
+    <message>
+        <source>Retry</source>
+        <translation>再試行</translation>
+    </message>
+</context>
+<context>
+    <name>DownloadedPage</name>
+    <message>
+        <source>Show the File</source>
+        <translation>ファイルを表示</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>削除</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>検索</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>すべて</translation>
+    </message>
+    <message>
+        <source>Private</source>
+        <translation>プライベート</translation>
+    </message>
+    <message>
+        <source>Still No File Downloaded, Please Start Downloading</source>
+        <translation>ダウンロードしたファイルはまだありません。ダウンロードを始めましょう</translation>
+    </message>
+    <message>
+        <source>&lt;a style='color: %1;' href="%2"&gt;Cannot find the file from Private Space?&lt;/a&gt;</source>
+        <translation>&lt;a style='color: %1;' href="%2"&gt;プライベートスペースのファイルが見つかりませんか？&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>Turn off Private Mode</source>
+        <translation>プライベートモードをオフにする</translation>
+    </message>
+    <message>
+        <source>Turn on Private Mode</source>
+        <translation>プライベートモードをオンにする</translation>
+    </message>
+    <message>
+        <source>The Filename is Invalid.</source>
+        <translation>ファイル名が無効です。</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>再生</translation>
+    </message>
+    <message>
+        <source>Modify File Name</source>
+        <translation>ファイル名を変更</translation>
+    </message>
+    <message>
+        <source>Delete All</source>
+        <translation>すべて削除</translation>
+    </message>
+    <message>
+        <source>Move to Private List</source>
+        <translation>プライベートリストへ移動</translation>
+    </message>
+    <message>
+        <source>Move Out</source>
+        <translation>リストから出す</translation>
+    </message>
+    <message>
+        <source>Copy URL</source>
+        <translation>URL をコピー</translation>
+    </message>
+    <message>
+        <source>Go to Source Page</source>
+        <translation>元のページへ移動</translation>
+    </message>
+    <message>
+        <source>Save to Dropbox</source>
+        <translation>Dropbox に保存</translation>
+    </message>
+    <message>
+        <source>Save to Google Drive</source>
+        <translation>Google ドライブに保存</translation>
+    </message>
+    <message>
+        <source>Are you sure to delete the items which you select?</source>
+        <translation>選択した項目を削除しますか？</translation>
+    </message>
+    <message>
+        <source>Are you sure to delete all the items?</source>
+        <translation>すべての項目を削除しますか？</translation>
+    </message>
+</context>
+<context>
+    <name>DownloadingPage</name>
+    <message>
+        <source>Original Video</source>
+        <translation>元の動画</translation>
+    </message>
+    <message>
+        <source>Original Audio</source>
+        <translation>元の音声</translation>
+    </message>
+    <message>
+        <source>Paste URL</source>
+        <translation>URL を貼り付け</translation>
+    </message>
+    <message>
+        <source>Resume all</source>
+        <translation>すべて再開</translation>
+    </message>
+    <message>
+        <source>Pause all</source>
+        <translation>すべて一時停止</translation>
+    </message>
+    <message>
+        <source>Delete all</source>
+        <translation>すべて削除</translation>
+    </message>
+    <message>
+        <source>Speed</source>
+        <translation>速度</translation>
+    </message>
+    <message>
+        <source>&lt;a style='color:%1;' href="none"&gt;Supported Sites&lt;/a&gt;</source>
+        <translation>&lt;a style='color:%1;' href="none"&gt;対応サイト&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>Turn off Private Mode</source>
+        <translation>プライベートモードをオフにする</translation>
+    </message>
+    <message>
+        <source>Turn on Private Mode</source>
+        <translation>プライベートモードをオンにする</translation>
+    </message>
+    <message>
+        <source>Turbo-fast</source>
+        <translation>ターボ</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>ダウンロード</translation>
+    </message>
+    <message>
+        <source>Download then Convert to</source>
+        <translation>ダウンロード後に変換：</translation>
+    </message>
+    <message>
+        <source>Wanna download Premium videos?
+Please sign in to your account in "Online" section, then click "Download" button to get it.</source>
+        <translation>プレミアム動画をダウンロードしますか？
+「オンライン」でアカウントにサインインし、「ダウンロード」ボタンをクリックしてください。</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>No url find in the paste board.</source>
+        <translation>クリップボードに URL が見つかりません。</translation>
+    </message>
+    <message>
+        <source>This video is part of the playlist. Do you want to download the clip only or download all playlist?</source>
+        <translation>この動画はプレイリストの一部です。このクリップだけをダウンロードしますか、それともプレイリスト全体をダウンロードしますか？</translation>
+    </message>
+    <message>
+        <source>Download playlist</source>
+        <translation>プレイリストをダウンロード</translation>
+    </message>
+    <message>
+        <source>Download clip</source>
+        <translation>クリップをダウンロード</translation>
+    </message>
+    <message>
+        <source>%1 exists task has been skipped.</source>
+        <translation>既存のタスク %1 件をスキップしました。</translation>
+    </message>
+    <message>
+        <source>%1 exists tasks have been skipped.</source>
+        <translation>既存のタスク %1 件をスキップしました。</translation>
+    </message>
+    <message>
+        <source>Download MP3</source>
+        <translation>MP3 をダウンロード</translation>
+    </message>
+    <message>
+        <source>Multiple URLs</source>
+        <translation>複数の URL</translation>
+    </message>
+    <message>
+        <source>Download Playlist</source>
+        <translation>プレイリストをダウンロード</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>停止</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>一時停止</translation>
+    </message>
+    <message>
+        <source>Resume</source>
+        <translation>再開</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>削除</translation>
+    </message>
+    <message>
+        <source>Delete All</source>
+        <translation>すべて削除</translation>
+    </message>
+    <message>
+        <source>Copy URL</source>
+        <translation>URL をコピー</translation>
+    </message>
+    <message>
+        <source>Go to Source Page</source>
+        <translation>元のページへ移動</translation>
+    </message>
+    <message>
+        <source>Are you sure to delete the downloading tasks which you select?</source>
+        <translation>選択したダウンロードタスクを削除しますか？</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to delete all of the tasks from the downloading queue?</source>
+        <translation>ダウンロードキューのすべてのタスクを削除しますか？</translation>
+    </message>
+</context>
+<context>
     <name>Global</name>
     <message>
         <source>File does not exist.</source>
@@ -90,10 +486,6 @@
     <message>
         <source>Go to setting</source>
         <translation>設定へ</translation>
-    </message>
-    <message>
-        <source>Choose the download folder</source>
-        <translation>ダウンロードフォルダーを選択</translation>
     </message>
 </context>
 <context>
@@ -176,14 +568,6 @@
     <message>
         <source>Converted</source>
         <translation>変換済み</translation>
-    </message>
-    <message>
-        <source>Paste a video address to start downloading.</source>
-        <translation>動画のアドレスを貼り付けるとダウンロードが始まります。</translation>
-    </message>
-    <message>
-        <source>Finished downloads appear here.</source>
-        <translation>完了したダウンロードがここに表示されます。</translation>
     </message>
     <message>
         <source>The built-in browser opens here.</source>
@@ -280,6 +664,287 @@
     <message>
         <source>Some tasks are in progress, are you sure you want to quit?</source>
         <translation>処理中のタスクがあります。終了しますか？</translation>
+    </message>
+</context>
+<context>
+    <name>PasteInputDlg</name>
+    <message>
+        <source>Multiple URLs</source>
+        <translation>複数の URL</translation>
+    </message>
+    <message>
+        <source>Paste the URLs(one per line):</source>
+        <translation>URL を貼り付けてください（1 行に 1 つ）：</translation>
+    </message>
+    <message>
+        <source>Input web page url...</source>
+        <translation>ウェブページの URL を入力...</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>ダウンロード</translation>
+    </message>
+</context>
+<context>
+    <name>PlaylistConfirmDlg</name>
+    <message>
+        <source>Best</source>
+        <translation>最高</translation>
+    </message>
+    <message>
+        <source>Newest first</source>
+        <translation>新しい順</translation>
+    </message>
+    <message>
+        <source>Oldest first</source>
+        <translation>古い順</translation>
+    </message>
+    <message>
+        <source>Confirm Playlist</source>
+        <translation>プレイリストの確認</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>タイトル</translation>
+    </message>
+    <message>
+        <source>Download:</source>
+        <translation>ダウンロード：</translation>
+    </message>
+    <message>
+        <source>Video</source>
+        <translation>動画</translation>
+    </message>
+    <message>
+        <source>Audio</source>
+        <translation>音声</translation>
+    </message>
+    <message>
+        <source>Quality:</source>
+        <translation>画質：</translation>
+    </message>
+    <message>
+        <source>Add numerical order to the file name.</source>
+        <translation>ファイル名に番号を付ける。</translation>
+    </message>
+    <message>
+        <source>Skip Downloaded</source>
+        <translation>ダウンロード済みをスキップ</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>ダウンロード</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>Please be patient, the more videos in your playlist,the longer you will wait.</source>
+        <translation>しばらくお待ちください。プレイリストの動画が多いほど時間がかかります。</translation>
+    </message>
+    <message>
+        <source>Analysis failed. Please try again later.</source>
+        <translation>解析に失敗しました。しばらくしてからもう一度お試しください。</translation>
+    </message>
+    <message>
+        <source>Retry</source>
+        <translation>再試行</translation>
+    </message>
+</context>
+<context>
+    <name>PreferencesDlg</name>
+    <message>
+        <source>Best</source>
+        <translation>最高</translation>
+    </message>
+    <message>
+        <source>English</source>
+        <translation>英語</translation>
+    </message>
+    <message>
+        <source>German</source>
+        <translation>ドイツ語</translation>
+    </message>
+    <message>
+        <source>Spanish</source>
+        <translation>スペイン語</translation>
+    </message>
+    <message>
+        <source>French</source>
+        <translation>フランス語</translation>
+    </message>
+    <message>
+        <source>Italian</source>
+        <translation>イタリア語</translation>
+    </message>
+    <message>
+        <source>Japanese</source>
+        <translation>日本語</translation>
+    </message>
+    <message>
+        <source>Portuguese</source>
+        <translation>ポルトガル語</translation>
+    </message>
+    <message>
+        <source>Arabic</source>
+        <translation>アラビア語</translation>
+    </message>
+    <message>
+        <source>Russian</source>
+        <translation>ロシア語</translation>
+    </message>
+    <message>
+        <source>Dutch</source>
+        <translation>オランダ語</translation>
+    </message>
+    <message>
+        <source>Chinese(Simplified)</source>
+        <translation>中国語（簡体字）</translation>
+    </message>
+    <message>
+        <source>Chinese(Traditional)</source>
+        <translation>中国語（繁体字）</translation>
+    </message>
+    <message>
+        <source>Polish</source>
+        <translation>ポーランド語</translation>
+    </message>
+    <message>
+        <source>Indonesian</source>
+        <translation>インドネシア語</translation>
+    </message>
+    <message>
+        <source>Korean</source>
+        <translation>韓国語</translation>
+    </message>
+    <message>
+        <source>Turkey</source>
+        <translation>トルコ語</translation>
+    </message>
+    <message>
+        <source>Preferences</source>
+        <translation>設定</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>ダウンロード</translation>
+    </message>
+    <message>
+        <source>Connection</source>
+        <translation>接続</translation>
+    </message>
+    <message>
+        <source>Convert</source>
+        <translation>変換</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>リセット</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>適用</translation>
+    </message>
+    <message>
+        <source>Change</source>
+        <translation>変更</translation>
+    </message>
+    <message>
+        <source>The maximum number of downloading tasks:</source>
+        <translation>同時ダウンロードの最大数：</translation>
+    </message>
+    <message>
+        <source>Quality Setting:</source>
+        <translation>画質設定：</translation>
+    </message>
+    <message>
+        <source>Download:</source>
+        <translation>ダウンロード：</translation>
+    </message>
+    <message>
+        <source>Video</source>
+        <translation>動画</translation>
+    </message>
+    <message>
+        <source>Audio</source>
+        <translation>音声</translation>
+    </message>
+    <message>
+        <source>Quality:</source>
+        <translation>画質：</translation>
+    </message>
+    <message>
+        <source>Subtitles:</source>
+        <translation>字幕：</translation>
+    </message>
+    <message>
+        <source>Auto download Subtitles/Lyrics</source>
+        <translation>字幕/歌詞を自動でダウンロード</translation>
+    </message>
+    <message>
+        <source>Auto resume unfinished tasks on startup</source>
+        <translation>起動時に未完了のタスクを自動で再開</translation>
+    </message>
+    <message>
+        <source>Allow to read Cookies from Firefox/Chrome</source>
+        <translation>Firefox/Chrome の Cookie の読み取りを許可</translation>
+    </message>
+    <message>
+        <source>Save downloaded files to:</source>
+        <translation>ダウンロードしたファイルの保存先：</translation>
+    </message>
+    <message>
+        <source>Download speed</source>
+        <translation>ダウンロード速度</translation>
+    </message>
+    <message>
+        <source>Turbo-fast</source>
+        <translation>ターボ</translation>
+    </message>
+    <message>
+        <source>Eable proxy</source>
+        <translation>プロキシを有効にする</translation>
+    </message>
+    <message>
+        <source>HTTP Proxy</source>
+        <translation>HTTP プロキシ</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>ポート</translation>
+    </message>
+    <message>
+        <source>Authorization required</source>
+        <translation>認証が必要</translation>
+    </message>
+    <message>
+        <source>Login</source>
+        <translation>ログイン</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>パスワード</translation>
+    </message>
+    <message>
+        <source>The maximum number of converting tasks:</source>
+        <translation>同時変換の最大数：</translation>
+    </message>
+    <message>
+        <source>Save converted files to:</source>
+        <translation>変換したファイルの保存先：</translation>
+    </message>
+    <message>
+        <source>Lyric:</source>
+        <translation>歌詞：</translation>
+    </message>
+    <message>
+        <source>Select Directory</source>
+        <translation>フォルダーを選択</translation>
     </message>
 </context>
 <context>

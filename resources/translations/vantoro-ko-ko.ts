@@ -62,6 +62,402 @@
     </message>
 </context>
 <context>
+    <name>DeleteConfirmDlg</name>
+    <message>
+        <source>Delete</source>
+        <translation>삭제</translation>
+    </message>
+    <message>
+        <source>Delete original file(s) as well.</source>
+        <translation>원본 파일도 삭제합니다.</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>취소</translation>
+    </message>
+</context>
+<context>
+    <name>DoneTaskWidget</name>
+    <message>
+        <source>Play</source>
+        <translation>재생</translation>
+    </message>
+    <message>
+        <source>Show the File</source>
+        <translation>파일 보기</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation>알 수 없음</translation>
+    </message>
+    <message>
+        <source>Lyrics</source>
+        <translation>가사</translation>
+    </message>
+    <message>
+        <source>Subtitle</source>
+        <translation>자막</translation>
+    </message>
+    <message>
+        <source>The Filename is Empty and Cannot Be Saved.</source>
+        <translation>파일 이름이 비어 있어 저장할 수 없습니다.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>확인</translation>
+    </message>
+    <message>
+        <source>Do You Want to Rename "%1" to "%2"? This Location Already Contains a File with the Same Name.</source>
+        <translation>"%1"의 이름을 "%2"(으)로 바꾸시겠습니까? 이 위치에 같은 이름의 파일이 이미 있습니다.</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>아니요</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>예</translation>
+    </message>
+</context>
+<context>
+    <name>DownloadFailedDlg</name>
+    <message>
+        <source>Download failed</source>
+        <translation>다운로드 실패</translation>
+    </message>
+    <message>
+        <source>Cause of failure:
+
+1. The URL you copied does not support downloading.
+
+2. The URL is not a qualified video or audio link.
+
+3. The URL is a website link.
+
+4. The URL needs a premium to preview.</source>
+        <translation>실패 원인:
+
+1. 복사한 URL은 다운로드를 지원하지 않습니다.
+
+2. URL이 올바른 동영상 또는 오디오 링크가 아닙니다.
+
+3. URL이 웹사이트 링크입니다.
+
+4. URL을 보려면 프리미엄이 필요합니다.</translation>
+    </message>
+    <message>
+        <source>Note:
+
+1. Please ensure that the network is stable, click the Retry button to parse it again.
+
+2. The link format is not the normal way, please re-enter and download.
+
+3. If it still fails, please view and try to download in built-in browser.</source>
+        <translation>참고:
+
+1. 네트워크가 안정적인지 확인하고 다시 시도 버튼을 눌러 다시 분석하세요.
+
+2. 링크 형식이 일반적이지 않습니다. 다시 입력한 후 다운로드하세요.
+
+3. 그래도 실패하면 내장 브라우저에서 열어 다운로드하세요.</translation>
+    </message>
+    <message>
+        <source>Download in Built-in Browser</source>
+        <translation>내장 브라우저에서 다운로드</translation>
+    </message>
+</context>
+<context>
+    <name>DownloadTaskWidget</name>
+    <message>
+        <source>Waiting for parsing...</source>
+        <translation>분석 대기 중...</translation>
+    </message>
+    <message>
+        <source>Waiting for downloading...</source>
+        <translation>다운로드 대기 중...</translation>
+    </message>
+    <message>
+        <source>&lt;font color=%1&gt;Download failed, &lt;a style='color: %2;' href="none"&gt;please view and try to download in build-in browser&lt;/a&gt;.&lt;/font&gt;</source>
+        <translation>&lt;font color=%1&gt;다운로드 실패, &lt;a style='color: %2;' href="none"&gt;내장 브라우저에서 열어 다운로드하세요&lt;/a&gt;.&lt;/font&gt;</translation>
+    </message>
+    <message>
+        <source>Analyzing...</source>
+        <translation>분석 중...</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>일시 정지</translation>
+    </message>
+    <message>
+        <source>Live</source>
+        <translation>라이브</translation>
+    </message>
+    <message>
+        <source>Downloading</source>
+        <translation>다운로드 중</translation>
+    </message>
+    <message>
+        <source>Waiting</source>
+        <translation>대기 중</translation>
+    </message>
+    <message>
+        <source>Paused</source>
+        <translation>일시 정지됨</translation>
+    </message>
+    <message>
+        <source>Saving...</source>
+        <translation>저장 중...</translation>
+    </message>
+    <message>
+        <source>Download finished</source>
+        <translation>다운로드 완료</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>중지</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>시작</translation>
+    </message>
+    <message>
+        <source>Retry</source>
+        <translation>다시 시도</translation>
+    </message>
+</context>
+<context>
+    <name>DownloadedPage</name>
+    <message>
+        <source>Show the File</source>
+        <translation>파일 보기</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>삭제</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>검색</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>전체</translation>
+    </message>
+    <message>
+        <source>Private</source>
+        <translation>비공개</translation>
+    </message>
+    <message>
+        <source>Still No File Downloaded, Please Start Downloading</source>
+        <translation>아직 다운로드한 파일이 없습니다. 다운로드를 시작하세요</translation>
+    </message>
+    <message>
+        <source>&lt;a style='color: %1;' href="%2"&gt;Cannot find the file from Private Space?&lt;/a&gt;</source>
+        <translation>&lt;a style='color: %1;' href="%2"&gt;비공개 공간에서 파일을 찾을 수 없나요?&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>Turn off Private Mode</source>
+        <translation>비공개 모드 끄기</translation>
+    </message>
+    <message>
+        <source>Turn on Private Mode</source>
+        <translation>비공개 모드 켜기</translation>
+    </message>
+    <message>
+        <source>The Filename is Invalid.</source>
+        <translation>파일 이름이 올바르지 않습니다.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>확인</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>재생</translation>
+    </message>
+    <message>
+        <source>Modify File Name</source>
+        <translation>파일 이름 변경</translation>
+    </message>
+    <message>
+        <source>Delete All</source>
+        <translation>모두 삭제</translation>
+    </message>
+    <message>
+        <source>Move to Private List</source>
+        <translation>비공개 목록으로 이동</translation>
+    </message>
+    <message>
+        <source>Move Out</source>
+        <translation>꺼내기</translation>
+    </message>
+    <message>
+        <source>Copy URL</source>
+        <translation>URL 복사</translation>
+    </message>
+    <message>
+        <source>Go to Source Page</source>
+        <translation>원본 페이지로 이동</translation>
+    </message>
+    <message>
+        <source>Save to Dropbox</source>
+        <translation>Dropbox에 저장</translation>
+    </message>
+    <message>
+        <source>Save to Google Drive</source>
+        <translation>Google 드라이브에 저장</translation>
+    </message>
+    <message>
+        <source>Are you sure to delete the items which you select?</source>
+        <translation>선택한 항목을 삭제하시겠습니까?</translation>
+    </message>
+    <message>
+        <source>Are you sure to delete all the items?</source>
+        <translation>모든 항목을 삭제하시겠습니까?</translation>
+    </message>
+</context>
+<context>
+    <name>DownloadingPage</name>
+    <message>
+        <source>Original Video</source>
+        <translation>원본 동영상</translation>
+    </message>
+    <message>
+        <source>Original Audio</source>
+        <translation>원본 오디오</translation>
+    </message>
+    <message>
+        <source>Paste URL</source>
+        <translation>URL 붙여넣기</translation>
+    </message>
+    <message>
+        <source>Resume all</source>
+        <translation>모두 다시 시작</translation>
+    </message>
+    <message>
+        <source>Pause all</source>
+        <translation>모두 일시 정지</translation>
+    </message>
+    <message>
+        <source>Delete all</source>
+        <translation>모두 삭제</translation>
+    </message>
+    <message>
+        <source>Speed</source>
+        <translation>속도</translation>
+    </message>
+    <message>
+        <source>&lt;a style='color:%1;' href="none"&gt;Supported Sites&lt;/a&gt;</source>
+        <translation>&lt;a style='color:%1;' href="none"&gt;지원 사이트&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>Turn off Private Mode</source>
+        <translation>비공개 모드 끄기</translation>
+    </message>
+    <message>
+        <source>Turn on Private Mode</source>
+        <translation>비공개 모드 켜기</translation>
+    </message>
+    <message>
+        <source>Turbo-fast</source>
+        <translation>터보</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>다운로드</translation>
+    </message>
+    <message>
+        <source>Download then Convert to</source>
+        <translation>다운로드 후 변환:</translation>
+    </message>
+    <message>
+        <source>Wanna download Premium videos?
+Please sign in to your account in "Online" section, then click "Download" button to get it.</source>
+        <translation>프리미엄 동영상을 다운로드하시겠습니까?
+"온라인"에서 계정에 로그인한 다음 "다운로드" 버튼을 누르세요.</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>취소</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>확인</translation>
+    </message>
+    <message>
+        <source>No url find in the paste board.</source>
+        <translation>클립보드에서 URL을 찾을 수 없습니다.</translation>
+    </message>
+    <message>
+        <source>This video is part of the playlist. Do you want to download the clip only or download all playlist?</source>
+        <translation>이 동영상은 재생목록의 일부입니다. 이 클립만 다운로드하시겠습니까, 아니면 재생목록 전체를 다운로드하시겠습니까?</translation>
+    </message>
+    <message>
+        <source>Download playlist</source>
+        <translation>재생목록 다운로드</translation>
+    </message>
+    <message>
+        <source>Download clip</source>
+        <translation>클립 다운로드</translation>
+    </message>
+    <message>
+        <source>%1 exists task has been skipped.</source>
+        <translation>기존 작업 %1개를 건너뛰었습니다.</translation>
+    </message>
+    <message>
+        <source>%1 exists tasks have been skipped.</source>
+        <translation>기존 작업 %1개를 건너뛰었습니다.</translation>
+    </message>
+    <message>
+        <source>Download MP3</source>
+        <translation>MP3 다운로드</translation>
+    </message>
+    <message>
+        <source>Multiple URLs</source>
+        <translation>여러 URL</translation>
+    </message>
+    <message>
+        <source>Download Playlist</source>
+        <translation>재생목록 다운로드</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>중지</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>일시 정지</translation>
+    </message>
+    <message>
+        <source>Resume</source>
+        <translation>다시 시작</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>삭제</translation>
+    </message>
+    <message>
+        <source>Delete All</source>
+        <translation>모두 삭제</translation>
+    </message>
+    <message>
+        <source>Copy URL</source>
+        <translation>URL 복사</translation>
+    </message>
+    <message>
+        <source>Go to Source Page</source>
+        <translation>원본 페이지로 이동</translation>
+    </message>
+    <message>
+        <source>Are you sure to delete the downloading tasks which you select?</source>
+        <translation>선택한 다운로드 작업을 삭제하시겠습니까?</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to delete all of the tasks from the downloading queue?</source>
+        <translation>다운로드 대기열의 모든 작업을 삭제하시겠습니까?</translation>
+    </message>
+</context>
+<context>
     <name>Global</name>
     <message>
         <source>File does not exist.</source>
@@ -90,10 +486,6 @@
     <message>
         <source>Go to setting</source>
         <translation>설정으로 이동</translation>
-    </message>
-    <message>
-        <source>Choose the download folder</source>
-        <translation>다운로드 폴더 선택</translation>
     </message>
 </context>
 <context>
@@ -176,14 +568,6 @@
     <message>
         <source>Converted</source>
         <translation>변환 완료</translation>
-    </message>
-    <message>
-        <source>Paste a video address to start downloading.</source>
-        <translation>동영상 주소를 붙여넣으면 다운로드가 시작됩니다.</translation>
-    </message>
-    <message>
-        <source>Finished downloads appear here.</source>
-        <translation>완료된 다운로드가 여기에 표시됩니다.</translation>
     </message>
     <message>
         <source>The built-in browser opens here.</source>
@@ -280,6 +664,287 @@
     <message>
         <source>Some tasks are in progress, are you sure you want to quit?</source>
         <translation>진행 중인 작업이 있습니다. 종료할까요?</translation>
+    </message>
+</context>
+<context>
+    <name>PasteInputDlg</name>
+    <message>
+        <source>Multiple URLs</source>
+        <translation>여러 URL</translation>
+    </message>
+    <message>
+        <source>Paste the URLs(one per line):</source>
+        <translation>URL을 붙여넣으세요(한 줄에 하나씩):</translation>
+    </message>
+    <message>
+        <source>Input web page url...</source>
+        <translation>웹 페이지 URL 입력...</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>다운로드</translation>
+    </message>
+</context>
+<context>
+    <name>PlaylistConfirmDlg</name>
+    <message>
+        <source>Best</source>
+        <translation>최고</translation>
+    </message>
+    <message>
+        <source>Newest first</source>
+        <translation>최신순</translation>
+    </message>
+    <message>
+        <source>Oldest first</source>
+        <translation>오래된 순</translation>
+    </message>
+    <message>
+        <source>Confirm Playlist</source>
+        <translation>재생목록 확인</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>제목</translation>
+    </message>
+    <message>
+        <source>Download:</source>
+        <translation>다운로드:</translation>
+    </message>
+    <message>
+        <source>Video</source>
+        <translation>동영상</translation>
+    </message>
+    <message>
+        <source>Audio</source>
+        <translation>오디오</translation>
+    </message>
+    <message>
+        <source>Quality:</source>
+        <translation>화질:</translation>
+    </message>
+    <message>
+        <source>Add numerical order to the file name.</source>
+        <translation>파일 이름에 번호를 붙입니다.</translation>
+    </message>
+    <message>
+        <source>Skip Downloaded</source>
+        <translation>이미 다운로드한 항목 건너뛰기</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>다운로드</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>취소</translation>
+    </message>
+    <message>
+        <source>Please be patient, the more videos in your playlist,the longer you will wait.</source>
+        <translation>잠시 기다려 주세요. 재생목록의 동영상이 많을수록 오래 걸립니다.</translation>
+    </message>
+    <message>
+        <source>Analysis failed. Please try again later.</source>
+        <translation>분석에 실패했습니다. 나중에 다시 시도하세요.</translation>
+    </message>
+    <message>
+        <source>Retry</source>
+        <translation>다시 시도</translation>
+    </message>
+</context>
+<context>
+    <name>PreferencesDlg</name>
+    <message>
+        <source>Best</source>
+        <translation>최고</translation>
+    </message>
+    <message>
+        <source>English</source>
+        <translation>영어</translation>
+    </message>
+    <message>
+        <source>German</source>
+        <translation>독일어</translation>
+    </message>
+    <message>
+        <source>Spanish</source>
+        <translation>스페인어</translation>
+    </message>
+    <message>
+        <source>French</source>
+        <translation>프랑스어</translation>
+    </message>
+    <message>
+        <source>Italian</source>
+        <translation>이탈리아어</translation>
+    </message>
+    <message>
+        <source>Japanese</source>
+        <translation>일본어</translation>
+    </message>
+    <message>
+        <source>Portuguese</source>
+        <translation>포르투갈어</translation>
+    </message>
+    <message>
+        <source>Arabic</source>
+        <translation>아랍어</translation>
+    </message>
+    <message>
+        <source>Russian</source>
+        <translation>러시아어</translation>
+    </message>
+    <message>
+        <source>Dutch</source>
+        <translation>네덜란드어</translation>
+    </message>
+    <message>
+        <source>Chinese(Simplified)</source>
+        <translation>중국어(간체)</translation>
+    </message>
+    <message>
+        <source>Chinese(Traditional)</source>
+        <translation>중국어(번체)</translation>
+    </message>
+    <message>
+        <source>Polish</source>
+        <translation>폴란드어</translation>
+    </message>
+    <message>
+        <source>Indonesian</source>
+        <translation>인도네시아어</translation>
+    </message>
+    <message>
+        <source>Korean</source>
+        <translation>한국어</translation>
+    </message>
+    <message>
+        <source>Turkey</source>
+        <translation>터키어</translation>
+    </message>
+    <message>
+        <source>Preferences</source>
+        <translation>환경설정</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>다운로드</translation>
+    </message>
+    <message>
+        <source>Connection</source>
+        <translation>연결</translation>
+    </message>
+    <message>
+        <source>Convert</source>
+        <translation>변환</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>초기화</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>취소</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>적용</translation>
+    </message>
+    <message>
+        <source>Change</source>
+        <translation>변경</translation>
+    </message>
+    <message>
+        <source>The maximum number of downloading tasks:</source>
+        <translation>최대 동시 다운로드 수:</translation>
+    </message>
+    <message>
+        <source>Quality Setting:</source>
+        <translation>화질 설정:</translation>
+    </message>
+    <message>
+        <source>Download:</source>
+        <translation>다운로드:</translation>
+    </message>
+    <message>
+        <source>Video</source>
+        <translation>동영상</translation>
+    </message>
+    <message>
+        <source>Audio</source>
+        <translation>오디오</translation>
+    </message>
+    <message>
+        <source>Quality:</source>
+        <translation>화질:</translation>
+    </message>
+    <message>
+        <source>Subtitles:</source>
+        <translation>자막:</translation>
+    </message>
+    <message>
+        <source>Auto download Subtitles/Lyrics</source>
+        <translation>자막/가사 자동 다운로드</translation>
+    </message>
+    <message>
+        <source>Auto resume unfinished tasks on startup</source>
+        <translation>시작할 때 완료되지 않은 작업 자동 재개</translation>
+    </message>
+    <message>
+        <source>Allow to read Cookies from Firefox/Chrome</source>
+        <translation>Firefox/Chrome 쿠키 읽기 허용</translation>
+    </message>
+    <message>
+        <source>Save downloaded files to:</source>
+        <translation>다운로드한 파일 저장 위치:</translation>
+    </message>
+    <message>
+        <source>Download speed</source>
+        <translation>다운로드 속도</translation>
+    </message>
+    <message>
+        <source>Turbo-fast</source>
+        <translation>터보</translation>
+    </message>
+    <message>
+        <source>Eable proxy</source>
+        <translation>프록시 사용</translation>
+    </message>
+    <message>
+        <source>HTTP Proxy</source>
+        <translation>HTTP 프록시</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>포트</translation>
+    </message>
+    <message>
+        <source>Authorization required</source>
+        <translation>인증 필요</translation>
+    </message>
+    <message>
+        <source>Login</source>
+        <translation>로그인</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>비밀번호</translation>
+    </message>
+    <message>
+        <source>The maximum number of converting tasks:</source>
+        <translation>최대 동시 변환 수:</translation>
+    </message>
+    <message>
+        <source>Save converted files to:</source>
+        <translation>변환한 파일 저장 위치:</translation>
+    </message>
+    <message>
+        <source>Lyric:</source>
+        <translation>가사:</translation>
+    </message>
+    <message>
+        <source>Select Directory</source>
+        <translation>폴더 선택</translation>
     </message>
 </context>
 <context>

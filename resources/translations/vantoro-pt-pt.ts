@@ -62,6 +62,402 @@
     </message>
 </context>
 <context>
+    <name>DeleteConfirmDlg</name>
+    <message>
+        <source>Delete</source>
+        <translation>Eliminar</translation>
+    </message>
+    <message>
+        <source>Delete original file(s) as well.</source>
+        <translation>Eliminar também os ficheiros originais.</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+</context>
+<context>
+    <name>DoneTaskWidget</name>
+    <message>
+        <source>Play</source>
+        <translation>Reproduzir</translation>
+    </message>
+    <message>
+        <source>Show the File</source>
+        <translation>Mostrar o ficheiro</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation>Desconhecido</translation>
+    </message>
+    <message>
+        <source>Lyrics</source>
+        <translation>Letra</translation>
+    </message>
+    <message>
+        <source>Subtitle</source>
+        <translation>Legendas</translation>
+    </message>
+    <message>
+        <source>The Filename is Empty and Cannot Be Saved.</source>
+        <translation>O nome do ficheiro está vazio e não pode ser guardado.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Do You Want to Rename "%1" to "%2"? This Location Already Contains a File with the Same Name.</source>
+        <translation>Pretende mudar o nome de "%1" para "%2"? Esta localização já contém um ficheiro com o mesmo nome.</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Não</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Sim</translation>
+    </message>
+</context>
+<context>
+    <name>DownloadFailedDlg</name>
+    <message>
+        <source>Download failed</source>
+        <translation>Falha na transferência</translation>
+    </message>
+    <message>
+        <source>Cause of failure:
+
+1. The URL you copied does not support downloading.
+
+2. The URL is not a qualified video or audio link.
+
+3. The URL is a website link.
+
+4. The URL needs a premium to preview.</source>
+        <translation>Causas possíveis:
+
+1. O URL copiado não permite transferências.
+
+2. O URL não é uma ligação de vídeo ou áudio válida.
+
+3. O URL é uma ligação de um site.
+
+4. O URL exige uma conta premium.</translation>
+    </message>
+    <message>
+        <source>Note:
+
+1. Please ensure that the network is stable, click the Retry button to parse it again.
+
+2. The link format is not the normal way, please re-enter and download.
+
+3. If it still fails, please view and try to download in built-in browser.</source>
+        <translation>Nota:
+
+1. Verifique se a rede está estável e clique em Tentar novamente para analisar outra vez.
+
+2. O formato da ligação não é o habitual; introduza-a de novo e transfira.
+
+3. Se continuar a falhar, abra-a no navegador integrado e transfira a partir dele.</translation>
+    </message>
+    <message>
+        <source>Download in Built-in Browser</source>
+        <translation>Transferir no navegador integrado</translation>
+    </message>
+</context>
+<context>
+    <name>DownloadTaskWidget</name>
+    <message>
+        <source>Waiting for parsing...</source>
+        <translation>A aguardar análise...</translation>
+    </message>
+    <message>
+        <source>Waiting for downloading...</source>
+        <translation>A aguardar transferência...</translation>
+    </message>
+    <message>
+        <source>&lt;font color=%1&gt;Download failed, &lt;a style='color: %2;' href="none"&gt;please view and try to download in build-in browser&lt;/a&gt;.&lt;/font&gt;</source>
+        <translation>&lt;font color=%1&gt;Falha na transferência, &lt;a style='color: %2;' href="none"&gt;abra e transfira no navegador integrado&lt;/a&gt;.&lt;/font&gt;</translation>
+    </message>
+    <message>
+        <source>Analyzing...</source>
+        <translation>A analisar...</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pausar</translation>
+    </message>
+    <message>
+        <source>Live</source>
+        <translation>Em direto</translation>
+    </message>
+    <message>
+        <source>Downloading</source>
+        <translation>A transferir</translation>
+    </message>
+    <message>
+        <source>Waiting</source>
+        <translation>Em espera</translation>
+    </message>
+    <message>
+        <source>Paused</source>
+        <translation>Em pausa</translation>
+    </message>
+    <message>
+        <source>Saving...</source>
+        <translation>A guardar...</translation>
+    </message>
+    <message>
+        <source>Download finished</source>
+        <translation>Transferência concluída</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Parar</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Iniciar</translation>
+    </message>
+    <message>
+        <source>Retry</source>
+        <translation>Tentar novamente</translation>
+    </message>
+</context>
+<context>
+    <name>DownloadedPage</name>
+    <message>
+        <source>Show the File</source>
+        <translation>Mostrar o ficheiro</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Eliminar</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Pesquisar</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>Todos</translation>
+    </message>
+    <message>
+        <source>Private</source>
+        <translation>Privado</translation>
+    </message>
+    <message>
+        <source>Still No File Downloaded, Please Start Downloading</source>
+        <translation>Ainda não há ficheiros transferidos, comece uma transferência</translation>
+    </message>
+    <message>
+        <source>&lt;a style='color: %1;' href="%2"&gt;Cannot find the file from Private Space?&lt;/a&gt;</source>
+        <translation>&lt;a style='color: %1;' href="%2"&gt;Não encontra o ficheiro do espaço privado?&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>Turn off Private Mode</source>
+        <translation>Desativar o modo privado</translation>
+    </message>
+    <message>
+        <source>Turn on Private Mode</source>
+        <translation>Ativar o modo privado</translation>
+    </message>
+    <message>
+        <source>The Filename is Invalid.</source>
+        <translation>O nome do ficheiro não é válido.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Reproduzir</translation>
+    </message>
+    <message>
+        <source>Modify File Name</source>
+        <translation>Alterar o nome do ficheiro</translation>
+    </message>
+    <message>
+        <source>Delete All</source>
+        <translation>Eliminar tudo</translation>
+    </message>
+    <message>
+        <source>Move to Private List</source>
+        <translation>Mover para a lista privada</translation>
+    </message>
+    <message>
+        <source>Move Out</source>
+        <translation>Retirar</translation>
+    </message>
+    <message>
+        <source>Copy URL</source>
+        <translation>Copiar URL</translation>
+    </message>
+    <message>
+        <source>Go to Source Page</source>
+        <translation>Ir para a página de origem</translation>
+    </message>
+    <message>
+        <source>Save to Dropbox</source>
+        <translation>Guardar no Dropbox</translation>
+    </message>
+    <message>
+        <source>Save to Google Drive</source>
+        <translation>Guardar no Google Drive</translation>
+    </message>
+    <message>
+        <source>Are you sure to delete the items which you select?</source>
+        <translation>Tem a certeza de que pretende eliminar os itens selecionados?</translation>
+    </message>
+    <message>
+        <source>Are you sure to delete all the items?</source>
+        <translation>Tem a certeza de que pretende eliminar todos os itens?</translation>
+    </message>
+</context>
+<context>
+    <name>DownloadingPage</name>
+    <message>
+        <source>Original Video</source>
+        <translation>Vídeo original</translation>
+    </message>
+    <message>
+        <source>Original Audio</source>
+        <translation>Áudio original</translation>
+    </message>
+    <message>
+        <source>Paste URL</source>
+        <translation>Colar URL</translation>
+    </message>
+    <message>
+        <source>Resume all</source>
+        <translation>Retomar tudo</translation>
+    </message>
+    <message>
+        <source>Pause all</source>
+        <translation>Pausar tudo</translation>
+    </message>
+    <message>
+        <source>Delete all</source>
+        <translation>Eliminar tudo</translation>
+    </message>
+    <message>
+        <source>Speed</source>
+        <translation>Velocidade</translation>
+    </message>
+    <message>
+        <source>&lt;a style='color:%1;' href="none"&gt;Supported Sites&lt;/a&gt;</source>
+        <translation>&lt;a style='color:%1;' href="none"&gt;Sites suportados&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>Turn off Private Mode</source>
+        <translation>Desativar o modo privado</translation>
+    </message>
+    <message>
+        <source>Turn on Private Mode</source>
+        <translation>Ativar o modo privado</translation>
+    </message>
+    <message>
+        <source>Turbo-fast</source>
+        <translation>Turbo</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>Transferência</translation>
+    </message>
+    <message>
+        <source>Download then Convert to</source>
+        <translation>Transferir e converter para</translation>
+    </message>
+    <message>
+        <source>Wanna download Premium videos?
+Please sign in to your account in "Online" section, then click "Download" button to get it.</source>
+        <translation>Transferir vídeos premium?
+Inicie sessão na sua conta na secção "Online" e depois clique no botão "Transferir".</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>No url find in the paste board.</source>
+        <translation>Nenhum URL encontrado na área de transferência.</translation>
+    </message>
+    <message>
+        <source>This video is part of the playlist. Do you want to download the clip only or download all playlist?</source>
+        <translation>Este vídeo faz parte de uma lista de reprodução. Pretende transferir apenas o clip ou a lista completa?</translation>
+    </message>
+    <message>
+        <source>Download playlist</source>
+        <translation>Transferir a lista</translation>
+    </message>
+    <message>
+        <source>Download clip</source>
+        <translation>Transferir o clip</translation>
+    </message>
+    <message>
+        <source>%1 exists task has been skipped.</source>
+        <translation>%1 tarefa existente foi ignorada.</translation>
+    </message>
+    <message>
+        <source>%1 exists tasks have been skipped.</source>
+        <translation>%1 tarefas existentes foram ignoradas.</translation>
+    </message>
+    <message>
+        <source>Download MP3</source>
+        <translation>Transferir MP3</translation>
+    </message>
+    <message>
+        <source>Multiple URLs</source>
+        <translation>Vários URL</translation>
+    </message>
+    <message>
+        <source>Download Playlist</source>
+        <translation>Transferir lista de reprodução</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Parar</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pausar</translation>
+    </message>
+    <message>
+        <source>Resume</source>
+        <translation>Retomar</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Eliminar</translation>
+    </message>
+    <message>
+        <source>Delete All</source>
+        <translation>Eliminar tudo</translation>
+    </message>
+    <message>
+        <source>Copy URL</source>
+        <translation>Copiar URL</translation>
+    </message>
+    <message>
+        <source>Go to Source Page</source>
+        <translation>Ir para a página de origem</translation>
+    </message>
+    <message>
+        <source>Are you sure to delete the downloading tasks which you select?</source>
+        <translation>Tem a certeza de que pretende eliminar as transferências selecionadas?</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to delete all of the tasks from the downloading queue?</source>
+        <translation>Tem a certeza de que pretende eliminar todas as tarefas da fila de transferências?</translation>
+    </message>
+</context>
+<context>
     <name>Global</name>
     <message>
         <source>File does not exist.</source>
@@ -90,10 +486,6 @@
     <message>
         <source>Go to setting</source>
         <translation>Ir para as definições</translation>
-    </message>
-    <message>
-        <source>Choose the download folder</source>
-        <translation>Escolher a pasta de transferências</translation>
     </message>
 </context>
 <context>
@@ -176,14 +568,6 @@
     <message>
         <source>Converted</source>
         <translation>Convertidos</translation>
-    </message>
-    <message>
-        <source>Paste a video address to start downloading.</source>
-        <translation>Cole o endereço de um vídeo para começar a transferir.</translation>
-    </message>
-    <message>
-        <source>Finished downloads appear here.</source>
-        <translation>As transferências concluídas aparecem aqui.</translation>
     </message>
     <message>
         <source>The built-in browser opens here.</source>
@@ -280,6 +664,287 @@
     <message>
         <source>Some tasks are in progress, are you sure you want to quit?</source>
         <translation>Há tarefas em curso, tem a certeza de que quer sair?</translation>
+    </message>
+</context>
+<context>
+    <name>PasteInputDlg</name>
+    <message>
+        <source>Multiple URLs</source>
+        <translation>Vários URL</translation>
+    </message>
+    <message>
+        <source>Paste the URLs(one per line):</source>
+        <translation>Cole os URL (um por linha):</translation>
+    </message>
+    <message>
+        <source>Input web page url...</source>
+        <translation>Introduza o URL de uma página web...</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>Transferência</translation>
+    </message>
+</context>
+<context>
+    <name>PlaylistConfirmDlg</name>
+    <message>
+        <source>Best</source>
+        <translation>Melhor</translation>
+    </message>
+    <message>
+        <source>Newest first</source>
+        <translation>Mais recentes primeiro</translation>
+    </message>
+    <message>
+        <source>Oldest first</source>
+        <translation>Mais antigos primeiro</translation>
+    </message>
+    <message>
+        <source>Confirm Playlist</source>
+        <translation>Confirmar lista de reprodução</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>Título</translation>
+    </message>
+    <message>
+        <source>Download:</source>
+        <translation>Transferir:</translation>
+    </message>
+    <message>
+        <source>Video</source>
+        <translation>Vídeo</translation>
+    </message>
+    <message>
+        <source>Audio</source>
+        <translation>Áudio</translation>
+    </message>
+    <message>
+        <source>Quality:</source>
+        <translation>Qualidade:</translation>
+    </message>
+    <message>
+        <source>Add numerical order to the file name.</source>
+        <translation>Adicionar um número de ordem ao nome do ficheiro.</translation>
+    </message>
+    <message>
+        <source>Skip Downloaded</source>
+        <translation>Ignorar o que já foi transferido</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>Transferência</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Please be patient, the more videos in your playlist,the longer you will wait.</source>
+        <translation>Aguarde: quantos mais vídeos tiver a lista, maior será a espera.</translation>
+    </message>
+    <message>
+        <source>Analysis failed. Please try again later.</source>
+        <translation>A análise falhou. Tente novamente mais tarde.</translation>
+    </message>
+    <message>
+        <source>Retry</source>
+        <translation>Tentar novamente</translation>
+    </message>
+</context>
+<context>
+    <name>PreferencesDlg</name>
+    <message>
+        <source>Best</source>
+        <translation>Melhor</translation>
+    </message>
+    <message>
+        <source>English</source>
+        <translation>Inglês</translation>
+    </message>
+    <message>
+        <source>German</source>
+        <translation>Alemão</translation>
+    </message>
+    <message>
+        <source>Spanish</source>
+        <translation>Espanhol</translation>
+    </message>
+    <message>
+        <source>French</source>
+        <translation>Francês</translation>
+    </message>
+    <message>
+        <source>Italian</source>
+        <translation>Italiano</translation>
+    </message>
+    <message>
+        <source>Japanese</source>
+        <translation>Japonês</translation>
+    </message>
+    <message>
+        <source>Portuguese</source>
+        <translation>Português</translation>
+    </message>
+    <message>
+        <source>Arabic</source>
+        <translation>Árabe</translation>
+    </message>
+    <message>
+        <source>Russian</source>
+        <translation>Russo</translation>
+    </message>
+    <message>
+        <source>Dutch</source>
+        <translation>Neerlandês</translation>
+    </message>
+    <message>
+        <source>Chinese(Simplified)</source>
+        <translation>Chinês (simplificado)</translation>
+    </message>
+    <message>
+        <source>Chinese(Traditional)</source>
+        <translation>Chinês (tradicional)</translation>
+    </message>
+    <message>
+        <source>Polish</source>
+        <translation>Polaco</translation>
+    </message>
+    <message>
+        <source>Indonesian</source>
+        <translation>Indonésio</translation>
+    </message>
+    <message>
+        <source>Korean</source>
+        <translation>Coreano</translation>
+    </message>
+    <message>
+        <source>Turkey</source>
+        <translation>Turco</translation>
+    </message>
+    <message>
+        <source>Preferences</source>
+        <translation>Preferências</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>Transferência</translation>
+    </message>
+    <message>
+        <source>Connection</source>
+        <translation>Ligação</translation>
+    </message>
+    <message>
+        <source>Convert</source>
+        <translation>Converter</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Repor</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Aplicar</translation>
+    </message>
+    <message>
+        <source>Change</source>
+        <translation>Alterar</translation>
+    </message>
+    <message>
+        <source>The maximum number of downloading tasks:</source>
+        <translation>Número máximo de transferências em simultâneo:</translation>
+    </message>
+    <message>
+        <source>Quality Setting:</source>
+        <translation>Definição de qualidade:</translation>
+    </message>
+    <message>
+        <source>Download:</source>
+        <translation>Transferir:</translation>
+    </message>
+    <message>
+        <source>Video</source>
+        <translation>Vídeo</translation>
+    </message>
+    <message>
+        <source>Audio</source>
+        <translation>Áudio</translation>
+    </message>
+    <message>
+        <source>Quality:</source>
+        <translation>Qualidade:</translation>
+    </message>
+    <message>
+        <source>Subtitles:</source>
+        <translation>Legendas:</translation>
+    </message>
+    <message>
+        <source>Auto download Subtitles/Lyrics</source>
+        <translation>Transferir legendas/letras automaticamente</translation>
+    </message>
+    <message>
+        <source>Auto resume unfinished tasks on startup</source>
+        <translation>Retomar tarefas inacabadas ao iniciar</translation>
+    </message>
+    <message>
+        <source>Allow to read Cookies from Firefox/Chrome</source>
+        <translation>Permitir ler cookies do Firefox/Chrome</translation>
+    </message>
+    <message>
+        <source>Save downloaded files to:</source>
+        <translation>Guardar ficheiros transferidos em:</translation>
+    </message>
+    <message>
+        <source>Download speed</source>
+        <translation>Velocidade de transferência</translation>
+    </message>
+    <message>
+        <source>Turbo-fast</source>
+        <translation>Turbo</translation>
+    </message>
+    <message>
+        <source>Eable proxy</source>
+        <translation>Ativar proxy</translation>
+    </message>
+    <message>
+        <source>HTTP Proxy</source>
+        <translation>Proxy HTTP</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Porta</translation>
+    </message>
+    <message>
+        <source>Authorization required</source>
+        <translation>Autenticação necessária</translation>
+    </message>
+    <message>
+        <source>Login</source>
+        <translation>Utilizador</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Palavra-passe</translation>
+    </message>
+    <message>
+        <source>The maximum number of converting tasks:</source>
+        <translation>Número máximo de conversões em simultâneo:</translation>
+    </message>
+    <message>
+        <source>Save converted files to:</source>
+        <translation>Guardar ficheiros convertidos em:</translation>
+    </message>
+    <message>
+        <source>Lyric:</source>
+        <translation>Letra:</translation>
+    </message>
+    <message>
+        <source>Select Directory</source>
+        <translation>Selecionar pasta</translation>
     </message>
 </context>
 <context>

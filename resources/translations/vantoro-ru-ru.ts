@@ -62,6 +62,402 @@
     </message>
 </context>
 <context>
+    <name>DeleteConfirmDlg</name>
+    <message>
+        <source>Delete</source>
+        <translation>Удалить</translation>
+    </message>
+    <message>
+        <source>Delete original file(s) as well.</source>
+        <translation>Также удалить исходные файлы.</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+</context>
+<context>
+    <name>DoneTaskWidget</name>
+    <message>
+        <source>Play</source>
+        <translation>Воспроизвести</translation>
+    </message>
+    <message>
+        <source>Show the File</source>
+        <translation>Показать файл</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation>Неизвестно</translation>
+    </message>
+    <message>
+        <source>Lyrics</source>
+        <translation>Текст песни</translation>
+    </message>
+    <message>
+        <source>Subtitle</source>
+        <translation>Субтитры</translation>
+    </message>
+    <message>
+        <source>The Filename is Empty and Cannot Be Saved.</source>
+        <translation>Имя файла пустое, сохранить нельзя.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>ОК</translation>
+    </message>
+    <message>
+        <source>Do You Want to Rename "%1" to "%2"? This Location Already Contains a File with the Same Name.</source>
+        <translation>Переименовать «%1» в «%2»? В этой папке уже есть файл с таким именем.</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Нет</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Да</translation>
+    </message>
+</context>
+<context>
+    <name>DownloadFailedDlg</name>
+    <message>
+        <source>Download failed</source>
+        <translation>Ошибка загрузки</translation>
+    </message>
+    <message>
+        <source>Cause of failure:
+
+1. The URL you copied does not support downloading.
+
+2. The URL is not a qualified video or audio link.
+
+3. The URL is a website link.
+
+4. The URL needs a premium to preview.</source>
+        <translation>Возможные причины:
+
+1. Скопированный адрес не поддерживает загрузку.
+
+2. Адрес не является ссылкой на видео или аудио.
+
+3. Адрес ведёт на сайт, а не на медиафайл.
+
+4. Для адреса нужна премиум-подписка.</translation>
+    </message>
+    <message>
+        <source>Note:
+
+1. Please ensure that the network is stable, click the Retry button to parse it again.
+
+2. The link format is not the normal way, please re-enter and download.
+
+3. If it still fails, please view and try to download in built-in browser.</source>
+        <translation>Примечание:
+
+1. Проверьте стабильность сети и нажмите «Повторить», чтобы проанализировать снова.
+
+2. Формат ссылки необычный, введите её заново и загрузите.
+
+3. Если ошибка повторяется, откройте страницу во встроенном браузере и загрузите оттуда.</translation>
+    </message>
+    <message>
+        <source>Download in Built-in Browser</source>
+        <translation>Загрузить во встроенном браузере</translation>
+    </message>
+</context>
+<context>
+    <name>DownloadTaskWidget</name>
+    <message>
+        <source>Waiting for parsing...</source>
+        <translation>Ожидание анализа...</translation>
+    </message>
+    <message>
+        <source>Waiting for downloading...</source>
+        <translation>Ожидание загрузки...</translation>
+    </message>
+    <message>
+        <source>&lt;font color=%1&gt;Download failed, &lt;a style='color: %2;' href="none"&gt;please view and try to download in build-in browser&lt;/a&gt;.&lt;/font&gt;</source>
+        <translation>&lt;font color=%1&gt;Ошибка загрузки, &lt;a style='color: %2;' href="none"&gt;откройте и загрузите во встроенном браузере&lt;/a&gt;.&lt;/font&gt;</translation>
+    </message>
+    <message>
+        <source>Analyzing...</source>
+        <translation>Анализ...</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Пауза</translation>
+    </message>
+    <message>
+        <source>Live</source>
+        <translation>В эфире</translation>
+    </message>
+    <message>
+        <source>Downloading</source>
+        <translation>Загружается</translation>
+    </message>
+    <message>
+        <source>Waiting</source>
+        <translation>Ожидание</translation>
+    </message>
+    <message>
+        <source>Paused</source>
+        <translation>Приостановлено</translation>
+    </message>
+    <message>
+        <source>Saving...</source>
+        <translation>Сохранение...</translation>
+    </message>
+    <message>
+        <source>Download finished</source>
+        <translation>Загрузка завершена</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Остановить</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Начать</translation>
+    </message>
+    <message>
+        <source>Retry</source>
+        <translation>Повторить</translation>
+    </message>
+</context>
+<context>
+    <name>DownloadedPage</name>
+    <message>
+        <source>Show the File</source>
+        <translation>Показать файл</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Удалить</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Поиск</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>Все</translation>
+    </message>
+    <message>
+        <source>Private</source>
+        <translation>Личное</translation>
+    </message>
+    <message>
+        <source>Still No File Downloaded, Please Start Downloading</source>
+        <translation>Загруженных файлов пока нет, начните загрузку</translation>
+    </message>
+    <message>
+        <source>&lt;a style='color: %1;' href="%2"&gt;Cannot find the file from Private Space?&lt;/a&gt;</source>
+        <translation>&lt;a style='color: %1;' href="%2"&gt;Не можете найти файл из личного пространства?&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>Turn off Private Mode</source>
+        <translation>Выключить приватный режим</translation>
+    </message>
+    <message>
+        <source>Turn on Private Mode</source>
+        <translation>Включить приватный режим</translation>
+    </message>
+    <message>
+        <source>The Filename is Invalid.</source>
+        <translation>Недопустимое имя файла.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>ОК</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Воспроизвести</translation>
+    </message>
+    <message>
+        <source>Modify File Name</source>
+        <translation>Изменить имя файла</translation>
+    </message>
+    <message>
+        <source>Delete All</source>
+        <translation>Удалить все</translation>
+    </message>
+    <message>
+        <source>Move to Private List</source>
+        <translation>Переместить в личный список</translation>
+    </message>
+    <message>
+        <source>Move Out</source>
+        <translation>Убрать</translation>
+    </message>
+    <message>
+        <source>Copy URL</source>
+        <translation>Копировать URL</translation>
+    </message>
+    <message>
+        <source>Go to Source Page</source>
+        <translation>Перейти на исходную страницу</translation>
+    </message>
+    <message>
+        <source>Save to Dropbox</source>
+        <translation>Сохранить в Dropbox</translation>
+    </message>
+    <message>
+        <source>Save to Google Drive</source>
+        <translation>Сохранить в Google Drive</translation>
+    </message>
+    <message>
+        <source>Are you sure to delete the items which you select?</source>
+        <translation>Удалить выбранные элементы?</translation>
+    </message>
+    <message>
+        <source>Are you sure to delete all the items?</source>
+        <translation>Удалить все элементы?</translation>
+    </message>
+</context>
+<context>
+    <name>DownloadingPage</name>
+    <message>
+        <source>Original Video</source>
+        <translation>Исходное видео</translation>
+    </message>
+    <message>
+        <source>Original Audio</source>
+        <translation>Исходное аудио</translation>
+    </message>
+    <message>
+        <source>Paste URL</source>
+        <translation>Вставить URL</translation>
+    </message>
+    <message>
+        <source>Resume all</source>
+        <translation>Возобновить все</translation>
+    </message>
+    <message>
+        <source>Pause all</source>
+        <translation>Приостановить все</translation>
+    </message>
+    <message>
+        <source>Delete all</source>
+        <translation>Удалить все</translation>
+    </message>
+    <message>
+        <source>Speed</source>
+        <translation>Скорость</translation>
+    </message>
+    <message>
+        <source>&lt;a style='color:%1;' href="none"&gt;Supported Sites&lt;/a&gt;</source>
+        <translation>&lt;a style='color:%1;' href="none"&gt;Поддерживаемые сайты&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>Turn off Private Mode</source>
+        <translation>Выключить приватный режим</translation>
+    </message>
+    <message>
+        <source>Turn on Private Mode</source>
+        <translation>Включить приватный режим</translation>
+    </message>
+    <message>
+        <source>Turbo-fast</source>
+        <translation>Турбо</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>Загрузка</translation>
+    </message>
+    <message>
+        <source>Download then Convert to</source>
+        <translation>Загрузить и преобразовать в</translation>
+    </message>
+    <message>
+        <source>Wanna download Premium videos?
+Please sign in to your account in "Online" section, then click "Download" button to get it.</source>
+        <translation>Загрузить премиум-видео?
+Войдите в свою учётную запись в разделе «Онлайн», затем нажмите кнопку «Загрузить».</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>ОК</translation>
+    </message>
+    <message>
+        <source>No url find in the paste board.</source>
+        <translation>В буфере обмена нет адреса.</translation>
+    </message>
+    <message>
+        <source>This video is part of the playlist. Do you want to download the clip only or download all playlist?</source>
+        <translation>Это видео входит в плейлист. Загрузить только этот ролик или весь плейлист?</translation>
+    </message>
+    <message>
+        <source>Download playlist</source>
+        <translation>Загрузить плейлист</translation>
+    </message>
+    <message>
+        <source>Download clip</source>
+        <translation>Загрузить ролик</translation>
+    </message>
+    <message>
+        <source>%1 exists task has been skipped.</source>
+        <translation>Пропущено существующих задач: %1.</translation>
+    </message>
+    <message>
+        <source>%1 exists tasks have been skipped.</source>
+        <translation>Пропущено существующих задач: %1.</translation>
+    </message>
+    <message>
+        <source>Download MP3</source>
+        <translation>Загрузить MP3</translation>
+    </message>
+    <message>
+        <source>Multiple URLs</source>
+        <translation>Несколько адресов</translation>
+    </message>
+    <message>
+        <source>Download Playlist</source>
+        <translation>Загрузить плейлист</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Остановить</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Пауза</translation>
+    </message>
+    <message>
+        <source>Resume</source>
+        <translation>Продолжить</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Удалить</translation>
+    </message>
+    <message>
+        <source>Delete All</source>
+        <translation>Удалить все</translation>
+    </message>
+    <message>
+        <source>Copy URL</source>
+        <translation>Копировать URL</translation>
+    </message>
+    <message>
+        <source>Go to Source Page</source>
+        <translation>Перейти на исходную страницу</translation>
+    </message>
+    <message>
+        <source>Are you sure to delete the downloading tasks which you select?</source>
+        <translation>Удалить выбранные загрузки?</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to delete all of the tasks from the downloading queue?</source>
+        <translation>Удалить все задачи из очереди загрузки?</translation>
+    </message>
+</context>
+<context>
     <name>Global</name>
     <message>
         <source>File does not exist.</source>
@@ -90,10 +486,6 @@
     <message>
         <source>Go to setting</source>
         <translation>Перейти к настройкам</translation>
-    </message>
-    <message>
-        <source>Choose the download folder</source>
-        <translation>Выбрать папку загрузок</translation>
     </message>
 </context>
 <context>
@@ -176,14 +568,6 @@
     <message>
         <source>Converted</source>
         <translation>Конвертировано</translation>
-    </message>
-    <message>
-        <source>Paste a video address to start downloading.</source>
-        <translation>Вставьте адрес видео, чтобы начать загрузку.</translation>
-    </message>
-    <message>
-        <source>Finished downloads appear here.</source>
-        <translation>Здесь появятся завершённые загрузки.</translation>
     </message>
     <message>
         <source>The built-in browser opens here.</source>
@@ -280,6 +664,287 @@
     <message>
         <source>Some tasks are in progress, are you sure you want to quit?</source>
         <translation>Некоторые задачи ещё выполняются. Выйти?</translation>
+    </message>
+</context>
+<context>
+    <name>PasteInputDlg</name>
+    <message>
+        <source>Multiple URLs</source>
+        <translation>Несколько адресов</translation>
+    </message>
+    <message>
+        <source>Paste the URLs(one per line):</source>
+        <translation>Вставьте адреса (по одному в строке):</translation>
+    </message>
+    <message>
+        <source>Input web page url...</source>
+        <translation>Введите адрес веб-страницы...</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>Загрузка</translation>
+    </message>
+</context>
+<context>
+    <name>PlaylistConfirmDlg</name>
+    <message>
+        <source>Best</source>
+        <translation>Лучшее</translation>
+    </message>
+    <message>
+        <source>Newest first</source>
+        <translation>Сначала новые</translation>
+    </message>
+    <message>
+        <source>Oldest first</source>
+        <translation>Сначала старые</translation>
+    </message>
+    <message>
+        <source>Confirm Playlist</source>
+        <translation>Подтверждение плейлиста</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>Название</translation>
+    </message>
+    <message>
+        <source>Download:</source>
+        <translation>Загрузить:</translation>
+    </message>
+    <message>
+        <source>Video</source>
+        <translation>Видео</translation>
+    </message>
+    <message>
+        <source>Audio</source>
+        <translation>Аудио</translation>
+    </message>
+    <message>
+        <source>Quality:</source>
+        <translation>Качество:</translation>
+    </message>
+    <message>
+        <source>Add numerical order to the file name.</source>
+        <translation>Добавлять порядковый номер к имени файла.</translation>
+    </message>
+    <message>
+        <source>Skip Downloaded</source>
+        <translation>Пропускать загруженное</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>Загрузка</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+    <message>
+        <source>Please be patient, the more videos in your playlist,the longer you will wait.</source>
+        <translation>Пожалуйста, подождите: чем больше видео в плейлисте, тем дольше ожидание.</translation>
+    </message>
+    <message>
+        <source>Analysis failed. Please try again later.</source>
+        <translation>Анализ не удался. Повторите попытку позже.</translation>
+    </message>
+    <message>
+        <source>Retry</source>
+        <translation>Повторить</translation>
+    </message>
+</context>
+<context>
+    <name>PreferencesDlg</name>
+    <message>
+        <source>Best</source>
+        <translation>Лучшее</translation>
+    </message>
+    <message>
+        <source>English</source>
+        <translation>Английский</translation>
+    </message>
+    <message>
+        <source>German</source>
+        <translation>Немецкий</translation>
+    </message>
+    <message>
+        <source>Spanish</source>
+        <translation>Испанский</translation>
+    </message>
+    <message>
+        <source>French</source>
+        <translation>Французский</translation>
+    </message>
+    <message>
+        <source>Italian</source>
+        <translation>Итальянский</translation>
+    </message>
+    <message>
+        <source>Japanese</source>
+        <translation>Японский</translation>
+    </message>
+    <message>
+        <source>Portuguese</source>
+        <translation>Португальский</translation>
+    </message>
+    <message>
+        <source>Arabic</source>
+        <translation>Арабский</translation>
+    </message>
+    <message>
+        <source>Russian</source>
+        <translation>Русский</translation>
+    </message>
+    <message>
+        <source>Dutch</source>
+        <translation>Нидерландский</translation>
+    </message>
+    <message>
+        <source>Chinese(Simplified)</source>
+        <translation>Китайский (упрощённый)</translation>
+    </message>
+    <message>
+        <source>Chinese(Traditional)</source>
+        <translation>Китайский (традиционный)</translation>
+    </message>
+    <message>
+        <source>Polish</source>
+        <translation>Польский</translation>
+    </message>
+    <message>
+        <source>Indonesian</source>
+        <translation>Индонезийский</translation>
+    </message>
+    <message>
+        <source>Korean</source>
+        <translation>Корейский</translation>
+    </message>
+    <message>
+        <source>Turkey</source>
+        <translation>Турецкий</translation>
+    </message>
+    <message>
+        <source>Preferences</source>
+        <translation>Настройки</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>Загрузка</translation>
+    </message>
+    <message>
+        <source>Connection</source>
+        <translation>Соединение</translation>
+    </message>
+    <message>
+        <source>Convert</source>
+        <translation>Преобразование</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Сбросить</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Применить</translation>
+    </message>
+    <message>
+        <source>Change</source>
+        <translation>Изменить</translation>
+    </message>
+    <message>
+        <source>The maximum number of downloading tasks:</source>
+        <translation>Максимальное число одновременных загрузок:</translation>
+    </message>
+    <message>
+        <source>Quality Setting:</source>
+        <translation>Настройка качества:</translation>
+    </message>
+    <message>
+        <source>Download:</source>
+        <translation>Загрузить:</translation>
+    </message>
+    <message>
+        <source>Video</source>
+        <translation>Видео</translation>
+    </message>
+    <message>
+        <source>Audio</source>
+        <translation>Аудио</translation>
+    </message>
+    <message>
+        <source>Quality:</source>
+        <translation>Качество:</translation>
+    </message>
+    <message>
+        <source>Subtitles:</source>
+        <translation>Субтитры:</translation>
+    </message>
+    <message>
+        <source>Auto download Subtitles/Lyrics</source>
+        <translation>Автоматически загружать субтитры/тексты песен</translation>
+    </message>
+    <message>
+        <source>Auto resume unfinished tasks on startup</source>
+        <translation>Автоматически возобновлять незавершённые задачи при запуске</translation>
+    </message>
+    <message>
+        <source>Allow to read Cookies from Firefox/Chrome</source>
+        <translation>Разрешить чтение cookies из Firefox/Chrome</translation>
+    </message>
+    <message>
+        <source>Save downloaded files to:</source>
+        <translation>Сохранять загруженные файлы в:</translation>
+    </message>
+    <message>
+        <source>Download speed</source>
+        <translation>Скорость загрузки</translation>
+    </message>
+    <message>
+        <source>Turbo-fast</source>
+        <translation>Турбо</translation>
+    </message>
+    <message>
+        <source>Eable proxy</source>
+        <translation>Включить прокси</translation>
+    </message>
+    <message>
+        <source>HTTP Proxy</source>
+        <translation>HTTP-прокси</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Порт</translation>
+    </message>
+    <message>
+        <source>Authorization required</source>
+        <translation>Требуется авторизация</translation>
+    </message>
+    <message>
+        <source>Login</source>
+        <translation>Логин</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Пароль</translation>
+    </message>
+    <message>
+        <source>The maximum number of converting tasks:</source>
+        <translation>Максимальное число одновременных преобразований:</translation>
+    </message>
+    <message>
+        <source>Save converted files to:</source>
+        <translation>Сохранять преобразованные файлы в:</translation>
+    </message>
+    <message>
+        <source>Lyric:</source>
+        <translation>Текст:</translation>
+    </message>
+    <message>
+        <source>Select Directory</source>
+        <translation>Выбрать папку</translation>
     </message>
 </context>
 <context>

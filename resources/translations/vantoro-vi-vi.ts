@@ -62,6 +62,402 @@
     </message>
 </context>
 <context>
+    <name>DeleteConfirmDlg</name>
+    <message>
+        <source>Delete</source>
+        <translation>Xóa</translation>
+    </message>
+    <message>
+        <source>Delete original file(s) as well.</source>
+        <translation>Xóa cả (các) tệp gốc.</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Hủy</translation>
+    </message>
+</context>
+<context>
+    <name>DoneTaskWidget</name>
+    <message>
+        <source>Play</source>
+        <translation>Phát</translation>
+    </message>
+    <message>
+        <source>Show the File</source>
+        <translation>Hiển thị tệp</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation>Không rõ</translation>
+    </message>
+    <message>
+        <source>Lyrics</source>
+        <translation>Lời bài hát</translation>
+    </message>
+    <message>
+        <source>Subtitle</source>
+        <translation>Phụ đề</translation>
+    </message>
+    <message>
+        <source>The Filename is Empty and Cannot Be Saved.</source>
+        <translation>Tên tệp trống nên không thể lưu.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Do You Want to Rename "%1" to "%2"? This Location Already Contains a File with the Same Name.</source>
+        <translation>Đổi tên "%1" thành "%2"? Vị trí này đã có một tệp cùng tên.</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Không</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Có</translation>
+    </message>
+</context>
+<context>
+    <name>DownloadFailedDlg</name>
+    <message>
+        <source>Download failed</source>
+        <translation>Tải xuống thất bại</translation>
+    </message>
+    <message>
+        <source>Cause of failure:
+
+1. The URL you copied does not support downloading.
+
+2. The URL is not a qualified video or audio link.
+
+3. The URL is a website link.
+
+4. The URL needs a premium to preview.</source>
+        <translation>Nguyên nhân có thể:
+
+1. URL bạn sao chép không hỗ trợ tải xuống.
+
+2. URL không phải là liên kết video hoặc âm thanh hợp lệ.
+
+3. URL là liên kết trang web.
+
+4. URL cần tài khoản trả phí để xem.</translation>
+    </message>
+    <message>
+        <source>Note:
+
+1. Please ensure that the network is stable, click the Retry button to parse it again.
+
+2. The link format is not the normal way, please re-enter and download.
+
+3. If it still fails, please view and try to download in built-in browser.</source>
+        <translation>Lưu ý:
+
+1. Hãy đảm bảo mạng ổn định, nhấn nút Thử lại để phân tích lại.
+
+2. Định dạng liên kết không bình thường, vui lòng nhập lại và tải xuống.
+
+3. Nếu vẫn thất bại, hãy mở và tải xuống trong trình duyệt tích hợp.</translation>
+    </message>
+    <message>
+        <source>Download in Built-in Browser</source>
+        <translation>Tải xuống trong trình duyệt tích hợp</translation>
+    </message>
+</context>
+<context>
+    <name>DownloadTaskWidget</name>
+    <message>
+        <source>Waiting for parsing...</source>
+        <translation>Đang chờ phân tích...</translation>
+    </message>
+    <message>
+        <source>Waiting for downloading...</source>
+        <translation>Đang chờ tải xuống...</translation>
+    </message>
+    <message>
+        <source>&lt;font color=%1&gt;Download failed, &lt;a style='color: %2;' href="none"&gt;please view and try to download in build-in browser&lt;/a&gt;.&lt;/font&gt;</source>
+        <translation>&lt;font color=%1&gt;Tải xuống thất bại, &lt;a style='color: %2;' href="none"&gt;vui lòng mở và tải xuống trong trình duyệt tích hợp&lt;/a&gt;.&lt;/font&gt;</translation>
+    </message>
+    <message>
+        <source>Analyzing...</source>
+        <translation>Đang phân tích...</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Tạm dừng</translation>
+    </message>
+    <message>
+        <source>Live</source>
+        <translation>Trực tiếp</translation>
+    </message>
+    <message>
+        <source>Downloading</source>
+        <translation>Đang tải</translation>
+    </message>
+    <message>
+        <source>Waiting</source>
+        <translation>Đang chờ</translation>
+    </message>
+    <message>
+        <source>Paused</source>
+        <translation>Đã tạm dừng</translation>
+    </message>
+    <message>
+        <source>Saving...</source>
+        <translation>Đang lưu...</translation>
+    </message>
+    <message>
+        <source>Download finished</source>
+        <translation>Đã tải xong</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Dừng</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Bắt đầu</translation>
+    </message>
+    <message>
+        <source>Retry</source>
+        <translation>Thử lại</translation>
+    </message>
+</context>
+<context>
+    <name>DownloadedPage</name>
+    <message>
+        <source>Show the File</source>
+        <translation>Hiển thị tệp</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Xóa</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Tìm kiếm</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>Tất cả</translation>
+    </message>
+    <message>
+        <source>Private</source>
+        <translation>Riêng tư</translation>
+    </message>
+    <message>
+        <source>Still No File Downloaded, Please Start Downloading</source>
+        <translation>Chưa có tệp nào được tải xuống, hãy bắt đầu tải xuống</translation>
+    </message>
+    <message>
+        <source>&lt;a style='color: %1;' href="%2"&gt;Cannot find the file from Private Space?&lt;/a&gt;</source>
+        <translation>&lt;a style='color: %1;' href="%2"&gt;Không tìm thấy tệp trong Không gian riêng tư?&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>Turn off Private Mode</source>
+        <translation>Tắt chế độ riêng tư</translation>
+    </message>
+    <message>
+        <source>Turn on Private Mode</source>
+        <translation>Bật chế độ riêng tư</translation>
+    </message>
+    <message>
+        <source>The Filename is Invalid.</source>
+        <translation>Tên tệp không hợp lệ.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Phát</translation>
+    </message>
+    <message>
+        <source>Modify File Name</source>
+        <translation>Đổi tên tệp</translation>
+    </message>
+    <message>
+        <source>Delete All</source>
+        <translation>Xóa tất cả</translation>
+    </message>
+    <message>
+        <source>Move to Private List</source>
+        <translation>Chuyển vào danh sách riêng tư</translation>
+    </message>
+    <message>
+        <source>Move Out</source>
+        <translation>Chuyển ra</translation>
+    </message>
+    <message>
+        <source>Copy URL</source>
+        <translation>Sao chép URL</translation>
+    </message>
+    <message>
+        <source>Go to Source Page</source>
+        <translation>Đến trang nguồn</translation>
+    </message>
+    <message>
+        <source>Save to Dropbox</source>
+        <translation>Lưu vào Dropbox</translation>
+    </message>
+    <message>
+        <source>Save to Google Drive</source>
+        <translation>Lưu vào Google Drive</translation>
+    </message>
+    <message>
+        <source>Are you sure to delete the items which you select?</source>
+        <translation>Bạn có chắc muốn xóa các mục đã chọn?</translation>
+    </message>
+    <message>
+        <source>Are you sure to delete all the items?</source>
+        <translation>Bạn có chắc muốn xóa tất cả các mục?</translation>
+    </message>
+</context>
+<context>
+    <name>DownloadingPage</name>
+    <message>
+        <source>Original Video</source>
+        <translation>Video gốc</translation>
+    </message>
+    <message>
+        <source>Original Audio</source>
+        <translation>Âm thanh gốc</translation>
+    </message>
+    <message>
+        <source>Paste URL</source>
+        <translation>Dán URL</translation>
+    </message>
+    <message>
+        <source>Resume all</source>
+        <translation>Tiếp tục tất cả</translation>
+    </message>
+    <message>
+        <source>Pause all</source>
+        <translation>Tạm dừng tất cả</translation>
+    </message>
+    <message>
+        <source>Delete all</source>
+        <translation>Xóa tất cả</translation>
+    </message>
+    <message>
+        <source>Speed</source>
+        <translation>Tốc độ</translation>
+    </message>
+    <message>
+        <source>&lt;a style='color:%1;' href="none"&gt;Supported Sites&lt;/a&gt;</source>
+        <translation>&lt;a style='color:%1;' href="none"&gt;Trang web được hỗ trợ&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>Turn off Private Mode</source>
+        <translation>Tắt chế độ riêng tư</translation>
+    </message>
+    <message>
+        <source>Turn on Private Mode</source>
+        <translation>Bật chế độ riêng tư</translation>
+    </message>
+    <message>
+        <source>Turbo-fast</source>
+        <translation>Siêu tốc</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>Tải xuống</translation>
+    </message>
+    <message>
+        <source>Download then Convert to</source>
+        <translation>Tải xuống rồi chuyển đổi sang</translation>
+    </message>
+    <message>
+        <source>Wanna download Premium videos?
+Please sign in to your account in "Online" section, then click "Download" button to get it.</source>
+        <translation>Tải video trả phí?
+Hãy đăng nhập tài khoản trong mục "Trực tuyến", sau đó nhấn nút "Tải xuống".</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Hủy</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>No url find in the paste board.</source>
+        <translation>Không tìm thấy URL trong khay nhớ tạm.</translation>
+    </message>
+    <message>
+        <source>This video is part of the playlist. Do you want to download the clip only or download all playlist?</source>
+        <translation>Video này thuộc một danh sách phát. Bạn muốn chỉ tải clip này hay cả danh sách phát?</translation>
+    </message>
+    <message>
+        <source>Download playlist</source>
+        <translation>Tải danh sách phát</translation>
+    </message>
+    <message>
+        <source>Download clip</source>
+        <translation>Tải clip</translation>
+    </message>
+    <message>
+        <source>%1 exists task has been skipped.</source>
+        <translation>Đã bỏ qua %1 tác vụ đã có.</translation>
+    </message>
+    <message>
+        <source>%1 exists tasks have been skipped.</source>
+        <translation>Đã bỏ qua %1 tác vụ đã có.</translation>
+    </message>
+    <message>
+        <source>Download MP3</source>
+        <translation>Tải MP3</translation>
+    </message>
+    <message>
+        <source>Multiple URLs</source>
+        <translation>Nhiều URL</translation>
+    </message>
+    <message>
+        <source>Download Playlist</source>
+        <translation>Tải danh sách phát</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Dừng</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Tạm dừng</translation>
+    </message>
+    <message>
+        <source>Resume</source>
+        <translation>Tiếp tục</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Xóa</translation>
+    </message>
+    <message>
+        <source>Delete All</source>
+        <translation>Xóa tất cả</translation>
+    </message>
+    <message>
+        <source>Copy URL</source>
+        <translation>Sao chép URL</translation>
+    </message>
+    <message>
+        <source>Go to Source Page</source>
+        <translation>Đến trang nguồn</translation>
+    </message>
+    <message>
+        <source>Are you sure to delete the downloading tasks which you select?</source>
+        <translation>Bạn có chắc muốn xóa các tác vụ tải xuống đã chọn?</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to delete all of the tasks from the downloading queue?</source>
+        <translation>Bạn có chắc muốn xóa tất cả tác vụ khỏi hàng đợi tải xuống?</translation>
+    </message>
+</context>
+<context>
     <name>Global</name>
     <message>
         <source>File does not exist.</source>
@@ -90,10 +486,6 @@
     <message>
         <source>Go to setting</source>
         <translation>Đến cài đặt</translation>
-    </message>
-    <message>
-        <source>Choose the download folder</source>
-        <translation>Chọn thư mục tải xuống</translation>
     </message>
 </context>
 <context>
@@ -176,14 +568,6 @@
     <message>
         <source>Converted</source>
         <translation>Đã chuyển đổi</translation>
-    </message>
-    <message>
-        <source>Paste a video address to start downloading.</source>
-        <translation>Dán địa chỉ video để bắt đầu tải xuống.</translation>
-    </message>
-    <message>
-        <source>Finished downloads appear here.</source>
-        <translation>Các tệp đã tải xong sẽ hiện ở đây.</translation>
     </message>
     <message>
         <source>The built-in browser opens here.</source>
@@ -280,6 +664,287 @@
     <message>
         <source>Some tasks are in progress, are you sure you want to quit?</source>
         <translation>Một số tác vụ đang chạy, bạn có chắc muốn thoát?</translation>
+    </message>
+</context>
+<context>
+    <name>PasteInputDlg</name>
+    <message>
+        <source>Multiple URLs</source>
+        <translation>Nhiều URL</translation>
+    </message>
+    <message>
+        <source>Paste the URLs(one per line):</source>
+        <translation>Dán các URL (mỗi dòng một URL):</translation>
+    </message>
+    <message>
+        <source>Input web page url...</source>
+        <translation>Nhập URL trang web...</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>Tải xuống</translation>
+    </message>
+</context>
+<context>
+    <name>PlaylistConfirmDlg</name>
+    <message>
+        <source>Best</source>
+        <translation>Tốt nhất</translation>
+    </message>
+    <message>
+        <source>Newest first</source>
+        <translation>Mới nhất trước</translation>
+    </message>
+    <message>
+        <source>Oldest first</source>
+        <translation>Cũ nhất trước</translation>
+    </message>
+    <message>
+        <source>Confirm Playlist</source>
+        <translation>Xác nhận danh sách phát</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>Tiêu đề</translation>
+    </message>
+    <message>
+        <source>Download:</source>
+        <translation>Tải xuống:</translation>
+    </message>
+    <message>
+        <source>Video</source>
+        <translation>Video</translation>
+    </message>
+    <message>
+        <source>Audio</source>
+        <translation>Âm thanh</translation>
+    </message>
+    <message>
+        <source>Quality:</source>
+        <translation>Chất lượng:</translation>
+    </message>
+    <message>
+        <source>Add numerical order to the file name.</source>
+        <translation>Thêm số thứ tự vào tên tệp.</translation>
+    </message>
+    <message>
+        <source>Skip Downloaded</source>
+        <translation>Bỏ qua mục đã tải</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>Tải xuống</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Hủy</translation>
+    </message>
+    <message>
+        <source>Please be patient, the more videos in your playlist,the longer you will wait.</source>
+        <translation>Vui lòng kiên nhẫn, danh sách phát càng nhiều video thì càng phải chờ lâu.</translation>
+    </message>
+    <message>
+        <source>Analysis failed. Please try again later.</source>
+        <translation>Phân tích thất bại. Vui lòng thử lại sau.</translation>
+    </message>
+    <message>
+        <source>Retry</source>
+        <translation>Thử lại</translation>
+    </message>
+</context>
+<context>
+    <name>PreferencesDlg</name>
+    <message>
+        <source>Best</source>
+        <translation>Tốt nhất</translation>
+    </message>
+    <message>
+        <source>English</source>
+        <translation>Tiếng Anh</translation>
+    </message>
+    <message>
+        <source>German</source>
+        <translation>Tiếng Đức</translation>
+    </message>
+    <message>
+        <source>Spanish</source>
+        <translation>Tiếng Tây Ban Nha</translation>
+    </message>
+    <message>
+        <source>French</source>
+        <translation>Tiếng Pháp</translation>
+    </message>
+    <message>
+        <source>Italian</source>
+        <translation>Tiếng Ý</translation>
+    </message>
+    <message>
+        <source>Japanese</source>
+        <translation>Tiếng Nhật</translation>
+    </message>
+    <message>
+        <source>Portuguese</source>
+        <translation>Tiếng Bồ Đào Nha</translation>
+    </message>
+    <message>
+        <source>Arabic</source>
+        <translation>Tiếng Ả Rập</translation>
+    </message>
+    <message>
+        <source>Russian</source>
+        <translation>Tiếng Nga</translation>
+    </message>
+    <message>
+        <source>Dutch</source>
+        <translation>Tiếng Hà Lan</translation>
+    </message>
+    <message>
+        <source>Chinese(Simplified)</source>
+        <translation>Tiếng Trung (Giản thể)</translation>
+    </message>
+    <message>
+        <source>Chinese(Traditional)</source>
+        <translation>Tiếng Trung (Phồn thể)</translation>
+    </message>
+    <message>
+        <source>Polish</source>
+        <translation>Tiếng Ba Lan</translation>
+    </message>
+    <message>
+        <source>Indonesian</source>
+        <translation>Tiếng Indonesia</translation>
+    </message>
+    <message>
+        <source>Korean</source>
+        <translation>Tiếng Hàn</translation>
+    </message>
+    <message>
+        <source>Turkey</source>
+        <translation>Tiếng Thổ Nhĩ Kỳ</translation>
+    </message>
+    <message>
+        <source>Preferences</source>
+        <translation>Tùy chọn</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>Tải xuống</translation>
+    </message>
+    <message>
+        <source>Connection</source>
+        <translation>Kết nối</translation>
+    </message>
+    <message>
+        <source>Convert</source>
+        <translation>Chuyển đổi</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Đặt lại</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Hủy</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Áp dụng</translation>
+    </message>
+    <message>
+        <source>Change</source>
+        <translation>Thay đổi</translation>
+    </message>
+    <message>
+        <source>The maximum number of downloading tasks:</source>
+        <translation>Số tác vụ tải xuống tối đa:</translation>
+    </message>
+    <message>
+        <source>Quality Setting:</source>
+        <translation>Cài đặt chất lượng:</translation>
+    </message>
+    <message>
+        <source>Download:</source>
+        <translation>Tải xuống:</translation>
+    </message>
+    <message>
+        <source>Video</source>
+        <translation>Video</translation>
+    </message>
+    <message>
+        <source>Audio</source>
+        <translation>Âm thanh</translation>
+    </message>
+    <message>
+        <source>Quality:</source>
+        <translation>Chất lượng:</translation>
+    </message>
+    <message>
+        <source>Subtitles:</source>
+        <translation>Phụ đề:</translation>
+    </message>
+    <message>
+        <source>Auto download Subtitles/Lyrics</source>
+        <translation>Tự động tải phụ đề/lời bài hát</translation>
+    </message>
+    <message>
+        <source>Auto resume unfinished tasks on startup</source>
+        <translation>Tự động tiếp tục tác vụ chưa xong khi khởi động</translation>
+    </message>
+    <message>
+        <source>Allow to read Cookies from Firefox/Chrome</source>
+        <translation>Cho phép đọc Cookie từ Firefox/Chrome</translation>
+    </message>
+    <message>
+        <source>Save downloaded files to:</source>
+        <translation>Lưu tệp tải xuống vào:</translation>
+    </message>
+    <message>
+        <source>Download speed</source>
+        <translation>Tốc độ tải xuống</translation>
+    </message>
+    <message>
+        <source>Turbo-fast</source>
+        <translation>Siêu tốc</translation>
+    </message>
+    <message>
+        <source>Eable proxy</source>
+        <translation>Bật proxy</translation>
+    </message>
+    <message>
+        <source>HTTP Proxy</source>
+        <translation>Proxy HTTP</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Cổng</translation>
+    </message>
+    <message>
+        <source>Authorization required</source>
+        <translation>Yêu cầu xác thực</translation>
+    </message>
+    <message>
+        <source>Login</source>
+        <translation>Tên đăng nhập</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Mật khẩu</translation>
+    </message>
+    <message>
+        <source>The maximum number of converting tasks:</source>
+        <translation>Số tác vụ chuyển đổi tối đa:</translation>
+    </message>
+    <message>
+        <source>Save converted files to:</source>
+        <translation>Lưu tệp chuyển đổi vào:</translation>
+    </message>
+    <message>
+        <source>Lyric:</source>
+        <translation>Lời:</translation>
+    </message>
+    <message>
+        <source>Select Directory</source>
+        <translation>Chọn thư mục</translation>
     </message>
 </context>
 <context>

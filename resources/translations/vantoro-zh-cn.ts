@@ -62,6 +62,402 @@
     </message>
 </context>
 <context>
+    <name>DeleteConfirmDlg</name>
+    <message>
+        <source>Delete</source>
+        <translation>删除</translation>
+    </message>
+    <message>
+        <source>Delete original file(s) as well.</source>
+        <translation>同时删除原始文件。</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+</context>
+<context>
+    <name>DoneTaskWidget</name>
+    <message>
+        <source>Play</source>
+        <translation>播放</translation>
+    </message>
+    <message>
+        <source>Show the File</source>
+        <translation>显示文件</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation>未知</translation>
+    </message>
+    <message>
+        <source>Lyrics</source>
+        <translation>歌词</translation>
+    </message>
+    <message>
+        <source>Subtitle</source>
+        <translation>字幕</translation>
+    </message>
+    <message>
+        <source>The Filename is Empty and Cannot Be Saved.</source>
+        <translation>文件名为空，无法保存。</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>Do You Want to Rename "%1" to "%2"? This Location Already Contains a File with the Same Name.</source>
+        <translation>要将“%1”重命名为“%2”吗？此位置已有同名文件。</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>否</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>是</translation>
+    </message>
+</context>
+<context>
+    <name>DownloadFailedDlg</name>
+    <message>
+        <source>Download failed</source>
+        <translation>下载失败</translation>
+    </message>
+    <message>
+        <source>Cause of failure:
+
+1. The URL you copied does not support downloading.
+
+2. The URL is not a qualified video or audio link.
+
+3. The URL is a website link.
+
+4. The URL needs a premium to preview.</source>
+        <translation>失败原因：
+
+1. 您复制的网址不支持下载。
+
+2. 该网址不是有效的视频或音频链接。
+
+3. 该网址是网站链接。
+
+4. 该网址需要付费会员才能观看。</translation>
+    </message>
+    <message>
+        <source>Note:
+
+1. Please ensure that the network is stable, click the Retry button to parse it again.
+
+2. The link format is not the normal way, please re-enter and download.
+
+3. If it still fails, please view and try to download in built-in browser.</source>
+        <translation>提示：
+
+1. 请确保网络稳定，点击“重试”按钮重新解析。
+
+2. 链接格式不正常，请重新输入后下载。
+
+3. 如果仍然失败，请在内置浏览器中打开并下载。</translation>
+    </message>
+    <message>
+        <source>Download in Built-in Browser</source>
+        <translation>在内置浏览器中下载</translation>
+    </message>
+</context>
+<context>
+    <name>DownloadTaskWidget</name>
+    <message>
+        <source>Waiting for parsing...</source>
+        <translation>等待解析...</translation>
+    </message>
+    <message>
+        <source>Waiting for downloading...</source>
+        <translation>等待下载...</translation>
+    </message>
+    <message>
+        <source>&lt;font color=%1&gt;Download failed, &lt;a style='color: %2;' href="none"&gt;please view and try to download in build-in browser&lt;/a&gt;.&lt;/font&gt;</source>
+        <translation>&lt;font color=%1&gt;下载失败，&lt;a style='color: %2;' href="none"&gt;请在内置浏览器中打开并下载&lt;/a&gt;。&lt;/font&gt;</translation>
+    </message>
+    <message>
+        <source>Analyzing...</source>
+        <translation>正在解析...</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>暂停</translation>
+    </message>
+    <message>
+        <source>Live</source>
+        <translation>直播</translation>
+    </message>
+    <message>
+        <source>Downloading</source>
+        <translation>下载中</translation>
+    </message>
+    <message>
+        <source>Waiting</source>
+        <translation>等待中</translation>
+    </message>
+    <message>
+        <source>Paused</source>
+        <translation>已暂停</translation>
+    </message>
+    <message>
+        <source>Saving...</source>
+        <translation>正在保存...</translation>
+    </message>
+    <message>
+        <source>Download finished</source>
+        <translation>下载完成</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>停止</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>开始</translation>
+    </message>
+    <message>
+        <source>Retry</source>
+        <translation>重试</translation>
+    </message>
+</context>
+<context>
+    <name>DownloadedPage</name>
+    <message>
+        <source>Show the File</source>
+        <translation>显示文件</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>删除</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>搜索</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>全部</translation>
+    </message>
+    <message>
+        <source>Private</source>
+        <translation>私密</translation>
+    </message>
+    <message>
+        <source>Still No File Downloaded, Please Start Downloading</source>
+        <translation>还没有下载的文件，请开始下载</translation>
+    </message>
+    <message>
+        <source>&lt;a style='color: %1;' href="%2"&gt;Cannot find the file from Private Space?&lt;/a&gt;</source>
+        <translation>&lt;a style='color: %1;' href="%2"&gt;在私密空间中找不到文件？&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>Turn off Private Mode</source>
+        <translation>关闭私密模式</translation>
+    </message>
+    <message>
+        <source>Turn on Private Mode</source>
+        <translation>开启私密模式</translation>
+    </message>
+    <message>
+        <source>The Filename is Invalid.</source>
+        <translation>文件名无效。</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>播放</translation>
+    </message>
+    <message>
+        <source>Modify File Name</source>
+        <translation>修改文件名</translation>
+    </message>
+    <message>
+        <source>Delete All</source>
+        <translation>全部删除</translation>
+    </message>
+    <message>
+        <source>Move to Private List</source>
+        <translation>移到私密列表</translation>
+    </message>
+    <message>
+        <source>Move Out</source>
+        <translation>移出</translation>
+    </message>
+    <message>
+        <source>Copy URL</source>
+        <translation>复制网址</translation>
+    </message>
+    <message>
+        <source>Go to Source Page</source>
+        <translation>转到来源页面</translation>
+    </message>
+    <message>
+        <source>Save to Dropbox</source>
+        <translation>保存到 Dropbox</translation>
+    </message>
+    <message>
+        <source>Save to Google Drive</source>
+        <translation>保存到 Google 云端硬盘</translation>
+    </message>
+    <message>
+        <source>Are you sure to delete the items which you select?</source>
+        <translation>确定要删除所选项目吗？</translation>
+    </message>
+    <message>
+        <source>Are you sure to delete all the items?</source>
+        <translation>确定要删除所有项目吗？</translation>
+    </message>
+</context>
+<context>
+    <name>DownloadingPage</name>
+    <message>
+        <source>Original Video</source>
+        <translation>原始视频</translation>
+    </message>
+    <message>
+        <source>Original Audio</source>
+        <translation>原始音频</translation>
+    </message>
+    <message>
+        <source>Paste URL</source>
+        <translation>粘贴链接</translation>
+    </message>
+    <message>
+        <source>Resume all</source>
+        <translation>全部继续</translation>
+    </message>
+    <message>
+        <source>Pause all</source>
+        <translation>全部暂停</translation>
+    </message>
+    <message>
+        <source>Delete all</source>
+        <translation>全部删除</translation>
+    </message>
+    <message>
+        <source>Speed</source>
+        <translation>速度</translation>
+    </message>
+    <message>
+        <source>&lt;a style='color:%1;' href="none"&gt;Supported Sites&lt;/a&gt;</source>
+        <translation>&lt;a style='color:%1;' href="none"&gt;支持的网站&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>Turn off Private Mode</source>
+        <translation>关闭私密模式</translation>
+    </message>
+    <message>
+        <source>Turn on Private Mode</source>
+        <translation>开启私密模式</translation>
+    </message>
+    <message>
+        <source>Turbo-fast</source>
+        <translation>极速</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>下载</translation>
+    </message>
+    <message>
+        <source>Download then Convert to</source>
+        <translation>下载后转换为</translation>
+    </message>
+    <message>
+        <source>Wanna download Premium videos?
+Please sign in to your account in "Online" section, then click "Download" button to get it.</source>
+        <translation>要下载付费视频吗？
+请在“在线”中登录您的账户，然后点击“下载”按钮获取。</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>No url find in the paste board.</source>
+        <translation>剪贴板中没有找到网址。</translation>
+    </message>
+    <message>
+        <source>This video is part of the playlist. Do you want to download the clip only or download all playlist?</source>
+        <translation>此视频属于一个播放列表。您要只下载此片段还是下载整个播放列表？</translation>
+    </message>
+    <message>
+        <source>Download playlist</source>
+        <translation>下载播放列表</translation>
+    </message>
+    <message>
+        <source>Download clip</source>
+        <translation>下载片段</translation>
+    </message>
+    <message>
+        <source>%1 exists task has been skipped.</source>
+        <translation>已跳过 %1 个已存在的任务。</translation>
+    </message>
+    <message>
+        <source>%1 exists tasks have been skipped.</source>
+        <translation>已跳过 %1 个已存在的任务。</translation>
+    </message>
+    <message>
+        <source>Download MP3</source>
+        <translation>下载 MP3</translation>
+    </message>
+    <message>
+        <source>Multiple URLs</source>
+        <translation>多个网址</translation>
+    </message>
+    <message>
+        <source>Download Playlist</source>
+        <translation>下载播放列表</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>停止</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>暂停</translation>
+    </message>
+    <message>
+        <source>Resume</source>
+        <translation>继续</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>删除</translation>
+    </message>
+    <message>
+        <source>Delete All</source>
+        <translation>全部删除</translation>
+    </message>
+    <message>
+        <source>Copy URL</source>
+        <translation>复制网址</translation>
+    </message>
+    <message>
+        <source>Go to Source Page</source>
+        <translation>转到来源页面</translation>
+    </message>
+    <message>
+        <source>Are you sure to delete the downloading tasks which you select?</source>
+        <translation>确定要删除所选的下载任务吗？</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to delete all of the tasks from the downloading queue?</source>
+        <translation>确定要删除下载队列中的所有任务吗？</translation>
+    </message>
+</context>
+<context>
     <name>Global</name>
     <message>
         <source>File does not exist.</source>
@@ -90,10 +486,6 @@
     <message>
         <source>Go to setting</source>
         <translation>前往设置</translation>
-    </message>
-    <message>
-        <source>Choose the download folder</source>
-        <translation>选择下载文件夹</translation>
     </message>
 </context>
 <context>
@@ -176,14 +568,6 @@
     <message>
         <source>Converted</source>
         <translation>已转换</translation>
-    </message>
-    <message>
-        <source>Paste a video address to start downloading.</source>
-        <translation>粘贴视频地址即可开始下载。</translation>
-    </message>
-    <message>
-        <source>Finished downloads appear here.</source>
-        <translation>已完成的下载会显示在这里。</translation>
     </message>
     <message>
         <source>The built-in browser opens here.</source>
@@ -280,6 +664,287 @@
     <message>
         <source>Some tasks are in progress, are you sure you want to quit?</source>
         <translation>有任务正在进行，确定要退出吗？</translation>
+    </message>
+</context>
+<context>
+    <name>PasteInputDlg</name>
+    <message>
+        <source>Multiple URLs</source>
+        <translation>多个网址</translation>
+    </message>
+    <message>
+        <source>Paste the URLs(one per line):</source>
+        <translation>粘贴网址（每行一个）：</translation>
+    </message>
+    <message>
+        <source>Input web page url...</source>
+        <translation>输入网页网址...</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>下载</translation>
+    </message>
+</context>
+<context>
+    <name>PlaylistConfirmDlg</name>
+    <message>
+        <source>Best</source>
+        <translation>最佳</translation>
+    </message>
+    <message>
+        <source>Newest first</source>
+        <translation>最新的在前</translation>
+    </message>
+    <message>
+        <source>Oldest first</source>
+        <translation>最早的在前</translation>
+    </message>
+    <message>
+        <source>Confirm Playlist</source>
+        <translation>确认播放列表</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>标题</translation>
+    </message>
+    <message>
+        <source>Download:</source>
+        <translation>下载：</translation>
+    </message>
+    <message>
+        <source>Video</source>
+        <translation>视频</translation>
+    </message>
+    <message>
+        <source>Audio</source>
+        <translation>音频</translation>
+    </message>
+    <message>
+        <source>Quality:</source>
+        <translation>画质：</translation>
+    </message>
+    <message>
+        <source>Add numerical order to the file name.</source>
+        <translation>在文件名中添加序号。</translation>
+    </message>
+    <message>
+        <source>Skip Downloaded</source>
+        <translation>跳过已下载的</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>下载</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Please be patient, the more videos in your playlist,the longer you will wait.</source>
+        <translation>请耐心等待，播放列表中的视频越多，等待时间越长。</translation>
+    </message>
+    <message>
+        <source>Analysis failed. Please try again later.</source>
+        <translation>解析失败，请稍后重试。</translation>
+    </message>
+    <message>
+        <source>Retry</source>
+        <translation>重试</translation>
+    </message>
+</context>
+<context>
+    <name>PreferencesDlg</name>
+    <message>
+        <source>Best</source>
+        <translation>最佳</translation>
+    </message>
+    <message>
+        <source>English</source>
+        <translation>英语</translation>
+    </message>
+    <message>
+        <source>German</source>
+        <translation>德语</translation>
+    </message>
+    <message>
+        <source>Spanish</source>
+        <translation>西班牙语</translation>
+    </message>
+    <message>
+        <source>French</source>
+        <translation>法语</translation>
+    </message>
+    <message>
+        <source>Italian</source>
+        <translation>意大利语</translation>
+    </message>
+    <message>
+        <source>Japanese</source>
+        <translation>日语</translation>
+    </message>
+    <message>
+        <source>Portuguese</source>
+        <translation>葡萄牙语</translation>
+    </message>
+    <message>
+        <source>Arabic</source>
+        <translation>阿拉伯语</translation>
+    </message>
+    <message>
+        <source>Russian</source>
+        <translation>俄语</translation>
+    </message>
+    <message>
+        <source>Dutch</source>
+        <translation>荷兰语</translation>
+    </message>
+    <message>
+        <source>Chinese(Simplified)</source>
+        <translation>简体中文</translation>
+    </message>
+    <message>
+        <source>Chinese(Traditional)</source>
+        <translation>繁体中文</translation>
+    </message>
+    <message>
+        <source>Polish</source>
+        <translation>波兰语</translation>
+    </message>
+    <message>
+        <source>Indonesian</source>
+        <translation>印尼语</translation>
+    </message>
+    <message>
+        <source>Korean</source>
+        <translation>韩语</translation>
+    </message>
+    <message>
+        <source>Turkey</source>
+        <translation>土耳其语</translation>
+    </message>
+    <message>
+        <source>Preferences</source>
+        <translation>偏好设置</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>下载</translation>
+    </message>
+    <message>
+        <source>Connection</source>
+        <translation>连接</translation>
+    </message>
+    <message>
+        <source>Convert</source>
+        <translation>转换</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>重置</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>应用</translation>
+    </message>
+    <message>
+        <source>Change</source>
+        <translation>更改</translation>
+    </message>
+    <message>
+        <source>The maximum number of downloading tasks:</source>
+        <translation>最大同时下载任务数：</translation>
+    </message>
+    <message>
+        <source>Quality Setting:</source>
+        <translation>画质设置：</translation>
+    </message>
+    <message>
+        <source>Download:</source>
+        <translation>下载：</translation>
+    </message>
+    <message>
+        <source>Video</source>
+        <translation>视频</translation>
+    </message>
+    <message>
+        <source>Audio</source>
+        <translation>音频</translation>
+    </message>
+    <message>
+        <source>Quality:</source>
+        <translation>画质：</translation>
+    </message>
+    <message>
+        <source>Subtitles:</source>
+        <translation>字幕：</translation>
+    </message>
+    <message>
+        <source>Auto download Subtitles/Lyrics</source>
+        <translation>自动下载字幕/歌词</translation>
+    </message>
+    <message>
+        <source>Auto resume unfinished tasks on startup</source>
+        <translation>启动时自动继续未完成的任务</translation>
+    </message>
+    <message>
+        <source>Allow to read Cookies from Firefox/Chrome</source>
+        <translation>允许读取 Firefox/Chrome 的 Cookie</translation>
+    </message>
+    <message>
+        <source>Save downloaded files to:</source>
+        <translation>下载文件保存到：</translation>
+    </message>
+    <message>
+        <source>Download speed</source>
+        <translation>下载速度</translation>
+    </message>
+    <message>
+        <source>Turbo-fast</source>
+        <translation>极速</translation>
+    </message>
+    <message>
+        <source>Eable proxy</source>
+        <translation>启用代理</translation>
+    </message>
+    <message>
+        <source>HTTP Proxy</source>
+        <translation>HTTP 代理</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>端口</translation>
+    </message>
+    <message>
+        <source>Authorization required</source>
+        <translation>需要身份验证</translation>
+    </message>
+    <message>
+        <source>Login</source>
+        <translation>用户名</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>密码</translation>
+    </message>
+    <message>
+        <source>The maximum number of converting tasks:</source>
+        <translation>最大同时转换任务数：</translation>
+    </message>
+    <message>
+        <source>Save converted files to:</source>
+        <translation>转换文件保存到：</translation>
+    </message>
+    <message>
+        <source>Lyric:</source>
+        <translation>歌词：</translation>
+    </message>
+    <message>
+        <source>Select Directory</source>
+        <translation>选择文件夹</translation>
     </message>
 </context>
 <context>

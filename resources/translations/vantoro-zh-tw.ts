@@ -62,6 +62,402 @@
     </message>
 </context>
 <context>
+    <name>DeleteConfirmDlg</name>
+    <message>
+        <source>Delete</source>
+        <translation>刪除</translation>
+    </message>
+    <message>
+        <source>Delete original file(s) as well.</source>
+        <translation>同時刪除原始檔案。</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+</context>
+<context>
+    <name>DoneTaskWidget</name>
+    <message>
+        <source>Play</source>
+        <translation>播放</translation>
+    </message>
+    <message>
+        <source>Show the File</source>
+        <translation>顯示檔案</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation>未知</translation>
+    </message>
+    <message>
+        <source>Lyrics</source>
+        <translation>歌詞</translation>
+    </message>
+    <message>
+        <source>Subtitle</source>
+        <translation>字幕</translation>
+    </message>
+    <message>
+        <source>The Filename is Empty and Cannot Be Saved.</source>
+        <translation>檔案名稱為空，無法儲存。</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>確定</translation>
+    </message>
+    <message>
+        <source>Do You Want to Rename "%1" to "%2"? This Location Already Contains a File with the Same Name.</source>
+        <translation>要將「%1」重新命名為「%2」嗎？此位置已有同名檔案。</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>否</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>是</translation>
+    </message>
+</context>
+<context>
+    <name>DownloadFailedDlg</name>
+    <message>
+        <source>Download failed</source>
+        <translation>下載失敗</translation>
+    </message>
+    <message>
+        <source>Cause of failure:
+
+1. The URL you copied does not support downloading.
+
+2. The URL is not a qualified video or audio link.
+
+3. The URL is a website link.
+
+4. The URL needs a premium to preview.</source>
+        <translation>失敗原因：
+
+1. 您複製的網址不支援下載。
+
+2. 此網址不是有效的影片或音訊連結。
+
+3. 此網址是網站連結。
+
+4. 此網址需要付費會員才能觀看。</translation>
+    </message>
+    <message>
+        <source>Note:
+
+1. Please ensure that the network is stable, click the Retry button to parse it again.
+
+2. The link format is not the normal way, please re-enter and download.
+
+3. If it still fails, please view and try to download in built-in browser.</source>
+        <translation>提示：
+
+1. 請確認網路穩定，點擊「重試」按鈕重新解析。
+
+2. 連結格式不正常，請重新輸入後下載。
+
+3. 如果仍然失敗，請在內建瀏覽器中開啟並下載。</translation>
+    </message>
+    <message>
+        <source>Download in Built-in Browser</source>
+        <translation>在內建瀏覽器中下載</translation>
+    </message>
+</context>
+<context>
+    <name>DownloadTaskWidget</name>
+    <message>
+        <source>Waiting for parsing...</source>
+        <translation>等待解析...</translation>
+    </message>
+    <message>
+        <source>Waiting for downloading...</source>
+        <translation>等待下載...</translation>
+    </message>
+    <message>
+        <source>&lt;font color=%1&gt;Download failed, &lt;a style='color: %2;' href="none"&gt;please view and try to download in build-in browser&lt;/a&gt;.&lt;/font&gt;</source>
+        <translation>&lt;font color=%1&gt;下載失敗，&lt;a style='color: %2;' href="none"&gt;請在內建瀏覽器中開啟並下載&lt;/a&gt;。&lt;/font&gt;</translation>
+    </message>
+    <message>
+        <source>Analyzing...</source>
+        <translation>正在解析...</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>暫停</translation>
+    </message>
+    <message>
+        <source>Live</source>
+        <translation>直播</translation>
+    </message>
+    <message>
+        <source>Downloading</source>
+        <translation>下載中</translation>
+    </message>
+    <message>
+        <source>Waiting</source>
+        <translation>等待中</translation>
+    </message>
+    <message>
+        <source>Paused</source>
+        <translation>已暫停</translation>
+    </message>
+    <message>
+        <source>Saving...</source>
+        <translation>正在儲存...</translation>
+    </message>
+    <message>
+        <source>Download finished</source>
+        <translation>下載完成</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>停止</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>開始</translation>
+    </message>
+    <message>
+        <source>Retry</source>
+        <translation>重試</translation>
+    </message>
+</context>
+<context>
+    <name>DownloadedPage</name>
+    <message>
+        <source>Show the File</source>
+        <translation>顯示檔案</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>刪除</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>搜尋</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>全部</translation>
+    </message>
+    <message>
+        <source>Private</source>
+        <translation>私密</translation>
+    </message>
+    <message>
+        <source>Still No File Downloaded, Please Start Downloading</source>
+        <translation>還沒有下載的檔案，請開始下載</translation>
+    </message>
+    <message>
+        <source>&lt;a style='color: %1;' href="%2"&gt;Cannot find the file from Private Space?&lt;/a&gt;</source>
+        <translation>&lt;a style='color: %1;' href="%2"&gt;在私密空間中找不到檔案？&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>Turn off Private Mode</source>
+        <translation>關閉私密模式</translation>
+    </message>
+    <message>
+        <source>Turn on Private Mode</source>
+        <translation>開啟私密模式</translation>
+    </message>
+    <message>
+        <source>The Filename is Invalid.</source>
+        <translation>檔案名稱無效。</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>確定</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>播放</translation>
+    </message>
+    <message>
+        <source>Modify File Name</source>
+        <translation>修改檔案名稱</translation>
+    </message>
+    <message>
+        <source>Delete All</source>
+        <translation>全部刪除</translation>
+    </message>
+    <message>
+        <source>Move to Private List</source>
+        <translation>移到私密清單</translation>
+    </message>
+    <message>
+        <source>Move Out</source>
+        <translation>移出</translation>
+    </message>
+    <message>
+        <source>Copy URL</source>
+        <translation>複製網址</translation>
+    </message>
+    <message>
+        <source>Go to Source Page</source>
+        <translation>前往來源頁面</translation>
+    </message>
+    <message>
+        <source>Save to Dropbox</source>
+        <translation>儲存到 Dropbox</translation>
+    </message>
+    <message>
+        <source>Save to Google Drive</source>
+        <translation>儲存到 Google 雲端硬碟</translation>
+    </message>
+    <message>
+        <source>Are you sure to delete the items which you select?</source>
+        <translation>確定要刪除所選項目嗎？</translation>
+    </message>
+    <message>
+        <source>Are you sure to delete all the items?</source>
+        <translation>確定要刪除所有項目嗎？</translation>
+    </message>
+</context>
+<context>
+    <name>DownloadingPage</name>
+    <message>
+        <source>Original Video</source>
+        <translation>原始影片</translation>
+    </message>
+    <message>
+        <source>Original Audio</source>
+        <translation>原始音訊</translation>
+    </message>
+    <message>
+        <source>Paste URL</source>
+        <translation>貼上網址</translation>
+    </message>
+    <message>
+        <source>Resume all</source>
+        <translation>全部繼續</translation>
+    </message>
+    <message>
+        <source>Pause all</source>
+        <translation>全部暫停</translation>
+    </message>
+    <message>
+        <source>Delete all</source>
+        <translation>全部刪除</translation>
+    </message>
+    <message>
+        <source>Speed</source>
+        <translation>速度</translation>
+    </message>
+    <message>
+        <source>&lt;a style='color:%1;' href="none"&gt;Supported Sites&lt;/a&gt;</source>
+        <translation>&lt;a style='color:%1;' href="none"&gt;支援的網站&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>Turn off Private Mode</source>
+        <translation>關閉私密模式</translation>
+    </message>
+    <message>
+        <source>Turn on Private Mode</source>
+        <translation>開啟私密模式</translation>
+    </message>
+    <message>
+        <source>Turbo-fast</source>
+        <translation>極速</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>下載</translation>
+    </message>
+    <message>
+        <source>Download then Convert to</source>
+        <translation>下載後轉換為</translation>
+    </message>
+    <message>
+        <source>Wanna download Premium videos?
+Please sign in to your account in "Online" section, then click "Download" button to get it.</source>
+        <translation>要下載付費影片嗎？
+請在「線上」中登入您的帳戶，然後點擊「下載」按鈕取得。</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>確定</translation>
+    </message>
+    <message>
+        <source>No url find in the paste board.</source>
+        <translation>剪貼簿中找不到網址。</translation>
+    </message>
+    <message>
+        <source>This video is part of the playlist. Do you want to download the clip only or download all playlist?</source>
+        <translation>此影片屬於一個播放清單。您要只下載此片段還是下載整個播放清單？</translation>
+    </message>
+    <message>
+        <source>Download playlist</source>
+        <translation>下載播放清單</translation>
+    </message>
+    <message>
+        <source>Download clip</source>
+        <translation>下載片段</translation>
+    </message>
+    <message>
+        <source>%1 exists task has been skipped.</source>
+        <translation>已略過 %1 個已存在的任務。</translation>
+    </message>
+    <message>
+        <source>%1 exists tasks have been skipped.</source>
+        <translation>已略過 %1 個已存在的任務。</translation>
+    </message>
+    <message>
+        <source>Download MP3</source>
+        <translation>下載 MP3</translation>
+    </message>
+    <message>
+        <source>Multiple URLs</source>
+        <translation>多個網址</translation>
+    </message>
+    <message>
+        <source>Download Playlist</source>
+        <translation>下載播放清單</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>停止</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>暫停</translation>
+    </message>
+    <message>
+        <source>Resume</source>
+        <translation>繼續</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>刪除</translation>
+    </message>
+    <message>
+        <source>Delete All</source>
+        <translation>全部刪除</translation>
+    </message>
+    <message>
+        <source>Copy URL</source>
+        <translation>複製網址</translation>
+    </message>
+    <message>
+        <source>Go to Source Page</source>
+        <translation>前往來源頁面</translation>
+    </message>
+    <message>
+        <source>Are you sure to delete the downloading tasks which you select?</source>
+        <translation>確定要刪除所選的下載任務嗎？</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to delete all of the tasks from the downloading queue?</source>
+        <translation>確定要刪除下載佇列中的所有任務嗎？</translation>
+    </message>
+</context>
+<context>
     <name>Global</name>
     <message>
         <source>File does not exist.</source>
@@ -90,10 +486,6 @@
     <message>
         <source>Go to setting</source>
         <translation>前往設定</translation>
-    </message>
-    <message>
-        <source>Choose the download folder</source>
-        <translation>選擇下載資料夾</translation>
     </message>
 </context>
 <context>
@@ -176,14 +568,6 @@
     <message>
         <source>Converted</source>
         <translation>已轉換</translation>
-    </message>
-    <message>
-        <source>Paste a video address to start downloading.</source>
-        <translation>貼上影片網址即可開始下載。</translation>
-    </message>
-    <message>
-        <source>Finished downloads appear here.</source>
-        <translation>已完成的下載會顯示在這裡。</translation>
     </message>
     <message>
         <source>The built-in browser opens here.</source>
@@ -280,6 +664,287 @@
     <message>
         <source>Some tasks are in progress, are you sure you want to quit?</source>
         <translation>有工作正在進行，確定要結束嗎？</translation>
+    </message>
+</context>
+<context>
+    <name>PasteInputDlg</name>
+    <message>
+        <source>Multiple URLs</source>
+        <translation>多個網址</translation>
+    </message>
+    <message>
+        <source>Paste the URLs(one per line):</source>
+        <translation>貼上網址（每行一個）：</translation>
+    </message>
+    <message>
+        <source>Input web page url...</source>
+        <translation>輸入網頁網址...</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>下載</translation>
+    </message>
+</context>
+<context>
+    <name>PlaylistConfirmDlg</name>
+    <message>
+        <source>Best</source>
+        <translation>最佳</translation>
+    </message>
+    <message>
+        <source>Newest first</source>
+        <translation>最新的在前</translation>
+    </message>
+    <message>
+        <source>Oldest first</source>
+        <translation>最早的在前</translation>
+    </message>
+    <message>
+        <source>Confirm Playlist</source>
+        <translation>確認播放清單</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>標題</translation>
+    </message>
+    <message>
+        <source>Download:</source>
+        <translation>下載：</translation>
+    </message>
+    <message>
+        <source>Video</source>
+        <translation>影片</translation>
+    </message>
+    <message>
+        <source>Audio</source>
+        <translation>音訊</translation>
+    </message>
+    <message>
+        <source>Quality:</source>
+        <translation>畫質：</translation>
+    </message>
+    <message>
+        <source>Add numerical order to the file name.</source>
+        <translation>在檔案名稱中加入序號。</translation>
+    </message>
+    <message>
+        <source>Skip Downloaded</source>
+        <translation>略過已下載的</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>下載</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Please be patient, the more videos in your playlist,the longer you will wait.</source>
+        <translation>請耐心等候，播放清單中的影片越多，等待時間越長。</translation>
+    </message>
+    <message>
+        <source>Analysis failed. Please try again later.</source>
+        <translation>解析失敗，請稍後再試。</translation>
+    </message>
+    <message>
+        <source>Retry</source>
+        <translation>重試</translation>
+    </message>
+</context>
+<context>
+    <name>PreferencesDlg</name>
+    <message>
+        <source>Best</source>
+        <translation>最佳</translation>
+    </message>
+    <message>
+        <source>English</source>
+        <translation>英文</translation>
+    </message>
+    <message>
+        <source>German</source>
+        <translation>德文</translation>
+    </message>
+    <message>
+        <source>Spanish</source>
+        <translation>西班牙文</translation>
+    </message>
+    <message>
+        <source>French</source>
+        <translation>法文</translation>
+    </message>
+    <message>
+        <source>Italian</source>
+        <translation>義大利文</translation>
+    </message>
+    <message>
+        <source>Japanese</source>
+        <translation>日文</translation>
+    </message>
+    <message>
+        <source>Portuguese</source>
+        <translation>葡萄牙文</translation>
+    </message>
+    <message>
+        <source>Arabic</source>
+        <translation>阿拉伯語</translation>
+    </message>
+    <message>
+        <source>Russian</source>
+        <translation>俄文</translation>
+    </message>
+    <message>
+        <source>Dutch</source>
+        <translation>荷蘭語</translation>
+    </message>
+    <message>
+        <source>Chinese(Simplified)</source>
+        <translation>簡體中文</translation>
+    </message>
+    <message>
+        <source>Chinese(Traditional)</source>
+        <translation>繁體中文</translation>
+    </message>
+    <message>
+        <source>Polish</source>
+        <translation>波蘭語</translation>
+    </message>
+    <message>
+        <source>Indonesian</source>
+        <translation>印尼文</translation>
+    </message>
+    <message>
+        <source>Korean</source>
+        <translation>韓文</translation>
+    </message>
+    <message>
+        <source>Turkey</source>
+        <translation>土耳其語</translation>
+    </message>
+    <message>
+        <source>Preferences</source>
+        <translation>偏好設定</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>下載</translation>
+    </message>
+    <message>
+        <source>Connection</source>
+        <translation>連線</translation>
+    </message>
+    <message>
+        <source>Convert</source>
+        <translation>轉換</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>重設</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>套用</translation>
+    </message>
+    <message>
+        <source>Change</source>
+        <translation>變更</translation>
+    </message>
+    <message>
+        <source>The maximum number of downloading tasks:</source>
+        <translation>最大同時下載任務數：</translation>
+    </message>
+    <message>
+        <source>Quality Setting:</source>
+        <translation>畫質設定：</translation>
+    </message>
+    <message>
+        <source>Download:</source>
+        <translation>下載：</translation>
+    </message>
+    <message>
+        <source>Video</source>
+        <translation>影片</translation>
+    </message>
+    <message>
+        <source>Audio</source>
+        <translation>音訊</translation>
+    </message>
+    <message>
+        <source>Quality:</source>
+        <translation>畫質：</translation>
+    </message>
+    <message>
+        <source>Subtitles:</source>
+        <translation>字幕：</translation>
+    </message>
+    <message>
+        <source>Auto download Subtitles/Lyrics</source>
+        <translation>自動下載字幕/歌詞</translation>
+    </message>
+    <message>
+        <source>Auto resume unfinished tasks on startup</source>
+        <translation>啟動時自動繼續未完成的任務</translation>
+    </message>
+    <message>
+        <source>Allow to read Cookies from Firefox/Chrome</source>
+        <translation>允許讀取 Firefox/Chrome 的 Cookie</translation>
+    </message>
+    <message>
+        <source>Save downloaded files to:</source>
+        <translation>下載檔案儲存到：</translation>
+    </message>
+    <message>
+        <source>Download speed</source>
+        <translation>下載速度</translation>
+    </message>
+    <message>
+        <source>Turbo-fast</source>
+        <translation>極速</translation>
+    </message>
+    <message>
+        <source>Eable proxy</source>
+        <translation>啟用代理伺服器</translation>
+    </message>
+    <message>
+        <source>HTTP Proxy</source>
+        <translation>HTTP 代理伺服器</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>連接埠</translation>
+    </message>
+    <message>
+        <source>Authorization required</source>
+        <translation>需要驗證</translation>
+    </message>
+    <message>
+        <source>Login</source>
+        <translation>使用者名稱</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>密碼</translation>
+    </message>
+    <message>
+        <source>The maximum number of converting tasks:</source>
+        <translation>最大同時轉換任務數：</translation>
+    </message>
+    <message>
+        <source>Save converted files to:</source>
+        <translation>轉換檔案儲存到：</translation>
+    </message>
+    <message>
+        <source>Lyric:</source>
+        <translation>歌詞：</translation>
+    </message>
+    <message>
+        <source>Select Directory</source>
+        <translation>選擇資料夾</translation>
     </message>
 </context>
 <context>

@@ -80,10 +80,6 @@ DoneTaskWidget::DoneTaskWidget(SniffTask *task, QListWidget *list, QListWidgetIt
     font.setPointSize(11);
     title->setFont(font);
     title->setFrame(false);
-    QPalette titlePalette = title->palette();
-    titlePalette.setColor(QPalette::Text, QColor(0x33, 0x33, 0x33));
-    titlePalette.setColor(QPalette::Base, Qt::transparent);
-    title->setPalette(titlePalette);
     connect(title, &QLineEdit::editingFinished, this, &DoneTaskWidget::onEditFinished);
 
     auto *infoRow = new QHBoxLayout;
@@ -231,9 +227,10 @@ void DoneTaskWidget::setEditMode(bool on)
         title->setFocus();
     } else {
         title->setReadOnly(true);
-        if (!title->styleSheet().isEmpty())
-            title->setStyleSheet(QString());
-        title->setFrame(false);
+        // The palette alone does not clear a line edit's background in every style.
+        title->setStyleSheet(QStringLiteral("QLineEdit {color: %1; background-color: transparent; "
+                                            "border-width: 0; border-style: outset;}")
+                                 .arg(QStringLiteral("#333333")));
         title->setContextMenuPolicy(Qt::NoContextMenu);
         title->setFocusPolicy(Qt::NoFocus);
         title->setCursorPosition(0);

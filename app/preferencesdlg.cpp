@@ -43,29 +43,45 @@ const std::pair<const char *, const char *> kVideoQualities[] = {
     {"240P", "240P"},
 };
 
-const char *const kSubtitleNames[] = {
-    QT_TRANSLATE_NOOP("PreferencesDlg", "English"),
-    QT_TRANSLATE_NOOP("PreferencesDlg", "German"),
-    QT_TRANSLATE_NOOP("PreferencesDlg", "Spanish"),
-    QT_TRANSLATE_NOOP("PreferencesDlg", "French"),
-    QT_TRANSLATE_NOOP("PreferencesDlg", "Italian"),
-    QT_TRANSLATE_NOOP("PreferencesDlg", "Japanese"),
-    QT_TRANSLATE_NOOP("PreferencesDlg", "Portuguese"),
-    QT_TRANSLATE_NOOP("PreferencesDlg", "Arabic"),
-    QT_TRANSLATE_NOOP("PreferencesDlg", "Russian"),
-    QT_TRANSLATE_NOOP("PreferencesDlg", "Dutch"),
-    QT_TRANSLATE_NOOP("PreferencesDlg", "Chinese(Simplified)"),
-    QT_TRANSLATE_NOOP("PreferencesDlg", "Chinese(Traditional)"),
-    QT_TRANSLATE_NOOP("PreferencesDlg", "Polish"),
-    QT_TRANSLATE_NOOP("PreferencesDlg", "Indonesian"),
-    QT_TRANSLATE_NOOP("PreferencesDlg", "Korean"),
-    QT_TRANSLATE_NOOP("PreferencesDlg", "Turkey"),
-    "th", "hu", "ro", "cs", "fa", "iw", "bg", "hr", "sv", "sr", "vi", "sk", "da", "sl", "no",
-    "fi", "hi", "fil"};
+const char *const kSubtitleNames[] = {QT_TRANSLATE_NOOP("PreferencesDlg", "English"),
+                                      QT_TRANSLATE_NOOP("PreferencesDlg", "German"),
+                                      QT_TRANSLATE_NOOP("PreferencesDlg", "Spanish"),
+                                      QT_TRANSLATE_NOOP("PreferencesDlg", "French"),
+                                      QT_TRANSLATE_NOOP("PreferencesDlg", "Italian"),
+                                      QT_TRANSLATE_NOOP("PreferencesDlg", "Japanese"),
+                                      QT_TRANSLATE_NOOP("PreferencesDlg", "Portuguese"),
+                                      QT_TRANSLATE_NOOP("PreferencesDlg", "Arabic"),
+                                      QT_TRANSLATE_NOOP("PreferencesDlg", "Russian"),
+                                      QT_TRANSLATE_NOOP("PreferencesDlg", "Dutch"),
+                                      QT_TRANSLATE_NOOP("PreferencesDlg", "Chinese(Simplified)"),
+                                      QT_TRANSLATE_NOOP("PreferencesDlg", "Chinese(Traditional)"),
+                                      QT_TRANSLATE_NOOP("PreferencesDlg", "Polish"),
+                                      QT_TRANSLATE_NOOP("PreferencesDlg", "Indonesian"),
+                                      QT_TRANSLATE_NOOP("PreferencesDlg", "Korean"),
+                                      QT_TRANSLATE_NOOP("PreferencesDlg", "Turkey"),
+                                      "th",
+                                      "hu",
+                                      "ro",
+                                      "cs",
+                                      "fa",
+                                      "iw",
+                                      "bg",
+                                      "hr",
+                                      "sv",
+                                      "sr",
+                                      "vi",
+                                      "sk",
+                                      "da",
+                                      "sl",
+                                      "no",
+                                      "fi",
+                                      "hi",
+                                      "fil"};
 
 } // namespace
 
-PreferencesDlg::PreferencesDlg(QWidget *parent) : QDialog(parent)
+PreferencesDlg::PreferencesDlg(QWidget *parent)
+    : QDialog(parent)
 {
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     setWindowTitle(tr("Preferences"));
@@ -319,8 +335,8 @@ void PreferencesDlg::speedChanged(int index)
 
 bool PreferencesDlg::isWritableFolder(const QString &folder)
 {
-    const QString probe = QDir::cleanPath(folder + QDir::separator() +
-                                          QStringLiteral("%1 Videos").arg(QStringLiteral("Clipmoor")));
+    const QString probe = QDir::cleanPath(
+        folder + QDir::separator() + QStringLiteral("%1 Videos").arg(QStringLiteral("Clipmoor")));
     if (QDir().mkpath(probe)) {
         QDir().rmdir(probe);
         return true;
@@ -333,15 +349,14 @@ void PreferencesDlg::changeFolder(QLineEdit *edit)
 {
     const QString before = edit->text();
     if (!QFileInfo::exists(before)) {
-        const QString fallback =
-            QStandardPaths::writableLocation(QStandardPaths::MoviesLocation) +
-            QStringLiteral("/Clipmoor");
+        const QString fallback = QStandardPaths::writableLocation(QStandardPaths::MoviesLocation) +
+                                 QStringLiteral("/Clipmoor");
         if (QFileInfo::exists(fallback) || QDir().mkpath(fallback))
             edit->setText(fallback);
     }
-    const QString chosen = QFileDialog::getExistingDirectory(
-        this, tr("Select Directory"), before,
-        QFileDialog::ShowDirsOnly | QFileDialog::DontResolveSymlinks);
+    const QString chosen = QFileDialog::getExistingDirectory(this, tr("Select Directory"), before,
+                                                             QFileDialog::ShowDirsOnly |
+                                                                 QFileDialog::DontResolveSymlinks);
     if (!chosen.isEmpty() && isWritableFolder(chosen))
         edit->setText(chosen);
 }

@@ -72,9 +72,8 @@ int main(int argc, char **argv)
     qint64 longestGap = 0;
     QElapsedTimer gap;
     QTimer tick;
-    QObject::connect(&tick, &QTimer::timeout, [&] {
-        longestGap = std::max(longestGap, gap.restart());
-    });
+    QObject::connect(&tick, &QTimer::timeout,
+                     [&] { longestGap = std::max(longestGap, gap.restart()); });
     tick.start(5);
     gap.start();
     clock.start();
@@ -96,8 +95,8 @@ int main(int argc, char **argv)
 
     // --- 2,000 finished rows ----------------------------------------------------------------
     for (int i = 0; i < 2000; ++i) {
-        auto *task = new SniffTask(QStringLiteral("https://video.example.com/d/%1").arg(i), {},
-                                   mgr);
+        auto *task =
+            new SniffTask(QStringLiteral("https://video.example.com/d/%1").arg(i), {}, mgr);
         task->info = protocol::withMember(QByteArray(), "title",
                                           QStringLiteral("Finished video number %1").arg(i));
         task->finished = protocol::withMember(QByteArray(), "filetype", "mp4");

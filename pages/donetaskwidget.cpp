@@ -70,7 +70,10 @@ void setButtonPictures(ImageButton *button, const QString &name)
 
 DoneTaskWidget::DoneTaskWidget(SniffTask *task, QListWidget *list, QListWidgetItem *item,
                                QWidget *parent)
-    : QWidget(parent), task_(task), list(list), item(item)
+    : QWidget(parent)
+    , task_(task)
+    , list(list)
+    , item(item)
 {
     setMinimumWidth(300);
     thumb = rows::thumbnailView(this);
@@ -273,7 +276,8 @@ void DoneTaskWidget::onEditFinished()
     }
     const QString path = protocol::filePath(task_->info);
     const QFileInfo info(path);
-    QString target = info.absolutePath() + QLatin1Char('/') + name + QLatin1Char('.') + info.suffix();
+    QString target =
+        info.absolutePath() + QLatin1Char('/') + name + QLatin1Char('.') + info.suffix();
     if (target == path)
         return;
     if (QFileInfo::exists(target)) {
@@ -384,7 +388,8 @@ void DoneTaskWidget::changeEvent(QEvent *event)
 
 // --- DeleteConfirmDlg -------------------------------------------------------------------------
 
-DeleteConfirmDlg::DeleteConfirmDlg(QWidget *parent) : QDialog(parent)
+DeleteConfirmDlg::DeleteConfirmDlg(QWidget *parent)
+    : QDialog(parent)
 {
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     setWindowTitle(tr("Delete"));

@@ -57,12 +57,17 @@ QFont pointFont(int points)
 class CacheMarkEvent : public QEvent
 {
 public:
-    explicit CacheMarkEvent(int type) : QEvent(QEvent::Type(type)) {}
+    explicit CacheMarkEvent(int type)
+        : QEvent(QEvent::Type(type))
+    {
+    }
 };
 
 } // namespace
 
-DownloadedPage::DownloadedPage(QWidget *parent) : QWidget(parent), mgr(SniffMgr::instance())
+DownloadedPage::DownloadedPage(QWidget *parent)
+    : QWidget(parent)
+    , mgr(SniffMgr::instance())
 {
     qRegisterMetaType<SniffTask *>("SniffTask*");
     auto *layout = new QVBoxLayout(this);
@@ -162,9 +167,8 @@ QWidget *DownloadedPage::buildToolbar()
         button->setMinimumSize(29, 29);
         button->setIconSize(QSize(24, 24));
         button->setCursor(Qt::PointingHandCursor);
-        button->setStyleSheet(StyleManager::instance()
-                                  ->styleSheet(QStringLiteral("top_image_btn.qss"))
-                                  .arg(picture));
+        button->setStyleSheet(
+            StyleManager::instance()->styleSheet(QStringLiteral("top_image_btn.qss")).arg(picture));
         return button;
     };
     deleteBtn = imageButton(QStringLiteral("%1delete.png").arg(kSkin));
@@ -191,7 +195,8 @@ MyListWidget *DownloadedPage::makeList()
     auto *list = new MyListWidget(this);
     list->setStyleSheet(QStringLiteral("QListWidget {border: none; border-top: 1px solid "
                                        "#c2c2c2;border-bottom: 1px solid #c2c2c2;}"));
-    connect(list, &QListWidget::itemSelectionChanged, this, &DownloadedPage::onItemSelectionChanged);
+    connect(list, &QListWidget::itemSelectionChanged, this,
+            &DownloadedPage::onItemSelectionChanged);
     connect(list->verticalScrollBar(), &QScrollBar::valueChanged, this, [this, list](int value) {
         if (list == allView && value == list->verticalScrollBar()->maximum())
             loadMoreRows();
@@ -230,11 +235,10 @@ void DownloadedPage::resizeEvent(QResizeEvent *event)
 
 void DownloadedPage::refreshPrivateButton(bool on)
 {
-    privateBtn->setStyleSheet(
-        StyleManager::instance()
-            ->styleSheet(QStringLiteral("top_image_btn.qss"))
-            .arg(QLatin1String(on ? "%1private_2.png" : "%1private_4.png"))
-            .arg(QLatin1String(kSkin)));
+    privateBtn->setStyleSheet(StyleManager::instance()
+                                  ->styleSheet(QStringLiteral("top_image_btn.qss"))
+                                  .arg(QLatin1String(on ? "%1private_2.png" : "%1private_4.png"))
+                                  .arg(QLatin1String(kSkin)));
     privateBtn->setToolTip(on ? tr("Turn off Private Mode") : tr("Turn on Private Mode"));
     privateBtn->setVisible(PrivateListManager::instance()->canAsk());
 }
@@ -484,10 +488,10 @@ bool DownloadedPage::eventFilter(QObject *watched, QEvent *event)
         // The list deletes a row's widget when its item is taken out; cached widgets and
         // widgets shown again must survive that.
         auto *widget = qobject_cast<DoneTaskWidget *>(watched);
-        if (widget && (widget->property("cachedWidget").toBool() ||
-                       (widget->listItem() && widget->listItem()->listWidget() &&
-                        widget->listItem()->listWidget()->itemWidget(widget->listItem()) ==
-                            widget)))
+        if (widget &&
+            (widget->property("cachedWidget").toBool() ||
+             (widget->listItem() && widget->listItem()->listWidget() &&
+              widget->listItem()->listWidget()->itemWidget(widget->listItem()) == widget)))
             return true;
         writeLog(QStringLiteral("[DownloadedPage] unexpected..."), QStringLiteral("false"));
     }

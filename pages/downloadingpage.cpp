@@ -49,13 +49,25 @@ QFont pointFont(int points)
     return font;
 }
 
-const char *const kVideoTargets[] = {
-    "MP4", QT_TRANSLATE_NOOP("DownloadingPage", "Original Video"), "HEVC MP4", "iPhone/iPod",
-    "iPad", "Android Phone", "Android Tablets", "MOV", "AVI", "FLV", "WMV", "HEVC MKV", "MKV",
-    "3GP"};
-const char *const kAudioTargets[] = {
-    "MP3", QT_TRANSLATE_NOOP("DownloadingPage", "Original Audio"), "M4A", "WAV", "AAC", "FLAC",
-    "OGG", "AIFF", "MKA"};
+const char *const kVideoTargets[] = {"MP4",
+                                     QT_TRANSLATE_NOOP("DownloadingPage", "Original Video"),
+                                     "HEVC MP4",
+                                     "iPhone/iPod",
+                                     "iPad",
+                                     "Android Phone",
+                                     "Android Tablets",
+                                     "MOV",
+                                     "AVI",
+                                     "FLV",
+                                     "WMV",
+                                     "HEVC MKV",
+                                     "MKV",
+                                     "3GP"};
+const char *const kAudioTargets[] = {"MP3", QT_TRANSLATE_NOOP("DownloadingPage", "Original Audio"),
+                                     "M4A", "WAV",
+                                     "AAC", "FLAC",
+                                     "OGG", "AIFF",
+                                     "MKA"};
 
 bool isOriginalTarget(const QString &target)
 {
@@ -72,7 +84,8 @@ QString now()
 
 // --- PasteInputDlg ----------------------------------------------------------------------------
 
-PasteInputDlg::PasteInputDlg(QWidget *parent) : QDialog(parent)
+PasteInputDlg::PasteInputDlg(QWidget *parent)
+    : QDialog(parent)
 {
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     setWindowTitle(tr("Multiple URLs"));
@@ -99,7 +112,9 @@ QString PasteInputDlg::text() const
 
 // --- DownloadingPage --------------------------------------------------------------------------
 
-DownloadingPage::DownloadingPage(QWidget *parent) : QWidget(parent), mgr(SniffMgr::instance())
+DownloadingPage::DownloadingPage(QWidget *parent)
+    : QWidget(parent)
+    , mgr(SniffMgr::instance())
 {
     qRegisterMetaType<SniffTask *>("SniffTask*");
     playlistChooser = [](const QString &url, QList<QVariant> *entries,
@@ -170,9 +185,8 @@ QPushButton *DownloadingPage::makeImageButton(const QString &picture)
     button->setMinimumSize(29, 29);
     button->setIconSize(QSize(24, 24));
     button->setCursor(Qt::PointingHandCursor);
-    button->setStyleSheet(StyleManager::instance()
-                              ->styleSheet(QStringLiteral("top_image_btn.qss"))
-                              .arg(picture));
+    button->setStyleSheet(
+        StyleManager::instance()->styleSheet(QStringLiteral("top_image_btn.qss")).arg(picture));
     return button;
 }
 
@@ -181,8 +195,8 @@ QPushButton *DownloadingPage::makeArrowButton()
     QPushButton *button = makeImageButton(QStringLiteral("arrow.png"));
     button->setFixedSize(23, 29);
     button->setIconSize(QSize(8, 8));
-    button->setStyleSheet(button->styleSheet().replace(QLatin1String("24px 24px"),
-                                                       QLatin1String("8px 8px")));
+    button->setStyleSheet(
+        button->styleSheet().replace(QLatin1String("24px 24px"), QLatin1String("8px 8px")));
     connect(button, &QPushButton::clicked, this, &DownloadingPage::onPopupPasteMenu);
     return button;
 }
@@ -275,8 +289,8 @@ void DownloadingPage::retranslate()
     pauseAllBtn->setToolTip(tr("Pause all"));
     deleteAllBtn->setToolTip(tr("Delete all"));
     speedBtn->setToolTip(tr("Speed"));
-    supportedSites->setText(
-        tr("<a style='color:%1;' href=\"none\">Supported Sites</a>").arg(QStringLiteral("#2A6DF4")));
+    supportedSites->setText(tr("<a style='color:%1;' href=\"none\">Supported Sites</a>")
+                                .arg(QStringLiteral("#2A6DF4")));
     refreshPrivateButton(PrivateListManager::instance()->isOn());
     refreshSpeedButton();
     refreshConvertTarget();
@@ -291,11 +305,10 @@ void DownloadingPage::changeEvent(QEvent *event)
 
 void DownloadingPage::refreshPrivateButton(bool on)
 {
-    privateBtn->setStyleSheet(
-        StyleManager::instance()
-            ->styleSheet(QStringLiteral("top_image_btn.qss"))
-            .arg(QLatin1String(on ? "%1private_2.png" : "%1private_4.png"))
-            .arg(QLatin1String(kSkin)));
+    privateBtn->setStyleSheet(StyleManager::instance()
+                                  ->styleSheet(QStringLiteral("top_image_btn.qss"))
+                                  .arg(QLatin1String(on ? "%1private_2.png" : "%1private_4.png"))
+                                  .arg(QLatin1String(kSkin)));
     privateBtn->setToolTip(on ? tr("Turn off Private Mode") : tr("Turn on Private Mode"));
     // Without the password dialog private mode cannot be switched from here.
     privateBtn->setVisible(PrivateListManager::instance()->canAsk());
@@ -317,9 +330,9 @@ void DownloadingPage::refreshConvertTarget()
     const bool original = isOriginalTarget(target);
     convertTitle->setText(original ? tr("Download") : tr("Download then Convert to"));
     const QString shown = original ? tr(target.toUtf8().constData()) : target;
-    convertTarget->setText(QStringLiteral("<a style='color: %1;' href=\"%2\">%3</a>")
-                               .arg(QStringLiteral("#2A6DF4"), target.toHtmlEscaped(),
-                                    shown.toHtmlEscaped()));
+    convertTarget->setText(
+        QStringLiteral("<a style='color: %1;' href=\"%2\">%3</a>")
+            .arg(QStringLiteral("#2A6DF4"), target.toHtmlEscaped(), shown.toHtmlEscaped()));
 }
 
 bool DownloadingPage::isEmptyStateShown() const
@@ -605,7 +618,8 @@ void DownloadingPage::onDownloadFromBrowser(const QString &url, const QString &m
         writeLog(QStringLiteral("[DownloadingPage]"), QStringLiteral("addPlaylistWithConfirm"));
         browserMetadata = metadata;
         addPlaylistWithConfirm(url, true);
-        reportEvent(QStringLiteral("Download"), QStringLiteral("Online"), QStringLiteral("Playlist"));
+        reportEvent(QStringLiteral("Download"), QStringLiteral("Online"),
+                    QStringLiteral("Playlist"));
         return;
     }
     reportEvent(QStringLiteral("Download"), QStringLiteral("Online"), QStringLiteral("Clip"));
@@ -632,7 +646,8 @@ void DownloadingPage::onPopupPasteMenu()
     arrowBtn = makeArrowButton();
     arrowBtn->setToolTip(old->toolTip());
     if (QLayout *layout = old->parentWidget()->layout()) {
-        if (QLayoutItem *replaced = layout->replaceWidget(old, arrowBtn, Qt::FindChildrenRecursively))
+        if (QLayoutItem *replaced =
+                layout->replaceWidget(old, arrowBtn, Qt::FindChildrenRecursively))
             delete replaced;
     }
     old->hide();
@@ -932,5 +947,6 @@ void DownloadingPage::converterSelected()
 
 void DownloadingPage::openUrl(const QString &)
 {
-    QDesktopServices::openUrl(QUrl::fromLocalFile(applicationDir() + QStringLiteral("/supported-sites.html")));
+    QDesktopServices::openUrl(
+        QUrl::fromLocalFile(applicationDir() + QStringLiteral("/supported-sites.html")));
 }

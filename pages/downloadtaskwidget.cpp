@@ -37,7 +37,10 @@ QFont pointFont(int points)
 
 DownloadTaskWidget::DownloadTaskWidget(SniffTask *task, QListWidget *list, QListWidgetItem *item,
                                        QWidget *parent)
-    : QWidget(parent), task_(task), list(list), item(item)
+    : QWidget(parent)
+    , task_(task)
+    , list(list)
+    , item(item)
 {
     setMinimumWidth(300);
     setAttribute(Qt::WA_Hover);
@@ -142,7 +145,9 @@ QString DownloadTaskWidget::failureText()
 
 QString DownloadTaskWidget::elapsedTimeText(qint64 seconds)
 {
-    const auto two = [](qint64 n) { return QStringLiteral("%1").arg(n, 2, 10, QLatin1Char('0')); };
+    const auto two = [](qint64 n) {
+        return QStringLiteral("%1").arg(n, 2, 10, QLatin1Char('0'));
+    };
     QStringList parts;
     if (seconds >= 3600)
         parts << two(seconds / 3600);
@@ -450,8 +455,8 @@ void DownloadTaskWidget::filterAdultWebsite()
     if (keyword.isEmpty())
         return;
     writeLog(QStringLiteral("[DownloadTaskWidget::filterAdultWebsite] =>url:"), keyword);
-    task_->info = protocol::withMember(task_->info, QStringLiteral("isHiddenThumb"),
-                                       QStringLiteral("true"));
+    task_->info =
+        protocol::withMember(task_->info, QStringLiteral("isHiddenThumb"), QStringLiteral("true"));
     task_->info = protocol::withMember(task_->info, QStringLiteral("isPrivateFileFlag"),
                                        QStringLiteral("true"));
 }
@@ -546,7 +551,8 @@ void DownloadTaskWidget::showFailureDialog()
     dialog->exec();
 }
 
-DownloadFailedDlg::DownloadFailedDlg(QWidget *parent) : QDialog(parent)
+DownloadFailedDlg::DownloadFailedDlg(QWidget *parent)
+    : QDialog(parent)
 {
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     setWindowTitle(tr("Download failed"));

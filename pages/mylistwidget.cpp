@@ -9,7 +9,8 @@
 #include <QScrollBar>
 #include <QWheelEvent>
 
-MyListWidget::MyListWidget(QWidget *parent) : QListWidget(parent)
+MyListWidget::MyListWidget(QWidget *parent)
+    : QListWidget(parent)
 {
     setSelectionMode(QAbstractItemView::ExtendedSelection);
     setFocusPolicy(Qt::NoFocus);

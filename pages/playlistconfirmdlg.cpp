@@ -111,7 +111,8 @@ void selectByData(QComboBox *box, const QVariant &data)
 
 } // namespace
 
-PlaylistConfirmDlg::PlaylistConfirmDlg(QWidget *parent) : QDialog(parent)
+PlaylistConfirmDlg::PlaylistConfirmDlg(QWidget *parent)
+    : QDialog(parent)
 {
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     QFont font = QApplication::font();
@@ -426,10 +427,13 @@ QList<QVariant> PlaylistConfirmDlg::selectedEntries() const
 
 QMap<QString, QString> PlaylistConfirmDlg::options() const
 {
-    const auto flag = [](bool on) { return on ? QStringLiteral("true") : QStringLiteral("false"); };
+    const auto flag = [](bool on) {
+        return on ? QStringLiteral("true") : QStringLiteral("false");
+    };
     QMap<QString, QString> map;
     const bool isVideo = video->isChecked();
-    map.insert(QStringLiteral("media_type"), isVideo ? QStringLiteral("video") : QStringLiteral("audio"));
+    map.insert(QStringLiteral("media_type"),
+               isVideo ? QStringLiteral("video") : QStringLiteral("audio"));
     map.insert(QStringLiteral("isFromPlaylist"), QStringLiteral("true"));
     map.insert(QStringLiteral("add_playlist_index"), flag(numbering->isChecked()));
     map.insert(QStringLiteral("playlistOrderMode"), order->currentData().toString());
@@ -443,7 +447,8 @@ void PlaylistConfirmDlg::accept()
 {
     Preferences prefs;
     const bool isVideo = video->isChecked();
-    prefs.setValue(kPlaylist_MediaType, isVideo ? QStringLiteral("Video") : QStringLiteral("Audio"));
+    prefs.setValue(kPlaylist_MediaType,
+                   isVideo ? QStringLiteral("Video") : QStringLiteral("Audio"));
     prefs.setValue(isVideo ? kPlaylist_VideoQuality : kPlaylist_AudioQuality,
                    quality->currentData().toString());
     prefs.setValue(kDownloadPlaylist_OrderNumber, numbering->isChecked());

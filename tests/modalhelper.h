@@ -16,7 +16,7 @@ namespace testutil {
 
 struct ModalAnswer
 {
-    QStringList texts;   // every label text of the dialog answered
+    QStringList texts; // every label text of the dialog answered
     bool answered = false;
 };
 

@@ -134,8 +134,8 @@ private Q_SLOTS:
     void severalLinesAddOnlyWebAddressesThroughTheMultipleAddressDialog()
     {
         QApplication::clipboard()->setText("not an address");
-        const QString text = staying(1) + "\r\n" + "ftp://127.0.0.1/x\n\n" + staying(2) + "\n" +
-                             staying(3) + "\n";
+        const QString text =
+            staying(1) + "\r\n" + "ftp://127.0.0.1/x\n\n" + staying(2) + "\n" + staying(3) + "\n";
         auto answer = testutil::answerNextModal("Download", [text](QWidget *dialog) {
             dialog->findChild<QPlainTextEdit *>()->setPlainText(text);
         });
@@ -396,7 +396,8 @@ private Q_SLOTS:
     {
         Preferences prefs;
         prefs.setValue(kSpeedLimitedManual, "1 MBps");
-        prefs.setValue(kDownload_AutoDownSubtitle, !prefs.value("kDownload_AutoDownSubtitle_Default").toBool());
+        prefs.setValue(kDownload_AutoDownSubtitle,
+                       !prefs.value("kDownload_AutoDownSubtitle_Default").toBool());
         const QVariantMap before = [&] {
             QVariantMap all;
             for (const QString &key : prefs.allKeys())
@@ -437,9 +438,9 @@ private Q_SLOTS:
         QList<SniffTask *> tasks;
         for (int i = 0; i < 400; ++i) {
             auto *task = new SniffTask(QStringLiteral("http://127.0.0.1:9/d%1").arg(i), {}, mgr);
-            task->info = protocol::withMember(
-                QByteArray(), "title", i % 2 ? QStringLiteral("red fox %1").arg(i)
-                                             : QStringLiteral("blue fox %1").arg(i));
+            task->info = protocol::withMember(QByteArray(), "title",
+                                              i % 2 ? QStringLiteral("red fox %1").arg(i)
+                                                    : QStringLiteral("blue fox %1").arg(i));
             tasks << task;
             mgr->moveFromPrivate(task);
         }
@@ -540,7 +541,8 @@ private Q_SLOTS:
         QVERIFY(done.isEmptyStateShown());
         QSignalSpy added(mgr, &SniffMgr::mgrAddDownloadedTask);
         for (int i = 3; i <= 4; ++i)
-            mgr->addTask(mgr->newTask(QStringLiteral("http://127.0.0.1:9/ok?n=%1").arg(10 + i), {}));
+            mgr->addTask(
+                mgr->newTask(QStringLiteral("http://127.0.0.1:9/ok?n=%1").arg(10 + i), {}));
         mgr->schedule();
         QTRY_COMPARE_WITH_TIMEOUT(added.count(), 2, 20000);
         QTRY_COMPARE(done.allList()->count(), 2);
@@ -551,9 +553,8 @@ private Q_SLOTS:
         QVERIFY(QFileInfo::exists(file));
 
         done.allList()->setCurrentRow(0, QItemSelectionModel::ClearAndSelect);
-        auto answer = testutil::answerNextModal("Delete", [](QWidget *dialog) {
-            dialog->findChild<QCheckBox *>()->setChecked(true);
-        });
+        auto answer = testutil::answerNextModal(
+            "Delete", [](QWidget *dialog) { dialog->findChild<QCheckBox *>()->setChecked(true); });
         done.onClickedDelete();
         QVERIFY(answer->answered);
         QCOMPARE(done.allList()->count(), 1);

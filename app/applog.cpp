@@ -64,6 +64,11 @@ void writeLog(const QString &tag, const QString &message)
     }
 }
 
+QString logClock()
+{
+    return QDateTime::currentDateTime().toString(QStringLiteral("hh:mm:ss.zzz"));
+}
+
 void flushLog()
 {
     std::lock_guard<std::mutex> lock(logMutex);

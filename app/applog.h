@@ -9,6 +9,8 @@ void initLogging();
 // One information-level line: the tag, a blank, the message.
 void writeLog(const QString &tag, const QString &message = QString());
 
+// The time of day with milliseconds, for lines that time a step ("hh:mm:ss.zzz").
+QString logClock();
 // Makes sure every line written so far is on disk.
 void flushLog();
 

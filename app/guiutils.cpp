@@ -65,6 +65,13 @@ void openPreferencesDialog()
     dialog.exec();
 }
 
+QFont applicationFont(int points)
+{
+    QFont font = QApplication::font();
+    font.setPointSize(points);
+    return font;
+}
+
 double screenPixelRatio()
 {
     const QList<QScreen *> screens = QGuiApplication::screens();

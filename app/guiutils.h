@@ -2,6 +2,7 @@
 
 // Helpers that need the interface: message boxes, the desktop, screens, pictures.
 
+#include <QFont>
 #include <QPixmap>
 #include <QSize>
 #include <QString>
@@ -18,6 +19,9 @@ void openPreferencesDialog();
 
 // Makes the embedded pictures (":/res/...") available; safe to call more than once.
 void initGuiResources();
+
+// The application font at that size in points.
+QFont applicationFont(int points);
 
 double screenPixelRatio();
 bool isHighDpi();

@@ -43,41 +43,6 @@ const std::pair<const char *, const char *> kVideoQualities[] = {
     {"240P", "240P"},
 };
 
-const char *const kSubtitleNames[] = {QT_TRANSLATE_NOOP("PreferencesDlg", "English"),
-                                      QT_TRANSLATE_NOOP("PreferencesDlg", "German"),
-                                      QT_TRANSLATE_NOOP("PreferencesDlg", "Spanish"),
-                                      QT_TRANSLATE_NOOP("PreferencesDlg", "French"),
-                                      QT_TRANSLATE_NOOP("PreferencesDlg", "Italian"),
-                                      QT_TRANSLATE_NOOP("PreferencesDlg", "Japanese"),
-                                      QT_TRANSLATE_NOOP("PreferencesDlg", "Portuguese"),
-                                      QT_TRANSLATE_NOOP("PreferencesDlg", "Arabic"),
-                                      QT_TRANSLATE_NOOP("PreferencesDlg", "Russian"),
-                                      QT_TRANSLATE_NOOP("PreferencesDlg", "Dutch"),
-                                      QT_TRANSLATE_NOOP("PreferencesDlg", "Chinese(Simplified)"),
-                                      QT_TRANSLATE_NOOP("PreferencesDlg", "Chinese(Traditional)"),
-                                      QT_TRANSLATE_NOOP("PreferencesDlg", "Polish"),
-                                      QT_TRANSLATE_NOOP("PreferencesDlg", "Indonesian"),
-                                      QT_TRANSLATE_NOOP("PreferencesDlg", "Korean"),
-                                      QT_TRANSLATE_NOOP("PreferencesDlg", "Turkey"),
-                                      "th",
-                                      "hu",
-                                      "ro",
-                                      "cs",
-                                      "fa",
-                                      "iw",
-                                      "bg",
-                                      "hr",
-                                      "sv",
-                                      "sr",
-                                      "vi",
-                                      "sk",
-                                      "da",
-                                      "sl",
-                                      "no",
-                                      "fi",
-                                      "hi",
-                                      "fil"};
-
 } // namespace
 
 PreferencesDlg::PreferencesDlg(QWidget *parent)
@@ -85,9 +50,7 @@ PreferencesDlg::PreferencesDlg(QWidget *parent)
 {
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     setWindowTitle(tr("Preferences"));
-    QFont font = QApplication::font();
-    font.setPointSize(9);
-    setFont(font);
+    setFont(applicationFont(9));
     setMinimumSize(isHighDpi() ? QSize(560, 340) : QSize(660, 420));
 
     tabWidget = new QTabWidget(this);
@@ -177,8 +140,8 @@ QWidget *PreferencesDlg::buildDownloadTab()
     qualityRow->addWidget(subtitleTitle);
     subtitle = new QComboBox(quality);
     subtitle->setMaximumWidth(150);
-    for (const char *name : kSubtitleNames)
-        subtitle->addItem(tr(name), QString::fromLatin1(name));
+    for (const QString &name : subtitleLanguageNames())
+        subtitle->addItem(tr(name.toUtf8().constData()), name);
     qualityRow->addWidget(subtitle);
     qualityRow->addStretch(1);
     layout->addWidget(quality);

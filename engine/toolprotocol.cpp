@@ -385,8 +385,11 @@ QString progressText(const QByteArray &line, bool withSpeedAndTime)
     const QString totalText = formatSize(total);
     if (!withSpeedAndTime)
         return QStringLiteral("%1 of %2").arg(doneText, totalText);
-    return QStringLiteral("%1 of %2 - %3, %4")
-        .arg(doneText, totalText, speed(line), remainingTime(line));
+    // A stalled transfer has no time left: the text then ends with the speed.
+    const QString left = remainingTime(line);
+    if (left.isEmpty())
+        return QStringLiteral("%1 of %2 - %3").arg(doneText, totalText, speed(line));
+    return QStringLiteral("%1 of %2 - %3, %4").arg(doneText, totalText, speed(line), left);
 }
 
 QString convertingText(const QByteArray &line)

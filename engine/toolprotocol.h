@@ -84,7 +84,8 @@ QByteArray synthesisedFinished(qint64 durationSeconds, const QString &fileType, 
 QString formatSize(qint64 bytes);
 QString formatDuration(qint64 seconds);
 QString formatRemaining(qint64 etaSeconds);
-// "%1 of %2 - %3, %4" (or the short "%1 of %2"); empty while nothing is known.
+// "%1 of %2 - %3, %4" ("%1 of %2 - %3" while no time left is known, or the short "%1 of %2");
+// empty while nothing is known.
 QString progressText(const QByteArray &progressLine, bool withSpeedAndTime = true);
 QString convertingText(const QByteArray &convertingLine);
 

@@ -7,13 +7,11 @@
 #include "engine/sniffmgr.h"
 #include "engine/snifftask.h"
 #include "engine/toolprotocol.h"
-#include "pages/mylistwidget.h"
 #include "widgets/imagebutton.h"
 #include "widgets/rfimageview.h"
 #include "widgets/zqmessagebox.h"
 
 #include <QApplication>
-#include <QBuffer>
 #include <QCheckBox>
 #include <QDebug>
 #include <QFile>
@@ -21,7 +19,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPixmapCache>
@@ -59,29 +56,16 @@ QPixmap transparentIcon()
     return pixmap;
 }
 
-void setButtonPictures(ImageButton *button, const QString &name)
-{
-    const QString base = imagesDir() + QStringLiteral("/btn_%1_").arg(name);
-    button->setPictures(base + QStringLiteral("0.png"), base + QStringLiteral("1.png"),
-                        base + QStringLiteral("2.png"), base + QStringLiteral("3.png"));
-}
-
 } // namespace
 
 DoneTaskWidget::DoneTaskWidget(SniffTask *task, QListWidget *list, QListWidgetItem *item,
                                QWidget *parent)
-    : QWidget(parent)
-    , task_(task)
-    , list(list)
-    , item(item)
+    : TaskRowWidget(task, list, item, parent)
 {
-    setMinimumWidth(300);
     thumb = rows::thumbnailView(this);
 
     title = new QLineEdit(this);
-    QFont font = QApplication::font();
-    font.setPointSize(11);
-    title->setFont(font);
+    title->setFont(applicationFont(11));
     title->setFrame(false);
     connect(title, &QLineEdit::editingFinished, this, &DoneTaskWidget::onEditFinished);
 
@@ -93,9 +77,7 @@ DoneTaskWidget::DoneTaskWidget(SniffTask *task, QListWidget *list, QListWidgetIt
         icons[i]->setFixedSize(14, 14);
         icons[i]->setScaledContents(true);
         texts[i] = new QLabel(this);
-        QFont small = QApplication::font();
-        small.setPointSize(9);
-        texts[i]->setFont(small);
+        texts[i]->setFont(applicationFont(9));
         rows::setTextColour(texts[i], QColor(0x88, 0x88, 0x88));
         infoRow->addWidget(icons[i]);
         infoRow->addWidget(texts[i]);
@@ -109,8 +91,8 @@ DoneTaskWidget::DoneTaskWidget(SniffTask *task, QListWidget *list, QListWidgetIt
         button->setFixedSize(31, 31);
         button->setHandCursor(true);
     }
-    setButtonPictures(playButton, QStringLiteral("resume"));
-    setButtonPictures(showButton, QStringLiteral("folder"));
+    rows::setButtonPictures(playButton, QStringLiteral("resume"));
+    rows::setButtonPictures(showButton, QStringLiteral("folder"));
     connect(playButton, &ImageButton::clicked, this, &DoneTaskWidget::playItem);
     connect(showButton, &ImageButton::clicked, this, &DoneTaskWidget::showTheFile);
 
@@ -149,12 +131,6 @@ DoneTaskWidget::DoneTaskWidget(SniffTask *task, QListWidget *list, QListWidgetIt
     setEditMode(false);
     tintIcons();
     refreshTexts();
-}
-
-void DoneTaskWidget::setItem(QListWidgetItem *row, QListWidget *owner)
-{
-    item = row;
-    list = owner;
 }
 
 QString DoneTaskWidget::currentTitle() const
@@ -314,11 +290,7 @@ void DoneTaskWidget::onImageDownloaded(const QPixmap &pixmap, const QString &url
 {
     if (pixmap.isNull() || url != protocol::thumbnail(task_->info))
         return;
-    QByteArray png;
-    QBuffer buffer(&png);
-    buffer.open(QIODevice::WriteOnly);
-    pixmap.save(&buffer, "PNG");
-    task_->saveThumbnail(png);
+    rows::saveThumbnail(task_, pixmap);
     SniffMgr::instance()->saveAll();
 }
 
@@ -330,39 +302,6 @@ void DoneTaskWidget::playItem()
 void DoneTaskWidget::showTheFile()
 {
     Q_EMIT sigOpenFileLocation(task_);
-}
-
-void DoneTaskWidget::paintEvent(QPaintEvent *)
-{
-    QPainter(this).fillRect(rect(), rows::background(item, hovered));
-}
-
-void DoneTaskWidget::enterEvent(QEvent *event)
-{
-    hovered = true;
-    update();
-    QWidget::enterEvent(event);
-}
-
-void DoneTaskWidget::leaveEvent(QEvent *event)
-{
-    hovered = false;
-    update();
-    QWidget::leaveEvent(event);
-}
-
-void DoneTaskWidget::mousePressEvent(QMouseEvent *event)
-{
-    if (event->button() == Qt::RightButton) {
-        if (item && list && !item->isSelected()) {
-            list->clearSelection();
-            item->setSelected(true);
-        }
-        Q_EMIT popContextMenu(task_);
-        event->accept();
-        return;
-    }
-    QWidget::mousePressEvent(event);
 }
 
 void DoneTaskWidget::mouseDoubleClickEvent(QMouseEvent *event)

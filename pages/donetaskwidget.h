@@ -3,28 +3,23 @@
 // One row of the downloaded page (title, file facts, play and show buttons) and the question
 // asked before finished downloads are deleted.
 
+#include "pages/taskrowwidget.h"
+
 #include <QDialog>
-#include <QWidget>
 
 class ImageButton;
 class QCheckBox;
 class QLabel;
 class QLineEdit;
-class QListWidget;
-class QListWidgetItem;
 class RFImageView;
-class SniffTask;
 
-class DoneTaskWidget : public QWidget
+class DoneTaskWidget : public TaskRowWidget
 {
     Q_OBJECT
 public:
     DoneTaskWidget(SniffTask *task, QListWidget *list, QListWidgetItem *item,
                    QWidget *parent = nullptr);
 
-    SniffTask *task() const { return task_; }
-    void setItem(QListWidgetItem *row, QListWidget *owner);
-    QListWidgetItem *listItem() const { return item; }
     void setEditMode(bool on);
     bool isEditing() const { return editing; }
     QLineEdit *titleField() const { return title; }
@@ -35,7 +30,6 @@ public:
     void refreshTexts();
 
 Q_SIGNALS:
-    void popContextMenu(SniffTask *task);
     void doubleClicked(SniffTask *task);
     void editFinished(bool ok);
     void sigPlay(SniffTask *task);
@@ -48,10 +42,6 @@ public Q_SLOTS:
     void onEditFinished();
 
 protected:
-    void paintEvent(QPaintEvent *event) override;
-    void enterEvent(QEvent *event) override;
-    void leaveEvent(QEvent *event) override;
-    void mousePressEvent(QMouseEvent *event) override;
     void mouseDoubleClickEvent(QMouseEvent *event) override;
     void changeEvent(QEvent *event) override;
 
@@ -59,16 +49,12 @@ private:
     void tintIcons();
     QString currentTitle() const;
 
-    SniffTask *task_;
-    QListWidget *list;
-    QListWidgetItem *item;
     RFImageView *thumb;
     QLineEdit *title;
     QLabel *icons[5];
     QLabel *texts[5];
     ImageButton *playButton;
     ImageButton *showButton;
-    bool hovered = false;
     bool editing = false;
 };
 

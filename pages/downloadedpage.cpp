@@ -10,6 +10,7 @@
 #include "engine/toolprotocol.h"
 #include "pages/donetaskwidget.h"
 #include "pages/mylistwidget.h"
+#include "pages/pagetoolbar.h"
 #include "pages/privatelistmanager.h"
 #include "widgets/zqmessagebox.h"
 
@@ -18,7 +19,6 @@
 #include <QButtonGroup>
 #include <QClipboard>
 #include <QCursor>
-#include <QDateTime>
 #include <QDebug>
 #include <QDesktopServices>
 #include <QEvent>
@@ -40,18 +40,6 @@ const char kPrivateHelpUrl[] = "https://www.clipmoor.com/help/private-space";
 const char kDropboxUrl[] = "https://www.dropbox.com/login";
 const char kGoogleDriveUrl[] = "https://drive.google.com/drive/my-drive";
 const int kLoadingThreshold = 20;
-
-QString now()
-{
-    return QDateTime::currentDateTime().toString(QStringLiteral("hh:mm:ss.zzz"));
-}
-
-QFont pointFont(int points)
-{
-    QFont font = QApplication::font();
-    font.setPointSize(points);
-    return font;
-}
 
 // Sets the "cachedWidget" mark when the refresh's posted events reach the row.
 class CacheMarkEvent : public QEvent
@@ -125,7 +113,7 @@ DownloadedPage::DownloadedPage(QWidget *parent)
                    QPixmap(QStringLiteral(":/res/%1empty_file@2x.png").arg(kSkin)));
     emptyText = new QLabel(emptyPanel);
     emptyText->setAlignment(Qt::AlignCenter);
-    emptyText->setFont(pointFont(12));
+    emptyText->setFont(applicationFont(12));
     emptyText->setStyleSheet(QStringLiteral("color: #888888;"));
     emptyLayout->addWidget(emptyPicture, 0, Qt::AlignHCenter);
     emptyLayout->addWidget(emptyText);
@@ -140,12 +128,6 @@ DownloadedPage::DownloadedPage(QWidget *parent)
     refreshList(mgr->doneList(), true);
     connect(mgr, &SniffMgr::mgrAddDownloadedTask, this, &DownloadedPage::onMgrAddDownloadedTask);
 
-    PrivateListManager *privacy = PrivateListManager::instance();
-    connect(privacy, &PrivateListManager::locked, this, [this] { refreshPrivateButton(true); });
-    connect(privacy, &PrivateListManager::unlocked, this, [this](bool turnOff) {
-        if (turnOff)
-            refreshPrivateButton(false);
-    });
     retranslate();
     updateToolbar();
 }
@@ -159,25 +141,16 @@ QWidget *DownloadedPage::buildToolbar()
     row->setSpacing(10);
     showFileBtn = new QPushButton(toolbarWidget);
     showFileBtn->setFixedHeight(29);
-    showFileBtn->setFont(pointFont(11));
+    showFileBtn->setFont(applicationFont(11));
     showFileBtn->setStyleSheet(StyleManager::instance()->topButtonStyle());
     connect(showFileBtn, &QPushButton::clicked, this, &DownloadedPage::onClickedShowInBrowser);
-    const auto imageButton = [this](const QString &picture) {
-        auto *button = new QPushButton(toolbarWidget);
-        button->setMinimumSize(29, 29);
-        button->setIconSize(QSize(24, 24));
-        button->setCursor(Qt::PointingHandCursor);
-        button->setStyleSheet(
-            StyleManager::instance()->styleSheet(QStringLiteral("top_image_btn.qss")).arg(picture));
-        return button;
-    };
-    deleteBtn = imageButton(QStringLiteral("%1delete.png").arg(kSkin));
-    privateBtn = imageButton(QStringLiteral("%1private_4.png").arg(kSkin));
+    deleteBtn = pagetoolbar::imageButton(toolbarWidget, QStringLiteral("%1delete.png").arg(kSkin));
+    privateBtn = new PrivateModeButton(toolbarWidget);
     connect(deleteBtn, &QPushButton::clicked, this, &DownloadedPage::onClickedDelete);
     connect(privateBtn, &QPushButton::clicked, this, &DownloadedPage::onClickPrivateList);
     search = new QLineEdit(toolbarWidget);
     search->setFixedSize(160, 29);
-    search->setFont(pointFont(10));
+    search->setFont(applicationFont(10));
     search->setClearButtonEnabled(true);
     search->setStyleSheet(
         QStringLiteral("QLineEdit { border-radius: 4px; border: 1px solid #D7D7D7}"));
@@ -215,7 +188,6 @@ void DownloadedPage::retranslate()
     helpLink->setText(tr("<a style='color: %1;' href=\"%2\">Cannot find the file from Private "
                          "Space?</a>")
                           .arg(QStringLiteral("#2A6DF4"), QLatin1String(kPrivateHelpUrl)));
-    refreshPrivateButton(PrivateListManager::instance()->isOn());
 }
 
 void DownloadedPage::changeEvent(QEvent *event)
@@ -231,16 +203,6 @@ void DownloadedPage::resizeEvent(QResizeEvent *event)
     updateEmptyState();
     if (!loading->isHidden())
         loading->setGeometry(stack->geometry());
-}
-
-void DownloadedPage::refreshPrivateButton(bool on)
-{
-    privateBtn->setStyleSheet(StyleManager::instance()
-                                  ->styleSheet(QStringLiteral("top_image_btn.qss"))
-                                  .arg(QLatin1String(on ? "%1private_2.png" : "%1private_4.png"))
-                                  .arg(QLatin1String(kSkin)));
-    privateBtn->setToolTip(on ? tr("Turn off Private Mode") : tr("Turn on Private Mode"));
-    privateBtn->setVisible(PrivateListManager::instance()->canAsk());
 }
 
 MyListWidget *DownloadedPage::currentList() const
@@ -422,7 +384,7 @@ void DownloadedPage::refreshList(const QList<SniffTask *> &tasks, bool init)
     updateEmptyState();
     writeLog(QStringLiteral("[DownloadedPage]"),
              QStringLiteral("refreshList--1 %1 tasks.size %2 init %3")
-                 .arg(now())
+                 .arg(logClock())
                  .arg(tasks.size())
                  .arg(init));
 
@@ -431,34 +393,38 @@ void DownloadedPage::refreshList(const QList<SniffTask *> &tasks, bool init)
     for (SniffTask *task : tasks) {
         if (++counted > limit)
             break;
-        DoneTaskWidget *cached = nullptr;
-        for (DoneTaskWidget *widget : qAsConst(widgetCache)) {
-            if (widget->task() == task) {
-                cached = widget;
-                break;
-            }
-        }
-        if (!cached) {
-            createRow(allView, task, -1);
-            continue;
-        }
-        QCoreApplication::postEvent(cached, new CacheMarkEvent(kReusedEvent));
-        widgetCache.removeOne(cached);
-        QListWidgetItem *item = cached->listItem();
-        item->setSelected(false);
-        item->setSizeHint(QSize(allView->viewport()->width(), 100));
-        allView->addItem(item);
-        allView->setItemWidget(item, cached);
-        cached->setFixedSize(item->sizeHint());
-        cached->refreshTexts();
+        appendRow(task);
     }
     ++refreshCounter;
     allView->setUpdatesEnabled(true);
     refreshing = false;
-    writeLog(QStringLiteral("[DownloadedPage]"), QStringLiteral("refreshList--2 ") + now());
+    writeLog(QStringLiteral("[DownloadedPage]"), QStringLiteral("refreshList--2 ") + logClock());
     updateEmptyState();
     updateToolbar();
-    Q_EMIT listChanged();
+}
+
+void DownloadedPage::appendRow(SniffTask *task)
+{
+    DoneTaskWidget *cached = nullptr;
+    for (DoneTaskWidget *widget : qAsConst(widgetCache)) {
+        if (widget->task() == task) {
+            cached = widget;
+            break;
+        }
+    }
+    if (!cached) {
+        createRow(allView, task, -1);
+        return;
+    }
+    QCoreApplication::postEvent(cached, new CacheMarkEvent(kReusedEvent));
+    widgetCache.removeOne(cached);
+    QListWidgetItem *item = cached->listItem();
+    item->setSelected(false);
+    item->setSizeHint(QSize(allView->viewport()->width(), 100));
+    allView->addItem(item);
+    allView->setItemWidget(item, cached);
+    cached->setFixedSize(item->sizeHint());
+    cached->refreshTexts();
 }
 
 // Rows beyond the first refresh's share are added when the user scrolls to the end.
@@ -469,7 +435,7 @@ void DownloadedPage::loadMoreRows()
         return;
     allView->setUpdatesEnabled(false);
     for (int i = shown; i < shownTasks.size() && i < shown + 25; ++i)
-        createRow(allView, shownTasks.at(i), -1);
+        appendRow(shownTasks.at(i));
     allView->setUpdatesEnabled(true);
 }
 
@@ -716,7 +682,7 @@ void DownloadedPage::deleteAll()
 
 void DownloadedPage::addToPrivateList()
 {
-    writeLog(QStringLiteral("[DownloadedPage::addToPrivateList] =>begin"), now());
+    writeLog(QStringLiteral("[DownloadedPage::addToPrivateList] =>begin"), logClock());
     const QList<QListWidgetItem *> items = allView->selectedItems();
     if (items.isEmpty())
         return;
@@ -753,12 +719,12 @@ void DownloadedPage::addToPrivateList()
     updateEmptyState();
     updateToolbar();
     mgr->saveAll();
-    writeLog(QStringLiteral("[DownloadedPage::addToPrivateList] =>end"), now());
+    writeLog(QStringLiteral("[DownloadedPage::addToPrivateList] =>end"), logClock());
 }
 
 void DownloadedPage::moveOut()
 {
-    writeLog(QStringLiteral("[DownloadedPage::moveOut] =>begin"), now());
+    writeLog(QStringLiteral("[DownloadedPage::moveOut] =>begin"), logClock());
     if (!privateView)
         return;
     const QList<QListWidgetItem *> items = privateView->selectedItems();
@@ -791,7 +757,7 @@ void DownloadedPage::moveOut()
     updateEmptyState();
     updateToolbar();
     mgr->saveAll();
-    writeLog(QStringLiteral("[DownloadedPage::moveOut] =>end"), now());
+    writeLog(QStringLiteral("[DownloadedPage::moveOut] =>end"), logClock());
 }
 
 void DownloadedPage::onMgrAddDownloadedTask(SniffTask *task)
@@ -853,6 +819,5 @@ void DownloadedPage::onItemSelectionChanged()
 
 void DownloadedPage::onClickPrivateList()
 {
-    PrivateListManager *privacy = PrivateListManager::instance();
-    privacy->ask(privacy->isOn() ? PrivateListManager::TurnOff : PrivateListManager::TurnOn);
+    PrivateListManager::instance()->askToSwitch();
 }

@@ -43,9 +43,6 @@ public:
     int cachedWidgetCount() const { return widgetCache.size(); }
     void runContextAction(int action);
 
-Q_SIGNALS:
-    void listChanged();
-
 public Q_SLOTS:
     void onMgrAddDownloadedTask(SniffTask *task);
     void onDoubleClickedItem(SniffTask *task);
@@ -76,8 +73,9 @@ private:
     void setLoading(bool on);
     void updateEmptyState();
     void updateToolbar();
-    void refreshPrivateButton(bool on);
     void loadMoreRows();
+    // Appends the task's row to the "All" view, reusing its cached widget when there is one.
+    void appendRow(SniffTask *task);
     void retranslate();
     QStringList keywords() const;
     void connectRow(DoneTaskWidget *widget);

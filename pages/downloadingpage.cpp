@@ -13,6 +13,7 @@
 #include "engine/toolprotocol.h"
 #include "pages/downloadtaskwidget.h"
 #include "pages/mylistwidget.h"
+#include "pages/pagetoolbar.h"
 #include "pages/playlistconfirmdlg.h"
 #include "pages/privatelistmanager.h"
 #include "provision/dlscriptmanager.h"
@@ -23,7 +24,6 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QCursor>
-#include <QDateTime>
 #include <QDebug>
 #include <QDesktopServices>
 #include <QElapsedTimer>
@@ -41,13 +41,6 @@
 namespace {
 
 const char kSkin[] = "QP/";
-
-QFont pointFont(int points)
-{
-    QFont font = QApplication::font();
-    font.setPointSize(points);
-    return font;
-}
 
 const char *const kVideoTargets[] = {"MP4",
                                      QT_TRANSLATE_NOOP("DownloadingPage", "Original Video"),
@@ -73,11 +66,6 @@ bool isOriginalTarget(const QString &target)
 {
     return target.contains(QLatin1String("Original Video")) ||
            target.contains(QLatin1String("Original Audio"));
-}
-
-QString now()
-{
-    return QDateTime::currentDateTime().toString(QStringLiteral("hh:mm:ss.zzz"));
 }
 
 } // namespace
@@ -157,42 +145,23 @@ DownloadingPage::DownloadingPage(QWidget *parent)
     connect(mgr, &SniffMgr::mgrDeleteDownloadingTask, this,
             &DownloadingPage::onMgrDeleteDownloadingTask);
 
-    writeLog(QStringLiteral("[DownloadingPage]"), QStringLiteral("loadTasks--1 ") + now());
+    writeLog(QStringLiteral("[DownloadingPage]"), QStringLiteral("loadTasks--1 ") + logClock());
     mgr->loadAll();
     const QList<SniffTask *> tasks = mgr->downloadingList();
     listWidget->setUpdatesEnabled(false);
     for (SniffTask *task : tasks)
         addRow(task);
     listWidget->setUpdatesEnabled(true);
-    writeLog(QStringLiteral("[DownloadingPage]"), QStringLiteral("loadTasks--2 ") + now());
+    writeLog(QStringLiteral("[DownloadingPage]"), QStringLiteral("loadTasks--2 ") + logClock());
     updateBulkButtons();
     updateEmptyState();
 
-    PrivateListManager *privacy = PrivateListManager::instance();
-    connect(privacy, &PrivateListManager::locked, this, [this] { refreshPrivateButton(true); });
-    connect(privacy, &PrivateListManager::unlocked, this, [this](bool turnOff) {
-        if (turnOff)
-            refreshPrivateButton(false);
-    });
-    refreshPrivateButton(privacy->isOn());
     retranslate();
-}
-
-QPushButton *DownloadingPage::makeImageButton(const QString &picture)
-{
-    auto *button = new QPushButton(this);
-    button->setFont(pointFont(11));
-    button->setMinimumSize(29, 29);
-    button->setIconSize(QSize(24, 24));
-    button->setCursor(Qt::PointingHandCursor);
-    button->setStyleSheet(
-        StyleManager::instance()->styleSheet(QStringLiteral("top_image_btn.qss")).arg(picture));
-    return button;
 }
 
 QPushButton *DownloadingPage::makeArrowButton()
 {
-    QPushButton *button = makeImageButton(QStringLiteral("arrow.png"));
+    QPushButton *button = pagetoolbar::imageButton(this, QStringLiteral("arrow.png"));
     button->setFixedSize(23, 29);
     button->setIconSize(QSize(8, 8));
     button->setStyleSheet(
@@ -214,7 +183,7 @@ QWidget *DownloadingPage::buildToolbar()
     row->addSpacing(20);
 
     pasteBtn = new QPushButton(toolbarWidget);
-    pasteBtn->setFont(pointFont(11));
+    pasteBtn->setFont(applicationFont(11));
     pasteBtn->setMinimumSize(29, 29);
     pasteBtn->setStyleSheet(StyleManager::instance()->topButtonStyle());
     connect(pasteBtn, &QPushButton::clicked, this, &DownloadingPage::onClickedPasteURL);
@@ -225,10 +194,10 @@ QWidget *DownloadingPage::buildToolbar()
     pasteGroup->addWidget(arrowBtn);
     row->addLayout(pasteGroup);
 
-    resumeAllBtn = makeImageButton(QStringLiteral("%1resume.png").arg(kSkin));
-    pauseAllBtn = makeImageButton(QStringLiteral("%1pause.png").arg(kSkin));
-    deleteAllBtn = makeImageButton(QStringLiteral("%1delete.png").arg(kSkin));
-    privateBtn = makeImageButton(QStringLiteral("%1private_4.png").arg(kSkin));
+    resumeAllBtn = pagetoolbar::imageButton(this, QStringLiteral("%1resume.png").arg(kSkin));
+    pauseAllBtn = pagetoolbar::imageButton(this, QStringLiteral("%1pause.png").arg(kSkin));
+    deleteAllBtn = pagetoolbar::imageButton(this, QStringLiteral("%1delete.png").arg(kSkin));
+    privateBtn = new PrivateModeButton(this);
     connect(resumeAllBtn, &QPushButton::clicked, this, &DownloadingPage::onClickedResumeAll);
     connect(pauseAllBtn, &QPushButton::clicked, this, &DownloadingPage::onClickedPauseAll);
     connect(deleteAllBtn, &QPushButton::clicked, this, &DownloadingPage::onClickedDeleteAll);
@@ -240,7 +209,7 @@ QWidget *DownloadingPage::buildToolbar()
     convertTitle = new QLabel(toolbarWidget);
     convertTarget = new QLabel(toolbarWidget);
     for (QLabel *label : {convertTitle, convertTarget}) {
-        label->setFont(pointFont(11));
+        label->setFont(applicationFont(11));
         label->setFixedHeight(30);
     }
     convertTarget->setTextFormat(Qt::RichText);
@@ -267,11 +236,11 @@ QWidget *DownloadingPage::buildBottomBar()
     speedBtn = new QPushButton(bottom);
     speedBtn->setStyleSheet(StyleManager::instance()->styleSheet(QStringLiteral("reg_btn.qss")));
     speedBtn->setFixedSize(165, 24);
-    speedBtn->setFont(pointFont(11));
+    speedBtn->setFont(applicationFont(11));
     speedBtn->setCursor(Qt::PointingHandCursor);
     connect(speedBtn, &QPushButton::clicked, this, &DownloadingPage::popSeedLimitMenu);
     supportedSites = new QLabel(bottom);
-    supportedSites->setFont(pointFont(10));
+    supportedSites->setFont(applicationFont(10));
     supportedSites->setTextFormat(Qt::RichText);
     supportedSites->setCursor(Qt::PointingHandCursor);
     connect(supportedSites, &QLabel::linkActivated, this, &DownloadingPage::openUrl);
@@ -291,7 +260,6 @@ void DownloadingPage::retranslate()
     speedBtn->setToolTip(tr("Speed"));
     supportedSites->setText(tr("<a style='color:%1;' href=\"none\">Supported Sites</a>")
                                 .arg(QStringLiteral("#2A6DF4")));
-    refreshPrivateButton(PrivateListManager::instance()->isOn());
     refreshSpeedButton();
     refreshConvertTarget();
 }
@@ -301,17 +269,6 @@ void DownloadingPage::changeEvent(QEvent *event)
     if (event->type() == QEvent::LanguageChange)
         retranslate();
     QWidget::changeEvent(event);
-}
-
-void DownloadingPage::refreshPrivateButton(bool on)
-{
-    privateBtn->setStyleSheet(StyleManager::instance()
-                                  ->styleSheet(QStringLiteral("top_image_btn.qss"))
-                                  .arg(QLatin1String(on ? "%1private_2.png" : "%1private_4.png"))
-                                  .arg(QLatin1String(kSkin)));
-    privateBtn->setToolTip(on ? tr("Turn off Private Mode") : tr("Turn on Private Mode"));
-    // Without the password dialog private mode cannot be switched from here.
-    privateBtn->setVisible(PrivateListManager::instance()->canAsk());
 }
 
 void DownloadingPage::refreshSpeedButton()
@@ -460,6 +417,11 @@ void DownloadingPage::onClickedPasteURLEx()
         return;
     }
 
+    openPasteInputDialog();
+}
+
+void DownloadingPage::openPasteInputDialog()
+{
     delete pasteInput;
     pasteInput = new PasteInputDlg;
     MainWindowHelper::instance()->centreOverMainWindow(pasteInput);
@@ -664,7 +626,6 @@ void DownloadingPage::performSchedule()
 void DownloadingPage::onPopContextMenu(SniffTask *task)
 {
     writeLog(QStringLiteral("[DownloadingPage] onPopContextMenu"), task->url);
-    contextTask = task;
     QMenu menu;
     menu.setStyleSheet(StyleManager::instance()->styleSheet(QStringLiteral("QMenu.qss")));
     const auto add = [&](int data, const QString &text, bool enabled) {
@@ -683,17 +644,16 @@ void DownloadingPage::onPopContextMenu(SniffTask *task)
     add(205, tr("Copy URL"), true);
     add(206, tr("Go to Source Page"), true);
     menu.exec(QCursor::pos());
-    contextTask = nullptr;
 }
 
 void DownloadingPage::onContextAction()
 {
     auto *action = qobject_cast<QAction *>(sender());
     if (action)
-        runContextAction(action->data().toInt(), contextTask);
+        runContextAction(action->data().toInt());
 }
 
-void DownloadingPage::runContextAction(int action, SniffTask *)
+void DownloadingPage::runContextAction(int action)
 {
     switch (action) {
     case 209:
@@ -701,14 +661,9 @@ void DownloadingPage::runContextAction(int action, SniffTask *)
         onClickedPasteURLEx();
         audioOnly = 0;
         return;
-    case 210: {
-        delete pasteInput;
-        pasteInput = new PasteInputDlg;
-        MainWindowHelper::instance()->centreOverMainWindow(pasteInput);
-        if (pasteInput->exec() == QDialog::Accepted && pasteInput)
-            addTasksFromContent(pasteInput->text(), true, {}, false, false);
+    case 210:
+        openPasteInputDialog();
         return;
-    }
     case 211:
         onClickedPastePlaylist();
         return;
@@ -791,8 +746,7 @@ void DownloadingPage::onClickPreferences()
 
 void DownloadingPage::onClickPrivateList()
 {
-    PrivateListManager *privacy = PrivateListManager::instance();
-    privacy->ask(privacy->isOn() ? PrivateListManager::TurnOff : PrivateListManager::TurnOn);
+    PrivateListManager::instance()->askToSwitch();
 }
 
 void DownloadingPage::onMgrDeleteDownloadingTask(SniffTask *task)

@@ -114,10 +114,11 @@ protected:
 private:
     QWidget *buildToolbar();
     QWidget *buildBottomBar();
-    QPushButton *makeImageButton(const QString &picture);
     QPushButton *makeArrowButton();
     void addRow(SniffTask *task);
-    void runContextAction(int action, SniffTask *clicked);
+    // The menu entries by number; the row entries act on the selected rows.
+    void runContextAction(int action);
+    void openPasteInputDialog();
     void deleteSelected();
     bool isPremiumSite(const QString &url) const;
     void finishPlaylist(const QList<QVariant> &entries, QMap<QString, QString> options,
@@ -125,7 +126,6 @@ private:
     void runPlaylistDialog(const QString &url, bool fromBrowser);
     void updateBulkButtons();
     void updateEmptyState();
-    void refreshPrivateButton(bool on);
     void retranslate();
 
     SniffMgr *mgr;
@@ -147,5 +147,4 @@ private:
     QTime lastPaste;
     QPointer<PasteInputDlg> pasteInput;
     QString browserMetadata;
-    SniffTask *contextTask = nullptr;
 };

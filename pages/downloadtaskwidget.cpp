@@ -2,56 +2,38 @@
 
 #include "app/applog.h"
 #include "app/globals.h"
+#include "app/guiutils.h"
 #include "app/mainwindowhelper.h"
 #include "app/stylemanager.h"
 #include "engine/sniffmgr.h"
 #include "engine/snifftask.h"
 #include "engine/toolprotocol.h"
-#include "pages/mylistwidget.h"
 #include "pages/privatelistmanager.h"
 #include "widgets/imagebutton.h"
 #include "widgets/progressbar.h"
 #include "widgets/rfimageview.h"
 
 #include <QApplication>
-#include <QBuffer>
 #include <QDebug>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QListWidget>
 #include <QMouseEvent>
-#include <QPainter>
 #include <QPushButton>
 #include <QVBoxLayout>
 
-namespace {
-
-QFont pointFont(int points)
-{
-    QFont font = QApplication::font();
-    font.setPointSize(points);
-    return font;
-}
-
-} // namespace
-
 DownloadTaskWidget::DownloadTaskWidget(SniffTask *task, QListWidget *list, QListWidgetItem *item,
                                        QWidget *parent)
-    : QWidget(parent)
-    , task_(task)
-    , list(list)
-    , item(item)
+    : TaskRowWidget(task, list, item, parent)
 {
-    setMinimumWidth(300);
     setAttribute(Qt::WA_Hover);
 
     thumb = rows::thumbnailView(this);
 
     title = new QLabel(tr("Waiting for parsing..."), this);
-    title->setFont(pointFont(11));
+    title->setFont(applicationFont(11));
     rows::setTextColour(title, QColor(0x33, 0x33, 0x33));
     status = new QLabel(tr("Waiting for downloading..."), this);
-    status->setFont(pointFont(9));
+    status->setFont(applicationFont(9));
     rows::setTextColour(status, QColor(0x88, 0x88, 0x88));
     for (QLabel *label : {title, status}) {
         label->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
@@ -60,7 +42,7 @@ DownloadTaskWidget::DownloadTaskWidget(SniffTask *task, QListWidget *list, QList
 
     failureLink = new QLabel(this);
     failureLink->setTextFormat(Qt::RichText);
-    failureLink->setFont(pointFont(9));
+    failureLink->setFont(applicationFont(9));
     failureLink->hide();
     connect(failureLink, &QLabel::linkActivated, this,
             [this] { Q_EMIT downloadFailed(task_->url); });
@@ -240,7 +222,7 @@ void DownloadTaskWidget::showSniffed()
     const QString local = protocol::localThumbnail(task_->info);
     const QPixmap picture = local.isEmpty() ? QPixmap() : QPixmap(local);
     if (!picture.isNull()) {
-        storeThumbnail(picture);
+        rows::saveThumbnail(task_, picture);
         filterAdultWebsite();
         if (!protocol::isHiddenThumb(task_->info)) {
             thumb->setPixmap(picture);
@@ -276,11 +258,9 @@ void DownloadTaskWidget::showDownloading()
         bar->stopBusy();
     bar->show();
     bar->setValue(int(bar->maximum() * value));
-    QString text = protocol::progressText(task_->progress);
+    const QString text = protocol::progressText(task_->progress);
     if (value < 0.001 && text.size() < 3)
         return;
-    if (text.endsWith(QLatin1String(", ")))
-        text.chop(2); // no time left is known (a stalled transfer)
     setStatus(text);
 }
 
@@ -356,9 +336,7 @@ void DownloadTaskWidget::refreshState()
 void DownloadTaskWidget::setButtonImage(const QString &name, const QString &toolTip)
 {
     buttonImageName = name;
-    const QString base = imagesDir() + QStringLiteral("/btn_%1_").arg(name);
-    button->setPictures(base + QStringLiteral("0.png"), base + QStringLiteral("1.png"),
-                        base + QStringLiteral("2.png"), base + QStringLiteral("3.png"));
+    rows::setButtonPictures(button, name);
     button->setToolTip(toolTip);
 }
 
@@ -461,15 +439,6 @@ void DownloadTaskWidget::filterAdultWebsite()
                                        QStringLiteral("true"));
 }
 
-void DownloadTaskWidget::storeThumbnail(const QPixmap &pixmap)
-{
-    QByteArray png;
-    QBuffer buffer(&png);
-    buffer.open(QIODevice::WriteOnly);
-    pixmap.save(&buffer, "PNG");
-    task_->saveThumbnail(png);
-}
-
 void DownloadTaskWidget::onImageDownloaded(const QPixmap &pixmap, const QString &url)
 {
     if (url != protocol::thumbnail(task_->info) || pixmap.isNull())
@@ -479,42 +448,8 @@ void DownloadTaskWidget::onImageDownloaded(const QPixmap &pixmap, const QString 
         thumb->setPixmap(rows::defaultCover());
     else
         thumbnailShown = true;
-    storeThumbnail(pixmap);
+    rows::saveThumbnail(task_, pixmap);
     SniffMgr::instance()->saveAll();
-}
-
-void DownloadTaskWidget::paintEvent(QPaintEvent *)
-{
-    QPainter(this).fillRect(rect(), rows::background(item, hovered));
-}
-
-void DownloadTaskWidget::enterEvent(QEvent *event)
-{
-    hovered = true;
-    update();
-    QWidget::enterEvent(event);
-}
-
-void DownloadTaskWidget::leaveEvent(QEvent *event)
-{
-    hovered = false;
-    update();
-    QWidget::leaveEvent(event);
-}
-
-void DownloadTaskWidget::mousePressEvent(QMouseEvent *event)
-{
-    if (event->button() == Qt::RightButton) {
-        // A right click acts on the row under the mouse as the list would.
-        if (item && !item->isSelected()) {
-            list->clearSelection();
-            item->setSelected(true);
-        }
-        Q_EMIT popContextMenu(task_);
-        event->accept();
-        return;
-    }
-    QWidget::mousePressEvent(event);
 }
 
 void DownloadTaskWidget::changeEvent(QEvent *event)
@@ -565,7 +500,7 @@ DownloadFailedDlg::DownloadFailedDlg(QWidget *parent)
     layout->setSpacing(0);
 
     auto *heading = new QLabel(tr("Download failed"), this);
-    QFont font = pointFont(14);
+    QFont font = applicationFont(14);
     font.setBold(true);
     heading->setFont(font);
     heading->setAlignment(Qt::AlignCenter);
@@ -581,7 +516,7 @@ DownloadFailedDlg::DownloadFailedDlg(QWidget *parent)
            "browser."),
         this);
     for (QLabel *label : {causes, notes}) {
-        label->setFont(pointFont(11));
+        label->setFont(applicationFont(11));
         label->setWordWrap(true);
     }
     auto *browser = new QPushButton(tr("Download in Built-in Browser"), this);

@@ -3,25 +3,21 @@
 // One row of the downloading page: thumbnail, title, status, progress and the
 // pause/resume/retry button of one task, following the task's signals.
 
+#include "pages/taskrowwidget.h"
+
 #include <QDialog>
-#include <QWidget>
 
 class ImageButton;
 class ProgressBar;
 class QLabel;
-class QListWidget;
-class QListWidgetItem;
 class RFImageView;
-class SniffTask;
 
-class DownloadTaskWidget : public QWidget
+class DownloadTaskWidget : public TaskRowWidget
 {
     Q_OBJECT
 public:
     DownloadTaskWidget(SniffTask *task, QListWidget *list, QListWidgetItem *item,
                        QWidget *parent = nullptr);
-
-    SniffTask *task() const { return task_; }
 
     // What the page's task slots call.
     void showStarted();
@@ -49,7 +45,6 @@ public:
     static QString elapsedTimeText(qint64 seconds);
 
 Q_SIGNALS:
-    void popContextMenu(SniffTask *task);
     void downloadFailed(const QString &url);
 
 public Q_SLOTS:
@@ -60,10 +55,6 @@ public Q_SLOTS:
     void onImageDownloaded(const QPixmap &pixmap, const QString &url);
 
 protected:
-    void paintEvent(QPaintEvent *event) override;
-    void enterEvent(QEvent *event) override;
-    void leaveEvent(QEvent *event) override;
-    void mousePressEvent(QMouseEvent *event) override;
     void changeEvent(QEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
@@ -73,13 +64,9 @@ private:
     void setStatus(const QString &text);
     void showFailure(bool on);
     void filterAdultWebsite();
-    void storeThumbnail(const QPixmap &pixmap);
     void showFailureDialog();
     bool barPartlyFilled() const;
 
-    SniffTask *task_;
-    QListWidget *list;
-    QListWidgetItem *item;
     RFImageView *thumb;
     QLabel *title;
     QLabel *status;
@@ -90,7 +77,6 @@ private:
     ProgressBar *bar;
     ImageButton *button;
     QString buttonImageName;
-    bool hovered = false;
     bool thumbnailShown = false;
     bool remoteThumbRequested = false;
 };

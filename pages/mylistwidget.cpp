@@ -1,8 +1,6 @@
 #include "pages/mylistwidget.h"
 
-#include "app/globals.h"
 #include "engine/snifftask.h"
-#include "widgets/rfimageview.h"
 
 #include <QPainter>
 #include <QResizeEvent>
@@ -89,52 +87,3 @@ void ListWidgetDelegate::paint(QPainter *painter, const QStyleOptionViewItem &op
     if (option.state & QStyle::State_Selected)
         painter->fillRect(option.rect, QColor(0xDC, 0xE6, 0xFB));
 }
-
-namespace rows {
-
-void setTextColour(QWidget *widget, const QColor &colour)
-{
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::WindowText, colour);
-    palette.setColor(QPalette::Text, colour);
-    widget->setPalette(palette);
-}
-
-QWidget *separator(QWidget *parent)
-{
-    auto *line = new QWidget(parent);
-    line->setFixedHeight(1);
-    line->setAutoFillBackground(true);
-    QPalette palette = line->palette();
-    palette.setColor(QPalette::Window, QColor(0xC0, 0xC0, 0xC0));
-    line->setPalette(palette);
-    return line;
-}
-
-RFImageView *thumbnailView(QWidget *parent)
-{
-    auto *view = new RFImageView(parent);
-    view->setFixedSize(100, 60);
-    view->setFrameStyle(QFrame::Box | QFrame::Plain);
-    view->setLineWidth(1);
-    setTextColour(view, QColor(0xD7, 0xD7, 0xD7));
-    view->setPixmap(defaultCover());
-    return view;
-}
-
-const QPixmap &defaultCover()
-{
-    static const QPixmap cover(QStringLiteral(":/res/default_cover.jpg"));
-    return cover;
-}
-
-QColor background(const QListWidgetItem *item, bool hovered)
-{
-    if (item && item->isSelected())
-        return Qt::transparent;
-    if (hovered)
-        return isDarkMode() ? QColor(0x90, 0xD5, 0xA2) : QColor(0xF0, 0xF5, 0xFE);
-    return Qt::white;
-}
-
-} // namespace rows

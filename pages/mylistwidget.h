@@ -6,23 +6,7 @@
 #include <QListWidget>
 #include <QStyledItemDelegate>
 
-class QLabel;
-class RFImageView;
 class SniffTask;
-
-// What the rows of both task lists share. Colours are set through palettes, not style sheets:
-// a style sheet per row makes building hundreds of rows slow.
-namespace rows {
-void setTextColour(QWidget *widget, const QColor &colour);
-// The 1-pixel grey line under a row.
-QWidget *separator(QWidget *parent);
-// The 100x60 thumbnail with its thin border and the shared default picture.
-RFImageView *thumbnailView(QWidget *parent);
-const QPixmap &defaultCover();
-// The background of a row: clear when selected (the list paints the selection), light blue
-// while hovered, otherwise white.
-QColor background(const QListWidgetItem *item, bool hovered);
-} // namespace rows
 
 class MyListWidget : public QListWidget
 {

@@ -3,6 +3,7 @@
 #include "analytics/analytics.h"
 #include "app/applog.h"
 #include "app/globals.h"
+#include "app/guiutils.h"
 #include "app/preferences.h"
 #include "app/stylemanager.h"
 #include "engine/playlistoperator.h"
@@ -199,9 +200,7 @@ PlaylistConfirmDlg::PlaylistConfirmDlg(QWidget *parent)
     loadingText = new QLabel(loadingView);
     loadingText->setWordWrap(true);
     loadingText->setAlignment(Qt::AlignCenter);
-    QFont big = QApplication::font();
-    big.setPointSize(16);
-    loadingText->setFont(big);
+    loadingText->setFont(applicationFont(16));
     loadingText->setStyleSheet(QStringLiteral("color: #555555;"));
     loadingLayout->addStretch(1);
     loadingLayout->addWidget(loadingPicture);
@@ -213,16 +212,14 @@ PlaylistConfirmDlg::PlaylistConfirmDlg(QWidget *parent)
     failureView->setAutoFillBackground(true);
     auto *failureLayout = new QVBoxLayout(failureView);
     failureText = new QLabel(failureView);
-    failureText->setFont(big);
+    failureText->setFont(applicationFont(16));
     failureText->setWordWrap(true);
     failureText->setAlignment(Qt::AlignCenter);
     if (!isDarkMode())
         failureText->setStyleSheet(QStringLiteral("color: #555555;"));
     retryButton = new QPushButton(failureView);
     retryButton->setStyleSheet(StyleManager::instance()->styleSheet(QStringLiteral("reg_btn.qss")));
-    QFont retryFont = QApplication::font();
-    retryFont.setPointSize(15);
-    retryButton->setFont(retryFont);
+    retryButton->setFont(applicationFont(15));
     retryButton->setMaximumWidth(150);
     connect(retryButton, &QPushButton::clicked, this, &PlaylistConfirmDlg::onClickRetry);
     failureLayout->addStretch(1);

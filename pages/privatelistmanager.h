@@ -35,6 +35,8 @@ public:
     bool canAsk() const { return bool(askHandler); }
     // 1 when the user went through with the mode, 0 otherwise.
     int ask(int mode);
+    // Asks to turn private mode off when it is on, on when it is off.
+    int askToSwitch() { return ask(isOn() ? TurnOff : TurnOn); }
     void setAskHandler(std::function<int(int)> handler) { askHandler = std::move(handler); }
     void setUnlocked(bool on) { unlockedFlag = on; }
 

@@ -265,6 +265,8 @@ private Q_SLOTS:
             "\"speed\":\"1.0MB/s\",\"eta\":\"1\"}}";
         QCOMPARE(progressText(progressLine),
                  QString("1024.0KB of 2.0MB - 1.0MB/s, 1 seconds remaining"));
+        QCOMPARE(progressText(withMember(progressLine, "eta", "0")),
+                 QString("1024.0KB of 2.0MB - 1.0MB/s"));
         QCOMPARE(progressText(progressLine, false), QString("1024.0KB of 2.0MB"));
         QCOMPARE(progressText(withMember(progressLine, "progress", "0")), QString());
         QCOMPARE(convertingText("{\"type\":\"converting\",\"msg\":{\"progress\":\"0.256\"}}"),

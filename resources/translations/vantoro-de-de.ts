@@ -256,14 +256,6 @@
         <translation>&lt;a style='color: %1;' href="%2"&gt;Datei im privaten Bereich nicht gefunden?&lt;/a&gt;</translation>
     </message>
     <message>
-        <source>Turn off Private Mode</source>
-        <translation>Privatmodus ausschalten</translation>
-    </message>
-    <message>
-        <source>Turn on Private Mode</source>
-        <translation>Privatmodus einschalten</translation>
-    </message>
-    <message>
         <source>The Filename is Invalid.</source>
         <translation>Der Dateiname ist ungültig.</translation>
     </message>
@@ -349,14 +341,6 @@
     <message>
         <source>&lt;a style='color:%1;' href="none"&gt;Supported Sites&lt;/a&gt;</source>
         <translation>&lt;a style='color:%1;' href="none"&gt;Unterstützte Seiten&lt;/a&gt;</translation>
-    </message>
-    <message>
-        <source>Turn off Private Mode</source>
-        <translation>Privatmodus ausschalten</translation>
-    </message>
-    <message>
-        <source>Turn on Private Mode</source>
-        <translation>Privatmodus einschalten</translation>
     </message>
     <message>
         <source>Turbo-fast</source>
@@ -945,6 +929,17 @@ Bitte melden Sie sich im Bereich „Online“ bei Ihrem Konto an und klicken Sie
     <message>
         <source>Select Directory</source>
         <translation>Ordner auswählen</translation>
+    </message>
+</context>
+<context>
+    <name>PrivateModeButton</name>
+    <message>
+        <source>Turn off Private Mode</source>
+        <translation>Privatmodus ausschalten</translation>
+    </message>
+    <message>
+        <source>Turn on Private Mode</source>
+        <translation>Privatmodus einschalten</translation>
     </message>
 </context>
 <context>

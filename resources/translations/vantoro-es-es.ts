@@ -256,14 +256,6 @@
         <translation>&lt;a style='color: %1;' href="%2"&gt;¿No encuentra el archivo del espacio privado?&lt;/a&gt;</translation>
     </message>
     <message>
-        <source>Turn off Private Mode</source>
-        <translation>Desactivar el modo privado</translation>
-    </message>
-    <message>
-        <source>Turn on Private Mode</source>
-        <translation>Activar el modo privado</translation>
-    </message>
-    <message>
         <source>The Filename is Invalid.</source>
         <translation>El nombre de archivo no es válido.</translation>
     </message>
@@ -349,14 +341,6 @@
     <message>
         <source>&lt;a style='color:%1;' href="none"&gt;Supported Sites&lt;/a&gt;</source>
         <translation>&lt;a style='color:%1;' href="none"&gt;Sitios compatibles&lt;/a&gt;</translation>
-    </message>
-    <message>
-        <source>Turn off Private Mode</source>
-        <translation>Desactivar el modo privado</translation>
-    </message>
-    <message>
-        <source>Turn on Private Mode</source>
-        <translation>Activar el modo privado</translation>
     </message>
     <message>
         <source>Turbo-fast</source>
@@ -945,6 +929,17 @@ Inicie sesión en su cuenta en la sección "En línea" y luego haga clic en el b
     <message>
         <source>Select Directory</source>
         <translation>Seleccionar carpeta</translation>
+    </message>
+</context>
+<context>
+    <name>PrivateModeButton</name>
+    <message>
+        <source>Turn off Private Mode</source>
+        <translation>Desactivar el modo privado</translation>
+    </message>
+    <message>
+        <source>Turn on Private Mode</source>
+        <translation>Activar el modo privado</translation>
     </message>
 </context>
 <context>

@@ -256,14 +256,6 @@
         <translation>&lt;a style='color: %1;' href="%2"&gt;Fichier introuvable dans l'espace privé ?&lt;/a&gt;</translation>
     </message>
     <message>
-        <source>Turn off Private Mode</source>
-        <translation>Désactiver le mode privé</translation>
-    </message>
-    <message>
-        <source>Turn on Private Mode</source>
-        <translation>Activer le mode privé</translation>
-    </message>
-    <message>
         <source>The Filename is Invalid.</source>
         <translation>Le nom de fichier n'est pas valide.</translation>
     </message>
@@ -349,14 +341,6 @@
     <message>
         <source>&lt;a style='color:%1;' href="none"&gt;Supported Sites&lt;/a&gt;</source>
         <translation>&lt;a style='color:%1;' href="none"&gt;Sites pris en charge&lt;/a&gt;</translation>
-    </message>
-    <message>
-        <source>Turn off Private Mode</source>
-        <translation>Désactiver le mode privé</translation>
-    </message>
-    <message>
-        <source>Turn on Private Mode</source>
-        <translation>Activer le mode privé</translation>
     </message>
     <message>
         <source>Turbo-fast</source>
@@ -945,6 +929,17 @@ Connectez-vous à votre compte dans la section « En ligne », puis cliquez sur 
     <message>
         <source>Select Directory</source>
         <translation>Choisir un dossier</translation>
+    </message>
+</context>
+<context>
+    <name>PrivateModeButton</name>
+    <message>
+        <source>Turn off Private Mode</source>
+        <translation>Désactiver le mode privé</translation>
+    </message>
+    <message>
+        <source>Turn on Private Mode</source>
+        <translation>Activer le mode privé</translation>
     </message>
 </context>
 <context>

@@ -256,14 +256,6 @@
         <translation>&lt;a style='color: %1;' href="%2"&gt;निजी स्पेस में फ़ाइल नहीं मिल रही?&lt;/a&gt;</translation>
     </message>
     <message>
-        <source>Turn off Private Mode</source>
-        <translation>निजी मोड बंद करें</translation>
-    </message>
-    <message>
-        <source>Turn on Private Mode</source>
-        <translation>निजी मोड चालू करें</translation>
-    </message>
-    <message>
         <source>The Filename is Invalid.</source>
         <translation>फ़ाइल का नाम अमान्य है।</translation>
     </message>
@@ -349,14 +341,6 @@
     <message>
         <source>&lt;a style='color:%1;' href="none"&gt;Supported Sites&lt;/a&gt;</source>
         <translation>&lt;a style='color:%1;' href="none"&gt;समर्थित साइटें&lt;/a&gt;</translation>
-    </message>
-    <message>
-        <source>Turn off Private Mode</source>
-        <translation>निजी मोड बंद करें</translation>
-    </message>
-    <message>
-        <source>Turn on Private Mode</source>
-        <translation>निजी मोड चालू करें</translation>
     </message>
     <message>
         <source>Turbo-fast</source>
@@ -945,6 +929,17 @@ Please sign in to your account in "Online" section, then click "Download" button
     <message>
         <source>Select Directory</source>
         <translation>फ़ोल्डर चुनें</translation>
+    </message>
+</context>
+<context>
+    <name>PrivateModeButton</name>
+    <message>
+        <source>Turn off Private Mode</source>
+        <translation>निजी मोड बंद करें</translation>
+    </message>
+    <message>
+        <source>Turn on Private Mode</source>
+        <translation>निजी मोड चालू करें</translation>
     </message>
 </context>
 <context>

@@ -256,14 +256,6 @@
         <translation>&lt;a style='color: %1;' href="%2"&gt;Tidak menemukan file dari Ruang Pribadi?&lt;/a&gt;</translation>
     </message>
     <message>
-        <source>Turn off Private Mode</source>
-        <translation>Matikan Mode Pribadi</translation>
-    </message>
-    <message>
-        <source>Turn on Private Mode</source>
-        <translation>Nyalakan Mode Pribadi</translation>
-    </message>
-    <message>
         <source>The Filename is Invalid.</source>
         <translation>Nama file tidak valid.</translation>
     </message>
@@ -349,14 +341,6 @@
     <message>
         <source>&lt;a style='color:%1;' href="none"&gt;Supported Sites&lt;/a&gt;</source>
         <translation>&lt;a style='color:%1;' href="none"&gt;Situs yang Didukung&lt;/a&gt;</translation>
-    </message>
-    <message>
-        <source>Turn off Private Mode</source>
-        <translation>Matikan Mode Pribadi</translation>
-    </message>
-    <message>
-        <source>Turn on Private Mode</source>
-        <translation>Nyalakan Mode Pribadi</translation>
     </message>
     <message>
         <source>Turbo-fast</source>
@@ -945,6 +929,17 @@ Silakan masuk ke akun Anda di bagian "Online", lalu klik tombol "Unduh".</transl
     <message>
         <source>Select Directory</source>
         <translation>Pilih Direktori</translation>
+    </message>
+</context>
+<context>
+    <name>PrivateModeButton</name>
+    <message>
+        <source>Turn off Private Mode</source>
+        <translation>Matikan Mode Pribadi</translation>
+    </message>
+    <message>
+        <source>Turn on Private Mode</source>
+        <translation>Nyalakan Mode Pribadi</translation>
     </message>
 </context>
 <context>

@@ -256,14 +256,6 @@
         <translation>&lt;a style='color: %1;' href="%2"&gt;Non trovi il file dello spazio privato?&lt;/a&gt;</translation>
     </message>
     <message>
-        <source>Turn off Private Mode</source>
-        <translation>Disattiva la modalità privata</translation>
-    </message>
-    <message>
-        <source>Turn on Private Mode</source>
-        <translation>Attiva la modalità privata</translation>
-    </message>
-    <message>
         <source>The Filename is Invalid.</source>
         <translation>Il nome del file non è valido.</translation>
     </message>
@@ -349,14 +341,6 @@
     <message>
         <source>&lt;a style='color:%1;' href="none"&gt;Supported Sites&lt;/a&gt;</source>
         <translation>&lt;a style='color:%1;' href="none"&gt;Siti supportati&lt;/a&gt;</translation>
-    </message>
-    <message>
-        <source>Turn off Private Mode</source>
-        <translation>Disattiva la modalità privata</translation>
-    </message>
-    <message>
-        <source>Turn on Private Mode</source>
-        <translation>Attiva la modalità privata</translation>
     </message>
     <message>
         <source>Turbo-fast</source>
@@ -945,6 +929,17 @@ Accedi al tuo account nella sezione "Online", poi fai clic sul pulsante "Scarica
     <message>
         <source>Select Directory</source>
         <translation>Seleziona cartella</translation>
+    </message>
+</context>
+<context>
+    <name>PrivateModeButton</name>
+    <message>
+        <source>Turn off Private Mode</source>
+        <translation>Disattiva la modalità privata</translation>
+    </message>
+    <message>
+        <source>Turn on Private Mode</source>
+        <translation>Attiva la modalità privata</translation>
     </message>
 </context>
 <context>

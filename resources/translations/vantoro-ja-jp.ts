@@ -256,14 +256,6 @@
         <translation>&lt;a style='color: %1;' href="%2"&gt;プライベートスペースのファイルが見つかりませんか？&lt;/a&gt;</translation>
     </message>
     <message>
-        <source>Turn off Private Mode</source>
-        <translation>プライベートモードをオフにする</translation>
-    </message>
-    <message>
-        <source>Turn on Private Mode</source>
-        <translation>プライベートモードをオンにする</translation>
-    </message>
-    <message>
         <source>The Filename is Invalid.</source>
         <translation>ファイル名が無効です。</translation>
     </message>
@@ -349,14 +341,6 @@
     <message>
         <source>&lt;a style='color:%1;' href="none"&gt;Supported Sites&lt;/a&gt;</source>
         <translation>&lt;a style='color:%1;' href="none"&gt;対応サイト&lt;/a&gt;</translation>
-    </message>
-    <message>
-        <source>Turn off Private Mode</source>
-        <translation>プライベートモードをオフにする</translation>
-    </message>
-    <message>
-        <source>Turn on Private Mode</source>
-        <translation>プライベートモードをオンにする</translation>
     </message>
     <message>
         <source>Turbo-fast</source>
@@ -945,6 +929,17 @@ Please sign in to your account in "Online" section, then click "Download" button
     <message>
         <source>Select Directory</source>
         <translation>フォルダーを選択</translation>
+    </message>
+</context>
+<context>
+    <name>PrivateModeButton</name>
+    <message>
+        <source>Turn off Private Mode</source>
+        <translation>プライベートモードをオフにする</translation>
+    </message>
+    <message>
+        <source>Turn on Private Mode</source>
+        <translation>プライベートモードをオンにする</translation>
     </message>
 </context>
 <context>

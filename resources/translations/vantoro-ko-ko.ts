@@ -256,14 +256,6 @@
         <translation>&lt;a style='color: %1;' href="%2"&gt;비공개 공간에서 파일을 찾을 수 없나요?&lt;/a&gt;</translation>
     </message>
     <message>
-        <source>Turn off Private Mode</source>
-        <translation>비공개 모드 끄기</translation>
-    </message>
-    <message>
-        <source>Turn on Private Mode</source>
-        <translation>비공개 모드 켜기</translation>
-    </message>
-    <message>
         <source>The Filename is Invalid.</source>
         <translation>파일 이름이 올바르지 않습니다.</translation>
     </message>
@@ -349,14 +341,6 @@
     <message>
         <source>&lt;a style='color:%1;' href="none"&gt;Supported Sites&lt;/a&gt;</source>
         <translation>&lt;a style='color:%1;' href="none"&gt;지원 사이트&lt;/a&gt;</translation>
-    </message>
-    <message>
-        <source>Turn off Private Mode</source>
-        <translation>비공개 모드 끄기</translation>
-    </message>
-    <message>
-        <source>Turn on Private Mode</source>
-        <translation>비공개 모드 켜기</translation>
     </message>
     <message>
         <source>Turbo-fast</source>
@@ -945,6 +929,17 @@ Please sign in to your account in "Online" section, then click "Download" button
     <message>
         <source>Select Directory</source>
         <translation>폴더 선택</translation>
+    </message>
+</context>
+<context>
+    <name>PrivateModeButton</name>
+    <message>
+        <source>Turn off Private Mode</source>
+        <translation>비공개 모드 끄기</translation>
+    </message>
+    <message>
+        <source>Turn on Private Mode</source>
+        <translation>비공개 모드 켜기</translation>
     </message>
 </context>
 <context>

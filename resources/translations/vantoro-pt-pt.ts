@@ -256,14 +256,6 @@
         <translation>&lt;a style='color: %1;' href="%2"&gt;Não encontra o ficheiro do espaço privado?&lt;/a&gt;</translation>
     </message>
     <message>
-        <source>Turn off Private Mode</source>
-        <translation>Desativar o modo privado</translation>
-    </message>
-    <message>
-        <source>Turn on Private Mode</source>
-        <translation>Ativar o modo privado</translation>
-    </message>
-    <message>
         <source>The Filename is Invalid.</source>
         <translation>O nome do ficheiro não é válido.</translation>
     </message>
@@ -349,14 +341,6 @@
     <message>
         <source>&lt;a style='color:%1;' href="none"&gt;Supported Sites&lt;/a&gt;</source>
         <translation>&lt;a style='color:%1;' href="none"&gt;Sites suportados&lt;/a&gt;</translation>
-    </message>
-    <message>
-        <source>Turn off Private Mode</source>
-        <translation>Desativar o modo privado</translation>
-    </message>
-    <message>
-        <source>Turn on Private Mode</source>
-        <translation>Ativar o modo privado</translation>
     </message>
     <message>
         <source>Turbo-fast</source>
@@ -945,6 +929,17 @@ Inicie sessão na sua conta na secção "Online" e depois clique no botão "Tran
     <message>
         <source>Select Directory</source>
         <translation>Selecionar pasta</translation>
+    </message>
+</context>
+<context>
+    <name>PrivateModeButton</name>
+    <message>
+        <source>Turn off Private Mode</source>
+        <translation>Desativar o modo privado</translation>
+    </message>
+    <message>
+        <source>Turn on Private Mode</source>
+        <translation>Ativar o modo privado</translation>
     </message>
 </context>
 <context>

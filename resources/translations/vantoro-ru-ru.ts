@@ -256,14 +256,6 @@
         <translation>&lt;a style='color: %1;' href="%2"&gt;Не можете найти файл из личного пространства?&lt;/a&gt;</translation>
     </message>
     <message>
-        <source>Turn off Private Mode</source>
-        <translation>Выключить приватный режим</translation>
-    </message>
-    <message>
-        <source>Turn on Private Mode</source>
-        <translation>Включить приватный режим</translation>
-    </message>
-    <message>
         <source>The Filename is Invalid.</source>
         <translation>Недопустимое имя файла.</translation>
     </message>
@@ -349,14 +341,6 @@
     <message>
         <source>&lt;a style='color:%1;' href="none"&gt;Supported Sites&lt;/a&gt;</source>
         <translation>&lt;a style='color:%1;' href="none"&gt;Поддерживаемые сайты&lt;/a&gt;</translation>
-    </message>
-    <message>
-        <source>Turn off Private Mode</source>
-        <translation>Выключить приватный режим</translation>
-    </message>
-    <message>
-        <source>Turn on Private Mode</source>
-        <translation>Включить приватный режим</translation>
     </message>
     <message>
         <source>Turbo-fast</source>
@@ -945,6 +929,17 @@ Please sign in to your account in "Online" section, then click "Download" button
     <message>
         <source>Select Directory</source>
         <translation>Выбрать папку</translation>
+    </message>
+</context>
+<context>
+    <name>PrivateModeButton</name>
+    <message>
+        <source>Turn off Private Mode</source>
+        <translation>Выключить приватный режим</translation>
+    </message>
+    <message>
+        <source>Turn on Private Mode</source>
+        <translation>Включить приватный режим</translation>
     </message>
 </context>
 <context>

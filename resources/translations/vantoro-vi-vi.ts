@@ -256,14 +256,6 @@
         <translation>&lt;a style='color: %1;' href="%2"&gt;Không tìm thấy tệp trong Không gian riêng tư?&lt;/a&gt;</translation>
     </message>
     <message>
-        <source>Turn off Private Mode</source>
-        <translation>Tắt chế độ riêng tư</translation>
-    </message>
-    <message>
-        <source>Turn on Private Mode</source>
-        <translation>Bật chế độ riêng tư</translation>
-    </message>
-    <message>
         <source>The Filename is Invalid.</source>
         <translation>Tên tệp không hợp lệ.</translation>
     </message>
@@ -349,14 +341,6 @@
     <message>
         <source>&lt;a style='color:%1;' href="none"&gt;Supported Sites&lt;/a&gt;</source>
         <translation>&lt;a style='color:%1;' href="none"&gt;Trang web được hỗ trợ&lt;/a&gt;</translation>
-    </message>
-    <message>
-        <source>Turn off Private Mode</source>
-        <translation>Tắt chế độ riêng tư</translation>
-    </message>
-    <message>
-        <source>Turn on Private Mode</source>
-        <translation>Bật chế độ riêng tư</translation>
     </message>
     <message>
         <source>Turbo-fast</source>
@@ -945,6 +929,17 @@ Hãy đăng nhập tài khoản trong mục "Trực tuyến", sau đó nhấn n�
     <message>
         <source>Select Directory</source>
         <translation>Chọn thư mục</translation>
+    </message>
+</context>
+<context>
+    <name>PrivateModeButton</name>
+    <message>
+        <source>Turn off Private Mode</source>
+        <translation>Tắt chế độ riêng tư</translation>
+    </message>
+    <message>
+        <source>Turn on Private Mode</source>
+        <translation>Bật chế độ riêng tư</translation>
     </message>
 </context>
 <context>

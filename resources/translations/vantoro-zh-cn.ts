@@ -256,14 +256,6 @@
         <translation>&lt;a style='color: %1;' href="%2"&gt;在私密空间中找不到文件？&lt;/a&gt;</translation>
     </message>
     <message>
-        <source>Turn off Private Mode</source>
-        <translation>关闭私密模式</translation>
-    </message>
-    <message>
-        <source>Turn on Private Mode</source>
-        <translation>开启私密模式</translation>
-    </message>
-    <message>
         <source>The Filename is Invalid.</source>
         <translation>文件名无效。</translation>
     </message>
@@ -349,14 +341,6 @@
     <message>
         <source>&lt;a style='color:%1;' href="none"&gt;Supported Sites&lt;/a&gt;</source>
         <translation>&lt;a style='color:%1;' href="none"&gt;支持的网站&lt;/a&gt;</translation>
-    </message>
-    <message>
-        <source>Turn off Private Mode</source>
-        <translation>关闭私密模式</translation>
-    </message>
-    <message>
-        <source>Turn on Private Mode</source>
-        <translation>开启私密模式</translation>
     </message>
     <message>
         <source>Turbo-fast</source>
@@ -945,6 +929,17 @@ Please sign in to your account in "Online" section, then click "Download" button
     <message>
         <source>Select Directory</source>
         <translation>选择文件夹</translation>
+    </message>
+</context>
+<context>
+    <name>PrivateModeButton</name>
+    <message>
+        <source>Turn off Private Mode</source>
+        <translation>关闭私密模式</translation>
+    </message>
+    <message>
+        <source>Turn on Private Mode</source>
+        <translation>开启私密模式</translation>
     </message>
 </context>
 <context>

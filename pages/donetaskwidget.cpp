@@ -111,12 +111,7 @@ DoneTaskWidget::DoneTaskWidget(SniffTask *task, QListWidget *list, QListWidgetIt
     row->addWidget(playButton);
     row->addWidget(showButton);
 
-    QWidget *separator = rows::separator(this);
-    auto *outer = new QVBoxLayout(this);
-    outer->setContentsMargins(0, 0, 0, 0);
-    outer->setSpacing(0);
-    outer->addLayout(row, 1);
-    outer->addWidget(separator);
+    setRowLayout(row);
 
     const QPixmap stored(task_->thumbnailPath);
     if (!protocol::isPrivateFile(task_->info) && !task_->thumbnailPath.isEmpty() &&

@@ -91,13 +91,7 @@ DownloadTaskWidget::DownloadTaskWidget(SniffTask *task, QListWidget *list, QList
     row->addSpacing(10);
     row->addWidget(button);
 
-    QWidget *separator = rows::separator(this);
-
-    auto *outer = new QVBoxLayout(this);
-    outer->setContentsMargins(0, 0, 0, 0);
-    outer->setSpacing(0);
-    outer->addLayout(row, 1);
-    outer->addWidget(separator);
+    setRowLayout(row);
 
     const QByteArray &info = task_->info;
     if (!protocol::isPrivateFile(info)) {

@@ -9,6 +9,7 @@
 #include <QListWidget>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QVBoxLayout>
 
 TaskRowWidget::TaskRowWidget(SniffTask *task, QListWidget *list, QListWidgetItem *item,
                              QWidget *parent)
@@ -24,6 +25,21 @@ void TaskRowWidget::setItem(QListWidgetItem *row, QListWidget *owner)
 {
     item = row;
     list = owner;
+}
+
+void TaskRowWidget::setRowLayout(QLayout *content)
+{
+    auto *line = new QWidget(this);
+    line->setFixedHeight(1);
+    line->setAutoFillBackground(true);
+    QPalette palette = line->palette();
+    palette.setColor(QPalette::Window, QColor(0xC0, 0xC0, 0xC0));
+    line->setPalette(palette);
+    auto *outer = new QVBoxLayout(this);
+    outer->setContentsMargins(0, 0, 0, 0);
+    outer->setSpacing(0);
+    outer->addLayout(content, 1);
+    outer->addWidget(line);
 }
 
 void TaskRowWidget::paintEvent(QPaintEvent *)
@@ -74,17 +90,6 @@ void setTextColour(QWidget *widget, const QColor &colour)
     palette.setColor(QPalette::WindowText, colour);
     palette.setColor(QPalette::Text, colour);
     widget->setPalette(palette);
-}
-
-QWidget *separator(QWidget *parent)
-{
-    auto *line = new QWidget(parent);
-    line->setFixedHeight(1);
-    line->setAutoFillBackground(true);
-    QPalette palette = line->palette();
-    palette.setColor(QPalette::Window, QColor(0xC0, 0xC0, 0xC0));
-    line->setPalette(palette);
-    return line;
 }
 
 RFImageView *thumbnailView(QWidget *parent)

@@ -8,6 +8,7 @@
 #include <QWidget>
 
 class ImageButton;
+class QLayout;
 class QListWidget;
 class QListWidgetItem;
 class RFImageView;
@@ -27,6 +28,8 @@ Q_SIGNALS:
 
 protected:
     TaskRowWidget(SniffTask *task, QListWidget *list, QListWidgetItem *item, QWidget *parent);
+    // The row's content above the 1-pixel grey line that separates rows.
+    void setRowLayout(QLayout *content);
 
     void paintEvent(QPaintEvent *event) override;
     void enterEvent(QEvent *event) override;
@@ -43,8 +46,6 @@ private:
 
 namespace rows {
 void setTextColour(QWidget *widget, const QColor &colour);
-// The 1-pixel grey line under a row.
-QWidget *separator(QWidget *parent);
 // The 100x60 thumbnail with its thin border and the shared default picture.
 RFImageView *thumbnailView(QWidget *parent);
 const QPixmap &defaultCover();

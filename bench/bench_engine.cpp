@@ -1,12 +1,12 @@
 // Engine figures: saving and loading 10,000 finished downloads, handling 100,000 progress lines,
 // and the memory one download job takes. Runs against throw-away data (QStandardPaths' test
 // mode in a temporary home).
-#include "app/globals.h"
-#include "app/preferences.h"
-#include "engine/sniffmgr.h"
-#include "engine/sniffoperator.h"
-#include "engine/snifftask.h"
-#include "engine/tasklistfile.h"
+#include "core/engine/sniffmgr.h"
+#include "core/engine/sniffoperator.h"
+#include "core/engine/snifftask.h"
+#include "core/engine/tasklistfile.h"
+#include "core/foundation/paths.h"
+#include "core/foundation/preferences.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

@@ -2,17 +2,16 @@
 // pause of the event loop afterwards while the queue starts), and scrolling through 2,000
 // finished rows (the time to show the page and the slowest scroll step). Runs under the offscreen
 // platform in a temporary home, with a download tool that does not exist so no job really runs.
-#include "app/globals.h"
-#include "app/guiutils.h"
-#include "app/preferences.h"
-#include "engine/myprocess.h"
-#include "engine/sniffmgr.h"
-#include "engine/snifftask.h"
-#include "engine/toolprotocol.h"
-#include "pages/downloadedpage.h"
-#include "pages/downloadingpage.h"
-#include "pages/downloadtaskwidget.h"
-#include "pages/mylistwidget.h"
+#include "core/engine/sniffmgr.h"
+#include "core/engine/snifftask.h"
+#include "core/engine/toolprotocol.h"
+#include "core/foundation/preferences.h"
+#include "core/process/myprocess.h"
+#include "gui/pages/downloadedpage.h"
+#include "gui/pages/downloadingpage.h"
+#include "gui/pages/downloadtaskwidget.h"
+#include "gui/pages/mylistwidget.h"
+#include "gui/widgets/pictures.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

@@ -1,7 +1,7 @@
 // Saves a download list over and over, alternating between 100 and 200 records, until killed.
-#include "app/preferences.h"
-#include "engine/snifftask.h"
-#include "engine/tasklistfile.h"
+#include "core/engine/snifftask.h"
+#include "core/engine/tasklistfile.h"
+#include "core/foundation/preferences.h"
 
 #include <QCoreApplication>
 #include <QStandardPaths>

@@ -1,7 +1,7 @@
 // Starts a SingleApplication the way Clipmoor does and reports its role on standard output:
 // "primary" (then "instanceStarted" for every later start) or "secondary <n>". A primary quits
 // when its standard input closes, or after a minute.
-#include "app/singleapplication.h"
+#include "gui/mainwindow/singleapplication.h"
 
 #include <QSocketNotifier>
 #include <QTimer>

@@ -1,8 +1,0 @@
-#include "analytics/analytics.h"
-
-#include <QDebug>
-
-void reportEvent(const QString &category, const QString &action, const QString &label)
-{
-    qDebug() << "reportEvent" << category << action << label;
-}

@@ -1,0 +1,79 @@
+#include "core/analytics/analytics.h"
+#include "core/foundation/applog.h"
+#include "core/foundation/paths.h"
+#include "core/foundation/preferences.h"
+#include "core/platform/platform.h"
+#include "gui/mainwindow/application.h"
+#include "gui/mainwindow/mainwindow.h"
+#include "gui/widgets/mainwindowhelper.h"
+#include "gui/widgets/pictures.h"
+
+#include <QDebug>
+#include <QFileInfo>
+#include <QIcon>
+#include <QMessageBox>
+#include <QScreen>
+#include <QTimer>
+
+#include <cmath>
+
+int main(int argc, char *argv[])
+{
+    QCoreApplication::setAttribute(Qt::AA_EnableHighDpiScaling);
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    App app(argc, argv);
+
+    QCoreApplication::setOrganizationName(QStringLiteral("Clipmoor"));
+    QCoreApplication::setOrganizationDomain(QStringLiteral("clipmoor.app"));
+    QCoreApplication::setApplicationName(QStringLiteral("Clipmoor"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(CLIPMOOR_VERSION));
+    QApplication::setQuitOnLastWindowClosed(false);
+
+    if (app.isSecondaryInstance()) {
+        platform::allowSetForeground(app.primaryProcessId());
+        qDebug() << "app exit";
+        return 0;
+    }
+
+    app.installEventFilter(&app);
+    initGuiResources();
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/res/appIcon_QP.png")));
+    platform::quitOnTerminationRequest();
+
+    seedPreferences();
+    initLogging();
+    writeLog(QStringLiteral("AppLaunch"), QStringLiteral(CLIPMOOR_VERSION));
+
+    MainWindow window;
+    MainWindowHelper *helper = MainWindowHelper::instance();
+    window.setMinimumSize(helper->scaled(QSize(800, 480)));
+    window.resize(helper->scaled(QSize(1070, 680)));
+    if (const QScreen *screen = QGuiApplication::primaryScreen()) {
+        const QRect area = screen->availableGeometry();
+        window.move(area.x() + (area.width() - window.width()) / 2,
+                    area.y() + (area.height() - window.height()) / 2);
+    }
+    window.show();
+
+    app.setMainWindow(&window);
+    QObject::connect(&app, &SingleApplication::instanceStarted, &window,
+                     [&window] { App::raiseWindow(&window); });
+
+    // Without a writable data folder nothing the user does is kept; say so once the window is
+    // up rather than failing silently at the first save.
+    QTimer::singleShot(0, &window, [&window] {
+        const QFileInfo data(appDataDir());
+        if (data.isDir() && data.isWritable())
+            return;
+        writeLog(QStringLiteral("[App]"),
+                 QStringLiteral("data folder not writable: %1").arg(data.absoluteFilePath()));
+        QMessageBox::warning(&window, QObject::tr("Clipmoor"),
+                             QObject::tr("Clipmoor cannot write to its data folder\n%1\n\n"
+                                         "Downloads still work, but lists and settings will not "
+                                         "be kept after you quit.")
+                                 .arg(data.absoluteFilePath()));
+    });
+
+    reportEvent(QStringLiteral("Lifecycle"), QStringLiteral("Start"));
+    return app.exec();
+}

@@ -1,0 +1,71 @@
+#include "core/engine/playlistoperator.h"
+
+#include "core/engine/toolprotocol.h"
+#include "core/foundation/applog.h"
+#include "core/foundation/globals.h"
+#include "core/foundation/preferences.h"
+#include "core/process/myprocess.h"
+#include "core/provision/dltoolmanager.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+PlaylistOperator::PlaylistOperator(QObject *parent)
+    : QObject(parent)
+{
+    Preferences prefs;
+    const int number = prefs.value(QStringLiteral("playlist_num"), 0).toInt() + 1;
+    prefs.setValue(QStringLiteral("playlist_num"), number);
+    paramFileName = QStringLiteral("playlist_%1_%2.json").arg(number).arg(randomId());
+}
+
+PlaylistOperator::~PlaylistOperator()
+{
+    discardProcess(process, this);
+}
+
+bool PlaylistOperator::start(const QString &address)
+{
+    DlToolManager *tools = DlToolManager::instance();
+    if (process || !tools->isAvailable())
+        return false;
+    url = address;
+    const QString program = tools->toolPath();
+    paramPath = protocol::writePlaylistParams(url, paramFileName);
+    startToolProcess(this, process, program, paramPath, &PlaylistOperator::onReadyRead,
+                     &PlaylistOperator::onFinished);
+    return true;
+}
+
+void PlaylistOperator::onReadyRead()
+{
+    // Whole lines only: a line that arrives in parts waits here until its end has come.
+    while (process && process->canReadLine())
+        handleLine(process->readLine());
+}
+
+void PlaylistOperator::handleLine(const QByteArray &line)
+{
+    const QJsonObject root = QJsonDocument::fromJson(line).object();
+    if (root.value(QStringLiteral("type")).toString() != QLatin1String("playlist"))
+        return;
+    const QJsonArray videos =
+        root.value(QStringLiteral("msg")).toObject().value(QStringLiteral("videos")).toArray();
+    Q_EMIT operatorVideos(videos.toVariantList());
+}
+
+void PlaylistOperator::onFinished(int exitCode, QProcess::ExitStatus exitStatus)
+{
+    if (!process)
+        return;
+    writeLog(QStringLiteral("PlaylistOperatoronFinished"),
+             QStringLiteral("exit code: %1 , status:%2").arg(exitCode).arg(int(exitStatus)));
+    while (process->canReadLine())
+        handleLine(process->readLine());
+    const QByteArray rest = process->readAll();
+    if (!rest.trimmed().isEmpty())
+        handleLine(rest);
+    releaseFinishedProcess(process, this);
+    Q_EMIT operatorFinished(this);
+}

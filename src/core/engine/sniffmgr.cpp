@@ -1,0 +1,472 @@
+#include "core/engine/sniffmgr.h"
+
+#include "core/analytics/analytics.h"
+#include "core/engine/sniffoperator.h"
+#include "core/engine/snifftask.h"
+#include "core/engine/tasklistfile.h"
+#include "core/engine/thumboperator.h"
+#include "core/engine/toolprotocol.h"
+#include "core/foundation/applog.h"
+#include "core/foundation/globals.h"
+#include "core/foundation/paths.h"
+#include "core/foundation/preferences.h"
+#include "core/platform/platform.h"
+#include "core/process/myprocess.h"
+#include "core/provision/dltoolmanager.h"
+
+#include <QDebug>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+namespace {
+const QString kTag = QStringLiteral("[SniffMgr]");
+
+// A look-up still on its way must leave the job alone from now on.
+void detachThumbOperator(SniffTask *task)
+{
+    if (task->thumbOperator)
+        task->thumbOperator->clearTask();
+    task->thumbOperator = nullptr;
+}
+} // namespace
+
+SniffMgr *SniffMgr::instance()
+{
+    static SniffMgr *manager = new SniffMgr;
+    return manager;
+}
+
+SniffMgr::SniffMgr(QObject *parent)
+    : QObject(parent)
+{
+    qRegisterMetaType<SniffTask *>("SniffTask");
+    qRegisterMetaType<SniffTask *>();
+    setMaxCount(Preferences().value(kDownload_MaxTask, 2).toInt());
+}
+
+SniffMgr::~SniffMgr()
+{
+    qDeleteAll(running);
+    qDeleteAll(thumbOperators);
+    qDeleteAll(downloading);
+    qDeleteAll(done);
+    qDeleteAll(privates);
+}
+
+SniffTask *SniffMgr::newTask(const QString &url, const QMap<QString, QString> &params)
+{
+    return new SniffTask(url, params);
+}
+
+void SniffMgr::addTask(SniffTask *task, bool fromPlaylist)
+{
+    Q_UNUSED(fromPlaylist)
+    downloading.append(task);
+    history.append(task->url);
+    task->setState(SniffTask::Waiting);
+}
+
+void SniffMgr::setMaxCount(int count)
+{
+    qDebug() << "max count: " << count;
+    maxCountValue = qBound(1, count, 10);
+    schedule();
+}
+
+void SniffMgr::schedule()
+{
+    if (DlToolManager::instance()->isAvailable()) {
+        const QList<SniffTask *> queue = downloading;
+        for (SniffTask *task : queue) {
+            if (running.size() >= maxCountValue)
+                break;
+            if (task->state() != SniffTask::Waiting || !downloading.contains(task))
+                continue;
+            // Its own run tells the job what it is: a look-up still on its way must not overwrite
+            // the run's lines when it finally arrives.
+            detachThumbOperator(task);
+            auto *op = new SniffOperator(task, this);
+            connect(op, &SniffOperator::operatorFinished, this, &SniffMgr::onOperatorFinished);
+            running.append(op);
+            op->startTask();
+            keepSystemAwake(true);
+        }
+    }
+    scheduleThumbnails();
+}
+
+void SniffMgr::scheduleThumbnails()
+{
+    if (!DlToolManager::instance()->isAvailable())
+        return;
+    const QList<SniffTask *> queue = downloading;
+    for (SniffTask *task : queue) {
+        if (thumbOperators.size() >= maxThumbCount)
+            break;
+        const bool idle = task->state() == SniffTask::Waiting || task->state() == SniffTask::Paused;
+        if (idle && protocol::thumbnail(task->info).isEmpty() && !task->hasOperator)
+            startThumbOperator(task);
+    }
+}
+
+void SniffMgr::startThumbOperator(SniffTask *task)
+{
+    qDebug() << "[THUMB] start thumb operator";
+    auto *op = new ThumbOperator(task, randomId() + ".thumb.json", this);
+    task->hasOperator = true;
+    task->thumbOperator = op;
+    thumbOperators.append(op);
+    connect(op, &ThumbOperator::operatorFinished, this, &SniffMgr::onThumbOperatorFinished);
+    if (!op->start()) {
+        // Nothing will report back: undo at once, without scheduling again.
+        task->thumbOperator = nullptr;
+        thumbOperators.removeOne(op);
+        op->deleteLater();
+    }
+}
+
+void SniffMgr::onThumbOperatorFinished(ThumbOperator *op)
+{
+    qDebug() << "[THUMB] onThumbOperatorFinished...";
+    thumbOperators.removeOne(op);
+    op->deleteLater();
+    scheduleThumbnails();
+    qDebug() << "thumb task left: " << thumbOperators.size();
+}
+
+SniffOperator *SniffMgr::operatorOf(SniffTask *task) const
+{
+    for (SniffOperator *op : running) {
+        if (op->task() == task)
+            return op;
+    }
+    return nullptr;
+}
+
+void SniffMgr::moveToDone(SniffTask *task)
+{
+    if (task->state() == SniffTask::Saved || task->state() == SniffTask::Finished) {
+        downloading.removeOne(task);
+        done.prepend(task);
+    } else if (protocol::isLive(task->info)) {
+        downloading.removeOne(task);
+    }
+}
+
+void SniffMgr::finishSuccessfulRun(SniffOperator *op, SniffTask *task)
+{
+    op->moveDownloadedFile();
+    if (task->state() == SniffTask::Failed) {
+        // The file could not be moved (or no recording was found): the job stays listed as
+        // failed, with its working folder kept when it holds the file.
+        return;
+    }
+    Q_EMIT mgrDeleteDownloadingTask(task);
+    moveToDone(task);
+    Q_EMIT mgrAddDownloadedTask(task);
+    reportEvent(QStringLiteral("Download"), QStringLiteral("FileType"),
+                protocol::fileType(task->finished));
+}
+
+bool SniffMgr::liveRecordingSavable(SniffTask *task) const
+{
+    const QString path = protocol::filePath(task->info);
+    if (path.isEmpty())
+        return false;
+    if (QFileInfo::exists(path))
+        return true;
+    const QFileInfoList files = QFileInfo(path).absoluteDir().entryInfoList(QDir::Files);
+    for (const QFileInfo &part : files) {
+        if (part.suffix() != QLatin1String("part"))
+            continue;
+        const QString partPrefix = part.fileName().section(QLatin1Char('.'), 0, 0);
+        for (const QFileInfo &media : files) {
+            if (protocol::recordingSuffixes().contains(media.suffix()) &&
+                partPrefix.contains(media.completeBaseName()))
+                return true;
+        }
+    }
+    return false;
+}
+
+void SniffMgr::onOperatorFinished(SniffOperator *op)
+{
+    SniffTask *task = op->task();
+    const int status = task->state();
+    const bool live = protocol::isLive(task->info);
+    writeLog(QStringLiteral("[SniffMgr] onOperatorFinished:"),
+             QStringLiteral("status: %1, url: %2, isLive: %3, filepath: %4")
+                 .arg(status)
+                 .arg(task->url)
+                 .arg(live ? 1 : 0)
+                 .arg(protocol::filePath(task->info)));
+
+    if (task->needDelete) {
+        // Deleted while its run was ending (even while a recording was being saved): the job
+        // was only kept alive for its operator, which is done with it now.
+        removeDirSafely(task->workDir);
+        task->setParent(nullptr);
+        task->deleteLater();
+    } else if ((status == SniffTask::Finished && !live) || status == SniffTask::Saving) {
+        finishSuccessfulRun(op, task);
+    } else if (status != SniffTask::Paused) {
+        if (task->state() == SniffTask::Downloading) {
+            task->progress.clear();
+            task->setState(SniffTask::Downloading);
+        }
+        task->setState(SniffTask::Failed);
+        if (live && liveRecordingSavable(task)) {
+            writeLog(kTag, QStringLiteral("Download live failed, try save..."));
+            const bool shown = shownNotices.contains(LiveSaveNotice);
+            if (!shown)
+                showNotice(LiveSaveNotice, tr("Download failed, saving the file..."));
+            finishSuccessfulRun(op, task);
+            if (!shown)
+                closeNotice(LiveSaveNotice);
+        }
+    }
+
+    writeLog(QStringLiteral("[SniffMgr] removeOperator"), QStringLiteral("url: %1").arg(task->url));
+    running.removeOne(op);
+    op->deleteLater();
+    if (running.isEmpty()) {
+        closeNotice(PauseWaitNotice);
+        keepSystemAwake(false);
+    }
+    schedule();
+}
+
+void SniffMgr::pauseTask(SniffTask *task, bool needDelete)
+{
+    writeLog(QStringLiteral("[SniffMgr] pauseTask Begin"));
+    if (!task) {
+        writeLog(QStringLiteral("[SniffMgr] task is null!"));
+        return;
+    }
+    writeLog(QStringLiteral("[SniffMgr] pauseTask"),
+             QStringLiteral("url: %1, isLive: %2")
+                 .arg(task->url)
+                 .arg(protocol::isLive(task->info) ? 1 : 0));
+    task->hasOperator = false;
+    if (SniffOperator *op = operatorOf(task)) {
+        task->needDelete = needDelete;
+        task->setState(SniffTask::Paused);
+        const QString url = task->url; // the job may be released while the stop waits
+        const bool ok = op->abortTask();
+        writeLog(QStringLiteral("[SniffMgr] pauseTask url: %1").arg(url),
+                 ok ? QStringLiteral("success") : QStringLiteral("failed"));
+    } else {
+        writeLog(QStringLiteral("[SniffMgr] pauseTask => not find"),
+                 QStringLiteral("task: 0x%1 url: %2").arg(quintptr(task), 0, 16).arg(task->url));
+        task->setState(SniffTask::Paused);
+    }
+}
+
+void SniffMgr::pauseAll()
+{
+    for (SniffTask *task : QList<SniffTask *>(downloading)) {
+        if (task->state() != SniffTask::Failed)
+            task->setState(SniffTask::Paused);
+    }
+    bool anyLive = false;
+    for (SniffOperator *op : running)
+        anyLive = anyLive || protocol::isLive(op->task()->info);
+    if (anyLive) {
+        if (shownNotices.contains(PauseWaitNotice))
+            return;
+        showNotice(PauseWaitNotice, tr("Please wait, saving the file..."));
+    }
+    for (SniffOperator *op : QList<SniffOperator *>(running))
+        pauseTask(op->task(), false);
+}
+
+void SniffMgr::resumeTask(SniffTask *task)
+{
+    task->setState(SniffTask::Waiting);
+    schedule();
+}
+
+void SniffMgr::resumeAll()
+{
+    for (SniffTask *task : QList<SniffTask *>(downloading)) {
+        const int s = task->state();
+        if (s != SniffTask::Downloading && s != SniffTask::Saved && s != SniffTask::Finished)
+            task->setState(SniffTask::Waiting);
+    }
+    schedule();
+}
+
+void SniffMgr::deleteTaskFiles(SniffTask *task)
+{
+    if (task->deleteFile &&
+        (task->state() == SniffTask::Saved || task->state() == SniffTask::Finished))
+        removeFileSafely(protocol::filePath(task->info));
+    removeDirSafely(task->workDir);
+    removeFileSafely(task->thumbnailPath);
+}
+
+void SniffMgr::deleteDownloadingTask(SniffTask *task)
+{
+    const bool inRun =
+        task->state() == SniffTask::Downloading || task->state() == SniffTask::Converting;
+    // A job being saved (or otherwise still held by its operator) is deleted when its run ends.
+    const bool held = inRun || operatorOf(task) != nullptr;
+    if (inRun) {
+        qDebug() << "remove running task..." << task->url;
+        pauseTask(task, false);
+    }
+    detachThumbOperator(task);
+    task->needDelete = true;
+    deleteTaskFiles(task);
+    downloading.removeOne(task);
+    history.removeOne(task->url);
+    Q_EMIT mgrDeleteDownloadingTask(task);
+    if (!held)
+        delete task;
+}
+
+void SniffMgr::deleteAllDownloading()
+{
+    for (SniffTask *task : QList<SniffTask *>(downloading))
+        deleteDownloadingTask(task);
+    saveAll();
+}
+
+void SniffMgr::deleteDoneTask(SniffTask *task, bool deleteFile)
+{
+    task->deleteFile = deleteFile;
+    deleteTaskFiles(task);
+    done.removeOne(task);
+    history.removeOne(task->url);
+    task->setParent(nullptr);
+    delete task;
+}
+
+void SniffMgr::deletePrivateTask(SniffTask *task, bool deleteFile)
+{
+    privates.removeOne(task);
+    task->deleteFile = deleteFile;
+    deleteTaskFiles(task);
+    delete task;
+}
+
+void SniffMgr::moveToPrivate(SniffTask *task)
+{
+    privates.append(task);
+    done.removeOne(task);
+}
+
+void SniffMgr::moveFromPrivate(SniffTask *task)
+{
+    done.append(task);
+    privates.removeOne(task);
+}
+
+void SniffMgr::setFileHidden(SniffTask *task, const QString &mode)
+{
+    if (mode == QLatin1String("hidden"))
+        platform::setHidden(protocol::filePath(task->info), true);
+    else if (mode == QLatin1String("normal"))
+        platform::setHidden(protocol::filePath(task->info), false);
+}
+
+bool SniffMgr::hasActiveTask() const
+{
+    for (SniffTask *task : downloading) {
+        if (task->state() == SniffTask::Downloading || task->state() == SniffTask::Converting)
+            return true;
+    }
+    return false;
+}
+
+bool SniffMgr::hasSavingTask() const
+{
+    for (SniffTask *task : downloading) {
+        if (task->state() == SniffTask::Saving)
+            return true;
+    }
+    return false;
+}
+
+QList<SniffTask *> SniffMgr::search(const QStringList &keywords,
+                                    const QList<SniffTask *> &list) const
+{
+    if (keywords.isEmpty())
+        return list;
+    QList<SniffTask *> found;
+    for (SniffTask *task : list) {
+        if (task->matches(keywords))
+            found << task;
+    }
+    return found;
+}
+
+void SniffMgr::showNotice(Notice notice, const QString &text)
+{
+    if (!shownNotices.contains(notice))
+        shownNotices << notice;
+    Q_EMIT noticeShown(notice, text);
+}
+
+void SniffMgr::closeNotice(Notice notice)
+{
+    if (shownNotices.removeAll(notice) > 0)
+        Q_EMIT noticeClosed(notice);
+}
+
+// --- List files -------------------------------------------------------------------------------
+
+void SniffMgr::loadList(QList<SniffTask *> &list, const QString &path)
+{
+    list.clear();
+    const QList<tasklist::Record> records = tasklist::load(path);
+    Preferences prefs;
+    const bool resume = prefs.value(kDownload_ResumeOnStartup).toBool();
+    // Every loaded job is numbered as a new one would be, with one write of the counter.
+    int number = prefs.value(QStringLiteral("download_num"), 0).toInt();
+    if (!records.isEmpty())
+        prefs.setValue(QStringLiteral("download_num"), number + records.size());
+    const QString tempDir = downloadTempDir(false);
+    for (const tasklist::Record &r : records) {
+        SniffTask *task = new SniffTask(r.url, r.params, ++number, tempDir);
+        task->info = r.info;
+        task->finished = r.finished;
+        task->progress = r.progress;
+        task->workDir = r.workDir;
+        task->thumbnailPath = r.thumbnailPath;
+        task->restoreState(r.state);
+        if (!task->isFinal())
+            task->setState(resume ? SniffTask::Waiting : SniffTask::Paused);
+        list.append(task);
+    }
+}
+
+void SniffMgr::saveList(const QList<SniffTask *> &list, const QString &path)
+{
+    tasklist::save(path, list);
+}
+
+void SniffMgr::loadAll()
+{
+    // The lists are read once: a second read would replace jobs that run now with their
+    // saved copies.
+    if (listsLoaded) {
+        schedule();
+        return;
+    }
+    listsLoaded = true;
+    loadList(downloading, taskListPath());
+    loadList(done, doneListPath());
+    loadList(privates, privateListPath());
+    history = tasklist::loadHistory(historyListPath());
+    schedule();
+}
+
+void SniffMgr::saveAll()
+{
+    saveList(downloading, taskListPath());
+    saveList(done, doneListPath());
+    saveList(privates, privateListPath());
+    tasklist::saveHistory(historyListPath(), history);
+}

@@ -1,0 +1,326 @@
+#include "core/engine/sniffoperator.h"
+
+#include "core/engine/mediaprobe.h"
+#include "core/engine/snifftask.h"
+#include "core/foundation/applog.h"
+#include "core/foundation/globals.h"
+#include "core/foundation/preferences.h"
+#include "core/process/myprocess.h"
+#include "core/provision/dltoolmanager.h"
+
+#include <QDebug>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QJsonDocument>
+#include <QPointer>
+#include <QUrl>
+
+int SniffOperator::moveRetryDelayMs = 1000;
+int SniffOperator::moveAttempts = 16;
+
+namespace {
+
+// "name(1).ext", "name(2).ext", ... in the same folder, the first that is free.
+QString freeDestination(const QString &path)
+{
+    if (!QFileInfo::exists(path))
+        return path;
+    const QFileInfo info(path);
+    const QString folder = info.absolutePath();
+    const QString base = info.completeBaseName();
+    const QString suffix = info.suffix();
+    for (int n = 1;; ++n) {
+        const QString candidate =
+            suffix.isEmpty() ? QStringLiteral("%1/%2(%3)").arg(folder, base).arg(n)
+                             : QStringLiteral("%1/%2(%3).%4").arg(folder, base).arg(n).arg(suffix);
+        if (!QFileInfo::exists(candidate))
+            return candidate;
+    }
+}
+
+QString playlistFolderName(const QString &url)
+{
+    const QString decoded = QUrl::fromPercentEncoding(url.toUtf8());
+    for (const QString &part : decoded.split(QLatin1Char('?'))) {
+        if (!part.contains(QLatin1String("vrdl_pname")))
+            continue;
+        for (const QString &piece : part.split(QLatin1Char('&'))) {
+            const QStringList pair = piece.split(QLatin1Char('='));
+            if (pair.size() == 2 && pair.first() == QLatin1String("vrdl_pname"))
+                return pair.at(1);
+        }
+    }
+    return QString();
+}
+
+} // namespace
+
+SniffOperator::SniffOperator(SniffTask *task, QObject *parent)
+    : QObject(parent)
+    , taskValue(task)
+{
+    task->hasOperator = true;
+}
+
+SniffOperator::~SniffOperator()
+{
+    discardProcess(process, this);
+}
+
+void SniffOperator::startTask()
+{
+    DlToolManager *tools = DlToolManager::instance();
+    if (!tools->isAvailable())
+        return;
+    taskValue->setState(SniffTask::Downloading);
+    Q_EMIT taskValue->taskStarted(taskValue);
+    const QString program = tools->toolPath();
+    paramPath =
+        protocol::writeDownloadParams(taskValue->url, taskValue->params, taskValue->workDir);
+    startToolProcess(this, process, program, paramPath, &SniffOperator::onReadyRead,
+                     &SniffOperator::onFinished);
+    writeLog(QStringLiteral("[SniffOperator] startTask"),
+             QStringLiteral("processId: %1, url: %2")
+                 .arg(process ? process->processId() : 0)
+                 .arg(taskValue->url));
+}
+
+void SniffOperator::onReadyRead()
+{
+    if (aborted || taskValue->needDelete || !process)
+        return;
+    handleOutput(process->readAll());
+}
+
+void SniffOperator::handleOutput(const QByteArray &bytes)
+{
+    for (const QByteArray &line : lines.feed(bytes))
+        handleLine(line);
+}
+
+void SniffOperator::handleLine(const QByteArray &line)
+{
+    if (taskValue->needDelete || taskValue->state() == SniffTask::Saving)
+        return;
+    const QJsonDocument doc = QJsonDocument::fromJson(line);
+    if (doc.isNull() || doc.isEmpty() || !doc.isObject())
+        return;
+    const QString type = doc.object().value(QStringLiteral("type")).toString();
+    if (type == QLatin1String("sniff")) {
+        taskValue->info = line;
+        Q_EMIT taskValue->taskSniffed(taskValue);
+    } else if (type == QLatin1String("downloading")) {
+        if (taskValue->state() == SniffTask::Downloading) {
+            taskValue->progress = line;
+            taskValue->setState(SniffTask::Downloading);
+        }
+    } else if (type == QLatin1String("converting")) {
+        taskValue->converting = line;
+        taskValue->setState(SniffTask::Converting);
+    } else if (type == QLatin1String("finished")) {
+        taskValue->finished = line;
+        bool ok = false;
+        if (protocol::member(line, "ret_code").toInt(&ok) == 0 && ok)
+            taskValue->setState(SniffTask::Finished);
+    }
+}
+
+void SniffOperator::onFinished(int exitCode, QProcess::ExitStatus exitStatus)
+{
+    if (!process)
+        return; // already ended (a failed start also reports through errorOccurred)
+    writeLog(QStringLiteral("SniffOperator::onFinished:"),
+             QStringLiteral("exit code: %1 , status: %2").arg(exitCode).arg(int(exitStatus)));
+    if (!aborted && !taskValue->needDelete) {
+        handleOutput(process->readAll());
+        for (const QByteArray &line : lines.finish())
+            handleLine(line);
+    }
+    releaseFinishedProcess(process, this);
+    Q_EMIT operatorFinished(this);
+}
+
+bool SniffOperator::abortTask()
+{
+    if (!process) {
+        writeLog(QStringLiteral("[SniffMg] abortTask"), QStringLiteral("Process is null!"));
+        return false;
+    }
+    const bool live = protocol::isLive(taskValue->info);
+    const qint64 pid = process->processId();
+    writeLog(QStringLiteral("[SniffMgr] abortTask"),
+             QStringLiteral("processId: %1, needDelete: %2, isLive: %3, url: %4")
+                 .arg(pid)
+                 .arg(taskValue->needDelete ? 1 : 0)
+                 .arg(live ? 1 : 0)
+                 .arg(taskValue->url));
+    bool result = true;
+    if (!live) {
+        process->kill();
+    } else {
+        // The polite stop turns the event loop while it waits: the run may end meanwhile, and
+        // the manager may release this operator before the wait returns.
+        QPointer<SniffOperator> self(this);
+        bool ok = false;
+        killChildProcessByName(pid, QStringLiteral("ffmpeg"), taskValue->needDelete, ok);
+        if (!self)
+            return ok;
+        result = ok;
+        if (!ok) {
+            writeLog(QStringLiteral("[SniffMgr] abortTask faield, retry..."));
+            forceKillTree(pid);
+        }
+    }
+    aborted = true;
+    return result;
+}
+
+void SniffOperator::removeWorkDir()
+{
+    removeDirSafely(taskValue->workDir);
+}
+
+void SniffOperator::moveDownloadedFile()
+{
+    const QString folder =
+        Preferences().value(kLocation_DownloadDir, defaultDownloadDir()).toString();
+    if (protocol::isLive(taskValue->info))
+        moveLiveRecording(folder);
+    else
+        moveFinishedFile(folder);
+}
+
+bool SniffOperator::renameWithRetries(const QString &source, QString *destination,
+                                      bool freeNameEachTime, bool *renamed)
+{
+    for (int attempt = 1; attempt <= moveAttempts; ++attempt) {
+        const QString free = freeNameEachTime
+                                 ? uniqueFilePath(QFileInfo(*destination).fileName(),
+                                                  QFileInfo(*destination).absolutePath())
+                                 : freeDestination(*destination);
+        if (renamed)
+            *renamed = *renamed || free != *destination;
+        writeLog(QStringLiteral("[moveDownloadedFile]"),
+                 QStringLiteral("Move File to: %1, exists: %2, retry %3")
+                     .arg(free)
+                     .arg(QFileInfo::exists(*destination) ? 1 : 0)
+                     .arg(attempt));
+        *destination = free;
+        QFile file(source);
+        if (file.rename(free))
+            return true;
+        writeLog(QStringLiteral(
+                     "[moveDownloadedFile] Move file failed! error: %1, srcPath: %2, dstPath: %3")
+                     .arg(file.errorString(), source, free));
+        if (attempt < moveAttempts)
+            waitEventLoop(moveRetryDelayMs);
+    }
+    return false;
+}
+
+void SniffOperator::moveFinishedFile(const QString &downloadFolder)
+{
+    const QString pname = playlistFolderName(taskValue->url);
+    const QString source = protocol::member(taskValue->finished, "filepath");
+    QString subtitle = protocol::member(taskValue->finished, "subtitle");
+    if (subtitle.isEmpty())
+        subtitle = protocol::member(taskValue->finished, "lyric");
+    QString target = downloadFolder;
+    if (!pname.isEmpty()) {
+        target += QDir::separator() + pname;
+        QDir().mkpath(target);
+    }
+    QString destination =
+        QDir::cleanPath(target + QDir::separator() + QFileInfo(source).fileName());
+    qDebug() << "src path: " << source << "dst path: " << destination;
+
+    // The working folder holds the only copy until the move succeeds: it is kept when every
+    // attempt fails, and the job ends Failed with the reason in the log.
+    if (!renameWithRetries(source, &destination, false, nullptr)) {
+        writeLog(QStringLiteral("[SniffOperator]"),
+                 QStringLiteral("cannot move %1 into %2; the file stays in %3")
+                     .arg(source, target, taskValue->workDir));
+        taskValue->setState(SniffTask::Failed);
+        return;
+    }
+    if (!subtitle.isEmpty() && QFileInfo::exists(subtitle)) {
+        QString subtitleDestination = freeDestination(
+            QDir::cleanPath(target + QDir::separator() + QFileInfo(subtitle).fileName()));
+        qDebug() << "srcPathSubtitle" << subtitle << "desPathSubtitle" << subtitleDestination;
+        if (QDir().rename(subtitle, subtitleDestination))
+            taskValue->finished =
+                protocol::withMember(taskValue->finished, "subtitlePath", subtitleDestination);
+    }
+    removeWorkDir();
+    taskValue->info = protocol::withMember(taskValue->info, "filepath", destination);
+}
+
+void SniffOperator::moveLiveRecording(const QString &downloadFolder)
+{
+    const QString tag = QStringLiteral("[moveDownloadedFile]");
+    QString path = protocol::filePath(taskValue->info);
+    if (!QFileInfo::exists(path)) {
+        writeLog(tag, QStringLiteral("\"%1\" is not exists!").arg(path));
+        const QDir dir = QFileInfo(path).absoluteDir();
+        bool hasPart = false;
+        QString found;
+        for (int round = 1; round <= 31 && found.isEmpty(); ++round) {
+            writeLog(tag, QStringLiteral("Try find video... %1").arg(round));
+            bool giveUp = false;
+            for (const QFileInfo &file : dir.entryInfoList(QDir::Files)) {
+                if (protocol::recordingSuffixes().contains(file.suffix())) {
+                    found = file.absoluteFilePath();
+                    break;
+                }
+                if (file.suffix() == QLatin1String("part")) {
+                    hasPart = true;
+                    if (!process) {
+                        writeLog(tag, QStringLiteral("Find video part, but process is finished!"));
+                        giveUp = true;
+                        break;
+                    }
+                    if (!abortTask()) {
+                        const QString whole = file.absolutePath() + '/' + file.completeBaseName();
+                        if (QFile::rename(file.absoluteFilePath(), whole)) {
+                            found = whole;
+                            break;
+                        }
+                    }
+                }
+            }
+            if (giveUp || !found.isEmpty() || !hasPart)
+                break;
+            waitEventLoop(1000);
+        }
+        if (found.isEmpty()) {
+            writeLog(tag, QStringLiteral("No video, hasPart: %2").arg(hasPart ? 1 : 0));
+            removeWorkDir();
+            taskValue->setState(SniffTask::Failed);
+            return;
+        }
+        writeLog(tag, QStringLiteral("Find %1").arg(found));
+        path = found;
+    }
+
+    QString destination = QDir::cleanPath(downloadFolder + '/' + QFileInfo(path).fileName());
+    bool renamed = false;
+    if (!renameWithRetries(path, &destination, true, &renamed)) {
+        taskValue->setState(SniffTask::Failed);
+        return;
+    }
+    if (renamed)
+        taskValue->info = protocol::withMember(taskValue->info, "title",
+                                               QFileInfo(destination).completeBaseName());
+    taskValue->info = protocol::withMember(taskValue->info, "filepath", destination);
+    removeWorkDir();
+    const ProbedMedia media = probeMedia(destination);
+    if (media.ok) {
+        taskValue->finished = protocol::synthesisedFinished(
+            media.duration, QFileInfo(destination).suffix().toUpper(), media.bitRate, media.size,
+            destination, media.width, media.height);
+    } else {
+        writeLog(tag, QStringLiteral("Load media info failed!"));
+    }
+    taskValue->setState(SniffTask::Saved);
+}

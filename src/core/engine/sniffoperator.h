@@ -1,0 +1,54 @@
+#pragma once
+
+// Runs the download tool once for one job: writes its parameter file, follows its output, stops
+// it (politely for live recordings) and moves the finished file into the download folder.
+
+#include "core/engine/toolprotocol.h"
+
+#include <QObject>
+#include <QProcess>
+#include <QString>
+
+class MyProcess;
+class SniffTask;
+
+class SniffOperator : public QObject
+{
+    Q_OBJECT
+public:
+    explicit SniffOperator(SniffTask *task, QObject *parent = nullptr);
+    ~SniffOperator() override;
+
+    void startTask();
+    bool abortTask();
+    void moveDownloadedFile();
+    void removeWorkDir();
+    SniffTask *task() const { return taskValue; }
+    bool isRunning() const { return process != nullptr; }
+    // Handles a chunk of the tool's output as it arrives.
+    void handleOutput(const QByteArray &bytes);
+
+    // Between attempts to move a file that cannot be moved yet.
+    static int moveRetryDelayMs;
+    static int moveAttempts;
+
+Q_SIGNALS:
+    void operatorFinished(SniffOperator *op);
+
+public Q_SLOTS:
+    void onReadyRead();
+    void onFinished(int exitCode, QProcess::ExitStatus exitStatus);
+
+private:
+    void handleLine(const QByteArray &line);
+    void moveFinishedFile(const QString &downloadFolder);
+    void moveLiveRecording(const QString &downloadFolder);
+    bool renameWithRetries(const QString &source, QString *destination, bool freeNameEachTime,
+                           bool *renamed);
+
+    SniffTask *taskValue;
+    MyProcess *process = nullptr;
+    bool aborted = false;
+    QString paramPath;
+    protocol::LineBuffer lines;
+};

@@ -1,0 +1,131 @@
+#include "core/engine/snifftask.h"
+
+#include "core/analytics/analytics.h"
+#include "core/engine/toolprotocol.h"
+#include "core/foundation/globals.h"
+#include "core/foundation/preferences.h"
+#include "core/platform/platform.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTimer>
+
+namespace {
+int nextDownloadNumber()
+{
+    // The counter is written back once per turn of the event loop, not once per job: writing
+    // the store for every job of a pasted list of hundreds takes seconds. A read between two
+    // jobs would write the store too, so within one turn the counter is kept here.
+    static int last = 0;
+    static bool writePending = false;
+    if (!writePending)
+        last = qMax(last, Preferences().value(QStringLiteral("download_num"), 0).toInt());
+    const int number = ++last;
+    if (!QCoreApplication::instance()) {
+        Preferences().setValue(QStringLiteral("download_num"), number);
+    } else if (!writePending) {
+        writePending = true;
+        QTimer::singleShot(0, QCoreApplication::instance(), [] {
+            writePending = false;
+            Preferences().setValue(QStringLiteral("download_num"), last);
+        });
+    }
+    return number;
+}
+} // namespace
+
+SniffTask::SniffTask(const QString &url, const QMap<QString, QString> &params, QObject *parent)
+    : SniffTask(url, params, nextDownloadNumber(), downloadTempDir(false), parent)
+{
+}
+
+SniffTask::SniffTask(const QString &url, const QMap<QString, QString> &params, int number,
+                     const QString &tempDir, QObject *parent)
+    : QObject(parent)
+    , url(url)
+    , workDir(tempDir + QString::number(number) + QLatin1Char('_') + randomId())
+    , params(params)
+{
+}
+
+SniffTask::SniffTask(const SniffTask &other, QObject *parent)
+    : QObject(parent)
+    , url(other.url)
+    , info(other.info)
+    , progress(other.progress)
+    , finished(other.finished)
+    , workDir(other.workDir)
+    , thumbnailPath(other.thumbnailPath)
+    , params(other.params)
+    , stateValue(other.stateValue)
+{
+}
+
+void SniffTask::setState(int newState)
+{
+    const int old = stateValue;
+    if (params.value(QStringLiteral("fromPlaylist")).isEmpty()) {
+        const QString download = QStringLiteral("Download");
+        if (old == Downloading && newState == Converting)
+            reportEvent(download, QStringLiteral("ClipSuccessRate"), QStringLiteral("Success"));
+        else if (old == Converting && newState == Finished)
+            reportEvent(download, QStringLiteral("ConvertSuccessRate"), QStringLiteral("Success"));
+        else if (old == Converting && newState == Failed)
+            reportEvent(download, QStringLiteral("ConvertSuccessRate"), QStringLiteral("Fail"));
+        else if (old == Downloading && newState == Finished)
+            reportEvent(download, QStringLiteral("ClipSuccessRate"), QStringLiteral("Success"));
+        else if (old == Downloading && newState == Failed) {
+            reportEvent(download, QStringLiteral("ClipSuccessRate"), QStringLiteral("Fail"));
+            reportEvent(download, QStringLiteral("ClipDownloadFailURL"), url);
+        }
+    }
+    stateValue = newState;
+    switch (newState) {
+    case Waiting:
+        Q_EMIT taskResumed(this);
+        break;
+    case Downloading:
+        Q_EMIT taskDownloading(this);
+        break;
+    case Paused:
+        Q_EMIT taskPaused(this);
+        break;
+    case Converting:
+        Q_EMIT taskConverting(this);
+        break;
+    case Saved:
+    case Finished:
+    case Failed:
+        Q_EMIT taskFinished(this);
+        break;
+    default:
+        break;
+    }
+}
+
+void SniffTask::saveThumbnail(const QByteArray &png)
+{
+    const QString folder = downloadDir() + "/.thumb/";
+    if (!QFileInfo::exists(folder)) {
+        QDir().mkpath(folder);
+        platform::setHidden(folder, true);
+    }
+    const QString path = protocol::filePath(info);
+    const QString base = path.isEmpty() ? randomId() : QFileInfo(path).completeBaseName();
+    const QString target = folder + base + ".png";
+    QFile file(target);
+    if (file.open(QIODevice::WriteOnly) && file.write(png) == png.size())
+        thumbnailPath = target;
+}
+
+bool SniffTask::matches(const QStringList &keywords) const
+{
+    const QString title = protocol::title(info);
+    for (const QString &k : keywords) {
+        if (!title.contains(k, Qt::CaseInsensitive))
+            return false;
+    }
+    return true;
+}

@@ -1,0 +1,66 @@
+#include "core/engine/thumboperator.h"
+
+#include "core/engine/snifftask.h"
+#include "core/process/myprocess.h"
+#include "core/provision/dltoolmanager.h"
+
+#include <QDebug>
+#include <QJsonDocument>
+
+ThumbOperator::ThumbOperator(SniffTask *task, const QString &paramFileName, QObject *parent)
+    : QObject(parent)
+    , taskValue(task)
+    , url(task->url)
+    , paramFileName(paramFileName)
+    , workDir(task->workDir)
+{
+}
+
+ThumbOperator::~ThumbOperator()
+{
+    discardProcess(process, this);
+}
+
+bool ThumbOperator::start()
+{
+    DlToolManager *tools = DlToolManager::instance();
+    if (process || !tools->isAvailable())
+        return false;
+    const QString program = tools->toolPath();
+    paramPath = protocol::writeThumbParams(url, workDir, paramFileName);
+    startToolProcess(this, process, program, paramPath, &ThumbOperator::onReadyRead,
+                     &ThumbOperator::onFinished);
+    return true;
+}
+
+void ThumbOperator::onReadyRead()
+{
+    while (process && process->canReadLine())
+        handleLine(process->readLine().trimmed());
+}
+
+void ThumbOperator::handleLine(const QByteArray &line)
+{
+    // Only a job that still waits takes the look-up's answer; a job that has started has its own.
+    if (!taskValue ||
+        (taskValue->state() != SniffTask::Waiting && taskValue->state() != SniffTask::Paused))
+        return;
+    if (QJsonDocument::fromJson(line).object().value(QStringLiteral("type")).toString() ==
+        QLatin1String("sniff")) {
+        taskValue->info = line;
+        Q_EMIT taskValue->taskSniffed(taskValue);
+    }
+}
+
+void ThumbOperator::onFinished(int exitCode, QProcess::ExitStatus exitStatus)
+{
+    if (!process)
+        return;
+    qDebug() << "exit code: " << exitCode << ", status: " << exitStatus;
+    while (process->canReadLine())
+        handleLine(process->readLine().trimmed());
+    if (taskValue)
+        taskValue->thumbOperator = nullptr;
+    releaseFinishedProcess(process, this);
+    Q_EMIT operatorFinished(this);
+}

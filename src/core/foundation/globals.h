@@ -1,0 +1,39 @@
+#pragma once
+
+// Shared helpers every part of Clipmoor uses: the speed-limit and subtitle tables, file helpers
+// and small utilities. None keeps state of its own.
+
+#include <QString>
+#include <QStringList>
+
+// --- Folders that follow the preferences ----------------------------------------------------
+QString downloadTempDir(bool create);
+QString convertTempDir(bool create);
+
+// --- Tables ---------------------------------------------------------------------------------
+QStringList speedLimitLabels();
+QString speedLimitValue(const QString &label);
+// kSpeedLimitedManual when set, else kSpeedLimited, else "Unlimited".
+QString effectiveSpeedLimitLabel();
+QStringList subtitleLanguageNames();
+QString subtitleLanguageCode(const QString &name);
+
+// --- Media ----------------------------------------------------------------------------------
+bool isAudioFormat(const QString &name);
+
+// --- Files and shell ------------------------------------------------------------------------
+QString uniqueFilePath(const QString &fileName, const QString &folder);
+void revealInFileManager(const QString &path);
+// Deletion guards: paths of three characters or fewer (a root) are never removed.
+bool removeFileSafely(const QString &path);
+bool removeDirSafely(const QString &path);
+
+// --- Other ----------------------------------------------------------------------------------
+QString systemProxy();
+int compareVersions(const QString &a, const QString &b);
+QString randomId();
+bool isAlternatePlatform();
+bool isDarkMode();
+
+// Runs a local event loop for the given time; events keep being processed meanwhile.
+void waitEventLoop(int milliseconds);

@@ -1,0 +1,235 @@
+#include "core/platform/platform.h"
+
+#include <QDebug>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <QSet>
+#include <QStandardPaths>
+#include <QUrl>
+
+#include <cerrno>
+#include <csignal>
+#include <sys/types.h>
+#include <unistd.h>
+
+namespace platform {
+
+namespace {
+
+// Reads pid, parent pid and name of one /proc entry. The name is the executable's file name
+// when the link is readable, else the kernel's command name.
+bool readProcEntry(const QString &pidText, ProcessEntry *entry)
+{
+    bool ok = false;
+    const uint pid = pidText.toUInt(&ok);
+    if (!ok)
+        return false;
+    QFile stat(QStringLiteral("/proc/%1/stat").arg(pidText));
+    if (!stat.open(QIODevice::ReadOnly))
+        return false;
+    const QByteArray line = stat.readAll();
+    // "pid (comm) state ppid ..."; comm may itself hold blanks and parentheses.
+    const int open = line.indexOf('(');
+    const int close = line.lastIndexOf(')');
+    if (open < 0 || close < open)
+        return false;
+    const QList<QByteArray> rest = line.mid(close + 2).split(' ');
+    if (rest.size() < 2 || rest.at(0) == "Z" || rest.at(0) == "X")
+        return false;
+    entry->pid = pid;
+    entry->parentPid = rest.at(1).toUInt();
+    const QString exe = QFileInfo(QStringLiteral("/proc/%1/exe").arg(pidText)).symLinkTarget();
+    entry->name = exe.isEmpty() ? QString::fromLocal8Bit(line.mid(open + 1, close - open - 1))
+                                : QFileInfo(exe).fileName();
+    return true;
+}
+
+void collectTree(const QList<ProcessEntry> &all, quint32 root, QList<quint32> *out)
+{
+    for (const ProcessEntry &e : all) {
+        if (e.parentPid == root && e.pid != root && !out->contains(e.pid)) {
+            out->append(e.pid);
+            collectTree(all, e.pid, out);
+        }
+    }
+}
+
+} // namespace
+
+bool processSnapshot(QList<ProcessEntry> *out)
+{
+    out->clear();
+    QDir proc(QStringLiteral("/proc"));
+    if (!proc.exists())
+        return false;
+    const QStringList names = proc.entryList(QDir::Dirs | QDir::NoDotAndDotDot);
+    for (const QString &name : names) {
+        ProcessEntry entry;
+        if (readProcEntry(name, &entry))
+            out->append(entry);
+    }
+    return true;
+}
+
+bool processExists(qint64 pid)
+{
+    if (pid <= 0)
+        return false;
+    if (::kill(static_cast<pid_t>(pid), 0) != 0)
+        return errno == EPERM;
+    // A zombie has ended; only its parent has not collected it yet.
+    QFile stat(QStringLiteral("/proc/%1/stat").arg(pid));
+    if (!stat.open(QIODevice::ReadOnly))
+        return true;
+    const QByteArray line = stat.readAll();
+    const int close = line.lastIndexOf(')');
+    const char state = close >= 0 && close + 2 < line.size() ? line.at(close + 2) : 'R';
+    return state != 'Z' && state != 'X';
+}
+
+bool terminateProcess(qint64 pid)
+{
+    return pid > 0 && ::kill(static_cast<pid_t>(pid), SIGKILL) == 0;
+}
+
+bool interruptProcess(qint64 pid)
+{
+    return pid > 0 && ::kill(static_cast<pid_t>(pid), SIGINT) == 0;
+}
+
+void forceKillTree(qint64 pid)
+{
+    if (pid <= 0)
+        return;
+    // Freeze the tree first so that no member can fork or be re-parented while it is walked,
+    // then kill every member. A second pass catches children forked just before the freeze.
+    for (int pass = 0; pass < 2; ++pass) {
+        QList<ProcessEntry> all;
+        processSnapshot(&all);
+        QList<quint32> tree{static_cast<quint32>(pid)};
+        collectTree(all, static_cast<quint32>(pid), &tree);
+        for (quint32 member : tree)
+            ::kill(static_cast<pid_t>(member), SIGSTOP);
+        for (quint32 member : tree)
+            ::kill(static_cast<pid_t>(member), SIGKILL);
+    }
+}
+
+void keepSystemAwake(bool on)
+{
+    // Desktop sessions differ in how sleep is inhibited; downloads keep running while the
+    // session is active, so this platform only records the request.
+    qDebug() << "keepSystemAwake" << on;
+}
+
+void revealInFileManager(const QString &path)
+{
+    const QFileInfo info(path);
+    const QString folder = info.isDir() ? info.absoluteFilePath() : info.absolutePath();
+    auto openFolder = [folder] {
+        QProcess::startDetached(QStringLiteral("xdg-open"), {folder});
+    };
+    const QString dbusSend = QStandardPaths::findExecutable(QStringLiteral("dbus-send"));
+    if (dbusSend.isEmpty() || qEnvironmentVariableIsEmpty("DBUS_SESSION_BUS_ADDRESS")) {
+        openFolder();
+        return;
+    }
+    // The freedesktop file-manager interface selects the file; desktops without it get the
+    // folder opened instead.
+    auto *proc = new QProcess;
+    QObject::connect(proc, qOverload<int, QProcess::ExitStatus>(&QProcess::finished), proc,
+                     [proc, openFolder](int code, QProcess::ExitStatus status) {
+                         if (code != 0 || status != QProcess::NormalExit)
+                             openFolder();
+                         proc->deleteLater();
+                     });
+    QObject::connect(proc, &QProcess::errorOccurred, proc,
+                     [proc, openFolder](QProcess::ProcessError e) {
+                         if (e == QProcess::FailedToStart) {
+                             openFolder();
+                             proc->deleteLater();
+                         }
+                     });
+    proc->start(
+        dbusSend,
+        {QStringLiteral("--session"), QStringLiteral("--print-reply"),
+         QStringLiteral("--dest=org.freedesktop.FileManager1"),
+         QStringLiteral("--type=method_call"), QStringLiteral("/org/freedesktop/FileManager1"),
+         QStringLiteral("org.freedesktop.FileManager1.ShowItems"),
+         QStringLiteral("array:string:") + QUrl::fromLocalFile(info.absoluteFilePath()).toString(),
+         QStringLiteral("string:")});
+}
+
+void setHidden(const QString &path, bool hidden)
+{
+    Q_UNUSED(path)
+    Q_UNUSED(hidden)
+}
+
+QString systemProxy()
+{
+    for (const char *name :
+         {"https_proxy", "HTTPS_PROXY", "http_proxy", "HTTP_PROXY", "all_proxy", "ALL_PROXY"}) {
+        const QString value = qEnvironmentVariable(name).trimmed();
+        if (value.isEmpty())
+            continue;
+        const QUrl url = QUrl::fromUserInput(value);
+        if (url.host().isEmpty())
+            continue;
+        return url.port() > 0 ? QStringLiteral("%1:%2").arg(url.host()).arg(url.port())
+                              : url.host();
+    }
+    return QString();
+}
+
+QString executableName(const QString &baseName)
+{
+    return baseName;
+}
+
+void allowSetForeground(qint64 pid)
+{
+    Q_UNUSED(pid)
+}
+
+} // namespace platform
+
+#include <QCoreApplication>
+#include <QSocketNotifier>
+
+#include <sys/socket.h>
+
+namespace platform {
+
+namespace {
+int terminationPipe[2] = {-1, -1};
+
+void onTerminationSignal(int)
+{
+    const char byte = 1;
+    [[maybe_unused]] const auto written = ::write(terminationPipe[0], &byte, 1);
+}
+} // namespace
+
+void quitOnTerminationRequest()
+{
+    if (terminationPipe[0] >= 0 || ::socketpair(AF_UNIX, SOCK_STREAM, 0, terminationPipe) != 0)
+        return;
+    auto *notifier = new QSocketNotifier(terminationPipe[1], QSocketNotifier::Read,
+                                         QCoreApplication::instance());
+    QObject::connect(notifier, &QSocketNotifier::activated, notifier, [] {
+        char byte;
+        [[maybe_unused]] const auto got = ::read(terminationPipe[1], &byte, 1);
+        QCoreApplication::quit();
+    });
+    struct sigaction action = {};
+    action.sa_handler = onTerminationSignal;
+    sigemptyset(&action.sa_mask);
+    action.sa_flags = SA_RESTART;
+    for (int sig : {SIGTERM, SIGINT, SIGHUP})
+        ::sigaction(sig, &action, nullptr);
+}
+
+} // namespace platform

@@ -1,0 +1,105 @@
+#pragma once
+
+#include "gui/widgets/framelesswindow.h"
+
+#include <QHash>
+#include <QSystemTrayIcon>
+#include <QVariantMap>
+
+#include <functional>
+
+class DownloadedPage;
+class DownloadingPage;
+class ImageButton;
+class QAction;
+class QButtonGroup;
+class QLabel;
+class QMenu;
+class QNetworkAccessManager;
+class QNetworkReply;
+class QPushButton;
+class QStackedWidget;
+class QTimer;
+
+// The one top-level window: navigation tabs on the left, a title bar with the window buttons
+// above the stack of pages, the application menu, the tray icon, the close confirmation and the
+// update check.
+class MainWindow : public CFramelessWindow
+{
+    Q_OBJECT
+public:
+    explicit MainWindow(QWidget *parent = nullptr);
+
+    void setBusy(bool on);
+    // A small mark on a tab (a download handed over by the browser waits there), or none.
+    void showTabIndicator(int tab, const QPoint &at);
+    void clearTabIndicator(int tab);
+    bool hasTabIndicator(int tab) const;
+    bool isBusy() const;
+    void retranslate();
+    QStackedWidget *pages() const { return stack; }
+    QButtonGroup *tabs() const { return tabGroup; }
+    QMenu *applicationMenu() const { return appMenu; }
+    DownloadingPage *downloading() const { return downloadingPage; }
+    DownloadedPage *downloaded() const { return downloadedPage; }
+
+    // How the close road ends the process; tests replace it.
+    static std::function<void()> terminate;
+    // Called by the update check with what it found (an empty map: the manual check).
+    void showUpgradeDialog(const QVariantMap &info);
+
+public Q_SLOTS:
+    void onUpdateTimer();
+    void onNetworkFinished(QNetworkReply *reply);
+    void onActionAbout();
+    void onActionSettings();
+    void onActionOpenDownloadedFolder();
+    void onActionOpenFAQURL();
+    void onActionOpenGuideURL();
+    void onActionOpenLogFolder();
+    void onActionUpdate();
+    void onActionPasteURL();
+    void iconActivated(QSystemTrayIcon::ActivationReason reason);
+    void willQuite();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    void changeEvent(QEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+
+private:
+    QWidget *buildNavigation();
+    QWidget *buildTitleBar();
+    void buildMenu();
+    void buildTray();
+    void onTabClicked(int id);
+    void onStartupTimer();
+    void setTitleButtonStyle(QPushButton *button, const QString &name);
+    QWidget *placeholderPage(const QString &text);
+
+    QStackedWidget *stack = nullptr;
+    QButtonGroup *tabGroup = nullptr;
+    QList<ImageButton *> tabButtons;
+    QLabel *header = nullptr;
+    QPushButton *preferencesButton = nullptr;
+    QPushButton *menuButton = nullptr;
+    QPushButton *minButton = nullptr;
+    QPushButton *maxButton = nullptr;
+    QPushButton *closeButton = nullptr;
+    QMenu *appMenu = nullptr;
+    QHash<QString, QMenu *> menus;     // untranslated title -> menu
+    QHash<QString, QAction *> actions; // untranslated text -> action
+    QMenu *languageMenu = nullptr;
+    QSystemTrayIcon *tray = nullptr;
+    QMenu *trayMenu = nullptr;
+    QAction *restoreAction = nullptr;
+    QAction *trayQuitAction = nullptr;
+    QTimer *updateTimer = nullptr;
+    QNetworkAccessManager *network = nullptr;
+    bool manualUpdateCheck = false;
+    QWidget *busyOverlay = nullptr;
+    DownloadingPage *downloadingPage = nullptr;
+    DownloadedPage *downloadedPage = nullptr;
+    QWidget *lazyPages[5] = {};
+    QLabel *indicators[5] = {};
+};

@@ -1,0 +1,385 @@
+#include "gui/mainwindow/preferencesdlg.h"
+
+#include "core/analytics/analytics.h"
+#include "core/engine/sniffmgr.h"
+#include "core/foundation/globals.h"
+#include "core/foundation/preferences.h"
+#include "gui/widgets/pictures.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDebug>
+#include <QDialogButtonBox>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QStandardPaths>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+namespace {
+
+void selectByData(QComboBox *box, const QVariant &value)
+{
+    box->setCurrentIndex(box->findData(value));
+}
+
+const std::pair<const char *, const char *> kVideoQualities[] = {
+    {QT_TRANSLATE_NOOP("PreferencesDlg", "Best"), "Best"},
+    {"4320P(8K)", "4320p"},
+    {"2160P(4K)", "2160P"},
+    {"1440P(2K)", "1440P"},
+    {"1080P", "1080P"},
+    {"720P", "720P"},
+    {"480P", "480P"},
+    {"360P", "360P"},
+    {"240P", "240P"},
+};
+
+} // namespace
+
+PreferencesDlg::PreferencesDlg(QWidget *parent)
+    : QDialog(parent)
+{
+    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    setWindowTitle(tr("Preferences"));
+    setFont(applicationFont(9));
+    setMinimumSize(isHighDpi() ? QSize(560, 340) : QSize(660, 420));
+
+    tabWidget = new QTabWidget(this);
+    tabWidget->addTab(buildDownloadTab(), tr("Download"));
+    tabWidget->addTab(buildConnectionTab(), tr("Connection"));
+    tabWidget->addTab(buildConvertTab(), tr("Convert"));
+
+    buttons = new QDialogButtonBox(this);
+    buttons->addButton(QDialogButtonBox::Reset)->setText(tr("Reset"));
+    buttons->addButton(QDialogButtonBox::Cancel)->setText(tr("Cancel"));
+    QPushButton *apply = buttons->addButton(QDialogButtonBox::Apply);
+    apply->setText(tr("Apply"));
+    apply->setDefault(true);
+    connect(apply, &QPushButton::pressed, this, &PreferencesDlg::accept);
+    connect(buttons, &QDialogButtonBox::accepted, this, &PreferencesDlg::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    connect(buttons, &QDialogButtonBox::clicked, this, &PreferencesDlg::onClicked);
+    connect(mediaType, qOverload<int>(&QComboBox::activated), this,
+            &PreferencesDlg::onMediaTypeChanged);
+    connect(speed, qOverload<int>(&QComboBox::activated), this, &PreferencesDlg::speedChanged);
+    connect(proxyEnable, &QCheckBox::stateChanged, this, &PreferencesDlg::proxyEnableChanged);
+    connect(auth, &QCheckBox::stateChanged, this, &PreferencesDlg::authEnableChanged);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(16, 16, 16, 16);
+    layout->addWidget(tabWidget, 1);
+    layout->addWidget(buttons);
+
+    loadFromStore();
+}
+
+QWidget *PreferencesDlg::folderRow(const QString &title, QLineEdit **edit)
+{
+    auto *box = new QWidget;
+    auto *column = new QVBoxLayout(box);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->addWidget(new QLabel(title, box));
+    auto *row = new QHBoxLayout;
+    *edit = new QLineEdit(box);
+    auto *change = new QPushButton(tr("Change"), box);
+    QLineEdit *target = *edit;
+    connect(change, &QPushButton::clicked, this, [this, target] { changeFolder(target); });
+    row->addWidget(*edit, 1);
+    row->addWidget(change);
+    column->addLayout(row);
+    return box;
+}
+
+QWidget *PreferencesDlg::buildDownloadTab()
+{
+    auto *page = new QWidget;
+    auto *layout = new QVBoxLayout(page);
+    layout->setSpacing(10);
+
+    auto *maxRow = new QHBoxLayout;
+    maxRow->addWidget(new QLabel(tr("The maximum number of downloading tasks:"), page));
+    maxTask = new QComboBox(page);
+    for (int i = 1; i <= 10; ++i)
+        maxTask->addItem(QString::number(i), i);
+    maxRow->addWidget(maxTask);
+    maxRow->addStretch(1);
+    layout->addLayout(maxRow);
+
+    auto *quality = new QGroupBox(tr("Quality Setting:"), page);
+    auto *qualityRow = new QHBoxLayout(quality);
+    qualityRow->addWidget(new QLabel(tr("Download:"), quality));
+    mediaType = new QComboBox(quality);
+    mediaType->setMaximumWidth(80);
+    mediaType->addItem(tr("Video"), QStringLiteral("video"));
+    mediaType->addItem(tr("Audio"), QStringLiteral("audio"));
+    qualityRow->addWidget(mediaType);
+    qualityRow->addSpacing(10);
+    qualityRow->addWidget(new QLabel(tr("Quality:"), quality));
+    videoQuality = new QComboBox(quality);
+    videoQuality->setMaximumWidth(160);
+    for (const auto &[text, data] : kVideoQualities)
+        videoQuality->addItem(tr(text), QString::fromLatin1(data));
+    audioQuality = new QComboBox(quality);
+    audioQuality->setMaximumWidth(160);
+    audioQuality->addItem(tr("Best"), QStringLiteral("Best"));
+    for (const char *text : {"320Kb/s", "256Kb/s", "128Kb/s", "64Kb/s"})
+        audioQuality->addItem(QString::fromLatin1(text), QString::fromLatin1(text));
+    qualityRow->addWidget(videoQuality);
+    qualityRow->addWidget(audioQuality);
+    qualityRow->addSpacing(10);
+    subtitleTitle = new QLabel(tr("Subtitles:"), quality);
+    qualityRow->addWidget(subtitleTitle);
+    subtitle = new QComboBox(quality);
+    subtitle->setMaximumWidth(150);
+    for (const QString &name : subtitleLanguageNames())
+        subtitle->addItem(tr(name.toUtf8().constData()), name);
+    qualityRow->addWidget(subtitle);
+    qualityRow->addStretch(1);
+    layout->addWidget(quality);
+
+    autoSubtitle = new QCheckBox(tr("Auto download Subtitles/Lyrics"), page);
+    resumeOnStartup = new QCheckBox(tr("Auto resume unfinished tasks on startup"), page);
+    readCookie = new QCheckBox(tr("Allow to read Cookies from Firefox/Chrome"), page);
+    layout->addWidget(autoSubtitle);
+    layout->addWidget(resumeOnStartup);
+    layout->addWidget(readCookie);
+    layout->addWidget(folderRow(tr("Save downloaded files to:"), &downloadDir));
+    layout->addStretch(1);
+    return page;
+}
+
+QWidget *PreferencesDlg::buildConnectionTab()
+{
+    auto *page = new QWidget;
+    auto *layout = new QVBoxLayout(page);
+    layout->setSpacing(10);
+    auto *speedRow = new QHBoxLayout;
+    speedRow->addWidget(new QLabel(tr("Download speed"), page));
+    speed = new QComboBox(page);
+    speed->setMaximumWidth(160);
+    const QIcon icon(QStringLiteral(":/res/speed.png"));
+    for (const QString &label : speedLimitLabels()) {
+        const bool unlimited = label == QLatin1String("Unlimited");
+        speed->addItem(icon, unlimited ? tr("Turbo-fast") : label, label);
+    }
+    speedRow->addWidget(speed);
+    speedRow->addStretch(1);
+    layout->addLayout(speedRow);
+
+    auto *separator = new QWidget(page);
+    separator->setFixedHeight(1);
+    separator->setStyleSheet(QStringLiteral(".QWidget{background-color: #c0c0c3;}"));
+    layout->addWidget(separator);
+
+    proxyEnable = new QCheckBox(tr("Eable proxy"), page);
+    layout->addWidget(proxyEnable);
+    auto *form = new QFormLayout;
+    proxyHost = new QLineEdit(page);
+    proxyPort = new QLineEdit(page);
+    form->addRow(tr("HTTP Proxy"), proxyHost);
+    form->addRow(tr("Port"), proxyPort);
+    layout->addLayout(form);
+    auth = new QCheckBox(tr("Authorization required"), page);
+    layout->addWidget(auth);
+    auto *authForm = new QFormLayout;
+    login = new QLineEdit(page);
+    password = new QLineEdit(page);
+    password->setEchoMode(QLineEdit::PasswordEchoOnEdit);
+    authForm->addRow(tr("Login"), login);
+    authForm->addRow(tr("Password"), password);
+    layout->addLayout(authForm);
+    layout->addStretch(1);
+    return page;
+}
+
+QWidget *PreferencesDlg::buildConvertTab()
+{
+    auto *page = new QWidget;
+    auto *layout = new QVBoxLayout(page);
+    layout->setSpacing(10);
+    auto *maxRow = new QHBoxLayout;
+    maxRow->addWidget(new QLabel(tr("The maximum number of converting tasks:"), page));
+    maxConvert = new QComboBox(page);
+    for (int i = 1; i <= 5; ++i)
+        maxConvert->addItem(QString::number(i), i);
+    maxRow->addWidget(maxConvert);
+    maxRow->addStretch(1);
+    layout->addLayout(maxRow);
+    layout->addWidget(folderRow(tr("Save converted files to:"), &convertDir));
+    layout->addStretch(1);
+    return page;
+}
+
+void PreferencesDlg::loadFromStore()
+{
+    Preferences prefs;
+    selectByData(maxTask, prefs.value(kDownload_MaxTask).toInt());
+    selectByData(maxConvert, prefs.value(kConvert_MaxTask).toInt());
+    selectByData(mediaType, prefs.value(kDownload_MediaType).toString());
+    selectByData(videoQuality, prefs.value(kDownload_VideoQuality).toString());
+    selectByData(audioQuality, prefs.value(kDownload_AudioQuality).toString());
+    selectByData(subtitle, prefs.value(kDownload_Subtitle).toString());
+    selectByData(speed, effectiveSpeedLimitLabel());
+    autoSubtitle->setChecked(prefs.value(kDownload_AutoDownSubtitle).toBool());
+    resumeOnStartup->setChecked(prefs.value(kDownload_ResumeOnStartup).toBool());
+    readCookie->setChecked(prefs.value(kDownload_ReadCookie).toBool());
+    const bool proxyOn = prefs.value(kProxy_Setting_Enable).toBool();
+    const bool authOn = prefs.value(kProxy_Setting_Authorization).toBool();
+    proxyEnable->setChecked(proxyOn);
+    auth->setChecked(authOn);
+    downloadDir->setText(prefs.value(kLocation_DownloadDir).toString());
+    convertDir->setText(prefs.value(kLocation_ConvertDir).toString());
+    showMediaType(prefs.value(kDownload_MediaType).toString() == QLatin1String("audio"));
+
+    const QString host = prefs.value(kProxy_Setting_Http).toString();
+    if (!host.isEmpty()) {
+        proxyHost->setText(host);
+        proxyPort->setText(prefs.value(kProxy_Setting_Port).toString());
+    } else {
+        const QString system = systemProxy();
+        if (system.contains(QLatin1Char(':'))) {
+            const QStringList parts = system.split(QLatin1Char(':'));
+            if (parts.size() >= 2) {
+                proxyHost->setText(parts.at(0));
+                proxyPort->setText(parts.at(1));
+            }
+        }
+    }
+    login->setText(prefs.value(kProxy_Setting_Login).toString());
+    password->setText(prefs.value(kProxy_Setting_Password).toString());
+
+    proxyHost->setEnabled(proxyOn);
+    proxyPort->setEnabled(proxyOn);
+    auth->setEnabled(proxyOn);
+    login->setEnabled(authOn);
+    password->setEnabled(authOn);
+}
+
+void PreferencesDlg::showMediaType(bool audio)
+{
+    videoQuality->setVisible(!audio);
+    audioQuality->setVisible(audio);
+    subtitleTitle->setText(audio ? tr("Lyric:") : tr("Subtitles:"));
+}
+
+void PreferencesDlg::onMediaTypeChanged(int index)
+{
+    showMediaType(index == 1);
+}
+
+void PreferencesDlg::proxyEnableChanged(int state)
+{
+    const bool on = state != Qt::Unchecked;
+    proxyHost->setEnabled(on);
+    proxyPort->setEnabled(on);
+    auth->setEnabled(on);
+}
+
+void PreferencesDlg::authEnableChanged(int state)
+{
+    const bool on = state != Qt::Unchecked;
+    login->setEnabled(on);
+    password->setEnabled(on);
+}
+
+void PreferencesDlg::speedChanged(int index)
+{
+    qDebug() << "speedChanged" << index;
+}
+
+bool PreferencesDlg::isWritableFolder(const QString &folder)
+{
+    const QString probe = QDir::cleanPath(
+        folder + QDir::separator() + QStringLiteral("%1 Videos").arg(QStringLiteral("Clipmoor")));
+    if (QDir().mkpath(probe)) {
+        QDir().rmdir(probe);
+        return true;
+    }
+    qDebug() << "PreferencesDlg createDir failed :" << probe;
+    return false;
+}
+
+void PreferencesDlg::changeFolder(QLineEdit *edit)
+{
+    const QString before = edit->text();
+    if (!QFileInfo::exists(before)) {
+        const QString fallback = QStandardPaths::writableLocation(QStandardPaths::MoviesLocation) +
+                                 QStringLiteral("/Clipmoor");
+        if (QFileInfo::exists(fallback) || QDir().mkpath(fallback))
+            edit->setText(fallback);
+    }
+    const QString chosen = QFileDialog::getExistingDirectory(this, tr("Select Directory"), before,
+                                                             QFileDialog::ShowDirsOnly |
+                                                                 QFileDialog::DontResolveSymlinks);
+    if (!chosen.isEmpty() && isWritableFolder(chosen))
+        edit->setText(chosen);
+}
+
+void PreferencesDlg::onClicked(QAbstractButton *btn)
+{
+    if (buttons->buttonRole(btn) != QDialogButtonBox::ResetRole)
+        return;
+    Preferences prefs;
+    const auto def = [&prefs](const char *key) {
+        return prefs.value(QLatin1String(key) + QLatin1String(kDefaultSuffix));
+    };
+    selectByData(maxTask, def(kDownload_MaxTask).toInt());
+    selectByData(maxConvert, def(kConvert_MaxTask).toInt());
+    selectByData(mediaType, def(kDownload_MediaType).toString());
+    selectByData(videoQuality, def(kDownload_VideoQuality).toString());
+    selectByData(audioQuality, def(kDownload_AudioQuality).toString());
+    selectByData(subtitle, def(kDownload_Subtitle).toString());
+    autoSubtitle->setChecked(def(kDownload_AutoDownSubtitle).toBool());
+    resumeOnStartup->setChecked(def(kDownload_ResumeOnStartup).toBool());
+    readCookie->setChecked(def(kDownload_ReadCookie).toBool());
+    proxyEnable->setChecked(def(kProxy_Setting_Enable).toBool());
+    auth->setChecked(def(kProxy_Setting_Authorization).toBool());
+    downloadDir->setText(def(kLocation_DownloadDir).toString());
+    convertDir->setText(def(kLocation_ConvertDir).toString());
+    selectByData(speed, QStringLiteral("Unlimited"));
+    showMediaType(false);
+    for (const QString &folder : {convertDir->text(), downloadDir->text()}) {
+        if (!folder.isEmpty() && !QFileInfo::exists(folder))
+            QDir().mkpath(folder);
+    }
+}
+
+void PreferencesDlg::accept()
+{
+    Preferences prefs;
+    prefs.setValue(kDownload_MaxTask, maxTask->currentData());
+    prefs.setValue(kConvert_MaxTask, maxConvert->currentData());
+    prefs.setValue(kDownload_MediaType, mediaType->currentData());
+    prefs.setValue(kDownload_VideoQuality, videoQuality->currentData());
+    reportEvent(QStringLiteral("Setting"), QStringLiteral("VideoQuality"),
+                videoQuality->currentData().toString());
+    prefs.setValue(kDownload_AudioQuality, audioQuality->currentData());
+    reportEvent(QStringLiteral("Setting"), QStringLiteral("AudioQuality"),
+                audioQuality->currentData().toString());
+    prefs.setValue(kDownload_Subtitle, subtitle->currentData());
+    reportEvent(QStringLiteral("Setting"), QStringLiteral("Subtitle"),
+                subtitle->currentData().toString());
+    prefs.setValue(kSpeedLimitedManual, speed->currentData());
+    prefs.setValue(kDownload_AutoDownSubtitle, autoSubtitle->isChecked());
+    prefs.setValue(kDownload_ResumeOnStartup, resumeOnStartup->isChecked());
+    prefs.setValue(kProxy_Setting_Enable, proxyEnable->isChecked());
+    prefs.setValue(kProxy_Setting_Authorization, auth->isChecked());
+    prefs.setValue(kDownload_ReadCookie, readCookie->isChecked());
+    prefs.setValue(kLocation_DownloadDir, downloadDir->text());
+    prefs.setValue(kLocation_ConvertDir, convertDir->text());
+    prefs.setValue(kProxy_Setting_Http, proxyHost->text());
+    prefs.setValue(kProxy_Setting_Port, proxyPort->text());
+    prefs.setValue(kProxy_Setting_Login, login->text());
+    prefs.setValue(kProxy_Setting_Password, password->text());
+    SniffMgr::instance()->setMaxCount(maxTask->currentData().toInt());
+    QDialog::accept();
+}

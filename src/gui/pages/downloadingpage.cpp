@@ -1,0 +1,916 @@
+#include "gui/pages/downloadingpage.h"
+
+#include "core/analytics/analytics.h"
+#include "core/engine/sniffmgr.h"
+#include "core/engine/snifftask.h"
+#include "core/engine/toolprotocol.h"
+#include "core/foundation/addressrules.h"
+#include "core/foundation/applog.h"
+#include "core/foundation/globals.h"
+#include "core/foundation/languagesettings.h"
+#include "core/foundation/paths.h"
+#include "core/foundation/preferences.h"
+#include "core/foundation/stylemanager.h"
+#include "core/provision/dlscriptmanager.h"
+#include "gui/pages/downloadtaskwidget.h"
+#include "gui/pages/fileactions.h"
+#include "gui/pages/mylistwidget.h"
+#include "gui/pages/pagetoolbar.h"
+#include "gui/pages/playlistconfirmdlg.h"
+#include "gui/pages/privatelistmanager.h"
+#include "gui/widgets/mainwindowhelper.h"
+#include "gui/widgets/pictures.h"
+#include "gui/widgets/zqmessagebox.h"
+
+#include <QAction>
+#include <QActionGroup>
+#include <QApplication>
+#include <QClipboard>
+#include <QCursor>
+#include <QDebug>
+#include <QDesktopServices>
+#include <QElapsedTimer>
+#include <QEvent>
+#include <QHBoxLayout>
+#include <QJsonArray>
+#include <QLabel>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTimer>
+#include <QUrl>
+#include <QVBoxLayout>
+
+namespace {
+
+const char kSkin[] = "QP/";
+
+const char *const kVideoTargets[] = {"MP4",
+                                     QT_TRANSLATE_NOOP("DownloadingPage", "Original Video"),
+                                     "HEVC MP4",
+                                     "iPhone/iPod",
+                                     "iPad",
+                                     "Android Phone",
+                                     "Android Tablets",
+                                     "MOV",
+                                     "AVI",
+                                     "FLV",
+                                     "WMV",
+                                     "HEVC MKV",
+                                     "MKV",
+                                     "3GP"};
+const char *const kAudioTargets[] = {"MP3", QT_TRANSLATE_NOOP("DownloadingPage", "Original Audio"),
+                                     "M4A", "WAV",
+                                     "AAC", "FLAC",
+                                     "OGG", "AIFF",
+                                     "MKA"};
+
+bool isOriginalTarget(const QString &target)
+{
+    return target.contains(QLatin1String("Original Video")) ||
+           target.contains(QLatin1String("Original Audio"));
+}
+
+} // namespace
+
+// --- PasteInputDlg ----------------------------------------------------------------------------
+
+PasteInputDlg::PasteInputDlg(QWidget *parent)
+    : QDialog(parent)
+{
+    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    setWindowTitle(tr("Multiple URLs"));
+    resize(540, 360);
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(20, 16, 20, 16);
+    layout->setSpacing(10);
+    auto *label = new QLabel(tr("Paste the URLs(one per line):"), this);
+    edit = new QPlainTextEdit(this);
+    edit->setPlaceholderText(tr("Input web page url..."));
+    auto *download = new QPushButton(tr("Download"), this);
+    download->setDefault(true);
+    download->setStyleSheet(StyleManager::instance()->styleSheet(QStringLiteral("reg_btn.qss")));
+    connect(download, &QPushButton::clicked, this, &QDialog::accept);
+    layout->addWidget(label);
+    layout->addWidget(edit, 1);
+    layout->addWidget(download, 0, Qt::AlignRight);
+}
+
+QString PasteInputDlg::text() const
+{
+    return edit->toPlainText();
+}
+
+// --- DownloadingPage --------------------------------------------------------------------------
+
+DownloadingPage::DownloadingPage(QWidget *parent)
+    : QWidget(parent)
+    , mgr(SniffMgr::instance())
+{
+    qRegisterMetaType<SniffTask *>("SniffTask*");
+    playlistChooser = [](const QString &url, QList<QVariant> *entries,
+                         QMap<QString, QString> *options) {
+        PlaylistConfirmDlg dialog;
+        dialog.setUrl(url);
+        MainWindowHelper::instance()->centreOverMainWindow(&dialog);
+        if (dialog.exec() != QDialog::Accepted)
+            return false;
+        *entries = dialog.selectedEntries();
+        *options = dialog.options();
+        return true;
+    };
+
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(buildToolbar());
+    listWidget = new MyListWidget(this);
+    listWidget->setStyleSheet(QStringLiteral(
+        "QListWidget {border: none; border-top: 1px solid #c2c2c2;border-bottom: 1px solid "
+        "#c2c2c2;}"));
+    layout->addWidget(listWidget, 1);
+    layout->addWidget(buildBottomBar());
+    connect(listWidget, &QListWidget::itemSelectionChanged, this,
+            &DownloadingPage::onItemSelectionChanged);
+    if (isAlternatePlatform())
+        connect(listWidget, &MyListWidget::scrollEnd, this, &DownloadingPage::onScrollEnd);
+
+    emptyMain = new QLabel(this);
+    emptyPointer = new QLabel(this);
+    MainWindowHelper *helper = MainWindowHelper::instance();
+    setLabelPixmap(emptyMain, helper->scaled(QSize(484, 354)),
+                   QPixmap(QStringLiteral(":/res/%1add_to_dl_main@2x.png").arg(kSkin)));
+    setLabelPixmap(emptyPointer, helper->scaled(QSize(214, 214)),
+                   QPixmap(QStringLiteral(":/res/%1add_to_dl_pointer@2x.png").arg(kSkin)));
+    for (QLabel *picture : {emptyMain, emptyPointer})
+        picture->setAttribute(Qt::WA_TransparentForMouseEvents);
+
+    connect(mgr, &SniffMgr::mgrDeleteDownloadingTask, this,
+            &DownloadingPage::onMgrDeleteDownloadingTask);
+
+    writeLog(QStringLiteral("[DownloadingPage]"), QStringLiteral("loadTasks--1 ") + logClock());
+    mgr->loadAll();
+    const QList<SniffTask *> tasks = mgr->downloadingList();
+    listWidget->setUpdatesEnabled(false);
+    for (SniffTask *task : tasks)
+        addRow(task);
+    listWidget->setUpdatesEnabled(true);
+    writeLog(QStringLiteral("[DownloadingPage]"), QStringLiteral("loadTasks--2 ") + logClock());
+    updateBulkButtons();
+    updateEmptyState();
+
+    retranslate();
+}
+
+QPushButton *DownloadingPage::makeArrowButton()
+{
+    QPushButton *button = pagetoolbar::imageButton(this, QStringLiteral("arrow.png"));
+    button->setFixedSize(23, 29);
+    button->setIconSize(QSize(8, 8));
+    button->setStyleSheet(
+        button->styleSheet().replace(QLatin1String("24px 24px"), QLatin1String("8px 8px")));
+    connect(button, &QPushButton::clicked, this, &DownloadingPage::onPopupPasteMenu);
+    return button;
+}
+
+QWidget *DownloadingPage::buildToolbar()
+{
+    toolbarWidget = new QWidget(this);
+    toolbarWidget->setFixedHeight(72);
+    auto *outer = new QVBoxLayout(toolbarWidget);
+    outer->setContentsMargins(0, 0, 0, 0);
+    outer->setSpacing(0);
+    auto *row = new QHBoxLayout;
+    row->setContentsMargins(0, 0, 0, 0);
+    row->setSpacing(10);
+    row->addSpacing(20);
+
+    pasteBtn = new QPushButton(toolbarWidget);
+    pasteBtn->setFont(applicationFont(11));
+    pasteBtn->setMinimumSize(29, 29);
+    pasteBtn->setStyleSheet(StyleManager::instance()->topButtonStyle());
+    connect(pasteBtn, &QPushButton::clicked, this, &DownloadingPage::onClickedPasteURL);
+    arrowBtn = makeArrowButton();
+    auto *pasteGroup = new QHBoxLayout;
+    pasteGroup->setSpacing(0);
+    pasteGroup->addWidget(pasteBtn);
+    pasteGroup->addWidget(arrowBtn);
+    row->addLayout(pasteGroup);
+
+    resumeAllBtn = pagetoolbar::imageButton(this, QStringLiteral("%1resume.png").arg(kSkin));
+    pauseAllBtn = pagetoolbar::imageButton(this, QStringLiteral("%1pause.png").arg(kSkin));
+    deleteAllBtn = pagetoolbar::imageButton(this, QStringLiteral("%1delete.png").arg(kSkin));
+    privateBtn = new PrivateModeButton(this);
+    connect(resumeAllBtn, &QPushButton::clicked, this, &DownloadingPage::onClickedResumeAll);
+    connect(pauseAllBtn, &QPushButton::clicked, this, &DownloadingPage::onClickedPauseAll);
+    connect(deleteAllBtn, &QPushButton::clicked, this, &DownloadingPage::onClickedDeleteAll);
+    connect(privateBtn, &QPushButton::clicked, this, &DownloadingPage::onClickPrivateList);
+    for (QPushButton *button : {resumeAllBtn, pauseAllBtn, deleteAllBtn, privateBtn})
+        row->addWidget(button);
+    row->addStretch(1);
+
+    convertTitle = new QLabel(toolbarWidget);
+    convertTarget = new QLabel(toolbarWidget);
+    for (QLabel *label : {convertTitle, convertTarget}) {
+        label->setFont(applicationFont(11));
+        label->setFixedHeight(30);
+    }
+    convertTarget->setTextFormat(Qt::RichText);
+    convertTarget->setCursor(Qt::PointingHandCursor);
+    connect(convertTarget, &QLabel::linkActivated, this, &DownloadingPage::openConvertUrl);
+    row->addWidget(convertTitle);
+    row->addWidget(convertTarget);
+    row->addSpacing(20);
+
+    outer->addStretch(1);
+    outer->addLayout(row);
+    outer->addSpacing(28 - 14);
+    return toolbarWidget;
+}
+
+QWidget *DownloadingPage::buildBottomBar()
+{
+    auto *bottom = new QWidget(this);
+    bottom->setFixedHeight(30);
+    bottom->setAttribute(Qt::WA_StyledBackground);
+    bottom->setStyleSheet(QStringLiteral("background-color: #EEEEEE;"));
+    auto *row = new QHBoxLayout(bottom);
+    row->setContentsMargins(15, 0, 20, 0);
+    speedBtn = new QPushButton(bottom);
+    speedBtn->setStyleSheet(StyleManager::instance()->styleSheet(QStringLiteral("reg_btn.qss")));
+    speedBtn->setFixedSize(165, 24);
+    speedBtn->setFont(applicationFont(11));
+    speedBtn->setCursor(Qt::PointingHandCursor);
+    connect(speedBtn, &QPushButton::clicked, this, &DownloadingPage::popSeedLimitMenu);
+    supportedSites = new QLabel(bottom);
+    supportedSites->setFont(applicationFont(10));
+    supportedSites->setTextFormat(Qt::RichText);
+    supportedSites->setCursor(Qt::PointingHandCursor);
+    connect(supportedSites, &QLabel::linkActivated, this, &DownloadingPage::openUrl);
+    row->addWidget(speedBtn);
+    row->addStretch(1);
+    row->addWidget(supportedSites);
+    return bottom;
+}
+
+void DownloadingPage::retranslate()
+{
+    pasteBtn->setText(tr("Paste URL"));
+    arrowBtn->setToolTip(tr("Paste URL"));
+    resumeAllBtn->setToolTip(tr("Resume all"));
+    pauseAllBtn->setToolTip(tr("Pause all"));
+    deleteAllBtn->setToolTip(tr("Delete all"));
+    speedBtn->setToolTip(tr("Speed"));
+    supportedSites->setText(tr("<a style='color:%1;' href=\"none\">Supported Sites</a>")
+                                .arg(QStringLiteral("#2A6DF4")));
+    refreshSpeedButton();
+    refreshConvertTarget();
+}
+
+void DownloadingPage::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        retranslate();
+    QWidget::changeEvent(event);
+}
+
+void DownloadingPage::refreshSpeedButton()
+{
+    const QString value = effectiveSpeedLimitLabel();
+    speedBtn->setProperty("speed", value);
+    speedBtn->setText(value == QLatin1String("Unlimited") ? tr("Turbo-fast") : value);
+    const bool slow = value == QLatin1String("512 KBps") || value == QLatin1String("256 KBps") ||
+                      value == QLatin1String("128 KBps");
+    speedBtn->setIcon(slow ? QIcon() : QIcon(QStringLiteral(":/res/speed.png")));
+}
+
+void DownloadingPage::refreshConvertTarget()
+{
+    const QString target = Preferences().value(kOneClickedDownloadMode).toString();
+    const bool original = isOriginalTarget(target);
+    convertTitle->setText(original ? tr("Download") : tr("Download then Convert to"));
+    const QString shown = original ? tr(target.toUtf8().constData()) : target;
+    convertTarget->setText(
+        QStringLiteral("<a style='color: %1;' href=\"%2\">%3</a>")
+            .arg(QStringLiteral("#2A6DF4"), target.toHtmlEscaped(), shown.toHtmlEscaped()));
+}
+
+bool DownloadingPage::isEmptyStateShown() const
+{
+    return !emptyMain->isHidden();
+}
+
+void DownloadingPage::updateEmptyState()
+{
+    const bool empty = listWidget->count() == 0;
+    emptyMain->setVisible(empty);
+    emptyPointer->setVisible(empty);
+    if (!empty)
+        return;
+    MainWindowHelper *helper = MainWindowHelper::instance();
+    const QSize main = emptyMain->size();
+    const QRect area = listWidget->geometry();
+    emptyMain->move((width() - main.width()) / 2,
+                    area.top() + (area.height() - main.height()) / 2 - 30);
+    emptyPointer->move(helper->scaled(50), helper->scaled(75));
+    emptyMain->raise();
+    emptyPointer->raise();
+}
+
+void DownloadingPage::updateBulkButtons()
+{
+    const bool any = listWidget->count() > 0;
+    resumeAllBtn->setEnabled(any);
+    pauseAllBtn->setEnabled(any);
+    deleteAllBtn->setEnabled(any);
+}
+
+void DownloadingPage::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    updateEmptyState();
+}
+
+DownloadTaskWidget *DownloadingPage::widgetOf(SniffTask *task) const
+{
+    const int row = listWidget->rowOf(task);
+    if (row < 0)
+        return nullptr;
+    return qobject_cast<DownloadTaskWidget *>(listWidget->itemWidget(listWidget->item(row)));
+}
+
+QList<SniffTask *> DownloadingPage::selectedTasks() const
+{
+    QList<SniffTask *> tasks;
+    for (QListWidgetItem *item : listWidget->selectedItems()) {
+        if (SniffTask *task = MyListWidget::taskOf(item))
+            tasks << task;
+    }
+    return tasks;
+}
+
+void DownloadingPage::addRow(SniffTask *task)
+{
+    connect(task, &SniffTask::taskStarted, this, &DownloadingPage::onTaskStarted);
+    connect(task, &SniffTask::taskSniffed, this, &DownloadingPage::onTaskSniffed);
+    connect(task, &SniffTask::taskDownloading, this, &DownloadingPage::onTaskDownloading);
+    connect(task, &SniffTask::taskConverting, this, &DownloadingPage::onTaskConverting);
+    connect(task, &SniffTask::taskFinished, this, &DownloadingPage::onTaskFinished);
+    connect(task, &SniffTask::taskPaused, this, &DownloadingPage::onTaskPaused);
+    connect(task, &SniffTask::taskResumed, this, &DownloadingPage::onTaskResumed);
+
+    auto *item = new QListWidgetItem;
+    item->setData(Qt::UserRole, QVariant::fromValue(task));
+    item->setSizeHint(QSize(listWidget->viewport()->width(), 100));
+    const bool first = listWidget->count() == 0;
+    listWidget->addItem(item);
+    if (first)
+        item->setSelected(true);
+    auto *widget = new DownloadTaskWidget(task, listWidget, item);
+    widget->setFixedSize(item->sizeHint());
+    listWidget->setItemWidget(item, widget);
+    connect(widget, &DownloadTaskWidget::popContextMenu, this, &DownloadingPage::onPopContextMenu);
+    connect(widget, &DownloadTaskWidget::downloadFailed, this,
+            &DownloadingPage::toBrowserDownloaded);
+    widget->refreshState();
+}
+
+// --- Paste roads ------------------------------------------------------------------------------
+
+void DownloadingPage::onClickedPasteURL()
+{
+    onClickedPasteURLEx();
+}
+
+void DownloadingPage::onClickedPasteURLEx()
+{
+    if (!downloadDirReady())
+        return;
+    const QTime current = QTime::currentTime();
+    if (lastPaste.isValid()) {
+        const int interval = lastPaste.msecsTo(current);
+        if (interval >= 1 && interval <= 999) {
+            writeLog(QStringLiteral("[DownloadingPage]"),
+                     QStringLiteral("reentrant skipped. interval is: %1 ms").arg(interval));
+            return;
+        }
+    }
+    lastPaste = current;
+
+    const QString text = QApplication::clipboard()->text();
+    writeLog(QStringLiteral("onClickedPasteURLEx"), text);
+    if (!text.isEmpty() && isHttpUrl(text)) {
+        if (isPlaylistUrl(text)) {
+            writeLog(QStringLiteral("[DownloadingPage]"), QStringLiteral("addPlaylistWithConfirm"));
+            addPlaylistWithConfirm(text, false);
+            reportEvent(QStringLiteral("Download"), QStringLiteral("PastURL"),
+                        QStringLiteral("Playlist"));
+            return;
+        }
+        reportEvent(QStringLiteral("Download"), QStringLiteral("PastURL"), QStringLiteral("Clip"));
+        writeLog(QStringLiteral("[DownloadingPage]"), QStringLiteral("addTasksFromContent"));
+        if (!isPremiumSite(text)) {
+            addTasksFromContent(text, false, {}, false, false);
+        } else if (ZQMessageBox::question(
+                       tr("Wanna download Premium videos?\nPlease sign in to your account in "
+                          "\"Online\" section, then click \"Download\" button to get it."),
+                       {tr("Cancel"), tr("OK")}, 2) == 2) {
+            Q_EMIT toBrowserDownloaded(text);
+        }
+        return;
+    }
+
+    openPasteInputDialog();
+}
+
+void DownloadingPage::openPasteInputDialog()
+{
+    delete pasteInput;
+    pasteInput = new PasteInputDlg;
+    MainWindowHelper::instance()->centreOverMainWindow(pasteInput);
+    if (pasteInput->exec() == QDialog::Accepted && pasteInput)
+        addTasksFromContent(pasteInput->text(), true, {}, false, false);
+}
+
+bool DownloadingPage::isPremiumSite(const QString &url) const
+{
+    const QJsonArray premium = DlScriptManager::instance()->premium();
+    for (const QJsonValue &site : premium) {
+        const QString entry = site.toString();
+        if (!entry.isEmpty() && url.contains(entry))
+            return true;
+    }
+    return false;
+}
+
+void DownloadingPage::onClickedPastePlaylist()
+{
+    const QString text = QApplication::clipboard()->text();
+    writeLog(QStringLiteral("onClickedPastePlaylist"), text);
+    if (!isHttpUrl(text)) {
+        ZQMessageBox::question(tr("No url find in the paste board."), {tr("OK")});
+        return;
+    }
+    runPlaylistDialog(text, false);
+}
+
+void DownloadingPage::addPlaylistWithConfirm(const QString &url, bool fromBrowser)
+{
+    if (!isPurePlaylistUrl(url)) {
+        const int answer = ZQMessageBox::question(
+            tr("This video is part of the playlist. Do you want to download the clip only or "
+               "download all playlist?"),
+            {tr("Cancel"), tr("Download playlist"), tr("Download clip")}, 3, 390);
+        if (answer == 3) {
+            reportEvent(QStringLiteral("Download"), QStringLiteral("PastPlaylist"),
+                        QStringLiteral("Clip"));
+            QMap<QString, QString> options;
+            if (fromBrowser) {
+                Q_EMIT browserDownloadAccepted();
+                options.insert(QStringLiteral("metadata"), browserMetadata);
+            }
+            addTasksFromContent(url, false, options, false, fromBrowser);
+            return;
+        }
+        if (answer != 2)
+            return;
+    }
+    reportEvent(QStringLiteral("Download"), QStringLiteral("PastPlaylist"),
+                QStringLiteral("Playlist"));
+    runPlaylistDialog(url, fromBrowser);
+}
+
+void DownloadingPage::runPlaylistDialog(const QString &url, bool fromBrowser)
+{
+    QList<QVariant> entries;
+    QMap<QString, QString> options;
+    if (!playlistChooser || !playlistChooser(url, &entries, &options))
+        return;
+    finishPlaylist(entries, options, fromBrowser);
+}
+
+void DownloadingPage::finishPlaylist(const QList<QVariant> &chosen, QMap<QString, QString> options,
+                                     bool fromBrowser)
+{
+    QList<QVariant> entries = chosen;
+    if (options.value(QStringLiteral("playlistOrderMode")) == QLatin1String("Oldest first"))
+        std::reverse(entries.begin(), entries.end());
+    if (entries.isEmpty()) {
+        reportEvent(QStringLiteral("Download"), QStringLiteral("PlaylistSelectItemsCount"),
+                    QStringLiteral("0"));
+        return;
+    }
+    QString text;
+    for (const QVariant &entry : qAsConst(entries))
+        text += entry.toMap().value(QStringLiteral("url")).toString() + QLatin1Char('\n');
+    writeLog(QStringLiteral("[DownloadingPage]"), QStringLiteral("popupPlaylistDialog"));
+    if (fromBrowser)
+        Q_EMIT browserDownloadAccepted();
+    addTasksFromContent(text, false, options, true, fromBrowser);
+    reportEvent(QStringLiteral("Download"), QStringLiteral("PlaylistSelectItemsCount"),
+                QString::number(entries.size()));
+}
+
+void DownloadingPage::addTasksFromContent(const QString &text, bool checkPlaylist,
+                                          const QMap<QString, QString> &options, bool fromPlaylist,
+                                          bool fromBrowser)
+{
+    const bool skipExisting =
+        fromPlaylist && options.value(QStringLiteral("SkipDownloaded")) == QLatin1String("true");
+    const QStringList lines = splitLines(text.trimmed());
+    int skipped = 0;
+    int added = 0;
+    // A long list is added in slices: the window keeps painting and the running downloads keep
+    // reporting between them (input waits until the whole list is in).
+    QElapsedTimer slice;
+    slice.start();
+    listWidget->setUpdatesEnabled(false);
+    for (const QString &line : lines) {
+        if (!isHttpUrl(line))
+            continue;
+        if (lines.size() == 1 && checkPlaylist && isPlaylistUrl(line)) {
+            listWidget->setUpdatesEnabled(true);
+            addPlaylistWithConfirm(line, false);
+            listWidget->setUpdatesEnabled(false);
+            continue;
+        }
+        if (!fromBrowser) {
+            const QString site = siteNameFromUrl(line);
+            if (!site.isEmpty())
+                reportEvent(QStringLiteral("Download"), QStringLiteral("URL"), site);
+        }
+        if (skipExisting && mgr->isInHistory(line)) {
+            ++skipped;
+            continue;
+        }
+        SniffTask *task = mgr->newTask(line, options);
+        if (audioOnly)
+            task->params.insert(QStringLiteral("media_type"), QStringLiteral("audio"));
+        addRow(task);
+        ++added;
+        mgr->addTask(task, fromPlaylist);
+        if (slice.elapsed() > 80) {
+            listWidget->setUpdatesEnabled(true);
+            QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+            listWidget->setUpdatesEnabled(false);
+            slice.restart();
+        }
+    }
+    if (added > 0) {
+        // The newest row becomes the only selected and the current one.
+        listWidget->clearSelection();
+        listWidget->setCurrentRow(listWidget->count() - 1, QItemSelectionModel::ClearAndSelect);
+        listWidget->scrollToBottom();
+    }
+    listWidget->setUpdatesEnabled(true);
+    updateBulkButtons();
+    updateEmptyState();
+    QTimer::singleShot(1, this, &DownloadingPage::performSchedule);
+    if (skipped > 0) {
+        const QString message = skipped == 1 ? tr("%1 exists task has been skipped.")
+                                             : tr("%1 exists tasks have been skipped.");
+        ZQMessageBox::question(message.arg(skipped), {tr("OK")});
+    }
+    mgr->saveAll();
+}
+
+void DownloadingPage::onDownloadFromBrowser(const QString &url, const QString &metadata)
+{
+    writeLog(QStringLiteral("[DownloadingPage::onDownloadFromBrowser]"), url);
+    if (!downloadDirReady() || !isHttpUrl(url))
+        return;
+    if (isPlaylistUrl(url)) {
+        writeLog(QStringLiteral("[DownloadingPage]"), QStringLiteral("addPlaylistWithConfirm"));
+        browserMetadata = metadata;
+        addPlaylistWithConfirm(url, true);
+        reportEvent(QStringLiteral("Download"), QStringLiteral("Online"),
+                    QStringLiteral("Playlist"));
+        return;
+    }
+    reportEvent(QStringLiteral("Download"), QStringLiteral("Online"), QStringLiteral("Clip"));
+    writeLog(QStringLiteral("[DownloadingPage]"), QStringLiteral("addTasksFromContent"));
+    Q_EMIT browserDownloadAccepted();
+    addTasksFromContent(url, false, {{QStringLiteral("metadata"), metadata}}, false, true);
+}
+
+void DownloadingPage::onPopupPasteMenu()
+{
+    QMenu menu;
+    menu.setStyleSheet(StyleManager::instance()->styleSheet(QStringLiteral("QMenu.qss")));
+    const std::pair<int, const char *> entries[] = {{209, QT_TR_NOOP("Download MP3")},
+                                                    {210, QT_TR_NOOP("Multiple URLs")},
+                                                    {211, QT_TR_NOOP("Download Playlist")}};
+    for (const auto &[data, text] : entries) {
+        QAction *action = menu.addAction(tr(text));
+        action->setData(data);
+        connect(action, &QAction::triggered, this, &DownloadingPage::onContextAction);
+    }
+    menu.exec(pasteBtn->mapToGlobal(pasteBtn->rect().bottomLeft()));
+    // The arrow button keeps a pressed look after its menu; a fresh one takes its place.
+    QPushButton *old = arrowBtn;
+    arrowBtn = makeArrowButton();
+    arrowBtn->setToolTip(old->toolTip());
+    if (QLayout *layout = old->parentWidget()->layout()) {
+        if (QLayoutItem *replaced =
+                layout->replaceWidget(old, arrowBtn, Qt::FindChildrenRecursively))
+            delete replaced;
+    }
+    old->hide();
+    old->deleteLater();
+}
+
+void DownloadingPage::performSchedule()
+{
+    mgr->schedule();
+}
+
+// --- Context menu and bulk actions -------------------------------------------------------------
+
+void DownloadingPage::onPopContextMenu(SniffTask *task)
+{
+    writeLog(QStringLiteral("[DownloadingPage] onPopContextMenu"), task->url);
+    QMenu menu;
+    menu.setStyleSheet(StyleManager::instance()->styleSheet(QStringLiteral("QMenu.qss")));
+    const auto add = [&](int data, const QString &text, bool enabled) {
+        QAction *action = menu.addAction(text);
+        action->setData(data);
+        action->setEnabled(enabled);
+        connect(action, &QAction::triggered, this, &DownloadingPage::onContextAction);
+    };
+    const bool downloading = task->state() == SniffTask::Downloading;
+    add(201, protocol::isLive(task->info) ? tr("Stop") : tr("Pause"), downloading);
+    add(202, tr("Resume"), !downloading);
+    menu.addSeparator();
+    add(203, tr("Delete"), true);
+    add(204, tr("Delete All"), true);
+    menu.addSeparator();
+    add(205, tr("Copy URL"), true);
+    add(206, tr("Go to Source Page"), true);
+    menu.exec(QCursor::pos());
+}
+
+void DownloadingPage::onContextAction()
+{
+    auto *action = qobject_cast<QAction *>(sender());
+    if (action)
+        runContextAction(action->data().toInt());
+}
+
+void DownloadingPage::runContextAction(int action)
+{
+    switch (action) {
+    case 209:
+        audioOnly = 1;
+        onClickedPasteURLEx();
+        audioOnly = 0;
+        return;
+    case 210:
+        openPasteInputDialog();
+        return;
+    case 211:
+        onClickedPastePlaylist();
+        return;
+    default:
+        break;
+    }
+    const QList<SniffTask *> tasks = selectedTasks();
+    if (tasks.isEmpty())
+        return;
+    switch (action) {
+    case 201:
+        for (SniffTask *task : tasks)
+            mgr->pauseTask(task, false);
+        break;
+    case 202:
+        for (SniffTask *task : tasks)
+            mgr->resumeTask(task);
+        break;
+    case 203:
+        deleteSelected();
+        break;
+    case 204:
+        onClickedDeleteAll();
+        break;
+    case 205: {
+        QStringList urls;
+        for (SniffTask *task : tasks)
+            urls << task->url;
+        QApplication::clipboard()->setText(urls.join(QLatin1Char('\n')));
+        break;
+    }
+    case 206:
+        QDesktopServices::openUrl(QUrl(tasks.first()->url));
+        break;
+    default:
+        break;
+    }
+}
+
+void DownloadingPage::deleteSelected()
+{
+    if (ZQMessageBox::question(tr("Are you sure to delete the downloading tasks which you select?"),
+                               {tr("Cancel"), tr("OK")}, 2) != 2)
+        return;
+    // Deleting may turn the event loop (a live recording is stopped politely): work on a copy.
+    const QList<SniffTask *> tasks = selectedTasks();
+    for (SniffTask *task : tasks) {
+        if (mgr->downloadingList().contains(task))
+            mgr->deleteDownloadingTask(task);
+    }
+    mgr->saveAll();
+}
+
+void DownloadingPage::onClickedResumeAll()
+{
+    mgr->resumeAll();
+}
+
+void DownloadingPage::onClickedPauseAll()
+{
+    mgr->pauseAll();
+}
+
+void DownloadingPage::onClickedDeleteAll()
+{
+    if (mgr->downloadingList().isEmpty())
+        return;
+    if (ZQMessageBox::question(
+            tr("Are you sure you want to delete all of the tasks from the downloading queue?"),
+            {tr("Cancel"), tr("OK")}, 2) != 2)
+        return;
+    mgr->deleteAllDownloading();
+}
+
+void DownloadingPage::onClickPreferences()
+{
+    Q_EMIT preferencesRequested();
+}
+
+bool DownloadingPage::downloadDirReady()
+{
+    if (downloadDirExists())
+        return true;
+    Q_EMIT preferencesRequested();
+    return false;
+}
+
+void DownloadingPage::onClickPrivateList()
+{
+    PrivateListManager::instance()->askToSwitch();
+}
+
+void DownloadingPage::onMgrDeleteDownloadingTask(SniffTask *task)
+{
+    disconnect(task, nullptr, this, nullptr);
+    const int row = listWidget->rowOf(task);
+    if (row >= 0) {
+        QListWidgetItem *item = listWidget->item(row);
+        QWidget *widget = listWidget->itemWidget(item);
+        if (widget)
+            widget->disconnect();
+        listWidget->removeItemWidget(item);
+        delete listWidget->takeItem(row);
+        delete widget;
+    }
+    updateBulkButtons();
+    updateEmptyState();
+}
+
+void DownloadingPage::onItemSelectionChanged()
+{
+    Q_EMIT selectionChanged(!listWidget->selectedItems().isEmpty());
+}
+
+void DownloadingPage::onScrollEnd()
+{
+    const QListWidgetItem *top = listWidget->itemAt(5, 5);
+    const QListWidgetItem *bottom = listWidget->itemAt(5, listWidget->height() - 5);
+    const int first = top ? listWidget->row(top) : 0;
+    const int last = bottom ? listWidget->row(bottom) : listWidget->count() - 1;
+    for (int i = first; i <= last && i < listWidget->count(); ++i) {
+        if (QWidget *w = listWidget->itemWidget(listWidget->item(i))) {
+            w->updateGeometry();
+            w->update();
+        }
+    }
+}
+
+// --- Task signals -----------------------------------------------------------------------------
+
+void DownloadingPage::onTaskStarted(SniffTask *task)
+{
+    if (DownloadTaskWidget *w = widgetOf(task))
+        w->showStarted();
+}
+
+void DownloadingPage::onTaskPaused(SniffTask *task)
+{
+    if (protocol::isLive(task->info) && !task->needDelete)
+        task->setState(SniffTask::Saving);
+    if (DownloadTaskWidget *w = widgetOf(task))
+        w->refreshState();
+}
+
+void DownloadingPage::onTaskResumed(SniffTask *task)
+{
+    if (DownloadTaskWidget *w = widgetOf(task))
+        w->refreshState();
+}
+
+void DownloadingPage::onTaskSniffed(SniffTask *task)
+{
+    if (DownloadTaskWidget *w = widgetOf(task))
+        w->showSniffed();
+}
+
+void DownloadingPage::onTaskDownloading(SniffTask *task)
+{
+    if (DownloadTaskWidget *w = widgetOf(task))
+        w->showDownloading();
+}
+
+void DownloadingPage::onTaskConverting(SniffTask *task)
+{
+    if (DownloadTaskWidget *w = widgetOf(task))
+        w->showConverting();
+}
+
+void DownloadingPage::onTaskFinished(SniffTask *task)
+{
+    if (DownloadTaskWidget *w = widgetOf(task))
+        w->onTaskFinished(task);
+}
+
+// --- Speed limit, convert target, supported sites ----------------------------------------------
+
+void DownloadingPage::popSeedLimitMenu()
+{
+    QMenu menu;
+    menu.setStyleSheet(StyleManager::instance()->styleSheet(QStringLiteral("QMenu.qss")));
+    auto *group = new QActionGroup(&menu);
+    const QString current = speedBtn->property("speed").toString();
+    for (const QString &label : speedLimitLabels()) {
+        const bool unlimited = label == QLatin1String("Unlimited");
+        QAction *action = menu.addAction(unlimited ? tr("Turbo-fast") : label);
+        action->setData(label);
+        action->setCheckable(true);
+        action->setChecked(label == current);
+        group->addAction(action);
+        connect(action, &QAction::triggered, this, &DownloadingPage::speedSelected);
+    }
+    menu.exec(speedBtn->mapToGlobal(QPoint(0, speedBtn->height())));
+}
+
+void DownloadingPage::speedSelected()
+{
+    auto *action = qobject_cast<QAction *>(sender());
+    if (!action)
+        return;
+    const QString value = action->data().toString();
+    reportEvent(QStringLiteral("Setting"), QStringLiteral("Speed"), value);
+    Preferences().setValue(kSpeedLimitedManual, value);
+    writeLog(QStringLiteral("speedSelected"), value);
+    refreshSpeedButton();
+}
+
+void DownloadingPage::openConvertUrl(const QString &)
+{
+    QMenu menu;
+    menu.setStyleSheet(StyleManager::instance()->styleSheet(QStringLiteral("QMenu.qss")));
+    auto *group = new QActionGroup(&menu);
+    const QString current = Preferences().value(kOneClickedDownloadMode).toString();
+    const auto add = [&](const char *target) {
+        const QString value = QString::fromLatin1(target);
+        QAction *action = menu.addAction(isOriginalTarget(value) ? tr(target) : value);
+        action->setData(value);
+        action->setCheckable(true);
+        action->setChecked(value == current);
+        group->addAction(action);
+        connect(action, &QAction::triggered, this, &DownloadingPage::converterSelected);
+    };
+    for (const char *target : kVideoTargets)
+        add(target);
+    menu.addSeparator();
+    for (const char *target : kAudioTargets)
+        add(target);
+    menu.exec(toolbarWidget->mapToGlobal(
+        QPoint(convertTitle->geometry().left(), toolbarWidget->height())));
+}
+
+void DownloadingPage::converterSelected()
+{
+    auto *action = qobject_cast<QAction *>(sender());
+    if (!action)
+        return;
+    const QString target = action->data().toString();
+    reportEvent(QStringLiteral("Setting"), QStringLiteral("OneClickedConvert"), target);
+    Preferences().setValue(kOneClickedDownloadMode, target);
+    refreshConvertTarget();
+    writeLog(QStringLiteral("converterSelected"), target);
+}
+
+void DownloadingPage::openUrl(const QString &)
+{
+    QDesktopServices::openUrl(
+        QUrl::fromLocalFile(applicationDir() + QStringLiteral("/supported-sites.html")));
+}

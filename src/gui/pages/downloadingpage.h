@@ -1,0 +1,154 @@
+#pragma once
+
+// The first page: turns pasted addresses, playlists and browser downloads into tasks, shows every
+// active task as a row and carries the bulk buttons, the speed limit and the convert target.
+
+#include <QDialog>
+#include <QMap>
+#include <QPointer>
+#include <QTime>
+#include <QVariant>
+#include <QWidget>
+
+#include <functional>
+
+class DownloadTaskWidget;
+class MyListWidget;
+class QLabel;
+class QListWidgetItem;
+class QPlainTextEdit;
+class QPushButton;
+class SniffMgr;
+class SniffTask;
+
+// The dialog for pasting several addresses, one per line.
+class PasteInputDlg : public QDialog
+{
+    Q_OBJECT
+public:
+    explicit PasteInputDlg(QWidget *parent = nullptr);
+    QString text() const;
+    QPlainTextEdit *editor() const { return edit; }
+
+private:
+    QPlainTextEdit *edit;
+};
+
+class DownloadingPage : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit DownloadingPage(QWidget *parent = nullptr);
+
+    QWidget *toolbar() const { return toolbarWidget; }
+    MyListWidget *list() const { return listWidget; }
+    DownloadTaskWidget *widgetOf(SniffTask *task) const;
+    QList<SniffTask *> selectedTasks() const;
+    // Reads the speed limit from the store again (after the preferences changed it).
+    void refreshSpeedButton();
+    void refreshConvertTarget();
+
+    // Adds tasks for every http(s) line of the text (see the paste road).
+    void addTasksFromContent(const QString &text, bool checkPlaylist,
+                             const QMap<QString, QString> &options, bool fromPlaylist,
+                             bool fromBrowser);
+    void addPlaylistWithConfirm(const QString &url, bool fromBrowser);
+
+    // How a playlist's entries are chosen: runs the playlist dialog on the address and returns
+    // false when it was cancelled. Tests replace it.
+    std::function<bool(const QString &url, QList<QVariant> *entries,
+                       QMap<QString, QString> *options)>
+        playlistChooser;
+
+    // Read by tests and screenshots.
+    QPushButton *pasteButton() const { return pasteBtn; }
+    QPushButton *resumeAllButton() const { return resumeAllBtn; }
+    QPushButton *pauseAllButton() const { return pauseAllBtn; }
+    QPushButton *deleteAllButton() const { return deleteAllBtn; }
+    QPushButton *speedButton() const { return speedBtn; }
+    QPushButton *privateButton() const { return privateBtn; }
+    QLabel *convertLabel() const { return convertTitle; }
+    QLabel *convertLink() const { return convertTarget; }
+    bool isEmptyStateShown() const;
+    PasteInputDlg *pasteDialog() const { return pasteInput; }
+
+Q_SIGNALS:
+    void browserDownloadAccepted();
+    void toBrowserDownloaded(const QString &url);
+    void selectionChanged(bool hasSelection);
+    // The user is to be taken to the preferences (a button, or a download folder that is gone).
+    void preferencesRequested();
+
+public Q_SLOTS:
+    void onDownloadFromBrowser(const QString &url, const QString &metadata);
+    void onContextAction();
+    void onPopContextMenu(SniffTask *task);
+    void onTaskStarted(SniffTask *task);
+    void onTaskPaused(SniffTask *task);
+    void onTaskResumed(SniffTask *task);
+    void onTaskSniffed(SniffTask *task);
+    void onTaskDownloading(SniffTask *task);
+    void onTaskConverting(SniffTask *task);
+    void onTaskFinished(SniffTask *task);
+    void onMgrDeleteDownloadingTask(SniffTask *task);
+    void onPopupPasteMenu();
+    void popSeedLimitMenu();
+    void openConvertUrl(const QString &url);
+    void onClickedPasteURL();
+    void onClickedPasteURLEx();
+    void onClickedPastePlaylist();
+    void onClickedResumeAll();
+    void onClickedPauseAll();
+    void onClickedDeleteAll();
+    void onClickPreferences();
+    void onClickPrivateList();
+    void performSchedule();
+    void onScrollEnd();
+    void onItemSelectionChanged();
+    void openUrl(const QString &url);
+    void speedSelected();
+    void converterSelected();
+
+protected:
+    void resizeEvent(QResizeEvent *event) override;
+    void changeEvent(QEvent *event) override;
+
+private:
+    QWidget *buildToolbar();
+    QWidget *buildBottomBar();
+    QPushButton *makeArrowButton();
+    void addRow(SniffTask *task);
+    // The menu entries by number; the row entries act on the selected rows.
+    void runContextAction(int action);
+    void openPasteInputDialog();
+    // False (and the user sent to the preferences) when the download folder is gone.
+    bool downloadDirReady();
+    void deleteSelected();
+    bool isPremiumSite(const QString &url) const;
+    void finishPlaylist(const QList<QVariant> &entries, QMap<QString, QString> options,
+                        bool fromBrowser);
+    void runPlaylistDialog(const QString &url, bool fromBrowser);
+    void updateBulkButtons();
+    void updateEmptyState();
+    void retranslate();
+
+    SniffMgr *mgr;
+    QWidget *toolbarWidget = nullptr;
+    MyListWidget *listWidget = nullptr;
+    QPushButton *pasteBtn = nullptr;
+    QPushButton *arrowBtn = nullptr;
+    QPushButton *resumeAllBtn = nullptr;
+    QPushButton *pauseAllBtn = nullptr;
+    QPushButton *deleteAllBtn = nullptr;
+    QPushButton *privateBtn = nullptr;
+    QLabel *convertTitle = nullptr;
+    QLabel *convertTarget = nullptr;
+    QPushButton *speedBtn = nullptr;
+    QLabel *supportedSites = nullptr;
+    QLabel *emptyMain = nullptr;
+    QLabel *emptyPointer = nullptr;
+    quint16 audioOnly = 0;
+    QTime lastPaste;
+    QPointer<PasteInputDlg> pasteInput;
+    QString browserMetadata;
+};

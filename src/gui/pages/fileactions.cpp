@@ -1,0 +1,52 @@
+#include "gui/pages/fileactions.h"
+
+#include "core/foundation/preferences.h"
+#include "gui/widgets/zqmessagebox.h"
+
+#include <QApplication>
+#include <QDesktopServices>
+#include <QFileInfo>
+#include <QUrl>
+
+namespace {
+
+int ask(const QString &text, const QStringList &buttons)
+{
+    return ZQMessageBox::question(text, buttons);
+}
+
+} // namespace
+
+bool checkFileExists(const QString &path, bool offerRemoval, bool *removalChosen)
+{
+    if (QFileInfo::exists(path))
+        return true;
+    if (!offerRemoval) {
+        ask(QApplication::translate("Global", "File does not exist."),
+            {QApplication::translate("Global", "OK")});
+        return false;
+    }
+    const int answer = ask(
+        QApplication::translate("Global",
+                                "The file does not exist, want to remove it from the list?"),
+        {QApplication::translate("Global", "Delete"), QApplication::translate("Global", "Cancel")});
+    if (removalChosen)
+        *removalChosen = answer == 1;
+    return false;
+}
+
+void openLocalFile(const QString &path)
+{
+    QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+}
+
+bool downloadDirExists()
+{
+    const QString folder = downloadDir();
+    if (folder == defaultDownloadDir() || QFileInfo::exists(folder))
+        return true;
+    ask(QApplication::translate("Global", "\"%1\" does not exist, please change the save directory")
+            .arg(folder),
+        {QApplication::translate("Global", "Go to setting")});
+    return false;
+}

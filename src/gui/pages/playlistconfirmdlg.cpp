@@ -1,0 +1,469 @@
+#include "gui/pages/playlistconfirmdlg.h"
+
+#include "core/analytics/analytics.h"
+#include "core/engine/playlistoperator.h"
+#include "core/foundation/applog.h"
+#include "core/foundation/globals.h"
+#include "core/foundation/preferences.h"
+#include "core/foundation/stylemanager.h"
+#include "gui/widgets/pictures.h"
+
+#include <QApplication>
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDebug>
+#include <QDialogButtonBox>
+#include <QEvent>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QMovie>
+#include <QPainter>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStyle>
+#include <QStyleOptionButton>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+// --- CheckboxHeader ---------------------------------------------------------------------------
+
+CheckboxHeader::CheckboxHeader(Qt::Orientation orientation, QWidget *parent)
+    : QHeaderView(orientation, parent)
+{
+    setSectionsClickable(true);
+}
+
+void CheckboxHeader::setChecked(bool on)
+{
+    if (checked == on)
+        return;
+    checked = on;
+    viewport()->update();
+}
+
+void CheckboxHeader::paintSection(QPainter *painter, const QRect &rect, int logicalIndex) const
+{
+    painter->save();
+    QHeaderView::paintSection(painter, rect, logicalIndex);
+    painter->restore();
+    if (logicalIndex != 0)
+        return;
+    QStyleOptionButton option;
+    option.rect = QRect(rect.center().x() - 9 + 1, rect.center().y() - 9 + 1, 18, 18);
+    option.state = QStyle::State_Enabled | (checked ? QStyle::State_On : QStyle::State_Off);
+    style()->drawPrimitive(QStyle::PE_IndicatorCheckBox, &option, painter, this);
+}
+
+void CheckboxHeader::mousePressEvent(QMouseEvent *event)
+{
+    if (logicalIndexAt(event->pos()) == 0) {
+        checked = !checked;
+        viewport()->update();
+        Q_EMIT checkAll(checked);
+        return;
+    }
+    QHeaderView::mousePressEvent(event);
+}
+
+void CheckboxHeader::mouseReleaseEvent(QMouseEvent *event)
+{
+    if (logicalIndexAt(event->pos()) == 0)
+        return; // not a section click
+    QHeaderView::mouseReleaseEvent(event);
+}
+
+// --- PlaylistConfirmDlg -----------------------------------------------------------------------
+
+namespace {
+
+struct Quality
+{
+    const char *text;
+    const char *data;
+};
+
+const Quality kVideoQualities[] = {
+    {QT_TRANSLATE_NOOP("PlaylistConfirmDlg", "Best"), "Best"},
+    {"4320P(8K)", "4320P"},
+    {"2160P(4K)", "2160P"},
+    {"1440P(2K)", "1440P"},
+    {"1080P", "1080P"},
+    {"720P", "720P"},
+    {"480P", "480P"},
+    {"360P", "360P"},
+    {"240P", "240P"},
+};
+const Quality kAudioQualities[] = {
+    {QT_TRANSLATE_NOOP("PlaylistConfirmDlg", "Best"), "Best"},
+    {"320Kb/s", "320Kb/s"},
+    {"256Kb/s", "256Kb/s"},
+    {"128Kb/s", "128Kb/s"},
+    {"64Kb/s", "64Kb/s"},
+};
+
+void selectByData(QComboBox *box, const QVariant &data)
+{
+    const int index = box->findData(data);
+    if (index >= 0)
+        box->setCurrentIndex(index);
+}
+
+} // namespace
+
+PlaylistConfirmDlg::PlaylistConfirmDlg(QWidget *parent)
+    : QDialog(parent)
+{
+    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    QFont font = QApplication::font();
+    font.setStyleHint(QFont::StyleHint(7));
+    setFont(font);
+    resize(640, 520);
+
+    tableWidget = new QTableWidget(this);
+    tableWidget->setColumnCount(2);
+    checkHeader = new CheckboxHeader(Qt::Horizontal, tableWidget);
+    tableWidget->setHorizontalHeader(checkHeader);
+    checkHeader->setStretchLastSection(true);
+    checkHeader->setSectionResizeMode(0, QHeaderView::Fixed);
+    tableWidget->setColumnWidth(0, 30);
+    tableWidget->verticalHeader()->hide();
+    tableWidget->setSelectionMode(QAbstractItemView::NoSelection);
+    tableWidget->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    tableWidget->setFocusPolicy(Qt::NoFocus);
+    tableWidget->setShowGrid(false);
+    tableWidget->setAlternatingRowColors(true);
+    connect(checkHeader, &CheckboxHeader::checkAll, this, &PlaylistConfirmDlg::onCheckAll);
+
+    mediaLabel = new QLabel(this);
+    video = new QRadioButton(this);
+    audio = new QRadioButton(this);
+    auto *mediaGroup = new QButtonGroup(this);
+    mediaGroup->addButton(video);
+    mediaGroup->addButton(audio);
+    qualityLabel = new QLabel(this);
+    quality = new QComboBox(this);
+    quality->setMinimumWidth(140);
+    connect(video, &QRadioButton::toggled, this, [this](bool on) {
+        if (on)
+            fillQualities(true);
+    });
+    connect(audio, &QRadioButton::toggled, this, [this](bool on) {
+        if (on)
+            fillQualities(false);
+    });
+
+    numbering = new QCheckBox(this);
+    order = new QComboBox(this);
+    for (const char *mode : {QT_TR_NOOP("Newest first"), QT_TR_NOOP("Oldest first")})
+        order->addItem(tr(mode), QString::fromLatin1(mode));
+    connect(numbering, &QCheckBox::stateChanged, this, &PlaylistConfirmDlg::orderModeChange);
+    skip = new QCheckBox(this);
+
+    buttons = new QDialogButtonBox(this);
+    QPushButton *download = buttons->addButton(QString(), QDialogButtonBox::AcceptRole);
+    download->setDefault(true);
+    buttons->addButton(QString(), QDialogButtonBox::RejectRole);
+    connect(buttons, &QDialogButtonBox::accepted, this, &PlaylistConfirmDlg::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &PlaylistConfirmDlg::reject);
+
+    auto *mediaRow = new QHBoxLayout;
+    mediaRow->addWidget(mediaLabel);
+    mediaRow->addWidget(video);
+    mediaRow->addWidget(audio);
+    mediaRow->addSpacing(20);
+    mediaRow->addWidget(qualityLabel);
+    mediaRow->addWidget(quality);
+    mediaRow->addStretch(1);
+    auto *numberRow = new QHBoxLayout;
+    numberRow->addWidget(numbering);
+    numberRow->addWidget(order);
+    numberRow->addStretch(1);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(20, 16, 20, 16);
+    layout->setSpacing(10);
+    layout->addWidget(tableWidget, 1);
+    layout->addLayout(mediaRow);
+    layout->addLayout(numberRow);
+    layout->addWidget(skip);
+    layout->addWidget(buttons);
+
+    loadingView = new QWidget(this);
+    loadingView->setAutoFillBackground(true);
+    auto *loadingLayout = new QVBoxLayout(loadingView);
+    auto *loadingPicture = new QLabel(loadingView);
+    loadingMovie = new QMovie(QStringLiteral(":/res/loading.gif"), QByteArray(), this);
+    loadingPicture->setMovie(loadingMovie);
+    loadingPicture->setAlignment(Qt::AlignCenter);
+    loadingText = new QLabel(loadingView);
+    loadingText->setWordWrap(true);
+    loadingText->setAlignment(Qt::AlignCenter);
+    loadingText->setFont(applicationFont(16));
+    loadingText->setStyleSheet(QStringLiteral("color: #555555;"));
+    loadingLayout->addStretch(1);
+    loadingLayout->addWidget(loadingPicture);
+    loadingLayout->addWidget(loadingText);
+    loadingLayout->addStretch(1);
+    loadingView->hide();
+
+    failureView = new QWidget(this);
+    failureView->setAutoFillBackground(true);
+    auto *failureLayout = new QVBoxLayout(failureView);
+    failureText = new QLabel(failureView);
+    failureText->setFont(applicationFont(16));
+    failureText->setWordWrap(true);
+    failureText->setAlignment(Qt::AlignCenter);
+    if (!isDarkMode())
+        failureText->setStyleSheet(QStringLiteral("color: #555555;"));
+    retryButton = new QPushButton(failureView);
+    retryButton->setStyleSheet(StyleManager::instance()->styleSheet(QStringLiteral("reg_btn.qss")));
+    retryButton->setFont(applicationFont(15));
+    retryButton->setMaximumWidth(150);
+    connect(retryButton, &QPushButton::clicked, this, &PlaylistConfirmDlg::onClickRetry);
+    failureLayout->addStretch(1);
+    failureLayout->addWidget(failureText);
+    failureLayout->addWidget(retryButton, 0, Qt::AlignHCenter);
+    failureLayout->addStretch(1);
+    failureView->hide();
+
+    Preferences prefs;
+    numbering->setChecked(prefs.value(kDownloadPlaylist_OrderNumber).toBool());
+    skip->setChecked(prefs.value(kPlaylist_SkipDownloaded).toBool());
+    selectByData(order, prefs.value(kPlaylist_OrderMode));
+    order->setVisible(numbering->isChecked());
+    if (prefs.value(kPlaylist_MediaType).toString() == QLatin1String("Video"))
+        video->setChecked(true);
+    else
+        audio->setChecked(true);
+    retranslate();
+}
+
+PlaylistConfirmDlg::~PlaylistConfirmDlg()
+{
+    if (playlistOperator) {
+        playlistOperator->disconnect(this);
+        playlistOperator->deleteLater();
+    }
+}
+
+void PlaylistConfirmDlg::retranslate()
+{
+    setWindowTitle(tr("Confirm Playlist"));
+    tableWidget->setHorizontalHeaderLabels({QString(), tr("Title")});
+    mediaLabel->setText(tr("Download:"));
+    video->setText(tr("Video"));
+    audio->setText(tr("Audio"));
+    qualityLabel->setText(tr("Quality:"));
+    numbering->setText(tr("Add numerical order to the file name."));
+    for (int i = 0; i < order->count(); ++i)
+        order->setItemText(i, tr(order->itemData(i).toString().toUtf8().constData()));
+    skip->setText(tr("Skip Downloaded"));
+    for (QAbstractButton *button : buttons->buttons()) {
+        if (buttons->buttonRole(button) == QDialogButtonBox::AcceptRole)
+            button->setText(tr("Download"));
+        else
+            button->setText(tr("Cancel"));
+    }
+    loadingText->setText(tr("Please be patient, the more videos in your playlist,the longer you "
+                            "will wait."));
+    failureText->setText(tr("Analysis failed. Please try again later."));
+    retryButton->setText(tr("Retry"));
+    if (quality->count() > 0)
+        quality->setItemText(0, tr("Best"));
+}
+
+void PlaylistConfirmDlg::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        retranslate();
+    QDialog::changeEvent(event);
+}
+
+void PlaylistConfirmDlg::fillQualities(bool isVideo)
+{
+    quality->clear();
+    if (isVideo) {
+        for (const Quality &q : kVideoQualities)
+            quality->addItem(tr(q.text), QString::fromLatin1(q.data));
+        selectByData(quality, Preferences().value(kPlaylist_VideoQuality));
+    } else {
+        for (const Quality &q : kAudioQualities)
+            quality->addItem(tr(q.text), QString::fromLatin1(q.data));
+        selectByData(quality, Preferences().value(kPlaylist_AudioQuality));
+    }
+}
+
+void PlaylistConfirmDlg::setUrl(const QString &address)
+{
+    url = address;
+    startListing();
+}
+
+void PlaylistConfirmDlg::startListing()
+{
+    if (url.isNull())
+        return;
+    if (playlistOperator) {
+        playlistOperator->disconnect(this);
+        playlistOperator->deleteLater();
+    }
+    playlistOperator = new PlaylistOperator(this);
+    connect(playlistOperator, &PlaylistOperator::operatorVideos, this,
+            &PlaylistConfirmDlg::onFoundVideos);
+    connect(playlistOperator, &PlaylistOperator::operatorFinished, this,
+            &PlaylistConfirmDlg::onFinished);
+    failureView->hide();
+    placeOverlays();
+    loadingView->show();
+    loadingView->raise();
+    loadingMovie->start();
+    playlistOperator->start(url);
+}
+
+bool PlaylistConfirmDlg::isLoadingShown() const
+{
+    return !loadingView->isHidden();
+}
+
+bool PlaylistConfirmDlg::isFailureShown() const
+{
+    return !failureView->isHidden();
+}
+
+void PlaylistConfirmDlg::onCheckAll(bool isOn)
+{
+    for (QCheckBox *box : qAsConst(rowBoxes))
+        box->setChecked(isOn);
+}
+
+void PlaylistConfirmDlg::onFoundVideos(const QList<QVariant> &videos)
+{
+    entries = videos;
+    tableWidget->clearContents();
+    rowBoxes.clear();
+    tableWidget->setRowCount(entries.size());
+    for (int row = 0; row < entries.size(); ++row) {
+        auto *cell = new QWidget;
+        auto *cellLayout = new QHBoxLayout(cell);
+        cellLayout->setContentsMargins(0, 0, 0, 0);
+        auto *box = new QCheckBox(cell);
+        box->setChecked(true);
+        cellLayout->addWidget(box, 0, Qt::AlignCenter);
+        tableWidget->setCellWidget(row, 0, cell);
+        rowBoxes << box;
+        connect(box, &QCheckBox::toggled, this, [this](bool on) {
+            bool same = true;
+            for (QCheckBox *other : qAsConst(rowBoxes)) {
+                if (other->isChecked() != on) {
+                    same = false;
+                    break;
+                }
+            }
+            checkHeader->setChecked(same ? on : false);
+        });
+        auto *titleItem =
+            new QTableWidgetItem(entries.at(row).toMap().value(QStringLiteral("title")).toString());
+        titleItem->setTextAlignment(Qt::AlignCenter);
+        tableWidget->setItem(row, 1, titleItem);
+    }
+    checkHeader->setChecked(true);
+    endOfListing();
+}
+
+void PlaylistConfirmDlg::endOfListing()
+{
+    loadingMovie->stop();
+    loadingView->hide();
+    if (!entries.isEmpty()) {
+        reportEvent(QStringLiteral("Download"), QStringLiteral("PlaylistSuccessRate"),
+                    QStringLiteral("Success"));
+        writeLog(QStringLiteral("PlaylistSuccessRate"), QStringLiteral("Success"));
+        return;
+    }
+    placeOverlays();
+    failureView->show();
+    failureView->raise();
+    reportEvent(QStringLiteral("Download"), QStringLiteral("PlaylistFailURL"), url);
+    reportEvent(QStringLiteral("Download"), QStringLiteral("PlaylistSuccessRate"),
+                QStringLiteral("Fail"));
+    writeLog(QStringLiteral("PlaylistSuccessRate"), QStringLiteral("Fail"));
+}
+
+void PlaylistConfirmDlg::onFinished(PlaylistOperator *op)
+{
+    endOfListing();
+    if (op == playlistOperator) {
+        playlistOperator = nullptr;
+        op->deleteLater();
+    }
+    writeLog(QStringLiteral("[PlaylistConfirmDlg]"), QStringLiteral("playlist operator finished."));
+}
+
+void PlaylistConfirmDlg::onClickRetry()
+{
+    failureView->hide();
+    startListing();
+}
+
+void PlaylistConfirmDlg::orderModeChange(int ischecked)
+{
+    order->setVisible(ischecked != 0);
+}
+
+QList<QVariant> PlaylistConfirmDlg::selectedEntries() const
+{
+    QList<QVariant> chosen;
+    for (int row = 0; row < rowBoxes.size() && row < entries.size(); ++row) {
+        if (rowBoxes.at(row)->isChecked())
+            chosen << entries.at(row);
+    }
+    return chosen;
+}
+
+QMap<QString, QString> PlaylistConfirmDlg::options() const
+{
+    const auto flag = [](bool on) {
+        return on ? QStringLiteral("true") : QStringLiteral("false");
+    };
+    QMap<QString, QString> map;
+    const bool isVideo = video->isChecked();
+    map.insert(QStringLiteral("media_type"),
+               isVideo ? QStringLiteral("video") : QStringLiteral("audio"));
+    map.insert(QStringLiteral("isFromPlaylist"), QStringLiteral("true"));
+    map.insert(QStringLiteral("add_playlist_index"), flag(numbering->isChecked()));
+    map.insert(QStringLiteral("playlistOrderMode"), order->currentData().toString());
+    map.insert(QStringLiteral("SkipDownloaded"), flag(skip->isChecked()));
+    map.insert(isVideo ? QStringLiteral("video_quality") : QStringLiteral("audio_quality"),
+               quality->currentData().toString());
+    return map;
+}
+
+void PlaylistConfirmDlg::accept()
+{
+    Preferences prefs;
+    const bool isVideo = video->isChecked();
+    prefs.setValue(kPlaylist_MediaType,
+                   isVideo ? QStringLiteral("Video") : QStringLiteral("Audio"));
+    prefs.setValue(isVideo ? kPlaylist_VideoQuality : kPlaylist_AudioQuality,
+                   quality->currentData().toString());
+    prefs.setValue(kDownloadPlaylist_OrderNumber, numbering->isChecked());
+    prefs.setValue(kPlaylist_SkipDownloaded, skip->isChecked());
+    prefs.setValue(kPlaylist_OrderMode, order->currentData().toString());
+    QDialog::accept();
+    Q_EMIT finished();
+}
+
+void PlaylistConfirmDlg::placeOverlays()
+{
+    const QRect area = tableWidget->geometry();
+    loadingView->setGeometry(area);
+    failureView->setGeometry(area);
+}
+
+void PlaylistConfirmDlg::resizeEvent(QResizeEvent *event)
+{
+    QDialog::resizeEvent(event);
+    placeOverlays();
+}

@@ -1,0 +1,73 @@
+#include "gui/widgets/mainwindowhelper.h"
+
+#include "core/foundation/globals.h"
+
+#include <QDebug>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QWidget>
+
+#include <cmath>
+
+MainWindowHelper *MainWindowHelper::instance()
+{
+    static MainWindowHelper *helper = new MainWindowHelper;
+    return helper;
+}
+
+double MainWindowHelper::factorForDpi(double dpi)
+{
+    const double r = dpi / 96.0;
+    if (r < 1.1)
+        return 1.0;
+    if (r < 1.4)
+        return 1.25;
+    if (r < 1.6)
+        return 1.5;
+    if (r < 1.8)
+        return 1.75;
+    if (r < 2.1)
+        return 2.0;
+    if (r < 2.4)
+        return 2.25;
+    if (r < 2.6)
+        return 2.5;
+    if (r < 3.1)
+        return 3.0;
+    return 3.5;
+}
+
+MainWindowHelper::MainWindowHelper()
+{
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    const double dpi = screen ? screen->logicalDotsPerInch() : 96.0;
+    factor = factorForDpi(dpi);
+    qDebug().noquote() << QStringLiteral("system dpi: %1, converted: %2, adjusted: %3")
+                              .arg(dpi, 0, 'g')
+                              .arg(dpi / 96.0, 0, 'g')
+                              .arg(factor, 0, 'g');
+}
+
+int MainWindowHelper::scaled(int size) const
+{
+    return int(std::round(size * factor));
+}
+
+QSize MainWindowHelper::scaled(const QSize &size) const
+{
+    return QSize(scaled(size.width()), scaled(size.height()));
+}
+
+void MainWindowHelper::wait(int milliseconds)
+{
+    waitEventLoop(milliseconds);
+}
+
+void MainWindowHelper::centreOverMainWindow(QWidget *widget) const
+{
+    if (!window_ || !widget)
+        return;
+    const QRect w = window_->geometry();
+    widget->move(w.x() + (w.width() - widget->width()) / 2,
+                 w.y() + (w.height() - widget->height()) / 2);
+}

@@ -1,0 +1,20 @@
+#pragma once
+
+// Fonts, screens and pictures for every widget of the interface.
+
+#include <QFont>
+#include <QPixmap>
+#include <QSize>
+
+class QLabel;
+
+// Makes the embedded pictures (":/res/...") available; safe to call more than once.
+void initGuiResources();
+
+// The application font at that size in points.
+QFont applicationFont(int points);
+
+double screenPixelRatio();
+bool isHighDpi();
+QPixmap appIconPixmap(const QSize &size = QSize());
+void setLabelPixmap(QLabel *label, const QSize &size, const QPixmap &pixmap);

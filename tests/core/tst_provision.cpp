@@ -1,0 +1,411 @@
+// Updates of the download tool and of the page-script bundle, and the curl transfers under them,
+// against a server on 127.0.0.1.
+#include "core/foundation/applog.h"
+#include "core/foundation/paths.h"
+#include "core/foundation/preferences.h"
+#include "core/provision/curlproxy.h"
+#include "core/provision/dlscriptmanager.h"
+#include "core/provision/dltoolmanager.h"
+#include "helpers/httpserver.h"
+#include "helpers/testutil.h"
+
+#include <QCryptographicHash>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QThreadPool>
+
+#include <memory>
+
+class TestProvision : public QObject
+{
+    Q_OBJECT
+    QTemporaryDir www;
+    std::unique_ptr<TestHttpServer> server;
+
+    static QByteArray md5Of(const QString &path)
+    {
+        QFile f(path);
+        f.open(QIODevice::ReadOnly);
+        return QCryptographicHash::hash(f.readAll(), QCryptographicHash::Md5).toHex();
+    }
+
+    // A zip made with Python's zipfile, so that hostile entries can be written too.
+    bool makeZip(const QString &zipPath, const QStringList &entries, bool executable = true)
+    {
+        QString script = "import zipfile,sys\nz=zipfile.ZipFile(sys.argv[1],'w')\n";
+        for (const QString &e : entries) {
+            script += QStringLiteral("i=zipfile.ZipInfo('%1');i.create_system=3;i.external_attr=("
+                                     "0o%2|0o100000)<<16\n"
+                                     "z.writestr(i,'#!/bin/sh\\necho %1\\n')\n")
+                          .arg(e, executable ? "755" : "644");
+        }
+        script += "z.close()\n";
+        QProcess py;
+        py.start("/usr/bin/python3", {"-c", script, zipPath});
+        return py.waitForFinished() && py.exitCode() == 0;
+    }
+
+    void publishTool(const QString &version, const QStringList &entries, bool executable = true,
+                     const QByteArray &md5Override = QByteArray())
+    {
+        const QString name = QStringLiteral("vantoro-dl_%1.zip").arg(version);
+        QDir().mkpath(www.path() + "/vantoro-dl/linux");
+        const QString zip = www.path() + "/vantoro-dl/linux/" + name;
+        QFile::remove(zip);
+        QVERIFY(makeZip(zip, entries, executable));
+        const QJsonObject manifest{
+            {"version", version},
+            {"win", QJsonObject{{"url", "http://127.0.0.1:9/none.zip"}, {"md5", "0"}}},
+            {"linux",
+             QJsonObject{{"url", server->url("vantoro-dl/linux/" + name)},
+                         {"md5", QString::fromLatin1(md5Override.isEmpty() ? md5Of(zip).toUpper()
+                                                                           : md5Override)}}}};
+        QFile f(www.path() + "/vantoro-dl/dl_config.json");
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(QJsonDocument(manifest).toJson());
+    }
+
+    void resetToolState()
+    {
+        Preferences().remove("DlToolLocation");
+        QDir(DlToolManager::managerDir()).removeRecursively();
+    }
+
+    static QString logText()
+    {
+        flushLog();
+        QFile f(logDir() + "/AppLog.log");
+        return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : QString();
+    }
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        testutil::enterTestMode();
+        seedPreferences();
+        server = std::make_unique<TestHttpServer>(www.path());
+        QVERIFY(server->start());
+        Preferences().setValue("kUpdate_Server",
+                               QStringLiteral("http://127.0.0.1:%1/").arg(server->serverPort()));
+        UpdateRetrier::waitMs = 100;
+        CurlProxy::stallIntervalMs = 1500;
+        QByteArray data;
+        for (int i = 0; i < 64; ++i)
+            data += QCryptographicHash::hash(QByteArray::number(i), QCryptographicHash::Sha512)
+                        .repeated(512);
+        QFile big(www.path() + "/big.bin");
+        QVERIFY(big.open(QIODevice::WriteOnly));
+        big.write(data); // 2 MiB
+    }
+
+    void cleanup()
+    {
+        if (QTest::currentTestFailed())
+            qInfo("%s", qPrintable(logText().right(4000)));
+        // Checks of managers that are gone may still be running on the pool; let them end.
+        QElapsedTimer t;
+        t.start();
+        QTRY_VERIFY_WITH_TIMEOUT(QThreadPool::globalInstance()->activeThreadCount() == 0, 30000);
+        qInfo("pool idle after %lld ms", t.elapsed());
+    }
+
+    // --- curl ------------------------------------------------------------------------------
+    void sizesAreParsedAndFormatted()
+    {
+        QCOMPARE(CurlProxy::parseSize("324"), 324LL);
+        QCOMPARE(CurlProxy::parseSize("4608k"), 4608LL * 1024);
+        QCOMPARE(CurlProxy::parseSize("10.5M"), qint64(10.5 * 1024 * 1024));
+        QCOMPARE(CurlProxy::parseSize("1G"), 1024LL * 1024 * 1024);
+        QCOMPARE(CurlProxy::formatSize(0), QString("0KB"));
+        QCOMPARE(CurlProxy::formatSize(512), QString("512B"));
+        QCOMPARE(CurlProxy::formatSize(1536), QString("1.5KB"));
+        QCOMPARE(CurlProxy::formatSize(2048), QString("2KB"));
+        QCOMPARE(CurlProxy::formatSize(3LL * 1024 * 1024 * 1024), QString("3GB"));
+    }
+
+    void downloadsAFile()
+    {
+        QTemporaryDir out;
+        CurlProxy curl;
+        QSignalSpy finished(&curl, &CurlProxy::downloadFinished);
+        QSignalSpy failed(&curl, &CurlProxy::downloadError);
+        curl.download(server->url("big.bin"), out.path() + "/big.bin");
+        QTRY_VERIFY_WITH_TIMEOUT(finished.count() + failed.count() > 0, 20000);
+        QCOMPARE(failed.count(), 0);
+        QCOMPARE(md5Of(out.path() + "/big.bin"), md5Of(www.path() + "/big.bin"));
+    }
+
+    void aDroppedTransferIsResumedByTheNextAttempt()
+    {
+        QTemporaryDir out;
+        const QString target = out.path() + "/big.bin";
+        server->dropAfter.insert("big.bin", 700000);
+        CurlProxy curl;
+        QSignalSpy finished(&curl, &CurlProxy::downloadFinished);
+        QSignalSpy failed(&curl, &CurlProxy::downloadError);
+        curl.download(server->url("big.bin"), target);
+        QTRY_COMPARE_WITH_TIMEOUT(failed.count(), 1, 20000);
+        const qint64 partial = QFileInfo(target).size();
+        QVERIFY2(partial > 0 && partial <= 700000, qPrintable(QString::number(partial)));
+        server->dropAfter.clear();
+        QSignalSpy progress(&curl, &CurlProxy::readyDownloading);
+        curl.download(server->url("big.bin"), target);
+        QTRY_COMPARE_WITH_TIMEOUT(finished.count(), 1, 20000);
+        QCOMPARE(md5Of(target), md5Of(www.path() + "/big.bin"));
+        // Progress counts the part that was already there.
+        for (const QList<QVariant> &p : progress)
+            QCOMPARE(p.at(0).toString(), QString("2MB"));
+    }
+
+    void aStalledServerEndsTheTransfer()
+    {
+        QTemporaryDir out;
+        server->stallAfter.insert("big.bin", 300000);
+        CurlProxy curl;
+        QSignalSpy failed(&curl, &CurlProxy::downloadError);
+        QElapsedTimer timer;
+        timer.start();
+        curl.download(server->url("big.bin"), out.path() + "/big.bin");
+        QTRY_COMPARE_WITH_TIMEOUT(failed.count(), 1, 20000);
+        server->stallAfter.clear();
+        QCOMPARE(curl.error(), CurlProxy::OtherError); // the host resolves: not a network error
+        QVERIFY(!curl.isRunning());
+        QVERIFY(!curl.errorText().isEmpty());
+    }
+
+    void aSecondDownloadReplacesTheFirstSilently()
+    {
+        QTemporaryDir out;
+        server->stallAfter.insert("big.bin", 100000);
+        CurlProxy curl;
+        QSignalSpy failed(&curl, &CurlProxy::downloadError);
+        QSignalSpy finished(&curl, &CurlProxy::downloadFinished);
+        curl.download(server->url("big.bin"), out.path() + "/first.bin");
+        QTest::qWait(300);
+        server->stallAfter.clear();
+        curl.download(server->url("big.bin"), out.path() + "/second.bin");
+        QTRY_COMPARE_WITH_TIMEOUT(finished.count(), 1, 20000);
+        QCOMPARE(failed.count(), 0);
+    }
+
+    // --- the download tool ---------------------------------------------------------------
+    void aNewerToolIsInstalledAndUsed()
+    {
+        resetToolState();
+        publishTool("1.0.2", {"vantoro-dl", "README"});
+        DlToolManager manager;
+        QSignalSpy installed(&manager, &DlToolManager::updateInstalled);
+        manager.startCheck();
+        QTRY_COMPARE_WITH_TIMEOUT(installed.count(), 1, 20000);
+        const QString tool = DlToolManager::managerDir() + "/vantoro-dl_1.0.2/vantoro-dl";
+        QCOMPARE(manager.toolPath(), tool);
+        QVERIFY(QFileInfo(tool).isExecutable());
+        QCOMPARE(Preferences().value("DlToolLocation").toString(), tool);
+        QVERIFY(!QFileInfo::exists(DlToolManager::managerDir() + "/vantoro-dl_1.0.2.zip"));
+        QVERIFY(QFileInfo::exists(DlToolManager::managerDir() + "/dl_config.json"));
+        // A new start keeps using it, and a check finds nothing newer.
+        DlToolManager next;
+        QCOMPARE(next.toolPath(), tool);
+        QSignalSpy checked(&next, &DlToolManager::checkFinished);
+        next.startCheck();
+        QTRY_COMPARE_WITH_TIMEOUT(checked.count(), 1, 20000);
+        QCOMPARE(checked.at(0).at(0).toBool(), false);
+    }
+
+    void theShippedVersionOrOlderIsNotFetched()
+    {
+        resetToolState();
+        for (const QString &version : {QString("1.0.1"), QString("1.0.0"), QString("0.9")}) {
+            publishTool(version, {"vantoro-dl"});
+            const int before =
+                server->requestsByPath.value("vantoro-dl/linux/vantoro-dl_" + version + ".zip");
+            DlToolManager manager;
+            QSignalSpy checked(&manager, &DlToolManager::checkFinished);
+            manager.startCheck();
+            QTRY_COMPARE_WITH_TIMEOUT(checked.count(), 1, 20000);
+            QCOMPARE(checked.at(0).at(0).toBool(), false);
+            QCOMPARE(manager.location(), DlToolManager::defaultToolPath());
+            QCOMPARE(
+                server->requestsByPath.value("vantoro-dl/linux/vantoro-dl_" + version + ".zip"),
+                before);
+        }
+    }
+
+    void versionsCompareAsNumbers()
+    {
+        resetToolState();
+        QDir().mkpath(DlToolManager::managerDir());
+        auto saveManifest = [](const QString &version) {
+            QFile f(DlToolManager::managerDir() + "/dl_config.json");
+            f.open(QIODevice::WriteOnly);
+            f.write(QJsonDocument(QJsonObject{{"version", version}}).toJson());
+        };
+        // An installed 1.0.9 whose tool exists: 1.0.10 is newer.
+        const QString existing = DlToolManager::managerDir() + "/existing-vantoro-dl";
+        QFile(existing).open(QIODevice::WriteOnly);
+        saveManifest("1.0.9");
+        publishTool("1.0.10", {"vantoro-dl"});
+        QCOMPARE(DlToolManager::check(existing).outcome, UpdateCheckResult::UpdateNeeded);
+        // An installed 1.1.0: a remote 1.1 is the same version.
+        saveManifest("1.1.0");
+        publishTool("1.1", {"vantoro-dl"});
+        QCOMPARE(DlToolManager::check(existing).outcome, UpdateCheckResult::NoUpdate);
+        // ...unless the installed tool has gone missing.
+        QCOMPARE(DlToolManager::check(existing + "-gone").outcome, UpdateCheckResult::UpdateNeeded);
+    }
+
+    void aCorruptArchiveIsDeletedAndFetchedAgain()
+    {
+        resetToolState();
+        publishTool("1.0.3", {"vantoro-dl"}, true, "0123456789abcdef0123456789abcdef");
+        DlToolManager manager;
+        QSignalSpy installed(&manager, &DlToolManager::updateInstalled);
+        manager.startCheck();
+        QTRY_VERIFY_WITH_TIMEOUT(manager.retries() >= 1, 20000);
+        QTRY_VERIFY(logText().contains("verifyTool failed! md5: 0123456789abcdef0123456789abcdef"));
+        QVERIFY(!QFileInfo::exists(DlToolManager::managerDir() + "/vantoro-dl_1.0.3.zip"));
+        // The server fixes the archive; a later retry installs it.
+        publishTool("1.0.3", {"vantoro-dl"});
+        QTRY_COMPARE_WITH_TIMEOUT(installed.count(), 1, 20000);
+        QVERIFY(manager.retries() <= UpdateRetrier::kMaxRetries);
+        manager.disconnect();
+        QTRY_VERIFY_WITH_TIMEOUT(true, 100);
+    }
+
+    void hostileOrUselessArchivesAreRefused_data()
+    {
+        QTest::addColumn<QStringList>("entries");
+        QTest::addColumn<bool>("executable");
+        QTest::newRow("climbs out with ..") << QStringList{"vantoro-dl", "../escaped"} << true;
+        QTest::newRow("climbs out deeper") << QStringList{"vantoro-dl", "a/../../escaped"} << true;
+        QTest::newRow("no tool") << QStringList{"something-else"} << true;
+        QTest::newRow("tool not executable") << QStringList{"vantoro-dl"} << false;
+    }
+    void hostileOrUselessArchivesAreRefused()
+    {
+        QFETCH(QStringList, entries);
+        QFETCH(bool, executable);
+        resetToolState();
+        // The tool in use stays in place whatever the archive holds.
+        const QString inUse = DlToolManager::managerDir() + "/vantoro-dl_2.0.0/vantoro-dl";
+        QDir().mkpath(QFileInfo(inUse).path());
+        QFile(inUse).open(QIODevice::WriteOnly);
+        Preferences().setValue("DlToolLocation", inUse);
+        publishTool("2.0.0", entries, executable);
+        DlToolManager manager;
+        QSignalSpy installed(&manager, &DlToolManager::updateInstalled);
+        manager.startCheck();
+        QTRY_VERIFY_WITH_TIMEOUT(manager.retries() >= 1, 20000);
+        QCOMPARE(installed.count(), 0);
+        QVERIFY(!QFileInfo::exists(DlToolManager::managerDir() + "/escaped"));
+        QVERIFY(!QFileInfo::exists("/tmp/clipmoor-absolute"));
+        QCOMPARE(manager.toolPath(), inUse);
+        QVERIFY(QFileInfo::exists(inUse));
+        manager.disconnect();
+    }
+
+    void retriesStopAtTen()
+    {
+        resetToolState();
+        QFile::remove(www.path() + "/vantoro-dl/dl_config.json"); // the server answers 404
+        const int before = server->requestsByPath.value("vantoro-dl/dl_config.json");
+        DlToolManager manager;
+        manager.startCheck();
+        QTRY_COMPARE_WITH_TIMEOUT(manager.retries(), UpdateRetrier::kMaxRetries, 30000);
+        QTest::qWait(600);
+        QCOMPARE(server->requestsByPath.value("vantoro-dl/dl_config.json") - before,
+                 1 + UpdateRetrier::kMaxRetries);
+    }
+
+    // --- the page-script bundle ----------------------------------------------------------
+    void addressesPickTheirScript()
+    {
+        Preferences().remove("DlScriptsLocation");
+        DlScriptManager scripts;
+        QVERIFY(scripts.isDefault());
+        QCOMPARE(scripts.version(), QString("2.1.4"));
+        QVERIFY(!scripts.commonJs().isEmpty());
+        QCOMPARE(scripts.premium().size(), 5);
+        scripts.parseUrl("https://youtu.be/abc");
+        QVERIFY(scripts.siteScript().contains("youtube.com"));
+        scripts.parseUrl("https://unknown.example/video");
+        QVERIFY(scripts.siteScript().isEmpty());
+        QVERIFY(logText().contains("parseUrl not found websitePatterns."));
+    }
+
+    void anIncompleteOrEqualInstalledBundleIsNotUsed()
+    {
+        QTemporaryDir bundle;
+        QFile embedded(":/js/scripts-2.0.0.json");
+        QVERIFY(embedded.open(QIODevice::ReadOnly));
+        QJsonObject manifest = QJsonDocument::fromJson(embedded.readAll()).object();
+        const QJsonArray list = manifest.value("scripts").toArray();
+        auto writeBundle = [&](const QString &version, int skip) {
+            manifest.insert("version", version);
+            QFile m(bundle.path() + "/scripts-2.0.0.json");
+            m.open(QIODevice::WriteOnly);
+            m.write(QJsonDocument(manifest).toJson());
+            QFile(bundle.path() + "/common.js").open(QIODevice::WriteOnly);
+            for (int i = 0; i < list.size(); ++i) {
+                const QString name = list.at(i).toObject().value("script").toString();
+                if (i == skip) {
+                    QFile::remove(bundle.path() + "/" + name);
+                    QFile(bundle.path() + "/spare.js")
+                        .open(QIODevice::WriteOnly); // keeps the count
+                } else {
+                    QFile(bundle.path() + "/" + name).open(QIODevice::WriteOnly);
+                }
+            }
+        };
+        Preferences().setValue("DlScriptsLocation", bundle.path());
+        writeBundle("2.1.4", -1);
+        QVERIFY(DlScriptManager().isDefault()); // same version as the embedded one
+        writeBundle("2.2.0", 3);
+        QVERIFY(DlScriptManager().isDefault()); // one script missing
+        QVERIFY(logText().contains("instagram.js is miss!"));
+        writeBundle("2.2.0", -1);
+        DlScriptManager complete;
+        QVERIFY(!complete.isDefault());
+        QCOMPARE(complete.version(), QString("2.2.0"));
+        Preferences().remove("DlScriptsLocation");
+    }
+
+    void aNewerBundleIsInstalled()
+    {
+        Preferences().remove("DlScriptsLocation");
+        QDir().mkpath(www.path() + "/vantoro-scripts");
+        QFile embedded(":/js/scripts-2.0.0.json");
+        QVERIFY(embedded.open(QIODevice::ReadOnly));
+        QJsonObject manifest = QJsonDocument::fromJson(embedded.readAll()).object();
+        QStringList files{"common.js"};
+        for (const QJsonValue &v : manifest.value("scripts").toArray())
+            files << v.toObject().value("script").toString();
+        const QString zip = www.path() + "/vantoro-scripts/dl_2.3.0_scripts.zip";
+        QVERIFY(makeZip(zip, files, false));
+        manifest.insert("version", "2.3.0");
+        manifest.insert("url", server->url("vantoro-scripts/dl_2.3.0_scripts.zip"));
+        manifest.insert("md5", QString::fromLatin1(md5Of(zip)));
+        QFile m(www.path() + "/vantoro-scripts/scripts-2.0.0.json");
+        QVERIFY(m.open(QIODevice::WriteOnly));
+        m.write(QJsonDocument(manifest).toJson());
+        m.close();
+
+        DlScriptManager scripts;
+        QSignalSpy installed(&scripts, &DlScriptManager::updateInstalled);
+        scripts.startCheck();
+        QTRY_COMPARE_WITH_TIMEOUT(installed.count(), 1, 20000);
+        QVERIFY(!scripts.isDefault());
+        QCOMPARE(scripts.location(), DlScriptManager::baseDir() + "/dl_2.3.0_scripts");
+        QVERIFY(scripts.commonJs().contains("echo common.js"));
+        scripts.parseUrl("https://www.tiktok.com/@a/video/1");
+        QVERIFY(scripts.siteScript().contains("echo tiktok-2.0.0.js"));
+        // The next start picks the installed bundle.
+        QCOMPARE(DlScriptManager().version(), QString("2.3.0"));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestProvision)
+#include "tst_provision.moc"

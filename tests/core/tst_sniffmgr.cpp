@@ -1,0 +1,399 @@
+// The download manager and its operators, driven against a scripted fake download tool.
+#include "core/engine/playlistoperator.h"
+#include "core/engine/sniffmgr.h"
+#include "core/engine/sniffoperator.h"
+#include "core/engine/snifftask.h"
+#include "core/engine/tasklistfile.h"
+#include "core/engine/toolprotocol.h"
+#include "core/foundation/applog.h"
+#include "core/foundation/paths.h"
+#include "core/foundation/preferences.h"
+#include "core/provision/dltoolmanager.h"
+#include "helpers/testutil.h"
+
+#include <QDataStream>
+#include <QPointer>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+
+#include <memory>
+
+class TestSniffMgr : public QObject
+{
+    Q_OBJECT
+    std::unique_ptr<QTemporaryDir> downloads;
+    std::unique_ptr<SniffMgr> mgr;
+
+    SniffTask *add(const QString &url, const QMap<QString, QString> &params = {})
+    {
+        SniffTask *task = mgr->newTask(url, params);
+        mgr->addTask(task);
+        return task;
+    }
+    QString folder() const { return downloads->path(); }
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        testutil::enterTestMode();
+        seedPreferences();
+        Preferences().setValue("DlToolLocation", testutil::helperPath("fake-dl"));
+        QVERIFY(DlToolManager::instance()->isAvailable());
+        SniffOperator::moveRetryDelayMs = 50;
+    }
+    void init()
+    {
+        downloads = std::make_unique<QTemporaryDir>();
+        Preferences prefs;
+        prefs.setValue(kLocation_DownloadDir, folder());
+        prefs.setValue(kDownload_MaxTask, 2);
+        prefs.setValue(kDownload_ResumeOnStartup, false);
+        for (const QString &list :
+             {taskListPath(), doneListPath(), privateListPath(), historyListPath()})
+            QFile::remove(list);
+        mgr = std::make_unique<SniffMgr>();
+    }
+    void cleanup()
+    {
+        if (QTest::currentTestFailed() && mgr) {
+            // Enough to tell a wrong folder from a wrong payload when this fails on a busy machine.
+            qInfo("download folder %s", qPrintable(downloadDir()));
+            for (SniffTask *t : mgr->doneList() + mgr->downloadingList())
+                qInfo("%s\n  info %s\n  finished %s", qPrintable(t->url), t->info.constData(),
+                      t->finished.constData());
+            flushLog();
+            QFile log(logDir() + "/AppLog.log");
+            if (log.open(QIODevice::ReadOnly))
+                qInfo("%s", log.readAll().right(6000).constData());
+        }
+        mgr.reset();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+
+    void concurrencyIsClamped()
+    {
+        mgr->setMaxCount(0);
+        QCOMPARE(mgr->maxCount(), 1);
+        mgr->setMaxCount(-3);
+        QCOMPARE(mgr->maxCount(), 1);
+        mgr->setMaxCount(25);
+        QCOMPARE(mgr->maxCount(), 10);
+        Preferences().setValue(kDownload_MaxTask, 3);
+        QCOMPARE(SniffMgr().maxCount(), 3);
+    }
+
+    void runsAtMostTheLimitInListOrder()
+    {
+        mgr->setMaxCount(3);
+        QList<SniffTask *> tasks;
+        QStringList started;
+        int peak = 0;
+        for (int i = 0; i < 5; ++i) {
+            SniffTask *t = add(QStringLiteral("fake:slow?ms=500&n=%1").arg(i));
+            connect(t, &SniffTask::taskStarted, this, [&, t] {
+                started << t->url;
+                peak = qMax(peak, mgr->runningCount());
+            });
+            tasks << t;
+        }
+        mgr->schedule();
+        QCOMPARE(mgr->runningCount(), 3);
+        QCOMPARE(started.size(), 3);
+        QTRY_COMPARE_WITH_TIMEOUT(mgr->doneList().size(), 5, 20000);
+        QCOMPARE(peak, 3);
+        QCOMPARE(started, QStringList({tasks[0]->url, tasks[1]->url, tasks[2]->url, tasks[3]->url,
+                                       tasks[4]->url}));
+        QVERIFY(mgr->downloadingList().isEmpty());
+        QCOMPARE(mgr->runningCount(), 0);
+    }
+
+    void finishedFilesGetFreeNamesInTheDownloadFolder()
+    {
+        Preferences().setValue(kDownload_AutoDownSubtitle, true);
+        QSignalSpy added(mgr.get(), &SniffMgr::mgrAddDownloadedTask);
+        QSignalSpy removed(mgr.get(), &SniffMgr::mgrDeleteDownloadingTask);
+        QList<SniffTask *> tasks;
+        for (int i = 0; i < 3; ++i)
+            tasks << add(QStringLiteral("fake:ok?n=%1").arg(i));
+        mgr->setMaxCount(1);
+        QTRY_COMPARE_WITH_TIMEOUT(added.count(), 3, 15000);
+        QCOMPARE(removed.count(), 3);
+        QCOMPARE(protocol::filePath(tasks[0]->info), folder() + "/clip.mp4");
+        QCOMPARE(protocol::filePath(tasks[1]->info), folder() + "/clip(1).mp4");
+        QCOMPARE(protocol::filePath(tasks[2]->info), folder() + "/clip(2).mp4");
+        for (SniffTask *t : tasks) {
+            QCOMPARE(t->state(), int(SniffTask::Finished));
+            QVERIFY(QFileInfo::exists(protocol::filePath(t->info)));
+            QVERIFY(!QFileInfo::exists(t->workDir));
+            QVERIFY(protocol::hasSubtitle(t->finished));
+        }
+        QCOMPARE(mgr->doneList().first(), tasks[2]); // newest first
+        QVERIFY(QFileInfo::exists(folder() + "/clip.en(1).srt"));
+    }
+
+    void playlistEntriesLandInTheirFolder()
+    {
+        SniffTask *t = add("fake:ok?vrdl_pname=My%20List&n=1");
+        mgr->schedule();
+        QTRY_COMPARE_WITH_TIMEOUT(t->state(), int(SniffTask::Finished), 10000);
+        QTRY_COMPARE(protocol::filePath(t->info), folder() + "/My List/clip.mp4");
+        QVERIFY(QFileInfo::exists(folder() + "/My List/clip.mp4"));
+    }
+
+    void aFileThatCannotBeMovedStaysInItsWorkingFolder()
+    {
+        // The download folder's place is taken by a plain file, so nothing can be moved there.
+        const QString blocked = folder() + "/blocked";
+        QFile(blocked).open(QIODevice::WriteOnly);
+        Preferences().setValue(kLocation_DownloadDir, blocked);
+        SniffTask *t = mgr->newTask("fake:ok", {});
+        t->workDir = folder() + "/work";
+        mgr->addTask(t);
+        QSignalSpy added(mgr.get(), &SniffMgr::mgrAddDownloadedTask);
+        mgr->schedule();
+        QTRY_COMPARE_WITH_TIMEOUT(t->state(), int(SniffTask::Failed), 10000);
+        QTRY_COMPARE(mgr->runningCount(), 0);
+        QCOMPARE(added.count(), 0);
+        QCOMPARE(mgr->downloadingList(), QList<SniffTask *>{t});
+        QVERIFY(QFileInfo::exists(folder() + "/work/clip.mp4")); // the only copy is kept
+    }
+
+    void linesSplitAcrossWritesAndJunkLines()
+    {
+        SniffTask *split = add("fake:split");
+        SniffTask *junk = add("fake:badlines");
+        QSignalSpy sniffed(split, &SniffTask::taskSniffed);
+        mgr->schedule();
+        QTRY_COMPARE_WITH_TIMEOUT(mgr->doneList().size(), 2, 15000);
+        QCOMPARE(sniffed.count(), 1);
+        QCOMPARE(protocol::title(split->info), QString("Title of fake:split"));
+        QCOMPARE(protocol::progress(split->progress), 1.0);
+        QCOMPARE(junk->state(), int(SniffTask::Finished));
+    }
+
+    void failuresStayListedAsFailed()
+    {
+        SniffTask *fail = add("fake:fail");
+        SniffTask *crash = add("fake:crash");
+        mgr->schedule();
+        QTRY_VERIFY_WITH_TIMEOUT(
+            fail->state() == SniffTask::Failed && crash->state() == SniffTask::Failed, 10000);
+        QTRY_COMPARE(mgr->runningCount(), 0);
+        QCOMPARE(mgr->downloadingList().size(), 2);
+        QVERIFY(mgr->doneList().isEmpty());
+        QVERIFY(mgr->isInHistory("fake:fail"));
+        // resumeAll queues failed jobs again.
+        mgr->resumeAll();
+        QCOMPARE(mgr->runningCount(), 2);
+        QTRY_COMPARE_WITH_TIMEOUT(mgr->runningCount(), 0, 10000);
+    }
+
+    void pauseThenResume()
+    {
+        SniffTask *t = add("fake:slow?ms=4000");
+        mgr->schedule();
+        QTRY_VERIFY_WITH_TIMEOUT(!t->progress.isEmpty(), 5000);
+        QSignalSpy paused(t, &SniffTask::taskPaused);
+        mgr->pauseTask(t, false);
+        QCOMPARE(t->state(), int(SniffTask::Paused));
+        QCOMPARE(paused.count(), 1);
+        QTRY_COMPARE(mgr->runningCount(), 0);
+        QCOMPARE(t->state(), int(SniffTask::Paused)); // a paused run is no failure
+        QVERIFY(!mgr->hasActiveTask());
+        mgr->resumeTask(t);
+        QVERIFY(mgr->hasActiveTask());
+        QTRY_COMPARE_WITH_TIMEOUT(t->state(), int(SniffTask::Finished), 15000);
+    }
+
+    void deletingARunningJobWaitsForItsProcess()
+    {
+        QPointer<SniffTask> t = add("fake:hang");
+        mgr->schedule();
+        QTRY_VERIFY_WITH_TIMEOUT(!t->info.isEmpty(), 5000);
+        const QString work = t->workDir;
+        QSignalSpy removed(mgr.get(), &SniffMgr::mgrDeleteDownloadingTask);
+        mgr->deleteDownloadingTask(t);
+        QCOMPARE(removed.count(), 1);
+        QVERIFY(t); // still alive while its operator ends the run
+        QVERIFY(!mgr->isInHistory("fake:hang"));
+        QVERIFY(mgr->downloadingList().isEmpty());
+        QTRY_VERIFY_WITH_TIMEOUT(t.isNull(), 5000);
+        QVERIFY(!QFileInfo::exists(work));
+        QCOMPARE(mgr->runningCount(), 0);
+    }
+
+    void stoppingALiveRecordingSavesIt()
+    {
+        SniffTask *t = add("fake:live");
+        // What the downloading page does: a live job that is paused is being saved.
+        connect(t, &SniffTask::taskPaused, this, [t] {
+            if (protocol::isLive(t->info) && !t->needDelete)
+                t->setState(SniffTask::Saving);
+        });
+        QSignalSpy added(mgr.get(), &SniffMgr::mgrAddDownloadedTask);
+        mgr->schedule();
+        QTRY_VERIFY_WITH_TIMEOUT(protocol::isLive(t->info) && !t->progress.isEmpty(), 5000);
+        mgr->pauseTask(t, false);
+        QTRY_COMPARE_WITH_TIMEOUT(added.count(), 1, 15000);
+        QCOMPARE(t->state(), int(SniffTask::Saved));
+        QCOMPARE(protocol::filePath(t->info), folder() + "/recording.mkv");
+        QFile saved(folder() + "/recording.mkv");
+        QVERIFY(saved.open(QIODevice::ReadOnly));
+        QCOMPARE(saved.readAll(), QByteArray("interrupted\n")); // ended by its interrupt
+        QCOMPARE(mgr->doneList(), QList<SniffTask *>{t});
+    }
+
+    void listsSurviveARestart()
+    {
+        SniffTask *a =
+            add("fake:ok?n=1", {{"media_type", "audio"}, {"add_playlist_index", "true"}});
+        a->info = "{\"type\":\"sniff\",\"msg\":{\"title\":\"A\"}}";
+        a->progress = QByteArray(""); // empty, not null
+        a->finished = QByteArray();   // null
+        a->thumbnailPath = "/tmp/thumb.png";
+        a->restoreState(SniffTask::Downloading);
+        SniffTask *failed = add("fake:fail?n=2");
+        failed->restoreState(SniffTask::Failed);
+        mgr->saveAll();
+
+        // The options are written greatest key first.
+        {
+            QFile f(taskListPath());
+            QVERIFY(f.open(QIODevice::ReadOnly));
+            QDataStream in(&f);
+            qint32 count, state;
+            QString url, workDir, firstKey;
+            QVariant info, finished;
+            quint32 pairs;
+            in >> count >> url >> state >> info >> finished >> workDir >> pairs >> firstKey;
+            QCOMPARE(count, 2);
+            QCOMPARE(state, qint32(SniffTask::Downloading));
+            QCOMPARE(pairs, 2u);
+            QCOMPARE(firstKey, QString("media_type"));
+        }
+        SniffMgr restored;
+        restored.loadAll();
+        const QList<SniffTask *> list = restored.downloadingList();
+        QCOMPARE(list.size(), 2);
+        QCOMPARE(list[0]->url, a->url);
+        QCOMPARE(list[0]->params, a->params);
+        QCOMPARE(list[0]->info, a->info);
+        QCOMPARE(list[0]->workDir, a->workDir);
+        QCOMPARE(list[0]->thumbnailPath, a->thumbnailPath);
+        QVERIFY(!list[0]->progress.isNull() && list[0]->progress.isEmpty());
+        QVERIFY(list[0]->finished.isNull());
+        QVERIFY(list[0]->converting.isNull());
+        QCOMPARE(list[0]->state(), int(SniffTask::Paused)); // not resumed on start
+        QCOMPARE(list[1]->state(), int(SniffTask::Failed));
+        QCOMPARE(restored.historyList(), mgr->historyList());
+
+        Preferences().setValue(kDownload_ResumeOnStartup, true);
+        SniffMgr resumed;
+        QList<SniffTask *> target;
+        resumed.loadList(target, taskListPath());
+        QCOMPARE(target[0]->state(), int(SniffTask::Waiting));
+        QCOMPARE(target[1]->state(), int(SniffTask::Failed));
+        qDeleteAll(target);
+    }
+
+    void damagedListsKeepTheRecordsBeforeTheDamage()
+    {
+        QList<SniffTask *> tasks;
+        for (int i = 0; i < 5; ++i) {
+            tasks << mgr->newTask(QStringLiteral("https://v/%1").arg(i), {});
+            tasks.last()->restoreState(SniffTask::Finished);
+        }
+        QByteArray bytes = tasklist::serialize(tasks);
+        const int cut = bytes.size() * 7 / 10; // inside the fourth record
+        QFile f(doneListPath());
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(bytes.left(cut));
+        f.close();
+        QList<SniffTask *> loaded;
+        mgr->loadList(loaded, doneListPath());
+        QCOMPARE(loaded.size(), 3);
+        QCOMPARE(loaded[2]->url, QString("https://v/2"));
+        qDeleteAll(loaded);
+
+        // A count far larger than the records present.
+        QDataStream(&bytes, QIODevice::WriteOnly) << qint32(0x7fffffff);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(bytes);
+        f.close();
+        mgr->loadList(loaded, doneListPath());
+        QCOMPARE(loaded.size(), 5);
+        qDeleteAll(loaded);
+        qDeleteAll(tasks);
+    }
+
+    void aCrashWhileReadingDiscardsThatListOnly()
+    {
+        SniffTask *t = add("https://v/1");
+        t->restoreState(SniffTask::Finished);
+        mgr->saveAll();
+        QFile::remove(doneListPath());
+        QVERIFY(QFile::copy(taskListPath(), doneListPath()));
+        QFile marker(taskListPath() + ".tag");
+        QVERIFY(marker.open(QIODevice::WriteOnly));
+        marker.close();
+        SniffMgr next;
+        next.loadAll();
+        QVERIFY(next.downloadingList().isEmpty());
+        QVERIFY(!QFileInfo::exists(taskListPath()));
+        QVERIFY(!QFileInfo::exists(taskListPath() + ".tag"));
+        QCOMPARE(next.doneList().size(), 1);
+        QVERIFY(!QFileInfo::exists(doneListPath() + ".tag"));
+    }
+
+    void waitingJobsGetTheirTitleLookedUp()
+    {
+        mgr->setMaxCount(1);
+        SniffTask *running = add("fake:slow?ms=1500");
+        SniffTask *waiting = add("fake:ok?waiting");
+        QSignalSpy sniffed(waiting, &SniffTask::taskSniffed);
+        mgr->schedule();
+        QTRY_VERIFY_WITH_TIMEOUT(sniffed.count() >= 1, 5000);
+        QCOMPARE(protocol::title(waiting->info), QString("Looked up fake:ok?waiting"));
+        QVERIFY(running->state() == SniffTask::Downloading);
+        QTRY_COMPARE_WITH_TIMEOUT(mgr->doneList().size(), 2, 15000);
+    }
+
+    void deletingDoneAndPrivateJobs()
+    {
+        SniffTask *t = add("fake:ok");
+        mgr->schedule();
+        QTRY_COMPARE_WITH_TIMEOUT(mgr->doneList().size(), 1, 10000);
+        const QString file = protocol::filePath(t->info);
+        mgr->moveToPrivate(t);
+        QCOMPARE(mgr->privateList(), QList<SniffTask *>{t});
+        QVERIFY(mgr->doneList().isEmpty());
+        mgr->moveFromPrivate(t);
+        QCOMPARE(mgr->doneList(), QList<SniffTask *>{t});
+        QCOMPARE(mgr->search({"TITLE", "fake"}, mgr->doneList()).size(), 1);
+        QCOMPARE(mgr->search({"nothing"}, mgr->doneList()).size(), 0);
+        mgr->deleteDoneTask(t, true);
+        QVERIFY(!QFileInfo::exists(file));
+        QVERIFY(!mgr->isInHistory("fake:ok"));
+    }
+
+    void playlistListingReportsEveryBatch()
+    {
+        PlaylistOperator first;
+        PlaylistOperator second;
+        QVERIFY(first.parameterFileName() != second.parameterFileName());
+        QVERIFY(first.parameterFileName().startsWith("playlist_"));
+        QSignalSpy videos(&first, &PlaylistOperator::operatorVideos);
+        QSignalSpy finished(&first, &PlaylistOperator::operatorFinished);
+        QVERIFY(first.start("https://list.example/p"));
+        QVERIFY(!first.start("https://list.example/p")); // one run at a time
+        QTRY_COMPARE_WITH_TIMEOUT(finished.count(), 1, 10000);
+        QCOMPARE(videos.count(), 2);
+        const QList<QVariant> batch = videos.at(0).at(0).toList();
+        QCOMPARE(batch.size(), 3);
+        QCOMPARE(batch.at(0).toMap().value("title").toString(), QString("Entry 1"));
+        QCOMPARE(videos.at(1).at(0).toList().size(), 1);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestSniffMgr)
+#include "tst_sniffmgr.moc"

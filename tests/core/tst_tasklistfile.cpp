@@ -1,0 +1,60 @@
+#include "core/engine/snifftask.h"
+#include "core/engine/tasklistfile.h"
+#include "helpers/testutil.h"
+
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+
+class TestTaskListFile : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void initTestCase() { testutil::enterTestMode(); }
+
+    void killedWhileSavingLeavesAWholeList()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.path() + "/done_list.dat";
+        for (int round = 0; round < 12; ++round) {
+            QProcess writer;
+            writer.start(testutil::helperPath("listwriter"), {path});
+            QByteArray seen;
+            QVERIFY(testutil::waitForOutput(writer, "ready", &seen));
+            QTest::qWait(20 + int(QRandomGenerator::global()->bounded(200)));
+            writer.kill();
+            QVERIFY(writer.waitForFinished());
+            const QList<tasklist::Record> records = tasklist::load(path);
+            QVERIFY2(records.size() == 100 || records.size() == 200 ||
+                         (round == 0 && records.isEmpty()),
+                     qPrintable(QString::number(records.size())));
+            if (!records.isEmpty())
+                QCOMPARE(records.last().url,
+                         QStringLiteral("https://v/%1").arg(records.size() - 1));
+        }
+        // No half-written temporary files pile up beside the list.
+        QVERIFY(QDir(dir.path()).entryList(QDir::Files).size() <= 2);
+    }
+
+    void unwritableFolderIsReportedNotFatal()
+    {
+        SniffTask task("https://v/1", {});
+        QVERIFY(!tasklist::save("/proc/no-such-folder/list.dat", {&task}));
+        QVERIFY(!tasklist::saveHistory("/proc/no-such-folder/history.dat", {"a"}));
+    }
+
+    void historyRoundTripAndDamage()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.path() + "/history_list.dat";
+        const QStringList history{"https://a/1", "", "https://b/2?x=ü"};
+        QVERIFY(tasklist::saveHistory(path, history));
+        QCOMPARE(tasklist::loadHistory(path), history);
+        QFile f(path);
+        QVERIFY(f.resize(f.size() - 3));
+        QCOMPARE(tasklist::loadHistory(path), QStringList()); // damaged: emptied
+        QCOMPARE(tasklist::loadHistory(dir.path() + "/missing.dat"), QStringList());
+    }
+};
+
+QTEST_GUILESS_MAIN(TestTaskListFile)
+#include "tst_tasklistfile.moc"

@@ -1,0 +1,278 @@
+#include "core/engine/snifftask.h"
+#include "core/engine/toolprotocol.h"
+#include "core/foundation/paths.h"
+#include "core/foundation/preferences.h"
+#include "helpers/testutil.h"
+
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QTemporaryDir>
+
+using namespace protocol;
+
+class TestToolProtocol : public QObject
+{
+    Q_OBJECT
+    QTemporaryDir downloads;
+
+    QJsonObject writeFor(const QString &url, const QMap<QString, QString> &params = {})
+    {
+        SniffTask task(url, params);
+        const QString path = writeDownloadParams(task.url, task.params, task.workDir);
+        QFile f(path);
+        f.open(QIODevice::ReadOnly);
+        return QJsonDocument::fromJson(f.readAll()).object();
+    }
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        testutil::enterTestMode();
+        seedPreferences();
+        Preferences().setValue(kLocation_DownloadDir, downloads.path());
+    }
+    void init()
+    {
+        seedPreferences();
+        Preferences prefs;
+        for (const char *key :
+             {kSpeedLimitedManual, kSpeedLimited, kProxy_Setting_Http, kProxy_Setting_Port})
+            prefs.remove(key);
+        prefs.setValue(kOneClickedDownloadMode, "MP4");
+        prefs.setValue(kProxy_Setting_Enable, false);
+    }
+
+    void singleVideoWithDefaults()
+    {
+        const QJsonObject root = writeFor("https://video.example/watch/1");
+        const QJsonObject d = root.value("downloader").toObject();
+        QCOMPARE(d.value("media_type").toString(), QString("video"));
+        QCOMPARE(d.value("video_quality").toString(), QString("1080P"));
+        QCOMPARE(d.value("audio_quality").toString(), QString("320Kb/s"));
+        QCOMPARE(d.value("add_playlist_index").toString(), QString("false"));
+        QVERIFY(!d.contains("playlist_reverse_index"));
+        QVERIFY(!d.contains("ratelimit"));
+        QVERIFY(!d.contains("proxy"));
+        QCOMPARE(d.value("subtitle").toString(), QString("en"));
+        QVERIFY(!d.contains("lyric"));
+        QCOMPARE(d.value("nocheckcertificate").toString(), QString("true"));
+        QCOMPARE(d.value("save_id3").toString(), QString("true"));
+        QCOMPARE(d.value("read_cookie").toString(), QString("true"));
+        QCOMPARE(d.value("uuid").toString().size(), 8);
+        QVERIFY(d.value("save_path").toString().startsWith(downloads.path() + "/.temp/"));
+        QCOMPARE(root.value("log_path").toString(), logDir());
+        const QJsonObject c = root.value("converter").toObject();
+        QCOMPARE(c.value("isNeedConvert").toString(), QString("true"));
+        QVERIFY(c.value("preset").toString().endsWith("/OneClickedType/MP4.json"));
+        QCOMPARE(c.value("input").toString(), QString("downloader"));
+        // Every scalar is a string.
+        for (auto it = d.begin(); it != d.end(); ++it)
+            QVERIFY2(it.value().isString() || it.value().isObject(), qPrintable(it.key()));
+    }
+
+    void audioSiteGetsAudioAndAnMp3Preset()
+    {
+        const QJsonObject root = writeFor("https://soundcloud.com/artist/track");
+        const QJsonObject d = root.value("downloader").toObject();
+        QCOMPARE(d.value("media_type").toString(), QString("audio"));
+        QVERIFY(!d.contains("video_quality"));
+        QCOMPARE(d.value("audio_quality").toString(), QString("320Kb/s"));
+        QCOMPARE(d.value("lyric").toString(), QString("en"));
+        QVERIFY(!d.contains("subtitle"));
+        QVERIFY(
+            root.value("converter").toObject().value("preset").toString().endsWith("/MP3.json"));
+    }
+
+    void playlistEntriesUseTheirOwnQualities()
+    {
+        const QJsonObject d =
+            writeFor("https://video.example/1", {{"isFromPlaylist", "true"},
+                                                 {"media_type", "audio"},
+                                                 {"video_quality", "720P"},
+                                                 {"audio_quality", "Best"},
+                                                 {"add_playlist_index", "true"},
+                                                 {"playlistOrderMode", "Oldest first"},
+                                                 {"metadata", "{\"a\":1}"}})
+                .value("downloader")
+                .toObject();
+        QCOMPARE(d.value("media_type").toString(), QString("audio"));
+        QCOMPARE(d.value("video_quality").toString(), QString("720P"));
+        QCOMPARE(d.value("audio_quality").toString(), QString("Best"));
+        QCOMPARE(d.value("add_playlist_index").toString(), QString("true"));
+        QCOMPARE(d.value("playlist_reverse_index").toString(), QString("true"));
+        QCOMPARE(d.value("metadata").toString(), QString("{\"a\":1}"));
+        const QJsonObject newest =
+            writeFor("https://video.example/1",
+                     {{"add_playlist_index", "true"}, {"playlistOrderMode", "Newest first"}})
+                .value("downloader")
+                .toObject();
+        QCOMPARE(newest.value("playlist_reverse_index").toString(), QString("false"));
+    }
+
+    void originalTargetsNeedNoConversion()
+    {
+        Preferences().setValue(kOneClickedDownloadMode, "Original Video");
+        QJsonObject c = writeFor("https://video.example/1").value("converter").toObject();
+        QCOMPARE(c.value("isNeedConvert").toString(), QString("false"));
+        QVERIFY(!c.contains("preset"));
+        Preferences().setValue(kOneClickedDownloadMode, "iPhone/iPod");
+        c = writeFor("https://video.example/1").value("converter").toObject();
+        QVERIFY(c.value("preset").toString().endsWith("/OneClickedType/iPhone.json"));
+        // A video target for an audio job becomes MP3.
+        c = writeFor("https://video.example/1", {{"media_type", "audio"}})
+                .value("converter")
+                .toObject();
+        QVERIFY(c.value("preset").toString().endsWith("/MP3.json"));
+        // An audio target makes every job an audio job.
+        Preferences().setValue(kOneClickedDownloadMode, "FLAC");
+        const QJsonObject root = writeFor("https://video.example/1");
+        QCOMPARE(root.value("downloader").toObject().value("media_type").toString(),
+                 QString("audio"));
+        QVERIFY(
+            root.value("converter").toObject().value("preset").toString().endsWith("/FLAC.json"));
+    }
+
+    void speedLimitAndProxy()
+    {
+        Preferences prefs;
+        prefs.setValue(kSpeedLimitedManual, "512 KBps");
+        QCOMPARE(
+            writeFor("https://v/1").value("downloader").toObject().value("ratelimit").toString(),
+            QString("512000"));
+        prefs.setValue(kSpeedLimitedManual, "");
+        prefs.setValue(kSpeedLimited, "Unlimited");
+        QVERIFY(!writeFor("https://v/1").value("downloader").toObject().contains("ratelimit"));
+
+        prefs.setValue(kProxy_Setting_Enable, true);
+        QJsonObject proxy =
+            writeFor("https://v/1").value("downloader").toObject().value("proxy").toObject();
+        QCOMPARE(proxy,
+                 QJsonObject({{"username", ""}, {"password", ""}})); // no host: only the empties
+        prefs.setValue(kProxy_Setting_Http, "10.0.0.1");
+        prefs.setValue(kProxy_Setting_Port, "3128");
+        prefs.setValue(kProxy_Setting_Authorization, true);
+        prefs.setValue(kProxy_Setting_Login, "me");
+        prefs.setValue(kProxy_Setting_Password, "secret");
+        proxy = writeFor("https://v/1").value("downloader").toObject().value("proxy").toObject();
+        QCOMPARE(proxy.value("protocol").toString(), QString("http"));
+        QCOMPARE(proxy.value("host").toString(), QString("10.0.0.1"));
+        QCOMPARE(proxy.value("port").toString(), QString("3128"));
+        QCOMPARE(proxy.value("username").toString(), QString("me"));
+        QCOMPARE(proxy.value("password").toString(), QString("secret"));
+    }
+
+    void subtitlesFollowThePreferences()
+    {
+        Preferences prefs;
+        prefs.setValue(kDownload_Subtitle, "Chinese(Traditional)");
+        QCOMPARE(
+            writeFor("https://v/1").value("downloader").toObject().value("subtitle").toString(),
+            QString("zh-Hant"));
+        prefs.setValue(kDownload_AutoDownSubtitle, false);
+        QVERIFY(!writeFor("https://v/1").value("downloader").toObject().contains("subtitle"));
+    }
+
+    void otherParameterFiles()
+    {
+        const QString playlist = writePlaylistParams("https://list.example/p", "playlist_1_x.json");
+        QCOMPARE(playlist, downloads.path() + "/.temp/playlist_1_x.json");
+        QFile f(playlist);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        const QByteArray bytes = f.readAll();
+        QVERIFY(bytes.endsWith("\n"));
+        const QJsonObject d =
+            QJsonDocument::fromJson(bytes).object().value("downloader").toObject();
+        QCOMPARE(d.value("playlist").toString(), QString("true"));
+        QCOMPARE(d.value("url").toString(), QString("https://list.example/p"));
+
+        QTemporaryDir work;
+        const QString thumb =
+            writeThumbParams("https://v/2", work.path() + "/job", "abc.thumb.json");
+        QFile t(thumb);
+        QVERIFY(t.open(QIODevice::ReadOnly));
+        QCOMPARE(QJsonDocument::fromJson(t.readAll()).object(),
+                 QJsonObject({{"url", "https://v/2"}, {"sniff_only", "true"}}));
+    }
+
+    void linesSplitAcrossReadsAreJoined()
+    {
+        LineBuffer buffer;
+        QCOMPARE(buffer.feed("{\"type\":\"sniff\",\"msg\":{\"ti"), QList<QByteArray>());
+        QCOMPARE(buffer.feed("tle\":\"a\"}}\n{\"type\":\"x\",\"msg\":{}}\r\n"),
+                 QList<QByteArray>({"{\"type\":\"sniff\",\"msg\":{\"title\":\"a\"}}",
+                                    "{\"type\":\"x\",\"msg\":{}}"}));
+        QCOMPARE(lineType(buffer.feed("\r\n\n{}\n").value(0)), QString()); // short pieces dropped
+        QCOMPARE(buffer.feed("{\"type\":\"finished\",\"msg\":{}}"), QList<QByteArray>());
+        QCOMPARE(buffer.finish(), QList<QByteArray>({"{\"type\":\"finished\",\"msg\":{}}"}));
+        QCOMPARE(buffer.finish(), QList<QByteArray>());
+    }
+
+    void payloadReadersAndWriters()
+    {
+        const QByteArray info =
+            "{\"type\":\"sniff\",\"msg\":{\"title\":\"Clip\",\"is_live\":\"true\","
+            "\"filepath\":\"/tmp/a.mp4\",\"thumbnail\":\"http://t\"}}";
+        QCOMPARE(title(info), QString("Clip"));
+        QVERIFY(isLive(info));
+        QVERIFY(!isLive(withMember(info, "is_live", "false")));
+        QCOMPARE(filePath(withMember(info, "filepath", "/x/b.mp4")), QString("/x/b.mp4"));
+        QCOMPARE(title(withMember(info, "filepath", "/x/b.mp4")), QString("Clip"));
+        QVERIFY(!isHiddenThumb(info));
+        QVERIFY(isHiddenThumb(withMember(info, "isHiddenThumb", "true")));
+        QVERIFY(isPrivateFile(withMember(info, "isPrivateFileFlag", "true")));
+        QCOMPARE(title(QByteArray()), QString());
+        QCOMPARE(title("garbage"), QString());
+
+        const QByteArray finished =
+            "{\"type\":\"finished\",\"msg\":{\"ret_code\":\"0\",\"duration\":\"3723\","
+            "\"filesize\":\"1048576\",\"filetype\":\"MP4\",\"quality\":\"\"}}";
+        QCOMPARE(durationText(finished), QString("01:02:03"));
+        QCOMPARE(sizeText(finished), QString("1024.0KB"));
+        QCOMPARE(qualityText(finished), QString("Unknown"));
+        QCOMPARE(resolutionText(finished), QString("Unknown"));
+        QVERIFY(!hasSubtitle(finished));
+        QVERIFY(hasSubtitle(withMember(finished, "subtitlePath", "/a.srt")));
+        QCOMPARE(returnCode(finished), 0);
+
+        const QByteArray synthetic =
+            synthesisedFinished(61, "MKV", 192000, 5000, "/r.mkv", 1280, 720);
+        QCOMPARE(member(synthetic, "quality"), QString("192Kb/s"));
+        QCOMPARE(member(synthetic, "resolution"), QString("1280x720"));
+        QCOMPARE(member(synthetic, "ret_code"), QString("0"));
+        QCOMPARE(member(synthesisedFinished(1, "MKV", 0, 1, "/r", 0, 0), "quality"),
+                 QString("Unknown"));
+    }
+
+    void displayConversions()
+    {
+        QCOMPARE(formatSize(0), QString("Unknown"));
+        QCOMPARE(formatSize(1024), QString("1024.0B"));
+        QCOMPARE(formatSize(1025), QString("1.0KB"));
+        QCOMPARE(formatSize(1048577), QString("1.0MB"));
+        QCOMPARE(formatSize(1073741825), QString("1.0GB"));
+        QCOMPARE(formatDuration(0), QString("Unknown"));
+        QCOMPARE(formatDuration(123), QString("02:03"));
+        QCOMPARE(formatRemaining(0), QString());
+        QCOMPARE(formatRemaining(60), QString("60 seconds remaining"));
+        QCOMPARE(formatRemaining(61), QString("2 minutes remaining"));
+        QCOMPARE(formatRemaining(5400), QString("1.5 hours remaining"));
+        Preferences().setValue("language", 1);
+        QCOMPARE(formatRemaining(30), QString("remaining 30 seconds"));
+        Preferences().remove("language");
+
+        const QByteArray progressLine =
+            "{\"type\":\"downloading\",\"msg\":{\"progress\":\"0.5\",\"filesize\":\"2097152\","
+            "\"speed\":\"1.0MB/s\",\"eta\":\"1\"}}";
+        QCOMPARE(progressText(progressLine),
+                 QString("1024.0KB of 2.0MB - 1.0MB/s, 1 seconds remaining"));
+        QCOMPARE(progressText(withMember(progressLine, "eta", "0")),
+                 QString("1024.0KB of 2.0MB - 1.0MB/s"));
+        QCOMPARE(progressText(progressLine, false), QString("1024.0KB of 2.0MB"));
+        QCOMPARE(progressText(withMember(progressLine, "progress", "0")), QString());
+        QCOMPARE(convertingText("{\"type\":\"converting\",\"msg\":{\"progress\":\"0.256\"}}"),
+                 QString("Converting 25.6%"));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestToolProtocol)
+#include "tst_toolprotocol.moc"

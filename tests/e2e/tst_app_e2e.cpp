@@ -1,0 +1,272 @@
+// The real main window with the real download tool, yt-dlp and ffmpeg against media served on
+// 127.0.0.1: paste, watch, pause, pick playlist entries, and find every list again after a
+// restart. With CLIPMOOR_SCREENSHOTS set to a folder, the pages are saved there as pictures.
+#include "core/engine/sniffmgr.h"
+#include "core/engine/snifftask.h"
+#include "core/engine/toolprotocol.h"
+#include "core/foundation/preferences.h"
+#include "core/process/myprocess.h"
+#include "core/provision/updatecheck.h"
+#include "gui/mainwindow/mainwindow.h"
+#include "gui/mainwindow/preferencesdlg.h"
+#include "gui/pages/downloadedpage.h"
+#include "gui/pages/downloadingpage.h"
+#include "gui/pages/downloadtaskwidget.h"
+#include "gui/pages/mylistwidget.h"
+#include "gui/pages/playlistconfirmdlg.h"
+#include "gui/widgets/pictures.h"
+#include "helpers/httpserver.h"
+#include "helpers/modalhelper.h"
+#include "helpers/testutil.h"
+
+#include <QAction>
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QPushButton>
+#include <QStackedWidget>
+#include <QTabWidget>
+#include <QTableWidget>
+#include <QTemporaryDir>
+
+#include <memory>
+
+namespace {
+
+// What a started window shows of the lists, as one JSON document.
+QByteArray describeLists(MainWindow &window)
+{
+    QJsonArray downloading, done;
+    MyListWidget *active = window.downloading()->list();
+    for (int i = 0; i < active->count(); ++i) {
+        SniffTask *task = MyListWidget::taskOf(active->item(i));
+        DownloadTaskWidget *row = window.downloading()->widgetOf(task);
+        downloading.append(QJsonObject{{"url", task->url},
+                                       {"state", task->state()},
+                                       {"title", row->titleText()},
+                                       {"status", row->statusText()}});
+    }
+    MyListWidget *finished = window.downloaded()->allList();
+    for (int i = 0; i < finished->count(); ++i) {
+        SniffTask *task = MyListWidget::taskOf(finished->item(i));
+        done.append(QJsonObject{{"url", task->url},
+                                {"title", protocol::title(task->info)},
+                                {"file", protocol::filePath(task->info)}});
+    }
+    return QJsonDocument(QJsonObject{{"downloading", downloading},
+                                     {"done", done},
+                                     {"history", SniffMgr::instance()->historyList().size()}})
+        .toJson(QJsonDocument::Compact);
+}
+
+void prepareEnvironment()
+{
+    qputenv("CLIPMOOR_UPDATE_SERVER", "http://127.0.0.1:9");
+    qputenv("CLIPMOOR_NO_BROWSER", "1");
+    UpdateRetrier::waitMs = 1;
+    initGuiResources();
+}
+
+} // namespace
+
+class TestAppEndToEnd : public QObject
+{
+    Q_OBJECT
+    QTemporaryDir www;
+    QTemporaryDir downloads;
+    std::unique_ptr<TestHttpServer> server;
+    std::unique_ptr<MainWindow> window;
+    QString shots = qEnvironmentVariable("CLIPMOOR_SCREENSHOTS");
+    int fileSizeOfBig = 0;
+
+    void shoot(QWidget *widget, const QString &name)
+    {
+        if (shots.isEmpty())
+            return;
+        QDir().mkpath(shots);
+        QVERIFY(widget->grab().save(shots + "/" + name + ".png"));
+    }
+
+    void paste(const QString &text)
+    {
+        QApplication::clipboard()->setText(text);
+        QTest::qWait(1050); // past the guard against double clicks
+        window->downloading()->onClickedPasteURLEx();
+    }
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        testutil::enterTestMode();
+        seedPreferences();
+        prepareEnvironment();
+        Preferences prefs;
+        prefs.setValue("DlToolLocation", testutil::helperPath("../bin/vantoro-dl"));
+        prefs.setValue(kLocation_DownloadDir, downloads.path());
+        prefs.setValue(kOneClickedDownloadMode, "Original Video");
+        prefs.setValue(kDownload_ReadCookie, false);
+        prefs.setValue(kDownload_ResumeOnStartup, false);
+        prefs.setValue("firstLaunch", true);
+        QVERIFY(testutil::makeClip(www.path() + "/clip.mp4", 3));
+        QVERIFY(testutil::makeClip(www.path() + "/second.mp4", 2, "320x240"));
+        QVERIFY(testutil::makeClip(www.path() + "/big.mp4", 60, "1280x720"));
+        fileSizeOfBig = int(QFileInfo(www.path() + "/big.mp4").size());
+        QFile page(www.path() + "/list.html");
+        QVERIFY(page.open(QIODevice::WriteOnly));
+        page.write("<html><head><title>Two clips</title></head><body>"
+                   "<video controls><source src=\"second.mp4\" type=\"video/mp4\"></video>"
+                   "<video controls><source src=\"clip.mp4\" type=\"video/mp4\"></video>"
+                   "</body></html>");
+        page.close();
+        server = std::make_unique<TestHttpServer>(www.path());
+        // Downloads are slow here and the big file stops arriving part-way, so its row can be
+        // seen downloading.
+        prefs.setValue(kSpeedLimitedManual, "128 KBps");
+        server->stallAfter.insert("big.mp4", fileSizeOfBig * 2 / 5);
+        QVERIFY(server->start());
+
+        window = std::make_unique<MainWindow>();
+        window->resize(1100, 720);
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    }
+
+    void cleanupTestCase()
+    {
+        window.reset();
+        MyProcessHelper::instance()->killAll();
+    }
+
+    void aPastedAddressIsDownloadedAndListedOnTheDownloadedPage()
+    {
+        shoot(window.get(), "downloading-empty");
+        paste(server->url("clip.mp4"));
+        QCOMPARE(window->downloading()->list()->count(), 1);
+        QTRY_COMPARE_WITH_TIMEOUT(window->downloaded()->allList()->count(), 1, 90000);
+        QCOMPARE(window->downloading()->list()->count(), 0);
+        QVERIFY(window->downloading()->isEmptyStateShown());
+        SniffTask *task = MyListWidget::taskOf(window->downloaded()->allList()->item(0));
+        QCOMPARE(protocol::filePath(task->info), downloads.path() + "/clip.mp4");
+        QVERIFY(QFileInfo(downloads.path() + "/clip.mp4").size() > 10000);
+    }
+
+    void aStalledDownloadShowsItsProgressAndPausesFromTheMenu()
+    {
+        paste(server->url("big.mp4"));
+        DownloadingPage *page = window->downloading();
+        QCOMPARE(page->list()->count(), 1);
+        SniffTask *task = MyListWidget::taskOf(page->list()->item(0));
+        DownloadTaskWidget *row = page->widgetOf(task);
+        QTRY_VERIFY_WITH_TIMEOUT(row->statusText().contains(" of "), 60000);
+        QCOMPARE(row->titleText(), QString("big"));
+        QCOMPARE(row->buttonImage(), QString("pause"));
+        // The page shows the row mid-way; another address waits behind it.
+        QTest::qWait(300);
+        shoot(window.get(), "downloading-progress");
+
+        // The menu's Pause acts on the selected row.
+        page->list()->setCurrentRow(0, QItemSelectionModel::ClearAndSelect);
+        QAction pause;
+        pause.setData(201);
+        connect(&pause, &QAction::triggered, page, &DownloadingPage::onContextAction);
+        pause.trigger();
+        QTRY_COMPARE_WITH_TIMEOUT(task->state(), int(SniffTask::Paused), 20000);
+        QTRY_VERIFY(row->statusText().endsWith("Paused"));
+        QVERIFY(row->statusText().contains(" of "));
+        QCOMPARE(row->buttonImage(), QString("resume"));
+    }
+
+    void aPlaylistPageListsItsEntriesAndTheChosenOneIsDownloaded()
+    {
+        QPointer<PlaylistConfirmDlg> seen;
+        auto answer = testutil::answerNextModal("Download", [&, this](QWidget *modal) {
+            auto *dialog = qobject_cast<PlaylistConfirmDlg *>(modal);
+            seen = dialog;
+            QVERIFY(dialog);
+            QTRY_COMPARE_WITH_TIMEOUT(dialog->table()->rowCount(), 2, 60000);
+            QCOMPARE(dialog->table()->item(0, 1)->text(), QString("Two clips (1)"));
+            shoot(dialog, "playlist-dialog");
+            dialog->rowBox(1)->setChecked(false); // only the first entry
+        });
+        QApplication::clipboard()->setText(server->url("list.html"));
+        QAction action;
+        action.setData(211);
+        connect(&action, &QAction::triggered, window->downloading(),
+                &DownloadingPage::onContextAction);
+        action.trigger();
+        QVERIFY(answer->answered);
+        QTRY_COMPARE_WITH_TIMEOUT(window->downloaded()->allList()->count(), 2, 90000);
+        SniffTask *newest = MyListWidget::taskOf(window->downloaded()->allList()->item(0));
+        QCOMPARE(protocol::title(newest->info), QString("Two clips (1)"));
+        window->tabs()->button(1)->click();
+        QTest::qWait(300);
+        shoot(window.get(), "downloaded");
+        window->tabs()->button(0)->click();
+    }
+
+    void thePreferencesTabs()
+    {
+        if (shots.isEmpty())
+            QSKIP("screenshots only");
+        PreferencesDlg dialog;
+        dialog.resize(dialog.minimumSize());
+        dialog.show();
+        const char *const names[] = {"preferences-download", "preferences-connection",
+                                     "preferences-convert"};
+        for (int i = 0; i < 3; ++i) {
+            dialog.tabs()->setCurrentIndex(i);
+            QTest::qWait(50);
+            shoot(&dialog, names[i]);
+        }
+    }
+
+    void aRestartFindsEveryListAsItWas()
+    {
+        const QByteArray before = describeLists(*window);
+        SniffMgr::instance()->saveAll();
+        QProcess second;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("CLIPMOOR_E2E_SECOND_RUN", "1");
+        second.setProcessEnvironment(env);
+        second.start(QCoreApplication::applicationFilePath(), QStringList());
+        QVERIFY(second.waitForFinished(60000));
+        QCOMPARE(second.exitCode(), 0);
+        const QByteArray after = second.readAllStandardOutput().trimmed().split('\n').last();
+        const QJsonObject was = QJsonDocument::fromJson(before).object();
+        const QJsonObject is = QJsonDocument::fromJson(after).object();
+        QCOMPARE(is.value("done").toArray().size(), 2);
+        QCOMPARE(is.value("downloading").toArray().size(), 1);
+        QCOMPARE(is.value("history").toInt(), 3);
+        QCOMPARE(is.value("done"), was.value("done"));
+        QCOMPARE(is.value("downloading"), was.value("downloading"));
+    }
+};
+
+int main(int argc, char **argv)
+{
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    QApplication app(argc, argv);
+    if (qEnvironmentVariableIsSet("CLIPMOOR_E2E_SECOND_RUN")) {
+        // The restarted application: same home, same settings; report what the pages show.
+        QStandardPaths::setTestModeEnabled(true);
+        prepareEnvironment();
+        MainWindow window;
+        window.resize(1100, 720);
+        window.show();
+        QTest::qWait(200);
+        const QByteArray lists = describeLists(window);
+        std::fwrite(lists.constData(), 1, size_t(lists.size()), stdout);
+        std::fputs("\n", stdout);
+        std::fflush(stdout);
+        MyProcessHelper::instance()->killAll();
+        std::_Exit(0);
+    }
+    TestAppEndToEnd test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_app_e2e.moc"

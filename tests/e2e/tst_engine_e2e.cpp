@@ -1,0 +1,92 @@
+// The download manager with the real download tool, yt-dlp and ffmpeg, on 127.0.0.1.
+#include "core/engine/sniffmgr.h"
+#include "core/engine/snifftask.h"
+#include "core/engine/toolprotocol.h"
+#include "core/foundation/preferences.h"
+#include "core/provision/dltoolmanager.h"
+#include "helpers/httpserver.h"
+#include "helpers/testutil.h"
+
+#include <QSignalSpy>
+#include <QTemporaryDir>
+
+#include <memory>
+
+class TestEngineEndToEnd : public QObject
+{
+    Q_OBJECT
+    QTemporaryDir www;
+    QTemporaryDir downloads;
+    std::unique_ptr<TestHttpServer> server;
+    QElapsedTimer liveClock;
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        testutil::enterTestMode();
+        seedPreferences();
+        Preferences prefs;
+        prefs.setValue("DlToolLocation", testutil::helperPath("../bin/vantoro-dl"));
+        prefs.setValue(kLocation_DownloadDir, downloads.path());
+        prefs.setValue(kOneClickedDownloadMode, "Original Video");
+        prefs.setValue(kDownload_ReadCookie, false);
+        QVERIFY(DlToolManager::instance()->isAvailable());
+        QVERIFY(testutil::makeClip(www.path() + "/clip.mp4", 3));
+        QVERIFY(testutil::makeHlsSegments(www.path() + "/live", 30));
+        server = std::make_unique<TestHttpServer>(www.path());
+        server->setHandler([this](const QString &path, TestHttpServer::Response *r) {
+            if (path != "live/now.m3u8")
+                return false;
+            if (!liveClock.isValid())
+                liveClock.start();
+            // Thirty segments exist; the stream is stopped long before they run out.
+            r->body = TestHttpServer::livePlaylist(liveClock.elapsed(), 1000);
+            r->contentType = "application/vnd.apple.mpegurl";
+            return true;
+        });
+        QVERIFY(server->start());
+    }
+
+    void aPastedAddressEndsInTheDownloadFolder()
+    {
+        SniffMgr mgr;
+        SniffTask *task = mgr.newTask(server->url("clip.mp4"), {});
+        QSignalSpy added(&mgr, &SniffMgr::mgrAddDownloadedTask);
+        mgr.addTask(task);
+        mgr.schedule();
+        QTRY_COMPARE_WITH_TIMEOUT(added.count(), 1, 60000);
+        QCOMPARE(task->state(), int(SniffTask::Finished));
+        QCOMPARE(protocol::title(task->info), QString("clip"));
+        QCOMPARE(protocol::filePath(task->info), downloads.path() + "/clip.mp4");
+        QVERIFY(QFileInfo(downloads.path() + "/clip.mp4").size() > 10000);
+        QCOMPARE(protocol::resolutionText(task->finished), QString("640x360"));
+        QCOMPARE(protocol::durationText(task->finished), QString("00:03"));
+        QVERIFY(!QFileInfo::exists(task->workDir));
+    }
+
+    void aStoppedLiveRecordingIsSavedAndDescribed()
+    {
+        SniffMgr mgr;
+        SniffTask *task = mgr.newTask(server->url("live/now.m3u8"), {});
+        connect(task, &SniffTask::taskPaused, this, [task] {
+            if (protocol::isLive(task->info) && !task->needDelete)
+                task->setState(SniffTask::Saving);
+        });
+        QSignalSpy added(&mgr, &SniffMgr::mgrAddDownloadedTask);
+        mgr.addTask(task);
+        mgr.schedule();
+        QTRY_VERIFY_WITH_TIMEOUT(protocol::isLive(task->info), 30000);
+        QTest::qWait(3000); // record a few seconds
+        mgr.pauseTask(task, false);
+        QTRY_COMPARE_WITH_TIMEOUT(added.count(), 1, 30000);
+        QCOMPARE(task->state(), int(SniffTask::Saved));
+        const QString file = protocol::filePath(task->info);
+        QCOMPARE(QFileInfo(file).absolutePath(), downloads.path());
+        QCOMPARE(protocol::member(task->finished, "ret_code"), QString("0"));
+        QCOMPARE(protocol::resolutionText(task->finished), QString("320x240"));
+        QVERIFY(protocol::member(task->finished, "duration").toInt() >= 1);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestEngineEndToEnd)
+#include "tst_engine_e2e.moc"

@@ -1,0 +1,576 @@
+// The downloading and downloaded pages, the playlist dialog and the preferences dialog under the
+// offscreen platform, with the scripted download tool behind the real download manager.
+#include "core/engine/sniffmgr.h"
+#include "core/engine/snifftask.h"
+#include "core/engine/toolprotocol.h"
+#include "core/foundation/preferences.h"
+#include "core/process/myprocess.h"
+#include "gui/mainwindow/preferencesdlg.h"
+#include "gui/pages/donetaskwidget.h"
+#include "gui/pages/downloadedpage.h"
+#include "gui/pages/downloadingpage.h"
+#include "gui/pages/downloadtaskwidget.h"
+#include "gui/pages/mylistwidget.h"
+#include "gui/pages/playlistconfirmdlg.h"
+#include "gui/widgets/pictures.h"
+#include "gui/widgets/progressbar.h"
+#include "helpers/modalhelper.h"
+#include "helpers/testutil.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalSpy>
+#include <QTableWidget>
+#include <QTemporaryDir>
+
+namespace {
+
+// An address the scripted tool answers with a sniff line and then silence, so the task stays.
+QString staying(int n)
+{
+    return QStringLiteral("http://127.0.0.1:9/hang?n=%1").arg(n);
+}
+
+QByteArray finishedLine(const QString &type, const QString &resolution, qint64 size,
+                        qint64 duration, const QString &quality = QString(),
+                        const QString &subtitle = QString())
+{
+    QByteArray line = protocol::withMember(QByteArray(), "filetype", type);
+    line = protocol::withMember(line, "resolution", resolution);
+    line = protocol::withMember(line, "filesize", QString::number(size));
+    line = protocol::withMember(line, "duration", QString::number(duration));
+    line = protocol::withMember(line, "quality", quality);
+    return protocol::withMember(line, "subtitlePath", subtitle);
+}
+
+} // namespace
+
+class TestPages : public QObject
+{
+    Q_OBJECT
+    QTemporaryDir downloads;
+    DownloadingPage *page = nullptr;
+    SniffMgr *mgr = nullptr;
+
+    QList<QString> rowUrls() const
+    {
+        QList<QString> urls;
+        for (int i = 0; i < page->list()->count(); ++i)
+            urls << MyListWidget::taskOf(page->list()->item(i))->url;
+        return urls;
+    }
+
+    void clearDownloading()
+    {
+        mgr->deleteAllDownloading();
+        QTRY_COMPARE(page->list()->count(), 0);
+        QTest::qWait(1100); // past the paste guard
+    }
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        testutil::enterTestMode();
+        seedPreferences();
+        initGuiResources();
+        Preferences prefs;
+        prefs.setValue("DlToolLocation", testutil::helperPath("fake-dl"));
+        prefs.setValue(kLocation_DownloadDir, downloads.path());
+        prefs.setValue(kDownload_MaxTask, 2);
+        mgr = SniffMgr::instance();
+        mgr->setMaxCount(2);
+        page = new DownloadingPage;
+        page->resize(900, 600);
+        page->show();
+    }
+
+    void cleanupTestCase()
+    {
+        mgr->deleteAllDownloading();
+        delete page;
+        MyProcessHelper::instance()->killAll();
+    }
+
+    void anEmptyPageShowsThePicturesAndDisablesBulkButtons()
+    {
+        QCOMPARE(page->list()->count(), 0);
+        QVERIFY(page->isEmptyStateShown());
+        QVERIFY(!page->resumeAllButton()->isEnabled());
+        QVERIFY(!page->deleteAllButton()->isEnabled());
+    }
+
+    void aClipboardAddressBecomesOneRowAndASecondPasteSoonAfterIsSkipped()
+    {
+        QApplication::clipboard()->setText(staying(1));
+        page->onClickedPasteURL();
+        QCOMPARE(rowUrls(), QList<QString>{staying(1)});
+        QCOMPARE(mgr->downloadingList().size(), 1);
+        QVERIFY(!page->isEmptyStateShown());
+        QVERIFY(page->pauseAllButton()->isEnabled());
+        QTest::qWait(500);
+        page->onClickedPasteURL(); // inside the guard window
+        QCOMPARE(page->list()->count(), 1);
+        QTest::qWait(600);
+        page->onClickedPasteURL(); // more than a second later: accepted again
+        QCOMPARE(page->list()->count(), 2);
+        // The row follows its task: analysing, then the sniffed title.
+        DownloadTaskWidget *row = page->widgetOf(mgr->downloadingList().first());
+        QTRY_COMPARE(row->titleText(), QString("Title of " + staying(1)));
+        QCOMPARE(row->buttonImage(), QString("pause"));
+        clearDownloading();
+        QVERIFY(page->isEmptyStateShown());
+        QVERIFY(!page->deleteAllButton()->isEnabled());
+    }
+
+    void severalLinesAddOnlyWebAddressesThroughTheMultipleAddressDialog()
+    {
+        QApplication::clipboard()->setText("not an address");
+        const QString text =
+            staying(1) + "\r\n" + "ftp://127.0.0.1/x\n\n" + staying(2) + "\n" + staying(3) + "\n";
+        auto answer = testutil::answerNextModal("Download", [text](QWidget *dialog) {
+            dialog->findChild<QPlainTextEdit *>()->setPlainText(text);
+        });
+        page->onClickedPasteURL();
+        QVERIFY(answer->answered);
+        QCOMPARE(rowUrls(), (QList<QString>{staying(1), staying(2), staying(3)}));
+        // The newest row is the only selection, so the menu actions act on it.
+        QCOMPARE(page->selectedTasks().size(), 1);
+        QCOMPARE(page->selectedTasks().first()->url, staying(3));
+        clearDownloading();
+    }
+
+    void theMp3PasteMarksItsTasksAudioOnly()
+    {
+        QApplication::clipboard()->setText(staying(7));
+        QAction action;
+        action.setData(209);
+        connect(&action, &QAction::triggered, page, &DownloadingPage::onContextAction);
+        action.trigger();
+        QCOMPARE(mgr->downloadingList().size(), 1);
+        QCOMPARE(mgr->downloadingList().first()->params.value("media_type"), QString("audio"));
+        clearDownloading();
+    }
+
+    void aClipInAPlaylistAsksAndAPurePlaylistGoesStraightToTheDialog()
+    {
+        int chooserRuns = 0;
+        page->playlistChooser = [&](const QString &, QList<QVariant> *entries,
+                                    QMap<QString, QString> *options) {
+            ++chooserRuns;
+            *entries = {QVariantMap{{"url", staying(21)}}, QVariantMap{{"url", staying(22)}}};
+            *options = {{"playlistOrderMode", "Oldest first"},
+                        {"SkipDownloaded", "false"},
+                        {"media_type", "audio"},
+                        {"audio_quality", "128Kb/s"}};
+            return true;
+        };
+        const QString clip = "https://www.youtube.com/watch?v=abc&list=PL1";
+        auto answer = testutil::answerNextModal("Download clip");
+        QApplication::clipboard()->setText(clip);
+        page->onClickedPasteURL();
+        QVERIFY(answer->answered);
+        QVERIFY(answer->texts.join(' ').contains("part of the playlist"));
+        QCOMPARE(chooserRuns, 0);
+        QCOMPARE(rowUrls(), QList<QString>{clip});
+        clearDownloading();
+
+        // No question for a playlist address without a clip; entries in the chosen order with
+        // the dialog's options in every task.
+        QApplication::clipboard()->setText("https://www.youtube.com/playlist?list=PL1");
+        page->onClickedPasteURL();
+        QCOMPARE(chooserRuns, 1);
+        QCOMPARE(rowUrls(), (QList<QString>{staying(22), staying(21)}));
+        const SniffTask *task = mgr->downloadingList().first();
+        QCOMPARE(task->params.value("media_type"), QString("audio"));
+        QCOMPARE(task->params.value("audio_quality"), QString("128Kb/s"));
+        clearDownloading();
+    }
+
+    void skippedPlaylistEntriesAreCountedInOneMessage()
+    {
+        // Two addresses already downloaded once are in the history.
+        QSignalSpy done(mgr, &SniffMgr::mgrAddDownloadedTask);
+        mgr->addTask(mgr->newTask("http://127.0.0.1:9/ok?n=1", {}));
+        mgr->addTask(mgr->newTask("http://127.0.0.1:9/ok?n=2", {}));
+        mgr->schedule();
+        QTRY_COMPARE_WITH_TIMEOUT(done.count(), 2, 20000);
+        QVERIFY(mgr->isInHistory("http://127.0.0.1:9/ok?n=1"));
+        QTRY_COMPARE(page->list()->count(), 0);
+
+        page->playlistChooser = [](const QString &, QList<QVariant> *entries,
+                                   QMap<QString, QString> *options) {
+            *entries = {QVariantMap{{"url", "http://127.0.0.1:9/ok?n=1"}},
+                        QVariantMap{{"url", "http://127.0.0.1:9/ok?n=2"}}};
+            *options = {{"SkipDownloaded", "true"}, {"playlistOrderMode", "Newest first"}};
+            return true;
+        };
+        auto answer = testutil::answerNextModal("OK");
+        QTest::qWait(1100);
+        QApplication::clipboard()->setText("https://www.youtube.com/playlist?list=PL2");
+        page->onClickedPasteURL();
+        QVERIFY(answer->answered);
+        QVERIFY(answer->texts.contains("2 exists tasks have been skipped."));
+        QCOMPARE(page->list()->count(), 0);
+    }
+
+    void liveRowsShowBadgeElapsedTimeAndAStopButtonThatLocksWhileSaving()
+    {
+        SniffTask task("http://127.0.0.1:9/live", {});
+        task.info = protocol::withMember(QByteArray(), "is_live", "true");
+        QListWidget list;
+        auto *item = new QListWidgetItem(&list);
+        DownloadTaskWidget row(&task, &list, item);
+        task.restoreState(SniffTask::Downloading);
+        task.progress = protocol::withMember(QByteArray(), "progress", "3723");
+        row.showDownloading();
+        QVERIFY(row.isLiveBadgeVisible());
+        QCOMPARE(row.elapsedText(), QString("01:02:03"));
+        QCOMPARE(row.statusText(), QString("Downloading..."));
+        task.progress = protocol::withMember(QByteArray(), "progress", "123");
+        row.showDownloading();
+        QCOMPARE(row.elapsedText(), QString("02:03"));
+        row.refreshState();
+        QCOMPARE(row.buttonImage(), QString("suspend"));
+        QCOMPARE(row.buttonToolTip(), QString("Stop"));
+        QVERIFY(row.isButtonEnabled());
+        task.restoreState(SniffTask::Saving);
+        row.refreshState();
+        QVERIFY(!row.isButtonEnabled());
+        task.restoreState(SniffTask::Failed);
+        row.onTaskFinished(&task);
+        QVERIFY(row.isFailureShown());
+        QVERIFY(!row.isLiveBadgeVisible());
+        QCOMPARE(row.buttonImage(), QString("retry"));
+    }
+
+    void progressAndPausedTextsFollowTheTask()
+    {
+        SniffTask task("http://127.0.0.1:9/x", {});
+        QListWidget list;
+        DownloadTaskWidget row(&task, &list, new QListWidgetItem(&list));
+        row.refreshState();
+        QCOMPARE(row.statusText(), QString("Waiting"));
+        QCOMPARE(row.titleText(), task.url);
+        task.restoreState(SniffTask::Downloading);
+        QByteArray line = protocol::withMember(QByteArray(), "progress", "0.5");
+        line = protocol::withMember(line, "filesize", "2097152");
+        line = protocol::withMember(line, "speed", "1.0MB/s");
+        line = protocol::withMember(line, "eta", "61");
+        task.progress = line;
+        row.showDownloading();
+        QCOMPARE(row.statusText(), QString("1024.0KB of 2.0MB - 1.0MB/s, 2 minutes remaining"));
+        QCOMPARE(row.progressBar()->value(), row.progressBar()->maximum() / 2);
+        task.restoreState(SniffTask::Paused);
+        row.refreshState();
+        QCOMPARE(row.statusText(), QString("1024.0KB of 2.0MB  Paused"));
+        QCOMPARE(row.buttonImage(), QString("resume"));
+        QCOMPARE(row.buttonToolTip(), QString("Start"));
+        task.restoreState(SniffTask::Finished);
+        row.onTaskFinished(&task);
+        QCOMPARE(row.statusText(), QString("Download finished"));
+        QVERIFY(!row.isButtonVisible());
+    }
+
+    void theSpeedAndConvertChoosersShowTheStoredValues()
+    {
+        Preferences().setValue(kSpeedLimitedManual, "512 KBps");
+        page->refreshSpeedButton();
+        QCOMPARE(page->speedButton()->text(), QString("512 KBps"));
+        QVERIFY(page->speedButton()->icon().isNull());
+        Preferences().setValue(kSpeedLimitedManual, "Unlimited");
+        page->refreshSpeedButton();
+        QCOMPARE(page->speedButton()->text(), QString("Turbo-fast"));
+        QCOMPARE(page->speedButton()->property("speed").toString(), QString("Unlimited"));
+        QVERIFY(!page->speedButton()->icon().isNull());
+
+        Preferences().setValue(kOneClickedDownloadMode, "MP3");
+        page->refreshConvertTarget();
+        QCOMPARE(page->convertLabel()->text(), QString("Download then Convert to"));
+        QVERIFY(page->convertLink()->text().contains(">MP3</a>"));
+        Preferences().setValue(kOneClickedDownloadMode, "Original Video");
+        page->refreshConvertTarget();
+        QCOMPARE(page->convertLabel()->text(), QString("Download"));
+    }
+
+    // --- playlist dialog ---------------------------------------------------------------------
+
+    void thePlaylistDialogShowsTheLastBatchAndBuildsTheOptions()
+    {
+        Preferences prefs;
+        prefs.setValue(kPlaylist_MediaType, "Video");
+        prefs.setValue(kPlaylist_VideoQuality, "720P");
+        prefs.setValue(kDownloadPlaylist_OrderNumber, false);
+        prefs.setValue(kPlaylist_OrderMode, "Oldest first");
+        PlaylistConfirmDlg dialog;
+        dialog.setUrl("http://127.0.0.1:9/list");
+        QVERIFY(dialog.isLoadingShown());
+        // The scripted tool reports three entries and then one: each batch replaces the table.
+        QTRY_VERIFY_WITH_TIMEOUT(!dialog.isLoadingShown(), 10000);
+        QTRY_COMPARE(dialog.table()->rowCount(), 1);
+        QCOMPARE(dialog.table()->item(0, 1)->text(), QString("Entry 4"));
+        QVERIFY(dialog.header()->isChecked());
+        QCOMPARE(dialog.qualityBox()->currentData().toString(), QString("720P"));
+        QVERIFY(dialog.orderBox()->isHidden());
+
+        dialog.rowBox(0)->setChecked(false);
+        QVERIFY(!dialog.header()->isChecked());
+        QVERIFY(dialog.selectedEntries().isEmpty());
+        dialog.rowBox(0)->setChecked(true);
+        QVERIFY(dialog.header()->isChecked());
+        QCOMPARE(dialog.selectedEntries().size(), 1);
+
+        QMap<QString, QString> options = dialog.options();
+        QCOMPARE(options.value("media_type"), QString("video"));
+        QCOMPARE(options.value("video_quality"), QString("720P"));
+        QCOMPARE(options.value("playlistOrderMode"), QString("Oldest first"));
+        QCOMPARE(options.value("add_playlist_index"), QString("false"));
+        QCOMPARE(options.value("isFromPlaylist"), QString("true"));
+
+        dialog.audioButton()->setChecked(true);
+        options = dialog.options();
+        QCOMPARE(options.value("media_type"), QString("audio"));
+        QVERIFY(options.contains("audio_quality"));
+        QVERIFY(!options.contains("video_quality"));
+        dialog.numberingBox()->setChecked(true);
+        QVERIFY(!dialog.orderBox()->isHidden());
+        dialog.accept();
+        QCOMPARE(Preferences().value(kPlaylist_MediaType).toString(), QString("Audio"));
+        QCOMPARE(Preferences().value(kDownloadPlaylist_OrderNumber).toBool(), true);
+    }
+
+    // --- preferences dialog ------------------------------------------------------------------
+
+    void preferencesRoundTripAndTakeEffect()
+    {
+        PreferencesDlg dialog;
+        QCOMPARE(dialog.maxTaskBox()->currentData().toInt(), 2);
+        dialog.maxTaskBox()->setCurrentIndex(dialog.maxTaskBox()->findData(4));
+        dialog.mediaTypeBox()->setCurrentIndex(1);
+        dialog.onMediaTypeChanged(1);
+        QVERIFY(dialog.videoQualityBox()->isHidden());
+        QCOMPARE(dialog.subtitleLabel()->text(), QString("Lyric:"));
+        dialog.onMediaTypeChanged(0);
+        QCOMPARE(dialog.subtitleLabel()->text(), QString("Subtitles:"));
+        dialog.videoQualityBox()->setCurrentIndex(1); // 8K: data with a small p
+        dialog.speedBox()->setCurrentIndex(dialog.speedBox()->findData("2 MBps"));
+        dialog.downloadDirEdit()->setText(downloads.path() + "/typed");
+        dialog.proxyEnableBox()->setChecked(true);
+        dialog.proxyHostEdit()->setText("127.0.0.1");
+        dialog.proxyPortEdit()->setText("3128");
+        dialog.accept();
+        Preferences prefs;
+        QCOMPARE(prefs.value(kDownload_MaxTask).toInt(), 4);
+        QCOMPARE(mgr->maxCount(), 4);
+        QCOMPARE(prefs.value(kDownload_MediaType).toString(), QString("audio"));
+        QCOMPARE(prefs.value(kDownload_VideoQuality).toString(), QString("4320p"));
+        QCOMPARE(prefs.value(kSpeedLimitedManual).toString(), QString("2 MBps"));
+        QCOMPARE(prefs.value(kLocation_DownloadDir).toString(), downloads.path() + "/typed");
+        QCOMPARE(prefs.value(kProxy_Setting_Enable).toBool(), true);
+        QCOMPARE(prefs.value(kProxy_Setting_Port).toString(), QString("3128"));
+
+        // A second dialog starts from what was stored.
+        PreferencesDlg again;
+        QVERIFY(again.videoQualityBox()->isHidden());
+        QCOMPARE(again.speedBox()->currentData().toString(), QString("2 MBps"));
+        QVERIFY(again.proxyHostEdit()->isEnabled());
+        QVERIFY(!again.loginEdit()->isEnabled());
+        again.proxyEnableBox()->setChecked(false);
+        QVERIFY(!again.proxyHostEdit()->isEnabled());
+        QVERIFY(!again.authBox()->isEnabled());
+
+        Preferences().setValue(kLocation_DownloadDir, downloads.path());
+        mgr->setMaxCount(2);
+        Preferences().setValue(kDownload_MaxTask, 2);
+    }
+
+    void resetThenCancelStoresNothing()
+    {
+        Preferences prefs;
+        prefs.setValue(kSpeedLimitedManual, "1 MBps");
+        prefs.setValue(kDownload_AutoDownSubtitle,
+                       !prefs.value("kDownload_AutoDownSubtitle_Default").toBool());
+        const QVariantMap before = [&] {
+            QVariantMap all;
+            for (const QString &key : prefs.allKeys())
+                all.insert(key, prefs.value(key));
+            return all;
+        }();
+        PreferencesDlg dialog;
+        QPushButton *reset = dialog.buttonBox()->button(QDialogButtonBox::Reset);
+        reset->click();
+        QCOMPARE(dialog.speedBox()->currentData().toString(), QString("Unlimited"));
+        QCOMPARE(dialog.autoSubtitleBox()->isChecked(),
+                 prefs.value("kDownload_AutoDownSubtitle_Default").toBool());
+        dialog.buttonBox()->button(QDialogButtonBox::Cancel)->click();
+        QCOMPARE(dialog.result(), int(QDialog::Rejected));
+        Preferences after;
+        for (auto it = before.begin(); it != before.end(); ++it)
+            QCOMPARE(after.value(it.key()), it.value());
+    }
+
+    void anEmptyStoredProxyShowsTheSystemProxy()
+    {
+        Preferences().remove(kProxy_Setting_Http);
+        qputenv("http_proxy", "http://10.0.0.2:8080");
+        PreferencesDlg dialog;
+        qunsetenv("http_proxy");
+        QCOMPARE(dialog.proxyHostEdit()->text(), QString("10.0.0.2"));
+        QCOMPARE(dialog.proxyPortEdit()->text(), QString("8080"));
+        QVERIFY(!Preferences().contains(kProxy_Setting_Http));
+    }
+
+    // --- downloaded page ---------------------------------------------------------------------
+
+    void theDownloadedPageCapsEachRefreshAndSearchesAllWords()
+    {
+        const QList<SniffTask *> old = mgr->doneList();
+        for (SniffTask *task : old)
+            mgr->deleteDoneTask(task, false);
+        QList<SniffTask *> tasks;
+        for (int i = 0; i < 400; ++i) {
+            auto *task = new SniffTask(QStringLiteral("http://127.0.0.1:9/d%1").arg(i), {}, mgr);
+            task->info = protocol::withMember(QByteArray(), "title",
+                                              i % 2 ? QStringLiteral("red fox %1").arg(i)
+                                                    : QStringLiteral("blue fox %1").arg(i));
+            tasks << task;
+            mgr->moveFromPrivate(task);
+        }
+        DownloadedPage done;
+        done.resize(900, 600);
+        done.show();
+        QCOMPARE(done.allList()->count(), 300);
+        done.refreshList(tasks, false);
+        QCOMPARE(done.allList()->count(), 350);
+        // Scrolling to the end shows more rows.
+        done.allList()->scrollToBottom();
+        QCOMPARE(done.allList()->count(), 375);
+        for (int i = 0; i < 5; ++i)
+            done.allList()->scrollToBottom();
+        QCOMPARE(done.allList()->count(), 400);
+        QTest::qWait(50); // the list's deferred deletions of taken rows run here
+        QVERIFY(done.widgetOf(tasks.first()) != nullptr);
+        QCOMPARE(done.widgetOf(tasks.first())->task(), tasks.first());
+
+        // The search goes through the manager's done list.
+        QCOMPARE(mgr->search({"red", "", "fox"}, tasks).size(), 200);
+        done.searchField()->setText("red  fox 1");
+        QTest::qWait(50);
+        for (int i = 0; i < done.allList()->count(); ++i)
+            QVERIFY(protocol::title(MyListWidget::taskOf(done.allList()->item(i))->info)
+                        .startsWith("red fox"));
+        QCOMPARE(done.allList()->count(), 92); // odd numbers with a 1 in them
+        for (SniffTask *task : tasks)
+            mgr->deleteDoneTask(task, false);
+    }
+
+    void renamingChecksNamesAndAsksBeforeTakingAnUsedOne()
+    {
+        QTemporaryDir folder;
+        QFile(folder.path() + "/a.mp4").open(QIODevice::WriteOnly);
+        QFile(folder.path() + "/b.mp4").open(QIODevice::WriteOnly);
+        SniffTask task("http://127.0.0.1:9/r", {});
+        task.info = protocol::withMember(QByteArray(), "title", "a");
+        task.info = protocol::withMember(task.info, "filepath", folder.path() + "/a.mp4");
+        QListWidget list;
+        DoneTaskWidget row(&task, &list, new QListWidgetItem(&list));
+        QSignalSpy finished(&row, &DoneTaskWidget::editFinished);
+
+        row.setEditMode(true);
+        row.titleField()->setText("x/y");
+        row.onEditFinished();
+        QCOMPARE(finished.count(), 1);
+        QCOMPARE(finished.last().first().toBool(), false);
+        QCOMPARE(row.titleField()->text(), QString("a"));
+
+        row.setEditMode(true);
+        row.titleField()->setText("  c");
+        row.onEditFinished();
+        QCOMPARE(finished.last().first().toBool(), true);
+        QCOMPARE(protocol::title(task.info), QString("c"));
+        QCOMPARE(protocol::filePath(task.info), folder.path() + "/c.mp4");
+        QVERIFY(QFileInfo::exists(folder.path() + "/c.mp4"));
+
+        auto answer = testutil::answerNextModal("No");
+        row.setEditMode(true);
+        row.titleField()->setText("b");
+        row.onEditFinished();
+        QVERIFY(answer->answered);
+        QVERIFY(answer->texts.join(' ').contains("\"b\" to \"b(1)\""));
+        QCOMPARE(row.titleField()->text(), QString("c"));
+        QVERIFY(QFileInfo::exists(folder.path() + "/c.mp4"));
+
+        answer = testutil::answerNextModal("Yes");
+        row.setEditMode(true);
+        row.titleField()->setText("b");
+        row.onEditFinished();
+        QCOMPARE(protocol::filePath(task.info), folder.path() + "/b(1).mp4");
+        QCOMPARE(row.titleField()->text(), QString("b(1)"));
+    }
+
+    void theRowShowsTheFileFacts()
+    {
+        SniffTask task("http://127.0.0.1:9/f", {});
+        task.finished = finishedLine("mp4", "1920x1080", 1048577, 3723, QString(), "/x.srt");
+        QListWidget list;
+        DoneTaskWidget video(&task, &list, new QListWidgetItem(&list));
+        QCOMPARE(video.infoTexts(),
+                 (QStringList{"01:02:03", "1.0MB", "mp4", "1920x1080", "Subtitle"}));
+        task.finished = finishedLine("mp3", "0x0", 0, 62, "320Kb/s");
+        DoneTaskWidget audio(&task, &list, new QListWidgetItem(&list));
+        QCOMPARE(audio.infoTexts(), (QStringList{"01:02", "Unknown", "mp3", "320Kb/s", ""}));
+    }
+
+    void deletingSelectedRowsCanTakeTheirFiles()
+    {
+        const QList<SniffTask *> old = mgr->doneList();
+        for (SniffTask *task : old)
+            mgr->deleteDoneTask(task, false);
+        QTemporaryDir folder;
+        DownloadedPage done;
+        done.resize(900, 600);
+        done.show();
+        QVERIFY(done.isEmptyStateShown());
+        QSignalSpy added(mgr, &SniffMgr::mgrAddDownloadedTask);
+        for (int i = 3; i <= 4; ++i)
+            mgr->addTask(
+                mgr->newTask(QStringLiteral("http://127.0.0.1:9/ok?n=%1").arg(10 + i), {}));
+        mgr->schedule();
+        QTRY_COMPARE_WITH_TIMEOUT(added.count(), 2, 20000);
+        QTRY_COMPARE(done.allList()->count(), 2);
+        QVERIFY(!done.isEmptyStateShown());
+        SniffTask *newest = mgr->doneList().first();
+        QCOMPARE(MyListWidget::taskOf(done.allList()->item(0)), newest);
+        const QString file = protocol::filePath(newest->info);
+        QVERIFY(QFileInfo::exists(file));
+
+        done.allList()->setCurrentRow(0, QItemSelectionModel::ClearAndSelect);
+        auto answer = testutil::answerNextModal(
+            "Delete", [](QWidget *dialog) { dialog->findChild<QCheckBox *>()->setChecked(true); });
+        done.onClickedDelete();
+        QVERIFY(answer->answered);
+        QCOMPARE(done.allList()->count(), 1);
+        QVERIFY(!QFileInfo::exists(file));
+        QCOMPARE(mgr->doneList().size(), 1);
+
+        // A row whose file has gone offers to remove it.
+        SniffTask *left = mgr->doneList().first();
+        QFile::remove(protocol::filePath(left->info));
+        answer = testutil::answerNextModal("Delete");
+        done.onDoubleClickedItem(left);
+        QVERIFY(answer->answered);
+        QCOMPARE(done.allList()->count(), 0);
+        QVERIFY(done.isEmptyStateShown());
+        QVERIFY(mgr->doneList().isEmpty());
+    }
+};
+
+QTEST_MAIN(TestPages)
+#include "tst_pages.moc"

@@ -1,0 +1,242 @@
+// The custom widgets, under the offscreen platform.
+#include "gui/widgets/framelesswindow.h"
+#include "gui/widgets/imagebutton.h"
+#include "gui/widgets/pictures.h"
+#include "gui/widgets/progressbar.h"
+#include "gui/widgets/rfimageview.h"
+#include "gui/widgets/xlineedit.h"
+#include "gui/widgets/zqmessagebox.h"
+#include "helpers/httpserver.h"
+#include "helpers/testutil.h"
+
+#include <QApplication>
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTimer>
+
+class TestWidgets : public QObject
+{
+    Q_OBJECT
+
+    // Clicks the numbered button of the box that is about to be shown (0: close it).
+    static void answerNextBox(int button)
+    {
+        QTimer::singleShot(50, [button] {
+            for (QWidget *w : QApplication::topLevelWidgets()) {
+                auto *box = qobject_cast<ZQMessageBox *>(w);
+                if (!box || !box->isVisible())
+                    continue;
+                if (button == 0) {
+                    box->close();
+                    return;
+                }
+                const QList<QPushButton *> buttons = box->findChildren<QPushButton *>();
+                for (QPushButton *b : buttons) {
+                    if (b->text() == box->buttonTexts().value(button - 1)) {
+                        b->click();
+                        return;
+                    }
+                }
+            }
+        });
+    }
+
+private Q_SLOTS:
+    void initTestCase() { testutil::enterTestMode(); }
+
+    void embeddedPicturesLoad()
+    {
+        QVERIFY(!appIconPixmap().isNull());
+        QCOMPARE(appIconPixmap(QSize(60, 60)).size(), QSize(60, 60) * screenPixelRatio());
+        QVERIFY(QFile::exists(":/res/loading2.gif"));
+    }
+
+    void messageBoxNumbersItsButtons()
+    {
+        answerNextBox(2);
+        QCOMPARE(ZQMessageBox::question("Delete?", {"Cancel", "OK"}), 2);
+        answerNextBox(1);
+        QCOMPARE(ZQMessageBox::question("Delete?", {"Delete", "Cancel"}), 1);
+        answerNextBox(0); // closed with the title bar's button
+        QCOMPARE(ZQMessageBox::question("Delete?", {"Cancel", "OK"}), 0);
+    }
+
+    void messageBoxDefaultsToTheLastButton()
+    {
+        ZQMessageBox box;
+        box.showMessage("Text", {"One", "Two", "Three"}, -1, -1, false);
+        const QList<QPushButton *> buttons = box.findChildren<QPushButton *>();
+        QCOMPARE(buttons.size(), 3);
+        for (QPushButton *b : buttons)
+            QCOMPARE(b->isDefault(), b->text() == QString("Three"));
+        int reported = -1;
+        box.setCallback([&](int n) { reported = n; });
+        QSignalSpy clicked(&box, &ZQMessageBox::buttonClicked);
+        buttons.at(0)->click();
+        QCOMPARE(clicked.count(), 1);
+        QCOMPARE(reported, 1);
+        QCOMPARE(box.result(), 1);
+        QVERIFY(box.minimumWidth() >= 500);
+    }
+
+    void busyBoxHasNoButtons()
+    {
+        ZQMessageBox box;
+        box.showBusy("Please wait, saving the file...");
+        QVERIFY(box.findChildren<QPushButton *>().isEmpty());
+        QVERIFY(!(box.windowFlags() & Qt::WindowCloseButtonHint));
+        box.close();
+    }
+
+    void progressBarBusyRules()
+    {
+        ProgressBar bar;
+        bar.resize(200, 6);
+        bar.show();
+        bar.startBusy();
+        QVERIFY(bar.isBusy());
+        bar.setValue(0);
+        QVERIFY(bar.isBusy()); // nothing done yet: still busy
+        auto *tick = bar.findChild<ProgressTickV2 *>();
+        QVERIFY(tick);
+        const int before = tick->currentFrame();
+        QTRY_VERIFY(tick->currentFrame() != before); // the shared timer animates it
+        bar.setValue(1);
+        QVERIFY(!bar.isBusy());
+        QCOMPARE(bar.value(), 1);
+        QVERIFY(!tick->isVisible());
+        QCOMPARE(bar.height(), 6);
+    }
+
+    void imageButtonPicksItsPicture()
+    {
+        ImageButton button;
+        button.resize(40, 20);
+        QColor colour;
+        QCOMPARE(button.pictureToPaint(&colour), -1);
+        QVERIFY(!colour.isValid()); // nothing to paint
+        button.setBackgroundColors(Qt::white, Qt::gray, Qt::blue);
+        QCOMPARE(button.pictureToPaint(&colour), -1);
+        QCOMPARE(colour, QColor(Qt::white));
+        QPixmap normal(10, 10), checked(10, 10);
+        normal.fill(Qt::red);
+        checked.fill(Qt::green);
+        button.setPicture(ImageButton::Normal, normal);
+        button.setPicture(ImageButton::Checked, checked);
+        QCOMPARE(button.pictureToPaint(&colour), int(ImageButton::Normal));
+        button.setCheckable(true);
+        button.setChecked(true);
+        QCOMPARE(button.pictureToPaint(&colour), int(ImageButton::Checked));
+        button.setChecked(false);
+        button.setEnabled(false);
+        QCOMPARE(button.pictureToPaint(&colour), -1); // no disabled picture: the normal colour
+        QCOMPARE(colour, QColor(Qt::white));
+        button.setNineSliceMargins(QMargins(3, 3, 3, 3));
+        QCOMPARE(button.grab().size(), QSize(40, 20)); // paints without trouble
+    }
+
+    void framelessEdgesAndTitleBar()
+    {
+        CFramelessWindow window;
+        auto *bar = new QWidget;
+        bar->setFixedHeight(40);
+        auto *close = new QPushButton("x", bar);
+        auto *grip = new QPushButton("grip", bar);
+        auto *row = new QHBoxLayout(bar);
+        row->addStretch();
+        row->addWidget(grip);
+        row->addWidget(close);
+        auto *central = new QWidget;
+        auto *column = new QVBoxLayout(central);
+        column->setContentsMargins(0, 0, 0, 0);
+        column->addWidget(bar);
+        column->addStretch();
+        window.setCentralWidget(central);
+        window.setTitleBar(bar);
+        window.addIgnoreWidget(grip);
+        window.addIgnoreWidget(grip); // once only
+        window.resize(600, 400);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+
+        Qt::Edges edges;
+        QCOMPARE(window.hitTest(QPoint(2, 200), &edges), CFramelessWindow::Hit::Resize);
+        QCOMPARE(edges, Qt::Edges(Qt::LeftEdge));
+        QCOMPARE(window.hitTest(QPoint(598, 398), &edges), CFramelessWindow::Hit::Resize);
+        QCOMPARE(edges, Qt::RightEdge | Qt::BottomEdge);
+        QCOMPARE(window.hitTest(QPoint(300, 200), &edges), CFramelessWindow::Hit::Client);
+        QCOMPARE(window.hitTest(QPoint(100, 20), &edges), CFramelessWindow::Hit::Caption);
+        const QPoint onClose = close->mapTo(&window, close->rect().center());
+        QCOMPARE(window.hitTest(onClose, &edges), CFramelessWindow::Hit::Client);
+        const QPoint onGrip = grip->mapTo(&window, grip->rect().center());
+        QCOMPARE(window.hitTest(onGrip, &edges), CFramelessWindow::Hit::Caption);
+
+        // A fixed width offers no left or right edges.
+        window.setFixedWidth(600);
+        QCOMPARE(window.hitTest(QPoint(2, 200), &edges), CFramelessWindow::Hit::Client);
+        QCOMPARE(window.hitTest(QPoint(300, 398), &edges), CFramelessWindow::Hit::Resize);
+        QCOMPARE(edges, Qt::Edges(Qt::BottomEdge));
+        window.setResizeable(false);
+        QCOMPARE(window.hitTest(QPoint(300, 398), &edges), CFramelessWindow::Hit::Client);
+
+        delete bar; // the title bar may go away
+        QCOMPARE(window.hitTest(QPoint(100, 20), &edges), CFramelessWindow::Hit::Client);
+    }
+
+    void imageViewLoadsFromTheNetworkAndKeepsItsPictureOnFailure()
+    {
+        QTemporaryDir www;
+        QImage image(64, 36, QImage::Format_RGB32);
+        image.fill(Qt::darkCyan);
+        QVERIFY(image.save(www.path() + "/thumb.jpg"));
+        QFile junk(www.path() + "/junk.jpg");
+        QVERIFY(junk.open(QIODevice::WriteOnly));
+        junk.write("not a picture");
+        junk.close();
+        TestHttpServer server(www.path());
+        QVERIFY(server.start());
+
+        RFImageView view;
+        view.resize(100, 60);
+        QSignalSpy downloaded(&view, &RFImageView::imageDownloaded);
+        view.setImageUrl(server.url("thumb.jpg"));
+        QTRY_COMPARE(downloaded.count(), 1);
+        QVERIFY(view.isLoaded());
+        QCOMPARE(downloaded.at(0).at(1).toString(), server.url("thumb.jpg"));
+        view.reload(); // already loaded: nothing is fetched again
+        QTest::qWait(100);
+        QCOMPARE(downloaded.count(), 1);
+
+        view.setImageUrl(server.url("junk.jpg"));
+        QTest::qWait(300);
+        QCOMPARE(downloaded.count(), 1);
+        QVERIFY(!view.isLoaded());
+        view.setImageUrl(server.url("missing.jpg"));
+        QTest::qWait(300);
+        QCOMPARE(downloaded.count(), 1);
+    }
+
+    void lineEditReportsEditingOnFocusLoss()
+    {
+        QWidget host;
+        auto *edit = new XLineEdit(&host);
+        auto *other = new QPushButton("other", &host);
+        other->move(0, 40);
+        host.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&host));
+        QSignalSpy finished(edit, &QLineEdit::editingFinished);
+        edit->setFocus();
+        other->setFocus();
+        QVERIFY(finished.count() >= 1);
+        edit->setReadOnly(true);
+        const int before = finished.count();
+        edit->setFocus();
+        other->setFocus();
+        QCOMPARE(finished.count(), before);
+    }
+};
+
+QTEST_MAIN(TestWidgets)
+#include "tst_widgets.moc"

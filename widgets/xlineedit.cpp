@@ -1,8 +1,0 @@
-#include "widgets/xlineedit.h"
-
-void XLineEdit::focusOutEvent(QFocusEvent *event)
-{
-    QLineEdit::focusOutEvent(event);
-    if (!isReadOnly())
-        Q_EMIT editingFinished();
-}

@@ -33,9 +33,9 @@ int main(int argc, char **argv)
     QApplication app(argc, argv);
     seedPreferences();
     initGuiResources();
-    Preferences prefs;
-    prefs.setValue("DlToolLocation", home.path() + "/no-such-tool");
-    prefs.setValue(kLocation_DownloadDir, home.path());
+    Preferences *prefs = Preferences::instance();
+    prefs->setToolLocation(home.path() + "/no-such-tool");
+    prefs->setDownloadDir(home.path());
     SniffMgr *mgr = SniffMgr::instance();
 
     // --- 500 pasted addresses ---------------------------------------------------------------

@@ -38,7 +38,7 @@ private Q_SLOTS:
     void cleanup()
     {
         shipTool(false);
-        Preferences().remove("DlToolLocation");
+        Preferences::instance()->setToolLocation(QString());
     }
 
     void defaultsBesideTheExecutable()
@@ -66,7 +66,7 @@ private Q_SLOTS:
         QTemporaryDir dir;
         const QString updated = dir.path() + "/vantoro-dl";
         QFile(updated).open(QIODevice::WriteOnly);
-        Preferences().setValue("DlToolLocation", updated);
+        Preferences::instance()->setToolLocation(updated);
         DlToolManager manager;
         QCOMPARE(manager.location(), updated);
         QVERIFY(manager.isAvailable());
@@ -77,7 +77,7 @@ private Q_SLOTS:
     void vanishedUpdateFallsBackToTheShippedTool()
     {
         shipTool(true);
-        Preferences().setValue("DlToolLocation", "/nonexistent/vantoro-dl");
+        Preferences::instance()->setToolLocation("/nonexistent/vantoro-dl");
         DlToolManager manager;
         QCOMPARE(manager.toolPath(), DlToolManager::defaultToolPath());
         QVERIFY(manager.isAvailable());
@@ -85,7 +85,7 @@ private Q_SLOTS:
 
     void noToolAnywhere()
     {
-        Preferences().setValue("DlToolLocation", "/nonexistent/vantoro-dl");
+        Preferences::instance()->setToolLocation("/nonexistent/vantoro-dl");
         DlToolManager manager;
         const int before = logText().count("Not find default.");
         QVERIFY(!manager.isAvailable());

@@ -36,16 +36,16 @@ private Q_SLOTS:
     void temporaryFoldersFollowThePreferences()
     {
         QTemporaryDir dir;
-        Preferences().setValue(kLocation_DownloadDir, dir.path() + "/dl");
-        Preferences().setValue(kLocation_ConvertDir, dir.path() + "/conv");
+        Preferences::instance()->setDownloadDir(dir.path() + "/dl");
+        Preferences::instance()->setConvertDir(dir.path() + "/conv");
         QCOMPARE(downloadTempDir(false), dir.path() + "/dl/.temp/");
         QVERIFY(!QFileInfo::exists(dir.path() + "/dl/.temp"));
         QCOMPARE(downloadTempDir(true), dir.path() + "/dl/.temp/");
         QVERIFY(QFileInfo(dir.path() + "/dl/.temp").isDir());
         QCOMPARE(convertTempDir(true), dir.path() + "/conv/.temp/");
         QVERIFY(QFileInfo(dir.path() + "/conv/.temp").isDir());
-        Preferences().remove(kLocation_DownloadDir);
-        Preferences().remove(kLocation_ConvertDir);
+        Preferences::instance()->setDownloadDir(QString());
+        Preferences::instance()->setConvertDir(QString());
     }
 
     void programsAreFoundBesideUsThenOnPath()
@@ -71,16 +71,15 @@ private Q_SLOTS:
 
     void effectiveSpeedLimitPrefersTheManualChoice()
     {
-        Preferences prefs;
-        prefs.remove(kSpeedLimitedManual);
-        prefs.remove(kSpeedLimited);
+        Preferences *prefs = Preferences::instance();
         QCOMPARE(effectiveSpeedLimitLabel(), QString("Unlimited"));
-        prefs.setValue(kSpeedLimited, "2 MBps");
+        prefs->setManualSpeedLimit(QString());
+        prefs->setSpeedLimit("2 MBps");
         QCOMPARE(effectiveSpeedLimitLabel(), QString("2 MBps"));
-        prefs.setValue(kSpeedLimitedManual, "1 MBps");
+        prefs->setManualSpeedLimit("1 MBps");
         QCOMPARE(effectiveSpeedLimitLabel(), QString("1 MBps"));
-        prefs.remove(kSpeedLimitedManual);
-        prefs.remove(kSpeedLimited);
+        testutil::storedSettings().remove("kSpeedLimitedManual");
+        testutil::storedSettings().remove("kSpeedLimited");
     }
 
     void subtitleTable()
@@ -249,9 +248,9 @@ private Q_SLOTS:
     void darkModeOnlyFromTheStore()
     {
         QVERIFY(!isDarkMode());
-        Preferences().setValue("AppleInterfaceStyle", "Dark");
+        Preferences::instance()->setInterfaceStyle("Dark");
         QVERIFY(isDarkMode());
-        Preferences().remove("AppleInterfaceStyle");
+        Preferences::instance()->setInterfaceStyle(QString());
         QVERIFY(!isAlternatePlatform());
     }
 };

@@ -11,69 +11,121 @@ private Q_SLOTS:
 
     void init()
     {
-        Preferences prefs;
-        prefs.clear();
-        prefs.sync();
+        QSettings stored = testutil::storedSettings();
+        stored.clear();
+        stored.sync();
     }
 
     void firstStartSeedsEveryDefaultAndTwin()
     {
         seedPreferences();
-        Preferences prefs;
-        QCOMPARE(prefs.value(kDownload_MaxTask).toInt(), 2);
-        QCOMPARE(prefs.value(kDownload_MediaType).toString(), QString("video"));
-        QCOMPARE(prefs.value(kDownload_AudioQuality).toString(), QString("320Kb/s"));
-        QCOMPARE(prefs.value(kPlaylist_OrderMode).toString(), QString("Newest first"));
-        QCOMPARE(prefs.value(kDownload_AutoDownSubtitle).toBool(), true);
-        QCOMPARE(prefs.value(kDownload_ResumeOnStartup).toBool(), false);
-        QCOMPARE(prefs.value(kLocation_DownloadDir).toString(),
+        QSettings stored = testutil::storedSettings();
+        QCOMPARE(stored.value("kDownload_MaxTask").toInt(), 2);
+        QCOMPARE(stored.value("kDownload_MediaType").toString(), QString("video"));
+        QCOMPARE(stored.value("kDownload_AudioQuality").toString(), QString("320Kb/s"));
+        QCOMPARE(stored.value("kPlaylist_OrderMode").toString(), QString("Newest first"));
+        QCOMPARE(stored.value("kDownload_AutoDownSubtitle").toBool(), true);
+        QCOMPARE(stored.value("kDownload_ResumeOnStartup").toBool(), false);
+        QCOMPARE(stored.value("kLocation_DownloadDir").toString(),
                  QDir::cleanPath(QDir::homePath() + "/Clipmoor/Download"));
-        QCOMPARE(prefs.value(kLocation_ConvertDir).toString(),
+        QCOMPARE(stored.value("kLocation_ConvertDir").toString(),
                  QDir::cleanPath(QDir::homePath() + "/Clipmoor/Converted"));
-        QCOMPARE(prefs.value(kConvert_AudioBitRate).toString(), QString("Origin"));
+        QCOMPARE(stored.value("kConvert_AudioBitRate").toString(), QString("Origin"));
 
         int seeded = 0;
-        for (const QString &key : prefs.allKeys()) {
+        for (const QString &key : stored.allKeys()) {
             if (key.endsWith("_Default"))
                 continue;
             ++seeded;
             const QString twin = key + "_Default";
-            QVERIFY2(prefs.contains(twin), qPrintable(twin));
-            QCOMPARE(prefs.value(twin), prefs.value(key));
+            QVERIFY2(stored.contains(twin), qPrintable(twin));
+            QCOMPARE(stored.value(twin), stored.value(key));
         }
         QCOMPARE(seeded, 27);
         // Keys without a default stay absent.
-        QVERIFY(!prefs.contains(kProxy_Setting_Http));
-        QVERIFY(!prefs.contains(kSpeedLimited));
+        QVERIFY(!stored.contains("kProxy_Setting_Http"));
+        QVERIFY(!stored.contains("kSpeedLimited"));
     }
 
     void laterStartsKeepTheUsersValues()
     {
         seedPreferences();
-        {
-            Preferences prefs;
-            prefs.setValue(kDownload_MaxTask, 5);
-            prefs.setValue(kDownload_MediaType, "audio");
-            prefs.setValue(kDownload_MaxTask + QString("_Default"), 9); // a stale twin
-        }
+        Preferences *prefs = Preferences::instance();
+        prefs->setMaxDownloads(5);
+        prefs->setDownloadMediaType("audio");
+        testutil::storedSettings().setValue("kDownload_MaxTask_Default", 9); // a stale twin
         seedPreferences();
-        Preferences prefs;
-        QCOMPARE(prefs.value(kDownload_MaxTask).toInt(), 5);
-        QCOMPARE(prefs.value(kDownload_MediaType).toString(), QString("audio"));
-        QCOMPARE(prefs.value(kDownload_MaxTask + QString("_Default")).toInt(), 2);
+        QCOMPARE(prefs->maxDownloads(), 5);
+        QCOMPARE(prefs->downloadMediaType(), QString("audio"));
+        QCOMPARE(Preferences::seededDefaults()->maxDownloads(), 2);
+        QCOMPARE(Preferences::seededDefaults()->downloadMediaType(), QString("video"));
+    }
+
+    // A settings file written by an earlier version is read key for key, and the getters write
+    // the same keys back.
+    void existingSettingsFilesAreRead()
+    {
+        {
+            QSettings stored = testutil::storedSettings();
+            stored.setValue("kDownload_VideoQuality", "720P");
+            stored.setValue("kDownload_ReadCookie", false);
+            stored.setValue("kProxy_Setting_Http", "10.1.1.1");
+            stored.setValue("kOneClickedDownloadMode", "MP3");
+            stored.setValue("kPlaylist_OrderMode", "Oldest first");
+            stored.setValue("DlToolLocation", "/opt/tool");
+        }
+        Preferences *prefs = Preferences::instance();
+        QCOMPARE(prefs->videoQuality(), QString("720P"));
+        QCOMPARE(prefs->readCookies(), false);
+        QCOMPARE(prefs->proxyHost(), QString("10.1.1.1"));
+        QCOMPARE(prefs->oneClickFormat(), QString("MP3"));
+        QCOMPARE(prefs->playlistOrderMode(), QString("Oldest first"));
+        QCOMPARE(prefs->toolLocation(), QString("/opt/tool"));
+        // Unseeded keys read as their defaults.
+        QCOMPARE(prefs->audioQuality(), QString("320Kb/s"));
+        QCOMPARE(prefs->downloadSubtitles(), true);
+        QCOMPARE(prefs->updateServer(), QString("https://update.clipmoor.app"));
+
+        prefs->setProxyPort("8080");
+        prefs->setSkipCloseConfirmation(true);
+        QSettings stored = testutil::storedSettings();
+        QCOMPARE(stored.value("kProxy_Setting_Port").toString(), QString("8080"));
+        QCOMPARE(stored.value("popCloseWindowsConfirm").toBool(), true);
     }
 
     void currentFoldersFallBackToTheDefaults()
     {
-        QCOMPARE(downloadDir(), defaultDownloadDir());
-        Preferences().setValue(kLocation_DownloadDir, "/srv/media");
+        QCOMPARE(downloadDir(), Preferences::defaultDownloadDir());
+        Preferences::instance()->setDownloadDir("/srv/media");
         QCOMPARE(downloadDir(), QString("/srv/media"));
-        QCOMPARE(convertDir(), defaultConvertDir());
+        Preferences::instance()->setDownloadDir(QString());
+        QCOMPARE(downloadDir(), Preferences::defaultDownloadDir());
+        QCOMPARE(convertDir(), Preferences::defaultConvertDir());
+    }
+
+    // The language and the job counter are read on hot paths: the store is asked once, and the
+    // counter is written once per turn of the event loop however many jobs were numbered.
+    void hotValuesAreKeptAndWrittenOnce()
+    {
+        Preferences *prefs = Preferences::instance();
+        prefs->setLanguage(8);
+        testutil::storedSettings().setValue("language", 3);
+        QCOMPARE(prefs->language(), 8);
+        QCOMPARE(testutil::storedSettings().value("language").toInt(), 3);
+        prefs->setLanguage(0);
+        QCOMPARE(testutil::storedSettings().value("language").toInt(), 0);
+
+        const int first = prefs->downloadCounter();
+        for (int i = 1; i <= 500; ++i)
+            prefs->setDownloadCounter(first + i);
+        QCOMPARE(prefs->downloadCounter(), first + 500);
+        QTRY_COMPARE_WITH_TIMEOUT(testutil::storedSettings().value("download_num").toInt(),
+                                  first + 500, 5000);
     }
 
     void unreadableStoreIsSetAsideAndReseeded()
     {
-        const QString file = Preferences().fileName();
+        const QString file = Preferences::fileName();
         QDir().mkpath(QFileInfo(file).path());
         {
             QFile f(file);
@@ -83,9 +135,9 @@ private Q_SLOTS:
             f.write("[General\n\xff\xfe\x00\x01kDownload_MaxTask=\"7\n[\n=\n");
         }
         seedPreferences();
-        Preferences prefs;
-        QCOMPARE(prefs.status(), QSettings::NoError);
-        QCOMPARE(prefs.value(kDownload_MaxTask + QString("_Default")).toInt(), 2);
+        QSettings stored = testutil::storedSettings();
+        QCOMPARE(stored.status(), QSettings::NoError);
+        QCOMPARE(stored.value("kDownload_MaxTask_Default").toInt(), 2);
         QVERIFY(QFileInfo::exists(file + ".corrupt"));
         QVERIFY(QFile(file).size() > 0);
         QFile::remove(file + ".corrupt");

@@ -70,7 +70,7 @@ class TestProvision : public QObject
 
     void resetToolState()
     {
-        Preferences().remove("DlToolLocation");
+        Preferences::instance()->setToolLocation(QString());
         QDir(DlToolManager::managerDir()).removeRecursively();
     }
 
@@ -88,8 +88,8 @@ private Q_SLOTS:
         seedPreferences();
         server = std::make_unique<TestHttpServer>(www.path());
         QVERIFY(server->start());
-        Preferences().setValue("kUpdate_Server",
-                               QStringLiteral("http://127.0.0.1:%1/").arg(server->serverPort()));
+        Preferences::instance()->setUpdateServer(
+            QStringLiteral("http://127.0.0.1:%1/").arg(server->serverPort()));
         UpdateRetrier::waitMs = 100;
         CurlProxy::stallIntervalMs = 1500;
         QByteArray data;
@@ -203,7 +203,7 @@ private Q_SLOTS:
         const QString tool = DlToolManager::managerDir() + "/vantoro-dl_1.0.2/vantoro-dl";
         QCOMPARE(manager.toolPath(), tool);
         QVERIFY(QFileInfo(tool).isExecutable());
-        QCOMPARE(Preferences().value("DlToolLocation").toString(), tool);
+        QCOMPARE(Preferences::instance()->toolLocation(), tool);
         QVERIFY(!QFileInfo::exists(DlToolManager::managerDir() + "/vantoro-dl_1.0.2.zip"));
         QVERIFY(QFileInfo::exists(DlToolManager::managerDir() + "/dl_config.json"));
         // A new start keeps using it, and a check finds nothing newer.
@@ -293,7 +293,7 @@ private Q_SLOTS:
         const QString inUse = DlToolManager::managerDir() + "/vantoro-dl_2.0.0/vantoro-dl";
         QDir().mkpath(QFileInfo(inUse).path());
         QFile(inUse).open(QIODevice::WriteOnly);
-        Preferences().setValue("DlToolLocation", inUse);
+        Preferences::instance()->setToolLocation(inUse);
         publishTool("2.0.0", entries, executable);
         DlToolManager manager;
         QSignalSpy installed(&manager, &DlToolManager::updateInstalled);
@@ -323,7 +323,7 @@ private Q_SLOTS:
     // --- the page-script bundle ----------------------------------------------------------
     void addressesPickTheirScript()
     {
-        Preferences().remove("DlScriptsLocation");
+        Preferences::instance()->setScriptsLocation(QString());
         DlScriptManager scripts;
         QVERIFY(scripts.isDefault());
         QCOMPARE(scripts.version(), QString("2.1.4"));
@@ -360,7 +360,7 @@ private Q_SLOTS:
                 }
             }
         };
-        Preferences().setValue("DlScriptsLocation", bundle.path());
+        Preferences::instance()->setScriptsLocation(bundle.path());
         writeBundle("2.1.4", -1);
         QVERIFY(DlScriptManager().isDefault()); // same version as the embedded one
         writeBundle("2.2.0", 3);
@@ -370,12 +370,12 @@ private Q_SLOTS:
         DlScriptManager complete;
         QVERIFY(!complete.isDefault());
         QCOMPARE(complete.version(), QString("2.2.0"));
-        Preferences().remove("DlScriptsLocation");
+        Preferences::instance()->setScriptsLocation(QString());
     }
 
     void aNewerBundleIsInstalled()
     {
-        Preferences().remove("DlScriptsLocation");
+        Preferences::instance()->setScriptsLocation(QString());
         QDir().mkpath(www.path() + "/vantoro-scripts");
         QFile embedded(":/js/scripts-2.0.0.json");
         QVERIFY(embedded.open(QIODevice::ReadOnly));

@@ -37,17 +37,17 @@ private Q_SLOTS:
     {
         testutil::enterTestMode();
         seedPreferences();
-        Preferences().setValue("DlToolLocation", testutil::helperPath("fake-dl"));
+        Preferences::instance()->setToolLocation(testutil::helperPath("fake-dl"));
         QVERIFY(DlToolManager::instance()->isAvailable());
         SniffOperator::moveRetryDelayMs = 50;
     }
     void init()
     {
         downloads = std::make_unique<QTemporaryDir>();
-        Preferences prefs;
-        prefs.setValue(kLocation_DownloadDir, folder());
-        prefs.setValue(kDownload_MaxTask, 2);
-        prefs.setValue(kDownload_ResumeOnStartup, false);
+        Preferences *prefs = Preferences::instance();
+        prefs->setDownloadDir(folder());
+        prefs->setMaxDownloads(2);
+        prefs->setResumeOnStartup(false);
         for (const QString &list :
              {taskListPath(), doneListPath(), privateListPath(), historyListPath()})
             QFile::remove(list);
@@ -78,7 +78,7 @@ private Q_SLOTS:
         QCOMPARE(mgr->maxCount(), 1);
         mgr->setMaxCount(25);
         QCOMPARE(mgr->maxCount(), 10);
-        Preferences().setValue(kDownload_MaxTask, 3);
+        Preferences::instance()->setMaxDownloads(3);
         QCOMPARE(SniffMgr().maxCount(), 3);
     }
 
@@ -109,7 +109,7 @@ private Q_SLOTS:
 
     void finishedFilesGetFreeNamesInTheDownloadFolder()
     {
-        Preferences().setValue(kDownload_AutoDownSubtitle, true);
+        Preferences::instance()->setDownloadSubtitles(true);
         QSignalSpy added(mgr.get(), &SniffMgr::mgrAddDownloadedTask);
         QSignalSpy removed(mgr.get(), &SniffMgr::mgrDeleteDownloadingTask);
         QList<SniffTask *> tasks;
@@ -145,7 +145,7 @@ private Q_SLOTS:
         // The download folder's place is taken by a plain file, so nothing can be moved there.
         const QString blocked = folder() + "/blocked";
         QFile(blocked).open(QIODevice::WriteOnly);
-        Preferences().setValue(kLocation_DownloadDir, blocked);
+        Preferences::instance()->setDownloadDir(blocked);
         SniffTask *t = mgr->newTask("fake:ok", {});
         t->workDir = folder() + "/work";
         mgr->addTask(t);
@@ -287,7 +287,7 @@ private Q_SLOTS:
         QCOMPARE(list[1]->state(), int(SniffTask::Failed));
         QCOMPARE(restored.historyList(), mgr->historyList());
 
-        Preferences().setValue(kDownload_ResumeOnStartup, true);
+        Preferences::instance()->setResumeOnStartup(true);
         SniffMgr resumed;
         QList<SniffTask *> target;
         resumed.loadList(target, taskListPath());

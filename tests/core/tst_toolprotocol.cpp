@@ -29,17 +29,18 @@ private Q_SLOTS:
     {
         testutil::enterTestMode();
         seedPreferences();
-        Preferences().setValue(kLocation_DownloadDir, downloads.path());
+        Preferences::instance()->setDownloadDir(downloads.path());
     }
     void init()
     {
         seedPreferences();
-        Preferences prefs;
+        Preferences *prefs = Preferences::instance();
+        QSettings stored = testutil::storedSettings();
         for (const char *key :
-             {kSpeedLimitedManual, kSpeedLimited, kProxy_Setting_Http, kProxy_Setting_Port})
-            prefs.remove(key);
-        prefs.setValue(kOneClickedDownloadMode, "MP4");
-        prefs.setValue(kProxy_Setting_Enable, false);
+             {"kSpeedLimitedManual", "kSpeedLimited", "kProxy_Setting_Http", "kProxy_Setting_Port"})
+            stored.remove(key);
+        prefs->setOneClickFormat("MP4");
+        prefs->setProxyEnabled(false);
     }
 
     void singleVideoWithDefaults()
@@ -111,11 +112,11 @@ private Q_SLOTS:
 
     void originalTargetsNeedNoConversion()
     {
-        Preferences().setValue(kOneClickedDownloadMode, "Original Video");
+        Preferences::instance()->setOneClickFormat("Original Video");
         QJsonObject c = writeFor("https://video.example/1").value("converter").toObject();
         QCOMPARE(c.value("isNeedConvert").toString(), QString("false"));
         QVERIFY(!c.contains("preset"));
-        Preferences().setValue(kOneClickedDownloadMode, "iPhone/iPod");
+        Preferences::instance()->setOneClickFormat("iPhone/iPod");
         c = writeFor("https://video.example/1").value("converter").toObject();
         QVERIFY(c.value("preset").toString().endsWith("/OneClickedType/iPhone.json"));
         // A video target for an audio job becomes MP3.
@@ -124,7 +125,7 @@ private Q_SLOTS:
                 .toObject();
         QVERIFY(c.value("preset").toString().endsWith("/MP3.json"));
         // An audio target makes every job an audio job.
-        Preferences().setValue(kOneClickedDownloadMode, "FLAC");
+        Preferences::instance()->setOneClickFormat("FLAC");
         const QJsonObject root = writeFor("https://video.example/1");
         QCOMPARE(root.value("downloader").toObject().value("media_type").toString(),
                  QString("audio"));
@@ -134,25 +135,25 @@ private Q_SLOTS:
 
     void speedLimitAndProxy()
     {
-        Preferences prefs;
-        prefs.setValue(kSpeedLimitedManual, "512 KBps");
+        Preferences *prefs = Preferences::instance();
+        prefs->setManualSpeedLimit("512 KBps");
         QCOMPARE(
             writeFor("https://v/1").value("downloader").toObject().value("ratelimit").toString(),
             QString("512000"));
-        prefs.setValue(kSpeedLimitedManual, "");
-        prefs.setValue(kSpeedLimited, "Unlimited");
+        prefs->setManualSpeedLimit("");
+        prefs->setSpeedLimit("Unlimited");
         QVERIFY(!writeFor("https://v/1").value("downloader").toObject().contains("ratelimit"));
 
-        prefs.setValue(kProxy_Setting_Enable, true);
+        prefs->setProxyEnabled(true);
         QJsonObject proxy =
             writeFor("https://v/1").value("downloader").toObject().value("proxy").toObject();
         QCOMPARE(proxy,
                  QJsonObject({{"username", ""}, {"password", ""}})); // no host: only the empties
-        prefs.setValue(kProxy_Setting_Http, "10.0.0.1");
-        prefs.setValue(kProxy_Setting_Port, "3128");
-        prefs.setValue(kProxy_Setting_Authorization, true);
-        prefs.setValue(kProxy_Setting_Login, "me");
-        prefs.setValue(kProxy_Setting_Password, "secret");
+        prefs->setProxyHost("10.0.0.1");
+        prefs->setProxyPort("3128");
+        prefs->setProxyNeedsLogin(true);
+        prefs->setProxyLogin("me");
+        prefs->setProxyPassword("secret");
         proxy = writeFor("https://v/1").value("downloader").toObject().value("proxy").toObject();
         QCOMPARE(proxy.value("protocol").toString(), QString("http"));
         QCOMPARE(proxy.value("host").toString(), QString("10.0.0.1"));
@@ -163,12 +164,12 @@ private Q_SLOTS:
 
     void subtitlesFollowThePreferences()
     {
-        Preferences prefs;
-        prefs.setValue(kDownload_Subtitle, "Chinese(Traditional)");
+        Preferences *prefs = Preferences::instance();
+        prefs->setSubtitleLanguage("Chinese(Traditional)");
         QCOMPARE(
             writeFor("https://v/1").value("downloader").toObject().value("subtitle").toString(),
             QString("zh-Hant"));
-        prefs.setValue(kDownload_AutoDownSubtitle, false);
+        prefs->setDownloadSubtitles(false);
         QVERIFY(!writeFor("https://v/1").value("downloader").toObject().contains("subtitle"));
     }
 
@@ -256,9 +257,9 @@ private Q_SLOTS:
         QCOMPARE(formatRemaining(60), QString("60 seconds remaining"));
         QCOMPARE(formatRemaining(61), QString("2 minutes remaining"));
         QCOMPARE(formatRemaining(5400), QString("1.5 hours remaining"));
-        Preferences().setValue("language", 1);
+        Preferences::instance()->setLanguage(1);
         QCOMPARE(formatRemaining(30), QString("remaining 30 seconds"));
-        Preferences().remove("language");
+        Preferences::instance()->setLanguage(0);
 
         const QByteArray progressLine =
             "{\"type\":\"downloading\",\"msg\":{\"progress\":\"0.5\",\"filesize\":\"2097152\","

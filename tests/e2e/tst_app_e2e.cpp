@@ -104,13 +104,13 @@ private Q_SLOTS:
         testutil::enterTestMode();
         seedPreferences();
         prepareEnvironment();
-        Preferences prefs;
-        prefs.setValue("DlToolLocation", testutil::helperPath("../bin/vantoro-dl"));
-        prefs.setValue(kLocation_DownloadDir, downloads.path());
-        prefs.setValue(kOneClickedDownloadMode, "Original Video");
-        prefs.setValue(kDownload_ReadCookie, false);
-        prefs.setValue(kDownload_ResumeOnStartup, false);
-        prefs.setValue("firstLaunch", true);
+        Preferences *prefs = Preferences::instance();
+        prefs->setToolLocation(testutil::helperPath("../bin/vantoro-dl"));
+        prefs->setDownloadDir(downloads.path());
+        prefs->setOneClickFormat("Original Video");
+        prefs->setReadCookies(false);
+        prefs->setResumeOnStartup(false);
+        prefs->setWelcomeShown(true);
         QVERIFY(testutil::makeClip(www.path() + "/clip.mp4", 3));
         QVERIFY(testutil::makeClip(www.path() + "/second.mp4", 2, "320x240"));
         QVERIFY(testutil::makeClip(www.path() + "/big.mp4", 60, "1280x720"));
@@ -125,7 +125,7 @@ private Q_SLOTS:
         server = std::make_unique<TestHttpServer>(www.path());
         // Downloads are slow here and the big file stops arriving part-way, so its row can be
         // seen downloading.
-        prefs.setValue(kSpeedLimitedManual, "128 KBps");
+        prefs->setManualSpeedLimit("128 KBps");
         server->stallAfter.insert("big.mp4", fileSizeOfBig * 2 / 5);
         QVERIFY(server->start());
 

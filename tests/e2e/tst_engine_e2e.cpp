@@ -25,11 +25,11 @@ private Q_SLOTS:
     {
         testutil::enterTestMode();
         seedPreferences();
-        Preferences prefs;
-        prefs.setValue("DlToolLocation", testutil::helperPath("../bin/vantoro-dl"));
-        prefs.setValue(kLocation_DownloadDir, downloads.path());
-        prefs.setValue(kOneClickedDownloadMode, "Original Video");
-        prefs.setValue(kDownload_ReadCookie, false);
+        Preferences *prefs = Preferences::instance();
+        prefs->setToolLocation(testutil::helperPath("../bin/vantoro-dl"));
+        prefs->setDownloadDir(downloads.path());
+        prefs->setOneClickFormat("Original Video");
+        prefs->setReadCookies(false);
         QVERIFY(DlToolManager::instance()->isAvailable());
         QVERIFY(testutil::makeClip(www.path() + "/clip.mp4", 3));
         QVERIFY(testutil::makeHlsSegments(www.path() + "/live", 30));

@@ -81,10 +81,10 @@ private Q_SLOTS:
         testutil::enterTestMode();
         seedPreferences();
         initGuiResources();
-        Preferences prefs;
-        prefs.setValue("DlToolLocation", testutil::helperPath("fake-dl"));
-        prefs.setValue(kLocation_DownloadDir, downloads.path());
-        prefs.setValue(kDownload_MaxTask, 2);
+        Preferences *prefs = Preferences::instance();
+        prefs->setToolLocation(testutil::helperPath("fake-dl"));
+        prefs->setDownloadDir(downloads.path());
+        prefs->setMaxDownloads(2);
         mgr = SniffMgr::instance();
         mgr->setMaxCount(2);
         page = new DownloadingPage;
@@ -281,21 +281,21 @@ private Q_SLOTS:
 
     void theSpeedAndConvertChoosersShowTheStoredValues()
     {
-        Preferences().setValue(kSpeedLimitedManual, "512 KBps");
+        Preferences::instance()->setManualSpeedLimit("512 KBps");
         page->refreshSpeedButton();
         QCOMPARE(page->speedButton()->text(), QString("512 KBps"));
         QVERIFY(page->speedButton()->icon().isNull());
-        Preferences().setValue(kSpeedLimitedManual, "Unlimited");
+        Preferences::instance()->setManualSpeedLimit("Unlimited");
         page->refreshSpeedButton();
         QCOMPARE(page->speedButton()->text(), QString("Turbo-fast"));
         QCOMPARE(page->speedButton()->property("speed").toString(), QString("Unlimited"));
         QVERIFY(!page->speedButton()->icon().isNull());
 
-        Preferences().setValue(kOneClickedDownloadMode, "MP3");
+        Preferences::instance()->setOneClickFormat("MP3");
         page->refreshConvertTarget();
         QCOMPARE(page->convertLabel()->text(), QString("Download then Convert to"));
         QVERIFY(page->convertLink()->text().contains(">MP3</a>"));
-        Preferences().setValue(kOneClickedDownloadMode, "Original Video");
+        Preferences::instance()->setOneClickFormat("Original Video");
         page->refreshConvertTarget();
         QCOMPARE(page->convertLabel()->text(), QString("Download"));
     }
@@ -304,11 +304,11 @@ private Q_SLOTS:
 
     void thePlaylistDialogShowsTheLastBatchAndBuildsTheOptions()
     {
-        Preferences prefs;
-        prefs.setValue(kPlaylist_MediaType, "Video");
-        prefs.setValue(kPlaylist_VideoQuality, "720P");
-        prefs.setValue(kDownloadPlaylist_OrderNumber, false);
-        prefs.setValue(kPlaylist_OrderMode, "Oldest first");
+        Preferences *prefs = Preferences::instance();
+        prefs->setPlaylistMediaType("Video");
+        prefs->setPlaylistVideoQuality("720P");
+        prefs->setNumberPlaylistFiles(false);
+        prefs->setPlaylistOrderMode("Oldest first");
         PlaylistConfirmDlg dialog;
         dialog.setUrl("http://127.0.0.1:9/list");
         QVERIFY(dialog.isLoadingShown());
@@ -342,8 +342,8 @@ private Q_SLOTS:
         dialog.numberingBox()->setChecked(true);
         QVERIFY(!dialog.orderBox()->isHidden());
         dialog.accept();
-        QCOMPARE(Preferences().value(kPlaylist_MediaType).toString(), QString("Audio"));
-        QCOMPARE(Preferences().value(kDownloadPlaylist_OrderNumber).toBool(), true);
+        QCOMPARE(prefs->playlistMediaType(), QString("Audio"));
+        QCOMPARE(prefs->numberPlaylistFiles(), true);
     }
 
     // --- preferences dialog ------------------------------------------------------------------
@@ -366,15 +366,15 @@ private Q_SLOTS:
         dialog.proxyHostEdit()->setText("127.0.0.1");
         dialog.proxyPortEdit()->setText("3128");
         dialog.accept();
-        Preferences prefs;
-        QCOMPARE(prefs.value(kDownload_MaxTask).toInt(), 4);
+        Preferences *prefs = Preferences::instance();
+        QCOMPARE(prefs->maxDownloads(), 4);
         QCOMPARE(mgr->maxCount(), 4);
-        QCOMPARE(prefs.value(kDownload_MediaType).toString(), QString("audio"));
-        QCOMPARE(prefs.value(kDownload_VideoQuality).toString(), QString("4320p"));
-        QCOMPARE(prefs.value(kSpeedLimitedManual).toString(), QString("2 MBps"));
-        QCOMPARE(prefs.value(kLocation_DownloadDir).toString(), downloads.path() + "/typed");
-        QCOMPARE(prefs.value(kProxy_Setting_Enable).toBool(), true);
-        QCOMPARE(prefs.value(kProxy_Setting_Port).toString(), QString("3128"));
+        QCOMPARE(prefs->downloadMediaType(), QString("audio"));
+        QCOMPARE(prefs->videoQuality(), QString("4320p"));
+        QCOMPARE(prefs->manualSpeedLimit(), QString("2 MBps"));
+        QCOMPARE(prefs->downloadDir(), downloads.path() + "/typed");
+        QCOMPARE(prefs->proxyEnabled(), true);
+        QCOMPARE(prefs->proxyPort(), QString("3128"));
 
         // A second dialog starts from what was stored.
         PreferencesDlg again;
@@ -386,21 +386,21 @@ private Q_SLOTS:
         QVERIFY(!again.proxyHostEdit()->isEnabled());
         QVERIFY(!again.authBox()->isEnabled());
 
-        Preferences().setValue(kLocation_DownloadDir, downloads.path());
+        prefs->setDownloadDir(downloads.path());
         mgr->setMaxCount(2);
-        Preferences().setValue(kDownload_MaxTask, 2);
+        prefs->setMaxDownloads(2);
     }
 
     void resetThenCancelStoresNothing()
     {
-        Preferences prefs;
-        prefs.setValue(kSpeedLimitedManual, "1 MBps");
-        prefs.setValue(kDownload_AutoDownSubtitle,
-                       !prefs.value("kDownload_AutoDownSubtitle_Default").toBool());
-        const QVariantMap before = [&] {
+        Preferences *prefs = Preferences::instance();
+        prefs->setManualSpeedLimit("1 MBps");
+        prefs->setDownloadSubtitles(!Preferences::seededDefaults()->downloadSubtitles());
+        const QVariantMap before = [] {
+            QSettings stored = testutil::storedSettings();
             QVariantMap all;
-            for (const QString &key : prefs.allKeys())
-                all.insert(key, prefs.value(key));
+            for (const QString &key : stored.allKeys())
+                all.insert(key, stored.value(key));
             return all;
         }();
         PreferencesDlg dialog;
@@ -408,23 +408,23 @@ private Q_SLOTS:
         reset->click();
         QCOMPARE(dialog.speedBox()->currentData().toString(), QString("Unlimited"));
         QCOMPARE(dialog.autoSubtitleBox()->isChecked(),
-                 prefs.value("kDownload_AutoDownSubtitle_Default").toBool());
+                 Preferences::seededDefaults()->downloadSubtitles());
         dialog.buttonBox()->button(QDialogButtonBox::Cancel)->click();
         QCOMPARE(dialog.result(), int(QDialog::Rejected));
-        Preferences after;
+        QSettings after = testutil::storedSettings();
         for (auto it = before.begin(); it != before.end(); ++it)
             QCOMPARE(after.value(it.key()), it.value());
     }
 
     void anEmptyStoredProxyShowsTheSystemProxy()
     {
-        Preferences().remove(kProxy_Setting_Http);
+        testutil::storedSettings().remove("kProxy_Setting_Http");
         qputenv("http_proxy", "http://10.0.0.2:8080");
         PreferencesDlg dialog;
         qunsetenv("http_proxy");
         QCOMPARE(dialog.proxyHostEdit()->text(), QString("10.0.0.2"));
         QCOMPARE(dialog.proxyPortEdit()->text(), QString("8080"));
-        QVERIFY(!Preferences().contains(kProxy_Setting_Http));
+        QVERIFY(!testutil::storedSettings().contains("kProxy_Setting_Http"));
     }
 
     // --- downloaded page ---------------------------------------------------------------------

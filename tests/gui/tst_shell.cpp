@@ -41,11 +41,11 @@ private Q_SLOTS:
 
     void firstStartLoadsEnglish()
     {
-        Preferences().remove("language");
+        Preferences::instance()->setLanguage(0);
         LanguageSettings *languages = LanguageSettings::instance();
         QCOMPARE(languages->currentLanguage(), 0);
         languages->applyCurrentLanguage();
-        QCOMPARE(Preferences().value("language").toInt(), 0);
+        QCOMPARE(Preferences::instance()->language(), 0);
         QCOMPARE(languages->languages().size(), 14);
         QCOMPARE(languages->languages().first().first, int(LanguageSettings::English));
         QCOMPARE(languages->languages().at(2).first, int(LanguageSettings::German));
@@ -56,7 +56,7 @@ private Q_SLOTS:
         QCOMPARE(LanguageSettings::translationFile(14), LanguageSettings::translationFile(0));
         QCOMPARE(LanguageSettings::translationFile(-1), QString(":/translations/vantoro-en-us.qm"));
         QVERIFY(LanguageSettings::instance()->setLanguage(14));
-        QCOMPARE(Preferences().value("language").toInt(), 14);
+        QCOMPARE(Preferences::instance()->language(), 14);
         for (int c = 0; c <= 13; ++c)
             QVERIFY2(QFile::exists(LanguageSettings::translationFile(c)),
                      qPrintable(QString::number(c)));
@@ -197,7 +197,7 @@ private Q_SLOTS:
             ++terminated;
         };
         SniffMgr *mgr = SniffMgr::instance();
-        Preferences().remove("popCloseWindowsConfirm");
+        Preferences::instance()->setSkipCloseConfirmation(false);
         {
             // Nothing running: no question, lists saved, the process ends.
             MainWindow window;
@@ -230,7 +230,7 @@ private Q_SLOTS:
         }
         {
             // Busy and "don't ask again" stored: no question and no pausing.
-            Preferences().setValue("popCloseWindowsConfirm", true);
+            Preferences::instance()->setSkipCloseConfirmation(true);
             MainWindow window;
             window.show();
             bool asked = false;
@@ -243,7 +243,7 @@ private Q_SLOTS:
         }
         {
             // Busy, the user agrees: downloads are paused before the end.
-            Preferences().remove("popCloseWindowsConfirm");
+            Preferences::instance()->setSkipCloseConfirmation(false);
             MainWindow window;
             window.show();
             bool asked = false;

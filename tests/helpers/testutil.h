@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QProcess>
+#include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
@@ -20,6 +21,14 @@ inline void enterTestMode()
     static QTemporaryDir home(QDir::tempPath() + "/clipmoor-test-XXXXXX");
     qputenv("HOME", QFile::encodeName(home.path()));
     QStandardPaths::setTestModeEnabled(true);
+}
+
+// The settings file as it is stored, key by key: for checks of the file itself (its keys, a key
+// that must stay absent) and for removing a setting altogether.
+inline QSettings storedSettings()
+{
+    return QSettings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Clipmoor"),
+                     QStringLiteral("Clipmoor"));
 }
 
 inline QString helperPath(const QString &name)

@@ -14,9 +14,9 @@
 PlaylistOperator::PlaylistOperator(QObject *parent)
     : QObject(parent)
 {
-    Preferences prefs;
-    const int number = prefs.value(QStringLiteral("playlist_num"), 0).toInt() + 1;
-    prefs.setValue(QStringLiteral("playlist_num"), number);
+    Preferences *prefs = Preferences::instance();
+    const int number = prefs->playlistCounter() + 1;
+    prefs->setPlaylistCounter(number);
     paramFileName = QStringLiteral("playlist_%1_%2.json").arg(number).arg(randomId());
 }
 

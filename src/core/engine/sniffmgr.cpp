@@ -42,7 +42,7 @@ SniffMgr::SniffMgr(QObject *parent)
 {
     qRegisterMetaType<SniffTask *>("SniffTask");
     qRegisterMetaType<SniffTask *>();
-    setMaxCount(Preferences().value(kDownload_MaxTask, 2).toInt());
+    setMaxCount(Preferences::instance()->maxDownloads());
 }
 
 SniffMgr::~SniffMgr()
@@ -421,12 +421,12 @@ void SniffMgr::loadList(QList<SniffTask *> &list, const QString &path)
 {
     list.clear();
     const QList<tasklist::Record> records = tasklist::load(path);
-    Preferences prefs;
-    const bool resume = prefs.value(kDownload_ResumeOnStartup).toBool();
+    Preferences *prefs = Preferences::instance();
+    const bool resume = prefs->resumeOnStartup();
     // Every loaded job is numbered as a new one would be, with one write of the counter.
-    int number = prefs.value(QStringLiteral("download_num"), 0).toInt();
+    int number = prefs->downloadCounter();
     if (!records.isEmpty())
-        prefs.setValue(QStringLiteral("download_num"), number + records.size());
+        prefs->setDownloadCounter(number + records.size());
     const QString tempDir = downloadTempDir(false);
     for (const tasklist::Record &r : records) {
         SniffTask *task = new SniffTask(r.url, r.params, ++number, tempDir);

@@ -183,8 +183,7 @@ void SniffOperator::removeWorkDir()
 
 void SniffOperator::moveDownloadedFile()
 {
-    const QString folder =
-        Preferences().value(kLocation_DownloadDir, defaultDownloadDir()).toString();
+    const QString folder = Preferences::instance()->downloadDir();
     if (protocol::isLive(taskValue->info))
         moveLiveRecording(folder);
     else

@@ -15,23 +15,9 @@
 namespace {
 int nextDownloadNumber()
 {
-    // The counter is written back once per turn of the event loop, not once per job: writing
-    // the store for every job of a pasted list of hundreds takes seconds. A read between two
-    // jobs would write the store too, so within one turn the counter is kept here.
-    static int last = 0;
-    static bool writePending = false;
-    if (!writePending)
-        last = qMax(last, Preferences().value(QStringLiteral("download_num"), 0).toInt());
-    const int number = ++last;
-    if (!QCoreApplication::instance()) {
-        Preferences().setValue(QStringLiteral("download_num"), number);
-    } else if (!writePending) {
-        writePending = true;
-        QTimer::singleShot(0, QCoreApplication::instance(), [] {
-            writePending = false;
-            Preferences().setValue(QStringLiteral("download_num"), last);
-        });
-    }
+    Preferences *prefs = Preferences::instance();
+    const int number = prefs->downloadCounter() + 1;
+    prefs->setDownloadCounter(number);
     return number;
 }
 } // namespace

@@ -42,14 +42,13 @@ bool writeJson(const QString &path, const QJsonObject &object, bool utf8, bool t
 
 QJsonObject proxyObject()
 {
-    Preferences prefs;
-    const QString host = prefs.value(kProxy_Setting_Http).toString();
-    const QString port = prefs.value(kProxy_Setting_Port).toString();
+    Preferences *prefs = Preferences::instance();
+    const QString host = prefs->proxyHost();
+    const QString port = prefs->proxyPort();
     const bool complete = !host.isEmpty() && !port.isEmpty();
-    const bool login = complete && prefs.value(kProxy_Setting_Authorization).toBool();
-    QJsonObject proxy{
-        {"username", login ? prefs.value(kProxy_Setting_Login).toString() : QString()},
-        {"password", login ? prefs.value(kProxy_Setting_Password).toString() : QString()}};
+    const bool login = complete && prefs->proxyNeedsLogin();
+    QJsonObject proxy{{"username", login ? prefs->proxyLogin() : QString()},
+                      {"password", login ? prefs->proxyPassword() : QString()}};
     if (complete) {
         proxy.insert("protocol", "http");
         proxy.insert("host", host);
@@ -70,13 +69,12 @@ QString boolText(bool value)
 bool isAudioJob(const QString &url, const QString &mediaTypeParam)
 {
     return mediaTypeParam == QLatin1String("audio") ||
-           isAudioFormat(Preferences().value(kOneClickedDownloadMode).toString()) ||
-           isAudioOnlySite(url);
+           isAudioFormat(Preferences::instance()->oneClickFormat()) || isAudioOnlySite(url);
 }
 
 QString presetPathFor(const QString &url, const QString &mediaTypeParam)
 {
-    const QString chosen = Preferences().value(kOneClickedDownloadMode).toString();
+    const QString chosen = Preferences::instance()->oneClickFormat();
     QString target = chosen;
     if (isAudioOnlySite(url) && !isAudioFormat(target))
         target = QStringLiteral("MP3");
@@ -91,7 +89,7 @@ QString presetPathFor(const QString &url, const QString &mediaTypeParam)
 QString writeDownloadParams(const QString &url, const QMap<QString, QString> &params,
                             const QString &workDir)
 {
-    Preferences prefs;
+    Preferences *prefs = Preferences::instance();
     const bool audio = isAudioJob(url, params.value("media_type"));
     const bool fromPlaylist = params.value("isFromPlaylist") == QLatin1String("true");
 
@@ -108,32 +106,32 @@ QString writeDownloadParams(const QString &url, const QMap<QString, QString> &pa
         d.insert("playlist_reverse_index",
                  boolText(params.value("playlistOrderMode") != QLatin1String("Newest first")));
     if (!audio) {
-        d.insert("video_quality", fromPlaylist ? params.value("video_quality")
-                                               : prefs.value(kDownload_VideoQuality).toString());
+        d.insert("video_quality",
+                 fromPlaylist ? params.value("video_quality") : prefs->videoQuality());
         d.insert("audio_quality", "320Kb/s");
     } else if (fromPlaylist) {
         d.insert("video_quality", params.value("video_quality"));
         d.insert("audio_quality", params.value("audio_quality"));
     } else {
-        d.insert("audio_quality", prefs.value(kDownload_AudioQuality).toString());
+        d.insert("audio_quality", prefs->audioQuality());
     }
     if (params.contains("metadata"))
         d.insert("metadata", params.value("metadata"));
-    if (prefs.value(kDownload_AutoDownSubtitle).toBool()) {
-        const QString name = prefs.value(kDownload_Subtitle).toString();
+    if (prefs->downloadSubtitles()) {
+        const QString name = prefs->subtitleLanguage();
         const QString code = subtitleLanguageCode(name);
         qDebug() << "getSubtitleLanguageCode:" << name << "code:" << code;
         d.insert(audio ? "lyric" : "subtitle", code);
     }
-    if (prefs.value(kProxy_Setting_Enable).toBool())
+    if (prefs->proxyEnabled())
         d.insert("proxy", proxyObject());
     d.insert("save_path", workDir);
     d.insert("save_id3", "true");
     d.insert("uuid", QUuid::createUuid().toString().mid(1, 8));
-    d.insert("read_cookie", boolText(prefs.value(kDownload_ReadCookie).toBool()));
+    d.insert("read_cookie", boolText(prefs->readCookies()));
 
     QJsonObject converter{{"input", "downloader"}, {"save_path", "downloader"}};
-    const bool convert = !prefs.value(kOneClickedDownloadMode).toString().contains("Original");
+    const bool convert = !prefs->oneClickFormat().contains("Original");
     if (convert)
         converter.insert("preset", presetPathFor(url, params.value("media_type")));
     converter.insert("isNeedConvert", boolText(convert));
@@ -150,13 +148,13 @@ QString writeDownloadParams(const QString &url, const QMap<QString, QString> &pa
 
 QString writePlaylistParams(const QString &url, const QString &fileName)
 {
-    Preferences prefs;
+    Preferences *prefs = Preferences::instance();
     const QString folder = downloadTempDir(true);
     QJsonObject d{{"url", url},
                   {"playlist", "true"},
-                  {"read_cookie", boolText(prefs.value(kDownload_ReadCookie).toBool())},
+                  {"read_cookie", boolText(prefs->readCookies())},
                   {"nocheckcertificate", "true"}};
-    if (prefs.value(kProxy_Setting_Enable).toBool())
+    if (prefs->proxyEnabled())
         d.insert("proxy", proxyObject());
     const QString path = folder + fileName;
     writeJson(path, {{"log_path", logDir()}, {"downloader", d}}, false, true);
@@ -371,7 +369,7 @@ QString formatRemaining(qint64 eta)
                tr("minutes");
     else
         time = QString::asprintf("%0.1f", eta / 3600.0) + ' ' + tr("hours");
-    const int category = Preferences().value(QStringLiteral("language"), 0).toInt();
+    const int category = Preferences::instance()->language();
     return category == 1 || category == 2 ? tr("remaining") + ' ' + time
                                           : time + ' ' + tr("remaining");
 }

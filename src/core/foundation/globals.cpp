@@ -89,11 +89,11 @@ QString speedLimitValue(const QString &label)
 
 QString effectiveSpeedLimitLabel()
 {
-    Preferences prefs;
-    const QString manual = prefs.value(kSpeedLimitedManual).toString();
+    Preferences *prefs = Preferences::instance();
+    const QString manual = prefs->manualSpeedLimit();
     if (!manual.isEmpty())
         return manual;
-    const QString limited = prefs.value(kSpeedLimited).toString();
+    const QString limited = prefs->speedLimit();
     return limited.isEmpty() ? QStringLiteral("Unlimited") : limited;
 }
 
@@ -211,8 +211,7 @@ bool isAlternatePlatform()
 
 bool isDarkMode()
 {
-    return Preferences().value(QStringLiteral("AppleInterfaceStyle")).toString() ==
-           QLatin1String("Dark");
+    return Preferences::instance()->interfaceStyle() == QLatin1String("Dark");
 }
 
 void waitEventLoop(int milliseconds)

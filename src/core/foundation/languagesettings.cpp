@@ -60,7 +60,7 @@ QList<QPair<int, QString>> LanguageSettings::languages() const
 
 int LanguageSettings::currentLanguage() const
 {
-    return Preferences().value(QStringLiteral("language"), 0).toInt();
+    return Preferences::instance()->language();
 }
 
 void LanguageSettings::applyCurrentLanguage()
@@ -75,7 +75,7 @@ bool LanguageSettings::setLanguage(int category)
         qDebug() << "Translator load faild! file: " << file;
         return false;
     }
-    Preferences().setValue(QStringLiteral("language"), category);
+    Preferences::instance()->setLanguage(category);
     Q_EMIT languageChanged(LanguagesCategory(category));
     return true;
 }

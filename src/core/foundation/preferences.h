@@ -1,64 +1,163 @@
 #pragma once
 
-// The per-user preferences store and its keys. Every caller opens the store where it needs it,
-// reads or writes, and lets it go: `Preferences prefs; prefs.value(kDownload_MaxTask)`.
+// The per-user preferences: one getter and one setter per setting, each with its default. The
+// names under which they are stored appear only in preferences.cpp. Values read on hot paths
+// (the interface language, the job counter) are read from the store once and kept here.
+//
+//     Preferences *prefs = Preferences::instance();
+//     if (prefs->downloadSubtitles()) ...
+//     prefs->setMaxDownloads(3);
 
-#include <QSettings>
+#include <QString>
+#include <QVariant>
 
-#define CLIPMOOR_PREF_KEY(name) inline constexpr char name[] = #name;
+#include <optional>
 
-// Seeded at start-up, each with a "_Default" twin.
-CLIPMOOR_PREF_KEY(kDownload_MaxTask)
-CLIPMOOR_PREF_KEY(kConvert_MaxTask)
-CLIPMOOR_PREF_KEY(kDownload_MediaType)
-CLIPMOOR_PREF_KEY(kDownload_VideoQuality)
-CLIPMOOR_PREF_KEY(kDownload_AudioQuality)
-CLIPMOOR_PREF_KEY(kDownload_Subtitle)
-CLIPMOOR_PREF_KEY(kDownload_AutoDownSubtitle)
-CLIPMOOR_PREF_KEY(kDownload_ResumeOnStartup)
-CLIPMOOR_PREF_KEY(kDownload_ReadCookie)
-CLIPMOOR_PREF_KEY(kDownloadPlaylist_OrderNumber)
-CLIPMOOR_PREF_KEY(kPlaylist_MediaType)
-CLIPMOOR_PREF_KEY(kPlaylist_VideoQuality)
-CLIPMOOR_PREF_KEY(kPlaylist_AudioQuality)
-CLIPMOOR_PREF_KEY(kPlaylist_OrderMode)
-CLIPMOOR_PREF_KEY(kPlaylist_SkipDownloaded)
-CLIPMOOR_PREF_KEY(kLocation_DownloadDir)
-CLIPMOOR_PREF_KEY(kLocation_ConvertDir)
-CLIPMOOR_PREF_KEY(kProxy_Setting_Enable)
-CLIPMOOR_PREF_KEY(kProxy_Setting_Authorization)
-CLIPMOOR_PREF_KEY(kSpeedLimitedManual)
-CLIPMOOR_PREF_KEY(kOneClickedDownloadMode)
-CLIPMOOR_PREF_KEY(kConvert_MediaType)
-CLIPMOOR_PREF_KEY(kConvert_VideoType)
-CLIPMOOR_PREF_KEY(kConvert_VideoResoulution)
-CLIPMOOR_PREF_KEY(kConvert_VideoIsMute)
-CLIPMOOR_PREF_KEY(kConvert_AudioType)
-CLIPMOOR_PREF_KEY(kConvert_AudioBitRate)
-
-// Absent until first written.
-CLIPMOOR_PREF_KEY(kProxy_Setting_Http)
-CLIPMOOR_PREF_KEY(kProxy_Setting_Port)
-CLIPMOOR_PREF_KEY(kProxy_Setting_Login)
-CLIPMOOR_PREF_KEY(kProxy_Setting_Password)
-CLIPMOOR_PREF_KEY(kSpeedLimited)
-
-#undef CLIPMOOR_PREF_KEY
-
-inline constexpr char kDefaultSuffix[] = "_Default";
-
-class Preferences : public QSettings
+class Preferences
 {
 public:
-    Preferences();
+    static Preferences *instance();
+    // The "_Default" twins written at start-up: what "Reset" in the preferences brings back.
+    static const Preferences *seededDefaults();
+    // The settings file (ini format).
+    static QString fileName();
+
+    // --- Downloads ------------------------------------------------------------------------------
+    int maxDownloads() const; // 2
+    void setMaxDownloads(int count);
+    QString downloadMediaType() const; // "video" or "audio"
+    void setDownloadMediaType(const QString &type);
+    QString videoQuality() const; // "1080P"
+    void setVideoQuality(const QString &quality);
+    QString audioQuality() const; // "320Kb/s"
+    void setAudioQuality(const QString &quality);
+    QString subtitleLanguage() const; // "English" (the untranslated name)
+    void setSubtitleLanguage(const QString &name);
+    bool downloadSubtitles() const; // true
+    void setDownloadSubtitles(bool on);
+    bool resumeOnStartup() const; // false
+    void setResumeOnStartup(bool on);
+    bool readCookies() const; // true
+    void setReadCookies(bool on);
+    // The one-click target: "MP4", "MP3", "Original Video", ... ("Original ..." converts nothing).
+    QString oneClickFormat() const;
+    void setOneClickFormat(const QString &format);
+    // The speed limit chosen in the interface, a label of speedLimitLabels() ("Unlimited").
+    QString manualSpeedLimit() const;
+    void setManualSpeedLimit(const QString &label);
+    // The older speed-limit setting, read when no manual one is set (absent by default).
+    QString speedLimit() const;
+    void setSpeedLimit(const QString &label);
+    // The download folder, never empty (the default folder instead).
+    QString downloadDir() const;
+    void setDownloadDir(const QString &folder);
+    static QString defaultDownloadDir();
+
+    // --- Playlists ------------------------------------------------------------------------------
+    bool numberPlaylistFiles() const; // true
+    void setNumberPlaylistFiles(bool on);
+    QString playlistMediaType() const; // "Video" or "Audio"
+    void setPlaylistMediaType(const QString &type);
+    QString playlistVideoQuality() const; // "1080P"
+    void setPlaylistVideoQuality(const QString &quality);
+    QString playlistAudioQuality() const; // "Best"
+    void setPlaylistAudioQuality(const QString &quality);
+    QString playlistOrderMode() const; // "Newest first"
+    void setPlaylistOrderMode(const QString &mode);
+    bool skipDownloadedEntries() const; // false
+    void setSkipDownloadedEntries(bool on);
+
+    // --- Conversion -----------------------------------------------------------------------------
+    int maxConversions() const; // 2
+    void setMaxConversions(int count);
+    // The conversion folder, never empty (the default folder instead).
+    QString convertDir() const;
+    void setConvertDir(const QString &folder);
+    static QString defaultConvertDir();
+    QString convertMediaType() const; // "Video"
+    void setConvertMediaType(const QString &type);
+    QString convertVideoFormat() const; // "MP4"
+    void setConvertVideoFormat(const QString &format);
+    QString convertVideoResolution() const; // "Origin"
+    void setConvertVideoResolution(const QString &resolution);
+    bool convertVideoMuted() const; // false
+    void setConvertVideoMuted(bool on);
+    QString convertAudioFormat() const; // "MP3"
+    void setConvertAudioFormat(const QString &format);
+    QString convertAudioBitRate() const; // "Origin"
+    void setConvertAudioBitRate(const QString &bitRate);
+
+    // --- Connection -----------------------------------------------------------------------------
+    bool proxyEnabled() const; // false
+    void setProxyEnabled(bool on);
+    bool proxyNeedsLogin() const; // false
+    void setProxyNeedsLogin(bool on);
+    QString proxyHost() const; // absent until first written
+    void setProxyHost(const QString &host);
+    QString proxyPort() const;
+    void setProxyPort(const QString &port);
+    QString proxyLogin() const;
+    void setProxyLogin(const QString &login);
+    QString proxyPassword() const;
+    void setProxyPassword(const QString &password);
+    // The update server, without the environment's override ("https://update.clipmoor.app").
+    QString updateServer() const;
+    void setUpdateServer(const QString &server);
+
+    // --- Application ----------------------------------------------------------------------------
+    // The interface language, a LanguageSettings category (0, English). Kept after the first read.
+    int language() const;
+    void setLanguage(int category);
+    bool welcomeShown() const; // false until the welcome page opened once
+    void setWelcomeShown(bool shown);
+    // The user chose not to be asked again when quitting with downloads running (false).
+    bool skipCloseConfirmation() const;
+    void setSkipCloseConfirmation(bool skip);
+    QString interfaceStyle() const; // "Dark" for the dark look, empty otherwise
+    void setInterfaceStyle(const QString &style);
+    // The private list: on while a key is set; what it hides.
+    QString privateListKey() const;
+    bool privateThumbnailsHidden() const;
+    bool privateFilesHidden() const;
+
+    // --- Provisioning ---------------------------------------------------------------------------
+    // The folder of the updated download tool and of the updated site scripts ("" for the ones
+    // that came with the application).
+    QString toolLocation() const;
+    void setToolLocation(const QString &location);
+    QString scriptsLocation() const;
+    void setScriptsLocation(const QString &location);
+
+    // --- Counters -------------------------------------------------------------------------------
+    // The number of the last download job. Kept here after the first read; a change is written
+    // back once per turn of the event loop (a pasted list creates hundreds of jobs at once).
+    int downloadCounter() const;
+    void setDownloadCounter(int number);
+    int playlistCounter() const;
+    void setPlaylistCounter(int number);
+
+private:
+    explicit Preferences(const char *suffix);
+    QVariant value(const char *key, const QVariant &fallback = QVariant()) const;
+    QVariant seeded(const char *key) const; // the value, or its default from the seeded table
+    void setValue(const char *key, const QVariant &value);
+
+    const char *suffix;
+    mutable std::optional<int> languageValue;
+    mutable std::optional<int> counterValue;
+    bool counterWritePending = false;
 };
 
 // Writes every missing default and refreshes every "_Default" twin. A settings file that cannot
 // be parsed is kept aside as "<file>.corrupt" and the store starts again from the defaults.
 void seedPreferences();
 
-QString defaultDownloadDir();
-QString defaultConvertDir();
-// The current download and conversion folders (kLocation_DownloadDir, kLocation_ConvertDir).
-QString downloadDir();
-QString convertDir();
+// Shorthands for the two folders every part of Clipmoor asks for.
+inline QString downloadDir()
+{
+    return Preferences::instance()->downloadDir();
+}
+inline QString convertDir()
+{
+    return Preferences::instance()->convertDir();
+}

@@ -46,7 +46,7 @@ DlScriptManager::DlScriptManager(QObject *parent)
     bool ok = false;
     manifest = readJson(QStringLiteral(":/js/") + kManifestName, &ok);
     defaultVersion = manifest.value("version").toString();
-    locationValue = Preferences().value(QStringLiteral("DlScriptsLocation")).toString();
+    locationValue = Preferences::instance()->scriptsLocation();
     const QString installed = locationValue + '/' + kManifestName;
     if (!locationValue.isEmpty() && QFileInfo::exists(installed)) {
         const QJsonObject candidate = readJson(installed, &ok);
@@ -227,7 +227,7 @@ void DlScriptManager::onInstalled(const QString &dir)
     manifest = pending;
     applyManifest(manifest);
     locationValue = dir;
-    Preferences().setValue(QStringLiteral("DlScriptsLocation"), locationValue);
+    Preferences::instance()->setScriptsLocation(locationValue);
     loadCommonJs();
     FileAssitant::removeStaleEntries(baseDir(), QDir::Files | QDir::Dirs, locationValue);
     Q_EMIT updateInstalled(locationValue);

@@ -32,7 +32,7 @@ DlToolManager::DlToolManager(QObject *parent)
     const QString dir = managerDir();
     if (!QFileInfo::exists(dir))
         QDir().mkpath(dir);
-    locationValue = Preferences().value(QStringLiteral("DlToolLocation")).toString();
+    locationValue = Preferences::instance()->toolLocation();
     writeLog(kTag, QStringLiteral("[init] location: %1, exist: %2")
                        .arg(locationValue)
                        .arg(QFileInfo::exists(locationValue) ? 1 : 0));
@@ -167,7 +167,7 @@ void DlToolManager::onCheckDone(const UpdateCheckResult &result)
         connect(installer, &ArchiveInstaller::installed, this, [this](const QString &dir) {
             locationValue =
                 dir + QLatin1Char('/') + platform::executableName(QStringLiteral("vantoro-dl"));
-            Preferences().setValue(QStringLiteral("DlToolLocation"), locationValue);
+            Preferences::instance()->setToolLocation(locationValue);
             Q_EMIT updateInstalled(locationValue);
         });
         connect(installer, &ArchiveInstaller::failed, this, [this] { retry(true); });

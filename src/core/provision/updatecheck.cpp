@@ -36,10 +36,7 @@ QString updateServer()
     // every update check without touching the user's settings.
     QString server = qEnvironmentVariable("CLIPMOOR_UPDATE_SERVER");
     if (server.isEmpty())
-        server = Preferences()
-                     .value(QStringLiteral("kUpdate_Server"),
-                            QStringLiteral("https://update.clipmoor.app"))
-                     .toString();
+        server = Preferences::instance()->updateServer();
     while (server.endsWith(QLatin1Char('/')))
         server.chop(1);
     return server;

@@ -140,8 +140,7 @@ MainWindow::MainWindow(QWidget *parent)
         setBusy(false);
     });
 
-    Preferences prefs;
-    if (prefs.contains(QStringLiteral("firstLaunch"))) {
+    if (Preferences::instance()->welcomeShown()) {
         reportEvent(QStringLiteral("Download"), QStringLiteral("DownloadingCount"),
                     QString::number(SniffMgr::instance()->downloadingList().size()));
         reportEvent(QStringLiteral("Download"), QStringLiteral("DownloadedCount"),
@@ -459,9 +458,9 @@ bool MainWindow::isBusy() const
 
 void MainWindow::onStartupTimer()
 {
-    Preferences prefs;
-    if (!prefs.value(QStringLiteral("firstLaunch")).toBool()) {
-        prefs.setValue(QStringLiteral("firstLaunch"), true);
+    Preferences *prefs = Preferences::instance();
+    if (!prefs->welcomeShown()) {
+        prefs->setWelcomeShown(true);
         if (qEnvironmentVariableIsEmpty("CLIPMOOR_NO_BROWSER"))
             QDesktopServices::openUrl(QUrl(QLatin1String(kSite) + QStringLiteral("/welcome")));
     }
@@ -557,8 +556,7 @@ void MainWindow::willQuite()
 void MainWindow::closeEvent(QCloseEvent *event)
 {
     SniffMgr *mgr = SniffMgr::instance();
-    const bool dontAsk =
-        Preferences().value(QStringLiteral("popCloseWindowsConfirm"), false).toBool();
+    const bool dontAsk = Preferences::instance()->skipCloseConfirmation();
     const bool downloading = mgr->hasActiveTask();
     if (downloading && !dontAsk) {
         CloseConfirmDlg dialog;
@@ -574,7 +572,7 @@ void MainWindow::closeEvent(QCloseEvent *event)
             MainWindowHelper::wait(1000);
         }
         if (dialog.isDontAskChecked())
-            Preferences().setValue(QStringLiteral("popCloseWindowsConfirm"), true);
+            Preferences::instance()->setSkipCloseConfirmation(true);
     }
     reportEvent(QStringLiteral("Lifecycle"), QStringLiteral("Quit"));
     mgr->saveAll();

@@ -221,29 +221,29 @@ QWidget *PreferencesDlg::buildConvertTab()
 
 void PreferencesDlg::loadFromStore()
 {
-    Preferences prefs;
-    selectByData(maxTask, prefs.value(kDownload_MaxTask).toInt());
-    selectByData(maxConvert, prefs.value(kConvert_MaxTask).toInt());
-    selectByData(mediaType, prefs.value(kDownload_MediaType).toString());
-    selectByData(videoQuality, prefs.value(kDownload_VideoQuality).toString());
-    selectByData(audioQuality, prefs.value(kDownload_AudioQuality).toString());
-    selectByData(subtitle, prefs.value(kDownload_Subtitle).toString());
+    Preferences *prefs = Preferences::instance();
+    selectByData(maxTask, prefs->maxDownloads());
+    selectByData(maxConvert, prefs->maxConversions());
+    selectByData(mediaType, prefs->downloadMediaType());
+    selectByData(videoQuality, prefs->videoQuality());
+    selectByData(audioQuality, prefs->audioQuality());
+    selectByData(subtitle, prefs->subtitleLanguage());
     selectByData(speed, effectiveSpeedLimitLabel());
-    autoSubtitle->setChecked(prefs.value(kDownload_AutoDownSubtitle).toBool());
-    resumeOnStartup->setChecked(prefs.value(kDownload_ResumeOnStartup).toBool());
-    readCookie->setChecked(prefs.value(kDownload_ReadCookie).toBool());
-    const bool proxyOn = prefs.value(kProxy_Setting_Enable).toBool();
-    const bool authOn = prefs.value(kProxy_Setting_Authorization).toBool();
+    autoSubtitle->setChecked(prefs->downloadSubtitles());
+    resumeOnStartup->setChecked(prefs->resumeOnStartup());
+    readCookie->setChecked(prefs->readCookies());
+    const bool proxyOn = prefs->proxyEnabled();
+    const bool authOn = prefs->proxyNeedsLogin();
     proxyEnable->setChecked(proxyOn);
     auth->setChecked(authOn);
-    downloadDir->setText(prefs.value(kLocation_DownloadDir).toString());
-    convertDir->setText(prefs.value(kLocation_ConvertDir).toString());
-    showMediaType(prefs.value(kDownload_MediaType).toString() == QLatin1String("audio"));
+    downloadDir->setText(prefs->downloadDir());
+    convertDir->setText(prefs->convertDir());
+    showMediaType(prefs->downloadMediaType() == QLatin1String("audio"));
 
-    const QString host = prefs.value(kProxy_Setting_Http).toString();
+    const QString host = prefs->proxyHost();
     if (!host.isEmpty()) {
         proxyHost->setText(host);
-        proxyPort->setText(prefs.value(kProxy_Setting_Port).toString());
+        proxyPort->setText(prefs->proxyPort());
     } else {
         const QString system = systemProxy();
         if (system.contains(QLatin1Char(':'))) {
@@ -254,8 +254,8 @@ void PreferencesDlg::loadFromStore()
             }
         }
     }
-    login->setText(prefs.value(kProxy_Setting_Login).toString());
-    password->setText(prefs.value(kProxy_Setting_Password).toString());
+    login->setText(prefs->proxyLogin());
+    password->setText(prefs->proxyPassword());
 
     proxyHost->setEnabled(proxyOn);
     proxyPort->setEnabled(proxyOn);
@@ -328,23 +328,20 @@ void PreferencesDlg::onClicked(QAbstractButton *btn)
 {
     if (buttons->buttonRole(btn) != QDialogButtonBox::ResetRole)
         return;
-    Preferences prefs;
-    const auto def = [&prefs](const char *key) {
-        return prefs.value(QLatin1String(key) + QLatin1String(kDefaultSuffix));
-    };
-    selectByData(maxTask, def(kDownload_MaxTask).toInt());
-    selectByData(maxConvert, def(kConvert_MaxTask).toInt());
-    selectByData(mediaType, def(kDownload_MediaType).toString());
-    selectByData(videoQuality, def(kDownload_VideoQuality).toString());
-    selectByData(audioQuality, def(kDownload_AudioQuality).toString());
-    selectByData(subtitle, def(kDownload_Subtitle).toString());
-    autoSubtitle->setChecked(def(kDownload_AutoDownSubtitle).toBool());
-    resumeOnStartup->setChecked(def(kDownload_ResumeOnStartup).toBool());
-    readCookie->setChecked(def(kDownload_ReadCookie).toBool());
-    proxyEnable->setChecked(def(kProxy_Setting_Enable).toBool());
-    auth->setChecked(def(kProxy_Setting_Authorization).toBool());
-    downloadDir->setText(def(kLocation_DownloadDir).toString());
-    convertDir->setText(def(kLocation_ConvertDir).toString());
+    const Preferences *def = Preferences::seededDefaults();
+    selectByData(maxTask, def->maxDownloads());
+    selectByData(maxConvert, def->maxConversions());
+    selectByData(mediaType, def->downloadMediaType());
+    selectByData(videoQuality, def->videoQuality());
+    selectByData(audioQuality, def->audioQuality());
+    selectByData(subtitle, def->subtitleLanguage());
+    autoSubtitle->setChecked(def->downloadSubtitles());
+    resumeOnStartup->setChecked(def->resumeOnStartup());
+    readCookie->setChecked(def->readCookies());
+    proxyEnable->setChecked(def->proxyEnabled());
+    auth->setChecked(def->proxyNeedsLogin());
+    downloadDir->setText(def->downloadDir());
+    convertDir->setText(def->convertDir());
     selectByData(speed, QStringLiteral("Unlimited"));
     showMediaType(false);
     for (const QString &folder : {convertDir->text(), downloadDir->text()}) {
@@ -355,31 +352,31 @@ void PreferencesDlg::onClicked(QAbstractButton *btn)
 
 void PreferencesDlg::accept()
 {
-    Preferences prefs;
-    prefs.setValue(kDownload_MaxTask, maxTask->currentData());
-    prefs.setValue(kConvert_MaxTask, maxConvert->currentData());
-    prefs.setValue(kDownload_MediaType, mediaType->currentData());
-    prefs.setValue(kDownload_VideoQuality, videoQuality->currentData());
+    Preferences *prefs = Preferences::instance();
+    prefs->setMaxDownloads(maxTask->currentData().toInt());
+    prefs->setMaxConversions(maxConvert->currentData().toInt());
+    prefs->setDownloadMediaType(mediaType->currentData().toString());
+    prefs->setVideoQuality(videoQuality->currentData().toString());
     reportEvent(QStringLiteral("Setting"), QStringLiteral("VideoQuality"),
                 videoQuality->currentData().toString());
-    prefs.setValue(kDownload_AudioQuality, audioQuality->currentData());
+    prefs->setAudioQuality(audioQuality->currentData().toString());
     reportEvent(QStringLiteral("Setting"), QStringLiteral("AudioQuality"),
                 audioQuality->currentData().toString());
-    prefs.setValue(kDownload_Subtitle, subtitle->currentData());
+    prefs->setSubtitleLanguage(subtitle->currentData().toString());
     reportEvent(QStringLiteral("Setting"), QStringLiteral("Subtitle"),
                 subtitle->currentData().toString());
-    prefs.setValue(kSpeedLimitedManual, speed->currentData());
-    prefs.setValue(kDownload_AutoDownSubtitle, autoSubtitle->isChecked());
-    prefs.setValue(kDownload_ResumeOnStartup, resumeOnStartup->isChecked());
-    prefs.setValue(kProxy_Setting_Enable, proxyEnable->isChecked());
-    prefs.setValue(kProxy_Setting_Authorization, auth->isChecked());
-    prefs.setValue(kDownload_ReadCookie, readCookie->isChecked());
-    prefs.setValue(kLocation_DownloadDir, downloadDir->text());
-    prefs.setValue(kLocation_ConvertDir, convertDir->text());
-    prefs.setValue(kProxy_Setting_Http, proxyHost->text());
-    prefs.setValue(kProxy_Setting_Port, proxyPort->text());
-    prefs.setValue(kProxy_Setting_Login, login->text());
-    prefs.setValue(kProxy_Setting_Password, password->text());
+    prefs->setManualSpeedLimit(speed->currentData().toString());
+    prefs->setDownloadSubtitles(autoSubtitle->isChecked());
+    prefs->setResumeOnStartup(resumeOnStartup->isChecked());
+    prefs->setProxyEnabled(proxyEnable->isChecked());
+    prefs->setProxyNeedsLogin(auth->isChecked());
+    prefs->setReadCookies(readCookie->isChecked());
+    prefs->setDownloadDir(downloadDir->text());
+    prefs->setConvertDir(convertDir->text());
+    prefs->setProxyHost(proxyHost->text());
+    prefs->setProxyPort(proxyPort->text());
+    prefs->setProxyLogin(login->text());
+    prefs->setProxyPassword(password->text());
     SniffMgr::instance()->setMaxCount(maxTask->currentData().toInt());
     QDialog::accept();
 }

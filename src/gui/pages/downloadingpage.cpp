@@ -286,7 +286,7 @@ void DownloadingPage::refreshSpeedButton()
 
 void DownloadingPage::refreshConvertTarget()
 {
-    const QString target = Preferences().value(kOneClickedDownloadMode).toString();
+    const QString target = Preferences::instance()->oneClickFormat();
     const bool original = isOriginalTarget(target);
     convertTitle->setText(original ? tr("Download") : tr("Download then Convert to"));
     const QString shown = original ? tr(target.toUtf8().constData()) : target;
@@ -868,7 +868,7 @@ void DownloadingPage::speedSelected()
         return;
     const QString value = action->data().toString();
     reportEvent(QStringLiteral("Setting"), QStringLiteral("Speed"), value);
-    Preferences().setValue(kSpeedLimitedManual, value);
+    Preferences::instance()->setManualSpeedLimit(value);
     writeLog(QStringLiteral("speedSelected"), value);
     refreshSpeedButton();
 }
@@ -878,7 +878,7 @@ void DownloadingPage::openConvertUrl(const QString &)
     QMenu menu;
     menu.setStyleSheet(StyleManager::instance()->styleSheet(QStringLiteral("QMenu.qss")));
     auto *group = new QActionGroup(&menu);
-    const QString current = Preferences().value(kOneClickedDownloadMode).toString();
+    const QString current = Preferences::instance()->oneClickFormat();
     const auto add = [&](const char *target) {
         const QString value = QString::fromLatin1(target);
         QAction *action = menu.addAction(isOriginalTarget(value) ? tr(target) : value);
@@ -904,7 +904,7 @@ void DownloadingPage::converterSelected()
         return;
     const QString target = action->data().toString();
     reportEvent(QStringLiteral("Setting"), QStringLiteral("OneClickedConvert"), target);
-    Preferences().setValue(kOneClickedDownloadMode, target);
+    Preferences::instance()->setOneClickFormat(target);
     refreshConvertTarget();
     writeLog(QStringLiteral("converterSelected"), target);
 }

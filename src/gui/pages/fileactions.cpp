@@ -43,7 +43,7 @@ void openLocalFile(const QString &path)
 bool downloadDirExists()
 {
     const QString folder = downloadDir();
-    if (folder == defaultDownloadDir() || QFileInfo::exists(folder))
+    if (folder == Preferences::defaultDownloadDir() || QFileInfo::exists(folder))
         return true;
     ask(QApplication::translate("Global", "\"%1\" does not exist, please change the save directory")
             .arg(folder),

@@ -228,12 +228,12 @@ PlaylistConfirmDlg::PlaylistConfirmDlg(QWidget *parent)
     failureLayout->addStretch(1);
     failureView->hide();
 
-    Preferences prefs;
-    numbering->setChecked(prefs.value(kDownloadPlaylist_OrderNumber).toBool());
-    skip->setChecked(prefs.value(kPlaylist_SkipDownloaded).toBool());
-    selectByData(order, prefs.value(kPlaylist_OrderMode));
+    Preferences *prefs = Preferences::instance();
+    numbering->setChecked(prefs->numberPlaylistFiles());
+    skip->setChecked(prefs->skipDownloadedEntries());
+    selectByData(order, prefs->playlistOrderMode());
     order->setVisible(numbering->isChecked());
-    if (prefs.value(kPlaylist_MediaType).toString() == QLatin1String("Video"))
+    if (prefs->playlistMediaType() == QLatin1String("Video"))
         video->setChecked(true);
     else
         audio->setChecked(true);
@@ -287,11 +287,11 @@ void PlaylistConfirmDlg::fillQualities(bool isVideo)
     if (isVideo) {
         for (const Quality &q : kVideoQualities)
             quality->addItem(tr(q.text), QString::fromLatin1(q.data));
-        selectByData(quality, Preferences().value(kPlaylist_VideoQuality));
+        selectByData(quality, Preferences::instance()->playlistVideoQuality());
     } else {
         for (const Quality &q : kAudioQualities)
             quality->addItem(tr(q.text), QString::fromLatin1(q.data));
-        selectByData(quality, Preferences().value(kPlaylist_AudioQuality));
+        selectByData(quality, Preferences::instance()->playlistAudioQuality());
     }
 }
 
@@ -442,15 +442,16 @@ QMap<QString, QString> PlaylistConfirmDlg::options() const
 
 void PlaylistConfirmDlg::accept()
 {
-    Preferences prefs;
+    Preferences *prefs = Preferences::instance();
     const bool isVideo = video->isChecked();
-    prefs.setValue(kPlaylist_MediaType,
-                   isVideo ? QStringLiteral("Video") : QStringLiteral("Audio"));
-    prefs.setValue(isVideo ? kPlaylist_VideoQuality : kPlaylist_AudioQuality,
-                   quality->currentData().toString());
-    prefs.setValue(kDownloadPlaylist_OrderNumber, numbering->isChecked());
-    prefs.setValue(kPlaylist_SkipDownloaded, skip->isChecked());
-    prefs.setValue(kPlaylist_OrderMode, order->currentData().toString());
+    prefs->setPlaylistMediaType(isVideo ? QStringLiteral("Video") : QStringLiteral("Audio"));
+    if (isVideo)
+        prefs->setPlaylistVideoQuality(quality->currentData().toString());
+    else
+        prefs->setPlaylistAudioQuality(quality->currentData().toString());
+    prefs->setNumberPlaylistFiles(numbering->isChecked());
+    prefs->setSkipDownloadedEntries(skip->isChecked());
+    prefs->setPlaylistOrderMode(order->currentData().toString());
     QDialog::accept();
     Q_EMIT finished();
 }

@@ -16,17 +16,17 @@ PrivateListManager *PrivateListManager::instance()
 
 bool PrivateListManager::isOn() const
 {
-    return !Preferences().value(QStringLiteral("plkey")).toString().isEmpty();
+    return !Preferences::instance()->privateListKey().isEmpty();
 }
 
 bool PrivateListManager::thumbnailsHidden() const
 {
-    return Preferences().value(QStringLiteral("plthumbnailshidden"), false).toBool();
+    return Preferences::instance()->privateThumbnailsHidden();
 }
 
 bool PrivateListManager::filesHidden() const
 {
-    return Preferences().value(QStringLiteral("plfilehidden"), false).toBool();
+    return Preferences::instance()->privateFilesHidden();
 }
 
 QStringList PrivateListManager::keywords() const

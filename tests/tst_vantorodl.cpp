@@ -341,10 +341,12 @@ private Q_SLOTS:
         const ToolRun r = run(writeParams(params));
         QVERIFY2(r.exitCode == 0, describe(r).constData());
         QCOMPARE(r.finished().value("filepath").toString(), dir + "/clip.mkv");
-        QCOMPARE(r.finished().value("resolution").toString(), QString("320x180")); // aspect kept
+        // A resolution means lines: 240 lines, the width from the 16:9 source, made even.
+        QCOMPARE(r.finished().value("resolution").toString(), QString("426x240"));
         const QJsonArray streams = probe(dir + "/clip.mkv").value("streams").toArray();
         QCOMPARE(streams.size(), 1); // muted
-        QCOMPARE(streams.at(0).toObject().value("width").toInt(), 320);
+        QCOMPARE(streams.at(0).toObject().value("width").toInt(), 426);
+        QCOMPARE(streams.at(0).toObject().value("height").toInt(), 240);
         // A second conversion into the same folder gets a free name.
         const ToolRun again = run(writeParams(params));
         QCOMPARE(again.finished().value("filepath").toString(), dir + "/clip(1).mkv");

@@ -38,6 +38,7 @@ struct Job
 struct Fetched
 {
     QJsonObject info;  // its "before_dl" print
+    QJsonObject sniff; // the "sniff" line made of it
     QString finalPath; // its "after_move" print
     bool live = false; // the stream turned out to be live: recorded instead
 };
@@ -108,12 +109,11 @@ QStringList ytdlpArguments(const Context &ctx, const Job &job)
     return args << "--" << job.entry.url;
 }
 
-QJsonObject sniffMessage(const QJsonObject &info, const QString &filepath, bool live,
-                         const QString &localThumbnail)
+QJsonObject sniffMessage(const QJsonObject &info, const QString &filepath, bool live)
 {
     return {{"title", info.value("title").toString()},
             {"thumbnail", info.value("thumbnail").toString()},
-            {"local_thumbnail", localThumbnail},
+            {"local_thumbnail", QString()},
             {"is_live", live ? QStringLiteral("true") : QStringLiteral("false")},
             {"filepath", filepath},
             {"duration", QString::number(qRound64(info.value("duration").toDouble()))},
@@ -192,8 +192,8 @@ int fetchMedia(Context &ctx, const Job &job, Fetched *fetched)
                 stopForLive = fetched->live = true;
                 return;
             }
-            QJsonObject msg =
-                sniffMessage(fetched->info, fetched->info.value("_filename").toString(), false, {});
+            QJsonObject &msg = fetched->sniff;
+            msg = sniffMessage(fetched->info, fetched->info.value("_filename").toString(), false);
             const int count = fetched->info.value("playlist_count").toInt();
             if (count > 1 && job.entry.index == 0)
                 msg.insert("playlist_count", QString::number(count));
@@ -237,7 +237,7 @@ int recordInstead(const Context &ctx, const Job &job, const QJsonObject &info)
             QFile::remove(b.dir().filePath(name));
     }
     const QString target = liveTarget(job, info);
-    out::line("sniff", sniffMessage(info, target, true, {}));
+    out::line("sniff", sniffMessage(info, target, true));
     const QString stream = info.value("manifest_url").toString().isEmpty()
                                ? info.value("url").toString(job.entry.url)
                                : info.value("manifest_url").toString();
@@ -275,8 +275,12 @@ media::Info lookAtResult(const Context &ctx, const Job &job, const Fetched &fetc
     const thumbnail::Look look =
         thumbnail::fromFile(ctx.ffmpeg, fetched.finalPath, job.address, wantPicture, info.duration);
     media::complete(&info, look.info);
-    if (!look.picture.isEmpty())
-        out::line("sniff", sniffMessage(fetched.info, fetched.finalPath, false, look.picture));
+    if (!look.picture.isEmpty()) {
+        QJsonObject again = fetched.sniff;
+        again.insert("filepath", fetched.finalPath);
+        again.insert("local_thumbnail", look.picture);
+        out::line("sniff", again);
+    }
     return info;
 }
 

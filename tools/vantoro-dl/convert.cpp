@@ -147,57 +147,45 @@ QString freeName(const QString &folder, const QString &base, const QString &suff
     return candidate;
 }
 
-// One ffmpeg run; with `probe` still running, it may end early to be started again.
+// Whether the source decides the arguments: a stream that may be copied as it is, or an audio
+// bit rate taken from the source. Otherwise ffmpeg needs no look at the source beforehand: its
+// own report of the input gives the duration for the progress.
+bool sourceDecides(const Preset &preset, const Request &request)
+{
+    const bool originRate = request.bitRate.isEmpty() || request.bitRate == QLatin1String("origin");
+    const bool audioKept = !(preset.video && request.mute);
+    if (audioKept && originRate && (!preset.a.value("accept").toArray().isEmpty() || !preset.video))
+        return true;
+    return preset.video && !preset.v.value("accept").toArray().isEmpty();
+}
+
 struct Pass
 {
-    const Request &request;
-    const Preset &preset;
-    const std::function<void(double)> &progress;
-    QString partial;
     media::Banner banner;
     double written = 0; // seconds of output so far
-    bool restart = false;
-    QString problem;
-    media::Info probed; // what ffprobe found, once it has
-
-    child::Result exec(const QStringList &middle, child::Process *probe, const media::Info *known,
-                       QStringList *better);
 };
 
-child::Result Pass::exec(const QStringList &middle, child::Process *probe, const media::Info *known,
-                         QStringList *better)
+child::Result convertOnce(const Request &request, const QStringList &middle, const QString &partial,
+                          double knownDuration, const std::function<void(double)> &progress,
+                          Pass *pass)
 {
     QElapsedTimer throttle;
     throttle.start();
     double done = 0;
-    bool probeSeen = probe == nullptr;
-    auto duration = [&] {
-        return known && known->duration > 0 ? known->duration : banner.input.duration;
-    };
-    auto judgeProbe = [&](child::Process &ffmpeg) {
-        if (probeSeen || (probe->state() != QProcess::NotRunning && !probe->waitForFinished(0)))
-            return;
-        probeSeen = true;
-        probed = media::parseProbe(probe->readAllStandardOutput(), request.input);
-        *better = plan(preset, request, &probed, &problem);
-        if (!problem.isEmpty() || *better != middle) {
-            restart = problem.isEmpty();
-            ffmpeg.stopGroup(0);
-        }
-    };
     child::Run run;
     run.program = request.ffmpeg;
     run.arguments = QStringList{"-nostdin", "-hide_banner", "-y", "-progress",
                                 "pipe:1",   "-nostats",     "-i", request.input}
                     << middle << partial;
-    run.onErrorLine = [this](const QByteArray &line) {
-        banner.feed(line);
+    run.onErrorLine = [pass](const QByteArray &line) {
+        pass->banner.feed(line);
     };
     run.onLine = [&](const QByteArray &line) {
+        const double duration = knownDuration > 0 ? knownDuration : pass->banner.input.duration;
         if (line.startsWith("out_time_us=") || line.startsWith("out_time_ms=")) {
-            written = qMax(written, line.mid(line.indexOf('=') + 1).toDouble() / 1e6);
-            if (duration() > 0)
-                done = qBound(0.0, written / duration(), 1.0);
+            pass->written = qMax(pass->written, line.mid(line.indexOf('=') + 1).toDouble() / 1e6);
+            if (duration > 0)
+                done = qBound(0.0, pass->written / duration, 1.0);
         } else if (line == "progress=end") {
             done = 1.0;
         } else if (!line.startsWith("progress=")) {
@@ -208,19 +196,49 @@ child::Result Pass::exec(const QStringList &middle, child::Process *probe, const
             progress(done);
         }
     };
-    run.onTick = judgeProbe;
-    child::Result r = run.exec();
-    if (!probeSeen && !child::interrupted()) {
-        probe->waitForFinished(30000);
-        child::Process none;
-        judgeProbe(none);
-    }
-    return r;
+    return run.exec();
 }
 
 QString writeError(const QString &folder, const QString &why)
 {
     return QStringLiteral("cannot write to %1: %2").arg(folder, why);
+}
+
+bool probeIfNeeded(const Request &request, const Preset &preset, media::Info *source)
+{
+    if (!sourceDecides(preset, request) || request.ffprobe.isEmpty())
+        return false;
+    QByteArray json;
+    const child::Result r =
+        child::capture(request.ffprobe, media::probeArguments(request.input), &json, 60000, false);
+    *source = media::parseProbe(json, request.input);
+    if (!source->ok && source->error.isEmpty())
+        source->error = child::errorSummary(r.errorOutput);
+    return true;
+}
+
+// Why a finished ffmpeg run gave no result; code Ok when it did.
+Outcome judgeRun(const Request &request, const Preset &preset, const child::Result &r)
+{
+    Outcome outcome;
+    if (child::interrupted()) {
+        outcome.code = out::Interrupted;
+        outcome.error = QStringLiteral("interrupted");
+    } else if (r.exitCode != 0 && !preset.video &&
+               r.errorOutput.contains("does not contain any stream")) {
+        outcome.code = out::ConversionFailed;
+        outcome.error = QStringLiteral("the input has no audio to convert");
+    } else if (!r.started || r.crashed || r.exitCode != 0) {
+        const QString why = child::errorSummary(r.errorOutput);
+        outcome.code =
+            ytdlpFailureCode(why) == out::WriteFailed ? out::WriteFailed : out::ConversionFailed;
+        outcome.error =
+            outcome.code == out::WriteFailed
+                ? writeError(request.saveDir, why)
+                : QStringLiteral("ffmpeg failed: %1")
+                      .arg(why.isEmpty() ? QStringLiteral("exit code %1").arg(r.exitCode) : why);
+    }
+    return outcome;
 }
 
 } // namespace
@@ -246,46 +264,25 @@ Outcome run(const Request &request, const std::function<void(double)> &progress)
         return fail(out::WriteFailed,
                     writeError(request.saveDir, QStringLiteral("cannot create it")));
 
+    media::Info source;
+    const bool probed = probeIfNeeded(request, preset, &source);
+    const QStringList middle = plan(preset, request, probed ? &source : nullptr, &error);
+    if (!error.isEmpty())
+        return fail(out::ConversionFailed, error);
+
     const QString base = QFileInfo(request.input).completeBaseName();
-    Pass pass{request, preset, progress, {}, {}, 0, false, {}, {}};
-    pass.partial = QDir(request.saveDir).filePath('.' + base + ".converting." + preset.extension);
-    std::unique_ptr<child::Process> probe;
-    if (!request.ffprobe.isEmpty()) {
-        probe = std::make_unique<child::Process>();
-        if (!probe->launch(request.ffprobe, media::probeArguments(request.input)))
-            probe.reset();
-    }
-    QStringList better;
-    const QStringList first = plan(preset, request, nullptr, &error);
-    child::Result r = pass.exec(first, probe.get(), nullptr, &better);
-    if (pass.restart && !child::interrupted()) {
-        QFile::remove(pass.partial);
-        const media::Info source = pass.probed;
-        pass.restart = false;
-        pass.banner = media::Banner();
-        pass.written = 0;
-        r = pass.exec(better, nullptr, &source, &better);
-    }
-    if (child::interrupted()) {
-        QFile::remove(pass.partial);
-        return fail(out::Interrupted, QStringLiteral("interrupted"));
-    }
-    if (!pass.problem.isEmpty()) {
-        QFile::remove(pass.partial);
-        return fail(out::ConversionFailed, pass.problem);
-    }
-    if (!r.started || r.crashed || r.exitCode != 0) {
-        QFile::remove(pass.partial);
-        const QString why = child::errorSummary(r.errorOutput);
-        if (ytdlpFailureCode(why) == out::WriteFailed)
-            return fail(out::WriteFailed, writeError(request.saveDir, why));
-        return fail(out::ConversionFailed,
-                    QStringLiteral("ffmpeg failed: %1")
-                        .arg(why.isEmpty() ? QStringLiteral("exit code %1").arg(r.exitCode) : why));
+    const QString partial =
+        QDir(request.saveDir).filePath('.' + base + ".converting." + preset.extension);
+    Pass pass;
+    const child::Result r = convertOnce(request, middle, partial, source.duration, progress, &pass);
+    outcome = judgeRun(request, preset, r);
+    if (outcome.code != out::Ok) {
+        QFile::remove(partial);
+        return outcome;
     }
     const QString target = freeName(request.saveDir, base, preset.extension);
-    if (!QFile::rename(pass.partial, target)) {
-        QFile::remove(pass.partial);
+    if (!QFile::rename(partial, target)) {
+        QFile::remove(partial);
         return fail(out::WriteFailed,
                     writeError(request.saveDir, QStringLiteral("cannot rename the result")));
     }
@@ -297,6 +294,12 @@ Outcome run(const Request &request, const std::function<void(double)> &progress)
     outcome.info.duration = pass.written > 0 ? pass.written : pass.banner.input.duration;
     outcome.info.ok = true;
     return outcome;
+}
+
+void reportProgress(double progress)
+{
+    out::line("converting", {{"progress", QString::number(progress, 'f', 4)},
+                             {"pid", QString::number(QCoreApplication::applicationPid())}});
 }
 
 int runMode(const Context &ctx, params::Reader &reader, const QJsonObject &root)
@@ -317,10 +320,7 @@ int runMode(const Context &ctx, params::Reader &reader, const QJsonObject &root)
     if (request.input.isEmpty() || request.preset.isEmpty() || request.saveDir.isEmpty())
         return out::failure(out::BadArguments,
                             QStringLiteral("\"input\", \"preset\" and \"save_path\" are required"));
-    const QString pid = QString::number(QCoreApplication::applicationPid());
-    const Outcome outcome = run(request, [&pid](double progress) {
-        out::line("converting", {{"progress", QString::number(progress, 'f', 4)}, {"pid", pid}});
-    });
+    const Outcome outcome = run(request, reportProgress);
     if (outcome.code != out::Ok)
         return out::failure(outcome.code, outcome.error);
     QJsonObject msg = media::describe(outcome.info, outcome.outputPath);

@@ -2,11 +2,11 @@
 
 // Converting a media file with ffmpeg, driven by a preset (OneClickedType/<target>.json).
 //
-// ffmpeg starts at once with arguments that hold for any source; ffprobe looks at the source
-// alongside. Only when what it finds calls for other arguments (a stream that can be copied, the
-// source's own audio bit rate, a source without video) is ffmpeg started again with those. The
-// result is written under a hidden temporary name in the output folder and renamed only once
-// complete; the source is never touched (unless it is a download being replaced).
+// ffmpeg's own report of its input gives what the progress needs; ffprobe looks at the source
+// first only when the source decides the arguments (a stream that may be copied as it is, the
+// source's own audio bit rate). The result is written under a hidden temporary name in the output
+// folder and renamed only once complete; the source is never touched (unless it is a download
+// being replaced).
 
 #include "context.h"
 #include "describe.h"
@@ -40,6 +40,9 @@ struct Outcome
 };
 
 Outcome run(const Request &request, const std::function<void(double)> &progress);
+
+// Prints a "converting" line (with the tool's "pid", which the application stops as a tree).
+void reportProgress(double progress);
 
 // "converter" with an "input" file: the conversion-only mode.
 int runMode(const Context &ctx, params::Reader &reader, const QJsonObject &root);

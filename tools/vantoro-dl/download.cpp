@@ -8,7 +8,6 @@
 #include "playlist.h"
 #include "thumbnail.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFileInfo>
@@ -322,11 +321,7 @@ int run(Context &ctx, params::Reader &reader, const QJsonObject &root)
         request.resolution = "origin";
         request.bitRate = "origin";
         request.replaceInput = true;
-        const QString pid = QString::number(QCoreApplication::applicationPid());
-        const convert::Outcome c = convert::run(request, [&pid](double progress) {
-            out::line("converting",
-                      {{"progress", QString::number(progress, 'f', 4)}, {"pid", pid}});
-        });
+        const convert::Outcome c = convert::run(request, convert::reportProgress);
         if (c.code != out::Ok)
             return out::failure(c.code, c.error);
         resultPath = c.outputPath;

@@ -280,7 +280,7 @@ Result Run::exec()
             onTick(process);
         if (timeoutMs > 0 && clock.elapsed() > timeoutMs)
             process.stopGroup();
-        if (interruptible && interrupted() && !interruptHandled) {
+        if (interrupted() && !interruptHandled) {
             interruptHandled = true;
             if (!onInterrupt || !onInterrupt(process))
                 process.stopGroup();
@@ -296,10 +296,9 @@ Result Run::exec()
 }
 
 Result capture(const QString &program, const QStringList &arguments, QByteArray *output,
-               int timeoutMs, bool interruptible)
+               int timeoutMs)
 {
     Run run;
-    run.interruptible = interruptible;
     run.program = program;
     run.arguments = arguments;
     run.timeoutMs = timeoutMs;

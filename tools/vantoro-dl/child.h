@@ -73,15 +73,14 @@ struct Run
     std::function<void(const QByteArray &)> onErrorLine;
     std::function<void(Process &)> onTick;
     std::function<bool(Process &)> onInterrupt;
-    int timeoutMs = 0;         // 0: no limit; otherwise the child is stopped when it runs longer
-    bool interruptible = true; // false: runs to its end even after an interrupt (short probes)
-    bool lowPriority = false;  // nice 19 and idle I/O class (work nobody waits for)
+    int timeoutMs = 0;        // 0: no limit; otherwise the child is stopped when it runs longer
+    bool lowPriority = false; // nice 19 and idle I/O class (work nobody waits for)
     Result exec();
 };
 
 // Runs a program and collects its standard output whole.
 Result capture(const QString &program, const QStringList &arguments, QByteArray *output,
-               int timeoutMs = 120000, bool interruptible = true);
+               int timeoutMs = 120000);
 
 // The reason of a failure as yt-dlp or ffmpeg wrote it, in plain words ("Connection refused",
 // "HTTP Error 404: Not Found", "No space left on device", ...); empty when there is none.

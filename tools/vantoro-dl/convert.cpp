@@ -210,7 +210,7 @@ bool probeIfNeeded(const Request &request, const Preset &preset, media::Info *so
         return false;
     QByteArray json;
     const child::Result r =
-        child::capture(request.ffprobe, media::probeArguments(request.input), &json, 60000, false);
+        child::capture(request.ffprobe, media::probeArguments(request.input), &json, 60000);
     *source = media::parseProbe(json, request.input);
     if (!source->ok && source->error.isEmpty())
         source->error = child::errorSummary(r.errorOutput);
@@ -266,6 +266,8 @@ Outcome run(const Request &request, const std::function<void(double)> &progress)
 
     media::Info source;
     const bool probed = probeIfNeeded(request, preset, &source);
+    if (child::interrupted())
+        return fail(out::Interrupted, QStringLiteral("interrupted"));
     const QStringList middle = plan(preset, request, probed ? &source : nullptr, &error);
     if (!error.isEmpty())
         return fail(out::ConversionFailed, error);

@@ -48,11 +48,10 @@ Look fromFile(const QString &ffmpeg, const QString &file, const QString &key, bo
             banner.feed(line);
         };
         run.lowPriority = true;
-        run.interruptible = false;
         run.timeoutMs = 15000;
         const child::Result r = run.exec();
         look.info = banner.input;
-        if (!wantPicture)
+        if (!wantPicture || child::interrupted())
             return look;
         if (r.exitCode == 0 && QFileInfo(target).size() > 0) {
             look.picture = target;

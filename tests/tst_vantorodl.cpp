@@ -67,6 +67,12 @@ private Q_SLOTS:
         page("one.html", "One clip", {"clip.mp4"});
         page("three.html", "Three clips", {"clip.mp4", "second.mp4", "third.mp4"});
         page("nothing.html", "Nothing", {});
+        QFile live(w + "/live.html");
+        QVERIFY(live.open(QIODevice::WriteOnly));
+        live.write(
+            "<html><head><title>On air</title></head><body><video><source "
+            "src=\"live/stream.m3u8\" type=\"application/x-mpegURL\"></video></body></html>");
+        live.close();
         server = std::make_unique<TestHttpServer>(w);
         server->setHandler(
             [this](const QString &p, TestHttpServer::Response *r) { return liveHandler(p, r); });
@@ -274,13 +280,20 @@ private Q_SLOTS:
         QCOMPARE(QDir(dir).entryList(QDir::Files), QStringList{"clip.m4a"});
     }
 
+    void interruptedLiveRecordingLeavesAPlayableFile_data()
+    {
+        QTest::addColumn<QString>("address");
+        QTest::newRow("playlist address") << "live/stream.m3u8";
+        QTest::newRow("page showing the stream") << "live.html";
+    }
     void interruptedLiveRecordingLeavesAPlayableFile()
     {
+        QFETCH(QString, address);
         const QString dir = newJobDir();
         liveClock.invalidate();
         bool interrupted = false;
-        const ToolRun r = run(writeParams(downloadParams(server->url("live/stream.m3u8"), dir)),
-                              60000, [&](QProcess &p, const ToolRun &sofar) {
+        const ToolRun r = run(writeParams(downloadParams(server->url(address), dir)), 60000,
+                              [&](QProcess &p, const ToolRun &sofar) {
                                   if (!interrupted && sofar.ofType("downloading").size() >= 8) {
                                       interrupted = true;
                                       ::kill(pid_t(p.processId()), SIGINT);

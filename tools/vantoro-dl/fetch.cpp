@@ -1,5 +1,7 @@
 #include "fetch.h"
 
+#include "child.h"
+
 #include <QEventLoop>
 #include <QNetworkAccessManager>
 #include <QNetworkProxy>
@@ -33,6 +35,13 @@ QByteArray get(const QString &url, const QString &proxy, bool checkCertificate,
     QEventLoop loop;
     QObject::connect(reply, &QNetworkReply::finished, &loop, &QEventLoop::quit);
     QTimer::singleShot(timeoutMs, &loop, &QEventLoop::quit);
+    // An interrupt of the tool ends the wait too.
+    QTimer watch;
+    QObject::connect(&watch, &QTimer::timeout, &loop, [&loop] {
+        if (child::interrupted())
+            loop.quit();
+    });
+    watch.start(100);
     loop.exec();
     QByteArray body;
     // A playlist is small; anything far larger is not one.

@@ -45,17 +45,17 @@ QByteArray describeLists(MainWindow &window)
     for (int i = 0; i < active->count(); ++i) {
         SniffTask *task = MyListWidget::taskOf(active->item(i));
         DownloadTaskWidget *row = window.downloading()->widgetOf(task);
-        downloading.append(QJsonObject{{"url", task->url},
-                                       {"state", task->state()},
+        downloading.append(QJsonObject{{"url", task->url()},
+                                       {"state", int(task->state())},
                                        {"title", row->titleText()},
                                        {"status", row->statusText()}});
     }
     MyListWidget *finished = window.downloaded()->allList();
     for (int i = 0; i < finished->count(); ++i) {
         SniffTask *task = MyListWidget::taskOf(finished->item(i));
-        done.append(QJsonObject{{"url", task->url},
-                                {"title", protocol::title(task->info)},
-                                {"file", protocol::filePath(task->info)}});
+        done.append(QJsonObject{{"url", task->url()},
+                                {"title", protocol::title(task->info())},
+                                {"file", protocol::filePath(task->info())}});
     }
     return QJsonDocument(QJsonObject{{"downloading", downloading},
                                      {"done", done},
@@ -150,7 +150,7 @@ private Q_SLOTS:
         QCOMPARE(window->downloading()->list()->count(), 0);
         QVERIFY(window->downloading()->isEmptyStateShown());
         SniffTask *task = MyListWidget::taskOf(window->downloaded()->allList()->item(0));
-        QCOMPARE(protocol::filePath(task->info), downloads.path() + "/clip.mp4");
+        QCOMPARE(protocol::filePath(task->info()), downloads.path() + "/clip.mp4");
         QVERIFY(QFileInfo(downloads.path() + "/clip.mp4").size() > 10000);
     }
 
@@ -174,7 +174,7 @@ private Q_SLOTS:
         pause.setData(201);
         connect(&pause, &QAction::triggered, page, &DownloadingPage::onContextAction);
         pause.trigger();
-        QTRY_COMPARE_WITH_TIMEOUT(task->state(), int(SniffTask::Paused), 20000);
+        QTRY_COMPARE_WITH_TIMEOUT(task->state(), SniffTask::State::Paused, 20000);
         QTRY_VERIFY(row->statusText().endsWith("Paused"));
         QVERIFY(row->statusText().contains(" of "));
         QCOMPARE(row->buttonImage(), QString("resume"));
@@ -201,7 +201,7 @@ private Q_SLOTS:
         QVERIFY(answer->answered);
         QTRY_COMPARE_WITH_TIMEOUT(window->downloaded()->allList()->count(), 2, 90000);
         SniffTask *newest = MyListWidget::taskOf(window->downloaded()->allList()->item(0));
-        QCOMPARE(protocol::title(newest->info), QString("Two clips (1)"));
+        QCOMPARE(protocol::title(newest->info()), QString("Two clips (1)"));
         window->tabs()->button(1)->click();
         QTest::qWait(300);
         shoot(window.get(), "downloaded");

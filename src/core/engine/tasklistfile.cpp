@@ -13,8 +13,9 @@ namespace tasklist {
 
 void writeRecord(QDataStream &stream, const SniffTask &task)
 {
-    stream << task.url << qint32(task.state()) << QVariant(task.info) << QVariant(task.finished)
-           << task.workDir << task.params << task.thumbnailPath << QVariant(task.progress);
+    stream << task.url() << qint32(task.state()) << QVariant(task.info())
+           << QVariant(task.finished()) << task.workDir() << task.options().toMap()
+           << task.thumbnailPath() << QVariant(task.progress());
 }
 
 bool readRecord(QDataStream &stream, Record *record)

@@ -6,15 +6,16 @@
 #include <QByteArray>
 #include <QJsonObject>
 #include <QList>
-#include <QMap>
 #include <QString>
 #include <QStringList>
+
+struct DownloadOptions;
 
 namespace protocol {
 
 // --- Parameter files --------------------------------------------------------------------------
 // The download job's file, workDir + "/param.json"; returns its path.
-QString writeDownloadParams(const QString &url, const QMap<QString, QString> &params,
+QString writeDownloadParams(const QString &url, const DownloadOptions &options,
                             const QString &workDir);
 // The playlist-listing file, named `fileName`, in the download folder's hidden ".temp" folder.
 QString writePlaylistParams(const QString &url, const QString &fileName);
@@ -54,6 +55,14 @@ QJsonObject message(const QByteArray &line);
 QString member(const QByteArray &line, const QString &key);
 // The line with "msg"[key] replaced by value.
 QByteArray withMember(const QByteArray &line, const QString &key, const QString &value);
+
+// Writers of the analysis line's members that the application changes itself.
+QByteArray withTitle(const QByteArray &info, const QString &title);
+QByteArray withFilePath(const QByteArray &info, const QString &path);
+QByteArray withHiddenThumb(const QByteArray &info, bool hidden);
+QByteArray withPrivateFile(const QByteArray &info, bool isPrivate);
+// The finished line's subtitle file.
+QByteArray withSubtitlePath(const QByteArray &finished, const QString &path);
 
 QString title(const QByteArray &info);
 QString thumbnail(const QByteArray &info);

@@ -474,7 +474,7 @@ bool DownloadedPage::fileExists(SniffTask *task)
         return false;
     }
     bool remove = false;
-    if (checkFileExists(protocol::filePath(task->info), true, &remove))
+    if (checkFileExists(protocol::filePath(task->info()), true, &remove))
         return true;
     if (remove) {
         MyListWidget *list = currentList();
@@ -495,7 +495,7 @@ bool DownloadedPage::fileExists(SniffTask *task)
 void DownloadedPage::playTask(SniffTask *task)
 {
     if (fileExists(task))
-        openLocalFile(protocol::filePath(task->info));
+        openLocalFile(protocol::filePath(task->info()));
 }
 
 void DownloadedPage::revealTask(SniffTask *task)
@@ -505,7 +505,7 @@ void DownloadedPage::revealTask(SniffTask *task)
     if (row >= 0)
         list->setCurrentRow(row, QItemSelectionModel::ClearAndSelect);
     if (fileExists(task))
-        revealInFileManager(protocol::filePath(task->info));
+        revealInFileManager(protocol::filePath(task->info()));
 }
 
 void DownloadedPage::onDoubleClickedItem(SniffTask *task)
@@ -523,7 +523,7 @@ void DownloadedPage::onClickedShowInBrowser()
     if (tasks.isEmpty())
         return;
     if (fileExists(tasks.first()))
-        revealInFileManager(protocol::filePath(tasks.first()->info));
+        revealInFileManager(protocol::filePath(tasks.first()->info()));
 }
 
 void DownloadedPage::onClickedDelete()
@@ -576,7 +576,7 @@ void DownloadedPage::runContextAction(int action)
     switch (action) {
     case 207:
         if (fileExists(task))
-            revealInFileManager(protocol::filePath(task->info));
+            revealInFileManager(protocol::filePath(task->info()));
         break;
     case 208:
         playTask(task);
@@ -603,13 +603,13 @@ void DownloadedPage::runContextAction(int action)
     case 205: {
         QStringList urls;
         for (SniffTask *t : tasks)
-            urls << t->url;
+            urls << t->url();
         QApplication::clipboard()->setText(urls.join(QLatin1Char('\n')));
         break;
     }
     case 206:
         for (SniffTask *t : tasks)
-            QDesktopServices::openUrl(QUrl(t->url));
+            QDesktopServices::openUrl(QUrl(t->url()));
         break;
     case 215:
         if (fileExists(task))
@@ -708,8 +708,7 @@ void DownloadedPage::addToPrivateList()
     privateView->clearSelection();
     for (SniffTask *task : qAsConst(moved)) {
         if (privacy->isOn() && privacy->filesHidden()) {
-            task->info = protocol::withMember(task->info, QStringLiteral("isPrivateFileFlag"),
-                                              QStringLiteral("true"));
+            task->setInfo(protocol::withPrivateFile(task->info(), true));
             mgr->setFileHidden(task, QStringLiteral("hidden"));
         }
         mgr->moveToPrivate(task);
@@ -743,9 +742,8 @@ void DownloadedPage::moveOut()
         moved << task;
     }
     for (SniffTask *task : qAsConst(moved)) {
-        if (protocol::isPrivateFile(task->info)) {
-            task->info = protocol::withMember(task->info, QStringLiteral("isPrivateFileFlag"),
-                                              QStringLiteral("false"));
+        if (protocol::isPrivateFile(task->info())) {
+            task->setInfo(protocol::withPrivateFile(task->info(), false));
             mgr->setFileHidden(task, QStringLiteral("normal"));
         }
         mgr->moveFromPrivate(task);
@@ -763,15 +761,14 @@ void DownloadedPage::moveOut()
 
 void DownloadedPage::onMgrAddDownloadedTask(SniffTask *task)
 {
-    writeLog(QStringLiteral("[DownloadedPage] onMgrAddDownloadedTask"), task->url);
-    if (protocol::isPrivateFile(task->info)) {
+    writeLog(QStringLiteral("[DownloadedPage] onMgrAddDownloadedTask"), task->url());
+    if (protocol::isPrivateFile(task->info())) {
         PrivateListManager *privacy = PrivateListManager::instance();
         if (privacy->isOn() && privacy->filesHidden())
             mgr->setFileHidden(task, QStringLiteral("hidden"));
         ensurePrivateView();
-        if (protocol::isHiddenThumb(task->info))
-            task->info = protocol::withMember(task->info, QStringLiteral("isHiddenThumb"),
-                                              QStringLiteral("false"));
+        if (protocol::isHiddenThumb(task->info()))
+            task->setInfo(protocol::withHiddenThumb(task->info(), false));
         mgr->moveToPrivate(task);
         privateView->clearSelection();
         createRow(privateView, task, -1);

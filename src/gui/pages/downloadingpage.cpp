@@ -1,6 +1,7 @@
 #include "gui/pages/downloadingpage.h"
 
 #include "core/analytics/analytics.h"
+#include "core/engine/downloadoptions.h"
 #include "core/engine/sniffmgr.h"
 #include "core/engine/snifftask.h"
 #include "core/engine/toolprotocol.h"
@@ -108,8 +109,7 @@ DownloadingPage::DownloadingPage(QWidget *parent)
     , mgr(SniffMgr::instance())
 {
     qRegisterMetaType<SniffTask *>("SniffTask*");
-    playlistChooser = [](const QString &url, QList<QVariant> *entries,
-                         QMap<QString, QString> *options) {
+    playlistChooser = [](const QString &url, QList<QVariant> *entries, DownloadOptions *options) {
         PlaylistConfirmDlg dialog;
         dialog.setUrl(url);
         MainWindowHelper::instance()->centreOverMainWindow(&dialog);
@@ -464,10 +464,10 @@ void DownloadingPage::addPlaylistWithConfirm(const QString &url, bool fromBrowse
         if (answer == 3) {
             reportEvent(QStringLiteral("Download"), QStringLiteral("PastPlaylist"),
                         QStringLiteral("Clip"));
-            QMap<QString, QString> options;
+            DownloadOptions options;
             if (fromBrowser) {
                 Q_EMIT browserDownloadAccepted();
-                options.insert(QStringLiteral("metadata"), browserMetadata);
+                options.metadata = browserMetadata;
             }
             addTasksFromContent(url, false, options, false, fromBrowser);
             return;
@@ -483,17 +483,17 @@ void DownloadingPage::addPlaylistWithConfirm(const QString &url, bool fromBrowse
 void DownloadingPage::runPlaylistDialog(const QString &url, bool fromBrowser)
 {
     QList<QVariant> entries;
-    QMap<QString, QString> options;
+    DownloadOptions options;
     if (!playlistChooser || !playlistChooser(url, &entries, &options))
         return;
     finishPlaylist(entries, options, fromBrowser);
 }
 
-void DownloadingPage::finishPlaylist(const QList<QVariant> &chosen, QMap<QString, QString> options,
+void DownloadingPage::finishPlaylist(const QList<QVariant> &chosen, const DownloadOptions &options,
                                      bool fromBrowser)
 {
     QList<QVariant> entries = chosen;
-    if (options.value(QStringLiteral("playlistOrderMode")) == QLatin1String("Oldest first"))
+    if (options.playlistOrderMode == QLatin1String("Oldest first"))
         std::reverse(entries.begin(), entries.end());
     if (entries.isEmpty()) {
         reportEvent(QStringLiteral("Download"), QStringLiteral("PlaylistSelectItemsCount"),
@@ -512,11 +512,13 @@ void DownloadingPage::finishPlaylist(const QList<QVariant> &chosen, QMap<QString
 }
 
 void DownloadingPage::addTasksFromContent(const QString &text, bool checkPlaylist,
-                                          const QMap<QString, QString> &options, bool fromPlaylist,
+                                          const DownloadOptions &options, bool fromPlaylist,
                                           bool fromBrowser)
 {
-    const bool skipExisting =
-        fromPlaylist && options.value(QStringLiteral("SkipDownloaded")) == QLatin1String("true");
+    const bool skipExisting = fromPlaylist && options.skipDownloaded;
+    DownloadOptions jobOptions = options;
+    if (audioOnly)
+        jobOptions.mediaType = QStringLiteral("audio");
     const QStringList lines = splitLines(text.trimmed());
     int skipped = 0;
     int added = 0;
@@ -543,9 +545,7 @@ void DownloadingPage::addTasksFromContent(const QString &text, bool checkPlaylis
             ++skipped;
             continue;
         }
-        SniffTask *task = mgr->newTask(line, options);
-        if (audioOnly)
-            task->params.insert(QStringLiteral("media_type"), QStringLiteral("audio"));
+        SniffTask *task = mgr->newTask(line, jobOptions);
         addRow(task);
         ++added;
         mgr->addTask(task, fromPlaylist);
@@ -590,7 +590,9 @@ void DownloadingPage::onDownloadFromBrowser(const QString &url, const QString &m
     reportEvent(QStringLiteral("Download"), QStringLiteral("Online"), QStringLiteral("Clip"));
     writeLog(QStringLiteral("[DownloadingPage]"), QStringLiteral("addTasksFromContent"));
     Q_EMIT browserDownloadAccepted();
-    addTasksFromContent(url, false, {{QStringLiteral("metadata"), metadata}}, false, true);
+    DownloadOptions options;
+    options.metadata = metadata;
+    addTasksFromContent(url, false, options, false, true);
 }
 
 void DownloadingPage::onPopupPasteMenu()
@@ -628,7 +630,7 @@ void DownloadingPage::performSchedule()
 
 void DownloadingPage::onPopContextMenu(SniffTask *task)
 {
-    writeLog(QStringLiteral("[DownloadingPage] onPopContextMenu"), task->url);
+    writeLog(QStringLiteral("[DownloadingPage] onPopContextMenu"), task->url());
     QMenu menu;
     menu.setStyleSheet(StyleManager::instance()->styleSheet(QStringLiteral("QMenu.qss")));
     const auto add = [&](int data, const QString &text, bool enabled) {
@@ -637,8 +639,8 @@ void DownloadingPage::onPopContextMenu(SniffTask *task)
         action->setEnabled(enabled);
         connect(action, &QAction::triggered, this, &DownloadingPage::onContextAction);
     };
-    const bool downloading = task->state() == SniffTask::Downloading;
-    add(201, protocol::isLive(task->info) ? tr("Stop") : tr("Pause"), downloading);
+    const bool downloading = task->state() == SniffTask::State::Downloading;
+    add(201, protocol::isLive(task->info()) ? tr("Stop") : tr("Pause"), downloading);
     add(202, tr("Resume"), !downloading);
     menu.addSeparator();
     add(203, tr("Delete"), true);
@@ -694,12 +696,12 @@ void DownloadingPage::runContextAction(int action)
     case 205: {
         QStringList urls;
         for (SniffTask *task : tasks)
-            urls << task->url;
+            urls << task->url();
         QApplication::clipboard()->setText(urls.join(QLatin1Char('\n')));
         break;
     }
     case 206:
-        QDesktopServices::openUrl(QUrl(tasks.first()->url));
+        QDesktopServices::openUrl(QUrl(tasks.first()->url()));
         break;
     default:
         break;
@@ -805,8 +807,6 @@ void DownloadingPage::onTaskStarted(SniffTask *task)
 
 void DownloadingPage::onTaskPaused(SniffTask *task)
 {
-    if (protocol::isLive(task->info) && !task->needDelete)
-        task->setState(SniffTask::Saving);
     if (DownloadTaskWidget *w = widgetOf(task))
         w->refreshState();
 }

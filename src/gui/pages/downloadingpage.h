@@ -12,6 +12,7 @@
 
 #include <functional>
 
+struct DownloadOptions;
 class DownloadTaskWidget;
 class MyListWidget;
 class QLabel;
@@ -50,14 +51,12 @@ public:
 
     // Adds tasks for every http(s) line of the text (see the paste road).
     void addTasksFromContent(const QString &text, bool checkPlaylist,
-                             const QMap<QString, QString> &options, bool fromPlaylist,
-                             bool fromBrowser);
+                             const DownloadOptions &options, bool fromPlaylist, bool fromBrowser);
     void addPlaylistWithConfirm(const QString &url, bool fromBrowser);
 
     // How a playlist's entries are chosen: runs the playlist dialog on the address and returns
     // false when it was cancelled. Tests replace it.
-    std::function<bool(const QString &url, QList<QVariant> *entries,
-                       QMap<QString, QString> *options)>
+    std::function<bool(const QString &url, QList<QVariant> *entries, DownloadOptions *options)>
         playlistChooser;
 
     // Read by tests and screenshots.
@@ -125,7 +124,7 @@ private:
     bool downloadDirReady();
     void deleteSelected();
     bool isPremiumSite(const QString &url) const;
-    void finishPlaylist(const QList<QVariant> &entries, QMap<QString, QString> options,
+    void finishPlaylist(const QList<QVariant> &entries, const DownloadOptions &options,
                         bool fromBrowser);
     void runPlaylistDialog(const QString &url, bool fromBrowser);
     void updateBulkButtons();

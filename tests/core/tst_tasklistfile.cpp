@@ -66,9 +66,10 @@ private Q_SLOTS:
             QDataStream in(bytes);
             tasklist::Record record;
             QVERIFY(tasklist::readRecord(in, &record));
-            QCOMPARE(record.params, map);
-            QCOMPARE(record.params.value("metadata").isNull(), map.value("metadata").isNull());
-            QVERIFY(DownloadOptions::fromMap(record.params) == options);
+            QVERIFY(record.options == options);
+            const QMap<QString, QString> again = record.options.toMap();
+            QCOMPARE(again, map);
+            QCOMPARE(again.value("metadata").isNull(), map.value("metadata").isNull());
         }
         QVERIFY(DownloadOptions::fromMap({{"fromPlaylist", "x"}}).sendsUsageEvents() == false);
         QVERIFY(DownloadOptions().sendsUsageEvents());

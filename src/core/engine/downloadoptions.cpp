@@ -51,20 +51,31 @@ QMap<QString, QString> DownloadOptions::toMap() const
 DownloadOptions DownloadOptions::fromMap(const QMap<QString, QString> &map)
 {
     DownloadOptions o;
-    o.other = map;
-    const auto take = [&o](const QString &key) {
-        return o.other.take(key);
-    };
-    o.mediaType = take(kMediaType);
-    o.fromPlaylist = take(kIsFromPlaylist) == kTrue;
-    o.addPlaylistIndex = take(kAddPlaylistIndex) == kTrue;
-    o.skipDownloaded = take(kSkipDownloaded) == kTrue;
-    o.playlistOrderMode = take(kPlaylistOrderMode);
-    o.videoQuality = take(kVideoQuality);
-    o.audioQuality = take(kAudioQuality);
-    if (o.other.contains(kMetadata))
-        o.metadata = take(kMetadata);
+    for (auto it = map.cbegin(); it != map.cend(); ++it)
+        o.assign(it.key(), it.value());
     return o;
+}
+
+void DownloadOptions::assign(const QString &key, const QString &value)
+{
+    if (key == kMediaType)
+        mediaType = value;
+    else if (key == kIsFromPlaylist)
+        fromPlaylist = value == kTrue;
+    else if (key == kAddPlaylistIndex)
+        addPlaylistIndex = value == kTrue;
+    else if (key == kSkipDownloaded)
+        skipDownloaded = value == kTrue;
+    else if (key == kPlaylistOrderMode)
+        playlistOrderMode = value;
+    else if (key == kVideoQuality)
+        videoQuality = value;
+    else if (key == kAudioQuality)
+        audioQuality = value;
+    else if (key == kMetadata)
+        metadata = value;
+    else
+        other.insert(key, value);
 }
 
 bool DownloadOptions::operator==(const DownloadOptions &o) const

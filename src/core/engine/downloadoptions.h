@@ -35,6 +35,8 @@ struct DownloadOptions
     // "SkipDownloaded", "playlistOrderMode", "video_quality", "audio_quality", "metadata".
     QMap<QString, QString> toMap() const;
     static DownloadOptions fromMap(const QMap<QString, QString> &map);
+    // One entry of the list-file form (a later entry of the same key wins).
+    void assign(const QString &key, const QString &value);
 
     bool operator==(const DownloadOptions &o) const;
     bool operator!=(const DownloadOptions &o) const { return !(*this == o); }

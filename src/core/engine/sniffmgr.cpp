@@ -443,8 +443,7 @@ void SniffMgr::loadList(QList<SniffTask *> &list, const QString &path)
         prefs->setDownloadCounter(number + records.size());
     const QString tempDir = downloadTempDir(false);
     for (const tasklist::Record &r : records) {
-        SniffTask *task =
-            new SniffTask(r.url, DownloadOptions::fromMap(r.params), ++number, tempDir);
+        SniffTask *task = new SniffTask(r.url, r.options, ++number, tempDir);
         task->setInfo(r.info);
         task->setFinished(r.finished);
         task->setProgress(r.progress);

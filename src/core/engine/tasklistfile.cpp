@@ -18,11 +18,26 @@ void writeRecord(QDataStream &stream, const SniffTask &task)
            << task.thumbnailPath() << QVariant(task.progress());
 }
 
+// The options as the string map QDataStream writes (a count, then the pairs), read straight
+// into the struct: lists of thousands of jobs are read at start-up.
+static void readOptions(QDataStream &stream, DownloadOptions *options)
+{
+    quint32 count = 0;
+    stream >> count;
+    for (quint32 i = 0; i < count && stream.status() == QDataStream::Ok; ++i) {
+        QString key, value;
+        stream >> key >> value;
+        if (stream.status() == QDataStream::Ok)
+            options->assign(key, value);
+    }
+}
+
 bool readRecord(QDataStream &stream, Record *record)
 {
     QVariant info, finished, progress;
-    stream >> record->url >> record->state >> info >> finished >> record->workDir >>
-        record->params >> record->thumbnailPath >> progress;
+    stream >> record->url >> record->state >> info >> finished >> record->workDir;
+    readOptions(stream, &record->options);
+    stream >> record->thumbnailPath >> progress;
     if (stream.status() != QDataStream::Ok)
         return false;
     record->info = info.toByteArray();

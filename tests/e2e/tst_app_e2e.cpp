@@ -80,6 +80,7 @@ class TestAppEndToEnd : public QObject
     QTemporaryDir downloads;
     std::unique_ptr<TestHttpServer> server;
     std::unique_ptr<MainWindow> window;
+    qint64 pasteClock = 0; // the paste guard's clock
     QString shots = qEnvironmentVariable("CLIPMOOR_SCREENSHOTS");
     int fileSizeOfBig = 0;
 
@@ -94,7 +95,7 @@ class TestAppEndToEnd : public QObject
     void paste(const QString &text)
     {
         QApplication::clipboard()->setText(text);
-        QTest::qWait(1050); // past the guard against double clicks
+        pasteClock += 1050; // past the guard against double clicks
         window->downloading()->onClickedPasteURLEx();
     }
 
@@ -130,6 +131,7 @@ private Q_SLOTS:
         QVERIFY(server->start());
 
         window = std::make_unique<MainWindow>();
+        window->downloading()->pasteRouter().setClock([this] { return pasteClock; });
         window->resize(1100, 720);
         window->show();
         QVERIFY(QTest::qWaitForWindowExposed(window.get()));

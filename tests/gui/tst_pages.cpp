@@ -59,6 +59,7 @@ class TestPages : public QObject
     QTemporaryDir downloads;
     DownloadingPage *page = nullptr;
     SniffMgr *mgr = nullptr;
+    qint64 now = 0; // the paste guard's clock
 
     QList<QString> rowUrls() const
     {
@@ -72,7 +73,7 @@ class TestPages : public QObject
     {
         mgr->deleteAllDownloading();
         QTRY_COMPARE(page->list()->count(), 0);
-        QTest::qWait(1100); // past the paste guard
+        now += 1100; // past the paste guard
     }
 
 private Q_SLOTS:
@@ -88,6 +89,7 @@ private Q_SLOTS:
         mgr = SniffMgr::instance();
         mgr->setMaxCount(2);
         page = new DownloadingPage;
+        page->pasteRouter().setClock([this] { return now; });
         page->resize(900, 600);
         page->show();
     }
@@ -115,10 +117,10 @@ private Q_SLOTS:
         QCOMPARE(mgr->downloadingList().size(), 1);
         QVERIFY(!page->isEmptyStateShown());
         QVERIFY(page->pauseAllButton()->isEnabled());
-        QTest::qWait(500);
+        now += 500;
         page->onClickedPasteURL(); // inside the guard window
         QCOMPARE(page->list()->count(), 1);
-        QTest::qWait(600);
+        now += 600;
         page->onClickedPasteURL(); // more than a second later: accepted again
         QCOMPARE(page->list()->count(), 2);
         // The row follows its task: analysing, then the sniffed title.
@@ -213,7 +215,7 @@ private Q_SLOTS:
             return true;
         };
         auto answer = testutil::answerNextModal("OK");
-        QTest::qWait(1100);
+        now += 1100;
         QApplication::clipboard()->setText("https://www.youtube.com/playlist?list=PL2");
         page->onClickedPasteURL();
         QVERIFY(answer->answered);

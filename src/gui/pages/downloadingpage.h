@@ -3,10 +3,11 @@
 // The first page: turns pasted addresses, playlists and browser downloads into tasks, shows every
 // active task as a row and carries the bulk buttons, the speed limit and the convert target.
 
-#include <QDialog>
+#include "gui/pages/pasteinputdlg.h"
+#include "gui/pages/pasterouter.h"
+
 #include <QMap>
 #include <QPointer>
-#include <QTime>
 #include <QVariant>
 #include <QWidget>
 
@@ -17,23 +18,10 @@ class DownloadTaskWidget;
 class MyListWidget;
 class QLabel;
 class QListWidgetItem;
-class QPlainTextEdit;
+
 class QPushButton;
 class SniffMgr;
 class SniffTask;
-
-// The dialog for pasting several addresses, one per line.
-class PasteInputDlg : public QDialog
-{
-    Q_OBJECT
-public:
-    explicit PasteInputDlg(QWidget *parent = nullptr);
-    QString text() const;
-    QPlainTextEdit *editor() const { return edit; }
-
-private:
-    QPlainTextEdit *edit;
-};
 
 class DownloadingPage : public QWidget
 {
@@ -70,6 +58,7 @@ public:
     QLabel *convertLink() const { return convertTarget; }
     bool isEmptyStateShown() const;
     PasteInputDlg *pasteDialog() const { return pasteInput; }
+    PasteRouter &pasteRouter() { return router; }
 
 Q_SIGNALS:
     void browserDownloadAccepted();
@@ -105,8 +94,6 @@ public Q_SLOTS:
     void onScrollEnd();
     void onItemSelectionChanged();
     void openUrl(const QString &url);
-    void speedSelected();
-    void converterSelected();
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
@@ -123,7 +110,6 @@ private:
     // False (and the user sent to the preferences) when the download folder is gone.
     bool downloadDirReady();
     void deleteSelected();
-    bool isPremiumSite(const QString &url) const;
     void finishPlaylist(const QList<QVariant> &entries, const DownloadOptions &options,
                         bool fromBrowser);
     void runPlaylistDialog(const QString &url, bool fromBrowser);
@@ -147,7 +133,7 @@ private:
     QLabel *emptyMain = nullptr;
     QLabel *emptyPointer = nullptr;
     quint16 audioOnly = 0;
-    QTime lastPaste;
+    PasteRouter router;
     QPointer<PasteInputDlg> pasteInput;
     QString browserMetadata;
 };

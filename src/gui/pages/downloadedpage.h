@@ -60,6 +60,8 @@ protected:
     void resizeEvent(QResizeEvent *event) override;
 
 private:
+    // Longer lists show the loading picture while they are refilled.
+    static constexpr int kLoadingThreshold = 20;
     QWidget *buildToolbar();
     MyListWidget *makeList();
     void ensurePrivateView();

@@ -167,7 +167,7 @@ private Q_SLOTS:
         QCOMPARE(row->titleText(), QString("big"));
         QCOMPARE(row->buttonImage(), QString("pause"));
         // The page shows the row mid-way; another address waits behind it.
-        QTest::qWait(300);
+        QCoreApplication::processEvents();
         shoot(window.get(), "downloading-progress");
 
         // The menu's Pause acts on the selected row.
@@ -205,7 +205,7 @@ private Q_SLOTS:
         SniffTask *newest = MyListWidget::taskOf(window->downloaded()->allList()->item(0));
         QCOMPARE(protocol::title(newest->info()), QString("Two clips (1)"));
         window->tabs()->button(1)->click();
-        QTest::qWait(300);
+        QTRY_VERIFY(window->downloaded()->isVisible());
         shoot(window.get(), "downloaded");
         window->tabs()->button(0)->click();
     }
@@ -221,7 +221,7 @@ private Q_SLOTS:
                                      "preferences-convert"};
         for (int i = 0; i < 3; ++i) {
             dialog.tabs()->setCurrentIndex(i);
-            QTest::qWait(50);
+            QTRY_VERIFY(dialog.tabs()->currentWidget()->isVisible());
             shoot(&dialog, names[i]);
         }
     }
@@ -259,7 +259,8 @@ int main(int argc, char **argv)
         MainWindow window;
         window.resize(1100, 720);
         window.show();
-        QTest::qWait(200);
+        if (!QTest::qWaitForWindowExposed(&window))
+            return 1;
         const QByteArray lists = describeLists(window);
         std::fwrite(lists.constData(), 1, size_t(lists.size()), stdout);
         std::fputs("\n", stdout);

@@ -71,8 +71,10 @@ private Q_SLOTS:
         QSignalSpy added(&mgr, &SniffMgr::mgrAddDownloadedTask);
         mgr.addTask(task);
         mgr.schedule();
+        QSignalSpy reports(task, &SniffTask::taskDownloading);
         QTRY_VERIFY_WITH_TIMEOUT(protocol::isLive(task->info()), 30000);
-        QTest::qWait(3000); // record a few seconds
+        // A few seconds recorded: ffmpeg reports the recording's progress about twice a second.
+        QTRY_VERIFY_WITH_TIMEOUT(reports.count() >= 6, 30000);
         mgr.pauseTask(task, false);
         QTRY_COMPARE_WITH_TIMEOUT(added.count(), 1, 30000);
         QCOMPARE(task->state(), SniffTask::State::Saved);

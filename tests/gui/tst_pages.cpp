@@ -457,7 +457,8 @@ private Q_SLOTS:
         for (int i = 0; i < 5; ++i)
             done.allList()->scrollToBottom();
         QCOMPARE(done.allList()->count(), 400);
-        QTest::qWait(50); // the list's deferred deletions of taken rows run here
+        // The list's deferred deletions of taken rows run here.
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(done.widgetOf(tasks.first()) != nullptr);
         QCOMPARE(done.widgetOf(tasks.first())->task(), tasks.first());
 

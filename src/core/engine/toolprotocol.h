@@ -31,7 +31,7 @@ bool isAudioJob(const QString &url, const QString &mediaTypeParam);
 // Splits the tool's output into lines. A line that arrives in two reads is joined again before
 // it is parsed: the tool flushes per line, but a pipe may still hand a long line over in parts,
 // and dropping those parts would lose a "finished" line. Pieces of four bytes or less (a lone
-// line end) are dropped, as before.
+// line end) are dropped.
 class LineBuffer
 {
 public:

@@ -445,11 +445,6 @@ void DownloadingPage::onClickedDeleteAll()
     mgr->deleteAllDownloading();
 }
 
-void DownloadingPage::onClickPreferences()
-{
-    Q_EMIT preferencesRequested();
-}
-
 void DownloadingPage::onClickPrivateList()
 {
     PrivateListManager::instance()->askToSwitch();

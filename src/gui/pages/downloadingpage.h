@@ -48,16 +48,13 @@ public:
         playlistChooser;
 
     // Read by tests and screenshots.
-    QPushButton *pasteButton() const { return pasteBtn; }
     QPushButton *resumeAllButton() const { return resumeAllBtn; }
     QPushButton *pauseAllButton() const { return pauseAllBtn; }
     QPushButton *deleteAllButton() const { return deleteAllBtn; }
     QPushButton *speedButton() const { return speedBtn; }
-    QPushButton *privateButton() const { return privateBtn; }
     QLabel *convertLabel() const { return convertTitle; }
     QLabel *convertLink() const { return convertTarget; }
     bool isEmptyStateShown() const;
-    PasteInputDlg *pasteDialog() const { return pasteInput; }
     PasteRouter &pasteRouter() { return router; }
 
 Q_SIGNALS:
@@ -88,7 +85,6 @@ public Q_SLOTS:
     void onClickedResumeAll();
     void onClickedPauseAll();
     void onClickedDeleteAll();
-    void onClickPreferences();
     void onClickPrivateList();
     void performSchedule();
     void onScrollEnd();

@@ -11,7 +11,6 @@ class PasteInputDlg : public QDialog
 public:
     explicit PasteInputDlg(QWidget *parent = nullptr);
     QString text() const;
-    QPlainTextEdit *editor() const { return edit; }
 
 private:
     QPlainTextEdit *edit;

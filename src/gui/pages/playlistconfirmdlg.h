@@ -57,10 +57,8 @@ public:
     CheckboxHeader *header() const { return checkHeader; }
     QComboBox *qualityBox() const { return quality; }
     QComboBox *orderBox() const { return order; }
-    QRadioButton *videoButton() const { return video; }
     QRadioButton *audioButton() const { return audio; }
     QCheckBox *numberingBox() const { return numbering; }
-    QCheckBox *skipBox() const { return skip; }
     QCheckBox *rowBox(int row) const { return rowBoxes.value(row); }
     bool isLoadingShown() const;
     bool isFailureShown() const;

@@ -54,6 +54,7 @@ private Q_SLOTS:
              {"video_quality", "720P"}},
             {{"media_type", "audio"}, {"add_playlist_index", "true"}},
             {{"fromPlaylist", "x"}, {"k", QString(200, 'x')}},
+            {{"zz", "1"}, {"media_type", "audio"}, {"A", ""}, {"metadata", ""}},
         };
         for (const Map &map : maps) {
             const DownloadOptions options = DownloadOptions::fromMap(map);
@@ -63,6 +64,15 @@ private Q_SLOTS:
                 QDataStream out(&bytes, QIODevice::WriteOnly);
                 tasklist::writeRecord(out, task);
             }
+            // Byte for byte what the list file held when the options were a string map.
+            QByteArray expected;
+            {
+                QDataStream out(&expected, QIODevice::WriteOnly);
+                out << task.url() << qint32(task.state()) << QVariant(task.info())
+                    << QVariant(task.finished()) << task.workDir() << map << task.thumbnailPath()
+                    << QVariant(task.progress());
+            }
+            QCOMPARE(bytes, expected);
             QDataStream in(bytes);
             tasklist::Record record;
             QVERIFY(tasklist::readRecord(in, &record));

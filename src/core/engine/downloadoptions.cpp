@@ -16,10 +16,14 @@ const QString kNoUsageEvents = QStringLiteral("fromPlaylist");
 const QString kTrue = QStringLiteral("true");
 const QString kFalse = QStringLiteral("false");
 
-void putText(QMap<QString, QString> &map, const QString &key, const QString &value)
+bool isOwnKey(const QString &key)
 {
-    if (!value.isNull())
-        map.insert(key, value);
+    for (const QString *own : {&kMediaType, &kIsFromPlaylist, &kAddPlaylistIndex, &kSkipDownloaded,
+                               &kPlaylistOrderMode, &kVideoQuality, &kAudioQuality, &kMetadata}) {
+        if (key == *own)
+            return true;
+    }
+    return false;
 }
 
 } // namespace
@@ -29,22 +33,36 @@ bool DownloadOptions::sendsUsageEvents() const
     return other.value(kNoUsageEvents).isEmpty();
 }
 
-QMap<QString, QString> DownloadOptions::toMap() const
+void DownloadOptions::forEachEntry(
+    const std::function<void(const QString &, const QString &)> &visit) const
 {
-    QMap<QString, QString> map = other;
-    putText(map, kMediaType, mediaType);
+    const auto text = [&visit](const QString &key, const QString &value) {
+        if (!value.isNull())
+            visit(key, value);
+    };
+    text(kMediaType, mediaType);
     if (fromPlaylist)
-        map.insert(kIsFromPlaylist, kTrue);
+        visit(kIsFromPlaylist, kTrue);
     // The playlist dialog always gives both switches; other creators give them only when on.
     if (fromPlaylist || addPlaylistIndex)
-        map.insert(kAddPlaylistIndex, addPlaylistIndex ? kTrue : kFalse);
+        visit(kAddPlaylistIndex, addPlaylistIndex ? kTrue : kFalse);
     if (fromPlaylist || skipDownloaded)
-        map.insert(kSkipDownloaded, skipDownloaded ? kTrue : kFalse);
-    putText(map, kPlaylistOrderMode, playlistOrderMode);
-    putText(map, kVideoQuality, videoQuality);
-    putText(map, kAudioQuality, audioQuality);
+        visit(kSkipDownloaded, skipDownloaded ? kTrue : kFalse);
+    text(kPlaylistOrderMode, playlistOrderMode);
+    text(kVideoQuality, videoQuality);
+    text(kAudioQuality, audioQuality);
     if (metadata)
-        map.insert(kMetadata, *metadata);
+        visit(kMetadata, *metadata);
+    for (auto it = other.cbegin(); it != other.cend(); ++it) {
+        if (!isOwnKey(it.key()))
+            visit(it.key(), it.value());
+    }
+}
+
+QMap<QString, QString> DownloadOptions::toMap() const
+{
+    QMap<QString, QString> map;
+    forEachEntry([&map](const QString &key, const QString &value) { map.insert(key, value); });
     return map;
 }
 

@@ -7,6 +7,7 @@
 #include <QMap>
 #include <QString>
 
+#include <functional>
 #include <optional>
 
 struct DownloadOptions
@@ -34,6 +35,8 @@ struct DownloadOptions
     // The list-file form: the keys "media_type", "isFromPlaylist", "add_playlist_index",
     // "SkipDownloaded", "playlistOrderMode", "video_quality", "audio_quality", "metadata".
     QMap<QString, QString> toMap() const;
+    // The same entries one by one, in no particular order.
+    void forEachEntry(const std::function<void(const QString &, const QString &)> &visit) const;
     static DownloadOptions fromMap(const QMap<QString, QString> &map);
     // One entry of the list-file form (a later entry of the same key wins).
     void assign(const QString &key, const QString &value);

@@ -8,11 +8,11 @@
 #include <QScrollBar>
 #include <QWheelEvent>
 
-QSize TaskRowDelegate::sizeHint(const QStyleOptionViewItem &option, const QModelIndex &) const
+QSize TaskRowDelegate::sizeHint(const QStyleOptionViewItem &, const QModelIndex &) const
 {
-    // Rows are as wide as the list (at least 300 pixels).
-    const auto *view = qobject_cast<const QAbstractItemView *>(option.widget);
-    return QSize(qMax(300, view ? view->viewport()->width() : 0), kRowHeight);
+    // The narrowest a row gets: a list of one column stretches its rows to its width, and keeps
+    // doing so when a scroll bar comes or goes.
+    return QSize(kMinRowWidth, kRowHeight);
 }
 
 MyListWidget::MyListWidget(QWidget *parent)

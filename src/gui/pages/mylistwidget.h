@@ -19,6 +19,7 @@ class TaskRowDelegate : public QStyledItemDelegate
     Q_OBJECT
 public:
     static constexpr int kRowHeight = 100;
+    static constexpr int kMinRowWidth = 300;
     static constexpr int kNoPart = -1;
 
     using QStyledItemDelegate::QStyledItemDelegate;

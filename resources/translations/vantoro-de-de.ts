@@ -165,6 +165,10 @@
         <source>Download in Built-in Browser</source>
         <translation>Im integrierten Browser herunterladen</translation>
     </message>
+    <message>
+        <source>Reason: %1</source>
+        <translation>Grund: %1</translation>
+    </message>
 </context>
 <context>
     <name>DownloadTaskWidget</name>
@@ -306,6 +310,10 @@
     <message>
         <source>Are you sure to delete all the items?</source>
         <translation>Möchten Sie wirklich alle Einträge löschen?</translation>
+    </message>
+    <message>
+        <source>No downloaded file matches "%1".</source>
+        <translation>Keine heruntergeladene Datei entspricht "%1".</translation>
     </message>
 </context>
 <context>

@@ -165,6 +165,10 @@
         <source>Download in Built-in Browser</source>
         <translation>Download in Built-in Browser</translation>
     </message>
+    <message>
+        <source>Reason: %1</source>
+        <translation>Reason: %1</translation>
+    </message>
 </context>
 <context>
     <name>DownloadTaskWidget</name>
@@ -306,6 +310,10 @@
     <message>
         <source>Are you sure to delete all the items?</source>
         <translation>Are you sure to delete all the items?</translation>
+    </message>
+    <message>
+        <source>No downloaded file matches "%1".</source>
+        <translation>No downloaded file matches "%1".</translation>
     </message>
 </context>
 <context>

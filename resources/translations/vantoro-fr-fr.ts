@@ -165,6 +165,10 @@
         <source>Download in Built-in Browser</source>
         <translation>Télécharger dans le navigateur intégré</translation>
     </message>
+    <message>
+        <source>Reason: %1</source>
+        <translation>Raison : %1</translation>
+    </message>
 </context>
 <context>
     <name>DownloadTaskWidget</name>
@@ -306,6 +310,10 @@
     <message>
         <source>Are you sure to delete all the items?</source>
         <translation>Voulez-vous vraiment supprimer tous les éléments ?</translation>
+    </message>
+    <message>
+        <source>No downloaded file matches "%1".</source>
+        <translation>Aucun fichier téléchargé ne correspond à "%1".</translation>
     </message>
 </context>
 <context>

@@ -165,6 +165,10 @@
         <source>Download in Built-in Browser</source>
         <translation>बिल्ट-इन ब्राउज़र में डाउनलोड करें</translation>
     </message>
+    <message>
+        <source>Reason: %1</source>
+        <translation>कारण: %1</translation>
+    </message>
 </context>
 <context>
     <name>DownloadTaskWidget</name>
@@ -306,6 +310,10 @@
     <message>
         <source>Are you sure to delete all the items?</source>
         <translation>क्या आप सभी आइटम हटाना चाहते हैं?</translation>
+    </message>
+    <message>
+        <source>No downloaded file matches "%1".</source>
+        <translation>कोई डाउनलोड की गई फ़ाइल "%1" से मेल नहीं खाती।</translation>
     </message>
 </context>
 <context>

@@ -165,6 +165,10 @@
         <source>Download in Built-in Browser</source>
         <translation>Unduh di Peramban Bawaan</translation>
     </message>
+    <message>
+        <source>Reason: %1</source>
+        <translation>Alasan: %1</translation>
+    </message>
 </context>
 <context>
     <name>DownloadTaskWidget</name>
@@ -306,6 +310,10 @@
     <message>
         <source>Are you sure to delete all the items?</source>
         <translation>Yakin ingin menghapus semua item?</translation>
+    </message>
+    <message>
+        <source>No downloaded file matches "%1".</source>
+        <translation>Tidak ada file unduhan yang cocok dengan "%1".</translation>
     </message>
 </context>
 <context>

@@ -165,6 +165,10 @@
         <source>Download in Built-in Browser</source>
         <translation>Scarica nel browser integrato</translation>
     </message>
+    <message>
+        <source>Reason: %1</source>
+        <translation>Motivo: %1</translation>
+    </message>
 </context>
 <context>
     <name>DownloadTaskWidget</name>
@@ -306,6 +310,10 @@
     <message>
         <source>Are you sure to delete all the items?</source>
         <translation>Eliminare tutti gli elementi?</translation>
+    </message>
+    <message>
+        <source>No downloaded file matches "%1".</source>
+        <translation>Nessun file scaricato corrisponde a "%1".</translation>
     </message>
 </context>
 <context>

@@ -165,6 +165,10 @@
         <source>Download in Built-in Browser</source>
         <translation>内蔵ブラウザでダウンロード</translation>
     </message>
+    <message>
+        <source>Reason: %1</source>
+        <translation>理由: %1</translation>
+    </message>
 </context>
 <context>
     <name>DownloadTaskWidget</name>
@@ -306,6 +310,10 @@
     <message>
         <source>Are you sure to delete all the items?</source>
         <translation>すべての項目を削除しますか？</translation>
+    </message>
+    <message>
+        <source>No downloaded file matches "%1".</source>
+        <translation>"%1" に一致するダウンロード済みファイルはありません。</translation>
     </message>
 </context>
 <context>

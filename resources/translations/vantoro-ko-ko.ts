@@ -165,6 +165,10 @@
         <source>Download in Built-in Browser</source>
         <translation>내장 브라우저에서 다운로드</translation>
     </message>
+    <message>
+        <source>Reason: %1</source>
+        <translation>이유: %1</translation>
+    </message>
 </context>
 <context>
     <name>DownloadTaskWidget</name>
@@ -306,6 +310,10 @@
     <message>
         <source>Are you sure to delete all the items?</source>
         <translation>모든 항목을 삭제하시겠습니까?</translation>
+    </message>
+    <message>
+        <source>No downloaded file matches "%1".</source>
+        <translation>"%1"와(과) 일치하는 다운로드한 파일이 없습니다.</translation>
     </message>
 </context>
 <context>

@@ -165,6 +165,10 @@
         <source>Download in Built-in Browser</source>
         <translation>Transferir no navegador integrado</translation>
     </message>
+    <message>
+        <source>Reason: %1</source>
+        <translation>Motivo: %1</translation>
+    </message>
 </context>
 <context>
     <name>DownloadTaskWidget</name>
@@ -306,6 +310,10 @@
     <message>
         <source>Are you sure to delete all the items?</source>
         <translation>Tem a certeza de que pretende eliminar todos os itens?</translation>
+    </message>
+    <message>
+        <source>No downloaded file matches "%1".</source>
+        <translation>Nenhum ficheiro transferido corresponde a "%1".</translation>
     </message>
 </context>
 <context>

@@ -165,6 +165,10 @@
         <source>Download in Built-in Browser</source>
         <translation>Загрузить во встроенном браузере</translation>
     </message>
+    <message>
+        <source>Reason: %1</source>
+        <translation>Причина: %1</translation>
+    </message>
 </context>
 <context>
     <name>DownloadTaskWidget</name>
@@ -306,6 +310,10 @@
     <message>
         <source>Are you sure to delete all the items?</source>
         <translation>Удалить все элементы?</translation>
+    </message>
+    <message>
+        <source>No downloaded file matches "%1".</source>
+        <translation>Нет загруженных файлов, соответствующих "%1".</translation>
     </message>
 </context>
 <context>

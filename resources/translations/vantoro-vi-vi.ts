@@ -165,6 +165,10 @@
         <source>Download in Built-in Browser</source>
         <translation>Tải xuống trong trình duyệt tích hợp</translation>
     </message>
+    <message>
+        <source>Reason: %1</source>
+        <translation>Lý do: %1</translation>
+    </message>
 </context>
 <context>
     <name>DownloadTaskWidget</name>
@@ -306,6 +310,10 @@
     <message>
         <source>Are you sure to delete all the items?</source>
         <translation>Bạn có chắc muốn xóa tất cả các mục?</translation>
+    </message>
+    <message>
+        <source>No downloaded file matches "%1".</source>
+        <translation>Không có tệp đã tải xuống nào khớp với "%1".</translation>
     </message>
 </context>
 <context>

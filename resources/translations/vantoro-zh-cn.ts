@@ -165,6 +165,10 @@
         <source>Download in Built-in Browser</source>
         <translation>在内置浏览器中下载</translation>
     </message>
+    <message>
+        <source>Reason: %1</source>
+        <translation>原因：%1</translation>
+    </message>
 </context>
 <context>
     <name>DownloadTaskWidget</name>
@@ -306,6 +310,10 @@
     <message>
         <source>Are you sure to delete all the items?</source>
         <translation>确定要删除所有项目吗？</translation>
+    </message>
+    <message>
+        <source>No downloaded file matches "%1".</source>
+        <translation>没有与“%1”匹配的已下载文件。</translation>
     </message>
 </context>
 <context>

@@ -165,6 +165,10 @@
         <source>Download in Built-in Browser</source>
         <translation>在內建瀏覽器中下載</translation>
     </message>
+    <message>
+        <source>Reason: %1</source>
+        <translation>原因：%1</translation>
+    </message>
 </context>
 <context>
     <name>DownloadTaskWidget</name>
@@ -306,6 +310,10 @@
     <message>
         <source>Are you sure to delete all the items?</source>
         <translation>確定要刪除所有項目嗎？</translation>
+    </message>
+    <message>
+        <source>No downloaded file matches "%1".</source>
+        <translation>沒有與「%1」相符的已下載檔案。</translation>
     </message>
 </context>
 <context>

@@ -235,7 +235,8 @@ QString DownloadedPage::emptyStateText() const
     const bool listEmpty =
         isPrivateView() ? mgr->privateList().isEmpty() : mgr->doneList().isEmpty();
     if (!search->text().isEmpty() && !listEmpty)
-        return tr("No downloaded file matches \"%1\".").arg(search->text());
+        return tr("No downloaded file matches \"%1\".")
+            .arg(QFontMetrics(emptyText->font()).elidedText(search->text(), Qt::ElideMiddle, 300));
     return tr("Still No File Downloaded, Please Start Downloading");
 }
 

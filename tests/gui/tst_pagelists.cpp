@@ -24,6 +24,7 @@
 #include "helpers/testutil.h"
 
 #include <QHelpEvent>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QSignalSpy>
@@ -283,6 +284,26 @@ private Q_SLOTS:
         QVERIFY(answer->answered);
         QVERIFY(answer->texts.join(' ').contains("does not exist"));
         QCOMPARE(done.allList()->count(), 2);
+
+        // "Modify File Name" puts a field over the title; Return renames the file.
+        QTemporaryDir folder;
+        QFile(folder.path() + "/old.mp4").open(QIODevice::WriteOnly);
+        SniffTask *task = done.allList()->taskAt(0);
+        task->setInfo(protocol::withFilePath(task->info(), folder.path() + "/old.mp4"));
+        QSignalSpy finished(&done, &DownloadedPage::editFinished);
+        done.startRename(task);
+        const QModelIndex first = done.allModel()->index(0);
+        auto *field = qobject_cast<QLineEdit *>(done.allList()->indexWidget(first));
+        QVERIFY(field);
+        QCOMPARE(field->text(), QString("Same title"));
+        QCOMPARE(field->selectedText(), QString("Same title"));
+        field->setText("New name");
+        QTest::keyClick(field, Qt::Key_Return);
+        QCOMPARE(finished.count(), 1);
+        QCOMPARE(finished.first().first().toBool(), true);
+        QVERIFY(QFileInfo::exists(folder.path() + "/New name.mp4"));
+        QCOMPARE(first.data(Qt::DisplayRole).toString(), QString("New name"));
+        QTRY_VERIFY(!done.allList()->indexWidget(first));
         clearDone();
     }
 };

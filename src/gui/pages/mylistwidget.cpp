@@ -3,6 +3,7 @@
 #include "core/engine/snifftask.h"
 #include "gui/pages/taskmodels.h"
 
+#include <QApplication>
 #include <QContextMenuEvent>
 #include <QMouseEvent>
 #include <QScrollBar>
@@ -126,6 +127,10 @@ void MyListWidget::mouseMoveEvent(QMouseEvent *event)
 
 void MyListWidget::mousePressEvent(QMouseEvent *event)
 {
+    // A click in the list ends a rename under way, as a click elsewhere in the window does.
+    QWidget *focused = QApplication::focusWidget();
+    if (focused && viewport()->isAncestorOf(focused))
+        focused->clearFocus();
     QModelIndex index;
     const int part = partUnder(event->pos(), &index);
     setHover(index, part);

@@ -6,6 +6,7 @@
 #include "core/engine/tasklistfile.h"
 #include "core/engine/thumboperator.h"
 #include "core/engine/toolprotocol.h"
+#include "core/foundation/addressrules.h"
 #include "core/foundation/applog.h"
 #include "core/foundation/globals.h"
 #include "core/foundation/paths.h"
@@ -65,6 +66,17 @@ void SniffMgr::addTask(SniffTask *task, bool fromPlaylist)
     downloading.append(task);
     history.append(task->url());
     task->setState(SniffTask::State::Waiting);
+}
+
+bool SniffMgr::isInHistory(const QString &url) const
+{
+    const QString media = mediaAddress(url);
+    for (const QString &seen : history) {
+        // Only an address longer than the media's own can carry a marker to look at.
+        if (seen == url || seen == media || (seen.startsWith(media) && mediaAddress(seen) == media))
+            return true;
+    }
+    return false;
 }
 
 void SniffMgr::setMaxCount(int count)

@@ -100,8 +100,12 @@ DownloadingPage::DownloadingPage(QWidget *parent)
     mgr->loadAll();
     const QList<SniffTask *> tasks = mgr->downloadingList();
     listWidget->setUpdatesEnabled(false);
-    for (SniffTask *task : tasks)
+    for (SniffTask *task : tasks) {
         addRow(task);
+        // Analysed in an earlier run: the user was asked about the page's other videos then.
+        if (PasteRouter::entriesToAskAbout(task) > 0)
+            router.markAsked(task);
+    }
     listWidget->setUpdatesEnabled(true);
     writeLog(QStringLiteral("[DownloadingPage]"), QStringLiteral("loadTasks--2 ") + logClock());
     updateBulkButtons();
@@ -510,6 +514,9 @@ void DownloadingPage::onTaskSniffed(SniffTask *task)
 {
     if (DownloadTaskWidget *w = widgetOf(task))
         w->showSniffed();
+    // Asked once the tool's output has been handled, not inside it.
+    if (router.noteAnalysis(task))
+        QTimer::singleShot(0, this, &DownloadingPage::askAboutPageEntries);
 }
 
 void DownloadingPage::onTaskDownloading(SniffTask *task)

@@ -1,12 +1,14 @@
 #include "gui/pages/fileactions.h"
 
+#include "core/foundation/applog.h"
+#include "core/foundation/globals.h"
 #include "core/foundation/preferences.h"
+#include "core/platform/platform.h"
 #include "gui/widgets/zqmessagebox.h"
 
 #include <QApplication>
-#include <QDesktopServices>
+#include <QDir>
 #include <QFileInfo>
-#include <QUrl>
 
 namespace {
 
@@ -37,7 +39,28 @@ bool checkFileExists(const QString &path, bool offerRemoval, bool *removalChosen
 
 void openLocalFile(const QString &path)
 {
-    QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+    platform::openWithDesktop(path, [path](bool opened) {
+        if (opened)
+            return;
+        writeLog(QStringLiteral("[FileActions]"), QStringLiteral("nothing opens ") + path);
+        ask(QApplication::translate("Global", "No application on this computer can open the "
+                                              "file:\n%1")
+                .arg(QDir::toNativeSeparators(path)),
+            {QApplication::translate("Global", "OK")});
+    });
+}
+
+void showInFileManager(const QString &path)
+{
+    revealInFileManager(path, [path](bool shown) {
+        if (shown)
+            return;
+        writeLog(QStringLiteral("[FileActions]"), QStringLiteral("no file manager for ") + path);
+        ask(QApplication::translate("Global", "No file manager on this computer can show the "
+                                              "file:\n%1")
+                .arg(QDir::toNativeSeparators(path)),
+            {QApplication::translate("Global", "OK")});
+    });
 }
 
 bool downloadDirExists()

@@ -52,6 +52,10 @@ constexpr char kLanguage[] = "language";
 constexpr char kFirstLaunch[] = "firstLaunch";
 constexpr char kPopCloseWindowsConfirm[] = "popCloseWindowsConfirm";
 constexpr char kAppleInterfaceStyle[] = "AppleInterfaceStyle";
+constexpr char kWindow_Geometry[] = "kWindow_Geometry";
+constexpr char kWindow_Screen[] = "kWindow_Screen";
+constexpr char kWindow_Maximized[] = "kWindow_Maximized";
+constexpr char kWindow_LastTab[] = "kWindow_LastTab";
 constexpr char kPrivateListKey[] = "plkey";
 constexpr char kPrivateThumbnailsHidden[] = "plthumbnailshidden";
 constexpr char kPrivateFilesHidden[] = "plfilehidden";
@@ -473,6 +477,43 @@ bool Preferences::skipCloseConfirmation() const
 void Preferences::setSkipCloseConfirmation(bool skip)
 {
     setValue(kPopCloseWindowsConfirm, skip);
+}
+QRect Preferences::windowGeometry() const
+{
+    // Read from a file anyone may edit: anything but a rectangle of sane size is no geometry.
+    const QRect r = value(kWindow_Geometry).toRect();
+    const bool sane = r.width() > 0 && r.height() > 0 && r.width() <= 100000 &&
+                      r.height() <= 100000 && qAbs(r.x()) <= 100000 && qAbs(r.y()) <= 100000;
+    return sane ? r : QRect();
+}
+void Preferences::setWindowGeometry(const QRect &geometry)
+{
+    setValue(kWindow_Geometry, geometry);
+}
+QString Preferences::windowScreen() const
+{
+    return value(kWindow_Screen).toString().left(200);
+}
+void Preferences::setWindowScreen(const QString &name)
+{
+    setValue(kWindow_Screen, name);
+}
+bool Preferences::windowMaximized() const
+{
+    return value(kWindow_Maximized, false).toBool();
+}
+void Preferences::setWindowMaximized(bool on)
+{
+    setValue(kWindow_Maximized, on);
+}
+int Preferences::lastTab() const
+{
+    const int tab = value(kWindow_LastTab, 0).toInt();
+    return tab >= 0 && tab <= 4 ? tab : 0;
+}
+void Preferences::setLastTab(int tab)
+{
+    setValue(kWindow_LastTab, tab);
 }
 QString Preferences::interfaceStyle() const
 {

@@ -13,8 +13,10 @@
 #include "gui/mainwindow/closeconfirmdlg.h"
 #include "gui/mainwindow/dialoghelpers.h"
 #include "gui/mainwindow/upgradedlg.h"
+#include "gui/mainwindow/windowplacement.h"
 #include "gui/pages/downloadedpage.h"
 #include "gui/pages/downloadingpage.h"
+#include "gui/pages/fileactions.h"
 #include "gui/widgets/aboutdlg.h"
 #include "gui/widgets/imagebutton.h"
 #include "gui/widgets/mainwindowhelper.h"
@@ -35,6 +37,7 @@
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
 #include <QPushButton>
+#include <QScreen>
 #include <QStackedWidget>
 #include <QTimer>
 #include <QUrl>
@@ -148,6 +151,47 @@ MainWindow::MainWindow(QWidget *parent)
     }
     QTimer::singleShot(1000, this, &MainWindow::onStartupTimer);
     retranslate();
+}
+
+void MainWindow::showRestored()
+{
+    Preferences *prefs = Preferences::instance();
+    QList<ScreenArea> screens;
+    // Drawn off any screen (pictures, tests), the window has no screen to fit into.
+    if (QGuiApplication::platformName() != QLatin1String("offscreen")) {
+        const QScreen *primary = QGuiApplication::primaryScreen();
+        for (const QScreen *screen : QGuiApplication::screens()) {
+            const ScreenArea area{screen->name(), screen->availableGeometry()};
+            screen == primary ? screens.prepend(area) : screens.append(area);
+        }
+    }
+    MainWindowHelper *helper = MainWindowHelper::instance();
+    const QRect place = placeWindow(prefs->windowGeometry(), prefs->windowScreen(), screens,
+                                    helper->scaled(QSize(1070, 680)));
+    // Never larger than the screen it opens on, or its bottom bar would be cut off.
+    setMinimumSize(helper->scaled(QSize(800, 480)).boundedTo(place.size()));
+    setGeometry(place);
+    const int tab = prefs->lastTab();
+    if (tab != 0 && tabGroup->button(tab)) {
+        tabGroup->button(tab)->setChecked(true);
+        onTabClicked(tab);
+    }
+    if (prefs->windowMaximized()) {
+        setTitleButtonStyle(maxButton, QStringLiteral("maxmin"));
+        showMaximized();
+    } else {
+        show();
+    }
+}
+
+void MainWindow::savePlacement() const
+{
+    Preferences *prefs = Preferences::instance();
+    const bool maximized = isMaximized() || isFullScreen();
+    prefs->setWindowGeometry(maximized ? normalGeometry() : geometry());
+    prefs->setWindowScreen(screen() ? screen()->name() : QString());
+    prefs->setWindowMaximized(maximized);
+    prefs->setLastTab(qMax(0, tabGroup->checkedId()));
 }
 
 QWidget *MainWindow::placeholderPage(const QString &text)
@@ -323,6 +367,7 @@ void MainWindow::buildMenu()
 
     languageMenu = appMenu->addMenu(QString());
     menus.insert(QStringLiteral("Languages"), languageMenu);
+    // Each language keeps its own name in every language (not retranslated).
     const int current = LanguageSettings::instance()->currentLanguage();
     for (const auto &[category, name] : LanguageSettings::instance()->languages()) {
         QAction *action = languageMenu->addAction(name);
@@ -343,8 +388,12 @@ void MainWindow::buildMenu()
 
     QMenu *download = appMenu->addMenu(QString());
     menus.insert(QStringLiteral("Download"), download);
-    add(download, "Paste URL", &MainWindow::onActionPasteURL, QAction::NoRole)
-        ->setShortcut(QKeySequence(QStringLiteral("Ctrl+U")));
+    pasteAction = add(download, "Paste URL", &MainWindow::onActionPasteURL, QAction::NoRole);
+    pasteAction->setShortcut(QKeySequence(QStringLiteral("Ctrl+U")));
+    // A shortcut works only where its action is on a visible widget: the window itself holds
+    // it too, so Ctrl+U pastes whenever the window is active, not just while the menu is open.
+    pasteAction->setShortcutContext(Qt::WindowShortcut);
+    addAction(pasteAction);
     int data = 201;
     for (const char *name : {"Pause", "Resume", "Delete"}) {
         QAction *action = download->addAction(QString());
@@ -409,13 +458,6 @@ void MainWindow::retranslate()
         QT_TRANSLATE_NOOP("MainWindow", "&Quit")};
     for (const char *text : actionTexts)
         actions.value(QLatin1String(text))->setText(tr(text));
-    const QList<QPair<int, QString>> languages = LanguageSettings::instance()->languages();
-    for (QAction *a : languageMenu->actions()) {
-        for (const auto &[category, name] : languages) {
-            if (a->data().toInt() == category)
-                a->setText(name);
-        }
-    }
     restoreAction->setText(tr("&Restore"));
     trayQuitAction->setText(tr("&Quit"));
     if (tray)
@@ -512,7 +554,7 @@ void MainWindow::onActionSettings()
 
 void MainWindow::onActionOpenDownloadedFolder()
 {
-    revealInFileManager(downloadDir());
+    showInFileManager(downloadDir());
 }
 
 void MainWindow::onActionOpenFAQURL()
@@ -527,7 +569,7 @@ void MainWindow::onActionOpenGuideURL()
 
 void MainWindow::onActionOpenLogFolder()
 {
-    revealInFileManager(logDir());
+    showInFileManager(logDir());
 }
 
 void MainWindow::onActionUpdate()
@@ -549,6 +591,7 @@ void MainWindow::iconActivated(QSystemTrayIcon::ActivationReason reason)
 
 void MainWindow::willQuite()
 {
+    savePlacement();
     if (tray)
         tray->hide();
 }
@@ -575,6 +618,7 @@ void MainWindow::closeEvent(QCloseEvent *event)
             Preferences::instance()->setSkipCloseConfirmation(true);
     }
     reportEvent(QStringLiteral("Lifecycle"), QStringLiteral("Quit"));
+    savePlacement();
     mgr->saveAll();
     delete tray;
     tray = nullptr;

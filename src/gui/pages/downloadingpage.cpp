@@ -190,7 +190,6 @@ QWidget *DownloadingPage::buildBottomBar()
     row->setContentsMargins(15, 0, 20, 0);
     speedBtn = new QPushButton(bottom);
     speedBtn->setStyleSheet(StyleManager::instance()->styleSheet(QStringLiteral("reg_btn.qss")));
-    speedBtn->setFixedSize(165, 24);
     speedBtn->setFont(applicationFont(11));
     speedBtn->setCursor(Qt::PointingHandCursor);
     connect(speedBtn, &QPushButton::clicked, this, &DownloadingPage::popSeedLimitMenu);
@@ -233,7 +232,16 @@ void DownloadingPage::refreshSpeedButton()
     speedBtn->setText(value == QLatin1String("Unlimited") ? tr("Turbo-fast") : value);
     const bool slow = value == QLatin1String("512 KBps") || value == QLatin1String("256 KBps") ||
                       value == QLatin1String("128 KBps");
-    speedBtn->setIcon(slow ? QIcon() : QIcon(QStringLiteral(":/res/speed.png")));
+    // The symbol is drawn in the button's text colour: in its own blue it vanishes.
+    speedBtn->setIcon(
+        slow ? QIcon()
+             : QIcon(tintedPixmap(QPixmap(QStringLiteral(":/res/speed.png")), Qt::white)));
+    // At least 165 x 24 and as large as its text needs in every language and at every scale;
+    // the bar grows with it, so the window's edge never cuts it.
+    speedBtn->ensurePolished();
+    const QSize hint = speedBtn->sizeHint();
+    speedBtn->setFixedSize(qMax(165, hint.width()), qMax(24, hint.height()));
+    speedBtn->parentWidget()->setFixedHeight(qMax(30, speedBtn->height() + 6));
 }
 
 void DownloadingPage::refreshConvertTarget()

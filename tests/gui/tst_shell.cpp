@@ -156,7 +156,7 @@ private Q_SLOTS:
         qputenv("CLIPMOOR_UPDATE_SERVER",
                 QStringLiteral("http://127.0.0.1:%1").arg(server.serverPort()).toUtf8());
         UpgradeDlg dialog;
-        QCOMPARE(dialog.statusText(), QString("Waiting for checking..."));
+        QCOMPARE(dialog.statusText(), QString("Checking for updates..."));
         QTRY_COMPARE(dialog.statusText(), QString("A new version is available!"));
         QVERIFY(dialog.upgradeEnabled());
 
@@ -166,7 +166,7 @@ private Q_SLOTS:
         UpgradeDlg failing;
         QCOMPARE(failing.visibleButtons(), QStringList({"OK"}));
         QTRY_COMPARE(failing.statusText(),
-                     QString("Fetch update info failed. Please retry later."));
+                     QString("Could not fetch the update information. Please try again later."));
         QStringList offered = failing.visibleButtons();
         offered.sort();
         QCOMPARE(offered, QStringList({"OK", "Retry"}));
@@ -176,7 +176,7 @@ private Q_SLOTS:
             if (b->text() == "Retry")
                 b->click();
         }
-        QCOMPARE(failing.statusText(), QString("Waiting for checking..."));
+        QCOMPARE(failing.statusText(), QString("Checking for updates..."));
         QTRY_COMPARE(failing.statusText(), QString("A new version is available!"));
         QCOMPARE(failing.visibleButtons(), QStringList({"Upgrade Now", "Remind Me Later"}));
         qputenv("CLIPMOOR_UPDATE_SERVER", "http://127.0.0.1:9");

@@ -325,8 +325,10 @@ private Q_SLOTS:
                 const QWidget *bar = speed->parentWidget();
                 return window.rect().contains(inWindow) && speed->y() >= 2 &&
                        speed->geometry().bottom() <= bar->height() - 3 &&
-                       speed->width() >= speed->sizeHint().width() &&
-                       speed->height() >= speed->sizeHint().height();
+                       speed->width() >=
+                           QFontMetrics(speed->font()).horizontalAdvance(speed->text()) +
+                               speed->iconSize().width() + 36 &&
+                       speed->height() >= QFontMetrics(speed->font()).height();
             };
             QTRY_VERIFY2(fits(), qPrintable(name));
         }

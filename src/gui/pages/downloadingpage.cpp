@@ -236,11 +236,14 @@ void DownloadingPage::refreshSpeedButton()
     speedBtn->setIcon(
         slow ? QIcon()
              : QIcon(tintedPixmap(QPixmap(QStringLiteral(":/res/speed.png")), Qt::white)));
-    // At least 165 x 24 and as large as its text needs in every language and at every scale;
-    // the bar grows with it, so the window's edge never cuts it.
+    // 165 x 24, or as large as its text needs in another language or at another scale (with
+    // the style sheet's 18 pixels either side); the bar grows with it, so neither the bar nor
+    // the window's edge cuts it.
     speedBtn->ensurePolished();
-    const QSize hint = speedBtn->sizeHint();
-    speedBtn->setFixedSize(qMax(165, hint.width()), qMax(24, hint.height()));
+    const QFontMetrics metrics(speedBtn->font());
+    const int icon = speedBtn->icon().isNull() ? 0 : speedBtn->iconSize().width() + 4;
+    speedBtn->setFixedSize(qMax(165, metrics.horizontalAdvance(speedBtn->text()) + icon + 2 * 18),
+                           qMax(24, metrics.height() + 4));
     speedBtn->parentWidget()->setFixedHeight(qMax(30, speedBtn->height() + 6));
 }
 

@@ -5,21 +5,17 @@
 #include "core/engine/sniffmgr.h"
 #include "core/engine/snifftask.h"
 #include "core/engine/toolprotocol.h"
-#include "core/foundation/preferences.h"
 #include "core/process/myprocess.h"
-#include "core/provision/updatecheck.h"
 #include "gui/mainwindow/mainwindow.h"
 #include "gui/pages/downloadedpage.h"
 #include "gui/pages/downloadingpage.h"
 #include "gui/pages/mylistwidget.h"
 #include "gui/pages/playlistconfirmdlg.h"
-#include "gui/widgets/pictures.h"
 #include "gui/widgets/zqmessagebox.h"
+#include "helpers/appsession.h"
 #include "helpers/httpserver.h"
-#include "helpers/testutil.h"
 
 #include <QAbstractButton>
-#include <QClipboard>
 #include <QLabel>
 #include <QPainter>
 #include <QTableWidget>
@@ -103,12 +99,7 @@ class TestPasteEndToEnd : public QObject
         QVERIFY(picture.save(shots + "/" + name + ".png"));
     }
 
-    void paste(const QString &text)
-    {
-        QApplication::clipboard()->setText(text);
-        pasteClock += 1050; // past the guard against double clicks
-        window->downloading()->onClickedPasteURLEx();
-    }
+    void paste(const QString &text) { testutil::paste(window->downloading(), &pasteClock, text); }
 
     QList<SniffTask *> done() const { return SniffMgr::instance()->doneList(); }
     SniffTask *doneWith(const QString &url) const
@@ -136,17 +127,9 @@ private Q_SLOTS:
     {
         testutil::enterTestMode();
         seedPreferences();
-        qputenv("CLIPMOOR_UPDATE_SERVER", "http://127.0.0.1:9");
-        qputenv("CLIPMOOR_NO_BROWSER", "1");
-        UpdateRetrier::waitMs = 1;
-        initGuiResources();
+        testutil::prepareApplication();
+        testutil::preferRealDownloads(downloads.path());
         Preferences *prefs = Preferences::instance();
-        prefs->setToolLocation(testutil::helperPath("../bin/vantoro-dl"));
-        prefs->setDownloadDir(downloads.path());
-        prefs->setOneClickFormat("Original Video");
-        prefs->setReadCookies(false);
-        prefs->setResumeOnStartup(false);
-        prefs->setWelcomeShown(true);
         prefs->setNumberPlaylistFiles(true);
         // Slow enough that the first video of a page is still arriving while the question and
         // the playlist dialog are open.
@@ -162,18 +145,11 @@ private Q_SLOTS:
         server = std::make_unique<TestHttpServer>(www.path());
         QVERIFY(server->start());
 
-        window = std::make_unique<MainWindow>();
-        window->downloading()->pasteRouter().setClock([this] { return pasteClock; });
-        window->resize(1000, 640);
-        window->show();
-        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        window = testutil::openWindow(&pasteClock, QSize(1000, 640));
+        QVERIFY(window);
     }
 
-    void cleanupTestCase()
-    {
-        window.reset();
-        MyProcessHelper::instance()->killAll();
-    }
+    void cleanupTestCase() { testutil::closeWindow(window); }
 
     // All of the page's videos: the playlist dialog lists them, the single download of the first
     // one gives way, and every entry fetches its own video under its own number.

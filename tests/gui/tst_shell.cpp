@@ -17,6 +17,7 @@
 #include "gui/pages/mylistwidget.h"
 #include "gui/widgets/imagebutton.h"
 #include "gui/widgets/mainwindowhelper.h"
+#include "helpers/appsession.h"
 #include "helpers/httpserver.h"
 #include "helpers/modalhelper.h"
 #include "helpers/testutil.h"
@@ -46,9 +47,7 @@ private Q_SLOTS:
     {
         testutil::enterTestMode();
         seedPreferences();
-        qputenv("CLIPMOOR_UPDATE_SERVER", "http://127.0.0.1:9");
-        qputenv("CLIPMOOR_NO_BROWSER", "1");
-        UpdateRetrier::waitMs = 1; // the window's update checks fail fast here
+        testutil::prepareApplication(); // the window's update checks fail fast here
     }
 
     void cleanup() { LanguageSettings::instance()->setLanguage(LanguageSettings::English); }

@@ -17,6 +17,17 @@ int ask(const QString &text, const QStringList &buttons)
     return ZQMessageBox::question(text, buttons);
 }
 
+// The answer to a desktop that could not open or show a file: logged, and said to the user.
+std::function<void(bool)> sayWhenItFails(const QString &logLine, const QString &message)
+{
+    return [logLine, message](bool succeeded) {
+        if (succeeded)
+            return;
+        writeLog(QStringLiteral("[FileActions]"), logLine);
+        ask(message, {QApplication::translate("Global", "OK")});
+    };
+}
+
 } // namespace
 
 bool checkFileExists(const QString &path, bool offerRemoval, bool *removalChosen)
@@ -39,28 +50,20 @@ bool checkFileExists(const QString &path, bool offerRemoval, bool *removalChosen
 
 void openLocalFile(const QString &path)
 {
-    platform::openWithDesktop(path, [path](bool opened) {
-        if (opened)
-            return;
-        writeLog(QStringLiteral("[FileActions]"), QStringLiteral("nothing opens ") + path);
-        ask(QApplication::translate("Global", "No application on this computer can open the "
-                                              "file:\n%1")
-                .arg(QDir::toNativeSeparators(path)),
-            {QApplication::translate("Global", "OK")});
-    });
+    platform::openWithDesktop(
+        path, sayWhenItFails(QStringLiteral("nothing opens ") + path,
+                             QApplication::translate("Global", "No application on this computer "
+                                                               "can open the file:\n%1")
+                                 .arg(QDir::toNativeSeparators(path))));
 }
 
 void showInFileManager(const QString &path)
 {
-    revealInFileManager(path, [path](bool shown) {
-        if (shown)
-            return;
-        writeLog(QStringLiteral("[FileActions]"), QStringLiteral("no file manager for ") + path);
-        ask(QApplication::translate("Global", "No file manager on this computer can show the "
-                                              "file:\n%1")
-                .arg(QDir::toNativeSeparators(path)),
-            {QApplication::translate("Global", "OK")});
-    });
+    revealInFileManager(
+        path, sayWhenItFails(QStringLiteral("no file manager for ") + path,
+                             QApplication::translate("Global", "No file manager on this computer "
+                                                               "can show the file:\n%1")
+                                 .arg(QDir::toNativeSeparators(path))));
 }
 
 bool downloadDirExists()

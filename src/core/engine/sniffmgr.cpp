@@ -70,10 +70,24 @@ void SniffMgr::addTask(SniffTask *task, bool fromPlaylist)
 
 bool SniffMgr::isInHistory(const QString &url) const
 {
+    // The same media: its address itself, or its address followed by a marker. Read for every
+    // entry of a pasted playlist, so most addresses are passed over on their length alone.
     const QString media = mediaAddress(url);
+    const int length = media.size();
     for (const QString &seen : history) {
-        // Only an address longer than the media's own can carry a marker to look at.
-        if (seen == url || seen == media || (seen.startsWith(media) && mediaAddress(seen) == media))
+        const int n = seen.size();
+        if (n == length) {
+            if (seen == media)
+                return true;
+            continue;
+        }
+        if (n < length)
+            continue;
+        const QChar after = seen.constData()[length];
+        if (after != QLatin1Char('#') && after != QLatin1Char('&'))
+            continue;
+        if (seen == url ||
+            (QStringView(seen).left(length) == QStringView(media) && mediaAddress(seen) == media))
             return true;
     }
     return false;

@@ -8,6 +8,7 @@
 
 #include <functional>
 
+class BrowserWindow;
 class DownloadedPage;
 class DownloadingPage;
 class ImageButton;
@@ -42,6 +43,8 @@ public:
     QMenu *applicationMenu() const { return appMenu; }
     DownloadingPage *downloading() const { return downloadingPage; }
     DownloadedPage *downloaded() const { return downloadedPage; }
+    // The built-in browser, made on the first visit of its tab (null before).
+    BrowserWindow *browser() const { return browserWindow; }
 
     // How the close road ends the process; tests replace it.
     static std::function<void()> terminate;
@@ -100,6 +103,7 @@ private:
     QWidget *busyOverlay = nullptr;
     DownloadingPage *downloadingPage = nullptr;
     DownloadedPage *downloadedPage = nullptr;
+    BrowserWindow *browserWindow = nullptr;
     QWidget *lazyPages[5] = {};
     QLabel *indicators[5] = {};
 };

@@ -8,6 +8,7 @@
 #include <QHash>
 #include <QPointer>
 #include <QRegularExpression>
+#include <QSet>
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QUrl>
@@ -58,6 +59,10 @@ public:
     void setHandler(Handler h) { handler = std::move(h); }
     int requests = 0;
     QHash<QString, int> requestsByPath;
+    // The request line and headers of the last request for each path.
+    QHash<QString, QByteArray> lastRequestHead;
+    // Paths that get no answer at all (the connection stays open and silent).
+    QSet<QString> silent;
     // Serving these files stops after so many bytes: the connection then stays open and silent
     // (stall) or is cut (drop).
     QHash<QString, qint64> stallAfter;
@@ -117,6 +122,9 @@ private:
         const bool headOnly = request.value(0) == "HEAD";
         const QString path = QUrl::fromPercentEncoding(request.value(1).split('?').value(0)).mid(1);
         requestsByPath[path] += 1;
+        lastRequestHead[path] = head;
+        if (silent.contains(path))
+            return;
         Response custom;
         if (handler && handler(path, &custom)) {
             writeHead(socket, custom.status, custom.contentType, custom.body.size());

@@ -57,40 +57,52 @@ private Q_SLOTS:
         QTest::addColumn<QString>("url");
         QTest::addColumn<QString>("metadata");
         QTest::addColumn<bool>("direct");
-        QTest::newRow("plain") << QByteArray("{\"url\":\"https://a.example/v.mp4\",\"metadata\":\"\"}")
-                               << true << "https://a.example/v.mp4" << "" << true;
+        QTest::newRow("plain") << QByteArray(
+                                      "{\"url\":\"https://a.example/v.mp4\",\"metadata\":\"\"}")
+                               << true << "https://a.example/v.mp4"
+                               << "" << true;
         QTest::newRow("metadata kept")
-            << QByteArray("{\"url\":\"http://a.example/w?v=1\",\"metadata\":\"eyJ4IjoxfQ==\"}") << true
-            << "http://a.example/w?v=1" << "eyJ4IjoxfQ==" << true;
+            << QByteArray("{\"url\":\"http://a.example/w?v=1\",\"metadata\":\"eyJ4IjoxfQ==\"}")
+            << true << "http://a.example/w?v=1"
+            << "eyJ4IjoxfQ==" << true;
         QTest::newRow("analysis asked")
             << QByteArray("{\"url\":\"https://a.example/p\",\"direct\":false}") << true
-            << "https://a.example/p" << "" << false;
-        QTest::newRow("direct true") << QByteArray("{\"url\":\"https://a.example/p\",\"direct\":true}")
-                                     << true << "https://a.example/p" << "" << true;
-        QTest::newRow("not json") << QByteArray("download this") << false << "" << "" << true;
-        QTest::newRow("array") << QByteArray("[\"https://a.example\"]") << false << "" << ""
-                               << true;
-        QTest::newRow("no url") << QByteArray("{\"metadata\":\"\"}") << false << "" << "" << true;
-        QTest::newRow("url not string") << QByteArray("{\"url\":5}") << false << "" << "" << true;
-        QTest::newRow("file scheme") << QByteArray("{\"url\":\"file:///etc/passwd\"}") << false
-                                     << "" << "" << true;
+            << "https://a.example/p"
+            << "" << false;
+        QTest::newRow("direct true")
+            << QByteArray("{\"url\":\"https://a.example/p\",\"direct\":true}") << true
+            << "https://a.example/p"
+            << "" << true;
+        QTest::newRow("not json") << QByteArray("download this") << false << ""
+                                  << "" << true;
+        QTest::newRow("array") << QByteArray("[\"https://a.example\"]") << false << ""
+                               << "" << true;
+        QTest::newRow("no url") << QByteArray("{\"metadata\":\"\"}") << false << ""
+                                << "" << true;
+        QTest::newRow("url not string") << QByteArray("{\"url\":5}") << false << ""
+                                        << "" << true;
+        QTest::newRow("file scheme")
+            << QByteArray("{\"url\":\"file:///etc/passwd\"}") << false << ""
+            << "" << true;
         QTest::newRow("javascript scheme")
-            << QByteArray("{\"url\":\"javascript:alert(1)\"}") << false << "" << "" << true;
-        QTest::newRow("no host") << QByteArray("{\"url\":\"http://\"}") << false << "" << ""
-                                 << true;
+            << QByteArray("{\"url\":\"javascript:alert(1)\"}") << false << ""
+            << "" << true;
+        QTest::newRow("no host") << QByteArray("{\"url\":\"http://\"}") << false << ""
+                                 << "" << true;
         QTest::newRow("metadata object")
             << QByteArray("{\"url\":\"https://a.example\",\"metadata\":{\"a\":1}}") << false << ""
             << "" << true;
         QTest::newRow("direct string")
-            << QByteArray("{\"url\":\"https://a.example\",\"direct\":\"false\"}") << false << "" << ""
-            << true;
+            << QByteArray("{\"url\":\"https://a.example\",\"direct\":\"false\"}") << false << ""
+            << "" << true;
         QTest::newRow("too long") << QByteArray("{\"url\":\"https://a.example/\",\"metadata\":\"") +
                                          QByteArray(bridge::kMaxMessageBytes, 'A') + "\"}"
-                                  << false << "" << "" << true;
-        QTest::newRow("url too long")
-            << QByteArray("{\"url\":\"https://a.example/") +
-                   QByteArray(bridge::kMaxUrlLength, 'a') + "\"}"
-            << false << "" << "" << true;
+                                  << false << ""
+                                  << "" << true;
+        QTest::newRow("url too long") << QByteArray("{\"url\":\"https://a.example/") +
+                                             QByteArray(bridge::kMaxUrlLength, 'a') + "\"}"
+                                      << false << ""
+                                      << "" << true;
     }
 
     void bridgeMessages()
@@ -138,21 +150,19 @@ private Q_SLOTS:
                                      << "https://onlyfans.com/my/chats/chat/123/" << true;
         QTest::newRow("start page") << "https://onlyfans.com/user1"
                                     << "https://onlyfans.com/" << true;
-        QTest::newRow("out of a chat to a profile")
-            << "https://onlyfans.com/my/chats/chat/123/" << "https://onlyfans.com/user1" << true;
+        QTest::newRow("out of a chat to a profile") << "https://onlyfans.com/my/chats/chat/123/"
+                                                    << "https://onlyfans.com/user1" << true;
         QTest::newRow("out of a chat to the chat list")
-            << "https://onlyfans.com/my/chats/chat/123/" << "https://onlyfans.com/my/chats/"
-            << false;
-        QTest::newRow("out of a chat to settings")
-            << "https://onlyfans.com/my/chats/chat/123/" << "https://onlyfans.com/my/settings"
-            << false;
+            << "https://onlyfans.com/my/chats/chat/123/"
+            << "https://onlyfans.com/my/chats/" << false;
+        QTest::newRow("out of a chat to settings") << "https://onlyfans.com/my/chats/chat/123/"
+                                                   << "https://onlyfans.com/my/settings" << false;
         QTest::newRow("profile to profile") << "https://onlyfans.com/user1"
                                             << "https://onlyfans.com/user2" << false;
         QTest::newRow("other site") << "https://www.youtube.com/"
                                     << "https://www.youtube.com/watch?v=x" << false;
-        QTest::newRow("other site's chat path")
-            << "https://a.example/my/chats/chat/1/" << "https://a.example/my/chats/chat/2/"
-            << false;
+        QTest::newRow("other site's chat path") << "https://a.example/my/chats/chat/1/"
+                                                << "https://a.example/my/chats/chat/2/" << false;
     }
 
     void singlePageMoves()
@@ -240,10 +250,18 @@ private Q_SLOTS:
     void stalePicturesAreRepaired()
     {
         const QString path = QDir::temp().filePath("clipmoor-online-stale.dat");
-        WebElementData nico{"Nicovideo", "https://old.example/", ":/res/websites/gone.png",
-                            WebElementData::BuiltIn, "", ""};
-        WebElementData lost{"Lost", "https://www.lost.example", ":/res/websites/gone2.png",
-                            WebElementData::BuiltIn, "", ""};
+        WebElementData nico{"Nicovideo",
+                            "https://old.example/",
+                            ":/res/websites/gone.png",
+                            WebElementData::BuiltIn,
+                            "",
+                            ""};
+        WebElementData lost{"Lost",
+                            "https://www.lost.example",
+                            ":/res/websites/gone2.png",
+                            WebElementData::BuiltIn,
+                            "",
+                            ""};
         writeFile(path, storedFile({nico, lost}));
         SiteTileModel model(path, nullptr, picturesExist);
         QCOMPARE(model.rowCount(), 3);
@@ -258,14 +276,14 @@ private Q_SLOTS:
     void damagedFilesNeverStopStartUp()
     {
         const QString path = QDir::temp().filePath("clipmoor-online-damaged.dat");
-        const WebElementData mine{"Mine", "https://mine.example", "", WebElementData::UserAdded,
-                                  "#1ADACF", "mine"};
+        const WebElementData mine{
+            "Mine", "https://mine.example", "", WebElementData::UserAdded, "#1ADACF", "mine"};
         const WebElementData odd{"Odd", "https://odd.example", "", 7, "", ""};
         // A count far larger than the file, a wrong kind, a cut-off entry, garbage, empty.
         const QByteArray good = storedFile({mine, odd, mine});
         const QList<QByteArray> files = {storedFile({mine}, 999), good.left(good.size() - 3),
-                                         QByteArray("\x7f\xff\xff\xff garbage", 12),
-                                         QByteArray(), storedFile({mine}, -5)};
+                                         QByteArray("\x7f\xff\xff\xff garbage", 12), QByteArray(),
+                                         storedFile({mine}, -5)};
         for (const QByteArray &bytes : files) {
             writeFile(path, bytes);
             SiteTileModel model(path, nullptr, picturesExist);
@@ -302,16 +320,16 @@ private Q_SLOTS:
             QFile script(":/js/download/" + name);
             QVERIFY2(script.open(QIODevice::ReadOnly), qPrintable(name));
             const QByteArray bytes = script.readAll();
-            QCOMPARE(QString::fromLatin1(QCryptographicHash::hash(bytes, QCryptographicHash::Md5)
-                                             .toHex()),
+            QCOMPARE(QString::fromLatin1(
+                         QCryptographicHash::hash(bytes, QCryptographicHash::Md5).toHex()),
                      files.value(name).toString());
             QVERIFY2(bytes.contains("'use strict'"), qPrintable(name));
         }
         // The archive's MD5 is recomputed by the packing script.
         QProcess check;
-        check.start("/usr/bin/python3", {QStringLiteral(CLIPMOOR_SOURCE_DIR) +
-                                             "/scripts/pack-page-scripts.py",
-                                         "--check"});
+        check.start(
+            "/usr/bin/python3",
+            {QStringLiteral(CLIPMOOR_SOURCE_DIR) + "/scripts/pack-page-scripts.py", "--check"});
         QVERIFY(check.waitForFinished(30000));
         QVERIFY2(check.exitCode() == 0, check.readAllStandardOutput().constData());
         // Every site script is found for an address of its site.

@@ -64,11 +64,12 @@ private Q_SLOTS:
         QTest::addColumn<QString>("path");
         QTest::addColumn<QString>("expected");
         QTest::newRow("video src") << "video.html" << server.url("media/a.mp4");
-        QTest::newRow("first source") << "sources.html" << "https://cdn.example/x.webm";
-        QTest::newRow("escaped m3u8 in a script")
-            << "script.html" << "https://cdn.example/live/index.m3u8?tok=9";
-        QTest::newRow("in the JSON the page loads")
-            << "api.html" << "https://cdn.example/full.mp4";
+        QTest::newRow("first source") << "sources.html"
+                                      << "https://cdn.example/x.webm";
+        QTest::newRow("escaped m3u8 in a script") << "script.html"
+                                                  << "https://cdn.example/live/index.m3u8?tok=9";
+        QTest::newRow("in the JSON the page loads") << "api.html"
+                                                    << "https://cdn.example/full.mp4";
     }
 
     void findsMediaAndSendsThePageHeaders()

@@ -261,8 +261,10 @@
         } else {
             left = rect.right - BUTTON_WIDTH - MARGIN;
             top = rect.top + MARGIN;
-            if (rect.width < BUTTON_WIDTH + 2 * MARGIN || rect.height < BUTTON_HEIGHT + 2 * MARGIN) {
-                // A small player (an <audio> bar): the button sits just above its right end.
+            if (entry.target.nodeName === 'AUDIO' || rect.width < BUTTON_WIDTH + 2 * MARGIN ||
+                rect.height < 2 * BUTTON_HEIGHT + 2 * MARGIN) {
+                // A bar of controls (an <audio> player, a small player): the button sits just
+                // above its right end rather than over its controls.
                 left = rect.right - BUTTON_WIDTH;
                 top = rect.top - BUTTON_HEIGHT - 2;
                 if (top < 0)
@@ -450,6 +452,10 @@
         metadata: metadata,
         registerSite: registerSite,
         isWatchPage: siteWatchPage,
+        status: safe(function () {
+            return {bridge: !!state.bridge, connecting: state.connecting,
+                    tries: state.connectTries, queued: state.queue.length};
+        }),
         buttons: safe(function () {
             return state.entries.map(function (entry) {
                 return {kind: entry.kind, host: entry.host, target: entry.target};

@@ -141,6 +141,37 @@ private Q_SLOTS:
         QVERIFY(bridge::httpHeaders(QString::fromLatin1(QByteArray("[1,2]").toBase64())).isEmpty());
     }
 
+    void browserCookiesJoinThePageCookies()
+    {
+        const QString metadata = bridge::makeMetadata(
+            {{"Cookie", "a=1; b=2"}, {"Referer", "https://www.site.example/"}});
+        QNetworkCookie session("sid", "S3");
+        session.setDomain(".site.example");
+        session.setPath("/");
+        session.setHttpOnly(true);
+        QNetworkCookie again("a", "other"); // the page's own value wins
+        again.setDomain("www.site.example");
+        QNetworkCookie secure("sec", "x");
+        secure.setDomain("www.site.example");
+        secure.setSecure(true);
+        QNetworkCookie elsewhere("e", "1");
+        elsewhere.setDomain("other.example");
+        QNetworkCookie deeper("d", "1");
+        deeper.setDomain("www.site.example");
+        deeper.setPath("/account");
+        const QList<QNetworkCookie> jar{session, again, secure, elsewhere, deeper};
+
+        const QVariantMap https = bridge::httpHeaders(
+            bridge::withCookies(metadata, QUrl("https://www.site.example/watch?v=1"), jar));
+        QCOMPARE(https.value("Cookie").toString(), QString("a=1; b=2; sid=S3; sec=x"));
+        QCOMPARE(https.value("Referer").toString(), QString("https://www.site.example/"));
+        const QVariantMap http = bridge::httpHeaders(
+            bridge::withCookies(metadata, QUrl("http://cdn.site.example/v.mp4"), jar));
+        QCOMPARE(http.value("Cookie").toString(), QString("a=1; b=2; sid=S3"));
+        QCOMPARE(bridge::withCookies(metadata, QUrl("https://unrelated.example/"), jar), metadata);
+        QCOMPARE(bridge::withCookies("", QUrl("https://www.site.example/"), jar), QString());
+    }
+
     void singlePageMoves_data()
     {
         QTest::addColumn<QString>("previous");

@@ -2,6 +2,7 @@
 
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QSet>
 #include <QUrl>
 
 namespace bridge {
@@ -104,6 +105,43 @@ QString makeMetadata(const QVariantMap &headers)
 {
     const QJsonObject root{{QStringLiteral("http_headers"), QJsonObject::fromVariantMap(headers)}};
     return QString::fromLatin1(QJsonDocument(root).toJson(QJsonDocument::Compact).toBase64());
+}
+
+QString withCookies(const QString &metadata, const QUrl &url, const QList<QNetworkCookie> &cookies)
+{
+    QVariantMap headers = httpHeaders(metadata);
+    if (headers.isEmpty())
+        return metadata;
+    const QString host = url.host().toLower();
+    const QString path = url.path().isEmpty() ? QStringLiteral("/") : url.path();
+    const bool secure = url.scheme().toLower() == QLatin1String("https");
+    QStringList pairs;
+    QSet<QString> names;
+    const QString existing = headers.value(QStringLiteral("Cookie")).toString();
+    for (const QString &pair : existing.split(QLatin1Char(';'), Qt::SkipEmptyParts)) {
+        pairs << pair.trimmed();
+        names.insert(pair.section(QLatin1Char('='), 0, 0).trimmed());
+    }
+    for (const QNetworkCookie &cookie : cookies) {
+        QString domain = cookie.domain().toLower();
+        const bool hostOnly = !domain.startsWith(QLatin1Char('.'));
+        if (!hostOnly)
+            domain.remove(0, 1);
+        const bool domainMatch = hostOnly
+                                     ? host == domain
+                                     : (host == domain || host.endsWith(QLatin1Char('.') + domain));
+        const QString cookiePath = cookie.path().isEmpty() ? QStringLiteral("/") : cookie.path();
+        const QString name = QString::fromUtf8(cookie.name());
+        if (!domainMatch || !path.startsWith(cookiePath) || (cookie.isSecure() && !secure) ||
+            names.contains(name))
+            continue;
+        names.insert(name);
+        pairs << name + QLatin1Char('=') + QString::fromUtf8(cookie.value());
+    }
+    if (pairs.join(QStringLiteral("; ")) == existing)
+        return metadata;
+    headers.insert(QStringLiteral("Cookie"), pairs.join(QStringLiteral("; ")));
+    return makeMetadata(headers);
 }
 
 } // namespace bridge

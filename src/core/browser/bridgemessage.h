@@ -6,7 +6,10 @@
 // Needs nothing but Qt Core, so it can be driven by a fuzzer.
 
 #include <QByteArray>
+#include <QList>
+#include <QNetworkCookie>
 #include <QString>
+#include <QUrl>
 #include <QVariantMap>
 
 #include <optional>
@@ -34,5 +37,10 @@ QString loggable(const QByteArray &data);
 QVariantMap httpHeaders(const QString &metadata);
 // Base64 of {"http_headers": headers}.
 QString makeMetadata(const QVariantMap &headers);
+
+// The metadata with the browser's cookies for `url` added to its "Cookie" header: a page script
+// sees no HttpOnly cookie, and those are the ones that keep a user signed in. Cookies already in
+// the header keep their value. Metadata that is not ours is returned unchanged.
+QString withCookies(const QString &metadata, const QUrl &url, const QList<QNetworkCookie> &cookies);
 
 } // namespace bridge

@@ -32,6 +32,8 @@
 #include <QWebEngineProfile>
 #include <QWebEngineSettings>
 
+#include <algorithm>
+
 namespace {
 const QString kTag = QStringLiteral("[BrowserWindow]");
 
@@ -86,6 +88,7 @@ BrowserWindow::BrowserWindow(QWidget *parent)
         }
     }
 
+    keepCookies();
     api = new WebsiteApi(this);
     connect(api, &WebsiteApi::parseFinished, this, &BrowserWindow::downloadStarted);
 
@@ -313,12 +316,13 @@ void BrowserWindow::onDownloadStarted(const QString &data)
             QStringLiteral("[BrowserWindow] onDownloadStarted => invalid json! (%1)").arg(why));
         return;
     }
+    const QString metadata = bridge::withCookies(message->metadata, QUrl(message->url), cookies);
     if (!message->direct) {
-        api->analyse(message->url, message->metadata);
+        api->analyse(message->url, metadata);
         return;
     }
     writeLog(QStringLiteral("[BrowserWindow] onDownloadStarted => url: "), message->url);
-    Q_EMIT downloadStarted(message->url, message->metadata);
+    Q_EMIT downloadStarted(message->url, metadata);
     const QString site = webView ? siteNameFromUrl(webView->url().toString()) : QString();
     if (!site.isEmpty())
         reportEvent(QStringLiteral("Download"), QStringLiteral("URL"), site);
@@ -335,12 +339,32 @@ void BrowserWindow::handleWebViewLoadProgress(int value)
     progress->setValue(loading ? value : 0);
 }
 
+void BrowserWindow::keepCookies()
+{
+    QWebEngineCookieStore *store = QWebEngineProfile::defaultProfile()->cookieStore();
+    auto forget = [this](const QNetworkCookie &cookie) {
+        cookies.erase(
+            std::remove_if(cookies.begin(), cookies.end(),
+                           [&](const QNetworkCookie &c) { return c.hasSameIdentifier(cookie); }),
+            cookies.end());
+    };
+    connect(store, &QWebEngineCookieStore::cookieAdded, this,
+            [this, forget](const QNetworkCookie &cookie) {
+                forget(cookie);
+                if (cookies.size() < 10000)
+                    cookies << cookie;
+            });
+    connect(store, &QWebEngineCookieStore::cookieRemoved, this, forget);
+    store->loadAllCookies();
+}
+
 void BrowserWindow::clearBrowsingData()
 {
     if (!webView)
         return;
     QWebEngineProfile *profile = webView->page()->profile();
     profile->cookieStore()->deleteAllCookies();
+    cookies.clear();
     profile->clearHttpCache();
     profile->clearAllVisitedLinks();
     writeLog(kTag, QStringLiteral("browsing data cleared"));

@@ -6,6 +6,8 @@
 // metadata), after our own analysis of the page when the message asks for it ("direct": false).
 // The web view exists only while an address is shown: going home frees it.
 
+#include <QList>
+#include <QNetworkCookie>
 #include <QPointer>
 #include <QString>
 #include <QUrl>
@@ -65,6 +67,7 @@ private:
     void createView();
     void onUrlChanged(const QUrl &url);
     void clearBrowsingData();
+    void keepCookies();
     void runScript(const QString &script, const QString &emptyTag, const QString &emptyMessage);
 
     QWidget *navBar = nullptr;
@@ -80,6 +83,7 @@ private:
     std::shared_ptr<WebView> webView;
     WebsiteApi *api = nullptr;
 
+    QList<QNetworkCookie> cookies; // the browser's cookies, HttpOnly ones included
     QString openedUrl;
     QString webChannelJs;
     QString brandedAgent; // the engine's agent naming Clipmoor

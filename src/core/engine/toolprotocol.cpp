@@ -83,7 +83,7 @@ QString presetPathFor(const QString &url, const QString &mediaTypeParam)
     target.remove(QStringLiteral("/iPod"));
     if (!isAudioFormat(chosen) && mediaTypeParam == QLatin1String("audio"))
         target = QStringLiteral("MP3");
-    const QString path = applicationDir() + "/OneClickedType/" + target + ".json";
+    const QString path = resourcePath("OneClickedType/" + target + ".json");
     qDebug() << "convertJsonPath" << path;
     return path;
 }

@@ -53,8 +53,7 @@ QString DlToolManager::platformKey()
 
 QString DlToolManager::defaultToolPath()
 {
-    return applicationDir() + QLatin1Char('/') +
-           platform::executableName(QStringLiteral("vantoro-dl"));
+    return helperPath(platform::executableName(QStringLiteral("vantoro-dl")));
 }
 
 QString DlToolManager::managerDir()

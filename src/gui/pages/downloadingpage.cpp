@@ -912,5 +912,5 @@ void DownloadingPage::converterSelected()
 void DownloadingPage::openUrl(const QString &)
 {
     QDesktopServices::openUrl(
-        QUrl::fromLocalFile(applicationDir() + QStringLiteral("/supported-sites.html")));
+        QUrl::fromLocalFile(resourcePath(QStringLiteral("supported-sites.html"))));
 }

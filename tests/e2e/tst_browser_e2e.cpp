@@ -5,18 +5,17 @@
 // and the row are saved there as pictures.
 #include "core/engine/snifftask.h"
 #include "core/engine/toolprotocol.h"
-#include "core/foundation/preferences.h"
 #include "core/process/myprocess.h"
-#include "core/provision/updatecheck.h"
 #include "gui/browser/browserwindow.h"
 #include "gui/browser/webview.h"
 #include "gui/mainwindow/mainwindow.h"
 #include "gui/pages/downloadedpage.h"
 #include "gui/pages/downloadingpage.h"
 #include "gui/pages/mylistwidget.h"
-#include "gui/widgets/pictures.h"
 #include "helpers/httpserver.h"
 #include "helpers/testutil.h"
+#include "helpers/webpagetest.h"
+#include "helpers/windowtest.h"
 
 #include <QAbstractButton>
 #include <QButtonGroup>
@@ -46,17 +45,7 @@ class TestBrowserEndToEnd : public QObject
 
     QVariant js(const QString &code)
     {
-        QVariant result;
-        bool done = false;
-        window->browser()->view()->page()->runJavaScript(code, [&](const QVariant &value) {
-            result = value;
-            done = true;
-        });
-        QElapsedTimer timer;
-        timer.start();
-        while (!done && timer.elapsed() < 10000)
-            QTest::qWait(5);
-        return result;
+        return testutil::runJs(window->browser()->view()->page(), code);
     }
 
 public:
@@ -67,17 +56,8 @@ private Q_SLOTS:
     {
         testutil::enterTestMode();
         seedPreferences();
-        qputenv("CLIPMOOR_UPDATE_SERVER", "http://127.0.0.1:9");
-        qputenv("CLIPMOOR_NO_BROWSER", "1");
-        UpdateRetrier::waitMs = 1;
-        initGuiResources();
-        Preferences *prefs = Preferences::instance();
-        prefs->setToolLocation(testutil::helperPath("../bin/vantoro-dl"));
-        prefs->setDownloadDir(downloads.path());
-        prefs->setOneClickFormat("Original Video");
-        prefs->setReadCookies(false);
-        prefs->setResumeOnStartup(false);
-        prefs->setWelcomeShown(true);
+        testutil::prepareWindowEnvironment();
+        testutil::prepareRealDownloads(downloads.path());
         QVERIFY(testutil::makeClip(www.path() + "/clip.mp4", 3));
         QFile page(www.path() + "/watch.html");
         QVERIFY(page.open(QIODevice::WriteOnly));

@@ -8,6 +8,7 @@
 #include "gui/browser/webview.h"
 #include "helpers/httpserver.h"
 #include "helpers/testutil.h"
+#include "helpers/webpagetest.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -40,21 +41,7 @@ class TestPageScripts : public QObject
     QHash<QString, QByteArray> pages;
     BrowserWindow *browser = nullptr;
 
-    // Runs `code` in the page and returns its value (waits for the answer, with a deadline).
-    QVariant js(const QString &code)
-    {
-        QVariant result;
-        bool done = false;
-        browser->view()->page()->runJavaScript(code, [&](const QVariant &value) {
-            result = value;
-            done = true;
-        });
-        QElapsedTimer timer;
-        timer.start();
-        while (!done && timer.elapsed() < 10000)
-            QTest::qWait(5);
-        return result;
-    }
+    QVariant js(const QString &code) { return testutil::runJs(browser->view()->page(), code); }
 
     bool open(const QString &path)
     {

@@ -71,6 +71,21 @@ private Q_SLOTS:
             QVERIFY2(it.value().isString() || it.value().isObject(), qPrintable(it.key()));
     }
 
+    void browserMetadataIsPassedOnInAPrivateFile()
+    {
+        SniffTask task("https://video.example/watch/2",
+                       {{"metadata", "eyJodHRwX2hlYWRlcnMiOnt9fQ=="}});
+        const QString path = writeDownloadParams(task.url, task.params, task.workDir);
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        const QJsonObject d =
+            QJsonDocument::fromJson(f.readAll()).object().value("downloader").toObject();
+        QCOMPARE(d.value("metadata").toString(), QString("eyJodHRwX2hlYWRlcnMiOnt9fQ=="));
+        const QFileDevice::Permissions others = QFileDevice::ReadGroup | QFileDevice::WriteGroup |
+                                                QFileDevice::ReadOther | QFileDevice::WriteOther;
+        QCOMPARE(f.permissions() & others, QFileDevice::Permissions());
+    }
+
     void audioSiteGetsAudioAndAnMp3Preset()
     {
         const QJsonObject root = writeFor("https://soundcloud.com/artist/track");

@@ -82,7 +82,7 @@ private Q_SLOTS:
         QVERIFY(finished.wait(10000));
         QCOMPARE(finished.first().at(0).toString(), expected);
         QCOMPARE(finished.first().at(1).toString(), metadata());
-        const QByteArray head = server.lastRequestHead.value(path);
+        const QByteArray head = server.lastHeadByPath.value(path);
         QVERIFY2(head.contains("Cookie: session=abc123"), head.constData());
         QVERIFY(head.contains("User-Agent: ClipmoorTest/1.0"));
         QVERIFY(head.contains("Referer: " + server.url("post/1").toLatin1()));
@@ -147,8 +147,8 @@ private Q_SLOTS:
         QCOMPARE(got.status, 200);
         QVERIFY(got.error.isEmpty());
         QVERIFY(got.body.contains("a.mp4"));
-        QVERIFY(server.lastRequestHead.value("video.html").startsWith("POST "));
-        QVERIFY(server.lastRequestHead.value("video.html").contains("X-Test: 1"));
+        QVERIFY(server.lastHeadByPath.value("video.html").startsWith("POST "));
+        QVERIFY(server.lastHeadByPath.value("video.html").contains("X-Test: 1"));
         // A header value with a line break is never sent.
         done = false;
         api.request("GET", QUrl(server.url("video.html")), {{"X-Evil", "a\r\nX-Injected: 1"}}, {},
@@ -157,7 +157,7 @@ private Q_SLOTS:
                         done = true;
                     });
         QTRY_VERIFY_WITH_TIMEOUT(done, 10000);
-        QVERIFY(!server.lastRequestHead.value("video.html").contains("X-Injected"));
+        QVERIFY(!server.lastHeadByPath.value("video.html").contains("X-Injected"));
         done = false;
         api.request("GET", QUrl("http://127.0.0.1:1/none"), {}, {},
                     [&](const WebsiteApi::Reply &reply) {

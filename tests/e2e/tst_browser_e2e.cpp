@@ -123,7 +123,7 @@ private Q_SLOTS:
         QVERIFY2(QFileInfo(file).size() > 10000, qPrintable(file));
 
         // The page's own headers reached the server with the download.
-        const QByteArray head = server->lastRequestHead.value("clip.mp4");
+        const QByteArray head = server->lastHeadByPath.value("clip.mp4");
 #ifndef CLIPMOOR_TOOL_SENDS_PAGE_HEADERS
         QEXPECT_FAIL("", "vantoro-dl does not pass \"metadata\" on to yt-dlp yet", Abort);
 #endif

@@ -383,7 +383,7 @@ private Q_SLOTS:
         QCOMPARE(headersOf(message.value(1).toString()).value("Cookie").toString(),
                  QString("session=abc123"));
         if (!direct)
-            QVERIFY(server.lastRequestHead.value(QUrl(server.url(path)).path().mid(1))
+            QVERIFY(server.lastHeadByPath.value(QUrl(server.url(path)).path().mid(1))
                         .contains("Cookie: session=abc123"));
     }
 

@@ -59,8 +59,8 @@ public:
     void setHandler(Handler h) { handler = std::move(h); }
     int requests = 0;
     QHash<QString, int> requestsByPath;
-    // The request line and headers of the last request for each path.
-    QHash<QString, QByteArray> lastRequestHead;
+    // The head (request line and headers) of the last request for each path.
+    QHash<QString, QByteArray> lastHeadByPath;
     // Paths that get no answer at all (the connection stays open and silent).
     QSet<QString> silent;
     // Serving these files stops after so many bytes: the connection then stays open and silent
@@ -122,7 +122,7 @@ private:
         const bool headOnly = request.value(0) == "HEAD";
         const QString path = QUrl::fromPercentEncoding(request.value(1).split('?').value(0)).mid(1);
         requestsByPath[path] += 1;
-        lastRequestHead[path] = head;
+        lastHeadByPath[path] = head;
         if (silent.contains(path))
             return;
         Response custom;

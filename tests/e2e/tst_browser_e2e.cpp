@@ -124,9 +124,6 @@ private Q_SLOTS:
 
         // The page's own headers reached the server with the download.
         const QByteArray head = server->lastHeadByPath.value("clip.mp4");
-#ifndef CLIPMOOR_TOOL_SENDS_PAGE_HEADERS
-        QEXPECT_FAIL("", "vantoro-dl does not pass \"metadata\" on to yt-dlp yet", Abort);
-#endif
         QVERIFY2(head.contains("Cookie: session=e2e42"), head.constData());
         QVERIFY2(head.contains("Referer: " + server->url("watch.html").toLatin1()),
                  head.constData());

@@ -57,6 +57,10 @@ private Q_SLOTS:
     {
         QVERIFY(!qEnvironmentVariableIsSet("QTWEBENGINE_REMOTE_DEBUGGING"));
         QVERIFY(!BrowserWindow::applyRemoteDebuggingConfig());
+        QVERIFY(!qEnvironmentVariableIsSet("QTWEBENGINE_REMOTE_DEBUGGING"));
+        // A port inherited from the environment is closed too.
+        qputenv("QTWEBENGINE_REMOTE_DEBUGGING", "9222");
+        QVERIFY(!BrowserWindow::applyRemoteDebuggingConfig());
         qputenv("CLIPMOOR_REMOTE_DEBUGGING", "1");
         QVERIFY(BrowserWindow::applyRemoteDebuggingConfig());
         QCOMPARE(qgetenv("QTWEBENGINE_REMOTE_DEBUGGING"), QByteArray("27896"));

@@ -396,7 +396,7 @@
         state.watchedDocs.add(doc);
         var view = doc.defaultView;
         if (view && view.MutationObserver) {
-            new view.MutationObserver(function (records) {
+            new view.MutationObserver(safe(function (records) {
                 for (var i = 0; i < records.length; ++i) {
                     // Our own buttons coming and going need no new scan.
                     var added = records[i].addedNodes;
@@ -407,7 +407,7 @@
                         break;
                     }
                 }
-            }).observe(doc.documentElement || doc, {
+            })).observe(doc.documentElement || doc, {
                 childList: true,
                 subtree: true,
                 attributes: true,

@@ -50,17 +50,20 @@ QString buttonStyle(const QString &picture)
 
 bool BrowserWindow::applyRemoteDebuggingConfig()
 {
-    if (qgetenv("CLIPMOOR_REMOTE_DEBUGGING") != "1")
-        return false;
     initBrowserResources();
     QFile file(QStringLiteral(":/js/qwebconfig.json"));
-    if (!file.open(QIODevice::ReadOnly))
-        return false;
-    const QJsonObject config = QJsonDocument::fromJson(file.readAll()).object();
+    const QJsonObject config = file.open(QIODevice::ReadOnly)
+                                   ? QJsonDocument::fromJson(file.readAll()).object()
+                                   : QJsonObject();
     const QString label = config.value(QLatin1String("label")).toString();
     const QString port = config.value(QLatin1String("port")).toString();
-    if (label.isEmpty() || port.isEmpty())
+    if (label.isEmpty())
         return false;
+    if (qgetenv("CLIPMOOR_REMOTE_DEBUGGING") != "1" || port.isEmpty()) {
+        // Not even a port inherited from the environment is opened.
+        qunsetenv(label.toLatin1().constData());
+        return false;
+    }
     qputenv(label.toLatin1().constData(), port.toLatin1());
     writeLog(kTag, QStringLiteral("remote debugging on port %1").arg(port));
     return true;

@@ -44,7 +44,8 @@ public:
 
     // Sets QTWEBENGINE_REMOTE_DEBUGGING from the embedded configuration, only when the
     // environment asks for it (CLIPMOOR_REMOTE_DEBUGGING=1): an open debugging port lets any
-    // local program drive the signed-in browser. Must run before the first web view exists.
+    // local program drive the signed-in browser; otherwise the variable is removed. Must run
+    // before the first web view exists.
     static bool applyRemoteDebuggingConfig();
 
 public Q_SLOTS:

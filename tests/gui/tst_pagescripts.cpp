@@ -13,6 +13,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QPushButton>
 #include <QSignalSpy>
 #include <QWebEnginePage>
 #include <QtTest>
@@ -402,6 +403,17 @@ private Q_SLOTS:
         QTRY_VERIFY_WITH_TIMEOUT(!started.isEmpty(), 10000);
         QCOMPARE(started.size(), 1);
         QCOMPARE(started.first().value(0).toString(), server.url("ok.mp4"));
+    }
+
+    void clearingBrowsingDataSignsOut()
+    {
+        QVERIFY(open("none.html"));
+        js("document.cookie = 'signedin=yes; path=/; max-age=3600'");
+        QVERIFY(js("document.cookie").toString().contains("signedin=yes"));
+        browser->header()->findChildren<QPushButton *>().last()->click();
+        // The page loaded again (its own cookie set anew) without the signed-in cookie.
+        QTRY_VERIFY_WITH_TIMEOUT(
+            js("window.__errors && document.cookie === 'session=abc123'").toBool(), 20000);
     }
 
     void goingHomeFreesTheView()

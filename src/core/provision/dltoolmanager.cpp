@@ -177,5 +177,6 @@ void DlToolManager::onCheckDone(const UpdateCheckResult &result)
 
 void DlToolManager::retry(bool wait)
 {
-    retrier.retry(kTag, wait, [this] { startCheck(); });
+    if (!retrier.retry(kTag, wait, [this] { startCheck(); }))
+        Q_EMIT retriesExhausted();
 }

@@ -40,7 +40,6 @@ public:
     void retranslate();
     QStackedWidget *pages() const { return stack; }
     QButtonGroup *tabs() const { return tabGroup; }
-    QMenu *applicationMenu() const { return appMenu; }
     DownloadingPage *downloading() const { return downloadingPage; }
     DownloadedPage *downloaded() const { return downloadedPage; }
     // The built-in browser, made on the first visit of its tab (null before).

@@ -96,7 +96,9 @@ private Q_SLOTS:
     {
         QTemporaryDir dir;
         const QString path = dir.path() + "/task_list.dat";
-        SniffTask task("https://v/1", {{"metadata", "c2Vzc2lvbg=="}});
+        DownloadOptions options;
+        options.metadata = QStringLiteral("c2Vzc2lvbg==");
+        SniffTask task("https://v/1", options);
         QVERIFY(tasklist::save(path, {&task}));
         const QFileDevice::Permissions others = QFileDevice::ReadGroup | QFileDevice::WriteGroup |
                                                 QFileDevice::ReadOther | QFileDevice::WriteOther;

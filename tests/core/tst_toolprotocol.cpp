@@ -73,14 +73,14 @@ private Q_SLOTS:
 
     void browserMetadataIsPassedOnInAPrivateFile()
     {
-        SniffTask task("https://video.example/watch/2",
-                       {{"metadata", "eyJodHRwX2hlYWRlcnMiOnt9fQ=="}});
-        const QString path = writeDownloadParams(task.url, task.params, task.workDir);
-        QFile f(path);
+        DownloadOptions options;
+        options.metadata = QStringLiteral("eyJodHRwX2hlYWRlcnMiOnt9fQ==");
+        SniffTask task("https://video.example/watch/2", options);
+        QFile f(writeDownloadParams(task.url(), task.options(), task.workDir()));
         QVERIFY(f.open(QIODevice::ReadOnly));
         const QJsonObject d =
             QJsonDocument::fromJson(f.readAll()).object().value("downloader").toObject();
-        QCOMPARE(d.value("metadata").toString(), QString("eyJodHRwX2hlYWRlcnMiOnt9fQ=="));
+        QCOMPARE(d.value("metadata").toString(), *options.metadata);
         const QFileDevice::Permissions others = QFileDevice::ReadGroup | QFileDevice::WriteGroup |
                                                 QFileDevice::ReadOther | QFileDevice::WriteOther;
         QCOMPARE(f.permissions() & others, QFileDevice::Permissions());

@@ -110,16 +110,16 @@ private Q_SLOTS:
         DownloadingPage *page = window->downloading();
         QTRY_COMPARE_WITH_TIMEOUT(page->list()->count(), 1, 10000);
         SniffTask *task = MyListWidget::taskOf(page->list()->item(0));
-        QCOMPARE(task->url, server->url("clip.mp4"));
+        QCOMPARE(task->url(), server->url("clip.mp4"));
         QVERIFY(window->hasTabIndicator(0));
         window->tabs()->button(0)->click();
-        QTRY_VERIFY_WITH_TIMEOUT(task->state() >= int(SniffTask::Downloading), 20000);
+        QTRY_VERIFY_WITH_TIMEOUT(task->state() != SniffTask::State::Waiting, 20000);
         QTest::qWait(300);
         shoot("browser-row");
 
         QTRY_COMPARE_WITH_TIMEOUT(window->downloaded()->allList()->count(), 1, 90000);
         SniffTask *done = MyListWidget::taskOf(window->downloaded()->allList()->item(0));
-        const QString file = protocol::filePath(done->info);
+        const QString file = protocol::filePath(done->info());
         QVERIFY2(QFileInfo(file).size() > 10000, qPrintable(file));
 
         // The page's own headers reached the server with the download.

@@ -24,11 +24,6 @@ void initBrowserResources()
 }
 
 namespace {
-double scale()
-{
-    return MainWindowHelper::instance()->scaleFactor();
-}
-
 int scaled(int size)
 {
     return MainWindowHelper::instance()->scaled(size);
@@ -115,7 +110,9 @@ void WebElement::paint(QPainter *painter, const QStyleOptionViewItem &option,
         drawFittedText(painter, area, tile.label);
     } else {
         const QPixmap pixmap = picture(tile.icon);
-        const QSize size = pixmap.size() / pixmap.devicePixelRatio() / 2 * scale();
+        // The picture is drawn at twice the size it is shown.
+        const QSize size =
+            MainWindowHelper::instance()->scaled(pixmap.size() / pixmap.devicePixelRatio() / 2);
         painter->drawPixmap(
             QRect(area.center() - QPoint(size.width() / 2, size.height() / 2), size), pixmap);
     }

@@ -24,6 +24,60 @@
     </message>
 </context>
 <context>
+    <name>AddSiteDlg</name>
+    <message>
+        <source>Add New</source>
+        <translation>Neu hinzufügen</translation>
+    </message>
+    <message>
+        <source>URL</source>
+        <translation>URL</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>Titel</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>BrowserWindow</name>
+    <message>
+        <source>Home</source>
+        <translation>Startseite</translation>
+    </message>
+    <message>
+        <source>Go back in history</source>
+        <translation>Im Verlauf zurück</translation>
+    </message>
+    <message>
+        <source>Go forward in history</source>
+        <translation>Im Verlauf vor</translation>
+    </message>
+    <message>
+        <source>Stop loading this page</source>
+        <translation>Laden dieser Seite stoppen</translation>
+    </message>
+    <message>
+        <source>Reload this page</source>
+        <translation>Diese Seite neu laden</translation>
+    </message>
+    <message>
+        <source>Clear browsing data</source>
+        <translation>Browserdaten löschen</translation>
+    </message>
+    <message>
+        <source>Enter Video URL</source>
+        <translation>Video-URL eingeben</translation>
+    </message>
+</context>
+<context>
     <name>CloseConfirmDlg</name>
     <message>
         <source>Clipmoor</source>
@@ -546,10 +600,6 @@ Bitte melden Sie sich im Bereich „Online“ bei Ihrem Konto an und klicken Sie
         <translation>Konvertiert</translation>
     </message>
     <message>
-        <source>The built-in browser opens here.</source>
-        <translation>Hier öffnet sich der integrierte Browser.</translation>
-    </message>
-    <message>
         <source>Add media files here to convert them.</source>
         <translation>Fügen Sie hier Mediendateien hinzu, um sie zu konvertieren.</translation>
     </message>
@@ -1007,6 +1057,20 @@ Downloads funktionieren weiterhin, aber Listen und Einstellungen gehen beim Been
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>WebElement</name>
+    <message>
+        <source>Add New</source>
+        <translation>Neu hinzufügen</translation>
+    </message>
+</context>
+<context>
+    <name>WebHomePage</name>
+    <message>
+        <source>Reset</source>
+        <translation>Zurücksetzen</translation>
     </message>
 </context>
 <context>

@@ -24,6 +24,60 @@
     </message>
 </context>
 <context>
+    <name>AddSiteDlg</name>
+    <message>
+        <source>Add New</source>
+        <translation>Add New</translation>
+    </message>
+    <message>
+        <source>URL</source>
+        <translation>URL</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>Title</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>BrowserWindow</name>
+    <message>
+        <source>Home</source>
+        <translation>Home</translation>
+    </message>
+    <message>
+        <source>Go back in history</source>
+        <translation>Go back in history</translation>
+    </message>
+    <message>
+        <source>Go forward in history</source>
+        <translation>Go forward in history</translation>
+    </message>
+    <message>
+        <source>Stop loading this page</source>
+        <translation>Stop loading this page</translation>
+    </message>
+    <message>
+        <source>Reload this page</source>
+        <translation>Reload this page</translation>
+    </message>
+    <message>
+        <source>Clear browsing data</source>
+        <translation>Clear browsing data</translation>
+    </message>
+    <message>
+        <source>Enter Video URL</source>
+        <translation>Enter Video URL</translation>
+    </message>
+</context>
+<context>
     <name>CloseConfirmDlg</name>
     <message>
         <source>Clipmoor</source>
@@ -542,10 +596,6 @@ Please sign in to your account in the "Online" section, then click the "Download
         <translation>Converted</translation>
     </message>
     <message>
-        <source>The built-in browser opens here.</source>
-        <translation>The built-in browser opens here.</translation>
-    </message>
-    <message>
         <source>Add media files here to convert them.</source>
         <translation>Add media files here to convert them.</translation>
     </message>
@@ -1007,6 +1057,20 @@ Downloads still work, but lists and settings will not be kept after you quit.</t
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>WebElement</name>
+    <message>
+        <source>Add New</source>
+        <translation>Add New</translation>
+    </message>
+</context>
+<context>
+    <name>WebHomePage</name>
+    <message>
+        <source>Reset</source>
+        <translation>Reset</translation>
     </message>
 </context>
 <context>

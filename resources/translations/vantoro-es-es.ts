@@ -24,6 +24,60 @@
     </message>
 </context>
 <context>
+    <name>AddSiteDlg</name>
+    <message>
+        <source>Add New</source>
+        <translation>Añadir nuevo</translation>
+    </message>
+    <message>
+        <source>URL</source>
+        <translation>URL</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>Título</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+</context>
+<context>
+    <name>BrowserWindow</name>
+    <message>
+        <source>Home</source>
+        <translation>Inicio</translation>
+    </message>
+    <message>
+        <source>Go back in history</source>
+        <translation>Retroceder en el historial</translation>
+    </message>
+    <message>
+        <source>Go forward in history</source>
+        <translation>Avanzar en el historial</translation>
+    </message>
+    <message>
+        <source>Stop loading this page</source>
+        <translation>Detener la carga de esta página</translation>
+    </message>
+    <message>
+        <source>Reload this page</source>
+        <translation>Volver a cargar esta página</translation>
+    </message>
+    <message>
+        <source>Clear browsing data</source>
+        <translation>Borrar datos de navegación</translation>
+    </message>
+    <message>
+        <source>Enter Video URL</source>
+        <translation>Introduzca la URL del vídeo</translation>
+    </message>
+</context>
+<context>
     <name>CloseConfirmDlg</name>
     <message>
         <source>Clipmoor</source>
@@ -542,10 +596,6 @@ Inicie sesión en su cuenta en la sección "En línea" y luego haga clic en el b
         <translation>Convertidos</translation>
     </message>
     <message>
-        <source>The built-in browser opens here.</source>
-        <translation>Aquí se abre el navegador integrado.</translation>
-    </message>
-    <message>
         <source>Add media files here to convert them.</source>
         <translation>Añade aquí archivos multimedia para convertirlos.</translation>
     </message>
@@ -1007,6 +1057,20 @@ Las descargas siguen funcionando, pero las listas y la configuración no se cons
     <message>
         <source>OK</source>
         <translation>Aceptar</translation>
+    </message>
+</context>
+<context>
+    <name>WebElement</name>
+    <message>
+        <source>Add New</source>
+        <translation>Añadir nuevo</translation>
+    </message>
+</context>
+<context>
+    <name>WebHomePage</name>
+    <message>
+        <source>Reset</source>
+        <translation>Restablecer</translation>
     </message>
 </context>
 <context>

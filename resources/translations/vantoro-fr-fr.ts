@@ -24,6 +24,60 @@
     </message>
 </context>
 <context>
+    <name>AddSiteDlg</name>
+    <message>
+        <source>Add New</source>
+        <translation>Ajouter</translation>
+    </message>
+    <message>
+        <source>URL</source>
+        <translation>URL</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>Titre</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+</context>
+<context>
+    <name>BrowserWindow</name>
+    <message>
+        <source>Home</source>
+        <translation>Accueil</translation>
+    </message>
+    <message>
+        <source>Go back in history</source>
+        <translation>Revenir en arrière dans l'historique</translation>
+    </message>
+    <message>
+        <source>Go forward in history</source>
+        <translation>Avancer dans l'historique</translation>
+    </message>
+    <message>
+        <source>Stop loading this page</source>
+        <translation>Arrêter le chargement de cette page</translation>
+    </message>
+    <message>
+        <source>Reload this page</source>
+        <translation>Recharger cette page</translation>
+    </message>
+    <message>
+        <source>Clear browsing data</source>
+        <translation>Effacer les données de navigation</translation>
+    </message>
+    <message>
+        <source>Enter Video URL</source>
+        <translation>Saisissez l'URL de la vidéo</translation>
+    </message>
+</context>
+<context>
     <name>CloseConfirmDlg</name>
     <message>
         <source>Clipmoor</source>
@@ -542,10 +596,6 @@ Connectez-vous à votre compte dans la section « En ligne », puis cliquez sur 
         <translation>Convertis</translation>
     </message>
     <message>
-        <source>The built-in browser opens here.</source>
-        <translation>Le navigateur intégré s'ouvre ici.</translation>
-    </message>
-    <message>
         <source>Add media files here to convert them.</source>
         <translation>Ajoutez ici des fichiers multimédias pour les convertir.</translation>
     </message>
@@ -1007,6 +1057,20 @@ Les téléchargements fonctionnent, mais les listes et les réglages seront perd
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>WebElement</name>
+    <message>
+        <source>Add New</source>
+        <translation>Ajouter</translation>
+    </message>
+</context>
+<context>
+    <name>WebHomePage</name>
+    <message>
+        <source>Reset</source>
+        <translation>Réinitialiser</translation>
     </message>
 </context>
 <context>

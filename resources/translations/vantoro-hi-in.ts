@@ -24,6 +24,60 @@
     </message>
 </context>
 <context>
+    <name>AddSiteDlg</name>
+    <message>
+        <source>Add New</source>
+        <translation>नया जोड़ें</translation>
+    </message>
+    <message>
+        <source>URL</source>
+        <translation>URL</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>शीर्षक</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>ठीक है</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>रद्द करें</translation>
+    </message>
+</context>
+<context>
+    <name>BrowserWindow</name>
+    <message>
+        <source>Home</source>
+        <translation>होम</translation>
+    </message>
+    <message>
+        <source>Go back in history</source>
+        <translation>इतिहास में पीछे जाएँ</translation>
+    </message>
+    <message>
+        <source>Go forward in history</source>
+        <translation>इतिहास में आगे जाएँ</translation>
+    </message>
+    <message>
+        <source>Stop loading this page</source>
+        <translation>इस पेज का लोड होना रोकें</translation>
+    </message>
+    <message>
+        <source>Reload this page</source>
+        <translation>यह पेज फिर से लोड करें</translation>
+    </message>
+    <message>
+        <source>Clear browsing data</source>
+        <translation>ब्राउज़िंग डेटा साफ़ करें</translation>
+    </message>
+    <message>
+        <source>Enter Video URL</source>
+        <translation>वीडियो URL डालें</translation>
+    </message>
+</context>
+<context>
     <name>CloseConfirmDlg</name>
     <message>
         <source>Clipmoor</source>
@@ -542,10 +596,6 @@ Please sign in to your account in "Online" section, then click "Download" button
         <translation>बदले गए</translation>
     </message>
     <message>
-        <source>The built-in browser opens here.</source>
-        <translation>बिल्ट-इन ब्राउज़र यहाँ खुलता है।</translation>
-    </message>
-    <message>
         <source>Add media files here to convert them.</source>
         <translation>बदलने के लिए मीडिया फ़ाइलें यहाँ जोड़ें।</translation>
     </message>
@@ -1007,6 +1057,20 @@ Downloads still work, but lists and settings will not be kept after you quit.</s
     <message>
         <source>OK</source>
         <translation>ठीक है</translation>
+    </message>
+</context>
+<context>
+    <name>WebElement</name>
+    <message>
+        <source>Add New</source>
+        <translation>नया जोड़ें</translation>
+    </message>
+</context>
+<context>
+    <name>WebHomePage</name>
+    <message>
+        <source>Reset</source>
+        <translation>रीसेट करें</translation>
     </message>
 </context>
 <context>

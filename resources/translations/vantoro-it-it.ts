@@ -24,6 +24,60 @@
     </message>
 </context>
 <context>
+    <name>AddSiteDlg</name>
+    <message>
+        <source>Add New</source>
+        <translation>Aggiungi nuovo</translation>
+    </message>
+    <message>
+        <source>URL</source>
+        <translation>URL</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>Titolo</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+</context>
+<context>
+    <name>BrowserWindow</name>
+    <message>
+        <source>Home</source>
+        <translation>Home</translation>
+    </message>
+    <message>
+        <source>Go back in history</source>
+        <translation>Indietro nella cronologia</translation>
+    </message>
+    <message>
+        <source>Go forward in history</source>
+        <translation>Avanti nella cronologia</translation>
+    </message>
+    <message>
+        <source>Stop loading this page</source>
+        <translation>Interrompi il caricamento della pagina</translation>
+    </message>
+    <message>
+        <source>Reload this page</source>
+        <translation>Ricarica questa pagina</translation>
+    </message>
+    <message>
+        <source>Clear browsing data</source>
+        <translation>Cancella dati di navigazione</translation>
+    </message>
+    <message>
+        <source>Enter Video URL</source>
+        <translation>Inserisci l'URL del video</translation>
+    </message>
+</context>
+<context>
     <name>CloseConfirmDlg</name>
     <message>
         <source>Clipmoor</source>
@@ -542,10 +596,6 @@ Accedi al tuo account nella sezione "Online", poi fai clic sul pulsante "Scarica
         <translation>Convertiti</translation>
     </message>
     <message>
-        <source>The built-in browser opens here.</source>
-        <translation>Qui si apre il browser integrato.</translation>
-    </message>
-    <message>
         <source>Add media files here to convert them.</source>
         <translation>Aggiungi qui i file multimediali da convertire.</translation>
     </message>
@@ -1007,6 +1057,20 @@ I download funzionano, ma elenchi e impostazioni andranno persi all'uscita.</tra
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>WebElement</name>
+    <message>
+        <source>Add New</source>
+        <translation>Aggiungi nuovo</translation>
+    </message>
+</context>
+<context>
+    <name>WebHomePage</name>
+    <message>
+        <source>Reset</source>
+        <translation>Ripristina</translation>
     </message>
 </context>
 <context>

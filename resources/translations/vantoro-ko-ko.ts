@@ -24,6 +24,60 @@
     </message>
 </context>
 <context>
+    <name>AddSiteDlg</name>
+    <message>
+        <source>Add New</source>
+        <translation>새로 추가</translation>
+    </message>
+    <message>
+        <source>URL</source>
+        <translation>URL</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>제목</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>확인</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>취소</translation>
+    </message>
+</context>
+<context>
+    <name>BrowserWindow</name>
+    <message>
+        <source>Home</source>
+        <translation>홈</translation>
+    </message>
+    <message>
+        <source>Go back in history</source>
+        <translation>기록에서 뒤로</translation>
+    </message>
+    <message>
+        <source>Go forward in history</source>
+        <translation>기록에서 앞으로</translation>
+    </message>
+    <message>
+        <source>Stop loading this page</source>
+        <translation>이 페이지 로드 중지</translation>
+    </message>
+    <message>
+        <source>Reload this page</source>
+        <translation>이 페이지 새로고침</translation>
+    </message>
+    <message>
+        <source>Clear browsing data</source>
+        <translation>인터넷 사용 기록 삭제</translation>
+    </message>
+    <message>
+        <source>Enter Video URL</source>
+        <translation>동영상 URL 입력</translation>
+    </message>
+</context>
+<context>
     <name>CloseConfirmDlg</name>
     <message>
         <source>Clipmoor</source>
@@ -542,10 +596,6 @@ Please sign in to your account in "Online" section, then click "Download" button
         <translation>변환 완료</translation>
     </message>
     <message>
-        <source>The built-in browser opens here.</source>
-        <translation>내장 브라우저가 여기에 열립니다.</translation>
-    </message>
-    <message>
         <source>Add media files here to convert them.</source>
         <translation>변환할 미디어 파일을 여기에 추가하세요.</translation>
     </message>
@@ -1007,6 +1057,20 @@ Downloads still work, but lists and settings will not be kept after you quit.</s
     <message>
         <source>OK</source>
         <translation>확인</translation>
+    </message>
+</context>
+<context>
+    <name>WebElement</name>
+    <message>
+        <source>Add New</source>
+        <translation>새로 추가</translation>
+    </message>
+</context>
+<context>
+    <name>WebHomePage</name>
+    <message>
+        <source>Reset</source>
+        <translation>초기화</translation>
     </message>
 </context>
 <context>

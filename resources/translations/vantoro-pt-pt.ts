@@ -24,6 +24,60 @@
     </message>
 </context>
 <context>
+    <name>AddSiteDlg</name>
+    <message>
+        <source>Add New</source>
+        <translation>Adicionar novo</translation>
+    </message>
+    <message>
+        <source>URL</source>
+        <translation>URL</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>Título</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+</context>
+<context>
+    <name>BrowserWindow</name>
+    <message>
+        <source>Home</source>
+        <translation>Início</translation>
+    </message>
+    <message>
+        <source>Go back in history</source>
+        <translation>Recuar no histórico</translation>
+    </message>
+    <message>
+        <source>Go forward in history</source>
+        <translation>Avançar no histórico</translation>
+    </message>
+    <message>
+        <source>Stop loading this page</source>
+        <translation>Parar o carregamento desta página</translation>
+    </message>
+    <message>
+        <source>Reload this page</source>
+        <translation>Recarregar esta página</translation>
+    </message>
+    <message>
+        <source>Clear browsing data</source>
+        <translation>Limpar dados de navegação</translation>
+    </message>
+    <message>
+        <source>Enter Video URL</source>
+        <translation>Introduza o URL do vídeo</translation>
+    </message>
+</context>
+<context>
     <name>CloseConfirmDlg</name>
     <message>
         <source>Clipmoor</source>
@@ -542,10 +596,6 @@ Inicie sessão na sua conta na secção "Online" e depois clique no botão "Tran
         <translation>Convertidos</translation>
     </message>
     <message>
-        <source>The built-in browser opens here.</source>
-        <translation>O navegador integrado abre aqui.</translation>
-    </message>
-    <message>
         <source>Add media files here to convert them.</source>
         <translation>Adicione aqui ficheiros multimédia para os converter.</translation>
     </message>
@@ -1007,6 +1057,20 @@ As transferências continuam a funcionar, mas as listas e definições perdem-se
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>WebElement</name>
+    <message>
+        <source>Add New</source>
+        <translation>Adicionar novo</translation>
+    </message>
+</context>
+<context>
+    <name>WebHomePage</name>
+    <message>
+        <source>Reset</source>
+        <translation>Repor</translation>
     </message>
 </context>
 <context>

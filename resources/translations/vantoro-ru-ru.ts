@@ -24,6 +24,60 @@
     </message>
 </context>
 <context>
+    <name>AddSiteDlg</name>
+    <message>
+        <source>Add New</source>
+        <translation>Добавить</translation>
+    </message>
+    <message>
+        <source>URL</source>
+        <translation>URL</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>Название</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>ОК</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+</context>
+<context>
+    <name>BrowserWindow</name>
+    <message>
+        <source>Home</source>
+        <translation>Главная</translation>
+    </message>
+    <message>
+        <source>Go back in history</source>
+        <translation>Назад по истории</translation>
+    </message>
+    <message>
+        <source>Go forward in history</source>
+        <translation>Вперёд по истории</translation>
+    </message>
+    <message>
+        <source>Stop loading this page</source>
+        <translation>Остановить загрузку страницы</translation>
+    </message>
+    <message>
+        <source>Reload this page</source>
+        <translation>Обновить страницу</translation>
+    </message>
+    <message>
+        <source>Clear browsing data</source>
+        <translation>Очистить данные браузера</translation>
+    </message>
+    <message>
+        <source>Enter Video URL</source>
+        <translation>Введите URL видео</translation>
+    </message>
+</context>
+<context>
     <name>CloseConfirmDlg</name>
     <message>
         <source>Clipmoor</source>
@@ -542,10 +596,6 @@ Please sign in to your account in "Online" section, then click "Download" button
         <translation>Конвертировано</translation>
     </message>
     <message>
-        <source>The built-in browser opens here.</source>
-        <translation>Здесь откроется встроенный браузер.</translation>
-    </message>
-    <message>
         <source>Add media files here to convert them.</source>
         <translation>Добавьте сюда медиафайлы для конвертации.</translation>
     </message>
@@ -1007,6 +1057,20 @@ Downloads still work, but lists and settings will not be kept after you quit.</s
     <message>
         <source>OK</source>
         <translation>ОК</translation>
+    </message>
+</context>
+<context>
+    <name>WebElement</name>
+    <message>
+        <source>Add New</source>
+        <translation>Добавить</translation>
+    </message>
+</context>
+<context>
+    <name>WebHomePage</name>
+    <message>
+        <source>Reset</source>
+        <translation>Сбросить</translation>
     </message>
 </context>
 <context>

@@ -24,6 +24,60 @@
     </message>
 </context>
 <context>
+    <name>AddSiteDlg</name>
+    <message>
+        <source>Add New</source>
+        <translation>Thêm mới</translation>
+    </message>
+    <message>
+        <source>URL</source>
+        <translation>URL</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>Tiêu đề</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Hủy</translation>
+    </message>
+</context>
+<context>
+    <name>BrowserWindow</name>
+    <message>
+        <source>Home</source>
+        <translation>Trang chủ</translation>
+    </message>
+    <message>
+        <source>Go back in history</source>
+        <translation>Quay lại trong lịch sử</translation>
+    </message>
+    <message>
+        <source>Go forward in history</source>
+        <translation>Tiến tới trong lịch sử</translation>
+    </message>
+    <message>
+        <source>Stop loading this page</source>
+        <translation>Dừng tải trang này</translation>
+    </message>
+    <message>
+        <source>Reload this page</source>
+        <translation>Tải lại trang này</translation>
+    </message>
+    <message>
+        <source>Clear browsing data</source>
+        <translation>Xóa dữ liệu duyệt web</translation>
+    </message>
+    <message>
+        <source>Enter Video URL</source>
+        <translation>Nhập URL video</translation>
+    </message>
+</context>
+<context>
     <name>CloseConfirmDlg</name>
     <message>
         <source>Clipmoor</source>
@@ -542,10 +596,6 @@ Hãy đăng nhập tài khoản trong mục "Trực tuyến", sau đó nhấn n�
         <translation>Đã chuyển đổi</translation>
     </message>
     <message>
-        <source>The built-in browser opens here.</source>
-        <translation>Trình duyệt tích hợp mở ở đây.</translation>
-    </message>
-    <message>
         <source>Add media files here to convert them.</source>
         <translation>Thêm tệp đa phương tiện vào đây để chuyển đổi.</translation>
     </message>
@@ -1007,6 +1057,20 @@ Vẫn tải xuống được, nhưng danh sách và cài đặt sẽ không đư
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>WebElement</name>
+    <message>
+        <source>Add New</source>
+        <translation>Thêm mới</translation>
+    </message>
+</context>
+<context>
+    <name>WebHomePage</name>
+    <message>
+        <source>Reset</source>
+        <translation>Đặt lại</translation>
     </message>
 </context>
 <context>

@@ -24,6 +24,60 @@
     </message>
 </context>
 <context>
+    <name>AddSiteDlg</name>
+    <message>
+        <source>Add New</source>
+        <translation>新增</translation>
+    </message>
+    <message>
+        <source>URL</source>
+        <translation>网址</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>标题</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+</context>
+<context>
+    <name>BrowserWindow</name>
+    <message>
+        <source>Home</source>
+        <translation>主页</translation>
+    </message>
+    <message>
+        <source>Go back in history</source>
+        <translation>后退</translation>
+    </message>
+    <message>
+        <source>Go forward in history</source>
+        <translation>前进</translation>
+    </message>
+    <message>
+        <source>Stop loading this page</source>
+        <translation>停止加载此页</translation>
+    </message>
+    <message>
+        <source>Reload this page</source>
+        <translation>重新加载此页</translation>
+    </message>
+    <message>
+        <source>Clear browsing data</source>
+        <translation>清除浏览数据</translation>
+    </message>
+    <message>
+        <source>Enter Video URL</source>
+        <translation>输入视频网址</translation>
+    </message>
+</context>
+<context>
     <name>CloseConfirmDlg</name>
     <message>
         <source>Clipmoor</source>
@@ -542,10 +596,6 @@ Please sign in to your account in "Online" section, then click "Download" button
         <translation>已转换</translation>
     </message>
     <message>
-        <source>The built-in browser opens here.</source>
-        <translation>内置浏览器将在这里打开。</translation>
-    </message>
-    <message>
         <source>Add media files here to convert them.</source>
         <translation>在这里添加要转换的媒体文件。</translation>
     </message>
@@ -1007,6 +1057,20 @@ Downloads still work, but lists and settings will not be kept after you quit.</s
     <message>
         <source>OK</source>
         <translation>确定</translation>
+    </message>
+</context>
+<context>
+    <name>WebElement</name>
+    <message>
+        <source>Add New</source>
+        <translation>新增</translation>
+    </message>
+</context>
+<context>
+    <name>WebHomePage</name>
+    <message>
+        <source>Reset</source>
+        <translation>重置</translation>
     </message>
 </context>
 <context>

@@ -24,6 +24,60 @@
     </message>
 </context>
 <context>
+    <name>AddSiteDlg</name>
+    <message>
+        <source>Add New</source>
+        <translation>新增</translation>
+    </message>
+    <message>
+        <source>URL</source>
+        <translation>網址</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>標題</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>確定</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+</context>
+<context>
+    <name>BrowserWindow</name>
+    <message>
+        <source>Home</source>
+        <translation>首頁</translation>
+    </message>
+    <message>
+        <source>Go back in history</source>
+        <translation>上一頁</translation>
+    </message>
+    <message>
+        <source>Go forward in history</source>
+        <translation>下一頁</translation>
+    </message>
+    <message>
+        <source>Stop loading this page</source>
+        <translation>停止載入此頁</translation>
+    </message>
+    <message>
+        <source>Reload this page</source>
+        <translation>重新載入此頁</translation>
+    </message>
+    <message>
+        <source>Clear browsing data</source>
+        <translation>清除瀏覽資料</translation>
+    </message>
+    <message>
+        <source>Enter Video URL</source>
+        <translation>輸入影片網址</translation>
+    </message>
+</context>
+<context>
     <name>CloseConfirmDlg</name>
     <message>
         <source>Clipmoor</source>
@@ -542,10 +596,6 @@ Please sign in to your account in "Online" section, then click "Download" button
         <translation>已轉換</translation>
     </message>
     <message>
-        <source>The built-in browser opens here.</source>
-        <translation>內建瀏覽器將在這裡開啟。</translation>
-    </message>
-    <message>
         <source>Add media files here to convert them.</source>
         <translation>在這裡加入要轉換的媒體檔案。</translation>
     </message>
@@ -1007,6 +1057,20 @@ Downloads still work, but lists and settings will not be kept after you quit.</s
     <message>
         <source>OK</source>
         <translation>確定</translation>
+    </message>
+</context>
+<context>
+    <name>WebElement</name>
+    <message>
+        <source>Add New</source>
+        <translation>新增</translation>
+    </message>
+</context>
+<context>
+    <name>WebHomePage</name>
+    <message>
+        <source>Reset</source>
+        <translation>重設</translation>
     </message>
 </context>
 <context>

@@ -6,7 +6,6 @@
 #include "core/engine/toolprotocol.h"
 #include "core/foundation/preferences.h"
 #include "core/process/myprocess.h"
-#include "core/provision/updatecheck.h"
 #include "gui/mainwindow/mainwindow.h"
 #include "gui/mainwindow/preferencesdlg.h"
 #include "gui/pages/downloadedpage.h"
@@ -15,10 +14,10 @@
 #include "gui/pages/mylistwidget.h"
 #include "gui/pages/playlistconfirmdlg.h"
 #include "gui/widgets/pictures.h"
-#include "helpers/appsession.h"
 #include "helpers/httpserver.h"
 #include "helpers/modalhelper.h"
 #include "helpers/testutil.h"
+#include "helpers/windowtest.h"
 
 #include <QAction>
 #include <QButtonGroup>
@@ -92,8 +91,8 @@ private Q_SLOTS:
     {
         testutil::enterTestMode();
         seedPreferences();
-        testutil::prepareApplication();
-        testutil::preferRealDownloads(downloads.path());
+        testutil::prepareWindowEnvironment();
+        testutil::prepareRealDownloads(downloads.path());
         Preferences *prefs = Preferences::instance();
         QVERIFY(testutil::makeClip(www.path() + "/clip.mp4", 3));
         QVERIFY(testutil::makeClip(www.path() + "/second.mp4", 2, "320x240"));
@@ -231,7 +230,7 @@ int main(int argc, char **argv)
     if (qEnvironmentVariableIsSet("CLIPMOOR_E2E_SECOND_RUN")) {
         // The restarted application: same home, same settings; report what the pages show.
         QStandardPaths::setTestModeEnabled(true);
-        testutil::prepareApplication();
+        testutil::prepareWindowEnvironment();
         MainWindow window;
         window.resize(1100, 720);
         window.show();

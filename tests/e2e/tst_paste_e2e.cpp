@@ -12,8 +12,8 @@
 #include "gui/pages/mylistwidget.h"
 #include "gui/pages/playlistconfirmdlg.h"
 #include "gui/widgets/zqmessagebox.h"
-#include "helpers/appsession.h"
 #include "helpers/httpserver.h"
+#include "helpers/windowtest.h"
 
 #include <QAbstractButton>
 #include <QLabel>
@@ -127,8 +127,8 @@ private Q_SLOTS:
     {
         testutil::enterTestMode();
         seedPreferences();
-        testutil::prepareApplication();
-        testutil::preferRealDownloads(downloads.path());
+        testutil::prepareWindowEnvironment();
+        testutil::prepareRealDownloads(downloads.path());
         Preferences *prefs = Preferences::instance();
         prefs->setNumberPlaylistFiles(true);
         // Slow enough that the first video of a page is still arriving while the question and

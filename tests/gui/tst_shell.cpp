@@ -17,10 +17,10 @@
 #include "gui/pages/mylistwidget.h"
 #include "gui/widgets/imagebutton.h"
 #include "gui/widgets/mainwindowhelper.h"
-#include "helpers/appsession.h"
 #include "helpers/httpserver.h"
 #include "helpers/modalhelper.h"
 #include "helpers/testutil.h"
+#include "helpers/windowtest.h"
 
 #include <QAction>
 #include <QApplication>
@@ -47,7 +47,7 @@ private Q_SLOTS:
     {
         testutil::enterTestMode();
         seedPreferences();
-        testutil::prepareApplication(); // the window's update checks fail fast here
+        testutil::prepareWindowEnvironment(); // the window's update checks fail fast here
     }
 
     void cleanup() { LanguageSettings::instance()->setLanguage(LanguageSettings::English); }

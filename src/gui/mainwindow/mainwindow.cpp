@@ -10,6 +10,7 @@
 #include "core/foundation/stylemanager.h"
 #include "core/provision/dlscriptmanager.h"
 #include "core/provision/dltoolmanager.h"
+#include "gui/browser/browserwindow.h"
 #include "gui/mainwindow/closeconfirmdlg.h"
 #include "gui/mainwindow/dialoghelpers.h"
 #include "gui/mainwindow/upgradedlg.h"
@@ -104,10 +105,9 @@ MainWindow::MainWindow(QWidget *parent)
             [this] { showTabIndicator(0, QPoint(78, 4)); });
     connect(downloadingPage, &DownloadingPage::toBrowserDownloaded, this,
             [this](const QString &url) {
-                // The built-in browser comes with its own page; until then the system's opens it.
                 tabGroup->button(2)->setChecked(true);
                 onTabClicked(2);
-                QDesktopServices::openUrl(QUrl(url));
+                browserWindow->setUrl(QUrl::fromUserInput(url));
             });
 
     buildMenu();
@@ -283,11 +283,18 @@ void MainWindow::onTabClicked(int id)
     } else if (id == 1) {
         downloadedPage->selectFirstRow();
     }
+    if (id == 2 && !browserWindow) {
+        browserWindow = new BrowserWindow(this);
+        lazyPages[2] = browserWindow;
+        stack->addWidget(browserWindow);
+        connect(browserWindow, &BrowserWindow::downloadStarted, downloadingPage,
+                &DownloadingPage::onDownloadFromBrowser);
+        addIgnoreWidget(browserWindow->header());
+    }
     if (!lazyPages[id]) {
         // The browser and the converter pages are made on their first visit.
         static const char *const texts[] = {
-            "", "", QT_TRANSLATE_NOOP("MainWindow", "The built-in browser opens here."),
-            QT_TRANSLATE_NOOP("MainWindow", "Add media files here to convert them."),
+            "", "", "", QT_TRANSLATE_NOOP("MainWindow", "Add media files here to convert them."),
             QT_TRANSLATE_NOOP("MainWindow", "Converted files appear here.")};
         lazyPages[id] = placeholderPage(tr(texts[id]));
         stack->addWidget(lazyPages[id]);

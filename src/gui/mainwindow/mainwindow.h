@@ -8,6 +8,7 @@
 
 #include <functional>
 
+class BrowserWindow;
 class DownloadedPage;
 class DownloadingPage;
 class ImageButton;
@@ -47,6 +48,8 @@ public:
     QButtonGroup *tabs() const { return tabGroup; }
     DownloadingPage *downloading() const { return downloadingPage; }
     DownloadedPage *downloaded() const { return downloadedPage; }
+    // The built-in browser, made on the first visit of its tab (null before).
+    BrowserWindow *browser() const { return browserWindow; }
 
     // How the close road ends the process; tests replace it.
     static std::function<void()> terminate;
@@ -106,6 +109,7 @@ private:
     QWidget *busyOverlay = nullptr;
     DownloadingPage *downloadingPage = nullptr;
     DownloadedPage *downloadedPage = nullptr;
+    BrowserWindow *browserWindow = nullptr;
     QWidget *lazyPages[5] = {};
     QLabel *indicators[5] = {};
 };

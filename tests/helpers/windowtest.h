@@ -1,8 +1,8 @@
 #pragma once
 
-// What the tests of the whole window share: an application that asks nothing of the outside
-// world, set up to download for real with our tool, and the paste button pressed on a clock of
-// the test's own.
+// Setting up tests of the real main window: update checks that fail at once on 127.0.0.1, no
+// system browser, the interface's pictures, (for real downloads) the real download tool with
+// plain settings, the window itself and its paste button pressed on a clock of the test's own.
 
 #include "core/foundation/preferences.h"
 #include "core/process/myprocess.h"
@@ -19,9 +19,7 @@
 
 namespace testutil {
 
-// Update checks fail at once on a closed local port, the welcome page stays shut and the
-// pictures are loaded.
-inline void prepareApplication()
+inline void prepareWindowEnvironment()
 {
     qputenv("CLIPMOOR_UPDATE_SERVER", "http://127.0.0.1:9");
     qputenv("CLIPMOOR_NO_BROWSER", "1");
@@ -29,14 +27,14 @@ inline void prepareApplication()
     initGuiResources();
 }
 
-// Downloads go to `folder` with the download tool built beside the tests, as the original video
-// (no conversion), without the browsers' cookies; nothing resumes by itself.
-inline void preferRealDownloads(const QString &folder)
+// Downloads with the real download tool into `folder`: nothing converted, no cookies read from
+// other browsers, nothing resumed at start, no welcome page.
+inline void prepareRealDownloads(const QString &folder)
 {
     Preferences *prefs = Preferences::instance();
-    prefs->setToolLocation(helperPath("../bin/vantoro-dl"));
+    prefs->setToolLocation(testutil::helperPath(QStringLiteral("../bin/vantoro-dl")));
     prefs->setDownloadDir(folder);
-    prefs->setOneClickFormat("Original Video");
+    prefs->setOneClickFormat(QStringLiteral("Original Video"));
     prefs->setReadCookies(false);
     prefs->setResumeOnStartup(false);
     prefs->setWelcomeShown(true);

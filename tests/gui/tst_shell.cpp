@@ -247,8 +247,7 @@ private Q_SLOTS:
 
         // The window remembers its place, size and tab between runs.
         Preferences *prefs = Preferences::instance();
-        prefs->setWindowGeometry(QRect());
-        prefs->setLastTab(0);
+        prefs->setWindowPlacement({});
         {
             MainWindow window;
             window.showRestored();
@@ -259,8 +258,9 @@ private Q_SLOTS:
             QTRY_COMPARE(window.geometry(), QRect(40, 30, 900, 560));
             window.savePlacement();
         }
-        QCOMPARE(prefs->windowGeometry(), QRect(40, 30, 900, 560));
-        QCOMPARE(prefs->lastTab(), 1);
+        QCOMPARE(prefs->windowPlacement().geometry, QRect(40, 30, 900, 560));
+        QCOMPARE(prefs->windowPlacement().tab, 1);
+        QVERIFY(!prefs->windowPlacement().maximized);
         {
             MainWindow window;
             window.showRestored();
@@ -272,8 +272,8 @@ private Q_SLOTS:
         // Whatever the settings file holds, the window opens.
         testutil::storedSettings().setValue("kWindow_Geometry", "not a rectangle");
         testutil::storedSettings().setValue("kWindow_LastTab", 77);
-        QCOMPARE(prefs->windowGeometry(), QRect());
-        QCOMPARE(prefs->lastTab(), 0);
+        QCOMPARE(prefs->windowPlacement().geometry, QRect());
+        QCOMPARE(prefs->windowPlacement().tab, 0);
     }
 
     void dialogsAreCentredOnTheMainWindowOnceTheirSizeIsKnown()

@@ -478,42 +478,26 @@ void Preferences::setSkipCloseConfirmation(bool skip)
 {
     setValue(kPopCloseWindowsConfirm, skip);
 }
-QRect Preferences::windowGeometry() const
+Preferences::WindowPlacement Preferences::windowPlacement() const
 {
-    // Read from a file anyone may edit: anything but a rectangle of sane size is no geometry.
+    // Read from a file anyone may edit: a rectangle of insane size is no geometry.
+    WindowPlacement p;
     const QRect r = value(kWindow_Geometry).toRect();
-    const bool sane = r.width() > 0 && r.height() > 0 && r.width() <= 100000 &&
-                      r.height() <= 100000 && qAbs(r.x()) <= 100000 && qAbs(r.y()) <= 100000;
-    return sane ? r : QRect();
-}
-void Preferences::setWindowGeometry(const QRect &geometry)
-{
-    setValue(kWindow_Geometry, geometry);
-}
-QString Preferences::windowScreen() const
-{
-    return value(kWindow_Screen).toString().left(200);
-}
-void Preferences::setWindowScreen(const QString &name)
-{
-    setValue(kWindow_Screen, name);
-}
-bool Preferences::windowMaximized() const
-{
-    return value(kWindow_Maximized, false).toBool();
-}
-void Preferences::setWindowMaximized(bool on)
-{
-    setValue(kWindow_Maximized, on);
-}
-int Preferences::lastTab() const
-{
+    if (r.width() > 0 && r.height() > 0 && r.width() <= 100000 && r.height() <= 100000 &&
+        qAbs(r.x()) <= 100000 && qAbs(r.y()) <= 100000)
+        p.geometry = r;
+    p.screen = value(kWindow_Screen).toString().left(200);
+    p.maximized = value(kWindow_Maximized, false).toBool();
     const int tab = value(kWindow_LastTab, 0).toInt();
-    return tab >= 0 && tab <= 4 ? tab : 0;
+    p.tab = tab >= 0 && tab <= 4 ? tab : 0;
+    return p;
 }
-void Preferences::setLastTab(int tab)
+void Preferences::setWindowPlacement(const WindowPlacement &placement)
 {
-    setValue(kWindow_LastTab, tab);
+    setValue(kWindow_Geometry, placement.geometry);
+    setValue(kWindow_Screen, placement.screen);
+    setValue(kWindow_Maximized, placement.maximized);
+    setValue(kWindow_LastTab, placement.tab);
 }
 QString Preferences::interfaceStyle() const
 {

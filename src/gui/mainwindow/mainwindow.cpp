@@ -14,7 +14,6 @@
 #include "gui/mainwindow/closeconfirmdlg.h"
 #include "gui/mainwindow/dialoghelpers.h"
 #include "gui/mainwindow/upgradedlg.h"
-#include "gui/mainwindow/windowplacement.h"
 #include "gui/pages/downloadedpage.h"
 #include "gui/pages/downloadingpage.h"
 #include "gui/pages/fileactions.h"
@@ -38,7 +37,6 @@
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
 #include <QPushButton>
-#include <QScreen>
 #include <QStackedWidget>
 #include <QTimer>
 #include <QUrl>
@@ -151,47 +149,6 @@ MainWindow::MainWindow(QWidget *parent)
     }
     QTimer::singleShot(1000, this, &MainWindow::onStartupTimer);
     retranslate();
-}
-
-void MainWindow::showRestored()
-{
-    Preferences *prefs = Preferences::instance();
-    QList<ScreenArea> screens;
-    // Drawn off any screen (pictures, tests), the window has no screen to fit into.
-    if (QGuiApplication::platformName() != QLatin1String("offscreen")) {
-        const QScreen *primary = QGuiApplication::primaryScreen();
-        for (const QScreen *screen : QGuiApplication::screens()) {
-            const ScreenArea area{screen->name(), screen->availableGeometry()};
-            screen == primary ? screens.prepend(area) : screens.append(area);
-        }
-    }
-    MainWindowHelper *helper = MainWindowHelper::instance();
-    const QRect place = placeWindow(prefs->windowGeometry(), prefs->windowScreen(), screens,
-                                    helper->scaled(QSize(1070, 680)));
-    // Never larger than the screen it opens on, or its bottom bar would be cut off.
-    setMinimumSize(helper->scaled(QSize(800, 480)).boundedTo(place.size()));
-    setGeometry(place);
-    const int tab = prefs->lastTab();
-    if (tab != 0 && tabGroup->button(tab)) {
-        tabGroup->button(tab)->setChecked(true);
-        onTabClicked(tab);
-    }
-    if (prefs->windowMaximized()) {
-        setTitleButtonStyle(maxButton, QStringLiteral("maxmin"));
-        showMaximized();
-    } else {
-        show();
-    }
-}
-
-void MainWindow::savePlacement() const
-{
-    Preferences *prefs = Preferences::instance();
-    const bool maximized = isMaximized() || isFullScreen();
-    prefs->setWindowGeometry(maximized ? normalGeometry() : geometry());
-    prefs->setWindowScreen(screen() ? screen()->name() : QString());
-    prefs->setWindowMaximized(maximized);
-    prefs->setLastTab(qMax(0, tabGroup->checkedId()));
 }
 
 QWidget *MainWindow::placeholderPage(const QString &text)

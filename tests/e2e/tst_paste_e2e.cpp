@@ -131,9 +131,6 @@ private Q_SLOTS:
         testutil::prepareRealDownloads(downloads.path());
         Preferences *prefs = Preferences::instance();
         prefs->setNumberPlaylistFiles(true);
-        // Slow enough that the first video of a page is still arriving while the question and
-        // the playlist dialog are open.
-        prefs->setManualSpeedLimit("256 KBps");
         // Three different clips: each entry's file tells by its size which one it is.
         QVERIFY(testutil::makeClip(www.path() + "/one.mp4", 12, "640x360"));
         QVERIFY(testutil::makeClip(www.path() + "/two.mp4", 2, "320x240"));
@@ -156,6 +153,9 @@ private Q_SLOTS:
     void allVideosOfAPastedPageEachComeOnce()
     {
         const QString page = server->url("three.html");
+        // The single download of the first video stops arriving part-way, so it is certainly
+        // still running when the user answers; the entries' downloads come after the answer.
+        server->stallAfter.insert("one.mp4", sizes.value("one.mp4") / 3);
         QString asked;
         QPointer<SniffTask> single;
         auto question =
@@ -176,6 +176,7 @@ private Q_SLOTS:
                         listed = dialog->table()->rowCount();
                         singleStillRunning =
                             single && single->state() == SniffTask::State::Downloading;
+                        server->stallAfter.remove("one.mp4");
                         QVERIFY(click(m, "Download"));
                     });
         paste(page);

@@ -352,12 +352,12 @@ void MainWindow::buildMenu()
 
     QMenu *download = appMenu->addMenu(QString());
     menus.insert(QStringLiteral("Download"), download);
-    pasteAction = add(download, "Paste URL", &MainWindow::onActionPasteURL, QAction::NoRole);
-    pasteAction->setShortcut(QKeySequence(QStringLiteral("Ctrl+U")));
+    QAction *paste = add(download, "Paste URL", &MainWindow::onActionPasteURL, QAction::NoRole);
+    paste->setShortcut(QKeySequence(QStringLiteral("Ctrl+U")));
     // A shortcut works only where its action is on a visible widget: the window itself holds
     // it too, so Ctrl+U pastes whenever the window is active, not just while the menu is open.
-    pasteAction->setShortcutContext(Qt::WindowShortcut);
-    addAction(pasteAction);
+    paste->setShortcutContext(Qt::WindowShortcut);
+    addAction(paste);
     int data = 201;
     for (const char *name : {"Pause", "Resume", "Delete"}) {
         QAction *action = download->addAction(QString());

@@ -102,7 +102,6 @@ private:
     QMenu *trayMenu = nullptr;
     QAction *restoreAction = nullptr;
     QAction *trayQuitAction = nullptr;
-    QAction *pasteAction = nullptr;
     QTimer *updateTimer = nullptr;
     QNetworkAccessManager *network = nullptr;
     bool manualUpdateCheck = false;

@@ -149,16 +149,16 @@ bool DownloadingPage::findDownloaded(const QString &url, QString *title) const
 
 void DownloadingPage::askAboutPageEntries()
 {
-    const bool asked = router.askNext(pasteQuestions(), [this](
-                                                            const PasteRouter::EntriesAnswer &a) {
-        writeLog(QStringLiteral("[DownloadingPage]"),
-                 QStringLiteral("a page with several videos, %1: %2")
-                     .arg(a.all ? QStringLiteral("all wanted") : QStringLiteral("the first only"),
-                          a.url));
-        if (a.all)
-            downloadAllEntries(a.task, a.url);
-    });
-    if (asked && router.hasWaitingQuestion())
+    const auto act = [this](const PasteRouter::EntriesAnswer &answer) {
+        writeLog(
+            QStringLiteral("[DownloadingPage]"),
+            QStringLiteral("a page with several videos, %1: %2")
+                .arg(answer.all ? QStringLiteral("all wanted") : QStringLiteral("the first only"),
+                     answer.url));
+        if (answer.all)
+            downloadAllEntries(answer.task, answer.url);
+    };
+    if (router.askNext(pasteQuestions(), act) && router.hasWaitingQuestion())
         QTimer::singleShot(0, this, &DownloadingPage::askAboutPageEntries);
 }
 

@@ -10,11 +10,13 @@
 #include "core/foundation/stylemanager.h"
 #include "core/provision/dlscriptmanager.h"
 #include "core/provision/dltoolmanager.h"
+#include "gui/browser/browserwindow.h"
 #include "gui/mainwindow/closeconfirmdlg.h"
 #include "gui/mainwindow/dialoghelpers.h"
 #include "gui/mainwindow/upgradedlg.h"
 #include "gui/pages/downloadedpage.h"
 #include "gui/pages/downloadingpage.h"
+#include "gui/pages/fileactions.h"
 #include "gui/widgets/aboutdlg.h"
 #include "gui/widgets/imagebutton.h"
 #include "gui/widgets/mainwindowhelper.h"
@@ -101,10 +103,9 @@ MainWindow::MainWindow(QWidget *parent)
             [this] { showTabIndicator(0, QPoint(78, 4)); });
     connect(downloadingPage, &DownloadingPage::toBrowserDownloaded, this,
             [this](const QString &url) {
-                // The built-in browser comes with its own page; until then the system's opens it.
                 tabGroup->button(2)->setChecked(true);
                 onTabClicked(2);
-                QDesktopServices::openUrl(QUrl(url));
+                browserWindow->setUrl(QUrl::fromUserInput(url));
             });
 
     buildMenu();
@@ -239,11 +240,18 @@ void MainWindow::onTabClicked(int id)
     } else if (id == 1) {
         downloadedPage->selectFirstRow();
     }
+    if (id == 2 && !browserWindow) {
+        browserWindow = new BrowserWindow(this);
+        lazyPages[2] = browserWindow;
+        stack->addWidget(browserWindow);
+        connect(browserWindow, &BrowserWindow::downloadStarted, downloadingPage,
+                &DownloadingPage::onDownloadFromBrowser);
+        addIgnoreWidget(browserWindow->header());
+    }
     if (!lazyPages[id]) {
         // The browser and the converter pages are made on their first visit.
         static const char *const texts[] = {
-            "", "", QT_TRANSLATE_NOOP("MainWindow", "The built-in browser opens here."),
-            QT_TRANSLATE_NOOP("MainWindow", "Add media files here to convert them."),
+            "", "", "", QT_TRANSLATE_NOOP("MainWindow", "Add media files here to convert them."),
             QT_TRANSLATE_NOOP("MainWindow", "Converted files appear here.")};
         lazyPages[id] = placeholderPage(tr(texts[id]));
         stack->addWidget(lazyPages[id]);
@@ -323,6 +331,7 @@ void MainWindow::buildMenu()
 
     languageMenu = appMenu->addMenu(QString());
     menus.insert(QStringLiteral("Languages"), languageMenu);
+    // Each language keeps its own name in every language (not retranslated).
     const int current = LanguageSettings::instance()->currentLanguage();
     for (const auto &[category, name] : LanguageSettings::instance()->languages()) {
         QAction *action = languageMenu->addAction(name);
@@ -343,8 +352,12 @@ void MainWindow::buildMenu()
 
     QMenu *download = appMenu->addMenu(QString());
     menus.insert(QStringLiteral("Download"), download);
-    add(download, "Paste URL", &MainWindow::onActionPasteURL, QAction::NoRole)
-        ->setShortcut(QKeySequence(QStringLiteral("Ctrl+U")));
+    QAction *paste = add(download, "Paste URL", &MainWindow::onActionPasteURL, QAction::NoRole);
+    paste->setShortcut(QKeySequence(QStringLiteral("Ctrl+U")));
+    // A shortcut works only where its action is on a visible widget: the window itself holds
+    // it too, so Ctrl+U pastes whenever the window is active, not just while the menu is open.
+    paste->setShortcutContext(Qt::WindowShortcut);
+    addAction(paste);
     int data = 201;
     for (const char *name : {"Pause", "Resume", "Delete"}) {
         QAction *action = download->addAction(QString());
@@ -409,13 +422,6 @@ void MainWindow::retranslate()
         QT_TRANSLATE_NOOP("MainWindow", "&Quit")};
     for (const char *text : actionTexts)
         actions.value(QLatin1String(text))->setText(tr(text));
-    const QList<QPair<int, QString>> languages = LanguageSettings::instance()->languages();
-    for (QAction *a : languageMenu->actions()) {
-        for (const auto &[category, name] : languages) {
-            if (a->data().toInt() == category)
-                a->setText(name);
-        }
-    }
     restoreAction->setText(tr("&Restore"));
     trayQuitAction->setText(tr("&Quit"));
     if (tray)
@@ -512,7 +518,7 @@ void MainWindow::onActionSettings()
 
 void MainWindow::onActionOpenDownloadedFolder()
 {
-    revealInFileManager(downloadDir());
+    showInFileManager(downloadDir());
 }
 
 void MainWindow::onActionOpenFAQURL()
@@ -527,7 +533,7 @@ void MainWindow::onActionOpenGuideURL()
 
 void MainWindow::onActionOpenLogFolder()
 {
-    revealInFileManager(logDir());
+    showInFileManager(logDir());
 }
 
 void MainWindow::onActionUpdate()
@@ -549,6 +555,7 @@ void MainWindow::iconActivated(QSystemTrayIcon::ActivationReason reason)
 
 void MainWindow::willQuite()
 {
+    savePlacement();
     if (tray)
         tray->hide();
 }
@@ -575,6 +582,7 @@ void MainWindow::closeEvent(QCloseEvent *event)
             Preferences::instance()->setSkipCloseConfirmation(true);
     }
     reportEvent(QStringLiteral("Lifecycle"), QStringLiteral("Quit"));
+    savePlacement();
     mgr->saveAll();
     delete tray;
     tray = nullptr;

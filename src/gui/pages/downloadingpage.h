@@ -12,13 +12,13 @@
 #include <QWidget>
 
 #include <functional>
+#include <memory>
 
 struct DownloadOptions;
 class DownloadTaskDelegate;
 class DownloadingModel;
 class MyListWidget;
 class QLabel;
-class QListWidgetItem;
 
 class QPushButton;
 class SniffMgr;
@@ -117,6 +117,12 @@ private:
     void finishPlaylist(const QList<QVariant> &entries, const DownloadOptions &options,
                         bool fromBrowser);
     void runPlaylistDialog(const QString &url, bool fromBrowser);
+    // The paste road's questions (see PasteRouter): a clip downloaded before, a pasted page
+    // that holds several videos.
+    PasteQuestions &pasteQuestions();
+    bool findDownloaded(const QString &url, QString *title) const;
+    void askAboutPageEntries();
+    void downloadAllEntries(SniffTask *task, const QString &url);
     void updateBulkButtons();
     void updateEmptyState();
     void retranslate();
@@ -140,6 +146,7 @@ private:
     QLabel *emptyPointer = nullptr;
     quint16 audioOnly = 0;
     PasteRouter router;
+    std::unique_ptr<PasteQuestions> questions;
     QPointer<PasteInputDlg> pasteInput;
     QString browserMetadata;
 };

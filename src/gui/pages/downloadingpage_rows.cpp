@@ -14,6 +14,8 @@
 #include "gui/pages/mylistwidget.h"
 #include "gui/widgets/mainwindowhelper.h"
 
+#include <QTimer>
+
 // --- Task signals -----------------------------------------------------------------------------
 
 void DownloadingPage::onTaskStarted(SniffTask *task)
@@ -34,6 +36,9 @@ void DownloadingPage::onTaskResumed(SniffTask *task)
 void DownloadingPage::onTaskSniffed(SniffTask *task)
 {
     rows->update(task, &DownloadRow::showSniffed);
+    // Asked once the tool's output has been handled, not inside it.
+    if (router.noteAnalysis(task))
+        QTimer::singleShot(0, this, &DownloadingPage::askAboutPageEntries);
 }
 
 void DownloadingPage::onTaskDownloading(SniffTask *task)

@@ -11,7 +11,6 @@
 #include <QLineEdit>
 #include <QPainter>
 #include <QPixmapCache>
-#include <QToolTip>
 
 using namespace taskmodels;
 
@@ -141,13 +140,7 @@ bool DoneTaskDelegate::helpEvent(QHelpEvent *event, QAbstractItemView *itemView,
         tip = QCoreApplication::translate("DoneTaskWidget", "Show the File");
     else if (titleRect(option.rect).contains(event->pos()))
         tip = index.data(FilePathRole).toString();
-    if (tip.isEmpty()) {
-        QToolTip::hideText();
-        event->ignore();
-        return false;
-    }
-    QToolTip::showText(event->globalPos(), tip, itemView->viewport());
-    return true;
+    return showToolTip(event, itemView, tip);
 }
 
 QWidget *DoneTaskDelegate::createEditor(QWidget *parent, const QStyleOptionViewItem &,

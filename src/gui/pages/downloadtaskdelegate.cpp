@@ -15,7 +15,6 @@
 #include <QProgressBar>
 #include <QStyleOptionProgressBar>
 #include <QTextDocument>
-#include <QToolTip>
 
 using namespace taskmodels;
 
@@ -229,11 +228,5 @@ bool DownloadTaskDelegate::helpEvent(QHelpEvent *event, QAbstractItemView *itemV
     else if (l.line.contains(pos))
         tip = index.data(FailureRole).toBool() ? index.data(ReasonRole).toString()
                                                : index.data(StatusRole).toString();
-    if (tip.isEmpty()) {
-        QToolTip::hideText();
-        event->ignore();
-        return false;
-    }
-    QToolTip::showText(event->globalPos(), tip, itemView->viewport());
-    return true;
+    return showToolTip(event, itemView, tip);
 }

@@ -5,8 +5,10 @@
 
 #include <QApplication>
 #include <QContextMenuEvent>
+#include <QHelpEvent>
 #include <QMouseEvent>
 #include <QScrollBar>
+#include <QToolTip>
 #include <QWheelEvent>
 
 QSize TaskRowDelegate::sizeHint(const QStyleOptionViewItem &, const QModelIndex &) const
@@ -14,6 +16,17 @@ QSize TaskRowDelegate::sizeHint(const QStyleOptionViewItem &, const QModelIndex 
     // The narrowest a row gets: a list of one column stretches its rows to its width, and keeps
     // doing so when a scroll bar comes or goes.
     return QSize(kMinRowWidth, kRowHeight);
+}
+
+bool TaskRowDelegate::showToolTip(QHelpEvent *event, QAbstractItemView *view, const QString &tip)
+{
+    if (tip.isEmpty()) {
+        QToolTip::hideText();
+        event->ignore();
+        return false;
+    }
+    QToolTip::showText(event->globalPos(), tip, view->viewport());
+    return true;
 }
 
 MyListWidget::MyListWidget(QWidget *parent)

@@ -26,6 +26,10 @@ public:
     QSize sizeHint(const QStyleOptionViewItem &option, const QModelIndex &index) const override;
     // The clickable part of the row at `pos` (a number of the delegate's), or kNoPart.
     virtual int partAt(const QRect &row, const QModelIndex &index, const QPoint &pos) const = 0;
+
+protected:
+    // Shows the tooltip (or hides any, when there is none); true when one is shown.
+    static bool showToolTip(QHelpEvent *event, QAbstractItemView *view, const QString &tip);
 };
 
 class MyListWidget : public QListView

@@ -3,11 +3,11 @@
 #include "core/engine/snifftask.h"
 #include "core/foundation/globals.h"
 #include "core/foundation/paths.h"
+#include "gui/widgets/rfimageview.h"
 
 #include <QBuffer>
 #include <QCache>
 #include <QNetworkAccessManager>
-#include <QNetworkProxy>
 #include <QNetworkReply>
 #include <QPainter>
 #include <QPixmapCache>
@@ -175,18 +175,7 @@ void ThumbnailFetcher::fetch(const QString &url)
         requested.clear();
     requested.insert(url);
     pending.insert(url);
-    const QString proxy = systemProxy();
-    if (!proxy.isEmpty()) {
-        const QStringList parts = proxy.split(QLatin1Char(':'));
-        network->setProxy(QNetworkProxy(QNetworkProxy::HttpProxy, parts.value(0),
-                                        quint16(parts.value(1).toUInt())));
-    }
-    QNetworkRequest request{QUrl(url)};
-    request.setAttribute(QNetworkRequest::CacheLoadControlAttribute, QNetworkRequest::PreferCache);
-    request.setAttribute(QNetworkRequest::CacheSaveControlAttribute, true);
-    request.setAttribute(QNetworkRequest::RedirectPolicyAttribute,
-                         QNetworkRequest::NoLessSafeRedirectPolicy);
-    QNetworkReply *reply = network->get(request);
+    QNetworkReply *reply = RFImageView::requestPicture(network, url);
     connect(reply, &QNetworkReply::downloadProgress, reply, [reply](qint64 received, qint64) {
         if (received > kMaxThumbnailBytes)
             reply->abort();

@@ -84,6 +84,9 @@ int main(int argc, char *argv[])
 
     if (!options.screenshotFile.isEmpty())
         saveScreenshotAndQuit(&window, options.screenshotFile);
+    if (const QScreen *screen = QGuiApplication::primaryScreen())
+        analytics::setScreenResolution(
+            QStringLiteral("%1x%2").arg(screen->size().width()).arg(screen->size().height()));
     reportEvent(QStringLiteral("Lifecycle"), QStringLiteral("Start"));
     return app.exec();
 }

@@ -13,7 +13,7 @@
 
 namespace passworddigest {
 
-constexpr int kIterations = 120000;
+constexpr int kIterations = 100000;
 constexpr int kSaltBytes = 16;
 
 // A new digest of `password` with a fresh random salt: two calls never give the same text.

@@ -298,6 +298,10 @@ private Q_SLOTS:
         auto *task = new SniffTask("http://127.0.0.1:9/holiday", {}, mgr);
         QByteArray info = protocol::withTitle(QByteArray(), "Holiday");
         task->setInfo(protocol::withFilePath(info, path));
+        QByteArray finished = protocol::withMember(QByteArray(), "filetype", "mp4");
+        finished = protocol::withMember(finished, "resolution", "1920x1080");
+        finished = protocol::withMember(finished, "filesize", "73400320");
+        task->setFinished(protocol::withMember(finished, "duration", "754"));
         task->restoreState(SniffTask::State::Finished);
         mgr->moveFromPrivate(task);
 

@@ -141,6 +141,7 @@ private Q_SLOTS:
         QVERIFY(QFileInfo::exists(hidden) && !QFileInfo::exists(visible));
         QCOMPARE(recordedPath(doneListPath()), visible);
         QVERIFY(recordedPath(privateListPath()).isEmpty());
+        QVERIFY(privatefiles::renamePending());
 
         SniffMgr mgr;
         mgr.loadAll();
@@ -149,6 +150,7 @@ private Q_SLOTS:
         QCOMPARE(protocol::filePath(task->info()), hidden);
         mgr.saveAll();
         QCOMPARE(recordedPath(doneListPath()), hidden);
+        QVERIFY(!privatefiles::renamePending());
         // The row can still go on to the private list and back.
         QVERIFY(mgr.setFileHidden(task, "normal"));
         QCOMPARE(protocol::filePath(task->info()), visible);

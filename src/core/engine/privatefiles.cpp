@@ -1,12 +1,44 @@
 #include "core/engine/privatefiles.h"
 
 #include "core/foundation/globals.h"
+#include "core/foundation/paths.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
 namespace privatefiles {
+
+namespace {
+
+QString pendingMarkPath()
+{
+    return QDir(appDataDir()).filePath(QStringLiteral("renaming.tag"));
+}
+
+bool pendingMarked = false; // what this process last wrote
+
+} // namespace
+
+bool renamePending()
+{
+    return QFileInfo::exists(pendingMarkPath());
+}
+
+void setRenamePending(bool pending)
+{
+    // Written once per burst of renames, removed once per save.
+    if (pending == pendingMarked && pending == renamePending())
+        return;
+    pendingMarked = pending;
+    if (!pending) {
+        QFile::remove(pendingMarkPath());
+        return;
+    }
+    QFile mark(pendingMarkPath());
+    if (mark.open(QIODevice::WriteOnly))
+        mark.flush();
+}
 
 bool isHiddenName(const QString &path)
 {

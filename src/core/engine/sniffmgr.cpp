@@ -385,6 +385,7 @@ bool SniffMgr::setFileHidden(SniffTask *task, const QString &mode)
     // The file is renamed first and the record follows in memory; the caller writes the lists
     // afterwards, and loadList repairs a record written before the rename.
     const QString path = protocol::filePath(task->info());
+    privatefiles::setRenamePending(true);
     const QString renamed = privatefiles::rename(path, hide);
     if (renamed.isEmpty()) {
         writeLog(QStringLiteral("[SniffMgr]"),
@@ -459,7 +460,8 @@ void SniffMgr::loadList(QList<SniffTask *> &list, const QString &path)
     for (const tasklist::Record &r : records) {
         SniffTask *task = new SniffTask(r.url, r.options, ++number, tempDir);
         task->setInfo(r.info);
-        repairFilePath(task);
+        if (repairRenamedFiles)
+            repairFilePath(task);
         task->setFinished(r.finished);
         task->setProgress(r.progress);
         task->setWorkDir(r.workDir);
@@ -499,6 +501,9 @@ void SniffMgr::loadAll()
         return;
     }
     listsLoaded = true;
+    // Only after a rename that was not followed by a save is every record's file looked at:
+    // reading each record's path costs more than the rest of loading.
+    repairRenamedFiles = privatefiles::renamePending();
     loadList(downloading, taskListPath());
     loadList(done, doneListPath());
     loadList(privates, privateListPath());
@@ -512,4 +517,7 @@ void SniffMgr::saveAll()
     saveList(done, doneListPath());
     saveList(privates, privateListPath());
     tasklist::saveHistory(historyListPath(), history);
+    // The records name the renamed files now.
+    privatefiles::setRenamePending(false);
+    repairRenamedFiles = false;
 }

@@ -106,4 +106,5 @@ private:
     QList<ThumbOperator *> thumbOperators;
     QList<Notice> shownNotices;
     bool listsLoaded = false;
+    bool repairRenamedFiles = false;
 };

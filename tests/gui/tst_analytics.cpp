@@ -4,10 +4,12 @@
 #include "core/analytics/analytics.h"
 #include "core/analytics/ganalytics.h"
 #include "core/foundation/preferences.h"
+#include "gui/mainwindow/preferencesdlg.h"
 #include "gui/widgets/pictures.h"
 #include "helpers/httpserver.h"
 #include "helpers/testutil.h"
 
+#include <QCheckBox>
 #include <QCoreApplication>
 #include <QSignalSpy>
 #include <QTcpServer>
@@ -23,6 +25,15 @@ QByteArray header(const QByteArray &head, const QByteArray &name)
             return line.mid(colon + 1).trimmed();
     }
     return QByteArray();
+}
+
+// The server answers every hit with 200.
+void acceptHits(TestHttpServer &server)
+{
+    server.setHandler([](const QString &path, TestHttpServer::Response *response) {
+        response->status = 200;
+        return path == "collect";
+    });
 }
 
 QByteArray enc(const QString &text)
@@ -42,10 +53,7 @@ class TestAnalytics : public QObject
     GAnalytics *newClient(TestHttpServer &server, QObject *owner)
     {
         if (!server.hasHandler())
-            server.setHandler([](const QString &path, TestHttpServer::Response *response) {
-                response->status = 200;
-                return path == "collect";
-            });
+            acceptHits(server);
         auto *client = new GAnalytics(QStringLiteral("UA-1234-5"), owner);
         client->setCollector(QUrl(server.url(QString())));
         client->setSendInterval(10);
@@ -266,6 +274,34 @@ private Q_SLOTS:
         QCOMPARE(server.bodies.size(), 1);
     }
 
+    void thePreferencesOfferTheChoiceOnByDefaultOnlyWithACollector()
+    {
+        const auto box = [](PreferencesDlg &dialog) -> QCheckBox * {
+            for (QCheckBox *check : dialog.findChildren<QCheckBox *>()) {
+                if (check->text() == "Send anonymous usage statistics")
+                    return check;
+            }
+            return nullptr;
+        };
+        testutil::storedSettings().remove("kAnalytics_SendUsageStatistics");
+        {
+            PreferencesDlg dialog;
+            QVERIFY(box(dialog));
+            QVERIFY(!box(dialog)->isChecked());
+        }
+        Preferences::instance()->setAnalyticsCollector("http://127.0.0.1:9");
+        {
+            PreferencesDlg dialog;
+            QVERIFY(box(dialog)->isChecked());
+            box(dialog)->setChecked(false);
+            dialog.accept();
+        }
+        QCOMPARE(Preferences::instance()->sendUsageStatistics(), std::optional<bool>(false));
+        QVERIFY(!analytics::isEnabled());
+        Preferences::instance()->setAnalyticsCollector(QString());
+        testutil::storedSettings().remove("kAnalytics_SendUsageStatistics");
+    }
+
     void reportingNeedsACollectorAndConsentAndNamesNoAddress()
     {
         Preferences *prefs = Preferences::instance();
@@ -278,10 +314,7 @@ private Q_SLOTS:
 
         TestHttpServer server(QDir::tempPath());
         QVERIFY(server.start());
-        server.setHandler([](const QString &path, TestHttpServer::Response *response) {
-            response->status = 200;
-            return path == "collect";
-        });
+        acceptHits(server);
         qputenv("CLIPMOOR_ANALYTICS_URL", server.url(QString()).toUtf8());
         QVERIFY(analytics::usageStatisticsChosen()); // on by default with a collector
         prefs->setSendUsageStatistics(false);

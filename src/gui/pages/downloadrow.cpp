@@ -4,7 +4,7 @@
 #include "core/engine/snifftask.h"
 #include "core/engine/toolprotocol.h"
 #include "core/foundation/applog.h"
-#include "gui/pages/privatelistmanager.h"
+#include "core/foundation/privatelistmanager.h"
 #include "gui/pages/rowpainter.h"
 #include "gui/pages/taskmodels.h"
 
@@ -288,13 +288,10 @@ void DownloadRow::showFinished()
 
 void DownloadRow::filterAdultWebsite()
 {
-    PrivateListManager *privacy = PrivateListManager::instance();
-    if (!privacy->isOn() || !privacy->thumbnailsHidden())
+    if (!PrivateListManager::instance()->marksPrivate(task_->url()))
         return;
-    const QString keyword = privacy->matchingKeyword(task_->url());
-    if (keyword.isEmpty())
-        return;
-    writeLog(QStringLiteral("[DownloadTaskWidget::filterAdultWebsite] =>url:"), keyword);
+    writeLog(QStringLiteral("[DownloadTaskWidget::filterAdultWebsite] =>url:"),
+             PrivateListManager::instance()->matchingKeyword(task_->url()));
     task_->setInfo(protocol::withHiddenThumb(task_->info(), true));
     task_->setInfo(protocol::withPrivateFile(task_->info(), true));
 }

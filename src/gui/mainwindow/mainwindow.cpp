@@ -1,6 +1,7 @@
 #include "gui/mainwindow/mainwindow.h"
 
 #include "core/analytics/analytics.h"
+#include "core/converter/convertmanager.h"
 #include "core/engine/sniffmgr.h"
 #include "core/foundation/applog.h"
 #include "core/foundation/globals.h"
@@ -10,6 +11,8 @@
 #include "core/foundation/stylemanager.h"
 #include "core/provision/dlscriptmanager.h"
 #include "core/provision/dltoolmanager.h"
+#include "gui/converter/convertedpage.h"
+#include "gui/converter/convertingpage.h"
 #include "gui/mainwindow/closeconfirmdlg.h"
 #include "gui/mainwindow/dialoghelpers.h"
 #include "gui/mainwindow/upgradedlg.h"
@@ -241,11 +244,18 @@ void MainWindow::onTabClicked(int id)
     }
     if (!lazyPages[id]) {
         // The browser and the converter pages are made on their first visit.
-        static const char *const texts[] = {
-            "", "", QT_TRANSLATE_NOOP("MainWindow", "The built-in browser opens here."),
-            QT_TRANSLATE_NOOP("MainWindow", "Add media files here to convert them."),
-            QT_TRANSLATE_NOOP("MainWindow", "Converted files appear here.")};
-        lazyPages[id] = placeholderPage(tr(texts[id]));
+        if (id == 3) {
+            auto *page = new ConvertingPage(this);
+            addIgnoreWidget(page->toolbar());
+            lazyPages[id] = page;
+        } else if (id == 4) {
+            auto *page = new ConvertedPage(this);
+            addIgnoreWidget(page->toolbar());
+            lazyPages[id] = page;
+        } else {
+            lazyPages[id] = placeholderPage(
+                tr(QT_TRANSLATE_NOOP("MainWindow", "The built-in browser opens here.")));
+        }
         stack->addWidget(lazyPages[id]);
     }
     stack->setCurrentWidget(lazyPages[id]);
@@ -557,7 +567,7 @@ void MainWindow::closeEvent(QCloseEvent *event)
 {
     SniffMgr *mgr = SniffMgr::instance();
     const bool dontAsk = Preferences::instance()->skipCloseConfirmation();
-    const bool downloading = mgr->hasActiveTask();
+    const bool downloading = mgr->hasActiveTask() || ConvertManager::instance()->isConverting();
     if (downloading && !dontAsk) {
         CloseConfirmDlg dialog;
         dialog.setText(tr("Some tasks are in progress, are you sure you want to quit?"));
@@ -575,6 +585,7 @@ void MainWindow::closeEvent(QCloseEvent *event)
             Preferences::instance()->setSkipCloseConfirmation(true);
     }
     reportEvent(QStringLiteral("Lifecycle"), QStringLiteral("Quit"));
+    ConvertManager::instance()->stopAll(); // conversions do not outlive the window
     mgr->saveAll();
     delete tray;
     tray = nullptr;

@@ -42,6 +42,8 @@ public:
     QMenu *applicationMenu() const { return appMenu; }
     DownloadingPage *downloading() const { return downloadingPage; }
     DownloadedPage *downloaded() const { return downloadedPage; }
+    // The browser and converter pages once visited (tab 2, 3, 4), else null.
+    QWidget *lazyPage(int tab) const { return tab >= 0 && tab < 5 ? lazyPages[tab] : nullptr; }
 
     // How the close road ends the process; tests replace it.
     static std::function<void()> terminate;

@@ -53,6 +53,7 @@ void ConvertTask::start()
         return;
     if (!QFileInfo::exists(source->sourcePath)) {
         writeLog(source->sourcePath + "  does not exist");
+        stateValue = Failed;
         error = tr("The file does not exist");
         // Reported from the event loop, like every other end of a run.
         QTimer::singleShot(0, this, [this] { Q_EMIT convertTaskFinished(this, true); });

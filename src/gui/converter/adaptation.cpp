@@ -95,7 +95,7 @@ Adaptation::Adaptation(QWidget *parent)
 {
     setWindowTitle(QString());
     setFont(applicationFont(10));
-    setMinimumSize(560, 400);
+    setMinimumSize(600, 420);
     setStyleSheet(QStringLiteral("QDialog { background: #FFFFFF; }"));
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(24, 18, 24, 18);
@@ -180,7 +180,8 @@ QWidget *Adaptation::buildTargets(const QStringList &ids, QButtonGroup *group)
         button->setIconSize(QSize(40, 40));
         button->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
         button->setCheckable(true);
-        button->setFixedSize(118, 82);
+        button->setFixedSize(130, 82);
+        button->setFont(applicationFont(9));
         button->setCursor(Qt::PointingHandCursor);
         button->setStyleSheet(QLatin1String(kTargetStyle));
         group->addButton(button, i);

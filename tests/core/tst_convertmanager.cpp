@@ -5,6 +5,8 @@
 #include "core/converter/convertmanager.h"
 #include "core/converter/converttask.h"
 #include "core/converter/loadfileoperator.h"
+#include "core/engine/sniffmgr.h"
+#include "core/engine/snifftask.h"
 #include "core/foundation/paths.h"
 #include "core/foundation/preferences.h"
 #include "core/provision/dltoolmanager.h"
@@ -250,6 +252,27 @@ private Q_SLOTS:
         outputs.sort();
         QCOMPARE(outputs,
                  QStringList({convertFolder() + "/clip(1).mp4", convertFolder() + "/clip.mp4"}));
+    }
+
+    void downloadThenConvertLandsOnTheConvertedList()
+    {
+        Preferences::instance()->setDownloadDir(work->filePath("Downloads"));
+        SniffMgr downloads;
+        QSignalSpy added(data, &ConvertDataManager::convertedFileDidAdd);
+        QSignalSpy done(&downloads, &SniffMgr::mgrAddDownloadedTask);
+        downloads.addTask(downloads.newTask("fake:ok", {}));
+        downloads.setMaxCount(1); // starts the queue
+        QVERIFY(done.wait(10000));
+        downloads.addTask(downloads.newTask("fake:converted", {}));
+        downloads.setMaxCount(1);
+        QVERIFY(added.wait(10000));
+        QCOMPARE(added.count(), 1); // only the converted download
+        const ConvMediaInfo *record = data->convertedItemList().first();
+        QCOMPARE(record->outputPath, work->filePath("Downloads/clip(1).mp4"));
+        QCOMPARE(record->width, 640);
+        QCOMPARE(record->bitRate, 160000);
+        QCOMPARE(record->mediaType, int(ConvMediaInfo::Video));
+        QCOMPARE(convertlist::load(convertedListPath()).first().outputPath, record->outputPath);
     }
 
     void convertedRecords()

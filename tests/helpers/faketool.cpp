@@ -8,6 +8,7 @@
 //   hang     sniff, then nothing for a minute
 //   live     a live sniff; an "ffmpeg_stub" child records until interrupted, then finished
 //   badlines garbage, empty and short lines around a normal run
+//   converted as ok, with a "converting" line before the end (download then convert)
 // A parameter file with "sniff_only" prints a sniff line; one with "playlist" prints two
 // batches of entries. A conversion-only file ("converter" with "input") acts on the input's
 // name: "fail" fails, "wait" converts until a file named like the input plus ".go" appears,
@@ -87,7 +88,7 @@ int main(int argc, char **argv)
         return 0;
     }
     const QJsonObject c = root.value("converter").toObject();
-    if (!c.value("input").toString().isEmpty())
+    if (!root.contains("downloader") && !c.value("input").toString().isEmpty())
         return convert(c);
     const QJsonObject d = root.value("downloader").toObject();
     const QString url = d.value("url").toString();
@@ -167,6 +168,8 @@ int main(int argc, char **argv)
         emitLine(line("finished", {{"ret_code", "1"}, {"error", "scripted failure"}}));
         return 1;
     }
+    if (scenario == "converted")
+        emitLine(line("converting", {{"progress", "1.0000"}}));
     QFile out(file);
     out.open(QIODevice::WriteOnly);
     out.write(QByteArray(1000, 'x'));

@@ -27,6 +27,12 @@ ConvertTask::ConvertTask(QObject *parent)
     Preferences *prefs = Preferences::instance();
     number = prefs->convertCounter() + 1;
     prefs->setConvertCounter(number);
+    // Connected before any of the task's processes exists, so this runs before they are killed
+    // one by one: the tool's own ffmpeg goes with it instead of being left behind.
+    connect(MyProcessHelper::instance(), &MyProcessHelper::killAll, this, [this] {
+        if (process)
+            forceKillTree(process->processId());
+    });
 }
 
 ConvertTask::~ConvertTask()

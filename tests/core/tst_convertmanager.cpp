@@ -30,12 +30,7 @@ class TestConvertManager : public QObject
 
     QString file(const QString &name, const QByteArray &content = "x")
     {
-        const QString path = work->filePath(name);
-        QDir().mkpath(QFileInfo(path).absolutePath());
-        QFile f(path);
-        f.open(QIODevice::WriteOnly);
-        f.write(content);
-        return path;
+        return testutil::writeFile(work->filePath(name), content);
     }
     ConvertTask *task(const QString &sourcePath, const QString &format = "MP4")
     {

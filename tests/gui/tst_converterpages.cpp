@@ -41,12 +41,7 @@ class TestConverterPages : public QObject
 
     QString file(const QString &name, const QByteArray &content = "x")
     {
-        const QString path = work.filePath(name);
-        QDir().mkpath(QFileInfo(path).absolutePath());
-        QFile f(path);
-        f.open(QIODevice::WriteOnly);
-        f.write(content);
-        return path;
+        return testutil::writeFile(work.filePath(name), content);
     }
     // Clicks the row's button as a person would.
     void clickRowButton(QListView *view, ConverterRowDelegate *delegate, int row, int button = 0)

@@ -30,6 +30,14 @@ void ConvertManager::loadFiles(const QStringList &files)
         writeLog(QStringLiteral("loadFiles is impty"));
         return;
     }
+    // What is left of a stopped loading is not waited for.
+    for (LoadFileOperator *op : qAsConst(active)) {
+        op->disconnect(this);
+        op->deleteLater();
+    }
+    active.clear();
+    outcomes.clear();
+    currentOperator = nullptr;
     loadTotal = files.size();
     loadIndex = 0;
     loading = 1;
@@ -44,39 +52,63 @@ void ConvertManager::stopLoading()
 {
     loading = 0;
     pendingFiles.clear();
+    // Files already described only finish their thumbnails.
     if (currentOperator)
         currentOperator->stop();
 }
 
 void ConvertManager::probeNext()
 {
+    if (currentOperator)
+        return; // one probe at a time
     if (loading == 0 || pendingFiles.isEmpty()) {
-        loading = 0;
-        currentOperator = nullptr;
-        Q_EMIT convertManagerLoadFinish(loadedItems, failedFiles);
+        if (active.isEmpty()) {
+            loading = 0;
+            Q_EMIT convertManagerLoadFinish(loadedItems, failedFiles);
+        }
         return;
     }
+    if (active.size() >= 3)
+        return; // thumbnails fall behind: the next probe waits for one of them
     const QString path = pendingFiles.first();
     currentOperator = new LoadFileOperator(path, this);
+    active << currentOperator;
     connect(currentOperator, &LoadFileOperator::operatorFinished, this,
             &ConvertManager::onLoadOperatorFinished);
+    connect(currentOperator, &LoadFileOperator::probeFinished, this,
+            &ConvertManager::onLoadOperatorProbed);
     currentOperator->start();
     ++loadIndex;
     Q_EMIT convertManagerLoadProgress(loadIndex, loadTotal, QFileInfo(path).fileName());
     pendingFiles.removeFirst();
 }
 
-void ConvertManager::onLoadOperatorFinished(LoadFileOperator *op, bool isError)
+void ConvertManager::onLoadOperatorProbed(LoadFileOperator *op)
 {
     if (op != currentOperator)
         return;
-    ConvMediaInfo *info = op->mediaInfo();
-    if (isError || !info)
-        failedFiles << op->filePath();
-    else
-        loadedItems << *info;
-    Q_EMIT convertManagerFinishOneItem(info, isError || !info);
-    op->deleteLater(); // nothing refers to it once its outcome is passed on
+    currentOperator = nullptr;
+    probeNext();
+}
+
+void ConvertManager::onLoadOperatorFinished(LoadFileOperator *op, bool isError)
+{
+    if (!active.contains(op))
+        return;
+    if (op == currentOperator)
+        currentOperator = nullptr;
+    outcomes.insert(op, isError);
+    while (!active.isEmpty() && outcomes.contains(active.first())) {
+        LoadFileOperator *first = active.takeFirst();
+        const bool failed = outcomes.take(first);
+        ConvMediaInfo *info = first->mediaInfo();
+        if (failed || !info)
+            failedFiles << first->filePath();
+        else
+            loadedItems << *info;
+        Q_EMIT convertManagerFinishOneItem(info, failed || !info);
+        first->deleteLater(); // nothing refers to it once its outcome is passed on
+    }
     probeNext();
 }
 

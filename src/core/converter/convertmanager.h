@@ -5,6 +5,7 @@
 
 #include "core/converter/convmediainfo.h"
 
+#include <QHash>
 #include <QList>
 #include <QObject>
 #include <QStringList>
@@ -47,6 +48,7 @@ Q_SIGNALS:
 
 public Q_SLOTS:
     void onLoadOperatorFinished(LoadFileOperator *op, bool isError);
+    void onLoadOperatorProbed(LoadFileOperator *op);
     void onConvertTaskDidStarted(ConvertTask *task);
     void onConvertTaskProgress(ConvertTask *task, float percent);
     void onConvertTaskFinished(ConvertTask *task, bool isError);
@@ -62,7 +64,12 @@ private:
     QStringList pendingFiles;
     QList<ConvMediaInfo> loadedItems;
     QStringList failedFiles;
-    LoadFileOperator *currentOperator = nullptr;
+    LoadFileOperator *currentOperator = nullptr; // the one whose probe runs
+    // Operators in the order of their files: a file's thumbnail is made while the next file is
+    // probed, and outcomes are passed on in file order.
+    QList<LoadFileOperator *> active;
+    QList<LoadFileOperator *> finishedOperators;
+    QHash<LoadFileOperator *, bool> outcomes;
     int loadTotal = 0;
     int loadIndex = 0;
     QList<ConvertTask *> queue;

@@ -191,6 +191,7 @@ void LoadFileOperator::onFinished(int exitCode, QProcess::ExitStatus exitStatus)
     info = new ConvMediaInfo(this);
     *info = parsed.info;
     const bool failed = exitCode != 0 || exitStatus != QProcess::NormalExit;
+    Q_EMIT probeFinished(this);
     if (killed || failed || info->mediaType == ConvMediaInfo::Unusable) {
         finish(true);
         return;

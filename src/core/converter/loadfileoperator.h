@@ -58,6 +58,8 @@ public:
     QString filePath() const { return path; }
 
 Q_SIGNALS:
+    // The description is read (the thumbnail may still be in the making).
+    void probeFinished(LoadFileOperator *op);
     void operatorFinished(LoadFileOperator *op, bool isError);
 
 public Q_SLOTS:

@@ -31,20 +31,8 @@ ConvertedPage::ConvertedPage(QWidget *parent)
     layout->setSpacing(0);
     layout->addWidget(buildToolbar());
     rows = new ConvertedModel(this);
-    view = new QListView(this);
-    view->setObjectName(QStringLiteral("convertedList"));
-    view->setModel(rows);
-    painter = new ConvertedDelegate(view);
-    view->setItemDelegate(painter);
-    view->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    view->setUniformItemSizes(true);
-    view->setMouseTracking(true);
-    view->viewport()->setAttribute(Qt::WA_Hover);
-    view->setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
-    view->setContextMenuPolicy(Qt::CustomContextMenu);
-    view->setFrameShape(QFrame::NoFrame);
-    view->setStyleSheet(QStringLiteral("QListView { border: none; border-top: 1px solid #c2c2c2; "
-                                       "background: #FFFFFF; }"));
+    painter = new ConvertedDelegate;
+    view = converterlist::create(this, QStringLiteral("convertedList"), rows, painter);
     layout->addWidget(view, 1);
     emptyText = new QLabel(this);
     emptyText->setAlignment(Qt::AlignCenter);
@@ -139,13 +127,9 @@ bool ConvertedPage::isEmptyStateShown() const
 QList<ConvMediaInfo *> ConvertedPage::selectedItems() const
 {
     QList<ConvMediaInfo *> items;
-    QModelIndexList selected = view->selectionModel()->selectedRows();
-    std::sort(selected.begin(), selected.end(),
-              [](const QModelIndex &a, const QModelIndex &b) { return a.row() < b.row(); });
-    for (const QModelIndex &index : selected) {
-        if (ConvMediaInfo *info = rows->infoAt(index.row()))
+    for (int row : converterlist::selectedRows(view))
+        if (ConvMediaInfo *info = rows->infoAt(row))
             items << info;
-    }
     return items;
 }
 

@@ -11,6 +11,7 @@
 #include <QDateTime>
 #include <QFileInfo>
 #include <QHelpEvent>
+#include <QListView>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
@@ -74,6 +75,39 @@ void paintProgressBar(QPainter *painter, const QRect &rect, double fraction, boo
 }
 
 } // namespace
+
+namespace converterlist {
+
+QListView *create(QWidget *parent, const QString &name, QAbstractItemModel *model,
+                  QAbstractItemDelegate *delegate)
+{
+    auto *view = new QListView(parent);
+    view->setObjectName(name);
+    view->setModel(model);
+    delegate->setParent(view);
+    view->setItemDelegate(delegate);
+    view->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    view->setUniformItemSizes(true);
+    view->setMouseTracking(true);
+    view->viewport()->setAttribute(Qt::WA_Hover);
+    view->setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
+    view->setContextMenuPolicy(Qt::CustomContextMenu);
+    view->setFrameShape(QFrame::NoFrame);
+    view->setStyleSheet(QStringLiteral("QListView { border: none; border-top: 1px solid #c2c2c2; "
+                                       "background: #FFFFFF; }"));
+    return view;
+}
+
+QList<int> selectedRows(const QListView *view)
+{
+    QList<int> rows;
+    for (const QModelIndex &index : view->selectionModel()->selectedRows())
+        rows << index.row();
+    std::sort(rows.begin(), rows.end());
+    return rows;
+}
+
+} // namespace converterlist
 
 // --- Common row parts
 // ------------------------------------------------------------------------------

@@ -10,6 +10,15 @@
 
 class ConvMediaInfo;
 class ConvertTask;
+class QListView;
+
+namespace converterlist {
+// A list for converter rows: extended selection, rows of one height, hover, no frame.
+QListView *create(QWidget *parent, const QString &name, QAbstractItemModel *model,
+                  QAbstractItemDelegate *delegate);
+// The selected rows, top to bottom.
+QList<int> selectedRows(const QListView *view);
+} // namespace converterlist
 
 class ConverterRowDelegate : public QStyledItemDelegate
 {

@@ -101,20 +101,8 @@ ConvertingPage::ConvertingPage(QWidget *parent)
     layout->addWidget(buildToolbar());
 
     rows = new ConvertingModel(this);
-    view = new QListView(this);
-    view->setObjectName(QStringLiteral("convertingList"));
-    view->setModel(rows);
-    painter = new ConvertingDelegate(view);
-    view->setItemDelegate(painter);
-    view->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    view->setUniformItemSizes(true);
-    view->setMouseTracking(true);
-    view->viewport()->setAttribute(Qt::WA_Hover);
-    view->setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
-    view->setContextMenuPolicy(Qt::CustomContextMenu);
-    view->setFrameShape(QFrame::NoFrame);
-    view->setStyleSheet(QStringLiteral("QListView { border: none; border-top: 1px solid #c2c2c2; "
-                                       "background: #FFFFFF; }"));
+    painter = new ConvertingDelegate;
+    view = converterlist::create(this, QStringLiteral("convertingList"), rows, painter);
     layout->addWidget(view, 1);
     connect(view->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             &ConvertingPage::onItemSelectionChanged);
@@ -264,13 +252,9 @@ void ConvertingPage::updateButtons()
 QList<ConvertTask *> ConvertingPage::getSelectedTasks() const
 {
     QList<ConvertTask *> tasks;
-    QModelIndexList selected = view->selectionModel()->selectedRows();
-    std::sort(selected.begin(), selected.end(),
-              [](const QModelIndex &a, const QModelIndex &b) { return a.row() < b.row(); });
-    for (const QModelIndex &index : selected) {
-        if (ConvertTask *task = rows->taskAt(index.row()))
+    for (int row : converterlist::selectedRows(view))
+        if (ConvertTask *task = rows->taskAt(row))
             tasks << task;
-    }
     return tasks;
 }
 

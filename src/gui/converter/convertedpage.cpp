@@ -84,6 +84,8 @@ QWidget *ConvertedPage::buildToolbar()
     search->setFixedSize(180, 29);
     search->setFont(applicationFont(10));
     search->setClearButtonEnabled(true);
+    search->setStyleSheet(
+        QStringLiteral("QLineEdit { border-radius: 4px; border: 1px solid #D7D7D7}"));
     connect(search, &QLineEdit::textChanged, this, &ConvertedPage::onSearchTextChanged);
     row->addWidget(deleteBtn);
     row->addStretch(1);
@@ -145,10 +147,12 @@ void ConvertedPage::onItemSelectionChanged()
 
 void ConvertedPage::onSearchTextChanged(const QString &text)
 {
-    search->setStyleSheet(
-        QStringLiteral("QLineEdit { border-radius: 4px; border: 1px solid "
-                       "#D7D7D7; color: %1; }")
-            .arg(text.isEmpty() ? QStringLiteral("#333333") : QStringLiteral("#444444")));
+    // The text colour comes from the palette, so the placeholder keeps its own lighter one.
+    QPalette palette = search->palette();
+    palette.setColor(QPalette::Text,
+                     text.isEmpty() ? QColor(0x33, 0x33, 0x33) : QColor(0x44, 0x44, 0x44));
+    palette.setColor(QPalette::PlaceholderText, QColor(0xA0, 0xA7, 0xB4));
+    search->setPalette(palette);
     if (rows)
         rebuild();
 }

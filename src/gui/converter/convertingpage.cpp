@@ -263,7 +263,7 @@ QList<ConvertTask *> ConvertingPage::getSelectedTasks() const
 
 void ConvertingPage::onAddFileBtnClicked()
 {
-    const QStringList files = QFileDialog::getOpenFileNames(this, tr("Add Files"), QString(),
+    const QStringList files = QFileDialog::getOpenFileNames(this, tr("Add Files"), QDir::homePath(),
                                                             QString::fromLatin1(kFilter));
     addFiles(files);
 }

@@ -28,23 +28,23 @@ long residentKb()
 
 void fill(SniffTask *t, int i)
 {
-    t->info =
+    t->setInfo(
         QStringLiteral(
             "{\"type\":\"sniff\",\"msg\":{\"title\":\"A fairly typical video title number %1\","
             "\"thumbnail\":\"https://i.example.com/vi/abcdefghijk/hqdefault.jpg\","
             "\"is_live\":\"false\",\"filepath\":\"/home/user/Clipmoor/Download/"
             "A fairly typical video title number %1.mp4\"}}")
             .arg(i)
-            .toUtf8();
-    t->finished =
+            .toUtf8());
+    t->setFinished(
         "{\"type\":\"finished\",\"msg\":{\"ret_code\":\"0\",\"filepath\":\"/home/user/Clipmoor/"
         "Download/clip.mp4\",\"duration\":\"213\",\"filetype\":\"MP4\",\"quality\":\"1280Kb/s\","
-        "\"filesize\":\"34078720\",\"resolution\":\"1920x1080\",\"subtitle\":\"\"}}";
-    t->progress =
+        "\"filesize\":\"34078720\",\"resolution\":\"1920x1080\",\"subtitle\":\"\"}}");
+    t->setProgress(
         "{\"type\":\"downloading\",\"msg\":{\"progress\":\"1.0000\",\"filesize\":\"34078720\","
-        "\"speed\":\"5.2MB/s\",\"eta\":\"0\"}}";
-    t->thumbnailPath = QStringLiteral("/home/user/Clipmoor/Download/.thumb/clip%1.png").arg(i);
-    t->restoreState(SniffTask::Finished);
+        "\"speed\":\"5.2MB/s\",\"eta\":\"0\"}}");
+    t->setThumbnailPath(QStringLiteral("/home/user/Clipmoor/Download/.thumb/clip%1.png").arg(i));
+    t->restoreState(SniffTask::State::Finished);
 }
 
 } // namespace
@@ -62,9 +62,11 @@ int main(int argc, char **argv)
     const long before = residentKb();
     QList<SniffTask *> tasks;
     for (int i = 0; i < count; ++i) {
-        auto *t =
-            new SniffTask(QStringLiteral("https://video.example.com/watch?v=%1").arg(i),
-                          {{"media_type", "video"}, {"video_quality", "1080P"}}, i, "/tmp/.temp/");
+        DownloadOptions options;
+        options.mediaType = QStringLiteral("video");
+        options.videoQuality = QStringLiteral("1080P");
+        auto *t = new SniffTask(QStringLiteral("https://video.example.com/watch?v=%1").arg(i),
+                                options, i, "/tmp/.temp/");
         fill(t, i);
         tasks << t;
     }
@@ -104,7 +106,7 @@ int main(int argc, char **argv)
                 .arg(lines - i)
                 .toUtf8();
     SniffTask job(QStringLiteral("https://video.example.com/watch?v=x"), {}, 1, "/tmp/.temp/");
-    job.restoreState(SniffTask::Downloading);
+    job.restoreState(SniffTask::State::Downloading);
     int updates = 0;
     QObject::connect(&job, &SniffTask::taskDownloading, [&updates] { ++updates; });
     SniffOperator op(&job);

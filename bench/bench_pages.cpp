@@ -96,12 +96,12 @@ int main(int argc, char **argv)
     for (int i = 0; i < 2000; ++i) {
         auto *task =
             new SniffTask(QStringLiteral("https://video.example.com/d/%1").arg(i), {}, mgr);
-        task->info = protocol::withMember(QByteArray(), "title",
-                                          QStringLiteral("Finished video number %1").arg(i));
-        task->finished = protocol::withMember(QByteArray(), "filetype", "mp4");
-        task->finished = protocol::withMember(task->finished, "resolution", "1920x1080");
-        task->finished = protocol::withMember(task->finished, "filesize", "73400320");
-        task->finished = protocol::withMember(task->finished, "duration", "642");
+        task->setInfo(protocol::withMember(QByteArray(), "title",
+                                           QStringLiteral("Finished video number %1").arg(i)));
+        task->setFinished(protocol::withMember(QByteArray(), "filetype", "mp4"));
+        task->setFinished(protocol::withMember(task->finished(), "resolution", "1920x1080"));
+        task->setFinished(protocol::withMember(task->finished(), "filesize", "73400320"));
+        task->setFinished(protocol::withMember(task->finished(), "duration", "642"));
         mgr->moveFromPrivate(task);
     }
     clock.restart();

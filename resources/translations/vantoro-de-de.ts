@@ -784,6 +784,21 @@ Bitte melden Sie sich im Bereich „Online“ bei Ihrem Konto an und klicken Sie
     </message>
 </context>
 <context>
+    <name>LaunchOptions</name>
+    <message>
+        <source>Save a picture of the main window once it has started, then quit.</source>
+        <translation>Nach dem Start ein Bild des Hauptfensters speichern und dann beenden.</translation>
+    </message>
+    <message>
+        <source>file</source>
+        <translation>Datei</translation>
+    </message>
+    <message>
+        <source>Could not save the picture %1</source>
+        <translation>Das Bild %1 konnte nicht gespeichert werden</translation>
+    </message>
+</context>
+<context>
     <name>LoadFilesDlg</name>
     <message>
         <source>Adding files...</source>
@@ -1212,6 +1227,10 @@ Downloads still work, but lists and settings will not be kept after you quit.</s
 %1
 
 Downloads funktionieren weiterhin, aber Listen und Einstellungen gehen beim Beenden verloren.</translation>
+    </message>
+    <message>
+        <source>Clipmoor is already running; no picture was taken.</source>
+        <translation>Clipmoor läuft bereits; es wurde kein Bild aufgenommen.</translation>
     </message>
 </context>
 <context>

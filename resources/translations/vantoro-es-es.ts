@@ -784,6 +784,21 @@ Inicie sesión en su cuenta en la sección "En línea" y luego haga clic en el b
     </message>
 </context>
 <context>
+    <name>LaunchOptions</name>
+    <message>
+        <source>Save a picture of the main window once it has started, then quit.</source>
+        <translation>Guardar una imagen de la ventana principal cuando se haya iniciado y salir.</translation>
+    </message>
+    <message>
+        <source>file</source>
+        <translation>archivo</translation>
+    </message>
+    <message>
+        <source>Could not save the picture %1</source>
+        <translation>No se pudo guardar la imagen %1</translation>
+    </message>
+</context>
+<context>
     <name>LoadFilesDlg</name>
     <message>
         <source>Adding files...</source>
@@ -1212,6 +1227,10 @@ Downloads still work, but lists and settings will not be kept after you quit.</s
 %1
 
 Las descargas siguen funcionando, pero las listas y la configuración no se conservarán al salir.</translation>
+    </message>
+    <message>
+        <source>Clipmoor is already running; no picture was taken.</source>
+        <translation>Clipmoor ya se está ejecutando; no se tomó ninguna imagen.</translation>
     </message>
 </context>
 <context>

@@ -784,6 +784,21 @@ Connectez-vous à votre compte dans la section « En ligne », puis cliquez sur 
     </message>
 </context>
 <context>
+    <name>LaunchOptions</name>
+    <message>
+        <source>Save a picture of the main window once it has started, then quit.</source>
+        <translation>Enregistrer une image de la fenêtre principale une fois démarrée, puis quitter.</translation>
+    </message>
+    <message>
+        <source>file</source>
+        <translation>fichier</translation>
+    </message>
+    <message>
+        <source>Could not save the picture %1</source>
+        <translation>Impossible d'enregistrer l'image %1</translation>
+    </message>
+</context>
+<context>
     <name>LoadFilesDlg</name>
     <message>
         <source>Adding files...</source>
@@ -1212,6 +1227,10 @@ Downloads still work, but lists and settings will not be kept after you quit.</s
 %1
 
 Les téléchargements fonctionnent, mais les listes et les réglages seront perdus à la fermeture.</translation>
+    </message>
+    <message>
+        <source>Clipmoor is already running; no picture was taken.</source>
+        <translation>Clipmoor est déjà en cours d'exécution ; aucune image n'a été prise.</translation>
     </message>
 </context>
 <context>

@@ -784,6 +784,21 @@ Please sign in to your account in "Online" section, then click "Download" button
     </message>
 </context>
 <context>
+    <name>LaunchOptions</name>
+    <message>
+        <source>Save a picture of the main window once it has started, then quit.</source>
+        <translation>शुरू होने के बाद मुख्य विंडो का चित्र सहेजें, फिर बंद करें।</translation>
+    </message>
+    <message>
+        <source>file</source>
+        <translation>फ़ाइल</translation>
+    </message>
+    <message>
+        <source>Could not save the picture %1</source>
+        <translation>चित्र %1 सहेजा नहीं जा सका</translation>
+    </message>
+</context>
+<context>
     <name>LoadFilesDlg</name>
     <message>
         <source>Adding files...</source>
@@ -1212,6 +1227,10 @@ Downloads still work, but lists and settings will not be kept after you quit.</s
 %1
 
 डाउनलोड चलते रहेंगे, पर बाहर निकलने के बाद सूचियाँ और सेटिंग नहीं बचेंगी।</translation>
+    </message>
+    <message>
+        <source>Clipmoor is already running; no picture was taken.</source>
+        <translation>Clipmoor पहले से चल रहा है; कोई चित्र नहीं लिया गया।</translation>
     </message>
 </context>
 <context>

@@ -784,6 +784,21 @@ Silakan masuk ke akun Anda di bagian "Online", lalu klik tombol "Unduh".</transl
     </message>
 </context>
 <context>
+    <name>LaunchOptions</name>
+    <message>
+        <source>Save a picture of the main window once it has started, then quit.</source>
+        <translation>Simpan gambar jendela utama setelah dimulai, lalu keluar.</translation>
+    </message>
+    <message>
+        <source>file</source>
+        <translation>berkas</translation>
+    </message>
+    <message>
+        <source>Could not save the picture %1</source>
+        <translation>Tidak dapat menyimpan gambar %1</translation>
+    </message>
+</context>
+<context>
     <name>LoadFilesDlg</name>
     <message>
         <source>Adding files...</source>
@@ -1212,6 +1227,10 @@ Downloads still work, but lists and settings will not be kept after you quit.</s
 %1
 
 Unduhan tetap berjalan, tetapi daftar dan pengaturan tidak disimpan setelah keluar.</translation>
+    </message>
+    <message>
+        <source>Clipmoor is already running; no picture was taken.</source>
+        <translation>Clipmoor sudah berjalan; tidak ada gambar yang diambil.</translation>
     </message>
 </context>
 <context>

@@ -784,6 +784,21 @@ Accedi al tuo account nella sezione "Online", poi fai clic sul pulsante "Scarica
     </message>
 </context>
 <context>
+    <name>LaunchOptions</name>
+    <message>
+        <source>Save a picture of the main window once it has started, then quit.</source>
+        <translation>Salva un'immagine della finestra principale dopo l'avvio, poi esci.</translation>
+    </message>
+    <message>
+        <source>file</source>
+        <translation>file</translation>
+    </message>
+    <message>
+        <source>Could not save the picture %1</source>
+        <translation>Impossibile salvare l'immagine %1</translation>
+    </message>
+</context>
+<context>
     <name>LoadFilesDlg</name>
     <message>
         <source>Adding files...</source>
@@ -1212,6 +1227,10 @@ Downloads still work, but lists and settings will not be kept after you quit.</s
 %1
 
 I download funzionano, ma elenchi e impostazioni andranno persi all'uscita.</translation>
+    </message>
+    <message>
+        <source>Clipmoor is already running; no picture was taken.</source>
+        <translation>Clipmoor è già in esecuzione; nessuna immagine è stata acquisita.</translation>
     </message>
 </context>
 <context>

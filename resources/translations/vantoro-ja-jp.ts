@@ -784,6 +784,21 @@ Please sign in to your account in "Online" section, then click "Download" button
     </message>
 </context>
 <context>
+    <name>LaunchOptions</name>
+    <message>
+        <source>Save a picture of the main window once it has started, then quit.</source>
+        <translation>起動後にメインウィンドウの画像を保存して終了します。</translation>
+    </message>
+    <message>
+        <source>file</source>
+        <translation>ファイル</translation>
+    </message>
+    <message>
+        <source>Could not save the picture %1</source>
+        <translation>画像 %1 を保存できませんでした</translation>
+    </message>
+</context>
+<context>
     <name>LoadFilesDlg</name>
     <message>
         <source>Adding files...</source>
@@ -1212,6 +1227,10 @@ Downloads still work, but lists and settings will not be kept after you quit.</s
 %1
 
 ダウンロードはできますが、終了するとリストと設定は保存されません。</translation>
+    </message>
+    <message>
+        <source>Clipmoor is already running; no picture was taken.</source>
+        <translation>Clipmoor はすでに実行中です。画像は保存されませんでした。</translation>
     </message>
 </context>
 <context>

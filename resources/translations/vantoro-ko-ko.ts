@@ -784,6 +784,21 @@ Please sign in to your account in "Online" section, then click "Download" button
     </message>
 </context>
 <context>
+    <name>LaunchOptions</name>
+    <message>
+        <source>Save a picture of the main window once it has started, then quit.</source>
+        <translation>시작한 뒤 메인 창의 그림을 저장하고 종료합니다.</translation>
+    </message>
+    <message>
+        <source>file</source>
+        <translation>파일</translation>
+    </message>
+    <message>
+        <source>Could not save the picture %1</source>
+        <translation>그림 %1을(를) 저장할 수 없습니다</translation>
+    </message>
+</context>
+<context>
     <name>LoadFilesDlg</name>
     <message>
         <source>Adding files...</source>
@@ -1212,6 +1227,10 @@ Downloads still work, but lists and settings will not be kept after you quit.</s
 %1
 
 다운로드는 되지만 종료하면 목록과 설정이 저장되지 않습니다.</translation>
+    </message>
+    <message>
+        <source>Clipmoor is already running; no picture was taken.</source>
+        <translation>Clipmoor가 이미 실행 중이라 그림을 저장하지 않았습니다.</translation>
     </message>
 </context>
 <context>

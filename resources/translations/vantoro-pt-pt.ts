@@ -784,6 +784,21 @@ Inicie sessão na sua conta na secção "Online" e depois clique no botão "Tran
     </message>
 </context>
 <context>
+    <name>LaunchOptions</name>
+    <message>
+        <source>Save a picture of the main window once it has started, then quit.</source>
+        <translation>Guardar uma imagem da janela principal depois de iniciada e sair.</translation>
+    </message>
+    <message>
+        <source>file</source>
+        <translation>ficheiro</translation>
+    </message>
+    <message>
+        <source>Could not save the picture %1</source>
+        <translation>Não foi possível guardar a imagem %1</translation>
+    </message>
+</context>
+<context>
     <name>LoadFilesDlg</name>
     <message>
         <source>Adding files...</source>
@@ -1212,6 +1227,10 @@ Downloads still work, but lists and settings will not be kept after you quit.</s
 %1
 
 As transferências continuam a funcionar, mas as listas e definições perdem-se ao sair.</translation>
+    </message>
+    <message>
+        <source>Clipmoor is already running; no picture was taken.</source>
+        <translation>O Clipmoor já está em execução; nenhuma imagem foi tirada.</translation>
     </message>
 </context>
 <context>

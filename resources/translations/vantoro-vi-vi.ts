@@ -784,6 +784,21 @@ Hãy đăng nhập tài khoản trong mục "Trực tuyến", sau đó nhấn n�
     </message>
 </context>
 <context>
+    <name>LaunchOptions</name>
+    <message>
+        <source>Save a picture of the main window once it has started, then quit.</source>
+        <translation>Lưu ảnh cửa sổ chính sau khi khởi động, rồi thoát.</translation>
+    </message>
+    <message>
+        <source>file</source>
+        <translation>tệp</translation>
+    </message>
+    <message>
+        <source>Could not save the picture %1</source>
+        <translation>Không thể lưu ảnh %1</translation>
+    </message>
+</context>
+<context>
     <name>LoadFilesDlg</name>
     <message>
         <source>Adding files...</source>
@@ -1212,6 +1227,10 @@ Downloads still work, but lists and settings will not be kept after you quit.</s
 %1
 
 Vẫn tải xuống được, nhưng danh sách và cài đặt sẽ không được giữ sau khi thoát.</translation>
+    </message>
+    <message>
+        <source>Clipmoor is already running; no picture was taken.</source>
+        <translation>Clipmoor đang chạy; không chụp ảnh nào.</translation>
     </message>
 </context>
 <context>

@@ -784,6 +784,21 @@ Please sign in to your account in "Online" section, then click "Download" button
     </message>
 </context>
 <context>
+    <name>LaunchOptions</name>
+    <message>
+        <source>Save a picture of the main window once it has started, then quit.</source>
+        <translation>啟動後儲存主視窗的圖片，然後結束。</translation>
+    </message>
+    <message>
+        <source>file</source>
+        <translation>檔案</translation>
+    </message>
+    <message>
+        <source>Could not save the picture %1</source>
+        <translation>無法儲存圖片 %1</translation>
+    </message>
+</context>
+<context>
     <name>LoadFilesDlg</name>
     <message>
         <source>Adding files...</source>
@@ -1212,6 +1227,10 @@ Downloads still work, but lists and settings will not be kept after you quit.</s
 %1
 
 下載仍可進行，但結束後清單與設定不會保留。</translation>
+    </message>
+    <message>
+        <source>Clipmoor is already running; no picture was taken.</source>
+        <translation>Clipmoor 已在執行，未儲存圖片。</translation>
     </message>
 </context>
 <context>

@@ -1,3 +1,4 @@
+#include "app/launchoptions.h"
 #include "core/analytics/analytics.h"
 #include "core/foundation/applog.h"
 #include "core/foundation/paths.h"
@@ -16,11 +17,13 @@
 #include <QTimer>
 
 #include <cmath>
+#include <cstdio>
 
 int main(int argc, char *argv[])
 {
     QCoreApplication::setAttribute(Qt::AA_EnableHighDpiScaling);
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    answerInformationOptions(argc, argv);
     App app(argc, argv);
 
     QCoreApplication::setOrganizationName(QStringLiteral("Clipmoor"));
@@ -28,9 +31,14 @@ int main(int argc, char *argv[])
     QCoreApplication::setApplicationName(QStringLiteral("Clipmoor"));
     QCoreApplication::setApplicationVersion(QStringLiteral(CLIPMOOR_VERSION));
     QApplication::setQuitOnLastWindowClosed(false);
+    const LaunchOptions options = parseLaunchOptions();
 
     if (app.isSecondaryInstance()) {
         platform::allowSetForeground(app.primaryProcessId());
+        if (!options.screenshotFile.isEmpty())
+            std::fprintf(stderr, "%s\n",
+                         qPrintable(QObject::tr("Clipmoor is already running; no picture was "
+                                                "taken.")));
         qDebug() << "app exit";
         return 0;
     }
@@ -74,6 +82,8 @@ int main(int argc, char *argv[])
                                  .arg(data.absoluteFilePath()));
     });
 
+    if (!options.screenshotFile.isEmpty())
+        saveScreenshotAndQuit(&window, options.screenshotFile);
     reportEvent(QStringLiteral("Lifecycle"), QStringLiteral("Start"));
     return app.exec();
 }

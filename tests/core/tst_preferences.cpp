@@ -47,6 +47,33 @@ private Q_SLOTS:
         QVERIFY(!stored.contains("kSpeedLimited"));
     }
 
+    // The converter's settings: seeded, read and written under their own keys.
+    void conversionSettingsRoundTrip()
+    {
+        seedPreferences();
+        Preferences *prefs = Preferences::instance();
+        QCOMPARE(prefs->convertMediaType(), QString("Video"));
+        QCOMPARE(prefs->convertVideoFormat(), QString("MP4"));
+        QCOMPARE(prefs->convertVideoResolution(), QString("Origin"));
+        QCOMPARE(prefs->convertVideoMuted(), false);
+        QCOMPARE(prefs->convertAudioFormat(), QString("MP3"));
+        QCOMPARE(prefs->convertAudioBitRate(), QString("Origin"));
+        prefs->setConvertMediaType("Audio");
+        prefs->setConvertVideoFormat("MKV");
+        prefs->setConvertVideoResolution("1280x720");
+        prefs->setConvertVideoMuted(true);
+        prefs->setConvertAudioFormat("FLAC");
+        prefs->setConvertAudioBitRate("192Kb/s");
+        QSettings stored = testutil::storedSettings();
+        QCOMPARE(stored.value("kConvert_MediaType").toString(), QString("Audio"));
+        QCOMPARE(stored.value("kConvert_VideoType").toString(), QString("MKV"));
+        QCOMPARE(stored.value("kConvert_VideoResoulution").toString(), QString("1280x720"));
+        QCOMPARE(stored.value("kConvert_VideoIsMute").toBool(), true);
+        QCOMPARE(stored.value("kConvert_AudioType").toString(), QString("FLAC"));
+        QCOMPARE(stored.value("kConvert_AudioBitRate").toString(), QString("192Kb/s"));
+        QCOMPARE(Preferences::seededDefaults()->convertVideoFormat(), QString("MP4"));
+    }
+
     void laterStartsKeepTheUsersValues()
     {
         seedPreferences();

@@ -183,8 +183,9 @@ private Q_SLOTS:
         CurlProxy curl;
         QSignalSpy failed(&curl, &CurlProxy::downloadError);
         QSignalSpy finished(&curl, &CurlProxy::downloadFinished);
+        const int served = server->requestsByPath.value("big.bin");
         curl.download(server->url("big.bin"), out.path() + "/first.bin");
-        QTest::qWait(300);
+        QTRY_VERIFY_WITH_TIMEOUT(server->requestsByPath.value("big.bin") > served, 10000);
         server->stallAfter.clear();
         curl.download(server->url("big.bin"), out.path() + "/second.bin");
         QTRY_COMPARE_WITH_TIMEOUT(finished.count(), 1, 20000);
@@ -313,9 +314,10 @@ private Q_SLOTS:
         QFile::remove(www.path() + "/vantoro-dl/dl_config.json"); // the server answers 404
         const int before = server->requestsByPath.value("vantoro-dl/dl_config.json");
         DlToolManager manager;
+        QSignalSpy exhausted(&manager, &DlToolManager::retriesExhausted);
         manager.startCheck();
-        QTRY_COMPARE_WITH_TIMEOUT(manager.retries(), UpdateRetrier::kMaxRetries, 30000);
-        QTest::qWait(600);
+        QVERIFY(exhausted.wait(30000));
+        QCOMPARE(manager.retries(), UpdateRetrier::kMaxRetries);
         QCOMPARE(server->requestsByPath.value("vantoro-dl/dl_config.json") - before,
                  1 + UpdateRetrier::kMaxRetries);
     }

@@ -24,9 +24,9 @@ class TestSniffMgr : public QObject
     std::unique_ptr<QTemporaryDir> downloads;
     std::unique_ptr<SniffMgr> mgr;
 
-    SniffTask *add(const QString &url, const QMap<QString, QString> &params = {})
+    SniffTask *add(const QString &url, const DownloadOptions &options = {})
     {
-        SniffTask *task = mgr->newTask(url, params);
+        SniffTask *task = mgr->newTask(url, options);
         mgr->addTask(task);
         return task;
     }
@@ -59,8 +59,8 @@ private Q_SLOTS:
             // Enough to tell a wrong folder from a wrong payload when this fails on a busy machine.
             qInfo("download folder %s", qPrintable(downloadDir()));
             for (SniffTask *t : mgr->doneList() + mgr->downloadingList())
-                qInfo("%s\n  info %s\n  finished %s", qPrintable(t->url), t->info.constData(),
-                      t->finished.constData());
+                qInfo("%s\n  info %s\n  finished %s", qPrintable(t->url()), t->info().constData(),
+                      t->finished().constData());
             flushLog();
             QFile log(logDir() + "/AppLog.log");
             if (log.open(QIODevice::ReadOnly))
@@ -91,7 +91,7 @@ private Q_SLOTS:
         for (int i = 0; i < 5; ++i) {
             SniffTask *t = add(QStringLiteral("fake:slow?ms=500&n=%1").arg(i));
             connect(t, &SniffTask::taskStarted, this, [&, t] {
-                started << t->url;
+                started << t->url();
                 peak = qMax(peak, mgr->runningCount());
             });
             tasks << t;
@@ -101,8 +101,8 @@ private Q_SLOTS:
         QCOMPARE(started.size(), 3);
         QTRY_COMPARE_WITH_TIMEOUT(mgr->doneList().size(), 5, 20000);
         QCOMPARE(peak, 3);
-        QCOMPARE(started, QStringList({tasks[0]->url, tasks[1]->url, tasks[2]->url, tasks[3]->url,
-                                       tasks[4]->url}));
+        QCOMPARE(started, QStringList({tasks[0]->url(), tasks[1]->url(), tasks[2]->url(),
+                                       tasks[3]->url(), tasks[4]->url()}));
         QVERIFY(mgr->downloadingList().isEmpty());
         QCOMPARE(mgr->runningCount(), 0);
     }
@@ -118,14 +118,14 @@ private Q_SLOTS:
         mgr->setMaxCount(1);
         QTRY_COMPARE_WITH_TIMEOUT(added.count(), 3, 15000);
         QCOMPARE(removed.count(), 3);
-        QCOMPARE(protocol::filePath(tasks[0]->info), folder() + "/clip.mp4");
-        QCOMPARE(protocol::filePath(tasks[1]->info), folder() + "/clip(1).mp4");
-        QCOMPARE(protocol::filePath(tasks[2]->info), folder() + "/clip(2).mp4");
+        QCOMPARE(protocol::filePath(tasks[0]->info()), folder() + "/clip.mp4");
+        QCOMPARE(protocol::filePath(tasks[1]->info()), folder() + "/clip(1).mp4");
+        QCOMPARE(protocol::filePath(tasks[2]->info()), folder() + "/clip(2).mp4");
         for (SniffTask *t : tasks) {
-            QCOMPARE(t->state(), int(SniffTask::Finished));
-            QVERIFY(QFileInfo::exists(protocol::filePath(t->info)));
-            QVERIFY(!QFileInfo::exists(t->workDir));
-            QVERIFY(protocol::hasSubtitle(t->finished));
+            QCOMPARE(t->state(), SniffTask::State::Finished);
+            QVERIFY(QFileInfo::exists(protocol::filePath(t->info())));
+            QVERIFY(!QFileInfo::exists(t->workDir()));
+            QVERIFY(protocol::hasSubtitle(t->finished()));
         }
         QCOMPARE(mgr->doneList().first(), tasks[2]); // newest first
         QVERIFY(QFileInfo::exists(folder() + "/clip.en(1).srt"));
@@ -135,8 +135,8 @@ private Q_SLOTS:
     {
         SniffTask *t = add("fake:ok?vrdl_pname=My%20List&n=1");
         mgr->schedule();
-        QTRY_COMPARE_WITH_TIMEOUT(t->state(), int(SniffTask::Finished), 10000);
-        QTRY_COMPARE(protocol::filePath(t->info), folder() + "/My List/clip.mp4");
+        QTRY_COMPARE_WITH_TIMEOUT(t->state(), SniffTask::State::Finished, 10000);
+        QTRY_COMPARE(protocol::filePath(t->info()), folder() + "/My List/clip.mp4");
         QVERIFY(QFileInfo::exists(folder() + "/My List/clip.mp4"));
     }
 
@@ -147,11 +147,11 @@ private Q_SLOTS:
         QFile(blocked).open(QIODevice::WriteOnly);
         Preferences::instance()->setDownloadDir(blocked);
         SniffTask *t = mgr->newTask("fake:ok", {});
-        t->workDir = folder() + "/work";
+        t->setWorkDir(folder() + "/work");
         mgr->addTask(t);
         QSignalSpy added(mgr.get(), &SniffMgr::mgrAddDownloadedTask);
         mgr->schedule();
-        QTRY_COMPARE_WITH_TIMEOUT(t->state(), int(SniffTask::Failed), 10000);
+        QTRY_COMPARE_WITH_TIMEOUT(t->state(), SniffTask::State::Failed, 10000);
         QTRY_COMPARE(mgr->runningCount(), 0);
         QCOMPARE(added.count(), 0);
         QCOMPARE(mgr->downloadingList(), QList<SniffTask *>{t});
@@ -166,9 +166,9 @@ private Q_SLOTS:
         mgr->schedule();
         QTRY_COMPARE_WITH_TIMEOUT(mgr->doneList().size(), 2, 15000);
         QCOMPARE(sniffed.count(), 1);
-        QCOMPARE(protocol::title(split->info), QString("Title of fake:split"));
-        QCOMPARE(protocol::progress(split->progress), 1.0);
-        QCOMPARE(junk->state(), int(SniffTask::Finished));
+        QCOMPARE(protocol::title(split->info()), QString("Title of fake:split"));
+        QCOMPARE(protocol::progress(split->progress()), 1.0);
+        QCOMPARE(junk->state(), SniffTask::State::Finished);
     }
 
     void failuresStayListedAsFailed()
@@ -176,8 +176,9 @@ private Q_SLOTS:
         SniffTask *fail = add("fake:fail");
         SniffTask *crash = add("fake:crash");
         mgr->schedule();
-        QTRY_VERIFY_WITH_TIMEOUT(
-            fail->state() == SniffTask::Failed && crash->state() == SniffTask::Failed, 10000);
+        QTRY_VERIFY_WITH_TIMEOUT(fail->state() == SniffTask::State::Failed &&
+                                     crash->state() == SniffTask::State::Failed,
+                                 10000);
         QTRY_COMPARE(mgr->runningCount(), 0);
         QCOMPARE(mgr->downloadingList().size(), 2);
         QVERIFY(mgr->doneList().isEmpty());
@@ -192,25 +193,25 @@ private Q_SLOTS:
     {
         SniffTask *t = add("fake:slow?ms=4000");
         mgr->schedule();
-        QTRY_VERIFY_WITH_TIMEOUT(!t->progress.isEmpty(), 5000);
+        QTRY_VERIFY_WITH_TIMEOUT(!t->progress().isEmpty(), 5000);
         QSignalSpy paused(t, &SniffTask::taskPaused);
         mgr->pauseTask(t, false);
-        QCOMPARE(t->state(), int(SniffTask::Paused));
+        QCOMPARE(t->state(), SniffTask::State::Paused);
         QCOMPARE(paused.count(), 1);
         QTRY_COMPARE(mgr->runningCount(), 0);
-        QCOMPARE(t->state(), int(SniffTask::Paused)); // a paused run is no failure
+        QCOMPARE(t->state(), SniffTask::State::Paused); // a paused run is no failure
         QVERIFY(!mgr->hasActiveTask());
         mgr->resumeTask(t);
         QVERIFY(mgr->hasActiveTask());
-        QTRY_COMPARE_WITH_TIMEOUT(t->state(), int(SniffTask::Finished), 15000);
+        QTRY_COMPARE_WITH_TIMEOUT(t->state(), SniffTask::State::Finished, 15000);
     }
 
     void deletingARunningJobWaitsForItsProcess()
     {
         QPointer<SniffTask> t = add("fake:hang");
         mgr->schedule();
-        QTRY_VERIFY_WITH_TIMEOUT(!t->info.isEmpty(), 5000);
-        const QString work = t->workDir;
+        QTRY_VERIFY_WITH_TIMEOUT(!t->info().isEmpty(), 5000);
+        const QString work = t->workDir();
         QSignalSpy removed(mgr.get(), &SniffMgr::mgrDeleteDownloadingTask);
         mgr->deleteDownloadingTask(t);
         QCOMPARE(removed.count(), 1);
@@ -225,18 +226,17 @@ private Q_SLOTS:
     void stoppingALiveRecordingSavesIt()
     {
         SniffTask *t = add("fake:live");
-        // What the downloading page does: a live job that is paused is being saved.
-        connect(t, &SniffTask::taskPaused, this, [t] {
-            if (protocol::isLive(t->info) && !t->needDelete)
-                t->setState(SniffTask::Saving);
-        });
         QSignalSpy added(mgr.get(), &SniffMgr::mgrAddDownloadedTask);
+        QSignalSpy paused(t, &SniffTask::taskPaused);
         mgr->schedule();
-        QTRY_VERIFY_WITH_TIMEOUT(protocol::isLive(t->info) && !t->progress.isEmpty(), 5000);
+        QTRY_VERIFY_WITH_TIMEOUT(protocol::isLive(t->info()) && !t->progress().isEmpty(), 5000);
+        // The engine alone takes the job from Paused through Saving to Saved.
         mgr->pauseTask(t, false);
+        QCOMPARE(paused.count(), 1);
+        QVERIFY(t->state() == SniffTask::State::Saving || t->state() == SniffTask::State::Saved);
         QTRY_COMPARE_WITH_TIMEOUT(added.count(), 1, 15000);
-        QCOMPARE(t->state(), int(SniffTask::Saved));
-        QCOMPARE(protocol::filePath(t->info), folder() + "/recording.mkv");
+        QCOMPARE(t->state(), SniffTask::State::Saved);
+        QCOMPARE(protocol::filePath(t->info()), folder() + "/recording.mkv");
         QFile saved(folder() + "/recording.mkv");
         QVERIFY(saved.open(QIODevice::ReadOnly));
         QCOMPARE(saved.readAll(), QByteArray("interrupted\n")); // ended by its interrupt
@@ -245,15 +245,16 @@ private Q_SLOTS:
 
     void listsSurviveARestart()
     {
-        SniffTask *a =
-            add("fake:ok?n=1", {{"media_type", "audio"}, {"add_playlist_index", "true"}});
-        a->info = "{\"type\":\"sniff\",\"msg\":{\"title\":\"A\"}}";
-        a->progress = QByteArray(""); // empty, not null
-        a->finished = QByteArray();   // null
-        a->thumbnailPath = "/tmp/thumb.png";
-        a->restoreState(SniffTask::Downloading);
+        SniffTask *a = add(
+            "fake:ok?n=1",
+            DownloadOptions::fromMap({{"media_type", "audio"}, {"add_playlist_index", "true"}}));
+        a->setInfo("{\"type\":\"sniff\",\"msg\":{\"title\":\"A\"}}");
+        a->setProgress(QByteArray("")); // empty, not null
+        a->setFinished(QByteArray());   // null
+        a->setThumbnailPath("/tmp/thumb.png");
+        a->restoreState(SniffTask::State::Downloading);
         SniffTask *failed = add("fake:fail?n=2");
-        failed->restoreState(SniffTask::Failed);
+        failed->restoreState(SniffTask::State::Failed);
         mgr->saveAll();
 
         // The options are written greatest key first.
@@ -267,7 +268,7 @@ private Q_SLOTS:
             quint32 pairs;
             in >> count >> url >> state >> info >> finished >> workDir >> pairs >> firstKey;
             QCOMPARE(count, 2);
-            QCOMPARE(state, qint32(SniffTask::Downloading));
+            QCOMPARE(state, qint32(SniffTask::State::Downloading));
             QCOMPARE(pairs, 2u);
             QCOMPARE(firstKey, QString("media_type"));
         }
@@ -275,24 +276,26 @@ private Q_SLOTS:
         restored.loadAll();
         const QList<SniffTask *> list = restored.downloadingList();
         QCOMPARE(list.size(), 2);
-        QCOMPARE(list[0]->url, a->url);
-        QCOMPARE(list[0]->params, a->params);
-        QCOMPARE(list[0]->info, a->info);
-        QCOMPARE(list[0]->workDir, a->workDir);
-        QCOMPARE(list[0]->thumbnailPath, a->thumbnailPath);
-        QVERIFY(!list[0]->progress.isNull() && list[0]->progress.isEmpty());
-        QVERIFY(list[0]->finished.isNull());
-        QVERIFY(list[0]->converting.isNull());
-        QCOMPARE(list[0]->state(), int(SniffTask::Paused)); // not resumed on start
-        QCOMPARE(list[1]->state(), int(SniffTask::Failed));
+        QCOMPARE(list[0]->url(), a->url());
+        QVERIFY(list[0]->options() == a->options());
+        QCOMPARE(list[0]->options().mediaType, QString("audio"));
+        QVERIFY(list[0]->options().addPlaylistIndex);
+        QCOMPARE(list[0]->info(), a->info());
+        QCOMPARE(list[0]->workDir(), a->workDir());
+        QCOMPARE(list[0]->thumbnailPath(), a->thumbnailPath());
+        QVERIFY(!list[0]->progress().isNull() && list[0]->progress().isEmpty());
+        QVERIFY(list[0]->finished().isNull());
+        QVERIFY(list[0]->converting().isNull());
+        QCOMPARE(list[0]->state(), SniffTask::State::Paused); // not resumed on start
+        QCOMPARE(list[1]->state(), SniffTask::State::Failed);
         QCOMPARE(restored.historyList(), mgr->historyList());
 
         Preferences::instance()->setResumeOnStartup(true);
         SniffMgr resumed;
         QList<SniffTask *> target;
         resumed.loadList(target, taskListPath());
-        QCOMPARE(target[0]->state(), int(SniffTask::Waiting));
-        QCOMPARE(target[1]->state(), int(SniffTask::Failed));
+        QCOMPARE(target[0]->state(), SniffTask::State::Waiting);
+        QCOMPARE(target[1]->state(), SniffTask::State::Failed);
         qDeleteAll(target);
     }
 
@@ -301,7 +304,7 @@ private Q_SLOTS:
         QList<SniffTask *> tasks;
         for (int i = 0; i < 5; ++i) {
             tasks << mgr->newTask(QStringLiteral("https://v/%1").arg(i), {});
-            tasks.last()->restoreState(SniffTask::Finished);
+            tasks.last()->restoreState(SniffTask::State::Finished);
         }
         QByteArray bytes = tasklist::serialize(tasks);
         const int cut = bytes.size() * 7 / 10; // inside the fourth record
@@ -312,7 +315,7 @@ private Q_SLOTS:
         QList<SniffTask *> loaded;
         mgr->loadList(loaded, doneListPath());
         QCOMPARE(loaded.size(), 3);
-        QCOMPARE(loaded[2]->url, QString("https://v/2"));
+        QCOMPARE(loaded[2]->url(), QString("https://v/2"));
         qDeleteAll(loaded);
 
         // A count far larger than the records present.
@@ -329,7 +332,7 @@ private Q_SLOTS:
     void aCrashWhileReadingDiscardsThatListOnly()
     {
         SniffTask *t = add("https://v/1");
-        t->restoreState(SniffTask::Finished);
+        t->restoreState(SniffTask::State::Finished);
         mgr->saveAll();
         QFile::remove(doneListPath());
         QVERIFY(QFile::copy(taskListPath(), doneListPath()));
@@ -353,8 +356,8 @@ private Q_SLOTS:
         QSignalSpy sniffed(waiting, &SniffTask::taskSniffed);
         mgr->schedule();
         QTRY_VERIFY_WITH_TIMEOUT(sniffed.count() >= 1, 5000);
-        QCOMPARE(protocol::title(waiting->info), QString("Looked up fake:ok?waiting"));
-        QVERIFY(running->state() == SniffTask::Downloading);
+        QCOMPARE(protocol::title(waiting->info()), QString("Looked up fake:ok?waiting"));
+        QVERIFY(running->state() == SniffTask::State::Downloading);
         QTRY_COMPARE_WITH_TIMEOUT(mgr->doneList().size(), 2, 15000);
     }
 
@@ -363,7 +366,7 @@ private Q_SLOTS:
         SniffTask *t = add("fake:ok");
         mgr->schedule();
         QTRY_COMPARE_WITH_TIMEOUT(mgr->doneList().size(), 1, 10000);
-        const QString file = protocol::filePath(t->info);
+        const QString file = protocol::filePath(t->info());
         mgr->moveToPrivate(t);
         QCOMPARE(mgr->privateList(), QList<SniffTask *>{t});
         QVERIFY(mgr->doneList().isEmpty());

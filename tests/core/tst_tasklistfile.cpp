@@ -2,6 +2,7 @@
 #include "core/engine/tasklistfile.h"
 #include "helpers/testutil.h"
 
+#include <QDataStream>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 
@@ -33,6 +34,55 @@ private Q_SLOTS:
         }
         // No half-written temporary files pile up beside the list.
         QVERIFY(QDir(dir.path()).entryList(QDir::Files).size() <= 2);
+    }
+
+    // The options' list-file form: every map the application writes, and keys this version does
+    // not know, come back from a record exactly as they went in.
+    void optionMapsSurviveTheRecordUnchanged()
+    {
+        using Map = QMap<QString, QString>;
+        const QList<Map> maps = {
+            {},
+            {{"media_type", "audio"}},
+            {{"metadata", QString()}},
+            {{"metadata", "{\"a\":1}"}},
+            {{"media_type", "video"},
+             {"isFromPlaylist", "true"},
+             {"add_playlist_index", "false"},
+             {"playlistOrderMode", "Oldest first"},
+             {"SkipDownloaded", "true"},
+             {"video_quality", "720P"}},
+            {{"media_type", "audio"}, {"add_playlist_index", "true"}},
+            {{"fromPlaylist", "x"}, {"k", QString(200, 'x')}},
+            {{"zz", "1"}, {"media_type", "audio"}, {"A", ""}, {"metadata", ""}},
+        };
+        for (const Map &map : maps) {
+            const DownloadOptions options = DownloadOptions::fromMap(map);
+            SniffTask task("https://v/1", options, 1, "/tmp/");
+            QByteArray bytes;
+            {
+                QDataStream out(&bytes, QIODevice::WriteOnly);
+                tasklist::writeRecord(out, task);
+            }
+            // Byte for byte what the list file held when the options were a string map.
+            QByteArray expected;
+            {
+                QDataStream out(&expected, QIODevice::WriteOnly);
+                out << task.url() << qint32(task.state()) << QVariant(task.info())
+                    << QVariant(task.finished()) << task.workDir() << map << task.thumbnailPath()
+                    << QVariant(task.progress());
+            }
+            QCOMPARE(bytes, expected);
+            QDataStream in(bytes);
+            tasklist::Record record;
+            QVERIFY(tasklist::readRecord(in, &record));
+            QVERIFY(record.options == options);
+            const QMap<QString, QString> again = record.options.toMap();
+            QCOMPARE(again, map);
+            QCOMPARE(again.value("metadata").isNull(), map.value("metadata").isNull());
+        }
+        QVERIFY(DownloadOptions::fromMap({{"fromPlaylist", "x"}}).sendsUsageEvents() == false);
+        QVERIFY(DownloadOptions().sendsUsageEvents());
     }
 
     void unwritableFolderIsReportedNotFatal()

@@ -15,10 +15,10 @@ class TestToolProtocol : public QObject
     Q_OBJECT
     QTemporaryDir downloads;
 
-    QJsonObject writeFor(const QString &url, const QMap<QString, QString> &params = {})
+    QJsonObject writeFor(const QString &url, const DownloadOptions &options = {})
     {
-        SniffTask task(url, params);
-        const QString path = writeDownloadParams(task.url, task.params, task.workDir);
+        SniffTask task(url, options);
+        const QString path = writeDownloadParams(task.url(), task.options(), task.workDir());
         QFile f(path);
         f.open(QIODevice::ReadOnly);
         return QJsonDocument::fromJson(f.readAll()).object();
@@ -86,27 +86,27 @@ private Q_SLOTS:
 
     void playlistEntriesUseTheirOwnQualities()
     {
+        DownloadOptions entry;
+        entry.fromPlaylist = true;
+        entry.mediaType = "audio";
+        entry.videoQuality = "720P";
+        entry.audioQuality = "Best";
+        entry.addPlaylistIndex = true;
+        entry.playlistOrderMode = "Oldest first";
+        entry.metadata = "{\"a\":1}";
         const QJsonObject d =
-            writeFor("https://video.example/1", {{"isFromPlaylist", "true"},
-                                                 {"media_type", "audio"},
-                                                 {"video_quality", "720P"},
-                                                 {"audio_quality", "Best"},
-                                                 {"add_playlist_index", "true"},
-                                                 {"playlistOrderMode", "Oldest first"},
-                                                 {"metadata", "{\"a\":1}"}})
-                .value("downloader")
-                .toObject();
+            writeFor("https://video.example/1", entry).value("downloader").toObject();
         QCOMPARE(d.value("media_type").toString(), QString("audio"));
         QCOMPARE(d.value("video_quality").toString(), QString("720P"));
         QCOMPARE(d.value("audio_quality").toString(), QString("Best"));
         QCOMPARE(d.value("add_playlist_index").toString(), QString("true"));
         QCOMPARE(d.value("playlist_reverse_index").toString(), QString("true"));
         QCOMPARE(d.value("metadata").toString(), QString("{\"a\":1}"));
+        DownloadOptions numbered;
+        numbered.addPlaylistIndex = true;
+        numbered.playlistOrderMode = "Newest first";
         const QJsonObject newest =
-            writeFor("https://video.example/1",
-                     {{"add_playlist_index", "true"}, {"playlistOrderMode", "Newest first"}})
-                .value("downloader")
-                .toObject();
+            writeFor("https://video.example/1", numbered).value("downloader").toObject();
         QCOMPARE(newest.value("playlist_reverse_index").toString(), QString("false"));
     }
 
@@ -120,9 +120,9 @@ private Q_SLOTS:
         c = writeFor("https://video.example/1").value("converter").toObject();
         QVERIFY(c.value("preset").toString().endsWith("/OneClickedType/iPhone.json"));
         // A video target for an audio job becomes MP3.
-        c = writeFor("https://video.example/1", {{"media_type", "audio"}})
-                .value("converter")
-                .toObject();
+        DownloadOptions audio;
+        audio.mediaType = "audio";
+        c = writeFor("https://video.example/1", audio).value("converter").toObject();
         QVERIFY(c.value("preset").toString().endsWith("/MP3.json"));
         // An audio target makes every job an audio job.
         Preferences::instance()->setOneClickFormat("FLAC");

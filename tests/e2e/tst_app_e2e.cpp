@@ -45,17 +45,17 @@ QByteArray describeLists(MainWindow &window)
     for (int i = 0; i < active->count(); ++i) {
         SniffTask *task = MyListWidget::taskOf(active->item(i));
         DownloadTaskWidget *row = window.downloading()->widgetOf(task);
-        downloading.append(QJsonObject{{"url", task->url},
-                                       {"state", task->state()},
+        downloading.append(QJsonObject{{"url", task->url()},
+                                       {"state", int(task->state())},
                                        {"title", row->titleText()},
                                        {"status", row->statusText()}});
     }
     MyListWidget *finished = window.downloaded()->allList();
     for (int i = 0; i < finished->count(); ++i) {
         SniffTask *task = MyListWidget::taskOf(finished->item(i));
-        done.append(QJsonObject{{"url", task->url},
-                                {"title", protocol::title(task->info)},
-                                {"file", protocol::filePath(task->info)}});
+        done.append(QJsonObject{{"url", task->url()},
+                                {"title", protocol::title(task->info())},
+                                {"file", protocol::filePath(task->info())}});
     }
     return QJsonDocument(QJsonObject{{"downloading", downloading},
                                      {"done", done},
@@ -80,6 +80,7 @@ class TestAppEndToEnd : public QObject
     QTemporaryDir downloads;
     std::unique_ptr<TestHttpServer> server;
     std::unique_ptr<MainWindow> window;
+    qint64 pasteClock = 0; // the paste guard's clock
     QString shots = qEnvironmentVariable("CLIPMOOR_SCREENSHOTS");
     int fileSizeOfBig = 0;
 
@@ -94,7 +95,7 @@ class TestAppEndToEnd : public QObject
     void paste(const QString &text)
     {
         QApplication::clipboard()->setText(text);
-        QTest::qWait(1050); // past the guard against double clicks
+        pasteClock += 1050; // past the guard against double clicks
         window->downloading()->onClickedPasteURLEx();
     }
 
@@ -130,6 +131,7 @@ private Q_SLOTS:
         QVERIFY(server->start());
 
         window = std::make_unique<MainWindow>();
+        window->downloading()->pasteRouter().setClock([this] { return pasteClock; });
         window->resize(1100, 720);
         window->show();
         QVERIFY(QTest::qWaitForWindowExposed(window.get()));
@@ -150,7 +152,7 @@ private Q_SLOTS:
         QCOMPARE(window->downloading()->list()->count(), 0);
         QVERIFY(window->downloading()->isEmptyStateShown());
         SniffTask *task = MyListWidget::taskOf(window->downloaded()->allList()->item(0));
-        QCOMPARE(protocol::filePath(task->info), downloads.path() + "/clip.mp4");
+        QCOMPARE(protocol::filePath(task->info()), downloads.path() + "/clip.mp4");
         QVERIFY(QFileInfo(downloads.path() + "/clip.mp4").size() > 10000);
     }
 
@@ -165,7 +167,7 @@ private Q_SLOTS:
         QCOMPARE(row->titleText(), QString("big"));
         QCOMPARE(row->buttonImage(), QString("pause"));
         // The page shows the row mid-way; another address waits behind it.
-        QTest::qWait(300);
+        QCoreApplication::processEvents();
         shoot(window.get(), "downloading-progress");
 
         // The menu's Pause acts on the selected row.
@@ -174,7 +176,7 @@ private Q_SLOTS:
         pause.setData(201);
         connect(&pause, &QAction::triggered, page, &DownloadingPage::onContextAction);
         pause.trigger();
-        QTRY_COMPARE_WITH_TIMEOUT(task->state(), int(SniffTask::Paused), 20000);
+        QTRY_COMPARE_WITH_TIMEOUT(task->state(), SniffTask::State::Paused, 20000);
         QTRY_VERIFY(row->statusText().endsWith("Paused"));
         QVERIFY(row->statusText().contains(" of "));
         QCOMPARE(row->buttonImage(), QString("resume"));
@@ -201,9 +203,9 @@ private Q_SLOTS:
         QVERIFY(answer->answered);
         QTRY_COMPARE_WITH_TIMEOUT(window->downloaded()->allList()->count(), 2, 90000);
         SniffTask *newest = MyListWidget::taskOf(window->downloaded()->allList()->item(0));
-        QCOMPARE(protocol::title(newest->info), QString("Two clips (1)"));
+        QCOMPARE(protocol::title(newest->info()), QString("Two clips (1)"));
         window->tabs()->button(1)->click();
-        QTest::qWait(300);
+        QTRY_VERIFY(window->downloaded()->isVisible());
         shoot(window.get(), "downloaded");
         window->tabs()->button(0)->click();
     }
@@ -219,7 +221,7 @@ private Q_SLOTS:
                                      "preferences-convert"};
         for (int i = 0; i < 3; ++i) {
             dialog.tabs()->setCurrentIndex(i);
-            QTest::qWait(50);
+            QTRY_VERIFY(dialog.tabs()->currentWidget()->isVisible());
             shoot(&dialog, names[i]);
         }
     }
@@ -257,7 +259,8 @@ int main(int argc, char **argv)
         MainWindow window;
         window.resize(1100, 720);
         window.show();
-        QTest::qWait(200);
+        if (!QTest::qWaitForWindowExposed(&window))
+            return 1;
         const QByteArray lists = describeLists(window);
         std::fwrite(lists.constData(), 1, size_t(lists.size()), stdout);
         std::fputs("\n", stdout);

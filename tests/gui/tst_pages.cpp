@@ -59,12 +59,13 @@ class TestPages : public QObject
     QTemporaryDir downloads;
     DownloadingPage *page = nullptr;
     SniffMgr *mgr = nullptr;
+    qint64 now = 0; // the paste guard's clock
 
     QList<QString> rowUrls() const
     {
         QList<QString> urls;
         for (int i = 0; i < page->list()->count(); ++i)
-            urls << MyListWidget::taskOf(page->list()->item(i))->url;
+            urls << MyListWidget::taskOf(page->list()->item(i))->url();
         return urls;
     }
 
@@ -72,7 +73,7 @@ class TestPages : public QObject
     {
         mgr->deleteAllDownloading();
         QTRY_COMPARE(page->list()->count(), 0);
-        QTest::qWait(1100); // past the paste guard
+        now += 1100; // past the paste guard
     }
 
 private Q_SLOTS:
@@ -88,6 +89,7 @@ private Q_SLOTS:
         mgr = SniffMgr::instance();
         mgr->setMaxCount(2);
         page = new DownloadingPage;
+        page->pasteRouter().setClock([this] { return now; });
         page->resize(900, 600);
         page->show();
     }
@@ -115,10 +117,10 @@ private Q_SLOTS:
         QCOMPARE(mgr->downloadingList().size(), 1);
         QVERIFY(!page->isEmptyStateShown());
         QVERIFY(page->pauseAllButton()->isEnabled());
-        QTest::qWait(500);
+        now += 500;
         page->onClickedPasteURL(); // inside the guard window
         QCOMPARE(page->list()->count(), 1);
-        QTest::qWait(600);
+        now += 600;
         page->onClickedPasteURL(); // more than a second later: accepted again
         QCOMPARE(page->list()->count(), 2);
         // The row follows its task: analysing, then the sniffed title.
@@ -143,7 +145,7 @@ private Q_SLOTS:
         QCOMPARE(rowUrls(), (QList<QString>{staying(1), staying(2), staying(3)}));
         // The newest row is the only selection, so the menu actions act on it.
         QCOMPARE(page->selectedTasks().size(), 1);
-        QCOMPARE(page->selectedTasks().first()->url, staying(3));
+        QCOMPARE(page->selectedTasks().first()->url(), staying(3));
         clearDownloading();
     }
 
@@ -155,7 +157,7 @@ private Q_SLOTS:
         connect(&action, &QAction::triggered, page, &DownloadingPage::onContextAction);
         action.trigger();
         QCOMPARE(mgr->downloadingList().size(), 1);
-        QCOMPARE(mgr->downloadingList().first()->params.value("media_type"), QString("audio"));
+        QCOMPARE(mgr->downloadingList().first()->options().mediaType, QString("audio"));
         clearDownloading();
     }
 
@@ -163,13 +165,12 @@ private Q_SLOTS:
     {
         int chooserRuns = 0;
         page->playlistChooser = [&](const QString &, QList<QVariant> *entries,
-                                    QMap<QString, QString> *options) {
+                                    DownloadOptions *options) {
             ++chooserRuns;
             *entries = {QVariantMap{{"url", staying(21)}}, QVariantMap{{"url", staying(22)}}};
-            *options = {{"playlistOrderMode", "Oldest first"},
-                        {"SkipDownloaded", "false"},
-                        {"media_type", "audio"},
-                        {"audio_quality", "128Kb/s"}};
+            options->playlistOrderMode = "Oldest first";
+            options->mediaType = "audio";
+            options->audioQuality = "128Kb/s";
             return true;
         };
         const QString clip = "https://www.youtube.com/watch?v=abc&list=PL1";
@@ -189,8 +190,8 @@ private Q_SLOTS:
         QCOMPARE(chooserRuns, 1);
         QCOMPARE(rowUrls(), (QList<QString>{staying(22), staying(21)}));
         const SniffTask *task = mgr->downloadingList().first();
-        QCOMPARE(task->params.value("media_type"), QString("audio"));
-        QCOMPARE(task->params.value("audio_quality"), QString("128Kb/s"));
+        QCOMPARE(task->options().mediaType, QString("audio"));
+        QCOMPARE(task->options().audioQuality, QString("128Kb/s"));
         clearDownloading();
     }
 
@@ -206,14 +207,15 @@ private Q_SLOTS:
         QTRY_COMPARE(page->list()->count(), 0);
 
         page->playlistChooser = [](const QString &, QList<QVariant> *entries,
-                                   QMap<QString, QString> *options) {
+                                   DownloadOptions *options) {
             *entries = {QVariantMap{{"url", "http://127.0.0.1:9/ok?n=1"}},
                         QVariantMap{{"url", "http://127.0.0.1:9/ok?n=2"}}};
-            *options = {{"SkipDownloaded", "true"}, {"playlistOrderMode", "Newest first"}};
+            options->skipDownloaded = true;
+            options->playlistOrderMode = "Newest first";
             return true;
         };
         auto answer = testutil::answerNextModal("OK");
-        QTest::qWait(1100);
+        now += 1100;
         QApplication::clipboard()->setText("https://www.youtube.com/playlist?list=PL2");
         page->onClickedPasteURL();
         QVERIFY(answer->answered);
@@ -224,27 +226,27 @@ private Q_SLOTS:
     void liveRowsShowBadgeElapsedTimeAndAStopButtonThatLocksWhileSaving()
     {
         SniffTask task("http://127.0.0.1:9/live", {});
-        task.info = protocol::withMember(QByteArray(), "is_live", "true");
+        task.setInfo(protocol::withMember(QByteArray(), "is_live", "true"));
         QListWidget list;
         auto *item = new QListWidgetItem(&list);
         DownloadTaskWidget row(&task, &list, item);
-        task.restoreState(SniffTask::Downloading);
-        task.progress = protocol::withMember(QByteArray(), "progress", "3723");
+        task.restoreState(SniffTask::State::Downloading);
+        task.setProgress(protocol::withMember(QByteArray(), "progress", "3723"));
         row.showDownloading();
         QVERIFY(row.isLiveBadgeVisible());
         QCOMPARE(row.elapsedText(), QString("01:02:03"));
         QCOMPARE(row.statusText(), QString("Downloading..."));
-        task.progress = protocol::withMember(QByteArray(), "progress", "123");
+        task.setProgress(protocol::withMember(QByteArray(), "progress", "123"));
         row.showDownloading();
         QCOMPARE(row.elapsedText(), QString("02:03"));
         row.refreshState();
         QCOMPARE(row.buttonImage(), QString("suspend"));
         QCOMPARE(row.buttonToolTip(), QString("Stop"));
         QVERIFY(row.isButtonEnabled());
-        task.restoreState(SniffTask::Saving);
+        task.restoreState(SniffTask::State::Saving);
         row.refreshState();
         QVERIFY(!row.isButtonEnabled());
-        task.restoreState(SniffTask::Failed);
+        task.restoreState(SniffTask::State::Failed);
         row.onTaskFinished(&task);
         QVERIFY(row.isFailureShown());
         QVERIFY(!row.isLiveBadgeVisible());
@@ -258,22 +260,22 @@ private Q_SLOTS:
         DownloadTaskWidget row(&task, &list, new QListWidgetItem(&list));
         row.refreshState();
         QCOMPARE(row.statusText(), QString("Waiting"));
-        QCOMPARE(row.titleText(), task.url);
-        task.restoreState(SniffTask::Downloading);
+        QCOMPARE(row.titleText(), task.url());
+        task.restoreState(SniffTask::State::Downloading);
         QByteArray line = protocol::withMember(QByteArray(), "progress", "0.5");
         line = protocol::withMember(line, "filesize", "2097152");
         line = protocol::withMember(line, "speed", "1.0MB/s");
         line = protocol::withMember(line, "eta", "61");
-        task.progress = line;
+        task.setProgress(line);
         row.showDownloading();
         QCOMPARE(row.statusText(), QString("1024.0KB of 2.0MB - 1.0MB/s, 2 minutes remaining"));
         QCOMPARE(row.progressBar()->value(), row.progressBar()->maximum() / 2);
-        task.restoreState(SniffTask::Paused);
+        task.restoreState(SniffTask::State::Paused);
         row.refreshState();
         QCOMPARE(row.statusText(), QString("1024.0KB of 2.0MB  Paused"));
         QCOMPARE(row.buttonImage(), QString("resume"));
         QCOMPARE(row.buttonToolTip(), QString("Start"));
-        task.restoreState(SniffTask::Finished);
+        task.restoreState(SniffTask::State::Finished);
         row.onTaskFinished(&task);
         QCOMPARE(row.statusText(), QString("Download finished"));
         QVERIFY(!row.isButtonVisible());
@@ -327,18 +329,18 @@ private Q_SLOTS:
         QVERIFY(dialog.header()->isChecked());
         QCOMPARE(dialog.selectedEntries().size(), 1);
 
-        QMap<QString, QString> options = dialog.options();
-        QCOMPARE(options.value("media_type"), QString("video"));
-        QCOMPARE(options.value("video_quality"), QString("720P"));
-        QCOMPARE(options.value("playlistOrderMode"), QString("Oldest first"));
-        QCOMPARE(options.value("add_playlist_index"), QString("false"));
-        QCOMPARE(options.value("isFromPlaylist"), QString("true"));
+        DownloadOptions options = dialog.options();
+        QCOMPARE(options.mediaType, QString("video"));
+        QCOMPARE(options.videoQuality, QString("720P"));
+        QCOMPARE(options.playlistOrderMode, QString("Oldest first"));
+        QVERIFY(!options.addPlaylistIndex);
+        QVERIFY(options.fromPlaylist);
 
         dialog.audioButton()->setChecked(true);
         options = dialog.options();
-        QCOMPARE(options.value("media_type"), QString("audio"));
-        QVERIFY(options.contains("audio_quality"));
-        QVERIFY(!options.contains("video_quality"));
+        QCOMPARE(options.mediaType, QString("audio"));
+        QVERIFY(!options.audioQuality.isEmpty());
+        QVERIFY(options.videoQuality.isNull());
         dialog.numberingBox()->setChecked(true);
         QVERIFY(!dialog.orderBox()->isHidden());
         dialog.accept();
@@ -437,9 +439,9 @@ private Q_SLOTS:
         QList<SniffTask *> tasks;
         for (int i = 0; i < 400; ++i) {
             auto *task = new SniffTask(QStringLiteral("http://127.0.0.1:9/d%1").arg(i), {}, mgr);
-            task->info = protocol::withMember(QByteArray(), "title",
-                                              i % 2 ? QStringLiteral("red fox %1").arg(i)
-                                                    : QStringLiteral("blue fox %1").arg(i));
+            task->setInfo(protocol::withMember(QByteArray(), "title",
+                                               i % 2 ? QStringLiteral("red fox %1").arg(i)
+                                                     : QStringLiteral("blue fox %1").arg(i)));
             tasks << task;
             mgr->moveFromPrivate(task);
         }
@@ -455,7 +457,8 @@ private Q_SLOTS:
         for (int i = 0; i < 5; ++i)
             done.allList()->scrollToBottom();
         QCOMPARE(done.allList()->count(), 400);
-        QTest::qWait(50); // the list's deferred deletions of taken rows run here
+        // The list's deferred deletions of taken rows run here.
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(done.widgetOf(tasks.first()) != nullptr);
         QCOMPARE(done.widgetOf(tasks.first())->task(), tasks.first());
 
@@ -464,7 +467,7 @@ private Q_SLOTS:
         done.searchField()->setText("red  fox 1");
         QTest::qWait(50);
         for (int i = 0; i < done.allList()->count(); ++i)
-            QVERIFY(protocol::title(MyListWidget::taskOf(done.allList()->item(i))->info)
+            QVERIFY(protocol::title(MyListWidget::taskOf(done.allList()->item(i))->info())
                         .startsWith("red fox"));
         QCOMPARE(done.allList()->count(), 92); // odd numbers with a 1 in them
         for (SniffTask *task : tasks)
@@ -477,8 +480,8 @@ private Q_SLOTS:
         QFile(folder.path() + "/a.mp4").open(QIODevice::WriteOnly);
         QFile(folder.path() + "/b.mp4").open(QIODevice::WriteOnly);
         SniffTask task("http://127.0.0.1:9/r", {});
-        task.info = protocol::withMember(QByteArray(), "title", "a");
-        task.info = protocol::withMember(task.info, "filepath", folder.path() + "/a.mp4");
+        task.setInfo(protocol::withMember(QByteArray(), "title", "a"));
+        task.setInfo(protocol::withMember(task.info(), "filepath", folder.path() + "/a.mp4"));
         QListWidget list;
         DoneTaskWidget row(&task, &list, new QListWidgetItem(&list));
         QSignalSpy finished(&row, &DoneTaskWidget::editFinished);
@@ -494,8 +497,8 @@ private Q_SLOTS:
         row.titleField()->setText("  c");
         row.onEditFinished();
         QCOMPARE(finished.last().first().toBool(), true);
-        QCOMPARE(protocol::title(task.info), QString("c"));
-        QCOMPARE(protocol::filePath(task.info), folder.path() + "/c.mp4");
+        QCOMPARE(protocol::title(task.info()), QString("c"));
+        QCOMPARE(protocol::filePath(task.info()), folder.path() + "/c.mp4");
         QVERIFY(QFileInfo::exists(folder.path() + "/c.mp4"));
 
         auto answer = testutil::answerNextModal("No");
@@ -511,19 +514,19 @@ private Q_SLOTS:
         row.setEditMode(true);
         row.titleField()->setText("b");
         row.onEditFinished();
-        QCOMPARE(protocol::filePath(task.info), folder.path() + "/b(1).mp4");
+        QCOMPARE(protocol::filePath(task.info()), folder.path() + "/b(1).mp4");
         QCOMPARE(row.titleField()->text(), QString("b(1)"));
     }
 
     void theRowShowsTheFileFacts()
     {
         SniffTask task("http://127.0.0.1:9/f", {});
-        task.finished = finishedLine("mp4", "1920x1080", 1048577, 3723, QString(), "/x.srt");
+        task.setFinished(finishedLine("mp4", "1920x1080", 1048577, 3723, QString(), "/x.srt"));
         QListWidget list;
         DoneTaskWidget video(&task, &list, new QListWidgetItem(&list));
         QCOMPARE(video.infoTexts(),
                  (QStringList{"01:02:03", "1.0MB", "mp4", "1920x1080", "Subtitle"}));
-        task.finished = finishedLine("mp3", "0x0", 0, 62, "320Kb/s");
+        task.setFinished(finishedLine("mp3", "0x0", 0, 62, "320Kb/s"));
         DoneTaskWidget audio(&task, &list, new QListWidgetItem(&list));
         QCOMPARE(audio.infoTexts(), (QStringList{"01:02", "Unknown", "mp3", "320Kb/s", ""}));
     }
@@ -548,7 +551,7 @@ private Q_SLOTS:
         QVERIFY(!done.isEmptyStateShown());
         SniffTask *newest = mgr->doneList().first();
         QCOMPARE(MyListWidget::taskOf(done.allList()->item(0)), newest);
-        const QString file = protocol::filePath(newest->info);
+        const QString file = protocol::filePath(newest->info());
         QVERIFY(QFileInfo::exists(file));
 
         done.allList()->setCurrentRow(0, QItemSelectionModel::ClearAndSelect);
@@ -562,7 +565,7 @@ private Q_SLOTS:
 
         // A row whose file has gone offers to remove it.
         SniffTask *left = mgr->doneList().first();
-        QFile::remove(protocol::filePath(left->info));
+        QFile::remove(protocol::filePath(left->info()));
         answer = testutil::answerNextModal("Delete");
         done.onDoubleClickedItem(left);
         QVERIFY(answer->answered);

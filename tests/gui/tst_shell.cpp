@@ -213,7 +213,7 @@ private Q_SLOTS:
         }
         SniffTask *task = mgr->newTask("https://video.example/1", {});
         mgr->addTask(task);
-        task->setState(SniffTask::Downloading);
+        task->setState(SniffTask::State::Downloading);
         QVERIFY(mgr->hasActiveTask());
         {
             // Busy, the user cancels: everything keeps running.
@@ -226,7 +226,7 @@ private Q_SLOTS:
             QVERIFY(asked);
             QVERIFY(!event.isAccepted());
             QCOMPARE(terminated, 1);
-            QCOMPARE(task->state(), int(SniffTask::Downloading));
+            QCOMPARE(task->state(), SniffTask::State::Downloading);
         }
         {
             // Busy and "don't ask again" stored: no question and no pausing.
@@ -239,7 +239,7 @@ private Q_SLOTS:
             QTest::qWait(200);
             QVERIFY(!asked);
             QCOMPARE(terminated, 2);
-            QCOMPARE(task->state(), int(SniffTask::Downloading));
+            QCOMPARE(task->state(), SniffTask::State::Downloading);
         }
         {
             // Busy, the user agrees: downloads are paused before the end.
@@ -251,7 +251,7 @@ private Q_SLOTS:
             window.close();
             QVERIFY(asked);
             QCOMPARE(terminated, 3);
-            QCOMPARE(task->state(), int(SniffTask::Paused));
+            QCOMPARE(task->state(), SniffTask::State::Paused);
         }
     }
 };

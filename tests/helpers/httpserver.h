@@ -58,6 +58,8 @@ public:
     void setHandler(Handler h) { handler = std::move(h); }
     int requests = 0;
     QHash<QString, int> requestsByPath;
+    // The head (request line and headers) of the last request for each path.
+    QHash<QString, QByteArray> lastHeadByPath;
     // Serving these files stops after so many bytes: the connection then stays open and silent
     // (stall) or is cut (drop).
     QHash<QString, qint64> stallAfter;
@@ -117,6 +119,7 @@ private:
         const bool headOnly = request.value(0) == "HEAD";
         const QString path = QUrl::fromPercentEncoding(request.value(1).split('?').value(0)).mid(1);
         requestsByPath[path] += 1;
+        lastHeadByPath[path] = head;
         Response custom;
         if (handler && handler(path, &custom)) {
             writeHead(socket, custom.status, custom.contentType, custom.body.size());

@@ -15,8 +15,8 @@ int main(int argc, char **argv)
     const QString path = QString::fromLocal8Bit(argv[1]);
     QList<SniffTask *> small, large;
     for (int i = 0; i < 200; ++i) {
-        auto *t = new SniffTask(QStringLiteral("https://v/%1").arg(i), {{"k", QString(200, 'x')}});
-        t->info = QByteArray(2000, 'i');
+        auto *t = new SniffTask(QStringLiteral("https://v/%1").arg(i), DownloadOptions{});
+        t->setInfo(QByteArray(2000, 'i'));
         (i < 100 ? small : large) << t;
     }
     large = small + large;

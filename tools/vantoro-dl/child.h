@@ -1,7 +1,10 @@
 #pragma once
 
-// Running yt-dlp and ffmpeg: finding them, following their output line by line, and passing an
-// interrupt on to them.
+// Running yt-dlp and ffmpeg: finding them, following their output line by line, and making sure
+// none of them outlives the tool. Every child runs in a process group of its own, gets SIGKILL
+// when the tool dies (PR_SET_PDEATHSIG), and a small guardian process forked at start-up kills
+// the whole group of every child still registered when the tool disappears (so also the ffmpeg
+// that yt-dlp starts below itself).
 
 #include <QByteArray>
 #include <QProcess>
@@ -16,9 +19,39 @@ namespace child {
 // on PATH. Empty when it is nowhere.
 QString find(const QString &name, const QString &preferredFolder = QString());
 
-// Set once the tool was asked to stop (SIGINT, SIGTERM).
+// Set once the tool was asked to stop; the signal that asked (SIGINT or SIGTERM), else 0.
 bool interrupted();
+int stopSignal();
 void installInterruptHandler();
+
+// Forks the guardian; call first thing in main, before any thread exists.
+void startGuardian();
+// A file the guardian removes should the tool die before it does (secrets written to disk).
+void guardFile(const QString &path);
+void unguardFile(const QString &path);
+
+// A child process as the tool runs them: own process group, killed with the tool.
+class Process : public QProcess
+{
+public:
+    explicit Process(bool lowPriority = false);
+    ~Process() override;
+    // Starts the program (read-only), traced under VANTORO_DL_VERBOSE; false when it did not
+    // start.
+    bool launch(const QString &program, const QStringList &arguments);
+    // Sends a signal to the child's whole process group.
+    void signalGroup(int signal);
+    // SIGTERM to the group, SIGKILL after `graceMs`; waits for the child.
+    void stopGroup(int graceMs = 1000);
+
+protected:
+    void setupChildProcess() override;
+
+private:
+    void released();
+    bool lowPriority;
+    qint64 group = 0;
+};
 
 struct Result
 {
@@ -28,28 +61,29 @@ struct Result
     QByteArray errorOutput; // the last 64 KiB of standard error
 };
 
-// Runs a program to its end. Every whole line of standard output goes to onLine (without the
-// line end); onTick runs about every 100 ms. When the tool is interrupted, onInterrupt decides:
-// it returns true when it has dealt with the child (for example passed the interrupt on),
-// false to have the child killed at once.
+// Runs a program to its end. Every whole line of standard output goes to onLine, of standard
+// error to onErrorLine (without the line end); onTick runs about every 100 ms. When the tool is
+// interrupted, onInterrupt decides: it returns true when it has dealt with the child (for
+// example passed the interrupt on), false to have the child's group stopped at once.
 struct Run
 {
     QString program;
     QStringList arguments;
     std::function<void(const QByteArray &)> onLine;
-    std::function<void()> onTick;
-    std::function<bool(QProcess &)> onInterrupt;
-    std::function<void(QProcess &)> onStarted;
-    int timeoutMs = 0;         // 0: no limit; otherwise the child is killed when it runs longer
-    bool interruptible = true; // false: runs to its end even after an interrupt (short probes)
+    std::function<void(const QByteArray &)> onErrorLine;
+    std::function<void(Process &)> onTick;
+    std::function<bool(Process &)> onInterrupt;
+    int timeoutMs = 0;        // 0: no limit; otherwise the child is stopped when it runs longer
+    bool lowPriority = false; // nice 19 and idle I/O class (work nobody waits for)
     Result exec();
 };
 
 // Runs a program and collects its standard output whole.
 Result capture(const QString &program, const QStringList &arguments, QByteArray *output,
-               int timeoutMs = 120000, bool interruptible = true);
+               int timeoutMs = 120000);
 
-// The last "ERROR: ..." line of a yt-dlp or ffmpeg error output, else its last line.
+// The reason of a failure as yt-dlp or ffmpeg wrote it, in plain words ("Connection refused",
+// "HTTP Error 404: Not Found", "No space left on device", ...); empty when there is none.
 QString errorSummary(const QByteArray &errorOutput);
 
 } // namespace child

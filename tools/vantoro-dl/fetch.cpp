@@ -1,5 +1,7 @@
 #include "fetch.h"
 
+#include "child.h"
+
 #include <QEventLoop>
 #include <QNetworkAccessManager>
 #include <QNetworkProxy>
@@ -10,7 +12,8 @@
 
 namespace fetch {
 
-QByteArray get(const QString &url, const QString &proxy, bool checkCertificate, int timeoutMs)
+QByteArray get(const QString &url, const QString &proxy, bool checkCertificate,
+               const Headers &headers, int timeoutMs)
 {
     QNetworkAccessManager manager;
     if (!proxy.isEmpty()) {
@@ -21,6 +24,8 @@ QByteArray get(const QString &url, const QString &proxy, bool checkCertificate, 
     QNetworkRequest request{QUrl(url)};
     request.setAttribute(QNetworkRequest::RedirectPolicyAttribute,
                          QNetworkRequest::NoLessSafeRedirectPolicy);
+    for (const auto &header : headers)
+        request.setRawHeader(header.first, header.second);
     if (!checkCertificate) {
         QSslConfiguration ssl = request.sslConfiguration();
         ssl.setPeerVerifyMode(QSslSocket::VerifyNone);
@@ -30,20 +35,29 @@ QByteArray get(const QString &url, const QString &proxy, bool checkCertificate, 
     QEventLoop loop;
     QObject::connect(reply, &QNetworkReply::finished, &loop, &QEventLoop::quit);
     QTimer::singleShot(timeoutMs, &loop, &QEventLoop::quit);
+    // An interrupt of the tool ends the wait too.
+    QTimer watch;
+    QObject::connect(&watch, &QTimer::timeout, &loop, [&loop] {
+        if (child::interrupted())
+            loop.quit();
+    });
+    watch.start(100);
     loop.exec();
     QByteArray body;
+    // A playlist is small; anything far larger is not one.
     if (reply->isFinished() && reply->error() == QNetworkReply::NoError)
-        body = reply->readAll();
+        body = reply->read(4 * 1024 * 1024);
     reply->abort();
     delete reply;
     return body;
 }
 
-bool isLiveHls(const QString &url, const QString &proxy, bool checkCertificate)
+bool isLiveHls(const QString &url, const QString &proxy, bool checkCertificate,
+               const Headers &headers)
 {
     QString current = url;
     for (int depth = 0; depth < 3; ++depth) {
-        const QByteArray manifest = get(current, proxy, checkCertificate);
+        const QByteArray manifest = get(current, proxy, checkCertificate, headers);
         if (!manifest.startsWith("#EXTM3U"))
             return false;
         if (!manifest.contains("#EXT-X-STREAM-INF"))

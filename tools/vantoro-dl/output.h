@@ -1,7 +1,8 @@
 #pragma once
 
 // What the tool prints: one compact JSON object per line, {"type": ..., "msg": {...}}, every
-// payload value a string, flushed line by line.
+// payload value a string, flushed line by line. Secrets handed over by the application (page
+// cookies, proxy passwords) never reach any of it.
 
 #include <QJsonObject>
 #include <QString>
@@ -26,6 +27,15 @@ enum Code
 void line(const QString &type, const QJsonObject &msg);
 // A "finished" line that reports a failure; returns the code for the caller to exit with.
 int failure(int code, const QString &error);
+// A note for whoever reads standard error (never part of the protocol).
+void note(const QString &text);
+
+// Texts that must not be shown anywhere: every later line, note and error has them replaced by
+// "<hidden>".
+void addSecret(const QString &secret);
+QString masked(QString text);
+// An error text fit for the "error" member: one line, at most 300 characters, secrets hidden.
+QString oneLine(const QString &text);
 
 QString sizeText(double bytes);
 QString speedText(double bytesPerSecond);

@@ -27,9 +27,9 @@ const QString kTag = QStringLiteral("[SniffMgr]");
 // A look-up still on its way must leave the job alone from now on.
 void detachThumbOperator(SniffTask *task)
 {
-    if (task->thumbOperator)
-        task->thumbOperator->clearTask();
-    task->thumbOperator = nullptr;
+    if (task->thumbOperator())
+        task->thumbOperator()->clearTask();
+    task->setThumbOperator(nullptr);
 }
 } // namespace
 
@@ -56,17 +56,17 @@ SniffMgr::~SniffMgr()
     qDeleteAll(privates);
 }
 
-SniffTask *SniffMgr::newTask(const QString &url, const QMap<QString, QString> &params)
+SniffTask *SniffMgr::newTask(const QString &url, const DownloadOptions &options)
 {
-    return new SniffTask(url, params);
+    return new SniffTask(url, options);
 }
 
 void SniffMgr::addTask(SniffTask *task, bool fromPlaylist)
 {
     Q_UNUSED(fromPlaylist)
     downloading.append(task);
-    history.append(task->url);
-    task->setState(SniffTask::Waiting);
+    history.append(task->url());
+    task->setState(SniffTask::State::Waiting);
 }
 
 void SniffMgr::setMaxCount(int count)
@@ -83,7 +83,7 @@ void SniffMgr::schedule()
         for (SniffTask *task : queue) {
             if (running.size() >= maxCountValue)
                 break;
-            if (task->state() != SniffTask::Waiting || !downloading.contains(task))
+            if (task->state() != SniffTask::State::Waiting || !downloading.contains(task))
                 continue;
             // Its own run tells the job what it is: a look-up still on its way must not overwrite
             // the run's lines when it finally arrives.
@@ -106,8 +106,9 @@ void SniffMgr::scheduleThumbnails()
     for (SniffTask *task : queue) {
         if (thumbOperators.size() >= maxThumbCount)
             break;
-        const bool idle = task->state() == SniffTask::Waiting || task->state() == SniffTask::Paused;
-        if (idle && protocol::thumbnail(task->info).isEmpty() && !task->hasOperator)
+        const bool idle =
+            task->state() == SniffTask::State::Waiting || task->state() == SniffTask::State::Paused;
+        if (idle && protocol::thumbnail(task->info()).isEmpty() && !task->hasOperator())
             startThumbOperator(task);
     }
 }
@@ -116,13 +117,13 @@ void SniffMgr::startThumbOperator(SniffTask *task)
 {
     qDebug() << "[THUMB] start thumb operator";
     auto *op = new ThumbOperator(task, randomId() + ".thumb.json", this);
-    task->hasOperator = true;
-    task->thumbOperator = op;
+    task->setHasOperator(true);
+    task->setThumbOperator(op);
     thumbOperators.append(op);
     connect(op, &ThumbOperator::operatorFinished, this, &SniffMgr::onThumbOperatorFinished);
     if (!op->start()) {
         // Nothing will report back: undo at once, without scheduling again.
-        task->thumbOperator = nullptr;
+        task->setThumbOperator(nullptr);
         thumbOperators.removeOne(op);
         op->deleteLater();
     }
@@ -148,10 +149,10 @@ SniffOperator *SniffMgr::operatorOf(SniffTask *task) const
 
 void SniffMgr::moveToDone(SniffTask *task)
 {
-    if (task->state() == SniffTask::Saved || task->state() == SniffTask::Finished) {
+    if (task->state() == SniffTask::State::Saved || task->state() == SniffTask::State::Finished) {
         downloading.removeOne(task);
         done.prepend(task);
-    } else if (protocol::isLive(task->info)) {
+    } else if (protocol::isLive(task->info())) {
         downloading.removeOne(task);
     }
 }
@@ -159,7 +160,7 @@ void SniffMgr::moveToDone(SniffTask *task)
 void SniffMgr::finishSuccessfulRun(SniffOperator *op, SniffTask *task)
 {
     op->moveDownloadedFile();
-    if (task->state() == SniffTask::Failed) {
+    if (task->state() == SniffTask::State::Failed) {
         // The file could not be moved (or no recording was found): the job stays listed as
         // failed, with its working folder kept when it holds the file.
         return;
@@ -177,12 +178,12 @@ void SniffMgr::finishSuccessfulRun(SniffOperator *op, SniffTask *task)
         ConvertDataManager::instance()->addConverted(record);
     }
     reportEvent(QStringLiteral("Download"), QStringLiteral("FileType"),
-                protocol::fileType(task->finished));
+                protocol::fileType(task->finished()));
 }
 
 bool SniffMgr::liveRecordingSavable(SniffTask *task) const
 {
-    const QString path = protocol::filePath(task->info);
+    const QString path = protocol::filePath(task->info());
     if (path.isEmpty())
         return false;
     if (QFileInfo::exists(path))
@@ -204,29 +205,30 @@ bool SniffMgr::liveRecordingSavable(SniffTask *task) const
 void SniffMgr::onOperatorFinished(SniffOperator *op)
 {
     SniffTask *task = op->task();
-    const int status = task->state();
-    const bool live = protocol::isLive(task->info);
+    const SniffTask::State status = task->state();
+    const bool live = protocol::isLive(task->info());
     writeLog(QStringLiteral("[SniffMgr] onOperatorFinished:"),
              QStringLiteral("status: %1, url: %2, isLive: %3, filepath: %4")
-                 .arg(status)
-                 .arg(task->url)
+                 .arg(int(status))
+                 .arg(task->url())
                  .arg(live ? 1 : 0)
-                 .arg(protocol::filePath(task->info)));
+                 .arg(protocol::filePath(task->info())));
 
-    if (task->needDelete) {
+    if (task->needDelete()) {
         // Deleted while its run was ending (even while a recording was being saved): the job
         // was only kept alive for its operator, which is done with it now.
-        removeDirSafely(task->workDir);
+        removeDirSafely(task->workDir());
         task->setParent(nullptr);
         task->deleteLater();
-    } else if ((status == SniffTask::Finished && !live) || status == SniffTask::Saving) {
+    } else if ((status == SniffTask::State::Finished && !live) ||
+               status == SniffTask::State::Saving) {
         finishSuccessfulRun(op, task);
-    } else if (status != SniffTask::Paused) {
-        if (task->state() == SniffTask::Downloading) {
-            task->progress.clear();
-            task->setState(SniffTask::Downloading);
+    } else if (status != SniffTask::State::Paused) {
+        if (task->state() == SniffTask::State::Downloading) {
+            task->setProgress(QByteArray());
+            task->setState(SniffTask::State::Downloading);
         }
-        task->setState(SniffTask::Failed);
+        task->setState(SniffTask::State::Failed);
         if (live && liveRecordingSavable(task)) {
             writeLog(kTag, QStringLiteral("Download live failed, try save..."));
             const bool shown = shownNotices.contains(LiveSaveNotice);
@@ -238,7 +240,8 @@ void SniffMgr::onOperatorFinished(SniffOperator *op)
         }
     }
 
-    writeLog(QStringLiteral("[SniffMgr] removeOperator"), QStringLiteral("url: %1").arg(task->url));
+    writeLog(QStringLiteral("[SniffMgr] removeOperator"),
+             QStringLiteral("url: %1").arg(task->url()));
     running.removeOne(op);
     op->deleteLater();
     if (running.isEmpty()) {
@@ -257,32 +260,41 @@ void SniffMgr::pauseTask(SniffTask *task, bool needDelete)
     }
     writeLog(QStringLiteral("[SniffMgr] pauseTask"),
              QStringLiteral("url: %1, isLive: %2")
-                 .arg(task->url)
-                 .arg(protocol::isLive(task->info) ? 1 : 0));
-    task->hasOperator = false;
+                 .arg(task->url())
+                 .arg(protocol::isLive(task->info()) ? 1 : 0));
+    task->setHasOperator(false);
     if (SniffOperator *op = operatorOf(task)) {
-        task->needDelete = needDelete;
-        task->setState(SniffTask::Paused);
-        const QString url = task->url; // the job may be released while the stop waits
+        task->setNeedDelete(needDelete);
+        markPaused(task);
+        const QString url = task->url(); // the job may be released while the stop waits
         const bool ok = op->abortTask();
         writeLog(QStringLiteral("[SniffMgr] pauseTask url: %1").arg(url),
                  ok ? QStringLiteral("success") : QStringLiteral("failed"));
     } else {
         writeLog(QStringLiteral("[SniffMgr] pauseTask => not find"),
-                 QStringLiteral("task: 0x%1 url: %2").arg(quintptr(task), 0, 16).arg(task->url));
-        task->setState(SniffTask::Paused);
+                 QStringLiteral("task: 0x%1 url: %2").arg(quintptr(task), 0, 16).arg(task->url()));
+        task->setState(SniffTask::State::Paused);
     }
+}
+
+void SniffMgr::markPaused(SniffTask *task)
+{
+    task->setState(SniffTask::State::Paused);
+    // A live recording whose run is being stopped is saved: its run ends with the file finished
+    // properly, and the job becomes Saved then.
+    if (operatorOf(task) && protocol::isLive(task->info()) && !task->needDelete())
+        task->setState(SniffTask::State::Saving);
 }
 
 void SniffMgr::pauseAll()
 {
     for (SniffTask *task : QList<SniffTask *>(downloading)) {
-        if (task->state() != SniffTask::Failed)
-            task->setState(SniffTask::Paused);
+        if (task->state() != SniffTask::State::Failed)
+            markPaused(task);
     }
     bool anyLive = false;
     for (SniffOperator *op : running)
-        anyLive = anyLive || protocol::isLive(op->task()->info);
+        anyLive = anyLive || protocol::isLive(op->task()->info());
     if (anyLive) {
         if (shownNotices.contains(PauseWaitNotice))
             return;
@@ -294,44 +306,45 @@ void SniffMgr::pauseAll()
 
 void SniffMgr::resumeTask(SniffTask *task)
 {
-    task->setState(SniffTask::Waiting);
+    task->setState(SniffTask::State::Waiting);
     schedule();
 }
 
 void SniffMgr::resumeAll()
 {
     for (SniffTask *task : QList<SniffTask *>(downloading)) {
-        const int s = task->state();
-        if (s != SniffTask::Downloading && s != SniffTask::Saved && s != SniffTask::Finished)
-            task->setState(SniffTask::Waiting);
+        const SniffTask::State s = task->state();
+        if (s != SniffTask::State::Downloading && s != SniffTask::State::Saved &&
+            s != SniffTask::State::Finished)
+            task->setState(SniffTask::State::Waiting);
     }
     schedule();
 }
 
 void SniffMgr::deleteTaskFiles(SniffTask *task)
 {
-    if (task->deleteFile &&
-        (task->state() == SniffTask::Saved || task->state() == SniffTask::Finished))
-        removeFileSafely(protocol::filePath(task->info));
-    removeDirSafely(task->workDir);
-    removeFileSafely(task->thumbnailPath);
+    if (task->deleteFile() &&
+        (task->state() == SniffTask::State::Saved || task->state() == SniffTask::State::Finished))
+        removeFileSafely(protocol::filePath(task->info()));
+    removeDirSafely(task->workDir());
+    removeFileSafely(task->thumbnailPath());
 }
 
 void SniffMgr::deleteDownloadingTask(SniffTask *task)
 {
-    const bool inRun =
-        task->state() == SniffTask::Downloading || task->state() == SniffTask::Converting;
+    const bool inRun = task->state() == SniffTask::State::Downloading ||
+                       task->state() == SniffTask::State::Converting;
     // A job being saved (or otherwise still held by its operator) is deleted when its run ends.
     const bool held = inRun || operatorOf(task) != nullptr;
     if (inRun) {
-        qDebug() << "remove running task..." << task->url;
+        qDebug() << "remove running task..." << task->url();
         pauseTask(task, false);
     }
     detachThumbOperator(task);
-    task->needDelete = true;
+    task->setNeedDelete(true);
     deleteTaskFiles(task);
     downloading.removeOne(task);
-    history.removeOne(task->url);
+    history.removeOne(task->url());
     Q_EMIT mgrDeleteDownloadingTask(task);
     if (!held)
         delete task;
@@ -346,10 +359,10 @@ void SniffMgr::deleteAllDownloading()
 
 void SniffMgr::deleteDoneTask(SniffTask *task, bool deleteFile)
 {
-    task->deleteFile = deleteFile;
+    task->setDeleteFile(deleteFile);
     deleteTaskFiles(task);
     done.removeOne(task);
-    history.removeOne(task->url);
+    history.removeOne(task->url());
     task->setParent(nullptr);
     delete task;
 }
@@ -357,7 +370,7 @@ void SniffMgr::deleteDoneTask(SniffTask *task, bool deleteFile)
 void SniffMgr::deletePrivateTask(SniffTask *task, bool deleteFile)
 {
     privates.removeOne(task);
-    task->deleteFile = deleteFile;
+    task->setDeleteFile(deleteFile);
     deleteTaskFiles(task);
     delete task;
 }
@@ -377,15 +390,16 @@ void SniffMgr::moveFromPrivate(SniffTask *task)
 void SniffMgr::setFileHidden(SniffTask *task, const QString &mode)
 {
     if (mode == QLatin1String("hidden"))
-        platform::setHidden(protocol::filePath(task->info), true);
+        platform::setHidden(protocol::filePath(task->info()), true);
     else if (mode == QLatin1String("normal"))
-        platform::setHidden(protocol::filePath(task->info), false);
+        platform::setHidden(protocol::filePath(task->info()), false);
 }
 
 bool SniffMgr::hasActiveTask() const
 {
     for (SniffTask *task : downloading) {
-        if (task->state() == SniffTask::Downloading || task->state() == SniffTask::Converting)
+        if (task->state() == SniffTask::State::Downloading ||
+            task->state() == SniffTask::State::Converting)
             return true;
     }
     return false;
@@ -394,7 +408,7 @@ bool SniffMgr::hasActiveTask() const
 bool SniffMgr::hasSavingTask() const
 {
     for (SniffTask *task : downloading) {
-        if (task->state() == SniffTask::Saving)
+        if (task->state() == SniffTask::State::Saving)
             return true;
     }
     return false;
@@ -440,15 +454,16 @@ void SniffMgr::loadList(QList<SniffTask *> &list, const QString &path)
         prefs->setDownloadCounter(number + records.size());
     const QString tempDir = downloadTempDir(false);
     for (const tasklist::Record &r : records) {
-        SniffTask *task = new SniffTask(r.url, r.params, ++number, tempDir);
-        task->info = r.info;
-        task->finished = r.finished;
-        task->progress = r.progress;
-        task->workDir = r.workDir;
-        task->thumbnailPath = r.thumbnailPath;
-        task->restoreState(r.state);
+        SniffTask *task = new SniffTask(r.url, r.options, ++number, tempDir);
+        task->setInfo(r.info);
+        task->setFinished(r.finished);
+        task->setProgress(r.progress);
+        task->setWorkDir(r.workDir);
+        task->setThumbnailPath(r.thumbnailPath);
+        // Unknown numbers are not final: the job is paused or waits, as any unfinished one.
+        task->restoreState(SniffTask::State(r.state));
         if (!task->isFinal())
-            task->setState(resume ? SniffTask::Waiting : SniffTask::Paused);
+            task->setState(resume ? SniffTask::State::Waiting : SniffTask::State::Paused);
         list.append(task);
     }
 }

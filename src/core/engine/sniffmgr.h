@@ -4,6 +4,8 @@
 // address history. Runs at most maxCount jobs at once, judges each run when it ends, and keeps
 // the lists on disk.
 
+#include "core/engine/downloadoptions.h"
+
 #include <QList>
 #include <QMap>
 #include <QObject>
@@ -30,7 +32,7 @@ public:
     explicit SniffMgr(QObject *parent = nullptr);
     ~SniffMgr() override;
 
-    SniffTask *newTask(const QString &url, const QMap<QString, QString> &params);
+    SniffTask *newTask(const QString &url, const DownloadOptions &options = {});
     void addTask(SniffTask *task, bool fromPlaylist = false);
     void schedule();
     void scheduleThumbnails();
@@ -38,6 +40,8 @@ public:
     int maxCount() const { return maxCountValue; }
     void startThumbOperator(SniffTask *task);
 
+    // Stops the job's run and pauses it. A live recording is saved instead: the job goes on to
+    // Saving, and to Saved when its run has finished the file.
     void pauseTask(SniffTask *task, bool needDelete);
     void pauseAll();
     void resumeTask(SniffTask *task);
@@ -80,6 +84,7 @@ public Q_SLOTS:
 
 private:
     SniffOperator *operatorOf(SniffTask *task) const;
+    void markPaused(SniffTask *task);
     void moveToDone(SniffTask *task);
     void finishSuccessfulRun(SniffOperator *op, SniffTask *task);
     bool liveRecordingSavable(SniffTask *task) const;

@@ -60,7 +60,7 @@ SniffOperator::SniffOperator(SniffTask *task, QObject *parent)
     : QObject(parent)
     , taskValue(task)
 {
-    task->hasOperator = true;
+    task->setHasOperator(true);
 }
 
 SniffOperator::~SniffOperator()
@@ -73,22 +73,22 @@ void SniffOperator::startTask()
     DlToolManager *tools = DlToolManager::instance();
     if (!tools->isAvailable())
         return;
-    taskValue->setState(SniffTask::Downloading);
-    Q_EMIT taskValue->taskStarted(taskValue);
+    taskValue->setState(SniffTask::State::Downloading);
+    taskValue->markStarted();
     const QString program = tools->toolPath();
     paramPath =
-        protocol::writeDownloadParams(taskValue->url, taskValue->params, taskValue->workDir);
+        protocol::writeDownloadParams(taskValue->url(), taskValue->options(), taskValue->workDir());
     startToolProcess(this, process, program, paramPath, &SniffOperator::onReadyRead,
                      &SniffOperator::onFinished);
     writeLog(QStringLiteral("[SniffOperator] startTask"),
              QStringLiteral("processId: %1, url: %2")
                  .arg(process ? process->processId() : 0)
-                 .arg(taskValue->url));
+                 .arg(taskValue->url()));
 }
 
 void SniffOperator::onReadyRead()
 {
-    if (aborted || taskValue->needDelete || !process)
+    if (aborted || taskValue->needDelete() || !process)
         return;
     handleOutput(process->readAll());
 }
@@ -101,28 +101,27 @@ void SniffOperator::handleOutput(const QByteArray &bytes)
 
 void SniffOperator::handleLine(const QByteArray &line)
 {
-    if (taskValue->needDelete || taskValue->state() == SniffTask::Saving)
+    if (taskValue->needDelete() || taskValue->state() == SniffTask::State::Saving)
         return;
     const QJsonDocument doc = QJsonDocument::fromJson(line);
     if (doc.isNull() || doc.isEmpty() || !doc.isObject())
         return;
     const QString type = doc.object().value(QStringLiteral("type")).toString();
     if (type == QLatin1String("sniff")) {
-        taskValue->info = line;
-        Q_EMIT taskValue->taskSniffed(taskValue);
+        taskValue->setSniffed(line);
     } else if (type == QLatin1String("downloading")) {
-        if (taskValue->state() == SniffTask::Downloading) {
-            taskValue->progress = line;
-            taskValue->setState(SniffTask::Downloading);
+        if (taskValue->state() == SniffTask::State::Downloading) {
+            taskValue->setProgress(line);
+            taskValue->setState(SniffTask::State::Downloading);
         }
     } else if (type == QLatin1String("converting")) {
-        taskValue->converting = line;
-        taskValue->setState(SniffTask::Converting);
+        taskValue->setConverting(line);
+        taskValue->setState(SniffTask::State::Converting);
     } else if (type == QLatin1String("finished")) {
-        taskValue->finished = line;
+        taskValue->setFinished(line);
         bool ok = false;
         if (protocol::member(line, "ret_code").toInt(&ok) == 0 && ok)
-            taskValue->setState(SniffTask::Finished);
+            taskValue->setState(SniffTask::State::Finished);
     }
 }
 
@@ -132,7 +131,7 @@ void SniffOperator::onFinished(int exitCode, QProcess::ExitStatus exitStatus)
         return; // already ended (a failed start also reports through errorOccurred)
     writeLog(QStringLiteral("SniffOperator::onFinished:"),
              QStringLiteral("exit code: %1 , status: %2").arg(exitCode).arg(int(exitStatus)));
-    if (!aborted && !taskValue->needDelete) {
+    if (!aborted && !taskValue->needDelete()) {
         handleOutput(process->readAll());
         for (const QByteArray &line : lines.finish())
             handleLine(line);
@@ -147,14 +146,14 @@ bool SniffOperator::abortTask()
         writeLog(QStringLiteral("[SniffMg] abortTask"), QStringLiteral("Process is null!"));
         return false;
     }
-    const bool live = protocol::isLive(taskValue->info);
+    const bool live = protocol::isLive(taskValue->info());
     const qint64 pid = process->processId();
     writeLog(QStringLiteral("[SniffMgr] abortTask"),
              QStringLiteral("processId: %1, needDelete: %2, isLive: %3, url: %4")
                  .arg(pid)
-                 .arg(taskValue->needDelete ? 1 : 0)
+                 .arg(taskValue->needDelete() ? 1 : 0)
                  .arg(live ? 1 : 0)
-                 .arg(taskValue->url));
+                 .arg(taskValue->url()));
     bool result = true;
     if (!live) {
         process->kill();
@@ -163,7 +162,7 @@ bool SniffOperator::abortTask()
         // the manager may release this operator before the wait returns.
         QPointer<SniffOperator> self(this);
         bool ok = false;
-        killChildProcessByName(pid, QStringLiteral("ffmpeg"), taskValue->needDelete, ok);
+        killChildProcessByName(pid, QStringLiteral("ffmpeg"), taskValue->needDelete(), ok);
         if (!self)
             return ok;
         result = ok;
@@ -178,13 +177,13 @@ bool SniffOperator::abortTask()
 
 void SniffOperator::removeWorkDir()
 {
-    removeDirSafely(taskValue->workDir);
+    removeDirSafely(taskValue->workDir());
 }
 
 void SniffOperator::moveDownloadedFile()
 {
     const QString folder = Preferences::instance()->downloadDir();
-    if (protocol::isLive(taskValue->info))
+    if (protocol::isLive(taskValue->info()))
         moveLiveRecording(folder);
     else
         moveFinishedFile(folder);
@@ -220,11 +219,11 @@ bool SniffOperator::renameWithRetries(const QString &source, QString *destinatio
 
 void SniffOperator::moveFinishedFile(const QString &downloadFolder)
 {
-    const QString pname = playlistFolderName(taskValue->url);
-    const QString source = protocol::member(taskValue->finished, "filepath");
-    QString subtitle = protocol::member(taskValue->finished, "subtitle");
+    const QString pname = playlistFolderName(taskValue->url());
+    const QString source = protocol::member(taskValue->finished(), "filepath");
+    QString subtitle = protocol::member(taskValue->finished(), "subtitle");
     if (subtitle.isEmpty())
-        subtitle = protocol::member(taskValue->finished, "lyric");
+        subtitle = protocol::member(taskValue->finished(), "lyric");
     QString target = downloadFolder;
     if (!pname.isEmpty()) {
         target += QDir::separator() + pname;
@@ -239,8 +238,8 @@ void SniffOperator::moveFinishedFile(const QString &downloadFolder)
     if (!renameWithRetries(source, &destination, false, nullptr)) {
         writeLog(QStringLiteral("[SniffOperator]"),
                  QStringLiteral("cannot move %1 into %2; the file stays in %3")
-                     .arg(source, target, taskValue->workDir));
-        taskValue->setState(SniffTask::Failed);
+                     .arg(source, target, taskValue->workDir()));
+        taskValue->setState(SniffTask::State::Failed);
         return;
     }
     if (!subtitle.isEmpty() && QFileInfo::exists(subtitle)) {
@@ -248,17 +247,17 @@ void SniffOperator::moveFinishedFile(const QString &downloadFolder)
             QDir::cleanPath(target + QDir::separator() + QFileInfo(subtitle).fileName()));
         qDebug() << "srcPathSubtitle" << subtitle << "desPathSubtitle" << subtitleDestination;
         if (QDir().rename(subtitle, subtitleDestination))
-            taskValue->finished =
-                protocol::withMember(taskValue->finished, "subtitlePath", subtitleDestination);
+            taskValue->setFinished(
+                protocol::withSubtitlePath(taskValue->finished(), subtitleDestination));
     }
     removeWorkDir();
-    taskValue->info = protocol::withMember(taskValue->info, "filepath", destination);
+    taskValue->setInfo(protocol::withFilePath(taskValue->info(), destination));
 }
 
 void SniffOperator::moveLiveRecording(const QString &downloadFolder)
 {
     const QString tag = QStringLiteral("[moveDownloadedFile]");
-    QString path = protocol::filePath(taskValue->info);
+    QString path = protocol::filePath(taskValue->info());
     if (!QFileInfo::exists(path)) {
         writeLog(tag, QStringLiteral("\"%1\" is not exists!").arg(path));
         const QDir dir = QFileInfo(path).absoluteDir();
@@ -295,7 +294,7 @@ void SniffOperator::moveLiveRecording(const QString &downloadFolder)
         if (found.isEmpty()) {
             writeLog(tag, QStringLiteral("No video, hasPart: %2").arg(hasPart ? 1 : 0));
             removeWorkDir();
-            taskValue->setState(SniffTask::Failed);
+            taskValue->setState(SniffTask::State::Failed);
             return;
         }
         writeLog(tag, QStringLiteral("Find %1").arg(found));
@@ -305,21 +304,21 @@ void SniffOperator::moveLiveRecording(const QString &downloadFolder)
     QString destination = QDir::cleanPath(downloadFolder + '/' + QFileInfo(path).fileName());
     bool renamed = false;
     if (!renameWithRetries(path, &destination, true, &renamed)) {
-        taskValue->setState(SniffTask::Failed);
+        taskValue->setState(SniffTask::State::Failed);
         return;
     }
     if (renamed)
-        taskValue->info = protocol::withMember(taskValue->info, "title",
-                                               QFileInfo(destination).completeBaseName());
-    taskValue->info = protocol::withMember(taskValue->info, "filepath", destination);
+        taskValue->setInfo(
+            protocol::withTitle(taskValue->info(), QFileInfo(destination).completeBaseName()));
+    taskValue->setInfo(protocol::withFilePath(taskValue->info(), destination));
     removeWorkDir();
     const ProbedMedia media = probeMedia(destination);
     if (media.ok) {
-        taskValue->finished = protocol::synthesisedFinished(
+        taskValue->setFinished(protocol::synthesisedFinished(
             media.duration, QFileInfo(destination).suffix().toUpper(), media.bitRate, media.size,
-            destination, media.width, media.height);
+            destination, media.width, media.height));
     } else {
         writeLog(tag, QStringLiteral("Load media info failed!"));
     }
-    taskValue->setState(SniffTask::Saved);
+    taskValue->setState(SniffTask::State::Saved);
 }

@@ -10,7 +10,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QTimer>
 
 namespace {
 int nextDownloadNumber()
@@ -22,73 +21,88 @@ int nextDownloadNumber()
 }
 } // namespace
 
-SniffTask::SniffTask(const QString &url, const QMap<QString, QString> &params, QObject *parent)
-    : SniffTask(url, params, nextDownloadNumber(), downloadTempDir(false), parent)
+SniffTask::SniffTask(const QString &url, const DownloadOptions &options, QObject *parent)
+    : SniffTask(url, options, nextDownloadNumber(), downloadTempDir(false), parent)
 {
 }
 
-SniffTask::SniffTask(const QString &url, const QMap<QString, QString> &params, int number,
+SniffTask::SniffTask(const QString &url, const DownloadOptions &options, int number,
                      const QString &tempDir, QObject *parent)
     : QObject(parent)
-    , url(url)
-    , workDir(tempDir + QString::number(number) + QLatin1Char('_') + randomId())
-    , params(params)
+    , url_(url)
+    , options_(options)
+    , workDir_(tempDir + QString::number(number) + QLatin1Char('_') + randomId())
 {
 }
 
 SniffTask::SniffTask(const SniffTask &other, QObject *parent)
     : QObject(parent)
-    , url(other.url)
-    , info(other.info)
-    , progress(other.progress)
-    , finished(other.finished)
-    , workDir(other.workDir)
-    , thumbnailPath(other.thumbnailPath)
-    , params(other.params)
-    , stateValue(other.stateValue)
+    , url_(other.url_)
+    , options_(other.options_)
+    , state_(other.state_)
+    , info_(other.info_)
+    , progress_(other.progress_)
+    , finished_(other.finished_)
+    , workDir_(other.workDir_)
+    , thumbnailPath_(other.thumbnailPath_)
 {
 }
 
-void SniffTask::setState(int newState)
+void SniffTask::reportTransition(State from, State to) const
 {
-    const int old = stateValue;
-    if (params.value(QStringLiteral("fromPlaylist")).isEmpty()) {
-        const QString download = QStringLiteral("Download");
-        if (old == Downloading && newState == Converting)
-            reportEvent(download, QStringLiteral("ClipSuccessRate"), QStringLiteral("Success"));
-        else if (old == Converting && newState == Finished)
-            reportEvent(download, QStringLiteral("ConvertSuccessRate"), QStringLiteral("Success"));
-        else if (old == Converting && newState == Failed)
-            reportEvent(download, QStringLiteral("ConvertSuccessRate"), QStringLiteral("Fail"));
-        else if (old == Downloading && newState == Finished)
-            reportEvent(download, QStringLiteral("ClipSuccessRate"), QStringLiteral("Success"));
-        else if (old == Downloading && newState == Failed) {
-            reportEvent(download, QStringLiteral("ClipSuccessRate"), QStringLiteral("Fail"));
-            reportEvent(download, QStringLiteral("ClipDownloadFailURL"), url);
-        }
+    if (!options_.sendsUsageEvents())
+        return;
+    const QString download = QStringLiteral("Download");
+    if (from == State::Downloading && to == State::Converting)
+        reportEvent(download, QStringLiteral("ClipSuccessRate"), QStringLiteral("Success"));
+    else if (from == State::Converting && to == State::Finished)
+        reportEvent(download, QStringLiteral("ConvertSuccessRate"), QStringLiteral("Success"));
+    else if (from == State::Converting && to == State::Failed)
+        reportEvent(download, QStringLiteral("ConvertSuccessRate"), QStringLiteral("Fail"));
+    else if (from == State::Downloading && to == State::Finished)
+        reportEvent(download, QStringLiteral("ClipSuccessRate"), QStringLiteral("Success"));
+    else if (from == State::Downloading && to == State::Failed) {
+        reportEvent(download, QStringLiteral("ClipSuccessRate"), QStringLiteral("Fail"));
+        reportEvent(download, QStringLiteral("ClipDownloadFailURL"), url_);
     }
-    stateValue = newState;
-    switch (newState) {
-    case Waiting:
+}
+
+void SniffTask::setState(State state)
+{
+    reportTransition(state_, state);
+    state_ = state;
+    switch (state) {
+    case State::Waiting:
         Q_EMIT taskResumed(this);
         break;
-    case Downloading:
+    case State::Downloading:
         Q_EMIT taskDownloading(this);
         break;
-    case Paused:
+    case State::Paused:
         Q_EMIT taskPaused(this);
         break;
-    case Converting:
+    case State::Converting:
         Q_EMIT taskConverting(this);
         break;
-    case Saved:
-    case Finished:
-    case Failed:
+    case State::Saved:
+    case State::Finished:
+    case State::Failed:
         Q_EMIT taskFinished(this);
         break;
-    default:
+    case State::Saving:
         break;
     }
+}
+
+void SniffTask::markStarted()
+{
+    Q_EMIT taskStarted(this);
+}
+
+void SniffTask::setSniffed(const QByteArray &line)
+{
+    info_ = line;
+    Q_EMIT taskSniffed(this);
 }
 
 void SniffTask::saveThumbnail(const QByteArray &png)
@@ -98,17 +112,17 @@ void SniffTask::saveThumbnail(const QByteArray &png)
         QDir().mkpath(folder);
         platform::setHidden(folder, true);
     }
-    const QString path = protocol::filePath(info);
+    const QString path = protocol::filePath(info_);
     const QString base = path.isEmpty() ? randomId() : QFileInfo(path).completeBaseName();
     const QString target = folder + base + ".png";
     QFile file(target);
     if (file.open(QIODevice::WriteOnly) && file.write(png) == png.size())
-        thumbnailPath = target;
+        thumbnailPath_ = target;
 }
 
 bool SniffTask::matches(const QStringList &keywords) const
 {
-    const QString title = protocol::title(info);
+    const QString title = protocol::title(info_);
     for (const QString &k : keywords) {
         if (!title.contains(k, Qt::CaseInsensitive))
             return false;

@@ -7,21 +7,56 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <QVarLengthArray>
 #include <QVariant>
+
+#include <algorithm>
 
 namespace tasklist {
 
+// The options as QDataStream writes a string map: the count, then the pairs greatest key first.
+// Written straight from the struct, with no map in between.
+static void writeOptions(QDataStream &stream, const DownloadOptions &options)
+{
+    QVarLengthArray<std::pair<QString, QString>, 12> entries;
+    options.forEachEntry([&entries](const QString &key, const QString &value) {
+        entries.append({key, value});
+    });
+    std::sort(entries.begin(), entries.end(),
+              [](const auto &a, const auto &b) { return b.first < a.first; });
+    stream << quint32(entries.size());
+    for (const auto &[key, value] : entries)
+        stream << key << value;
+}
+
 void writeRecord(QDataStream &stream, const SniffTask &task)
 {
-    stream << task.url << qint32(task.state()) << QVariant(task.info) << QVariant(task.finished)
-           << task.workDir << task.params << task.thumbnailPath << QVariant(task.progress);
+    stream << task.url() << qint32(task.state()) << QVariant(task.info())
+           << QVariant(task.finished()) << task.workDir();
+    writeOptions(stream, task.options());
+    stream << task.thumbnailPath() << QVariant(task.progress());
+}
+
+// The options as the string map QDataStream writes (a count, then the pairs), read straight
+// into the struct: lists of thousands of jobs are read at start-up.
+static void readOptions(QDataStream &stream, DownloadOptions *options)
+{
+    quint32 count = 0;
+    stream >> count;
+    for (quint32 i = 0; i < count && stream.status() == QDataStream::Ok; ++i) {
+        QString key, value;
+        stream >> key >> value;
+        if (stream.status() == QDataStream::Ok)
+            options->assign(key, value);
+    }
 }
 
 bool readRecord(QDataStream &stream, Record *record)
 {
     QVariant info, finished, progress;
-    stream >> record->url >> record->state >> info >> finished >> record->workDir >>
-        record->params >> record->thumbnailPath >> progress;
+    stream >> record->url >> record->state >> info >> finished >> record->workDir;
+    readOptions(stream, &record->options);
+    stream >> record->thumbnailPath >> progress;
     if (stream.status() != QDataStream::Ok)
         return false;
     record->info = info.toByteArray();

@@ -4,9 +4,10 @@
 // are replaced atomically, so a crash during a save leaves the old or the new list, never half
 // of one; a ".tag" marker beside a file exists only while it is being read.
 
+#include "core/engine/downloadoptions.h"
+
 #include <QByteArray>
 #include <QList>
-#include <QMap>
 #include <QString>
 #include <QStringList>
 
@@ -22,7 +23,7 @@ struct Record
     QByteArray info;
     QByteArray finished;
     QString workDir;
-    QMap<QString, QString> params;
+    DownloadOptions options;
     QString thumbnailPath;
     QByteArray progress;
 };

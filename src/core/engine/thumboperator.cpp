@@ -10,9 +10,9 @@
 ThumbOperator::ThumbOperator(SniffTask *task, const QString &paramFileName, QObject *parent)
     : QObject(parent)
     , taskValue(task)
-    , url(task->url)
+    , url(task->url())
     , paramFileName(paramFileName)
-    , workDir(task->workDir)
+    , workDir(task->workDir())
 {
 }
 
@@ -42,13 +42,12 @@ void ThumbOperator::onReadyRead()
 void ThumbOperator::handleLine(const QByteArray &line)
 {
     // Only a job that still waits takes the look-up's answer; a job that has started has its own.
-    if (!taskValue ||
-        (taskValue->state() != SniffTask::Waiting && taskValue->state() != SniffTask::Paused))
+    if (!taskValue || (taskValue->state() != SniffTask::State::Waiting &&
+                       taskValue->state() != SniffTask::State::Paused))
         return;
     if (QJsonDocument::fromJson(line).object().value(QStringLiteral("type")).toString() ==
         QLatin1String("sniff")) {
-        taskValue->info = line;
-        Q_EMIT taskValue->taskSniffed(taskValue);
+        taskValue->setSniffed(line);
     }
 }
 
@@ -60,7 +59,7 @@ void ThumbOperator::onFinished(int exitCode, QProcess::ExitStatus exitStatus)
     while (process->canReadLine())
         handleLine(process->readLine().trimmed());
     if (taskValue)
-        taskValue->thumbOperator = nullptr;
+        taskValue->setThumbOperator(nullptr);
     releaseFinishedProcess(process, this);
     Q_EMIT operatorFinished(this);
 }

@@ -1,5 +1,6 @@
 #include "core/engine/toolprotocol.h"
 
+#include "core/engine/downloadoptions.h"
 #include "core/foundation/addressrules.h"
 #include "core/foundation/globals.h"
 #include "core/foundation/paths.h"
@@ -81,17 +82,17 @@ QString presetPathFor(const QString &url, const QString &mediaTypeParam)
     target.remove(QStringLiteral("/iPod"));
     if (!isAudioFormat(chosen) && mediaTypeParam == QLatin1String("audio"))
         target = QStringLiteral("MP3");
-    const QString path = applicationDir() + "/OneClickedType/" + target + ".json";
+    const QString path = resourcePath("OneClickedType/" + target + ".json");
     qDebug() << "convertJsonPath" << path;
     return path;
 }
 
-QString writeDownloadParams(const QString &url, const QMap<QString, QString> &params,
+QString writeDownloadParams(const QString &url, const DownloadOptions &options,
                             const QString &workDir)
 {
     Preferences *prefs = Preferences::instance();
-    const bool audio = isAudioJob(url, params.value("media_type"));
-    const bool fromPlaylist = params.value("isFromPlaylist") == QLatin1String("true");
+    const bool audio = isAudioJob(url, options.mediaType);
+    const bool fromPlaylist = options.fromPlaylist;
 
     QJsonObject d;
     d.insert("url", url);
@@ -100,23 +101,22 @@ QString writeDownloadParams(const QString &url, const QMap<QString, QString> &pa
         d.insert("ratelimit", limit);
     d.insert("nocheckcertificate", "true");
     d.insert("media_type", audio ? "audio" : "video");
-    const bool playlistIndex = params.value("add_playlist_index") == QLatin1String("true");
+    const bool playlistIndex = options.addPlaylistIndex;
     d.insert("add_playlist_index", boolText(playlistIndex));
     if (playlistIndex)
         d.insert("playlist_reverse_index",
-                 boolText(params.value("playlistOrderMode") != QLatin1String("Newest first")));
+                 boolText(options.playlistOrderMode != QLatin1String("Newest first")));
     if (!audio) {
-        d.insert("video_quality",
-                 fromPlaylist ? params.value("video_quality") : prefs->videoQuality());
+        d.insert("video_quality", fromPlaylist ? options.videoQuality : prefs->videoQuality());
         d.insert("audio_quality", "320Kb/s");
     } else if (fromPlaylist) {
-        d.insert("video_quality", params.value("video_quality"));
-        d.insert("audio_quality", params.value("audio_quality"));
+        d.insert("video_quality", options.videoQuality);
+        d.insert("audio_quality", options.audioQuality);
     } else {
         d.insert("audio_quality", prefs->audioQuality());
     }
-    if (params.contains("metadata"))
-        d.insert("metadata", params.value("metadata"));
+    if (options.metadata)
+        d.insert("metadata", *options.metadata);
     if (prefs->downloadSubtitles()) {
         const QString name = prefs->subtitleLanguage();
         const QString code = subtitleLanguageCode(name);
@@ -133,7 +133,7 @@ QString writeDownloadParams(const QString &url, const QMap<QString, QString> &pa
     QJsonObject converter{{"input", "downloader"}, {"save_path", "downloader"}};
     const bool convert = !prefs->oneClickFormat().contains("Original");
     if (convert)
-        converter.insert("preset", presetPathFor(url, params.value("media_type")));
+        converter.insert("preset", presetPathFor(url, options.mediaType));
     converter.insert("isNeedConvert", boolText(convert));
 
     const QJsonObject root{{"log_path", logDir()},
@@ -237,6 +237,27 @@ QByteArray withMember(const QByteArray &line, const QString &key, const QString 
 static bool truthy(const QString &text)
 {
     return QVariant(text).toBool();
+}
+
+QByteArray withTitle(const QByteArray &info, const QString &title)
+{
+    return withMember(info, "title", title);
+}
+QByteArray withFilePath(const QByteArray &info, const QString &path)
+{
+    return withMember(info, "filepath", path);
+}
+QByteArray withHiddenThumb(const QByteArray &info, bool hidden)
+{
+    return withMember(info, "isHiddenThumb", boolText(hidden));
+}
+QByteArray withPrivateFile(const QByteArray &info, bool isPrivate)
+{
+    return withMember(info, "isPrivateFileFlag", boolText(isPrivate));
+}
+QByteArray withSubtitlePath(const QByteArray &finished, const QString &path)
+{
+    return withMember(finished, "subtitlePath", path);
 }
 
 QString title(const QByteArray &info)

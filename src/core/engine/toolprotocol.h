@@ -6,15 +6,16 @@
 #include <QByteArray>
 #include <QJsonObject>
 #include <QList>
-#include <QMap>
 #include <QString>
 #include <QStringList>
+
+struct DownloadOptions;
 
 namespace protocol {
 
 // --- Parameter files --------------------------------------------------------------------------
 // The download job's file, workDir + "/param.json"; returns its path.
-QString writeDownloadParams(const QString &url, const QMap<QString, QString> &params,
+QString writeDownloadParams(const QString &url, const DownloadOptions &options,
                             const QString &workDir);
 // The playlist-listing file, named `fileName`, in the download folder's hidden ".temp" folder.
 QString writePlaylistParams(const QString &url, const QString &fileName);
@@ -30,7 +31,7 @@ bool isAudioJob(const QString &url, const QString &mediaTypeParam);
 // Splits the tool's output into lines. A line that arrives in two reads is joined again before
 // it is parsed: the tool flushes per line, but a pipe may still hand a long line over in parts,
 // and dropping those parts would lose a "finished" line. Pieces of four bytes or less (a lone
-// line end) are dropped, as before.
+// line end) are dropped.
 class LineBuffer
 {
 public:
@@ -54,6 +55,14 @@ QJsonObject message(const QByteArray &line);
 QString member(const QByteArray &line, const QString &key);
 // The line with "msg"[key] replaced by value.
 QByteArray withMember(const QByteArray &line, const QString &key, const QString &value);
+
+// Writers of the analysis line's members that the application changes itself.
+QByteArray withTitle(const QByteArray &info, const QString &title);
+QByteArray withFilePath(const QByteArray &info, const QString &path);
+QByteArray withHiddenThumb(const QByteArray &info, bool hidden);
+QByteArray withPrivateFile(const QByteArray &info, bool isPrivate);
+// The finished line's subtitle file.
+QByteArray withSubtitlePath(const QByteArray &finished, const QString &path);
 
 QString title(const QByteArray &info);
 QString thumbnail(const QByteArray &info);

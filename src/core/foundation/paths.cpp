@@ -14,6 +14,20 @@ QString dataFile(const char *name)
     return appDataDir() + QLatin1Char('/') + QLatin1String(name);
 }
 
+// `relative` beside the executable when it is there, else in <prefix>/<installed>/clipmoor when
+// it is there, else beside the executable.
+QString ownFile(const QString &relative, const char *installed)
+{
+    const QString dir = applicationDir();
+    const QString beside = dir + QLatin1Char('/') + relative;
+    if (QFileInfo::exists(beside))
+        return beside;
+    const QString inPrefix =
+        QDir::cleanPath(dir + QStringLiteral("/../") + QLatin1String(installed) +
+                        QStringLiteral("/clipmoor/") + relative);
+    return QFileInfo::exists(inPrefix) ? inPrefix : beside;
+}
+
 } // namespace
 
 QString appDataDir()
@@ -70,15 +84,25 @@ QString applicationDir()
     return dir.isEmpty() ? QDir::currentPath() : dir;
 }
 
+QString helperPath(const QString &fileName)
+{
+    return ownFile(fileName, "lib");
+}
+
+QString resourcePath(const QString &relative)
+{
+    return ownFile(relative, "share");
+}
+
 QString findProgram(const QString &baseName)
 {
     const QString name = platform::executableName(baseName);
-    const QString beside = applicationDir() + QLatin1Char('/') + name;
-    const QFileInfo info(beside);
+    const QString own = helperPath(name);
+    const QFileInfo info(own);
     if (info.isFile() && info.isExecutable())
-        return beside;
+        return own;
     const QString onPath = QStandardPaths::findExecutable(name);
-    return onPath.isEmpty() ? beside : onPath;
+    return onPath.isEmpty() ? applicationDir() + QLatin1Char('/') + name : onPath;
 }
 
 QString ffmpegPath()
@@ -91,5 +115,5 @@ QString ffprobePath()
 }
 QString imagesDir()
 {
-    return applicationDir() + "/images";
+    return resourcePath(QStringLiteral("images"));
 }

@@ -20,6 +20,15 @@ QString imagesDir();
 // The folder of the running executable.
 QString applicationDir();
 
-// Where an external program is: beside our executable first, then on PATH. When it is found
-// nowhere, the path beside the executable is returned so that errors name a sensible place.
+// Our own files, found relative to the executable so that the build tree and an installed tree
+// (wherever it was moved) both work. Beside the executable first (the build tree gathers
+// everything in build/bin), then, for an executable installed as <prefix>/bin/clipmoor, helper
+// programs in <prefix>/lib/clipmoor and data in <prefix>/share/clipmoor. When a file is in
+// neither place the path beside the executable is returned, so that errors name a sensible place.
+QString helperPath(const QString &fileName); // "vantoro-dl"
+QString
+resourcePath(const QString &relative); // "qss/QMenu.qss", "images", "OneClickedType/MP4.json"
+
+// Where an external program is: one of our helpers (above) first, then on PATH. When it is found
+// nowhere, the path beside the executable is returned.
 QString findProgram(const QString &baseName);

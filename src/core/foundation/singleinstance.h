@@ -97,7 +97,6 @@ private:
     static quint16 blockChecksum(const InstancesBlock *block);
     InstancesBlock *block() const;
     void startPrimary();
-    void startSecondary();
     void connectToPrimary(int timeout, quint8 connectionType);
     void readInitMessageHeader(QLocalSocket *socket);
     void readInitMessageBody(QLocalSocket *socket);

@@ -12,7 +12,7 @@ StyleManager *StyleManager::instance()
 
 QString StyleManager::styleSheet(const QString &fileName) const
 {
-    QFile file(applicationDir() + "/qss/" + fileName);
+    QFile file(resourcePath("qss/" + fileName));
     if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
         return QString();
     return QString::fromUtf8(file.readAll()).trimmed();

@@ -3,7 +3,7 @@
 #include <QObject>
 #include <QString>
 
-// Style sheets, read anew from the "qss" folder beside the executable on every request; a
+// Style sheets, read anew from our "qss" folder (resourcePath) on every request; a
 // missing file gives an empty sheet (the widget keeps Qt's look).
 class StyleManager : public QObject
 {

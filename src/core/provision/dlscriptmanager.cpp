@@ -65,7 +65,6 @@ DlScriptManager::DlScriptManager(QObject *parent)
 
 void DlScriptManager::applyManifest(const QJsonObject &m)
 {
-    singlePageSites = m.value("singlePages").toArray();
     scripts = m.value("scripts").toArray();
     premiumSites = m.value("premium").toArray();
 }

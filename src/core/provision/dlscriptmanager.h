@@ -21,7 +21,6 @@ public:
     QString commonJs() const { return commonJsText; }
     QString siteScript() const { return siteScriptText; }
     QJsonArray premium() const { return premiumSites; }
-    QJsonArray singlePages() const { return singlePageSites; }
     bool isDefault() const { return usingDefault; }
     QString location() const { return locationValue; }
     QString version() const { return manifest.value(QStringLiteral("version")).toString(); }
@@ -50,7 +49,7 @@ private:
     QString defaultVersion;
     QJsonObject manifest;
     QJsonObject pending; // the manifest being installed
-    QJsonArray singlePageSites, premiumSites, scripts;
+    QJsonArray premiumSites, scripts;
     QString commonJsText;
     QString siteScriptText;
     QString locationValue;

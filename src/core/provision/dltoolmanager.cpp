@@ -53,8 +53,7 @@ QString DlToolManager::platformKey()
 
 QString DlToolManager::defaultToolPath()
 {
-    return applicationDir() + QLatin1Char('/') +
-           platform::executableName(QStringLiteral("vantoro-dl"));
+    return helperPath(platform::executableName(QStringLiteral("vantoro-dl")));
 }
 
 QString DlToolManager::managerDir()
@@ -178,5 +177,6 @@ void DlToolManager::onCheckDone(const UpdateCheckResult &result)
 
 void DlToolManager::retry(bool wait)
 {
-    retrier.retry(kTag, wait, [this] { startCheck(); });
+    if (!retrier.retry(kTag, wait, [this] { startCheck(); }))
+        Q_EMIT retriesExhausted();
 }

@@ -37,6 +37,8 @@ Q_SIGNALS:
     // A check ended without anything to install (or the shipped tool is current).
     void checkFinished(bool updateNeeded);
     void updateInstalled(const QString &location);
+    // A failed check found no retry left: nothing more is asked of the server.
+    void retriesExhausted();
 
 private:
     void onCheckDone(const UpdateCheckResult &result);

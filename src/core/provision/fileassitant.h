@@ -37,7 +37,6 @@ public:
                                    const QString &inUse);
 
 Q_SIGNALS:
-    void copyFinished(bool result);
     void hashFinised(const QString &digest);
 
 private:

@@ -117,18 +117,19 @@ bool fetchManifestOrRetry(const QString &tag, const QString &what, const QString
 
 int UpdateRetrier::waitMs = 5000;
 
-void UpdateRetrier::retry(const QString &tag, bool wait, const std::function<void()> &restart)
+bool UpdateRetrier::retry(const QString &tag, bool wait, const std::function<void()> &restart)
 {
     watchForQuit();
     if (retries >= kMaxRetries || quitting)
-        return;
+        return false;
     writeLog(tag, QStringLiteral("checkUpdate retry... %1").arg(retries + 1));
     if (wait)
         waitEventLoop(waitMs);
     if (quitting)
-        return;
+        return false;
     ++retries;
     restart();
+    return true;
 }
 
 bool shouldInstall(const UpdateCheckResult &result, const std::function<void(bool)> &retry,

@@ -61,7 +61,8 @@ public:
     static constexpr int kMaxRetries = 10;
     static int waitMs;
     int count() const { return retries; }
-    void retry(const QString &tag, bool wait, const std::function<void()> &restart);
+    // False when no retry is left (or the application is quitting).
+    bool retry(const QString &tag, bool wait, const std::function<void()> &restart);
 
 private:
     int retries = 0;

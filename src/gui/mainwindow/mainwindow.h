@@ -39,7 +39,6 @@ public:
     void retranslate();
     QStackedWidget *pages() const { return stack; }
     QButtonGroup *tabs() const { return tabGroup; }
-    QMenu *applicationMenu() const { return appMenu; }
     DownloadingPage *downloading() const { return downloadingPage; }
     DownloadedPage *downloaded() const { return downloadedPage; }
     // The browser and converter pages once visited (tab 2, 3, 4), else null.

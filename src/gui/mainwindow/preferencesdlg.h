@@ -23,24 +23,17 @@ public:
     // The controls, for tests and screenshots.
     QTabWidget *tabs() const { return tabWidget; }
     QComboBox *maxTaskBox() const { return maxTask; }
-    QComboBox *maxConvertBox() const { return maxConvert; }
     QComboBox *mediaTypeBox() const { return mediaType; }
     QComboBox *videoQualityBox() const { return videoQuality; }
-    QComboBox *audioQualityBox() const { return audioQuality; }
-    QComboBox *subtitleBox() const { return subtitle; }
     QLabel *subtitleLabel() const { return subtitleTitle; }
     QCheckBox *autoSubtitleBox() const { return autoSubtitle; }
-    QCheckBox *resumeOnStartupBox() const { return resumeOnStartup; }
-    QCheckBox *readCookieBox() const { return readCookie; }
     QLineEdit *downloadDirEdit() const { return downloadDir; }
-    QLineEdit *convertDirEdit() const { return convertDir; }
     QComboBox *speedBox() const { return speed; }
     QCheckBox *proxyEnableBox() const { return proxyEnable; }
     QLineEdit *proxyHostEdit() const { return proxyHost; }
     QLineEdit *proxyPortEdit() const { return proxyPort; }
     QCheckBox *authBox() const { return auth; }
     QLineEdit *loginEdit() const { return login; }
-    QLineEdit *passwordEdit() const { return password; }
     QDialogButtonBox *buttonBox() const { return buttons; }
 
     // Whether a chosen folder can take downloads (a test folder is created and removed).

@@ -35,10 +35,6 @@ SingleApplication::~SingleApplication()
     delete d;
 }
 
-bool SingleApplication::isPrimaryInstance() const
-{
-    return d->isPrimary();
-}
 bool SingleApplication::isSecondaryInstance() const
 {
     return !d->isPrimary();

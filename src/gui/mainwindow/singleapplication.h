@@ -14,7 +14,6 @@ public:
                       int timeout = 1000);
     ~SingleApplication() override;
 
-    bool isPrimaryInstance() const;
     bool isSecondaryInstance() const;
     qint64 primaryProcessId() const;
     qint32 instanceId() const;

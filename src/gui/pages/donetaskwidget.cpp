@@ -113,13 +113,13 @@ DoneTaskWidget::DoneTaskWidget(SniffTask *task, QListWidget *list, QListWidgetIt
 
     setRowLayout(row);
 
-    const QPixmap stored(task_->thumbnailPath);
-    if (!protocol::isPrivateFile(task_->info) && !task_->thumbnailPath.isEmpty() &&
+    const QPixmap stored(task_->thumbnailPath());
+    if (!protocol::isPrivateFile(task_->info()) && !task_->thumbnailPath().isEmpty() &&
         !stored.isNull()) {
         thumb->setPixmap(stored);
-    } else if (!protocol::thumbnail(task_->info).isEmpty() &&
-               !protocol::isHiddenThumb(task_->info)) {
-        thumb->setImageUrl(protocol::thumbnail(task_->info));
+    } else if (!protocol::thumbnail(task_->info()).isEmpty() &&
+               !protocol::isHiddenThumb(task_->info())) {
+        thumb->setImageUrl(protocol::thumbnail(task_->info()));
     }
     connect(thumb, &RFImageView::imageDownloaded, this, &DoneTaskWidget::onImageDownloaded);
 
@@ -130,8 +130,8 @@ DoneTaskWidget::DoneTaskWidget(SniffTask *task, QListWidget *list, QListWidgetIt
 
 QString DoneTaskWidget::currentTitle() const
 {
-    const QString name = protocol::title(task_->info);
-    return name.isEmpty() ? QFileInfo(protocol::filePath(task_->info)).completeBaseName() : name;
+    const QString name = protocol::title(task_->info());
+    return name.isEmpty() ? QFileInfo(protocol::filePath(task_->info())).completeBaseName() : name;
 }
 
 void DoneTaskWidget::refreshTexts()
@@ -140,11 +140,11 @@ void DoneTaskWidget::refreshTexts()
         title->setText(currentTitle());
         title->setCursorPosition(0);
     }
-    title->setToolTip(protocol::filePath(task_->info));
+    title->setToolTip(protocol::filePath(task_->info()));
     playButton->setToolTip(tr("Play"));
     showButton->setToolTip(tr("Show the File"));
 
-    const QByteArray &f = task_->finished;
+    const QByteArray &f = task_->finished();
     const QString unknown = tr("Unknown");
     const qint64 duration = protocol::member(f, QStringLiteral("duration")).toLongLong();
     if (duration >= 3600)
@@ -225,7 +225,7 @@ void DoneTaskWidget::onEditFinished()
         title->clearFocus();
     }
     QString name = title->text();
-    const QString oldTitle = protocol::title(task_->info);
+    const QString oldTitle = protocol::title(task_->info());
     if (name == oldTitle)
         return;
     while (name.startsWith(QLatin1Char(' ')))
@@ -245,7 +245,7 @@ void DoneTaskWidget::onEditFinished()
             return;
         }
     }
-    const QString path = protocol::filePath(task_->info);
+    const QString path = protocol::filePath(task_->info());
     const QFileInfo info(path);
     QString target =
         info.absolutePath() + QLatin1Char('/') + name + QLatin1Char('.') + info.suffix();
@@ -269,8 +269,8 @@ void DoneTaskWidget::onEditFinished()
     }
     QFile file(path);
     if (file.rename(target)) {
-        task_->info = protocol::withMember(task_->info, QStringLiteral("title"), title->text());
-        task_->info = protocol::withMember(task_->info, QStringLiteral("filepath"), target);
+        task_->setInfo(protocol::withTitle(task_->info(), title->text()));
+        task_->setInfo(protocol::withFilePath(task_->info(), target));
         title->setToolTip(target);
         Q_EMIT editFinished(true);
     } else {
@@ -283,7 +283,7 @@ void DoneTaskWidget::onEditFinished()
 
 void DoneTaskWidget::onImageDownloaded(const QPixmap &pixmap, const QString &url)
 {
-    if (pixmap.isNull() || url != protocol::thumbnail(task_->info))
+    if (pixmap.isNull() || url != protocol::thumbnail(task_->info()))
         return;
     rows::saveThumbnail(task_, pixmap);
     SniffMgr::instance()->saveAll();

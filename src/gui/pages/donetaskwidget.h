@@ -21,7 +21,6 @@ public:
                    QWidget *parent = nullptr);
 
     void setEditMode(bool on);
-    bool isEditing() const { return editing; }
     QLineEdit *titleField() const { return title; }
     // The texts of the five facts: duration, size, type, resolution or quality, subtitle.
     QStringList infoTexts() const;
@@ -66,7 +65,6 @@ public:
     void setMessage(const QString &text);
     void setCheckBoxVisible(bool on);
     bool isDeleteFileChecked() const;
-    QCheckBox *checkBox() const { return deleteFiles; }
 
 public Q_SLOTS:
     void didAppeared();

@@ -40,7 +40,6 @@ public:
     void selectFirstRow();
     // Shows the rows of these tasks in the "All" view, reusing row widgets.
     void refreshList(const QList<SniffTask *> &tasks, bool init);
-    int cachedWidgetCount() const { return widgetCache.size(); }
     void runContextAction(int action);
 
 public Q_SLOTS:
@@ -60,6 +59,8 @@ protected:
     void resizeEvent(QResizeEvent *event) override;
 
 private:
+    // Longer lists show the loading picture while they are refilled.
+    static constexpr int kLoadingThreshold = 20;
     QWidget *buildToolbar();
     MyListWidget *makeList();
     void ensurePrivateView();

@@ -1,6 +1,7 @@
 #include "gui/pages/downloadingpage.h"
 
 #include "core/analytics/analytics.h"
+#include "core/engine/downloadoptions.h"
 #include "core/engine/sniffmgr.h"
 #include "core/engine/snifftask.h"
 #include "core/engine/toolprotocol.h"
@@ -12,10 +13,12 @@
 #include "core/foundation/preferences.h"
 #include "core/foundation/stylemanager.h"
 #include "core/provision/dlscriptmanager.h"
+#include "gui/pages/downloadmenus.h"
 #include "gui/pages/downloadtaskwidget.h"
 #include "gui/pages/fileactions.h"
 #include "gui/pages/mylistwidget.h"
 #include "gui/pages/pagetoolbar.h"
+#include "gui/pages/pasteinputdlg.h"
 #include "gui/pages/playlistconfirmdlg.h"
 #include "gui/pages/privatelistmanager.h"
 #include "gui/widgets/mainwindowhelper.h"
@@ -45,61 +48,7 @@ namespace {
 
 const char kSkin[] = "QP/";
 
-const char *const kVideoTargets[] = {"MP4",
-                                     QT_TRANSLATE_NOOP("DownloadingPage", "Original Video"),
-                                     "HEVC MP4",
-                                     "iPhone/iPod",
-                                     "iPad",
-                                     "Android Phone",
-                                     "Android Tablets",
-                                     "MOV",
-                                     "AVI",
-                                     "FLV",
-                                     "WMV",
-                                     "HEVC MKV",
-                                     "MKV",
-                                     "3GP"};
-const char *const kAudioTargets[] = {"MP3", QT_TRANSLATE_NOOP("DownloadingPage", "Original Audio"),
-                                     "M4A", "WAV",
-                                     "AAC", "FLAC",
-                                     "OGG", "AIFF",
-                                     "MKA"};
-
-bool isOriginalTarget(const QString &target)
-{
-    return target.contains(QLatin1String("Original Video")) ||
-           target.contains(QLatin1String("Original Audio"));
-}
-
 } // namespace
-
-// --- PasteInputDlg ----------------------------------------------------------------------------
-
-PasteInputDlg::PasteInputDlg(QWidget *parent)
-    : QDialog(parent)
-{
-    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
-    setWindowTitle(tr("Multiple URLs"));
-    resize(540, 360);
-    auto *layout = new QVBoxLayout(this);
-    layout->setContentsMargins(20, 16, 20, 16);
-    layout->setSpacing(10);
-    auto *label = new QLabel(tr("Paste the URLs(one per line):"), this);
-    edit = new QPlainTextEdit(this);
-    edit->setPlaceholderText(tr("Input web page url..."));
-    auto *download = new QPushButton(tr("Download"), this);
-    download->setDefault(true);
-    download->setStyleSheet(StyleManager::instance()->styleSheet(QStringLiteral("reg_btn.qss")));
-    connect(download, &QPushButton::clicked, this, &QDialog::accept);
-    layout->addWidget(label);
-    layout->addWidget(edit, 1);
-    layout->addWidget(download, 0, Qt::AlignRight);
-}
-
-QString PasteInputDlg::text() const
-{
-    return edit->toPlainText();
-}
 
 // --- DownloadingPage --------------------------------------------------------------------------
 
@@ -108,8 +57,7 @@ DownloadingPage::DownloadingPage(QWidget *parent)
     , mgr(SniffMgr::instance())
 {
     qRegisterMetaType<SniffTask *>("SniffTask*");
-    playlistChooser = [](const QString &url, QList<QVariant> *entries,
-                         QMap<QString, QString> *options) {
+    playlistChooser = [](const QString &url, QList<QVariant> *entries, DownloadOptions *options) {
         PlaylistConfirmDlg dialog;
         dialog.setUrl(url);
         MainWindowHelper::instance()->centreOverMainWindow(&dialog);
@@ -287,7 +235,7 @@ void DownloadingPage::refreshSpeedButton()
 void DownloadingPage::refreshConvertTarget()
 {
     const QString target = Preferences::instance()->oneClickFormat();
-    const bool original = isOriginalTarget(target);
+    const bool original = downloadmenus::isOriginalTarget(target);
     convertTitle->setText(original ? tr("Download") : tr("Download then Convert to"));
     const QString shown = original ? tr(target.toUtf8().constData()) : target;
     convertTarget->setText(
@@ -375,250 +323,6 @@ void DownloadingPage::addRow(SniffTask *task)
     widget->refreshState();
 }
 
-// --- Paste roads ------------------------------------------------------------------------------
-
-void DownloadingPage::onClickedPasteURL()
-{
-    onClickedPasteURLEx();
-}
-
-void DownloadingPage::onClickedPasteURLEx()
-{
-    if (!downloadDirReady())
-        return;
-    const QTime current = QTime::currentTime();
-    if (lastPaste.isValid()) {
-        const int interval = lastPaste.msecsTo(current);
-        if (interval >= 1 && interval <= 999) {
-            writeLog(QStringLiteral("[DownloadingPage]"),
-                     QStringLiteral("reentrant skipped. interval is: %1 ms").arg(interval));
-            return;
-        }
-    }
-    lastPaste = current;
-
-    const QString text = QApplication::clipboard()->text();
-    writeLog(QStringLiteral("onClickedPasteURLEx"), text);
-    if (!text.isEmpty() && isHttpUrl(text)) {
-        if (isPlaylistUrl(text)) {
-            writeLog(QStringLiteral("[DownloadingPage]"), QStringLiteral("addPlaylistWithConfirm"));
-            addPlaylistWithConfirm(text, false);
-            reportEvent(QStringLiteral("Download"), QStringLiteral("PastURL"),
-                        QStringLiteral("Playlist"));
-            return;
-        }
-        reportEvent(QStringLiteral("Download"), QStringLiteral("PastURL"), QStringLiteral("Clip"));
-        writeLog(QStringLiteral("[DownloadingPage]"), QStringLiteral("addTasksFromContent"));
-        if (!isPremiumSite(text)) {
-            addTasksFromContent(text, false, {}, false, false);
-        } else if (ZQMessageBox::question(
-                       tr("Wanna download Premium videos?\nPlease sign in to your account in "
-                          "\"Online\" section, then click \"Download\" button to get it."),
-                       {tr("Cancel"), tr("OK")}, 2) == 2) {
-            Q_EMIT toBrowserDownloaded(text);
-        }
-        return;
-    }
-
-    openPasteInputDialog();
-}
-
-void DownloadingPage::openPasteInputDialog()
-{
-    delete pasteInput;
-    pasteInput = new PasteInputDlg;
-    MainWindowHelper::instance()->centreOverMainWindow(pasteInput);
-    if (pasteInput->exec() == QDialog::Accepted && pasteInput)
-        addTasksFromContent(pasteInput->text(), true, {}, false, false);
-}
-
-bool DownloadingPage::isPremiumSite(const QString &url) const
-{
-    const QJsonArray premium = DlScriptManager::instance()->premium();
-    for (const QJsonValue &site : premium) {
-        const QString entry = site.toString();
-        if (!entry.isEmpty() && url.contains(entry))
-            return true;
-    }
-    return false;
-}
-
-void DownloadingPage::onClickedPastePlaylist()
-{
-    const QString text = QApplication::clipboard()->text();
-    writeLog(QStringLiteral("onClickedPastePlaylist"), text);
-    if (!isHttpUrl(text)) {
-        ZQMessageBox::question(tr("No url find in the paste board."), {tr("OK")});
-        return;
-    }
-    runPlaylistDialog(text, false);
-}
-
-void DownloadingPage::addPlaylistWithConfirm(const QString &url, bool fromBrowser)
-{
-    if (!isPurePlaylistUrl(url)) {
-        const int answer = ZQMessageBox::question(
-            tr("This video is part of the playlist. Do you want to download the clip only or "
-               "download all playlist?"),
-            {tr("Cancel"), tr("Download playlist"), tr("Download clip")}, 3, 390);
-        if (answer == 3) {
-            reportEvent(QStringLiteral("Download"), QStringLiteral("PastPlaylist"),
-                        QStringLiteral("Clip"));
-            QMap<QString, QString> options;
-            if (fromBrowser) {
-                Q_EMIT browserDownloadAccepted();
-                options.insert(QStringLiteral("metadata"), browserMetadata);
-            }
-            addTasksFromContent(url, false, options, false, fromBrowser);
-            return;
-        }
-        if (answer != 2)
-            return;
-    }
-    reportEvent(QStringLiteral("Download"), QStringLiteral("PastPlaylist"),
-                QStringLiteral("Playlist"));
-    runPlaylistDialog(url, fromBrowser);
-}
-
-void DownloadingPage::runPlaylistDialog(const QString &url, bool fromBrowser)
-{
-    QList<QVariant> entries;
-    QMap<QString, QString> options;
-    if (!playlistChooser || !playlistChooser(url, &entries, &options))
-        return;
-    finishPlaylist(entries, options, fromBrowser);
-}
-
-void DownloadingPage::finishPlaylist(const QList<QVariant> &chosen, QMap<QString, QString> options,
-                                     bool fromBrowser)
-{
-    QList<QVariant> entries = chosen;
-    if (options.value(QStringLiteral("playlistOrderMode")) == QLatin1String("Oldest first"))
-        std::reverse(entries.begin(), entries.end());
-    if (entries.isEmpty()) {
-        reportEvent(QStringLiteral("Download"), QStringLiteral("PlaylistSelectItemsCount"),
-                    QStringLiteral("0"));
-        return;
-    }
-    QString text;
-    for (const QVariant &entry : qAsConst(entries))
-        text += entry.toMap().value(QStringLiteral("url")).toString() + QLatin1Char('\n');
-    writeLog(QStringLiteral("[DownloadingPage]"), QStringLiteral("popupPlaylistDialog"));
-    if (fromBrowser)
-        Q_EMIT browserDownloadAccepted();
-    addTasksFromContent(text, false, options, true, fromBrowser);
-    reportEvent(QStringLiteral("Download"), QStringLiteral("PlaylistSelectItemsCount"),
-                QString::number(entries.size()));
-}
-
-void DownloadingPage::addTasksFromContent(const QString &text, bool checkPlaylist,
-                                          const QMap<QString, QString> &options, bool fromPlaylist,
-                                          bool fromBrowser)
-{
-    const bool skipExisting =
-        fromPlaylist && options.value(QStringLiteral("SkipDownloaded")) == QLatin1String("true");
-    const QStringList lines = splitLines(text.trimmed());
-    int skipped = 0;
-    int added = 0;
-    // A long list is added in slices: the window keeps painting and the running downloads keep
-    // reporting between them (input waits until the whole list is in).
-    QElapsedTimer slice;
-    slice.start();
-    listWidget->setUpdatesEnabled(false);
-    for (const QString &line : lines) {
-        if (!isHttpUrl(line))
-            continue;
-        if (lines.size() == 1 && checkPlaylist && isPlaylistUrl(line)) {
-            listWidget->setUpdatesEnabled(true);
-            addPlaylistWithConfirm(line, false);
-            listWidget->setUpdatesEnabled(false);
-            continue;
-        }
-        if (!fromBrowser) {
-            const QString site = siteNameFromUrl(line);
-            if (!site.isEmpty())
-                reportEvent(QStringLiteral("Download"), QStringLiteral("URL"), site);
-        }
-        if (skipExisting && mgr->isInHistory(line)) {
-            ++skipped;
-            continue;
-        }
-        SniffTask *task = mgr->newTask(line, options);
-        if (audioOnly)
-            task->params.insert(QStringLiteral("media_type"), QStringLiteral("audio"));
-        addRow(task);
-        ++added;
-        mgr->addTask(task, fromPlaylist);
-        if (slice.elapsed() > 80) {
-            listWidget->setUpdatesEnabled(true);
-            QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-            listWidget->setUpdatesEnabled(false);
-            slice.restart();
-        }
-    }
-    if (added > 0) {
-        // The newest row becomes the only selected and the current one.
-        listWidget->clearSelection();
-        listWidget->setCurrentRow(listWidget->count() - 1, QItemSelectionModel::ClearAndSelect);
-        listWidget->scrollToBottom();
-    }
-    listWidget->setUpdatesEnabled(true);
-    updateBulkButtons();
-    updateEmptyState();
-    QTimer::singleShot(1, this, &DownloadingPage::performSchedule);
-    if (skipped > 0) {
-        const QString message = skipped == 1 ? tr("%1 exists task has been skipped.")
-                                             : tr("%1 exists tasks have been skipped.");
-        ZQMessageBox::question(message.arg(skipped), {tr("OK")});
-    }
-    mgr->saveAll();
-}
-
-void DownloadingPage::onDownloadFromBrowser(const QString &url, const QString &metadata)
-{
-    writeLog(QStringLiteral("[DownloadingPage::onDownloadFromBrowser]"), url);
-    if (!downloadDirReady() || !isHttpUrl(url))
-        return;
-    if (isPlaylistUrl(url)) {
-        writeLog(QStringLiteral("[DownloadingPage]"), QStringLiteral("addPlaylistWithConfirm"));
-        browserMetadata = metadata;
-        addPlaylistWithConfirm(url, true);
-        reportEvent(QStringLiteral("Download"), QStringLiteral("Online"),
-                    QStringLiteral("Playlist"));
-        return;
-    }
-    reportEvent(QStringLiteral("Download"), QStringLiteral("Online"), QStringLiteral("Clip"));
-    writeLog(QStringLiteral("[DownloadingPage]"), QStringLiteral("addTasksFromContent"));
-    Q_EMIT browserDownloadAccepted();
-    addTasksFromContent(url, false, {{QStringLiteral("metadata"), metadata}}, false, true);
-}
-
-void DownloadingPage::onPopupPasteMenu()
-{
-    QMenu menu;
-    menu.setStyleSheet(StyleManager::instance()->styleSheet(QStringLiteral("QMenu.qss")));
-    const std::pair<int, const char *> entries[] = {{209, QT_TR_NOOP("Download MP3")},
-                                                    {210, QT_TR_NOOP("Multiple URLs")},
-                                                    {211, QT_TR_NOOP("Download Playlist")}};
-    for (const auto &[data, text] : entries) {
-        QAction *action = menu.addAction(tr(text));
-        action->setData(data);
-        connect(action, &QAction::triggered, this, &DownloadingPage::onContextAction);
-    }
-    menu.exec(pasteBtn->mapToGlobal(pasteBtn->rect().bottomLeft()));
-    // The arrow button keeps a pressed look after its menu; a fresh one takes its place.
-    QPushButton *old = arrowBtn;
-    arrowBtn = makeArrowButton();
-    arrowBtn->setToolTip(old->toolTip());
-    if (QLayout *layout = old->parentWidget()->layout()) {
-        if (QLayoutItem *replaced =
-                layout->replaceWidget(old, arrowBtn, Qt::FindChildrenRecursively))
-            delete replaced;
-    }
-    old->hide();
-    old->deleteLater();
-}
-
 void DownloadingPage::performSchedule()
 {
     mgr->schedule();
@@ -628,7 +332,7 @@ void DownloadingPage::performSchedule()
 
 void DownloadingPage::onPopContextMenu(SniffTask *task)
 {
-    writeLog(QStringLiteral("[DownloadingPage] onPopContextMenu"), task->url);
+    writeLog(QStringLiteral("[DownloadingPage] onPopContextMenu"), task->url());
     QMenu menu;
     menu.setStyleSheet(StyleManager::instance()->styleSheet(QStringLiteral("QMenu.qss")));
     const auto add = [&](int data, const QString &text, bool enabled) {
@@ -637,8 +341,8 @@ void DownloadingPage::onPopContextMenu(SniffTask *task)
         action->setEnabled(enabled);
         connect(action, &QAction::triggered, this, &DownloadingPage::onContextAction);
     };
-    const bool downloading = task->state() == SniffTask::Downloading;
-    add(201, protocol::isLive(task->info) ? tr("Stop") : tr("Pause"), downloading);
+    const bool downloading = task->state() == SniffTask::State::Downloading;
+    add(201, protocol::isLive(task->info()) ? tr("Stop") : tr("Pause"), downloading);
     add(202, tr("Resume"), !downloading);
     menu.addSeparator();
     add(203, tr("Delete"), true);
@@ -694,12 +398,12 @@ void DownloadingPage::runContextAction(int action)
     case 205: {
         QStringList urls;
         for (SniffTask *task : tasks)
-            urls << task->url;
+            urls << task->url();
         QApplication::clipboard()->setText(urls.join(QLatin1Char('\n')));
         break;
     }
     case 206:
-        QDesktopServices::openUrl(QUrl(tasks.first()->url));
+        QDesktopServices::openUrl(QUrl(tasks.first()->url()));
         break;
     default:
         break;
@@ -739,19 +443,6 @@ void DownloadingPage::onClickedDeleteAll()
             {tr("Cancel"), tr("OK")}, 2) != 2)
         return;
     mgr->deleteAllDownloading();
-}
-
-void DownloadingPage::onClickPreferences()
-{
-    Q_EMIT preferencesRequested();
-}
-
-bool DownloadingPage::downloadDirReady()
-{
-    if (downloadDirExists())
-        return true;
-    Q_EMIT preferencesRequested();
-    return false;
 }
 
 void DownloadingPage::onClickPrivateList()
@@ -805,8 +496,6 @@ void DownloadingPage::onTaskStarted(SniffTask *task)
 
 void DownloadingPage::onTaskPaused(SniffTask *task)
 {
-    if (protocol::isLive(task->info) && !task->needDelete)
-        task->setState(SniffTask::Saving);
     if (DownloadTaskWidget *w = widgetOf(task))
         w->refreshState();
 }
@@ -845,28 +534,11 @@ void DownloadingPage::onTaskFinished(SniffTask *task)
 
 void DownloadingPage::popSeedLimitMenu()
 {
-    QMenu menu;
-    menu.setStyleSheet(StyleManager::instance()->styleSheet(QStringLiteral("QMenu.qss")));
-    auto *group = new QActionGroup(&menu);
-    const QString current = speedBtn->property("speed").toString();
-    for (const QString &label : speedLimitLabels()) {
-        const bool unlimited = label == QLatin1String("Unlimited");
-        QAction *action = menu.addAction(unlimited ? tr("Turbo-fast") : label);
-        action->setData(label);
-        action->setCheckable(true);
-        action->setChecked(label == current);
-        group->addAction(action);
-        connect(action, &QAction::triggered, this, &DownloadingPage::speedSelected);
-    }
-    menu.exec(speedBtn->mapToGlobal(QPoint(0, speedBtn->height())));
-}
-
-void DownloadingPage::speedSelected()
-{
-    auto *action = qobject_cast<QAction *>(sender());
-    if (!action)
+    const QString value =
+        downloadmenus::chooseSpeedLimit(speedBtn->mapToGlobal(QPoint(0, speedBtn->height())),
+                                        speedBtn->property("speed").toString());
+    if (value.isEmpty())
         return;
-    const QString value = action->data().toString();
     reportEvent(QStringLiteral("Setting"), QStringLiteral("Speed"), value);
     Preferences::instance()->setManualSpeedLimit(value);
     writeLog(QStringLiteral("speedSelected"), value);
@@ -875,34 +547,12 @@ void DownloadingPage::speedSelected()
 
 void DownloadingPage::openConvertUrl(const QString &)
 {
-    QMenu menu;
-    menu.setStyleSheet(StyleManager::instance()->styleSheet(QStringLiteral("QMenu.qss")));
-    auto *group = new QActionGroup(&menu);
-    const QString current = Preferences::instance()->oneClickFormat();
-    const auto add = [&](const char *target) {
-        const QString value = QString::fromLatin1(target);
-        QAction *action = menu.addAction(isOriginalTarget(value) ? tr(target) : value);
-        action->setData(value);
-        action->setCheckable(true);
-        action->setChecked(value == current);
-        group->addAction(action);
-        connect(action, &QAction::triggered, this, &DownloadingPage::converterSelected);
-    };
-    for (const char *target : kVideoTargets)
-        add(target);
-    menu.addSeparator();
-    for (const char *target : kAudioTargets)
-        add(target);
-    menu.exec(toolbarWidget->mapToGlobal(
-        QPoint(convertTitle->geometry().left(), toolbarWidget->height())));
-}
-
-void DownloadingPage::converterSelected()
-{
-    auto *action = qobject_cast<QAction *>(sender());
-    if (!action)
+    const QString target = downloadmenus::chooseConvertTarget(
+        toolbarWidget->mapToGlobal(
+            QPoint(convertTitle->geometry().left(), toolbarWidget->height())),
+        Preferences::instance()->oneClickFormat());
+    if (target.isEmpty())
         return;
-    const QString target = action->data().toString();
     reportEvent(QStringLiteral("Setting"), QStringLiteral("OneClickedConvert"), target);
     Preferences::instance()->setOneClickFormat(target);
     refreshConvertTarget();
@@ -912,5 +562,5 @@ void DownloadingPage::converterSelected()
 void DownloadingPage::openUrl(const QString &)
 {
     QDesktopServices::openUrl(
-        QUrl::fromLocalFile(applicationDir() + QStringLiteral("/supported-sites.html")));
+        QUrl::fromLocalFile(resourcePath(QStringLiteral("supported-sites.html"))));
 }

@@ -3,36 +3,25 @@
 // The first page: turns pasted addresses, playlists and browser downloads into tasks, shows every
 // active task as a row and carries the bulk buttons, the speed limit and the convert target.
 
-#include <QDialog>
+#include "gui/pages/pasteinputdlg.h"
+#include "gui/pages/pasterouter.h"
+
 #include <QMap>
 #include <QPointer>
-#include <QTime>
 #include <QVariant>
 #include <QWidget>
 
 #include <functional>
 
+struct DownloadOptions;
 class DownloadTaskWidget;
 class MyListWidget;
 class QLabel;
 class QListWidgetItem;
-class QPlainTextEdit;
+
 class QPushButton;
 class SniffMgr;
 class SniffTask;
-
-// The dialog for pasting several addresses, one per line.
-class PasteInputDlg : public QDialog
-{
-    Q_OBJECT
-public:
-    explicit PasteInputDlg(QWidget *parent = nullptr);
-    QString text() const;
-    QPlainTextEdit *editor() const { return edit; }
-
-private:
-    QPlainTextEdit *edit;
-};
 
 class DownloadingPage : public QWidget
 {
@@ -50,27 +39,23 @@ public:
 
     // Adds tasks for every http(s) line of the text (see the paste road).
     void addTasksFromContent(const QString &text, bool checkPlaylist,
-                             const QMap<QString, QString> &options, bool fromPlaylist,
-                             bool fromBrowser);
+                             const DownloadOptions &options, bool fromPlaylist, bool fromBrowser);
     void addPlaylistWithConfirm(const QString &url, bool fromBrowser);
 
     // How a playlist's entries are chosen: runs the playlist dialog on the address and returns
     // false when it was cancelled. Tests replace it.
-    std::function<bool(const QString &url, QList<QVariant> *entries,
-                       QMap<QString, QString> *options)>
+    std::function<bool(const QString &url, QList<QVariant> *entries, DownloadOptions *options)>
         playlistChooser;
 
     // Read by tests and screenshots.
-    QPushButton *pasteButton() const { return pasteBtn; }
     QPushButton *resumeAllButton() const { return resumeAllBtn; }
     QPushButton *pauseAllButton() const { return pauseAllBtn; }
     QPushButton *deleteAllButton() const { return deleteAllBtn; }
     QPushButton *speedButton() const { return speedBtn; }
-    QPushButton *privateButton() const { return privateBtn; }
     QLabel *convertLabel() const { return convertTitle; }
     QLabel *convertLink() const { return convertTarget; }
     bool isEmptyStateShown() const;
-    PasteInputDlg *pasteDialog() const { return pasteInput; }
+    PasteRouter &pasteRouter() { return router; }
 
 Q_SIGNALS:
     void browserDownloadAccepted();
@@ -100,14 +85,11 @@ public Q_SLOTS:
     void onClickedResumeAll();
     void onClickedPauseAll();
     void onClickedDeleteAll();
-    void onClickPreferences();
     void onClickPrivateList();
     void performSchedule();
     void onScrollEnd();
     void onItemSelectionChanged();
     void openUrl(const QString &url);
-    void speedSelected();
-    void converterSelected();
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
@@ -124,8 +106,7 @@ private:
     // False (and the user sent to the preferences) when the download folder is gone.
     bool downloadDirReady();
     void deleteSelected();
-    bool isPremiumSite(const QString &url) const;
-    void finishPlaylist(const QList<QVariant> &entries, QMap<QString, QString> options,
+    void finishPlaylist(const QList<QVariant> &entries, const DownloadOptions &options,
                         bool fromBrowser);
     void runPlaylistDialog(const QString &url, bool fromBrowser);
     void updateBulkButtons();
@@ -148,7 +129,7 @@ private:
     QLabel *emptyMain = nullptr;
     QLabel *emptyPointer = nullptr;
     quint16 audioOnly = 0;
-    QTime lastPaste;
+    PasteRouter router;
     QPointer<PasteInputDlg> pasteInput;
     QString browserMetadata;
 };

@@ -44,7 +44,7 @@ DownloadTaskWidget::DownloadTaskWidget(SniffTask *task, QListWidget *list, QList
     failureLink->setFont(applicationFont(9));
     failureLink->hide();
     connect(failureLink, &QLabel::linkActivated, this,
-            [this] { Q_EMIT downloadFailed(task_->url); });
+            [this] { Q_EMIT downloadFailed(task_->url()); });
 
     question = new QLabel(this);
     const int q = MainWindowHelper::instance()->scaled(16);
@@ -92,10 +92,10 @@ DownloadTaskWidget::DownloadTaskWidget(SniffTask *task, QListWidget *list, QList
 
     setRowLayout(row);
 
-    const QByteArray &info = task_->info;
+    const QByteArray &info = task_->info();
     if (!protocol::isPrivateFile(info)) {
-        const QPixmap stored(task_->thumbnailPath);
-        if (!task_->thumbnailPath.isEmpty() && !stored.isNull()) {
+        const QPixmap stored(task_->thumbnailPath());
+        if (!task_->thumbnailPath().isEmpty() && !stored.isNull()) {
             thumb->setPixmap(stored);
             thumbnailShown = true;
         }
@@ -196,43 +196,43 @@ void DownloadTaskWidget::showStarted()
     bar->startBusy();
     setStatus(tr("Analyzing..."));
     showFailure(false);
-    if (protocol::isLive(task_->info)) {
+    if (protocol::isLive(task_->info())) {
         liveBadge->hide();
         elapsed->hide();
         setButtonImage(QStringLiteral("pause"), tr("Pause"));
     }
-    qDebug() << "refresh_sniffStarted" << task_->url;
+    qDebug() << "refresh_sniffStarted" << task_->url();
     refreshButton();
 }
 
 void DownloadTaskWidget::showSniffed()
 {
-    const QString name = protocol::title(task_->info);
+    const QString name = protocol::title(task_->info());
     if (!name.isEmpty()) {
         title->setText(name);
         title->setToolTip(name);
     }
-    const QString local = protocol::localThumbnail(task_->info);
+    const QString local = protocol::localThumbnail(task_->info());
     const QPixmap picture = local.isEmpty() ? QPixmap() : QPixmap(local);
     if (!picture.isNull()) {
         rows::saveThumbnail(task_, picture);
         filterAdultWebsite();
-        if (!protocol::isHiddenThumb(task_->info)) {
+        if (!protocol::isHiddenThumb(task_->info())) {
             thumb->setPixmap(picture);
             thumbnailShown = true;
         }
         writeLog(QStringLiteral("[DownloadTaskWidget]"), QStringLiteral("use local thumbnail."));
-    } else if (!remoteThumbRequested && !protocol::thumbnail(task_->info).isEmpty()) {
+    } else if (!remoteThumbRequested && !protocol::thumbnail(task_->info()).isEmpty()) {
         remoteThumbRequested = true;
-        thumb->setImageUrl(protocol::thumbnail(task_->info));
+        thumb->setImageUrl(protocol::thumbnail(task_->info()));
     }
-    qDebug() << "taskSniffed thumb" << task_->url;
+    qDebug() << "taskSniffed thumb" << task_->url();
 }
 
 void DownloadTaskWidget::showDownloading()
 {
-    const double value = protocol::progress(task_->progress);
-    if (protocol::isLive(task_->info)) {
+    const double value = protocol::progress(task_->progress());
+    if (protocol::isLive(task_->info())) {
         if (liveBadge->isHidden()) {
             if (liveBadge->styleSheet().isEmpty())
                 liveBadge->setStyleSheet(QStringLiteral("QLabel {background-color: #2A6DF4; color: "
@@ -251,7 +251,7 @@ void DownloadTaskWidget::showDownloading()
         bar->stopBusy();
     bar->show();
     bar->setValue(int(bar->maximum() * value));
-    const QString text = protocol::progressText(task_->progress);
+    const QString text = protocol::progressText(task_->progress());
     if (value < 0.001 && text.size() < 3)
         return;
     setStatus(text);
@@ -262,20 +262,20 @@ void DownloadTaskWidget::showConverting()
     if (bar->isBusy())
         bar->stopBusy();
     bar->show();
-    bar->setValue(int(bar->maximum() * protocol::progress(task_->converting)));
-    setStatus(protocol::convertingText(task_->converting));
+    bar->setValue(int(bar->maximum() * protocol::progress(task_->converting())));
+    setStatus(protocol::convertingText(task_->converting()));
     refreshButton();
 }
 
 void DownloadTaskWidget::refreshState()
 {
-    const QString name = protocol::title(task_->info);
-    title->setText(name.isEmpty() ? task_->url : name);
+    const QString name = protocol::title(task_->info());
+    title->setText(name.isEmpty() ? task_->url() : name);
     title->setToolTip(title->text());
-    const int state = task_->state();
+    const SniffTask::State state = task_->state();
     if (!liveBadge->isHidden()) {
         liveBadge->setText(tr("Live"));
-        if (state == SniffTask::Failed) {
+        if (state == SniffTask::State::Failed) {
             showFailure(true);
         } else {
             showFailure(false);
@@ -283,40 +283,40 @@ void DownloadTaskWidget::refreshState()
         }
     } else {
         switch (state) {
-        case SniffTask::Waiting:
+        case SniffTask::State::Waiting:
             showFailure(false);
             setStatus(tr("Waiting"));
             break;
-        case SniffTask::Downloading:
+        case SniffTask::State::Downloading:
             showFailure(false);
             bar->show();
             bar->startBusy();
             setStatus(tr("Analyzing..."));
-            if (protocol::isLive(task_->info)) {
+            if (protocol::isLive(task_->info())) {
                 liveBadge->hide();
                 elapsed->hide();
             }
             break;
-        case SniffTask::Paused: {
+        case SniffTask::State::Paused: {
             showFailure(false);
-            const QString done = protocol::progressText(task_->progress, false);
+            const QString done = protocol::progressText(task_->progress(), false);
             setStatus(done.isEmpty() ? tr("Paused") : done + QStringLiteral("  ") + tr("Paused"));
             break;
         }
-        case SniffTask::Converting:
+        case SniffTask::State::Converting:
             showFailure(false);
-            setStatus(protocol::convertingText(task_->converting));
+            setStatus(protocol::convertingText(task_->converting()));
             break;
-        case SniffTask::Saving:
+        case SniffTask::State::Saving:
             showFailure(false);
             setStatus(tr("Saving..."));
             break;
-        case SniffTask::Saved:
-        case SniffTask::Finished:
+        case SniffTask::State::Saved:
+        case SniffTask::State::Finished:
             showFailure(false);
             setStatus(tr("Download finished"));
             break;
-        case SniffTask::Failed:
+        case SniffTask::State::Failed:
             showFailure(true);
             break;
         }
@@ -335,19 +335,19 @@ void DownloadTaskWidget::setButtonImage(const QString &name, const QString &tool
 
 void DownloadTaskWidget::refreshButton()
 {
-    const bool live = protocol::isLive(task_->info);
+    const bool live = protocol::isLive(task_->info());
     button->show();
     button->setEnabled(true);
     switch (task_->state()) {
-    case SniffTask::Waiting:
-    case SniffTask::Downloading:
+    case SniffTask::State::Waiting:
+    case SniffTask::State::Downloading:
         if (live)
             setButtonImage(QStringLiteral("suspend"), tr("Stop"));
         else
             setButtonImage(QStringLiteral("pause"), tr("Pause"));
         break;
-    case SniffTask::Paused:
-        if (live && task_->needDelete) {
+    case SniffTask::State::Paused:
+        if (live && task_->needDelete()) {
             setButtonImage(QStringLiteral("suspend"), tr("Stop"));
             button->setEnabled(false);
         } else {
@@ -355,20 +355,20 @@ void DownloadTaskWidget::refreshButton()
             bar->stopBusy();
         }
         break;
-    case SniffTask::Converting:
+    case SniffTask::State::Converting:
         button->setEnabled(false);
         break;
-    case SniffTask::Saving:
+    case SniffTask::State::Saving:
         if (live)
             setButtonImage(QStringLiteral("suspend"), tr("Stop"));
         button->setEnabled(false);
         break;
-    case SniffTask::Failed:
+    case SniffTask::State::Failed:
         setButtonImage(QStringLiteral("retry"), tr("Retry"));
         bar->stopBusy();
         break;
-    case SniffTask::Saved:
-    case SniffTask::Finished:
+    case SniffTask::State::Saved:
+    case SniffTask::State::Finished:
         button->hide();
         break;
     }
@@ -386,8 +386,8 @@ void DownloadTaskWidget::onTaskResumed(SniffTask *)
 
 void DownloadTaskWidget::onTaskFinished(SniffTask *)
 {
-    const int state = task_->state();
-    if (state == SniffTask::Saved || state == SniffTask::Finished) {
+    const SniffTask::State state = task_->state();
+    if (state == SniffTask::State::Saved || state == SniffTask::State::Finished) {
         setStatus(tr("Download finished"));
         bar->stopBusy();
         bar->setValue(bar->maximum());
@@ -406,14 +406,14 @@ void DownloadTaskWidget::onTaskFinished(SniffTask *)
 void DownloadTaskWidget::onClickPauseResume()
 {
     SniffMgr *mgr = SniffMgr::instance();
-    const int state = task_->state();
-    if (state == SniffTask::Waiting || state == SniffTask::Downloading) {
+    const SniffTask::State state = task_->state();
+    if (state == SniffTask::State::Waiting || state == SniffTask::State::Downloading) {
         mgr->pauseTask(task_, false);
         return;
     }
     mgr->resumeTask(task_);
     thumb->reload();
-    if (protocol::thumbnail(task_->info).isEmpty())
+    if (protocol::thumbnail(task_->info()).isEmpty())
         mgr->startThumbOperator(task_);
 }
 
@@ -422,22 +422,20 @@ void DownloadTaskWidget::filterAdultWebsite()
     PrivateListManager *privacy = PrivateListManager::instance();
     if (!privacy->isOn() || !privacy->thumbnailsHidden())
         return;
-    const QString keyword = privacy->matchingKeyword(task_->url);
+    const QString keyword = privacy->matchingKeyword(task_->url());
     if (keyword.isEmpty())
         return;
     writeLog(QStringLiteral("[DownloadTaskWidget::filterAdultWebsite] =>url:"), keyword);
-    task_->info =
-        protocol::withMember(task_->info, QStringLiteral("isHiddenThumb"), QStringLiteral("true"));
-    task_->info = protocol::withMember(task_->info, QStringLiteral("isPrivateFileFlag"),
-                                       QStringLiteral("true"));
+    task_->setInfo(protocol::withHiddenThumb(task_->info(), true));
+    task_->setInfo(protocol::withPrivateFile(task_->info(), true));
 }
 
 void DownloadTaskWidget::onImageDownloaded(const QPixmap &pixmap, const QString &url)
 {
-    if (url != protocol::thumbnail(task_->info) || pixmap.isNull())
+    if (url != protocol::thumbnail(task_->info()) || pixmap.isNull())
         return;
     filterAdultWebsite();
-    if (protocol::isHiddenThumb(task_->info))
+    if (protocol::isHiddenThumb(task_->info()))
         thumb->setPixmap(rows::defaultCover());
     else
         thumbnailShown = true;
@@ -472,7 +470,7 @@ void DownloadTaskWidget::showFailureDialog()
 {
     auto *dialog = new DownloadFailedDlg;
     dialog->setAttribute(Qt::WA_DeleteOnClose);
-    const QString url = task_->url;
+    const QString url = task_->url();
     connect(dialog, &DownloadFailedDlg::browserChosen, this,
             [this, url] { Q_EMIT downloadFailed(url); });
     MainWindowHelper::instance()->centreOverMainWindow(dialog);

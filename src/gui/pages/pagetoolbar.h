@@ -16,7 +16,6 @@ class PrivateModeButton : public QPushButton
     Q_OBJECT
 public:
     explicit PrivateModeButton(QWidget *parent);
-    bool showsOn() const { return on; }
 
 protected:
     void changeEvent(QEvent *event) override;

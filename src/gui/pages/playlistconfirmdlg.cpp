@@ -422,22 +422,17 @@ QList<QVariant> PlaylistConfirmDlg::selectedEntries() const
     return chosen;
 }
 
-QMap<QString, QString> PlaylistConfirmDlg::options() const
+DownloadOptions PlaylistConfirmDlg::options() const
 {
-    const auto flag = [](bool on) {
-        return on ? QStringLiteral("true") : QStringLiteral("false");
-    };
-    QMap<QString, QString> map;
+    DownloadOptions o;
     const bool isVideo = video->isChecked();
-    map.insert(QStringLiteral("media_type"),
-               isVideo ? QStringLiteral("video") : QStringLiteral("audio"));
-    map.insert(QStringLiteral("isFromPlaylist"), QStringLiteral("true"));
-    map.insert(QStringLiteral("add_playlist_index"), flag(numbering->isChecked()));
-    map.insert(QStringLiteral("playlistOrderMode"), order->currentData().toString());
-    map.insert(QStringLiteral("SkipDownloaded"), flag(skip->isChecked()));
-    map.insert(isVideo ? QStringLiteral("video_quality") : QStringLiteral("audio_quality"),
-               quality->currentData().toString());
-    return map;
+    o.mediaType = isVideo ? QStringLiteral("video") : QStringLiteral("audio");
+    o.fromPlaylist = true;
+    o.addPlaylistIndex = numbering->isChecked();
+    o.playlistOrderMode = order->currentData().toString();
+    o.skipDownloaded = skip->isChecked();
+    (isVideo ? o.videoQuality : o.audioQuality) = quality->currentData().toString();
+    return o;
 }
 
 void PlaylistConfirmDlg::accept()

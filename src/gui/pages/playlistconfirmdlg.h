@@ -3,6 +3,8 @@
 // Lists the entries of a playlist with a check box each and asks how to download them: audio or
 // video, quality, numbered file names and their order, skipping what was downloaded before.
 
+#include "core/engine/downloadoptions.h"
+
 #include <QDialog>
 #include <QHeaderView>
 #include <QMap>
@@ -48,17 +50,15 @@ public:
 
     void setUrl(const QString &url);
     QList<QVariant> selectedEntries() const;
-    QMap<QString, QString> options() const;
+    DownloadOptions options() const;
 
     // For tests and screenshots.
     QTableWidget *table() const { return tableWidget; }
     CheckboxHeader *header() const { return checkHeader; }
     QComboBox *qualityBox() const { return quality; }
     QComboBox *orderBox() const { return order; }
-    QRadioButton *videoButton() const { return video; }
     QRadioButton *audioButton() const { return audio; }
     QCheckBox *numberingBox() const { return numbering; }
-    QCheckBox *skipBox() const { return skip; }
     QCheckBox *rowBox(int row) const { return rowBoxes.value(row); }
     bool isLoadingShown() const;
     bool isFailureShown() const;

@@ -24,8 +24,6 @@ public:
     void setTitleBar(QWidget *titleBar);
     void addIgnoreWidget(QWidget *widget);
     void setResizeable(bool resizeable);
-    bool isResizeable() const { return resizeable; }
-    void setBorderWidth(int width) { borderWidth = width; }
     void showFullScreen();
 
     // Which edges a point (in window coordinates) resizes, or whether it drags the window.

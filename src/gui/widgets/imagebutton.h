@@ -33,7 +33,6 @@ public:
         update();
     }
     void setHandCursor(bool on) { handCursor = on; }
-    bool isHovered() const { return hovered; }
 
     // What a paint would show now: a picture index, or -1 with the colour to fill.
     int pictureToPaint(QColor *colour) const;

@@ -17,7 +17,6 @@ public:
     void setMainWindow(QWidget *window) { window_ = window; }
     QWidget *mainWindow() const { return window_; }
 
-    double scaleFactor() const { return factor; }
     // A size multiplied by the scale factor, rounded half away from zero.
     int scaled(int size) const;
     QSize scaled(const QSize &size) const;

@@ -81,7 +81,6 @@ ProgressBar::ProgressBar(QWidget *parent)
     bar->setFixedHeight(6);
     setFixedHeight(6);
     tick->hide();
-    connect(bar, &QProgressBar::valueChanged, this, &ProgressBar::onValueChanged);
 }
 
 void ProgressBar::setValue(int value)
@@ -123,8 +122,6 @@ void ProgressBar::stopBusy()
     tick->hide();
     bar->show();
 }
-
-void ProgressBar::onValueChanged(int) {}
 
 void ProgressBar::resizeEvent(QResizeEvent *event)
 {

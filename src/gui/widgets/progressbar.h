@@ -63,7 +63,6 @@ public:
     bool isBusy() const { return busy; }
 
 public Q_SLOTS:
-    void onValueChanged(int value);
 
 protected:
     void resizeEvent(QResizeEvent *event) override;

@@ -17,7 +17,6 @@ public:
     void reload();
     void setPixmap(const QPixmap &pixmap);
     bool isLoaded() const { return loaded; }
-    QString imageUrl() const { return url; }
     QSize sizeHint() const override { return QSize(100, 60); }
 
 Q_SIGNALS:

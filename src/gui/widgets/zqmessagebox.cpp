@@ -121,11 +121,6 @@ int ZQMessageBox::showBusy(const QString &message, bool modal)
     return 0;
 }
 
-void ZQMessageBox::setTextWidth(int width)
-{
-    text->setFixedWidth(width);
-}
-
 void ZQMessageBox::setWordWrap(bool wrap)
 {
     text->setWordWrap(wrap);

@@ -26,7 +26,6 @@ public:
     // A box without buttons or close button, with the loading animation in place of the icon.
     int showBusy(const QString &text, bool modal = false);
 
-    void setTextWidth(int width);
     void setWordWrap(bool wrap);
     void setCallback(std::function<void(int)> callback) { resultCallback = std::move(callback); }
     QStringList buttonTexts() const;

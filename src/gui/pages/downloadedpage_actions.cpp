@@ -1,0 +1,339 @@
+#include "gui/pages/downloadedpage.h"
+
+// What the downloaded page does with its rows: open, reveal, the context menu, delete, and moving
+// rows into and out of the private list.
+
+#include "core/engine/sniffmgr.h"
+#include "core/engine/snifftask.h"
+#include "core/engine/toolprotocol.h"
+#include "core/foundation/applog.h"
+#include "core/foundation/globals.h"
+#include "core/foundation/stylemanager.h"
+#include "gui/pages/donetaskwidget.h"
+#include "gui/pages/fileactions.h"
+#include "gui/pages/mylistwidget.h"
+#include "gui/pages/pagetoolbar.h"
+#include "gui/pages/privatelistmanager.h"
+#include "gui/widgets/mainwindowhelper.h"
+#include "gui/widgets/pictures.h"
+#include "gui/widgets/zqmessagebox.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QButtonGroup>
+#include <QClipboard>
+#include <QCursor>
+#include <QDebug>
+#include <QDesktopServices>
+#include <QEvent>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMovie>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QStackedWidget>
+#include <QUrl>
+#include <QVBoxLayout>
+
+namespace {
+
+const char kDropboxUrl[] = "https://www.dropbox.com/login";
+const char kGoogleDriveUrl[] = "https://drive.google.com/drive/my-drive";
+
+} // namespace
+
+// --- Actions ----------------------------------------------------------------------------------
+
+bool DownloadedPage::fileExists(SniffTask *task)
+{
+    if (!task) {
+        writeLog(QStringLiteral("[DownloadedPage]"), QStringLiteral("Error: Task is null!"));
+        return false;
+    }
+    bool remove = false;
+    if (checkFileExists(protocol::filePath(task->info()), true, &remove))
+        return true;
+    if (remove) {
+        MyListWidget *list = currentList();
+        const int row = list->rowOf(task);
+        if (row >= 0)
+            removeRow(list, row);
+        shownTasks.removeAll(task);
+        if (isPrivateView())
+            mgr->deletePrivateTask(task, true);
+        else
+            mgr->deleteDoneTask(task, true);
+        updateEmptyState();
+        mgr->saveAll();
+    }
+    return false;
+}
+
+void DownloadedPage::playTask(SniffTask *task)
+{
+    if (fileExists(task))
+        openLocalFile(protocol::filePath(task->info()));
+}
+
+void DownloadedPage::revealTask(SniffTask *task)
+{
+    MyListWidget *list = currentList();
+    const int row = list->rowOf(task);
+    if (row >= 0)
+        list->setCurrentRow(row, QItemSelectionModel::ClearAndSelect);
+    if (fileExists(task))
+        revealInFileManager(protocol::filePath(task->info()));
+}
+
+void DownloadedPage::onDoubleClickedItem(SniffTask *task)
+{
+    MyListWidget *list = currentList();
+    const int row = list->rowOf(task);
+    if (row >= 0)
+        list->setCurrentRow(row, QItemSelectionModel::ClearAndSelect);
+    playTask(task);
+}
+
+void DownloadedPage::onClickedShowInBrowser()
+{
+    const QList<SniffTask *> tasks = selectedTasks();
+    if (tasks.isEmpty())
+        return;
+    if (fileExists(tasks.first()))
+        revealInFileManager(protocol::filePath(tasks.first()->info()));
+}
+
+void DownloadedPage::onClickedDelete()
+{
+    if (!selectedTasks().isEmpty())
+        deleteSelected();
+}
+
+void DownloadedPage::onPopContextMenu(SniffTask *task)
+{
+    contextTask = task;
+    QMenu menu;
+    menu.setStyleSheet(StyleManager::instance()->styleSheet(QStringLiteral("QMenu.qss")));
+    const auto add = [&](int data, const QString &text) {
+        QAction *action = menu.addAction(text);
+        action->setData(data);
+        connect(action, &QAction::triggered, this, &DownloadedPage::onContextAction);
+    };
+    add(207, tr("Show the File"));
+    add(208, tr("Play"));
+    add(217, tr("Modify File Name"));
+    menu.addSeparator();
+    add(203, tr("Delete"));
+    add(204, tr("Delete All"));
+    menu.addSeparator();
+    PrivateListManager *privacy = PrivateListManager::instance();
+    if (!isPrivateView()) {
+        if (privacy->isOn() || privacy->canAsk())
+            add(213, tr("Move to Private List"));
+    } else {
+        add(214, tr("Move Out"));
+    }
+    add(205, tr("Copy URL"));
+    add(206, tr("Go to Source Page"));
+    add(215, tr("Save to Dropbox"));
+    add(216, tr("Save to Google Drive"));
+    menu.exec(QCursor::pos());
+}
+
+void DownloadedPage::onContextAction()
+{
+    if (auto *action = qobject_cast<QAction *>(sender()))
+        runContextAction(action->data().toInt());
+}
+
+void DownloadedPage::runContextAction(int action)
+{
+    SniffTask *task = contextTask;
+    const QList<SniffTask *> tasks = selectedTasks();
+    switch (action) {
+    case 207:
+        if (fileExists(task))
+            revealInFileManager(protocol::filePath(task->info()));
+        break;
+    case 208:
+        playTask(task);
+        break;
+    case 217:
+        if (fileExists(task)) {
+            QListWidgetItem *current = currentList()->currentItem();
+            if (auto *w = qobject_cast<DoneTaskWidget *>(currentList()->itemWidget(current)))
+                w->setEditMode(true);
+        }
+        break;
+    case 203:
+        deleteSelected();
+        break;
+    case 204:
+        deleteAll();
+        break;
+    case 213:
+        addToPrivateList();
+        break;
+    case 214:
+        moveOut();
+        break;
+    case 205: {
+        QStringList urls;
+        for (SniffTask *t : tasks)
+            urls << t->url();
+        QApplication::clipboard()->setText(urls.join(QLatin1Char('\n')));
+        break;
+    }
+    case 206:
+        for (SniffTask *t : tasks)
+            QDesktopServices::openUrl(QUrl(t->url()));
+        break;
+    case 215:
+        if (fileExists(task))
+            QDesktopServices::openUrl(QUrl(QLatin1String(kDropboxUrl)));
+        break;
+    case 216:
+        if (fileExists(task))
+            QDesktopServices::openUrl(QUrl(QLatin1String(kGoogleDriveUrl)));
+        break;
+    default:
+        break;
+    }
+}
+
+void DownloadedPage::deleteSelected()
+{
+    DeleteConfirmDlg dialog;
+    dialog.setMinimumWidth(400);
+    dialog.setMessage(tr("Are you sure to delete the items which you select?"));
+    dialog.setCheckBoxVisible(!isPrivateView());
+    MainWindowHelper::instance()->centreOverMainWindow(&dialog);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    const bool deleteFile = dialog.isDeleteFileChecked();
+    MyListWidget *list = currentList();
+    const QList<QListWidgetItem *> items = list->selectedItems();
+    for (QListWidgetItem *item : items) {
+        SniffTask *task = MyListWidget::taskOf(item);
+        disconnect(task, nullptr, this, nullptr);
+        removeRow(list, list->row(item));
+        shownTasks.removeAll(task);
+        if (isPrivateView())
+            mgr->deletePrivateTask(task, deleteFile);
+        else
+            mgr->deleteDoneTask(task, deleteFile);
+    }
+    updateEmptyState();
+    updateToolbar();
+    mgr->saveAll();
+}
+
+void DownloadedPage::deleteAll()
+{
+    DeleteConfirmDlg dialog;
+    dialog.setMinimumWidth(400);
+    dialog.setMessage(tr("Are you sure to delete all the items?"));
+    dialog.setCheckBoxVisible(!isPrivateView());
+    MainWindowHelper::instance()->centreOverMainWindow(&dialog);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    const bool deleteFile = dialog.isDeleteFileChecked();
+    if (isPrivateView()) {
+        while (privateView->count() > 0) {
+            SniffTask *task = MyListWidget::taskOf(privateView->item(0));
+            removeRow(privateView, 0);
+            mgr->deletePrivateTask(task, true);
+        }
+    } else {
+        // Every finished download, also those beyond the rows shown so far.
+        const QList<SniffTask *> tasks = shownTasks;
+        while (allView->count() > 0)
+            removeRow(allView, 0);
+        for (SniffTask *task : tasks)
+            mgr->deleteDoneTask(task, deleteFile);
+        shownTasks.clear();
+    }
+    updateEmptyState();
+    updateToolbar();
+    mgr->saveAll();
+}
+
+void DownloadedPage::addToPrivateList()
+{
+    writeLog(QStringLiteral("[DownloadedPage::addToPrivateList] =>begin"), logClock());
+    const QList<QListWidgetItem *> items = allView->selectedItems();
+    if (items.isEmpty())
+        return;
+    PrivateListManager *privacy = PrivateListManager::instance();
+    if (!privacy->isOn() && privacy->ask(PrivateListManager::TurnOn) != 1)
+        return;
+    ensurePrivateView();
+    const bool many = items.size() > kLoadingThreshold;
+    if (many) {
+        setLoading(true);
+        MainWindowHelper::wait(100);
+    }
+    writeLog(QStringLiteral("selectedItems size:"), QString::number(items.size()));
+    QList<SniffTask *> moved;
+    for (int i = items.size() - 1; i >= 0; --i) {
+        SniffTask *task = MyListWidget::taskOf(items.at(i));
+        disconnect(task, nullptr, this, nullptr);
+        removeRow(allView, allView->row(items.at(i)));
+        shownTasks.removeAll(task);
+        moved << task;
+    }
+    privateView->clearSelection();
+    for (SniffTask *task : qAsConst(moved)) {
+        if (privacy->isOn() && privacy->filesHidden()) {
+            task->setInfo(protocol::withPrivateFile(task->info(), true));
+            mgr->setFileHidden(task, QStringLiteral("hidden"));
+        }
+        mgr->moveToPrivate(task);
+        createRow(privateView, task, -1);
+    }
+    if (many)
+        setLoading(false);
+    updateEmptyState();
+    updateToolbar();
+    mgr->saveAll();
+    writeLog(QStringLiteral("[DownloadedPage::addToPrivateList] =>end"), logClock());
+}
+
+void DownloadedPage::moveOut()
+{
+    writeLog(QStringLiteral("[DownloadedPage::moveOut] =>begin"), logClock());
+    if (!privateView)
+        return;
+    const QList<QListWidgetItem *> items = privateView->selectedItems();
+    if (items.isEmpty())
+        return;
+    const bool many = items.size() > kLoadingThreshold;
+    if (many) {
+        setLoading(true);
+        MainWindowHelper::wait(100);
+    }
+    QList<SniffTask *> moved;
+    for (int i = items.size() - 1; i >= 0; --i) {
+        SniffTask *task = MyListWidget::taskOf(items.at(i));
+        removeRow(privateView, privateView->row(items.at(i)));
+        moved << task;
+    }
+    for (SniffTask *task : qAsConst(moved)) {
+        if (protocol::isPrivateFile(task->info())) {
+            task->setInfo(protocol::withPrivateFile(task->info(), false));
+            mgr->setFileHidden(task, QStringLiteral("normal"));
+        }
+        mgr->moveFromPrivate(task);
+        createRow(allView, task, 0);
+        shownTasks.prepend(task);
+    }
+    allView->setCurrentRow(0, QItemSelectionModel::ClearAndSelect);
+    if (many)
+        setLoading(false);
+    updateEmptyState();
+    updateToolbar();
+    mgr->saveAll();
+    writeLog(QStringLiteral("[DownloadedPage::moveOut] =>end"), logClock());
+}

@@ -1,0 +1,143 @@
+// The install tree: `cmake --install` into a prefix whose path has spaces puts every file where a
+// Linux desktop expects it, nothing installed points back to the source or build folders, and
+// the tree still works after it was moved to another prefix: the moved app downloads and
+// converts through its own tool and presets, and shows its style sheets.
+#include "helpers/installedapp.h"
+
+#include <QDirIterator>
+#include <QRegularExpression>
+
+namespace {
+
+const QString kSourceDir = QStringLiteral(CLIPMOOR_SOURCE_DIR);
+const QString kBuildDir = QStringLiteral(CLIPMOOR_BUILD_DIR);
+
+QStringList namesIn(const QString &folder, const QStringList &filters)
+{
+    return QDir(folder).entryList(filters, QDir::Files, QDir::Name);
+}
+
+bool isExecutableFile(const QString &path)
+{
+    const QFileInfo info(path);
+    return info.isFile() && info.isExecutable();
+}
+
+QByteArray readAll(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+} // namespace
+
+class TestInstall : public QObject
+{
+    Q_OBJECT
+    QTemporaryDir scratch;
+    QString prefix;
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        QVERIFY(scratch.isValid());
+        prefix = scratch.path() + "/first place/usr";
+        QProcess install;
+        install.setProcessChannelMode(QProcess::MergedChannels);
+        install.start(QStringLiteral(CLIPMOOR_CMAKE_COMMAND),
+                      {"--install", kBuildDir, "--prefix", prefix});
+        QVERIFY(install.waitForFinished(120000));
+        QVERIFY2(install.exitCode() == 0, install.readAll().constData());
+    }
+
+    // Programs in bin/ and lib/clipmoor/, data in share/clipmoor/, and the desktop's files.
+    void filesWhereTheDesktopExpectsThem()
+    {
+        QCOMPARE(QDir(prefix + "/bin").entryList(QDir::Files), QStringList{"clipmoor"});
+        QVERIFY(isExecutableFile(prefix + "/bin/clipmoor"));
+        QVERIFY(isExecutableFile(prefix + "/lib/clipmoor/vantoro-dl"));
+
+        const QString data = prefix + "/share/clipmoor";
+        QCOMPARE(namesIn(data + "/qss", {"*.qss"}),
+                 namesIn(kSourceDir + "/resources/qss", {"*.qss"}));
+        QCOMPARE(namesIn(data + "/OneClickedType", {"*.json"}),
+                 namesIn(kSourceDir + "/tools/vantoro-dl/presets", {"*.json"}));
+        const QStringList pictures = namesIn(data + "/images", {"*.png"});
+        for (const char *folder : {"tabs", "buttons"}) {
+            for (const QString &name :
+                 namesIn(kSourceDir + "/resources/images/" + folder, {"*.png"}))
+                QVERIFY2(pictures.contains(name), qPrintable(name));
+        }
+        QVERIFY(QFileInfo(data + "/supported-sites.html").isFile());
+        // Data is not executable.
+        QDirIterator it(data, QDir::Files, QDirIterator::Subdirectories);
+        while (it.hasNext())
+            QVERIFY2(!QFileInfo(it.next()).isExecutable(), qPrintable(it.filePath()));
+
+        const QByteArray entry = readAll(prefix + "/share/applications/clipmoor.desktop");
+        QVERIFY(entry.contains("\nExec=clipmoor\n"));
+        QVERIFY(entry.contains("\nIcon=clipmoor\n"));
+        for (int size : {16, 24, 32, 48, 64, 128, 256}) {
+            const QImage icon(QStringLiteral("%1/share/icons/hicolor/%2x%2/apps/clipmoor.png")
+                                  .arg(prefix)
+                                  .arg(size));
+            QCOMPARE(icon.size(), QSize(size, size));
+            // Opaque in the middle, transparent in the corner: the picture, not an empty square.
+            QCOMPARE(qAlpha(icon.pixel(size / 2, size / 2)), 255);
+            QCOMPARE(qAlpha(icon.pixel(0, 0)), 0);
+        }
+        QVERIFY(QFileInfo(prefix + "/share/icons/hicolor/scalable/apps/clipmoor.svg").isFile());
+    }
+
+    // The software centre's description names this version and pictures that exist.
+    void metainfoNamesOurScreenshots()
+    {
+        const QString text = QString::fromUtf8(
+            readAll(prefix + "/share/metainfo/app.clipmoor.clipmoor.metainfo.xml"));
+        QVERIFY(text.contains(QStringLiteral("<release version=\"%1\"").arg(CLIPMOOR_VERSION)));
+        QVERIFY(text.contains("<launchable type=\"desktop-id\">clipmoor.desktop</launchable>"));
+        const QRegularExpression image(QStringLiteral("<image>[^<]*/([^/<]+)</image>"));
+        int count = 0;
+        for (auto m = image.globalMatch(text); m.hasNext(); ++count) {
+            const QString name = m.next().captured(1);
+            QVERIFY2(QFileInfo(kSourceDir + "/docs/screenshots/" + name).isFile(),
+                     qPrintable(name));
+        }
+        QVERIFY(count >= 1);
+    }
+
+    // Everything is found relative to the executable, never through the folders it was built in.
+    void nothingPointsBackToTheBuild()
+    {
+        QDirIterator it(prefix, QDir::Files, QDirIterator::Subdirectories);
+        while (it.hasNext()) {
+            const QByteArray content = readAll(it.next());
+            QVERIFY2(!content.contains(QFile::encodeName(kBuildDir)), qPrintable(it.filePath()));
+            QVERIFY2(!content.contains(QFile::encodeName(kSourceDir)), qPrintable(it.filePath()));
+        }
+    }
+
+    // Moved to another prefix (with a space too) and started from another working folder, the
+    // app downloads and converts with its own tool and preset and shows its style sheets.
+    void movedTreeStillWorks()
+    {
+        const QString moved = scratch.path() + "/moved here";
+        QVERIFY(QDir().rename(scratch.path() + "/first place", moved));
+        InstalledApp app(moved + "/usr/bin/clipmoor");
+
+        const QString saved = app.downloadOneClip(QStringLiteral("MP3"));
+        QVERIFY2(!saved.isEmpty(), qPrintable(app.diagnostics()));
+        QCOMPARE(QFileInfo(saved).suffix(), QStringLiteral("mp3"));
+        QVERIFY2(app.quit(), qPrintable(app.diagnostics()));
+
+        const QImage shot = app.screenshot();
+        QVERIFY(!shot.isNull());
+        QVERIFY(shot.width() >= 800 && shot.height() >= 480);
+        // The navigation bar is painted blue by its style sheet; without it, it is grey.
+        const QRgb bar = shot.pixel(10, shot.height() / 2);
+        QVERIFY2(qBlue(bar) > qRed(bar) + 60, qPrintable(QString::number(bar, 16)));
+    }
+};
+
+QTEST_MAIN(TestInstall)
+#include "tst_install.moc"

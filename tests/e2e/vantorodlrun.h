@@ -1,0 +1,225 @@
+#pragma once
+
+// Running the real vantoro-dl from a test: parameter files, the lines it prints, and checks on
+// the processes it leaves behind.
+
+#include "helpers/testutil.h"
+
+#include <QEventLoop>
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include <csignal>
+#include <functional>
+
+struct ToolRun
+{
+    int exitCode = -1;
+    bool timedOut = false;
+    qint64 elapsedMs = 0;
+    QList<QJsonObject> lines;
+    QByteArray stdOut;
+    QByteArray stdErr;
+
+    QList<QJsonObject> ofType(const QString &type) const
+    {
+        QList<QJsonObject> found;
+        for (const QJsonObject &l : lines) {
+            if (l.value("type").toString() == type)
+                found << l.value("msg").toObject();
+        }
+        return found;
+    }
+    QJsonObject finished() const { return ofType("finished").value(0); }
+    // Where the first line of a type is, -1 when there is none.
+    int indexOf(const QString &type) const
+    {
+        for (int i = 0; i < lines.size(); ++i) {
+            if (lines.at(i).value("type").toString() == type)
+                return i;
+        }
+        return -1;
+    }
+    QByteArray describe() const
+    {
+        QByteArray text = "exit " + QByteArray::number(exitCode) + "\n";
+        for (const QJsonObject &l : lines)
+            text += QJsonDocument(l).toJson(QJsonDocument::Compact).left(400) + '\n';
+        return text + stdErr.right(2000);
+    }
+};
+
+class ToolHarness
+{
+public:
+    QTemporaryDir work;
+    int jobCounter = 0;
+
+    static QString tool() { return testutil::helperPath("../bin/vantoro-dl"); }
+    static QString preset(const QString &name)
+    {
+        return testutil::helperPath("../bin/OneClickedType/" + name + ".json");
+    }
+
+    QString newJobDir() { return work.path() + QStringLiteral("/job%1").arg(++jobCounter); }
+
+    QString writeRaw(const QByteArray &bytes)
+    {
+        QDir().mkpath(work.path() + "/params");
+        const QString path = work.path() + QStringLiteral("/params/p%1.json").arg(++jobCounter);
+        QFile f(path);
+        f.open(QIODevice::WriteOnly);
+        f.write(bytes);
+        return path;
+    }
+    QString writeParams(const QJsonObject &params)
+    {
+        return writeRaw(QJsonDocument(params).toJson());
+    }
+
+    QJsonObject downloadParams(const QString &url, const QString &saveDir,
+                               const QJsonObject &extra = QJsonObject()) const
+    {
+        QJsonObject d{{"url", url},
+                      {"save_path", saveDir},
+                      {"media_type", "video"},
+                      {"video_quality", "1080P"},
+                      {"audio_quality", "320Kb/s"},
+                      {"nocheckcertificate", "true"},
+                      {"read_cookie", "false"},
+                      {"add_playlist_index", "false"},
+                      {"save_id3", "true"}};
+        for (auto it = extra.begin(); it != extra.end(); ++it)
+            d.insert(it.key(), it.value());
+        return {{"log_path", work.path()},
+                {"ffmpeg_location", "/usr/bin"},
+                {"downloader", d},
+                {"converter", QJsonObject{{"input", "downloader"},
+                                          {"save_path", "downloader"},
+                                          {"isNeedConvert", "false"}}}};
+    }
+
+    QJsonObject convertParams(const QString &input, const QString &presetName,
+                              const QString &saveDir,
+                              const QJsonObject &extra = QJsonObject()) const
+    {
+        QJsonObject c{{"input", input},
+                      {"preset", preset(presetName)},
+                      {"save_path", saveDir},
+                      {"isNeedConvert", "true"}};
+        for (auto it = extra.begin(); it != extra.end(); ++it)
+            c.insert(it.key(), it.value());
+        return {{"ffmpeg_location", "/usr/bin"}, {"log_path", work.path()}, {"converter", c}};
+    }
+
+    // Runs the tool while this event loop keeps serving; `during` may act on the running tool.
+    static ToolRun run(const QString &paramFile, int timeoutMs = 60000,
+                       const std::function<void(QProcess &, const ToolRun &)> &during = nullptr,
+                       const QProcessEnvironment &env = QProcessEnvironment::systemEnvironment(),
+                       const QString &program = tool())
+    {
+        ToolRun result;
+        QProcess process;
+        process.setProcessEnvironment(env);
+        QByteArray pending;
+        QElapsedTimer timer;
+        timer.start();
+        QEventLoop loop;
+        QObject::connect(&process, &QProcess::readyReadStandardOutput, &loop, [&] {
+            const QByteArray bytes = process.readAllStandardOutput();
+            result.stdOut += bytes;
+            pending += bytes;
+            int end;
+            while ((end = pending.indexOf('\n')) >= 0) {
+                result.lines << QJsonDocument::fromJson(pending.left(end)).object();
+                pending.remove(0, end + 1);
+            }
+        });
+        QObject::connect(&process, qOverload<int, QProcess::ExitStatus>(&QProcess::finished), &loop,
+                         &QEventLoop::quit);
+        QTimer tick;
+        QObject::connect(&tick, &QTimer::timeout, &loop, [&] {
+            if (during && process.state() == QProcess::Running)
+                during(process, result);
+            if (timer.elapsed() > timeoutMs) {
+                result.timedOut = true;
+                loop.quit();
+            }
+        });
+        tick.start(50);
+        process.start(program, {paramFile});
+        loop.exec();
+        if (result.timedOut) {
+            process.kill();
+            process.waitForFinished();
+        }
+        result.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+        result.stdErr = process.readAllStandardError();
+        result.elapsedMs = timer.elapsed();
+        return result;
+    }
+
+    static QJsonObject probe(const QString &path)
+    {
+        QProcess p;
+        p.start("ffprobe",
+                {"-v", "error", "-print_format", "json", "-show_format", "-show_streams", path});
+        p.waitForFinished(30000);
+        return QJsonDocument::fromJson(p.readAllStandardOutput()).object();
+    }
+    static QString resolutionOf(const QString &path)
+    {
+        for (const QJsonValue &v : probe(path).value("streams").toArray()) {
+            const QJsonObject s = v.toObject();
+            if (s.value("codec_type").toString() == "video")
+                return QStringLiteral("%1x%2")
+                    .arg(s.value("width").toInt())
+                    .arg(s.value("height").toInt());
+        }
+        return QString();
+    }
+
+    // A process that has ended (a zombie nobody collected counts as ended).
+    static bool processGone(qint64 pid)
+    {
+        QFile stat(QStringLiteral("/proc/%1/stat").arg(pid));
+        if (!stat.open(QIODevice::ReadOnly))
+            return true;
+        const QByteArray line = stat.readAll();
+        const int close = line.lastIndexOf(')');
+        return close < 0 || close + 2 >= line.size() || line.at(close + 2) == 'Z';
+    }
+    // Every process below `pid`, at any depth.
+    static QList<qint64> descendants(qint64 pid)
+    {
+        QList<qint64> found;
+        const QStringList entries = QDir("/proc").entryList(QDir::Dirs | QDir::NoDotAndDotDot);
+        QHash<qint64, qint64> parentOf;
+        for (const QString &name : entries) {
+            bool ok = false;
+            const qint64 child = name.toLongLong(&ok);
+            QFile stat("/proc/" + name + "/stat");
+            if (!ok || !stat.open(QIODevice::ReadOnly))
+                continue;
+            const QByteArray line = stat.readAll();
+            const QList<QByteArray> rest = line.mid(line.lastIndexOf(')') + 2).split(' ');
+            parentOf.insert(child, rest.value(1).toLongLong());
+        }
+        QList<qint64> frontier{pid};
+        while (!frontier.isEmpty()) {
+            const qint64 parent = frontier.takeFirst();
+            for (auto it = parentOf.cbegin(); it != parentOf.cend(); ++it) {
+                if (it.value() == parent) {
+                    found << it.key();
+                    frontier << it.key();
+                }
+            }
+        }
+        return found;
+    }
+};

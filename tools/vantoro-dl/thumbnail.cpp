@@ -1,0 +1,85 @@
+#include "thumbnail.h"
+
+#include "child.h"
+
+#include <QCryptographicHash>
+#include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
+
+namespace thumbnail {
+
+namespace {
+QStringList grabArguments(const QString &source, const QString &target, double seek)
+{
+    return {"-nostdin",     "-hide_banner", "-y",        "-ss", QString::number(seek),
+            "-i",           source,         "-frames:v", "1",   "-vf",
+            "scale=480:-2", "-q:v",         "4",         target};
+}
+} // namespace
+
+QString cachePath(const QString &key)
+{
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation) +
+                           QStringLiteral("/vantoro-dl/thumbnails");
+    QDir().mkpath(folder);
+    return folder + QLatin1Char('/') +
+           QString::fromLatin1(
+               QCryptographicHash::hash(key.toUtf8(), QCryptographicHash::Sha1).toHex()) +
+           QStringLiteral(".jpg");
+}
+
+Look fromFile(const QString &ffmpeg, const QString &file, const QString &key, bool wantPicture,
+              double durationHint)
+{
+    Look look;
+    if (ffmpeg.isEmpty())
+        return look;
+    const QString target = cachePath(key);
+    // Without an output ffmpeg only reads the file's header, reports it and stops.
+    double seek = durationHint > 0 && durationHint < 2 ? 0 : 1;
+    for (int attempt = 0; attempt < 2; ++attempt) {
+        media::Banner banner;
+        child::Run run;
+        run.program = ffmpeg;
+        run.arguments = wantPicture ? grabArguments(file, target, seek)
+                                    : QStringList{"-nostdin", "-hide_banner", "-i", file};
+        run.onErrorLine = [&banner](const QByteArray &line) {
+            banner.feed(line);
+        };
+        run.lowPriority = true;
+        run.timeoutMs = 15000;
+        const child::Result r = run.exec();
+        look.info = banner.input;
+        if (!wantPicture || child::interrupted())
+            return look;
+        if (r.exitCode == 0 && QFileInfo(target).size() > 0) {
+            look.picture = target;
+            return look;
+        }
+        // A clip shorter than the first second: try its very start.
+        if (seek == 0 || look.info.videoCodec.isEmpty())
+            return look;
+        seek = 0;
+    }
+    return look;
+}
+
+QString fromAddress(const QString &ffmpeg, const QString &url, const QString &key)
+{
+    if (ffmpeg.isEmpty() || url.isEmpty())
+        return QString();
+    const QString target = cachePath(key);
+    QByteArray ignored;
+    child::Run run;
+    run.program = ffmpeg;
+    run.arguments = grabArguments(url, target, 1);
+    run.arguments.insert(2, QStringLiteral("-loglevel"));
+    run.arguments.insert(3, QStringLiteral("error"));
+    run.lowPriority = true;
+    run.timeoutMs = 15000;
+    const child::Result r = run.exec();
+    return r.exitCode == 0 && QFileInfo(target).size() > 0 ? target : QString();
+}
+
+} // namespace thumbnail

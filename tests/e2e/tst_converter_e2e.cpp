@@ -247,13 +247,7 @@ private Q_SLOTS:
         QCOMPARE(video.value("height").toInt(), 480);
         QCOMPARE(video.value("width").toInt(), 640);
         video = firstStream(probe(convertedNamed("wide clip.mkv")->outputPath), "video");
-        QEXPECT_FAIL("",
-                     "the download tool's resolution rule (HEIGHT lines, width from the "
-                     "aspect ratio) comes with its next version",
-                     Continue);
         QCOMPARE(video.value("height").toInt(), 480);
-        QEXPECT_FAIL("", "the download tool's resolution rule comes with its next version",
-                     Continue);
         QCOMPARE(video.value("width").toInt(), 854);
     }
 

@@ -168,12 +168,12 @@ void SniffMgr::finishSuccessfulRun(SniffOperator *op, SniffTask *task)
     Q_EMIT mgrDeleteDownloadingTask(task);
     moveToDone(task);
     Q_EMIT mgrAddDownloadedTask(task);
-    if (!task->converting.isEmpty()) {
+    if (!task->converting().isEmpty()) {
         // Converted after the download: the result is listed with the converted files too.
         ConvMediaInfo record;
-        record.setToolResult(protocol::message(task->finished));
-        record.outputPath = protocol::filePath(task->info);
-        record.thumbnailPath = task->thumbnailPath;
+        record.setToolResult(protocol::message(task->finished()));
+        record.outputPath = protocol::filePath(task->info());
+        record.thumbnailPath = task->thumbnailPath();
         record.mediaType = record.width > 0 ? ConvMediaInfo::Video : ConvMediaInfo::Audio;
         ConvertDataManager::instance()->addConverted(record);
     }

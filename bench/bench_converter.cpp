@@ -164,6 +164,7 @@ int main(int argc, char **argv)
         std::printf("converting list with %5d rows: fill and paint %lld us, one scroll step and "
                     "paint %lld us\n",
                     n, fill, clock.nsecsElapsed() / 1000 / 20);
+        std::fflush(stdout);
         page->model()->setTasks(ConvertDataManager::instance()->convertingTaskList());
         qDeleteAll(tasks);
     }
@@ -216,20 +217,29 @@ int main(int argc, char **argv)
         source.mediaType = 1;
         ConvertTask *task = ConvertDataManager::instance()->addTaskFor(source);
         task->setParams(target);
+        // The page takes the finished task off the list (and deletes it): the outcome is read
+        // from the manager's signal.
+        bool finished = false;
+        bool converted = false;
+        QString error;
+        const auto connection = QObject::connect(ConvertManager::instance(),
+                                                 &ConvertManager::converterManagerTaskDidFinished,
+                                                 [&](ConvertTask *t, bool isError) {
+                                                     if (t != task)
+                                                         return;
+                                                     finished = true;
+                                                     converted = !isError;
+                                                     error = t->errorText();
+                                                 });
         QElapsedTimer clock;
         clock.start();
         ConvertManager::instance()->startTask(task);
-        const qint64 ms = runUntil(
-            [task] {
-                return task->state() == ConvertTask::Converted ||
-                       task->state() == ConvertTask::Failed;
-            },
-            600000);
-        if (task->state() != ConvertTask::Converted) {
-            std::printf("conversion failed: %s\n", qPrintable(task->errorText()));
+        const qint64 ms = runUntil([&finished] { return finished; }, 600000);
+        QObject::disconnect(connection);
+        if (!converted) {
+            std::printf("conversion failed: %s\n", qPrintable(error));
             return -1;
         }
-        ConvertDataManager::instance()->moveToConverted(task);
         runUntil([] { return false; }, 300); // the tool's process is reaped
         cpu = childrenCpuMs() - cpuBefore;
         return ms;

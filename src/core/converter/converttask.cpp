@@ -24,9 +24,6 @@ ConvertTask::ConvertTask(QObject *parent)
     : QObject(parent)
     , source(new ConvMediaInfo(this))
 {
-    Preferences *prefs = Preferences::instance();
-    number = prefs->convertCounter() + 1;
-    prefs->setConvertCounter(number);
     // Connected before any of the task's processes exists, so this runs before they are killed
     // one by one: the tool's own ffmpeg goes with it instead of being left behind.
     connect(MyProcessHelper::instance(), &MyProcessHelper::killAll, this, [this] {
@@ -77,7 +74,12 @@ void ConvertTask::start()
     Q_EMIT convertTaskDidStarted(this);
 
     // Every run has its own work folder inside the conversion folder, so that the finished file
-    // is moved into place without copying.
+    // is moved into place without copying. The running number keeps folder names apart even
+    // when two random tags repeat; it is counted per run, so restoring thousands of listed
+    // tasks writes the settings file not once.
+    Preferences *prefs = Preferences::instance();
+    const int number = prefs->convertCounter() + 1;
+    prefs->setConvertCounter(number);
     workDirValue = convertTempDir(true) + QStringLiteral("%1_%2").arg(number).arg(randomId());
     paramPath = workDirValue + "/param.json";
     const QJsonObject params = convertparams::build(this->params, source->sourcePath, workDirValue);

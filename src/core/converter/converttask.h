@@ -71,7 +71,6 @@ private:
     ConvMediaInfo *result = nullptr;
     ConvertInfo params;
     bool cancelled = false;
-    int number;
     QString workDirValue;
     QString paramPath;
     MyProcess *process = nullptr;

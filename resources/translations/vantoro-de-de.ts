@@ -99,6 +99,60 @@
     </message>
 </context>
 <context>
+    <name>AddSiteDlg</name>
+    <message>
+        <source>Add New</source>
+        <translation>Neu hinzufügen</translation>
+    </message>
+    <message>
+        <source>URL</source>
+        <translation>URL</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>Titel</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>BrowserWindow</name>
+    <message>
+        <source>Home</source>
+        <translation>Startseite</translation>
+    </message>
+    <message>
+        <source>Go back in history</source>
+        <translation>Im Verlauf zurück</translation>
+    </message>
+    <message>
+        <source>Go forward in history</source>
+        <translation>Im Verlauf vor</translation>
+    </message>
+    <message>
+        <source>Stop loading this page</source>
+        <translation>Laden dieser Seite stoppen</translation>
+    </message>
+    <message>
+        <source>Reload this page</source>
+        <translation>Diese Seite neu laden</translation>
+    </message>
+    <message>
+        <source>Clear browsing data</source>
+        <translation>Browserdaten löschen</translation>
+    </message>
+    <message>
+        <source>Enter Video URL</source>
+        <translation>Video-URL eingeben</translation>
+    </message>
+</context>
+<context>
     <name>CloseConfirmDlg</name>
     <message>
         <source>Clipmoor</source>
@@ -1281,6 +1335,20 @@ Downloads funktionieren weiterhin, aber Listen und Einstellungen gehen beim Been
     <message>
         <source>Version: %1 | Size: %2 | Release Date: %3</source>
         <translation>Version: %1 | Größe: %2 | Veröffentlicht: %3</translation>
+    </message>
+</context>
+<context>
+    <name>WebElement</name>
+    <message>
+        <source>Add New</source>
+        <translation>Neu hinzufügen</translation>
+    </message>
+</context>
+<context>
+    <name>WebHomePage</name>
+    <message>
+        <source>Reset</source>
+        <translation>Zurücksetzen</translation>
     </message>
 </context>
 <context>

@@ -99,6 +99,60 @@
     </message>
 </context>
 <context>
+    <name>AddSiteDlg</name>
+    <message>
+        <source>Add New</source>
+        <translation>Add New</translation>
+    </message>
+    <message>
+        <source>URL</source>
+        <translation>URL</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>Title</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>BrowserWindow</name>
+    <message>
+        <source>Home</source>
+        <translation>Home</translation>
+    </message>
+    <message>
+        <source>Go back in history</source>
+        <translation>Go back in history</translation>
+    </message>
+    <message>
+        <source>Go forward in history</source>
+        <translation>Go forward in history</translation>
+    </message>
+    <message>
+        <source>Stop loading this page</source>
+        <translation>Stop loading this page</translation>
+    </message>
+    <message>
+        <source>Reload this page</source>
+        <translation>Reload this page</translation>
+    </message>
+    <message>
+        <source>Clear browsing data</source>
+        <translation>Clear browsing data</translation>
+    </message>
+    <message>
+        <source>Enter Video URL</source>
+        <translation>Enter Video URL</translation>
+    </message>
+</context>
+<context>
     <name>CloseConfirmDlg</name>
     <message>
         <source>Clipmoor</source>
@@ -1281,6 +1335,20 @@ Downloads still work, but lists and settings will not be kept after you quit.</t
     <message>
         <source>Version: %1 | Size: %2 | Release Date: %3</source>
         <translation>Version: %1 | Size: %2 | Release Date: %3</translation>
+    </message>
+</context>
+<context>
+    <name>WebElement</name>
+    <message>
+        <source>Add New</source>
+        <translation>Add New</translation>
+    </message>
+</context>
+<context>
+    <name>WebHomePage</name>
+    <message>
+        <source>Reset</source>
+        <translation>Reset</translation>
     </message>
 </context>
 <context>

@@ -99,6 +99,60 @@
     </message>
 </context>
 <context>
+    <name>AddSiteDlg</name>
+    <message>
+        <source>Add New</source>
+        <translation>Añadir nuevo</translation>
+    </message>
+    <message>
+        <source>URL</source>
+        <translation>URL</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>Título</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+</context>
+<context>
+    <name>BrowserWindow</name>
+    <message>
+        <source>Home</source>
+        <translation>Inicio</translation>
+    </message>
+    <message>
+        <source>Go back in history</source>
+        <translation>Retroceder en el historial</translation>
+    </message>
+    <message>
+        <source>Go forward in history</source>
+        <translation>Avanzar en el historial</translation>
+    </message>
+    <message>
+        <source>Stop loading this page</source>
+        <translation>Detener la carga de esta página</translation>
+    </message>
+    <message>
+        <source>Reload this page</source>
+        <translation>Volver a cargar esta página</translation>
+    </message>
+    <message>
+        <source>Clear browsing data</source>
+        <translation>Borrar datos de navegación</translation>
+    </message>
+    <message>
+        <source>Enter Video URL</source>
+        <translation>Introduzca la URL del vídeo</translation>
+    </message>
+</context>
+<context>
     <name>CloseConfirmDlg</name>
     <message>
         <source>Clipmoor</source>
@@ -1281,6 +1335,20 @@ Las descargas siguen funcionando, pero las listas y la configuración no se cons
     <message>
         <source>Version: %1 | Size: %2 | Release Date: %3</source>
         <translation>Versión: %1 | Tamaño: %2 | Fecha: %3</translation>
+    </message>
+</context>
+<context>
+    <name>WebElement</name>
+    <message>
+        <source>Add New</source>
+        <translation>Añadir nuevo</translation>
+    </message>
+</context>
+<context>
+    <name>WebHomePage</name>
+    <message>
+        <source>Reset</source>
+        <translation>Restablecer</translation>
     </message>
 </context>
 <context>

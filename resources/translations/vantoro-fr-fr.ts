@@ -99,6 +99,60 @@
     </message>
 </context>
 <context>
+    <name>AddSiteDlg</name>
+    <message>
+        <source>Add New</source>
+        <translation>Ajouter</translation>
+    </message>
+    <message>
+        <source>URL</source>
+        <translation>URL</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>Titre</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+</context>
+<context>
+    <name>BrowserWindow</name>
+    <message>
+        <source>Home</source>
+        <translation>Accueil</translation>
+    </message>
+    <message>
+        <source>Go back in history</source>
+        <translation>Revenir en arrière dans l'historique</translation>
+    </message>
+    <message>
+        <source>Go forward in history</source>
+        <translation>Avancer dans l'historique</translation>
+    </message>
+    <message>
+        <source>Stop loading this page</source>
+        <translation>Arrêter le chargement de cette page</translation>
+    </message>
+    <message>
+        <source>Reload this page</source>
+        <translation>Recharger cette page</translation>
+    </message>
+    <message>
+        <source>Clear browsing data</source>
+        <translation>Effacer les données de navigation</translation>
+    </message>
+    <message>
+        <source>Enter Video URL</source>
+        <translation>Saisissez l'URL de la vidéo</translation>
+    </message>
+</context>
+<context>
     <name>CloseConfirmDlg</name>
     <message>
         <source>Clipmoor</source>
@@ -1281,6 +1335,20 @@ Les téléchargements fonctionnent, mais les listes et les réglages seront perd
     <message>
         <source>Version: %1 | Size: %2 | Release Date: %3</source>
         <translation>Version : %1 | Taille : %2 | Date de sortie : %3</translation>
+    </message>
+</context>
+<context>
+    <name>WebElement</name>
+    <message>
+        <source>Add New</source>
+        <translation>Ajouter</translation>
+    </message>
+</context>
+<context>
+    <name>WebHomePage</name>
+    <message>
+        <source>Reset</source>
+        <translation>Réinitialiser</translation>
     </message>
 </context>
 <context>

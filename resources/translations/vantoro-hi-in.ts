@@ -99,6 +99,60 @@
     </message>
 </context>
 <context>
+    <name>AddSiteDlg</name>
+    <message>
+        <source>Add New</source>
+        <translation>नया जोड़ें</translation>
+    </message>
+    <message>
+        <source>URL</source>
+        <translation>URL</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>शीर्षक</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>ठीक है</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>रद्द करें</translation>
+    </message>
+</context>
+<context>
+    <name>BrowserWindow</name>
+    <message>
+        <source>Home</source>
+        <translation>होम</translation>
+    </message>
+    <message>
+        <source>Go back in history</source>
+        <translation>इतिहास में पीछे जाएँ</translation>
+    </message>
+    <message>
+        <source>Go forward in history</source>
+        <translation>इतिहास में आगे जाएँ</translation>
+    </message>
+    <message>
+        <source>Stop loading this page</source>
+        <translation>इस पेज का लोड होना रोकें</translation>
+    </message>
+    <message>
+        <source>Reload this page</source>
+        <translation>यह पेज फिर से लोड करें</translation>
+    </message>
+    <message>
+        <source>Clear browsing data</source>
+        <translation>ब्राउज़िंग डेटा साफ़ करें</translation>
+    </message>
+    <message>
+        <source>Enter Video URL</source>
+        <translation>वीडियो URL डालें</translation>
+    </message>
+</context>
+<context>
     <name>CloseConfirmDlg</name>
     <message>
         <source>Clipmoor</source>
@@ -1281,6 +1335,20 @@ Downloads still work, but lists and settings will not be kept after you quit.</s
     <message>
         <source>Version: %1 | Size: %2 | Release Date: %3</source>
         <translation>संस्करण: %1 | आकार: %2 | रिलीज़ तिथि: %3</translation>
+    </message>
+</context>
+<context>
+    <name>WebElement</name>
+    <message>
+        <source>Add New</source>
+        <translation>नया जोड़ें</translation>
+    </message>
+</context>
+<context>
+    <name>WebHomePage</name>
+    <message>
+        <source>Reset</source>
+        <translation>रीसेट करें</translation>
     </message>
 </context>
 <context>

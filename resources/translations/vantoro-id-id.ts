@@ -99,6 +99,60 @@
     </message>
 </context>
 <context>
+    <name>AddSiteDlg</name>
+    <message>
+        <source>Add New</source>
+        <translation>Tambah Baru</translation>
+    </message>
+    <message>
+        <source>URL</source>
+        <translation>URL</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>Judul</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Batal</translation>
+    </message>
+</context>
+<context>
+    <name>BrowserWindow</name>
+    <message>
+        <source>Home</source>
+        <translation>Beranda</translation>
+    </message>
+    <message>
+        <source>Go back in history</source>
+        <translation>Kembali dalam riwayat</translation>
+    </message>
+    <message>
+        <source>Go forward in history</source>
+        <translation>Maju dalam riwayat</translation>
+    </message>
+    <message>
+        <source>Stop loading this page</source>
+        <translation>Hentikan memuat halaman ini</translation>
+    </message>
+    <message>
+        <source>Reload this page</source>
+        <translation>Muat ulang halaman ini</translation>
+    </message>
+    <message>
+        <source>Clear browsing data</source>
+        <translation>Hapus data penjelajahan</translation>
+    </message>
+    <message>
+        <source>Enter Video URL</source>
+        <translation>Masukkan URL Video</translation>
+    </message>
+</context>
+<context>
     <name>CloseConfirmDlg</name>
     <message>
         <source>Clipmoor</source>
@@ -1281,6 +1335,20 @@ Unduhan tetap berjalan, tetapi daftar dan pengaturan tidak disimpan setelah kelu
     <message>
         <source>Version: %1 | Size: %2 | Release Date: %3</source>
         <translation>Versi: %1 | Ukuran: %2 | Tanggal rilis: %3</translation>
+    </message>
+</context>
+<context>
+    <name>WebElement</name>
+    <message>
+        <source>Add New</source>
+        <translation>Tambah Baru</translation>
+    </message>
+</context>
+<context>
+    <name>WebHomePage</name>
+    <message>
+        <source>Reset</source>
+        <translation>Atur Ulang</translation>
     </message>
 </context>
 <context>

@@ -99,6 +99,60 @@
     </message>
 </context>
 <context>
+    <name>AddSiteDlg</name>
+    <message>
+        <source>Add New</source>
+        <translation>Aggiungi nuovo</translation>
+    </message>
+    <message>
+        <source>URL</source>
+        <translation>URL</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>Titolo</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+</context>
+<context>
+    <name>BrowserWindow</name>
+    <message>
+        <source>Home</source>
+        <translation>Home</translation>
+    </message>
+    <message>
+        <source>Go back in history</source>
+        <translation>Indietro nella cronologia</translation>
+    </message>
+    <message>
+        <source>Go forward in history</source>
+        <translation>Avanti nella cronologia</translation>
+    </message>
+    <message>
+        <source>Stop loading this page</source>
+        <translation>Interrompi il caricamento della pagina</translation>
+    </message>
+    <message>
+        <source>Reload this page</source>
+        <translation>Ricarica questa pagina</translation>
+    </message>
+    <message>
+        <source>Clear browsing data</source>
+        <translation>Cancella dati di navigazione</translation>
+    </message>
+    <message>
+        <source>Enter Video URL</source>
+        <translation>Inserisci l'URL del video</translation>
+    </message>
+</context>
+<context>
     <name>CloseConfirmDlg</name>
     <message>
         <source>Clipmoor</source>
@@ -1281,6 +1335,20 @@ I download funzionano, ma elenchi e impostazioni andranno persi all'uscita.</tra
     <message>
         <source>Version: %1 | Size: %2 | Release Date: %3</source>
         <translation>Versione: %1 | Dimensione: %2 | Data di rilascio: %3</translation>
+    </message>
+</context>
+<context>
+    <name>WebElement</name>
+    <message>
+        <source>Add New</source>
+        <translation>Aggiungi nuovo</translation>
+    </message>
+</context>
+<context>
+    <name>WebHomePage</name>
+    <message>
+        <source>Reset</source>
+        <translation>Ripristina</translation>
     </message>
 </context>
 <context>

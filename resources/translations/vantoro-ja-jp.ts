@@ -99,6 +99,60 @@
     </message>
 </context>
 <context>
+    <name>AddSiteDlg</name>
+    <message>
+        <source>Add New</source>
+        <translation>新規追加</translation>
+    </message>
+    <message>
+        <source>URL</source>
+        <translation>URL</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>タイトル</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+</context>
+<context>
+    <name>BrowserWindow</name>
+    <message>
+        <source>Home</source>
+        <translation>ホーム</translation>
+    </message>
+    <message>
+        <source>Go back in history</source>
+        <translation>履歴を戻る</translation>
+    </message>
+    <message>
+        <source>Go forward in history</source>
+        <translation>履歴を進む</translation>
+    </message>
+    <message>
+        <source>Stop loading this page</source>
+        <translation>このページの読み込みを中止</translation>
+    </message>
+    <message>
+        <source>Reload this page</source>
+        <translation>このページを再読み込み</translation>
+    </message>
+    <message>
+        <source>Clear browsing data</source>
+        <translation>閲覧データを消去</translation>
+    </message>
+    <message>
+        <source>Enter Video URL</source>
+        <translation>動画の URL を入力</translation>
+    </message>
+</context>
+<context>
     <name>CloseConfirmDlg</name>
     <message>
         <source>Clipmoor</source>
@@ -1281,6 +1335,20 @@ Downloads still work, but lists and settings will not be kept after you quit.</s
     <message>
         <source>Version: %1 | Size: %2 | Release Date: %3</source>
         <translation>バージョン: %1 | サイズ: %2 | リリース日: %3</translation>
+    </message>
+</context>
+<context>
+    <name>WebElement</name>
+    <message>
+        <source>Add New</source>
+        <translation>新規追加</translation>
+    </message>
+</context>
+<context>
+    <name>WebHomePage</name>
+    <message>
+        <source>Reset</source>
+        <translation>リセット</translation>
     </message>
 </context>
 <context>

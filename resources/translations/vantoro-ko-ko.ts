@@ -99,6 +99,60 @@
     </message>
 </context>
 <context>
+    <name>AddSiteDlg</name>
+    <message>
+        <source>Add New</source>
+        <translation>새로 추가</translation>
+    </message>
+    <message>
+        <source>URL</source>
+        <translation>URL</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>제목</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>확인</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>취소</translation>
+    </message>
+</context>
+<context>
+    <name>BrowserWindow</name>
+    <message>
+        <source>Home</source>
+        <translation>홈</translation>
+    </message>
+    <message>
+        <source>Go back in history</source>
+        <translation>기록에서 뒤로</translation>
+    </message>
+    <message>
+        <source>Go forward in history</source>
+        <translation>기록에서 앞으로</translation>
+    </message>
+    <message>
+        <source>Stop loading this page</source>
+        <translation>이 페이지 로드 중지</translation>
+    </message>
+    <message>
+        <source>Reload this page</source>
+        <translation>이 페이지 새로고침</translation>
+    </message>
+    <message>
+        <source>Clear browsing data</source>
+        <translation>인터넷 사용 기록 삭제</translation>
+    </message>
+    <message>
+        <source>Enter Video URL</source>
+        <translation>동영상 URL 입력</translation>
+    </message>
+</context>
+<context>
     <name>CloseConfirmDlg</name>
     <message>
         <source>Clipmoor</source>
@@ -1281,6 +1335,20 @@ Downloads still work, but lists and settings will not be kept after you quit.</s
     <message>
         <source>Version: %1 | Size: %2 | Release Date: %3</source>
         <translation>버전: %1 | 크기: %2 | 출시일: %3</translation>
+    </message>
+</context>
+<context>
+    <name>WebElement</name>
+    <message>
+        <source>Add New</source>
+        <translation>새로 추가</translation>
+    </message>
+</context>
+<context>
+    <name>WebHomePage</name>
+    <message>
+        <source>Reset</source>
+        <translation>초기화</translation>
     </message>
 </context>
 <context>

@@ -99,6 +99,60 @@
     </message>
 </context>
 <context>
+    <name>AddSiteDlg</name>
+    <message>
+        <source>Add New</source>
+        <translation>Adicionar novo</translation>
+    </message>
+    <message>
+        <source>URL</source>
+        <translation>URL</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>Título</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+</context>
+<context>
+    <name>BrowserWindow</name>
+    <message>
+        <source>Home</source>
+        <translation>Início</translation>
+    </message>
+    <message>
+        <source>Go back in history</source>
+        <translation>Recuar no histórico</translation>
+    </message>
+    <message>
+        <source>Go forward in history</source>
+        <translation>Avançar no histórico</translation>
+    </message>
+    <message>
+        <source>Stop loading this page</source>
+        <translation>Parar o carregamento desta página</translation>
+    </message>
+    <message>
+        <source>Reload this page</source>
+        <translation>Recarregar esta página</translation>
+    </message>
+    <message>
+        <source>Clear browsing data</source>
+        <translation>Limpar dados de navegação</translation>
+    </message>
+    <message>
+        <source>Enter Video URL</source>
+        <translation>Introduza o URL do vídeo</translation>
+    </message>
+</context>
+<context>
     <name>CloseConfirmDlg</name>
     <message>
         <source>Clipmoor</source>
@@ -1281,6 +1335,20 @@ As transferências continuam a funcionar, mas as listas e definições perdem-se
     <message>
         <source>Version: %1 | Size: %2 | Release Date: %3</source>
         <translation>Versão: %1 | Tamanho: %2 | Data: %3</translation>
+    </message>
+</context>
+<context>
+    <name>WebElement</name>
+    <message>
+        <source>Add New</source>
+        <translation>Adicionar novo</translation>
+    </message>
+</context>
+<context>
+    <name>WebHomePage</name>
+    <message>
+        <source>Reset</source>
+        <translation>Repor</translation>
     </message>
 </context>
 <context>

@@ -99,6 +99,60 @@
     </message>
 </context>
 <context>
+    <name>AddSiteDlg</name>
+    <message>
+        <source>Add New</source>
+        <translation>Добавить</translation>
+    </message>
+    <message>
+        <source>URL</source>
+        <translation>URL</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>Название</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>ОК</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+</context>
+<context>
+    <name>BrowserWindow</name>
+    <message>
+        <source>Home</source>
+        <translation>Главная</translation>
+    </message>
+    <message>
+        <source>Go back in history</source>
+        <translation>Назад по истории</translation>
+    </message>
+    <message>
+        <source>Go forward in history</source>
+        <translation>Вперёд по истории</translation>
+    </message>
+    <message>
+        <source>Stop loading this page</source>
+        <translation>Остановить загрузку страницы</translation>
+    </message>
+    <message>
+        <source>Reload this page</source>
+        <translation>Обновить страницу</translation>
+    </message>
+    <message>
+        <source>Clear browsing data</source>
+        <translation>Очистить данные браузера</translation>
+    </message>
+    <message>
+        <source>Enter Video URL</source>
+        <translation>Введите URL видео</translation>
+    </message>
+</context>
+<context>
     <name>CloseConfirmDlg</name>
     <message>
         <source>Clipmoor</source>
@@ -1281,6 +1335,20 @@ Downloads still work, but lists and settings will not be kept after you quit.</s
     <message>
         <source>Version: %1 | Size: %2 | Release Date: %3</source>
         <translation>Версия: %1 | Размер: %2 | Дата выпуска: %3</translation>
+    </message>
+</context>
+<context>
+    <name>WebElement</name>
+    <message>
+        <source>Add New</source>
+        <translation>Добавить</translation>
+    </message>
+</context>
+<context>
+    <name>WebHomePage</name>
+    <message>
+        <source>Reset</source>
+        <translation>Сбросить</translation>
     </message>
 </context>
 <context>

@@ -99,6 +99,60 @@
     </message>
 </context>
 <context>
+    <name>AddSiteDlg</name>
+    <message>
+        <source>Add New</source>
+        <translation>Thêm mới</translation>
+    </message>
+    <message>
+        <source>URL</source>
+        <translation>URL</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>Tiêu đề</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Hủy</translation>
+    </message>
+</context>
+<context>
+    <name>BrowserWindow</name>
+    <message>
+        <source>Home</source>
+        <translation>Trang chủ</translation>
+    </message>
+    <message>
+        <source>Go back in history</source>
+        <translation>Quay lại trong lịch sử</translation>
+    </message>
+    <message>
+        <source>Go forward in history</source>
+        <translation>Tiến tới trong lịch sử</translation>
+    </message>
+    <message>
+        <source>Stop loading this page</source>
+        <translation>Dừng tải trang này</translation>
+    </message>
+    <message>
+        <source>Reload this page</source>
+        <translation>Tải lại trang này</translation>
+    </message>
+    <message>
+        <source>Clear browsing data</source>
+        <translation>Xóa dữ liệu duyệt web</translation>
+    </message>
+    <message>
+        <source>Enter Video URL</source>
+        <translation>Nhập URL video</translation>
+    </message>
+</context>
+<context>
     <name>CloseConfirmDlg</name>
     <message>
         <source>Clipmoor</source>
@@ -1281,6 +1335,20 @@ Vẫn tải xuống được, nhưng danh sách và cài đặt sẽ không đư
     <message>
         <source>Version: %1 | Size: %2 | Release Date: %3</source>
         <translation>Phiên bản: %1 | Dung lượng: %2 | Ngày phát hành: %3</translation>
+    </message>
+</context>
+<context>
+    <name>WebElement</name>
+    <message>
+        <source>Add New</source>
+        <translation>Thêm mới</translation>
+    </message>
+</context>
+<context>
+    <name>WebHomePage</name>
+    <message>
+        <source>Reset</source>
+        <translation>Đặt lại</translation>
     </message>
 </context>
 <context>

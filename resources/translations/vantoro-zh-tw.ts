@@ -99,6 +99,60 @@
     </message>
 </context>
 <context>
+    <name>AddSiteDlg</name>
+    <message>
+        <source>Add New</source>
+        <translation>新增</translation>
+    </message>
+    <message>
+        <source>URL</source>
+        <translation>網址</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>標題</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>確定</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+</context>
+<context>
+    <name>BrowserWindow</name>
+    <message>
+        <source>Home</source>
+        <translation>首頁</translation>
+    </message>
+    <message>
+        <source>Go back in history</source>
+        <translation>上一頁</translation>
+    </message>
+    <message>
+        <source>Go forward in history</source>
+        <translation>下一頁</translation>
+    </message>
+    <message>
+        <source>Stop loading this page</source>
+        <translation>停止載入此頁</translation>
+    </message>
+    <message>
+        <source>Reload this page</source>
+        <translation>重新載入此頁</translation>
+    </message>
+    <message>
+        <source>Clear browsing data</source>
+        <translation>清除瀏覽資料</translation>
+    </message>
+    <message>
+        <source>Enter Video URL</source>
+        <translation>輸入影片網址</translation>
+    </message>
+</context>
+<context>
     <name>CloseConfirmDlg</name>
     <message>
         <source>Clipmoor</source>
@@ -1281,6 +1335,20 @@ Downloads still work, but lists and settings will not be kept after you quit.</s
     <message>
         <source>Version: %1 | Size: %2 | Release Date: %3</source>
         <translation>版本：%1 | 大小：%2 | 發佈日期：%3</translation>
+    </message>
+</context>
+<context>
+    <name>WebElement</name>
+    <message>
+        <source>Add New</source>
+        <translation>新增</translation>
+    </message>
+</context>
+<context>
+    <name>WebHomePage</name>
+    <message>
+        <source>Reset</source>
+        <translation>重設</translation>
     </message>
 </context>
 <context>

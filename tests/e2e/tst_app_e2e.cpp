@@ -6,7 +6,6 @@
 #include "core/engine/toolprotocol.h"
 #include "core/foundation/preferences.h"
 #include "core/process/myprocess.h"
-#include "core/provision/updatecheck.h"
 #include "gui/mainwindow/mainwindow.h"
 #include "gui/mainwindow/preferencesdlg.h"
 #include "gui/pages/downloadedpage.h"
@@ -18,6 +17,7 @@
 #include "helpers/httpserver.h"
 #include "helpers/modalhelper.h"
 #include "helpers/testutil.h"
+#include "helpers/windowtest.h"
 
 #include <QAction>
 #include <QButtonGroup>
@@ -63,14 +63,6 @@ QByteArray describeLists(MainWindow &window)
         .toJson(QJsonDocument::Compact);
 }
 
-void prepareEnvironment()
-{
-    qputenv("CLIPMOOR_UPDATE_SERVER", "http://127.0.0.1:9");
-    qputenv("CLIPMOOR_NO_BROWSER", "1");
-    UpdateRetrier::waitMs = 1;
-    initGuiResources();
-}
-
 } // namespace
 
 class TestAppEndToEnd : public QObject
@@ -104,14 +96,9 @@ private Q_SLOTS:
     {
         testutil::enterTestMode();
         seedPreferences();
-        prepareEnvironment();
+        testutil::prepareWindowEnvironment();
+        testutil::prepareRealDownloads(downloads.path());
         Preferences *prefs = Preferences::instance();
-        prefs->setToolLocation(testutil::helperPath("../bin/vantoro-dl"));
-        prefs->setDownloadDir(downloads.path());
-        prefs->setOneClickFormat("Original Video");
-        prefs->setReadCookies(false);
-        prefs->setResumeOnStartup(false);
-        prefs->setWelcomeShown(true);
         QVERIFY(testutil::makeClip(www.path() + "/clip.mp4", 3));
         QVERIFY(testutil::makeClip(www.path() + "/second.mp4", 2, "320x240"));
         QVERIFY(testutil::makeClip(www.path() + "/big.mp4", 60, "1280x720"));
@@ -255,7 +242,7 @@ int main(int argc, char **argv)
     if (qEnvironmentVariableIsSet("CLIPMOOR_E2E_SECOND_RUN")) {
         // The restarted application: same home, same settings; report what the pages show.
         QStandardPaths::setTestModeEnabled(true);
-        prepareEnvironment();
+        testutil::prepareWindowEnvironment();
         MainWindow window;
         window.resize(1100, 720);
         window.show();

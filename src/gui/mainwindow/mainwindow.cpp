@@ -11,6 +11,7 @@
 #include "core/foundation/stylemanager.h"
 #include "core/provision/dlscriptmanager.h"
 #include "core/provision/dltoolmanager.h"
+#include "gui/browser/browserwindow.h"
 #include "gui/converter/convertedpage.h"
 #include "gui/converter/convertingpage.h"
 #include "gui/mainwindow/closeconfirmdlg.h"
@@ -104,10 +105,9 @@ MainWindow::MainWindow(QWidget *parent)
             [this] { showTabIndicator(0, QPoint(78, 4)); });
     connect(downloadingPage, &DownloadingPage::toBrowserDownloaded, this,
             [this](const QString &url) {
-                // The built-in browser comes with its own page; until then the system's opens it.
                 tabGroup->button(2)->setChecked(true);
                 onTabClicked(2);
-                QDesktopServices::openUrl(QUrl(url));
+                browserWindow->setUrl(QUrl::fromUserInput(url));
             });
 
     buildMenu();
@@ -151,17 +151,6 @@ MainWindow::MainWindow(QWidget *parent)
     }
     QTimer::singleShot(1000, this, &MainWindow::onStartupTimer);
     retranslate();
-}
-
-QWidget *MainWindow::placeholderPage(const QString &text)
-{
-    auto *page = new QWidget;
-    auto *layout = new QVBoxLayout(page);
-    auto *label = new QLabel(text, page);
-    label->setAlignment(Qt::AlignCenter);
-    label->setStyleSheet(QStringLiteral("color: #7A8494; font-size: 14pt;"));
-    layout->addWidget(label);
-    return page;
 }
 
 QWidget *MainWindow::buildNavigation()
@@ -242,19 +231,24 @@ void MainWindow::onTabClicked(int id)
     } else if (id == 1) {
         downloadedPage->selectFirstRow();
     }
+    if (id == 2 && !browserWindow) {
+        browserWindow = new BrowserWindow(this);
+        lazyPages[2] = browserWindow;
+        stack->addWidget(browserWindow);
+        connect(browserWindow, &BrowserWindow::downloadStarted, downloadingPage,
+                &DownloadingPage::onDownloadFromBrowser);
+        addIgnoreWidget(browserWindow->header());
+    }
     if (!lazyPages[id]) {
-        // The browser and the converter pages are made on their first visit.
+        // The converter pages are made on their first visit too.
         if (id == 3) {
             auto *page = new ConvertingPage(this);
             addIgnoreWidget(page->toolbar());
             lazyPages[id] = page;
-        } else if (id == 4) {
+        } else {
             auto *page = new ConvertedPage(this);
             addIgnoreWidget(page->toolbar());
             lazyPages[id] = page;
-        } else {
-            lazyPages[id] = placeholderPage(
-                tr(QT_TRANSLATE_NOOP("MainWindow", "The built-in browser opens here.")));
         }
         stack->addWidget(lazyPages[id]);
     }

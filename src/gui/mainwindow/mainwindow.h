@@ -8,6 +8,7 @@
 
 #include <functional>
 
+class BrowserWindow;
 class DownloadedPage;
 class DownloadingPage;
 class ImageButton;
@@ -43,6 +44,8 @@ public:
     DownloadedPage *downloaded() const { return downloadedPage; }
     // The browser and converter pages once visited (tab 2, 3, 4), else null.
     QWidget *lazyPage(int tab) const { return tab >= 0 && tab < 5 ? lazyPages[tab] : nullptr; }
+    // The built-in browser, made on the first visit of its tab (null before).
+    BrowserWindow *browser() const { return browserWindow; }
 
     // How the close road ends the process; tests replace it.
     static std::function<void()> terminate;
@@ -76,7 +79,6 @@ private:
     void onTabClicked(int id);
     void onStartupTimer();
     void setTitleButtonStyle(QPushButton *button, const QString &name);
-    QWidget *placeholderPage(const QString &text);
 
     QStackedWidget *stack = nullptr;
     QButtonGroup *tabGroup = nullptr;
@@ -101,6 +103,7 @@ private:
     QWidget *busyOverlay = nullptr;
     DownloadingPage *downloadingPage = nullptr;
     DownloadedPage *downloadedPage = nullptr;
+    BrowserWindow *browserWindow = nullptr;
     QWidget *lazyPages[5] = {};
     QLabel *indicators[5] = {};
 };

@@ -731,6 +731,26 @@ Connectez-vous à votre compte dans la section « En ligne », puis cliquez sur 
         <source>Are you sure you want to delete all of the tasks from the downloading queue?</source>
         <translation>Voulez-vous vraiment supprimer toutes les tâches de la file de téléchargement ?</translation>
     </message>
+    <message>
+        <source>This File Has Already Been Downloaded. Download It Again?</source>
+        <translation>Ce fichier a déjà été téléchargé. Le télécharger à nouveau ?</translation>
+    </message>
+    <message>
+        <source>Download Again</source>
+        <translation>Télécharger à nouveau</translation>
+    </message>
+    <message>
+        <source>This page has %1 videos. Do you want to download all of them, or only the first one?</source>
+        <translation>Cette page contient %1 vidéos. Voulez-vous toutes les télécharger, ou seulement la première ?</translation>
+    </message>
+    <message>
+        <source>First Only</source>
+        <translation>La première seulement</translation>
+    </message>
+    <message>
+        <source>Download All</source>
+        <translation>Tout télécharger</translation>
+    </message>
 </context>
 <context>
     <name>FailedfilenameDialog</name>
@@ -777,64 +797,17 @@ Connectez-vous à votre compte dans la section « En ligne », puis cliquez sur 
         <source>Go to setting</source>
         <translation>Aller aux réglages</translation>
     </message>
-</context>
-<context>
-    <name>LanguageSettings</name>
     <message>
-        <source>English</source>
-        <translation>Anglais</translation>
+        <source>No application on this computer can open the file:
+%1</source>
+        <translation>Aucune application de cet ordinateur ne peut ouvrir le fichier :
+%1</translation>
     </message>
     <message>
-        <source>Italian</source>
-        <translation>Italien</translation>
-    </message>
-    <message>
-        <source>German</source>
-        <translation>Allemand</translation>
-    </message>
-    <message>
-        <source>French</source>
-        <translation>Français</translation>
-    </message>
-    <message>
-        <source>Spanish</source>
-        <translation>Espagnol</translation>
-    </message>
-    <message>
-        <source>Portuguese</source>
-        <translation>Portugais</translation>
-    </message>
-    <message>
-        <source>Russian</source>
-        <translation>Russe</translation>
-    </message>
-    <message>
-        <source>Korean</source>
-        <translation>Coréen</translation>
-    </message>
-    <message>
-        <source>Indonesian</source>
-        <translation>Indonésien</translation>
-    </message>
-    <message>
-        <source>Vietnamese</source>
-        <translation>Vietnamien</translation>
-    </message>
-    <message>
-        <source>Hindi</source>
-        <translation>Hindi</translation>
-    </message>
-    <message>
-        <source>Japanese</source>
-        <translation>Japonais</translation>
-    </message>
-    <message>
-        <source>Chinese(Simplified)</source>
-        <translation>Chinois (simplifié)</translation>
-    </message>
-    <message>
-        <source>Chinese(Traditional)</source>
-        <translation>Chinois (traditionnel)</translation>
+        <source>No file manager on this computer can show the file:
+%1</source>
+        <translation>Aucun gestionnaire de fichiers de cet ordinateur ne peut afficher le fichier :
+%1</translation>
     </message>
 </context>
 <context>
@@ -1335,6 +1308,14 @@ Les téléchargements fonctionnent, mais les listes et les réglages seront perd
     <message>
         <source>Version: %1 | Size: %2 | Release Date: %3</source>
         <translation>Version : %1 | Taille : %2 | Date de sortie : %3</translation>
+    </message>
+    <message>
+        <source>Retry</source>
+        <translation>Réessayer</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
     </message>
 </context>
 <context>

@@ -731,6 +731,26 @@ Please sign in to your account in "Online" section, then click "Download" button
         <source>Are you sure you want to delete all of the tasks from the downloading queue?</source>
         <translation>Удалить все задачи из очереди загрузки?</translation>
     </message>
+    <message>
+        <source>This File Has Already Been Downloaded. Download It Again?</source>
+        <translation>Этот файл уже загружен. Загрузить его снова?</translation>
+    </message>
+    <message>
+        <source>Download Again</source>
+        <translation>Загрузить снова</translation>
+    </message>
+    <message>
+        <source>This page has %1 videos. Do you want to download all of them, or only the first one?</source>
+        <translation>На этой странице %1 видео. Загрузить все или только первое?</translation>
+    </message>
+    <message>
+        <source>First Only</source>
+        <translation>Только первое</translation>
+    </message>
+    <message>
+        <source>Download All</source>
+        <translation>Загрузить все</translation>
+    </message>
 </context>
 <context>
     <name>FailedfilenameDialog</name>
@@ -777,64 +797,17 @@ Please sign in to your account in "Online" section, then click "Download" button
         <source>Go to setting</source>
         <translation>Перейти к настройкам</translation>
     </message>
-</context>
-<context>
-    <name>LanguageSettings</name>
     <message>
-        <source>English</source>
-        <translation>Английский</translation>
+        <source>No application on this computer can open the file:
+%1</source>
+        <translation>Ни одно приложение на этом компьютере не может открыть файл:
+%1</translation>
     </message>
     <message>
-        <source>Italian</source>
-        <translation>Итальянский</translation>
-    </message>
-    <message>
-        <source>German</source>
-        <translation>Немецкий</translation>
-    </message>
-    <message>
-        <source>French</source>
-        <translation>Французский</translation>
-    </message>
-    <message>
-        <source>Spanish</source>
-        <translation>Испанский</translation>
-    </message>
-    <message>
-        <source>Portuguese</source>
-        <translation>Португальский</translation>
-    </message>
-    <message>
-        <source>Russian</source>
-        <translation>Русский</translation>
-    </message>
-    <message>
-        <source>Korean</source>
-        <translation>Корейский</translation>
-    </message>
-    <message>
-        <source>Indonesian</source>
-        <translation>Индонезийский</translation>
-    </message>
-    <message>
-        <source>Vietnamese</source>
-        <translation>Вьетнамский</translation>
-    </message>
-    <message>
-        <source>Hindi</source>
-        <translation>Хинди</translation>
-    </message>
-    <message>
-        <source>Japanese</source>
-        <translation>Японский</translation>
-    </message>
-    <message>
-        <source>Chinese(Simplified)</source>
-        <translation>Китайский (упрощённый)</translation>
-    </message>
-    <message>
-        <source>Chinese(Traditional)</source>
-        <translation>Китайский (традиционный)</translation>
+        <source>No file manager on this computer can show the file:
+%1</source>
+        <translation>Ни один файловый менеджер на этом компьютере не может показать файл:
+%1</translation>
     </message>
 </context>
 <context>
@@ -1335,6 +1308,14 @@ Downloads still work, but lists and settings will not be kept after you quit.</s
     <message>
         <source>Version: %1 | Size: %2 | Release Date: %3</source>
         <translation>Версия: %1 | Размер: %2 | Дата выпуска: %3</translation>
+    </message>
+    <message>
+        <source>Retry</source>
+        <translation>Повторить</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>ОК</translation>
     </message>
 </context>
 <context>

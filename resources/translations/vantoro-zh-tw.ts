@@ -731,6 +731,26 @@ Please sign in to your account in "Online" section, then click "Download" button
         <source>Are you sure you want to delete all of the tasks from the downloading queue?</source>
         <translation>確定要刪除下載佇列中的所有任務嗎？</translation>
     </message>
+    <message>
+        <source>This File Has Already Been Downloaded. Download It Again?</source>
+        <translation>此檔案已下載過。要重新下載嗎？</translation>
+    </message>
+    <message>
+        <source>Download Again</source>
+        <translation>重新下載</translation>
+    </message>
+    <message>
+        <source>This page has %1 videos. Do you want to download all of them, or only the first one?</source>
+        <translation>此頁面有 %1 部影片。要全部下載，還是只下載第一部？</translation>
+    </message>
+    <message>
+        <source>First Only</source>
+        <translation>僅第一部</translation>
+    </message>
+    <message>
+        <source>Download All</source>
+        <translation>全部下載</translation>
+    </message>
 </context>
 <context>
     <name>FailedfilenameDialog</name>
@@ -777,64 +797,17 @@ Please sign in to your account in "Online" section, then click "Download" button
         <source>Go to setting</source>
         <translation>前往設定</translation>
     </message>
-</context>
-<context>
-    <name>LanguageSettings</name>
     <message>
-        <source>English</source>
-        <translation>英文</translation>
+        <source>No application on this computer can open the file:
+%1</source>
+        <translation>此電腦上沒有可以開啟該檔案的應用程式：
+%1</translation>
     </message>
     <message>
-        <source>Italian</source>
-        <translation>義大利文</translation>
-    </message>
-    <message>
-        <source>German</source>
-        <translation>德文</translation>
-    </message>
-    <message>
-        <source>French</source>
-        <translation>法文</translation>
-    </message>
-    <message>
-        <source>Spanish</source>
-        <translation>西班牙文</translation>
-    </message>
-    <message>
-        <source>Portuguese</source>
-        <translation>葡萄牙文</translation>
-    </message>
-    <message>
-        <source>Russian</source>
-        <translation>俄文</translation>
-    </message>
-    <message>
-        <source>Korean</source>
-        <translation>韓文</translation>
-    </message>
-    <message>
-        <source>Indonesian</source>
-        <translation>印尼文</translation>
-    </message>
-    <message>
-        <source>Vietnamese</source>
-        <translation>越南文</translation>
-    </message>
-    <message>
-        <source>Hindi</source>
-        <translation>印地文</translation>
-    </message>
-    <message>
-        <source>Japanese</source>
-        <translation>日文</translation>
-    </message>
-    <message>
-        <source>Chinese(Simplified)</source>
-        <translation>簡體中文</translation>
-    </message>
-    <message>
-        <source>Chinese(Traditional)</source>
-        <translation>繁體中文</translation>
+        <source>No file manager on this computer can show the file:
+%1</source>
+        <translation>此電腦上沒有可以顯示該檔案的檔案總管：
+%1</translation>
     </message>
 </context>
 <context>
@@ -1335,6 +1308,14 @@ Downloads still work, but lists and settings will not be kept after you quit.</s
     <message>
         <source>Version: %1 | Size: %2 | Release Date: %3</source>
         <translation>版本：%1 | 大小：%2 | 發佈日期：%3</translation>
+    </message>
+    <message>
+        <source>Retry</source>
+        <translation>重試</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>確定</translation>
     </message>
 </context>
 <context>

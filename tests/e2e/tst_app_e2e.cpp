@@ -84,12 +84,7 @@ class TestAppEndToEnd : public QObject
         QVERIFY(widget->grab().save(shots + "/" + name + ".png"));
     }
 
-    void paste(const QString &text)
-    {
-        QApplication::clipboard()->setText(text);
-        pasteClock += 1050; // past the guard against double clicks
-        window->downloading()->onClickedPasteURLEx();
-    }
+    void paste(const QString &text) { testutil::paste(window->downloading(), &pasteClock, text); }
 
 private Q_SLOTS:
     void initTestCase()
@@ -117,18 +112,11 @@ private Q_SLOTS:
         server->stallAfter.insert("big.mp4", fileSizeOfBig * 2 / 5);
         QVERIFY(server->start());
 
-        window = std::make_unique<MainWindow>();
-        window->downloading()->pasteRouter().setClock([this] { return pasteClock; });
-        window->resize(1100, 720);
-        window->show();
-        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        window = testutil::openWindow(&pasteClock, QSize(1100, 720));
+        QVERIFY(window);
     }
 
-    void cleanupTestCase()
-    {
-        window.reset();
-        MyProcessHelper::instance()->killAll();
-    }
+    void cleanupTestCase() { testutil::closeWindow(window); }
 
     void aPastedAddressIsDownloadedAndListedOnTheDownloadedPage()
     {

@@ -19,6 +19,7 @@
 #include "gui/mainwindow/upgradedlg.h"
 #include "gui/pages/downloadedpage.h"
 #include "gui/pages/downloadingpage.h"
+#include "gui/pages/fileactions.h"
 #include "gui/widgets/aboutdlg.h"
 #include "gui/widgets/imagebutton.h"
 #include "gui/widgets/mainwindowhelper.h"
@@ -327,6 +328,7 @@ void MainWindow::buildMenu()
 
     languageMenu = appMenu->addMenu(QString());
     menus.insert(QStringLiteral("Languages"), languageMenu);
+    // Each language keeps its own name in every language (not retranslated).
     const int current = LanguageSettings::instance()->currentLanguage();
     for (const auto &[category, name] : LanguageSettings::instance()->languages()) {
         QAction *action = languageMenu->addAction(name);
@@ -347,8 +349,12 @@ void MainWindow::buildMenu()
 
     QMenu *download = appMenu->addMenu(QString());
     menus.insert(QStringLiteral("Download"), download);
-    add(download, "Paste URL", &MainWindow::onActionPasteURL, QAction::NoRole)
-        ->setShortcut(QKeySequence(QStringLiteral("Ctrl+U")));
+    QAction *paste = add(download, "Paste URL", &MainWindow::onActionPasteURL, QAction::NoRole);
+    paste->setShortcut(QKeySequence(QStringLiteral("Ctrl+U")));
+    // A shortcut works only where its action is on a visible widget: the window itself holds
+    // it too, so Ctrl+U pastes whenever the window is active, not just while the menu is open.
+    paste->setShortcutContext(Qt::WindowShortcut);
+    addAction(paste);
     int data = 201;
     for (const char *name : {"Pause", "Resume", "Delete"}) {
         QAction *action = download->addAction(QString());
@@ -413,13 +419,6 @@ void MainWindow::retranslate()
         QT_TRANSLATE_NOOP("MainWindow", "&Quit")};
     for (const char *text : actionTexts)
         actions.value(QLatin1String(text))->setText(tr(text));
-    const QList<QPair<int, QString>> languages = LanguageSettings::instance()->languages();
-    for (QAction *a : languageMenu->actions()) {
-        for (const auto &[category, name] : languages) {
-            if (a->data().toInt() == category)
-                a->setText(name);
-        }
-    }
     restoreAction->setText(tr("&Restore"));
     trayQuitAction->setText(tr("&Quit"));
     if (tray)
@@ -516,7 +515,7 @@ void MainWindow::onActionSettings()
 
 void MainWindow::onActionOpenDownloadedFolder()
 {
-    revealInFileManager(downloadDir());
+    showInFileManager(downloadDir());
 }
 
 void MainWindow::onActionOpenFAQURL()
@@ -531,7 +530,7 @@ void MainWindow::onActionOpenGuideURL()
 
 void MainWindow::onActionOpenLogFolder()
 {
-    revealInFileManager(logDir());
+    showInFileManager(logDir());
 }
 
 void MainWindow::onActionUpdate()
@@ -553,6 +552,7 @@ void MainWindow::iconActivated(QSystemTrayIcon::ActivationReason reason)
 
 void MainWindow::willQuite()
 {
+    savePlacement();
     if (tray)
         tray->hide();
 }
@@ -580,6 +580,7 @@ void MainWindow::closeEvent(QCloseEvent *event)
     }
     reportEvent(QStringLiteral("Lifecycle"), QStringLiteral("Quit"));
     ConvertManager::instance()->stopAll(); // conversions do not outlive the window
+    savePlacement();
     mgr->saveAll();
     delete tray;
     tray = nullptr;

@@ -31,6 +31,12 @@ class MainWindow : public CFramelessWindow
 public:
     explicit MainWindow(QWidget *parent = nullptr);
 
+    // Shows the window where it was last closed (size, place, screen, maximised, tab); centred
+    // on the primary screen the first time or when that screen is gone.
+    void showRestored();
+    // Remembers the window's place and tab for the next start.
+    void savePlacement() const;
+
     void setBusy(bool on);
     // A small mark on a tab (a download handed over by the browser waits there), or none.
     void showTabIndicator(int tab, const QPoint &at);

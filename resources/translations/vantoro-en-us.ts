@@ -31,47 +31,47 @@
     </message>
     <message>
         <source>High(4K)</source>
-        <translation>High(4K)</translation>
+        <translation>High (4K)</translation>
     </message>
     <message>
         <source>High(2K)</source>
-        <translation>High(2K)</translation>
+        <translation>High (2K)</translation>
     </message>
     <message>
         <source>High(1080P)</source>
-        <translation>High(1080P)</translation>
+        <translation>High (1080P)</translation>
     </message>
     <message>
         <source>Middle(720P)</source>
-        <translation>Middle(720P)</translation>
+        <translation>Middle (720P)</translation>
     </message>
     <message>
         <source>Middle(480P)</source>
-        <translation>Middle(480P)</translation>
+        <translation>Middle (480P)</translation>
     </message>
     <message>
         <source>Low(360P)</source>
-        <translation>Low(360P)</translation>
+        <translation>Low (360P)</translation>
     </message>
     <message>
         <source>Low(240P)</source>
-        <translation>Low(240P)</translation>
+        <translation>Low (240P)</translation>
     </message>
     <message>
         <source>High(320Kb/s)</source>
-        <translation>High(320Kb/s)</translation>
+        <translation>High (320Kb/s)</translation>
     </message>
     <message>
         <source>High(256Kb/s)</source>
-        <translation>High(256Kb/s)</translation>
+        <translation>High (256Kb/s)</translation>
     </message>
     <message>
         <source>Middle(128Kb/s)</source>
-        <translation>Middle(128Kb/s)</translation>
+        <translation>Middle (128Kb/s)</translation>
     </message>
     <message>
         <source>Low(64Kb/s)</source>
-        <translation>Low(64Kb/s)</translation>
+        <translation>Low (64Kb/s)</translation>
     </message>
     <message>
         <source>Video</source>
@@ -244,11 +244,11 @@
     </message>
     <message>
         <source>Are you sure to delete this item?</source>
-        <translation>Are you sure to delete this item?</translation>
+        <translation>Are you sure you want to delete this item?</translation>
     </message>
     <message>
         <source>Are you sure to delete the items which you selected?</source>
-        <translation>Are you sure to delete the items which you selected?</translation>
+        <translation>Are you sure you want to delete the selected items?</translation>
     </message>
     <message>
         <source>Show the file</source>
@@ -271,11 +271,11 @@
     </message>
     <message>
         <source>finished</source>
-        <translation>finished</translation>
+        <translation>Finished</translation>
     </message>
     <message>
         <source>Convert failed.</source>
-        <translation>Convert failed.</translation>
+        <translation>Conversion failed.</translation>
     </message>
     <message>
         <source>Cancel</source>
@@ -318,7 +318,7 @@
     </message>
     <message>
         <source>Are you sure to delete the Converting tasks which you selected?</source>
-        <translation>Are you sure to delete the Converting tasks which you selected?</translation>
+        <translation>Are you sure you want to delete the selected conversions?</translation>
     </message>
     <message>
         <source>Cancel</source>

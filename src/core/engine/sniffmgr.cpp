@@ -3,6 +3,7 @@
 #include "core/analytics/analytics.h"
 #include "core/converter/convertdatamanager.h"
 #include "core/converter/convmediainfo.h"
+#include "core/engine/privatefiles.h"
 #include "core/engine/sniffoperator.h"
 #include "core/engine/snifftask.h"
 #include "core/engine/tasklistfile.h"
@@ -413,12 +414,26 @@ void SniffMgr::moveFromPrivate(SniffTask *task)
     privates.removeOne(task);
 }
 
-void SniffMgr::setFileHidden(SniffTask *task, const QString &mode)
+bool SniffMgr::setFileHidden(SniffTask *task, const QString &mode)
 {
-    if (mode == QLatin1String("hidden"))
-        platform::setHidden(protocol::filePath(task->info()), true);
-    else if (mode == QLatin1String("normal"))
-        platform::setHidden(protocol::filePath(task->info()), false);
+    const bool hide = mode == QLatin1String("hidden");
+    if (!hide && mode != QLatin1String("normal"))
+        return false;
+    // The file is renamed first and the record follows in memory; the caller writes the lists
+    // afterwards, and loadList repairs a record written before the rename.
+    const QString path = protocol::filePath(task->info());
+    privatefiles::setRenamePending(true);
+    const QString renamed = privatefiles::rename(path, hide);
+    if (renamed.isEmpty()) {
+        writeLog(QStringLiteral("[SniffMgr]"),
+                 QStringLiteral("cannot %1 %2")
+                     .arg(hide ? QStringLiteral("hide") : QStringLiteral("show"), path));
+        return false;
+    }
+    if (renamed != path)
+        task->setInfo(protocol::withFilePath(task->info(), renamed));
+    platform::setHidden(renamed, hide);
+    return true;
 }
 
 bool SniffMgr::hasActiveTask() const
@@ -482,6 +497,8 @@ void SniffMgr::loadList(QList<SniffTask *> &list, const QString &path)
     for (const tasklist::Record &r : records) {
         SniffTask *task = new SniffTask(r.url, r.options, ++number, tempDir);
         task->setInfo(r.info);
+        if (repairRenamedFiles)
+            repairFilePath(task);
         task->setFinished(r.finished);
         task->setProgress(r.progress);
         task->setWorkDir(r.workDir);
@@ -492,6 +509,19 @@ void SniffMgr::loadList(QList<SniffTask *> &list, const QString &path)
             task->setState(resume ? SniffTask::State::Waiting : SniffTask::State::Paused);
         list.append(task);
     }
+}
+
+void SniffMgr::repairFilePath(SniffTask *task)
+{
+    // A file hidden or shown just before the program died: the record still names the file as
+    // it was called before.
+    const QString path = protocol::filePath(task->info());
+    const QString repaired = privatefiles::repairedPath(path);
+    if (repaired == path)
+        return;
+    task->setInfo(protocol::withFilePath(task->info(), repaired));
+    writeLog(QStringLiteral("[SniffMgr]"),
+             QStringLiteral("record of %1 repaired: %2").arg(path, repaired));
 }
 
 void SniffMgr::saveList(const QList<SniffTask *> &list, const QString &path)
@@ -508,6 +538,9 @@ void SniffMgr::loadAll()
         return;
     }
     listsLoaded = true;
+    // Only after a rename that was not followed by a save is every record's file looked at:
+    // reading each record's path costs more than the rest of loading.
+    repairRenamedFiles = privatefiles::renamePending();
     loadList(downloading, taskListPath());
     loadList(done, doneListPath());
     loadList(privates, privateListPath());
@@ -522,4 +555,7 @@ void SniffMgr::saveAll()
     saveList(done, doneListPath());
     saveList(privates, privateListPath());
     tasklist::saveHistory(historyListPath(), history);
+    // The records name the renamed files now.
+    privatefiles::setRenamePending(false);
+    repairRenamedFiles = false;
 }

@@ -53,7 +53,10 @@ public:
     void deletePrivateTask(SniffTask *task, bool deleteFile);
     void moveToPrivate(SniffTask *task);
     void moveFromPrivate(SniffTask *task);
-    void setFileHidden(SniffTask *task, const QString &mode);
+    // Hides ("hidden": a dot-name) or shows ("normal") the job's file and names the new path in
+    // its record; the caller saves the lists afterwards. False when the file could not be
+    // renamed (the record is unchanged).
+    bool setFileHidden(SniffTask *task, const QString &mode);
 
     // True when the address, or the media it fetches (see mediaAddress), was added before.
     bool isInHistory(const QString &url) const;
@@ -90,6 +93,7 @@ private:
     void finishSuccessfulRun(SniffOperator *op, SniffTask *task);
     bool liveRecordingSavable(SniffTask *task) const;
     void deleteTaskFiles(SniffTask *task);
+    void repairFilePath(SniffTask *task);
     void showNotice(Notice notice, const QString &text);
     void closeNotice(Notice notice);
 
@@ -103,4 +107,5 @@ private:
     QList<ThumbOperator *> thumbOperators;
     QList<Notice> shownNotices;
     bool listsLoaded = false;
+    bool repairRenamedFiles = false;
 };

@@ -20,6 +20,7 @@
 #include "gui/pages/downloadedpage.h"
 #include "gui/pages/downloadingpage.h"
 #include "gui/pages/fileactions.h"
+#include "gui/privatelist/privatelistdlg.h"
 #include "gui/widgets/aboutdlg.h"
 #include "gui/widgets/imagebutton.h"
 #include "gui/widgets/mainwindowhelper.h"
@@ -67,6 +68,8 @@ MainWindow::MainWindow(QWidget *parent)
 {
     MainWindowHelper::instance()->setMainWindow(this);
     initGuiResources();
+    // Before the pages: their private-mode buttons show only when the password can be asked.
+    PrivateListDlg::installAskHandler();
     DlScriptManager::instance()->startCheck();
     DlToolManager::instance()->startCheck();
 
@@ -585,5 +588,6 @@ void MainWindow::closeEvent(QCloseEvent *event)
     delete tray;
     tray = nullptr;
     event->accept();
-    terminate();
+    // The last usage events get at most a second; the window is gone meanwhile.
+    analytics::finishReporting(1000, [] { terminate(); });
 }

@@ -5,6 +5,8 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QSettings>
 #include <QStandardPaths>
@@ -53,6 +55,16 @@ inline bool waitForOutput(QProcess &process, const QByteArray &needle, QByteArra
         seen->append(process.readAll());
     }
     return true;
+}
+
+// Writes a file (and its folders); returns its path.
+inline QString writeFile(const QString &path, const QByteArray &content = "x")
+{
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile file(path);
+    if (file.open(QIODevice::WriteOnly))
+        file.write(content);
+    return path;
 }
 
 // Runs ffmpeg (quietly, overwriting) to make test media.

@@ -1,6 +1,7 @@
 #include "gui/mainwindow/mainwindow.h"
 
 #include "core/analytics/analytics.h"
+#include "core/converter/convertmanager.h"
 #include "core/engine/sniffmgr.h"
 #include "core/foundation/applog.h"
 #include "core/foundation/globals.h"
@@ -11,6 +12,8 @@
 #include "core/provision/dlscriptmanager.h"
 #include "core/provision/dltoolmanager.h"
 #include "gui/browser/browserwindow.h"
+#include "gui/converter/convertedpage.h"
+#include "gui/converter/convertingpage.h"
 #include "gui/mainwindow/closeconfirmdlg.h"
 #include "gui/mainwindow/dialoghelpers.h"
 #include "gui/mainwindow/upgradedlg.h"
@@ -154,17 +157,6 @@ MainWindow::MainWindow(QWidget *parent)
     retranslate();
 }
 
-QWidget *MainWindow::placeholderPage(const QString &text)
-{
-    auto *page = new QWidget;
-    auto *layout = new QVBoxLayout(page);
-    auto *label = new QLabel(text, page);
-    label->setAlignment(Qt::AlignCenter);
-    label->setStyleSheet(QStringLiteral("color: #7A8494; font-size: 14pt;"));
-    layout->addWidget(label);
-    return page;
-}
-
 QWidget *MainWindow::buildNavigation()
 {
     auto *column = new QWidget(this);
@@ -252,11 +244,16 @@ void MainWindow::onTabClicked(int id)
         addIgnoreWidget(browserWindow->header());
     }
     if (!lazyPages[id]) {
-        // The browser and the converter pages are made on their first visit.
-        static const char *const texts[] = {
-            "", "", "", QT_TRANSLATE_NOOP("MainWindow", "Add media files here to convert them."),
-            QT_TRANSLATE_NOOP("MainWindow", "Converted files appear here.")};
-        lazyPages[id] = placeholderPage(tr(texts[id]));
+        // The converter pages are made on their first visit too.
+        if (id == 3) {
+            auto *page = new ConvertingPage(this);
+            addIgnoreWidget(page->toolbar());
+            lazyPages[id] = page;
+        } else {
+            auto *page = new ConvertedPage(this);
+            addIgnoreWidget(page->toolbar());
+            lazyPages[id] = page;
+        }
         stack->addWidget(lazyPages[id]);
     }
     stack->setCurrentWidget(lazyPages[id]);
@@ -567,7 +564,7 @@ void MainWindow::closeEvent(QCloseEvent *event)
 {
     SniffMgr *mgr = SniffMgr::instance();
     const bool dontAsk = Preferences::instance()->skipCloseConfirmation();
-    const bool downloading = mgr->hasActiveTask();
+    const bool downloading = mgr->hasActiveTask() || ConvertManager::instance()->isConverting();
     if (downloading && !dontAsk) {
         CloseConfirmDlg dialog;
         dialog.setText(tr("Some tasks are in progress, are you sure you want to quit?"));
@@ -585,6 +582,7 @@ void MainWindow::closeEvent(QCloseEvent *event)
             Preferences::instance()->setSkipCloseConfirmation(true);
     }
     reportEvent(QStringLiteral("Lifecycle"), QStringLiteral("Quit"));
+    ConvertManager::instance()->stopAll(); // conversions do not outlive the window
     savePlacement();
     mgr->saveAll();
     delete tray;

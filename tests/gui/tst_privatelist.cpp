@@ -22,6 +22,7 @@
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTemporaryDir>
+#include <QThreadPool>
 
 class TestPrivateList : public QObject
 {
@@ -220,7 +221,15 @@ private Q_SLOTS:
         QTest::keyClicks(field, "pw1");
         QSignalSpy locked(privacy, &PrivateListManager::locked);
         button->click();
-        QCOMPARE(dialog.result(), int(QDialog::Accepted));
+        // The digest is derived off the window's thread: the click returns at once, the button
+        // looks busy and the field keeps what was typed until the outcome arrives.
+        QVERIFY(dialog.isBusy());
+        QCOMPARE(locked.count(), 0);
+        QVERIFY(!button->isEnabled() && field->isReadOnly() && !files->isEnabled());
+        QCOMPARE(field->text(), QString("pw1"));
+        button->click(); // a second press while busy changes nothing
+        QTRY_COMPARE(dialog.result(), int(QDialog::Accepted));
+        QVERIFY(!dialog.isBusy() && !field->isReadOnly());
         QCOMPARE(locked.count(), 1);
         QVERIFY(privacy->isOn() && !privacy->isUnlocked());
         QVERIFY(privacy->thumbnailsHidden() && privacy->filesHidden());
@@ -239,9 +248,11 @@ private Q_SLOTS:
         QTest::keyClicks(field, "wrong");
         auto answer = testutil::answerNextModal("OK");
         actionButton(dialog)->click();
-        QVERIFY(answer->answered);
+        QTRY_VERIFY(answer->answered);
         QVERIFY(answer->texts.contains("Password error."));
+        QTRY_VERIFY(!dialog.isBusy());
         QVERIFY(dialog.isVisible());
+        QCOMPARE(field->selectedText(), QString("wrong"));
         QCOMPARE(dialog.result(), int(QDialog::Rejected));
         QCOMPARE(unlocked.count(), 0);
         QVERIFY(privacy->isOn() && !privacy->isUnlocked());
@@ -249,7 +260,7 @@ private Q_SLOTS:
         // Right, without the remember box: unlocked once, not for the run.
         field->setText("right");
         actionButton(dialog)->click();
-        QCOMPARE(dialog.result(), int(QDialog::Accepted));
+        QTRY_COMPARE(dialog.result(), int(QDialog::Accepted));
         QCOMPARE(unlocked.count(), 1);
         QCOMPARE(unlocked.at(0).at(0).toBool(), false);
         QVERIFY(!privacy->isUnlocked());
@@ -258,7 +269,28 @@ private Q_SLOTS:
         field->setText("right");
         checkBox(dialog, "Remember")->setChecked(true);
         actionButton(dialog)->click();
-        QVERIFY(privacy->isUnlocked());
+        QTRY_VERIFY(privacy->isUnlocked());
+    }
+
+    void closingTheDialogWhileThePasswordIsCheckedDropsTheOutcome()
+    {
+        privacy->turnOn("right", false, false);
+        QSignalSpy unlocked(privacy, &PrivateListManager::unlocked);
+        PrivateListDlg dialog;
+        dialog.setMode(PrivateListManager::Unlock);
+        dialog.show();
+        dialog.findChild<QLineEdit *>()->setText("right");
+        actionButton(dialog)->click();
+        QVERIFY(dialog.isBusy());
+        dialog.reject();
+        QVERIFY(!dialog.isBusy());
+        // The worker ends and its queued outcome is delivered: nothing follows from it.
+        QThreadPool::globalInstance()->waitForDone();
+        QCoreApplication::sendPostedEvents();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QCOMPARE(unlocked.count(), 0);
+        QCOMPARE(dialog.result(), int(QDialog::Rejected));
+        QVERIFY(!privacy->isUnlocked());
     }
 
     void turningOffNeedsThePasswordAndErasesIt()
@@ -273,11 +305,13 @@ private Q_SLOTS:
         field->setText("off-PW");
         auto answer = testutil::answerNextModal("OK");
         actionButton(dialog)->click();
+        QTRY_VERIFY(answer->answered);
         QVERIFY(answer->texts.contains("Password error."));
+        QTRY_VERIFY(!dialog.isBusy());
         QVERIFY(privacy->isOn());
         field->setText("off-pw");
         actionButton(dialog)->click();
-        QCOMPARE(dialog.result(), int(QDialog::Accepted));
+        QTRY_COMPARE(dialog.result(), int(QDialog::Accepted));
         QCOMPARE(unlocked.count(), 1);
         QCOMPARE(unlocked.at(0).at(0).toBool(), true);
         QVERIFY(!privacy->isOn());

@@ -5,8 +5,9 @@
 //
 //     pbkdf2-sha256$<iterations>$<salt, Base64>$<digest, Base64>
 //
-// Deriving one takes tens of milliseconds on purpose: call these where the user waits anyway
-// (a password dialog), never on a hot path.
+// Deriving one takes a few hundred milliseconds on purpose: the functions are free of shared
+// state, so a window calls them on a worker thread (see PrivateListManager::derive), never on a
+// hot path.
 
 #include <QByteArray>
 #include <QString>

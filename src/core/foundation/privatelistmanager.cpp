@@ -70,40 +70,71 @@ bool PrivateListManager::marksPrivate(const QString &url) const
 
 void PrivateListManager::turnOn(const QString &password, bool hideThumbnails, bool hideFiles)
 {
-    Preferences *prefs = Preferences::instance();
-    prefs->setPrivateListKey(passworddigest::make(password));
-    unlockedFlag = false;
-    prefs->setPrivateThumbnailsHidden(hideThumbnails);
-    prefs->setPrivateFilesHidden(hideFiles);
-    Q_EMIT locked();
+    apply(TurnOn, derive(TurnOn, QString(), password), hideThumbnails, hideFiles);
 }
 
 bool PrivateListManager::turnOff(const QString &password)
 {
-    if (!checkPassword(password))
-        return false;
-    Q_EMIT unlocked(true);
-    Preferences::instance()->setPrivateListKey(QString());
-    return true;
+    return apply(TurnOff, derive(TurnOff, storedKey(), password));
 }
 
 bool PrivateListManager::unlock(const QString &password, bool remember)
 {
-    if (!checkPassword(password))
-        return false;
-    if (remember)
-        unlockedFlag = true;
-    Q_EMIT unlocked(false);
-    return true;
+    return apply(Unlock, derive(Unlock, storedKey(), password), false, false, remember);
 }
 
 bool PrivateListManager::checkPassword(const QString &password)
 {
-    const QString stored = Preferences::instance()->privateListKey();
-    if (stored.isEmpty() || !passworddigest::matches(stored, password))
+    const PasswordCheck check = derive(Unlock, storedKey(), password);
+    if (check.matches && !check.newDigest.isEmpty())
+        Preferences::instance()->setPrivateListKey(check.newDigest);
+    return check.matches;
+}
+
+QString PrivateListManager::storedKey() const
+{
+    return Preferences::instance()->privateListKey();
+}
+
+PrivateListManager::PasswordCheck PrivateListManager::derive(int mode, const QString &stored,
+                                                             const QString &typed)
+{
+    PasswordCheck check;
+    if (mode == TurnOn) {
+        check.matches = true;
+        check.newDigest = passworddigest::make(typed);
+        return check;
+    }
+    check.matches = !stored.isEmpty() && passworddigest::matches(stored, typed);
+    if (check.matches && !passworddigest::isDigest(stored))
+        check.newDigest = passworddigest::make(typed);
+    return check;
+}
+
+bool PrivateListManager::apply(int mode, const PasswordCheck &check, bool hideThumbnails,
+                               bool hideFiles, bool remember)
+{
+    Preferences *prefs = Preferences::instance();
+    if (mode == TurnOn) {
+        prefs->setPrivateListKey(check.newDigest);
+        unlockedFlag = false;
+        prefs->setPrivateThumbnailsHidden(hideThumbnails);
+        prefs->setPrivateFilesHidden(hideFiles);
+        Q_EMIT locked();
+        return true;
+    }
+    if (!check.matches)
         return false;
-    if (!passworddigest::isDigest(stored))
-        Preferences::instance()->setPrivateListKey(passworddigest::make(password));
+    if (!check.newDigest.isEmpty())
+        prefs->setPrivateListKey(check.newDigest);
+    if (mode == TurnOff) {
+        Q_EMIT unlocked(true);
+        prefs->setPrivateListKey(QString());
+        return true;
+    }
+    if (remember)
+        unlockedFlag = true;
+    Q_EMIT unlocked(false);
     return true;
 }
 

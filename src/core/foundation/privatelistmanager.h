@@ -49,6 +49,25 @@ public:
     // did. Runs once when the manager is first used.
     bool migrateStoredPassword();
 
+    // A password question in two halves, so that the slow digest never blocks the window:
+    // derive() is free of shared state and may run on a worker thread; apply() runs on the
+    // manager's thread and changes what the outcome changes. The synchronous calls above are
+    // the two halves back to back.
+    struct PasswordCheck
+    {
+        bool matches = false;
+        // The digest to keep: the new password's when turning on, the typed one's when the
+        // stored text was a password kept as typed by an older version.
+        QString newDigest;
+    };
+    // The stored text a question is checked against (empty when private mode is off).
+    QString storedKey() const;
+    static PasswordCheck derive(int mode, const QString &stored, const QString &typed);
+    // Returns whether the mode went through; the options matter for TurnOn, `remember` for
+    // Unlock.
+    bool apply(int mode, const PasswordCheck &check, bool hideThumbnails = false,
+               bool hideFiles = false, bool remember = false);
+
     // Whether the password can be asked for at all.
     bool canAsk() const { return bool(askHandler); }
     // 1 when the user went through with the mode, 0 otherwise.

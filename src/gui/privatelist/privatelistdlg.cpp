@@ -14,6 +14,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <QtConcurrent>
 
 PrivateListDlg::PrivateListDlg(QWidget *parent)
     : QDialog(parent)
@@ -67,6 +68,7 @@ PrivateListDlg::PrivateListDlg(QWidget *parent)
 
 void PrivateListDlg::setMode(int mode)
 {
+    dropPending();
     currentMode = mode;
     password->clear();
     password->setEchoMode(QLineEdit::Password);
@@ -101,29 +103,65 @@ void PrivateListDlg::onToggleEcho()
 
 void PrivateListDlg::onAction()
 {
-    PrivateListManager *privacy = PrivateListManager::instance();
     const QString typed = password->text();
-    if (typed.isEmpty())
+    if (typed.isEmpty() || pending)
         return;
-    bool accepted = true;
-    switch (currentMode) {
-    case PrivateListManager::TurnOn:
-        privacy->turnOn(typed, hideThumbnails->isChecked(), hideFiles->isChecked());
-        break;
-    case PrivateListManager::TurnOff:
-        accepted = privacy->turnOff(typed);
-        break;
-    default:
-        accepted = privacy->unlock(typed, remember->isChecked());
-        break;
-    }
-    if (accepted) {
+    const int mode = currentMode;
+    const QString stored = PrivateListManager::instance()->storedKey();
+    pending = new QFutureWatcher<PrivateListManager::PasswordCheck>(this);
+    connect(pending, &QFutureWatcherBase::finished, this, &PrivateListDlg::onChecked);
+    setBusy(true);
+    pending->setFuture(QtConcurrent::run(
+        [mode, stored, typed] { return PrivateListManager::derive(mode, stored, typed); }));
+}
+
+void PrivateListDlg::onChecked()
+{
+    const PrivateListManager::PasswordCheck check = pending->result();
+    pending->deleteLater();
+    pending = nullptr;
+    setBusy(false);
+    if (PrivateListManager::instance()->apply(currentMode, check, hideThumbnails->isChecked(),
+                                              hideFiles->isChecked(), remember->isChecked())) {
         accept();
         return;
     }
     ZQMessageBox::question(tr("Password error."), {tr("OK")});
     password->selectAll();
     password->setFocus();
+}
+
+void PrivateListDlg::setBusy(bool busy)
+{
+    // The field and the options keep what was typed while the digest is derived; the button
+    // turns to its disabled look under a busy cursor.
+    password->setReadOnly(busy);
+    for (QCheckBox *box : {hideThumbnails, hideFiles, remember})
+        box->setEnabled(!busy);
+    action->setEnabled(!busy && !password->text().isEmpty());
+    action->setCursor(busy ? Qt::BusyCursor : Qt::PointingHandCursor);
+    if (busy)
+        setCursor(Qt::BusyCursor);
+    else
+        unsetCursor();
+}
+
+void PrivateListDlg::done(int result)
+{
+    // Closed while the password was being checked: the outcome is dropped.
+    if (result != QDialog::Accepted)
+        dropPending();
+    QDialog::done(result);
+}
+
+void PrivateListDlg::dropPending()
+{
+    if (!pending)
+        return;
+    pending->disconnect(this);
+    pending->deleteLater();
+    pending = nullptr;
+    setBusy(false);
 }
 
 void PrivateListDlg::changeEvent(QEvent *event)

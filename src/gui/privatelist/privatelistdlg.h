@@ -3,9 +3,14 @@
 // The private list's password dialog, in one of three modes: turning private mode on (a new
 // password and the two options), turning it off, and unlocking the "Private" view (with the
 // box that keeps it unlocked until Clipmoor restarts). The password checks and what they change
-// are PrivateListManager's; a wrong password is told and the dialog stays open.
+// are PrivateListManager's; a wrong password is told and the dialog stays open. The slow digest
+// is derived on a worker thread while the dialog stays responsive, its button showing that it
+// works; closing the dialog meanwhile drops the outcome.
+
+#include "core/foundation/privatelistmanager.h"
 
 #include <QDialog>
+#include <QFutureWatcher>
 
 class QAction;
 class QCheckBox;
@@ -22,6 +27,10 @@ public:
     // PrivateListManager::TurnOn, TurnOff or Unlock. Clears the field and hides its text.
     void setMode(int mode);
     int mode() const { return currentMode; }
+    // Whether a password is being checked.
+    bool isBusy() const { return pending != nullptr; }
+
+    void done(int result) override;
 
     // Makes PrivateListManager::ask open this dialog modally, centred over the main window.
     static void installAskHandler();
@@ -32,6 +41,9 @@ protected:
 private:
     void setTexts();
     void onAction();
+    void onChecked();
+    void setBusy(bool busy);
+    void dropPending();
     void onToggleEcho();
 
     int currentMode = 0;
@@ -42,4 +54,5 @@ private:
     QCheckBox *hideFiles;
     QCheckBox *remember;
     QPushButton *action;
+    QFutureWatcher<PrivateListManager::PasswordCheck> *pending = nullptr;
 };

@@ -1,6 +1,7 @@
 // The rows of both task lists as a user meets them: right-click menus that delete the row they
 // were opened on (while an update check keeps retrying), failures that say why, rows drawn at once
-// after a paste, the row buttons and the hover colour under a real pointer, titles as stored.
+// after a paste, the row buttons and the hover colour under a real pointer, titles as stored, and
+// the toolbar's menus, which open without a nested event loop.
 #include "core/engine/sniffmgr.h"
 #include "core/engine/snifftask.h"
 #include "core/engine/toolprotocol.h"
@@ -27,6 +28,8 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMouseEvent>
+#include <QPointer>
+#include <QPushButton>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QToolTip>
@@ -76,6 +79,17 @@ bool chooseFromMenu(const QString &text)
         }
     }
     return false;
+}
+
+// The checked entry's value in the open menu.
+QString checkedEntry()
+{
+    auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+    for (QAction *action : menu ? menu->actions() : QList<QAction *>()) {
+        if (action->isChecked())
+            return action->data().toString();
+    }
+    return QString();
 }
 
 QString logText()
@@ -259,6 +273,58 @@ private Q_SLOTS:
         QCOMPARE(page.selectedTasks().first(), page.list()->taskAt(19));
         QCOMPARE(first.data(ButtonImageRole).toString(), QString("resume"));
         mgr->deleteAllDownloading();
+    }
+
+    void theToolbarMenusReturnAtOnceAndActOnTheChosenEntry()
+    {
+        Preferences *prefs = Preferences::instance();
+        DownloadingPage page;
+        page.resize(900, 560);
+        page.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&page));
+
+        // The speed limit: the click returns with the menu open and the stored value checked.
+        prefs->setManualSpeedLimit("512 KBps");
+        page.refreshSpeedButton();
+        page.speedButton()->click();
+        QPointer<QMenu> menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+        QVERIFY(menu);
+        QCOMPARE(checkedEntry(), QString("512 KBps"));
+        QVERIFY(chooseFromMenu("2 MBps"));
+        QCOMPARE(prefs->manualSpeedLimit(), QString("2 MBps"));
+        QCOMPARE(page.speedButton()->text(), QString("2 MBps"));
+        QTRY_VERIFY(!menu); // deleted once closed
+        // Closed without a choice: nothing changes.
+        page.speedButton()->click();
+        QCOMPARE(checkedEntry(), QString("2 MBps"));
+        QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Escape);
+        QTRY_VERIFY(!QApplication::activePopupWidget());
+        QCOMPARE(prefs->manualSpeedLimit(), QString("2 MBps"));
+
+        // The download-then-convert target.
+        prefs->setOneClickFormat("MP3");
+        page.refreshConvertTarget();
+        Q_EMIT page.convertLink()->linkActivated("#convert");
+        QCOMPARE(checkedEntry(), QString("MP3"));
+        QVERIFY(chooseFromMenu("Original Video"));
+        QCOMPARE(prefs->oneClickFormat(), QString("Original Video"));
+        QCOMPARE(page.convertLabel()->text(), QString("Download"));
+        prefs->setOneClickFormat("Original Video");
+
+        // The paste arrow: an entry opens its dialog, and a fresh arrow button takes the place
+        // of the one that keeps its pressed look.
+        QPushButton *arrow = page.pasteArrowButton();
+        arrow->click();
+        QVERIFY(QApplication::activePopupWidget());
+        auto dialog = testutil::answerNextModal("no such button");
+        QVERIFY(chooseFromMenu("Multiple URLs"));
+        QTRY_VERIFY(dialog->texts.contains("Paste the URLs(one per line):"));
+        QVERIFY(page.pasteArrowButton() != arrow);
+        QTRY_VERIFY(page.pasteArrowButton()->isVisible());
+        page.pasteArrowButton()->click();
+        QVERIFY(QApplication::activePopupWidget());
+        QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Escape);
+        QTRY_VERIFY(!QApplication::activePopupWidget());
     }
 
     void titlesAreShownAsStoredAndTheRowButtonsPlayAndReveal()

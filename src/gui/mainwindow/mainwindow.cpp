@@ -295,7 +295,7 @@ QWidget *MainWindow::buildTitleBar()
         const bool selected = !downloadingPage->selectedTasks().isEmpty();
         for (const char *name : {"Pause", "Resume", "Delete"})
             actions.value(QLatin1String(name))->setEnabled(selected);
-        appMenu->exec(menuButton->mapToGlobal(menuButton->rect().bottomLeft()));
+        appMenu->popup(menuButton->mapToGlobal(menuButton->rect().bottomLeft()));
     });
     connect(minButton, &QPushButton::clicked, this, &QWidget::showMinimized);
     connect(maxButton, &QPushButton::clicked, this, [this] {

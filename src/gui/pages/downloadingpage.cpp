@@ -478,11 +478,14 @@ void DownloadingPage::onScrollEnd()
 
 void DownloadingPage::popSeedLimitMenu()
 {
-    const QString value =
-        downloadmenus::chooseSpeedLimit(speedBtn->mapToGlobal(QPoint(0, speedBtn->height())),
-                                        speedBtn->property("speed").toString());
-    if (value.isEmpty())
-        return;
+    QMenu *menu = downloadmenus::speedLimitMenu(this, speedBtn->property("speed").toString());
+    connect(menu, &QMenu::triggered, this,
+            [this](QAction *chosen) { onSpeedLimitChosen(chosen->data().toString()); });
+    menu->popup(speedBtn->mapToGlobal(QPoint(0, speedBtn->height())));
+}
+
+void DownloadingPage::onSpeedLimitChosen(const QString &value)
+{
     reportEvent(QStringLiteral("Setting"), QStringLiteral("Speed"), value);
     Preferences::instance()->setManualSpeedLimit(value);
     writeLog(QStringLiteral("speedSelected"), value);
@@ -491,12 +494,15 @@ void DownloadingPage::popSeedLimitMenu()
 
 void DownloadingPage::openConvertUrl(const QString &)
 {
-    const QString target = downloadmenus::chooseConvertTarget(
-        toolbarWidget->mapToGlobal(
-            QPoint(convertTitle->geometry().left(), toolbarWidget->height())),
-        Preferences::instance()->oneClickFormat());
-    if (target.isEmpty())
-        return;
+    QMenu *menu = downloadmenus::convertTargetMenu(this, Preferences::instance()->oneClickFormat());
+    connect(menu, &QMenu::triggered, this,
+            [this](QAction *chosen) { onConvertTargetChosen(chosen->data().toString()); });
+    menu->popup(toolbarWidget->mapToGlobal(
+        QPoint(convertTitle->geometry().left(), toolbarWidget->height())));
+}
+
+void DownloadingPage::onConvertTargetChosen(const QString &target)
+{
     reportEvent(QStringLiteral("Setting"), QStringLiteral("OneClickedConvert"), target);
     Preferences::instance()->setOneClickFormat(target);
     refreshConvertTarget();

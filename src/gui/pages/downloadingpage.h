@@ -54,6 +54,7 @@ public:
     QPushButton *pauseAllButton() const { return pauseAllBtn; }
     QPushButton *deleteAllButton() const { return deleteAllBtn; }
     QPushButton *speedButton() const { return speedBtn; }
+    QPushButton *pasteArrowButton() const { return arrowBtn; }
     QLabel *convertLabel() const { return convertTitle; }
     QLabel *convertLink() const { return convertTarget; }
     bool isEmptyStateShown() const;
@@ -80,7 +81,9 @@ public Q_SLOTS:
     void onMgrDeleteDownloadingTask(SniffTask *task);
     void onPopupPasteMenu();
     void popSeedLimitMenu();
+    void onSpeedLimitChosen(const QString &value);
     void openConvertUrl(const QString &url);
+    void onConvertTargetChosen(const QString &target);
     void onClickedPasteURL();
     void onClickedPasteURLEx();
     void onClickedPastePlaylist();
@@ -101,6 +104,7 @@ private:
     QWidget *buildToolbar();
     QWidget *buildBottomBar();
     QPushButton *makeArrowButton();
+    void renewArrowButton();
     void addRow(SniffTask *task);
     // A click on a row's button, question mark or failure link.
     void onRowPartClicked(const QModelIndex &index, int part);

@@ -322,17 +322,21 @@ void DownloadingPage::onDownloadFromBrowser(const QString &url, const QString &m
 
 void DownloadingPage::onPopupPasteMenu()
 {
-    QMenu menu;
-    menu.setStyleSheet(StyleManager::instance()->styleSheet(QStringLiteral("QMenu.qss")));
+    QMenu *menu = downloadmenus::popupMenu(this);
     const std::pair<int, const char *> entries[] = {{209, QT_TR_NOOP("Download MP3")},
                                                     {210, QT_TR_NOOP("Multiple URLs")},
                                                     {211, QT_TR_NOOP("Download Playlist")}};
     for (const auto &[data, text] : entries) {
-        QAction *action = menu.addAction(tr(text));
+        QAction *action = menu->addAction(tr(text));
         action->setData(data);
         connect(action, &QAction::triggered, this, &DownloadingPage::onContextAction);
     }
-    menu.exec(pasteBtn->mapToGlobal(pasteBtn->rect().bottomLeft()));
+    connect(menu, &QMenu::aboutToHide, this, &DownloadingPage::renewArrowButton);
+    menu->popup(pasteBtn->mapToGlobal(pasteBtn->rect().bottomLeft()));
+}
+
+void DownloadingPage::renewArrowButton()
+{
     // The arrow button keeps a pressed look after its menu; a fresh one takes its place.
     QPushButton *old = arrowBtn;
     arrowBtn = makeArrowButton();

@@ -35,30 +35,18 @@ QString pageText(const char *text)
     return QCoreApplication::translate("DownloadingPage", text);
 }
 
-// A styled menu whose entries are checkable choices of one group.
-struct ChoiceMenu
+// A checkable entry of the menu's one choice group.
+void addChoice(QMenu *menu, const QString &text, const QString &value, bool checked)
 {
-    QMenu menu;
-    QActionGroup *group;
-    ChoiceMenu()
-        : group(new QActionGroup(&menu))
-    {
-        menu.setStyleSheet(StyleManager::instance()->styleSheet(QStringLiteral("QMenu.qss")));
-    }
-    void add(const QString &text, const QString &value, bool checked)
-    {
-        QAction *action = menu.addAction(text);
-        action->setData(value);
-        action->setCheckable(true);
-        action->setChecked(checked);
-        group->addAction(action);
-    }
-    QString exec(const QPoint &at)
-    {
-        const QAction *chosen = menu.exec(at);
-        return chosen ? chosen->data().toString() : QString();
-    }
-};
+    auto *group = menu->findChild<QActionGroup *>();
+    if (!group)
+        group = new QActionGroup(menu);
+    QAction *action = menu->addAction(text);
+    action->setData(value);
+    action->setCheckable(true);
+    action->setChecked(checked);
+    group->addAction(action);
+}
 
 } // namespace
 
@@ -70,30 +58,41 @@ bool isOriginalTarget(const QString &target)
            target.contains(QLatin1String("Original Audio"));
 }
 
-QString chooseSpeedLimit(const QPoint &at, const QString &current)
+QMenu *popupMenu(QWidget *parent)
 {
-    ChoiceMenu choice;
-    for (const QString &label : speedLimitLabels())
-        choice.add(label == QLatin1String("Unlimited")
-                       ? QCoreApplication::translate("DownloadingPage", "Turbo-fast")
-                       : label,
-                   label, label == current);
-    return choice.exec(at);
+    auto *menu = new QMenu(parent);
+    menu->setStyleSheet(StyleManager::instance()->styleSheet(QStringLiteral("QMenu.qss")));
+    // Deleted only later: QMenu::triggered comes after aboutToHide.
+    QObject::connect(menu, &QMenu::aboutToHide, menu, &QObject::deleteLater);
+    return menu;
 }
 
-QString chooseConvertTarget(const QPoint &at, const QString &current)
+QMenu *speedLimitMenu(QWidget *parent, const QString &current)
 {
-    ChoiceMenu choice;
+    QMenu *menu = popupMenu(parent);
+    for (const QString &label : speedLimitLabels())
+        addChoice(menu,
+                  label == QLatin1String("Unlimited")
+                      ? QCoreApplication::translate("DownloadingPage", "Turbo-fast")
+                      : label,
+                  label, label == current);
+    return menu;
+}
+
+QMenu *convertTargetMenu(QWidget *parent, const QString &current)
+{
+    QMenu *menu = popupMenu(parent);
     const auto add = [&](const char *target) {
         const QString value = QString::fromLatin1(target);
-        choice.add(isOriginalTarget(value) ? pageText(target) : value, value, value == current);
+        addChoice(menu, isOriginalTarget(value) ? pageText(target) : value, value,
+                  value == current);
     };
     for (const char *target : kVideoTargets)
         add(target);
-    choice.menu.addSeparator();
+    menu->addSeparator();
     for (const char *target : kAudioTargets)
         add(target);
-    return choice.exec(at);
+    return menu;
 }
 
 } // namespace downloadmenus

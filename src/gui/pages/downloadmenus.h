@@ -2,17 +2,23 @@
 
 // The downloading page's two choice menus: the speed limit and the one-click target.
 
-#include <QPoint>
 #include <QString>
+
+class QMenu;
+class QWidget;
 
 namespace downloadmenus {
 
 // "Original Video" or "Original Audio": the download is kept as it comes.
 bool isOriginalTarget(const QString &target);
 
-// Each shows its menu at the global position with the current value checked, and returns the
-// value chosen (a speedLimitLabels() label, a target name), or an empty text when none was.
-QString chooseSpeedLimit(const QPoint &at, const QString &current);
-QString chooseConvertTarget(const QPoint &at, const QString &current);
+// Each builds its menu of checkable entries with the current value checked, for the caller to
+// open with popup() and to follow through QMenu::triggered: the chosen entry's data() is its
+// value (a speedLimitLabels() label, a target name). The menu belongs to `parent` and deletes
+// itself once it has closed.
+QMenu *speedLimitMenu(QWidget *parent, const QString &current);
+QMenu *convertTargetMenu(QWidget *parent, const QString &current);
+// The menu the caller fills itself, styled and deleting itself in the same way.
+QMenu *popupMenu(QWidget *parent);
 
 } // namespace downloadmenus

@@ -13,6 +13,7 @@
 #include "gui/converter/loadfilesdlg.h"
 #include "gui/pages/deleteconfirmdlg.h"
 #include "gui/widgets/pictures.h"
+#include "gui/widgets/progressbar.h"
 #include "helpers/modalhelper.h"
 #include "helpers/testutil.h"
 
@@ -25,6 +26,7 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QMimeData>
+#include <QPainter>
 #include <QPointer>
 #include <QProgressBar>
 #include <QPushButton>
@@ -228,6 +230,41 @@ private Q_SLOTS:
         QCOMPARE(waiting->state(), int(ConvertTask::Converting));
         file("all/a-wait.mp4.go");
         QVERIFY(added.wait(10000));
+    }
+
+    void aWaitingRowShowsTheBusyStripesOfTheDownloadingPage()
+    {
+        ConvertTask *task = addTask(file("stripes.mp4"));
+        task->setState(ConvertTask::Waiting);
+        QVERIFY(ConvertingDelegate::showsBusyBar(task));
+        const QModelIndex index = page->model()->index(page->model()->rowOf(task), 0);
+        QStyleOptionViewItem option;
+        option.rect = QRect(0, 0, 900, ConverterRowDelegate::kRowHeight);
+        option.state = QStyle::State_Enabled;
+        QImage row(option.rect.size(), QImage::Format_ARGB32_Premultiplied);
+        QImage expected(420, 5, QImage::Format_ARGB32_Premultiplied);
+        for (int frame : {0, 7}) {
+            page->delegate()->setBusyFrame(frame);
+            row.fill(Qt::white);
+            QPainter painter(&row);
+            page->delegate()->paint(&painter, option, index);
+            painter.end();
+            // The bar is the shared stripe frame across its whole width, at every frame: no
+            // segment clipped to a dot at either end.
+            expected.fill(Qt::white);
+            QPainter stripes(&expected);
+            stripes.drawPixmap(0, 0, ProgressTickV2::busyFrame(420, frame));
+            stripes.end();
+            QImage painted = row.copy(QRect(0, 64, row.width(), 5));
+            int left = -1;
+            for (int x = 0; x < painted.width() && left < 0; ++x) {
+                if (painted.pixelColor(x, 2) == expected.pixelColor(0, 2) &&
+                    painted.copy(x, 0, 420, 5) == expected)
+                    left = x;
+            }
+            QVERIFY2(left >= 0, qPrintable(QString("frame %1 not painted").arg(frame)));
+        }
+        task->setState(ConvertTask::Idle);
     }
 
     void chooserCancelStartsNothing()

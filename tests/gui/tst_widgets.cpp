@@ -44,7 +44,11 @@ class TestWidgets : public QObject
     }
 
 private Q_SLOTS:
-    void initTestCase() { testutil::enterTestMode(); }
+    void initTestCase()
+    {
+        testutil::enterTestMode();
+        initGuiResources(); // the application font, as in the app
+    }
 
     void embeddedPicturesLoad()
     {

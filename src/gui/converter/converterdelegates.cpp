@@ -8,7 +8,6 @@
 #include "gui/widgets/pictures.h"
 
 #include <QAbstractItemView>
-#include <QDateTime>
 #include <QFileInfo>
 #include <QHelpEvent>
 #include <QListView>
@@ -46,32 +45,6 @@ QPixmap picture(const QString &path, const QSize &size)
         QStringLiteral("conv:%1:%2x%3").arg(path).arg(size.width()).arg(size.height()), [&] {
             return QPixmap(path).scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
         });
-}
-
-void paintProgressBar(QPainter *painter, const QRect &rect, double fraction, bool busy)
-{
-    painter->save();
-    painter->setRenderHint(QPainter::Antialiasing);
-    painter->setPen(Qt::NoPen);
-    const qreal radius = rect.height() / 2.0;
-    painter->setBrush(QColor(0xE3, 0xE8, 0xF0));
-    painter->drawRoundedRect(rect, radius, radius);
-    painter->setBrush(kStatusColor);
-    if (busy) {
-        // A segment that runs along the bar; the page repaints waiting rows a few times a second.
-        const int segment = qMax(rect.height(), rect.width() / 4);
-        const int travel = rect.width() + segment;
-        const int offset = int(QDateTime::currentMSecsSinceEpoch() / 8 % travel) - segment;
-        painter->setClipRect(rect);
-        painter->drawRoundedRect(QRect(rect.left() + offset, rect.top(), segment, rect.height()),
-                                 radius, radius);
-    } else if (fraction > 0) {
-        painter->drawRoundedRect(QRect(rect.left(), rect.top(),
-                                       qMax(rect.height(), int(rect.width() * fraction)),
-                                       rect.height()),
-                                 radius, radius);
-    }
-    painter->restore();
 }
 
 } // namespace
@@ -356,8 +329,10 @@ void ConvertingDelegate::paint(QPainter *painter, const QStyleOptionViewItem &op
         painter->setPen(kStatusColor);
         painter->drawText(QRect(left, row.top() + 40, textWidth, 18),
                           Qt::AlignLeft | Qt::AlignVCenter, status);
-        paintProgressBar(painter, QRect(left, row.top() + 64, qMin(textWidth, 420), 6),
-                         task->progress(), showsBusyBar(task));
+        // At 0 % a waiting row shows the busy stripes, as a download being analysed does.
+        constexpr int kBarMaximum = 1000;
+        bars.paint(painter, QRect(left, row.top() + 64, qMin(textWidth, 420), 6),
+                   int(task->progress() * kBarMaximum), kBarMaximum, showsBusyBar(task));
     } else {
         paintFacts(painter, QPoint(left, row.top() + 44), textWidth, source);
         if (!status.isEmpty()) {

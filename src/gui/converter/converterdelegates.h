@@ -5,6 +5,8 @@
 // the row's buttons. The delegates also answer clicks and hovers on those buttons, so a list of
 // ten thousand rows costs what its visible rows cost.
 
+#include "gui/widgets/progressbar.h"
+
 #include <QPersistentModelIndex>
 #include <QStyledItemDelegate>
 
@@ -78,9 +80,14 @@ public:
     static QString statusText(const ConvertTask *task);
     // True while the row shows the moving bar of a task that waits.
     static bool showsBusyBar(const ConvertTask *task);
+    // The frame of the busy stripes painted next.
+    void setBusyFrame(int frame) { bars.setBusyFrame(frame); }
 
 protected:
     QString buttonToolTip(const QModelIndex &index, int button) const override;
+
+private:
+    RowBarPainter bars;
 };
 
 class ConvertedDelegate : public ConverterRowDelegate

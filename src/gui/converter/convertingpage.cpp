@@ -16,6 +16,7 @@
 #include "gui/pages/pagetoolbar.h"
 #include "gui/widgets/mainwindowhelper.h"
 #include "gui/widgets/pictures.h"
+#include "gui/widgets/progressbar.h"
 #include "gui/widgets/zqmessagebox.h"
 
 #include <QAction>
@@ -31,7 +32,6 @@
 #include <QMenu>
 #include <QMimeData>
 #include <QPushButton>
-#include <QTimer>
 #include <QVBoxLayout>
 
 namespace {
@@ -118,9 +118,8 @@ ConvertingPage::ConvertingPage(QWidget *parent)
             });
     buildEmptyState();
 
-    busyTimer = new QTimer(this);
-    busyTimer->setInterval(80);
-    connect(busyTimer, &QTimer::timeout, this, &ConvertingPage::onBusyTick);
+    // The busy stripes of waiting rows move with the downloading page's, on the shared timer.
+    connect(ProgressTimer::instance(), &ProgressTimer::timeout, this, &ConvertingPage::onBusyTick);
 
     ConvertManager *manager = ConvertManager::instance();
     connect(manager, &ConvertManager::converterManagerTaskDidStartAll, this,
@@ -498,14 +497,11 @@ void ConvertingPage::onItemSelectionChanged()
 void ConvertingPage::onConverterManagerTaskDidStartAll()
 {
     view->viewport()->update();
-    busyTimer->start();
 }
 
 void ConvertingPage::onConverterManagerStatusDidChange(ConvertTask *task)
 {
     rows->refresh(task);
-    if (task->state() == ConvertTask::Waiting || task->state() == ConvertTask::Converting)
-        busyTimer->start();
 }
 
 void ConvertingPage::onConverterManagerTaskProgress(ConvertTask *task, float)
@@ -530,15 +526,12 @@ void ConvertingPage::onConverterManagerTaskDidCancelAll()
              QStringLiteral("onConverterManagerTaskDidCancelAll"));
 }
 
-void ConvertingPage::onBusyTick()
+void ConvertingPage::onBusyTick(int frame)
 {
+    painter->setBusyFrame(frame);
     // Only the rows in view are painted again: the cost does not grow with the list.
-    if (ConvertManager::instance()->queuedTasks().isEmpty() &&
-        ConvertManager::instance()->runningTasks().isEmpty()) {
-        busyTimer->stop();
-        return;
-    }
-    if (!isVisible())
+    if (!isVisible() || (ConvertManager::instance()->queuedTasks().isEmpty() &&
+                         ConvertManager::instance()->runningTasks().isEmpty()))
         return;
     const QRect area = view->viewport()->rect();
     for (QModelIndex index = view->indexAt(area.topLeft()); index.isValid();

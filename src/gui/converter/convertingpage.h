@@ -17,7 +17,6 @@ class QLabel;
 class QListView;
 class QMenu;
 class QPushButton;
-class QTimer;
 struct ConvertInfo;
 
 class ConvertingPage : public QWidget
@@ -88,7 +87,7 @@ private:
     void confirmForDeleteSelect();
     void confirmForDelete();
     void updateButtons();
-    void onBusyTick();
+    void onBusyTick(int frame);
     void retranslate();
 
     QWidget *toolbarWidget = nullptr;
@@ -102,7 +101,6 @@ private:
     QWidget *emptyPanel = nullptr;
     QLabel *emptyPicture = nullptr;
     QLabel *emptyText = nullptr;
-    QTimer *busyTimer = nullptr;
     QPointer<LoadFilesDlg> loadDialog;
     QStringList droppedPaths;
 };

@@ -12,8 +12,6 @@
 #include <QApplication>
 #include <QHelpEvent>
 #include <QPainter>
-#include <QProgressBar>
-#include <QStyleOptionProgressBar>
 #include <QTextDocument>
 
 using namespace taskmodels;
@@ -48,11 +46,7 @@ int badgeWidth(const QString &text)
 DownloadTaskDelegate::DownloadTaskDelegate(MyListWidget *view)
     : TaskRowDelegate(view)
     , view(view)
-    , barLook(new QProgressBar(view))
 {
-    barLook->setTextVisible(false);
-    barLook->setFixedHeight(6);
-    barLook->hide();
 }
 
 DownloadTaskDelegate::~DownloadTaskDelegate()
@@ -173,24 +167,8 @@ void DownloadTaskDelegate::paintStatusLine(QPainter *painter, const Layout &l,
 void DownloadTaskDelegate::paintBar(QPainter *painter, const QRect &rect,
                                     const QModelIndex &index) const
 {
-    if (index.data(BarBusyRole).toBool()) {
-        painter->drawPixmap(rect.topLeft(), ProgressTickV2::busyFrame(rect.width(), busyFrame));
-        return;
-    }
-    if (!barLook)
-        return;
-    QStyleOptionProgressBar bar;
-    bar.initFrom(barLook);
-    bar.rect = rect;
-    bar.state |= QStyle::State_Horizontal;
-    bar.minimum = 0;
-    bar.maximum = kBarMaximum;
-    bar.progress = qMax(0, index.data(BarValueRole).toInt());
-    bar.textVisible = false;
-    painter->save();
-    painter->setClipRect(rect, Qt::IntersectClip);
-    barLook->style()->drawControl(QStyle::CE_ProgressBar, &bar, painter, barLook);
-    painter->restore();
+    bars.paint(painter, rect, index.data(BarValueRole).toInt(), kBarMaximum,
+               index.data(BarBusyRole).toBool());
 }
 
 int DownloadTaskDelegate::partAt(const QRect &row, const QModelIndex &index,

@@ -5,10 +5,8 @@
 // the model's roles, and says where their clickable parts are and what their tooltips read.
 
 #include "gui/pages/mylistwidget.h"
+#include "gui/widgets/progressbar.h"
 
-#include <QPointer>
-
-class QProgressBar;
 class QTextDocument;
 
 class DownloadTaskDelegate : public TaskRowDelegate
@@ -32,7 +30,7 @@ public:
                    const QModelIndex &index) override;
 
     // The frame of the busy stripes painted next.
-    void setBusyFrame(int frame) { busyFrame = frame; }
+    void setBusyFrame(int frame) { bars.setBusyFrame(frame); }
 
     // Where the parts of a row are (the row's rectangle in the view).
     struct Layout
@@ -48,9 +46,7 @@ private:
     void paintBar(QPainter *painter, const QRect &rect, const QModelIndex &index) const;
 
     MyListWidget *view;
-    // Draws the bar as the row's bar widget did, with its style; never shown.
-    QPointer<QProgressBar> barLook;
+    RowBarPainter bars;
     mutable QTextDocument *failureDoc = nullptr;
     mutable QString failureDocText;
-    int busyFrame = 0;
 };

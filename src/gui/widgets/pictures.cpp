@@ -33,6 +33,23 @@ void initGuiResources()
     // The interface's pictures live in a static library: register them before first use.
     static const bool done = (initResourcesOnce(), true);
     Q_UNUSED(done)
+    useApplicationFont();
+}
+
+void useApplicationFont()
+{
+    // The same face and size whatever the platform plugin: offscreen runs (tests, screenshots)
+    // would otherwise draw in Qt's fallback face at 12 points, X11 in the theme's. Scripts the
+    // face lacks (Japanese, Chinese, Korean) fall back through fontconfig to the Noto CJK faces.
+    if (!qobject_cast<QApplication *>(QCoreApplication::instance()))
+        return;
+    QFont font = QApplication::font();
+    if (font.family() == QLatin1String(kApplicationFontFamily) &&
+        font.pointSize() == kApplicationFontPoints)
+        return;
+    font.setFamily(QLatin1String(kApplicationFontFamily));
+    font.setPointSize(kApplicationFontPoints);
+    QApplication::setFont(font);
 }
 
 QPixmap appIconPixmap(const QSize &size)

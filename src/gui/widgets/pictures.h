@@ -9,8 +9,15 @@
 
 class QLabel;
 
-// Makes the embedded pictures (":/res/...") available; safe to call more than once.
+// Makes the embedded pictures (":/res/...") available and the application font the
+// application's own (useApplicationFont); safe to call more than once.
 void initGuiResources();
+
+constexpr char kApplicationFontFamily[] = "Noto Sans";
+constexpr int kApplicationFontPoints = 9;
+// Sets the application font to kApplicationFontFamily at kApplicationFontPoints, once the
+// application object exists.
+void useApplicationFont();
 
 // The application font at that size in points.
 QFont applicationFont(int points);

@@ -4,6 +4,8 @@
 #include <QPainterPath>
 #include <QProgressBar>
 #include <QResizeEvent>
+#include <QStyle>
+#include <QStyleOptionProgressBar>
 #include <QTimer>
 
 ProgressTimer *ProgressTimer::instance()
@@ -143,4 +145,34 @@ void ProgressBar::resizeEvent(QResizeEvent *event)
     QWidget::resizeEvent(event);
     bar->setGeometry(0, 0, width(), 6);
     tick->setGeometry(0, 0, width(), 5);
+}
+
+RowBarPainter::RowBarPainter()
+    : look(std::make_unique<QProgressBar>())
+{
+    look->setTextVisible(false);
+    look->setFixedHeight(6);
+}
+
+RowBarPainter::~RowBarPainter() = default;
+
+void RowBarPainter::paint(QPainter *painter, const QRect &rect, int value, int maximum,
+                          bool busy) const
+{
+    if (busy) {
+        painter->drawPixmap(rect.topLeft(), ProgressTickV2::busyFrame(rect.width(), busyFrame));
+        return;
+    }
+    QStyleOptionProgressBar bar;
+    bar.initFrom(look.get());
+    bar.rect = rect;
+    bar.state |= QStyle::State_Horizontal;
+    bar.minimum = 0;
+    bar.maximum = maximum;
+    bar.progress = qBound(0, value, maximum);
+    bar.textVisible = false;
+    painter->save();
+    painter->setClipRect(rect, Qt::IntersectClip);
+    look->style()->drawControl(QStyle::CE_ProgressBar, &bar, painter, look.get());
+    painter->restore();
 }

@@ -5,6 +5,8 @@
 #include <QPixmap>
 #include <QWidget>
 
+#include <memory>
+
 class QProgressBar;
 class QTimer;
 
@@ -74,4 +76,22 @@ private:
     QProgressBar *bar;
     ProgressTickV2 *tick;
     bool busy = false;
+};
+
+// Paints a list row's bar as a ProgressBar looks (the style's bar, or the busy stripe at the
+// frame last set), for delegates that paint rows without widgets: every page's bars look alike.
+class RowBarPainter
+{
+public:
+    RowBarPainter();
+    ~RowBarPainter();
+
+    void setBusyFrame(int frame) { busyFrame = frame; }
+    int frame() const { return busyFrame; }
+    void paint(QPainter *painter, const QRect &rect, int value, int maximum, bool busy) const;
+
+private:
+    // Gives the style's look; never shown.
+    std::unique_ptr<QProgressBar> look;
+    int busyFrame = 0;
 };

@@ -6,6 +6,27 @@
 #include "core/foundation/preferences.h"
 
 #include <QFileInfo>
+#include <QThread>
+#include <QTimer>
+
+namespace {
+
+// Files probed at once. ffprobe and ffmpeg spend most of a short file's inspection starting up
+// and reading headers, so two inspections overlap well even on two cores; more would only
+// compete with each other and with the conversions.
+int parallelProbes()
+{
+    return qBound(1, QThread::idealThreadCount(), 2);
+}
+
+// Operators alive at once (probing, or making their thumbnail while later files are probed):
+// bounds the processes a long list starts.
+int maxActiveOperators()
+{
+    return 2 * parallelProbes() + 1;
+}
+
+} // namespace
 
 ConvertManager *ConvertManager::instance()
 {
@@ -37,7 +58,8 @@ void ConvertManager::loadFiles(const QStringList &files)
     }
     active.clear();
     outcomes.clear();
-    currentOperator = nullptr;
+    probing.clear();
+    loadReported = false;
     loadTotal = files.size();
     loadIndex = 0;
     loading = 1;
@@ -53,41 +75,47 @@ void ConvertManager::stopLoading()
     loading = 0;
     pendingFiles.clear();
     // Files already described only finish their thumbnails.
-    if (currentOperator)
-        currentOperator->stop();
+    const QList<LoadFileOperator *> stopping = probing;
+    for (LoadFileOperator *op : stopping)
+        op->stop();
 }
 
 void ConvertManager::probeNext()
 {
-    if (currentOperator)
-        return; // one probe at a time
     if (loading == 0 || pendingFiles.isEmpty()) {
-        if (active.isEmpty()) {
+        if (active.isEmpty() && !loadReported) {
             loading = 0;
+            loadReported = true;
             Q_EMIT convertManagerLoadFinish(loadedItems, failedFiles);
         }
         return;
     }
-    if (active.size() >= 3)
-        return; // thumbnails fall behind: the next probe waits for one of them
-    const QString path = pendingFiles.first();
-    currentOperator = new LoadFileOperator(path, this);
-    active << currentOperator;
-    connect(currentOperator, &LoadFileOperator::operatorFinished, this,
-            &ConvertManager::onLoadOperatorFinished);
-    connect(currentOperator, &LoadFileOperator::probeFinished, this,
-            &ConvertManager::onLoadOperatorProbed);
-    currentOperator->start();
+    if (probing.size() >= parallelProbes() || active.size() >= maxActiveOperators())
+        return; // the next probe waits for a free slot
+    const QString path = pendingFiles.takeFirst();
+    auto *op = new LoadFileOperator(path, this);
+    active << op;
+    probing << op;
+    connect(op, &LoadFileOperator::operatorFinished, this, &ConvertManager::onLoadOperatorFinished);
+    connect(op, &LoadFileOperator::probeFinished, this, &ConvertManager::onLoadOperatorProbed);
+    op->start();
     ++loadIndex;
     Q_EMIT convertManagerLoadProgress(loadIndex, loadTotal, QFileInfo(path).fileName());
-    pendingFiles.removeFirst();
+    // A further probe starts from the event loop: each start is its own turn, so the window
+    // paints in between and a caller sees one file's progress per start.
+    if (!nextProbeQueued && !pendingFiles.isEmpty() && probing.size() < parallelProbes()) {
+        nextProbeQueued = true;
+        QTimer::singleShot(0, this, [this] {
+            nextProbeQueued = false;
+            probeNext();
+        });
+    }
 }
 
 void ConvertManager::onLoadOperatorProbed(LoadFileOperator *op)
 {
-    if (op != currentOperator)
+    if (!probing.removeOne(op))
         return;
-    currentOperator = nullptr;
     probeNext();
 }
 
@@ -95,8 +123,7 @@ void ConvertManager::onLoadOperatorFinished(LoadFileOperator *op, bool isError)
 {
     if (!active.contains(op))
         return;
-    if (op == currentOperator)
-        currentOperator = nullptr;
+    probing.removeOne(op);
     outcomes.insert(op, isError);
     while (!active.isEmpty() && outcomes.contains(active.first())) {
         LoadFileOperator *first = active.takeFirst();

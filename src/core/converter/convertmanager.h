@@ -64,11 +64,13 @@ private:
     QStringList pendingFiles;
     QList<ConvMediaInfo> loadedItems;
     QStringList failedFiles;
-    LoadFileOperator *currentOperator = nullptr; // the one whose probe runs
-    // Operators in the order of their files: a file's thumbnail is made while the next file is
+    // The operators whose probe runs (at most parallelProbes()).
+    QList<LoadFileOperator *> probing;
+    // Operators in the order of their files: thumbnails are made while the next files are
     // probed, and outcomes are passed on in file order.
     QList<LoadFileOperator *> active;
-    QList<LoadFileOperator *> finishedOperators;
+    bool nextProbeQueued = false;
+    bool loadReported = true;
     QHash<LoadFileOperator *, bool> outcomes;
     int loadTotal = 0;
     int loadIndex = 0;

@@ -24,7 +24,7 @@ const QSize kThumbSize(130, 78);
 const int kTextLeft = kMargin + 130 + 16;
 const int kButtonSize = 31;
 
-const QColor kTitleColor(0x1F, 0x2A, 0x3D);
+const QColor kTitleColor(0x33, 0x33, 0x33); // as the download lists' titles
 const QColor kFactColor(0x88, 0x88, 0x88);
 const QColor kStatusColor(0x2A, 0x6D, 0xF4);
 const QColor kFailedColor(0xE0, 0x3C, 0x31);
@@ -136,8 +136,8 @@ QRect ConverterRowDelegate::thumbnailRect(const QRect &row) const
 void ConverterRowDelegate::paintTitle(QPainter *painter, const QRect &rect,
                                       const QString &text) const
 {
-    QFont font = applicationFont(11);
-    font.setBold(true);
+    // The same face, size and colour as the titles of the download lists.
+    const QFont font = applicationFont(11);
     painter->setFont(font);
     painter->setPen(kTitleColor);
     painter->drawText(rect, Qt::AlignLeft | Qt::AlignVCenter,

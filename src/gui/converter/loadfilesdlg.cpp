@@ -202,6 +202,7 @@ FailedfilenameDialog::FailedfilenameDialog(QWidget *parent)
     files->setFont(applicationFont(11));
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
     buttons->button(QDialogButtonBox::Ok)->setText(tr("OK"));
+    buttons->button(QDialogButtonBox::Ok)->setIcon(QIcon()); // plain, like the other dialogs
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     layout->addLayout(header);

@@ -64,6 +64,9 @@ PreferencesDlg::PreferencesDlg(QWidget *parent)
     QPushButton *apply = buttons->addButton(QDialogButtonBox::Apply);
     apply->setText(tr("Apply"));
     apply->setDefault(true);
+    // Text buttons like every other dialog's, without the desktop theme's stock pictures.
+    for (QAbstractButton *button : buttons->buttons())
+        button->setIcon(QIcon());
     connect(apply, &QPushButton::pressed, this, &PreferencesDlg::accept);
     connect(buttons, &QDialogButtonBox::accepted, this, &PreferencesDlg::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
@@ -189,16 +192,16 @@ QWidget *PreferencesDlg::buildConnectionTab()
     proxyPort = new QLineEdit(page);
     form->addRow(tr("HTTP Proxy"), proxyHost);
     form->addRow(tr("Port"), proxyPort);
-    layout->addLayout(form);
+    // One form for the proxy and its login, so that all four fields start at one edge.
     auth = new QCheckBox(tr("Authorization required"), page);
-    layout->addWidget(auth);
-    auto *authForm = new QFormLayout;
+    form->addRow(auth);
     login = new QLineEdit(page);
     password = new QLineEdit(page);
     password->setEchoMode(QLineEdit::PasswordEchoOnEdit);
-    authForm->addRow(tr("Login"), login);
-    authForm->addRow(tr("Password"), password);
-    layout->addLayout(authForm);
+    form->addRow(tr("Login"), login);
+    form->addRow(tr("Password"), password);
+    form->setVerticalSpacing(10);
+    layout->addLayout(form);
     layout->addStretch(1);
     return page;
 }

@@ -147,7 +147,10 @@ QWidget *DownloadingPage::buildToolbar()
 
     pasteBtn = new QPushButton(toolbarWidget);
     pasteBtn->setFont(applicationFont(11));
-    pasteBtn->setMinimumSize(29, 29);
+    // At least 29 pixels high; never narrower than its text (a narrow window at a large scale
+    // squeezed it to a letter or two).
+    pasteBtn->setMinimumHeight(29);
+    pasteBtn->setSizePolicy(QSizePolicy::Minimum, QSizePolicy::Fixed);
     pasteBtn->setStyleSheet(StyleManager::instance()->topButtonStyle());
     connect(pasteBtn, &QPushButton::clicked, this, &DownloadingPage::onClickedPasteURL);
     arrowBtn = makeArrowButton();

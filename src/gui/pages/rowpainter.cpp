@@ -141,7 +141,9 @@ void text(QPainter *painter, const QRect &rect, const QFont &font, const QColor 
     painter->setClipRect(rect, Qt::IntersectClip);
     painter->setFont(font);
     painter->setPen(colour);
-    painter->drawText(rect, alignment, text);
+    // A line too long for its place ends in an ellipsis rather than in half a letter.
+    painter->drawText(rect, alignment,
+                      QFontMetrics(font).elidedText(text, Qt::ElideRight, rect.width()));
     painter->restore();
 }
 

@@ -38,7 +38,7 @@ void thumbnailFrame(QPainter *painter, const QRect &frame, const QPixmap &pictur
 // A row button from its pictures "btn_<name>_<look>.png" in the images folder: look 0 normal,
 // 1 hover, 2 pressed, 3 disabled.
 void button(QPainter *painter, const QRect &rect, const QString &name, int look);
-// A line of plain text, cut at the rectangle's edges as a label cuts it.
+// A line of plain text, elided at the rectangle's right edge.
 void text(QPainter *painter, const QRect &rect, const QFont &font, const QColor &colour,
           const QString &text, int alignment = 0x0001 | 0x0080 /* left, vertically centred */);
 // The width a label takes for that text.

@@ -110,3 +110,9 @@ formats = {
 }
 for name, body in formats.items():
     write(f'{R}/formats/format_{name}.png', svg(48, 48, body), 96, 96)
+
+# The title bar's pictures (40x40, shown in 32x32 buttons) also come at twice their size, found
+# by Qt as NAME@2x.png on screens scaled by 2.
+import glob
+for src in sorted(glob.glob(f'{R}/QP/titlebar_*.svg') + glob.glob(f'{R}/QP/preference_*.svg')):
+    subprocess.check_call(['/tmp/svg2png', src, os.path.splitext(src)[0] + '@2x.png', '80', '80'])

@@ -26,8 +26,17 @@ void MainWindow::showRestored()
     MainWindowHelper *helper = MainWindowHelper::instance();
     const QRect place =
         placeWindow(last.geometry, last.screen, screens, helper->scaled(QSize(1070, 680)));
-    // Never larger than the screen it opens on, or its bottom bar would be cut off.
-    setMinimumSize(helper->scaled(QSize(800, 480)).boundedTo(place.size()));
+    // Never larger than the screen it opens on, or its bottom bar would be cut off; but not
+    // smaller than that either because it was last closed small (on a smaller screen, or at a
+    // larger scale).
+    QSize room = place.size();
+    for (const ScreenArea &screen : qAsConst(screens)) {
+        if (screen.available.contains(place.center())) {
+            room = screen.available.size();
+            break;
+        }
+    }
+    setMinimumSize(helper->scaled(QSize(800, 480)).boundedTo(room));
     setGeometry(place);
     if (last.tab != 0 && tabGroup->button(last.tab)) {
         tabGroup->button(last.tab)->setChecked(true);

@@ -101,7 +101,10 @@ void DoneTaskDelegate::paint(QPainter *painter, const QStyleOptionViewItem &opti
             painter->drawPixmap(QRect(x, row.top() + 60, kIcon, kIcon),
                                 tinted(QString::fromLatin1(kInfoIcons[i]), tint));
         const int width = rowpaint::textWidth(font, texts.at(i));
-        rowpaint::text(painter, QRect(x + kIcon + 4, row.top() + kFactsTop, width, kFactsHeight),
+        // The gap before the next fact to spare: hinted glyphs may reach past the measured
+        // width, and a last digit must not be cut off.
+        rowpaint::text(painter,
+                       QRect(x + kIcon + 4, row.top() + kFactsTop, width + kIcon, kFactsHeight),
                        font, kGrey, texts.at(i));
         x += kIcon + 4 + width + kIcon + 4;
     }

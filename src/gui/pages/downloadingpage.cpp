@@ -484,7 +484,8 @@ void DownloadingPage::popSeedLimitMenu()
     QMenu *menu = downloadmenus::speedLimitMenu(this, speedBtn->property("speed").toString());
     connect(menu, &QMenu::triggered, this,
             [this](QAction *chosen) { onSpeedLimitChosen(chosen->data().toString()); });
-    menu->popup(speedBtn->mapToGlobal(QPoint(0, speedBtn->height())));
+    // The button sits on the bottom bar: the menu opens above it, keeping it in sight.
+    menu->popup(speedBtn->mapToGlobal(QPoint(0, -menu->sizeHint().height())));
 }
 
 void DownloadingPage::onSpeedLimitChosen(const QString &value)

@@ -8,6 +8,7 @@
 #include "core/process/myprocess.h"
 #include "gui/browser/browserwindow.h"
 #include "gui/browser/webview.h"
+#include "gui/mainwindow/browserloader.h"
 #include "gui/mainwindow/mainwindow.h"
 #include "gui/pages/downloadedpage.h"
 #include "gui/pages/downloadingpage.h"
@@ -35,6 +36,8 @@ class TestBrowserEndToEnd : public QObject
     std::unique_ptr<MainWindow> window;
     QString shots = qEnvironmentVariable("CLIPMOOR_SCREENSHOTS");
 
+    BrowserWindow *browser() const { return qobject_cast<BrowserWindow *>(window->browser()); }
+
     void shoot(const QString &name)
     {
         if (shots.isEmpty())
@@ -43,10 +46,7 @@ class TestBrowserEndToEnd : public QObject
         QVERIFY(window->grab().save(shots + "/" + name + ".png"));
     }
 
-    QVariant js(const QString &code)
-    {
-        return testutil::runJs(window->browser()->view()->page(), code);
-    }
+    QVariant js(const QString &code) { return testutil::runJs(browser()->view()->page(), code); }
 
 public:
     static void initMain() { QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts); }
@@ -55,6 +55,7 @@ private Q_SLOTS:
     void initTestCase()
     {
         testutil::enterTestMode();
+        setBrowserPaneFactory(&BrowserWindow::create);
         seedPreferences();
         testutil::prepareWindowEnvironment();
         testutil::prepareRealDownloads(downloads.path());
@@ -87,7 +88,7 @@ private Q_SLOTS:
     {
         QVERIFY(!window->browser());
         window->tabs()->button(2)->click();
-        BrowserWindow *browser = window->browser();
+        BrowserWindow *browser = this->browser();
         QVERIFY(browser);
         QCOMPARE(window->pages()->currentWidget(), browser);
         QVERIFY(!browser->view());
@@ -97,7 +98,7 @@ private Q_SLOTS:
 
     void thePageButtonDownloadsWithThePageHeaders()
     {
-        BrowserWindow *browser = window->browser();
+        BrowserWindow *browser = this->browser();
         QSignalSpy injected(browser, &BrowserWindow::scriptsInjected);
         browser->setUrl(QUrl(server->url("watch.html")));
         QVERIFY(injected.wait(30000));

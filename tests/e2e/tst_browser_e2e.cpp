@@ -5,7 +5,6 @@
 // and the row are saved there as pictures.
 #include "core/engine/snifftask.h"
 #include "core/engine/toolprotocol.h"
-#include "core/process/myprocess.h"
 #include "gui/browser/browserwindow.h"
 #include "gui/browser/webview.h"
 #include "gui/mainwindow/browserloader.h"
@@ -72,17 +71,11 @@ private Q_SLOTS:
         page.close();
         server = std::make_unique<TestHttpServer>(www.path());
         QVERIFY(server->start());
-        window = std::make_unique<MainWindow>();
-        window->resize(1100, 720);
-        window->show();
-        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        window = testutil::openWindow(nullptr, QSize(1100, 720));
+        QVERIFY(window);
     }
 
-    void cleanupTestCase()
-    {
-        window.reset();
-        MyProcessHelper::instance()->killAll();
-    }
+    void cleanupTestCase() { testutil::closeWindow(window); }
 
     void theStartPageShowsTheSiteTiles()
     {

@@ -41,6 +41,7 @@ class TestBrowserEndToEnd : public QObject
     {
         if (shots.isEmpty())
             return;
+        QTest::qWait(300); // the page's last paint, for the picture only
         QDir().mkpath(shots);
         QVERIFY(window->grab().save(shots + "/" + name + ".png"));
     }
@@ -85,7 +86,6 @@ private Q_SLOTS:
         QVERIFY(browser);
         QCOMPARE(window->pages()->currentWidget(), browser);
         QVERIFY(!browser->view());
-        QTest::qWait(200);
         shoot("browser-start-page");
     }
 
@@ -97,7 +97,6 @@ private Q_SLOTS:
         QVERIFY(injected.wait(30000));
         QTRY_COMPARE_WITH_TIMEOUT(js("window.__clipmoor ? __clipmoor.buttons().length : 0").toInt(),
                                   1, 10000);
-        QTest::qWait(300);
         shoot("browser-page-button");
 
         js("__clipmoor.buttons()[0].host.click()");
@@ -108,7 +107,6 @@ private Q_SLOTS:
         QVERIFY(window->hasTabIndicator(0));
         window->tabs()->button(0)->click();
         QTRY_VERIFY_WITH_TIMEOUT(task->state() != SniffTask::State::Waiting, 20000);
-        QTest::qWait(300);
         shoot("browser-row");
 
         QTRY_COMPARE_WITH_TIMEOUT(window->downloaded()->allList()->count(), 1, 90000);

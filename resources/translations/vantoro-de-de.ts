@@ -1322,6 +1322,16 @@ Downloads funktionieren weiterhin, aber Listen und Einstellungen gehen beim Been
         <source>Clipmoor is already running; no picture was taken.</source>
         <translation>Clipmoor läuft bereits; es wurde kein Bild aufgenommen.</translation>
     </message>
+    <message>
+        <source>The built-in browser cannot start.
+%1
+
+Pasting addresses on the downloading page still works.</source>
+        <translation>Der eingebaute Browser kann nicht starten.
+%1
+
+Adressen auf der Download-Seite einfügen funktioniert weiterhin.</translation>
+    </message>
 </context>
 <context>
     <name>SniffMgr</name>

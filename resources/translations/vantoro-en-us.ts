@@ -1322,6 +1322,16 @@ Downloads still work, but lists and settings will not be kept after you quit.</t
         <source>Clipmoor is already running; no picture was taken.</source>
         <translation>Clipmoor is already running; no picture was taken.</translation>
     </message>
+    <message>
+        <source>The built-in browser cannot start.
+%1
+
+Pasting addresses on the downloading page still works.</source>
+        <translation>The built-in browser cannot start.
+%1
+
+Pasting addresses on the downloading page still works.</translation>
+    </message>
 </context>
 <context>
     <name>SniffMgr</name>

@@ -1322,6 +1322,16 @@ Las descargas siguen funcionando, pero las listas y la configuración no se cons
         <source>Clipmoor is already running; no picture was taken.</source>
         <translation>Clipmoor ya se está ejecutando; no se tomó ninguna imagen.</translation>
     </message>
+    <message>
+        <source>The built-in browser cannot start.
+%1
+
+Pasting addresses on the downloading page still works.</source>
+        <translation>El navegador integrado no puede iniciarse.
+%1
+
+Pegar direcciones en la página de descargas sigue funcionando.</translation>
+    </message>
 </context>
 <context>
     <name>SniffMgr</name>

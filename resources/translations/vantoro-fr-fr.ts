@@ -1322,6 +1322,16 @@ Les téléchargements fonctionnent, mais les listes et les réglages seront perd
         <source>Clipmoor is already running; no picture was taken.</source>
         <translation>Clipmoor est déjà en cours d'exécution ; aucune image n'a été prise.</translation>
     </message>
+    <message>
+        <source>The built-in browser cannot start.
+%1
+
+Pasting addresses on the downloading page still works.</source>
+        <translation>Le navigateur intégré ne peut pas démarrer.
+%1
+
+Le collage d'adresses sur la page de téléchargement fonctionne toujours.</translation>
+    </message>
 </context>
 <context>
     <name>SniffMgr</name>

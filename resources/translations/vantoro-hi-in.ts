@@ -1322,6 +1322,16 @@ Downloads still work, but lists and settings will not be kept after you quit.</s
         <source>Clipmoor is already running; no picture was taken.</source>
         <translation>Clipmoor पहले से चल रहा है; कोई चित्र नहीं लिया गया।</translation>
     </message>
+    <message>
+        <source>The built-in browser cannot start.
+%1
+
+Pasting addresses on the downloading page still works.</source>
+        <translation>बिल्ट-इन ब्राउज़र शुरू नहीं हो सकता।
+%1
+
+डाउनलोड पेज पर पते चिपकाना अब भी काम करता है।</translation>
+    </message>
 </context>
 <context>
     <name>SniffMgr</name>

@@ -1322,6 +1322,16 @@ Unduhan tetap berjalan, tetapi daftar dan pengaturan tidak disimpan setelah kelu
         <source>Clipmoor is already running; no picture was taken.</source>
         <translation>Clipmoor sudah berjalan; tidak ada gambar yang diambil.</translation>
     </message>
+    <message>
+        <source>The built-in browser cannot start.
+%1
+
+Pasting addresses on the downloading page still works.</source>
+        <translation>Peramban bawaan tidak dapat dijalankan.
+%1
+
+Menempelkan alamat di halaman unduhan tetap berfungsi.</translation>
+    </message>
 </context>
 <context>
     <name>SniffMgr</name>

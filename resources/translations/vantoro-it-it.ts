@@ -1322,6 +1322,16 @@ I download funzionano, ma elenchi e impostazioni andranno persi all'uscita.</tra
         <source>Clipmoor is already running; no picture was taken.</source>
         <translation>Clipmoor è già in esecuzione; nessuna immagine è stata acquisita.</translation>
     </message>
+    <message>
+        <source>The built-in browser cannot start.
+%1
+
+Pasting addresses on the downloading page still works.</source>
+        <translation>Il browser integrato non può avviarsi.
+%1
+
+Incollare indirizzi nella pagina dei download funziona ancora.</translation>
+    </message>
 </context>
 <context>
     <name>SniffMgr</name>

@@ -1322,6 +1322,16 @@ Downloads still work, but lists and settings will not be kept after you quit.</s
         <source>Clipmoor is already running; no picture was taken.</source>
         <translation>Clipmoor はすでに実行中です。画像は保存されませんでした。</translation>
     </message>
+    <message>
+        <source>The built-in browser cannot start.
+%1
+
+Pasting addresses on the downloading page still works.</source>
+        <translation>内蔵ブラウザーを起動できません。
+%1
+
+ダウンロードページへのアドレスの貼り付けは引き続き使えます。</translation>
+    </message>
 </context>
 <context>
     <name>SniffMgr</name>

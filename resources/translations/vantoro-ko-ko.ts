@@ -1322,6 +1322,16 @@ Downloads still work, but lists and settings will not be kept after you quit.</s
         <source>Clipmoor is already running; no picture was taken.</source>
         <translation>Clipmoor가 이미 실행 중이라 그림을 저장하지 않았습니다.</translation>
     </message>
+    <message>
+        <source>The built-in browser cannot start.
+%1
+
+Pasting addresses on the downloading page still works.</source>
+        <translation>내장 브라우저를 시작할 수 없습니다.
+%1
+
+다운로드 페이지에 주소를 붙여 넣는 기능은 계속 사용할 수 있습니다.</translation>
+    </message>
 </context>
 <context>
     <name>SniffMgr</name>

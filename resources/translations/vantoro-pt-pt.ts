@@ -1322,6 +1322,16 @@ As transferências continuam a funcionar, mas as listas e definições perdem-se
         <source>Clipmoor is already running; no picture was taken.</source>
         <translation>O Clipmoor já está em execução; nenhuma imagem foi tirada.</translation>
     </message>
+    <message>
+        <source>The built-in browser cannot start.
+%1
+
+Pasting addresses on the downloading page still works.</source>
+        <translation>O navegador integrado não consegue iniciar.
+%1
+
+Colar endereços na página de transferências continua a funcionar.</translation>
+    </message>
 </context>
 <context>
     <name>SniffMgr</name>

@@ -1322,6 +1322,16 @@ Downloads still work, but lists and settings will not be kept after you quit.</s
         <source>Clipmoor is already running; no picture was taken.</source>
         <translation>Clipmoor уже запущен; снимок не сделан.</translation>
     </message>
+    <message>
+        <source>The built-in browser cannot start.
+%1
+
+Pasting addresses on the downloading page still works.</source>
+        <translation>Встроенный браузер не может запуститься.
+%1
+
+Вставка адресов на странице загрузок по-прежнему работает.</translation>
+    </message>
 </context>
 <context>
     <name>SniffMgr</name>

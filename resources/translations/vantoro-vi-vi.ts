@@ -1322,6 +1322,16 @@ Vẫn tải xuống được, nhưng danh sách và cài đặt sẽ không đư
         <source>Clipmoor is already running; no picture was taken.</source>
         <translation>Clipmoor đang chạy; không chụp ảnh nào.</translation>
     </message>
+    <message>
+        <source>The built-in browser cannot start.
+%1
+
+Pasting addresses on the downloading page still works.</source>
+        <translation>Trình duyệt tích hợp không thể khởi động.
+%1
+
+Dán địa chỉ trên trang tải xuống vẫn hoạt động.</translation>
+    </message>
 </context>
 <context>
     <name>SniffMgr</name>

@@ -1322,6 +1322,16 @@ Downloads still work, but lists and settings will not be kept after you quit.</s
         <source>Clipmoor is already running; no picture was taken.</source>
         <translation>Clipmoor 已在运行，未保存图片。</translation>
     </message>
+    <message>
+        <source>The built-in browser cannot start.
+%1
+
+Pasting addresses on the downloading page still works.</source>
+        <translation>内置浏览器无法启动。
+%1
+
+在下载页面粘贴地址仍可使用。</translation>
+    </message>
 </context>
 <context>
     <name>SniffMgr</name>

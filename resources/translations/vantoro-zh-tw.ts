@@ -1322,6 +1322,16 @@ Downloads still work, but lists and settings will not be kept after you quit.</s
         <source>Clipmoor is already running; no picture was taken.</source>
         <translation>Clipmoor 已在執行，未儲存圖片。</translation>
     </message>
+    <message>
+        <source>The built-in browser cannot start.
+%1
+
+Pasting addresses on the downloading page still works.</source>
+        <translation>內建瀏覽器無法啟動。
+%1
+
+在下載頁面貼上網址仍可使用。</translation>
+    </message>
 </context>
 <context>
     <name>SniffMgr</name>

@@ -210,16 +210,9 @@ private Q_SLOTS:
     {
         const QByteArray before = describeLists(*window);
         SniffMgr::instance()->saveAll();
-        QProcess second;
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert("CLIPMOOR_E2E_SECOND_RUN", "1");
-        second.setProcessEnvironment(env);
-        second.start(QCoreApplication::applicationFilePath(), QStringList());
-        QVERIFY(second.waitForFinished(60000));
-        QCOMPARE(second.exitCode(), 0);
-        const QByteArray after = second.readAllStandardOutput().trimmed().split('\n').last();
         const QJsonObject was = QJsonDocument::fromJson(before).object();
-        const QJsonObject is = QJsonDocument::fromJson(after).object();
+        const QJsonObject is = testutil::restartAndDescribe();
+        QVERIFY(!is.isEmpty());
         QCOMPARE(is.value("done").toArray().size(), 2);
         QCOMPARE(is.value("downloading").toArray().size(), 1);
         QCOMPARE(is.value("history").toInt(), 3);
@@ -232,22 +225,7 @@ int main(int argc, char **argv)
 {
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication app(argc, argv);
-    if (qEnvironmentVariableIsSet("CLIPMOOR_E2E_SECOND_RUN")) {
-        // The restarted application: same home, same settings; report what the pages show.
-        QStandardPaths::setTestModeEnabled(true);
-        testutil::prepareWindowEnvironment();
-        MainWindow window;
-        window.resize(1100, 720);
-        window.show();
-        if (!QTest::qWaitForWindowExposed(&window))
-            return 1;
-        const QByteArray lists = describeLists(window);
-        std::fwrite(lists.constData(), 1, size_t(lists.size()), stdout);
-        std::fputs("\n", stdout);
-        std::fflush(stdout);
-        MyProcessHelper::instance()->killAll();
-        std::_Exit(0);
-    }
+    testutil::answerAsRestartedApp(describeLists);
     TestAppEndToEnd test;
     return QTest::qExec(&test, argc, argv);
 }

@@ -5,9 +5,9 @@
 // and the row are saved there as pictures.
 #include "core/engine/snifftask.h"
 #include "core/engine/toolprotocol.h"
-#include "core/process/myprocess.h"
 #include "gui/browser/browserwindow.h"
 #include "gui/browser/webview.h"
+#include "gui/mainwindow/browserloader.h"
 #include "gui/mainwindow/mainwindow.h"
 #include "gui/pages/downloadedpage.h"
 #include "gui/pages/downloadingpage.h"
@@ -35,18 +35,18 @@ class TestBrowserEndToEnd : public QObject
     std::unique_ptr<MainWindow> window;
     QString shots = qEnvironmentVariable("CLIPMOOR_SCREENSHOTS");
 
+    BrowserWindow *browser() const { return qobject_cast<BrowserWindow *>(window->browser()); }
+
     void shoot(const QString &name)
     {
         if (shots.isEmpty())
             return;
+        QTest::qWait(300); // the page's last paint, for the picture only
         QDir().mkpath(shots);
         QVERIFY(window->grab().save(shots + "/" + name + ".png"));
     }
 
-    QVariant js(const QString &code)
-    {
-        return testutil::runJs(window->browser()->view()->page(), code);
-    }
+    QVariant js(const QString &code) { return testutil::runJs(browser()->view()->page(), code); }
 
 public:
     static void initMain() { QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts); }
@@ -55,6 +55,7 @@ private Q_SLOTS:
     void initTestCase()
     {
         testutil::enterTestMode();
+        setBrowserPaneFactory(&BrowserWindow::create);
         seedPreferences();
         testutil::prepareWindowEnvironment();
         testutil::prepareRealDownloads(downloads.path());
@@ -71,39 +72,31 @@ private Q_SLOTS:
         page.close();
         server = std::make_unique<TestHttpServer>(www.path());
         QVERIFY(server->start());
-        window = std::make_unique<MainWindow>();
-        window->resize(1100, 720);
-        window->show();
-        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        window = testutil::openWindow(nullptr, QSize(1100, 720));
+        QVERIFY(window);
     }
 
-    void cleanupTestCase()
-    {
-        window.reset();
-        MyProcessHelper::instance()->killAll();
-    }
+    void cleanupTestCase() { testutil::closeWindow(window); }
 
     void theStartPageShowsTheSiteTiles()
     {
         QVERIFY(!window->browser());
         window->tabs()->button(2)->click();
-        BrowserWindow *browser = window->browser();
+        BrowserWindow *browser = this->browser();
         QVERIFY(browser);
         QCOMPARE(window->pages()->currentWidget(), browser);
         QVERIFY(!browser->view());
-        QTest::qWait(200);
         shoot("browser-start-page");
     }
 
     void thePageButtonDownloadsWithThePageHeaders()
     {
-        BrowserWindow *browser = window->browser();
+        BrowserWindow *browser = this->browser();
         QSignalSpy injected(browser, &BrowserWindow::scriptsInjected);
         browser->setUrl(QUrl(server->url("watch.html")));
         QVERIFY(injected.wait(30000));
         QTRY_COMPARE_WITH_TIMEOUT(js("window.__clipmoor ? __clipmoor.buttons().length : 0").toInt(),
                                   1, 10000);
-        QTest::qWait(300);
         shoot("browser-page-button");
 
         js("__clipmoor.buttons()[0].host.click()");
@@ -114,7 +107,6 @@ private Q_SLOTS:
         QVERIFY(window->hasTabIndicator(0));
         window->tabs()->button(0)->click();
         QTRY_VERIFY_WITH_TIMEOUT(task->state() != SniffTask::State::Waiting, 20000);
-        QTest::qWait(300);
         shoot("browser-row");
 
         QTRY_COMPARE_WITH_TIMEOUT(window->downloaded()->allList()->count(), 1, 90000);

@@ -6,8 +6,6 @@
 #include "core/converter/converttask.h"
 #include "core/converter/convmediainfo.h"
 #include "core/foundation/preferences.h"
-#include "core/process/myprocess.h"
-#include "core/provision/updatecheck.h"
 #include "gui/converter/adaptation.h"
 #include "gui/converter/convertedpage.h"
 #include "gui/converter/converterdelegates.h"
@@ -15,9 +13,9 @@
 #include "gui/converter/convertingpage.h"
 #include "gui/converter/loadfilesdlg.h"
 #include "gui/mainwindow/mainwindow.h"
-#include "gui/widgets/pictures.h"
 #include "helpers/modalhelper.h"
 #include "helpers/testutil.h"
+#include "helpers/windowtest.h"
 
 #include <QButtonGroup>
 #include <QComboBox>
@@ -36,14 +34,6 @@
 #include <memory>
 
 namespace {
-
-void prepareEnvironment()
-{
-    qputenv("CLIPMOOR_UPDATE_SERVER", "http://127.0.0.1:9");
-    qputenv("CLIPMOOR_NO_BROWSER", "1");
-    UpdateRetrier::waitMs = 1;
-    initGuiResources();
-}
 
 // What the converter pages of a started window show, as one JSON document.
 QByteArray describeConverter(MainWindow &window)
@@ -130,7 +120,7 @@ private Q_SLOTS:
     {
         testutil::enterTestMode();
         seedPreferences();
-        prepareEnvironment();
+        testutil::prepareWindowEnvironment();
         Preferences *prefs = Preferences::instance();
         prefs->setToolLocation(testutil::helperPath("../bin/vantoro-dl"));
         prefs->setConvertDir(converted.path());
@@ -147,16 +137,10 @@ private Q_SLOTS:
         QVERIFY(broken.open(QIODevice::WriteOnly));
         broken.write("a text file with a video's name");
         broken.close();
-        window = std::make_unique<MainWindow>();
-        window->resize(1100, 720);
-        window->show();
-        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        window = testutil::openWindow(nullptr, QSize(1100, 720));
+        QVERIFY(window);
     }
-    void cleanupTestCase()
-    {
-        window.reset();
-        MyProcessHelper::instance()->killAll();
-    }
+    void cleanupTestCase() { testutil::closeWindow(window); }
 
     void dropFilesOnTheConvertingPage()
     {
@@ -301,16 +285,9 @@ private Q_SLOTS:
     void aRestartFindsBothListsAsTheyWere()
     {
         const QByteArray before = describeConverter(*window);
-        QProcess second;
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert("CLIPMOOR_E2E_SECOND_RUN", "1");
-        second.setProcessEnvironment(env);
-        second.start(QCoreApplication::applicationFilePath(), QStringList());
-        QVERIFY(second.waitForFinished(60000));
-        QCOMPARE(second.exitCode(), 0);
-        const QByteArray after = second.readAllStandardOutput().trimmed().split('\n').last();
         const QJsonObject was = QJsonDocument::fromJson(before).object();
-        const QJsonObject is = QJsonDocument::fromJson(after).object();
+        const QJsonObject is = testutil::restartAndDescribe();
+        QVERIFY(!is.isEmpty());
         QCOMPARE(is.value("converting").toArray().size(), 2);
         QCOMPARE(is.value("converted").toArray().size(), 5);
         QCOMPARE(is.value("converting"), was.value("converting"));
@@ -321,20 +298,7 @@ private Q_SLOTS:
 int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
-    if (qEnvironmentVariableIsSet("CLIPMOOR_E2E_SECOND_RUN")) {
-        QStandardPaths::setTestModeEnabled(true);
-        prepareEnvironment();
-        MainWindow window;
-        window.resize(1100, 720);
-        window.show();
-        QTest::qWait(200);
-        const QByteArray lists = describeConverter(window);
-        std::fwrite(lists.constData(), 1, size_t(lists.size()), stdout);
-        std::fputs("\n", stdout);
-        std::fflush(stdout);
-        MyProcessHelper::instance()->killAll();
-        std::_Exit(0);
-    }
+    testutil::answerAsRestartedApp(describeConverter);
     TestConverterEndToEnd test;
     return QTest::qExec(&test, argc, argv);
 }

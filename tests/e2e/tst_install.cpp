@@ -1,7 +1,7 @@
 // The install tree: `cmake --install` into a prefix whose path has spaces puts every file where a
 // Linux desktop expects it, nothing installed points back to the source or build folders, and
 // the tree still works after it was moved to another prefix: the moved app downloads and
-// converts through its own tool and presets, and shows its style sheets.
+// converts through its own tool and presets, shows its style sheets and loads its browser.
 #include "helpers/installedapp.h"
 
 #include <QDirIterator>
@@ -56,6 +56,7 @@ private Q_SLOTS:
         QCOMPARE(QDir(prefix + "/bin").entryList(QDir::Files), QStringList{"clipmoor"});
         QVERIFY(isExecutableFile(prefix + "/bin/clipmoor"));
         QVERIFY(isExecutableFile(prefix + "/lib/clipmoor/vantoro-dl"));
+        QVERIFY(QFileInfo(prefix + "/lib/clipmoor/clipmoor-browser.so").isFile());
 
         const QString data = prefix + "/share/clipmoor";
         QCOMPARE(namesIn(data + "/qss", {"*.qss"}),
@@ -136,6 +137,19 @@ private Q_SLOTS:
         // The navigation bar is painted blue by its style sheet; without it, it is grey.
         const QRgb bar = shot.pixel(10, shot.height() / 2);
         QVERIFY2(qBlue(bar) > qRed(bar) + 60, qPrintable(QString::number(bar, 16)));
+    }
+
+    // The browser lives in a module of its own: the moved app, reopening on the browser tab
+    // where the last run ended, loads it from its own lib folder.
+    void browserLoadsFromItsModule()
+    {
+        InstalledApp app(scratch.path() + "/moved here/usr/bin/clipmoor");
+        Preferences::WindowPlacement placement = Preferences::instance()->windowPlacement();
+        placement.tab = 2;
+        Preferences::instance()->setWindowPlacement(placement);
+        QVERIFY(!app.screenshot().isNull());
+        const QString log = app.diagnostics();
+        QVERIFY2(log.contains("browser module loaded"), qPrintable(log));
     }
 };
 

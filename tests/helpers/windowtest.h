@@ -14,7 +14,13 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QStandardPaths>
 
+#include <cstdio>
+#include <functional>
 #include <memory>
 
 namespace testutil {
@@ -49,12 +55,13 @@ inline void paste(DownloadingPage *page, qint64 *clock, const QString &text)
     page->onClickedPasteURLEx();
 }
 
-// The main window at that size, shown, its paste button on the test's clock; null when it
-// does not appear.
+// The main window at that size, shown, its paste button on the test's clock (if one is given);
+// null when it does not appear.
 inline std::unique_ptr<MainWindow> openWindow(const qint64 *clock, const QSize &size)
 {
     auto window = std::make_unique<MainWindow>();
-    window->downloading()->pasteRouter().setClock([clock] { return *clock; });
+    if (clock)
+        window->downloading()->pasteRouter().setClock([clock] { return *clock; });
     window->resize(size);
     window->show();
     if (!QTest::qWaitForWindowExposed(window.get()))
@@ -67,6 +74,50 @@ inline void closeWindow(std::unique_ptr<MainWindow> &window)
 {
     window.reset();
     MyProcessHelper::instance()->killAll();
+}
+
+// A restart of the application, in a second process of the same test program: the same home, the
+// same settings and lists. The test's main() calls answerAsRestartedApp(describe) before the
+// tests; the test calls restartAndDescribe() and gets what the restarted window showed.
+constexpr char kRestartedAppVariable[] = "CLIPMOOR_E2E_SECOND_RUN";
+
+// In the second process only: shows the real main window on the lists the first one left, prints
+// describe(window) (one JSON line) and ends the process. Elsewhere it returns at once.
+inline void answerAsRestartedApp(const std::function<QByteArray(MainWindow &)> &describe)
+{
+    if (!qEnvironmentVariableIsSet(kRestartedAppVariable))
+        return;
+    QStandardPaths::setTestModeEnabled(true);
+    prepareWindowEnvironment();
+    MainWindow window;
+    window.resize(1100, 720);
+    window.show();
+    if (!QTest::qWaitForWindowExposed(&window))
+        std::_Exit(1);
+    const QByteArray lists = describe(window);
+    std::fwrite(lists.constData(), 1, size_t(lists.size()), stdout);
+    std::fputs("\n", stdout);
+    std::fflush(stdout);
+    MyProcessHelper::instance()->killAll();
+    std::_Exit(0);
+}
+
+// Starts the second process and returns its description; empty when it failed or timed out.
+inline QJsonObject restartAndDescribe()
+{
+    QProcess second;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QLatin1String(kRestartedAppVariable), QStringLiteral("1"));
+    second.setProcessEnvironment(env);
+    second.start(QCoreApplication::applicationFilePath(), QStringList());
+    if (!second.waitForFinished(60000) || second.exitStatus() != QProcess::NormalExit ||
+        second.exitCode() != 0) {
+        second.kill();
+        second.waitForFinished();
+        return QJsonObject();
+    }
+    const QByteArray last = second.readAllStandardOutput().trimmed().split('\n').last();
+    return QJsonDocument::fromJson(last).object();
 }
 
 } // namespace testutil

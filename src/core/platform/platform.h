@@ -57,6 +57,9 @@ QString executableName(const QString &baseName);
 // Lets the process with this id bring its window to the front (no-op where not needed).
 void allowSetForeground(qint64 pid);
 
+// True when the program runs with the system administrator's rights (root here).
+bool runsAsAdministrator();
+
 } // namespace platform
 
 namespace platform {

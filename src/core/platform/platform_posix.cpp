@@ -250,6 +250,11 @@ void allowSetForeground(qint64 pid)
     Q_UNUSED(pid)
 }
 
+bool runsAsAdministrator()
+{
+    return ::geteuid() == 0;
+}
+
 } // namespace platform
 
 #include <QCoreApplication>

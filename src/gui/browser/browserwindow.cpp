@@ -70,7 +70,7 @@ bool BrowserWindow::applyRemoteDebuggingConfig()
 }
 
 BrowserWindow::BrowserWindow(QWidget *parent)
-    : QWidget(parent)
+    : BrowserPane(parent)
 {
     initBrowserResources();
     applyRemoteDebuggingConfig();

@@ -6,12 +6,13 @@
 // metadata), after our own analysis of the page when the message asks for it ("direct": false).
 // The web view exists only while an address is shown: going home frees it.
 
+#include "gui/widgets/browserpane.h"
+
 #include <QList>
 #include <QNetworkCookie>
 #include <QPointer>
 #include <QString>
 #include <QUrl>
-#include <QWidget>
 
 #include <memory>
 
@@ -23,14 +24,17 @@ class WebHomePage;
 class WebView;
 class WebsiteApi;
 
-class BrowserWindow : public QWidget
+class BrowserWindow : public BrowserPane
 {
     Q_OBJECT
 public:
     explicit BrowserWindow(QWidget *parent = nullptr);
     ~BrowserWindow() override;
 
-    QWidget *header() const { return navBar; }
+    // Makes the browser where the program links it in (tests); the module has its own entry.
+    static BrowserPane *create(QWidget *parent) { return new BrowserWindow(parent); }
+
+    QWidget *header() const override { return navBar; }
     WebView *view() const { return webView.get(); }
     WebHomePage *homePage() const { return home; }
     WebsiteApi *websiteApi() const { return api; }
@@ -39,8 +43,7 @@ public:
     bool pageLoaded() const { return loaded; }
     void retranslate();
 
-    // Opens the start page and frees the web view.
-    void goHome();
+    void goHome() override;
 
     // Sets QTWEBENGINE_REMOTE_DEBUGGING from the embedded configuration, only when the
     // environment asks for it (CLIPMOOR_REMOTE_DEBUGGING=1): an open debugging port lets any
@@ -49,13 +52,12 @@ public:
     static bool applyRemoteDebuggingConfig();
 
 public Q_SLOTS:
-    void setUrl(const QUrl &url);
+    void setUrl(const QUrl &url) override;
     void handleWebViewLoadProgress(int value);
     void onLoadFinished();
     void onDownloadStarted(const QString &data);
 
 Q_SIGNALS:
-    void downloadStarted(const QString &url, const QString &metadata);
     // The page scripts ran after a load (tests and screenshots wait for it).
     void scriptsInjected(const QUrl &url);
 

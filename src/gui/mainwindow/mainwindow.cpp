@@ -11,9 +11,9 @@
 #include "core/foundation/stylemanager.h"
 #include "core/provision/dlscriptmanager.h"
 #include "core/provision/dltoolmanager.h"
-#include "gui/browser/browserwindow.h"
 #include "gui/converter/convertedpage.h"
 #include "gui/converter/convertingpage.h"
+#include "gui/mainwindow/browserloader.h"
 #include "gui/mainwindow/closeconfirmdlg.h"
 #include "gui/mainwindow/dialoghelpers.h"
 #include "gui/mainwindow/upgradedlg.h"
@@ -111,7 +111,8 @@ MainWindow::MainWindow(QWidget *parent)
             [this](const QString &url) {
                 tabGroup->button(2)->setChecked(true);
                 onTabClicked(2);
-                browserWindow->setUrl(QUrl::fromUserInput(url));
+                if (browserWindow)
+                    browserWindow->setUrl(QUrl::fromUserInput(url));
             });
 
     buildMenu();
@@ -235,13 +236,18 @@ void MainWindow::onTabClicked(int id)
     } else if (id == 1) {
         downloadedPage->selectFirstRow();
     }
-    if (id == 2 && !browserWindow) {
-        browserWindow = new BrowserWindow(this);
-        lazyPages[2] = browserWindow;
-        stack->addWidget(browserWindow);
-        connect(browserWindow, &BrowserWindow::downloadStarted, downloadingPage,
-                &DownloadingPage::onDownloadFromBrowser);
-        addIgnoreWidget(browserWindow->header());
+    if (id == 2 && !lazyPages[2]) {
+        QString error;
+        browserWindow = createBrowserPane(this, &error);
+        if (browserWindow) {
+            lazyPages[2] = browserWindow;
+            connect(browserWindow, &BrowserPane::downloadStarted, downloadingPage,
+                    &DownloadingPage::onDownloadFromBrowser);
+            addIgnoreWidget(browserWindow->header());
+        } else {
+            lazyPages[2] = createBrowserUnavailablePage(error, this);
+        }
+        stack->addWidget(lazyPages[2]);
     }
     if (!lazyPages[id]) {
         // The converter pages are made on their first visit too.

@@ -8,7 +8,7 @@
 
 #include <functional>
 
-class BrowserWindow;
+class BrowserPane;
 class DownloadedPage;
 class DownloadingPage;
 class ImageButton;
@@ -50,8 +50,9 @@ public:
     DownloadedPage *downloaded() const { return downloadedPage; }
     // The browser and converter pages once visited (tab 2, 3, 4), else null.
     QWidget *lazyPage(int tab) const { return tab >= 0 && tab < 5 ? lazyPages[tab] : nullptr; }
-    // The built-in browser, made on the first visit of its tab (null before).
-    BrowserWindow *browser() const { return browserWindow; }
+    // The built-in browser, made on the first visit of its tab; null before, and when it cannot
+    // be loaded.
+    BrowserPane *browser() const { return browserWindow; }
 
     // How the close road ends the process; tests replace it.
     static std::function<void()> terminate;
@@ -109,7 +110,7 @@ private:
     QWidget *busyOverlay = nullptr;
     DownloadingPage *downloadingPage = nullptr;
     DownloadedPage *downloadedPage = nullptr;
-    BrowserWindow *browserWindow = nullptr;
+    BrowserPane *browserWindow = nullptr;
     QWidget *lazyPages[5] = {};
     QLabel *indicators[5] = {};
 };

@@ -67,4 +67,7 @@ DownloadFailedDlg::DownloadFailedDlg(const QString &reason, QWidget *parent)
     layout->addWidget(notes);
     layout->addSpacing(helper->scaled(20));
     layout->addWidget(browser, 0, Qt::AlignHCenter);
+    // Tall enough for the wrapped texts at the fixed width (a window's layout otherwise sizes
+    // it by the texts' unwrapped height, and the last lines were cut off).
+    setMinimumHeight(heightForWidth(helper->scaled(580)));
 }

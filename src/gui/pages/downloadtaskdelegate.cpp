@@ -14,6 +14,8 @@
 #include <QPainter>
 #include <QTextDocument>
 
+#include <cmath>
+
 using namespace taskmodels;
 
 namespace {
@@ -76,10 +78,30 @@ DownloadTaskDelegate::Layout DownloadTaskDelegate::layoutOf(const QRect &row,
         l.title = QRect(x, row.top() + 19, width, 28);
         l.line = QRect(x, row.top() + 51, width, 28);
     }
+    // The question mark follows the failure text, as far as the row is wide.
     const int mark = questionMark().width() / questionMark().devicePixelRatio();
-    l.failureLink = QRect(x, l.line.top(), width - mark - kStatusSpacing, l.line.height());
-    l.question = QRect(x + width - mark, l.line.top() + (l.line.height() - mark) / 2, mark, mark);
+    const int link = qMin(failureTextWidth(), width - mark - kStatusSpacing);
+    l.failureLink = QRect(x, l.line.top(), link, l.line.height());
+    l.question =
+        QRect(x + link + kStatusSpacing, l.line.top() + (l.line.height() - mark) / 2, mark, mark);
     return l;
+}
+
+int DownloadTaskDelegate::failureTextWidth()
+{
+    // Measured once per language: the text is the same on every failed row.
+    static QString measured;
+    static int width = 0;
+    const QString text = DownloadRow::failureText();
+    if (text != measured) {
+        QTextDocument doc;
+        doc.setDocumentMargin(0);
+        doc.setDefaultFont(applicationFont(9));
+        doc.setHtml(text);
+        width = int(std::ceil(doc.idealWidth()));
+        measured = text;
+    }
+    return width;
 }
 
 int DownloadTaskDelegate::failureTop(const QRect &link) const

@@ -40,6 +40,8 @@ public:
     static Layout layoutOf(const QRect &row, const QModelIndex &index);
 
 private:
+    // The width the failure text takes on one line.
+    static int failureTextWidth();
     QTextDocument *failureDocument() const;
     int failureTop(const QRect &link) const;
     void paintStatusLine(QPainter *painter, const Layout &layout, const QModelIndex &index) const;

@@ -37,7 +37,11 @@ AddSiteDlg::AddSiteDlg(QWidget *parent)
     buttons->addStretch(1);
     buttons->addWidget(ok);
     buttons->addWidget(cancel);
+    form->setVerticalSpacing(10);
+    form->setHorizontalSpacing(12);
     auto *layout = new QVBoxLayout(this);
+    // The margins of the other dialogs: the fields do not touch the window's edges.
+    layout->setContentsMargins(20, 20, 20, 16);
     layout->addLayout(form);
     layout->addStretch(1);
     layout->addLayout(buttons);

@@ -3,6 +3,7 @@
 #include "helpers/testutil.h"
 
 #include <QDirIterator>
+#include <QLibraryInfo>
 #include <QRegularExpression>
 #include <QXmlStreamReader>
 
@@ -86,6 +87,23 @@ private Q_SLOTS:
                 QVERIFY2(!misspelt.match(text).hasMatch(), qPrintable(text));
             }
         }
+    }
+
+    // Qt's own texts (file dialogs, standard buttons) follow the interface language where the
+    // system has Qt's translations, and go back to English for a language it has none for.
+    void qtsOwnTextsFollowTheLanguage()
+    {
+        testutil::enterTestMode();
+        const QString dir = QLibraryInfo::location(QLibraryInfo::TranslationsPath);
+        if (!QFile::exists(dir + "/qtbase_de.qm"))
+            QSKIP("Qt's translations are not installed (qttranslations5-l10n)");
+        LanguageSettings *languages = LanguageSettings::instance();
+        QVERIFY(languages->setLanguage(LanguageSettings::German));
+        QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), QString("Abbrechen"));
+        QVERIFY(languages->setLanguage(LanguageSettings::Vietnamese)); // no Qt texts for it
+        QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), QString("Cancel"));
+        QVERIFY(languages->setLanguage(LanguageSettings::English));
+        QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), QString("Cancel"));
     }
 };
 

@@ -4,6 +4,8 @@
 
 #include <QCoreApplication>
 #include <QDebug>
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QTranslator>
 
 static void initTranslationResources()
@@ -24,8 +26,10 @@ LanguageSettings *LanguageSettings::instance()
 
 LanguageSettings::LanguageSettings()
     : translator(new QTranslator(this))
+    , qtTranslator(new QTranslator(this))
 {
     initTranslationResources();
+    QCoreApplication::installTranslator(qtTranslator);
     QCoreApplication::installTranslator(translator);
 }
 
@@ -76,6 +80,13 @@ bool LanguageSettings::setLanguage(int category)
         qDebug() << "Translator load faild! file: " << file;
         return false;
     }
+    // "de-de" -> qtbase_de.qm, "zh-tw" -> qtbase_zh_TW.qm. A load that finds nothing leaves the
+    // translator empty: a language Qt has no texts for keeps them in English.
+    const int index = category >= 0 && category <= Vietnamese ? category : English;
+    const QLocale locale(
+        QString::fromLatin1(kFiles[index]).replace(QLatin1Char('-'), QLatin1Char('_')));
+    qtTranslator->load(locale, QStringLiteral("qtbase"), QStringLiteral("_"),
+                       QLibraryInfo::location(QLibraryInfo::TranslationsPath));
     Preferences::instance()->setLanguage(category);
     Q_EMIT languageChanged(LanguagesCategory(category));
     return true;

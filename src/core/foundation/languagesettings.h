@@ -49,4 +49,7 @@ Q_SIGNALS:
 private:
     LanguageSettings();
     QTranslator *translator;
+    // Qt's own texts (file dialogs, standard buttons) in the same language, from the system's
+    // Qt translations where they exist.
+    QTranslator *qtTranslator;
 };

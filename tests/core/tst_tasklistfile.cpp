@@ -24,7 +24,7 @@ private Q_SLOTS:
             QTest::qWait(20 + int(QRandomGenerator::global()->bounded(200)));
             writer.kill();
             QVERIFY(writer.waitForFinished());
-            const QList<tasklist::Record> records = tasklist::load(path);
+            const tasklist::Records records = tasklist::load(path);
             QVERIFY2(records.size() == 100 || records.size() == 200 ||
                          (round == 0 && records.isEmpty()),
                      qPrintable(QString::number(records.size())));

@@ -55,6 +55,18 @@ inline bool waitForOutput(QProcess &process, const QByteArray &needle, QByteArra
     return true;
 }
 
+inline QByteArray readFile(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+inline bool writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
 // Runs ffmpeg (quietly, overwriting) to make test media.
 inline bool runFfmpeg(const QStringList &args)
 {

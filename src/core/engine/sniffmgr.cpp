@@ -1,6 +1,7 @@
 #include "core/engine/sniffmgr.h"
 
 #include "core/analytics/analytics.h"
+#include "core/engine/listsaver.h"
 #include "core/engine/sniffoperator.h"
 #include "core/engine/snifftask.h"
 #include "core/engine/tasklistfile.h"
@@ -8,6 +9,7 @@
 #include "core/engine/toolprotocol.h"
 #include "core/foundation/applog.h"
 #include "core/foundation/globals.h"
+#include "core/foundation/listfile.h"
 #include "core/foundation/paths.h"
 #include "core/foundation/preferences.h"
 #include "core/platform/platform.h"
@@ -39,7 +41,9 @@ SniffMgr *SniffMgr::instance()
 
 SniffMgr::SniffMgr(QObject *parent)
     : QObject(parent)
+    , saver(new ListSaver([this] { return snapshot(); }, this))
 {
+    connect(saver, &ListSaver::saved, this, &SniffMgr::listsSaved);
     qRegisterMetaType<SniffTask *>("SniffTask");
     qRegisterMetaType<SniffTask *>();
     setMaxCount(Preferences::instance()->maxDownloads());
@@ -47,6 +51,8 @@ SniffMgr::SniffMgr(QObject *parent)
 
 SniffMgr::~SniffMgr()
 {
+    delete saver; // waits for a write still running, which reads nothing of the lists
+    saver = nullptr;
     qDeleteAll(running);
     qDeleteAll(thumbOperators);
     qDeleteAll(downloading);
@@ -431,10 +437,9 @@ void SniffMgr::closeNotice(Notice notice)
 
 // --- List files -------------------------------------------------------------------------------
 
-void SniffMgr::loadList(QList<SniffTask *> &list, const QString &path)
+QList<SniffTask *> SniffMgr::tasksFromRecords(const tasklist::Records &records)
 {
-    list.clear();
-    const QList<tasklist::Record> records = tasklist::load(path);
+    QList<SniffTask *> list;
     Preferences *prefs = Preferences::instance();
     const bool resume = prefs->resumeOnStartup();
     // Every loaded job is numbered as a new one would be, with one write of the counter.
@@ -455,11 +460,29 @@ void SniffMgr::loadList(QList<SniffTask *> &list, const QString &path)
             task->setState(resume ? SniffTask::State::Waiting : SniffTask::State::Paused);
         list.append(task);
     }
+    return list;
+}
+
+void SniffMgr::loadList(QList<SniffTask *> &list, const QString &path)
+{
+    list = tasksFromRecords(tasklist::load(path));
 }
 
 void SniffMgr::saveList(const QList<SniffTask *> &list, const QString &path)
 {
     tasklist::save(path, list);
+}
+
+ListSaver::Snapshot SniffMgr::snapshot() const
+{
+    ListSaver::Snapshot s;
+    // A finished job is written into the done list before it leaves the downloading list.
+    s.jobLists = {{doneListPath(), tasklist::snapshot(done)},
+                  {privateListPath(), tasklist::snapshot(privates)},
+                  {taskListPath(), tasklist::snapshot(downloading)}};
+    s.historyPath = historyListPath();
+    s.history = history;
+    return s;
 }
 
 void SniffMgr::loadAll()
@@ -471,17 +494,42 @@ void SniffMgr::loadAll()
         return;
     }
     listsLoaded = true;
-    loadList(downloading, taskListPath());
-    loadList(done, doneListPath());
-    loadList(privates, privateListPath());
+    const QString paths[] = {doneListPath(), privateListPath(), taskListPath(), historyListPath()};
+    for (const QString &path : paths)
+        listfile::removeStaleSaveFiles(path);
+    tasklist::Records doneRecords, privateRecords, taskRecords;
+    tasklist::load(doneListPath(), &doneRecords);
+    tasklist::load(privateListPath(), &privateRecords);
+    tasklist::load(taskListPath(), &taskRecords);
+    // A save killed while a job moved between two lists leaves it in both: the list it moved
+    // to wins.
+    const int twice = tasklist::dropDuplicates(privateRecords, &doneRecords) +
+                      tasklist::dropDuplicates(doneRecords, &taskRecords) +
+                      tasklist::dropDuplicates(privateRecords, &taskRecords);
+    if (twice > 0)
+        writeLog(kTag, QStringLiteral("%1 jobs were listed twice; kept once").arg(twice));
+    saver->remember(doneListPath(), doneRecords);
+    saver->remember(privateListPath(), privateRecords);
+    saver->remember(taskListPath(), taskRecords);
+    done = tasksFromRecords(doneRecords);
+    privates = tasksFromRecords(privateRecords);
+    downloading = tasksFromRecords(taskRecords);
     history = tasklist::loadHistory(historyListPath());
+    setAside = listfile::takeSetAsideFiles();
     schedule();
 }
 
 void SniffMgr::saveAll()
 {
-    saveList(downloading, taskListPath());
-    saveList(done, doneListPath());
-    saveList(privates, privateListPath());
-    tasklist::saveHistory(historyListPath(), history);
+    saver->request();
+}
+
+void SniffMgr::saveNow()
+{
+    saver->saveNow();
+}
+
+bool SniffMgr::isSaving() const
+{
+    return !saver->isIdle();
 }

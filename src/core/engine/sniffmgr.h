@@ -5,6 +5,7 @@
 // the lists on disk.
 
 #include "core/engine/downloadoptions.h"
+#include "core/engine/listsaver.h"
 
 #include <QList>
 #include <QMap>
@@ -66,7 +67,13 @@ public:
     QList<SniffTask *> downloadingList() const { return downloading; }
 
     void loadAll();
+    // Saves the lists soon, off the GUI thread, together with every other request until then.
     void saveAll();
+    // Saves the lists now and returns when they are on disk (quitting).
+    void saveNow();
+    bool isSaving() const;
+    // List files that were set aside at loading because reading them did not finish last time.
+    QStringList setAsideLists() const { return setAside; }
     void loadList(QList<SniffTask *> &list, const QString &path);
     void saveList(const QList<SniffTask *> &list, const QString &path);
 
@@ -77,12 +84,16 @@ Q_SIGNALS:
     void noticeShown(SniffMgr::Notice notice, const QString &text);
     // ...and closes it and clears the busy mark again.
     void noticeClosed(SniffMgr::Notice notice);
+    // A save requested by saveAll() is on disk.
+    void listsSaved();
 
 public Q_SLOTS:
     void onOperatorFinished(SniffOperator *op);
     void onThumbOperatorFinished(ThumbOperator *op);
 
 private:
+    static QList<SniffTask *> tasksFromRecords(const tasklist::Records &records);
+    ListSaver::Snapshot snapshot() const;
     SniffOperator *operatorOf(SniffTask *task) const;
     void markPaused(SniffTask *task);
     void moveToDone(SniffTask *task);
@@ -102,4 +113,6 @@ private:
     QList<ThumbOperator *> thumbOperators;
     QList<Notice> shownNotices;
     bool listsLoaded = false;
+    ListSaver *saver = nullptr;
+    QStringList setAside;
 };

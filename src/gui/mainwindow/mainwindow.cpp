@@ -8,6 +8,7 @@
 #include "core/foundation/paths.h"
 #include "core/foundation/preferences.h"
 #include "core/foundation/stylemanager.h"
+#include "core/process/myprocess.h"
 #include "core/provision/dlscriptmanager.h"
 #include "core/provision/dltoolmanager.h"
 #include "gui/mainwindow/closeconfirmdlg.h"
@@ -26,12 +27,14 @@
 #include <QCloseEvent>
 #include <QDebug>
 #include <QDesktopServices>
+#include <QElapsedTimer>
 #include <QHBoxLayout>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMessageBox>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
 #include <QPushButton>
@@ -122,23 +125,30 @@ MainWindow::MainWindow(QWidget *parent)
     addIgnoreWidget(downloadingPage->toolbar());
     addIgnoreWidget(downloadedPage->toolbar());
 
-    // The engine asks for a busy notice while recordings are being saved.
+    // The engine asks for a busy notice while recordings are being saved; each notice closes
+    // on its own.
     connect(SniffMgr::instance(), &SniffMgr::noticeShown, this,
-            [this](SniffMgr::Notice, const QString &text) {
+            [this](SniffMgr::Notice notice, const QString &text) {
+                if (QWidget *old = busyNotices.take(notice))
+                    old->close();
                 auto *box = new ZQMessageBox;
                 box->setAttribute(Qt::WA_DeleteOnClose);
                 box->setObjectName(QStringLiteral("busyNotice"));
                 box->resize(MainWindowHelper::instance()->scaled(QSize(380, 130)));
                 box->showBusy(text);
+                busyNotices.insert(notice, box);
                 setBusy(true);
             });
-    connect(SniffMgr::instance(), &SniffMgr::noticeClosed, this, [this] {
-        for (QWidget *w : QApplication::topLevelWidgets()) {
-            if (w->objectName() == QLatin1String("busyNotice"))
-                w->close();
-        }
-        setBusy(false);
+    connect(SniffMgr::instance(), &SniffMgr::noticeClosed, this, [this](SniffMgr::Notice notice) {
+        if (QWidget *box = busyNotices.take(notice))
+            box->close();
+        bool anyLeft = false;
+        for (const QPointer<QWidget> &box : qAsConst(busyNotices))
+            anyLeft = anyLeft || box;
+        if (!anyLeft)
+            setBusy(false);
     });
+    QTimer::singleShot(0, this, &MainWindow::tellSetAsideLists);
 
     if (Preferences::instance()->welcomeShown()) {
         reportEvent(QStringLiteral("Download"), QStringLiteral("DownloadingCount"),
@@ -551,6 +561,25 @@ void MainWindow::willQuite()
 {
     if (tray)
         tray->hide();
+    // The quit road (menu, tray, a termination signal): the lists are written and every child
+    // is stopped before the event loop ends.
+    SniffMgr::instance()->saveNow();
+    Q_EMIT MyProcessHelper::instance()->killAll();
+}
+
+void MainWindow::tellSetAsideLists()
+{
+    const QStringList files = SniffMgr::instance()->setAsideLists();
+    if (files.isEmpty())
+        return;
+    auto *box = new QMessageBox(QMessageBox::Warning, tr("Clipmoor"),
+                                tr("Clipmoor was stopped while it read its download lists last "
+                                   "time. The lists it was reading start empty; their files are "
+                                   "kept as:\n%1")
+                                    .arg(files.join(QLatin1Char('\n'))),
+                                QMessageBox::Ok, this);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->open();
 }
 
 void MainWindow::closeEvent(QCloseEvent *event)
@@ -567,17 +596,44 @@ void MainWindow::closeEvent(QCloseEvent *event)
             return;
         }
         mgr->pauseAll();
-        for (int i = 0; i < 31 && mgr->hasSavingTask(); ++i) {
-            qDebug() << "Wait for live stopping..." << i;
-            MainWindowHelper::wait(1000);
-        }
         if (dialog.isDontAskChecked())
             Preferences::instance()->setSkipCloseConfirmation(true);
+        if (mgr->hasSavingTask()) {
+            // Live recordings are being finished: the window closes when they are saved, or
+            // after half a minute at most.
+            event->ignore();
+            waitForSavedRecordingsThenClose();
+            return;
+        }
     }
+    finishClosing();
+    event->accept();
+}
+
+void MainWindow::waitForSavedRecordingsThenClose()
+{
+    if (closeWaitTimer)
+        return;
+    closeWaitTimer = new QTimer(this);
+    closeWaitTimer->setInterval(100);
+    QElapsedTimer *waited = new QElapsedTimer;
+    waited->start();
+    connect(closeWaitTimer, &QTimer::timeout, this, [this, waited] {
+        if (SniffMgr::instance()->hasSavingTask() && waited->elapsed() < 31000)
+            return;
+        delete waited;
+        closeWaitTimer->stop();
+        finishClosing();
+    });
+    closeWaitTimer->start();
+}
+
+void MainWindow::finishClosing()
+{
     reportEvent(QStringLiteral("Lifecycle"), QStringLiteral("Quit"));
-    mgr->saveAll();
+    SniffMgr::instance()->saveNow();
+    Q_EMIT MyProcessHelper::instance()->killAll();
     delete tray;
     tray = nullptr;
-    event->accept();
     terminate();
 }

@@ -3,6 +3,7 @@
 #include "gui/widgets/framelesswindow.h"
 
 #include <QHash>
+#include <QPointer>
 #include <QSystemTrayIcon>
 #include <QVariantMap>
 
@@ -63,6 +64,9 @@ public Q_SLOTS:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    void waitForSavedRecordingsThenClose();
+    void finishClosing();
+    void tellSetAsideLists();
     void changeEvent(QEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
 
@@ -97,6 +101,8 @@ private:
     QNetworkAccessManager *network = nullptr;
     bool manualUpdateCheck = false;
     QWidget *busyOverlay = nullptr;
+    QHash<int, QPointer<QWidget>> busyNotices; // SniffMgr::Notice -> its box
+    QTimer *closeWaitTimer = nullptr;
     DownloadingPage *downloadingPage = nullptr;
     DownloadedPage *downloadedPage = nullptr;
     QWidget *lazyPages[5] = {};

@@ -89,6 +89,10 @@ void SniffMgr::schedule()
                 break;
             if (task->state() != SniffTask::State::Waiting || !downloading.contains(task))
                 continue;
+            // A job resumed while its last run is still being stopped starts when that run has
+            // ended: two writers must never share its folder.
+            if (operatorOf(task))
+                continue;
             // Its own run tells the job what it is: a look-up still on its way must not overwrite
             // the run's lines when it finally arrives.
             detachThumbOperator(task);
@@ -164,6 +168,14 @@ void SniffMgr::moveToDone(SniffTask *task)
 void SniffMgr::finishSuccessfulRun(SniffOperator *op, SniffTask *task)
 {
     op->moveDownloadedFile();
+    if (task->needDelete()) {
+        // Deleted while its recording was being saved: the deletion wins. The job left the
+        // lists already; its folder goes now that the save has stopped.
+        removeDirSafely(task->workDir());
+        task->setParent(nullptr);
+        task->deleteLater();
+        return;
+    }
     if (task->state() == SniffTask::State::Failed) {
         // The file could not be moved (or no recording was found): the job stays listed as
         // failed, with its working folder kept when it holds the file.
@@ -218,7 +230,7 @@ void SniffMgr::onOperatorFinished(SniffOperator *op)
     } else if ((status == SniffTask::State::Finished && !live) ||
                status == SniffTask::State::Saving) {
         finishSuccessfulRun(op, task);
-    } else if (status != SniffTask::State::Paused) {
+    } else if (status != SniffTask::State::Paused && !op->wasAborted()) {
         if (task->state() == SniffTask::State::Downloading) {
             task->setProgress(QByteArray());
             task->setState(SniffTask::State::Downloading);
@@ -527,6 +539,12 @@ void SniffMgr::saveAll()
 void SniffMgr::saveNow()
 {
     saver->saveNow();
+}
+
+void SniffMgr::shutDown()
+{
+    saveNow();
+    Q_EMIT MyProcessHelper::instance()->killAll();
 }
 
 bool SniffMgr::isSaving() const

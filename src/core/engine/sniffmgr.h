@@ -72,6 +72,8 @@ public:
     // Saves the lists now and returns when they are on disk (quitting).
     void saveNow();
     bool isSaving() const;
+    // Quitting: saves the lists now and kills every child process with all it started.
+    void shutDown();
     // List files that were set aside at loading because reading them did not finish last time.
     QStringList setAsideLists() const { return setAside; }
     void loadList(QList<SniffTask *> &list, const QString &path);

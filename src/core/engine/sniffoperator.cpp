@@ -156,7 +156,9 @@ bool SniffOperator::abortTask()
                  .arg(taskValue->url()));
     bool result = true;
     if (!live) {
-        process->kill();
+        // The whole group goes: the tool stops its own children when asked to terminate, and
+        // whatever is left of the group is killed after a grace period.
+        process->stopGroup();
     } else {
         // The polite stop turns the event loop while it waits: the run may end meanwhile, and
         // the manager may release this operator before the wait returns.
@@ -168,7 +170,10 @@ bool SniffOperator::abortTask()
         result = ok;
         if (!ok) {
             writeLog(QStringLiteral("[SniffMgr] abortTask faield, retry..."));
-            forceKillTree(pid);
+            if (process)
+                process->killGroup();
+            else
+                forceKillTree(pid);
         }
     }
     aborted = true;

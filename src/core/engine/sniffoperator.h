@@ -25,6 +25,8 @@ public:
     void removeWorkDir();
     SniffTask *task() const { return taskValue; }
     bool isRunning() const { return process != nullptr; }
+    // The run was stopped (paused or deleted): its end is no failure.
+    bool wasAborted() const { return aborted; }
     // Handles a chunk of the tool's output as it arrives.
     void handleOutput(const QByteArray &bytes);
 

@@ -4,20 +4,55 @@
 #include "core/foundation/globals.h"
 #include "core/platform/platform.h"
 
+#include <QCoreApplication>
 #include <QDebug>
 #include <QElapsedTimer>
 #include <QEventLoop>
+#include <QTimer>
 
 MyProcess::MyProcess(QObject *parent)
     : QProcess(parent)
+    , parentPid(QCoreApplication::applicationPid())
 {
     connect(MyProcessHelper::instance(), &MyProcessHelper::killAll, this, &MyProcess::onKillAll);
+    connect(this, &QProcess::started, this, [this] { group = processId(); });
+    // Whatever the child left running in its group goes with it.
+    connect(this, qOverload<int, QProcess::ExitStatus>(&QProcess::finished), this, [this] {
+        platform::signalGroup(group, platform::Signal::Kill);
+        group = 0;
+    });
+}
+
+void MyProcess::setupChildProcess()
+{
+    // Runs in the child between fork and exec: only async-signal-safe calls.
+    platform::prepareChild(parentPid);
+}
+
+void MyProcess::killGroup()
+{
+    if (state() != QProcess::NotRunning && processId() > 0)
+        platform::forceKillTree(processId());
+    platform::signalGroup(group, platform::Signal::Kill);
+}
+
+int MyProcess::stopGraceMs = 3000;
+
+void MyProcess::stopGroup()
+{
+    if (state() == QProcess::NotRunning)
+        return;
+    platform::signalGroup(group, platform::Signal::Terminate);
+    QTimer::singleShot(stopGraceMs, this, [this] {
+        if (state() != QProcess::NotRunning)
+            killGroup();
+    });
 }
 
 void MyProcess::onKillAll()
 {
     qDebug() << "onKillAll...";
-    kill();
+    killGroup();
 }
 
 void logStartFailure(const QString &program, const QString &reason)

@@ -9,14 +9,32 @@
 #include <QProcess>
 #include <QString>
 
+// Every child runs as the leader of a process group of its own and dies with the application
+// (it gets SIGKILL when the application ends, however it ends). Stopping a child stops its whole
+// group and every process below it.
 class MyProcess : public QProcess
 {
     Q_OBJECT
 public:
     explicit MyProcess(QObject *parent = nullptr);
 
+    // Kills the child's group and every descendant now.
+    void killGroup();
+    // Asks the child's group to terminate (SIGTERM) and kills whatever of it still runs after
+    // graceMs.
+    void stopGroup();
+    // How long a stopped child may take to end by itself.
+    static int stopGraceMs;
+
 public Q_SLOTS:
     void onKillAll();
+
+protected:
+    void setupChildProcess() override;
+
+private:
+    qint64 parentPid = 0;
+    qint64 group = 0;
 };
 
 class MyProcessHelper : public QObject
@@ -63,7 +81,7 @@ template <typename Process> void discardProcess(Process *&process, const QObject
     if (!process)
         return;
     process->disconnect(owner);
-    process->kill();
+    process->killGroup();
     process->waitForFinished(1000);
     delete process;
     process = nullptr;

@@ -234,5 +234,5 @@ void DlScriptManager::onInstalled(const QString &dir)
 
 void DlScriptManager::retry(bool wait)
 {
-    retrier.retry(kTag, wait, [this] { startCheck(); });
+    retrier.retry(this, kTag, wait, [this] { startCheck(); });
 }

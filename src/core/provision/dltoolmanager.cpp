@@ -177,6 +177,6 @@ void DlToolManager::onCheckDone(const UpdateCheckResult &result)
 
 void DlToolManager::retry(bool wait)
 {
-    if (!retrier.retry(kTag, wait, [this] { startCheck(); }))
+    if (!retrier.retry(this, kTag, wait, [this] { startCheck(); }))
         Q_EMIT retriesExhausted();
 }

@@ -71,7 +71,16 @@ ManifestReply fetchManifest(const QString &url, int timeoutMs)
     request.setAttribute(QNetworkRequest::RedirectPolicyAttribute,
                          QNetworkRequest::NoLessSafeRedirectPolicy);
     QNetworkReply *reply = manager.get(request);
-    QEventLoop loop;
+    // A manifest is a few hundred bytes: a larger answer is not one, and is not read whole.
+    bool oversized = false;
+    QObject::connect(reply, &QNetworkReply::downloadProgress, reply,
+                     [reply, &oversized](qint64 received, qint64 total) {
+                         if (received > kMaxManifestBytes || total > kMaxManifestBytes) {
+                             oversized = true;
+                             reply->abort();
+                         }
+                     });
+    QEventLoop loop; // on a pool thread, never the GUI thread
     QTimer timer;
     timer.setSingleShot(true);
     QObject::connect(&timer, &QTimer::timeout, &loop, &QEventLoop::quit);
@@ -80,7 +89,11 @@ ManifestReply fetchManifest(const QString &url, int timeoutMs)
                      &QEventLoop::quit);
     timer.start(timeoutMs);
     loop.exec();
-    if (!reply->isFinished()) {
+    if (oversized) {
+        result.errorCode = int(QNetworkReply::UnknownContentError);
+        result.errorText =
+            QStringLiteral("the manifest is larger than %1 bytes").arg(kMaxManifestBytes);
+    } else if (!reply->isFinished()) {
         result.timedOut = true;
         reply->abort();
     } else if (reply->error() != QNetworkReply::NoError) {
@@ -117,18 +130,19 @@ bool fetchManifestOrRetry(const QString &tag, const QString &what, const QString
 
 int UpdateRetrier::waitMs = 5000;
 
-bool UpdateRetrier::retry(const QString &tag, bool wait, const std::function<void()> &restart)
+bool UpdateRetrier::retry(QObject *context, const QString &tag, bool wait,
+                          const std::function<void()> &restart)
 {
     watchForQuit();
     if (retries >= kMaxRetries || quitting)
         return false;
     writeLog(tag, QStringLiteral("checkUpdate retry... %1").arg(retries + 1));
-    if (wait)
-        waitEventLoop(waitMs);
-    if (quitting)
-        return false;
     ++retries;
-    restart();
+    // The wait is a timer: nothing else runs inside this call.
+    QTimer::singleShot(wait ? waitMs : 0, context, [restart] {
+        if (!quitting)
+            restart();
+    });
     return true;
 }
 

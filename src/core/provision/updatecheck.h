@@ -7,6 +7,7 @@
 #include <QJsonObject>
 #include <QObject>
 #include <QString>
+#include <QTimer>
 
 #include <functional>
 
@@ -27,6 +28,9 @@ struct ManifestReply
     QString errorText;
     QByteArray body;
 };
+
+// The largest manifest read; a larger answer fails the check.
+constexpr qint64 kMaxManifestBytes = 1024 * 1024;
 
 // GETs the address with its own network manager and event loop; for use on a pool thread.
 ManifestReply fetchManifest(const QString &url, int timeoutMs = 10000);
@@ -61,8 +65,10 @@ public:
     static constexpr int kMaxRetries = 10;
     static int waitMs;
     int count() const { return retries; }
-    // False when no retry is left (or the application is quitting).
-    bool retry(const QString &tag, bool wait, const std::function<void()> &restart);
+    // Schedules `restart` on the context's thread, after waitMs when `wait`. False when no
+    // retry is left (or the application is quitting).
+    bool retry(QObject *context, const QString &tag, bool wait,
+               const std::function<void()> &restart);
 
 private:
     int retries = 0;

@@ -8,7 +8,6 @@
 #include "core/foundation/paths.h"
 #include "core/foundation/preferences.h"
 #include "core/foundation/stylemanager.h"
-#include "core/process/myprocess.h"
 #include "core/provision/dlscriptmanager.h"
 #include "core/provision/dltoolmanager.h"
 #include "gui/mainwindow/closeconfirmdlg.h"
@@ -563,8 +562,7 @@ void MainWindow::willQuite()
         tray->hide();
     // The quit road (menu, tray, a termination signal): the lists are written and every child
     // is stopped before the event loop ends.
-    SniffMgr::instance()->saveNow();
-    Q_EMIT MyProcessHelper::instance()->killAll();
+    SniffMgr::instance()->shutDown();
 }
 
 void MainWindow::tellSetAsideLists()
@@ -631,8 +629,7 @@ void MainWindow::waitForSavedRecordingsThenClose()
 void MainWindow::finishClosing()
 {
     reportEvent(QStringLiteral("Lifecycle"), QStringLiteral("Quit"));
-    SniffMgr::instance()->saveNow();
-    Q_EMIT MyProcessHelper::instance()->killAll();
+    SniffMgr::instance()->shutDown();
     delete tray;
     tray = nullptr;
     terminate();

@@ -359,6 +359,15 @@ private Q_SLOTS:
         QVERIFY(calm.setAsideLists().isEmpty()); // told once
     }
 
+    // A tool line longer than 16 MiB is dropped and the job fails with the reason.
+    void anOverlongToolLineFailsTheJob()
+    {
+        SniffTask *task = add("fake:longline?ms=17000");
+        mgr->schedule();
+        QTRY_COMPARE_WITH_TIMEOUT(task->state(), SniffTask::State::Failed, 30000);
+        QVERIFY(protocol::member(task->finished(), "error").contains("longer than"));
+    }
+
     void waitingJobsGetTheirTitleLookedUp()
     {
         mgr->setMaxCount(1);

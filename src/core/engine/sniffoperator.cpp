@@ -97,11 +97,27 @@ void SniffOperator::handleOutput(const QByteArray &bytes)
 {
     for (const QByteArray &line : lines.feed(bytes))
         handleLine(line);
+    checkDroppedLines();
+}
+
+void SniffOperator::checkDroppedLines()
+{
+    if (lines.droppedLines() == 0 || lineTooLong)
+        return;
+    // A tool that prints such a line is not the tool we know: the run fails, with the reason.
+    lineTooLong = true;
+    const QString reason = QStringLiteral("the download tool printed a line longer than %1 bytes")
+                               .arg(protocol::LineBuffer::kMaxLineBytes);
+    writeLog(QStringLiteral("[SniffOperator]"),
+             QStringLiteral("%1; the run is stopped, url: %2").arg(reason, taskValue->url()));
+    taskValue->setFinished(protocol::failedFinished(reason));
+    if (process)
+        process->killGroup();
 }
 
 void SniffOperator::handleLine(const QByteArray &line)
 {
-    if (taskValue->needDelete() || taskValue->state() == SniffTask::State::Saving)
+    if (lineTooLong || taskValue->needDelete() || taskValue->state() == SniffTask::State::Saving)
         return;
     const QJsonDocument doc = QJsonDocument::fromJson(line);
     if (doc.isNull() || doc.isEmpty() || !doc.isObject())
@@ -135,6 +151,7 @@ void SniffOperator::onFinished(int exitCode, QProcess::ExitStatus exitStatus)
         handleOutput(process->readAll());
         for (const QByteArray &line : lines.finish())
             handleLine(line);
+        checkDroppedLines();
     }
     releaseFinishedProcess(process, this);
     Q_EMIT operatorFinished(this);

@@ -43,6 +43,7 @@ public Q_SLOTS:
 
 private:
     void handleLine(const QByteArray &line);
+    void checkDroppedLines();
     void moveFinishedFile(const QString &downloadFolder);
     void moveLiveRecording(const QString &downloadFolder);
     bool renameWithRetries(const QString &source, QString *destination, bool freeNameEachTime,
@@ -51,6 +52,7 @@ private:
     SniffTask *taskValue;
     MyProcess *process = nullptr;
     bool aborted = false;
+    bool lineTooLong = false;
     QString paramPath;
     protocol::LineBuffer lines;
 };

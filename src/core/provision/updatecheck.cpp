@@ -15,7 +15,9 @@
 #include <QJsonDocument>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
+#include <QRegularExpression>
 #include <QTimer>
+#include <QUrl>
 
 #include <atomic>
 
@@ -124,8 +126,32 @@ bool fetchManifestOrRetry(const QString &tag, const QString &what, const QString
         return false;
     }
     result->manifestBytes = reply.body;
-    result->manifest = QJsonDocument::fromJson(reply.body).object();
+    result->manifest = parseManifest(reply.body);
     return true;
+}
+
+QJsonObject parseManifest(const QByteArray &bytes)
+{
+    if (bytes.size() > kMaxManifestBytes)
+        return QJsonObject();
+    return QJsonDocument::fromJson(bytes).object();
+}
+
+ArchiveEntry archiveEntry(const QJsonObject &entry)
+{
+    ArchiveEntry archive;
+    archive.url = entry.value(QStringLiteral("url")).toString();
+    archive.md5 = entry.value(QStringLiteral("md5")).toString();
+    const QUrl url(archive.url);
+    archive.fileName = QFileInfo(url.path()).fileName();
+    archive.folderName = QFileInfo(archive.fileName).completeBaseName();
+    static const QRegularExpression plainName(QStringLiteral("^[A-Za-z0-9][A-Za-z0-9._+-]*$"));
+    archive.usable =
+        url.isValid() &&
+        (url.scheme() == QLatin1String("http") || url.scheme() == QLatin1String("https")) &&
+        plainName.match(archive.fileName).hasMatch() &&
+        plainName.match(archive.folderName).hasMatch() && archive.fileName != archive.folderName;
+    return archive;
 }
 
 int UpdateRetrier::waitMs = 5000;

@@ -52,6 +52,22 @@ struct UpdateCheckResult
     QString url, md5, zipPath, unzipDir;
 };
 
+// A manifest's bytes as a JSON object; empty when they are too many or not an object.
+QJsonObject parseManifest(const QByteArray &bytes);
+
+// What a manifest entry says of an update archive. Only an http(s) address ending in a plain
+// file name (no folder parts, no "..") is usable; the archive is saved under that name and
+// unpacked into a folder named after it.
+struct ArchiveEntry
+{
+    QString url;
+    QString md5;
+    QString fileName;   // "vantoro-dl-linux.zip"
+    QString folderName; // "vantoro-dl-linux"
+    bool usable = false;
+};
+ArchiveEntry archiveEntry(const QJsonObject &entry);
+
 // Fetches the manifest of `what` ("vantoro-dl", "scripts-2.0.0.json"). On a time-out or an
 // error it logs, sets the retry outcome and returns false.
 bool fetchManifestOrRetry(const QString &tag, const QString &what, const QString &url,

@@ -171,13 +171,10 @@ bool saveHistory(const QString &path, const QStringList &history)
     return listfile::writeAtomically(path, serializeHistory(history), kTag);
 }
 
-QStringList loadHistory(const QString &path)
+QStringList readHistory(QIODevice *device)
 {
     QStringList history;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return history;
-    QDataStream stream(&file);
+    QDataStream stream(device);
     qint32 count = 0;
     stream >> count;
     for (qint32 i = 0; i < count; ++i) {
@@ -188,6 +185,14 @@ QStringList loadHistory(const QString &path)
         history << url;
     }
     return history;
+}
+
+QStringList loadHistory(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return QStringList();
+    return readHistory(&file);
 }
 
 namespace {
@@ -230,11 +235,16 @@ bool JobListWriter::write(const QList<QPair<QString, Records>> &lists)
             }
         }
         ok = save(lists.at(i).first, first) && ok;
+        if (afterEachFile)
+            afterEachFile();
         if (kept > 0)
             rewrite << i;
     }
-    for (int i : rewrite)
+    for (int i : rewrite) {
         ok = save(lists.at(i).first, lists.at(i).second) && ok;
+        if (afterEachFile)
+            afterEachFile();
+    }
     for (const auto &list : lists)
         written.insert(list.first, list.second);
     return ok;

@@ -14,6 +14,8 @@
 #include <QStringList>
 #include <QVector>
 
+#include <functional>
+
 class QDataStream;
 class QIODevice;
 class SniffTask;
@@ -55,6 +57,7 @@ Records load(const QString &path);
 
 QByteArray serializeHistory(const QStringList &history);
 bool saveHistory(const QString &path, const QStringList &history);
+QStringList readHistory(QIODevice *device);
 QStringList loadHistory(const QString &path);
 
 // Writes several job lists so that a job moving from one list to another is on disk in at
@@ -69,6 +72,8 @@ public:
     void remember(const QString &path, const Records &records);
     // Writes every list; false when any write failed.
     bool write(const QList<QPair<QString, Records>> &lists);
+    // Called after each file written (tests stop the writing there, in thought).
+    std::function<void()> afterEachFile;
 
 private:
     QHash<QString, Records> written;

@@ -165,12 +165,22 @@ void SniffMgr::moveToDone(SniffTask *task)
     }
 }
 
-void SniffMgr::finishSuccessfulRun(SniffOperator *op, SniffTask *task)
+void SniffMgr::finishSuccessfulRun(SniffOperator *op, SniffTask *task,
+                                   const std::function<void()> &then)
 {
+    connect(op, &SniffOperator::fileMoved, this, [this, op, task, then] {
+        op->disconnect(this);
+        afterFileMoved(task);
+        then();
+    });
     op->moveDownloadedFile();
+}
+
+void SniffMgr::afterFileMoved(SniffTask *task)
+{
     if (task->needDelete()) {
-        // Deleted while its recording was being saved: the deletion wins. The job left the
-        // lists already; its folder goes now that the save has stopped.
+        // Deleted while its file was being moved or its recording saved: the deletion wins.
+        // The job left the lists already; its folder goes now that the save has stopped.
         removeDirSafely(task->workDir());
         task->setParent(nullptr);
         task->deleteLater();
@@ -229,7 +239,9 @@ void SniffMgr::onOperatorFinished(SniffOperator *op)
         task->deleteLater();
     } else if ((status == SniffTask::State::Finished && !live) ||
                status == SniffTask::State::Saving) {
-        finishSuccessfulRun(op, task);
+        // The operator stays in the running list until its file is in place.
+        finishSuccessfulRun(op, task, [this, op] { removeOperator(op); });
+        return;
     } else if (status != SniffTask::State::Paused && !op->wasAborted()) {
         if (task->state() == SniffTask::State::Downloading) {
             task->setProgress(QByteArray());
@@ -241,14 +253,21 @@ void SniffMgr::onOperatorFinished(SniffOperator *op)
             const bool shown = shownNotices.contains(LiveSaveNotice);
             if (!shown)
                 showNotice(LiveSaveNotice, tr("Download failed, saving the file..."));
-            finishSuccessfulRun(op, task);
-            if (!shown)
-                closeNotice(LiveSaveNotice);
+            finishSuccessfulRun(op, task, [this, op, shown] {
+                if (!shown)
+                    closeNotice(LiveSaveNotice);
+                removeOperator(op);
+            });
+            return;
         }
     }
+    removeOperator(op);
+}
 
+void SniffMgr::removeOperator(SniffOperator *op)
+{
     writeLog(QStringLiteral("[SniffMgr] removeOperator"),
-             QStringLiteral("url: %1").arg(task->url()));
+             QStringLiteral("url: %1").arg(op->task()->url()));
     running.removeOne(op);
     op->deleteLater();
     if (running.isEmpty()) {
@@ -270,7 +289,14 @@ void SniffMgr::pauseTask(SniffTask *task, bool needDelete)
                  .arg(task->url())
                  .arg(protocol::isLive(task->info()) ? 1 : 0));
     task->setHasOperator(false);
-    if (SniffOperator *op = operatorOf(task)) {
+    SniffOperator *op = operatorOf(task);
+    if (op && !op->isRunning()) {
+        // Its run has ended and its file is being put in place: there is nothing to stop.
+        writeLog(QStringLiteral("[SniffMgr] pauseTask"),
+                 QStringLiteral("url: %1 is finishing").arg(task->url()));
+        return;
+    }
+    if (op) {
         task->setNeedDelete(needDelete);
         markPaused(task);
         const QString url = task->url(); // the job may be released while the stop waits

@@ -12,6 +12,8 @@
 #include <QObject>
 #include <QStringList>
 
+#include <functional>
+
 class SniffOperator;
 class SniffTask;
 class ThumbOperator;
@@ -99,7 +101,10 @@ private:
     SniffOperator *operatorOf(SniffTask *task) const;
     void markPaused(SniffTask *task);
     void moveToDone(SniffTask *task);
-    void finishSuccessfulRun(SniffOperator *op, SniffTask *task);
+    // Moves the run's file into place, then lists the job as done and calls `then`.
+    void finishSuccessfulRun(SniffOperator *op, SniffTask *task, const std::function<void()> &then);
+    void afterFileMoved(SniffTask *task);
+    void removeOperator(SniffOperator *op);
     bool liveRecordingSavable(SniffTask *task) const;
     void deleteTaskFiles(SniffTask *task);
     void showNotice(Notice notice, const QString &text);

@@ -9,6 +9,8 @@
 #include <QProcess>
 #include <QString>
 
+#include <functional>
+
 class MyProcess;
 class SniffTask;
 
@@ -21,6 +23,8 @@ public:
 
     void startTask();
     bool abortTask();
+    // Moves the finished file (or the saved recording) into the download folder; fileMoved
+    // tells when it is done, whatever the outcome (a job that could not be moved is Failed).
     void moveDownloadedFile();
     void removeWorkDir();
     SniffTask *task() const { return taskValue; }
@@ -36,6 +40,7 @@ public:
 
 Q_SIGNALS:
     void operatorFinished(SniffOperator *op);
+    void fileMoved(SniffOperator *op);
 
 public Q_SLOTS:
     void onReadyRead();
@@ -46,8 +51,9 @@ private:
     void checkDroppedLines();
     void moveFinishedFile(const QString &downloadFolder);
     void moveLiveRecording(const QString &downloadFolder);
-    bool renameWithRetries(const QString &source, QString *destination, bool freeNameEachTime,
-                           bool *renamed);
+    // Renames, retrying on a timer; `done` gets the outcome and the name last tried.
+    void renameWithRetries(const QString &source, const QString &destination, bool freeNameEachTime,
+                           int attempt, const std::function<void(bool, const QString &)> &done);
 
     SniffTask *taskValue;
     MyProcess *process = nullptr;

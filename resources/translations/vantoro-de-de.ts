@@ -24,6 +24,60 @@
     </message>
 </context>
 <context>
+    <name>AddSiteDlg</name>
+    <message>
+        <source>Add New</source>
+        <translation>Neu hinzufügen</translation>
+    </message>
+    <message>
+        <source>URL</source>
+        <translation>URL</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>Titel</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>BrowserWindow</name>
+    <message>
+        <source>Home</source>
+        <translation>Startseite</translation>
+    </message>
+    <message>
+        <source>Go back in history</source>
+        <translation>Im Verlauf zurück</translation>
+    </message>
+    <message>
+        <source>Go forward in history</source>
+        <translation>Im Verlauf vor</translation>
+    </message>
+    <message>
+        <source>Stop loading this page</source>
+        <translation>Laden dieser Seite stoppen</translation>
+    </message>
+    <message>
+        <source>Reload this page</source>
+        <translation>Diese Seite neu laden</translation>
+    </message>
+    <message>
+        <source>Clear browsing data</source>
+        <translation>Browserdaten löschen</translation>
+    </message>
+    <message>
+        <source>Enter Video URL</source>
+        <translation>Video-URL eingeben</translation>
+    </message>
+</context>
+<context>
     <name>CloseConfirmDlg</name>
     <message>
         <source>Clipmoor</source>
@@ -440,6 +494,26 @@ Bitte melden Sie sich im Bereich „Online“ bei Ihrem Konto an und klicken Sie
         <source>Are you sure you want to delete all of the tasks from the downloading queue?</source>
         <translation>Möchten Sie wirklich alle Aufgaben aus der Download-Warteschlange löschen?</translation>
     </message>
+    <message>
+        <source>This File Has Already Been Downloaded. Download It Again?</source>
+        <translation>Diese Datei wurde bereits heruntergeladen. Erneut herunterladen?</translation>
+    </message>
+    <message>
+        <source>Download Again</source>
+        <translation>Erneut herunterladen</translation>
+    </message>
+    <message>
+        <source>This page has %1 videos. Do you want to download all of them, or only the first one?</source>
+        <translation>Diese Seite enthält %1 Videos. Möchten Sie alle herunterladen oder nur das erste?</translation>
+    </message>
+    <message>
+        <source>First Only</source>
+        <translation>Nur das erste</translation>
+    </message>
+    <message>
+        <source>Download All</source>
+        <translation>Alle herunterladen</translation>
+    </message>
 </context>
 <context>
     <name>Global</name>
@@ -471,64 +545,17 @@ Bitte melden Sie sich im Bereich „Online“ bei Ihrem Konto an und klicken Sie
         <source>Go to setting</source>
         <translation>Zu den Einstellungen</translation>
     </message>
-</context>
-<context>
-    <name>LanguageSettings</name>
     <message>
-        <source>English</source>
-        <translation>Englisch</translation>
+        <source>No application on this computer can open the file:
+%1</source>
+        <translation>Keine Anwendung auf diesem Computer kann die Datei öffnen:
+%1</translation>
     </message>
     <message>
-        <source>Italian</source>
-        <translation>Italienisch</translation>
-    </message>
-    <message>
-        <source>German</source>
-        <translation>Deutsch</translation>
-    </message>
-    <message>
-        <source>French</source>
-        <translation>Französisch</translation>
-    </message>
-    <message>
-        <source>Spanish</source>
-        <translation>Spanisch</translation>
-    </message>
-    <message>
-        <source>Portuguese</source>
-        <translation>Portugiesisch</translation>
-    </message>
-    <message>
-        <source>Russian</source>
-        <translation>Russisch</translation>
-    </message>
-    <message>
-        <source>Korean</source>
-        <translation>Koreanisch</translation>
-    </message>
-    <message>
-        <source>Indonesian</source>
-        <translation>Indonesisch</translation>
-    </message>
-    <message>
-        <source>Vietnamese</source>
-        <translation>Vietnamesisch</translation>
-    </message>
-    <message>
-        <source>Hindi</source>
-        <translation>Hindi</translation>
-    </message>
-    <message>
-        <source>Japanese</source>
-        <translation>Japanisch</translation>
-    </message>
-    <message>
-        <source>Chinese(Simplified)</source>
-        <translation>Chinesisch (vereinfacht)</translation>
-    </message>
-    <message>
-        <source>Chinese(Traditional)</source>
-        <translation>Chinesisch (traditionell)</translation>
+        <source>No file manager on this computer can show the file:
+%1</source>
+        <translation>Kein Dateimanager auf diesem Computer kann die Datei anzeigen:
+%1</translation>
     </message>
 </context>
 <context>
@@ -571,10 +598,6 @@ Bitte melden Sie sich im Bereich „Online“ bei Ihrem Konto an und klicken Sie
     <message>
         <source>Converted</source>
         <translation>Konvertiert</translation>
-    </message>
-    <message>
-        <source>The built-in browser opens here.</source>
-        <translation>Hier öffnet sich der integrierte Browser.</translation>
     </message>
     <message>
         <source>Add media files here to convert them.</source>
@@ -1032,6 +1055,28 @@ Downloads funktionieren weiterhin, aber Listen und Einstellungen gehen beim Been
     <message>
         <source>Version: %1 | Size: %2 | Release Date: %3</source>
         <translation>Version: %1 | Größe: %2 | Veröffentlicht: %3</translation>
+    </message>
+    <message>
+        <source>Retry</source>
+        <translation>Wiederholen</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>WebElement</name>
+    <message>
+        <source>Add New</source>
+        <translation>Neu hinzufügen</translation>
+    </message>
+</context>
+<context>
+    <name>WebHomePage</name>
+    <message>
+        <source>Reset</source>
+        <translation>Zurücksetzen</translation>
     </message>
 </context>
 <context>

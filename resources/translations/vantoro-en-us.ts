@@ -12,15 +12,69 @@
     </message>
     <message>
         <source>Clipmoor is made by a small team who want saving a video to be as simple as pasting its address.</source>
-        <translation>Clipmoor is made by a small team who want saving a video to be as simple as pasting its address.</translation>
+        <translation>Clipmoor is made by a small team who want saving a video to be as easy as pasting its address.</translation>
     </message>
     <message>
         <source>To learn more please visit: </source>
-        <translation>To learn more please visit: </translation>
+        <translation>To learn more, please visit: </translation>
     </message>
     <message>
         <source>Copyright © 2026 the Clipmoor developers. All rights reserved.</source>
         <translation>Copyright © 2026 the Clipmoor developers. All rights reserved.</translation>
+    </message>
+</context>
+<context>
+    <name>AddSiteDlg</name>
+    <message>
+        <source>Add New</source>
+        <translation>Add New</translation>
+    </message>
+    <message>
+        <source>URL</source>
+        <translation>URL</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>Title</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>BrowserWindow</name>
+    <message>
+        <source>Home</source>
+        <translation>Home</translation>
+    </message>
+    <message>
+        <source>Go back in history</source>
+        <translation>Go back in history</translation>
+    </message>
+    <message>
+        <source>Go forward in history</source>
+        <translation>Go forward in history</translation>
+    </message>
+    <message>
+        <source>Stop loading this page</source>
+        <translation>Stop loading this page</translation>
+    </message>
+    <message>
+        <source>Reload this page</source>
+        <translation>Reload this page</translation>
+    </message>
+    <message>
+        <source>Clear browsing data</source>
+        <translation>Clear browsing data</translation>
+    </message>
+    <message>
+        <source>Enter Video URL</source>
+        <translation>Enter Video URL</translation>
     </message>
 </context>
 <context>
@@ -54,11 +108,11 @@
     </message>
     <message>
         <source>connection was reset.</source>
-        <translation>connection was reset.</translation>
+        <translation>The connection was reset.</translation>
     </message>
     <message>
         <source>Unable to download or download timeout.</source>
-        <translation>Unable to download or download timeout.</translation>
+        <translation>Unable to download, or the download timed out.</translation>
     </message>
 </context>
 <context>
@@ -100,7 +154,7 @@
     </message>
     <message>
         <source>The Filename is Empty and Cannot Be Saved.</source>
-        <translation>The Filename is Empty and Cannot Be Saved.</translation>
+        <translation>The File Name Is Empty and Cannot Be Saved.</translation>
     </message>
     <message>
         <source>OK</source>
@@ -139,11 +193,11 @@
 
 1. The URL you copied does not support downloading.
 
-2. The URL is not a qualified video or audio link.
+2. The URL is not a valid video or audio link.
 
 3. The URL is a website link.
 
-4. The URL needs a premium to preview.</translation>
+4. The URL needs a premium account to preview.</translation>
     </message>
     <message>
         <source>Note:
@@ -155,11 +209,11 @@
 3. If it still fails, please view and try to download in built-in browser.</source>
         <translation>Note:
 
-1. Please ensure that the network is stable, click the Retry button to parse it again.
+1. Please make sure that the network is stable, then click the Retry button to analyze it again.
 
-2. The link format is not the normal way, please re-enter and download.
+2. The link is not in the usual format: please enter it again and download.
 
-3. If it still fails, please view and try to download in built-in browser.</translation>
+3. If it still fails, please view it and try to download it in the built-in browser.</translation>
     </message>
     <message>
         <source>Download in Built-in Browser</source>
@@ -170,7 +224,7 @@
     <name>DownloadTaskWidget</name>
     <message>
         <source>Waiting for parsing...</source>
-        <translation>Waiting for parsing...</translation>
+        <translation>Waiting for analysis...</translation>
     </message>
     <message>
         <source>Waiting for downloading...</source>
@@ -178,7 +232,7 @@
     </message>
     <message>
         <source>&lt;font color=%1&gt;Download failed, &lt;a style='color: %2;' href="none"&gt;please view and try to download in build-in browser&lt;/a&gt;.&lt;/font&gt;</source>
-        <translation>&lt;font color=%1&gt;Download failed, &lt;a style='color: %2;' href="none"&gt;please view and try to download in build-in browser&lt;/a&gt;.&lt;/font&gt;</translation>
+        <translation>&lt;font color=%1&gt;Download failed, &lt;a style='color: %2;' href="none"&gt;please view and try to download in the built-in browser&lt;/a&gt;.&lt;/font&gt;</translation>
     </message>
     <message>
         <source>Analyzing...</source>
@@ -249,15 +303,15 @@
     </message>
     <message>
         <source>Still No File Downloaded, Please Start Downloading</source>
-        <translation>Still No File Downloaded, Please Start Downloading</translation>
+        <translation>No Files Downloaded Yet. Please Start Downloading</translation>
     </message>
     <message>
         <source>&lt;a style='color: %1;' href="%2"&gt;Cannot find the file from Private Space?&lt;/a&gt;</source>
-        <translation>&lt;a style='color: %1;' href="%2"&gt;Cannot find the file from Private Space?&lt;/a&gt;</translation>
+        <translation>&lt;a style='color: %1;' href="%2"&gt;Cannot find a file in the Private Space?&lt;/a&gt;</translation>
     </message>
     <message>
         <source>The Filename is Invalid.</source>
-        <translation>The Filename is Invalid.</translation>
+        <translation>The File Name Is Invalid.</translation>
     </message>
     <message>
         <source>OK</source>
@@ -301,11 +355,11 @@
     </message>
     <message>
         <source>Are you sure to delete the items which you select?</source>
-        <translation>Are you sure to delete the items which you select?</translation>
+        <translation>Are you sure you want to delete the selected items?</translation>
     </message>
     <message>
         <source>Are you sure to delete all the items?</source>
-        <translation>Are you sure to delete all the items?</translation>
+        <translation>Are you sure you want to delete all the items?</translation>
     </message>
 </context>
 <context>
@@ -357,8 +411,8 @@
     <message>
         <source>Wanna download Premium videos?
 Please sign in to your account in "Online" section, then click "Download" button to get it.</source>
-        <translation>Wanna download Premium videos?
-Please sign in to your account in "Online" section, then click "Download" button to get it.</translation>
+        <translation>Want to download premium videos?
+Please sign in to your account in the "Online" section, then click the "Download" button to get them.</translation>
     </message>
     <message>
         <source>Cancel</source>
@@ -370,11 +424,11 @@ Please sign in to your account in "Online" section, then click "Download" button
     </message>
     <message>
         <source>No url find in the paste board.</source>
-        <translation>No url find in the paste board.</translation>
+        <translation>No URL found on the clipboard.</translation>
     </message>
     <message>
         <source>This video is part of the playlist. Do you want to download the clip only or download all playlist?</source>
-        <translation>This video is part of the playlist. Do you want to download the clip only or download all playlist?</translation>
+        <translation>This video is part of a playlist. Do you want to download only this clip, or the whole playlist?</translation>
     </message>
     <message>
         <source>Download playlist</source>
@@ -386,11 +440,11 @@ Please sign in to your account in "Online" section, then click "Download" button
     </message>
     <message>
         <source>%1 exists task has been skipped.</source>
-        <translation>%1 exists task has been skipped.</translation>
+        <translation>%1 existing task has been skipped.</translation>
     </message>
     <message>
         <source>%1 exists tasks have been skipped.</source>
-        <translation>%1 exists tasks have been skipped.</translation>
+        <translation>%1 existing tasks have been skipped.</translation>
     </message>
     <message>
         <source>Download MP3</source>
@@ -434,11 +488,31 @@ Please sign in to your account in "Online" section, then click "Download" button
     </message>
     <message>
         <source>Are you sure to delete the downloading tasks which you select?</source>
-        <translation>Are you sure to delete the downloading tasks which you select?</translation>
+        <translation>Are you sure you want to delete the selected downloading tasks?</translation>
     </message>
     <message>
         <source>Are you sure you want to delete all of the tasks from the downloading queue?</source>
         <translation>Are you sure you want to delete all of the tasks from the downloading queue?</translation>
+    </message>
+    <message>
+        <source>This File Has Already Been Downloaded. Download It Again?</source>
+        <translation>This File Has Already Been Downloaded. Download It Again?</translation>
+    </message>
+    <message>
+        <source>Download Again</source>
+        <translation>Download Again</translation>
+    </message>
+    <message>
+        <source>This page has %1 videos. Do you want to download all of them, or only the first one?</source>
+        <translation>This page has %1 videos. Do you want to download all of them, or only the first one?</translation>
+    </message>
+    <message>
+        <source>First Only</source>
+        <translation>First Only</translation>
+    </message>
+    <message>
+        <source>Download All</source>
+        <translation>Download All</translation>
     </message>
 </context>
 <context>
@@ -453,7 +527,7 @@ Please sign in to your account in "Online" section, then click "Download" button
     </message>
     <message>
         <source>The file does not exist, want to remove it from the list?</source>
-        <translation>The file does not exist, want to remove it from the list?</translation>
+        <translation>The file does not exist. Do you want to remove it from the list?</translation>
     </message>
     <message>
         <source>Delete</source>
@@ -465,70 +539,23 @@ Please sign in to your account in "Online" section, then click "Download" button
     </message>
     <message>
         <source>"%1" does not exist, please change the save directory</source>
-        <translation>"%1" does not exist, please change the save directory</translation>
+        <translation>"%1" does not exist. Please choose another download folder.</translation>
     </message>
     <message>
         <source>Go to setting</source>
-        <translation>Go to setting</translation>
-    </message>
-</context>
-<context>
-    <name>LanguageSettings</name>
-    <message>
-        <source>English</source>
-        <translation>English</translation>
+        <translation>Go to Settings</translation>
     </message>
     <message>
-        <source>Italian</source>
-        <translation>Italian</translation>
+        <source>No application on this computer can open the file:
+%1</source>
+        <translation>No application on this computer can open the file:
+%1</translation>
     </message>
     <message>
-        <source>German</source>
-        <translation>German</translation>
-    </message>
-    <message>
-        <source>French</source>
-        <translation>French</translation>
-    </message>
-    <message>
-        <source>Spanish</source>
-        <translation>Spanish</translation>
-    </message>
-    <message>
-        <source>Portuguese</source>
-        <translation>Portuguese</translation>
-    </message>
-    <message>
-        <source>Russian</source>
-        <translation>Russian</translation>
-    </message>
-    <message>
-        <source>Korean</source>
-        <translation>Korean</translation>
-    </message>
-    <message>
-        <source>Indonesian</source>
-        <translation>Indonesian</translation>
-    </message>
-    <message>
-        <source>Vietnamese</source>
-        <translation>Vietnamese</translation>
-    </message>
-    <message>
-        <source>Hindi</source>
-        <translation>Hindi</translation>
-    </message>
-    <message>
-        <source>Japanese</source>
-        <translation>Japanese</translation>
-    </message>
-    <message>
-        <source>Chinese(Simplified)</source>
-        <translation>Chinese(Simplified)</translation>
-    </message>
-    <message>
-        <source>Chinese(Traditional)</source>
-        <translation>Chinese(Traditional)</translation>
+        <source>No file manager on this computer can show the file:
+%1</source>
+        <translation>No file manager on this computer can show the file:
+%1</translation>
     </message>
 </context>
 <context>
@@ -567,10 +594,6 @@ Please sign in to your account in "Online" section, then click "Download" button
     <message>
         <source>Converted</source>
         <translation>Converted</translation>
-    </message>
-    <message>
-        <source>The built-in browser opens here.</source>
-        <translation>The built-in browser opens here.</translation>
     </message>
     <message>
         <source>Add media files here to convert them.</source>
@@ -662,7 +685,7 @@ Please sign in to your account in "Online" section, then click "Download" button
     </message>
     <message>
         <source>Some tasks are in progress, are you sure you want to quit?</source>
-        <translation>Some tasks are in progress, are you sure you want to quit?</translation>
+        <translation>Some tasks are in progress. Are you sure you want to quit?</translation>
     </message>
     <message>
         <source>Clipmoor was stopped while it read its download lists last time. The lists it was reading start empty; their files are kept as:
@@ -679,11 +702,11 @@ Please sign in to your account in "Online" section, then click "Download" button
     </message>
     <message>
         <source>Paste the URLs(one per line):</source>
-        <translation>Paste the URLs(one per line):</translation>
+        <translation>Paste the URLs (one per line):</translation>
     </message>
     <message>
         <source>Input web page url...</source>
-        <translation>Input web page url...</translation>
+        <translation>Enter web page URLs...</translation>
     </message>
     <message>
         <source>Download</source>
@@ -730,7 +753,7 @@ Please sign in to your account in "Online" section, then click "Download" button
     </message>
     <message>
         <source>Add numerical order to the file name.</source>
-        <translation>Add numerical order to the file name.</translation>
+        <translation>Add the entry's number to the file name.</translation>
     </message>
     <message>
         <source>Skip Downloaded</source>
@@ -746,7 +769,7 @@ Please sign in to your account in "Online" section, then click "Download" button
     </message>
     <message>
         <source>Please be patient, the more videos in your playlist,the longer you will wait.</source>
-        <translation>Please be patient, the more videos in your playlist,the longer you will wait.</translation>
+        <translation>Please be patient: the more videos in your playlist, the longer it takes.</translation>
     </message>
     <message>
         <source>Analysis failed. Please try again later.</source>
@@ -805,11 +828,11 @@ Please sign in to your account in "Online" section, then click "Download" button
     </message>
     <message>
         <source>Chinese(Simplified)</source>
-        <translation>Chinese(Simplified)</translation>
+        <translation>Chinese (Simplified)</translation>
     </message>
     <message>
         <source>Chinese(Traditional)</source>
-        <translation>Chinese(Traditional)</translation>
+        <translation>Chinese (Traditional)</translation>
     </message>
     <message>
         <source>Polish</source>
@@ -825,7 +848,7 @@ Please sign in to your account in "Online" section, then click "Download" button
     </message>
     <message>
         <source>Turkey</source>
-        <translation>Turkey</translation>
+        <translation>Turkish</translation>
     </message>
     <message>
         <source>Preferences</source>
@@ -889,15 +912,15 @@ Please sign in to your account in "Online" section, then click "Download" button
     </message>
     <message>
         <source>Auto download Subtitles/Lyrics</source>
-        <translation>Auto download Subtitles/Lyrics</translation>
+        <translation>Automatically download subtitles/lyrics</translation>
     </message>
     <message>
         <source>Auto resume unfinished tasks on startup</source>
-        <translation>Auto resume unfinished tasks on startup</translation>
+        <translation>Automatically resume unfinished tasks on startup</translation>
     </message>
     <message>
         <source>Allow to read Cookies from Firefox/Chrome</source>
-        <translation>Allow to read Cookies from Firefox/Chrome</translation>
+        <translation>Allow reading cookies from Firefox/Chrome</translation>
     </message>
     <message>
         <source>Save downloaded files to:</source>
@@ -913,7 +936,7 @@ Please sign in to your account in "Online" section, then click "Download" button
     </message>
     <message>
         <source>Eable proxy</source>
-        <translation>Eable proxy</translation>
+        <translation>Enable proxy</translation>
     </message>
     <message>
         <source>HTTP Proxy</source>
@@ -945,7 +968,7 @@ Please sign in to your account in "Online" section, then click "Download" button
     </message>
     <message>
         <source>Lyric:</source>
-        <translation>Lyric:</translation>
+        <translation>Lyrics:</translation>
     </message>
     <message>
         <source>Select Directory</source>
@@ -1007,11 +1030,11 @@ Downloads still work, but lists and settings will not be kept after you quit.</t
     </message>
     <message>
         <source>Fetch update info failed. Please retry later.</source>
-        <translation>Fetch update info failed. Please retry later.</translation>
+        <translation>Could not fetch the update information. Please try again later.</translation>
     </message>
     <message>
         <source>Waiting for checking...</source>
-        <translation>Waiting for checking...</translation>
+        <translation>Checking for updates...</translation>
     </message>
     <message>
         <source>Upgrade</source>
@@ -1032,6 +1055,28 @@ Downloads still work, but lists and settings will not be kept after you quit.</t
     <message>
         <source>Version: %1 | Size: %2 | Release Date: %3</source>
         <translation>Version: %1 | Size: %2 | Release Date: %3</translation>
+    </message>
+    <message>
+        <source>Retry</source>
+        <translation>Retry</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>WebElement</name>
+    <message>
+        <source>Add New</source>
+        <translation>Add New</translation>
+    </message>
+</context>
+<context>
+    <name>WebHomePage</name>
+    <message>
+        <source>Reset</source>
+        <translation>Reset</translation>
     </message>
 </context>
 <context>

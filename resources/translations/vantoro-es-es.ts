@@ -24,6 +24,60 @@
     </message>
 </context>
 <context>
+    <name>AddSiteDlg</name>
+    <message>
+        <source>Add New</source>
+        <translation>Añadir nuevo</translation>
+    </message>
+    <message>
+        <source>URL</source>
+        <translation>URL</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>Título</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+</context>
+<context>
+    <name>BrowserWindow</name>
+    <message>
+        <source>Home</source>
+        <translation>Inicio</translation>
+    </message>
+    <message>
+        <source>Go back in history</source>
+        <translation>Retroceder en el historial</translation>
+    </message>
+    <message>
+        <source>Go forward in history</source>
+        <translation>Avanzar en el historial</translation>
+    </message>
+    <message>
+        <source>Stop loading this page</source>
+        <translation>Detener la carga de esta página</translation>
+    </message>
+    <message>
+        <source>Reload this page</source>
+        <translation>Volver a cargar esta página</translation>
+    </message>
+    <message>
+        <source>Clear browsing data</source>
+        <translation>Borrar datos de navegación</translation>
+    </message>
+    <message>
+        <source>Enter Video URL</source>
+        <translation>Introduzca la URL del vídeo</translation>
+    </message>
+</context>
+<context>
     <name>CloseConfirmDlg</name>
     <message>
         <source>Clipmoor</source>
@@ -440,6 +494,26 @@ Inicie sesión en su cuenta en la sección "En línea" y luego haga clic en el b
         <source>Are you sure you want to delete all of the tasks from the downloading queue?</source>
         <translation>¿Seguro que desea eliminar todas las tareas de la cola de descargas?</translation>
     </message>
+    <message>
+        <source>This File Has Already Been Downloaded. Download It Again?</source>
+        <translation>Este archivo ya se ha descargado. ¿Descargarlo de nuevo?</translation>
+    </message>
+    <message>
+        <source>Download Again</source>
+        <translation>Descargar de nuevo</translation>
+    </message>
+    <message>
+        <source>This page has %1 videos. Do you want to download all of them, or only the first one?</source>
+        <translation>Esta página tiene %1 vídeos. ¿Quiere descargarlos todos o solo el primero?</translation>
+    </message>
+    <message>
+        <source>First Only</source>
+        <translation>Solo el primero</translation>
+    </message>
+    <message>
+        <source>Download All</source>
+        <translation>Descargar todos</translation>
+    </message>
 </context>
 <context>
     <name>Global</name>
@@ -471,64 +545,17 @@ Inicie sesión en su cuenta en la sección "En línea" y luego haga clic en el b
         <source>Go to setting</source>
         <translation>Ir a la configuración</translation>
     </message>
-</context>
-<context>
-    <name>LanguageSettings</name>
     <message>
-        <source>English</source>
-        <translation>Inglés</translation>
+        <source>No application on this computer can open the file:
+%1</source>
+        <translation>Ninguna aplicación de este equipo puede abrir el archivo:
+%1</translation>
     </message>
     <message>
-        <source>Italian</source>
-        <translation>Italiano</translation>
-    </message>
-    <message>
-        <source>German</source>
-        <translation>Alemán</translation>
-    </message>
-    <message>
-        <source>French</source>
-        <translation>Francés</translation>
-    </message>
-    <message>
-        <source>Spanish</source>
-        <translation>Español</translation>
-    </message>
-    <message>
-        <source>Portuguese</source>
-        <translation>Portugués</translation>
-    </message>
-    <message>
-        <source>Russian</source>
-        <translation>Ruso</translation>
-    </message>
-    <message>
-        <source>Korean</source>
-        <translation>Coreano</translation>
-    </message>
-    <message>
-        <source>Indonesian</source>
-        <translation>Indonesio</translation>
-    </message>
-    <message>
-        <source>Vietnamese</source>
-        <translation>Vietnamita</translation>
-    </message>
-    <message>
-        <source>Hindi</source>
-        <translation>Hindi</translation>
-    </message>
-    <message>
-        <source>Japanese</source>
-        <translation>Japonés</translation>
-    </message>
-    <message>
-        <source>Chinese(Simplified)</source>
-        <translation>Chino (simplificado)</translation>
-    </message>
-    <message>
-        <source>Chinese(Traditional)</source>
-        <translation>Chino (tradicional)</translation>
+        <source>No file manager on this computer can show the file:
+%1</source>
+        <translation>Ningún gestor de archivos de este equipo puede mostrar el archivo:
+%1</translation>
     </message>
 </context>
 <context>
@@ -567,10 +594,6 @@ Inicie sesión en su cuenta en la sección "En línea" y luego haga clic en el b
     <message>
         <source>Converted</source>
         <translation>Convertidos</translation>
-    </message>
-    <message>
-        <source>The built-in browser opens here.</source>
-        <translation>Aquí se abre el navegador integrado.</translation>
     </message>
     <message>
         <source>Add media files here to convert them.</source>
@@ -1032,6 +1055,28 @@ Las descargas siguen funcionando, pero las listas y la configuración no se cons
     <message>
         <source>Version: %1 | Size: %2 | Release Date: %3</source>
         <translation>Versión: %1 | Tamaño: %2 | Fecha: %3</translation>
+    </message>
+    <message>
+        <source>Retry</source>
+        <translation>Reintentar</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+</context>
+<context>
+    <name>WebElement</name>
+    <message>
+        <source>Add New</source>
+        <translation>Añadir nuevo</translation>
+    </message>
+</context>
+<context>
+    <name>WebHomePage</name>
+    <message>
+        <source>Reset</source>
+        <translation>Restablecer</translation>
     </message>
 </context>
 <context>

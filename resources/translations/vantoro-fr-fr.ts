@@ -24,6 +24,60 @@
     </message>
 </context>
 <context>
+    <name>AddSiteDlg</name>
+    <message>
+        <source>Add New</source>
+        <translation>Ajouter</translation>
+    </message>
+    <message>
+        <source>URL</source>
+        <translation>URL</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>Titre</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+</context>
+<context>
+    <name>BrowserWindow</name>
+    <message>
+        <source>Home</source>
+        <translation>Accueil</translation>
+    </message>
+    <message>
+        <source>Go back in history</source>
+        <translation>Revenir en arrière dans l'historique</translation>
+    </message>
+    <message>
+        <source>Go forward in history</source>
+        <translation>Avancer dans l'historique</translation>
+    </message>
+    <message>
+        <source>Stop loading this page</source>
+        <translation>Arrêter le chargement de cette page</translation>
+    </message>
+    <message>
+        <source>Reload this page</source>
+        <translation>Recharger cette page</translation>
+    </message>
+    <message>
+        <source>Clear browsing data</source>
+        <translation>Effacer les données de navigation</translation>
+    </message>
+    <message>
+        <source>Enter Video URL</source>
+        <translation>Saisissez l'URL de la vidéo</translation>
+    </message>
+</context>
+<context>
     <name>CloseConfirmDlg</name>
     <message>
         <source>Clipmoor</source>
@@ -440,6 +494,26 @@ Connectez-vous à votre compte dans la section « En ligne », puis cliquez sur 
         <source>Are you sure you want to delete all of the tasks from the downloading queue?</source>
         <translation>Voulez-vous vraiment supprimer toutes les tâches de la file de téléchargement ?</translation>
     </message>
+    <message>
+        <source>This File Has Already Been Downloaded. Download It Again?</source>
+        <translation>Ce fichier a déjà été téléchargé. Le télécharger à nouveau ?</translation>
+    </message>
+    <message>
+        <source>Download Again</source>
+        <translation>Télécharger à nouveau</translation>
+    </message>
+    <message>
+        <source>This page has %1 videos. Do you want to download all of them, or only the first one?</source>
+        <translation>Cette page contient %1 vidéos. Voulez-vous toutes les télécharger, ou seulement la première ?</translation>
+    </message>
+    <message>
+        <source>First Only</source>
+        <translation>La première seulement</translation>
+    </message>
+    <message>
+        <source>Download All</source>
+        <translation>Tout télécharger</translation>
+    </message>
 </context>
 <context>
     <name>Global</name>
@@ -471,64 +545,17 @@ Connectez-vous à votre compte dans la section « En ligne », puis cliquez sur 
         <source>Go to setting</source>
         <translation>Aller aux réglages</translation>
     </message>
-</context>
-<context>
-    <name>LanguageSettings</name>
     <message>
-        <source>English</source>
-        <translation>Anglais</translation>
+        <source>No application on this computer can open the file:
+%1</source>
+        <translation>Aucune application de cet ordinateur ne peut ouvrir le fichier :
+%1</translation>
     </message>
     <message>
-        <source>Italian</source>
-        <translation>Italien</translation>
-    </message>
-    <message>
-        <source>German</source>
-        <translation>Allemand</translation>
-    </message>
-    <message>
-        <source>French</source>
-        <translation>Français</translation>
-    </message>
-    <message>
-        <source>Spanish</source>
-        <translation>Espagnol</translation>
-    </message>
-    <message>
-        <source>Portuguese</source>
-        <translation>Portugais</translation>
-    </message>
-    <message>
-        <source>Russian</source>
-        <translation>Russe</translation>
-    </message>
-    <message>
-        <source>Korean</source>
-        <translation>Coréen</translation>
-    </message>
-    <message>
-        <source>Indonesian</source>
-        <translation>Indonésien</translation>
-    </message>
-    <message>
-        <source>Vietnamese</source>
-        <translation>Vietnamien</translation>
-    </message>
-    <message>
-        <source>Hindi</source>
-        <translation>Hindi</translation>
-    </message>
-    <message>
-        <source>Japanese</source>
-        <translation>Japonais</translation>
-    </message>
-    <message>
-        <source>Chinese(Simplified)</source>
-        <translation>Chinois (simplifié)</translation>
-    </message>
-    <message>
-        <source>Chinese(Traditional)</source>
-        <translation>Chinois (traditionnel)</translation>
+        <source>No file manager on this computer can show the file:
+%1</source>
+        <translation>Aucun gestionnaire de fichiers de cet ordinateur ne peut afficher le fichier :
+%1</translation>
     </message>
 </context>
 <context>
@@ -567,10 +594,6 @@ Connectez-vous à votre compte dans la section « En ligne », puis cliquez sur 
     <message>
         <source>Converted</source>
         <translation>Convertis</translation>
-    </message>
-    <message>
-        <source>The built-in browser opens here.</source>
-        <translation>Le navigateur intégré s'ouvre ici.</translation>
     </message>
     <message>
         <source>Add media files here to convert them.</source>
@@ -1032,6 +1055,28 @@ Les téléchargements fonctionnent, mais les listes et les réglages seront perd
     <message>
         <source>Version: %1 | Size: %2 | Release Date: %3</source>
         <translation>Version : %1 | Taille : %2 | Date de sortie : %3</translation>
+    </message>
+    <message>
+        <source>Retry</source>
+        <translation>Réessayer</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>WebElement</name>
+    <message>
+        <source>Add New</source>
+        <translation>Ajouter</translation>
+    </message>
+</context>
+<context>
+    <name>WebHomePage</name>
+    <message>
+        <source>Reset</source>
+        <translation>Réinitialiser</translation>
     </message>
 </context>
 <context>

@@ -24,6 +24,60 @@
     </message>
 </context>
 <context>
+    <name>AddSiteDlg</name>
+    <message>
+        <source>Add New</source>
+        <translation>नया जोड़ें</translation>
+    </message>
+    <message>
+        <source>URL</source>
+        <translation>URL</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>शीर्षक</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>ठीक है</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>रद्द करें</translation>
+    </message>
+</context>
+<context>
+    <name>BrowserWindow</name>
+    <message>
+        <source>Home</source>
+        <translation>होम</translation>
+    </message>
+    <message>
+        <source>Go back in history</source>
+        <translation>इतिहास में पीछे जाएँ</translation>
+    </message>
+    <message>
+        <source>Go forward in history</source>
+        <translation>इतिहास में आगे जाएँ</translation>
+    </message>
+    <message>
+        <source>Stop loading this page</source>
+        <translation>इस पेज का लोड होना रोकें</translation>
+    </message>
+    <message>
+        <source>Reload this page</source>
+        <translation>यह पेज फिर से लोड करें</translation>
+    </message>
+    <message>
+        <source>Clear browsing data</source>
+        <translation>ब्राउज़िंग डेटा साफ़ करें</translation>
+    </message>
+    <message>
+        <source>Enter Video URL</source>
+        <translation>वीडियो URL डालें</translation>
+    </message>
+</context>
+<context>
     <name>CloseConfirmDlg</name>
     <message>
         <source>Clipmoor</source>
@@ -440,6 +494,26 @@ Please sign in to your account in "Online" section, then click "Download" button
         <source>Are you sure you want to delete all of the tasks from the downloading queue?</source>
         <translation>क्या आप डाउनलोड कतार के सभी कार्य हटाना चाहते हैं?</translation>
     </message>
+    <message>
+        <source>This File Has Already Been Downloaded. Download It Again?</source>
+        <translation>यह फ़ाइल पहले ही डाउनलोड हो चुकी है। क्या इसे फिर से डाउनलोड करें?</translation>
+    </message>
+    <message>
+        <source>Download Again</source>
+        <translation>फिर से डाउनलोड करें</translation>
+    </message>
+    <message>
+        <source>This page has %1 videos. Do you want to download all of them, or only the first one?</source>
+        <translation>इस पेज पर %1 वीडियो हैं। क्या आप सभी डाउनलोड करना चाहते हैं, या केवल पहला?</translation>
+    </message>
+    <message>
+        <source>First Only</source>
+        <translation>केवल पहला</translation>
+    </message>
+    <message>
+        <source>Download All</source>
+        <translation>सभी डाउनलोड करें</translation>
+    </message>
 </context>
 <context>
     <name>Global</name>
@@ -471,64 +545,17 @@ Please sign in to your account in "Online" section, then click "Download" button
         <source>Go to setting</source>
         <translation>सेटिंग पर जाएँ</translation>
     </message>
-</context>
-<context>
-    <name>LanguageSettings</name>
     <message>
-        <source>English</source>
-        <translation>अंग्रेज़ी</translation>
+        <source>No application on this computer can open the file:
+%1</source>
+        <translation>इस कंप्यूटर पर कोई भी ऐप्लिकेशन यह फ़ाइल नहीं खोल सकता:
+%1</translation>
     </message>
     <message>
-        <source>Italian</source>
-        <translation>इतालवी</translation>
-    </message>
-    <message>
-        <source>German</source>
-        <translation>जर्मन</translation>
-    </message>
-    <message>
-        <source>French</source>
-        <translation>फ़्रेंच</translation>
-    </message>
-    <message>
-        <source>Spanish</source>
-        <translation>स्पेनिश</translation>
-    </message>
-    <message>
-        <source>Portuguese</source>
-        <translation>पुर्तगाली</translation>
-    </message>
-    <message>
-        <source>Russian</source>
-        <translation>रूसी</translation>
-    </message>
-    <message>
-        <source>Korean</source>
-        <translation>कोरियाई</translation>
-    </message>
-    <message>
-        <source>Indonesian</source>
-        <translation>इंडोनेशियाई</translation>
-    </message>
-    <message>
-        <source>Vietnamese</source>
-        <translation>वियतनामी</translation>
-    </message>
-    <message>
-        <source>Hindi</source>
-        <translation>हिन्दी</translation>
-    </message>
-    <message>
-        <source>Japanese</source>
-        <translation>जापानी</translation>
-    </message>
-    <message>
-        <source>Chinese(Simplified)</source>
-        <translation>चीनी (सरलीकृत)</translation>
-    </message>
-    <message>
-        <source>Chinese(Traditional)</source>
-        <translation>चीनी (पारंपरिक)</translation>
+        <source>No file manager on this computer can show the file:
+%1</source>
+        <translation>इस कंप्यूटर पर कोई भी फ़ाइल मैनेजर यह फ़ाइल नहीं दिखा सकता:
+%1</translation>
     </message>
 </context>
 <context>
@@ -567,10 +594,6 @@ Please sign in to your account in "Online" section, then click "Download" button
     <message>
         <source>Converted</source>
         <translation>बदले गए</translation>
-    </message>
-    <message>
-        <source>The built-in browser opens here.</source>
-        <translation>बिल्ट-इन ब्राउज़र यहाँ खुलता है।</translation>
     </message>
     <message>
         <source>Add media files here to convert them.</source>
@@ -1032,6 +1055,28 @@ Downloads still work, but lists and settings will not be kept after you quit.</s
     <message>
         <source>Version: %1 | Size: %2 | Release Date: %3</source>
         <translation>संस्करण: %1 | आकार: %2 | रिलीज़ तिथि: %3</translation>
+    </message>
+    <message>
+        <source>Retry</source>
+        <translation>फिर से प्रयास करें</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>ठीक है</translation>
+    </message>
+</context>
+<context>
+    <name>WebElement</name>
+    <message>
+        <source>Add New</source>
+        <translation>नया जोड़ें</translation>
+    </message>
+</context>
+<context>
+    <name>WebHomePage</name>
+    <message>
+        <source>Reset</source>
+        <translation>रीसेट करें</translation>
     </message>
 </context>
 <context>

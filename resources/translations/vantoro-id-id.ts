@@ -24,6 +24,60 @@
     </message>
 </context>
 <context>
+    <name>AddSiteDlg</name>
+    <message>
+        <source>Add New</source>
+        <translation>Tambah Baru</translation>
+    </message>
+    <message>
+        <source>URL</source>
+        <translation>URL</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>Judul</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Batal</translation>
+    </message>
+</context>
+<context>
+    <name>BrowserWindow</name>
+    <message>
+        <source>Home</source>
+        <translation>Beranda</translation>
+    </message>
+    <message>
+        <source>Go back in history</source>
+        <translation>Kembali dalam riwayat</translation>
+    </message>
+    <message>
+        <source>Go forward in history</source>
+        <translation>Maju dalam riwayat</translation>
+    </message>
+    <message>
+        <source>Stop loading this page</source>
+        <translation>Hentikan memuat halaman ini</translation>
+    </message>
+    <message>
+        <source>Reload this page</source>
+        <translation>Muat ulang halaman ini</translation>
+    </message>
+    <message>
+        <source>Clear browsing data</source>
+        <translation>Hapus data penjelajahan</translation>
+    </message>
+    <message>
+        <source>Enter Video URL</source>
+        <translation>Masukkan URL Video</translation>
+    </message>
+</context>
+<context>
     <name>CloseConfirmDlg</name>
     <message>
         <source>Clipmoor</source>
@@ -440,6 +494,26 @@ Silakan masuk ke akun Anda di bagian "Online", lalu klik tombol "Unduh".</transl
         <source>Are you sure you want to delete all of the tasks from the downloading queue?</source>
         <translation>Yakin ingin menghapus semua tugas dari antrean unduhan?</translation>
     </message>
+    <message>
+        <source>This File Has Already Been Downloaded. Download It Again?</source>
+        <translation>File ini sudah pernah diunduh. Unduh lagi?</translation>
+    </message>
+    <message>
+        <source>Download Again</source>
+        <translation>Unduh lagi</translation>
+    </message>
+    <message>
+        <source>This page has %1 videos. Do you want to download all of them, or only the first one?</source>
+        <translation>Halaman ini berisi %1 video. Unduh semuanya, atau hanya yang pertama?</translation>
+    </message>
+    <message>
+        <source>First Only</source>
+        <translation>Hanya yang pertama</translation>
+    </message>
+    <message>
+        <source>Download All</source>
+        <translation>Unduh semua</translation>
+    </message>
 </context>
 <context>
     <name>Global</name>
@@ -471,64 +545,17 @@ Silakan masuk ke akun Anda di bagian "Online", lalu klik tombol "Unduh".</transl
         <source>Go to setting</source>
         <translation>Buka pengaturan</translation>
     </message>
-</context>
-<context>
-    <name>LanguageSettings</name>
     <message>
-        <source>English</source>
-        <translation>Inggris</translation>
+        <source>No application on this computer can open the file:
+%1</source>
+        <translation>Tidak ada aplikasi di komputer ini yang dapat membuka file:
+%1</translation>
     </message>
     <message>
-        <source>Italian</source>
-        <translation>Italia</translation>
-    </message>
-    <message>
-        <source>German</source>
-        <translation>Jerman</translation>
-    </message>
-    <message>
-        <source>French</source>
-        <translation>Prancis</translation>
-    </message>
-    <message>
-        <source>Spanish</source>
-        <translation>Spanyol</translation>
-    </message>
-    <message>
-        <source>Portuguese</source>
-        <translation>Portugis</translation>
-    </message>
-    <message>
-        <source>Russian</source>
-        <translation>Rusia</translation>
-    </message>
-    <message>
-        <source>Korean</source>
-        <translation>Korea</translation>
-    </message>
-    <message>
-        <source>Indonesian</source>
-        <translation>Indonesia</translation>
-    </message>
-    <message>
-        <source>Vietnamese</source>
-        <translation>Vietnam</translation>
-    </message>
-    <message>
-        <source>Hindi</source>
-        <translation>Hindi</translation>
-    </message>
-    <message>
-        <source>Japanese</source>
-        <translation>Jepang</translation>
-    </message>
-    <message>
-        <source>Chinese(Simplified)</source>
-        <translation>Tionghoa (Sederhana)</translation>
-    </message>
-    <message>
-        <source>Chinese(Traditional)</source>
-        <translation>Tionghoa (Tradisional)</translation>
+        <source>No file manager on this computer can show the file:
+%1</source>
+        <translation>Tidak ada pengelola file di komputer ini yang dapat menampilkan file:
+%1</translation>
     </message>
 </context>
 <context>
@@ -567,10 +594,6 @@ Silakan masuk ke akun Anda di bagian "Online", lalu klik tombol "Unduh".</transl
     <message>
         <source>Converted</source>
         <translation>Terkonversi</translation>
-    </message>
-    <message>
-        <source>The built-in browser opens here.</source>
-        <translation>Peramban bawaan terbuka di sini.</translation>
     </message>
     <message>
         <source>Add media files here to convert them.</source>
@@ -1032,6 +1055,28 @@ Unduhan tetap berjalan, tetapi daftar dan pengaturan tidak disimpan setelah kelu
     <message>
         <source>Version: %1 | Size: %2 | Release Date: %3</source>
         <translation>Versi: %1 | Ukuran: %2 | Tanggal rilis: %3</translation>
+    </message>
+    <message>
+        <source>Retry</source>
+        <translation>Coba lagi</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>WebElement</name>
+    <message>
+        <source>Add New</source>
+        <translation>Tambah Baru</translation>
+    </message>
+</context>
+<context>
+    <name>WebHomePage</name>
+    <message>
+        <source>Reset</source>
+        <translation>Atur Ulang</translation>
     </message>
 </context>
 <context>

@@ -24,6 +24,60 @@
     </message>
 </context>
 <context>
+    <name>AddSiteDlg</name>
+    <message>
+        <source>Add New</source>
+        <translation>Aggiungi nuovo</translation>
+    </message>
+    <message>
+        <source>URL</source>
+        <translation>URL</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>Titolo</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+</context>
+<context>
+    <name>BrowserWindow</name>
+    <message>
+        <source>Home</source>
+        <translation>Home</translation>
+    </message>
+    <message>
+        <source>Go back in history</source>
+        <translation>Indietro nella cronologia</translation>
+    </message>
+    <message>
+        <source>Go forward in history</source>
+        <translation>Avanti nella cronologia</translation>
+    </message>
+    <message>
+        <source>Stop loading this page</source>
+        <translation>Interrompi il caricamento della pagina</translation>
+    </message>
+    <message>
+        <source>Reload this page</source>
+        <translation>Ricarica questa pagina</translation>
+    </message>
+    <message>
+        <source>Clear browsing data</source>
+        <translation>Cancella dati di navigazione</translation>
+    </message>
+    <message>
+        <source>Enter Video URL</source>
+        <translation>Inserisci l'URL del video</translation>
+    </message>
+</context>
+<context>
     <name>CloseConfirmDlg</name>
     <message>
         <source>Clipmoor</source>
@@ -440,6 +494,26 @@ Accedi al tuo account nella sezione "Online", poi fai clic sul pulsante "Scarica
         <source>Are you sure you want to delete all of the tasks from the downloading queue?</source>
         <translation>Eliminare tutte le attività dalla coda di download?</translation>
     </message>
+    <message>
+        <source>This File Has Already Been Downloaded. Download It Again?</source>
+        <translation>Questo file è già stato scaricato. Scaricarlo di nuovo?</translation>
+    </message>
+    <message>
+        <source>Download Again</source>
+        <translation>Scarica di nuovo</translation>
+    </message>
+    <message>
+        <source>This page has %1 videos. Do you want to download all of them, or only the first one?</source>
+        <translation>Questa pagina contiene %1 video. Vuoi scaricarli tutti o solo il primo?</translation>
+    </message>
+    <message>
+        <source>First Only</source>
+        <translation>Solo il primo</translation>
+    </message>
+    <message>
+        <source>Download All</source>
+        <translation>Scarica tutti</translation>
+    </message>
 </context>
 <context>
     <name>Global</name>
@@ -471,64 +545,17 @@ Accedi al tuo account nella sezione "Online", poi fai clic sul pulsante "Scarica
         <source>Go to setting</source>
         <translation>Vai alle impostazioni</translation>
     </message>
-</context>
-<context>
-    <name>LanguageSettings</name>
     <message>
-        <source>English</source>
-        <translation>Inglese</translation>
+        <source>No application on this computer can open the file:
+%1</source>
+        <translation>Nessuna applicazione su questo computer può aprire il file:
+%1</translation>
     </message>
     <message>
-        <source>Italian</source>
-        <translation>Italiano</translation>
-    </message>
-    <message>
-        <source>German</source>
-        <translation>Tedesco</translation>
-    </message>
-    <message>
-        <source>French</source>
-        <translation>Francese</translation>
-    </message>
-    <message>
-        <source>Spanish</source>
-        <translation>Spagnolo</translation>
-    </message>
-    <message>
-        <source>Portuguese</source>
-        <translation>Portoghese</translation>
-    </message>
-    <message>
-        <source>Russian</source>
-        <translation>Russo</translation>
-    </message>
-    <message>
-        <source>Korean</source>
-        <translation>Coreano</translation>
-    </message>
-    <message>
-        <source>Indonesian</source>
-        <translation>Indonesiano</translation>
-    </message>
-    <message>
-        <source>Vietnamese</source>
-        <translation>Vietnamita</translation>
-    </message>
-    <message>
-        <source>Hindi</source>
-        <translation>Hindi</translation>
-    </message>
-    <message>
-        <source>Japanese</source>
-        <translation>Giapponese</translation>
-    </message>
-    <message>
-        <source>Chinese(Simplified)</source>
-        <translation>Cinese (semplificato)</translation>
-    </message>
-    <message>
-        <source>Chinese(Traditional)</source>
-        <translation>Cinese (tradizionale)</translation>
+        <source>No file manager on this computer can show the file:
+%1</source>
+        <translation>Nessun gestore di file su questo computer può mostrare il file:
+%1</translation>
     </message>
 </context>
 <context>
@@ -567,10 +594,6 @@ Accedi al tuo account nella sezione "Online", poi fai clic sul pulsante "Scarica
     <message>
         <source>Converted</source>
         <translation>Convertiti</translation>
-    </message>
-    <message>
-        <source>The built-in browser opens here.</source>
-        <translation>Qui si apre il browser integrato.</translation>
     </message>
     <message>
         <source>Add media files here to convert them.</source>
@@ -1032,6 +1055,28 @@ I download funzionano, ma elenchi e impostazioni andranno persi all'uscita.</tra
     <message>
         <source>Version: %1 | Size: %2 | Release Date: %3</source>
         <translation>Versione: %1 | Dimensione: %2 | Data di rilascio: %3</translation>
+    </message>
+    <message>
+        <source>Retry</source>
+        <translation>Riprova</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>WebElement</name>
+    <message>
+        <source>Add New</source>
+        <translation>Aggiungi nuovo</translation>
+    </message>
+</context>
+<context>
+    <name>WebHomePage</name>
+    <message>
+        <source>Reset</source>
+        <translation>Ripristina</translation>
     </message>
 </context>
 <context>

@@ -24,6 +24,60 @@
     </message>
 </context>
 <context>
+    <name>AddSiteDlg</name>
+    <message>
+        <source>Add New</source>
+        <translation>新規追加</translation>
+    </message>
+    <message>
+        <source>URL</source>
+        <translation>URL</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>タイトル</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+</context>
+<context>
+    <name>BrowserWindow</name>
+    <message>
+        <source>Home</source>
+        <translation>ホーム</translation>
+    </message>
+    <message>
+        <source>Go back in history</source>
+        <translation>履歴を戻る</translation>
+    </message>
+    <message>
+        <source>Go forward in history</source>
+        <translation>履歴を進む</translation>
+    </message>
+    <message>
+        <source>Stop loading this page</source>
+        <translation>このページの読み込みを中止</translation>
+    </message>
+    <message>
+        <source>Reload this page</source>
+        <translation>このページを再読み込み</translation>
+    </message>
+    <message>
+        <source>Clear browsing data</source>
+        <translation>閲覧データを消去</translation>
+    </message>
+    <message>
+        <source>Enter Video URL</source>
+        <translation>動画の URL を入力</translation>
+    </message>
+</context>
+<context>
     <name>CloseConfirmDlg</name>
     <message>
         <source>Clipmoor</source>
@@ -440,6 +494,26 @@ Please sign in to your account in "Online" section, then click "Download" button
         <source>Are you sure you want to delete all of the tasks from the downloading queue?</source>
         <translation>ダウンロードキューのすべてのタスクを削除しますか？</translation>
     </message>
+    <message>
+        <source>This File Has Already Been Downloaded. Download It Again?</source>
+        <translation>このファイルはすでにダウンロードされています。もう一度ダウンロードしますか？</translation>
+    </message>
+    <message>
+        <source>Download Again</source>
+        <translation>再ダウンロード</translation>
+    </message>
+    <message>
+        <source>This page has %1 videos. Do you want to download all of them, or only the first one?</source>
+        <translation>このページには %1 本の動画があります。すべてダウンロードしますか、それとも最初の 1 本だけにしますか？</translation>
+    </message>
+    <message>
+        <source>First Only</source>
+        <translation>最初の 1 本のみ</translation>
+    </message>
+    <message>
+        <source>Download All</source>
+        <translation>すべてダウンロード</translation>
+    </message>
 </context>
 <context>
     <name>Global</name>
@@ -471,64 +545,17 @@ Please sign in to your account in "Online" section, then click "Download" button
         <source>Go to setting</source>
         <translation>設定へ</translation>
     </message>
-</context>
-<context>
-    <name>LanguageSettings</name>
     <message>
-        <source>English</source>
-        <translation>英語</translation>
+        <source>No application on this computer can open the file:
+%1</source>
+        <translation>このファイルを開けるアプリケーションがこのコンピューターにありません:
+%1</translation>
     </message>
     <message>
-        <source>Italian</source>
-        <translation>イタリア語</translation>
-    </message>
-    <message>
-        <source>German</source>
-        <translation>ドイツ語</translation>
-    </message>
-    <message>
-        <source>French</source>
-        <translation>フランス語</translation>
-    </message>
-    <message>
-        <source>Spanish</source>
-        <translation>スペイン語</translation>
-    </message>
-    <message>
-        <source>Portuguese</source>
-        <translation>ポルトガル語</translation>
-    </message>
-    <message>
-        <source>Russian</source>
-        <translation>ロシア語</translation>
-    </message>
-    <message>
-        <source>Korean</source>
-        <translation>韓国語</translation>
-    </message>
-    <message>
-        <source>Indonesian</source>
-        <translation>インドネシア語</translation>
-    </message>
-    <message>
-        <source>Vietnamese</source>
-        <translation>ベトナム語</translation>
-    </message>
-    <message>
-        <source>Hindi</source>
-        <translation>ヒンディー語</translation>
-    </message>
-    <message>
-        <source>Japanese</source>
-        <translation>日本語</translation>
-    </message>
-    <message>
-        <source>Chinese(Simplified)</source>
-        <translation>中国語（簡体字）</translation>
-    </message>
-    <message>
-        <source>Chinese(Traditional)</source>
-        <translation>中国語（繁体字）</translation>
+        <source>No file manager on this computer can show the file:
+%1</source>
+        <translation>このファイルを表示できるファイルマネージャーがこのコンピューターにありません:
+%1</translation>
     </message>
 </context>
 <context>
@@ -567,10 +594,6 @@ Please sign in to your account in "Online" section, then click "Download" button
     <message>
         <source>Converted</source>
         <translation>変換済み</translation>
-    </message>
-    <message>
-        <source>The built-in browser opens here.</source>
-        <translation>ここに内蔵ブラウザーが開きます。</translation>
     </message>
     <message>
         <source>Add media files here to convert them.</source>
@@ -1032,6 +1055,28 @@ Downloads still work, but lists and settings will not be kept after you quit.</s
     <message>
         <source>Version: %1 | Size: %2 | Release Date: %3</source>
         <translation>バージョン: %1 | サイズ: %2 | リリース日: %3</translation>
+    </message>
+    <message>
+        <source>Retry</source>
+        <translation>再試行</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>WebElement</name>
+    <message>
+        <source>Add New</source>
+        <translation>新規追加</translation>
+    </message>
+</context>
+<context>
+    <name>WebHomePage</name>
+    <message>
+        <source>Reset</source>
+        <translation>リセット</translation>
     </message>
 </context>
 <context>

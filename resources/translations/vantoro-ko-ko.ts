@@ -24,6 +24,60 @@
     </message>
 </context>
 <context>
+    <name>AddSiteDlg</name>
+    <message>
+        <source>Add New</source>
+        <translation>새로 추가</translation>
+    </message>
+    <message>
+        <source>URL</source>
+        <translation>URL</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>제목</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>확인</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>취소</translation>
+    </message>
+</context>
+<context>
+    <name>BrowserWindow</name>
+    <message>
+        <source>Home</source>
+        <translation>홈</translation>
+    </message>
+    <message>
+        <source>Go back in history</source>
+        <translation>기록에서 뒤로</translation>
+    </message>
+    <message>
+        <source>Go forward in history</source>
+        <translation>기록에서 앞으로</translation>
+    </message>
+    <message>
+        <source>Stop loading this page</source>
+        <translation>이 페이지 로드 중지</translation>
+    </message>
+    <message>
+        <source>Reload this page</source>
+        <translation>이 페이지 새로고침</translation>
+    </message>
+    <message>
+        <source>Clear browsing data</source>
+        <translation>인터넷 사용 기록 삭제</translation>
+    </message>
+    <message>
+        <source>Enter Video URL</source>
+        <translation>동영상 URL 입력</translation>
+    </message>
+</context>
+<context>
     <name>CloseConfirmDlg</name>
     <message>
         <source>Clipmoor</source>
@@ -440,6 +494,26 @@ Please sign in to your account in "Online" section, then click "Download" button
         <source>Are you sure you want to delete all of the tasks from the downloading queue?</source>
         <translation>다운로드 대기열의 모든 작업을 삭제하시겠습니까?</translation>
     </message>
+    <message>
+        <source>This File Has Already Been Downloaded. Download It Again?</source>
+        <translation>이 파일은 이미 다운로드되었습니다. 다시 다운로드하시겠습니까?</translation>
+    </message>
+    <message>
+        <source>Download Again</source>
+        <translation>다시 다운로드</translation>
+    </message>
+    <message>
+        <source>This page has %1 videos. Do you want to download all of them, or only the first one?</source>
+        <translation>이 페이지에는 동영상이 %1개 있습니다. 모두 다운로드하시겠습니까, 아니면 첫 번째 동영상만 다운로드하시겠습니까?</translation>
+    </message>
+    <message>
+        <source>First Only</source>
+        <translation>첫 번째만</translation>
+    </message>
+    <message>
+        <source>Download All</source>
+        <translation>모두 다운로드</translation>
+    </message>
 </context>
 <context>
     <name>Global</name>
@@ -471,64 +545,17 @@ Please sign in to your account in "Online" section, then click "Download" button
         <source>Go to setting</source>
         <translation>설정으로 이동</translation>
     </message>
-</context>
-<context>
-    <name>LanguageSettings</name>
     <message>
-        <source>English</source>
-        <translation>영어</translation>
+        <source>No application on this computer can open the file:
+%1</source>
+        <translation>이 컴퓨터에는 이 파일을 열 수 있는 응용 프로그램이 없습니다:
+%1</translation>
     </message>
     <message>
-        <source>Italian</source>
-        <translation>이탈리아어</translation>
-    </message>
-    <message>
-        <source>German</source>
-        <translation>독일어</translation>
-    </message>
-    <message>
-        <source>French</source>
-        <translation>프랑스어</translation>
-    </message>
-    <message>
-        <source>Spanish</source>
-        <translation>스페인어</translation>
-    </message>
-    <message>
-        <source>Portuguese</source>
-        <translation>포르투갈어</translation>
-    </message>
-    <message>
-        <source>Russian</source>
-        <translation>러시아어</translation>
-    </message>
-    <message>
-        <source>Korean</source>
-        <translation>한국어</translation>
-    </message>
-    <message>
-        <source>Indonesian</source>
-        <translation>인도네시아어</translation>
-    </message>
-    <message>
-        <source>Vietnamese</source>
-        <translation>베트남어</translation>
-    </message>
-    <message>
-        <source>Hindi</source>
-        <translation>힌디어</translation>
-    </message>
-    <message>
-        <source>Japanese</source>
-        <translation>일본어</translation>
-    </message>
-    <message>
-        <source>Chinese(Simplified)</source>
-        <translation>중국어(간체)</translation>
-    </message>
-    <message>
-        <source>Chinese(Traditional)</source>
-        <translation>중국어(번체)</translation>
+        <source>No file manager on this computer can show the file:
+%1</source>
+        <translation>이 컴퓨터에는 이 파일을 표시할 수 있는 파일 관리자가 없습니다:
+%1</translation>
     </message>
 </context>
 <context>
@@ -567,10 +594,6 @@ Please sign in to your account in "Online" section, then click "Download" button
     <message>
         <source>Converted</source>
         <translation>변환 완료</translation>
-    </message>
-    <message>
-        <source>The built-in browser opens here.</source>
-        <translation>내장 브라우저가 여기에 열립니다.</translation>
     </message>
     <message>
         <source>Add media files here to convert them.</source>
@@ -1032,6 +1055,28 @@ Downloads still work, but lists and settings will not be kept after you quit.</s
     <message>
         <source>Version: %1 | Size: %2 | Release Date: %3</source>
         <translation>버전: %1 | 크기: %2 | 출시일: %3</translation>
+    </message>
+    <message>
+        <source>Retry</source>
+        <translation>다시 시도</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>확인</translation>
+    </message>
+</context>
+<context>
+    <name>WebElement</name>
+    <message>
+        <source>Add New</source>
+        <translation>새로 추가</translation>
+    </message>
+</context>
+<context>
+    <name>WebHomePage</name>
+    <message>
+        <source>Reset</source>
+        <translation>초기화</translation>
     </message>
 </context>
 <context>

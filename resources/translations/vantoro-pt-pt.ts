@@ -24,6 +24,60 @@
     </message>
 </context>
 <context>
+    <name>AddSiteDlg</name>
+    <message>
+        <source>Add New</source>
+        <translation>Adicionar novo</translation>
+    </message>
+    <message>
+        <source>URL</source>
+        <translation>URL</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>Título</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+</context>
+<context>
+    <name>BrowserWindow</name>
+    <message>
+        <source>Home</source>
+        <translation>Início</translation>
+    </message>
+    <message>
+        <source>Go back in history</source>
+        <translation>Recuar no histórico</translation>
+    </message>
+    <message>
+        <source>Go forward in history</source>
+        <translation>Avançar no histórico</translation>
+    </message>
+    <message>
+        <source>Stop loading this page</source>
+        <translation>Parar o carregamento desta página</translation>
+    </message>
+    <message>
+        <source>Reload this page</source>
+        <translation>Recarregar esta página</translation>
+    </message>
+    <message>
+        <source>Clear browsing data</source>
+        <translation>Limpar dados de navegação</translation>
+    </message>
+    <message>
+        <source>Enter Video URL</source>
+        <translation>Introduza o URL do vídeo</translation>
+    </message>
+</context>
+<context>
     <name>CloseConfirmDlg</name>
     <message>
         <source>Clipmoor</source>
@@ -440,6 +494,26 @@ Inicie sessão na sua conta na secção "Online" e depois clique no botão "Tran
         <source>Are you sure you want to delete all of the tasks from the downloading queue?</source>
         <translation>Tem a certeza de que pretende eliminar todas as tarefas da fila de transferências?</translation>
     </message>
+    <message>
+        <source>This File Has Already Been Downloaded. Download It Again?</source>
+        <translation>Este ficheiro já foi transferido. Transferir novamente?</translation>
+    </message>
+    <message>
+        <source>Download Again</source>
+        <translation>Transferir novamente</translation>
+    </message>
+    <message>
+        <source>This page has %1 videos. Do you want to download all of them, or only the first one?</source>
+        <translation>Esta página tem %1 vídeos. Quer transferir todos ou apenas o primeiro?</translation>
+    </message>
+    <message>
+        <source>First Only</source>
+        <translation>Apenas o primeiro</translation>
+    </message>
+    <message>
+        <source>Download All</source>
+        <translation>Transferir todos</translation>
+    </message>
 </context>
 <context>
     <name>Global</name>
@@ -471,64 +545,17 @@ Inicie sessão na sua conta na secção "Online" e depois clique no botão "Tran
         <source>Go to setting</source>
         <translation>Ir para as definições</translation>
     </message>
-</context>
-<context>
-    <name>LanguageSettings</name>
     <message>
-        <source>English</source>
-        <translation>Inglês</translation>
+        <source>No application on this computer can open the file:
+%1</source>
+        <translation>Nenhuma aplicação neste computador consegue abrir o ficheiro:
+%1</translation>
     </message>
     <message>
-        <source>Italian</source>
-        <translation>Italiano</translation>
-    </message>
-    <message>
-        <source>German</source>
-        <translation>Alemão</translation>
-    </message>
-    <message>
-        <source>French</source>
-        <translation>Francês</translation>
-    </message>
-    <message>
-        <source>Spanish</source>
-        <translation>Espanhol</translation>
-    </message>
-    <message>
-        <source>Portuguese</source>
-        <translation>Português</translation>
-    </message>
-    <message>
-        <source>Russian</source>
-        <translation>Russo</translation>
-    </message>
-    <message>
-        <source>Korean</source>
-        <translation>Coreano</translation>
-    </message>
-    <message>
-        <source>Indonesian</source>
-        <translation>Indonésio</translation>
-    </message>
-    <message>
-        <source>Vietnamese</source>
-        <translation>Vietnamita</translation>
-    </message>
-    <message>
-        <source>Hindi</source>
-        <translation>Hindi</translation>
-    </message>
-    <message>
-        <source>Japanese</source>
-        <translation>Japonês</translation>
-    </message>
-    <message>
-        <source>Chinese(Simplified)</source>
-        <translation>Chinês (simplificado)</translation>
-    </message>
-    <message>
-        <source>Chinese(Traditional)</source>
-        <translation>Chinês (tradicional)</translation>
+        <source>No file manager on this computer can show the file:
+%1</source>
+        <translation>Nenhum gestor de ficheiros neste computador consegue mostrar o ficheiro:
+%1</translation>
     </message>
 </context>
 <context>
@@ -567,10 +594,6 @@ Inicie sessão na sua conta na secção "Online" e depois clique no botão "Tran
     <message>
         <source>Converted</source>
         <translation>Convertidos</translation>
-    </message>
-    <message>
-        <source>The built-in browser opens here.</source>
-        <translation>O navegador integrado abre aqui.</translation>
     </message>
     <message>
         <source>Add media files here to convert them.</source>
@@ -1032,6 +1055,28 @@ As transferências continuam a funcionar, mas as listas e definições perdem-se
     <message>
         <source>Version: %1 | Size: %2 | Release Date: %3</source>
         <translation>Versão: %1 | Tamanho: %2 | Data: %3</translation>
+    </message>
+    <message>
+        <source>Retry</source>
+        <translation>Tentar novamente</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>WebElement</name>
+    <message>
+        <source>Add New</source>
+        <translation>Adicionar novo</translation>
+    </message>
+</context>
+<context>
+    <name>WebHomePage</name>
+    <message>
+        <source>Reset</source>
+        <translation>Repor</translation>
     </message>
 </context>
 <context>

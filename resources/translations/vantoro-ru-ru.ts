@@ -24,6 +24,60 @@
     </message>
 </context>
 <context>
+    <name>AddSiteDlg</name>
+    <message>
+        <source>Add New</source>
+        <translation>Добавить</translation>
+    </message>
+    <message>
+        <source>URL</source>
+        <translation>URL</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>Название</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>ОК</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+</context>
+<context>
+    <name>BrowserWindow</name>
+    <message>
+        <source>Home</source>
+        <translation>Главная</translation>
+    </message>
+    <message>
+        <source>Go back in history</source>
+        <translation>Назад по истории</translation>
+    </message>
+    <message>
+        <source>Go forward in history</source>
+        <translation>Вперёд по истории</translation>
+    </message>
+    <message>
+        <source>Stop loading this page</source>
+        <translation>Остановить загрузку страницы</translation>
+    </message>
+    <message>
+        <source>Reload this page</source>
+        <translation>Обновить страницу</translation>
+    </message>
+    <message>
+        <source>Clear browsing data</source>
+        <translation>Очистить данные браузера</translation>
+    </message>
+    <message>
+        <source>Enter Video URL</source>
+        <translation>Введите URL видео</translation>
+    </message>
+</context>
+<context>
     <name>CloseConfirmDlg</name>
     <message>
         <source>Clipmoor</source>
@@ -440,6 +494,26 @@ Please sign in to your account in "Online" section, then click "Download" button
         <source>Are you sure you want to delete all of the tasks from the downloading queue?</source>
         <translation>Удалить все задачи из очереди загрузки?</translation>
     </message>
+    <message>
+        <source>This File Has Already Been Downloaded. Download It Again?</source>
+        <translation>Этот файл уже загружен. Загрузить его снова?</translation>
+    </message>
+    <message>
+        <source>Download Again</source>
+        <translation>Загрузить снова</translation>
+    </message>
+    <message>
+        <source>This page has %1 videos. Do you want to download all of them, or only the first one?</source>
+        <translation>На этой странице %1 видео. Загрузить все или только первое?</translation>
+    </message>
+    <message>
+        <source>First Only</source>
+        <translation>Только первое</translation>
+    </message>
+    <message>
+        <source>Download All</source>
+        <translation>Загрузить все</translation>
+    </message>
 </context>
 <context>
     <name>Global</name>
@@ -471,64 +545,17 @@ Please sign in to your account in "Online" section, then click "Download" button
         <source>Go to setting</source>
         <translation>Перейти к настройкам</translation>
     </message>
-</context>
-<context>
-    <name>LanguageSettings</name>
     <message>
-        <source>English</source>
-        <translation>Английский</translation>
+        <source>No application on this computer can open the file:
+%1</source>
+        <translation>Ни одно приложение на этом компьютере не может открыть файл:
+%1</translation>
     </message>
     <message>
-        <source>Italian</source>
-        <translation>Итальянский</translation>
-    </message>
-    <message>
-        <source>German</source>
-        <translation>Немецкий</translation>
-    </message>
-    <message>
-        <source>French</source>
-        <translation>Французский</translation>
-    </message>
-    <message>
-        <source>Spanish</source>
-        <translation>Испанский</translation>
-    </message>
-    <message>
-        <source>Portuguese</source>
-        <translation>Португальский</translation>
-    </message>
-    <message>
-        <source>Russian</source>
-        <translation>Русский</translation>
-    </message>
-    <message>
-        <source>Korean</source>
-        <translation>Корейский</translation>
-    </message>
-    <message>
-        <source>Indonesian</source>
-        <translation>Индонезийский</translation>
-    </message>
-    <message>
-        <source>Vietnamese</source>
-        <translation>Вьетнамский</translation>
-    </message>
-    <message>
-        <source>Hindi</source>
-        <translation>Хинди</translation>
-    </message>
-    <message>
-        <source>Japanese</source>
-        <translation>Японский</translation>
-    </message>
-    <message>
-        <source>Chinese(Simplified)</source>
-        <translation>Китайский (упрощённый)</translation>
-    </message>
-    <message>
-        <source>Chinese(Traditional)</source>
-        <translation>Китайский (традиционный)</translation>
+        <source>No file manager on this computer can show the file:
+%1</source>
+        <translation>Ни один файловый менеджер на этом компьютере не может показать файл:
+%1</translation>
     </message>
 </context>
 <context>
@@ -567,10 +594,6 @@ Please sign in to your account in "Online" section, then click "Download" button
     <message>
         <source>Converted</source>
         <translation>Конвертировано</translation>
-    </message>
-    <message>
-        <source>The built-in browser opens here.</source>
-        <translation>Здесь откроется встроенный браузер.</translation>
     </message>
     <message>
         <source>Add media files here to convert them.</source>
@@ -1032,6 +1055,28 @@ Downloads still work, but lists and settings will not be kept after you quit.</s
     <message>
         <source>Version: %1 | Size: %2 | Release Date: %3</source>
         <translation>Версия: %1 | Размер: %2 | Дата выпуска: %3</translation>
+    </message>
+    <message>
+        <source>Retry</source>
+        <translation>Повторить</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>ОК</translation>
+    </message>
+</context>
+<context>
+    <name>WebElement</name>
+    <message>
+        <source>Add New</source>
+        <translation>Добавить</translation>
+    </message>
+</context>
+<context>
+    <name>WebHomePage</name>
+    <message>
+        <source>Reset</source>
+        <translation>Сбросить</translation>
     </message>
 </context>
 <context>

@@ -24,6 +24,60 @@
     </message>
 </context>
 <context>
+    <name>AddSiteDlg</name>
+    <message>
+        <source>Add New</source>
+        <translation>Thêm mới</translation>
+    </message>
+    <message>
+        <source>URL</source>
+        <translation>URL</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>Tiêu đề</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Hủy</translation>
+    </message>
+</context>
+<context>
+    <name>BrowserWindow</name>
+    <message>
+        <source>Home</source>
+        <translation>Trang chủ</translation>
+    </message>
+    <message>
+        <source>Go back in history</source>
+        <translation>Quay lại trong lịch sử</translation>
+    </message>
+    <message>
+        <source>Go forward in history</source>
+        <translation>Tiến tới trong lịch sử</translation>
+    </message>
+    <message>
+        <source>Stop loading this page</source>
+        <translation>Dừng tải trang này</translation>
+    </message>
+    <message>
+        <source>Reload this page</source>
+        <translation>Tải lại trang này</translation>
+    </message>
+    <message>
+        <source>Clear browsing data</source>
+        <translation>Xóa dữ liệu duyệt web</translation>
+    </message>
+    <message>
+        <source>Enter Video URL</source>
+        <translation>Nhập URL video</translation>
+    </message>
+</context>
+<context>
     <name>CloseConfirmDlg</name>
     <message>
         <source>Clipmoor</source>
@@ -440,6 +494,26 @@ Hãy đăng nhập tài khoản trong mục "Trực tuyến", sau đó nhấn n�
         <source>Are you sure you want to delete all of the tasks from the downloading queue?</source>
         <translation>Bạn có chắc muốn xóa tất cả tác vụ khỏi hàng đợi tải xuống?</translation>
     </message>
+    <message>
+        <source>This File Has Already Been Downloaded. Download It Again?</source>
+        <translation>Tệp này đã được tải xuống. Tải xuống lại?</translation>
+    </message>
+    <message>
+        <source>Download Again</source>
+        <translation>Tải lại</translation>
+    </message>
+    <message>
+        <source>This page has %1 videos. Do you want to download all of them, or only the first one?</source>
+        <translation>Trang này có %1 video. Bạn muốn tải xuống tất cả hay chỉ video đầu tiên?</translation>
+    </message>
+    <message>
+        <source>First Only</source>
+        <translation>Chỉ video đầu tiên</translation>
+    </message>
+    <message>
+        <source>Download All</source>
+        <translation>Tải xuống tất cả</translation>
+    </message>
 </context>
 <context>
     <name>Global</name>
@@ -471,64 +545,17 @@ Hãy đăng nhập tài khoản trong mục "Trực tuyến", sau đó nhấn n�
         <source>Go to setting</source>
         <translation>Đến cài đặt</translation>
     </message>
-</context>
-<context>
-    <name>LanguageSettings</name>
     <message>
-        <source>English</source>
-        <translation>Tiếng Anh</translation>
+        <source>No application on this computer can open the file:
+%1</source>
+        <translation>Không có ứng dụng nào trên máy tính này mở được tệp:
+%1</translation>
     </message>
     <message>
-        <source>Italian</source>
-        <translation>Tiếng Ý</translation>
-    </message>
-    <message>
-        <source>German</source>
-        <translation>Tiếng Đức</translation>
-    </message>
-    <message>
-        <source>French</source>
-        <translation>Tiếng Pháp</translation>
-    </message>
-    <message>
-        <source>Spanish</source>
-        <translation>Tiếng Tây Ban Nha</translation>
-    </message>
-    <message>
-        <source>Portuguese</source>
-        <translation>Tiếng Bồ Đào Nha</translation>
-    </message>
-    <message>
-        <source>Russian</source>
-        <translation>Tiếng Nga</translation>
-    </message>
-    <message>
-        <source>Korean</source>
-        <translation>Tiếng Hàn</translation>
-    </message>
-    <message>
-        <source>Indonesian</source>
-        <translation>Tiếng Indonesia</translation>
-    </message>
-    <message>
-        <source>Vietnamese</source>
-        <translation>Tiếng Việt</translation>
-    </message>
-    <message>
-        <source>Hindi</source>
-        <translation>Tiếng Hindi</translation>
-    </message>
-    <message>
-        <source>Japanese</source>
-        <translation>Tiếng Nhật</translation>
-    </message>
-    <message>
-        <source>Chinese(Simplified)</source>
-        <translation>Tiếng Trung (Giản thể)</translation>
-    </message>
-    <message>
-        <source>Chinese(Traditional)</source>
-        <translation>Tiếng Trung (Phồn thể)</translation>
+        <source>No file manager on this computer can show the file:
+%1</source>
+        <translation>Không có trình quản lý tệp nào trên máy tính này hiển thị được tệp:
+%1</translation>
     </message>
 </context>
 <context>
@@ -567,10 +594,6 @@ Hãy đăng nhập tài khoản trong mục "Trực tuyến", sau đó nhấn n�
     <message>
         <source>Converted</source>
         <translation>Đã chuyển đổi</translation>
-    </message>
-    <message>
-        <source>The built-in browser opens here.</source>
-        <translation>Trình duyệt tích hợp mở ở đây.</translation>
     </message>
     <message>
         <source>Add media files here to convert them.</source>
@@ -1032,6 +1055,28 @@ Vẫn tải xuống được, nhưng danh sách và cài đặt sẽ không đư
     <message>
         <source>Version: %1 | Size: %2 | Release Date: %3</source>
         <translation>Phiên bản: %1 | Dung lượng: %2 | Ngày phát hành: %3</translation>
+    </message>
+    <message>
+        <source>Retry</source>
+        <translation>Thử lại</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>WebElement</name>
+    <message>
+        <source>Add New</source>
+        <translation>Thêm mới</translation>
+    </message>
+</context>
+<context>
+    <name>WebHomePage</name>
+    <message>
+        <source>Reset</source>
+        <translation>Đặt lại</translation>
     </message>
 </context>
 <context>

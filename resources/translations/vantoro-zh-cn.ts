@@ -24,6 +24,60 @@
     </message>
 </context>
 <context>
+    <name>AddSiteDlg</name>
+    <message>
+        <source>Add New</source>
+        <translation>新增</translation>
+    </message>
+    <message>
+        <source>URL</source>
+        <translation>网址</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>标题</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+</context>
+<context>
+    <name>BrowserWindow</name>
+    <message>
+        <source>Home</source>
+        <translation>主页</translation>
+    </message>
+    <message>
+        <source>Go back in history</source>
+        <translation>后退</translation>
+    </message>
+    <message>
+        <source>Go forward in history</source>
+        <translation>前进</translation>
+    </message>
+    <message>
+        <source>Stop loading this page</source>
+        <translation>停止加载此页</translation>
+    </message>
+    <message>
+        <source>Reload this page</source>
+        <translation>重新加载此页</translation>
+    </message>
+    <message>
+        <source>Clear browsing data</source>
+        <translation>清除浏览数据</translation>
+    </message>
+    <message>
+        <source>Enter Video URL</source>
+        <translation>输入视频网址</translation>
+    </message>
+</context>
+<context>
     <name>CloseConfirmDlg</name>
     <message>
         <source>Clipmoor</source>
@@ -440,6 +494,26 @@ Please sign in to your account in "Online" section, then click "Download" button
         <source>Are you sure you want to delete all of the tasks from the downloading queue?</source>
         <translation>确定要删除下载队列中的所有任务吗？</translation>
     </message>
+    <message>
+        <source>This File Has Already Been Downloaded. Download It Again?</source>
+        <translation>此文件已下载过。要重新下载吗？</translation>
+    </message>
+    <message>
+        <source>Download Again</source>
+        <translation>重新下载</translation>
+    </message>
+    <message>
+        <source>This page has %1 videos. Do you want to download all of them, or only the first one?</source>
+        <translation>此页面有 %1 个视频。要全部下载，还是只下载第一个？</translation>
+    </message>
+    <message>
+        <source>First Only</source>
+        <translation>仅第一个</translation>
+    </message>
+    <message>
+        <source>Download All</source>
+        <translation>全部下载</translation>
+    </message>
 </context>
 <context>
     <name>Global</name>
@@ -471,64 +545,17 @@ Please sign in to your account in "Online" section, then click "Download" button
         <source>Go to setting</source>
         <translation>前往设置</translation>
     </message>
-</context>
-<context>
-    <name>LanguageSettings</name>
     <message>
-        <source>English</source>
-        <translation>英语</translation>
+        <source>No application on this computer can open the file:
+%1</source>
+        <translation>此电脑上没有可以打开该文件的应用程序：
+%1</translation>
     </message>
     <message>
-        <source>Italian</source>
-        <translation>意大利语</translation>
-    </message>
-    <message>
-        <source>German</source>
-        <translation>德语</translation>
-    </message>
-    <message>
-        <source>French</source>
-        <translation>法语</translation>
-    </message>
-    <message>
-        <source>Spanish</source>
-        <translation>西班牙语</translation>
-    </message>
-    <message>
-        <source>Portuguese</source>
-        <translation>葡萄牙语</translation>
-    </message>
-    <message>
-        <source>Russian</source>
-        <translation>俄语</translation>
-    </message>
-    <message>
-        <source>Korean</source>
-        <translation>韩语</translation>
-    </message>
-    <message>
-        <source>Indonesian</source>
-        <translation>印尼语</translation>
-    </message>
-    <message>
-        <source>Vietnamese</source>
-        <translation>越南语</translation>
-    </message>
-    <message>
-        <source>Hindi</source>
-        <translation>印地语</translation>
-    </message>
-    <message>
-        <source>Japanese</source>
-        <translation>日语</translation>
-    </message>
-    <message>
-        <source>Chinese(Simplified)</source>
-        <translation>简体中文</translation>
-    </message>
-    <message>
-        <source>Chinese(Traditional)</source>
-        <translation>繁体中文</translation>
+        <source>No file manager on this computer can show the file:
+%1</source>
+        <translation>此电脑上没有可以显示该文件的文件管理器：
+%1</translation>
     </message>
 </context>
 <context>
@@ -567,10 +594,6 @@ Please sign in to your account in "Online" section, then click "Download" button
     <message>
         <source>Converted</source>
         <translation>已转换</translation>
-    </message>
-    <message>
-        <source>The built-in browser opens here.</source>
-        <translation>内置浏览器将在这里打开。</translation>
     </message>
     <message>
         <source>Add media files here to convert them.</source>
@@ -1032,6 +1055,28 @@ Downloads still work, but lists and settings will not be kept after you quit.</s
     <message>
         <source>Version: %1 | Size: %2 | Release Date: %3</source>
         <translation>版本：%1 | 大小：%2 | 发布日期：%3</translation>
+    </message>
+    <message>
+        <source>Retry</source>
+        <translation>重试</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+</context>
+<context>
+    <name>WebElement</name>
+    <message>
+        <source>Add New</source>
+        <translation>新增</translation>
+    </message>
+</context>
+<context>
+    <name>WebHomePage</name>
+    <message>
+        <source>Reset</source>
+        <translation>重置</translation>
     </message>
 </context>
 <context>

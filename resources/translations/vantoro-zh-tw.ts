@@ -24,6 +24,60 @@
     </message>
 </context>
 <context>
+    <name>AddSiteDlg</name>
+    <message>
+        <source>Add New</source>
+        <translation>新增</translation>
+    </message>
+    <message>
+        <source>URL</source>
+        <translation>網址</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>標題</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>確定</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+</context>
+<context>
+    <name>BrowserWindow</name>
+    <message>
+        <source>Home</source>
+        <translation>首頁</translation>
+    </message>
+    <message>
+        <source>Go back in history</source>
+        <translation>上一頁</translation>
+    </message>
+    <message>
+        <source>Go forward in history</source>
+        <translation>下一頁</translation>
+    </message>
+    <message>
+        <source>Stop loading this page</source>
+        <translation>停止載入此頁</translation>
+    </message>
+    <message>
+        <source>Reload this page</source>
+        <translation>重新載入此頁</translation>
+    </message>
+    <message>
+        <source>Clear browsing data</source>
+        <translation>清除瀏覽資料</translation>
+    </message>
+    <message>
+        <source>Enter Video URL</source>
+        <translation>輸入影片網址</translation>
+    </message>
+</context>
+<context>
     <name>CloseConfirmDlg</name>
     <message>
         <source>Clipmoor</source>
@@ -440,6 +494,26 @@ Please sign in to your account in "Online" section, then click "Download" button
         <source>Are you sure you want to delete all of the tasks from the downloading queue?</source>
         <translation>確定要刪除下載佇列中的所有任務嗎？</translation>
     </message>
+    <message>
+        <source>This File Has Already Been Downloaded. Download It Again?</source>
+        <translation>此檔案已下載過。要重新下載嗎？</translation>
+    </message>
+    <message>
+        <source>Download Again</source>
+        <translation>重新下載</translation>
+    </message>
+    <message>
+        <source>This page has %1 videos. Do you want to download all of them, or only the first one?</source>
+        <translation>此頁面有 %1 部影片。要全部下載，還是只下載第一部？</translation>
+    </message>
+    <message>
+        <source>First Only</source>
+        <translation>僅第一部</translation>
+    </message>
+    <message>
+        <source>Download All</source>
+        <translation>全部下載</translation>
+    </message>
 </context>
 <context>
     <name>Global</name>
@@ -471,64 +545,17 @@ Please sign in to your account in "Online" section, then click "Download" button
         <source>Go to setting</source>
         <translation>前往設定</translation>
     </message>
-</context>
-<context>
-    <name>LanguageSettings</name>
     <message>
-        <source>English</source>
-        <translation>英文</translation>
+        <source>No application on this computer can open the file:
+%1</source>
+        <translation>此電腦上沒有可以開啟該檔案的應用程式：
+%1</translation>
     </message>
     <message>
-        <source>Italian</source>
-        <translation>義大利文</translation>
-    </message>
-    <message>
-        <source>German</source>
-        <translation>德文</translation>
-    </message>
-    <message>
-        <source>French</source>
-        <translation>法文</translation>
-    </message>
-    <message>
-        <source>Spanish</source>
-        <translation>西班牙文</translation>
-    </message>
-    <message>
-        <source>Portuguese</source>
-        <translation>葡萄牙文</translation>
-    </message>
-    <message>
-        <source>Russian</source>
-        <translation>俄文</translation>
-    </message>
-    <message>
-        <source>Korean</source>
-        <translation>韓文</translation>
-    </message>
-    <message>
-        <source>Indonesian</source>
-        <translation>印尼文</translation>
-    </message>
-    <message>
-        <source>Vietnamese</source>
-        <translation>越南文</translation>
-    </message>
-    <message>
-        <source>Hindi</source>
-        <translation>印地文</translation>
-    </message>
-    <message>
-        <source>Japanese</source>
-        <translation>日文</translation>
-    </message>
-    <message>
-        <source>Chinese(Simplified)</source>
-        <translation>簡體中文</translation>
-    </message>
-    <message>
-        <source>Chinese(Traditional)</source>
-        <translation>繁體中文</translation>
+        <source>No file manager on this computer can show the file:
+%1</source>
+        <translation>此電腦上沒有可以顯示該檔案的檔案總管：
+%1</translation>
     </message>
 </context>
 <context>
@@ -567,10 +594,6 @@ Please sign in to your account in "Online" section, then click "Download" button
     <message>
         <source>Converted</source>
         <translation>已轉換</translation>
-    </message>
-    <message>
-        <source>The built-in browser opens here.</source>
-        <translation>內建瀏覽器將在這裡開啟。</translation>
     </message>
     <message>
         <source>Add media files here to convert them.</source>
@@ -1032,6 +1055,28 @@ Downloads still work, but lists and settings will not be kept after you quit.</s
     <message>
         <source>Version: %1 | Size: %2 | Release Date: %3</source>
         <translation>版本：%1 | 大小：%2 | 發佈日期：%3</translation>
+    </message>
+    <message>
+        <source>Retry</source>
+        <translation>重試</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>確定</translation>
+    </message>
+</context>
+<context>
+    <name>WebElement</name>
+    <message>
+        <source>Add New</source>
+        <translation>新增</translation>
+    </message>
+</context>
+<context>
+    <name>WebHomePage</name>
+    <message>
+        <source>Reset</source>
+        <translation>重設</translation>
     </message>
 </context>
 <context>

@@ -6,17 +6,14 @@
 #include "core/platform/platform.h"
 #include "gui/mainwindow/application.h"
 #include "gui/mainwindow/mainwindow.h"
-#include "gui/widgets/mainwindowhelper.h"
 #include "gui/widgets/pictures.h"
 
 #include <QDebug>
 #include <QFileInfo>
 #include <QIcon>
 #include <QMessageBox>
-#include <QScreen>
 #include <QTimer>
 
-#include <cmath>
 #include <cstdio>
 
 int main(int argc, char *argv[])
@@ -53,15 +50,7 @@ int main(int argc, char *argv[])
     writeLog(QStringLiteral("AppLaunch"), QStringLiteral(CLIPMOOR_VERSION));
 
     MainWindow window;
-    MainWindowHelper *helper = MainWindowHelper::instance();
-    window.setMinimumSize(helper->scaled(QSize(800, 480)));
-    window.resize(helper->scaled(QSize(1070, 680)));
-    if (const QScreen *screen = QGuiApplication::primaryScreen()) {
-        const QRect area = screen->availableGeometry();
-        window.move(area.x() + (area.width() - window.width()) / 2,
-                    area.y() + (area.height() - window.height()) / 2);
-    }
-    window.show();
+    window.showRestored();
 
     app.setMainWindow(&window);
     QObject::connect(&app, &SingleApplication::instanceStarted, &window,

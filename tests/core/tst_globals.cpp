@@ -140,6 +140,25 @@ private Q_SLOTS:
         QCOMPARE(siteNameFromUrl("localhost"), QString("localhost"));
     }
 
+    void entriesOfListsAreComparedByWhatTheyFetch()
+    {
+        // An entry with an address of its own is that address; an item of a page is not the page.
+        QCOMPARE(mediaAddress("https://v.example/watch?v=1#vantoro-index=3/10"),
+                 QString("https://v.example/watch?v=1"));
+        QCOMPARE(mediaAddress("https://v.example/a#t=5&vantoro-index=1/2"),
+                 QString("https://v.example/a#t=5"));
+        QCOMPARE(mediaAddress("https://v.example/page#vantoro-item=2/3"),
+                 QString("https://v.example/page#vantoro-item=2/3"));
+        QVERIFY(mediaAddress("https://v.example/page#vantoro-item=2/3") !=
+                mediaAddress("https://v.example/page"));
+        // Only a whole marker at the end counts.
+        QCOMPARE(mediaAddress("https://v.example/x#vantoro-index=3/10/more"),
+                 QString("https://v.example/x#vantoro-index=3/10/more"));
+        QCOMPARE(mediaAddress("https://v.example/x?vantoro-index=3/10"),
+                 QString("https://v.example/x?vantoro-index=3/10"));
+        QCOMPARE(mediaAddress(" https://v.example/x\n"), QString("https://v.example/x"));
+    }
+
     void textHelpers()
     {
         QVERIFY(isHttpUrl("http://a"));

@@ -189,6 +189,21 @@ private Q_SLOTS:
         QTRY_COMPARE_WITH_TIMEOUT(mgr->runningCount(), 0, 10000);
     }
 
+    void theHistoryKnowsPlaylistEntriesByWhatTheyFetch()
+    {
+        add("https://v.example/watch?v=1#vantoro-index=1/4");
+        add("https://v.example/page#vantoro-item=2/3");
+        add("https://v.example/plain");
+        QVERIFY(mgr->isInHistory("https://v.example/watch?v=1"));
+        QVERIFY(mgr->isInHistory("https://v.example/watch?v=1#vantoro-index=2/5"));
+        QVERIFY(mgr->isInHistory("https://v.example/plain#vantoro-index=7/9"));
+        QVERIFY(mgr->isInHistory("https://v.example/page#vantoro-item=2/3"));
+        // An item of a page is not the page, nor another item of it.
+        QVERIFY(!mgr->isInHistory("https://v.example/page"));
+        QVERIFY(!mgr->isInHistory("https://v.example/page#vantoro-item=1/3"));
+        QVERIFY(!mgr->isInHistory("https://v.example/watch?v=12"));
+    }
+
     void pauseThenResume()
     {
         SniffTask *t = add("fake:slow?ms=4000");

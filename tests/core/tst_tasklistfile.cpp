@@ -191,6 +191,20 @@ private Q_SLOTS:
         QVERIFY(!tasklist::saveHistory("/proc/no-such-folder/history.dat", {"a"}));
     }
 
+    void listsAreReadableByTheUserOnly()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.path() + "/task_list.dat";
+        DownloadOptions options;
+        options.metadata = QStringLiteral("c2Vzc2lvbg==");
+        SniffTask task("https://v/1", options);
+        QVERIFY(tasklist::save(path, {&task}));
+        const QFileDevice::Permissions others = QFileDevice::ReadGroup | QFileDevice::WriteGroup |
+                                                QFileDevice::ReadOther | QFileDevice::WriteOther;
+        QCOMPARE(QFile(path).permissions() & others, QFileDevice::Permissions());
+        QVERIFY(QFile(path).permissions() & QFileDevice::ReadOwner);
+    }
+
     void historyRoundTripAndDamage()
     {
         QTemporaryDir dir;

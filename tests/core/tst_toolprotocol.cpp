@@ -73,6 +73,21 @@ private Q_SLOTS:
             QVERIFY2(it.value().isString() || it.value().isObject(), qPrintable(it.key()));
     }
 
+    void browserMetadataIsPassedOnInAPrivateFile()
+    {
+        DownloadOptions options;
+        options.metadata = QStringLiteral("eyJodHRwX2hlYWRlcnMiOnt9fQ==");
+        SniffTask task("https://video.example/watch/2", options);
+        QFile f(writeDownloadParams(task.url(), task.options(), task.workDir()));
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        const QJsonObject d =
+            QJsonDocument::fromJson(f.readAll()).object().value("downloader").toObject();
+        QCOMPARE(d.value("metadata").toString(), *options.metadata);
+        const QFileDevice::Permissions others = QFileDevice::ReadGroup | QFileDevice::WriteGroup |
+                                                QFileDevice::ReadOther | QFileDevice::WriteOther;
+        QCOMPARE(f.permissions() & others, QFileDevice::Permissions());
+    }
+
     void audioSiteGetsAudioAndAnMp3Preset()
     {
         const QJsonObject root = writeFor("https://soundcloud.com/artist/track");

@@ -1,4 +1,5 @@
 // Every interface text is translated into every language, placeholders and all.
+#include "core/foundation/languagesettings.h"
 #include "helpers/testutil.h"
 
 #include <QDirIterator>
@@ -54,6 +55,37 @@ private Q_SLOTS:
         }
         QVERIFY(!xml.hasError());
         QVERIFY(messages > 50);
+    }
+
+    // The source texts keep their misspellings (they are the program's own words); the English
+    // translation shows them corrected.
+    void theEnglishTextsAreSpelledRight()
+    {
+        testutil::enterTestMode();
+        QVERIFY(LanguageSettings::instance()->setLanguage(LanguageSettings::English));
+        QCOMPARE(QCoreApplication::translate("PreferencesDlg", "Eable proxy"),
+                 QString("Enable proxy"));
+        const QString failed = QCoreApplication::translate(
+            "DownloadTaskWidget", "<font color=%1>Download failed, <a style='color: %2;' "
+                                  "href=\"none\">please view and try to download in build-in "
+                                  "browser</a>.</font>");
+        QVERIFY2(failed.contains("download in the built-in browser"), qPrintable(failed));
+        QCOMPARE(QCoreApplication::translate("DownloadingPage", "No url find in the paste board."),
+                 QString("No URL found on the clipboard."));
+
+        QFile ts(QStringLiteral(CLIPMOOR_SOURCE_DIR "/resources/translations/vantoro-en-us.ts"));
+        QVERIFY(ts.open(QIODevice::ReadOnly));
+        QXmlStreamReader xml(&ts);
+        const QRegularExpression misspelt(
+            QStringLiteral("build-in|Eable|exists tasks?\\b|url find|paste board|Wanna|"
+                           "Turkey|Are you sure to|[a-z]\\((?!s\\))|,[a-z]"));
+        while (!xml.atEnd()) {
+            xml.readNext();
+            if (xml.isStartElement() && xml.name() == QLatin1String("translation")) {
+                const QString text = xml.readElementText();
+                QVERIFY2(!misspelt.match(text).hasMatch(), qPrintable(text));
+            }
+        }
     }
 };
 

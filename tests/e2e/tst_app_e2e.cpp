@@ -6,7 +6,6 @@
 #include "core/engine/toolprotocol.h"
 #include "core/foundation/preferences.h"
 #include "core/process/myprocess.h"
-#include "core/provision/updatecheck.h"
 #include "gui/mainwindow/mainwindow.h"
 #include "gui/mainwindow/preferencesdlg.h"
 #include "gui/pages/downloadedpage.h"
@@ -18,6 +17,7 @@
 #include "helpers/httpserver.h"
 #include "helpers/modalhelper.h"
 #include "helpers/testutil.h"
+#include "helpers/windowtest.h"
 
 #include <QAction>
 #include <QButtonGroup>
@@ -63,14 +63,6 @@ QByteArray describeLists(MainWindow &window)
         .toJson(QJsonDocument::Compact);
 }
 
-void prepareEnvironment()
-{
-    qputenv("CLIPMOOR_UPDATE_SERVER", "http://127.0.0.1:9");
-    qputenv("CLIPMOOR_NO_BROWSER", "1");
-    UpdateRetrier::waitMs = 1;
-    initGuiResources();
-}
-
 } // namespace
 
 class TestAppEndToEnd : public QObject
@@ -92,26 +84,16 @@ class TestAppEndToEnd : public QObject
         QVERIFY(widget->grab().save(shots + "/" + name + ".png"));
     }
 
-    void paste(const QString &text)
-    {
-        QApplication::clipboard()->setText(text);
-        pasteClock += 1050; // past the guard against double clicks
-        window->downloading()->onClickedPasteURLEx();
-    }
+    void paste(const QString &text) { testutil::paste(window->downloading(), &pasteClock, text); }
 
 private Q_SLOTS:
     void initTestCase()
     {
         testutil::enterTestMode();
         seedPreferences();
-        prepareEnvironment();
+        testutil::prepareWindowEnvironment();
+        testutil::prepareRealDownloads(downloads.path());
         Preferences *prefs = Preferences::instance();
-        prefs->setToolLocation(testutil::helperPath("../bin/vantoro-dl"));
-        prefs->setDownloadDir(downloads.path());
-        prefs->setOneClickFormat("Original Video");
-        prefs->setReadCookies(false);
-        prefs->setResumeOnStartup(false);
-        prefs->setWelcomeShown(true);
         QVERIFY(testutil::makeClip(www.path() + "/clip.mp4", 3));
         QVERIFY(testutil::makeClip(www.path() + "/second.mp4", 2, "320x240"));
         QVERIFY(testutil::makeClip(www.path() + "/big.mp4", 60, "1280x720"));
@@ -130,18 +112,11 @@ private Q_SLOTS:
         server->stallAfter.insert("big.mp4", fileSizeOfBig * 2 / 5);
         QVERIFY(server->start());
 
-        window = std::make_unique<MainWindow>();
-        window->downloading()->pasteRouter().setClock([this] { return pasteClock; });
-        window->resize(1100, 720);
-        window->show();
-        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        window = testutil::openWindow(&pasteClock, QSize(1100, 720));
+        QVERIFY(window);
     }
 
-    void cleanupTestCase()
-    {
-        window.reset();
-        MyProcessHelper::instance()->killAll();
-    }
+    void cleanupTestCase() { testutil::closeWindow(window); }
 
     void aPastedAddressIsDownloadedAndListedOnTheDownloadedPage()
     {
@@ -255,7 +230,7 @@ int main(int argc, char **argv)
     if (qEnvironmentVariableIsSet("CLIPMOOR_E2E_SECOND_RUN")) {
         // The restarted application: same home, same settings; report what the pages show.
         QStandardPaths::setTestModeEnabled(true);
-        prepareEnvironment();
+        testutil::prepareWindowEnvironment();
         MainWindow window;
         window.resize(1100, 720);
         window.show();

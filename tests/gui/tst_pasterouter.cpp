@@ -1,13 +1,48 @@
 // The paste routing of the downloading page, without any widget.
+#include "core/engine/snifftask.h"
+#include "core/engine/toolprotocol.h"
+#include "core/foundation/addressrules.h"
 #include "gui/pages/pasterouter.h"
 #include "helpers/testutil.h"
 
 #include <QJsonArray>
+#include <QTemporaryDir>
+
+#include <memory>
+#include <utility>
+
+namespace {
+
+// Answers the paste road's questions from a script and keeps what was asked.
+struct ScriptedQuestions : PasteQuestions
+{
+    bool again = false;
+    QList<bool> entryAnswers; // in order; "first only" when none is left
+    QStringList asked;
+    std::function<void()> whileAsking;
+
+    bool downloadAgain(const QString &url, const QString &title) override
+    {
+        asked << "again " + url + " " + title;
+        return again;
+    }
+    bool downloadAllEntries(const QString &url, int count) override
+    {
+        asked << QStringLiteral("entries %1 %2").arg(url).arg(count);
+        if (whileAsking)
+            whileAsking();
+        return entryAnswers.isEmpty() ? false : entryAnswers.takeFirst();
+    }
+};
+
+} // namespace
 
 class TestPasteRouter : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
+    void initTestCase() { testutil::enterTestMode(); }
+
     void aPasteWithinASecondOfTheLastAcceptedOneIsADoubleClick()
     {
         qint64 now = 5000;
@@ -49,6 +84,112 @@ private Q_SLOTS:
                  R::Playlist);
         QCOMPARE(PasteRouter::route("https://members.example.com/v/9", premium), R::Premium);
         QCOMPARE(PasteRouter::route("https://members.example.com/v/9", QJsonArray()), R::Clip);
+    }
+
+    void aClipDownloadedBeforeIsAddedAgainOnlyWhenWanted()
+    {
+        const QStringList done{"https://v.example/a",
+                               "https://v.example/list-entry#vantoro-index=2/5",
+                               "https://v.example/page#vantoro-item=1/3"};
+        const PasteRouter::DoneLookup lookup = [&done](const QString &url, QString *title) {
+            for (const QString &d : done) {
+                if (mediaAddress(d) == mediaAddress(url)) {
+                    *title = "Title of " + d;
+                    return true;
+                }
+            }
+            return false;
+        };
+        ScriptedQuestions q;
+        QVERIFY(PasteRouter::confirmClip("https://v.example/new", lookup, q));
+        QVERIFY(q.asked.isEmpty());
+        QVERIFY(!PasteRouter::confirmClip("https://v.example/a", lookup, q));
+        QCOMPARE(q.asked.last(), QString("again https://v.example/a Title of https://v.example/a"));
+        q.again = true;
+        QVERIFY(PasteRouter::confirmClip("https://v.example/a\n", lookup, q));
+        // An entry of a list with an address of its own is that address...
+        q.asked.clear();
+        QVERIFY(PasteRouter::confirmClip("https://v.example/list-entry", lookup, q));
+        QCOMPARE(q.asked.size(), 1);
+        // ...but an item of a page is not the page.
+        QVERIFY(PasteRouter::confirmClip("https://v.example/page", lookup, q));
+        QCOMPARE(q.asked.size(), 1);
+        QVERIFY(PasteRouter::confirmClip("https://v.example/x", {}, q));
+    }
+
+    void aPageWithSeveralVideosIsAskedAboutOncePerJob()
+    {
+        QTemporaryDir work;
+        auto job = [&work](const QString &url, const QString &count, bool fromBrowser = false) {
+            DownloadOptions options;
+            if (fromBrowser)
+                options.metadata = QString("e30=");
+            auto task = std::make_unique<SniffTask>(url, options, 1, work.path());
+            QByteArray info = protocol::withTitle(QByteArray(), "Three clips");
+            if (!count.isEmpty())
+                info = protocol::withMember(info, "playlist_count", count);
+            task->setSniffed(info);
+            return task;
+        };
+        auto page = job("https://v.example/three", "3");
+        auto single = job("https://v.example/one", "");
+        auto browser = job("https://v.example/browser", "3", true);
+        auto entry = job("https://v.example/three#vantoro-item=2/3", "3");
+        auto garbage = job("https://v.example/garbage", "many");
+        QCOMPARE(PasteRouter::entriesToAskAbout(page.get()), 3);
+        for (auto *t : {single.get(), browser.get(), entry.get(), garbage.get()})
+            QCOMPARE(PasteRouter::entriesToAskAbout(t), 0);
+
+        PasteRouter router;
+        ScriptedQuestions q;
+        QList<PasteRouter::EntriesAnswer> answers;
+        const auto act = [&answers](const PasteRouter::EntriesAnswer &a) {
+            answers << a;
+        };
+        QVERIFY(!router.askNext(q, act));
+        QVERIFY(!router.noteAnalysis(single.get()));
+        QVERIFY(!router.noteAnalysis(browser.get()));
+        QVERIFY(router.noteAnalysis(page.get()));
+        QVERIFY(!router.noteAnalysis(page.get())); // every analysis line names the count
+        QVERIFY(router.hasWaitingQuestion());
+        q.entryAnswers = {true};
+        QVERIFY(router.askNext(q, act));
+        QCOMPARE(q.asked, QStringList{"entries https://v.example/three 3"});
+        QCOMPARE(answers.size(), 1);
+        QCOMPARE(answers.first().task.data(), page.get());
+        QCOMPARE(answers.first().url, QString("https://v.example/three"));
+        QVERIFY(answers.first().all);
+        QVERIFY(!router.hasWaitingQuestion());
+        QVERIFY(!router.noteAnalysis(page.get())); // a second sniff (the thumbnail) asks nothing
+
+        // A job listed in an earlier run was asked then.
+        auto loaded = job("https://v.example/loaded", "2");
+        router.markAsked(loaded.get());
+        QVERIFY(!router.noteAnalysis(loaded.get()));
+
+        // One question at a time: analyses arriving while one is open wait for their turn.
+        auto second = job("https://v.example/second", "2");
+        auto third = job("https://v.example/third", "4");
+        auto fourth = job("https://v.example/fourth", "5");
+        QVERIFY(router.noteAnalysis(second.get()));
+        bool arrived = false;
+        q.whileAsking = [&] {
+            if (std::exchange(arrived, true))
+                return;
+            QVERIFY(router.noteAnalysis(third.get()));
+            QVERIFY(!router.askNext(q, act)); // the open question comes first
+            QVERIFY(router.noteAnalysis(fourth.get()));
+        };
+        QVERIFY(router.askNext(q, act));
+        QCOMPARE(answers.last().url, QString("https://v.example/second"));
+        QVERIFY(!answers.last().all); // no answer left: the first video only
+        // A job deleted while it waited is not asked about.
+        third->setNeedDelete(true);
+        QVERIFY(router.hasWaitingQuestion());
+        fourth.reset();
+        QVERIFY(!router.hasWaitingQuestion());
+        QVERIFY(!router.askNext(q, act));
+        QCOMPARE(q.asked.size(), 2);
     }
 };
 

@@ -5,24 +5,39 @@
 #include "core/foundation/paths.h"
 #include "core/foundation/preferences.h"
 #include "core/foundation/stylemanager.h"
+#include "core/platform/platform.h"
 #include "core/provision/updatecheck.h"
 #include "gui/mainwindow/closeconfirmdlg.h"
 #include "gui/mainwindow/mainwindow.h"
 #include "gui/mainwindow/upgradedlg.h"
+#include "gui/mainwindow/windowplacement.h"
+#include "gui/pages/downloadedpage.h"
+#include "gui/pages/downloadingpage.h"
+#include "gui/pages/fileactions.h"
+#include "gui/pages/mylistwidget.h"
 #include "gui/widgets/imagebutton.h"
+#include "gui/widgets/mainwindowhelper.h"
 #include "helpers/httpserver.h"
+#include "helpers/modalhelper.h"
 #include "helpers/testutil.h"
+#include "helpers/windowtest.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QButtonGroup>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QCloseEvent>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QSignalSpy>
 #include <QStackedWidget>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QVBoxLayout>
 
 class TestShell : public QObject
 {
@@ -32,9 +47,7 @@ private Q_SLOTS:
     {
         testutil::enterTestMode();
         seedPreferences();
-        qputenv("CLIPMOOR_UPDATE_SERVER", "http://127.0.0.1:9");
-        qputenv("CLIPMOOR_NO_BROWSER", "1");
-        UpdateRetrier::waitMs = 1; // the window's update checks fail fast here
+        testutil::prepareWindowEnvironment(); // the window's update checks fail fast here
     }
 
     void cleanup() { LanguageSettings::instance()->setLanguage(LanguageSettings::English); }
@@ -74,7 +87,11 @@ private Q_SLOTS:
         QVERIFY(LanguageSettings::instance()->setLanguage(LanguageSettings::German));
         QCOMPARE(changed.count(), 1);
         QTRY_COMPARE(box->text(), QString("Nicht mehr fragen")); // the change event is posted
-        QCOMPARE(LanguageSettings::instance()->languages().first().second, QString("Englisch"));
+        // Languages are offered in their own names, whatever the interface speaks.
+        const QList<QPair<int, QString>> names = LanguageSettings::instance()->languages();
+        QCOMPARE(names.first().second, QString("English"));
+        QCOMPARE(names.at(2).second, QString("Deutsch"));
+        QCOMPARE(names.at(11), qMakePair(int(LanguageSettings::Japanese), QString("日本語")));
         QVERIFY(LanguageSettings::instance()->setLanguage(LanguageSettings::English));
         QTRY_COMPARE(box->text(), QString("Don't ask me again"));
     }
@@ -110,7 +127,8 @@ private Q_SLOTS:
                          {"x64 Download URL", "https://example.invalid/setup.exe"}};
         QCOMPARE(UpgradeDlg::announcesNewerVersion(info), newer);
         UpgradeDlg dialog(info);
-        QCOMPARE(dialog.buttonsVisible(), newer);
+        QCOMPARE(dialog.visibleButtons(),
+                 newer ? QStringList({"Upgrade Now", "Remind Me Later"}) : QStringList({"OK"}));
         QCOMPARE(dialog.upgradeEnabled(), newer);
         QCOMPARE(dialog.statusText(), newer ? QString("A new version is available!")
                                             : QString("Current version is up to date."));
@@ -137,17 +155,234 @@ private Q_SLOTS:
         qputenv("CLIPMOOR_UPDATE_SERVER",
                 QStringLiteral("http://127.0.0.1:%1").arg(server.serverPort()).toUtf8());
         UpgradeDlg dialog;
-        QCOMPARE(dialog.statusText(), QString("Waiting for checking..."));
+        QCOMPARE(dialog.statusText(), QString("Checking for updates..."));
         QTRY_COMPARE(dialog.statusText(), QString("A new version is available!"));
         QVERIFY(dialog.upgradeEnabled());
 
+        // Offline: the failure is said, with a way to try again and one to close.
         qputenv("CLIPMOOR_UPDATE_SERVER",
                 QStringLiteral("http://127.0.0.1:%1/missing").arg(server.serverPort()).toUtf8());
         UpgradeDlg failing;
+        QCOMPARE(failing.visibleButtons(), QStringList({"OK"}));
         QTRY_COMPARE(failing.statusText(),
-                     QString("Fetch update info failed. Please retry later."));
-        QVERIFY(!failing.buttonsVisible());
+                     QString("Could not fetch the update information. Please try again later."));
+        QStringList offered = failing.visibleButtons();
+        offered.sort();
+        QCOMPARE(offered, QStringList({"OK", "Retry"}));
+        qputenv("CLIPMOOR_UPDATE_SERVER",
+                QStringLiteral("http://127.0.0.1:%1").arg(server.serverPort()).toUtf8());
+        for (QAbstractButton *b : failing.findChildren<QAbstractButton *>()) {
+            if (b->text() == "Retry")
+                b->click();
+        }
+        QCOMPARE(failing.statusText(), QString("Checking for updates..."));
+        QTRY_COMPARE(failing.statusText(), QString("A new version is available!"));
+        QCOMPARE(failing.visibleButtons(), QStringList({"Upgrade Now", "Remind Me Later"}));
         qputenv("CLIPMOOR_UPDATE_SERVER", "http://127.0.0.1:9");
+    }
+
+    void theLanguageMenuNamesEachLanguageInItself()
+    {
+        MainWindow window;
+        LanguageSettings::instance()->setLanguage(LanguageSettings::German);
+        QTRY_COMPARE(window.windowTitle(), QString("Clipmoor"));
+        QStringList shown;
+        for (QAction *a : window.findChildren<QAction *>()) {
+            if (a->data().isValid() && a->data().toInt() < 14 && a->parent() != &window)
+                shown << a->text();
+        }
+        QVERIFY2(shown.contains("English") && shown.contains("Deutsch") &&
+                     shown.contains("日本語") && shown.contains("Русский"),
+                 qPrintable(shown.join(", ")));
+    }
+
+    // Ctrl+U pastes wherever the focus is in the window, not only while the menu is open.
+    void ctrlUPastesWhileTheWindowIsActive()
+    {
+        MainWindow window;
+        qint64 now = 0;
+        window.downloading()->pasteRouter().setClock([&now] { return now; });
+        window.show();
+        QApplication::setActiveWindow(&window);
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        MyListWidget *list = window.downloading()->list();
+        const int before = list->count();
+        QApplication::clipboard()->setText("https://video.example/ctrl-u/1");
+        QTest::keyClick(&window, Qt::Key_U, Qt::ControlModifier);
+        QCOMPARE(list->count(), before + 1);
+
+        // From the downloaded page's search field too.
+        window.tabs()->button(1)->click();
+        QLineEdit *search = window.downloaded()->searchField();
+        search->setFocus();
+        QTRY_VERIFY(search->hasFocus());
+        now += 1500;
+        QApplication::clipboard()->setText("https://video.example/ctrl-u/2");
+        QTest::keyClick(search, Qt::Key_U, Qt::ControlModifier);
+        QCOMPARE(list->count(), before + 2);
+        SniffMgr::instance()->deleteAllDownloading();
+    }
+
+    void theWindowOpensWhereItWasLastClosed()
+    {
+        const QList<ScreenArea> two{{"DP-1", QRect(0, 0, 1920, 1050)},
+                                    {"HDMI-2", QRect(1920, 0, 1280, 1024)}};
+        const QSize preferred(1070, 680);
+        // The first time: the preferred size, centred on the primary screen.
+        QCOMPARE(placeWindow(QRect(), QString(), two, preferred), QRect(425, 185, 1070, 680));
+        // On a screen that is still there: as it was.
+        QCOMPARE(placeWindow(QRect(2000, 100, 900, 600), "HDMI-2", two, preferred),
+                 QRect(2000, 100, 900, 600));
+        // Partly off its screen: pulled in whole; larger than it: shrunk to it.
+        QCOMPARE(placeWindow(QRect(3000, 900, 900, 600), "HDMI-2", two, preferred),
+                 QRect(2300, 424, 900, 600));
+        QCOMPARE(placeWindow(QRect(1900, -50, 1500, 1200), "HDMI-2", two, preferred),
+                 QRect(1920, 0, 1280, 1024));
+        // Its screen is gone: centred on the primary one, at its own size.
+        QCOMPARE(placeWindow(QRect(2000, 100, 900, 600), "HDMI-9", two, preferred),
+                 QRect(510, 225, 900, 600));
+        // No screen name stored: the screen holding its centre.
+        QCOMPARE(placeWindow(QRect(2000, 100, 900, 600), QString(), two, preferred),
+                 QRect(2000, 100, 900, 600));
+
+        // The window remembers its place, size and tab between runs.
+        Preferences *prefs = Preferences::instance();
+        prefs->setWindowPlacement({});
+        {
+            MainWindow window;
+            window.showRestored();
+            QVERIFY(QTest::qWaitForWindowExposed(&window));
+            QCOMPARE(window.size(), QSize(1070, 680));
+            window.setGeometry(QRect(40, 30, 900, 560));
+            window.tabs()->button(1)->click();
+            QTRY_COMPARE(window.geometry(), QRect(40, 30, 900, 560));
+            window.savePlacement();
+        }
+        QCOMPARE(prefs->windowPlacement().geometry, QRect(40, 30, 900, 560));
+        QCOMPARE(prefs->windowPlacement().tab, 1);
+        QVERIFY(!prefs->windowPlacement().maximized);
+        {
+            MainWindow window;
+            window.showRestored();
+            QVERIFY(QTest::qWaitForWindowExposed(&window));
+            QCOMPARE(window.geometry(), QRect(40, 30, 900, 560));
+            QCOMPARE(window.pages()->currentWidget(), window.downloaded());
+            QCOMPARE(window.tabs()->checkedId(), 1);
+        }
+        // Whatever the settings file holds, the window opens.
+        testutil::storedSettings().setValue("kWindow_Geometry", "not a rectangle");
+        testutil::storedSettings().setValue("kWindow_LastTab", 77);
+        QCOMPARE(prefs->windowPlacement().geometry, QRect());
+        QCOMPARE(prefs->windowPlacement().tab, 0);
+    }
+
+    void dialogsAreCentredOnTheMainWindowOnceTheirSizeIsKnown()
+    {
+        MainWindow window;
+        window.setGeometry(QRect(20, 10, 700, 500));
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        // A dialog whose layout decides its size only when it is shown.
+        QDialog dialog;
+        auto *layout = new QVBoxLayout(&dialog);
+        auto *text = new QLabel("A text that makes the dialog wider than it was.", &dialog);
+        text->setMinimumSize(420, 180);
+        layout->addWidget(text);
+        MainWindowHelper::instance()->centreOverMainWindow(&dialog);
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        const QPoint centre = window.geometry().center();
+        // Placed by its outer corner (pos), as a window manager places windows.
+        QVERIFY2((QRect(dialog.pos(), dialog.size()).center() - centre).manhattanLength() <= 2,
+                 qPrintable(QString("%1,%2 %3x%4 over %5,%6 %7x%8")
+                                .arg(dialog.x())
+                                .arg(dialog.y())
+                                .arg(dialog.width())
+                                .arg(dialog.height())
+                                .arg(window.x())
+                                .arg(window.y())
+                                .arg(window.width())
+                                .arg(window.height())));
+    }
+
+    // The speed button at the bottom lies wholly inside the window at its minimum size, with
+    // room for its text, in every language.
+    void theSpeedButtonFitsAtTheMinimumSizeInEveryLanguage()
+    {
+        MainWindow window;
+        window.showRestored();
+        window.resize(window.minimumSize());
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QPushButton *speed = window.downloading()->speedButton();
+        for (const auto &[category, name] : LanguageSettings::instance()->languages()) {
+            LanguageSettings::instance()->setLanguage(category);
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
+            // Laid out again after the new texts: the button whole inside the window, the
+            // bar holding it with room above and below, the text with room in the button.
+            const auto fits = [&] {
+                const QRect inWindow(speed->mapTo(&window, QPoint(0, 0)), speed->size());
+                const QWidget *bar = speed->parentWidget();
+                return window.rect().contains(inWindow) && speed->y() >= 2 &&
+                       speed->geometry().bottom() <= bar->height() - 3 &&
+                       speed->width() >=
+                           QFontMetrics(speed->font()).horizontalAdvance(speed->text()) +
+                               speed->iconSize().width() + 36 &&
+                       speed->height() >= QFontMetrics(speed->font()).height();
+            };
+            QTRY_VERIFY2(fits(), qPrintable(name));
+        }
+    }
+
+    // "Play" and "Show the File" say so when nothing on the computer can open the file.
+    void openingAFileWithoutAnApplicationSaysSo()
+    {
+        QTemporaryDir bin;
+        auto fakeOpener = [&bin](int exitCode) {
+            QFile script(bin.path() + "/xdg-open");
+            QVERIFY(script.open(QIODevice::WriteOnly | QIODevice::Truncate));
+            script.write(QStringLiteral("#!/bin/sh\necho \"$1\" >> '%1/opened'\nexit %2\n")
+                             .arg(bin.path())
+                             .arg(exitCode)
+                             .toUtf8());
+            script.close();
+            script.setPermissions(script.permissions() | QFile::ExeOwner);
+        };
+        const QByteArray path = qgetenv("PATH");
+        const QByteArray dbus = qgetenv("DBUS_SESSION_BUS_ADDRESS");
+        qputenv("PATH", QFile::encodeName(bin.path()) + ":" + path);
+        qunsetenv("DBUS_SESSION_BUS_ADDRESS");
+        const QString file = bin.path() + "/clip.mp4";
+
+        fakeOpener(0); // a desktop that opens it
+        QList<bool> outcomes;
+        platform::openWithDesktop(file, [&outcomes](bool ok) { outcomes << ok; });
+        QTRY_COMPARE(outcomes, QList<bool>{true});
+
+        fakeOpener(3); // xdg-open: "no method available"
+        platform::openWithDesktop(file, [&outcomes](bool ok) { outcomes << ok; });
+        QTRY_COMPARE(outcomes, QList<bool>({true, false}));
+
+        auto played = testutil::answerNextModal("OK");
+        openLocalFile(file);
+        QTRY_VERIFY(played->answered);
+        QVERIFY2(played->texts.join(' ').contains("No application on this computer can open"),
+                 qPrintable(played->texts.join('|')));
+        QVERIFY(played->texts.join(' ').contains(file));
+
+        auto shown = testutil::answerNextModal("OK");
+        showInFileManager(file);
+        QTRY_VERIFY(shown->answered);
+        QVERIFY2(shown->texts.join(' ').contains("No file manager on this computer can show"),
+                 qPrintable(shown->texts.join('|')));
+
+        QFile::remove(bin.path() + "/xdg-open"); // no opener at all
+        outcomes.clear();
+        platform::openWithDesktop(file, [&outcomes](bool ok) { outcomes << ok; });
+        QTRY_COMPARE(outcomes, QList<bool>{false});
+
+        qputenv("PATH", path);
+        if (!dbus.isEmpty())
+            qputenv("DBUS_SESSION_BUS_ADDRESS", dbus);
     }
 
     // Answers the close confirmation that is about to appear (true: OK).

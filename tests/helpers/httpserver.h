@@ -8,6 +8,7 @@
 #include <QHash>
 #include <QPointer>
 #include <QRegularExpression>
+#include <QSet>
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QUrl>
@@ -60,6 +61,8 @@ public:
     QHash<QString, int> requestsByPath;
     // The head (request line and headers) of the last request for each path.
     QHash<QString, QByteArray> lastHeadByPath;
+    // Paths that get no answer at all (the connection stays open and silent).
+    QSet<QString> silent;
     // Serving these files stops after so many bytes: the connection then stays open and silent
     // (stall) or is cut (drop).
     QHash<QString, qint64> stallAfter;
@@ -120,6 +123,8 @@ private:
         const QString path = QUrl::fromPercentEncoding(request.value(1).split('?').value(0)).mid(1);
         requestsByPath[path] += 1;
         lastHeadByPath[path] = head;
+        if (silent.contains(path))
+            return;
         Response custom;
         if (handler && handler(path, &custom)) {
             writeHead(socket, custom.status, custom.contentType, custom.body.size());

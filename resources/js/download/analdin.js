@@ -1,3 +1,21 @@
 // Clipmoor page script for analdin.com.
-// The site's download button arrives with the built-in browser.
-(function () {})();
+// On a watch page the download button hands over the watch page's address with the page's headers.
+// The player is built by the site's loader after the page has loaded.
+(function () {
+    'use strict';
+    try {
+        var clipmoor = window.__clipmoor;
+        if (!clipmoor || typeof clipmoor.registerSite !== 'function')
+            return;
+        clipmoor.registerSite({
+            name: 'analdin',
+            watch: [
+                /[\/.]analdin\.com\/(?:[a-z]{2}\/)?videos\/\d+/
+            ],
+            players: [".player-holder", "#kt_player", "video"],
+            direct: true
+        });
+    } catch (e) {
+        // A site script never breaks the page.
+    }
+})();

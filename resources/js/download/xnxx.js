@@ -1,3 +1,21 @@
 // Clipmoor page script for xnxx.com.
-// The site's download button arrives with the built-in browser.
-(function () {})();
+// On a watch page the download button hands over the watch page's address with the page's headers.
+// The player is built by the site's loader after the page has loaded.
+(function () {
+    'use strict';
+    try {
+        var clipmoor = window.__clipmoor;
+        if (!clipmoor || typeof clipmoor.registerSite !== 'function')
+            return;
+        clipmoor.registerSite({
+            name: 'xnxx',
+            watch: [
+                /[\/.]xnxx\.com\/video-[\w]+\//
+            ],
+            players: ["#video-player-bg", "#html5video", "video"],
+            direct: true
+        });
+    } catch (e) {
+        // A site script never breaks the page.
+    }
+})();

@@ -7,6 +7,7 @@
 #include "core/engine/tasklistfile.h"
 #include "core/engine/thumboperator.h"
 #include "core/engine/toolprotocol.h"
+#include "core/foundation/addressrules.h"
 #include "core/foundation/applog.h"
 #include "core/foundation/globals.h"
 #include "core/foundation/listfile.h"
@@ -71,6 +72,31 @@ void SniffMgr::addTask(SniffTask *task, bool fromPlaylist)
     downloading.append(task);
     history.append(task->url());
     task->setState(SniffTask::State::Waiting);
+}
+
+bool SniffMgr::isInHistory(const QString &url) const
+{
+    // The same media: its address itself, or its address followed by a marker. Read for every
+    // entry of a pasted playlist, so most addresses are passed over on their length alone.
+    const QString media = mediaAddress(url);
+    const int length = media.size();
+    for (const QString &seen : history) {
+        const int n = seen.size();
+        if (n == length) {
+            if (seen == media)
+                return true;
+            continue;
+        }
+        if (n < length)
+            continue;
+        const QChar after = seen.constData()[length];
+        if (after != QLatin1Char('#') && after != QLatin1Char('&'))
+            continue;
+        if (seen == url ||
+            (QStringView(seen).left(length) == QStringView(media) && mediaAddress(seen) == media))
+            return true;
+    }
+    return false;
 }
 
 void SniffMgr::setMaxCount(int count)

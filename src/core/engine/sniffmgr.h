@@ -58,7 +58,8 @@ public:
     void moveFromPrivate(SniffTask *task);
     void setFileHidden(SniffTask *task, const QString &mode);
 
-    bool isInHistory(const QString &url) const { return history.contains(url); }
+    // True when the address, or the media it fetches (see mediaAddress), was added before.
+    bool isInHistory(const QString &url) const;
     QStringList historyList() const { return history; }
     bool hasActiveTask() const;
     bool hasSavingTask() const;

@@ -31,6 +31,8 @@ bool writeJson(const QString &path, const QJsonObject &object, bool utf8, bool t
     QFile file(path);
     if (!file.open(QIODevice::ReadWrite | QIODevice::Truncate))
         return false;
+    // Parameter files may hold the page's cookie or the proxy password: readable by the user only.
+    file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
     QTextStream stream(&file);
     if (utf8)
         stream.setCodec("UTF-8");

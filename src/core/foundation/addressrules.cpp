@@ -101,3 +101,14 @@ QStringList splitLines(const QString &text)
 {
     return text.split(QRegularExpression(QStringLiteral("[\r\n]")), Qt::SkipEmptyParts);
 }
+
+QString mediaAddress(const QString &url)
+{
+    static const QRegularExpression indexMarker(
+        QStringLiteral("[#&]vantoro-index=\\d{1,6}/\\d{1,6}$"));
+    const QString trimmed = url.trimmed();
+    if (!trimmed.contains(QLatin1String("vantoro-index=")))
+        return trimmed;
+    const QRegularExpressionMatch m = indexMarker.match(trimmed);
+    return m.hasMatch() ? trimmed.left(m.capturedStart(0)) : trimmed;
+}

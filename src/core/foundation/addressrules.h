@@ -12,3 +12,9 @@ bool isAudioOnlySite(const QString &url);
 QString siteNameFromUrl(const QString &url);
 bool isHttpUrl(const QString &text);
 QStringList splitLines(const QString &text);
+
+// The address to compare when asking whether something was downloaded before. A playlist entry
+// that has an address of its own comes back from the listing with "#vantoro-index=N/COUNT"
+// added: it is that address. An item of a page with several videos ("#vantoro-item=N/COUNT") is
+// not the page itself and keeps its marker.
+QString mediaAddress(const QString &url);

@@ -149,9 +149,9 @@ QString uniqueFilePath(const QString &fileName, const QString &folder)
     }
 }
 
-void revealInFileManager(const QString &path)
+void revealInFileManager(const QString &path, std::function<void(bool shown)> done)
 {
-    platform::revealInFileManager(QDir::toNativeSeparators(path));
+    platform::revealInFileManager(QDir::toNativeSeparators(path), std::move(done));
 }
 
 bool removeFileSafely(const QString &path)

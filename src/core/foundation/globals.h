@@ -6,6 +6,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
 // --- Folders that follow the preferences ----------------------------------------------------
 QString downloadTempDir(bool create);
 QString convertTempDir(bool create);
@@ -23,7 +25,8 @@ bool isAudioFormat(const QString &name);
 
 // --- Files and shell ------------------------------------------------------------------------
 QString uniqueFilePath(const QString &fileName, const QString &folder);
-void revealInFileManager(const QString &path);
+// Shows the file in the desktop's file manager; `done` learns whether one could (see platform.h).
+void revealInFileManager(const QString &path, std::function<void(bool shown)> done = {});
 // Deletion guards: paths of three characters or fewer (a root) are never removed.
 bool removeFileSafely(const QString &path);
 bool removeDirSafely(const QString &path);

@@ -37,24 +37,25 @@ QString LanguageSettings::translationFile(int category)
 
 QList<QPair<int, QString>> LanguageSettings::languages() const
 {
-    static const std::pair<int, const char *> order[] = {
-        {English, QT_TRANSLATE_NOOP("LanguageSettings", "English")},
-        {Italian, QT_TRANSLATE_NOOP("LanguageSettings", "Italian")},
-        {German, QT_TRANSLATE_NOOP("LanguageSettings", "German")},
-        {French, QT_TRANSLATE_NOOP("LanguageSettings", "French")},
-        {Spanish, QT_TRANSLATE_NOOP("LanguageSettings", "Spanish")},
-        {Portuguese, QT_TRANSLATE_NOOP("LanguageSettings", "Portuguese")},
-        {Russian, QT_TRANSLATE_NOOP("LanguageSettings", "Russian")},
-        {Korean, QT_TRANSLATE_NOOP("LanguageSettings", "Korean")},
-        {Indonesian, QT_TRANSLATE_NOOP("LanguageSettings", "Indonesian")},
-        {Vietnamese, QT_TRANSLATE_NOOP("LanguageSettings", "Vietnamese")},
-        {Hindi, QT_TRANSLATE_NOOP("LanguageSettings", "Hindi")},
-        {Japanese, QT_TRANSLATE_NOOP("LanguageSettings", "Japanese")},
-        {ChineseSimplified, QT_TRANSLATE_NOOP("LanguageSettings", "Chinese(Simplified)")},
-        {ChineseTraditional, QT_TRANSLATE_NOOP("LanguageSettings", "Chinese(Traditional)")}};
+    // Each language in its own name, never translated: whoever cannot read the current
+    // language still finds their own.
+    static const std::pair<int, const char *> order[] = {{English, "English"},
+                                                         {Italian, "Italiano"},
+                                                         {German, "Deutsch"},
+                                                         {French, "Français"},
+                                                         {Spanish, "Español"},
+                                                         {Portuguese, "Português"},
+                                                         {Russian, "Русский"},
+                                                         {Korean, "한국어"},
+                                                         {Indonesian, "Bahasa Indonesia"},
+                                                         {Vietnamese, "Tiếng Việt"},
+                                                         {Hindi, "हिन्दी"},
+                                                         {Japanese, "日本語"},
+                                                         {ChineseSimplified, "简体中文"},
+                                                         {ChineseTraditional, "繁體中文"}};
     QList<QPair<int, QString>> list;
     for (const auto &[category, name] : order)
-        list.append({category, QCoreApplication::translate("LanguageSettings", name)});
+        list.append({category, QString::fromUtf8(name)});
     return list;
 }
 

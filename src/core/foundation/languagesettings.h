@@ -35,7 +35,7 @@ public:
 
     static LanguageSettings *instance();
 
-    // (category, display name) in menu order; names in the language active now.
+    // (category, the language's name in that language) in menu order.
     QList<QPair<int, QString>> languages() const;
     int currentLanguage() const;
     void applyCurrentLanguage();

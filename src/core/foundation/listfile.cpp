@@ -53,6 +53,8 @@ bool writeAtomically(const QString &path, const QByteArray &bytes, const QString
         writeLog(logTag, QStringLiteral("cannot write %1: %2").arg(path, file.errorString()));
         return false;
     }
+    // Jobs from the browser carry the page's cookie in their options: readable by the user only.
+    file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
     if (file.write(bytes) != bytes.size() || !file.commit()) {
         writeLog(logTag, QStringLiteral("cannot write %1: %2").arg(path, file.errorString()));
         file.cancelWriting();

@@ -52,6 +52,10 @@ constexpr char kLanguage[] = "language";
 constexpr char kFirstLaunch[] = "firstLaunch";
 constexpr char kPopCloseWindowsConfirm[] = "popCloseWindowsConfirm";
 constexpr char kAppleInterfaceStyle[] = "AppleInterfaceStyle";
+constexpr char kWindow_Geometry[] = "kWindow_Geometry";
+constexpr char kWindow_Screen[] = "kWindow_Screen";
+constexpr char kWindow_Maximized[] = "kWindow_Maximized";
+constexpr char kWindow_LastTab[] = "kWindow_LastTab";
 constexpr char kPrivateListKey[] = "plkey";
 constexpr char kPrivateThumbnailsHidden[] = "plthumbnailshidden";
 constexpr char kPrivateFilesHidden[] = "plfilehidden";
@@ -473,6 +477,27 @@ bool Preferences::skipCloseConfirmation() const
 void Preferences::setSkipCloseConfirmation(bool skip)
 {
     setValue(kPopCloseWindowsConfirm, skip);
+}
+Preferences::WindowPlacement Preferences::windowPlacement() const
+{
+    // Read from a file anyone may edit: a rectangle of insane size is no geometry.
+    WindowPlacement p;
+    const QRect r = value(kWindow_Geometry).toRect();
+    if (r.width() > 0 && r.height() > 0 && r.width() <= 100000 && r.height() <= 100000 &&
+        qAbs(r.x()) <= 100000 && qAbs(r.y()) <= 100000)
+        p.geometry = r;
+    p.screen = value(kWindow_Screen).toString().left(200);
+    p.maximized = value(kWindow_Maximized, false).toBool();
+    const int tab = value(kWindow_LastTab, 0).toInt();
+    p.tab = tab >= 0 && tab <= 4 ? tab : 0;
+    return p;
+}
+void Preferences::setWindowPlacement(const WindowPlacement &placement)
+{
+    setValue(kWindow_Geometry, placement.geometry);
+    setValue(kWindow_Screen, placement.screen);
+    setValue(kWindow_Maximized, placement.maximized);
+    setValue(kWindow_LastTab, placement.tab);
 }
 QString Preferences::interfaceStyle() const
 {

@@ -8,6 +8,7 @@
 //     if (prefs->downloadSubtitles()) ...
 //     prefs->setMaxDownloads(3);
 
+#include <QRect>
 #include <QString>
 #include <QVariant>
 
@@ -113,6 +114,17 @@ public:
     // The user chose not to be asked again when quitting with downloads running (false).
     bool skipCloseConfirmation() const;
     void setSkipCloseConfirmation(bool skip);
+    // Where the main window was when it was last closed: its geometry when not maximised
+    // (invalid before the first close), its screen's name, whether it was maximised, its tab.
+    struct WindowPlacement
+    {
+        QRect geometry;
+        QString screen;
+        bool maximized = false;
+        int tab = 0;
+    };
+    WindowPlacement windowPlacement() const;
+    void setWindowPlacement(const WindowPlacement &placement);
     QString interfaceStyle() const; // "Dark" for the dark look, empty otherwise
     void setInterfaceStyle(const QString &style);
     // The private list: on while a key is set; what it hides.

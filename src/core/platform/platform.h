@@ -6,6 +6,8 @@
 #include <QList>
 #include <QString>
 
+#include <functional>
+
 namespace platform {
 
 struct ProcessEntry
@@ -47,9 +49,14 @@ void forceKillTree(qint64 pid);
 // Keeps the computer from sleeping while downloads run (on) or lets it sleep again (off).
 void keepSystemAwake(bool on);
 
+// Opens a file or folder with the desktop's application for it, without waiting. `done`, when
+// given, learns later (on this thread, never from inside the call) whether an application was
+// found: false when the desktop has none for it, true once one was started.
+void openWithDesktop(const QString &path, std::function<void(bool opened)> done = {});
+
 // Opens the desktop's file manager with the file selected (its folder where selecting is not
-// supported).
-void revealInFileManager(const QString &path);
+// supported). `done` as for openWithDesktop.
+void revealInFileManager(const QString &path, std::function<void(bool shown)> done = {});
 
 // Hides or shows a file or folder in the file manager. Names starting with a dot are hidden
 // anyway on this platform.

@@ -1,5 +1,6 @@
 #include "core/platform/platform.h"
 
+#include <QCoreApplication>
 #include <QDebug>
 #include <QDir>
 #include <QFile>
@@ -7,10 +8,12 @@
 #include <QProcess>
 #include <QSet>
 #include <QStandardPaths>
+#include <QTimer>
 #include <QUrl>
 
 #include <cerrno>
 #include <csignal>
+#include <memory>
 #include <sys/prctl.h>
 #include <sys/types.h>
 #include <unistd.h>
@@ -144,31 +147,84 @@ void keepSystemAwake(bool on)
     qDebug() << "keepSystemAwake" << on;
 }
 
-void revealInFileManager(const QString &path)
+namespace {
+
+// Hands the outcome to `done` from the event loop, once, whatever reports first.
+std::function<void(bool)> reportOnce(std::function<void(bool)> done)
+{
+    auto reported = std::make_shared<bool>(false);
+    return [reported, done](bool ok) {
+        if (*reported)
+            return;
+        *reported = true;
+        if (done)
+            QMetaObject::invokeMethod(
+                QCoreApplication::instance(), [done, ok] { done(ok); }, Qt::QueuedConnection);
+    };
+}
+
+} // namespace
+
+void openWithDesktop(const QString &path, std::function<void(bool opened)> done)
+{
+    const std::function<void(bool)> report = reportOnce(std::move(done));
+    const QString opener = QStandardPaths::findExecutable(QStringLiteral("xdg-open"));
+    if (opener.isEmpty()) {
+        report(false);
+        return;
+    }
+    // Not one of our tools: the application it starts belongs to the user and outlives us, so
+    // the opener is neither a MyProcess nor stopped when we quit.
+    auto *proc = new QProcess;
+    proc->setStandardOutputFile(QProcess::nullDevice());
+    proc->setStandardErrorFile(QProcess::nullDevice());
+    QObject::connect(proc, qOverload<int, QProcess::ExitStatus>(&QProcess::finished), proc,
+                     [proc, report](int code, QProcess::ExitStatus status) {
+                         // xdg-open says 3 (no method available) or 4 (the action failed).
+                         report(code == 0 && status == QProcess::NormalExit);
+                         proc->deleteLater();
+                     });
+    QObject::connect(proc, &QProcess::errorOccurred, proc,
+                     [proc, report](QProcess::ProcessError e) {
+                         if (e == QProcess::FailedToStart) {
+                             report(false);
+                             proc->deleteLater();
+                         }
+                     });
+    // Some desktops' opener waits for the application it started: still running after a few
+    // seconds, it found one.
+    QTimer::singleShot(3000, proc, [report] { report(true); });
+    proc->start(opener, {path});
+}
+
+void revealInFileManager(const QString &path, std::function<void(bool shown)> done)
 {
     const QFileInfo info(path);
     const QString folder = info.isDir() ? info.absoluteFilePath() : info.absolutePath();
-    auto openFolder = [folder] {
-        QProcess::startDetached(QStringLiteral("xdg-open"), {folder});
-    };
     const QString dbusSend = QStandardPaths::findExecutable(QStringLiteral("dbus-send"));
     if (dbusSend.isEmpty() || qEnvironmentVariableIsEmpty("DBUS_SESSION_BUS_ADDRESS")) {
-        openFolder();
+        openWithDesktop(folder, std::move(done));
         return;
     }
     // The freedesktop file-manager interface selects the file; desktops without it get the
     // folder opened instead.
     auto *proc = new QProcess;
+    auto fallback = [folder, done] {
+        openWithDesktop(folder, done);
+    };
+    const std::function<void(bool)> report = reportOnce(done);
     QObject::connect(proc, qOverload<int, QProcess::ExitStatus>(&QProcess::finished), proc,
-                     [proc, openFolder](int code, QProcess::ExitStatus status) {
+                     [proc, fallback, report](int code, QProcess::ExitStatus status) {
                          if (code != 0 || status != QProcess::NormalExit)
-                             openFolder();
+                             fallback();
+                         else
+                             report(true);
                          proc->deleteLater();
                      });
     QObject::connect(proc, &QProcess::errorOccurred, proc,
-                     [proc, openFolder](QProcess::ProcessError e) {
+                     [proc, fallback](QProcess::ProcessError e) {
                          if (e == QProcess::FailedToStart) {
-                             openFolder();
+                             fallback();
                              proc->deleteLater();
                          }
                      });

@@ -10,11 +10,13 @@
 #include "core/foundation/stylemanager.h"
 #include "core/provision/dlscriptmanager.h"
 #include "core/provision/dltoolmanager.h"
+#include "gui/browser/browserwindow.h"
 #include "gui/mainwindow/closeconfirmdlg.h"
 #include "gui/mainwindow/dialoghelpers.h"
 #include "gui/mainwindow/upgradedlg.h"
 #include "gui/pages/downloadedpage.h"
 #include "gui/pages/downloadingpage.h"
+#include "gui/pages/fileactions.h"
 #include "gui/widgets/aboutdlg.h"
 #include "gui/widgets/imagebutton.h"
 #include "gui/widgets/mainwindowhelper.h"
@@ -103,10 +105,9 @@ MainWindow::MainWindow(QWidget *parent)
             [this] { showTabIndicator(0, QPoint(78, 4)); });
     connect(downloadingPage, &DownloadingPage::toBrowserDownloaded, this,
             [this](const QString &url) {
-                // The built-in browser comes with its own page; until then the system's opens it.
                 tabGroup->button(2)->setChecked(true);
                 onTabClicked(2);
-                QDesktopServices::openUrl(QUrl(url));
+                browserWindow->setUrl(QUrl::fromUserInput(url));
             });
 
     buildMenu();
@@ -124,30 +125,7 @@ MainWindow::MainWindow(QWidget *parent)
     addIgnoreWidget(downloadingPage->toolbar());
     addIgnoreWidget(downloadedPage->toolbar());
 
-    // The engine asks for a busy notice while recordings are being saved; each notice closes
-    // on its own.
-    connect(SniffMgr::instance(), &SniffMgr::noticeShown, this,
-            [this](SniffMgr::Notice notice, const QString &text) {
-                if (QWidget *old = busyNotices.take(notice))
-                    old->close();
-                auto *box = new ZQMessageBox;
-                box->setAttribute(Qt::WA_DeleteOnClose);
-                box->setObjectName(QStringLiteral("busyNotice"));
-                box->resize(MainWindowHelper::instance()->scaled(QSize(380, 130)));
-                box->showBusy(text);
-                busyNotices.insert(notice, box);
-                setBusy(true);
-            });
-    connect(SniffMgr::instance(), &SniffMgr::noticeClosed, this, [this](SniffMgr::Notice notice) {
-        if (QWidget *box = busyNotices.take(notice))
-            box->close();
-        bool anyLeft = false;
-        for (const QPointer<QWidget> &box : qAsConst(busyNotices))
-            anyLeft = anyLeft || box;
-        if (!anyLeft)
-            setBusy(false);
-    });
-    QTimer::singleShot(0, this, &MainWindow::tellSetAsideLists);
+    connectEngineNotices();
 
     if (Preferences::instance()->welcomeShown()) {
         reportEvent(QStringLiteral("Download"), QStringLiteral("DownloadingCount"),
@@ -248,11 +226,18 @@ void MainWindow::onTabClicked(int id)
     } else if (id == 1) {
         downloadedPage->selectFirstRow();
     }
+    if (id == 2 && !browserWindow) {
+        browserWindow = new BrowserWindow(this);
+        lazyPages[2] = browserWindow;
+        stack->addWidget(browserWindow);
+        connect(browserWindow, &BrowserWindow::downloadStarted, downloadingPage,
+                &DownloadingPage::onDownloadFromBrowser);
+        addIgnoreWidget(browserWindow->header());
+    }
     if (!lazyPages[id]) {
         // The browser and the converter pages are made on their first visit.
         static const char *const texts[] = {
-            "", "", QT_TRANSLATE_NOOP("MainWindow", "The built-in browser opens here."),
-            QT_TRANSLATE_NOOP("MainWindow", "Add media files here to convert them."),
+            "", "", "", QT_TRANSLATE_NOOP("MainWindow", "Add media files here to convert them."),
             QT_TRANSLATE_NOOP("MainWindow", "Converted files appear here.")};
         lazyPages[id] = placeholderPage(tr(texts[id]));
         stack->addWidget(lazyPages[id]);
@@ -332,6 +317,7 @@ void MainWindow::buildMenu()
 
     languageMenu = appMenu->addMenu(QString());
     menus.insert(QStringLiteral("Languages"), languageMenu);
+    // Each language keeps its own name in every language (not retranslated).
     const int current = LanguageSettings::instance()->currentLanguage();
     for (const auto &[category, name] : LanguageSettings::instance()->languages()) {
         QAction *action = languageMenu->addAction(name);
@@ -352,8 +338,12 @@ void MainWindow::buildMenu()
 
     QMenu *download = appMenu->addMenu(QString());
     menus.insert(QStringLiteral("Download"), download);
-    add(download, "Paste URL", &MainWindow::onActionPasteURL, QAction::NoRole)
-        ->setShortcut(QKeySequence(QStringLiteral("Ctrl+U")));
+    QAction *paste = add(download, "Paste URL", &MainWindow::onActionPasteURL, QAction::NoRole);
+    paste->setShortcut(QKeySequence(QStringLiteral("Ctrl+U")));
+    // A shortcut works only where its action is on a visible widget: the window itself holds
+    // it too, so Ctrl+U pastes whenever the window is active, not just while the menu is open.
+    paste->setShortcutContext(Qt::WindowShortcut);
+    addAction(paste);
     int data = 201;
     for (const char *name : {"Pause", "Resume", "Delete"}) {
         QAction *action = download->addAction(QString());
@@ -418,13 +408,6 @@ void MainWindow::retranslate()
         QT_TRANSLATE_NOOP("MainWindow", "&Quit")};
     for (const char *text : actionTexts)
         actions.value(QLatin1String(text))->setText(tr(text));
-    const QList<QPair<int, QString>> languages = LanguageSettings::instance()->languages();
-    for (QAction *a : languageMenu->actions()) {
-        for (const auto &[category, name] : languages) {
-            if (a->data().toInt() == category)
-                a->setText(name);
-        }
-    }
     restoreAction->setText(tr("&Restore"));
     trayQuitAction->setText(tr("&Quit"));
     if (tray)
@@ -521,7 +504,7 @@ void MainWindow::onActionSettings()
 
 void MainWindow::onActionOpenDownloadedFolder()
 {
-    revealInFileManager(downloadDir());
+    showInFileManager(downloadDir());
 }
 
 void MainWindow::onActionOpenFAQURL()
@@ -536,7 +519,7 @@ void MainWindow::onActionOpenGuideURL()
 
 void MainWindow::onActionOpenLogFolder()
 {
-    revealInFileManager(logDir());
+    showInFileManager(logDir());
 }
 
 void MainWindow::onActionUpdate()
@@ -554,83 +537,4 @@ void MainWindow::iconActivated(QSystemTrayIcon::ActivationReason reason)
 {
     if (reason == QSystemTrayIcon::DoubleClick || reason == QSystemTrayIcon::Trigger)
         showNormal();
-}
-
-void MainWindow::willQuite()
-{
-    if (tray)
-        tray->hide();
-    // The quit road (menu, tray, a termination signal): the lists are written and every child
-    // is stopped before the event loop ends.
-    SniffMgr::instance()->shutDown();
-}
-
-void MainWindow::tellSetAsideLists()
-{
-    const QStringList files = SniffMgr::instance()->setAsideLists();
-    if (files.isEmpty())
-        return;
-    auto *box = new QMessageBox(QMessageBox::Warning, tr("Clipmoor"),
-                                tr("Clipmoor was stopped while it read its download lists last "
-                                   "time. The lists it was reading start empty; their files are "
-                                   "kept as:\n%1")
-                                    .arg(files.join(QLatin1Char('\n'))),
-                                QMessageBox::Ok, this);
-    box->setAttribute(Qt::WA_DeleteOnClose);
-    box->open();
-}
-
-void MainWindow::closeEvent(QCloseEvent *event)
-{
-    SniffMgr *mgr = SniffMgr::instance();
-    const bool dontAsk = Preferences::instance()->skipCloseConfirmation();
-    const bool downloading = mgr->hasActiveTask();
-    if (downloading && !dontAsk) {
-        CloseConfirmDlg dialog;
-        dialog.setText(tr("Some tasks are in progress, are you sure you want to quit?"));
-        MainWindowHelper::instance()->centreOverMainWindow(&dialog);
-        if (dialog.exec() != QDialog::Accepted) {
-            event->ignore();
-            return;
-        }
-        mgr->pauseAll();
-        if (dialog.isDontAskChecked())
-            Preferences::instance()->setSkipCloseConfirmation(true);
-        if (mgr->hasSavingTask()) {
-            // Live recordings are being finished: the window closes when they are saved, or
-            // after half a minute at most.
-            event->ignore();
-            waitForSavedRecordingsThenClose();
-            return;
-        }
-    }
-    finishClosing();
-    event->accept();
-}
-
-void MainWindow::waitForSavedRecordingsThenClose()
-{
-    if (closeWaitTimer)
-        return;
-    closeWaitTimer = new QTimer(this);
-    closeWaitTimer->setInterval(100);
-    QElapsedTimer *waited = new QElapsedTimer;
-    waited->start();
-    connect(closeWaitTimer, &QTimer::timeout, this, [this, waited] {
-        if (SniffMgr::instance()->hasSavingTask() && waited->elapsed() < 31000)
-            return;
-        delete waited;
-        closeWaitTimer->stop();
-        finishClosing();
-    });
-    closeWaitTimer->start();
-}
-
-void MainWindow::finishClosing()
-{
-    reportEvent(QStringLiteral("Lifecycle"), QStringLiteral("Quit"));
-    SniffMgr::instance()->shutDown();
-    delete tray;
-    tray = nullptr;
-    terminate();
 }

@@ -9,6 +9,7 @@
 
 #include <functional>
 
+class BrowserWindow;
 class DownloadedPage;
 class DownloadingPage;
 class ImageButton;
@@ -31,6 +32,12 @@ class MainWindow : public CFramelessWindow
 public:
     explicit MainWindow(QWidget *parent = nullptr);
 
+    // Shows the window where it was last closed (size, place, screen, maximised, tab); centred
+    // on the primary screen the first time or when that screen is gone.
+    void showRestored();
+    // Remembers the window's place and tab for the next start.
+    void savePlacement() const;
+
     void setBusy(bool on);
     // A small mark on a tab (a download handed over by the browser waits there), or none.
     void showTabIndicator(int tab, const QPoint &at);
@@ -42,6 +49,8 @@ public:
     QButtonGroup *tabs() const { return tabGroup; }
     DownloadingPage *downloading() const { return downloadingPage; }
     DownloadedPage *downloaded() const { return downloadedPage; }
+    // The built-in browser, made on the first visit of its tab (null before).
+    BrowserWindow *browser() const { return browserWindow; }
 
     // How the close road ends the process; tests replace it.
     static std::function<void()> terminate;
@@ -67,6 +76,7 @@ protected:
     void waitForSavedRecordingsThenClose();
     void finishClosing();
     void tellSetAsideLists();
+    void connectEngineNotices();
     void changeEvent(QEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
 
@@ -105,6 +115,7 @@ private:
     QTimer *closeWaitTimer = nullptr;
     DownloadingPage *downloadingPage = nullptr;
     DownloadedPage *downloadedPage = nullptr;
+    BrowserWindow *browserWindow = nullptr;
     QWidget *lazyPages[5] = {};
     QLabel *indicators[5] = {};
 };

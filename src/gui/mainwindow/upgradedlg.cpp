@@ -46,6 +46,10 @@ UpgradeDlg::UpgradeDlg(const QVariantMap &information, QWidget *parent)
     loading->setAlignment(Qt::AlignCenter);
     upgradeButton = buttons->addButton(QString(), QDialogButtonBox::AcceptRole);
     laterButton = buttons->addButton(QString(), QDialogButtonBox::RejectRole);
+    // Without a newer version to offer, the dialog still ends with a button: "OK", and "Retry"
+    // when the information could not be fetched (offline).
+    retryButton = buttons->addButton(QString(), QDialogButtonBox::ActionRole);
+    okButton = buttons->addButton(QString(), QDialogButtonBox::RejectRole);
     buttons->setStyleSheet(QStringLiteral("* { button-layout: 1 }"));
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::close);
     connect(buttons, &QDialogButtonBox::clicked, this, &UpgradeDlg::onClicked);
@@ -88,15 +92,19 @@ void UpgradeDlg::fetch()
         network = new QNetworkAccessManager(this);
         connect(network, &QNetworkAccessManager::finished, this, &UpgradeDlg::onNetworkFinished);
     }
-    network->get(QNetworkRequest(QUrl(updateInfoUrl())));
+    QNetworkRequest request{QUrl(updateInfoUrl())};
+    request.setTransferTimeout(15000); // an unreachable server must not keep the dialog waiting
+    network->get(request);
     refresh();
-    initGuiResources();
-    movie = new QMovie(isDarkMode() ? QStringLiteral(":/res/loading_black.gif")
-                                    : QStringLiteral(":/res/loading.gif"),
-                       QByteArray(), this);
-    movie->setScaledSize(QSize(120, 120));
-    loading->setFixedSize(120, 120);
-    loading->setMovie(movie);
+    if (!movie) {
+        initGuiResources();
+        movie = new QMovie(isDarkMode() ? QStringLiteral(":/res/loading_black.gif")
+                                        : QStringLiteral(":/res/loading.gif"),
+                           QByteArray(), this);
+        movie->setScaledSize(QSize(120, 120));
+        loading->setFixedSize(120, 120);
+        loading->setMovie(movie);
+    }
     loading->show();
     movie->start();
 }
@@ -128,9 +136,14 @@ bool UpgradeDlg::upgradeEnabled() const
            !info.value(QStringLiteral("x64 Download URL")).toString().isEmpty();
 }
 
-bool UpgradeDlg::buttonsVisible() const
+QStringList UpgradeDlg::visibleButtons() const
 {
-    return announcesNewerVersion(info);
+    QStringList texts;
+    for (QAbstractButton *b : buttons->buttons()) {
+        if (!b->isHidden())
+            texts << b->text();
+    }
+    return texts;
 }
 
 void UpgradeDlg::refresh()
@@ -139,6 +152,8 @@ void UpgradeDlg::refresh()
     title->setText(tr("Clipmoor"));
     upgradeButton->setText(tr("Upgrade Now"));
     laterButton->setText(tr("Remind Me Later"));
+    retryButton->setText(tr("Retry"));
+    okButton->setText(tr("OK"));
     if (movie && (fetchFinished || !info.isEmpty())) {
         movie->stop();
         loading->hide();
@@ -154,12 +169,19 @@ void UpgradeDlg::refresh()
     }
     details->setVisible(newer);
     notes->setVisible(newer);
-    buttons->setVisible(buttonsVisible());
+    upgradeButton->setVisible(newer);
+    laterButton->setVisible(newer);
+    okButton->setVisible(!newer);
+    retryButton->setVisible(!newer && info.isEmpty() && fetchFinished);
     upgradeButton->setEnabled(upgradeEnabled());
 }
 
 void UpgradeDlg::onClicked(QAbstractButton *button)
 {
+    if (button == retryButton) {
+        fetch();
+        return;
+    }
     if (button != upgradeButton)
         return;
     const QUrl url(info.value(QStringLiteral("x64 Download URL")).toString());

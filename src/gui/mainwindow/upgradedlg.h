@@ -25,7 +25,9 @@ public:
 
     QString statusText() const;
     bool upgradeEnabled() const;
-    bool buttonsVisible() const;
+    // The texts of the buttons offered now: "Upgrade Now" and "Remind Me Later" for a newer
+    // version, "OK" otherwise, with "Retry" when the information could not be fetched.
+    QStringList visibleButtons() const;
 
 public Q_SLOTS:
     void onClicked(QAbstractButton *button);
@@ -50,4 +52,6 @@ private:
     QDialogButtonBox *buttons;
     QAbstractButton *upgradeButton;
     QAbstractButton *laterButton;
+    QAbstractButton *retryButton;
+    QAbstractButton *okButton;
 };

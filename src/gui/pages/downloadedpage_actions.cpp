@@ -84,7 +84,7 @@ void DownloadedPage::revealTask(SniffTask *task)
     if (row >= 0)
         list->setCurrentRow(row, QItemSelectionModel::ClearAndSelect);
     if (fileExists(task))
-        revealInFileManager(protocol::filePath(task->info()));
+        showInFileManager(protocol::filePath(task->info()));
 }
 
 void DownloadedPage::onDoubleClickedItem(SniffTask *task)
@@ -102,7 +102,7 @@ void DownloadedPage::onClickedShowInBrowser()
     if (tasks.isEmpty())
         return;
     if (fileExists(tasks.first()))
-        revealInFileManager(protocol::filePath(tasks.first()->info()));
+        showInFileManager(protocol::filePath(tasks.first()->info()));
 }
 
 void DownloadedPage::onClickedDelete()
@@ -155,7 +155,7 @@ void DownloadedPage::runContextAction(int action)
     switch (action) {
     case 207:
         if (fileExists(task))
-            revealInFileManager(protocol::filePath(task->info()));
+            showInFileManager(protocol::filePath(task->info()));
         break;
     case 208:
         playTask(task);

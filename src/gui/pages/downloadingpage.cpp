@@ -100,8 +100,12 @@ DownloadingPage::DownloadingPage(QWidget *parent)
     mgr->loadAll();
     const QList<SniffTask *> tasks = mgr->downloadingList();
     listWidget->setUpdatesEnabled(false);
-    for (SniffTask *task : tasks)
+    for (SniffTask *task : tasks) {
         addRow(task);
+        // Analysed in an earlier run: the user was asked about the page's other videos then.
+        if (PasteRouter::entriesToAskAbout(task) > 0)
+            router.markAsked(task);
+    }
     listWidget->setUpdatesEnabled(true);
     writeLog(QStringLiteral("[DownloadingPage]"), QStringLiteral("loadTasks--2 ") + logClock());
     updateBulkButtons();
@@ -186,7 +190,6 @@ QWidget *DownloadingPage::buildBottomBar()
     row->setContentsMargins(15, 0, 20, 0);
     speedBtn = new QPushButton(bottom);
     speedBtn->setStyleSheet(StyleManager::instance()->styleSheet(QStringLiteral("reg_btn.qss")));
-    speedBtn->setFixedSize(165, 24);
     speedBtn->setFont(applicationFont(11));
     speedBtn->setCursor(Qt::PointingHandCursor);
     connect(speedBtn, &QPushButton::clicked, this, &DownloadingPage::popSeedLimitMenu);
@@ -229,7 +232,19 @@ void DownloadingPage::refreshSpeedButton()
     speedBtn->setText(value == QLatin1String("Unlimited") ? tr("Turbo-fast") : value);
     const bool slow = value == QLatin1String("512 KBps") || value == QLatin1String("256 KBps") ||
                       value == QLatin1String("128 KBps");
-    speedBtn->setIcon(slow ? QIcon() : QIcon(QStringLiteral(":/res/speed.png")));
+    // The symbol is drawn in the button's text colour: in its own blue it vanishes.
+    speedBtn->setIcon(
+        slow ? QIcon()
+             : QIcon(tintedPixmap(QPixmap(QStringLiteral(":/res/speed.png")), Qt::white)));
+    // 165 x 24, or as large as its text needs in another language or at another scale (with
+    // the style sheet's 18 pixels either side); the bar grows with it, so neither the bar nor
+    // the window's edge cuts it.
+    speedBtn->ensurePolished();
+    const QFontMetrics metrics(speedBtn->font());
+    const int icon = speedBtn->icon().isNull() ? 0 : speedBtn->iconSize().width() + 4;
+    speedBtn->setFixedSize(qMax(165, metrics.horizontalAdvance(speedBtn->text()) + icon + 2 * 18),
+                           qMax(24, metrics.height() + 4));
+    speedBtn->parentWidget()->setFixedHeight(qMax(30, speedBtn->height() + 6));
 }
 
 void DownloadingPage::refreshConvertTarget()
@@ -510,6 +525,9 @@ void DownloadingPage::onTaskSniffed(SniffTask *task)
 {
     if (DownloadTaskWidget *w = widgetOf(task))
         w->showSniffed();
+    // Asked once the tool's output has been handled, not inside it.
+    if (router.noteAnalysis(task))
+        QTimer::singleShot(0, this, &DownloadingPage::askAboutPageEntries);
 }
 
 void DownloadingPage::onTaskDownloading(SniffTask *task)

@@ -12,6 +12,7 @@
 #include <QWidget>
 
 #include <functional>
+#include <memory>
 
 struct DownloadOptions;
 class DownloadTaskWidget;
@@ -109,6 +110,12 @@ private:
     void finishPlaylist(const QList<QVariant> &entries, const DownloadOptions &options,
                         bool fromBrowser);
     void runPlaylistDialog(const QString &url, bool fromBrowser);
+    // The paste road's questions (see PasteRouter): a clip downloaded before, a pasted page
+    // that holds several videos.
+    PasteQuestions &pasteQuestions();
+    bool findDownloaded(const QString &url, QString *title) const;
+    void askAboutPageEntries();
+    void downloadAllEntries(SniffTask *task, const QString &url);
     void updateBulkButtons();
     void updateEmptyState();
     void retranslate();
@@ -130,6 +137,7 @@ private:
     QLabel *emptyPointer = nullptr;
     quint16 audioOnly = 0;
     PasteRouter router;
+    std::unique_ptr<PasteQuestions> questions;
     QPointer<PasteInputDlg> pasteInput;
     QString browserMetadata;
 };

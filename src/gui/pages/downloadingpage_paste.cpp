@@ -48,6 +48,36 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
+namespace {
+
+// The paste road's questions, as message boxes over the main window.
+class PasteDialogs : public PasteQuestions
+{
+public:
+    bool downloadAgain(const QString &url, const QString &title) override
+    {
+        const QString message =
+            DownloadingPage::tr("This File Has Already Been Downloaded. Download It Again?") +
+            QStringLiteral("\n\n") + (title.isEmpty() ? url : title);
+        return ZQMessageBox::question(
+                   message, {DownloadingPage::tr("Cancel"), DownloadingPage::tr("Download Again")},
+                   2) == 2;
+    }
+
+    bool downloadAllEntries(const QString &, int count) override
+    {
+        // Closing the question keeps the download of the first video running.
+        return ZQMessageBox::question(
+                   DownloadingPage::tr("This page has %1 videos. Do you want to download all of "
+                                       "them, or only the first one?")
+                       .arg(count),
+                   {DownloadingPage::tr("First Only"), DownloadingPage::tr("Download All")}, 2,
+                   390) == 2;
+    }
+};
+
+} // namespace
+
 // --- Paste roads ------------------------------------------------------------------------------
 
 void DownloadingPage::onClickedPasteURL()
@@ -84,13 +114,65 @@ void DownloadingPage::onClickedPasteURLEx()
     reportEvent(QStringLiteral("Download"), QStringLiteral("PastURL"), QStringLiteral("Clip"));
     writeLog(QStringLiteral("[DownloadingPage]"), QStringLiteral("addTasksFromContent"));
     if (route == PasteRouter::Route::Clip) {
-        addTasksFromContent(text, false, {}, false, false);
+        if (PasteRouter::confirmClip(
+                text,
+                [this](const QString &url, QString *title) { return findDownloaded(url, title); },
+                pasteQuestions()))
+            addTasksFromContent(text, false, {}, false, false);
     } else if (ZQMessageBox::question(
                    tr("Wanna download Premium videos?\nPlease sign in to your account in "
                       "\"Online\" section, then click \"Download\" button to get it."),
                    {tr("Cancel"), tr("OK")}, 2) == 2) {
         Q_EMIT toBrowserDownloaded(text);
     }
+}
+
+PasteQuestions &DownloadingPage::pasteQuestions()
+{
+    if (!questions)
+        questions = std::make_unique<PasteDialogs>();
+    return *questions;
+}
+
+bool DownloadingPage::findDownloaded(const QString &url, QString *title) const
+{
+    const QString media = mediaAddress(url);
+    const QList<SniffTask *> done = mgr->doneList();
+    for (SniffTask *task : done) {
+        if (mediaAddress(task->url()) == media) {
+            *title = protocol::title(task->info());
+            return true;
+        }
+    }
+    return false;
+}
+
+void DownloadingPage::askAboutPageEntries()
+{
+    const auto act = [this](const PasteRouter::EntriesAnswer &answer) {
+        writeLog(
+            QStringLiteral("[DownloadingPage]"),
+            QStringLiteral("a page with several videos, %1: %2")
+                .arg(answer.all ? QStringLiteral("all wanted") : QStringLiteral("the first only"),
+                     answer.url));
+        if (answer.all)
+            downloadAllEntries(answer.task, answer.url);
+    };
+    if (router.askNext(pasteQuestions(), act) && router.hasWaitingQuestion())
+        QTimer::singleShot(0, this, &DownloadingPage::askAboutPageEntries);
+}
+
+void DownloadingPage::downloadAllEntries(SniffTask *task, const QString &url)
+{
+    QPointer<SniffTask> single(task);
+    QList<QVariant> entries;
+    DownloadOptions options;
+    // Until the entries are chosen, the download of the first video goes on.
+    if (!playlistChooser || !playlistChooser(url, &entries, &options))
+        return;
+    if (single && mgr->downloadingList().contains(single))
+        mgr->deleteDownloadingTask(single);
+    finishPlaylist(entries, options, false);
 }
 
 void DownloadingPage::openPasteInputDialog()

@@ -1,18 +1,31 @@
 #include "gui/pages/fileactions.h"
 
+#include "core/foundation/applog.h"
+#include "core/foundation/globals.h"
 #include "core/foundation/preferences.h"
+#include "core/platform/platform.h"
 #include "gui/widgets/zqmessagebox.h"
 
 #include <QApplication>
-#include <QDesktopServices>
+#include <QDir>
 #include <QFileInfo>
-#include <QUrl>
 
 namespace {
 
 int ask(const QString &text, const QStringList &buttons)
 {
     return ZQMessageBox::question(text, buttons);
+}
+
+// The answer to a desktop that could not open or show a file: logged, and said to the user.
+std::function<void(bool)> sayWhenItFails(const QString &logLine, const QString &message)
+{
+    return [logLine, message](bool succeeded) {
+        if (succeeded)
+            return;
+        writeLog(QStringLiteral("[FileActions]"), logLine);
+        ask(message, {QApplication::translate("Global", "OK")});
+    };
 }
 
 } // namespace
@@ -37,7 +50,20 @@ bool checkFileExists(const QString &path, bool offerRemoval, bool *removalChosen
 
 void openLocalFile(const QString &path)
 {
-    QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+    platform::openWithDesktop(
+        path, sayWhenItFails(QStringLiteral("nothing opens ") + path,
+                             QApplication::translate("Global", "No application on this computer "
+                                                               "can open the file:\n%1")
+                                 .arg(QDir::toNativeSeparators(path))));
+}
+
+void showInFileManager(const QString &path)
+{
+    revealInFileManager(
+        path, sayWhenItFails(QStringLiteral("no file manager for ") + path,
+                             QApplication::translate("Global", "No file manager on this computer "
+                                                               "can show the file:\n%1")
+                                 .arg(QDir::toNativeSeparators(path))));
 }
 
 bool downloadDirExists()

@@ -1,5 +1,7 @@
 #include "gui/pages/pasterouter.h"
 
+#include "core/engine/snifftask.h"
+#include "core/engine/toolprotocol.h"
 #include "core/foundation/addressrules.h"
 
 #include <QElapsedTimer>
@@ -59,4 +61,82 @@ bool PasteRouter::isPremium(const QString &url, const QJsonArray &premiumSites)
             return true;
     }
     return false;
+}
+
+bool PasteRouter::confirmClip(const QString &url, const DoneLookup &findDone,
+                              PasteQuestions &questions)
+{
+    QString title;
+    if (!findDone || !findDone(url, &title))
+        return true;
+    return questions.downloadAgain(url, title);
+}
+
+int PasteRouter::entriesToAskAbout(const SniffTask *task)
+{
+    // A download handed over by the browser carries the page's headers, which a listing would
+    // not; the browser offers the page's playlist itself.
+    if (!task || task->options().metadata.has_value() ||
+        task->url().contains(QLatin1String("vantoro-item=")) ||
+        task->url().contains(QLatin1String("vantoro-index=")))
+        return 0;
+    bool ok = false;
+    const int count = protocol::member(task->info(), QStringLiteral("playlist_count")).toInt(&ok);
+    return ok && count > 1 ? count : 0;
+}
+
+bool PasteRouter::wasAsked(const SniffTask *task)
+{
+    asked.removeAll(nullptr);
+    for (const QPointer<SniffTask> &t : qAsConst(asked)) {
+        if (t == task)
+            return true;
+    }
+    return false;
+}
+
+void PasteRouter::markAsked(SniffTask *task)
+{
+    if (task && !wasAsked(task))
+        asked.append(task);
+}
+
+bool PasteRouter::noteAnalysis(SniffTask *task)
+{
+    if (entriesToAskAbout(task) == 0 || wasAsked(task))
+        return false;
+    asked.append(task);
+    waiting.append(task);
+    return true;
+}
+
+bool PasteRouter::hasWaitingQuestion() const
+{
+    for (const QPointer<SniffTask> &t : waiting) {
+        if (t && !t->needDelete())
+            return true;
+    }
+    return false;
+}
+
+bool PasteRouter::askNext(PasteQuestions &questions,
+                          const std::function<void(const EntriesAnswer &)> &act)
+{
+    if (asking)
+        return false;
+    // A job deleted meanwhile is not asked about.
+    while (!waiting.isEmpty() && (!waiting.first() || waiting.first()->needDelete()))
+        waiting.removeFirst();
+    if (waiting.isEmpty())
+        return false;
+    EntriesAnswer answer;
+    answer.task = waiting.takeFirst();
+    answer.url = answer.task->url();
+    const int count = entriesToAskAbout(answer.task);
+    asking = true;
+    answer.all = questions.downloadAllEntries(answer.url, count);
+    if (act)
+        act(answer);
+    asking = false;
+    return true;
 }

@@ -3,13 +3,29 @@
 // Where a paste goes. The paste button reads the clipboard: one web address becomes a clip, a
 // playlist (with its questions) or, for a site that needs the user's account, an offer to open
 // it in the browser; anything else opens the dialog for several addresses. A second paste
-// within a second of the last one is a double click and is ignored. No widgets: the page asks,
-// then acts.
+// within a second of the last one is a double click and is ignored. A clip that was downloaded
+// before is added again only when the user says so, and a pasted page that turns out to hold
+// several videos asks whether all of them are wanted. No widgets: the page asks, then acts.
 
 #include <QJsonArray>
+#include <QList>
+#include <QPointer>
 #include <QString>
 
 #include <functional>
+
+class SniffTask;
+
+// The questions of the paste road. The page answers them with dialogs; tests answer directly.
+class PasteQuestions
+{
+public:
+    virtual ~PasteQuestions() = default;
+    // The address was downloaded before (its title, if known): true to download it again.
+    virtual bool downloadAgain(const QString &url, const QString &title) = 0;
+    // The page holds `count` videos: true for all of them, false for the first one only.
+    virtual bool downloadAllEntries(const QString &url, int count) = 0;
+};
 
 class PasteRouter
 {
@@ -37,7 +53,41 @@ public:
     // True when the address belongs to one of those sites.
     static bool isPremium(const QString &url, const QJsonArray &premiumSites);
 
+    // --- A clip downloaded before -------------------------------------------------------------
+    // Finds a finished download of the same media (see mediaAddress) and gives its title.
+    using DoneLookup = std::function<bool(const QString &url, QString *title)>;
+    // True when the clip is to be added: nothing was downloaded from it yet, or the user wants
+    // it again.
+    static bool confirmClip(const QString &url, const DoneLookup &findDone,
+                            PasteQuestions &questions);
+
+    // --- A page with several videos -----------------------------------------------------------
+    // The tool names the number of videos ("playlist_count") on every analysis line of a plain
+    // download of such a page; the user is asked once per job, one question at a time.
+    struct EntriesAnswer
+    {
+        QPointer<SniffTask> task; // null when the job went away while the question was open
+        QString url;
+        bool all = false;
+    };
+    // The job is known to have been asked already (it was listed before this run).
+    void markAsked(SniffTask *task);
+    // The job's analysis arrived. True when a question now waits for askNext.
+    bool noteAnalysis(SniffTask *task);
+    bool hasWaitingQuestion() const;
+    // Asks the oldest waiting question and hands the answer to `act`; no other question is
+    // asked until `act` returns. False when nothing was asked: another question is open, or none
+    // waits.
+    bool askNext(PasteQuestions &questions, const std::function<void(const EntriesAnswer &)> &act);
+    // The number of videos the analysis line names when it asks for the question, else 0.
+    static int entriesToAskAbout(const SniffTask *task);
+
 private:
+    bool wasAsked(const SniffTask *task);
+
     Clock clock;
     qint64 lastPaste = -1;
+    QList<QPointer<SniffTask>> asked;
+    QList<QPointer<SniffTask>> waiting;
+    bool asking = false;
 };

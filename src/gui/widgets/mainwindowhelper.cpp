@@ -3,6 +3,7 @@
 #include "core/foundation/globals.h"
 
 #include <QDebug>
+#include <QEvent>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QWidget>
@@ -63,11 +64,34 @@ void MainWindowHelper::wait(int milliseconds)
     waitEventLoop(milliseconds);
 }
 
-void MainWindowHelper::centreOverMainWindow(QWidget *widget) const
+void MainWindowHelper::centreOverMainWindow(QWidget *widget)
 {
-    if (!window_ || !widget)
+    if (!widget || !widget->isWindow())
+        return;
+    placeCentred(widget);
+    widget->removeEventFilter(this);
+    widget->installEventFilter(this);
+}
+
+bool MainWindowHelper::eventFilter(QObject *watched, QEvent *event)
+{
+    // The show event comes before the window appears on the screen, with its final size.
+    if (event->type() == QEvent::Show && watched->isWidgetType())
+        placeCentred(static_cast<QWidget *>(watched));
+    return QObject::eventFilter(watched, event);
+}
+
+void MainWindowHelper::placeCentred(QWidget *widget) const
+{
+    if (!window_ || widget == window_)
         return;
     const QRect w = window_->geometry();
-    widget->move(w.x() + (w.width() - widget->width()) / 2,
-                 w.y() + (w.height() - widget->height()) / 2);
+    QPoint at(w.x() + (w.width() - widget->width()) / 2,
+              w.y() + (w.height() - widget->height()) / 2);
+    if (const QScreen *screen = window_->screen()) {
+        const QRect area = screen->availableGeometry();
+        at.setX(qMax(area.left(), qMin(at.x(), area.right() + 1 - widget->width())));
+        at.setY(qMax(area.top(), qMin(at.y(), area.bottom() + 1 - widget->height())));
+    }
+    widget->move(at);
 }

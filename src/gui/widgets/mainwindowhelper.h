@@ -27,11 +27,17 @@ public:
     // The factor for a screen of that many logical dots per inch.
     static double factorForDpi(double dpi);
 
-    // Centres a widget over the main window (integer halves of the differences).
-    void centreOverMainWindow(QWidget *widget) const;
+    // Centres a window over the main window (integer halves of the differences), inside the
+    // main window's screen. A dialog's size is final only once it is shown (its layout, its
+    // wrapped texts), so it is centred again each time it is shown.
+    void centreOverMainWindow(QWidget *widget);
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     MainWindowHelper();
+    void placeCentred(QWidget *widget) const;
     QPointer<QWidget> window_;
     double factor = 1.0;
 };

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QLabel>
+#include <QPainter>
 #include <QScreen>
 
 QFont applicationFont(int points)
@@ -52,4 +53,15 @@ void setLabelPixmap(QLabel *label, const QSize &size, const QPixmap &pixmap)
     label->setMaximumSize(size);
     label->setScaledContents(true);
     label->setPixmap(pixmap);
+}
+
+QPixmap tintedPixmap(const QPixmap &pixmap, const QColor &color)
+{
+    QPixmap tinted = pixmap;
+    if (tinted.isNull())
+        return tinted;
+    QPainter painter(&tinted);
+    painter.setCompositionMode(QPainter::CompositionMode_SourceIn);
+    painter.fillRect(tinted.rect(), color);
+    return tinted;
 }

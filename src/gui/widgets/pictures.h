@@ -2,6 +2,7 @@
 
 // Fonts, screens and pictures for every widget of the interface.
 
+#include <QColor>
 #include <QFont>
 #include <QPixmap>
 #include <QSize>
@@ -18,3 +19,5 @@ double screenPixelRatio();
 bool isHighDpi();
 QPixmap appIconPixmap(const QSize &size = QSize());
 void setLabelPixmap(QLabel *label, const QSize &size, const QPixmap &pixmap);
+// The picture's shape in one colour (a dark symbol made white for a coloured button).
+QPixmap tintedPixmap(const QPixmap &pixmap, const QColor &color);

@@ -1,0 +1,67 @@
+#pragma once
+
+// Our own analysis of a page whose script could not hand over a media address ("direct": false):
+// the page is requested with the page's own headers (cookie, referer, user agent), and the media
+// address is looked for in it (a <video>, <audio> or <source> address, an .m3u8 or .mp4 address)
+// and, failing that, in the JSON files the page names. Success emits parseFinished(media address,
+// metadata); a failure is logged and emits nothing but parseFailed. Streams with content
+// protection are not handled. Everything is asynchronous.
+
+#include <QByteArray>
+#include <QObject>
+#include <QStringList>
+#include <QUrl>
+#include <QVariantMap>
+
+#include <functional>
+#include <memory>
+
+class QNetworkAccessManager;
+
+class WebsiteApi : public QObject
+{
+    Q_OBJECT
+public:
+    struct Reply
+    {
+        int status = 0; // HTTP status, 0 when no answer came
+        QByteArray body;
+        QString error; // empty on success
+        QUrl url;      // after redirects
+    };
+    using Done = std::function<void(const Reply &reply)>;
+
+    static constexpr int kDefaultTimeoutMs = 20000;
+    static constexpr qint64 kMaxBodyBytes = 8 * 1024 * 1024;
+
+    explicit WebsiteApi(QObject *parent = nullptr);
+
+    void setTimeout(int ms) { timeoutMs = ms; }
+
+    // Starts the analysis of one bridge message ({"url", "metadata"}).
+    void parse(const QByteArray &message);
+    void analyse(const QString &url, const QString &metadata);
+
+    // The HTTP helper: every header becomes a request header ("UserAgent" is sent as
+    // "User-Agent"); "POST" (any case) posts `body`, anything else is a GET. `done` is called
+    // once, with the error text filled on a network error, a timeout or an overlong body.
+    void request(const QByteArray &method, const QUrl &url, const QVariantMap &headers,
+                 const QByteArray &body, Done done);
+
+    // Media addresses in a page or JSON text, absolute, in order of appearance.
+    static QStringList findMedia(const QByteArray &text, const QUrl &base);
+    // Same-host JSON addresses a page names (at most `limit`).
+    static QStringList findJsonLinks(const QByteArray &text, const QUrl &base, int limit = 3);
+
+Q_SIGNALS:
+    void parseFinished(const QString &url, const QString &metadata);
+    void parseFailed(const QString &url, const QString &reason);
+
+private:
+    struct Job;
+    void nextJson(const std::shared_ptr<Job> &job);
+    void fail(const std::shared_ptr<Job> &job, const QString &reason);
+
+    QNetworkAccessManager *network = nullptr;
+    int timeoutMs = kDefaultTimeoutMs;
+};

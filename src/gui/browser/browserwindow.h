@@ -1,0 +1,94 @@
+#pragma once
+
+// The built-in browser: a navigation bar, a thin progress bar, and either the start page of site
+// tiles or the web view. After every load the web channel client, the common page script and the
+// site's own script run in the page; a page's "bridge" message becomes downloadStarted(url,
+// metadata), after our own analysis of the page when the message asks for it ("direct": false).
+// The web view exists only while an address is shown: going home frees it.
+
+#include <QList>
+#include <QNetworkCookie>
+#include <QPointer>
+#include <QString>
+#include <QUrl>
+#include <QWidget>
+
+#include <memory>
+
+class QLineEdit;
+class QProgressBar;
+class QPushButton;
+class QStackedWidget;
+class WebHomePage;
+class WebView;
+class WebsiteApi;
+
+class BrowserWindow : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit BrowserWindow(QWidget *parent = nullptr);
+    ~BrowserWindow() override;
+
+    QWidget *header() const { return navBar; }
+    WebView *view() const { return webView.get(); }
+    WebHomePage *homePage() const { return home; }
+    WebsiteApi *websiteApi() const { return api; }
+    QLineEdit *addressField() const { return address; }
+    QProgressBar *progressBar() const { return progress; }
+    bool pageLoaded() const { return loaded; }
+    void retranslate();
+
+    // Opens the start page and frees the web view.
+    void goHome();
+
+    // Sets QTWEBENGINE_REMOTE_DEBUGGING from the embedded configuration, only when the
+    // environment asks for it (CLIPMOOR_REMOTE_DEBUGGING=1): an open debugging port lets any
+    // local program drive the signed-in browser; otherwise the variable is removed. Must run
+    // before the first web view exists.
+    static bool applyRemoteDebuggingConfig();
+
+public Q_SLOTS:
+    void setUrl(const QUrl &url);
+    void handleWebViewLoadProgress(int value);
+    void onLoadFinished();
+    void onDownloadStarted(const QString &data);
+
+Q_SIGNALS:
+    void downloadStarted(const QString &url, const QString &metadata);
+    // The page scripts ran after a load (tests and screenshots wait for it).
+    void scriptsInjected(const QUrl &url);
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void changeEvent(QEvent *event) override;
+
+private:
+    QWidget *buildNavigationBar();
+    void createView();
+    void onUrlChanged(const QUrl &url);
+    void clearBrowsingData();
+    void keepCookies();
+    void runScript(const QString &script, const QString &emptyTag, const QString &emptyMessage);
+
+    QWidget *navBar = nullptr;
+    QPushButton *homeButton = nullptr;
+    QPushButton *backButton = nullptr;
+    QPushButton *forwardButton = nullptr;
+    QPushButton *reloadButton = nullptr;
+    QPushButton *clearButton = nullptr;
+    QLineEdit *address = nullptr;
+    QProgressBar *progress = nullptr;
+    QStackedWidget *content = nullptr;
+    WebHomePage *home = nullptr;
+    std::shared_ptr<WebView> webView;
+    WebsiteApi *api = nullptr;
+
+    QList<QNetworkCookie> cookies; // the browser's cookies, HttpOnly ones included
+    QString openedUrl;
+    QString webChannelJs;
+    QString brandedAgent; // the engine's agent naming Clipmoor
+    QString previousAddress;
+    bool loaded = false;
+    bool selectOnClick = false;
+};

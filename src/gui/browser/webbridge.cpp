@@ -1,0 +1,6 @@
+#include "gui/browser/webbridge.h"
+
+void WebBridge::download(const QString &data)
+{
+    Q_EMIT downloadStarted(data);
+}

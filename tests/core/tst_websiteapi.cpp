@@ -1,0 +1,173 @@
+// Our own page analysis against a server on 127.0.0.1: the page's headers are sent, the media
+// address is found in the page or in the JSON it names, failures and timeouts end quietly.
+
+#include "core/browser/bridgemessage.h"
+#include "core/browser/websiteapi.h"
+#include "helpers/httpserver.h"
+#include "helpers/testutil.h"
+
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QSignalSpy>
+#include <QtTest>
+
+class TestWebsiteApi : public QObject
+{
+    Q_OBJECT
+
+    TestHttpServer server{QString()};
+    QHash<QString, QByteArray> pages;
+
+    QString metadata() const
+    {
+        return bridge::makeMetadata({{"Cookie", "session=abc123"},
+                                     {"Referer", server.url("post/1")},
+                                     {"UserAgent", "ClipmoorTest/1.0"}});
+    }
+
+    QByteArray message(const QString &path) const
+    {
+        return QJsonDocument(QJsonObject{{"url", server.url(path)},
+                                         {"metadata", metadata()},
+                                         {"direct", false}})
+            .toJson();
+    }
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        testutil::enterTestMode();
+        pages = {
+            {"video.html", "<html><body><video controls src=\"/media/a.mp4\"></video></body>"},
+            {"sources.html", "<video><source src='https://cdn.example/x.webm' type='video/webm'>"
+                             "<source src=\"clips/b.mp4?t=1&amp;s=2\"></video>"},
+            {"script.html", "<script>var cfg = {\"hls\": \"https:\\/\\/cdn.example\\/live\\/"
+                            "index.m3u8?tok=9\"};</script>"},
+            {"blob.html", "<video src=\"blob:https://a.example/123\"></video>"},
+            {"api.html", "<div id=app></div><script>fetch('/api/post.json')</script>"},
+            {"api/post.json", "{\"media\": [{\"files\": {\"source\": {\"url\": "
+                              "\"https://cdn.example/full.mp4\"}}}]}"},
+            {"none.html", "<html><body><p>No media here.</p></body></html>"},
+        };
+        server.setHandler([this](const QString &path, TestHttpServer::Response *response) {
+            if (!pages.contains(path))
+                return false;
+            response->contentType = path.endsWith(".json") ? "application/json" : "text/html";
+            response->body = pages.value(path);
+            return true;
+        });
+        QVERIFY(server.start());
+    }
+
+    void findsMediaAndSendsThePageHeaders_data()
+    {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("video src") << "video.html" << server.url("media/a.mp4");
+        QTest::newRow("first source") << "sources.html"
+                                      << "https://cdn.example/x.webm";
+        QTest::newRow("escaped m3u8 in a script") << "script.html"
+                                                  << "https://cdn.example/live/index.m3u8?tok=9";
+        QTest::newRow("in the JSON the page loads") << "api.html"
+                                                    << "https://cdn.example/full.mp4";
+    }
+
+    void findsMediaAndSendsThePageHeaders()
+    {
+        QFETCH(QString, path);
+        QFETCH(QString, expected);
+        WebsiteApi api;
+        QSignalSpy finished(&api, &WebsiteApi::parseFinished);
+        api.parse(message(path));
+        QVERIFY(finished.wait(10000));
+        QCOMPARE(finished.first().at(0).toString(), expected);
+        QCOMPARE(finished.first().at(1).toString(), metadata());
+        const QByteArray head = server.lastHeadByPath.value(path);
+        QVERIFY2(head.contains("Cookie: session=abc123"), head.constData());
+        QVERIFY(head.contains("User-Agent: ClipmoorTest/1.0"));
+        QVERIFY(head.contains("Referer: " + server.url("post/1").toLatin1()));
+    }
+
+    void pagesWithoutMediaGiveNothing_data()
+    {
+        QTest::addColumn<QString>("path");
+        QTest::newRow("no media") << "none.html";
+        QTest::newRow("only a blob player") << "blob.html";
+        QTest::newRow("missing page") << "gone.html";
+    }
+
+    void pagesWithoutMediaGiveNothing()
+    {
+        QFETCH(QString, path);
+        WebsiteApi api;
+        QSignalSpy finished(&api, &WebsiteApi::parseFinished);
+        QSignalSpy failed(&api, &WebsiteApi::parseFailed);
+        api.parse(message(path));
+        QVERIFY(failed.wait(10000));
+        QCOMPARE(finished.size(), 0);
+        QCOMPARE(failed.first().at(0).toString(), server.url(path));
+    }
+
+    void aSilentServerTimesOut()
+    {
+        server.silent.insert("hang.html");
+        WebsiteApi api;
+        api.setTimeout(300);
+        QSignalSpy finished(&api, &WebsiteApi::parseFinished);
+        QSignalSpy failed(&api, &WebsiteApi::parseFailed);
+        api.parse(message("hang.html"));
+        QVERIFY(failed.wait(10000));
+        QCOMPARE(failed.first().at(1).toString(), QString("timeout"));
+        QCOMPARE(finished.size(), 0);
+    }
+
+    void malformedMessagesAreDropped()
+    {
+        WebsiteApi api;
+        QSignalSpy finished(&api, &WebsiteApi::parseFinished);
+        QSignalSpy failed(&api, &WebsiteApi::parseFailed);
+        const int before = server.requests;
+        api.parse("not json");
+        api.parse("{\"url\": \"file:///etc/passwd\", \"direct\": false}");
+        QCOMPARE(server.requests, before);
+        QCOMPARE(finished.size() + failed.size(), 0);
+    }
+
+    void theHelperPostsAndReportsErrors()
+    {
+        WebsiteApi api;
+        bool done = false;
+        WebsiteApi::Reply got;
+        api.request("post", QUrl(server.url("video.html")), {{"X-Test", "1"}}, "a=1",
+                    [&](const WebsiteApi::Reply &reply) {
+                        got = reply;
+                        done = true;
+                    });
+        QTRY_VERIFY_WITH_TIMEOUT(done, 10000);
+        QCOMPARE(got.status, 200);
+        QVERIFY(got.error.isEmpty());
+        QVERIFY(got.body.contains("a.mp4"));
+        QVERIFY(server.lastHeadByPath.value("video.html").startsWith("POST "));
+        QVERIFY(server.lastHeadByPath.value("video.html").contains("X-Test: 1"));
+        // A header value with a line break is never sent.
+        done = false;
+        api.request("GET", QUrl(server.url("video.html")), {{"X-Evil", "a\r\nX-Injected: 1"}}, {},
+                    [&](const WebsiteApi::Reply &reply) {
+                        got = reply;
+                        done = true;
+                    });
+        QTRY_VERIFY_WITH_TIMEOUT(done, 10000);
+        QVERIFY(!server.lastHeadByPath.value("video.html").contains("X-Injected"));
+        done = false;
+        api.request("GET", QUrl("http://127.0.0.1:1/none"), {}, {},
+                    [&](const WebsiteApi::Reply &reply) {
+                        got = reply;
+                        done = true;
+                    });
+        QTRY_VERIFY_WITH_TIMEOUT(done, 10000);
+        QVERIFY(!got.error.isEmpty());
+    }
+};
+
+QTEST_GUILESS_MAIN(TestWebsiteApi)
+#include "tst_websiteapi.moc"

@@ -1,0 +1,135 @@
+// The built-in browser in the real main window, with the real download tool, yt-dlp and ffmpeg
+// against a page served on 127.0.0.1: the page's download button (pressed by script) makes a row
+// on the downloading page that downloads the page's video with the page's cookie, referer and
+// user agent. With CLIPMOOR_SCREENSHOTS set to a folder, the start page, the page with its button
+// and the row are saved there as pictures.
+#include "core/engine/snifftask.h"
+#include "core/engine/toolprotocol.h"
+#include "core/process/myprocess.h"
+#include "gui/browser/browserwindow.h"
+#include "gui/browser/webview.h"
+#include "gui/mainwindow/mainwindow.h"
+#include "gui/pages/downloadedpage.h"
+#include "gui/pages/downloadingpage.h"
+#include "gui/pages/mylistwidget.h"
+#include "helpers/httpserver.h"
+#include "helpers/testutil.h"
+#include "helpers/webpagetest.h"
+#include "helpers/windowtest.h"
+
+#include <QAbstractButton>
+#include <QButtonGroup>
+#include <QSignalSpy>
+#include <QStackedWidget>
+#include <QTemporaryDir>
+#include <QWebEnginePage>
+
+#include <memory>
+
+class TestBrowserEndToEnd : public QObject
+{
+    Q_OBJECT
+    QTemporaryDir www;
+    QTemporaryDir downloads;
+    std::unique_ptr<TestHttpServer> server;
+    std::unique_ptr<MainWindow> window;
+    QString shots = qEnvironmentVariable("CLIPMOOR_SCREENSHOTS");
+
+    void shoot(const QString &name)
+    {
+        if (shots.isEmpty())
+            return;
+        QDir().mkpath(shots);
+        QVERIFY(window->grab().save(shots + "/" + name + ".png"));
+    }
+
+    QVariant js(const QString &code)
+    {
+        return testutil::runJs(window->browser()->view()->page(), code);
+    }
+
+public:
+    static void initMain() { QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts); }
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        testutil::enterTestMode();
+        seedPreferences();
+        testutil::prepareWindowEnvironment();
+        testutil::prepareRealDownloads(downloads.path());
+        QVERIFY(testutil::makeClip(www.path() + "/clip.mp4", 3));
+        QFile page(www.path() + "/watch.html");
+        QVERIFY(page.open(QIODevice::WriteOnly));
+        page.write("<!doctype html><html><head><title>Loopback clip</title>"
+                   "<script>document.cookie = 'session=e2e42; path=/';</script>"
+                   "<style>body { font: 15px sans-serif; margin: 24px; }</style></head><body>"
+                   "<h2>A clip served on 127.0.0.1</h2>"
+                   "<video controls width=560 height=315 src='clip.mp4'></video>"
+                   "<p>The download button on the player's corner comes from the page "
+                   "scripts.</p></body></html>");
+        page.close();
+        server = std::make_unique<TestHttpServer>(www.path());
+        QVERIFY(server->start());
+        window = std::make_unique<MainWindow>();
+        window->resize(1100, 720);
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    }
+
+    void cleanupTestCase()
+    {
+        window.reset();
+        MyProcessHelper::instance()->killAll();
+    }
+
+    void theStartPageShowsTheSiteTiles()
+    {
+        QVERIFY(!window->browser());
+        window->tabs()->button(2)->click();
+        BrowserWindow *browser = window->browser();
+        QVERIFY(browser);
+        QCOMPARE(window->pages()->currentWidget(), browser);
+        QVERIFY(!browser->view());
+        QTest::qWait(200);
+        shoot("browser-start-page");
+    }
+
+    void thePageButtonDownloadsWithThePageHeaders()
+    {
+        BrowserWindow *browser = window->browser();
+        QSignalSpy injected(browser, &BrowserWindow::scriptsInjected);
+        browser->setUrl(QUrl(server->url("watch.html")));
+        QVERIFY(injected.wait(30000));
+        QTRY_COMPARE_WITH_TIMEOUT(js("window.__clipmoor ? __clipmoor.buttons().length : 0").toInt(),
+                                  1, 10000);
+        QTest::qWait(300);
+        shoot("browser-page-button");
+
+        js("__clipmoor.buttons()[0].host.click()");
+        DownloadingPage *page = window->downloading();
+        QTRY_COMPARE_WITH_TIMEOUT(page->list()->count(), 1, 10000);
+        SniffTask *task = MyListWidget::taskOf(page->list()->item(0));
+        QCOMPARE(task->url(), server->url("clip.mp4"));
+        QVERIFY(window->hasTabIndicator(0));
+        window->tabs()->button(0)->click();
+        QTRY_VERIFY_WITH_TIMEOUT(task->state() != SniffTask::State::Waiting, 20000);
+        QTest::qWait(300);
+        shoot("browser-row");
+
+        QTRY_COMPARE_WITH_TIMEOUT(window->downloaded()->allList()->count(), 1, 90000);
+        SniffTask *done = MyListWidget::taskOf(window->downloaded()->allList()->item(0));
+        const QString file = protocol::filePath(done->info());
+        QVERIFY2(QFileInfo(file).size() > 10000, qPrintable(file));
+
+        // The page's own headers reached the server with the download.
+        const QByteArray head = server->lastHeadByPath.value("clip.mp4");
+        QVERIFY2(head.contains("Cookie: session=e2e42"), head.constData());
+        QVERIFY2(head.contains("Referer: " + server->url("watch.html").toLatin1()),
+                 head.constData());
+        QVERIFY2(head.contains("Clipmoor/"), head.constData());
+    }
+};
+
+QTEST_MAIN(TestBrowserEndToEnd)
+#include "tst_browser_e2e.moc"

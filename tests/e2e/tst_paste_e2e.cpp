@@ -1,0 +1,258 @@
+// The paste road's questions with the real window, download tool, yt-dlp and ffmpeg against
+// pages served on 127.0.0.1: a pasted page with several videos (all of them, each its own, or the
+// first only) and an address downloaded before. With CLIPMOOR_SCREENSHOTS set to a folder, the
+// questions are saved there as pictures over the window.
+#include "core/engine/sniffmgr.h"
+#include "core/engine/snifftask.h"
+#include "core/engine/toolprotocol.h"
+#include "core/process/myprocess.h"
+#include "gui/mainwindow/mainwindow.h"
+#include "gui/pages/downloadedpage.h"
+#include "gui/pages/downloadingpage.h"
+#include "gui/pages/mylistwidget.h"
+#include "gui/pages/playlistconfirmdlg.h"
+#include "gui/widgets/zqmessagebox.h"
+#include "helpers/httpserver.h"
+#include "helpers/windowtest.h"
+
+#include <QAbstractButton>
+#include <QLabel>
+#include <QPainter>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include <functional>
+#include <memory>
+
+namespace {
+
+// Waits (polling, up to two minutes) for a modal window that `matches`, then runs `act` on it;
+// other modal windows are left alone. The flag turns true once `act` ran.
+std::shared_ptr<bool> onModal(std::function<bool(QWidget *)> matches,
+                              std::function<void(QWidget *)> act)
+{
+    auto acted = std::make_shared<bool>(false);
+    auto *timer = new QTimer;
+    auto polls = std::make_shared<int>(0);
+    QObject::connect(timer, &QTimer::timeout, [=] {
+        QWidget *modal = QApplication::activeModalWidget();
+        if (!modal || !matches(modal)) {
+            if (++*polls > 6000)
+                timer->deleteLater();
+            return;
+        }
+        timer->stop();
+        timer->deleteLater();
+        act(modal);
+        *acted = true;
+    });
+    timer->start(20);
+    return acted;
+}
+
+QString textOf(QWidget *w)
+{
+    QStringList texts;
+    for (QLabel *label : w->findChildren<QLabel *>())
+        texts << label->text();
+    return texts.join('\n');
+}
+
+bool click(QWidget *w, const QString &button)
+{
+    for (QAbstractButton *b : w->findChildren<QAbstractButton *>()) {
+        if (b->text() == button && b->isVisible()) {
+            b->click();
+            return true;
+        }
+    }
+    return false;
+}
+
+} // namespace
+
+class TestPasteEndToEnd : public QObject
+{
+    Q_OBJECT
+    QTemporaryDir www;
+    QTemporaryDir downloads;
+    std::unique_ptr<TestHttpServer> server;
+    std::unique_ptr<MainWindow> window;
+    qint64 pasteClock = 0;
+    QString shots = qEnvironmentVariable("CLIPMOOR_SCREENSHOTS");
+    QHash<QString, qint64> sizes; // served clip -> bytes
+
+    // The window with the dialog in its middle, as the user sees the question.
+    void shootOver(QWidget *dialog, const QString &name)
+    {
+        if (shots.isEmpty())
+            return;
+        QPixmap picture = window->grab();
+        QPainter painter(&picture);
+        painter.fillRect(picture.rect(), QColor(0, 0, 0, 60));
+        const QPixmap box = dialog->grab();
+        painter.drawPixmap((picture.width() - box.width()) / 2,
+                           (picture.height() - box.height()) / 2, box);
+        painter.end();
+        QDir().mkpath(shots);
+        QVERIFY(picture.save(shots + "/" + name + ".png"));
+    }
+
+    void paste(const QString &text) { testutil::paste(window->downloading(), &pasteClock, text); }
+
+    QList<SniffTask *> done() const { return SniffMgr::instance()->doneList(); }
+    SniffTask *doneWith(const QString &url) const
+    {
+        for (SniffTask *t : done()) {
+            if (t->url() == url)
+                return t;
+        }
+        return nullptr;
+    }
+
+    void writePage(const QString &name, const QString &title, const QStringList &clips)
+    {
+        QFile page(www.path() + "/" + name);
+        QVERIFY(page.open(QIODevice::WriteOnly));
+        page.write(("<html><head><title>" + title + "</title></head><body>").toUtf8());
+        for (const QString &clip : clips)
+            page.write(("<video controls><source src=\"" + clip + "\" type=\"video/mp4\"></video>")
+                           .toUtf8());
+        page.write("</body></html>");
+    }
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        testutil::enterTestMode();
+        seedPreferences();
+        testutil::prepareWindowEnvironment();
+        testutil::prepareRealDownloads(downloads.path());
+        Preferences *prefs = Preferences::instance();
+        prefs->setNumberPlaylistFiles(true);
+        // Three different clips: each entry's file tells by its size which one it is.
+        QVERIFY(testutil::makeClip(www.path() + "/one.mp4", 12, "640x360"));
+        QVERIFY(testutil::makeClip(www.path() + "/two.mp4", 2, "320x240"));
+        QVERIFY(testutil::makeClip(www.path() + "/three.mp4", 3, "480x270"));
+        for (const char *clip : {"one.mp4", "two.mp4", "three.mp4"})
+            sizes.insert(clip, QFileInfo(www.path() + "/" + clip).size());
+        writePage("three.html", "Three clips", {"one.mp4", "two.mp4", "three.mp4"});
+        writePage("pair.html", "A pair", {"two.mp4", "three.mp4"});
+        server = std::make_unique<TestHttpServer>(www.path());
+        QVERIFY(server->start());
+
+        window = testutil::openWindow(&pasteClock, QSize(1000, 640));
+        QVERIFY(window);
+    }
+
+    void cleanupTestCase() { testutil::closeWindow(window); }
+
+    // All of the page's videos: the playlist dialog lists them, the single download of the first
+    // one gives way, and every entry fetches its own video under its own number.
+    void allVideosOfAPastedPageEachComeOnce()
+    {
+        const QString page = server->url("three.html");
+        // The single download of the first video stops arriving part-way, so it is certainly
+        // still running when the user answers; the entries' downloads come after the answer.
+        server->stallAfter.insert("one.mp4", sizes.value("one.mp4") / 3);
+        QString asked;
+        QPointer<SniffTask> single;
+        auto question =
+            onModal([](QWidget *m) { return qobject_cast<ZQMessageBox *>(m) != nullptr; },
+                    [&, this](QWidget *m) {
+                        asked = textOf(m);
+                        single = MyListWidget::taskOf(window->downloading()->list()->item(0));
+                        shootOver(m, "question-several-videos");
+                        QVERIFY(click(m, "Download All"));
+                    });
+        int listed = 0;
+        bool singleStillRunning = false;
+        auto playlist =
+            onModal([](QWidget *m) { return qobject_cast<PlaylistConfirmDlg *>(m) != nullptr; },
+                    [&](QWidget *m) {
+                        auto *dialog = static_cast<PlaylistConfirmDlg *>(m);
+                        QTRY_COMPARE_WITH_TIMEOUT(dialog->table()->rowCount(), 3, 60000);
+                        listed = dialog->table()->rowCount();
+                        singleStillRunning =
+                            single && single->state() == SniffTask::State::Downloading;
+                        server->stallAfter.remove("one.mp4");
+                        QVERIFY(click(m, "Download"));
+                    });
+        paste(page);
+        QCOMPARE(window->downloading()->list()->count(), 1);
+        QTRY_VERIFY_WITH_TIMEOUT(*question && *playlist, 90000);
+        QVERIFY2(asked.contains("This page has 3 videos."), qPrintable(asked));
+        QCOMPARE(listed, 3);
+        QVERIFY(singleStillRunning);
+        // The single download gave way to the entries.
+        QTRY_VERIFY(single.isNull() || !SniffMgr::instance()->downloadingList().contains(single));
+        QTRY_COMPARE_WITH_TIMEOUT(done().size(), 3, 120000);
+        QVERIFY(!doneWith(page));
+        const QStringList clips{"one.mp4", "two.mp4", "three.mp4"};
+        for (int n = 1; n <= 3; ++n) {
+            SniffTask *entry = doneWith(page + QStringLiteral("#vantoro-item=%1/3").arg(n));
+            QVERIFY2(entry, qPrintable(QString::number(n)));
+            const QFileInfo file(protocol::filePath(entry->info()));
+            QVERIFY2(file.fileName().startsWith(QString::number(n) + ". "),
+                     qPrintable(file.fileName()));
+            QCOMPARE(file.size(), sizes.value(clips.at(n - 1)));
+        }
+    }
+
+    // The first only: the running download goes on and keeps the page's own title.
+    void theFirstVideoOnlyKeepsTheRunningDownload()
+    {
+        const QString page = server->url("pair.html");
+        auto question = onModal([](QWidget *m) { return qobject_cast<ZQMessageBox *>(m); },
+                                [](QWidget *m) { QVERIFY(click(m, "First Only")); });
+        paste(page);
+        QTRY_VERIFY_WITH_TIMEOUT(*question, 60000);
+        QTRY_VERIFY_WITH_TIMEOUT(doneWith(page), 90000);
+        SniffTask *task = doneWith(page);
+        QCOMPARE(protocol::title(task->info()), QString("A pair"));
+        QCOMPARE(QFileInfo(protocol::filePath(task->info())).size(), sizes.value("two.mp4"));
+        QCOMPARE(done().size(), 4);
+        QCOMPARE(window->downloading()->list()->count(), 0);
+    }
+
+    // Pasting an address already on the downloaded page asks before downloading it again.
+    void anAddressDownloadedBeforeAsksFirst()
+    {
+        const QString clip = server->url("two.mp4");
+        paste(clip); // never downloaded: no question
+        QTRY_VERIFY_WITH_TIMEOUT(doneWith(clip), 90000);
+        const int before = done().size();
+
+        QString asked;
+        auto cancelled = onModal([](QWidget *m) { return qobject_cast<ZQMessageBox *>(m); },
+                                 [&, this](QWidget *m) {
+                                     asked = textOf(m);
+                                     shootOver(m, "question-already-downloaded");
+                                     QVERIFY(click(m, "Cancel"));
+                                 });
+        paste(clip);
+        QVERIFY(*cancelled);
+        QVERIFY2(asked.contains("This File Has Already Been Downloaded. Download It Again?"),
+                 qPrintable(asked));
+        QVERIFY(asked.contains("two")); // the title of what was downloaded
+        QCOMPARE(window->downloading()->list()->count(), 0);
+
+        auto again = onModal([](QWidget *m) { return qobject_cast<ZQMessageBox *>(m); },
+                             [](QWidget *m) { QVERIFY(click(m, "Download Again")); });
+        paste(clip);
+        QVERIFY(*again);
+        QCOMPARE(window->downloading()->list()->count(), 1);
+        QTRY_COMPARE_WITH_TIMEOUT(done().size(), before + 1, 90000);
+    }
+};
+
+int main(int argc, char **argv)
+{
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    QApplication app(argc, argv);
+    TestPasteEndToEnd test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_paste_e2e.moc"

@@ -1,0 +1,434 @@
+// The page scripts in a real (headless) Qt WebEngine page, opened by the browser window against
+// pages served on 127.0.0.1: where the download button appears, that the page's style sheets
+// cannot hide it, that it moves no player, and what the bridge message holds.
+
+#include "core/browser/bridgemessage.h"
+#include "core/browser/websiteapi.h"
+#include "gui/browser/browserwindow.h"
+#include "gui/browser/webview.h"
+#include "helpers/httpserver.h"
+#include "helpers/testutil.h"
+#include "helpers/webpagetest.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QWebEnginePage>
+#include <QtTest>
+
+namespace {
+// Every page records its own errors and the player's place before our scripts run.
+const char kHead[] =
+    "<!doctype html><html><head><meta charset=utf-8><script>"
+    "window.__errors = [];"
+    "window.addEventListener('error', function (e) { window.__errors.push(String(e.message)); });"
+    "document.cookie = 'session=abc123; path=/';"
+    "window.__globals = Object.getOwnPropertyNames(window);"
+    "</script><style>body { margin: 20px; font: 14px sans-serif; }</style></head><body>";
+
+QByteArray page(const QByteArray &body)
+{
+    return QByteArray(kHead) + body + "</body></html>";
+}
+} // namespace
+
+class TestPageScripts : public QObject
+{
+    Q_OBJECT
+
+    TestHttpServer server{QString()};
+    QHash<QString, QByteArray> pages;
+    BrowserWindow *browser = nullptr;
+
+    QVariant js(const QString &code) { return testutil::runJs(browser->view()->page(), code); }
+
+    bool open(const QString &path)
+    {
+        QSignalSpy injected(browser, &BrowserWindow::scriptsInjected);
+        browser->setUrl(QUrl(server.url(path)));
+        return injected.wait(20000);
+    }
+
+    // Waits until the page shows `count` buttons; the number shown in the end.
+    int waitForButtons(int count, int timeoutMs = 10000)
+    {
+        QElapsedTimer timer;
+        timer.start();
+        int shown = -1;
+        do {
+            shown = js("window.__clipmoor ? __clipmoor.buttons().filter(function (b) {"
+                       " return getComputedStyle(b.host).display !== 'none'; }).length : -1")
+                        .toInt();
+            if (shown >= count)
+                break;
+            QTest::qWait(20);
+        } while (timer.elapsed() < timeoutMs);
+        return shown;
+    }
+
+    // Clicks button `index` and returns the message the application received.
+    QList<QVariant> press(int index)
+    {
+        QSignalSpy started(browser, &BrowserWindow::downloadStarted);
+        js(QStringLiteral("__clipmoor.buttons()[%1].host.click()").arg(index));
+        // The answer may have come while the click was being run.
+        if (started.isEmpty() && !started.wait(10000))
+            return {};
+        return started.first();
+    }
+
+    static QVariantMap headersOf(const QString &metadata) { return bridge::httpHeaders(metadata); }
+
+public:
+    static void initMain() { QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts); }
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        testutil::enterTestMode();
+        pages = {
+            {"video.html", page("<p>Text above.</p><video id=player src='/media/clip.mp4' "
+                                "width=480 height=270 controls></video><p id=after>Below</p>")},
+            {"sources.html", page("<video id=player width=400 height=225 controls>"
+                                  "<source src='/media/clip.webm' type='video/webm'>"
+                                  "<source src='/media/clip.mp4' type='video/mp4'></video>")},
+            {"audio.html", page("<p>A song</p><br><br><audio id=player controls "
+                                "src='/media/song.mp3'></audio>")},
+            {"late.html", page("<div id=slot></div><script>setTimeout(function () {"
+                               " var v = document.createElement('video');"
+                               " v.id = 'player'; v.width = 320; v.height = 180;"
+                               " v.src = '/media/late.mp4';"
+                               " document.getElementById('slot').appendChild(v); }, 2000);"
+                               "</script>")},
+            {"link.html", page("<p>Get <a id=link href='/files/talk.m4a'>the talk</a> or "
+                               "<a href='/about.html'>read about it</a>.</p>")},
+            {"none.html", page("<h1>Nothing to play</h1><a href='/other.html'>other</a>"
+                               "<img src='/pic.jpg' width=100 height=100>")},
+            {"blob.html", page("<video id=player width=320 height=180></video><script>"
+                               "var ms = new MediaSource();"
+                               "document.getElementById('player').src ="
+                               " URL.createObjectURL(ms);</script>")},
+            {"hostile.html",
+             page("<style>button, clipmoor-download, [title], html > :not(head):not(body) {"
+                  " display: none !important; visibility: hidden !important;"
+                  " opacity: 0 !important; width: 0 !important; pointer-events: none "
+                  "!important; } * { z-index: auto !important; }</style>"
+                  "<div style='position: relative; z-index: 5'><video id=player "
+                  "src='/media/clip.mp4' width=400 height=225></video></div>")},
+            {"frame.html", page("<iframe id=frame src='/inner.html' width=500 height=300>"
+                                "</iframe>")},
+            {"inner.html", "<html><body><video id=inner src='/media/inner.mp4' width=320 "
+                           "height=180></video></body></html>"},
+            {"youtube.com/watch", page("<div id=root></div><script>setTimeout(function () {"
+                                       " var p = document.createElement('div');"
+                                       " p.id = 'movie_player';"
+                                       " p.style.cssText = 'width:480px;height:270px;';"
+                                       " p.innerHTML = '<video src=\"/media/yt.mp4\" "
+                                       "style=\"width:100%;height:100%\"></video>';"
+                                       " document.getElementById('root').appendChild(p);"
+                                       "}, 1500);</script>")},
+            {"youtube.com/feed", page("<video id=player src='/media/feed.mp4' width=320 "
+                                      "height=180></video>")},
+        };
+        server.setHandler([this](const QString &path, TestHttpServer::Response *response) {
+            QString key = path;
+            if (!pages.contains(key)) {
+                // Watch pages of every site: a page with one plain player.
+                if (key.startsWith(QLatin1String("media/")) ||
+                    key.startsWith(QLatin1String("files/")))
+                    return false;
+                response->contentType = "text/html";
+                response->body = page("<video id=player src='/media/site.mp4' width=320 "
+                                      "height=180></video>");
+                return true;
+            }
+            response->contentType = "text/html";
+            response->body = pages.value(key);
+            return true;
+        });
+        QVERIFY(server.start());
+        browser = new BrowserWindow;
+        browser->resize(1000, 700);
+        browser->show();
+    }
+
+    void cleanupTestCase() { delete browser; }
+
+    void cleanup()
+    {
+        if (browser->view()) {
+            // The page never saw an error of ours, and we added only our one object (and the
+            // web channel client's names) to it.
+            QCOMPARE(js("window.__errors ? window.__errors.length : 0").toInt(), 0);
+            const QStringList added = js("Object.getOwnPropertyNames(window).filter(function (n) {"
+                                         " return window.__globals && window.__globals.indexOf(n) "
+                                         "< 0 && !/^\\d+$/.test(n);"
+                                         " })")
+                                          .toStringList();
+            for (const QString &name : added)
+                QVERIFY2(QStringList({"__clipmoor", "QWebChannel", "QWebChannelMessageTypes",
+                                      "QObject", "__errors", "__globals", "ms", "cfg"})
+                             .contains(name),
+                         qPrintable(name));
+        }
+    }
+
+    void plainVideo()
+    {
+        QVERIFY(open("video.html"));
+        const QString before = js("JSON.stringify(player.getBoundingClientRect())").toString();
+        QCOMPARE(waitForButtons(1), 1);
+        // On the player's top right corner, and the player has not moved.
+        const QVariantMap place =
+            js("(function () { var p = player.getBoundingClientRect();"
+               " var b = __clipmoor.buttons()[0].host.getBoundingClientRect();"
+               " return {inside: b.left >= p.left && b.right <= p.right && b.top >= p.top &&"
+               " b.bottom <= p.bottom, right: p.right - b.right, top: b.top - p.top,"
+               " onTop: document.elementFromPoint(b.left + b.width / 2, b.top + b.height / 2)"
+               " === __clipmoor.buttons()[0].host}; })()")
+                .toMap();
+        QVERIFY(place.value("inside").toBool());
+        QVERIFY(place.value("right").toDouble() < 20);
+        QVERIFY(place.value("top").toDouble() < 20);
+        QVERIFY(place.value("onTop").toBool());
+        QCOMPARE(js("JSON.stringify(player.getBoundingClientRect())").toString(), before);
+        QCOMPARE(js("after.getBoundingClientRect().top > player.getBoundingClientRect().bottom")
+                     .toBool(),
+                 true);
+
+        const QList<QVariant> message = press(0);
+        QCOMPARE(message.value(0).toString(), server.url("media/clip.mp4"));
+        const QVariantMap headers = headersOf(message.value(1).toString());
+        QCOMPARE(headers.value("Referer").toString(), server.url("video.html"));
+        QCOMPARE(headers.value("Cookie").toString(), QString("session=abc123"));
+        QVERIFY(headers.value("UserAgent").toString().contains("Clipmoor/"));
+    }
+
+    void runningTwiceChangesNothing()
+    {
+        QVERIFY(open("video.html"));
+        QCOMPARE(waitForButtons(1), 1);
+        QSignalSpy injected(browser, &BrowserWindow::scriptsInjected);
+        browser->onLoadFinished(); // every script again
+        QVERIFY(injected.wait(10000));
+        js("__clipmoor.scan()");
+        QCOMPARE(js("__clipmoor.buttons().length").toInt(), 1);
+        QCOMPARE(js("document.querySelectorAll('clipmoor-download').length").toInt(), 1);
+    }
+
+    void sourceChildren()
+    {
+        QVERIFY(open("sources.html"));
+        QCOMPARE(waitForButtons(1), 1);
+        const QString url = press(0).value(0).toString();
+        // The source the player chose, else the first one.
+        QVERIFY2(url == server.url("media/clip.webm") || url == server.url("media/clip.mp4"),
+                 qPrintable(url));
+    }
+
+    void audioPlayer()
+    {
+        QVERIFY(open("audio.html"));
+        QCOMPARE(waitForButtons(1), 1);
+        const QVariantMap place =
+            js("(function () { var p = player.getBoundingClientRect();"
+               " var b = __clipmoor.buttons()[0].host.getBoundingClientRect();"
+               " return {kind: __clipmoor.buttons()[0].kind, near: Math.abs(b.right - p.right) < 2"
+               " && (Math.abs(b.bottom - p.top) < 6 || Math.abs(b.top - p.bottom) < 6)}; })()")
+                .toMap();
+        QCOMPARE(place.value("kind").toString(), QString("player"));
+        QVERIFY(place.value("near").toBool());
+        QCOMPARE(press(0).value(0).toString(), server.url("media/song.mp3"));
+    }
+
+    void playerAddedLater()
+    {
+        QVERIFY(open("late.html"));
+        QCOMPARE(js("__clipmoor.buttons().length").toInt(), 0);
+        QCOMPARE(waitForButtons(1, 10000), 1);
+        QCOMPARE(press(0).value(0).toString(), server.url("media/late.mp4"));
+    }
+
+    void mediaLink()
+    {
+        QVERIFY(open("link.html"));
+        QCOMPARE(waitForButtons(1), 1);
+        const QVariantMap place =
+            js("(function () { var l = link.getBoundingClientRect();"
+               " var b = __clipmoor.buttons()[0].host.getBoundingClientRect();"
+               " return {kind: __clipmoor.buttons()[0].kind, beside: b.left >= l.right &&"
+               " b.left - l.right < 10 && b.top < l.bottom && b.bottom > l.top}; })()")
+                .toMap();
+        QCOMPARE(place.value("kind").toString(), QString("link"));
+        QVERIFY(place.value("beside").toBool());
+        QCOMPARE(press(0).value(0).toString(), server.url("files/talk.m4a"));
+    }
+
+    void pageWithoutMedia()
+    {
+        QVERIFY(open("none.html"));
+        js("__clipmoor.scan()"); // runs at once: no waiting for nothing to happen
+        QCOMPARE(js("__clipmoor.buttons().length").toInt(), 0);
+        QCOMPARE(js("document.querySelectorAll('clipmoor-download').length").toInt(), 0);
+    }
+
+    void blobPlayerSendsThePage()
+    {
+        QVERIFY(open("blob.html"));
+        QCOMPARE(waitForButtons(1), 1);
+        QVERIFY(js("player.src").toString().startsWith("blob:"));
+        const QList<QVariant> message = press(0);
+        QCOMPARE(message.value(0).toString(), server.url("blob.html"));
+        QCOMPARE(headersOf(message.value(1).toString()).value("Cookie").toString(),
+                 QString("session=abc123"));
+    }
+
+    void pageStylesCannotHideTheButton()
+    {
+        QVERIFY(open("hostile.html"));
+        QCOMPARE(waitForButtons(1), 1);
+        const QVariantMap shown =
+            js("(function () { var h = __clipmoor.buttons()[0].host; var s = getComputedStyle(h);"
+               " var b = h.getBoundingClientRect();"
+               " return {display: s.display, visibility: s.visibility, opacity: s.opacity,"
+               " width: b.width, onTop: document.elementFromPoint(b.left + b.width / 2,"
+               " b.top + b.height / 2) === h}; })()")
+                .toMap();
+        QCOMPARE(shown.value("display").toString(), QString("block"));
+        QCOMPARE(shown.value("visibility").toString(), QString("visible"));
+        QCOMPARE(shown.value("opacity").toString(), QString("1"));
+        QVERIFY(shown.value("width").toDouble() > 50);
+        QVERIFY(shown.value("onTop").toBool());
+        QCOMPARE(press(0).value(0).toString(), server.url("media/clip.mp4"));
+    }
+
+    void sameOriginFrame()
+    {
+        QVERIFY(open("frame.html"));
+        QTRY_VERIFY_WITH_TIMEOUT(
+            js("frame.contentDocument && frame.contentDocument.readyState === 'complete'").toBool(),
+            10000);
+        js("__clipmoor.scan()");
+        QCOMPARE(waitForButtons(1), 1);
+        QCOMPARE(js("frame.contentDocument.querySelectorAll('clipmoor-download').length").toInt(),
+                 1);
+        QCOMPARE(press(0).value(0).toString(), server.url("media/inner.mp4"));
+    }
+
+    void siteWaitsForItsHiddenPlayer()
+    {
+        QVERIFY(open("youtube.com/watch?v=abcdefghijk&t=5#top"));
+        QCOMPARE(js("__clipmoor.isWatchPage()").toBool(), true);
+        QCOMPARE(waitForButtons(1, 10000), 1);
+        // One button, on the site's player box rather than on the video inside it.
+        QCOMPARE(js("__clipmoor.buttons().length").toInt(), 1);
+        QCOMPARE(js("__clipmoor.buttons()[0].target.id").toString(), QString("movie_player"));
+        const QList<QVariant> message = press(0);
+        QCOMPARE(message.value(0).toString(), server.url("youtube.com/watch?v=abcdefghijk&t=5"));
+        const QVariantMap headers = headersOf(message.value(1).toString());
+        QCOMPARE(headers.value("Cookie").toString(), QString("session=abc123"));
+        QVERIFY(headers.value("Referer").toString().contains("youtube.com/watch"));
+    }
+
+    void sitePagesThatAreNotWatchPages()
+    {
+        QVERIFY(open("youtube.com/feed"));
+        QCOMPARE(js("__clipmoor.isWatchPage()").toBool(), false);
+        QCOMPARE(waitForButtons(1), 1);
+        QCOMPARE(press(0).value(0).toString(), server.url("media/feed.mp4"));
+    }
+
+    void everySiteScript_data()
+    {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<bool>("direct");
+        QTest::newRow("youtube short") << "www.youtube.com/shorts/abcdefghijk" << true;
+        QTest::newRow("youtu.be") << "youtu.be/abcdefghijk" << true;
+        QTest::newRow("tiktok") << "www.tiktok.com/@someone/video/7212345678901234567" << true;
+        QTest::newRow("facebook") << "www.facebook.com/watch/?v=1234567890" << true;
+        QTest::newRow("instagram") << "www.instagram.com/reel/Cabc123/" << true;
+        QTest::newRow("rumble") << "rumble.com/v2abcd-some-title.html" << true;
+        QTest::newRow("onlyfans") << "onlyfans.com/123456789/someone" << false;
+        QTest::newRow("fansly") << "fansly.com/post/123456789" << false;
+        QTest::newRow("justforfans") << "justfor.fans/someone?PostID=123" << false;
+        QTest::newRow("loyalfans") << "www.loyalfans.com/someone/video/abc-def" << false;
+        QTest::newRow("manyvids") << "www.manyvids.com/Video/123456/title/" << true;
+        QTest::newRow("redgifs") << "www.redgifs.com/watch/somegif" << true;
+        QTest::newRow("pornhubpremium")
+            << "www.pornhubpremium.com/view_video.php?viewkey=ph1" << true;
+        QTest::newRow("xnxx") << "www.xnxx.com/video-abc123/title" << true;
+        QTest::newRow("faphouse") << "faphouse.com/videos/abc-title" << true;
+        QTest::newRow("javhd") << "javhd.com/en/id/123456/title" << false;
+        QTest::newRow("mfcshare") << "share.myfreecams.com/someone/123456" << false;
+        QTest::newRow("pornhub") << "www.pornhub.com/view_video.php?viewkey=ph2" << true;
+        QTest::newRow("patreon") << "www.patreon.com/posts/some-post-123" << true;
+        QTest::newRow("analdin") << "www.analdin.com/videos/123456/title/" << true;
+        QTest::newRow("xvideos-red") << "www.xvideos.red/video12345/title" << true;
+        QTest::newRow("spankbang") << "spankbang.com/abc12/video/title" << true;
+    }
+
+    void everySiteScript()
+    {
+        QFETCH(QString, path);
+        QFETCH(bool, direct);
+        QVERIFY(open(path));
+        QVERIFY2(js("__clipmoor.isWatchPage()").toBool(), qPrintable(path));
+        QCOMPARE(waitForButtons(1), 1);
+        const QList<QVariant> message = press(0);
+        // Watch pages hand over the page; pages that ask for our analysis get the media address
+        // it finds in the page, with the page's headers either way.
+        QCOMPARE(message.value(0).toString(),
+                 direct ? server.url(path) : server.url("media/site.mp4"));
+        QCOMPARE(headersOf(message.value(1).toString()).value("Cookie").toString(),
+                 QString("session=abc123"));
+        if (!direct)
+            QVERIFY(server.lastHeadByPath.value(QUrl(server.url(path)).path().mid(1))
+                        .contains("Cookie: session=abc123"));
+    }
+
+    void hostileMessagesAreDropped()
+    {
+        QVERIFY(open("none.html"));
+        QSignalSpy started(browser, &BrowserWindow::downloadStarted);
+        QSignalSpy injected(browser, &BrowserWindow::scriptsInjected);
+        // A page can reach the bridge itself: whatever it sends is checked.
+        js("new QWebChannel(qt.webChannelTransport, function (c) {"
+           " c.objects.bridge.download('not json');"
+           " c.objects.bridge.download(JSON.stringify({url: 'file:///etc/passwd'}));"
+           " c.objects.bridge.download(JSON.stringify({url: 42}));"
+           " c.objects.bridge.download(JSON.stringify({url: '" +
+           server.url("ok.mp4") + "'})); });");
+        QTRY_VERIFY_WITH_TIMEOUT(!started.isEmpty(), 10000);
+        QCOMPARE(started.size(), 1);
+        QCOMPARE(started.first().value(0).toString(), server.url("ok.mp4"));
+    }
+
+    void clearingBrowsingDataSignsOut()
+    {
+        QVERIFY(open("none.html"));
+        js("document.cookie = 'signedin=yes; path=/; max-age=3600'");
+        QVERIFY(js("document.cookie").toString().contains("signedin=yes"));
+        browser->header()->findChildren<QPushButton *>().last()->click();
+        // The page loaded again (its own cookie set anew) without the signed-in cookie.
+        QTRY_VERIFY_WITH_TIMEOUT(
+            js("window.__errors && document.cookie === 'session=abc123'").toBool(), 20000);
+    }
+
+    void goingHomeFreesTheView()
+    {
+        QVERIFY(open("video.html"));
+        QPointer<WebView> view = browser->view();
+        browser->goHome();
+        QVERIFY(!browser->view());
+        QTRY_VERIFY_WITH_TIMEOUT(view.isNull(), 5000);
+        // A fresh view gets a working bridge again.
+        QVERIFY(open("video.html"));
+        QCOMPARE(waitForButtons(1), 1);
+        QCOMPARE(press(0).value(0).toString(), server.url("media/clip.mp4"));
+    }
+};
+
+QTEST_MAIN(TestPageScripts)
+#include "tst_pagescripts.moc"

@@ -401,7 +401,10 @@ void SniffMgr::deleteDownloadingTask(SniffTask *task)
     }
     detachThumbOperator(task);
     task->setNeedDelete(true);
-    deleteTaskFiles(task);
+    if (held)
+        removeFileSafely(task->thumbnailPath()); // its folder goes when its run has stopped
+    else
+        deleteTaskFiles(task);
     downloading.removeOne(task);
     history.removeOne(task->url());
     Q_EMIT mgrDeleteDownloadingTask(task);

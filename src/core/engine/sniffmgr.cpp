@@ -54,7 +54,14 @@ SniffMgr::~SniffMgr()
 {
     delete saver; // waits for a write still running, which reads nothing of the lists
     saver = nullptr;
+    // Jobs deleted while their run was ending are held only by their operators.
+    QList<SniffTask *> held;
+    for (SniffOperator *op : qAsConst(running)) {
+        if (op->task()->needDelete() && !downloading.contains(op->task()))
+            held << op->task();
+    }
     qDeleteAll(running);
+    qDeleteAll(held);
     qDeleteAll(thumbOperators);
     qDeleteAll(downloading);
     qDeleteAll(done);

@@ -974,6 +974,61 @@ Bitte melden Sie sich im Bereich „Online“ bei Ihrem Konto an und klicken Sie
         <source>Select Directory</source>
         <translation>Ordner auswählen</translation>
     </message>
+    <message>
+        <source>Send anonymous usage statistics</source>
+        <translation>Anonyme Nutzungsstatistiken senden</translation>
+    </message>
+</context>
+<context>
+    <name>PrivateListDlg</name>
+    <message>
+        <source>Private List</source>
+        <translation>Private Liste</translation>
+    </message>
+    <message>
+        <source>Please Enter Password to Lock Private Space</source>
+        <translation>Bitte Passwort eingeben, um den privaten Bereich zu sperren</translation>
+    </message>
+    <message>
+        <source>Please Enter Password to Unlock Private Space</source>
+        <translation>Bitte Passwort eingeben, um den privaten Bereich zu entsperren</translation>
+    </message>
+    <message>
+        <source>Enter password</source>
+        <translation>Passwort eingeben</translation>
+    </message>
+    <message>
+        <source>Show or hide the password</source>
+        <translation>Passwort zeigen oder verbergen</translation>
+    </message>
+    <message>
+        <source>Do not show thumbnails of adult videos</source>
+        <translation>Keine Vorschaubilder von Videos für Erwachsene anzeigen</translation>
+    </message>
+    <message>
+        <source>Save adult videos as hidden</source>
+        <translation>Videos für Erwachsene versteckt speichern</translation>
+    </message>
+    <message>
+        <source>Remember the password before restart %1</source>
+        <translation>Passwort bis zum Neustart von %1 merken</translation>
+    </message>
+    <message>
+        <source>Lock</source>
+        <translation>Sperren</translation>
+    </message>
+    <message>
+        <source>Unlock</source>
+        <translation>Entsperren</translation>
+    </message>
+    <message>
+        <source>Password error.</source>
+        <translation>Falsches Passwort.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
 </context>
 <context>
     <name>PrivateModeButton</name>

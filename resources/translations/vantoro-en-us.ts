@@ -974,6 +974,61 @@ Please sign in to your account in the "Online" section, then click the "Download
         <source>Select Directory</source>
         <translation>Select Directory</translation>
     </message>
+    <message>
+        <source>Send anonymous usage statistics</source>
+        <translation>Send anonymous usage statistics</translation>
+    </message>
+</context>
+<context>
+    <name>PrivateListDlg</name>
+    <message>
+        <source>Private List</source>
+        <translation>Private List</translation>
+    </message>
+    <message>
+        <source>Please Enter Password to Lock Private Space</source>
+        <translation>Please Enter Password to Lock Private Space</translation>
+    </message>
+    <message>
+        <source>Please Enter Password to Unlock Private Space</source>
+        <translation>Please Enter Password to Unlock Private Space</translation>
+    </message>
+    <message>
+        <source>Enter password</source>
+        <translation>Enter password</translation>
+    </message>
+    <message>
+        <source>Show or hide the password</source>
+        <translation>Show or hide the password</translation>
+    </message>
+    <message>
+        <source>Do not show thumbnails of adult videos</source>
+        <translation>Do not show thumbnails of adult videos</translation>
+    </message>
+    <message>
+        <source>Save adult videos as hidden</source>
+        <translation>Save adult videos as hidden</translation>
+    </message>
+    <message>
+        <source>Remember the password before restart %1</source>
+        <translation>Remember the password before restart %1</translation>
+    </message>
+    <message>
+        <source>Lock</source>
+        <translation>Lock</translation>
+    </message>
+    <message>
+        <source>Unlock</source>
+        <translation>Unlock</translation>
+    </message>
+    <message>
+        <source>Password error.</source>
+        <translation>Password error.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
 </context>
 <context>
     <name>PrivateModeButton</name>

@@ -974,6 +974,61 @@ Inicie sesión en su cuenta en la sección "En línea" y luego haga clic en el b
         <source>Select Directory</source>
         <translation>Seleccionar carpeta</translation>
     </message>
+    <message>
+        <source>Send anonymous usage statistics</source>
+        <translation>Enviar estadísticas de uso anónimas</translation>
+    </message>
+</context>
+<context>
+    <name>PrivateListDlg</name>
+    <message>
+        <source>Private List</source>
+        <translation>Lista privada</translation>
+    </message>
+    <message>
+        <source>Please Enter Password to Lock Private Space</source>
+        <translation>Introduzca la contraseña para bloquear el espacio privado</translation>
+    </message>
+    <message>
+        <source>Please Enter Password to Unlock Private Space</source>
+        <translation>Introduzca la contraseña para desbloquear el espacio privado</translation>
+    </message>
+    <message>
+        <source>Enter password</source>
+        <translation>Introduzca la contraseña</translation>
+    </message>
+    <message>
+        <source>Show or hide the password</source>
+        <translation>Mostrar u ocultar la contraseña</translation>
+    </message>
+    <message>
+        <source>Do not show thumbnails of adult videos</source>
+        <translation>No mostrar miniaturas de vídeos para adultos</translation>
+    </message>
+    <message>
+        <source>Save adult videos as hidden</source>
+        <translation>Guardar los vídeos para adultos como ocultos</translation>
+    </message>
+    <message>
+        <source>Remember the password before restart %1</source>
+        <translation>Recordar la contraseña hasta reiniciar %1</translation>
+    </message>
+    <message>
+        <source>Lock</source>
+        <translation>Bloquear</translation>
+    </message>
+    <message>
+        <source>Unlock</source>
+        <translation>Desbloquear</translation>
+    </message>
+    <message>
+        <source>Password error.</source>
+        <translation>Contraseña incorrecta.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
 </context>
 <context>
     <name>PrivateModeButton</name>

@@ -974,6 +974,61 @@ Connectez-vous à votre compte dans la section « En ligne », puis cliquez sur 
         <source>Select Directory</source>
         <translation>Choisir un dossier</translation>
     </message>
+    <message>
+        <source>Send anonymous usage statistics</source>
+        <translation>Envoyer des statistiques d'utilisation anonymes</translation>
+    </message>
+</context>
+<context>
+    <name>PrivateListDlg</name>
+    <message>
+        <source>Private List</source>
+        <translation>Liste privée</translation>
+    </message>
+    <message>
+        <source>Please Enter Password to Lock Private Space</source>
+        <translation>Veuillez saisir le mot de passe pour verrouiller l'espace privé</translation>
+    </message>
+    <message>
+        <source>Please Enter Password to Unlock Private Space</source>
+        <translation>Veuillez saisir le mot de passe pour déverrouiller l'espace privé</translation>
+    </message>
+    <message>
+        <source>Enter password</source>
+        <translation>Saisir le mot de passe</translation>
+    </message>
+    <message>
+        <source>Show or hide the password</source>
+        <translation>Afficher ou masquer le mot de passe</translation>
+    </message>
+    <message>
+        <source>Do not show thumbnails of adult videos</source>
+        <translation>Ne pas afficher les miniatures des vidéos pour adultes</translation>
+    </message>
+    <message>
+        <source>Save adult videos as hidden</source>
+        <translation>Enregistrer les vidéos pour adultes comme masquées</translation>
+    </message>
+    <message>
+        <source>Remember the password before restart %1</source>
+        <translation>Mémoriser le mot de passe jusqu'au redémarrage de %1</translation>
+    </message>
+    <message>
+        <source>Lock</source>
+        <translation>Verrouiller</translation>
+    </message>
+    <message>
+        <source>Unlock</source>
+        <translation>Déverrouiller</translation>
+    </message>
+    <message>
+        <source>Password error.</source>
+        <translation>Mot de passe incorrect.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
 </context>
 <context>
     <name>PrivateModeButton</name>

@@ -974,6 +974,61 @@ Please sign in to your account in "Online" section, then click "Download" button
         <source>Select Directory</source>
         <translation>फ़ोल्डर चुनें</translation>
     </message>
+    <message>
+        <source>Send anonymous usage statistics</source>
+        <translation>अनाम उपयोग आँकड़े भेजें</translation>
+    </message>
+</context>
+<context>
+    <name>PrivateListDlg</name>
+    <message>
+        <source>Private List</source>
+        <translation>निजी सूची</translation>
+    </message>
+    <message>
+        <source>Please Enter Password to Lock Private Space</source>
+        <translation>निजी स्थान को लॉक करने के लिए पासवर्ड दर्ज करें</translation>
+    </message>
+    <message>
+        <source>Please Enter Password to Unlock Private Space</source>
+        <translation>निजी स्थान को अनलॉक करने के लिए पासवर्ड दर्ज करें</translation>
+    </message>
+    <message>
+        <source>Enter password</source>
+        <translation>पासवर्ड दर्ज करें</translation>
+    </message>
+    <message>
+        <source>Show or hide the password</source>
+        <translation>पासवर्ड दिखाएँ या छिपाएँ</translation>
+    </message>
+    <message>
+        <source>Do not show thumbnails of adult videos</source>
+        <translation>वयस्क वीडियो के थंबनेल न दिखाएँ</translation>
+    </message>
+    <message>
+        <source>Save adult videos as hidden</source>
+        <translation>वयस्क वीडियो को छिपी फ़ाइल के रूप में सहेजें</translation>
+    </message>
+    <message>
+        <source>Remember the password before restart %1</source>
+        <translation>%1 के पुनः आरंभ होने तक पासवर्ड याद रखें</translation>
+    </message>
+    <message>
+        <source>Lock</source>
+        <translation>लॉक करें</translation>
+    </message>
+    <message>
+        <source>Unlock</source>
+        <translation>अनलॉक करें</translation>
+    </message>
+    <message>
+        <source>Password error.</source>
+        <translation>पासवर्ड गलत है।</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>ठीक है</translation>
+    </message>
 </context>
 <context>
     <name>PrivateModeButton</name>

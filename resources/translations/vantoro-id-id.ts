@@ -974,6 +974,61 @@ Silakan masuk ke akun Anda di bagian "Online", lalu klik tombol "Unduh".</transl
         <source>Select Directory</source>
         <translation>Pilih Direktori</translation>
     </message>
+    <message>
+        <source>Send anonymous usage statistics</source>
+        <translation>Kirim statistik penggunaan anonim</translation>
+    </message>
+</context>
+<context>
+    <name>PrivateListDlg</name>
+    <message>
+        <source>Private List</source>
+        <translation>Daftar Pribadi</translation>
+    </message>
+    <message>
+        <source>Please Enter Password to Lock Private Space</source>
+        <translation>Masukkan kata sandi untuk mengunci ruang pribadi</translation>
+    </message>
+    <message>
+        <source>Please Enter Password to Unlock Private Space</source>
+        <translation>Masukkan kata sandi untuk membuka ruang pribadi</translation>
+    </message>
+    <message>
+        <source>Enter password</source>
+        <translation>Masukkan kata sandi</translation>
+    </message>
+    <message>
+        <source>Show or hide the password</source>
+        <translation>Tampilkan atau sembunyikan kata sandi</translation>
+    </message>
+    <message>
+        <source>Do not show thumbnails of adult videos</source>
+        <translation>Jangan tampilkan gambar mini video dewasa</translation>
+    </message>
+    <message>
+        <source>Save adult videos as hidden</source>
+        <translation>Simpan video dewasa sebagai tersembunyi</translation>
+    </message>
+    <message>
+        <source>Remember the password before restart %1</source>
+        <translation>Ingat kata sandi sampai %1 dimulai ulang</translation>
+    </message>
+    <message>
+        <source>Lock</source>
+        <translation>Kunci</translation>
+    </message>
+    <message>
+        <source>Unlock</source>
+        <translation>Buka Kunci</translation>
+    </message>
+    <message>
+        <source>Password error.</source>
+        <translation>Kata sandi salah.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
 </context>
 <context>
     <name>PrivateModeButton</name>

@@ -974,6 +974,61 @@ Accedi al tuo account nella sezione "Online", poi fai clic sul pulsante "Scarica
         <source>Select Directory</source>
         <translation>Seleziona cartella</translation>
     </message>
+    <message>
+        <source>Send anonymous usage statistics</source>
+        <translation>Invia statistiche di utilizzo anonime</translation>
+    </message>
+</context>
+<context>
+    <name>PrivateListDlg</name>
+    <message>
+        <source>Private List</source>
+        <translation>Elenco privato</translation>
+    </message>
+    <message>
+        <source>Please Enter Password to Lock Private Space</source>
+        <translation>Inserisci la password per bloccare lo spazio privato</translation>
+    </message>
+    <message>
+        <source>Please Enter Password to Unlock Private Space</source>
+        <translation>Inserisci la password per sbloccare lo spazio privato</translation>
+    </message>
+    <message>
+        <source>Enter password</source>
+        <translation>Inserisci la password</translation>
+    </message>
+    <message>
+        <source>Show or hide the password</source>
+        <translation>Mostra o nascondi la password</translation>
+    </message>
+    <message>
+        <source>Do not show thumbnails of adult videos</source>
+        <translation>Non mostrare le miniature dei video per adulti</translation>
+    </message>
+    <message>
+        <source>Save adult videos as hidden</source>
+        <translation>Salva i video per adulti come nascosti</translation>
+    </message>
+    <message>
+        <source>Remember the password before restart %1</source>
+        <translation>Ricorda la password fino al riavvio di %1</translation>
+    </message>
+    <message>
+        <source>Lock</source>
+        <translation>Blocca</translation>
+    </message>
+    <message>
+        <source>Unlock</source>
+        <translation>Sblocca</translation>
+    </message>
+    <message>
+        <source>Password error.</source>
+        <translation>Password errata.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
 </context>
 <context>
     <name>PrivateModeButton</name>

@@ -974,6 +974,61 @@ Please sign in to your account in "Online" section, then click "Download" button
         <source>Select Directory</source>
         <translation>フォルダーを選択</translation>
     </message>
+    <message>
+        <source>Send anonymous usage statistics</source>
+        <translation>匿名の使用統計を送信する</translation>
+    </message>
+</context>
+<context>
+    <name>PrivateListDlg</name>
+    <message>
+        <source>Private List</source>
+        <translation>プライベートリスト</translation>
+    </message>
+    <message>
+        <source>Please Enter Password to Lock Private Space</source>
+        <translation>プライベートスペースをロックするパスワードを入力してください</translation>
+    </message>
+    <message>
+        <source>Please Enter Password to Unlock Private Space</source>
+        <translation>プライベートスペースのロックを解除するパスワードを入力してください</translation>
+    </message>
+    <message>
+        <source>Enter password</source>
+        <translation>パスワードを入力</translation>
+    </message>
+    <message>
+        <source>Show or hide the password</source>
+        <translation>パスワードの表示/非表示</translation>
+    </message>
+    <message>
+        <source>Do not show thumbnails of adult videos</source>
+        <translation>アダルト動画のサムネイルを表示しない</translation>
+    </message>
+    <message>
+        <source>Save adult videos as hidden</source>
+        <translation>アダルト動画を隠しファイルとして保存する</translation>
+    </message>
+    <message>
+        <source>Remember the password before restart %1</source>
+        <translation>%1 を再起動するまでパスワードを記憶する</translation>
+    </message>
+    <message>
+        <source>Lock</source>
+        <translation>ロック</translation>
+    </message>
+    <message>
+        <source>Unlock</source>
+        <translation>ロック解除</translation>
+    </message>
+    <message>
+        <source>Password error.</source>
+        <translation>パスワードが違います。</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
 </context>
 <context>
     <name>PrivateModeButton</name>

@@ -974,6 +974,61 @@ Please sign in to your account in "Online" section, then click "Download" button
         <source>Select Directory</source>
         <translation>폴더 선택</translation>
     </message>
+    <message>
+        <source>Send anonymous usage statistics</source>
+        <translation>익명 사용 통계 보내기</translation>
+    </message>
+</context>
+<context>
+    <name>PrivateListDlg</name>
+    <message>
+        <source>Private List</source>
+        <translation>비공개 목록</translation>
+    </message>
+    <message>
+        <source>Please Enter Password to Lock Private Space</source>
+        <translation>비공개 공간을 잠그려면 비밀번호를 입력하세요</translation>
+    </message>
+    <message>
+        <source>Please Enter Password to Unlock Private Space</source>
+        <translation>비공개 공간의 잠금을 해제하려면 비밀번호를 입력하세요</translation>
+    </message>
+    <message>
+        <source>Enter password</source>
+        <translation>비밀번호 입력</translation>
+    </message>
+    <message>
+        <source>Show or hide the password</source>
+        <translation>비밀번호 표시 또는 숨기기</translation>
+    </message>
+    <message>
+        <source>Do not show thumbnails of adult videos</source>
+        <translation>성인 동영상의 썸네일 표시 안 함</translation>
+    </message>
+    <message>
+        <source>Save adult videos as hidden</source>
+        <translation>성인 동영상을 숨김 파일로 저장</translation>
+    </message>
+    <message>
+        <source>Remember the password before restart %1</source>
+        <translation>%1 재시작 전까지 비밀번호 기억</translation>
+    </message>
+    <message>
+        <source>Lock</source>
+        <translation>잠금</translation>
+    </message>
+    <message>
+        <source>Unlock</source>
+        <translation>잠금 해제</translation>
+    </message>
+    <message>
+        <source>Password error.</source>
+        <translation>비밀번호가 틀렸습니다.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>확인</translation>
+    </message>
 </context>
 <context>
     <name>PrivateModeButton</name>

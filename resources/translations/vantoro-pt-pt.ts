@@ -974,6 +974,61 @@ Inicie sessão na sua conta na secção "Online" e depois clique no botão "Tran
         <source>Select Directory</source>
         <translation>Selecionar pasta</translation>
     </message>
+    <message>
+        <source>Send anonymous usage statistics</source>
+        <translation>Enviar estatísticas de utilização anónimas</translation>
+    </message>
+</context>
+<context>
+    <name>PrivateListDlg</name>
+    <message>
+        <source>Private List</source>
+        <translation>Lista privada</translation>
+    </message>
+    <message>
+        <source>Please Enter Password to Lock Private Space</source>
+        <translation>Introduza a palavra-passe para bloquear o espaço privado</translation>
+    </message>
+    <message>
+        <source>Please Enter Password to Unlock Private Space</source>
+        <translation>Introduza a palavra-passe para desbloquear o espaço privado</translation>
+    </message>
+    <message>
+        <source>Enter password</source>
+        <translation>Introduza a palavra-passe</translation>
+    </message>
+    <message>
+        <source>Show or hide the password</source>
+        <translation>Mostrar ou ocultar a palavra-passe</translation>
+    </message>
+    <message>
+        <source>Do not show thumbnails of adult videos</source>
+        <translation>Não mostrar miniaturas de vídeos para adultos</translation>
+    </message>
+    <message>
+        <source>Save adult videos as hidden</source>
+        <translation>Guardar vídeos para adultos como ocultos</translation>
+    </message>
+    <message>
+        <source>Remember the password before restart %1</source>
+        <translation>Lembrar a palavra-passe até reiniciar o %1</translation>
+    </message>
+    <message>
+        <source>Lock</source>
+        <translation>Bloquear</translation>
+    </message>
+    <message>
+        <source>Unlock</source>
+        <translation>Desbloquear</translation>
+    </message>
+    <message>
+        <source>Password error.</source>
+        <translation>Palavra-passe incorreta.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
 </context>
 <context>
     <name>PrivateModeButton</name>

@@ -974,6 +974,61 @@ Please sign in to your account in "Online" section, then click "Download" button
         <source>Select Directory</source>
         <translation>Выбрать папку</translation>
     </message>
+    <message>
+        <source>Send anonymous usage statistics</source>
+        <translation>Отправлять анонимную статистику использования</translation>
+    </message>
+</context>
+<context>
+    <name>PrivateListDlg</name>
+    <message>
+        <source>Private List</source>
+        <translation>Личный список</translation>
+    </message>
+    <message>
+        <source>Please Enter Password to Lock Private Space</source>
+        <translation>Введите пароль, чтобы заблокировать личное пространство</translation>
+    </message>
+    <message>
+        <source>Please Enter Password to Unlock Private Space</source>
+        <translation>Введите пароль, чтобы разблокировать личное пространство</translation>
+    </message>
+    <message>
+        <source>Enter password</source>
+        <translation>Введите пароль</translation>
+    </message>
+    <message>
+        <source>Show or hide the password</source>
+        <translation>Показать или скрыть пароль</translation>
+    </message>
+    <message>
+        <source>Do not show thumbnails of adult videos</source>
+        <translation>Не показывать миниатюры видео для взрослых</translation>
+    </message>
+    <message>
+        <source>Save adult videos as hidden</source>
+        <translation>Сохранять видео для взрослых скрытыми</translation>
+    </message>
+    <message>
+        <source>Remember the password before restart %1</source>
+        <translation>Запомнить пароль до перезапуска %1</translation>
+    </message>
+    <message>
+        <source>Lock</source>
+        <translation>Заблокировать</translation>
+    </message>
+    <message>
+        <source>Unlock</source>
+        <translation>Разблокировать</translation>
+    </message>
+    <message>
+        <source>Password error.</source>
+        <translation>Неверный пароль.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
 </context>
 <context>
     <name>PrivateModeButton</name>

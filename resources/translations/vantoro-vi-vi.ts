@@ -974,6 +974,61 @@ Hãy đăng nhập tài khoản trong mục "Trực tuyến", sau đó nhấn n�
         <source>Select Directory</source>
         <translation>Chọn thư mục</translation>
     </message>
+    <message>
+        <source>Send anonymous usage statistics</source>
+        <translation>Gửi thống kê sử dụng ẩn danh</translation>
+    </message>
+</context>
+<context>
+    <name>PrivateListDlg</name>
+    <message>
+        <source>Private List</source>
+        <translation>Danh sách riêng tư</translation>
+    </message>
+    <message>
+        <source>Please Enter Password to Lock Private Space</source>
+        <translation>Vui lòng nhập mật khẩu để khóa không gian riêng tư</translation>
+    </message>
+    <message>
+        <source>Please Enter Password to Unlock Private Space</source>
+        <translation>Vui lòng nhập mật khẩu để mở khóa không gian riêng tư</translation>
+    </message>
+    <message>
+        <source>Enter password</source>
+        <translation>Nhập mật khẩu</translation>
+    </message>
+    <message>
+        <source>Show or hide the password</source>
+        <translation>Hiện hoặc ẩn mật khẩu</translation>
+    </message>
+    <message>
+        <source>Do not show thumbnails of adult videos</source>
+        <translation>Không hiển thị hình thu nhỏ của video người lớn</translation>
+    </message>
+    <message>
+        <source>Save adult videos as hidden</source>
+        <translation>Lưu video người lớn dưới dạng ẩn</translation>
+    </message>
+    <message>
+        <source>Remember the password before restart %1</source>
+        <translation>Ghi nhớ mật khẩu cho đến khi khởi động lại %1</translation>
+    </message>
+    <message>
+        <source>Lock</source>
+        <translation>Khóa</translation>
+    </message>
+    <message>
+        <source>Unlock</source>
+        <translation>Mở khóa</translation>
+    </message>
+    <message>
+        <source>Password error.</source>
+        <translation>Sai mật khẩu.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
 </context>
 <context>
     <name>PrivateModeButton</name>

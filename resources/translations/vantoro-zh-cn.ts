@@ -974,6 +974,61 @@ Please sign in to your account in "Online" section, then click "Download" button
         <source>Select Directory</source>
         <translation>选择文件夹</translation>
     </message>
+    <message>
+        <source>Send anonymous usage statistics</source>
+        <translation>发送匿名使用统计</translation>
+    </message>
+</context>
+<context>
+    <name>PrivateListDlg</name>
+    <message>
+        <source>Private List</source>
+        <translation>私密列表</translation>
+    </message>
+    <message>
+        <source>Please Enter Password to Lock Private Space</source>
+        <translation>请输入密码以锁定私密空间</translation>
+    </message>
+    <message>
+        <source>Please Enter Password to Unlock Private Space</source>
+        <translation>请输入密码以解锁私密空间</translation>
+    </message>
+    <message>
+        <source>Enter password</source>
+        <translation>输入密码</translation>
+    </message>
+    <message>
+        <source>Show or hide the password</source>
+        <translation>显示或隐藏密码</translation>
+    </message>
+    <message>
+        <source>Do not show thumbnails of adult videos</source>
+        <translation>不显示成人视频的缩略图</translation>
+    </message>
+    <message>
+        <source>Save adult videos as hidden</source>
+        <translation>将成人视频保存为隐藏文件</translation>
+    </message>
+    <message>
+        <source>Remember the password before restart %1</source>
+        <translation>在 %1 重启前记住密码</translation>
+    </message>
+    <message>
+        <source>Lock</source>
+        <translation>锁定</translation>
+    </message>
+    <message>
+        <source>Unlock</source>
+        <translation>解锁</translation>
+    </message>
+    <message>
+        <source>Password error.</source>
+        <translation>密码错误。</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
 </context>
 <context>
     <name>PrivateModeButton</name>

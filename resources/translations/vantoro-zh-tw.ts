@@ -974,6 +974,61 @@ Please sign in to your account in "Online" section, then click "Download" button
         <source>Select Directory</source>
         <translation>選擇資料夾</translation>
     </message>
+    <message>
+        <source>Send anonymous usage statistics</source>
+        <translation>傳送匿名使用統計資料</translation>
+    </message>
+</context>
+<context>
+    <name>PrivateListDlg</name>
+    <message>
+        <source>Private List</source>
+        <translation>私密清單</translation>
+    </message>
+    <message>
+        <source>Please Enter Password to Lock Private Space</source>
+        <translation>請輸入密碼以鎖定私密空間</translation>
+    </message>
+    <message>
+        <source>Please Enter Password to Unlock Private Space</source>
+        <translation>請輸入密碼以解鎖私密空間</translation>
+    </message>
+    <message>
+        <source>Enter password</source>
+        <translation>輸入密碼</translation>
+    </message>
+    <message>
+        <source>Show or hide the password</source>
+        <translation>顯示或隱藏密碼</translation>
+    </message>
+    <message>
+        <source>Do not show thumbnails of adult videos</source>
+        <translation>不顯示成人影片的縮圖</translation>
+    </message>
+    <message>
+        <source>Save adult videos as hidden</source>
+        <translation>將成人影片儲存為隱藏檔案</translation>
+    </message>
+    <message>
+        <source>Remember the password before restart %1</source>
+        <translation>在 %1 重新啟動前記住密碼</translation>
+    </message>
+    <message>
+        <source>Lock</source>
+        <translation>鎖定</translation>
+    </message>
+    <message>
+        <source>Unlock</source>
+        <translation>解鎖</translation>
+    </message>
+    <message>
+        <source>Password error.</source>
+        <translation>密碼錯誤。</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>確定</translation>
+    </message>
 </context>
 <context>
     <name>PrivateModeButton</name>

@@ -12,6 +12,7 @@
 #include <QFileInfo>
 #include <QIcon>
 #include <QMessageBox>
+#include <QScreen>
 #include <QTimer>
 
 #include <cstdio>
@@ -73,6 +74,9 @@ int main(int argc, char *argv[])
 
     if (!options.screenshotFile.isEmpty())
         saveScreenshotAndQuit(&window, options.screenshotFile);
+    if (const QScreen *screen = QGuiApplication::primaryScreen())
+        analytics::setScreenResolution(
+            QStringLiteral("%1x%2").arg(screen->size().width()).arg(screen->size().height()));
     reportEvent(QStringLiteral("Lifecycle"), QStringLiteral("Start"));
     return app.exec();
 }

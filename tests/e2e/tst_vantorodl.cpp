@@ -1,8 +1,8 @@
 // End-to-end tests of our download tool's downloads against media made by ffmpeg and served on
 // 127.0.0.1: single files and pages, playlists, live streams, page headers, failures, and the
 // processes it leaves behind.
-#include "helpers/httpserver.h"
 #include "e2e/vantorodlrun.h"
+#include "helpers/httpserver.h"
 
 #include <QJsonArray>
 #include <QSet>
@@ -264,20 +264,31 @@ private Q_SLOTS:
         QVERIFY(QFileInfo::exists(dir + "/clip.mp4"));
     }
 
+    void downloadThenConvert_data()
+    {
+        QTest::addColumn<QString>("target");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("another container") << "M4A"
+                                           << "clip.m4a";
+        // The result replaces the download under the same name, never "clip(1).mp4".
+        QTest::newRow("the download's own container") << "MP4"
+                                                      << "clip.mp4";
+    }
     void downloadThenConvert()
     {
+        QFETCH(QString, target);
+        QFETCH(QString, expected);
         const QString dir = newJobDir();
         QJsonObject params = downloadParams(server->url("clip.mp4"), dir);
         params.insert("converter", QJsonObject{{"input", "downloader"},
                                                {"save_path", "downloader"},
                                                {"isNeedConvert", "true"},
-                                               {"preset", preset("M4A")}});
+                                               {"preset", preset(target)}});
         const ToolRun r = run(writeParams(params));
         QVERIFY2(r.exitCode == 0, r.describe().constData());
         QVERIFY(!r.ofType("converting").isEmpty());
-        const QString file = r.finished().value("filepath").toString();
-        QCOMPARE(QFileInfo(file).suffix(), QString("m4a"));
-        QCOMPARE(QDir(dir).entryList(QDir::Files), QStringList{"clip.m4a"});
+        QCOMPARE(r.finished().value("filepath").toString(), dir + "/" + expected);
+        QCOMPARE(QDir(dir).entryList(QDir::Files), QStringList{expected});
     }
 
     void interruptedLiveRecordingLeavesAPlayableFile_data()

@@ -11,6 +11,7 @@
 #include <QSet>
 #include <QTcpServer>
 #include <QTcpSocket>
+#include <QTimer>
 #include <QUrl>
 
 #include <functional>
@@ -57,6 +58,7 @@ public:
         return QStringLiteral("http://127.0.0.1:%1/%2").arg(serverPort()).arg(path);
     }
     void setHandler(Handler h) { handler = std::move(h); }
+    bool hasHandler() const { return bool(handler); }
     int requests = 0;
     QHash<QString, int> requestsByPath;
     // The head (request line and headers) of the last request for each path.
@@ -67,6 +69,11 @@ public:
     // (stall) or is cut (drop).
     QHash<QString, qint64> stallAfter;
     QHash<QString, qint64> dropAfter;
+    // Every request's head and body, in the order they came.
+    QList<QByteArray> heads, bodies;
+    // Answers wait this long; `maxPending` counts the most requests waiting at once.
+    int answerDelayMs = 0;
+    int pending = 0, maxPending = 0;
 
 protected:
     void incomingConnection(qintptr descriptor) override
@@ -80,9 +87,26 @@ protected:
             if (end < 0)
                 return;
             const QByteArray head = buffer->left(end);
+            const QRegularExpressionMatch length =
+                QRegularExpression(QStringLiteral("\r\ncontent-length:\\s*(\\d+)"),
+                                   QRegularExpression::CaseInsensitiveOption)
+                    .match(QString::fromLatin1(head));
+            const int bodySize = length.hasMatch() ? length.captured(1).toInt() : 0;
+            if (buffer->size() < end + 4 + bodySize)
+                return; // the body is still coming
+            heads << head;
+            bodies << buffer->mid(end + 4, bodySize);
             buffer->clear();
             disconnect(socket, &QTcpSocket::readyRead, nullptr, nullptr);
-            answer(socket, head);
+            if (answerDelayMs <= 0) {
+                answer(socket, head);
+                return;
+            }
+            maxPending = qMax(maxPending, ++pending);
+            QTimer::singleShot(answerDelayMs, socket, [this, socket, head] {
+                --pending;
+                answer(socket, head);
+            });
         });
         connect(socket, &QTcpSocket::disconnected, socket, &QObject::deleteLater);
     }

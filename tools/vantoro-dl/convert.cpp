@@ -11,6 +11,8 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 
+#include <cstdio>
+
 namespace convert {
 
 namespace {
@@ -282,13 +284,21 @@ Outcome run(const Request &request, const std::function<void(double)> &progress)
         QFile::remove(partial);
         return outcome;
     }
-    const QString target = freeName(request.saveDir, base, preset.extension);
-    if (!QFile::rename(partial, target)) {
+    // A result that replaces its input (the download it was made from) takes the input's place
+    // when the names agree, in one atomic rename; otherwise it gets a free name of its own.
+    const QString plain = QDir(request.saveDir).filePath(base + '.' + preset.extension);
+    const bool overInput = request.replaceInput && QFileInfo(plain).absoluteFilePath() ==
+                                                       QFileInfo(request.input).absoluteFilePath();
+    const QString target = overInput ? plain : freeName(request.saveDir, base, preset.extension);
+    const bool moved = overInput ? ::rename(QFile::encodeName(partial).constData(),
+                                            QFile::encodeName(target).constData()) == 0
+                                 : QFile::rename(partial, target);
+    if (!moved) {
         QFile::remove(partial);
         return fail(out::WriteFailed,
                     writeError(request.saveDir, QStringLiteral("cannot rename the result")));
     }
-    if (request.replaceInput)
+    if (request.replaceInput && !overInput)
         QFile::remove(request.input);
     outcome.outputPath = target;
     // The result as ffmpeg reported writing it.

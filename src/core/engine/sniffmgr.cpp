@@ -2,6 +2,7 @@
 
 #include "core/analytics/analytics.h"
 #include "core/engine/listsaver.h"
+#include "core/engine/privatefiles.h"
 #include "core/engine/sniffoperator.h"
 #include "core/engine/snifftask.h"
 #include "core/engine/tasklistfile.h"
@@ -44,7 +45,7 @@ SniffMgr::SniffMgr(QObject *parent)
     : QObject(parent)
     , saver(new ListSaver([this] { return snapshot(); }, this))
 {
-    connect(saver, &ListSaver::saved, this, &SniffMgr::listsSaved);
+    connect(saver, &ListSaver::saved, this, &SniffMgr::onListsSaved);
     qRegisterMetaType<SniffTask *>("SniffTask");
     qRegisterMetaType<SniffTask *>();
     setMaxCount(Preferences::instance()->maxDownloads());
@@ -456,12 +457,27 @@ void SniffMgr::moveFromPrivate(SniffTask *task)
     privates.removeOne(task);
 }
 
-void SniffMgr::setFileHidden(SniffTask *task, const QString &mode)
+bool SniffMgr::setFileHidden(SniffTask *task, const QString &mode)
 {
-    if (mode == QLatin1String("hidden"))
-        platform::setHidden(protocol::filePath(task->info()), true);
-    else if (mode == QLatin1String("normal"))
-        platform::setHidden(protocol::filePath(task->info()), false);
+    const bool hide = mode == QLatin1String("hidden");
+    if (!hide && mode != QLatin1String("normal"))
+        return false;
+    // The file is renamed first and the record follows in memory; the caller writes the lists
+    // afterwards, and loadList repairs a record written before the rename.
+    const QString path = protocol::filePath(task->info());
+    privatefiles::setRenamePending(true);
+    ++renames;
+    const QString renamed = privatefiles::rename(path, hide);
+    if (renamed.isEmpty()) {
+        writeLog(QStringLiteral("[SniffMgr]"),
+                 QStringLiteral("cannot %1 %2")
+                     .arg(hide ? QStringLiteral("hide") : QStringLiteral("show"), path));
+        return false;
+    }
+    if (renamed != path)
+        task->setInfo(protocol::withFilePath(task->info(), renamed));
+    platform::setHidden(renamed, hide);
+    return true;
 }
 
 bool SniffMgr::hasActiveTask() const
@@ -524,6 +540,8 @@ QList<SniffTask *> SniffMgr::tasksFromRecords(const tasklist::Records &records)
     for (const tasklist::Record &r : records) {
         SniffTask *task = new SniffTask(r.url, r.options, ++number, tempDir);
         task->setInfo(r.info);
+        if (repairRenamedFiles)
+            repairFilePath(task);
         task->setFinished(r.finished);
         task->setProgress(r.progress);
         task->setWorkDir(r.workDir);
@@ -542,13 +560,37 @@ void SniffMgr::loadList(QList<SniffTask *> &list, const QString &path)
     list = tasksFromRecords(tasklist::load(path));
 }
 
+void SniffMgr::repairFilePath(SniffTask *task)
+{
+    // A file hidden or shown just before the program died: the record still names the file as
+    // it was called before.
+    const QString path = protocol::filePath(task->info());
+    const QString repaired = privatefiles::repairedPath(path);
+    if (repaired == path)
+        return;
+    task->setInfo(protocol::withFilePath(task->info(), repaired));
+    writeLog(QStringLiteral("[SniffMgr]"),
+             QStringLiteral("record of %1 repaired: %2").arg(path, repaired));
+}
+
 void SniffMgr::saveList(const QList<SniffTask *> &list, const QString &path)
 {
     tasklist::save(path, list);
 }
 
-ListSaver::Snapshot SniffMgr::snapshot() const
+void SniffMgr::onListsSaved()
 {
+    if (renamesInSnapshot == renames) {
+        // The records name the renamed files now.
+        privatefiles::setRenamePending(false);
+        repairRenamedFiles = false;
+    }
+    Q_EMIT listsSaved();
+}
+
+ListSaver::Snapshot SniffMgr::snapshot()
+{
+    renamesInSnapshot = renames;
     ListSaver::Snapshot s;
     // A finished job is written into the done list before it leaves the downloading list.
     s.jobLists = {{doneListPath(), tasklist::snapshot(done)},
@@ -582,6 +624,9 @@ void SniffMgr::loadAll()
                       tasklist::dropDuplicates(privateRecords, &taskRecords);
     if (twice > 0)
         writeLog(kTag, QStringLiteral("%1 jobs were listed twice; kept once").arg(twice));
+    // Only after a rename that was not followed by a save is every record's file looked at:
+    // reading each record's path costs more than the rest of loading.
+    repairRenamedFiles = privatefiles::renamePending();
     saver->remember(doneListPath(), doneRecords);
     saver->remember(privateListPath(), privateRecords);
     saver->remember(taskListPath(), taskRecords);

@@ -56,7 +56,10 @@ public:
     void deletePrivateTask(SniffTask *task, bool deleteFile);
     void moveToPrivate(SniffTask *task);
     void moveFromPrivate(SniffTask *task);
-    void setFileHidden(SniffTask *task, const QString &mode);
+    // Hides ("hidden": a dot-name) or shows ("normal") the job's file and names the new path in
+    // its record; the caller saves the lists afterwards. False when the file could not be
+    // renamed (the record is unchanged).
+    bool setFileHidden(SniffTask *task, const QString &mode);
 
     // True when the address, or the media it fetches (see mediaAddress), was added before.
     bool isInHistory(const QString &url) const;
@@ -97,8 +100,9 @@ public Q_SLOTS:
     void onThumbOperatorFinished(ThumbOperator *op);
 
 private:
-    static QList<SniffTask *> tasksFromRecords(const tasklist::Records &records);
-    ListSaver::Snapshot snapshot() const;
+    QList<SniffTask *> tasksFromRecords(const tasklist::Records &records);
+    void onListsSaved();
+    ListSaver::Snapshot snapshot();
     SniffOperator *operatorOf(SniffTask *task) const;
     void markPaused(SniffTask *task);
     void moveToDone(SniffTask *task);
@@ -108,6 +112,7 @@ private:
     void removeOperator(SniffOperator *op);
     bool liveRecordingSavable(SniffTask *task) const;
     void deleteTaskFiles(SniffTask *task);
+    void repairFilePath(SniffTask *task);
     void showNotice(Notice notice, const QString &text);
     void closeNotice(Notice notice);
 
@@ -123,4 +128,9 @@ private:
     bool listsLoaded = false;
     ListSaver *saver = nullptr;
     QStringList setAside;
+    bool repairRenamedFiles = false;
+    // Renames of files counted, and the count the snapshot being written was taken at: the
+    // pending-rename mark is cleared once lists taken after the last rename are on disk.
+    int renames = 0;
+    int renamesInSnapshot = 0;
 };

@@ -63,7 +63,9 @@ void SniffTask::reportTransition(State from, State to) const
         reportEvent(download, QStringLiteral("ClipSuccessRate"), QStringLiteral("Success"));
     else if (from == State::Downloading && to == State::Failed) {
         reportEvent(download, QStringLiteral("ClipSuccessRate"), QStringLiteral("Fail"));
-        reportEvent(download, QStringLiteral("ClipDownloadFailURL"), url_);
+        // Reported as its site's name only, and not even that for a private download.
+        reportEvent(download, QStringLiteral("ClipDownloadFailURL"),
+                    protocol::isPrivateFile(info_) ? QString() : url_);
     }
 }
 

@@ -59,6 +59,10 @@ constexpr char kWindow_LastTab[] = "kWindow_LastTab";
 constexpr char kPrivateListKey[] = "plkey";
 constexpr char kPrivateThumbnailsHidden[] = "plthumbnailshidden";
 constexpr char kPrivateFilesHidden[] = "plfilehidden";
+constexpr char kAnalyticsCollector[] = "kAnalytics_Collector";
+constexpr char kSendUsageStatistics[] = "kAnalytics_SendUsageStatistics";
+constexpr char kAnalyticsClientId[] = "GAnalytics-cid";
+constexpr char kAnalyticsUserId[] = "GAnalytics-uid";
 constexpr char kDlToolLocation[] = "DlToolLocation";
 constexpr char kDlScriptsLocation[] = "DlScriptsLocation";
 constexpr char kDownloadNum[] = "download_num";
@@ -119,6 +123,14 @@ QSettings openStore()
                      QStringLiteral("Clipmoor"));
 }
 
+// The settings hold secrets (the proxy password, the private list's digest): the file is
+// readable by the user only, after every write.
+void writeAndRestrict(QSettings &store)
+{
+    store.sync();
+    QFile::setPermissions(store.fileName(), QFile::ReadOwner | QFile::WriteOwner);
+}
+
 QString folderOrDefault(const QString &folder, const QString &fallback)
 {
     // An empty folder setting must never send files to the file system's root.
@@ -161,7 +173,9 @@ QVariant Preferences::seeded(const char *key) const
 
 void Preferences::setValue(const char *key, const QVariant &value)
 {
-    openStore().setValue(QLatin1String(key) + QLatin1String(suffix), value);
+    QSettings store = openStore();
+    store.setValue(QLatin1String(key) + QLatin1String(suffix), value);
+    writeAndRestrict(store);
 }
 
 // --- Downloads --------------------------------------------------------------------------------
@@ -511,13 +525,61 @@ QString Preferences::privateListKey() const
 {
     return value(kPrivateListKey).toString();
 }
+void Preferences::setPrivateListKey(const QString &key)
+{
+    setValue(kPrivateListKey, key);
+}
 bool Preferences::privateThumbnailsHidden() const
 {
     return value(kPrivateThumbnailsHidden, false).toBool();
 }
+void Preferences::setPrivateThumbnailsHidden(bool on)
+{
+    setValue(kPrivateThumbnailsHidden, on);
+}
 bool Preferences::privateFilesHidden() const
 {
     return value(kPrivateFilesHidden, false).toBool();
+}
+void Preferences::setPrivateFilesHidden(bool on)
+{
+    setValue(kPrivateFilesHidden, on);
+}
+
+// --- Usage statistics -------------------------------------------------------------------------
+
+QString Preferences::analyticsCollector() const
+{
+    return value(kAnalyticsCollector).toString();
+}
+void Preferences::setAnalyticsCollector(const QString &address)
+{
+    setValue(kAnalyticsCollector, address);
+}
+std::optional<bool> Preferences::sendUsageStatistics() const
+{
+    const QVariant chosen = value(kSendUsageStatistics);
+    return chosen.isNull() ? std::nullopt : std::optional<bool>(chosen.toBool());
+}
+void Preferences::setSendUsageStatistics(bool on)
+{
+    setValue(kSendUsageStatistics, on);
+}
+QString Preferences::analyticsClientId() const
+{
+    return value(kAnalyticsClientId).toString();
+}
+void Preferences::setAnalyticsClientId(const QString &id)
+{
+    setValue(kAnalyticsClientId, id);
+}
+QString Preferences::analyticsUserId() const
+{
+    return value(kAnalyticsUserId).toString();
+}
+void Preferences::setAnalyticsUserId(const QString &id)
+{
+    setValue(kAnalyticsUserId, id);
 }
 
 // --- Provisioning -----------------------------------------------------------------------------
@@ -601,7 +663,7 @@ void seedPreferences()
             prefs.setValue(name, value);
         prefs.setValue(name + QLatin1String(kDefaultSuffix), value);
     }
-    prefs.sync();
+    writeAndRestrict(prefs);
     if (prefs.status() != QSettings::NoError)
         writeLog(QStringLiteral("[Preferences]"),
                  QStringLiteral("cannot write settings file %1").arg(prefs.fileName()));

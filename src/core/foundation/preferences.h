@@ -127,10 +127,26 @@ public:
     void setWindowPlacement(const WindowPlacement &placement);
     QString interfaceStyle() const; // "Dark" for the dark look, empty otherwise
     void setInterfaceStyle(const QString &style);
-    // The private list: on while a key is set; what it hides.
+    // The private list: on while a key (a password digest) is set; what it hides.
     QString privateListKey() const;
-    bool privateThumbnailsHidden() const;
-    bool privateFilesHidden() const;
+    void setPrivateListKey(const QString &key);
+    bool privateThumbnailsHidden() const; // false
+    void setPrivateThumbnailsHidden(bool on);
+    bool privateFilesHidden() const; // false
+    void setPrivateFilesHidden(bool on);
+
+    // --- Usage statistics -----------------------------------------------------------------------
+    // The collector's address, without the environment's override (empty: nothing is sent).
+    QString analyticsCollector() const;
+    void setAnalyticsCollector(const QString &address);
+    // The user's choice on sending usage statistics; absent until the user chose.
+    std::optional<bool> sendUsageStatistics() const;
+    void setSendUsageStatistics(bool on);
+    // The anonymous client id, made once, and the user id (empty unless set).
+    QString analyticsClientId() const;
+    void setAnalyticsClientId(const QString &id);
+    QString analyticsUserId() const;
+    void setAnalyticsUserId(const QString &id);
 
     // --- Provisioning ---------------------------------------------------------------------------
     // The folder of the updated download tool and of the updated site scripts ("" for the ones

@@ -17,6 +17,7 @@
 #include "gui/pages/downloadedpage.h"
 #include "gui/pages/downloadingpage.h"
 #include "gui/pages/fileactions.h"
+#include "gui/privatelist/privatelistdlg.h"
 #include "gui/widgets/aboutdlg.h"
 #include "gui/widgets/imagebutton.h"
 #include "gui/widgets/mainwindowhelper.h"
@@ -66,6 +67,8 @@ MainWindow::MainWindow(QWidget *parent)
 {
     MainWindowHelper::instance()->setMainWindow(this);
     initGuiResources();
+    // Before the pages: their private-mode buttons show only when the password can be asked.
+    PrivateListDlg::installAskHandler();
     DlScriptManager::instance()->startCheck();
     DlToolManager::instance()->startCheck();
 

@@ -120,5 +120,6 @@ void MainWindow::finishClosing()
     SniffMgr::instance()->shutDown();
     delete tray;
     tray = nullptr;
-    terminate();
+    // The last usage events get at most a second; the window is gone meanwhile.
+    analytics::finishReporting(1000, [] { terminate(); });
 }

@@ -152,6 +152,8 @@ QWidget *PreferencesDlg::buildDownloadTab()
     layout->addWidget(autoSubtitle);
     layout->addWidget(resumeOnStartup);
     layout->addWidget(readCookie);
+    usageStatistics = new QCheckBox(tr("Send anonymous usage statistics"), page);
+    layout->addWidget(usageStatistics);
     layout->addWidget(folderRow(tr("Save downloaded files to:"), &downloadDir));
     layout->addStretch(1);
     return page;
@@ -232,6 +234,7 @@ void PreferencesDlg::loadFromStore()
     autoSubtitle->setChecked(prefs->downloadSubtitles());
     resumeOnStartup->setChecked(prefs->resumeOnStartup());
     readCookie->setChecked(prefs->readCookies());
+    usageStatistics->setChecked(analytics::usageStatisticsChosen());
     const bool proxyOn = prefs->proxyEnabled();
     const bool authOn = prefs->proxyNeedsLogin();
     proxyEnable->setChecked(proxyOn);
@@ -338,6 +341,7 @@ void PreferencesDlg::onClicked(QAbstractButton *btn)
     autoSubtitle->setChecked(def->downloadSubtitles());
     resumeOnStartup->setChecked(def->resumeOnStartup());
     readCookie->setChecked(def->readCookies());
+    usageStatistics->setChecked(!analytics::collectorAddress().isEmpty());
     proxyEnable->setChecked(def->proxyEnabled());
     auth->setChecked(def->proxyNeedsLogin());
     downloadDir->setText(def->downloadDir());
@@ -353,6 +357,8 @@ void PreferencesDlg::onClicked(QAbstractButton *btn)
 void PreferencesDlg::accept()
 {
     Preferences *prefs = Preferences::instance();
+    // First, so that turning the statistics off sends none of the settings below.
+    prefs->setSendUsageStatistics(usageStatistics->isChecked());
     prefs->setMaxDownloads(maxTask->currentData().toInt());
     prefs->setMaxConversions(maxConvert->currentData().toInt());
     prefs->setDownloadMediaType(mediaType->currentData().toString());

@@ -67,6 +67,7 @@ private:
     QCheckBox *autoSubtitle = nullptr;
     QCheckBox *resumeOnStartup = nullptr;
     QCheckBox *readCookie = nullptr;
+    QCheckBox *usageStatistics = nullptr;
     QLineEdit *downloadDir = nullptr;
     QLineEdit *convertDir = nullptr;
     QComboBox *speed = nullptr;

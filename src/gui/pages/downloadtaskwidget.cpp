@@ -4,8 +4,8 @@
 #include "core/engine/snifftask.h"
 #include "core/engine/toolprotocol.h"
 #include "core/foundation/applog.h"
+#include "core/foundation/privatelistmanager.h"
 #include "core/foundation/stylemanager.h"
-#include "gui/pages/privatelistmanager.h"
 #include "gui/widgets/imagebutton.h"
 #include "gui/widgets/mainwindowhelper.h"
 #include "gui/widgets/pictures.h"
@@ -419,13 +419,10 @@ void DownloadTaskWidget::onClickPauseResume()
 
 void DownloadTaskWidget::filterAdultWebsite()
 {
-    PrivateListManager *privacy = PrivateListManager::instance();
-    if (!privacy->isOn() || !privacy->thumbnailsHidden())
+    if (!PrivateListManager::instance()->marksPrivate(task_->url()))
         return;
-    const QString keyword = privacy->matchingKeyword(task_->url());
-    if (keyword.isEmpty())
-        return;
-    writeLog(QStringLiteral("[DownloadTaskWidget::filterAdultWebsite] =>url:"), keyword);
+    writeLog(QStringLiteral("[DownloadTaskWidget::filterAdultWebsite] =>url:"),
+             PrivateListManager::instance()->matchingKeyword(task_->url()));
     task_->setInfo(protocol::withHiddenThumb(task_->info(), true));
     task_->setInfo(protocol::withPrivateFile(task_->info(), true));
 }

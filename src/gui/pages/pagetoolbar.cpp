@@ -1,7 +1,7 @@
 #include "gui/pages/pagetoolbar.h"
 
+#include "core/foundation/privatelistmanager.h"
 #include "core/foundation/stylemanager.h"
-#include "gui/pages/privatelistmanager.h"
 #include "gui/widgets/pictures.h"
 
 #include <QEvent>

@@ -1,0 +1,45 @@
+#pragma once
+
+// The private list's password dialog, in one of three modes: turning private mode on (a new
+// password and the two options), turning it off, and unlocking the "Private" view (with the
+// box that keeps it unlocked until Clipmoor restarts). The password checks and what they change
+// are PrivateListManager's; a wrong password is told and the dialog stays open.
+
+#include <QDialog>
+
+class QAction;
+class QCheckBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+class PrivateListDlg : public QDialog
+{
+    Q_OBJECT
+public:
+    explicit PrivateListDlg(QWidget *parent = nullptr);
+
+    // PrivateListManager::TurnOn, TurnOff or Unlock. Clears the field and hides its text.
+    void setMode(int mode);
+    int mode() const { return currentMode; }
+
+    // Makes PrivateListManager::ask open this dialog modally, centred over the main window.
+    static void installAskHandler();
+
+protected:
+    void changeEvent(QEvent *event) override;
+
+private:
+    void setTexts();
+    void onAction();
+    void onToggleEcho();
+
+    int currentMode = 0;
+    QLabel *prompt;
+    QLineEdit *password;
+    QAction *eye;
+    QCheckBox *hideThumbnails;
+    QCheckBox *hideFiles;
+    QCheckBox *remember;
+    QPushButton *action;
+};

@@ -1,0 +1,161 @@
+// Files of the private list are hidden by their dot-name: the engine renames the file and
+// updates the record in one step, and repairs a record written before such a rename.
+#include "core/engine/privatefiles.h"
+#include "core/engine/sniffmgr.h"
+#include "core/engine/snifftask.h"
+#include "core/engine/tasklistfile.h"
+#include "core/engine/toolprotocol.h"
+#include "core/foundation/paths.h"
+#include "core/foundation/preferences.h"
+#include "helpers/testutil.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+
+class TestPrivateFiles : public QObject
+{
+    Q_OBJECT
+    QTemporaryDir downloads;
+
+    QString downloaded(const QString &name) const { return QDir(downloads.path()).filePath(name); }
+
+    static void touch(const QString &path)
+    {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(path.toUtf8());
+    }
+
+    // A finished job whose file is `path`, as the only record of the done list.
+    void writeDoneList(const QString &path)
+    {
+        SniffTask task("http://127.0.0.1:9/clip", {});
+        task.setInfo(protocol::withFilePath(protocol::withTitle({}, "Clip"), path));
+        task.restoreState(SniffTask::State::Finished);
+        QVERIFY(tasklist::save(doneListPath(), {&task}));
+        QFile::remove(privateListPath());
+    }
+
+    static QString recordedPath(const QString &listPath)
+    {
+        const tasklist::Records records = tasklist::load(listPath);
+        return records.isEmpty() ? QString() : protocol::filePath(records.first().info);
+    }
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        testutil::enterTestMode();
+        QVERIFY(downloads.isValid());
+        Preferences::instance()->setDownloadDir(downloads.path());
+        QDir().mkpath(QFileInfo(doneListPath()).path());
+    }
+
+    void init()
+    {
+        QDir folder(downloads.path());
+        for (const QString &name : folder.entryList(QDir::Files | QDir::Hidden))
+            folder.remove(name);
+    }
+
+    void twinsAreTheDotNameAndBack()
+    {
+        QCOMPARE(privatefiles::twinPath("/d/a.mp4"), QString("/d/.a.mp4"));
+        QCOMPARE(privatefiles::twinPath("/d/.a.mp4"), QString("/d/a.mp4"));
+        QCOMPARE(privatefiles::twinPath("/d/.b.c d.mkv"), QString("/d/b.c d.mkv"));
+        QVERIFY(privatefiles::twinPath("/d/.").isEmpty());
+        QVERIFY(privatefiles::twinPath(QString()).isEmpty());
+        QVERIFY(privatefiles::isHiddenName("/d/.a.mp4"));
+        QVERIFY(!privatefiles::isHiddenName("/d.x/a.mp4"));
+    }
+
+    void renamingFindsAFreeNameAndNeverLosesTheFile()
+    {
+        const QString a = downloaded("a.mp4");
+        touch(a);
+        QCOMPARE(privatefiles::rename(a, false), a); // already visible
+        // The hidden name is taken by another file: a free one is used.
+        touch(downloaded(".a.mp4"));
+        QCOMPARE(privatefiles::rename(a, true), downloaded(".a(1).mp4"));
+        QVERIFY(!QFileInfo::exists(a));
+        QVERIFY(privatefiles::rename(downloaded("missing.mp4"), true).isEmpty());
+        const QString alone = downloaded("alone.mp4");
+        QCOMPARE(privatefiles::repairedPath(alone), alone); // no twin: left as it is
+        QCOMPARE(privatefiles::repairedPath(downloaded("a(1).mp4")), downloaded(".a(1).mp4"));
+    }
+
+    void movingIntoAndOutOfThePrivateListHidesAndShowsTheFile()
+    {
+        const QString visible = downloaded("clip.mp4");
+        const QString hidden = downloaded(".clip.mp4");
+        touch(visible);
+        writeDoneList(visible);
+        {
+            SniffMgr mgr;
+            mgr.loadAll();
+            SniffTask *task = mgr.doneList().value(0);
+            QVERIFY(task);
+            QVERIFY(mgr.setFileHidden(task, "hidden"));
+            mgr.moveToPrivate(task);
+            QCOMPARE(protocol::filePath(task->info()), hidden);
+            QVERIFY(QFileInfo::exists(hidden) && !QFileInfo::exists(visible));
+            QVERIFY(mgr.setFileHidden(task, "hidden")); // already hidden: nothing to do
+            QCOMPARE(protocol::filePath(task->info()), hidden);
+            mgr.saveNow();
+        }
+        QCOMPARE(recordedPath(privateListPath()), hidden);
+        {
+            SniffMgr mgr;
+            mgr.loadAll();
+            SniffTask *task = mgr.privateList().value(0);
+            QVERIFY(task);
+            QCOMPARE(protocol::filePath(task->info()), hidden);
+            // The visible name was taken meanwhile: the file comes back under a free one.
+            touch(visible);
+            QVERIFY(mgr.setFileHidden(task, "normal"));
+            mgr.moveFromPrivate(task);
+            QCOMPARE(protocol::filePath(task->info()), downloaded("clip(1).mp4"));
+            QVERIFY(!QFileInfo::exists(hidden));
+            // A file that is gone cannot be hidden: the record stays as it is.
+            QVERIFY(QFile::remove(downloaded("clip(1).mp4")));
+            const QByteArray before = task->info();
+            QVERIFY(!mgr.setFileHidden(task, "hidden"));
+            QCOMPARE(task->info(), before);
+            QVERIFY(!mgr.setFileHidden(task, "sideways"));
+        }
+    }
+
+    void aKillBetweenRenameAndSaveLeavesARecordThatIsRepaired()
+    {
+        const QString visible = downloaded("kill me.mp4");
+        const QString hidden = downloaded(".kill me.mp4");
+        touch(visible);
+        writeDoneList(visible);
+        QProcess helper;
+        helper.start(testutil::helperPath("hidekill"), QStringList());
+        QVERIFY(helper.waitForFinished(30000));
+        QCOMPARE(helper.exitStatus(), QProcess::CrashExit);
+        // Renamed, but the lists still name the file as it was.
+        QVERIFY(QFileInfo::exists(hidden) && !QFileInfo::exists(visible));
+        QCOMPARE(recordedPath(doneListPath()), visible);
+        QVERIFY(recordedPath(privateListPath()).isEmpty());
+        QVERIFY(privatefiles::renamePending());
+
+        SniffMgr mgr;
+        mgr.loadAll();
+        SniffTask *task = mgr.doneList().value(0);
+        QVERIFY(task);
+        QCOMPARE(protocol::filePath(task->info()), hidden);
+        mgr.saveNow();
+        QCOMPARE(recordedPath(doneListPath()), hidden);
+        QVERIFY(!privatefiles::renamePending());
+        // The row can still go on to the private list and back.
+        QVERIFY(mgr.setFileHidden(task, "normal"));
+        QCOMPARE(protocol::filePath(task->info()), visible);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestPrivateFiles)
+#include "tst_privatefiles.moc"

@@ -1,0 +1,362 @@
+// Private mode: the password digest and its migration, the marking rule, PrivateListDlg in its
+// three modes (and a wrong password), and the downloaded page's "Private" view behind it.
+#include "core/engine/sniffmgr.h"
+#include "core/engine/snifftask.h"
+#include "core/engine/toolprotocol.h"
+#include "core/foundation/passworddigest.h"
+#include "core/foundation/preferences.h"
+#include "core/foundation/privatelistmanager.h"
+#include "gui/pages/downloadedpage.h"
+#include "gui/pages/mylistwidget.h"
+#include "gui/privatelist/privatelistdlg.h"
+#include "gui/widgets/pictures.h"
+#include "helpers/modalhelper.h"
+#include "helpers/testutil.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+
+class TestPrivateList : public QObject
+{
+    Q_OBJECT
+    PrivateListManager *privacy = nullptr;
+    QTemporaryDir downloads;
+
+    static QString storedKey() { return testutil::storedSettings().value("plkey").toString(); }
+    static void storeRaw(const QString &key, const QVariant &value)
+    {
+        QSettings store = testutil::storedSettings();
+        store.setValue(key, value);
+        store.sync();
+    }
+    static QPushButton *actionButton(PrivateListDlg &dialog)
+    {
+        for (QPushButton *button : dialog.findChildren<QPushButton *>()) {
+            if (button->text() == "Lock" || button->text() == "Unlock")
+                return button;
+        }
+        return nullptr;
+    }
+    static QCheckBox *checkBox(PrivateListDlg &dialog, const QString &textStart)
+    {
+        for (QCheckBox *box : dialog.findChildren<QCheckBox *>()) {
+            if (box->text().startsWith(textStart))
+                return box;
+        }
+        return nullptr;
+    }
+    static void clickTab(DownloadedPage &page, const QString &text)
+    {
+        for (QPushButton *button : page.findChildren<QPushButton *>()) {
+            if (button->text() == text && button->isCheckable())
+                return button->click();
+        }
+        QFAIL("no such tab");
+    }
+    // Saves a picture of the widget into $CLIPMOOR_SCREENSHOTS, when that is set.
+    static void screenshot(QWidget *widget, const QString &name)
+    {
+        const QString folder = qEnvironmentVariable("CLIPMOOR_SCREENSHOTS");
+        if (!folder.isEmpty())
+            QVERIFY(widget->grab().save(QDir(folder).filePath(name)));
+    }
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        testutil::enterTestMode();
+        initGuiResources();
+        QVERIFY(downloads.isValid());
+        Preferences::instance()->setDownloadDir(downloads.path());
+        privacy = PrivateListManager::instance();
+    }
+
+    void init()
+    {
+        Preferences::instance()->setPrivateListKey(QString());
+        privacy->setUnlocked(false);
+    }
+
+    // --- the digest ----------------------------------------------------------------------------
+
+    void theDigestMatchesOnlyItsPasswordAndIsSaltedPerUser()
+    {
+        const QString first = passworddigest::make("correct horse");
+        const QString second = passworddigest::make("correct horse");
+        QVERIFY(first != second); // two users with one password: different salts and digests
+        QVERIFY(passworddigest::isDigest(first));
+        const QStringList parts = first.split('$');
+        QCOMPARE(parts.size(), 4);
+        QCOMPARE(parts.at(0), QString("pbkdf2-sha256"));
+        QVERIFY(parts.at(1).toInt() >= 100000);
+        QCOMPARE(QByteArray::fromBase64(parts.at(2).toLatin1()).size(), 16);
+        QVERIFY(!first.contains("correct horse"));
+        QVERIFY(passworddigest::matches(first, "correct horse"));
+        QVERIFY(passworddigest::matches(second, "correct horse"));
+        QVERIFY(!passworddigest::matches(first, "Correct horse"));
+        QVERIFY(!passworddigest::matches(first, "correct horse "));
+        QVERIFY(!passworddigest::matches(first, QString()));
+        // Malformed or absurd stored texts match nothing, and quickly.
+        const QString salt = parts.at(2), digest = parts.at(3);
+        for (const QString &bad :
+             {QString("pbkdf2-sha256$0$%1$%2").arg(salt, digest),
+              QString("pbkdf2-sha256$2000000000$%1$%2").arg(salt, digest),
+              QString("pbkdf2-sha256$x$%1$%2").arg(salt, digest),
+              QString("pbkdf2-sha256$100000$$%1").arg(digest),
+              QString("pbkdf2-sha256$100000$%1$AAAA").arg(salt), QString("pbkdf2-sha256$")})
+            QVERIFY2(!passworddigest::matches(bad, "correct horse"), qPrintable(bad));
+        QVERIFY(passworddigest::constantTimeEquals("abc", "abc"));
+        QVERIFY(!passworddigest::constantTimeEquals("abc", "abd"));
+        QVERIFY(!passworddigest::constantTimeEquals("abc", "abcd"));
+        QVERIFY(!passworddigest::constantTimeEquals("", "a"));
+    }
+
+    void thePasswordIsNeverStoredAsTypedAndTheFileIsTheUsersOnly()
+    {
+        QSignalSpy locked(privacy, &PrivateListManager::locked);
+        privacy->turnOn("s3cret", true, false);
+        QCOMPARE(locked.count(), 1);
+        QVERIFY(privacy->isOn());
+        QVERIFY(passworddigest::isDigest(storedKey()));
+        QVERIFY(!storedKey().contains("s3cret"));
+        QFile file(Preferences::fileName());
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QVERIFY(!file.readAll().contains("s3cret"));
+        const QFileDevice::Permissions permissions = QFileInfo(file).permissions();
+        QVERIFY(permissions & QFileDevice::ReadOwner);
+        QVERIFY(!(permissions & (QFileDevice::ReadGroup | QFileDevice::ReadOther |
+                                 QFileDevice::WriteGroup | QFileDevice::WriteOther)));
+        QVERIFY(privacy->checkPassword("s3cret"));
+        QVERIFY(!privacy->checkPassword("S3cret"));
+    }
+
+    void aPasswordStoredAsTypedIsAcceptedOnceAndRewrittenAsADigest()
+    {
+        // Read at first use: the plain text leaves the file at once.
+        storeRaw("plkey", "old pass");
+        QVERIFY(privacy->isOn());
+        QVERIFY(privacy->migrateStoredPassword());
+        QVERIFY(passworddigest::isDigest(storedKey()));
+        QVERIFY(!privacy->migrateStoredPassword());
+        QVERIFY(privacy->checkPassword("old pass"));
+        QVERIFY(!privacy->checkPassword("old"));
+        // Written by an older version while this one runs: the right password is accepted and
+        // the key rewritten, a wrong one changes nothing.
+        storeRaw("plkey", "older");
+        QVERIFY(!privacy->checkPassword("olde"));
+        QCOMPARE(storedKey(), QString("older"));
+        QVERIFY(privacy->unlock("older", false));
+        QVERIFY(passworddigest::isDigest(storedKey()));
+        QVERIFY(privacy->checkPassword("older"));
+    }
+
+    void downloadsFromListedSitesAreMarkedOnlyInPrivateModeWithHiddenThumbnails()
+    {
+        const QString adult = "https://www.XVideos.com/video123/some_title";
+        const QString other = "https://www.example.com/xvideos/clip";
+        QVERIFY(!privacy->keywords().isEmpty());
+        QVERIFY(!privacy->marksPrivate(adult)); // private mode off
+        privacy->turnOn("pw", false, false);
+        QVERIFY(!privacy->marksPrivate(adult)); // thumbnails not hidden
+        privacy->turnOn("pw", true, false);
+        QVERIFY(privacy->marksPrivate(adult));
+        QVERIFY(privacy->marksPrivate("http://pornhub.com/view_video.php?viewkey=1"));
+        QVERIFY(!privacy->marksPrivate(other));
+        QVERIFY(privacy->turnOff("pw"));
+        QVERIFY(!privacy->marksPrivate(adult));
+    }
+
+    // --- the dialog ----------------------------------------------------------------------------
+
+    void theDialogShowsWhatEachModeNeedsAndLocks()
+    {
+        Preferences::instance()->setPrivateThumbnailsHidden(true);
+        Preferences::instance()->setPrivateFilesHidden(false);
+        PrivateListDlg dialog;
+        dialog.setMode(PrivateListManager::TurnOn);
+        dialog.show();
+        QCOMPARE(dialog.windowTitle(), QString("Private List"));
+        QVERIFY(dialog.minimumWidth() >= 580 && dialog.minimumHeight() >= 160);
+        auto *field = dialog.findChild<QLineEdit *>();
+        QPushButton *button = actionButton(dialog);
+        QVERIFY(field && button);
+        QCOMPARE(button->text(), QString("Lock"));
+        QCOMPARE(field->placeholderText(), QString("Enter password"));
+        QCOMPARE(field->echoMode(), QLineEdit::Password);
+        QVERIFY(dialog.findChildren<QLabel *>().first()->text().contains("Lock Private Space"));
+        QCheckBox *thumbs = checkBox(dialog, "Do not show thumbnails");
+        QCheckBox *files = checkBox(dialog, "Save adult videos as hidden");
+        QCheckBox *remember = checkBox(dialog, "Remember the password before restart");
+        QVERIFY(thumbs && files && remember);
+        QVERIFY(thumbs->isVisible() && files->isVisible() && !remember->isVisible());
+        QVERIFY(thumbs->isChecked() && !files->isChecked()); // the stored options
+        QVERIFY(remember->text().endsWith("Clipmoor"));
+        // The button waits for a password; the eye shows and hides it.
+        QVERIFY(!button->isEnabled());
+        QTest::keyClicks(field, "pw1");
+        QVERIFY(button->isEnabled());
+        field->actions().first()->trigger();
+        QCOMPARE(field->echoMode(), QLineEdit::Normal);
+        screenshot(&dialog, "private-list-lock.png");
+        // Setting a mode starts again: empty field, hidden text.
+        dialog.setMode(PrivateListManager::Unlock);
+        QVERIFY(field->text().isEmpty());
+        QCOMPARE(field->echoMode(), QLineEdit::Password);
+        QCOMPARE(button->text(), QString("Unlock"));
+        QVERIFY(!thumbs->isVisible() && !files->isVisible() && remember->isVisible());
+        dialog.setMode(PrivateListManager::TurnOff);
+        QVERIFY(!thumbs->isVisible() && !files->isVisible() && !remember->isVisible());
+        QVERIFY(dialog.findChildren<QLabel *>().first()->text().contains("Unlock Private Space"));
+
+        dialog.setMode(PrivateListManager::TurnOn);
+        files->setChecked(true);
+        QTest::keyClicks(field, "pw1");
+        QSignalSpy locked(privacy, &PrivateListManager::locked);
+        button->click();
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
+        QCOMPARE(locked.count(), 1);
+        QVERIFY(privacy->isOn() && !privacy->isUnlocked());
+        QVERIFY(privacy->thumbnailsHidden() && privacy->filesHidden());
+        QVERIFY(privacy->checkPassword("pw1"));
+    }
+
+    void aWrongPasswordIsToldAndTheDialogStaysOpen()
+    {
+        privacy->turnOn("right", false, false);
+        QSignalSpy unlocked(privacy, &PrivateListManager::unlocked);
+        PrivateListDlg dialog;
+        dialog.setMode(PrivateListManager::Unlock);
+        dialog.show();
+        screenshot(&dialog, "private-list-unlock.png");
+        auto *field = dialog.findChild<QLineEdit *>();
+        QTest::keyClicks(field, "wrong");
+        auto answer = testutil::answerNextModal("OK");
+        actionButton(dialog)->click();
+        QVERIFY(answer->answered);
+        QVERIFY(answer->texts.contains("Password error."));
+        QVERIFY(dialog.isVisible());
+        QCOMPARE(dialog.result(), int(QDialog::Rejected));
+        QCOMPARE(unlocked.count(), 0);
+        QVERIFY(privacy->isOn() && !privacy->isUnlocked());
+
+        // Right, without the remember box: unlocked once, not for the run.
+        field->setText("right");
+        actionButton(dialog)->click();
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
+        QCOMPARE(unlocked.count(), 1);
+        QCOMPARE(unlocked.at(0).at(0).toBool(), false);
+        QVERIFY(!privacy->isUnlocked());
+        // With it: unlocked until the program ends.
+        dialog.setMode(PrivateListManager::Unlock);
+        field->setText("right");
+        checkBox(dialog, "Remember")->setChecked(true);
+        actionButton(dialog)->click();
+        QVERIFY(privacy->isUnlocked());
+    }
+
+    void turningOffNeedsThePasswordAndErasesIt()
+    {
+        privacy->turnOn("off-pw", false, false);
+        QSignalSpy unlocked(privacy, &PrivateListManager::unlocked);
+        PrivateListDlg dialog;
+        dialog.setMode(PrivateListManager::TurnOff);
+        dialog.show();
+        screenshot(&dialog, "private-list-turn-off.png");
+        auto *field = dialog.findChild<QLineEdit *>();
+        field->setText("off-PW");
+        auto answer = testutil::answerNextModal("OK");
+        actionButton(dialog)->click();
+        QVERIFY(answer->texts.contains("Password error."));
+        QVERIFY(privacy->isOn());
+        field->setText("off-pw");
+        actionButton(dialog)->click();
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
+        QCOMPARE(unlocked.count(), 1);
+        QCOMPARE(unlocked.at(0).at(0).toBool(), true);
+        QVERIFY(!privacy->isOn());
+        QVERIFY(storedKey().isEmpty());
+    }
+
+    // --- the pages -----------------------------------------------------------------------------
+
+    void thePrivateViewOpensBehindThePasswordAndMovedRowsHideTheirFiles()
+    {
+        PrivateListDlg::installAskHandler();
+        SniffMgr *mgr = SniffMgr::instance();
+        const QString path = QDir(downloads.path()).filePath("holiday.mp4");
+        QFile clip(path);
+        QVERIFY(clip.open(QIODevice::WriteOnly));
+        clip.write("not really a video");
+        clip.close();
+        auto *task = new SniffTask("http://127.0.0.1:9/holiday", {}, mgr);
+        QByteArray info = protocol::withTitle(QByteArray(), "Holiday");
+        task->setInfo(protocol::withFilePath(info, path));
+        QByteArray finished = protocol::withMember(QByteArray(), "filetype", "mp4");
+        finished = protocol::withMember(finished, "resolution", "1920x1080");
+        finished = protocol::withMember(finished, "filesize", "73400320");
+        task->setFinished(protocol::withMember(finished, "duration", "754"));
+        task->restoreState(SniffTask::State::Finished);
+        mgr->moveFromPrivate(task);
+
+        // With no password the view opens without a question.
+        DownloadedPage page;
+        page.resize(900, 560);
+        page.show();
+        clickTab(page, "Private");
+        QVERIFY(page.isPrivateView());
+        clickTab(page, "All");
+
+        // Moving a row in turns private mode on first (through the dialog), here with hidden
+        // files: the file takes its dot-name and the record follows.
+        page.allList()->clearSelection();
+        for (int i = 0; i < page.allList()->count(); ++i) {
+            if (MyListWidget::taskOf(page.allList()->item(i)) == task)
+                page.allList()->item(i)->setSelected(true);
+        }
+        auto lock = testutil::answerNextModal("Lock", [](QWidget *dialog) {
+            dialog->findChild<QLineEdit *>()->setText("page-pw");
+            for (QCheckBox *box : dialog->findChildren<QCheckBox *>())
+                box->setChecked(box->text().startsWith("Save adult videos"));
+        });
+        page.runContextAction(213);
+        QVERIFY(lock->answered);
+        QVERIFY(privacy->isOn() && privacy->filesHidden());
+        QVERIFY(mgr->privateList().contains(task));
+        const QString hidden = QDir(downloads.path()).filePath(".holiday.mp4");
+        QCOMPARE(protocol::filePath(task->info()), hidden);
+        QVERIFY(QFileInfo::exists(hidden) && !QFileInfo::exists(path));
+        QVERIFY(protocol::isPrivateFile(task->info()));
+
+        // The view asks for the password: cancelled, "All" stays.
+        auto cancel = testutil::answerNextModal("no such button");
+        clickTab(page, "Private");
+        QVERIFY(!page.isPrivateView());
+        auto unlock = testutil::answerNextModal("Unlock", [](QWidget *dialog) {
+            dialog->findChild<QLineEdit *>()->setText("page-pw");
+        });
+        clickTab(page, "Private");
+        QVERIFY(unlock->answered);
+        QVERIFY(page.isPrivateView());
+        QCOMPARE(page.privateList()->count(), mgr->privateList().size());
+        screenshot(&page, "downloaded-private-view.png");
+
+        // Moving it out shows the file again.
+        page.privateList()->clearSelection();
+        page.privateList()->item(0)->setSelected(true);
+        page.runContextAction(214);
+        QVERIFY(mgr->doneList().contains(task));
+        QCOMPARE(protocol::filePath(task->info()), path);
+        QVERIFY(QFileInfo::exists(path) && !QFileInfo::exists(hidden));
+        QVERIFY(!protocol::isPrivateFile(task->info()));
+    }
+};
+
+QTEST_MAIN(TestPrivateList)
+#include "tst_privatelist.moc"

@@ -1,7 +1,17 @@
-// Page figures: pasting 500 addresses at once (how long the window is blocked, and the longest
-// pause of the event loop afterwards while the queue starts), and scrolling through 2,000
-// finished rows (the time to show the page and the slowest scroll step). Runs under the offscreen
-// platform in a temporary home, with a download tool that does not exist so no job really runs.
+// Page figures, each case in a fresh process of its own (this program started again) under the
+// offscreen platform in a throw-away home, with a download tool that does not exist so no job
+// really runs:
+//   paste     pasting 500 addresses at once: how long the window is blocked, and the longest
+//             pause of the event loop afterwards while the queue starts its jobs;
+//   search    2,000 finished downloads: the 1st and the 30th search keystroke, and the 1st and
+//             30th refresh for a newly finished download, each until the page is painted;
+//   memory    resident memory with 1,000 finished downloads (each with its own thumbnail) once
+//             every row has been scrolled through; memory10k the same with 10,000 downloads
+//             after 4,775 rows;
+//   scroll    2,000 finished downloads: the time to show the page and the slowest scroll step.
+//
+//   bench_pages            every case
+//   bench_pages CASE       one case
 #include "core/engine/sniffmgr.h"
 #include "core/engine/snifftask.h"
 #include "core/engine/toolprotocol.h"
@@ -9,12 +19,17 @@
 #include "core/process/myprocess.h"
 #include "gui/pages/downloadedpage.h"
 #include "gui/pages/downloadingpage.h"
-#include "gui/pages/downloadtaskwidget.h"
 #include "gui/pages/mylistwidget.h"
 #include "gui/widgets/pictures.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
+#include <QDir>
 #include <QElapsedTimer>
+#include <QImage>
+#include <QLineEdit>
+#include <QPainter>
+#include <QProcess>
 #include <QScrollBar>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -23,49 +38,73 @@
 #include <algorithm>
 #include <cstdio>
 
-int main(int argc, char **argv)
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    qputenv("QT_LOGGING_RULES", "*.debug=false;*.warning=false");
-    QTemporaryDir home;
-    qputenv("HOME", QFile::encodeName(home.path()));
-    QStandardPaths::setTestModeEnabled(true);
-    QApplication app(argc, argv);
-    seedPreferences();
-    initGuiResources();
-    Preferences *prefs = Preferences::instance();
-    prefs->setToolLocation(home.path() + "/no-such-tool");
-    prefs->setDownloadDir(home.path());
-    SniffMgr *mgr = SniffMgr::instance();
+namespace {
 
-    // --- 500 pasted addresses ---------------------------------------------------------------
+double residentMb()
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return -1;
+    for (const QByteArray &line : status.readAll().split('\n')) {
+        if (line.startsWith("VmRSS:"))
+            return line.mid(6).trimmed().split(' ').value(0).toLong() / 1024.0;
+    }
+    return -1;
+}
+
+int rowsOf(QAbstractItemView *view)
+{
+    return view->model()->rowCount();
+}
+
+// Finished downloads as the engine keeps them, newest first; with `pictures`, each has a
+// thumbnail file of its own (320x180, as a site gives them).
+QList<SniffTask *> finishedTasks(int count, const QString &pictures = QString())
+{
+    SniffMgr *mgr = SniffMgr::instance();
+    QList<SniffTask *> tasks;
+    for (int i = 0; i < count; ++i) {
+        auto *task =
+            new SniffTask(QStringLiteral("https://video.example.com/d/%1").arg(i), {}, mgr);
+        QByteArray info = protocol::withTitle(
+            QByteArray(), QStringLiteral("Finished video number %1 of a long list").arg(i));
+        info = protocol::withFilePath(info, QStringLiteral("/nowhere/video %1.mp4").arg(i));
+        task->setInfo(info);
+        QByteArray finished = protocol::withMember(QByteArray(), "filetype", "MP4");
+        finished = protocol::withMember(finished, "resolution", "1920x1080");
+        finished = protocol::withMember(finished, "filesize", "73400320");
+        finished = protocol::withMember(finished, "duration", "642");
+        task->setFinished(finished);
+        task->restoreState(SniffTask::State::Finished);
+        if (!pictures.isEmpty()) {
+            QImage image(320, 180, QImage::Format_RGB32);
+            image.fill(QColor::fromHsv(i * 7 % 360, 160, 200));
+            QPainter(&image).fillRect(i % 250, 40, 60, 100, QColor::fromHsv(i * 13 % 360, 200, 90));
+            const QString path = QStringLiteral("%1/%2.png").arg(pictures).arg(i);
+            image.save(path);
+            task->setThumbnailPath(path);
+        }
+        mgr->moveFromPrivate(task);
+        tasks << task;
+    }
+    return tasks;
+}
+
+// Shows the page's change on the screen: pending events, then a paint of the whole page.
+void paintNow(QWidget *page)
+{
+    QCoreApplication::processEvents();
+    page->repaint();
+}
+
+void pasteCase()
+{
     DownloadingPage page;
     page.resize(1000, 700);
     page.show();
     QString text;
     for (int i = 0; i < 500; ++i)
         text += QStringLiteral("https://video.example.com/watch/%1\n").arg(i);
-    QElapsedTimer clock;
-    {
-        // Where the time of a paste goes: the jobs themselves, and their row widgets.
-        clock.start();
-        QList<SniffTask *> jobs;
-        for (int i = 0; i < 500; ++i)
-            jobs << mgr->newTask(QStringLiteral("https://video.example.com/x/%1").arg(i), {});
-        const qint64 jobsMs = clock.restart();
-        MyListWidget rows;
-        rows.resize(900, 600);
-        rows.show();
-        for (SniffTask *job : qAsConst(jobs)) {
-            auto *item = new QListWidgetItem(&rows);
-            rows.setItemWidget(item, new DownloadTaskWidget(job, &rows, item));
-        }
-        const qint64 rowsMs = clock.restart();
-        mgr->saveAll();
-        std::printf("500 jobs created in %lld ms, their rows in %lld ms, saved in %lld ms\n",
-                    jobsMs, rowsMs, clock.elapsed());
-        qDeleteAll(jobs);
-    }
     // The longest gap between two 5 ms ticks, while the paste runs and afterwards while the
     // queue starts (and fails) its jobs.
     qint64 longestGap = 0;
@@ -75,8 +114,10 @@ int main(int argc, char **argv)
                      [&] { longestGap = std::max(longestGap, gap.restart()); });
     tick.start(5);
     gap.start();
+    QElapsedTimer clock;
     clock.start();
     page.addTasksFromContent(text, true, {}, false, false);
+    paintNow(&page);
     const qint64 pasteMs = clock.elapsed();
     longestGap = std::max(longestGap, gap.elapsed());
     const qint64 pasteGap = longestGap;
@@ -89,28 +130,90 @@ int main(int argc, char **argv)
     tick.stop();
     std::printf("paste 500 addresses: %lld ms in all (%d rows), the window blocked for at most "
                 "%lld ms at a time; longest event-loop pause afterwards %lld ms\n",
-                pasteMs, page.list()->count(), pasteGap, longestGap);
-    mgr->deleteAllDownloading();
+                pasteMs, rowsOf(page.list()), pasteGap, longestGap);
+    SniffMgr::instance()->deleteAllDownloading();
+}
 
-    // --- 2,000 finished rows ----------------------------------------------------------------
-    for (int i = 0; i < 2000; ++i) {
-        auto *task =
-            new SniffTask(QStringLiteral("https://video.example.com/d/%1").arg(i), {}, mgr);
-        task->setInfo(protocol::withMember(QByteArray(), "title",
-                                           QStringLiteral("Finished video number %1").arg(i)));
-        task->setFinished(protocol::withMember(QByteArray(), "filetype", "mp4"));
-        task->setFinished(protocol::withMember(task->finished(), "resolution", "1920x1080"));
-        task->setFinished(protocol::withMember(task->finished(), "filesize", "73400320"));
-        task->setFinished(protocol::withMember(task->finished(), "duration", "642"));
-        mgr->moveFromPrivate(task);
+void searchCase()
+{
+    finishedTasks(2000);
+    DownloadedPage done;
+    done.resize(1000, 700);
+    done.show();
+    paintNow(&done);
+    QLineEdit *search = done.searchField();
+    // Every title has an "e": each keystroke (typing it, taking it back) shows all 2,000 again.
+    QList<double> keys;
+    for (int i = 0; i < 30; ++i) {
+        QElapsedTimer clock;
+        clock.start();
+        if (i % 2 == 0)
+            search->insert(QStringLiteral("e"));
+        else
+            search->backspace();
+        paintNow(&done);
+        keys << clock.nsecsElapsed() / 1e6;
     }
-    clock.restart();
+    QList<double> refreshes;
+    SniffMgr *mgr = SniffMgr::instance();
+    for (int i = 0; i < 30; ++i) {
+        const QList<SniffTask *> one = finishedTasks(1);
+        QElapsedTimer clock;
+        clock.start();
+        done.onMgrAddDownloadedTask(one.first());
+        paintNow(&done);
+        refreshes << clock.nsecsElapsed() / 1e6;
+    }
+    // A refresh saves the lists first, as the engine does it: how much of it that is.
+    QElapsedTimer saves;
+    saves.start();
+    for (int i = 0; i < 10; ++i)
+        mgr->saveAll();
+    const double saveMs = saves.nsecsElapsed() / 1e7;
+    std::printf("2000 finished rows: search keystroke 1st %.1f ms, 30th %.1f ms, slowest %.1f ms; "
+                "refresh for a finished download 1st %.1f ms, 30th %.1f ms (%d rows shown), of "
+                "which saving the lists %.1f ms\n",
+                keys.first(), keys.last(), *std::max_element(keys.begin(), keys.end()),
+                refreshes.first(), refreshes.last(), rowsOf(done.allList()), saveMs);
+}
+
+void memoryCase(int records, int rowsToScroll)
+{
+    QTemporaryDir pictures;
+    finishedTasks(records, pictures.path());
+    const double before = residentMb();
+    DownloadedPage done;
+    done.resize(1000, 700);
+    done.show();
+    paintNow(&done);
+    QAbstractItemView *list = done.allList();
+    QScrollBar *bar = list->verticalScrollBar();
+    const int rowHeight = 100;
+    for (int guard = 0; guard < 100000; ++guard) {
+        bar->setValue(bar->value() + 60);
+        list->viewport()->repaint();
+        QCoreApplication::processEvents();
+        if (bar->value() >= std::min(bar->maximum(), rowsToScroll * rowHeight) &&
+            rowsOf(list) >= std::min(records, rowsToScroll))
+            break;
+    }
+    std::printf("%d finished rows (each with its thumbnail), %d scrolled through: resident %.1f MB "
+                "(%.1f MB before the page)\n",
+                records, bar->value() / rowHeight + list->viewport()->height() / rowHeight,
+                residentMb(), before);
+}
+
+void scrollCase()
+{
+    finishedTasks(2000);
+    QElapsedTimer clock;
+    clock.start();
     DownloadedPage done;
     done.resize(1000, 700);
     done.show();
     QCoreApplication::processEvents();
     const qint64 buildMs = clock.elapsed();
-    MyListWidget *list = done.allList();
+    QAbstractItemView *list = done.allList();
     QScrollBar *bar = list->verticalScrollBar();
     QList<qint64> steps;
     clock.restart();
@@ -122,7 +225,7 @@ int main(int argc, char **argv)
         list->viewport()->repaint();
         QCoreApplication::processEvents();
         steps << step.nsecsElapsed() / 1000;
-        if (bar->value() >= bar->maximum() && list->count() >= 2000)
+        if (bar->value() >= bar->maximum() && rowsOf(list) >= 2000)
             break;
     }
     const qint64 totalMs = clock.elapsed();
@@ -130,7 +233,51 @@ int main(int argc, char **argv)
     std::printf("2000 finished rows: page shown in %lld ms; %d scroll steps in %lld ms, median "
                 "%.2f ms, 99th percentile %.2f ms, slowest %.2f ms (%d rows at the end)\n",
                 buildMs, int(steps.size()), totalMs, steps.at(steps.size() / 2) / 1000.0,
-                steps.at(steps.size() * 99 / 100) / 1000.0, steps.last() / 1000.0, list->count());
+                steps.at(steps.size() * 99 / 100) / 1000.0, steps.last() / 1000.0, rowsOf(list));
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    const QStringList cases{"paste", "search", "memory", "memory10k", "scroll"};
+    if (argc < 2) {
+        // Every case in a process of its own, so that memory and caches start afresh.
+        QCoreApplication app(argc, argv);
+        for (const QString &name : cases) {
+            QProcess child;
+            child.setProcessChannelMode(QProcess::ForwardedChannels);
+            child.start(QCoreApplication::applicationFilePath(), {name});
+            child.waitForFinished(-1);
+        }
+        return 0;
+    }
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    qputenv("QT_LOGGING_RULES", "*.debug=false;*.warning=false");
+    QTemporaryDir home;
+    qputenv("HOME", QFile::encodeName(home.path()));
+    QStandardPaths::setTestModeEnabled(true);
+    QApplication app(argc, argv);
+    seedPreferences();
+    initGuiResources();
+    Preferences *prefs = Preferences::instance();
+    prefs->setToolLocation(home.path() + "/no-such-tool");
+    prefs->setDownloadDir(home.path());
+
+    const QByteArray name = argv[1];
+    if (name == "paste")
+        pasteCase();
+    else if (name == "search")
+        searchCase();
+    else if (name == "memory")
+        memoryCase(1000, 1000);
+    else if (name == "memory10k")
+        memoryCase(10000, 4775);
+    else if (name == "scroll")
+        scrollCase();
+    else
+        std::printf("unknown case %s; cases: %s\n", name.constData(),
+                    qPrintable(cases.join(QLatin1Char(' '))));
     MyProcessHelper::instance()->killAll();
     std::fflush(stdout);
     std::_Exit(0);

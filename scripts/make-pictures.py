@@ -86,3 +86,27 @@ write(f'{R}/QP/empty_file@2x.png', svg(220, 220,
       '<path d="M56 60 h46 l12 14 h50 v100 H56 Z" fill="#E4EAF5" stroke="#C9D3E3" stroke-width="2.5" stroke-linejoin="round"/>'
       '<path d="M56 92 h108 v82 H56 Z" fill="#F3F6FC" stroke="#C9D3E3" stroke-width="2.5" stroke-linejoin="round"/>'
       f'<path d="M110 110 V150 M96 138 L110 152 L124 138" stroke="{BLUE}" stroke-width="5" fill="none" stroke-linecap="round" stroke-linejoin="round"/>'), 440, 440)
+
+# --- Converter pictures. ----------------------------------------------------------------------
+conv_glyphs = {
+    'convert': lambda c: f'<path d="M9.5 13 h10 l-3 -3 M21.5 18 h-10 l3 3" stroke="{c}" stroke-width="2" fill="none" stroke-linecap="round" stroke-linejoin="round"/>',
+    'cancel': lambda c: f'<path d="M11.5 11.5 L19.5 19.5 M19.5 11.5 L11.5 19.5" stroke="{c}" stroke-width="2" fill="none" stroke-linecap="round"/>',
+}
+for name, glyph in conv_glyphs.items():
+    for i, (ring, fill, colour) in enumerate(states):
+        write(f'{R}/buttons/btn_{name}_{i}.png',
+              svg(31, 31, f'<circle cx="15.5" cy="15.5" r="14.5" fill="{fill}" stroke="{ring}" stroke-width="1"/>' + glyph(colour)), 62, 62)
+
+write(f'{R}/QP/add_file.png', svg(24, 24, f'<path d="M6 3.5 h8 l4.5 4.5 v12.5 h-12.5 Z" stroke="{GREY}" stroke-width="1.6" fill="none" stroke-linejoin="round"/><path d="M12.2 10.5 v7 M8.7 14 h7" stroke="{GREY}" stroke-width="1.6" stroke-linecap="round"/>'), 48, 48)
+write(f'{R}/convert_all.png', svg(16, 16, '<path d="M2.5 6 h10 l-2.6 -2.6 M13.5 10 h-10 l2.6 2.6" stroke="#FFFFFF" stroke-width="1.7" fill="none" stroke-linecap="round" stroke-linejoin="round"/>'), 32, 32)
+write(f'{R}/default_cover_audio.jpg', svg(100, 60, '<rect width="100" height="60" fill="#EEF1F6"/><path d="M47 39 V21 l11 -3 v17" stroke="#C9D3E3" stroke-width="2.4" fill="none" stroke-linejoin="round"/><ellipse cx="44" cy="39.5" rx="4" ry="3.2" fill="#C9D3E3"/><ellipse cx="55" cy="36" rx="4" ry="3.2" fill="#C9D3E3"/>'), 200, 120)
+write(f'{R}/play_overlay.png', svg(40, 40, '<circle cx="20" cy="20" r="18" fill="#000000" fill-opacity="0.45" stroke="#FFFFFF" stroke-width="2"/><path d="M16 12.5 L28 20 L16 27.5 Z" fill="#FFFFFF"/>'), 80, 80)
+write(f'{R}/QP/convert_empty@2x.png', svg(110, 110, f'<rect x="18" y="24" width="56" height="44" rx="6" fill="#EEF3FD" stroke="{LIGHT}" stroke-width="2"/><path d="M40 38 L54 46 L40 54 Z" fill="{LIGHT}"/><circle cx="78" cy="74" r="16" fill="{BLUE}"/><path d="M78 66 v16 M70 74 h16" stroke="#FFFFFF" stroke-width="3" stroke-linecap="round"/>'), 220, 220)
+formats = {
+    'film': f'<rect x="8" y="10" width="32" height="28" rx="3" fill="none" stroke="{BLUE}" stroke-width="2.4"/><path d="M14 10 v28 M34 10 v28 M8 17 h6 M8 24 h6 M8 31 h6 M34 17 h6 M34 24 h6 M34 31 h6" stroke="{BLUE}" stroke-width="2"/><path d="M21 19 L29 24 L21 29 Z" fill="{BLUE}"/>',
+    'phone': f'<rect x="15" y="6" width="18" height="36" rx="3.5" fill="none" stroke="{BLUE}" stroke-width="2.4"/><path d="M21 10 h6" stroke="{BLUE}" stroke-width="2" stroke-linecap="round"/><circle cx="24" cy="37" r="1.8" fill="{BLUE}"/>',
+    'tablet': f'<rect x="9" y="7" width="30" height="34" rx="3.5" fill="none" stroke="{BLUE}" stroke-width="2.4"/><circle cx="24" cy="37" r="1.6" fill="{BLUE}"/>',
+    'audio': f'<path d="M20 34 V14 l14 -4 v20" stroke="{BLUE}" stroke-width="2.6" fill="none" stroke-linejoin="round"/><ellipse cx="16" cy="34.5" rx="4.5" ry="3.6" fill="{BLUE}"/><ellipse cx="30" cy="30.5" rx="4.5" ry="3.6" fill="{BLUE}"/>',
+}
+for name, body in formats.items():
+    write(f'{R}/formats/format_{name}.png', svg(48, 48, body), 96, 96)

@@ -24,6 +24,81 @@
     </message>
 </context>
 <context>
+    <name>Adaptation</name>
+    <message>
+        <source>Same as source</source>
+        <translation>Wie die Quelle</translation>
+    </message>
+    <message>
+        <source>High(4K)</source>
+        <translation>Hoch(4K)</translation>
+    </message>
+    <message>
+        <source>High(2K)</source>
+        <translation>Hoch(2K)</translation>
+    </message>
+    <message>
+        <source>High(1080P)</source>
+        <translation>Hoch(1080P)</translation>
+    </message>
+    <message>
+        <source>Middle(720P)</source>
+        <translation>Mittel(720P)</translation>
+    </message>
+    <message>
+        <source>Middle(480P)</source>
+        <translation>Mittel(480P)</translation>
+    </message>
+    <message>
+        <source>Low(360P)</source>
+        <translation>Niedrig(360P)</translation>
+    </message>
+    <message>
+        <source>Low(240P)</source>
+        <translation>Niedrig(240P)</translation>
+    </message>
+    <message>
+        <source>High(320Kb/s)</source>
+        <translation>Hoch(320Kb/s)</translation>
+    </message>
+    <message>
+        <source>High(256Kb/s)</source>
+        <translation>Hoch(256Kb/s)</translation>
+    </message>
+    <message>
+        <source>Middle(128Kb/s)</source>
+        <translation>Mittel(128Kb/s)</translation>
+    </message>
+    <message>
+        <source>Low(64Kb/s)</source>
+        <translation>Niedrig(64Kb/s)</translation>
+    </message>
+    <message>
+        <source>Video</source>
+        <translation>Video</translation>
+    </message>
+    <message>
+        <source>Audio</source>
+        <translation>Audio</translation>
+    </message>
+    <message>
+        <source>Quality:</source>
+        <translation>Qualität:</translation>
+    </message>
+    <message>
+        <source>Mute</source>
+        <translation>Stumm</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
     <name>AddSiteDlg</name>
     <message>
         <source>Add New</source>
@@ -94,6 +169,168 @@
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>ConvMediaInfo</name>
+    <message>
+        <source>Unknown</source>
+        <translation>Unbekannt</translation>
+    </message>
+</context>
+<context>
+    <name>ConvertTask</name>
+    <message>
+        <source>The file does not exist</source>
+        <translation>Die Datei existiert nicht</translation>
+    </message>
+    <message>
+        <source>Cannot write to %1</source>
+        <translation>In %1 kann nicht geschrieben werden</translation>
+    </message>
+    <message>
+        <source>Converting</source>
+        <translation>Konvertieren</translation>
+    </message>
+    <message>
+        <source>The conversion tool failed (%1)</source>
+        <translation>Das Konvertierungsprogramm ist fehlgeschlagen (%1)</translation>
+    </message>
+    <message>
+        <source>The conversion tool did not say where the file is</source>
+        <translation>Das Konvertierungsprogramm hat nicht gemeldet, wo die Datei liegt</translation>
+    </message>
+    <message>
+        <source>Cannot move the converted file to %1</source>
+        <translation>Die konvertierte Datei kann nicht nach %1 verschoben werden</translation>
+    </message>
+    <message>
+        <source>The conversion tool could not be started</source>
+        <translation>Das Konvertierungsprogramm konnte nicht gestartet werden</translation>
+    </message>
+    <message>
+        <source>The conversion tool ended unexpectedly</source>
+        <translation>Das Konvertierungsprogramm wurde unerwartet beendet</translation>
+    </message>
+</context>
+<context>
+    <name>ConvertedDelegate</name>
+    <message>
+        <source>Delete</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>Show the File</source>
+        <translation>Datei anzeigen</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Abspielen</translation>
+    </message>
+</context>
+<context>
+    <name>ConvertedPage</name>
+    <message>
+        <source>Delete Selected</source>
+        <translation>Auswahl löschen</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Suchen</translation>
+    </message>
+    <message>
+        <source>Converted files appear here.</source>
+        <translation>Konvertierte Dateien erscheinen hier.</translation>
+    </message>
+    <message>
+        <source>Are you sure to delete this item?</source>
+        <translation>Möchten Sie diesen Eintrag wirklich löschen?</translation>
+    </message>
+    <message>
+        <source>Are you sure to delete the items which you selected?</source>
+        <translation>Möchten Sie die ausgewählten Einträge wirklich löschen?</translation>
+    </message>
+    <message>
+        <source>Show the file</source>
+        <translation>Datei anzeigen</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Löschen</translation>
+    </message>
+</context>
+<context>
+    <name>ConvertingDelegate</name>
+    <message>
+        <source>Waiting to convert...</source>
+        <translation>Wartet auf Konvertierung...</translation>
+    </message>
+    <message>
+        <source>Converting</source>
+        <translation>Konvertieren</translation>
+    </message>
+    <message>
+        <source>finished</source>
+        <translation>fertig</translation>
+    </message>
+    <message>
+        <source>Convert failed.</source>
+        <translation>Konvertierung fehlgeschlagen.</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Convert</source>
+        <translation>Umwandeln</translation>
+    </message>
+</context>
+<context>
+    <name>ConvertingPage</name>
+    <message>
+        <source>Add Files</source>
+        <translation>Dateien hinzufügen</translation>
+    </message>
+    <message>
+        <source>Show the File</source>
+        <translation>Datei anzeigen</translation>
+    </message>
+    <message>
+        <source>Delete All</source>
+        <translation>Alle löschen</translation>
+    </message>
+    <message>
+        <source>Convert All</source>
+        <translation>Alle konvertieren</translation>
+    </message>
+    <message>
+        <source>Click Here to Add Files or Drag Files Here</source>
+        <translation>Hier klicken, um Dateien hinzuzufügen, oder Dateien hierher ziehen</translation>
+    </message>
+    <message>
+        <source>Show the file</source>
+        <translation>Datei anzeigen</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>Are you sure to delete the Converting tasks which you selected?</source>
+        <translation>Möchten Sie die ausgewählten Konvertierungsaufgaben wirklich löschen?</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to delete all of the tasks from the Converting queue?</source>
+        <translation>Möchten Sie wirklich alle Aufgaben aus der Konvertierungswarteschlange löschen?</translation>
     </message>
 </context>
 <context>
@@ -218,6 +455,10 @@
     <message>
         <source>Download in Built-in Browser</source>
         <translation>Im integrierten Browser herunterladen</translation>
+    </message>
+    <message>
+        <source>Reason: %1</source>
+        <translation>Grund: %1</translation>
     </message>
 </context>
 <context>
@@ -360,6 +601,10 @@
     <message>
         <source>Are you sure to delete all the items?</source>
         <translation>Möchten Sie wirklich alle Einträge löschen?</translation>
+    </message>
+    <message>
+        <source>No downloaded file matches "%1".</source>
+        <translation>Keine heruntergeladene Datei entspricht "%1".</translation>
     </message>
 </context>
 <context>
@@ -516,6 +761,21 @@ Bitte melden Sie sich im Bereich „Online“ bei Ihrem Konto an und klicken Sie
     </message>
 </context>
 <context>
+    <name>FailedfilenameDialog</name>
+    <message>
+        <source>Failed</source>
+        <translation>Fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>Failed to add files:</source>
+        <translation>Diese Dateien konnten nicht hinzugefügt werden:</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
     <name>Global</name>
     <message>
         <source>File does not exist.</source>
@@ -574,6 +834,21 @@ Bitte melden Sie sich im Bereich „Online“ bei Ihrem Konto an und klicken Sie
     </message>
 </context>
 <context>
+    <name>LoadFilesDlg</name>
+    <message>
+        <source>Adding files...</source>
+        <translation>Dateien werden hinzugefügt...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Please wait...</source>
+        <translation>Bitte warten...</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>Clipmoor</source>
@@ -598,14 +873,6 @@ Bitte melden Sie sich im Bereich „Online“ bei Ihrem Konto an und klicken Sie
     <message>
         <source>Converted</source>
         <translation>Konvertiert</translation>
-    </message>
-    <message>
-        <source>Add media files here to convert them.</source>
-        <translation>Fügen Sie hier Mediendateien hinzu, um sie zu konvertieren.</translation>
-    </message>
-    <message>
-        <source>Converted files appear here.</source>
-        <translation>Konvertierte Dateien erscheinen hier.</translation>
     </message>
     <message>
         <source>Preferences</source>

@@ -24,6 +24,81 @@
     </message>
 </context>
 <context>
+    <name>Adaptation</name>
+    <message>
+        <source>Same as source</source>
+        <translation>Same as source</translation>
+    </message>
+    <message>
+        <source>High(4K)</source>
+        <translation>High (4K)</translation>
+    </message>
+    <message>
+        <source>High(2K)</source>
+        <translation>High (2K)</translation>
+    </message>
+    <message>
+        <source>High(1080P)</source>
+        <translation>High (1080P)</translation>
+    </message>
+    <message>
+        <source>Middle(720P)</source>
+        <translation>Middle (720P)</translation>
+    </message>
+    <message>
+        <source>Middle(480P)</source>
+        <translation>Middle (480P)</translation>
+    </message>
+    <message>
+        <source>Low(360P)</source>
+        <translation>Low (360P)</translation>
+    </message>
+    <message>
+        <source>Low(240P)</source>
+        <translation>Low (240P)</translation>
+    </message>
+    <message>
+        <source>High(320Kb/s)</source>
+        <translation>High (320Kb/s)</translation>
+    </message>
+    <message>
+        <source>High(256Kb/s)</source>
+        <translation>High (256Kb/s)</translation>
+    </message>
+    <message>
+        <source>Middle(128Kb/s)</source>
+        <translation>Middle (128Kb/s)</translation>
+    </message>
+    <message>
+        <source>Low(64Kb/s)</source>
+        <translation>Low (64Kb/s)</translation>
+    </message>
+    <message>
+        <source>Video</source>
+        <translation>Video</translation>
+    </message>
+    <message>
+        <source>Audio</source>
+        <translation>Audio</translation>
+    </message>
+    <message>
+        <source>Quality:</source>
+        <translation>Quality:</translation>
+    </message>
+    <message>
+        <source>Mute</source>
+        <translation>Mute</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
     <name>AddSiteDlg</name>
     <message>
         <source>Add New</source>
@@ -94,6 +169,168 @@
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>ConvMediaInfo</name>
+    <message>
+        <source>Unknown</source>
+        <translation>Unknown</translation>
+    </message>
+</context>
+<context>
+    <name>ConvertTask</name>
+    <message>
+        <source>The file does not exist</source>
+        <translation>The file does not exist</translation>
+    </message>
+    <message>
+        <source>Cannot write to %1</source>
+        <translation>Cannot write to %1</translation>
+    </message>
+    <message>
+        <source>Converting</source>
+        <translation>Converting</translation>
+    </message>
+    <message>
+        <source>The conversion tool failed (%1)</source>
+        <translation>The conversion tool failed (%1)</translation>
+    </message>
+    <message>
+        <source>The conversion tool did not say where the file is</source>
+        <translation>The conversion tool did not say where the file is</translation>
+    </message>
+    <message>
+        <source>Cannot move the converted file to %1</source>
+        <translation>Cannot move the converted file to %1</translation>
+    </message>
+    <message>
+        <source>The conversion tool could not be started</source>
+        <translation>The conversion tool could not be started</translation>
+    </message>
+    <message>
+        <source>The conversion tool ended unexpectedly</source>
+        <translation>The conversion tool ended unexpectedly</translation>
+    </message>
+</context>
+<context>
+    <name>ConvertedDelegate</name>
+    <message>
+        <source>Delete</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <source>Show the File</source>
+        <translation>Show the File</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Play</translation>
+    </message>
+</context>
+<context>
+    <name>ConvertedPage</name>
+    <message>
+        <source>Delete Selected</source>
+        <translation>Delete Selected</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Search</translation>
+    </message>
+    <message>
+        <source>Converted files appear here.</source>
+        <translation>Converted files appear here.</translation>
+    </message>
+    <message>
+        <source>Are you sure to delete this item?</source>
+        <translation>Are you sure you want to delete this item?</translation>
+    </message>
+    <message>
+        <source>Are you sure to delete the items which you selected?</source>
+        <translation>Are you sure you want to delete the selected items?</translation>
+    </message>
+    <message>
+        <source>Show the file</source>
+        <translation>Show the file</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Delete</translation>
+    </message>
+</context>
+<context>
+    <name>ConvertingDelegate</name>
+    <message>
+        <source>Waiting to convert...</source>
+        <translation>Waiting to convert...</translation>
+    </message>
+    <message>
+        <source>Converting</source>
+        <translation>Converting</translation>
+    </message>
+    <message>
+        <source>finished</source>
+        <translation>Finished</translation>
+    </message>
+    <message>
+        <source>Convert failed.</source>
+        <translation>Conversion failed.</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Convert</source>
+        <translation>Convert</translation>
+    </message>
+</context>
+<context>
+    <name>ConvertingPage</name>
+    <message>
+        <source>Add Files</source>
+        <translation>Add Files</translation>
+    </message>
+    <message>
+        <source>Show the File</source>
+        <translation>Show the File</translation>
+    </message>
+    <message>
+        <source>Delete All</source>
+        <translation>Delete All</translation>
+    </message>
+    <message>
+        <source>Convert All</source>
+        <translation>Convert All</translation>
+    </message>
+    <message>
+        <source>Click Here to Add Files or Drag Files Here</source>
+        <translation>Click Here to Add Files or Drag Files Here</translation>
+    </message>
+    <message>
+        <source>Show the file</source>
+        <translation>Show the file</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <source>Are you sure to delete the Converting tasks which you selected?</source>
+        <translation>Are you sure you want to delete the selected conversions?</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to delete all of the tasks from the Converting queue?</source>
+        <translation>Are you sure you want to delete all of the tasks from the Converting queue?</translation>
     </message>
 </context>
 <context>
@@ -218,6 +455,10 @@
     <message>
         <source>Download in Built-in Browser</source>
         <translation>Download in Built-in Browser</translation>
+    </message>
+    <message>
+        <source>Reason: %1</source>
+        <translation>Reason: %1</translation>
     </message>
 </context>
 <context>
@@ -360,6 +601,10 @@
     <message>
         <source>Are you sure to delete all the items?</source>
         <translation>Are you sure you want to delete all the items?</translation>
+    </message>
+    <message>
+        <source>No downloaded file matches "%1".</source>
+        <translation>No downloaded file matches "%1".</translation>
     </message>
 </context>
 <context>
@@ -516,6 +761,21 @@ Please sign in to your account in the "Online" section, then click the "Download
     </message>
 </context>
 <context>
+    <name>FailedfilenameDialog</name>
+    <message>
+        <source>Failed</source>
+        <translation>Failed</translation>
+    </message>
+    <message>
+        <source>Failed to add files:</source>
+        <translation>Failed to add files:</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
     <name>Global</name>
     <message>
         <source>File does not exist.</source>
@@ -574,6 +834,21 @@ Please sign in to your account in the "Online" section, then click the "Download
     </message>
 </context>
 <context>
+    <name>LoadFilesDlg</name>
+    <message>
+        <source>Adding files...</source>
+        <translation>Adding files...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Please wait...</source>
+        <translation>Please wait...</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>Downloading</source>
@@ -594,14 +869,6 @@ Please sign in to your account in the "Online" section, then click the "Download
     <message>
         <source>Converted</source>
         <translation>Converted</translation>
-    </message>
-    <message>
-        <source>Add media files here to convert them.</source>
-        <translation>Add media files here to convert them.</translation>
-    </message>
-    <message>
-        <source>Converted files appear here.</source>
-        <translation>Converted files appear here.</translation>
     </message>
     <message>
         <source>Clipmoor</source>

@@ -24,6 +24,81 @@
     </message>
 </context>
 <context>
+    <name>Adaptation</name>
+    <message>
+        <source>Same as source</source>
+        <translation>Igual que el original</translation>
+    </message>
+    <message>
+        <source>High(4K)</source>
+        <translation>Alta(4K)</translation>
+    </message>
+    <message>
+        <source>High(2K)</source>
+        <translation>Alta(2K)</translation>
+    </message>
+    <message>
+        <source>High(1080P)</source>
+        <translation>Alta(1080P)</translation>
+    </message>
+    <message>
+        <source>Middle(720P)</source>
+        <translation>Media(720P)</translation>
+    </message>
+    <message>
+        <source>Middle(480P)</source>
+        <translation>Media(480P)</translation>
+    </message>
+    <message>
+        <source>Low(360P)</source>
+        <translation>Baja(360P)</translation>
+    </message>
+    <message>
+        <source>Low(240P)</source>
+        <translation>Baja(240P)</translation>
+    </message>
+    <message>
+        <source>High(320Kb/s)</source>
+        <translation>Alta(320Kb/s)</translation>
+    </message>
+    <message>
+        <source>High(256Kb/s)</source>
+        <translation>Alta(256Kb/s)</translation>
+    </message>
+    <message>
+        <source>Middle(128Kb/s)</source>
+        <translation>Media(128Kb/s)</translation>
+    </message>
+    <message>
+        <source>Low(64Kb/s)</source>
+        <translation>Baja(64Kb/s)</translation>
+    </message>
+    <message>
+        <source>Video</source>
+        <translation>Vídeo</translation>
+    </message>
+    <message>
+        <source>Audio</source>
+        <translation>Audio</translation>
+    </message>
+    <message>
+        <source>Quality:</source>
+        <translation>Calidad:</translation>
+    </message>
+    <message>
+        <source>Mute</source>
+        <translation>Sin sonido</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+</context>
+<context>
     <name>AddSiteDlg</name>
     <message>
         <source>Add New</source>
@@ -94,6 +169,168 @@
     <message>
         <source>OK</source>
         <translation>Aceptar</translation>
+    </message>
+</context>
+<context>
+    <name>ConvMediaInfo</name>
+    <message>
+        <source>Unknown</source>
+        <translation>Desconocido</translation>
+    </message>
+</context>
+<context>
+    <name>ConvertTask</name>
+    <message>
+        <source>The file does not exist</source>
+        <translation>El archivo no existe</translation>
+    </message>
+    <message>
+        <source>Cannot write to %1</source>
+        <translation>No se puede escribir en %1</translation>
+    </message>
+    <message>
+        <source>Converting</source>
+        <translation>Convirtiendo</translation>
+    </message>
+    <message>
+        <source>The conversion tool failed (%1)</source>
+        <translation>La herramienta de conversión falló (%1)</translation>
+    </message>
+    <message>
+        <source>The conversion tool did not say where the file is</source>
+        <translation>La herramienta de conversión no indicó dónde está el archivo</translation>
+    </message>
+    <message>
+        <source>Cannot move the converted file to %1</source>
+        <translation>No se puede mover el archivo convertido a %1</translation>
+    </message>
+    <message>
+        <source>The conversion tool could not be started</source>
+        <translation>No se pudo iniciar la herramienta de conversión</translation>
+    </message>
+    <message>
+        <source>The conversion tool ended unexpectedly</source>
+        <translation>La herramienta de conversión terminó inesperadamente</translation>
+    </message>
+</context>
+<context>
+    <name>ConvertedDelegate</name>
+    <message>
+        <source>Delete</source>
+        <translation>Eliminar</translation>
+    </message>
+    <message>
+        <source>Show the File</source>
+        <translation>Mostrar el archivo</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Reproducir</translation>
+    </message>
+</context>
+<context>
+    <name>ConvertedPage</name>
+    <message>
+        <source>Delete Selected</source>
+        <translation>Eliminar selección</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Buscar</translation>
+    </message>
+    <message>
+        <source>Converted files appear here.</source>
+        <translation>Los archivos convertidos aparecen aquí.</translation>
+    </message>
+    <message>
+        <source>Are you sure to delete this item?</source>
+        <translation>¿Seguro que quiere eliminar este elemento?</translation>
+    </message>
+    <message>
+        <source>Are you sure to delete the items which you selected?</source>
+        <translation>¿Seguro que quiere eliminar los elementos seleccionados?</translation>
+    </message>
+    <message>
+        <source>Show the file</source>
+        <translation>Mostrar el archivo</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Eliminar</translation>
+    </message>
+</context>
+<context>
+    <name>ConvertingDelegate</name>
+    <message>
+        <source>Waiting to convert...</source>
+        <translation>Esperando para convertir...</translation>
+    </message>
+    <message>
+        <source>Converting</source>
+        <translation>Convirtiendo</translation>
+    </message>
+    <message>
+        <source>finished</source>
+        <translation>terminado</translation>
+    </message>
+    <message>
+        <source>Convert failed.</source>
+        <translation>La conversión falló.</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Convert</source>
+        <translation>Convertir</translation>
+    </message>
+</context>
+<context>
+    <name>ConvertingPage</name>
+    <message>
+        <source>Add Files</source>
+        <translation>Añadir archivos</translation>
+    </message>
+    <message>
+        <source>Show the File</source>
+        <translation>Mostrar el archivo</translation>
+    </message>
+    <message>
+        <source>Delete All</source>
+        <translation>Eliminar todo</translation>
+    </message>
+    <message>
+        <source>Convert All</source>
+        <translation>Convertir todo</translation>
+    </message>
+    <message>
+        <source>Click Here to Add Files or Drag Files Here</source>
+        <translation>Haga clic aquí para añadir archivos o arrástrelos aquí</translation>
+    </message>
+    <message>
+        <source>Show the file</source>
+        <translation>Mostrar el archivo</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Eliminar</translation>
+    </message>
+    <message>
+        <source>Are you sure to delete the Converting tasks which you selected?</source>
+        <translation>¿Seguro que quiere eliminar las conversiones seleccionadas?</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to delete all of the tasks from the Converting queue?</source>
+        <translation>¿Seguro que quiere eliminar todas las tareas de la cola de conversión?</translation>
     </message>
 </context>
 <context>
@@ -218,6 +455,10 @@
     <message>
         <source>Download in Built-in Browser</source>
         <translation>Descargar en el navegador integrado</translation>
+    </message>
+    <message>
+        <source>Reason: %1</source>
+        <translation>Motivo: %1</translation>
     </message>
 </context>
 <context>
@@ -360,6 +601,10 @@
     <message>
         <source>Are you sure to delete all the items?</source>
         <translation>¿Seguro que desea eliminar todos los elementos?</translation>
+    </message>
+    <message>
+        <source>No downloaded file matches "%1".</source>
+        <translation>Ningún archivo descargado coincide con "%1".</translation>
     </message>
 </context>
 <context>
@@ -516,6 +761,21 @@ Inicie sesión en su cuenta en la sección "En línea" y luego haga clic en el b
     </message>
 </context>
 <context>
+    <name>FailedfilenameDialog</name>
+    <message>
+        <source>Failed</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>Failed to add files:</source>
+        <translation>No se pudieron añadir estos archivos:</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+</context>
+<context>
     <name>Global</name>
     <message>
         <source>File does not exist.</source>
@@ -574,6 +834,21 @@ Inicie sesión en su cuenta en la sección "En línea" y luego haga clic en el b
     </message>
 </context>
 <context>
+    <name>LoadFilesDlg</name>
+    <message>
+        <source>Adding files...</source>
+        <translation>Añadiendo archivos...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Please wait...</source>
+        <translation>Espere, por favor...</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>Downloading</source>
@@ -594,14 +869,6 @@ Inicie sesión en su cuenta en la sección "En línea" y luego haga clic en el b
     <message>
         <source>Converted</source>
         <translation>Convertidos</translation>
-    </message>
-    <message>
-        <source>Add media files here to convert them.</source>
-        <translation>Añade aquí archivos multimedia para convertirlos.</translation>
-    </message>
-    <message>
-        <source>Converted files appear here.</source>
-        <translation>Los archivos convertidos aparecen aquí.</translation>
     </message>
     <message>
         <source>Clipmoor</source>

@@ -24,6 +24,81 @@
     </message>
 </context>
 <context>
+    <name>Adaptation</name>
+    <message>
+        <source>Same as source</source>
+        <translation>Identique à la source</translation>
+    </message>
+    <message>
+        <source>High(4K)</source>
+        <translation>Haute(4K)</translation>
+    </message>
+    <message>
+        <source>High(2K)</source>
+        <translation>Haute(2K)</translation>
+    </message>
+    <message>
+        <source>High(1080P)</source>
+        <translation>Haute(1080P)</translation>
+    </message>
+    <message>
+        <source>Middle(720P)</source>
+        <translation>Moyenne(720P)</translation>
+    </message>
+    <message>
+        <source>Middle(480P)</source>
+        <translation>Moyenne(480P)</translation>
+    </message>
+    <message>
+        <source>Low(360P)</source>
+        <translation>Basse(360P)</translation>
+    </message>
+    <message>
+        <source>Low(240P)</source>
+        <translation>Basse(240P)</translation>
+    </message>
+    <message>
+        <source>High(320Kb/s)</source>
+        <translation>Haute(320Kb/s)</translation>
+    </message>
+    <message>
+        <source>High(256Kb/s)</source>
+        <translation>Haute(256Kb/s)</translation>
+    </message>
+    <message>
+        <source>Middle(128Kb/s)</source>
+        <translation>Moyenne(128Kb/s)</translation>
+    </message>
+    <message>
+        <source>Low(64Kb/s)</source>
+        <translation>Basse(64Kb/s)</translation>
+    </message>
+    <message>
+        <source>Video</source>
+        <translation>Vidéo</translation>
+    </message>
+    <message>
+        <source>Audio</source>
+        <translation>Audio</translation>
+    </message>
+    <message>
+        <source>Quality:</source>
+        <translation>Qualité :</translation>
+    </message>
+    <message>
+        <source>Mute</source>
+        <translation>Muet</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+</context>
+<context>
     <name>AddSiteDlg</name>
     <message>
         <source>Add New</source>
@@ -94,6 +169,168 @@
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>ConvMediaInfo</name>
+    <message>
+        <source>Unknown</source>
+        <translation>Inconnu</translation>
+    </message>
+</context>
+<context>
+    <name>ConvertTask</name>
+    <message>
+        <source>The file does not exist</source>
+        <translation>Le fichier n'existe pas</translation>
+    </message>
+    <message>
+        <source>Cannot write to %1</source>
+        <translation>Impossible d'écrire dans %1</translation>
+    </message>
+    <message>
+        <source>Converting</source>
+        <translation>Conversion</translation>
+    </message>
+    <message>
+        <source>The conversion tool failed (%1)</source>
+        <translation>L'outil de conversion a échoué (%1)</translation>
+    </message>
+    <message>
+        <source>The conversion tool did not say where the file is</source>
+        <translation>L'outil de conversion n'a pas indiqué où se trouve le fichier</translation>
+    </message>
+    <message>
+        <source>Cannot move the converted file to %1</source>
+        <translation>Impossible de déplacer le fichier converti vers %1</translation>
+    </message>
+    <message>
+        <source>The conversion tool could not be started</source>
+        <translation>Impossible de lancer l'outil de conversion</translation>
+    </message>
+    <message>
+        <source>The conversion tool ended unexpectedly</source>
+        <translation>L'outil de conversion s'est arrêté de manière inattendue</translation>
+    </message>
+</context>
+<context>
+    <name>ConvertedDelegate</name>
+    <message>
+        <source>Delete</source>
+        <translation>Supprimer</translation>
+    </message>
+    <message>
+        <source>Show the File</source>
+        <translation>Afficher le fichier</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Lire</translation>
+    </message>
+</context>
+<context>
+    <name>ConvertedPage</name>
+    <message>
+        <source>Delete Selected</source>
+        <translation>Supprimer la sélection</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Rechercher</translation>
+    </message>
+    <message>
+        <source>Converted files appear here.</source>
+        <translation>Les fichiers convertis apparaissent ici.</translation>
+    </message>
+    <message>
+        <source>Are you sure to delete this item?</source>
+        <translation>Voulez-vous vraiment supprimer cet élément ?</translation>
+    </message>
+    <message>
+        <source>Are you sure to delete the items which you selected?</source>
+        <translation>Voulez-vous vraiment supprimer les éléments sélectionnés ?</translation>
+    </message>
+    <message>
+        <source>Show the file</source>
+        <translation>Afficher le fichier</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Supprimer</translation>
+    </message>
+</context>
+<context>
+    <name>ConvertingDelegate</name>
+    <message>
+        <source>Waiting to convert...</source>
+        <translation>En attente de conversion...</translation>
+    </message>
+    <message>
+        <source>Converting</source>
+        <translation>Conversion</translation>
+    </message>
+    <message>
+        <source>finished</source>
+        <translation>terminé</translation>
+    </message>
+    <message>
+        <source>Convert failed.</source>
+        <translation>Échec de la conversion.</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Convert</source>
+        <translation>Convertir</translation>
+    </message>
+</context>
+<context>
+    <name>ConvertingPage</name>
+    <message>
+        <source>Add Files</source>
+        <translation>Ajouter des fichiers</translation>
+    </message>
+    <message>
+        <source>Show the File</source>
+        <translation>Afficher le fichier</translation>
+    </message>
+    <message>
+        <source>Delete All</source>
+        <translation>Tout supprimer</translation>
+    </message>
+    <message>
+        <source>Convert All</source>
+        <translation>Tout convertir</translation>
+    </message>
+    <message>
+        <source>Click Here to Add Files or Drag Files Here</source>
+        <translation>Cliquez ici pour ajouter des fichiers ou faites-les glisser ici</translation>
+    </message>
+    <message>
+        <source>Show the file</source>
+        <translation>Afficher le fichier</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Supprimer</translation>
+    </message>
+    <message>
+        <source>Are you sure to delete the Converting tasks which you selected?</source>
+        <translation>Voulez-vous vraiment supprimer les conversions sélectionnées ?</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to delete all of the tasks from the Converting queue?</source>
+        <translation>Voulez-vous vraiment supprimer toutes les tâches de la file de conversion ?</translation>
     </message>
 </context>
 <context>
@@ -218,6 +455,10 @@
     <message>
         <source>Download in Built-in Browser</source>
         <translation>Télécharger dans le navigateur intégré</translation>
+    </message>
+    <message>
+        <source>Reason: %1</source>
+        <translation>Raison : %1</translation>
     </message>
 </context>
 <context>
@@ -360,6 +601,10 @@
     <message>
         <source>Are you sure to delete all the items?</source>
         <translation>Voulez-vous vraiment supprimer tous les éléments ?</translation>
+    </message>
+    <message>
+        <source>No downloaded file matches "%1".</source>
+        <translation>Aucun fichier téléchargé ne correspond à "%1".</translation>
     </message>
 </context>
 <context>
@@ -516,6 +761,21 @@ Connectez-vous à votre compte dans la section « En ligne », puis cliquez sur 
     </message>
 </context>
 <context>
+    <name>FailedfilenameDialog</name>
+    <message>
+        <source>Failed</source>
+        <translation>Échec</translation>
+    </message>
+    <message>
+        <source>Failed to add files:</source>
+        <translation>Impossible d'ajouter ces fichiers :</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
     <name>Global</name>
     <message>
         <source>File does not exist.</source>
@@ -574,6 +834,21 @@ Connectez-vous à votre compte dans la section « En ligne », puis cliquez sur 
     </message>
 </context>
 <context>
+    <name>LoadFilesDlg</name>
+    <message>
+        <source>Adding files...</source>
+        <translation>Ajout des fichiers...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Please wait...</source>
+        <translation>Veuillez patienter...</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>Downloading</source>
@@ -594,14 +869,6 @@ Connectez-vous à votre compte dans la section « En ligne », puis cliquez sur 
     <message>
         <source>Converted</source>
         <translation>Convertis</translation>
-    </message>
-    <message>
-        <source>Add media files here to convert them.</source>
-        <translation>Ajoutez ici des fichiers multimédias pour les convertir.</translation>
-    </message>
-    <message>
-        <source>Converted files appear here.</source>
-        <translation>Les fichiers convertis apparaissent ici.</translation>
     </message>
     <message>
         <source>Clipmoor</source>

@@ -24,6 +24,81 @@
     </message>
 </context>
 <context>
+    <name>Adaptation</name>
+    <message>
+        <source>Same as source</source>
+        <translation>स्रोत के समान</translation>
+    </message>
+    <message>
+        <source>High(4K)</source>
+        <translation>उच्च(4K)</translation>
+    </message>
+    <message>
+        <source>High(2K)</source>
+        <translation>उच्च(2K)</translation>
+    </message>
+    <message>
+        <source>High(1080P)</source>
+        <translation>उच्च(1080P)</translation>
+    </message>
+    <message>
+        <source>Middle(720P)</source>
+        <translation>मध्यम(720P)</translation>
+    </message>
+    <message>
+        <source>Middle(480P)</source>
+        <translation>मध्यम(480P)</translation>
+    </message>
+    <message>
+        <source>Low(360P)</source>
+        <translation>निम्न(360P)</translation>
+    </message>
+    <message>
+        <source>Low(240P)</source>
+        <translation>निम्न(240P)</translation>
+    </message>
+    <message>
+        <source>High(320Kb/s)</source>
+        <translation>उच्च(320Kb/s)</translation>
+    </message>
+    <message>
+        <source>High(256Kb/s)</source>
+        <translation>उच्च(256Kb/s)</translation>
+    </message>
+    <message>
+        <source>Middle(128Kb/s)</source>
+        <translation>मध्यम(128Kb/s)</translation>
+    </message>
+    <message>
+        <source>Low(64Kb/s)</source>
+        <translation>निम्न(64Kb/s)</translation>
+    </message>
+    <message>
+        <source>Video</source>
+        <translation>वीडियो</translation>
+    </message>
+    <message>
+        <source>Audio</source>
+        <translation>ऑडियो</translation>
+    </message>
+    <message>
+        <source>Quality:</source>
+        <translation>गुणवत्ता:</translation>
+    </message>
+    <message>
+        <source>Mute</source>
+        <translation>म्यूट</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>ठीक है</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>रद्द करें</translation>
+    </message>
+</context>
+<context>
     <name>AddSiteDlg</name>
     <message>
         <source>Add New</source>
@@ -94,6 +169,168 @@
     <message>
         <source>OK</source>
         <translation>ठीक है</translation>
+    </message>
+</context>
+<context>
+    <name>ConvMediaInfo</name>
+    <message>
+        <source>Unknown</source>
+        <translation>अज्ञात</translation>
+    </message>
+</context>
+<context>
+    <name>ConvertTask</name>
+    <message>
+        <source>The file does not exist</source>
+        <translation>फ़ाइल मौजूद नहीं है</translation>
+    </message>
+    <message>
+        <source>Cannot write to %1</source>
+        <translation>%1 में नहीं लिखा जा सकता</translation>
+    </message>
+    <message>
+        <source>Converting</source>
+        <translation>बदले जा रहे</translation>
+    </message>
+    <message>
+        <source>The conversion tool failed (%1)</source>
+        <translation>रूपांतरण टूल विफल रहा (%1)</translation>
+    </message>
+    <message>
+        <source>The conversion tool did not say where the file is</source>
+        <translation>रूपांतरण टूल ने फ़ाइल का स्थान नहीं बताया</translation>
+    </message>
+    <message>
+        <source>Cannot move the converted file to %1</source>
+        <translation>रूपांतरित फ़ाइल को %1 में नहीं ले जाया जा सका</translation>
+    </message>
+    <message>
+        <source>The conversion tool could not be started</source>
+        <translation>रूपांतरण टूल शुरू नहीं हो सका</translation>
+    </message>
+    <message>
+        <source>The conversion tool ended unexpectedly</source>
+        <translation>रूपांतरण टूल अप्रत्याशित रूप से बंद हो गया</translation>
+    </message>
+</context>
+<context>
+    <name>ConvertedDelegate</name>
+    <message>
+        <source>Delete</source>
+        <translation>हटाएँ</translation>
+    </message>
+    <message>
+        <source>Show the File</source>
+        <translation>फ़ाइल दिखाएँ</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>चलाएँ</translation>
+    </message>
+</context>
+<context>
+    <name>ConvertedPage</name>
+    <message>
+        <source>Delete Selected</source>
+        <translation>चयनित हटाएँ</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>खोजें</translation>
+    </message>
+    <message>
+        <source>Converted files appear here.</source>
+        <translation>बदली गई फ़ाइलें यहाँ दिखती हैं।</translation>
+    </message>
+    <message>
+        <source>Are you sure to delete this item?</source>
+        <translation>क्या आप यह आइटम हटाना चाहते हैं?</translation>
+    </message>
+    <message>
+        <source>Are you sure to delete the items which you selected?</source>
+        <translation>क्या आप चयनित आइटम हटाना चाहते हैं?</translation>
+    </message>
+    <message>
+        <source>Show the file</source>
+        <translation>फ़ाइल दिखाएँ</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>हटाएँ</translation>
+    </message>
+</context>
+<context>
+    <name>ConvertingDelegate</name>
+    <message>
+        <source>Waiting to convert...</source>
+        <translation>रूपांतरण की प्रतीक्षा...</translation>
+    </message>
+    <message>
+        <source>Converting</source>
+        <translation>बदले जा रहे</translation>
+    </message>
+    <message>
+        <source>finished</source>
+        <translation>पूर्ण</translation>
+    </message>
+    <message>
+        <source>Convert failed.</source>
+        <translation>रूपांतरण विफल।</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>रद्द करें</translation>
+    </message>
+    <message>
+        <source>Convert</source>
+        <translation>रूपांतरण</translation>
+    </message>
+</context>
+<context>
+    <name>ConvertingPage</name>
+    <message>
+        <source>Add Files</source>
+        <translation>फ़ाइलें जोड़ें</translation>
+    </message>
+    <message>
+        <source>Show the File</source>
+        <translation>फ़ाइल दिखाएँ</translation>
+    </message>
+    <message>
+        <source>Delete All</source>
+        <translation>सभी हटाएँ</translation>
+    </message>
+    <message>
+        <source>Convert All</source>
+        <translation>सभी रूपांतरित करें</translation>
+    </message>
+    <message>
+        <source>Click Here to Add Files or Drag Files Here</source>
+        <translation>फ़ाइलें जोड़ने के लिए यहाँ क्लिक करें या फ़ाइलें यहाँ खींचें</translation>
+    </message>
+    <message>
+        <source>Show the file</source>
+        <translation>फ़ाइल दिखाएँ</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>हटाएँ</translation>
+    </message>
+    <message>
+        <source>Are you sure to delete the Converting tasks which you selected?</source>
+        <translation>क्या आप चयनित रूपांतरण कार्य हटाना चाहते हैं?</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>रद्द करें</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>ठीक है</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to delete all of the tasks from the Converting queue?</source>
+        <translation>क्या आप रूपांतरण कतार से सभी कार्य हटाना चाहते हैं?</translation>
     </message>
 </context>
 <context>
@@ -218,6 +455,10 @@
     <message>
         <source>Download in Built-in Browser</source>
         <translation>बिल्ट-इन ब्राउज़र में डाउनलोड करें</translation>
+    </message>
+    <message>
+        <source>Reason: %1</source>
+        <translation>कारण: %1</translation>
     </message>
 </context>
 <context>
@@ -360,6 +601,10 @@
     <message>
         <source>Are you sure to delete all the items?</source>
         <translation>क्या आप सभी आइटम हटाना चाहते हैं?</translation>
+    </message>
+    <message>
+        <source>No downloaded file matches "%1".</source>
+        <translation>कोई डाउनलोड की गई फ़ाइल "%1" से मेल नहीं खाती।</translation>
     </message>
 </context>
 <context>
@@ -516,6 +761,21 @@ Please sign in to your account in "Online" section, then click "Download" button
     </message>
 </context>
 <context>
+    <name>FailedfilenameDialog</name>
+    <message>
+        <source>Failed</source>
+        <translation>विफल</translation>
+    </message>
+    <message>
+        <source>Failed to add files:</source>
+        <translation>ये फ़ाइलें नहीं जोड़ी जा सकीं:</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>ठीक है</translation>
+    </message>
+</context>
+<context>
     <name>Global</name>
     <message>
         <source>File does not exist.</source>
@@ -574,6 +834,21 @@ Please sign in to your account in "Online" section, then click "Download" button
     </message>
 </context>
 <context>
+    <name>LoadFilesDlg</name>
+    <message>
+        <source>Adding files...</source>
+        <translation>फ़ाइलें जोड़ी जा रही हैं...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>रद्द करें</translation>
+    </message>
+    <message>
+        <source>Please wait...</source>
+        <translation>कृपया प्रतीक्षा करें...</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>Downloading</source>
@@ -594,14 +869,6 @@ Please sign in to your account in "Online" section, then click "Download" button
     <message>
         <source>Converted</source>
         <translation>बदले गए</translation>
-    </message>
-    <message>
-        <source>Add media files here to convert them.</source>
-        <translation>बदलने के लिए मीडिया फ़ाइलें यहाँ जोड़ें।</translation>
-    </message>
-    <message>
-        <source>Converted files appear here.</source>
-        <translation>बदली गई फ़ाइलें यहाँ दिखती हैं।</translation>
     </message>
     <message>
         <source>Clipmoor</source>

@@ -24,6 +24,81 @@
     </message>
 </context>
 <context>
+    <name>Adaptation</name>
+    <message>
+        <source>Same as source</source>
+        <translation>Sama dengan sumber</translation>
+    </message>
+    <message>
+        <source>High(4K)</source>
+        <translation>Tinggi(4K)</translation>
+    </message>
+    <message>
+        <source>High(2K)</source>
+        <translation>Tinggi(2K)</translation>
+    </message>
+    <message>
+        <source>High(1080P)</source>
+        <translation>Tinggi(1080P)</translation>
+    </message>
+    <message>
+        <source>Middle(720P)</source>
+        <translation>Sedang(720P)</translation>
+    </message>
+    <message>
+        <source>Middle(480P)</source>
+        <translation>Sedang(480P)</translation>
+    </message>
+    <message>
+        <source>Low(360P)</source>
+        <translation>Rendah(360P)</translation>
+    </message>
+    <message>
+        <source>Low(240P)</source>
+        <translation>Rendah(240P)</translation>
+    </message>
+    <message>
+        <source>High(320Kb/s)</source>
+        <translation>Tinggi(320Kb/s)</translation>
+    </message>
+    <message>
+        <source>High(256Kb/s)</source>
+        <translation>Tinggi(256Kb/s)</translation>
+    </message>
+    <message>
+        <source>Middle(128Kb/s)</source>
+        <translation>Sedang(128Kb/s)</translation>
+    </message>
+    <message>
+        <source>Low(64Kb/s)</source>
+        <translation>Rendah(64Kb/s)</translation>
+    </message>
+    <message>
+        <source>Video</source>
+        <translation>Video</translation>
+    </message>
+    <message>
+        <source>Audio</source>
+        <translation>Audio</translation>
+    </message>
+    <message>
+        <source>Quality:</source>
+        <translation>Kualitas:</translation>
+    </message>
+    <message>
+        <source>Mute</source>
+        <translation>Bisukan</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Batal</translation>
+    </message>
+</context>
+<context>
     <name>AddSiteDlg</name>
     <message>
         <source>Add New</source>
@@ -94,6 +169,168 @@
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>ConvMediaInfo</name>
+    <message>
+        <source>Unknown</source>
+        <translation>Tidak diketahui</translation>
+    </message>
+</context>
+<context>
+    <name>ConvertTask</name>
+    <message>
+        <source>The file does not exist</source>
+        <translation>Berkas tidak ada</translation>
+    </message>
+    <message>
+        <source>Cannot write to %1</source>
+        <translation>Tidak dapat menulis ke %1</translation>
+    </message>
+    <message>
+        <source>Converting</source>
+        <translation>Mengonversi</translation>
+    </message>
+    <message>
+        <source>The conversion tool failed (%1)</source>
+        <translation>Alat konversi gagal (%1)</translation>
+    </message>
+    <message>
+        <source>The conversion tool did not say where the file is</source>
+        <translation>Alat konversi tidak memberi tahu letak berkas</translation>
+    </message>
+    <message>
+        <source>Cannot move the converted file to %1</source>
+        <translation>Tidak dapat memindahkan berkas hasil konversi ke %1</translation>
+    </message>
+    <message>
+        <source>The conversion tool could not be started</source>
+        <translation>Alat konversi tidak dapat dijalankan</translation>
+    </message>
+    <message>
+        <source>The conversion tool ended unexpectedly</source>
+        <translation>Alat konversi berhenti secara tak terduga</translation>
+    </message>
+</context>
+<context>
+    <name>ConvertedDelegate</name>
+    <message>
+        <source>Delete</source>
+        <translation>Hapus</translation>
+    </message>
+    <message>
+        <source>Show the File</source>
+        <translation>Tampilkan File</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Putar</translation>
+    </message>
+</context>
+<context>
+    <name>ConvertedPage</name>
+    <message>
+        <source>Delete Selected</source>
+        <translation>Hapus yang dipilih</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Cari</translation>
+    </message>
+    <message>
+        <source>Converted files appear here.</source>
+        <translation>Berkas hasil konversi muncul di sini.</translation>
+    </message>
+    <message>
+        <source>Are you sure to delete this item?</source>
+        <translation>Yakin ingin menghapus item ini?</translation>
+    </message>
+    <message>
+        <source>Are you sure to delete the items which you selected?</source>
+        <translation>Yakin ingin menghapus item yang dipilih?</translation>
+    </message>
+    <message>
+        <source>Show the file</source>
+        <translation>Tampilkan berkas</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Hapus</translation>
+    </message>
+</context>
+<context>
+    <name>ConvertingDelegate</name>
+    <message>
+        <source>Waiting to convert...</source>
+        <translation>Menunggu konversi...</translation>
+    </message>
+    <message>
+        <source>Converting</source>
+        <translation>Mengonversi</translation>
+    </message>
+    <message>
+        <source>finished</source>
+        <translation>selesai</translation>
+    </message>
+    <message>
+        <source>Convert failed.</source>
+        <translation>Konversi gagal.</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Batal</translation>
+    </message>
+    <message>
+        <source>Convert</source>
+        <translation>Konversi</translation>
+    </message>
+</context>
+<context>
+    <name>ConvertingPage</name>
+    <message>
+        <source>Add Files</source>
+        <translation>Tambah berkas</translation>
+    </message>
+    <message>
+        <source>Show the File</source>
+        <translation>Tampilkan File</translation>
+    </message>
+    <message>
+        <source>Delete All</source>
+        <translation>Hapus Semua</translation>
+    </message>
+    <message>
+        <source>Convert All</source>
+        <translation>Konversi semua</translation>
+    </message>
+    <message>
+        <source>Click Here to Add Files or Drag Files Here</source>
+        <translation>Klik di sini untuk menambah berkas atau seret berkas ke sini</translation>
+    </message>
+    <message>
+        <source>Show the file</source>
+        <translation>Tampilkan berkas</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Hapus</translation>
+    </message>
+    <message>
+        <source>Are you sure to delete the Converting tasks which you selected?</source>
+        <translation>Yakin ingin menghapus tugas konversi yang dipilih?</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Batal</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to delete all of the tasks from the Converting queue?</source>
+        <translation>Yakin ingin menghapus semua tugas dari antrean konversi?</translation>
     </message>
 </context>
 <context>
@@ -218,6 +455,10 @@
     <message>
         <source>Download in Built-in Browser</source>
         <translation>Unduh di Peramban Bawaan</translation>
+    </message>
+    <message>
+        <source>Reason: %1</source>
+        <translation>Alasan: %1</translation>
     </message>
 </context>
 <context>
@@ -360,6 +601,10 @@
     <message>
         <source>Are you sure to delete all the items?</source>
         <translation>Yakin ingin menghapus semua item?</translation>
+    </message>
+    <message>
+        <source>No downloaded file matches "%1".</source>
+        <translation>Tidak ada file unduhan yang cocok dengan "%1".</translation>
     </message>
 </context>
 <context>
@@ -516,6 +761,21 @@ Silakan masuk ke akun Anda di bagian "Online", lalu klik tombol "Unduh".</transl
     </message>
 </context>
 <context>
+    <name>FailedfilenameDialog</name>
+    <message>
+        <source>Failed</source>
+        <translation>Gagal</translation>
+    </message>
+    <message>
+        <source>Failed to add files:</source>
+        <translation>Gagal menambahkan berkas:</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
     <name>Global</name>
     <message>
         <source>File does not exist.</source>
@@ -574,6 +834,21 @@ Silakan masuk ke akun Anda di bagian "Online", lalu klik tombol "Unduh".</transl
     </message>
 </context>
 <context>
+    <name>LoadFilesDlg</name>
+    <message>
+        <source>Adding files...</source>
+        <translation>Menambahkan berkas...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Batal</translation>
+    </message>
+    <message>
+        <source>Please wait...</source>
+        <translation>Harap tunggu...</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>Downloading</source>
@@ -594,14 +869,6 @@ Silakan masuk ke akun Anda di bagian "Online", lalu klik tombol "Unduh".</transl
     <message>
         <source>Converted</source>
         <translation>Terkonversi</translation>
-    </message>
-    <message>
-        <source>Add media files here to convert them.</source>
-        <translation>Tambahkan berkas media di sini untuk dikonversi.</translation>
-    </message>
-    <message>
-        <source>Converted files appear here.</source>
-        <translation>Berkas hasil konversi muncul di sini.</translation>
     </message>
     <message>
         <source>Clipmoor</source>

@@ -24,6 +24,81 @@
     </message>
 </context>
 <context>
+    <name>Adaptation</name>
+    <message>
+        <source>Same as source</source>
+        <translation>Come l'originale</translation>
+    </message>
+    <message>
+        <source>High(4K)</source>
+        <translation>Alta(4K)</translation>
+    </message>
+    <message>
+        <source>High(2K)</source>
+        <translation>Alta(2K)</translation>
+    </message>
+    <message>
+        <source>High(1080P)</source>
+        <translation>Alta(1080P)</translation>
+    </message>
+    <message>
+        <source>Middle(720P)</source>
+        <translation>Media(720P)</translation>
+    </message>
+    <message>
+        <source>Middle(480P)</source>
+        <translation>Media(480P)</translation>
+    </message>
+    <message>
+        <source>Low(360P)</source>
+        <translation>Bassa(360P)</translation>
+    </message>
+    <message>
+        <source>Low(240P)</source>
+        <translation>Bassa(240P)</translation>
+    </message>
+    <message>
+        <source>High(320Kb/s)</source>
+        <translation>Alta(320Kb/s)</translation>
+    </message>
+    <message>
+        <source>High(256Kb/s)</source>
+        <translation>Alta(256Kb/s)</translation>
+    </message>
+    <message>
+        <source>Middle(128Kb/s)</source>
+        <translation>Media(128Kb/s)</translation>
+    </message>
+    <message>
+        <source>Low(64Kb/s)</source>
+        <translation>Bassa(64Kb/s)</translation>
+    </message>
+    <message>
+        <source>Video</source>
+        <translation>Video</translation>
+    </message>
+    <message>
+        <source>Audio</source>
+        <translation>Audio</translation>
+    </message>
+    <message>
+        <source>Quality:</source>
+        <translation>Qualità:</translation>
+    </message>
+    <message>
+        <source>Mute</source>
+        <translation>Senza audio</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+</context>
+<context>
     <name>AddSiteDlg</name>
     <message>
         <source>Add New</source>
@@ -94,6 +169,168 @@
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>ConvMediaInfo</name>
+    <message>
+        <source>Unknown</source>
+        <translation>Sconosciuto</translation>
+    </message>
+</context>
+<context>
+    <name>ConvertTask</name>
+    <message>
+        <source>The file does not exist</source>
+        <translation>Il file non esiste</translation>
+    </message>
+    <message>
+        <source>Cannot write to %1</source>
+        <translation>Impossibile scrivere in %1</translation>
+    </message>
+    <message>
+        <source>Converting</source>
+        <translation>In conversione</translation>
+    </message>
+    <message>
+        <source>The conversion tool failed (%1)</source>
+        <translation>Lo strumento di conversione non è riuscito (%1)</translation>
+    </message>
+    <message>
+        <source>The conversion tool did not say where the file is</source>
+        <translation>Lo strumento di conversione non ha indicato dove si trova il file</translation>
+    </message>
+    <message>
+        <source>Cannot move the converted file to %1</source>
+        <translation>Impossibile spostare il file convertito in %1</translation>
+    </message>
+    <message>
+        <source>The conversion tool could not be started</source>
+        <translation>Impossibile avviare lo strumento di conversione</translation>
+    </message>
+    <message>
+        <source>The conversion tool ended unexpectedly</source>
+        <translation>Lo strumento di conversione si è chiuso inaspettatamente</translation>
+    </message>
+</context>
+<context>
+    <name>ConvertedDelegate</name>
+    <message>
+        <source>Delete</source>
+        <translation>Elimina</translation>
+    </message>
+    <message>
+        <source>Show the File</source>
+        <translation>Mostra il file</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Riproduci</translation>
+    </message>
+</context>
+<context>
+    <name>ConvertedPage</name>
+    <message>
+        <source>Delete Selected</source>
+        <translation>Elimina selezionati</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Cerca</translation>
+    </message>
+    <message>
+        <source>Converted files appear here.</source>
+        <translation>I file convertiti compaiono qui.</translation>
+    </message>
+    <message>
+        <source>Are you sure to delete this item?</source>
+        <translation>Eliminare questo elemento?</translation>
+    </message>
+    <message>
+        <source>Are you sure to delete the items which you selected?</source>
+        <translation>Eliminare gli elementi selezionati?</translation>
+    </message>
+    <message>
+        <source>Show the file</source>
+        <translation>Mostra il file</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Elimina</translation>
+    </message>
+</context>
+<context>
+    <name>ConvertingDelegate</name>
+    <message>
+        <source>Waiting to convert...</source>
+        <translation>In attesa di conversione...</translation>
+    </message>
+    <message>
+        <source>Converting</source>
+        <translation>In conversione</translation>
+    </message>
+    <message>
+        <source>finished</source>
+        <translation>completato</translation>
+    </message>
+    <message>
+        <source>Convert failed.</source>
+        <translation>Conversione non riuscita.</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>Convert</source>
+        <translation>Converti</translation>
+    </message>
+</context>
+<context>
+    <name>ConvertingPage</name>
+    <message>
+        <source>Add Files</source>
+        <translation>Aggiungi file</translation>
+    </message>
+    <message>
+        <source>Show the File</source>
+        <translation>Mostra il file</translation>
+    </message>
+    <message>
+        <source>Delete All</source>
+        <translation>Elimina tutto</translation>
+    </message>
+    <message>
+        <source>Convert All</source>
+        <translation>Converti tutto</translation>
+    </message>
+    <message>
+        <source>Click Here to Add Files or Drag Files Here</source>
+        <translation>Fai clic qui per aggiungere file o trascinali qui</translation>
+    </message>
+    <message>
+        <source>Show the file</source>
+        <translation>Mostra il file</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Elimina</translation>
+    </message>
+    <message>
+        <source>Are you sure to delete the Converting tasks which you selected?</source>
+        <translation>Eliminare le attività di conversione selezionate?</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to delete all of the tasks from the Converting queue?</source>
+        <translation>Eliminare tutte le attività dalla coda di conversione?</translation>
     </message>
 </context>
 <context>
@@ -218,6 +455,10 @@
     <message>
         <source>Download in Built-in Browser</source>
         <translation>Scarica nel browser integrato</translation>
+    </message>
+    <message>
+        <source>Reason: %1</source>
+        <translation>Motivo: %1</translation>
     </message>
 </context>
 <context>
@@ -360,6 +601,10 @@
     <message>
         <source>Are you sure to delete all the items?</source>
         <translation>Eliminare tutti gli elementi?</translation>
+    </message>
+    <message>
+        <source>No downloaded file matches "%1".</source>
+        <translation>Nessun file scaricato corrisponde a "%1".</translation>
     </message>
 </context>
 <context>
@@ -516,6 +761,21 @@ Accedi al tuo account nella sezione "Online", poi fai clic sul pulsante "Scarica
     </message>
 </context>
 <context>
+    <name>FailedfilenameDialog</name>
+    <message>
+        <source>Failed</source>
+        <translation>Non riuscito</translation>
+    </message>
+    <message>
+        <source>Failed to add files:</source>
+        <translation>Impossibile aggiungere i file:</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
     <name>Global</name>
     <message>
         <source>File does not exist.</source>
@@ -574,6 +834,21 @@ Accedi al tuo account nella sezione "Online", poi fai clic sul pulsante "Scarica
     </message>
 </context>
 <context>
+    <name>LoadFilesDlg</name>
+    <message>
+        <source>Adding files...</source>
+        <translation>Aggiunta dei file...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>Please wait...</source>
+        <translation>Attendere...</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>Downloading</source>
@@ -594,14 +869,6 @@ Accedi al tuo account nella sezione "Online", poi fai clic sul pulsante "Scarica
     <message>
         <source>Converted</source>
         <translation>Convertiti</translation>
-    </message>
-    <message>
-        <source>Add media files here to convert them.</source>
-        <translation>Aggiungi qui i file multimediali da convertire.</translation>
-    </message>
-    <message>
-        <source>Converted files appear here.</source>
-        <translation>I file convertiti compaiono qui.</translation>
     </message>
     <message>
         <source>Clipmoor</source>

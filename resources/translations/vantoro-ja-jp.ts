@@ -24,6 +24,81 @@
     </message>
 </context>
 <context>
+    <name>Adaptation</name>
+    <message>
+        <source>Same as source</source>
+        <translation>元のファイルと同じ</translation>
+    </message>
+    <message>
+        <source>High(4K)</source>
+        <translation>高(4K)</translation>
+    </message>
+    <message>
+        <source>High(2K)</source>
+        <translation>高(2K)</translation>
+    </message>
+    <message>
+        <source>High(1080P)</source>
+        <translation>高(1080P)</translation>
+    </message>
+    <message>
+        <source>Middle(720P)</source>
+        <translation>中(720P)</translation>
+    </message>
+    <message>
+        <source>Middle(480P)</source>
+        <translation>中(480P)</translation>
+    </message>
+    <message>
+        <source>Low(360P)</source>
+        <translation>低(360P)</translation>
+    </message>
+    <message>
+        <source>Low(240P)</source>
+        <translation>低(240P)</translation>
+    </message>
+    <message>
+        <source>High(320Kb/s)</source>
+        <translation>高(320Kb/s)</translation>
+    </message>
+    <message>
+        <source>High(256Kb/s)</source>
+        <translation>高(256Kb/s)</translation>
+    </message>
+    <message>
+        <source>Middle(128Kb/s)</source>
+        <translation>中(128Kb/s)</translation>
+    </message>
+    <message>
+        <source>Low(64Kb/s)</source>
+        <translation>低(64Kb/s)</translation>
+    </message>
+    <message>
+        <source>Video</source>
+        <translation>動画</translation>
+    </message>
+    <message>
+        <source>Audio</source>
+        <translation>音声</translation>
+    </message>
+    <message>
+        <source>Quality:</source>
+        <translation>画質：</translation>
+    </message>
+    <message>
+        <source>Mute</source>
+        <translation>ミュート</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+</context>
+<context>
     <name>AddSiteDlg</name>
     <message>
         <source>Add New</source>
@@ -94,6 +169,168 @@
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>ConvMediaInfo</name>
+    <message>
+        <source>Unknown</source>
+        <translation>不明</translation>
+    </message>
+</context>
+<context>
+    <name>ConvertTask</name>
+    <message>
+        <source>The file does not exist</source>
+        <translation>ファイルが存在しません</translation>
+    </message>
+    <message>
+        <source>Cannot write to %1</source>
+        <translation>%1 に書き込めません</translation>
+    </message>
+    <message>
+        <source>Converting</source>
+        <translation>変換中</translation>
+    </message>
+    <message>
+        <source>The conversion tool failed (%1)</source>
+        <translation>変換ツールが失敗しました（%1）</translation>
+    </message>
+    <message>
+        <source>The conversion tool did not say where the file is</source>
+        <translation>変換ツールがファイルの場所を返しませんでした</translation>
+    </message>
+    <message>
+        <source>Cannot move the converted file to %1</source>
+        <translation>変換したファイルを %1 に移動できません</translation>
+    </message>
+    <message>
+        <source>The conversion tool could not be started</source>
+        <translation>変換ツールを起動できませんでした</translation>
+    </message>
+    <message>
+        <source>The conversion tool ended unexpectedly</source>
+        <translation>変換ツールが予期せず終了しました</translation>
+    </message>
+</context>
+<context>
+    <name>ConvertedDelegate</name>
+    <message>
+        <source>Delete</source>
+        <translation>削除</translation>
+    </message>
+    <message>
+        <source>Show the File</source>
+        <translation>ファイルを表示</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>再生</translation>
+    </message>
+</context>
+<context>
+    <name>ConvertedPage</name>
+    <message>
+        <source>Delete Selected</source>
+        <translation>選択項目を削除</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>検索</translation>
+    </message>
+    <message>
+        <source>Converted files appear here.</source>
+        <translation>変換したファイルがここに表示されます。</translation>
+    </message>
+    <message>
+        <source>Are you sure to delete this item?</source>
+        <translation>この項目を削除してもよろしいですか？</translation>
+    </message>
+    <message>
+        <source>Are you sure to delete the items which you selected?</source>
+        <translation>選択した項目を削除してもよろしいですか？</translation>
+    </message>
+    <message>
+        <source>Show the file</source>
+        <translation>ファイルを表示</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>削除</translation>
+    </message>
+</context>
+<context>
+    <name>ConvertingDelegate</name>
+    <message>
+        <source>Waiting to convert...</source>
+        <translation>変換待ち...</translation>
+    </message>
+    <message>
+        <source>Converting</source>
+        <translation>変換中</translation>
+    </message>
+    <message>
+        <source>finished</source>
+        <translation>完了</translation>
+    </message>
+    <message>
+        <source>Convert failed.</source>
+        <translation>変換に失敗しました。</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>Convert</source>
+        <translation>変換</translation>
+    </message>
+</context>
+<context>
+    <name>ConvertingPage</name>
+    <message>
+        <source>Add Files</source>
+        <translation>ファイルを追加</translation>
+    </message>
+    <message>
+        <source>Show the File</source>
+        <translation>ファイルを表示</translation>
+    </message>
+    <message>
+        <source>Delete All</source>
+        <translation>すべて削除</translation>
+    </message>
+    <message>
+        <source>Convert All</source>
+        <translation>すべて変換</translation>
+    </message>
+    <message>
+        <source>Click Here to Add Files or Drag Files Here</source>
+        <translation>ここをクリックしてファイルを追加するか、ファイルをここにドラッグ</translation>
+    </message>
+    <message>
+        <source>Show the file</source>
+        <translation>ファイルを表示</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>削除</translation>
+    </message>
+    <message>
+        <source>Are you sure to delete the Converting tasks which you selected?</source>
+        <translation>選択した変換タスクを削除してもよろしいですか？</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to delete all of the tasks from the Converting queue?</source>
+        <translation>変換キューのすべてのタスクを削除してもよろしいですか？</translation>
     </message>
 </context>
 <context>
@@ -218,6 +455,10 @@
     <message>
         <source>Download in Built-in Browser</source>
         <translation>内蔵ブラウザでダウンロード</translation>
+    </message>
+    <message>
+        <source>Reason: %1</source>
+        <translation>理由: %1</translation>
     </message>
 </context>
 <context>
@@ -360,6 +601,10 @@
     <message>
         <source>Are you sure to delete all the items?</source>
         <translation>すべての項目を削除しますか？</translation>
+    </message>
+    <message>
+        <source>No downloaded file matches "%1".</source>
+        <translation>"%1" に一致するダウンロード済みファイルはありません。</translation>
     </message>
 </context>
 <context>
@@ -516,6 +761,21 @@ Please sign in to your account in "Online" section, then click "Download" button
     </message>
 </context>
 <context>
+    <name>FailedfilenameDialog</name>
+    <message>
+        <source>Failed</source>
+        <translation>失敗</translation>
+    </message>
+    <message>
+        <source>Failed to add files:</source>
+        <translation>追加できなかったファイル：</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
     <name>Global</name>
     <message>
         <source>File does not exist.</source>
@@ -574,6 +834,21 @@ Please sign in to your account in "Online" section, then click "Download" button
     </message>
 </context>
 <context>
+    <name>LoadFilesDlg</name>
+    <message>
+        <source>Adding files...</source>
+        <translation>ファイルを追加しています...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>Please wait...</source>
+        <translation>お待ちください...</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>Downloading</source>
@@ -594,14 +869,6 @@ Please sign in to your account in "Online" section, then click "Download" button
     <message>
         <source>Converted</source>
         <translation>変換済み</translation>
-    </message>
-    <message>
-        <source>Add media files here to convert them.</source>
-        <translation>変換するメディアファイルをここに追加します。</translation>
-    </message>
-    <message>
-        <source>Converted files appear here.</source>
-        <translation>変換したファイルがここに表示されます。</translation>
     </message>
     <message>
         <source>Clipmoor</source>

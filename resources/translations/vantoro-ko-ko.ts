@@ -24,6 +24,81 @@
     </message>
 </context>
 <context>
+    <name>Adaptation</name>
+    <message>
+        <source>Same as source</source>
+        <translation>원본과 동일</translation>
+    </message>
+    <message>
+        <source>High(4K)</source>
+        <translation>높음(4K)</translation>
+    </message>
+    <message>
+        <source>High(2K)</source>
+        <translation>높음(2K)</translation>
+    </message>
+    <message>
+        <source>High(1080P)</source>
+        <translation>높음(1080P)</translation>
+    </message>
+    <message>
+        <source>Middle(720P)</source>
+        <translation>중간(720P)</translation>
+    </message>
+    <message>
+        <source>Middle(480P)</source>
+        <translation>중간(480P)</translation>
+    </message>
+    <message>
+        <source>Low(360P)</source>
+        <translation>낮음(360P)</translation>
+    </message>
+    <message>
+        <source>Low(240P)</source>
+        <translation>낮음(240P)</translation>
+    </message>
+    <message>
+        <source>High(320Kb/s)</source>
+        <translation>높음(320Kb/s)</translation>
+    </message>
+    <message>
+        <source>High(256Kb/s)</source>
+        <translation>높음(256Kb/s)</translation>
+    </message>
+    <message>
+        <source>Middle(128Kb/s)</source>
+        <translation>중간(128Kb/s)</translation>
+    </message>
+    <message>
+        <source>Low(64Kb/s)</source>
+        <translation>낮음(64Kb/s)</translation>
+    </message>
+    <message>
+        <source>Video</source>
+        <translation>동영상</translation>
+    </message>
+    <message>
+        <source>Audio</source>
+        <translation>오디오</translation>
+    </message>
+    <message>
+        <source>Quality:</source>
+        <translation>화질:</translation>
+    </message>
+    <message>
+        <source>Mute</source>
+        <translation>음소거</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>확인</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>취소</translation>
+    </message>
+</context>
+<context>
     <name>AddSiteDlg</name>
     <message>
         <source>Add New</source>
@@ -94,6 +169,168 @@
     <message>
         <source>OK</source>
         <translation>확인</translation>
+    </message>
+</context>
+<context>
+    <name>ConvMediaInfo</name>
+    <message>
+        <source>Unknown</source>
+        <translation>알 수 없음</translation>
+    </message>
+</context>
+<context>
+    <name>ConvertTask</name>
+    <message>
+        <source>The file does not exist</source>
+        <translation>파일이 없습니다</translation>
+    </message>
+    <message>
+        <source>Cannot write to %1</source>
+        <translation>%1에 쓸 수 없습니다</translation>
+    </message>
+    <message>
+        <source>Converting</source>
+        <translation>변환 중</translation>
+    </message>
+    <message>
+        <source>The conversion tool failed (%1)</source>
+        <translation>변환 도구가 실패했습니다(%1)</translation>
+    </message>
+    <message>
+        <source>The conversion tool did not say where the file is</source>
+        <translation>변환 도구가 파일 위치를 알려주지 않았습니다</translation>
+    </message>
+    <message>
+        <source>Cannot move the converted file to %1</source>
+        <translation>변환된 파일을 %1(으)로 옮길 수 없습니다</translation>
+    </message>
+    <message>
+        <source>The conversion tool could not be started</source>
+        <translation>변환 도구를 시작할 수 없습니다</translation>
+    </message>
+    <message>
+        <source>The conversion tool ended unexpectedly</source>
+        <translation>변환 도구가 예기치 않게 종료되었습니다</translation>
+    </message>
+</context>
+<context>
+    <name>ConvertedDelegate</name>
+    <message>
+        <source>Delete</source>
+        <translation>삭제</translation>
+    </message>
+    <message>
+        <source>Show the File</source>
+        <translation>파일 보기</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>재생</translation>
+    </message>
+</context>
+<context>
+    <name>ConvertedPage</name>
+    <message>
+        <source>Delete Selected</source>
+        <translation>선택 항목 삭제</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>검색</translation>
+    </message>
+    <message>
+        <source>Converted files appear here.</source>
+        <translation>변환된 파일이 여기에 표시됩니다.</translation>
+    </message>
+    <message>
+        <source>Are you sure to delete this item?</source>
+        <translation>이 항목을 삭제하시겠습니까?</translation>
+    </message>
+    <message>
+        <source>Are you sure to delete the items which you selected?</source>
+        <translation>선택한 항목을 삭제하시겠습니까?</translation>
+    </message>
+    <message>
+        <source>Show the file</source>
+        <translation>파일 보기</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>삭제</translation>
+    </message>
+</context>
+<context>
+    <name>ConvertingDelegate</name>
+    <message>
+        <source>Waiting to convert...</source>
+        <translation>변환 대기 중...</translation>
+    </message>
+    <message>
+        <source>Converting</source>
+        <translation>변환 중</translation>
+    </message>
+    <message>
+        <source>finished</source>
+        <translation>완료</translation>
+    </message>
+    <message>
+        <source>Convert failed.</source>
+        <translation>변환에 실패했습니다.</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>취소</translation>
+    </message>
+    <message>
+        <source>Convert</source>
+        <translation>변환</translation>
+    </message>
+</context>
+<context>
+    <name>ConvertingPage</name>
+    <message>
+        <source>Add Files</source>
+        <translation>파일 추가</translation>
+    </message>
+    <message>
+        <source>Show the File</source>
+        <translation>파일 보기</translation>
+    </message>
+    <message>
+        <source>Delete All</source>
+        <translation>모두 삭제</translation>
+    </message>
+    <message>
+        <source>Convert All</source>
+        <translation>모두 변환</translation>
+    </message>
+    <message>
+        <source>Click Here to Add Files or Drag Files Here</source>
+        <translation>여기를 클릭하여 파일을 추가하거나 파일을 여기로 끌어 놓으세요</translation>
+    </message>
+    <message>
+        <source>Show the file</source>
+        <translation>파일 보기</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>삭제</translation>
+    </message>
+    <message>
+        <source>Are you sure to delete the Converting tasks which you selected?</source>
+        <translation>선택한 변환 작업을 삭제하시겠습니까?</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>취소</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>확인</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to delete all of the tasks from the Converting queue?</source>
+        <translation>변환 대기열의 모든 작업을 삭제하시겠습니까?</translation>
     </message>
 </context>
 <context>
@@ -218,6 +455,10 @@
     <message>
         <source>Download in Built-in Browser</source>
         <translation>내장 브라우저에서 다운로드</translation>
+    </message>
+    <message>
+        <source>Reason: %1</source>
+        <translation>이유: %1</translation>
     </message>
 </context>
 <context>
@@ -360,6 +601,10 @@
     <message>
         <source>Are you sure to delete all the items?</source>
         <translation>모든 항목을 삭제하시겠습니까?</translation>
+    </message>
+    <message>
+        <source>No downloaded file matches "%1".</source>
+        <translation>"%1"와(과) 일치하는 다운로드한 파일이 없습니다.</translation>
     </message>
 </context>
 <context>
@@ -516,6 +761,21 @@ Please sign in to your account in "Online" section, then click "Download" button
     </message>
 </context>
 <context>
+    <name>FailedfilenameDialog</name>
+    <message>
+        <source>Failed</source>
+        <translation>실패</translation>
+    </message>
+    <message>
+        <source>Failed to add files:</source>
+        <translation>추가하지 못한 파일:</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>확인</translation>
+    </message>
+</context>
+<context>
     <name>Global</name>
     <message>
         <source>File does not exist.</source>
@@ -574,6 +834,21 @@ Please sign in to your account in "Online" section, then click "Download" button
     </message>
 </context>
 <context>
+    <name>LoadFilesDlg</name>
+    <message>
+        <source>Adding files...</source>
+        <translation>파일을 추가하는 중...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>취소</translation>
+    </message>
+    <message>
+        <source>Please wait...</source>
+        <translation>잠시 기다려 주세요...</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>Downloading</source>
@@ -594,14 +869,6 @@ Please sign in to your account in "Online" section, then click "Download" button
     <message>
         <source>Converted</source>
         <translation>변환 완료</translation>
-    </message>
-    <message>
-        <source>Add media files here to convert them.</source>
-        <translation>변환할 미디어 파일을 여기에 추가하세요.</translation>
-    </message>
-    <message>
-        <source>Converted files appear here.</source>
-        <translation>변환된 파일이 여기에 표시됩니다.</translation>
     </message>
     <message>
         <source>Clipmoor</source>

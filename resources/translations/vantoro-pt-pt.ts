@@ -24,6 +24,81 @@
     </message>
 </context>
 <context>
+    <name>Adaptation</name>
+    <message>
+        <source>Same as source</source>
+        <translation>Igual ao original</translation>
+    </message>
+    <message>
+        <source>High(4K)</source>
+        <translation>Alta(4K)</translation>
+    </message>
+    <message>
+        <source>High(2K)</source>
+        <translation>Alta(2K)</translation>
+    </message>
+    <message>
+        <source>High(1080P)</source>
+        <translation>Alta(1080P)</translation>
+    </message>
+    <message>
+        <source>Middle(720P)</source>
+        <translation>Média(720P)</translation>
+    </message>
+    <message>
+        <source>Middle(480P)</source>
+        <translation>Média(480P)</translation>
+    </message>
+    <message>
+        <source>Low(360P)</source>
+        <translation>Baixa(360P)</translation>
+    </message>
+    <message>
+        <source>Low(240P)</source>
+        <translation>Baixa(240P)</translation>
+    </message>
+    <message>
+        <source>High(320Kb/s)</source>
+        <translation>Alta(320Kb/s)</translation>
+    </message>
+    <message>
+        <source>High(256Kb/s)</source>
+        <translation>Alta(256Kb/s)</translation>
+    </message>
+    <message>
+        <source>Middle(128Kb/s)</source>
+        <translation>Média(128Kb/s)</translation>
+    </message>
+    <message>
+        <source>Low(64Kb/s)</source>
+        <translation>Baixa(64Kb/s)</translation>
+    </message>
+    <message>
+        <source>Video</source>
+        <translation>Vídeo</translation>
+    </message>
+    <message>
+        <source>Audio</source>
+        <translation>Áudio</translation>
+    </message>
+    <message>
+        <source>Quality:</source>
+        <translation>Qualidade:</translation>
+    </message>
+    <message>
+        <source>Mute</source>
+        <translation>Sem som</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+</context>
+<context>
     <name>AddSiteDlg</name>
     <message>
         <source>Add New</source>
@@ -94,6 +169,168 @@
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>ConvMediaInfo</name>
+    <message>
+        <source>Unknown</source>
+        <translation>Desconhecido</translation>
+    </message>
+</context>
+<context>
+    <name>ConvertTask</name>
+    <message>
+        <source>The file does not exist</source>
+        <translation>O ficheiro não existe</translation>
+    </message>
+    <message>
+        <source>Cannot write to %1</source>
+        <translation>Não é possível escrever em %1</translation>
+    </message>
+    <message>
+        <source>Converting</source>
+        <translation>A converter</translation>
+    </message>
+    <message>
+        <source>The conversion tool failed (%1)</source>
+        <translation>A ferramenta de conversão falhou (%1)</translation>
+    </message>
+    <message>
+        <source>The conversion tool did not say where the file is</source>
+        <translation>A ferramenta de conversão não indicou onde está o ficheiro</translation>
+    </message>
+    <message>
+        <source>Cannot move the converted file to %1</source>
+        <translation>Não é possível mover o ficheiro convertido para %1</translation>
+    </message>
+    <message>
+        <source>The conversion tool could not be started</source>
+        <translation>Não foi possível iniciar a ferramenta de conversão</translation>
+    </message>
+    <message>
+        <source>The conversion tool ended unexpectedly</source>
+        <translation>A ferramenta de conversão terminou inesperadamente</translation>
+    </message>
+</context>
+<context>
+    <name>ConvertedDelegate</name>
+    <message>
+        <source>Delete</source>
+        <translation>Eliminar</translation>
+    </message>
+    <message>
+        <source>Show the File</source>
+        <translation>Mostrar o ficheiro</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Reproduzir</translation>
+    </message>
+</context>
+<context>
+    <name>ConvertedPage</name>
+    <message>
+        <source>Delete Selected</source>
+        <translation>Eliminar selecionados</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Pesquisar</translation>
+    </message>
+    <message>
+        <source>Converted files appear here.</source>
+        <translation>Os ficheiros convertidos aparecem aqui.</translation>
+    </message>
+    <message>
+        <source>Are you sure to delete this item?</source>
+        <translation>Tem a certeza de que quer eliminar este item?</translation>
+    </message>
+    <message>
+        <source>Are you sure to delete the items which you selected?</source>
+        <translation>Tem a certeza de que quer eliminar os itens selecionados?</translation>
+    </message>
+    <message>
+        <source>Show the file</source>
+        <translation>Mostrar o ficheiro</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Eliminar</translation>
+    </message>
+</context>
+<context>
+    <name>ConvertingDelegate</name>
+    <message>
+        <source>Waiting to convert...</source>
+        <translation>A aguardar conversão...</translation>
+    </message>
+    <message>
+        <source>Converting</source>
+        <translation>A converter</translation>
+    </message>
+    <message>
+        <source>finished</source>
+        <translation>concluído</translation>
+    </message>
+    <message>
+        <source>Convert failed.</source>
+        <translation>A conversão falhou.</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Convert</source>
+        <translation>Converter</translation>
+    </message>
+</context>
+<context>
+    <name>ConvertingPage</name>
+    <message>
+        <source>Add Files</source>
+        <translation>Adicionar ficheiros</translation>
+    </message>
+    <message>
+        <source>Show the File</source>
+        <translation>Mostrar o ficheiro</translation>
+    </message>
+    <message>
+        <source>Delete All</source>
+        <translation>Eliminar tudo</translation>
+    </message>
+    <message>
+        <source>Convert All</source>
+        <translation>Converter tudo</translation>
+    </message>
+    <message>
+        <source>Click Here to Add Files or Drag Files Here</source>
+        <translation>Clique aqui para adicionar ficheiros ou arraste-os para aqui</translation>
+    </message>
+    <message>
+        <source>Show the file</source>
+        <translation>Mostrar o ficheiro</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Eliminar</translation>
+    </message>
+    <message>
+        <source>Are you sure to delete the Converting tasks which you selected?</source>
+        <translation>Tem a certeza de que quer eliminar as conversões selecionadas?</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to delete all of the tasks from the Converting queue?</source>
+        <translation>Tem a certeza de que quer eliminar todas as tarefas da fila de conversão?</translation>
     </message>
 </context>
 <context>
@@ -218,6 +455,10 @@
     <message>
         <source>Download in Built-in Browser</source>
         <translation>Transferir no navegador integrado</translation>
+    </message>
+    <message>
+        <source>Reason: %1</source>
+        <translation>Motivo: %1</translation>
     </message>
 </context>
 <context>
@@ -360,6 +601,10 @@
     <message>
         <source>Are you sure to delete all the items?</source>
         <translation>Tem a certeza de que pretende eliminar todos os itens?</translation>
+    </message>
+    <message>
+        <source>No downloaded file matches "%1".</source>
+        <translation>Nenhum ficheiro transferido corresponde a "%1".</translation>
     </message>
 </context>
 <context>
@@ -516,6 +761,21 @@ Inicie sessão na sua conta na secção "Online" e depois clique no botão "Tran
     </message>
 </context>
 <context>
+    <name>FailedfilenameDialog</name>
+    <message>
+        <source>Failed</source>
+        <translation>Falhou</translation>
+    </message>
+    <message>
+        <source>Failed to add files:</source>
+        <translation>Não foi possível adicionar os ficheiros:</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
     <name>Global</name>
     <message>
         <source>File does not exist.</source>
@@ -574,6 +834,21 @@ Inicie sessão na sua conta na secção "Online" e depois clique no botão "Tran
     </message>
 </context>
 <context>
+    <name>LoadFilesDlg</name>
+    <message>
+        <source>Adding files...</source>
+        <translation>A adicionar ficheiros...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Please wait...</source>
+        <translation>Aguarde...</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>Downloading</source>
@@ -594,14 +869,6 @@ Inicie sessão na sua conta na secção "Online" e depois clique no botão "Tran
     <message>
         <source>Converted</source>
         <translation>Convertidos</translation>
-    </message>
-    <message>
-        <source>Add media files here to convert them.</source>
-        <translation>Adicione aqui ficheiros multimédia para os converter.</translation>
-    </message>
-    <message>
-        <source>Converted files appear here.</source>
-        <translation>Os ficheiros convertidos aparecem aqui.</translation>
     </message>
     <message>
         <source>Clipmoor</source>

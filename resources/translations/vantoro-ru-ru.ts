@@ -24,6 +24,81 @@
     </message>
 </context>
 <context>
+    <name>Adaptation</name>
+    <message>
+        <source>Same as source</source>
+        <translation>Как в исходном файле</translation>
+    </message>
+    <message>
+        <source>High(4K)</source>
+        <translation>Высокое(4K)</translation>
+    </message>
+    <message>
+        <source>High(2K)</source>
+        <translation>Высокое(2K)</translation>
+    </message>
+    <message>
+        <source>High(1080P)</source>
+        <translation>Высокое(1080P)</translation>
+    </message>
+    <message>
+        <source>Middle(720P)</source>
+        <translation>Среднее(720P)</translation>
+    </message>
+    <message>
+        <source>Middle(480P)</source>
+        <translation>Среднее(480P)</translation>
+    </message>
+    <message>
+        <source>Low(360P)</source>
+        <translation>Низкое(360P)</translation>
+    </message>
+    <message>
+        <source>Low(240P)</source>
+        <translation>Низкое(240P)</translation>
+    </message>
+    <message>
+        <source>High(320Kb/s)</source>
+        <translation>Высокое(320Kb/s)</translation>
+    </message>
+    <message>
+        <source>High(256Kb/s)</source>
+        <translation>Высокое(256Kb/s)</translation>
+    </message>
+    <message>
+        <source>Middle(128Kb/s)</source>
+        <translation>Среднее(128Kb/s)</translation>
+    </message>
+    <message>
+        <source>Low(64Kb/s)</source>
+        <translation>Низкое(64Kb/s)</translation>
+    </message>
+    <message>
+        <source>Video</source>
+        <translation>Видео</translation>
+    </message>
+    <message>
+        <source>Audio</source>
+        <translation>Аудио</translation>
+    </message>
+    <message>
+        <source>Quality:</source>
+        <translation>Качество:</translation>
+    </message>
+    <message>
+        <source>Mute</source>
+        <translation>Без звука</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>ОК</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+</context>
+<context>
     <name>AddSiteDlg</name>
     <message>
         <source>Add New</source>
@@ -94,6 +169,168 @@
     <message>
         <source>OK</source>
         <translation>ОК</translation>
+    </message>
+</context>
+<context>
+    <name>ConvMediaInfo</name>
+    <message>
+        <source>Unknown</source>
+        <translation>Неизвестно</translation>
+    </message>
+</context>
+<context>
+    <name>ConvertTask</name>
+    <message>
+        <source>The file does not exist</source>
+        <translation>Файл не существует</translation>
+    </message>
+    <message>
+        <source>Cannot write to %1</source>
+        <translation>Не удаётся записать в %1</translation>
+    </message>
+    <message>
+        <source>Converting</source>
+        <translation>Конвертация</translation>
+    </message>
+    <message>
+        <source>The conversion tool failed (%1)</source>
+        <translation>Ошибка инструмента конвертации (%1)</translation>
+    </message>
+    <message>
+        <source>The conversion tool did not say where the file is</source>
+        <translation>Инструмент конвертации не сообщил, где находится файл</translation>
+    </message>
+    <message>
+        <source>Cannot move the converted file to %1</source>
+        <translation>Не удаётся переместить конвертированный файл в %1</translation>
+    </message>
+    <message>
+        <source>The conversion tool could not be started</source>
+        <translation>Не удалось запустить инструмент конвертации</translation>
+    </message>
+    <message>
+        <source>The conversion tool ended unexpectedly</source>
+        <translation>Инструмент конвертации неожиданно завершился</translation>
+    </message>
+</context>
+<context>
+    <name>ConvertedDelegate</name>
+    <message>
+        <source>Delete</source>
+        <translation>Удалить</translation>
+    </message>
+    <message>
+        <source>Show the File</source>
+        <translation>Показать файл</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Воспроизвести</translation>
+    </message>
+</context>
+<context>
+    <name>ConvertedPage</name>
+    <message>
+        <source>Delete Selected</source>
+        <translation>Удалить выбранное</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Поиск</translation>
+    </message>
+    <message>
+        <source>Converted files appear here.</source>
+        <translation>Здесь появятся конвертированные файлы.</translation>
+    </message>
+    <message>
+        <source>Are you sure to delete this item?</source>
+        <translation>Удалить этот элемент?</translation>
+    </message>
+    <message>
+        <source>Are you sure to delete the items which you selected?</source>
+        <translation>Удалить выбранные элементы?</translation>
+    </message>
+    <message>
+        <source>Show the file</source>
+        <translation>Показать файл</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Удалить</translation>
+    </message>
+</context>
+<context>
+    <name>ConvertingDelegate</name>
+    <message>
+        <source>Waiting to convert...</source>
+        <translation>Ожидание конвертации...</translation>
+    </message>
+    <message>
+        <source>Converting</source>
+        <translation>Конвертация</translation>
+    </message>
+    <message>
+        <source>finished</source>
+        <translation>готово</translation>
+    </message>
+    <message>
+        <source>Convert failed.</source>
+        <translation>Ошибка конвертации.</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+    <message>
+        <source>Convert</source>
+        <translation>Преобразование</translation>
+    </message>
+</context>
+<context>
+    <name>ConvertingPage</name>
+    <message>
+        <source>Add Files</source>
+        <translation>Добавить файлы</translation>
+    </message>
+    <message>
+        <source>Show the File</source>
+        <translation>Показать файл</translation>
+    </message>
+    <message>
+        <source>Delete All</source>
+        <translation>Удалить все</translation>
+    </message>
+    <message>
+        <source>Convert All</source>
+        <translation>Конвертировать все</translation>
+    </message>
+    <message>
+        <source>Click Here to Add Files or Drag Files Here</source>
+        <translation>Нажмите здесь, чтобы добавить файлы, или перетащите их сюда</translation>
+    </message>
+    <message>
+        <source>Show the file</source>
+        <translation>Показать файл</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Удалить</translation>
+    </message>
+    <message>
+        <source>Are you sure to delete the Converting tasks which you selected?</source>
+        <translation>Удалить выбранные задачи конвертации?</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>ОК</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to delete all of the tasks from the Converting queue?</source>
+        <translation>Удалить все задачи из очереди конвертации?</translation>
     </message>
 </context>
 <context>
@@ -218,6 +455,10 @@
     <message>
         <source>Download in Built-in Browser</source>
         <translation>Загрузить во встроенном браузере</translation>
+    </message>
+    <message>
+        <source>Reason: %1</source>
+        <translation>Причина: %1</translation>
     </message>
 </context>
 <context>
@@ -360,6 +601,10 @@
     <message>
         <source>Are you sure to delete all the items?</source>
         <translation>Удалить все элементы?</translation>
+    </message>
+    <message>
+        <source>No downloaded file matches "%1".</source>
+        <translation>Нет загруженных файлов, соответствующих "%1".</translation>
     </message>
 </context>
 <context>
@@ -516,6 +761,21 @@ Please sign in to your account in "Online" section, then click "Download" button
     </message>
 </context>
 <context>
+    <name>FailedfilenameDialog</name>
+    <message>
+        <source>Failed</source>
+        <translation>Ошибка</translation>
+    </message>
+    <message>
+        <source>Failed to add files:</source>
+        <translation>Не удалось добавить файлы:</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>ОК</translation>
+    </message>
+</context>
+<context>
     <name>Global</name>
     <message>
         <source>File does not exist.</source>
@@ -574,6 +834,21 @@ Please sign in to your account in "Online" section, then click "Download" button
     </message>
 </context>
 <context>
+    <name>LoadFilesDlg</name>
+    <message>
+        <source>Adding files...</source>
+        <translation>Добавление файлов...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+    <message>
+        <source>Please wait...</source>
+        <translation>Подождите...</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>Downloading</source>
@@ -594,14 +869,6 @@ Please sign in to your account in "Online" section, then click "Download" button
     <message>
         <source>Converted</source>
         <translation>Конвертировано</translation>
-    </message>
-    <message>
-        <source>Add media files here to convert them.</source>
-        <translation>Добавьте сюда медиафайлы для конвертации.</translation>
-    </message>
-    <message>
-        <source>Converted files appear here.</source>
-        <translation>Здесь появятся конвертированные файлы.</translation>
     </message>
     <message>
         <source>Clipmoor</source>

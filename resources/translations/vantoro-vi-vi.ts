@@ -24,6 +24,81 @@
     </message>
 </context>
 <context>
+    <name>Adaptation</name>
+    <message>
+        <source>Same as source</source>
+        <translation>Giống bản gốc</translation>
+    </message>
+    <message>
+        <source>High(4K)</source>
+        <translation>Cao(4K)</translation>
+    </message>
+    <message>
+        <source>High(2K)</source>
+        <translation>Cao(2K)</translation>
+    </message>
+    <message>
+        <source>High(1080P)</source>
+        <translation>Cao(1080P)</translation>
+    </message>
+    <message>
+        <source>Middle(720P)</source>
+        <translation>Trung bình(720P)</translation>
+    </message>
+    <message>
+        <source>Middle(480P)</source>
+        <translation>Trung bình(480P)</translation>
+    </message>
+    <message>
+        <source>Low(360P)</source>
+        <translation>Thấp(360P)</translation>
+    </message>
+    <message>
+        <source>Low(240P)</source>
+        <translation>Thấp(240P)</translation>
+    </message>
+    <message>
+        <source>High(320Kb/s)</source>
+        <translation>Cao(320Kb/s)</translation>
+    </message>
+    <message>
+        <source>High(256Kb/s)</source>
+        <translation>Cao(256Kb/s)</translation>
+    </message>
+    <message>
+        <source>Middle(128Kb/s)</source>
+        <translation>Trung bình(128Kb/s)</translation>
+    </message>
+    <message>
+        <source>Low(64Kb/s)</source>
+        <translation>Thấp(64Kb/s)</translation>
+    </message>
+    <message>
+        <source>Video</source>
+        <translation>Video</translation>
+    </message>
+    <message>
+        <source>Audio</source>
+        <translation>Âm thanh</translation>
+    </message>
+    <message>
+        <source>Quality:</source>
+        <translation>Chất lượng:</translation>
+    </message>
+    <message>
+        <source>Mute</source>
+        <translation>Tắt tiếng</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Hủy</translation>
+    </message>
+</context>
+<context>
     <name>AddSiteDlg</name>
     <message>
         <source>Add New</source>
@@ -94,6 +169,168 @@
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>ConvMediaInfo</name>
+    <message>
+        <source>Unknown</source>
+        <translation>Không rõ</translation>
+    </message>
+</context>
+<context>
+    <name>ConvertTask</name>
+    <message>
+        <source>The file does not exist</source>
+        <translation>Tệp không tồn tại</translation>
+    </message>
+    <message>
+        <source>Cannot write to %1</source>
+        <translation>Không thể ghi vào %1</translation>
+    </message>
+    <message>
+        <source>Converting</source>
+        <translation>Đang chuyển đổi</translation>
+    </message>
+    <message>
+        <source>The conversion tool failed (%1)</source>
+        <translation>Công cụ chuyển đổi bị lỗi (%1)</translation>
+    </message>
+    <message>
+        <source>The conversion tool did not say where the file is</source>
+        <translation>Công cụ chuyển đổi không cho biết tệp ở đâu</translation>
+    </message>
+    <message>
+        <source>Cannot move the converted file to %1</source>
+        <translation>Không thể chuyển tệp đã chuyển đổi tới %1</translation>
+    </message>
+    <message>
+        <source>The conversion tool could not be started</source>
+        <translation>Không thể khởi động công cụ chuyển đổi</translation>
+    </message>
+    <message>
+        <source>The conversion tool ended unexpectedly</source>
+        <translation>Công cụ chuyển đổi kết thúc bất ngờ</translation>
+    </message>
+</context>
+<context>
+    <name>ConvertedDelegate</name>
+    <message>
+        <source>Delete</source>
+        <translation>Xóa</translation>
+    </message>
+    <message>
+        <source>Show the File</source>
+        <translation>Hiển thị tệp</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Phát</translation>
+    </message>
+</context>
+<context>
+    <name>ConvertedPage</name>
+    <message>
+        <source>Delete Selected</source>
+        <translation>Xóa mục đã chọn</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Tìm kiếm</translation>
+    </message>
+    <message>
+        <source>Converted files appear here.</source>
+        <translation>Các tệp đã chuyển đổi sẽ hiện ở đây.</translation>
+    </message>
+    <message>
+        <source>Are you sure to delete this item?</source>
+        <translation>Bạn có chắc muốn xóa mục này?</translation>
+    </message>
+    <message>
+        <source>Are you sure to delete the items which you selected?</source>
+        <translation>Bạn có chắc muốn xóa các mục đã chọn?</translation>
+    </message>
+    <message>
+        <source>Show the file</source>
+        <translation>Hiển thị tệp</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Xóa</translation>
+    </message>
+</context>
+<context>
+    <name>ConvertingDelegate</name>
+    <message>
+        <source>Waiting to convert...</source>
+        <translation>Đang chờ chuyển đổi...</translation>
+    </message>
+    <message>
+        <source>Converting</source>
+        <translation>Đang chuyển đổi</translation>
+    </message>
+    <message>
+        <source>finished</source>
+        <translation>hoàn tất</translation>
+    </message>
+    <message>
+        <source>Convert failed.</source>
+        <translation>Chuyển đổi thất bại.</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Hủy</translation>
+    </message>
+    <message>
+        <source>Convert</source>
+        <translation>Chuyển đổi</translation>
+    </message>
+</context>
+<context>
+    <name>ConvertingPage</name>
+    <message>
+        <source>Add Files</source>
+        <translation>Thêm tệp</translation>
+    </message>
+    <message>
+        <source>Show the File</source>
+        <translation>Hiển thị tệp</translation>
+    </message>
+    <message>
+        <source>Delete All</source>
+        <translation>Xóa tất cả</translation>
+    </message>
+    <message>
+        <source>Convert All</source>
+        <translation>Chuyển đổi tất cả</translation>
+    </message>
+    <message>
+        <source>Click Here to Add Files or Drag Files Here</source>
+        <translation>Nhấp vào đây để thêm tệp hoặc kéo tệp vào đây</translation>
+    </message>
+    <message>
+        <source>Show the file</source>
+        <translation>Hiển thị tệp</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Xóa</translation>
+    </message>
+    <message>
+        <source>Are you sure to delete the Converting tasks which you selected?</source>
+        <translation>Bạn có chắc muốn xóa các tác vụ chuyển đổi đã chọn?</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Hủy</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to delete all of the tasks from the Converting queue?</source>
+        <translation>Bạn có chắc muốn xóa tất cả tác vụ khỏi hàng đợi chuyển đổi?</translation>
     </message>
 </context>
 <context>
@@ -218,6 +455,10 @@
     <message>
         <source>Download in Built-in Browser</source>
         <translation>Tải xuống trong trình duyệt tích hợp</translation>
+    </message>
+    <message>
+        <source>Reason: %1</source>
+        <translation>Lý do: %1</translation>
     </message>
 </context>
 <context>
@@ -360,6 +601,10 @@
     <message>
         <source>Are you sure to delete all the items?</source>
         <translation>Bạn có chắc muốn xóa tất cả các mục?</translation>
+    </message>
+    <message>
+        <source>No downloaded file matches "%1".</source>
+        <translation>Không có tệp đã tải xuống nào khớp với "%1".</translation>
     </message>
 </context>
 <context>
@@ -516,6 +761,21 @@ Hãy đăng nhập tài khoản trong mục "Trực tuyến", sau đó nhấn n�
     </message>
 </context>
 <context>
+    <name>FailedfilenameDialog</name>
+    <message>
+        <source>Failed</source>
+        <translation>Thất bại</translation>
+    </message>
+    <message>
+        <source>Failed to add files:</source>
+        <translation>Không thể thêm các tệp:</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
     <name>Global</name>
     <message>
         <source>File does not exist.</source>
@@ -574,6 +834,21 @@ Hãy đăng nhập tài khoản trong mục "Trực tuyến", sau đó nhấn n�
     </message>
 </context>
 <context>
+    <name>LoadFilesDlg</name>
+    <message>
+        <source>Adding files...</source>
+        <translation>Đang thêm tệp...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Hủy</translation>
+    </message>
+    <message>
+        <source>Please wait...</source>
+        <translation>Vui lòng chờ...</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>Downloading</source>
@@ -594,14 +869,6 @@ Hãy đăng nhập tài khoản trong mục "Trực tuyến", sau đó nhấn n�
     <message>
         <source>Converted</source>
         <translation>Đã chuyển đổi</translation>
-    </message>
-    <message>
-        <source>Add media files here to convert them.</source>
-        <translation>Thêm tệp đa phương tiện vào đây để chuyển đổi.</translation>
-    </message>
-    <message>
-        <source>Converted files appear here.</source>
-        <translation>Các tệp đã chuyển đổi sẽ hiện ở đây.</translation>
     </message>
     <message>
         <source>Clipmoor</source>

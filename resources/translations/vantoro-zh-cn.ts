@@ -24,6 +24,81 @@
     </message>
 </context>
 <context>
+    <name>Adaptation</name>
+    <message>
+        <source>Same as source</source>
+        <translation>与源文件相同</translation>
+    </message>
+    <message>
+        <source>High(4K)</source>
+        <translation>高(4K)</translation>
+    </message>
+    <message>
+        <source>High(2K)</source>
+        <translation>高(2K)</translation>
+    </message>
+    <message>
+        <source>High(1080P)</source>
+        <translation>高(1080P)</translation>
+    </message>
+    <message>
+        <source>Middle(720P)</source>
+        <translation>中(720P)</translation>
+    </message>
+    <message>
+        <source>Middle(480P)</source>
+        <translation>中(480P)</translation>
+    </message>
+    <message>
+        <source>Low(360P)</source>
+        <translation>低(360P)</translation>
+    </message>
+    <message>
+        <source>Low(240P)</source>
+        <translation>低(240P)</translation>
+    </message>
+    <message>
+        <source>High(320Kb/s)</source>
+        <translation>高(320Kb/s)</translation>
+    </message>
+    <message>
+        <source>High(256Kb/s)</source>
+        <translation>高(256Kb/s)</translation>
+    </message>
+    <message>
+        <source>Middle(128Kb/s)</source>
+        <translation>中(128Kb/s)</translation>
+    </message>
+    <message>
+        <source>Low(64Kb/s)</source>
+        <translation>低(64Kb/s)</translation>
+    </message>
+    <message>
+        <source>Video</source>
+        <translation>视频</translation>
+    </message>
+    <message>
+        <source>Audio</source>
+        <translation>音频</translation>
+    </message>
+    <message>
+        <source>Quality:</source>
+        <translation>画质：</translation>
+    </message>
+    <message>
+        <source>Mute</source>
+        <translation>静音</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+</context>
+<context>
     <name>AddSiteDlg</name>
     <message>
         <source>Add New</source>
@@ -94,6 +169,168 @@
     <message>
         <source>OK</source>
         <translation>确定</translation>
+    </message>
+</context>
+<context>
+    <name>ConvMediaInfo</name>
+    <message>
+        <source>Unknown</source>
+        <translation>未知</translation>
+    </message>
+</context>
+<context>
+    <name>ConvertTask</name>
+    <message>
+        <source>The file does not exist</source>
+        <translation>文件不存在</translation>
+    </message>
+    <message>
+        <source>Cannot write to %1</source>
+        <translation>无法写入 %1</translation>
+    </message>
+    <message>
+        <source>Converting</source>
+        <translation>转换中</translation>
+    </message>
+    <message>
+        <source>The conversion tool failed (%1)</source>
+        <translation>转换工具失败（%1）</translation>
+    </message>
+    <message>
+        <source>The conversion tool did not say where the file is</source>
+        <translation>转换工具未给出文件位置</translation>
+    </message>
+    <message>
+        <source>Cannot move the converted file to %1</source>
+        <translation>无法将转换后的文件移动到 %1</translation>
+    </message>
+    <message>
+        <source>The conversion tool could not be started</source>
+        <translation>无法启动转换工具</translation>
+    </message>
+    <message>
+        <source>The conversion tool ended unexpectedly</source>
+        <translation>转换工具意外退出</translation>
+    </message>
+</context>
+<context>
+    <name>ConvertedDelegate</name>
+    <message>
+        <source>Delete</source>
+        <translation>删除</translation>
+    </message>
+    <message>
+        <source>Show the File</source>
+        <translation>显示文件</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>播放</translation>
+    </message>
+</context>
+<context>
+    <name>ConvertedPage</name>
+    <message>
+        <source>Delete Selected</source>
+        <translation>删除所选</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>搜索</translation>
+    </message>
+    <message>
+        <source>Converted files appear here.</source>
+        <translation>已转换的文件会显示在这里。</translation>
+    </message>
+    <message>
+        <source>Are you sure to delete this item?</source>
+        <translation>确定要删除此项吗？</translation>
+    </message>
+    <message>
+        <source>Are you sure to delete the items which you selected?</source>
+        <translation>确定要删除所选项目吗？</translation>
+    </message>
+    <message>
+        <source>Show the file</source>
+        <translation>显示文件</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>删除</translation>
+    </message>
+</context>
+<context>
+    <name>ConvertingDelegate</name>
+    <message>
+        <source>Waiting to convert...</source>
+        <translation>等待转换...</translation>
+    </message>
+    <message>
+        <source>Converting</source>
+        <translation>转换中</translation>
+    </message>
+    <message>
+        <source>finished</source>
+        <translation>已完成</translation>
+    </message>
+    <message>
+        <source>Convert failed.</source>
+        <translation>转换失败。</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Convert</source>
+        <translation>转换</translation>
+    </message>
+</context>
+<context>
+    <name>ConvertingPage</name>
+    <message>
+        <source>Add Files</source>
+        <translation>添加文件</translation>
+    </message>
+    <message>
+        <source>Show the File</source>
+        <translation>显示文件</translation>
+    </message>
+    <message>
+        <source>Delete All</source>
+        <translation>全部删除</translation>
+    </message>
+    <message>
+        <source>Convert All</source>
+        <translation>全部转换</translation>
+    </message>
+    <message>
+        <source>Click Here to Add Files or Drag Files Here</source>
+        <translation>点击此处添加文件，或将文件拖到这里</translation>
+    </message>
+    <message>
+        <source>Show the file</source>
+        <translation>显示文件</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>删除</translation>
+    </message>
+    <message>
+        <source>Are you sure to delete the Converting tasks which you selected?</source>
+        <translation>确定要删除所选的转换任务吗？</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to delete all of the tasks from the Converting queue?</source>
+        <translation>确定要删除转换队列中的所有任务吗？</translation>
     </message>
 </context>
 <context>
@@ -218,6 +455,10 @@
     <message>
         <source>Download in Built-in Browser</source>
         <translation>在内置浏览器中下载</translation>
+    </message>
+    <message>
+        <source>Reason: %1</source>
+        <translation>原因：%1</translation>
     </message>
 </context>
 <context>
@@ -360,6 +601,10 @@
     <message>
         <source>Are you sure to delete all the items?</source>
         <translation>确定要删除所有项目吗？</translation>
+    </message>
+    <message>
+        <source>No downloaded file matches "%1".</source>
+        <translation>没有与“%1”匹配的已下载文件。</translation>
     </message>
 </context>
 <context>
@@ -516,6 +761,21 @@ Please sign in to your account in "Online" section, then click "Download" button
     </message>
 </context>
 <context>
+    <name>FailedfilenameDialog</name>
+    <message>
+        <source>Failed</source>
+        <translation>失败</translation>
+    </message>
+    <message>
+        <source>Failed to add files:</source>
+        <translation>无法添加以下文件：</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+</context>
+<context>
     <name>Global</name>
     <message>
         <source>File does not exist.</source>
@@ -574,6 +834,21 @@ Please sign in to your account in "Online" section, then click "Download" button
     </message>
 </context>
 <context>
+    <name>LoadFilesDlg</name>
+    <message>
+        <source>Adding files...</source>
+        <translation>正在添加文件...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Please wait...</source>
+        <translation>请稍候...</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>Downloading</source>
@@ -594,14 +869,6 @@ Please sign in to your account in "Online" section, then click "Download" button
     <message>
         <source>Converted</source>
         <translation>已转换</translation>
-    </message>
-    <message>
-        <source>Add media files here to convert them.</source>
-        <translation>在这里添加要转换的媒体文件。</translation>
-    </message>
-    <message>
-        <source>Converted files appear here.</source>
-        <translation>已转换的文件会显示在这里。</translation>
     </message>
     <message>
         <source>Clipmoor</source>

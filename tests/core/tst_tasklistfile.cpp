@@ -120,7 +120,7 @@ private Q_SLOTS:
         bytes += payload;
         QTemporaryDir dir;
         const QString path = dir.path() + "/done_list.dat";
-        QVERIFY(testutil::writeFile(path, bytes));
+        testutil::writeFile(path, bytes);
         tasklist::Records records;
         QVERIFY(tasklist::load(path, &records));
         QCOMPARE(records.size(), 2);

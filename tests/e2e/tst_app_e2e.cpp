@@ -9,10 +9,11 @@
 #include "gui/mainwindow/mainwindow.h"
 #include "gui/mainwindow/preferencesdlg.h"
 #include "gui/pages/downloadedpage.h"
+#include "gui/pages/downloadingmodel.h"
 #include "gui/pages/downloadingpage.h"
-#include "gui/pages/downloadtaskwidget.h"
 #include "gui/pages/mylistwidget.h"
 #include "gui/pages/playlistconfirmdlg.h"
+#include "gui/pages/taskmodels.h"
 #include "gui/widgets/pictures.h"
 #include "helpers/httpserver.h"
 #include "helpers/modalhelper.h"
@@ -43,16 +44,16 @@ QByteArray describeLists(MainWindow &window)
     QJsonArray downloading, done;
     MyListWidget *active = window.downloading()->list();
     for (int i = 0; i < active->count(); ++i) {
-        SniffTask *task = MyListWidget::taskOf(active->item(i));
-        DownloadTaskWidget *row = window.downloading()->widgetOf(task);
+        SniffTask *task = active->taskAt(i);
+        const QModelIndex row = active->model()->index(i, 0);
         downloading.append(QJsonObject{{"url", task->url()},
                                        {"state", int(task->state())},
-                                       {"title", row->titleText()},
-                                       {"status", row->statusText()}});
+                                       {"title", row.data(Qt::DisplayRole).toString()},
+                                       {"status", row.data(taskmodels::StatusRole).toString()}});
     }
     MyListWidget *finished = window.downloaded()->allList();
     for (int i = 0; i < finished->count(); ++i) {
-        SniffTask *task = MyListWidget::taskOf(finished->item(i));
+        SniffTask *task = finished->taskAt(i);
         done.append(QJsonObject{{"url", task->url()},
                                 {"title", protocol::title(task->info())},
                                 {"file", protocol::filePath(task->info())}});
@@ -126,7 +127,7 @@ private Q_SLOTS:
         QTRY_COMPARE_WITH_TIMEOUT(window->downloaded()->allList()->count(), 1, 90000);
         QCOMPARE(window->downloading()->list()->count(), 0);
         QVERIFY(window->downloading()->isEmptyStateShown());
-        SniffTask *task = MyListWidget::taskOf(window->downloaded()->allList()->item(0));
+        SniffTask *task = window->downloaded()->allList()->taskAt(0);
         QCOMPARE(protocol::filePath(task->info()), downloads.path() + "/clip.mp4");
         QVERIFY(QFileInfo(downloads.path() + "/clip.mp4").size() > 10000);
     }
@@ -136,12 +137,16 @@ private Q_SLOTS:
         paste(server->url("big.mp4"));
         DownloadingPage *page = window->downloading();
         QCOMPARE(page->list()->count(), 1);
-        SniffTask *task = MyListWidget::taskOf(page->list()->item(0));
-        DownloadTaskWidget *row = page->widgetOf(task);
-        QTRY_VERIFY_WITH_TIMEOUT(row->statusText().contains(" of "), 60000);
-        QCOMPARE(row->titleText(), QString("big"));
-        QCOMPARE(row->buttonImage(), QString("pause"));
-        // The page shows the row mid-way; another address waits behind it.
+        SniffTask *task = page->list()->taskAt(0);
+        const QModelIndex row = page->model()->index(0);
+        const auto status = [&row] {
+            return row.data(taskmodels::StatusRole).toString();
+        };
+        QTRY_VERIFY_WITH_TIMEOUT(status().contains(" of "), 60000);
+        QCOMPARE(row.data(Qt::DisplayRole).toString(), QString("big"));
+        QCOMPARE(row.data(taskmodels::ButtonImageRole).toString(), QString("pause"));
+        // The page shows the row mid-way (the server stalls at two fifths of the file).
+        QTRY_VERIFY_WITH_TIMEOUT(row.data(taskmodels::BarValueRole).toInt() >= 25, 60000);
         QCoreApplication::processEvents();
         shoot(window.get(), "downloading-progress");
 
@@ -152,9 +157,9 @@ private Q_SLOTS:
         connect(&pause, &QAction::triggered, page, &DownloadingPage::onContextAction);
         pause.trigger();
         QTRY_COMPARE_WITH_TIMEOUT(task->state(), SniffTask::State::Paused, 20000);
-        QTRY_VERIFY(row->statusText().endsWith("Paused"));
-        QVERIFY(row->statusText().contains(" of "));
-        QCOMPARE(row->buttonImage(), QString("resume"));
+        QTRY_VERIFY(status().endsWith("Paused"));
+        QVERIFY(status().contains(" of "));
+        QCOMPARE(row.data(taskmodels::ButtonImageRole).toString(), QString("resume"));
     }
 
     void aPlaylistPageListsItsEntriesAndTheChosenOneIsDownloaded()
@@ -177,7 +182,7 @@ private Q_SLOTS:
         action.trigger();
         QVERIFY(answer->answered);
         QTRY_COMPARE_WITH_TIMEOUT(window->downloaded()->allList()->count(), 2, 90000);
-        SniffTask *newest = MyListWidget::taskOf(window->downloaded()->allList()->item(0));
+        SniffTask *newest = window->downloaded()->allList()->taskAt(0);
         QCOMPARE(protocol::title(newest->info()), QString("Two clips (1)"));
         window->tabs()->button(1)->click();
         QTRY_VERIFY(window->downloaded()->isVisible());

@@ -109,7 +109,7 @@ private Q_SLOTS:
         js("__clipmoor.buttons()[0].host.click()");
         DownloadingPage *page = window->downloading();
         QTRY_COMPARE_WITH_TIMEOUT(page->list()->count(), 1, 10000);
-        SniffTask *task = MyListWidget::taskOf(page->list()->item(0));
+        SniffTask *task = page->list()->taskAt(0);
         QCOMPARE(task->url(), server->url("clip.mp4"));
         QVERIFY(window->hasTabIndicator(0));
         window->tabs()->button(0)->click();
@@ -118,7 +118,7 @@ private Q_SLOTS:
         shoot("browser-row");
 
         QTRY_COMPARE_WITH_TIMEOUT(window->downloaded()->allList()->count(), 1, 90000);
-        SniffTask *done = MyListWidget::taskOf(window->downloaded()->allList()->item(0));
+        SniffTask *done = window->downloaded()->allList()->taskAt(0);
         const QString file = protocol::filePath(done->info());
         QVERIFY2(QFileInfo(file).size() > 10000, qPrintable(file));
 

@@ -162,7 +162,7 @@ private Q_SLOTS:
             onModal([](QWidget *m) { return qobject_cast<ZQMessageBox *>(m) != nullptr; },
                     [&, this](QWidget *m) {
                         asked = textOf(m);
-                        single = MyListWidget::taskOf(window->downloading()->list()->item(0));
+                        single = window->downloading()->list()->taskAt(0);
                         shootOver(m, "question-several-videos");
                         QVERIFY(click(m, "Download All"));
                     });

@@ -6,14 +6,16 @@
 #include "core/foundation/preferences.h"
 #include "core/process/myprocess.h"
 #include "gui/mainwindow/preferencesdlg.h"
-#include "gui/pages/donetaskwidget.h"
+#include "gui/pages/donelistmodel.h"
+#include "gui/pages/donerename.h"
 #include "gui/pages/downloadedpage.h"
+#include "gui/pages/downloadingmodel.h"
 #include "gui/pages/downloadingpage.h"
-#include "gui/pages/downloadtaskwidget.h"
+#include "gui/pages/downloadrow.h"
 #include "gui/pages/mylistwidget.h"
 #include "gui/pages/playlistconfirmdlg.h"
+#include "gui/pages/taskmodels.h"
 #include "gui/widgets/pictures.h"
-#include "gui/widgets/progressbar.h"
 #include "helpers/modalhelper.h"
 #include "helpers/testutil.h"
 
@@ -65,7 +67,7 @@ class TestPages : public QObject
     {
         QList<QString> urls;
         for (int i = 0; i < page->list()->count(); ++i)
-            urls << MyListWidget::taskOf(page->list()->item(i))->url();
+            urls << page->list()->taskAt(i)->url();
         return urls;
     }
 
@@ -124,9 +126,10 @@ private Q_SLOTS:
         page->onClickedPasteURL(); // more than a second later: accepted again
         QCOMPARE(page->list()->count(), 2);
         // The row follows its task: analysing, then the sniffed title.
-        DownloadTaskWidget *row = page->widgetOf(mgr->downloadingList().first());
-        QTRY_COMPARE(row->titleText(), QString("Title of " + staying(1)));
-        QCOMPARE(row->buttonImage(), QString("pause"));
+        const QModelIndex row =
+            page->model()->index(page->model()->rowOf(mgr->downloadingList().first()));
+        QTRY_COMPARE(row.data(Qt::DisplayRole).toString(), QString("Title of " + staying(1)));
+        QCOMPARE(row.data(taskmodels::ButtonImageRole).toString(), QString("pause"));
         clearDownloading();
         QVERIFY(page->isEmptyStateShown());
         QVERIFY(!page->deleteAllButton()->isEnabled());
@@ -227,18 +230,17 @@ private Q_SLOTS:
     {
         SniffTask task("http://127.0.0.1:9/live", {});
         task.setInfo(protocol::withMember(QByteArray(), "is_live", "true"));
-        QListWidget list;
-        auto *item = new QListWidgetItem(&list);
-        DownloadTaskWidget row(&task, &list, item);
+        DownloadRow row(&task);
         task.restoreState(SniffTask::State::Downloading);
         task.setProgress(protocol::withMember(QByteArray(), "progress", "3723"));
         row.showDownloading();
-        QVERIFY(row.isLiveBadgeVisible());
-        QCOMPARE(row.elapsedText(), QString("01:02:03"));
-        QCOMPARE(row.statusText(), QString("Downloading..."));
+        QVERIFY(row.isLiveBadgeShown());
+        QVERIFY(!row.isBarShown());
+        QCOMPARE(row.elapsed(), QString("01:02:03"));
+        QCOMPARE(row.status(), QString("Downloading..."));
         task.setProgress(protocol::withMember(QByteArray(), "progress", "123"));
         row.showDownloading();
-        QCOMPARE(row.elapsedText(), QString("02:03"));
+        QCOMPARE(row.elapsed(), QString("02:03"));
         row.refreshState();
         QCOMPARE(row.buttonImage(), QString("suspend"));
         QCOMPARE(row.buttonToolTip(), QString("Stop"));
@@ -247,20 +249,19 @@ private Q_SLOTS:
         row.refreshState();
         QVERIFY(!row.isButtonEnabled());
         task.restoreState(SniffTask::State::Failed);
-        row.onTaskFinished(&task);
+        row.showFinished();
         QVERIFY(row.isFailureShown());
-        QVERIFY(!row.isLiveBadgeVisible());
+        QVERIFY(!row.isLiveBadgeShown());
         QCOMPARE(row.buttonImage(), QString("retry"));
     }
 
     void progressAndPausedTextsFollowTheTask()
     {
         SniffTask task("http://127.0.0.1:9/x", {});
-        QListWidget list;
-        DownloadTaskWidget row(&task, &list, new QListWidgetItem(&list));
+        DownloadRow row(&task);
         row.refreshState();
-        QCOMPARE(row.statusText(), QString("Waiting"));
-        QCOMPARE(row.titleText(), task.url());
+        QCOMPARE(row.status(), QString("Waiting"));
+        QCOMPARE(row.title(), task.url());
         task.restoreState(SniffTask::State::Downloading);
         QByteArray line = protocol::withMember(QByteArray(), "progress", "0.5");
         line = protocol::withMember(line, "filesize", "2097152");
@@ -268,17 +269,32 @@ private Q_SLOTS:
         line = protocol::withMember(line, "eta", "61");
         task.setProgress(line);
         row.showDownloading();
-        QCOMPARE(row.statusText(), QString("1024.0KB of 2.0MB - 1.0MB/s, 2 minutes remaining"));
-        QCOMPARE(row.progressBar()->value(), row.progressBar()->maximum() / 2);
+        QCOMPARE(row.status(), QString("1024.0KB of 2.0MB - 1.0MB/s, 2 minutes remaining"));
+        QCOMPARE(row.barValue(), taskmodels::kBarMaximum / 2);
         task.restoreState(SniffTask::State::Paused);
         row.refreshState();
-        QCOMPARE(row.statusText(), QString("1024.0KB of 2.0MB  Paused"));
+        QCOMPARE(row.status(), QString("1024.0KB of 2.0MB  Paused"));
         QCOMPARE(row.buttonImage(), QString("resume"));
         QCOMPARE(row.buttonToolTip(), QString("Start"));
+        // Resumed, the row shows where the download stopped, not a busy "Analyzing...", until the
+        // tool reports again.
+        task.restoreState(SniffTask::State::Downloading);
+        row.showStarted();
+        QCOMPARE(row.status(), QString("1024.0KB of 2.0MB"));
+        QVERIFY(row.isBarShown());
+        QVERIFY(!row.isBarBusy());
+        QCOMPARE(row.barValue(), taskmodels::kBarMaximum / 2);
         task.restoreState(SniffTask::State::Finished);
-        row.onTaskFinished(&task);
-        QCOMPARE(row.statusText(), QString("Download finished"));
-        QVERIFY(!row.isButtonVisible());
+        row.showFinished();
+        QCOMPARE(row.status(), QString("Download finished"));
+        QVERIFY(!row.isButtonShown());
+        // A new download that has no progress yet is analysed first.
+        SniffTask fresh("http://127.0.0.1:9/y", {});
+        DownloadRow started(&fresh);
+        fresh.restoreState(SniffTask::State::Downloading);
+        started.showStarted();
+        QCOMPARE(started.status(), QString("Analyzing..."));
+        QVERIFY(started.isBarBusy());
     }
 
     void theSpeedAndConvertChoosersShowTheStoredValues()
@@ -431,7 +447,7 @@ private Q_SLOTS:
 
     // --- downloaded page ---------------------------------------------------------------------
 
-    void theDownloadedPageCapsEachRefreshAndSearchesAllWords()
+    void theDownloadedPageShowsEveryRowAndSearchesAllWords()
     {
         const QList<SniffTask *> old = mgr->doneList();
         for (SniffTask *task : old)
@@ -448,30 +464,43 @@ private Q_SLOTS:
         DownloadedPage done;
         done.resize(900, 600);
         done.show();
-        QCOMPARE(done.allList()->count(), 300);
-        done.refreshList(tasks, false);
-        QCOMPARE(done.allList()->count(), 350);
-        // Scrolling to the end shows more rows.
-        done.allList()->scrollToBottom();
-        QCOMPARE(done.allList()->count(), 375);
-        for (int i = 0; i < 5; ++i)
-            done.allList()->scrollToBottom();
+        // Every row is there at once, however long the list, and stays so when scrolled.
         QCOMPARE(done.allList()->count(), 400);
-        // The list's deferred deletions of taken rows run here.
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QVERIFY(done.widgetOf(tasks.first()) != nullptr);
-        QCOMPARE(done.widgetOf(tasks.first())->task(), tasks.first());
+        done.allList()->scrollToBottom();
+        QCOMPARE(done.allList()->count(), 400);
+        QCOMPARE(done.allList()->taskAt(0), tasks.first());
+        QCOMPARE(done.allModel()->rowOf(tasks.last()), 399);
 
         // The search goes through the manager's done list.
         QCOMPARE(mgr->search({"red", "", "fox"}, tasks).size(), 200);
         done.searchField()->setText("red  fox 1");
-        QTest::qWait(50);
         for (int i = 0; i < done.allList()->count(); ++i)
-            QVERIFY(protocol::title(MyListWidget::taskOf(done.allList()->item(i))->info())
-                        .startsWith("red fox"));
+            QVERIFY(protocol::title(done.allList()->taskAt(i)->info()).startsWith("red fox"));
         QCOMPARE(done.allList()->count(), 92); // odd numbers with a 1 in them
+        QVERIFY(!done.isEmptyStateShown());
+
+        // A search that finds nothing says so, and does not ask to start downloading.
+        done.searchField()->setText("green");
+        QCOMPARE(done.allList()->count(), 0);
+        QVERIFY(done.isEmptyStateShown());
+        QCOMPARE(done.emptyStateText(), QString("No downloaded file matches \"green\"."));
+
+        // Cleared, every row is back and the last one is drawn with its content.
+        done.searchField()->clear();
+        QCOMPARE(done.allList()->count(), 400);
+        QVERIFY(!done.isEmptyStateShown());
+        done.allList()->scrollToBottom();
+        const QModelIndex last = done.allModel()->index(399);
+        const QRect band = done.allList()->visualRect(last);
+        QVERIFY(done.allList()->viewport()->rect().contains(band));
+        QCOMPARE(band.height(), 100);
+        QCOMPARE(last.data(Qt::DisplayRole).toString(), protocol::title(tasks.last()->info()));
         for (SniffTask *task : tasks)
             mgr->deleteDoneTask(task, false);
+        done.refreshList(mgr->doneList());
+        QVERIFY(done.isEmptyStateShown());
+        QCOMPARE(done.emptyStateText(),
+                 QString("Still No File Downloaded, Please Start Downloading"));
     }
 
     void renamingChecksNamesAndAsksBeforeTakingAnUsedOne()
@@ -482,53 +511,42 @@ private Q_SLOTS:
         SniffTask task("http://127.0.0.1:9/r", {});
         task.setInfo(protocol::withMember(QByteArray(), "title", "a"));
         task.setInfo(protocol::withMember(task.info(), "filepath", folder.path() + "/a.mp4"));
-        QListWidget list;
-        DoneTaskWidget row(&task, &list, new QListWidgetItem(&list));
-        QSignalSpy finished(&row, &DoneTaskWidget::editFinished);
+        using Outcome = DoneRename::Outcome;
 
-        row.setEditMode(true);
-        row.titleField()->setText("x/y");
-        row.onEditFinished();
-        QCOMPARE(finished.count(), 1);
-        QCOMPARE(finished.last().first().toBool(), false);
-        QCOMPARE(row.titleField()->text(), QString("a"));
+        QCOMPARE(DoneRename::rename(&task, "x/y"), Outcome::Failed);
+        QCOMPARE(protocol::title(task.info()), QString("a"));
+        QCOMPARE(DoneRename::rename(&task, "a"), Outcome::Unchanged);
 
-        row.setEditMode(true);
-        row.titleField()->setText("  c");
-        row.onEditFinished();
-        QCOMPARE(finished.last().first().toBool(), true);
+        QCOMPARE(DoneRename::rename(&task, "  c"), Outcome::Renamed);
         QCOMPARE(protocol::title(task.info()), QString("c"));
         QCOMPARE(protocol::filePath(task.info()), folder.path() + "/c.mp4");
         QVERIFY(QFileInfo::exists(folder.path() + "/c.mp4"));
 
         auto answer = testutil::answerNextModal("No");
-        row.setEditMode(true);
-        row.titleField()->setText("b");
-        row.onEditFinished();
+        QCOMPARE(DoneRename::rename(&task, "b"), Outcome::Unchanged);
         QVERIFY(answer->answered);
         QVERIFY(answer->texts.join(' ').contains("\"b\" to \"b(1)\""));
-        QCOMPARE(row.titleField()->text(), QString("c"));
+        QCOMPARE(protocol::title(task.info()), QString("c"));
         QVERIFY(QFileInfo::exists(folder.path() + "/c.mp4"));
 
         answer = testutil::answerNextModal("Yes");
-        row.setEditMode(true);
-        row.titleField()->setText("b");
-        row.onEditFinished();
+        QCOMPARE(DoneRename::rename(&task, "b"), Outcome::Renamed);
         QCOMPARE(protocol::filePath(task.info()), folder.path() + "/b(1).mp4");
-        QCOMPARE(row.titleField()->text(), QString("b(1)"));
+        QCOMPARE(protocol::title(task.info()), QString("b(1)"));
     }
 
     void theRowShowsTheFileFacts()
     {
         SniffTask task("http://127.0.0.1:9/f", {});
         task.setFinished(finishedLine("mp4", "1920x1080", 1048577, 3723, QString(), "/x.srt"));
-        QListWidget list;
-        DoneTaskWidget video(&task, &list, new QListWidgetItem(&list));
-        QCOMPARE(video.infoTexts(),
+        QCOMPARE(DoneListModel::infoTexts(&task),
                  (QStringList{"01:02:03", "1.0MB", "mp4", "1920x1080", "Subtitle"}));
         task.setFinished(finishedLine("mp3", "0x0", 0, 62, "320Kb/s"));
-        DoneTaskWidget audio(&task, &list, new QListWidgetItem(&list));
-        QCOMPARE(audio.infoTexts(), (QStringList{"01:02", "Unknown", "mp3", "320Kb/s", ""}));
+        bool audio = false, subtitle = true;
+        QCOMPARE(DoneListModel::infoTexts(&task, &audio, &subtitle),
+                 (QStringList{"01:02", "Unknown", "mp3", "320Kb/s", ""}));
+        QVERIFY(audio);
+        QVERIFY(!subtitle);
     }
 
     void deletingSelectedRowsCanTakeTheirFiles()
@@ -550,7 +568,7 @@ private Q_SLOTS:
         QTRY_COMPARE(done.allList()->count(), 2);
         QVERIFY(!done.isEmptyStateShown());
         SniffTask *newest = mgr->doneList().first();
-        QCOMPARE(MyListWidget::taskOf(done.allList()->item(0)), newest);
+        QCOMPARE(done.allList()->taskAt(0), newest);
         const QString file = protocol::filePath(newest->info());
         QVERIFY(QFileInfo::exists(file));
 

@@ -315,11 +315,8 @@ private Q_SLOTS:
 
         // Moving a row in turns private mode on first (through the dialog), here with hidden
         // files: the file takes its dot-name and the record follows.
-        page.allList()->clearSelection();
-        for (int i = 0; i < page.allList()->count(); ++i) {
-            if (MyListWidget::taskOf(page.allList()->item(i)) == task)
-                page.allList()->item(i)->setSelected(true);
-        }
+        page.allList()->setCurrentRow(page.allList()->rowOf(task),
+                                      QItemSelectionModel::ClearAndSelect);
         auto lock = testutil::answerNextModal("Lock", [](QWidget *dialog) {
             dialog->findChild<QLineEdit *>()->setText("page-pw");
             for (QCheckBox *box : dialog->findChildren<QCheckBox *>())
@@ -348,8 +345,7 @@ private Q_SLOTS:
         screenshot(&page, "downloaded-private-view.png");
 
         // Moving it out shows the file again.
-        page.privateList()->clearSelection();
-        page.privateList()->item(0)->setSelected(true);
+        page.privateList()->setCurrentRow(0, QItemSelectionModel::ClearAndSelect);
         page.runContextAction(214);
         QVERIFY(mgr->doneList().contains(task));
         QCOMPARE(protocol::filePath(task->info()), path);

@@ -13,8 +13,12 @@
 //            of its own; writes the three pids into save_path/family.pids, then reports
 //            progress until killed
 //   longline a line of ms KiB without a newline, then a normal run
+//   converted as ok, with a "converting" line before the end (download then convert)
 // A parameter file with "sniff_only" prints a sniff line; one with "playlist" prints two
-// batches of entries.
+// batches of entries. A conversion-only file ("converter" with "input") acts on the input's
+// name: "fail" fails, "wait" converts until a file named like the input plus ".go" appears,
+// anything else converts at once; the result is the input's base name with the preset's name
+// as suffix, in save_path.
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -44,6 +48,38 @@ static QByteArray line(const char *type, const QJsonObject &msg)
            '\n';
 }
 
+static int convert(const QJsonObject &c)
+{
+    const QString input = c.value("input").toString();
+    const QString pid = QString::number(QCoreApplication::applicationPid());
+    say("{\"type\":\"param\",\"msg\":{}}\n");
+    say(line("converting", {{"progress", "0.0000"}, {"pid", pid}}));
+    if (input.contains("fail")) {
+        say(line("finished", {{"ret_code", "5"}, {"error", "ffmpeg failed: scripted failure"}}));
+        return 5;
+    }
+    if (input.contains("wait")) {
+        say(line("converting", {{"progress", "0.5000"}, {"pid", pid}}));
+        for (int i = 0; i < 600 && !QFile::exists(input + ".go"); ++i)
+            QThread::msleep(50);
+    }
+    const QString suffix = c.value("preset").toString().section('/', -1).section('.', 0, 0);
+    const QString file = c.value("save_path").toString() + '/' +
+                         input.section('/', -1).section('.', 0, 0) + '.' + suffix.toLower();
+    QFile out(file);
+    out.open(QIODevice::WriteOnly);
+    out.write(QByteArray(2048, 'x'));
+    out.close();
+    say(line("converting", {{"progress", "1.0000"}, {"pid", pid}}));
+    say(line("finished", {{"ret_code", "0"},
+                          {"filepath", file},
+                          {"duration", "3.5"},
+                          {"filesize", "2048"},
+                          {"quality", "192Kb/s"},
+                          {"resolution", c.contains("video") ? "1280x720" : ""}}));
+    return 0;
+}
+
 int main(int argc, char **argv)
 {
     QCoreApplication app(argc, argv);
@@ -60,6 +96,9 @@ int main(int argc, char **argv)
                            {"is_live", "false"}}));
         return 0;
     }
+    const QJsonObject c = root.value("converter").toObject();
+    if (!root.contains("downloader") && !c.value("input").toString().isEmpty())
+        return convert(c);
     const QJsonObject d = root.value("downloader").toObject();
     const QString url = d.value("url").toString();
     if (d.value("playlist").toString() == "true") {
@@ -173,6 +212,8 @@ int main(int argc, char **argv)
         emitLine(line("finished", {{"ret_code", "1"}, {"error", "scripted failure"}}));
         return 1;
     }
+    if (scenario == "converted")
+        emitLine(line("converting", {{"progress", "1.0000"}}));
     QFile out(file);
     out.open(QIODevice::WriteOnly);
     out.write(QByteArray(1000, 'x'));

@@ -5,6 +5,8 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QSettings>
 #include <QStandardPaths>
@@ -61,10 +63,14 @@ inline QByteArray readFile(const QString &path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-inline bool writeFile(const QString &path, const QByteArray &bytes)
+// Writes a file (and its folders); returns its path.
+inline QString writeFile(const QString &path, const QByteArray &content = "x")
 {
+    QDir().mkpath(QFileInfo(path).absolutePath());
     QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+    if (file.open(QIODevice::WriteOnly))
+        file.write(content);
+    return path;
 }
 
 // Runs ffmpeg (quietly, overwriting) to make test media.

@@ -1,6 +1,8 @@
 #include "core/engine/sniffmgr.h"
 
 #include "core/analytics/analytics.h"
+#include "core/converter/convertdatamanager.h"
+#include "core/converter/convmediainfo.h"
 #include "core/engine/listsaver.h"
 #include "core/engine/privatefiles.h"
 #include "core/engine/sniffoperator.h"
@@ -227,6 +229,15 @@ void SniffMgr::afterFileMoved(SniffTask *task)
     Q_EMIT mgrDeleteDownloadingTask(task);
     moveToDone(task);
     Q_EMIT mgrAddDownloadedTask(task);
+    if (!task->converting().isEmpty()) {
+        // Converted after the download: the result is listed with the converted files too.
+        ConvMediaInfo record;
+        record.setToolResult(protocol::message(task->finished()));
+        record.outputPath = protocol::filePath(task->info());
+        record.thumbnailPath = task->thumbnailPath();
+        record.mediaType = record.width > 0 ? ConvMediaInfo::Video : ConvMediaInfo::Audio;
+        ConvertDataManager::instance()->addConverted(record);
+    }
     reportEvent(QStringLiteral("Download"), QStringLiteral("FileType"),
                 protocol::fileType(task->finished()));
 }

@@ -1,5 +1,6 @@
 // The manager's lists on disk: loading them at start-up, saving them (coalesced, off the GUI
 // thread) and on quitting.
+#include "core/converter/convertdatamanager.h"
 #include "core/engine/listsaver.h"
 #include "core/engine/privatefiles.h"
 #include "core/engine/sniffmgr.h"
@@ -123,6 +124,7 @@ void SniffMgr::loadAll()
     done = tasksFromRecords(doneRecords);
     privates = tasksFromRecords(privateRecords);
     downloading = tasksFromRecords(taskRecords);
+    ConvertDataManager::instance()->loadAll();
     history = tasklist::loadHistory(historyListPath());
     setAside = listfile::takeSetAsideFiles();
     schedule();

@@ -67,6 +67,7 @@ constexpr char kDlToolLocation[] = "DlToolLocation";
 constexpr char kDlScriptsLocation[] = "DlScriptsLocation";
 constexpr char kDownloadNum[] = "download_num";
 constexpr char kPlaylistNum[] = "playlist_num";
+constexpr char kConvertNum[] = "convert_num";
 
 constexpr char kDefaultSuffix[] = "_Default";
 
@@ -635,6 +636,14 @@ int Preferences::playlistCounter() const
 void Preferences::setPlaylistCounter(int number)
 {
     setValue(kPlaylistNum, number);
+}
+int Preferences::convertCounter() const
+{
+    return value(kConvertNum, 0).toInt();
+}
+void Preferences::setConvertCounter(int number)
+{
+    setValue(kConvertNum, number);
 }
 
 // --- Seeding ----------------------------------------------------------------------------------

@@ -163,6 +163,9 @@ public:
     void setDownloadCounter(int number);
     int playlistCounter() const;
     void setPlaylistCounter(int number);
+    // The number of the last conversion job (0 before the first).
+    int convertCounter() const;
+    void setConvertCounter(int number);
 
 private:
     explicit Preferences(const char *suffix);

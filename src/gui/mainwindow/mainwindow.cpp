@@ -11,6 +11,8 @@
 #include "core/provision/dlscriptmanager.h"
 #include "core/provision/dltoolmanager.h"
 #include "gui/browser/browserwindow.h"
+#include "gui/converter/convertedpage.h"
+#include "gui/converter/convertingpage.h"
 #include "gui/mainwindow/closeconfirmdlg.h"
 #include "gui/mainwindow/dialoghelpers.h"
 #include "gui/mainwindow/upgradedlg.h"
@@ -140,17 +142,6 @@ MainWindow::MainWindow(QWidget *parent)
     retranslate();
 }
 
-QWidget *MainWindow::placeholderPage(const QString &text)
-{
-    auto *page = new QWidget;
-    auto *layout = new QVBoxLayout(page);
-    auto *label = new QLabel(text, page);
-    label->setAlignment(Qt::AlignCenter);
-    label->setStyleSheet(QStringLiteral("color: #7A8494; font-size: 14pt;"));
-    layout->addWidget(label);
-    return page;
-}
-
 QWidget *MainWindow::buildNavigation()
 {
     auto *column = new QWidget(this);
@@ -238,11 +229,16 @@ void MainWindow::onTabClicked(int id)
         addIgnoreWidget(browserWindow->header());
     }
     if (!lazyPages[id]) {
-        // The browser and the converter pages are made on their first visit.
-        static const char *const texts[] = {
-            "", "", "", QT_TRANSLATE_NOOP("MainWindow", "Add media files here to convert them."),
-            QT_TRANSLATE_NOOP("MainWindow", "Converted files appear here.")};
-        lazyPages[id] = placeholderPage(tr(texts[id]));
+        // The converter pages are made on their first visit too.
+        if (id == 3) {
+            auto *page = new ConvertingPage(this);
+            addIgnoreWidget(page->toolbar());
+            lazyPages[id] = page;
+        } else {
+            auto *page = new ConvertedPage(this);
+            addIgnoreWidget(page->toolbar());
+            lazyPages[id] = page;
+        }
         stack->addWidget(lazyPages[id]);
     }
     stack->setCurrentWidget(lazyPages[id]);

@@ -49,6 +49,8 @@ public:
     QButtonGroup *tabs() const { return tabGroup; }
     DownloadingPage *downloading() const { return downloadingPage; }
     DownloadedPage *downloaded() const { return downloadedPage; }
+    // The browser and converter pages once visited (tab 2, 3, 4), else null.
+    QWidget *lazyPage(int tab) const { return tab >= 0 && tab < 5 ? lazyPages[tab] : nullptr; }
     // The built-in browser, made on the first visit of its tab (null before).
     BrowserWindow *browser() const { return browserWindow; }
 
@@ -88,7 +90,6 @@ private:
     void onTabClicked(int id);
     void onStartupTimer();
     void setTitleButtonStyle(QPushButton *button, const QString &name);
-    QWidget *placeholderPage(const QString &text);
 
     QStackedWidget *stack = nullptr;
     QButtonGroup *tabGroup = nullptr;

@@ -1,6 +1,7 @@
 // The window's end: the close road (closing the window), the quit road (the Quit entries, a
 // termination signal), and the notices the engine asks for meanwhile.
 #include "core/analytics/analytics.h"
+#include "core/converter/convertmanager.h"
 #include "core/engine/sniffmgr.h"
 #include "core/foundation/preferences.h"
 #include "gui/mainwindow/closeconfirmdlg.h"
@@ -71,7 +72,7 @@ void MainWindow::closeEvent(QCloseEvent *event)
 {
     SniffMgr *mgr = SniffMgr::instance();
     const bool dontAsk = Preferences::instance()->skipCloseConfirmation();
-    const bool downloading = mgr->hasActiveTask();
+    const bool downloading = mgr->hasActiveTask() || ConvertManager::instance()->isConverting();
     if (downloading && !dontAsk) {
         CloseConfirmDlg dialog;
         dialog.setText(tr("Some tasks are in progress, are you sure you want to quit?"));
@@ -116,6 +117,7 @@ void MainWindow::waitForSavedRecordingsThenClose()
 void MainWindow::finishClosing()
 {
     reportEvent(QStringLiteral("Lifecycle"), QStringLiteral("Quit"));
+    ConvertManager::instance()->stopAll(); // conversions do not outlive the window
     savePlacement();
     SniffMgr::instance()->shutDown();
     delete tray;

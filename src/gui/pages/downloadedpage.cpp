@@ -7,7 +7,9 @@
 #include "core/foundation/globals.h"
 #include "core/foundation/privatelistmanager.h"
 #include "core/foundation/stylemanager.h"
-#include "gui/pages/donetaskwidget.h"
+#include "gui/pages/donelistmodel.h"
+#include "gui/pages/donerename.h"
+#include "gui/pages/donetaskdelegate.h"
 #include "gui/pages/fileactions.h"
 #include "gui/pages/mylistwidget.h"
 #include "gui/pages/pagetoolbar.h"
@@ -29,7 +31,6 @@
 #include <QMenu>
 #include <QMovie>
 #include <QPushButton>
-#include <QScrollBar>
 #include <QStackedWidget>
 #include <QUrl>
 #include <QVBoxLayout>
@@ -38,16 +39,6 @@ namespace {
 
 const char kSkin[] = "QP/";
 const char kPrivateHelpUrl[] = "https://www.clipmoor.com/help/private-space";
-
-// Sets the "cachedWidget" mark when the refresh's posted events reach the row.
-class CacheMarkEvent : public QEvent
-{
-public:
-    explicit CacheMarkEvent(int type)
-        : QEvent(QEvent::Type(type))
-    {
-    }
-};
 
 } // namespace
 
@@ -85,7 +76,8 @@ DownloadedPage::DownloadedPage(QWidget *parent)
     connect(tabs, &QButtonGroup::idClicked, this, &DownloadedPage::showView);
 
     stack = new QStackedWidget(this);
-    allView = makeList();
+    allRows = new DoneListModel(this);
+    allView = makeList(allRows);
     stack->addWidget(allView);
     layout->addWidget(stack, 1);
 
@@ -123,7 +115,7 @@ DownloadedPage::DownloadedPage(QWidget *parent)
     loading->setMovie(loadingMovie);
     loading->hide();
 
-    refreshList(mgr->doneList(), true);
+    refreshList(mgr->doneList());
     connect(mgr, &SniffMgr::mgrAddDownloadedTask, this, &DownloadedPage::onMgrAddDownloadedTask);
 
     retranslate();
@@ -161,17 +153,24 @@ QWidget *DownloadedPage::buildToolbar()
     return toolbarWidget;
 }
 
-MyListWidget *DownloadedPage::makeList()
+MyListWidget *DownloadedPage::makeList(DoneListModel *rows)
 {
     auto *list = new MyListWidget(this);
-    list->setStyleSheet(QStringLiteral("QListWidget {border: none; border-top: 1px solid "
+    list->setStyleSheet(QStringLiteral("QListView {border: none; border-top: 1px solid "
                                        "#c2c2c2;border-bottom: 1px solid #c2c2c2;}"));
-    connect(list, &QListWidget::itemSelectionChanged, this,
+    auto *delegate = new DoneTaskDelegate(list);
+    list->setModel(rows);
+    list->setRowDelegate(delegate);
+    connect(list->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             &DownloadedPage::onItemSelectionChanged);
-    connect(list->verticalScrollBar(), &QScrollBar::valueChanged, this, [this, list](int value) {
-        if (list == allView && value == list->verticalScrollBar()->maximum())
-            loadMoreRows();
-    });
+    connect(list, &MyListWidget::popContextMenu, this, &DownloadedPage::onPopContextMenu);
+    connect(list, &MyListWidget::partClicked, this, &DownloadedPage::onRowPartClicked);
+    connect(list, &MyListWidget::rowDoubleClicked, this, &DownloadedPage::onRowDoubleClicked);
+    connect(delegate, &DoneTaskDelegate::titleEdited, this, &DownloadedPage::onTitleEdited);
+    // The search's empty state depends on the rows there are.
+    connect(rows, &QAbstractItemModel::rowsInserted, this, &DownloadedPage::updateEmptyState);
+    connect(rows, &QAbstractItemModel::rowsRemoved, this, &DownloadedPage::updateEmptyState);
+    connect(rows, &QAbstractItemModel::modelReset, this, &DownloadedPage::updateEmptyState);
     return list;
 }
 
@@ -182,7 +181,7 @@ void DownloadedPage::retranslate()
     search->setPlaceholderText(tr("Search"));
     allTab->setText(tr("All"));
     privateTab->setText(tr("Private"));
-    emptyText->setText(tr("Still No File Downloaded, Please Start Downloading"));
+    emptyText->setText(emptyStateText());
     helpLink->setText(tr("<a style='color: %1;' href=\"%2\">Cannot find the file from Private "
                          "Space?</a>")
                           .arg(QStringLiteral("#2A6DF4"), QLatin1String(kPrivateHelpUrl)));
@@ -190,8 +189,15 @@ void DownloadedPage::retranslate()
 
 void DownloadedPage::changeEvent(QEvent *event)
 {
-    if (event->type() == QEvent::LanguageChange)
-        retranslate();
+    if (event->type() == QEvent::LanguageChange || event->type() == QEvent::PaletteChange) {
+        if (event->type() == QEvent::PaletteChange)
+            qDebug() << "QEvent::PaletteChange"; // the rows' icons are tinted anew
+        else
+            retranslate();
+        allRows->refreshAll();
+        if (privateRows)
+            privateRows->refreshAll();
+    }
     QWidget::changeEvent(event);
 }
 
@@ -213,14 +219,31 @@ bool DownloadedPage::isPrivateView() const
     return tabs->checkedId() == 1;
 }
 
+DoneListModel *DownloadedPage::currentModel() const
+{
+    return isPrivateView() && privateRows ? privateRows : allRows;
+}
+
 bool DownloadedPage::isEmptyStateShown() const
 {
     return !emptyPanel->isHidden();
 }
 
+QString DownloadedPage::emptyStateText() const
+{
+    // A search that finds nothing says so; only an empty list asks to start downloading.
+    const bool listEmpty =
+        isPrivateView() ? mgr->privateList().isEmpty() : mgr->doneList().isEmpty();
+    if (!search->text().isEmpty() && !listEmpty)
+        return tr("No downloaded file matches \"%1\".")
+            .arg(QFontMetrics(emptyText->font()).elidedText(search->text(), Qt::ElideMiddle, 300));
+    return tr("Still No File Downloaded, Please Start Downloading");
+}
+
 void DownloadedPage::updateEmptyState()
 {
     const bool empty = currentList()->count() == 0;
+    emptyText->setText(emptyStateText());
     emptyPanel->setVisible(empty);
     if (empty) {
         emptyPanel->adjustSize();
@@ -233,7 +256,7 @@ void DownloadedPage::updateEmptyState()
 
 void DownloadedPage::updateToolbar()
 {
-    const bool selection = !currentList()->selectedItems().isEmpty();
+    const bool selection = currentList()->hasSelection();
     showFileBtn->setEnabled(selection);
     deleteBtn->setEnabled(selection);
 }
@@ -255,11 +278,12 @@ void DownloadedPage::ensurePrivateView()
 {
     if (privateView)
         return;
-    privateView = makeList();
+    privateRows = new DoneListModel(this);
+    privateView = makeList(privateRows);
     stack->addWidget(privateView);
-    const QList<SniffTask *> tasks = mgr->privateList();
-    for (SniffTask *task : tasks)
-        createRow(privateView, task, -1);
+    privateRows->setTasks(mgr->privateList());
+    if (privateRows->rowCount() > 0)
+        privateView->setCurrentRow(0, QItemSelectionModel::Select);
 }
 
 void DownloadedPage::showView(int id)
@@ -286,73 +310,19 @@ void DownloadedPage::showView(int id)
 
 // --- Rows -------------------------------------------------------------------------------------
 
-void DownloadedPage::connectRow(DoneTaskWidget *widget)
+void DownloadedPage::addRow(MyListWidget *list, SniffTask *task, int position)
 {
-    connect(widget, &DoneTaskWidget::popContextMenu, this, &DownloadedPage::onPopContextMenu);
-    connect(widget, &DoneTaskWidget::doubleClicked, this, &DownloadedPage::onDoubleClickedItem);
-    connect(widget, &DoneTaskWidget::sigPlay, this, &DownloadedPage::onDoubleClickedItem);
-    connect(widget, &DoneTaskWidget::sigOpenFileLocation, this, &DownloadedPage::revealTask);
-    connect(widget, &DoneTaskWidget::editFinished, this, [this](bool ok) {
-        writeLog(QStringLiteral("Modify file name"),
-                 ok ? QStringLiteral("success") : QStringLiteral("failed"));
-        if (!ok)
-            ZQMessageBox::question(tr("The Filename is Invalid."), {tr("OK")});
-        else
-            mgr->saveAll();
-    });
-}
-
-DoneTaskWidget *DownloadedPage::createRow(MyListWidget *list, SniffTask *task, int position)
-{
-    auto *item = new QListWidgetItem;
-    item->setData(Qt::UserRole, QVariant::fromValue(task));
-    item->setSizeHint(QSize(list->viewport()->width(), 100));
-    const bool noSelection = list->selectedItems().isEmpty();
-    if (position < 0)
-        list->addItem(item);
-    else
-        list->insertItem(position, item);
-    auto *widget = new DoneTaskWidget(task, list, item);
-    widget->setFixedSize(item->sizeHint());
-    widget->installEventFilter(this);
-    list->setItemWidget(item, widget);
-    connectRow(widget);
+    auto *rows = qobject_cast<DoneListModel *>(list->model());
+    const bool noSelection = !list->hasSelection();
+    const int row = position < 0 ? rows->rowCount() : position;
+    rows->insertAt(row, task);
     if (noSelection)
-        item->setSelected(true);
-    return widget;
-}
-
-void DownloadedPage::removeRow(MyListWidget *list, int row)
-{
-    QListWidgetItem *item = list->item(row);
-    auto *widget = qobject_cast<DoneTaskWidget *>(list->itemWidget(item));
-    if (widget) {
-        widget->removeEventFilter(this);
-        widget->disconnect(this);
-        widgetCache.removeAll(widget);
-    }
-    delete list->takeItem(row);
-    delete widget;
-}
-
-DoneTaskWidget *DownloadedPage::widgetOf(SniffTask *task) const
-{
-    for (MyListWidget *list : {allView, privateView}) {
-        if (!list)
-            continue;
-        const int row = list->rowOf(task);
-        if (row >= 0)
-            return qobject_cast<DoneTaskWidget *>(list->itemWidget(list->item(row)));
-    }
-    return nullptr;
+        list->setCurrentRow(row, QItemSelectionModel::Select);
 }
 
 QList<SniffTask *> DownloadedPage::selectedTasks() const
 {
-    QList<SniffTask *> tasks;
-    for (QListWidgetItem *item : currentList()->selectedItems())
-        tasks << MyListWidget::taskOf(item);
-    return tasks;
+    return currentList()->selectedTasks();
 }
 
 void DownloadedPage::selectFirstRow()
@@ -362,104 +332,88 @@ void DownloadedPage::selectFirstRow()
         list->setCurrentRow(0, QItemSelectionModel::ClearAndSelect);
 }
 
-void DownloadedPage::refreshList(const QList<SniffTask *> &tasks, bool init)
+QList<SniffTask *> DownloadedPage::searched(const QList<SniffTask *> &tasks) const
 {
-    refreshing = true;
-    shownTasks = tasks;
-    allView->setUpdatesEnabled(false);
-    for (int i = 0; i < allView->count(); ++i) {
-        auto *widget = qobject_cast<DoneTaskWidget *>(allView->itemWidget(allView->item(i)));
-        if (!widget)
-            continue;
-        widget->setProperty("cachedWidget", true);
-        QCoreApplication::postEvent(widget, new CacheMarkEvent(kCachedEvent));
-        widgetCache << widget;
-    }
-    if (!init) {
-        while (allView->count() > 0)
-            allView->takeItem(0); // the widget survives in the cache, the item with it
-    }
-    updateEmptyState();
-    writeLog(QStringLiteral("[DownloadedPage]"),
-             QStringLiteral("refreshList--1 %1 tasks.size %2 init %3")
-                 .arg(logClock())
-                 .arg(tasks.size())
-                 .arg(init));
+    // An empty search shows everything, without a look at any title.
+    if (search->text().isEmpty())
+        return tasks;
+    return mgr->search(keywords(), tasks);
+}
 
-    const int limit = (refreshCounter + 6) * 50;
-    int counted = 0;
-    for (SniffTask *task : tasks) {
-        if (++counted > limit)
-            break;
-        appendRow(task);
-    }
-    ++refreshCounter;
-    allView->setUpdatesEnabled(true);
-    refreshing = false;
+void DownloadedPage::refreshList(const QList<SniffTask *> &tasks)
+{
+    writeLog(QStringLiteral("[DownloadedPage]"),
+             QStringLiteral("refreshList--1 %1 tasks.size %2").arg(logClock()).arg(tasks.size()));
+    allRows->setTasks(tasks);
     writeLog(QStringLiteral("[DownloadedPage]"), QStringLiteral("refreshList--2 ") + logClock());
     updateEmptyState();
     updateToolbar();
 }
 
-void DownloadedPage::appendRow(SniffTask *task)
+void DownloadedPage::onRowPartClicked(const QModelIndex &index, int part)
 {
-    DoneTaskWidget *cached = nullptr;
-    for (DoneTaskWidget *widget : qAsConst(widgetCache)) {
-        if (widget->task() == task) {
-            cached = widget;
-            break;
+    SniffTask *task = index.data(taskmodels::TaskRole).value<SniffTask *>();
+    if (!task)
+        return;
+    if (part == DoneTaskDelegate::PlayButton)
+        onDoubleClickedItem(task);
+    else if (part == DoneTaskDelegate::ShowButton)
+        revealTask(task);
+}
+
+void DownloadedPage::onRowDoubleClicked(const QModelIndex &index)
+{
+    if (SniffTask *task = index.data(taskmodels::TaskRole).value<SniffTask *>())
+        onDoubleClickedItem(task);
+}
+
+void DownloadedPage::startRename(SniffTask *task)
+{
+    MyListWidget *list = currentList();
+    const int row = list->rowOf(task);
+    if (row < 0)
+        return;
+    const QModelIndex index = list->model()->index(row, 0);
+    if (renaming)
+        return; // one rename at a time
+    renaming = task;
+    list->openPersistentEditor(index);
+    if (auto *field = qobject_cast<QLineEdit *>(list->indexWidget(index))) {
+        field->selectAll();
+        field->setFocus();
+    }
+}
+
+void DownloadedPage::onTitleEdited(const QModelIndex &index, const QString &text)
+{
+    SniffTask *task = renaming;
+    if (!task || index.data(taskmodels::TaskRole).value<SniffTask *>() != task)
+        return;
+    renaming = nullptr;
+    // The field goes (later: it is the sender) and the row paints the title again.
+    for (MyListWidget *list : {allView, privateView}) {
+        if (!list)
+            continue;
+        if (QWidget *field = list->indexWidget(index)) {
+            const QSignalBlocker blocker(field);
+            list->closePersistentEditor(index);
         }
     }
-    if (!cached) {
-        createRow(allView, task, -1);
+    const DoneRename::Outcome outcome = DoneRename::rename(task, text);
+    if (outcome == DoneRename::Outcome::Unchanged)
         return;
+    const bool ok = outcome == DoneRename::Outcome::Renamed;
+    writeLog(QStringLiteral("Modify file name"),
+             ok ? QStringLiteral("success") : QStringLiteral("failed"));
+    if (ok) {
+        mgr->saveAll();
+        allRows->rowChanged(task);
+        if (privateRows)
+            privateRows->rowChanged(task);
+    } else {
+        ZQMessageBox::question(tr("The Filename is Invalid."), {tr("OK")});
     }
-    QCoreApplication::postEvent(cached, new CacheMarkEvent(kReusedEvent));
-    widgetCache.removeOne(cached);
-    QListWidgetItem *item = cached->listItem();
-    item->setSelected(false);
-    item->setSizeHint(QSize(allView->viewport()->width(), 100));
-    allView->addItem(item);
-    allView->setItemWidget(item, cached);
-    cached->setFixedSize(item->sizeHint());
-    cached->refreshTexts();
-}
-
-// Rows beyond the first refresh's share are added when the user scrolls to the end.
-void DownloadedPage::loadMoreRows()
-{
-    const int shown = allView->count();
-    if (refreshing || shown >= shownTasks.size())
-        return;
-    allView->setUpdatesEnabled(false);
-    for (int i = shown; i < shownTasks.size() && i < shown + 25; ++i)
-        appendRow(shownTasks.at(i));
-    allView->setUpdatesEnabled(true);
-}
-
-bool DownloadedPage::eventFilter(QObject *watched, QEvent *event)
-{
-    const int type = event->type();
-    if (type == kCachedEvent) {
-        watched->setProperty("cachedWidget", true);
-        return true;
-    }
-    if (type == kReusedEvent) {
-        watched->setProperty("cachedWidget", false);
-        return true;
-    }
-    if (type == QEvent::DeferredDelete) {
-        // The list deletes a row's widget when its item is taken out; cached widgets and
-        // widgets shown again must survive that.
-        auto *widget = qobject_cast<DoneTaskWidget *>(watched);
-        if (widget &&
-            (widget->property("cachedWidget").toBool() ||
-             (widget->listItem() && widget->listItem()->listWidget() &&
-              widget->listItem()->listWidget()->itemWidget(widget->listItem()) == widget)))
-            return true;
-        writeLog(QStringLiteral("[DownloadedPage] unexpected..."), QStringLiteral("false"));
-    }
-    return QWidget::eventFilter(watched, event);
+    Q_EMIT editFinished(ok);
 }
 
 void DownloadedPage::onMgrAddDownloadedTask(SniffTask *task)
@@ -474,13 +428,23 @@ void DownloadedPage::onMgrAddDownloadedTask(SniffTask *task)
             task->setInfo(protocol::withHiddenThumb(task->info(), false));
         mgr->moveToPrivate(task);
         privateView->clearSelection();
-        createRow(privateView, task, -1);
+        if (privateRows->rowOf(task) < 0)
+            addRow(privateView, task, -1);
         privateView->setCurrentRow(0, QItemSelectionModel::ClearAndSelect);
         mgr->saveAll();
         return;
     }
     mgr->saveAll();
-    refreshList(mgr->search(keywords(), mgr->doneList()), false);
+    const QList<SniffTask *> doneList = mgr->doneList();
+    if (allRows->rowOf(task) >= 0)
+        return;
+    if (!doneList.isEmpty() && doneList.first() == task) {
+        // The newest finished download comes first: one row more, nothing rebuilt.
+        if (!searched({task}).isEmpty())
+            addRow(allView, task, 0);
+    } else {
+        refreshList(searched(doneList));
+    }
 }
 
 QStringList DownloadedPage::keywords() const
@@ -494,23 +458,17 @@ void DownloadedPage::onSearchTextChanged(const QString &text)
         QStringLiteral("QLineEdit { border-radius: 4px; border: 1px solid #D7D7D7; color: %1}")
             .arg(text.isEmpty() ? QStringLiteral("#333333") : QStringLiteral("#444444")));
     if (!isPrivateView()) {
-        refreshList(mgr->search(keywords(), mgr->doneList()), false);
+        refreshList(searched(mgr->doneList()));
         writeLog(QStringLiteral("onSearchTextChanged"), text);
         if (allView->count() > 0)
             allView->setCurrentRow(0, QItemSelectionModel::ClearAndSelect);
         return;
     }
-    const QList<SniffTask *> tasks = mgr->search(keywords(), mgr->privateList());
-    while (privateView->count() > 0)
-        removeRow(privateView, 0);
-    if (tasks.size() > kLoadingThreshold)
-        setLoading(true);
-    for (SniffTask *task : tasks)
-        createRow(privateView, task, -1);
+    privateRows->setTasks(searched(mgr->privateList()));
     if (privateView->count() > 0)
         privateView->setCurrentRow(0, QItemSelectionModel::ClearAndSelect);
-    setLoading(false);
     updateEmptyState();
+    updateToolbar();
 }
 
 void DownloadedPage::onItemSelectionChanged()

@@ -6,12 +6,13 @@
 #include <QList>
 #include <QWidget>
 
-class DoneTaskWidget;
+class DoneListModel;
+class DoneTaskDelegate;
 class MyListWidget;
 class QButtonGroup;
 class QLabel;
 class QLineEdit;
-class QListWidgetItem;
+class QModelIndex;
 class QMovie;
 class QPushButton;
 class QStackedWidget;
@@ -22,25 +23,31 @@ class DownloadedPage : public QWidget
 {
     Q_OBJECT
 public:
-    static constexpr int kCachedEvent = 1100;
-    static constexpr int kReusedEvent = 1101;
-
     explicit DownloadedPage(QWidget *parent = nullptr);
 
     QWidget *toolbar() const { return toolbarWidget; }
     MyListWidget *allList() const { return allView; }
     MyListWidget *privateList() const { return privateView; }
     MyListWidget *currentList() const;
+    // The rows of each view: what each shows is read through the roles of taskmodels.
+    DoneListModel *allModel() const { return allRows; }
+    DoneListModel *privateModel() const { return privateRows; }
     bool isPrivateView() const;
     void showView(int id);
     QLineEdit *searchField() const { return search; }
-    DoneTaskWidget *widgetOf(SniffTask *task) const;
     QList<SniffTask *> selectedTasks() const;
     bool isEmptyStateShown() const;
+    QString emptyStateText() const;
     void selectFirstRow();
-    // Shows the rows of these tasks in the "All" view, reusing row widgets.
-    void refreshList(const QList<SniffTask *> &tasks, bool init);
+    // Shows these tasks in the "All" view.
+    void refreshList(const QList<SniffTask *> &tasks);
     void runContextAction(int action);
+    // Puts the current row's title into edit mode (the "Modify File Name" entry).
+    void startRename(SniffTask *task);
+
+Q_SIGNALS:
+    // The rename of a row's file ended (true when the file was renamed).
+    void editFinished(bool ok);
 
 public Q_SLOTS:
     void onMgrAddDownloadedTask(SniffTask *task);
@@ -54,7 +61,6 @@ public Q_SLOTS:
     void onClickPrivateList();
 
 protected:
-    bool eventFilter(QObject *watched, QEvent *event) override;
     void changeEvent(QEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
 
@@ -62,10 +68,11 @@ private:
     // Longer lists show the loading picture while they are refilled.
     static constexpr int kLoadingThreshold = 20;
     QWidget *buildToolbar();
-    MyListWidget *makeList();
+    MyListWidget *makeList(DoneListModel *rows);
     void ensurePrivateView();
-    DoneTaskWidget *createRow(MyListWidget *list, SniffTask *task, int position);
-    void removeRow(MyListWidget *list, int row);
+    DoneListModel *currentModel() const;
+    // Adds a row to a view; it becomes selected when the view had no selection.
+    void addRow(MyListWidget *list, SniffTask *task, int position);
     bool fileExists(SniffTask *task);
     void deleteSelected();
     void deleteAll();
@@ -74,14 +81,15 @@ private:
     void setLoading(bool on);
     void updateEmptyState();
     void updateToolbar();
-    void loadMoreRows();
-    // Appends the task's row to the "All" view, reusing its cached widget when there is one.
-    void appendRow(SniffTask *task);
     void retranslate();
     QStringList keywords() const;
-    void connectRow(DoneTaskWidget *widget);
+    // The tasks of a list that the search shows.
+    QList<SniffTask *> searched(const QList<SniffTask *> &tasks) const;
     void playTask(SniffTask *task);
     void revealTask(SniffTask *task);
+    void onRowPartClicked(const QModelIndex &index, int part);
+    void onRowDoubleClicked(const QModelIndex &index);
+    void onTitleEdited(const QModelIndex &index, const QString &text);
 
     SniffMgr *mgr;
     QWidget *toolbarWidget = nullptr;
@@ -93,6 +101,8 @@ private:
     QPushButton *allTab = nullptr;
     QPushButton *privateTab = nullptr;
     QStackedWidget *stack = nullptr;
+    DoneListModel *allRows = nullptr;
+    DoneListModel *privateRows = nullptr;
     MyListWidget *allView = nullptr;
     MyListWidget *privateView = nullptr;
     QWidget *emptyPanel = nullptr;
@@ -101,9 +111,6 @@ private:
     QLabel *helpLink = nullptr;
     QLabel *loading = nullptr;
     QMovie *loadingMovie = nullptr;
-    QList<DoneTaskWidget *> widgetCache;
-    int refreshCounter = 0;
-    bool refreshing = false;
-    QList<SniffTask *> shownTasks; // what the "All" view shows (rows may be fewer)
     SniffTask *contextTask = nullptr;
+    SniffTask *renaming = nullptr;
 };

@@ -10,10 +10,12 @@
 #include "core/foundation/globals.h"
 #include "core/foundation/privatelistmanager.h"
 #include "core/foundation/stylemanager.h"
-#include "gui/pages/donetaskwidget.h"
+#include "gui/pages/deleteconfirmdlg.h"
+#include "gui/pages/donelistmodel.h"
 #include "gui/pages/fileactions.h"
 #include "gui/pages/mylistwidget.h"
 #include "gui/pages/pagetoolbar.h"
+#include "gui/pages/taskmodels.h"
 #include "gui/widgets/mainwindowhelper.h"
 #include "gui/widgets/pictures.h"
 #include "gui/widgets/zqmessagebox.h"
@@ -32,8 +34,8 @@
 #include <QMenu>
 #include <QMovie>
 #include <QPushButton>
-#include <QScrollBar>
 #include <QStackedWidget>
+#include <QTimer>
 #include <QUrl>
 #include <QVBoxLayout>
 
@@ -56,11 +58,8 @@ bool DownloadedPage::fileExists(SniffTask *task)
     if (checkFileExists(protocol::filePath(task->info()), true, &remove))
         return true;
     if (remove) {
-        MyListWidget *list = currentList();
-        const int row = list->rowOf(task);
-        if (row >= 0)
-            removeRow(list, row);
-        shownTasks.removeAll(task);
+        disconnect(task, nullptr, this, nullptr);
+        currentModel()->remove(task);
         if (isPrivateView())
             mgr->deletePrivateTask(task, true);
         else
@@ -114,20 +113,25 @@ void DownloadedPage::onClickedDelete()
 void DownloadedPage::onPopContextMenu(SniffTask *task)
 {
     contextTask = task;
-    QMenu menu;
-    menu.setStyleSheet(StyleManager::instance()->styleSheet(QStringLiteral("QMenu.qss")));
+    // The menu runs no event loop of its own, and a chosen entry acts once the menu's handlers
+    // have returned: whatever it deletes is not on the call stack.
+    auto *menu = new QMenu(this);
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    menu->setStyleSheet(StyleManager::instance()->styleSheet(QStringLiteral("QMenu.qss")));
     const auto add = [&](int data, const QString &text) {
-        QAction *action = menu.addAction(text);
+        QAction *action = menu->addAction(text);
         action->setData(data);
-        connect(action, &QAction::triggered, this, &DownloadedPage::onContextAction);
+        connect(action, &QAction::triggered, this, [this, data] {
+            QTimer::singleShot(0, this, [this, data] { runContextAction(data); });
+        });
     };
     add(207, tr("Show the File"));
     add(208, tr("Play"));
     add(217, tr("Modify File Name"));
-    menu.addSeparator();
+    menu->addSeparator();
     add(203, tr("Delete"));
     add(204, tr("Delete All"));
-    menu.addSeparator();
+    menu->addSeparator();
     PrivateListManager *privacy = PrivateListManager::instance();
     if (!isPrivateView()) {
         if (privacy->isOn() || privacy->canAsk())
@@ -139,7 +143,7 @@ void DownloadedPage::onPopContextMenu(SniffTask *task)
     add(206, tr("Go to Source Page"));
     add(215, tr("Save to Dropbox"));
     add(216, tr("Save to Google Drive"));
-    menu.exec(QCursor::pos());
+    menu->popup(QCursor::pos());
 }
 
 void DownloadedPage::onContextAction()
@@ -150,6 +154,9 @@ void DownloadedPage::onContextAction()
 
 void DownloadedPage::runContextAction(int action)
 {
+    // The row of the menu may have gone while the menu was open.
+    if (contextTask && currentModel()->rowOf(contextTask) < 0)
+        contextTask = nullptr;
     SniffTask *task = contextTask;
     const QList<SniffTask *> tasks = selectedTasks();
     switch (action) {
@@ -162,9 +169,9 @@ void DownloadedPage::runContextAction(int action)
         break;
     case 217:
         if (fileExists(task)) {
-            QListWidgetItem *current = currentList()->currentItem();
-            if (auto *w = qobject_cast<DoneTaskWidget *>(currentList()->itemWidget(current)))
-                w->setEditMode(true);
+            auto *current =
+                currentList()->currentIndex().data(taskmodels::TaskRole).value<SniffTask *>();
+            startRename(current ? current : task);
         }
         break;
     case 203:
@@ -213,13 +220,10 @@ void DownloadedPage::deleteSelected()
     if (dialog.exec() != QDialog::Accepted)
         return;
     const bool deleteFile = dialog.isDeleteFileChecked();
-    MyListWidget *list = currentList();
-    const QList<QListWidgetItem *> items = list->selectedItems();
-    for (QListWidgetItem *item : items) {
-        SniffTask *task = MyListWidget::taskOf(item);
+    const QList<SniffTask *> tasks = selectedTasks();
+    for (SniffTask *task : tasks) {
         disconnect(task, nullptr, this, nullptr);
-        removeRow(list, list->row(item));
-        shownTasks.removeAll(task);
+        currentModel()->remove(task);
         if (isPrivateView())
             mgr->deletePrivateTask(task, deleteFile);
         else
@@ -240,20 +244,13 @@ void DownloadedPage::deleteAll()
     if (dialog.exec() != QDialog::Accepted)
         return;
     const bool deleteFile = dialog.isDeleteFileChecked();
-    if (isPrivateView()) {
-        while (privateView->count() > 0) {
-            SniffTask *task = MyListWidget::taskOf(privateView->item(0));
-            removeRow(privateView, 0);
+    const QList<SniffTask *> tasks = currentModel()->tasks();
+    currentModel()->setTasks({});
+    for (SniffTask *task : tasks) {
+        if (isPrivateView())
             mgr->deletePrivateTask(task, true);
-        }
-    } else {
-        // Every finished download, also those beyond the rows shown so far.
-        const QList<SniffTask *> tasks = shownTasks;
-        while (allView->count() > 0)
-            removeRow(allView, 0);
-        for (SniffTask *task : tasks)
+        else
             mgr->deleteDoneTask(task, deleteFile);
-        shownTasks.clear();
     }
     updateEmptyState();
     updateToolbar();
@@ -263,7 +260,7 @@ void DownloadedPage::deleteAll()
 void DownloadedPage::addToPrivateList()
 {
     writeLog(QStringLiteral("[DownloadedPage::addToPrivateList] =>begin"), logClock());
-    const QList<QListWidgetItem *> items = allView->selectedItems();
+    const QList<SniffTask *> items = allView->selectedTasks();
     if (items.isEmpty())
         return;
     PrivateListManager *privacy = PrivateListManager::instance();
@@ -271,17 +268,14 @@ void DownloadedPage::addToPrivateList()
         return;
     ensurePrivateView();
     const bool many = items.size() > kLoadingThreshold;
-    if (many) {
+    if (many)
         setLoading(true);
-        MainWindowHelper::wait(100);
-    }
     writeLog(QStringLiteral("selectedItems size:"), QString::number(items.size()));
     QList<SniffTask *> moved;
     for (int i = items.size() - 1; i >= 0; --i) {
-        SniffTask *task = MyListWidget::taskOf(items.at(i));
+        SniffTask *task = items.at(i);
         disconnect(task, nullptr, this, nullptr);
-        removeRow(allView, allView->row(items.at(i)));
-        shownTasks.removeAll(task);
+        allRows->remove(task);
         moved << task;
     }
     privateView->clearSelection();
@@ -291,7 +285,7 @@ void DownloadedPage::addToPrivateList()
             mgr->setFileHidden(task, QStringLiteral("hidden"));
         }
         mgr->moveToPrivate(task);
-        createRow(privateView, task, -1);
+        addRow(privateView, task, -1);
     }
     if (many)
         setLoading(false);
@@ -306,18 +300,16 @@ void DownloadedPage::moveOut()
     writeLog(QStringLiteral("[DownloadedPage::moveOut] =>begin"), logClock());
     if (!privateView)
         return;
-    const QList<QListWidgetItem *> items = privateView->selectedItems();
+    const QList<SniffTask *> items = privateView->selectedTasks();
     if (items.isEmpty())
         return;
     const bool many = items.size() > kLoadingThreshold;
-    if (many) {
+    if (many)
         setLoading(true);
-        MainWindowHelper::wait(100);
-    }
     QList<SniffTask *> moved;
     for (int i = items.size() - 1; i >= 0; --i) {
-        SniffTask *task = MyListWidget::taskOf(items.at(i));
-        removeRow(privateView, privateView->row(items.at(i)));
+        SniffTask *task = items.at(i);
+        privateRows->remove(task);
         moved << task;
     }
     for (SniffTask *task : qAsConst(moved)) {
@@ -326,8 +318,7 @@ void DownloadedPage::moveOut()
             mgr->setFileHidden(task, QStringLiteral("normal"));
         }
         mgr->moveFromPrivate(task);
-        createRow(allView, task, 0);
-        shownTasks.prepend(task);
+        addRow(allView, task, 0);
     }
     allView->setCurrentRow(0, QItemSelectionModel::ClearAndSelect);
     if (many)

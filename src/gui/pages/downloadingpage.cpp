@@ -14,8 +14,9 @@
 #include "core/foundation/privatelistmanager.h"
 #include "core/foundation/stylemanager.h"
 #include "core/provision/dlscriptmanager.h"
+#include "gui/pages/downloadingmodel.h"
 #include "gui/pages/downloadmenus.h"
-#include "gui/pages/downloadtaskwidget.h"
+#include "gui/pages/downloadtaskdelegate.h"
 #include "gui/pages/fileactions.h"
 #include "gui/pages/mylistwidget.h"
 #include "gui/pages/pagetoolbar.h"
@@ -23,6 +24,7 @@
 #include "gui/pages/playlistconfirmdlg.h"
 #include "gui/widgets/mainwindowhelper.h"
 #include "gui/widgets/pictures.h"
+#include "gui/widgets/progressbar.h"
 #include "gui/widgets/zqmessagebox.h"
 
 #include <QAction>
@@ -74,12 +76,20 @@ DownloadingPage::DownloadingPage(QWidget *parent)
     layout->addWidget(buildToolbar());
     listWidget = new MyListWidget(this);
     listWidget->setStyleSheet(QStringLiteral(
-        "QListWidget {border: none; border-top: 1px solid #c2c2c2;border-bottom: 1px solid "
+        "QListView {border: none; border-top: 1px solid #c2c2c2;border-bottom: 1px solid "
         "#c2c2c2;}"));
+    rows = new DownloadingModel(this);
+    delegate = new DownloadTaskDelegate(listWidget);
+    listWidget->setModel(rows);
+    listWidget->setRowDelegate(delegate);
     layout->addWidget(listWidget, 1);
     layout->addWidget(buildBottomBar());
-    connect(listWidget, &QListWidget::itemSelectionChanged, this,
+    connect(listWidget->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             &DownloadingPage::onItemSelectionChanged);
+    connect(listWidget, &MyListWidget::popContextMenu, this, &DownloadingPage::onPopContextMenu);
+    connect(listWidget, &MyListWidget::partClicked, this, &DownloadingPage::onRowPartClicked);
+    connect(ProgressTimer::instance(), &ProgressTimer::timeout, this,
+            &DownloadingPage::animateBusyRows);
     if (isAlternatePlatform())
         connect(listWidget, &MyListWidget::scrollEnd, this, &DownloadingPage::onScrollEnd);
 
@@ -99,14 +109,12 @@ DownloadingPage::DownloadingPage(QWidget *parent)
     writeLog(QStringLiteral("[DownloadingPage]"), QStringLiteral("loadTasks--1 ") + logClock());
     mgr->loadAll();
     const QList<SniffTask *> tasks = mgr->downloadingList();
-    listWidget->setUpdatesEnabled(false);
     for (SniffTask *task : tasks) {
         addRow(task);
         // Analysed in an earlier run: the user was asked about the page's other videos then.
         if (PasteRouter::entriesToAskAbout(task) > 0)
             router.markAsked(task);
     }
-    listWidget->setUpdatesEnabled(true);
     writeLog(QStringLiteral("[DownloadingPage]"), QStringLiteral("loadTasks--2 ") + logClock());
     updateBulkButtons();
     updateEmptyState();
@@ -220,8 +228,10 @@ void DownloadingPage::retranslate()
 
 void DownloadingPage::changeEvent(QEvent *event)
 {
-    if (event->type() == QEvent::LanguageChange)
+    if (event->type() == QEvent::LanguageChange) {
         retranslate();
+        rows->refreshAll();
+    }
     QWidget::changeEvent(event);
 }
 
@@ -294,22 +304,9 @@ void DownloadingPage::resizeEvent(QResizeEvent *event)
     updateEmptyState();
 }
 
-DownloadTaskWidget *DownloadingPage::widgetOf(SniffTask *task) const
-{
-    const int row = listWidget->rowOf(task);
-    if (row < 0)
-        return nullptr;
-    return qobject_cast<DownloadTaskWidget *>(listWidget->itemWidget(listWidget->item(row)));
-}
-
 QList<SniffTask *> DownloadingPage::selectedTasks() const
 {
-    QList<SniffTask *> tasks;
-    for (QListWidgetItem *item : listWidget->selectedItems()) {
-        if (SniffTask *task = MyListWidget::taskOf(item))
-            tasks << task;
-    }
-    return tasks;
+    return listWidget->selectedTasks();
 }
 
 void DownloadingPage::addRow(SniffTask *task)
@@ -321,21 +318,10 @@ void DownloadingPage::addRow(SniffTask *task)
     connect(task, &SniffTask::taskFinished, this, &DownloadingPage::onTaskFinished);
     connect(task, &SniffTask::taskPaused, this, &DownloadingPage::onTaskPaused);
     connect(task, &SniffTask::taskResumed, this, &DownloadingPage::onTaskResumed);
-
-    auto *item = new QListWidgetItem;
-    item->setData(Qt::UserRole, QVariant::fromValue(task));
-    item->setSizeHint(QSize(listWidget->viewport()->width(), 100));
-    const bool first = listWidget->count() == 0;
-    listWidget->addItem(item);
+    const bool first = rows->rowCount() == 0;
+    rows->append(task);
     if (first)
-        item->setSelected(true);
-    auto *widget = new DownloadTaskWidget(task, listWidget, item);
-    widget->setFixedSize(item->sizeHint());
-    listWidget->setItemWidget(item, widget);
-    connect(widget, &DownloadTaskWidget::popContextMenu, this, &DownloadingPage::onPopContextMenu);
-    connect(widget, &DownloadTaskWidget::downloadFailed, this,
-            &DownloadingPage::toBrowserDownloaded);
-    widget->refreshState();
+        listWidget->setCurrentRow(0, QItemSelectionModel::Select);
 }
 
 void DownloadingPage::performSchedule()
@@ -348,24 +334,29 @@ void DownloadingPage::performSchedule()
 void DownloadingPage::onPopContextMenu(SniffTask *task)
 {
     writeLog(QStringLiteral("[DownloadingPage] onPopContextMenu"), task->url());
-    QMenu menu;
-    menu.setStyleSheet(StyleManager::instance()->styleSheet(QStringLiteral("QMenu.qss")));
+    // The menu runs no event loop of its own, and a chosen entry acts once the menu's handlers
+    // have returned: whatever it deletes is not on the call stack.
+    auto *menu = new QMenu(this);
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    menu->setStyleSheet(StyleManager::instance()->styleSheet(QStringLiteral("QMenu.qss")));
     const auto add = [&](int data, const QString &text, bool enabled) {
-        QAction *action = menu.addAction(text);
+        QAction *action = menu->addAction(text);
         action->setData(data);
         action->setEnabled(enabled);
-        connect(action, &QAction::triggered, this, &DownloadingPage::onContextAction);
+        connect(action, &QAction::triggered, this, [this, data] {
+            QTimer::singleShot(0, this, [this, data] { runContextAction(data); });
+        });
     };
     const bool downloading = task->state() == SniffTask::State::Downloading;
     add(201, protocol::isLive(task->info()) ? tr("Stop") : tr("Pause"), downloading);
     add(202, tr("Resume"), !downloading);
-    menu.addSeparator();
+    menu->addSeparator();
     add(203, tr("Delete"), true);
     add(204, tr("Delete All"), true);
-    menu.addSeparator();
+    menu->addSeparator();
     add(205, tr("Copy URL"), true);
     add(206, tr("Go to Source Page"), true);
-    menu.exec(QCursor::pos());
+    menu->popup(QCursor::pos());
 }
 
 void DownloadingPage::onContextAction()
@@ -468,84 +459,19 @@ void DownloadingPage::onClickPrivateList()
 void DownloadingPage::onMgrDeleteDownloadingTask(SniffTask *task)
 {
     disconnect(task, nullptr, this, nullptr);
-    const int row = listWidget->rowOf(task);
-    if (row >= 0) {
-        QListWidgetItem *item = listWidget->item(row);
-        QWidget *widget = listWidget->itemWidget(item);
-        if (widget)
-            widget->disconnect();
-        listWidget->removeItemWidget(item);
-        delete listWidget->takeItem(row);
-        delete widget;
-    }
+    rows->remove(task);
     updateBulkButtons();
     updateEmptyState();
 }
 
 void DownloadingPage::onItemSelectionChanged()
 {
-    Q_EMIT selectionChanged(!listWidget->selectedItems().isEmpty());
+    Q_EMIT selectionChanged(listWidget->hasSelection());
 }
 
 void DownloadingPage::onScrollEnd()
 {
-    const QListWidgetItem *top = listWidget->itemAt(5, 5);
-    const QListWidgetItem *bottom = listWidget->itemAt(5, listWidget->height() - 5);
-    const int first = top ? listWidget->row(top) : 0;
-    const int last = bottom ? listWidget->row(bottom) : listWidget->count() - 1;
-    for (int i = first; i <= last && i < listWidget->count(); ++i) {
-        if (QWidget *w = listWidget->itemWidget(listWidget->item(i))) {
-            w->updateGeometry();
-            w->update();
-        }
-    }
-}
-
-// --- Task signals -----------------------------------------------------------------------------
-
-void DownloadingPage::onTaskStarted(SniffTask *task)
-{
-    if (DownloadTaskWidget *w = widgetOf(task))
-        w->showStarted();
-}
-
-void DownloadingPage::onTaskPaused(SniffTask *task)
-{
-    if (DownloadTaskWidget *w = widgetOf(task))
-        w->refreshState();
-}
-
-void DownloadingPage::onTaskResumed(SniffTask *task)
-{
-    if (DownloadTaskWidget *w = widgetOf(task))
-        w->refreshState();
-}
-
-void DownloadingPage::onTaskSniffed(SniffTask *task)
-{
-    if (DownloadTaskWidget *w = widgetOf(task))
-        w->showSniffed();
-    // Asked once the tool's output has been handled, not inside it.
-    if (router.noteAnalysis(task))
-        QTimer::singleShot(0, this, &DownloadingPage::askAboutPageEntries);
-}
-
-void DownloadingPage::onTaskDownloading(SniffTask *task)
-{
-    if (DownloadTaskWidget *w = widgetOf(task))
-        w->showDownloading();
-}
-
-void DownloadingPage::onTaskConverting(SniffTask *task)
-{
-    if (DownloadTaskWidget *w = widgetOf(task))
-        w->showConverting();
-}
-
-void DownloadingPage::onTaskFinished(SniffTask *task)
-{
-    if (DownloadTaskWidget *w = widgetOf(task))
-        w->onTaskFinished(task);
+    listWidget->viewport()->update();
 }
 
 // --- Speed limit, convert target, supported sites ----------------------------------------------

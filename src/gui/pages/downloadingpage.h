@@ -15,10 +15,10 @@
 #include <memory>
 
 struct DownloadOptions;
-class DownloadTaskWidget;
+class DownloadTaskDelegate;
+class DownloadingModel;
 class MyListWidget;
 class QLabel;
-class QListWidgetItem;
 
 class QPushButton;
 class SniffMgr;
@@ -32,7 +32,8 @@ public:
 
     QWidget *toolbar() const { return toolbarWidget; }
     MyListWidget *list() const { return listWidget; }
-    DownloadTaskWidget *widgetOf(SniffTask *task) const;
+    // The rows: what each shows is read through the roles of taskmodels.
+    DownloadingModel *model() const { return rows; }
     QList<SniffTask *> selectedTasks() const;
     // Reads the speed limit from the store again (after the preferences changed it).
     void refreshSpeedButton();
@@ -101,6 +102,12 @@ private:
     QWidget *buildBottomBar();
     QPushButton *makeArrowButton();
     void addRow(SniffTask *task);
+    // A click on a row's button, question mark or failure link.
+    void onRowPartClicked(const QModelIndex &index, int part);
+    void onClickPauseResume(SniffTask *task);
+    void showFailureDialog(SniffTask *task);
+    // Moves the busy stripes of the rows in view one frame on.
+    void animateBusyRows(int frame);
     // The menu entries by number; the row entries act on the selected rows.
     void runContextAction(int action);
     void openPasteInputDialog();
@@ -123,6 +130,8 @@ private:
     SniffMgr *mgr;
     QWidget *toolbarWidget = nullptr;
     MyListWidget *listWidget = nullptr;
+    DownloadingModel *rows = nullptr;
+    DownloadTaskDelegate *delegate = nullptr;
     QPushButton *pasteBtn = nullptr;
     QPushButton *arrowBtn = nullptr;
     QPushButton *resumeAllBtn = nullptr;

@@ -19,7 +19,6 @@
 #include "core/foundation/stylemanager.h"
 #include "core/provision/dlscriptmanager.h"
 #include "gui/pages/downloadmenus.h"
-#include "gui/pages/downloadtaskwidget.h"
 #include "gui/pages/fileactions.h"
 #include "gui/pages/mylistwidget.h"
 #include "gui/pages/pagetoolbar.h"
@@ -36,7 +35,6 @@
 #include <QCursor>
 #include <QDebug>
 #include <QDesktopServices>
-#include <QElapsedTimer>
 #include <QEvent>
 #include <QHBoxLayout>
 #include <QJsonArray>
@@ -263,18 +261,11 @@ void DownloadingPage::addTasksFromContent(const QString &text, bool checkPlaylis
     const QStringList lines = splitLines(text.trimmed());
     int skipped = 0;
     int added = 0;
-    // A long list is added in slices: the window keeps painting and the running downloads keep
-    // reporting between them (input waits until the whole list is in).
-    QElapsedTimer slice;
-    slice.start();
-    listWidget->setUpdatesEnabled(false);
     for (const QString &line : lines) {
         if (!isHttpUrl(line))
             continue;
         if (lines.size() == 1 && checkPlaylist && isPlaylistUrl(line)) {
-            listWidget->setUpdatesEnabled(true);
             addPlaylistWithConfirm(line, false);
-            listWidget->setUpdatesEnabled(false);
             continue;
         }
         if (!fromBrowser) {
@@ -290,12 +281,6 @@ void DownloadingPage::addTasksFromContent(const QString &text, bool checkPlaylis
         addRow(task);
         ++added;
         mgr->addTask(task, fromPlaylist);
-        if (slice.elapsed() > 80) {
-            listWidget->setUpdatesEnabled(true);
-            QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-            listWidget->setUpdatesEnabled(false);
-            slice.restart();
-        }
     }
     if (added > 0) {
         // The newest row becomes the only selected and the current one.
@@ -303,7 +288,6 @@ void DownloadingPage::addTasksFromContent(const QString &text, bool checkPlaylis
         listWidget->setCurrentRow(listWidget->count() - 1, QItemSelectionModel::ClearAndSelect);
         listWidget->scrollToBottom();
     }
-    listWidget->setUpdatesEnabled(true);
     updateBulkButtons();
     updateEmptyState();
     QTimer::singleShot(1, this, &DownloadingPage::performSchedule);

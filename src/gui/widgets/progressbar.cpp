@@ -29,11 +29,10 @@ ProgressTickV2::ProgressTickV2(QWidget *parent)
     setFixedHeight(5);
 }
 
-void ProgressTickV2::drawFrames()
+QList<QPixmap> ProgressTickV2::drawFrames(int width)
 {
-    framesWidth = width();
-    frames.clear();
-    const int w = qMax(1, width());
+    QList<QPixmap> frames;
+    const int w = qMax(1, width);
     const int h = 5;
     const int period = 24; // one stripe and its gap
     for (int f = 0; f < ProgressTimer::kFrames; ++f) {
@@ -55,12 +54,26 @@ void ProgressTickV2::drawFrames()
         }
         frames << pixmap;
     }
+    return frames;
+}
+
+QPixmap ProgressTickV2::busyFrame(int width, int frame)
+{
+    static int drawnWidth = -1;
+    static QList<QPixmap> drawn;
+    if (drawnWidth != width) {
+        drawn = drawFrames(width);
+        drawnWidth = width;
+    }
+    return drawn.value(frame);
 }
 
 void ProgressTickV2::onTimer(int f)
 {
-    if (framesWidth != width())
-        drawFrames();
+    if (framesWidth != width()) {
+        frames = drawFrames(width());
+        framesWidth = width();
+    }
     frame = f;
     setPixmap(frames.value(f));
 }
@@ -68,8 +81,10 @@ void ProgressTickV2::onTimer(int f)
 void ProgressTickV2::resizeEvent(QResizeEvent *event)
 {
     QLabel::resizeEvent(event);
-    if (event->size().width() != framesWidth)
-        drawFrames();
+    if (event->size().width() != framesWidth) {
+        frames = drawFrames(width());
+        framesWidth = width();
+    }
 }
 
 ProgressBar::ProgressBar(QWidget *parent)

@@ -33,6 +33,9 @@ class ProgressTickV2 : public QLabel
 public:
     explicit ProgressTickV2(QWidget *parent = nullptr);
     int currentFrame() const { return frame; }
+    // Frame `frame` of the stripe at that width, drawn once per width (rows painted by a
+    // delegate share them with the widgets).
+    static QPixmap busyFrame(int width, int frame);
 
 public Q_SLOTS:
     void onTimer(int frame);
@@ -41,7 +44,7 @@ protected:
     void resizeEvent(QResizeEvent *event) override;
 
 private:
-    void drawFrames();
+    static QList<QPixmap> drawFrames(int width);
     QList<QPixmap> frames;
     int framesWidth = -1;
     int frame = 0;

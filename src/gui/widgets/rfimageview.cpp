@@ -34,7 +34,7 @@ void RFImageView::reload()
         fetch();
 }
 
-void RFImageView::fetch()
+QNetworkReply *RFImageView::requestPicture(QNetworkAccessManager *network, const QString &url)
 {
     const QString proxy = systemProxy();
     if (!proxy.isEmpty()) {
@@ -47,7 +47,12 @@ void RFImageView::fetch()
     request.setAttribute(QNetworkRequest::CacheSaveControlAttribute, true);
     request.setAttribute(QNetworkRequest::RedirectPolicyAttribute,
                          QNetworkRequest::NoLessSafeRedirectPolicy);
-    QNetworkReply *reply = network->get(request);
+    return network->get(request);
+}
+
+void RFImageView::fetch()
+{
+    QNetworkReply *reply = requestPicture(network, url);
     const QString requested = url;
     connect(reply, &QNetworkReply::finished, this, [this, reply, requested] {
         reply->deleteLater();

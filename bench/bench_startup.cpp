@@ -1,0 +1,231 @@
+// Start-up figures of the real main window: the time from the start of main() to its first frame
+// on the screen, and the resident memory then, with 0, 10,000 and 50,000 finished downloads in
+// the lists. Each case runs in a fresh process of its own (this program started again) against a
+// throw-away home; the platform is the one in the environment (offscreen when none is set), so
+// the same program measures under Xvfb too.
+//
+//   bench_startup                 every case, three runs each, the median shown
+//   bench_startup RECORDS         one case
+#include "core/engine/snifftask.h"
+#include "core/engine/tasklistfile.h"
+#include "core/engine/toolprotocol.h"
+#include "core/foundation/applog.h"
+#include "core/foundation/paths.h"
+#include "core/foundation/preferences.h"
+#include "gui/mainwindow/mainwindow.h"
+#include "gui/widgets/mainwindowhelper.h"
+#include "gui/widgets/pictures.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QImage>
+#include <QPainter>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QWindow>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+
+namespace {
+
+const auto processStart = std::chrono::steady_clock::now();
+
+double msSinceStart()
+{
+    return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() -
+                                                     processStart)
+        .count();
+}
+
+long residentKb()
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return -1;
+    for (const QByteArray &line : status.readAll().split('\n')) {
+        if (line.startsWith("VmRSS:"))
+            return line.mid(6).trimmed().split(' ').value(0).toLong();
+    }
+    return -1;
+}
+
+// Reports the end of the first expose or update of the window that painted it.
+class FrameWatch : public QApplication
+{
+public:
+    using QApplication::QApplication;
+    QWidget *window = nullptr;
+    bool painted = false;
+    double firstFrameMs = -1;
+
+    bool notify(QObject *receiver, QEvent *event) override
+    {
+        const QEvent::Type type = event->type();
+        if (window && receiver == window && type == QEvent::Paint)
+            painted = true;
+        const bool result = QApplication::notify(receiver, event);
+        if (window && firstFrameMs < 0 && painted && receiver == window->windowHandle() &&
+            (type == QEvent::Expose || type == QEvent::UpdateRequest)) {
+            firstFrameMs = msSinceStart();
+            const long rss = residentKb();
+            std::printf("first-frame %.1f ms rss %ld KB\n", firstFrameMs, rss);
+            std::fflush(stdout);
+            std::_Exit(0);
+        }
+        return result;
+    }
+};
+
+int runChild(int argc, char **argv)
+{
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    FrameWatch app(argc, argv);
+    QCoreApplication::setOrganizationName(QStringLiteral("Clipmoor"));
+    QCoreApplication::setOrganizationDomain(QStringLiteral("clipmoor.app"));
+    QCoreApplication::setApplicationName(QStringLiteral("Clipmoor"));
+    QApplication::setQuitOnLastWindowClosed(false);
+    initGuiResources();
+    seedPreferences();
+    initLogging();
+    writeLog(QStringLiteral("AppLaunch"), QStringLiteral("bench"));
+    MainWindow window;
+    MainWindowHelper *helper = MainWindowHelper::instance();
+    window.setMinimumSize(helper->scaled(QSize(800, 480)));
+    window.resize(helper->scaled(QSize(1070, 680)));
+    app.window = &window;
+    window.show();
+    QTimer::singleShot(20000, [] {
+        std::printf("no frame within 20 s\n");
+        std::_Exit(1);
+    });
+    return app.exec();
+}
+
+// The data and settings of a user with `records` finished downloads, each with its thumbnail
+// (a few hundred different pictures, as a real list has).
+// Runs in a process of its own, with the environment pointing at the new home.
+int prepareHome(int argc, char **argv, int records)
+{
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setOrganizationName(QStringLiteral("Clipmoor"));
+    QCoreApplication::setApplicationName(QStringLiteral("Clipmoor"));
+    const QString home = QDir::homePath();
+    seedPreferences();
+    Preferences *prefs = Preferences::instance();
+    prefs->setWelcomeShown(true);
+    prefs->setDownloadDir(home + "/Download");
+    QDir().mkpath(home + "/Download");
+    const QString pictures = home + "/thumbs";
+    QDir().mkpath(pictures);
+    const int kinds = std::min(records, 300);
+    for (int i = 0; i < kinds; ++i) {
+        QImage image(320, 180, QImage::Format_RGB32);
+        image.fill(QColor::fromHsv(i * 7 % 360, 160, 200));
+        QPainter(&image).fillRect(40 + i % 200, 40, 60, 100,
+                                  QColor::fromHsv(i * 13 % 360, 200, 90));
+        image.save(QStringLiteral("%1/%2.png").arg(pictures).arg(i));
+    }
+    QList<SniffTask *> tasks;
+    for (int i = 0; i < records; ++i) {
+        auto *task = new SniffTask(QStringLiteral("https://video.example.com/watch?v=%1").arg(i),
+                                   {}, i + 1, home + "/Download/.temp/");
+        QByteArray info = protocol::withTitle(
+            QByteArray(), QStringLiteral("Finished video number %1 of a long list").arg(i));
+        info = protocol::withFilePath(info,
+                                      QStringLiteral("%1/Download/video %2.mp4").arg(home).arg(i));
+        info = protocol::withMember(info, "thumbnail",
+                                    QStringLiteral("https://img.example.com/%1.jpg").arg(i));
+        task->setInfo(info);
+        QByteArray finished = protocol::withMember(QByteArray(), "filetype", "MP4");
+        finished = protocol::withMember(finished, "resolution", "1920x1080");
+        finished = protocol::withMember(finished, "filesize", QString::number(73400320 + i));
+        finished = protocol::withMember(finished, "duration", QString::number(60 + i % 3000));
+        task->setFinished(finished);
+        task->restoreState(SniffTask::State::Finished);
+        task->setThumbnailPath(QStringLiteral("%1/%2.png").arg(pictures).arg(i % kinds));
+        tasks << task;
+    }
+    tasklist::save(doneListPath(), tasks);
+    qDeleteAll(tasks);
+    return 0;
+}
+
+// Runs this program again with the arguments, in the home; false when it failed.
+bool runSelf(const QString &home, const QStringList &arguments, QByteArray *output)
+{
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("HOME"), home);
+    env.insert(QStringLiteral("XDG_CONFIG_HOME"), home + "/config");
+    env.insert(QStringLiteral("XDG_DATA_HOME"), home + "/data");
+    env.insert(QStringLiteral("XDG_CACHE_HOME"), home + "/cache");
+    QProcess child;
+    child.setProcessEnvironment(env);
+    child.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    child.start(QCoreApplication::applicationFilePath(), arguments);
+    if (!child.waitForFinished(120000)) {
+        child.kill();
+        child.waitForFinished();
+        return false;
+    }
+    *output = child.readAllStandardOutput().trimmed();
+    return child.exitCode() == 0;
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    if (argc > 1 && qstrcmp(argv[1], "--child") == 0)
+        return runChild(argc, argv);
+    if (argc > 2 && qstrcmp(argv[1], "--prepare") == 0)
+        return prepareHome(argc, argv, QByteArray(argv[2]).toInt());
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    qputenv("QT_LOGGING_RULES", "*.debug=false;*.warning=false");
+    qputenv("CLIPMOOR_UPDATE_SERVER", "http://127.0.0.1:9");
+    qputenv("CLIPMOOR_NO_BROWSER", "1");
+    QCoreApplication app(argc, argv);
+    QList<int> cases{0, 10000, 50000};
+    if (argc > 1)
+        cases = {QByteArray(argv[1]).toInt()};
+    const int runs = 3;
+    std::printf("platform %s\n", qgetenv("QT_QPA_PLATFORM").isEmpty()
+                                     ? "xcb"
+                                     : qgetenv("QT_QPA_PLATFORM").constData());
+    for (int records : cases) {
+        QTemporaryDir home;
+        QByteArray output;
+        if (!runSelf(home.path(), {QStringLiteral("--prepare"), QString::number(records)},
+                     &output)) {
+            std::printf("%d records: cannot prepare the lists\n", records);
+            continue;
+        }
+        QList<double> times;
+        QList<long> memory;
+        for (int run = 0; run < runs; ++run) {
+            runSelf(home.path(), {QStringLiteral("--child")}, &output);
+            const QList<QByteArray> words = output.split(' ');
+            if (words.value(0) != "first-frame") {
+                std::printf("%d records: %s\n", records, words.join(' ').constData());
+                continue;
+            }
+            times << words.value(1).toDouble();
+            memory << words.value(4).toLong();
+        }
+        if (times.isEmpty())
+            continue;
+        std::sort(times.begin(), times.end());
+        std::sort(memory.begin(), memory.end());
+        std::printf("%6d finished records: first frame after %.0f ms (runs %.0f..%.0f), "
+                    "resident %.1f MB\n",
+                    records, times.at(times.size() / 2), times.first(), times.last(),
+                    memory.at(memory.size() / 2) / 1024.0);
+        std::fflush(stdout);
+    }
+    return 0;
+}

@@ -1,0 +1,150 @@
+#include "core/converter/convertdatamanager.h"
+
+#include "core/converter/convertlistfile.h"
+#include "core/converter/converttask.h"
+#include "core/converter/convmediainfo.h"
+#include "core/foundation/globals.h"
+#include "core/foundation/paths.h"
+
+#include <QFileInfo>
+
+ConvertDataManager *ConvertDataManager::instance()
+{
+    static ConvertDataManager *manager = new ConvertDataManager;
+    return manager;
+}
+
+void ConvertDataManager::loadAll()
+{
+    if (loaded)
+        return;
+    loaded = true;
+    qDeleteAll(convertingTasks);
+    convertingTasks.clear();
+    for (const ConvMediaInfo &record : convertlist::load(convertingListPath())) {
+        auto *task = new ConvertTask(this);
+        task->setSourceInfo(record);
+        convertingTasks << task;
+    }
+    qDeleteAll(convertedItems);
+    convertedItems.clear();
+    for (const ConvMediaInfo &record : convertlist::load(convertedListPath()))
+        convertedItems << new ConvMediaInfo(record);
+    for (ConvMediaInfo *info : convertedItems)
+        info->setParent(this);
+}
+
+ConvertTask *ConvertDataManager::taskForSource(const QString &sourcePath) const
+{
+    for (ConvertTask *task : convertingTasks) {
+        if (task->sourceInfo()->sourcePath == sourcePath)
+            return task;
+    }
+    return nullptr;
+}
+
+ConvertTask *ConvertDataManager::addTaskFor(const ConvMediaInfo &source)
+{
+    if (taskForSource(source.sourcePath))
+        return nullptr;
+    auto *task = new ConvertTask(this);
+    task->setSourceInfo(source);
+    addTasks({task});
+    return task;
+}
+
+void ConvertDataManager::addTasks(const QList<ConvertTask *> &tasks)
+{
+    for (ConvertTask *task : tasks) {
+        task->setParent(this);
+        convertingTasks << task;
+    }
+    save(true, false);
+    Q_EMIT convertingListChanged();
+}
+
+void ConvertDataManager::removeTasks(const QList<ConvertTask *> &tasks)
+{
+    for (ConvertTask *task : tasks)
+        convertingTasks.removeAll(task);
+    save(true, false);
+    Q_EMIT convertingListChanged();
+}
+
+void ConvertDataManager::removeConvertedItems(const QList<ConvMediaInfo *> &items, bool deleteFiles)
+{
+    if (items.isEmpty())
+        return;
+    for (ConvMediaInfo *info : items) {
+        if (convertedItems.removeAll(info) == 0)
+            continue;
+        if (deleteFiles && QFileInfo::exists(info->outputPath))
+            removeFileSafely(info->outputPath);
+        info->deleteLater();
+    }
+    save(false, true);
+    Q_EMIT convertedListChanged();
+}
+
+void ConvertDataManager::prependConverted(ConvMediaInfo *info)
+{
+    info->setParent(this);
+    convertedItems.prepend(info);
+}
+
+void ConvertDataManager::moveToConverted(ConvertTask *task)
+{
+    ConvMediaInfo *result = task->resultInfo();
+    convertingTasks.removeAll(task);
+    if (result)
+        prependConverted(result);
+    save(true, true);
+    Q_EMIT convertingListChanged();
+    if (result) {
+        Q_EMIT convertedListChanged();
+        Q_EMIT convertedFileDidAdd(result);
+    }
+    task->deleteLater();
+}
+
+void ConvertDataManager::addConverted(const ConvMediaInfo &record)
+{
+    auto *info = new ConvMediaInfo(record);
+    prependConverted(info);
+    save(false, true);
+    Q_EMIT convertedListChanged();
+    Q_EMIT convertedFileDidAdd(info);
+}
+
+void ConvertDataManager::save(bool converting, bool converted)
+{
+    if (converting) {
+        QList<const ConvMediaInfo *> sources;
+        for (const ConvertTask *task : convertingTasks)
+            sources << task->sourceInfo();
+        convertlist::save(convertingListPath(), sources);
+    }
+    if (converted) {
+        QList<const ConvMediaInfo *> records;
+        for (const ConvMediaInfo *info : convertedItems)
+            records << info;
+        convertlist::save(convertedListPath(), records);
+    }
+}
+
+QList<ConvMediaInfo *> ConvertDataManager::searchConverted(const QStringList &keywords) const
+{
+    if (keywords.isEmpty())
+        return convertedItems;
+    QList<ConvMediaInfo *> found;
+    for (ConvMediaInfo *info : convertedItems) {
+        const QString name = info->displayName();
+        for (const QString &keyword : keywords) {
+            if (name.contains(keyword, Qt::CaseInsensitive)) {
+                found << info;
+                break;
+            }
+        }
+    }
+    return found;
+}

@@ -1,0 +1,53 @@
+#pragma once
+
+// Owns what the converter keeps across restarts: the tasks waiting to be converted and the
+// records of converted files, saved to "ConvertingTask_list.dat" and "Converted_list.dat".
+
+#include <QList>
+#include <QObject>
+#include <QStringList>
+
+class ConvMediaInfo;
+class ConvertTask;
+
+class ConvertDataManager : public QObject
+{
+    Q_OBJECT
+public:
+    static ConvertDataManager *instance();
+
+    // Loads the converting list, then the converted list (once; later calls do nothing).
+    void loadAll();
+    QList<ConvertTask *> convertingTaskList() const { return convertingTasks; }
+    QList<ConvMediaInfo *> convertedItemList() const { return convertedItems; }
+
+    // The task with this source file, or null.
+    ConvertTask *taskForSource(const QString &sourcePath) const;
+    // Creates a task for a probed file (owned here) and saves the list; null for a duplicate.
+    ConvertTask *addTaskFor(const ConvMediaInfo &source);
+    void addTasks(const QList<ConvertTask *> &tasks);
+    // Takes the tasks off the list and saves it; the tasks are not deleted.
+    void removeTasks(const QList<ConvertTask *> &tasks);
+    // Takes the records off the list (deleting their files when asked) and saves it.
+    void removeConvertedItems(const QList<ConvMediaInfo *> &items, bool deleteFiles);
+    // A converted task leaves the converting list; its result heads the converted list. The
+    // task is deleted later.
+    void moveToConverted(ConvertTask *task);
+    // A file converted elsewhere (a download converted after it finished) heads the list.
+    void addConverted(const ConvMediaInfo &record);
+    void save(bool converting, bool converted);
+    QList<ConvMediaInfo *> searchConverted(const QStringList &keywords) const;
+
+Q_SIGNALS:
+    void convertedFileDidAdd(ConvMediaInfo *info);
+    void convertedListChanged();
+    void convertingListChanged();
+
+private:
+    ConvertDataManager() = default;
+    void prependConverted(ConvMediaInfo *info);
+
+    QList<ConvertTask *> convertingTasks;
+    QList<ConvMediaInfo *> convertedItems;
+    bool loaded = false;
+};

@@ -1,0 +1,210 @@
+#include "core/converter/converttask.h"
+
+#include "core/converter/convmediainfo.h"
+#include "core/foundation/applog.h"
+#include "core/foundation/globals.h"
+#include "core/foundation/preferences.h"
+#include "core/process/myprocess.h"
+#include "core/provision/dltoolmanager.h"
+
+#include <QCoreApplication>
+#include <QDebug>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QTimer>
+
+namespace {
+const char kTag[] = "[ConvertTask]";
+}
+
+ConvertTask::ConvertTask(QObject *parent)
+    : QObject(parent)
+    , source(new ConvMediaInfo(this))
+{
+    // Connected before any of the task's processes exists, so this runs before they are killed
+    // one by one: the tool's own ffmpeg goes with it instead of being left behind.
+    connect(MyProcessHelper::instance(), &MyProcessHelper::killAll, this, [this] {
+        if (process)
+            forceKillTree(process->processId());
+    });
+}
+
+ConvertTask::~ConvertTask()
+{
+    if (process) {
+        forceKillTree(process->processId());
+        discardProcess(process, this);
+    }
+}
+
+void ConvertTask::setSourceInfo(const ConvMediaInfo &info)
+{
+    *source = info;
+}
+
+void ConvertTask::start()
+{
+    if (stateValue == Converting) {
+        writeLog(source->sourcePath + "  is running");
+        return;
+    }
+    DlToolManager *tools = DlToolManager::instance();
+    if (!tools->isAvailable())
+        return;
+    if (!QFileInfo::exists(source->sourcePath)) {
+        writeLog(source->sourcePath + "  does not exist");
+        stateValue = Failed;
+        error = tr("The file does not exist");
+        // Reported from the event loop, like every other end of a run.
+        QTimer::singleShot(0, this, [this] { Q_EMIT convertTaskFinished(this, true); });
+        return;
+    }
+    // A stopped run that has not reported its end yet is not waited for.
+    discardProcess(process, this);
+    stateValue = Converting;
+    cancelled = false;
+    error.clear();
+    progressValue = 0;
+    toolPid.clear();
+    lastProgressLine.clear();
+    lines = protocol::LineBuffer();
+    Q_EMIT convertTaskDidStarted(this);
+
+    // Every run has its own work folder inside the conversion folder, so that the finished file
+    // is moved into place without copying. The running number keeps folder names apart even
+    // when two random tags repeat; it is counted per run, so restoring thousands of listed
+    // tasks writes the settings file not once.
+    Preferences *prefs = Preferences::instance();
+    const int number = prefs->convertCounter() + 1;
+    prefs->setConvertCounter(number);
+    workDirValue = convertTempDir(true) + QStringLiteral("%1_%2").arg(number).arg(randomId());
+    paramPath = workDirValue + "/param.json";
+    const QJsonObject params = convertparams::build(this->params, source->sourcePath, workDirValue);
+    QFile file(paramPath);
+    if (!QDir().mkpath(workDirValue) || !file.open(QIODevice::ReadWrite | QIODevice::Truncate) ||
+        file.write(QJsonDocument(params).toJson(QJsonDocument::Indented) + '\n') < 0) {
+        failSoon(tr("Cannot write to %1").arg(QDir::toNativeSeparators(convertDir())));
+        return;
+    }
+    file.close();
+    startToolProcess(this, process, tools->toolPath(), paramPath, &ConvertTask::onReadyRead,
+                     &ConvertTask::onFinished);
+}
+
+void ConvertTask::failSoon(const QString &reason)
+{
+    writeLog(QLatin1String(kTag), reason);
+    stateValue = Failed;
+    error = reason;
+    QTimer::singleShot(0, this, [this] { Q_EMIT convertTaskFinished(this, true); });
+}
+
+void ConvertTask::onReadyRead()
+{
+    if (cancelled || !process)
+        return;
+    for (const QByteArray &line : lines.feed(process->readAll()))
+        handleLine(line);
+}
+
+void ConvertTask::handleLine(const QByteArray &line)
+{
+    writeLog(QLatin1String(kTag), QString::fromUtf8(line.left(4096)));
+    const QString type = protocol::lineType(line);
+    const QJsonObject msg = protocol::message(line);
+    if (type == QLatin1String("converting")) {
+        lastProgressLine = line;
+        toolPid = msg.value("pid").toVariant().toString();
+        const QJsonValue value = msg.value("progress");
+        const double fraction = value.isString() ? value.toString().toDouble() : value.toDouble();
+        progressValue = qBound(0.0, fraction, 1.0);
+        qDebug() << "setConvertingProgress :"
+                 << tr("Converting") + QString::asprintf(" %0.1f%%", progressValue * 100);
+        Q_EMIT convertTaskProgress(this, float(progressValue));
+    } else if (type == QLatin1String("finished")) {
+        const int code = msg.value("ret_code").toVariant().toInt();
+        if (code != 0) {
+            stateValue = Failed;
+            error = msg.value("error").toString().left(500);
+            if (error.isEmpty())
+                error = tr("The conversion tool failed (%1)").arg(code);
+            return;
+        }
+        acceptResult(msg);
+    }
+}
+
+void ConvertTask::acceptResult(const QJsonObject &msg)
+{
+    const QString produced = msg.value("filepath").toString();
+    if (produced.isEmpty() || !QFileInfo(produced).isFile()) {
+        stateValue = Failed;
+        error = tr("The conversion tool did not say where the file is");
+        return;
+    }
+    delete result;
+    result = new ConvMediaInfo(this);
+    result->setToolResult(msg);
+    result->mediaType = params.isVideo;
+    result->sourcePath = source->sourcePath;
+    result->thumbnailPath = source->thumbnailPath;
+
+    const QString target = uniqueFilePath(QFileInfo(produced).fileName(), convertDir());
+    if (!QFile::rename(produced, target)) {
+        stateValue = Failed;
+        error =
+            tr("Cannot move the converted file to %1").arg(QDir::toNativeSeparators(convertDir()));
+        delete result;
+        result = nullptr;
+        return;
+    }
+    result->outputPath = QDir::cleanPath(target);
+    stateValue = Converted;
+    removeWorkDir();
+}
+
+void ConvertTask::onFinished(int exitCode, QProcess::ExitStatus exitStatus)
+{
+    if (!process)
+        return;
+    writeLog(QStringLiteral("onFinished"),
+             QStringLiteral("exit code: %1 , status:%2").arg(exitCode).arg(int(exitStatus)));
+    if (!cancelled) {
+        for (const QByteArray &line : lines.feed(process->readAll()))
+            handleLine(line);
+        for (const QByteArray &line : lines.finish())
+            handleLine(line);
+    }
+    const bool isError = exitCode != 0 || stateValue != Converted;
+    if (isError && stateValue == Converting) {
+        // Ended without a verdict: never count that as converted.
+        stateValue = Failed;
+        if (error.isEmpty())
+            error = exitCode == -1 ? tr("The conversion tool could not be started")
+                                   : tr("The conversion tool ended unexpectedly");
+    }
+    releaseFinishedProcess(process, this);
+    Q_EMIT convertTaskFinished(this, isError);
+}
+
+void ConvertTask::stop()
+{
+    if (process) {
+        cancelled = true;
+        // The tool and the ffmpeg it runs end together.
+        forceKillTree(process->processId());
+        process->kill();
+    }
+    if (!toolPid.isEmpty())
+        qDebug() << "stop tool tree" << toolPid;
+    removeWorkDir();
+}
+
+void ConvertTask::removeWorkDir()
+{
+    if (workDirValue.size() >= 4)
+        removeDirSafely(workDirValue);
+}

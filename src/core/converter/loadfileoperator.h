@@ -1,0 +1,81 @@
+#pragma once
+
+// Inspects one local file: ffprobe describes it, then ffmpeg grabs a thumbnail. Both programs run
+// asynchronously (each at most 30 s) and the operator reports exactly once, also when a program
+// cannot start, hangs or prints more than any real description.
+
+#include "core/converter/convmediainfo.h"
+
+#include <QObject>
+#include <QProcess>
+
+#include <functional>
+
+class MyProcess;
+class QTimer;
+
+namespace probe {
+
+struct Parsed
+{
+    ConvMediaInfo info; // mediaType Unusable when nothing usable was found
+    bool hasVideo = false;
+    bool hasAudio = false;
+};
+
+// Reads ffprobe's JSON (-show_format -show_streams). Cover pictures ("png", "mjpeg" video
+// streams) do not make a file a video.
+Parsed parse(const QByteArray &json, const QString &path);
+
+// Where the thumbnail of a source file goes: ".tempicon/<base name>.png" in the data folder.
+QString thumbnailPathFor(const QString &sourcePath);
+// The ffmpeg arguments that write the thumbnail: one frame a second in for a video, the first
+// picture (the cover) for audio.
+QStringList thumbnailArguments(const QString &sourcePath, const QString &thumbnailPath, bool video);
+
+} // namespace probe
+
+class LoadFileOperator : public QObject
+{
+    Q_OBJECT
+public:
+    static constexpr int kTimeoutMs = 30000;
+    static constexpr qint64 kMaxProbeOutput = 8 * 1024 * 1024;
+
+    // Turns the frame ffmpeg wrote into the 200x120 list picture. Core code has no image
+    // library; the interface installs the step (without it the frame is kept as it is).
+    using ThumbnailFinisher = std::function<void(const QString &path)>;
+    static void setThumbnailFinisher(ThumbnailFinisher finisher);
+
+    LoadFileOperator(const QString &filePath, QObject *parent);
+    ~LoadFileOperator() override;
+
+    void start();
+    void stop();
+    // The description, valid once operatorFinished was emitted; the receiver may keep it (it is
+    // a child of the operator until someone takes it).
+    ConvMediaInfo *mediaInfo() const { return info; }
+    QString filePath() const { return path; }
+
+Q_SIGNALS:
+    // The description is read (the thumbnail may still be in the making).
+    void probeFinished(LoadFileOperator *op);
+    void operatorFinished(LoadFileOperator *op, bool isError);
+
+public Q_SLOTS:
+    void onFinished(int exitCode, QProcess::ExitStatus exitStatus);
+
+private:
+    void startProcess(const QString &program, const QStringList &args);
+    void onThumbnailFinished();
+    void finish(bool isError);
+
+    MyProcess *process = nullptr;
+    QTimer *timeout = nullptr;
+    bool killed = false;
+    bool done = false;
+    bool probing = true;
+    QString path;
+    QByteArray output;
+    ConvMediaInfo *info = nullptr;
+};

@@ -1,0 +1,443 @@
+#include "gui/converter/converterdelegates.h"
+
+#include "core/converter/converttask.h"
+#include "core/converter/convmediainfo.h"
+#include "core/foundation/globals.h"
+#include "core/foundation/paths.h"
+#include "gui/converter/convertermodels.h"
+#include "gui/widgets/pictures.h"
+
+#include <QAbstractItemView>
+#include <QDateTime>
+#include <QFileInfo>
+#include <QHelpEvent>
+#include <QListView>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPixmapCache>
+#include <QToolTip>
+
+namespace {
+
+const int kMargin = 20;
+const QSize kThumbSize(130, 78);
+const int kTextLeft = kMargin + 130 + 16;
+const int kButtonSize = 31;
+
+const QColor kTitleColor(0x1F, 0x2A, 0x3D);
+const QColor kFactColor(0x88, 0x88, 0x88);
+const QColor kStatusColor(0x2A, 0x6D, 0xF4);
+const QColor kFailedColor(0xE0, 0x3C, 0x31);
+
+QPixmap cachedPixmap(const QString &key, const std::function<QPixmap()> &make)
+{
+    QPixmap pixmap;
+    if (!QPixmapCache::find(key, &pixmap)) {
+        pixmap = make();
+        QPixmapCache::insert(key, pixmap);
+    }
+    return pixmap;
+}
+
+QPixmap picture(const QString &path, const QSize &size)
+{
+    return cachedPixmap(
+        QStringLiteral("conv:%1:%2x%3").arg(path).arg(size.width()).arg(size.height()), [&] {
+            return QPixmap(path).scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        });
+}
+
+void paintProgressBar(QPainter *painter, const QRect &rect, double fraction, bool busy)
+{
+    painter->save();
+    painter->setRenderHint(QPainter::Antialiasing);
+    painter->setPen(Qt::NoPen);
+    const qreal radius = rect.height() / 2.0;
+    painter->setBrush(QColor(0xE3, 0xE8, 0xF0));
+    painter->drawRoundedRect(rect, radius, radius);
+    painter->setBrush(kStatusColor);
+    if (busy) {
+        // A segment that runs along the bar; the page repaints waiting rows a few times a second.
+        const int segment = qMax(rect.height(), rect.width() / 4);
+        const int travel = rect.width() + segment;
+        const int offset = int(QDateTime::currentMSecsSinceEpoch() / 8 % travel) - segment;
+        painter->setClipRect(rect);
+        painter->drawRoundedRect(QRect(rect.left() + offset, rect.top(), segment, rect.height()),
+                                 radius, radius);
+    } else if (fraction > 0) {
+        painter->drawRoundedRect(QRect(rect.left(), rect.top(),
+                                       qMax(rect.height(), int(rect.width() * fraction)),
+                                       rect.height()),
+                                 radius, radius);
+    }
+    painter->restore();
+}
+
+} // namespace
+
+namespace converterlist {
+
+QListView *create(QWidget *parent, const QString &name, QAbstractItemModel *model,
+                  QAbstractItemDelegate *delegate)
+{
+    auto *view = new QListView(parent);
+    view->setObjectName(name);
+    view->setModel(model);
+    delegate->setParent(view);
+    view->setItemDelegate(delegate);
+    view->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    view->setUniformItemSizes(true);
+    view->setMouseTracking(true);
+    view->viewport()->setAttribute(Qt::WA_Hover);
+    view->setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
+    view->setContextMenuPolicy(Qt::CustomContextMenu);
+    view->setFrameShape(QFrame::NoFrame);
+    view->setStyleSheet(QStringLiteral("QListView { border: none; border-top: 1px solid #c2c2c2; "
+                                       "background: #FFFFFF; }"));
+    return view;
+}
+
+QList<int> selectedRows(const QListView *view)
+{
+    QList<int> rows;
+    for (const QModelIndex &index : view->selectionModel()->selectedRows())
+        rows << index.row();
+    std::sort(rows.begin(), rows.end());
+    return rows;
+}
+
+} // namespace converterlist
+
+// --- Common row parts
+// ------------------------------------------------------------------------------
+
+QSize ConverterRowDelegate::sizeHint(const QStyleOptionViewItem &option, const QModelIndex &) const
+{
+    return QSize(option.rect.width(), kRowHeight);
+}
+
+QPixmap ConverterRowDelegate::thumbnail(const QString &path, bool video, const QSize &size)
+{
+    const QFileInfo file(path);
+    if (!path.isEmpty() && file.isFile()) {
+        const QString key = QStringLiteral("thumb:%1:%2:%3x%4")
+                                .arg(path)
+                                .arg(file.lastModified().toMSecsSinceEpoch())
+                                .arg(size.width())
+                                .arg(size.height());
+        const QPixmap pixmap = cachedPixmap(key, [&] {
+            const QImage image(path);
+            return image.isNull() ? QPixmap()
+                                  : QPixmap::fromImage(image.scaled(size, Qt::IgnoreAspectRatio,
+                                                                    Qt::SmoothTransformation));
+        });
+        if (!pixmap.isNull())
+            return pixmap;
+    }
+    return picture(video ? QStringLiteral(":/res/default_cover.jpg")
+                         : QStringLiteral(":/res/default_cover_audio.jpg"),
+                   size);
+}
+
+void ConverterRowDelegate::paintBackground(QPainter *painter,
+                                           const QStyleOptionViewItem &option) const
+{
+    QColor fill(0xFF, 0xFF, 0xFF);
+    if (option.state & QStyle::State_Selected)
+        fill = QColor(0xE3, 0xEC, 0xFF);
+    else if (option.state & QStyle::State_MouseOver)
+        fill = isDarkMode() ? QColor(0x90, 0xD5, 0xA2) : QColor(0xF0, 0xF5, 0xFE);
+    painter->fillRect(option.rect, fill);
+    painter->setPen(QColor(0xE6, 0xE9, 0xEE));
+    painter->drawLine(option.rect.left() + kMargin, option.rect.bottom(),
+                      option.rect.right() - kMargin, option.rect.bottom());
+}
+
+QRect ConverterRowDelegate::thumbnailRect(const QRect &row) const
+{
+    return QRect(QPoint(row.left() + kMargin, row.top() + (row.height() - kThumbSize.height()) / 2),
+                 kThumbSize);
+}
+
+void ConverterRowDelegate::paintTitle(QPainter *painter, const QRect &rect,
+                                      const QString &text) const
+{
+    QFont font = applicationFont(11);
+    font.setBold(true);
+    painter->setFont(font);
+    painter->setPen(kTitleColor);
+    painter->drawText(rect, Qt::AlignLeft | Qt::AlignVCenter,
+                      QFontMetrics(font).elidedText(text, Qt::ElideMiddle, rect.width()));
+}
+
+void ConverterRowDelegate::paintFacts(QPainter *painter, const QPoint &at, int width,
+                                      const ConvMediaInfo &info) const
+{
+    const QFont font = applicationFont(9);
+    const QFontMetrics metrics(font);
+    painter->setFont(font);
+    painter->setPen(kFactColor);
+    const struct
+    {
+        const char *icon;
+        QString text;
+    } facts[] = {{"icon_type.png", info.typeText()},
+                 {"icon_duration.png", info.durationText()},
+                 {"icon_size.png", info.sizeText()},
+                 {"icon_bitrate.png", info.qualityText()}};
+    const int slot = qMax(90, width / 4);
+    int x = at.x();
+    for (const auto &fact : facts) {
+        if (x + 16 > at.x() + width)
+            break;
+        painter->drawPixmap(x, at.y(),
+                            picture(QStringLiteral(":/res/") + fact.icon, QSize(14, 14)));
+        const QRect textRect(x + 20, at.y() - 2, slot - 26, 18);
+        painter->drawText(textRect, Qt::AlignLeft | Qt::AlignVCenter,
+                          metrics.elidedText(fact.text, Qt::ElideRight, textRect.width()));
+        x += slot;
+    }
+}
+
+int ConverterRowDelegate::buttonLook(const QModelIndex &index, int button) const
+{
+    if (index == pressedRow && button == pressedButton)
+        return 2;
+    if (index == hoveredButtonRow && button == hoveredButton)
+        return 1;
+    return 0;
+}
+
+int ConverterRowDelegate::buttonAt(const QStyleOptionViewItem &option, const QModelIndex &index,
+                                   const QPoint &pos) const
+{
+    const QList<QRect> rects = buttonRects(option.rect, index);
+    for (int i = 0; i < rects.size(); ++i) {
+        if (rects.at(i).contains(pos))
+            return i;
+    }
+    return -1;
+}
+
+bool ConverterRowDelegate::editorEvent(QEvent *event, QAbstractItemModel *model,
+                                       const QStyleOptionViewItem &option, const QModelIndex &index)
+{
+    Q_UNUSED(model);
+    auto *view = qobject_cast<QAbstractItemView *>(parent());
+    auto repaint = [view](const QModelIndex &row) {
+        if (view && row.isValid())
+            view->update(row);
+    };
+    switch (event->type()) {
+    case QEvent::MouseMove: {
+        const int button = buttonAt(option, index, static_cast<QMouseEvent *>(event)->pos());
+        if (index != hoveredRow || button != hoveredButton) {
+            const QModelIndex before = hoveredRow;
+            hoveredRow = index;
+            hoveredButtonRow = index;
+            hoveredButton = button;
+            repaint(before);
+            repaint(index);
+        }
+        return false;
+    }
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick: {
+        auto *mouse = static_cast<QMouseEvent *>(event);
+        const int button = buttonAt(option, index, mouse->pos());
+        if (button < 0 || mouse->button() != Qt::LeftButton)
+            return false;
+        pressedRow = index;
+        pressedButton = button;
+        repaint(index);
+        return true;
+    }
+    case QEvent::MouseButtonRelease: {
+        auto *mouse = static_cast<QMouseEvent *>(event);
+        const int button = buttonAt(option, index, mouse->pos());
+        const bool click = pressedButton >= 0 && index == pressedRow && button == pressedButton;
+        const QModelIndex before = pressedRow;
+        pressedRow = QModelIndex();
+        pressedButton = -1;
+        repaint(before);
+        if (!click)
+            return button >= 0;
+        Q_EMIT buttonClicked(index, button);
+        return true;
+    }
+    default:
+        return false;
+    }
+}
+
+bool ConverterRowDelegate::helpEvent(QHelpEvent *event, QAbstractItemView *view,
+                                     const QStyleOptionViewItem &option, const QModelIndex &index)
+{
+    if (event->type() == QEvent::ToolTip) {
+        const int button = buttonAt(option, index, event->pos());
+        const QString tip = button >= 0 ? buttonToolTip(index, button) : QString();
+        if (!tip.isEmpty()) {
+            QToolTip::showText(event->globalPos(), tip, view);
+            return true;
+        }
+    }
+    return QStyledItemDelegate::helpEvent(event, view, option, index);
+}
+
+// --- Converting rows
+// ---------------------------------------------------------------------------------
+
+QString ConvertingDelegate::statusText(const ConvertTask *task)
+{
+    switch (task->state()) {
+    case ConvertTask::Waiting:
+        return tr("Waiting to convert...");
+    case ConvertTask::Converting:
+        if (task->progress() < 0.001)
+            return tr("Waiting to convert...");
+        return tr("Converting") + QString::asprintf(" %0.1f%%", task->progress() * 100);
+    case ConvertTask::Converted:
+        return tr("finished");
+    case ConvertTask::Failed:
+        return tr("Convert failed.");
+    default:
+        return QString();
+    }
+}
+
+bool ConvertingDelegate::showsBusyBar(const ConvertTask *task)
+{
+    return task->state() == ConvertTask::Waiting ||
+           (task->state() == ConvertTask::Converting && task->progress() < 0.001);
+}
+
+QList<QRect> ConvertingDelegate::buttonRects(const QRect &row, const QModelIndex &) const
+{
+    return {QRect(row.right() - kMargin - kButtonSize, row.top() + (row.height() - kButtonSize) / 2,
+                  kButtonSize, kButtonSize)};
+}
+
+QString ConvertingDelegate::buttonToolTip(const QModelIndex &index, int) const
+{
+    const auto *task = index.data(ConvertingModel::TaskRole).value<ConvertTask *>();
+    if (!task)
+        return QString();
+    const bool active =
+        task->state() == ConvertTask::Waiting || task->state() == ConvertTask::Converting;
+    return active ? tr("Cancel") : tr("Convert");
+}
+
+void ConvertingDelegate::paint(QPainter *painter, const QStyleOptionViewItem &option,
+                               const QModelIndex &index) const
+{
+    const auto *task = index.data(ConvertingModel::TaskRole).value<ConvertTask *>();
+    if (!task)
+        return;
+    const ConvMediaInfo &source = *task->sourceInfo();
+    const QRect row = option.rect;
+    painter->save();
+    paintBackground(painter, option);
+    painter->drawPixmap(
+        thumbnailRect(row),
+        thumbnail(source.thumbnailPath, source.mediaType != ConvMediaInfo::Audio, kThumbSize));
+
+    const QRect button = buttonRects(row, index).first();
+    const int textWidth = button.left() - 24 - (row.left() + kTextLeft);
+    const int left = row.left() + kTextLeft;
+    paintTitle(painter, QRect(left, row.top() + 12, textWidth, 24), source.displayName());
+
+    const int state = task->state();
+    const bool active = state == ConvertTask::Waiting || state == ConvertTask::Converting;
+    const QString status = statusText(task);
+    const QFont statusFont = applicationFont(9);
+    painter->setFont(statusFont);
+    if (active) {
+        painter->setPen(kStatusColor);
+        painter->drawText(QRect(left, row.top() + 40, textWidth, 18),
+                          Qt::AlignLeft | Qt::AlignVCenter, status);
+        paintProgressBar(painter, QRect(left, row.top() + 64, qMin(textWidth, 420), 6),
+                         task->progress(), showsBusyBar(task));
+    } else {
+        paintFacts(painter, QPoint(left, row.top() + 44), textWidth, source);
+        if (!status.isEmpty()) {
+            const bool failed = state == ConvertTask::Failed;
+            QString line = status;
+            if (failed && !task->errorText().isEmpty())
+                line += QLatin1Char(' ') + task->errorText();
+            painter->setFont(statusFont);
+            painter->setPen(failed ? kFailedColor : kStatusColor);
+            painter->drawText(QRect(left, row.top() + 64, textWidth, 18),
+                              Qt::AlignLeft | Qt::AlignVCenter,
+                              QFontMetrics(statusFont).elidedText(line, Qt::ElideRight, textWidth));
+        }
+    }
+
+    const QString file =
+        imagesDir() + QStringLiteral("/btn_%1_%2.png")
+                          .arg(active ? QStringLiteral("cancel") : QStringLiteral("convert"))
+                          .arg(buttonLook(index, 0));
+    painter->drawPixmap(button, picture(file, button.size()));
+    painter->restore();
+}
+
+// --- Converted rows
+// ----------------------------------------------------------------------------------
+
+QList<QRect> ConvertedDelegate::buttonRects(const QRect &row, const QModelIndex &) const
+{
+    const QFontMetrics metrics(applicationFont(10));
+    const int deleteWidth = metrics.horizontalAdvance(tr("Delete")) + 28;
+    const int showWidth = metrics.horizontalAdvance(tr("Show the File")) + 28;
+    const int top = row.top() + (row.height() - 29) / 2;
+    const QRect remove(row.right() - kMargin - deleteWidth, top, deleteWidth, 29);
+    const QRect show(remove.left() - 10 - showWidth, top, showWidth, 29);
+    const QRect thumb = thumbnailRect(row);
+    const QRect play(thumb.center() - QPoint(19, 19), QSize(40, 40));
+    return {play, show, remove};
+}
+
+QString ConvertedDelegate::buttonToolTip(const QModelIndex &, int button) const
+{
+    return button == PlayButton ? tr("Play") : QString();
+}
+
+void ConvertedDelegate::paint(QPainter *painter, const QStyleOptionViewItem &option,
+                              const QModelIndex &index) const
+{
+    const auto *info = index.data(ConvertedModel::InfoRole).value<ConvMediaInfo *>();
+    if (!info)
+        return;
+    const QRect row = option.rect;
+    painter->save();
+    paintBackground(painter, option);
+    const QList<QRect> buttons = buttonRects(row, index);
+    const QRect thumb = thumbnailRect(row);
+    painter->drawPixmap(
+        thumb, thumbnail(info->thumbnailPath, info->mediaType != ConvMediaInfo::Audio, kThumbSize));
+    if (option.state & QStyle::State_MouseOver || isRowHovered(index))
+        painter->drawPixmap(buttons.at(PlayButton),
+                            picture(QStringLiteral(":/res/play_overlay.png"), QSize(80, 80)));
+
+    const int left = row.left() + kTextLeft;
+    const int textWidth = buttons.at(ShowButton).left() - 20 - left;
+    paintTitle(painter, QRect(left, row.top() + 18, textWidth, 24), info->displayName());
+    paintFacts(painter, QPoint(left, row.top() + 56), textWidth, *info);
+
+    painter->setRenderHint(QPainter::Antialiasing);
+    const QFont font = applicationFont(10);
+    painter->setFont(font);
+    const QString texts[] = {QString(), tr("Show the File"), tr("Delete")};
+    for (int b : {ShowButton, DeleteButton}) {
+        const int look = buttonLook(index, b);
+        const QRectF rect = QRectF(buttons.at(b)).adjusted(0.5, 0.5, -0.5, -0.5);
+        painter->setPen(look ? kStatusColor : QColor(0xC9, 0xD3, 0xE3));
+        painter->setBrush(look == 2   ? QColor(0xDC, 0xE6, 0xFB)
+                          : look == 1 ? QColor(0xEE, 0xF3, 0xFD)
+                                      : QColor(0xFF, 0xFF, 0xFF));
+        painter->drawRoundedRect(rect, 4, 4);
+        painter->setPen(look ? kStatusColor : kTitleColor);
+        painter->drawText(buttons.at(b), Qt::AlignCenter, texts[b]);
+    }
+    painter->restore();
+}

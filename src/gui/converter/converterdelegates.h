@@ -1,0 +1,105 @@
+#pragma once
+
+// The painters of the converter rows. A row is 100 pixels high: thumbnail, name, the file's facts
+// (type, duration, size, resolution or bit rate) or the conversion's status and progress bar, and
+// the row's buttons. The delegates also answer clicks and hovers on those buttons, so a list of
+// ten thousand rows costs what its visible rows cost.
+
+#include <QPersistentModelIndex>
+#include <QStyledItemDelegate>
+
+class ConvMediaInfo;
+class ConvertTask;
+class QListView;
+
+namespace converterlist {
+// A list for converter rows: extended selection, rows of one height, hover, no frame.
+QListView *create(QWidget *parent, const QString &name, QAbstractItemModel *model,
+                  QAbstractItemDelegate *delegate);
+// The selected rows, top to bottom.
+QList<int> selectedRows(const QListView *view);
+} // namespace converterlist
+
+class ConverterRowDelegate : public QStyledItemDelegate
+{
+    Q_OBJECT
+public:
+    static constexpr int kRowHeight = 100;
+
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    QSize sizeHint(const QStyleOptionViewItem &option, const QModelIndex &index) const override;
+    bool editorEvent(QEvent *event, QAbstractItemModel *model, const QStyleOptionViewItem &option,
+                     const QModelIndex &index) override;
+    bool helpEvent(QHelpEvent *event, QAbstractItemView *view, const QStyleOptionViewItem &option,
+                   const QModelIndex &index) override;
+
+    // The picture of a thumbnail file at that size, or the default cover of the media type.
+    static QPixmap thumbnail(const QString &path, bool video, const QSize &size);
+    // Where the row's buttons are, by number; for tests and for the painters.
+    virtual QList<QRect> buttonRects(const QRect &row, const QModelIndex &index) const = 0;
+
+Q_SIGNALS:
+    void buttonClicked(const QModelIndex &index, int button);
+
+protected:
+    virtual QString buttonToolTip(const QModelIndex &index, int button) const = 0;
+    // 0 normal, 1 hover, 2 pressed.
+    int buttonLook(const QModelIndex &index, int button) const;
+    bool isRowHovered(const QModelIndex &index) const { return index == hoveredRow; }
+
+    void paintBackground(QPainter *painter, const QStyleOptionViewItem &option) const;
+    QRect thumbnailRect(const QRect &row) const;
+    void paintTitle(QPainter *painter, const QRect &rect, const QString &text) const;
+    void paintFacts(QPainter *painter, const QPoint &at, int width,
+                    const ConvMediaInfo &info) const;
+
+private:
+    int buttonAt(const QStyleOptionViewItem &option, const QModelIndex &index,
+                 const QPoint &pos) const;
+
+    QPersistentModelIndex hoveredRow;
+    QPersistentModelIndex hoveredButtonRow;
+    int hoveredButton = -1;
+    QPersistentModelIndex pressedRow;
+    int pressedButton = -1;
+};
+
+class ConvertingDelegate : public ConverterRowDelegate
+{
+    Q_OBJECT
+public:
+    using ConverterRowDelegate::ConverterRowDelegate;
+
+    void paint(QPainter *painter, const QStyleOptionViewItem &option,
+               const QModelIndex &index) const override;
+    QList<QRect> buttonRects(const QRect &row, const QModelIndex &index) const override;
+    // The status line of a task as the row shows it ("" when the row shows the facts only).
+    static QString statusText(const ConvertTask *task);
+    // True while the row shows the moving bar of a task that waits.
+    static bool showsBusyBar(const ConvertTask *task);
+
+protected:
+    QString buttonToolTip(const QModelIndex &index, int button) const override;
+};
+
+class ConvertedDelegate : public ConverterRowDelegate
+{
+    Q_OBJECT
+public:
+    enum Button
+    {
+        PlayButton = 0,
+        ShowButton = 1,
+        DeleteButton = 2
+    };
+
+    using ConverterRowDelegate::ConverterRowDelegate;
+
+    void paint(QPainter *painter, const QStyleOptionViewItem &option,
+               const QModelIndex &index) const override;
+    QList<QRect> buttonRects(const QRect &row, const QModelIndex &index) const override;
+
+protected:
+    QString buttonToolTip(const QModelIndex &index, int button) const override;
+};

@@ -1,0 +1,122 @@
+#include "gui/converter/convertermodels.h"
+
+#include "core/converter/converttask.h"
+#include "core/converter/convmediainfo.h"
+
+ConvertingModel::ConvertingModel(QObject *parent)
+    : QAbstractListModel(parent)
+{
+}
+
+void ConvertingModel::reindex(int from)
+{
+    for (int i = from; i < rows.size(); ++i)
+        rowIndex.insert(rows.at(i), i);
+}
+
+void ConvertingModel::setTasks(const QList<ConvertTask *> &tasks)
+{
+    beginResetModel();
+    rows = tasks;
+    rowIndex.clear();
+    reindex(0);
+    endResetModel();
+}
+
+void ConvertingModel::appendTask(ConvertTask *task)
+{
+    if (rowIndex.contains(task))
+        return;
+    beginInsertRows(QModelIndex(), rows.size(), rows.size());
+    rows << task;
+    rowIndex.insert(task, rows.size() - 1);
+    endInsertRows();
+}
+
+void ConvertingModel::removeTask(ConvertTask *task)
+{
+    const int row = rowOf(task);
+    if (row < 0)
+        return;
+    beginRemoveRows(QModelIndex(), row, row);
+    rows.removeAt(row);
+    rowIndex.remove(task);
+    reindex(row);
+    endRemoveRows();
+}
+
+ConvertTask *ConvertingModel::taskAt(int row) const
+{
+    return row >= 0 && row < rows.size() ? rows.at(row) : nullptr;
+}
+
+int ConvertingModel::rowOf(const ConvertTask *task) const
+{
+    return rowIndex.value(task, -1);
+}
+
+void ConvertingModel::refresh(const ConvertTask *task)
+{
+    const int row = rowOf(task);
+    if (row >= 0)
+        Q_EMIT dataChanged(index(row), index(row));
+}
+
+int ConvertingModel::rowCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : rows.size();
+}
+
+QVariant ConvertingModel::data(const QModelIndex &index, int role) const
+{
+    ConvertTask *task = taskAt(index.row());
+    if (!task)
+        return QVariant();
+    if (role == TaskRole)
+        return QVariant::fromValue(task);
+    if (role == Qt::DisplayRole || role == Qt::ToolTipRole)
+        return task->sourceInfo()->displayName();
+    return QVariant();
+}
+
+ConvertedModel::ConvertedModel(QObject *parent)
+    : QAbstractListModel(parent)
+{
+}
+
+void ConvertedModel::setItems(const QList<ConvMediaInfo *> &items)
+{
+    beginResetModel();
+    rows = items;
+    rowIndex.clear();
+    for (int i = 0; i < rows.size(); ++i)
+        rowIndex.insert(rows.at(i), i);
+    endResetModel();
+}
+
+ConvMediaInfo *ConvertedModel::infoAt(int row) const
+{
+    return row >= 0 && row < rows.size() ? rows.at(row) : nullptr;
+}
+
+int ConvertedModel::rowOf(const ConvMediaInfo *info) const
+{
+    return rowIndex.value(info, -1);
+}
+
+int ConvertedModel::rowCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : rows.size();
+}
+
+QVariant ConvertedModel::data(const QModelIndex &index, int role) const
+{
+    ConvMediaInfo *info = infoAt(index.row());
+    if (!info)
+        return QVariant();
+    if (role == InfoRole)
+        return QVariant::fromValue(info);
+    if (role == Qt::DisplayRole || role == Qt::ToolTipRole)
+        return info->displayName();
+    return QVariant();
+}

@@ -1,0 +1,59 @@
+#include "gui/pages/donerename.h"
+
+#include "core/engine/snifftask.h"
+#include "core/engine/toolprotocol.h"
+#include "core/foundation/applog.h"
+#include "core/foundation/globals.h"
+#include "gui/widgets/zqmessagebox.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+DoneRename::Outcome DoneRename::rename(SniffTask *task, const QString &typed)
+{
+    QString name = typed;
+    if (name == protocol::title(task->info()))
+        return Outcome::Unchanged;
+    while (name.startsWith(QLatin1Char(' ')))
+        name.remove(0, 1);
+    if (name.isEmpty()) {
+        ZQMessageBox::question(tr("The Filename is Empty and Cannot Be Saved."), {tr("OK")});
+        return Outcome::Unchanged;
+    }
+    static const QString invalid = QStringLiteral("\\/:|*?\"<>");
+    for (const QChar c : name) {
+        if (invalid.contains(c)) {
+            writeLog(QStringLiteral("[Error] Invalid file name:"), name);
+            return Outcome::Failed;
+        }
+    }
+    const QString path = protocol::filePath(task->info());
+    const QFileInfo info(path);
+    QString target =
+        info.absolutePath() + QLatin1Char('/') + name + QLatin1Char('.') + info.suffix();
+    if (target == path)
+        return Outcome::Unchanged;
+    if (QFileInfo::exists(target)) {
+        const QString proposed =
+            uniqueFilePath(name + QLatin1Char('.') + info.suffix(), info.absolutePath());
+        const QString proposedName = QFileInfo(proposed).completeBaseName();
+        const int answer = ZQMessageBox::question(
+            tr("Do You Want to Rename \"%1\" to \"%2\"? This Location Already Contains a File "
+               "with the Same Name.")
+                .arg(name, proposedName),
+            {tr("No"), tr("Yes")}, 2);
+        if (answer != 2)
+            return Outcome::Unchanged;
+        name = proposedName;
+        target = proposed;
+    }
+    QFile file(path);
+    if (!file.rename(target)) {
+        writeLog(QStringLiteral("[Error]"),
+                 QStringLiteral("Rename failed! (%1)").arg(file.errorString()));
+        return Outcome::Failed;
+    }
+    task->setInfo(protocol::withTitle(task->info(), name));
+    task->setInfo(protocol::withFilePath(task->info(), target));
+    return Outcome::Renamed;
+}

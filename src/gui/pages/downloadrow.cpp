@@ -1,0 +1,316 @@
+#include "gui/pages/downloadrow.h"
+
+#include "core/engine/sniffmgr.h"
+#include "core/engine/snifftask.h"
+#include "core/engine/toolprotocol.h"
+#include "core/foundation/applog.h"
+#include "core/foundation/privatelistmanager.h"
+#include "gui/pages/rowpainter.h"
+#include "gui/pages/taskmodels.h"
+
+#include <QDebug>
+#include <QStringList>
+
+using taskmodels::kBarMaximum;
+
+DownloadRow::DownloadRow(SniffTask *task)
+    : task_(task)
+    , title_(tr("Waiting for parsing..."))
+    , status_(tr("Waiting for downloading..."))
+{
+    const QByteArray &info = task_->info();
+    if (!protocol::isPrivateFile(info) && !task_->thumbnailPath().isEmpty() &&
+        !rowpaint::thumbnail(task_->thumbnailPath(), 1.0).isNull())
+        thumbnailShown = true;
+    if (!thumbnailShown && !protocol::thumbnail(info).isEmpty()) {
+        remoteThumbRequested = true;
+        ThumbnailFetcher::instance()->fetch(protocol::thumbnail(info));
+    }
+}
+
+QString DownloadRow::failureText()
+{
+    return tr("<font color=%1>Download failed, <a style='color: %2;' href=\"none\">please view "
+              "and try to download in build-in browser</a>.</font>")
+        .arg(QStringLiteral("#000000"), QStringLiteral("#F59A23"));
+}
+
+QString DownloadRow::liveText()
+{
+    return tr("Live");
+}
+
+QString DownloadRow::elapsedTimeText(qint64 seconds)
+{
+    const auto two = [](qint64 n) {
+        return QStringLiteral("%1").arg(n, 2, 10, QLatin1Char('0'));
+    };
+    QStringList parts;
+    if (seconds >= 3600)
+        parts << two(seconds / 3600);
+    parts << two(seconds % 3600 / 60) << two(seconds % 60);
+    return parts.join(QLatin1Char(':'));
+}
+
+QString DownloadRow::reason() const
+{
+    return protocol::member(task_->finished(), QStringLiteral("error")).left(300);
+}
+
+QString DownloadRow::thumbnailPath() const
+{
+    return thumbnailShown ? task_->thumbnailPath() : QString();
+}
+
+bool DownloadRow::barPartlyFilled() const
+{
+    return barValue_ > 0 && barValue_ < kBarMaximum;
+}
+
+void DownloadRow::setBarValue(int value)
+{
+    // As a progress bar does: values outside its range are ignored, a filled part ends the busy
+    // stripe.
+    if (value < 0 || value > kBarMaximum)
+        return;
+    if (value > 0)
+        barBusy = false;
+    barValue_ = value;
+}
+
+void DownloadRow::showFailure(bool on)
+{
+    failure = on;
+}
+
+bool DownloadRow::showLastProgress()
+{
+    if (protocol::isLive(task_->info()))
+        return false;
+    const double value = protocol::progress(task_->progress());
+    const QString done = protocol::progressText(task_->progress(), false);
+    if (value <= 0 || done.isEmpty())
+        return false;
+    barShown = true;
+    barBusy = false;
+    setBarValue(int(kBarMaximum * value));
+    status_ = done;
+    return true;
+}
+
+void DownloadRow::showStarted()
+{
+    // A resumed download shows where it stopped until its tool reports again.
+    if (!showLastProgress()) {
+        barShown = true;
+        startBusy();
+        status_ = tr("Analyzing...");
+    }
+    showFailure(false);
+    if (protocol::isLive(task_->info())) {
+        liveBadge = false;
+        setButton(QStringLiteral("pause"), tr("Pause"));
+    }
+    qDebug() << "refresh_sniffStarted" << task_->url();
+    refreshButton();
+}
+
+void DownloadRow::showSniffed()
+{
+    const QString name = protocol::title(task_->info());
+    if (!name.isEmpty())
+        title_ = name;
+    const QString local = protocol::localThumbnail(task_->info());
+    const QPixmap picture = local.isEmpty() ? QPixmap() : QPixmap(local);
+    if (!picture.isNull()) {
+        rowpaint::saveThumbnail(task_, picture);
+        filterAdultWebsite();
+        if (!protocol::isHiddenThumb(task_->info()))
+            thumbnailShown = true;
+        writeLog(QStringLiteral("[DownloadTaskWidget]"), QStringLiteral("use local thumbnail."));
+    } else if (!remoteThumbRequested && !protocol::thumbnail(task_->info()).isEmpty()) {
+        remoteThumbRequested = true;
+        ThumbnailFetcher::instance()->fetch(protocol::thumbnail(task_->info()));
+    }
+    qDebug() << "taskSniffed thumb" << task_->url();
+}
+
+void DownloadRow::showDownloading()
+{
+    const double value = protocol::progress(task_->progress());
+    if (protocol::isLive(task_->info())) {
+        if (!liveBadge) {
+            liveBadge = true;
+            status_ = tr("Downloading") + QStringLiteral("...");
+            barShown = false;
+            refreshButton();
+        }
+        elapsed_ = elapsedTimeText(qint64(value));
+        return;
+    }
+    barBusy = false;
+    barShown = true;
+    setBarValue(int(kBarMaximum * value));
+    const QString text = protocol::progressText(task_->progress());
+    if (value < 0.001 && text.size() < 3)
+        return;
+    status_ = text;
+}
+
+void DownloadRow::showConverting()
+{
+    barBusy = false;
+    barShown = true;
+    setBarValue(int(kBarMaximum * protocol::progress(task_->converting())));
+    status_ = protocol::convertingText(task_->converting());
+    refreshButton();
+}
+
+void DownloadRow::refreshState()
+{
+    const QString name = protocol::title(task_->info());
+    title_ = name.isEmpty() ? task_->url() : name;
+    const SniffTask::State state = task_->state();
+    if (liveBadge) {
+        if (state == SniffTask::State::Failed) {
+            showFailure(true);
+        } else {
+            showFailure(false);
+            status_ = tr("Downloading") + QStringLiteral("...");
+        }
+    } else {
+        switch (state) {
+        case SniffTask::State::Waiting:
+            showFailure(false);
+            status_ = tr("Waiting");
+            break;
+        case SniffTask::State::Downloading:
+            showFailure(false);
+            if (!showLastProgress()) {
+                barShown = true;
+                startBusy();
+                status_ = tr("Analyzing...");
+            }
+            break;
+        case SniffTask::State::Paused: {
+            showFailure(false);
+            const QString done = protocol::progressText(task_->progress(), false);
+            status_ = done.isEmpty() ? tr("Paused") : done + QStringLiteral("  ") + tr("Paused");
+            break;
+        }
+        case SniffTask::State::Converting:
+            showFailure(false);
+            status_ = protocol::convertingText(task_->converting());
+            break;
+        case SniffTask::State::Saving:
+            showFailure(false);
+            status_ = tr("Saving...");
+            break;
+        case SniffTask::State::Saved:
+        case SniffTask::State::Finished:
+            showFailure(false);
+            status_ = tr("Download finished");
+            break;
+        case SniffTask::State::Failed:
+            showFailure(true);
+            break;
+        }
+    }
+    if (!barBusy)
+        barShown = barPartlyFilled();
+    refreshButton();
+}
+
+void DownloadRow::setButton(const QString &name, const QString &toolTip)
+{
+    buttonImage_ = name;
+    buttonToolTip_ = toolTip;
+}
+
+void DownloadRow::refreshButton()
+{
+    const bool live = protocol::isLive(task_->info());
+    buttonShown = true;
+    buttonEnabled = true;
+    switch (task_->state()) {
+    case SniffTask::State::Waiting:
+    case SniffTask::State::Downloading:
+        if (live)
+            setButton(QStringLiteral("suspend"), tr("Stop"));
+        else
+            setButton(QStringLiteral("pause"), tr("Pause"));
+        break;
+    case SniffTask::State::Paused:
+        if (live && task_->needDelete()) {
+            setButton(QStringLiteral("suspend"), tr("Stop"));
+            buttonEnabled = false;
+        } else {
+            setButton(QStringLiteral("resume"), tr("Start"));
+            barBusy = false;
+        }
+        break;
+    case SniffTask::State::Converting:
+        buttonEnabled = false;
+        break;
+    case SniffTask::State::Saving:
+        if (live)
+            setButton(QStringLiteral("suspend"), tr("Stop"));
+        buttonEnabled = false;
+        break;
+    case SniffTask::State::Failed:
+        setButton(QStringLiteral("retry"), tr("Retry"));
+        barBusy = false;
+        break;
+    case SniffTask::State::Saved:
+    case SniffTask::State::Finished:
+        buttonShown = false;
+        break;
+    }
+}
+
+void DownloadRow::showFinished()
+{
+    const SniffTask::State state = task_->state();
+    if (state == SniffTask::State::Saved || state == SniffTask::State::Finished) {
+        status_ = tr("Download finished");
+        barBusy = false;
+        setBarValue(kBarMaximum);
+        showFailure(false);
+    } else {
+        showFailure(true);
+        liveBadge = false;
+        setBarValue(0);
+        barBusy = false;
+        barShown = barPartlyFilled();
+    }
+    refreshButton();
+}
+
+void DownloadRow::filterAdultWebsite()
+{
+    if (!PrivateListManager::instance()->marksPrivate(task_->url()))
+        return;
+    writeLog(QStringLiteral("[DownloadTaskWidget::filterAdultWebsite] =>url:"),
+             PrivateListManager::instance()->matchingKeyword(task_->url()));
+    task_->setInfo(protocol::withHiddenThumb(task_->info(), true));
+    task_->setInfo(protocol::withPrivateFile(task_->info(), true));
+}
+
+bool DownloadRow::onImageDownloaded(const QPixmap &pixmap, const QString &url)
+{
+    if (url != protocol::thumbnail(task_->info()) || pixmap.isNull())
+        return false;
+    remoteThumbLoaded = true;
+    filterAdultWebsite();
+    thumbnailShown = !protocol::isHiddenThumb(task_->info());
+    rowpaint::saveThumbnail(task_, pixmap);
+    SniffMgr::instance()->saveAll();
+    return true;
+}
+
+void DownloadRow::reloadThumbnail()
+{
+    const QString url = protocol::thumbnail(task_->info());
+    if (!url.isEmpty() && remoteThumbRequested && !remoteThumbLoaded)
+        ThumbnailFetcher::instance()->fetch(url);
+}

@@ -1,0 +1,68 @@
+#pragma once
+
+// What the task lists' models share: the roles their rows are read by (the painters, the pages
+// and the tests read the same values) and a list model over task pointers with a quick way from
+// a task to its row.
+
+#include <QAbstractListModel>
+#include <QHash>
+#include <QList>
+
+class SniffTask;
+
+namespace taskmodels {
+
+enum Role
+{
+    TaskRole = Qt::UserRole + 1, // SniffTask*
+    // The thumbnail file to show (empty: the default cover).
+    ThumbnailRole,
+    // --- downloading rows (Qt::DisplayRole is the title) ---
+    StatusRole,
+    FailureRole,       // the failure text and its question mark are shown
+    ReasonRole,        // what the download tool said went wrong
+    LiveBadgeRole,     // the "Live" badge and the elapsed time are shown
+    ElapsedRole,       // [hh:]mm:ss of a live recording
+    BarVisibleRole,    // the progress bar (or its busy stripe) is shown
+    BarBusyRole,       // the busy stripe instead of the bar
+    BarValueRole,      // 0..kBarMaximum
+    ButtonImageRole,   // "pause", "resume", "retry", "suspend"
+    ButtonToolTipRole, // "Pause", "Start", ...
+    ButtonEnabledRole,
+    ButtonVisibleRole,
+    // --- downloaded rows (Qt::DisplayRole is the title) ---
+    FilePathRole,
+    InfoTextsRole, // duration, size, type, resolution or quality, subtitle
+    AudioRole,     // the fourth fact is the quality of an audio file
+    SubtitleRole,  // the fifth fact (with its icon) is shown
+    RemoteThumbnailRole,
+};
+
+constexpr int kBarMaximum = 100;
+
+class TaskListModel : public QAbstractListModel
+{
+    Q_OBJECT
+public:
+    using QAbstractListModel::QAbstractListModel;
+
+    int rowCount(const QModelIndex &parent = QModelIndex()) const override;
+    const QList<SniffTask *> &tasks() const { return list; }
+    SniffTask *taskAt(int row) const { return list.value(row); }
+    // The row of that task, or -1.
+    int rowOf(const SniffTask *task) const;
+    // Repaints the task's row.
+    void rowChanged(const SniffTask *task);
+
+protected:
+    void insertTask(int row, SniffTask *task);
+    void removeRow(int row);
+    void resetTasks(const QList<SniffTask *> &tasks);
+
+private:
+    QList<SniffTask *> list;
+    mutable QHash<const SniffTask *, int> rows;
+    mutable bool rowsStale = false;
+};
+
+} // namespace taskmodels

@@ -1,0 +1,307 @@
+// The converter's data: what ffprobe's description becomes, the record and the list files, and
+// the road from a format choice to the tool's parameter file.
+#include "core/converter/convertinfo.h"
+#include "core/converter/convertlistfile.h"
+#include "core/converter/convmediainfo.h"
+#include "core/converter/loadfileoperator.h"
+#include "core/foundation/paths.h"
+#include "helpers/testutil.h"
+
+#include <QDataStream>
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+
+QByteArray probeJson(const QJsonArray &streams, const QJsonObject &format)
+{
+    return QJsonDocument(QJsonObject{{"streams", streams}, {"format", format}}).toJson();
+}
+
+QJsonObject stream(const char *type, const char *codec, int w = 0, int h = 0)
+{
+    QJsonObject s{{"codec_type", type}, {"codec_name", codec}};
+    if (w)
+        s.insert("width", w);
+    if (h)
+        s.insert("height", h);
+    return s;
+}
+
+ConvMediaInfo sample(int n)
+{
+    ConvMediaInfo info;
+    info.sourcePath = QStringLiteral("/media/source %1 ü.mkv").arg(n);
+    info.outputPath = n % 2 ? QString() : QStringLiteral("/out/clip%1.mp4").arg(n);
+    info.thumbnailPath = QStringLiteral("/thumbs/%1.png").arg(n);
+    info.fileSize = 5LL * 1024 * 1024 * 1024 + n;
+    info.duration = 12.5 + n;
+    info.bitRate = 192000;
+    info.width = 1920;
+    info.height = 1080;
+    info.mediaType = ConvMediaInfo::Video;
+    return info;
+}
+
+} // namespace
+
+class TestConverter : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void initTestCase() { testutil::enterTestMode(); }
+
+    void probeParse_data()
+    {
+        QTest::addColumn<QByteArray>("json");
+        QTest::addColumn<int>("mediaType");
+        QTest::addColumn<int>("width");
+        QTest::addColumn<int>("height");
+        QTest::addColumn<double>("duration");
+        QTest::addColumn<qint64>("size");
+        QTest::addColumn<int>("bitRate");
+        const QJsonObject format{
+            {"duration", "61.250000"}, {"bit_rate", "1500000"}, {"size", "6000000000"}};
+        QTest::newRow("video with mjpeg cover")
+            << probeJson({stream("video", "h264", 1280, 720), stream("audio", "aac"),
+                          stream("video", "mjpeg", 600, 600)},
+                         format)
+            << 1 << 1280 << 720 << 61.25 << Q_INT64_C(6000000000) << 1500000;
+        QTest::newRow("audio with png cover")
+            << probeJson({stream("audio", "mp3"), stream("video", "png", 500, 500)}, format) << 0
+            << 0 << 0 << 61.25 << Q_INT64_C(6000000000) << 1500000;
+        QTest::newRow("no streams")
+            << probeJson({}, format) << 2 << 0 << 0 << 0.0 << Q_INT64_C(0) << 0;
+        QTest::newRow("only a data stream") << probeJson({stream("data", "bin_data")}, format) << 2
+                                            << 0 << 0 << 0.0 << Q_INT64_C(0) << 0;
+        QTest::newRow("missing duration")
+            << probeJson({stream("audio", "pcm_s16le")}, {{"size", "4096"}}) << 0 << 0 << 0 << 0.0
+            << Q_INT64_C(4096) << 0;
+        QTest::newRow("not json") << QByteArray("Invalid data found when processing input") << 2
+                                  << 0 << 0 << 0.0 << Q_INT64_C(0) << 0;
+        QTest::newRow("streams not an array")
+            << QByteArray("{\"streams\": {\"codec_type\": \"video\"}}") << 2 << 0 << 0 << 0.0
+            << Q_INT64_C(0) << 0;
+        QTest::newRow("values of the wrong kind")
+            << probeJson({stream("video", "vp9", -5, 10)},
+                         {{"duration", "nan"}, {"bit_rate", "9999999999999"}, {"size", "-3"}})
+            << 1 << 0 << 10 << 0.0 << Q_INT64_C(0) << 0;
+    }
+    void probeParse()
+    {
+        QFETCH(QByteArray, json);
+        const probe::Parsed parsed = probe::parse(json, QStringLiteral("/m/a.mp4"));
+        QCOMPARE(parsed.info.sourcePath, QStringLiteral("/m/a.mp4"));
+        QTEST(parsed.info.mediaType, "mediaType");
+        QTEST(parsed.info.width, "width");
+        QTEST(parsed.info.height, "height");
+        QTEST(parsed.info.duration, "duration");
+        QTEST(parsed.info.fileSize, "size");
+        QTEST(parsed.info.bitRate, "bitRate");
+    }
+
+    void thumbnailCommand()
+    {
+        const QString thumb = probe::thumbnailPathFor(QStringLiteral("/a/b/my clip.final.mp4"));
+        QVERIFY(thumb.startsWith(appDataDir() + "/.tempicon/"));
+        QVERIFY(thumb.endsWith(QStringLiteral("my clip.final.png")));
+        QCOMPARE(probe::thumbnailArguments("in.mp4", "t.png", true),
+                 QStringList({"-ss", "1", "-i", "in.mp4", "-vframes", "1", "-y", "t.png"}));
+        QCOMPARE(probe::thumbnailArguments("in.mp3", "t.png", false),
+                 QStringList({"-i", "in.mp3", "-vframes", "1", "-y", "t.png"}));
+    }
+
+    void recordRoundTrip()
+    {
+        QByteArray bytes;
+        {
+            QDataStream out(&bytes, QIODevice::WriteOnly);
+            out << sample(1) << sample(2);
+        }
+        // The field order on disk: outputPath first, sourcePath second.
+        QDataStream peek(bytes);
+        QString first, second;
+        peek >> first >> second;
+        QVERIFY(first.isNull());
+        QCOMPARE(second, sample(1).sourcePath);
+
+        QDataStream in(bytes);
+        ConvMediaInfo a, b;
+        in >> a >> b;
+        QCOMPARE(in.status(), QDataStream::Ok);
+        QVERIFY(a == sample(1));
+        QVERIFY(b == sample(2));
+        QCOMPARE(b.fileSize, 5LL * 1024 * 1024 * 1024 + 2);
+    }
+
+    void listFileKeepsRecordsBeforeDamage()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath("Converted_list.dat");
+        QList<ConvMediaInfo> records;
+        for (int i = 0; i < 5; ++i)
+            records << sample(i);
+        QList<const ConvMediaInfo *> pointers;
+        for (const ConvMediaInfo &r : records)
+            pointers << &r;
+        QVERIFY(convertlist::save(path, pointers));
+        QCOMPARE(convertlist::load(path).size(), 5);
+        QVERIFY(!QFile::exists(path + ".tag"));
+
+        // Cut inside the fourth record: the three before it survive.
+        const QByteArray whole = convertlist::serialize(pointers);
+        const QByteArray threeRecords = convertlist::serialize(pointers.mid(0, 3)).mid(4);
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(whole.left(4 + threeRecords.size() + 30));
+        file.close();
+        const QList<ConvMediaInfo> loaded = convertlist::load(path);
+        QCOMPARE(loaded.size(), 3);
+        QVERIFY(loaded.at(2) == sample(2));
+    }
+
+    void listFileRefusesWhatCannotBe()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath("ConvertingTask_list.dat");
+        // A record count of a billion and a string that claims 2 GiB: nothing is allocated for
+        // either, and reading stops at once.
+        QByteArray bytes;
+        QDataStream out(&bytes, QIODevice::WriteOnly);
+        out << qint32(1000000000) << quint32(0x7FFFFFF0u);
+        bytes.append(QByteArray(64, 'a'));
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+        file.close();
+        QVERIFY(convertlist::load(path).isEmpty());
+
+        // A media type that does not exist marks the record as damaged.
+        ConvMediaInfo odd = sample(7);
+        odd.mediaType = 9;
+        QVERIFY(convertlist::save(path, {&odd}));
+        QVERIFY(convertlist::load(path).isEmpty());
+
+        // A read that never finished is not tried again: the file goes.
+        QVERIFY(convertlist::save(path, {&odd}));
+        QFile(path + ".tag").open(QIODevice::WriteOnly);
+        QVERIFY(convertlist::load(path).isEmpty());
+        QVERIFY(!QFile::exists(path));
+        QVERIFY(!QFile::exists(path + ".tag"));
+
+        // Random bytes never crash the reader.
+        for (int seed = 1; seed <= 50; ++seed) {
+            QByteArray noise(200 + seed * 7, Qt::Uninitialized);
+            quint32 x = quint32(seed) * 2654435761u;
+            for (char &c : noise)
+                c = char((x = x * 1103515245u + 12345u) >> 16);
+            QFile f(path);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write(noise);
+            f.close();
+            convertlist::load(path);
+        }
+    }
+
+    void displayTexts()
+    {
+        ConvMediaInfo info;
+        QCOMPARE(info.displayName(), QStringLiteral("Unknown"));
+        QCOMPARE(info.typeText(), QStringLiteral("Unknown"));
+        info.sourcePath = "/x/song.flac";
+        QCOMPARE(info.displayName(), QStringLiteral("song.flac"));
+        info.outputPath = "/y/song.mp3";
+        QCOMPARE(info.displayName(), QStringLiteral("song.mp3"));
+        QCOMPARE(info.typeText(), QStringLiteral("MP3"));
+        info.duration = 59.9;
+        QCOMPARE(info.durationText(), QStringLiteral("00:59"));
+        info.duration = 3600;
+        QCOMPARE(info.durationText(), QStringLiteral("01:00:00"));
+        info.duration = 0;
+        QCOMPARE(info.durationText(), QStringLiteral("Unknown"));
+        info.fileSize = 1048576;
+        QCOMPARE(info.sizeText(), QStringLiteral("1024.0KB"));
+        info.fileSize = 1048577;
+        QCOMPARE(info.sizeText(), QStringLiteral("1.0MB"));
+        info.mediaType = ConvMediaInfo::Audio;
+        info.bitRate = 127999;
+        QCOMPARE(info.qualityText(), QStringLiteral("127Kb/s"));
+        info.bitRate = 0;
+        QCOMPARE(info.qualityText(), QStringLiteral("Unknown"));
+        info.mediaType = ConvMediaInfo::Video;
+        info.width = 854;
+        info.height = 480;
+        QCOMPARE(info.qualityText(), QStringLiteral("854x480"));
+    }
+
+    void toolResult()
+    {
+        ConvMediaInfo info;
+        info.setToolResult(QJsonObject{{"duration", "12.5"},
+                                       {"filesize", "5368709125"},
+                                       {"quality", "192Kb/s"},
+                                       {"resolution", "1920x1080x2"}});
+        QCOMPARE(info.duration, 12.5);
+        QCOMPARE(info.fileSize, Q_INT64_C(5368709125));
+        QCOMPARE(info.bitRate, 192000);
+        QCOMPARE(info.width, 0);
+        QCOMPARE(info.height, 0);
+        info.setToolResult(QJsonObject{{"resolution", "1280x720"}});
+        QCOMPARE(info.width, 1280);
+        QCOMPARE(info.height, 720);
+    }
+
+    void resolutionLabels()
+    {
+        using convertparams::resolutionFor;
+        QCOMPARE(resolutionFor("1080P"), QStringLiteral("1920x1080"));
+        QCOMPARE(resolutionFor("1440P"), QStringLiteral("2560x1440"));
+        QCOMPARE(resolutionFor("480P"), QStringLiteral("720x480"));
+        QCOMPARE(resolutionFor("240P"), QStringLiteral("320x240"));
+        QCOMPARE(resolutionFor("Origin"), QStringLiteral("origin"));
+        QCOMPARE(resolutionFor("2K"), QStringLiteral("2560x1040"));
+        QCOMPARE(resolutionFor("4K"), QStringLiteral("3840x2160"));
+        QCOMPARE(resolutionFor("999P"), QString(""));
+    }
+
+    void parameterFile()
+    {
+        ConvertInfo video;
+        video.formatName = "iPhone/iPod";
+        video.resolution = "720P";
+        video.isMute = true;
+        video.isVideo = 1;
+        QJsonObject root = convertparams::build(video, "/in/a.mov", "/out/.temp/1_x");
+        QJsonObject c = root.value("converter").toObject();
+        QCOMPARE(c.value("video").toObject().value("resolution").toString(),
+                 QStringLiteral("1280x720"));
+        QCOMPARE(c.value("audio").toObject().value("encoder").toString(), QStringLiteral("none"));
+        QCOMPARE(c.value("input").toString(), QStringLiteral("/in/a.mov"));
+        QCOMPARE(c.value("save_path").toString(), QStringLiteral("/out/.temp/1_x"));
+        QCOMPARE(c.value("isNeedConvert"), QJsonValue("true"));
+        QCOMPARE(c.value("preset").toString(), applicationDir() + "/OneClickedType/iPhone.json");
+        QVERIFY(!root.value("ffmpeg_location").toString().isEmpty());
+        QCOMPARE(root.value("log_path").toString(), logDir());
+
+        ConvertInfo audio;
+        audio.formatName = "MP3";
+        audio.audioBitRate = "64Kb/s";
+        audio.isVideo = 0;
+        c = convertparams::build(audio, "/in/a.wav", "/w").value("converter").toObject();
+        QVERIFY(!c.contains("video"));
+        QCOMPARE(c.value("audio").toObject().value("bit_rate").toString(), QStringLiteral("64K"));
+        QVERIFY(c.value("preset").toString().endsWith("/OneClickedType/MP3.json"));
+        audio.audioBitRate = "Origin";
+        c = convertparams::build(audio, "/in/a.wav", "/w").value("converter").toObject();
+        QCOMPARE(c.value("audio").toObject().value("bit_rate").toString(),
+                 QStringLiteral("origin"));
+        QCOMPARE(audio.audioBitRate, QStringLiteral("Origin"));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestConverter)
+#include "tst_converter.moc"

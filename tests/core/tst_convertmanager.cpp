@@ -1,0 +1,299 @@
+// The converter behind its pages: inspecting files with the real ffprobe and ffmpeg, the limit
+// and order of conversions (against the scripted tool), stopping, failures and the records.
+#include "core/converter/convertdatamanager.h"
+#include "core/converter/convertlistfile.h"
+#include "core/converter/convertmanager.h"
+#include "core/converter/converttask.h"
+#include "core/converter/loadfileoperator.h"
+#include "core/engine/sniffmgr.h"
+#include "core/engine/snifftask.h"
+#include "core/foundation/paths.h"
+#include "core/foundation/preferences.h"
+#include "core/provision/dltoolmanager.h"
+#include "helpers/testutil.h"
+
+#include <QDir>
+#include <QFile>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <memory>
+#include <unistd.h>
+
+class TestConvertManager : public QObject
+{
+    Q_OBJECT
+    std::unique_ptr<QTemporaryDir> work;
+    ConvertManager *manager = nullptr;
+    ConvertDataManager *data = nullptr;
+
+    QString file(const QString &name, const QByteArray &content = "x")
+    {
+        return testutil::writeFile(work->filePath(name), content);
+    }
+    ConvertTask *task(const QString &sourcePath, const QString &format = "MP4")
+    {
+        ConvMediaInfo info;
+        info.sourcePath = sourcePath;
+        info.mediaType = ConvMediaInfo::Video;
+        ConvertTask *t = data->addTaskFor(info);
+        ConvertInfo params;
+        params.formatName = format;
+        params.resolution = "720P";
+        t->setParams(params);
+        return t;
+    }
+    QList<ConvertTask *> running() const
+    {
+        QList<ConvertTask *> list;
+        for (ConvertTask *t : data->convertingTaskList())
+            if (t->state() == ConvertTask::Converting)
+                list << t;
+        return list;
+    }
+    QString convertFolder() const { return work->filePath("Converted"); }
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        testutil::enterTestMode();
+        seedPreferences();
+        Preferences *prefs = Preferences::instance();
+        prefs->setToolLocation(testutil::helperPath("fake-dl"));
+        prefs->setMaxConversions(0); // below 1: the seeded default (2) is used
+        QVERIFY(DlToolManager::instance()->isAvailable());
+        manager = ConvertManager::instance();
+        data = ConvertDataManager::instance();
+        data->loadAll();
+        QCOMPARE(manager->maxTaskCount(), 2);
+    }
+    void init()
+    {
+        work = std::make_unique<QTemporaryDir>();
+        Preferences::instance()->setConvertDir(convertFolder());
+        QDir().mkpath(convertFolder());
+    }
+    void cleanup()
+    {
+        // Tasks go the way the page deletes them: their runs end with them.
+        const QList<ConvertTask *> tasks = data->convertingTaskList();
+        manager->stopAll();
+        data->removeTasks(tasks);
+        qDeleteAll(tasks);
+        data->removeConvertedItems(data->convertedItemList(), false);
+    }
+
+    void inspectsGoodAndBadFiles()
+    {
+        const QString clip = work->filePath("clip one.mp4");
+        const QString song = work->filePath("song.mp3");
+        QVERIFY(testutil::makeClip(clip, 2));
+        QVERIFY(testutil::runFfmpeg({"-f", "lavfi", "-i", "sine=frequency=300", "-t", "1", song}));
+        const QString text = file("notes.mp4", "this is not a video\n");
+        const QString locked = file("locked.mp4", "secret");
+        QFile::setPermissions(locked, QFileDevice::Permissions());
+        const QString gone = work->filePath("vanished.mp4");
+
+        QSignalSpy progress(manager, &ConvertManager::convertManagerLoadProgress);
+        QSignalSpy start(manager, &ConvertManager::convertManagerLoadStart);
+        QSignalSpy finished(manager, &ConvertManager::convertManagerLoadFinish);
+        manager->loadFiles({clip, text, song, locked, gone});
+        QCOMPARE(start.count(), 1);
+        QCOMPARE(progress.count(), 1); // the first file's progress comes before the start
+        manager->loadFiles({song});    // refused while loading
+        QVERIFY(finished.wait(60000));
+        QCOMPARE(progress.count(), 5);
+        QCOMPARE(progress.last().at(0).toInt(), 5);
+        QCOMPARE(progress.last().at(2).toString(), QStringLiteral("vanished.mp4"));
+
+        const auto loaded = finished.first().at(0).value<QList<ConvMediaInfo>>();
+        const QStringList failed = finished.first().at(1).toStringList();
+        QVERIFY(failed.contains(text));
+        QVERIFY(failed.contains(gone));
+        if (::geteuid() != 0) // permissions do not stop root
+            QVERIFY(failed.contains(locked));
+        QCOMPARE(loaded.size() + failed.size(), 5);
+        QCOMPARE(loaded.at(0).sourcePath, clip);
+        QCOMPARE(loaded.at(0).mediaType, int(ConvMediaInfo::Video));
+        QCOMPARE(loaded.at(0).width, 640);
+        QVERIFY(qAbs(loaded.at(0).duration - 2.0) < 0.2);
+        QCOMPARE(loaded.at(0).fileSize, QFileInfo(clip).size());
+        QVERIFY(QFileInfo(loaded.at(0).thumbnailPath).size() > 0);
+        QCOMPARE(loaded.at(1).sourcePath, song);
+        QCOMPARE(loaded.at(1).mediaType, int(ConvMediaInfo::Audio));
+        QVERIFY(!manager->isLoading());
+    }
+
+    void programThatCannotStartEndsTheInspection()
+    {
+        const QByteArray path = qgetenv("PATH");
+        qputenv("PATH", QFile::encodeName(work->path()));
+        QSignalSpy finished(manager, &ConvertManager::convertManagerLoadFinish);
+        manager->loadFiles({file("a.mp4"), file("b.mp4")});
+        const bool ended = finished.wait(10000);
+        qputenv("PATH", path);
+        QVERIFY(ended);
+        QCOMPARE(finished.first().at(1).toStringList().size(), 2);
+    }
+
+    void stopLoadingEndsAfterTheCurrentFile()
+    {
+        QStringList files;
+        for (int i = 0; i < 6; ++i)
+            files << file(QStringLiteral("f%1.mp4").arg(i));
+        QSignalSpy progress(manager, &ConvertManager::convertManagerLoadProgress);
+        QSignalSpy finished(manager, &ConvertManager::convertManagerLoadFinish);
+        manager->loadFiles(files);
+        QVERIFY(progress.wait(10000)); // the second file is being inspected
+        manager->stopLoading();
+        QVERIFY(finished.wait(10000));
+        QCOMPARE(progress.count(), 2);
+        QCOMPARE(finished.first().at(1).toStringList().size(), 2);
+    }
+
+    void limitAndQueueOrder()
+    {
+        QList<ConvertTask *> tasks;
+        for (int i = 0; i < 5; ++i)
+            tasks << task(file(QStringLiteral("t%1-wait.mp4").arg(i)));
+        QSignalSpy done(manager, &ConvertManager::converterManagerTaskDidFinished);
+        manager->startAll(tasks);
+        QCOMPARE(running(), (QList<ConvertTask *>{tasks[0], tasks[1]}));
+        for (int i = 2; i < 5; ++i)
+            QCOMPARE(tasks[i]->state(), int(ConvertTask::Waiting));
+
+        // A task stopped while waiting keeps its place but is never started.
+        manager->stopTask(tasks[2]);
+        QCOMPARE(tasks[2]->state(), int(ConvertTask::Idle));
+        QVERIFY(manager->queuedTasks().contains(tasks[2]));
+
+        file("t1-wait.mp4.go");
+        QVERIFY(done.wait(20000));
+        QCOMPARE(done.first().at(0).value<ConvertTask *>(), tasks[1]);
+        QCOMPARE(done.first().at(1).toBool(), false);
+        QCOMPARE(tasks[1]->state(), int(ConvertTask::Converted));
+        QCOMPARE(running(), (QList<ConvertTask *>{tasks[0], tasks[3]}));
+        QCOMPARE(tasks[2]->state(), int(ConvertTask::Idle));
+
+        const ConvMediaInfo *result = tasks[1]->resultInfo();
+        QCOMPARE(result->outputPath, convertFolder() + "/t1-wait.mp4");
+        QCOMPARE(result->width, 1280);
+        QCOMPARE(result->bitRate, 192000);
+        QCOMPARE(result->sourcePath, tasks[1]->sourceInfo()->sourcePath);
+        QVERIFY(!QFileInfo::exists(tasks[1]->workDir()));
+        QVERIFY(QFileInfo::exists(tasks[1]->sourceInfo()->sourcePath));
+        data->moveToConverted(tasks[1]);
+        QCOMPARE(data->convertedItemList().first()->outputPath, result->outputPath);
+        QCOMPARE(convertlist::load(convertedListPath()).first().outputPath, result->outputPath);
+        QCOMPARE(convertlist::load(convertingListPath()).size(), 4);
+    }
+
+    void stopWhileConvertingLeavesNothing()
+    {
+        ConvertTask *t = task(file("long-wait.mp4"));
+        QSignalSpy progress(manager, &ConvertManager::converterManagerTaskProgress);
+        QSignalSpy done(manager, &ConvertManager::converterManagerTaskDidFinished);
+        manager->startTask(t);
+        QTRY_VERIFY_WITH_TIMEOUT(!progress.isEmpty() && t->progress() >= 0.5, 10000);
+        const QString workDir = t->workDir();
+        QVERIFY(QFileInfo::exists(workDir));
+        manager->stopTask(t);
+        QCOMPARE(t->state(), int(ConvertTask::Idle));
+        QVERIFY(!QFileInfo::exists(workDir));
+        QVERIFY(done.wait(10000));
+        QCOMPARE(done.first().at(1).toBool(), true);
+        QVERIFY(QDir(convertFolder()).entryList(QDir::Files).isEmpty());
+        QVERIFY(manager->runningTasks().isEmpty());
+    }
+
+    void failuresSayWhy()
+    {
+        ConvertTask *failing = task(file("will-fail.mp4"));
+        ConvertTask *missing = task(work->filePath("never-there.mp4"));
+        QSignalSpy done(manager, &ConvertManager::converterManagerTaskDidFinished);
+        manager->startAll({failing, missing});
+        QTRY_COMPARE_WITH_TIMEOUT(done.count(), 2, 10000);
+        QCOMPARE(failing->state(), int(ConvertTask::Failed));
+        QVERIFY(failing->errorText().contains("scripted failure"));
+        QVERIFY(QFileInfo::exists(failing->workDir())); // kept to look into
+        QCOMPARE(missing->state(), int(ConvertTask::Failed));
+        QVERIFY(!missing->errorText().isEmpty());
+
+        // A conversion folder that cannot be made (below a file): failed with the reason, the
+        // source untouched.
+        Preferences::instance()->setConvertDir(file("plain-file") + "/Converted");
+        const QString source = file("blocked.mp4", "original bytes");
+        ConvertTask *blocked = task(source);
+        done.clear();
+        manager->startTask(blocked);
+        QVERIFY(done.wait(10000));
+        QCOMPARE(blocked->state(), int(ConvertTask::Failed));
+        QVERIFY(blocked->errorText().contains("plain-file"));
+        QFile f(source);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        QCOMPARE(f.readAll(), QByteArray("original bytes"));
+    }
+
+    void sameNamesGiveDistinctFiles()
+    {
+        ConvertTask *a = task(file("one/clip.mp4"));
+        ConvertTask *b = task(file("two/clip.mp4"));
+        QVERIFY(!data->addTaskFor(*a->sourceInfo())); // the same file is listed once
+        QSignalSpy done(manager, &ConvertManager::converterManagerTaskDidFinished);
+        manager->startAll({a, b});
+        QTRY_COMPARE_WITH_TIMEOUT(done.count(), 2, 10000);
+        QStringList outputs{a->resultInfo()->outputPath, b->resultInfo()->outputPath};
+        outputs.sort();
+        QCOMPARE(outputs,
+                 QStringList({convertFolder() + "/clip(1).mp4", convertFolder() + "/clip.mp4"}));
+    }
+
+    void downloadThenConvertLandsOnTheConvertedList()
+    {
+        Preferences::instance()->setDownloadDir(work->filePath("Downloads"));
+        SniffMgr downloads;
+        QSignalSpy added(data, &ConvertDataManager::convertedFileDidAdd);
+        QSignalSpy done(&downloads, &SniffMgr::mgrAddDownloadedTask);
+        downloads.addTask(downloads.newTask("fake:ok", {}));
+        downloads.setMaxCount(1); // starts the queue
+        QVERIFY(done.wait(10000));
+        downloads.addTask(downloads.newTask("fake:converted", {}));
+        downloads.setMaxCount(1);
+        QVERIFY(added.wait(10000));
+        QCOMPARE(added.count(), 1); // only the converted download
+        const ConvMediaInfo *record = data->convertedItemList().first();
+        QCOMPARE(record->outputPath, work->filePath("Downloads/clip(1).mp4"));
+        QCOMPARE(record->width, 640);
+        QCOMPARE(record->bitRate, 160000);
+        QCOMPARE(record->mediaType, int(ConvMediaInfo::Video));
+        QCOMPARE(convertlist::load(convertedListPath()).first().outputPath, record->outputPath);
+    }
+
+    void convertedRecords()
+    {
+        for (const char *name : {"clip.mp4", "CLIP2.MP4", "song.mp3"}) {
+            ConvMediaInfo record;
+            record.outputPath = file(QStringLiteral("out/%1").arg(QLatin1String(name)));
+            data->addConverted(record);
+        }
+        data->addConverted(ConvMediaInfo());
+        QCOMPARE(data->convertedItemList().first()->displayName(), QStringLiteral("Unknown"));
+        QCOMPARE(data->searchConverted({"mp4"}).size(), 2);
+        QCOMPARE(data->searchConverted({"clip", "", "mp4"}).size(), 4);
+        QCOMPARE(data->searchConverted({"unknown"}).size(), 1);
+        QCOMPARE(data->searchConverted({}).size(), 4);
+
+        ConvMediaInfo *song = data->searchConverted({"song"}).first();
+        ConvMediaInfo *clip = data->searchConverted({"clip.mp4"}).first();
+        const QString songFile = song->outputPath, clipFile = clip->outputPath;
+        data->removeConvertedItems({song}, false);
+        QVERIFY(QFileInfo::exists(songFile));
+        data->removeConvertedItems({clip}, true);
+        QVERIFY(!QFileInfo::exists(clipFile));
+        QCOMPARE(convertlist::load(convertedListPath()).size(), 2);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestConvertManager)
+#include "tst_convertmanager.moc"

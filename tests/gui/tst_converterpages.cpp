@@ -1,0 +1,377 @@
+// The converter pages and dialogs under the offscreen platform: the real managers, the real
+// ffprobe and ffmpeg for inspecting files, and the scripted tool for converting them.
+#include "core/converter/convertdatamanager.h"
+#include "core/converter/convertmanager.h"
+#include "core/converter/converttask.h"
+#include "core/foundation/preferences.h"
+#include "core/process/myprocess.h"
+#include "gui/converter/adaptation.h"
+#include "gui/converter/convertedpage.h"
+#include "gui/converter/converterdelegates.h"
+#include "gui/converter/convertermodels.h"
+#include "gui/converter/convertingpage.h"
+#include "gui/converter/loadfilesdlg.h"
+#include "gui/pages/deleteconfirmdlg.h"
+#include "gui/widgets/pictures.h"
+#include "helpers/modalhelper.h"
+#include "helpers/testutil.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QListWidget>
+#include <QMenu>
+#include <QMimeData>
+#include <QPointer>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QToolButton>
+
+class TestConverterPages : public QObject
+{
+    Q_OBJECT
+    QTemporaryDir work;
+    ConvertingPage *page = nullptr;
+    ConvertDataManager *data = nullptr;
+
+    QString file(const QString &name, const QByteArray &content = "x")
+    {
+        return testutil::writeFile(work.filePath(name), content);
+    }
+    // Clicks the row's button as a person would.
+    void clickRowButton(QListView *view, ConverterRowDelegate *delegate, int row, int button = 0)
+    {
+        const QModelIndex index = view->model()->index(row, 0);
+        view->scrollTo(index);
+        const QRect rect = delegate->buttonRects(view->visualRect(index), index).at(button);
+        QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, rect.center());
+    }
+    ConvertTask *addTask(const QString &source)
+    {
+        ConvMediaInfo info;
+        info.sourcePath = source;
+        info.mediaType = ConvMediaInfo::Video;
+        page->onDidLoadFinishedOneFile(&info, false);
+        return data->taskForSource(source);
+    }
+    // Chooses MP4 at 720P in the next chooser.
+    static std::shared_ptr<testutil::ModalAnswer> chooseMp4()
+    {
+        return testutil::answerNextModal("OK", [](QWidget *modal) {
+            auto *dialog = qobject_cast<Adaptation *>(modal);
+            QVERIFY(dialog);
+            dialog->findChild<QPushButton *>("pb_video")->click();
+            dialog->targetButton("MP4")->click();
+            dialog->qualityBox()->setCurrentIndex(dialog->qualityBox()->findData("720P"));
+        });
+    }
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        testutil::enterTestMode();
+        seedPreferences();
+        initGuiResources();
+        Preferences *prefs = Preferences::instance();
+        prefs->setToolLocation(testutil::helperPath("fake-dl"));
+        prefs->setConvertDir(work.filePath("Converted"));
+        prefs->setMaxConversions(2);
+        data = ConvertDataManager::instance();
+        data->loadAll();
+        page = new ConvertingPage;
+        page->resize(900, 600);
+        page->show();
+        QVERIFY(QTest::qWaitForWindowExposed(page));
+    }
+    void cleanupTestCase()
+    {
+        delete page;
+        MyProcessHelper::instance()->killAll();
+    }
+
+    void emptyPage()
+    {
+        QVERIFY(page->isEmptyStateShown());
+        QVERIFY(!page->deleteAllButton()->isEnabled());
+        QVERIFY(!page->convertAllButton()->isEnabled());
+        QVERIFY(!page->showFileButton()->isEnabled());
+        QCOMPARE(page->addFilesButton()->toolTip(), QStringLiteral("Add Files"));
+    }
+
+    void droppedFoldersAreSearched()
+    {
+        const QString folder = work.filePath("drop");
+        file("drop/a.mp4");
+        file("drop/b.txt");
+        file("drop/sub/c.MKV");
+        QStringList found = ConvertingPage::collectMediaPaths({folder, file("single.Mp3")});
+        found.sort();
+        QCOMPARE(found, QStringList({folder + "/a.mp4", folder + "/sub/c.MKV",
+                                     work.filePath("single.Mp3")}));
+
+        // A drag of nothing usable is refused.
+        QMimeData nothing;
+        nothing.setUrls({QUrl::fromLocalFile(work.filePath("drop/b.txt"))});
+        QDragEnterEvent refused(QPoint(10, 10), Qt::CopyAction, &nothing, Qt::LeftButton, {});
+        QApplication::sendEvent(page, &refused);
+        QVERIFY(!refused.isAccepted());
+    }
+
+    void addingShowsProgressRowsAndFailures()
+    {
+        const QString clip = work.filePath("media/first clip.mp4");
+        QDir().mkpath(work.filePath("media"));
+        QVERIFY(testutil::makeClip(clip, 1, "320x240"));
+        const QString song = work.filePath("media/tone.mp3");
+        QVERIFY(testutil::runFfmpeg({"-f", "lavfi", "-i", "sine=frequency=500", "-t", "1", song}));
+        file("media/fake.mp4", "plain text, not a video");
+
+        QMimeData mime;
+        mime.setUrls({QUrl::fromLocalFile(work.filePath("media"))});
+        QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &mime, Qt::LeftButton, {});
+        QApplication::sendEvent(page, &enter);
+        QVERIFY(enter.isAccepted());
+        QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &mime, Qt::LeftButton, {});
+        QApplication::sendEvent(page, &drop);
+
+        LoadFilesDlg *dialog = page->loadingDialog();
+        QVERIFY(dialog && dialog->isVisible());
+        QCOMPARE(dialog->progressBar()->maximum(), 3);
+        QTRY_VERIFY_WITH_TIMEOUT(!page->loadingDialog(), 20000);
+        // The files that could not be added are listed a moment later.
+        auto failedAnswer = testutil::answerNextModal("OK", [](QWidget *modal) {
+            auto *failed = qobject_cast<FailedfilenameDialog *>(modal);
+            QVERIFY(failed);
+            QCOMPARE(failed->list()->count(), 1);
+            QVERIFY(failed->list()->item(0)->text().endsWith("fake.mp4"));
+        });
+        QTRY_VERIFY_WITH_TIMEOUT(failedAnswer->answered, 5000);
+        QVERIFY(failedAnswer->texts.contains("Failed to add files:"));
+
+        QCOMPARE(page->model()->rowCount(), 2);
+        QVERIFY(!page->isEmptyStateShown());
+        QVERIFY(page->deleteAllButton()->isEnabled());
+        QVERIFY(page->showFileButton()->isEnabled()); // the first row is selected
+        QCOMPARE(page->getSelectedTasks().first()->sourceInfo()->sourcePath,
+                 page->model()->taskAt(0)->sourceInfo()->sourcePath);
+
+        // The same files again: no new rows.
+        page->addFiles({clip, song});
+        QTRY_VERIFY_WITH_TIMEOUT(!page->loadingDialog(), 20000);
+        QCOMPARE(page->model()->rowCount(), 2);
+        QVERIFY(!page->list()->grab().isNull());
+    }
+
+    void cancelledLoadingStops()
+    {
+        QStringList files;
+        for (int i = 0; i < 8; ++i)
+            files << file(QStringLiteral("cancel/%1.mp4").arg(i), "junk");
+        page->addFiles(files);
+        QPointer<LoadFilesDlg> dialog = page->loadingDialog();
+        QTRY_VERIFY(dialog->progressBar()->value() >= 2);
+        dialog->findChild<QPushButton *>()->click();
+        QVERIFY(dialog->isHidden());
+        QTRY_VERIFY_WITH_TIMEOUT(!dialog, 20000);
+        auto failedAnswer = testutil::answerNextModal("OK", [&files](QWidget *modal) {
+            auto *failed = qobject_cast<FailedfilenameDialog *>(modal);
+            QVERIFY(failed && failed->list()->count() < files.size());
+        });
+        QTRY_VERIFY_WITH_TIMEOUT(failedAnswer->answered, 5000);
+        QVERIFY(!ConvertManager::instance()->isLoading());
+    }
+
+    void convertOneFromItsRow()
+    {
+        ConvertTask *task = addTask(file("row/short.mp4"));
+        const int row = page->model()->rowOf(task);
+        QSignalSpy added(data, &ConvertDataManager::convertedFileDidAdd);
+        auto answer = chooseMp4();
+        clickRowButton(page->list(), page->delegate(), row);
+        QVERIFY(answer->answered);
+        QVERIFY(added.wait(10000));
+        QCOMPARE(page->model()->rowOf(task), -1);
+        const ConvMediaInfo *result = data->convertedItemList().first();
+        QCOMPARE(QFileInfo(result->outputPath).fileName(), QStringLiteral("short.mp4"));
+        QCOMPARE(Preferences::instance()->convertVideoResolution(), QStringLiteral("720P"));
+    }
+
+    void convertAllStopAndRestart()
+    {
+        ConvertTask *waiting = addTask(file("all/a-wait.mp4"));
+        ConvertTask *failing = addTask(file("all/b-fail.mp4"));
+        auto answer = chooseMp4();
+        page->convertAllButton()->click();
+        QVERIFY(answer->answered);
+        QTRY_COMPARE(failing->state(), int(ConvertTask::Failed));
+        QCOMPARE(ConvertingDelegate::statusText(failing), QStringLiteral("Convert failed."));
+        QTRY_VERIFY(waiting->state() == ConvertTask::Converting && waiting->progress() >= 0.5);
+        QCOMPARE(ConvertingDelegate::statusText(waiting), QStringLiteral("Converting 50.0%"));
+        QVERIFY(!page->list()->grab().isNull());
+
+        // Its row's button stops it; the row shows the file's facts again.
+        clickRowButton(page->list(), page->delegate(), page->model()->rowOf(waiting));
+        QCOMPARE(waiting->state(), int(ConvertTask::Idle));
+        QCOMPARE(ConvertingDelegate::statusText(waiting), QString());
+        QTRY_VERIFY(ConvertManager::instance()->runningTasks().isEmpty());
+
+        // Started again, it converts to the end.
+        QSignalSpy added(data, &ConvertDataManager::convertedFileDidAdd);
+        auto again = chooseMp4();
+        clickRowButton(page->list(), page->delegate(), page->model()->rowOf(waiting));
+        QVERIFY(again->answered);
+        QCOMPARE(waiting->state(), int(ConvertTask::Converting));
+        file("all/a-wait.mp4.go");
+        QVERIFY(added.wait(10000));
+    }
+
+    void chooserCancelStartsNothing()
+    {
+        ConvertTask *task = addTask(file("cancel-chooser.mp4"));
+        const QString before = Preferences::instance()->convertVideoFormat();
+        auto answer = testutil::answerNextModal("Cancel", [](QWidget *modal) {
+            qobject_cast<Adaptation *>(modal)->targetButton("MKV")->click();
+        });
+        clickRowButton(page->list(), page->delegate(), page->model()->rowOf(task));
+        QVERIFY(answer->answered);
+        QCOMPARE(task->state(), int(ConvertTask::Idle));
+        QCOMPARE(Preferences::instance()->convertVideoFormat(), before);
+    }
+
+    void missingSourceOffersRemoval()
+    {
+        const QString source = file("vanishing.mp4");
+        ConvertTask *task = addTask(source);
+        QFile::remove(source);
+        auto answer = testutil::answerNextModal("Delete");
+        clickRowButton(page->list(), page->delegate(), page->model()->rowOf(task));
+        QVERIFY(answer->answered);
+        QVERIFY(!data->taskForSource(source));
+    }
+
+    void deleteSelectedAndAll()
+    {
+        const int before = page->model()->rowCount();
+        QVERIFY(before >= 2);
+        page->list()->setCurrentIndex(page->model()->index(0));
+        QMenu *menu = page->genPopMenu();
+        QCOMPARE(menu->actions().size(), 2);
+        auto answer = testutil::answerNextModal("OK");
+        menu->actions().at(1)->trigger();
+        QVERIFY(answer->answered);
+        QCOMPARE(page->model()->rowCount(), before - 1);
+        menu->close();
+
+        auto all = testutil::answerNextModal("OK");
+        page->deleteAllButton()->click();
+        QVERIFY(all->answered);
+        QCOMPARE(page->model()->rowCount(), 0);
+        QVERIFY(data->convertingTaskList().isEmpty());
+        QVERIFY(page->isEmptyStateShown());
+    }
+
+    void chooserRemembersAndMapsChoices()
+    {
+        Preferences *prefs = Preferences::instance();
+        {
+            Adaptation dialog;
+            dialog.findChild<QPushButton *>("pb_audio")->click();
+            QVERIFY(dialog.muteBox()->isHidden());
+            dialog.targetButton("MP3")->click();
+            dialog.qualityBox()->setCurrentIndex(dialog.qualityBox()->findData("320Kb/s"));
+            dialog.targetButton("FLAC")->click();
+            QCOMPARE(dialog.qualityBox()->count(), 1);
+            QCOMPARE(dialog.qualityBox()->currentText(), QStringLiteral("Same as source"));
+            dialog.on_pushButton_ok_clicked();
+            QCOMPARE(prefs->convertAudioBitRate(), QStringLiteral("Origin"));
+            QCOMPARE(prefs->convertMediaType(), QStringLiteral("Audio"));
+            QCOMPARE(dialog.buildConvertInfo().formatName, QStringLiteral("FLAC"));
+        }
+        {
+            Adaptation dialog; // reopens on the audio page with FLAC
+            QVERIFY(!dialog.isVideoPage());
+            QVERIFY(dialog.targetButton("FLAC")->isChecked());
+            dialog.targetButton("MP3")->click();
+            QCOMPARE(dialog.qualityBox()->count(), 5);
+            dialog.qualityBox()->setCurrentIndex(dialog.qualityBox()->findData("64Kb/s"));
+            dialog.on_pushButton_ok_clicked();
+            const ConvertInfo info = dialog.buildConvertInfo();
+            QCOMPARE(info.isVideo, 0);
+            QCOMPARE(info.audioBitRate, QStringLiteral("64Kb/s"));
+        }
+        {
+            Adaptation dialog;
+            dialog.findChild<QPushButton *>("pb_video")->click();
+            QVERIFY(!dialog.muteBox()->isHidden());
+            QCOMPARE(dialog.findChild<QToolButton *>("toolButton_iPhone_iPod"),
+                     dialog.targetButton("iPhone/iPod"));
+            dialog.targetButton("iPhone/iPod")->click();
+            dialog.qualityBox()->setCurrentIndex(dialog.qualityBox()->findData("1440P"));
+            dialog.muteBox()->setChecked(true);
+            dialog.on_pushButton_ok_clicked();
+            QCOMPARE(prefs->convertVideoResolution(), QStringLiteral("1440P"));
+            const ConvertInfo info = dialog.buildConvertInfo();
+            QCOMPARE(info.formatName, QStringLiteral("iPhone/iPod"));
+            QVERIFY(info.isMute);
+            QCOMPARE(convertparams::resolutionFor(info.resolution), QStringLiteral("2560x1440"));
+        }
+        Adaptation reopened;
+        QVERIFY(reopened.isVideoPage());
+        QVERIFY(reopened.findChild<QToolButton *>("toolButton_iPhone_iPod")->isChecked());
+        QCOMPARE(reopened.qualityBox()->currentData().toString(), QStringLiteral("1440P"));
+        QVERIFY(reopened.muteBox()->isChecked());
+        prefs->setConvertVideoMuted(false);
+    }
+
+    void convertedPageSearchPlayDelete()
+    {
+        data->removeConvertedItems(data->convertedItemList(), false);
+        for (const char *name : {"holiday.mp4", "HOLIDAY2.MP4", "talk.mp3"}) {
+            ConvMediaInfo record;
+            record.outputPath = file(QStringLiteral("done/%1").arg(QLatin1String(name)));
+            record.mediaType = QByteArray(name).endsWith("mp3") ? 0 : 1;
+            data->addConverted(record);
+        }
+        ConvertedPage converted;
+        converted.resize(900, 600);
+        converted.show();
+        QCOMPARE(converted.model()->rowCount(), 3);
+        QCOMPARE(converted.model()->infoAt(0)->displayName(), QStringLiteral("talk.mp3"));
+        QVERIFY(converted.deleteSelectedButton()->isEnabled());
+        QVERIFY(!converted.list()->grab().isNull());
+
+        converted.searchField()->setText("mp4");
+        QCOMPARE(converted.model()->rowCount(), 2);
+        QCOMPARE(converted.searchField()->palette().color(QPalette::Text), QColor("#444444"));
+        converted.searchField()->setText("holiday  x");
+        QCOMPARE(converted.model()->rowCount(), 3); // the empty word between blanks matches all
+        converted.searchField()->clear();
+        QCOMPARE(converted.searchField()->palette().color(QPalette::Text), QColor("#333333"));
+
+        // Delete on a row, with its file.
+        const QString talk = converted.model()->infoAt(0)->outputPath;
+        auto answer = testutil::answerNextModal(
+            "Delete", [](QWidget *modal) { modal->findChild<QCheckBox *>()->setChecked(true); });
+        clickRowButton(converted.list(), converted.delegate(), 0, ConvertedDelegate::DeleteButton);
+        QVERIFY(answer->answered);
+        QVERIFY(answer->texts.contains("Are you sure to delete this item?"));
+        QVERIFY(!QFileInfo::exists(talk));
+        QCOMPARE(converted.model()->rowCount(), 2);
+
+        // A file that went missing is offered for removal when played; its record goes.
+        QFile::remove(converted.model()->infoAt(0)->outputPath);
+        auto removal = testutil::answerNextModal("Delete");
+        converted.onPlay(converted.model()->infoAt(0));
+        QVERIFY(removal->answered);
+        QCOMPARE(converted.model()->rowCount(), 1);
+        QCOMPARE(data->convertedItemList().size(), 1);
+    }
+};
+
+QTEST_MAIN(TestConverterPages)
+#include "tst_converterpages.moc"

@@ -1,0 +1,312 @@
+// The rows of both task lists as a user meets them: right-click menus that delete the row they
+// were opened on (while an update check keeps retrying), failures that say why, rows drawn at once
+// after a paste, the row buttons and the hover colour under a real pointer, titles as stored.
+#include "core/engine/sniffmgr.h"
+#include "core/engine/snifftask.h"
+#include "core/engine/toolprotocol.h"
+#include "core/foundation/applog.h"
+#include "core/foundation/paths.h"
+#include "core/foundation/preferences.h"
+#include "core/process/myprocess.h"
+#include "core/provision/dlscriptmanager.h"
+#include "core/provision/dltoolmanager.h"
+#include "core/provision/updatecheck.h"
+#include "gui/pages/donelistmodel.h"
+#include "gui/pages/donetaskdelegate.h"
+#include "gui/pages/downloadedpage.h"
+#include "gui/pages/downloadingmodel.h"
+#include "gui/pages/downloadingpage.h"
+#include "gui/pages/downloadtaskdelegate.h"
+#include "gui/pages/mylistwidget.h"
+#include "gui/pages/taskmodels.h"
+#include "gui/widgets/pictures.h"
+#include "helpers/modalhelper.h"
+#include "helpers/testutil.h"
+
+#include <QHelpEvent>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QToolTip>
+
+using namespace taskmodels;
+
+namespace {
+
+QString address(const QString &scenario, int n)
+{
+    return QStringLiteral("http://127.0.0.1:9/%1?n=%2").arg(scenario).arg(n);
+}
+
+// A finished download as the engine lists it.
+SniffTask *finishedTask(SniffMgr *mgr, const QString &title, int n)
+{
+    auto *task = new SniffTask(address("done", n), {}, mgr);
+    task->setInfo(protocol::withTitle(QByteArray(), title));
+    task->setFinished(protocol::withMember(QByteArray(), "filetype", "MP4"));
+    task->restoreState(SniffTask::State::Finished);
+    mgr->moveFromPrivate(task);
+    return task;
+}
+
+// Right-clicks the row as the window system delivers it: a press, then the context-menu event.
+void rightClick(MyListWidget *list, int row)
+{
+    const QPoint at = list->visualRect(list->model()->index(row, 0)).center();
+    QMouseEvent press(QEvent::MouseButtonPress, at, Qt::RightButton, Qt::RightButton, {});
+    QApplication::sendEvent(list->viewport(), &press);
+    QContextMenuEvent menu(QContextMenuEvent::Mouse, at, list->viewport()->mapToGlobal(at));
+    QApplication::sendEvent(list->viewport(), &menu);
+}
+
+// Clicks the entry of the open context menu with that text, as the user would.
+bool chooseFromMenu(const QString &text)
+{
+    QMenu *menu = nullptr;
+    if (!QTest::qWaitFor([&] {
+            return (menu = qobject_cast<QMenu *>(QApplication::activePopupWidget())) != nullptr;
+        }))
+        return false;
+    for (QAction *action : menu->actions()) {
+        if (action->text() == text) {
+            QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(action).center());
+            return true;
+        }
+    }
+    return false;
+}
+
+QString logText()
+{
+    flushLog();
+    QFile log(logDir() + "/AppLog.log");
+    return log.open(QIODevice::ReadOnly) ? QString::fromUtf8(log.readAll()) : QString();
+}
+
+void sendMouse(QWidget *widget, QEvent::Type type, const QPoint &at,
+               Qt::MouseButton button = Qt::NoButton)
+{
+    QMouseEvent event(type, at, button, type == QEvent::MouseButtonRelease ? Qt::NoButton : button,
+                      {});
+    QApplication::sendEvent(widget, &event);
+}
+
+} // namespace
+
+class TestPageLists : public QObject
+{
+    Q_OBJECT
+    QTemporaryDir downloads;
+    SniffMgr *mgr = nullptr;
+
+    void clearDone()
+    {
+        const QList<SniffTask *> old = mgr->doneList();
+        for (SniffTask *task : old)
+            mgr->deleteDoneTask(task, false);
+    }
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        testutil::enterTestMode();
+        qputenv("CLIPMOOR_UPDATE_SERVER", "http://127.0.0.1:9");
+        seedPreferences();
+        initGuiResources();
+        initLogging();
+        Preferences *prefs = Preferences::instance();
+        prefs->setToolLocation(testutil::helperPath("fake-dl"));
+        prefs->setDownloadDir(downloads.path());
+        mgr = SniffMgr::instance();
+        mgr->setMaxCount(2);
+    }
+
+    void cleanupTestCase()
+    {
+        mgr->deleteAllDownloading();
+        MyProcessHelper::instance()->killAll();
+    }
+
+    void deletingTheRightClickedRowWhileAnUpdateCheckRetries()
+    {
+        // The update checks fail against a closed port and retry while the menus are used.
+        UpdateRetrier::waitMs = 150;
+        DlScriptManager::instance()->startCheck();
+        DlToolManager::instance()->startCheck();
+
+        DownloadingPage page;
+        page.resize(900, 600);
+        page.show();
+        page.addTasksFromContent(address("hang", 1) + "\n" + address("hang", 2), false, {}, false,
+                                 false);
+        QCOMPARE(page.list()->count(), 2);
+        rightClick(page.list(), 0);
+        QCOMPARE(page.selectedTasks().size(), 1);
+        auto answer = testutil::answerNextModal("OK");
+        QVERIFY(chooseFromMenu("Delete"));
+        QTRY_VERIFY(answer->answered);
+        QTRY_COMPARE(page.list()->count(), 1);
+        QCOMPARE(mgr->downloadingList().size(), 1);
+        QCOMPARE(page.list()->taskAt(0)->url(), address("hang", 2));
+
+        clearDone();
+        for (int i = 0; i < 3; ++i)
+            finishedTask(mgr, QStringLiteral("Finished %1").arg(i), i);
+        DownloadedPage done;
+        done.resize(900, 600);
+        done.show();
+        QCOMPARE(done.allList()->count(), 3);
+        rightClick(done.allList(), 1);
+        QCOMPARE(done.selectedTasks().first()->url(), address("done", 1));
+        answer = testutil::answerNextModal("Delete");
+        QVERIFY(chooseFromMenu("Delete"));
+        QTRY_VERIFY(answer->answered);
+        QTRY_COMPARE(done.allList()->count(), 2);
+        QCOMPARE(mgr->doneList().size(), 2);
+        // The pages are still whole, and the retries did run meanwhile.
+        QVERIFY(page.isVisible() && done.isVisible());
+        QTRY_VERIFY(logText().contains("checkUpdate retry"));
+        mgr->deleteAllDownloading();
+        clearDone();
+    }
+
+    void aFailedRowSaysWhyInItsTooltipTheDialogAndTheLog()
+    {
+        DownloadingPage page;
+        page.resize(900, 600);
+        page.show();
+        page.addTasksFromContent(address("fail", 3), false, {}, false, false);
+        SniffTask *task = page.list()->taskAt(0);
+        QTRY_COMPARE_WITH_TIMEOUT(task->state(), SniffTask::State::Failed, 20000);
+        const QModelIndex row = page.model()->index(0);
+        QVERIFY(row.data(FailureRole).toBool());
+        QCOMPARE(row.data(ReasonRole).toString(), QString("scripted failure"));
+        QVERIFY(logText().contains(address("fail", 3) + ": scripted failure"));
+
+        // The failure line's tooltip is the tool's reason.
+        const QRect band = page.list()->visualRect(row);
+        const DownloadTaskDelegate::Layout parts = DownloadTaskDelegate::layoutOf(band, row);
+        QStyleOptionViewItem option;
+        option.rect = band;
+        QHelpEvent tip(QEvent::ToolTip, parts.failureLink.center(),
+                       page.list()->viewport()->mapToGlobal(parts.failureLink.center()));
+        auto *delegate = qobject_cast<DownloadTaskDelegate *>(page.list()->itemDelegate());
+        QVERIFY(delegate->helpEvent(&tip, page.list(), option, row));
+        QCOMPARE(QToolTip::text(), QString("scripted failure"));
+
+        // The question mark opens the failure dialog with the reason; its button leads to the
+        // built-in browser.
+        QSignalSpy browser(&page, &DownloadingPage::toBrowserDownloaded);
+        auto answer = testutil::answerNextModal("Download in Built-in Browser");
+        sendMouse(page.list()->viewport(), QEvent::MouseButtonPress, parts.question.center(),
+                  Qt::LeftButton);
+        sendMouse(page.list()->viewport(), QEvent::MouseButtonRelease, parts.question.center(),
+                  Qt::LeftButton);
+        QVERIFY(answer->answered);
+        QVERIFY(answer->texts.contains("Reason: scripted failure"));
+        QCOMPARE(browser.count(), 1);
+        QCOMPARE(browser.first().first().toString(), address("fail", 3));
+        mgr->deleteAllDownloading();
+    }
+
+    void pastedRowsAreDrawnAtOnceAndTheirButtonsFollowThePointer()
+    {
+        DownloadingPage page;
+        page.resize(900, 600);
+        page.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&page));
+        QString text;
+        for (int i = 0; i < 20; ++i)
+            text += address("hang", 100 + i) + "\n";
+        page.addTasksFromContent(text, true, {}, false, false);
+        QCOMPARE(page.list()->count(), 20);
+        // The newest row is in view and drawn, with no pointer movement: its thumbnail frame and
+        // its title are there.
+        const QModelIndex last = page.model()->index(19);
+        const QRect band = page.list()->visualRect(last);
+        QVERIFY(page.list()->viewport()->rect().contains(band));
+        const QImage shot = page.list()->viewport()->grab().toImage();
+        const DownloadTaskDelegate::Layout parts = DownloadTaskDelegate::layoutOf(band, last);
+        QCOMPARE(shot.pixelColor(parts.thumbnail.topLeft()), QColor(0xD7, 0xD7, 0xD7));
+        bool titleInk = false;
+        for (int x = parts.title.left(); x < parts.title.left() + 40 && !titleInk; ++x)
+            titleInk = shot.pixelColor(x, parts.title.center().y()).lightness() < 160;
+        QVERIFY(titleInk);
+
+        // The pointer over a row paints it in the hover colour; its button pauses the task and
+        // leaves the selection as it was.
+        page.list()->setCurrentRow(19, QItemSelectionModel::ClearAndSelect);
+        const QModelIndex first = page.model()->index(0);
+        page.list()->scrollTo(first);
+        const QRect top = page.list()->visualRect(first);
+        const DownloadTaskDelegate::Layout topParts = DownloadTaskDelegate::layoutOf(top, first);
+        sendMouse(page.list()->viewport(), QEvent::MouseMove, topParts.button.center());
+        QCOMPARE(page.list()->hoveredIndex(), first);
+        QCOMPARE(page.list()->hoveredPart(), int(DownloadTaskDelegate::ActionButton));
+        const QImage hovered = page.list()->viewport()->grab().toImage();
+        QCOMPARE(hovered.pixelColor(top.left() + 5, top.top() + 5), QColor(0xF0, 0xF5, 0xFE));
+        SniffTask *task = page.list()->taskAt(0);
+        QTRY_VERIFY(task->state() == SniffTask::State::Downloading ||
+                    task->state() == SniffTask::State::Waiting);
+        sendMouse(page.list()->viewport(), QEvent::MouseButtonPress, topParts.button.center(),
+                  Qt::LeftButton);
+        sendMouse(page.list()->viewport(), QEvent::MouseButtonRelease, topParts.button.center(),
+                  Qt::LeftButton);
+        QTRY_COMPARE(task->state(), SniffTask::State::Paused);
+        QCOMPARE(page.selectedTasks().size(), 1);
+        QCOMPARE(page.selectedTasks().first(), page.list()->taskAt(19));
+        QCOMPARE(first.data(ButtonImageRole).toString(), QString("resume"));
+        mgr->deleteAllDownloading();
+    }
+
+    void titlesAreShownAsStoredAndTheRowButtonsPlayAndReveal()
+    {
+        clearDone();
+        // Two downloads of pages with the same title look the same: nothing is added to them.
+        finishedTask(mgr, "Same title", 1);
+        finishedTask(mgr, "Same title", 2);
+        DownloadedPage done;
+        done.resize(900, 600);
+        done.show();
+        QCOMPARE(done.allModel()->index(0).data(Qt::DisplayRole).toString(), QString("Same title"));
+        QCOMPARE(done.allModel()->index(1).data(Qt::DisplayRole).toString(), QString("Same title"));
+
+        // The row's buttons act on their row: a missing file is offered for removal.
+        const QModelIndex second = done.allModel()->index(1);
+        const QPoint play = DoneTaskDelegate::buttonRect(done.allList()->visualRect(second),
+                                                         DoneTaskDelegate::PlayButton)
+                                .center();
+        auto answer = testutil::answerNextModal("Cancel");
+        sendMouse(done.allList()->viewport(), QEvent::MouseButtonPress, play, Qt::LeftButton);
+        sendMouse(done.allList()->viewport(), QEvent::MouseButtonRelease, play, Qt::LeftButton);
+        QVERIFY(answer->answered);
+        QVERIFY(answer->texts.join(' ').contains("does not exist"));
+        QCOMPARE(done.allList()->count(), 2);
+
+        // "Modify File Name" puts a field over the title; Return renames the file.
+        QTemporaryDir folder;
+        QFile(folder.path() + "/old.mp4").open(QIODevice::WriteOnly);
+        SniffTask *task = done.allList()->taskAt(0);
+        task->setInfo(protocol::withFilePath(task->info(), folder.path() + "/old.mp4"));
+        QSignalSpy finished(&done, &DownloadedPage::editFinished);
+        done.startRename(task);
+        const QModelIndex first = done.allModel()->index(0);
+        auto *field = qobject_cast<QLineEdit *>(done.allList()->indexWidget(first));
+        QVERIFY(field);
+        QCOMPARE(field->text(), QString("Same title"));
+        QCOMPARE(field->selectedText(), QString("Same title"));
+        field->setText("New name");
+        QTest::keyClick(field, Qt::Key_Return);
+        QCOMPARE(finished.count(), 1);
+        QCOMPARE(finished.first().first().toBool(), true);
+        QVERIFY(QFileInfo::exists(folder.path() + "/New name.mp4"));
+        QCOMPARE(first.data(Qt::DisplayRole).toString(), QString("New name"));
+        QTRY_VERIFY(!done.allList()->indexWidget(first));
+        clearDone();
+    }
+};
+
+QTEST_MAIN(TestPageLists)
+#include "tst_pagelists.moc"

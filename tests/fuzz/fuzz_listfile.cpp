@@ -1,5 +1,6 @@
-// The list-file readers: task records and the history, as read at start-up from files that may
-// be damaged in any way.
+// The list-file readers: task records, the history and the converter's records, as read at
+// start-up from files that may be damaged in any way.
+#include "core/converter/convertlistfile.h"
 #include "core/engine/tasklistfile.h"
 #include "fuzzing.h"
 
@@ -21,5 +22,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         std::abort();
     device.seek(0);
     tasklist::readHistory(&device);
+    device.seek(0);
+    const QList<ConvMediaInfo> converted = convertlist::read(&device);
+    QList<const ConvMediaInfo *> pointers;
+    for (const ConvMediaInfo &info : converted)
+        pointers << &info;
+    QByteArray convertedAgain = convertlist::serialize(pointers);
+    QBuffer third(&convertedAgain);
+    third.open(QIODevice::ReadOnly);
+    if (convertlist::read(&third).size() != converted.size())
+        std::abort();
     return 0;
 }

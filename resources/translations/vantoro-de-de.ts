@@ -954,6 +954,12 @@ Bitte melden Sie sich im Bereich „Online“ bei Ihrem Konto an und klicken Sie
         <source>Some tasks are in progress, are you sure you want to quit?</source>
         <translation>Einige Aufgaben laufen noch. Möchten Sie Clipmoor wirklich beenden?</translation>
     </message>
+    <message>
+        <source>Clipmoor was stopped while it read its download lists last time. The lists it was reading start empty; their files are kept as:
+%1</source>
+        <translation>Clipmoor wurde beim letzten Mal beendet, während es seine Download-Listen las. Die Listen, die es gerade las, beginnen leer; ihre Dateien sind aufbewahrt als:
+%1</translation>
+    </message>
 </context>
 <context>
     <name>PasteInputDlg</name>

@@ -954,6 +954,12 @@ Please sign in to your account in the "Online" section, then click the "Download
         <source>Some tasks are in progress, are you sure you want to quit?</source>
         <translation>Some tasks are in progress. Are you sure you want to quit?</translation>
     </message>
+    <message>
+        <source>Clipmoor was stopped while it read its download lists last time. The lists it was reading start empty; their files are kept as:
+%1</source>
+        <translation>Clipmoor was stopped while it read its download lists last time. The lists it was reading start empty; their files are kept as:
+%1</translation>
+    </message>
 </context>
 <context>
     <name>PasteInputDlg</name>

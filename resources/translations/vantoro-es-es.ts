@@ -954,6 +954,12 @@ Inicie sesión en su cuenta en la sección "En línea" y luego haga clic en el b
         <source>Some tasks are in progress, are you sure you want to quit?</source>
         <translation>Hay tareas en curso, ¿seguro que quieres salir?</translation>
     </message>
+    <message>
+        <source>Clipmoor was stopped while it read its download lists last time. The lists it was reading start empty; their files are kept as:
+%1</source>
+        <translation>Clipmoor se detuvo la última vez mientras leía sus listas de descargas. Las listas que estaba leyendo empiezan vacías; sus archivos se conservan como:
+%1</translation>
+    </message>
 </context>
 <context>
     <name>PasteInputDlg</name>

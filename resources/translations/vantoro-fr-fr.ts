@@ -954,6 +954,12 @@ Connectez-vous à votre compte dans la section « En ligne », puis cliquez sur 
         <source>Some tasks are in progress, are you sure you want to quit?</source>
         <translation>Des tâches sont en cours, voulez-vous vraiment quitter ?</translation>
     </message>
+    <message>
+        <source>Clipmoor was stopped while it read its download lists last time. The lists it was reading start empty; their files are kept as:
+%1</source>
+        <translation>Clipmoor a été arrêté la dernière fois pendant qu'il lisait ses listes de téléchargements. Les listes qu'il lisait commencent vides ; leurs fichiers sont conservés sous :
+%1</translation>
+    </message>
 </context>
 <context>
     <name>PasteInputDlg</name>

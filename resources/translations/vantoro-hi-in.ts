@@ -954,6 +954,12 @@ Please sign in to your account in "Online" section, then click "Download" button
         <source>Some tasks are in progress, are you sure you want to quit?</source>
         <translation>कुछ कार्य चल रहे हैं, क्या आप सच में बाहर निकलना चाहते हैं?</translation>
     </message>
+    <message>
+        <source>Clipmoor was stopped while it read its download lists last time. The lists it was reading start empty; their files are kept as:
+%1</source>
+        <translation>पिछली बार Clipmoor अपनी डाउनलोड सूचियाँ पढ़ते समय बंद हो गया था। जो सूचियाँ पढ़ी जा रही थीं वे खाली शुरू होती हैं; उनकी फ़ाइलें इस नाम से रखी गई हैं:
+%1</translation>
+    </message>
 </context>
 <context>
     <name>PasteInputDlg</name>

@@ -954,6 +954,12 @@ Silakan masuk ke akun Anda di bagian "Online", lalu klik tombol "Unduh".</transl
         <source>Some tasks are in progress, are you sure you want to quit?</source>
         <translation>Beberapa tugas masih berjalan, yakin ingin keluar?</translation>
     </message>
+    <message>
+        <source>Clipmoor was stopped while it read its download lists last time. The lists it was reading start empty; their files are kept as:
+%1</source>
+        <translation>Clipmoor dihentikan terakhir kali saat membaca daftar unduhannya. Daftar yang sedang dibaca dimulai kosong; berkasnya disimpan sebagai:
+%1</translation>
+    </message>
 </context>
 <context>
     <name>PasteInputDlg</name>

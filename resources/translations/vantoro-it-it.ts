@@ -954,6 +954,12 @@ Accedi al tuo account nella sezione "Online", poi fai clic sul pulsante "Scarica
         <source>Some tasks are in progress, are you sure you want to quit?</source>
         <translation>Alcune attività sono in corso, vuoi davvero uscire?</translation>
     </message>
+    <message>
+        <source>Clipmoor was stopped while it read its download lists last time. The lists it was reading start empty; their files are kept as:
+%1</source>
+        <translation>L'ultima volta Clipmoor è stato interrotto mentre leggeva i suoi elenchi di download. Gli elenchi che stava leggendo iniziano vuoti; i loro file sono conservati come:
+%1</translation>
+    </message>
 </context>
 <context>
     <name>PasteInputDlg</name>

@@ -954,6 +954,12 @@ Please sign in to your account in "Online" section, then click "Download" button
         <source>Some tasks are in progress, are you sure you want to quit?</source>
         <translation>処理中のタスクがあります。終了しますか？</translation>
     </message>
+    <message>
+        <source>Clipmoor was stopped while it read its download lists last time. The lists it was reading start empty; their files are kept as:
+%1</source>
+        <translation>前回、Clipmoor はダウンロード一覧の読み込み中に停止しました。読み込み中だった一覧は空の状態で始まります。そのファイルは次の名前で保管されています:
+%1</translation>
+    </message>
 </context>
 <context>
     <name>PasteInputDlg</name>

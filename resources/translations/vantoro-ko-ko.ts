@@ -954,6 +954,12 @@ Please sign in to your account in "Online" section, then click "Download" button
         <source>Some tasks are in progress, are you sure you want to quit?</source>
         <translation>진행 중인 작업이 있습니다. 종료할까요?</translation>
     </message>
+    <message>
+        <source>Clipmoor was stopped while it read its download lists last time. The lists it was reading start empty; their files are kept as:
+%1</source>
+        <translation>지난번 Clipmoor가 다운로드 목록을 읽는 중에 중지되었습니다. 읽고 있던 목록은 비어 있는 상태로 시작하며, 해당 파일은 다음 이름으로 보관되었습니다:
+%1</translation>
+    </message>
 </context>
 <context>
     <name>PasteInputDlg</name>

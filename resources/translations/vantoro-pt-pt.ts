@@ -954,6 +954,12 @@ Inicie sessão na sua conta na secção "Online" e depois clique no botão "Tran
         <source>Some tasks are in progress, are you sure you want to quit?</source>
         <translation>Há tarefas em curso, tem a certeza de que quer sair?</translation>
     </message>
+    <message>
+        <source>Clipmoor was stopped while it read its download lists last time. The lists it was reading start empty; their files are kept as:
+%1</source>
+        <translation>Da última vez, o Clipmoor foi interrompido enquanto lia as suas listas de transferências. As listas que estava a ler começam vazias; os seus ficheiros foram guardados como:
+%1</translation>
+    </message>
 </context>
 <context>
     <name>PasteInputDlg</name>

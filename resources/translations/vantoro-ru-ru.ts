@@ -954,6 +954,12 @@ Please sign in to your account in "Online" section, then click "Download" button
         <source>Some tasks are in progress, are you sure you want to quit?</source>
         <translation>Некоторые задачи ещё выполняются. Выйти?</translation>
     </message>
+    <message>
+        <source>Clipmoor was stopped while it read its download lists last time. The lists it was reading start empty; their files are kept as:
+%1</source>
+        <translation>В прошлый раз Clipmoor был остановлен во время чтения списков загрузок. Списки, которые он читал, начинаются пустыми; их файлы сохранены как:
+%1</translation>
+    </message>
 </context>
 <context>
     <name>PasteInputDlg</name>

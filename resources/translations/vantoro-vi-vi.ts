@@ -954,6 +954,12 @@ Hãy đăng nhập tài khoản trong mục "Trực tuyến", sau đó nhấn n�
         <source>Some tasks are in progress, are you sure you want to quit?</source>
         <translation>Một số tác vụ đang chạy, bạn có chắc muốn thoát?</translation>
     </message>
+    <message>
+        <source>Clipmoor was stopped while it read its download lists last time. The lists it was reading start empty; their files are kept as:
+%1</source>
+        <translation>Lần trước Clipmoor bị dừng khi đang đọc danh sách tải xuống. Các danh sách đang được đọc sẽ bắt đầu trống; tệp của chúng được giữ lại với tên:
+%1</translation>
+    </message>
 </context>
 <context>
     <name>PasteInputDlg</name>

@@ -954,6 +954,12 @@ Please sign in to your account in "Online" section, then click "Download" button
         <source>Some tasks are in progress, are you sure you want to quit?</source>
         <translation>有任务正在进行，确定要退出吗？</translation>
     </message>
+    <message>
+        <source>Clipmoor was stopped while it read its download lists last time. The lists it was reading start empty; their files are kept as:
+%1</source>
+        <translation>Clipmoor 上次在读取下载列表时被停止。正在读取的列表将以空列表开始；其文件已保存为：
+%1</translation>
+    </message>
 </context>
 <context>
     <name>PasteInputDlg</name>

@@ -954,6 +954,12 @@ Please sign in to your account in "Online" section, then click "Download" button
         <source>Some tasks are in progress, are you sure you want to quit?</source>
         <translation>有工作正在進行，確定要結束嗎？</translation>
     </message>
+    <message>
+        <source>Clipmoor was stopped while it read its download lists last time. The lists it was reading start empty; their files are kept as:
+%1</source>
+        <translation>Clipmoor 上次在讀取下載清單時被停止。正在讀取的清單將以空清單開始；其檔案已保存為：
+%1</translation>
+    </message>
 </context>
 <context>
     <name>PasteInputDlg</name>

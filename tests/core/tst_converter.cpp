@@ -4,6 +4,7 @@
 #include "core/converter/convertlistfile.h"
 #include "core/converter/convmediainfo.h"
 #include "core/converter/loadfileoperator.h"
+#include "core/foundation/listfile.h"
 #include "core/foundation/paths.h"
 #include "helpers/testutil.h"
 
@@ -186,12 +187,18 @@ private Q_SLOTS:
         QVERIFY(convertlist::save(path, {&odd}));
         QVERIFY(convertlist::load(path).isEmpty());
 
-        // A read that never finished is not tried again: the file goes.
+        // A read that never finished is not tried again: the file is set aside, whole, and so
+        // is told to the user; a save's temporary left by a crash goes.
         QVERIFY(convertlist::save(path, {&odd}));
+        const QByteArray saved = testutil::readFile(path);
         QFile(path + ".tag").open(QIODevice::WriteOnly);
+        testutil::writeFile(path + ".Ab12Cd", "half a list");
         QVERIFY(convertlist::load(path).isEmpty());
         QVERIFY(!QFile::exists(path));
         QVERIFY(!QFile::exists(path + ".tag"));
+        QVERIFY(!QFile::exists(path + ".Ab12Cd"));
+        QCOMPARE(testutil::readFile(path + ".crashed"), saved);
+        QCOMPARE(listfile::takeSetAsideFiles(), QStringList{path + ".crashed"});
 
         // Random bytes never crash the reader.
         for (int seed = 1; seed <= 50; ++seed) {

@@ -7,7 +7,6 @@
 #include <QFile>
 #include <QSet>
 #include <QTemporaryDir>
-#include <QTimer>
 
 class TestGlobals : public QObject
 {
@@ -251,17 +250,6 @@ private Q_SLOTS:
         qunsetenv("https_proxy");
         if (!saved.isEmpty())
             qputenv("https_proxy", saved);
-    }
-
-    void waitKeepsEventsFlowing()
-    {
-        bool fired = false;
-        QTimer::singleShot(20, [&] { fired = true; });
-        QElapsedTimer timer;
-        timer.start();
-        waitEventLoop(120);
-        QVERIFY(fired);
-        QVERIFY(timer.elapsed() >= 100);
     }
 
     void darkModeOnlyFromTheStore()

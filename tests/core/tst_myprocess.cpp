@@ -102,9 +102,12 @@ private Q_SLOTS:
         bool ok = false;
         killChildProcessByName(pid, "ffmpeg", true, ok);
         QCOMPARE(ok, false); // nothing matched: left as the caller set it
-        bool okTrue = true;
-        killChildProcessByName(pid, "ffmpeg", false, okTrue);
-        QCOMPARE(okTrue, true);
+        PoliteStop stop(pid, "ffmpeg");
+        QSignalSpy finished(&stop, &PoliteStop::finished);
+        stop.start(true);
+        QVERIFY(finished.isEmpty()); // reported from the event loop, never inside the call
+        QVERIFY(finished.wait(2000));
+        QCOMPARE(finished.at(0).at(0).toBool(), true); // as given
     }
 
     void listsDirectChildrenWithTheirNames()
@@ -126,11 +129,13 @@ private Q_SLOTS:
         QTRY_COMPARE(namesOf(childProcesses(pid)), QStringList({"ffmpeg_stub"}));
         const QList<quint32> tree = descendants(quint32(pid));
 
-        bool ok = false;
+        PoliteStop stop(pid, "ffmpeg");
+        QSignalSpy finished(&stop, &PoliteStop::finished);
         QElapsedTimer timer;
         timer.start();
-        killChildProcessByName(pid, "ffmpeg", false, ok);
-        QVERIFY(ok);
+        stop.start(false);
+        QVERIFY(finished.wait(10000));
+        QCOMPARE(finished.at(0).at(0).toBool(), true);
         QVERIFY(timer.elapsed() >= 1400);
         QVERIFY2(timer.elapsed() < 3000, "one interrupt and one wait are enough");
         QVERIFY(QFileInfo::exists(marker)); // it ended through its interrupt handler
@@ -145,17 +150,19 @@ private Q_SLOTS:
         QTRY_COMPARE(namesOf(childProcesses(pid)), QStringList({"ffmpeg_stub"}));
         const QList<quint32> tree = descendants(quint32(pid));
 
-        // The wait keeps the event loop turning.
+        // The stop runs on timers: the event loop turns meanwhile.
         int ticks = 0;
         QTimer ticker;
         connect(&ticker, &QTimer::timeout, [&] { ++ticks; });
         ticker.start(200);
 
-        bool ok = false;
+        PoliteStop stop(pid, "ffmpeg");
+        QSignalSpy finished(&stop, &PoliteStop::finished);
         QElapsedTimer timer;
         timer.start();
-        killChildProcessByName(pid, "ffmpeg", false, ok);
-        QVERIFY(ok);
+        stop.start(false);
+        QVERIFY(finished.wait(15000));
+        QCOMPARE(finished.at(0).at(0).toBool(), true);
         QVERIFY(timer.elapsed() >= 5800);
         QVERIFY(timer.elapsed() < 9000);
         QVERIFY(ticks >= 20);

@@ -40,7 +40,7 @@ class TestPrivateFiles : public QObject
 
     static QString recordedPath(const QString &listPath)
     {
-        const QList<tasklist::Record> records = tasklist::load(listPath);
+        const tasklist::Records records = tasklist::load(listPath);
         return records.isEmpty() ? QString() : protocol::filePath(records.first().info);
     }
 
@@ -103,7 +103,7 @@ private Q_SLOTS:
             QVERIFY(QFileInfo::exists(hidden) && !QFileInfo::exists(visible));
             QVERIFY(mgr.setFileHidden(task, "hidden")); // already hidden: nothing to do
             QCOMPARE(protocol::filePath(task->info()), hidden);
-            mgr.saveAll();
+            mgr.saveNow();
         }
         QCOMPARE(recordedPath(privateListPath()), hidden);
         {
@@ -148,7 +148,7 @@ private Q_SLOTS:
         SniffTask *task = mgr.doneList().value(0);
         QVERIFY(task);
         QCOMPARE(protocol::filePath(task->info()), hidden);
-        mgr.saveAll();
+        mgr.saveNow();
         QCOMPARE(recordedPath(doneListPath()), hidden);
         QVERIFY(!privatefiles::renamePending());
         // The row can still go on to the private list and back.

@@ -1,11 +1,14 @@
 // Updates of the download tool and of the page-script bundle, and the curl transfers under them,
 // against a server on 127.0.0.1.
+#include "core/engine/downloadoptions.h"
+#include "core/engine/toolprotocol.h"
 #include "core/foundation/applog.h"
 #include "core/foundation/paths.h"
 #include "core/foundation/preferences.h"
 #include "core/provision/curlproxy.h"
 #include "core/provision/dlscriptmanager.h"
 #include "core/provision/dltoolmanager.h"
+#include "core/provision/updatecheck.h"
 #include "helpers/httpserver.h"
 #include "helpers/testutil.h"
 
@@ -46,6 +49,32 @@ class TestProvision : public QObject
         QProcess py;
         py.start("/usr/bin/python3", {"-c", script, zipPath});
         return py.waitForFinished() && py.exitCode() == 0;
+    }
+
+    // A zip of real files: entry name -> file, every entry executable.
+    bool makeZipOf(const QString &zipPath, const QMap<QString, QString> &files)
+    {
+        QString script = "import zipfile,sys\nz=zipfile.ZipFile(sys.argv[1],'w')\n";
+        for (auto it = files.begin(); it != files.end(); ++it)
+            script += QStringLiteral("i=zipfile.ZipInfo('%1');i.create_system=3;"
+                                     "i.external_attr=(0o755|0o100000)<<16\n"
+                                     "z.writestr(i,open('%2','rb').read())\n")
+                          .arg(it.key(), it.value());
+        script += "z.close()\n";
+        QProcess py;
+        py.start("/usr/bin/python3", {"-c", script, zipPath});
+        return py.waitForFinished() && py.exitCode() == 0;
+    }
+
+    void writeToolManifest(const QString &version, const QString &name, const QString &zip)
+    {
+        const QJsonObject manifest{
+            {"version", version},
+            {"linux", QJsonObject{{"url", server->url("vantoro-dl/linux/" + name)},
+                                  {"md5", QString::fromLatin1(md5Of(zip))}}}};
+        QFile f(www.path() + "/vantoro-dl/dl_config.json");
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(QJsonDocument(manifest).toJson());
     }
 
     void publishTool(const QString &version, const QStringList &entries, bool executable = true,
@@ -214,6 +243,112 @@ private Q_SLOTS:
         next.startCheck();
         QTRY_COMPARE_WITH_TIMEOUT(checked.count(), 1, 20000);
         QCOMPARE(checked.at(0).at(0).toBool(), false);
+    }
+
+    // An update may carry a newer yt-dlp beside the tool: it is unpacked with its executable bit
+    // and the tool runs it.
+    void anUpdateCarriesItsOwnYtDlp()
+    {
+        resetToolState();
+        QTemporaryDir parts;
+        const QString standIn = parts.path() + "/yt-dlp";
+        {
+            QFile f(standIn);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write("#!/bin/sh\necho \"$@\" > \"$(dirname \"$0\")/yt-dlp.ran\"\n"
+                    "echo 'ERROR: the stand-in downloads nothing' >&2\nexit 1\n");
+        }
+        const QString tool =
+            QDir(QCoreApplication::applicationDirPath() + "/../bin").absoluteFilePath("vantoro-dl");
+        QVERIFY(QFileInfo(tool).isExecutable());
+        const QString name = "vantoro-dl_3.0.0.zip";
+        QDir().mkpath(www.path() + "/vantoro-dl/linux");
+        const QString zip = www.path() + "/vantoro-dl/linux/" + name;
+        QFile::remove(zip);
+        QVERIFY(makeZipOf(zip, {{"vantoro-dl", tool}, {"yt-dlp", standIn}}));
+        writeToolManifest("3.0.0", name, zip);
+        DlToolManager manager;
+        QSignalSpy installed(&manager, &DlToolManager::updateInstalled);
+        manager.startCheck();
+        QTRY_COMPARE_WITH_TIMEOUT(installed.count(), 1, 20000);
+        const QString folder = DlToolManager::managerDir() + "/vantoro-dl_3.0.0";
+        QCOMPARE(manager.toolPath(), folder + "/vantoro-dl");
+        QVERIFY(QFileInfo(folder + "/yt-dlp").isExecutable());
+
+        QTemporaryDir work;
+        const QString params =
+            protocol::writeDownloadParams(server->url("clip.mp4"), DownloadOptions{}, work.path());
+        QProcess run;
+        run.start(manager.toolPath(), {params});
+        QVERIFY(run.waitForFinished(60000));
+        const QByteArray firstLine = run.readAllStandardOutput().split('\n').value(0);
+        QCOMPARE(protocol::lineType(firstLine), QString("param"));
+        QCOMPARE(protocol::member(firstLine, "yt_dlp"), folder + "/yt-dlp");
+        QVERIFY(QFileInfo::exists(folder + "/yt-dlp.ran"));
+        manager.disconnect();
+    }
+
+    // Addresses are handed to curl as addresses only: an option-like or local one is refused
+    // before curl starts.
+    void curlTakesOnlyWebAddresses_data()
+    {
+        QTest::addColumn<QString>("address");
+        QTest::newRow("option") << "-K" + www.path() + "/evil.curlrc";
+        QTest::newRow("local file") << "file:///etc/hostname";
+        QTest::newRow("other scheme") << "ftp://127.0.0.1/x";
+    }
+    void curlTakesOnlyWebAddresses()
+    {
+        QFETCH(QString, address);
+        QTemporaryDir out;
+        const QString escaped = out.path() + "/escaped.bin";
+        QFile rc(www.path() + "/evil.curlrc");
+        QVERIFY(rc.open(QIODevice::WriteOnly));
+        rc.write(QStringLiteral("url = \"%1\"\noutput = \"%2\"\n")
+                     .arg(server->url("big.bin"), escaped)
+                     .toUtf8());
+        rc.close();
+        CurlProxy curl;
+        QSignalSpy failed(&curl, &CurlProxy::downloadError);
+        curl.download(address, out.path() + "/target.bin");
+        QTRY_COMPARE_WITH_TIMEOUT(failed.count(), 1, 10000);
+        QVERIFY(!QFileInfo::exists(escaped));
+        QVERIFY(!QFileInfo::exists(out.path() + "/target.bin"));
+    }
+
+    void manifestEntriesNameOnlyPlainArchives()
+    {
+        auto entry = [](const QString &url) {
+            return archiveEntry(QJsonObject{{"url", url}, {"md5", "x"}});
+        };
+        QVERIFY(entry("https://h/a/vantoro-dl_1.zip").usable);
+        QCOMPARE(entry("https://h/a/vantoro-dl_1.zip").folderName, QString("vantoro-dl_1"));
+        QVERIFY(!entry("https://h/a/..").usable);
+        QVERIFY(!entry("https://h/a/.zip").usable);
+        QVERIFY(!entry("https://h/a/").usable);
+        QVERIFY(!entry("-K/etc/x.zip").usable);
+        QVERIFY(!entry("file:///tmp/x.zip").usable);
+        QVERIFY(!entry("https://h/a/-rf.zip").usable);
+        QVERIFY(parseManifest(QByteArray(kMaxManifestBytes + 1, ' ')).isEmpty());
+    }
+
+    // A manifest of megabytes is not one: the check fails without reading it whole.
+    void anOversizedManifestFailsTheCheck()
+    {
+        resetToolState();
+        QDir().mkpath(www.path() + "/vantoro-dl");
+        QFile f(www.path() + "/vantoro-dl/dl_config.json");
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write("{\"version\": \"9.0.0\", \"pad\": \"" + QByteArray(3 << 20, 'x') + "\"}");
+        f.close();
+        DlToolManager manager;
+        QSignalSpy installed(&manager, &DlToolManager::updateInstalled);
+        manager.startCheck();
+        QTRY_VERIFY_WITH_TIMEOUT(manager.retries() >= 1, 20000);
+        QCOMPARE(installed.count(), 0);
+        QVERIFY(logText().contains("larger than"));
+        manager.disconnect();
+        QFile::remove(f.fileName());
     }
 
     void theShippedVersionOrOlderIsNotFetched()

@@ -5,6 +5,7 @@
 #include <QSignalSpy>
 
 #include <memory>
+#include <vector>
 
 class TestSingleApplication : public QObject
 {
@@ -110,6 +111,34 @@ private Q_SLOTS:
         QCOMPARE(socket->state(), QLocalSocket::ConnectedState);
         socket->write(message.mid(18));
         QTRY_COMPARE(started.count(), 2);
+    }
+
+    // Connections that never finish their announcement are dropped after a while, so that they
+    // cannot pile up; the socket is this user's alone.
+    void idleConnectionsAreDroppedAndTheSocketIsPrivate()
+    {
+        QCOMPARE(QFileInfo(primary->serverPath()).permissions() &
+                     (QFile::ReadGroup | QFile::WriteGroup | QFile::ReadOther | QFile::WriteOther),
+                 QFile::Permissions());
+        SingleApplicationPrivate::announcementTimeoutMs = 200;
+        const QByteArray message = SingleApplicationPrivate::announcement(primary->key(), 2, 3);
+        std::vector<std::unique_ptr<QLocalSocket>> idle;
+        for (int i = 0; i < 50; ++i) {
+            idle.push_back(connectToPrimary());
+            QVERIFY(idle.back());
+            idle.back()->write(message.left(12));
+            QVERIFY(idle.back()->waitForBytesWritten(2000));
+        }
+        QTRY_COMPARE_WITH_TIMEOUT(primary->connectionCount(), 0, 5000);
+        for (auto &socket : idle)
+            QVERIFY(closedByPeer(*socket));
+        SingleApplicationPrivate::announcementTimeoutMs = 2000;
+        // Whole announcements are still taken.
+        QSignalSpy started(primary, &SingleApplicationPrivate::instanceStarted);
+        auto next = connectToPrimary();
+        QVERIFY(next);
+        next->write(message);
+        QTRY_COMPARE(started.count(), 1);
     }
 
     void malformedOrForeignAnnouncementsCloseTheSocket_data()

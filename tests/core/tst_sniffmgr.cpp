@@ -258,6 +258,42 @@ private Q_SLOTS:
         QCOMPARE(mgr->doneList(), QList<SniffTask *>{t});
     }
 
+    // A delete while the recording is being saved wins: nothing reaches the done list, and the
+    // working folder goes once the save has stopped.
+    void deletingARecordingBeingSavedWins()
+    {
+        QPointer<SniffTask> t = add("fake:live");
+        QSignalSpy added(mgr.get(), &SniffMgr::mgrAddDownloadedTask);
+        mgr->schedule();
+        QTRY_VERIFY_WITH_TIMEOUT(protocol::isLive(t->info()) && !t->progress().isEmpty(), 5000);
+        const QString work = t->workDir();
+        mgr->pauseTask(t, false);
+        QCOMPARE(t->state(), SniffTask::State::Saving);
+        mgr->deleteDownloadingTask(t);
+        QVERIFY(t); // its run still uses it
+        QTRY_VERIFY_WITH_TIMEOUT(t.isNull(), 15000);
+        QCOMPARE(added.count(), 0);
+        QVERIFY(mgr->doneList().isEmpty());
+        QVERIFY(!QFileInfo::exists(work));
+        QTRY_COMPARE_WITH_TIMEOUT(mgr->runningCount(), 0, 5000);
+    }
+
+    // Saves asked for in a burst are written together, off the GUI thread, with the last state.
+    void savesAreCoalesced()
+    {
+        QSignalSpy saved(mgr.get(), &SniffMgr::listsSaved);
+        for (int i = 0; i < 30; ++i) {
+            add(QStringLiteral("https://v/burst%1").arg(i));
+            mgr->saveAll();
+        }
+        QVERIFY(mgr->isSaving());
+        QTRY_VERIFY_WITH_TIMEOUT(!mgr->isSaving(), 10000);
+        QVERIFY2(saved.count() >= 1 && saved.count() <= 2,
+                 qPrintable(QString::number(saved.count())));
+        QCOMPARE(tasklist::load(taskListPath()).size(), 30);
+        QCOMPARE(tasklist::loadHistory(historyListPath()).size(), 30);
+    }
+
     void listsSurviveARestart()
     {
         SniffTask *a = add(
@@ -270,7 +306,7 @@ private Q_SLOTS:
         a->restoreState(SniffTask::State::Downloading);
         SniffTask *failed = add("fake:fail?n=2");
         failed->restoreState(SniffTask::State::Failed);
-        mgr->saveAll();
+        mgr->saveNow();
 
         // The options are written greatest key first.
         {
@@ -344,23 +380,59 @@ private Q_SLOTS:
         qDeleteAll(tasks);
     }
 
-    void aCrashWhileReadingDiscardsThatListOnly()
+    // Temporary files that saves killed midway left beside the lists go at the next start; other
+    // files beside them stay.
+    void staleSaveFilesAreRemovedAtStart()
+    {
+        const QString stale = taskListPath() + ".Ab12Cd", other = taskListPath() + ".keep";
+        testutil::writeFile(stale, "half a list");
+        testutil::writeFile(doneListPath() + ".x9Y8z7", "half a list");
+        testutil::writeFile(other, "not ours");
+        SniffMgr next;
+        next.loadAll();
+        QVERIFY(!QFileInfo::exists(stale));
+        QVERIFY(!QFileInfo::exists(doneListPath() + ".x9Y8z7"));
+        QVERIFY(QFileInfo::exists(other));
+        QFile::remove(other);
+    }
+
+    // A list whose reading did not finish last time (the application was killed meanwhile) is
+    // set aside, not deleted, and the user is told; the other lists load as usual.
+    void aCrashWhileReadingSetsThatListAside()
     {
         SniffTask *t = add("https://v/1");
         t->restoreState(SniffTask::State::Finished);
-        mgr->saveAll();
+        mgr->saveNow();
+        const QByteArray saved = testutil::readFile(taskListPath());
         QFile::remove(doneListPath());
         QVERIFY(QFile::copy(taskListPath(), doneListPath()));
-        QFile marker(taskListPath() + ".tag");
-        QVERIFY(marker.open(QIODevice::WriteOnly));
-        marker.close();
-        SniffMgr next;
-        next.loadAll();
-        QVERIFY(next.downloadingList().isEmpty());
-        QVERIFY(!QFileInfo::exists(taskListPath()));
-        QVERIFY(!QFileInfo::exists(taskListPath() + ".tag"));
-        QCOMPARE(next.doneList().size(), 1);
-        QVERIFY(!QFileInfo::exists(doneListPath() + ".tag"));
+        for (int start = 0; start < 2; ++start) {
+            testutil::writeFile(taskListPath(), saved);
+            QFile marker(taskListPath() + ".tag");
+            QVERIFY(marker.open(QIODevice::WriteOnly));
+            marker.close();
+            SniffMgr next;
+            next.loadAll();
+            QVERIFY(next.downloadingList().isEmpty());
+            QVERIFY(!QFileInfo::exists(taskListPath()));
+            QVERIFY(!QFileInfo::exists(taskListPath() + ".tag"));
+            QCOMPARE(next.setAsideLists(), QStringList{taskListPath() + ".crashed"});
+            QCOMPARE(testutil::readFile(taskListPath() + ".crashed"), saved); // one copy
+            QCOMPARE(next.doneList().size(), 1);
+            QVERIFY(!QFileInfo::exists(doneListPath() + ".tag"));
+        }
+        SniffMgr calm;
+        calm.loadAll();
+        QVERIFY(calm.setAsideLists().isEmpty()); // told once
+    }
+
+    // A tool line longer than 16 MiB is dropped and the job fails with the reason.
+    void anOverlongToolLineFailsTheJob()
+    {
+        SniffTask *task = add("fake:longline?ms=17000");
+        mgr->schedule();
+        QTRY_COMPARE_WITH_TIMEOUT(task->state(), SniffTask::State::Failed, 30000);
+        QVERIFY(protocol::member(task->finished(), "error").contains("longer than"));
     }
 
     void waitingJobsGetTheirTitleLookedUp()

@@ -4,6 +4,7 @@
 
 #include <QDataStream>
 #include <QRandomGenerator>
+#include <QSet>
 #include <QTemporaryDir>
 
 class TestTaskListFile : public QObject
@@ -24,7 +25,7 @@ private Q_SLOTS:
             QTest::qWait(20 + int(QRandomGenerator::global()->bounded(200)));
             writer.kill();
             QVERIFY(writer.waitForFinished());
-            const QList<tasklist::Record> records = tasklist::load(path);
+            const tasklist::Records records = tasklist::load(path);
             QVERIFY2(records.size() == 100 || records.size() == 200 ||
                          (round == 0 && records.isEmpty()),
                      qPrintable(QString::number(records.size())));
@@ -83,6 +84,104 @@ private Q_SLOTS:
         }
         QVERIFY(DownloadOptions::fromMap({{"fromPlaylist", "x"}}).sendsUsageEvents() == false);
         QVERIFY(DownloadOptions().sendsUsageEvents());
+    }
+
+    // A payload that is anything but a byte array is damage: the records before it are kept,
+    // and nothing is allocated or recursed on what the damaged record claims.
+    void payloadsOfAnotherTypeAreDamage_data()
+    {
+        QTest::addColumn<QByteArray>("payload");
+        QByteArray list, nested, image;
+        QDataStream(&list, QIODevice::WriteOnly)
+            << quint32(QMetaType::QVariantList) << qint8(0) << quint32(0x7fffffff);
+        {
+            QDataStream out(&nested, QIODevice::WriteOnly);
+            for (int i = 0; i < 100000; ++i)
+                out << quint32(QMetaType::QVariantList) << qint8(0) << quint32(1);
+        }
+        QDataStream(&image, QIODevice::WriteOnly)
+            << quint32(QMetaType::QImage) << qint8(0) << QByteArray("\x89PNG\r\n\x1a\n");
+        QTest::newRow("list of 2^31 entries") << list;
+        QTest::newRow("nested 100000 deep") << nested;
+        QTest::newRow("image") << image;
+        QTest::newRow("string") << QByteArray::fromHex("0000000a00ffffffff");
+    }
+    void payloadsOfAnotherTypeAreDamage()
+    {
+        QFETCH(QByteArray, payload);
+        SniffTask a("https://v/1", {}, 1, "/tmp/"), b("https://v/2", {}, 2, "/tmp/");
+        a.setInfo("{\"a\":1}");
+        QByteArray bytes = tasklist::serialize(QList<SniffTask *>{&a, &b});
+        QDataStream(&bytes, QIODevice::WriteOnly) << qint32(3); // one record more than written
+        {
+            QDataStream out(&bytes, QIODevice::Append);
+            out << QStringLiteral("https://v/3") << qint32(6);
+        }
+        bytes += payload;
+        QTemporaryDir dir;
+        const QString path = dir.path() + "/done_list.dat";
+        testutil::writeFile(path, bytes);
+        tasklist::Records records;
+        QVERIFY(tasklist::load(path, &records));
+        QCOMPARE(records.size(), 2);
+        QCOMPARE(records.at(0).info, a.info());
+        QCOMPARE(records.at(1).url, QString("https://v/2"));
+        QVERIFY(!QFileInfo::exists(path + ".tag"));
+    }
+
+    // Whatever moment a save of several lists is stopped at, a job moving between two lists is
+    // on disk in at least one of them, and loading keeps it once.
+    void aMovingJobIsAlwaysOnDisk()
+    {
+        QTemporaryDir dir;
+        const QString done = dir.path() + "/done_list.dat", task = dir.path() + "/task_list.dat",
+                      hidden = dir.path() + "/private_list.dat";
+        auto record = [](int n) {
+            tasklist::Record r;
+            r.url = QStringLiteral("https://v/%1").arg(n);
+            r.workDir = QStringLiteral("/d/.temp/%1_x").arg(n);
+            return r;
+        };
+        tasklist::Records downloading{record(1), record(2), record(3)}, finished, privates;
+        tasklist::JobListWriter writer;
+        QVERIFY(writer.write({{done, finished}, {hidden, privates}, {task, downloading}}));
+        // Every move the application makes: finish, hide, unhide, and two at once.
+        const QList<std::function<void()>> moves = {
+            [&] { finished.prepend(downloading.takeFirst()); },
+            [&] { privates.append(finished.takeFirst()); },
+            [&] { finished.append(privates.takeFirst()); },
+            [&] {
+                finished.prepend(downloading.takeFirst());
+                privates.append(finished.takeLast());
+            },
+        };
+        for (const auto &move : moves) {
+            move();
+            const QList<QPair<QString, tasklist::Records>> lists{
+                {done, finished}, {hidden, privates}, {task, downloading}};
+            // After each file written, as if the save were killed there: what is on disk.
+            int writes = 0;
+            tasklist::JobListWriter probe = writer;
+            probe.afterEachFile = [&] {
+                ++writes;
+                tasklist::Records d = tasklist::load(done), p = tasklist::load(hidden),
+                                  t = tasklist::load(task);
+                tasklist::dropDuplicates(p, &d);
+                tasklist::dropDuplicates(d, &t);
+                tasklist::dropDuplicates(p, &t);
+                QSet<QString> seen;
+                for (const auto *list : {&d, &p, &t})
+                    for (const tasklist::Record &r : *list) {
+                        QVERIFY2(!seen.contains(r.workDir), qPrintable(r.workDir));
+                        seen.insert(r.workDir);
+                    }
+                QCOMPARE(seen.size(), 3);
+            };
+            QVERIFY(probe.write(lists));
+            QVERIFY(writes >= 3);
+            writer = probe;
+            writer.afterEachFile = nullptr;
+        }
     }
 
     void unwritableFolderIsReportedNotFatal()

@@ -4,6 +4,8 @@
 #include "core/foundation/preferences.h"
 #include "helpers/testutil.h"
 
+#include <QElapsedTimer>
+
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QTemporaryDir>
@@ -223,6 +225,29 @@ private Q_SLOTS:
         QCOMPARE(buffer.finish(), QList<QByteArray>());
     }
 
+    // A tool that never ends its line costs time and memory in proportion to what it printed
+    // once, not per chunk; past the limit the line is dropped and the next one is read again.
+    void anEndlessLineIsDroppedInLinearTime()
+    {
+        LineBuffer buffer(1024 * 1024);
+        const QByteArray chunk(64 * 1024, 'x');
+        QElapsedTimer timer;
+        timer.start();
+        for (int i = 0; i < 1600; ++i) // 100 MiB in pipe-sized pieces
+            QVERIFY(buffer.feed(chunk).isEmpty());
+        QVERIFY2(timer.elapsed() < 5000, qPrintable(QString::number(timer.elapsed())));
+        QCOMPARE(buffer.droppedLines(), 1);
+        QCOMPARE(buffer.feed("tail of it\n{\"type\":\"a\"}\n"),
+                 QList<QByteArray>({"{\"type\":\"a\"}"}));
+        // Exactly at the limit is still a line; one byte more is not.
+        QCOMPARE(buffer.feed(QByteArray(1024 * 1024, 'y') + '\n').size(), 1);
+        QCOMPARE(buffer.feed(QByteArray(1024 * 1024 + 1, 'z') + "\nnext line\n"),
+                 QList<QByteArray>({"next line"}));
+        QCOMPARE(buffer.droppedLines(), 2);
+        QVERIFY(buffer.feed(QByteArray(1024 * 1024 + 5, 'z')).isEmpty());
+        QCOMPARE(buffer.finish(), QList<QByteArray>());
+    }
+
     void payloadReadersAndWriters()
     {
         const QByteArray info =
@@ -285,6 +310,12 @@ private Q_SLOTS:
                  QString("1024.0KB of 2.0MB - 1.0MB/s"));
         QCOMPARE(progressText(progressLine, false), QString("1024.0KB of 2.0MB"));
         QCOMPARE(progressText(withMember(progressLine, "progress", "0")), QString());
+        // Numbers no byte count holds show nothing (and are no undefined conversion).
+        QCOMPARE(progressText(withMember(progressLine, "progress", "1e300")), QString());
+        QCOMPARE(progressText(withMember(
+                     withMember(progressLine, "filesize", "9223372036854775807"), "progress", "2")),
+                 QString());
+        QCOMPARE(progressText(withMember(progressLine, "progress", "nan")), QString());
         QCOMPARE(convertingText("{\"type\":\"converting\",\"msg\":{\"progress\":\"0.256\"}}"),
                  QString("Converting 25.6%"));
     }

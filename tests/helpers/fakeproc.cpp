@@ -1,6 +1,7 @@
 // A stand-in for the external programs that process control deals with. Modes:
 //   sleep                   do nothing for up to a minute
 //   ignore-int              ignore interrupts, then sleep
+//   stubborn                ignore interrupts, termination requests and hang-ups, then sleep
 //   marker-on-int FILE      on an interrupt write FILE and exit 0
 //   spawn N PROGRAM ARGS... start N children running PROGRAM ARGS, then sleep
 // Every mode prints "ready <pid>" once set up and gives up after a minute, so that a failing
@@ -44,6 +45,9 @@ int main(int argc, char **argv)
     const std::string mode = argc > 1 ? argv[1] : "sleep";
     if (mode == "ignore-int") {
         std::signal(SIGINT, SIG_IGN);
+    } else if (mode == "stubborn") {
+        for (int sig : {SIGINT, SIGTERM, SIGHUP})
+            std::signal(sig, SIG_IGN);
     } else if (mode == "marker-on-int" && argc > 2) {
         markerFile = argv[2];
         struct sigaction action = {};

@@ -8,6 +8,11 @@
 //   hang     sniff, then nothing for a minute
 //   live     a live sniff; an "ffmpeg_stub" child records until interrupted, then finished
 //   badlines garbage, empty and short lines around a normal run
+//   family   ignores termination requests and starts two stubborn "fakeproc" children that
+//            die with it (as the real tool runs its children): one in its group, one in a group
+//            of its own; writes the three pids into save_path/family.pids, then reports
+//            progress until killed
+//   longline a line of ms KiB without a newline, then a normal run
 //   converted as ok, with a "converting" line before the end (download then convert)
 // A parameter file with "sniff_only" prints a sniff line; one with "playlist" prints two
 // batches of entries. A conversion-only file ("converter" with "input") acts on the input's
@@ -24,8 +29,12 @@
 #include <QThread>
 #include <QUrlQuery>
 
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
+#include <fcntl.h>
+#include <sys/prctl.h>
+#include <unistd.h>
 
 static void say(const QByteArray &bytes)
 {
@@ -126,6 +135,41 @@ int main(int argc, char **argv)
     };
 
     say("{\"type\":\"param\",\"msg\":{}}\n");
+    if (scenario == "family") {
+        std::signal(SIGTERM, SIG_IGN);
+        std::signal(SIGINT, SIG_IGN);
+        const QByteArray fakeproc =
+            QFile::encodeName(QCoreApplication::applicationDirPath() + "/fakeproc");
+        QList<qint64> pids{qint64(::getpid())};
+        for (int own = 0; own < 2; ++own) {
+            const pid_t pid = ::fork();
+            if (pid == 0) {
+                if (own)
+                    ::setpgid(0, 0);
+                ::prctl(PR_SET_PDEATHSIG, SIGKILL);
+                const int devnull = ::open("/dev/null", O_WRONLY);
+                ::dup2(devnull, 1);
+                ::execl(fakeproc.constData(), fakeproc.constData(), "stubborn", nullptr);
+                ::_exit(127);
+            }
+            pids << pid;
+        }
+        QFile list(saveDir + "/family.pids");
+        list.open(QIODevice::WriteOnly);
+        for (qint64 pid : pids)
+            list.write(QByteArray::number(pid) + '\n');
+        list.close();
+        emitLine(line("sniff", {{"title", title}, {"is_live", "false"}, {"filepath", file}}));
+        for (;;) {
+            emitLine(line("downloading", {{"progress", "0.1"}, {"filesize", "1000"}}));
+            QThread::msleep(100);
+        }
+    }
+    if (scenario == "longline") {
+        const QByteArray chunk(1024, 'x');
+        for (int i = 0; i < ms; ++i)
+            say(chunk);
+    }
     if (scenario == "badlines")
         say("not json at all\n\r\n{}\n{\"type\":\"mystery\",\"msg\":{}}\n\n");
     if (scenario == "live") {

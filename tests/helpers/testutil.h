@@ -57,6 +57,12 @@ inline bool waitForOutput(QProcess &process, const QByteArray &needle, QByteArra
     return true;
 }
 
+inline QByteArray readFile(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
 // Writes a file (and its folders); returns its path.
 inline QString writeFile(const QString &path, const QByteArray &content = "x")
 {

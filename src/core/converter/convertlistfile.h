@@ -1,20 +1,25 @@
 #pragma once
 
 // The converter's two list files: a record count (32-bit) followed by that many ConvMediaInfo
-// records. Files are replaced atomically; a ".tag" marker beside a file exists only while it is
-// being read, so a read that crashed the last start discards the file instead of crashing again.
+// records. Written and read through listfile: files are replaced atomically, temporaries of an
+// interrupted save are removed before reading, and a file whose reading did not finish last time
+// is set aside as NAME.crashed instead of being read again.
 
 #include "core/converter/convmediainfo.h"
 
 #include <QList>
 #include <QString>
 
+class QIODevice;
+
 namespace convertlist {
 
 QByteArray serialize(const QList<const ConvMediaInfo *> &records);
 // False when the file could not be written; the old file is then left as it was.
 bool save(const QString &path, const QList<const ConvMediaInfo *> &records);
-// Every record before the first damaged one; empty when the file is missing or was guarded.
+// Every record before the first damaged one (the device is untrusted).
+QList<ConvMediaInfo> read(QIODevice *device);
+// read() on the file; empty when the file is missing or was set aside.
 QList<ConvMediaInfo> load(const QString &path);
 
 } // namespace convertlist

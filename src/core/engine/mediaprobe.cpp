@@ -3,38 +3,22 @@
 #include "core/foundation/paths.h"
 #include "core/process/myprocess.h"
 
-#include <QEventLoop>
 #include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QTimer>
 
-ProbedMedia probeMedia(const QString &path, int timeoutMs)
+ProbedMedia parseProbe(const QByteArray &json, const QString &path)
 {
     ProbedMedia media;
-    MyProcess process;
-    QEventLoop loop;
-    QObject::connect(&process, qOverload<int, QProcess::ExitStatus>(&QProcess::finished), &loop,
-                     &QEventLoop::quit);
-    QObject::connect(&process, &QProcess::errorOccurred, &loop, &QEventLoop::quit);
-    QTimer::singleShot(timeoutMs, &loop, &QEventLoop::quit);
-    process.start(ffprobePath(),
-                  {"-v", "error", "-print_format", "json", "-show_format", "-show_streams", path});
-    loop.exec();
-    if (process.state() != QProcess::NotRunning) {
-        process.kill();
-        process.waitForFinished(1000);
-        return media;
-    }
-    if (process.exitStatus() != QProcess::NormalExit || process.exitCode() != 0)
-        return media;
-    const QJsonObject root = QJsonDocument::fromJson(process.readAllStandardOutput()).object();
+    const QJsonObject root = QJsonDocument::fromJson(json).object();
     const QJsonObject format = root.value("format").toObject();
     if (format.isEmpty())
         return media;
     media.ok = true;
-    media.duration = qint64(format.value("duration").toString().toDouble());
+    const double duration = format.value("duration").toString().toDouble();
+    media.duration = duration > 0 && duration < 1e12 ? qint64(duration) : 0;
     media.size = format.value("size").toString().toLongLong();
     if (media.size == 0)
         media.size = QFileInfo(path).size();
@@ -47,4 +31,35 @@ ProbedMedia probeMedia(const QString &path, int timeoutMs)
         }
     }
     return media;
+}
+
+void probeMedia(const QString &path, QObject *context,
+                const std::function<void(const ProbedMedia &)> &done, int timeoutMs)
+{
+    auto *process = new MyProcess(context);
+    auto *timer = new QTimer(process);
+    timer->setSingleShot(true);
+    auto finish = [process, timer, path, done](bool answered) {
+        process->disconnect();
+        timer->stop();
+        timer->disconnect();
+        ProbedMedia media;
+        if (answered && process->exitStatus() == QProcess::NormalExit && process->exitCode() == 0)
+            media = parseProbe(process->readAllStandardOutput(), path);
+        if (process->state() != QProcess::NotRunning)
+            process->killGroup();
+        process->deleteLater();
+        done(media);
+    };
+    QObject::connect(process, qOverload<int, QProcess::ExitStatus>(&QProcess::finished), context,
+                     [finish] { finish(true); });
+    QObject::connect(process, &QProcess::errorOccurred, context,
+                     [finish](QProcess::ProcessError e) {
+                         if (e == QProcess::FailedToStart)
+                             finish(false);
+                     });
+    QObject::connect(timer, &QTimer::timeout, context, [finish] { finish(false); });
+    timer->start(timeoutMs);
+    process->start(ffprobePath(),
+                   {"-v", "error", "-print_format", "json", "-show_format", "-show_streams", path});
 }

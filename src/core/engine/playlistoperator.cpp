@@ -41,8 +41,9 @@ bool PlaylistOperator::start(const QString &address)
 void PlaylistOperator::onReadyRead()
 {
     // Whole lines only: a line that arrives in parts waits here until its end has come.
-    while (process && process->canReadLine())
-        handleLine(process->readLine());
+    if (process)
+        for (const QByteArray &line : lines.feed(process->readAll()))
+            handleLine(line);
 }
 
 void PlaylistOperator::handleLine(const QByteArray &line)
@@ -61,11 +62,8 @@ void PlaylistOperator::onFinished(int exitCode, QProcess::ExitStatus exitStatus)
         return;
     writeLog(QStringLiteral("PlaylistOperatoronFinished"),
              QStringLiteral("exit code: %1 , status:%2").arg(exitCode).arg(int(exitStatus)));
-    while (process->canReadLine())
-        handleLine(process->readLine());
-    const QByteArray rest = process->readAll();
-    if (!rest.trimmed().isEmpty())
-        handleLine(rest);
+    for (const QByteArray &line : lines.feed(process->readAll()) + lines.finish())
+        handleLine(line);
     releaseFinishedProcess(process, this);
     Q_EMIT operatorFinished(this);
 }

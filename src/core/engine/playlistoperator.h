@@ -2,6 +2,8 @@
 
 // Lists the entries of a playlist or channel with a playlist-listing run of the tool.
 
+#include "core/engine/toolprotocol.h"
+
 #include <QObject>
 #include <QProcess>
 #include <QVariant>
@@ -33,4 +35,5 @@ private:
     QString url;
     QString paramFileName;
     QString paramPath;
+    protocol::LineBuffer lines;
 };

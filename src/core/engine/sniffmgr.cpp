@@ -3,6 +3,7 @@
 #include "core/analytics/analytics.h"
 #include "core/converter/convertdatamanager.h"
 #include "core/converter/convmediainfo.h"
+#include "core/engine/listsaver.h"
 #include "core/engine/privatefiles.h"
 #include "core/engine/sniffoperator.h"
 #include "core/engine/snifftask.h"
@@ -43,7 +44,9 @@ SniffMgr *SniffMgr::instance()
 
 SniffMgr::SniffMgr(QObject *parent)
     : QObject(parent)
+    , saver(new ListSaver([this] { return snapshot(); }, this))
 {
+    connect(saver, &ListSaver::saved, this, &SniffMgr::onListsSaved);
     qRegisterMetaType<SniffTask *>("SniffTask");
     qRegisterMetaType<SniffTask *>();
     setMaxCount(Preferences::instance()->maxDownloads());
@@ -51,7 +54,16 @@ SniffMgr::SniffMgr(QObject *parent)
 
 SniffMgr::~SniffMgr()
 {
+    delete saver; // waits for a write still running, which reads nothing of the lists
+    saver = nullptr;
+    // Jobs deleted while their run was ending are held only by their operators.
+    QList<SniffTask *> held;
+    for (SniffOperator *op : qAsConst(running)) {
+        if (op->task()->needDelete() && !downloading.contains(op->task()))
+            held << op->task();
+    }
     qDeleteAll(running);
+    qDeleteAll(held);
     qDeleteAll(thumbOperators);
     qDeleteAll(downloading);
     qDeleteAll(done);
@@ -111,6 +123,10 @@ void SniffMgr::schedule()
             if (running.size() >= maxCountValue)
                 break;
             if (task->state() != SniffTask::State::Waiting || !downloading.contains(task))
+                continue;
+            // A job resumed while its last run is still being stopped starts when that run has
+            // ended: two writers must never share its folder.
+            if (operatorOf(task))
                 continue;
             // Its own run tells the job what it is: a look-up still on its way must not overwrite
             // the run's lines when it finally arrives.
@@ -184,9 +200,27 @@ void SniffMgr::moveToDone(SniffTask *task)
     }
 }
 
-void SniffMgr::finishSuccessfulRun(SniffOperator *op, SniffTask *task)
+void SniffMgr::finishSuccessfulRun(SniffOperator *op, SniffTask *task,
+                                   const std::function<void()> &then)
 {
+    connect(op, &SniffOperator::fileMoved, this, [this, op, task, then] {
+        op->disconnect(this);
+        afterFileMoved(task);
+        then();
+    });
     op->moveDownloadedFile();
+}
+
+void SniffMgr::afterFileMoved(SniffTask *task)
+{
+    if (task->needDelete()) {
+        // Deleted while its file was being moved or its recording saved: the deletion wins.
+        // The job left the lists already; its folder goes now that the save has stopped.
+        removeDirSafely(task->workDir());
+        task->setParent(nullptr);
+        task->deleteLater();
+        return;
+    }
     if (task->state() == SniffTask::State::Failed) {
         // The file could not be moved (or no recording was found): the job stays listed as
         // failed, with its working folder kept when it holds the file.
@@ -249,8 +283,10 @@ void SniffMgr::onOperatorFinished(SniffOperator *op)
         task->deleteLater();
     } else if ((status == SniffTask::State::Finished && !live) ||
                status == SniffTask::State::Saving) {
-        finishSuccessfulRun(op, task);
-    } else if (status != SniffTask::State::Paused) {
+        // The operator stays in the running list until its file is in place.
+        finishSuccessfulRun(op, task, [this, op] { removeOperator(op); });
+        return;
+    } else if (status != SniffTask::State::Paused && !op->wasAborted()) {
         if (task->state() == SniffTask::State::Downloading) {
             task->setProgress(QByteArray());
             task->setState(SniffTask::State::Downloading);
@@ -261,14 +297,21 @@ void SniffMgr::onOperatorFinished(SniffOperator *op)
             const bool shown = shownNotices.contains(LiveSaveNotice);
             if (!shown)
                 showNotice(LiveSaveNotice, tr("Download failed, saving the file..."));
-            finishSuccessfulRun(op, task);
-            if (!shown)
-                closeNotice(LiveSaveNotice);
+            finishSuccessfulRun(op, task, [this, op, shown] {
+                if (!shown)
+                    closeNotice(LiveSaveNotice);
+                removeOperator(op);
+            });
+            return;
         }
     }
+    removeOperator(op);
+}
 
+void SniffMgr::removeOperator(SniffOperator *op)
+{
     writeLog(QStringLiteral("[SniffMgr] removeOperator"),
-             QStringLiteral("url: %1").arg(task->url()));
+             QStringLiteral("url: %1").arg(op->task()->url()));
     running.removeOne(op);
     op->deleteLater();
     if (running.isEmpty()) {
@@ -290,7 +333,14 @@ void SniffMgr::pauseTask(SniffTask *task, bool needDelete)
                  .arg(task->url())
                  .arg(protocol::isLive(task->info()) ? 1 : 0));
     task->setHasOperator(false);
-    if (SniffOperator *op = operatorOf(task)) {
+    SniffOperator *op = operatorOf(task);
+    if (op && !op->isRunning()) {
+        // Its run has ended and its file is being put in place: there is nothing to stop.
+        writeLog(QStringLiteral("[SniffMgr] pauseTask"),
+                 QStringLiteral("url: %1 is finishing").arg(task->url()));
+        return;
+    }
+    if (op) {
         task->setNeedDelete(needDelete);
         markPaused(task);
         const QString url = task->url(); // the job may be released while the stop waits
@@ -369,7 +419,10 @@ void SniffMgr::deleteDownloadingTask(SniffTask *task)
     }
     detachThumbOperator(task);
     task->setNeedDelete(true);
-    deleteTaskFiles(task);
+    if (held)
+        removeFileSafely(task->thumbnailPath()); // its folder goes when its run has stopped
+    else
+        deleteTaskFiles(task);
     downloading.removeOne(task);
     history.removeOne(task->url());
     Q_EMIT mgrDeleteDownloadingTask(task);
@@ -423,6 +476,7 @@ bool SniffMgr::setFileHidden(SniffTask *task, const QString &mode)
     // afterwards, and loadList repairs a record written before the rename.
     const QString path = protocol::filePath(task->info());
     privatefiles::setRenamePending(true);
+    ++renames;
     const QString renamed = privatefiles::rename(path, hide);
     if (renamed.isEmpty()) {
         writeLog(QStringLiteral("[SniffMgr]"),
@@ -479,83 +533,4 @@ void SniffMgr::closeNotice(Notice notice)
 {
     if (shownNotices.removeAll(notice) > 0)
         Q_EMIT noticeClosed(notice);
-}
-
-// --- List files -------------------------------------------------------------------------------
-
-void SniffMgr::loadList(QList<SniffTask *> &list, const QString &path)
-{
-    list.clear();
-    const QList<tasklist::Record> records = tasklist::load(path);
-    Preferences *prefs = Preferences::instance();
-    const bool resume = prefs->resumeOnStartup();
-    // Every loaded job is numbered as a new one would be, with one write of the counter.
-    int number = prefs->downloadCounter();
-    if (!records.isEmpty())
-        prefs->setDownloadCounter(number + records.size());
-    const QString tempDir = downloadTempDir(false);
-    for (const tasklist::Record &r : records) {
-        SniffTask *task = new SniffTask(r.url, r.options, ++number, tempDir);
-        task->setInfo(r.info);
-        if (repairRenamedFiles)
-            repairFilePath(task);
-        task->setFinished(r.finished);
-        task->setProgress(r.progress);
-        task->setWorkDir(r.workDir);
-        task->setThumbnailPath(r.thumbnailPath);
-        // Unknown numbers are not final: the job is paused or waits, as any unfinished one.
-        task->restoreState(SniffTask::State(r.state));
-        if (!task->isFinal())
-            task->setState(resume ? SniffTask::State::Waiting : SniffTask::State::Paused);
-        list.append(task);
-    }
-}
-
-void SniffMgr::repairFilePath(SniffTask *task)
-{
-    // A file hidden or shown just before the program died: the record still names the file as
-    // it was called before.
-    const QString path = protocol::filePath(task->info());
-    const QString repaired = privatefiles::repairedPath(path);
-    if (repaired == path)
-        return;
-    task->setInfo(protocol::withFilePath(task->info(), repaired));
-    writeLog(QStringLiteral("[SniffMgr]"),
-             QStringLiteral("record of %1 repaired: %2").arg(path, repaired));
-}
-
-void SniffMgr::saveList(const QList<SniffTask *> &list, const QString &path)
-{
-    tasklist::save(path, list);
-}
-
-void SniffMgr::loadAll()
-{
-    // The lists are read once: a second read would replace jobs that run now with their
-    // saved copies.
-    if (listsLoaded) {
-        schedule();
-        return;
-    }
-    listsLoaded = true;
-    // Only after a rename that was not followed by a save is every record's file looked at:
-    // reading each record's path costs more than the rest of loading.
-    repairRenamedFiles = privatefiles::renamePending();
-    loadList(downloading, taskListPath());
-    loadList(done, doneListPath());
-    loadList(privates, privateListPath());
-    ConvertDataManager::instance()->loadAll();
-    history = tasklist::loadHistory(historyListPath());
-    schedule();
-}
-
-void SniffMgr::saveAll()
-{
-    saveList(downloading, taskListPath());
-    saveList(done, doneListPath());
-    saveList(privates, privateListPath());
-    tasklist::saveHistory(historyListPath(), history);
-    // The records name the renamed files now.
-    privatefiles::setRenamePending(false);
-    repairRenamedFiles = false;
 }

@@ -5,11 +5,14 @@
 // the lists on disk.
 
 #include "core/engine/downloadoptions.h"
+#include "core/engine/listsaver.h"
 
 #include <QList>
 #include <QMap>
 #include <QObject>
 #include <QStringList>
+
+#include <functional>
 
 class SniffOperator;
 class SniffTask;
@@ -70,7 +73,15 @@ public:
     QList<SniffTask *> downloadingList() const { return downloading; }
 
     void loadAll();
+    // Saves the lists soon, off the GUI thread, together with every other request until then.
     void saveAll();
+    // Saves the lists now and returns when they are on disk (quitting).
+    void saveNow();
+    bool isSaving() const;
+    // Quitting: saves the lists now and kills every child process with all it started.
+    void shutDown();
+    // List files that were set aside at loading because reading them did not finish last time.
+    QStringList setAsideLists() const { return setAside; }
     void loadList(QList<SniffTask *> &list, const QString &path);
     void saveList(const QList<SniffTask *> &list, const QString &path);
 
@@ -81,16 +92,24 @@ Q_SIGNALS:
     void noticeShown(SniffMgr::Notice notice, const QString &text);
     // ...and closes it and clears the busy mark again.
     void noticeClosed(SniffMgr::Notice notice);
+    // A save requested by saveAll() is on disk.
+    void listsSaved();
 
 public Q_SLOTS:
     void onOperatorFinished(SniffOperator *op);
     void onThumbOperatorFinished(ThumbOperator *op);
 
 private:
+    QList<SniffTask *> tasksFromRecords(const tasklist::Records &records);
+    void onListsSaved();
+    ListSaver::Snapshot snapshot();
     SniffOperator *operatorOf(SniffTask *task) const;
     void markPaused(SniffTask *task);
     void moveToDone(SniffTask *task);
-    void finishSuccessfulRun(SniffOperator *op, SniffTask *task);
+    // Moves the run's file into place, then lists the job as done and calls `then`.
+    void finishSuccessfulRun(SniffOperator *op, SniffTask *task, const std::function<void()> &then);
+    void afterFileMoved(SniffTask *task);
+    void removeOperator(SniffOperator *op);
     bool liveRecordingSavable(SniffTask *task) const;
     void deleteTaskFiles(SniffTask *task);
     void repairFilePath(SniffTask *task);
@@ -107,5 +126,11 @@ private:
     QList<ThumbOperator *> thumbOperators;
     QList<Notice> shownNotices;
     bool listsLoaded = false;
+    ListSaver *saver = nullptr;
+    QStringList setAside;
     bool repairRenamedFiles = false;
+    // Renames of files counted, and the count the snapshot being written was taken at: the
+    // pending-rename mark is cleared once lists taken after the last rename are on disk.
+    int renames = 0;
+    int renamesInSnapshot = 0;
 };

@@ -14,6 +14,7 @@
 #include <QFileInfo>
 #include <QJsonDocument>
 #include <QPointer>
+#include <QTimer>
 #include <QUrl>
 
 int SniffOperator::moveRetryDelayMs = 1000;
@@ -97,11 +98,27 @@ void SniffOperator::handleOutput(const QByteArray &bytes)
 {
     for (const QByteArray &line : lines.feed(bytes))
         handleLine(line);
+    checkDroppedLines();
+}
+
+void SniffOperator::checkDroppedLines()
+{
+    if (lines.droppedLines() == 0 || lineTooLong)
+        return;
+    // A tool that prints such a line is not the tool we know: the run fails, with the reason.
+    lineTooLong = true;
+    const QString reason = QStringLiteral("the download tool printed a line longer than %1 bytes")
+                               .arg(protocol::LineBuffer::kMaxLineBytes);
+    writeLog(QStringLiteral("[SniffOperator]"),
+             QStringLiteral("%1; the run is stopped, url: %2").arg(reason, taskValue->url()));
+    taskValue->setFinished(protocol::failedFinished(reason));
+    if (process)
+        process->killGroup();
 }
 
 void SniffOperator::handleLine(const QByteArray &line)
 {
-    if (taskValue->needDelete() || taskValue->state() == SniffTask::State::Saving)
+    if (lineTooLong || taskValue->needDelete() || taskValue->state() == SniffTask::State::Saving)
         return;
     const QJsonDocument doc = QJsonDocument::fromJson(line);
     if (doc.isNull() || doc.isEmpty() || !doc.isObject())
@@ -135,6 +152,7 @@ void SniffOperator::onFinished(int exitCode, QProcess::ExitStatus exitStatus)
         handleOutput(process->readAll());
         for (const QByteArray &line : lines.finish())
             handleLine(line);
+        checkDroppedLines();
     }
     releaseFinishedProcess(process, this);
     Q_EMIT operatorFinished(this);
@@ -156,20 +174,30 @@ bool SniffOperator::abortTask()
                  .arg(taskValue->url()));
     bool result = true;
     if (!live) {
-        process->kill();
-    } else {
-        // The polite stop turns the event loop while it waits: the run may end meanwhile, and
-        // the manager may release this operator before the wait returns.
-        QPointer<SniffOperator> self(this);
+        // The whole group goes: the tool stops its own children when asked to terminate, and
+        // whatever is left of the group is killed after a grace period.
+        process->stopGroup();
+    } else if (taskValue->needDelete()) {
         bool ok = false;
-        killChildProcessByName(pid, QStringLiteral("ffmpeg"), taskValue->needDelete(), ok);
-        if (!self)
-            return ok;
+        killChildProcessByName(pid, QStringLiteral("ffmpeg"), true, ok);
         result = ok;
-        if (!ok) {
+        if (!ok)
+            process->killGroup();
+    } else {
+        // A recording is stopped politely so that it finishes its file; the run ends (and the
+        // manager hears of it) when the tool has written it. Whatever does not stop is killed.
+        auto *stop = new PoliteStop(pid, QStringLiteral("ffmpeg"), this);
+        connect(stop, &PoliteStop::finished, this, [this, stop, pid](bool ok) {
+            stop->deleteLater();
+            if (ok)
+                return;
             writeLog(QStringLiteral("[SniffMgr] abortTask faield, retry..."));
-            forceKillTree(pid);
-        }
+            if (process)
+                process->killGroup();
+            else
+                forceKillTree(pid);
+        });
+        stop->start(false);
     }
     aborted = true;
     return result;
@@ -189,32 +217,34 @@ void SniffOperator::moveDownloadedFile()
         moveFinishedFile(folder);
 }
 
-bool SniffOperator::renameWithRetries(const QString &source, QString *destination,
-                                      bool freeNameEachTime, bool *renamed)
+void SniffOperator::renameWithRetries(const QString &source, const QString &destination,
+                                      bool freeNameEachTime, int attempt,
+                                      const std::function<void(bool, const QString &)> &done)
 {
-    for (int attempt = 1; attempt <= moveAttempts; ++attempt) {
-        const QString free = freeNameEachTime
-                                 ? uniqueFilePath(QFileInfo(*destination).fileName(),
-                                                  QFileInfo(*destination).absolutePath())
-                                 : freeDestination(*destination);
-        if (renamed)
-            *renamed = *renamed || free != *destination;
-        writeLog(QStringLiteral("[moveDownloadedFile]"),
-                 QStringLiteral("Move File to: %1, exists: %2, retry %3")
-                     .arg(free)
-                     .arg(QFileInfo::exists(*destination) ? 1 : 0)
-                     .arg(attempt));
-        *destination = free;
-        QFile file(source);
-        if (file.rename(free))
-            return true;
-        writeLog(QStringLiteral(
-                     "[moveDownloadedFile] Move file failed! error: %1, srcPath: %2, dstPath: %3")
-                     .arg(file.errorString(), source, free));
-        if (attempt < moveAttempts)
-            waitEventLoop(moveRetryDelayMs);
+    const QString free = freeNameEachTime ? uniqueFilePath(QFileInfo(destination).fileName(),
+                                                           QFileInfo(destination).absolutePath())
+                                          : freeDestination(destination);
+    writeLog(QStringLiteral("[moveDownloadedFile]"),
+             QStringLiteral("Move File to: %1, exists: %2, retry %3")
+                 .arg(free)
+                 .arg(QFileInfo::exists(destination) ? 1 : 0)
+                 .arg(attempt));
+    QFile file(source);
+    if (file.rename(free)) {
+        done(true, free);
+        return;
     }
-    return false;
+    writeLog(
+        QStringLiteral("[moveDownloadedFile] Move file failed! error: %1, srcPath: %2, dstPath: %3")
+            .arg(file.errorString(), source, free));
+    if (attempt >= moveAttempts) {
+        done(false, free);
+        return;
+    }
+    // The next attempt comes from a timer: nothing else runs inside this call meanwhile.
+    QTimer::singleShot(moveRetryDelayMs, this, [=] {
+        renameWithRetries(source, free, freeNameEachTime, attempt + 1, done);
+    });
 }
 
 void SniffOperator::moveFinishedFile(const QString &downloadFolder)
@@ -229,29 +259,33 @@ void SniffOperator::moveFinishedFile(const QString &downloadFolder)
         target += QDir::separator() + pname;
         QDir().mkpath(target);
     }
-    QString destination =
+    const QString destination =
         QDir::cleanPath(target + QDir::separator() + QFileInfo(source).fileName());
     qDebug() << "src path: " << source << "dst path: " << destination;
 
-    // The working folder holds the only copy until the move succeeds: it is kept when every
-    // attempt fails, and the job ends Failed with the reason in the log.
-    if (!renameWithRetries(source, &destination, false, nullptr)) {
-        writeLog(QStringLiteral("[SniffOperator]"),
-                 QStringLiteral("cannot move %1 into %2; the file stays in %3")
-                     .arg(source, target, taskValue->workDir()));
-        taskValue->setState(SniffTask::State::Failed);
-        return;
-    }
-    if (!subtitle.isEmpty() && QFileInfo::exists(subtitle)) {
-        QString subtitleDestination = freeDestination(
-            QDir::cleanPath(target + QDir::separator() + QFileInfo(subtitle).fileName()));
-        qDebug() << "srcPathSubtitle" << subtitle << "desPathSubtitle" << subtitleDestination;
-        if (QDir().rename(subtitle, subtitleDestination))
-            taskValue->setFinished(
-                protocol::withSubtitlePath(taskValue->finished(), subtitleDestination));
-    }
-    removeWorkDir();
-    taskValue->setInfo(protocol::withFilePath(taskValue->info(), destination));
+    renameWithRetries(source, destination, false, 1, [=](bool ok, const QString &moved) {
+        // The working folder holds the only copy until the move succeeds: it is kept when
+        // every attempt fails, and the job ends Failed with the reason in the log.
+        if (!ok) {
+            writeLog(QStringLiteral("[SniffOperator]"),
+                     QStringLiteral("cannot move %1 into %2; the file stays in %3")
+                         .arg(source, target, taskValue->workDir()));
+            taskValue->setState(SniffTask::State::Failed);
+            Q_EMIT fileMoved(this);
+            return;
+        }
+        if (!subtitle.isEmpty() && QFileInfo::exists(subtitle)) {
+            const QString subtitleDestination = freeDestination(
+                QDir::cleanPath(target + QDir::separator() + QFileInfo(subtitle).fileName()));
+            qDebug() << "srcPathSubtitle" << subtitle << "desPathSubtitle" << subtitleDestination;
+            if (QDir().rename(subtitle, subtitleDestination))
+                taskValue->setFinished(
+                    protocol::withSubtitlePath(taskValue->finished(), subtitleDestination));
+        }
+        removeWorkDir();
+        taskValue->setInfo(protocol::withFilePath(taskValue->info(), moved));
+        Q_EMIT fileMoved(this);
+    });
 }
 
 void SniffOperator::moveLiveRecording(const QString &downloadFolder)
@@ -260,65 +294,55 @@ void SniffOperator::moveLiveRecording(const QString &downloadFolder)
     QString path = protocol::filePath(taskValue->info());
     if (!QFileInfo::exists(path)) {
         writeLog(tag, QStringLiteral("\"%1\" is not exists!").arg(path));
-        const QDir dir = QFileInfo(path).absoluteDir();
+        // The run has ended: what it left in the folder is all there is. A part file alone is
+        // no recording (its writer is gone), a media file is.
+        writeLog(tag, QStringLiteral("Try find video... %1").arg(1));
         bool hasPart = false;
         QString found;
-        for (int round = 1; round <= 31 && found.isEmpty(); ++round) {
-            writeLog(tag, QStringLiteral("Try find video... %1").arg(round));
-            bool giveUp = false;
-            for (const QFileInfo &file : dir.entryInfoList(QDir::Files)) {
-                if (protocol::recordingSuffixes().contains(file.suffix())) {
-                    found = file.absoluteFilePath();
-                    break;
-                }
-                if (file.suffix() == QLatin1String("part")) {
-                    hasPart = true;
-                    if (!process) {
-                        writeLog(tag, QStringLiteral("Find video part, but process is finished!"));
-                        giveUp = true;
-                        break;
-                    }
-                    if (!abortTask()) {
-                        const QString whole = file.absolutePath() + '/' + file.completeBaseName();
-                        if (QFile::rename(file.absoluteFilePath(), whole)) {
-                            found = whole;
-                            break;
-                        }
-                    }
-                }
-            }
-            if (giveUp || !found.isEmpty() || !hasPart)
+        for (const QFileInfo &file : QFileInfo(path).absoluteDir().entryInfoList(QDir::Files)) {
+            if (protocol::recordingSuffixes().contains(file.suffix())) {
+                found = file.absoluteFilePath();
                 break;
-            waitEventLoop(1000);
+            }
+            if (file.suffix() == QLatin1String("part")) {
+                hasPart = true;
+                writeLog(tag, QStringLiteral("Find video part, but process is finished!"));
+                break;
+            }
         }
         if (found.isEmpty()) {
             writeLog(tag, QStringLiteral("No video, hasPart: %2").arg(hasPart ? 1 : 0));
             removeWorkDir();
             taskValue->setState(SniffTask::State::Failed);
+            Q_EMIT fileMoved(this);
             return;
         }
         writeLog(tag, QStringLiteral("Find %1").arg(found));
         path = found;
     }
 
-    QString destination = QDir::cleanPath(downloadFolder + '/' + QFileInfo(path).fileName());
-    bool renamed = false;
-    if (!renameWithRetries(path, &destination, true, &renamed)) {
-        taskValue->setState(SniffTask::State::Failed);
-        return;
-    }
-    if (renamed)
-        taskValue->setInfo(
-            protocol::withTitle(taskValue->info(), QFileInfo(destination).completeBaseName()));
-    taskValue->setInfo(protocol::withFilePath(taskValue->info(), destination));
-    removeWorkDir();
-    const ProbedMedia media = probeMedia(destination);
-    if (media.ok) {
-        taskValue->setFinished(protocol::synthesisedFinished(
-            media.duration, QFileInfo(destination).suffix().toUpper(), media.bitRate, media.size,
-            destination, media.width, media.height));
-    } else {
-        writeLog(tag, QStringLiteral("Load media info failed!"));
-    }
-    taskValue->setState(SniffTask::State::Saved);
+    const QString destination = QDir::cleanPath(downloadFolder + '/' + QFileInfo(path).fileName());
+    renameWithRetries(path, destination, true, 1, [=](bool ok, const QString &moved) {
+        if (!ok) {
+            taskValue->setState(SniffTask::State::Failed);
+            Q_EMIT fileMoved(this);
+            return;
+        }
+        if (moved != destination)
+            taskValue->setInfo(
+                protocol::withTitle(taskValue->info(), QFileInfo(moved).completeBaseName()));
+        taskValue->setInfo(protocol::withFilePath(taskValue->info(), moved));
+        removeWorkDir();
+        probeMedia(moved, this, [this, moved, tag](const ProbedMedia &media) {
+            if (media.ok) {
+                taskValue->setFinished(protocol::synthesisedFinished(
+                    media.duration, QFileInfo(moved).suffix().toUpper(), media.bitRate, media.size,
+                    moved, media.width, media.height));
+            } else {
+                writeLog(tag, QStringLiteral("Load media info failed!"));
+            }
+            taskValue->setState(SniffTask::State::Saved);
+            Q_EMIT fileMoved(this);
+        });
+    });
 }

@@ -9,6 +9,8 @@
 #include <QProcess>
 #include <QString>
 
+#include <functional>
+
 class MyProcess;
 class SniffTask;
 
@@ -21,10 +23,14 @@ public:
 
     void startTask();
     bool abortTask();
+    // Moves the finished file (or the saved recording) into the download folder; fileMoved
+    // tells when it is done, whatever the outcome (a job that could not be moved is Failed).
     void moveDownloadedFile();
     void removeWorkDir();
     SniffTask *task() const { return taskValue; }
     bool isRunning() const { return process != nullptr; }
+    // The run was stopped (paused or deleted): its end is no failure.
+    bool wasAborted() const { return aborted; }
     // Handles a chunk of the tool's output as it arrives.
     void handleOutput(const QByteArray &bytes);
 
@@ -34,6 +40,7 @@ public:
 
 Q_SIGNALS:
     void operatorFinished(SniffOperator *op);
+    void fileMoved(SniffOperator *op);
 
 public Q_SLOTS:
     void onReadyRead();
@@ -41,14 +48,17 @@ public Q_SLOTS:
 
 private:
     void handleLine(const QByteArray &line);
+    void checkDroppedLines();
     void moveFinishedFile(const QString &downloadFolder);
     void moveLiveRecording(const QString &downloadFolder);
-    bool renameWithRetries(const QString &source, QString *destination, bool freeNameEachTime,
-                           bool *renamed);
+    // Renames, retrying on a timer; `done` gets the outcome and the name last tried.
+    void renameWithRetries(const QString &source, const QString &destination, bool freeNameEachTime,
+                           int attempt, const std::function<void(bool, const QString &)> &done);
 
     SniffTask *taskValue;
     MyProcess *process = nullptr;
     bool aborted = false;
+    bool lineTooLong = false;
     QString paramPath;
     protocol::LineBuffer lines;
 };

@@ -2,21 +2,23 @@
 
 #include "core/engine/snifftask.h"
 #include "core/foundation/applog.h"
+#include "core/foundation/listfile.h"
 
 #include <QDataStream>
 #include <QFile>
-#include <QFileInfo>
-#include <QSaveFile>
+#include <QSet>
 #include <QVarLengthArray>
-#include <QVariant>
 
 #include <algorithm>
 
 namespace tasklist {
 
+namespace {
+const QString kTag = QStringLiteral("[SniffMgr]");
+
 // The options as QDataStream writes a string map: the count, then the pairs greatest key first.
 // Written straight from the struct, with no map in between.
-static void writeOptions(QDataStream &stream, const DownloadOptions &options)
+void writeOptions(QDataStream &stream, const DownloadOptions &options)
 {
     QVarLengthArray<std::pair<QString, QString>, 12> entries;
     options.forEachEntry([&entries](const QString &key, const QString &value) {
@@ -29,17 +31,10 @@ static void writeOptions(QDataStream &stream, const DownloadOptions &options)
         stream << key << value;
 }
 
-void writeRecord(QDataStream &stream, const SniffTask &task)
-{
-    stream << task.url() << qint32(task.state()) << QVariant(task.info())
-           << QVariant(task.finished()) << task.workDir();
-    writeOptions(stream, task.options());
-    stream << task.thumbnailPath() << QVariant(task.progress());
-}
-
 // The options as the string map QDataStream writes (a count, then the pairs), read straight
-// into the struct: lists of thousands of jobs are read at start-up.
-static void readOptions(QDataStream &stream, DownloadOptions *options)
+// into the struct: lists of thousands of jobs are read at start-up. The count only bounds the
+// loop; the stream ends it at the end of the data.
+void readOptions(QDataStream &stream, DownloadOptions *options)
 {
     quint32 count = 0;
     stream >> count;
@@ -50,110 +45,136 @@ static void readOptions(QDataStream &stream, DownloadOptions *options)
             options->assign(key, value);
     }
 }
+} // namespace
+
+Record snapshot(const SniffTask &task)
+{
+    Record r;
+    r.url = task.url();
+    r.state = qint32(task.state());
+    r.info = task.info();
+    r.finished = task.finished();
+    r.workDir = task.workDir();
+    r.options = task.options();
+    r.thumbnailPath = task.thumbnailPath();
+    r.progress = task.progress();
+    return r;
+}
+
+Records snapshot(const QList<SniffTask *> &tasks)
+{
+    Records records;
+    records.reserve(tasks.size());
+    for (const SniffTask *task : tasks)
+        records.append(snapshot(*task));
+    return records;
+}
+
+void writeRecord(QDataStream &stream, const Record &r)
+{
+    stream << r.url << r.state;
+    listfile::writeByteArrayVariant(stream, r.info);
+    listfile::writeByteArrayVariant(stream, r.finished);
+    stream << r.workDir;
+    writeOptions(stream, r.options);
+    stream << r.thumbnailPath;
+    listfile::writeByteArrayVariant(stream, r.progress);
+}
+
+void writeRecord(QDataStream &stream, const SniffTask &task)
+{
+    writeRecord(stream, snapshot(task));
+}
 
 bool readRecord(QDataStream &stream, Record *record)
 {
-    QVariant info, finished, progress;
-    stream >> record->url >> record->state >> info >> finished >> record->workDir;
+    stream >> record->url >> record->state;
+    listfile::readByteArrayVariant(stream, &record->info);
+    listfile::readByteArrayVariant(stream, &record->finished);
+    stream >> record->workDir;
     readOptions(stream, &record->options);
-    stream >> record->thumbnailPath >> progress;
-    if (stream.status() != QDataStream::Ok)
-        return false;
-    record->info = info.toByteArray();
-    record->finished = finished.toByteArray();
-    record->progress = progress.toByteArray();
-    return true;
+    stream >> record->thumbnailPath;
+    listfile::readByteArrayVariant(stream, &record->progress);
+    return stream.status() == QDataStream::Ok;
+}
+
+QByteArray serialize(const Records &records)
+{
+    QByteArray bytes;
+    QDataStream stream(&bytes, QIODevice::WriteOnly);
+    stream << qint32(records.size());
+    for (const Record &r : records)
+        writeRecord(stream, r);
+    return bytes;
 }
 
 QByteArray serialize(const QList<SniffTask *> &tasks)
 {
-    QByteArray bytes;
-    QDataStream stream(&bytes, QIODevice::WriteOnly);
-    stream << qint32(tasks.size());
-    for (const SniffTask *task : tasks)
-        writeRecord(stream, *task);
-    return bytes;
+    return serialize(snapshot(tasks));
 }
 
-bool writeFileAtomically(const QString &path, const QByteArray &bytes)
+bool save(const QString &path, const Records &records)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        writeLog(QStringLiteral("[SniffMgr]"),
-                 QStringLiteral("cannot write %1: %2").arg(path, file.errorString()));
-        return false;
-    }
-    // Jobs from the browser carry the page's cookie in their options: readable by the user only.
-    file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
-    if (file.write(bytes) != bytes.size() || !file.commit()) {
-        writeLog(QStringLiteral("[SniffMgr]"),
-                 QStringLiteral("cannot write %1: %2").arg(path, file.errorString()));
-        file.cancelWriting();
-        return false;
-    }
-    return true;
+    return listfile::writeAtomically(path, serialize(records), kTag);
 }
 
 bool save(const QString &path, const QList<SniffTask *> &tasks)
 {
-    return writeFileAtomically(path, serialize(tasks));
+    return save(path, snapshot(tasks));
 }
 
-QList<Record> load(const QString &path)
+Records read(QIODevice *device, const QString &nameForLog)
 {
-    QList<Record> records;
-    const QString marker = path + ".tag";
-    if (QFileInfo::exists(marker)) {
-        // Reading this list crashed the last start: start without it rather than crash again.
-        writeLog(
-            QStringLiteral("[SniffMgr]"),
-            QStringLiteral("reading %1 did not finish last time; the list is discarded").arg(path));
-        QFile::remove(marker);
-        QFile::remove(path);
-        return records;
-    }
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return records;
-    QFile guard(marker);
-    guard.open(QIODevice::WriteOnly);
-    guard.close();
-
-    QDataStream stream(&file);
+    Records records;
+    QDataStream stream(device);
     qint32 count = 0;
     stream >> count;
     for (qint32 i = 0; i < count && stream.status() == QDataStream::Ok; ++i) {
         Record record;
         if (!readRecord(stream, &record)) {
-            writeLog(
-                QStringLiteral("[SniffMgr]"),
-                QStringLiteral("%1 is damaged after %2 records").arg(path).arg(records.size()));
+            writeLog(kTag, QStringLiteral("%1 is damaged after %2 records")
+                               .arg(nameForLog)
+                               .arg(records.size()));
             break;
         }
         records << record;
     }
-    file.close();
-    QFile::remove(marker);
     return records;
 }
 
-bool saveHistory(const QString &path, const QStringList &history)
+bool load(const QString &path, Records *records)
+{
+    records->clear();
+    return listfile::guardedRead(path, kTag,
+                                 [&](QIODevice *device) { *records = read(device, path); });
+}
+
+Records load(const QString &path)
+{
+    Records records;
+    load(path, &records);
+    return records;
+}
+
+QByteArray serializeHistory(const QStringList &history)
 {
     QByteArray bytes;
     QDataStream stream(&bytes, QIODevice::WriteOnly);
     stream << qint32(history.size());
     for (const QString &url : history)
         stream << url;
-    return writeFileAtomically(path, bytes);
+    return bytes;
 }
 
-QStringList loadHistory(const QString &path)
+bool saveHistory(const QString &path, const QStringList &history)
+{
+    return listfile::writeAtomically(path, serializeHistory(history), kTag);
+}
+
+QStringList readHistory(QIODevice *device)
 {
     QStringList history;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return history;
-    QDataStream stream(&file);
+    QDataStream stream(device);
     qint32 count = 0;
     stream >> count;
     for (qint32 i = 0; i < count; ++i) {
@@ -164,6 +185,81 @@ QStringList loadHistory(const QString &path)
         history << url;
     }
     return history;
+}
+
+QStringList loadHistory(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return QStringList();
+    return readHistory(&file);
+}
+
+namespace {
+QSet<QString> jobsOf(const Records &records)
+{
+    QSet<QString> jobs;
+    jobs.reserve(records.size());
+    for (const Record &r : records) {
+        if (!r.workDir.isEmpty())
+            jobs.insert(r.workDir);
+    }
+    return jobs;
+}
+} // namespace
+
+void JobListWriter::remember(const QString &path, const Records &records)
+{
+    written.insert(path, records);
+}
+
+bool JobListWriter::write(const QList<QPair<QString, Records>> &lists)
+{
+    QSet<QString> everywhere;
+    QList<QSet<QString>> now;
+    for (const auto &list : lists) {
+        now << jobsOf(list.second);
+        everywhere.unite(now.last());
+    }
+    bool ok = true;
+    QList<int> rewrite;
+    for (int i = 0; i < lists.size(); ++i) {
+        Records first = lists.at(i).second;
+        int kept = 0;
+        for (const Record &old : written.value(lists.at(i).first)) {
+            // A job that left this list for another one stays here until that one is written.
+            if (!old.workDir.isEmpty() && !now.at(i).contains(old.workDir) &&
+                everywhere.contains(old.workDir)) {
+                first.append(old);
+                ++kept;
+            }
+        }
+        ok = save(lists.at(i).first, first) && ok;
+        if (afterEachFile)
+            afterEachFile();
+        if (kept > 0)
+            rewrite << i;
+    }
+    for (int i : rewrite) {
+        ok = save(lists.at(i).first, lists.at(i).second) && ok;
+        if (afterEachFile)
+            afterEachFile();
+    }
+    for (const auto &list : lists)
+        written.insert(list.first, list.second);
+    return ok;
+}
+
+int dropDuplicates(const Records &earlier, Records *later)
+{
+    const QSet<QString> jobs = jobsOf(earlier);
+    const int before = later->size();
+    later->erase(std::remove_if(later->begin(), later->end(),
+                                [&jobs](const Record &r) {
+                                    return !r.workDir.isEmpty() && jobs.contains(r.workDir);
+                                }),
+                 later->end());
+    return before - later->size();
 }
 
 } // namespace tasklist

@@ -1,17 +1,23 @@
 #pragma once
 
 // The download lists on disk: a Qt data stream of task records (or of history strings). Files
-// are replaced atomically, so a crash during a save leaves the old or the new list, never half
-// of one; a ".tag" marker beside a file exists only while it is being read.
+// are replaced atomically, so a kill during a save leaves the old or the new list, never half
+// of one; a ".tag" marker beside a file exists only while it is being read (see listfile.h).
+// A record is a plain snapshot of a job, so that lists can be written off the GUI thread.
 
 #include "core/engine/downloadoptions.h"
 
 #include <QByteArray>
+#include <QHash>
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <QVector>
+
+#include <functional>
 
 class QDataStream;
+class QIODevice;
 class SniffTask;
 
 namespace tasklist {
@@ -28,19 +34,52 @@ struct Record
     QByteArray progress;
 };
 
+using Records = QVector<Record>;
+
+Record snapshot(const SniffTask &task);
+Records snapshot(const QList<SniffTask *> &tasks);
+
+void writeRecord(QDataStream &stream, const Record &record);
 void writeRecord(QDataStream &stream, const SniffTask &task);
 // False (and the stream in an error state) when the record is damaged or cut short.
 bool readRecord(QDataStream &stream, Record *record);
 
+QByteArray serialize(const Records &records);
 QByteArray serialize(const QList<SniffTask *> &tasks);
+bool save(const QString &path, const Records &records);
 bool save(const QString &path, const QList<SniffTask *> &tasks);
-// Reads the records under the crash guard; the records before any damage are kept.
-QList<Record> load(const QString &path);
+// The records of a stream; those before any damage are kept.
+Records read(QIODevice *device, const QString &nameForLog = QString());
+// Reads the records under the crash guard. False when the file was set aside because reading
+// it did not finish last time (nothing is read from it then).
+bool load(const QString &path, Records *records);
+Records load(const QString &path);
 
+QByteArray serializeHistory(const QStringList &history);
 bool saveHistory(const QString &path, const QStringList &history);
+QStringList readHistory(QIODevice *device);
 QStringList loadHistory(const QString &path);
 
-// Replaces the file with the bytes, or leaves it as it was; failures are logged.
-bool writeFileAtomically(const QString &path, const QByteArray &bytes);
+// Writes several job lists so that a job moving from one list to another is on disk in at
+// least one of them whatever moment the writing is killed: first every list is written with
+// the jobs that left it for another list still in it, then the lists that had such jobs are
+// written again without them. A kill in between leaves a job in two lists, which loading
+// resolves (dropDuplicates). Jobs are known by their working folder, unique to each job.
+class JobListWriter
+{
+public:
+    // What is on disk now (as loaded), so that the first save already knows the moves.
+    void remember(const QString &path, const Records &records);
+    // Writes every list; false when any write failed.
+    bool write(const QList<QPair<QString, Records>> &lists);
+    // Called after each file written (tests stop the writing there, in thought).
+    std::function<void()> afterEachFile;
+
+private:
+    QHash<QString, Records> written;
+};
+
+// Removes from `later` every job also in `earlier` (same working folder); returns how many.
+int dropDuplicates(const Records &earlier, Records *later);
 
 } // namespace tasklist

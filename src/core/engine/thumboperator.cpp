@@ -35,8 +35,9 @@ bool ThumbOperator::start()
 
 void ThumbOperator::onReadyRead()
 {
-    while (process && process->canReadLine())
-        handleLine(process->readLine().trimmed());
+    if (process)
+        for (const QByteArray &line : lines.feed(process->readAll()))
+            handleLine(line);
 }
 
 void ThumbOperator::handleLine(const QByteArray &line)
@@ -56,8 +57,8 @@ void ThumbOperator::onFinished(int exitCode, QProcess::ExitStatus exitStatus)
     if (!process)
         return;
     qDebug() << "exit code: " << exitCode << ", status: " << exitStatus;
-    while (process->canReadLine())
-        handleLine(process->readLine().trimmed());
+    for (const QByteArray &line : lines.feed(process->readAll()) + lines.finish())
+        handleLine(line);
     if (taskValue)
         taskValue->setThumbOperator(nullptr);
     releaseFinishedProcess(process, this);

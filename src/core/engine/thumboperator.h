@@ -36,5 +36,6 @@ private:
     QString url;
     QString paramFileName;
     QString paramPath;
+    protocol::LineBuffer lines;
     QString workDir;
 };

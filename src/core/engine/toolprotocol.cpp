@@ -174,28 +174,49 @@ QString writeThumbParams(const QString &url, const QString &workDir, const QStri
 // --- Output lines
 // ---------------------------------------------------------------------------------
 
+void LineBuffer::take(QByteArray line, QList<QByteArray> *lines)
+{
+    if (line.size() > 4)
+        *lines << line.trimmed();
+}
+
 QList<QByteArray> LineBuffer::feed(const QByteArray &bytes)
 {
-    pending += bytes;
     QList<QByteArray> lines;
-    int start = 0;
-    int end;
-    while ((end = pending.indexOf('\n', start)) >= 0) {
-        const QByteArray piece = pending.mid(start, end - start);
-        start = end + 1;
-        if (piece.size() > 4)
-            lines << piece.trimmed();
+    int from = 0;
+    while (from < bytes.size()) {
+        const int end = bytes.indexOf('\n', from);
+        const int stop = end < 0 ? bytes.size() : end;
+        if (skipping) {
+            // The rest of a dropped line is not kept either.
+        } else if (pending.size() + (stop - from) > maxLine) {
+            pending.clear();
+            skipping = true;
+            ++dropped;
+        } else if (end >= 0 && pending.isEmpty()) {
+            take(bytes.mid(from, stop - from), &lines);
+        } else {
+            pending.append(bytes.constData() + from, stop - from);
+            if (end >= 0) {
+                take(pending, &lines);
+                pending.clear();
+            }
+        }
+        if (end < 0)
+            break;
+        skipping = false;
+        from = end + 1;
     }
-    pending.remove(0, start);
     return lines;
 }
 
 QList<QByteArray> LineBuffer::finish()
 {
     QList<QByteArray> lines;
-    if (pending.size() > 4)
-        lines << pending.trimmed();
+    if (!skipping)
+        take(pending, &lines);
     pending.clear();
+    skipping = false;
     return lines;
 }
 
@@ -339,6 +360,13 @@ int returnCode(const QByteArray &f)
     return member(f, "ret_code").toInt();
 }
 
+QByteArray failedFinished(const QString &error)
+{
+    const QJsonObject msg{{"ret_code", "1"}, {"error", error}};
+    return QJsonDocument(QJsonObject{{"type", "finished"}, {"msg", msg}})
+        .toJson(QJsonDocument::Compact);
+}
+
 QByteArray synthesisedFinished(qint64 durationSeconds, const QString &fileType, qint64 bitRate,
                                qint64 size, const QString &path, int width, int height)
 {
@@ -401,7 +429,9 @@ QString progressText(const QByteArray &line, bool withSpeedAndTime)
 {
     const qint64 total = totalSize(line);
     const double done = progress(line) * double(total);
-    if (done == 0)
+    // The line is the tool's: a progress or size out of all proportion shows no text rather
+    // than a number no byte count can hold.
+    if (!(done > 0) || done >= 9.0e18)
         return QString();
     const QString doneText = formatSize(qint64(done));
     const QString totalText = formatSize(total);

@@ -35,13 +35,29 @@ bool isAudioJob(const QString &url, const QString &mediaTypeParam);
 class LineBuffer
 {
 public:
-    // Appends bytes and returns every whole line now available, trimmed.
+    // The longest line taken; the tool's lines are a few KiB, a playlist batch a few hundred.
+    static constexpr int kMaxLineBytes = 16 * 1024 * 1024;
+    explicit LineBuffer(int maxLineBytes = kMaxLineBytes)
+        : maxLine(maxLineBytes)
+    {
+    }
+
+    // Appends bytes and returns every whole line now available, trimmed. Each byte is looked at
+    // once, however the output is cut into chunks. A line longer than the limit is dropped
+    // (its bytes are not kept) and counted.
     QList<QByteArray> feed(const QByteArray &bytes);
     // At the end of the output: whatever is left, as a last line.
     QList<QByteArray> finish();
+    // Lines dropped for their length so far.
+    int droppedLines() const { return dropped; }
 
 private:
+    void take(QByteArray line, QList<QByteArray> *lines);
+
     QByteArray pending;
+    int maxLine;
+    int dropped = 0;
+    bool skipping = false; // inside a line already dropped, until its newline
 };
 
 QString lineType(const QByteArray &line);
@@ -86,6 +102,8 @@ bool hasSubtitle(const QByteArray &finished);
 int returnCode(const QByteArray &finished);
 
 // The "finished" line the application stores for a live recording it saved itself.
+// A "finished" line of a run the application ended itself, with the reason.
+QByteArray failedFinished(const QString &error);
 QByteArray synthesisedFinished(qint64 durationSeconds, const QString &fileType, qint64 bitRate,
                                qint64 size, const QString &path, int width, int height);
 

@@ -6,12 +6,10 @@
 #include <QCoreApplication>
 #include <QDebug>
 #include <QDir>
-#include <QEventLoop>
 #include <QFileInfo>
 #include <QRandomGenerator>
 #include <QRegularExpression>
 #include <QStandardPaths>
-#include <QTimer>
 
 #include <utility>
 
@@ -212,11 +210,4 @@ bool isAlternatePlatform()
 bool isDarkMode()
 {
     return Preferences::instance()->interfaceStyle() == QLatin1String("Dark");
-}
-
-void waitEventLoop(int milliseconds)
-{
-    QEventLoop loop;
-    QTimer::singleShot(milliseconds, &loop, &QEventLoop::quit);
-    loop.exec();
 }

@@ -37,6 +37,3 @@ int compareVersions(const QString &a, const QString &b);
 QString randomId();
 bool isAlternatePlatform();
 bool isDarkMode();
-
-// Runs a local event loop for the given time; events keep being processed meanwhile.
-void waitEventLoop(int milliseconds);

@@ -13,6 +13,7 @@
 #include <QLockFile>
 #include <QSharedMemory>
 #include <QThread>
+#include <QTimer>
 
 #include <cstdlib>
 #include <cstring>
@@ -24,6 +25,8 @@ constexpr QDataStream::Version kStreamVersion = QDataStream::Qt_5_6; // stream v
 constexpr quint64 kMaxBodyLength = 64 * 1024;
 
 } // namespace
+
+int SingleApplicationPrivate::announcementTimeoutMs = 2000;
 
 SingleApplicationPrivate::SingleApplicationPrivate(int options, QObject *parent)
     : QObject(parent)
@@ -176,7 +179,8 @@ void SingleApplicationPrivate::startPrimary()
 {
     QLocalServer::removeServer(blockServerName);
     server = new QLocalServer(this);
-    server->setSocketOptions(QLocalServer::WorldAccessOption);
+    // Only this user's starts may announce themselves.
+    server->setSocketOptions(QLocalServer::UserAccessOption);
     if (!server->listen(blockServerName))
         qWarning("SingleApplication: cannot listen on the instance server: %s",
                  qUtf8Printable(server->errorString()));
@@ -233,6 +237,16 @@ void SingleApplicationPrivate::slotConnectionEstablished()
 {
     while (QLocalSocket *next = server->nextPendingConnection()) {
         connectionMap.insert(next, ConnectionInfo());
+        // A peer that has not announced itself within the limit is not a starting instance:
+        // it is dropped, so that idle connections cannot pile up.
+        QTimer::singleShot(announcementTimeoutMs, next, [this, next] {
+            auto it = connectionMap.find(next);
+            if (it == connectionMap.end() || it->stage == StageConnected)
+                return;
+            connectionMap.erase(it);
+            next->abort();
+            next->deleteLater();
+        });
         connect(next, &QLocalSocket::aboutToClose, this, [this, next] {
             if (connectionMap.contains(next) && connectionMap[next].stage == StageConnected)
                 slotClientConnectionClosed(next);
@@ -287,21 +301,9 @@ void SingleApplicationPrivate::readInitMessageBody(QLocalSocket *sock)
         return;
 
     const QByteArray body = sock->read(qint64(it->msgLen));
-    QDataStream bodyStream(body);
-    bodyStream.setVersion(kStreamVersion);
-    bodyStream.setByteOrder(QDataStream::BigEndian);
-    QByteArray latin1Name;
     quint8 connectionType = InvalidConnection;
     quint32 instanceId = 0;
-    quint16 msgChecksum = 0;
-    bodyStream >> latin1Name >> connectionType >> instanceId >> msgChecksum;
-
-    const int zero = latin1Name.indexOf('\0');
-    const QByteArray name = zero >= 0 ? latin1Name.left(zero) : latin1Name;
-    const bool accepted = bodyStream.status() == QDataStream::Ok &&
-                          name == blockServerName.toLatin1() && body.size() >= 2 &&
-                          msgChecksum == qChecksum(body.constData(), uint(body.size() - 2));
-    if (!accepted) {
+    if (!parseAnnouncement(body, blockServerName.toLatin1(), &connectionType, &instanceId)) {
         sock->close();
         return;
     }
@@ -315,6 +317,30 @@ void SingleApplicationPrivate::readInitMessageBody(QLocalSocket *sock)
         Q_EMIT receivedMessage(instanceId, sock->readAll());
 }
 
+bool SingleApplicationPrivate::parseAnnouncement(const QByteArray &body, const QByteArray &key,
+                                                 quint8 *connectionType, quint32 *instanceId)
+{
+    QDataStream bodyStream(body);
+    bodyStream.setVersion(kStreamVersion);
+    bodyStream.setByteOrder(QDataStream::BigEndian);
+    QByteArray latin1Name;
+    quint8 type = InvalidConnection;
+    quint32 id = 0;
+    quint16 msgChecksum = 0;
+    bodyStream >> latin1Name >> type >> id >> msgChecksum;
+
+    const int zero = latin1Name.indexOf('\0');
+    const QByteArray name = zero >= 0 ? latin1Name.left(zero) : latin1Name;
+    const bool accepted = bodyStream.status() == QDataStream::Ok && name == key &&
+                          body.size() >= 2 &&
+                          msgChecksum == qChecksum(body.constData(), uint(body.size() - 2));
+    if (!accepted)
+        return false;
+    *connectionType = type;
+    *instanceId = id;
+    return true;
+}
+
 void SingleApplicationPrivate::slotDataAvailable(QLocalSocket *sock, quint32 instanceId)
 {
     Q_EMIT receivedMessage(instanceId, sock->readAll());
@@ -324,6 +350,11 @@ void SingleApplicationPrivate::slotClientConnectionClosed(QLocalSocket *sock)
 {
     if (sock->bytesAvailable() > 0)
         Q_EMIT receivedMessage(connectionMap.value(sock).instanceId, sock->readAll());
+}
+
+QString SingleApplicationPrivate::serverPath() const
+{
+    return server ? server->fullServerName() : QString();
 }
 
 void SingleApplicationPrivate::release()

@@ -78,6 +78,17 @@ public:
     // Bytes of one announcement (header followed by body), as a secondary sends them.
     static QByteArray announcement(const QString &key, quint8 connectionType, quint32 instanceId);
 
+    // Reads the body of an announcement; false unless it is whole, names this key and its
+    // checksum holds.
+    static bool parseAnnouncement(const QByteArray &body, const QByteArray &key,
+                                  quint8 *connectionType, quint32 *instanceId);
+    // How long a connection may take to announce itself before it is dropped.
+    static int announcementTimeoutMs;
+    // Connections not yet closed, announced or not.
+    int connectionCount() const { return connectionMap.size(); }
+    // The local server's socket file, empty unless primary.
+    QString serverPath() const;
+
     // Releases the server and the block. Also done by the destructor.
     void release();
 

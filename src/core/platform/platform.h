@@ -29,6 +29,20 @@ bool terminateProcess(qint64 pid);
 // The polite stop: what a console interrupt (Ctrl+C) is to a console program.
 bool interruptProcess(qint64 pid);
 
+enum class Signal
+{
+    Interrupt,
+    Terminate,
+    Kill
+};
+// Sends the signal to every member of a process group (nothing for group <= 1).
+bool signalGroup(qint64 group, Signal signal);
+
+// In a child between fork and exec (async-signal-safe): makes it the leader of a group of its
+// own and has it killed when the parent dies; exits at once when the parent (parentPid) is
+// already gone.
+void prepareChild(qint64 parentPid);
+
 // Ends the process and all its descendants at once; returns without waiting for them.
 void forceKillTree(qint64 pid);
 

@@ -14,6 +14,7 @@
 #include <cerrno>
 #include <csignal>
 #include <memory>
+#include <sys/prctl.h>
 #include <sys/types.h>
 #include <unistd.h>
 
@@ -100,6 +101,25 @@ bool terminateProcess(qint64 pid)
 bool interruptProcess(qint64 pid)
 {
     return pid > 0 && ::kill(static_cast<pid_t>(pid), SIGINT) == 0;
+}
+
+bool signalGroup(qint64 group, Signal signal)
+{
+    if (group <= 1)
+        return false;
+    const int number = signal == Signal::Interrupt   ? SIGINT
+                       : signal == Signal::Terminate ? SIGTERM
+                                                     : SIGKILL;
+    return ::killpg(static_cast<pid_t>(group), number) == 0;
+}
+
+void prepareChild(qint64 parentPid)
+{
+    ::setpgid(0, 0);
+    ::prctl(PR_SET_PDEATHSIG, SIGKILL);
+    // The parent may have died before the line above: then nobody would ever stop this child.
+    if (::getppid() != static_cast<pid_t>(parentPid))
+        ::_exit(127);
 }
 
 void forceKillTree(qint64 pid)

@@ -8,15 +8,34 @@
 #include <QObject>
 #include <QProcess>
 #include <QString>
+#include <QTimer>
 
+// Every child runs as the leader of a process group of its own and dies with the application
+// (it gets SIGKILL when the application ends, however it ends). Stopping a child stops its whole
+// group and every process below it.
 class MyProcess : public QProcess
 {
     Q_OBJECT
 public:
     explicit MyProcess(QObject *parent = nullptr);
 
+    // Kills the child's group and every descendant now.
+    void killGroup();
+    // Asks the child's group to terminate (SIGTERM) and kills whatever of it still runs after
+    // graceMs.
+    void stopGroup();
+    // How long a stopped child may take to end by itself.
+    static int stopGraceMs;
+
 public Q_SLOTS:
     void onKillAll();
+
+protected:
+    void setupChildProcess() override;
+
+private:
+    qint64 parentPid = 0;
+    qint64 group = 0;
 };
 
 class MyProcessHelper : public QObject
@@ -63,7 +82,7 @@ template <typename Process> void discardProcess(Process *&process, const QObject
     if (!process)
         return;
     process->disconnect(owner);
-    process->kill();
+    process->killGroup();
     process->waitForFinished(1000);
     delete process;
     process = nullptr;
@@ -80,10 +99,38 @@ struct ChildProcessEntry
 // The direct children of a process.
 QList<ChildProcessEntry> childProcesses(qint64 parentPid);
 
-// Stops the descendants of parentPid whose executable name starts with namePrefix. The polite
-// stop (force false) sends up to two interrupts over about six seconds, keeping the event loop
-// turning, then terminates. `ok` is left untouched when nothing matched.
+// Stops the descendants of parentPid whose executable name starts with namePrefix: with force,
+// terminates every one at once (`ok` tells whether the last termination succeeded, and is left
+// untouched when nothing matched); without, lists the ones a polite stop would handle and
+// leaves them (see PoliteStop).
 void killChildProcessByName(qint64 parentPid, const QString &namePrefix, bool force, bool &ok);
+
+// The polite stop of the descendants of a process whose executable name starts with a prefix
+// (a recording ffmpeg, so that it finishes its file): an interrupt at the first and third
+// round, a look every roundMs, termination after the fourth round; the matching processes one
+// after the other. Runs on a timer, so nothing runs inside the caller's call; finished(ok)
+// reports the end, with ok true once any process was handled and else as given to start.
+class PoliteStop : public QObject
+{
+    Q_OBJECT
+public:
+    PoliteStop(qint64 parentPid, const QString &namePrefix, QObject *parent = nullptr);
+    void start(bool initialOk);
+    static int roundMs;
+
+Q_SIGNALS:
+    void finished(bool ok);
+
+private:
+    void nextTarget();
+    void interrupt();
+    void onRound();
+
+    QList<quint32> targets;
+    QTimer timer;
+    int counter = 0;
+    bool ok = false;
+};
 
 // Terminates one process; true when the termination call succeeded.
 bool killProcess(qint64 pid);

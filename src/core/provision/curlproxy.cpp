@@ -14,6 +14,7 @@
 #include <cmath>
 
 int CurlProxy::stallIntervalMs = 20000;
+qint64 CurlProxy::maxFileSize = qint64(256) << 20;
 
 CurlProxy::CurlProxy(QObject *parent)
     : QObject(parent)
@@ -33,7 +34,18 @@ void CurlProxy::download(const QString &address, const QString &output)
         stallTimer->stop();
     url = address;
     outputPath = output;
-    process = new QProcess(this);
+    const QUrl parsed(address);
+    if (!parsed.isValid() ||
+        (parsed.scheme() != QLatin1String("http") && parsed.scheme() != QLatin1String("https"))) {
+        // Only web addresses are fetched: anything else would be read by curl as an option or
+        // as a local file.
+        qDebug() << "curl: refusing the address" << address;
+        running = false;
+        errorValue = OtherError;
+        QTimer::singleShot(0, this, [this] { Q_EMIT downloadError(OtherError); });
+        return;
+    }
+    process = new MyProcess(this);
     connect(process, &QProcess::readyReadStandardError, this, &CurlProxy::onProcessCurlReadyRead);
     connect(process, qOverload<int, QProcess::ExitStatus>(&QProcess::finished), this,
             &CurlProxy::onProcessCurlFinished);
@@ -48,10 +60,20 @@ void CurlProxy::download(const QString &address, const QString &output)
     });
     const QFileInfo existing(outputPath);
     resumeOffset = existing.exists() ? existing.size() : 0;
-    QStringList args{"-k", "-L", "-C", "-"};
+    QStringList args{"-k",
+                     "-L",
+                     "-C",
+                     "-",
+                     "--proto",
+                     "=http,https",
+                     "--proto-redir",
+                     "=http,https",
+                     "--max-filesize",
+                     QString::number(maxFileSize)};
     if (!outputPath.isEmpty())
         args << "-o" << QDir::toNativeSeparators(outputPath);
-    args << url;
+    // Nothing after "--" is an option, whatever it starts with.
+    args << "--" << url;
     running = true;
     errorValue = NoError;
     resuming = false;

@@ -7,6 +7,7 @@
 #include <QProcess>
 #include <QString>
 
+class MyProcess;
 class QTimer;
 
 class CurlProxy : public QObject
@@ -33,6 +34,8 @@ public:
     static qint64 parseSize(const QString &text);
     static QString formatSize(qint64 bytes);
 
+    // The largest file a transfer may write; a larger one fails.
+    static qint64 maxFileSize;
     // How long nothing may arrive before the transfer counts as stalled.
     static int stallIntervalMs;
 
@@ -51,7 +54,7 @@ private:
     void onStalled();
     void dropProcess();
 
-    QProcess *process = nullptr;
+    MyProcess *process = nullptr;
     bool running = false;
     QString url;
     QString outputPath;

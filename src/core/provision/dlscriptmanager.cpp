@@ -158,11 +158,13 @@ UpdateCheckResult DlScriptManager::check(const QString &location, const QString 
             return result;
         }
     }
-    const QString archive = QFileInfo(QUrl(remote.value("url").toString()).path()).fileName();
-    if (archive.isEmpty())
+    const ArchiveEntry archive = archiveEntry(remote);
+    if (!archive.usable) {
+        writeLog(kTag, QStringLiteral("the manifest names no usable archive"));
         return result;
-    result.zipPath = QStringLiteral("%1/%2").arg(baseDir(), archive);
-    result.unzipDir = QStringLiteral("%1/%2").arg(baseDir(), QFileInfo(archive).completeBaseName());
+    }
+    result.zipPath = QStringLiteral("%1/%2").arg(baseDir(), archive.fileName);
+    result.unzipDir = QStringLiteral("%1/%2").arg(baseDir(), archive.folderName);
     if (!location.isEmpty() && QFileInfo(location).isDir()) {
         QFile out(installedPath);
         if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
@@ -234,5 +236,5 @@ void DlScriptManager::onInstalled(const QString &dir)
 
 void DlScriptManager::retry(bool wait)
 {
-    retrier.retry(kTag, wait, [this] { startCheck(); });
+    retrier.retry(this, kTag, wait, [this] { startCheck(); });
 }

@@ -121,15 +121,13 @@ UpdateCheckResult DlToolManager::check(const QString &location)
     if (!needed)
         return result;
 
-    const QJsonObject build = remote.value(platformKey()).toObject();
-    result.url = build.value("url").toString();
-    result.md5 = build.value("md5").toString();
-    const QString archive = QFileInfo(QUrl(result.url).path()).fileName();
-    result.zipPath = QStringLiteral("%1/%2").arg(managerDir(), archive);
-    result.unzipDir =
-        QStringLiteral("%1/%2").arg(managerDir(), QFileInfo(archive).completeBaseName());
-    if (result.url.isEmpty() || archive.isEmpty()) {
-        writeLog(kTag, QStringLiteral("the manifest has no %1 build").arg(platformKey()));
+    const ArchiveEntry archive = archiveEntry(remote.value(platformKey()).toObject());
+    result.url = archive.url;
+    result.md5 = archive.md5;
+    result.zipPath = QStringLiteral("%1/%2").arg(managerDir(), archive.fileName);
+    result.unzipDir = QStringLiteral("%1/%2").arg(managerDir(), archive.folderName);
+    if (!archive.usable) {
+        writeLog(kTag, QStringLiteral("the manifest has no usable %1 build").arg(platformKey()));
         result.outcome = UpdateCheckResult::NoUpdate;
         return result;
     }
@@ -177,6 +175,6 @@ void DlToolManager::onCheckDone(const UpdateCheckResult &result)
 
 void DlToolManager::retry(bool wait)
 {
-    if (!retrier.retry(kTag, wait, [this] { startCheck(); }))
+    if (!retrier.retry(this, kTag, wait, [this] { startCheck(); }))
         Q_EMIT retriesExhausted();
 }

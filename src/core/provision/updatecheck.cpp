@@ -15,7 +15,9 @@
 #include <QJsonDocument>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
+#include <QRegularExpression>
 #include <QTimer>
+#include <QUrl>
 
 #include <atomic>
 
@@ -71,7 +73,16 @@ ManifestReply fetchManifest(const QString &url, int timeoutMs)
     request.setAttribute(QNetworkRequest::RedirectPolicyAttribute,
                          QNetworkRequest::NoLessSafeRedirectPolicy);
     QNetworkReply *reply = manager.get(request);
-    QEventLoop loop;
+    // A manifest is a few hundred bytes: a larger answer is not one, and is not read whole.
+    bool oversized = false;
+    QObject::connect(reply, &QNetworkReply::downloadProgress, reply,
+                     [reply, &oversized](qint64 received, qint64 total) {
+                         if (received > kMaxManifestBytes || total > kMaxManifestBytes) {
+                             oversized = true;
+                             reply->abort();
+                         }
+                     });
+    QEventLoop loop; // on a pool thread, never the GUI thread
     QTimer timer;
     timer.setSingleShot(true);
     QObject::connect(&timer, &QTimer::timeout, &loop, &QEventLoop::quit);
@@ -80,7 +91,11 @@ ManifestReply fetchManifest(const QString &url, int timeoutMs)
                      &QEventLoop::quit);
     timer.start(timeoutMs);
     loop.exec();
-    if (!reply->isFinished()) {
+    if (oversized) {
+        result.errorCode = int(QNetworkReply::UnknownContentError);
+        result.errorText =
+            QStringLiteral("the manifest is larger than %1 bytes").arg(kMaxManifestBytes);
+    } else if (!reply->isFinished()) {
         result.timedOut = true;
         reply->abort();
     } else if (reply->error() != QNetworkReply::NoError) {
@@ -111,24 +126,49 @@ bool fetchManifestOrRetry(const QString &tag, const QString &what, const QString
         return false;
     }
     result->manifestBytes = reply.body;
-    result->manifest = QJsonDocument::fromJson(reply.body).object();
+    result->manifest = parseManifest(reply.body);
     return true;
+}
+
+QJsonObject parseManifest(const QByteArray &bytes)
+{
+    if (bytes.size() > kMaxManifestBytes)
+        return QJsonObject();
+    return QJsonDocument::fromJson(bytes).object();
+}
+
+ArchiveEntry archiveEntry(const QJsonObject &entry)
+{
+    ArchiveEntry archive;
+    archive.url = entry.value(QStringLiteral("url")).toString();
+    archive.md5 = entry.value(QStringLiteral("md5")).toString();
+    const QUrl url(archive.url);
+    archive.fileName = QFileInfo(url.path()).fileName();
+    archive.folderName = QFileInfo(archive.fileName).completeBaseName();
+    static const QRegularExpression plainName(QStringLiteral("^[A-Za-z0-9][A-Za-z0-9._+-]*$"));
+    archive.usable =
+        url.isValid() &&
+        (url.scheme() == QLatin1String("http") || url.scheme() == QLatin1String("https")) &&
+        plainName.match(archive.fileName).hasMatch() &&
+        plainName.match(archive.folderName).hasMatch() && archive.fileName != archive.folderName;
+    return archive;
 }
 
 int UpdateRetrier::waitMs = 5000;
 
-bool UpdateRetrier::retry(const QString &tag, bool wait, const std::function<void()> &restart)
+bool UpdateRetrier::retry(QObject *context, const QString &tag, bool wait,
+                          const std::function<void()> &restart)
 {
     watchForQuit();
     if (retries >= kMaxRetries || quitting)
         return false;
     writeLog(tag, QStringLiteral("checkUpdate retry... %1").arg(retries + 1));
-    if (wait)
-        waitEventLoop(waitMs);
-    if (quitting)
-        return false;
     ++retries;
-    restart();
+    // The wait is a timer: nothing else runs inside this call.
+    QTimer::singleShot(wait ? waitMs : 0, context, [restart] {
+        if (!quitting)
+            restart();
+    });
     return true;
 }
 

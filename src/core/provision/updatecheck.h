@@ -7,6 +7,7 @@
 #include <QJsonObject>
 #include <QObject>
 #include <QString>
+#include <QTimer>
 
 #include <functional>
 
@@ -28,6 +29,9 @@ struct ManifestReply
     QByteArray body;
 };
 
+// The largest manifest read; a larger answer fails the check.
+constexpr qint64 kMaxManifestBytes = 1024 * 1024;
+
 // GETs the address with its own network manager and event loop; for use on a pool thread.
 ManifestReply fetchManifest(const QString &url, int timeoutMs = 10000);
 
@@ -48,6 +52,22 @@ struct UpdateCheckResult
     QString url, md5, zipPath, unzipDir;
 };
 
+// A manifest's bytes as a JSON object; empty when they are too many or not an object.
+QJsonObject parseManifest(const QByteArray &bytes);
+
+// What a manifest entry says of an update archive. Only an http(s) address ending in a plain
+// file name (no folder parts, no "..") is usable; the archive is saved under that name and
+// unpacked into a folder named after it.
+struct ArchiveEntry
+{
+    QString url;
+    QString md5;
+    QString fileName;   // "vantoro-dl-linux.zip"
+    QString folderName; // "vantoro-dl-linux"
+    bool usable = false;
+};
+ArchiveEntry archiveEntry(const QJsonObject &entry);
+
 // Fetches the manifest of `what` ("vantoro-dl", "scripts-2.0.0.json"). On a time-out or an
 // error it logs, sets the retry outcome and returns false.
 bool fetchManifestOrRetry(const QString &tag, const QString &what, const QString &url,
@@ -61,8 +81,10 @@ public:
     static constexpr int kMaxRetries = 10;
     static int waitMs;
     int count() const { return retries; }
-    // False when no retry is left (or the application is quitting).
-    bool retry(const QString &tag, bool wait, const std::function<void()> &restart);
+    // Schedules `restart` on the context's thread, after waitMs when `wait`. False when no
+    // retry is left (or the application is quitting).
+    bool retry(QObject *context, const QString &tag, bool wait,
+               const std::function<void()> &restart);
 
 private:
     int retries = 0;

@@ -2,6 +2,7 @@
 
 #include "core/foundation/applog.h"
 #include "core/foundation/paths.h"
+#include "core/process/myprocess.h"
 
 #include <QDir>
 #include <QStandardPaths>
@@ -24,11 +25,11 @@ QProcess *ZipProxy::start(const QStringList &args)
 {
     if (process) {
         process->disconnect(this);
-        process->kill();
+        process->killGroup();
         process->waitForFinished(1000);
         process->deleteLater();
     }
-    process = new QProcess(this);
+    process = new MyProcess(this);
     connect(process, &QProcess::errorOccurred, this, [this](QProcess::ProcessError e) {
         if (e == QProcess::FailedToStart)
             finish(2);

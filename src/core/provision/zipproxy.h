@@ -6,6 +6,8 @@
 #include <QProcess>
 #include <QString>
 
+class MyProcess;
+
 class ZipProxy : public QObject
 {
     Q_OBJECT
@@ -28,7 +30,7 @@ private:
     void finish(int exitCode);
     QProcess *start(const QStringList &args);
 
-    QProcess *process = nullptr;
+    MyProcess *process = nullptr;
     bool busy = false;
     QString archive;
     QString folder;

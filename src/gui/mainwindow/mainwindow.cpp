@@ -1,7 +1,6 @@
 #include "gui/mainwindow/mainwindow.h"
 
 #include "core/analytics/analytics.h"
-#include "core/converter/convertmanager.h"
 #include "core/engine/sniffmgr.h"
 #include "core/foundation/applog.h"
 #include "core/foundation/globals.h"
@@ -32,12 +31,14 @@
 #include <QCloseEvent>
 #include <QDebug>
 #include <QDesktopServices>
+#include <QElapsedTimer>
 #include <QHBoxLayout>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMessageBox>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
 #include <QPushButton>
@@ -130,23 +131,7 @@ MainWindow::MainWindow(QWidget *parent)
     addIgnoreWidget(downloadingPage->toolbar());
     addIgnoreWidget(downloadedPage->toolbar());
 
-    // The engine asks for a busy notice while recordings are being saved.
-    connect(SniffMgr::instance(), &SniffMgr::noticeShown, this,
-            [this](SniffMgr::Notice, const QString &text) {
-                auto *box = new ZQMessageBox;
-                box->setAttribute(Qt::WA_DeleteOnClose);
-                box->setObjectName(QStringLiteral("busyNotice"));
-                box->resize(MainWindowHelper::instance()->scaled(QSize(380, 130)));
-                box->showBusy(text);
-                setBusy(true);
-            });
-    connect(SniffMgr::instance(), &SniffMgr::noticeClosed, this, [this] {
-        for (QWidget *w : QApplication::topLevelWidgets()) {
-            if (w->objectName() == QLatin1String("busyNotice"))
-                w->close();
-        }
-        setBusy(false);
-    });
+    connectEngineNotices();
 
     if (Preferences::instance()->welcomeShown()) {
         reportEvent(QStringLiteral("Download"), QStringLiteral("DownloadingCount"),
@@ -557,43 +542,4 @@ void MainWindow::iconActivated(QSystemTrayIcon::ActivationReason reason)
 {
     if (reason == QSystemTrayIcon::DoubleClick || reason == QSystemTrayIcon::Trigger)
         showNormal();
-}
-
-void MainWindow::willQuite()
-{
-    savePlacement();
-    if (tray)
-        tray->hide();
-}
-
-void MainWindow::closeEvent(QCloseEvent *event)
-{
-    SniffMgr *mgr = SniffMgr::instance();
-    const bool dontAsk = Preferences::instance()->skipCloseConfirmation();
-    const bool downloading = mgr->hasActiveTask() || ConvertManager::instance()->isConverting();
-    if (downloading && !dontAsk) {
-        CloseConfirmDlg dialog;
-        dialog.setText(tr("Some tasks are in progress, are you sure you want to quit?"));
-        MainWindowHelper::instance()->centreOverMainWindow(&dialog);
-        if (dialog.exec() != QDialog::Accepted) {
-            event->ignore();
-            return;
-        }
-        mgr->pauseAll();
-        for (int i = 0; i < 31 && mgr->hasSavingTask(); ++i) {
-            qDebug() << "Wait for live stopping..." << i;
-            MainWindowHelper::wait(1000);
-        }
-        if (dialog.isDontAskChecked())
-            Preferences::instance()->setSkipCloseConfirmation(true);
-    }
-    reportEvent(QStringLiteral("Lifecycle"), QStringLiteral("Quit"));
-    ConvertManager::instance()->stopAll(); // conversions do not outlive the window
-    savePlacement();
-    mgr->saveAll();
-    delete tray;
-    tray = nullptr;
-    event->accept();
-    // The last usage events get at most a second; the window is gone meanwhile.
-    analytics::finishReporting(1000, [] { terminate(); });
 }

@@ -3,6 +3,7 @@
 #include "gui/widgets/framelesswindow.h"
 
 #include <QHash>
+#include <QPointer>
 #include <QSystemTrayIcon>
 #include <QVariantMap>
 
@@ -75,6 +76,10 @@ public Q_SLOTS:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    void waitForSavedRecordingsThenClose();
+    void finishClosing();
+    void tellSetAsideLists();
+    void connectEngineNotices();
     void changeEvent(QEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
 
@@ -108,6 +113,8 @@ private:
     QNetworkAccessManager *network = nullptr;
     bool manualUpdateCheck = false;
     QWidget *busyOverlay = nullptr;
+    QHash<int, QPointer<QWidget>> busyNotices; // SniffMgr::Notice -> its box
+    QTimer *closeWaitTimer = nullptr;
     DownloadingPage *downloadingPage = nullptr;
     DownloadedPage *downloadedPage = nullptr;
     BrowserPane *browserWindow = nullptr;

@@ -20,16 +20,7 @@ CFramelessWindow::CFramelessWindow(QWidget *parent)
 
 void CFramelessWindow::setTitleBar(QWidget *bar)
 {
-    if (titleBar)
-        disconnect(titleBar, &QObject::destroyed, this, &CFramelessWindow::onTitleBarDestroyed);
     titleBar = bar;
-    if (bar)
-        connect(bar, &QObject::destroyed, this, &CFramelessWindow::onTitleBarDestroyed);
-}
-
-void CFramelessWindow::onTitleBarDestroyed()
-{
-    titleBar = nullptr;
 }
 
 void CFramelessWindow::addIgnoreWidget(QWidget *widget)

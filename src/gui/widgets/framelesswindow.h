@@ -29,9 +29,6 @@ public:
     // Which edges a point (in window coordinates) resizes, or whether it drags the window.
     Hit hitTest(const QPoint &pos, Qt::Edges *edges) const;
 
-public Q_SLOTS:
-    void onTitleBarDestroyed();
-
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
@@ -43,7 +40,8 @@ private:
     bool startSystemAction(const QPoint &pos);
     void updateCursor(const QPoint &pos);
 
-    QWidget *titleBar = nullptr; // cleared by onTitleBarDestroyed
+    // Guarded, not cleared by a slot: the bar is destroyed while this window is half destroyed.
+    QPointer<QWidget> titleBar;
     QList<QPointer<QWidget>> ignored;
     int borderWidth = 5;
     bool resizeable = true;

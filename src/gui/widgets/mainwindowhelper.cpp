@@ -59,11 +59,6 @@ QSize MainWindowHelper::scaled(const QSize &size) const
     return QSize(scaled(size.width()), scaled(size.height()));
 }
 
-void MainWindowHelper::wait(int milliseconds)
-{
-    waitEventLoop(milliseconds);
-}
-
 void MainWindowHelper::centreOverMainWindow(QWidget *widget)
 {
     if (!widget || !widget->isWindow())

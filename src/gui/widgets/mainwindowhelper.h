@@ -6,8 +6,7 @@
 
 class QWidget;
 
-// The main window, the interface scale factor and the event-loop wait, for every part of the
-// interface to ask for.
+// The main window and the interface scale factor, for every part of the interface to ask for.
 class MainWindowHelper : public QObject
 {
     Q_OBJECT
@@ -20,9 +19,6 @@ public:
     // A size multiplied by the scale factor, rounded half away from zero.
     int scaled(int size) const;
     QSize scaled(const QSize &size) const;
-
-    // Runs a local event loop for that long; events keep being processed.
-    static void wait(int milliseconds);
 
     // The factor for a screen of that many logical dots per inch.
     static double factorForDpi(double dpi);

@@ -183,6 +183,12 @@ private Q_SLOTS:
         QCOMPARE(mgr->downloadingList().size(), 2);
         QVERIFY(mgr->doneList().isEmpty());
         QVERIFY(mgr->isInHistory("fake:fail"));
+        // Written without being asked: a kill now still finds both failed on the next start.
+        QTRY_VERIFY_WITH_TIMEOUT(!mgr->isSaving(), 10000);
+        const tasklist::Records onDisk = tasklist::load(taskListPath());
+        QCOMPARE(onDisk.size(), 2);
+        for (const tasklist::Record &record : onDisk)
+            QCOMPARE(record.state, qint32(SniffTask::State::Failed));
         // resumeAll queues failed jobs again.
         mgr->resumeAll();
         QCOMPARE(mgr->runningCount(), 2);

@@ -314,6 +314,10 @@ void SniffMgr::removeOperator(SniffOperator *op)
              QStringLiteral("url: %1").arg(op->task()->url()));
     running.removeOne(op);
     op->deleteLater();
+    // A run's end (finished, failed, stopped) is written soon, so that a crash or kill afterwards
+    // does not bring the job back in the state it had before its run.
+    if (saver)
+        saveAll();
     if (running.isEmpty()) {
         closeNotice(PauseWaitNotice);
         keepSystemAwake(false);

@@ -1,5 +1,6 @@
 #include "core/engine/snifftask.h"
 #include "core/engine/tasklistfile.h"
+#include "core/foundation/listfile.h"
 #include "helpers/testutil.h"
 
 #include <QDataStream>
@@ -33,8 +34,10 @@ private Q_SLOTS:
                 QCOMPARE(records.last().url,
                          QStringLiteral("https://v/%1").arg(records.size() - 1));
         }
-        // No half-written temporary files pile up beside the list.
-        QVERIFY(QDir(dir.path()).entryList(QDir::Files).size() <= 2);
+        // A kill in the middle of a save leaves its temporary file behind; the clean-up the
+        // application runs at start leaves nothing but the list.
+        listfile::removeStaleSaveFiles(path);
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"done_list.dat"});
     }
 
     // The options' list-file form: every map the application writes, and keys this version does

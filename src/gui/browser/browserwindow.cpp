@@ -357,8 +357,17 @@ void BrowserWindow::keepCookies()
                 if (cookies.size() < 10000)
                     cookies << cookie;
             });
-    connect(store, &QWebEngineCookieStore::cookieRemoved, this, forget);
+    connect(store, &QWebEngineCookieStore::cookieRemoved, this,
+            [this, forget](const QNetworkCookie &cookie) {
+                forget(cookie);
+                if (reloadWhenCookiesGone && cookies.isEmpty())
+                    reloadAfterClearing();
+            });
     store->loadAllCookies();
+    clearingTimer = new QTimer(this);
+    clearingTimer->setSingleShot(true);
+    clearingTimer->setInterval(2000);
+    connect(clearingTimer, &QTimer::timeout, this, &BrowserWindow::reloadAfterClearing);
 }
 
 void BrowserWindow::clearBrowsingData()
@@ -367,11 +376,27 @@ void BrowserWindow::clearBrowsingData()
         return;
     QWebEngineProfile *profile = webView->page()->profile();
     profile->cookieStore()->deleteAllCookies();
-    cookies.clear();
     profile->clearHttpCache();
     profile->clearAllVisitedLinks();
     writeLog(kTag, QStringLiteral("browsing data cleared"));
-    webView->reload();
+    // Loading the page again before the deletion has run would let it take the fresh page's own
+    // cookies with it.
+    reloadWhenCookiesGone = true;
+    if (cookies.isEmpty())
+        reloadAfterClearing();
+    else
+        clearingTimer->start();
+}
+
+void BrowserWindow::reloadAfterClearing()
+{
+    if (!reloadWhenCookiesGone)
+        return;
+    reloadWhenCookiesGone = false;
+    clearingTimer->stop();
+    cookies.clear();
+    if (webView)
+        webView->reload();
 }
 
 bool BrowserWindow::eventFilter(QObject *watched, QEvent *event)

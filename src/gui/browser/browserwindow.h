@@ -71,6 +71,7 @@ private:
     void onUrlChanged(const QUrl &url);
     void clearBrowsingData();
     void keepCookies();
+    void reloadAfterClearing();
     void runScript(const QString &script, const QString &emptyTag, const QString &emptyMessage);
 
     QWidget *navBar = nullptr;
@@ -87,6 +88,10 @@ private:
     WebsiteApi *api = nullptr;
 
     QList<QNetworkCookie> cookies; // the browser's cookies, HttpOnly ones included
+    // After "Clear browsing data" the page loads again once the store has removed every cookie
+    // (it deletes on its own thread), or when the timer gives up waiting.
+    bool reloadWhenCookiesGone = false;
+    QTimer *clearingTimer = nullptr;
     QString openedUrl;
     QString webChannelJs;
     QString brandedAgent; // the engine's agent naming Clipmoor

@@ -8,7 +8,9 @@
 //   memory    resident memory with 1,000 finished downloads (each with its own thumbnail) once
 //             every row has been scrolled through; memory10k the same with 10,000 downloads
 //             after 4,775 rows;
-//   scroll    2,000 finished downloads: the time to show the page and the slowest scroll step.
+//   scroll    2,000 finished downloads: the time to show the page and the slowest scroll step;
+//   paint     2,000 finished downloads: painting the rows in view again and again (no scrolling,
+//             pictures cached), the cost of a row's paint itself.
 //
 //   bench_pages            every case
 //   bench_pages CASE       one case
@@ -236,11 +238,33 @@ void scrollCase()
                 steps.at(steps.size() * 99 / 100) / 1000.0, steps.last() / 1000.0, rowsOf(list));
 }
 
+void paintCase()
+{
+    finishedTasks(2000);
+    DownloadedPage done;
+    done.resize(1000, 700);
+    done.show();
+    QAbstractItemView *list = done.allList();
+    paintNow(&done);
+    const int shown = list->viewport()->height() / 100 + 1;
+    // Warm the caches first (pictures, fonts), then paint the same rows many times.
+    for (int i = 0; i < 20; ++i)
+        list->viewport()->repaint();
+    const int rounds = 500;
+    QElapsedTimer clock;
+    clock.start();
+    for (int i = 0; i < rounds; ++i)
+        list->viewport()->repaint();
+    const double perPaint = clock.nsecsElapsed() / 1e6 / rounds;
+    std::printf("2000 finished rows: painting the %d rows in view %.3f ms, %.1f us a row\n", shown,
+                perPaint, perPaint * 1000 / shown);
+}
+
 } // namespace
 
 int main(int argc, char **argv)
 {
-    const QStringList cases{"paste", "search", "memory", "memory10k", "scroll"};
+    const QStringList cases{"paste", "search", "memory", "memory10k", "scroll", "paint"};
     if (argc < 2) {
         // Every case in a process of its own, so that memory and caches start afresh.
         QCoreApplication app(argc, argv);
@@ -275,6 +299,8 @@ int main(int argc, char **argv)
         memoryCase(10000, 4775);
     else if (name == "scroll")
         scrollCase();
+    else if (name == "paint")
+        paintCase();
     else
         std::printf("unknown case %s; cases: %s\n", name.constData(),
                     qPrintable(cases.join(QLatin1Char(' '))));

@@ -29,25 +29,35 @@ long residentKb()
     return fields.value(1).toLong() * 4; // pages of 4 KiB
 }
 
-void fill(SniffTask *t, int i)
+// A finished job as the tool's lines describe it, read as the engine reads them.
+JobRecord finishedJob(int i)
 {
-    t->setInfo(
-        QStringLiteral(
-            "{\"type\":\"sniff\",\"msg\":{\"title\":\"A fairly typical video title number %1\","
-            "\"thumbnail\":\"https://i.example.com/vi/abcdefghijk/hqdefault.jpg\","
-            "\"is_live\":\"false\",\"filepath\":\"/home/user/Clipmoor/Download/"
-            "A fairly typical video title number %1.mp4\"}}")
-            .arg(i)
-            .toUtf8());
-    t->setFinished(
-        "{\"type\":\"finished\",\"msg\":{\"ret_code\":\"0\",\"filepath\":\"/home/user/Clipmoor/"
-        "Download/clip.mp4\",\"duration\":\"213\",\"filetype\":\"MP4\",\"quality\":\"1280Kb/s\","
-        "\"filesize\":\"34078720\",\"resolution\":\"1920x1080\",\"subtitle\":\"\"}}");
-    t->setProgress(
-        "{\"type\":\"downloading\",\"msg\":{\"progress\":\"1.0000\",\"filesize\":\"34078720\","
-        "\"speed\":\"5.2MB/s\",\"eta\":\"0\"}}");
-    t->setThumbnailPath(QStringLiteral("/home/user/Clipmoor/Download/.thumb/clip%1.png").arg(i));
-    t->restoreState(SniffTask::State::Finished);
+    JobRecord r;
+    r.url = QStringLiteral("https://video.example.com/watch?v=%1").arg(i);
+    r.workDir = QStringLiteral("/home/user/Clipmoor/Download/.temp/%1_abcdefghijk").arg(i);
+    r.media = protocol::parseLine(
+                  QStringLiteral(
+                      "{\"type\":\"sniff\",\"msg\":{\"title\":\"A fairly typical video title "
+                      "number %1\",\"thumbnail\":\"https://i.example.com/vi/abcdefghijk/"
+                      "hqdefault.jpg\",\"is_live\":\"false\",\"filepath\":\"/home/user/Clipmoor/"
+                      "Download/A fairly typical video title number %1.mp4\"}}")
+                      .arg(i)
+                      .toUtf8())
+                  .media;
+    r.result =
+        protocol::parseLine(
+            "{\"type\":\"finished\",\"msg\":{\"ret_code\":\"0\",\"filepath\":\"/home/user/"
+            "Clipmoor/Download/clip.mp4\",\"duration\":\"213\",\"filetype\":\"MP4\","
+            "\"quality\":\"1280Kb/s\",\"filesize\":\"34078720\",\"resolution\":\"1920x1080\","
+            "\"subtitle\":\"\"}}")
+            .result;
+    r.progress = protocol::parseLine(
+                     "{\"type\":\"downloading\",\"msg\":{\"progress\":\"1.0000\",\"filesize\":"
+                     "\"34078720\",\"speed\":\"5.2MB/s\",\"eta\":\"0\"}}")
+                     .progress;
+    r.thumbnailPath = QStringLiteral("/home/user/Clipmoor/Download/.thumb/clip%1.png").arg(i);
+    r.state = qint32(SniffTask::State::Finished);
+    return r;
 }
 
 double threadCpuMs()
@@ -75,10 +85,9 @@ int main(int argc, char **argv)
         DownloadOptions options;
         options.mediaType = QStringLiteral("video");
         options.videoQuality = QStringLiteral("1080P");
-        auto *t = new SniffTask(QStringLiteral("https://video.example.com/watch?v=%1").arg(i),
-                                options, i, "/tmp/.temp/");
-        fill(t, i);
-        tasks << t;
+        JobRecord job = finishedJob(i);
+        job.options = options;
+        tasks << new SniffTask(job);
     }
     const long after = residentKb();
     std::printf("memory per job (payloads included): %.0f bytes\n",
@@ -115,8 +124,11 @@ int main(int argc, char **argv)
                 .arg(double(i) / lines, 0, 'f', 4)
                 .arg(lines - i)
                 .toUtf8();
-    SniffTask job(QStringLiteral("https://video.example.com/watch?v=x"), {}, 1, "/tmp/.temp/");
-    job.restoreState(SniffTask::State::Downloading);
+    JobRecord running;
+    running.url = QStringLiteral("https://video.example.com/watch?v=x");
+    running.workDir = QStringLiteral("/tmp/.temp/1_x");
+    running.state = qint32(SniffTask::State::Downloading);
+    SniffTask job(running);
     int updates = 0;
     QObject::connect(&job, &SniffTask::taskDownloading, [&updates] { ++updates; });
     SniffOperator op(&job);
@@ -136,11 +148,7 @@ int main(int argc, char **argv)
     {
         QList<SniffTask *> big;
         for (int i = 0; i < many; ++i) {
-            auto *task =
-                new SniffTask(QStringLiteral("https://video.example.com/watch?v=%1").arg(i),
-                              DownloadOptions{}, i, "/tmp/.temp/");
-            fill(task, i);
-            big << task;
+            big << new SniffTask(finishedJob(i));
         }
         double syncBest = 1e9;
         for (int round = 0; round < 3; ++round) {

@@ -16,7 +16,6 @@
 //   bench_pages CASE       one case
 #include "core/engine/sniffmgr.h"
 #include "core/engine/snifftask.h"
-#include "core/engine/toolprotocol.h"
 #include "core/foundation/preferences.h"
 #include "core/process/myprocess.h"
 #include "gui/pages/downloadedpage.h"
@@ -61,33 +60,40 @@ int rowsOf(QAbstractItemView *view)
 
 // Finished downloads as the engine keeps them, newest first; with `pictures`, each has a
 // thumbnail file of its own (320x180, as a site gives them).
+// A finished download as the engine keeps it; with `picture`, it has that thumbnail file.
+JobRecord finishedJob(int i, const QString &picture = QString())
+{
+    JobRecord job;
+    job.url = QStringLiteral("https://video.example.com/d/%1").arg(i);
+    job.state = qint32(SniffTask::State::Finished);
+    job.media.present = true;
+    job.media.title = QStringLiteral("Finished video number %1 of a long list").arg(i);
+    job.media.filePath = QStringLiteral("/nowhere/video %1.mp4").arg(i);
+    job.result.present = true;
+    job.result.fileType = QStringLiteral("MP4");
+    job.result.resolution = QStringLiteral("1920x1080");
+    job.result.fileSize = 73400320;
+    job.result.duration = 642;
+    job.thumbnailPath = picture;
+    return job;
+}
+
+// Finished downloads as the engine keeps them, newest first; with `pictures`, each has a
+// thumbnail file of its own (320x180, as a site gives them).
 QList<SniffTask *> finishedTasks(int count, const QString &pictures = QString())
 {
     SniffMgr *mgr = SniffMgr::instance();
     QList<SniffTask *> tasks;
     for (int i = 0; i < count; ++i) {
-        auto *task =
-            new SniffTask(QStringLiteral("https://video.example.com/d/%1").arg(i), {}, mgr);
-        QByteArray info = protocol::withTitle(
-            QByteArray(), QStringLiteral("Finished video number %1 of a long list").arg(i));
-        info = protocol::withFilePath(info, QStringLiteral("/nowhere/video %1.mp4").arg(i));
-        task->setInfo(info);
-        QByteArray finished = protocol::withMember(QByteArray(), "filetype", "MP4");
-        finished = protocol::withMember(finished, "resolution", "1920x1080");
-        finished = protocol::withMember(finished, "filesize", "73400320");
-        finished = protocol::withMember(finished, "duration", "642");
-        task->setFinished(finished);
-        task->restoreState(SniffTask::State::Finished);
+        QString path;
         if (!pictures.isEmpty()) {
             QImage image(320, 180, QImage::Format_RGB32);
             image.fill(QColor::fromHsv(i * 7 % 360, 160, 200));
             QPainter(&image).fillRect(i % 250, 40, 60, 100, QColor::fromHsv(i * 13 % 360, 200, 90));
-            const QString path = QStringLiteral("%1/%2.png").arg(pictures).arg(i);
+            path = QStringLiteral("%1/%2.png").arg(pictures).arg(i);
             image.save(path);
-            task->setThumbnailPath(path);
         }
-        mgr->moveFromPrivate(task);
-        tasks << task;
+        tasks << mgr->restoreJob(finishedJob(i, path), SniffTask::Place::Done);
     }
     return tasks;
 }
@@ -159,10 +165,9 @@ void searchCase()
     QList<double> refreshes;
     SniffMgr *mgr = SniffMgr::instance();
     for (int i = 0; i < 30; ++i) {
-        const QList<SniffTask *> one = finishedTasks(1);
         QElapsedTimer clock;
         clock.start();
-        done.onMgrAddDownloadedTask(one.first());
+        mgr->addFinished(finishedJob(5000 + i)); // announced as a finished run announces it
         paintNow(&done);
         refreshes << clock.nsecsElapsed() / 1e6;
     }

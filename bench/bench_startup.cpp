@@ -8,7 +8,6 @@
 //   bench_startup RECORDS         one case
 #include "core/engine/snifftask.h"
 #include "core/engine/tasklistfile.h"
-#include "core/engine/toolprotocol.h"
 #include "core/foundation/applog.h"
 #include "core/foundation/paths.h"
 #include "core/foundation/preferences.h"
@@ -130,28 +129,25 @@ int prepareHome(int argc, char **argv, int records)
                                   QColor::fromHsv(i * 13 % 360, 200, 90));
         image.save(QStringLiteral("%1/%2.png").arg(pictures).arg(i));
     }
-    QList<SniffTask *> tasks;
+    tasklist::Records jobs;
     for (int i = 0; i < records; ++i) {
-        auto *task = new SniffTask(QStringLiteral("https://video.example.com/watch?v=%1").arg(i),
-                                   {}, i + 1, home + "/Download/.temp/");
-        QByteArray info = protocol::withTitle(
-            QByteArray(), QStringLiteral("Finished video number %1 of a long list").arg(i));
-        info = protocol::withFilePath(info,
-                                      QStringLiteral("%1/Download/video %2.mp4").arg(home).arg(i));
-        info = protocol::withMember(info, "thumbnail",
-                                    QStringLiteral("https://img.example.com/%1.jpg").arg(i));
-        task->setInfo(info);
-        QByteArray finished = protocol::withMember(QByteArray(), "filetype", "MP4");
-        finished = protocol::withMember(finished, "resolution", "1920x1080");
-        finished = protocol::withMember(finished, "filesize", QString::number(73400320 + i));
-        finished = protocol::withMember(finished, "duration", QString::number(60 + i % 3000));
-        task->setFinished(finished);
-        task->restoreState(SniffTask::State::Finished);
-        task->setThumbnailPath(QStringLiteral("%1/%2.png").arg(pictures).arg(i % kinds));
-        tasks << task;
+        JobRecord job;
+        job.url = QStringLiteral("https://video.example.com/watch?v=%1").arg(i);
+        job.workDir = QStringLiteral("%1/Download/.temp/%2_x").arg(home).arg(i + 1);
+        job.state = qint32(SniffTask::State::Finished);
+        job.media.present = true;
+        job.media.title = QStringLiteral("Finished video number %1 of a long list").arg(i);
+        job.media.filePath = QStringLiteral("%1/Download/video %2.mp4").arg(home).arg(i);
+        job.media.thumbnail = QStringLiteral("https://img.example.com/%1.jpg").arg(i);
+        job.result.present = true;
+        job.result.fileType = QStringLiteral("MP4");
+        job.result.resolution = QStringLiteral("1920x1080");
+        job.result.fileSize = 73400320 + i;
+        job.result.duration = 60 + i % 3000;
+        job.thumbnailPath = QStringLiteral("%1/%2.png").arg(pictures).arg(i % kinds);
+        jobs << job;
     }
-    tasklist::save(doneListPath(), tasks);
-    qDeleteAll(tasks);
+    tasklist::save(doneListPath(), jobs);
     return 0;
 }
 

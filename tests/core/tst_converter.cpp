@@ -6,6 +6,7 @@
 #include "core/converter/loadfileoperator.h"
 #include "core/foundation/listfile.h"
 #include "core/foundation/paths.h"
+#include "core/protocol/toolline.h"
 #include "helpers/testutil.h"
 
 #include <QDataStream>
@@ -248,16 +249,19 @@ private Q_SLOTS:
     void toolResult()
     {
         ConvMediaInfo info;
-        info.setToolResult(QJsonObject{{"duration", "12.5"},
-                                       {"filesize", "5368709125"},
-                                       {"quality", "192Kb/s"},
-                                       {"resolution", "1920x1080x2"}});
+        info.setToolResult(
+            protocol::parseLine("{\"type\":\"finished\",\"msg\":{\"duration\":\"12.5\","
+                                "\"filesize\":\"5368709125\",\"quality\":\"192Kb/s\","
+                                "\"resolution\":\"1920x1080x2\"}}")
+                .result);
         QCOMPARE(info.duration, 12.5);
         QCOMPARE(info.fileSize, Q_INT64_C(5368709125));
         QCOMPARE(info.bitRate, 192000);
         QCOMPARE(info.width, 0);
         QCOMPARE(info.height, 0);
-        info.setToolResult(QJsonObject{{"resolution", "1280x720"}});
+        protocol::Result result;
+        result.resolution = "1280x720";
+        info.setToolResult(result);
         QCOMPARE(info.width, 1280);
         QCOMPARE(info.height, 720);
     }

@@ -4,10 +4,9 @@
 #include "core/engine/sniffmgr.h"
 #include "core/engine/snifftask.h"
 #include "core/engine/tasklistfile.h"
-#include "core/engine/toolprotocol.h"
 #include "core/foundation/paths.h"
 #include "core/foundation/preferences.h"
-#include "helpers/testutil.h"
+#include "helpers/fixture.h"
 
 #include <QDir>
 #include <QFile>
@@ -31,17 +30,15 @@ class TestPrivateFiles : public QObject
     // A finished job whose file is `path`, as the only record of the done list.
     void writeDoneList(const QString &path)
     {
-        SniffTask task("http://127.0.0.1:9/clip", {});
-        task.setInfo(protocol::withFilePath(protocol::withTitle({}, "Clip"), path));
-        task.restoreState(SniffTask::State::Finished);
-        QVERIFY(tasklist::save(doneListPath(), {&task}));
+        QVERIFY(tasklist::save(doneListPath(), tasklist::Records{fixture::finished(
+                                                   "http://127.0.0.1:9/clip", "Clip", path)}));
         QFile::remove(privateListPath());
     }
 
     static QString recordedPath(const QString &listPath)
     {
         const tasklist::Records records = tasklist::load(listPath);
-        return records.isEmpty() ? QString() : protocol::filePath(records.first().info);
+        return records.isEmpty() ? QString() : records.first().media.filePath;
     }
 
 private Q_SLOTS:
@@ -99,10 +96,10 @@ private Q_SLOTS:
             QVERIFY(task);
             QVERIFY(mgr.setFileHidden(task, "hidden"));
             mgr.moveToPrivate(task);
-            QCOMPARE(protocol::filePath(task->info()), hidden);
+            QCOMPARE(task->filePath(), hidden);
             QVERIFY(QFileInfo::exists(hidden) && !QFileInfo::exists(visible));
             QVERIFY(mgr.setFileHidden(task, "hidden")); // already hidden: nothing to do
-            QCOMPARE(protocol::filePath(task->info()), hidden);
+            QCOMPARE(task->filePath(), hidden);
             mgr.saveNow();
         }
         QCOMPARE(recordedPath(privateListPath()), hidden);
@@ -111,18 +108,18 @@ private Q_SLOTS:
             mgr.loadAll();
             SniffTask *task = mgr.privateList().value(0);
             QVERIFY(task);
-            QCOMPARE(protocol::filePath(task->info()), hidden);
+            QCOMPARE(task->filePath(), hidden);
             // The visible name was taken meanwhile: the file comes back under a free one.
             touch(visible);
             QVERIFY(mgr.setFileHidden(task, "normal"));
             mgr.moveFromPrivate(task);
-            QCOMPARE(protocol::filePath(task->info()), downloaded("clip(1).mp4"));
+            QCOMPARE(task->filePath(), downloaded("clip(1).mp4"));
             QVERIFY(!QFileInfo::exists(hidden));
             // A file that is gone cannot be hidden: the record stays as it is.
             QVERIFY(QFile::remove(downloaded("clip(1).mp4")));
-            const QByteArray before = task->info();
+            const QString before = task->filePath();
             QVERIFY(!mgr.setFileHidden(task, "hidden"));
-            QCOMPARE(task->info(), before);
+            QCOMPARE(task->filePath(), before);
             QVERIFY(!mgr.setFileHidden(task, "sideways"));
         }
     }
@@ -147,13 +144,13 @@ private Q_SLOTS:
         mgr.loadAll();
         SniffTask *task = mgr.doneList().value(0);
         QVERIFY(task);
-        QCOMPARE(protocol::filePath(task->info()), hidden);
+        QCOMPARE(task->filePath(), hidden);
         mgr.saveNow();
         QCOMPARE(recordedPath(doneListPath()), hidden);
         QVERIFY(!privatefiles::renamePending());
         // The row can still go on to the private list and back.
         QVERIFY(mgr.setFileHidden(task, "normal"));
-        QCOMPARE(protocol::filePath(task->info()), visible);
+        QCOMPARE(task->filePath(), visible);
     }
 };
 

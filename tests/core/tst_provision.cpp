@@ -282,8 +282,9 @@ private Q_SLOTS:
         run.start(manager.toolPath(), {params});
         QVERIFY(run.waitForFinished(60000));
         const QByteArray firstLine = run.readAllStandardOutput().split('\n').value(0);
-        QCOMPARE(protocol::lineType(firstLine), QString("param"));
-        QCOMPARE(protocol::member(firstLine, "yt_dlp"), folder + "/yt-dlp");
+        const QJsonObject param = QJsonDocument::fromJson(firstLine).object();
+        QCOMPARE(param.value("type").toString(), QString("param"));
+        QCOMPARE(param.value("msg").toObject().value("yt_dlp").toString(), folder + "/yt-dlp");
         QVERIFY(QFileInfo::exists(folder + "/yt-dlp.ran"));
         manager.disconnect();
     }

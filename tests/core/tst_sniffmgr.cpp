@@ -4,12 +4,11 @@
 #include "core/engine/sniffoperator.h"
 #include "core/engine/snifftask.h"
 #include "core/engine/tasklistfile.h"
-#include "core/engine/toolprotocol.h"
 #include "core/foundation/applog.h"
 #include "core/foundation/paths.h"
 #include "core/foundation/preferences.h"
 #include "core/provision/dltoolmanager.h"
-#include "helpers/testutil.h"
+#include "helpers/fixture.h"
 
 #include <QDataStream>
 #include <QPointer>
@@ -35,9 +34,7 @@ class TestSniffMgr : public QObject
 private Q_SLOTS:
     void initTestCase()
     {
-        testutil::enterTestMode();
-        seedPreferences();
-        Preferences::instance()->setToolLocation(testutil::helperPath("fake-dl"));
+        fixture::prepare();
         QVERIFY(DlToolManager::instance()->isAvailable());
         SniffOperator::moveRetryDelayMs = 50;
     }
@@ -59,8 +56,9 @@ private Q_SLOTS:
             // Enough to tell a wrong folder from a wrong payload when this fails on a busy machine.
             qInfo("download folder %s", qPrintable(downloadDir()));
             for (SniffTask *t : mgr->doneList() + mgr->downloadingList())
-                qInfo("%s\n  info %s\n  finished %s", qPrintable(t->url()), t->info().constData(),
-                      t->finished().constData());
+                qInfo("%s\n  info %s\n  finished %s", qPrintable(t->url()),
+                      protocol::storedLine(t->media()).constData(),
+                      protocol::storedLine(t->result()).constData());
             flushLog();
             QFile log(logDir() + "/AppLog.log");
             if (log.open(QIODevice::ReadOnly))
@@ -118,14 +116,16 @@ private Q_SLOTS:
         mgr->setMaxCount(1);
         QTRY_COMPARE_WITH_TIMEOUT(added.count(), 3, 15000);
         QCOMPARE(removed.count(), 3);
-        QCOMPARE(protocol::filePath(tasks[0]->info()), folder() + "/clip.mp4");
-        QCOMPARE(protocol::filePath(tasks[1]->info()), folder() + "/clip(1).mp4");
-        QCOMPARE(protocol::filePath(tasks[2]->info()), folder() + "/clip(2).mp4");
+        QCOMPARE(tasks[0]->filePath(), folder() + "/clip.mp4");
+        QCOMPARE(tasks[1]->filePath(), folder() + "/clip(1).mp4");
+        QCOMPARE(tasks[2]->filePath(), folder() + "/clip(2).mp4");
         for (SniffTask *t : tasks) {
             QCOMPARE(t->state(), SniffTask::State::Finished);
-            QVERIFY(QFileInfo::exists(protocol::filePath(t->info())));
+            QVERIFY(QFileInfo::exists(t->filePath()));
+            QCOMPARE(t->result().filePath, t->filePath()); // the record names one file
             QVERIFY(!QFileInfo::exists(t->workDir()));
-            QVERIFY(protocol::hasSubtitle(t->finished()));
+            QVERIFY(!t->result().subtitlePath.isEmpty());
+            QVERIFY(t->result().finishedAt > 0);
         }
         QCOMPARE(mgr->doneList().first(), tasks[2]); // newest first
         QVERIFY(QFileInfo::exists(folder() + "/clip.en(1).srt"));
@@ -136,7 +136,7 @@ private Q_SLOTS:
         SniffTask *t = add("fake:ok?vrdl_pname=My%20List&n=1");
         mgr->schedule();
         QTRY_COMPARE_WITH_TIMEOUT(t->state(), SniffTask::State::Finished, 10000);
-        QTRY_COMPARE(protocol::filePath(t->info()), folder() + "/My List/clip.mp4");
+        QTRY_COMPARE(t->filePath(), folder() + "/My List/clip.mp4");
         QVERIFY(QFileInfo::exists(folder() + "/My List/clip.mp4"));
     }
 
@@ -146,9 +146,10 @@ private Q_SLOTS:
         const QString blocked = folder() + "/blocked";
         QFile(blocked).open(QIODevice::WriteOnly);
         Preferences::instance()->setDownloadDir(blocked);
-        SniffTask *t = mgr->newTask("fake:ok", {});
-        t->setWorkDir(folder() + "/work");
-        mgr->addTask(t);
+        JobRecord job;
+        job.url = "fake:ok";
+        job.workDir = folder() + "/work";
+        SniffTask *t = mgr->restoreJob(job, SniffTask::Place::Downloading);
         QSignalSpy added(mgr.get(), &SniffMgr::mgrAddDownloadedTask);
         mgr->schedule();
         QTRY_COMPARE_WITH_TIMEOUT(t->state(), SniffTask::State::Failed, 10000);
@@ -166,8 +167,8 @@ private Q_SLOTS:
         mgr->schedule();
         QTRY_COMPARE_WITH_TIMEOUT(mgr->doneList().size(), 2, 15000);
         QCOMPARE(sniffed.count(), 1);
-        QCOMPARE(protocol::title(split->info()), QString("Title of fake:split"));
-        QCOMPARE(protocol::progress(split->progress()), 1.0);
+        QCOMPARE(split->title(), QString("Title of fake:split"));
+        QCOMPARE(split->progress().fraction, 1.0);
         QCOMPARE(junk->state(), SniffTask::State::Finished);
     }
 
@@ -183,6 +184,9 @@ private Q_SLOTS:
         QCOMPARE(mgr->downloadingList().size(), 2);
         QVERIFY(mgr->doneList().isEmpty());
         QVERIFY(mgr->isInHistory("fake:fail"));
+        // Why: the tool's verdict, or the process end when it died without one.
+        QVERIFY(!fail->result().error.isEmpty());
+        QCOMPARE(crash->result().failure, protocol::FailureKind::ToolCrashed);
         // Written without being asked: a kill now still finds both failed on the next start.
         QTRY_VERIFY_WITH_TIMEOUT(!mgr->isSaving(), 10000);
         const tasklist::Records onDisk = tasklist::load(taskListPath());
@@ -214,7 +218,7 @@ private Q_SLOTS:
     {
         SniffTask *t = add("fake:slow?ms=4000");
         mgr->schedule();
-        QTRY_VERIFY_WITH_TIMEOUT(!t->progress().isEmpty(), 5000);
+        QTRY_VERIFY_WITH_TIMEOUT(t->progress().present, 5000);
         QSignalSpy paused(t, &SniffTask::taskPaused);
         mgr->pauseTask(t, false);
         QCOMPARE(t->state(), SniffTask::State::Paused);
@@ -231,7 +235,7 @@ private Q_SLOTS:
     {
         QPointer<SniffTask> t = add("fake:hang");
         mgr->schedule();
-        QTRY_VERIFY_WITH_TIMEOUT(!t->info().isEmpty(), 5000);
+        QTRY_VERIFY_WITH_TIMEOUT(t->media().present, 5000);
         const QString work = t->workDir();
         QSignalSpy removed(mgr.get(), &SniffMgr::mgrDeleteDownloadingTask);
         mgr->deleteDownloadingTask(t);
@@ -250,14 +254,14 @@ private Q_SLOTS:
         QSignalSpy added(mgr.get(), &SniffMgr::mgrAddDownloadedTask);
         QSignalSpy paused(t, &SniffTask::taskPaused);
         mgr->schedule();
-        QTRY_VERIFY_WITH_TIMEOUT(protocol::isLive(t->info()) && !t->progress().isEmpty(), 5000);
+        QTRY_VERIFY_WITH_TIMEOUT(t->isLive() && t->progress().present, 5000);
         // The engine alone takes the job from Paused through Saving to Saved.
         mgr->pauseTask(t, false);
         QCOMPARE(paused.count(), 1);
         QVERIFY(t->state() == SniffTask::State::Saving || t->state() == SniffTask::State::Saved);
         QTRY_COMPARE_WITH_TIMEOUT(added.count(), 1, 15000);
         QCOMPARE(t->state(), SniffTask::State::Saved);
-        QCOMPARE(protocol::filePath(t->info()), folder() + "/recording.mkv");
+        QCOMPARE(t->filePath(), folder() + "/recording.mkv");
         QFile saved(folder() + "/recording.mkv");
         QVERIFY(saved.open(QIODevice::ReadOnly));
         QCOMPARE(saved.readAll(), QByteArray("interrupted\n")); // ended by its interrupt
@@ -271,7 +275,7 @@ private Q_SLOTS:
         QPointer<SniffTask> t = add("fake:live");
         QSignalSpy added(mgr.get(), &SniffMgr::mgrAddDownloadedTask);
         mgr->schedule();
-        QTRY_VERIFY_WITH_TIMEOUT(protocol::isLive(t->info()) && !t->progress().isEmpty(), 5000);
+        QTRY_VERIFY_WITH_TIMEOUT(t->isLive() && t->progress().present, 5000);
         const QString work = t->workDir();
         mgr->pauseTask(t, false);
         QCOMPARE(t->state(), SniffTask::State::Saving);
@@ -302,16 +306,19 @@ private Q_SLOTS:
 
     void listsSurviveARestart()
     {
-        SniffTask *a = add(
-            "fake:ok?n=1",
-            DownloadOptions::fromMap({{"media_type", "audio"}, {"add_playlist_index", "true"}}));
-        a->setInfo("{\"type\":\"sniff\",\"msg\":{\"title\":\"A\"}}");
-        a->setProgress(QByteArray("")); // empty, not null
-        a->setFinished(QByteArray());   // null
-        a->setThumbnailPath("/tmp/thumb.png");
-        a->restoreState(SniffTask::State::Downloading);
-        SniffTask *failed = add("fake:fail?n=2");
-        failed->restoreState(SniffTask::State::Failed);
+        JobRecord job;
+        job.url = "fake:ok?n=1";
+        job.options =
+            DownloadOptions::fromMap({{"media_type", "audio"}, {"add_playlist_index", "true"}});
+        job.state = qint32(SniffTask::State::Downloading);
+        job.workDir = folder() + "/.temp/1_a";
+        job.media = protocol::parseLine("{\"type\":\"sniff\",\"msg\":{\"title\":\"A\"}}").media;
+        job.progress.present = true; // a line that said nothing
+        job.thumbnailPath = "/tmp/thumb.png";
+        SniffTask *a = mgr->restoreJob(job, SniffTask::Place::Downloading);
+        JobRecord failedJob = fixture::finished("fake:fail?n=2", "F");
+        failedJob.state = qint32(SniffTask::State::Failed);
+        mgr->restoreJob(failedJob, SniffTask::Place::Downloading);
         mgr->saveNow();
 
         // The options are written greatest key first.
@@ -337,15 +344,16 @@ private Q_SLOTS:
         QVERIFY(list[0]->options() == a->options());
         QCOMPARE(list[0]->options().mediaType, QString("audio"));
         QVERIFY(list[0]->options().addPlaylistIndex);
-        QCOMPARE(list[0]->info(), a->info());
+        QCOMPARE(list[0]->title(), QString("A"));
         QCOMPARE(list[0]->workDir(), a->workDir());
         QCOMPARE(list[0]->thumbnailPath(), a->thumbnailPath());
-        QVERIFY(!list[0]->progress().isNull() && list[0]->progress().isEmpty());
-        QVERIFY(list[0]->finished().isNull());
-        QVERIFY(list[0]->converting().isNull());
+        QVERIFY(list[0]->progress().present);
+        QVERIFY(!list[0]->result().present);
+        QVERIFY(!list[0]->conversion().present);
         QCOMPARE(list[0]->state(), SniffTask::State::Paused); // not resumed on start
         QCOMPARE(list[1]->state(), SniffTask::State::Failed);
         QCOMPARE(restored.historyList(), mgr->historyList());
+        QCOMPARE(list[1]->result().fileType, QString("MP4"));
 
         Preferences::instance()->setResumeOnStartup(true);
         SniffMgr resumed;
@@ -358,12 +366,10 @@ private Q_SLOTS:
 
     void damagedListsKeepTheRecordsBeforeTheDamage()
     {
-        QList<SniffTask *> tasks;
-        for (int i = 0; i < 5; ++i) {
-            tasks << mgr->newTask(QStringLiteral("https://v/%1").arg(i), {});
-            tasks.last()->restoreState(SniffTask::State::Finished);
-        }
-        QByteArray bytes = tasklist::serialize(tasks);
+        tasklist::Records records;
+        for (int i = 0; i < 5; ++i)
+            records << fixture::finished(QStringLiteral("https://v/%1").arg(i), "t");
+        QByteArray bytes = tasklist::serialize(records);
         const int cut = bytes.size() * 7 / 10; // inside the fourth record
         QFile f(doneListPath());
         QVERIFY(f.open(QIODevice::WriteOnly));
@@ -383,7 +389,6 @@ private Q_SLOTS:
         mgr->loadList(loaded, doneListPath());
         QCOMPARE(loaded.size(), 5);
         qDeleteAll(loaded);
-        qDeleteAll(tasks);
     }
 
     // Temporary files that saves killed midway left beside the lists go at the next start; other
@@ -406,8 +411,7 @@ private Q_SLOTS:
     // set aside, not deleted, and the user is told; the other lists load as usual.
     void aCrashWhileReadingSetsThatListAside()
     {
-        SniffTask *t = add("https://v/1");
-        t->restoreState(SniffTask::State::Finished);
+        mgr->restoreJob(fixture::finished("https://v/1", "t"), SniffTask::Place::Downloading);
         mgr->saveNow();
         const QByteArray saved = testutil::readFile(taskListPath());
         QFile::remove(doneListPath());
@@ -438,7 +442,7 @@ private Q_SLOTS:
         SniffTask *task = add("fake:longline?ms=17000");
         mgr->schedule();
         QTRY_COMPARE_WITH_TIMEOUT(task->state(), SniffTask::State::Failed, 30000);
-        QVERIFY(protocol::member(task->finished(), "error").contains("longer than"));
+        QVERIFY(task->result().error.contains("longer than"));
     }
 
     void waitingJobsGetTheirTitleLookedUp()
@@ -449,7 +453,7 @@ private Q_SLOTS:
         QSignalSpy sniffed(waiting, &SniffTask::taskSniffed);
         mgr->schedule();
         QTRY_VERIFY_WITH_TIMEOUT(sniffed.count() >= 1, 5000);
-        QCOMPARE(protocol::title(waiting->info()), QString("Looked up fake:ok?waiting"));
+        QCOMPARE(waiting->title(), QString("Looked up fake:ok?waiting"));
         QVERIFY(running->state() == SniffTask::State::Downloading);
         QTRY_COMPARE_WITH_TIMEOUT(mgr->doneList().size(), 2, 15000);
     }
@@ -459,7 +463,7 @@ private Q_SLOTS:
         SniffTask *t = add("fake:ok");
         mgr->schedule();
         QTRY_COMPARE_WITH_TIMEOUT(mgr->doneList().size(), 1, 10000);
-        const QString file = protocol::filePath(t->info());
+        const QString file = t->filePath();
         mgr->moveToPrivate(t);
         QCOMPARE(mgr->privateList(), QList<SniffTask *>{t});
         QVERIFY(mgr->doneList().isEmpty());
@@ -484,10 +488,11 @@ private Q_SLOTS:
         QVERIFY(!first.start("https://list.example/p")); // one run at a time
         QTRY_COMPARE_WITH_TIMEOUT(finished.count(), 1, 10000);
         QCOMPARE(videos.count(), 2);
-        const QList<QVariant> batch = videos.at(0).at(0).toList();
+        using Entries = QVector<protocol::PlaylistEntry>;
+        const Entries batch = videos.at(0).at(0).value<Entries>();
         QCOMPARE(batch.size(), 3);
-        QCOMPARE(batch.at(0).toMap().value("title").toString(), QString("Entry 1"));
-        QCOMPARE(videos.at(1).at(0).toList().size(), 1);
+        QCOMPARE(batch.at(0).title, QString("Entry 1"));
+        QCOMPARE(videos.at(1).at(0).value<Entries>().size(), 1);
     }
 };
 

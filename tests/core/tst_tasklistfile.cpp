@@ -3,7 +3,10 @@
 #include "core/foundation/listfile.h"
 #include "helpers/testutil.h"
 
+#include <QBuffer>
 #include <QDataStream>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QRandomGenerator>
 #include <QSet>
 #include <QTemporaryDir>
@@ -62,19 +65,21 @@ private Q_SLOTS:
         };
         for (const Map &map : maps) {
             const DownloadOptions options = DownloadOptions::fromMap(map);
-            SniffTask task("https://v/1", options, 1, "/tmp/");
+            JobRecord job;
+            job.url = "https://v/1";
+            job.options = options;
+            job.workDir = "/tmp/1_x";
             QByteArray bytes;
             {
                 QDataStream out(&bytes, QIODevice::WriteOnly);
-                tasklist::writeRecord(out, task);
+                tasklist::writeRecord(out, job);
             }
             // Byte for byte what the list file held when the options were a string map.
             QByteArray expected;
             {
                 QDataStream out(&expected, QIODevice::WriteOnly);
-                out << task.url() << qint32(task.state()) << QVariant(task.info())
-                    << QVariant(task.finished()) << task.workDir() << map << task.thumbnailPath()
-                    << QVariant(task.progress());
+                out << job.url << job.state << QVariant(QByteArray()) << QVariant(QByteArray())
+                    << job.workDir << map << job.thumbnailPath << QVariant(QByteArray());
             }
             QCOMPARE(bytes, expected);
             QDataStream in(bytes);
@@ -87,6 +92,72 @@ private Q_SLOTS:
         }
         QVERIFY(DownloadOptions::fromMap({{"fromPlaylist", "x"}}).sendsUsageEvents() == false);
         QVERIFY(DownloadOptions().sendsUsageEvents());
+    }
+
+    // A list an older version wrote, with the tool's lines as they came: it loads into the typed
+    // record, and written again, an older version reads every member it knew the same.
+    void anOlderVersionsListReadsTheSameBothWays()
+    {
+        const QByteArray lines[] = {
+            "{\"type\":\"sniff\",\"msg\":{\"duration\":\"642\",\"extractor\":\"generic\","
+            "\"filepath\":\"/d/clip.mp4\",\"is_live\":\"false\",\"isHiddenThumb\":\"true\","
+            "\"local_thumbnail\":\"\",\"thumbnail\":\"http://t/1.jpg\",\"title\":\"Clip \\u00e9\","
+            "\"webpage_url\":\"http://v/1\"}}",
+            "{\"type\":\"finished\",\"msg\":{\"duration\":\"642\",\"filepath\":\"/w/clip.mp4\","
+            "\"filesize\":\"73400320\",\"filetype\":\"MP4\",\"quality\":\"128Kb/s\","
+            "\"resolution\":\"1920x1080\",\"ret_code\":\"0\",\"subtitle\":\"\","
+            "\"subtitlePath\":\"/d/clip.en.srt\"}}",
+            "{\"type\":\"downloading\",\"msg\":{\"downloaded\":\"73400320\",\"eta\":\"0\","
+            "\"filesize\":\"73400320\",\"progress\":\"1.0000\",\"speed\":\"2.0MB/s\"}}"};
+        QByteArray old;
+        {
+            QDataStream out(&old, QIODevice::WriteOnly);
+            out << qint32(1) << QStringLiteral("http://v/1") << qint32(6) << QVariant(lines[0])
+                << QVariant(lines[1]) << QStringLiteral("/d/.temp/1_x") << QMap<QString, QString>()
+                << QString() << QVariant(lines[2]);
+        }
+        QBuffer device(&old);
+        device.open(QIODevice::ReadOnly);
+        const tasklist::Records records = tasklist::read(&device);
+        QCOMPARE(records.size(), 1);
+        const JobRecord &job = records.first();
+        QCOMPARE(job.media.title, QString::fromUtf8("Clip \u00e9"));
+        QVERIFY(job.media.hiddenThumb && !job.media.live);
+        QCOMPARE(job.result.fileSize, qint64(73400320));
+        QCOMPARE(job.progress.fraction, 1.0);
+        QByteArray again;
+        {
+            QDataStream out(&again, QIODevice::WriteOnly);
+            tasklist::writeRecord(out, job);
+        }
+        QDataStream in(again);
+        QString url, workDir, thumbnail;
+        qint32 state;
+        QVariant stored[3];
+        QMap<QString, QString> options;
+        in >> url >> state >> stored[0] >> stored[1] >> workDir >> options >> thumbnail >>
+            stored[2];
+        QCOMPARE(in.status(), QDataStream::Ok);
+        QCOMPARE(state, qint32(6));
+        // What an older version reads of each line: every member, as text.
+        for (int i = 0; i < 3; ++i) {
+            QCOMPARE(stored[i].userType(), int(QMetaType::QByteArray));
+            const QJsonObject was = QJsonDocument::fromJson(lines[i]).object();
+            const QJsonObject now = QJsonDocument::fromJson(stored[i].toByteArray()).object();
+            QCOMPARE(now.value("type"), was.value("type"));
+            const QJsonObject before = was.value("msg").toObject();
+            const QJsonObject after = now.value("msg").toObject();
+            for (auto it = before.begin(); it != before.end(); ++it) {
+                const QString value = it.value().toString();
+                const QString read = after.value(it.key()).toString();
+                bool number = false;
+                const double n = value.toDouble(&number);
+                // A number may come back in its shortest form; "" and "false" may be left out.
+                const bool same = read == value || (number && read.toDouble() == n) ||
+                                  (read.isEmpty() && (value.isEmpty() || value == "false"));
+                QVERIFY2(same, qPrintable(it.key() + ": " + value));
+            }
+        }
     }
 
     // A payload that is anything but a byte array is damage: the records before it are kept,
@@ -112,9 +183,12 @@ private Q_SLOTS:
     void payloadsOfAnotherTypeAreDamage()
     {
         QFETCH(QByteArray, payload);
-        SniffTask a("https://v/1", {}, 1, "/tmp/"), b("https://v/2", {}, 2, "/tmp/");
-        a.setInfo("{\"a\":1}");
-        QByteArray bytes = tasklist::serialize(QList<SniffTask *>{&a, &b});
+        JobRecord a, b;
+        a.url = "https://v/1";
+        a.media.present = true;
+        a.media.title = "A";
+        b.url = "https://v/2";
+        QByteArray bytes = tasklist::serialize(tasklist::Records{a, b});
         QDataStream(&bytes, QIODevice::WriteOnly) << qint32(3); // one record more than written
         {
             QDataStream out(&bytes, QIODevice::Append);
@@ -127,7 +201,7 @@ private Q_SLOTS:
         tasklist::Records records;
         QVERIFY(tasklist::load(path, &records));
         QCOMPARE(records.size(), 2);
-        QCOMPARE(records.at(0).info, a.info());
+        QCOMPARE(records.at(0).media.title, a.media.title);
         QCOMPARE(records.at(1).url, QString("https://v/2"));
         QVERIFY(!QFileInfo::exists(path + ".tag"));
     }

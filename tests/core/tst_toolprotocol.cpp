@@ -2,6 +2,8 @@
 #include "core/engine/toolprotocol.h"
 #include "core/foundation/paths.h"
 #include "core/foundation/preferences.h"
+#include "core/protocol/displaytext.h"
+#include "core/protocol/toolline.h"
 #include "helpers/testutil.h"
 
 #include <QElapsedTimer>
@@ -215,14 +217,15 @@ private Q_SLOTS:
     void linesSplitAcrossReadsAreJoined()
     {
         LineBuffer buffer;
-        QCOMPARE(buffer.feed("{\"type\":\"sniff\",\"msg\":{\"ti"), QList<QByteArray>());
+        using Lines = QVector<QByteArray>;
+        QCOMPARE(buffer.feed("{\"type\":\"sniff\",\"msg\":{\"ti"), Lines());
         QCOMPARE(buffer.feed("tle\":\"a\"}}\n{\"type\":\"x\",\"msg\":{}}\r\n"),
-                 QList<QByteArray>({"{\"type\":\"sniff\",\"msg\":{\"title\":\"a\"}}",
-                                    "{\"type\":\"x\",\"msg\":{}}"}));
-        QCOMPARE(lineType(buffer.feed("\r\n\n{}\n").value(0)), QString()); // short pieces dropped
-        QCOMPARE(buffer.feed("{\"type\":\"finished\",\"msg\":{}}"), QList<QByteArray>());
-        QCOMPARE(buffer.finish(), QList<QByteArray>({"{\"type\":\"finished\",\"msg\":{}}"}));
-        QCOMPARE(buffer.finish(), QList<QByteArray>());
+                 Lines({"{\"type\":\"sniff\",\"msg\":{\"title\":\"a\"}}",
+                        "{\"type\":\"x\",\"msg\":{}}"}));
+        QCOMPARE(buffer.feed("\r\n\n{}\n"), Lines()); // short pieces dropped
+        QCOMPARE(buffer.feed("{\"type\":\"finished\",\"msg\":{}}"), Lines());
+        QCOMPARE(buffer.finish(), Lines({"{\"type\":\"finished\",\"msg\":{}}"}));
+        QCOMPARE(buffer.finish(), Lines());
     }
 
     // A tool that never ends its line costs time and memory in proportion to what it printed
@@ -238,50 +241,80 @@ private Q_SLOTS:
         QVERIFY2(timer.elapsed() < 5000, qPrintable(QString::number(timer.elapsed())));
         QCOMPARE(buffer.droppedLines(), 1);
         QCOMPARE(buffer.feed("tail of it\n{\"type\":\"a\"}\n"),
-                 QList<QByteArray>({"{\"type\":\"a\"}"}));
+                 QVector<QByteArray>({"{\"type\":\"a\"}"}));
         // Exactly at the limit is still a line; one byte more is not.
         QCOMPARE(buffer.feed(QByteArray(1024 * 1024, 'y') + '\n').size(), 1);
         QCOMPARE(buffer.feed(QByteArray(1024 * 1024 + 1, 'z') + "\nnext line\n"),
-                 QList<QByteArray>({"next line"}));
+                 QVector<QByteArray>({"next line"}));
         QCOMPARE(buffer.droppedLines(), 2);
         QVERIFY(buffer.feed(QByteArray(1024 * 1024 + 5, 'z')).isEmpty());
-        QCOMPARE(buffer.finish(), QList<QByteArray>());
+        QCOMPARE(buffer.finish(), QVector<QByteArray>());
     }
 
-    void payloadReadersAndWriters()
+    // A line is read once into typed facts; what the lists store is written back so that an
+    // older version reads the same values, and members this version does not know survive.
+    void linesAreReadOnceAndStoredForOlderReaders()
     {
-        const QByteArray info =
-            "{\"type\":\"sniff\",\"msg\":{\"title\":\"Clip\",\"is_live\":\"true\","
-            "\"filepath\":\"/tmp/a.mp4\",\"thumbnail\":\"http://t\"}}";
-        QCOMPARE(title(info), QString("Clip"));
-        QVERIFY(isLive(info));
-        QVERIFY(!isLive(withMember(info, "is_live", "false")));
-        QCOMPARE(filePath(withMember(info, "filepath", "/x/b.mp4")), QString("/x/b.mp4"));
-        QCOMPARE(title(withMember(info, "filepath", "/x/b.mp4")), QString("Clip"));
-        QVERIFY(!isHiddenThumb(info));
-        QVERIFY(isHiddenThumb(withMember(info, "isHiddenThumb", "true")));
-        QVERIFY(isPrivateFile(withMember(info, "isPrivateFileFlag", "true")));
-        QCOMPARE(title(QByteArray()), QString());
-        QCOMPARE(title("garbage"), QString());
+        const Line sniff = parseLine(
+            "{\"type\":\"sniff\",\"msg\":{\"title\":\"Clip \\\"1\\\"\",\"is_live\":\"true\","
+            "\"filepath\":\"/tmp/a.mp4\",\"thumbnail\":\"http://t\",\"playlist_count\":\"3\","
+            "\"extractor\":\"generic\",\"n\":7}}");
+        QCOMPARE(sniff.type, LineType::Sniff);
+        QCOMPARE(sniff.media.title, QString("Clip \"1\""));
+        QVERIFY(sniff.media.live);
+        QCOMPARE(sniff.media.playlistCount, 3);
+        MediaInfo media = sniff.media;
+        media.privateFile = true;
+        const QByteArray stored = storedLine(media);
+        const QJsonObject msg = QJsonDocument::fromJson(stored).object().value("msg").toObject();
+        QCOMPARE(msg.value("title").toString(), QString("Clip \"1\""));
+        QCOMPARE(msg.value("isPrivateFileFlag").toString(), QString("true"));
+        QCOMPARE(msg.value("extractor").toString(), QString("generic"));
+        QCOMPARE(msg.value("n").toInt(), 7);
+        const MediaInfo again = readMediaInfo(stored);
+        QCOMPARE(again.filePath, media.filePath);
+        QVERIFY(again.privateFile && again.live && !again.hiddenThumb);
+        QCOMPARE(storedLine(again), stored);
+        QVERIFY(storedLine(MediaInfo()).isNull());
+        QVERIFY(!readMediaInfo(QByteArray()).present);
+        QCOMPARE(parseLine("garbage").type, LineType::Other);
 
-        const QByteArray finished =
-            "{\"type\":\"finished\",\"msg\":{\"ret_code\":\"0\",\"duration\":\"3723\","
-            "\"filesize\":\"1048576\",\"filetype\":\"MP4\",\"quality\":\"\"}}";
-        QCOMPARE(durationText(finished), QString("01:02:03"));
-        QCOMPARE(sizeText(finished), QString("1024.0KB"));
-        QCOMPARE(qualityText(finished), QString("Unknown"));
-        QCOMPARE(resolutionText(finished), QString("Unknown"));
-        QVERIFY(!hasSubtitle(finished));
-        QVERIFY(hasSubtitle(withMember(finished, "subtitlePath", "/a.srt")));
-        QCOMPARE(returnCode(finished), 0);
+        const Result done = parseLine("{\"type\":\"finished\",\"msg\":{\"ret_code\":\"0\","
+                                      "\"duration\":\"3723\",\"filesize\":\"1048576\","
+                                      "\"filetype\":\"MP4\",\"quality\":\"\"}}")
+                                .result;
+        QVERIFY(done.succeeded());
+        QCOMPARE(done.failure, FailureKind::None);
+        QCOMPARE(readResult(storedLine(done)).fileSize, qint64(1048576));
+        QCOMPARE(readResult(storedLine(done)).duration, 3723.0);
+        const Result recording = recordingResult(61, "MKV", 192000, 5000, "/r.mkv", 1280, 720);
+        QCOMPARE(recording.quality, QString("192Kb/s"));
+        QVERIFY(readResult(storedLine(recording)).succeeded());
+        QCOMPARE(recordingResult(1, "MKV", 0, 1, "/r", 0, 0).quality, QString("Unknown"));
+    }
 
-        const QByteArray synthetic =
-            synthesisedFinished(61, "MKV", 192000, 5000, "/r.mkv", 1280, 720);
-        QCOMPARE(member(synthetic, "quality"), QString("192Kb/s"));
-        QCOMPARE(member(synthetic, "resolution"), QString("1280x720"));
-        QCOMPARE(member(synthetic, "ret_code"), QString("0"));
-        QCOMPARE(member(synthesisedFinished(1, "MKV", 0, 1, "/r", 0, 0), "quality"),
-                 QString("Unknown"));
+    void failuresHaveAKind()
+    {
+        const auto kindOf = [](const QByteArray &msg) {
+            return parseLine("{\"type\":\"finished\",\"msg\":{" + msg + "}}").result.failure;
+        };
+        // The tool's own word wins; without it, the text is classified.
+        QCOMPARE(kindOf("\"ret_code\":\"1\",\"error_kind\":\"no_space\",\"error\":\"x\""),
+                 FailureKind::NoSpace);
+        QCOMPARE(kindOf("\"ret_code\":\"1\",\"error\":\"HTTP Error 404: Not Found\""),
+                 FailureKind::NotFound);
+        QCOMPARE(kindOf("\"ret_code\":\"9\",\"error\":\"[Errno 111] Connection refused\""),
+                 FailureKind::ConnectionRefused);
+        QCOMPARE(kindOf("\"ret_code\":\"1\",\"error\":\"something odd\""), FailureKind::Other);
+        QCOMPARE(kindOf("\"ret_code\":\"0\""), FailureKind::None);
+        QCOMPARE(classifyFailure("Temporary failure in name resolution"),
+                 FailureKind::HostNotFound);
+        QCOMPARE(classifyFailure("[Errno 28] No space left on device"), FailureKind::NoSpace);
+        // A verdict the application made itself keeps its kind in the stored line.
+        QCOMPARE(readResult(storedLine(failedResult(FailureKind::ToolCrashed, "gone"))).failure,
+                 FailureKind::ToolCrashed);
+        QVERIFY(failureText(FailureKind::None).isEmpty());
+        QVERIFY(!failureText(FailureKind::Stalled).isEmpty());
     }
 
     void displayConversions()
@@ -301,23 +334,26 @@ private Q_SLOTS:
         QCOMPARE(formatRemaining(30), QString("remaining 30 seconds"));
         Preferences::instance()->setLanguage(0);
 
-        const QByteArray progressLine =
-            "{\"type\":\"downloading\",\"msg\":{\"progress\":\"0.5\",\"filesize\":\"2097152\","
-            "\"speed\":\"1.0MB/s\",\"eta\":\"1\"}}";
-        QCOMPARE(progressText(progressLine),
+        const auto progressOf = [](const QByteArray &fraction, const QByteArray &eta = "1",
+                                   const QByteArray &size = "2097152") {
+            return parseLine("{\"type\":\"downloading\",\"msg\":{\"progress\":\"" + fraction +
+                             "\",\"filesize\":\"" + size + "\",\"speed\":\"1.0MB/s\",\"eta\":\"" +
+                             eta + "\"}}")
+                .progress;
+        };
+        QCOMPARE(progressText(progressOf("0.5")),
                  QString("1024.0KB of 2.0MB - 1.0MB/s, 1 seconds remaining"));
-        QCOMPARE(progressText(withMember(progressLine, "eta", "0")),
-                 QString("1024.0KB of 2.0MB - 1.0MB/s"));
-        QCOMPARE(progressText(progressLine, false), QString("1024.0KB of 2.0MB"));
-        QCOMPARE(progressText(withMember(progressLine, "progress", "0")), QString());
+        QCOMPARE(progressText(progressOf("0.5", "0")), QString("1024.0KB of 2.0MB - 1.0MB/s"));
+        QCOMPARE(progressText(progressOf("0.5"), false), QString("1024.0KB of 2.0MB"));
+        QCOMPARE(progressText(progressOf("0")), QString());
         // Numbers no byte count holds show nothing (and are no undefined conversion).
-        QCOMPARE(progressText(withMember(progressLine, "progress", "1e300")), QString());
-        QCOMPARE(progressText(withMember(
-                     withMember(progressLine, "filesize", "9223372036854775807"), "progress", "2")),
-                 QString());
-        QCOMPARE(progressText(withMember(progressLine, "progress", "nan")), QString());
-        QCOMPARE(convertingText("{\"type\":\"converting\",\"msg\":{\"progress\":\"0.256\"}}"),
-                 QString("Converting 25.6%"));
+        QCOMPARE(progressText(progressOf("1e300")), QString());
+        QCOMPARE(progressText(progressOf("2", "1", "9223372036854775807")), QString());
+        QCOMPARE(progressText(progressOf("nan")), QString());
+        QCOMPARE(
+            convertingText(parseLine("{\"type\":\"converting\",\"msg\":{\"progress\":\"0.256\"}}")
+                               .conversion.fraction),
+            QString("Converting 25.6%"));
     }
 };
 

@@ -4,7 +4,6 @@
 // user agent. With CLIPMOOR_SCREENSHOTS set to a folder, the start page, the page with its button
 // and the row are saved there as pictures.
 #include "core/engine/snifftask.h"
-#include "core/engine/toolprotocol.h"
 #include "gui/browser/browserwindow.h"
 #include "gui/browser/webview.h"
 #include "gui/mainwindow/browserloader.h"
@@ -111,7 +110,7 @@ private Q_SLOTS:
 
         QTRY_COMPARE_WITH_TIMEOUT(window->downloaded()->allList()->count(), 1, 90000);
         SniffTask *done = window->downloaded()->allList()->taskAt(0);
-        const QString file = protocol::filePath(done->info());
+        const QString file = done->filePath();
         QVERIFY2(QFileInfo(file).size() > 10000, qPrintable(file));
 
         // The page's own headers reached the server with the download.

@@ -1,8 +1,8 @@
 // The download manager with the real download tool, yt-dlp and ffmpeg, on 127.0.0.1.
 #include "core/engine/sniffmgr.h"
 #include "core/engine/snifftask.h"
-#include "core/engine/toolprotocol.h"
 #include "core/foundation/preferences.h"
+#include "core/protocol/displaytext.h"
 #include "core/provision/dltoolmanager.h"
 #include "helpers/httpserver.h"
 #include "helpers/testutil.h"
@@ -56,11 +56,11 @@ private Q_SLOTS:
         mgr.schedule();
         QTRY_COMPARE_WITH_TIMEOUT(added.count(), 1, 60000);
         QCOMPARE(task->state(), SniffTask::State::Finished);
-        QCOMPARE(protocol::title(task->info()), QString("clip"));
-        QCOMPARE(protocol::filePath(task->info()), downloads.path() + "/clip.mp4");
+        QCOMPARE(task->title(), QString("clip"));
+        QCOMPARE(task->filePath(), downloads.path() + "/clip.mp4");
         QVERIFY(QFileInfo(downloads.path() + "/clip.mp4").size() > 10000);
-        QCOMPARE(protocol::resolutionText(task->finished()), QString("640x360"));
-        QCOMPARE(protocol::durationText(task->finished()), QString("00:03"));
+        QCOMPARE(task->result().resolution, QString("640x360"));
+        QCOMPARE(protocol::formatDuration(qint64(task->result().duration)), QString("00:03"));
         QVERIFY(!QFileInfo::exists(task->workDir()));
     }
 
@@ -72,17 +72,17 @@ private Q_SLOTS:
         mgr.addTask(task);
         mgr.schedule();
         QSignalSpy reports(task, &SniffTask::taskDownloading);
-        QTRY_VERIFY_WITH_TIMEOUT(protocol::isLive(task->info()), 30000);
+        QTRY_VERIFY_WITH_TIMEOUT(task->isLive(), 30000);
         // A few seconds recorded: ffmpeg reports the recording's progress about twice a second.
         QTRY_VERIFY_WITH_TIMEOUT(reports.count() >= 6, 30000);
         mgr.pauseTask(task, false);
         QTRY_COMPARE_WITH_TIMEOUT(added.count(), 1, 30000);
         QCOMPARE(task->state(), SniffTask::State::Saved);
-        const QString file = protocol::filePath(task->info());
+        const QString file = task->filePath();
         QCOMPARE(QFileInfo(file).absolutePath(), downloads.path());
-        QCOMPARE(protocol::member(task->finished(), "ret_code"), QString("0"));
-        QCOMPARE(protocol::resolutionText(task->finished()), QString("320x240"));
-        QVERIFY(protocol::member(task->finished(), "duration").toInt() >= 1);
+        QVERIFY(task->result().succeeded());
+        QCOMPARE(task->result().resolution, QString("320x240"));
+        QVERIFY(task->result().duration >= 1);
     }
 };
 

@@ -4,7 +4,6 @@
 // questions are saved there as pictures over the window.
 #include "core/engine/sniffmgr.h"
 #include "core/engine/snifftask.h"
-#include "core/engine/toolprotocol.h"
 #include "core/process/myprocess.h"
 #include "gui/mainwindow/mainwindow.h"
 #include "gui/pages/downloadedpage.h"
@@ -172,8 +171,8 @@ private Q_SLOTS:
             onModal([](QWidget *m) { return qobject_cast<PlaylistConfirmDlg *>(m) != nullptr; },
                     [&](QWidget *m) {
                         auto *dialog = static_cast<PlaylistConfirmDlg *>(m);
-                        QTRY_COMPARE_WITH_TIMEOUT(dialog->table()->rowCount(), 3, 60000);
-                        listed = dialog->table()->rowCount();
+                        QTRY_COMPARE_WITH_TIMEOUT(dialog->table()->model()->rowCount(), 3, 60000);
+                        listed = dialog->table()->model()->rowCount();
                         singleStillRunning =
                             single && single->state() == SniffTask::State::Downloading;
                         server->stallAfter.remove("one.mp4");
@@ -193,7 +192,7 @@ private Q_SLOTS:
         for (int n = 1; n <= 3; ++n) {
             SniffTask *entry = doneWith(page + QStringLiteral("#vantoro-item=%1/3").arg(n));
             QVERIFY2(entry, qPrintable(QString::number(n)));
-            const QFileInfo file(protocol::filePath(entry->info()));
+            const QFileInfo file(entry->filePath());
             QVERIFY2(file.fileName().startsWith(QString::number(n) + ". "),
                      qPrintable(file.fileName()));
             QCOMPARE(file.size(), sizes.value(clips.at(n - 1)));
@@ -210,8 +209,8 @@ private Q_SLOTS:
         QTRY_VERIFY_WITH_TIMEOUT(*question, 60000);
         QTRY_VERIFY_WITH_TIMEOUT(doneWith(page), 90000);
         SniffTask *task = doneWith(page);
-        QCOMPARE(protocol::title(task->info()), QString("A pair"));
-        QCOMPARE(QFileInfo(protocol::filePath(task->info())).size(), sizes.value("two.mp4"));
+        QCOMPARE(task->title(), QString("A pair"));
+        QCOMPARE(QFileInfo(task->filePath()).size(), sizes.value("two.mp4"));
         QCOMPARE(done().size(), 4);
         QCOMPARE(window->downloading()->list()->count(), 0);
     }

@@ -1,10 +1,23 @@
 // The tool-line reader and handler: the download tool's output, cut into two reads at a place
-// the input chooses, handled by an operator for a running job, and every display form of the
-// lines it kept.
+// the input chooses, handled by an operator for a running job; every line read into its typed
+// facts, written back into the stored form and read again (which must give the same form), and
+// every display form of the facts.
 #include "core/engine/sniffoperator.h"
 #include "core/engine/snifftask.h"
-#include "core/engine/toolprotocol.h"
+#include "core/protocol/displaytext.h"
+#include "core/protocol/toolline.h"
 #include "fuzzing.h"
+
+#include <cstdlib>
+
+namespace {
+template <typename Fact, typename Read> void roundTrip(const Fact &fact, Read read)
+{
+    const QByteArray stored = protocol::storedLine(fact);
+    if (protocol::storedLine(read(stored)) != stored)
+        std::abort(); // what a list holds must read back as itself
+}
+} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
@@ -13,26 +26,26 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         return 0;
     const QByteArray input = fuzzing::bytes(data + 1, size - 1);
     const int cut = input.isEmpty() ? 0 : data[0] % (input.size() + 1);
-    SniffTask task(QStringLiteral("https://example.invalid/v"), DownloadOptions{}, 1,
-                   QStringLiteral("/nonexistent/.temp/"));
-    task.restoreState(SniffTask::State::Downloading);
+    JobRecord job;
+    job.url = QStringLiteral("https://example.invalid/v");
+    job.workDir = QStringLiteral("/nonexistent/.temp/1_x");
+    job.state = qint32(SniffTask::State::Downloading);
+    SniffTask task(job);
     SniffOperator op(&task);
     op.handleOutput(input.left(cut));
     op.handleOutput(input.mid(cut));
-    for (const QByteArray *line : {&task.info(), &task.progress(), &task.finished()}) {
-        protocol::title(*line);
-        protocol::isLive(*line);
-        protocol::progressText(*line);
-        protocol::progressText(*line, false);
-        protocol::durationText(*line);
-        protocol::sizeText(*line);
-        protocol::qualityText(*line);
-        protocol::resolutionText(*line);
-        protocol::withFilePath(*line, QStringLiteral("/tmp/x"));
-    }
-    protocol::convertingText(task.converting());
     protocol::LineBuffer small(64);
-    small.feed(input);
-    small.finish();
+    for (const QByteArray &line : small.feed(input) + small.finish()) {
+        const protocol::Line read = protocol::parseLine(line);
+        roundTrip(read.media, protocol::readMediaInfo);
+        roundTrip(read.progress, protocol::readProgress);
+        roundTrip(read.result, protocol::readResult);
+    }
+    protocol::progressText(task.progress());
+    protocol::progressText(task.progress(), false);
+    protocol::formatDuration(qint64(task.result().duration));
+    protocol::formatSize(task.result().fileSize);
+    protocol::convertingText(task.conversion().fraction);
+    protocol::failureText(task.result().failure);
     return 0;
 }

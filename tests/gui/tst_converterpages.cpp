@@ -3,6 +3,7 @@
 #include "core/converter/convertdatamanager.h"
 #include "core/converter/convertmanager.h"
 #include "core/converter/converttask.h"
+#include "core/engine/sniffmgr.h"
 #include "core/foundation/preferences.h"
 #include "core/process/myprocess.h"
 #include "gui/converter/adaptation.h"
@@ -11,11 +12,15 @@
 #include "gui/converter/convertermodels.h"
 #include "gui/converter/convertingpage.h"
 #include "gui/converter/loadfilesdlg.h"
+#include "gui/mainwindow/jobwiring.h"
 #include "gui/pages/deleteconfirmdlg.h"
+#include "gui/pages/downloadedpage.h"
+#include "gui/pages/finishedjobs.h"
+#include "gui/widgets/mediaroles.h"
 #include "gui/widgets/pictures.h"
 #include "gui/widgets/progressbar.h"
+#include "helpers/fixture.h"
 #include "helpers/modalhelper.h"
-#include "helpers/testutil.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -76,11 +81,9 @@ class TestConverterPages : public QObject
 private Q_SLOTS:
     void initTestCase()
     {
-        testutil::enterTestMode();
-        seedPreferences();
+        fixture::prepare(work.filePath("Downloads"));
         initGuiResources();
         Preferences *prefs = Preferences::instance();
-        prefs->setToolLocation(testutil::helperPath("fake-dl"));
         prefs->setConvertDir(work.filePath("Converted"));
         prefs->setMaxConversions(2);
         data = ConvertDataManager::instance();
@@ -383,10 +386,10 @@ private Q_SLOTS:
         QVERIFY(!converted.list()->grab().isNull());
 
         converted.searchField()->setText("mp4");
-        QCOMPARE(converted.model()->rowCount(), 2);
+        QCOMPARE(converted.shownModel()->rowCount(), 2);
         QCOMPARE(converted.searchField()->palette().color(QPalette::Text), QColor("#444444"));
         converted.searchField()->setText("holiday  x");
-        QCOMPARE(converted.model()->rowCount(), 3); // the empty word between blanks matches all
+        QCOMPARE(converted.shownModel()->rowCount(), 2); // any word, blanks between them ignored
         converted.searchField()->clear();
         QCOMPARE(converted.searchField()->palette().color(QPalette::Text), QColor("#333333"));
         // The clear button fades out on an animation of Qt's that only the animation timer
@@ -413,6 +416,70 @@ private Q_SLOTS:
         QVERIFY(removal->answered);
         QCOMPARE(converted.model()->rowCount(), 1);
         QCOMPARE(data->convertedItemList().size(), 1);
+    }
+
+    // A download converted after it finished is the engine's record: the converted page shows
+    // it through the downloaded page's public filter (a private one never), an older version's
+    // copy of it in the converted list goes, and a file deleted on either page leaves both.
+    void convertedDownloadsAreOneRecordSeenOnBothPages()
+    {
+        data->removeConvertedItems(data->convertedItemList(), false);
+        SniffMgr *mgr = SniffMgr::instance();
+        const auto download = [&](const QString &name, bool convertedOne, SniffTask::Place place) {
+            JobRecord job = fixture::finished("http://127.0.0.1:9/" + name, name,
+                                              file("Downloads/" + name + ".mp4"));
+            job.result.converted = convertedOne;
+            return mgr->restoreJob(job, place);
+        };
+        SniffTask *copied = download("copied", false, SniffTask::Place::Done);
+        SniffTask *shown = download("shown", true, SniffTask::Place::Done);
+        download("hidden", true, SniffTask::Place::Private);
+        download("plain", false, SniffTask::Place::Done);
+        ConvMediaInfo copy; // what an older version wrote for a converted download
+        copy.outputPath = copied->filePath();
+        data->addConverted(copy);
+        ConvMediaInfo own;
+        own.outputPath = file("Converted/own.mp3");
+        data->addConverted(own);
+        jobwiring::connectOwners();
+        QVERIFY(copied->result().converted);
+        QCOMPARE(data->convertedItemList().size(), 1);
+
+        DownloadedPage downloaded;
+        ConvertedPage converted;
+        converted.setDownloads(downloaded.convertedDownloads());
+        QAbstractItemModel *rows = converted.shownModel();
+        QStringList names;
+        for (int row = 0; row < rows->rowCount(); ++row)
+            names << ConverterRowDelegate::nameOf(rows->index(row, 0));
+        names.sort();
+        QCOMPARE(names, QStringList({"copied.mp4", "own.mp3", "shown.mp4"}));
+        // The facts are the record's, read through the same roles on both pages.
+        QCOMPARE(ConverterRowDelegate::factText(rows->index(1, 0), mediaroles::FormatRole),
+                 QString("MP4"));
+
+        // Deleted with its file from the converted page: the engine's record goes from both.
+        const int row = names.indexOf("shown.mp4");
+        const QString shownFile = shown->filePath();
+        auto answer = testutil::answerNextModal(
+            "Delete", [](QWidget *modal) { modal->findChild<QCheckBox *>()->setChecked(true); });
+        converted.resize(900, 600);
+        converted.show();
+        clickRowButton(converted.list(), converted.delegate(), row,
+                       ConvertedDelegate::DeleteButton);
+        QVERIFY(answer->answered);
+        QVERIFY(!QFileInfo::exists(shownFile));
+        QVERIFY(!mgr->doneList().contains(shown));
+        QCOMPARE(downloaded.allModel()->rowCount(), 2);
+        QCOMPARE(rows->rowCount(), 2);
+
+        // A converted file deleted on the converted page leaves the downloaded list too.
+        data->addConverted(copy);
+        data->removeConvertedItems({data->convertedItemList().first()}, true);
+        QVERIFY(!mgr->doneList().contains(copied));
+        QCOMPARE(downloaded.allModel()->rowCount(), 1);
+        for (SniffTask *task : mgr->doneList() + mgr->privateList())
+            mgr->deleteFinished(task, false);
     }
 };
 

@@ -4,7 +4,6 @@
 // the toolbar's menus, which open without a nested event loop.
 #include "core/engine/sniffmgr.h"
 #include "core/engine/snifftask.h"
-#include "core/engine/toolprotocol.h"
 #include "core/foundation/applog.h"
 #include "core/foundation/paths.h"
 #include "core/foundation/preferences.h"
@@ -12,17 +11,17 @@
 #include "core/provision/dlscriptmanager.h"
 #include "core/provision/dltoolmanager.h"
 #include "core/provision/updatecheck.h"
-#include "gui/pages/donelistmodel.h"
 #include "gui/pages/donetaskdelegate.h"
 #include "gui/pages/downloadedpage.h"
 #include "gui/pages/downloadingmodel.h"
 #include "gui/pages/downloadingpage.h"
 #include "gui/pages/downloadtaskdelegate.h"
+#include "gui/pages/finishedjobs.h"
 #include "gui/pages/mylistwidget.h"
 #include "gui/pages/taskmodels.h"
 #include "gui/widgets/pictures.h"
+#include "helpers/fixture.h"
 #include "helpers/modalhelper.h"
-#include "helpers/testutil.h"
 
 #include <QHelpEvent>
 #include <QLineEdit>
@@ -44,14 +43,10 @@ QString address(const QString &scenario, int n)
 }
 
 // A finished download as the engine lists it.
-SniffTask *finishedTask(SniffMgr *mgr, const QString &title, int n)
+SniffTask *finishedTask(SniffMgr *mgr, const QString &title, int n, const QString &file = {})
 {
-    auto *task = new SniffTask(address("done", n), {}, mgr);
-    task->setInfo(protocol::withTitle(QByteArray(), title));
-    task->setFinished(protocol::withMember(QByteArray(), "filetype", "MP4"));
-    task->restoreState(SniffTask::State::Finished);
-    mgr->moveFromPrivate(task);
-    return task;
+    return mgr->restoreJob(fixture::finished(address("done", n), title, file),
+                           SniffTask::Place::Done);
 }
 
 // Right-clicks the row as the window system delivers it: a press, then the context-menu event.
@@ -125,14 +120,10 @@ class TestPageLists : public QObject
 private Q_SLOTS:
     void initTestCase()
     {
-        testutil::enterTestMode();
         qputenv("CLIPMOOR_UPDATE_SERVER", "http://127.0.0.1:9");
-        seedPreferences();
+        fixture::prepare(downloads.path());
         initGuiResources();
         initLogging();
-        Preferences *prefs = Preferences::instance();
-        prefs->setToolLocation(testutil::helperPath("fake-dl"));
-        prefs->setDownloadDir(downloads.path());
         mgr = SniffMgr::instance();
         mgr->setMaxCount(2);
     }
@@ -330,17 +321,19 @@ private Q_SLOTS:
     void titlesAreShownAsStoredAndTheRowButtonsPlayAndReveal()
     {
         clearDone();
+        QTemporaryDir folder;
+        QFile(folder.path() + "/old.mp4").open(QIODevice::WriteOnly);
         // Two downloads of pages with the same title look the same: nothing is added to them.
-        finishedTask(mgr, "Same title", 1);
+        finishedTask(mgr, "Same title", 1, folder.path() + "/old.mp4");
         finishedTask(mgr, "Same title", 2);
         DownloadedPage done;
         done.resize(900, 600);
         done.show();
-        QCOMPARE(done.allModel()->index(0).data(Qt::DisplayRole).toString(), QString("Same title"));
-        QCOMPARE(done.allModel()->index(1).data(Qt::DisplayRole).toString(), QString("Same title"));
+        QCOMPARE(done.allModel()->index(0, 0).data().toString(), QString("Same title"));
+        QCOMPARE(done.allModel()->index(1, 0).data().toString(), QString("Same title"));
 
         // The row's buttons act on their row: a missing file is offered for removal.
-        const QModelIndex second = done.allModel()->index(1);
+        const QModelIndex second = done.allModel()->index(1, 0);
         const QPoint play = DoneTaskDelegate::buttonRect(done.allList()->visualRect(second),
                                                          DoneTaskDelegate::PlayButton)
                                 .center();
@@ -352,13 +345,10 @@ private Q_SLOTS:
         QCOMPARE(done.allList()->count(), 2);
 
         // "Modify File Name" puts a field over the title; Return renames the file.
-        QTemporaryDir folder;
-        QFile(folder.path() + "/old.mp4").open(QIODevice::WriteOnly);
         SniffTask *task = done.allList()->taskAt(0);
-        task->setInfo(protocol::withFilePath(task->info(), folder.path() + "/old.mp4"));
         QSignalSpy finished(&done, &DownloadedPage::editFinished);
         done.startRename(task);
-        const QModelIndex first = done.allModel()->index(0);
+        const QModelIndex first = done.allModel()->index(0, 0);
         auto *field = qobject_cast<QLineEdit *>(done.allList()->indexWidget(first));
         QVERIFY(field);
         QCOMPARE(field->text(), QString("Same title"));

@@ -2,22 +2,22 @@
 // offscreen platform, with the scripted download tool behind the real download manager.
 #include "core/engine/sniffmgr.h"
 #include "core/engine/snifftask.h"
-#include "core/engine/toolprotocol.h"
 #include "core/foundation/preferences.h"
 #include "core/process/myprocess.h"
 #include "gui/mainwindow/preferencesdlg.h"
-#include "gui/pages/donelistmodel.h"
 #include "gui/pages/donerename.h"
+#include "gui/pages/donetaskdelegate.h"
 #include "gui/pages/downloadedpage.h"
 #include "gui/pages/downloadingmodel.h"
 #include "gui/pages/downloadingpage.h"
 #include "gui/pages/downloadrow.h"
+#include "gui/pages/finishedjobs.h"
 #include "gui/pages/mylistwidget.h"
 #include "gui/pages/playlistconfirmdlg.h"
 #include "gui/pages/taskmodels.h"
 #include "gui/widgets/pictures.h"
+#include "helpers/fixture.h"
 #include "helpers/modalhelper.h"
-#include "helpers/testutil.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -30,7 +30,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalSpy>
-#include <QTableWidget>
+#include <QTableView>
 #include <QTemporaryDir>
 
 namespace {
@@ -41,17 +41,7 @@ QString staying(int n)
     return QStringLiteral("http://127.0.0.1:9/hang?n=%1").arg(n);
 }
 
-QByteArray finishedLine(const QString &type, const QString &resolution, qint64 size,
-                        qint64 duration, const QString &quality = QString(),
-                        const QString &subtitle = QString())
-{
-    QByteArray line = protocol::withMember(QByteArray(), "filetype", type);
-    line = protocol::withMember(line, "resolution", resolution);
-    line = protocol::withMember(line, "filesize", QString::number(size));
-    line = protocol::withMember(line, "duration", QString::number(duration));
-    line = protocol::withMember(line, "quality", quality);
-    return protocol::withMember(line, "subtitlePath", subtitle);
-}
+using Entries = QVector<protocol::PlaylistEntry>;
 
 } // namespace
 
@@ -81,13 +71,9 @@ class TestPages : public QObject
 private Q_SLOTS:
     void initTestCase()
     {
-        testutil::enterTestMode();
-        seedPreferences();
+        fixture::prepare(downloads.path());
         initGuiResources();
-        Preferences *prefs = Preferences::instance();
-        prefs->setToolLocation(testutil::helperPath("fake-dl"));
-        prefs->setDownloadDir(downloads.path());
-        prefs->setMaxDownloads(2);
+        Preferences::instance()->setMaxDownloads(2);
         mgr = SniffMgr::instance();
         mgr->setMaxCount(2);
         page = new DownloadingPage;
@@ -167,10 +153,9 @@ private Q_SLOTS:
     void aClipInAPlaylistAsksAndAPurePlaylistGoesStraightToTheDialog()
     {
         int chooserRuns = 0;
-        page->playlistChooser = [&](const QString &, QList<QVariant> *entries,
-                                    DownloadOptions *options) {
+        page->playlistChooser = [&](const QString &, Entries *entries, DownloadOptions *options) {
             ++chooserRuns;
-            *entries = {QVariantMap{{"url", staying(21)}}, QVariantMap{{"url", staying(22)}}};
+            *entries = {{staying(21), "a"}, {staying(22), "b"}};
             options->playlistOrderMode = "Oldest first";
             options->mediaType = "audio";
             options->audioQuality = "128Kb/s";
@@ -209,10 +194,8 @@ private Q_SLOTS:
         QVERIFY(mgr->isInHistory("http://127.0.0.1:9/ok?n=1"));
         QTRY_COMPARE(page->list()->count(), 0);
 
-        page->playlistChooser = [](const QString &, QList<QVariant> *entries,
-                                   DownloadOptions *options) {
-            *entries = {QVariantMap{{"url", "http://127.0.0.1:9/ok?n=1"}},
-                        QVariantMap{{"url", "http://127.0.0.1:9/ok?n=2"}}};
+        page->playlistChooser = [](const QString &, Entries *entries, DownloadOptions *options) {
+            *entries = {{"http://127.0.0.1:9/ok?n=1", "1"}, {"http://127.0.0.1:9/ok?n=2", "2"}};
             options->skipDownloaded = true;
             options->playlistOrderMode = "Newest first";
             return true;
@@ -229,26 +212,26 @@ private Q_SLOTS:
     void liveRowsShowBadgeElapsedTimeAndAStopButtonThatLocksWhileSaving()
     {
         SniffTask task("http://127.0.0.1:9/live", {});
-        task.setInfo(protocol::withMember(QByteArray(), "is_live", "true"));
+        JobEditor::media(&task).live = true;
         DownloadRow row(&task);
-        task.restoreState(SniffTask::State::Downloading);
-        task.setProgress(protocol::withMember(QByteArray(), "progress", "3723"));
+        JobEditor::setState(&task, SniffTask::State::Downloading);
+        JobEditor::setProgress(&task, 3723);
         row.showDownloading();
         QVERIFY(row.isLiveBadgeShown());
         QVERIFY(!row.isBarShown());
         QCOMPARE(row.elapsed(), QString("01:02:03"));
         QCOMPARE(row.status(), QString("Downloading..."));
-        task.setProgress(protocol::withMember(QByteArray(), "progress", "123"));
+        JobEditor::setProgress(&task, 123);
         row.showDownloading();
         QCOMPARE(row.elapsed(), QString("02:03"));
         row.refreshState();
         QCOMPARE(row.buttonImage(), QString("suspend"));
         QCOMPARE(row.buttonToolTip(), QString("Stop"));
         QVERIFY(row.isButtonEnabled());
-        task.restoreState(SniffTask::State::Saving);
+        JobEditor::setState(&task, SniffTask::State::Saving);
         row.refreshState();
         QVERIFY(!row.isButtonEnabled());
-        task.restoreState(SniffTask::State::Failed);
+        JobEditor::setState(&task, SniffTask::State::Failed);
         row.showFinished();
         QVERIFY(row.isFailureShown());
         QVERIFY(!row.isLiveBadgeShown());
@@ -262,36 +245,32 @@ private Q_SLOTS:
         row.refreshState();
         QCOMPARE(row.status(), QString("Waiting"));
         QCOMPARE(row.title(), task.url());
-        task.restoreState(SniffTask::State::Downloading);
-        QByteArray line = protocol::withMember(QByteArray(), "progress", "0.5");
-        line = protocol::withMember(line, "filesize", "2097152");
-        line = protocol::withMember(line, "speed", "1.0MB/s");
-        line = protocol::withMember(line, "eta", "61");
-        task.setProgress(line);
+        JobEditor::setState(&task, SniffTask::State::Downloading);
+        JobEditor::setProgress(&task, 0.5, 2097152, "1.0MB/s", 61);
         row.showDownloading();
         QCOMPARE(row.status(), QString("1024.0KB of 2.0MB - 1.0MB/s, 2 minutes remaining"));
         QCOMPARE(row.barValue(), taskmodels::kBarMaximum / 2);
-        task.restoreState(SniffTask::State::Paused);
+        JobEditor::setState(&task, SniffTask::State::Paused);
         row.refreshState();
         QCOMPARE(row.status(), QString("1024.0KB of 2.0MB  Paused"));
         QCOMPARE(row.buttonImage(), QString("resume"));
         QCOMPARE(row.buttonToolTip(), QString("Start"));
         // Resumed, the row shows where the download stopped, not a busy "Analyzing...", until the
         // tool reports again.
-        task.restoreState(SniffTask::State::Downloading);
+        JobEditor::setState(&task, SniffTask::State::Downloading);
         row.showStarted();
         QCOMPARE(row.status(), QString("1024.0KB of 2.0MB"));
         QVERIFY(row.isBarShown());
         QVERIFY(!row.isBarBusy());
         QCOMPARE(row.barValue(), taskmodels::kBarMaximum / 2);
-        task.restoreState(SniffTask::State::Finished);
+        JobEditor::setState(&task, SniffTask::State::Finished);
         row.showFinished();
         QCOMPARE(row.status(), QString("Download finished"));
         QVERIFY(!row.isButtonShown());
         // A new download that has no progress yet is analysed first.
         SniffTask fresh("http://127.0.0.1:9/y", {});
         DownloadRow started(&fresh);
-        fresh.restoreState(SniffTask::State::Downloading);
+        JobEditor::setState(&fresh, SniffTask::State::Downloading);
         started.showStarted();
         QCOMPARE(started.status(), QString("Analyzing..."));
         QVERIFY(started.isBarBusy());
@@ -332,18 +311,23 @@ private Q_SLOTS:
         QVERIFY(dialog.isLoadingShown());
         // The scripted tool reports three entries and then one: each batch replaces the table.
         QTRY_VERIFY_WITH_TIMEOUT(!dialog.isLoadingShown(), 10000);
-        QTRY_COMPARE(dialog.table()->rowCount(), 1);
-        QCOMPARE(dialog.table()->item(0, 1)->text(), QString("Entry 4"));
+        QAbstractItemModel *table = dialog.table()->model();
+        QTRY_COMPARE(table->rowCount(), 1);
+        QCOMPARE(table->index(0, 1).data().toString(), QString("Entry 4"));
         QVERIFY(dialog.header()->isChecked());
         QCOMPARE(dialog.qualityBox()->currentData().toString(), QString("720P"));
         QVERIFY(dialog.orderBox()->isHidden());
 
-        dialog.rowBox(0)->setChecked(false);
+        // A click on the row's box, as the view makes it; the header follows.
+        table->setData(table->index(0, 0), Qt::Unchecked, Qt::CheckStateRole);
         QVERIFY(!dialog.header()->isChecked());
         QVERIFY(dialog.selectedEntries().isEmpty());
-        dialog.rowBox(0)->setChecked(true);
+        table->setData(table->index(0, 0), Qt::Checked, Qt::CheckStateRole);
         QVERIFY(dialog.header()->isChecked());
         QCOMPARE(dialog.selectedEntries().size(), 1);
+        dialog.onCheckAll(false);
+        QVERIFY(dialog.selectedEntries().isEmpty());
+        dialog.onCheckAll(true);
 
         DownloadOptions options = dialog.options();
         QCOMPARE(options.mediaType, QString("video"));
@@ -453,14 +437,12 @@ private Q_SLOTS:
         for (SniffTask *task : old)
             mgr->deleteDoneTask(task, false);
         QList<SniffTask *> tasks;
-        for (int i = 0; i < 400; ++i) {
-            auto *task = new SniffTask(QStringLiteral("http://127.0.0.1:9/d%1").arg(i), {}, mgr);
-            task->setInfo(protocol::withMember(QByteArray(), "title",
-                                               i % 2 ? QStringLiteral("red fox %1").arg(i)
-                                                     : QStringLiteral("blue fox %1").arg(i)));
-            tasks << task;
-            mgr->moveFromPrivate(task);
-        }
+        for (int i = 0; i < 400; ++i)
+            tasks << mgr->restoreJob(
+                fixture::finished(QStringLiteral("http://127.0.0.1:9/d%1").arg(i),
+                                  i % 2 ? QStringLiteral("red fox %1").arg(i)
+                                        : QStringLiteral("blue fox %1").arg(i)),
+                SniffTask::Place::Done);
         DownloadedPage done;
         done.resize(900, 600);
         done.show();
@@ -475,7 +457,7 @@ private Q_SLOTS:
         QCOMPARE(mgr->search({"red", "", "fox"}, tasks).size(), 200);
         done.searchField()->setText("red  fox 1");
         for (int i = 0; i < done.allList()->count(); ++i)
-            QVERIFY(protocol::title(done.allList()->taskAt(i)->info()).startsWith("red fox"));
+            QVERIFY(done.allList()->taskAt(i)->title().startsWith("red fox"));
         QCOMPARE(done.allList()->count(), 92); // odd numbers with a 1 in them
         QVERIFY(!done.isEmptyStateShown());
 
@@ -490,14 +472,14 @@ private Q_SLOTS:
         QCOMPARE(done.allList()->count(), 400);
         QVERIFY(!done.isEmptyStateShown());
         done.allList()->scrollToBottom();
-        const QModelIndex last = done.allModel()->index(399);
+        const QModelIndex last = done.allModel()->index(399, 0);
         const QRect band = done.allList()->visualRect(last);
         QVERIFY(done.allList()->viewport()->rect().contains(band));
         QCOMPARE(band.height(), 100);
-        QCOMPARE(last.data(Qt::DisplayRole).toString(), protocol::title(tasks.last()->info()));
+        QCOMPARE(last.data(Qt::DisplayRole).toString(), tasks.last()->title());
+        // Deleted through the engine, the rows go by themselves.
         for (SniffTask *task : tasks)
             mgr->deleteDoneTask(task, false);
-        done.refreshList(mgr->doneList());
         QVERIFY(done.isEmptyStateShown());
         QCOMPARE(done.emptyStateText(),
                  QString("Still No File Downloaded, Please Start Downloading"));
@@ -508,45 +490,60 @@ private Q_SLOTS:
         QTemporaryDir folder;
         QFile(folder.path() + "/a.mp4").open(QIODevice::WriteOnly);
         QFile(folder.path() + "/b.mp4").open(QIODevice::WriteOnly);
-        SniffTask task("http://127.0.0.1:9/r", {});
-        task.setInfo(protocol::withMember(QByteArray(), "title", "a"));
-        task.setInfo(protocol::withMember(task.info(), "filepath", folder.path() + "/a.mp4"));
+        SniffTask *task = mgr->restoreJob(
+            fixture::finished("http://127.0.0.1:9/r", "a", folder.path() + "/a.mp4"),
+            SniffTask::Place::Done);
+        QSignalSpy changed(mgr, &SniffMgr::taskChanged);
         using Outcome = DoneRename::Outcome;
 
-        QCOMPARE(DoneRename::rename(&task, "x/y"), Outcome::Failed);
-        QCOMPARE(protocol::title(task.info()), QString("a"));
-        QCOMPARE(DoneRename::rename(&task, "a"), Outcome::Unchanged);
+        QCOMPARE(DoneRename::rename(task, "x/y"), Outcome::Failed);
+        QCOMPARE(task->title(), QString("a"));
+        QCOMPARE(DoneRename::rename(task, "a"), Outcome::Unchanged);
 
-        QCOMPARE(DoneRename::rename(&task, "  c"), Outcome::Renamed);
-        QCOMPARE(protocol::title(task.info()), QString("c"));
-        QCOMPARE(protocol::filePath(task.info()), folder.path() + "/c.mp4");
+        // The engine renames the file, takes the name as the title and saves.
+        QCOMPARE(DoneRename::rename(task, "  c"), Outcome::Renamed);
+        QCOMPARE(task->title(), QString("c"));
+        QCOMPARE(task->filePath(), folder.path() + "/c.mp4");
         QVERIFY(QFileInfo::exists(folder.path() + "/c.mp4"));
+        QCOMPARE(changed.count(), 1);
+        QVERIFY(mgr->isSaving());
 
         auto answer = testutil::answerNextModal("No");
-        QCOMPARE(DoneRename::rename(&task, "b"), Outcome::Unchanged);
+        QCOMPARE(DoneRename::rename(task, "b"), Outcome::Unchanged);
         QVERIFY(answer->answered);
         QVERIFY(answer->texts.join(' ').contains("\"b\" to \"b(1)\""));
-        QCOMPARE(protocol::title(task.info()), QString("c"));
+        QCOMPARE(task->title(), QString("c"));
         QVERIFY(QFileInfo::exists(folder.path() + "/c.mp4"));
 
         answer = testutil::answerNextModal("Yes");
-        QCOMPARE(DoneRename::rename(&task, "b"), Outcome::Renamed);
-        QCOMPARE(protocol::filePath(task.info()), folder.path() + "/b(1).mp4");
-        QCOMPARE(protocol::title(task.info()), QString("b(1)"));
+        QCOMPARE(DoneRename::rename(task, "b"), Outcome::Renamed);
+        QCOMPARE(task->filePath(), folder.path() + "/b(1).mp4");
+        QCOMPARE(task->title(), QString("b(1)"));
+        mgr->deleteDoneTask(task, false);
     }
 
     void theRowShowsTheFileFacts()
     {
-        SniffTask task("http://127.0.0.1:9/f", {});
-        task.setFinished(finishedLine("mp4", "1920x1080", 1048577, 3723, QString(), "/x.srt"));
-        QCOMPARE(DoneListModel::infoTexts(&task),
+        JobRecord video = fixture::finished("http://127.0.0.1:9/f", "f");
+        video.result.fileType = "mp4";
+        video.result.resolution = "1920x1080";
+        video.result.fileSize = 1048577;
+        video.result.duration = 3723;
+        video.result.subtitlePath = "/x.srt";
+        JobRecord audio = video;
+        audio.result = protocol::Result();
+        audio.result.fileType = "mp3";
+        audio.result.resolution = "0x0";
+        audio.result.duration = 62;
+        audio.result.quality = "320Kb/s";
+        SniffMgr engine;
+        engine.restoreJob(video, SniffTask::Place::Done);
+        engine.restoreJob(audio, SniffTask::Place::Done);
+        FinishedJobsModel jobs(&engine);
+        QCOMPARE(DoneTaskDelegate::factTexts(jobs.index(0)),
                  (QStringList{"01:02:03", "1.0MB", "mp4", "1920x1080", "Subtitle"}));
-        task.setFinished(finishedLine("mp3", "0x0", 0, 62, "320Kb/s"));
-        bool audio = false, subtitle = true;
-        QCOMPARE(DoneListModel::infoTexts(&task, &audio, &subtitle),
+        QCOMPARE(DoneTaskDelegate::factTexts(jobs.index(1)),
                  (QStringList{"01:02", "Unknown", "mp3", "320Kb/s", ""}));
-        QVERIFY(audio);
-        QVERIFY(!subtitle);
     }
 
     void deletingSelectedRowsCanTakeTheirFiles()
@@ -569,7 +566,7 @@ private Q_SLOTS:
         QVERIFY(!done.isEmptyStateShown());
         SniffTask *newest = mgr->doneList().first();
         QCOMPARE(done.allList()->taskAt(0), newest);
-        const QString file = protocol::filePath(newest->info());
+        const QString file = newest->filePath();
         QVERIFY(QFileInfo::exists(file));
 
         done.allList()->setCurrentRow(0, QItemSelectionModel::ClearAndSelect);
@@ -583,7 +580,7 @@ private Q_SLOTS:
 
         // A row whose file has gone offers to remove it.
         SniffTask *left = mgr->doneList().first();
-        QFile::remove(protocol::filePath(left->info()));
+        QFile::remove(left->filePath());
         answer = testutil::answerNextModal("Delete");
         done.onDoubleClickedItem(left);
         QVERIFY(answer->answered);

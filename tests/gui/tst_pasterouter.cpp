@@ -1,9 +1,9 @@
 // The paste routing of the downloading page, without any widget.
 #include "core/engine/snifftask.h"
-#include "core/engine/toolprotocol.h"
 #include "core/foundation/addressrules.h"
+#include "core/protocol/toolline.h"
 #include "gui/pages/pasterouter.h"
-#include "helpers/testutil.h"
+#include "helpers/fixture.h"
 
 #include <QJsonArray>
 #include <QTemporaryDir>
@@ -124,12 +124,15 @@ private Q_SLOTS:
             DownloadOptions options;
             if (fromBrowser)
                 options.metadata = QString("e30=");
-            auto task = std::make_unique<SniffTask>(url, options, 1, work.path());
-            QByteArray info = protocol::withTitle(QByteArray(), "Three clips");
-            if (!count.isEmpty())
-                info = protocol::withMember(info, "playlist_count", count);
-            task->setSniffed(info);
-            return task;
+            JobRecord job;
+            job.url = url;
+            job.options = options;
+            job.workDir = work.path() + "/1_x";
+            job.media = protocol::parseLine("{\"type\":\"sniff\",\"msg\":{\"title\":\"Three "
+                                            "clips\",\"playlist_count\":\"" +
+                                            count.toUtf8() + "\"}}")
+                            .media;
+            return std::make_unique<SniffTask>(job);
         };
         auto page = job("https://v.example/three", "3");
         auto single = job("https://v.example/one", "");
@@ -184,7 +187,7 @@ private Q_SLOTS:
         QCOMPARE(answers.last().url, QString("https://v.example/second"));
         QVERIFY(!answers.last().all); // no answer left: the first video only
         // A job deleted while it waited is not asked about.
-        third->setNeedDelete(true);
+        JobEditor::setNeedDelete(third.get(), true);
         QVERIFY(router.hasWaitingQuestion());
         fourth.reset();
         QVERIFY(!router.hasWaitingQuestion());

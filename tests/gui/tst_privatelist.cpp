@@ -2,7 +2,6 @@
 // three modes (and a wrong password), and the downloaded page's "Private" view behind it.
 #include "core/engine/sniffmgr.h"
 #include "core/engine/snifftask.h"
-#include "core/engine/toolprotocol.h"
 #include "core/foundation/passworddigest.h"
 #include "core/foundation/preferences.h"
 #include "core/foundation/privatelistmanager.h"
@@ -10,8 +9,8 @@
 #include "gui/pages/mylistwidget.h"
 #include "gui/privatelist/privatelistdlg.h"
 #include "gui/widgets/pictures.h"
+#include "helpers/fixture.h"
 #include "helpers/modalhelper.h"
-#include "helpers/testutil.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -329,15 +328,11 @@ private Q_SLOTS:
         QVERIFY(clip.open(QIODevice::WriteOnly));
         clip.write("not really a video");
         clip.close();
-        auto *task = new SniffTask("http://127.0.0.1:9/holiday", {}, mgr);
-        QByteArray info = protocol::withTitle(QByteArray(), "Holiday");
-        task->setInfo(protocol::withFilePath(info, path));
-        QByteArray finished = protocol::withMember(QByteArray(), "filetype", "mp4");
-        finished = protocol::withMember(finished, "resolution", "1920x1080");
-        finished = protocol::withMember(finished, "filesize", "73400320");
-        task->setFinished(protocol::withMember(finished, "duration", "754"));
-        task->restoreState(SniffTask::State::Finished);
-        mgr->moveFromPrivate(task);
+        JobRecord holiday = fixture::finished("http://127.0.0.1:9/holiday", "Holiday", path);
+        holiday.result.resolution = "1920x1080";
+        holiday.result.fileSize = 73400320;
+        holiday.result.duration = 754;
+        SniffTask *task = mgr->restoreJob(holiday, SniffTask::Place::Done);
 
         // With no password the view opens without a question.
         DownloadedPage page;
@@ -361,9 +356,11 @@ private Q_SLOTS:
         QVERIFY(privacy->isOn() && privacy->filesHidden());
         QVERIFY(mgr->privateList().contains(task));
         const QString hidden = QDir(downloads.path()).filePath(".holiday.mp4");
-        QCOMPARE(protocol::filePath(task->info()), hidden);
+        QCOMPARE(task->filePath(), hidden);
         QVERIFY(QFileInfo::exists(hidden) && !QFileInfo::exists(path));
-        QVERIFY(protocol::isPrivateFile(task->info()));
+        QVERIFY(task->media().privateFile);
+        // Private rows are in no public view.
+        QCOMPARE(page.allList()->rowOf(task), -1);
 
         // The view asks for the password: cancelled, "All" stays.
         auto cancel = testutil::answerNextModal("no such button");
@@ -382,9 +379,10 @@ private Q_SLOTS:
         page.privateList()->setCurrentRow(0, QItemSelectionModel::ClearAndSelect);
         page.runContextAction(214);
         QVERIFY(mgr->doneList().contains(task));
-        QCOMPARE(protocol::filePath(task->info()), path);
+        QCOMPARE(task->filePath(), path);
         QVERIFY(QFileInfo::exists(path) && !QFileInfo::exists(hidden));
-        QVERIFY(!protocol::isPrivateFile(task->info()));
+        QVERIFY(!task->media().privateFile);
+        QCOMPARE(page.allList()->rowOf(task), 0);
     }
 };
 

@@ -17,6 +17,7 @@
 #include "gui/pages/mylistwidget.h"
 #include "gui/widgets/imagebutton.h"
 #include "gui/widgets/mainwindowhelper.h"
+#include "helpers/fixture.h"
 #include "helpers/httpserver.h"
 #include "helpers/modalhelper.h"
 #include "helpers/testutil.h"
@@ -448,7 +449,7 @@ private Q_SLOTS:
         }
         SniffTask *task = mgr->newTask("https://video.example/1", {});
         mgr->addTask(task);
-        task->setState(SniffTask::State::Downloading);
+        JobEditor::setState(task, SniffTask::State::Downloading);
         QVERIFY(mgr->hasActiveTask());
         {
             // Busy, the user cancels: everything keeps running.

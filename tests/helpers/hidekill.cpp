@@ -19,7 +19,6 @@ int main(int argc, char **argv)
     SniffTask *task = mgr->doneList().value(0);
     if (!task)
         return 2;
-    task->setInfo(protocol::withPrivateFile(task->info(), true));
     if (!mgr->setFileHidden(task, QStringLiteral("hidden")))
         return 3;
     mgr->moveToPrivate(task);

@@ -24,7 +24,8 @@ int main(int argc, char **argv)
         tasklist::Record r;
         r.url = QStringLiteral("https://video.example.com/watch?v=%1").arg(i);
         r.workDir = QStringLiteral("%1/.temp/%2_soak").arg(folder).arg(i);
-        r.info = QByteArray(200 + int(random.bounded(2000)), 'i');
+        r.media.present = true;
+        r.media.title = QString(100 + int(random.bounded(1000)), QLatin1Char('i'));
         lists[2].append(r);
     }
     ListSaver saver([&] {

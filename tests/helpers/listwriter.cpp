@@ -1,5 +1,4 @@
 // Saves a download list over and over, alternating between 100 and 200 records, until killed.
-#include "core/engine/snifftask.h"
 #include "core/engine/tasklistfile.h"
 #include "core/foundation/preferences.h"
 
@@ -13,11 +12,13 @@ int main(int argc, char **argv)
     QCoreApplication app(argc, argv);
     QStandardPaths::setTestModeEnabled(true);
     const QString path = QString::fromLocal8Bit(argv[1]);
-    QList<SniffTask *> small, large;
+    tasklist::Records small, large;
     for (int i = 0; i < 200; ++i) {
-        auto *t = new SniffTask(QStringLiteral("https://v/%1").arg(i), DownloadOptions{});
-        t->setInfo(QByteArray(2000, 'i'));
-        (i < 100 ? small : large) << t;
+        JobRecord r;
+        r.url = QStringLiteral("https://v/%1").arg(i);
+        r.media.present = true;
+        r.media.title = QString(1000, QLatin1Char('i'));
+        (i < 100 ? small : large) << r;
     }
     large = small + large;
     std::printf("ready\n");

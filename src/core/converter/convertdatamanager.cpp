@@ -78,8 +78,9 @@ void ConvertDataManager::removeConvertedItems(const QList<ConvMediaInfo *> &item
     for (ConvMediaInfo *info : items) {
         if (convertedItems.removeAll(info) == 0)
             continue;
-        if (deleteFiles && QFileInfo::exists(info->outputPath))
-            removeFileSafely(info->outputPath);
+        if (deleteFiles && QFileInfo::exists(info->outputPath) &&
+            removeFileSafely(info->outputPath))
+            Q_EMIT fileDeleted(info->outputPath);
         info->deleteLater();
     }
     save(false, true);
@@ -114,6 +115,16 @@ void ConvertDataManager::addConverted(const ConvMediaInfo &record)
     save(false, true);
     Q_EMIT convertedListChanged();
     Q_EMIT convertedFileDidAdd(info);
+}
+
+void ConvertDataManager::forgetFile(const QString &path)
+{
+    QList<ConvMediaInfo *> gone;
+    for (ConvMediaInfo *info : qAsConst(convertedItems)) {
+        if (!path.isEmpty() && info->outputPath == path)
+            gone << info;
+    }
+    removeConvertedItems(gone, false);
 }
 
 void ConvertDataManager::save(bool converting, bool converted)

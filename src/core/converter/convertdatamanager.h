@@ -33,8 +33,10 @@ public:
     // A converted task leaves the converting list; its result heads the converted list. The
     // task is deleted later.
     void moveToConverted(ConvertTask *task);
-    // A file converted elsewhere (a download converted after it finished) heads the list.
+    // A file converted elsewhere heads the list.
     void addConverted(const ConvMediaInfo &record);
+    // A file deleted elsewhere (the downloaded list): the records of it leave the list.
+    void forgetFile(const QString &path);
     void save(bool converting, bool converted);
     QList<ConvMediaInfo *> searchConverted(const QStringList &keywords) const;
 
@@ -42,6 +44,8 @@ Q_SIGNALS:
     void convertedFileDidAdd(ConvMediaInfo *info);
     void convertedListChanged();
     void convertingListChanged();
+    // A converted file was deleted with its record.
+    void fileDeleted(const QString &path);
 
 private:
     ConvertDataManager() = default;

@@ -13,7 +13,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QJsonDocument>
-#include <QJsonObject>
 #include <QTimer>
 
 namespace {
@@ -69,7 +68,6 @@ void ConvertTask::start()
     error.clear();
     progressValue = 0;
     toolPid.clear();
-    lastProgressLine.clear();
     lines = protocol::LineBuffer();
     Q_EMIT convertTaskDidStarted(this);
 
@@ -110,36 +108,31 @@ void ConvertTask::onReadyRead()
         handleLine(line);
 }
 
-void ConvertTask::handleLine(const QByteArray &line)
+void ConvertTask::handleLine(const QByteArray &bytes)
 {
-    writeLog(QLatin1String(kTag), QString::fromUtf8(line.left(4096)));
-    const QString type = protocol::lineType(line);
-    const QJsonObject msg = protocol::message(line);
-    if (type == QLatin1String("converting")) {
-        lastProgressLine = line;
-        toolPid = msg.value("pid").toVariant().toString();
-        const QJsonValue value = msg.value("progress");
-        const double fraction = value.isString() ? value.toString().toDouble() : value.toDouble();
-        progressValue = qBound(0.0, fraction, 1.0);
+    writeLog(QLatin1String(kTag), QString::fromUtf8(bytes.left(4096)));
+    const protocol::Line line = protocol::parseLine(bytes);
+    if (line.type == protocol::LineType::Converting) {
+        toolPid = line.conversion.pid;
+        progressValue = qBound(0.0, line.conversion.fraction, 1.0);
         qDebug() << "setConvertingProgress :"
                  << tr("Converting") + QString::asprintf(" %0.1f%%", progressValue * 100);
         Q_EMIT convertTaskProgress(this, float(progressValue));
-    } else if (type == QLatin1String("finished")) {
-        const int code = msg.value("ret_code").toVariant().toInt();
-        if (code != 0) {
+    } else if (line.type == protocol::LineType::Finished) {
+        if (line.result.returnCode != 0) {
             stateValue = Failed;
-            error = msg.value("error").toString().left(500);
+            error = line.result.error.left(500);
             if (error.isEmpty())
-                error = tr("The conversion tool failed (%1)").arg(code);
+                error = tr("The conversion tool failed (%1)").arg(line.result.returnCode);
             return;
         }
-        acceptResult(msg);
+        acceptResult(line.result);
     }
 }
 
-void ConvertTask::acceptResult(const QJsonObject &msg)
+void ConvertTask::acceptResult(const protocol::Result &verdict)
 {
-    const QString produced = msg.value("filepath").toString();
+    const QString produced = verdict.filePath;
     if (produced.isEmpty() || !QFileInfo(produced).isFile()) {
         stateValue = Failed;
         error = tr("The conversion tool did not say where the file is");
@@ -147,7 +140,7 @@ void ConvertTask::acceptResult(const QJsonObject &msg)
     }
     delete result;
     result = new ConvMediaInfo(this);
-    result->setToolResult(msg);
+    result->setToolResult(verdict);
     result->mediaType = params.isVideo;
     result->sourcePath = source->sourcePath;
     result->thumbnailPath = source->thumbnailPath;

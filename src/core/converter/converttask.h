@@ -5,7 +5,7 @@
 // private work folder into the conversion folder under a name that is free.
 
 #include "core/converter/convertinfo.h"
-#include "core/engine/toolprotocol.h"
+#include "core/protocol/toolline.h"
 
 #include <QObject>
 #include <QProcess>
@@ -63,7 +63,7 @@ public Q_SLOTS:
 
 private:
     void handleLine(const QByteArray &line);
-    void acceptResult(const QJsonObject &msg);
+    void acceptResult(const protocol::Result &verdict);
     void failSoon(const QString &reason);
 
     int stateValue = Idle;
@@ -75,7 +75,6 @@ private:
     QString paramPath;
     MyProcess *process = nullptr;
     QString toolPid;
-    QByteArray lastProgressLine;
     protocol::LineBuffer lines;
     double progressValue = 0;
     QString error;

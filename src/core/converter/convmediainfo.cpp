@@ -1,13 +1,12 @@
 #include "core/converter/convmediainfo.h"
 
-#include "core/engine/toolprotocol.h"
+#include "core/protocol/displaytext.h"
+#include "core/protocol/toolline.h"
 
 #include <QCoreApplication>
 #include <QDataStream>
 #include <QFileInfo>
 #include <QIODevice>
-#include <QJsonObject>
-#include <QVariant>
 
 #include <cmath>
 
@@ -76,15 +75,15 @@ bool ConvMediaInfo::operator==(const ConvMediaInfo &o) const
            mediaType == o.mediaType;
 }
 
-void ConvMediaInfo::setToolResult(const QJsonObject &msg)
+void ConvMediaInfo::setToolResult(const protocol::Result &result)
 {
-    const double seconds = msg.value("duration").toVariant().toDouble();
+    const double seconds = result.duration;
     duration = std::isfinite(seconds) && seconds > 0 ? seconds : 0;
-    fileSize = qMax<qint64>(0, msg.value("filesize").toVariant().toString().toLongLong());
-    QString quality = msg.value("quality").toVariant().toString();
+    fileSize = qMax<qint64>(0, result.fileSize);
+    QString quality = result.quality;
     bitRate = qMax(0, quality.remove(QLatin1String("Kb/s")).toInt(nullptr, 10)) * 1000;
     width = height = 0;
-    const QString resolution = msg.value("resolution").toVariant().toString();
+    const QString resolution = result.resolution;
     if (!resolution.isEmpty()) {
         const QStringList parts = resolution.split(QLatin1Char('x'));
         if (parts.size() == 2) {

@@ -9,7 +9,10 @@
 #include <QString>
 
 class QDataStream;
-class QJsonObject;
+
+namespace protocol {
+struct Result;
+}
 
 class ConvMediaInfo : public QObject
 {
@@ -28,9 +31,9 @@ public:
     ConvMediaInfo &operator=(const ConvMediaInfo &other);
     bool operator==(const ConvMediaInfo &other) const;
 
-    // Fills duration, fileSize, bitRate, width and height from the "msg" of the download tool's
-    // "finished" line ("quality" "192Kb/s", "resolution" "1280x720").
-    void setToolResult(const QJsonObject &msg);
+    // Fills duration, fileSize, bitRate, width and height from the download tool's verdict
+    // (quality "192Kb/s", resolution "1280x720").
+    void setToolResult(const protocol::Result &result);
 
     // The file name of outputPath, else of sourcePath, else "Unknown".
     QString displayName() const;

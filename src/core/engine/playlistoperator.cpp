@@ -7,10 +7,6 @@
 #include "core/process/myprocess.h"
 #include "core/provision/dltoolmanager.h"
 
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
-
 PlaylistOperator::PlaylistOperator(QObject *parent)
     : QObject(parent)
 {
@@ -48,12 +44,9 @@ void PlaylistOperator::onReadyRead()
 
 void PlaylistOperator::handleLine(const QByteArray &line)
 {
-    const QJsonObject root = QJsonDocument::fromJson(line).object();
-    if (root.value(QStringLiteral("type")).toString() != QLatin1String("playlist"))
-        return;
-    const QJsonArray videos =
-        root.value(QStringLiteral("msg")).toObject().value(QStringLiteral("videos")).toArray();
-    Q_EMIT operatorVideos(videos.toVariantList());
+    const protocol::Line read = protocol::parseLine(line);
+    if (read.type == protocol::LineType::Playlist)
+        Q_EMIT operatorVideos(read.entries);
 }
 
 void PlaylistOperator::onFinished(int exitCode, QProcess::ExitStatus exitStatus)

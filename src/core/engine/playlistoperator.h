@@ -2,11 +2,11 @@
 
 // Lists the entries of a playlist or channel with a playlist-listing run of the tool.
 
-#include "core/engine/toolprotocol.h"
+#include "core/protocol/toolline.h"
 
 #include <QObject>
 #include <QProcess>
-#include <QVariant>
+#include <QVector>
 
 class MyProcess;
 
@@ -21,7 +21,7 @@ public:
     QString parameterFileName() const { return paramFileName; }
 
 Q_SIGNALS:
-    void operatorVideos(const QList<QVariant> &videos);
+    void operatorVideos(const QVector<protocol::PlaylistEntry> &videos);
     void operatorFinished(PlaylistOperator *op);
 
 public Q_SLOTS:

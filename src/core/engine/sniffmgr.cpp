@@ -1,24 +1,23 @@
 #include "core/engine/sniffmgr.h"
 
 #include "core/analytics/analytics.h"
-#include "core/converter/convertdatamanager.h"
-#include "core/converter/convmediainfo.h"
 #include "core/engine/listsaver.h"
 #include "core/engine/privatefiles.h"
 #include "core/engine/sniffoperator.h"
 #include "core/engine/snifftask.h"
 #include "core/engine/tasklistfile.h"
 #include "core/engine/thumboperator.h"
-#include "core/engine/toolprotocol.h"
 #include "core/foundation/addressrules.h"
 #include "core/foundation/applog.h"
 #include "core/foundation/globals.h"
 #include "core/foundation/paths.h"
 #include "core/foundation/preferences.h"
+#include "core/foundation/privatelistmanager.h"
 #include "core/platform/platform.h"
 #include "core/process/myprocess.h"
 #include "core/provision/dltoolmanager.h"
 
+#include <QDateTime>
 #include <QDebug>
 #include <QDir>
 #include <QFile>
@@ -26,15 +25,15 @@
 
 namespace {
 const QString kTag = QStringLiteral("[SniffMgr]");
+} // namespace
 
-// A look-up still on its way must leave the job alone from now on.
-void detachThumbOperator(SniffTask *task)
+void SniffMgr::detachThumbOperator(SniffTask *task)
 {
+    // A look-up still on its way must leave the job alone from now on.
     if (task->thumbOperator())
         task->thumbOperator()->clearTask();
     task->setThumbOperator(nullptr);
 }
-} // namespace
 
 SniffMgr *SniffMgr::instance()
 {
@@ -79,8 +78,33 @@ void SniffMgr::addTask(SniffTask *task, bool fromPlaylist)
 {
     Q_UNUSED(fromPlaylist)
     downloading.append(task);
+    task->setPlace(SniffTask::Place::Downloading);
     history.append(task->url());
     task->setState(SniffTask::State::Waiting);
+    saveAll();
+}
+
+SniffTask *SniffMgr::restoreJob(const JobRecord &record, SniffTask::Place place)
+{
+    auto *task = new SniffTask(record);
+    task->setPlace(place);
+    if (place == SniffTask::Place::Done)
+        done.append(task);
+    else if (place == SniffTask::Place::Private)
+        privates.append(task);
+    else
+        downloading.append(task);
+    return task;
+}
+
+SniffTask *SniffMgr::addFinished(const JobRecord &record)
+{
+    auto *task = new SniffTask(record);
+    task->setPlace(SniffTask::Place::Done);
+    done.prepend(task);
+    announce(task);
+    saveAll();
+    return task;
 }
 
 bool SniffMgr::isInHistory(const QString &url) const
@@ -151,7 +175,7 @@ void SniffMgr::scheduleThumbnails()
             break;
         const bool idle =
             task->state() == SniffTask::State::Waiting || task->state() == SniffTask::State::Paused;
-        if (idle && protocol::thumbnail(task->info()).isEmpty() && !task->hasOperator())
+        if (idle && task->media().thumbnail.isEmpty() && !task->hasOperator())
             startThumbOperator(task);
     }
 }
@@ -195,9 +219,27 @@ void SniffMgr::moveToDone(SniffTask *task)
     if (task->state() == SniffTask::State::Saved || task->state() == SniffTask::State::Finished) {
         downloading.removeOne(task);
         done.prepend(task);
-    } else if (protocol::isLive(task->info())) {
+        task->setPlace(SniffTask::Place::Done);
+    } else if (task->isLive()) {
         downloading.removeOne(task);
+        task->setPlace(SniffTask::Place::None);
     }
+}
+
+void SniffMgr::announce(SniffTask *task)
+{
+    // A download from a site marked private goes straight to the private list, its file hidden
+    // when the user asked for that; its thumbnail shows there.
+    if (task->media().privateFile && task->place() == SniffTask::Place::Done) {
+        PrivateListManager *privacy = PrivateListManager::instance();
+        if (privacy->isOn() && privacy->filesHidden())
+            setFileHidden(task, QStringLiteral("hidden"));
+        task->mediaRef().hiddenThumb = false;
+        done.removeOne(task);
+        privates.append(task);
+        task->setPlace(SniffTask::Place::Private);
+    }
+    Q_EMIT mgrAddDownloadedTask(task);
 }
 
 void SniffMgr::finishSuccessfulRun(SniffOperator *op, SniffTask *task,
@@ -227,24 +269,16 @@ void SniffMgr::afterFileMoved(SniffTask *task)
         return;
     }
     Q_EMIT mgrDeleteDownloadingTask(task);
+    task->resultRef().finishedAt = QDateTime::currentSecsSinceEpoch();
     moveToDone(task);
-    Q_EMIT mgrAddDownloadedTask(task);
-    if (!task->converting().isEmpty()) {
-        // Converted after the download: the result is listed with the converted files too.
-        ConvMediaInfo record;
-        record.setToolResult(protocol::message(task->finished()));
-        record.outputPath = protocol::filePath(task->info());
-        record.thumbnailPath = task->thumbnailPath();
-        record.mediaType = record.width > 0 ? ConvMediaInfo::Video : ConvMediaInfo::Audio;
-        ConvertDataManager::instance()->addConverted(record);
-    }
-    reportEvent(QStringLiteral("Download"), QStringLiteral("FileType"),
-                protocol::fileType(task->finished()));
+    if (task->place() != SniffTask::Place::None)
+        announce(task);
+    reportEvent(QStringLiteral("Download"), QStringLiteral("FileType"), task->result().fileType);
 }
 
 bool SniffMgr::liveRecordingSavable(SniffTask *task) const
 {
-    const QString path = protocol::filePath(task->info());
+    const QString path = task->filePath();
     if (path.isEmpty())
         return false;
     if (QFileInfo::exists(path))
@@ -267,13 +301,13 @@ void SniffMgr::onOperatorFinished(SniffOperator *op)
 {
     SniffTask *task = op->task();
     const SniffTask::State status = task->state();
-    const bool live = protocol::isLive(task->info());
+    const bool live = task->isLive();
     writeLog(QStringLiteral("[SniffMgr] onOperatorFinished:"),
              QStringLiteral("status: %1, url: %2, isLive: %3, filepath: %4")
                  .arg(int(status))
                  .arg(task->url())
                  .arg(live ? 1 : 0)
-                 .arg(protocol::filePath(task->info())));
+                 .arg(task->filePath()));
 
     if (task->needDelete()) {
         // Deleted while its run was ending (even while a recording was being saved): the job
@@ -288,7 +322,7 @@ void SniffMgr::onOperatorFinished(SniffOperator *op)
         return;
     } else if (status != SniffTask::State::Paused && !op->wasAborted()) {
         if (task->state() == SniffTask::State::Downloading) {
-            task->setProgress(QByteArray());
+            task->setProgress(protocol::Progress());
             task->setState(SniffTask::State::Downloading);
         }
         task->setState(SniffTask::State::Failed);
@@ -333,9 +367,7 @@ void SniffMgr::pauseTask(SniffTask *task, bool needDelete)
         return;
     }
     writeLog(QStringLiteral("[SniffMgr] pauseTask"),
-             QStringLiteral("url: %1, isLive: %2")
-                 .arg(task->url())
-                 .arg(protocol::isLive(task->info()) ? 1 : 0));
+             QStringLiteral("url: %1, isLive: %2").arg(task->url()).arg(task->isLive() ? 1 : 0));
     task->setHasOperator(false);
     SniffOperator *op = operatorOf(task);
     if (op && !op->isRunning()) {
@@ -363,7 +395,7 @@ void SniffMgr::markPaused(SniffTask *task)
     task->setState(SniffTask::State::Paused);
     // A live recording whose run is being stopped is saved: its run ends with the file finished
     // properly, and the job becomes Saved then.
-    if (operatorOf(task) && protocol::isLive(task->info()) && !task->needDelete())
+    if (operatorOf(task) && task->isLive() && !task->needDelete())
         task->setState(SniffTask::State::Saving);
 }
 
@@ -375,7 +407,7 @@ void SniffMgr::pauseAll()
     }
     bool anyLive = false;
     for (SniffOperator *op : running)
-        anyLive = anyLive || protocol::isLive(op->task()->info());
+        anyLive = anyLive || op->task()->isLive();
     if (anyLive) {
         if (shownNotices.contains(PauseWaitNotice))
             return;
@@ -389,6 +421,11 @@ void SniffMgr::resumeTask(SniffTask *task)
 {
     task->setState(SniffTask::State::Waiting);
     schedule();
+    // Still nothing known of the page (a retry of a failed analysis): it is looked up now.
+    if (task->media().thumbnail.isEmpty() && !operatorOf(task) && !task->thumbOperator() &&
+        downloading.contains(task))
+        startThumbOperator(task);
+    saveAll();
 }
 
 void SniffMgr::resumeAll()
@@ -400,13 +437,17 @@ void SniffMgr::resumeAll()
             task->setState(SniffTask::State::Waiting);
     }
     schedule();
+    saveAll();
 }
 
 void SniffMgr::deleteTaskFiles(SniffTask *task)
 {
     if (task->deleteFile() &&
-        (task->state() == SniffTask::State::Saved || task->state() == SniffTask::State::Finished))
-        removeFileSafely(protocol::filePath(task->info()));
+        (task->state() == SniffTask::State::Saved || task->state() == SniffTask::State::Finished)) {
+        const QString path = task->filePath();
+        if (removeFileSafely(path))
+            Q_EMIT fileDeleted(path);
+    }
     removeDirSafely(task->workDir());
     removeFileSafely(task->thumbnailPath());
 }
@@ -428,47 +469,158 @@ void SniffMgr::deleteDownloadingTask(SniffTask *task)
     else
         deleteTaskFiles(task);
     downloading.removeOne(task);
+    task->setPlace(SniffTask::Place::None);
     history.removeOne(task->url());
     Q_EMIT mgrDeleteDownloadingTask(task);
     if (!held)
         delete task;
+    saveAll();
 }
 
 void SniffMgr::deleteAllDownloading()
 {
     for (SniffTask *task : QList<SniffTask *>(downloading))
         deleteDownloadingTask(task);
+}
+
+void SniffMgr::removeFinished(SniffTask *task, bool deleteFile)
+{
+    const bool wasPrivate = task->place() == SniffTask::Place::Private;
+    if (!done.removeOne(task) && !privates.removeOne(task))
+        return;
+    Q_EMIT finishedTaskRemoved(task);
+    task->setPlace(SniffTask::Place::None);
+    task->setDeleteFile(deleteFile);
+    deleteTaskFiles(task);
+    if (!wasPrivate)
+        history.removeOne(task->url());
+    task->setParent(nullptr);
+    delete task;
     saveAll();
 }
 
 void SniffMgr::deleteDoneTask(SniffTask *task, bool deleteFile)
 {
-    task->setDeleteFile(deleteFile);
-    deleteTaskFiles(task);
-    done.removeOne(task);
-    history.removeOne(task->url());
-    task->setParent(nullptr);
-    delete task;
+    removeFinished(task, deleteFile);
 }
 
 void SniffMgr::deletePrivateTask(SniffTask *task, bool deleteFile)
 {
-    privates.removeOne(task);
-    task->setDeleteFile(deleteFile);
-    deleteTaskFiles(task);
-    delete task;
+    removeFinished(task, deleteFile);
+}
+
+void SniffMgr::deleteFinished(SniffTask *task, bool deleteFile)
+{
+    removeFinished(task, deleteFile);
+}
+
+void SniffMgr::forgetFile(const QString &path)
+{
+    if (path.isEmpty())
+        return;
+    for (const QList<SniffTask *> &list : {done, privates}) {
+        for (SniffTask *task : list) {
+            if (task->filePath() == path)
+                removeFinished(task, false);
+        }
+    }
 }
 
 void SniffMgr::moveToPrivate(SniffTask *task)
 {
+    if (!done.removeOne(task))
+        return;
     privates.append(task);
-    done.removeOne(task);
+    task->setPlace(SniffTask::Place::Private);
+    PrivateListManager *privacy = PrivateListManager::instance();
+    if (privacy->isOn() && privacy->filesHidden()) {
+        task->mediaRef().privateFile = true;
+        setFileHidden(task, QStringLiteral("hidden"));
+    }
+    Q_EMIT taskMoved(task);
+    saveAll();
 }
 
 void SniffMgr::moveFromPrivate(SniffTask *task)
 {
-    done.append(task);
-    privates.removeOne(task);
+    if (!privates.removeOne(task))
+        return;
+    done.prepend(task);
+    task->setPlace(SniffTask::Place::Done);
+    if (task->media().privateFile) {
+        task->mediaRef().privateFile = false;
+        setFileHidden(task, QStringLiteral("normal"));
+    }
+    Q_EMIT taskMoved(task);
+    saveAll();
+}
+
+SniffMgr::RenameResult SniffMgr::renameFile(SniffTask *task, const QString &name)
+{
+    static const QString invalid = QStringLiteral("\\/:|*?\"<>");
+    if (name.trimmed().isEmpty() || name == QLatin1String(".") || name == QLatin1String(".."))
+        return RenameResult::Invalid;
+    for (const QChar c : name) {
+        if (invalid.contains(c) || c.unicode() < 0x20) {
+            writeLog(QStringLiteral("[Error] Invalid file name:"), name);
+            return RenameResult::Invalid;
+        }
+    }
+    const QString path = task->filePath();
+    const QFileInfo info(path);
+    QString target = info.absolutePath() + QLatin1Char('/') + name;
+    if (!info.suffix().isEmpty())
+        target += QLatin1Char('.') + info.suffix();
+    if (target == path)
+        return RenameResult::Unchanged;
+    QFile file(path);
+    if (QFileInfo::exists(target) || !file.rename(target)) {
+        writeLog(QStringLiteral("[Error]"),
+                 QStringLiteral("Rename failed! (%1)").arg(file.errorString()));
+        return RenameResult::Failed;
+    }
+    task->mediaRef().title = name;
+    task->setFilePath(target);
+    Q_EMIT taskChanged(task);
+    saveAll();
+    return RenameResult::Renamed;
+}
+
+void SniffMgr::setThumbnail(SniffTask *task, const QByteArray &png)
+{
+    const QString folder = downloadDir() + "/.thumb/";
+    if (!QFileInfo::exists(folder)) {
+        QDir().mkpath(folder);
+        platform::setHidden(folder, true);
+    }
+    const QString path = task->filePath();
+    const QString base = path.isEmpty() ? randomId() : QFileInfo(path).completeBaseName();
+    const QString target = folder + base + ".png";
+    QFile file(target);
+    if (!file.open(QIODevice::WriteOnly) || file.write(png) != png.size())
+        return;
+    task->setThumbnailPath(target);
+    Q_EMIT taskChanged(task);
+    saveAll();
+}
+
+void SniffMgr::markConverted(SniffTask *task)
+{
+    if (task->result().converted || !task->result().present)
+        return;
+    task->resultRef().converted = true;
+    Q_EMIT taskChanged(task);
+    saveAll();
+}
+
+void SniffMgr::setThumbnailHidden(SniffTask *task, bool hidden)
+{
+    if (task->media().hiddenThumb == hidden)
+        return;
+    task->mediaRef().hiddenThumb = hidden;
+    task->mediaRef().present = true;
+    Q_EMIT taskChanged(task);
+    saveAll();
 }
 
 bool SniffMgr::setFileHidden(SniffTask *task, const QString &mode)
@@ -476,9 +628,9 @@ bool SniffMgr::setFileHidden(SniffTask *task, const QString &mode)
     const bool hide = mode == QLatin1String("hidden");
     if (!hide && mode != QLatin1String("normal"))
         return false;
-    // The file is renamed first and the record follows in memory; the caller writes the lists
+    // The file is renamed first and the record follows in memory; the lists are written
     // afterwards, and loadList repairs a record written before the rename.
-    const QString path = protocol::filePath(task->info());
+    const QString path = task->filePath();
     privatefiles::setRenamePending(true);
     ++renames;
     const QString renamed = privatefiles::rename(path, hide);
@@ -488,9 +640,12 @@ bool SniffMgr::setFileHidden(SniffTask *task, const QString &mode)
                      .arg(hide ? QStringLiteral("hide") : QStringLiteral("show"), path));
         return false;
     }
-    if (renamed != path)
-        task->setInfo(protocol::withFilePath(task->info(), renamed));
+    if (renamed != path) {
+        task->setFilePath(renamed);
+        Q_EMIT taskChanged(task);
+    }
     platform::setHidden(renamed, hide);
+    saveAll();
     return true;
 }
 

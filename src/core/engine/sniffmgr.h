@@ -2,10 +2,13 @@
 
 // The single owner of all download jobs: the downloading, done and private lists and the
 // address history. Runs at most maxCount jobs at once, judges each run when it ends, and keeps
-// the lists on disk.
+// the lists on disk. It is the only one to change a job: the pages send the commands below,
+// each of which changes the record, announces the change and saves the lists (coalesced).
 
 #include "core/engine/downloadoptions.h"
+#include "core/engine/jobrecord.h"
 #include "core/engine/listsaver.h"
+#include "core/engine/snifftask.h"
 
 #include <QList>
 #include <QMap>
@@ -15,7 +18,6 @@
 #include <functional>
 
 class SniffOperator;
-class SniffTask;
 class ThumbOperator;
 
 class SniffMgr : public QObject
@@ -36,6 +38,7 @@ public:
     ~SniffMgr() override;
 
     SniffTask *newTask(const QString &url, const DownloadOptions &options = {});
+    // Queues the job (and saves the lists).
     void addTask(SniffTask *task, bool fromPlaylist = false);
     void schedule();
     void scheduleThumbnails();
@@ -43,10 +46,20 @@ public:
     int maxCount() const { return maxCountValue; }
     void startThumbOperator(SniffTask *task);
 
+    // Lists a job as a list file holds it, at the end of its list, unannounced (loading; tests
+    // and measurements build lists with it).
+    SniffTask *restoreJob(const JobRecord &record, SniffTask::Place place);
+    // Lists a finished job as a finished run does: first in the done list (in the private list
+    // when it is marked private), announced with mgrAddDownloadedTask.
+    SniffTask *addFinished(const JobRecord &record);
+
+    // --- Commands ------------------------------------------------------------------------------
     // Stops the job's run and pauses it. A live recording is saved instead: the job goes on to
     // Saving, and to Saved when its run has finished the file.
     void pauseTask(SniffTask *task, bool needDelete);
     void pauseAll();
+    // Queues a paused or failed job again (a retry); a job still without a thumbnail has it
+    // looked up.
     void resumeTask(SniffTask *task);
     void resumeAll();
 
@@ -54,12 +67,33 @@ public:
     void deleteAllDownloading();
     void deleteDoneTask(SniffTask *task, bool deleteFile);
     void deletePrivateTask(SniffTask *task, bool deleteFile);
+    // Either of the two above, by the job's list.
+    void deleteFinished(SniffTask *task, bool deleteFile);
+    // Into and out of the private list. With private mode on and "save adult videos as hidden",
+    // the file is hidden on the way in (and shown again on the way out).
     void moveToPrivate(SniffTask *task);
     void moveFromPrivate(SniffTask *task);
     // Hides ("hidden": a dot-name) or shows ("normal") the job's file and names the new path in
-    // its record; the caller saves the lists afterwards. False when the file could not be
-    // renamed (the record is unchanged).
+    // its record. False when the file could not be renamed (the record is unchanged).
     bool setFileHidden(SniffTask *task, const QString &mode);
+    enum class RenameResult
+    {
+        Renamed,
+        Unchanged, // the same name
+        Invalid,   // empty, or with a character a file name cannot have
+        Failed,    // the file could not be renamed (a name taken meanwhile, the disk)
+    };
+    // Renames the finished job's file to `name` (the suffix is kept) and takes the name as its
+    // title.
+    RenameResult renameFile(SniffTask *task, const QString &name);
+    // Keeps the job's thumbnail (a PNG) in the hidden ".thumb" folder of the download folder.
+    void setThumbnail(SniffTask *task, const QByteArray &png);
+    void setThumbnailHidden(SniffTask *task, bool hidden);
+    // The finished job's file is a conversion of the download (lists of older versions kept
+    // that fact as a copy in the converted list).
+    void markConverted(SniffTask *task);
+    // A file deleted elsewhere (the converted list): the finished jobs naming it leave the lists.
+    void forgetFile(const QString &path);
 
     // True when the address, or the media it fetches (see mediaAddress), was added before.
     bool isInHistory(const QString &url) const;
@@ -83,11 +117,20 @@ public:
     // List files that were set aside at loading because reading them did not finish last time.
     QStringList setAsideLists() const { return setAside; }
     void loadList(QList<SniffTask *> &list, const QString &path);
-    void saveList(const QList<SniffTask *> &list, const QString &path);
 
 Q_SIGNALS:
+    // A job left the downloading list.
     void mgrDeleteDownloadingTask(SniffTask *task);
+    // A job entered the done (or private) list.
     void mgrAddDownloadedTask(SniffTask *task);
+    // A finished job left the lists; it is deleted once this returns.
+    void finishedTaskRemoved(SniffTask *task);
+    // A command changed what the job shows: its title, file or thumbnail.
+    void taskChanged(SniffTask *task);
+    // A finished job moved between the done list and the private list.
+    void taskMoved(SniffTask *task);
+    // A finished job's file was deleted with it.
+    void fileDeleted(const QString &path);
     // The interface shows a modal notice with this text and marks the main window busy...
     void noticeShown(SniffMgr::Notice notice, const QString &text);
     // ...and closes it and clears the busy mark again.
@@ -100,7 +143,10 @@ public Q_SLOTS:
     void onThumbOperatorFinished(ThumbOperator *op);
 
 private:
-    QList<SniffTask *> tasksFromRecords(const tasklist::Records &records);
+    QList<SniffTask *> tasksFromRecords(const tasklist::Records &records, SniffTask::Place place);
+    void announce(SniffTask *task);
+    static void detachThumbOperator(SniffTask *task);
+    void removeFinished(SniffTask *task, bool deleteFile);
     void onListsSaved();
     ListSaver::Snapshot snapshot();
     SniffOperator *operatorOf(SniffTask *task) const;

@@ -1,12 +1,10 @@
 // The manager's lists on disk: loading them at start-up, saving them (coalesced, off the GUI
 // thread) and on quitting.
-#include "core/converter/convertdatamanager.h"
 #include "core/engine/listsaver.h"
 #include "core/engine/privatefiles.h"
 #include "core/engine/sniffmgr.h"
 #include "core/engine/snifftask.h"
 #include "core/engine/tasklistfile.h"
-#include "core/engine/toolprotocol.h"
 #include "core/foundation/applog.h"
 #include "core/foundation/globals.h"
 #include "core/foundation/listfile.h"
@@ -18,27 +16,22 @@ namespace {
 const QString kTag = QStringLiteral("[SniffMgr]");
 } // namespace
 
-QList<SniffTask *> SniffMgr::tasksFromRecords(const tasklist::Records &records)
+QList<SniffTask *> SniffMgr::tasksFromRecords(const tasklist::Records &records,
+                                              SniffTask::Place place)
 {
     QList<SniffTask *> list;
+    list.reserve(records.size());
     Preferences *prefs = Preferences::instance();
     const bool resume = prefs->resumeOnStartup();
-    // Every loaded job is numbered as a new one would be, with one write of the counter.
-    int number = prefs->downloadCounter();
+    // Every loaded job counts as a new one would, with one write of the counter.
     if (!records.isEmpty())
-        prefs->setDownloadCounter(number + records.size());
-    const QString tempDir = downloadTempDir(false);
+        prefs->setDownloadCounter(prefs->downloadCounter() + records.size());
     for (const tasklist::Record &r : records) {
-        SniffTask *task = new SniffTask(r.url, r.options, ++number, tempDir);
-        task->setInfo(r.info);
+        auto *task = new SniffTask(r);
+        task->setPlace(place);
         if (repairRenamedFiles)
             repairFilePath(task);
-        task->setFinished(r.finished);
-        task->setProgress(r.progress);
-        task->setWorkDir(r.workDir);
-        task->setThumbnailPath(r.thumbnailPath);
         // Unknown numbers are not final: the job is paused or waits, as any unfinished one.
-        task->restoreState(SniffTask::State(r.state));
         if (!task->isFinal())
             task->setState(resume ? SniffTask::State::Waiting : SniffTask::State::Paused);
         list.append(task);
@@ -48,25 +41,20 @@ QList<SniffTask *> SniffMgr::tasksFromRecords(const tasklist::Records &records)
 
 void SniffMgr::loadList(QList<SniffTask *> &list, const QString &path)
 {
-    list = tasksFromRecords(tasklist::load(path));
+    list = tasksFromRecords(tasklist::load(path), SniffTask::Place::None);
 }
 
 void SniffMgr::repairFilePath(SniffTask *task)
 {
     // A file hidden or shown just before the program died: the record still names the file as
     // it was called before.
-    const QString path = protocol::filePath(task->info());
+    const QString path = task->filePath();
     const QString repaired = privatefiles::repairedPath(path);
     if (repaired == path)
         return;
-    task->setInfo(protocol::withFilePath(task->info(), repaired));
+    task->setFilePath(repaired);
     writeLog(QStringLiteral("[SniffMgr]"),
              QStringLiteral("record of %1 repaired: %2").arg(path, repaired));
-}
-
-void SniffMgr::saveList(const QList<SniffTask *> &list, const QString &path)
-{
-    tasklist::save(path, list);
 }
 
 void SniffMgr::onListsSaved()
@@ -121,10 +109,9 @@ void SniffMgr::loadAll()
     saver->remember(doneListPath(), doneRecords);
     saver->remember(privateListPath(), privateRecords);
     saver->remember(taskListPath(), taskRecords);
-    done = tasksFromRecords(doneRecords);
-    privates = tasksFromRecords(privateRecords);
-    downloading = tasksFromRecords(taskRecords);
-    ConvertDataManager::instance()->loadAll();
+    done = tasksFromRecords(doneRecords, SniffTask::Place::Done);
+    privates = tasksFromRecords(privateRecords, SniffTask::Place::Private);
+    downloading = tasksFromRecords(taskRecords, SniffTask::Place::Downloading);
     history = tasklist::loadHistory(historyListPath());
     setAside = listfile::takeSetAsideFiles();
     schedule();

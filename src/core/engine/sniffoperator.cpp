@@ -2,6 +2,7 @@
 
 #include "core/engine/mediaprobe.h"
 #include "core/engine/snifftask.h"
+#include "core/engine/toolprotocol.h"
 #include "core/foundation/applog.h"
 #include "core/foundation/globals.h"
 #include "core/foundation/preferences.h"
@@ -12,7 +13,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QJsonDocument>
 #include <QPointer>
 #include <QTimer>
 #include <QUrl>
@@ -74,6 +74,8 @@ void SniffOperator::startTask()
     DlToolManager *tools = DlToolManager::instance();
     if (!tools->isAvailable())
         return;
+    // A verdict of an earlier run is not this run's.
+    taskValue->setResult(protocol::Result());
     taskValue->setState(SniffTask::State::Downloading);
     taskValue->markStarted();
     const QString program = tools->toolPath();
@@ -111,34 +113,46 @@ void SniffOperator::checkDroppedLines()
                                .arg(protocol::LineBuffer::kMaxLineBytes);
     writeLog(QStringLiteral("[SniffOperator]"),
              QStringLiteral("%1; the run is stopped, url: %2").arg(reason, taskValue->url()));
-    taskValue->setFinished(protocol::failedFinished(reason));
+    taskValue->setResult(protocol::failedResult(protocol::FailureKind::Other, reason));
     if (process)
         process->killGroup();
 }
 
-void SniffOperator::handleLine(const QByteArray &line)
+void SniffOperator::handleLine(const QByteArray &bytes)
 {
     if (lineTooLong || taskValue->needDelete() || taskValue->state() == SniffTask::State::Saving)
         return;
-    const QJsonDocument doc = QJsonDocument::fromJson(line);
-    if (doc.isNull() || doc.isEmpty() || !doc.isObject())
-        return;
-    const QString type = doc.object().value(QStringLiteral("type")).toString();
-    if (type == QLatin1String("sniff")) {
-        taskValue->setSniffed(line);
-    } else if (type == QLatin1String("downloading")) {
+    // The line is read here, once; the job keeps what it said.
+    handleLine(protocol::parseLine(bytes));
+}
+
+void SniffOperator::handleLine(const protocol::Line &line)
+{
+    switch (line.type) {
+    case protocol::LineType::Sniff:
+        taskValue->setSniffed(line.media);
+        break;
+    case protocol::LineType::Downloading:
         if (taskValue->state() == SniffTask::State::Downloading) {
-            taskValue->setProgress(line);
+            taskValue->setProgress(line.progress);
             taskValue->setState(SniffTask::State::Downloading);
         }
-    } else if (type == QLatin1String("converting")) {
-        taskValue->setConverting(line);
+        break;
+    case protocol::LineType::Converting:
+        converted = true;
+        taskValue->setConversion(line.conversion);
         taskValue->setState(SniffTask::State::Converting);
-    } else if (type == QLatin1String("finished")) {
-        taskValue->setFinished(line);
-        bool ok = false;
-        if (protocol::member(line, "ret_code").toInt(&ok) == 0 && ok)
+        break;
+    case protocol::LineType::Finished: {
+        protocol::Result result = line.result;
+        result.converted = converted;
+        taskValue->setResult(result);
+        if (result.succeeded())
             taskValue->setState(SniffTask::State::Finished);
+        break;
+    }
+    default:
+        break;
     }
 }
 
@@ -153,6 +167,15 @@ void SniffOperator::onFinished(int exitCode, QProcess::ExitStatus exitStatus)
         for (const QByteArray &line : lines.finish())
             handleLine(line);
         checkDroppedLines();
+        if (!taskValue->result().present && taskValue->state() != SniffTask::State::Saving) {
+            // No verdict from the tool: it died, or ended without saying why.
+            const bool crashed = exitStatus == QProcess::CrashExit;
+            taskValue->setResult(protocol::failedResult(
+                crashed ? protocol::FailureKind::ToolCrashed : protocol::FailureKind::Other,
+                crashed ? QStringLiteral("the download tool stopped unexpectedly")
+                        : QStringLiteral("the download tool ended without a result (exit code %1)")
+                              .arg(exitCode)));
+        }
     }
     releaseFinishedProcess(process, this);
     Q_EMIT operatorFinished(this);
@@ -164,7 +187,7 @@ bool SniffOperator::abortTask()
         writeLog(QStringLiteral("[SniffMg] abortTask"), QStringLiteral("Process is null!"));
         return false;
     }
-    const bool live = protocol::isLive(taskValue->info());
+    const bool live = taskValue->isLive();
     const qint64 pid = process->processId();
     writeLog(QStringLiteral("[SniffMgr] abortTask"),
              QStringLiteral("processId: %1, needDelete: %2, isLive: %3, url: %4")
@@ -211,7 +234,7 @@ void SniffOperator::removeWorkDir()
 void SniffOperator::moveDownloadedFile()
 {
     const QString folder = Preferences::instance()->downloadDir();
-    if (protocol::isLive(taskValue->info()))
+    if (taskValue->isLive())
         moveLiveRecording(folder);
     else
         moveFinishedFile(folder);
@@ -250,10 +273,10 @@ void SniffOperator::renameWithRetries(const QString &source, const QString &dest
 void SniffOperator::moveFinishedFile(const QString &downloadFolder)
 {
     const QString pname = playlistFolderName(taskValue->url());
-    const QString source = protocol::member(taskValue->finished(), "filepath");
-    QString subtitle = protocol::member(taskValue->finished(), "subtitle");
+    const QString source = taskValue->result().filePath;
+    QString subtitle = taskValue->result().subtitle;
     if (subtitle.isEmpty())
-        subtitle = protocol::member(taskValue->finished(), "lyric");
+        subtitle = taskValue->result().lyric;
     QString target = downloadFolder;
     if (!pname.isEmpty()) {
         target += QDir::separator() + pname;
@@ -279,11 +302,10 @@ void SniffOperator::moveFinishedFile(const QString &downloadFolder)
                 QDir::cleanPath(target + QDir::separator() + QFileInfo(subtitle).fileName()));
             qDebug() << "srcPathSubtitle" << subtitle << "desPathSubtitle" << subtitleDestination;
             if (QDir().rename(subtitle, subtitleDestination))
-                taskValue->setFinished(
-                    protocol::withSubtitlePath(taskValue->finished(), subtitleDestination));
+                taskValue->resultRef().subtitlePath = subtitleDestination;
         }
         removeWorkDir();
-        taskValue->setInfo(protocol::withFilePath(taskValue->info(), moved));
+        taskValue->setFilePath(moved);
         Q_EMIT fileMoved(this);
     });
 }
@@ -291,7 +313,7 @@ void SniffOperator::moveFinishedFile(const QString &downloadFolder)
 void SniffOperator::moveLiveRecording(const QString &downloadFolder)
 {
     const QString tag = QStringLiteral("[moveDownloadedFile]");
-    QString path = protocol::filePath(taskValue->info());
+    QString path = taskValue->filePath();
     if (!QFileInfo::exists(path)) {
         writeLog(tag, QStringLiteral("\"%1\" is not exists!").arg(path));
         // The run has ended: what it left in the folder is all there is. A part file alone is
@@ -329,13 +351,12 @@ void SniffOperator::moveLiveRecording(const QString &downloadFolder)
             return;
         }
         if (moved != destination)
-            taskValue->setInfo(
-                protocol::withTitle(taskValue->info(), QFileInfo(moved).completeBaseName()));
-        taskValue->setInfo(protocol::withFilePath(taskValue->info(), moved));
+            taskValue->mediaRef().title = QFileInfo(moved).completeBaseName();
+        taskValue->setFilePath(moved);
         removeWorkDir();
         probeMedia(moved, this, [this, moved, tag](const ProbedMedia &media) {
             if (media.ok) {
-                taskValue->setFinished(protocol::synthesisedFinished(
+                taskValue->setResult(protocol::recordingResult(
                     media.duration, QFileInfo(moved).suffix().toUpper(), media.bitRate, media.size,
                     moved, media.width, media.height));
             } else {

@@ -3,7 +3,7 @@
 // Runs the download tool once for one job: writes its parameter file, follows its output, stops
 // it (politely for live recordings) and moves the finished file into the download folder.
 
-#include "core/engine/toolprotocol.h"
+#include "core/protocol/toolline.h"
 
 #include <QObject>
 #include <QProcess>
@@ -48,6 +48,7 @@ public Q_SLOTS:
 
 private:
     void handleLine(const QByteArray &line);
+    void handleLine(const protocol::Line &line);
     void checkDroppedLines();
     void moveFinishedFile(const QString &downloadFolder);
     void moveLiveRecording(const QString &downloadFolder);
@@ -59,6 +60,7 @@ private:
     MyProcess *process = nullptr;
     bool aborted = false;
     bool lineTooLong = false;
+    bool converted = false; // a conversion ran after the download
     QString paramPath;
     protocol::LineBuffer lines;
 };

@@ -1,14 +1,10 @@
 #include "core/engine/snifftask.h"
 
 #include "core/analytics/analytics.h"
-#include "core/engine/toolprotocol.h"
 #include "core/foundation/globals.h"
 #include "core/foundation/preferences.h"
-#include "core/platform/platform.h"
+#include "core/foundation/privatelistmanager.h"
 
-#include <QCoreApplication>
-#include <QDir>
-#include <QFile>
 #include <QFileInfo>
 
 namespace {
@@ -29,28 +25,28 @@ SniffTask::SniffTask(const QString &url, const DownloadOptions &options, QObject
 SniffTask::SniffTask(const QString &url, const DownloadOptions &options, int number,
                      const QString &tempDir, QObject *parent)
     : QObject(parent)
-    , url_(url)
-    , options_(options)
-    , workDir_(tempDir + QString::number(number) + QLatin1Char('_') + randomId())
+{
+    rec.url = url;
+    rec.options = options;
+    rec.workDir = tempDir + QString::number(number) + QLatin1Char('_') + randomId();
+}
+
+SniffTask::SniffTask(const JobRecord &record, QObject *parent)
+    : QObject(parent)
+    , rec(record)
 {
 }
 
-SniffTask::SniffTask(const SniffTask &other, QObject *parent)
-    : QObject(parent)
-    , url_(other.url_)
-    , options_(other.options_)
-    , state_(other.state_)
-    , info_(other.info_)
-    , progress_(other.progress_)
-    , finished_(other.finished_)
-    , workDir_(other.workDir_)
-    , thumbnailPath_(other.thumbnailPath_)
+QString SniffTask::shownTitle() const
 {
+    if (!rec.media.title.isEmpty())
+        return rec.media.title;
+    return QFileInfo(rec.media.filePath).completeBaseName();
 }
 
 void SniffTask::reportTransition(State from, State to) const
 {
-    if (!options_.sendsUsageEvents())
+    if (!rec.options.sendsUsageEvents())
         return;
     const QString download = QStringLiteral("Download");
     if (from == State::Downloading && to == State::Converting)
@@ -65,14 +61,14 @@ void SniffTask::reportTransition(State from, State to) const
         reportEvent(download, QStringLiteral("ClipSuccessRate"), QStringLiteral("Fail"));
         // Reported as its site's name only, and not even that for a private download.
         reportEvent(download, QStringLiteral("ClipDownloadFailURL"),
-                    protocol::isPrivateFile(info_) ? QString() : url_);
+                    rec.media.privateFile ? QString() : rec.url);
     }
 }
 
 void SniffTask::setState(State state)
 {
-    reportTransition(state_, state);
-    state_ = state;
+    reportTransition(this->state(), state);
+    rec.state = qint32(state);
     switch (state) {
     case State::Waiting:
         Q_EMIT taskResumed(this);
@@ -101,32 +97,27 @@ void SniffTask::markStarted()
     Q_EMIT taskStarted(this);
 }
 
-void SniffTask::setSniffed(const QByteArray &line)
+void SniffTask::setSniffed(const protocol::MediaInfo &media)
 {
-    info_ = line;
-    Q_EMIT taskSniffed(this);
-}
-
-void SniffTask::saveThumbnail(const QByteArray &png)
-{
-    const QString folder = downloadDir() + "/.thumb/";
-    if (!QFileInfo::exists(folder)) {
-        QDir().mkpath(folder);
-        platform::setHidden(folder, true);
+    // The application's own marks stay with the job whatever the tool says.
+    const bool hiddenThumb = rec.media.hiddenThumb;
+    const bool privateFile = rec.media.privateFile;
+    rec.media = media;
+    rec.media.hiddenThumb = rec.media.hiddenThumb || hiddenThumb;
+    rec.media.privateFile = rec.media.privateFile || privateFile;
+    // A download from a listed adult site, with private mode on: its thumbnail is not shown and
+    // it goes to the private list when it is done.
+    if (PrivateListManager::instance()->marksPrivate(rec.url)) {
+        rec.media.hiddenThumb = true;
+        rec.media.privateFile = true;
     }
-    const QString path = protocol::filePath(info_);
-    const QString base = path.isEmpty() ? randomId() : QFileInfo(path).completeBaseName();
-    const QString target = folder + base + ".png";
-    QFile file(target);
-    if (file.open(QIODevice::WriteOnly) && file.write(png) == png.size())
-        thumbnailPath_ = target;
+    Q_EMIT taskSniffed(this);
 }
 
 bool SniffTask::matches(const QStringList &keywords) const
 {
-    const QString title = protocol::title(info_);
     for (const QString &k : keywords) {
-        if (!title.contains(k, Qt::CaseInsensitive))
+        if (!rec.media.title.contains(k, Qt::CaseInsensitive))
             return false;
     }
     return true;

@@ -1,17 +1,18 @@
 #pragma once
 
-// One download job: its address, options, state, the last tool line of each kind, working
-// folder and thumbnail. The job keeps its own state and is the only one to announce changes of
-// it; the engine drives it, the pages read it.
+// One download job: a typed record (address, options, state, the tool's facts, folders) that
+// only the engine changes. Everyone else reads it and follows its signals; the pages change a job
+// through SniffMgr's commands, which save the lists themselves.
 
-#include "core/engine/downloadoptions.h"
+#include "core/engine/jobrecord.h"
 
-#include <QByteArray>
 #include <QMetaType>
 #include <QObject>
 #include <QString>
 #include <QStringList>
 
+class SniffMgr;
+class SniffOperator;
 class ThumbOperator;
 
 class SniffTask : public QObject
@@ -32,66 +33,60 @@ public:
     };
     Q_ENUM(State)
 
+    // Which of the engine's lists holds the job.
+    enum class Place
+    {
+        None,
+        Downloading,
+        Done,
+        Private,
+    };
+
     // A new job: advances the job counter and gets a fresh working folder.
     SniffTask(const QString &url, const DownloadOptions &options, QObject *parent = nullptr);
     // A new job numbered by the caller, which advances the counter itself (loading a list
     // numbers thousands of jobs with one write of the counter).
     SniffTask(const QString &url, const DownloadOptions &options, int number,
               const QString &tempDir, QObject *parent = nullptr);
-    // A copy of every field but the converting payload and the run flags; not a new job.
-    SniffTask(const SniffTask &other, QObject *parent = nullptr);
+    // A job as a list holds it (its state as recorded, no signals).
+    explicit SniffTask(const JobRecord &record, QObject *parent = nullptr);
 
-    const QString &url() const { return url_; }
-    const DownloadOptions &options() const { return options_; }
-
-    // --- State ------------------------------------------------------------------------------
-    State state() const { return state_; }
-    // Moves to the state and announces it (taskResumed for Waiting, taskPaused, ...).
-    void setState(State state);
-    // Sets the state without signals or events (copying, loading, tests).
-    void restoreState(State state) { state_ = state; }
+    const JobRecord &record() const { return rec; }
+    const QString &url() const { return rec.url; }
+    const DownloadOptions &options() const { return rec.options; }
+    State state() const { return State(rec.state); }
     bool isFinal() const
     {
-        return state_ == State::Saved || state_ == State::Finished || state_ == State::Failed;
+        return state() == State::Saved || state() == State::Finished || state() == State::Failed;
     }
-    // The run of the tool began.
-    void markStarted();
+    Place place() const { return placeValue; }
+    bool isPrivate() const { return placeValue == Place::Private; }
 
-    // --- The tool's last line of each kind ---------------------------------------------------
-    const QByteArray &info() const { return info_; }
-    // The analysis line arrived: stored and announced (taskSniffed).
-    void setSniffed(const QByteArray &line);
-    // Changes the stored analysis line without announcing it (a renamed file, a flag).
-    void setInfo(const QByteArray &line) { info_ = line; }
-    const QByteArray &progress() const { return progress_; }
-    void setProgress(const QByteArray &line) { progress_ = line; }
-    const QByteArray &converting() const { return converting_; }
-    void setConverting(const QByteArray &line) { converting_ = line; }
-    const QByteArray &finished() const { return finished_; }
-    void setFinished(const QByteArray &line) { finished_ = line; }
+    // --- The tool's facts ----------------------------------------------------------------------
+    const protocol::MediaInfo &media() const { return rec.media; }
+    const protocol::Progress &progress() const { return rec.progress; }
+    const protocol::ConversionProgress &conversion() const { return conversionValue; }
+    const protocol::Result &result() const { return rec.result; }
+    const QString &title() const { return rec.media.title; }
+    // The title, or the file's name when the page gave none.
+    QString shownTitle() const;
+    const QString &filePath() const { return rec.media.filePath; }
+    bool isLive() const { return rec.media.live; }
 
-    // --- Files --------------------------------------------------------------------------------
-    const QString &workDir() const { return workDir_; }
-    void setWorkDir(const QString &folder) { workDir_ = folder; }
-    const QString &thumbnailPath() const { return thumbnailPath_; }
-    void setThumbnailPath(const QString &path) { thumbnailPath_ = path; }
-    // Stores the thumbnail (already encoded as PNG by the interface) in the hidden ".thumb" folder.
-    void saveThumbnail(const QByteArray &png);
+    // --- Files ---------------------------------------------------------------------------------
+    const QString &workDir() const { return rec.workDir; }
+    const QString &thumbnailPath() const { return rec.thumbnailPath; }
+    // Every keyword occurs in the title (case ignored); no keywords match everything.
     bool matches(const QStringList &keywords) const;
 
     // --- Bookkeeping of the engine -------------------------------------------------------------
-    // The look-up of title and thumbnail running for this job, if any.
-    ThumbOperator *thumbOperator() const { return thumbOperator_; }
-    void setThumbOperator(ThumbOperator *op) { thumbOperator_ = op; }
+    ThumbOperator *thumbOperator() const { return thumbOperatorValue; }
     // The job is being deleted; its run only has to end.
-    bool needDelete() const { return needDelete_; }
-    void setNeedDelete(bool on) { needDelete_ = on; }
+    bool needDelete() const { return needDeleteValue; }
     // A run or a look-up was started for the job since it was last paused.
-    bool hasOperator() const { return hasOperator_; }
-    void setHasOperator(bool on) { hasOperator_ = on; }
+    bool hasOperator() const { return hasOperatorValue; }
     // Deleting the finished job deletes its file too.
-    bool deleteFile() const { return deleteFile_; }
-    void setDeleteFile(bool on) { deleteFile_ = on; }
+    bool deleteFile() const { return deleteFileValue; }
 
 Q_SIGNALS:
     void taskStarted(SniffTask *task);
@@ -103,21 +98,51 @@ Q_SIGNALS:
     void taskFinished(SniffTask *task);
 
 private:
+    // Only the engine moves a job (and the tests' JobEditor, tests/helpers/fixture.h, which
+    // puts a job into the state a case starts from).
+    friend class SniffMgr;
+    friend class SniffOperator;
+    friend class ThumbOperator;
+    friend class JobEditor;
+
+    // Moves to the state and announces it (taskResumed for Waiting, taskPaused, ...).
+    void setState(State state);
+    // Sets the state without signals or events (loading).
+    void restoreState(State state) { rec.state = qint32(state); }
+    // The run of the tool began.
+    void markStarted();
+    // The analysis arrived: stored and announced (taskSniffed).
+    void setSniffed(const protocol::MediaInfo &media);
+    protocol::MediaInfo &mediaRef() { return rec.media; }
+    void setProgress(const protocol::Progress &progress) { rec.progress = progress; }
+    void setConversion(const protocol::ConversionProgress &c) { conversionValue = c; }
+    void setResult(const protocol::Result &result) { rec.result = result; }
+    protocol::Result &resultRef() { return rec.result; }
+    // Where the file is now (moved into place, renamed, hidden): the analysis and the verdict
+    // name the same file.
+    void setFilePath(const QString &path)
+    {
+        rec.media.filePath = path;
+        rec.media.present = true;
+        if (rec.result.present)
+            rec.result.filePath = path;
+    }
+    void setWorkDir(const QString &folder) { rec.workDir = folder; }
+    void setThumbnailPath(const QString &path) { rec.thumbnailPath = path; }
+    void setPlace(Place place) { placeValue = place; }
+    void setThumbOperator(ThumbOperator *op) { thumbOperatorValue = op; }
+    void setNeedDelete(bool on) { needDeleteValue = on; }
+    void setHasOperator(bool on) { hasOperatorValue = on; }
+    void setDeleteFile(bool on) { deleteFileValue = on; }
     void reportTransition(State from, State to) const;
 
-    QString url_;
-    DownloadOptions options_;
-    State state_ = State::Waiting;
-    QByteArray info_;
-    QByteArray progress_;
-    QByteArray converting_;
-    QByteArray finished_;
-    QString workDir_;
-    QString thumbnailPath_;
-    ThumbOperator *thumbOperator_ = nullptr;
-    bool needDelete_ = false;
-    bool hasOperator_ = false;
-    bool deleteFile_ = false;
+    JobRecord rec;
+    protocol::ConversionProgress conversionValue;
+    ThumbOperator *thumbOperatorValue = nullptr;
+    Place placeValue = Place::None;
+    bool needDeleteValue = false;
+    bool hasOperatorValue = false;
+    bool deleteFileValue = false;
 };
 
 Q_DECLARE_METATYPE(SniffTask *)

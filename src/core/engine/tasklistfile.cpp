@@ -49,16 +49,7 @@ void readOptions(QDataStream &stream, DownloadOptions *options)
 
 Record snapshot(const SniffTask &task)
 {
-    Record r;
-    r.url = task.url();
-    r.state = qint32(task.state());
-    r.info = task.info();
-    r.finished = task.finished();
-    r.workDir = task.workDir();
-    r.options = task.options();
-    r.thumbnailPath = task.thumbnailPath();
-    r.progress = task.progress();
-    return r;
+    return task.record();
 }
 
 Records snapshot(const QList<SniffTask *> &tasks)
@@ -73,12 +64,12 @@ Records snapshot(const QList<SniffTask *> &tasks)
 void writeRecord(QDataStream &stream, const Record &r)
 {
     stream << r.url << r.state;
-    listfile::writeByteArrayVariant(stream, r.info);
-    listfile::writeByteArrayVariant(stream, r.finished);
+    listfile::writeByteArrayVariant(stream, protocol::storedLine(r.media));
+    listfile::writeByteArrayVariant(stream, protocol::storedLine(r.result));
     stream << r.workDir;
     writeOptions(stream, r.options);
     stream << r.thumbnailPath;
-    listfile::writeByteArrayVariant(stream, r.progress);
+    listfile::writeByteArrayVariant(stream, protocol::storedLine(r.progress));
 }
 
 void writeRecord(QDataStream &stream, const SniffTask &task)
@@ -88,14 +79,21 @@ void writeRecord(QDataStream &stream, const SniffTask &task)
 
 bool readRecord(QDataStream &stream, Record *record)
 {
+    QByteArray info, finished, progress;
     stream >> record->url >> record->state;
-    listfile::readByteArrayVariant(stream, &record->info);
-    listfile::readByteArrayVariant(stream, &record->finished);
+    listfile::readByteArrayVariant(stream, &info);
+    listfile::readByteArrayVariant(stream, &finished);
     stream >> record->workDir;
     readOptions(stream, &record->options);
     stream >> record->thumbnailPath;
-    listfile::readByteArrayVariant(stream, &record->progress);
-    return stream.status() == QDataStream::Ok;
+    listfile::readByteArrayVariant(stream, &progress);
+    if (stream.status() != QDataStream::Ok)
+        return false;
+    // The lines are read here, once: nothing reads them again while the job lives.
+    record->media = protocol::readMediaInfo(info);
+    record->result = protocol::readResult(finished);
+    record->progress = protocol::readProgress(progress);
+    return true;
 }
 
 QByteArray serialize(const Records &records)

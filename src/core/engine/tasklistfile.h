@@ -3,9 +3,11 @@
 // The download lists on disk: a Qt data stream of task records (or of history strings). Files
 // are replaced atomically, so a kill during a save leaves the old or the new list, never half
 // of one; a ".tag" marker beside a file exists only while it is being read (see listfile.h).
-// A record is a plain snapshot of a job, so that lists can be written off the GUI thread.
+// A record is a plain snapshot of a job (JobRecord), so that lists can be written off the GUI
+// thread. The tool's facts are stored as the lines the tool printed (protocol::storedLine), so
+// older versions read the lists as ever, and are read back into typed facts once, here.
 
-#include "core/engine/downloadoptions.h"
+#include "core/engine/jobrecord.h"
 
 #include <QByteArray>
 #include <QHash>
@@ -22,18 +24,7 @@ class SniffTask;
 
 namespace tasklist {
 
-struct Record
-{
-    QString url;
-    qint32 state = 0;
-    QByteArray info;
-    QByteArray finished;
-    QString workDir;
-    DownloadOptions options;
-    QString thumbnailPath;
-    QByteArray progress;
-};
-
+using Record = JobRecord;
 using Records = QVector<Record>;
 
 Record snapshot(const SniffTask &task);

@@ -1,11 +1,11 @@
 #include "core/engine/thumboperator.h"
 
 #include "core/engine/snifftask.h"
+#include "core/engine/toolprotocol.h"
 #include "core/process/myprocess.h"
 #include "core/provision/dltoolmanager.h"
 
 #include <QDebug>
-#include <QJsonDocument>
 
 ThumbOperator::ThumbOperator(SniffTask *task, const QString &paramFileName, QObject *parent)
     : QObject(parent)
@@ -46,10 +46,9 @@ void ThumbOperator::handleLine(const QByteArray &line)
     if (!taskValue || (taskValue->state() != SniffTask::State::Waiting &&
                        taskValue->state() != SniffTask::State::Paused))
         return;
-    if (QJsonDocument::fromJson(line).object().value(QStringLiteral("type")).toString() ==
-        QLatin1String("sniff")) {
-        taskValue->setSniffed(line);
-    }
+    const protocol::Line read = protocol::parseLine(line);
+    if (read.type == protocol::LineType::Sniff)
+        taskValue->setSniffed(read.media);
 }
 
 void ThumbOperator::onFinished(int exitCode, QProcess::ExitStatus exitStatus)

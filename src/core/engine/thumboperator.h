@@ -2,7 +2,7 @@
 
 // Looks up title and thumbnail of a waiting or paused job with an analyse-only run of the tool.
 
-#include "core/engine/toolprotocol.h"
+#include "core/protocol/toolline.h"
 
 #include <QObject>
 #include <QProcess>

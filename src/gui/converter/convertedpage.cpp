@@ -2,6 +2,8 @@
 
 #include "core/converter/convertdatamanager.h"
 #include "core/converter/convmediainfo.h"
+#include "core/engine/sniffmgr.h"
+#include "core/engine/snifftask.h"
 #include "core/foundation/globals.h"
 #include "core/foundation/stylemanager.h"
 #include "gui/converter/converterdelegates.h"
@@ -10,9 +12,11 @@
 #include "gui/pages/fileactions.h"
 #include "gui/pages/pagetoolbar.h"
 #include "gui/widgets/mainwindowhelper.h"
+#include "gui/widgets/mediaroles.h"
 #include "gui/widgets/pictures.h"
 
 #include <QAction>
+#include <QConcatenateTablesProxyModel>
 #include <QCursor>
 #include <QEvent>
 #include <QHBoxLayout>
@@ -20,8 +24,52 @@
 #include <QLineEdit>
 #include <QListView>
 #include <QMenu>
+#include <QPointer>
 #include <QPushButton>
+#include <QSortFilterProxyModel>
 #include <QVBoxLayout>
+
+namespace {
+
+// The search: a row whose file name holds any of the words.
+class ConvertedSearch : public QSortFilterProxyModel
+{
+public:
+    using QSortFilterProxyModel::QSortFilterProxyModel;
+    void setWords(const QStringList &list)
+    {
+        words = list;
+        invalidateFilter();
+    }
+
+protected:
+    bool filterAcceptsRow(int row, const QModelIndex &parent) const override
+    {
+        if (words.isEmpty())
+            return true;
+        const QString name = ConverterRowDelegate::nameOf(sourceModel()->index(row, 0, parent));
+        for (const QString &word : words) {
+            if (name.contains(word, Qt::CaseInsensitive))
+                return true;
+        }
+        return false;
+    }
+
+private:
+    QStringList words;
+};
+
+ConvMediaInfo *recordOf(const QModelIndex &index)
+{
+    return qobject_cast<ConvMediaInfo *>(index.data(mediaroles::ObjectRole).value<QObject *>());
+}
+
+SniffTask *downloadOf(const QModelIndex &index)
+{
+    return qobject_cast<SniffTask *>(index.data(mediaroles::ObjectRole).value<QObject *>());
+}
+
+} // namespace
 
 ConvertedPage::ConvertedPage(QWidget *parent)
     : QWidget(parent)
@@ -31,8 +79,12 @@ ConvertedPage::ConvertedPage(QWidget *parent)
     layout->setSpacing(0);
     layout->addWidget(buildToolbar());
     rows = new ConvertedModel(this);
+    everything = new QConcatenateTablesProxyModel(this);
+    everything->addSourceModel(rows);
+    searched = new ConvertedSearch(this);
+    searched->setSourceModel(everything);
     painter = new ConvertedDelegate;
-    view = converterlist::create(this, QStringLiteral("convertedList"), rows, painter);
+    view = converterlist::create(this, QStringLiteral("convertedList"), searched, painter);
     layout->addWidget(view, 1);
     emptyText = new QLabel(this);
     emptyText->setAlignment(Qt::AlignCenter);
@@ -42,27 +94,33 @@ ConvertedPage::ConvertedPage(QWidget *parent)
 
     connect(view->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             &ConvertedPage::onItemSelectionChanged);
-    connect(view, &QAbstractItemView::doubleClicked, this, [this](const QModelIndex &index) {
-        if (ConvMediaInfo *info = rows->infoAt(index.row()))
-            onDoubleClicked(info);
-    });
+    connect(view, &QAbstractItemView::doubleClicked, this, &ConvertedPage::playRow);
     connect(view, &QWidget::customContextMenuRequested, this, [this](const QPoint &pos) {
         const QModelIndex index = view->indexAt(pos);
-        if (index.isValid())
-            onPopContextMenu(rows->infoAt(index.row()));
+        if (!index.isValid())
+            return;
+        const QPersistentModelIndex row = index;
+        auto *menu = new QMenu(this);
+        menu->setAttribute(Qt::WA_DeleteOnClose);
+        menu->setStyleSheet(StyleManager::instance()->styleSheet(QStringLiteral("QMenu.qss")));
+        connect(menu->addAction(tr("Show the file")), &QAction::triggered, this,
+                [this, row] { revealRow(row); });
+        connect(menu->addAction(tr("Delete")), &QAction::triggered, this,
+                [this] { onDeleteSelectedBtnClicked(); });
+        menu->popup(QCursor::pos());
     });
     connect(painter, &ConverterRowDelegate::buttonClicked, this,
             [this](const QModelIndex &index, int button) {
-                ConvMediaInfo *info = rows->infoAt(index.row());
-                if (!info)
-                    return;
                 if (button == ConvertedDelegate::PlayButton)
-                    onPlay(info);
+                    playRow(index);
                 else if (button == ConvertedDelegate::ShowButton)
-                    onOpenFileLocation(info);
+                    revealRow(index);
                 else if (button == ConvertedDelegate::DeleteButton)
-                    onDeleteMediaItem(info);
+                    deleteRows({index}, tr("Are you sure to delete this item?"));
             });
+    for (auto signal : {&QAbstractItemModel::rowsInserted, &QAbstractItemModel::rowsRemoved})
+        connect(everything, signal, this, &ConvertedPage::updateEmptyState);
+    connect(everything, &QAbstractItemModel::modelReset, this, &ConvertedPage::updateEmptyState);
     ConvertDataManager *data = ConvertDataManager::instance();
     connect(data, &ConvertDataManager::convertedFileDidAdd, this,
             &ConvertedPage::onConvertedFileDidAdd);
@@ -108,16 +166,30 @@ void ConvertedPage::changeEvent(QEvent *event)
     QWidget::changeEvent(event);
 }
 
+void ConvertedPage::setDownloads(QAbstractItemModel *downloads)
+{
+    everything->addSourceModel(downloads);
+    updateEmptyState();
+}
+
+QAbstractItemModel *ConvertedPage::shownModel() const
+{
+    return searched;
+}
+
 void ConvertedPage::rebuild()
 {
-    const QString text = search->text();
-    const QStringList keywords = text.isEmpty() ? QStringList() : text.split(QLatin1Char(' '));
-    rows->setItems(ConvertDataManager::instance()->searchConverted(keywords));
-    const bool empty = ConvertDataManager::instance()->convertedItemList().isEmpty();
+    rows->setItems(ConvertDataManager::instance()->convertedItemList());
+    if (searched->rowCount() > 0)
+        view->setCurrentIndex(searched->index(0, 0));
+    updateEmptyState();
+}
+
+void ConvertedPage::updateEmptyState()
+{
+    const bool empty = everything->rowCount() == 0;
     view->setVisible(!empty);
     emptyText->setVisible(empty);
-    if (rows->rowCount() > 0)
-        view->setCurrentIndex(rows->index(0));
     onItemSelectionChanged();
 }
 
@@ -126,12 +198,21 @@ bool ConvertedPage::isEmptyStateShown() const
     return !emptyText->isHidden();
 }
 
+QModelIndexList ConvertedPage::selectedRows() const
+{
+    QModelIndexList indexes;
+    for (int row : converterlist::selectedRows(view))
+        indexes << searched->index(row, 0);
+    return indexes;
+}
+
 QList<ConvMediaInfo *> ConvertedPage::selectedItems() const
 {
     QList<ConvMediaInfo *> items;
-    for (int row : converterlist::selectedRows(view))
-        if (ConvMediaInfo *info = rows->infoAt(row))
+    for (const QModelIndex &index : selectedRows()) {
+        if (ConvMediaInfo *info = recordOf(index))
             items << info;
+    }
     return items;
 }
 
@@ -142,7 +223,7 @@ void ConvertedPage::onConvertedFileDidAdd(ConvMediaInfo *)
 
 void ConvertedPage::onItemSelectionChanged()
 {
-    deleteBtn->setEnabled(!selectedItems().isEmpty());
+    deleteBtn->setEnabled(!selectedRows().isEmpty());
 }
 
 void ConvertedPage::onSearchTextChanged(const QString &text)
@@ -153,19 +234,82 @@ void ConvertedPage::onSearchTextChanged(const QString &text)
                      text.isEmpty() ? QColor(0x33, 0x33, 0x33) : QColor(0x44, 0x44, 0x44));
     palette.setColor(QPalette::PlaceholderText, QColor(0xA0, 0xA7, 0xB4));
     search->setPalette(palette);
-    if (rows)
-        rebuild();
+    if (!searched)
+        return;
+    static_cast<ConvertedSearch *>(searched)->setWords(
+        text.split(QLatin1Char(' '), Qt::SkipEmptyParts));
+    if (searched->rowCount() > 0)
+        view->setCurrentIndex(searched->index(0, 0));
+    onItemSelectionChanged();
 }
 
-bool ConvertedPage::checkOutput(ConvMediaInfo *info)
+void ConvertedPage::removeRows(const QModelIndexList &indexes, bool deleteFiles)
+{
+    // Objects first: taking one row off may move the others.
+    QList<ConvMediaInfo *> records;
+    QList<QPointer<SniffTask>> downloads;
+    for (const QModelIndex &index : indexes) {
+        if (ConvMediaInfo *info = recordOf(index))
+            records << info;
+        else if (SniffTask *task = downloadOf(index))
+            downloads << task;
+    }
+    ConvertDataManager::instance()->removeConvertedItems(records, deleteFiles);
+    for (const QPointer<SniffTask> &task : qAsConst(downloads)) {
+        if (task)
+            SniffMgr::instance()->deleteFinished(task, deleteFiles);
+    }
+}
+
+bool ConvertedPage::checkOutput(const QModelIndex &index)
 {
     bool remove = false;
-    if (checkFileExists(info->outputPath, true, &remove))
+    if (checkFileExists(index.data(mediaroles::FilePathRole).toString(), true, &remove))
         return true;
     if (remove)
-        ConvertDataManager::instance()->removeConvertedItems({info}, false);
+        removeRows({index}, false);
     return false;
 }
+
+void ConvertedPage::playRow(const QModelIndex &index)
+{
+    if (index.isValid() && checkOutput(index))
+        openLocalFile(index.data(mediaroles::FilePathRole).toString());
+}
+
+void ConvertedPage::revealRow(const QModelIndex &index)
+{
+    if (index.isValid() && checkOutput(index))
+        revealInFileManager(index.data(mediaroles::FilePathRole).toString());
+}
+
+void ConvertedPage::deleteRows(const QModelIndexList &indexes, const QString &question)
+{
+    if (indexes.isEmpty())
+        return;
+    QList<QPersistentModelIndex> rowsToDelete;
+    for (const QModelIndex &index : indexes)
+        rowsToDelete << index;
+    DeleteConfirmDlg dialog;
+    dialog.setMessage(question);
+    dialog.setMinimumWidth(400);
+    MainWindowHelper::instance()->centreOverMainWindow(&dialog);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    QModelIndexList still;
+    for (const QPersistentModelIndex &index : qAsConst(rowsToDelete)) {
+        if (index.isValid())
+            still << index;
+    }
+    removeRows(still, dialog.isDeleteFileChecked());
+}
+
+void ConvertedPage::onDeleteSelectedBtnClicked()
+{
+    deleteRows(selectedRows(), tr("Are you sure to delete the items which you selected?"));
+}
+
+// The record-based slots keep working for the page's own records.
 
 void ConvertedPage::onDoubleClicked(ConvMediaInfo *info)
 {
@@ -174,49 +318,30 @@ void ConvertedPage::onDoubleClicked(ConvMediaInfo *info)
 
 void ConvertedPage::onPlay(ConvMediaInfo *info)
 {
-    if (checkOutput(info))
-        openLocalFile(info->outputPath);
+    playRow(indexOf(info));
 }
 
 void ConvertedPage::onOpenFileLocation(ConvMediaInfo *info)
 {
-    if (checkOutput(info))
-        revealInFileManager(info->outputPath);
-}
-
-void ConvertedPage::deleteItems(const QList<ConvMediaInfo *> &items, const QString &question)
-{
-    if (items.isEmpty())
-        return;
-    DeleteConfirmDlg dialog;
-    dialog.setMessage(question);
-    dialog.setMinimumWidth(400);
-    MainWindowHelper::instance()->centreOverMainWindow(&dialog);
-    if (dialog.exec() != QDialog::Accepted)
-        return;
-    ConvertDataManager::instance()->removeConvertedItems(items, dialog.isDeleteFileChecked());
+    revealRow(indexOf(info));
 }
 
 void ConvertedPage::onDeleteMediaItem(ConvMediaInfo *info)
 {
-    deleteItems({info}, tr("Are you sure to delete this item?"));
-}
-
-void ConvertedPage::onDeleteSelectedBtnClicked()
-{
-    deleteItems(selectedItems(), tr("Are you sure to delete the items which you selected?"));
+    deleteRows({indexOf(info)}, tr("Are you sure to delete this item?"));
 }
 
 void ConvertedPage::onPopContextMenu(ConvMediaInfo *info)
 {
-    if (!info)
-        return;
-    auto *menu = new QMenu(this);
-    menu->setAttribute(Qt::WA_DeleteOnClose);
-    menu->setStyleSheet(StyleManager::instance()->styleSheet(QStringLiteral("QMenu.qss")));
-    connect(menu->addAction(tr("Show the file")), &QAction::triggered, this,
-            [this, info] { onOpenFileLocation(info); });
-    connect(menu->addAction(tr("Delete")), &QAction::triggered, this,
-            [this] { onDeleteSelectedBtnClicked(); });
-    menu->popup(QCursor::pos());
+    const QModelIndex index = indexOf(info);
+    if (index.isValid())
+        Q_EMIT view->customContextMenuRequested(view->visualRect(index).center());
+}
+
+QModelIndex ConvertedPage::indexOf(ConvMediaInfo *info) const
+{
+    const int row = rows->rowOf(info);
+    if (row < 0)
+        return QModelIndex();
+    return searched->mapFromSource(everything->mapFromSource(rows->index(row)));
 }

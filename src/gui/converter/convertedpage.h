@@ -1,17 +1,23 @@
 #pragma once
 
 // The converted page: finished conversions, newest first, with search, play, reveal and delete
-// (with or without the file).
+// (with or without the file). Downloads converted after they finished are shown too: not as
+// copies, but through a model of them the window hands over (setDownloads), whose rows answer
+// the same media roles; acting on such a row is a command to the engine that owns it.
 
+#include <QModelIndexList>
 #include <QWidget>
 
 class ConvMediaInfo;
 class ConvertedDelegate;
 class ConvertedModel;
+class QAbstractItemModel;
+class QConcatenateTablesProxyModel;
 class QLabel;
 class QLineEdit;
 class QListView;
 class QPushButton;
+class QSortFilterProxyModel;
 
 class ConvertedPage : public QWidget
 {
@@ -21,11 +27,17 @@ public:
 
     QWidget *toolbar() const { return toolbarWidget; }
     QListView *list() const { return view; }
+    // The page's own records; the list shows them and the converted downloads, searched.
     ConvertedModel *model() const { return rows; }
+    QAbstractItemModel *shownModel() const;
+    // The converted downloads (public ones only), answering the media roles.
+    void setDownloads(QAbstractItemModel *downloads);
     ConvertedDelegate *delegate() const { return painter; }
     QLineEdit *searchField() const { return search; }
     QPushButton *deleteSelectedButton() const { return deleteBtn; }
+    // The selected rows that are the page's own records, and all selected rows.
     QList<ConvMediaInfo *> selectedItems() const;
+    QModelIndexList selectedRows() const;
     bool isEmptyStateShown() const;
 
 public Q_SLOTS:
@@ -45,9 +57,15 @@ protected:
 private:
     QWidget *buildToolbar();
     void rebuild();
-    // False when the output file is gone (the user may then take the record off the list).
-    bool checkOutput(ConvMediaInfo *info);
-    void deleteItems(const QList<ConvMediaInfo *> &items, const QString &question);
+    void updateEmptyState();
+    // False when the row's file is gone (the user may then take the row off the list).
+    bool checkOutput(const QModelIndex &index);
+    void playRow(const QModelIndex &index);
+    void revealRow(const QModelIndex &index);
+    void deleteRows(const QModelIndexList &indexes, const QString &question);
+    // Takes the rows off their lists: the page's own records, or the downloads (the engine's).
+    static void removeRows(const QModelIndexList &indexes, bool deleteFiles);
+    QModelIndex indexOf(ConvMediaInfo *info) const;
     void retranslate();
 
     QWidget *toolbarWidget = nullptr;
@@ -55,6 +73,8 @@ private:
     QLineEdit *search = nullptr;
     QListView *view = nullptr;
     ConvertedModel *rows = nullptr;
+    QConcatenateTablesProxyModel *everything = nullptr;
+    QSortFilterProxyModel *searched = nullptr;
     ConvertedDelegate *painter = nullptr;
     QLabel *emptyText = nullptr;
 };

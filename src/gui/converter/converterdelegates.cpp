@@ -4,8 +4,14 @@
 #include "core/converter/convmediainfo.h"
 #include "core/foundation/globals.h"
 #include "core/foundation/paths.h"
+#include "core/protocol/displaytext.h"
 #include "gui/converter/convertermodels.h"
+#include "gui/widgets/mediaroles.h"
 #include "gui/widgets/pictures.h"
+
+#include <QCoreApplication>
+
+#include <cmath>
 
 #include <QAbstractItemView>
 #include <QFileInfo>
@@ -37,6 +43,22 @@ QPixmap cachedPixmap(const QString &key, const std::function<QPixmap()> &make)
         QPixmapCache::insert(key, pixmap);
     }
     return pixmap;
+}
+
+// The facts of a row, in the order shown, with their icons.
+struct Fact
+{
+    int role;
+    const char *icon;
+};
+const Fact kFacts[] = {{mediaroles::FormatRole, "icon_type.png"},
+                       {mediaroles::DurationRole, "icon_duration.png"},
+                       {mediaroles::SizeRole, "icon_size.png"},
+                       {mediaroles::QualityRole, "icon_bitrate.png"}};
+
+QString unknown()
+{
+    return QCoreApplication::translate("ConvMediaInfo", "Unknown");
 }
 
 QPixmap picture(const QString &path, const QSize &size)
@@ -144,31 +166,58 @@ void ConverterRowDelegate::paintTitle(QPainter *painter, const QRect &rect,
                       QFontMetrics(font).elidedText(text, Qt::ElideMiddle, rect.width()));
 }
 
+QString ConverterRowDelegate::nameOf(const QModelIndex &index)
+{
+    const QString path = index.data(mediaroles::FilePathRole).toString();
+    return path.isEmpty() ? index.data(Qt::DisplayRole).toString() : QFileInfo(path).fileName();
+}
+
+QString ConverterRowDelegate::factText(const QModelIndex &index, int role)
+{
+    using namespace mediaroles;
+    switch (role) {
+    case FormatRole: {
+        const QString type = index.data(FormatRole).toString().toUpper();
+        return type.isEmpty() ? unknown() : type;
+    }
+    case DurationRole: {
+        const double d = index.data(DurationRole).toDouble();
+        const qint64 seconds = std::isfinite(d) && d > 0 ? qint64(d) : 0;
+        return seconds == 0 ? unknown() : protocol::formatDuration(seconds);
+    }
+    case SizeRole: {
+        const qint64 size = index.data(SizeRole).toLongLong();
+        return size == 0 ? unknown() : protocol::formatSize(size);
+    }
+    case QualityRole: {
+        // An audio file shows its bit rate, a video its picture size.
+        const bool audio = index.data(AudioRole).toBool();
+        const QString text = index.data(audio ? QualityRole : ResolutionRole).toString();
+        return text.isEmpty() ? unknown() : text;
+    }
+    default:
+        return index.data(role).toString();
+    }
+}
+
 void ConverterRowDelegate::paintFacts(QPainter *painter, const QPoint &at, int width,
-                                      const ConvMediaInfo &info) const
+                                      const QModelIndex &index) const
 {
     const QFont font = applicationFont(9);
     const QFontMetrics metrics(font);
     painter->setFont(font);
     painter->setPen(kFactColor);
-    const struct
-    {
-        const char *icon;
-        QString text;
-    } facts[] = {{"icon_type.png", info.typeText()},
-                 {"icon_duration.png", info.durationText()},
-                 {"icon_size.png", info.sizeText()},
-                 {"icon_bitrate.png", info.qualityText()}};
     const int slot = qMax(90, width / 4);
     int x = at.x();
-    for (const auto &fact : facts) {
+    for (const Fact &fact : kFacts) {
         if (x + 16 > at.x() + width)
             break;
         painter->drawPixmap(x, at.y(),
                             picture(QStringLiteral(":/res/") + fact.icon, QSize(14, 14)));
         const QRect textRect(x + 20, at.y() - 2, slot - 26, 18);
-        painter->drawText(textRect, Qt::AlignLeft | Qt::AlignVCenter,
-                          metrics.elidedText(fact.text, Qt::ElideRight, textRect.width()));
+        painter->drawText(
+            textRect, Qt::AlignLeft | Qt::AlignVCenter,
+            metrics.elidedText(factText(index, fact.role), Qt::ElideRight, textRect.width()));
         x += slot;
     }
 }
@@ -334,7 +383,7 @@ void ConvertingDelegate::paint(QPainter *painter, const QStyleOptionViewItem &op
         bars.paint(painter, QRect(left, row.top() + 64, qMin(textWidth, 420), 6),
                    int(task->progress() * kBarMaximum), kBarMaximum, showsBusyBar(task));
     } else {
-        paintFacts(painter, QPoint(left, row.top() + 44), textWidth, source);
+        paintFacts(painter, QPoint(left, row.top() + 44), textWidth, index);
         if (!status.isEmpty()) {
             const bool failed = state == ConvertTask::Failed;
             QString line = status;
@@ -380,24 +429,23 @@ QString ConvertedDelegate::buttonToolTip(const QModelIndex &, int button) const
 void ConvertedDelegate::paint(QPainter *painter, const QStyleOptionViewItem &option,
                               const QModelIndex &index) const
 {
-    const auto *info = index.data(ConvertedModel::InfoRole).value<ConvMediaInfo *>();
-    if (!info)
+    if (!index.isValid())
         return;
     const QRect row = option.rect;
     painter->save();
     paintBackground(painter, option);
     const QList<QRect> buttons = buttonRects(row, index);
     const QRect thumb = thumbnailRect(row);
-    painter->drawPixmap(
-        thumb, thumbnail(info->thumbnailPath, info->mediaType != ConvMediaInfo::Audio, kThumbSize));
+    painter->drawPixmap(thumb, thumbnail(index.data(mediaroles::ThumbnailRole).toString(),
+                                         !index.data(mediaroles::AudioRole).toBool(), kThumbSize));
     if (option.state & QStyle::State_MouseOver || isRowHovered(index))
         painter->drawPixmap(buttons.at(PlayButton),
                             picture(QStringLiteral(":/res/play_overlay.png"), QSize(80, 80)));
 
     const int left = row.left() + kTextLeft;
     const int textWidth = buttons.at(ShowButton).left() - 20 - left;
-    paintTitle(painter, QRect(left, row.top() + 18, textWidth, 24), info->displayName());
-    paintFacts(painter, QPoint(left, row.top() + 56), textWidth, *info);
+    paintTitle(painter, QRect(left, row.top() + 18, textWidth, 24), nameOf(index));
+    paintFacts(painter, QPoint(left, row.top() + 56), textWidth, index);
 
     painter->setRenderHint(QPainter::Antialiasing);
     const QFont font = applicationFont(10);

@@ -53,8 +53,14 @@ protected:
     void paintBackground(QPainter *painter, const QStyleOptionViewItem &option) const;
     QRect thumbnailRect(const QRect &row) const;
     void paintTitle(QPainter *painter, const QRect &rect, const QString &text) const;
-    void paintFacts(QPainter *painter, const QPoint &at, int width,
-                    const ConvMediaInfo &info) const;
+    // The file's facts (media roles), laid out from one list.
+    void paintFacts(QPainter *painter, const QPoint &at, int width, const QModelIndex &index) const;
+
+public:
+    // The name a row shows: the file's name, else the model's title.
+    static QString nameOf(const QModelIndex &index);
+    // The text of one fact of the row.
+    static QString factText(const QModelIndex &index, int role);
 
 private:
     int buttonAt(const QStyleOptionViewItem &option, const QModelIndex &index,

@@ -2,6 +2,41 @@
 
 #include "core/converter/converttask.h"
 #include "core/converter/convmediainfo.h"
+#include "gui/widgets/mediaroles.h"
+
+namespace convertermodels {
+
+QVariant fact(const ConvMediaInfo &info, int role)
+{
+    using namespace mediaroles;
+    switch (role) {
+    case Qt::DisplayRole:
+    case Qt::ToolTipRole:
+        return info.displayName();
+    case FilePathRole:
+        return info.outputPath.isEmpty() ? info.sourcePath : info.outputPath;
+    case ThumbnailRole:
+        return info.thumbnailPath;
+    case SizeRole:
+        return info.fileSize;
+    case DurationRole:
+        return info.duration;
+    case FormatRole:
+        return info.typeText();
+    case ResolutionRole:
+        return QStringLiteral("%1x%2").arg(info.width).arg(info.height);
+    case QualityRole:
+        return info.bitRate > 0 ? QString::asprintf("%dKb/s", info.bitRate / 1000) : QString();
+    case AudioRole:
+        return info.mediaType == ConvMediaInfo::Audio;
+    case ObjectRole:
+        return QVariant::fromValue<QObject *>(const_cast<ConvMediaInfo *>(&info));
+    default:
+        return QVariant();
+    }
+}
+
+} // namespace convertermodels
 
 ConvertingModel::ConvertingModel(QObject *parent)
     : QAbstractListModel(parent)
@@ -74,9 +109,9 @@ QVariant ConvertingModel::data(const QModelIndex &index, int role) const
         return QVariant();
     if (role == TaskRole)
         return QVariant::fromValue(task);
-    if (role == Qt::DisplayRole || role == Qt::ToolTipRole)
-        return task->sourceInfo()->displayName();
-    return QVariant();
+    if (role == mediaroles::ObjectRole)
+        return QVariant::fromValue<QObject *>(task);
+    return convertermodels::fact(*task->sourceInfo(), role);
 }
 
 ConvertedModel::ConvertedModel(QObject *parent)
@@ -116,7 +151,5 @@ QVariant ConvertedModel::data(const QModelIndex &index, int role) const
         return QVariant();
     if (role == InfoRole)
         return QVariant::fromValue(info);
-    if (role == Qt::DisplayRole || role == Qt::ToolTipRole)
-        return info->displayName();
-    return QVariant();
+    return convertermodels::fact(*info, role);
 }

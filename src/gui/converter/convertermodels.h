@@ -1,7 +1,8 @@
 #pragma once
 
 // The converter pages' lists as models: the converting tasks and the converted records, one row
-// each. Rows refer to the objects ConvertDataManager owns; the delegates read them to paint.
+// each. Rows refer to the objects ConvertDataManager owns; the delegates read their facts through
+// the media roles (gui/widgets/mediaroles.h), the same the downloaded list answers.
 
 #include <QAbstractListModel>
 #include <QHash>
@@ -9,6 +10,11 @@
 
 class ConvMediaInfo;
 class ConvertTask;
+
+namespace convertermodels {
+// A file's facts as the media roles read them (QVariant() for a role that is not a fact).
+QVariant fact(const ConvMediaInfo &info, int role);
+} // namespace convertermodels
 
 class ConvertingModel : public QAbstractListModel
 {

@@ -15,10 +15,12 @@
 #include "gui/mainwindow/browserloader.h"
 #include "gui/mainwindow/closeconfirmdlg.h"
 #include "gui/mainwindow/dialoghelpers.h"
+#include "gui/mainwindow/jobwiring.h"
 #include "gui/mainwindow/upgradedlg.h"
 #include "gui/pages/downloadedpage.h"
 #include "gui/pages/downloadingpage.h"
 #include "gui/pages/fileactions.h"
+#include "gui/pages/finishedjobs.h"
 #include "gui/privatelist/privatelistdlg.h"
 #include "gui/widgets/aboutdlg.h"
 #include "gui/widgets/imagebutton.h"
@@ -100,6 +102,7 @@ MainWindow::MainWindow(QWidget *parent)
 
     downloadingPage = new DownloadingPage(this);
     downloadedPage = new DownloadedPage(this);
+    jobwiring::connectOwners();
     lazyPages[0] = downloadingPage;
     lazyPages[1] = downloadedPage;
     stack->addWidget(downloadingPage);
@@ -242,6 +245,9 @@ void MainWindow::onTabClicked(int id)
             lazyPages[id] = page;
         } else {
             auto *page = new ConvertedPage(this);
+            // Converted downloads are the engine's records, shown through the downloaded
+            // page's public filter.
+            page->setDownloads(downloadedPage->convertedDownloads());
             addIgnoreWidget(page->toolbar());
             lazyPages[id] = page;
         }

@@ -1,18 +1,17 @@
 #include "gui/pages/donerename.h"
 
+#include "core/engine/sniffmgr.h"
 #include "core/engine/snifftask.h"
-#include "core/engine/toolprotocol.h"
 #include "core/foundation/applog.h"
 #include "core/foundation/globals.h"
 #include "gui/widgets/zqmessagebox.h"
 
-#include <QFile>
 #include <QFileInfo>
 
 DoneRename::Outcome DoneRename::rename(SniffTask *task, const QString &typed)
 {
     QString name = typed;
-    if (name == protocol::title(task->info()))
+    if (name == task->title())
         return Outcome::Unchanged;
     while (name.startsWith(QLatin1Char(' ')))
         name.remove(0, 1);
@@ -27,7 +26,7 @@ DoneRename::Outcome DoneRename::rename(SniffTask *task, const QString &typed)
             return Outcome::Failed;
         }
     }
-    const QString path = protocol::filePath(task->info());
+    const QString path = task->filePath();
     const QFileInfo info(path);
     QString target =
         info.absolutePath() + QLatin1Char('/') + name + QLatin1Char('.') + info.suffix();
@@ -47,13 +46,13 @@ DoneRename::Outcome DoneRename::rename(SniffTask *task, const QString &typed)
         name = proposedName;
         target = proposed;
     }
-    QFile file(path);
-    if (!file.rename(target)) {
-        writeLog(QStringLiteral("[Error]"),
-                 QStringLiteral("Rename failed! (%1)").arg(file.errorString()));
+    // The engine renames the file, names it in the job and saves the lists.
+    switch (SniffMgr::instance()->renameFile(task, name)) {
+    case SniffMgr::RenameResult::Renamed:
+        return Outcome::Renamed;
+    case SniffMgr::RenameResult::Unchanged:
+        return Outcome::Unchanged;
+    default:
         return Outcome::Failed;
     }
-    task->setInfo(protocol::withTitle(task->info(), name));
-    task->setInfo(protocol::withFilePath(task->info(), target));
-    return Outcome::Renamed;
 }

@@ -1,7 +1,7 @@
 #pragma once
 
-// Renaming a finished download's file in place: the checks of the typed name, the question when
-// the name is taken, the rename itself, and the task's title and path after it.
+// Renaming a finished download's file in place: the checks of the typed name and the question
+// when the name is taken; the engine then renames the file (SniffMgr::renameFile).
 
 #include <QCoreApplication>
 #include <QString>

@@ -1,9 +1,9 @@
-#include "gui//pages/donetaskdelegate.h"
-#include "core/engine/snifftask.h"
+#include "gui/pages/donetaskdelegate.h"
 
 #include "core/foundation/globals.h"
+#include "core/protocol/displaytext.h"
 #include "gui/pages/rowpainter.h"
-#include "gui/pages/taskmodels.h"
+#include "gui/widgets/mediaroles.h"
 #include "gui/widgets/pictures.h"
 
 #include <QCoreApplication>
@@ -12,13 +12,22 @@
 #include <QPainter>
 #include <QPixmapCache>
 
-using namespace taskmodels;
+using namespace mediaroles;
 
 namespace {
 
-const char *const kInfoIcons[5] = {":/res/icon_duration.png", ":/res/icon_size.png",
-                                   ":/res/icon_type.png", ":/res/icon_bitrate.png",
-                                   ":/res/icon_subtitle.png"};
+// The facts of a row, in the order they are shown, with their icons: a new fact is one line
+// here (and its text in factText).
+struct Fact
+{
+    int role;
+    const char *icon;
+};
+const Fact kFacts[] = {
+    {DurationRole, ":/res/icon_duration.png"}, {SizeRole, ":/res/icon_size.png"},
+    {FormatRole, ":/res/icon_type.png"},       {QualityRole, ":/res/icon_bitrate.png"},
+    {SubtitleRole, ":/res/icon_subtitle.png"},
+};
 const QColor kTitleColour(0x33, 0x33, 0x33);
 const QColor kGrey(0x88, 0x88, 0x88);
 constexpr int kIcon = 14;
@@ -46,6 +55,17 @@ QPixmap tinted(const QString &path, const QColor &colour)
     return pixmap;
 }
 
+// The texts keep the context they have always been translated in.
+QString translated(const char *text)
+{
+    return QCoreApplication::translate("DoneTaskWidget", text);
+}
+
+QString orUnknown(const QString &text)
+{
+    return text.isEmpty() ? translated(QT_TRANSLATE_NOOP("DoneTaskWidget", "Unknown")) : text;
+}
+
 QString editStyle()
 {
     return QStringLiteral("QLineEdit {color: %1; background-color: %2; border-radius: 2px; "
@@ -54,6 +74,41 @@ QString editStyle()
 }
 
 } // namespace
+
+QString DoneTaskDelegate::factText(const QModelIndex &index, int role)
+{
+    const bool audio = index.data(AudioRole).toBool();
+    switch (role) {
+    case DurationRole: {
+        const qint64 d = qint64(index.data(DurationRole).toDouble());
+        if (d >= 3600)
+            return QString::asprintf("%02lld:%02lld:%02lld", d / 3600, d % 3600 / 60, d % 60);
+        return d > 0 ? QString::asprintf("%02lld:%02lld", d / 60, d % 60) : orUnknown(QString());
+    }
+    case SizeRole:
+        return protocol::formatSize(index.data(SizeRole).toLongLong());
+    case FormatRole:
+        return index.data(FormatRole).toString();
+    case QualityRole:
+        // An audio file shows its bit rate, a video its picture size.
+        return orUnknown(index.data(audio ? QualityRole : ResolutionRole).toString());
+    case SubtitleRole:
+        if (!index.data(SubtitleRole).toBool())
+            return QString();
+        return audio ? translated(QT_TRANSLATE_NOOP("DoneTaskWidget", "Lyrics"))
+                     : translated(QT_TRANSLATE_NOOP("DoneTaskWidget", "Subtitle"));
+    default:
+        return index.data(role).toString();
+    }
+}
+
+QStringList DoneTaskDelegate::factTexts(const QModelIndex &index)
+{
+    QStringList texts;
+    for (const Fact &fact : kFacts)
+        texts << factText(index, fact.role);
+    return texts;
+}
 
 DoneTaskDelegate::DoneTaskDelegate(MyListWidget *view)
     : TaskRowDelegate(view)
@@ -91,21 +146,21 @@ void DoneTaskDelegate::paint(QPainter *painter, const QStyleOptionViewItem &opti
                        kTitleColour, index.data(Qt::DisplayRole).toString());
     }
 
-    const QStringList texts = index.data(InfoTextsRole).toStringList();
-    const bool subtitle = index.data(SubtitleRole).toBool();
     const QColor tint = isDarkMode() ? QColor(0xFF, 0xFF, 0xFF) : QColor(0xAA, 0xAA, 0xAA);
     const QFont font = applicationFont(9);
     int x = row.left() + 140;
-    for (int i = 0; i < texts.size() && i < 5; ++i) {
-        if (i < 4 || subtitle)
+    for (const Fact &fact : kFacts) {
+        const QString text = factText(index, fact.role);
+        // A fact that is only there or not (the subtitle) shows nothing, icon and all, when not.
+        if (!text.isEmpty() || fact.role != SubtitleRole)
             painter->drawPixmap(QRect(x, row.top() + 60, kIcon, kIcon),
-                                tinted(QString::fromLatin1(kInfoIcons[i]), tint));
-        const int width = rowpaint::textWidth(font, texts.at(i));
+                                tinted(QString::fromLatin1(fact.icon), tint));
+        const int width = rowpaint::textWidth(font, text);
         // The gap before the next fact to spare: hinted glyphs may reach past the measured
         // width, and a last digit must not be cut off.
         rowpaint::text(painter,
                        QRect(x + kIcon + 4, row.top() + kFactsTop, width + kIcon, kFactsHeight),
-                       font, kGrey, texts.at(i));
+                       font, kGrey, text);
         x += kIcon + 4 + width + kIcon + 4;
     }
 

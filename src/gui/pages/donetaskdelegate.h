@@ -1,8 +1,8 @@
 #pragma once
 
-// Paints the rows of the downloaded page (thumbnail, title, the file's five facts with their
-// icons, the "Play" and "Show the File" buttons) from the model's roles; the title becomes a
-// line edit only while it is being renamed.
+// Paints the rows of the downloaded page (thumbnail, title, the file's facts with their icons,
+// the "Play" and "Show the File" buttons) from the model's media roles, laid out from one list of
+// facts; the title becomes a line edit only while it is being renamed.
 
 #include "gui/pages/mylistwidget.h"
 
@@ -32,6 +32,9 @@ public:
     void updateEditorGeometry(QWidget *editor, const QStyleOptionViewItem &option,
                               const QModelIndex &index) const override;
 
+    // The text a fact of the row reads (a media role), and all of them in the order shown.
+    static QString factText(const QModelIndex &index, int role);
+    static QStringList factTexts(const QModelIndex &index);
     static QRect titleRect(const QRect &row);
     static QRect buttonRect(const QRect &row, Part part);
 

@@ -2,17 +2,17 @@
 
 #include "core/engine/sniffmgr.h"
 #include "core/engine/snifftask.h"
-#include "core/engine/toolprotocol.h"
 #include "core/foundation/applog.h"
 #include "core/foundation/globals.h"
 #include "core/foundation/privatelistmanager.h"
 #include "core/foundation/stylemanager.h"
-#include "gui/pages/donelistmodel.h"
 #include "gui/pages/donerename.h"
 #include "gui/pages/donetaskdelegate.h"
 #include "gui/pages/fileactions.h"
+#include "gui/pages/finishedjobs.h"
 #include "gui/pages/mylistwidget.h"
 #include "gui/pages/pagetoolbar.h"
+#include "gui/pages/taskmodels.h"
 #include "gui/widgets/mainwindowhelper.h"
 #include "gui/widgets/pictures.h"
 #include "gui/widgets/zqmessagebox.h"
@@ -76,7 +76,8 @@ DownloadedPage::DownloadedPage(QWidget *parent)
     connect(tabs, &QButtonGroup::idClicked, this, &DownloadedPage::showView);
 
     stack = new QStackedWidget(this);
-    allRows = new DoneListModel(this);
+    jobs = new FinishedJobsModel(mgr, this);
+    allRows = new FinishedJobsFilter(jobs, FinishedJobsFilter::View::Public, this);
     allView = makeList(allRows);
     stack->addWidget(allView);
     layout->addWidget(stack, 1);
@@ -115,8 +116,10 @@ DownloadedPage::DownloadedPage(QWidget *parent)
     loading->setMovie(loadingMovie);
     loading->hide();
 
-    refreshList(mgr->doneList());
-    connect(mgr, &SniffMgr::mgrAddDownloadedTask, this, &DownloadedPage::onMgrAddDownloadedTask);
+    if (allView->count() > 0)
+        allView->setCurrentRow(0, QItemSelectionModel::Select);
+    // Connected after the model: the row is there when the page looks for it.
+    connect(mgr, &SniffMgr::mgrAddDownloadedTask, this, &DownloadedPage::onJobAdded);
 
     retranslate();
     updateToolbar();
@@ -153,7 +156,7 @@ QWidget *DownloadedPage::buildToolbar()
     return toolbarWidget;
 }
 
-MyListWidget *DownloadedPage::makeList(DoneListModel *rows)
+MyListWidget *DownloadedPage::makeList(FinishedJobsFilter *rows)
 {
     auto *list = new MyListWidget(this);
     list->setStyleSheet(QStringLiteral("QListView {border: none; border-top: 1px solid "
@@ -194,9 +197,7 @@ void DownloadedPage::changeEvent(QEvent *event)
             qDebug() << "QEvent::PaletteChange"; // the rows' icons are tinted anew
         else
             retranslate();
-        allRows->refreshAll();
-        if (privateRows)
-            privateRows->refreshAll();
+        jobs->refreshAll();
     }
     QWidget::changeEvent(event);
 }
@@ -219,7 +220,7 @@ bool DownloadedPage::isPrivateView() const
     return tabs->checkedId() == 1;
 }
 
-DoneListModel *DownloadedPage::currentModel() const
+FinishedJobsFilter *DownloadedPage::currentModel() const
 {
     return isPrivateView() && privateRows ? privateRows : allRows;
 }
@@ -278,10 +279,10 @@ void DownloadedPage::ensurePrivateView()
 {
     if (privateView)
         return;
-    privateRows = new DoneListModel(this);
+    privateRows = new FinishedJobsFilter(jobs, FinishedJobsFilter::View::Private, this);
+    privateRows->setKeywords(keywords());
     privateView = makeList(privateRows);
     stack->addWidget(privateView);
-    privateRows->setTasks(mgr->privateList());
     if (privateRows->rowCount() > 0)
         privateView->setCurrentRow(0, QItemSelectionModel::Select);
 }
@@ -310,13 +311,27 @@ void DownloadedPage::showView(int id)
 
 // --- Rows -------------------------------------------------------------------------------------
 
-void DownloadedPage::addRow(MyListWidget *list, SniffTask *task, int position)
+FinishedJobsFilter *DownloadedPage::convertedDownloads()
 {
-    auto *rows = qobject_cast<DoneListModel *>(list->model());
-    const bool noSelection = !list->hasSelection();
-    const int row = position < 0 ? rows->rowCount() : position;
-    rows->insertAt(row, task);
-    if (noSelection)
+    if (!convertedRows)
+        convertedRows = new FinishedJobsFilter(jobs, FinishedJobsFilter::View::Converted, this);
+    return convertedRows;
+}
+
+void DownloadedPage::onJobAdded(SniffTask *task)
+{
+    writeLog(QStringLiteral("[DownloadedPage] onMgrAddDownloadedTask"), task->url());
+    MyListWidget *list = task->isPrivate() ? privateView : allView;
+    FinishedJobsFilter *rows = task->isPrivate() ? privateRows : allRows;
+    if (!list)
+        return;
+    const int row = rows->rowOf(task);
+    if (row < 0)
+        return;
+    // A new private row is the one selected there; a new public one when nothing was.
+    if (task->isPrivate())
+        list->setCurrentRow(row, QItemSelectionModel::ClearAndSelect);
+    else if (!list->hasSelection())
         list->setCurrentRow(row, QItemSelectionModel::Select);
 }
 
@@ -330,24 +345,6 @@ void DownloadedPage::selectFirstRow()
     MyListWidget *list = currentList();
     if (list->count() > 0)
         list->setCurrentRow(0, QItemSelectionModel::ClearAndSelect);
-}
-
-QList<SniffTask *> DownloadedPage::searched(const QList<SniffTask *> &tasks) const
-{
-    // An empty search shows everything, without a look at any title.
-    if (search->text().isEmpty())
-        return tasks;
-    return mgr->search(keywords(), tasks);
-}
-
-void DownloadedPage::refreshList(const QList<SniffTask *> &tasks)
-{
-    writeLog(QStringLiteral("[DownloadedPage]"),
-             QStringLiteral("refreshList--1 %1 tasks.size %2").arg(logClock()).arg(tasks.size()));
-    allRows->setTasks(tasks);
-    writeLog(QStringLiteral("[DownloadedPage]"), QStringLiteral("refreshList--2 ") + logClock());
-    updateEmptyState();
-    updateToolbar();
 }
 
 void DownloadedPage::onRowPartClicked(const QModelIndex &index, int part)
@@ -399,57 +396,23 @@ void DownloadedPage::onTitleEdited(const QModelIndex &index, const QString &text
             list->closePersistentEditor(index);
         }
     }
+    // The engine renames the file, updates the job and saves; the row follows.
     const DoneRename::Outcome outcome = DoneRename::rename(task, text);
     if (outcome == DoneRename::Outcome::Unchanged)
         return;
     const bool ok = outcome == DoneRename::Outcome::Renamed;
     writeLog(QStringLiteral("Modify file name"),
              ok ? QStringLiteral("success") : QStringLiteral("failed"));
-    if (ok) {
-        mgr->saveAll();
-        allRows->rowChanged(task);
-        if (privateRows)
-            privateRows->rowChanged(task);
-    } else {
+    if (!ok)
         ZQMessageBox::question(tr("The Filename is Invalid."), {tr("OK")});
-    }
     Q_EMIT editFinished(ok);
-}
-
-void DownloadedPage::onMgrAddDownloadedTask(SniffTask *task)
-{
-    writeLog(QStringLiteral("[DownloadedPage] onMgrAddDownloadedTask"), task->url());
-    if (protocol::isPrivateFile(task->info())) {
-        PrivateListManager *privacy = PrivateListManager::instance();
-        if (privacy->isOn() && privacy->filesHidden())
-            mgr->setFileHidden(task, QStringLiteral("hidden"));
-        ensurePrivateView();
-        if (protocol::isHiddenThumb(task->info()))
-            task->setInfo(protocol::withHiddenThumb(task->info(), false));
-        mgr->moveToPrivate(task);
-        privateView->clearSelection();
-        if (privateRows->rowOf(task) < 0)
-            addRow(privateView, task, -1);
-        privateView->setCurrentRow(0, QItemSelectionModel::ClearAndSelect);
-        mgr->saveAll();
-        return;
-    }
-    mgr->saveAll();
-    const QList<SniffTask *> doneList = mgr->doneList();
-    if (allRows->rowOf(task) >= 0)
-        return;
-    if (!doneList.isEmpty() && doneList.first() == task) {
-        // The newest finished download comes first: one row more, nothing rebuilt.
-        if (!searched({task}).isEmpty())
-            addRow(allView, task, 0);
-    } else {
-        refreshList(searched(doneList));
-    }
 }
 
 QStringList DownloadedPage::keywords() const
 {
-    return search->text().split(QLatin1Char(' '), Qt::KeepEmptyParts);
+    // Words between any number of spaces; no words show every row.
+    return search->text().isEmpty() ? QStringList()
+                                    : search->text().split(QLatin1Char(' '), Qt::SkipEmptyParts);
 }
 
 void DownloadedPage::onSearchTextChanged(const QString &text)
@@ -457,16 +420,14 @@ void DownloadedPage::onSearchTextChanged(const QString &text)
     search->setStyleSheet(
         QStringLiteral("QLineEdit { border-radius: 4px; border: 1px solid #D7D7D7; color: %1}")
             .arg(text.isEmpty() ? QStringLiteral("#333333") : QStringLiteral("#444444")));
-    if (!isPrivateView()) {
-        refreshList(searched(mgr->doneList()));
-        writeLog(QStringLiteral("onSearchTextChanged"), text);
-        if (allView->count() > 0)
-            allView->setCurrentRow(0, QItemSelectionModel::ClearAndSelect);
-        return;
-    }
-    privateRows->setTasks(searched(mgr->privateList()));
-    if (privateView->count() > 0)
-        privateView->setCurrentRow(0, QItemSelectionModel::ClearAndSelect);
+    const QStringList words = keywords();
+    allRows->setKeywords(words);
+    if (privateRows)
+        privateRows->setKeywords(words);
+    writeLog(QStringLiteral("onSearchTextChanged"), text);
+    MyListWidget *list = currentList();
+    if (list->count() > 0)
+        list->setCurrentRow(0, QItemSelectionModel::ClearAndSelect);
     updateEmptyState();
     updateToolbar();
 }

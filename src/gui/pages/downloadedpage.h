@@ -1,13 +1,16 @@
 #pragma once
 
 // The second page: finished downloads in two views, "All" (the done list) and "Private", with
-// search, play, reveal, rename, move to and from the private list and delete.
+// search, play, reveal, rename, move to and from the private list and delete. Both views are
+// filters of one model of the engine's finished jobs; every change is a command to the engine,
+// and the rows follow the engine's signals.
 
 #include <QList>
 #include <QWidget>
 
-class DoneListModel;
 class DoneTaskDelegate;
+class FinishedJobsFilter;
+class FinishedJobsModel;
 class MyListWidget;
 class QButtonGroup;
 class QLabel;
@@ -29,9 +32,14 @@ public:
     MyListWidget *allList() const { return allView; }
     MyListWidget *privateList() const { return privateView; }
     MyListWidget *currentList() const;
-    // The rows of each view: what each shows is read through the roles of taskmodels.
-    DoneListModel *allModel() const { return allRows; }
-    DoneListModel *privateModel() const { return privateRows; }
+    // Every finished job, and the rows of each view (filters of it): what each row shows is read
+    // through the media roles.
+    FinishedJobsModel *jobsModel() const { return jobs; }
+    FinishedJobsFilter *allModel() const { return allRows; }
+    FinishedJobsFilter *privateModel() const { return privateRows; }
+    // The public finished jobs that were converted after their download (for the converted
+    // page); made on first use, owned by the page.
+    FinishedJobsFilter *convertedDownloads();
     bool isPrivateView() const;
     void showView(int id);
     QLineEdit *searchField() const { return search; }
@@ -39,8 +47,6 @@ public:
     bool isEmptyStateShown() const;
     QString emptyStateText() const;
     void selectFirstRow();
-    // Shows these tasks in the "All" view.
-    void refreshList(const QList<SniffTask *> &tasks);
     void runContextAction(int action);
     // Puts the current row's title into edit mode (the "Modify File Name" entry).
     void startRename(SniffTask *task);
@@ -50,7 +56,6 @@ Q_SIGNALS:
     void editFinished(bool ok);
 
 public Q_SLOTS:
-    void onMgrAddDownloadedTask(SniffTask *task);
     void onDoubleClickedItem(SniffTask *task);
     void onPopContextMenu(SniffTask *task);
     void onContextAction();
@@ -68,11 +73,10 @@ private:
     // Longer lists show the loading picture while they are refilled.
     static constexpr int kLoadingThreshold = 20;
     QWidget *buildToolbar();
-    MyListWidget *makeList(DoneListModel *rows);
+    MyListWidget *makeList(FinishedJobsFilter *rows);
     void ensurePrivateView();
-    DoneListModel *currentModel() const;
-    // Adds a row to a view; it becomes selected when the view had no selection.
-    void addRow(MyListWidget *list, SniffTask *task, int position);
+    FinishedJobsFilter *currentModel() const;
+    void onJobAdded(SniffTask *task);
     bool fileExists(SniffTask *task);
     void deleteSelected();
     void deleteAll();
@@ -83,8 +87,6 @@ private:
     void updateToolbar();
     void retranslate();
     QStringList keywords() const;
-    // The tasks of a list that the search shows.
-    QList<SniffTask *> searched(const QList<SniffTask *> &tasks) const;
     void playTask(SniffTask *task);
     void revealTask(SniffTask *task);
     void onRowPartClicked(const QModelIndex &index, int part);
@@ -101,8 +103,10 @@ private:
     QPushButton *allTab = nullptr;
     QPushButton *privateTab = nullptr;
     QStackedWidget *stack = nullptr;
-    DoneListModel *allRows = nullptr;
-    DoneListModel *privateRows = nullptr;
+    FinishedJobsModel *jobs = nullptr;
+    FinishedJobsFilter *allRows = nullptr;
+    FinishedJobsFilter *privateRows = nullptr;
+    FinishedJobsFilter *convertedRows = nullptr;
     MyListWidget *allView = nullptr;
     MyListWidget *privateView = nullptr;
     QWidget *emptyPanel = nullptr;

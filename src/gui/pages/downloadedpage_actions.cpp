@@ -5,14 +5,13 @@
 
 #include "core/engine/sniffmgr.h"
 #include "core/engine/snifftask.h"
-#include "core/engine/toolprotocol.h"
 #include "core/foundation/applog.h"
 #include "core/foundation/globals.h"
 #include "core/foundation/privatelistmanager.h"
 #include "core/foundation/stylemanager.h"
 #include "gui/pages/deleteconfirmdlg.h"
-#include "gui/pages/donelistmodel.h"
 #include "gui/pages/fileactions.h"
+#include "gui/pages/finishedjobs.h"
 #include "gui/pages/mylistwidget.h"
 #include "gui/pages/pagetoolbar.h"
 #include "gui/pages/taskmodels.h"
@@ -55,25 +54,17 @@ bool DownloadedPage::fileExists(SniffTask *task)
         return false;
     }
     bool remove = false;
-    if (checkFileExists(protocol::filePath(task->info()), true, &remove))
+    if (checkFileExists(task->filePath(), true, &remove))
         return true;
-    if (remove) {
-        disconnect(task, nullptr, this, nullptr);
-        currentModel()->remove(task);
-        if (isPrivateView())
-            mgr->deletePrivateTask(task, true);
-        else
-            mgr->deleteDoneTask(task, true);
-        updateEmptyState();
-        mgr->saveAll();
-    }
+    if (remove)
+        mgr->deleteFinished(task, true);
     return false;
 }
 
 void DownloadedPage::playTask(SniffTask *task)
 {
     if (fileExists(task))
-        openLocalFile(protocol::filePath(task->info()));
+        openLocalFile(task->filePath());
 }
 
 void DownloadedPage::revealTask(SniffTask *task)
@@ -83,7 +74,7 @@ void DownloadedPage::revealTask(SniffTask *task)
     if (row >= 0)
         list->setCurrentRow(row, QItemSelectionModel::ClearAndSelect);
     if (fileExists(task))
-        showInFileManager(protocol::filePath(task->info()));
+        showInFileManager(task->filePath());
 }
 
 void DownloadedPage::onDoubleClickedItem(SniffTask *task)
@@ -101,7 +92,7 @@ void DownloadedPage::onClickedShowInBrowser()
     if (tasks.isEmpty())
         return;
     if (fileExists(tasks.first()))
-        showInFileManager(protocol::filePath(tasks.first()->info()));
+        showInFileManager(tasks.first()->filePath());
 }
 
 void DownloadedPage::onClickedDelete()
@@ -162,7 +153,7 @@ void DownloadedPage::runContextAction(int action)
     switch (action) {
     case 207:
         if (fileExists(task))
-            showInFileManager(protocol::filePath(task->info()));
+            showInFileManager(task->filePath());
         break;
     case 208:
         playTask(task);
@@ -220,18 +211,9 @@ void DownloadedPage::deleteSelected()
     if (dialog.exec() != QDialog::Accepted)
         return;
     const bool deleteFile = dialog.isDeleteFileChecked();
-    const QList<SniffTask *> tasks = selectedTasks();
-    for (SniffTask *task : tasks) {
-        disconnect(task, nullptr, this, nullptr);
-        currentModel()->remove(task);
-        if (isPrivateView())
-            mgr->deletePrivateTask(task, deleteFile);
-        else
-            mgr->deleteDoneTask(task, deleteFile);
-    }
-    updateEmptyState();
+    for (SniffTask *task : selectedTasks())
+        mgr->deleteFinished(task, deleteFile);
     updateToolbar();
-    mgr->saveAll();
 }
 
 void DownloadedPage::deleteAll()
@@ -243,18 +225,11 @@ void DownloadedPage::deleteAll()
     MainWindowHelper::instance()->centreOverMainWindow(&dialog);
     if (dialog.exec() != QDialog::Accepted)
         return;
-    const bool deleteFile = dialog.isDeleteFileChecked();
-    const QList<SniffTask *> tasks = currentModel()->tasks();
-    currentModel()->setTasks({});
-    for (SniffTask *task : tasks) {
-        if (isPrivateView())
-            mgr->deletePrivateTask(task, true);
-        else
-            mgr->deleteDoneTask(task, deleteFile);
-    }
-    updateEmptyState();
+    // The private view's files always go with their rows.
+    const bool deleteFile = isPrivateView() || dialog.isDeleteFileChecked();
+    for (SniffTask *task : currentModel()->tasks())
+        mgr->deleteFinished(task, deleteFile);
     updateToolbar();
-    mgr->saveAll();
 }
 
 void DownloadedPage::addToPrivateList()
@@ -271,27 +246,17 @@ void DownloadedPage::addToPrivateList()
     if (many)
         setLoading(true);
     writeLog(QStringLiteral("selectedItems size:"), QString::number(items.size()));
-    QList<SniffTask *> moved;
-    for (int i = items.size() - 1; i >= 0; --i) {
-        SniffTask *task = items.at(i);
-        disconnect(task, nullptr, this, nullptr);
-        allRows->remove(task);
-        moved << task;
-    }
     privateView->clearSelection();
-    for (SniffTask *task : qAsConst(moved)) {
-        if (privacy->isOn() && privacy->filesHidden()) {
-            task->setInfo(protocol::withPrivateFile(task->info(), true));
-            mgr->setFileHidden(task, QStringLiteral("hidden"));
-        }
+    // The engine moves each job (hiding its file when private mode asks for that) and saves.
+    for (SniffTask *task : items)
         mgr->moveToPrivate(task);
-        addRow(privateView, task, -1);
-    }
+    const int first = privateRows->rowOf(items.first());
+    if (first >= 0)
+        privateView->setCurrentRow(first, QItemSelectionModel::Select);
     if (many)
         setLoading(false);
     updateEmptyState();
     updateToolbar();
-    mgr->saveAll();
     writeLog(QStringLiteral("[DownloadedPage::addToPrivateList] =>end"), logClock());
 }
 
@@ -306,25 +271,12 @@ void DownloadedPage::moveOut()
     const bool many = items.size() > kLoadingThreshold;
     if (many)
         setLoading(true);
-    QList<SniffTask *> moved;
-    for (int i = items.size() - 1; i >= 0; --i) {
-        SniffTask *task = items.at(i);
-        privateRows->remove(task);
-        moved << task;
-    }
-    for (SniffTask *task : qAsConst(moved)) {
-        if (protocol::isPrivateFile(task->info())) {
-            task->setInfo(protocol::withPrivateFile(task->info(), false));
-            mgr->setFileHidden(task, QStringLiteral("normal"));
-        }
+    for (SniffTask *task : items)
         mgr->moveFromPrivate(task);
-        addRow(allView, task, 0);
-    }
     allView->setCurrentRow(0, QItemSelectionModel::ClearAndSelect);
     if (many)
         setLoading(false);
     updateEmptyState();
     updateToolbar();
-    mgr->saveAll();
     writeLog(QStringLiteral("[DownloadedPage::moveOut] =>end"), logClock());
 }

@@ -4,7 +4,6 @@
 #include "core/engine/downloadoptions.h"
 #include "core/engine/sniffmgr.h"
 #include "core/engine/snifftask.h"
-#include "core/engine/toolprotocol.h"
 #include "core/foundation/addressrules.h"
 #include "core/foundation/applog.h"
 #include "core/foundation/globals.h"
@@ -59,7 +58,8 @@ DownloadingPage::DownloadingPage(QWidget *parent)
     , mgr(SniffMgr::instance())
 {
     qRegisterMetaType<SniffTask *>("SniffTask*");
-    playlistChooser = [](const QString &url, QList<QVariant> *entries, DownloadOptions *options) {
+    playlistChooser = [](const QString &url, QVector<protocol::PlaylistEntry> *entries,
+                         DownloadOptions *options) {
         PlaylistConfirmDlg dialog;
         dialog.setUrl(url);
         MainWindowHelper::instance()->centreOverMainWindow(&dialog);
@@ -351,7 +351,7 @@ void DownloadingPage::onPopContextMenu(SniffTask *task)
         });
     };
     const bool downloading = task->state() == SniffTask::State::Downloading;
-    add(201, protocol::isLive(task->info()) ? tr("Stop") : tr("Pause"), downloading);
+    add(201, task->isLive() ? tr("Stop") : tr("Pause"), downloading);
     add(202, tr("Resume"), !downloading);
     menu->addSeparator();
     add(203, tr("Delete"), true);
@@ -430,7 +430,6 @@ void DownloadingPage::deleteSelected()
         if (mgr->downloadingList().contains(task))
             mgr->deleteDownloadingTask(task);
     }
-    mgr->saveAll();
 }
 
 void DownloadingPage::onClickedResumeAll()

@@ -3,6 +3,7 @@
 // The first page: turns pasted addresses, playlists and browser downloads into tasks, shows every
 // active task as a row and carries the bulk buttons, the speed limit and the convert target.
 
+#include "core/protocol/toolline.h"
 #include "gui/pages/pasteinputdlg.h"
 #include "gui/pages/pasterouter.h"
 
@@ -46,7 +47,8 @@ public:
 
     // How a playlist's entries are chosen: runs the playlist dialog on the address and returns
     // false when it was cancelled. Tests replace it.
-    std::function<bool(const QString &url, QList<QVariant> *entries, DownloadOptions *options)>
+    std::function<bool(const QString &url, QVector<protocol::PlaylistEntry> *entries,
+                       DownloadOptions *options)>
         playlistChooser;
 
     // Read by tests and screenshots.
@@ -118,8 +120,8 @@ private:
     // False (and the user sent to the preferences) when the download folder is gone.
     bool downloadDirReady();
     void deleteSelected();
-    void finishPlaylist(const QList<QVariant> &entries, const DownloadOptions &options,
-                        bool fromBrowser);
+    void finishPlaylist(const QVector<protocol::PlaylistEntry> &entries,
+                        const DownloadOptions &options, bool fromBrowser);
     void runPlaylistDialog(const QString &url, bool fromBrowser);
     // The paste road's questions (see PasteRouter): a clip downloaded before, a pasted page
     // that holds several videos.

@@ -8,7 +8,6 @@
 #include "core/engine/downloadoptions.h"
 #include "core/engine/sniffmgr.h"
 #include "core/engine/snifftask.h"
-#include "core/engine/toolprotocol.h"
 #include "core/foundation/addressrules.h"
 #include "core/foundation/applog.h"
 #include "core/foundation/globals.h"
@@ -138,7 +137,7 @@ bool DownloadingPage::findDownloaded(const QString &url, QString *title) const
     const QList<SniffTask *> done = mgr->doneList();
     for (SniffTask *task : done) {
         if (mediaAddress(task->url()) == media) {
-            *title = protocol::title(task->info());
+            *title = task->title();
             return true;
         }
     }
@@ -163,7 +162,7 @@ void DownloadingPage::askAboutPageEntries()
 void DownloadingPage::downloadAllEntries(SniffTask *task, const QString &url)
 {
     QPointer<SniffTask> single(task);
-    QList<QVariant> entries;
+    QVector<protocol::PlaylistEntry> entries;
     DownloadOptions options;
     // Until the entries are chosen, the download of the first video goes on.
     if (!playlistChooser || !playlistChooser(url, &entries, &options))
@@ -221,17 +220,17 @@ void DownloadingPage::addPlaylistWithConfirm(const QString &url, bool fromBrowse
 
 void DownloadingPage::runPlaylistDialog(const QString &url, bool fromBrowser)
 {
-    QList<QVariant> entries;
+    QVector<protocol::PlaylistEntry> entries;
     DownloadOptions options;
     if (!playlistChooser || !playlistChooser(url, &entries, &options))
         return;
     finishPlaylist(entries, options, fromBrowser);
 }
 
-void DownloadingPage::finishPlaylist(const QList<QVariant> &chosen, const DownloadOptions &options,
-                                     bool fromBrowser)
+void DownloadingPage::finishPlaylist(const QVector<protocol::PlaylistEntry> &chosen,
+                                     const DownloadOptions &options, bool fromBrowser)
 {
-    QList<QVariant> entries = chosen;
+    QVector<protocol::PlaylistEntry> entries = chosen;
     if (options.playlistOrderMode == QLatin1String("Oldest first"))
         std::reverse(entries.begin(), entries.end());
     if (entries.isEmpty()) {
@@ -240,8 +239,8 @@ void DownloadingPage::finishPlaylist(const QList<QVariant> &chosen, const Downlo
         return;
     }
     QString text;
-    for (const QVariant &entry : qAsConst(entries))
-        text += entry.toMap().value(QStringLiteral("url")).toString() + QLatin1Char('\n');
+    for (const protocol::PlaylistEntry &entry : qAsConst(entries))
+        text += entry.url + QLatin1Char('\n');
     writeLog(QStringLiteral("[DownloadingPage]"), QStringLiteral("popupPlaylistDialog"));
     if (fromBrowser)
         Q_EMIT browserDownloadAccepted();
@@ -296,7 +295,6 @@ void DownloadingPage::addTasksFromContent(const QString &text, bool checkPlaylis
                                              : tr("%1 exists tasks have been skipped.");
         ZQMessageBox::question(message.arg(skipped), {tr("OK")});
     }
-    mgr->saveAll();
 }
 
 void DownloadingPage::onDownloadFromBrowser(const QString &url, const QString &metadata)

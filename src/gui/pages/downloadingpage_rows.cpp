@@ -5,7 +5,6 @@
 
 #include "core/engine/sniffmgr.h"
 #include "core/engine/snifftask.h"
-#include "core/engine/toolprotocol.h"
 #include "core/foundation/applog.h"
 #include "gui/pages/downloadfaileddlg.h"
 #include "gui/pages/downloadingmodel.h"
@@ -92,11 +91,11 @@ void DownloadingPage::onClickPauseResume(SniffTask *task)
         mgr->pauseTask(task, false);
         return;
     }
+    // A retry: the engine queues the job again and looks its page up when nothing is known of
+    // it yet.
     mgr->resumeTask(task);
     if (DownloadRow *row = rows->row(task))
         row->reloadThumbnail();
-    if (protocol::thumbnail(task->info()).isEmpty())
-        mgr->startThumbOperator(task);
 }
 
 void DownloadingPage::showFailureDialog(SniffTask *task)

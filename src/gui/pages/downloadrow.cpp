@@ -1,10 +1,8 @@
 #include "gui/pages/downloadrow.h"
 
-#include "core/engine/sniffmgr.h"
 #include "core/engine/snifftask.h"
-#include "core/engine/toolprotocol.h"
 #include "core/foundation/applog.h"
-#include "core/foundation/privatelistmanager.h"
+#include "core/protocol/displaytext.h"
 #include "gui/pages/rowpainter.h"
 #include "gui/pages/taskmodels.h"
 
@@ -18,13 +16,13 @@ DownloadRow::DownloadRow(SniffTask *task)
     , title_(tr("Waiting for parsing..."))
     , status_(tr("Waiting for downloading..."))
 {
-    const QByteArray &info = task_->info();
-    if (!protocol::isPrivateFile(info) && !task_->thumbnailPath().isEmpty() &&
+    const protocol::MediaInfo &media = task_->media();
+    if (!media.privateFile && !task_->thumbnailPath().isEmpty() &&
         !rowpaint::thumbnail(task_->thumbnailPath(), 1.0).isNull())
         thumbnailShown = true;
-    if (!thumbnailShown && !protocol::thumbnail(info).isEmpty()) {
+    if (!thumbnailShown && !media.thumbnail.isEmpty()) {
         remoteThumbRequested = true;
-        ThumbnailFetcher::instance()->fetch(protocol::thumbnail(info));
+        ThumbnailFetcher::instance()->fetch(media.thumbnail);
     }
 }
 
@@ -54,7 +52,7 @@ QString DownloadRow::elapsedTimeText(qint64 seconds)
 
 QString DownloadRow::reason() const
 {
-    return protocol::member(task_->finished(), QStringLiteral("error")).left(300);
+    return task_->result().error.left(300);
 }
 
 QString DownloadRow::thumbnailPath() const
@@ -85,9 +83,9 @@ void DownloadRow::showFailure(bool on)
 
 bool DownloadRow::showLastProgress()
 {
-    if (protocol::isLive(task_->info()))
+    if (task_->isLive())
         return false;
-    const double value = protocol::progress(task_->progress());
+    const double value = task_->progress().fraction;
     const QString done = protocol::progressText(task_->progress(), false);
     if (value <= 0 || done.isEmpty())
         return false;
@@ -107,7 +105,7 @@ void DownloadRow::showStarted()
         status_ = tr("Analyzing...");
     }
     showFailure(false);
-    if (protocol::isLive(task_->info())) {
+    if (task_->isLive()) {
         liveBadge = false;
         setButton(QStringLiteral("pause"), tr("Pause"));
     }
@@ -117,28 +115,27 @@ void DownloadRow::showStarted()
 
 void DownloadRow::showSniffed()
 {
-    const QString name = protocol::title(task_->info());
-    if (!name.isEmpty())
-        title_ = name;
-    const QString local = protocol::localThumbnail(task_->info());
-    const QPixmap picture = local.isEmpty() ? QPixmap() : QPixmap(local);
+    const protocol::MediaInfo &media = task_->media();
+    if (!media.title.isEmpty())
+        title_ = media.title;
+    const QPixmap picture =
+        media.localThumbnail.isEmpty() ? QPixmap() : QPixmap(media.localThumbnail);
     if (!picture.isNull()) {
         rowpaint::saveThumbnail(task_, picture);
-        filterAdultWebsite();
-        if (!protocol::isHiddenThumb(task_->info()))
+        if (!media.hiddenThumb)
             thumbnailShown = true;
         writeLog(QStringLiteral("[DownloadTaskWidget]"), QStringLiteral("use local thumbnail."));
-    } else if (!remoteThumbRequested && !protocol::thumbnail(task_->info()).isEmpty()) {
+    } else if (!remoteThumbRequested && !media.thumbnail.isEmpty()) {
         remoteThumbRequested = true;
-        ThumbnailFetcher::instance()->fetch(protocol::thumbnail(task_->info()));
+        ThumbnailFetcher::instance()->fetch(media.thumbnail);
     }
     qDebug() << "taskSniffed thumb" << task_->url();
 }
 
 void DownloadRow::showDownloading()
 {
-    const double value = protocol::progress(task_->progress());
-    if (protocol::isLive(task_->info())) {
+    const double value = task_->progress().fraction;
+    if (task_->isLive()) {
         if (!liveBadge) {
             liveBadge = true;
             status_ = tr("Downloading") + QStringLiteral("...");
@@ -161,14 +158,14 @@ void DownloadRow::showConverting()
 {
     barBusy = false;
     barShown = true;
-    setBarValue(int(kBarMaximum * protocol::progress(task_->converting())));
-    status_ = protocol::convertingText(task_->converting());
+    setBarValue(int(kBarMaximum * task_->conversion().fraction));
+    status_ = protocol::convertingText(task_->conversion().fraction);
     refreshButton();
 }
 
 void DownloadRow::refreshState()
 {
-    const QString name = protocol::title(task_->info());
+    const QString &name = task_->title();
     title_ = name.isEmpty() ? task_->url() : name;
     const SniffTask::State state = task_->state();
     if (liveBadge) {
@@ -200,7 +197,7 @@ void DownloadRow::refreshState()
         }
         case SniffTask::State::Converting:
             showFailure(false);
-            status_ = protocol::convertingText(task_->converting());
+            status_ = protocol::convertingText(task_->conversion().fraction);
             break;
         case SniffTask::State::Saving:
             showFailure(false);
@@ -229,7 +226,7 @@ void DownloadRow::setButton(const QString &name, const QString &toolTip)
 
 void DownloadRow::refreshButton()
 {
-    const bool live = protocol::isLive(task_->info());
+    const bool live = task_->isLive();
     buttonShown = true;
     buttonEnabled = true;
     switch (task_->state()) {
@@ -286,31 +283,20 @@ void DownloadRow::showFinished()
     refreshButton();
 }
 
-void DownloadRow::filterAdultWebsite()
-{
-    if (!PrivateListManager::instance()->marksPrivate(task_->url()))
-        return;
-    writeLog(QStringLiteral("[DownloadTaskWidget::filterAdultWebsite] =>url:"),
-             PrivateListManager::instance()->matchingKeyword(task_->url()));
-    task_->setInfo(protocol::withHiddenThumb(task_->info(), true));
-    task_->setInfo(protocol::withPrivateFile(task_->info(), true));
-}
-
 bool DownloadRow::onImageDownloaded(const QPixmap &pixmap, const QString &url)
 {
-    if (url != protocol::thumbnail(task_->info()) || pixmap.isNull())
+    if (url != task_->media().thumbnail || pixmap.isNull())
         return false;
     remoteThumbLoaded = true;
-    filterAdultWebsite();
-    thumbnailShown = !protocol::isHiddenThumb(task_->info());
+    thumbnailShown = !task_->media().hiddenThumb;
+    // The engine keeps it with the job and saves the lists.
     rowpaint::saveThumbnail(task_, pixmap);
-    SniffMgr::instance()->saveAll();
     return true;
 }
 
 void DownloadRow::reloadThumbnail()
 {
-    const QString url = protocol::thumbnail(task_->info());
+    const QString &url = task_->media().thumbnail;
     if (!url.isEmpty() && remoteThumbRequested && !remoteThumbLoaded)
         ThumbnailFetcher::instance()->fetch(url);
 }

@@ -61,7 +61,6 @@ private:
     void refreshButton();
     void setButton(const QString &name, const QString &toolTip);
     void showFailure(bool on);
-    void filterAdultWebsite();
     bool barPartlyFilled() const;
     void setBarValue(int value);
     void startBusy() { barBusy = true; }

@@ -1,6 +1,7 @@
 #include "gui/pages/mylistwidget.h"
 
 #include "core/engine/snifftask.h"
+#include "gui/pages/finishedjobs.h"
 #include "gui/pages/taskmodels.h"
 
 #include <QApplication>
@@ -66,6 +67,8 @@ int MyListWidget::rowOf(const SniffTask *task) const
 {
     if (auto *tasks = qobject_cast<const taskmodels::TaskListModel *>(model()))
         return tasks->rowOf(task);
+    if (auto *finished = qobject_cast<const FinishedJobsFilter *>(model()))
+        return finished->rowOf(task);
     return -1;
 }
 

@@ -1,7 +1,6 @@
 #include "gui/pages/pasterouter.h"
 
 #include "core/engine/snifftask.h"
-#include "core/engine/toolprotocol.h"
 #include "core/foundation/addressrules.h"
 
 #include <QElapsedTimer>
@@ -80,9 +79,8 @@ int PasteRouter::entriesToAskAbout(const SniffTask *task)
         task->url().contains(QLatin1String("vantoro-item=")) ||
         task->url().contains(QLatin1String("vantoro-index=")))
         return 0;
-    bool ok = false;
-    const int count = protocol::member(task->info(), QStringLiteral("playlist_count")).toInt(&ok);
-    return ok && count > 1 ? count : 0;
+    const int count = task->media().playlistCount;
+    return count > 1 ? count : 0;
 }
 
 bool PasteRouter::wasAsked(const SniffTask *task)

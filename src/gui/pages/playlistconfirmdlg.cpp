@@ -24,7 +24,7 @@
 #include <QRadioButton>
 #include <QStyle>
 #include <QStyleOptionButton>
-#include <QTableWidget>
+#include <QTableView>
 #include <QVBoxLayout>
 
 // --- CheckboxHeader ---------------------------------------------------------------------------
@@ -74,6 +74,101 @@ void CheckboxHeader::mouseReleaseEvent(QMouseEvent *event)
     QHeaderView::mouseReleaseEvent(event);
 }
 
+// --- PlaylistEntriesModel ---------------------------------------------------------------------
+
+void PlaylistEntriesModel::setEntries(const QVector<protocol::PlaylistEntry> &entries)
+{
+    beginResetModel();
+    list = entries;
+    checks.fill(true, list.size());
+    checkedRows = list.size();
+    endResetModel();
+    Q_EMIT checkedCountChanged(checkedRows);
+}
+
+QVector<protocol::PlaylistEntry> PlaylistEntriesModel::checkedEntries() const
+{
+    QVector<protocol::PlaylistEntry> chosen;
+    for (int row = 0; row < list.size(); ++row) {
+        if (checks.at(row))
+            chosen << list.at(row);
+    }
+    return chosen;
+}
+
+void PlaylistEntriesModel::setChecked(int row, bool on)
+{
+    if (row < 0 || row >= checks.size() || checks.at(row) == on)
+        return;
+    checks[row] = on;
+    checkedRows += on ? 1 : -1;
+    const QModelIndex box = index(row, 0);
+    Q_EMIT dataChanged(box, box, {Qt::CheckStateRole});
+    Q_EMIT checkedCountChanged(checkedRows);
+}
+
+void PlaylistEntriesModel::setAllChecked(bool on)
+{
+    if (list.isEmpty())
+        return;
+    checks.fill(on);
+    checkedRows = on ? list.size() : 0;
+    Q_EMIT dataChanged(index(0, 0), index(list.size() - 1, 0), {Qt::CheckStateRole});
+    Q_EMIT checkedCountChanged(checkedRows);
+}
+
+int PlaylistEntriesModel::rowCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : list.size();
+}
+
+int PlaylistEntriesModel::columnCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : 2;
+}
+
+QVariant PlaylistEntriesModel::data(const QModelIndex &index, int role) const
+{
+    if (!index.isValid() || index.row() >= list.size())
+        return QVariant();
+    if (index.column() == 0)
+        return role == Qt::CheckStateRole ? (checks.at(index.row()) ? Qt::Checked : Qt::Unchecked)
+                                          : QVariant();
+    if (role == Qt::DisplayRole || role == Qt::ToolTipRole)
+        return list.at(index.row()).title;
+    if (role == Qt::TextAlignmentRole)
+        return int(Qt::AlignCenter);
+    return QVariant();
+}
+
+bool PlaylistEntriesModel::setData(const QModelIndex &index, const QVariant &value, int role)
+{
+    if (!index.isValid() || index.column() != 0 || role != Qt::CheckStateRole)
+        return false;
+    setChecked(index.row(), value.toInt() == Qt::Checked);
+    return true;
+}
+
+Qt::ItemFlags PlaylistEntriesModel::flags(const QModelIndex &index) const
+{
+    if (!index.isValid())
+        return Qt::NoItemFlags;
+    return index.column() == 0 ? Qt::ItemIsEnabled | Qt::ItemIsUserCheckable : Qt::ItemIsEnabled;
+}
+
+void PlaylistEntriesModel::setTitleHeader(const QString &text)
+{
+    titleHeader = text;
+    Q_EMIT headerDataChanged(Qt::Horizontal, 1, 1);
+}
+
+QVariant PlaylistEntriesModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (orientation == Qt::Horizontal && role == Qt::DisplayRole)
+        return section == 1 ? titleHeader : QString();
+    return QAbstractTableModel::headerData(section, orientation, role);
+}
+
 // --- PlaylistConfirmDlg -----------------------------------------------------------------------
 
 namespace {
@@ -121,20 +216,24 @@ PlaylistConfirmDlg::PlaylistConfirmDlg(QWidget *parent)
     setFont(font);
     resize(640, 520);
 
-    tableWidget = new QTableWidget(this);
-    tableWidget->setColumnCount(2);
-    checkHeader = new CheckboxHeader(Qt::Horizontal, tableWidget);
-    tableWidget->setHorizontalHeader(checkHeader);
+    entryRows = new PlaylistEntriesModel(this);
+    tableView = new QTableView(this);
+    tableView->setModel(entryRows);
+    checkHeader = new CheckboxHeader(Qt::Horizontal, tableView);
+    tableView->setHorizontalHeader(checkHeader);
     checkHeader->setStretchLastSection(true);
     checkHeader->setSectionResizeMode(0, QHeaderView::Fixed);
-    tableWidget->setColumnWidth(0, 30);
-    tableWidget->verticalHeader()->hide();
-    tableWidget->setSelectionMode(QAbstractItemView::NoSelection);
-    tableWidget->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    tableWidget->setFocusPolicy(Qt::NoFocus);
-    tableWidget->setShowGrid(false);
-    tableWidget->setAlternatingRowColors(true);
+    tableView->setColumnWidth(0, 30);
+    tableView->verticalHeader()->hide();
+    tableView->setSelectionMode(QAbstractItemView::NoSelection);
+    tableView->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    tableView->setFocusPolicy(Qt::NoFocus);
+    tableView->setShowGrid(false);
+    tableView->setAlternatingRowColors(true);
     connect(checkHeader, &CheckboxHeader::checkAll, this, &PlaylistConfirmDlg::onCheckAll);
+    // The header is checked exactly while every row is.
+    connect(entryRows, &PlaylistEntriesModel::checkedCountChanged, this,
+            [this](int count) { checkHeader->setChecked(count == entryRows->rowCount()); });
 
     mediaLabel = new QLabel(this);
     video = new QRadioButton(this);
@@ -184,7 +283,7 @@ PlaylistConfirmDlg::PlaylistConfirmDlg(QWidget *parent)
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(20, 16, 20, 16);
     layout->setSpacing(10);
-    layout->addWidget(tableWidget, 1);
+    layout->addWidget(tableView, 1);
     layout->addLayout(mediaRow);
     layout->addLayout(numberRow);
     layout->addWidget(skip);
@@ -251,7 +350,7 @@ PlaylistConfirmDlg::~PlaylistConfirmDlg()
 void PlaylistConfirmDlg::retranslate()
 {
     setWindowTitle(tr("Confirm Playlist"));
-    tableWidget->setHorizontalHeaderLabels({QString(), tr("Title")});
+    entryRows->setTitleHeader(tr("Title"));
     mediaLabel->setText(tr("Download:"));
     video->setText(tr("Video"));
     audio->setText(tr("Audio"));
@@ -334,40 +433,12 @@ bool PlaylistConfirmDlg::isFailureShown() const
 
 void PlaylistConfirmDlg::onCheckAll(bool isOn)
 {
-    for (QCheckBox *box : qAsConst(rowBoxes))
-        box->setChecked(isOn);
+    entryRows->setAllChecked(isOn);
 }
 
-void PlaylistConfirmDlg::onFoundVideos(const QList<QVariant> &videos)
+void PlaylistConfirmDlg::onFoundVideos(const QVector<protocol::PlaylistEntry> &videos)
 {
-    entries = videos;
-    tableWidget->clearContents();
-    rowBoxes.clear();
-    tableWidget->setRowCount(entries.size());
-    for (int row = 0; row < entries.size(); ++row) {
-        auto *cell = new QWidget;
-        auto *cellLayout = new QHBoxLayout(cell);
-        cellLayout->setContentsMargins(0, 0, 0, 0);
-        auto *box = new QCheckBox(cell);
-        box->setChecked(true);
-        cellLayout->addWidget(box, 0, Qt::AlignCenter);
-        tableWidget->setCellWidget(row, 0, cell);
-        rowBoxes << box;
-        connect(box, &QCheckBox::toggled, this, [this](bool on) {
-            bool same = true;
-            for (QCheckBox *other : qAsConst(rowBoxes)) {
-                if (other->isChecked() != on) {
-                    same = false;
-                    break;
-                }
-            }
-            checkHeader->setChecked(same ? on : false);
-        });
-        auto *titleItem =
-            new QTableWidgetItem(entries.at(row).toMap().value(QStringLiteral("title")).toString());
-        titleItem->setTextAlignment(Qt::AlignCenter);
-        tableWidget->setItem(row, 1, titleItem);
-    }
+    entryRows->setEntries(videos);
     checkHeader->setChecked(true);
     endOfListing();
 }
@@ -376,7 +447,7 @@ void PlaylistConfirmDlg::endOfListing()
 {
     loadingMovie->stop();
     loadingView->hide();
-    if (!entries.isEmpty()) {
+    if (entryRows->rowCount() > 0) {
         reportEvent(QStringLiteral("Download"), QStringLiteral("PlaylistSuccessRate"),
                     QStringLiteral("Success"));
         writeLog(QStringLiteral("PlaylistSuccessRate"), QStringLiteral("Success"));
@@ -412,14 +483,9 @@ void PlaylistConfirmDlg::orderModeChange(int ischecked)
     order->setVisible(ischecked != 0);
 }
 
-QList<QVariant> PlaylistConfirmDlg::selectedEntries() const
+QVector<protocol::PlaylistEntry> PlaylistConfirmDlg::selectedEntries() const
 {
-    QList<QVariant> chosen;
-    for (int row = 0; row < rowBoxes.size() && row < entries.size(); ++row) {
-        if (rowBoxes.at(row)->isChecked())
-            chosen << entries.at(row);
-    }
-    return chosen;
+    return entryRows->checkedEntries();
 }
 
 DownloadOptions PlaylistConfirmDlg::options() const
@@ -453,7 +519,7 @@ void PlaylistConfirmDlg::accept()
 
 void PlaylistConfirmDlg::placeOverlays()
 {
-    const QRect area = tableWidget->geometry();
+    const QRect area = tableView->geometry();
     loadingView->setGeometry(area);
     failureView->setGeometry(area);
 }

@@ -1,5 +1,6 @@
 #include "gui/pages/rowpainter.h"
 
+#include "core/engine/sniffmgr.h"
 #include "core/engine/snifftask.h"
 #include "core/foundation/globals.h"
 #include "core/foundation/paths.h"
@@ -93,7 +94,8 @@ void saveThumbnail(SniffTask *task, const QPixmap &pixmap)
     QBuffer buffer(&png);
     buffer.open(QIODevice::WriteOnly);
     pixmap.save(&buffer, "PNG");
-    task->saveThumbnail(png);
+    // The engine keeps the file with the job and saves the lists; the rows repaint later.
+    SniffMgr::instance()->setThumbnail(task, png);
     forgetThumbnail(task->thumbnailPath());
 }
 

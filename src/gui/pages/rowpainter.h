@@ -26,7 +26,7 @@ const QPixmap &defaultCover();
 QPixmap thumbnail(const QString &path, qreal pixelRatio);
 // Forgets a file's picture (the file was written again).
 void forgetThumbnail(const QString &path);
-// Keeps a thumbnail with the task (as PNG).
+// Keeps a thumbnail with the task (as PNG), through the engine.
 void saveThumbnail(SniffTask *task, const QPixmap &pixmap);
 
 // Clear white, the hover colour, or the selection colour.

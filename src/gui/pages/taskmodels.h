@@ -1,8 +1,9 @@
 #pragma once
 
-// What the task lists' models share: the roles their rows are read by (the painters, the pages
-// and the tests read the same values) and a list model over task pointers with a quick way from
-// a task to its row.
+// What the downloading list's model answers: the roles its rows are read by (the painter, the
+// page and the tests read the same values), and a list model over task pointers with a quick way
+// from a task to its row. The finished lists answer the media roles (gui/widgets/mediaroles.h)
+// and TaskRole.
 
 #include <QAbstractListModel>
 #include <QHash>
@@ -17,7 +18,7 @@ enum Role
     TaskRole = Qt::UserRole + 1, // SniffTask*
     // The thumbnail file to show (empty: the default cover).
     ThumbnailRole,
-    // --- downloading rows (Qt::DisplayRole is the title) ---
+    // Qt::DisplayRole is the title.
     StatusRole,
     FailureRole,       // the failure text and its question mark are shown
     ReasonRole,        // what the download tool said went wrong
@@ -30,12 +31,6 @@ enum Role
     ButtonToolTipRole, // "Pause", "Start", ...
     ButtonEnabledRole,
     ButtonVisibleRole,
-    // --- downloaded rows (Qt::DisplayRole is the title) ---
-    FilePathRole,
-    InfoTextsRole, // duration, size, type, resolution or quality, subtitle
-    AudioRole,     // the fourth fact is the quality of an audio file
-    SubtitleRole,  // the fifth fact (with its icon) is shown
-    RemoteThumbnailRole,
 };
 
 constexpr int kBarMaximum = 100;

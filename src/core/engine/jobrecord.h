@@ -1,0 +1,23 @@
+#pragma once
+
+// What a download job is, as a plain value: its address and options, its state, its folders and
+// the tool's facts, read once when they arrived. A SniffTask holds one and only the engine
+// changes it; the lists on disk are made of them (written off the GUI thread: the strings are
+// shared with the job, so a copy costs a few reference counts).
+
+#include "core/engine/downloadoptions.h"
+#include "core/protocol/toolline.h"
+
+#include <QString>
+
+struct JobRecord
+{
+    QString url;
+    qint32 state = 0; // SniffTask::State
+    QString workDir;
+    DownloadOptions options;
+    QString thumbnailPath;
+    protocol::MediaInfo media;
+    protocol::Progress progress;
+    protocol::Result result;
+};

@@ -1,12 +1,11 @@
 #include "core/protocol/toolline.h"
 
+#include "core/protocol/lineform.h"
+
 #include <QCoreApplication>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QLocale>
-
-#include <cstdio>
 
 namespace protocol {
 
@@ -21,17 +20,6 @@ constexpr int kMaxExtra = 64 * 1024;
 QString tr(const char *text)
 {
     return QCoreApplication::translate("protocol", text);
-}
-
-QString text(const QJsonObject &msg, QLatin1String key, int limit = kMaxText)
-{
-    const QJsonValue v = msg.value(key);
-    QString s;
-    if (v.isString())
-        s = v.toString();
-    else if (v.isDouble() || v.isBool())
-        s = v.toVariant().toString();
-    return s.size() > limit ? s.left(limit) : s;
 }
 
 bool truthy(const QString &s)
@@ -58,130 +46,6 @@ double fraction(const QString &s)
     return ok && qIsFinite(d) ? d : 0;
 }
 
-// The members of `msg` whose keys are not in `known`, as JSON members ("k":v,...).
-QByteArray extraMembers(const QJsonObject &msg, std::initializer_list<const char *> known)
-{
-    QJsonObject rest;
-    for (auto it = msg.begin(); it != msg.end(); ++it) {
-        bool modelled = false;
-        for (const char *k : known) {
-            if (it.key() == QLatin1String(k)) {
-                modelled = true;
-                break;
-            }
-        }
-        if (!modelled)
-            rest.insert(it.key(), it.value());
-    }
-    if (rest.isEmpty())
-        return QByteArray();
-    const QByteArray json = QJsonDocument(rest).toJson(QJsonDocument::Compact);
-    if (json.size() > kMaxExtra)
-        return QByteArray();
-    return json.mid(1, json.size() - 2); // without the braces
-}
-
-// Writes {"type":TYPE,"msg":{...}} member by member, compact, the way the tool writes it.
-class LineWriter
-{
-public:
-    explicit LineWriter(const char *type)
-    {
-        out.reserve(256);
-        out += "{\"type\":\"";
-        out += type;
-        out += "\",\"msg\":{";
-    }
-    void text(const char *key, const QString &value)
-    {
-        if (value.isEmpty())
-            return;
-        name(key);
-        string(value.toUtf8());
-    }
-    void number(const char *key, qint64 value)
-    {
-        if (value == 0)
-            return;
-        name(key);
-        out += '"';
-        out += QByteArray::number(value);
-        out += '"';
-    }
-    void real(const char *key, double value)
-    {
-        if (value == 0)
-            return;
-        name(key);
-        out += '"';
-        out += QString::number(value, 'g', QLocale::FloatingPointShortest).toLatin1();
-        out += '"';
-    }
-    void flag(const char *key, bool on)
-    {
-        if (!on)
-            return;
-        name(key);
-        out += "\"true\"";
-    }
-    QByteArray finish(const QByteArray &extra)
-    {
-        if (!extra.isEmpty()) {
-            if (!first)
-                out += ',';
-            out += extra;
-        }
-        out += "}}";
-        return out;
-    }
-
-private:
-    void name(const char *key)
-    {
-        if (!first)
-            out += ',';
-        first = false;
-        out += '"';
-        out += key;
-        out += "\":";
-    }
-    void string(const QByteArray &utf8)
-    {
-        out += '"';
-        for (const char c : utf8) {
-            switch (c) {
-            case '"':
-                out += "\\\"";
-                break;
-            case '\\':
-                out += "\\\\";
-                break;
-            case '\n':
-                out += "\\n";
-                break;
-            case '\r':
-                out += "\\r";
-                break;
-            case '\t':
-                out += "\\t";
-                break;
-            default:
-                if (uchar(c) < 0x20) {
-                    char escaped[8];
-                    std::snprintf(escaped, sizeof escaped, "\\u%04x", uchar(c));
-                    out += escaped;
-                } else {
-                    out += c;
-                }
-            }
-        }
-        out += '"';
-    }
-
-    QByteArray out;
-    bool first = true;
-};
-
 struct KindName
 {
     FailureKind kind;
@@ -206,87 +70,103 @@ const KindName kKindNames[] = {
     {FailureKind::Other, "other"},
 };
 
-MediaInfo mediaFrom(const QJsonObject &msg)
+using lineform::Message;
+
+QString text(const Message &msg, const char *key, int limit = kMaxText)
+{
+    return msg.text(key, limit);
+}
+
+MediaInfo mediaFrom(const Message &msg)
 {
     MediaInfo m;
     m.present = true;
-    m.title = text(msg, QLatin1String("title"));
-    m.thumbnail = text(msg, QLatin1String("thumbnail"));
-    m.localThumbnail = text(msg, QLatin1String("local_thumbnail"));
-    m.filePath = text(msg, QLatin1String("filepath"));
-    m.live = truthy(text(msg, QLatin1String("is_live")));
-    m.hiddenThumb = truthy(text(msg, QLatin1String("isHiddenThumb")));
-    m.privateFile = truthy(text(msg, QLatin1String("isPrivateFileFlag")));
-    m.playlistCount =
-        int(qBound<qint64>(0, whole(text(msg, QLatin1String("playlist_count"))), 1 << 30));
-    m.extra = extraMembers(msg, {"title", "thumbnail", "local_thumbnail", "filepath", "is_live",
-                                 "isHiddenThumb", "isPrivateFileFlag", "playlist_count"});
+    m.title = text(msg, "title");
+    m.thumbnail = text(msg, "thumbnail");
+    m.localThumbnail = text(msg, "local_thumbnail");
+    m.filePath = text(msg, "filepath");
+    m.live = truthy(text(msg, "is_live"));
+    m.hiddenThumb = truthy(text(msg, "isHiddenThumb"));
+    m.privateFile = truthy(text(msg, "isPrivateFileFlag"));
+    m.playlistCount = int(qBound<qint64>(0, whole(text(msg, "playlist_count")), 1 << 30));
+    m.extra = msg.others({"title", "thumbnail", "local_thumbnail", "filepath", "is_live",
+                          "isHiddenThumb", "isPrivateFileFlag", "playlist_count"},
+                         kMaxExtra);
     return m;
 }
 
-Progress progressFrom(const QJsonObject &msg)
+Progress progressFrom(const Message &msg)
 {
     Progress p;
     p.present = true;
-    p.fraction = fraction(text(msg, QLatin1String("progress")));
-    p.totalBytes = whole(text(msg, QLatin1String("filesize")));
-    p.etaSeconds = whole(text(msg, QLatin1String("eta")));
-    p.speed = text(msg, QLatin1String("speed"), 64);
-    p.extra = extraMembers(msg, {"progress", "filesize", "eta", "speed"});
+    p.fraction = fraction(text(msg, "progress"));
+    p.totalBytes = whole(text(msg, "filesize"));
+    p.etaSeconds = whole(text(msg, "eta"));
+    p.speed = text(msg, "speed", 64);
+    p.extra = msg.others({"progress", "filesize", "eta", "speed"}, kMaxExtra);
     return p;
 }
 
-Result resultFrom(const QJsonObject &msg)
+Result resultFrom(const Message &msg)
 {
     Result r;
     r.present = true;
     bool ok = false;
-    const QString code = text(msg, QLatin1String("ret_code"));
-    r.returnCode = code.toInt(&ok);
+    r.returnCode = text(msg, "ret_code").toInt(&ok);
     r.hasReturnCode = ok;
-    r.filePath = text(msg, QLatin1String("filepath"));
-    r.subtitle = text(msg, QLatin1String("subtitle"));
-    r.lyric = text(msg, QLatin1String("lyric"));
-    r.subtitlePath = text(msg, QLatin1String("subtitlePath"));
-    r.fileType = text(msg, QLatin1String("filetype"), 64);
-    r.quality = text(msg, QLatin1String("quality"), 64);
-    r.resolution = text(msg, QLatin1String("resolution"), 64);
-    r.error = text(msg, QLatin1String("error"), kMaxError);
-    r.duration = qMax(0.0, fraction(text(msg, QLatin1String("duration"))));
-    r.fileSize = whole(text(msg, QLatin1String("filesize")));
-    r.finishedAt = whole(text(msg, QLatin1String("finished_at")));
-    r.converted = truthy(text(msg, QLatin1String("converted")));
+    r.filePath = text(msg, "filepath");
+    r.subtitle = text(msg, "subtitle");
+    r.lyric = text(msg, "lyric");
+    r.subtitlePath = text(msg, "subtitlePath");
+    r.fileType = text(msg, "filetype", 64);
+    r.quality = text(msg, "quality", 64);
+    r.resolution = text(msg, "resolution", 64);
+    r.error = text(msg, "error", kMaxError);
+    r.duration = qMax(0.0, fraction(text(msg, "duration")));
+    r.fileSize = whole(text(msg, "filesize"));
+    r.finishedAt = whole(text(msg, "finished_at"));
+    r.converted = truthy(text(msg, "converted"));
     if (!r.succeeded()) {
-        r.failure = failureKindNamed(text(msg, QLatin1String("error_kind"), 64));
+        r.failure = failureKindNamed(text(msg, "error_kind", 64));
         if (r.failure == FailureKind::None)
             r.failure = r.error.isEmpty() ? FailureKind::Other : classifyFailure(r.error);
     }
-    r.extra = extraMembers(msg, {"ret_code", "filepath", "subtitle", "lyric", "subtitlePath",
-                                 "filetype", "quality", "resolution", "error", "error_kind",
-                                 "duration", "filesize", "finished_at", "converted"});
+    r.extra = msg.others({"ret_code", "filepath", "subtitle", "lyric", "subtitlePath", "filetype",
+                          "quality", "resolution", "error", "error_kind", "duration", "filesize",
+                          "finished_at", "converted"},
+                         kMaxExtra);
     return r;
 }
 
-QVector<PlaylistEntry> entriesFrom(const QJsonObject &msg)
+QVector<PlaylistEntry> entriesFrom(const QByteArray &line)
 {
+    // A listing is one line per batch of entries, a few a run: Qt's reader reads it.
     QVector<PlaylistEntry> entries;
-    const QJsonArray videos = msg.value(QLatin1String("videos")).toArray();
+    const QJsonArray videos = QJsonDocument::fromJson(line)
+                                  .object()
+                                  .value(QLatin1String("msg"))
+                                  .toObject()
+                                  .value(QLatin1String("videos"))
+                                  .toArray();
     entries.reserve(videos.size());
+    const auto member = [](const QJsonObject &entry, const char *key) {
+        const QJsonValue v = entry.value(QLatin1String(key));
+        const QString s = v.isString() ? v.toString() : v.toVariant().toString();
+        return s.left(kMaxText);
+    };
     for (const QJsonValue &v : videos) {
         const QJsonObject entry = v.toObject();
-        entries.append({text(entry, QLatin1String("url")), text(entry, QLatin1String("title"))});
+        entries.append({member(entry, "url"), member(entry, "title")});
     }
     return entries;
 }
 
-QJsonObject messageOf(const QByteArray &stored, QString *type)
+Message messageOf(const QByteArray &stored)
 {
-    if (stored.isEmpty())
-        return QJsonObject();
-    const QJsonObject root = QJsonDocument::fromJson(stored).object();
-    if (type)
-        *type = root.value(QLatin1String("type")).toString();
-    return root.value(QLatin1String("msg")).toObject();
+    Message msg;
+    QString type;
+    msg.read(stored, &type);
+    return msg;
 }
 
 } // namespace
@@ -392,12 +272,10 @@ QString failureText(FailureKind kind)
 Line parseLine(const QByteArray &bytes)
 {
     Line line;
-    const QJsonDocument doc = QJsonDocument::fromJson(bytes);
-    if (!doc.isObject())
+    Message msg;
+    QString type;
+    if (!msg.read(bytes, &type))
         return line;
-    const QJsonObject root = doc.object();
-    const QString type = root.value(QLatin1String("type")).toString();
-    const QJsonObject msg = root.value(QLatin1String("msg")).toObject();
     if (type == QLatin1String("sniff")) {
         line.type = LineType::Sniff;
         line.media = mediaFrom(msg);
@@ -407,14 +285,14 @@ Line parseLine(const QByteArray &bytes)
     } else if (type == QLatin1String("converting")) {
         line.type = LineType::Converting;
         line.conversion.present = true;
-        line.conversion.fraction = fraction(text(msg, QLatin1String("progress")));
-        line.conversion.pid = text(msg, QLatin1String("pid"), 32);
+        line.conversion.fraction = fraction(text(msg, "progress"));
+        line.conversion.pid = text(msg, "pid", 32);
     } else if (type == QLatin1String("finished")) {
         line.type = LineType::Finished;
         line.result = resultFrom(msg);
     } else if (type == QLatin1String("playlist")) {
         line.type = LineType::Playlist;
-        line.entries = entriesFrom(msg);
+        line.entries = entriesFrom(bytes);
     }
     return line;
 }
@@ -423,21 +301,21 @@ MediaInfo readMediaInfo(const QByteArray &stored)
 {
     if (stored.isEmpty())
         return MediaInfo();
-    return mediaFrom(messageOf(stored, nullptr));
+    return mediaFrom(messageOf(stored));
 }
 
 Progress readProgress(const QByteArray &stored)
 {
     if (stored.isEmpty())
         return Progress();
-    return progressFrom(messageOf(stored, nullptr));
+    return progressFrom(messageOf(stored));
 }
 
 Result readResult(const QByteArray &stored)
 {
     if (stored.isEmpty())
         return Result();
-    return resultFrom(messageOf(stored, nullptr));
+    return resultFrom(messageOf(stored));
 }
 
 // --- Writing the stored forms -----------------------------------------------------------------
@@ -446,7 +324,7 @@ QByteArray storedLine(const MediaInfo &m)
 {
     if (!m.present)
         return QByteArray();
-    LineWriter w("sniff");
+    lineform::Writer w("sniff");
     w.text("title", m.title);
     w.text("thumbnail", m.thumbnail);
     w.text("local_thumbnail", m.localThumbnail);
@@ -462,7 +340,7 @@ QByteArray storedLine(const Progress &p)
 {
     if (!p.present)
         return QByteArray();
-    LineWriter w("downloading");
+    lineform::Writer w("downloading");
     w.real("progress", p.fraction);
     w.number("filesize", p.totalBytes);
     w.text("speed", p.speed);
@@ -474,7 +352,7 @@ QByteArray storedLine(const Result &r)
 {
     if (!r.present)
         return QByteArray();
-    LineWriter w("finished");
+    lineform::Writer w("finished");
     if (r.hasReturnCode)
         w.text("ret_code", QString::number(r.returnCode));
     w.text("filepath", r.filePath);

@@ -14,6 +14,7 @@
 #include "gui/converter/convertermodels.h"
 #include "gui/converter/convertingpage.h"
 #include "gui/widgets/pictures.h"
+#include "gui/widgets/rowlistview.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

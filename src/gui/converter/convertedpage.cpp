@@ -22,7 +22,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListView>
 #include <QMenu>
 #include <QPointer>
 #include <QPushButton>
@@ -94,30 +93,16 @@ ConvertedPage::ConvertedPage(QWidget *parent)
 
     connect(view->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             &ConvertedPage::onItemSelectionChanged);
-    connect(view, &QAbstractItemView::doubleClicked, this, &ConvertedPage::playRow);
-    connect(view, &QWidget::customContextMenuRequested, this, [this](const QPoint &pos) {
-        const QModelIndex index = view->indexAt(pos);
-        if (!index.isValid())
-            return;
-        const QPersistentModelIndex row = index;
-        auto *menu = new QMenu(this);
-        menu->setAttribute(Qt::WA_DeleteOnClose);
-        menu->setStyleSheet(StyleManager::instance()->styleSheet(QStringLiteral("QMenu.qss")));
-        connect(menu->addAction(tr("Show the file")), &QAction::triggered, this,
-                [this, row] { revealRow(row); });
-        connect(menu->addAction(tr("Delete")), &QAction::triggered, this,
-                [this] { onDeleteSelectedBtnClicked(); });
-        menu->popup(QCursor::pos());
+    connect(view, &RowListView::rowDoubleClicked, this, &ConvertedPage::playRow);
+    connect(view, &RowListView::rowMenuRequested, this, &ConvertedPage::showRowMenu);
+    connect(view, &RowListView::partClicked, this, [this](const QModelIndex &index, int button) {
+        if (button == ConvertedDelegate::PlayButton)
+            playRow(index);
+        else if (button == ConvertedDelegate::ShowButton)
+            revealRow(index);
+        else if (button == ConvertedDelegate::DeleteButton)
+            deleteRows({index}, tr("Are you sure to delete this item?"));
     });
-    connect(painter, &ConverterRowDelegate::buttonClicked, this,
-            [this](const QModelIndex &index, int button) {
-                if (button == ConvertedDelegate::PlayButton)
-                    playRow(index);
-                else if (button == ConvertedDelegate::ShowButton)
-                    revealRow(index);
-                else if (button == ConvertedDelegate::DeleteButton)
-                    deleteRows({index}, tr("Are you sure to delete this item?"));
-            });
     for (auto signal : {&QAbstractItemModel::rowsInserted, &QAbstractItemModel::rowsRemoved})
         connect(everything, signal, this, &ConvertedPage::updateEmptyState);
     connect(everything, &QAbstractItemModel::modelReset, this, &ConvertedPage::updateEmptyState);
@@ -333,9 +318,22 @@ void ConvertedPage::onDeleteMediaItem(ConvMediaInfo *info)
 
 void ConvertedPage::onPopContextMenu(ConvMediaInfo *info)
 {
-    const QModelIndex index = indexOf(info);
-    if (index.isValid())
-        Q_EMIT view->customContextMenuRequested(view->visualRect(index).center());
+    showRowMenu(indexOf(info));
+}
+
+void ConvertedPage::showRowMenu(const QModelIndex &index)
+{
+    if (!index.isValid())
+        return;
+    const QPersistentModelIndex row = index;
+    auto *menu = new QMenu(this);
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    menu->setStyleSheet(StyleManager::instance()->styleSheet(QStringLiteral("QMenu.qss")));
+    connect(menu->addAction(tr("Show the file")), &QAction::triggered, this,
+            [this, row] { revealRow(row); });
+    connect(menu->addAction(tr("Delete")), &QAction::triggered, this,
+            [this] { onDeleteSelectedBtnClicked(); });
+    menu->popup(QCursor::pos());
 }
 
 QModelIndex ConvertedPage::indexOf(ConvMediaInfo *info) const

@@ -15,7 +15,7 @@ class QAbstractItemModel;
 class QConcatenateTablesProxyModel;
 class QLabel;
 class QLineEdit;
-class QListView;
+class RowListView;
 class QPushButton;
 class QSortFilterProxyModel;
 
@@ -26,7 +26,7 @@ public:
     explicit ConvertedPage(QWidget *parent = nullptr);
 
     QWidget *toolbar() const { return toolbarWidget; }
-    QListView *list() const { return view; }
+    RowListView *list() const { return view; }
     // The page's own records; the list shows them and the converted downloads, searched.
     ConvertedModel *model() const { return rows; }
     QAbstractItemModel *shownModel() const;
@@ -66,12 +66,13 @@ private:
     // Takes the rows off their lists: the page's own records, or the downloads (the engine's).
     static void removeRows(const QModelIndexList &indexes, bool deleteFiles);
     QModelIndex indexOf(ConvMediaInfo *info) const;
+    void showRowMenu(const QModelIndex &index);
     void retranslate();
 
     QWidget *toolbarWidget = nullptr;
     QPushButton *deleteBtn = nullptr;
     QLineEdit *search = nullptr;
-    QListView *view = nullptr;
+    RowListView *view = nullptr;
     ConvertedModel *rows = nullptr;
     QConcatenateTablesProxyModel *everything = nullptr;
     QSortFilterProxyModel *searched = nullptr;

@@ -16,8 +16,6 @@
 #include <QAbstractItemView>
 #include <QFileInfo>
 #include <QHelpEvent>
-#include <QListView>
-#include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmapCache>
@@ -73,27 +71,23 @@ QPixmap picture(const QString &path, const QSize &size)
 
 namespace converterlist {
 
-QListView *create(QWidget *parent, const QString &name, QAbstractItemModel *model,
-                  QAbstractItemDelegate *delegate)
+RowListView *create(QWidget *parent, const QString &name, QAbstractItemModel *model,
+                    RowDelegate *delegate)
 {
-    auto *view = new QListView(parent);
+    auto *view = new RowListView(parent);
     view->setObjectName(name);
     view->setModel(model);
     delegate->setParent(view);
-    view->setItemDelegate(delegate);
-    view->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    view->setUniformItemSizes(true);
-    view->setMouseTracking(true);
+    view->setRowDelegate(delegate);
+    view->setFocusPolicy(Qt::StrongFocus);
     view->viewport()->setAttribute(Qt::WA_Hover);
-    view->setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
-    view->setContextMenuPolicy(Qt::CustomContextMenu);
     view->setFrameShape(QFrame::NoFrame);
     view->setStyleSheet(QStringLiteral("QListView { border: none; border-top: 1px solid #c2c2c2; "
                                        "background: #FFFFFF; }"));
     return view;
 }
 
-QList<int> selectedRows(const QListView *view)
+QList<int> selectedRows(const QAbstractItemView *view)
 {
     QList<int> rows;
     for (const QModelIndex &index : view->selectionModel()->selectedRows())
@@ -224,87 +218,37 @@ void ConverterRowDelegate::paintFacts(QPainter *painter, const QPoint &at, int w
 
 int ConverterRowDelegate::buttonLook(const QModelIndex &index, int button) const
 {
-    if (index == pressedRow && button == pressedButton)
-        return 2;
-    if (index == hoveredButtonRow && button == hoveredButton)
-        return 1;
-    return 0;
+    return view() ? view()->partLook(index, button) : 0;
 }
 
-int ConverterRowDelegate::buttonAt(const QStyleOptionViewItem &option, const QModelIndex &index,
-                                   const QPoint &pos) const
+bool ConverterRowDelegate::isRowHovered(const QModelIndex &index) const
 {
-    const QList<QRect> rects = buttonRects(option.rect, index);
+    return view() && view()->hoveredIndex() == index;
+}
+
+int ConverterRowDelegate::partAt(const QRect &row, const QModelIndex &index,
+                                 const QPoint &pos) const
+{
+    const QList<QRect> rects = buttonRects(row, index);
     for (int i = 0; i < rects.size(); ++i) {
         if (rects.at(i).contains(pos))
             return i;
     }
-    return -1;
-}
-
-bool ConverterRowDelegate::editorEvent(QEvent *event, QAbstractItemModel *model,
-                                       const QStyleOptionViewItem &option, const QModelIndex &index)
-{
-    Q_UNUSED(model);
-    auto *view = qobject_cast<QAbstractItemView *>(parent());
-    auto repaint = [view](const QModelIndex &row) {
-        if (view && row.isValid())
-            view->update(row);
-    };
-    switch (event->type()) {
-    case QEvent::MouseMove: {
-        const int button = buttonAt(option, index, static_cast<QMouseEvent *>(event)->pos());
-        if (index != hoveredRow || button != hoveredButton) {
-            const QModelIndex before = hoveredRow;
-            hoveredRow = index;
-            hoveredButtonRow = index;
-            hoveredButton = button;
-            repaint(before);
-            repaint(index);
-        }
-        return false;
-    }
-    case QEvent::MouseButtonPress:
-    case QEvent::MouseButtonDblClick: {
-        auto *mouse = static_cast<QMouseEvent *>(event);
-        const int button = buttonAt(option, index, mouse->pos());
-        if (button < 0 || mouse->button() != Qt::LeftButton)
-            return false;
-        pressedRow = index;
-        pressedButton = button;
-        repaint(index);
-        return true;
-    }
-    case QEvent::MouseButtonRelease: {
-        auto *mouse = static_cast<QMouseEvent *>(event);
-        const int button = buttonAt(option, index, mouse->pos());
-        const bool click = pressedButton >= 0 && index == pressedRow && button == pressedButton;
-        const QModelIndex before = pressedRow;
-        pressedRow = QModelIndex();
-        pressedButton = -1;
-        repaint(before);
-        if (!click)
-            return button >= 0;
-        Q_EMIT buttonClicked(index, button);
-        return true;
-    }
-    default:
-        return false;
-    }
+    return kNoPart;
 }
 
 bool ConverterRowDelegate::helpEvent(QHelpEvent *event, QAbstractItemView *view,
                                      const QStyleOptionViewItem &option, const QModelIndex &index)
 {
     if (event->type() == QEvent::ToolTip) {
-        const int button = buttonAt(option, index, event->pos());
+        const int button = partAt(option.rect, index, event->pos());
         const QString tip = button >= 0 ? buttonToolTip(index, button) : QString();
         if (!tip.isEmpty()) {
             QToolTip::showText(event->globalPos(), tip, view);
             return true;
         }
     }
-    return QStyledItemDelegate::helpEvent(event, view, option, index);
+    return RowDelegate::helpEvent(event, view, option, index);
 }
 
 // --- Converting rows

@@ -2,53 +2,46 @@
 
 // The painters of the converter rows. A row is 100 pixels high: thumbnail, name, the file's facts
 // (type, duration, size, resolution or bit rate) or the conversion's status and progress bar, and
-// the row's buttons. The delegates also answer clicks and hovers on those buttons, so a list of
-// ten thousand rows costs what its visible rows cost.
+// the row's buttons, which are the row's parts: the list (gui/widgets/rowlistview.h) answers
+// clicks and hovers on them, as it does on the download lists, so a list of ten thousand rows
+// costs what its visible rows cost.
 
 #include "gui/widgets/progressbar.h"
+#include "gui/widgets/rowlistview.h"
 
-#include <QPersistentModelIndex>
-#include <QStyledItemDelegate>
-
-class ConvMediaInfo;
 class ConvertTask;
-class QListView;
 
 namespace converterlist {
 // A list for converter rows: extended selection, rows of one height, hover, no frame.
-QListView *create(QWidget *parent, const QString &name, QAbstractItemModel *model,
-                  QAbstractItemDelegate *delegate);
+RowListView *create(QWidget *parent, const QString &name, QAbstractItemModel *model,
+                    RowDelegate *delegate);
 // The selected rows, top to bottom.
-QList<int> selectedRows(const QListView *view);
+QList<int> selectedRows(const QAbstractItemView *view);
 } // namespace converterlist
 
-class ConverterRowDelegate : public QStyledItemDelegate
+class ConverterRowDelegate : public RowDelegate
 {
     Q_OBJECT
 public:
     static constexpr int kRowHeight = 100;
 
-    using QStyledItemDelegate::QStyledItemDelegate;
+    using RowDelegate::RowDelegate;
 
     QSize sizeHint(const QStyleOptionViewItem &option, const QModelIndex &index) const override;
-    bool editorEvent(QEvent *event, QAbstractItemModel *model, const QStyleOptionViewItem &option,
-                     const QModelIndex &index) override;
     bool helpEvent(QHelpEvent *event, QAbstractItemView *view, const QStyleOptionViewItem &option,
                    const QModelIndex &index) override;
+    int partAt(const QRect &row, const QModelIndex &index, const QPoint &pos) const override;
 
     // The picture of a thumbnail file at that size, or the default cover of the media type.
     static QPixmap thumbnail(const QString &path, bool video, const QSize &size);
     // Where the row's buttons are, by number; for tests and for the painters.
     virtual QList<QRect> buttonRects(const QRect &row, const QModelIndex &index) const = 0;
 
-Q_SIGNALS:
-    void buttonClicked(const QModelIndex &index, int button);
-
 protected:
     virtual QString buttonToolTip(const QModelIndex &index, int button) const = 0;
     // 0 normal, 1 hover, 2 pressed.
     int buttonLook(const QModelIndex &index, int button) const;
-    bool isRowHovered(const QModelIndex &index) const { return index == hoveredRow; }
+    bool isRowHovered(const QModelIndex &index) const;
 
     void paintBackground(QPainter *painter, const QStyleOptionViewItem &option) const;
     QRect thumbnailRect(const QRect &row) const;
@@ -63,14 +56,7 @@ public:
     static QString factText(const QModelIndex &index, int role);
 
 private:
-    int buttonAt(const QStyleOptionViewItem &option, const QModelIndex &index,
-                 const QPoint &pos) const;
-
-    QPersistentModelIndex hoveredRow;
-    QPersistentModelIndex hoveredButtonRow;
-    int hoveredButton = -1;
-    QPersistentModelIndex pressedRow;
-    int pressedButton = -1;
+    const RowListView *view() const { return qobject_cast<const RowListView *>(parent()); }
 };
 
 class ConvertingDelegate : public ConverterRowDelegate

@@ -28,7 +28,6 @@
 #include <QHBoxLayout>
 #include <QImage>
 #include <QLabel>
-#include <QListView>
 #include <QMenu>
 #include <QMimeData>
 #include <QPushButton>
@@ -106,16 +105,12 @@ ConvertingPage::ConvertingPage(QWidget *parent)
     layout->addWidget(view, 1);
     connect(view->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             &ConvertingPage::onItemSelectionChanged);
-    connect(view, &QWidget::customContextMenuRequested, this, [this](const QPoint &pos) {
-        const QModelIndex index = view->indexAt(pos);
-        if (index.isValid())
-            onPopContextMenu(rows->taskAt(index.row()));
+    connect(view, &RowListView::rowMenuRequested, this,
+            [this](const QModelIndex &index) { onPopContextMenu(rows->taskAt(index.row())); });
+    connect(view, &RowListView::partClicked, this, [this](const QModelIndex &index, int) {
+        if (ConvertTask *task = rows->taskAt(index.row()))
+            onConvertTaskStartOrStop(task);
     });
-    connect(painter, &ConverterRowDelegate::buttonClicked, this,
-            [this](const QModelIndex &index, int) {
-                if (ConvertTask *task = rows->taskAt(index.row()))
-                    onConvertTaskStartOrStop(task);
-            });
     buildEmptyState();
 
     // The busy stripes of waiting rows move with the downloading page's, on the shared timer.

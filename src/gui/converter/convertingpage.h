@@ -14,7 +14,7 @@ class ConvertingModel;
 class ConvertTask;
 class LoadFilesDlg;
 class QLabel;
-class QListView;
+class RowListView;
 class QMenu;
 class QPushButton;
 struct ConvertInfo;
@@ -37,7 +37,7 @@ public:
     static QStringList collectMediaPaths(const QStringList &localPaths);
 
     QWidget *toolbar() const { return toolbarWidget; }
-    QListView *list() const { return view; }
+    RowListView *list() const { return view; }
     ConvertingModel *model() const { return rows; }
     ConvertingDelegate *delegate() const { return painter; }
     QPushButton *addFilesButton() const { return addBtn; }
@@ -95,7 +95,7 @@ private:
     QPushButton *showBtn = nullptr;
     QPushButton *deleteAllBtn = nullptr;
     QPushButton *convertAllBtn = nullptr;
-    QListView *view = nullptr;
+    RowListView *view = nullptr;
     ConvertingModel *rows = nullptr;
     ConvertingDelegate *painter = nullptr;
     QWidget *emptyPanel = nullptr;

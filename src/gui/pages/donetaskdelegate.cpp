@@ -164,16 +164,10 @@ void DoneTaskDelegate::paint(QPainter *painter, const QStyleOptionViewItem &opti
         x += kIcon + 4 + width + kIcon + 4;
     }
 
-    for (Part part : {PlayButton, ShowButton}) {
-        int look = 0;
-        if (view->isPartPressed(index, part))
-            look = 2;
-        else if (hovered && view->hoveredPart() == part)
-            look = 1;
+    for (Part part : {PlayButton, ShowButton})
         rowpaint::button(painter, buttonRect(row, part),
                          part == PlayButton ? QStringLiteral("resume") : QStringLiteral("folder"),
-                         look);
-    }
+                         view->partLook(index, part));
     painter->restore();
 }
 

@@ -1,5 +1,4 @@
-#include "gui//pages/downloadtaskdelegate.h"
-#include "core/engine/snifftask.h"
+#include "gui/pages/downloadtaskdelegate.h"
 
 #include "gui/pages/downloadrow.h"
 #include "gui/pages/rowpainter.h"
@@ -141,14 +140,9 @@ void DownloadTaskDelegate::paint(QPainter *painter, const QStyleOptionViewItem &
     if (index.data(BarVisibleRole).toBool())
         paintBar(painter, l.bar, index);
     if (index.data(ButtonVisibleRole).toBool()) {
-        int look = 0;
-        if (!index.data(ButtonEnabledRole).toBool())
-            look = 3;
-        else if (view->isPartPressed(index, ActionButton))
-            look = 2;
-        else if (view->hoveredIndex() == index && view->hoveredPart() == ActionButton)
-            look = 1;
-        rowpaint::button(painter, l.button, index.data(ButtonImageRole).toString(), look);
+        rowpaint::button(
+            painter, l.button, index.data(ButtonImageRole).toString(),
+            view->partLook(index, ActionButton, index.data(ButtonEnabledRole).toBool()));
     }
     painter->restore();
 }

@@ -387,6 +387,7 @@ void SniffMgr::pauseTask(SniffTask *task, bool needDelete)
         writeLog(QStringLiteral("[SniffMgr] pauseTask => not find"),
                  QStringLiteral("task: 0x%1 url: %2").arg(quintptr(task), 0, 16).arg(task->url()));
         task->setState(SniffTask::State::Paused);
+        saveAll(); // a run that stops is written when it has ended
     }
 }
 
@@ -415,6 +416,7 @@ void SniffMgr::pauseAll()
     }
     for (SniffOperator *op : QList<SniffOperator *>(running))
         pauseTask(op->task(), false);
+    saveAll();
 }
 
 void SniffMgr::resumeTask(SniffTask *task)

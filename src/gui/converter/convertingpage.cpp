@@ -293,8 +293,6 @@ void ConvertingPage::addFiles(const QStringList &paths)
     if (!loadDialog) {
         loadDialog = new LoadFilesDlg(this);
         loadDialog->setAttribute(Qt::WA_DeleteOnClose);
-        connect(loadDialog, &LoadFilesDlg::didLoadFinishedFiles, this,
-                &ConvertingPage::onDidLoadFinishedFiles);
         connect(loadDialog, &LoadFilesDlg::didLoadFinishedOneFile, this,
                 &ConvertingPage::onDidLoadFinishedOneFile);
     }
@@ -307,11 +305,6 @@ void ConvertingPage::onDidLoadFinishedOneFile(ConvMediaInfo *item, bool isError)
         return;
     addRow(*item);
     updateButtons();
-}
-
-void ConvertingPage::onDidLoadFinishedFiles(const QList<ConvMediaInfo> &, const QStringList &)
-{
-    ConvertDataManager::instance()->save(true, false);
 }
 
 void ConvertingPage::addRow(const ConvMediaInfo &item)

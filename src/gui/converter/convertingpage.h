@@ -62,7 +62,6 @@ public Q_SLOTS:
     void onShowTheFileBtnClicked();
     void onDeleteAllBtnClicked();
     void onItemSelectionChanged();
-    void onDidLoadFinishedFiles(const QList<ConvMediaInfo> &items, const QStringList &failed);
     void onDidLoadFinishedOneFile(ConvMediaInfo *item, bool isError);
     void onConverterManagerTaskDidStartAll();
     void onConverterManagerStatusDidChange(ConvertTask *task);

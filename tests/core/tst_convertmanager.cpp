@@ -10,7 +10,7 @@
 #include "core/foundation/paths.h"
 #include "core/foundation/preferences.h"
 #include "core/provision/dltoolmanager.h"
-#include "helpers/testutil.h"
+#include "helpers/fixture.h"
 
 #include <QDir>
 #include <QFile>
@@ -57,10 +57,8 @@ class TestConvertManager : public QObject
 private Q_SLOTS:
     void initTestCase()
     {
-        testutil::enterTestMode();
-        seedPreferences();
+        fixture::prepare();
         Preferences *prefs = Preferences::instance();
-        prefs->setToolLocation(testutil::helperPath("fake-dl"));
         prefs->setMaxConversions(0); // below 1: the seeded default (2) is used
         QVERIFY(DlToolManager::instance()->isAvailable());
         manager = ConvertManager::instance();
@@ -268,30 +266,6 @@ private Q_SLOTS:
         QVERIFY(converted->result().converted);
         QCOMPARE(converted->filePath(), work->filePath("Downloads/clip(1).mp4"));
         QCOMPARE(converted->result().quality, QString("160Kb/s"));
-    }
-
-    void convertedRecords()
-    {
-        for (const char *name : {"clip.mp4", "CLIP2.MP4", "song.mp3"}) {
-            ConvMediaInfo record;
-            record.outputPath = file(QStringLiteral("out/%1").arg(QLatin1String(name)));
-            data->addConverted(record);
-        }
-        data->addConverted(ConvMediaInfo());
-        QCOMPARE(data->convertedItemList().first()->displayName(), QStringLiteral("Unknown"));
-        QCOMPARE(data->searchConverted({"mp4"}).size(), 2);
-        QCOMPARE(data->searchConverted({"clip", "", "mp4"}).size(), 4);
-        QCOMPARE(data->searchConverted({"unknown"}).size(), 1);
-        QCOMPARE(data->searchConverted({}).size(), 4);
-
-        ConvMediaInfo *song = data->searchConverted({"song"}).first();
-        ConvMediaInfo *clip = data->searchConverted({"clip.mp4"}).first();
-        const QString songFile = song->outputPath, clipFile = clip->outputPath;
-        data->removeConvertedItems({song}, false);
-        QVERIFY(QFileInfo::exists(songFile));
-        data->removeConvertedItems({clip}, true);
-        QVERIFY(!QFileInfo::exists(clipFile));
-        QCOMPARE(convertlist::load(convertedListPath()).size(), 2);
     }
 };
 

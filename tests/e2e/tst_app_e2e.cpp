@@ -14,6 +14,7 @@
 #include "gui/pages/playlistconfirmdlg.h"
 #include "gui/pages/taskmodels.h"
 #include "gui/widgets/pictures.h"
+#include "helpers/fixture.h"
 #include "helpers/httpserver.h"
 #include "helpers/modalhelper.h"
 #include "helpers/testutil.h"
@@ -88,8 +89,7 @@ class TestAppEndToEnd : public QObject
 private Q_SLOTS:
     void initTestCase()
     {
-        testutil::enterTestMode();
-        seedPreferences();
+        fixture::prepare();
         testutil::prepareWindowEnvironment();
         testutil::prepareRealDownloads(downloads.path());
         Preferences *prefs = Preferences::instance();

@@ -11,6 +11,7 @@
 #include "gui/pages/downloadedpage.h"
 #include "gui/pages/downloadingpage.h"
 #include "gui/pages/mylistwidget.h"
+#include "helpers/fixture.h"
 #include "helpers/httpserver.h"
 #include "helpers/testutil.h"
 #include "helpers/webpagetest.h"
@@ -53,9 +54,8 @@ public:
 private Q_SLOTS:
     void initTestCase()
     {
-        testutil::enterTestMode();
+        fixture::prepare();
         setBrowserPaneFactory(&BrowserWindow::create);
-        seedPreferences();
         testutil::prepareWindowEnvironment();
         testutil::prepareRealDownloads(downloads.path());
         QVERIFY(testutil::makeClip(www.path() + "/clip.mp4", 3));

@@ -4,6 +4,7 @@
 #include "core/foundation/preferences.h"
 #include "core/protocol/displaytext.h"
 #include "core/provision/dltoolmanager.h"
+#include "helpers/fixture.h"
 #include "helpers/httpserver.h"
 #include "helpers/testutil.h"
 
@@ -23,11 +24,9 @@ class TestEngineEndToEnd : public QObject
 private Q_SLOTS:
     void initTestCase()
     {
-        testutil::enterTestMode();
-        seedPreferences();
+        fixture::prepare(downloads.path());
         Preferences *prefs = Preferences::instance();
         prefs->setToolLocation(testutil::helperPath("../bin/vantoro-dl"));
-        prefs->setDownloadDir(downloads.path());
         prefs->setOneClickFormat("Original Video");
         prefs->setReadCookies(false);
         QVERIFY(DlToolManager::instance()->isAvailable());

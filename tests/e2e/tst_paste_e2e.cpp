@@ -11,6 +11,7 @@
 #include "gui/pages/mylistwidget.h"
 #include "gui/pages/playlistconfirmdlg.h"
 #include "gui/widgets/zqmessagebox.h"
+#include "helpers/fixture.h"
 #include "helpers/httpserver.h"
 #include "helpers/windowtest.h"
 
@@ -124,8 +125,7 @@ class TestPasteEndToEnd : public QObject
 private Q_SLOTS:
     void initTestCase()
     {
-        testutil::enterTestMode();
-        seedPreferences();
+        fixture::prepare();
         testutil::prepareWindowEnvironment();
         testutil::prepareRealDownloads(downloads.path());
         Preferences *prefs = Preferences::instance();

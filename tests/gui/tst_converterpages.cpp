@@ -1,9 +1,11 @@
 // The converter pages and dialogs under the offscreen platform: the real managers, the real
 // ffprobe and ffmpeg for inspecting files, and the scripted tool for converting them.
 #include "core/converter/convertdatamanager.h"
+#include "core/converter/convertlistfile.h"
 #include "core/converter/convertmanager.h"
 #include "core/converter/converttask.h"
 #include "core/engine/sniffmgr.h"
+#include "core/foundation/paths.h"
 #include "core/foundation/preferences.h"
 #include "core/process/myprocess.h"
 #include "gui/converter/adaptation.h"
@@ -368,7 +370,11 @@ private Q_SLOTS:
         prefs->setConvertVideoMuted(false);
     }
 
-    void convertedPageSearchPlayDelete()
+    // The converted page: its own records and the downloads converted after they finished (the
+    // engine's records, seen through the downloaded page's public filter: a private one never;
+    // an older version's copy of one in the converted list goes), searched by file name. A delete
+    // with the file leaves every list that named the file; a missing file is offered for removal.
+    void convertedPageShowsOneRecordPerFile()
     {
         data->removeConvertedItems(data->convertedItemList(), false);
         for (const char *name : {"holiday.mp4", "HOLIDAY2.MP4", "talk.mp3"}) {
@@ -377,53 +383,6 @@ private Q_SLOTS:
             record.mediaType = QByteArray(name).endsWith("mp3") ? 0 : 1;
             data->addConverted(record);
         }
-        ConvertedPage converted;
-        converted.resize(900, 600);
-        converted.show();
-        QCOMPARE(converted.model()->rowCount(), 3);
-        QCOMPARE(converted.model()->infoAt(0)->displayName(), QStringLiteral("talk.mp3"));
-        QVERIFY(converted.deleteSelectedButton()->isEnabled());
-        QVERIFY(!converted.list()->grab().isNull());
-
-        converted.searchField()->setText("mp4");
-        QCOMPARE(converted.shownModel()->rowCount(), 2);
-        QCOMPARE(converted.searchField()->palette().color(QPalette::Text), QColor("#444444"));
-        converted.searchField()->setText("holiday  x");
-        QCOMPARE(converted.shownModel()->rowCount(), 2); // any word, blanks between them ignored
-        converted.searchField()->clear();
-        QCOMPARE(converted.searchField()->palette().color(QPalette::Text), QColor("#333333"));
-        // The clear button fades out on an animation of Qt's that only the animation timer
-        // holds: it hides the button when it ends, and must end before the page goes, or it
-        // outlives the test (a leak under the sanitizers).
-        auto *clearButton = converted.searchField()->findChild<QToolButton *>();
-        QVERIFY(clearButton);
-        QTRY_VERIFY(clearButton->isHidden());
-
-        // Delete on a row, with its file.
-        const QString talk = converted.model()->infoAt(0)->outputPath;
-        auto answer = testutil::answerNextModal(
-            "Delete", [](QWidget *modal) { modal->findChild<QCheckBox *>()->setChecked(true); });
-        clickRowButton(converted.list(), converted.delegate(), 0, ConvertedDelegate::DeleteButton);
-        QVERIFY(answer->answered);
-        QVERIFY(answer->texts.contains("Are you sure to delete this item?"));
-        QVERIFY(!QFileInfo::exists(talk));
-        QCOMPARE(converted.model()->rowCount(), 2);
-
-        // A file that went missing is offered for removal when played; its record goes.
-        QFile::remove(converted.model()->infoAt(0)->outputPath);
-        auto removal = testutil::answerNextModal("Delete");
-        converted.onPlay(converted.model()->infoAt(0));
-        QVERIFY(removal->answered);
-        QCOMPARE(converted.model()->rowCount(), 1);
-        QCOMPARE(data->convertedItemList().size(), 1);
-    }
-
-    // A download converted after it finished is the engine's record: the converted page shows
-    // it through the downloaded page's public filter (a private one never), an older version's
-    // copy of it in the converted list goes, and a file deleted on either page leaves both.
-    void convertedDownloadsAreOneRecordSeenOnBothPages()
-    {
-        data->removeConvertedItems(data->convertedItemList(), false);
         SniffMgr *mgr = SniffMgr::instance();
         const auto download = [&](const QString &name, bool convertedOne, SniffTask::Place place) {
             JobRecord job = fixture::finished("http://127.0.0.1:9/" + name, name,
@@ -435,51 +394,79 @@ private Q_SLOTS:
         SniffTask *shown = download("shown", true, SniffTask::Place::Done);
         download("hidden", true, SniffTask::Place::Private);
         download("plain", false, SniffTask::Place::Done);
-        ConvMediaInfo copy; // what an older version wrote for a converted download
+        ConvMediaInfo copy;
         copy.outputPath = copied->filePath();
         data->addConverted(copy);
-        ConvMediaInfo own;
-        own.outputPath = file("Converted/own.mp3");
-        data->addConverted(own);
         jobwiring::connectOwners();
         QVERIFY(copied->result().converted);
-        QCOMPARE(data->convertedItemList().size(), 1);
+        QCOMPARE(data->convertedItemList().size(), 3);
 
         DownloadedPage downloaded;
         ConvertedPage converted;
         converted.setDownloads(downloaded.convertedDownloads());
-        QAbstractItemModel *rows = converted.shownModel();
-        QStringList names;
-        for (int row = 0; row < rows->rowCount(); ++row)
-            names << ConverterRowDelegate::nameOf(rows->index(row, 0));
-        names.sort();
-        QCOMPARE(names, QStringList({"copied.mp4", "own.mp3", "shown.mp4"}));
-        // The facts are the record's, read through the same roles on both pages.
-        QCOMPARE(ConverterRowDelegate::factText(rows->index(1, 0), mediaroles::FormatRole),
-                 QString("MP4"));
-
-        // Deleted with its file from the converted page: the engine's record goes from both.
-        const int row = names.indexOf("shown.mp4");
-        const QString shownFile = shown->filePath();
-        auto answer = testutil::answerNextModal(
-            "Delete", [](QWidget *modal) { modal->findChild<QCheckBox *>()->setChecked(true); });
         converted.resize(900, 600);
         converted.show();
-        clickRowButton(converted.list(), converted.delegate(), row,
-                       ConvertedDelegate::DeleteButton);
-        QVERIFY(answer->answered);
-        QVERIFY(!QFileInfo::exists(shownFile));
+        QAbstractItemModel *rows = converted.shownModel();
+        QCOMPARE(rows->rowCount(), 5);
+        QCOMPARE(ConverterRowDelegate::nameOf(rows->index(0, 0)), QString("talk.mp3"));
+        QCOMPARE(ConverterRowDelegate::nameOf(rows->index(4, 0)), QString("shown.mp4"));
+        // The facts are the record's, read through the same roles on both pages.
+        QCOMPARE(ConverterRowDelegate::factText(rows->index(4, 0), mediaroles::FormatRole),
+                 QString("MP4"));
+        QVERIFY(converted.deleteSelectedButton()->isEnabled());
+        QVERIFY(!converted.list()->grab().isNull());
+
+        converted.searchField()->setText("mp4");
+        QCOMPARE(rows->rowCount(), 4);
+        QCOMPARE(converted.searchField()->palette().color(QPalette::Text), QColor("#444444"));
+        converted.searchField()->setText("holiday  x");
+        QCOMPARE(rows->rowCount(), 2); // any word, blanks between them ignored
+        converted.searchField()->clear();
+        QCOMPARE(converted.searchField()->palette().color(QPalette::Text), QColor("#333333"));
+        // The clear button fades out on an animation of Qt's that only the animation timer
+        // holds: it hides the button when it ends, and must end before the page goes, or it
+        // outlives the test (a leak under the sanitizers).
+        auto *clearButton = converted.searchField()->findChild<QToolButton *>();
+        QVERIFY(clearButton);
+        QTRY_VERIFY(clearButton->isHidden());
+
+        // Delete on a row, with its file: a record of the page's, then a download's, which
+        // leaves the downloaded page too.
+        const QString talk = converted.model()->infoAt(0)->outputPath,
+                      shownFile = shown->filePath();
+        for (const int row : {0, 3}) {
+            auto answer = testutil::answerNextModal("Delete", [](QWidget *modal) {
+                modal->findChild<QCheckBox *>()->setChecked(true);
+            });
+            clickRowButton(converted.list(), converted.delegate(), row,
+                           ConvertedDelegate::DeleteButton);
+            QVERIFY(answer->answered);
+            QVERIFY(answer->texts.contains("Are you sure to delete this item?"));
+        }
+        QVERIFY(!QFileInfo::exists(talk) && !QFileInfo::exists(shownFile));
         QVERIFY(!mgr->doneList().contains(shown));
         QCOMPARE(downloaded.allModel()->rowCount(), 2);
-        QCOMPARE(rows->rowCount(), 2);
+        QCOMPARE(rows->rowCount(), 3);
+        // Without the box ticked the file stays; the list on disk follows.
+        const QString holiday2 = converted.model()->infoAt(0)->outputPath;
+        auto keep = testutil::answerNextModal("Delete");
+        clickRowButton(converted.list(), converted.delegate(), 0, ConvertedDelegate::DeleteButton);
+        QVERIFY(keep->answered && QFileInfo::exists(holiday2));
+        QCOMPARE(convertlist::load(convertedListPath()).size(), 1);
 
-        // A converted file deleted on the converted page leaves the downloaded list too.
+        // A converted file deleted through the converter leaves the downloaded list too.
         data->addConverted(copy);
         data->removeConvertedItems({data->convertedItemList().first()}, true);
         QVERIFY(!mgr->doneList().contains(copied));
         QCOMPARE(downloaded.allModel()->rowCount(), 1);
-        for (SniffTask *task : mgr->doneList() + mgr->privateList())
-            mgr->deleteFinished(task, false);
+
+        // A file that went missing is offered for removal when played; its record goes.
+        QFile::remove(converted.model()->infoAt(0)->outputPath);
+        auto removal = testutil::answerNextModal("Delete");
+        converted.onPlay(converted.model()->infoAt(0));
+        QVERIFY(removal->answered);
+        QVERIFY(data->convertedItemList().isEmpty());
+        fixture::clearFinished(mgr);
     }
 };
 

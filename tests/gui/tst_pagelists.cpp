@@ -110,12 +110,7 @@ class TestPageLists : public QObject
     QTemporaryDir downloads;
     SniffMgr *mgr = nullptr;
 
-    void clearDone()
-    {
-        const QList<SniffTask *> old = mgr->doneList();
-        for (SniffTask *task : old)
-            mgr->deleteDoneTask(task, false);
-    }
+    void clearDone() { fixture::clearFinished(mgr); }
 
 private Q_SLOTS:
     void initTestCase()

@@ -71,10 +71,8 @@ class TestPrivateList : public QObject
 private Q_SLOTS:
     void initTestCase()
     {
-        testutil::enterTestMode();
+        fixture::prepare(downloads.path());
         initGuiResources();
-        QVERIFY(downloads.isValid());
-        Preferences::instance()->setDownloadDir(downloads.path());
         privacy = PrivateListManager::instance();
     }
 

@@ -46,8 +46,7 @@ class TestShell : public QObject
 private Q_SLOTS:
     void initTestCase()
     {
-        testutil::enterTestMode();
-        seedPreferences();
+        fixture::prepare();
         testutil::prepareWindowEnvironment(); // the window's update checks fail fast here
     }
 

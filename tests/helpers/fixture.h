@@ -5,6 +5,7 @@
 // folder of the test's own; and finished downloads as the lists hold them.
 
 #include "core/engine/jobrecord.h"
+#include "core/engine/sniffmgr.h"
 #include "core/engine/snifftask.h"
 #include "core/foundation/preferences.h"
 #include "helpers/testutil.h"
@@ -39,6 +40,13 @@ inline JobRecord finished(const QString &url, const QString &title, const QStrin
     return r;
 }
 
+// Deletes every finished job of the engine (their files stay).
+inline void clearFinished(SniffMgr *mgr)
+{
+    for (SniffTask *task : mgr->doneList() + mgr->privateList())
+        mgr->deleteFinished(task, false);
+}
+
 } // namespace fixture
 
 // Puts a job into the state a case starts from, without the engine (the rows' own tests).
@@ -61,10 +69,6 @@ public:
         p.speed = speed;
         p.etaSeconds = eta;
         task->setProgress(p);
-    }
-    static void setResult(SniffTask *task, const protocol::Result &result)
-    {
-        task->setResult(result);
     }
     static void setNeedDelete(SniffTask *task, bool on) { task->setNeedDelete(on); }
 };

@@ -142,20 +142,3 @@ void ConvertDataManager::save(bool converting, bool converted)
         convertlist::save(convertedListPath(), records);
     }
 }
-
-QList<ConvMediaInfo *> ConvertDataManager::searchConverted(const QStringList &keywords) const
-{
-    if (keywords.isEmpty())
-        return convertedItems;
-    QList<ConvMediaInfo *> found;
-    for (ConvMediaInfo *info : convertedItems) {
-        const QString name = info->displayName();
-        for (const QString &keyword : keywords) {
-            if (name.contains(keyword, Qt::CaseInsensitive)) {
-                found << info;
-                break;
-            }
-        }
-    }
-    return found;
-}

@@ -38,7 +38,6 @@ public:
     // A file deleted elsewhere (the downloaded list): the records of it leave the list.
     void forgetFile(const QString &path);
     void save(bool converting, bool converted);
-    QList<ConvMediaInfo *> searchConverted(const QStringList &keywords) const;
 
 Q_SIGNALS:
     void convertedFileDidAdd(ConvMediaInfo *info);

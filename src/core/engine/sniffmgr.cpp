@@ -670,19 +670,6 @@ bool SniffMgr::hasSavingTask() const
     return false;
 }
 
-QList<SniffTask *> SniffMgr::search(const QStringList &keywords,
-                                    const QList<SniffTask *> &list) const
-{
-    if (keywords.isEmpty())
-        return list;
-    QList<SniffTask *> found;
-    for (SniffTask *task : list) {
-        if (task->matches(keywords))
-            found << task;
-    }
-    return found;
-}
-
 void SniffMgr::showNotice(Notice notice, const QString &text)
 {
     if (!shownNotices.contains(notice))

@@ -101,7 +101,6 @@ public:
     bool hasActiveTask() const;
     bool hasSavingTask() const;
     int runningCount() const { return running.size(); }
-    QList<SniffTask *> search(const QStringList &keywords, const QList<SniffTask *> &list) const;
     QList<SniffTask *> doneList() const { return done; }
     QList<SniffTask *> privateList() const { return privates; }
     QList<SniffTask *> downloadingList() const { return downloading; }

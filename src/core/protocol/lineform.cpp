@@ -353,17 +353,34 @@ bool Message::readGeneral(const QByteArray &line, QString *type)
     return true;
 }
 
-QString Message::text(const char *key, int limit) const
+const Message::Member *Message::find(const char *key) const
 {
     const int length = int(std::strlen(key));
     for (int i = members.size() - 1; i >= 0; --i) {
-        const Member &m = members.at(i);
-        if (keyIs(m, key, length)) {
-            const QString t = textOf(m);
-            return t.size() > limit ? t.left(limit) : t;
-        }
+        if (keyIs(members.at(i), key, length))
+            return &members.at(i);
     }
-    return QString();
+    return nullptr;
+}
+
+QString Message::text(const char *key, int limit) const
+{
+    const Member *m = find(key);
+    if (!m)
+        return QString();
+    const QString t = textOf(*m);
+    return t.size() > limit ? t.left(limit) : t;
+}
+
+QByteArray Message::scalar(const char *key) const
+{
+    const Member *m = find(key);
+    if (!m || (m->fast && m->isNull))
+        return QByteArray();
+    if (m->fast && !m->escaped)
+        return QByteArray::fromRawData(source.constData() + m->valueBegin,
+                                       m->valueEnd - m->valueBegin);
+    return textOf(*m).toUtf8();
 }
 
 QByteArray Message::others(std::initializer_list<const char *> known, int limit) const

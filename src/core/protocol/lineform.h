@@ -24,6 +24,9 @@ public:
 
     // The text of a member (the last of that name), at most `limit` characters.
     QString text(const char *key, int limit) const;
+    // The same as UTF-8 bytes, without a copy where it can (numbers and flags are read from it):
+    // valid until the message is read again or goes.
+    QByteArray scalar(const char *key) const;
     // The members whose names are not in `known`, as JSON members ("k":v,...); empty when none
     // or when they are more than `limit` bytes.
     QByteArray others(std::initializer_list<const char *> known, int limit) const;
@@ -48,6 +51,7 @@ private:
         QByteArray json;
     };
     bool keyIs(const Member &m, const char *key, int length) const;
+    const Member *find(const char *key) const;
     QString textOf(const Member &m) const;
     bool readFast(const QByteArray &line, QString *type);
     bool readGeneral(const QByteArray &line, QString *type);

@@ -7,6 +7,9 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 
+#include <charconv>
+#include <cmath>
+
 namespace protocol {
 
 namespace {
@@ -22,28 +25,31 @@ QString tr(const char *text)
     return QCoreApplication::translate("protocol", text);
 }
 
-bool truthy(const QString &s)
+// Flags and numbers are read from the value's bytes as they stand: loading a list reads a dozen
+// of them per job.
+bool truthy(const QByteArray &b)
 {
-    return !s.isEmpty() && s != QLatin1String("0") &&
-           s.compare(QLatin1String("false"), Qt::CaseInsensitive) != 0;
+    return !b.isEmpty() && b != "0" && b.compare("false", Qt::CaseInsensitive) != 0;
 }
 
-qint64 whole(const QString &s)
+double fraction(const QByteArray &b)
 {
-    bool ok = false;
-    const qint64 n = s.toLongLong(&ok);
-    if (ok)
+    double d = 0;
+    const char *end = b.constData() + b.size();
+    const auto read = std::from_chars(b.constData(), end, d);
+    return read.ec == std::errc() && read.ptr == end && std::isfinite(d) ? d : 0;
+}
+
+qint64 whole(const QByteArray &b)
+{
+    qint64 n = 0;
+    const char *end = b.constData() + b.size();
+    const auto read = std::from_chars(b.constData(), end, n);
+    if (read.ec == std::errc() && read.ptr == end)
         return n;
     // "12.5": the whole part; anything unreadable or out of range is 0.
-    const double d = s.toDouble(&ok);
-    return ok && d > -9.0e18 && d < 9.0e18 ? qint64(d) : 0;
-}
-
-double fraction(const QString &s)
-{
-    bool ok = false;
-    const double d = s.toDouble(&ok);
-    return ok && qIsFinite(d) ? d : 0;
+    const double d = fraction(b);
+    return d > -9.0e18 && d < 9.0e18 ? qint64(d) : 0;
 }
 
 struct KindName
@@ -85,10 +91,10 @@ MediaInfo mediaFrom(const Message &msg)
     m.thumbnail = text(msg, "thumbnail");
     m.localThumbnail = text(msg, "local_thumbnail");
     m.filePath = text(msg, "filepath");
-    m.live = truthy(text(msg, "is_live"));
-    m.hiddenThumb = truthy(text(msg, "isHiddenThumb"));
-    m.privateFile = truthy(text(msg, "isPrivateFileFlag"));
-    m.playlistCount = int(qBound<qint64>(0, whole(text(msg, "playlist_count")), 1 << 30));
+    m.live = truthy(msg.scalar("is_live"));
+    m.hiddenThumb = truthy(msg.scalar("isHiddenThumb"));
+    m.privateFile = truthy(msg.scalar("isPrivateFileFlag"));
+    m.playlistCount = int(qBound<qint64>(0, whole(msg.scalar("playlist_count")), 1 << 30));
     m.extra = msg.others({"title", "thumbnail", "local_thumbnail", "filepath", "is_live",
                           "isHiddenThumb", "isPrivateFileFlag", "playlist_count"},
                          kMaxExtra);
@@ -99,9 +105,9 @@ Progress progressFrom(const Message &msg)
 {
     Progress p;
     p.present = true;
-    p.fraction = fraction(text(msg, "progress"));
-    p.totalBytes = whole(text(msg, "filesize"));
-    p.etaSeconds = whole(text(msg, "eta"));
+    p.fraction = fraction(msg.scalar("progress"));
+    p.totalBytes = whole(msg.scalar("filesize"));
+    p.etaSeconds = whole(msg.scalar("eta"));
     p.speed = text(msg, "speed", 64);
     p.extra = msg.others({"progress", "filesize", "eta", "speed"}, kMaxExtra);
     return p;
@@ -122,10 +128,10 @@ Result resultFrom(const Message &msg)
     r.quality = text(msg, "quality", 64);
     r.resolution = text(msg, "resolution", 64);
     r.error = text(msg, "error", kMaxError);
-    r.duration = qMax(0.0, fraction(text(msg, "duration")));
-    r.fileSize = whole(text(msg, "filesize"));
-    r.finishedAt = whole(text(msg, "finished_at"));
-    r.converted = truthy(text(msg, "converted"));
+    r.duration = qMax(0.0, fraction(msg.scalar("duration")));
+    r.fileSize = whole(msg.scalar("filesize"));
+    r.finishedAt = whole(msg.scalar("finished_at"));
+    r.converted = truthy(msg.scalar("converted"));
     if (!r.succeeded()) {
         r.failure = failureKindNamed(text(msg, "error_kind", 64));
         if (r.failure == FailureKind::None)
@@ -285,7 +291,7 @@ Line parseLine(const QByteArray &bytes)
     } else if (type == QLatin1String("converting")) {
         line.type = LineType::Converting;
         line.conversion.present = true;
-        line.conversion.fraction = fraction(text(msg, "progress"));
+        line.conversion.fraction = fraction(msg.scalar("progress"));
         line.conversion.pid = text(msg, "pid", 32);
     } else if (type == QLatin1String("finished")) {
         line.type = LineType::Finished;

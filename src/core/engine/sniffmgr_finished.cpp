@@ -1,0 +1,182 @@
+// The engine's commands on finished jobs: deleting them (with or without their files), moving
+// them into and out of the private list, renaming, hiding and showing their files, and their
+// thumbnails. Each changes the record, announces it and saves the lists.
+#include "core/engine/privatefiles.h"
+#include "core/engine/sniffmgr.h"
+#include "core/engine/snifftask.h"
+#include "core/foundation/applog.h"
+#include "core/foundation/globals.h"
+#include "core/foundation/paths.h"
+#include "core/foundation/preferences.h"
+#include "core/foundation/privatelistmanager.h"
+#include "core/platform/platform.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+void SniffMgr::removeFinished(SniffTask *task, bool deleteFile)
+{
+    const bool wasPrivate = task->place() == SniffTask::Place::Private;
+    if (!done.removeOne(task) && !privates.removeOne(task))
+        return;
+    Q_EMIT finishedTaskRemoved(task);
+    task->setPlace(SniffTask::Place::None);
+    task->setDeleteFile(deleteFile);
+    deleteTaskFiles(task);
+    if (!wasPrivate)
+        history.removeOne(task->url());
+    task->setParent(nullptr);
+    delete task;
+    saveAll();
+}
+
+void SniffMgr::deleteDoneTask(SniffTask *task, bool deleteFile)
+{
+    removeFinished(task, deleteFile);
+}
+
+void SniffMgr::deletePrivateTask(SniffTask *task, bool deleteFile)
+{
+    removeFinished(task, deleteFile);
+}
+
+void SniffMgr::deleteFinished(SniffTask *task, bool deleteFile)
+{
+    removeFinished(task, deleteFile);
+}
+
+void SniffMgr::forgetFile(const QString &path)
+{
+    if (path.isEmpty())
+        return;
+    for (const QList<SniffTask *> &list : {done, privates}) {
+        for (SniffTask *task : list) {
+            if (task->filePath() == path)
+                removeFinished(task, false);
+        }
+    }
+}
+
+void SniffMgr::moveToPrivate(SniffTask *task)
+{
+    if (!done.removeOne(task))
+        return;
+    privates.append(task);
+    task->setPlace(SniffTask::Place::Private);
+    PrivateListManager *privacy = PrivateListManager::instance();
+    if (privacy->isOn() && privacy->filesHidden()) {
+        task->mediaRef().privateFile = true;
+        setFileHidden(task, QStringLiteral("hidden"));
+    }
+    Q_EMIT taskMoved(task);
+    saveAll();
+}
+
+void SniffMgr::moveFromPrivate(SniffTask *task)
+{
+    if (!privates.removeOne(task))
+        return;
+    done.prepend(task);
+    task->setPlace(SniffTask::Place::Done);
+    if (task->media().privateFile) {
+        task->mediaRef().privateFile = false;
+        setFileHidden(task, QStringLiteral("normal"));
+    }
+    Q_EMIT taskMoved(task);
+    saveAll();
+}
+
+SniffMgr::RenameResult SniffMgr::renameFile(SniffTask *task, const QString &name)
+{
+    static const QString invalid = QStringLiteral("\\/:|*?\"<>");
+    if (name.trimmed().isEmpty() || name == QLatin1String(".") || name == QLatin1String(".."))
+        return RenameResult::Invalid;
+    for (const QChar c : name) {
+        if (invalid.contains(c) || c.unicode() < 0x20) {
+            writeLog(QStringLiteral("[Error] Invalid file name:"), name);
+            return RenameResult::Invalid;
+        }
+    }
+    const QString path = task->filePath();
+    const QFileInfo info(path);
+    QString target = info.absolutePath() + QLatin1Char('/') + name;
+    if (!info.suffix().isEmpty())
+        target += QLatin1Char('.') + info.suffix();
+    if (target == path)
+        return RenameResult::Unchanged;
+    QFile file(path);
+    if (QFileInfo::exists(target) || !file.rename(target)) {
+        writeLog(QStringLiteral("[Error]"),
+                 QStringLiteral("Rename failed! (%1)").arg(file.errorString()));
+        return RenameResult::Failed;
+    }
+    task->mediaRef().title = name;
+    task->setFilePath(target);
+    Q_EMIT taskChanged(task);
+    saveAll();
+    return RenameResult::Renamed;
+}
+
+void SniffMgr::setThumbnail(SniffTask *task, const QByteArray &png)
+{
+    const QString folder = downloadDir() + "/.thumb/";
+    if (!QFileInfo::exists(folder)) {
+        QDir().mkpath(folder);
+        platform::setHidden(folder, true);
+    }
+    const QString path = task->filePath();
+    const QString base = path.isEmpty() ? randomId() : QFileInfo(path).completeBaseName();
+    const QString target = folder + base + ".png";
+    QFile file(target);
+    if (!file.open(QIODevice::WriteOnly) || file.write(png) != png.size())
+        return;
+    task->setThumbnailPath(target);
+    Q_EMIT taskChanged(task);
+    saveAll();
+}
+
+void SniffMgr::markConverted(SniffTask *task)
+{
+    if (task->result().converted || !task->result().present)
+        return;
+    task->resultRef().converted = true;
+    Q_EMIT taskChanged(task);
+    saveAll();
+}
+
+void SniffMgr::setThumbnailHidden(SniffTask *task, bool hidden)
+{
+    if (task->media().hiddenThumb == hidden)
+        return;
+    task->mediaRef().hiddenThumb = hidden;
+    task->mediaRef().present = true;
+    Q_EMIT taskChanged(task);
+    saveAll();
+}
+
+bool SniffMgr::setFileHidden(SniffTask *task, const QString &mode)
+{
+    const bool hide = mode == QLatin1String("hidden");
+    if (!hide && mode != QLatin1String("normal"))
+        return false;
+    // The file is renamed first and the record follows in memory; the lists are written
+    // afterwards, and loadList repairs a record written before the rename.
+    const QString path = task->filePath();
+    privatefiles::setRenamePending(true);
+    ++renames;
+    const QString renamed = privatefiles::rename(path, hide);
+    if (renamed.isEmpty()) {
+        writeLog(QStringLiteral("[SniffMgr]"),
+                 QStringLiteral("cannot %1 %2")
+                     .arg(hide ? QStringLiteral("hide") : QStringLiteral("show"), path));
+        return false;
+    }
+    if (renamed != path) {
+        task->setFilePath(renamed);
+        Q_EMIT taskChanged(task);
+    }
+    platform::setHidden(renamed, hide);
+    saveAll();
+    return true;
+}

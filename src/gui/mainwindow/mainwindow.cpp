@@ -10,6 +10,7 @@
 #include "core/foundation/stylemanager.h"
 #include "core/provision/dlscriptmanager.h"
 #include "core/provision/dltoolmanager.h"
+#include "core/provision/updatecheck.h"
 #include "gui/converter/convertedpage.h"
 #include "gui/converter/convertingpage.h"
 #include "gui/mainwindow/browserloader.h"
@@ -35,7 +36,6 @@
 #include <QDesktopServices>
 #include <QElapsedTimer>
 #include <QHBoxLayout>
-#include <QJsonDocument>
 #include <QJsonObject>
 #include <QLabel>
 #include <QLineEdit>
@@ -482,7 +482,7 @@ void MainWindow::onUpdateTimer()
 
 void MainWindow::onNetworkFinished(QNetworkReply *reply)
 {
-    const QVariantMap info = QJsonDocument::fromJson(reply->readAll()).object().toVariantMap();
+    const QVariantMap info = parseManifest(reply->readAll()).toVariantMap();
     reply->deleteLater();
     if (UpgradeDlg::announcesNewerVersion(info))
         showUpgradeDialog(info);

@@ -8,7 +8,6 @@
 #include <QDesktopServices>
 #include <QDialogButtonBox>
 #include <QEvent>
-#include <QJsonDocument>
 #include <QJsonObject>
 #include <QLabel>
 #include <QMovie>
@@ -116,7 +115,7 @@ void UpgradeDlg::onNetworkFinished(QNetworkReply *reply)
     reply->deleteLater();
     if (!body.isEmpty()) {
         qDebug() << "reply: " << body;
-        info = QJsonDocument::fromJson(body).object().toVariantMap();
+        info = parseManifest(body).toVariantMap();
     }
     refresh();
 }

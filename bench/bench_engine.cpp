@@ -184,7 +184,7 @@ int main(int argc, char **argv)
         for (int round = 0; round < 5; ++round) {
             QElapsedTimer s;
             s.start();
-            const tasklist::Records records = tasklist::snapshot(mgr.doneList());
+            const tasklist::SharedRecords records = tasklist::snapshot(mgr.doneList());
             snapBest = qMin(snapBest, s.nsecsElapsed() / 1e6);
         }
         std::printf("snapshot of %d jobs (the GUI thread's part of a save): %.1f ms\n",

@@ -195,7 +195,9 @@ private Q_SLOTS:
         };
         tasklist::Records downloading{record(1), record(2), record(3)}, finished, privates;
         tasklist::JobListWriter writer;
-        QVERIFY(writer.write({{done, finished}, {hidden, privates}, {task, downloading}}));
+        using tasklist::share;
+        QVERIFY(writer.write(
+            {{done, share(finished)}, {hidden, share(privates)}, {task, share(downloading)}}));
         // Every move the application makes: finish, hide, unhide, and two at once.
         const QList<std::function<void()>> moves = {
             [&] { finished.prepend(downloading.takeFirst()); },
@@ -208,8 +210,8 @@ private Q_SLOTS:
         };
         for (const auto &move : moves) {
             move();
-            const QList<QPair<QString, tasklist::Records>> lists{
-                {done, finished}, {hidden, privates}, {task, downloading}};
+            const QList<QPair<QString, tasklist::SharedRecords>> lists{
+                {done, share(finished)}, {hidden, share(privates)}, {task, share(downloading)}};
             // After each file written, as if the save were killed there: what is on disk.
             int writes = 0;
             tasklist::JobListWriter probe = writer;

@@ -31,7 +31,7 @@ int main(int argc, char **argv)
     ListSaver saver([&] {
         ListSaver::Snapshot s;
         for (int i = 0; i < 3; ++i)
-            s.jobLists.append({paths[i], lists[i]});
+            s.jobLists.append({paths[i], tasklist::share(lists[i])});
         return s;
     });
     saver.saveNow();

@@ -8,6 +8,7 @@
 #include "core/engine/downloadoptions.h"
 #include "core/protocol/toolline.h"
 
+#include <QSharedData>
 #include <QString>
 
 struct JobRecord
@@ -21,3 +22,15 @@ struct JobRecord
     protocol::Progress progress;
     protocol::Result result;
 };
+
+// A job's record as a job holds it: shared with the snapshots a save takes (a snapshot of 50,000
+// jobs costs a pointer each) and copied only when the engine changes a job meanwhile.
+struct JobRecordData : QSharedData, JobRecord
+{
+    JobRecordData() = default;
+    explicit JobRecordData(const JobRecord &record)
+        : JobRecord(record)
+    {
+    }
+};
+using SharedJobRecord = QSharedDataPointer<JobRecordData>;

@@ -21,7 +21,7 @@ public:
     struct Snapshot
     {
         // Job lists in the order they are written; see tasklist::JobListWriter.
-        QList<QPair<QString, tasklist::Records>> jobLists;
+        QList<QPair<QString, tasklist::SharedRecords>> jobLists;
         QString historyPath;
         QStringList history;
     };

@@ -25,28 +25,29 @@ SniffTask::SniffTask(const QString &url, const DownloadOptions &options, QObject
 SniffTask::SniffTask(const QString &url, const DownloadOptions &options, int number,
                      const QString &tempDir, QObject *parent)
     : QObject(parent)
+    , rec(new JobRecordData)
 {
-    rec.url = url;
-    rec.options = options;
-    rec.workDir = tempDir + QString::number(number) + QLatin1Char('_') + randomId();
+    rec->url = url;
+    rec->options = options;
+    rec->workDir = tempDir + QString::number(number) + QLatin1Char('_') + randomId();
 }
 
 SniffTask::SniffTask(const JobRecord &record, QObject *parent)
     : QObject(parent)
-    , rec(record)
+    , rec(new JobRecordData(record))
 {
 }
 
 QString SniffTask::shownTitle() const
 {
-    if (!rec.media.title.isEmpty())
-        return rec.media.title;
-    return QFileInfo(rec.media.filePath).completeBaseName();
+    if (!rec->media.title.isEmpty())
+        return rec->media.title;
+    return QFileInfo(rec->media.filePath).completeBaseName();
 }
 
 void SniffTask::reportTransition(State from, State to) const
 {
-    if (!rec.options.sendsUsageEvents())
+    if (!rec->options.sendsUsageEvents())
         return;
     const QString download = QStringLiteral("Download");
     if (from == State::Downloading && to == State::Converting)
@@ -61,14 +62,14 @@ void SniffTask::reportTransition(State from, State to) const
         reportEvent(download, QStringLiteral("ClipSuccessRate"), QStringLiteral("Fail"));
         // Reported as its site's name only, and not even that for a private download.
         reportEvent(download, QStringLiteral("ClipDownloadFailURL"),
-                    rec.media.privateFile ? QString() : rec.url);
+                    rec->media.privateFile ? QString() : rec->url);
     }
 }
 
 void SniffTask::setState(State state)
 {
     reportTransition(this->state(), state);
-    rec.state = qint32(state);
+    rec->state = qint32(state);
     switch (state) {
     case State::Waiting:
         Q_EMIT taskResumed(this);
@@ -100,16 +101,17 @@ void SniffTask::markStarted()
 void SniffTask::setSniffed(const protocol::MediaInfo &media)
 {
     // The application's own marks stay with the job whatever the tool says.
-    const bool hiddenThumb = rec.media.hiddenThumb;
-    const bool privateFile = rec.media.privateFile;
-    rec.media = media;
-    rec.media.hiddenThumb = rec.media.hiddenThumb || hiddenThumb;
-    rec.media.privateFile = rec.media.privateFile || privateFile;
+    protocol::MediaInfo &m = rec->media;
+    const bool hiddenThumb = m.hiddenThumb;
+    const bool privateFile = m.privateFile;
+    m = media;
+    m.hiddenThumb = m.hiddenThumb || hiddenThumb;
+    m.privateFile = m.privateFile || privateFile;
     // A download from a listed adult site, with private mode on: its thumbnail is not shown and
     // it goes to the private list when it is done.
-    if (PrivateListManager::instance()->marksPrivate(rec.url)) {
-        rec.media.hiddenThumb = true;
-        rec.media.privateFile = true;
+    if (PrivateListManager::instance()->marksPrivate(rec->url)) {
+        m.hiddenThumb = true;
+        m.privateFile = true;
     }
     Q_EMIT taskSniffed(this);
 }
@@ -117,7 +119,7 @@ void SniffTask::setSniffed(const protocol::MediaInfo &media)
 bool SniffTask::matches(const QStringList &keywords) const
 {
     for (const QString &k : keywords) {
-        if (!rec.media.title.contains(k, Qt::CaseInsensitive))
+        if (!rec->media.title.contains(k, Qt::CaseInsensitive))
             return false;
     }
     return true;

@@ -51,10 +51,12 @@ public:
     // A job as a list holds it (its state as recorded, no signals).
     explicit SniffTask(const JobRecord &record, QObject *parent = nullptr);
 
-    const JobRecord &record() const { return rec; }
-    const QString &url() const { return rec.url; }
-    const DownloadOptions &options() const { return rec.options; }
-    State state() const { return State(rec.state); }
+    const JobRecord &record() const { return *rec; }
+    // The record shared, for a snapshot of the lists (no copy is made).
+    const SharedJobRecord &sharedRecord() const { return rec; }
+    const QString &url() const { return rec->url; }
+    const DownloadOptions &options() const { return rec->options; }
+    State state() const { return State(rec->state); }
     bool isFinal() const
     {
         return state() == State::Saved || state() == State::Finished || state() == State::Failed;
@@ -63,19 +65,19 @@ public:
     bool isPrivate() const { return placeValue == Place::Private; }
 
     // --- The tool's facts ----------------------------------------------------------------------
-    const protocol::MediaInfo &media() const { return rec.media; }
-    const protocol::Progress &progress() const { return rec.progress; }
+    const protocol::MediaInfo &media() const { return rec->media; }
+    const protocol::Progress &progress() const { return rec->progress; }
     const protocol::ConversionProgress &conversion() const { return conversionValue; }
-    const protocol::Result &result() const { return rec.result; }
-    const QString &title() const { return rec.media.title; }
+    const protocol::Result &result() const { return rec->result; }
+    const QString &title() const { return rec->media.title; }
     // The title, or the file's name when the page gave none.
     QString shownTitle() const;
-    const QString &filePath() const { return rec.media.filePath; }
-    bool isLive() const { return rec.media.live; }
+    const QString &filePath() const { return rec->media.filePath; }
+    bool isLive() const { return rec->media.live; }
 
     // --- Files ---------------------------------------------------------------------------------
-    const QString &workDir() const { return rec.workDir; }
-    const QString &thumbnailPath() const { return rec.thumbnailPath; }
+    const QString &workDir() const { return rec->workDir; }
+    const QString &thumbnailPath() const { return rec->thumbnailPath; }
     // Every keyword occurs in the title (case ignored); no keywords match everything.
     bool matches(const QStringList &keywords) const;
 
@@ -108,27 +110,28 @@ private:
     // Moves to the state and announces it (taskResumed for Waiting, taskPaused, ...).
     void setState(State state);
     // Sets the state without signals or events (loading).
-    void restoreState(State state) { rec.state = qint32(state); }
+    void restoreState(State state) { rec->state = qint32(state); }
     // The run of the tool began.
     void markStarted();
     // The analysis arrived: stored and announced (taskSniffed).
     void setSniffed(const protocol::MediaInfo &media);
-    protocol::MediaInfo &mediaRef() { return rec.media; }
-    void setProgress(const protocol::Progress &progress) { rec.progress = progress; }
+    protocol::MediaInfo &mediaRef() { return rec->media; }
+    void setProgress(const protocol::Progress &progress) { rec->progress = progress; }
     void setConversion(const protocol::ConversionProgress &c) { conversionValue = c; }
-    void setResult(const protocol::Result &result) { rec.result = result; }
-    protocol::Result &resultRef() { return rec.result; }
+    void setResult(const protocol::Result &result) { rec->result = result; }
+    protocol::Result &resultRef() { return rec->result; }
     // Where the file is now (moved into place, renamed, hidden): the analysis and the verdict
     // name the same file.
     void setFilePath(const QString &path)
     {
-        rec.media.filePath = path;
-        rec.media.present = true;
-        if (rec.result.present)
-            rec.result.filePath = path;
+        JobRecordData *r = rec.data();
+        r->media.filePath = path;
+        r->media.present = true;
+        if (r->result.present)
+            r->result.filePath = path;
     }
-    void setWorkDir(const QString &folder) { rec.workDir = folder; }
-    void setThumbnailPath(const QString &path) { rec.thumbnailPath = path; }
+    void setWorkDir(const QString &folder) { rec->workDir = folder; }
+    void setThumbnailPath(const QString &path) { rec->thumbnailPath = path; }
     void setPlace(Place place) { placeValue = place; }
     void setThumbOperator(ThumbOperator *op) { thumbOperatorValue = op; }
     void setNeedDelete(bool on) { needDeleteValue = on; }
@@ -136,7 +139,7 @@ private:
     void setDeleteFile(bool on) { deleteFileValue = on; }
     void reportTransition(State from, State to) const;
 
-    JobRecord rec;
+    SharedJobRecord rec;
     protocol::ConversionProgress conversionValue;
     ThumbOperator *thumbOperatorValue = nullptr;
     Place placeValue = Place::None;

@@ -47,18 +47,22 @@ void readOptions(QDataStream &stream, DownloadOptions *options)
 }
 } // namespace
 
-Record snapshot(const SniffTask &task)
+SharedRecords snapshot(const QList<SniffTask *> &tasks)
 {
-    return task.record();
-}
-
-Records snapshot(const QList<SniffTask *> &tasks)
-{
-    Records records;
+    SharedRecords records;
     records.reserve(tasks.size());
     for (const SniffTask *task : tasks)
-        records.append(snapshot(*task));
+        records.append(task->sharedRecord());
     return records;
+}
+
+SharedRecords share(const Records &records)
+{
+    SharedRecords shared;
+    shared.reserve(records.size());
+    for (const Record &r : records)
+        shared.append(SharedJobRecord(new JobRecordData(r)));
+    return shared;
 }
 
 void writeRecord(QDataStream &stream, const Record &r)
@@ -70,11 +74,6 @@ void writeRecord(QDataStream &stream, const Record &r)
     writeOptions(stream, r.options);
     stream << r.thumbnailPath;
     listfile::writeByteArrayVariant(stream, protocol::storedLine(r.progress));
-}
-
-void writeRecord(QDataStream &stream, const SniffTask &task)
-{
-    writeRecord(stream, snapshot(task));
 }
 
 bool readRecord(QDataStream &stream, Record *record)
@@ -106,12 +105,22 @@ QByteArray serialize(const Records &records)
     return bytes;
 }
 
-QByteArray serialize(const QList<SniffTask *> &tasks)
+QByteArray serialize(const SharedRecords &records)
 {
-    return serialize(snapshot(tasks));
+    QByteArray bytes;
+    QDataStream stream(&bytes, QIODevice::WriteOnly);
+    stream << qint32(records.size());
+    for (const SharedJobRecord &r : records)
+        writeRecord(stream, *r);
+    return bytes;
 }
 
 bool save(const QString &path, const Records &records)
+{
+    return listfile::writeAtomically(path, serialize(records), kTag);
+}
+
+bool save(const QString &path, const SharedRecords &records)
 {
     return listfile::writeAtomically(path, serialize(records), kTag);
 }
@@ -194,13 +203,21 @@ QStringList loadHistory(const QString &path)
 }
 
 namespace {
-QSet<QString> jobsOf(const Records &records)
+const QString &workDirOf(const Record &r)
+{
+    return r.workDir;
+}
+const QString &workDirOf(const SharedJobRecord &r)
+{
+    return r->workDir;
+}
+template <typename List> QSet<QString> jobsOf(const List &records)
 {
     QSet<QString> jobs;
     jobs.reserve(records.size());
-    for (const Record &r : records) {
-        if (!r.workDir.isEmpty())
-            jobs.insert(r.workDir);
+    for (const auto &r : records) {
+        if (!workDirOf(r).isEmpty())
+            jobs.insert(workDirOf(r));
     }
     return jobs;
 }
@@ -208,10 +225,10 @@ QSet<QString> jobsOf(const Records &records)
 
 void JobListWriter::remember(const QString &path, const Records &records)
 {
-    written.insert(path, records);
+    written.insert(path, share(records));
 }
 
-bool JobListWriter::write(const QList<QPair<QString, Records>> &lists)
+bool JobListWriter::write(const QList<QPair<QString, SharedRecords>> &lists)
 {
     QSet<QString> everywhere;
     QList<QSet<QString>> now;
@@ -222,12 +239,12 @@ bool JobListWriter::write(const QList<QPair<QString, Records>> &lists)
     bool ok = true;
     QList<int> rewrite;
     for (int i = 0; i < lists.size(); ++i) {
-        Records first = lists.at(i).second;
+        SharedRecords first = lists.at(i).second;
         int kept = 0;
-        for (const Record &old : written.value(lists.at(i).first)) {
+        for (const SharedJobRecord &old : written.value(lists.at(i).first)) {
             // A job that left this list for another one stays here until that one is written.
-            if (!old.workDir.isEmpty() && !now.at(i).contains(old.workDir) &&
-                everywhere.contains(old.workDir)) {
+            if (!old->workDir.isEmpty() && !now.at(i).contains(old->workDir) &&
+                everywhere.contains(old->workDir)) {
                 first.append(old);
                 ++kept;
             }

@@ -26,18 +26,20 @@ namespace tasklist {
 
 using Record = JobRecord;
 using Records = QVector<Record>;
+// The records as the jobs hold them, shared: what a save writes.
+using SharedRecords = QVector<SharedJobRecord>;
 
-Record snapshot(const SniffTask &task);
-Records snapshot(const QList<SniffTask *> &tasks);
+SharedRecords snapshot(const QList<SniffTask *> &tasks);
+SharedRecords share(const Records &records);
 
 void writeRecord(QDataStream &stream, const Record &record);
-void writeRecord(QDataStream &stream, const SniffTask &task);
 // False (and the stream in an error state) when the record is damaged or cut short.
 bool readRecord(QDataStream &stream, Record *record);
 
 QByteArray serialize(const Records &records);
-QByteArray serialize(const QList<SniffTask *> &tasks);
+QByteArray serialize(const SharedRecords &records);
 bool save(const QString &path, const Records &records);
+bool save(const QString &path, const SharedRecords &records);
 bool save(const QString &path, const QList<SniffTask *> &tasks);
 // The records of a stream; those before any damage are kept.
 Records read(QIODevice *device, const QString &nameForLog = QString());
@@ -62,12 +64,12 @@ public:
     // What is on disk now (as loaded), so that the first save already knows the moves.
     void remember(const QString &path, const Records &records);
     // Writes every list; false when any write failed.
-    bool write(const QList<QPair<QString, Records>> &lists);
+    bool write(const QList<QPair<QString, SharedRecords>> &lists);
     // Called after each file written (tests stop the writing there, in thought).
     std::function<void()> afterEachFile;
 
 private:
-    QHash<QString, Records> written;
+    QHash<QString, SharedRecords> written;
 };
 
 // Removes from `later` every job also in `earlier` (same working folder); returns how many.

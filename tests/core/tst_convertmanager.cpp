@@ -7,6 +7,7 @@
 #include "core/converter/loadfileoperator.h"
 #include "core/engine/sniffmgr.h"
 #include "core/engine/snifftask.h"
+#include "core/foundation/globals.h"
 #include "core/foundation/paths.h"
 #include "core/foundation/preferences.h"
 #include "core/provision/dltoolmanager.h"
@@ -14,6 +15,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QLockFile>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -91,27 +93,33 @@ private Q_SLOTS:
         const QString text = file("notes.mp4", "this is not a video\n");
         const QString locked = file("locked.mp4", "secret");
         QFile::setPermissions(locked, QFileDevice::Permissions());
+        const QString empty = file("empty.mp4", "");
         const QString gone = work->filePath("vanished.mp4");
 
         QSignalSpy progress(manager, &ConvertManager::convertManagerLoadProgress);
         QSignalSpy start(manager, &ConvertManager::convertManagerLoadStart);
         QSignalSpy finished(manager, &ConvertManager::convertManagerLoadFinish);
-        manager->loadFiles({clip, text, song, locked, gone});
+        manager->loadFiles({clip, text, song, locked, empty, gone});
         QCOMPARE(start.count(), 1);
         QCOMPARE(progress.count(), 1); // the first file's progress comes before the start
         manager->loadFiles({song});    // refused while loading
         QVERIFY(finished.wait(60000));
-        QCOMPARE(progress.count(), 5);
-        QCOMPARE(progress.last().at(0).toInt(), 5);
+        QCOMPARE(progress.count(), 6);
+        QCOMPARE(progress.last().at(0).toInt(), 6);
         QCOMPARE(progress.last().at(2).toString(), QStringLiteral("vanished.mp4"));
 
         const auto loaded = finished.first().at(0).value<QList<ConvMediaInfo>>();
         const QStringList failed = finished.first().at(1).toStringList();
-        QVERIFY(failed.contains(text));
-        QVERIFY(failed.contains(gone));
+        const QStringList reasons = finished.first().at(2).toStringList();
+        auto reasonOf = [&](const QString &path) {
+            return reasons.value(failed.indexOf(path));
+        };
+        QCOMPARE(reasonOf(text), QStringLiteral("not a media file"));
+        QCOMPARE(reasonOf(gone), QStringLiteral("cannot read"));
+        QCOMPARE(reasonOf(empty), QStringLiteral("empty"));
         if (::geteuid() != 0) // permissions do not stop root
-            QVERIFY(failed.contains(locked));
-        QCOMPARE(loaded.size() + failed.size(), 5);
+            QCOMPARE(reasonOf(locked), QStringLiteral("cannot read"));
+        QCOMPARE(loaded.size() + failed.size(), 6);
         QCOMPARE(loaded.at(0).sourcePath, clip);
         QCOMPARE(loaded.at(0).mediaType, int(ConvMediaInfo::Video));
         QCOMPARE(loaded.at(0).width, 640);
@@ -147,7 +155,33 @@ private Q_SLOTS:
         manager->stopLoading();
         QVERIFY(finished.wait(10000));
         QCOMPARE(progress.count(), 2);
-        QCOMPARE(finished.first().at(1).toStringList().size(), 2);
+        // The two files being inspected did not fail: the user stopped them.
+        QCOMPARE(finished.first().at(1).toStringList(), QStringList());
+    }
+
+    // Work folders of conversions that ended without cleaning up (killed, failed, quit) go at
+    // start and after each job; the folder of a run still going (its lock held) stays.
+    void deadWorkFoldersAreRemoved()
+    {
+        const QString temp = convertTempDir(true);
+        auto workFolder = [&](const QString &name) {
+            QDir().mkpath(temp + name);
+            testutil::writeFile(temp + name + "/param.json", "{}");
+            testutil::writeFile(temp + name + "/.clip.converting.mp4", "");
+            return temp + name;
+        };
+        const QString dead = workFolder("7_deadbeef"), alive = workFolder("8_alive123");
+        const QString other = workFolder("notawork");
+        QLockFile running(alive + "/.lock");
+        running.setStaleLockTime(0);
+        QVERIFY(running.tryLock(0));
+        QCOMPARE(ConvertTask::removeDeadWorkFolders(temp), 1);
+        QVERIFY(!QFileInfo::exists(dead));
+        QVERIFY(QFileInfo::exists(alive));
+        QVERIFY(QFileInfo::exists(other));
+        running.unlock();
+        QCOMPARE(ConvertTask::removeDeadWorkFolders(temp), 1);
+        QDir(other).removeRecursively();
     }
 
     void limitAndQueueOrder()
@@ -214,7 +248,8 @@ private Q_SLOTS:
         QTRY_COMPARE_WITH_TIMEOUT(done.count(), 2, 10000);
         QCOMPARE(failing->state(), int(ConvertTask::Failed));
         QVERIFY(failing->errorText().contains("scripted failure"));
-        QVERIFY(QFileInfo::exists(failing->workDir())); // kept to look into
+        // A failed run leaves no work folder behind (the log keeps what the tool said).
+        QVERIFY(!QFileInfo::exists(failing->workDir()));
         QCOMPARE(missing->state(), int(ConvertTask::Failed));
         QVERIFY(!missing->errorText().isEmpty());
 

@@ -1,6 +1,9 @@
+#include "core/engine/listsaver.h"
 #include "core/engine/snifftask.h"
 #include "core/engine/tasklistfile.h"
 #include "core/foundation/listfile.h"
+#include "core/foundation/savehealth.h"
+#include "helpers/diskfault.h"
 #include "helpers/fixture.h"
 
 #include <QDataStream>
@@ -8,7 +11,26 @@
 #include <QJsonObject>
 #include <QRandomGenerator>
 #include <QSet>
+#include <QSignalSpy>
 #include <QTemporaryDir>
+
+namespace {
+bool allWritten(const QVector<safesave::Outcome> &outcomes)
+{
+    return std::all_of(outcomes.begin(), outcomes.end(), [](const auto &o) { return o.ok(); });
+}
+tasklist::Records numbered(int count)
+{
+    tasklist::Records records;
+    for (int n = 1; n <= count; ++n) {
+        tasklist::Record r;
+        r.url = QStringLiteral("https://v/%1").arg(n);
+        r.workDir = QStringLiteral("/d/.temp/%1_x").arg(n);
+        records << r;
+    }
+    return records;
+}
+} // namespace
 
 class TestTaskListFile : public QObject
 {
@@ -196,8 +218,8 @@ private Q_SLOTS:
         tasklist::Records downloading{record(1), record(2), record(3)}, finished, privates;
         tasklist::JobListWriter writer;
         using tasklist::share;
-        QVERIFY(writer.write(
-            {{done, share(finished)}, {hidden, share(privates)}, {task, share(downloading)}}));
+        QVERIFY(allWritten(writer.write(
+            {{done, share(finished)}, {hidden, share(privates)}, {task, share(downloading)}})));
         // Every move the application makes: finish, hide, unhide, and two at once.
         const QList<std::function<void()>> moves = {
             [&] { finished.prepend(downloading.takeFirst()); },
@@ -214,9 +236,7 @@ private Q_SLOTS:
                 {done, share(finished)}, {hidden, share(privates)}, {task, share(downloading)}};
             // After each file written, as if the save were killed there: what is on disk.
             int writes = 0;
-            tasklist::JobListWriter probe = writer;
-            probe.afterEachFile = [&] {
-                ++writes;
+            auto onDisk = [&] {
                 tasklist::Records d = tasklist::load(done), p = tasklist::load(hidden),
                                   t = tasklist::load(task);
                 tasklist::dropDuplicates(p, &d);
@@ -230,18 +250,117 @@ private Q_SLOTS:
                     }
                 QCOMPARE(seen.size(), 3);
             };
-            QVERIFY(probe.write(lists));
+            // The disk full at any byte of the save: the files keep every job too, and so does
+            // the next save once there is room again.
+            for (qint64 at = 0; at < 400; at += 23) {
+                tasklist::JobListWriter full = writer;
+                {
+                    diskfault::Full disk(at);
+                    full.write(lists);
+                }
+                onDisk();
+                full.afterEachFile = onDisk;
+                QVERIFY(allWritten(full.write(lists)));
+            }
+            tasklist::JobListWriter probe = writer;
+            probe.afterEachFile = [&] {
+                ++writes;
+                onDisk();
+            };
+            QVERIFY(allWritten(probe.write(lists)));
             QVERIFY(writes >= 3);
             writer = probe;
             writer.afterEachFile = nullptr;
         }
     }
 
-    void unwritableFolderIsReportedNotFatal()
+    // A save that fails leaves the list as it was and says why in the system's words: a disk
+    // full at any byte (injected, and a real small tmpfs when running as root), a read-only
+    // folder, a vanished one.
+    void aFailedSaveKeepsTheOldList()
     {
-        SniffTask task("https://v/1", {});
-        QVERIFY(!tasklist::save("/proc/no-such-folder/list.dat", {&task}));
-        QVERIFY(!tasklist::saveHistory("/proc/no-such-folder/history.dat", {"a"}));
+        QTemporaryDir dir;
+        const QString path = dir.path() + "/done_list.dat";
+        QVERIFY(tasklist::save(path, numbered(2)));
+        const tasklist::Records more = numbered(40);
+        const qint64 size = tasklist::serialize(more).size();
+        for (qint64 at : {qint64(0), qint64(1), size / 2, size - 1}) {
+            diskfault::Full full(at);
+            const safesave::Outcome o = tasklist::save(path, more);
+            QCOMPARE(o.failure, safesave::Failure::NoSpace);
+            QCOMPARE(o.errorText(), QStringLiteral("No space left on device"));
+            QCOMPARE(tasklist::load(path).size(), 2);
+        }
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"done_list.dat"});
+
+        QCOMPARE(tasklist::saveHistory(dir.path() + "/gone/history_list.dat", {"a"}).failure,
+                 safesave::Failure::Missing);
+        diskfault::ReadOnlyFolder readOnly;
+        if (readOnly.ok())
+            QCOMPARE(tasklist::save(readOnly.path() + "/task_list.dat", more).failure,
+                     safesave::Failure::NotWritable);
+        else
+            qInfo("read-only folder skipped: %s", qPrintable(readOnly.skipReason()));
+
+        diskfault::SmallDisk disk(64 * 1024);
+        if (!disk.ok())
+            QSKIP(qPrintable(QStringLiteral("no tmpfs: ") + disk.skipReason()));
+        const QString small = disk.path() + "/done_list.dat";
+        QVERIFY(tasklist::save(small, numbered(2)));
+        disk.fill();
+        const safesave::Outcome o = tasklist::save(small, numbered(400));
+        QCOMPARE(o.failure, safesave::Failure::NoSpace);
+        QCOMPARE(tasklist::load(small).size(), 2);
+    }
+
+    // The lists in memory count while the disk is full: the user is told, the save is tried
+    // again with back-off (on the injected clock) and, once it works, the notice goes. A restart
+    // in between finds the last list that was written whole.
+    void aFailedSaveIsRetriedAndTheUserToldUntilItWorks()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.path() + "/done_list.dat";
+        tasklist::SharedRecords jobs = tasklist::share(numbered(1));
+        int snapshots = 0;
+        ListSaver::intervalMs = 0;
+        ListSaver saver([&] {
+            ++snapshots;
+            ListSaver::Snapshot s;
+            s.jobLists = {{path, jobs}};
+            return s;
+        });
+        SaveHealth *health = SaveHealth::instance();
+        qint64 now = 0;
+        health->setClock([&now] { return now; });
+        QSignalSpy notices(health, &SaveHealth::noticeChanged);
+        QVERIFY(saver.saveNow());
+        jobs = tasklist::share(numbered(3));
+        {
+            diskfault::Full full(5);
+            QVERIFY(!saver.saveNow());
+            QCOMPARE(health->notice(),
+                     QStringLiteral("Clipmoor cannot save its lists: no space left on %1")
+                         .arg(QDir::toNativeSeparators(dir.path())));
+            QCOMPARE(tasklist::load(path).size(), 1); // what a restart now reads
+            const int before = snapshots;
+            now += SaveHealth::backOffMs(0) - 1;
+            health->tick();
+            QCOMPARE(snapshots, before); // not due yet
+            now += 1;
+            health->tick();
+            QTRY_COMPARE(snapshots, before + 1); // tried again, and failed again
+            QTRY_VERIFY(saver.isIdle());
+            QVERIFY(health->failing());
+            now += SaveHealth::backOffMs(1) - 1; // the wait has doubled
+            health->tick();
+            QCOMPARE(snapshots, before + 1);
+        }
+        now += 1;
+        health->tick();
+        QTRY_VERIFY(!health->failing());
+        QCOMPARE(notices.last().at(0).toString(), QString());
+        QCOMPARE(tasklist::load(path).size(), 3);
+        health->setClock({});
     }
 
     void listsAreReadableByTheUserOnly()

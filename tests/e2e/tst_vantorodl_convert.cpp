@@ -114,6 +114,27 @@ private Q_SLOTS:
         QCOMPARE(run(params).finished().value("filepath").toString(), dir + "/clip(1).mkv");
     }
 
+    // A source name of 250 bytes (two-byte characters across the cut) still converts: the work
+    // names are cut to 255 bytes by whole characters, the extension kept.
+    void aLongNameIsShortenedByWholeCharacters()
+    {
+        const QString dir = newJobDir();
+        const QString name = QString(4, QLatin1Char('a')) + QString(121, QChar(0x00E9)) + ".mp4";
+        QCOMPARE(name.toUtf8().size(), 250);
+        const QString input = work.path() + "/" + name;
+        QVERIFY(QFile::copy(square, input));
+        const QString params = writeParams(convertParams(input, "MKV", dir));
+        for (int i = 0; i < 2; ++i) {
+            const ToolRun r = run(params);
+            QVERIFY2(r.exitCode == 0, r.describe().constData());
+            const QString out = QFileInfo(r.finished().value("filepath").toString()).fileName();
+            QVERIFY(out.endsWith(i == 0 ? "\u00e9.mkv" : "\u00e9(1).mkv"));
+            QVERIFY(out.toUtf8().size() <= 255);
+            QVERIFY(!out.contains(QChar::ReplacementCharacter));
+        }
+        QCOMPARE(QDir(dir).entryList(QDir::Files).size(), 2);
+    }
+
     void aStoppedConversionLeavesNoFile_data()
     {
         QTest::addColumn<int>("signal");

@@ -1,5 +1,7 @@
 #include "core/browser/sitetilemodel.h"
 
+#include "core/foundation/savehealth.h"
+
 #include <QFile>
 
 SiteTileModel::SiteTileModel(const QString &filePath, QObject *parent, PictureCheck pictureExists)
@@ -102,5 +104,5 @@ void SiteTileModel::reset()
 
 void SiteTileModel::save()
 {
-    sitetiles::save(path, entries);
+    SaveHealth::instance()->report(sitetiles::save(path, entries), this, [this] { save(); });
 }

@@ -6,7 +6,6 @@
 #include <QDataStream>
 #include <QDir>
 #include <QFile>
-#include <QSaveFile>
 
 #include <cstdlib>
 
@@ -98,7 +97,7 @@ QString onlineFile()
     return appDataDir() + QStringLiteral("/online/online.dat");
 }
 
-bool save(const QString &path, const QList<WebElementData> &entries)
+safesave::Outcome save(const QString &path, const QList<WebElementData> &entries)
 {
     QDir().mkpath(QFileInfo(path).absolutePath());
     QList<WebElementData> stored;
@@ -106,21 +105,13 @@ bool save(const QString &path, const QList<WebElementData> &entries)
         if (entry.kind == WebElementData::BuiltIn || entry.kind == WebElementData::UserAdded)
             stored << entry;
     }
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        writeLog(kTag, QStringLiteral("Can not write %1").arg(path));
-        return false;
-    }
-    QDataStream out(&file);
+    QByteArray bytes;
+    QDataStream out(&bytes, QIODevice::WriteOnly);
     out.setVersion(QDataStream::Qt_5_15);
     out << qint32(stored.size());
     for (const WebElementData &e : stored)
         out << e.name << e.url << e.icon << e.kind << e.colour << e.label;
-    if (out.status() != QDataStream::Ok || !file.commit()) {
-        writeLog(kTag, QStringLiteral("Can not write %1").arg(path));
-        return false;
-    }
-    return true;
+    return safesave::write(path, bytes, kTag);
 }
 
 std::optional<QList<WebElementData>> load(const QString &path)

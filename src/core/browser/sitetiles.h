@@ -3,6 +3,8 @@
 // The site tiles of the browser's start page: what one tile holds, the built-in sites, the
 // colours and labels of sites the user adds, and the file "online.dat" that keeps the grid.
 
+#include "core/foundation/safesave.h"
+
 #include <QList>
 #include <QMetaType>
 #include <QString>
@@ -48,7 +50,7 @@ QString labelFromUrl(const QString &url);
 QString onlineFile();
 
 // Writes the entries of kinds 0 and 1, in order (through a QSaveFile). False when it failed.
-bool save(const QString &path, const QList<WebElementData> &entries);
+safesave::Outcome save(const QString &path, const QList<WebElementData> &entries);
 // The stored entries, or nothing when the file is missing or unreadable. A file damaged part way
 // gives the entries before the damage; entries of other kinds or with overlong texts are
 // skipped. Files larger than 1 MiB or with more than 1000 entries are refused.

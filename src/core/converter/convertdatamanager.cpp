@@ -5,6 +5,7 @@
 #include "core/converter/convmediainfo.h"
 #include "core/foundation/globals.h"
 #include "core/foundation/paths.h"
+#include "core/foundation/savehealth.h"
 
 #include <QFileInfo>
 
@@ -19,6 +20,8 @@ void ConvertDataManager::loadAll()
     if (loaded)
         return;
     loaded = true;
+    // Work folders of conversions a kill or a quit ended (runs of another instance keep theirs).
+    ConvertTask::removeDeadWorkFolders(convertTempDir(false));
     qDeleteAll(convertingTasks);
     convertingTasks.clear();
     for (const ConvMediaInfo &record : convertlist::load(convertingListPath())) {
@@ -133,12 +136,18 @@ void ConvertDataManager::save(bool converting, bool converted)
         QList<const ConvMediaInfo *> sources;
         for (const ConvertTask *task : convertingTasks)
             sources << task->sourceInfo();
-        convertlist::save(convertingListPath(), sources);
+        report(convertlist::save(convertingListPath(), sources));
     }
     if (converted) {
         QList<const ConvMediaInfo *> records;
         for (const ConvMediaInfo *info : convertedItems)
             records << info;
-        convertlist::save(convertedListPath(), records);
+        report(convertlist::save(convertedListPath(), records));
     }
+}
+
+void ConvertDataManager::report(const safesave::Outcome &outcome)
+{
+    // A failed write is retried with both lists as they are then.
+    SaveHealth::instance()->report(outcome, this, [this] { save(true, true); });
 }

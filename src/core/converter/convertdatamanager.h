@@ -3,6 +3,8 @@
 // Owns what the converter keeps across restarts: the tasks waiting to be converted and the
 // records of converted files, saved to "ConvertingTask_list.dat" and "Converted_list.dat".
 
+#include "core/foundation/safesave.h"
+
 #include <QList>
 #include <QObject>
 #include <QStringList>
@@ -49,6 +51,7 @@ Q_SIGNALS:
 private:
     ConvertDataManager() = default;
     void prependConverted(ConvMediaInfo *info);
+    void report(const safesave::Outcome &outcome);
 
     QList<ConvertTask *> convertingTasks;
     QList<ConvMediaInfo *> convertedItems;

@@ -21,7 +21,7 @@ QByteArray serialize(const QList<const ConvMediaInfo *> &records)
     return bytes;
 }
 
-bool save(const QString &path, const QList<const ConvMediaInfo *> &records)
+safesave::Outcome save(const QString &path, const QList<const ConvMediaInfo *> &records)
 {
     return listfile::writeAtomically(path, serialize(records), QLatin1String(kTag));
 }

@@ -6,6 +6,7 @@
 // is set aside as NAME.crashed instead of being read again.
 
 #include "core/converter/convmediainfo.h"
+#include "core/foundation/safesave.h"
 
 #include <QList>
 #include <QString>
@@ -16,7 +17,7 @@ namespace convertlist {
 
 QByteArray serialize(const QList<const ConvMediaInfo *> &records);
 // False when the file could not be written; the old file is then left as it was.
-bool save(const QString &path, const QList<const ConvMediaInfo *> &records);
+safesave::Outcome save(const QString &path, const QList<const ConvMediaInfo *> &records);
 // Every record before the first damaged one (the device is untrusted).
 QList<ConvMediaInfo> read(QIODevice *device);
 // read() on the file; empty when the file is missing or was set aside.

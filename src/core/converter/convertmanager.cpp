@@ -3,6 +3,7 @@
 #include "core/converter/converttask.h"
 #include "core/converter/loadfileoperator.h"
 #include "core/foundation/applog.h"
+#include "core/foundation/globals.h"
 #include "core/foundation/preferences.h"
 
 #include <QFileInfo>
@@ -66,6 +67,7 @@ void ConvertManager::loadFiles(const QStringList &files)
     pendingFiles = files;
     loadedItems.clear();
     failedFiles.clear();
+    failedReasons.clear();
     probeNext();
     Q_EMIT convertManagerLoadStart();
 }
@@ -86,7 +88,7 @@ void ConvertManager::probeNext()
         if (active.isEmpty() && !loadReported) {
             loading = 0;
             loadReported = true;
-            Q_EMIT convertManagerLoadFinish(loadedItems, failedFiles);
+            Q_EMIT convertManagerLoadFinish(loadedItems, failedFiles, failedReasons);
         }
         return;
     }
@@ -129,9 +131,12 @@ void ConvertManager::onLoadOperatorFinished(LoadFileOperator *op, bool isError)
         LoadFileOperator *first = active.takeFirst();
         const bool failed = outcomes.take(first);
         ConvMediaInfo *info = first->mediaInfo();
-        if (failed || !info)
+        if (first->wasStopped()) {
+            // Stopped by the user while being inspected: nothing is known against it.
+        } else if (failed || !info) {
             failedFiles << first->filePath();
-        else
+            failedReasons << first->failureReason();
+        } else
             loadedItems << *info;
         Q_EMIT convertManagerFinishOneItem(info, failed || !info);
         first->deleteLater(); // nothing refers to it once its outcome is passed on
@@ -237,6 +242,8 @@ void ConvertManager::onConvertTaskFinished(ConvertTask *task, bool isError)
         return;
     }
     queue.removeAll(task);
+    // What the run leaves behind (a failed run's folder, a killed one's) goes now.
+    ConvertTask::removeDeadWorkFolders(convertTempDir(false));
     Q_EMIT converterManagerTaskDidFinished(task, isError);
     schedule();
 }

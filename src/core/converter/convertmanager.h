@@ -38,8 +38,10 @@ Q_SIGNALS:
     void convertManagerLoadStart();
     void convertManagerLoadProgress(int index, int total, const QString &fileName);
     void convertManagerFinishOneItem(ConvMediaInfo *item, bool isError);
+    // The files that could not be added, each with its reason (files of a stopped loading that
+    // were still being inspected are in neither list).
     void convertManagerLoadFinish(const QList<ConvMediaInfo> &resultList,
-                                  const QStringList &failedFiles);
+                                  const QStringList &failedFiles, const QStringList &reasons);
     void converterManagerTaskDidStartAll();
     void converterManagerStatusDidChange(ConvertTask *task);
     void converterManagerTaskProgress(ConvertTask *task, float percent);
@@ -64,6 +66,7 @@ private:
     QStringList pendingFiles;
     QList<ConvMediaInfo> loadedItems;
     QStringList failedFiles;
+    QStringList failedReasons;
     // The operators whose probe runs (at most parallelProbes()).
     QList<LoadFileOperator *> probing;
     // Operators in the order of their files: thumbnails are made while the next files are

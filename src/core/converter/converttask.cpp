@@ -4,6 +4,7 @@
 #include "core/foundation/applog.h"
 #include "core/foundation/globals.h"
 #include "core/foundation/preferences.h"
+#include "core/foundation/safesave.h"
 #include "core/process/myprocess.h"
 #include "core/provision/dltoolmanager.h"
 
@@ -13,6 +14,8 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QJsonDocument>
+#include <QLockFile>
+#include <QRegularExpression>
 #include <QTimer>
 
 namespace {
@@ -61,6 +64,12 @@ void ConvertTask::start()
         QTimer::singleShot(0, this, [this] { Q_EMIT convertTaskFinished(this, true); });
         return;
     }
+    // A conversion's result is about as large as its source: one that cannot fit is refused.
+    const QString refusal = safesave::roomFor(convertDir(), source->fileSize);
+    if (!refusal.isEmpty()) {
+        failSoon(refusal);
+        return;
+    }
     // A stopped run that has not reported its end yet is not waited for.
     discardProcess(process, this);
     stateValue = Converting;
@@ -82,7 +91,13 @@ void ConvertTask::start()
     paramPath = workDirValue + "/param.json";
     const QJsonObject params = convertparams::build(this->params, source->sourcePath, workDirValue);
     QFile file(paramPath);
-    if (!QDir().mkpath(workDirValue) || !file.open(QIODevice::ReadWrite | QIODevice::Truncate) ||
+    const bool made = QDir().mkpath(workDirValue);
+    if (made) {
+        workLock = std::make_unique<QLockFile>(workDirValue + QStringLiteral("/.lock"));
+        workLock->setStaleLockTime(0); // held as long as this process lives, however long
+        workLock->tryLock(0);
+    }
+    if (!made || !file.open(QIODevice::ReadWrite | QIODevice::Truncate) ||
         file.write(QJsonDocument(params).toJson(QJsonDocument::Indented) + '\n') < 0) {
         failSoon(tr("Cannot write to %1").arg(QDir::toNativeSeparators(convertDir())));
         return;
@@ -94,6 +109,7 @@ void ConvertTask::start()
 
 void ConvertTask::failSoon(const QString &reason)
 {
+    workLock.reset();
     writeLog(QLatin1String(kTag), reason);
     stateValue = Failed;
     error = reason;
@@ -180,6 +196,7 @@ void ConvertTask::onFinished(int exitCode, QProcess::ExitStatus exitStatus)
                                    : tr("The conversion tool ended unexpectedly");
     }
     releaseFinishedProcess(process, this);
+    workLock.reset(); // the folder is left to the next clean-up
     Q_EMIT convertTaskFinished(this, isError);
 }
 
@@ -198,6 +215,32 @@ void ConvertTask::stop()
 
 void ConvertTask::removeWorkDir()
 {
+    workLock.reset();
     if (workDirValue.size() >= 4)
         removeDirSafely(workDirValue);
+}
+
+int ConvertTask::removeDeadWorkFolders(const QString &tempDir)
+{
+    static const QRegularExpression workName(QStringLiteral("^\\d+_[A-Za-z0-9_-]+$"));
+    int removed = 0;
+    const QDir temp(tempDir);
+    for (const QString &name : temp.entryList(QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden)) {
+        const QString folder = temp.filePath(name);
+        if (!workName.match(name).hasMatch() || !QFileInfo::exists(folder + "/param.json"))
+            continue;
+        QLockFile lock(folder + QStringLiteral("/.lock"));
+        lock.setStaleLockTime(0);
+        if (!lock.tryLock(0))
+            continue; // a run of a living process
+        lock.unlock();
+        if (removeDirSafely(folder))
+            ++removed;
+    }
+    if (removed > 0)
+        writeLog(QLatin1String(kTag),
+                 QStringLiteral("removed %1 work folders of ended conversions in %2")
+                     .arg(removed)
+                     .arg(tempDir));
+    return removed;
 }

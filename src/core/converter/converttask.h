@@ -10,7 +10,10 @@
 #include <QObject>
 #include <QProcess>
 
+#include <memory>
+
 class ConvMediaInfo;
+class QLockFile;
 class MyProcess;
 
 class ConvertTask : public QObject
@@ -52,6 +55,11 @@ public:
     void stop();
     void removeWorkDir();
 
+    // Removes the work folders ("N_id" with a "param.json") in `tempDir` that no run holds:
+    // those of runs that were killed, failed or outlived by a crash. A running conversion (of
+    // this or another instance) keeps a lock in its folder. Returns how many went.
+    static int removeDeadWorkFolders(const QString &tempDir);
+
 Q_SIGNALS:
     void convertTaskDidStarted(ConvertTask *task);
     void convertTaskProgress(ConvertTask *task, float percent);
@@ -72,6 +80,7 @@ private:
     ConvertInfo params;
     bool cancelled = false;
     QString workDirValue;
+    std::unique_ptr<QLockFile> workLock; // held while a run uses the work folder
     QString paramPath;
     MyProcess *process = nullptr;
     QString toolPid;

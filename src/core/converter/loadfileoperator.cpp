@@ -111,6 +111,20 @@ void LoadFileOperator::start()
 {
     if (process || done)
         return;
+    // What the file's own facts say needs no probe; the end is reported from the event loop.
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly) || !QFileInfo(path).isFile())
+        reason = tr("cannot read");
+    else if (file.size() == 0)
+        reason = tr("empty");
+    if (!reason.isEmpty()) {
+        done = true;
+        QTimer::singleShot(0, this, [this] {
+            Q_EMIT probeFinished(this);
+            Q_EMIT operatorFinished(this, true);
+        });
+        return;
+    }
     probing = true;
     startProcess(ffprobePath(),
                  {QStringLiteral("-v"), QStringLiteral("quiet"), QStringLiteral("-print_format"),
@@ -193,6 +207,9 @@ void LoadFileOperator::onFinished(int exitCode, QProcess::ExitStatus exitStatus)
     const bool failed = exitCode != 0 || exitStatus != QProcess::NormalExit;
     Q_EMIT probeFinished(this);
     if (killed || failed || info->mediaType == ConvMediaInfo::Unusable) {
+        if (!killed)
+            reason = exitStatus == QProcess::NormalExit ? tr("not a media file")
+                                                        : tr("cannot be inspected");
         finish(true);
         return;
     }

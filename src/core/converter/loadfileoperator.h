@@ -56,6 +56,10 @@ public:
     // a child of the operator until someone takes it).
     ConvMediaInfo *mediaInfo() const { return info; }
     QString filePath() const { return path; }
+    // Why the file cannot be added ("not a media file", "cannot read", "empty"), once
+    // operatorFinished reported an error; empty when the inspection was stopped.
+    QString failureReason() const { return reason; }
+    bool wasStopped() const { return killed; }
 
 Q_SIGNALS:
     // The description is read (the thumbnail may still be in the making).
@@ -76,6 +80,7 @@ private:
     bool done = false;
     bool probing = true;
     QString path;
+    QString reason;
     QByteArray output;
     ConvMediaInfo *info = nullptr;
 };

@@ -1,6 +1,10 @@
 #include "core/engine/listsaver.h"
 
+#include "core/foundation/savehealth.h"
+
 #include <QMetaObject>
+
+#include <algorithm>
 
 int ListSaver::intervalMs = 500;
 
@@ -43,35 +47,47 @@ void ListSaver::startWrite()
     sinceLastWrite.restart();
     const Snapshot snapshot = source();
     pool.start([this, snapshot] {
-        write(snapshot);
-        QMetaObject::invokeMethod(this, &ListSaver::onWritten, Qt::QueuedConnection);
+        const QVector<safesave::Outcome> outcomes = write(snapshot);
+        QMetaObject::invokeMethod(
+            this, [this, outcomes] { onWritten(outcomes); }, Qt::QueuedConnection);
     });
 }
 
-void ListSaver::onWritten()
+void ListSaver::onWritten(const QVector<safesave::Outcome> &outcomes)
 {
     if (!writing)
         return; // saveNow took over
     writing = false;
+    report(outcomes);
     Q_EMIT saved();
     if (pending)
         request();
 }
 
-void ListSaver::saveNow()
+bool ListSaver::saveNow()
 {
     timer.stop();
     pool.waitForDone();
     writing = false;
     pending = false;
     sinceLastWrite.restart();
-    write(source());
+    const QVector<safesave::Outcome> outcomes = write(source());
+    report(outcomes);
     Q_EMIT saved();
+    return std::all_of(outcomes.begin(), outcomes.end(),
+                       [](const safesave::Outcome &o) { return o.ok(); });
 }
 
-void ListSaver::write(const Snapshot &snapshot)
+QVector<safesave::Outcome> ListSaver::write(const Snapshot &snapshot)
 {
-    writer.write(snapshot.jobLists);
+    QVector<safesave::Outcome> outcomes = writer.write(snapshot.jobLists);
     if (!snapshot.historyPath.isEmpty())
-        tasklist::saveHistory(snapshot.historyPath, snapshot.history);
+        outcomes << tasklist::saveHistory(snapshot.historyPath, snapshot.history);
+    return outcomes;
+}
+
+void ListSaver::report(const QVector<safesave::Outcome> &outcomes)
+{
+    for (const safesave::Outcome &o : outcomes)
+        SaveHealth::instance()->report(o, this, [this] { request(); });
 }

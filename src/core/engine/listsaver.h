@@ -3,7 +3,9 @@
 // Writes the download lists off the GUI thread. Requests are coalesced (at most one write per
 // interval); each write takes a snapshot of the lists on the GUI thread, which is cheap (the
 // records share their data with the jobs), and serialises and writes it on a thread of its
-// own. saveNow() writes at once and waits: for quitting.
+// own. saveNow() writes at once and waits: for quitting. Every file's outcome goes to
+// SaveHealth on the GUI thread; a failed write is retried from there, with the lists as they
+// are then (the lists in memory count, the files on disk keep their last good state).
 
 #include "core/engine/tasklistfile.h"
 
@@ -37,7 +39,8 @@ public:
     // A write soon, together with every other request until then.
     void request();
     // Writes the lists now on the calling thread, after any write still running.
-    void saveNow();
+    // True when every file was written.
+    bool saveNow();
     bool isIdle() const { return !writing && !timer.isActive(); }
 
 Q_SIGNALS:
@@ -46,8 +49,9 @@ Q_SIGNALS:
 
 private:
     void startWrite();
-    void onWritten();
-    void write(const Snapshot &snapshot);
+    void onWritten(const QVector<safesave::Outcome> &outcomes);
+    QVector<safesave::Outcome> write(const Snapshot &snapshot);
+    void report(const QVector<safesave::Outcome> &outcomes);
 
     std::function<Snapshot()> source;
     QTimer timer;

@@ -108,8 +108,9 @@ public:
     void loadAll();
     // Saves the lists soon, off the GUI thread, together with every other request until then.
     void saveAll();
-    // Saves the lists now and returns when they are on disk (quitting).
-    void saveNow();
+    // Saves the lists now and returns when they are on disk (quitting); true when every list
+    // file was written.
+    bool saveNow();
     bool isSaving() const;
     // Quitting: saves the lists now and kills every child process with all it started.
     void shutDown();

@@ -122,9 +122,9 @@ void SniffMgr::saveAll()
     saver->request();
 }
 
-void SniffMgr::saveNow()
+bool SniffMgr::saveNow()
 {
-    saver->saveNow();
+    return saver->saveNow();
 }
 
 void SniffMgr::shutDown()

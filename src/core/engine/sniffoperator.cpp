@@ -6,6 +6,7 @@
 #include "core/foundation/applog.h"
 #include "core/foundation/globals.h"
 #include "core/foundation/preferences.h"
+#include "core/foundation/safesave.h"
 #include "core/process/myprocess.h"
 #include "core/provision/dltoolmanager.h"
 
@@ -78,6 +79,18 @@ void SniffOperator::startTask()
     taskValue->setResult(protocol::Result());
     taskValue->setState(SniffTask::State::Downloading);
     taskValue->markStarted();
+    // A download that cannot fit is refused before anything is written. Its size is known only
+    // from an earlier run's progress; otherwise the margin alone is asked for.
+    // The work folder is "<download folder>/.temp/<job>".
+    const QString folder = QFileInfo(QFileInfo(taskValue->workDir()).absolutePath()).absolutePath();
+    const QString refusal = safesave::roomFor(folder, taskValue->progress().totalBytes);
+    if (!refusal.isEmpty()) {
+        writeLog(QStringLiteral("[SniffOperator]"),
+                 QStringLiteral("%1, url: %2").arg(refusal, taskValue->url()));
+        taskValue->setResult(protocol::failedResult(protocol::FailureKind::NoSpace, refusal));
+        QTimer::singleShot(0, this, [this] { Q_EMIT operatorFinished(this); });
+        return;
+    }
     const QString program = tools->toolPath();
     paramPath =
         protocol::writeDownloadParams(taskValue->url(), taskValue->options(), taskValue->workDir());

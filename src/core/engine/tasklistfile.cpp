@@ -115,17 +115,17 @@ QByteArray serialize(const SharedRecords &records)
     return bytes;
 }
 
-bool save(const QString &path, const Records &records)
+safesave::Outcome save(const QString &path, const Records &records)
 {
     return listfile::writeAtomically(path, serialize(records), kTag);
 }
 
-bool save(const QString &path, const SharedRecords &records)
+safesave::Outcome save(const QString &path, const SharedRecords &records)
 {
     return listfile::writeAtomically(path, serialize(records), kTag);
 }
 
-bool save(const QString &path, const QList<SniffTask *> &tasks)
+safesave::Outcome save(const QString &path, const QList<SniffTask *> &tasks)
 {
     return save(path, snapshot(tasks));
 }
@@ -173,7 +173,7 @@ QByteArray serializeHistory(const QStringList &history)
     return bytes;
 }
 
-bool saveHistory(const QString &path, const QStringList &history)
+safesave::Outcome saveHistory(const QString &path, const QStringList &history)
 {
     return listfile::writeAtomically(path, serializeHistory(history), kTag);
 }
@@ -228,7 +228,7 @@ void JobListWriter::remember(const QString &path, const Records &records)
     written.insert(path, share(records));
 }
 
-bool JobListWriter::write(const QList<QPair<QString, SharedRecords>> &lists)
+QVector<safesave::Outcome> JobListWriter::write(const QList<QPair<QString, SharedRecords>> &lists)
 {
     QSet<QString> everywhere;
     QList<QSet<QString>> now;
@@ -236,12 +236,14 @@ bool JobListWriter::write(const QList<QPair<QString, SharedRecords>> &lists)
         now << jobsOf(list.second);
         everywhere.unite(now.last());
     }
-    bool ok = true;
+    QVector<safesave::Outcome> outcomes;
+    bool allWritten = true;
     QList<int> rewrite;
     for (int i = 0; i < lists.size(); ++i) {
+        const QString &path = lists.at(i).first;
         SharedRecords first = lists.at(i).second;
         int kept = 0;
-        for (const SharedJobRecord &old : written.value(lists.at(i).first)) {
+        for (const SharedJobRecord &old : written.value(path)) {
             // A job that left this list for another one stays here until that one is written.
             if (!old->workDir.isEmpty() && !now.at(i).contains(old->workDir) &&
                 everywhere.contains(old->workDir)) {
@@ -249,20 +251,26 @@ bool JobListWriter::write(const QList<QPair<QString, SharedRecords>> &lists)
                 ++kept;
             }
         }
-        ok = save(lists.at(i).first, first) && ok;
+        outcomes << save(path, first);
+        if (outcomes.last().ok())
+            written.insert(path, first);
+        allWritten = allWritten && outcomes.last().ok();
         if (afterEachFile)
             afterEachFile();
         if (kept > 0)
             rewrite << i;
     }
+    if (!allWritten)
+        return outcomes; // the moved jobs stay in both lists on disk until the next write
     for (int i : rewrite) {
-        ok = save(lists.at(i).first, lists.at(i).second) && ok;
+        const QString &path = lists.at(i).first;
+        outcomes << save(path, lists.at(i).second);
+        if (outcomes.last().ok())
+            written.insert(path, lists.at(i).second);
         if (afterEachFile)
             afterEachFile();
     }
-    for (const auto &list : lists)
-        written.insert(list.first, list.second);
-    return ok;
+    return outcomes;
 }
 
 int dropDuplicates(const Records &earlier, Records *later)

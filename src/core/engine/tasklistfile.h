@@ -8,6 +8,7 @@
 // older versions read the lists as ever, and are read back into typed facts once, here.
 
 #include "core/engine/jobrecord.h"
+#include "core/foundation/safesave.h"
 
 #include <QByteArray>
 #include <QHash>
@@ -38,9 +39,9 @@ bool readRecord(QDataStream &stream, Record *record);
 
 QByteArray serialize(const Records &records);
 QByteArray serialize(const SharedRecords &records);
-bool save(const QString &path, const Records &records);
-bool save(const QString &path, const SharedRecords &records);
-bool save(const QString &path, const QList<SniffTask *> &tasks);
+safesave::Outcome save(const QString &path, const Records &records);
+safesave::Outcome save(const QString &path, const SharedRecords &records);
+safesave::Outcome save(const QString &path, const QList<SniffTask *> &tasks);
 // The records of a stream; those before any damage are kept.
 Records read(QIODevice *device, const QString &nameForLog = QString());
 // Reads the records under the crash guard. False when the file was set aside because reading
@@ -49,7 +50,7 @@ bool load(const QString &path, Records *records);
 Records load(const QString &path);
 
 QByteArray serializeHistory(const QStringList &history);
-bool saveHistory(const QString &path, const QStringList &history);
+safesave::Outcome saveHistory(const QString &path, const QStringList &history);
 QStringList readHistory(QIODevice *device);
 QStringList loadHistory(const QString &path);
 
@@ -58,13 +59,15 @@ QStringList loadHistory(const QString &path);
 // the jobs that left it for another list still in it, then the lists that had such jobs are
 // written again without them. A kill in between leaves a job in two lists, which loading
 // resolves (dropDuplicates). Jobs are known by their working folder, unique to each job.
+// When any list of the first round cannot be written, the second round waits for the next
+// write: a job leaves its old list only once its new one holds it on disk.
 class JobListWriter
 {
 public:
     // What is on disk now (as loaded), so that the first save already knows the moves.
     void remember(const QString &path, const Records &records);
-    // Writes every list; false when any write failed.
-    bool write(const QList<QPair<QString, SharedRecords>> &lists);
+    // Writes every list; the outcome of every file written or tried.
+    QVector<safesave::Outcome> write(const QList<QPair<QString, SharedRecords>> &lists);
     // Called after each file written (tests stop the writing there, in thought).
     std::function<void()> afterEachFile;
 

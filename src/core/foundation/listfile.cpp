@@ -10,7 +10,6 @@
 #include <QMetaType>
 #include <QMutex>
 #include <QRegularExpression>
-#include <QSaveFile>
 
 namespace listfile {
 
@@ -46,21 +45,11 @@ bool readByteArrayVariant(QDataStream &stream, QByteArray *bytes)
     return true;
 }
 
-bool writeAtomically(const QString &path, const QByteArray &bytes, const QString &logTag)
+safesave::Outcome writeAtomically(const QString &path, const QByteArray &bytes,
+                                  const QString &logTag)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        writeLog(logTag, QStringLiteral("cannot write %1: %2").arg(path, file.errorString()));
-        return false;
-    }
     // Jobs from the browser carry the page's cookie in their options: readable by the user only.
-    file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
-    if (file.write(bytes) != bytes.size() || !file.commit()) {
-        writeLog(logTag, QStringLiteral("cannot write %1: %2").arg(path, file.errorString()));
-        file.cancelWriting();
-        return false;
-    }
-    return true;
+    return safesave::write(path, bytes, logTag);
 }
 
 QString crashedPath(const QString &path)

@@ -7,6 +7,8 @@
 // never allocates more than the file's own size allows and never crashes; damage ends the read
 // with the records before it kept.
 
+#include "core/foundation/safesave.h"
+
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
@@ -24,9 +26,10 @@ void writeByteArrayVariant(QDataStream &stream, const QByteArray &bytes);
 // an error state and leaves `bytes` empty.
 bool readByteArrayVariant(QDataStream &stream, QByteArray *bytes);
 
-// Replaces the file with the bytes through QSaveFile, or leaves it as it was. Failures are
+// Replaces the file with the bytes (safesave::write), or leaves it as it was. Failures are
 // logged under the tag.
-bool writeAtomically(const QString &path, const QByteArray &bytes, const QString &logTag);
+safesave::Outcome writeAtomically(const QString &path, const QByteArray &bytes,
+                                  const QString &logTag);
 
 // Reads the file under the crash guard: a marker `path + ".tag"` exists only while `read` runs.
 // A marker found beforehand means the last read never finished: the file is set aside as

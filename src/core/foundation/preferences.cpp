@@ -2,6 +2,7 @@
 
 #include "core/foundation/applog.h"
 #include "core/foundation/preferences_keys.h"
+#include "core/foundation/savehealth.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -71,10 +72,25 @@ QSettings openStore()
 
 // The settings hold secrets (the proxy password, the private list's digest): the file is
 // readable by the user only, after every write.
+// QSettings writes through a QSaveFile of its own and keeps the old file when that fails; its
+// changes stay in its cache until a sync succeeds, which is what a retry does.
 void writeAndRestrict(QSettings &store)
 {
     store.sync();
     QFile::setPermissions(store.fileName(), QFile::ReadOwner | QFile::WriteOwner);
+    safesave::Outcome outcome;
+    outcome.path = store.fileName();
+    if (store.status() == QSettings::AccessError) {
+        outcome = safesave::diagnose(store.fileName(), 4096);
+        writeLog(QStringLiteral("[Preferences]"),
+                 QStringLiteral("cannot write settings file %1: %2")
+                     .arg(store.fileName(), outcome.errorText()));
+    }
+    SaveHealth *health = SaveHealth::instance();
+    health->report(outcome, health, [] {
+        QSettings again = openStore();
+        writeAndRestrict(again);
+    });
 }
 
 } // namespace

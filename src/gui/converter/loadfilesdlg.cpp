@@ -7,6 +7,7 @@
 
 #include <QApplication>
 #include <QDialogButtonBox>
+#include <QDir>
 #include <QEvent>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -142,16 +143,23 @@ void LoadFilesDlg::onConvertManagerFinishedOneItem(ConvMediaInfo *item, bool isE
 }
 
 void LoadFilesDlg::onConvertManagerLoadFinish(const QList<ConvMediaInfo> &resultList,
-                                              const QStringList &failedFiles)
+                                              const QStringList &failedFiles,
+                                              const QStringList &reasons)
 {
     ConvertManager::instance()->disconnect(this);
     results = resultList;
     Q_EMIT didLoadFinishedFiles(resultList, failedFiles);
     failedList = failedFiles;
+    failedLines.clear();
+    for (int i = 0; i < failedFiles.size(); ++i) {
+        const QString reason = reasons.value(i);
+        const QString name = QDir::toNativeSeparators(failedFiles.at(i));
+        failedLines << (reason.isEmpty() ? name : tr("%1: %2").arg(name, reason));
+    }
     close();
-    if (!failedList.isEmpty()) {
+    if (!failedLines.isEmpty()) {
         // The dialog goes away when closed; the question outlives it.
-        const QStringList failed = failedList;
+        const QStringList failed = failedLines;
         QTimer::singleShot(1000, qApp, [failed] {
             auto *dialog = new FailedfilenameDialog;
             dialog->setAttribute(Qt::WA_DeleteOnClose);
@@ -164,11 +172,11 @@ void LoadFilesDlg::onConvertManagerLoadFinish(const QList<ConvMediaInfo> &result
 
 void LoadFilesDlg::openFailedDlg()
 {
-    if (failedList.isEmpty())
+    if (failedLines.isEmpty())
         return;
     auto *dialog = new FailedfilenameDialog;
     dialog->setAttribute(Qt::WA_DeleteOnClose);
-    dialog->setFailedFiles(failedList);
+    dialog->setFailedFiles(failedLines);
     MainWindowHelper::instance()->centreOverMainWindow(dialog);
     dialog->open();
 }

@@ -36,7 +36,7 @@ public Q_SLOTS:
     void onConvertManagerLoadProgress(int index, int total, const QString &fileName);
     void onConvertManagerFinishedOneItem(ConvMediaInfo *item, bool isError);
     void onConvertManagerLoadFinish(const QList<ConvMediaInfo> &resultList,
-                                    const QStringList &failedFiles);
+                                    const QStringList &failedFiles, const QStringList &reasons);
     void openFailedDlg();
     void on_pushButton_clicked();
 
@@ -55,6 +55,7 @@ private:
     QStringList paths;
     QList<ConvMediaInfo> results;
     QStringList failedList;
+    QStringList failedLines; // "file: reason"
 };
 
 class FailedfilenameDialog : public QDialog
@@ -62,6 +63,7 @@ class FailedfilenameDialog : public QDialog
     Q_OBJECT
 public:
     explicit FailedfilenameDialog(QWidget *parent = nullptr);
+    // One line a file ("file: reason").
     void setFailedFiles(const QStringList &files);
     QListWidget *list() const { return files; }
 

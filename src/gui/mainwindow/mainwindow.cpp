@@ -94,6 +94,14 @@ MainWindow::MainWindow(QWidget *parent)
     right->setSpacing(0);
     QWidget *titleBar = buildTitleBar();
     right->addWidget(titleBar);
+    saveNotice = new QLabel(central);
+    saveNotice->setObjectName(QStringLiteral("saveNotice"));
+    saveNotice->setWordWrap(true);
+    saveNotice->setStyleSheet(QStringLiteral("QLabel#saveNotice{background:#FDECEA;color:#A31515;"
+                                             "padding:8px 14px;border-bottom:1px solid #F5C2C0;"
+                                             "font-weight:bold;}"));
+    saveNotice->hide();
+    right->addWidget(saveNotice);
     stack = new QStackedWidget(central);
     stack->setMinimumSize(200, 100);
     right->addWidget(stack, 1);
@@ -371,7 +379,7 @@ void MainWindow::buildMenu()
 
     QAction *quit = appMenu->addAction(QString());
     actions.insert(QStringLiteral("&Quit"), quit);
-    connect(quit, &QAction::triggered, qApp, &QCoreApplication::quit);
+    connect(quit, &QAction::triggered, this, &MainWindow::quitWhenSaved);
 }
 
 void MainWindow::buildTray()
@@ -383,7 +391,7 @@ void MainWindow::buildTray()
     connect(restoreAction, &QAction::triggered, this, &QWidget::showNormal);
     trayMenu->addSeparator();
     trayQuitAction = trayMenu->addAction(QString());
-    connect(trayQuitAction, &QAction::triggered, qApp, &QCoreApplication::quit);
+    connect(trayQuitAction, &QAction::triggered, this, &MainWindow::quitWhenSaved);
     tray->setContextMenu(trayMenu);
     connect(tray, &QSystemTrayIcon::activated, this, &MainWindow::iconActivated);
     connect(qApp, &QCoreApplication::aboutToQuit, this, &MainWindow::willQuite);

@@ -73,11 +73,16 @@ public Q_SLOTS:
     void onActionPasteURL();
     void iconActivated(QSystemTrayIcon::ActivationReason reason);
     void willQuite();
+    // The Quit entries: the lists are saved first; when that fails the window says so and
+    // keeps trying for a few seconds before the application ends.
+    void quitWhenSaved();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
     void waitForSavedRecordingsThenClose();
     void finishClosing();
+    // Runs `then` once every file is saved, or after a few seconds of retrying at most.
+    void keepSavingThen(std::function<void()> then);
     void tellSetAsideLists();
     void connectEngineNotices();
     void changeEvent(QEvent *event) override;
@@ -115,6 +120,8 @@ private:
     QWidget *busyOverlay = nullptr;
     QHash<int, QPointer<QWidget>> busyNotices; // SniffMgr::Notice -> its box
     QTimer *closeWaitTimer = nullptr;
+    QLabel *saveNotice = nullptr; // shown while a file cannot be saved
+    QTimer *quitSaveTimer = nullptr;
     DownloadingPage *downloadingPage = nullptr;
     DownloadedPage *downloadedPage = nullptr;
     BrowserPane *browserWindow = nullptr;

@@ -1,16 +1,20 @@
 // The window's end: the close road (closing the window), the quit road (the Quit entries, a
 // termination signal), and the notices the engine asks for meanwhile.
 #include "core/analytics/analytics.h"
+#include "core/converter/convertdatamanager.h"
 #include "core/converter/convertmanager.h"
 #include "core/engine/sniffmgr.h"
 #include "core/foundation/preferences.h"
+#include "core/foundation/savehealth.h"
 #include "gui/mainwindow/closeconfirmdlg.h"
 #include "gui/mainwindow/mainwindow.h"
 #include "gui/widgets/mainwindowhelper.h"
 #include "gui/widgets/zqmessagebox.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QLabel>
 #include <QMessageBox>
 #include <QSystemTrayIcon>
 #include <QTimer>
@@ -41,6 +45,54 @@ void MainWindow::connectEngineNotices()
             setBusy(false);
     });
     QTimer::singleShot(0, this, &MainWindow::tellSetAsideLists);
+    // A file that cannot be saved is named at the top of the window until it is saved again.
+    auto showSaveNotice = [this](const QString &text) {
+        saveNotice->setText(text);
+        saveNotice->setVisible(!text.isEmpty());
+    };
+    connect(SaveHealth::instance(), &SaveHealth::noticeChanged, this, showSaveNotice);
+    showSaveNotice(SaveHealth::instance()->notice());
+}
+
+void MainWindow::quitWhenSaved()
+{
+    savePlacement();
+    SniffMgr::instance()->saveNow();
+    keepSavingThen([] { QCoreApplication::quit(); });
+}
+
+void MainWindow::keepSavingThen(std::function<void()> then)
+{
+    SaveHealth *health = SaveHealth::instance();
+    if (!health->failing()) {
+        then();
+        return;
+    }
+    if (quitSaveTimer)
+        return; // already waiting
+    saveNotice->setText(health->notice() + QLatin1Char('\n') +
+                        tr("Clipmoor keeps trying for a few seconds before it quits."));
+    saveNotice->show();
+    show();
+    quitSaveTimer = new QTimer(this);
+    quitSaveTimer->setInterval(500);
+    auto *waited = new QElapsedTimer;
+    waited->start();
+    connect(quitSaveTimer, &QTimer::timeout, this, [this, health, waited, then] {
+        if (health->failing() && waited->elapsed() < 5000) {
+            SniffMgr::instance()->saveNow();
+            ConvertDataManager::instance()->save(true, true);
+            health->retryNow();
+            if (health->failing())
+                return;
+        }
+        delete waited;
+        quitSaveTimer->stop();
+        quitSaveTimer->deleteLater();
+        quitSaveTimer = nullptr;
+        then();
+    });
+    quitSaveTimer->start();
 }
 
 void MainWindow::willQuite()
@@ -93,7 +145,10 @@ void MainWindow::closeEvent(QCloseEvent *event)
         }
     }
     finishClosing();
-    event->accept();
+    if (quitSaveTimer)
+        event->ignore(); // the window stays while the lists cannot be saved
+    else
+        event->accept();
 }
 
 void MainWindow::waitForSavedRecordingsThenClose()
@@ -119,9 +174,12 @@ void MainWindow::finishClosing()
     reportEvent(QStringLiteral("Lifecycle"), QStringLiteral("Quit"));
     ConvertManager::instance()->stopAll(); // conversions do not outlive the window
     savePlacement();
-    SniffMgr::instance()->shutDown();
-    delete tray;
-    tray = nullptr;
-    // The last usage events get at most a second; the window is gone meanwhile.
-    analytics::finishReporting(1000, [] { terminate(); });
+    SniffMgr::instance()->saveNow();
+    keepSavingThen([this] {
+        SniffMgr::instance()->shutDown();
+        delete tray;
+        tray = nullptr;
+        // The last usage events get at most a second; the window is gone meanwhile.
+        analytics::finishReporting(1000, [] { terminate(); });
+    });
 }

@@ -17,6 +17,7 @@
 #include "gui/pages/mylistwidget.h"
 #include "gui/widgets/imagebutton.h"
 #include "gui/widgets/mainwindowhelper.h"
+#include "helpers/diskfault.h"
 #include "helpers/fixture.h"
 #include "helpers/httpserver.h"
 #include "helpers/modalhelper.h"
@@ -488,6 +489,32 @@ private Q_SLOTS:
             QCOMPARE(terminated, 3);
             QCOMPARE(task->state(), SniffTask::State::Paused);
         }
+    }
+
+    // A disk that is full: the window names it at the top until a save works; closing it then
+    // says so and keeps trying (the window stays) until the lists are written.
+    void aFailingSaveIsShownUntilItWorks()
+    {
+        int terminated = 0;
+        MainWindow::terminate = [&terminated] {
+            ++terminated;
+        };
+        Preferences::instance()->setSkipCloseConfirmation(true);
+        MainWindow window;
+        window.show();
+        auto *notice = window.findChild<QLabel *>("saveNotice");
+        QVERIFY(notice && notice->isHidden());
+        auto full = std::make_unique<diskfault::Full>(0);
+        QVERIFY(!SniffMgr::instance()->saveNow());
+        QVERIFY(notice->isVisible());
+        QVERIFY(notice->text().startsWith("Clipmoor cannot save its lists: no space left on "));
+        QCloseEvent event;
+        QApplication::sendEvent(&window, &event);
+        QVERIFY(!event.isAccepted());
+        QVERIFY(notice->text().contains("keeps trying"));
+        full.reset(); // room again
+        QTRY_COMPARE_WITH_TIMEOUT(terminated, 1, 10000);
+        QVERIFY(notice->isHidden());
     }
 };
 

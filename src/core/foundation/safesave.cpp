@@ -28,9 +28,10 @@ qint64 allowed(qint64 size, int *error)
     if (!faultOn)
         return size;
     const qint64 through = qBound<qint64>(0, faultLeft, size);
-    faultLeft -= through;
     if (through < size)
-        *error = faultError;
+        *error = faultError; // its temporary file goes, and the bytes it took come back
+    else
+        faultLeft -= size;
     return through;
 }
 

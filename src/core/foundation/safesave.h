@@ -56,8 +56,10 @@ Outcome diagnose(const QString &path, qint64 size);
 extern qint64 freeSpaceMarginBytes;
 QString roomFor(const QString &folder, qint64 expectedBytes);
 
-// A disk that fills up, for tests and the soak bench: after `bytesLeft` more bytes every write
-// fails with `error` (ENOSPC by default) until clearFault(). Thread-safe.
+// A disk that fills up, for tests and the soak bench: `bytesLeft` bytes are free; a write that
+// needs more fails with `error` (ENOSPC by default) at the byte where the space ends and gives
+// its bytes back (its temporary file goes); a write that fits uses them up. Until clearFault().
+// Thread-safe.
 void injectFault(qint64 bytesLeft, int error = 28 /* ENOSPC */);
 void clearFault();
 

@@ -132,6 +132,7 @@ MainWindow::MainWindow(QWidget *parent)
     addIgnoreWidget(downloadedPage->toolbar());
 
     connectEngineNotices();
+    connectDesktop();
 
     if (Preferences::instance()->welcomeShown()) {
         reportEvent(QStringLiteral("Download"), QStringLiteral("DownloadingCount"),
@@ -535,6 +536,11 @@ void MainWindow::onActionUpdate()
 
 void MainWindow::onActionPasteURL()
 {
+    // The pasted download is shown where it lands, whichever page was open.
+    if (stack->currentWidget() != downloadingPage) {
+        tabGroup->button(0)->setChecked(true);
+        onTabClicked(0);
+    }
     downloadingPage->onClickedPasteURLEx();
 }
 

@@ -6,6 +6,7 @@
 #include "core/engine/sniffmgr.h"
 #include "core/engine/snifftask.h"
 #include "core/engine/toolprotocol.h"
+#include "core/foundation/addressrules.h"
 #include "core/foundation/preferences.h"
 #include "core/foundation/privatelistmanager.h"
 #include "core/platform/desktopnotifications.h"
@@ -85,7 +86,7 @@ void DesktopBridge::onDownloadEnded(SniffTask *task)
         if (body.isEmpty())
             body = QFileInfo(protocol::filePath(task->info())).fileName();
         if (body.isEmpty())
-            body = task->url();
+            body = displayAddress(task->url());
     }
     notify(failed ? tr("Download failed") : tr("Download finished"), body,
            (failed ? kFailedDownloadToken : kDownloadToken) + task->workDir());

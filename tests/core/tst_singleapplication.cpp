@@ -100,10 +100,13 @@ private Q_SLOTS:
 
         // Without a runtime folder of the session: a folder of ours, mode 0700, in /tmp.
         const QByteArray saved = qgetenv("XDG_RUNTIME_DIR");
+        QTemporaryDir tmp; // the machine's /tmp is left alone
+        qputenv("TMPDIR", QFile::encodeName(tmp.path()));
         qunsetenv("XDG_RUNTIME_DIR");
         const QString fallback = platform::privateRuntimeFolder();
         qputenv("XDG_RUNTIME_DIR", saved);
-        QCOMPARE(fallback, QDir::tempPath() + "/clipmoor-" + QString::number(platform::userId()));
+        qunsetenv("TMPDIR");
+        QCOMPARE(fallback, tmp.path() + "/clipmoor-" + QString::number(platform::userId()));
         QCOMPARE(QFileInfo(fallback).permissions() & 0x0077, QFile::Permissions());
     }
 

@@ -251,12 +251,12 @@
         <translation>Удалить выбранные элементы?</translation>
     </message>
     <message>
-        <source>Show the file</source>
-        <translation>Показать файл</translation>
-    </message>
-    <message>
         <source>Delete</source>
         <translation>Удалить</translation>
+    </message>
+    <message>
+        <source>Show the File</source>
+        <translation>Показать файл</translation>
     </message>
 </context>
 <context>
@@ -307,10 +307,6 @@
     <message>
         <source>Click Here to Add Files or Drag Files Here</source>
         <translation>Нажмите здесь, чтобы добавить файлы, или перетащите их сюда</translation>
-    </message>
-    <message>
-        <source>Show the file</source>
-        <translation>Показать файл</translation>
     </message>
     <message>
         <source>Delete</source>
@@ -365,6 +361,29 @@
     <message>
         <source>Cancel</source>
         <translation>Отмена</translation>
+    </message>
+</context>
+<context>
+    <name>DesktopBridge</name>
+    <message>
+        <source>A private download</source>
+        <translation>Личная загрузка</translation>
+    </message>
+    <message>
+        <source>Download failed</source>
+        <translation>Ошибка загрузки</translation>
+    </message>
+    <message>
+        <source>Download finished</source>
+        <translation>Загрузка завершена</translation>
+    </message>
+    <message>
+        <source>Conversion failed</source>
+        <translation>Ошибка конвертации</translation>
+    </message>
+    <message>
+        <source>Conversion finished</source>
+        <translation>Конвертация завершена</translation>
     </message>
 </context>
 <context>
@@ -832,6 +851,10 @@ Please sign in to your account in "Online" section, then click "Download" button
         <source>Could not save the picture %1</source>
         <translation>Не удалось сохранить снимок %1</translation>
     </message>
+    <message>
+        <source>Web addresses (http or https) to download, as if pasted.</source>
+        <translation>Веб-адреса (http или https) для загрузки, как если бы они были вставлены.</translation>
+    </message>
 </context>
 <context>
     <name>LoadFilesDlg</name>
@@ -959,6 +982,16 @@ Please sign in to your account in "Online" section, then click "Download" button
 %1</source>
         <translation>В прошлый раз Clipmoor был остановлен во время чтения списков загрузок. Списки, которые он читал, начинаются пустыми; их файлы сохранены как:
 %1</translation>
+    </message>
+    <message>
+        <source>Clipmoor downloads web addresses only (starting with http:// or https://). Not taken:
+%1</source>
+        <translation>Clipmoor загружает только веб-адреса (начинающиеся с http:// или https://). Не приняты:
+%1</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
@@ -1245,6 +1278,10 @@ Please sign in to your account in "Online" section, then click "Download" button
         <source>Send anonymous usage statistics</source>
         <translation>Отправлять анонимную статистику использования</translation>
     </message>
+    <message>
+        <source>Tell me on the desktop when a download or conversion ends</source>
+        <translation>Сообщать на рабочем столе, когда загрузка или конвертация завершится</translation>
+    </message>
 </context>
 <context>
     <name>PrivateListDlg</name>
@@ -1296,6 +1333,14 @@ Please sign in to your account in "Online" section, then click "Download" button
         <source>OK</source>
         <translation>OK</translation>
     </message>
+    <message>
+        <source>Enter the password again</source>
+        <translation>Введите пароль ещё раз</translation>
+    </message>
+    <message>
+        <source>The passwords do not match.</source>
+        <translation>Пароли не совпадают.</translation>
+    </message>
 </context>
 <context>
     <name>PrivateModeButton</name>
@@ -1337,6 +1382,10 @@ Pasting addresses on the downloading page still works.</source>
 %1
 
 Вставка адресов на странице загрузок по-прежнему работает.</translation>
+    </message>
+    <message>
+        <source>Clipmoor is running but did not take the addresses.</source>
+        <translation>Clipmoor запущен, но не принял адреса.</translation>
     </message>
 </context>
 <context>
@@ -1409,6 +1458,13 @@ Pasting addresses on the downloading page still works.</source>
     <message>
         <source>Reset</source>
         <translation>Сбросить</translation>
+    </message>
+</context>
+<context>
+    <name>platform::DesktopNotifications</name>
+    <message>
+        <source>Show</source>
+        <translation>Показать</translation>
     </message>
 </context>
 <context>

@@ -29,6 +29,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QTableWidget>
 #include <QTemporaryDir>
@@ -228,17 +229,27 @@ private Q_SLOTS:
 
     void liveRowsShowBadgeElapsedTimeAndAStopButtonThatLocksWhileSaving()
     {
+        // The tool's live lines say "progress": "0"; the row counts from the run's start.
+        qint64 now = 5000;
+        const auto steadyClock = DownloadRow::clock;
+        const auto restoreClock = qScopeGuard([&] { DownloadRow::clock = steadyClock; });
+        DownloadRow::clock = [&now] {
+            return now;
+        };
         SniffTask task("http://127.0.0.1:9/live", {});
         task.setInfo(protocol::withMember(QByteArray(), "is_live", "true"));
         DownloadRow row(&task);
         task.restoreState(SniffTask::State::Downloading);
-        task.setProgress(protocol::withMember(QByteArray(), "progress", "3723"));
+        row.showStarted();
+        task.setProgress(protocol::withMember(QByteArray(), "progress", "0"));
+        now += 3723 * 1000 + 400;
         row.showDownloading();
         QVERIFY(row.isLiveBadgeShown());
         QVERIFY(!row.isBarShown());
         QCOMPARE(row.elapsed(), QString("01:02:03"));
         QCOMPARE(row.status(), QString("Downloading..."));
-        task.setProgress(protocol::withMember(QByteArray(), "progress", "123"));
+        row.showStarted(); // a new run (resumed) counts from its own start
+        now += 123 * 1000;
         row.showDownloading();
         QCOMPARE(row.elapsed(), QString("02:03"));
         row.refreshState();
@@ -262,6 +273,12 @@ private Q_SLOTS:
         row.refreshState();
         QCOMPARE(row.status(), QString("Waiting"));
         QCOMPARE(row.title(), task.url());
+        // Until analysed, an item of a page shows the page's address and its number, not our
+        // marker.
+        SniffTask item("http://127.0.0.1:9/page#vantoro-item=2/3", {});
+        DownloadRow itemRow(&item);
+        itemRow.refreshState();
+        QCOMPARE(itemRow.title(), QString("http://127.0.0.1:9/page (2/3)"));
         task.restoreState(SniffTask::State::Downloading);
         QByteArray line = protocol::withMember(QByteArray(), "progress", "0.5");
         line = protocol::withMember(line, "filesize", "2097152");

@@ -314,6 +314,8 @@ void SniffMgr::removeOperator(SniffOperator *op)
              QStringLiteral("url: %1").arg(op->task()->url()));
     running.removeOne(op);
     op->deleteLater();
+    if (!op->task()->needDelete())
+        Q_EMIT taskRunEnded(op->task());
     // A run's end (finished, failed, stopped) is written soon, so that a crash or kill afterwards
     // does not bring the job back in the state it had before its run.
     if (saver)

@@ -201,6 +201,14 @@ void Preferences::setPrivateFilesHidden(bool on)
 {
     setValue(kPrivateFilesHidden, on);
 }
+bool Preferences::desktopNotifications() const
+{
+    return value(kDesktopNotifications, true).toBool();
+}
+void Preferences::setDesktopNotifications(bool on)
+{
+    setValue(kDesktopNotifications, on);
+}
 
 // --- Usage statistics -------------------------------------------------------------------------
 

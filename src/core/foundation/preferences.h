@@ -134,6 +134,9 @@ public:
     void setPrivateThumbnailsHidden(bool on);
     bool privateFilesHidden() const; // false
     void setPrivateFilesHidden(bool on);
+    // A desktop notification when a download or a conversion ends out of sight.
+    bool desktopNotifications() const; // true
+    void setDesktopNotifications(bool on);
 
     // --- Usage statistics -----------------------------------------------------------------------
     // The collector's address, without the environment's override (empty: nothing is sent).

@@ -48,6 +48,7 @@ constexpr char kWindow_LastTab[] = "kWindow_LastTab";
 constexpr char kPrivateListKey[] = "plkey";
 constexpr char kPrivateThumbnailsHidden[] = "plthumbnailshidden";
 constexpr char kPrivateFilesHidden[] = "plfilehidden";
+constexpr char kDesktopNotifications[] = "kNotify_Desktop";
 constexpr char kAnalyticsCollector[] = "kAnalytics_Collector";
 constexpr char kSendUsageStatistics[] = "kAnalytics_SendUsageStatistics";
 constexpr char kAnalyticsClientId[] = "GAnalytics-cid";

@@ -181,7 +181,7 @@ void ConvertedPage::onPlay(ConvMediaInfo *info)
 void ConvertedPage::onOpenFileLocation(ConvMediaInfo *info)
 {
     if (checkOutput(info))
-        revealInFileManager(info->outputPath);
+        showInFileManager(info->outputPath);
 }
 
 void ConvertedPage::deleteItems(const QList<ConvMediaInfo *> &items, const QString &question)
@@ -214,7 +214,7 @@ void ConvertedPage::onPopContextMenu(ConvMediaInfo *info)
     auto *menu = new QMenu(this);
     menu->setAttribute(Qt::WA_DeleteOnClose);
     menu->setStyleSheet(StyleManager::instance()->styleSheet(QStringLiteral("QMenu.qss")));
-    connect(menu->addAction(tr("Show the file")), &QAction::triggered, this,
+    connect(menu->addAction(tr("Show the File")), &QAction::triggered, this,
             [this, info] { onOpenFileLocation(info); });
     connect(menu->addAction(tr("Delete")), &QAction::triggered, this,
             [this] { onDeleteSelectedBtnClicked(); });

@@ -157,6 +157,9 @@ QWidget *PreferencesDlg::buildDownloadTab()
     layout->addWidget(readCookie);
     usageStatistics = new QCheckBox(tr("Send anonymous usage statistics"), page);
     layout->addWidget(usageStatistics);
+    notifications =
+        new QCheckBox(tr("Tell me on the desktop when a download or conversion ends"), page);
+    layout->addWidget(notifications);
     layout->addWidget(folderRow(tr("Save downloaded files to:"), &downloadDir));
     layout->addStretch(1);
     return page;
@@ -238,6 +241,7 @@ void PreferencesDlg::loadFromStore()
     resumeOnStartup->setChecked(prefs->resumeOnStartup());
     readCookie->setChecked(prefs->readCookies());
     usageStatistics->setChecked(analytics::usageStatisticsChosen());
+    notifications->setChecked(prefs->desktopNotifications());
     const bool proxyOn = prefs->proxyEnabled();
     const bool authOn = prefs->proxyNeedsLogin();
     proxyEnable->setChecked(proxyOn);
@@ -345,6 +349,7 @@ void PreferencesDlg::onClicked(QAbstractButton *btn)
     resumeOnStartup->setChecked(def->resumeOnStartup());
     readCookie->setChecked(def->readCookies());
     usageStatistics->setChecked(!analytics::collectorAddress().isEmpty());
+    notifications->setChecked(true);
     proxyEnable->setChecked(def->proxyEnabled());
     auth->setChecked(def->proxyNeedsLogin());
     downloadDir->setText(def->downloadDir());
@@ -377,6 +382,7 @@ void PreferencesDlg::accept()
     prefs->setManualSpeedLimit(speed->currentData().toString());
     prefs->setDownloadSubtitles(autoSubtitle->isChecked());
     prefs->setResumeOnStartup(resumeOnStartup->isChecked());
+    prefs->setDesktopNotifications(notifications->isChecked());
     prefs->setProxyEnabled(proxyEnable->isChecked());
     prefs->setProxyNeedsLogin(auth->isChecked());
     prefs->setReadCookies(readCookie->isChecked());

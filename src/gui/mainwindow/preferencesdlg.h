@@ -33,6 +33,7 @@ public:
     QLineEdit *proxyHostEdit() const { return proxyHost; }
     QLineEdit *proxyPortEdit() const { return proxyPort; }
     QCheckBox *authBox() const { return auth; }
+    QCheckBox *notificationsBox() const { return notifications; }
     QLineEdit *loginEdit() const { return login; }
     QDialogButtonBox *buttonBox() const { return buttons; }
 
@@ -68,6 +69,7 @@ private:
     QCheckBox *resumeOnStartup = nullptr;
     QCheckBox *readCookie = nullptr;
     QCheckBox *usageStatistics = nullptr;
+    QCheckBox *notifications = nullptr;
     QLineEdit *downloadDir = nullptr;
     QLineEdit *convertDir = nullptr;
     QComboBox *speed = nullptr;

@@ -43,6 +43,9 @@ public:
     void addTasksFromContent(const QString &text, bool checkPlaylist,
                              const DownloadOptions &options, bool fromPlaylist, bool fromBrowser);
     void addPlaylistWithConfirm(const QString &url, bool fromBrowser);
+    // Takes `text` as the paste button takes the clipboard's text: the same checks and
+    // questions (an address handed over by another program).
+    void pasteText(const QString &text);
 
     // How a playlist's entries are chosen: runs the playlist dialog on the address and returns
     // false when it was cancelled. Tests replace it.

@@ -85,17 +85,20 @@ void DownloadingPage::onClickedPasteURL()
 
 void DownloadingPage::onClickedPasteURLEx()
 {
-    if (!downloadDirReady())
-        return;
     qint64 interval = 0;
     if (!router.acceptPaste(&interval)) {
         writeLog(QStringLiteral("[DownloadingPage]"),
                  QStringLiteral("reentrant skipped. interval is: %1 ms").arg(interval));
         return;
     }
+    writeLog(QStringLiteral("onClickedPasteURLEx"), QApplication::clipboard()->text());
+    pasteText(QApplication::clipboard()->text());
+}
 
-    const QString text = QApplication::clipboard()->text();
-    writeLog(QStringLiteral("onClickedPasteURLEx"), text);
+void DownloadingPage::pasteText(const QString &text)
+{
+    if (!downloadDirReady())
+        return;
     const PasteRouter::Route route =
         PasteRouter::route(text, DlScriptManager::instance()->premium());
     if (route == PasteRouter::Route::Addresses) {

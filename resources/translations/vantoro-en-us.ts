@@ -1245,6 +1245,14 @@ Please sign in to your account in the "Online" section, then click the "Download
         <source>Send anonymous usage statistics</source>
         <translation>Send anonymous usage statistics</translation>
     </message>
+    <message>
+        <source>Check certificates of download sites</source>
+        <translation>Check certificates of download sites</translation>
+    </message>
+    <message>
+        <source>Warning: without this check, anyone on the way between you and a site can pose as the site and change what you download.</source>
+        <translation>Warning: without this check, anyone on the way between you and a site can pose as the site and change what you download.</translation>
+    </message>
 </context>
 <context>
     <name>PrivateListDlg</name>

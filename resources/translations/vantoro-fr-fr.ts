@@ -1245,6 +1245,14 @@ Connectez-vous à votre compte dans la section « En ligne », puis cliquez sur 
         <source>Send anonymous usage statistics</source>
         <translation>Envoyer des statistiques d'utilisation anonymes</translation>
     </message>
+    <message>
+        <source>Check certificates of download sites</source>
+        <translation>Vérifier les certificats des sites de téléchargement</translation>
+    </message>
+    <message>
+        <source>Warning: without this check, anyone on the way between you and a site can pose as the site and change what you download.</source>
+        <translation>Attention : sans cette vérification, n'importe qui entre vous et un site peut se faire passer pour ce site et modifier ce que vous téléchargez.</translation>
+    </message>
 </context>
 <context>
     <name>PrivateListDlg</name>

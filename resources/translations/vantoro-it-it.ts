@@ -1245,6 +1245,14 @@ Accedi al tuo account nella sezione "Online", poi fai clic sul pulsante "Scarica
         <source>Send anonymous usage statistics</source>
         <translation>Invia statistiche di utilizzo anonime</translation>
     </message>
+    <message>
+        <source>Check certificates of download sites</source>
+        <translation>Verifica i certificati dei siti di download</translation>
+    </message>
+    <message>
+        <source>Warning: without this check, anyone on the way between you and a site can pose as the site and change what you download.</source>
+        <translation>Attenzione: senza questo controllo, chiunque si trovi tra te e un sito può fingersi il sito e modificare ciò che scarichi.</translation>
+    </message>
 </context>
 <context>
     <name>PrivateListDlg</name>

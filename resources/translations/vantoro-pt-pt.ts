@@ -1245,6 +1245,14 @@ Inicie sessão na sua conta na secção "Online" e depois clique no botão "Tran
         <source>Send anonymous usage statistics</source>
         <translation>Enviar estatísticas de utilização anónimas</translation>
     </message>
+    <message>
+        <source>Check certificates of download sites</source>
+        <translation>Verificar os certificados dos sites de transferência</translation>
+    </message>
+    <message>
+        <source>Warning: without this check, anyone on the way between you and a site can pose as the site and change what you download.</source>
+        <translation>Aviso: sem esta verificação, qualquer pessoa entre si e um site pode fazer-se passar pelo site e alterar o que transfere.</translation>
+    </message>
 </context>
 <context>
     <name>PrivateListDlg</name>

@@ -1245,6 +1245,14 @@ Please sign in to your account in "Online" section, then click "Download" button
         <source>Send anonymous usage statistics</source>
         <translation>Отправлять анонимную статистику использования</translation>
     </message>
+    <message>
+        <source>Check certificates of download sites</source>
+        <translation>Проверять сертификаты сайтов загрузки</translation>
+    </message>
+    <message>
+        <source>Warning: without this check, anyone on the way between you and a site can pose as the site and change what you download.</source>
+        <translation>Внимание: без этой проверки любой, кто находится между вами и сайтом, может выдать себя за этот сайт и подменить то, что вы загружаете.</translation>
+    </message>
 </context>
 <context>
     <name>PrivateListDlg</name>

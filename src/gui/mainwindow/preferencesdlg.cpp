@@ -202,6 +202,22 @@ QWidget *PreferencesDlg::buildConnectionTab()
     form->addRow(tr("Password"), password);
     form->setVerticalSpacing(10);
     layout->addLayout(form);
+
+    auto *secondSeparator = new QWidget(page);
+    secondSeparator->setFixedHeight(1);
+    secondSeparator->setStyleSheet(QStringLiteral(".QWidget{background-color: #c0c0c3;}"));
+    layout->addWidget(secondSeparator);
+    checkCertificates = new QCheckBox(tr("Check certificates of download sites"), page);
+    layout->addWidget(checkCertificates);
+    certificateWarning = new QLabel(
+        tr("Warning: without this check, anyone on the way between you and a site can pose as "
+           "the site and change what you download."),
+        page);
+    certificateWarning->setWordWrap(true);
+    certificateWarning->setStyleSheet(QStringLiteral("QLabel { color: #C0392B; }"));
+    layout->addWidget(certificateWarning);
+    connect(checkCertificates, &QCheckBox::toggled, certificateWarning,
+            [this](bool on) { certificateWarning->setVisible(!on); });
     layout->addStretch(1);
     return page;
 }
@@ -237,6 +253,8 @@ void PreferencesDlg::loadFromStore()
     autoSubtitle->setChecked(prefs->downloadSubtitles());
     resumeOnStartup->setChecked(prefs->resumeOnStartup());
     readCookie->setChecked(prefs->readCookies());
+    checkCertificates->setChecked(prefs->checkCertificates());
+    certificateWarning->setVisible(!checkCertificates->isChecked());
     usageStatistics->setChecked(analytics::usageStatisticsChosen());
     const bool proxyOn = prefs->proxyEnabled();
     const bool authOn = prefs->proxyNeedsLogin();
@@ -344,6 +362,7 @@ void PreferencesDlg::onClicked(QAbstractButton *btn)
     autoSubtitle->setChecked(def->downloadSubtitles());
     resumeOnStartup->setChecked(def->resumeOnStartup());
     readCookie->setChecked(def->readCookies());
+    checkCertificates->setChecked(def->checkCertificates());
     usageStatistics->setChecked(!analytics::collectorAddress().isEmpty());
     proxyEnable->setChecked(def->proxyEnabled());
     auth->setChecked(def->proxyNeedsLogin());
@@ -380,6 +399,7 @@ void PreferencesDlg::accept()
     prefs->setProxyEnabled(proxyEnable->isChecked());
     prefs->setProxyNeedsLogin(auth->isChecked());
     prefs->setReadCookies(readCookie->isChecked());
+    prefs->setCheckCertificates(checkCertificates->isChecked());
     prefs->setDownloadDir(downloadDir->text());
     prefs->setConvertDir(convertDir->text());
     prefs->setProxyHost(proxyHost->text());

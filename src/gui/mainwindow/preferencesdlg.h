@@ -34,6 +34,8 @@ public:
     QLineEdit *proxyPortEdit() const { return proxyPort; }
     QCheckBox *authBox() const { return auth; }
     QLineEdit *loginEdit() const { return login; }
+    QCheckBox *checkCertificatesBox() const { return checkCertificates; }
+    QLabel *certificateWarningLabel() const { return certificateWarning; }
     QDialogButtonBox *buttonBox() const { return buttons; }
 
     // Whether a chosen folder can take downloads (a test folder is created and removed).
@@ -77,5 +79,7 @@ private:
     QCheckBox *auth = nullptr;
     QLineEdit *login = nullptr;
     QLineEdit *password = nullptr;
+    QCheckBox *checkCertificates = nullptr;
+    QLabel *certificateWarning = nullptr; // shown while the check is off
     QDialogButtonBox *buttons;
 };

@@ -215,6 +215,10 @@ QWidget *PreferencesDlg::buildConnectionTab()
         page);
     certificateWarning->setWordWrap(true);
     certificateWarning->setStyleSheet(QStringLiteral("QLabel { color: #C0392B; }"));
+    // Its room is kept while it is hidden, so that nothing moves when the box is clicked.
+    QSizePolicy keep = certificateWarning->sizePolicy();
+    keep.setRetainSizeWhenHidden(true);
+    certificateWarning->setSizePolicy(keep);
     layout->addWidget(certificateWarning);
     connect(checkCertificates, &QCheckBox::toggled, certificateWarning,
             [this](bool on) { certificateWarning->setVisible(!on); });

@@ -6,10 +6,6 @@
 
 #include "core/browser/bridgemessage.h"
 #include "core/browser/websiteapi.h"
-#include "core/engine/sniffmgr.h"
-#include "core/engine/snifftask.h"
-#include "core/engine/toolprotocol.h"
-#include "core/foundation/preferences.h"
 #include "gui/browser/browserwindow.h"
 #include "gui/browser/pagerequests.h"
 #include "gui/browser/webview.h"
@@ -22,7 +18,6 @@
 #include <QJsonObject>
 #include <QPushButton>
 #include <QSignalSpy>
-#include <QTemporaryDir>
 #include <QWebEnginePage>
 #include <QtTest>
 
@@ -491,6 +486,25 @@ private Q_SLOTS:
               gate().tried() - tried - (gate().dropped() - dropped), gate().dropped() - dropped);
     }
 
+    void theKeyboardPressesTheButtonToo()
+    {
+        QVERIFY(open("link.html"));
+        QCOMPARE(waitForButtons(1), 1);
+        QWidget *input = browser->view()->focusProxy();
+        browser->activateWindow();
+        input->setFocus();
+        // The page's two links, then our button (last in the document).
+        for (int i = 0; i < 3; ++i)
+            QTest::keyClick(input, Qt::Key_Tab);
+        QTRY_VERIFY_WITH_TIMEOUT(
+            js("document.activeElement === __clipmoor.buttons()[0].host").toBool(), 10000);
+        now += 60 * 1000;
+        QSignalSpy started(browser, &BrowserWindow::downloadStarted);
+        QTest::keyClick(input, Qt::Key_Return);
+        QVERIFY(started.wait(10000));
+        QCOMPARE(started.first().value(0).toString(), server.url("files/talk.m4a"));
+    }
+
     void aFloodAfterOneClickStartsOneJob()
     {
         QVERIFY(open("video.html"));
@@ -577,31 +591,6 @@ private Q_SLOTS:
         const QList<QVariant> away = press(1);
         QCOMPARE(away.value(0).toString(), otherSite("steal.mp4"));
         QVERIFY(away.value(2).toByteArray().isEmpty());
-
-        // The job puts the cookies into an owner-only file of its own and names it in its
-        // parameter file, which holds no cookie and no forged header.
-        QTemporaryDir downloads;
-        Preferences::instance()->setDownloadDir(downloads.path());
-        DownloadOptions options;
-        options.metadata = request.value(1).toString();
-        options.cookies = cookies;
-        std::unique_ptr<SniffTask> task(
-            SniffMgr::instance()->newTask(request.value(0).toString(), options));
-        QFile params(protocol::writeDownloadParams(task->url(), task->options(), task->workDir()));
-        QVERIFY(params.open(QIODevice::ReadOnly));
-        const QByteArray written = params.readAll();
-        for (const char *secret : {"SECRET", "FORGED", "abc123"})
-            QVERIFY2(!written.contains(secret), secret);
-        const QString cookieFile = QJsonDocument::fromJson(written)
-                                       .object()
-                                       .value("downloader")
-                                       .toObject()
-                                       .value("cookie_file")
-                                       .toString();
-        QFile file(cookieFile);
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        QCOMPARE(file.readAll(), cookies);
-        QCOMPARE(file.permissions() & QFileDevice::Permissions(0x0077), QFileDevice::Permissions());
     }
 
     void clearingBrowsingDataSignsOut()

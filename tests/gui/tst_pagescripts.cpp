@@ -457,6 +457,30 @@ private Q_SLOTS:
                         .contains("Cookie: session=abc123"));
     }
 
+    void clearingBrowsingDataSignsOut()
+    {
+        QVERIFY(open("none.html"));
+        js("document.cookie = 'signedin=yes; path=/; max-age=3600'");
+        QVERIFY(js("document.cookie").toString().contains("signedin=yes"));
+        browser->header()->findChildren<QPushButton *>().last()->click();
+        // The page loaded again (its own cookie set anew) without the signed-in cookie.
+        QTRY_VERIFY_WITH_TIMEOUT(
+            pageJs("window.__errors && document.cookie === 'session=abc123'").toBool(), 20000);
+    }
+
+    void goingHomeFreesTheView()
+    {
+        QVERIFY(open("video.html"));
+        QPointer<WebView> view = browser->view();
+        browser->goHome();
+        QVERIFY(!browser->view());
+        QTRY_VERIFY_WITH_TIMEOUT(view.isNull(), 5000);
+        // A fresh view gets a working bridge again.
+        QVERIFY(open("video.html"));
+        QCOMPARE(waitForButtons(1), 1);
+        QCOMPARE(press(0).value(0).toString(), server.url("media/clip.mp4"));
+    }
+
     // --- hostile pages ---------------------------------------------------------------------
 
     void aDownloadNeedsAClickOnTheButton()
@@ -591,30 +615,6 @@ private Q_SLOTS:
         const QList<QVariant> away = press(1);
         QCOMPARE(away.value(0).toString(), otherSite("steal.mp4"));
         QVERIFY(away.value(2).toByteArray().isEmpty());
-    }
-
-    void clearingBrowsingDataSignsOut()
-    {
-        QVERIFY(open("none.html"));
-        js("document.cookie = 'signedin=yes; path=/; max-age=3600'");
-        QVERIFY(js("document.cookie").toString().contains("signedin=yes"));
-        browser->header()->findChildren<QPushButton *>().last()->click();
-        // The page loaded again (its own cookie set anew) without the signed-in cookie.
-        QTRY_VERIFY_WITH_TIMEOUT(
-            pageJs("window.__errors && document.cookie === 'session=abc123'").toBool(), 20000);
-    }
-
-    void goingHomeFreesTheView()
-    {
-        QVERIFY(open("video.html"));
-        QPointer<WebView> view = browser->view();
-        browser->goHome();
-        QVERIFY(!browser->view());
-        QTRY_VERIFY_WITH_TIMEOUT(view.isNull(), 5000);
-        // A fresh view gets a working bridge again.
-        QVERIFY(open("video.html"));
-        QCOMPARE(waitForButtons(1), 1);
-        QCOMPARE(press(0).value(0).toString(), server.url("media/clip.mp4"));
     }
 };
 

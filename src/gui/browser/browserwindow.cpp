@@ -243,6 +243,7 @@ void BrowserWindow::createView()
     connect(bridge, &WebBridge::downloadStarted, this, &BrowserWindow::onDownloadStarted);
     requests->watch(view);
     connect(view, &QWebEngineView::loadFinished, this, &BrowserWindow::onLoadFinished);
+    connect(view, &QWebEngineView::loadFinished, reloadWatch, &QTimer::stop);
     connect(view, &QWebEngineView::loadProgress, this, &BrowserWindow::handleWebViewLoadProgress);
     connect(view, &QWebEngineView::urlChanged, this, &BrowserWindow::onUrlChanged);
     QAction *back = view->pageAction(QWebEnginePage::Back);
@@ -364,6 +365,16 @@ void BrowserWindow::keepCookies()
     clearingTimer->setSingleShot(true);
     clearingTimer->setInterval(2000);
     connect(clearingTimer, &QTimer::timeout, this, &BrowserWindow::reloadAfterClearing);
+    reloadWatch = new QTimer(this);
+    reloadWatch->setSingleShot(true);
+    reloadWatch->setInterval(4000);
+    connect(reloadWatch, &QTimer::timeout, this, [this] {
+        if (!webView)
+            return;
+        writeLog(kTag, QStringLiteral("the reload after clearing was held; loading again"));
+        webView->triggerPageAction(QWebEnginePage::Stop);
+        webView->reload();
+    });
 }
 
 void BrowserWindow::clearBrowsingData()
@@ -391,8 +402,10 @@ void BrowserWindow::reloadAfterClearing()
     reloadWhenCookiesGone = false;
     clearingTimer->stop();
     cookies.clear();
-    if (webView)
+    if (webView) {
         webView->reload();
+        reloadWatch->start();
+    }
 }
 
 bool BrowserWindow::eventFilter(QObject *watched, QEvent *event)

@@ -98,6 +98,9 @@ private:
     // (it deletes on its own thread), or when the timer gives up waiting.
     bool reloadWhenCookiesGone = false;
     QTimer *clearingTimer = nullptr;
+    // A load started while the HTTP cache is being cleared can be held for good: the page is
+    // stopped and loaded once more when the reload has not finished by then.
+    QTimer *reloadWatch = nullptr;
     QString openedUrl;
     QString webChannelJs;
     QString brandedAgent; // the engine's agent naming Clipmoor

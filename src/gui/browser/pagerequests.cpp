@@ -56,8 +56,8 @@ void PageRequests::watch(QWebEngineView *webView)
         if (child->isWidgetType())
             child->installEventFilter(this);
     }
+    // A new document, not a move within one (a site that changes its address as it plays).
     connect(webView, &QWebEngineView::loadStarted, this, &PageRequests::newDocument);
-    connect(webView, &QWebEngineView::urlChanged, this, &PageRequests::newDocument);
 }
 
 void PageRequests::newDocument()
@@ -67,9 +67,14 @@ void PageRequests::newDocument()
 
 bool PageRequests::eventFilter(QObject *watched, QEvent *event)
 {
+    const QEvent::Type type = event->type();
+    // Only these; the view is not looked at for any other event (it may be half destroyed).
+    if (type != QEvent::ChildAdded && type != QEvent::MouseButtonPress &&
+        type != QEvent::MouseButtonRelease && type != QEvent::KeyPress)
+        return QObject::eventFilter(watched, event);
     if (!view || (watched != view && watched->parent() != view))
         return QObject::eventFilter(watched, event);
-    switch (event->type()) {
+    switch (type) {
     case QEvent::ChildAdded: {
         QObject *child = static_cast<QChildEvent *>(event)->child();
         if (watched == view && child->isWidgetType())

@@ -1282,6 +1282,14 @@ Bitte melden Sie sich im Bereich „Online“ bei Ihrem Konto an und klicken Sie
         <source>Tell me on the desktop when a download or conversion ends</source>
         <translation>Auf dem Desktop benachrichtigen, wenn ein Download oder eine Konvertierung endet</translation>
     </message>
+    <message>
+        <source>Check certificates of download sites</source>
+        <translation>Zertifikate der Download-Seiten prüfen</translation>
+    </message>
+    <message>
+        <source>Warning: without this check, anyone on the way between you and a site can pose as the site and change what you download.</source>
+        <translation>Warnung: Ohne diese Prüfung kann sich jeder, der zwischen Ihnen und einer Seite steht, als diese Seite ausgeben und verändern, was Sie herunterladen.</translation>
+    </message>
 </context>
 <context>
     <name>PrivateListDlg</name>

@@ -1282,6 +1282,14 @@ Please sign in to your account in the "Online" section, then click the "Download
         <source>Tell me on the desktop when a download or conversion ends</source>
         <translation>Tell me on the desktop when a download or conversion ends</translation>
     </message>
+    <message>
+        <source>Check certificates of download sites</source>
+        <translation>Check certificates of download sites</translation>
+    </message>
+    <message>
+        <source>Warning: without this check, anyone on the way between you and a site can pose as the site and change what you download.</source>
+        <translation>Warning: without this check, anyone on the way between you and a site can pose as the site and change what you download.</translation>
+    </message>
 </context>
 <context>
     <name>PrivateListDlg</name>

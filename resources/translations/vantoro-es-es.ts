@@ -1282,6 +1282,14 @@ Inicie sesión en su cuenta en la sección "En línea" y luego haga clic en el b
         <source>Tell me on the desktop when a download or conversion ends</source>
         <translation>Avisarme en el escritorio cuando termine una descarga o una conversión</translation>
     </message>
+    <message>
+        <source>Check certificates of download sites</source>
+        <translation>Comprobar los certificados de los sitios de descarga</translation>
+    </message>
+    <message>
+        <source>Warning: without this check, anyone on the way between you and a site can pose as the site and change what you download.</source>
+        <translation>Advertencia: sin esta comprobación, cualquiera que esté entre usted y un sitio puede hacerse pasar por el sitio y cambiar lo que descarga.</translation>
+    </message>
 </context>
 <context>
     <name>PrivateListDlg</name>

@@ -1282,6 +1282,14 @@ Connectez-vous à votre compte dans la section « En ligne », puis cliquez sur 
         <source>Tell me on the desktop when a download or conversion ends</source>
         <translation>M’avertir sur le bureau quand un téléchargement ou une conversion se termine</translation>
     </message>
+    <message>
+        <source>Check certificates of download sites</source>
+        <translation>Vérifier les certificats des sites de téléchargement</translation>
+    </message>
+    <message>
+        <source>Warning: without this check, anyone on the way between you and a site can pose as the site and change what you download.</source>
+        <translation>Attention : sans cette vérification, n'importe qui entre vous et un site peut se faire passer pour ce site et modifier ce que vous téléchargez.</translation>
+    </message>
 </context>
 <context>
     <name>PrivateListDlg</name>

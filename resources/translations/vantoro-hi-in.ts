@@ -1282,6 +1282,14 @@ Please sign in to your account in "Online" section, then click "Download" button
         <source>Tell me on the desktop when a download or conversion ends</source>
         <translation>डाउनलोड या रूपांतरण समाप्त होने पर डेस्कटॉप पर मुझे बताएँ</translation>
     </message>
+    <message>
+        <source>Check certificates of download sites</source>
+        <translation>डाउनलोड साइटों के प्रमाणपत्र जाँचें</translation>
+    </message>
+    <message>
+        <source>Warning: without this check, anyone on the way between you and a site can pose as the site and change what you download.</source>
+        <translation>चेतावनी: इस जाँच के बिना, आपके और किसी साइट के बीच मौजूद कोई भी व्यक्ति उस साइट का रूप धरकर आपके डाउनलोड को बदल सकता है।</translation>
+    </message>
 </context>
 <context>
     <name>PrivateListDlg</name>

@@ -1282,6 +1282,14 @@ Silakan masuk ke akun Anda di bagian "Online", lalu klik tombol "Unduh".</transl
         <source>Tell me on the desktop when a download or conversion ends</source>
         <translation>Beri tahu saya di desktop saat unduhan atau konversi selesai</translation>
     </message>
+    <message>
+        <source>Check certificates of download sites</source>
+        <translation>Periksa sertifikat situs unduhan</translation>
+    </message>
+    <message>
+        <source>Warning: without this check, anyone on the way between you and a site can pose as the site and change what you download.</source>
+        <translation>Peringatan: tanpa pemeriksaan ini, siapa pun di antara Anda dan situs dapat menyamar sebagai situs tersebut dan mengubah apa yang Anda unduh.</translation>
+    </message>
 </context>
 <context>
     <name>PrivateListDlg</name>

@@ -1282,6 +1282,14 @@ Accedi al tuo account nella sezione "Online", poi fai clic sul pulsante "Scarica
         <source>Tell me on the desktop when a download or conversion ends</source>
         <translation>Avvisami sul desktop quando un download o una conversione termina</translation>
     </message>
+    <message>
+        <source>Check certificates of download sites</source>
+        <translation>Verifica i certificati dei siti di download</translation>
+    </message>
+    <message>
+        <source>Warning: without this check, anyone on the way between you and a site can pose as the site and change what you download.</source>
+        <translation>Attenzione: senza questo controllo, chiunque si trovi tra te e un sito può fingersi il sito e modificare ciò che scarichi.</translation>
+    </message>
 </context>
 <context>
     <name>PrivateListDlg</name>

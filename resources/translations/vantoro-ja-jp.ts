@@ -1282,6 +1282,14 @@ Please sign in to your account in "Online" section, then click "Download" button
         <source>Tell me on the desktop when a download or conversion ends</source>
         <translation>ダウンロードや変換が終わったらデスクトップに通知する</translation>
     </message>
+    <message>
+        <source>Check certificates of download sites</source>
+        <translation>ダウンロード先サイトの証明書を確認する</translation>
+    </message>
+    <message>
+        <source>Warning: without this check, anyone on the way between you and a site can pose as the site and change what you download.</source>
+        <translation>警告: この確認を行わないと、あなたとサイトの間にいる誰もがそのサイトになりすまし、ダウンロードする内容を改ざんできます。</translation>
+    </message>
 </context>
 <context>
     <name>PrivateListDlg</name>

@@ -1282,6 +1282,14 @@ Please sign in to your account in "Online" section, then click "Download" button
         <source>Tell me on the desktop when a download or conversion ends</source>
         <translation>다운로드나 변환이 끝나면 데스크톱에 알림</translation>
     </message>
+    <message>
+        <source>Check certificates of download sites</source>
+        <translation>다운로드 사이트의 인증서 확인</translation>
+    </message>
+    <message>
+        <source>Warning: without this check, anyone on the way between you and a site can pose as the site and change what you download.</source>
+        <translation>경고: 이 확인을 하지 않으면 사용자와 사이트 사이에 있는 누구든지 해당 사이트를 사칭하여 다운로드하는 내용을 바꿀 수 있습니다.</translation>
+    </message>
 </context>
 <context>
     <name>PrivateListDlg</name>

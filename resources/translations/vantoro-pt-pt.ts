@@ -1282,6 +1282,14 @@ Inicie sessão na sua conta na secção "Online" e depois clique no botão "Tran
         <source>Tell me on the desktop when a download or conversion ends</source>
         <translation>Avisar-me no ambiente de trabalho quando uma transferência ou conversão terminar</translation>
     </message>
+    <message>
+        <source>Check certificates of download sites</source>
+        <translation>Verificar os certificados dos sites de transferência</translation>
+    </message>
+    <message>
+        <source>Warning: without this check, anyone on the way between you and a site can pose as the site and change what you download.</source>
+        <translation>Aviso: sem esta verificação, qualquer pessoa entre si e um site pode fazer-se passar pelo site e alterar o que transfere.</translation>
+    </message>
 </context>
 <context>
     <name>PrivateListDlg</name>

@@ -1282,6 +1282,14 @@ Please sign in to your account in "Online" section, then click "Download" button
         <source>Tell me on the desktop when a download or conversion ends</source>
         <translation>Сообщать на рабочем столе, когда загрузка или конвертация завершится</translation>
     </message>
+    <message>
+        <source>Check certificates of download sites</source>
+        <translation>Проверять сертификаты сайтов загрузки</translation>
+    </message>
+    <message>
+        <source>Warning: without this check, anyone on the way between you and a site can pose as the site and change what you download.</source>
+        <translation>Внимание: без этой проверки любой, кто находится между вами и сайтом, может выдать себя за этот сайт и подменить то, что вы загружаете.</translation>
+    </message>
 </context>
 <context>
     <name>PrivateListDlg</name>

@@ -1282,6 +1282,14 @@ Hãy đăng nhập tài khoản trong mục "Trực tuyến", sau đó nhấn n�
         <source>Tell me on the desktop when a download or conversion ends</source>
         <translation>Thông báo trên màn hình khi tải xuống hoặc chuyển đổi kết thúc</translation>
     </message>
+    <message>
+        <source>Check certificates of download sites</source>
+        <translation>Kiểm tra chứng chỉ của các trang tải xuống</translation>
+    </message>
+    <message>
+        <source>Warning: without this check, anyone on the way between you and a site can pose as the site and change what you download.</source>
+        <translation>Cảnh báo: nếu không kiểm tra, bất kỳ ai ở giữa bạn và trang web đều có thể giả mạo trang đó và thay đổi nội dung bạn tải xuống.</translation>
+    </message>
 </context>
 <context>
     <name>PrivateListDlg</name>

@@ -1282,6 +1282,14 @@ Please sign in to your account in "Online" section, then click "Download" button
         <source>Tell me on the desktop when a download or conversion ends</source>
         <translation>下载或转换结束时在桌面上通知我</translation>
     </message>
+    <message>
+        <source>Check certificates of download sites</source>
+        <translation>检查下载网站的证书</translation>
+    </message>
+    <message>
+        <source>Warning: without this check, anyone on the way between you and a site can pose as the site and change what you download.</source>
+        <translation>警告：不检查证书时，您与网站之间的任何人都可以冒充该网站并篡改您下载的内容。</translation>
+    </message>
 </context>
 <context>
     <name>PrivateListDlg</name>

@@ -1282,6 +1282,14 @@ Please sign in to your account in "Online" section, then click "Download" button
         <source>Tell me on the desktop when a download or conversion ends</source>
         <translation>下載或轉換結束時在桌面上通知我</translation>
     </message>
+    <message>
+        <source>Check certificates of download sites</source>
+        <translation>檢查下載網站的憑證</translation>
+    </message>
+    <message>
+        <source>Warning: without this check, anyone on the way between you and a site can pose as the site and change what you download.</source>
+        <translation>警告：不檢查憑證時，您與網站之間的任何人都可以冒充該網站並竄改您下載的內容。</translation>
+    </message>
 </context>
 <context>
     <name>PrivateListDlg</name>

@@ -400,6 +400,11 @@ private Q_SLOTS:
         dialog.proxyEnableBox()->setChecked(true);
         dialog.proxyHostEdit()->setText("127.0.0.1");
         dialog.proxyPortEdit()->setText("3128");
+        // Certificates are checked unless turned off, which shows a warning.
+        QVERIFY(dialog.checkCertificatesBox()->isChecked());
+        QVERIFY(dialog.certificateWarningLabel()->isHidden());
+        dialog.checkCertificatesBox()->setChecked(false);
+        QVERIFY(!dialog.certificateWarningLabel()->isHidden());
         dialog.accept();
         Preferences *prefs = Preferences::instance();
         QCOMPARE(prefs->maxDownloads(), 4);
@@ -410,6 +415,7 @@ private Q_SLOTS:
         QCOMPARE(prefs->downloadDir(), downloads.path() + "/typed");
         QCOMPARE(prefs->proxyEnabled(), true);
         QCOMPARE(prefs->proxyPort(), QString("3128"));
+        QCOMPARE(prefs->checkCertificates(), false);
 
         // A second dialog starts from what was stored.
         PreferencesDlg again;
@@ -420,8 +426,11 @@ private Q_SLOTS:
         again.proxyEnableBox()->setChecked(false);
         QVERIFY(!again.proxyHostEdit()->isEnabled());
         QVERIFY(!again.authBox()->isEnabled());
+        QVERIFY(!again.checkCertificatesBox()->isChecked());
+        QVERIFY(!again.certificateWarningLabel()->isHidden());
 
         prefs->setDownloadDir(downloads.path());
+        prefs->setCheckCertificates(true);
         mgr->setMaxCount(2);
         prefs->setMaxDownloads(2);
     }

@@ -3,6 +3,7 @@
 #include "core/analytics/analytics.h"
 #include "core/converter/convertdatamanager.h"
 #include "core/converter/convmediainfo.h"
+#include "core/engine/jobcookies.h"
 #include "core/engine/listsaver.h"
 #include "core/engine/privatefiles.h"
 #include "core/engine/sniffoperator.h"
@@ -72,7 +73,13 @@ SniffMgr::~SniffMgr()
 
 SniffTask *SniffMgr::newTask(const QString &url, const DownloadOptions &options)
 {
-    return new SniffTask(url, options);
+    if (options.cookies.isEmpty())
+        return new SniffTask(url, options);
+    DownloadOptions kept = options;
+    kept.cookies.clear();
+    auto *task = new SniffTask(url, kept);
+    jobcookies::write(task->workDir(), options.cookies);
+    return task;
 }
 
 void SniffMgr::addTask(SniffTask *task, bool fromPlaylist)
@@ -228,6 +235,7 @@ void SniffMgr::afterFileMoved(SniffTask *task)
     }
     Q_EMIT mgrDeleteDownloadingTask(task);
     moveToDone(task);
+    jobcookies::remove(task->workDir());
     Q_EMIT mgrAddDownloadedTask(task);
     if (!task->converting().isEmpty()) {
         // Converted after the download: the result is listed with the converted files too.

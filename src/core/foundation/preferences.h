@@ -93,6 +93,9 @@ public:
     void setProxyEnabled(bool on);
     bool proxyNeedsLogin() const; // false
     void setProxyNeedsLogin(bool on);
+    // Whether downloads and playlist listings check the certificates of the sites (true).
+    bool checkCertificates() const;
+    void setCheckCertificates(bool on);
     QString proxyHost() const; // absent until first written
     void setProxyHost(const QString &host);
     QString proxyPort() const;

@@ -23,6 +23,7 @@ constexpr char kLocation_DownloadDir[] = "kLocation_DownloadDir";
 constexpr char kLocation_ConvertDir[] = "kLocation_ConvertDir";
 constexpr char kProxy_Setting_Enable[] = "kProxy_Setting_Enable";
 constexpr char kProxy_Setting_Authorization[] = "kProxy_Setting_Authorization";
+constexpr char kDownload_CheckCertificate[] = "kDownload_CheckCertificate";
 constexpr char kSpeedLimitedManual[] = "kSpeedLimitedManual";
 constexpr char kOneClickedDownloadMode[] = "kOneClickedDownloadMode";
 constexpr char kConvert_MediaType[] = "kConvert_MediaType";

@@ -205,6 +205,26 @@ QWidget *PreferencesDlg::buildConnectionTab()
     form->addRow(tr("Password"), password);
     form->setVerticalSpacing(10);
     layout->addLayout(form);
+
+    auto *secondSeparator = new QWidget(page);
+    secondSeparator->setFixedHeight(1);
+    secondSeparator->setStyleSheet(QStringLiteral(".QWidget{background-color: #c0c0c3;}"));
+    layout->addWidget(secondSeparator);
+    checkCertificates = new QCheckBox(tr("Check certificates of download sites"), page);
+    layout->addWidget(checkCertificates);
+    certificateWarning = new QLabel(
+        tr("Warning: without this check, anyone on the way between you and a site can pose as "
+           "the site and change what you download."),
+        page);
+    certificateWarning->setWordWrap(true);
+    certificateWarning->setStyleSheet(QStringLiteral("QLabel { color: #C0392B; }"));
+    // Its room is kept while it is hidden, so that nothing moves when the box is clicked.
+    QSizePolicy keep = certificateWarning->sizePolicy();
+    keep.setRetainSizeWhenHidden(true);
+    certificateWarning->setSizePolicy(keep);
+    layout->addWidget(certificateWarning);
+    connect(checkCertificates, &QCheckBox::toggled, certificateWarning,
+            [this](bool on) { certificateWarning->setVisible(!on); });
     layout->addStretch(1);
     return page;
 }
@@ -240,6 +260,8 @@ void PreferencesDlg::loadFromStore()
     autoSubtitle->setChecked(prefs->downloadSubtitles());
     resumeOnStartup->setChecked(prefs->resumeOnStartup());
     readCookie->setChecked(prefs->readCookies());
+    checkCertificates->setChecked(prefs->checkCertificates());
+    certificateWarning->setVisible(!checkCertificates->isChecked());
     usageStatistics->setChecked(analytics::usageStatisticsChosen());
     notifications->setChecked(prefs->desktopNotifications());
     const bool proxyOn = prefs->proxyEnabled();
@@ -348,6 +370,7 @@ void PreferencesDlg::onClicked(QAbstractButton *btn)
     autoSubtitle->setChecked(def->downloadSubtitles());
     resumeOnStartup->setChecked(def->resumeOnStartup());
     readCookie->setChecked(def->readCookies());
+    checkCertificates->setChecked(def->checkCertificates());
     usageStatistics->setChecked(!analytics::collectorAddress().isEmpty());
     notifications->setChecked(true);
     proxyEnable->setChecked(def->proxyEnabled());
@@ -386,6 +409,7 @@ void PreferencesDlg::accept()
     prefs->setProxyEnabled(proxyEnable->isChecked());
     prefs->setProxyNeedsLogin(auth->isChecked());
     prefs->setReadCookies(readCookie->isChecked());
+    prefs->setCheckCertificates(checkCertificates->isChecked());
     prefs->setDownloadDir(downloadDir->text());
     prefs->setConvertDir(convertDir->text());
     prefs->setProxyHost(proxyHost->text());

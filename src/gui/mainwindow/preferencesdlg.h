@@ -35,6 +35,8 @@ public:
     QCheckBox *authBox() const { return auth; }
     QCheckBox *notificationsBox() const { return notifications; }
     QLineEdit *loginEdit() const { return login; }
+    QCheckBox *checkCertificatesBox() const { return checkCertificates; }
+    QLabel *certificateWarningLabel() const { return certificateWarning; }
     QDialogButtonBox *buttonBox() const { return buttons; }
 
     // Whether a chosen folder can take downloads (a test folder is created and removed).
@@ -79,5 +81,7 @@ private:
     QCheckBox *auth = nullptr;
     QLineEdit *login = nullptr;
     QLineEdit *password = nullptr;
+    QCheckBox *checkCertificates = nullptr;
+    QLabel *certificateWarning = nullptr; // shown while the check is off
     QDialogButtonBox *buttons;
 };

@@ -71,7 +71,9 @@ Q_SIGNALS:
     void preferencesRequested();
 
 public Q_SLOTS:
-    void onDownloadFromBrowser(const QString &url, const QString &metadata);
+    // `cookies`: the page site's cookies as a Netscape cookie file's text (may be empty).
+    void onDownloadFromBrowser(const QString &url, const QString &metadata,
+                               const QByteArray &cookies = QByteArray());
     void onContextAction();
     void onPopContextMenu(SniffTask *task);
     void onTaskStarted(SniffTask *task);
@@ -156,4 +158,5 @@ private:
     std::unique_ptr<PasteQuestions> questions;
     QPointer<PasteInputDlg> pasteInput;
     QString browserMetadata;
+    QByteArray browserCookies;
 };

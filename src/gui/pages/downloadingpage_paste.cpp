@@ -210,6 +210,7 @@ void DownloadingPage::addPlaylistWithConfirm(const QString &url, bool fromBrowse
             if (fromBrowser) {
                 Q_EMIT browserDownloadAccepted();
                 options.metadata = browserMetadata;
+                options.cookies = browserCookies;
             }
             addTasksFromContent(url, false, options, false, fromBrowser);
             return;
@@ -302,7 +303,8 @@ void DownloadingPage::addTasksFromContent(const QString &text, bool checkPlaylis
     mgr->saveAll();
 }
 
-void DownloadingPage::onDownloadFromBrowser(const QString &url, const QString &metadata)
+void DownloadingPage::onDownloadFromBrowser(const QString &url, const QString &metadata,
+                                            const QByteArray &cookies)
 {
     writeLog(QStringLiteral("[DownloadingPage::onDownloadFromBrowser]"), url);
     if (!downloadDirReady() || !isHttpUrl(url))
@@ -310,6 +312,7 @@ void DownloadingPage::onDownloadFromBrowser(const QString &url, const QString &m
     if (isPlaylistUrl(url)) {
         writeLog(QStringLiteral("[DownloadingPage]"), QStringLiteral("addPlaylistWithConfirm"));
         browserMetadata = metadata;
+        browserCookies = cookies;
         addPlaylistWithConfirm(url, true);
         reportEvent(QStringLiteral("Download"), QStringLiteral("Online"),
                     QStringLiteral("Playlist"));
@@ -320,6 +323,7 @@ void DownloadingPage::onDownloadFromBrowser(const QString &url, const QString &m
     Q_EMIT browserDownloadAccepted();
     DownloadOptions options;
     options.metadata = metadata;
+    options.cookies = cookies;
     addTasksFromContent(url, false, options, false, true);
 }
 

@@ -1499,59 +1499,59 @@ Adressen auf der Download-Seite einfügen funktioniert weiterhin.</translation>
     </message>
     <message>
         <source>The download folder cannot be written to</source>
-        <translation type="unfinished" />
+        <translation>In den Download-Ordner kann nicht geschrieben werden</translation>
     </message>
     <message>
         <source>The disk is full</source>
-        <translation type="unfinished" />
+        <translation>Der Datenträger ist voll</translation>
     </message>
     <message>
         <source>The video was not found on the site</source>
-        <translation type="unfinished" />
+        <translation>Das Video wurde auf der Website nicht gefunden</translation>
     </message>
     <message>
         <source>The site refused the download</source>
-        <translation type="unfinished" />
+        <translation>Die Website hat den Download abgelehnt</translation>
     </message>
     <message>
         <source>The site had a server error</source>
-        <translation type="unfinished" />
+        <translation>Auf der Website ist ein Serverfehler aufgetreten</translation>
     </message>
     <message>
         <source>The site refused the connection</source>
-        <translation type="unfinished" />
+        <translation>Die Website hat die Verbindung abgelehnt</translation>
     </message>
     <message>
         <source>The site could not be found</source>
-        <translation type="unfinished" />
+        <translation>Die Website wurde nicht gefunden</translation>
     </message>
     <message>
         <source>The connection timed out</source>
-        <translation type="unfinished" />
+        <translation>Zeitüberschreitung der Verbindung</translation>
     </message>
     <message>
         <source>The download stalled</source>
-        <translation type="unfinished" />
+        <translation>Der Download ist ins Stocken geraten</translation>
     </message>
     <message>
         <source>The download was cut short</source>
-        <translation type="unfinished" />
+        <translation>Der Download wurde vorzeitig abgebrochen</translation>
     </message>
     <message>
         <source>This address is not supported</source>
-        <translation type="unfinished" />
+        <translation>Diese Adresse wird nicht unterstützt</translation>
     </message>
     <message>
         <source>The download tool stopped unexpectedly</source>
-        <translation type="unfinished" />
+        <translation>Das Download-Programm wurde unerwartet beendet</translation>
     </message>
     <message>
         <source>The download was interrupted</source>
-        <translation type="unfinished" />
+        <translation>Der Download wurde unterbrochen</translation>
     </message>
     <message>
         <source>The download failed</source>
-        <translation type="unfinished" />
+        <translation>Der Download ist fehlgeschlagen</translation>
     </message>
 </context>
 </TS>

@@ -1499,59 +1499,59 @@ Pasting addresses on the downloading page still works.</translation>
     </message>
     <message>
         <source>The download folder cannot be written to</source>
-        <translation type="unfinished" />
+        <translation>The download folder cannot be written to</translation>
     </message>
     <message>
         <source>The disk is full</source>
-        <translation type="unfinished" />
+        <translation>The disk is full</translation>
     </message>
     <message>
         <source>The video was not found on the site</source>
-        <translation type="unfinished" />
+        <translation>The video was not found on the site</translation>
     </message>
     <message>
         <source>The site refused the download</source>
-        <translation type="unfinished" />
+        <translation>The site refused the download</translation>
     </message>
     <message>
         <source>The site had a server error</source>
-        <translation type="unfinished" />
+        <translation>The site had a server error</translation>
     </message>
     <message>
         <source>The site refused the connection</source>
-        <translation type="unfinished" />
+        <translation>The site refused the connection</translation>
     </message>
     <message>
         <source>The site could not be found</source>
-        <translation type="unfinished" />
+        <translation>The site could not be found</translation>
     </message>
     <message>
         <source>The connection timed out</source>
-        <translation type="unfinished" />
+        <translation>The connection timed out</translation>
     </message>
     <message>
         <source>The download stalled</source>
-        <translation type="unfinished" />
+        <translation>The download stalled</translation>
     </message>
     <message>
         <source>The download was cut short</source>
-        <translation type="unfinished" />
+        <translation>The download was cut short</translation>
     </message>
     <message>
         <source>This address is not supported</source>
-        <translation type="unfinished" />
+        <translation>This address is not supported</translation>
     </message>
     <message>
         <source>The download tool stopped unexpectedly</source>
-        <translation type="unfinished" />
+        <translation>The download tool stopped unexpectedly</translation>
     </message>
     <message>
         <source>The download was interrupted</source>
-        <translation type="unfinished" />
+        <translation>The download was interrupted</translation>
     </message>
     <message>
         <source>The download failed</source>
-        <translation type="unfinished" />
+        <translation>The download failed</translation>
     </message>
 </context>
 </TS>

@@ -1499,59 +1499,59 @@ Pegar direcciones en la página de descargas sigue funcionando.</translation>
     </message>
     <message>
         <source>The download folder cannot be written to</source>
-        <translation type="unfinished" />
+        <translation>No se puede escribir en la carpeta de descargas</translation>
     </message>
     <message>
         <source>The disk is full</source>
-        <translation type="unfinished" />
+        <translation>El disco está lleno</translation>
     </message>
     <message>
         <source>The video was not found on the site</source>
-        <translation type="unfinished" />
+        <translation>No se encontró el vídeo en el sitio</translation>
     </message>
     <message>
         <source>The site refused the download</source>
-        <translation type="unfinished" />
+        <translation>El sitio rechazó la descarga</translation>
     </message>
     <message>
         <source>The site had a server error</source>
-        <translation type="unfinished" />
+        <translation>El sitio tuvo un error del servidor</translation>
     </message>
     <message>
         <source>The site refused the connection</source>
-        <translation type="unfinished" />
+        <translation>El sitio rechazó la conexión</translation>
     </message>
     <message>
         <source>The site could not be found</source>
-        <translation type="unfinished" />
+        <translation>No se encontró el sitio</translation>
     </message>
     <message>
         <source>The connection timed out</source>
-        <translation type="unfinished" />
+        <translation>Se agotó el tiempo de conexión</translation>
     </message>
     <message>
         <source>The download stalled</source>
-        <translation type="unfinished" />
+        <translation>La descarga se ha atascado</translation>
     </message>
     <message>
         <source>The download was cut short</source>
-        <translation type="unfinished" />
+        <translation>La descarga quedó incompleta</translation>
     </message>
     <message>
         <source>This address is not supported</source>
-        <translation type="unfinished" />
+        <translation>Esta dirección no es compatible</translation>
     </message>
     <message>
         <source>The download tool stopped unexpectedly</source>
-        <translation type="unfinished" />
+        <translation>La herramienta de descarga se detuvo inesperadamente</translation>
     </message>
     <message>
         <source>The download was interrupted</source>
-        <translation type="unfinished" />
+        <translation>La descarga se interrumpió</translation>
     </message>
     <message>
         <source>The download failed</source>
-        <translation type="unfinished" />
+        <translation>La descarga falló</translation>
     </message>
 </context>
 </TS>

@@ -1499,59 +1499,59 @@ Le collage d'adresses sur la page de téléchargement fonctionne toujours.</tran
     </message>
     <message>
         <source>The download folder cannot be written to</source>
-        <translation type="unfinished" />
+        <translation>Impossible d'écrire dans le dossier de téléchargement</translation>
     </message>
     <message>
         <source>The disk is full</source>
-        <translation type="unfinished" />
+        <translation>Le disque est plein</translation>
     </message>
     <message>
         <source>The video was not found on the site</source>
-        <translation type="unfinished" />
+        <translation>La vidéo est introuvable sur le site</translation>
     </message>
     <message>
         <source>The site refused the download</source>
-        <translation type="unfinished" />
+        <translation>Le site a refusé le téléchargement</translation>
     </message>
     <message>
         <source>The site had a server error</source>
-        <translation type="unfinished" />
+        <translation>Le site a rencontré une erreur de serveur</translation>
     </message>
     <message>
         <source>The site refused the connection</source>
-        <translation type="unfinished" />
+        <translation>Le site a refusé la connexion</translation>
     </message>
     <message>
         <source>The site could not be found</source>
-        <translation type="unfinished" />
+        <translation>Le site est introuvable</translation>
     </message>
     <message>
         <source>The connection timed out</source>
-        <translation type="unfinished" />
+        <translation>La connexion a expiré</translation>
     </message>
     <message>
         <source>The download stalled</source>
-        <translation type="unfinished" />
+        <translation>Le téléchargement est bloqué</translation>
     </message>
     <message>
         <source>The download was cut short</source>
-        <translation type="unfinished" />
+        <translation>Le téléchargement a été tronqué</translation>
     </message>
     <message>
         <source>This address is not supported</source>
-        <translation type="unfinished" />
+        <translation>Cette adresse n'est pas prise en charge</translation>
     </message>
     <message>
         <source>The download tool stopped unexpectedly</source>
-        <translation type="unfinished" />
+        <translation>L'outil de téléchargement s'est arrêté de manière inattendue</translation>
     </message>
     <message>
         <source>The download was interrupted</source>
-        <translation type="unfinished" />
+        <translation>Le téléchargement a été interrompu</translation>
     </message>
     <message>
         <source>The download failed</source>
-        <translation type="unfinished" />
+        <translation>Le téléchargement a échoué</translation>
     </message>
 </context>
 </TS>

@@ -1499,59 +1499,59 @@ Pasting addresses on the downloading page still works.</source>
     </message>
     <message>
         <source>The download folder cannot be written to</source>
-        <translation type="unfinished" />
+        <translation>डाउनलोड फ़ोल्डर में लिखा नहीं जा सकता</translation>
     </message>
     <message>
         <source>The disk is full</source>
-        <translation type="unfinished" />
+        <translation>डिस्क भर गई है</translation>
     </message>
     <message>
         <source>The video was not found on the site</source>
-        <translation type="unfinished" />
+        <translation>साइट पर वीडियो नहीं मिला</translation>
     </message>
     <message>
         <source>The site refused the download</source>
-        <translation type="unfinished" />
+        <translation>साइट ने डाउनलोड अस्वीकार कर दिया</translation>
     </message>
     <message>
         <source>The site had a server error</source>
-        <translation type="unfinished" />
+        <translation>साइट पर सर्वर त्रुटि हुई</translation>
     </message>
     <message>
         <source>The site refused the connection</source>
-        <translation type="unfinished" />
+        <translation>साइट ने कनेक्शन अस्वीकार कर दिया</translation>
     </message>
     <message>
         <source>The site could not be found</source>
-        <translation type="unfinished" />
+        <translation>साइट नहीं मिली</translation>
     </message>
     <message>
         <source>The connection timed out</source>
-        <translation type="unfinished" />
+        <translation>कनेक्शन का समय समाप्त हो गया</translation>
     </message>
     <message>
         <source>The download stalled</source>
-        <translation type="unfinished" />
+        <translation>डाउनलोड रुक गया</translation>
     </message>
     <message>
         <source>The download was cut short</source>
-        <translation type="unfinished" />
+        <translation>डाउनलोड बीच में कट गया</translation>
     </message>
     <message>
         <source>This address is not supported</source>
-        <translation type="unfinished" />
+        <translation>यह पता समर्थित नहीं है</translation>
     </message>
     <message>
         <source>The download tool stopped unexpectedly</source>
-        <translation type="unfinished" />
+        <translation>डाउनलोड टूल अचानक बंद हो गया</translation>
     </message>
     <message>
         <source>The download was interrupted</source>
-        <translation type="unfinished" />
+        <translation>डाउनलोड बाधित हुआ</translation>
     </message>
     <message>
         <source>The download failed</source>
-        <translation type="unfinished" />
+        <translation>डाउनलोड विफल रहा</translation>
     </message>
 </context>
 </TS>

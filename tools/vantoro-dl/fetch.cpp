@@ -4,6 +4,7 @@
 
 #include <QEventLoop>
 #include <QNetworkAccessManager>
+#include <QNetworkCookieJar>
 #include <QNetworkProxy>
 #include <QNetworkReply>
 #include <QSslConfiguration>
@@ -12,21 +13,27 @@
 
 namespace fetch {
 
-QByteArray get(const QString &url, const QString &proxy, bool checkCertificate,
-               const Headers &headers, int timeoutMs)
+QByteArray get(const QString &url, const Options &options)
 {
     QNetworkAccessManager manager;
-    if (!proxy.isEmpty()) {
-        const QUrl p = QUrl::fromUserInput(proxy);
+    if (!options.proxy.isEmpty()) {
+        const QUrl p = QUrl::fromUserInput(options.proxy);
         manager.setProxy(QNetworkProxy(QNetworkProxy::HttpProxy, p.host(), quint16(p.port(8080)),
                                        p.userName(), p.password()));
     }
+    // Cookies live in the jar, which gives each request (a redirected one too) only those of
+    // its own host; never a "Cookie" header, which would follow a redirect anywhere.
+    auto *jar = new QNetworkCookieJar(&manager);
+    for (const QNetworkCookie &cookie : options.cookies)
+        jar->insertCookie(cookie);
+    manager.setCookieJar(jar);
     QNetworkRequest request{QUrl(url)};
     request.setAttribute(QNetworkRequest::RedirectPolicyAttribute,
                          QNetworkRequest::NoLessSafeRedirectPolicy);
-    for (const auto &header : headers)
+    request.setMaximumRedirectsAllowed(10);
+    for (const auto &header : options.headers)
         request.setRawHeader(header.first, header.second);
-    if (!checkCertificate) {
+    if (!options.checkCertificate) {
         QSslConfiguration ssl = request.sslConfiguration();
         ssl.setPeerVerifyMode(QSslSocket::VerifyNone);
         request.setSslConfiguration(ssl);
@@ -34,7 +41,7 @@ QByteArray get(const QString &url, const QString &proxy, bool checkCertificate,
     QNetworkReply *reply = manager.get(request);
     QEventLoop loop;
     QObject::connect(reply, &QNetworkReply::finished, &loop, &QEventLoop::quit);
-    QTimer::singleShot(timeoutMs, &loop, &QEventLoop::quit);
+    QTimer::singleShot(options.timeoutMs, &loop, &QEventLoop::quit);
     // An interrupt of the tool ends the wait too.
     QTimer watch;
     QObject::connect(&watch, &QTimer::timeout, &loop, [&loop] {
@@ -52,12 +59,11 @@ QByteArray get(const QString &url, const QString &proxy, bool checkCertificate,
     return body;
 }
 
-bool isLiveHls(const QString &url, const QString &proxy, bool checkCertificate,
-               const Headers &headers)
+bool isLiveHls(const QString &url, const Options &options)
 {
     QString current = url;
     for (int depth = 0; depth < 3; ++depth) {
-        const QByteArray manifest = get(current, proxy, checkCertificate, headers);
+        const QByteArray manifest = get(current, options);
         if (!manifest.startsWith("#EXTM3U"))
             return false;
         if (!manifest.contains("#EXT-X-STREAM-INF"))

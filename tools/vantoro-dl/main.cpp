@@ -61,7 +61,7 @@ int main(int argc, char *argv[])
 
     params::Reader reader;
     Context ctx;
-    setUpContext(&ctx, reader, root);
+    setUpContext(&ctx, reader, root, QFile::decodeName(argv[1]));
     QJsonObject echo = params::echo(root, ctx.headers);
     // The param line also says which yt-dlp does the work.
     echo.insert(QStringLiteral("yt_dlp"), ctx.ytdlpPath);

@@ -349,9 +349,9 @@ void readTracks(const QByteArray &d, const Element &tracks, media::Info *info)
                 for (qint64 q = f.content; readElement(d, q, f.end, &v) && v.end <= f.end;
                      q = v.end) {
                     if (v.id == 0xB0)
-                        width = int(unsignedOf(d, v));
+                        width = int(qMin<quint64>(unsignedOf(d, v), 65535));
                     else if (v.id == 0xBA)
-                        height = int(unsignedOf(d, v));
+                        height = int(qMin<quint64>(unsignedOf(d, v), 65535));
                 }
             }
         }
@@ -517,6 +517,10 @@ Facts inspect(QIODevice &file)
     file.seek(0);
     if (!inspectIso(file, &facts) && !inspectMatroska(file, &facts) && !inspectMp3(file, &facts))
         facts = Facts();
+    // A header may say anything: a length that is no length is unknown.
+    const double duration = facts.info.duration;
+    if (!qIsFinite(duration) || duration < 0 || duration > 1e8)
+        facts.info.duration = 0;
     facts.info.size = file.size();
     facts.info.ok = facts.info.hasStreams();
     return facts;

@@ -134,7 +134,8 @@ for c in direct small hls mp3 mp3conv conv; do
     want $c || continue
     : > "$work/$c.tool.sh"
     : > "$work/$c.alone.sh"
-    for p in "$work/params/$c"*.json; do
+    for p in "$work/params/$c".json "$work/params/$c"[0-9]*.json; do
+        [[ -e $p ]] || continue
         name=yt-dlp
         [[ $c == *conv ]] && name=ffmpeg
         printf '%q %q >/dev/null 2>&1\n' "$tool" "$p" >> "$work/$c.tool.sh"

@@ -235,28 +235,35 @@ private Q_SLOTS:
         QVERIFY(!cookies::toFile(page).contains("x\ny"));
     }
 
-    // A page on the victim's site holds a video whose address redirects (setting a cookie of its
-    // own on the way) to an attacker on another site; the job carries the victim's cookies, as
-    // the application's cookie file and as the page's "Cookie" header, and forged headers. The
+    // A page on the victim's site holds a video (or an HLS playlist, which the tool itself also
+    // asks whether it is live) whose address redirects, setting a cookie of its own on the way,
+    // to an attacker on another site; the job carries the victim's cookies, as the
+    // application's cookie file and as the page's "Cookie" header, and forged headers. The
     // attacker must see none of them; the victim gets its cookies and the allowed headers.
     void cookiesAndHeadersStayOnTheirSite_data()
     {
-        QTest::addColumn<bool>("throughPage");
-        QTest::newRow("the page's video redirects") << true;
-        QTest::newRow("the address itself redirects") << false;
+        QTest::addColumn<QString>("media");
+        QTest::addColumn<QString>("type");
+        QTest::newRow("the page's video redirects") << "clip.mp4"
+                                                    << "video/mp4";
+        QTest::newRow("the page's playlist redirects") << "live/all.m3u8"
+                                                       << "application/x-mpegURL";
+        QTest::newRow("the address itself redirects") << "clip.mp4"
+                                                      << "";
     }
     void cookiesAndHeadersStayOnTheirSite()
     {
-        QFETCH(bool, throughPage);
+        QFETCH(QString, media);
+        QFETCH(QString, type);
         TestHttpServer attacker(www.path());
         QVERIFY(attacker.start());
-        const QString stolen = attacker.url("clip.mp4", "localhost");
+        const QString stolen = attacker.url(media, "localhost");
         const QString hop = "redirect?to=" + QUrl::toPercentEncoding(stolen) +
                             "&cookie=" + QUrl::toPercentEncoding("fresh=VICTIM-SET");
         QFile page(www.path() + "/steal.html");
         QVERIFY(page.open(QIODevice::WriteOnly));
         page.write(("<html><head><title>Steal</title></head><body><video><source src=\"/" +
-                    hop.toHtmlEscaped() + "\" type=\"video/mp4\"></video></body></html>")
+                    hop.toHtmlEscaped() + "\" type=\"" + type + "\"></video></body></html>")
                        .toUtf8());
         page.close();
         const QString cookieFile =
@@ -281,7 +288,7 @@ private Q_SLOTS:
         env.insert("VANTORO_DL_VERBOSE", "1");
         server->heads.clear();
         const ToolRun r =
-            run(writeParams(downloadParams(server->url(throughPage ? "steal.html" : hop), dir,
+            run(writeParams(downloadParams(server->url(type.isEmpty() ? hop : "steal.html"), dir,
                                            {{"metadata", metadata}, {"cookie_file", cookieFile}})),
                 60000, nullptr, env);
         QVERIFY2(r.exitCode == 0, r.describe().constData());
@@ -309,6 +316,9 @@ private Q_SLOTS:
         QCOMPARE(QDir(dir).entryList(QDir::Files | QDir::Hidden).size(), 1);
         QCOMPARE(testutil::readFile(cookieFile), before);
         QVERIFY(r.stdErr.contains("--cookies") && !r.stdErr.contains("--no-check-certificate"));
+        // A playlist is asked whether it is live by the tool's own request, with the same cookies.
+        if (media.endsWith(".m3u8"))
+            QVERIFY(r.stdErr.contains("/curl ") && r.stdErr.contains("--cookie "));
         QCOMPARE(r.lines.first()
                      .value("msg")
                      .toObject()

@@ -196,9 +196,13 @@ QStringList Context::ytdlpArguments() const
         args << "--add-header" << QStringLiteral("Origin:") + headers.origin;
     if (!headers.acceptLanguage.isEmpty())
         args << "--add-header" << QStringLiteral("Accept-Language:") + headers.acceptLanguage;
-    const QString cookiePath = cookieFilePath();
-    if (!cookiePath.isEmpty())
+    if (!cookies.isEmpty() && !cookiesAreSafe()) {
+        out::note(QStringLiteral("cookies not used: %1 is not a Python program and may send "
+                                 "them to the hosts it is redirected to")
+                      .arg(ytdlpPath));
+    } else if (const QString cookiePath = cookieFilePath(); !cookiePath.isEmpty()) {
         args << "--cookies" << cookiePath;
+    }
     return args;
 }
 
@@ -211,12 +215,6 @@ QString Context::cookieFilePath() const
         return QString();
     if (cookieFile)
         return cookieFile->fileName();
-    if (!cookiesAreSafe()) {
-        out::note(QStringLiteral("cookies not used: %1 is not a Python program and may send "
-                                 "them to the hosts it is redirected to")
-                      .arg(ytdlpPath));
-        return QString();
-    }
     for (const QString &folder : {workFolder, QDir::tempPath()}) {
         if (folder.isEmpty())
             continue;
@@ -241,13 +239,10 @@ QString Context::cookieFilePath() const
 fetch::Options Context::fetchOptions() const
 {
     fetch::Options options;
-    if (!proxy.isEmpty()) {
-        const QUrl url(proxy);
-        options.proxy = QStringLiteral("%1:%2").arg(url.host()).arg(url.port(8080));
-    }
+    options.proxy = proxy;
     options.checkCertificate = checkCertificate;
     options.headers = headers.sendable();
-    options.cookies = cookies::toQt(cookies);
+    options.cookieFile = cookieFilePath();
     return options;
 }
 

@@ -42,7 +42,8 @@ struct Context
     // The program and the arguments every yt-dlp run starts with.
     QString ytdlpProgram() const;
     QStringList ytdlpArguments() const;
-    // The proxy, headers, cookies and certificate check of the tool's own requests.
+    // The proxy, headers, cookies (the same scoped file as yt-dlp's) and certificate check of
+    // the tool's own requests.
     fetch::Options fetchOptions() const;
     // Remembers the version of the yt-dlp in use, as one of its runs reported it.
     void rememberYtdlpVersion(const QString &version);

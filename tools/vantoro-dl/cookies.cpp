@@ -1,29 +1,27 @@
 #include "cookies.h"
 
-#include <QHostAddress>
-#include <QNetworkCookieJar>
 #include <QStringList>
 #include <QUrl>
+
+#include <arpa/inet.h>
 
 namespace cookies {
 
 namespace {
 
-// Qt's cookie jar knows the public suffixes: it refuses a cookie for a domain that is one.
-class SuffixList : public QNetworkCookieJar
+bool isAddress(const QString &host, QString *canonical = nullptr)
 {
-public:
-    bool isPublicSuffix(const QString &domain) const
-    {
-        QNetworkCookie probe("p", "1");
-        probe.setDomain(QLatin1Char('.') + domain);
-        return !validateCookie(probe, QUrl(QStringLiteral("http://probe.") + domain + '/'));
+    const QByteArray text = host.toLatin1();
+    unsigned char address[16];
+    char back[INET6_ADDRSTRLEN];
+    for (const int family : {AF_INET, AF_INET6}) {
+        if (inet_pton(family, text.constData(), address) == 1) {
+            if (canonical && inet_ntop(family, address, back, sizeof back))
+                *canonical = QString::fromLatin1(back);
+            return true;
+        }
     }
-};
-
-bool isAddress(const QString &host)
-{
-    return !QHostAddress(host).isNull();
+    return false;
 }
 
 // A cookie name: a token, as a header and a cookie file can carry it.
@@ -54,23 +52,28 @@ bool isValue(const QByteArray &value)
 
 QString siteOf(const QString &hostIn)
 {
-    if (isAddress(hostIn))
-        return QHostAddress(hostIn).toString();
+    QString address;
+    if (isAddress(hostIn, &address))
+        return address;
     // Compared in the ASCII form a cookie file has; a name that has none has no site.
     QString host = QString::fromLatin1(QUrl::toAce(hostIn)).toLower();
     while (host.endsWith(QLatin1Char('.')))
         host.chop(1);
     if (host.isEmpty())
         return host;
-    const SuffixList suffixes;
-    const QStringList labels = host.split(QLatin1Char('.'));
-    // The shortest name that is not a public suffix is the registrable one.
-    for (int first = labels.size() - 1; first > 0; --first) {
-        const QString candidate = labels.mid(first).join(QLatin1Char('.'));
-        if (!suffixes.isPublicSuffix(QUrl::fromAce(candidate.toLatin1())))
-            return candidate;
-    }
-    return host;
+    QUrl url;
+    url.setScheme(QStringLiteral("http"));
+    url.setHost(host);
+    // The public suffix ("co.uk"); the name one label longer is the registrable one. The call is
+    // the one Qt offers for its public suffix list (deprecated in 5.15 without a replacement).
+    QT_WARNING_PUSH
+    QT_WARNING_DISABLE_DEPRECATED
+    const QString suffix = url.topLevelDomain(QUrl::FullyEncoded).toLower();
+    QT_WARNING_POP
+    if (suffix.size() < 2 || suffix.mid(1) == host || !host.endsWith(suffix))
+        return host;
+    const QString rest = host.left(host.size() - suffix.size());
+    return rest.mid(rest.lastIndexOf(QLatin1Char('.')) + 1) + suffix;
 }
 
 bool onSite(const QString &host, const QString &site)
@@ -158,23 +161,6 @@ QByteArray toFile(const QList<Entry> &entries)
                 QByteArray::number(e.expires) + '\t' + e.name + '\t' + e.value + '\n';
     }
     return text;
-}
-
-QList<QNetworkCookie> toQt(const QList<Entry> &entries)
-{
-    QList<QNetworkCookie> list;
-    for (const Entry &e : entries) {
-        QNetworkCookie c(e.name, e.value);
-        // A leading dot lets the cookie go to the names below the domain as well.
-        c.setDomain(e.subdomains && !e.domain.startsWith(QLatin1Char('.'))
-                        ? QLatin1Char('.') + e.domain
-                        : e.domain);
-        c.setPath(e.path);
-        c.setSecure(e.secure);
-        c.setHttpOnly(e.httpOnly);
-        list.append(c);
-    }
-    return list;
 }
 
 } // namespace cookies

@@ -7,12 +7,12 @@
 // They never become a raw "Cookie:" header, which would follow a redirect to another host.
 //
 // The site of a host is its registrable domain: the public suffix (from Qt's copy of the public
-// suffix list) and one label more, "www.example.co.uk" -> "example.co.uk". An IP address, and a
-// host that is nothing but a public suffix or a single label ("localhost"), is a site of its own.
+// suffix list, QUrl::topLevelDomain) and one label more, "www.example.co.uk" -> "example.co.uk". An
+// IP address, and a host that is nothing but a public suffix or a single label ("localhost"), is a
+// site of its own.
 
 #include <QByteArray>
 #include <QList>
-#include <QNetworkCookie>
 #include <QString>
 
 namespace cookies {
@@ -43,7 +43,5 @@ QList<Entry> fromFile(const QByteArray &text, const QString &site);
 QList<Entry> fromHeader(const QString &header, const QString &site, bool secure);
 // A Netscape cookie file of the entries.
 QByteArray toFile(const QList<Entry> &entries);
-// The entries for Qt's cookie jar (the tool's own requests).
-QList<QNetworkCookie> toQt(const QList<Entry> &entries);
 
 } // namespace cookies

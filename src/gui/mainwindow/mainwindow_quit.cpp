@@ -6,6 +6,7 @@
 #include "core/engine/sniffmgr.h"
 #include "core/foundation/preferences.h"
 #include "core/foundation/savehealth.h"
+#include "core/platform/platform.h"
 #include "gui/mainwindow/closeconfirmdlg.h"
 #include "gui/mainwindow/mainwindow.h"
 #include "gui/widgets/mainwindowhelper.h"
@@ -103,6 +104,7 @@ void MainWindow::willQuite()
     // The quit road (menu, tray, a termination signal): the lists are written and every child
     // is stopped before the event loop ends.
     SniffMgr::instance()->shutDown();
+    platform::endKeepingAwake();
 }
 
 void MainWindow::tellSetAsideLists()
@@ -177,6 +179,7 @@ void MainWindow::finishClosing()
     SniffMgr::instance()->saveNow();
     keepSavingThen([this] {
         SniffMgr::instance()->shutDown();
+        platform::endKeepingAwake();
         delete tray;
         tray = nullptr;
         // The last usage events get at most a second; the window is gone meanwhile.

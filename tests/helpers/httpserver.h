@@ -25,6 +25,7 @@ public:
         int status = 200;
         QByteArray contentType = "application/octet-stream";
         QByteArray body;
+        QByteArray headers; // more header lines, each ending in "\r\n" (Location, Set-Cookie)
     };
     // Returns true when it answered the path itself.
     using Handler = std::function<bool(const QString &path, Response *response)>;
@@ -130,6 +131,7 @@ private:
     {
         const QByteArray reason = status == 200   ? "OK"
                                   : status == 206 ? "Partial Content"
+                                  : status == 302 ? "Found"
                                   : status == 404 ? "Not Found"
                                                   : "Error";
         socket->write("HTTP/1.1 " + QByteArray::number(status) + ' ' + reason + "\r\n" +
@@ -151,7 +153,8 @@ private:
             return;
         Response custom;
         if (handler && handler(path, &custom)) {
-            writeHead(socket, custom.status, custom.contentType, custom.body.size());
+            writeHead(socket, custom.status, custom.contentType, custom.body.size(),
+                      custom.headers);
             if (!headOnly)
                 socket->write(custom.body);
             socket->disconnectFromHost();

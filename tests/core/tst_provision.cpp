@@ -167,6 +167,21 @@ private Q_SLOTS:
         QCOMPARE(md5Of(out.path() + "/big.bin"), md5Of(www.path() + "/big.bin"));
     }
 
+    void curlChecksCertificates()
+    {
+        QTemporaryDir out;
+        TestHttpServer tls(www.path());
+        if (!tls.useUntrustedCertificate(out.path()))
+            QSKIP("cannot make a certificate here");
+        QVERIFY(tls.start());
+        CurlProxy curl;
+        QSignalSpy finished(&curl, &CurlProxy::downloadFinished);
+        QSignalSpy failed(&curl, &CurlProxy::downloadError);
+        curl.download(tls.url("big.bin"), out.path() + "/big.bin");
+        QTRY_COMPARE_WITH_TIMEOUT(failed.count(), 1, 20000);
+        QCOMPARE(finished.count(), 0);
+    }
+
     void aDroppedTransferIsResumedByTheNextAttempt()
     {
         QTemporaryDir out;

@@ -22,7 +22,6 @@
 
 #include <QAbstractButton>
 #include <QButtonGroup>
-#include <QDirIterator>
 #include <QSignalSpy>
 #include <QStackedWidget>
 #include <QTemporaryDir>
@@ -55,19 +54,6 @@ class TestBrowserEndToEnd : public QObject
     {
         return testutil::runJs(browser()->view()->page(), code, 10000,
                                QWebEngineScript::ApplicationWorld);
-    }
-
-    // The download tool takes a page's cookies as a cookie file once it reads "cookie_file";
-    // before that the cookies stay out of the download altogether.
-    static bool toolTakesCookieFiles()
-    {
-        QDirIterator sources(QStringLiteral(CLIPMOOR_SOURCE_DIR "/tools/vantoro-dl"), {"*.cpp"});
-        while (sources.hasNext()) {
-            QFile file(sources.next());
-            if (file.open(QIODevice::ReadOnly) && file.readAll().contains("\"cookie_file\""))
-                return true;
-        }
-        return false;
     }
 
 public:
@@ -137,8 +123,7 @@ private Q_SLOTS:
 
         // The page's own headers reached the server with the download.
         const QByteArray head = server->lastHeadByPath.value("clip.mp4");
-        if (toolTakesCookieFiles())
-            QVERIFY2(head.contains("Cookie: session=e2e42"), head.constData());
+        QVERIFY2(head.contains("Cookie: session=e2e42"), head.constData());
         QVERIFY2(head.contains("Referer: " + server->url("watch.html").toLatin1()),
                  head.constData());
         QVERIFY2(head.contains("Clipmoor/"), head.constData());
@@ -190,10 +175,9 @@ private Q_SLOTS:
             for (const char *leak : {"cookie:", "forged", "authorization", "x-anything"})
                 QVERIFY2(!head.toLower().contains(leak), head.constData());
         }
-        // The victim site itself got its cookies (from the tool that takes cookie files).
+        // The victim site itself got its cookies .
         const QByteArray asked = server->lastHeadByPath.value("redir");
-        if (toolTakesCookieFiles())
-            QVERIFY2(asked.contains("sess=E2ESECRET"), asked.constData());
+        QVERIFY2(asked.contains("sess=E2ESECRET"), asked.constData());
         QVERIFY(!asked.toLower().contains("forged"));
         qInfo("attacker site: %d requests, no cookie, no forged header", attacker.requests);
         server->setHandler({});

@@ -538,6 +538,10 @@
         <source>Retry</source>
         <translation>Wiederholen</translation>
     </message>
+    <message>
+        <source>Stalled, retrying...</source>
+        <translation>Stockt, neuer Versuch...</translation>
+    </message>
 </context>
 <context>
     <name>DownloadedPage</name>
@@ -777,6 +781,10 @@ Bitte melden Sie sich im Bereich „Online“ bei Ihrem Konto an und klicken Sie
     <message>
         <source>Download All</source>
         <translation>Alle herunterladen</translation>
+    </message>
+    <message>
+        <source>This address is already being downloaded in the same format:</source>
+        <translation>Diese Adresse wird bereits im selben Format heruntergeladen:</translation>
     </message>
 </context>
 <context>

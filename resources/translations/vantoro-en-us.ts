@@ -538,6 +538,10 @@
         <source>Retry</source>
         <translation>Retry</translation>
     </message>
+    <message>
+        <source>Stalled, retrying...</source>
+        <translation>Stalled, retrying...</translation>
+    </message>
 </context>
 <context>
     <name>DownloadedPage</name>
@@ -777,6 +781,10 @@ Please sign in to your account in the "Online" section, then click the "Download
     <message>
         <source>Download All</source>
         <translation>Download All</translation>
+    </message>
+    <message>
+        <source>This address is already being downloaded in the same format:</source>
+        <translation>This address is already being downloaded in the same format:</translation>
     </message>
 </context>
 <context>

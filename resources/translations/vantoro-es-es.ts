@@ -538,6 +538,10 @@
         <source>Retry</source>
         <translation>Reintentar</translation>
     </message>
+    <message>
+        <source>Stalled, retrying...</source>
+        <translation>Detenido, reintentando...</translation>
+    </message>
 </context>
 <context>
     <name>DownloadedPage</name>
@@ -777,6 +781,10 @@ Inicie sesión en su cuenta en la sección "En línea" y luego haga clic en el b
     <message>
         <source>Download All</source>
         <translation>Descargar todos</translation>
+    </message>
+    <message>
+        <source>This address is already being downloaded in the same format:</source>
+        <translation>Esta dirección ya se está descargando en el mismo formato:</translation>
     </message>
 </context>
 <context>

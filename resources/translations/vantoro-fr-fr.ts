@@ -538,6 +538,10 @@
         <source>Retry</source>
         <translation>Réessayer</translation>
     </message>
+    <message>
+        <source>Stalled, retrying...</source>
+        <translation>Bloqué, nouvelle tentative...</translation>
+    </message>
 </context>
 <context>
     <name>DownloadedPage</name>
@@ -777,6 +781,10 @@ Connectez-vous à votre compte dans la section « En ligne », puis cliquez sur 
     <message>
         <source>Download All</source>
         <translation>Tout télécharger</translation>
+    </message>
+    <message>
+        <source>This address is already being downloaded in the same format:</source>
+        <translation>Cette adresse est déjà en cours de téléchargement dans le même format :</translation>
     </message>
 </context>
 <context>

@@ -538,6 +538,10 @@
         <source>Retry</source>
         <translation>फिर से प्रयास करें</translation>
     </message>
+    <message>
+        <source>Stalled, retrying...</source>
+        <translation>रुका हुआ, फिर से प्रयास हो रहा है...</translation>
+    </message>
 </context>
 <context>
     <name>DownloadedPage</name>
@@ -777,6 +781,10 @@ Please sign in to your account in "Online" section, then click "Download" button
     <message>
         <source>Download All</source>
         <translation>सभी डाउनलोड करें</translation>
+    </message>
+    <message>
+        <source>This address is already being downloaded in the same format:</source>
+        <translation>यह पता पहले से ही उसी प्रारूप में डाउनलोड हो रहा है:</translation>
     </message>
 </context>
 <context>

@@ -538,6 +538,10 @@
         <source>Retry</source>
         <translation>Coba lagi</translation>
     </message>
+    <message>
+        <source>Stalled, retrying...</source>
+        <translation>Macet, mencoba lagi...</translation>
+    </message>
 </context>
 <context>
     <name>DownloadedPage</name>
@@ -777,6 +781,10 @@ Silakan masuk ke akun Anda di bagian "Online", lalu klik tombol "Unduh".</transl
     <message>
         <source>Download All</source>
         <translation>Unduh semua</translation>
+    </message>
+    <message>
+        <source>This address is already being downloaded in the same format:</source>
+        <translation>Alamat ini sudah sedang diunduh dalam format yang sama:</translation>
     </message>
 </context>
 <context>

@@ -538,6 +538,10 @@
         <source>Retry</source>
         <translation>Riprova</translation>
     </message>
+    <message>
+        <source>Stalled, retrying...</source>
+        <translation>Bloccato, nuovo tentativo...</translation>
+    </message>
 </context>
 <context>
     <name>DownloadedPage</name>
@@ -777,6 +781,10 @@ Accedi al tuo account nella sezione "Online", poi fai clic sul pulsante "Scarica
     <message>
         <source>Download All</source>
         <translation>Scarica tutti</translation>
+    </message>
+    <message>
+        <source>This address is already being downloaded in the same format:</source>
+        <translation>Questo indirizzo è già in download nello stesso formato:</translation>
     </message>
 </context>
 <context>

@@ -538,6 +538,10 @@
         <source>Retry</source>
         <translation>再試行</translation>
     </message>
+    <message>
+        <source>Stalled, retrying...</source>
+        <translation>停止しています。再試行中...</translation>
+    </message>
 </context>
 <context>
     <name>DownloadedPage</name>
@@ -777,6 +781,10 @@ Please sign in to your account in "Online" section, then click "Download" button
     <message>
         <source>Download All</source>
         <translation>すべてダウンロード</translation>
+    </message>
+    <message>
+        <source>This address is already being downloaded in the same format:</source>
+        <translation>このアドレスは同じ形式ですでにダウンロード中です:</translation>
     </message>
 </context>
 <context>

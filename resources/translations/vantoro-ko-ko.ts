@@ -538,6 +538,10 @@
         <source>Retry</source>
         <translation>다시 시도</translation>
     </message>
+    <message>
+        <source>Stalled, retrying...</source>
+        <translation>멈춤, 다시 시도하는 중...</translation>
+    </message>
 </context>
 <context>
     <name>DownloadedPage</name>
@@ -777,6 +781,10 @@ Please sign in to your account in "Online" section, then click "Download" button
     <message>
         <source>Download All</source>
         <translation>모두 다운로드</translation>
+    </message>
+    <message>
+        <source>This address is already being downloaded in the same format:</source>
+        <translation>이 주소는 이미 같은 형식으로 다운로드 중입니다:</translation>
     </message>
 </context>
 <context>

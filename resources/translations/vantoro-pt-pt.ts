@@ -538,6 +538,10 @@
         <source>Retry</source>
         <translation>Tentar novamente</translation>
     </message>
+    <message>
+        <source>Stalled, retrying...</source>
+        <translation>Parado, a tentar novamente...</translation>
+    </message>
 </context>
 <context>
     <name>DownloadedPage</name>
@@ -777,6 +781,10 @@ Inicie sessão na sua conta na secção "Online" e depois clique no botão "Tran
     <message>
         <source>Download All</source>
         <translation>Transferir todos</translation>
+    </message>
+    <message>
+        <source>This address is already being downloaded in the same format:</source>
+        <translation>Este endereço já está a ser transferido no mesmo formato:</translation>
     </message>
 </context>
 <context>

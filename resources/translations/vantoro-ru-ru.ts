@@ -538,6 +538,10 @@
         <source>Retry</source>
         <translation>Повторить</translation>
     </message>
+    <message>
+        <source>Stalled, retrying...</source>
+        <translation>Загрузка застряла, повторная попытка...</translation>
+    </message>
 </context>
 <context>
     <name>DownloadedPage</name>
@@ -777,6 +781,10 @@ Please sign in to your account in "Online" section, then click "Download" button
     <message>
         <source>Download All</source>
         <translation>Загрузить все</translation>
+    </message>
+    <message>
+        <source>This address is already being downloaded in the same format:</source>
+        <translation>Этот адрес уже загружается в том же формате:</translation>
     </message>
 </context>
 <context>

@@ -538,6 +538,10 @@
         <source>Retry</source>
         <translation>Thử lại</translation>
     </message>
+    <message>
+        <source>Stalled, retrying...</source>
+        <translation>Bị đình trệ, đang thử lại...</translation>
+    </message>
 </context>
 <context>
     <name>DownloadedPage</name>
@@ -777,6 +781,10 @@ Hãy đăng nhập tài khoản trong mục "Trực tuyến", sau đó nhấn n�
     <message>
         <source>Download All</source>
         <translation>Tải xuống tất cả</translation>
+    </message>
+    <message>
+        <source>This address is already being downloaded in the same format:</source>
+        <translation>Địa chỉ này đang được tải xuống ở cùng định dạng:</translation>
     </message>
 </context>
 <context>

@@ -538,6 +538,10 @@
         <source>Retry</source>
         <translation>重试</translation>
     </message>
+    <message>
+        <source>Stalled, retrying...</source>
+        <translation>已停滞，正在重试...</translation>
+    </message>
 </context>
 <context>
     <name>DownloadedPage</name>
@@ -777,6 +781,10 @@ Please sign in to your account in "Online" section, then click "Download" button
     <message>
         <source>Download All</source>
         <translation>全部下载</translation>
+    </message>
+    <message>
+        <source>This address is already being downloaded in the same format:</source>
+        <translation>此地址已在以相同格式下载：</translation>
     </message>
 </context>
 <context>

@@ -174,7 +174,7 @@ private Q_SLOTS:
 
     void failuresStayListedAsFailed()
     {
-        SniffTask *fail = add("fake:fail");
+        SniffTask *fail = add("fake:fail?kind=no_space");
         SniffTask *crash = add("fake:crash");
         mgr->schedule();
         QTRY_VERIFY_WITH_TIMEOUT(fail->state() == SniffTask::State::Failed &&
@@ -183,16 +183,21 @@ private Q_SLOTS:
         QTRY_COMPARE(mgr->runningCount(), 0);
         QCOMPARE(mgr->downloadingList().size(), 2);
         QVERIFY(mgr->doneList().isEmpty());
-        QVERIFY(mgr->isInHistory("fake:fail"));
+        QVERIFY(mgr->isInHistory("fake:fail?kind=no_space"));
         // Why: the tool's verdict, or the process end when it died without one.
-        QVERIFY(!fail->result().error.isEmpty());
+        QCOMPARE(fail->result().error, QString("scripted failure"));
+        QCOMPARE(fail->result().failure, protocol::FailureKind::NoSpace);
         QCOMPARE(crash->result().failure, protocol::FailureKind::ToolCrashed);
-        // Written without being asked: a kill now still finds both failed on the next start.
+        // Written without being asked: a kill now still finds both failed, and why, on the next
+        // start.
         QTRY_VERIFY_WITH_TIMEOUT(!mgr->isSaving(), 10000);
         const tasklist::Records onDisk = tasklist::load(taskListPath());
         QCOMPARE(onDisk.size(), 2);
         for (const tasklist::Record &record : onDisk)
             QCOMPARE(record.state, qint32(SniffTask::State::Failed));
+        QCOMPARE(onDisk.at(0).result.failure, protocol::FailureKind::NoSpace);
+        QCOMPARE(onDisk.at(0).result.error, QString("scripted failure"));
+        QCOMPARE(onDisk.at(1).result.failure, protocol::FailureKind::ToolCrashed);
         // resumeAll queues failed jobs again.
         mgr->resumeAll();
         QCOMPARE(mgr->runningCount(), 2);
@@ -385,6 +390,42 @@ private Q_SLOTS:
         mgr->schedule();
         QTRY_COMPARE_WITH_TIMEOUT(task->state(), SniffTask::State::Failed, 30000);
         QVERIFY(task->result().error.contains("longer than"));
+    }
+
+    // Nothing doubled: a page with several videos is held before a byte is kept until the user
+    // answers (the answer stays with the job), and a second job for the same address and format
+    // is refused while the first is listed and has not failed.
+    void oneJobPerAddressAndFormatAndNoDownloadBeforeTheQuestion()
+    {
+        SniffTask *page = add("fake:several");
+        QSignalSpy sniffed(page, &SniffTask::taskSniffed);
+        mgr->schedule();
+        QTRY_COMPARE_WITH_TIMEOUT(sniffed.count(), 1, 10000);
+        QCOMPARE(page->state(), SniffTask::State::Paused);
+        QCOMPARE(page->entriesToAskAbout(), 3);
+        QTRY_COMPARE_WITH_TIMEOUT(mgr->runningCount(), 0, 10000);
+        QVERIFY(QDir(folder()).entryList(QDir::Files).isEmpty());
+
+        const std::unique_ptr<SniffTask> second(mgr->newTask("fake:several"));
+        QVERIFY(!mgr->addTask(second.get()));
+        DownloadOptions audio;
+        audio.mediaType = "audio";
+        SniffTask *asAudio = mgr->newTask("fake:several", audio);
+        QVERIFY(mgr->addTask(asAudio));
+        mgr->deleteDownloadingTask(asAudio);
+
+        mgr->downloadFirstEntryOnly(page);
+        QTRY_COMPARE_WITH_TIMEOUT(mgr->doneList().size(), 1, 10000);
+        QVERIFY(page->options().firstEntryOnly);
+        QCOMPARE(page->entriesToAskAbout(), 0);
+        QCOMPARE(QDir(folder()).entryList({"*.mp4"}, QDir::Files), QStringList{"clip.mp4"});
+
+        SniffTask *failed = add("fake:fail");
+        mgr->schedule();
+        QTRY_COMPARE_WITH_TIMEOUT(failed->state(), SniffTask::State::Failed, 10000);
+        SniffTask *again = mgr->newTask("fake:fail");
+        QVERIFY(mgr->addTask(again)); // a failed job does not stand in the way
+        mgr->deleteAllDownloading();
     }
 
     void waitingJobsGetTheirTitleLookedUp()

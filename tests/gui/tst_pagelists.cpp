@@ -3,6 +3,7 @@
 // after a paste, the row buttons and the hover colour under a real pointer, titles as stored, and
 // the toolbar's menus, which open without a nested event loop.
 #include "core/engine/sniffmgr.h"
+#include "core/engine/sniffoperator.h"
 #include "core/engine/snifftask.h"
 #include "core/foundation/applog.h"
 #include "core/foundation/paths.h"
@@ -29,6 +30,7 @@
 #include <QMouseEvent>
 #include <QPointer>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QToolTip>
@@ -172,33 +174,50 @@ private Q_SLOTS:
         clearDone();
     }
 
+    // A failed row says why in the user's words; the tool's own text is its tooltip, and the
+    // question mark's dialog and the log have it too. Only an address the analysis could not
+    // read offers the built-in browser, on the row itself.
     void aFailedRowSaysWhyInItsTooltipTheDialogAndTheLog()
     {
         DownloadingPage page;
         page.resize(900, 600);
         page.show();
-        page.addTasksFromContent(address("fail", 3), false, {}, false, false);
-        SniffTask *task = page.list()->taskAt(0);
-        QTRY_COMPARE_WITH_TIMEOUT(task->state(), SniffTask::State::Failed, 20000);
-        const QModelIndex row = page.model()->index(0);
+        page.addTasksFromContent(address("fail", 3) + "&kind=not_found\n" + address("fail", 4) +
+                                     "&kind=unsupported",
+                                 false, {}, false, false);
+        SniffTask *missing = page.list()->taskAt(0);
+        SniffTask *unsupported = page.list()->taskAt(1);
+        QTRY_COMPARE_WITH_TIMEOUT(missing->state(), SniffTask::State::Failed, 20000);
+        QTRY_COMPARE_WITH_TIMEOUT(unsupported->state(), SniffTask::State::Failed, 20000);
+        auto *delegate = qobject_cast<DownloadTaskDelegate *>(page.list()->itemDelegate());
+        const QModelIndex row = page.model()->index(0), other = page.model()->index(1);
         QVERIFY(row.data(FailureRole).toBool());
+        QVERIFY(
+            row.data(FailureTextRole).toString().contains("The video was not found on the site"));
+        QVERIFY(!row.data(FailureTextRole).toString().contains("browser"));
+        QVERIFY(other.data(FailureTextRole).toString().contains("This address is not supported"));
         QCOMPARE(row.data(ReasonRole).toString(), QString("scripted failure"));
-        QVERIFY(logText().contains(address("fail", 3) + ": scripted failure"));
+        QVERIFY(logText().contains(missing->url() + ": scripted failure"));
 
-        // The failure line's tooltip is the tool's reason.
+        // The failure line's tooltip is the tool's reason; only the unsupported row has a link.
         const QRect band = page.list()->visualRect(row);
-        const DownloadTaskDelegate::Layout parts = DownloadTaskDelegate::layoutOf(band, row);
+        const DownloadTaskDelegate::Layout parts = delegate->layoutOf(band, row);
+        QCOMPARE(delegate->partAt(band, row, parts.failureLink.center()),
+                 int(RowDelegate::kNoPart));
+        const QRect otherBand = page.list()->visualRect(other);
+        const DownloadTaskDelegate::Layout otherParts = delegate->layoutOf(otherBand, other);
+        QSignalSpy browser(&page, &DownloadingPage::toBrowserDownloaded);
+        const QPoint link(otherParts.failureLink.right() - 20, otherParts.failureLink.center().y());
+        QCOMPARE(delegate->partAt(otherBand, other, link), int(DownloadTaskDelegate::FailureLink));
         QStyleOptionViewItem option;
         option.rect = band;
         QHelpEvent tip(QEvent::ToolTip, parts.failureLink.center(),
                        page.list()->viewport()->mapToGlobal(parts.failureLink.center()));
-        auto *delegate = qobject_cast<DownloadTaskDelegate *>(page.list()->itemDelegate());
         QVERIFY(delegate->helpEvent(&tip, page.list(), option, row));
         QCOMPARE(QToolTip::text(), QString("scripted failure"));
 
         // The question mark opens the failure dialog with the reason; its button leads to the
         // built-in browser.
-        QSignalSpy browser(&page, &DownloadingPage::toBrowserDownloaded);
         auto answer = testutil::answerNextModal("Download in Built-in Browser");
         sendMouse(page.list()->viewport(), QEvent::MouseButtonPress, parts.question.center(),
                   Qt::LeftButton);
@@ -207,7 +226,41 @@ private Q_SLOTS:
         QVERIFY(answer->answered);
         QVERIFY(answer->texts.contains("Reason: scripted failure"));
         QCOMPARE(browser.count(), 1);
-        QCOMPARE(browser.first().first().toString(), address("fail", 3));
+        QCOMPARE(browser.first().first().toString(), missing->url());
+        mgr->deleteAllDownloading();
+    }
+
+    // A transfer that gets no byte for the stall time says so on its row while the tool tries
+    // again; after three stalls in a row the job fails as stalled, its part kept for a retry.
+    // The watch reads a clock of the test's.
+    void aStalledDownloadSaysSoThenFails()
+    {
+        qint64 now = 0;
+        const auto steadyClock = SniffOperator::clock;
+        const int checkMs = SniffOperator::stallCheckMs;
+        const auto restore = qScopeGuard([&] {
+            SniffOperator::clock = steadyClock;
+            SniffOperator::stallCheckMs = checkMs;
+        });
+        SniffOperator::clock = [&now] {
+            return now;
+        };
+        SniffOperator::stallCheckMs = 20;
+        DownloadingPage page;
+        page.addTasksFromContent(address("stall", 5), false, {}, false, false);
+        SniffTask *task = page.list()->taskAt(0);
+        QTRY_COMPARE_WITH_TIMEOUT(task->progress().downloadedBytes, qint64(200), 20000);
+        const QModelIndex row = page.model()->index(0);
+        QVERIFY(!row.data(StatusRole).toString().contains("Stalled"));
+        now = 30000;
+        QTRY_VERIFY(row.data(StatusRole).toString().contains("Stalled, retrying..."));
+        QCOMPARE(task->state(), SniffTask::State::Downloading);
+        now = 90000;
+        QTRY_COMPARE(task->state(), SniffTask::State::Failed);
+        QCOMPARE(task->result().failure, protocol::FailureKind::Stalled);
+        QVERIFY(row.data(FailureTextRole).toString().contains("The download stalled"));
+        QTRY_COMPARE_WITH_TIMEOUT(mgr->runningCount(), 0, 10000);
+        QVERIFY(QFileInfo::exists(task->workDir()));
         mgr->deleteAllDownloading();
     }
 
@@ -228,7 +281,8 @@ private Q_SLOTS:
         const QRect band = page.list()->visualRect(last);
         QVERIFY(page.list()->viewport()->rect().contains(band));
         const QImage shot = page.list()->viewport()->grab().toImage();
-        const DownloadTaskDelegate::Layout parts = DownloadTaskDelegate::layoutOf(band, last);
+        auto *delegate = qobject_cast<DownloadTaskDelegate *>(page.list()->itemDelegate());
+        const DownloadTaskDelegate::Layout parts = delegate->layoutOf(band, last);
         QCOMPARE(shot.pixelColor(parts.thumbnail.topLeft()), QColor(0xD7, 0xD7, 0xD7));
         bool titleInk = false;
         for (int x = parts.title.left(); x < parts.title.left() + 40 && !titleInk; ++x)
@@ -241,7 +295,7 @@ private Q_SLOTS:
         const QModelIndex first = page.model()->index(0);
         page.list()->scrollTo(first);
         const QRect top = page.list()->visualRect(first);
-        const DownloadTaskDelegate::Layout topParts = DownloadTaskDelegate::layoutOf(top, first);
+        const DownloadTaskDelegate::Layout topParts = delegate->layoutOf(top, first);
         sendMouse(page.list()->viewport(), QEvent::MouseMove, topParts.button.center());
         QCOMPARE(page.list()->hoveredIndex(), first);
         QCOMPARE(page.list()->hoveredPart(), int(DownloadTaskDelegate::ActionButton));

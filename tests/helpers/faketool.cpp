@@ -3,9 +3,11 @@
 //   ok       sniff, three progress lines, a file in save_path, finished 0
 //   split    the same, every line written in two parts with a pause between them
 //   slow     progress every 100 ms for ms milliseconds, then as ok
-//   fail     finished with ret_code 1
+//   fail     finished with ret_code 1 ("error_kind" from the address's "kind", if any)
 //   crash    sniff and progress, then an abort
 //   hang     sniff, then nothing for a minute
+//   stall    sniff and two progress lines with bytes, then nothing for a minute
+//   several  sniff naming three videos on the page ("playlist_count"), then as ok
 //   live     a live sniff; an "ffmpeg_stub" child records until interrupted, then finished
 //   badlines garbage, empty and short lines around a normal run
 //   family   ignores termination requests and starts two stubborn "fakeproc" children that
@@ -118,7 +120,8 @@ int main(int argc, char **argv)
     // "fake:NAME", or for pages that only take web addresses "http://host/NAME".
     const QString scenario = url.startsWith("http") ? url.section('?', 0, 0).section('/', -1)
                                                     : url.section(':', 1).section('?', 0, 0);
-    const int ms = QUrlQuery(url.section('?', 1)).queryItemValue("ms").toInt();
+    const QUrlQuery query(url.section('?', 1));
+    const int ms = query.queryItemValue("ms").toInt();
     const QString saveDir = d.value("save_path").toString();
     QDir().mkpath(saveDir);
     const QString title = "Title of " + url;
@@ -195,9 +198,17 @@ int main(int argc, char **argv)
         emitLine(line("finished", {{"ret_code", "0"}, {"filepath", recording}}));
         return 0;
     }
-    emitLine(line("sniff",
-                  {{"title", title}, {"thumbnail", ""}, {"is_live", "false"}, {"filepath", file}}));
-    if (scenario == "hang") {
+    QJsonObject sniff{
+        {"title", title}, {"thumbnail", ""}, {"is_live", "false"}, {"filepath", file}};
+    if (scenario == "several")
+        sniff.insert("playlist_count", "3");
+    emitLine(line("sniff", sniff));
+    if (scenario == "stall") {
+        for (const char *bytes : {"100", "200"})
+            emitLine(line("downloading",
+                          {{"progress", "0.1"}, {"filesize", "1000"}, {"downloaded", bytes}}));
+    }
+    if (scenario == "hang" || scenario == "stall") {
         QThread::sleep(60);
         return 0;
     }
@@ -213,7 +224,10 @@ int main(int argc, char **argv)
             std::abort();
     }
     if (scenario == "fail") {
-        emitLine(line("finished", {{"ret_code", "1"}, {"error", "scripted failure"}}));
+        QJsonObject failed{{"ret_code", "1"}, {"error", "scripted failure"}};
+        if (query.hasQueryItem("kind"))
+            failed.insert("error_kind", query.queryItemValue("kind"));
+        emitLine(line("finished", failed));
         return 1;
     }
     if (scenario == "converted")

@@ -10,6 +10,7 @@ const QString kPlaylistOrderMode = QStringLiteral("playlistOrderMode");
 const QString kVideoQuality = QStringLiteral("video_quality");
 const QString kAudioQuality = QStringLiteral("audio_quality");
 const QString kMetadata = QStringLiteral("metadata");
+const QString kFirstEntryOnly = QStringLiteral("first_entry_only");
 // Set by creators whose jobs send no usage events.
 const QString kNoUsageEvents = QStringLiteral("fromPlaylist");
 
@@ -18,8 +19,9 @@ const QString kFalse = QStringLiteral("false");
 
 bool isOwnKey(const QString &key)
 {
-    for (const QString *own : {&kMediaType, &kIsFromPlaylist, &kAddPlaylistIndex, &kSkipDownloaded,
-                               &kPlaylistOrderMode, &kVideoQuality, &kAudioQuality, &kMetadata}) {
+    for (const QString *own :
+         {&kMediaType, &kIsFromPlaylist, &kAddPlaylistIndex, &kSkipDownloaded, &kPlaylistOrderMode,
+          &kVideoQuality, &kAudioQuality, &kMetadata, &kFirstEntryOnly}) {
         if (key == *own)
             return true;
     }
@@ -53,6 +55,8 @@ void DownloadOptions::forEachEntry(
     text(kAudioQuality, audioQuality);
     if (metadata)
         visit(kMetadata, *metadata);
+    if (firstEntryOnly)
+        visit(kFirstEntryOnly, kTrue);
     for (auto it = other.cbegin(); it != other.cend(); ++it) {
         if (!isOwnKey(it.key()))
             visit(it.key(), it.value());
@@ -92,6 +96,8 @@ void DownloadOptions::assign(const QString &key, const QString &value)
         audioQuality = value;
     else if (key == kMetadata)
         metadata = value;
+    else if (key == kFirstEntryOnly)
+        firstEntryOnly = value == kTrue;
     else
         other.insert(key, value);
 }
@@ -101,5 +107,6 @@ bool DownloadOptions::operator==(const DownloadOptions &o) const
     return mediaType == o.mediaType && fromPlaylist == o.fromPlaylist &&
            addPlaylistIndex == o.addPlaylistIndex && skipDownloaded == o.skipDownloaded &&
            playlistOrderMode == o.playlistOrderMode && videoQuality == o.videoQuality &&
-           audioQuality == o.audioQuality && metadata == o.metadata && other == o.other;
+           audioQuality == o.audioQuality && metadata == o.metadata &&
+           firstEntryOnly == o.firstEntryOnly && other == o.other;
 }

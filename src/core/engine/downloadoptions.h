@@ -27,6 +27,8 @@ struct DownloadOptions
     QString audioQuality;      // "320Kb/s", "Best", ... (playlist entries)
     // What the browser's page scripts knew about the clip, passed on to the tool as it came.
     std::optional<QString> metadata;
+    // The address is a page with several videos and the user wanted the first one only.
+    bool firstEntryOnly = false;
     // The page site's cookies for a browser download, a Netscape cookie file's text. In memory
     // only, until the job writes them into its working folder (jobcookies): never in the list
     // files, and not part of the comparison below.
@@ -38,7 +40,8 @@ struct DownloadOptions
     bool sendsUsageEvents() const;
 
     // The list-file form: the keys "media_type", "isFromPlaylist", "add_playlist_index",
-    // "SkipDownloaded", "playlistOrderMode", "video_quality", "audio_quality", "metadata".
+    // "SkipDownloaded", "playlistOrderMode", "video_quality", "audio_quality", "metadata",
+    // "first_entry_only".
     QMap<QString, QString> toMap() const;
     // The same entries one by one, in no particular order.
     void forEachEntry(const std::function<void(const QString &, const QString &)> &visit) const;

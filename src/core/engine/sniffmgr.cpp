@@ -7,6 +7,7 @@
 #include "core/engine/snifftask.h"
 #include "core/engine/tasklistfile.h"
 #include "core/engine/thumboperator.h"
+#include "core/engine/toolprotocol.h"
 #include "core/foundation/addressrules.h"
 #include "core/foundation/applog.h"
 #include "core/foundation/globals.h"
@@ -79,14 +80,36 @@ SniffTask *SniffMgr::newTask(const QString &url, const DownloadOptions &options)
     return task;
 }
 
-void SniffMgr::addTask(SniffTask *task, bool fromPlaylist)
+SniffTask *SniffMgr::sameJobListed(const QString &url, const DownloadOptions &options) const
+{
+    const QString media = mediaAddress(url);
+    const bool audio = protocol::isAudioJob(url, options.mediaType);
+    for (SniffTask *task : downloading) {
+        const DownloadOptions &o = task->options();
+        if (task->state() != SniffTask::State::Failed && !task->needDelete() &&
+            mediaAddress(task->url()) == media &&
+            protocol::isAudioJob(task->url(), o.mediaType) == audio &&
+            o.videoQuality == options.videoQuality && o.audioQuality == options.audioQuality)
+            return task;
+    }
+    return nullptr;
+}
+
+bool SniffMgr::addTask(SniffTask *task, bool fromPlaylist)
 {
     Q_UNUSED(fromPlaylist)
+    if (SniffTask *same = sameJobListed(task->url(), task->options())) {
+        writeLog(kTag, QStringLiteral("refused a second job for %1 (state %2)")
+                           .arg(task->url())
+                           .arg(int(same->state())));
+        return false;
+    }
     downloading.append(task);
     task->setPlace(SniffTask::Place::Downloading);
     history.append(task->url());
     task->setState(SniffTask::State::Waiting);
     saveAll();
+    return true;
 }
 
 SniffTask *SniffMgr::restoreJob(const JobRecord &record, SniffTask::Place place)
@@ -436,6 +459,14 @@ void SniffMgr::resumeTask(SniffTask *task)
         downloading.contains(task))
         startThumbOperator(task);
     saveAll();
+}
+
+void SniffMgr::downloadFirstEntryOnly(SniffTask *task)
+{
+    if (!downloading.contains(task))
+        return;
+    task->optionsRef().firstEntryOnly = true;
+    resumeTask(task);
 }
 
 void SniffMgr::resumeAll()

@@ -38,8 +38,12 @@ public:
     ~SniffMgr() override;
 
     SniffTask *newTask(const QString &url, const DownloadOptions &options = {});
-    // Queues the job (and saves the lists).
-    void addTask(SniffTask *task, bool fromPlaylist = false);
+    // Queues the job (and saves the lists). A job for the same media in the same format as one
+    // already listed and not failed is refused: false, and the caller keeps (and deletes) it.
+    bool addTask(SniffTask *task, bool fromPlaylist = false);
+    // The listed job, not failed, that fetches the same media (see mediaAddress) in the same
+    // format; null when there is none.
+    SniffTask *sameJobListed(const QString &url, const DownloadOptions &options) const;
     void schedule();
     void scheduleThumbnails();
     void setMaxCount(int count);
@@ -62,6 +66,11 @@ public:
     // looked up.
     void resumeTask(SniffTask *task);
     void resumeAll();
+    // The answer to the question about a page with several videos (the job was held before
+    // anything was downloaded, see SniffTask::entriesToAskAbout): only the first one is wanted,
+    // and the job goes on without being asked again. (For all of them, the page lists the
+    // entries, adds a job for each and deletes this one.)
+    void downloadFirstEntryOnly(SniffTask *task);
 
     void deleteDownloadingTask(SniffTask *task);
     void deleteAllDownloading();

@@ -12,6 +12,7 @@
 
 #include <QDebug>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QPointer>
@@ -20,6 +21,13 @@
 
 int SniffOperator::moveRetryDelayMs = 1000;
 int SniffOperator::moveAttempts = 16;
+int SniffOperator::stallCheckMs = 1000;
+std::function<qint64()> SniffOperator::clock = [] {
+    static QElapsedTimer steady;
+    if (!steady.isValid())
+        steady.start();
+    return steady.elapsed();
+};
 
 namespace {
 
@@ -77,6 +85,7 @@ void SniffOperator::startTask()
         return;
     // A verdict of an earlier run is not this run's.
     taskValue->setResult(protocol::Result());
+    taskValue->setStalls(0);
     taskValue->setState(SniffTask::State::Downloading);
     taskValue->markStarted();
     // A download that cannot fit is refused before anything is written. Its size is known only
@@ -124,16 +133,87 @@ void SniffOperator::checkDroppedLines()
     lineTooLong = true;
     const QString reason = QStringLiteral("the download tool printed a line longer than %1 bytes")
                                .arg(protocol::LineBuffer::kMaxLineBytes);
-    writeLog(QStringLiteral("[SniffOperator]"),
-             QStringLiteral("%1; the run is stopped, url: %2").arg(reason, taskValue->url()));
-    taskValue->setResult(protocol::failedResult(protocol::FailureKind::Other, reason));
+    failRun(protocol::failedResult(protocol::FailureKind::Other, reason));
+}
+
+void SniffOperator::failRun(const protocol::Result &verdict)
+{
+    if (verdictFixed)
+        return;
+    verdictFixed = true;
+    writeLog(
+        QStringLiteral("[SniffOperator]"),
+        QStringLiteral("%1; the run is stopped, url: %2").arg(verdict.error, taskValue->url()));
+    taskValue->setResult(verdict);
+    if (stallTimer)
+        stallTimer->stop();
+    // Stopped as a pause stops it: the tool leaves its part for the next run to continue.
     if (process)
-        process->killGroup();
+        process->stopGroup();
+}
+
+void SniffOperator::watchProgress(qint64 bytes)
+{
+    if (taskValue->isLive())
+        return;
+    const qint64 now = clock();
+    if (bytes > lastBytes) {
+        lastBytes = bytes;
+        lastByteAt = now;
+        if (taskValue->stalls() > 0)
+            taskValue->setStalls(0);
+    }
+    if (!stallTimer) {
+        stallTimer = new QTimer(this);
+        connect(stallTimer, &QTimer::timeout, this, &SniffOperator::checkStall);
+        stallTimer->start(stallCheckMs);
+    }
+}
+
+void SniffOperator::checkStall()
+{
+    if (!process || aborted || verdictFixed ||
+        taskValue->state() != SniffTask::State::Downloading) {
+        stallTimer->stop();
+        return;
+    }
+    const qint64 window = qint64(protocol::kStallSeconds) * 1000;
+    const int stalls = int(qMax<qint64>(0, clock() - lastByteAt) / window);
+    if (stalls == taskValue->stalls())
+        return;
+    taskValue->setStalls(stalls);
+    if (stalls >= kStallLimit) {
+        failRun(
+            protocol::failedResult(protocol::FailureKind::Stalled,
+                                   QStringLiteral("stalled: no data for %1 s, %2 times in a row")
+                                       .arg(protocol::kStallSeconds)
+                                       .arg(stalls)));
+        return;
+    }
+    writeLog(QStringLiteral("[SniffOperator]"), QStringLiteral("stalled (%1 of %2), url: %3")
+                                                    .arg(stalls)
+                                                    .arg(kStallLimit)
+                                                    .arg(taskValue->url()));
+    taskValue->setState(SniffTask::State::Downloading); // the row shows it
+}
+
+void SniffOperator::holdForQuestion()
+{
+    writeLog(QStringLiteral("[SniffOperator]"),
+             QStringLiteral("a page with %1 videos: held until the user answers, url: %2")
+                 .arg(taskValue->entriesToAskAbout())
+                 .arg(taskValue->url()));
+    // Like a pause: the run's end is no failure, and whatever it began stays in its folder.
+    aborted = true;
+    taskValue->setState(SniffTask::State::Paused);
+    if (process)
+        process->stopGroup();
 }
 
 void SniffOperator::handleLine(const QByteArray &bytes)
 {
-    if (lineTooLong || taskValue->needDelete() || taskValue->state() == SniffTask::State::Saving)
+    if (lineTooLong || verdictFixed || aborted || taskValue->needDelete() ||
+        taskValue->state() == SniffTask::State::Saving)
         return;
     // The line is read here, once; the job keeps what it said.
     handleLine(protocol::parseLine(bytes));
@@ -144,10 +224,14 @@ void SniffOperator::handleLine(const protocol::Line &line)
     switch (line.type) {
     case protocol::LineType::Sniff:
         taskValue->setSniffed(line.media);
+        // Asked before a byte is kept: the answer may be all of them, each its own job.
+        if (taskValue->entriesToAskAbout() > 0)
+            holdForQuestion();
         break;
     case protocol::LineType::Downloading:
         if (taskValue->state() == SniffTask::State::Downloading) {
             taskValue->setProgress(line.progress);
+            watchProgress(line.progress.downloadedBytes);
             taskValue->setState(SniffTask::State::Downloading);
         }
         break;
@@ -184,7 +268,7 @@ void SniffOperator::onFinished(int exitCode, QProcess::ExitStatus exitStatus)
             // No verdict from the tool: it died, or ended without saying why.
             const bool crashed = exitStatus == QProcess::CrashExit;
             taskValue->setResult(protocol::failedResult(
-                crashed ? protocol::FailureKind::ToolCrashed : protocol::FailureKind::Other,
+                protocol::FailureKind::ToolCrashed,
                 crashed ? QStringLiteral("the download tool stopped unexpectedly")
                         : QStringLiteral("the download tool ended without a result (exit code %1)")
                               .arg(exitCode)));
@@ -270,9 +354,10 @@ void SniffOperator::renameWithRetries(const QString &source, const QString &dest
         done(true, free);
         return;
     }
+    moveError = file.errorString();
     writeLog(
         QStringLiteral("[moveDownloadedFile] Move file failed! error: %1, srcPath: %2, dstPath: %3")
-            .arg(file.errorString(), source, free));
+            .arg(moveError, source, free));
     if (attempt >= moveAttempts) {
         done(false, free);
         return;
@@ -281,6 +366,16 @@ void SniffOperator::renameWithRetries(const QString &source, const QString &dest
     QTimer::singleShot(moveRetryDelayMs, this, [=] {
         renameWithRetries(source, free, freeNameEachTime, attempt + 1, done);
     });
+}
+
+void SniffOperator::failMove(const QString &why)
+{
+    // The folder's own words decide the kind (a full disk, a folder that is read-only or gone).
+    protocol::FailureKind kind = protocol::classifyFailure(moveError);
+    if (kind == protocol::FailureKind::Other || kind == protocol::FailureKind::None)
+        kind = protocol::FailureKind::NotWritable;
+    taskValue->setResult(protocol::failedResult(kind, why));
+    taskValue->setState(SniffTask::State::Failed);
 }
 
 void SniffOperator::moveFinishedFile(const QString &downloadFolder)
@@ -303,10 +398,10 @@ void SniffOperator::moveFinishedFile(const QString &downloadFolder)
         // The working folder holds the only copy until the move succeeds: it is kept when
         // every attempt fails, and the job ends Failed with the reason in the log.
         if (!ok) {
-            writeLog(QStringLiteral("[SniffOperator]"),
-                     QStringLiteral("cannot move %1 into %2; the file stays in %3")
-                         .arg(source, target, taskValue->workDir()));
-            taskValue->setState(SniffTask::State::Failed);
+            const QString why = QStringLiteral("cannot move %1 into %2: %3; the file stays in %4")
+                                    .arg(source, target, moveError, taskValue->workDir());
+            writeLog(QStringLiteral("[SniffOperator]"), why);
+            failMove(why);
             Q_EMIT fileMoved(this);
             return;
         }
@@ -348,6 +443,8 @@ void SniffOperator::moveLiveRecording(const QString &downloadFolder)
         if (found.isEmpty()) {
             writeLog(tag, QStringLiteral("No video, hasPart: %2").arg(hasPart ? 1 : 0));
             removeWorkDir();
+            taskValue->setResult(protocol::failedResult(protocol::FailureKind::Other,
+                                                        QStringLiteral("no recording was saved")));
             taskValue->setState(SniffTask::State::Failed);
             Q_EMIT fileMoved(this);
             return;
@@ -359,7 +456,8 @@ void SniffOperator::moveLiveRecording(const QString &downloadFolder)
     const QString destination = QDir::cleanPath(downloadFolder + '/' + QFileInfo(path).fileName());
     renameWithRetries(path, destination, true, 1, [=](bool ok, const QString &moved) {
         if (!ok) {
-            taskValue->setState(SniffTask::State::Failed);
+            failMove(
+                QStringLiteral("cannot move %1 into %2: %3").arg(path, downloadFolder, moveError));
             Q_EMIT fileMoved(this);
             return;
         }

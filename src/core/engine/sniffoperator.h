@@ -12,6 +12,7 @@
 #include <functional>
 
 class MyProcess;
+class QTimer;
 class SniffTask;
 
 class SniffOperator : public QObject
@@ -37,6 +38,13 @@ public:
     // Between attempts to move a file that cannot be moved yet.
     static int moveRetryDelayMs;
     static int moveAttempts;
+    // The stall watch: once bytes flow, no new byte for the stall time (kStallSeconds) is one
+    // stall, shown on the job (SniffTask::stalls) while the tool tries again; after kStallLimit
+    // stalls in a row the run has failed ("stalled"), its part kept for a retry. The watch reads
+    // `clock` (milliseconds, steady) every `stallCheckMs`; tests set their own clock.
+    static constexpr int kStallLimit = 3;
+    static std::function<qint64()> clock;
+    static int stallCheckMs;
 
 Q_SIGNALS:
     void operatorFinished(SniffOperator *op);
@@ -50,8 +58,16 @@ private:
     void handleLine(const QByteArray &line);
     void handleLine(const protocol::Line &line);
     void checkDroppedLines();
+    // The run ends with this verdict whatever the tool still says: its group is stopped.
+    void failRun(const protocol::Result &verdict);
+    void watchProgress(qint64 bytes);
+    void checkStall();
+    // A page with several videos: nothing is downloaded until the user has answered.
+    void holdForQuestion();
     void moveFinishedFile(const QString &downloadFolder);
     void moveLiveRecording(const QString &downloadFolder);
+    // The file could not be put in place: the job fails with why.
+    void failMove(const QString &why);
     // Renames, retrying on a timer; `done` gets the outcome and the name last tried.
     void renameWithRetries(const QString &source, const QString &destination, bool freeNameEachTime,
                            int attempt, const std::function<void(bool, const QString &)> &done);
@@ -60,7 +76,12 @@ private:
     MyProcess *process = nullptr;
     bool aborted = false;
     bool lineTooLong = false;
+    bool verdictFixed = false; // the engine judged the run itself; the tool's lines are ignored
+    QTimer *stallTimer = nullptr;
+    qint64 lastBytes = -1;
+    qint64 lastByteAt = 0;
     bool converted = false; // a conversion ran after the download
     QString paramPath;
+    QString moveError; // the last failed rename's error
     protocol::LineBuffer lines;
 };

@@ -116,6 +116,18 @@ void SniffTask::setSniffed(const protocol::MediaInfo &media)
     Q_EMIT taskSniffed(this);
 }
 
+int SniffTask::entriesToAskAbout() const
+{
+    // A download handed over by the browser carries the page's headers, which a listing would
+    // not; the browser offers the page's playlist itself.
+    const JobRecord &r = *rec;
+    if (r.options.firstEntryOnly || r.options.metadata.has_value() ||
+        r.url.contains(QLatin1String("vantoro-item=")) ||
+        r.url.contains(QLatin1String("vantoro-index=")))
+        return 0;
+    return r.media.playlistCount > 1 ? r.media.playlistCount : 0;
+}
+
 bool SniffTask::matches(const QStringList &keywords) const
 {
     for (const QString &k : keywords) {

@@ -74,6 +74,13 @@ public:
     QString shownTitle() const;
     const QString &filePath() const { return rec->media.filePath; }
     bool isLive() const { return rec->media.live; }
+    // The number of videos the user is to be asked about before anything is downloaded: a
+    // plain download of a page that holds several (not a playlist entry, not a download the
+    // browser handed over, not answered already); 0 otherwise.
+    int entriesToAskAbout() const;
+    // Stalls in a row of the running transfer (no byte for the stall time each); 0 while bytes
+    // arrive. Not kept in the lists.
+    int stalls() const { return stallsValue; }
 
     // --- Files ---------------------------------------------------------------------------------
     const QString &workDir() const { return rec->workDir; }
@@ -119,6 +126,8 @@ private:
     void setProgress(const protocol::Progress &progress) { rec->progress = progress; }
     void setConversion(const protocol::ConversionProgress &c) { conversionValue = c; }
     void setResult(const protocol::Result &result) { rec->result = result; }
+    void setStalls(int count) { stallsValue = count; }
+    DownloadOptions &optionsRef() { return rec->options; }
     protocol::Result &resultRef() { return rec->result; }
     // Where the file is now (moved into place, renamed, hidden): the analysis and the verdict
     // name the same file.
@@ -143,6 +152,7 @@ private:
     protocol::ConversionProgress conversionValue;
     ThumbOperator *thumbOperatorValue = nullptr;
     Place placeValue = Place::None;
+    int stallsValue = 0;
     bool needDeleteValue = false;
     bool hasOperatorValue = false;
     bool deleteFileValue = false;

@@ -126,6 +126,7 @@ QString writeDownloadParams(const QString &url, const DownloadOptions &options,
     if (prefs->proxyEnabled())
         d.insert("proxy", proxyObject());
     d.insert("save_path", workDir);
+    d.insert("stall_timeout", QString::number(kStallSeconds));
     d.insert("save_id3", "true");
     d.insert("uuid", QUuid::createUuid().toString().mid(1, 8));
     d.insert("read_cookie", boolText(prefs->readCookies()));

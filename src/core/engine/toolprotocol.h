@@ -9,6 +9,10 @@ struct DownloadOptions;
 
 namespace protocol {
 
+// Seconds without a byte after which a transfer counts as stalled: the tool tries again after so
+// long ("stall_timeout"), and the engine's own watch of the progress lines uses the same time.
+constexpr int kStallSeconds = 30;
+
 // --- Parameter files --------------------------------------------------------------------------
 // The download job's file, workDir + "/param.json"; returns its path.
 QString writeDownloadParams(const QString &url, const DownloadOptions &options,

@@ -109,7 +109,10 @@ Progress progressFrom(const Message &msg)
     p.totalBytes = whole(msg.scalar("filesize"));
     p.etaSeconds = whole(msg.scalar("eta"));
     p.speed = text(msg, "speed", 64);
-    p.extra = msg.others({"progress", "filesize", "eta", "speed"}, kMaxExtra);
+    p.downloadedBytes = msg.scalar("downloaded").isEmpty()
+                            ? qint64(p.fraction * double(p.totalBytes))
+                            : whole(msg.scalar("downloaded"));
+    p.extra = msg.others({"progress", "filesize", "eta", "speed", "downloaded"}, kMaxExtra);
     return p;
 }
 
@@ -351,6 +354,8 @@ QByteArray storedLine(const Progress &p)
     w.number("filesize", p.totalBytes);
     w.text("speed", p.speed);
     w.number("eta", p.etaSeconds);
+    if (p.downloadedBytes > 0)
+        w.number("downloaded", p.downloadedBytes);
     return w.finish(p.extra);
 }
 

@@ -68,6 +68,8 @@ struct Progress
     double fraction = 0;
     qint64 totalBytes = 0;
     qint64 etaSeconds = 0;
+    // Bytes received so far ("downloaded"; from the fraction for tools that do not say).
+    qint64 downloadedBytes = 0;
     QString speed; // display text, shown as it is
     bool present = false;
     QByteArray extra;

@@ -35,6 +35,8 @@ QVariant DownloadingModel::data(const QModelIndex &index, int role) const
         return r->status();
     case FailureRole:
         return r->isFailureShown();
+    case FailureTextRole:
+        return r->isFailureShown() ? r->failureLine() : QString();
     case ReasonRole:
         return r->reason();
     case LiveBadgeRole:

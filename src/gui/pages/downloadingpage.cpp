@@ -109,12 +109,10 @@ DownloadingPage::DownloadingPage(QWidget *parent)
     writeLog(QStringLiteral("[DownloadingPage]"), QStringLiteral("loadTasks--1 ") + logClock());
     mgr->loadAll();
     const QList<SniffTask *> tasks = mgr->downloadingList();
-    for (SniffTask *task : tasks) {
+    // A job held for the question about a page's videos when the program ended is asked again
+    // when it runs again (the answer is kept with a job).
+    for (SniffTask *task : tasks)
         addRow(task);
-        // Analysed in an earlier run: the user was asked about the page's other videos then.
-        if (PasteRouter::entriesToAskAbout(task) > 0)
-            router.markAsked(task);
-    }
     writeLog(QStringLiteral("[DownloadingPage]"), QStringLiteral("loadTasks--2 ") + logClock());
     updateBulkButtons();
     updateEmptyState();

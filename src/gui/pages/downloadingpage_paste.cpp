@@ -63,7 +63,7 @@ public:
 
     bool downloadAllEntries(const QString &, int count) override
     {
-        // Closing the question keeps the download of the first video running.
+        // Closing the question downloads the first video only.
         return ZQMessageBox::question(
                    DownloadingPage::tr("This page has %1 videos. Do you want to download all of "
                                        "them, or only the first one?")
@@ -157,6 +157,8 @@ void DownloadingPage::askAboutPageEntries()
                      answer.url));
         if (answer.all)
             downloadAllEntries(answer.task, answer.url);
+        else if (answer.task)
+            mgr->downloadFirstEntryOnly(answer.task);
     };
     if (router.askNext(pasteQuestions(), act) && router.hasWaitingQuestion())
         QTimer::singleShot(0, this, &DownloadingPage::askAboutPageEntries);
@@ -167,11 +169,16 @@ void DownloadingPage::downloadAllEntries(SniffTask *task, const QString &url)
     QPointer<SniffTask> single(task);
     QVector<protocol::PlaylistEntry> entries;
     DownloadOptions options;
-    // Until the entries are chosen, the download of the first video goes on.
-    if (!playlistChooser || !playlistChooser(url, &entries, &options))
+    // The job waits, with nothing downloaded, until the entries are chosen: they replace it. A
+    // cancelled choice downloads the first video only.
+    const bool chosen = playlistChooser && playlistChooser(url, &entries, &options);
+    if (!single || !mgr->downloadingList().contains(single))
         return;
-    if (single && mgr->downloadingList().contains(single))
-        mgr->deleteDownloadingTask(single);
+    if (!chosen) {
+        mgr->downloadFirstEntryOnly(single);
+        return;
+    }
+    mgr->deleteDownloadingTask(single);
     finishPlaylist(entries, options, false);
 }
 
@@ -264,6 +271,7 @@ void DownloadingPage::addTasksFromContent(const QString &text, bool checkPlaylis
     const QStringList lines = splitLines(text.trimmed());
     int skipped = 0;
     int added = 0;
+    QStringList refused;
     for (const QString &line : lines) {
         if (!isHttpUrl(line))
             continue;
@@ -278,6 +286,12 @@ void DownloadingPage::addTasksFromContent(const QString &text, bool checkPlaylis
         }
         if (skipExisting && mgr->isInHistory(line)) {
             ++skipped;
+            continue;
+        }
+        // The same address in the same format is on the list already: one job is enough (the
+        // engine refuses a second one; asked first, no job is made at all).
+        if (mgr->sameJobListed(line, jobOptions)) {
+            refused << line;
             continue;
         }
         SniffTask *task = mgr->newTask(line, jobOptions);
@@ -298,6 +312,13 @@ void DownloadingPage::addTasksFromContent(const QString &text, bool checkPlaylis
         const QString message = skipped == 1 ? tr("%1 exists task has been skipped.")
                                              : tr("%1 exists tasks have been skipped.");
         ZQMessageBox::question(message.arg(skipped), {tr("OK")});
+    }
+    if (!refused.isEmpty()) {
+        writeLog(QStringLiteral("[DownloadingPage]"),
+                 QStringLiteral("already on the list: %1").arg(refused.join(QLatin1Char(' '))));
+        ZQMessageBox::question(tr("This address is already being downloaded in the same format:") +
+                                   QStringLiteral("\n\n") + refused.first(),
+                               {tr("OK")});
     }
 }
 

@@ -42,6 +42,25 @@ QString DownloadRow::failureText()
         .arg(QStringLiteral("#000000"), QStringLiteral("#F59A23"));
 }
 
+QString DownloadRow::stalledText()
+{
+    return tr("Stalled, retrying...");
+}
+
+QString DownloadRow::failureLine() const
+{
+    const protocol::Result &result = task_->result();
+    // A job that failed without the tool's verdict (an older list) says it the old way.
+    const protocol::FailureKind kind =
+        result.present && !result.succeeded() ? result.failure : protocol::FailureKind::Other;
+    const QString why =
+        QStringLiteral("<font color=%1>%2</font>")
+            .arg(QStringLiteral("#000000"), protocol::failureText(kind).toHtmlEscaped());
+    if (kind == protocol::FailureKind::Unsupported)
+        return why + QStringLiteral(". ") + failureText();
+    return why;
+}
+
 QString DownloadRow::liveText()
 {
     return tr("Live");
@@ -162,6 +181,11 @@ void DownloadRow::showDownloading()
     barBusy = false;
     barShown = true;
     setBarValue(int(kBarMaximum * value));
+    if (task_->stalls() > 0) {
+        const QString done = protocol::progressText(task_->progress(), false);
+        status_ = done.isEmpty() ? stalledText() : done + QStringLiteral("  ") + stalledText();
+        return;
+    }
     const QString text = protocol::progressText(task_->progress());
     if (value < 0.001 && text.size() < 3)
         return;

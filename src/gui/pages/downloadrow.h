@@ -40,6 +40,9 @@ public:
     QString title() const { return title_; }
     QString status() const { return status_; }
     bool isFailureShown() const { return failure; }
+    // What the failed row says (rich text): why, in the user's words, and the advice to try the
+    // built-in browser where it can help (an address the analysis could not read).
+    QString failureLine() const;
     // What the download tool said went wrong ("" when it said nothing).
     QString reason() const;
     bool isLiveBadgeShown() const { return liveBadge; }
@@ -59,6 +62,8 @@ public:
 
     static QString failureText();
     static QString liveText();
+    // The status of a transfer that stalled while the tool tries again.
+    static QString stalledText();
     // Whole seconds as [hh:]mm:ss.
     static QString elapsedTimeText(qint64 seconds);
 

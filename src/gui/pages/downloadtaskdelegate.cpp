@@ -55,11 +55,11 @@ DownloadTaskDelegate::DownloadTaskDelegate(MyListWidget *view)
 
 DownloadTaskDelegate::~DownloadTaskDelegate()
 {
-    delete failureDoc;
+    qDeleteAll(failureDocs);
 }
 
 DownloadTaskDelegate::Layout DownloadTaskDelegate::layoutOf(const QRect &row,
-                                                            const QModelIndex &index)
+                                                            const QModelIndex &index) const
 {
     // The places the row's layout gave its parts: margins 20 and 19, a 100x60 thumbnail, a text
     // column 20 pixels on, and the 31x31 button 20 pixels from the right edge.
@@ -80,50 +80,39 @@ DownloadTaskDelegate::Layout DownloadTaskDelegate::layoutOf(const QRect &row,
         l.title = QRect(x, row.top() + 19, width, 28);
         l.line = QRect(x, row.top() + 51, width, 28);
     }
+    if (!index.data(FailureRole).toBool())
+        return l;
     // The question mark follows the failure text, as far as the row is wide.
     const int mark = questionMark().width() / questionMark().devicePixelRatio();
-    const int link = qMin(failureTextWidth(), width - mark - kStatusSpacing);
+    const QTextDocument *doc = failureDocument(index.data(FailureTextRole).toString());
+    const int link = qMin(int(std::ceil(doc->idealWidth())), width - mark - kStatusSpacing);
     l.failureLink = QRect(x, l.line.top(), link, l.line.height());
     l.question =
         QRect(x + link + kStatusSpacing, l.line.top() + (l.line.height() - mark) / 2, mark, mark);
     return l;
 }
 
-int DownloadTaskDelegate::failureTextWidth()
-{
-    // Measured once per language: the text is the same on every failed row.
-    static QString measured;
-    static int width = 0;
-    const QString text = DownloadRow::failureText();
-    if (text != measured) {
-        QTextDocument doc;
-        doc.setDocumentMargin(0);
-        doc.setDefaultFont(applicationFont(9));
-        doc.setHtml(text);
-        width = int(std::ceil(doc.idealWidth()));
-        measured = text;
-    }
-    return width;
-}
-
-int DownloadTaskDelegate::failureTop(const QRect &link) const
+int DownloadTaskDelegate::failureTop(const QRect &link, const QTextDocument *doc)
 {
     // Whole pixels, as a label places its text: a half pixel blurs it.
-    return link.top() + int((link.height() - failureDocument()->size().height()) / 2);
+    return link.top() + int((link.height() - doc->size().height()) / 2);
 }
 
-QTextDocument *DownloadTaskDelegate::failureDocument() const
+QTextDocument *DownloadTaskDelegate::failureDocument(const QString &text) const
 {
-    const QString text = DownloadRow::failureText();
-    if (!failureDoc || failureDocText != text) {
-        delete failureDoc;
-        failureDoc = new QTextDocument;
-        failureDoc->setDocumentMargin(0);
-        failureDoc->setDefaultFont(applicationFont(9));
-        failureDoc->setHtml(text);
-        failureDocText = text;
+    // A handful of texts (one per kind of failure and language), each laid out once.
+    if (QTextDocument *known = failureDocs.value(text))
+        return known;
+    if (failureDocs.size() >= 64) {
+        qDeleteAll(failureDocs);
+        failureDocs.clear();
     }
-    return failureDoc;
+    auto *doc = new QTextDocument;
+    doc->setDocumentMargin(0);
+    doc->setDefaultFont(applicationFont(9));
+    doc->setHtml(text);
+    failureDocs.insert(text, doc);
+    return doc;
 }
 
 void DownloadTaskDelegate::paint(QPainter *painter, const QStyleOptionViewItem &option,
@@ -174,10 +163,10 @@ void DownloadTaskDelegate::paintStatusLine(QPainter *painter, const Layout &l,
                        index.data(StatusRole).toString());
         return;
     }
-    QTextDocument *doc = failureDocument();
+    QTextDocument *doc = failureDocument(index.data(FailureTextRole).toString());
     painter->save();
     painter->setClipRect(l.failureLink, Qt::IntersectClip);
-    painter->translate(l.failureLink.left(), failureTop(l.failureLink));
+    painter->translate(l.failureLink.left(), failureTop(l.failureLink, doc));
     doc->drawContents(painter);
     painter->restore();
     painter->drawPixmap(l.question.topLeft(), questionMark());
@@ -202,8 +191,9 @@ int DownloadTaskDelegate::partAt(const QRect &row, const QModelIndex &index,
     if (l.question.contains(pos))
         return QuestionMark;
     if (l.failureLink.contains(pos)) {
-        QTextDocument *doc = failureDocument();
-        const QPointF inDoc(pos.x() - l.failureLink.left(), pos.y() - failureTop(l.failureLink));
+        QTextDocument *doc = failureDocument(index.data(FailureTextRole).toString());
+        const QPointF inDoc(pos.x() - l.failureLink.left(),
+                            pos.y() - failureTop(l.failureLink, doc));
         if (!doc->documentLayout()->anchorAt(inDoc).isEmpty())
             return FailureLink;
     }

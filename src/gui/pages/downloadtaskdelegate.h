@@ -7,6 +7,8 @@
 #include "gui/pages/mylistwidget.h"
 #include "gui/widgets/progressbar.h"
 
+#include <QHash>
+
 class QTextDocument;
 
 class DownloadTaskDelegate : public TaskRowDelegate
@@ -37,18 +39,16 @@ public:
     {
         QRect thumbnail, title, line, bar, button, failureLink, question;
     };
-    static Layout layoutOf(const QRect &row, const QModelIndex &index);
+    Layout layoutOf(const QRect &row, const QModelIndex &index) const;
 
 private:
-    // The width the failure text takes on one line.
-    static int failureTextWidth();
-    QTextDocument *failureDocument() const;
-    int failureTop(const QRect &link) const;
+    // The failure text laid out on one line.
+    QTextDocument *failureDocument(const QString &text) const;
+    static int failureTop(const QRect &link, const QTextDocument *doc);
     void paintStatusLine(QPainter *painter, const Layout &layout, const QModelIndex &index) const;
     void paintBar(QPainter *painter, const QRect &rect, const QModelIndex &index) const;
 
     MyListWidget *view;
     RowBarPainter bars;
-    mutable QTextDocument *failureDoc = nullptr;
-    mutable QString failureDocText;
+    mutable QHash<QString, QTextDocument *> failureDocs;
 };

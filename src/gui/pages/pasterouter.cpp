@@ -73,14 +73,7 @@ bool PasteRouter::confirmClip(const QString &url, const DoneLookup &findDone,
 
 int PasteRouter::entriesToAskAbout(const SniffTask *task)
 {
-    // A download handed over by the browser carries the page's headers, which a listing would
-    // not; the browser offers the page's playlist itself.
-    if (!task || task->options().metadata.has_value() ||
-        task->url().contains(QLatin1String("vantoro-item=")) ||
-        task->url().contains(QLatin1String("vantoro-index=")))
-        return 0;
-    const int count = task->media().playlistCount;
-    return count > 1 ? count : 0;
+    return task ? task->entriesToAskAbout() : 0;
 }
 
 bool PasteRouter::wasAsked(const SniffTask *task)
@@ -91,12 +84,6 @@ bool PasteRouter::wasAsked(const SniffTask *task)
             return true;
     }
     return false;
-}
-
-void PasteRouter::markAsked(SniffTask *task)
-{
-    if (task && !wasAsked(task))
-        asked.append(task);
 }
 
 bool PasteRouter::noteAnalysis(SniffTask *task)

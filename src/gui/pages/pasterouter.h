@@ -63,15 +63,15 @@ public:
 
     // --- A page with several videos -----------------------------------------------------------
     // The tool names the number of videos ("playlist_count") on every analysis line of a plain
-    // download of such a page; the user is asked once per job, one question at a time.
+    // download of such a page; the engine holds the job before anything is downloaded, and the
+    // user is asked once per job, one question at a time. The answer is a command to the engine
+    // (SniffMgr::downloadFirstEntryOnly, or the entries' jobs instead of this one).
     struct EntriesAnswer
     {
         QPointer<SniffTask> task; // null when the job went away while the question was open
         QString url;
         bool all = false;
     };
-    // The job is known to have been asked already (it was listed before this run).
-    void markAsked(SniffTask *task);
     // The job's analysis arrived. True when a question now waits for askNext.
     bool noteAnalysis(SniffTask *task);
     bool hasWaitingQuestion() const;

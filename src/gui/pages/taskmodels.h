@@ -21,6 +21,7 @@ enum Role
     // Qt::DisplayRole is the title.
     StatusRole,
     FailureRole,       // the failure text and its question mark are shown
+    FailureTextRole,   // the failure text (rich text)
     ReasonRole,        // what the download tool said went wrong
     LiveBadgeRole,     // the "Live" badge and the elapsed time are shown
     ElapsedRole,       // [hh:]mm:ss of a live recording

@@ -80,7 +80,8 @@ void ConvertTask::start()
     prefs->setConvertCounter(number);
     workDirValue = convertTempDir(true) + QStringLiteral("%1_%2").arg(number).arg(randomId());
     paramPath = workDirValue + "/param.json";
-    const QJsonObject params = convertparams::build(this->params, source->sourcePath, workDirValue);
+    const QJsonObject params = convertparams::build(this->params, source->sourcePath, workDirValue,
+                                                    source->probe, source->duration);
     QFile file(paramPath);
     if (!QDir().mkpath(workDirValue) || !file.open(QIODevice::ReadWrite | QIODevice::Truncate) ||
         file.write(QJsonDocument(params).toJson(QJsonDocument::Indented) + '\n') < 0) {

@@ -4,6 +4,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
 
@@ -67,6 +68,18 @@ QString logDir()
 {
     const QString dir = appDataDir() + "/Log";
     QDir().mkpath(dir);
+    return dir;
+}
+
+QString thumbnailCacheDir()
+{
+    const QString dir =
+        QStandardPaths::writableLocation(QStandardPaths::CacheLocation) + "/thumbnails";
+    if (!QFileInfo::exists(dir)) {
+        QDir().mkpath(dir);
+        QFile::setPermissions(dir, QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                       QFileDevice::ExeOwner);
+    }
     return dir;
 }
 

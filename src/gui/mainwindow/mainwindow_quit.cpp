@@ -40,7 +40,13 @@ void MainWindow::connectEngineNotices()
         if (!anyLeft)
             setBusy(false);
     });
-    QTimer::singleShot(0, this, &MainWindow::tellSetAsideLists);
+    // Once every list has been read (a long list is read after the window shows).
+    SniffMgr *mgr = SniffMgr::instance();
+    if (mgr->isLoading())
+        connect(mgr, &SniffMgr::loadingFinished, this, &MainWindow::tellSetAsideLists,
+                Qt::QueuedConnection);
+    else
+        QTimer::singleShot(0, this, &MainWindow::tellSetAsideLists);
 }
 
 void MainWindow::willQuite()

@@ -12,7 +12,7 @@ QString convertJsonPath(const QString &formatName)
 {
     QString name = formatName;
     name.remove(QStringLiteral("/iPod"));
-    return applicationDir() + "/OneClickedType/" + name + ".json";
+    return resourcePath(QStringLiteral("OneClickedType/") + name + ".json");
 }
 
 QString resolutionFor(const QString &label)

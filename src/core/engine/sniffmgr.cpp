@@ -1,6 +1,7 @@
 #include "core/engine/sniffmgr.h"
 
 #include "core/analytics/analytics.h"
+#include "core/engine/jobcookies.h"
 #include "core/engine/listsaver.h"
 #include "core/engine/sniffoperator.h"
 #include "core/engine/snifftask.h"
@@ -75,7 +76,13 @@ SniffMgr::~SniffMgr()
 
 SniffTask *SniffMgr::newTask(const QString &url, const DownloadOptions &options)
 {
-    return new SniffTask(url, options);
+    if (options.cookies.isEmpty())
+        return new SniffTask(url, options);
+    DownloadOptions kept = options;
+    kept.cookies.clear();
+    auto *task = new SniffTask(url, kept);
+    jobcookies::write(task->workDir(), options.cookies);
+    return task;
 }
 
 void SniffMgr::addTask(SniffTask *task, bool fromPlaylist)
@@ -277,6 +284,7 @@ void SniffMgr::afterFileMoved(SniffTask *task)
     Q_EMIT mgrDeleteDownloadingTask(task);
     task->resultRef().finishedAt = QDateTime::currentSecsSinceEpoch();
     moveToDone(task);
+    jobcookies::remove(task->workDir());
     if (task->place() != SniffTask::Place::None)
         announce(task);
     reportEvent(QStringLiteral("Download"), QStringLiteral("FileType"), task->result().fileType);
@@ -354,6 +362,8 @@ void SniffMgr::removeOperator(SniffOperator *op)
              QStringLiteral("url: %1").arg(op->task()->url()));
     running.removeOne(op);
     op->deleteLater();
+    if (!op->task()->needDelete())
+        Q_EMIT taskRunEnded(op->task());
     // A run's end (finished, failed, stopped) is written soon, so that a crash or kill afterwards
     // does not bring the job back in the state it had before its run.
     if (saver)

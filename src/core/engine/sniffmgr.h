@@ -150,6 +150,9 @@ Q_SIGNALS:
     void finishedJobsLoaded(SniffTask::Place place, int count);
     // Staged loading is over: every list is complete.
     void loadingFinished();
+    // A job's run is over: finished (its file in place), failed or paused. Not for a job that
+    // was deleted.
+    void taskRunEnded(SniffTask *task);
 
 public Q_SLOTS:
     void onOperatorFinished(SniffOperator *op);

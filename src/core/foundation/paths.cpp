@@ -68,6 +68,9 @@ QString logDir()
 {
     const QString dir = appDataDir() + "/Log";
     QDir().mkpath(dir);
+    // The log names addresses and files the user downloaded: for the user's eyes only.
+    QFile::setPermissions(dir,
+                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     return dir;
 }
 

@@ -84,17 +84,20 @@ void DownloadingPage::onClickedPasteURL()
 
 void DownloadingPage::onClickedPasteURLEx()
 {
-    if (!downloadDirReady())
-        return;
     qint64 interval = 0;
     if (!router.acceptPaste(&interval)) {
         writeLog(QStringLiteral("[DownloadingPage]"),
                  QStringLiteral("reentrant skipped. interval is: %1 ms").arg(interval));
         return;
     }
+    writeLog(QStringLiteral("onClickedPasteURLEx"), QApplication::clipboard()->text());
+    pasteText(QApplication::clipboard()->text());
+}
 
-    const QString text = QApplication::clipboard()->text();
-    writeLog(QStringLiteral("onClickedPasteURLEx"), text);
+void DownloadingPage::pasteText(const QString &text)
+{
+    if (!downloadDirReady())
+        return;
     const PasteRouter::Route route =
         PasteRouter::route(text, DlScriptManager::instance()->premium());
     if (route == PasteRouter::Route::Addresses) {
@@ -206,6 +209,7 @@ void DownloadingPage::addPlaylistWithConfirm(const QString &url, bool fromBrowse
             if (fromBrowser) {
                 Q_EMIT browserDownloadAccepted();
                 options.metadata = browserMetadata;
+                options.cookies = browserCookies;
             }
             addTasksFromContent(url, false, options, false, fromBrowser);
             return;
@@ -297,7 +301,8 @@ void DownloadingPage::addTasksFromContent(const QString &text, bool checkPlaylis
     }
 }
 
-void DownloadingPage::onDownloadFromBrowser(const QString &url, const QString &metadata)
+void DownloadingPage::onDownloadFromBrowser(const QString &url, const QString &metadata,
+                                            const QByteArray &cookies)
 {
     writeLog(QStringLiteral("[DownloadingPage::onDownloadFromBrowser]"), url);
     if (!downloadDirReady() || !isHttpUrl(url))
@@ -305,6 +310,7 @@ void DownloadingPage::onDownloadFromBrowser(const QString &url, const QString &m
     if (isPlaylistUrl(url)) {
         writeLog(QStringLiteral("[DownloadingPage]"), QStringLiteral("addPlaylistWithConfirm"));
         browserMetadata = metadata;
+        browserCookies = cookies;
         addPlaylistWithConfirm(url, true);
         reportEvent(QStringLiteral("Download"), QStringLiteral("Online"),
                     QStringLiteral("Playlist"));
@@ -315,6 +321,7 @@ void DownloadingPage::onDownloadFromBrowser(const QString &url, const QString &m
     Q_EMIT browserDownloadAccepted();
     DownloadOptions options;
     options.metadata = metadata;
+    options.cookies = cookies;
     addTasksFromContent(url, false, options, false, true);
 }
 

@@ -1,13 +1,19 @@
-// Converter figures: adding 200 short files (the time until every file is inspected and the
-// longest the event loop was blocked meanwhile), painting the converting list with 10 and 10,000
-// rows, and one conversion through the application (page -> ConvertManager -> ConvertTask ->
-// vantoro-dl) against ffmpeg alone with the arguments the tool used, on a 30 s 1080p clip.
-// Runs under the offscreen platform in a temporary home with the real tool, ffprobe and ffmpeg;
-// `bench_converter add` runs the first case only.
+// Converter figures: adding N different files (200 unless `add N` says otherwise) until every
+// row has its facts, against the same child commands (ffprobe, then the one-frame thumbnail, for
+// each file) run by `xargs -P<cores>` (the anchor; the ratio of the two is the figure to watch),
+// with the longest the event loop was blocked meanwhile; painting the converting list with 10 and
+// 10,000 rows; and one conversion through the application (page -> ConvertManager -> ConvertTask
+// -> vantoro-dl) against ffmpeg alone with the arguments the tool used, on a 30 s 1080p clip.
+// Runs under the offscreen platform in a temporary home with the real tool, ffprobe and ffmpeg.
+//
+//   bench_converter            every case
+//   bench_converter add [N]    the first case only, with N files
+// Every figure is printed with the machine's load average (the machine may be shared).
 #include "core/converter/convertdatamanager.h"
 #include "core/converter/convertinfo.h"
 #include "core/converter/convertmanager.h"
 #include "core/converter/converttask.h"
+#include "core/converter/loadfileoperator.h"
 #include "core/foundation/paths.h"
 #include "core/foundation/preferences.h"
 #include "core/process/myprocess.h"
@@ -23,9 +29,12 @@
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QThread>
 #include <QTimer>
 
+#include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 #include <ctime>
 #include <limits>
 #include <sys/resource.h>
@@ -84,6 +93,110 @@ bool ffmpeg(const QStringList &args)
     return p.waitForFinished(600000) && p.exitCode() == 0;
 }
 
+double loadAverage()
+{
+    double load[1] = {0};
+    return getloadavg(load, 1) == 1 ? load[0] : -1;
+}
+
+// Quotes a word for sh.
+QString shellWord(const QString &word)
+{
+    return QLatin1Char('\'') + QString(word).replace(QLatin1Char('\''), QLatin1String("'\\''")) +
+           QLatin1Char('\'');
+}
+
+// Media of several kinds (picture sizes, lengths, audio only), each file written once, then
+// copied to `count` different paths: half in one folder, half in another with the same names.
+QStringList makeFiles(const QString &folder, int count)
+{
+    struct Kind
+    {
+        const char *name;
+        QStringList args;
+    };
+    const QList<Kind> kinds = {
+        {"small.mp4",
+         {"-f", "lavfi", "-i", "testsrc=size=320x240:rate=25", "-f", "lavfi", "-i", "sine", "-t",
+          "2", "-c:v", "libx264", "-pix_fmt", "yuv420p", "-c:a", "aac", "-shortest"}},
+        {"hd.mp4",
+         {"-f", "lavfi", "-i", "testsrc2=size=1280x720:rate=30", "-f", "lavfi", "-i",
+          "sine=frequency=330", "-t", "3", "-c:v", "libx264", "-preset", "veryfast", "-pix_fmt",
+          "yuv420p", "-c:a", "aac", "-shortest"}},
+        {"full.mkv",
+         {"-f", "lavfi", "-i", "testsrc2=size=1920x1080:rate=30", "-t", "2", "-c:v", "libx264",
+          "-preset", "veryfast", "-pix_fmt", "yuv420p"}},
+        {"clip.webm",
+         {"-f", "lavfi", "-i", "smptebars=size=640x360:rate=25", "-t", "2", "-c:v", "libvpx",
+          "-b:v", "300k"}},
+        {"song.mp3", {"-f", "lavfi", "-i", "sine=frequency=550", "-t", "4", "-c:a", "libmp3lame"}},
+    };
+    QStringList sources;
+    for (const Kind &kind : kinds) {
+        const QString path = folder + "/" + QLatin1String(kind.name);
+        if (!ffmpeg(kind.args + QStringList{path}))
+            return {};
+        sources << path;
+    }
+    QStringList files;
+    for (int i = 0; i < count; ++i) {
+        const QString &source = sources.at(i % sources.size());
+        const QString sub = folder + (i % 2 ? "/b" : "/a");
+        QDir().mkpath(sub);
+        const QString path = sub + QStringLiteral("/file%1.").arg(i / 2, 4, 10, QLatin1Char('0')) +
+                             QFileInfo(source).suffix();
+        QFile::copy(source, path);
+        files << path;
+    }
+    return files;
+}
+
+// The anchor: the same child commands the application runs for each file, by
+// `xargs -P<cores>`; wall time in ms, their processor time in `cpuMs`.
+qint64 xargsAnchor(const QStringList &files, const QString &thumbs, qint64 *cpuMs)
+{
+    QDir().mkpath(thumbs);
+    QString script;
+    for (int i = 0; i < files.size(); ++i) {
+        const QString &f = files.at(i);
+        const bool audio = f.endsWith(QLatin1String(".mp3"));
+        QStringList probe{ffprobePath()};
+        probe << probe::probeArguments(f);
+        QStringList thumb{ffmpegPath()};
+        thumb << probe::thumbnailArguments(f, QStringLiteral("%1/%2.png").arg(thumbs).arg(i),
+                                           !audio);
+        QStringList words;
+        for (const QString &w : probe)
+            words << shellWord(w);
+        QString line = words.join(QLatin1Char(' ')) + QStringLiteral(" >/dev/null; ");
+        words.clear();
+        for (const QString &w : thumb)
+            words << shellWord(w);
+        line += words.join(QLatin1Char(' ')) + QStringLiteral(" </dev/null >/dev/null 2>&1");
+        script += line + QLatin1Char('\0');
+    }
+    const qint64 cpuBefore = childrenCpuMs();
+    QElapsedTimer clock;
+    clock.start();
+    QProcess xargs;
+    xargs.start("xargs",
+                {"-0", "-P", QString::number(QThread::idealThreadCount()), "-n", "1", "sh", "-c"});
+    xargs.write(script.toUtf8());
+    xargs.closeWriteChannel();
+    xargs.waitForFinished(3600000);
+    const qint64 ms = clock.elapsed();
+    *cpuMs = childrenCpuMs() - cpuBefore;
+    return ms;
+}
+
+qint64 selfCpuMs()
+{
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return (qint64(usage.ru_utime.tv_sec) + usage.ru_stime.tv_sec) * 1000 +
+           (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1000;
+}
+
 template <typename Done> qint64 runUntil(Done done, int timeoutMs)
 {
     QElapsedTimer clock;
@@ -110,37 +223,60 @@ int main(int argc, char **argv)
     prefs->setConvertDir(home.path() + "/Converted");
     ConvertDataManager::instance()->loadAll();
 
-    // --- 200 short files ---------------------------------------------------------------------
+    // --- N different files: the application against xargs ----------------------------------
+    const bool addOnly = argc > 1 && qstrcmp(argv[1], "add") == 0;
+    const int count = addOnly && argc > 2 ? qBound(1, QByteArray(argv[2]).toInt(), 100000) : 200;
     const QString media = home.path() + "/media";
-    QDir().mkpath(media);
-    if (!ffmpeg({"-f", "lavfi", "-i", "testsrc=size=320x240:rate=25", "-f", "lavfi", "-i", "sine",
-                 "-t", "2", "-c:v", "libx264", "-pix_fmt", "yuv420p", "-c:a", "aac", "-shortest",
-                 media + "/clip.mp4"}))
-        return 1;
-    QStringList files;
-    for (int i = 0; i < 200; ++i) {
-        const QString path = media + QStringLiteral("/clip%1.mp4").arg(i, 3, 10, QLatin1Char('0'));
-        QFile::copy(media + "/clip.mp4", path);
-        files << path;
-    }
     auto *page = new ConvertingPage;
     page->resize(1000, 700);
     page->show();
-    {
+    // Rounds (ROUNDS, 2 by default), each the anchor then the application on files of their
+    // own (nothing cached).
+    const int rounds = qEnvironmentVariableIsSet("ROUNDS")
+                           ? qBound(1, qEnvironmentVariableIntValue("ROUNDS"), 9)
+                           : 2;
+    QList<double> ratios;
+    for (int round = 1; round <= rounds; ++round) {
+        const QString folder = media + QString::number(round);
+        QDir().mkpath(folder);
+        const QStringList files = makeFiles(folder, count);
+        if (files.isEmpty())
+            return 1;
+        qint64 anchorCpu = 0;
+        const qint64 anchorMs = xargsAnchor(files, folder + "/anchor-thumbs", &anchorCpu);
+        QDir(thumbnailCacheDir()).removeRecursively();
         BlockWatch watch;
         QElapsedTimer clock;
         clock.start();
         const qint64 cpuBefore = childrenCpuMs();
+        const qint64 selfBefore = selfCpuMs();
+        const int rowsBefore = page->model()->rowCount();
+        qint64 firstRowMs = -1;
         page->addFiles(files);
-        const qint64 ms = runUntil([page] { return !page->loadingDialog(); }, 600000);
-        std::printf("add 200 files: %lld ms (%.1f ms a file), %d rows, longest event-loop block "
-                    "%lld ms (of which the GUI thread worked %lld ms); ffprobe and ffmpeg used "
-                    "%.1f ms of processor time a file\n",
-                    ms, double(ms) / 200, page->model()->rowCount(), watch.longest,
-                    watch.longestWorking, double(childrenCpuMs() - cpuBefore) / 200);
+        const qint64 ms = runUntil(
+            [&] {
+                if (firstRowMs < 0 && page->model()->rowCount() > rowsBefore)
+                    firstRowMs = clock.elapsed();
+                return !page->loadingDialog();
+            },
+            3600000);
+        const qint64 childCpu = childrenCpuMs() - cpuBefore;
+        const qint64 selfCpu = selfCpuMs() - selfBefore;
+        ratios << double(ms) / double(anchorMs);
+        std::printf("round %d, add %d files: %lld ms (%.1f ms a file, first row after %lld ms), "
+                    "%d rows; xargs -P%d anchor %lld ms; ratio %.3f wall, %.3f processor "
+                    "(children %lld ms + the application %lld ms, anchor %lld ms); longest "
+                    "event-loop block %lld ms (the GUI thread worked %lld ms of it); load "
+                    "average %.2f\n",
+                    round, count, ms, double(ms) / count, firstRowMs,
+                    page->model()->rowCount() - rowsBefore, QThread::idealThreadCount(), anchorMs,
+                    ratios.last(), double(childCpu + selfCpu) / double(anchorCpu), childCpu,
+                    selfCpu, anchorCpu, watch.longest, watch.longestWorking, loadAverage());
         std::fflush(stdout);
     }
-    if (argc > 1 && qstrcmp(argv[1], "add") == 0) // `bench_converter add`: this case only
+    std::printf("add %d files: best ratio to xargs %.3f\n", count,
+                *std::min_element(ratios.begin(), ratios.end()));
+    if (addOnly)
         return 0;
 
     // --- list cost with 10 and 10,000 rows ---------------------------------------------------
@@ -177,6 +313,7 @@ int main(int argc, char **argv)
 
     // --- one conversion through the application against ffmpeg alone -------------------------
     const QString big = media + "/big1080.mp4";
+    QDir().mkpath(media);
     if (!ffmpeg({"-f",      "lavfi",    "-i",        "testsrc2=size=1920x1080:rate=30",
                  "-f",      "lavfi",    "-i",        "sine=frequency=440",
                  "-t",      "30",       "-c:v",      "libx264",

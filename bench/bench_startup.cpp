@@ -1,11 +1,13 @@
-// Start-up figures of the real main window: the time from the start of main() to its first frame
-// on the screen, and the resident memory then, with 0, 10,000 and 50,000 finished downloads in
-// the lists. Each case runs in a fresh process of its own (this program started again) against a
-// throw-away home; the platform is the one in the environment (offscreen when none is set), so
-// the same program measures under Xvfb too.
+// Start-up figures of the real main window: the time from the exec of the process to its first
+// frame on the screen, and the resident memory then, with 0, 10,000, 50,000 and 100,000 finished
+// downloads in the lists (and a history of as many addresses, up to 5,000). Each case runs in a
+// fresh process of its own (this program started again) against a throw-away home; the platform
+// is the one in the environment (offscreen when none is set), so the same program measures under
+// Xvfb too. The anchor is the same program started to its first frame with no lists at all.
 //
 //   bench_startup                 every case, three runs each, the median shown
 //   bench_startup RECORDS         one case
+#include "core/engine/sniffmgr.h"
 #include "core/engine/snifftask.h"
 #include "core/engine/tasklistfile.h"
 #include "core/foundation/applog.h"
@@ -29,16 +31,23 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <cstdlib>
 
 namespace {
 
-const auto processStart = std::chrono::steady_clock::now();
-
-double msSinceStart()
+// Milliseconds on the monotonic clock, which every process of the machine shares: the parent
+// notes it before it starts a child, the child when its first frame is up.
+double monotonicMs()
 {
-    return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() -
-                                                     processStart)
+    return std::chrono::duration<double, std::milli>(
+               std::chrono::steady_clock::now().time_since_epoch())
         .count();
+}
+
+double loadAverage()
+{
+    double load[1] = {0};
+    return getloadavg(load, 1) == 1 ? load[0] : -1;
 }
 
 long residentKb()
@@ -70,11 +79,18 @@ public:
         const bool result = QApplication::notify(receiver, event);
         if (window && firstFrameMs < 0 && painted && receiver == window->windowHandle() &&
             (type == QEvent::Expose || type == QEvent::UpdateRequest)) {
-            firstFrameMs = msSinceStart();
+            firstFrameMs = monotonicMs();
             const long rss = residentKb();
-            std::printf("first-frame %.1f ms rss %ld KB\n", firstFrameMs, rss);
-            std::fflush(stdout);
-            std::_Exit(0);
+            std::printf("first-frame %.3f at rss %ld KB\n", firstFrameMs, rss);
+            // A long list is still being read: when it is complete, and the memory then.
+            const auto loaded = [] {
+                std::printf("loaded %.3f at rss %ld KB\n", monotonicMs(), residentKb());
+                std::fflush(stdout);
+                std::_Exit(0);
+            };
+            if (!SniffMgr::instance()->isLoading())
+                loaded();
+            QObject::connect(SniffMgr::instance(), &SniffMgr::loadingFinished, loaded);
         }
         return result;
     }
@@ -148,11 +164,17 @@ int prepareHome(int argc, char **argv, int records)
         jobs << job;
     }
     tasklist::save(doneListPath(), jobs);
+    QStringList history;
+    for (int i = 0; i < std::min(records, 5000); ++i)
+        history << QStringLiteral("https://video.example.com/watch?v=%1").arg(i);
+    tasklist::saveHistory(historyListPath(), history);
     return 0;
 }
 
-// Runs this program again with the arguments, in the home; false when it failed.
-bool runSelf(const QString &home, const QStringList &arguments, QByteArray *output)
+// Runs this program again with the arguments, in the home; false when it failed. `startMs`
+// is when it was started (the monotonic clock).
+bool runSelf(const QString &home, const QStringList &arguments, QByteArray *output,
+             double *startMs = nullptr)
 {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("HOME"), home);
@@ -162,6 +184,8 @@ bool runSelf(const QString &home, const QStringList &arguments, QByteArray *outp
     QProcess child;
     child.setProcessEnvironment(env);
     child.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    if (startMs)
+        *startMs = monotonicMs();
     child.start(QCoreApplication::applicationFilePath(), arguments);
     if (!child.waitForFinished(120000)) {
         child.kill();
@@ -186,13 +210,14 @@ int main(int argc, char **argv)
     qputenv("CLIPMOOR_UPDATE_SERVER", "http://127.0.0.1:9");
     qputenv("CLIPMOOR_NO_BROWSER", "1");
     QCoreApplication app(argc, argv);
-    QList<int> cases{0, 10000, 50000};
+    QList<int> cases{0, 10000, 50000, 100000};
     if (argc > 1)
         cases = {QByteArray(argv[1]).toInt()};
     const int runs = 3;
     std::printf("platform %s\n", qgetenv("QT_QPA_PLATFORM").isEmpty()
                                      ? "xcb"
                                      : qgetenv("QT_QPA_PLATFORM").constData());
+    double anchor = -1;
     for (int records : cases) {
         QTemporaryDir home;
         QByteArray output;
@@ -201,26 +226,40 @@ int main(int argc, char **argv)
             std::printf("%d records: cannot prepare the lists\n", records);
             continue;
         }
-        QList<double> times;
-        QList<long> memory;
+        QList<double> times, loadedTimes;
+        QList<long> memory, loadedMemory;
         for (int run = 0; run < runs; ++run) {
-            runSelf(home.path(), {QStringLiteral("--child")}, &output);
-            const QList<QByteArray> words = output.split(' ');
-            if (words.value(0) != "first-frame") {
-                std::printf("%d records: %s\n", records, words.join(' ').constData());
+            double started = 0;
+            runSelf(home.path(), {QStringLiteral("--child")}, &output, &started);
+            const QList<QByteArray> lines = output.split('\n');
+            const QList<QByteArray> words = lines.value(0).split(' ');
+            const QList<QByteArray> after = lines.value(1).split(' ');
+            if (words.value(0) != "first-frame" || after.value(0) != "loaded") {
+                std::printf("%d records: %s\n", records, output.constData());
                 continue;
             }
-            times << words.value(1).toDouble();
+            times << words.value(1).toDouble() - started;
             memory << words.value(4).toLong();
+            loadedTimes << after.value(1).toDouble() - started;
+            loadedMemory << after.value(4).toLong();
         }
         if (times.isEmpty())
             continue;
         std::sort(times.begin(), times.end());
         std::sort(memory.begin(), memory.end());
-        std::printf("%6d finished records: first frame after %.0f ms (runs %.0f..%.0f), "
-                    "resident %.1f MB\n",
-                    records, times.at(times.size() / 2), times.first(), times.last(),
-                    memory.at(memory.size() / 2) / 1024.0);
+        std::sort(loadedTimes.begin(), loadedTimes.end());
+        std::sort(loadedMemory.begin(), loadedMemory.end());
+        const double median = times.at(times.size() / 2);
+        if (records == 0)
+            anchor = median;
+        std::printf("%6d finished records: exec to first frame %.0f ms (runs %.0f..%.0f)", records,
+                    median, times.first(), times.last());
+        if (anchor > 0 && records > 0)
+            std::printf(", %.2fx the empty start", median / anchor);
+        std::printf(", resident %.1f MB; every row loaded after %.0f ms, resident then %.1f MB; "
+                    "load average %.2f\n",
+                    memory.at(memory.size() / 2) / 1024.0, loadedTimes.at(loadedTimes.size() / 2),
+                    loadedMemory.at(loadedMemory.size() / 2) / 1024.0, loadAverage());
         std::fflush(stdout);
     }
     return 0;

@@ -10,10 +10,12 @@
 #include "helpers/testutil.h"
 
 #include <QDataStream>
+#include <QDir>
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -108,13 +110,30 @@ private Q_SLOTS:
 
     void thumbnailCommand()
     {
-        const QString thumb = probe::thumbnailPathFor(QStringLiteral("/a/b/my clip.final.mp4"));
-        QVERIFY(thumb.startsWith(appDataDir() + "/.tempicon/"));
-        QVERIFY(thumb.endsWith(QStringLiteral("my clip.final.png")));
+        // Named by the whole path, size and time: files of one name in two folders differ, and
+        // a file written again gets a new picture.
+        QTemporaryDir dir;
+        QDir(dir.path()).mkpath("a");
+        QDir(dir.path()).mkpath("b");
+        const auto write = [](const QString &path, const QByteArray &bytes) {
+            QFile f(path);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write(bytes);
+        };
+        write(dir.path() + "/a/clip.mp4", "x");
+        write(dir.path() + "/b/clip.mp4", "x");
+        const QString a = probe::thumbnailPathFor(dir.path() + "/a/clip.mp4");
+        QVERIFY(a.startsWith(QStandardPaths::writableLocation(QStandardPaths::CacheLocation)));
+        QVERIFY(a.endsWith(".png"));
+        QVERIFY(a != probe::thumbnailPathFor(dir.path() + "/b/clip.mp4"));
+        write(dir.path() + "/a/clip.mp4", "longer");
+        QVERIFY(a != probe::thumbnailPathFor(dir.path() + "/a/clip.mp4"));
+        QVERIFY(probe::thumbnailPathFor(dir.path() + "/none.mp4").isEmpty());
         QCOMPARE(probe::thumbnailArguments("in.mp4", "t.png", true),
-                 QStringList({"-ss", "1", "-i", "in.mp4", "-vframes", "1", "-y", "t.png"}));
-        QCOMPARE(probe::thumbnailArguments("in.mp3", "t.png", false),
-                 QStringList({"-i", "in.mp3", "-vframes", "1", "-y", "t.png"}));
+                 QStringList({"-nostdin", "-v", "error", "-ss", "1", "-i", "in.mp4", "-vframes",
+                              "1", "-vf", "scale=200:120", "-y", "t.png"}));
+        QCOMPARE(probe::thumbnailArguments("in.mp3", "t.png", false).mid(3, 2),
+                 QStringList({"-i", "in.mp3"}));
     }
 
     void recordRoundTrip()
@@ -297,6 +316,13 @@ private Q_SLOTS:
         QCOMPARE(c.value("preset").toString(), applicationDir() + "/OneClickedType/iPhone.json");
         QVERIFY(!root.value("ffmpeg_location").toString().isEmpty());
         QCOMPARE(root.value("log_path").toString(), logDir());
+        QVERIFY(!c.contains("probe") && !c.contains("duration"));
+        // What the application already probed goes with the job, so the tool looks no more.
+        c = convertparams::build(video, "/in/a.mov", "/w", R"({"streams":[]})", 12.5)
+                .value("converter")
+                .toObject();
+        QCOMPARE(c.value("probe").toString(), QStringLiteral(R"({"streams":[]})"));
+        QCOMPARE(c.value("duration").toString().toDouble(), 12.5);
 
         ConvertInfo audio;
         audio.formatName = "MP3";

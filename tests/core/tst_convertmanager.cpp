@@ -3,6 +3,7 @@
 #include "core/converter/convertdatamanager.h"
 #include "core/converter/convertlistfile.h"
 #include "core/converter/convertmanager.h"
+#include "core/converter/framegrabber.h"
 #include "core/converter/converttask.h"
 #include "core/converter/loadfileoperator.h"
 #include "core/engine/sniffmgr.h"
@@ -126,9 +127,27 @@ private Q_SLOTS:
         QVERIFY(qAbs(loaded.at(0).duration - 2.0) < 0.2);
         QCOMPARE(loaded.at(0).fileSize, QFileInfo(clip).size());
         QVERIFY(QFileInfo(loaded.at(0).thumbnailPath).size() > 0);
+        // A 200x120 PNG (its header's width and height).
+        QCOMPARE(testutil::readFile(loaded.at(0).thumbnailPath).mid(16, 8).toHex(),
+                 QByteArray("000000c800000078"));
+        // ffprobe's report stays with the source for the conversion tool.
+        QVERIFY(loaded.at(0).probe.contains("\"streams\""));
         QCOMPARE(loaded.at(1).sourcePath, song);
         QCOMPARE(loaded.at(1).mediaType, int(ConvMediaInfo::Audio));
         QVERIFY(!manager->isLoading());
+
+        // A downloaded file's picture is made on request, once, into the same cache.
+        QFile::remove(loaded.at(0).thumbnailPath);
+        FrameGrabber grabber;
+        QSignalSpy ready(&grabber, &FrameGrabber::ready);
+        QVERIFY(grabber.thumbnailFor(clip, true).isEmpty());
+        QVERIFY(grabber.thumbnailFor(clip, true).isEmpty()); // asked once
+        QVERIFY(grabber.thumbnailFor(text, true).isEmpty());
+        QVERIFY(ready.wait(30000));
+        QCOMPARE(ready.first().at(0).toString(), clip);
+        QCOMPARE(grabber.thumbnailFor(clip, true), loaded.at(0).thumbnailPath);
+        QVERIFY(QFileInfo(loaded.at(0).thumbnailPath).size() > 0);
+        QTRY_VERIFY(!QFileInfo::exists(probe::thumbnailPathFor(text)));
     }
 
     void programThatCannotStartEndsTheInspection()

@@ -338,6 +338,43 @@ private Q_SLOTS:
         qDeleteAll(target);
     }
 
+    // A long list is read in stages: the finished jobs join in their order, a save waits for
+    // all of them, and quitting meanwhile finishes the reading first.
+    void finishedListsLoadInStages()
+    {
+        const int count = SniffMgr::kLoadChunk + 10;
+        for (int i = 0; i < count; ++i)
+            mgr->restoreJob(
+                fixture::finished(QStringLiteral("https://v/%1").arg(i), QString::number(i)),
+                SniffTask::Place::Done);
+        mgr->restoreJob(fixture::finished("https://v/p", "p"), SniffTask::Place::Private);
+        mgr->saveNow();
+
+        SniffMgr staged;
+        QSignalSpy chunks(&staged, &SniffMgr::finishedJobsLoaded);
+        QSignalSpy loaded(&staged, &SniffMgr::loadingFinished);
+        staged.loadInStages();
+        QVERIFY(staged.isLoading());
+        QSignalSpy saved(&staged, &SniffMgr::listsSaved);
+        staged.saveAll();
+        QVERIFY(loaded.wait(20000));
+        QVERIFY(chunks.size() >= 2);
+        QCOMPARE(staged.doneList().size(), count);
+        QCOMPARE(staged.doneList().first()->title(), QString("0"));
+        QCOMPARE(staged.doneList().last()->title(), QString::number(count - 1));
+        QCOMPARE(staged.privateList().size(), 1);
+        QVERIFY(saved.wait(20000));
+        QCOMPARE(tasklist::load(doneListPath()).size(), count);
+
+        SniffMgr quitting;
+        quitting.loadInStages();
+        quitting.saveNow();
+        QVERIFY(!quitting.isLoading());
+        QCOMPARE(quitting.doneList().size(), count);
+        QCOMPARE(tasklist::load(doneListPath()).size(), count);
+        fixture::clearFinished(mgr.get());
+    }
+
     // Temporary files that saves killed midway left beside the lists go at the next start; other
     // files beside them stay.
     void staleSaveFilesAreRemovedAtStart()

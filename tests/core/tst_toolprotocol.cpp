@@ -71,6 +71,8 @@ private Q_SLOTS:
         QCOMPARE(c.value("isNeedConvert").toString(), QString("true"));
         QVERIFY(c.value("preset").toString().endsWith("/OneClickedType/MP4.json"));
         QCOMPARE(c.value("input").toString(), QString("downloader"));
+        // The converted download keeps the chosen picture height.
+        QCOMPARE(c.value("video").toObject().value("resolution").toString(), QString("1920x1080"));
         // Every scalar is a string.
         for (auto it = d.begin(); it != d.end(); ++it)
             QVERIFY2(it.value().isString() || it.value().isObject(), qPrintable(it.key()));
@@ -116,6 +118,7 @@ private Q_SLOTS:
         QVERIFY(!d.contains("subtitle"));
         QVERIFY(
             root.value("converter").toObject().value("preset").toString().endsWith("/MP3.json"));
+        QVERIFY(!root.value("converter").toObject().contains("video"));
     }
 
     void playlistEntriesUseTheirOwnQualities()

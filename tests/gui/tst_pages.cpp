@@ -483,6 +483,33 @@ private Q_SLOTS:
         QCOMPARE(done.allList()->count(), 92); // odd numbers with a 1 in them
         QVERIFY(!done.isEmptyStateShown());
 
+        // Typed and taken back letter by letter (each narrowing step looks only at the rows
+        // shown, a step back is remembered): every step shows what a fresh search would.
+        const auto expected = [&tasks](const QString &text) {
+            const QStringList words = text.split(' ', Qt::SkipEmptyParts);
+            int n = 0;
+            for (const SniffTask *t : qAsConst(tasks))
+                n += t->matches(words) ? 1 : 0;
+            return n;
+        };
+        for (const char *step : {"", "b", "blu", "blue f", "blue fox 3", "blue fox 31", "blue fox",
+                                 "fox 3", "b", "blue fox 3"}) {
+            done.searchField()->setText(QString::fromLatin1(step));
+            QCOMPARE(done.allList()->count(), expected(QString::fromLatin1(step)));
+        }
+        // A job finishing during a search joins it when it matches, at the top.
+        tasks << mgr->addFinished(fixture::finished("http://127.0.0.1:9/new", "Blue fox 3 new"));
+        SniffTask *other =
+            mgr->addFinished(fixture::finished("http://127.0.0.1:9/other", "red fox 3 other"));
+        QCOMPARE(done.allList()->count(), expected("blue fox 3"));
+        QCOMPARE(done.allList()->taskAt(0), tasks.last());
+        done.searchField()->setText("blue fox");
+        QCOMPARE(done.allList()->count(), expected("blue fox"));
+        mgr->deleteFinished(tasks.takeLast(), false);
+        mgr->deleteFinished(other, false);
+        done.searchField()->setText("blue fox 3");
+        QCOMPARE(done.allList()->count(), expected("blue fox 3"));
+
         // A search that finds nothing says so, and does not ask to start downloading.
         done.searchField()->setText("green");
         QCOMPARE(done.allList()->count(), 0);

@@ -7,7 +7,9 @@
 #include "core/foundation/paths.h"
 #include "core/foundation/savehealth.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
+#include <QTimer>
 
 ConvertDataManager *ConvertDataManager::instance()
 {
@@ -62,8 +64,26 @@ void ConvertDataManager::addTasks(const QList<ConvertTask *> &tasks)
         task->setParent(this);
         convertingTasks << task;
     }
-    save(true, false);
+    // Files are added one by one as they are inspected: the list is written once for a run of
+    // them (and at once when the application quits).
+    if (!saveTimer) {
+        saveTimer = new QTimer(this);
+        saveTimer->setSingleShot(true);
+        saveTimer->setInterval(kAddSaveDelayMs);
+        connect(saveTimer, &QTimer::timeout, this, [this] { save(true, false); });
+        connect(qApp, &QCoreApplication::aboutToQuit, this, &ConvertDataManager::flush);
+    }
+    if (!saveTimer->isActive())
+        saveTimer->start();
     Q_EMIT convertingListChanged();
+}
+
+void ConvertDataManager::flush()
+{
+    if (saveTimer && saveTimer->isActive()) {
+        saveTimer->stop();
+        save(true, false);
+    }
 }
 
 void ConvertDataManager::removeTasks(const QList<ConvertTask *> &tasks)
@@ -132,6 +152,8 @@ void ConvertDataManager::forgetFile(const QString &path)
 
 void ConvertDataManager::save(bool converting, bool converted)
 {
+    if (converting && saveTimer)
+        saveTimer->stop(); // this write holds the added files too
     if (converting) {
         QList<const ConvMediaInfo *> sources;
         for (const ConvertTask *task : convertingTasks)

@@ -11,6 +11,7 @@
 
 class ConvMediaInfo;
 class ConvertTask;
+class QTimer;
 
 class ConvertDataManager : public QObject
 {
@@ -25,9 +26,15 @@ public:
 
     // The task with this source file, or null.
     ConvertTask *taskForSource(const QString &sourcePath) const;
-    // Creates a task for a probed file (owned here) and saves the list; null for a duplicate.
+    // Creates a task for a probed file (owned here) and saves the list soon; null for a
+    // duplicate.
     ConvertTask *addTaskFor(const ConvMediaInfo &source);
+    // Lists the tasks; the list is written within kAddSaveDelayMs (one write for a run of
+    // additions), or by flush().
     void addTasks(const QList<ConvertTask *> &tasks);
+    static constexpr int kAddSaveDelayMs = 300;
+    // Writes a list change that is still waiting (quitting does it too).
+    void flush();
     // Takes the tasks off the list and saves it; the tasks are not deleted.
     void removeTasks(const QList<ConvertTask *> &tasks);
     // Takes the records off the list (deleting their files when asked) and saves it.
@@ -56,4 +63,5 @@ private:
     QList<ConvertTask *> convertingTasks;
     QList<ConvMediaInfo *> convertedItems;
     bool loaded = false;
+    QTimer *saveTimer = nullptr;
 };

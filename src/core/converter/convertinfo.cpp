@@ -2,7 +2,6 @@
 
 #include "core/foundation/paths.h"
 
-#include <QDebug>
 #include <QDir>
 #include <QFileInfo>
 #include <QHash>
@@ -13,9 +12,7 @@ QString convertJsonPath(const QString &formatName)
 {
     QString name = formatName;
     name.remove(QStringLiteral("/iPod"));
-    const QString path = resourcePath(QStringLiteral("OneClickedType/") + name + ".json");
-    qDebug() << "convertJsonPath" << path;
-    return path;
+    return resourcePath(QStringLiteral("OneClickedType/") + name + ".json");
 }
 
 QString resolutionFor(const QString &label)
@@ -34,7 +31,8 @@ QString resolutionFor(const QString &label)
     return QStringLiteral("origin");
 }
 
-QJsonObject build(const ConvertInfo &info, const QString &input, const QString &workDir)
+QJsonObject build(const ConvertInfo &info, const QString &input, const QString &workDir,
+                  const QByteArray &probe, double duration)
 {
     QJsonObject converter;
     if (info.isVideo == 0) {
@@ -51,6 +49,10 @@ QJsonObject build(const ConvertInfo &info, const QString &input, const QString &
     converter.insert("preset", convertJsonPath(info.formatName));
     converter.insert("save_path", workDir);
     converter.insert("isNeedConvert", "true");
+    if (!probe.isEmpty())
+        converter.insert("probe", QString::fromUtf8(probe));
+    if (duration > 0)
+        converter.insert("duration", QString::number(duration, 'f', 3));
 
     QJsonObject root;
     root.insert("ffmpeg_location",

@@ -3,6 +3,7 @@
 // One choice of output format, as the format chooser stores it, and the conversion parameter
 // file the download tool receives for it.
 
+#include <QByteArray>
 #include <QJsonObject>
 #include <QString>
 
@@ -30,7 +31,10 @@ QString convertJsonPath(const QString &formatName);
 // HEIGHT lines tall with the source's aspect ratio. "Origin" (and anything unknown without a
 // "P") gives "origin"; an unknown label with a "P" gives "".
 QString resolutionFor(const QString &label);
-// The whole parameter file of a conversion-only run.
-QJsonObject build(const ConvertInfo &info, const QString &input, const QString &workDir);
+// The whole parameter file of a conversion-only run. What the application already knows of the
+// input goes with it, so that the tool does not look again: ffprobe's report (`probe`, JSON
+// text; none when empty) and the length in seconds (none when 0).
+QJsonObject build(const ConvertInfo &info, const QString &input, const QString &workDir,
+                  const QByteArray &probe = QByteArray(), double duration = 0);
 
 } // namespace convertparams

@@ -89,7 +89,8 @@ void ConvertTask::start()
     prefs->setConvertCounter(number);
     workDirValue = convertTempDir(true) + QStringLiteral("%1_%2").arg(number).arg(randomId());
     paramPath = workDirValue + "/param.json";
-    const QJsonObject params = convertparams::build(this->params, source->sourcePath, workDirValue);
+    const QJsonObject params = convertparams::build(this->params, source->sourcePath, workDirValue,
+                                                    source->probe, source->duration);
     QFile file(paramPath);
     const bool made = QDir().mkpath(workDirValue);
     if (made) {

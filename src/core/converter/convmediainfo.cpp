@@ -64,6 +64,7 @@ ConvMediaInfo &ConvMediaInfo::operator=(const ConvMediaInfo &other)
     width = other.width;
     height = other.height;
     mediaType = other.mediaType;
+    probe = other.probe;
     return *this;
 }
 

@@ -3,6 +3,7 @@
 // One media file as ffprobe describes it, or one converted file. Its data-stream record is the
 // unit of both converter list files.
 
+#include <QByteArray>
 #include <QList>
 #include <QMetaType>
 #include <QObject>
@@ -55,6 +56,9 @@ public:
     qint32 width = 0;
     qint32 height = 0;
     qint32 mediaType = Audio;
+    // ffprobe's report of sourcePath as it came (compact JSON), handed to the conversion tool so
+    // that it does not probe the file again. Kept in memory only: a list read from disk has none.
+    QByteArray probe;
 };
 
 // The record: outputPath, sourcePath, width, height, bitRate, duration, fileSize, mediaType,

@@ -4,7 +4,8 @@
 #include "core/foundation/paths.h"
 #include "core/process/myprocess.h"
 
-#include <QDebug>
+#include <QCryptographicHash>
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -23,7 +24,6 @@ Parsed parse(const QByteArray &json, const QString &path)
     ConvMediaInfo &info = parsed.info;
     info.sourcePath = path;
     const QJsonObject root = QJsonDocument::fromJson(json).object();
-    qDebug() << "[LoadFileOperator] parseCallback:" << root;
     const QJsonValue streams = root.value(QStringLiteral("streams"));
     if (!streams.isArray()) {
         info.mediaType = ConvMediaInfo::Unusable;
@@ -42,7 +42,6 @@ Parsed parse(const QByteArray &json, const QString &path)
             parsed.hasAudio = true;
         }
     }
-    qDebug() << "isvideo" << parsed.hasVideo << "isaudio" << parsed.hasAudio;
     if (!parsed.hasVideo && !parsed.hasAudio) {
         info.width = info.height = 0;
         info.mediaType = ConvMediaInfo::Unusable;
@@ -52,7 +51,6 @@ Parsed parse(const QByteArray &json, const QString &path)
     const QString duration = format.value(QStringLiteral("duration")).toString();
     const QString bitRate = format.value(QStringLiteral("bit_rate")).toString();
     const QString size = format.value(QStringLiteral("size")).toString();
-    qDebug() << "duration" << duration << "bit_rate" << bitRate << "size" << size;
     bool ok = false;
     const double seconds = duration.toDouble(&ok);
     info.duration = ok && seconds > 0 && seconds < 1e9 ? seconds : 0;
@@ -66,35 +64,40 @@ Parsed parse(const QByteArray &json, const QString &path)
 
 QString thumbnailPathFor(const QString &sourcePath)
 {
-    const QString folder = appDataDir() + QStringLiteral("/.tempicon");
-    QDir().mkpath(folder);
-    return folder + QDir::separator() + QFileInfo(sourcePath).completeBaseName() + ".png";
+    const QFileInfo file(sourcePath);
+    if (!file.exists())
+        return QString();
+    const QByteArray key = file.absoluteFilePath().toUtf8() + '\n' +
+                           QByteArray::number(file.size()) + '\n' +
+                           QByteArray::number(file.lastModified().toMSecsSinceEpoch());
+    return thumbnailCacheDir() + QLatin1Char('/') +
+           QString::fromLatin1(QCryptographicHash::hash(key, QCryptographicHash::Sha1).toHex()) +
+           QStringLiteral(".png");
 }
 
 QStringList thumbnailArguments(const QString &sourcePath, const QString &thumbnailPath, bool video)
 {
-    QStringList args;
+    QStringList args{QStringLiteral("-nostdin"), QStringLiteral("-v"), QStringLiteral("error")};
     if (video)
         args << QStringLiteral("-ss") << QStringLiteral("1");
     args << QStringLiteral("-i") << sourcePath << QStringLiteral("-vframes") << QStringLiteral("1")
-         << QStringLiteral("-y") << thumbnailPath;
+         << QStringLiteral("-vf") << QStringLiteral("scale=200:120") << QStringLiteral("-y")
+         << thumbnailPath;
     return args;
 }
 
+QStringList probeArguments(const QString &sourcePath)
+{
+    return {QStringLiteral("-v"),
+            QStringLiteral("quiet"),
+            QStringLiteral("-print_format"),
+            QStringLiteral("json=compact=1"),
+            QStringLiteral("-show_format"),
+            QStringLiteral("-show_streams"),
+            sourcePath};
+}
+
 } // namespace probe
-
-namespace {
-LoadFileOperator::ThumbnailFinisher &thumbnailFinisher()
-{
-    static LoadFileOperator::ThumbnailFinisher finisher;
-    return finisher;
-}
-} // namespace
-
-void LoadFileOperator::setThumbnailFinisher(ThumbnailFinisher finisher)
-{
-    thumbnailFinisher() = std::move(finisher);
-}
 
 LoadFileOperator::LoadFileOperator(const QString &filePath, QObject *parent)
     : QObject(parent)
@@ -126,10 +129,7 @@ void LoadFileOperator::start()
         return;
     }
     probing = true;
-    startProcess(ffprobePath(),
-                 {QStringLiteral("-v"), QStringLiteral("quiet"), QStringLiteral("-print_format"),
-                  QStringLiteral("json"), QStringLiteral("-show_format"),
-                  QStringLiteral("-show_streams"), path});
+    startProcess(ffprobePath(), probe::probeArguments(path));
 }
 
 void LoadFileOperator::startProcess(const QString &program, const QStringList &args)
@@ -192,19 +192,24 @@ void LoadFileOperator::onFinished(int exitCode, QProcess::ExitStatus exitStatus)
     if (!process)
         return;
     timeout->stop();
-    qDebug() << "exit code: " << exitCode << ", status: " << exitStatus;
     if (exitStatus == QProcess::NormalExit && output.size() <= kMaxProbeOutput)
         output += process->readAllStandardOutput();
     releaseFinishedProcess(process, this);
     if (!probing) {
-        onThumbnailFinished();
+        // A picture that could not be made (or was cut short) is not kept in the cache: rows
+        // show the default cover then. A cancelled loading still ends as a failure.
+        if (exitCode != 0 || exitStatus != QProcess::NormalExit)
+            QFile::remove(info->thumbnailPath);
+        finish(killed);
         return;
     }
     probe::Parsed parsed = probe::parse(output, path);
-    output.clear();
     info = new ConvMediaInfo(this);
     *info = parsed.info;
     const bool failed = exitCode != 0 || exitStatus != QProcess::NormalExit;
+    if (!failed && info->mediaType != ConvMediaInfo::Unusable)
+        info->probe = output.trimmed();
+    output.clear();
     Q_EMIT probeFinished(this);
     if (killed || failed || info->mediaType == ConvMediaInfo::Unusable) {
         if (!killed)
@@ -214,19 +219,14 @@ void LoadFileOperator::onFinished(int exitCode, QProcess::ExitStatus exitStatus)
         return;
     }
     info->thumbnailPath = probe::thumbnailPathFor(path);
-    QFile::remove(info->thumbnailPath); // never show an older file's picture
+    // The cache's picture of this very file (same path, size and time) is the one to show.
+    if (info->thumbnailPath.isEmpty() || QFileInfo(info->thumbnailPath).size() > 0) {
+        finish(false);
+        return;
+    }
     probing = false;
     startProcess(ffmpegPath(),
                  probe::thumbnailArguments(path, info->thumbnailPath, parsed.hasVideo));
-}
-
-void LoadFileOperator::onThumbnailFinished()
-{
-    if (!killed && thumbnailFinisher() && QFileInfo::exists(info->thumbnailPath))
-        thumbnailFinisher()(info->thumbnailPath);
-    // A thumbnail that could not be made leaves its path pointing nowhere: rows show the
-    // default cover then. A cancelled loading still ends as a failure.
-    finish(killed);
 }
 
 void LoadFileOperator::finish(bool isError)

@@ -1,15 +1,14 @@
 #pragma once
 
-// Inspects one local file: ffprobe describes it, then ffmpeg grabs a thumbnail. Both programs run
-// asynchronously (each at most 30 s) and the operator reports exactly once, also when a program
-// cannot start, hangs or prints more than any real description.
+// Inspects one local file: ffprobe describes it, then ffmpeg grabs a thumbnail (unless the cache
+// has the file's picture already). Both programs run asynchronously (each at most 30 s) and the
+// operator reports exactly once, also when a program cannot start, hangs or prints more than any
+// real description.
 
 #include "core/converter/convmediainfo.h"
 
 #include <QObject>
 #include <QProcess>
-
-#include <functional>
 
 class MyProcess;
 class QTimer;
@@ -27,11 +26,15 @@ struct Parsed
 // streams) do not make a file a video.
 Parsed parse(const QByteArray &json, const QString &path);
 
-// Where the thumbnail of a source file goes: ".tempicon/<base name>.png" in the data folder.
+// Where the thumbnail of a source file goes: a PNG in the cache folder named by a digest of the
+// file's full path, size and modification time, so that two files never share a picture and a
+// file written again gets a new one. Empty when the file does not exist.
 QString thumbnailPathFor(const QString &sourcePath);
-// The ffmpeg arguments that write the thumbnail: one frame a second in for a video, the first
-// picture (the cover) for audio.
+// The ffmpeg arguments that write the 200x120 thumbnail: one frame a second in for a video, the
+// first picture (the cover) for audio.
 QStringList thumbnailArguments(const QString &sourcePath, const QString &thumbnailPath, bool video);
+// The ffprobe arguments that describe a file (compact JSON, the format and the streams).
+QStringList probeArguments(const QString &sourcePath);
 
 } // namespace probe
 
@@ -41,11 +44,6 @@ class LoadFileOperator : public QObject
 public:
     static constexpr int kTimeoutMs = 30000;
     static constexpr qint64 kMaxProbeOutput = 8 * 1024 * 1024;
-
-    // Turns the frame ffmpeg wrote into the 200x120 list picture. Core code has no image
-    // library; the interface installs the step (without it the frame is kept as it is).
-    using ThumbnailFinisher = std::function<void(const QString &path)>;
-    static void setThumbnailFinisher(ThumbnailFinisher finisher);
 
     LoadFileOperator(const QString &filePath, QObject *parent);
     ~LoadFileOperator() override;
@@ -71,7 +69,6 @@ public Q_SLOTS:
 
 private:
     void startProcess(const QString &program, const QStringList &args);
-    void onThumbnailFinished();
     void finish(bool isError);
 
     MyProcess *process = nullptr;

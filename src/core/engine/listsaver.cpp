@@ -29,6 +29,12 @@ void ListSaver::remember(const QString &path, const tasklist::Records &records)
     writer.remember(path, records);
 }
 
+void ListSaver::remember(const QString &path, const tasklist::SharedRecords &records)
+{
+    pool.waitForDone();
+    writer.remember(path, records);
+}
+
 void ListSaver::request()
 {
     pending = true;

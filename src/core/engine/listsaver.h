@@ -36,6 +36,7 @@ public:
 
     // What a list file holds now, as it was loaded.
     void remember(const QString &path, const tasklist::Records &records);
+    void remember(const QString &path, const tasklist::SharedRecords &records);
     // A write soon, together with every other request until then.
     void request();
     // Writes the lists now on the calling thread, after any write still running.

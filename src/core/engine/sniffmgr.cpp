@@ -53,6 +53,12 @@ SniffMgr::SniffMgr(QObject *parent)
 
 SniffMgr::~SniffMgr()
 {
+    if (loader) {
+        loader->thread->wait();
+        delete loader->thread;
+        delete loader;
+        loader = nullptr;
+    }
     delete saver; // waits for a write still running, which reads nothing of the lists
     saver = nullptr;
     // Jobs deleted while their run was ending are held only by their operators.
@@ -169,6 +175,8 @@ void SniffMgr::setMaxCount(int count)
 
 void SniffMgr::schedule()
 {
+    if (loader)
+        return; // runs start once every list is loaded
     if (DlToolManager::instance()->isAvailable()) {
         const QList<SniffTask *> queue = downloading;
         for (SniffTask *task : queue) {

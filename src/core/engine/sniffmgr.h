@@ -17,6 +17,8 @@
 
 #include <functional>
 
+class QThread;
+class QTimer;
 class SniffOperator;
 class ThumbOperator;
 
@@ -115,6 +117,14 @@ public:
     QList<SniffTask *> downloadingList() const { return downloading; }
 
     void loadAll();
+    // The same in stages, for a window that shows itself before a long list is read: the
+    // downloading list and the history now, the done and private lists on a thread of their own.
+    // Their jobs then join the lists in their order, kLoadChunk per turn of the event loop
+    // (finishedJobsLoaded), and loadingFinished() ends it. Until then no run starts and saves wait;
+    // saveNow() and shutDown() finish the loading first.
+    void loadInStages();
+    bool isLoading() const { return loader != nullptr; }
+    static constexpr int kLoadChunk = 5000;
     // Saves the lists soon, off the GUI thread, together with every other request until then.
     void saveAll();
     // Saves the lists now and returns when they are on disk (quitting); true when every list
@@ -146,6 +156,10 @@ Q_SIGNALS:
     void noticeClosed(SniffMgr::Notice notice);
     // A save requested by saveAll() is on disk.
     void listsSaved();
+    // Staged loading: `count` jobs were added at the end of the done (or private) list.
+    void finishedJobsLoaded(SniffTask::Place place, int count);
+    // Staged loading is over: every list is complete.
+    void loadingFinished();
     // A job's run is over: finished (its file in place), failed or paused. Not for a job that
     // was deleted.
     void taskRunEnded(SniffTask *task);
@@ -156,6 +170,24 @@ public Q_SLOTS:
 
 private:
     QList<SniffTask *> tasksFromRecords(const tasklist::Records &records, SniffTask::Place place);
+    // What the loading thread reads (the done and private lists) and how far their jobs have
+    // joined the lists.
+    struct Loader
+    {
+        QThread *thread = nullptr;
+        tasklist::Records done;
+        tasklist::Records privates;
+        QStringList setAside;
+        bool read = false; // the thread has finished
+        int doneAdded = 0;
+        int privateAdded = 0;
+        tasklist::SharedRecords doneAsLoaded;
+        tasklist::SharedRecords privatesAsLoaded;
+        QTimer *chunks = nullptr;
+    };
+    void onFinishedListsRead();
+    void addLoadedChunk();
+    void finishLoadingNow();
     void announce(SniffTask *task);
     static void detachThumbOperator(SniffTask *task);
     void removeFinished(SniffTask *task, bool deleteFile);
@@ -184,6 +216,8 @@ private:
     QList<ThumbOperator *> thumbOperators;
     QList<Notice> shownNotices;
     bool listsLoaded = false;
+    Loader *loader = nullptr;
+    bool saveWanted = false;
     ListSaver *saver = nullptr;
     QStringList setAside;
     bool repairRenamedFiles = false;

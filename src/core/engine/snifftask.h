@@ -87,6 +87,8 @@ public:
     const QString &thumbnailPath() const { return rec->thumbnailPath; }
     // Every keyword occurs in the title (case ignored); no keywords match everything.
     bool matches(const QStringList &keywords) const;
+    // The same for a title (a view that keeps the titles of its rows at hand).
+    static bool titleMatches(const QString &title, const QStringList &keywords);
 
     // --- Bookkeeping of the engine -------------------------------------------------------------
     ThumbOperator *thumbOperator() const { return thumbOperatorValue; }

@@ -6,6 +6,7 @@
 
 #include <QDataStream>
 #include <QFile>
+#include <QHash>
 #include <QSet>
 #include <QVarLengthArray>
 
@@ -65,6 +66,38 @@ SharedRecords share(const Records &records)
     return shared;
 }
 
+namespace {
+
+// A long list repeats a few short texts in every record (the file type, the picture size, the
+// quality) and names one file twice: each is kept once, shared, which saves an allocation of a
+// few dozen bytes per text and record. The table is per thread (lists load off the GUI thread)
+// and bounded.
+void shareText(QString &text)
+{
+    if (text.isEmpty() || text.size() > 24)
+        return;
+    thread_local QHash<QString, QString> known;
+    const auto found = known.constFind(text);
+    if (found != known.constEnd()) {
+        text = *found;
+        return;
+    }
+    if (known.size() < 512)
+        known.insert(text, text);
+}
+
+void shareRepeatedTexts(Record *r)
+{
+    shareText(r->result.fileType);
+    shareText(r->result.resolution);
+    shareText(r->result.quality);
+    shareText(r->progress.speed);
+    if (r->result.filePath == r->media.filePath)
+        r->result.filePath = r->media.filePath;
+}
+
+} // namespace
+
 void writeRecord(QDataStream &stream, const Record &r)
 {
     stream << r.url << r.state;
@@ -92,6 +125,7 @@ bool readRecord(QDataStream &stream, Record *record)
     record->media = protocol::readMediaInfo(info);
     record->result = protocol::readResult(finished);
     record->progress = protocol::readProgress(progress);
+    shareRepeatedTexts(record);
     return true;
 }
 
@@ -226,6 +260,11 @@ template <typename List> QSet<QString> jobsOf(const List &records)
 void JobListWriter::remember(const QString &path, const Records &records)
 {
     written.insert(path, share(records));
+}
+
+void JobListWriter::remember(const QString &path, const SharedRecords &records)
+{
+    written.insert(path, records);
 }
 
 QVector<safesave::Outcome> JobListWriter::write(const QList<QPair<QString, SharedRecords>> &lists)

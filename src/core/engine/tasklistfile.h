@@ -66,6 +66,9 @@ class JobListWriter
 public:
     // What is on disk now (as loaded), so that the first save already knows the moves.
     void remember(const QString &path, const Records &records);
+    // The same from the jobs' own shared records, taken before anything changed them (no copy
+    // of a record is made).
+    void remember(const QString &path, const SharedRecords &records);
     // Writes every list; the outcome of every file written or tried.
     QVector<safesave::Outcome> write(const QList<QPair<QString, SharedRecords>> &lists);
     // Called after each file written (tests stop the writing there, in thought).

@@ -55,6 +55,20 @@ QJsonObject proxyObject()
     return proxy;
 }
 
+// "WIDTHxHEIGHT" for a quality label ("720P", "2160P(4K)" or its data "2160P"): the tool makes
+// a picture HEIGHT lines tall with the source's aspect ratio. "Best" and anything else keep the
+// source's size ("origin").
+QString conversionResolution(const QString &quality)
+{
+    const int p = quality.indexOf(QLatin1Char('P'));
+    bool ok = false;
+    const int height = p > 0 ? quality.left(p).toInt(&ok) : 0;
+    if (!ok || height < 100 || height > 10000)
+        return QStringLiteral("origin");
+    const int width = (height * 16 / 9 + 1) & ~1;
+    return QStringLiteral("%1x%2").arg(width).arg(height);
+}
+
 QString boolText(bool value)
 {
     return value ? QStringLiteral("true") : QStringLiteral("false");
@@ -79,9 +93,7 @@ QString presetPathFor(const QString &url, const QString &mediaTypeParam)
     target.remove(QStringLiteral("/iPod"));
     if (!isAudioFormat(chosen) && mediaTypeParam == QLatin1String("audio"))
         target = QStringLiteral("MP3");
-    const QString path = resourcePath("OneClickedType/" + target + ".json");
-    qDebug() << "convertJsonPath" << path;
-    return path;
+    return resourcePath("OneClickedType/" + target + ".json");
 }
 
 QString writeDownloadParams(const QString &url, const DownloadOptions &options,
@@ -133,8 +145,14 @@ QString writeDownloadParams(const QString &url, const DownloadOptions &options,
 
     QJsonObject converter{{"input", "downloader"}, {"save_path", "downloader"}};
     const bool convert = !prefs->oneClickFormat().contains("Original");
-    if (convert)
+    if (convert) {
         converter.insert("preset", presetPathFor(url, options.mediaType));
+        // The converted file keeps the picture height the user chose for the download.
+        if (!audio)
+            converter.insert(
+                "video", QJsonObject{{"resolution",
+                                      conversionResolution(d.value("video_quality").toString())}});
+    }
     converter.insert("isNeedConvert", boolText(convert));
 
     const QJsonObject root{{"log_path", logDir()},

@@ -74,6 +74,18 @@ QString logDir()
     return dir;
 }
 
+QString thumbnailCacheDir()
+{
+    const QString dir =
+        QStandardPaths::writableLocation(QStandardPaths::CacheLocation) + "/thumbnails";
+    if (!QFileInfo::exists(dir)) {
+        QDir().mkpath(dir);
+        QFile::setPermissions(dir, QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                       QFileDevice::ExeOwner);
+    }
+    return dir;
+}
+
 QString scriptsDir()
 {
     const QString dir = appDataDir() + "/dl_scripts";

@@ -11,7 +11,10 @@ QString historyListPath();
 QString privateListPath();
 QString convertingListPath();
 QString convertedListPath();
-QString logDir();     // created on every request
+QString logDir(); // created on every request
+// Pictures made of local files (the application's cache folder, readable by the user only),
+// created when missing.
+QString thumbnailCacheDir();
 QString scriptsDir(); // created when missing
 QString ffmpegPath();
 QString ffprobePath();

@@ -188,10 +188,14 @@ void Preferences::setWindowPlacement(const WindowPlacement &placement)
 }
 QString Preferences::interfaceStyle() const
 {
-    return value(kAppleInterfaceStyle).toString();
+    // Read for every row painted: the store is asked once.
+    if (!styleValue)
+        styleValue = value(kAppleInterfaceStyle).toString();
+    return *styleValue;
 }
 void Preferences::setInterfaceStyle(const QString &style)
 {
+    styleValue = style;
     setValue(kAppleInterfaceStyle, style);
 }
 QString Preferences::privateListKey() const

@@ -181,6 +181,7 @@ private:
 
     const char *suffix;
     mutable std::optional<int> languageValue;
+    mutable std::optional<QString> styleValue; // read for every row painted
     mutable std::optional<int> counterValue;
     bool counterWritePending = false;
 };

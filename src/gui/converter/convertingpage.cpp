@@ -4,7 +4,6 @@
 #include "core/converter/convertdatamanager.h"
 #include "core/converter/convertmanager.h"
 #include "core/converter/converttask.h"
-#include "core/converter/loadfileoperator.h"
 #include "core/foundation/applog.h"
 #include "core/foundation/globals.h"
 #include "core/foundation/stylemanager.h"
@@ -26,7 +25,6 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QHBoxLayout>
-#include <QImage>
 #include <QLabel>
 #include <QMenu>
 #include <QMimeData>
@@ -45,13 +43,6 @@ const char kFilter[] =
 
 // A dropped folder is searched this deep at most (a drop of a whole disk must not hang).
 const int kMaxVisitedEntries = 100000;
-
-void scaleThumbnail(const QString &path)
-{
-    const QImage image(path);
-    if (!image.isNull())
-        image.scaled(200, 120, Qt::IgnoreAspectRatio, Qt::FastTransformation).save(path, "PNG");
-}
 
 } // namespace
 
@@ -92,7 +83,6 @@ QStringList ConvertingPage::collectMediaPaths(const QStringList &localPaths)
 ConvertingPage::ConvertingPage(QWidget *parent)
     : QWidget(parent)
 {
-    LoadFileOperator::setThumbnailFinisher(scaleThumbnail);
     setAcceptDrops(true);
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);

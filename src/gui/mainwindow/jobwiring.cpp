@@ -9,18 +9,22 @@
 
 namespace jobwiring {
 
-void connectOwners()
+namespace {
+
+void dropOldCopies()
 {
     SniffMgr *downloads = SniffMgr::instance();
     ConvertDataManager *conversions = ConvertDataManager::instance();
-    conversions->loadAll();
 
     // A download converted after it finished is the download's record, shown on the converted
     // page through a filter. Older versions wrote a copy of it into the converted list: the copy
     // goes, the download keeps the fact.
+    // (Only an older version's converted list holds any: most starts look at no download.)
     QHash<QString, SniffTask *> byFile;
-    for (SniffTask *task : downloads->doneList() + downloads->privateList())
-        byFile.insert(task->filePath(), task);
+    if (!conversions->convertedItemList().isEmpty()) {
+        for (SniffTask *task : downloads->doneList() + downloads->privateList())
+            byFile.insert(task->filePath(), task);
+    }
     QList<ConvMediaInfo *> copies;
     if (!byFile.isEmpty()) {
         for (ConvMediaInfo *record : conversions->convertedItemList()) {
@@ -31,6 +35,20 @@ void connectOwners()
         }
     }
     conversions->removeConvertedItems(copies, false);
+}
+
+} // namespace
+
+void connectOwners()
+{
+    SniffMgr *downloads = SniffMgr::instance();
+    ConvertDataManager *conversions = ConvertDataManager::instance();
+    conversions->loadAll();
+    // The finished downloads may still be being read: the copies go once they are all known.
+    if (downloads->isLoading())
+        QObject::connect(downloads, &SniffMgr::loadingFinished, conversions, &dropOldCopies);
+    else
+        dropOldCopies();
 
     QObject::connect(downloads, &SniffMgr::fileDeleted, conversions,
                      &ConvertDataManager::forgetFile, Qt::UniqueConnection);

@@ -110,6 +110,9 @@ MainWindow::MainWindow(QWidget *parent)
     row->addLayout(right, 1);
     setCentralWidget(central);
 
+    // A long list of finished downloads is read while the window shows: its rows arrive in
+    // order, and nothing runs or is saved before the lists are complete.
+    SniffMgr::instance()->loadInStages();
     downloadingPage = new DownloadingPage(this);
     downloadedPage = new DownloadedPage(this);
     jobwiring::connectOwners();
@@ -148,10 +151,16 @@ MainWindow::MainWindow(QWidget *parent)
     connectDesktop();
 
     if (Preferences::instance()->welcomeShown()) {
-        reportEvent(QStringLiteral("Download"), QStringLiteral("DownloadingCount"),
-                    QString::number(SniffMgr::instance()->downloadingList().size()));
-        reportEvent(QStringLiteral("Download"), QStringLiteral("DownloadedCount"),
-                    QString::number(SniffMgr::instance()->doneList().size()));
+        const auto report = [] {
+            reportEvent(QStringLiteral("Download"), QStringLiteral("DownloadingCount"),
+                        QString::number(SniffMgr::instance()->downloadingList().size()));
+            reportEvent(QStringLiteral("Download"), QStringLiteral("DownloadedCount"),
+                        QString::number(SniffMgr::instance()->doneList().size()));
+        };
+        if (SniffMgr::instance()->isLoading())
+            connect(SniffMgr::instance(), &SniffMgr::loadingFinished, this, report);
+        else
+            report();
     }
     QTimer::singleShot(1000, this, &MainWindow::onStartupTimer);
     retranslate();

@@ -45,7 +45,13 @@ void MainWindow::connectEngineNotices()
         if (!anyLeft)
             setBusy(false);
     });
-    QTimer::singleShot(0, this, &MainWindow::tellSetAsideLists);
+    // Once every list has been read (a long list is read after the window shows).
+    SniffMgr *mgr = SniffMgr::instance();
+    if (mgr->isLoading())
+        connect(mgr, &SniffMgr::loadingFinished, this, &MainWindow::tellSetAsideLists,
+                Qt::QueuedConnection);
+    else
+        QTimer::singleShot(0, this, &MainWindow::tellSetAsideLists);
     // A file that cannot be saved is named at the top of the window until it is saved again.
     auto showSaveNotice = [this](const QString &text) {
         saveNotice->setText(text);

@@ -419,9 +419,13 @@ QStringList DownloadedPage::keywords() const
 
 void DownloadedPage::onSearchTextChanged(const QString &text)
 {
-    search->setStyleSheet(
-        QStringLiteral("QLineEdit { border-radius: 4px; border: 1px solid #D7D7D7; color: %1}")
-            .arg(text.isEmpty() ? QStringLiteral("#333333") : QStringLiteral("#444444")));
+    // The colour through the palette: a new style sheet would cost a polish every keystroke.
+    QPalette palette = search->palette();
+    const QColor colour(text.isEmpty() ? 0x333333 : 0x444444);
+    if (palette.color(QPalette::Text) != colour) {
+        palette.setColor(QPalette::Text, colour);
+        search->setPalette(palette);
+    }
     const QStringList words = keywords();
     allRows->setKeywords(words);
     if (privateRows)

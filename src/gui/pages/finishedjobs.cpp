@@ -1,5 +1,6 @@
 #include "gui/pages/finishedjobs.h"
 
+#include "core/converter/framegrabber.h"
 #include "core/engine/sniffmgr.h"
 #include "core/engine/snifftask.h"
 #include "core/foundation/globals.h"
@@ -9,6 +10,8 @@
 
 #include <QDateTime>
 
+#include <algorithm>
+
 using namespace mediaroles;
 
 FinishedJobsModel::FinishedJobsModel(SniffMgr *mgr, QObject *parent)
@@ -17,12 +20,27 @@ FinishedJobsModel::FinishedJobsModel(SniffMgr *mgr, QObject *parent)
 {
     const QList<SniffTask *> listed = mgr->doneList() + mgr->privateList();
     rows = QVector<SniffTask *>(listed.begin(), listed.end());
+    keys.reserve(rows.size());
+    keyOf.reserve(rows.size());
+    titles.reserve(rows.size());
+    for (SniffTask *task : qAsConst(rows)) {
+        keys << backKey;
+        keyOf.insert(task, backKey++);
+        titles << task->title();
+    }
     connect(mgr, &SniffMgr::mgrAddDownloadedTask, this, &FinishedJobsModel::onAdded);
     connect(mgr, &SniffMgr::finishedTaskRemoved, this, &FinishedJobsModel::onRemoved);
     connect(mgr, &SniffMgr::taskChanged, this, &FinishedJobsModel::onChanged);
     connect(mgr, &SniffMgr::taskMoved, this, &FinishedJobsModel::onMoved);
+    connect(mgr, &SniffMgr::finishedJobsLoaded, this, &FinishedJobsModel::onLoaded);
     connect(ThumbnailFetcher::instance(), &ThumbnailFetcher::fetched, this,
             &FinishedJobsModel::onThumbnailFetched);
+    connect(FrameGrabber::instance(), &FrameGrabber::ready, this, [this](const QString &path) {
+        const QList<SniffTask *> tasks = awaitingFrame.values(path);
+        awaitingFrame.remove(path);
+        for (SniffTask *task : tasks)
+            onChanged(task); // the row asks again and finds the picture
+    });
 }
 
 int FinishedJobsModel::rowCount(const QModelIndex &parent) const
@@ -32,15 +50,20 @@ int FinishedJobsModel::rowCount(const QModelIndex &parent) const
 
 int FinishedJobsModel::rowOf(const SniffTask *task) const
 {
-    if (indexStale) {
-        // Rebuilt once after rows came or went, not on every look-up.
-        rowIndex.clear();
-        rowIndex.reserve(rows.size());
-        for (int i = 0; i < rows.size(); ++i)
-            rowIndex.insert(rows.at(i), i);
-        indexStale = false;
-    }
-    return rowIndex.value(task, -1);
+    // Rows are in the order of their keys: the row is found by halving, whatever came or went.
+    const auto found = keyOf.constFind(task);
+    if (found == keyOf.constEnd())
+        return -1;
+    const auto it = std::lower_bound(keys.cbegin(), keys.cend(), *found);
+    return it != keys.cend() && *it == *found ? int(it - keys.cbegin()) : -1;
+}
+
+void FinishedJobsModel::insertRow(int row, SniffTask *task, qint64 key)
+{
+    rows.insert(row, task);
+    keys.insert(row, key);
+    titles.insert(row, task->title());
+    keyOf.insert(task, key);
 }
 
 void FinishedJobsModel::onAdded(SniffTask *task)
@@ -49,8 +72,21 @@ void FinishedJobsModel::onAdded(SniffTask *task)
         return;
     // The newest first: one row more, nothing rebuilt.
     beginInsertRows(QModelIndex(), 0, 0);
-    rows.prepend(task);
-    indexStale = true;
+    insertRow(0, task, --frontKey);
+    endInsertRows();
+}
+
+void FinishedJobsModel::onLoaded(SniffTask::Place place, int count)
+{
+    // A list being read joins at the end: the done list's jobs all come before the private
+    // list's, so the rows keep the engine's order.
+    const QList<SniffTask *> list =
+        place == SniffTask::Place::Private ? mgr->privateList() : mgr->doneList();
+    if (count <= 0 || count > list.size())
+        return;
+    beginInsertRows(QModelIndex(), rows.size(), rows.size() + count - 1);
+    for (int i = list.size() - count; i < list.size(); ++i)
+        insertRow(rows.size(), list.at(i), backKey++);
     endInsertRows();
 }
 
@@ -63,19 +99,24 @@ void FinishedJobsModel::onRemoved(SniffTask *task)
         else
             ++it;
     }
+    awaitingFrame.remove(task->filePath(), task);
     if (row < 0)
         return;
     beginRemoveRows(QModelIndex(), row, row);
     rows.remove(row);
-    indexStale = true;
+    keys.remove(row);
+    titles.remove(row);
+    keyOf.remove(task);
     endRemoveRows();
 }
 
 void FinishedJobsModel::onChanged(SniffTask *task)
 {
     const int row = rowOf(task);
-    if (row >= 0)
-        Q_EMIT dataChanged(index(row), index(row));
+    if (row < 0)
+        return;
+    titles[row] = task->title();
+    Q_EMIT dataChanged(index(row), index(row));
 }
 
 void FinishedJobsModel::onMoved(SniffTask *task)
@@ -90,8 +131,9 @@ void FinishedJobsModel::onMoved(SniffTask *task)
     // Back from the private list: first in the done list, as the engine keeps it.
     beginMoveRows(QModelIndex(), row, row, QModelIndex(), 0);
     rows.remove(row);
-    rows.prepend(task);
-    indexStale = true;
+    keys.remove(row);
+    titles.remove(row);
+    insertRow(0, task, --frontKey);
     endMoveRows();
     Q_EMIT dataChanged(index(0), index(0));
 }
@@ -108,13 +150,27 @@ QString FinishedJobsModel::shownThumbnail(SniffTask *task) const
     const QString &stored = task->thumbnailPath();
     if (!media.privateFile && !stored.isEmpty() && !rowpaint::thumbnail(stored, 1.0).isNull())
         return stored;
+    if (media.hiddenThumb)
+        return QString();
     // No picture of its own yet: the address's picture is fetched once, when the row is seen.
-    if (!media.thumbnail.isEmpty() && !media.hiddenThumb &&
-        !ThumbnailFetcher::instance()->wasRequested(media.thumbnail)) {
-        awaiting.insert(media.thumbnail, task);
-        ThumbnailFetcher::instance()->fetch(media.thumbnail);
+    if (!media.thumbnail.isEmpty()) {
+        if (!ThumbnailFetcher::instance()->wasRequested(media.thumbnail)) {
+            awaiting.insert(media.thumbnail, task);
+            ThumbnailFetcher::instance()->fetch(media.thumbnail);
+        }
+        return QString();
     }
-    return QString();
+    // The site had none: a frame of the file itself, made once and kept in the cache. A private
+    // file's picture is never made (the cache is no place for it).
+    if (media.privateFile || task->isPrivate())
+        return QString();
+    const protocol::Result &result = task->result();
+    const bool audio = isAudioFormat(result.fileType) || result.resolution == QLatin1String("0x0");
+    const QString path = task->filePath();
+    const QString frame = FrameGrabber::instance()->thumbnailFor(path, !audio);
+    if (frame.isEmpty() && !awaitingFrame.contains(path, task))
+        awaitingFrame.insert(path, task);
+    return frame;
 }
 
 QVariant FinishedJobsModel::data(const QModelIndex &index, int role) const
@@ -177,62 +233,276 @@ void FinishedJobsModel::onThumbnailFetched(const QString &url, const QPixmap &pi
 
 // --- The filter -------------------------------------------------------------------------------
 
+namespace {
+
+// Searches remembered per view: enough for a word typed and taken back letter by letter.
+constexpr int kRecentSearches = 12;
+
+// Every row that `wider` shows is among those `narrower` would look at: each word of `wider`
+// lies within a word of `narrower`.
+bool narrows(const QStringList &narrower, const QStringList &wider)
+{
+    for (const QString &w : wider) {
+        bool within = false;
+        for (const QString &n : narrower) {
+            if (n.contains(w, Qt::CaseInsensitive)) {
+                within = true;
+                break;
+            }
+        }
+        if (!within)
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
 FinishedJobsFilter::FinishedJobsFilter(FinishedJobsModel *jobs, View view, QObject *parent)
-    : QSortFilterProxyModel(parent)
+    : QAbstractProxyModel(parent)
     , jobs(jobs)
     , view(view)
 {
-    setSourceModel(jobs);
+    QAbstractProxyModel::setSourceModel(jobs);
+    connect(jobs, &QAbstractItemModel::rowsInserted, this, &FinishedJobsFilter::onRowsInserted);
+    connect(jobs, &QAbstractItemModel::rowsAboutToBeRemoved, this,
+            &FinishedJobsFilter::onRowsAboutToBeRemoved);
+    connect(jobs, &QAbstractItemModel::rowsRemoved, this, &FinishedJobsFilter::onRowsRemoved);
+    connect(jobs, &QAbstractItemModel::dataChanged, this, &FinishedJobsFilter::onDataChanged);
+    // Rows that moved (a job back from the private list) or a new model: every row again.
+    const auto again = [this] {
+        recent.clear();
+        refilter(false);
+    };
+    connect(jobs, &QAbstractItemModel::rowsMoved, this, again);
+    connect(jobs, &QAbstractItemModel::layoutChanged, this, again);
+    connect(jobs, &QAbstractItemModel::modelReset, this, again);
+    refilter(false);
+}
+
+bool FinishedJobsFilter::inView(const SniffTask *task) const
+{
+    // The one place that keeps private jobs out of the public views.
+    const bool isPrivate = task->isPrivate();
+    switch (view) {
+    case View::Public:
+        return !isPrivate;
+    case View::Private:
+        return isPrivate;
+    case View::Converted:
+        return !isPrivate && task->result().converted;
+    }
+    return false;
+}
+
+bool FinishedJobsFilter::accepts(int sourceRow, const QStringList &keywords) const
+{
+    const SniffTask *task = jobs->taskAt(sourceRow);
+    return task && inView(task) &&
+           (keywords.isEmpty() || SniffTask::titleMatches(jobs->titleAt(sourceRow), keywords));
+}
+
+bool FinishedJobsFilter::accepts(int sourceRow) const
+{
+    return accepts(sourceRow, words);
+}
+
+void FinishedJobsFilter::refilter(bool narrowing)
+{
+    QVector<int> rows;
+    bool found = false;
+    for (const auto &entry : qAsConst(recent)) {
+        if (entry.first == words) {
+            rows = entry.second;
+            found = true;
+            break;
+        }
+    }
+    if (!found) {
+        if (narrowing) {
+            // The rows shown are in the view already: only their titles are looked at.
+            rows.reserve(shown.size());
+            for (int row : qAsConst(shown)) {
+                if (SniffTask::titleMatches(jobs->titleAt(row), words))
+                    rows << row;
+            }
+        } else {
+            const int count = jobs->rowCount();
+            for (int row = 0; row < count; ++row) {
+                if (accepts(row))
+                    rows << row;
+            }
+        }
+        recent.prepend({words, rows});
+        while (recent.size() > kRecentSearches)
+            recent.removeLast();
+    }
+    beginResetModel();
+    shown = rows;
+    endResetModel();
 }
 
 void FinishedJobsFilter::setKeywords(const QStringList &keywords)
 {
     if (keywords == words)
         return;
+    const bool narrowing = narrows(keywords, words);
     words = keywords;
-    invalidateFilter();
+    refilter(narrowing);
 }
 
-bool FinishedJobsFilter::filterAcceptsRow(int sourceRow, const QModelIndex &) const
+int FinishedJobsFilter::proxyRowOf(int sourceRow) const
 {
-    const SniffTask *task = jobs->taskAt(sourceRow);
-    if (!task)
-        return false;
-    // The one place that keeps private jobs out of the public views.
-    const bool isPrivate = task->isPrivate();
-    switch (view) {
-    case View::Public:
-        if (isPrivate)
-            return false;
-        break;
-    case View::Private:
-        if (!isPrivate)
-            return false;
-        break;
-    case View::Converted:
-        if (isPrivate || !task->result().converted)
-            return false;
-        break;
+    const auto it = std::lower_bound(shown.cbegin(), shown.cend(), sourceRow);
+    return it != shown.cend() && *it == sourceRow ? int(it - shown.cbegin()) : -1;
+}
+
+void FinishedJobsFilter::onRowsInserted(const QModelIndex &parent, int first, int last)
+{
+    if (parent.isValid())
+        return;
+    recent.clear();
+    const int count = last - first + 1;
+    const int at = int(std::lower_bound(shown.cbegin(), shown.cend(), first) - shown.cbegin());
+    for (int i = at; i < shown.size(); ++i)
+        shown[i] += count;
+    QVector<int> added;
+    for (int row = first; row <= last; ++row) {
+        if (accepts(row))
+            added << row;
     }
-    return words.isEmpty() || task->matches(words);
+    if (added.isEmpty())
+        return;
+    beginInsertRows(QModelIndex(), at, at + added.size() - 1);
+    shown.insert(at, added.size(), 0);
+    std::copy(added.cbegin(), added.cend(), shown.begin() + at);
+    endInsertRows();
+}
+
+void FinishedJobsFilter::onRowsAboutToBeRemoved(const QModelIndex &parent, int first, int last)
+{
+    if (parent.isValid())
+        return;
+    recent.clear();
+    const int from = int(std::lower_bound(shown.cbegin(), shown.cend(), first) - shown.cbegin());
+    const int to = int(std::lower_bound(shown.cbegin(), shown.cend(), last + 1) - shown.cbegin());
+    if (from == to)
+        return;
+    beginRemoveRows(QModelIndex(), from, to - 1);
+    shown.remove(from, to - from);
+    endRemoveRows();
+}
+
+void FinishedJobsFilter::onRowsRemoved(const QModelIndex &parent, int first, int last)
+{
+    if (parent.isValid())
+        return;
+    // The rows after the removed ones move up (those removed left already).
+    const int count = last - first + 1;
+    const int at = int(std::lower_bound(shown.cbegin(), shown.cend(), first) - shown.cbegin());
+    for (int i = at; i < shown.size(); ++i)
+        shown[i] -= count;
+}
+
+void FinishedJobsFilter::onDataChanged(const QModelIndex &topLeft, const QModelIndex &bottomRight,
+                                       const QVector<int> &roles)
+{
+    if (!topLeft.isValid() || !bottomRight.isValid())
+        return;
+    const int first = topLeft.row();
+    const int last = bottomRight.row();
+    if (last - first > 64) { // every row (a language change): as they stand now
+        recent.clear();
+        refilter(false);
+        return;
+    }
+    // A changed title or place changes what the remembered searches hold of those rows only
+    // (a new thumbnail changes nothing).
+    for (auto &entry : recent) {
+        QVector<int> &rows = entry.second;
+        for (int row = first; row <= last; ++row) {
+            const auto it = std::lower_bound(rows.begin(), rows.end(), row);
+            const bool listed = it != rows.end() && *it == row;
+            if (accepts(row, entry.first) != listed) {
+                if (listed)
+                    rows.erase(it);
+                else
+                    rows.insert(it, row);
+            }
+        }
+    }
+    for (int row = first; row <= last; ++row) {
+        const int at = proxyRowOf(row);
+        const bool wanted = accepts(row);
+        if (at >= 0 && wanted) {
+            Q_EMIT dataChanged(index(at, 0), index(at, 0), roles);
+        } else if (at >= 0) {
+            beginRemoveRows(QModelIndex(), at, at);
+            shown.remove(at);
+            endRemoveRows();
+        } else if (wanted) {
+            const int to =
+                int(std::lower_bound(shown.cbegin(), shown.cend(), row) - shown.cbegin());
+            beginInsertRows(QModelIndex(), to, to);
+            shown.insert(to, row);
+            endInsertRows();
+        }
+    }
+}
+
+QModelIndex FinishedJobsFilter::index(int row, int column, const QModelIndex &parent) const
+{
+    if (parent.isValid() || column != 0 || row < 0 || row >= shown.size())
+        return QModelIndex();
+    return createIndex(row, column);
+}
+
+QModelIndex FinishedJobsFilter::parent(const QModelIndex &) const
+{
+    return QModelIndex();
+}
+
+int FinishedJobsFilter::rowCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : shown.size();
+}
+
+int FinishedJobsFilter::columnCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : 1;
+}
+
+QModelIndex FinishedJobsFilter::mapToSource(const QModelIndex &proxyIndex) const
+{
+    if (!proxyIndex.isValid() || proxyIndex.model() != this || proxyIndex.row() >= shown.size())
+        return QModelIndex();
+    return jobs->index(shown.at(proxyIndex.row()));
+}
+
+QModelIndex FinishedJobsFilter::mapFromSource(const QModelIndex &sourceIndex) const
+{
+    if (!sourceIndex.isValid())
+        return QModelIndex();
+    const int at = proxyRowOf(sourceIndex.row());
+    return at < 0 ? QModelIndex() : createIndex(at, 0);
 }
 
 SniffTask *FinishedJobsFilter::taskAt(int row) const
 {
-    return jobs->taskAt(mapToSource(index(row, 0)).row());
+    return row >= 0 && row < shown.size() ? jobs->taskAt(shown.at(row)) : nullptr;
 }
 
 int FinishedJobsFilter::rowOf(const SniffTask *task) const
 {
     const int source = jobs->rowOf(task);
-    return source < 0 ? -1 : mapFromSource(jobs->index(source)).row();
+    return source < 0 ? -1 : proxyRowOf(source);
 }
 
 QList<SniffTask *> FinishedJobsFilter::tasks() const
 {
-    QList<SniffTask *> shown;
-    shown.reserve(rowCount());
-    for (int row = 0; row < rowCount(); ++row)
-        shown << taskAt(row);
-    return shown;
+    QList<SniffTask *> list;
+    list.reserve(shown.size());
+    for (int row : shown)
+        list << jobs->taskAt(row);
+    return list;
 }

@@ -7,15 +7,16 @@
 // typed record, read through the media roles (gui/widgets/mediaroles.h) when the row is painted.
 
 #include <QAbstractListModel>
+#include <QAbstractProxyModel>
 #include <QHash>
 #include <QMultiHash>
-#include <QSortFilterProxyModel>
 #include <QStringList>
 #include <QVector>
 
+#include "core/engine/snifftask.h"
+
 class QPixmap;
 class SniffMgr;
-class SniffTask;
 
 class FinishedJobsModel : public QAbstractListModel
 {
@@ -27,12 +28,16 @@ public:
     QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
 
     SniffTask *taskAt(int row) const { return rows.value(row); }
+    // The row's title, kept beside the rows (shared with the job's record): a search reads
+    // titles one after another without visiting every job.
+    const QString &titleAt(int row) const { return titles.at(row); }
     int rowOf(const SniffTask *task) const;
     // Every row is painted again (a language or palette change).
     void refreshAll();
 
 private:
     void onAdded(SniffTask *task);
+    void onLoaded(SniffTask::Place place, int count);
     void onRemoved(SniffTask *task);
     void onChanged(SniffTask *task);
     void onMoved(SniffTask *task);
@@ -40,14 +45,27 @@ private:
     void onThumbnailFetched(const QString &url, const QPixmap &pixmap);
 
     SniffMgr *mgr;
+    void insertRow(int row, SniffTask *task, qint64 key);
+
     QVector<SniffTask *> rows;
-    mutable QHash<const SniffTask *, int> rowIndex;
-    mutable bool indexStale = true;
+    QVector<QString> titles;
+    // Each row's key, ascending with the rows: a row that comes first takes a key below every
+    // other, one that comes last a key above. A task's row is found from its key by halving.
+    QVector<qint64> keys;
+    QHash<const SniffTask *, qint64> keyOf;
+    qint64 frontKey = 0;
+    qint64 backKey = 0;
     // Rows whose remote thumbnail is being fetched, by address.
     mutable QMultiHash<QString, SniffTask *> awaiting;
+    // Rows whose picture is being made of their file, by the file's path.
+    mutable QMultiHash<QString, SniffTask *> awaitingFrame;
 };
 
-class FinishedJobsFilter : public QSortFilterProxyModel
+// A view of the finished jobs: the source rows it shows, in order, kept as a vector and changed
+// row by row as the model changes. A search that narrows the previous one (every earlier word is
+// within a new word) looks only at the rows shown; the last few searches are remembered until
+// the jobs change, so taking a letter back costs no search at all.
+class FinishedJobsFilter : public QAbstractProxyModel
 {
     Q_OBJECT
 public:
@@ -66,11 +84,31 @@ public:
     int rowOf(const SniffTask *task) const;
     QList<SniffTask *> tasks() const;
 
-protected:
-    bool filterAcceptsRow(int sourceRow, const QModelIndex &sourceParent) const override;
+    QModelIndex index(int row, int column,
+                      const QModelIndex &parent = QModelIndex()) const override;
+    QModelIndex parent(const QModelIndex &child) const override;
+    int rowCount(const QModelIndex &parent = QModelIndex()) const override;
+    int columnCount(const QModelIndex &parent = QModelIndex()) const override;
+    QModelIndex mapToSource(const QModelIndex &proxyIndex) const override;
+    QModelIndex mapFromSource(const QModelIndex &sourceIndex) const override;
 
 private:
+    bool inView(const SniffTask *task) const;
+    bool accepts(int sourceRow, const QStringList &keywords) const;
+    bool accepts(int sourceRow) const;
+    // Every source row again, from the remembered searches or the narrowest rows known.
+    void refilter(bool narrowing);
+    int proxyRowOf(int sourceRow) const; // -1 when not shown
+    void onRowsInserted(const QModelIndex &parent, int first, int last);
+    void onRowsAboutToBeRemoved(const QModelIndex &parent, int first, int last);
+    void onRowsRemoved(const QModelIndex &parent, int first, int last);
+    void onDataChanged(const QModelIndex &topLeft, const QModelIndex &bottomRight,
+                       const QVector<int> &roles);
+
     FinishedJobsModel *jobs;
     View view;
     QStringList words;
+    QVector<int> shown; // source rows, ascending
+    // Recent searches and their rows, valid until the jobs change.
+    QList<QPair<QStringList, QVector<int>>> recent;
 };

@@ -1,6 +1,6 @@
 #include "core/platform/platform.h"
 #include "core/process/myprocess.h"
-#include "helpers/testutil.h"
+#include "helpers/fixture.h"
 
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -79,7 +79,7 @@ class TestMyProcess : public QObject
 private Q_SLOTS:
     void initTestCase()
     {
-        testutil::enterTestMode();
+        fixture::testMode();
         qRegisterMetaType<QProcess::ExitStatus>();
     }
 

@@ -87,13 +87,6 @@ QString checkedEntry()
     return QString();
 }
 
-QString logText()
-{
-    flushLog();
-    QFile log(logDir() + "/AppLog.log");
-    return log.open(QIODevice::ReadOnly) ? QString::fromUtf8(log.readAll()) : QString();
-}
-
 void sendMouse(QWidget *widget, QEvent::Type type, const QPoint &at,
                Qt::MouseButton button = Qt::NoButton)
 {
@@ -107,7 +100,6 @@ void sendMouse(QWidget *widget, QEvent::Type type, const QPoint &at,
 class TestPageLists : public QObject
 {
     Q_OBJECT
-    QTemporaryDir downloads;
     SniffMgr *mgr = nullptr;
 
     void clearDone() { fixture::clearFinished(mgr); }
@@ -116,7 +108,7 @@ private Q_SLOTS:
     void initTestCase()
     {
         qputenv("CLIPMOOR_UPDATE_SERVER", "http://127.0.0.1:9");
-        fixture::prepare(downloads.path());
+        fixture::prepare();
         initGuiResources();
         initLogging();
         mgr = SniffMgr::instance();
@@ -167,7 +159,7 @@ private Q_SLOTS:
         QCOMPARE(mgr->doneList().size(), 2);
         // The pages are still whole, and the retries did run meanwhile.
         QVERIFY(page.isVisible() && done.isVisible());
-        QTRY_VERIFY(logText().contains("checkUpdate retry"));
+        QTRY_VERIFY(fixture::logText().contains("checkUpdate retry"));
         mgr->deleteAllDownloading();
         clearDone();
     }
@@ -183,7 +175,7 @@ private Q_SLOTS:
         const QModelIndex row = page.model()->index(0);
         QVERIFY(row.data(FailureRole).toBool());
         QCOMPARE(row.data(ReasonRole).toString(), QString("scripted failure"));
-        QVERIFY(logText().contains(address("fail", 3) + ": scripted failure"));
+        QVERIFY(fixture::logText().contains(address("fail", 3) + ": scripted failure"));
 
         // The failure line's tooltip is the tool's reason.
         const QRect band = page.list()->visualRect(row);

@@ -9,8 +9,7 @@
 #include "gui/browser/browserwindow.h"
 #include "gui/browser/pagerequests.h"
 #include "gui/browser/webview.h"
-#include "helpers/httpserver.h"
-#include "helpers/testutil.h"
+#include "helpers/fixture.h"
 #include "helpers/webpagetest.h"
 
 #include <QJsonArray>
@@ -122,7 +121,7 @@ public:
 private Q_SLOTS:
     void initTestCase()
     {
-        testutil::enterTestMode();
+        fixture::testMode();
         QVERIFY(server.start());
         pages = {
             {"video.html", page("<p>Text above.</p><video id=player src='/media/clip.mp4' "

@@ -6,8 +6,7 @@
 #include "gui/widgets/rfimageview.h"
 #include "gui/widgets/xlineedit.h"
 #include "gui/widgets/zqmessagebox.h"
-#include "helpers/httpserver.h"
-#include "helpers/testutil.h"
+#include "helpers/fixture.h"
 
 #include <QApplication>
 #include <QHBoxLayout>
@@ -49,7 +48,7 @@ class TestWidgets : public QObject
 private Q_SLOTS:
     void initTestCase()
     {
-        testutil::enterTestMode();
+        fixture::testMode();
         initGuiResources(); // the application font, as in the app
     }
 
@@ -255,10 +254,7 @@ private Q_SLOTS:
         QImage image(64, 36, QImage::Format_RGB32);
         image.fill(Qt::darkCyan);
         QVERIFY(image.save(www.path() + "/thumb.jpg"));
-        QFile junk(www.path() + "/junk.jpg");
-        QVERIFY(junk.open(QIODevice::WriteOnly));
-        junk.write("not a picture");
-        junk.close();
+        testutil::writeFile(www.path() + "/junk.jpg", "not a picture");
         TestHttpServer server(www.path());
         QVERIFY(server.start());
 

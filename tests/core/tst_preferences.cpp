@@ -20,9 +20,14 @@ private Q_SLOTS:
     {
         seedPreferences();
         QSettings stored = testutil::storedSettings();
+        // The defaults no other case reaches (the rest show in the behaviour they set).
+        QCOMPARE(stored.value("kPlaylist_OrderMode").toString(), QString("Newest first"));
+        QCOMPARE(stored.value("kDownload_ResumeOnStartup").toBool(), false);
         QCOMPARE(stored.value("kDownload_CheckCertificate").toBool(), true);
         QCOMPARE(stored.value("kLocation_DownloadDir").toString(),
                  QDir::cleanPath(QDir::homePath() + "/Clipmoor/Download"));
+        QCOMPARE(stored.value("kLocation_ConvertDir").toString(),
+                 QDir::cleanPath(QDir::homePath() + "/Clipmoor/Converted"));
 
         int seeded = 0;
         for (const QString &key : stored.allKeys()) {
@@ -39,10 +44,17 @@ private Q_SLOTS:
         QVERIFY(!stored.contains("kSpeedLimited"));
     }
 
-    // The converter's settings are written under their own keys.
+    // The converter's settings: seeded, read and written under their own keys.
     void conversionSettingsRoundTrip()
     {
+        seedPreferences();
         Preferences *prefs = Preferences::instance();
+        QCOMPARE(prefs->convertMediaType(), QString("Video"));
+        QCOMPARE(prefs->convertVideoFormat(), QString("MP4"));
+        QCOMPARE(prefs->convertVideoResolution(), QString("Origin"));
+        QCOMPARE(prefs->convertVideoMuted(), false);
+        QCOMPARE(prefs->convertAudioFormat(), QString("MP3"));
+        QCOMPARE(prefs->convertAudioBitRate(), QString("Origin"));
         prefs->setConvertMediaType("Audio");
         prefs->setConvertVideoFormat("MKV");
         prefs->setConvertVideoResolution("1280x720");
@@ -94,6 +106,7 @@ private Q_SLOTS:
         QCOMPARE(prefs->toolLocation(), QString("/opt/tool"));
         // Unseeded keys read as their defaults.
         QCOMPARE(prefs->audioQuality(), QString("320Kb/s"));
+        QCOMPARE(prefs->updateServer(), QString("https://update.clipmoor.app"));
 
         prefs->setProxyPort("8080");
         prefs->setSkipCloseConfirmation(true);

@@ -75,6 +75,7 @@ private Q_SLOTS:
         QTRY_COMPARE(box->text(), QString("Nicht mehr fragen")); // the change event is posted
         // Languages are offered in their own names, whatever the interface speaks.
         const QList<QPair<int, QString>> names = LanguageSettings::instance()->languages();
+        QCOMPARE(names.size(), 14);
         QCOMPARE(names.first().second, QString("English"));
         QCOMPARE(names.at(2).second, QString("Deutsch"));
         QCOMPARE(names.at(11), qMakePair(int(LanguageSettings::Japanese), QString("日本語")));

@@ -61,19 +61,11 @@ class TestMyProcess : public QObject
         return root->processId();
     }
 
-    bool allGone(const QList<quint32> &pids, int timeoutMs = 3000)
+    static bool allGone(const QList<quint32> &pids, int timeoutMs = 3000)
     {
-        QElapsedTimer timer;
-        timer.start();
-        do {
-            bool any = false;
-            for (quint32 pid : pids)
-                any = any || platform::processExists(pid);
-            if (!any)
-                return true;
-            QTest::qWait(50);
-        } while (timer.elapsed() < timeoutMs);
-        return false;
+        return QTest::qWaitFor(
+            [&pids] { return std::none_of(pids.begin(), pids.end(), platform::processExists); },
+            timeoutMs);
     }
 
 private Q_SLOTS:

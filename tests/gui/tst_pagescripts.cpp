@@ -72,17 +72,15 @@ class TestPageScripts : public QObject
     // Waits until the page shows `count` buttons; the number shown in the end.
     int waitForButtons(int count, int timeoutMs = 10000)
     {
-        QElapsedTimer timer;
-        timer.start();
-        int shown = -1;
-        do {
-            shown = js("window.__clipmoor ? __clipmoor.buttons().filter(function (b) {"
-                       " return getComputedStyle(b.host).display !== 'none'; }).length : -1")
-                        .toInt();
-            if (shown >= count)
-                break;
-            QTest::qWait(20);
-        } while (timer.elapsed() < timeoutMs);
+        int shown = -1; // the count when enough came or the time ran out
+        static_cast<void>(QTest::qWaitFor(
+            [&] {
+                shown = js("window.__clipmoor ? __clipmoor.buttons().filter(function (b) {"
+                           " return getComputedStyle(b.host).display !== 'none'; }).length : -1")
+                            .toInt();
+                return shown >= count;
+            },
+            timeoutMs));
         return shown;
     }
 

@@ -7,6 +7,7 @@
 #include "gui/browser/webhomepage.h"
 #include "gui/browser/webview.h"
 #include "helpers/fixture.h"
+#include "helpers/modalhelper.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -46,9 +47,7 @@ private Q_SLOTS:
         qunsetenv("QTWEBENGINE_REMOTE_DEBUGGING");
         qunsetenv("CLIPMOOR_REMOTE_DEBUGGING");
         browser = new BrowserWindow;
-        browser->resize(1000, 700);
-        browser->show();
-        QVERIFY(QTest::qWaitForWindowExposed(browser));
+        QVERIFY(testutil::show(browser, QSize(1000, 700)));
         // A tile's click is seen by the signal alone: no page of the sites is opened.
         QObject::disconnect(home(), &WebHomePage::urlLoaded, browser, nullptr);
     }

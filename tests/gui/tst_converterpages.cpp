@@ -91,9 +91,7 @@ private Q_SLOTS:
         data = ConvertDataManager::instance();
         data->loadAll();
         page = new ConvertingPage;
-        page->resize(900, 600);
-        page->show();
-        QVERIFY(QTest::qWaitForWindowExposed(page));
+        QVERIFY(testutil::show(page));
     }
     void cleanupTestCase()
     {
@@ -399,8 +397,7 @@ private Q_SLOTS:
         DownloadedPage downloaded;
         ConvertedPage converted;
         converted.setDownloads(downloaded.convertedDownloads());
-        converted.resize(900, 600);
-        converted.show();
+        QVERIFY(testutil::show(&converted));
         QAbstractItemModel *rows = converted.shownModel();
         QCOMPARE(rows->rowCount(), 5);
         QCOMPARE(ConverterRowDelegate::nameOf(rows->index(0, 0)), QString("talk.mp3"));

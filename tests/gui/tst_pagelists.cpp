@@ -129,8 +129,7 @@ private Q_SLOTS:
         DlToolManager::instance()->startCheck();
 
         DownloadingPage page;
-        page.resize(900, 600);
-        page.show();
+        QVERIFY(testutil::show(&page));
         page.addTasksFromContent(address("hang", 1) + "\n" + address("hang", 2), false, {}, false,
                                  false);
         QCOMPARE(page.list()->count(), 2);
@@ -147,8 +146,7 @@ private Q_SLOTS:
         for (int i = 0; i < 3; ++i)
             finishedTask(mgr, QStringLiteral("Finished %1").arg(i), i);
         DownloadedPage done;
-        done.resize(900, 600);
-        done.show();
+        QVERIFY(testutil::show(&done));
         QCOMPARE(done.allList()->count(), 3);
         rightClick(done.allList(), 1);
         QCOMPARE(done.selectedTasks().first()->url(), address("done", 1));
@@ -167,8 +165,7 @@ private Q_SLOTS:
     void aFailedRowSaysWhyInItsTooltipTheDialogAndTheLog()
     {
         DownloadingPage page;
-        page.resize(900, 600);
-        page.show();
+        QVERIFY(testutil::show(&page));
         page.addTasksFromContent(address("fail", 3), false, {}, false, false);
         SniffTask *task = page.list()->taskAt(0);
         QTRY_COMPARE_WITH_TIMEOUT(task->state(), SniffTask::State::Failed, 20000);
@@ -206,9 +203,7 @@ private Q_SLOTS:
     void pastedRowsAreDrawnAtOnceAndTheirButtonsFollowThePointer()
     {
         DownloadingPage page;
-        page.resize(900, 600);
-        page.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&page));
+        QVERIFY(testutil::show(&page));
         QString text;
         for (int i = 0; i < 20; ++i)
             text += address("hang", 100 + i) + "\n";
@@ -257,9 +252,7 @@ private Q_SLOTS:
     {
         Preferences *prefs = Preferences::instance();
         DownloadingPage page;
-        page.resize(900, 560);
-        page.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&page));
+        QVERIFY(testutil::show(&page, QSize(900, 560)));
 
         // The speed limit: the click returns with the menu open and the stored value checked.
         prefs->setManualSpeedLimit("512 KBps");
@@ -314,8 +307,7 @@ private Q_SLOTS:
         finishedTask(mgr, "Same title", 1, folder.path() + "/old.mp4");
         finishedTask(mgr, "Same title", 2);
         DownloadedPage done;
-        done.resize(900, 600);
-        done.show();
+        QVERIFY(testutil::show(&done));
         QCOMPARE(done.allModel()->index(0, 0).data().toString(), QString("Same title"));
         QCOMPARE(done.allModel()->index(1, 0).data().toString(), QString("Same title"));
 

@@ -78,8 +78,7 @@ private Q_SLOTS:
         mgr->setMaxCount(2);
         page = new DownloadingPage;
         page->pasteRouter().setClock([this] { return now; });
-        page->resize(900, 600);
-        page->show();
+        QVERIFY(testutil::show(page));
     }
 
     void cleanupTestCase()
@@ -461,8 +460,7 @@ private Q_SLOTS:
                                         : QStringLiteral("blue fox %1").arg(i)),
                 SniffTask::Place::Done);
         DownloadedPage done;
-        done.resize(900, 600);
-        done.show();
+        QVERIFY(testutil::show(&done));
         // Every row is there at once, however long the list, and stays so when scrolled.
         QCOMPARE(done.allList()->count(), 400);
         done.allList()->scrollToBottom();
@@ -566,8 +564,7 @@ private Q_SLOTS:
         fixture::clearFinished(mgr);
         QTemporaryDir folder;
         DownloadedPage done;
-        done.resize(900, 600);
-        done.show();
+        QVERIFY(testutil::show(&done));
         QVERIFY(done.isEmptyStateShown());
         QSignalSpy added(mgr, &SniffMgr::mgrAddDownloadedTask);
         for (int i = 3; i <= 4; ++i)

@@ -10,6 +10,7 @@
 #include "gui/browser/pagerequests.h"
 #include "gui/browser/webview.h"
 #include "helpers/fixture.h"
+#include "helpers/modalhelper.h"
 #include "helpers/webpagetest.h"
 
 #include <QJsonArray>
@@ -210,8 +211,7 @@ private Q_SLOTS:
         });
         browser = new BrowserWindow;
         gate().setClock([this] { return now; });
-        browser->resize(1000, 700);
-        browser->show();
+        QVERIFY(testutil::show(browser, QSize(1000, 700)));
     }
 
     void cleanupTestCase() { delete browser; }

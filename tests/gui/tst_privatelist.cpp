@@ -341,8 +341,7 @@ private Q_SLOTS:
 
         // With no password the view opens without a question.
         DownloadedPage page;
-        page.resize(900, 560);
-        page.show();
+        QVERIFY(testutil::show(&page, QSize(900, 560)));
         clickTab(page, "Private");
         QVERIFY(page.isPrivateView());
         clickTab(page, "All");

@@ -7,6 +7,7 @@
 #include "gui/widgets/xlineedit.h"
 #include "gui/widgets/zqmessagebox.h"
 #include "helpers/fixture.h"
+#include "helpers/modalhelper.h"
 
 #include <QApplication>
 #include <QHBoxLayout>
@@ -99,8 +100,7 @@ private Q_SLOTS:
     void progressBarBusyRules()
     {
         ProgressBar bar;
-        bar.resize(200, 6);
-        bar.show();
+        QVERIFY(testutil::show(&bar, QSize(200, 6)));
         bar.startBusy();
         QVERIFY(bar.isBusy());
         bar.setValue(0);
@@ -163,9 +163,7 @@ private Q_SLOTS:
         window.setTitleBar(bar);
         window.addIgnoreWidget(grip);
         window.addIgnoreWidget(grip); // once only
-        window.resize(600, 400);
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QVERIFY(testutil::show(&window, QSize(600, 400)));
 
         Qt::Edges edges;
         QCOMPARE(window.hitTest(QPoint(2, 200), &edges), CFramelessWindow::Hit::Resize);

@@ -1,6 +1,6 @@
 #include "core/foundation/applog.h"
 #include "core/foundation/paths.h"
-#include "helpers/testutil.h"
+#include "helpers/fixture.h"
 
 #include <QDateTime>
 #include <QFile>
@@ -12,7 +12,7 @@ class TestAppLog : public QObject
 private Q_SLOTS:
     void initTestCase()
     {
-        testutil::enterTestMode();
+        fixture::testMode();
         QDir(logDir()).removeRecursively();
     }
 

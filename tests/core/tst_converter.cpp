@@ -7,7 +7,7 @@
 #include "core/foundation/listfile.h"
 #include "core/foundation/paths.h"
 #include "core/protocol/toolline.h"
-#include "helpers/testutil.h"
+#include "helpers/fixture.h"
 
 #include <QDataStream>
 #include <QDir>
@@ -57,7 +57,7 @@ class TestConverter : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
-    void initTestCase() { testutil::enterTestMode(); }
+    void initTestCase() { fixture::testMode(); }
 
     void probeParse_data()
     {
@@ -176,10 +176,7 @@ private Q_SLOTS:
         // Cut inside the fourth record: the three before it survive.
         const QByteArray whole = convertlist::serialize(pointers);
         const QByteArray threeRecords = convertlist::serialize(pointers.mid(0, 3)).mid(4);
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(whole.left(4 + threeRecords.size() + 30));
-        file.close();
+        testutil::writeFile(path, whole.left(4 + threeRecords.size() + 30));
         const QList<ConvMediaInfo> loaded = convertlist::load(path);
         QCOMPARE(loaded.size(), 3);
         QVERIFY(loaded.at(2) == sample(2));
@@ -195,10 +192,7 @@ private Q_SLOTS:
         QDataStream out(&bytes, QIODevice::WriteOnly);
         out << qint32(1000000000) << quint32(0x7FFFFFF0u);
         bytes.append(QByteArray(64, 'a'));
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
-        file.close();
+        testutil::writeFile(path, bytes);
         QVERIFY(convertlist::load(path).isEmpty());
 
         // A media type that does not exist marks the record as damaged.
@@ -226,10 +220,7 @@ private Q_SLOTS:
             quint32 x = quint32(seed) * 2654435761u;
             for (char &c : noise)
                 c = char((x = x * 1103515245u + 12345u) >> 16);
-            QFile f(path);
-            QVERIFY(f.open(QIODevice::WriteOnly));
-            f.write(noise);
-            f.close();
+            testutil::writeFile(path, noise);
             convertlist::load(path);
         }
     }

@@ -1,8 +1,7 @@
-#include "core/foundation/applog.h"
 #include "core/foundation/paths.h"
 #include "core/foundation/preferences.h"
 #include "core/provision/dltoolmanager.h"
-#include "helpers/testutil.h"
+#include "helpers/fixture.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -10,86 +9,54 @@
 class TestDlToolManager : public QObject
 {
     Q_OBJECT
-    QString logText()
-    {
-        flushLog();
-        QFile f(logDir() + "/AppLog.log");
-        return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : QString();
-    }
     void shipTool(bool present)
     {
         const QString tool = DlToolManager::defaultToolPath();
-        if (present) {
-            QFile f(tool);
-            QVERIFY(f.open(QIODevice::WriteOnly));
-            f.write("#!/bin/sh\n");
-            f.setPermissions(f.permissions() | QFileDevice::ExeOwner);
-        } else {
-            QFile::remove(tool);
-        }
+        QFile::remove(tool);
+        if (present)
+            testutil::writeScript(tool, "#!/bin/sh\n");
     }
 
 private Q_SLOTS:
-    void initTestCase()
-    {
-        testutil::enterTestMode();
-        QDir(logDir()).removeRecursively();
-    }
+    void initTestCase() { fixture::testMode(); }
     void cleanup()
     {
         shipTool(false);
         Preferences::instance()->setToolLocation(QString());
     }
 
-    void defaultsBesideTheExecutable()
+    // The tool in use: an update the preferences name while it exists, else the one shipped
+    // beside the executable, else none.
+    void theToolInUse_data()
     {
-        QCOMPARE(DlToolManager::defaultToolPath(),
-                 QCoreApplication::applicationDirPath() + "/vantoro-dl");
-        QCOMPARE(DlToolManager::managerDir(), appDataDir() + "/vantoro-dl");
+        QTest::addColumn<bool>("shipped");
+        QTest::addColumn<QString>("location");
+        QTest::addColumn<QString>("used");
+        QTest::newRow("shipped, no update") << true << ""
+                                            << "shipped";
+        QTest::newRow("an update is preferred") << true << "updated"
+                                                << "updated";
+        QTest::newRow("a vanished update") << true << "/nonexistent/vantoro-dl"
+                                           << "shipped";
+        QTest::newRow("no tool anywhere") << false << "/nonexistent/vantoro-dl"
+                                          << "";
+    }
+    void theToolInUse()
+    {
+        QFETCH(bool, shipped);
+        QFETCH(QString, location);
+        QFETCH(QString, used);
+        shipTool(shipped);
+        QTemporaryDir dir;
+        const QString updated = testutil::writeFile(dir.path() + "/vantoro-dl");
+        Preferences::instance()->setToolLocation(location == "updated" ? updated : location);
         DlToolManager manager;
         QVERIFY(QFileInfo(DlToolManager::managerDir()).isDir());
-        QVERIFY(logText().contains("[DlToolManager] [init] location: , exist: 0"));
-    }
-
-    void shippedToolWithoutUpdate()
-    {
-        shipTool(true);
-        DlToolManager manager;
-        QVERIFY(manager.isAvailable());
-        QCOMPARE(manager.toolPath(), DlToolManager::defaultToolPath());
-        QVERIFY(logText().contains("[checkLatestLocation] Not find latest or not updated"));
-    }
-
-    void updatedToolIsPreferred()
-    {
-        shipTool(true);
-        QTemporaryDir dir;
-        const QString updated = dir.path() + "/vantoro-dl";
-        QFile(updated).open(QIODevice::WriteOnly);
-        Preferences::instance()->setToolLocation(updated);
-        DlToolManager manager;
-        QCOMPARE(manager.location(), updated);
-        QVERIFY(manager.isAvailable());
-        QCOMPARE(manager.toolPath(), updated);
-        QVERIFY(logText().contains(QString("[init] location: %1, exist: 1").arg(updated)));
-    }
-
-    void vanishedUpdateFallsBackToTheShippedTool()
-    {
-        shipTool(true);
-        Preferences::instance()->setToolLocation("/nonexistent/vantoro-dl");
-        DlToolManager manager;
-        QCOMPARE(manager.toolPath(), DlToolManager::defaultToolPath());
-        QVERIFY(manager.isAvailable());
-    }
-
-    void noToolAnywhere()
-    {
-        Preferences::instance()->setToolLocation("/nonexistent/vantoro-dl");
-        DlToolManager manager;
-        const int before = logText().count("Not find default.");
-        QVERIFY(!manager.isAvailable());
-        QCOMPARE(logText().count("Not find default."), before + 1);
+        QCOMPARE(manager.isAvailable(), !used.isEmpty());
+        if (!used.isEmpty())
+            QCOMPARE(manager.toolPath(),
+                     used == "updated" ? updated
+                                       : QCoreApplication::applicationDirPath() + "/vantoro-dl");
     }
 };
 

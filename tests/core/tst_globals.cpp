@@ -2,7 +2,7 @@
 #include "core/foundation/globals.h"
 #include "core/foundation/paths.h"
 #include "core/foundation/preferences.h"
-#include "helpers/testutil.h"
+#include "helpers/fixture.h"
 
 #include <QFile>
 #include <QSet>
@@ -12,7 +12,7 @@ class TestGlobals : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
-    void initTestCase() { testutil::enterTestMode(); }
+    void initTestCase() { fixture::testMode(); }
 
     void pathsLiveInTheDataFolder()
     {
@@ -176,8 +176,7 @@ private Q_SLOTS:
     {
         QTemporaryDir dir;
         auto touch = [&](const QString &name) {
-            QFile f(dir.path() + "/" + name);
-            QVERIFY(f.open(QIODevice::WriteOnly));
+            testutil::writeFile(dir.path() + "/" + name);
         };
         QCOMPARE(uniqueFilePath("free.mp4", dir.path()), dir.path() + "/free.mp4");
         touch("clip.mp4");

@@ -3,8 +3,8 @@
 // application's loading must then list every job exactly once. bench/bench_killsoak runs the
 // same trials a thousand times.
 #include "core/engine/tasklistfile.h"
+#include "helpers/fixture.h"
 #include "helpers/listcheck.h"
-#include "helpers/testutil.h"
 
 #include <QRandomGenerator>
 
@@ -12,7 +12,7 @@ class TestKillSoak : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
-    void initTestCase() { testutil::enterTestMode(); }
+    void initTestCase() { fixture::testMode(); }
 
     void killedSavesLoseNothing()
     {

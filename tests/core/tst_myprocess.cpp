@@ -1,6 +1,6 @@
 #include "core/platform/platform.h"
 #include "core/process/myprocess.h"
-#include "helpers/testutil.h"
+#include "helpers/fixture.h"
 
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -61,25 +61,17 @@ class TestMyProcess : public QObject
         return root->processId();
     }
 
-    bool allGone(const QList<quint32> &pids, int timeoutMs = 3000)
+    static bool allGone(const QList<quint32> &pids, int timeoutMs = 3000)
     {
-        QElapsedTimer timer;
-        timer.start();
-        do {
-            bool any = false;
-            for (quint32 pid : pids)
-                any = any || platform::processExists(pid);
-            if (!any)
-                return true;
-            QTest::qWait(50);
-        } while (timer.elapsed() < timeoutMs);
-        return false;
+        return QTest::qWaitFor(
+            [&pids] { return std::none_of(pids.begin(), pids.end(), platform::processExists); },
+            timeoutMs);
     }
 
 private Q_SLOTS:
     void initTestCase()
     {
-        testutil::enterTestMode();
+        fixture::testMode();
         qRegisterMetaType<QProcess::ExitStatus>();
     }
 

@@ -16,16 +16,13 @@
 class TestPrivateFiles : public QObject
 {
     Q_OBJECT
-    QTemporaryDir downloads;
 
-    QString downloaded(const QString &name) const { return QDir(downloads.path()).filePath(name); }
-
-    static void touch(const QString &path)
+    QString downloaded(const QString &name) const
     {
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(path.toUtf8());
+        return QDir(fixture::downloadFolder()).filePath(name);
     }
+
+    static void touch(const QString &path) { testutil::writeFile(path, path.toUtf8()); }
 
     // A finished job whose file is `path`, as the only record of the done list.
     void writeDoneList(const QString &path)
@@ -44,15 +41,13 @@ class TestPrivateFiles : public QObject
 private Q_SLOTS:
     void initTestCase()
     {
-        testutil::enterTestMode();
-        QVERIFY(downloads.isValid());
-        Preferences::instance()->setDownloadDir(downloads.path());
+        fixture::prepare();
         QDir().mkpath(QFileInfo(doneListPath()).path());
     }
 
     void init()
     {
-        QDir folder(downloads.path());
+        QDir folder(fixture::downloadFolder());
         for (const QString &name : folder.entryList(QDir::Files | QDir::Hidden))
             folder.remove(name);
     }

@@ -10,7 +10,7 @@
 #include "core/platform/platform.h"
 #include "core/process/myprocess.h"
 #include "core/provision/dltoolmanager.h"
-#include "helpers/testutil.h"
+#include "helpers/fixture.h"
 
 #include <QDirIterator>
 #include <QSignalSpy>
@@ -63,9 +63,7 @@ class TestProcessTree : public QObject
 private Q_SLOTS:
     void initTestCase()
     {
-        testutil::enterTestMode();
-        seedPreferences();
-        Preferences::instance()->setToolLocation(testutil::helperPath("fake-dl"));
+        fixture::prepare();
         QVERIFY(DlToolManager::instance()->isAvailable());
         MyProcess::stopGraceMs = 300;
     }

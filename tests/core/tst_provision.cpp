@@ -9,8 +9,7 @@
 #include "core/provision/dlscriptmanager.h"
 #include "core/provision/dltoolmanager.h"
 #include "core/provision/updatecheck.h"
-#include "helpers/httpserver.h"
-#include "helpers/testutil.h"
+#include "helpers/fixture.h"
 
 #include <QCryptographicHash>
 #include <QJsonArray>
@@ -30,61 +29,37 @@ class TestProvision : public QObject
 
     static QByteArray md5Of(const QString &path)
     {
-        QFile f(path);
-        f.open(QIODevice::ReadOnly);
-        return QCryptographicHash::hash(f.readAll(), QCryptographicHash::Md5).toHex();
+        return QCryptographicHash::hash(testutil::readFile(path), QCryptographicHash::Md5).toHex();
     }
 
-    // A zip made with Python's zipfile, so that hostile entries can be written too.
-    bool makeZip(const QString &zipPath, const QStringList &entries, bool executable = true)
+    // A zip made with Python's zipfile, so that hostile entries can be written too: each entry
+    // a small script, or the file `files` names for it.
+    bool makeZip(const QString &zipPath, const QStringList &entries, bool executable = true,
+                 const QMap<QString, QString> &files = {})
     {
         QString script = "import zipfile,sys\nz=zipfile.ZipFile(sys.argv[1],'w')\n";
         for (const QString &e : entries) {
+            const QString data = files.contains(e)
+                                     ? QStringLiteral("open('%1','rb').read()").arg(files[e])
+                                     : QStringLiteral("'#!/bin/sh\\necho %1\\n'").arg(e);
             script += QStringLiteral("i=zipfile.ZipInfo('%1');i.create_system=3;i.external_attr=("
-                                     "0o%2|0o100000)<<16\n"
-                                     "z.writestr(i,'#!/bin/sh\\necho %1\\n')\n")
-                          .arg(e, executable ? "755" : "644");
+                                     "0o%2|0o100000)<<16\nz.writestr(i,%3)\n")
+                          .arg(e, executable ? "755" : "644", data);
         }
-        script += "z.close()\n";
         QProcess py;
-        py.start("/usr/bin/python3", {"-c", script, zipPath});
+        py.start("/usr/bin/python3", {"-c", script + "z.close()\n", zipPath});
         return py.waitForFinished() && py.exitCode() == 0;
-    }
-
-    // A zip of real files: entry name -> file, every entry executable.
-    bool makeZipOf(const QString &zipPath, const QMap<QString, QString> &files)
-    {
-        QString script = "import zipfile,sys\nz=zipfile.ZipFile(sys.argv[1],'w')\n";
-        for (auto it = files.begin(); it != files.end(); ++it)
-            script += QStringLiteral("i=zipfile.ZipInfo('%1');i.create_system=3;"
-                                     "i.external_attr=(0o755|0o100000)<<16\n"
-                                     "z.writestr(i,open('%2','rb').read())\n")
-                          .arg(it.key(), it.value());
-        script += "z.close()\n";
-        QProcess py;
-        py.start("/usr/bin/python3", {"-c", script, zipPath});
-        return py.waitForFinished() && py.exitCode() == 0;
-    }
-
-    void writeToolManifest(const QString &version, const QString &name, const QString &zip)
-    {
-        const QJsonObject manifest{
-            {"version", version},
-            {"linux", QJsonObject{{"url", server->url("vantoro-dl/linux/" + name)},
-                                  {"md5", QString::fromLatin1(md5Of(zip))}}}};
-        QFile f(www.path() + "/vantoro-dl/dl_config.json");
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write(QJsonDocument(manifest).toJson());
     }
 
     void publishTool(const QString &version, const QStringList &entries, bool executable = true,
-                     const QByteArray &md5Override = QByteArray())
+                     const QByteArray &md5Override = QByteArray(),
+                     const QMap<QString, QString> &files = {})
     {
         const QString name = QStringLiteral("vantoro-dl_%1.zip").arg(version);
         QDir().mkpath(www.path() + "/vantoro-dl/linux");
         const QString zip = www.path() + "/vantoro-dl/linux/" + name;
         QFile::remove(zip);
-        QVERIFY(makeZip(zip, entries, executable));
+        QVERIFY(makeZip(zip, entries, executable, files));
         const QJsonObject manifest{
             {"version", version},
             {"win", QJsonObject{{"url", "http://127.0.0.1:9/none.zip"}, {"md5", "0"}}},
@@ -92,9 +67,8 @@ class TestProvision : public QObject
              QJsonObject{{"url", server->url("vantoro-dl/linux/" + name)},
                          {"md5", QString::fromLatin1(md5Override.isEmpty() ? md5Of(zip).toUpper()
                                                                            : md5Override)}}}};
-        QFile f(www.path() + "/vantoro-dl/dl_config.json");
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write(QJsonDocument(manifest).toJson());
+        testutil::writeFile(www.path() + "/vantoro-dl/dl_config.json",
+                            QJsonDocument(manifest).toJson());
     }
 
     void resetToolState()
@@ -103,18 +77,10 @@ class TestProvision : public QObject
         QDir(DlToolManager::managerDir()).removeRecursively();
     }
 
-    static QString logText()
-    {
-        flushLog();
-        QFile f(logDir() + "/AppLog.log");
-        return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : QString();
-    }
-
 private Q_SLOTS:
     void initTestCase()
     {
-        testutil::enterTestMode();
-        seedPreferences();
+        fixture::prepare();
         server = std::make_unique<TestHttpServer>(www.path());
         QVERIFY(server->start());
         Preferences::instance()->setUpdateServer(
@@ -125,15 +91,13 @@ private Q_SLOTS:
         for (int i = 0; i < 64; ++i)
             data += QCryptographicHash::hash(QByteArray::number(i), QCryptographicHash::Sha512)
                         .repeated(512);
-        QFile big(www.path() + "/big.bin");
-        QVERIFY(big.open(QIODevice::WriteOnly));
-        big.write(data); // 2 MiB
+        testutil::writeFile(www.path() + "/big.bin", data); // 2 MiB
     }
 
     void cleanup()
     {
         if (QTest::currentTestFailed())
-            qInfo("%s", qPrintable(logText().right(4000)));
+            qInfo("%s", qPrintable(fixture::logText().right(4000)));
         // Checks of managers that are gone may still be running on the pool; let them end.
         QElapsedTimer t;
         t.start();
@@ -266,22 +230,14 @@ private Q_SLOTS:
     {
         resetToolState();
         QTemporaryDir parts;
-        const QString standIn = parts.path() + "/yt-dlp";
-        {
-            QFile f(standIn);
-            QVERIFY(f.open(QIODevice::WriteOnly));
-            f.write("#!/bin/sh\necho \"$@\" > \"$(dirname \"$0\")/yt-dlp.ran\"\n"
-                    "echo 'ERROR: the stand-in downloads nothing' >&2\nexit 1\n");
-        }
+        const QString standIn = testutil::writeFile(
+            parts.path() + "/yt-dlp", "#!/bin/sh\necho \"$@\" > \"$(dirname \"$0\")/yt-dlp.ran\"\n"
+                                      "echo 'ERROR: the stand-in downloads nothing' >&2\nexit 1\n");
         const QString tool =
             QDir(QCoreApplication::applicationDirPath() + "/../bin").absoluteFilePath("vantoro-dl");
         QVERIFY(QFileInfo(tool).isExecutable());
-        const QString name = "vantoro-dl_3.0.0.zip";
-        QDir().mkpath(www.path() + "/vantoro-dl/linux");
-        const QString zip = www.path() + "/vantoro-dl/linux/" + name;
-        QFile::remove(zip);
-        QVERIFY(makeZipOf(zip, {{"vantoro-dl", tool}, {"yt-dlp", standIn}}));
-        writeToolManifest("3.0.0", name, zip);
+        publishTool("3.0.0", {"vantoro-dl", "yt-dlp"}, true, {},
+                    {{"vantoro-dl", tool}, {"yt-dlp", standIn}});
         DlToolManager manager;
         QSignalSpy installed(&manager, &DlToolManager::updateInstalled);
         manager.startCheck();
@@ -318,12 +274,10 @@ private Q_SLOTS:
         QFETCH(QString, address);
         QTemporaryDir out;
         const QString escaped = out.path() + "/escaped.bin";
-        QFile rc(www.path() + "/evil.curlrc");
-        QVERIFY(rc.open(QIODevice::WriteOnly));
-        rc.write(QStringLiteral("url = \"%1\"\noutput = \"%2\"\n")
-                     .arg(server->url("big.bin"), escaped)
-                     .toUtf8());
-        rc.close();
+        testutil::writeFile(www.path() + "/evil.curlrc",
+                            QStringLiteral("url = \"%1\"\noutput = \"%2\"\n")
+                                .arg(server->url("big.bin"), escaped)
+                                .toUtf8());
         CurlProxy curl;
         QSignalSpy failed(&curl, &CurlProxy::downloadError);
         curl.download(address, out.path() + "/target.bin");
@@ -352,19 +306,17 @@ private Q_SLOTS:
     void anOversizedManifestFailsTheCheck()
     {
         resetToolState();
-        QDir().mkpath(www.path() + "/vantoro-dl");
-        QFile f(www.path() + "/vantoro-dl/dl_config.json");
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write("{\"version\": \"9.0.0\", \"pad\": \"" + QByteArray(3 << 20, 'x') + "\"}");
-        f.close();
+        const QString manifest = testutil::writeFile(www.path() + "/vantoro-dl/dl_config.json",
+                                                     "{\"version\": \"9.0.0\", \"pad\": \"" +
+                                                         QByteArray(3 << 20, 'x') + "\"}");
         DlToolManager manager;
         QSignalSpy installed(&manager, &DlToolManager::updateInstalled);
         manager.startCheck();
         QTRY_VERIFY_WITH_TIMEOUT(manager.retries() >= 1, 20000);
         QCOMPARE(installed.count(), 0);
-        QVERIFY(logText().contains("larger than"));
+        QVERIFY(fixture::logText().contains("larger than"));
         manager.disconnect();
-        QFile::remove(f.fileName());
+        QFile::remove(manifest);
     }
 
     void theShippedVersionOrOlderIsNotFetched()
@@ -389,15 +341,13 @@ private Q_SLOTS:
     void versionsCompareAsNumbers()
     {
         resetToolState();
-        QDir().mkpath(DlToolManager::managerDir());
         auto saveManifest = [](const QString &version) {
-            QFile f(DlToolManager::managerDir() + "/dl_config.json");
-            f.open(QIODevice::WriteOnly);
-            f.write(QJsonDocument(QJsonObject{{"version", version}}).toJson());
+            testutil::writeFile(DlToolManager::managerDir() + "/dl_config.json",
+                                QJsonDocument(QJsonObject{{"version", version}}).toJson());
         };
         // An installed 1.0.9 whose tool exists: 1.0.10 is newer.
-        const QString existing = DlToolManager::managerDir() + "/existing-vantoro-dl";
-        QFile(existing).open(QIODevice::WriteOnly);
+        const QString existing =
+            testutil::writeFile(DlToolManager::managerDir() + "/existing-vantoro-dl");
         saveManifest("1.0.9");
         publishTool("1.0.10", {"vantoro-dl"});
         QCOMPARE(DlToolManager::check(existing).outcome, UpdateCheckResult::UpdateNeeded);
@@ -417,7 +367,8 @@ private Q_SLOTS:
         QSignalSpy installed(&manager, &DlToolManager::updateInstalled);
         manager.startCheck();
         QTRY_VERIFY_WITH_TIMEOUT(manager.retries() >= 1, 20000);
-        QTRY_VERIFY(logText().contains("verifyTool failed! md5: 0123456789abcdef0123456789abcdef"));
+        QTRY_VERIFY(fixture::logText().contains(
+            "verifyTool failed! md5: 0123456789abcdef0123456789abcdef"));
         QVERIFY(!QFileInfo::exists(DlToolManager::managerDir() + "/vantoro-dl_1.0.3.zip"));
         // The server fixes the archive; a later retry installs it.
         publishTool("1.0.3", {"vantoro-dl"});
@@ -443,8 +394,7 @@ private Q_SLOTS:
         resetToolState();
         // The tool in use stays in place whatever the archive holds.
         const QString inUse = DlToolManager::managerDir() + "/vantoro-dl_2.0.0/vantoro-dl";
-        QDir().mkpath(QFileInfo(inUse).path());
-        QFile(inUse).open(QIODevice::WriteOnly);
+        testutil::writeFile(inUse);
         Preferences::instance()->setToolLocation(inUse);
         publishTool("2.0.0", entries, executable);
         DlToolManager manager;
@@ -486,31 +436,25 @@ private Q_SLOTS:
         QVERIFY(scripts.siteScript().contains("youtube.com"));
         scripts.parseUrl("https://unknown.example/video");
         QVERIFY(scripts.siteScript().isEmpty());
-        QVERIFY(logText().contains("parseUrl not found websitePatterns."));
+        QVERIFY(fixture::logText().contains("parseUrl not found websitePatterns."));
     }
 
     void anIncompleteOrEqualInstalledBundleIsNotUsed()
     {
         QTemporaryDir bundle;
-        QFile embedded(":/js/scripts-2.0.0.json");
-        QVERIFY(embedded.open(QIODevice::ReadOnly));
-        QJsonObject manifest = QJsonDocument::fromJson(embedded.readAll()).object();
+        QJsonObject manifest =
+            QJsonDocument::fromJson(testutil::readFile(":/js/scripts-2.0.0.json")).object();
         const QJsonArray list = manifest.value("scripts").toArray();
         auto writeBundle = [&](const QString &version, int skip) {
             manifest.insert("version", version);
-            QFile m(bundle.path() + "/scripts-2.0.0.json");
-            m.open(QIODevice::WriteOnly);
-            m.write(QJsonDocument(manifest).toJson());
-            QFile(bundle.path() + "/common.js").open(QIODevice::WriteOnly);
+            testutil::writeFile(bundle.path() + "/scripts-2.0.0.json",
+                                QJsonDocument(manifest).toJson());
+            testutil::writeFile(bundle.path() + "/common.js");
             for (int i = 0; i < list.size(); ++i) {
                 const QString name = list.at(i).toObject().value("script").toString();
-                if (i == skip) {
-                    QFile::remove(bundle.path() + "/" + name);
-                    QFile(bundle.path() + "/spare.js")
-                        .open(QIODevice::WriteOnly); // keeps the count
-                } else {
-                    QFile(bundle.path() + "/" + name).open(QIODevice::WriteOnly);
-                }
+                QFile::remove(bundle.path() + "/" + name);
+                // The missing one's place taken by a spare: the count stays.
+                testutil::writeFile(bundle.path() + "/" + (i == skip ? "spare.js" : name));
             }
         };
         Preferences::instance()->setScriptsLocation(bundle.path());
@@ -518,7 +462,7 @@ private Q_SLOTS:
         QVERIFY(DlScriptManager().isDefault()); // same version as the embedded one
         writeBundle("2.3.0", 3);
         QVERIFY(DlScriptManager().isDefault()); // one script missing
-        QVERIFY(logText().contains("instagram.js is miss!"));
+        QVERIFY(fixture::logText().contains("instagram.js is miss!"));
         writeBundle("2.3.0", -1);
         DlScriptManager complete;
         QVERIFY(!complete.isDefault());
@@ -530,9 +474,8 @@ private Q_SLOTS:
     {
         Preferences::instance()->setScriptsLocation(QString());
         QDir().mkpath(www.path() + "/vantoro-scripts");
-        QFile embedded(":/js/scripts-2.0.0.json");
-        QVERIFY(embedded.open(QIODevice::ReadOnly));
-        QJsonObject manifest = QJsonDocument::fromJson(embedded.readAll()).object();
+        QJsonObject manifest =
+            QJsonDocument::fromJson(testutil::readFile(":/js/scripts-2.0.0.json")).object();
         QStringList files{"common.js"};
         for (const QJsonValue &v : manifest.value("scripts").toArray())
             files << v.toObject().value("script").toString();
@@ -541,10 +484,8 @@ private Q_SLOTS:
         manifest.insert("version", "2.3.0");
         manifest.insert("url", server->url("vantoro-scripts/dl_2.3.0_scripts.zip"));
         manifest.insert("md5", QString::fromLatin1(md5Of(zip)));
-        QFile m(www.path() + "/vantoro-scripts/scripts-2.0.0.json");
-        QVERIFY(m.open(QIODevice::WriteOnly));
-        m.write(QJsonDocument(manifest).toJson());
-        m.close();
+        testutil::writeFile(www.path() + "/vantoro-scripts/scripts-2.0.0.json",
+                            QJsonDocument(manifest).toJson());
 
         DlScriptManager scripts;
         QSignalSpy installed(&scripts, &DlScriptManager::updateInstalled);

@@ -1,6 +1,6 @@
 #include "core/foundation/singleinstance.h"
 #include "core/platform/platform.h"
-#include "helpers/testutil.h"
+#include "helpers/fixture.h"
 
 #include <QLocalSocket>
 #include <QScopeGuard>
@@ -75,7 +75,7 @@ class TestSingleApplication : public QObject
 private Q_SLOTS:
     void initTestCase()
     {
-        testutil::enterTestMode();
+        fixture::testMode();
         qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtime.path()));
         primary = new SingleApplicationPrivate(
             SingleApplicationPrivate::NotifyPrimaryOnSecondaryStart, this);

@@ -59,10 +59,7 @@ private Q_SLOTS:
                 qInfo("%s\n  info %s\n  finished %s", qPrintable(t->url()),
                       protocol::storedLine(t->media()).constData(),
                       protocol::storedLine(t->result()).constData());
-            flushLog();
-            QFile log(logDir() + "/AppLog.log");
-            if (log.open(QIODevice::ReadOnly))
-                qInfo("%s", log.readAll().right(6000).constData());
+            qInfo("%s", qPrintable(fixture::logText().right(6000)));
         }
         mgr.reset();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);

@@ -18,13 +18,10 @@ using namespace protocol;
 class TestToolProtocol : public QObject
 {
     Q_OBJECT
-    QTemporaryDir downloads;
 
     static QJsonObject readJson(const QString &path)
     {
-        QFile f(path);
-        f.open(QIODevice::ReadOnly);
-        return QJsonDocument::fromJson(f.readAll()).object();
+        return QJsonDocument::fromJson(testutil::readFile(path)).object();
     }
 
     QJsonObject writeFor(const QString &url, const DownloadOptions &options = {})
@@ -34,7 +31,7 @@ class TestToolProtocol : public QObject
     }
 
 private Q_SLOTS:
-    void initTestCase() { fixture::prepare(downloads.path()); }
+    void initTestCase() { fixture::prepare(); }
     void init()
     {
         seedPreferences();
@@ -65,7 +62,7 @@ private Q_SLOTS:
         QCOMPARE(d.value("save_id3").toString(), QString("true"));
         QCOMPARE(d.value("read_cookie").toString(), QString("true"));
         QCOMPARE(d.value("uuid").toString().size(), 8);
-        QVERIFY(d.value("save_path").toString().startsWith(downloads.path() + "/.temp/"));
+        QVERIFY(d.value("save_path").toString().startsWith(fixture::downloadFolder() + "/.temp/"));
         QCOMPARE(root.value("log_path").toString(), logDir());
         const QJsonObject c = root.value("converter").toObject();
         QCOMPARE(c.value("isNeedConvert").toString(), QString("true"));
@@ -90,16 +87,14 @@ private Q_SLOTS:
         QVERIFY(task->options().cookies.isEmpty());
         QVERIFY(!task->options().toMap().values().join(' ').contains("S3CRET"));
         QFile f(writeDownloadParams(task->url(), task->options(), task->workDir()));
-        QVERIFY(f.open(QIODevice::ReadOnly));
-        const QByteArray params = f.readAll();
+        const QByteArray params = testutil::readFile(f.fileName());
         QVERIFY(!params.contains("S3CRET"));
         const QJsonObject d =
             QJsonDocument::fromJson(params).object().value("downloader").toObject();
         QCOMPARE(d.value("metadata").toString(), *options.metadata);
         QCOMPARE(d.value("cookie_file").toString(), task->workDir() + "/cookies.txt");
         QFile cookies(d.value("cookie_file").toString());
-        QVERIFY(cookies.open(QIODevice::ReadOnly));
-        QCOMPARE(cookies.readAll(), options.cookies);
+        QCOMPARE(testutil::readFile(cookies.fileName()), options.cookies);
         const QFileDevice::Permissions others = QFileDevice::ReadGroup | QFileDevice::WriteGroup |
                                                 QFileDevice::ReadOther | QFileDevice::WriteOther |
                                                 QFileDevice::ExeGroup | QFileDevice::ExeOther;
@@ -192,11 +187,11 @@ private Q_SLOTS:
         prefs->setProxyLogin("me");
         prefs->setProxyPassword("secret");
         proxy = writeFor("https://v/1").value("downloader").toObject().value("proxy").toObject();
-        QCOMPARE(proxy.value("protocol").toString(), QString("http"));
-        QCOMPARE(proxy.value("host").toString(), QString("10.0.0.1"));
-        QCOMPARE(proxy.value("port").toString(), QString("3128"));
-        QCOMPARE(proxy.value("username").toString(), QString("me"));
-        QCOMPARE(proxy.value("password").toString(), QString("secret"));
+        QCOMPARE(proxy, QJsonObject({{"protocol", "http"},
+                                     {"host", "10.0.0.1"},
+                                     {"port", "3128"},
+                                     {"username", "me"},
+                                     {"password", "secret"}}));
     }
 
     void subtitlesFollowThePreferences()
@@ -213,10 +208,8 @@ private Q_SLOTS:
     void otherParameterFiles()
     {
         const QString playlist = writePlaylistParams("https://list.example/p", "playlist_1_x.json");
-        QCOMPARE(playlist, downloads.path() + "/.temp/playlist_1_x.json");
-        QFile f(playlist);
-        QVERIFY(f.open(QIODevice::ReadOnly));
-        const QByteArray bytes = f.readAll();
+        QCOMPARE(playlist, fixture::downloadFolder() + "/.temp/playlist_1_x.json");
+        const QByteArray bytes = testutil::readFile(playlist);
         QVERIFY(bytes.endsWith("\n"));
         const QJsonObject d =
             QJsonDocument::fromJson(bytes).object().value("downloader").toObject();
@@ -236,10 +229,7 @@ private Q_SLOTS:
         QTemporaryDir work;
         const QString thumb =
             writeThumbParams("https://v/2", work.path() + "/job", "abc.thumb.json");
-        QFile t(thumb);
-        QVERIFY(t.open(QIODevice::ReadOnly));
-        QCOMPARE(QJsonDocument::fromJson(t.readAll()).object(),
-                 QJsonObject({{"url", "https://v/2"}, {"sniff_only", "true"}}));
+        QCOMPARE(readJson(thumb), QJsonObject({{"url", "https://v/2"}, {"sniff_only", "true"}}));
     }
 
     void linesSplitAcrossReadsAreJoined()

@@ -1,6 +1,6 @@
 // Every interface text is translated into every language, placeholders and all.
 #include "core/foundation/languagesettings.h"
-#include "helpers/testutil.h"
+#include "helpers/fixture.h"
 
 #include <QDirIterator>
 #include <QLibraryInfo>
@@ -11,6 +11,8 @@ class TestTranslations : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
+    void initTestCase() { fixture::testMode(); }
+
     void everyEntryIsFinished_data()
     {
         QTest::addColumn<QString>("file");
@@ -62,7 +64,6 @@ private Q_SLOTS:
     // translation shows them corrected.
     void theEnglishTextsAreSpelledRight()
     {
-        testutil::enterTestMode();
         QVERIFY(LanguageSettings::instance()->setLanguage(LanguageSettings::English));
         QCOMPARE(QCoreApplication::translate("PreferencesDlg", "Eable proxy"),
                  QString("Enable proxy"));
@@ -93,7 +94,6 @@ private Q_SLOTS:
     // system has Qt's translations, and go back to English for a language it has none for.
     void qtsOwnTextsFollowTheLanguage()
     {
-        testutil::enterTestMode();
         const QString dir = QLibraryInfo::location(QLibraryInfo::TranslationsPath);
         if (!QFile::exists(dir + "/qtbase_de.qm"))
             QSKIP("Qt's translations are not installed (qttranslations5-l10n)");

@@ -4,8 +4,7 @@
 
 #include "core/browser/bridgemessage.h"
 #include "core/browser/websiteapi.h"
-#include "helpers/httpserver.h"
-#include "helpers/testutil.h"
+#include "helpers/fixture.h"
 
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -45,7 +44,7 @@ class TestWebsiteApi : public QObject
 private Q_SLOTS:
     void initTestCase()
     {
-        testutil::enterTestMode();
+        fixture::testMode();
         pages = {
             {"video.html", "<html><body><video controls src=\"/media/a.mp4\"></video></body>"},
             {"sources.html", "<video><source src='https://cdn.example/x.webm' type='video/webm'>"

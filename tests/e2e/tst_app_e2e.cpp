@@ -5,6 +5,7 @@
 #include "core/engine/snifftask.h"
 #include "core/foundation/preferences.h"
 #include "core/process/myprocess.h"
+#include "core/protocol/displaytext.h"
 #include "gui/mainwindow/mainwindow.h"
 #include "gui/mainwindow/preferencesdlg.h"
 #include "gui/pages/downloadedpage.h"
@@ -15,9 +16,7 @@
 #include "gui/pages/taskmodels.h"
 #include "gui/widgets/pictures.h"
 #include "helpers/fixture.h"
-#include "helpers/httpserver.h"
 #include "helpers/modalhelper.h"
-#include "helpers/testutil.h"
 #include "helpers/windowtest.h"
 
 #include <QAction>
@@ -68,21 +67,12 @@ QByteArray describeLists(MainWindow &window)
 class TestAppEndToEnd : public QObject
 {
     Q_OBJECT
-    QTemporaryDir www;
-    QTemporaryDir downloads;
-    std::unique_ptr<TestHttpServer> server;
+    fixture::Site site;
+    QTemporaryDir &www = site.www;
+    std::unique_ptr<TestHttpServer> &server = site.server;
     std::unique_ptr<MainWindow> window;
     qint64 pasteClock = 0; // the paste guard's clock
-    QString shots = qEnvironmentVariable("CLIPMOOR_SCREENSHOTS");
     int fileSizeOfBig = 0;
-
-    void shoot(QWidget *widget, const QString &name)
-    {
-        if (shots.isEmpty())
-            return;
-        QDir().mkpath(shots);
-        QVERIFY(widget->grab().save(shots + "/" + name + ".png"));
-    }
 
     void paste(const QString &text) { testutil::paste(window->downloading(), &pasteClock, text); }
 
@@ -91,20 +81,13 @@ private Q_SLOTS:
     {
         fixture::prepare();
         testutil::prepareWindowEnvironment();
-        testutil::prepareRealDownloads(downloads.path());
+        testutil::prepareRealDownloads(fixture::downloadFolder());
         Preferences *prefs = Preferences::instance();
         QVERIFY(testutil::makeClip(www.path() + "/clip.mp4", 3));
         QVERIFY(testutil::makeClip(www.path() + "/second.mp4", 2, "320x240"));
         QVERIFY(testutil::makeClip(www.path() + "/big.mp4", 60, "1280x720"));
         fileSizeOfBig = int(QFileInfo(www.path() + "/big.mp4").size());
-        QFile page(www.path() + "/list.html");
-        QVERIFY(page.open(QIODevice::WriteOnly));
-        page.write("<html><head><title>Two clips</title></head><body>"
-                   "<video controls><source src=\"second.mp4\" type=\"video/mp4\"></video>"
-                   "<video controls><source src=\"clip.mp4\" type=\"video/mp4\"></video>"
-                   "</body></html>");
-        page.close();
-        server = std::make_unique<TestHttpServer>(www.path());
+        site.page("list.html", "Two clips", {"second.mp4", "clip.mp4"});
         // Downloads are slow here and the big file stops arriving part-way, so its row can be
         // seen downloading.
         prefs->setManualSpeedLimit("128 KBps");
@@ -119,15 +102,20 @@ private Q_SLOTS:
 
     void aPastedAddressIsDownloadedAndListedOnTheDownloadedPage()
     {
-        shoot(window.get(), "downloading-empty");
+        testutil::shoot(window.get(), "downloading-empty");
         paste(server->url("clip.mp4"));
         QCOMPARE(window->downloading()->list()->count(), 1);
         QTRY_COMPARE_WITH_TIMEOUT(window->downloaded()->allList()->count(), 1, 90000);
         QCOMPARE(window->downloading()->list()->count(), 0);
         QVERIFY(window->downloading()->isEmptyStateShown());
         SniffTask *task = window->downloaded()->allList()->taskAt(0);
-        QCOMPARE(task->filePath(), downloads.path() + "/clip.mp4");
-        QVERIFY(QFileInfo(downloads.path() + "/clip.mp4").size() > 10000);
+        QCOMPARE(task->state(), SniffTask::State::Finished);
+        QCOMPARE(task->title(), QString("clip"));
+        QCOMPARE(task->filePath(), fixture::downloadFolder() + "/clip.mp4");
+        QVERIFY(QFileInfo(fixture::downloadFolder() + "/clip.mp4").size() > 10000);
+        QCOMPARE(task->result().resolution, QString("640x360"));
+        QCOMPARE(protocol::formatDuration(qint64(task->result().duration)), QString("00:03"));
+        QVERIFY(!QFileInfo::exists(task->workDir()));
     }
 
     void aStalledDownloadShowsItsProgressAndPausesFromTheMenu()
@@ -146,7 +134,7 @@ private Q_SLOTS:
         // The page shows the row mid-way (the server stalls at two fifths of the file).
         QTRY_VERIFY_WITH_TIMEOUT(row.data(taskmodels::BarValueRole).toInt() >= 25, 60000);
         QCoreApplication::processEvents();
-        shoot(window.get(), "downloading-progress");
+        testutil::shoot(window.get(), "downloading-progress");
 
         // The menu's Pause acts on the selected row.
         page->list()->setCurrentRow(0, QItemSelectionModel::ClearAndSelect);
@@ -170,7 +158,7 @@ private Q_SLOTS:
             QTRY_COMPARE_WITH_TIMEOUT(dialog->table()->model()->rowCount(), 2, 60000);
             QCOMPARE(dialog->table()->model()->index(0, 1).data().toString(),
                      QString("Two clips (1)"));
-            shoot(dialog, "playlist-dialog");
+            testutil::shoot(dialog, "playlist-dialog");
             dialog->entriesModel()->setChecked(1, false); // only the first entry
         });
         QApplication::clipboard()->setText(server->url("list.html"));
@@ -185,13 +173,13 @@ private Q_SLOTS:
         QCOMPARE(newest->title(), QString("Two clips (1)"));
         window->tabs()->button(1)->click();
         QTRY_VERIFY(window->downloaded()->isVisible());
-        shoot(window.get(), "downloaded");
+        testutil::shoot(window.get(), "downloaded");
         window->tabs()->button(0)->click();
     }
 
     void thePreferencesTabs()
     {
-        if (shots.isEmpty())
+        if (!qEnvironmentVariableIsSet("CLIPMOOR_SCREENSHOTS"))
             QSKIP("screenshots only");
         PreferencesDlg dialog;
         dialog.resize(dialog.minimumSize());
@@ -201,7 +189,7 @@ private Q_SLOTS:
         for (int i = 0; i < 3; ++i) {
             dialog.tabs()->setCurrentIndex(i);
             QTRY_VERIFY(dialog.tabs()->currentWidget()->isVisible());
-            shoot(&dialog, names[i]);
+            testutil::shoot(&dialog, names[i]);
         }
     }
 

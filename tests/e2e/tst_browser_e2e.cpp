@@ -15,8 +15,6 @@
 #include "gui/pages/downloadingpage.h"
 #include "gui/pages/mylistwidget.h"
 #include "helpers/fixture.h"
-#include "helpers/httpserver.h"
-#include "helpers/testutil.h"
 #include "helpers/webpagetest.h"
 #include "helpers/windowtest.h"
 
@@ -32,21 +30,18 @@
 class TestBrowserEndToEnd : public QObject
 {
     Q_OBJECT
-    QTemporaryDir www;
-    QTemporaryDir downloads;
-    std::unique_ptr<TestHttpServer> server;
+    fixture::Site site;
+    QTemporaryDir &www = site.www;
+    std::unique_ptr<TestHttpServer> &server = site.server;
     std::unique_ptr<MainWindow> window;
-    QString shots = qEnvironmentVariable("CLIPMOOR_SCREENSHOTS");
 
     BrowserWindow *browser() const { return qobject_cast<BrowserWindow *>(window->browser()); }
 
     void shoot(const QString &name)
     {
-        if (shots.isEmpty())
-            return;
-        QTest::qWait(300); // the page's last paint, for the picture only
-        QDir().mkpath(shots);
-        QVERIFY(window->grab().save(shots + "/" + name + ".png"));
+        if (qEnvironmentVariableIsSet("CLIPMOOR_SCREENSHOTS"))
+            QTest::qWait(300); // the page's last paint, for the picture only
+        testutil::shoot(window.get(), name);
     }
 
     // In our page scripts' world.
@@ -65,19 +60,17 @@ private Q_SLOTS:
         fixture::prepare();
         setBrowserPaneFactory(&BrowserWindow::create);
         testutil::prepareWindowEnvironment();
-        testutil::prepareRealDownloads(downloads.path());
+        testutil::prepareRealDownloads(fixture::downloadFolder());
         QVERIFY(testutil::makeClip(www.path() + "/clip.mp4", 3));
-        QFile page(www.path() + "/watch.html");
-        QVERIFY(page.open(QIODevice::WriteOnly));
-        page.write("<!doctype html><html><head><title>Loopback clip</title>"
-                   "<script>document.cookie = 'session=e2e42; path=/';</script>"
-                   "<style>body { font: 15px sans-serif; margin: 24px; }</style></head><body>"
-                   "<h2>A clip served on 127.0.0.1</h2>"
-                   "<video controls width=560 height=315 src='clip.mp4'></video>"
-                   "<p>The download button on the player's corner comes from the page "
-                   "scripts.</p></body></html>");
-        page.close();
-        server = std::make_unique<TestHttpServer>(www.path());
+        testutil::writeFile(
+            www.path() + "/watch.html",
+            "<!doctype html><html><head><title>Loopback clip</title>"
+            "<script>document.cookie = 'session=e2e42; path=/';</script>"
+            "<style>body { font: 15px sans-serif; margin: 24px; }</style></head><body>"
+            "<h2>A clip served on 127.0.0.1</h2>"
+            "<video controls width=560 height=315 src='clip.mp4'></video>"
+            "<p>The download button on the player's corner comes from the page "
+            "scripts.</p></body></html>");
         QVERIFY(server->start());
         window = testutil::openWindow(nullptr, QSize(1100, 720));
         QVERIFY(window);

@@ -13,8 +13,8 @@
 #include "gui/converter/convertingpage.h"
 #include "gui/converter/loadfilesdlg.h"
 #include "gui/mainwindow/mainwindow.h"
+#include "helpers/fixture.h"
 #include "helpers/modalhelper.h"
-#include "helpers/testutil.h"
 #include "helpers/windowtest.h"
 
 #include <QButtonGroup>
@@ -81,15 +81,7 @@ class TestConverterEndToEnd : public QObject
     QTemporaryDir converted;
     std::unique_ptr<MainWindow> window;
     ConvertingPage *page = nullptr;
-    QString shots = qEnvironmentVariable("CLIPMOOR_SCREENSHOTS");
 
-    void shoot(QWidget *widget, const QString &name)
-    {
-        if (shots.isEmpty())
-            return;
-        QDir().mkpath(shots);
-        QVERIFY(widget->grab().save(shots + "/" + name + ".png"));
-    }
     ConvertTask *taskOf(const QString &name) const
     {
         return ConvertDataManager::instance()->taskForSource(media.filePath(name));
@@ -118,8 +110,7 @@ class TestConverterEndToEnd : public QObject
 private Q_SLOTS:
     void initTestCase()
     {
-        testutil::enterTestMode();
-        seedPreferences();
+        fixture::prepare();
         testutil::prepareWindowEnvironment();
         Preferences *prefs = Preferences::instance();
         prefs->setToolLocation(testutil::helperPath("../bin/vantoro-dl"));
@@ -129,14 +120,8 @@ private Q_SLOTS:
         QVERIFY(testutil::makeClip(media.filePath("old tv.mp4"), 2, "640x480"));
         QVERIFY(testutil::runFfmpeg(
             {"-f", "lavfi", "-i", "sine=frequency=440", "-t", "2", media.filePath("tone.wav")}));
-        QFile text(media.filePath("readme.txt"));
-        QVERIFY(text.open(QIODevice::WriteOnly));
-        text.write("not media");
-        text.close();
-        QFile broken(media.filePath("broken.mp4"));
-        QVERIFY(broken.open(QIODevice::WriteOnly));
-        broken.write("a text file with a video's name");
-        broken.close();
+        testutil::writeFile(media.filePath("readme.txt"), "not media");
+        testutil::writeFile(media.filePath("broken.mp4"), "a text file with a video's name");
         window = testutil::openWindow(nullptr, QSize(1100, 720));
         QVERIFY(window);
     }
@@ -147,7 +132,7 @@ private Q_SLOTS:
         window->tabs()->button(3)->click();
         page = qobject_cast<ConvertingPage *>(window->lazyPage(3));
         QVERIFY(page && page->isVisible());
-        shoot(window.get(), "converting-empty");
+        testutil::shoot(window.get(), "converting-empty");
         QMimeData mime;
         mime.setUrls({QUrl::fromLocalFile(media.path())});
         QDragEnterEvent enter(QPoint(300, 300), Qt::CopyAction, &mime, Qt::LeftButton, {});
@@ -157,11 +142,11 @@ private Q_SLOTS:
         QApplication::sendEvent(page, &drop);
         QVERIFY(page->loadingDialog() && page->loadingDialog()->isVisible());
         QTRY_VERIFY(page->loadingDialog()->progressBar()->value() >= 2);
-        shoot(page->loadingDialog(), "converter-loading-dialog");
+        testutil::shoot(page->loadingDialog(), "converter-loading-dialog");
         QTRY_VERIFY_WITH_TIMEOUT(!page->loadingDialog(), 60000);
         // The text file with a video's name is named afterwards.
         auto failed = testutil::answerNextModal(
-            "OK", [this](QWidget *modal) { shoot(modal, "converter-failed-files"); });
+            "OK", [this](QWidget *modal) { testutil::shoot(modal, "converter-failed-files"); });
         QTRY_VERIFY_WITH_TIMEOUT(failed->answered, 5000);
         QVERIFY(failed->texts.contains("Failed to add files:"));
         QCOMPARE(page->model()->rowCount(), 3);
@@ -179,13 +164,13 @@ private Q_SLOTS:
             dialog->findChild<QPushButton *>("pb_video")->click();
             dialog->targetButton("MP4")->click();
             dialog->qualityBox()->setCurrentIndex(dialog->qualityBox()->findData("720P"));
-            shoot(dialog, "converter-format-video");
+            testutil::shoot(dialog, "converter-format-video");
         });
         convertRow(taskOf("tone.wav"), [this](Adaptation *dialog) {
             dialog->findChild<QPushButton *>("pb_audio")->click();
             dialog->targetButton("MP3")->click();
             dialog->qualityBox()->setCurrentIndex(dialog->qualityBox()->findData("Origin"));
-            shoot(dialog, "converter-format-audio");
+            testutil::shoot(dialog, "converter-format-audio");
         });
         QTRY_COMPARE_WITH_TIMEOUT(added.count(), 2, 120000);
         QCOMPARE(page->model()->rowCount(), 1);
@@ -208,7 +193,7 @@ private Q_SLOTS:
         QVERIFY(QFileInfo::exists(media.filePath("tone.wav"))); // the source is never touched
 
         window->tabs()->button(4)->click();
-        shoot(window.get(), "converted-page");
+        testutil::shoot(window.get(), "converted-page");
         window->tabs()->button(3)->click();
     }
 
@@ -256,7 +241,7 @@ private Q_SLOTS:
         QTRY_VERIFY_WITH_TIMEOUT(
             task->progress() > 0.02 && taskOf("long copy.mp4")->progress() > 0.02, 60000);
         QCOMPARE(taskOf("old tv.mp4")->state(), int(ConvertTask::Waiting));
-        shoot(window.get(), "converting-page");
+        testutil::shoot(window.get(), "converting-page");
 
         const QStringList before = QDir(converted.path()).entryList(QDir::Files);
         QSignalSpy added(ConvertDataManager::instance(), &ConvertDataManager::convertedFileDidAdd);

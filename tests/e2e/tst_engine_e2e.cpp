@@ -2,11 +2,8 @@
 #include "core/engine/sniffmgr.h"
 #include "core/engine/snifftask.h"
 #include "core/foundation/preferences.h"
-#include "core/protocol/displaytext.h"
 #include "core/provision/dltoolmanager.h"
 #include "helpers/fixture.h"
-#include "helpers/httpserver.h"
-#include "helpers/testutil.h"
 
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -16,23 +13,21 @@
 class TestEngineEndToEnd : public QObject
 {
     Q_OBJECT
-    QTemporaryDir www;
-    QTemporaryDir downloads;
-    std::unique_ptr<TestHttpServer> server;
+    fixture::Site site;
+    QTemporaryDir &www = site.www;
+    std::unique_ptr<TestHttpServer> &server = site.server;
     QElapsedTimer liveClock;
 
 private Q_SLOTS:
     void initTestCase()
     {
-        fixture::prepare(downloads.path());
+        fixture::prepare();
         Preferences *prefs = Preferences::instance();
         prefs->setToolLocation(testutil::helperPath("../bin/vantoro-dl"));
         prefs->setOneClickFormat("Original Video");
         prefs->setReadCookies(false);
         QVERIFY(DlToolManager::instance()->isAvailable());
-        QVERIFY(testutil::makeClip(www.path() + "/clip.mp4", 3));
         QVERIFY(testutil::makeHlsSegments(www.path() + "/live", 30));
-        server = std::make_unique<TestHttpServer>(www.path());
         server->setHandler([this](const QString &path, TestHttpServer::Response *r) {
             if (path != "live/now.m3u8")
                 return false;
@@ -44,23 +39,6 @@ private Q_SLOTS:
             return true;
         });
         QVERIFY(server->start());
-    }
-
-    void aPastedAddressEndsInTheDownloadFolder()
-    {
-        SniffMgr mgr;
-        SniffTask *task = mgr.newTask(server->url("clip.mp4"), {});
-        QSignalSpy added(&mgr, &SniffMgr::mgrAddDownloadedTask);
-        mgr.addTask(task);
-        mgr.schedule();
-        QTRY_COMPARE_WITH_TIMEOUT(added.count(), 1, 60000);
-        QCOMPARE(task->state(), SniffTask::State::Finished);
-        QCOMPARE(task->title(), QString("clip"));
-        QCOMPARE(task->filePath(), downloads.path() + "/clip.mp4");
-        QVERIFY(QFileInfo(downloads.path() + "/clip.mp4").size() > 10000);
-        QCOMPARE(task->result().resolution, QString("640x360"));
-        QCOMPARE(protocol::formatDuration(qint64(task->result().duration)), QString("00:03"));
-        QVERIFY(!QFileInfo::exists(task->workDir()));
     }
 
     void aStoppedLiveRecordingIsSavedAndDescribed()
@@ -78,7 +56,7 @@ private Q_SLOTS:
         QTRY_COMPARE_WITH_TIMEOUT(added.count(), 1, 30000);
         QCOMPARE(task->state(), SniffTask::State::Saved);
         const QString file = task->filePath();
-        QCOMPARE(QFileInfo(file).absolutePath(), downloads.path());
+        QCOMPARE(QFileInfo(file).absolutePath(), fixture::downloadFolder());
         QVERIFY(task->result().succeeded());
         QCOMPARE(task->result().resolution, QString("320x240"));
         QVERIFY(task->result().duration >= 1);

@@ -13,7 +13,6 @@
 #include "gui/pages/playlistconfirmdlg.h"
 #include "gui/widgets/zqmessagebox.h"
 #include "helpers/fixture.h"
-#include "helpers/httpserver.h"
 #include "helpers/windowtest.h"
 
 #include <QAbstractButton>
@@ -76,9 +75,9 @@ bool click(QWidget *w, const QString &button)
 class TestPasteEndToEnd : public QObject
 {
     Q_OBJECT
-    QTemporaryDir www;
-    QTemporaryDir downloads;
-    std::unique_ptr<TestHttpServer> server;
+    fixture::Site site;
+    QTemporaryDir &www = site.www;
+    std::unique_ptr<TestHttpServer> &server = site.server;
     std::unique_ptr<MainWindow> window;
     qint64 pasteClock = 0;
     QString shots = qEnvironmentVariable("CLIPMOOR_SCREENSHOTS");
@@ -112,23 +111,12 @@ class TestPasteEndToEnd : public QObject
         return nullptr;
     }
 
-    void writePage(const QString &name, const QString &title, const QStringList &clips)
-    {
-        QFile page(www.path() + "/" + name);
-        QVERIFY(page.open(QIODevice::WriteOnly));
-        page.write(("<html><head><title>" + title + "</title></head><body>").toUtf8());
-        for (const QString &clip : clips)
-            page.write(("<video controls><source src=\"" + clip + "\" type=\"video/mp4\"></video>")
-                           .toUtf8());
-        page.write("</body></html>");
-    }
-
 private Q_SLOTS:
     void initTestCase()
     {
         fixture::prepare();
         testutil::prepareWindowEnvironment();
-        testutil::prepareRealDownloads(downloads.path());
+        testutil::prepareRealDownloads(fixture::downloadFolder());
         Preferences *prefs = Preferences::instance();
         prefs->setNumberPlaylistFiles(true);
         // Three different clips: each entry's file tells by its size which one it is.
@@ -137,9 +125,8 @@ private Q_SLOTS:
         QVERIFY(testutil::makeClip(www.path() + "/three.mp4", 3, "480x270"));
         for (const char *clip : {"one.mp4", "two.mp4", "three.mp4"})
             sizes.insert(clip, QFileInfo(www.path() + "/" + clip).size());
-        writePage("three.html", "Three clips", {"one.mp4", "two.mp4", "three.mp4"});
-        writePage("pair.html", "A pair", {"two.mp4", "three.mp4"});
-        server = std::make_unique<TestHttpServer>(www.path());
+        site.page("three.html", "Three clips", {"one.mp4", "two.mp4", "three.mp4"});
+        site.page("pair.html", "A pair", {"two.mp4", "three.mp4"});
         QVERIFY(server->start());
 
         window = testutil::openWindow(&pasteClock, QSize(1000, 640));

@@ -3,7 +3,6 @@
 // and resuming, and the processes it leaves behind.
 #include "cookies.h"
 #include "e2e/vantorodlrun.h"
-#include "helpers/httpserver.h"
 
 #include <QJsonArray>
 #include <QSet>
@@ -14,8 +13,9 @@ class TestVantoroDl : public QObject, public ToolHarness
 {
     Q_OBJECT
 
-    QTemporaryDir www;
-    std::unique_ptr<TestHttpServer> server;
+    fixture::Site site;
+    QTemporaryDir &www = site.www;
+    std::unique_ptr<TestHttpServer> &server = site.server;
     QElapsedTimer liveClock;
 
     // A live HLS playlist: a window of the segments whose time has come, without an end tag.
@@ -31,16 +31,6 @@ class TestVantoroDl : public QObject, public ToolHarness
         return true;
     }
 
-    void page(const QString &name, const QString &title, const QStringList &videos)
-    {
-        QString body = "<html><head><title>" + title + "</title></head><body>";
-        for (const QString &v : videos)
-            body += "<video controls><source src=\"" + v + "\" type=\"video/mp4\"></video>";
-        QFile f(www.path() + "/" + name);
-        f.open(QIODevice::WriteOnly);
-        f.write((body + "</body></html>").toUtf8());
-    }
-
     QJsonObject listingParams(const QString &url)
     {
         return {{"log_path", work.path()},
@@ -51,7 +41,7 @@ class TestVantoroDl : public QObject, public ToolHarness
 private Q_SLOTS:
     void initTestCase()
     {
-        testutil::enterTestMode();
+        fixture::testMode();
         QVERIFY(QFileInfo(tool()).isExecutable());
         const QString w = www.path();
         QVERIFY(testutil::makeClip(w + "/clip.mp4", 5));
@@ -62,16 +52,12 @@ private Q_SLOTS:
                                      "4", "-c:v", "libx264", "-preset", "ultrafast", "-qp", "5",
                                      "-pix_fmt", "yuv420p", w + "/big.mp4"}));
         QVERIFY(testutil::makeHlsSegments(w + "/live", 40));
-        page("one.html", "One clip", {"clip.mp4"});
-        page("three.html", "Three clips", {"clip.mp4", "second.mp4", "third.mp4"});
-        page("nothing.html", "Nothing", {});
-        QFile live(w + "/live.html");
-        QVERIFY(live.open(QIODevice::WriteOnly));
-        live.write(
-            "<html><head><title>On air</title></head><body><video><source "
-            "src=\"live/stream.m3u8\" type=\"application/x-mpegURL\"></video></body></html>");
-        live.close();
-        server = std::make_unique<TestHttpServer>(w);
+        site.page("one.html", "One clip", {"clip.mp4"});
+        site.page("three.html", "Three clips", {"clip.mp4", "second.mp4", "third.mp4"});
+        site.page("nothing.html", "Nothing", {});
+        site.file("live.html", "<html><head><title>On air</title></head><body><video><source "
+                               "src=\"live/stream.m3u8\" type=\"application/x-mpegURL\">"
+                               "</video></body></html>");
         server->setHandler(
             [this](const QString &p, TestHttpServer::Response *r) { return liveHandler(p, r); });
         QVERIFY(server->start());
@@ -260,12 +246,10 @@ private Q_SLOTS:
         const QString stolen = attacker.url(media, "localhost");
         const QString hop = "redirect?to=" + QUrl::toPercentEncoding(stolen) +
                             "&cookie=" + QUrl::toPercentEncoding("fresh=VICTIM-SET");
-        QFile page(www.path() + "/steal.html");
-        QVERIFY(page.open(QIODevice::WriteOnly));
-        page.write(("<html><head><title>Steal</title></head><body><video><source src=\"/" +
-                    hop.toHtmlEscaped() + "\" type=\"" + type + "\"></video></body></html>")
-                       .toUtf8());
-        page.close();
+        site.file("steal.html",
+                  ("<html><head><title>Steal</title></head><body><video><source src=\"/" +
+                   hop.toHtmlEscaped() + "\" type=\"" + type + "\"></video></body></html>")
+                      .toUtf8());
         const QString cookieFile =
             testutil::writeFile(work.path() + "/app-cookies.txt",
                                 "# Netscape HTTP Cookie File\n"
@@ -493,13 +477,9 @@ private Q_SLOTS:
         QFile::copy(tool(), folder + "/vantoro-dl");
         QString standIn;
         if (kind == "executable") {
-            standIn = folder + "/yt-dlp";
-            QFile f(standIn);
-            QVERIFY(f.open(QIODevice::WriteOnly));
-            f.write("#!/bin/sh\necho used > \"$(dirname \"$0\")/marker\"\nexec /usr/bin/yt-dlp "
-                    "\"$@\"\n");
-            f.close();
-            f.setPermissions(f.permissions() | QFileDevice::ExeOwner);
+            standIn = testutil::writeScript(folder + "/yt-dlp",
+                                            "#!/bin/sh\necho used > \"$(dirname \"$0\")/marker\"\n"
+                                            "exec /usr/bin/yt-dlp \"$@\"\n");
         } else {
             standIn = folder + "/yt-dlp.zip";
             QProcess zip;

@@ -23,7 +23,7 @@ class TestVantoroDlConvert : public QObject, public ToolHarness
 private Q_SLOTS:
     void initTestCase()
     {
-        testutil::enterTestMode();
+        fixture::testMode();
         QVERIFY(QFileInfo(tool()).isExecutable());
         QVERIFY(QFileInfo(preset("MP3")).isFile());
         clip = work.path() + "/clip.mp4";

@@ -3,7 +3,7 @@
 // Running the real vantoro-dl from a test: parameter files, the lines it prints, and checks on
 // the processes it leaves behind.
 
-#include "helpers/testutil.h"
+#include "helpers/fixture.h"
 
 #include <QEventLoop>
 #include <QFile>
@@ -70,12 +70,8 @@ public:
 
     QString writeRaw(const QByteArray &bytes)
     {
-        QDir().mkpath(work.path() + "/params");
-        const QString path = work.path() + QStringLiteral("/params/p%1.json").arg(++jobCounter);
-        QFile f(path);
-        f.open(QIODevice::WriteOnly);
-        f.write(bytes);
-        return path;
+        return testutil::writeFile(
+            work.path() + QStringLiteral("/params/p%1.json").arg(++jobCounter), bytes);
     }
     QString writeParams(const QJsonObject &params)
     {

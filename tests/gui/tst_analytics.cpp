@@ -6,13 +6,11 @@
 #include "core/foundation/preferences.h"
 #include "gui/mainwindow/preferencesdlg.h"
 #include "gui/widgets/pictures.h"
-#include "helpers/httpserver.h"
-#include "helpers/testutil.h"
+#include "helpers/fixture.h"
 
 #include <QCheckBox>
 #include <QCoreApplication>
 #include <QSignalSpy>
-#include <QTcpServer>
 #include <QUrlQuery>
 
 namespace {
@@ -28,9 +26,9 @@ QByteArray header(const QByteArray &head, const QByteArray &name)
 }
 
 // The server answers every hit with 200.
-void acceptHits(TestHttpServer &server)
+void acceptHits(TestHttpServer *server)
 {
-    server.setHandler([](const QString &path, TestHttpServer::Response *response) {
+    server->setHandler([](const QString &path, TestHttpServer::Response *response) {
         response->status = 200;
         return path == "collect";
     });
@@ -48,14 +46,15 @@ class TestAnalytics : public QObject
     Q_OBJECT
     QDateTime start = QDateTime::fromMSecsSinceEpoch(1700000000000, Qt::UTC);
     qint64 offsetMs = 0;
+    std::unique_ptr<TestHttpServer> server;
 
     // A client posting to `server`, quickly, on the test's clock.
-    GAnalytics *newClient(TestHttpServer &server, QObject *owner)
+    GAnalytics *newClient(QObject *owner)
     {
-        if (!server.hasHandler())
-            acceptHits(server);
+        if (!server->hasHandler())
+            acceptHits(server.get());
         auto *client = new GAnalytics(QStringLiteral("UA-1234-5"), owner);
-        client->setCollector(QUrl(server.url(QString())));
+        client->setCollector(QUrl(server->url(QString())));
         client->setSendInterval(10);
         client->setScreenResolution(QStringLiteral("1280x800"));
         client->setClock([this] { return start.addMSecs(offsetMs); });
@@ -76,21 +75,25 @@ public:
 private Q_SLOTS:
     void initTestCase()
     {
-        testutil::enterTestMode();
+        fixture::testMode();
         initGuiResources();
         QCoreApplication::setApplicationName("tst_analytics");
         QCoreApplication::setApplicationVersion("7.0.0");
         qunsetenv("CLIPMOOR_ANALYTICS_URL");
     }
 
-    void init() { offsetMs = 0; }
+    // Each case posts to a collector of its own.
+    void init()
+    {
+        offsetMs = 0;
+        server = std::make_unique<TestHttpServer>(QDir::tempPath());
+        QVERIFY(server->start());
+    }
 
     void eachHitTypeCarriesItsParametersInOrder()
     {
-        TestHttpServer server(QDir::tempPath());
-        QVERIFY(server.start());
         QObject owner;
-        GAnalytics *client = newClient(server, &owner);
+        GAnalytics *client = newClient(&owner);
         QVERIFY(client->clientID().startsWith('{') && client->clientID().endsWith('}'));
         QCOMPARE(client->language(), QString("nb-no"));
         QCOMPARE(client->endpoint().path(), QString("/collect"));
@@ -104,7 +107,7 @@ private Q_SLOTS:
         client->endSession();
         client->setUserID("user 7");
         client->sendEvent("Download", "URL", "example");
-        QTRY_COMPARE(server.bodies.size(), 8);
+        QTRY_COMPARE(server->bodies.size(), 8);
         const QList<QByteArray> expected = {
             common(client, "event") + an +
                 "&ec=Download&ea=FileType&el=mp4%20%26%20more&ev=3&cd1=x%20y&qt=0",
@@ -119,8 +122,8 @@ private Q_SLOTS:
                 "&ec=Download&ea=URL&el=example&qt=0",
         };
         for (int i = 0; i < expected.size(); ++i)
-            QCOMPARE(server.bodies.at(i), expected.at(i));
-        const QByteArray head = server.heads.first();
+            QCOMPARE(server->bodies.at(i), expected.at(i));
+        const QByteArray head = server->heads.first();
         QVERIFY(head.startsWith("POST /collect HTTP/1.1"));
         QCOMPARE(header(head, "Content-Type"), QByteArray("application/x-www-form-urlencoded"));
         QCOMPARE(header(head, "Content-Length").toInt(), expected.first().size());
@@ -138,22 +141,20 @@ private Q_SLOTS:
 
     void hitsAreSentOneAtATimeKeepingTheConnectionUntilTheLast()
     {
-        TestHttpServer server(QDir::tempPath());
-        QVERIFY(server.start());
-        server.answerDelayMs = 20;
+        server->answerDelayMs = 20;
         QObject owner;
-        GAnalytics *client = newClient(server, &owner);
+        GAnalytics *client = newClient(&owner);
         QSignalSpy sending(client, &GAnalytics::isSendingChanged);
         for (int i = 0; i < 10; ++i)
             client->sendEvent("Test", QStringLiteral("A%1").arg(i));
         QCOMPARE(client->queuedCount(), 10);
-        QTRY_COMPARE(server.bodies.size(), 10);
+        QTRY_COMPARE(server->bodies.size(), 10);
         QTRY_COMPARE(client->queuedCount(), 0);
         QTRY_VERIFY(!client->isSending());
-        QCOMPARE(server.maxPending, 1);
+        QCOMPARE(server->maxPending, 1);
         for (int i = 0; i < 10; ++i) {
-            QVERIFY(server.bodies.at(i).contains(QStringLiteral("&ea=A%1&").arg(i).toLatin1()));
-            QCOMPARE(header(server.heads.at(i), "Connection"),
+            QVERIFY(server->bodies.at(i).contains(QStringLiteral("&ea=A%1&").arg(i).toLatin1()));
+            QCOMPARE(header(server->heads.at(i), "Connection"),
                      QByteArray(i < 9 ? "keep-alive" : "close"));
         }
         QVERIFY(sending.count() >= 2);
@@ -163,10 +164,8 @@ private Q_SLOTS:
 
     void aFailedPostKeepsTheHitForTheNextTickWithItsAge()
     {
-        TestHttpServer server(QDir::tempPath());
-        QVERIFY(server.start());
         int answered = 0;
-        server.setHandler([&](const QString &path, TestHttpServer::Response *response) {
+        server->setHandler([&](const QString &path, TestHttpServer::Response *response) {
             if (path != "collect")
                 return false;
             // The first post fails; time passes before the next tick.
@@ -176,12 +175,12 @@ private Q_SLOTS:
             return true;
         });
         QObject owner;
-        GAnalytics *client = newClient(server, &owner);
+        GAnalytics *client = newClient(&owner);
         QSignalSpy sending(client, &GAnalytics::isSendingChanged);
         client->sendEvent("Test", "Retry");
-        QTRY_COMPARE(server.bodies.size(), 2);
+        QTRY_COMPARE(server->bodies.size(), 2);
         QCOMPARE(sending.count(), 4); // on, off after the 500, on, off
-        QByteArray first = server.bodies.at(0), second = server.bodies.at(1);
+        QByteArray first = server->bodies.at(0), second = server->bodies.at(1);
         QVERIFY(first.endsWith("&qt=0"));
         QVERIFY(second.endsWith("&qt=5000"));
         QCOMPARE(first.chopped(1), second.chopped(4));
@@ -190,32 +189,24 @@ private Q_SLOTS:
 
     void hitsOlderThanFourHoursAreDroppedUnsent()
     {
-        TestHttpServer server(QDir::tempPath());
-        QVERIFY(server.start());
         QObject owner;
-        GAnalytics *client = newClient(server, &owner);
+        GAnalytics *client = newClient(&owner);
         client->setSendInterval(60000);
         client->sendEvent("Test", "Old");
         offsetMs = GAnalytics::kMaxAgeMs + 1;
         client->sendEvent("Test", "New");
         client->postMessage();
-        QTRY_COMPARE(server.bodies.size(), 1);
-        QVERIFY(server.bodies.first().contains("&ea=New&qt=0"));
+        QTRY_COMPARE(server->bodies.size(), 1);
+        QVERIFY(server->bodies.first().contains("&ea=New&qt=0"));
         QTRY_COMPARE(client->queuedCount(), 0);
     }
 
     void aCollectorThatIsDownOrSilentBlocksNothingAndTheQueueStaysBounded()
     {
         // Down: nothing listens on the port any more.
-        quint16 closedPort = 0;
-        {
-            QTcpServer probe;
-            QVERIFY(probe.listen(QHostAddress::LocalHost, 0));
-            closedPort = probe.serverPort();
-        }
         QObject owner;
         auto *down = new GAnalytics(QStringLiteral("UA-1234-5"), &owner);
-        down->setCollector(QUrl(QStringLiteral("http://127.0.0.1:%1").arg(closedPort)));
+        down->setCollector(QUrl(TestHttpServer::refusedUrl(QString())));
         down->setSendInterval(10);
         QSignalSpy downSending(down, &GAnalytics::isSendingChanged);
         for (int i = 0; i < 3; ++i)
@@ -225,18 +216,16 @@ private Q_SLOTS:
         QCOMPARE(down->queuedCount(), 3);
 
         // Silent: the post never gets an answer.
-        TestHttpServer server(QDir::tempPath());
-        QVERIFY(server.start());
-        server.silent.insert("collect");
-        GAnalytics *client = newClient(server, &owner);
+        server->silent.insert("collect");
+        GAnalytics *client = newClient(&owner);
         client->setRequestTimeout(60000);
         for (int i = 0; i < 1500; ++i)
             client->sendEvent("Test", QStringLiteral("E%1").arg(i));
         QCOMPARE(client->queuedCount(), GAnalytics::kMaxQueued);
-        QTRY_COMPARE(server.bodies.size(), 1);
+        QTRY_COMPARE(server->bodies.size(), 1);
         QVERIFY(client->isSending());
         // The oldest were dropped: the one in flight is the 501st.
-        QVERIFY(server.bodies.first().contains("&ea=E500&"));
+        QVERIFY(server->bodies.first().contains("&ea=E500&"));
         for (int i = 0; i < 100; ++i)
             client->sendEvent("Test", "More");
         QCOMPARE(client->queuedCount(), GAnalytics::kMaxQueued + 1);
@@ -246,24 +235,22 @@ private Q_SLOTS:
         QVERIFY(finished.wait(5000));
         QCOMPARE(finished.count(), 1);
         QVERIFY(client->isSending()); // the post is still open
-        QCOMPARE(server.bodies.size(), 1);
+        QCOMPARE(server->bodies.size(), 1);
 
         // A post that takes too long counts as failed and is tried again.
-        GAnalytics *timed = newClient(server, &owner);
+        GAnalytics *timed = newClient(&owner);
         timed->setRequestTimeout(100);
         QSignalSpy timedSending(timed, &GAnalytics::isSendingChanged);
         timed->sendEvent("Test", "Slow");
         QTRY_VERIFY(timedSending.count() >= 4); // on, off, on, off: posted twice
-        QVERIFY(server.bodies.size() >= 3);
+        QVERIFY(server->bodies.size() >= 3);
         QCOMPARE(timed->queuedCount(), 1);
     }
 
     void finishingWithNothingWaitingEndsAtOnce()
     {
-        TestHttpServer server(QDir::tempPath());
-        QVERIFY(server.start());
         QObject owner;
-        GAnalytics *client = newClient(server, &owner);
+        GAnalytics *client = newClient(&owner);
         QSignalSpy finished(client, &GAnalytics::finished);
         client->finish(60000);
         QVERIFY(finished.wait(5000));
@@ -271,7 +258,7 @@ private Q_SLOTS:
         client->sendEvent("Lifecycle", "Quit");
         client->finish(60000);
         QVERIFY(finished.wait(5000));
-        QCOMPARE(server.bodies.size(), 1);
+        QCOMPARE(server->bodies.size(), 1);
     }
 
     void thePreferencesOfferTheChoiceOnByDefaultOnlyWithACollector()
@@ -312,10 +299,8 @@ private Q_SLOTS:
         reportEvent("Test", "NoCollector");
         QVERIFY(!analytics::client());
 
-        TestHttpServer server(QDir::tempPath());
-        QVERIFY(server.start());
-        acceptHits(server);
-        qputenv("CLIPMOOR_ANALYTICS_URL", server.url(QString()).toUtf8());
+        acceptHits(server.get());
+        qputenv("CLIPMOOR_ANALYTICS_URL", server->url(QString()).toUtf8());
         QVERIFY(analytics::usageStatisticsChosen()); // on by default with a collector
         prefs->setSendUsageStatistics(false);
         QVERIFY(!analytics::isEnabled());
@@ -332,9 +317,9 @@ private Q_SLOTS:
         reportEvent("Download", "PlaylistFailURL", "https://www.pornhub.com/playlist/12");
         reportEvent("Download", "URL", "xvideos");
         reportEvent("Download", "URL", "vimeo");
-        QTRY_COMPARE(server.bodies.size(), 10);
+        QTRY_COMPARE(server->bodies.size(), 10);
         QStringList actions, labels;
-        for (const QByteArray &body : qAsConst(server.bodies)) {
+        for (const QByteArray &body : qAsConst(server->bodies)) {
             const QUrlQuery query(QString::fromUtf8(body));
             actions << query.queryItemValue("ea", QUrl::FullyDecoded);
             labels << query.queryItemValue("el", QUrl::FullyDecoded);
@@ -358,8 +343,8 @@ private Q_SLOTS:
         prefs->setSendUsageStatistics(true);
         reportEvent("Test", "Back");
         analytics::client()->setSendInterval(10);
-        QTRY_VERIFY(server.bodies.last().contains("&ea=Back&"));
-        for (const QByteArray &body : qAsConst(server.bodies))
+        QTRY_VERIFY(server->bodies.last().contains("&ea=Back&"));
+        for (const QByteArray &body : qAsConst(server->bodies))
             QVERIFY(!body.contains("ea=Queued") && !body.contains("ea=AfterOptOut"));
         bool done = false;
         analytics::finishReporting(1000, [&done] { done = true; });

@@ -5,7 +5,7 @@
 #include "gui/mainwindow/browserloader.h"
 #include "gui/mainwindow/mainwindow.h"
 #include "gui/pages/downloadingpage.h"
-#include "helpers/testutil.h"
+#include "helpers/fixture.h"
 #include "helpers/windowtest.h"
 
 #include <QAbstractButton>
@@ -47,8 +47,7 @@ class TestBrowserLoader : public QObject
 private Q_SLOTS:
     void initTestCase()
     {
-        testutil::enterTestMode();
-        seedPreferences();
+        fixture::prepare();
         testutil::prepareWindowEnvironment();
     }
 

@@ -91,23 +91,12 @@ private Q_SLOTS:
         data = ConvertDataManager::instance();
         data->loadAll();
         page = new ConvertingPage;
-        page->resize(900, 600);
-        page->show();
-        QVERIFY(QTest::qWaitForWindowExposed(page));
+        QVERIFY(testutil::show(page));
     }
     void cleanupTestCase()
     {
         delete page;
         MyProcessHelper::instance()->killAll();
-    }
-
-    void emptyPage()
-    {
-        QVERIFY(page->isEmptyStateShown());
-        QVERIFY(!page->deleteAllButton()->isEnabled());
-        QVERIFY(!page->convertAllButton()->isEnabled());
-        QVERIFY(!page->showFileButton()->isEnabled());
-        QCOMPARE(page->addFilesButton()->toolTip(), QStringLiteral("Add Files"));
     }
 
     void droppedFoldersAreSearched()
@@ -314,7 +303,11 @@ private Q_SLOTS:
         QVERIFY(all->answered);
         QCOMPARE(page->model()->rowCount(), 0);
         QVERIFY(data->convertingTaskList().isEmpty());
+        // Empty again: the pictures, and nothing for the bulk buttons to act on.
         QVERIFY(page->isEmptyStateShown());
+        QVERIFY(!page->deleteAllButton()->isEnabled());
+        QVERIFY(!page->convertAllButton()->isEnabled());
+        QVERIFY(!page->showFileButton()->isEnabled());
     }
 
     void chooserRemembersAndMapsChoices()
@@ -404,8 +397,7 @@ private Q_SLOTS:
         DownloadedPage downloaded;
         ConvertedPage converted;
         converted.setDownloads(downloaded.convertedDownloads());
-        converted.resize(900, 600);
-        converted.show();
+        QVERIFY(testutil::show(&converted));
         QAbstractItemModel *rows = converted.shownModel();
         QCOMPARE(rows->rowCount(), 5);
         QCOMPARE(ConverterRowDelegate::nameOf(rows->index(0, 0)), QString("talk.mp3"));

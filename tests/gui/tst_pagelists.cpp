@@ -89,13 +89,6 @@ QString checkedEntry()
     return QString();
 }
 
-QString logText()
-{
-    flushLog();
-    QFile log(logDir() + "/AppLog.log");
-    return log.open(QIODevice::ReadOnly) ? QString::fromUtf8(log.readAll()) : QString();
-}
-
 void sendMouse(QWidget *widget, QEvent::Type type, const QPoint &at,
                Qt::MouseButton button = Qt::NoButton)
 {
@@ -109,7 +102,6 @@ void sendMouse(QWidget *widget, QEvent::Type type, const QPoint &at,
 class TestPageLists : public QObject
 {
     Q_OBJECT
-    QTemporaryDir downloads;
     SniffMgr *mgr = nullptr;
 
     void clearDone() { fixture::clearFinished(mgr); }
@@ -118,7 +110,7 @@ private Q_SLOTS:
     void initTestCase()
     {
         qputenv("CLIPMOOR_UPDATE_SERVER", "http://127.0.0.1:9");
-        fixture::prepare(downloads.path());
+        fixture::prepare();
         initGuiResources();
         initLogging();
         mgr = SniffMgr::instance();
@@ -139,8 +131,7 @@ private Q_SLOTS:
         DlToolManager::instance()->startCheck();
 
         DownloadingPage page;
-        page.resize(900, 600);
-        page.show();
+        QVERIFY(testutil::show(&page));
         page.addTasksFromContent(address("hang", 1) + "\n" + address("hang", 2), false, {}, false,
                                  false);
         QCOMPARE(page.list()->count(), 2);
@@ -157,8 +148,7 @@ private Q_SLOTS:
         for (int i = 0; i < 3; ++i)
             finishedTask(mgr, QStringLiteral("Finished %1").arg(i), i);
         DownloadedPage done;
-        done.resize(900, 600);
-        done.show();
+        QVERIFY(testutil::show(&done));
         QCOMPARE(done.allList()->count(), 3);
         rightClick(done.allList(), 1);
         QCOMPARE(done.selectedTasks().first()->url(), address("done", 1));
@@ -169,7 +159,7 @@ private Q_SLOTS:
         QCOMPARE(mgr->doneList().size(), 2);
         // The pages are still whole, and the retries did run meanwhile.
         QVERIFY(page.isVisible() && done.isVisible());
-        QTRY_VERIFY(logText().contains("checkUpdate retry"));
+        QTRY_VERIFY(fixture::logText().contains("checkUpdate retry"));
         mgr->deleteAllDownloading();
         clearDone();
     }
@@ -180,8 +170,7 @@ private Q_SLOTS:
     void aFailedRowSaysWhyInItsTooltipTheDialogAndTheLog()
     {
         DownloadingPage page;
-        page.resize(900, 600);
-        page.show();
+        QVERIFY(testutil::show(&page));
         page.addTasksFromContent(address("fail", 3) + "&kind=not_found\n" + address("fail", 4) +
                                      "&kind=unsupported",
                                  false, {}, false, false);
@@ -197,7 +186,7 @@ private Q_SLOTS:
         QVERIFY(!row.data(FailureTextRole).toString().contains("browser"));
         QVERIFY(other.data(FailureTextRole).toString().contains("This address is not supported"));
         QCOMPARE(row.data(ReasonRole).toString(), QString("scripted failure"));
-        QVERIFY(logText().contains(missing->url() + ": scripted failure"));
+        QVERIFY(fixture::logText().contains(missing->url() + ": scripted failure"));
 
         // The failure line's tooltip is the tool's reason; only the unsupported row has a link.
         const QRect band = page.list()->visualRect(row);
@@ -267,9 +256,7 @@ private Q_SLOTS:
     void pastedRowsAreDrawnAtOnceAndTheirButtonsFollowThePointer()
     {
         DownloadingPage page;
-        page.resize(900, 600);
-        page.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&page));
+        QVERIFY(testutil::show(&page));
         QString text;
         for (int i = 0; i < 20; ++i)
             text += address("hang", 100 + i) + "\n";
@@ -319,9 +306,7 @@ private Q_SLOTS:
     {
         Preferences *prefs = Preferences::instance();
         DownloadingPage page;
-        page.resize(900, 560);
-        page.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&page));
+        QVERIFY(testutil::show(&page, QSize(900, 560)));
 
         // The speed limit: the click returns with the menu open and the stored value checked.
         prefs->setManualSpeedLimit("512 KBps");
@@ -376,8 +361,7 @@ private Q_SLOTS:
         finishedTask(mgr, "Same title", 1, folder.path() + "/old.mp4");
         finishedTask(mgr, "Same title", 2);
         DownloadedPage done;
-        done.resize(900, 600);
-        done.show();
+        QVERIFY(testutil::show(&done));
         QCOMPARE(done.allModel()->index(0, 0).data().toString(), QString("Same title"));
         QCOMPARE(done.allModel()->index(1, 0).data().toString(), QString("Same title"));
 

@@ -49,7 +49,6 @@ using Entries = QVector<protocol::PlaylistEntry>;
 class TestPages : public QObject
 {
     Q_OBJECT
-    QTemporaryDir downloads;
     DownloadingPage *page = nullptr;
     SniffMgr *mgr = nullptr;
     qint64 now = 0; // the paste guard's clock
@@ -72,15 +71,14 @@ class TestPages : public QObject
 private Q_SLOTS:
     void initTestCase()
     {
-        fixture::prepare(downloads.path());
+        fixture::prepare();
         initGuiResources();
         Preferences::instance()->setMaxDownloads(2);
         mgr = SniffMgr::instance();
         mgr->setMaxCount(2);
         page = new DownloadingPage;
         page->pasteRouter().setClock([this] { return now; });
-        page->resize(900, 600);
-        page->show();
+        QVERIFY(testutil::show(page));
     }
 
     void cleanupTestCase()
@@ -90,16 +88,9 @@ private Q_SLOTS:
         MyProcessHelper::instance()->killAll();
     }
 
-    void anEmptyPageShowsThePicturesAndDisablesBulkButtons()
-    {
-        QCOMPARE(page->list()->count(), 0);
-        QVERIFY(page->isEmptyStateShown());
-        QVERIFY(!page->resumeAllButton()->isEnabled());
-        QVERIFY(!page->deleteAllButton()->isEnabled());
-    }
-
     void aClipboardAddressBecomesOneRowAndASecondPasteSoonAfterIsSkipped()
     {
+        QVERIFY(page->isEmptyStateShown());
         QApplication::clipboard()->setText(staying(1));
         page->onClickedPasteURL();
         QCOMPARE(rowUrls(), QList<QString>{staying(1)});
@@ -120,6 +111,7 @@ private Q_SLOTS:
         clearDownloading();
         QVERIFY(page->isEmptyStateShown());
         QVERIFY(!page->deleteAllButton()->isEnabled());
+        QVERIFY(!page->resumeAllButton()->isEnabled());
     }
 
     void severalLinesAddOnlyWebAddressesThroughTheMultipleAddressDialog()
@@ -380,7 +372,7 @@ private Q_SLOTS:
         QCOMPARE(dialog.subtitleLabel()->text(), QString("Subtitles:"));
         dialog.videoQualityBox()->setCurrentIndex(1); // 8K: data with a small p
         dialog.speedBox()->setCurrentIndex(dialog.speedBox()->findData("2 MBps"));
-        dialog.downloadDirEdit()->setText(downloads.path() + "/typed");
+        dialog.downloadDirEdit()->setText(fixture::downloadFolder() + "/typed");
         dialog.proxyEnableBox()->setChecked(true);
         dialog.proxyHostEdit()->setText("127.0.0.1");
         dialog.proxyPortEdit()->setText("3128");
@@ -396,7 +388,7 @@ private Q_SLOTS:
         QCOMPARE(prefs->downloadMediaType(), QString("audio"));
         QCOMPARE(prefs->videoQuality(), QString("4320p"));
         QCOMPARE(prefs->manualSpeedLimit(), QString("2 MBps"));
-        QCOMPARE(prefs->downloadDir(), downloads.path() + "/typed");
+        QCOMPARE(prefs->downloadDir(), fixture::downloadFolder() + "/typed");
         QCOMPARE(prefs->proxyEnabled(), true);
         QCOMPARE(prefs->proxyPort(), QString("3128"));
         QCOMPARE(prefs->checkCertificates(), false);
@@ -413,7 +405,7 @@ private Q_SLOTS:
         QVERIFY(!again.checkCertificatesBox()->isChecked());
         QVERIFY(!again.certificateWarningLabel()->isHidden());
 
-        prefs->setDownloadDir(downloads.path());
+        prefs->setDownloadDir(fixture::downloadFolder());
         prefs->setCheckCertificates(true);
         mgr->setMaxCount(2);
         prefs->setMaxDownloads(2);
@@ -468,8 +460,7 @@ private Q_SLOTS:
                                         : QStringLiteral("blue fox %1").arg(i)),
                 SniffTask::Place::Done);
         DownloadedPage done;
-        done.resize(900, 600);
-        done.show();
+        QVERIFY(testutil::show(&done));
         // Every row is there at once, however long the list, and stays so when scrolled.
         QCOMPARE(done.allList()->count(), 400);
         done.allList()->scrollToBottom();
@@ -600,8 +591,7 @@ private Q_SLOTS:
         fixture::clearFinished(mgr);
         QTemporaryDir folder;
         DownloadedPage done;
-        done.resize(900, 600);
-        done.show();
+        QVERIFY(testutil::show(&done));
         QVERIFY(done.isEmptyStateShown());
         QSignalSpy added(mgr, &SniffMgr::mgrAddDownloadedTask);
         for (int i = 3; i <= 4; ++i)

@@ -9,8 +9,8 @@
 #include "gui/browser/browserwindow.h"
 #include "gui/browser/pagerequests.h"
 #include "gui/browser/webview.h"
-#include "helpers/httpserver.h"
-#include "helpers/testutil.h"
+#include "helpers/fixture.h"
+#include "helpers/modalhelper.h"
 #include "helpers/webpagetest.h"
 
 #include <QJsonArray>
@@ -73,17 +73,15 @@ class TestPageScripts : public QObject
     // Waits until the page shows `count` buttons; the number shown in the end.
     int waitForButtons(int count, int timeoutMs = 10000)
     {
-        QElapsedTimer timer;
-        timer.start();
-        int shown = -1;
-        do {
-            shown = js("window.__clipmoor ? __clipmoor.buttons().filter(function (b) {"
-                       " return getComputedStyle(b.host).display !== 'none'; }).length : -1")
-                        .toInt();
-            if (shown >= count)
-                break;
-            QTest::qWait(20);
-        } while (timer.elapsed() < timeoutMs);
+        int shown = -1; // the count when enough came or the time ran out
+        static_cast<void>(QTest::qWaitFor(
+            [&] {
+                shown = js("window.__clipmoor ? __clipmoor.buttons().filter(function (b) {"
+                           " return getComputedStyle(b.host).display !== 'none'; }).length : -1")
+                            .toInt();
+                return shown >= count;
+            },
+            timeoutMs));
         return shown;
     }
 
@@ -122,7 +120,7 @@ public:
 private Q_SLOTS:
     void initTestCase()
     {
-        testutil::enterTestMode();
+        fixture::testMode();
         QVERIFY(server.start());
         pages = {
             {"video.html", page("<p>Text above.</p><video id=player src='/media/clip.mp4' "
@@ -213,8 +211,7 @@ private Q_SLOTS:
         });
         browser = new BrowserWindow;
         gate().setClock([this] { return now; });
-        browser->resize(1000, 700);
-        browser->show();
+        QVERIFY(testutil::show(browser, QSize(1000, 700)));
     }
 
     void cleanupTestCase() { delete browser; }

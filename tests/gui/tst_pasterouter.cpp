@@ -41,7 +41,7 @@ class TestPasteRouter : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
-    void initTestCase() { testutil::enterTestMode(); }
+    void initTestCase() { fixture::testMode(); }
 
     void aPasteWithinASecondOfTheLastAcceptedOneIsADoubleClick()
     {

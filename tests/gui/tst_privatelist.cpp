@@ -27,7 +27,6 @@ class TestPrivateList : public QObject
 {
     Q_OBJECT
     PrivateListManager *privacy = nullptr;
-    QTemporaryDir downloads;
 
     static QString storedKey() { return testutil::storedSettings().value("plkey").toString(); }
     static void storeRaw(const QString &key, const QVariant &value)
@@ -71,7 +70,7 @@ class TestPrivateList : public QObject
 private Q_SLOTS:
     void initTestCase()
     {
-        fixture::prepare(downloads.path());
+        fixture::prepare();
         initGuiResources();
         privacy = PrivateListManager::instance();
     }
@@ -332,11 +331,8 @@ private Q_SLOTS:
     {
         PrivateListDlg::installAskHandler();
         SniffMgr *mgr = SniffMgr::instance();
-        const QString path = QDir(downloads.path()).filePath("holiday.mp4");
-        QFile clip(path);
-        QVERIFY(clip.open(QIODevice::WriteOnly));
-        clip.write("not really a video");
-        clip.close();
+        const QString path = QDir(fixture::downloadFolder()).filePath("holiday.mp4");
+        testutil::writeFile(path, "not really a video");
         JobRecord holiday = fixture::finished("http://127.0.0.1:9/holiday", "Holiday", path);
         holiday.result.resolution = "1920x1080";
         holiday.result.fileSize = 73400320;
@@ -345,8 +341,7 @@ private Q_SLOTS:
 
         // With no password the view opens without a question.
         DownloadedPage page;
-        page.resize(900, 560);
-        page.show();
+        QVERIFY(testutil::show(&page, QSize(900, 560)));
         clickTab(page, "Private");
         QVERIFY(page.isPrivateView());
         clickTab(page, "All");
@@ -365,7 +360,7 @@ private Q_SLOTS:
         QVERIFY(lock->answered);
         QVERIFY(privacy->isOn() && privacy->filesHidden());
         QVERIFY(mgr->privateList().contains(task));
-        const QString hidden = QDir(downloads.path()).filePath(".holiday.mp4");
+        const QString hidden = QDir(fixture::downloadFolder()).filePath(".holiday.mp4");
         QCOMPARE(task->filePath(), hidden);
         QVERIFY(QFileInfo::exists(hidden) && !QFileInfo::exists(path));
         QVERIFY(task->media().privateFile);

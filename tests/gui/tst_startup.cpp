@@ -113,9 +113,8 @@ private Q_SLOTS:
     {
         QDir().mkpath(QFileInfo(settingsFile()).path());
         {
-            QFile f(settingsFile());
-            QVERIFY(f.open(QIODevice::WriteOnly));
-            f.write("[General\n\xff\xfe\x00\x01kDownload_MaxTask=\"7\n[\n=\n");
+            testutil::writeFile(settingsFile(),
+                                "[General\n\xff\xfe\x00\x01kDownload_MaxTask=\"7\n[\n=\n");
         }
         Instance app;
         app.start(env);

@@ -6,8 +6,8 @@
 #include "gui/widgets/rfimageview.h"
 #include "gui/widgets/xlineedit.h"
 #include "gui/widgets/zqmessagebox.h"
-#include "helpers/httpserver.h"
-#include "helpers/testutil.h"
+#include "helpers/fixture.h"
+#include "helpers/modalhelper.h"
 
 #include <QApplication>
 #include <QHBoxLayout>
@@ -49,7 +49,7 @@ class TestWidgets : public QObject
 private Q_SLOTS:
     void initTestCase()
     {
-        testutil::enterTestMode();
+        fixture::testMode();
         initGuiResources(); // the application font, as in the app
     }
 
@@ -100,8 +100,7 @@ private Q_SLOTS:
     void progressBarBusyRules()
     {
         ProgressBar bar;
-        bar.resize(200, 6);
-        bar.show();
+        QVERIFY(testutil::show(&bar, QSize(200, 6)));
         bar.startBusy();
         QVERIFY(bar.isBusy());
         bar.setValue(0);
@@ -164,9 +163,7 @@ private Q_SLOTS:
         window.setTitleBar(bar);
         window.addIgnoreWidget(grip);
         window.addIgnoreWidget(grip); // once only
-        window.resize(600, 400);
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QVERIFY(testutil::show(&window, QSize(600, 400)));
 
         Qt::Edges edges;
         QCOMPARE(window.hitTest(QPoint(2, 200), &edges), CFramelessWindow::Hit::Resize);
@@ -255,10 +252,7 @@ private Q_SLOTS:
         QImage image(64, 36, QImage::Format_RGB32);
         image.fill(Qt::darkCyan);
         QVERIFY(image.save(www.path() + "/thumb.jpg"));
-        QFile junk(www.path() + "/junk.jpg");
-        QVERIFY(junk.open(QIODevice::WriteOnly));
-        junk.write("not a picture");
-        junk.close();
+        testutil::writeFile(www.path() + "/junk.jpg", "not a picture");
         TestHttpServer server(www.path());
         QVERIFY(server.start());
 

@@ -1,27 +1,75 @@
 #pragma once
 
-// The set-up the engine, page and converter tests share: a throw-away home in test mode, the
-// preferences seeded, the scripted download tool (fake-dl) as the download tool and a download
-// folder of the test's own; and finished downloads as the lists hold them.
+// The set-up every suite shares: a throw-away home in test mode, the preferences seeded, the
+// scripted download tool (fake-dl) as the download tool and a download folder of the suite's
+// own; the loopback server over a folder of pages and media; and finished downloads as the lists
+// hold them.
 
 #include "core/engine/jobrecord.h"
 #include "core/engine/sniffmgr.h"
 #include "core/engine/snifftask.h"
+#include "core/foundation/applog.h"
+#include "core/foundation/paths.h"
 #include "core/foundation/preferences.h"
+#include "helpers/httpserver.h"
 #include "helpers/testutil.h"
+
+#include <memory>
 
 namespace fixture {
 
-// First thing in initTestCase, before anything opens the settings store.
-inline void prepare(const QString &downloadFolder = QString())
+// A folder of the suite's own for its downloads, removed when the suite ends.
+inline QString downloadFolder()
+{
+    static QTemporaryDir folder;
+    return folder.path();
+}
+
+// Test mode alone, for the suites that check the first start themselves or read no preferences.
+inline void testMode()
 {
     testutil::enterTestMode();
+}
+
+// First thing in initTestCase, before anything opens the settings store.
+inline void prepare(const QString &downloads = downloadFolder())
+{
+    testMode();
     seedPreferences();
     Preferences *prefs = Preferences::instance();
     prefs->setToolLocation(testutil::helperPath("fake-dl"));
-    if (!downloadFolder.isEmpty())
-        prefs->setDownloadDir(downloadFolder);
+    prefs->setDownloadDir(downloads);
 }
+
+// The application's log as it stands, for checks of what was logged and for failure messages.
+inline QString logText()
+{
+    flushLog();
+    return QString::fromUtf8(testutil::readFile(logDir() + "/AppLog.log"));
+}
+
+// The loopback server over a folder of the suite's own: `file()` writes into it, `server` serves
+// it (started by start()).
+struct Site
+{
+    QTemporaryDir www;
+    std::unique_ptr<TestHttpServer> server = std::make_unique<TestHttpServer>(www.path());
+
+    bool start() { return server->start(); }
+    QString path(const QString &name) const { return www.filePath(name); }
+    QString file(const QString &name, const QByteArray &content)
+    {
+        return testutil::writeFile(path(name), content);
+    }
+    // A page titled `title` with a player for each clip.
+    QString page(const QString &name, const QString &title, const QStringList &clips)
+    {
+        QString body = "<html><head><title>" + title + "</title></head><body>";
+        for (const QString &clip : clips)
+            body += "<video controls><source src=\"" + clip + "\" type=\"video/mp4\"></video>";
+        return file(name, (body + "</body></html>").toUtf8());
+    }
+};
 
 // A finished download as the done list holds it; tests set the facts they need on it.
 inline JobRecord finished(const QString &url, const QString &title, const QString &file = {})

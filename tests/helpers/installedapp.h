@@ -9,7 +9,7 @@
 #include "core/engine/tasklistfile.h"
 #include "core/foundation/paths.h"
 #include "core/foundation/preferences.h"
-#include "helpers/httpserver.h"
+#include "helpers/fixture.h"
 #include "helpers/testutil.h"
 
 #include <QDir>
@@ -29,7 +29,7 @@ public:
     explicit InstalledApp(const QString &executable)
         : executable(executable)
     {
-        testutil::enterTestMode();
+        fixture::testMode();
         seedPreferences();
     }
 
@@ -121,10 +121,7 @@ public:
     // What the app printed and logged, for a failure message.
     QString diagnostics()
     {
-        QFile log(logDir() + "/AppLog.log");
-        log.open(QIODevice::ReadOnly);
-        return QString::fromLocal8Bit(process.readAll()) + "\n--- log ---\n" +
-               QString::fromUtf8(log.readAll());
+        return QString::fromLocal8Bit(process.readAll()) + "\n--- log ---\n" + fixture::logText();
     }
 
 private:

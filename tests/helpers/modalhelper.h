@@ -1,11 +1,13 @@
 #pragma once
 
-// Answers modal dialogs in widget tests: the next modal window that appears gets the button with
-// the given text clicked, after an optional action on the dialog itself.
+// Widget tests' helpers: a widget shown at a size, and modal dialogs answered (the next modal
+// window that appears gets the button with the given text clicked, after an optional action on
+// the dialog itself).
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QLabel>
+#include <QTest>
 #include <QTimer>
 #include <QWidget>
 
@@ -13,6 +15,14 @@
 #include <memory>
 
 namespace testutil {
+
+// Shows the widget at that size; false when it does not appear.
+inline bool show(QWidget *widget, const QSize &size = QSize(900, 600))
+{
+    widget->resize(size);
+    widget->show();
+    return QTest::qWaitForWindowExposed(widget);
+}
 
 struct ModalAnswer
 {

@@ -73,6 +73,14 @@ inline QString writeFile(const QString &path, const QByteArray &content = "x")
     return path;
 }
 
+// Writes a script the owner may run; returns its path.
+inline QString writeScript(const QString &path, const QByteArray &content)
+{
+    QFile(writeFile(path, content))
+        .setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    return path;
+}
+
 // Runs ffmpeg (quietly, overwriting) to make test media.
 inline bool runFfmpeg(const QStringList &args)
 {

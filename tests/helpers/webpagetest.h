@@ -27,11 +27,7 @@ inline QVariant runJs(QWebEnginePage *page, const QString &code, int timeoutMs =
         *value = v;
         *done = true;
     });
-    QElapsedTimer timer;
-    timer.start();
-    while (!*done && timer.elapsed() < timeoutMs)
-        QTest::qWait(5);
-    return *value;
+    return QTest::qWaitFor([done] { return *done; }, timeoutMs) ? *value : QVariant();
 }
 
 // A left click at `point` (the page's viewport pixels).

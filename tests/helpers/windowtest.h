@@ -69,6 +69,16 @@ inline std::unique_ptr<MainWindow> openWindow(const qint64 *clock, const QSize &
     return window;
 }
 
+// Saves a picture of the widget as NAME.png into $CLIPMOOR_SCREENSHOTS, when that is set.
+inline void shoot(QWidget *widget, const QString &name)
+{
+    const QString shots = qEnvironmentVariable("CLIPMOOR_SCREENSHOTS");
+    if (shots.isEmpty())
+        return;
+    QDir().mkpath(shots);
+    QVERIFY(widget->grab().save(shots + "/" + name + ".png"));
+}
+
 // Closes the window and ends every tool still running.
 inline void closeWindow(std::unique_ptr<MainWindow> &window)
 {

@@ -292,6 +292,10 @@ private Q_SLOTS:
             QCOMPARE(tasklist::load(path).size(), 2);
         }
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"done_list.dat"});
+        // The check before a download or a conversion: a folder not made yet is judged by its
+        // disk; more than the disk holds is refused with the reason.
+        QCOMPARE(safesave::roomFor(dir.path() + "/not/yet", 0), QString());
+        QVERIFY(safesave::roomFor(dir.path(), qint64(1) << 60).startsWith("Not enough free space"));
 
         QCOMPARE(tasklist::saveHistory(dir.path() + "/gone/history_list.dat", {"a"}).failure,
                  safesave::Failure::Missing);

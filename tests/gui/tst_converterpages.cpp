@@ -144,7 +144,7 @@ private Q_SLOTS:
             auto *failed = qobject_cast<FailedfilenameDialog *>(modal);
             QVERIFY(failed);
             QCOMPARE(failed->list()->count(), 1);
-            QVERIFY(failed->list()->item(0)->text().endsWith("fake.mp4"));
+            QVERIFY(failed->list()->item(0)->text().endsWith("fake.mp4: not a media file"));
         });
         QTRY_VERIFY_WITH_TIMEOUT(failedAnswer->answered, 5000);
         QVERIFY(failedAnswer->texts.contains("Failed to add files:"));
@@ -168,15 +168,25 @@ private Q_SLOTS:
         QStringList files;
         for (int i = 0; i < 8; ++i)
             files << file(QStringLiteral("cancel/%1.mp4").arg(i), "junk");
+        QSignalSpy inspected(ConvertManager::instance(),
+                             &ConvertManager::convertManagerFinishOneItem);
         page->addFiles(files);
         QPointer<LoadFilesDlg> dialog = page->loadingDialog();
-        QTRY_VERIFY(dialog->progressBar()->value() >= 2);
+        QTRY_VERIFY_WITH_TIMEOUT(inspected.count() >= 1, 20000);
+        const int failedBefore = inspected.count();
         dialog->findChild<QPushButton *>()->click();
         QVERIFY(dialog->isHidden());
         QTRY_VERIFY_WITH_TIMEOUT(!dialog, 20000);
-        auto failedAnswer = testutil::answerNextModal("OK", [&files](QWidget *modal) {
+        // The files found wrong before the cancel are listed with their reason; those being
+        // inspected when it came are not failures.
+        auto failedAnswer = testutil::answerNextModal("OK", [&](QWidget *modal) {
             auto *failed = qobject_cast<FailedfilenameDialog *>(modal);
-            QVERIFY(failed && failed->list()->count() < files.size());
+            QVERIFY(failed);
+            QVERIFY(failed->list()->count() >= failedBefore);
+            QVERIFY(failed->list()->count() <= inspected.count());
+            QVERIFY(failed->list()->count() < files.size());
+            for (int i = 0; i < failed->list()->count(); ++i)
+                QVERIFY(failed->list()->item(i)->text().endsWith(": not a media file"));
         });
         QTRY_VERIFY_WITH_TIMEOUT(failedAnswer->answered, 5000);
         QVERIFY(!ConvertManager::instance()->isLoading());

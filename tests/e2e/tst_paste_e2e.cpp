@@ -151,8 +151,9 @@ private Q_SLOTS:
                         single = window->downloading()->list()->taskAt(0);
                         shootOver(m, "question-several-videos");
                         QTRY_VERIFY_WITH_TIMEOUT(SniffMgr::instance()->runningCount() == 0, 30000);
-                        heldEmpty = single && single->state() == SniffTask::State::Paused &&
-                                    QDir(downloads.path()).entryList(QDir::Files).isEmpty();
+                        heldEmpty =
+                            single && single->state() == SniffTask::State::Paused &&
+                            QDir(fixture::downloadFolder()).entryList(QDir::Files).isEmpty();
                         QVERIFY(click(m, "Download All"));
                     });
         int listed = 0;
@@ -183,7 +184,7 @@ private Q_SLOTS:
                      qPrintable(file.fileName()));
             QCOMPARE(file.size(), sizes.value(clips.at(n - 1)));
         }
-        QCOMPARE(QDir(downloads.path()).entryList(QDir::Files).size(), 3);
+        QCOMPARE(QDir(fixture::downloadFolder()).entryList(QDir::Files).size(), 3);
         QCOMPARE(window->downloaded()->allModel()->rowCount(), 3);
     }
 

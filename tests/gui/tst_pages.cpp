@@ -101,7 +101,16 @@ private Q_SLOTS:
         page->onClickedPasteURL(); // inside the guard window
         QCOMPARE(page->list()->count(), 1);
         now += 600;
-        page->onClickedPasteURL(); // more than a second later: accepted again
+        // More than a second later the paste is taken again, but the same address in the same
+        // format is on the list already: the user is told, and no second job is made.
+        auto told = testutil::answerNextModal("OK");
+        page->onClickedPasteURL();
+        QVERIFY(told->answered);
+        QVERIFY(told->texts.join('\n').contains("already being downloaded in the same format"));
+        QCOMPARE(page->list()->count(), 1);
+        QApplication::clipboard()->setText(staying(2));
+        now += 1100;
+        page->onClickedPasteURL();
         QCOMPARE(page->list()->count(), 2);
         // The row follows its task: analysing, then the sniffed title.
         const QModelIndex row =

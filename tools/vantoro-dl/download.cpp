@@ -127,7 +127,8 @@ QJsonObject sniffMessage(const QJsonObject &info, const QString &filepath, bool 
 }
 
 // yt-dlp's progress objects, passed on at most four times a second: only the lines that are
-// passed on are parsed.
+// passed on are parsed. A line held back goes out once its quarter second is over, even when no
+// other follows (the bytes before a stall are reported, and a stall watch sees none after them).
 class Progress
 {
 public:
@@ -135,6 +136,10 @@ public:
     {
         latest = line;
         arrived = true;
+        flushDue();
+    }
+    void flushDue()
+    {
         if (clock.isValid() && clock.elapsed() < 250)
             return;
         flush();
@@ -210,6 +215,7 @@ int fetchMedia(Context &ctx, const Job &job, Fetched *fetched)
         }
     };
     run.onTick = [&](child::Process &process) {
+        progress.flushDue();
         if (stopForLive) {
             stopForLive = false;
             process.stopGroup(0);

@@ -67,16 +67,7 @@ void FrameGrabber::startNext()
     MyProcess *p = process;
     connect(p, qOverload<int, QProcess::ExitStatus>(&QProcess::finished), this,
             &FrameGrabber::onFinished);
-    connect(p, &QProcess::errorOccurred, this, [this, p](QProcess::ProcessError error) {
-        if (error != QProcess::FailedToStart || p != process)
-            return;
-        logStartFailure(p->program(), p->errorString());
-        // From the event loop: a caller of thumbnailFor never sees the answer inside it.
-        QTimer::singleShot(0, this, [this, p] {
-            if (p == process)
-                onFinished(-1, QProcess::CrashExit);
-        });
-    });
+    finishIfNotStarted(this, p, &FrameGrabber::process, &FrameGrabber::onFinished);
     p->setStandardOutputFile(QProcess::nullDevice());
     p->setStandardErrorFile(QProcess::nullDevice());
     timeout->start(kTimeoutMs);

@@ -150,16 +150,7 @@ void LoadFileOperator::startProcess(const QString &program, const QStringList &a
     });
     connect(p, qOverload<int, QProcess::ExitStatus>(&QProcess::finished), this,
             &LoadFileOperator::onFinished);
-    connect(p, &QProcess::errorOccurred, this, [this, p](QProcess::ProcessError error) {
-        if (error != QProcess::FailedToStart || p != process)
-            return;
-        logStartFailure(p->program(), p->errorString());
-        // Reported from the event loop: the caller of start() never sees the end inside it.
-        QTimer::singleShot(0, this, [this, p] {
-            if (p == process)
-                onFinished(-1, QProcess::CrashExit);
-        });
-    });
+    finishIfNotStarted(this, p, &LoadFileOperator::process, &LoadFileOperator::onFinished);
     if (!timeout) {
         timeout = new QTimer(this);
         timeout->setSingleShot(true);

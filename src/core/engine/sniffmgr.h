@@ -169,6 +169,8 @@ public Q_SLOTS:
     void onThumbOperatorFinished(ThumbOperator *op);
 
 private:
+    // Starts reading the lists, once: false (and only a new look at the queue) after that.
+    bool beginLoading();
     QList<SniffTask *> tasksFromRecords(const tasklist::Records &records, SniffTask::Place place);
     // What the loading thread reads (the done and private lists) and how far their jobs have
     // joined the lists.

@@ -84,18 +84,25 @@ ListSaver::Snapshot SniffMgr::snapshot()
     return s;
 }
 
-void SniffMgr::loadAll()
+bool SniffMgr::beginLoading()
 {
     // The lists are read once: a second read would replace jobs that run now with their
     // saved copies.
     if (listsLoaded) {
         schedule();
-        return;
+        return false;
     }
     listsLoaded = true;
     const QString paths[] = {doneListPath(), privateListPath(), taskListPath(), historyListPath()};
     for (const QString &path : paths)
         listfile::removeStaleSaveFiles(path);
+    return true;
+}
+
+void SniffMgr::loadAll()
+{
+    if (!beginLoading())
+        return;
     tasklist::Records doneRecords, privateRecords, taskRecords;
     tasklist::load(doneListPath(), &doneRecords);
     tasklist::load(privateListPath(), &privateRecords);
@@ -124,14 +131,8 @@ void SniffMgr::loadAll()
 
 void SniffMgr::loadInStages()
 {
-    if (listsLoaded) {
-        schedule();
+    if (!beginLoading())
         return;
-    }
-    listsLoaded = true;
-    const QString paths[] = {doneListPath(), privateListPath(), taskListPath(), historyListPath()};
-    for (const QString &path : paths)
-        listfile::removeStaleSaveFiles(path);
     tasklist::Records taskRecords;
     tasklist::load(taskListPath(), &taskRecords);
     repairRenamedFiles = privatefiles::renamePending();

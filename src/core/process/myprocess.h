@@ -76,6 +76,25 @@ void startToolProcess(Receiver *owner, MyProcess *&slot, const QString &program,
     process->start(program, {paramPath}, QIODevice::ReadWrite);
 }
 
+// Ends the run of `process` through onFinished (with -1 and a crash) when its program cannot
+// start, from the event loop, so that the caller of start() never sees the end inside it; only
+// while the owner's `current` is still that process.
+template <typename Receiver>
+void finishIfNotStarted(Receiver *owner, MyProcess *process, MyProcess *Receiver::*current,
+                        void (Receiver::*onFinished)(int, QProcess::ExitStatus))
+{
+    QObject::connect(process, &QProcess::errorOccurred, owner,
+                     [owner, process, current, onFinished](QProcess::ProcessError error) {
+                         if (error != QProcess::FailedToStart || owner->*current != process)
+                             return;
+                         logStartFailure(process->program(), process->errorString());
+                         QTimer::singleShot(0, owner, [owner, process, current, onFinished] {
+                             if (owner->*current == process)
+                                 (owner->*onFinished)(-1, QProcess::CrashExit);
+                         });
+                     });
+}
+
 // Stops a process that is still running and deletes it at once (an owner going away).
 template <typename Process> void discardProcess(Process *&process, const QObject *owner)
 {

@@ -2,6 +2,7 @@
 
 #include "core/browser/bridgemessage.h"
 #include "core/foundation/applog.h"
+#include "core/foundation/privatelistmanager.h"
 
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
@@ -67,13 +68,23 @@ void WebsiteApi::parse(const QByteArray &message)
     analyse(parsed->url, parsed->metadata);
 }
 
+namespace {
+// What a log line may say of a page's analysis: nothing of a private page (an adult site while
+// private mode is on), neither its address nor the media found on it.
+QString forLog(const QString &page, const QString &text)
+{
+    const QString shown = PrivateListManager::instance()->addressForLog(page);
+    return shown == page ? text : shown;
+}
+} // namespace
+
 void WebsiteApi::analyse(const QString &url, const QString &metadata)
 {
     auto job = std::make_shared<Job>();
     job->url = url;
     job->metadata = metadata;
     job->headers = bridge::httpHeaders(metadata);
-    writeLog(kTag, QStringLiteral("analyse %1").arg(url));
+    writeLog(kTag, QStringLiteral("analyse %1").arg(forLog(url, url)));
     request("GET", QUrl(url), job->headers, QByteArray(), [this, job](const Reply &reply) {
         if (!reply.error.isEmpty()) {
             fail(job, reply.error);
@@ -81,7 +92,7 @@ void WebsiteApi::analyse(const QString &url, const QString &metadata)
         }
         const QStringList media = findMedia(reply.body, reply.url);
         if (!media.isEmpty()) {
-            writeLog(kTag, QStringLiteral("found %1").arg(media.first()));
+            writeLog(kTag, QStringLiteral("found %1").arg(forLog(job->url, media.first())));
             Q_EMIT parseFinished(media.first(), job->metadata);
             return;
         }
@@ -106,14 +117,15 @@ void WebsiteApi::nextJson(const std::shared_ptr<Job> &job)
             nextJson(job);
             return;
         }
-        writeLog(kTag, QStringLiteral("found %1").arg(media.first()));
+        writeLog(kTag, QStringLiteral("found %1").arg(forLog(job->url, media.first())));
         Q_EMIT parseFinished(media.first(), job->metadata);
     });
 }
 
 void WebsiteApi::fail(const std::shared_ptr<Job> &job, const QString &reason)
 {
-    writeLog(kTag, QStringLiteral("analysis failed: %1 (%2)").arg(job->url, reason));
+    writeLog(kTag, QStringLiteral("analysis failed: %1 (%2)")
+                       .arg(forLog(job->url, job->url), forLog(job->url, reason)));
     Q_EMIT parseFailed(job->url, reason);
 }
 

@@ -86,7 +86,7 @@ void SniffOperator::startTask()
     writeLog(QStringLiteral("[SniffOperator] startTask"),
              QStringLiteral("processId: %1, url: %2")
                  .arg(process ? process->processId() : 0)
-                 .arg(taskValue->url()));
+                 .arg(taskValue->logName()));
 }
 
 void SniffOperator::onReadyRead()
@@ -112,7 +112,7 @@ void SniffOperator::checkDroppedLines()
     const QString reason = QStringLiteral("the download tool printed a line longer than %1 bytes")
                                .arg(protocol::LineBuffer::kMaxLineBytes);
     writeLog(QStringLiteral("[SniffOperator]"),
-             QStringLiteral("%1; the run is stopped, url: %2").arg(reason, taskValue->url()));
+             QStringLiteral("%1; the run is stopped, url: %2").arg(reason, taskValue->logName()));
     taskValue->setResult(protocol::failedResult(protocol::FailureKind::Other, reason));
     if (process)
         process->killGroup();
@@ -194,7 +194,7 @@ bool SniffOperator::abortTask()
                  .arg(pid)
                  .arg(taskValue->needDelete() ? 1 : 0)
                  .arg(live ? 1 : 0)
-                 .arg(taskValue->url()));
+                 .arg(taskValue->logName()));
     bool result = true;
     if (!live) {
         // The whole group goes: the tool stops its own children when asked to terminate, and
@@ -249,7 +249,7 @@ void SniffOperator::renameWithRetries(const QString &source, const QString &dest
                                           : freeDestination(destination);
     writeLog(QStringLiteral("[moveDownloadedFile]"),
              QStringLiteral("Move File to: %1, exists: %2, retry %3")
-                 .arg(free)
+                 .arg(taskValue->logText(free))
                  .arg(QFileInfo::exists(destination) ? 1 : 0)
                  .arg(attempt));
     QFile file(source);
@@ -259,7 +259,7 @@ void SniffOperator::renameWithRetries(const QString &source, const QString &dest
     }
     writeLog(
         QStringLiteral("[moveDownloadedFile] Move file failed! error: %1, srcPath: %2, dstPath: %3")
-            .arg(file.errorString(), source, free));
+            .arg(file.errorString(), taskValue->logText(source), taskValue->logText(free)));
     if (attempt >= moveAttempts) {
         done(false, free);
         return;
@@ -280,11 +280,16 @@ void SniffOperator::moveFinishedFile(const QString &downloadFolder)
     QString target = downloadFolder;
     if (!pname.isEmpty()) {
         target += QDir::separator() + pname;
-        QDir().mkpath(target);
+        // A folder made for a private job is the user's only.
+        if (taskValue->isPrivateJob() && !QFileInfo::exists(target))
+            makeOwnerOnlyFolder(target);
+        else
+            QDir().mkpath(target);
     }
     const QString destination =
         QDir::cleanPath(target + QDir::separator() + QFileInfo(source).fileName());
-    qDebug() << "src path: " << source << "dst path: " << destination;
+    qDebug() << "src path: " << taskValue->logText(source)
+             << "dst path: " << taskValue->logText(destination);
 
     renameWithRetries(source, destination, false, 1, [=](bool ok, const QString &moved) {
         // The working folder holds the only copy until the move succeeds: it is kept when
@@ -292,7 +297,8 @@ void SniffOperator::moveFinishedFile(const QString &downloadFolder)
         if (!ok) {
             writeLog(QStringLiteral("[SniffOperator]"),
                      QStringLiteral("cannot move %1 into %2; the file stays in %3")
-                         .arg(source, target, taskValue->workDir()));
+                         .arg(taskValue->logText(source), taskValue->logText(target),
+                              taskValue->logName()));
             taskValue->setState(SniffTask::State::Failed);
             Q_EMIT fileMoved(this);
             return;
@@ -300,9 +306,13 @@ void SniffOperator::moveFinishedFile(const QString &downloadFolder)
         if (!subtitle.isEmpty() && QFileInfo::exists(subtitle)) {
             const QString subtitleDestination = freeDestination(
                 QDir::cleanPath(target + QDir::separator() + QFileInfo(subtitle).fileName()));
-            qDebug() << "srcPathSubtitle" << subtitle << "desPathSubtitle" << subtitleDestination;
-            if (QDir().rename(subtitle, subtitleDestination))
+            qDebug() << "srcPathSubtitle" << taskValue->logText(subtitle) << "desPathSubtitle"
+                     << taskValue->logText(subtitleDestination);
+            if (QDir().rename(subtitle, subtitleDestination)) {
                 taskValue->resultRef().subtitlePath = subtitleDestination;
+                if (taskValue->isPrivateJob())
+                    makeOwnerOnlyFile(subtitleDestination);
+            }
         }
         removeWorkDir();
         taskValue->setFilePath(moved);
@@ -315,7 +325,7 @@ void SniffOperator::moveLiveRecording(const QString &downloadFolder)
     const QString tag = QStringLiteral("[moveDownloadedFile]");
     QString path = taskValue->filePath();
     if (!QFileInfo::exists(path)) {
-        writeLog(tag, QStringLiteral("\"%1\" is not exists!").arg(path));
+        writeLog(tag, QStringLiteral("\"%1\" is not exists!").arg(taskValue->logText(path)));
         // The run has ended: what it left in the folder is all there is. A part file alone is
         // no recording (its writer is gone), a media file is.
         writeLog(tag, QStringLiteral("Try find video... %1").arg(1));
@@ -339,7 +349,7 @@ void SniffOperator::moveLiveRecording(const QString &downloadFolder)
             Q_EMIT fileMoved(this);
             return;
         }
-        writeLog(tag, QStringLiteral("Find %1").arg(found));
+        writeLog(tag, QStringLiteral("Find %1").arg(taskValue->logText(found)));
         path = found;
     }
 

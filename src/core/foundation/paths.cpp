@@ -1,5 +1,6 @@
 #include "core/foundation/paths.h"
 
+#include "core/foundation/globals.h"
 #include "core/platform/platform.h"
 
 #include <QCoreApplication>
@@ -67,6 +68,13 @@ QString logDir()
 {
     const QString dir = appDataDir() + "/Log";
     QDir().mkpath(dir);
+    return dir;
+}
+
+QString privateDir()
+{
+    const QString dir = appDataDir() + "/private";
+    makeOwnerOnlyFolder(dir);
     return dir;
 }
 

@@ -11,7 +11,9 @@ QString historyListPath();
 QString privateListPath();
 QString convertingListPath();
 QString convertedListPath();
-QString logDir();     // created on every request
+QString logDir(); // created on every request
+// The private list's own files (thumbnails of private jobs): owner-only, created on every request.
+QString privateDir();
 QString scriptsDir(); // created when missing
 QString ffmpegPath();
 QString ffprobePath();

@@ -15,6 +15,7 @@
 #include <csignal>
 #include <memory>
 #include <sys/prctl.h>
+#include <sys/stat.h>
 #include <sys/types.h>
 #include <unistd.h>
 
@@ -242,6 +243,14 @@ void setHidden(const QString &path, bool hidden)
 {
     Q_UNUSED(path)
     Q_UNUSED(hidden)
+}
+
+int newFileMode()
+{
+    // umask can only be read by setting it: set it back at once.
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    return int(0666 & ~mask);
 }
 
 QString systemProxy()

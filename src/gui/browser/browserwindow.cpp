@@ -7,6 +7,7 @@
 #include "core/foundation/addressrules.h"
 #include "core/foundation/applog.h"
 #include "core/foundation/paths.h"
+#include "core/foundation/privatelistmanager.h"
 #include "core/provision/dlscriptmanager.h"
 #include "gui/browser/webbridge.h"
 #include "gui/browser/webhomepage.h"
@@ -295,7 +296,8 @@ void BrowserWindow::onUrlChanged(const QUrl &url)
     const QString text = url.toDisplayString();
     address->setText(text);
     address->setCursorPosition(0);
-    writeLog(QStringLiteral("[BrowserWindow] urlChanged:"), text);
+    writeLog(QStringLiteral("[BrowserWindow] urlChanged:"),
+             PrivateListManager::instance()->addressForLog(text));
     if (loaded && browserrules::isSinglePageMove(previousAddress, text)) {
         writeLog(QStringLiteral("###########Single-Page#############"));
         openedUrl = text;
@@ -310,7 +312,8 @@ void BrowserWindow::onUrlChanged(const QUrl &url)
 void BrowserWindow::onDownloadStarted(const QString &data)
 {
     const QByteArray bytes = data.toUtf8();
-    writeLog(QStringLiteral("onDownloadStarted"), bridge::loggable(bytes));
+    writeLog(QStringLiteral("onDownloadStarted"),
+             PrivateListManager::instance()->addressForLog(bridge::loggable(bytes)));
     QString why;
     const std::optional<BridgeMessage> message = bridge::parseMessage(bytes, &why);
     if (!message) {
@@ -324,7 +327,8 @@ void BrowserWindow::onDownloadStarted(const QString &data)
         api->analyse(message->url, metadata);
         return;
     }
-    writeLog(QStringLiteral("[BrowserWindow] onDownloadStarted => url: "), message->url);
+    writeLog(QStringLiteral("[BrowserWindow] onDownloadStarted => url: "),
+             PrivateListManager::instance()->addressForLog(message->url));
     Q_EMIT downloadStarted(message->url, metadata);
     const QString site = webView ? siteNameFromUrl(webView->url().toString()) : QString();
     if (!site.isEmpty())

@@ -94,7 +94,8 @@ void DownloadingPage::onClickedPasteURLEx()
     }
 
     const QString text = QApplication::clipboard()->text();
-    writeLog(QStringLiteral("onClickedPasteURLEx"), text);
+    writeLog(QStringLiteral("onClickedPasteURLEx"),
+             PrivateListManager::instance()->addressForLog(text));
     const PasteRouter::Route route =
         PasteRouter::route(text, DlScriptManager::instance()->premium());
     if (route == PasteRouter::Route::Addresses) {
@@ -151,7 +152,7 @@ void DownloadingPage::askAboutPageEntries()
             QStringLiteral("[DownloadingPage]"),
             QStringLiteral("a page with several videos, %1: %2")
                 .arg(answer.all ? QStringLiteral("all wanted") : QStringLiteral("the first only"),
-                     answer.url));
+                     PrivateListManager::instance()->addressForLog(answer.url)));
         if (answer.all)
             downloadAllEntries(answer.task, answer.url);
     };
@@ -184,7 +185,8 @@ void DownloadingPage::openPasteInputDialog()
 void DownloadingPage::onClickedPastePlaylist()
 {
     const QString text = QApplication::clipboard()->text();
-    writeLog(QStringLiteral("onClickedPastePlaylist"), text);
+    writeLog(QStringLiteral("onClickedPastePlaylist"),
+             PrivateListManager::instance()->addressForLog(text));
     if (!isHttpUrl(text)) {
         ZQMessageBox::question(tr("No url find in the paste board."), {tr("OK")});
         return;
@@ -299,7 +301,8 @@ void DownloadingPage::addTasksFromContent(const QString &text, bool checkPlaylis
 
 void DownloadingPage::onDownloadFromBrowser(const QString &url, const QString &metadata)
 {
-    writeLog(QStringLiteral("[DownloadingPage::onDownloadFromBrowser]"), url);
+    writeLog(QStringLiteral("[DownloadingPage::onDownloadFromBrowser]"),
+             PrivateListManager::instance()->addressForLog(url));
     if (!downloadDirReady() || !isHttpUrl(url))
         return;
     if (isPlaylistUrl(url)) {

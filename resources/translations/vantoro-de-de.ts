@@ -251,12 +251,12 @@
         <translation>Möchten Sie die ausgewählten Einträge wirklich löschen?</translation>
     </message>
     <message>
-        <source>Show the file</source>
-        <translation>Datei anzeigen</translation>
-    </message>
-    <message>
         <source>Delete</source>
         <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>Show the File</source>
+        <translation>Datei anzeigen</translation>
     </message>
 </context>
 <context>
@@ -307,10 +307,6 @@
     <message>
         <source>Click Here to Add Files or Drag Files Here</source>
         <translation>Hier klicken, um Dateien hinzuzufügen, oder Dateien hierher ziehen</translation>
-    </message>
-    <message>
-        <source>Show the file</source>
-        <translation>Datei anzeigen</translation>
     </message>
     <message>
         <source>Delete</source>
@@ -365,6 +361,29 @@
     <message>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>DesktopBridge</name>
+    <message>
+        <source>A private download</source>
+        <translation>Ein privater Download</translation>
+    </message>
+    <message>
+        <source>Download failed</source>
+        <translation>Download fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>Download finished</source>
+        <translation>Download abgeschlossen</translation>
+    </message>
+    <message>
+        <source>Conversion failed</source>
+        <translation>Konvertierung fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>Conversion finished</source>
+        <translation>Konvertierung abgeschlossen</translation>
     </message>
 </context>
 <context>
@@ -832,6 +851,10 @@ Bitte melden Sie sich im Bereich „Online“ bei Ihrem Konto an und klicken Sie
         <source>Could not save the picture %1</source>
         <translation>Das Bild %1 konnte nicht gespeichert werden</translation>
     </message>
+    <message>
+        <source>Web addresses (http or https) to download, as if pasted.</source>
+        <translation>Webadressen (http oder https) zum Herunterladen, wie eingefügt.</translation>
+    </message>
 </context>
 <context>
     <name>LoadFilesDlg</name>
@@ -959,6 +982,16 @@ Bitte melden Sie sich im Bereich „Online“ bei Ihrem Konto an und klicken Sie
 %1</source>
         <translation>Clipmoor wurde beim letzten Mal beendet, während es seine Download-Listen las. Die Listen, die es gerade las, beginnen leer; ihre Dateien sind aufbewahrt als:
 %1</translation>
+    </message>
+    <message>
+        <source>Clipmoor downloads web addresses only (starting with http:// or https://). Not taken:
+%1</source>
+        <translation>Clipmoor lädt nur Webadressen herunter (beginnend mit http:// oder https://). Nicht übernommen:
+%1</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
@@ -1245,6 +1278,18 @@ Bitte melden Sie sich im Bereich „Online“ bei Ihrem Konto an und klicken Sie
         <source>Send anonymous usage statistics</source>
         <translation>Anonyme Nutzungsstatistiken senden</translation>
     </message>
+    <message>
+        <source>Tell me on the desktop when a download or conversion ends</source>
+        <translation>Auf dem Desktop benachrichtigen, wenn ein Download oder eine Konvertierung endet</translation>
+    </message>
+    <message>
+        <source>Check certificates of download sites</source>
+        <translation>Zertifikate der Download-Seiten prüfen</translation>
+    </message>
+    <message>
+        <source>Warning: without this check, anyone on the way between you and a site can pose as the site and change what you download.</source>
+        <translation>Warnung: Ohne diese Prüfung kann sich jeder, der zwischen Ihnen und einer Seite steht, als diese Seite ausgeben und verändern, was Sie herunterladen.</translation>
+    </message>
 </context>
 <context>
     <name>PrivateListDlg</name>
@@ -1296,6 +1341,14 @@ Bitte melden Sie sich im Bereich „Online“ bei Ihrem Konto an und klicken Sie
         <source>OK</source>
         <translation>OK</translation>
     </message>
+    <message>
+        <source>Enter the password again</source>
+        <translation>Passwort erneut eingeben</translation>
+    </message>
+    <message>
+        <source>The passwords do not match.</source>
+        <translation>Die Passwörter stimmen nicht überein.</translation>
+    </message>
 </context>
 <context>
     <name>PrivateModeButton</name>
@@ -1337,6 +1390,10 @@ Pasting addresses on the downloading page still works.</source>
 %1
 
 Adressen auf der Download-Seite einfügen funktioniert weiterhin.</translation>
+    </message>
+    <message>
+        <source>Clipmoor is running but did not take the addresses.</source>
+        <translation>Clipmoor läuft, hat die Adressen aber nicht übernommen.</translation>
     </message>
 </context>
 <context>
@@ -1412,6 +1469,13 @@ Adressen auf der Download-Seite einfügen funktioniert weiterhin.</translation>
     </message>
 </context>
 <context>
+    <name>platform::DesktopNotifications</name>
+    <message>
+        <source>Show</source>
+        <translation>Anzeigen</translation>
+    </message>
+</context>
+<context>
     <name>protocol</name>
     <message>
         <source>seconds</source>
@@ -1432,6 +1496,62 @@ Adressen auf der Download-Seite einfügen funktioniert weiterhin.</translation>
     <message>
         <source>Converting</source>
         <translation>Konvertieren</translation>
+    </message>
+    <message>
+        <source>The download folder cannot be written to</source>
+        <translation>In den Download-Ordner kann nicht geschrieben werden</translation>
+    </message>
+    <message>
+        <source>The disk is full</source>
+        <translation>Der Datenträger ist voll</translation>
+    </message>
+    <message>
+        <source>The video was not found on the site</source>
+        <translation>Das Video wurde auf der Website nicht gefunden</translation>
+    </message>
+    <message>
+        <source>The site refused the download</source>
+        <translation>Die Website hat den Download abgelehnt</translation>
+    </message>
+    <message>
+        <source>The site had a server error</source>
+        <translation>Auf der Website ist ein Serverfehler aufgetreten</translation>
+    </message>
+    <message>
+        <source>The site refused the connection</source>
+        <translation>Die Website hat die Verbindung abgelehnt</translation>
+    </message>
+    <message>
+        <source>The site could not be found</source>
+        <translation>Die Website wurde nicht gefunden</translation>
+    </message>
+    <message>
+        <source>The connection timed out</source>
+        <translation>Zeitüberschreitung der Verbindung</translation>
+    </message>
+    <message>
+        <source>The download stalled</source>
+        <translation>Der Download ist ins Stocken geraten</translation>
+    </message>
+    <message>
+        <source>The download was cut short</source>
+        <translation>Der Download wurde vorzeitig abgebrochen</translation>
+    </message>
+    <message>
+        <source>This address is not supported</source>
+        <translation>Diese Adresse wird nicht unterstützt</translation>
+    </message>
+    <message>
+        <source>The download tool stopped unexpectedly</source>
+        <translation>Das Download-Programm wurde unerwartet beendet</translation>
+    </message>
+    <message>
+        <source>The download was interrupted</source>
+        <translation>Der Download wurde unterbrochen</translation>
+    </message>
+    <message>
+        <source>The download failed</source>
+        <translation>Der Download ist fehlgeschlagen</translation>
     </message>
 </context>
 </TS>

@@ -251,12 +251,12 @@
         <translation>Are you sure you want to delete the selected items?</translation>
     </message>
     <message>
-        <source>Show the file</source>
-        <translation>Show the file</translation>
-    </message>
-    <message>
         <source>Delete</source>
         <translation>Delete</translation>
+    </message>
+    <message>
+        <source>Show the File</source>
+        <translation>Show the File</translation>
     </message>
 </context>
 <context>
@@ -307,10 +307,6 @@
     <message>
         <source>Click Here to Add Files or Drag Files Here</source>
         <translation>Click Here to Add Files or Drag Files Here</translation>
-    </message>
-    <message>
-        <source>Show the file</source>
-        <translation>Show the file</translation>
     </message>
     <message>
         <source>Delete</source>
@@ -365,6 +361,29 @@
     <message>
         <source>Cancel</source>
         <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>DesktopBridge</name>
+    <message>
+        <source>A private download</source>
+        <translation>A private download</translation>
+    </message>
+    <message>
+        <source>Download failed</source>
+        <translation>Download failed</translation>
+    </message>
+    <message>
+        <source>Download finished</source>
+        <translation>Download finished</translation>
+    </message>
+    <message>
+        <source>Conversion failed</source>
+        <translation>Conversion failed</translation>
+    </message>
+    <message>
+        <source>Conversion finished</source>
+        <translation>Conversion finished</translation>
     </message>
 </context>
 <context>
@@ -832,6 +851,10 @@ Please sign in to your account in the "Online" section, then click the "Download
         <source>Could not save the picture %1</source>
         <translation>Could not save the picture %1</translation>
     </message>
+    <message>
+        <source>Web addresses (http or https) to download, as if pasted.</source>
+        <translation>Web addresses (http or https) to download, as if pasted.</translation>
+    </message>
 </context>
 <context>
     <name>LoadFilesDlg</name>
@@ -959,6 +982,16 @@ Please sign in to your account in the "Online" section, then click the "Download
 %1</source>
         <translation>Clipmoor was stopped while it read its download lists last time. The lists it was reading start empty; their files are kept as:
 %1</translation>
+    </message>
+    <message>
+        <source>Clipmoor downloads web addresses only (starting with http:// or https://). Not taken:
+%1</source>
+        <translation>Clipmoor downloads web addresses only (starting with http:// or https://). Not taken:
+%1</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
@@ -1245,6 +1278,18 @@ Please sign in to your account in the "Online" section, then click the "Download
         <source>Send anonymous usage statistics</source>
         <translation>Send anonymous usage statistics</translation>
     </message>
+    <message>
+        <source>Tell me on the desktop when a download or conversion ends</source>
+        <translation>Tell me on the desktop when a download or conversion ends</translation>
+    </message>
+    <message>
+        <source>Check certificates of download sites</source>
+        <translation>Check certificates of download sites</translation>
+    </message>
+    <message>
+        <source>Warning: without this check, anyone on the way between you and a site can pose as the site and change what you download.</source>
+        <translation>Warning: without this check, anyone on the way between you and a site can pose as the site and change what you download.</translation>
+    </message>
 </context>
 <context>
     <name>PrivateListDlg</name>
@@ -1296,6 +1341,14 @@ Please sign in to your account in the "Online" section, then click the "Download
         <source>OK</source>
         <translation>OK</translation>
     </message>
+    <message>
+        <source>Enter the password again</source>
+        <translation>Enter the password again</translation>
+    </message>
+    <message>
+        <source>The passwords do not match.</source>
+        <translation>The passwords do not match.</translation>
+    </message>
 </context>
 <context>
     <name>PrivateModeButton</name>
@@ -1337,6 +1390,10 @@ Pasting addresses on the downloading page still works.</source>
 %1
 
 Pasting addresses on the downloading page still works.</translation>
+    </message>
+    <message>
+        <source>Clipmoor is running but did not take the addresses.</source>
+        <translation>Clipmoor is running but did not take the addresses.</translation>
     </message>
 </context>
 <context>
@@ -1412,6 +1469,13 @@ Pasting addresses on the downloading page still works.</translation>
     </message>
 </context>
 <context>
+    <name>platform::DesktopNotifications</name>
+    <message>
+        <source>Show</source>
+        <translation>Show</translation>
+    </message>
+</context>
+<context>
     <name>protocol</name>
     <message>
         <source>seconds</source>
@@ -1432,6 +1496,62 @@ Pasting addresses on the downloading page still works.</translation>
     <message>
         <source>Converting</source>
         <translation>Converting</translation>
+    </message>
+    <message>
+        <source>The download folder cannot be written to</source>
+        <translation>The download folder cannot be written to</translation>
+    </message>
+    <message>
+        <source>The disk is full</source>
+        <translation>The disk is full</translation>
+    </message>
+    <message>
+        <source>The video was not found on the site</source>
+        <translation>The video was not found on the site</translation>
+    </message>
+    <message>
+        <source>The site refused the download</source>
+        <translation>The site refused the download</translation>
+    </message>
+    <message>
+        <source>The site had a server error</source>
+        <translation>The site had a server error</translation>
+    </message>
+    <message>
+        <source>The site refused the connection</source>
+        <translation>The site refused the connection</translation>
+    </message>
+    <message>
+        <source>The site could not be found</source>
+        <translation>The site could not be found</translation>
+    </message>
+    <message>
+        <source>The connection timed out</source>
+        <translation>The connection timed out</translation>
+    </message>
+    <message>
+        <source>The download stalled</source>
+        <translation>The download stalled</translation>
+    </message>
+    <message>
+        <source>The download was cut short</source>
+        <translation>The download was cut short</translation>
+    </message>
+    <message>
+        <source>This address is not supported</source>
+        <translation>This address is not supported</translation>
+    </message>
+    <message>
+        <source>The download tool stopped unexpectedly</source>
+        <translation>The download tool stopped unexpectedly</translation>
+    </message>
+    <message>
+        <source>The download was interrupted</source>
+        <translation>The download was interrupted</translation>
+    </message>
+    <message>
+        <source>The download failed</source>
+        <translation>The download failed</translation>
     </message>
 </context>
 </TS>

@@ -251,12 +251,12 @@
         <translation>¿Seguro que quiere eliminar los elementos seleccionados?</translation>
     </message>
     <message>
-        <source>Show the file</source>
-        <translation>Mostrar el archivo</translation>
-    </message>
-    <message>
         <source>Delete</source>
         <translation>Eliminar</translation>
+    </message>
+    <message>
+        <source>Show the File</source>
+        <translation>Mostrar el archivo</translation>
     </message>
 </context>
 <context>
@@ -307,10 +307,6 @@
     <message>
         <source>Click Here to Add Files or Drag Files Here</source>
         <translation>Haga clic aquí para añadir archivos o arrástrelos aquí</translation>
-    </message>
-    <message>
-        <source>Show the file</source>
-        <translation>Mostrar el archivo</translation>
     </message>
     <message>
         <source>Delete</source>
@@ -365,6 +361,29 @@
     <message>
         <source>Cancel</source>
         <translation>Cancelar</translation>
+    </message>
+</context>
+<context>
+    <name>DesktopBridge</name>
+    <message>
+        <source>A private download</source>
+        <translation>Una descarga privada</translation>
+    </message>
+    <message>
+        <source>Download failed</source>
+        <translation>Error en la descarga</translation>
+    </message>
+    <message>
+        <source>Download finished</source>
+        <translation>Descarga finalizada</translation>
+    </message>
+    <message>
+        <source>Conversion failed</source>
+        <translation>Error en la conversión</translation>
+    </message>
+    <message>
+        <source>Conversion finished</source>
+        <translation>Conversión finalizada</translation>
     </message>
 </context>
 <context>
@@ -832,6 +851,10 @@ Inicie sesión en su cuenta en la sección "En línea" y luego haga clic en el b
         <source>Could not save the picture %1</source>
         <translation>No se pudo guardar la imagen %1</translation>
     </message>
+    <message>
+        <source>Web addresses (http or https) to download, as if pasted.</source>
+        <translation>Direcciones web (http o https) que descargar, como si se pegaran.</translation>
+    </message>
 </context>
 <context>
     <name>LoadFilesDlg</name>
@@ -959,6 +982,16 @@ Inicie sesión en su cuenta en la sección "En línea" y luego haga clic en el b
 %1</source>
         <translation>Clipmoor se detuvo la última vez mientras leía sus listas de descargas. Las listas que estaba leyendo empiezan vacías; sus archivos se conservan como:
 %1</translation>
+    </message>
+    <message>
+        <source>Clipmoor downloads web addresses only (starting with http:// or https://). Not taken:
+%1</source>
+        <translation>Clipmoor solo descarga direcciones web (que empiezan por http:// o https://). No aceptadas:
+%1</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
     </message>
 </context>
 <context>
@@ -1245,6 +1278,18 @@ Inicie sesión en su cuenta en la sección "En línea" y luego haga clic en el b
         <source>Send anonymous usage statistics</source>
         <translation>Enviar estadísticas de uso anónimas</translation>
     </message>
+    <message>
+        <source>Tell me on the desktop when a download or conversion ends</source>
+        <translation>Avisarme en el escritorio cuando termine una descarga o una conversión</translation>
+    </message>
+    <message>
+        <source>Check certificates of download sites</source>
+        <translation>Comprobar los certificados de los sitios de descarga</translation>
+    </message>
+    <message>
+        <source>Warning: without this check, anyone on the way between you and a site can pose as the site and change what you download.</source>
+        <translation>Advertencia: sin esta comprobación, cualquiera que esté entre usted y un sitio puede hacerse pasar por el sitio y cambiar lo que descarga.</translation>
+    </message>
 </context>
 <context>
     <name>PrivateListDlg</name>
@@ -1296,6 +1341,14 @@ Inicie sesión en su cuenta en la sección "En línea" y luego haga clic en el b
         <source>OK</source>
         <translation>Aceptar</translation>
     </message>
+    <message>
+        <source>Enter the password again</source>
+        <translation>Vuelva a introducir la contraseña</translation>
+    </message>
+    <message>
+        <source>The passwords do not match.</source>
+        <translation>Las contraseñas no coinciden.</translation>
+    </message>
 </context>
 <context>
     <name>PrivateModeButton</name>
@@ -1337,6 +1390,10 @@ Pasting addresses on the downloading page still works.</source>
 %1
 
 Pegar direcciones en la página de descargas sigue funcionando.</translation>
+    </message>
+    <message>
+        <source>Clipmoor is running but did not take the addresses.</source>
+        <translation>Clipmoor se está ejecutando pero no ha aceptado las direcciones.</translation>
     </message>
 </context>
 <context>
@@ -1412,6 +1469,13 @@ Pegar direcciones en la página de descargas sigue funcionando.</translation>
     </message>
 </context>
 <context>
+    <name>platform::DesktopNotifications</name>
+    <message>
+        <source>Show</source>
+        <translation>Mostrar</translation>
+    </message>
+</context>
+<context>
     <name>protocol</name>
     <message>
         <source>seconds</source>
@@ -1432,6 +1496,62 @@ Pegar direcciones en la página de descargas sigue funcionando.</translation>
     <message>
         <source>Converting</source>
         <translation>Convirtiendo</translation>
+    </message>
+    <message>
+        <source>The download folder cannot be written to</source>
+        <translation>No se puede escribir en la carpeta de descargas</translation>
+    </message>
+    <message>
+        <source>The disk is full</source>
+        <translation>El disco está lleno</translation>
+    </message>
+    <message>
+        <source>The video was not found on the site</source>
+        <translation>No se encontró el vídeo en el sitio</translation>
+    </message>
+    <message>
+        <source>The site refused the download</source>
+        <translation>El sitio rechazó la descarga</translation>
+    </message>
+    <message>
+        <source>The site had a server error</source>
+        <translation>El sitio tuvo un error del servidor</translation>
+    </message>
+    <message>
+        <source>The site refused the connection</source>
+        <translation>El sitio rechazó la conexión</translation>
+    </message>
+    <message>
+        <source>The site could not be found</source>
+        <translation>No se encontró el sitio</translation>
+    </message>
+    <message>
+        <source>The connection timed out</source>
+        <translation>Se agotó el tiempo de conexión</translation>
+    </message>
+    <message>
+        <source>The download stalled</source>
+        <translation>La descarga se ha atascado</translation>
+    </message>
+    <message>
+        <source>The download was cut short</source>
+        <translation>La descarga quedó incompleta</translation>
+    </message>
+    <message>
+        <source>This address is not supported</source>
+        <translation>Esta dirección no es compatible</translation>
+    </message>
+    <message>
+        <source>The download tool stopped unexpectedly</source>
+        <translation>La herramienta de descarga se detuvo inesperadamente</translation>
+    </message>
+    <message>
+        <source>The download was interrupted</source>
+        <translation>La descarga se interrumpió</translation>
+    </message>
+    <message>
+        <source>The download failed</source>
+        <translation>La descarga falló</translation>
     </message>
 </context>
 </TS>

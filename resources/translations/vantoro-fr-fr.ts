@@ -251,12 +251,12 @@
         <translation>Voulez-vous vraiment supprimer les éléments sélectionnés ?</translation>
     </message>
     <message>
-        <source>Show the file</source>
-        <translation>Afficher le fichier</translation>
-    </message>
-    <message>
         <source>Delete</source>
         <translation>Supprimer</translation>
+    </message>
+    <message>
+        <source>Show the File</source>
+        <translation>Afficher le fichier</translation>
     </message>
 </context>
 <context>
@@ -307,10 +307,6 @@
     <message>
         <source>Click Here to Add Files or Drag Files Here</source>
         <translation>Cliquez ici pour ajouter des fichiers ou faites-les glisser ici</translation>
-    </message>
-    <message>
-        <source>Show the file</source>
-        <translation>Afficher le fichier</translation>
     </message>
     <message>
         <source>Delete</source>
@@ -365,6 +361,29 @@
     <message>
         <source>Cancel</source>
         <translation>Annuler</translation>
+    </message>
+</context>
+<context>
+    <name>DesktopBridge</name>
+    <message>
+        <source>A private download</source>
+        <translation>Un téléchargement privé</translation>
+    </message>
+    <message>
+        <source>Download failed</source>
+        <translation>Échec du téléchargement</translation>
+    </message>
+    <message>
+        <source>Download finished</source>
+        <translation>Téléchargement terminé</translation>
+    </message>
+    <message>
+        <source>Conversion failed</source>
+        <translation>Échec de la conversion</translation>
+    </message>
+    <message>
+        <source>Conversion finished</source>
+        <translation>Conversion terminée</translation>
     </message>
 </context>
 <context>
@@ -832,6 +851,10 @@ Connectez-vous à votre compte dans la section « En ligne », puis cliquez sur 
         <source>Could not save the picture %1</source>
         <translation>Impossible d'enregistrer l'image %1</translation>
     </message>
+    <message>
+        <source>Web addresses (http or https) to download, as if pasted.</source>
+        <translation>Adresses web (http ou https) à télécharger, comme si elles étaient collées.</translation>
+    </message>
 </context>
 <context>
     <name>LoadFilesDlg</name>
@@ -959,6 +982,16 @@ Connectez-vous à votre compte dans la section « En ligne », puis cliquez sur 
 %1</source>
         <translation>Clipmoor a été arrêté la dernière fois pendant qu'il lisait ses listes de téléchargements. Les listes qu'il lisait commencent vides ; leurs fichiers sont conservés sous :
 %1</translation>
+    </message>
+    <message>
+        <source>Clipmoor downloads web addresses only (starting with http:// or https://). Not taken:
+%1</source>
+        <translation>Clipmoor ne télécharge que des adresses web (commençant par http:// ou https://). Non prises en compte :
+%1</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
@@ -1245,6 +1278,18 @@ Connectez-vous à votre compte dans la section « En ligne », puis cliquez sur 
         <source>Send anonymous usage statistics</source>
         <translation>Envoyer des statistiques d'utilisation anonymes</translation>
     </message>
+    <message>
+        <source>Tell me on the desktop when a download or conversion ends</source>
+        <translation>M’avertir sur le bureau quand un téléchargement ou une conversion se termine</translation>
+    </message>
+    <message>
+        <source>Check certificates of download sites</source>
+        <translation>Vérifier les certificats des sites de téléchargement</translation>
+    </message>
+    <message>
+        <source>Warning: without this check, anyone on the way between you and a site can pose as the site and change what you download.</source>
+        <translation>Attention : sans cette vérification, n'importe qui entre vous et un site peut se faire passer pour ce site et modifier ce que vous téléchargez.</translation>
+    </message>
 </context>
 <context>
     <name>PrivateListDlg</name>
@@ -1296,6 +1341,14 @@ Connectez-vous à votre compte dans la section « En ligne », puis cliquez sur 
         <source>OK</source>
         <translation>OK</translation>
     </message>
+    <message>
+        <source>Enter the password again</source>
+        <translation>Saisir à nouveau le mot de passe</translation>
+    </message>
+    <message>
+        <source>The passwords do not match.</source>
+        <translation>Les mots de passe ne correspondent pas.</translation>
+    </message>
 </context>
 <context>
     <name>PrivateModeButton</name>
@@ -1337,6 +1390,10 @@ Pasting addresses on the downloading page still works.</source>
 %1
 
 Le collage d'adresses sur la page de téléchargement fonctionne toujours.</translation>
+    </message>
+    <message>
+        <source>Clipmoor is running but did not take the addresses.</source>
+        <translation>Clipmoor est en cours d’exécution mais n’a pas pris les adresses.</translation>
     </message>
 </context>
 <context>
@@ -1412,6 +1469,13 @@ Le collage d'adresses sur la page de téléchargement fonctionne toujours.</tran
     </message>
 </context>
 <context>
+    <name>platform::DesktopNotifications</name>
+    <message>
+        <source>Show</source>
+        <translation>Afficher</translation>
+    </message>
+</context>
+<context>
     <name>protocol</name>
     <message>
         <source>seconds</source>
@@ -1432,6 +1496,62 @@ Le collage d'adresses sur la page de téléchargement fonctionne toujours.</tran
     <message>
         <source>Converting</source>
         <translation>Conversion</translation>
+    </message>
+    <message>
+        <source>The download folder cannot be written to</source>
+        <translation>Impossible d'écrire dans le dossier de téléchargement</translation>
+    </message>
+    <message>
+        <source>The disk is full</source>
+        <translation>Le disque est plein</translation>
+    </message>
+    <message>
+        <source>The video was not found on the site</source>
+        <translation>La vidéo est introuvable sur le site</translation>
+    </message>
+    <message>
+        <source>The site refused the download</source>
+        <translation>Le site a refusé le téléchargement</translation>
+    </message>
+    <message>
+        <source>The site had a server error</source>
+        <translation>Le site a rencontré une erreur de serveur</translation>
+    </message>
+    <message>
+        <source>The site refused the connection</source>
+        <translation>Le site a refusé la connexion</translation>
+    </message>
+    <message>
+        <source>The site could not be found</source>
+        <translation>Le site est introuvable</translation>
+    </message>
+    <message>
+        <source>The connection timed out</source>
+        <translation>La connexion a expiré</translation>
+    </message>
+    <message>
+        <source>The download stalled</source>
+        <translation>Le téléchargement est bloqué</translation>
+    </message>
+    <message>
+        <source>The download was cut short</source>
+        <translation>Le téléchargement a été tronqué</translation>
+    </message>
+    <message>
+        <source>This address is not supported</source>
+        <translation>Cette adresse n'est pas prise en charge</translation>
+    </message>
+    <message>
+        <source>The download tool stopped unexpectedly</source>
+        <translation>L'outil de téléchargement s'est arrêté de manière inattendue</translation>
+    </message>
+    <message>
+        <source>The download was interrupted</source>
+        <translation>Le téléchargement a été interrompu</translation>
+    </message>
+    <message>
+        <source>The download failed</source>
+        <translation>Le téléchargement a échoué</translation>
     </message>
 </context>
 </TS>

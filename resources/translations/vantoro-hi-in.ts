@@ -251,12 +251,12 @@
         <translation>क्या आप चयनित आइटम हटाना चाहते हैं?</translation>
     </message>
     <message>
-        <source>Show the file</source>
-        <translation>फ़ाइल दिखाएँ</translation>
-    </message>
-    <message>
         <source>Delete</source>
         <translation>हटाएँ</translation>
+    </message>
+    <message>
+        <source>Show the File</source>
+        <translation>फ़ाइल दिखाएँ</translation>
     </message>
 </context>
 <context>
@@ -307,10 +307,6 @@
     <message>
         <source>Click Here to Add Files or Drag Files Here</source>
         <translation>फ़ाइलें जोड़ने के लिए यहाँ क्लिक करें या फ़ाइलें यहाँ खींचें</translation>
-    </message>
-    <message>
-        <source>Show the file</source>
-        <translation>फ़ाइल दिखाएँ</translation>
     </message>
     <message>
         <source>Delete</source>
@@ -365,6 +361,29 @@
     <message>
         <source>Cancel</source>
         <translation>रद्द करें</translation>
+    </message>
+</context>
+<context>
+    <name>DesktopBridge</name>
+    <message>
+        <source>A private download</source>
+        <translation>एक निजी डाउनलोड</translation>
+    </message>
+    <message>
+        <source>Download failed</source>
+        <translation>डाउनलोड विफल</translation>
+    </message>
+    <message>
+        <source>Download finished</source>
+        <translation>डाउनलोड पूरा हुआ</translation>
+    </message>
+    <message>
+        <source>Conversion failed</source>
+        <translation>रूपांतरण विफल</translation>
+    </message>
+    <message>
+        <source>Conversion finished</source>
+        <translation>रूपांतरण पूरा हुआ</translation>
     </message>
 </context>
 <context>
@@ -832,6 +851,10 @@ Please sign in to your account in "Online" section, then click "Download" button
         <source>Could not save the picture %1</source>
         <translation>चित्र %1 सहेजा नहीं जा सका</translation>
     </message>
+    <message>
+        <source>Web addresses (http or https) to download, as if pasted.</source>
+        <translation>डाउनलोड करने के लिए वेब पते (http या https), जैसे चिपकाए गए हों।</translation>
+    </message>
 </context>
 <context>
     <name>LoadFilesDlg</name>
@@ -959,6 +982,16 @@ Please sign in to your account in "Online" section, then click "Download" button
 %1</source>
         <translation>पिछली बार Clipmoor अपनी डाउनलोड सूचियाँ पढ़ते समय बंद हो गया था। जो सूचियाँ पढ़ी जा रही थीं वे खाली शुरू होती हैं; उनकी फ़ाइलें इस नाम से रखी गई हैं:
 %1</translation>
+    </message>
+    <message>
+        <source>Clipmoor downloads web addresses only (starting with http:// or https://). Not taken:
+%1</source>
+        <translation>Clipmoor केवल वेब पते (http:// या https:// से शुरू होने वाले) डाउनलोड करता है। स्वीकार नहीं किए गए:
+%1</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>ठीक है</translation>
     </message>
 </context>
 <context>
@@ -1245,6 +1278,18 @@ Please sign in to your account in "Online" section, then click "Download" button
         <source>Send anonymous usage statistics</source>
         <translation>अनाम उपयोग आँकड़े भेजें</translation>
     </message>
+    <message>
+        <source>Tell me on the desktop when a download or conversion ends</source>
+        <translation>डाउनलोड या रूपांतरण समाप्त होने पर डेस्कटॉप पर मुझे बताएँ</translation>
+    </message>
+    <message>
+        <source>Check certificates of download sites</source>
+        <translation>डाउनलोड साइटों के प्रमाणपत्र जाँचें</translation>
+    </message>
+    <message>
+        <source>Warning: without this check, anyone on the way between you and a site can pose as the site and change what you download.</source>
+        <translation>चेतावनी: इस जाँच के बिना, आपके और किसी साइट के बीच मौजूद कोई भी व्यक्ति उस साइट का रूप धरकर आपके डाउनलोड को बदल सकता है।</translation>
+    </message>
 </context>
 <context>
     <name>PrivateListDlg</name>
@@ -1296,6 +1341,14 @@ Please sign in to your account in "Online" section, then click "Download" button
         <source>OK</source>
         <translation>ठीक है</translation>
     </message>
+    <message>
+        <source>Enter the password again</source>
+        <translation>पासवर्ड फिर से दर्ज करें</translation>
+    </message>
+    <message>
+        <source>The passwords do not match.</source>
+        <translation>पासवर्ड मेल नहीं खाते।</translation>
+    </message>
 </context>
 <context>
     <name>PrivateModeButton</name>
@@ -1337,6 +1390,10 @@ Pasting addresses on the downloading page still works.</source>
 %1
 
 डाउनलोड पेज पर पते चिपकाना अब भी काम करता है।</translation>
+    </message>
+    <message>
+        <source>Clipmoor is running but did not take the addresses.</source>
+        <translation>Clipmoor चल रहा है, लेकिन उसने पते स्वीकार नहीं किए।</translation>
     </message>
 </context>
 <context>
@@ -1412,6 +1469,13 @@ Pasting addresses on the downloading page still works.</source>
     </message>
 </context>
 <context>
+    <name>platform::DesktopNotifications</name>
+    <message>
+        <source>Show</source>
+        <translation>दिखाएँ</translation>
+    </message>
+</context>
+<context>
     <name>protocol</name>
     <message>
         <source>seconds</source>
@@ -1432,6 +1496,62 @@ Pasting addresses on the downloading page still works.</source>
     <message>
         <source>Converting</source>
         <translation>बदला जा रहा है</translation>
+    </message>
+    <message>
+        <source>The download folder cannot be written to</source>
+        <translation>डाउनलोड फ़ोल्डर में लिखा नहीं जा सकता</translation>
+    </message>
+    <message>
+        <source>The disk is full</source>
+        <translation>डिस्क भर गई है</translation>
+    </message>
+    <message>
+        <source>The video was not found on the site</source>
+        <translation>साइट पर वीडियो नहीं मिला</translation>
+    </message>
+    <message>
+        <source>The site refused the download</source>
+        <translation>साइट ने डाउनलोड अस्वीकार कर दिया</translation>
+    </message>
+    <message>
+        <source>The site had a server error</source>
+        <translation>साइट पर सर्वर त्रुटि हुई</translation>
+    </message>
+    <message>
+        <source>The site refused the connection</source>
+        <translation>साइट ने कनेक्शन अस्वीकार कर दिया</translation>
+    </message>
+    <message>
+        <source>The site could not be found</source>
+        <translation>साइट नहीं मिली</translation>
+    </message>
+    <message>
+        <source>The connection timed out</source>
+        <translation>कनेक्शन का समय समाप्त हो गया</translation>
+    </message>
+    <message>
+        <source>The download stalled</source>
+        <translation>डाउनलोड रुक गया</translation>
+    </message>
+    <message>
+        <source>The download was cut short</source>
+        <translation>डाउनलोड बीच में कट गया</translation>
+    </message>
+    <message>
+        <source>This address is not supported</source>
+        <translation>यह पता समर्थित नहीं है</translation>
+    </message>
+    <message>
+        <source>The download tool stopped unexpectedly</source>
+        <translation>डाउनलोड टूल अचानक बंद हो गया</translation>
+    </message>
+    <message>
+        <source>The download was interrupted</source>
+        <translation>डाउनलोड बाधित हुआ</translation>
+    </message>
+    <message>
+        <source>The download failed</source>
+        <translation>डाउनलोड विफल रहा</translation>
     </message>
 </context>
 </TS>

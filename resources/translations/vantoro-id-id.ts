@@ -251,12 +251,12 @@
         <translation>Yakin ingin menghapus item yang dipilih?</translation>
     </message>
     <message>
-        <source>Show the file</source>
-        <translation>Tampilkan berkas</translation>
-    </message>
-    <message>
         <source>Delete</source>
         <translation>Hapus</translation>
+    </message>
+    <message>
+        <source>Show the File</source>
+        <translation>Tampilkan File</translation>
     </message>
 </context>
 <context>
@@ -307,10 +307,6 @@
     <message>
         <source>Click Here to Add Files or Drag Files Here</source>
         <translation>Klik di sini untuk menambah berkas atau seret berkas ke sini</translation>
-    </message>
-    <message>
-        <source>Show the file</source>
-        <translation>Tampilkan berkas</translation>
     </message>
     <message>
         <source>Delete</source>
@@ -365,6 +361,29 @@
     <message>
         <source>Cancel</source>
         <translation>Batal</translation>
+    </message>
+</context>
+<context>
+    <name>DesktopBridge</name>
+    <message>
+        <source>A private download</source>
+        <translation>Unduhan pribadi</translation>
+    </message>
+    <message>
+        <source>Download failed</source>
+        <translation>Unduhan gagal</translation>
+    </message>
+    <message>
+        <source>Download finished</source>
+        <translation>Unduhan selesai</translation>
+    </message>
+    <message>
+        <source>Conversion failed</source>
+        <translation>Konversi gagal</translation>
+    </message>
+    <message>
+        <source>Conversion finished</source>
+        <translation>Konversi selesai</translation>
     </message>
 </context>
 <context>
@@ -832,6 +851,10 @@ Silakan masuk ke akun Anda di bagian "Online", lalu klik tombol "Unduh".</transl
         <source>Could not save the picture %1</source>
         <translation>Tidak dapat menyimpan gambar %1</translation>
     </message>
+    <message>
+        <source>Web addresses (http or https) to download, as if pasted.</source>
+        <translation>Alamat web (http atau https) yang akan diunduh, seolah-olah ditempel.</translation>
+    </message>
 </context>
 <context>
     <name>LoadFilesDlg</name>
@@ -959,6 +982,16 @@ Silakan masuk ke akun Anda di bagian "Online", lalu klik tombol "Unduh".</transl
 %1</source>
         <translation>Clipmoor dihentikan terakhir kali saat membaca daftar unduhannya. Daftar yang sedang dibaca dimulai kosong; berkasnya disimpan sebagai:
 %1</translation>
+    </message>
+    <message>
+        <source>Clipmoor downloads web addresses only (starting with http:// or https://). Not taken:
+%1</source>
+        <translation>Clipmoor hanya mengunduh alamat web (yang diawali http:// atau https://). Tidak diterima:
+%1</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
@@ -1245,6 +1278,18 @@ Silakan masuk ke akun Anda di bagian "Online", lalu klik tombol "Unduh".</transl
         <source>Send anonymous usage statistics</source>
         <translation>Kirim statistik penggunaan anonim</translation>
     </message>
+    <message>
+        <source>Tell me on the desktop when a download or conversion ends</source>
+        <translation>Beri tahu saya di desktop saat unduhan atau konversi selesai</translation>
+    </message>
+    <message>
+        <source>Check certificates of download sites</source>
+        <translation>Periksa sertifikat situs unduhan</translation>
+    </message>
+    <message>
+        <source>Warning: without this check, anyone on the way between you and a site can pose as the site and change what you download.</source>
+        <translation>Peringatan: tanpa pemeriksaan ini, siapa pun di antara Anda dan situs dapat menyamar sebagai situs tersebut dan mengubah apa yang Anda unduh.</translation>
+    </message>
 </context>
 <context>
     <name>PrivateListDlg</name>
@@ -1296,6 +1341,14 @@ Silakan masuk ke akun Anda di bagian "Online", lalu klik tombol "Unduh".</transl
         <source>OK</source>
         <translation>OK</translation>
     </message>
+    <message>
+        <source>Enter the password again</source>
+        <translation>Masukkan kata sandi lagi</translation>
+    </message>
+    <message>
+        <source>The passwords do not match.</source>
+        <translation>Kata sandi tidak cocok.</translation>
+    </message>
 </context>
 <context>
     <name>PrivateModeButton</name>
@@ -1337,6 +1390,10 @@ Pasting addresses on the downloading page still works.</source>
 %1
 
 Menempelkan alamat di halaman unduhan tetap berfungsi.</translation>
+    </message>
+    <message>
+        <source>Clipmoor is running but did not take the addresses.</source>
+        <translation>Clipmoor sedang berjalan tetapi tidak menerima alamat tersebut.</translation>
     </message>
 </context>
 <context>
@@ -1412,6 +1469,13 @@ Menempelkan alamat di halaman unduhan tetap berfungsi.</translation>
     </message>
 </context>
 <context>
+    <name>platform::DesktopNotifications</name>
+    <message>
+        <source>Show</source>
+        <translation>Tampilkan</translation>
+    </message>
+</context>
+<context>
     <name>protocol</name>
     <message>
         <source>seconds</source>
@@ -1432,6 +1496,62 @@ Menempelkan alamat di halaman unduhan tetap berfungsi.</translation>
     <message>
         <source>Converting</source>
         <translation>Mengonversi</translation>
+    </message>
+    <message>
+        <source>The download folder cannot be written to</source>
+        <translation>Folder unduhan tidak dapat ditulisi</translation>
+    </message>
+    <message>
+        <source>The disk is full</source>
+        <translation>Disk penuh</translation>
+    </message>
+    <message>
+        <source>The video was not found on the site</source>
+        <translation>Video tidak ditemukan di situs</translation>
+    </message>
+    <message>
+        <source>The site refused the download</source>
+        <translation>Situs menolak unduhan</translation>
+    </message>
+    <message>
+        <source>The site had a server error</source>
+        <translation>Situs mengalami kesalahan server</translation>
+    </message>
+    <message>
+        <source>The site refused the connection</source>
+        <translation>Situs menolak koneksi</translation>
+    </message>
+    <message>
+        <source>The site could not be found</source>
+        <translation>Situs tidak dapat ditemukan</translation>
+    </message>
+    <message>
+        <source>The connection timed out</source>
+        <translation>Waktu koneksi habis</translation>
+    </message>
+    <message>
+        <source>The download stalled</source>
+        <translation>Unduhan macet</translation>
+    </message>
+    <message>
+        <source>The download was cut short</source>
+        <translation>Unduhan terputus di tengah jalan</translation>
+    </message>
+    <message>
+        <source>This address is not supported</source>
+        <translation>Alamat ini tidak didukung</translation>
+    </message>
+    <message>
+        <source>The download tool stopped unexpectedly</source>
+        <translation>Alat unduhan berhenti secara tidak terduga</translation>
+    </message>
+    <message>
+        <source>The download was interrupted</source>
+        <translation>Unduhan terganggu</translation>
+    </message>
+    <message>
+        <source>The download failed</source>
+        <translation>Unduhan gagal</translation>
     </message>
 </context>
 </TS>

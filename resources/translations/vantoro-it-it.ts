@@ -251,12 +251,12 @@
         <translation>Eliminare gli elementi selezionati?</translation>
     </message>
     <message>
-        <source>Show the file</source>
-        <translation>Mostra il file</translation>
-    </message>
-    <message>
         <source>Delete</source>
         <translation>Elimina</translation>
+    </message>
+    <message>
+        <source>Show the File</source>
+        <translation>Mostra il file</translation>
     </message>
 </context>
 <context>
@@ -307,10 +307,6 @@
     <message>
         <source>Click Here to Add Files or Drag Files Here</source>
         <translation>Fai clic qui per aggiungere file o trascinali qui</translation>
-    </message>
-    <message>
-        <source>Show the file</source>
-        <translation>Mostra il file</translation>
     </message>
     <message>
         <source>Delete</source>
@@ -365,6 +361,29 @@
     <message>
         <source>Cancel</source>
         <translation>Annulla</translation>
+    </message>
+</context>
+<context>
+    <name>DesktopBridge</name>
+    <message>
+        <source>A private download</source>
+        <translation>Un download privato</translation>
+    </message>
+    <message>
+        <source>Download failed</source>
+        <translation>Download non riuscito</translation>
+    </message>
+    <message>
+        <source>Download finished</source>
+        <translation>Download completato</translation>
+    </message>
+    <message>
+        <source>Conversion failed</source>
+        <translation>Conversione non riuscita</translation>
+    </message>
+    <message>
+        <source>Conversion finished</source>
+        <translation>Conversione completata</translation>
     </message>
 </context>
 <context>
@@ -832,6 +851,10 @@ Accedi al tuo account nella sezione "Online", poi fai clic sul pulsante "Scarica
         <source>Could not save the picture %1</source>
         <translation>Impossibile salvare l'immagine %1</translation>
     </message>
+    <message>
+        <source>Web addresses (http or https) to download, as if pasted.</source>
+        <translation>Indirizzi web (http o https) da scaricare, come se fossero incollati.</translation>
+    </message>
 </context>
 <context>
     <name>LoadFilesDlg</name>
@@ -959,6 +982,16 @@ Accedi al tuo account nella sezione "Online", poi fai clic sul pulsante "Scarica
 %1</source>
         <translation>L'ultima volta Clipmoor è stato interrotto mentre leggeva i suoi elenchi di download. Gli elenchi che stava leggendo iniziano vuoti; i loro file sono conservati come:
 %1</translation>
+    </message>
+    <message>
+        <source>Clipmoor downloads web addresses only (starting with http:// or https://). Not taken:
+%1</source>
+        <translation>Clipmoor scarica solo indirizzi web (che iniziano con http:// o https://). Non accettati:
+%1</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
@@ -1245,6 +1278,18 @@ Accedi al tuo account nella sezione "Online", poi fai clic sul pulsante "Scarica
         <source>Send anonymous usage statistics</source>
         <translation>Invia statistiche di utilizzo anonime</translation>
     </message>
+    <message>
+        <source>Tell me on the desktop when a download or conversion ends</source>
+        <translation>Avvisami sul desktop quando un download o una conversione termina</translation>
+    </message>
+    <message>
+        <source>Check certificates of download sites</source>
+        <translation>Verifica i certificati dei siti di download</translation>
+    </message>
+    <message>
+        <source>Warning: without this check, anyone on the way between you and a site can pose as the site and change what you download.</source>
+        <translation>Attenzione: senza questo controllo, chiunque si trovi tra te e un sito può fingersi il sito e modificare ciò che scarichi.</translation>
+    </message>
 </context>
 <context>
     <name>PrivateListDlg</name>
@@ -1296,6 +1341,14 @@ Accedi al tuo account nella sezione "Online", poi fai clic sul pulsante "Scarica
         <source>OK</source>
         <translation>OK</translation>
     </message>
+    <message>
+        <source>Enter the password again</source>
+        <translation>Inserisci di nuovo la password</translation>
+    </message>
+    <message>
+        <source>The passwords do not match.</source>
+        <translation>Le password non coincidono.</translation>
+    </message>
 </context>
 <context>
     <name>PrivateModeButton</name>
@@ -1337,6 +1390,10 @@ Pasting addresses on the downloading page still works.</source>
 %1
 
 Incollare indirizzi nella pagina dei download funziona ancora.</translation>
+    </message>
+    <message>
+        <source>Clipmoor is running but did not take the addresses.</source>
+        <translation>Clipmoor è in esecuzione ma non ha accettato gli indirizzi.</translation>
     </message>
 </context>
 <context>
@@ -1412,6 +1469,13 @@ Incollare indirizzi nella pagina dei download funziona ancora.</translation>
     </message>
 </context>
 <context>
+    <name>platform::DesktopNotifications</name>
+    <message>
+        <source>Show</source>
+        <translation>Mostra</translation>
+    </message>
+</context>
+<context>
     <name>protocol</name>
     <message>
         <source>seconds</source>
@@ -1432,6 +1496,62 @@ Incollare indirizzi nella pagina dei download funziona ancora.</translation>
     <message>
         <source>Converting</source>
         <translation>Conversione</translation>
+    </message>
+    <message>
+        <source>The download folder cannot be written to</source>
+        <translation>Impossibile scrivere nella cartella dei download</translation>
+    </message>
+    <message>
+        <source>The disk is full</source>
+        <translation>Il disco è pieno</translation>
+    </message>
+    <message>
+        <source>The video was not found on the site</source>
+        <translation>Il video non è stato trovato sul sito</translation>
+    </message>
+    <message>
+        <source>The site refused the download</source>
+        <translation>Il sito ha rifiutato il download</translation>
+    </message>
+    <message>
+        <source>The site had a server error</source>
+        <translation>Il sito ha avuto un errore del server</translation>
+    </message>
+    <message>
+        <source>The site refused the connection</source>
+        <translation>Il sito ha rifiutato la connessione</translation>
+    </message>
+    <message>
+        <source>The site could not be found</source>
+        <translation>Impossibile trovare il sito</translation>
+    </message>
+    <message>
+        <source>The connection timed out</source>
+        <translation>La connessione è scaduta</translation>
+    </message>
+    <message>
+        <source>The download stalled</source>
+        <translation>Il download si è bloccato</translation>
+    </message>
+    <message>
+        <source>The download was cut short</source>
+        <translation>Il download è stato troncato</translation>
+    </message>
+    <message>
+        <source>This address is not supported</source>
+        <translation>Questo indirizzo non è supportato</translation>
+    </message>
+    <message>
+        <source>The download tool stopped unexpectedly</source>
+        <translation>Lo strumento di download si è arrestato in modo imprevisto</translation>
+    </message>
+    <message>
+        <source>The download was interrupted</source>
+        <translation>Il download è stato interrotto</translation>
+    </message>
+    <message>
+        <source>The download failed</source>
+        <translation>Download non riuscito</translation>
     </message>
 </context>
 </TS>

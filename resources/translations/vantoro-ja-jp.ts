@@ -251,12 +251,12 @@
         <translation>選択した項目を削除してもよろしいですか？</translation>
     </message>
     <message>
-        <source>Show the file</source>
-        <translation>ファイルを表示</translation>
-    </message>
-    <message>
         <source>Delete</source>
         <translation>削除</translation>
+    </message>
+    <message>
+        <source>Show the File</source>
+        <translation>ファイルを表示</translation>
     </message>
 </context>
 <context>
@@ -307,10 +307,6 @@
     <message>
         <source>Click Here to Add Files or Drag Files Here</source>
         <translation>ここをクリックしてファイルを追加するか、ファイルをここにドラッグ</translation>
-    </message>
-    <message>
-        <source>Show the file</source>
-        <translation>ファイルを表示</translation>
     </message>
     <message>
         <source>Delete</source>
@@ -365,6 +361,29 @@
     <message>
         <source>Cancel</source>
         <translation>キャンセル</translation>
+    </message>
+</context>
+<context>
+    <name>DesktopBridge</name>
+    <message>
+        <source>A private download</source>
+        <translation>プライベートなダウンロード</translation>
+    </message>
+    <message>
+        <source>Download failed</source>
+        <translation>ダウンロードに失敗しました</translation>
+    </message>
+    <message>
+        <source>Download finished</source>
+        <translation>ダウンロード完了</translation>
+    </message>
+    <message>
+        <source>Conversion failed</source>
+        <translation>変換に失敗しました</translation>
+    </message>
+    <message>
+        <source>Conversion finished</source>
+        <translation>変換完了</translation>
     </message>
 </context>
 <context>
@@ -832,6 +851,10 @@ Please sign in to your account in "Online" section, then click "Download" button
         <source>Could not save the picture %1</source>
         <translation>画像 %1 を保存できませんでした</translation>
     </message>
+    <message>
+        <source>Web addresses (http or https) to download, as if pasted.</source>
+        <translation>ダウンロードする Web アドレス（http または https）。貼り付けたときと同じように扱います。</translation>
+    </message>
 </context>
 <context>
     <name>LoadFilesDlg</name>
@@ -959,6 +982,16 @@ Please sign in to your account in "Online" section, then click "Download" button
 %1</source>
         <translation>前回、Clipmoor はダウンロード一覧の読み込み中に停止しました。読み込み中だった一覧は空の状態で始まります。そのファイルは次の名前で保管されています:
 %1</translation>
+    </message>
+    <message>
+        <source>Clipmoor downloads web addresses only (starting with http:// or https://). Not taken:
+%1</source>
+        <translation>Clipmoor がダウンロードするのは Web アドレス（http:// または https:// で始まるもの）だけです。受け付けなかったもの：
+%1</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
@@ -1245,6 +1278,18 @@ Please sign in to your account in "Online" section, then click "Download" button
         <source>Send anonymous usage statistics</source>
         <translation>匿名の使用統計を送信する</translation>
     </message>
+    <message>
+        <source>Tell me on the desktop when a download or conversion ends</source>
+        <translation>ダウンロードや変換が終わったらデスクトップに通知する</translation>
+    </message>
+    <message>
+        <source>Check certificates of download sites</source>
+        <translation>ダウンロード先サイトの証明書を確認する</translation>
+    </message>
+    <message>
+        <source>Warning: without this check, anyone on the way between you and a site can pose as the site and change what you download.</source>
+        <translation>警告: この確認を行わないと、あなたとサイトの間にいる誰もがそのサイトになりすまし、ダウンロードする内容を改ざんできます。</translation>
+    </message>
 </context>
 <context>
     <name>PrivateListDlg</name>
@@ -1296,6 +1341,14 @@ Please sign in to your account in "Online" section, then click "Download" button
         <source>OK</source>
         <translation>OK</translation>
     </message>
+    <message>
+        <source>Enter the password again</source>
+        <translation>パスワードをもう一度入力</translation>
+    </message>
+    <message>
+        <source>The passwords do not match.</source>
+        <translation>パスワードが一致しません。</translation>
+    </message>
 </context>
 <context>
     <name>PrivateModeButton</name>
@@ -1337,6 +1390,10 @@ Pasting addresses on the downloading page still works.</source>
 %1
 
 ダウンロードページへのアドレスの貼り付けは引き続き使えます。</translation>
+    </message>
+    <message>
+        <source>Clipmoor is running but did not take the addresses.</source>
+        <translation>Clipmoor は実行中ですが、アドレスを受け取りませんでした。</translation>
     </message>
 </context>
 <context>
@@ -1412,6 +1469,13 @@ Pasting addresses on the downloading page still works.</source>
     </message>
 </context>
 <context>
+    <name>platform::DesktopNotifications</name>
+    <message>
+        <source>Show</source>
+        <translation>表示</translation>
+    </message>
+</context>
+<context>
     <name>protocol</name>
     <message>
         <source>seconds</source>
@@ -1432,6 +1496,62 @@ Pasting addresses on the downloading page still works.</source>
     <message>
         <source>Converting</source>
         <translation>変換中</translation>
+    </message>
+    <message>
+        <source>The download folder cannot be written to</source>
+        <translation>ダウンロードフォルダーに書き込めません</translation>
+    </message>
+    <message>
+        <source>The disk is full</source>
+        <translation>ディスクがいっぱいです</translation>
+    </message>
+    <message>
+        <source>The video was not found on the site</source>
+        <translation>サイトで動画が見つかりませんでした</translation>
+    </message>
+    <message>
+        <source>The site refused the download</source>
+        <translation>サイトがダウンロードを拒否しました</translation>
+    </message>
+    <message>
+        <source>The site had a server error</source>
+        <translation>サイトでサーバーエラーが発生しました</translation>
+    </message>
+    <message>
+        <source>The site refused the connection</source>
+        <translation>サイトが接続を拒否しました</translation>
+    </message>
+    <message>
+        <source>The site could not be found</source>
+        <translation>サイトが見つかりませんでした</translation>
+    </message>
+    <message>
+        <source>The connection timed out</source>
+        <translation>接続がタイムアウトしました</translation>
+    </message>
+    <message>
+        <source>The download stalled</source>
+        <translation>ダウンロードが停滞しました</translation>
+    </message>
+    <message>
+        <source>The download was cut short</source>
+        <translation>ダウンロードが途中で切れました</translation>
+    </message>
+    <message>
+        <source>This address is not supported</source>
+        <translation>このアドレスには対応していません</translation>
+    </message>
+    <message>
+        <source>The download tool stopped unexpectedly</source>
+        <translation>ダウンロードツールが予期せず停止しました</translation>
+    </message>
+    <message>
+        <source>The download was interrupted</source>
+        <translation>ダウンロードが中断されました</translation>
+    </message>
+    <message>
+        <source>The download failed</source>
+        <translation>ダウンロードに失敗しました</translation>
     </message>
 </context>
 </TS>

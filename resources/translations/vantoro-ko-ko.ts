@@ -251,12 +251,12 @@
         <translation>선택한 항목을 삭제하시겠습니까?</translation>
     </message>
     <message>
-        <source>Show the file</source>
-        <translation>파일 보기</translation>
-    </message>
-    <message>
         <source>Delete</source>
         <translation>삭제</translation>
+    </message>
+    <message>
+        <source>Show the File</source>
+        <translation>파일 보기</translation>
     </message>
 </context>
 <context>
@@ -307,10 +307,6 @@
     <message>
         <source>Click Here to Add Files or Drag Files Here</source>
         <translation>여기를 클릭하여 파일을 추가하거나 파일을 여기로 끌어 놓으세요</translation>
-    </message>
-    <message>
-        <source>Show the file</source>
-        <translation>파일 보기</translation>
     </message>
     <message>
         <source>Delete</source>
@@ -365,6 +361,29 @@
     <message>
         <source>Cancel</source>
         <translation>취소</translation>
+    </message>
+</context>
+<context>
+    <name>DesktopBridge</name>
+    <message>
+        <source>A private download</source>
+        <translation>비공개 다운로드</translation>
+    </message>
+    <message>
+        <source>Download failed</source>
+        <translation>다운로드 실패</translation>
+    </message>
+    <message>
+        <source>Download finished</source>
+        <translation>다운로드 완료</translation>
+    </message>
+    <message>
+        <source>Conversion failed</source>
+        <translation>변환 실패</translation>
+    </message>
+    <message>
+        <source>Conversion finished</source>
+        <translation>변환 완료</translation>
     </message>
 </context>
 <context>
@@ -832,6 +851,10 @@ Please sign in to your account in "Online" section, then click "Download" button
         <source>Could not save the picture %1</source>
         <translation>그림 %1을(를) 저장할 수 없습니다</translation>
     </message>
+    <message>
+        <source>Web addresses (http or https) to download, as if pasted.</source>
+        <translation>붙여넣은 것처럼 다운로드할 웹 주소(http 또는 https).</translation>
+    </message>
 </context>
 <context>
     <name>LoadFilesDlg</name>
@@ -959,6 +982,16 @@ Please sign in to your account in "Online" section, then click "Download" button
 %1</source>
         <translation>지난번 Clipmoor가 다운로드 목록을 읽는 중에 중지되었습니다. 읽고 있던 목록은 비어 있는 상태로 시작하며, 해당 파일은 다음 이름으로 보관되었습니다:
 %1</translation>
+    </message>
+    <message>
+        <source>Clipmoor downloads web addresses only (starting with http:// or https://). Not taken:
+%1</source>
+        <translation>Clipmoor는 웹 주소(http:// 또는 https://로 시작)만 다운로드합니다. 받지 않은 주소:
+%1</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>확인</translation>
     </message>
 </context>
 <context>
@@ -1245,6 +1278,18 @@ Please sign in to your account in "Online" section, then click "Download" button
         <source>Send anonymous usage statistics</source>
         <translation>익명 사용 통계 보내기</translation>
     </message>
+    <message>
+        <source>Tell me on the desktop when a download or conversion ends</source>
+        <translation>다운로드나 변환이 끝나면 데스크톱에 알림</translation>
+    </message>
+    <message>
+        <source>Check certificates of download sites</source>
+        <translation>다운로드 사이트의 인증서 확인</translation>
+    </message>
+    <message>
+        <source>Warning: without this check, anyone on the way between you and a site can pose as the site and change what you download.</source>
+        <translation>경고: 이 확인을 하지 않으면 사용자와 사이트 사이에 있는 누구든지 해당 사이트를 사칭하여 다운로드하는 내용을 바꿀 수 있습니다.</translation>
+    </message>
 </context>
 <context>
     <name>PrivateListDlg</name>
@@ -1296,6 +1341,14 @@ Please sign in to your account in "Online" section, then click "Download" button
         <source>OK</source>
         <translation>확인</translation>
     </message>
+    <message>
+        <source>Enter the password again</source>
+        <translation>비밀번호 다시 입력</translation>
+    </message>
+    <message>
+        <source>The passwords do not match.</source>
+        <translation>비밀번호가 일치하지 않습니다.</translation>
+    </message>
 </context>
 <context>
     <name>PrivateModeButton</name>
@@ -1337,6 +1390,10 @@ Pasting addresses on the downloading page still works.</source>
 %1
 
 다운로드 페이지에 주소를 붙여 넣는 기능은 계속 사용할 수 있습니다.</translation>
+    </message>
+    <message>
+        <source>Clipmoor is running but did not take the addresses.</source>
+        <translation>Clipmoor가 실행 중이지만 주소를 받지 않았습니다.</translation>
     </message>
 </context>
 <context>
@@ -1412,6 +1469,13 @@ Pasting addresses on the downloading page still works.</source>
     </message>
 </context>
 <context>
+    <name>platform::DesktopNotifications</name>
+    <message>
+        <source>Show</source>
+        <translation>보기</translation>
+    </message>
+</context>
+<context>
     <name>protocol</name>
     <message>
         <source>seconds</source>
@@ -1432,6 +1496,62 @@ Pasting addresses on the downloading page still works.</source>
     <message>
         <source>Converting</source>
         <translation>변환 중</translation>
+    </message>
+    <message>
+        <source>The download folder cannot be written to</source>
+        <translation>다운로드 폴더에 쓸 수 없습니다</translation>
+    </message>
+    <message>
+        <source>The disk is full</source>
+        <translation>디스크가 가득 찼습니다</translation>
+    </message>
+    <message>
+        <source>The video was not found on the site</source>
+        <translation>사이트에서 동영상을 찾을 수 없습니다</translation>
+    </message>
+    <message>
+        <source>The site refused the download</source>
+        <translation>사이트가 다운로드를 거부했습니다</translation>
+    </message>
+    <message>
+        <source>The site had a server error</source>
+        <translation>사이트에서 서버 오류가 발생했습니다</translation>
+    </message>
+    <message>
+        <source>The site refused the connection</source>
+        <translation>사이트가 연결을 거부했습니다</translation>
+    </message>
+    <message>
+        <source>The site could not be found</source>
+        <translation>사이트를 찾을 수 없습니다</translation>
+    </message>
+    <message>
+        <source>The connection timed out</source>
+        <translation>연결 시간이 초과되었습니다</translation>
+    </message>
+    <message>
+        <source>The download stalled</source>
+        <translation>다운로드가 멈췄습니다</translation>
+    </message>
+    <message>
+        <source>The download was cut short</source>
+        <translation>다운로드가 중간에 끊겼습니다</translation>
+    </message>
+    <message>
+        <source>This address is not supported</source>
+        <translation>이 주소는 지원되지 않습니다</translation>
+    </message>
+    <message>
+        <source>The download tool stopped unexpectedly</source>
+        <translation>다운로드 도구가 예기치 않게 중지되었습니다</translation>
+    </message>
+    <message>
+        <source>The download was interrupted</source>
+        <translation>다운로드가 중단되었습니다</translation>
+    </message>
+    <message>
+        <source>The download failed</source>
+        <translation>다운로드에 실패했습니다</translation>
     </message>
 </context>
 </TS>

@@ -251,12 +251,12 @@
         <translation>Tem a certeza de que quer eliminar os itens selecionados?</translation>
     </message>
     <message>
-        <source>Show the file</source>
-        <translation>Mostrar o ficheiro</translation>
-    </message>
-    <message>
         <source>Delete</source>
         <translation>Eliminar</translation>
+    </message>
+    <message>
+        <source>Show the File</source>
+        <translation>Mostrar o ficheiro</translation>
     </message>
 </context>
 <context>
@@ -307,10 +307,6 @@
     <message>
         <source>Click Here to Add Files or Drag Files Here</source>
         <translation>Clique aqui para adicionar ficheiros ou arraste-os para aqui</translation>
-    </message>
-    <message>
-        <source>Show the file</source>
-        <translation>Mostrar o ficheiro</translation>
     </message>
     <message>
         <source>Delete</source>
@@ -365,6 +361,29 @@
     <message>
         <source>Cancel</source>
         <translation>Cancelar</translation>
+    </message>
+</context>
+<context>
+    <name>DesktopBridge</name>
+    <message>
+        <source>A private download</source>
+        <translation>Uma transferência privada</translation>
+    </message>
+    <message>
+        <source>Download failed</source>
+        <translation>Falha na transferência</translation>
+    </message>
+    <message>
+        <source>Download finished</source>
+        <translation>Transferência concluída</translation>
+    </message>
+    <message>
+        <source>Conversion failed</source>
+        <translation>Falha na conversão</translation>
+    </message>
+    <message>
+        <source>Conversion finished</source>
+        <translation>Conversão concluída</translation>
     </message>
 </context>
 <context>
@@ -832,6 +851,10 @@ Inicie sessão na sua conta na secção "Online" e depois clique no botão "Tran
         <source>Could not save the picture %1</source>
         <translation>Não foi possível guardar a imagem %1</translation>
     </message>
+    <message>
+        <source>Web addresses (http or https) to download, as if pasted.</source>
+        <translation>Endereços web (http ou https) a transferir, como se fossem colados.</translation>
+    </message>
 </context>
 <context>
     <name>LoadFilesDlg</name>
@@ -959,6 +982,16 @@ Inicie sessão na sua conta na secção "Online" e depois clique no botão "Tran
 %1</source>
         <translation>Da última vez, o Clipmoor foi interrompido enquanto lia as suas listas de transferências. As listas que estava a ler começam vazias; os seus ficheiros foram guardados como:
 %1</translation>
+    </message>
+    <message>
+        <source>Clipmoor downloads web addresses only (starting with http:// or https://). Not taken:
+%1</source>
+        <translation>O Clipmoor só transfere endereços web (começados por http:// ou https://). Não aceites:
+%1</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
@@ -1245,6 +1278,18 @@ Inicie sessão na sua conta na secção "Online" e depois clique no botão "Tran
         <source>Send anonymous usage statistics</source>
         <translation>Enviar estatísticas de utilização anónimas</translation>
     </message>
+    <message>
+        <source>Tell me on the desktop when a download or conversion ends</source>
+        <translation>Avisar-me no ambiente de trabalho quando uma transferência ou conversão terminar</translation>
+    </message>
+    <message>
+        <source>Check certificates of download sites</source>
+        <translation>Verificar os certificados dos sites de transferência</translation>
+    </message>
+    <message>
+        <source>Warning: without this check, anyone on the way between you and a site can pose as the site and change what you download.</source>
+        <translation>Aviso: sem esta verificação, qualquer pessoa entre si e um site pode fazer-se passar pelo site e alterar o que transfere.</translation>
+    </message>
 </context>
 <context>
     <name>PrivateListDlg</name>
@@ -1296,6 +1341,14 @@ Inicie sessão na sua conta na secção "Online" e depois clique no botão "Tran
         <source>OK</source>
         <translation>OK</translation>
     </message>
+    <message>
+        <source>Enter the password again</source>
+        <translation>Introduza novamente a palavra-passe</translation>
+    </message>
+    <message>
+        <source>The passwords do not match.</source>
+        <translation>As palavras-passe não coincidem.</translation>
+    </message>
 </context>
 <context>
     <name>PrivateModeButton</name>
@@ -1337,6 +1390,10 @@ Pasting addresses on the downloading page still works.</source>
 %1
 
 Colar endereços na página de transferências continua a funcionar.</translation>
+    </message>
+    <message>
+        <source>Clipmoor is running but did not take the addresses.</source>
+        <translation>O Clipmoor está em execução mas não aceitou os endereços.</translation>
     </message>
 </context>
 <context>
@@ -1412,6 +1469,13 @@ Colar endereços na página de transferências continua a funcionar.</translatio
     </message>
 </context>
 <context>
+    <name>platform::DesktopNotifications</name>
+    <message>
+        <source>Show</source>
+        <translation>Mostrar</translation>
+    </message>
+</context>
+<context>
     <name>protocol</name>
     <message>
         <source>seconds</source>
@@ -1432,6 +1496,62 @@ Colar endereços na página de transferências continua a funcionar.</translatio
     <message>
         <source>Converting</source>
         <translation>A converter</translation>
+    </message>
+    <message>
+        <source>The download folder cannot be written to</source>
+        <translation>Não é possível escrever na pasta de transferências</translation>
+    </message>
+    <message>
+        <source>The disk is full</source>
+        <translation>O disco está cheio</translation>
+    </message>
+    <message>
+        <source>The video was not found on the site</source>
+        <translation>O vídeo não foi encontrado no site</translation>
+    </message>
+    <message>
+        <source>The site refused the download</source>
+        <translation>O site recusou a transferência</translation>
+    </message>
+    <message>
+        <source>The site had a server error</source>
+        <translation>O site teve um erro de servidor</translation>
+    </message>
+    <message>
+        <source>The site refused the connection</source>
+        <translation>O site recusou a ligação</translation>
+    </message>
+    <message>
+        <source>The site could not be found</source>
+        <translation>Não foi possível encontrar o site</translation>
+    </message>
+    <message>
+        <source>The connection timed out</source>
+        <translation>A ligação expirou</translation>
+    </message>
+    <message>
+        <source>The download stalled</source>
+        <translation>A transferência parou</translation>
+    </message>
+    <message>
+        <source>The download was cut short</source>
+        <translation>A transferência ficou incompleta</translation>
+    </message>
+    <message>
+        <source>This address is not supported</source>
+        <translation>Este endereço não é suportado</translation>
+    </message>
+    <message>
+        <source>The download tool stopped unexpectedly</source>
+        <translation>A ferramenta de transferência parou inesperadamente</translation>
+    </message>
+    <message>
+        <source>The download was interrupted</source>
+        <translation>A transferência foi interrompida</translation>
+    </message>
+    <message>
+        <source>The download failed</source>
+        <translation>A transferência falhou</translation>
     </message>
 </context>
 </TS>

@@ -251,12 +251,12 @@
         <translation>Удалить выбранные элементы?</translation>
     </message>
     <message>
-        <source>Show the file</source>
-        <translation>Показать файл</translation>
-    </message>
-    <message>
         <source>Delete</source>
         <translation>Удалить</translation>
+    </message>
+    <message>
+        <source>Show the File</source>
+        <translation>Показать файл</translation>
     </message>
 </context>
 <context>
@@ -307,10 +307,6 @@
     <message>
         <source>Click Here to Add Files or Drag Files Here</source>
         <translation>Нажмите здесь, чтобы добавить файлы, или перетащите их сюда</translation>
-    </message>
-    <message>
-        <source>Show the file</source>
-        <translation>Показать файл</translation>
     </message>
     <message>
         <source>Delete</source>
@@ -365,6 +361,29 @@
     <message>
         <source>Cancel</source>
         <translation>Отмена</translation>
+    </message>
+</context>
+<context>
+    <name>DesktopBridge</name>
+    <message>
+        <source>A private download</source>
+        <translation>Личная загрузка</translation>
+    </message>
+    <message>
+        <source>Download failed</source>
+        <translation>Ошибка загрузки</translation>
+    </message>
+    <message>
+        <source>Download finished</source>
+        <translation>Загрузка завершена</translation>
+    </message>
+    <message>
+        <source>Conversion failed</source>
+        <translation>Ошибка конвертации</translation>
+    </message>
+    <message>
+        <source>Conversion finished</source>
+        <translation>Конвертация завершена</translation>
     </message>
 </context>
 <context>
@@ -832,6 +851,10 @@ Please sign in to your account in "Online" section, then click "Download" button
         <source>Could not save the picture %1</source>
         <translation>Не удалось сохранить снимок %1</translation>
     </message>
+    <message>
+        <source>Web addresses (http or https) to download, as if pasted.</source>
+        <translation>Веб-адреса (http или https) для загрузки, как если бы они были вставлены.</translation>
+    </message>
 </context>
 <context>
     <name>LoadFilesDlg</name>
@@ -959,6 +982,16 @@ Please sign in to your account in "Online" section, then click "Download" button
 %1</source>
         <translation>В прошлый раз Clipmoor был остановлен во время чтения списков загрузок. Списки, которые он читал, начинаются пустыми; их файлы сохранены как:
 %1</translation>
+    </message>
+    <message>
+        <source>Clipmoor downloads web addresses only (starting with http:// or https://). Not taken:
+%1</source>
+        <translation>Clipmoor загружает только веб-адреса (начинающиеся с http:// или https://). Не приняты:
+%1</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
@@ -1245,6 +1278,18 @@ Please sign in to your account in "Online" section, then click "Download" button
         <source>Send anonymous usage statistics</source>
         <translation>Отправлять анонимную статистику использования</translation>
     </message>
+    <message>
+        <source>Tell me on the desktop when a download or conversion ends</source>
+        <translation>Сообщать на рабочем столе, когда загрузка или конвертация завершится</translation>
+    </message>
+    <message>
+        <source>Check certificates of download sites</source>
+        <translation>Проверять сертификаты сайтов загрузки</translation>
+    </message>
+    <message>
+        <source>Warning: without this check, anyone on the way between you and a site can pose as the site and change what you download.</source>
+        <translation>Внимание: без этой проверки любой, кто находится между вами и сайтом, может выдать себя за этот сайт и подменить то, что вы загружаете.</translation>
+    </message>
 </context>
 <context>
     <name>PrivateListDlg</name>
@@ -1296,6 +1341,14 @@ Please sign in to your account in "Online" section, then click "Download" button
         <source>OK</source>
         <translation>OK</translation>
     </message>
+    <message>
+        <source>Enter the password again</source>
+        <translation>Введите пароль ещё раз</translation>
+    </message>
+    <message>
+        <source>The passwords do not match.</source>
+        <translation>Пароли не совпадают.</translation>
+    </message>
 </context>
 <context>
     <name>PrivateModeButton</name>
@@ -1337,6 +1390,10 @@ Pasting addresses on the downloading page still works.</source>
 %1
 
 Вставка адресов на странице загрузок по-прежнему работает.</translation>
+    </message>
+    <message>
+        <source>Clipmoor is running but did not take the addresses.</source>
+        <translation>Clipmoor запущен, но не принял адреса.</translation>
     </message>
 </context>
 <context>
@@ -1412,6 +1469,13 @@ Pasting addresses on the downloading page still works.</source>
     </message>
 </context>
 <context>
+    <name>platform::DesktopNotifications</name>
+    <message>
+        <source>Show</source>
+        <translation>Показать</translation>
+    </message>
+</context>
+<context>
     <name>protocol</name>
     <message>
         <source>seconds</source>
@@ -1432,6 +1496,62 @@ Pasting addresses on the downloading page still works.</source>
     <message>
         <source>Converting</source>
         <translation>Конвертация</translation>
+    </message>
+    <message>
+        <source>The download folder cannot be written to</source>
+        <translation>Нет доступа на запись в папку загрузок</translation>
+    </message>
+    <message>
+        <source>The disk is full</source>
+        <translation>Диск заполнен</translation>
+    </message>
+    <message>
+        <source>The video was not found on the site</source>
+        <translation>Видео не найдено на сайте</translation>
+    </message>
+    <message>
+        <source>The site refused the download</source>
+        <translation>Сайт отклонил загрузку</translation>
+    </message>
+    <message>
+        <source>The site had a server error</source>
+        <translation>На сайте произошла ошибка сервера</translation>
+    </message>
+    <message>
+        <source>The site refused the connection</source>
+        <translation>Сайт отклонил подключение</translation>
+    </message>
+    <message>
+        <source>The site could not be found</source>
+        <translation>Сайт не найден</translation>
+    </message>
+    <message>
+        <source>The connection timed out</source>
+        <translation>Время ожидания подключения истекло</translation>
+    </message>
+    <message>
+        <source>The download stalled</source>
+        <translation>Загрузка зависла</translation>
+    </message>
+    <message>
+        <source>The download was cut short</source>
+        <translation>Загрузка оборвалась</translation>
+    </message>
+    <message>
+        <source>This address is not supported</source>
+        <translation>Этот адрес не поддерживается</translation>
+    </message>
+    <message>
+        <source>The download tool stopped unexpectedly</source>
+        <translation>Программа загрузки неожиданно завершилась</translation>
+    </message>
+    <message>
+        <source>The download was interrupted</source>
+        <translation>Загрузка прервана</translation>
+    </message>
+    <message>
+        <source>The download failed</source>
+        <translation>Не удалось загрузить</translation>
     </message>
 </context>
 </TS>

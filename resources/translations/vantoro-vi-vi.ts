@@ -251,12 +251,12 @@
         <translation>Bạn có chắc muốn xóa các mục đã chọn?</translation>
     </message>
     <message>
-        <source>Show the file</source>
-        <translation>Hiển thị tệp</translation>
-    </message>
-    <message>
         <source>Delete</source>
         <translation>Xóa</translation>
+    </message>
+    <message>
+        <source>Show the File</source>
+        <translation>Hiển thị tệp</translation>
     </message>
 </context>
 <context>
@@ -307,10 +307,6 @@
     <message>
         <source>Click Here to Add Files or Drag Files Here</source>
         <translation>Nhấp vào đây để thêm tệp hoặc kéo tệp vào đây</translation>
-    </message>
-    <message>
-        <source>Show the file</source>
-        <translation>Hiển thị tệp</translation>
     </message>
     <message>
         <source>Delete</source>
@@ -365,6 +361,29 @@
     <message>
         <source>Cancel</source>
         <translation>Hủy</translation>
+    </message>
+</context>
+<context>
+    <name>DesktopBridge</name>
+    <message>
+        <source>A private download</source>
+        <translation>Một bản tải xuống riêng tư</translation>
+    </message>
+    <message>
+        <source>Download failed</source>
+        <translation>Tải xuống thất bại</translation>
+    </message>
+    <message>
+        <source>Download finished</source>
+        <translation>Đã tải xong</translation>
+    </message>
+    <message>
+        <source>Conversion failed</source>
+        <translation>Chuyển đổi thất bại</translation>
+    </message>
+    <message>
+        <source>Conversion finished</source>
+        <translation>Đã chuyển đổi xong</translation>
     </message>
 </context>
 <context>
@@ -832,6 +851,10 @@ Hãy đăng nhập tài khoản trong mục "Trực tuyến", sau đó nhấn n�
         <source>Could not save the picture %1</source>
         <translation>Không thể lưu ảnh %1</translation>
     </message>
+    <message>
+        <source>Web addresses (http or https) to download, as if pasted.</source>
+        <translation>Địa chỉ web (http hoặc https) cần tải xuống, như khi dán vào.</translation>
+    </message>
 </context>
 <context>
     <name>LoadFilesDlg</name>
@@ -959,6 +982,16 @@ Hãy đăng nhập tài khoản trong mục "Trực tuyến", sau đó nhấn n�
 %1</source>
         <translation>Lần trước Clipmoor bị dừng khi đang đọc danh sách tải xuống. Các danh sách đang được đọc sẽ bắt đầu trống; tệp của chúng được giữ lại với tên:
 %1</translation>
+    </message>
+    <message>
+        <source>Clipmoor downloads web addresses only (starting with http:// or https://). Not taken:
+%1</source>
+        <translation>Clipmoor chỉ tải xuống địa chỉ web (bắt đầu bằng http:// hoặc https://). Không nhận:
+%1</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
@@ -1245,6 +1278,18 @@ Hãy đăng nhập tài khoản trong mục "Trực tuyến", sau đó nhấn n�
         <source>Send anonymous usage statistics</source>
         <translation>Gửi thống kê sử dụng ẩn danh</translation>
     </message>
+    <message>
+        <source>Tell me on the desktop when a download or conversion ends</source>
+        <translation>Thông báo trên màn hình khi tải xuống hoặc chuyển đổi kết thúc</translation>
+    </message>
+    <message>
+        <source>Check certificates of download sites</source>
+        <translation>Kiểm tra chứng chỉ của các trang tải xuống</translation>
+    </message>
+    <message>
+        <source>Warning: without this check, anyone on the way between you and a site can pose as the site and change what you download.</source>
+        <translation>Cảnh báo: nếu không kiểm tra, bất kỳ ai ở giữa bạn và trang web đều có thể giả mạo trang đó và thay đổi nội dung bạn tải xuống.</translation>
+    </message>
 </context>
 <context>
     <name>PrivateListDlg</name>
@@ -1296,6 +1341,14 @@ Hãy đăng nhập tài khoản trong mục "Trực tuyến", sau đó nhấn n�
         <source>OK</source>
         <translation>OK</translation>
     </message>
+    <message>
+        <source>Enter the password again</source>
+        <translation>Nhập lại mật khẩu</translation>
+    </message>
+    <message>
+        <source>The passwords do not match.</source>
+        <translation>Mật khẩu không khớp.</translation>
+    </message>
 </context>
 <context>
     <name>PrivateModeButton</name>
@@ -1337,6 +1390,10 @@ Pasting addresses on the downloading page still works.</source>
 %1
 
 Dán địa chỉ trên trang tải xuống vẫn hoạt động.</translation>
+    </message>
+    <message>
+        <source>Clipmoor is running but did not take the addresses.</source>
+        <translation>Clipmoor đang chạy nhưng không nhận các địa chỉ.</translation>
     </message>
 </context>
 <context>
@@ -1412,6 +1469,13 @@ Dán địa chỉ trên trang tải xuống vẫn hoạt động.</translation>
     </message>
 </context>
 <context>
+    <name>platform::DesktopNotifications</name>
+    <message>
+        <source>Show</source>
+        <translation>Hiển thị</translation>
+    </message>
+</context>
+<context>
     <name>protocol</name>
     <message>
         <source>seconds</source>
@@ -1432,6 +1496,62 @@ Dán địa chỉ trên trang tải xuống vẫn hoạt động.</translation>
     <message>
         <source>Converting</source>
         <translation>Đang chuyển đổi</translation>
+    </message>
+    <message>
+        <source>The download folder cannot be written to</source>
+        <translation>Không thể ghi vào thư mục tải xuống</translation>
+    </message>
+    <message>
+        <source>The disk is full</source>
+        <translation>Ổ đĩa đã đầy</translation>
+    </message>
+    <message>
+        <source>The video was not found on the site</source>
+        <translation>Không tìm thấy video trên trang</translation>
+    </message>
+    <message>
+        <source>The site refused the download</source>
+        <translation>Trang đã từ chối tải xuống</translation>
+    </message>
+    <message>
+        <source>The site had a server error</source>
+        <translation>Trang gặp lỗi máy chủ</translation>
+    </message>
+    <message>
+        <source>The site refused the connection</source>
+        <translation>Trang đã từ chối kết nối</translation>
+    </message>
+    <message>
+        <source>The site could not be found</source>
+        <translation>Không tìm thấy trang</translation>
+    </message>
+    <message>
+        <source>The connection timed out</source>
+        <translation>Kết nối đã hết thời gian chờ</translation>
+    </message>
+    <message>
+        <source>The download stalled</source>
+        <translation>Tải xuống bị đứng</translation>
+    </message>
+    <message>
+        <source>The download was cut short</source>
+        <translation>Tải xuống bị cắt ngang</translation>
+    </message>
+    <message>
+        <source>This address is not supported</source>
+        <translation>Địa chỉ này không được hỗ trợ</translation>
+    </message>
+    <message>
+        <source>The download tool stopped unexpectedly</source>
+        <translation>Công cụ tải xuống dừng đột ngột</translation>
+    </message>
+    <message>
+        <source>The download was interrupted</source>
+        <translation>Tải xuống bị gián đoạn</translation>
+    </message>
+    <message>
+        <source>The download failed</source>
+        <translation>Tải xuống thất bại</translation>
     </message>
 </context>
 </TS>

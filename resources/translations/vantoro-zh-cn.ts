@@ -251,12 +251,12 @@
         <translation>确定要删除所选项目吗？</translation>
     </message>
     <message>
-        <source>Show the file</source>
-        <translation>显示文件</translation>
-    </message>
-    <message>
         <source>Delete</source>
         <translation>删除</translation>
+    </message>
+    <message>
+        <source>Show the File</source>
+        <translation>显示文件</translation>
     </message>
 </context>
 <context>
@@ -307,10 +307,6 @@
     <message>
         <source>Click Here to Add Files or Drag Files Here</source>
         <translation>点击此处添加文件，或将文件拖到这里</translation>
-    </message>
-    <message>
-        <source>Show the file</source>
-        <translation>显示文件</translation>
     </message>
     <message>
         <source>Delete</source>
@@ -365,6 +361,29 @@
     <message>
         <source>Cancel</source>
         <translation>取消</translation>
+    </message>
+</context>
+<context>
+    <name>DesktopBridge</name>
+    <message>
+        <source>A private download</source>
+        <translation>一个私密下载</translation>
+    </message>
+    <message>
+        <source>Download failed</source>
+        <translation>下载失败</translation>
+    </message>
+    <message>
+        <source>Download finished</source>
+        <translation>下载完成</translation>
+    </message>
+    <message>
+        <source>Conversion failed</source>
+        <translation>转换失败</translation>
+    </message>
+    <message>
+        <source>Conversion finished</source>
+        <translation>转换完成</translation>
     </message>
 </context>
 <context>
@@ -832,6 +851,10 @@ Please sign in to your account in "Online" section, then click "Download" button
         <source>Could not save the picture %1</source>
         <translation>无法保存图片 %1</translation>
     </message>
+    <message>
+        <source>Web addresses (http or https) to download, as if pasted.</source>
+        <translation>要下载的网址（http 或 https），如同粘贴一样。</translation>
+    </message>
 </context>
 <context>
     <name>LoadFilesDlg</name>
@@ -959,6 +982,16 @@ Please sign in to your account in "Online" section, then click "Download" button
 %1</source>
         <translation>Clipmoor 上次在读取下载列表时被停止。正在读取的列表将以空列表开始；其文件已保存为：
 %1</translation>
+    </message>
+    <message>
+        <source>Clipmoor downloads web addresses only (starting with http:// or https://). Not taken:
+%1</source>
+        <translation>Clipmoor 只下载网址（以 http:// 或 https:// 开头）。未接受：
+%1</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
     </message>
 </context>
 <context>
@@ -1245,6 +1278,18 @@ Please sign in to your account in "Online" section, then click "Download" button
         <source>Send anonymous usage statistics</source>
         <translation>发送匿名使用统计</translation>
     </message>
+    <message>
+        <source>Tell me on the desktop when a download or conversion ends</source>
+        <translation>下载或转换结束时在桌面上通知我</translation>
+    </message>
+    <message>
+        <source>Check certificates of download sites</source>
+        <translation>检查下载网站的证书</translation>
+    </message>
+    <message>
+        <source>Warning: without this check, anyone on the way between you and a site can pose as the site and change what you download.</source>
+        <translation>警告：不检查证书时，您与网站之间的任何人都可以冒充该网站并篡改您下载的内容。</translation>
+    </message>
 </context>
 <context>
     <name>PrivateListDlg</name>
@@ -1296,6 +1341,14 @@ Please sign in to your account in "Online" section, then click "Download" button
         <source>OK</source>
         <translation>确定</translation>
     </message>
+    <message>
+        <source>Enter the password again</source>
+        <translation>再次输入密码</translation>
+    </message>
+    <message>
+        <source>The passwords do not match.</source>
+        <translation>两次输入的密码不一致。</translation>
+    </message>
 </context>
 <context>
     <name>PrivateModeButton</name>
@@ -1337,6 +1390,10 @@ Pasting addresses on the downloading page still works.</source>
 %1
 
 在下载页面粘贴地址仍可使用。</translation>
+    </message>
+    <message>
+        <source>Clipmoor is running but did not take the addresses.</source>
+        <translation>Clipmoor 正在运行，但没有接收这些网址。</translation>
     </message>
 </context>
 <context>
@@ -1412,6 +1469,13 @@ Pasting addresses on the downloading page still works.</source>
     </message>
 </context>
 <context>
+    <name>platform::DesktopNotifications</name>
+    <message>
+        <source>Show</source>
+        <translation>显示</translation>
+    </message>
+</context>
+<context>
     <name>protocol</name>
     <message>
         <source>seconds</source>
@@ -1432,6 +1496,62 @@ Pasting addresses on the downloading page still works.</source>
     <message>
         <source>Converting</source>
         <translation>转换中</translation>
+    </message>
+    <message>
+        <source>The download folder cannot be written to</source>
+        <translation>无法写入下载文件夹</translation>
+    </message>
+    <message>
+        <source>The disk is full</source>
+        <translation>磁盘已满</translation>
+    </message>
+    <message>
+        <source>The video was not found on the site</source>
+        <translation>在网站上找不到该视频</translation>
+    </message>
+    <message>
+        <source>The site refused the download</source>
+        <translation>网站拒绝了下载</translation>
+    </message>
+    <message>
+        <source>The site had a server error</source>
+        <translation>网站出现服务器错误</translation>
+    </message>
+    <message>
+        <source>The site refused the connection</source>
+        <translation>网站拒绝了连接</translation>
+    </message>
+    <message>
+        <source>The site could not be found</source>
+        <translation>找不到该网站</translation>
+    </message>
+    <message>
+        <source>The connection timed out</source>
+        <translation>连接超时</translation>
+    </message>
+    <message>
+        <source>The download stalled</source>
+        <translation>下载停滞</translation>
+    </message>
+    <message>
+        <source>The download was cut short</source>
+        <translation>下载被截断</translation>
+    </message>
+    <message>
+        <source>This address is not supported</source>
+        <translation>不支持此地址</translation>
+    </message>
+    <message>
+        <source>The download tool stopped unexpectedly</source>
+        <translation>下载工具意外停止</translation>
+    </message>
+    <message>
+        <source>The download was interrupted</source>
+        <translation>下载已中断</translation>
+    </message>
+    <message>
+        <source>The download failed</source>
+        <translation>下载失败</translation>
     </message>
 </context>
 </TS>

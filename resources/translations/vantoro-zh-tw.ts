@@ -251,12 +251,12 @@
         <translation>確定要刪除所選項目嗎？</translation>
     </message>
     <message>
-        <source>Show the file</source>
-        <translation>顯示檔案</translation>
-    </message>
-    <message>
         <source>Delete</source>
         <translation>刪除</translation>
+    </message>
+    <message>
+        <source>Show the File</source>
+        <translation>顯示檔案</translation>
     </message>
 </context>
 <context>
@@ -307,10 +307,6 @@
     <message>
         <source>Click Here to Add Files or Drag Files Here</source>
         <translation>按一下這裡新增檔案，或將檔案拖曳到這裡</translation>
-    </message>
-    <message>
-        <source>Show the file</source>
-        <translation>顯示檔案</translation>
     </message>
     <message>
         <source>Delete</source>
@@ -365,6 +361,29 @@
     <message>
         <source>Cancel</source>
         <translation>取消</translation>
+    </message>
+</context>
+<context>
+    <name>DesktopBridge</name>
+    <message>
+        <source>A private download</source>
+        <translation>一個私密下載</translation>
+    </message>
+    <message>
+        <source>Download failed</source>
+        <translation>下載失敗</translation>
+    </message>
+    <message>
+        <source>Download finished</source>
+        <translation>下載完成</translation>
+    </message>
+    <message>
+        <source>Conversion failed</source>
+        <translation>轉換失敗</translation>
+    </message>
+    <message>
+        <source>Conversion finished</source>
+        <translation>轉換完成</translation>
     </message>
 </context>
 <context>
@@ -832,6 +851,10 @@ Please sign in to your account in "Online" section, then click "Download" button
         <source>Could not save the picture %1</source>
         <translation>無法儲存圖片 %1</translation>
     </message>
+    <message>
+        <source>Web addresses (http or https) to download, as if pasted.</source>
+        <translation>要下載的網址（http 或 https），如同貼上一樣。</translation>
+    </message>
 </context>
 <context>
     <name>LoadFilesDlg</name>
@@ -959,6 +982,16 @@ Please sign in to your account in "Online" section, then click "Download" button
 %1</source>
         <translation>Clipmoor 上次在讀取下載清單時被停止。正在讀取的清單將以空清單開始；其檔案已保存為：
 %1</translation>
+    </message>
+    <message>
+        <source>Clipmoor downloads web addresses only (starting with http:// or https://). Not taken:
+%1</source>
+        <translation>Clipmoor 只下載網址（以 http:// 或 https:// 開頭）。未接受：
+%1</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>確定</translation>
     </message>
 </context>
 <context>
@@ -1245,6 +1278,18 @@ Please sign in to your account in "Online" section, then click "Download" button
         <source>Send anonymous usage statistics</source>
         <translation>傳送匿名使用統計資料</translation>
     </message>
+    <message>
+        <source>Tell me on the desktop when a download or conversion ends</source>
+        <translation>下載或轉換結束時在桌面上通知我</translation>
+    </message>
+    <message>
+        <source>Check certificates of download sites</source>
+        <translation>檢查下載網站的憑證</translation>
+    </message>
+    <message>
+        <source>Warning: without this check, anyone on the way between you and a site can pose as the site and change what you download.</source>
+        <translation>警告：不檢查憑證時，您與網站之間的任何人都可以冒充該網站並竄改您下載的內容。</translation>
+    </message>
 </context>
 <context>
     <name>PrivateListDlg</name>
@@ -1296,6 +1341,14 @@ Please sign in to your account in "Online" section, then click "Download" button
         <source>OK</source>
         <translation>確定</translation>
     </message>
+    <message>
+        <source>Enter the password again</source>
+        <translation>再次輸入密碼</translation>
+    </message>
+    <message>
+        <source>The passwords do not match.</source>
+        <translation>兩次輸入的密碼不一致。</translation>
+    </message>
 </context>
 <context>
     <name>PrivateModeButton</name>
@@ -1337,6 +1390,10 @@ Pasting addresses on the downloading page still works.</source>
 %1
 
 在下載頁面貼上網址仍可使用。</translation>
+    </message>
+    <message>
+        <source>Clipmoor is running but did not take the addresses.</source>
+        <translation>Clipmoor 正在執行，但沒有接收這些網址。</translation>
     </message>
 </context>
 <context>
@@ -1412,6 +1469,13 @@ Pasting addresses on the downloading page still works.</source>
     </message>
 </context>
 <context>
+    <name>platform::DesktopNotifications</name>
+    <message>
+        <source>Show</source>
+        <translation>顯示</translation>
+    </message>
+</context>
+<context>
     <name>protocol</name>
     <message>
         <source>seconds</source>
@@ -1432,6 +1496,62 @@ Pasting addresses on the downloading page still works.</source>
     <message>
         <source>Converting</source>
         <translation>轉換中</translation>
+    </message>
+    <message>
+        <source>The download folder cannot be written to</source>
+        <translation>無法寫入下載資料夾</translation>
+    </message>
+    <message>
+        <source>The disk is full</source>
+        <translation>磁碟已滿</translation>
+    </message>
+    <message>
+        <source>The video was not found on the site</source>
+        <translation>在網站上找不到該影片</translation>
+    </message>
+    <message>
+        <source>The site refused the download</source>
+        <translation>網站拒絕了下載</translation>
+    </message>
+    <message>
+        <source>The site had a server error</source>
+        <translation>網站發生伺服器錯誤</translation>
+    </message>
+    <message>
+        <source>The site refused the connection</source>
+        <translation>網站拒絕了連線</translation>
+    </message>
+    <message>
+        <source>The site could not be found</source>
+        <translation>找不到該網站</translation>
+    </message>
+    <message>
+        <source>The connection timed out</source>
+        <translation>連線逾時</translation>
+    </message>
+    <message>
+        <source>The download stalled</source>
+        <translation>下載停滯</translation>
+    </message>
+    <message>
+        <source>The download was cut short</source>
+        <translation>下載被截斷</translation>
+    </message>
+    <message>
+        <source>This address is not supported</source>
+        <translation>不支援此位址</translation>
+    </message>
+    <message>
+        <source>The download tool stopped unexpectedly</source>
+        <translation>下載工具意外停止</translation>
+    </message>
+    <message>
+        <source>The download was interrupted</source>
+        <translation>下載已中斷</translation>
+    </message>
+    <message>
+        <source>The download failed</source>
+        <translation>下載失敗</translation>
     </message>
 </context>
 </TS>

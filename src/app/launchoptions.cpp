@@ -29,11 +29,17 @@ LaunchOptions process(const QCoreApplication &app)
     parser.addVersionOption();
     const QCommandLineOption screenshot = screenshotOption();
     parser.addOption(screenshot);
+    parser.addPositionalArgument(
+        QStringLiteral("URL"),
+        QCoreApplication::translate("LaunchOptions",
+                                    "Web addresses (http or https) to download, as if pasted."),
+        QStringLiteral("[URL...]"));
     parser.process(app);
 
     LaunchOptions options;
     if (parser.isSet(screenshot))
         options.screenshotFile = QFileInfo(parser.value(screenshot)).absoluteFilePath();
+    options.addresses = parser.positionalArguments();
     return options;
 }
 

@@ -1,17 +1,22 @@
 #pragma once
 
-// Clipmoor's command line. It takes no files or addresses; besides --help and --version there is
-// one option for people without a screen:
+// Clipmoor's command line:
 //
+//     clipmoor [URL...]                  download the web addresses, as if each had been pasted
+//                                        (handed to the Clipmoor already running, if one is)
 //     clipmoor --screenshot window.png   save the main window as a picture after start-up, quit
+//
+// Besides these, --help and --version.
 
 #include <QString>
+#include <QStringList>
 
 class QWidget;
 
 struct LaunchOptions
 {
     QString screenshotFile; // empty: run as usual
+    QStringList addresses;  // as given; the window refuses what is not a web address
 };
 
 // Call before the application object exists: --help and --version print their text and end the

@@ -35,6 +35,13 @@ int main(int argc, char *argv[])
 
     if (app.isSecondaryInstance()) {
         platform::allowSetForeground(app.primaryProcessId());
+        // clipmoor URL...: the running instance pastes them (and says what it refuses).
+        if (!options.addresses.isEmpty() && !app.handOverAddresses(options.addresses)) {
+            std::fprintf(stderr, "%s\n",
+                         qPrintable(QObject::tr("Clipmoor is running but did not take the "
+                                                "addresses.")));
+            return 1;
+        }
         if (!options.screenshotFile.isEmpty())
             std::fprintf(stderr, "%s\n",
                          qPrintable(QObject::tr("Clipmoor is already running; no picture was "
@@ -58,6 +65,9 @@ int main(int argc, char *argv[])
     app.setMainWindow(&window);
     QObject::connect(&app, &SingleApplication::instanceStarted, &window,
                      [&window] { App::raiseWindow(&window); });
+    QObject::connect(&app, &App::addressesReceived, &window, &MainWindow::takeAddresses);
+    if (!options.addresses.isEmpty())
+        window.takeAddresses(options.addresses);
 
     // Without a writable data folder nothing the user does is kept; say so once the window is
     // up rather than failing silently at the first save.

@@ -4,6 +4,7 @@
 
 #include <QDateTime>
 #include <QFile>
+#include <QFileInfo>
 
 class TestAppLog : public QObject
 {
@@ -31,6 +32,11 @@ private Q_SLOTS:
         QVERIFY(lines.at(0).contains(QDate::currentDate().toString(Qt::ISODate).toLatin1()));
         QVERIFY(lines.at(1).endsWith(QString::fromUtf8("[SniffMgr] späte Ausgabe").toUtf8()));
         QVERIFY(lines.at(2).endsWith("[Empty] "));
+        // The log names what the user downloaded: the user's alone.
+        QCOMPARE(file.permissions() & QFileDevice::Permissions(0x7077),
+                 QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+        QCOMPARE(QFileInfo(logDir()).permissions() & QFileDevice::Permissions(0x7077),
+                 QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     }
 
     void pruningKeepsTheNewestEntries()

@@ -1,8 +1,12 @@
-// The browser's rules that need no browser engine: page messages, the single-page move, the
-// user agent, the site tiles and their file, and the page-script bundle's manifest.
+// The browser's rules that need no browser engine: page messages and what of their headers,
+// cookies and addresses may reach a download, the click a request needs, the single-page move,
+// the user agent, the site tiles and their file, and the page-script bundle's manifest.
 
+#include "core/browser/addressguard.h"
 #include "core/browser/bridgemessage.h"
 #include "core/browser/browserrules.h"
+#include "core/browser/requestgate.h"
+#include "core/browser/sitecookies.h"
 #include "core/browser/sitetilemodel.h"
 #include "core/browser/sitetiles.h"
 #include "core/provision/dlscriptmanager.h"
@@ -16,7 +20,10 @@
 #include <QJsonObject>
 #include <QProcess>
 #include <QSignalSpy>
+#include <QTimer>
 #include <QtTest>
+
+#include <optional>
 
 namespace {
 // Every picture exists except those named "gone".
@@ -141,35 +148,189 @@ private Q_SLOTS:
         QVERIFY(bridge::httpHeaders(QString::fromLatin1(QByteArray("[1,2]").toBase64())).isEmpty());
     }
 
-    void browserCookiesJoinThePageCookies()
+    void pageHeadersAreAnAllowList()
     {
-        const QString metadata = bridge::makeMetadata(
-            {{"Cookie", "a=1; b=2"}, {"Referer", "https://www.site.example/"}});
-        QNetworkCookie session("sid", "S3");
-        session.setDomain(".site.example");
-        session.setPath("/");
-        session.setHttpOnly(true);
-        QNetworkCookie again("a", "other"); // the page's own value wins
-        again.setDomain("www.site.example");
-        QNetworkCookie secure("sec", "x");
-        secure.setDomain("www.site.example");
-        secure.setSecure(true);
-        QNetworkCookie elsewhere("e", "1");
-        elsewhere.setDomain("other.example");
-        QNetworkCookie deeper("d", "1");
-        deeper.setDomain("www.site.example");
-        deeper.setPath("/account");
-        const QList<QNetworkCookie> jar{session, again, secure, elsewhere, deeper};
+        const QString metadata = bridge::makeMetadata({{"Cookie", "sess=SECRET"},
+                                                       {"Authorization", "Bearer x"},
+                                                       {"Host", "127.0.0.1"},
+                                                       {"X-Anything", "1"},
+                                                       {"user-agent", "UA/1"},
+                                                       {"Referer", "https://a.example/"},
+                                                       {"ORIGIN", "https://a.example"},
+                                                       {"Accept-Language", "de\r\nX-Evil: 1"}});
+        const QVariantMap kept = bridge::httpHeaders(bridge::pageMetadata(metadata));
+        QCOMPARE(kept, QVariantMap({{"UserAgent", "UA/1"},
+                                    {"Referer", "https://a.example/"},
+                                    {"Origin", "https://a.example"}}));
+        QVERIFY(bridge::pageMetadata(bridge::makeMetadata({{"Cookie", "a=1"}})).isEmpty());
+        QVERIFY(bridge::pageMetadata("not ours").isEmpty());
+    }
 
-        const QVariantMap https = bridge::httpHeaders(
-            bridge::withCookies(metadata, QUrl("https://www.site.example/watch?v=1"), jar));
-        QCOMPARE(https.value("Cookie").toString(), QString("a=1; b=2; sid=S3; sec=x"));
-        QCOMPARE(https.value("Referer").toString(), QString("https://www.site.example/"));
-        const QVariantMap http = bridge::httpHeaders(
-            bridge::withCookies(metadata, QUrl("http://cdn.site.example/v.mp4"), jar));
-        QCOMPARE(http.value("Cookie").toString(), QString("a=1; b=2; sid=S3"));
-        QCOMPARE(bridge::withCookies(metadata, QUrl("https://unrelated.example/"), jar), metadata);
-        QCOMPARE(bridge::withCookies("", QUrl("https://www.site.example/"), jar), QString());
+    void cookiesStayOnThePageSite_data()
+    {
+        QTest::addColumn<QString>("url");
+        QTest::addColumn<QString>("site");
+        QTest::newRow("sub-domain") << "https://a.b.site.example/x"
+                                    << "site.example";
+        QTest::newRow("two-label suffix") << "http://www.bbc.co.uk/"
+                                          << "bbc.co.uk";
+        QTest::newRow("hosting suffix") << "https://user.github.io/p"
+                                        << "user.github.io";
+        QTest::newRow("unknown suffix") << "http://nas.home.internal/"
+                                        << "home.internal";
+        QTest::newRow("IPv4") << "http://127.0.0.1:8080/"
+                              << "127.0.0.1";
+        QTest::newRow("IPv6") << "http://[::1]/"
+                              << "::1";
+        QTest::newRow("single label") << "http://localhost/"
+                                      << "localhost";
+    }
+
+    void cookiesStayOnThePageSite()
+    {
+        QFETCH(QString, url);
+        QTEST(sitecookies::siteOf(QUrl(url)), "site");
+    }
+
+    void cookieFilesHoldThePageSiteOnly()
+    {
+        const QDateTime now = QDateTime::currentDateTimeUtc();
+        auto cookie = [&](const char *name, const char *domain) {
+            QNetworkCookie c(name, QByteArray(name) + "-value");
+            c.setDomain(domain);
+            c.setPath("/");
+            return c;
+        };
+        QNetworkCookie signedIn = cookie("sid", ".site.example");
+        signedIn.setHttpOnly(true);
+        signedIn.setSecure(true);
+        QNetworkCookie hostOnly = cookie("pref", "www.site.example");
+        hostOnly.setExpirationDate(now.addDays(1));
+        QNetworkCookie expired = cookie("old", "www.site.example");
+        expired.setExpirationDate(now.addDays(-1));
+        QNetworkCookie broken = cookie("tab", "www.site.example");
+        broken.setValue("a\tb");
+        const QList<QNetworkCookie> jar{signedIn,
+                                        hostOnly,
+                                        expired,
+                                        broken,
+                                        cookie("other", "attacker.example"),
+                                        cookie("lookalike", "notsite.example")};
+        const QUrl page("https://www.site.example/watch");
+
+        const QByteArray file = sitecookies::netscapeFile(
+            sitecookies::forDownload(jar, page, QUrl("https://cdn.site.example/v.mp4"), now));
+        QCOMPARE(file, QByteArray("# Netscape HTTP Cookie File\n"
+                                  "#HttpOnly_.site.example\tTRUE\t/\tTRUE\t0\tsid\tsid-value\n"
+                                  "www.site.example\tFALSE\t/\tFALSE\t" +
+                                  QByteArray::number(now.addDays(1).toSecsSinceEpoch()) +
+                                  "\tpref\tpref-value\n"));
+        // A download on another site takes no cookie at all.
+        QVERIFY(sitecookies::forDownload(jar, page, QUrl("https://attacker.example/steal"), now)
+                    .isEmpty());
+        QVERIFY(sitecookies::forDownload(jar, QUrl("http://127.0.0.1:1/p"),
+                                         QUrl("http://localhost:1/p"), now)
+                    .isEmpty());
+        QVERIFY(sitecookies::netscapeFile({}).isEmpty());
+    }
+
+    void aClickLetsOneRequestThrough()
+    {
+        qint64 now = 1000;
+        RequestGate gate;
+        gate.setClock([&now] { return now; });
+        QCOMPARE(gate.take(1), RequestGate::Verdict::NoGesture); // on load, no click
+        gate.notePress(1, QPointF(10, 20));
+        now += 500;
+        gate.noteRelease(1, QPointF(11, 21));
+        now += RequestGate::kGestureMs; // the window runs from the release
+        RequestGate::Gesture gesture;
+        QCOMPARE(gate.take(1, &gesture), RequestGate::Verdict::Accepted);
+        QCOMPARE(gesture.position, QPointF(11, 21));
+        QCOMPARE(gate.take(1), RequestGate::Verdict::NoGesture); // one per click
+        gate.notePress(1, {});
+        QCOMPARE(gate.take(2), RequestGate::Verdict::NoGesture); // another document
+        gate.noteKey(1);
+        now += RequestGate::kGestureMs + 1;
+        QCOMPARE(gate.take(1), RequestGate::Verdict::NoGesture); // too late
+        // At most kPerMinute a minute, however many clicks.
+        for (int i = 0; i < RequestGate::kPerMinute + 2; ++i) {
+            gate.notePress(1, {});
+            gate.take(1);
+            now += 1000;
+        }
+        QCOMPARE(gate.accepted(), RequestGate::kPerMinute);
+        QCOMPARE(gate.droppedOverLimit(), 3);
+        now += 60 * 1000;
+        gate.notePress(1, {});
+        QCOMPARE(gate.take(1), RequestGate::Verdict::Accepted);
+        gate.noteRefused(); // taken, then refused (not on our button)
+        QCOMPARE(gate.tried(), 18);
+        QCOMPARE(gate.accepted(), RequestGate::kPerMinute);
+        QCOMPARE(gate.dropped(), 8);
+    }
+
+    void addressKinds_data()
+    {
+        QTest::addColumn<QString>("host");
+        QTest::addColumn<int>("kind");
+        using K = addressguard::Kind;
+        QTest::newRow("loopback") << "127.0.0.2" << int(K::Loopback);
+        QTest::newRow("any") << "0.0.0.0" << int(K::Loopback);
+        QTest::newRow("localhost") << "LocalHost." << int(K::Loopback);
+        QTest::newRow("v6 loopback") << "::1" << int(K::Loopback);
+        QTest::newRow("v4 mapped") << "::ffff:127.0.0.1" << int(K::Loopback);
+        QTest::newRow("nat64") << "64:ff9b::a00:1" << int(K::Private);
+        QTest::newRow("10/8") << "10.1.2.3" << int(K::Private);
+        QTest::newRow("cgnat") << "100.64.0.1" << int(K::Private);
+        QTest::newRow("unique local") << "fd12::1" << int(K::Private);
+        QTest::newRow("link-local") << "169.254.169.254" << int(K::LinkLocal);
+        QTest::newRow("multicast") << "224.0.0.1" << int(K::Reserved);
+        QTest::newRow("public") << "93.184.216.34" << int(K::Public);
+        QTest::newRow("172.32 is public") << "172.32.0.1" << int(K::Public);
+    }
+
+    void addressKinds()
+    {
+        QFETCH(QString, host);
+        addressguard::Kind kind = addressguard::Kind::Public;
+        QVERIFY(addressguard::literalKind(host, &kind));
+        QTEST(int(kind), "kind");
+    }
+
+    void pagesCannotAimAtTheUsersNetwork()
+    {
+        AddressGuard guard;
+        int lookups = 0;
+        guard.setResolver([&lookups](const QString &host, QObject *,
+                                     std::function<void(const QList<QHostAddress> &)> done) {
+            ++lookups;
+            // Answers later, as a real look-up does.
+            QTimer::singleShot(0, [host, done] {
+                done(host == "router.example"
+                         ? QList<QHostAddress>{QHostAddress("8.8.8.8"), QHostAddress("192.168.0.1")}
+                         : QList<QHostAddress>{QHostAddress("8.8.4.4")});
+            });
+        });
+        auto check = [&guard](const char *page, const char *target) {
+            std::optional<bool> answer;
+            guard.check(QUrl(page), QUrl(target), [&answer](bool ok, const QString &why) {
+                answer = ok;
+                QVERIFY(ok || !why.contains("192.168"));
+            });
+            [&] {
+                QTRY_VERIFY(answer.has_value());
+            }();
+            return answer.value_or(true);
+        };
+        QVERIFY(check("https://site.example/", "https://cdn.example/v.mp4"));
+        QVERIFY(!check("https://site.example/", "http://127.0.0.1:631/"));
+        QVERIFY(!check("https://site.example/", "http://[::ffff:10.0.0.1]/"));
+        QVERIFY(!check("https://site.example/", "http://router.example/admin"));
+        QVERIFY(check("http://127.0.0.1:8000/page", "http://localhost:9000/v.mp4"));
+        QVERIFY(!check("http://127.0.0.1:8000/page", "http://192.168.0.1/"));
+        QVERIFY(check("http://192.168.0.7/nas", "http://router.example/v.mp4"));
+        QVERIFY(lookups >= 4);
     }
 
     void singlePageMoves_data()

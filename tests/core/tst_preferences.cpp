@@ -26,6 +26,7 @@ private Q_SLOTS:
         QCOMPARE(stored.value("kPlaylist_OrderMode").toString(), QString("Newest first"));
         QCOMPARE(stored.value("kDownload_AutoDownSubtitle").toBool(), true);
         QCOMPARE(stored.value("kDownload_ResumeOnStartup").toBool(), false);
+        QCOMPARE(stored.value("kDownload_CheckCertificate").toBool(), true);
         QCOMPARE(stored.value("kLocation_DownloadDir").toString(),
                  QDir::cleanPath(QDir::homePath() + "/Clipmoor/Download"));
         QCOMPARE(stored.value("kLocation_ConvertDir").toString(),
@@ -41,7 +42,7 @@ private Q_SLOTS:
             QVERIFY2(stored.contains(twin), qPrintable(twin));
             QCOMPARE(stored.value(twin), stored.value(key));
         }
-        QCOMPARE(seeded, 27);
+        QCOMPARE(seeded, 28);
         // Keys without a default stay absent.
         QVERIFY(!stored.contains("kProxy_Setting_Http"));
         QVERIFY(!stored.contains("kSpeedLimited"));

@@ -167,6 +167,21 @@ private Q_SLOTS:
         QCOMPARE(md5Of(out.path() + "/big.bin"), md5Of(www.path() + "/big.bin"));
     }
 
+    void curlChecksCertificates()
+    {
+        QTemporaryDir out;
+        TestHttpServer tls(www.path());
+        if (!tls.useUntrustedCertificate(out.path()))
+            QSKIP("cannot make a certificate here");
+        QVERIFY(tls.start());
+        CurlProxy curl;
+        QSignalSpy finished(&curl, &CurlProxy::downloadFinished);
+        QSignalSpy failed(&curl, &CurlProxy::downloadError);
+        curl.download(tls.url("big.bin"), out.path() + "/big.bin");
+        QTRY_COMPARE_WITH_TIMEOUT(failed.count(), 1, 20000);
+        QCOMPARE(finished.count(), 0);
+    }
+
     void aDroppedTransferIsResumedByTheNextAttempt()
     {
         QTemporaryDir out;
@@ -464,7 +479,7 @@ private Q_SLOTS:
         Preferences::instance()->setScriptsLocation(QString());
         DlScriptManager scripts;
         QVERIFY(scripts.isDefault());
-        QCOMPARE(scripts.version(), QString("2.1.4"));
+        QCOMPARE(scripts.version(), QString("2.2.0"));
         QVERIFY(!scripts.commonJs().isEmpty());
         QCOMPARE(scripts.premium().size(), 5);
         scripts.parseUrl("https://youtu.be/abc");
@@ -499,15 +514,15 @@ private Q_SLOTS:
             }
         };
         Preferences::instance()->setScriptsLocation(bundle.path());
-        writeBundle("2.1.4", -1);
+        writeBundle("2.2.0", -1);
         QVERIFY(DlScriptManager().isDefault()); // same version as the embedded one
-        writeBundle("2.2.0", 3);
+        writeBundle("2.3.0", 3);
         QVERIFY(DlScriptManager().isDefault()); // one script missing
         QVERIFY(logText().contains("instagram.js is miss!"));
-        writeBundle("2.2.0", -1);
+        writeBundle("2.3.0", -1);
         DlScriptManager complete;
         QVERIFY(!complete.isDefault());
-        QCOMPARE(complete.version(), QString("2.2.0"));
+        QCOMPARE(complete.version(), QString("2.3.0"));
         Preferences::instance()->setScriptsLocation(QString());
     }
 

@@ -1,3 +1,4 @@
+#include "core/engine/sniffmgr.h"
 #include "core/engine/snifftask.h"
 #include "core/engine/toolprotocol.h"
 #include "core/foundation/paths.h"
@@ -19,13 +20,17 @@ class TestToolProtocol : public QObject
     Q_OBJECT
     QTemporaryDir downloads;
 
-    QJsonObject writeFor(const QString &url, const DownloadOptions &options = {})
+    static QJsonObject readJson(const QString &path)
     {
-        SniffTask task(url, options);
-        const QString path = writeDownloadParams(task.url(), task.options(), task.workDir());
         QFile f(path);
         f.open(QIODevice::ReadOnly);
         return QJsonDocument::fromJson(f.readAll()).object();
+    }
+
+    QJsonObject writeFor(const QString &url, const DownloadOptions &options = {})
+    {
+        SniffTask task(url, options);
+        return readJson(writeDownloadParams(task.url(), task.options(), task.workDir()));
     }
 
 private Q_SLOTS:
@@ -55,7 +60,8 @@ private Q_SLOTS:
         QVERIFY(!d.contains("proxy"));
         QCOMPARE(d.value("subtitle").toString(), QString("en"));
         QVERIFY(!d.contains("lyric"));
-        QCOMPARE(d.value("nocheckcertificate").toString(), QString("true"));
+        QVERIFY(!d.contains("nocheckcertificate")); // certificates are checked
+        QVERIFY(!d.contains("cookie_file"));
         QCOMPARE(d.value("save_id3").toString(), QString("true"));
         QCOMPARE(d.value("read_cookie").toString(), QString("true"));
         QCOMPARE(d.value("uuid").toString().size(), 8);
@@ -70,19 +76,33 @@ private Q_SLOTS:
             QVERIFY2(it.value().isString() || it.value().isObject(), qPrintable(it.key()));
     }
 
-    void browserMetadataIsPassedOnInAPrivateFile()
+    void browserMetadataAndCookiesArePassedOnInPrivateFiles()
     {
         DownloadOptions options;
         options.metadata = QStringLiteral("eyJodHRwX2hlYWRlcnMiOnt9fQ==");
-        SniffTask task("https://video.example/watch/2", options);
-        QFile f(writeDownloadParams(task.url(), task.options(), task.workDir()));
+        options.cookies =
+            "# Netscape HTTP Cookie File\n.video.example\tTRUE\t/\tFALSE\t0\tsid\tS3CRET\n";
+        // The job writes the cookies into its folder when it is made, and keeps no copy.
+        std::unique_ptr<SniffTask> task(
+            SniffMgr::instance()->newTask("https://video.example/w/2", options));
+        QVERIFY(task->options().cookies.isEmpty());
+        QVERIFY(!task->options().toMap().values().join(' ').contains("S3CRET"));
+        QFile f(writeDownloadParams(task->url(), task->options(), task->workDir()));
         QVERIFY(f.open(QIODevice::ReadOnly));
+        const QByteArray params = f.readAll();
+        QVERIFY(!params.contains("S3CRET"));
         const QJsonObject d =
-            QJsonDocument::fromJson(f.readAll()).object().value("downloader").toObject();
+            QJsonDocument::fromJson(params).object().value("downloader").toObject();
         QCOMPARE(d.value("metadata").toString(), *options.metadata);
+        QCOMPARE(d.value("cookie_file").toString(), task->workDir() + "/cookies.txt");
+        QFile cookies(d.value("cookie_file").toString());
+        QVERIFY(cookies.open(QIODevice::ReadOnly));
+        QCOMPARE(cookies.readAll(), options.cookies);
         const QFileDevice::Permissions others = QFileDevice::ReadGroup | QFileDevice::WriteGroup |
-                                                QFileDevice::ReadOther | QFileDevice::WriteOther;
+                                                QFileDevice::ReadOther | QFileDevice::WriteOther |
+                                                QFileDevice::ExeGroup | QFileDevice::ExeOther;
         QCOMPARE(f.permissions() & others, QFileDevice::Permissions());
+        QCOMPARE(cookies.permissions() & others, QFileDevice::Permissions());
     }
 
     void audioSiteGetsAudioAndAnMp3Preset()
@@ -199,6 +219,16 @@ private Q_SLOTS:
             QJsonDocument::fromJson(bytes).object().value("downloader").toObject();
         QCOMPARE(d.value("playlist").toString(), QString("true"));
         QCOMPARE(d.value("url").toString(), QString("https://list.example/p"));
+        QVERIFY(!d.contains("nocheckcertificate"));
+        // Turned off in the preferences, for downloads and listings alike.
+        Preferences::instance()->setCheckCertificates(false);
+        for (const QJsonObject &off :
+             {writeFor("https://v/3").value("downloader").toObject(),
+              readJson(writePlaylistParams("https://list.example/p", "playlist_2_x.json"))
+                  .value("downloader")
+                  .toObject()})
+            QCOMPARE(off.value("nocheckcertificate").toString(), QString("true"));
+        Preferences::instance()->setCheckCertificates(true);
 
         QTemporaryDir work;
         const QString thumb =

@@ -1,5 +1,6 @@
-// Our own page analysis against a server on 127.0.0.1: the page's headers are sent, the media
-// address is found in the page or in the JSON it names, failures and timeouts end quietly.
+// Our own page analysis against a server on 127.0.0.1: the page's allowed headers and its site's
+// cookies are sent (and follow no redirect to another site), the media address is found in the
+// page or in the JSON it names, failures and timeouts end quietly.
 
 #include "core/browser/bridgemessage.h"
 #include "core/browser/websiteapi.h"
@@ -20,9 +21,17 @@ class TestWebsiteApi : public QObject
 
     QString metadata() const
     {
-        return bridge::makeMetadata({{"Cookie", "session=abc123"},
-                                     {"Referer", server.url("post/1")},
-                                     {"UserAgent", "ClipmoorTest/1.0"}});
+        return bridge::makeMetadata(
+            {{"Referer", server.url("post/1")}, {"UserAgent", "ClipmoorTest/1.0"}});
+    }
+
+    static QList<QNetworkCookie> siteCookies()
+    {
+        QNetworkCookie session("session", "abc123");
+        session.setDomain("127.0.0.1");
+        session.setPath("/");
+        session.setHttpOnly(true);
+        return {session};
     }
 
     QByteArray message(const QString &path) const
@@ -78,12 +87,16 @@ private Q_SLOTS:
         QFETCH(QString, expected);
         WebsiteApi api;
         QSignalSpy finished(&api, &WebsiteApi::parseFinished);
-        api.parse(message(path));
+        // A cookie the page put into its metadata is not the site's cookie jar: it is dropped.
+        QVariantMap forged = bridge::httpHeaders(metadata());
+        forged.insert("Cookie", "forged=1");
+        api.analyse(server.url(path), bridge::makeMetadata(forged), siteCookies());
         QVERIFY(finished.wait(10000));
         QCOMPARE(finished.first().at(0).toString(), expected);
         QCOMPARE(finished.first().at(1).toString(), metadata());
         const QByteArray head = server.lastHeadByPath.value(path);
         QVERIFY2(head.contains("Cookie: session=abc123"), head.constData());
+        QVERIFY(!head.contains("forged"));
         QVERIFY(head.contains("User-Agent: ClipmoorTest/1.0"));
         QVERIFY(head.contains("Referer: " + server.url("post/1").toLatin1()));
     }
@@ -106,6 +119,31 @@ private Q_SLOTS:
         QVERIFY(failed.wait(10000));
         QCOMPARE(finished.size(), 0);
         QCOMPARE(failed.first().at(0).toString(), server.url(path));
+    }
+
+    void cookiesFollowNoRedirectToAnotherSite()
+    {
+        // 127.0.0.1 and localhost are two sites on the same server.
+        const QString elsewhere =
+            QStringLiteral("http://localhost:%1/media/b.mp4").arg(server.serverPort());
+        server.setHandler([this, elsewhere](const QString &path, TestHttpServer::Response *r) {
+            if (path == "redirect.html") {
+                r->status = 302;
+                r->headers = "Location: " + elsewhere.toLatin1() + "\r\n";
+                return true;
+            }
+            if (!pages.contains(path))
+                return false;
+            r->contentType = "text/html";
+            r->body = pages.value(path);
+            return true;
+        });
+        WebsiteApi api;
+        QSignalSpy failed(&api, &WebsiteApi::parseFailed);
+        api.analyse(server.url("redirect.html"), metadata(), siteCookies());
+        QVERIFY(failed.wait(10000));
+        QCOMPARE(failed.first().at(1).toString(), QString("redirected to another site"));
+        QVERIFY(!server.requestsByPath.contains("media/b.mp4"));
     }
 
     void aSilentServerTimesOut()

@@ -1,8 +1,11 @@
 // The built-in browser in the real main window, with the real download tool, yt-dlp and ffmpeg
-// against a page served on 127.0.0.1: the page's download button (pressed by script) makes a row
-// on the downloading page that downloads the page's video with the page's cookie, referer and
-// user agent. With CLIPMOOR_SCREENSHOTS set to a folder, the start page, the page with its button
-// and the row are saved there as pictures.
+// against a page served on 127.0.0.1: a click on the page's download button makes a row on the
+// downloading page that downloads the page's video with the page's referer, user agent and
+// cookies. Then an attacker's page: a download that redirects to another site, with forged
+// headers; the other site, which records every request, sees no cookie and no forged header.
+// With CLIPMOOR_SCREENSHOTS set to a folder, the start page, the page with its button and the row
+// are saved there as pictures.
+#include "core/browser/bridgemessage.h"
 #include "core/engine/snifftask.h"
 #include "gui/browser/browserwindow.h"
 #include "gui/browser/webview.h"
@@ -46,7 +49,12 @@ class TestBrowserEndToEnd : public QObject
         QVERIFY(window->grab().save(shots + "/" + name + ".png"));
     }
 
-    QVariant js(const QString &code) { return testutil::runJs(browser()->view()->page(), code); }
+    // In our page scripts' world.
+    QVariant js(const QString &code)
+    {
+        return testutil::runJs(browser()->view()->page(), code, 10000,
+                               QWebEngineScript::ApplicationWorld);
+    }
 
 public:
     static void initMain() { QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts); }
@@ -98,7 +106,7 @@ private Q_SLOTS:
                                   1, 10000);
         shoot("browser-page-button");
 
-        js("__clipmoor.buttons()[0].host.click()");
+        QVERIFY(testutil::clickElement(browser->view(), "__clipmoor.buttons()[0].host"));
         DownloadingPage *page = window->downloading();
         QTRY_COMPARE_WITH_TIMEOUT(page->list()->count(), 1, 10000);
         SniffTask *task = page->list()->taskAt(0);
@@ -119,6 +127,60 @@ private Q_SLOTS:
         QVERIFY2(head.contains("Referer: " + server->url("watch.html").toLatin1()),
                  head.constData());
         QVERIFY2(head.contains("Clipmoor/"), head.constData());
+    }
+
+    void anAttackerSiteGetsNoCookieAndNoForgedHeader()
+    {
+        // Another site on the same machine ("localhost" is not "127.0.0.1"), recording every
+        // request; the victim site redirects a download there.
+        TestHttpServer attacker(www.path());
+        QVERIFY(attacker.start());
+        const QString steal =
+            QStringLiteral("http://localhost:%1/clip.mp4").arg(attacker.serverPort());
+        server->setHandler([steal](const QString &path, TestHttpServer::Response *response) {
+            if (path == "victim.html") {
+                response->contentType = "text/html";
+                response->headers = "Set-Cookie: sess=E2ESECRET; HttpOnly; Path=/\r\n";
+                response->body = "<html><body><video width=400 height=225 src='/redir'></video>"
+                                 "</body></html>";
+                return true;
+            }
+            if (path == "redir") {
+                response->status = 302;
+                response->headers = "Location: " + steal.toLatin1() + "\r\n";
+                return true;
+            }
+            return false;
+        });
+        BrowserWindow *browser = this->browser();
+        QSignalSpy injected(browser, &BrowserWindow::scriptsInjected);
+        browser->setUrl(QUrl(server->url("victim.html")));
+        QVERIFY(injected.wait(30000));
+        QTRY_COMPARE_WITH_TIMEOUT(js("window.__clipmoor ? __clipmoor.buttons().length : 0").toInt(),
+                                  1, 10000);
+        // The click carries a message with forged headers (as a page script gone wrong would
+        // send), ahead of the button's own.
+        const QString forged = bridge::makeMetadata({{"Authorization", "Bearer FORGED"},
+                                                     {"X-Anything", "FORGED"},
+                                                     {"Cookie", "forged=FORGED"},
+                                                     {"Referer", server->url("victim.html")}});
+        js("addEventListener('mousedown', function () { __clipmoor.send({url: '" +
+           server->url("redir") + "', metadata: '" + forged +
+           "'}); }, {capture: true, once: true})");
+        const int done = window->downloaded()->allList()->count();
+        QVERIFY(testutil::clickElement(browser->view(), "__clipmoor.buttons()[0].host"));
+        QTRY_COMPARE_WITH_TIMEOUT(window->downloaded()->allList()->count(), done + 1, 90000);
+        QVERIFY(attacker.requests > 0);
+        for (const QByteArray &head : qAsConst(attacker.heads)) {
+            for (const char *leak : {"cookie:", "forged", "authorization", "x-anything"})
+                QVERIFY2(!head.toLower().contains(leak), head.constData());
+        }
+        // The victim site itself got its cookies .
+        const QByteArray asked = server->lastHeadByPath.value("redir");
+        QVERIFY2(asked.contains("sess=E2ESECRET"), asked.constData());
+        QVERIFY(!asked.toLower().contains("forged"));
+        qInfo("attacker site: %d requests, no cookie, no forged header", attacker.requests);
+        server->setHandler({});
     }
 };
 

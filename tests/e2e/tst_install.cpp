@@ -6,6 +6,7 @@
 
 #include <QDirIterator>
 #include <QRegularExpression>
+#include <QScopeGuard>
 
 namespace {
 
@@ -76,7 +77,7 @@ private Q_SLOTS:
             QVERIFY2(!QFileInfo(it.next()).isExecutable(), qPrintable(it.filePath()));
 
         const QByteArray entry = readAll(prefix + "/share/applications/clipmoor.desktop");
-        QVERIFY(entry.contains("\nExec=clipmoor\n"));
+        QVERIFY(entry.contains("\nExec=clipmoor %U\n"));
         QVERIFY(entry.contains("\nIcon=clipmoor\n"));
         for (int size : {16, 24, 32, 48, 64, 128, 256}) {
             const QImage icon(QStringLiteral("%1/share/icons/hicolor/%2x%2/apps/clipmoor.png")
@@ -137,6 +138,34 @@ private Q_SLOTS:
         // The navigation bar is painted blue by its style sheet; without it, it is grey.
         const QRgb bar = shot.pixel(10, shot.height() / 2);
         QVERIFY2(qBlue(bar) > qRed(bar) + 60, qPrintable(QString::number(bar, 16)));
+    }
+
+    // The Converting page's road (the file inspected, then converted by the converter's queue
+    // through the tool) from the moved tree: the tool and the preset are found where they were
+    // installed.
+    void movedTreeConvertsLikeTheConvertingPage()
+    {
+        const QString bin = scratch.path() + "/moved here/usr/bin";
+        InstalledApp app(bin + "/clipmoor");
+        QVERIFY(QFile::copy(testutil::helperPath("convertprobe"), bin + "/convertprobe"));
+        const auto removeProbe = qScopeGuard([&bin] { QFile::remove(bin + "/convertprobe"); });
+        QTemporaryDir media;
+        const QString clip = media.path() + "/talk show.mp4";
+        QVERIFY(testutil::makeClip(clip, 2));
+        Preferences::instance()->setConvertDir(media.path() + "/Converted");
+
+        QProcess probe;
+        probe.setProcessEnvironment(app.environment());
+        probe.setWorkingDirectory(QDir::rootPath());
+        probe.setProcessChannelMode(QProcess::MergedChannels);
+        probe.start(bin + "/convertprobe", {clip, "MP3"});
+        QVERIFY(probe.waitForFinished(120000));
+        const QString said = QString::fromLocal8Bit(probe.readAll());
+        QVERIFY2(probe.exitCode() == 0, qPrintable(said + app.diagnostics()));
+        const QString converted = said.section("converted ", 1).trimmed();
+        QCOMPARE(QFileInfo(converted).absolutePath(), media.path() + "/Converted");
+        QCOMPARE(QFileInfo(converted).suffix(), QStringLiteral("mp3"));
+        QVERIFY(QFileInfo(converted).size() > 1000);
     }
 
     // The browser lives in a module of its own: the moved app, reopening on the browser tab

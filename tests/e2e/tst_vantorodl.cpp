@@ -1,12 +1,12 @@
 // End-to-end tests of our download tool's downloads against media made by ffmpeg and served on
-// 127.0.0.1: single files and pages, playlists, live streams, page headers, failures, and the
-// processes it leaves behind.
+// 127.0.0.1: single files and pages, playlists, live streams, page headers and cookies, failures
+// and resuming, and the processes it leaves behind.
+#include "cookies.h"
 #include "e2e/vantorodlrun.h"
 #include "helpers/httpserver.h"
 
 #include <QJsonArray>
 #include <QSet>
-#include <QTcpServer>
 
 #include <memory>
 
@@ -44,10 +44,8 @@ class TestVantoroDl : public QObject, public ToolHarness
     QJsonObject listingParams(const QString &url)
     {
         return {{"log_path", work.path()},
-                {"downloader", QJsonObject{{"url", url},
-                                           {"playlist", "true"},
-                                           {"read_cookie", "false"},
-                                           {"nocheckcertificate", "true"}}}};
+                {"downloader",
+                 QJsonObject{{"url", url}, {"playlist", "true"}, {"read_cookie", "false"}}}};
     }
 
 private Q_SLOTS:
@@ -112,10 +110,11 @@ private Q_SLOTS:
         }
         QCOMPARE(r.lines.at(1).value("type").toString(), QString("sniff"));
         QCOMPARE(r.lines.last().value("type").toString(), QString("finished"));
-        // A thumbnail the application can show, grabbed from the saved file.
-        QVERIFY(QFileInfo(r.ofType("sniff").last().value("local_thumbnail").toString()).size() > 0);
+        // No picture is made after the download (the application makes one when it needs it).
+        QCOMPARE(r.ofType("sniff").size(), 1);
+        QCOMPARE(sniff.value("local_thumbnail").toString(), QString());
         // Nothing but the file: no part file, no thumbnail in the download folder.
-        QCOMPARE(QDir(dir).entryList(QDir::Files), QStringList{"clip.mp4"});
+        QCOMPARE(QDir(dir).entryList(QDir::Files | QDir::Hidden), QStringList{"clip.mp4"});
     }
 
     void pageWithOneVideoKeepsThePageTitle()
@@ -208,35 +207,118 @@ private Q_SLOTS:
         QVERIFY(lines >= 3);
     }
 
-    void pageHeadersReachEveryRequest()
+    void sitesOfHostsAndTheCookiesKeptForThem()
     {
-        const QByteArray secret = "s3cr3t-cookie-value";
-        const QJsonObject headers{{"Referer", "http://referer.test/page"},
-                                  {"Cookie", QString("session=" + secret)},
-                                  {"UserAgent", "ClipmoorTest/1.0"}};
+        QCOMPARE(cookies::siteOf("www.Example.co.uk"), QString("example.co.uk"));
+        QCOMPARE(cookies::siteOf("a.b.example.com."), QString("example.com"));
+        QCOMPARE(cookies::siteOf("127.0.0.1"), QString("127.0.0.1"));
+        QCOMPARE(cookies::siteOf("localhost"), QString("localhost"));
+        QCOMPARE(cookies::siteOf("co.uk"), QString("co.uk"));
+        const QByteArray file = "# Netscape HTTP Cookie File\n"
+                                ".example.com\tTRUE\t/\tFALSE\t0\tsite\t1\n"
+                                "#HttpOnly_www.example.com\tFALSE\t/\tTRUE\t99\thttponly\t2\n"
+                                "notexample.com\tFALSE\t/\tFALSE\t0\tlookalike\t3\n"
+                                "example.com.evil.org\tFALSE\t/\tFALSE\t0\tsuffix\t4\n"
+                                ".com\tTRUE\t/\tFALSE\t0\tsuper\t5\n"
+                                "www.example.com\tFALSE\t/\tFALSE\t0\tinjected\t6\tmore\n"
+                                "www.example.com\tFALSE\t/\tFALSE\tsoon\tbadtime\t7\n";
+        QStringList kept;
+        for (const cookies::Entry &e : cookies::fromFile(file, "example.com"))
+            kept << e.name;
+        QCOMPARE(kept, QStringList({"site", "httponly"}));
+        // A page's header: pairs that could break the cookie file are dropped.
+        const QList<cookies::Entry> page =
+            cookies::fromHeader("a=1; b c=2; c=x\ny; d=4", "example.com", true);
+        QCOMPARE(page.size(), 2);
+        QCOMPARE(page.at(1).domain, QString(".example.com"));
+        QVERIFY(page.at(1).secure && page.at(1).subdomains);
+        QVERIFY(!cookies::toFile(page).contains("x\ny"));
+    }
+
+    // A page on the victim's site holds a video (or an HLS playlist, which the tool itself also
+    // asks whether it is live) whose address redirects, setting a cookie of its own on the way,
+    // to an attacker on another site; the job carries the victim's cookies, as the
+    // application's cookie file and as the page's "Cookie" header, and forged headers. The
+    // attacker must see none of them; the victim gets its cookies and the allowed headers.
+    void cookiesAndHeadersStayOnTheirSite_data()
+    {
+        QTest::addColumn<QString>("media");
+        QTest::addColumn<QString>("type");
+        QTest::newRow("the page's video redirects") << "clip.mp4"
+                                                    << "video/mp4";
+        QTest::newRow("the page's playlist redirects") << "live/all.m3u8"
+                                                       << "application/x-mpegURL";
+        QTest::newRow("the address itself redirects") << "clip.mp4"
+                                                      << "";
+    }
+    void cookiesAndHeadersStayOnTheirSite()
+    {
+        QFETCH(QString, media);
+        QFETCH(QString, type);
+        TestHttpServer attacker(www.path());
+        QVERIFY(attacker.start());
+        const QString stolen = attacker.url(media, "localhost");
+        const QString hop = "redirect?to=" + QUrl::toPercentEncoding(stolen) +
+                            "&cookie=" + QUrl::toPercentEncoding("fresh=VICTIM-SET");
+        QFile page(www.path() + "/steal.html");
+        QVERIFY(page.open(QIODevice::WriteOnly));
+        page.write(("<html><head><title>Steal</title></head><body><video><source src=\"/" +
+                    hop.toHtmlEscaped() + "\" type=\"" + type + "\"></video></body></html>")
+                       .toUtf8());
+        page.close();
+        const QString cookieFile =
+            testutil::writeFile(work.path() + "/app-cookies.txt",
+                                "# Netscape HTTP Cookie File\n"
+                                "127.0.0.1\tFALSE\t/\tFALSE\t0\tsess\tFILE-SECRET\n"
+                                "#HttpOnly_127.0.0.1\tFALSE\t/\tFALSE\t0\thidden\tHTTPONLY-SECRET\n"
+                                "localhost\tFALSE\t/\tFALSE\t0\tother\tOTHER-SITE\n");
+        const QByteArray before = testutil::readFile(cookieFile);
+        const QJsonObject headers{{"Referer", server->url("index.html")},
+                                  {"Cookie", "page=PAGE-SECRET"},
+                                  {"UserAgent", "ClipmoorTest/1.0"},
+                                  {"Origin", server->url("").chopped(1)},
+                                  {"Accept-Language", "eo"},
+                                  {"Authorization", "Bearer FORGED"},
+                                  {"Host", "forged.example"},
+                                  {"X-Forged", "yes"}};
         const QString metadata = QString::fromLatin1(
             QJsonDocument(QJsonObject{{"http_headers", headers}}).toJson().toBase64());
+        const QString dir = newJobDir();
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert("VANTORO_DL_VERBOSE", "1");
-        const ToolRun r = run(writeParams(downloadParams(server->url("one.html"), newJobDir(),
-                                                         {{"metadata", metadata}})),
-                              60000, nullptr, env);
+        server->heads.clear();
+        const ToolRun r =
+            run(writeParams(downloadParams(server->url(type.isEmpty() ? hop : "steal.html"), dir,
+                                           {{"metadata", metadata}, {"cookie_file", cookieFile}})),
+                60000, nullptr, env);
         QVERIFY2(r.exitCode == 0, r.describe().constData());
-        const QByteArray pageHead = server->lastHeadByPath.value("one.html");
-        const QByteArray mediaHead = server->lastHeadByPath.value("clip.mp4");
-        QVERIFY2(pageHead.contains("Cookie: session=" + secret), pageHead.constData());
-        QVERIFY2(pageHead.contains("User-Agent: ClipmoorTest/1.0"), pageHead.constData());
-        QVERIFY2(pageHead.contains("Referer: http://referer.test/page"), pageHead.constData());
-        QVERIFY2(mediaHead.contains("Cookie: session=" + secret), mediaHead.constData());
-        QVERIFY2(mediaHead.contains("User-Agent: ClipmoorTest/1.0"), mediaHead.constData());
-        // The cookie is a secret: not echoed, not traced, and its file is gone.
-        QVERIFY(!r.stdOut.contains(secret));
-        QVERIFY(!r.stdErr.contains(secret));
-        QVERIFY(r.stdErr.contains("--config-locations"));
-        const QString config = QString::fromUtf8(r.stdErr)
-                                   .section("--config-locations ", 1)
-                                   .section(QLatin1Char(' '), 0, 0);
-        QVERIFY(!config.isEmpty() && !QFileInfo::exists(config));
+        QVERIFY(!attacker.heads.isEmpty());
+        for (const QByteArray &head : qAsConst(attacker.heads)) {
+            const QByteArray lower = head.toLower();
+            QVERIFY2(!lower.contains("cookie") && !lower.contains("authorization") &&
+                         !lower.contains("x-forged") && !lower.contains("forged.example"),
+                     head.constData());
+            QVERIFY2(lower.contains("user-agent: clipmoortest/1.0"), head.constData());
+        }
+        const QByteArray first = server->heads.value(0);
+        for (const QByteArray &wanted :
+             {QByteArray("sess=FILE-SECRET"), QByteArray("hidden=HTTPONLY-SECRET"),
+              QByteArray("page=PAGE-SECRET"), QByteArray("Origin: http://127.0.0.1"),
+              QByteArray("Accept-Language: eo"), QByteArray("User-Agent: ClipmoorTest/1.0"),
+              QByteArray("Referer: " + server->url("index.html").toUtf8())})
+            QVERIFY2(first.contains(wanted), first.constData());
+        QVERIFY(!first.contains("OTHER-SITE") && !first.contains("FORGED") &&
+                !first.toLower().contains("x-forged"));
+        // Secrets are never shown; the private copy for yt-dlp is gone and the application's
+        // file is as it was. Certificates are checked unless the job says otherwise.
+        for (const QByteArray secret : {"FILE-SECRET", "PAGE-SECRET", "HTTPONLY-SECRET"})
+            QVERIFY(!r.stdOut.contains(secret) && !r.stdErr.contains(secret));
+        QCOMPARE(QDir(dir).entryList(QDir::Files | QDir::Hidden).size(), 1);
+        QCOMPARE(testutil::readFile(cookieFile), before);
+        QVERIFY(r.stdErr.contains("--cookies") && !r.stdErr.contains("--no-check-certificate"));
+        // A playlist is asked whether it is live by the tool's own request, with the same cookies.
+        if (media.endsWith(".m3u8"))
+            QVERIFY(r.stdErr.contains("/curl ") && r.stdErr.contains("--cookie "));
         QCOMPARE(r.lines.first()
                      .value("msg")
                      .toObject()
@@ -247,12 +329,22 @@ private Q_SLOTS:
                      .value("Cookie")
                      .toString(),
                  QString("<hidden>"));
+    }
 
-        // Unreadable metadata is ignored with a note.
-        const ToolRun bad = run(writeParams(downloadParams(server->url("clip.mp4"), newJobDir(),
-                                                           {{"metadata", "%%not base64%%"}})));
-        QVERIFY2(bad.exitCode == 0, bad.describe().constData());
-        QVERIFY(bad.stdErr.contains("metadata"));
+    // Certificates are checked unless the job says "nocheckcertificate": "true".
+    void certificatesAreChecked()
+    {
+        TestHttpServer tls(www.path());
+        if (!tls.useUntrustedCertificate(work.path()))
+            QSKIP("cannot make a certificate here");
+        QVERIFY(tls.start());
+        const ToolRun checked = run(writeParams(downloadParams(tls.url("clip.mp4"), newJobDir())));
+        QCOMPARE(checked.exitCode, 1);
+        QVERIFY2(checked.finished().value("error").toString().contains("CERTIFICATE_VERIFY_FAILED"),
+                 checked.describe().constData());
+        const ToolRun unchecked = run(writeParams(
+            downloadParams(tls.url("clip.mp4"), newJobDir(), {{"nocheckcertificate", "true"}})));
+        QVERIFY2(unchecked.exitCode == 0, unchecked.describe().constData());
     }
 
     void percentInTheFolderIsAPercent()
@@ -267,28 +359,40 @@ private Q_SLOTS:
     void downloadThenConvert_data()
     {
         QTest::addColumn<QString>("target");
+        QTest::addColumn<QString>("resolution");
         QTest::addColumn<QString>("expected");
         QTest::newRow("another container") << "M4A"
+                                           << ""
                                            << "clip.m4a";
         // The result replaces the download under the same name, never "clip(1).mp4".
         QTest::newRow("the download's own container") << "MP4"
+                                                      << ""
                                                       << "clip.mp4";
+        QTest::newRow("a smaller picture") << "MP4"
+                                           << "320x240"
+                                           << "clip.mp4";
     }
     void downloadThenConvert()
     {
         QFETCH(QString, target);
+        QFETCH(QString, resolution);
         QFETCH(QString, expected);
         const QString dir = newJobDir();
         QJsonObject params = downloadParams(server->url("clip.mp4"), dir);
-        params.insert("converter", QJsonObject{{"input", "downloader"},
-                                               {"save_path", "downloader"},
-                                               {"isNeedConvert", "true"},
-                                               {"preset", preset(target)}});
+        QJsonObject converter{{"input", "downloader"},
+                              {"save_path", "downloader"},
+                              {"isNeedConvert", "true"},
+                              {"preset", preset(target)}};
+        if (!resolution.isEmpty())
+            converter.insert("video", QJsonObject{{"resolution", resolution}});
+        params.insert("converter", converter);
         const ToolRun r = run(writeParams(params));
         QVERIFY2(r.exitCode == 0, r.describe().constData());
         QVERIFY(!r.ofType("converting").isEmpty());
         QCOMPARE(r.finished().value("filepath").toString(), dir + "/" + expected);
         QCOMPARE(QDir(dir).entryList(QDir::Files), QStringList{expected});
+        if (!resolution.isEmpty())
+            QCOMPARE(resolutionOf(dir + "/" + expected), QString("426x240"));
     }
 
     void interruptedLiveRecordingLeavesAPlayableFile_data()
@@ -418,69 +522,124 @@ private Q_SLOTS:
         QCOMPARE(r.ofType("sniff").value(0).value("title").toString(), QString("One clip"));
     }
 
+    // Every failure is a "finished" line with a code, the reason in words and its kind; a
+    // failed download is never under its final name.
     void failuresSayWhy_data()
     {
         QTest::addColumn<QString>("kind");
         QTest::addColumn<int>("code");
         QTest::addColumn<QString>("reason");
-        QTest::newRow("unreachable host") << "unreachable" << 9 << "Connection refused";
-        QTest::newRow("page without media") << "unsupported" << 8 << "Unsupported URL: http";
-        QTest::newRow("missing file on the server")
-            << "missing" << 1 << "HTTP Error 404: Not Found";
-        QTest::newRow("yt-dlp missing") << "no-ytdlp" << 4 << "yt-dlp not found";
-        QTest::newRow("unreadable parameter file") << "no-params" << 3 << "cannot read";
-        QTest::newRow("bad JSON") << "bad-json" << 3 << "not a JSON object";
-        QTest::newRow("disk full") << "disk-full" << 6 << "No space left on device";
+        QTest::addColumn<QString>("errorKind");
+        QTest::newRow("connection refused") << "refused" << 9 << "Connection refused"
+                                            << "connection_refused";
+        QTest::newRow("unknown host") << "unknown-host" << 9 << "Name or service not known"
+                                      << "host_not_found";
+        QTest::newRow("no answer") << "silent" << 9 << "timed out"
+                                   << "timed_out";
+        QTest::newRow("page without media") << "nothing.html" << 8 << "Unsupported URL: http"
+                                            << "unsupported";
+        QTest::newRow("404") << "fault/404/clip.mp4" << 1 << "HTTP Error 404: Not Found"
+                             << "not_found";
+        QTest::newRow("403") << "fault/403/clip.mp4" << 1 << "HTTP Error 403"
+                             << "forbidden";
+        QTest::newRow("500") << "fault/500/clip.mp4" << 1 << "HTTP Error 500"
+                             << "server_error";
+        QTest::newRow("redirect loop") << "fault/loop/clip.mp4" << 1 << "redirect"
+                                       << "other";
+        QTest::newRow("body shorter than its length") << "fault/short/big.mp4" << 1 << "incomplete"
+                                                      << "truncated";
+        QTest::newRow("stall") << "fault/stall/big.mp4" << 1 << "stalled"
+                               << "stalled";
+        QTest::newRow("a whole response of half a file")
+            << "fault/lie/clip.mp4" << 1 << "incomplete"
+            << "truncated";
+        QTest::newRow("yt-dlp missing") << "no-ytdlp" << 4 << "yt-dlp not found"
+                                        << "other";
+        QTest::newRow("unreadable parameter file") << "no-params" << 3 << "cannot read"
+                                                   << "other";
+        QTest::newRow("bad JSON") << "bad-json" << 3 << "not a JSON object"
+                                  << "other";
+        QTest::newRow("disk full") << "disk-full" << 6 << "No space left on device"
+                                   << "no_space";
+        QTest::newRow("read-only folder") << "read-only" << 6 << "Read-only file system"
+                                          << "not_writable";
     }
     void failuresSayWhy()
     {
         QFETCH(QString, kind);
         QFETCH(int, code);
         QFETCH(QString, reason);
+        QFETCH(QString, errorKind);
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        QString program = tool();
+        QString address = server->url(kind);
+        QString dir = newJobDir();
         QString params;
         QString mounted;
-        if (kind == "unreachable") {
-            QTcpServer closed; // a port nobody listens on
-            closed.listen(QHostAddress::LocalHost, 0);
-            const quint16 port = closed.serverPort();
-            closed.close();
-            params = writeParams(
-                downloadParams(QStringLiteral("http://127.0.0.1:%1/a.mp4").arg(port), newJobDir()));
-        } else if (kind == "unsupported") {
-            params = writeParams(downloadParams(server->url("nothing.html"), newJobDir()));
-        } else if (kind == "missing") {
-            params = writeParams(downloadParams(server->url("gone.mp4"), newJobDir()));
+        if (kind == "refused") {
+            address = TestHttpServer::refusedUrl();
+        } else if (kind == "unknown-host") {
+            address = TestHttpServer::unknownHostUrl();
+            program = TestHttpServer::noNameService(work.path(), tool());
+        } else if (kind == "silent") {
+            server->silent.insert("silent.mp4");
+            address = server->url("silent.mp4");
         } else if (kind == "no-ytdlp") {
             env.insert("PATH", work.path() + "/empty-path");
-            params = writeParams(downloadParams(server->url("clip.mp4"), newJobDir()));
         } else if (kind == "no-params") {
             params = work.path() + "/does-not-exist.json";
         } else if (kind == "bad-json") {
             params = writeRaw("{\"downloader\": {\"url\": ");
-        } else if (kind == "disk-full") {
-            mounted = work.path() + "/tiny";
+        } else if (kind == "disk-full" || kind == "read-only") {
+            mounted = work.path() + "/" + kind;
             QDir().mkpath(mounted);
-            QProcess mount;
-            mount.start("mount", {"-t", "tmpfs", "-o", "size=48k", "tmpfs", mounted});
-            if (!mount.waitForFinished() || mount.exitCode() != 0)
+            const QString options = kind == "disk-full" ? "size=48k" : "ro,size=48k";
+            if (QProcess::execute("mount", {"-t", "tmpfs", "-o", options, "tmpfs", mounted}) != 0)
                 QSKIP("cannot mount a small file system here");
-            params = writeParams(downloadParams(server->url("big.mp4"), mounted + "/job"));
+            address = server->url("big.mp4");
+            dir = kind == "disk-full" ? mounted + "/job" : mounted;
         }
-        const ToolRun r = run(params, 60000, nullptr, env);
-        // A failed download is never under its final name.
-        const QStringList left = QDir(mounted + "/job").entryList({"*.mp4"}, QDir::Files);
+        if (params.isEmpty())
+            params = writeParams(downloadParams(address, dir, {{"stall_timeout", "1"}}));
+        const ToolRun r = run(params, 60000, nullptr, env, program);
+        const QStringList left = QDir(dir).entryList({"*.mp4"}, QDir::Files);
+        const QStringList parts = QDir(dir).entryList({"*.part"}, QDir::Files);
         if (!mounted.isEmpty())
             QProcess::execute("umount", {mounted});
+        if (r.exitCode == 125 && kind == "unknown-host")
+            QSKIP("cannot keep name look-ups on this machine here");
         QVERIFY2(!r.timedOut, r.describe().constData());
         QCOMPARE(r.exitCode, code);
         const QJsonObject f = r.finished();
         QCOMPARE(f.value("ret_code").toString(), QString::number(code));
         const QString error = f.value("error").toString();
         QVERIFY2(error.contains(reason), qPrintable(error));
+        QCOMPARE(f.value("error_kind").toString(), errorKind);
         QVERIFY(error.size() <= 300 && !error.contains('\n'));
         QCOMPARE(r.lines.last().value("type").toString(), QString("finished"));
         QVERIFY2(left.isEmpty(), qPrintable(left.join(',')));
+        // What arrived of a cut download stays as a part, for the next run to resume.
+        if (errorKind == "truncated" || errorKind == "stalled")
+            QCOMPARE(parts.size(), 1);
+    }
+
+    // A second run of the same job continues the part the first one left, with a range request.
+    void aCutDownloadResumes()
+    {
+        const QString source = www.path() + "/big.mp4";
+        const qint64 half = QFileInfo(source).size() / 2;
+        const QString params = writeParams(downloadParams(server->url("big.mp4"), newJobDir()));
+        server->dropAfter.insert("big.mp4", half);
+        const ToolRun cut = run(params);
+        server->dropAfter.remove("big.mp4");
+        QCOMPARE(cut.finished().value("error_kind").toString(), QString("truncated"));
+        const ToolRun resumed = run(params);
+        QVERIFY2(resumed.exitCode == 0, resumed.describe().constData());
+        QVERIFY2(server->lastHeadByPath.value("big.mp4").contains(
+                     "Range: bytes=" + QByteArray::number(half) + '-'),
+                 server->lastHeadByPath.value("big.mp4").constData());
+        QCOMPARE(testutil::readFile(resumed.finished().value("filepath").toString()),
+                 testutil::readFile(source));
     }
 };
 

@@ -106,6 +106,34 @@ private Q_SLOTS:
         QCOMPARE(streamsOf(file), QStringList{"video"}); // muted
     }
 
+    // The application hands over the probe it has: the tool then starts no ffprobe of its own.
+    void aProbeHandedOverIsNotRepeated()
+    {
+        const QString folder = work.path() + "/programs";
+        QDir().mkpath(folder);
+        QFile::link("/usr/bin/ffmpeg", folder + "/ffmpeg");
+        testutil::writeFile(folder + "/ffprobe",
+                            "#!/bin/sh\necho run >> \"$(dirname \"$0\")/probes\"\n"
+                            "exec /usr/bin/ffprobe \"$@\"\n");
+        QFile::setPermissions(folder + "/ffprobe",
+                              QFile::permissions(folder + "/ffprobe") | QFileDevice::ExeOwner);
+        const QByteArray probe = QJsonDocument(ToolHarness::probe(clip)).toJson();
+        for (const bool handedOver : {true, false}) {
+            QJsonObject extra{{"video", QJsonObject{{"resolution", "origin"}}}};
+            if (handedOver) {
+                extra.insert("probe", QString::fromUtf8(probe));
+                extra.insert("duration", "5.0");
+            }
+            QJsonObject params = convertParams(clip, "MKV", newJobDir(), extra);
+            params.insert("ffmpeg_location", folder);
+            const ToolRun r = run(writeParams(params));
+            QVERIFY2(r.exitCode == 0, r.describe().constData());
+            // The streams are copied as the source holds them either way.
+            QCOMPARE(r.finished().value("resolution").toString(), QString("640x360"));
+            QCOMPARE(QFileInfo::exists(folder + "/probes"), !handedOver);
+        }
+    }
+
     void aSecondConversionGetsAFreeName()
     {
         const QString dir = newJobDir();

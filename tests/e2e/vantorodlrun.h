@@ -90,7 +90,6 @@ public:
                       {"media_type", "video"},
                       {"video_quality", "1080P"},
                       {"audio_quality", "320Kb/s"},
-                      {"nocheckcertificate", "true"},
                       {"read_cookie", "false"},
                       {"add_playlist_index", "false"},
                       {"save_id3", "true"}};

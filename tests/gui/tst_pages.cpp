@@ -29,6 +29,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QTableView>
 #include <QTemporaryDir>
@@ -211,17 +212,27 @@ private Q_SLOTS:
 
     void liveRowsShowBadgeElapsedTimeAndAStopButtonThatLocksWhileSaving()
     {
+        // The tool's live lines say "progress": "0"; the row counts from the run's start.
+        qint64 now = 5000;
+        const auto steadyClock = DownloadRow::clock;
+        const auto restoreClock = qScopeGuard([&] { DownloadRow::clock = steadyClock; });
+        DownloadRow::clock = [&now] {
+            return now;
+        };
         SniffTask task("http://127.0.0.1:9/live", {});
         JobEditor::media(&task).live = true;
         DownloadRow row(&task);
         JobEditor::setState(&task, SniffTask::State::Downloading);
-        JobEditor::setProgress(&task, 3723);
+        row.showStarted();
+        JobEditor::setProgress(&task, 0);
+        now += 3723 * 1000 + 400;
         row.showDownloading();
         QVERIFY(row.isLiveBadgeShown());
         QVERIFY(!row.isBarShown());
         QCOMPARE(row.elapsed(), QString("01:02:03"));
         QCOMPARE(row.status(), QString("Downloading..."));
-        JobEditor::setProgress(&task, 123);
+        row.showStarted(); // a new run (resumed) counts from its own start
+        now += 123 * 1000;
         row.showDownloading();
         QCOMPARE(row.elapsed(), QString("02:03"));
         row.refreshState();
@@ -245,6 +256,12 @@ private Q_SLOTS:
         row.refreshState();
         QCOMPARE(row.status(), QString("Waiting"));
         QCOMPARE(row.title(), task.url());
+        // Until analysed, an item of a page shows the page's address and its number, not our
+        // marker.
+        SniffTask item("http://127.0.0.1:9/page#vantoro-item=2/3", {});
+        DownloadRow itemRow(&item);
+        itemRow.refreshState();
+        QCOMPARE(itemRow.title(), QString("http://127.0.0.1:9/page (2/3)"));
         JobEditor::setState(&task, SniffTask::State::Downloading);
         JobEditor::setProgress(&task, 0.5, 2097152, "1.0MB/s", 61);
         row.showDownloading();
@@ -367,6 +384,11 @@ private Q_SLOTS:
         dialog.proxyEnableBox()->setChecked(true);
         dialog.proxyHostEdit()->setText("127.0.0.1");
         dialog.proxyPortEdit()->setText("3128");
+        // Certificates are checked unless turned off, which shows a warning.
+        QVERIFY(dialog.checkCertificatesBox()->isChecked());
+        QVERIFY(dialog.certificateWarningLabel()->isHidden());
+        dialog.checkCertificatesBox()->setChecked(false);
+        QVERIFY(!dialog.certificateWarningLabel()->isHidden());
         dialog.accept();
         Preferences *prefs = Preferences::instance();
         QCOMPARE(prefs->maxDownloads(), 4);
@@ -377,6 +399,7 @@ private Q_SLOTS:
         QCOMPARE(prefs->downloadDir(), downloads.path() + "/typed");
         QCOMPARE(prefs->proxyEnabled(), true);
         QCOMPARE(prefs->proxyPort(), QString("3128"));
+        QCOMPARE(prefs->checkCertificates(), false);
 
         // A second dialog starts from what was stored.
         PreferencesDlg again;
@@ -387,8 +410,11 @@ private Q_SLOTS:
         again.proxyEnableBox()->setChecked(false);
         QVERIFY(!again.proxyHostEdit()->isEnabled());
         QVERIFY(!again.authBox()->isEnabled());
+        QVERIFY(!again.checkCertificatesBox()->isChecked());
+        QVERIFY(!again.certificateWarningLabel()->isHidden());
 
         prefs->setDownloadDir(downloads.path());
+        prefs->setCheckCertificates(true);
         mgr->setMaxCount(2);
         prefs->setMaxDownloads(2);
     }

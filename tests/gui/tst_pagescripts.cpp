@@ -1,10 +1,13 @@
 // The page scripts in a real (headless) Qt WebEngine page, opened by the browser window against
 // pages served on 127.0.0.1: where the download button appears, that the page's style sheets
-// cannot hide it, that it moves no player, and what the bridge message holds.
+// cannot hide it, that it moves no player, and what a click on it hands to the application. Then
+// hostile pages: downloads asked for without a click, floods after one click, forged headers, a
+// cross-origin frame's clicks, and cookies of one site aimed at another through a redirect.
 
 #include "core/browser/bridgemessage.h"
 #include "core/browser/websiteapi.h"
 #include "gui/browser/browserwindow.h"
+#include "gui/browser/pagerequests.h"
 #include "gui/browser/webview.h"
 #include "helpers/httpserver.h"
 #include "helpers/testutil.h"
@@ -40,14 +43,30 @@ class TestPageScripts : public QObject
 
     TestHttpServer server{QString()};
     QHash<QString, QByteArray> pages;
+    QHash<QString, QByteArray> pageHeaders;
     BrowserWindow *browser = nullptr;
+    qint64 now = 0; // the request gate's clock
 
-    QVariant js(const QString &code) { return testutil::runJs(browser->view()->page(), code); }
+    RequestGate &gate() { return browser->pageRequests()->gate(); }
+
+    // In our page scripts' world, and in the page's own.
+    QVariant js(const QString &code)
+    {
+        return testutil::runJs(browser->view()->page(), code, 10000,
+                               QWebEngineScript::ApplicationWorld);
+    }
+    QVariant pageJs(const QString &code) { return testutil::runJs(browser->view()->page(), code); }
+
+    // The same server under another name: another site.
+    QString otherSite(const QString &path) const
+    {
+        return QStringLiteral("http://localhost:%1/%2").arg(server.serverPort()).arg(path);
+    }
 
     bool open(const QString &path)
     {
         QSignalSpy injected(browser, &BrowserWindow::scriptsInjected);
-        browser->setUrl(QUrl(server.url(path)));
+        browser->setUrl(QUrl(path.startsWith("http") ? path : server.url(path)));
         return injected.wait(20000);
     }
 
@@ -68,18 +87,34 @@ class TestPageScripts : public QObject
         return shown;
     }
 
-    // Clicks button `index` and returns the message the application received.
+    // Clicks button `index` as the user does and returns the download request that came of it:
+    // address, metadata, cookie file.
     QList<QVariant> press(int index)
     {
+        now += 60 * 1000; // a minute later: the per-minute bound plays no part here
         QSignalSpy started(browser, &BrowserWindow::downloadStarted);
-        js(QStringLiteral("__clipmoor.buttons()[%1].host.click()").arg(index));
+        if (!testutil::clickElement(browser->view(),
+                                    QStringLiteral("__clipmoor.buttons()[%1].host").arg(index)))
+            return {};
         // The answer may have come while the click was being run.
         if (started.isEmpty() && !started.wait(10000))
             return {};
         return started.first();
     }
 
+    // Our world's own road to the bridge, as a page script that went wrong would take it.
+    void sendFromOurWorld(const QString &url, int times = 1)
+    {
+        js(QStringLiteral("for (var i = 0; i < %1; ++i) __clipmoor.send({url: '%2', metadata: ''})")
+               .arg(times)
+               .arg(url));
+    }
+
     static QVariantMap headersOf(const QString &metadata) { return bridge::httpHeaders(metadata); }
+    static bool hasCookie(const QList<QVariant> &request, const QByteArray &nameTabValue)
+    {
+        return request.value(2).toByteArray().contains("\t" + nameTabValue + "\n");
+    }
 
 public:
     static void initMain() { QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts); }
@@ -88,6 +123,7 @@ private Q_SLOTS:
     void initTestCase()
     {
         testutil::enterTestMode();
+        QVERIFY(server.start());
         pages = {
             {"video.html", page("<p>Text above.</p><video id=player src='/media/clip.mp4' "
                                 "width=480 height=270 controls></video><p id=after>Below</p>")},
@@ -131,7 +167,33 @@ private Q_SLOTS:
                                        "}, 1500);</script>")},
             {"youtube.com/feed", page("<video id=player src='/media/feed.mp4' width=320 "
                                       "height=180></video>")},
+            // Clicks our button from its own script, over and over, from the start.
+            {"onload.html", page("<video id=player src='/media/clip.mp4' width=320 height=180>"
+                                 "</video><script>window.__tries = 0;"
+                                 "window.__reached = typeof qt !== 'undefined';"
+                                 "var t = setInterval(function () {"
+                                 " var h = document.querySelector('clipmoor-download');"
+                                 " if (!h) return;"
+                                 " for (var i = 0; i < 100; ++i) { h.click(); ++__tries; }"
+                                 " if (__tries >= 1000) clearInterval(t); }, 20);</script>")},
+            {"framed.html", page("<video id=player src='/media/clip.mp4' width=320 height=180>"
+                                 "</video><br><iframe id=frame width=400 height=200 src='" +
+                                 otherSite("inner-frame.html").toLatin1() +
+                                 "'></iframe><script>window.__frameSaid = null;"
+                                 "addEventListener('message', function (e) {"
+                                 " window.__frameSaid = e.data; });</script>")},
+            {"inner-frame.html", "<html><body style='margin:0; height:200px'>"
+                                 "<script>document.addEventListener('click', function () {"
+                                 " parent.postMessage({reached: typeof qt !== 'undefined'},"
+                                 " '*'); });</script></body></html>"},
+            // The victim site: a sign-in cookie the page's scripts cannot read, a player whose
+            // address redirects to another site, and a link to that site.
+            {"victim.html",
+             page("<video id=player width=320 height=180 src='/redir?to=" +
+                  otherSite("steal.mp4").toLatin1() + "'></video><p><a id=away href='" +
+                  otherSite("steal.mp4").toLatin1() + "'>elsewhere</a></p>")},
         };
+        pageHeaders.insert("victim.html", "Set-Cookie: sess=SECRET; HttpOnly; Path=/\r\n");
         server.setHandler([this](const QString &path, TestHttpServer::Response *response) {
             QString key = path;
             if (!pages.contains(key)) {
@@ -146,10 +208,11 @@ private Q_SLOTS:
             }
             response->contentType = "text/html";
             response->body = pages.value(key);
+            response->headers = pageHeaders.value(key);
             return true;
         });
-        QVERIFY(server.start());
         browser = new BrowserWindow;
+        gate().setClock([this] { return now; });
         browser->resize(1000, 700);
         browser->show();
     }
@@ -161,17 +224,21 @@ private Q_SLOTS:
         if (browser->view()) {
             // The page never saw an error of ours, and we added only our one object (and the
             // web channel client's names) to it.
-            QCOMPARE(js("window.__errors ? window.__errors.length : 0").toInt(), 0);
-            const QStringList added = js("Object.getOwnPropertyNames(window).filter(function (n) {"
-                                         " return window.__globals && window.__globals.indexOf(n) "
-                                         "< 0 && !/^\\d+$/.test(n);"
-                                         " })")
-                                          .toStringList();
+            QCOMPARE(pageJs("window.__errors ? window.__errors.length : 0").toInt(), 0);
+            // Our scripts live in a world of their own: the page's world has none of their
+            // names, and no road to the bridge.
+            const QStringList added =
+                pageJs("Object.getOwnPropertyNames(window).filter(function (n) {"
+                       " return window.__globals && window.__globals.indexOf(n) < 0 &&"
+                       " !/^\\d+$/.test(n); })")
+                    .toStringList();
             for (const QString &name : added)
-                QVERIFY2(QStringList({"__clipmoor", "QWebChannel", "QWebChannelMessageTypes",
-                                      "QObject", "__errors", "__globals", "ms", "cfg"})
+                QVERIFY2(QStringList({"__errors", "__globals", "ms", "cfg", "t", "__tries",
+                                      "__reached", "__frameSaid"})
                              .contains(name),
                          qPrintable(name));
+            QCOMPARE(pageJs("typeof qt + typeof QWebChannel").toString(),
+                     QString("undefinedundefined"));
         }
     }
 
@@ -202,8 +269,10 @@ private Q_SLOTS:
         QCOMPARE(message.value(0).toString(), server.url("media/clip.mp4"));
         const QVariantMap headers = headersOf(message.value(1).toString());
         QCOMPARE(headers.value("Referer").toString(), server.url("video.html"));
-        QCOMPARE(headers.value("Cookie").toString(), QString("session=abc123"));
         QVERIFY(headers.value("UserAgent").toString().contains("Clipmoor/"));
+        // The site's cookies travel as a cookie file, never in the headers.
+        QVERIFY(!headers.contains("Cookie"));
+        QVERIFY(hasCookie(message, "session\tabc123"));
     }
 
     void runningTwiceChangesNothing()
@@ -281,8 +350,7 @@ private Q_SLOTS:
         QVERIFY(js("player.src").toString().startsWith("blob:"));
         const QList<QVariant> message = press(0);
         QCOMPARE(message.value(0).toString(), server.url("blob.html"));
-        QCOMPARE(headersOf(message.value(1).toString()).value("Cookie").toString(),
-                 QString("session=abc123"));
+        QVERIFY(hasCookie(message, "session\tabc123"));
     }
 
     void pageStylesCannotHideTheButton()
@@ -327,9 +395,11 @@ private Q_SLOTS:
         QCOMPARE(js("__clipmoor.buttons()[0].target.id").toString(), QString("movie_player"));
         const QList<QVariant> message = press(0);
         QCOMPARE(message.value(0).toString(), server.url("youtube.com/watch?v=abcdefghijk&t=5"));
-        const QVariantMap headers = headersOf(message.value(1).toString());
-        QCOMPARE(headers.value("Cookie").toString(), QString("session=abc123"));
-        QVERIFY(headers.value("Referer").toString().contains("youtube.com/watch"));
+        QVERIFY(hasCookie(message, "session\tabc123"));
+        QVERIFY(headersOf(message.value(1).toString())
+                    .value("Referer")
+                    .toString()
+                    .contains("youtube.com/watch"));
     }
 
     void sitePagesThatAreNotWatchPages()
@@ -381,28 +451,10 @@ private Q_SLOTS:
         // it finds in the page, with the page's headers either way.
         QCOMPARE(message.value(0).toString(),
                  direct ? server.url(path) : server.url("media/site.mp4"));
-        QCOMPARE(headersOf(message.value(1).toString()).value("Cookie").toString(),
-                 QString("session=abc123"));
+        QVERIFY(hasCookie(message, "session\tabc123"));
         if (!direct)
             QVERIFY(server.lastHeadByPath.value(QUrl(server.url(path)).path().mid(1))
                         .contains("Cookie: session=abc123"));
-    }
-
-    void hostileMessagesAreDropped()
-    {
-        QVERIFY(open("none.html"));
-        QSignalSpy started(browser, &BrowserWindow::downloadStarted);
-        QSignalSpy injected(browser, &BrowserWindow::scriptsInjected);
-        // A page can reach the bridge itself: whatever it sends is checked.
-        js("new QWebChannel(qt.webChannelTransport, function (c) {"
-           " c.objects.bridge.download('not json');"
-           " c.objects.bridge.download(JSON.stringify({url: 'file:///etc/passwd'}));"
-           " c.objects.bridge.download(JSON.stringify({url: 42}));"
-           " c.objects.bridge.download(JSON.stringify({url: '" +
-           server.url("ok.mp4") + "'})); });");
-        QTRY_VERIFY_WITH_TIMEOUT(!started.isEmpty(), 10000);
-        QCOMPARE(started.size(), 1);
-        QCOMPARE(started.first().value(0).toString(), server.url("ok.mp4"));
     }
 
     void clearingBrowsingDataSignsOut()
@@ -413,7 +465,7 @@ private Q_SLOTS:
         browser->header()->findChildren<QPushButton *>().last()->click();
         // The page loaded again (its own cookie set anew) without the signed-in cookie.
         QTRY_VERIFY_WITH_TIMEOUT(
-            js("window.__errors && document.cookie === 'session=abc123'").toBool(), 20000);
+            pageJs("window.__errors && document.cookie === 'session=abc123'").toBool(), 20000);
     }
 
     void goingHomeFreesTheView()
@@ -427,6 +479,142 @@ private Q_SLOTS:
         QVERIFY(open("video.html"));
         QCOMPARE(waitForButtons(1), 1);
         QCOMPARE(press(0).value(0).toString(), server.url("media/clip.mp4"));
+    }
+
+    // --- hostile pages ---------------------------------------------------------------------
+
+    void aDownloadNeedsAClickOnTheButton()
+    {
+        QSignalSpy started(browser, &BrowserWindow::downloadStarted);
+        const int tried = gate().tried(), dropped = gate().dropped();
+        QVERIFY(open("onload.html"));
+        QCOMPARE(waitForButtons(1), 1);
+        // The page clicks the button a thousand times from its script: such clicks are not
+        // trusted, and the page has no road to the bridge of its own.
+        QTRY_VERIFY_WITH_TIMEOUT(pageJs("window.__tries").toInt() >= 1000, 10000);
+        QCOMPARE(pageJs("window.__reached").toBool(), false);
+        // Should a request reach the bridge all the same (our own world's road), it needs a
+        // click: none yet, then one beside the button.
+        sendFromOurWorld(server.url("media/clip.mp4"));
+        QTRY_COMPARE_WITH_TIMEOUT(gate().tried(), tried + 1, 10000);
+        now += 60 * 1000;
+        testutil::clickAt(browser->view(), QPointF(600, 400));
+        sendFromOurWorld(server.url("media/clip.mp4"));
+        QTRY_COMPARE_WITH_TIMEOUT(gate().dropped(), dropped + 2, 10000);
+        QCOMPARE(started.size(), 0);
+        // A click on the button is what it takes.
+        QCOMPARE(press(0).value(0).toString(), server.url("media/clip.mp4"));
+        qInfo("without a click: %d script clicks reached no bridge; requests tried %d, "
+              "accepted %d, dropped %d",
+              pageJs("window.__tries").toInt(), gate().tried() - tried,
+              gate().tried() - tried - (gate().dropped() - dropped), gate().dropped() - dropped);
+    }
+
+    void theKeyboardPressesTheButtonToo()
+    {
+        QVERIFY(open("link.html"));
+        QCOMPARE(waitForButtons(1), 1);
+        QWidget *input = browser->view()->focusProxy();
+        browser->activateWindow();
+        input->setFocus();
+        // The page's two links, then our button (last in the document).
+        for (int i = 0; i < 3; ++i)
+            QTest::keyClick(input, Qt::Key_Tab);
+        QTRY_VERIFY_WITH_TIMEOUT(
+            js("document.activeElement === __clipmoor.buttons()[0].host").toBool(), 10000);
+        now += 60 * 1000;
+        QSignalSpy started(browser, &BrowserWindow::downloadStarted);
+        QTest::keyClick(input, Qt::Key_Return);
+        QVERIFY(started.wait(10000));
+        QCOMPARE(started.first().value(0).toString(), server.url("files/talk.m4a"));
+    }
+
+    void aFloodAfterOneClickStartsOneJob()
+    {
+        QVERIFY(open("video.html"));
+        QCOMPARE(waitForButtons(1), 1);
+        QSignalSpy started(browser, &BrowserWindow::downloadStarted);
+        const int tried = gate().tried(), accepted = gate().accepted();
+        now += 60 * 1000;
+        // A loop behind the button: 1,000 requests after one click.
+        QVERIFY(testutil::clickElement(browser->view(), "__clipmoor.buttons()[0].host"));
+        sendFromOurWorld(server.url("media/clip.mp4"), 1000);
+        QTRY_COMPARE_WITH_TIMEOUT(gate().tried(), tried + 1001, 20000);
+        QTRY_COMPARE_WITH_TIMEOUT(started.size(), 1, 10000);
+        // Clicks as fast as they come: at most kPerMinute requests a minute.
+        for (int i = 0; i < RequestGate::kPerMinute + 2; ++i) {
+            now += 100;
+            QVERIFY(testutil::clickElement(browser->view(), "__clipmoor.buttons()[0].host"));
+            sendFromOurWorld(server.url("media/clip.mp4"), 50);
+        }
+        const int asked = 1001 + (RequestGate::kPerMinute + 2) * 51;
+        QTRY_COMPARE_WITH_TIMEOUT(gate().tried(), tried + asked, 20000);
+        QTRY_COMPARE_WITH_TIMEOUT(started.size(), RequestGate::kPerMinute, 10000);
+        QCOMPARE(gate().accepted() - accepted, RequestGate::kPerMinute);
+        qInfo("flood: requests tried %d, accepted %d, dropped %d", asked,
+              gate().accepted() - accepted, asked - (gate().accepted() - accepted));
+    }
+
+    void aCrossOriginFrameLendsNoClick()
+    {
+        QVERIFY(open("framed.html"));
+        QCOMPARE(waitForButtons(1), 1);
+        QTRY_VERIFY_WITH_TIMEOUT(
+            js("(function (f) { return f.getBoundingClientRect().height > 100 &&"
+               " f.contentDocument === null; })(document.getElementById('frame'))")
+                .toBool(),
+            10000);
+        QSignalSpy started(browser, &BrowserWindow::downloadStarted);
+        const int dropped = gate().dropped();
+        now += 60 * 1000;
+        // The user clicks in the frame; the frame cannot reach the bridge, and the click is no
+        // click on our button for a request of the page.
+        QVERIFY(testutil::clickElement(browser->view(), "document.getElementById('frame')"));
+        QTRY_VERIFY_WITH_TIMEOUT(!pageJs("window.__frameSaid").isNull(), 10000);
+        QCOMPARE(pageJs("window.__frameSaid.reached").toBool(), false);
+        sendFromOurWorld(server.url("media/clip.mp4"));
+        QTRY_COMPARE_WITH_TIMEOUT(gate().dropped(), dropped + 1, 10000);
+        QCOMPARE(started.size(), 0);
+    }
+
+    void cookiesAndHeadersStayWithTheirSite()
+    {
+        // Another site's cookie in the same browser, then the victim site with its own.
+        QVERIFY(open(otherSite("none.html")));
+        QVERIFY(open("victim.html"));
+        QTRY_VERIFY_WITH_TIMEOUT(
+            std::any_of(browser->browserCookies().begin(), browser->browserCookies().end(),
+                        [](const QNetworkCookie &c) { return c.name() == "sess"; }),
+            10000);
+        QCOMPARE(waitForButtons(2), 2);
+        QCOMPARE(pageJs("document.cookie.indexOf('SECRET')").toInt(), -1); // HttpOnly
+        // A script of ours gone wrong sends forged headers on the click's mouse press (before
+        // the button's own message): the headers are an allow-list.
+        const QString forged = bridge::makeMetadata({{"Authorization", "Bearer FORGED"},
+                                                     {"Host", "forged.example"},
+                                                     {"X-Anything", "FORGED"},
+                                                     {"Cookie", "forged=FORGED"},
+                                                     {"Referer", server.url("victim.html")}});
+        js("addEventListener('mousedown', function () { __clipmoor.send({url:"
+           " document.getElementById('player').src, metadata: '" +
+           forged + "'}); }, {capture: true, once: true})");
+        const QList<QVariant> request = press(0);
+        QCOMPARE(request.value(0).toString(), server.url("redir?to=" + otherSite("steal.mp4")));
+        QCOMPARE(headersOf(request.value(1).toString()),
+                 QVariantMap({{"Referer", server.url("victim.html")}}));
+        // The cookie file holds the page's site, HttpOnly cookies included, and nothing else.
+        const QByteArray cookies = request.value(2).toByteArray();
+        QVERIFY(cookies.contains("#HttpOnly_127.0.0.1\tFALSE\t/\tFALSE\t0\tsess\tSECRET\n"));
+        for (const QByteArray &line : cookies.split('\n').mid(1)) {
+            if (!line.isEmpty())
+                QVERIFY2(line.startsWith("127.0.0.1\t") || line.startsWith("#HttpOnly_127.0.0.1\t"),
+                         line.constData());
+        }
+        // A download on the other site takes no cookie.
+        QCOMPARE(js("__clipmoor.buttons()[1].kind").toString(), QString("link"));
+        const QList<QVariant> away = press(1);
+        QCOMPARE(away.value(0).toString(), otherSite("steal.mp4"));
+        QVERIFY(away.value(2).toByteArray().isEmpty());
     }
 };
 

@@ -216,7 +216,18 @@ private Q_SLOTS:
         dialog.setMode(PrivateListManager::TurnOn);
         files->setChecked(true);
         QTest::keyClicks(field, "pw1");
+        // A new password is typed twice; a mismatch is told and nothing is locked.
+        QLineEdit *again = dialog.findChildren<QLineEdit *>().at(1);
+        QVERIFY(again->isVisible());
+        QCOMPARE(again->placeholderText(), QString("Enter the password again"));
+        QTest::keyClicks(again, "pw2");
         QSignalSpy locked(privacy, &PrivateListManager::locked);
+        auto mismatch = testutil::answerNextModal("OK");
+        button->click();
+        QTRY_VERIFY(mismatch->answered);
+        QVERIFY(mismatch->texts.contains("The passwords do not match."));
+        QVERIFY(!dialog.isBusy() && !privacy->isOn());
+        again->setText("pw1");
         button->click();
         // The digest is derived off the window's thread: the click returns at once, the button
         // looks busy and the field keeps what was typed until the outcome arrives.
@@ -345,7 +356,8 @@ private Q_SLOTS:
         page.allList()->setCurrentRow(page.allList()->rowOf(task),
                                       QItemSelectionModel::ClearAndSelect);
         auto lock = testutil::answerNextModal("Lock", [](QWidget *dialog) {
-            dialog->findChild<QLineEdit *>()->setText("page-pw");
+            for (QLineEdit *field : dialog->findChildren<QLineEdit *>())
+                field->setText("page-pw"); // and its confirmation
             for (QCheckBox *box : dialog->findChildren<QCheckBox *>())
                 box->setChecked(box->text().startsWith("Save adult videos"));
         });

@@ -220,6 +220,14 @@ private Q_SLOTS:
         QApplication::clipboard()->setText("https://video.example/ctrl-u/2");
         QTest::keyClick(search, Qt::Key_U, Qt::ControlModifier);
         QCOMPARE(list->count(), before + 2);
+        // The paste is shown where it lands: the downloading page comes to the front.
+        QCOMPARE(window.pages()->currentWidget(), window.downloading());
+        window.tabs()->button(3)->click();
+        now += 1500;
+        QApplication::clipboard()->setText("https://video.example/ctrl-u/3");
+        QTest::keyClick(&window, Qt::Key_U, Qt::ControlModifier);
+        QCOMPARE(list->count(), before + 3);
+        QCOMPARE(window.pages()->currentWidget(), window.downloading());
         SniffMgr::instance()->deleteAllDownloading();
     }
 

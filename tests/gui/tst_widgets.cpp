@@ -11,6 +11,9 @@
 
 #include <QApplication>
 #include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -187,6 +190,63 @@ private Q_SLOTS:
 
         delete bar; // the title bar may go away
         QCOMPARE(window.hitTest(QPoint(100, 20), &edges), CFramelessWindow::Hit::Client);
+    }
+
+    // In an ignored container (a tool bar) only what takes no input drags: its empty part and a
+    // plain label. A button, a line edit, and a label on a button (a tab's mark) are clicked.
+    // A press becomes a move only once the pointer travels; where the window system cannot move
+    // the window (offscreen), the window follows the pointer itself.
+    void framelessCaptionIsOnlyWhatTakesNoInput()
+    {
+        CFramelessWindow window;
+        auto *central = new QWidget;
+        auto *toolbar = new QWidget(central);
+        toolbar->setGeometry(0, 0, 600, 60);
+        auto *label = new QLabel("Clipmoor", toolbar);
+        label->setGeometry(10, 10, 100, 40);
+        auto *button = new QPushButton("Paste URL", toolbar);
+        button->setGeometry(150, 10, 100, 40);
+        auto *mark = new QLabel(button);
+        mark->setGeometry(0, 0, 16, 16);
+        auto *edit = new QLineEdit(toolbar);
+        edit->setGeometry(300, 10, 100, 40);
+        auto *link = new QLabel("<a href=\"x\">MP4</a>", toolbar);
+        link->setGeometry(450, 10, 100, 40);
+        window.setCentralWidget(central);
+        window.setTitleBar(central);
+        window.addIgnoreWidget(toolbar);
+        window.setGeometry(100, 100, 600, 400);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        const auto hit = [&window](QWidget *w, QPoint at = QPoint(5, 5)) {
+            return window.hitTest(w->mapTo(&window, at), nullptr);
+        };
+        QCOMPARE(hit(toolbar, QPoint(280, 5)), CFramelessWindow::Hit::Caption);
+        QCOMPARE(hit(label), CFramelessWindow::Hit::Caption);
+        QCOMPARE(hit(button, QPoint(50, 30)), CFramelessWindow::Hit::Client);
+        QCOMPARE(hit(mark), CFramelessWindow::Hit::Client);
+        QCOMPARE(hit(edit), CFramelessWindow::Hit::Client);
+        QCOMPARE(hit(link), CFramelessWindow::Hit::Client);
+        QCOMPARE(hit(central, QPoint(300, 200)), CFramelessWindow::Hit::Caption); // the bar itself
+
+        const auto mouse = [](QWidget *target, QEvent::Type type, QPoint at,
+                              Qt::MouseButtons held) {
+            QMouseEvent event(type, at, target->mapToGlobal(at), Qt::LeftButton, held,
+                              Qt::NoModifier);
+            QApplication::sendEvent(target, &event);
+        };
+        QSignalSpy clicked(button, &QPushButton::clicked);
+        mouse(button, QEvent::MouseButtonPress, QPoint(50, 20), Qt::LeftButton);
+        mouse(button, QEvent::MouseButtonRelease, QPoint(50, 20), Qt::NoButton);
+        QCOMPARE(clicked.count(), 1);
+        const QPoint start = window.pos();
+        mouse(label, QEvent::MouseButtonPress, QPoint(5, 5), Qt::LeftButton);
+        mouse(label, QEvent::MouseButtonRelease, QPoint(6, 5), Qt::NoButton);
+        QCOMPARE(window.pos(), start); // a click that wobbled by a pixel
+        mouse(label, QEvent::MouseButtonPress, QPoint(5, 5), Qt::LeftButton);
+        mouse(label, QEvent::MouseMove, QPoint(45, 35), Qt::LeftButton);
+        mouse(label, QEvent::MouseButtonRelease, QPoint(45, 35), Qt::NoButton);
+        QTRY_COMPARE(window.pos(), start + QPoint(40, 30));
     }
 
     void imageViewLoadsFromTheNetworkAndKeepsItsPictureOnFailure()

@@ -140,13 +140,17 @@ int main(int argc, char **argv)
         std::signal(SIGINT, SIG_IGN);
         const QByteArray fakeproc =
             QFile::encodeName(QCoreApplication::applicationDirPath() + "/fakeproc");
-        QList<qint64> pids{qint64(::getpid())};
+        const pid_t self = ::getpid();
+        QList<qint64> pids{qint64(self)};
         for (int own = 0; own < 2; ++own) {
             const pid_t pid = ::fork();
             if (pid == 0) {
                 if (own)
                     ::setpgid(0, 0);
                 ::prctl(PR_SET_PDEATHSIG, SIGKILL);
+                // Killed before the line above took effect, the tool would never stop us.
+                if (::getppid() != self)
+                    ::_exit(127);
                 const int devnull = ::open("/dev/null", O_WRONLY);
                 ::dup2(devnull, 1);
                 ::execl(fakeproc.constData(), fakeproc.constData(), "stubborn", nullptr);

@@ -20,6 +20,7 @@ Result describe(Context &ctx, const QString &url, const QStringList &extra)
     QStringList args = ctx.ytdlpArguments();
     args << "-J" << extra << "--" << url;
     const child::Result r = child::capture(ctx.ytdlpProgram(), args, &json, 600000);
+    ctx.noticeYtdlpVersion(r.errorOutput);
     if (child::interrupted()) {
         a.code = out::Interrupted;
         a.error = QStringLiteral("interrupted");

@@ -10,6 +10,7 @@
 #include <QSet>
 #include <QStandardPaths>
 
+#include <algorithm>
 #include <csignal>
 #include <fcntl.h>
 #include <sys/prctl.h>
@@ -327,7 +328,11 @@ QString errorSummary(const QByteArray &errorOutput)
     static const QRegularExpression unsupported(QStringLiteral("Unsupported URL: \\S+"));
     static const QRegularExpression extractorPrefix(QStringLiteral("^\\[[\\w:.-]+\\] [^:]*: "));
 
-    const QList<QByteArray> lines = errorOutput.trimmed().split('\n');
+    QList<QByteArray> lines = errorOutput.trimmed().split('\n');
+    // Our own notes among them (the version a yt-dlp reports) say nothing about a failure.
+    lines.erase(std::remove_if(lines.begin(), lines.end(),
+                               [](const QByteArray &line) { return line.startsWith("VANTORO_"); }),
+                lines.end());
     // yt-dlp says it on its last "ERROR:" line; ffmpeg on one of its last lines.
     QString error;
     for (auto it = lines.crbegin(); it != lines.crend() && error.isEmpty(); ++it) {

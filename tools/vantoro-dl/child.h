@@ -24,7 +24,8 @@ bool interrupted();
 int stopSignal();
 void installInterruptHandler();
 
-// Forks the guardian; call first thing in main, before any thread exists.
+// Forks the guardian; call first thing in main, before any thread exists. (A job whose children
+// start nothing of their own and that writes no secret to disk can do without.)
 void startGuardian();
 // A file the guardian removes should the tool die before it does (secrets written to disk).
 void guardFile(const QString &path);

@@ -1,6 +1,7 @@
 #include "context.h"
 
 #include "output.h"
+#include "playlist.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
@@ -36,12 +37,63 @@ QJsonObject readVersionCache()
     return QJsonDocument::fromJson(file.readAll()).object();
 }
 
-// A configuration file for yt-dlp holds one argument per word, quoted like a POSIX shell.
-QString shellQuoted(const QString &text)
+// yt-dlp 2023.03.04 (and older) turns the cookies it has for a format's address into a "Cookie"
+// header of that format, and a header follows a redirect to any other host. A Python yt-dlp is
+// therefore started through these lines, which take that header out again before yt-dlp runs:
+// its cookie jar still adds the right cookies to every request, per host, redirects included.
+// (Newer yt-dlp no longer makes the header; taking out nothing changes nothing.) The current
+// folder is not searched for modules. Asked to, the lines also say which version of yt-dlp this
+// is, on standard error, which saves a Python start of its own for "yt-dlp --version".
+const char kVersionTag[] = "VANTORO_YTDLP_VERSION ";
+
+QString bootstrap(bool zip)
 {
-    QString quoted = text;
-    quoted.replace(QLatin1Char('\''), QLatin1String("'\"'\"'"));
-    return QLatin1Char('\'') + quoted + QLatin1Char('\'');
+    return QStringLiteral("import runpy, sys\n"
+                          "if sys.path and sys.path[0] in ('', '.'):\n"
+                          "    del sys.path[0]\n"
+                          "program, tell = sys.argv[1], sys.argv[2] == '1'\n"
+                          "sys.argv = [program] + sys.argv[3:]\n") +
+           (zip ? QStringLiteral("sys.path.insert(0, program)\n") : QString()) +
+           QStringLiteral("try:\n"
+                          "    from yt_dlp import YoutubeDL as _YDL\n"
+                          "    _headers = _YDL._calc_headers\n"
+                          "    def _without_cookie(self, *args, **kwargs):\n"
+                          "        headers = _headers(self, *args, **kwargs)\n"
+                          "        headers.pop('Cookie', None)\n"
+                          "        return headers\n"
+                          "    _YDL._calc_headers = _without_cookie\n"
+                          "    if tell:\n"
+                          "        from yt_dlp.version import __version__\n"
+                          "        sys.stderr.write('") +
+           QLatin1String(kVersionTag) +
+           QStringLiteral("' + __version__ + '\\n')\n"
+                          "        sys.stderr.flush()\n"
+                          "except Exception:\n"
+                          "    pass\n"
+                          "runpy.run_path(program, run_name='__main__')\n");
+}
+
+// The interpreter named on a script's first line ("#!/usr/bin/python3", "#!/usr/bin/env
+// python3") when it is Python; whether a zip archive follows that line (a zipapp).
+QStringList pythonOf(const QString &path, bool *zip)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return QStringList();
+    const QByteArray head = file.read(4096);
+    const int end = head.indexOf('\n');
+    if (!head.startsWith("#!") || end < 0)
+        return QStringList();
+    const QStringList words =
+        QString::fromUtf8(head.mid(2, end - 2)).split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    const QString program = QFileInfo(words.value(0)).fileName();
+    const bool python = program.startsWith(QLatin1String("python")) ||
+                        (program == QLatin1String("env") && words.size() == 2 &&
+                         words.at(1).startsWith(QLatin1String("python")));
+    if (!python || words.size() > 2)
+        return QStringList();
+    *zip = head.mid(end + 1).startsWith("PK\x03\x04");
+    return words;
 }
 
 } // namespace
@@ -63,12 +115,19 @@ void Context::locateYtdlp()
         ytdlpPath = plain.absoluteFilePath();
     } else if (plain.isFile() || zip.isFile()) {
         ytdlpPath = (plain.isFile() ? plain : zip).absoluteFilePath();
-        ytdlpIsZipapp = true;
+        launch = Launch::PythonZip;
+        interpreter = QStringList{QStringLiteral("/usr/bin/python3")};
     } else {
         ytdlpPath = QStandardPaths::findExecutable(QStringLiteral("yt-dlp"));
     }
     if (ytdlpPath.isEmpty())
         return;
+    if (launch == Launch::Direct) {
+        bool zipped = false;
+        interpreter = pythonOf(ytdlpPath, &zipped);
+        if (!interpreter.isEmpty())
+            launch = zipped ? Launch::PythonZip : Launch::Python;
+    }
     const QJsonObject known = readVersionCache().value(ytdlpPath).toObject();
     if (known.value(QLatin1String("stamp")).toString() == fileStamp(ytdlpPath))
         ytdlpVersion = known.value(QLatin1String("version")).toString();
@@ -76,17 +135,39 @@ void Context::locateYtdlp()
 
 QString Context::ytdlpProgram() const
 {
-    return ytdlpIsZipapp ? QStringLiteral("/usr/bin/python3") : ytdlpPath;
+    return launch == Launch::Direct ? ytdlpPath : interpreter.first();
+}
+
+QStringList Context::launchArguments() const
+{
+    if (launch == Launch::Direct)
+        return QStringList();
+    return interpreter.mid(1) << QStringLiteral("-c") << bootstrap(launch == Launch::PythonZip)
+                              << ytdlpPath
+                              << (ytdlpVersion.isEmpty() ? QStringLiteral("1")
+                                                         : QStringLiteral("0"));
+}
+
+// A yt-dlp that is not a Python program cannot be corrected (see bootstrap()): it gets cookies
+// only when it is known to be a version that no longer turns them into a header.
+bool Context::cookiesAreSafe() const
+{
+    return launch != Launch::Direct || ytdlpVersion >= QLatin1String("2023.07.06");
 }
 
 QStringList Context::ytdlpArguments() const
 {
-    QStringList args;
-    if (ytdlpIsZipapp)
-        args << ytdlpPath;
+    QStringList args = launchArguments();
     args << "--no-warnings"
          << "--no-color"
-         << "--ignore-config";
+         << "--ignore-config"
+         << "--socket-timeout"
+         << QString::number(stallSeconds)
+         // A transfer is tried three times (each retry resumes); then it has failed.
+         << "--retries"
+         << "2"
+         << "--fragment-retries"
+         << "2";
     if (!ffmpeg.isEmpty())
         args << "--ffmpeg-location" << QFileInfo(ffmpeg).absolutePath();
     if (!proxy.isEmpty())
@@ -107,47 +188,62 @@ QStringList Context::ytdlpArguments() const
             }
         }
     }
-    if (!headers.referer.isEmpty())
-        args << "--referer" << headers.referer;
     if (!headers.userAgent.isEmpty())
         args << "--user-agent" << headers.userAgent;
-    const QString config = cookieConfig();
-    if (!config.isEmpty())
-        args << "--config-locations" << config;
+    if (!headers.referer.isEmpty())
+        args << "--referer" << headers.referer;
+    if (!headers.origin.isEmpty())
+        args << "--add-header" << QStringLiteral("Origin:") + headers.origin;
+    if (!headers.acceptLanguage.isEmpty())
+        args << "--add-header" << QStringLiteral("Accept-Language:") + headers.acceptLanguage;
+    if (!cookies.isEmpty() && !cookiesAreSafe()) {
+        out::note(QStringLiteral("cookies not used: %1 is not a Python program and may send "
+                                 "them to the hosts it is redirected to")
+                      .arg(ytdlpPath));
+    } else if (const QString cookiePath = cookieFilePath(); !cookiePath.isEmpty()) {
+        args << "--cookies" << cookiePath;
+    }
     return args;
 }
 
-// The page cookie travels in a private configuration file rather than on the command line,
-// where every user of the machine could read it.
-QString Context::cookieConfig() const
+// The scoped cookies go to yt-dlp as a cookie file of their own, owner-only, in the job's
+// folder: yt-dlp writes its cookies back into that file when it ends, so it never gets the
+// application's. The file goes when the tool ends (the guardian removes it should the tool die).
+QString Context::cookieFilePath() const
 {
-    if (headers.cookie.isEmpty())
+    if (cookies.isEmpty())
         return QString();
     if (cookieFile)
         return cookieFile->fileName();
-    auto file = std::make_unique<QTemporaryFile>(QDir::tempPath() +
-                                                 QStringLiteral("/vantoro-dl-XXXXXX.conf"));
-    if (!file->open()) {
-        out::note(
-            QStringLiteral("cannot write the cookie for yt-dlp: %1").arg(file->errorString()));
-        return QString();
+    for (const QString &folder : {workFolder, QDir::tempPath()}) {
+        if (folder.isEmpty())
+            continue;
+        auto file = std::make_unique<QTemporaryFile>(
+            folder + QStringLiteral("/.vantoro-cookies-XXXXXX.txt"));
+        if (!file->open())
+            continue;
+        file->setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+        child::guardFile(file->fileName());
+        const QByteArray text = cookies::toFile(cookies);
+        if (file->write(text) != text.size() || !file->flush()) {
+            child::unguardFile(file->fileName());
+            continue;
+        }
+        cookieFile = std::move(file);
+        return cookieFile->fileName();
     }
-    file->setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
-    child::guardFile(file->fileName());
-    file->write(QStringLiteral("--add-header %1\n")
-                    .arg(shellQuoted(QStringLiteral("Cookie:") + headers.cookie))
-                    .toUtf8());
-    file->flush();
-    cookieFile = std::move(file);
-    return cookieFile->fileName();
+    out::note(QStringLiteral("cookies not used: no folder to write them to"));
+    return QString();
 }
 
-QString Context::proxyHostPort() const
+fetch::Options Context::fetchOptions() const
 {
-    if (proxy.isEmpty())
-        return QString();
-    const QUrl url(proxy);
-    return QStringLiteral("%1:%2").arg(url.host()).arg(url.port(8080));
+    fetch::Options options;
+    options.proxy = proxy;
+    options.checkCertificate = checkCertificate;
+    options.headers = headers.sendable();
+    options.cookieFile = cookieFilePath();
+    return options;
 }
 
 void Context::rememberYtdlpVersion(const QString &version)
@@ -157,23 +253,37 @@ void Context::rememberYtdlpVersion(const QString &version)
     ytdlpVersion = version;
     QJsonObject cache = readVersionCache();
     cache.insert(ytdlpPath, QJsonObject{{"stamp", fileStamp(ytdlpPath)}, {"version", version}});
-    QDir().mkpath(QFileInfo(versionCachePath()).absolutePath());
+    // The tool's cache folder holds frames of what the user downloads: the user's only.
+    const QString folder = QFileInfo(versionCachePath()).absolutePath();
+    QDir().mkpath(folder);
+    QFile::setPermissions(folder,
+                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     QSaveFile file(versionCachePath());
     if (file.open(QIODevice::WriteOnly)) {
+        file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
         file.write(QJsonDocument(cache).toJson(QJsonDocument::Compact));
         file.commit();
     }
 }
 
+void Context::noticeYtdlpVersion(const QByteArray &errorOutput)
+{
+    const int at = errorOutput.indexOf(kVersionTag);
+    if (at < 0)
+        return;
+    const int from = at + int(sizeof kVersionTag) - 1;
+    const int end = errorOutput.indexOf('\n', from);
+    rememberYtdlpVersion(
+        QString::fromUtf8(errorOutput.mid(from, end < 0 ? -1 : end - from)).trimmed());
+}
+
 void Context::learnYtdlpVersion()
 {
-    if (!ytdlpVersion.isEmpty() || ytdlpPath.isEmpty() || versionQuery)
+    // A Python yt-dlp says it itself, on its first run (see bootstrap()).
+    if (!ytdlpVersion.isEmpty() || ytdlpPath.isEmpty() || versionQuery || launch != Launch::Direct)
         return;
     versionQuery = std::make_unique<child::Process>(true);
-    QStringList args;
-    if (ytdlpIsZipapp)
-        args << ytdlpPath;
-    versionQuery->launch(ytdlpProgram(), args << "--version");
+    versionQuery->launch(ytdlpProgram(), launchArguments() << "--version");
 }
 
 void Context::finish()
@@ -188,7 +298,42 @@ void Context::finish()
     versionQuery.reset();
 }
 
-void setUpContext(Context *ctx, params::Reader &reader, const QJsonObject &root)
+namespace {
+
+// The cookies of the requested address's site: from the application's cookie file and from the
+// page's "Cookie" header, the latter only when the page (its Referer) is on that same site.
+QList<cookies::Entry> scopedCookies(const QString &address, const QString &cookieFile,
+                                    const params::Headers &headers)
+{
+    QList<cookies::Entry> entries;
+    const QUrl url(address);
+    const QString site = cookies::siteOf(url.host());
+    if (site.isEmpty())
+        return entries;
+    if (!cookieFile.isEmpty()) {
+        QFile file(cookieFile);
+        if (file.open(QIODevice::ReadOnly) && file.size() <= cookies::kMaxFileSize)
+            entries = cookies::fromFile(file.read(cookies::kMaxFileSize), site);
+        else
+            out::note(QStringLiteral("cannot read the cookie file %1").arg(cookieFile));
+    }
+    if (!headers.cookie.isEmpty()) {
+        const QString pageSite =
+            headers.referer.isEmpty() ? site : cookies::siteOf(QUrl(headers.referer).host());
+        if (pageSite == site)
+            entries +=
+                cookies::fromHeader(headers.cookie, site, url.scheme() == QLatin1String("https"));
+        else
+            out::note(QStringLiteral("the page's cookies are not used: the page is not on the "
+                                     "site of the address"));
+    }
+    return entries.mid(0, cookies::kMaxEntries);
+}
+
+} // namespace
+
+void setUpContext(Context *ctx, params::Reader &reader, const QJsonObject &root,
+                  const QString &paramFile)
 {
     const QJsonObject downloader = reader.object(root, "downloader");
     const QString ffmpegFolder = reader.text(root, "ffmpeg_location");
@@ -199,6 +344,17 @@ void setUpContext(Context *ctx, params::Reader &reader, const QJsonObject &root)
     ctx->checkCertificate = !reader.flag(downloader, "nocheckcertificate");
     ctx->readCookie = reader.flag(downloader, "read_cookie");
     ctx->headers = params::headersFrom(reader.text(downloader, "metadata"));
+    bool numeric = false;
+    const int stall = reader.text(downloader, "stall_timeout").toInt(&numeric);
+    if (numeric && stall > 0)
+        ctx->stallSeconds = qMin(stall, 600);
+    const QString address = root.contains(QLatin1String("url")) ? reader.text(root, "url")
+                                                                : reader.text(downloader, "url");
+    ctx->address = playlist::parseEntryAddress(address).url;
+    const QString saveDir = reader.text(downloader, "save_path");
+    ctx->workFolder = saveDir.isEmpty() ? QFileInfo(paramFile).absolutePath() : saveDir;
+    ctx->cookies =
+        scopedCookies(ctx->address, reader.text(downloader, "cookie_file"), ctx->headers);
 }
 
 int ytdlpFailureCode(const QString &error)

@@ -267,7 +267,13 @@ Outcome run(const Request &request, const std::function<void(double)> &progress)
                     writeError(request.saveDir, QStringLiteral("cannot create it")));
 
     media::Info source;
-    const bool probed = probeIfNeeded(request, preset, &source);
+    bool probed = false;
+    if (request.source && request.source->ok) {
+        source = *request.source;
+        probed = true;
+    } else {
+        probed = probeIfNeeded(request, preset, &source);
+    }
     if (child::interrupted())
         return fail(out::Interrupted, QStringLiteral("interrupted"));
     const QStringList middle = plan(preset, request, probed ? &source : nullptr, &error);
@@ -278,7 +284,8 @@ Outcome run(const Request &request, const std::function<void(double)> &progress)
     const QString partial =
         QDir(request.saveDir).filePath('.' + base + ".converting." + preset.extension);
     Pass pass;
-    const child::Result r = convertOnce(request, middle, partial, source.duration, progress, &pass);
+    const double duration = request.duration > 0 ? request.duration : source.duration;
+    const child::Result r = convertOnce(request, middle, partial, duration, progress, &pass);
     outcome = judgeRun(request, preset, r);
     if (outcome.code != out::Ok) {
         QFile::remove(partial);
@@ -327,8 +334,22 @@ int runMode(const Context &ctx, params::Reader &reader, const QJsonObject &root)
     const QJsonObject audio = reader.object(c, "audio");
     request.bitRate = reader.text(audio, "bit_rate");
     request.mute = reader.text(audio, "encoder") == QLatin1String("none");
+    // What the application knows of the input already: its probe (ffprobe's JSON report as
+    // text) and its duration. A probe that says nothing usable is as good as none.
+    const QString probe = reader.text(c, "probe");
+    request.duration = reader.text(c, "duration").toDouble();
+    if (!qIsFinite(request.duration) || request.duration < 0)
+        request.duration = 0;
     if (!reader.problem().isEmpty())
         return out::failure(out::BadArguments, reader.problem());
+    media::Info known;
+    if (!probe.isEmpty()) {
+        known = media::parseProbe(probe.toUtf8(), request.input);
+        if (known.ok)
+            request.source = &known;
+        else
+            out::note(QStringLiteral("ignoring \"probe\": it names no audio or video stream"));
+    }
     if (request.input.isEmpty() || request.preset.isEmpty() || request.saveDir.isEmpty())
         return out::failure(out::BadArguments,
                             QStringLiteral("\"input\", \"preset\" and \"save_path\" are required"));

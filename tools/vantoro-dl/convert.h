@@ -4,9 +4,9 @@
 //
 // ffmpeg's own report of its input gives what the progress needs; ffprobe looks at the source
 // first only when the source decides the arguments (a stream that may be copied as it is, the
-// source's own audio bit rate). The result is written under a hidden temporary name in the output
-// folder and renamed only once complete; the source is never touched (unless it is a download
-// being replaced).
+// source's own audio bit rate) and nobody said what the source holds. The result is written under a
+// hidden temporary name in the output folder and renamed only once complete; the source is never
+// touched (unless it is a download being replaced).
 
 #include "context.h"
 #include "describe.h"
@@ -29,6 +29,11 @@ struct Request
     QString bitRate;    // "origin", empty, or like "320K"
     bool mute = false;
     bool replaceInput = false; // remove the input once the result is complete
+    // What is known of the input already (the application's probe, or the file's own header
+    // after a download): no probe is run then. Null: probed when the input decides the
+    // arguments.
+    const media::Info *source = nullptr;
+    double duration = 0; // seconds of the input when known, for the progress
 };
 
 struct Outcome

@@ -1,13 +1,14 @@
 #include "download.h"
 
+#include "container.h"
 #include "convert.h"
 #include "describe.h"
 #include "formatchoice.h"
 #include "live.h"
 #include "output.h"
 #include "playlist.h"
-#include "thumbnail.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFileInfo>
@@ -29,7 +30,9 @@ struct Job
     QString subtitle;
     bool indexPrefix = false;
     bool reverseIndex = false;
-    QString preset; // non-empty: convert after the download
+    QString preset;     // non-empty: convert after the download
+    QString resolution; // of the conversion: "WIDTHxHEIGHT" or "origin"
+    QString bitRate;    // of the conversion: like "320K", or "origin"
     bool audio() const { return mediaType == QLatin1String("audio"); }
 };
 
@@ -40,6 +43,7 @@ struct Fetched
     QJsonObject sniff; // the "sniff" line made of it
     QString finalPath; // its "after_move" print
     bool live = false; // the stream turned out to be live: recorded instead
+    QDateTime started; // when the run began
 };
 
 const char kInfoTag[] = "VANTORO_INFO:";
@@ -60,6 +64,8 @@ int readJob(params::Reader &reader, const QJsonObject &root, Job *job)
     const QString preset = reader.text(converter, "preset");
     if (reader.flag(converter, "isNeedConvert"))
         job->preset = preset;
+    job->resolution = reader.text(reader.object(converter, "video"), "resolution");
+    job->bitRate = reader.text(reader.object(converter, "audio"), "bit_rate");
     if (!reader.problem().isEmpty())
         return out::failure(out::BadArguments, reader.problem());
     if (job->address.isEmpty() || job->saveDir.isEmpty())
@@ -128,6 +134,7 @@ public:
     void offer(const QByteArray &line)
     {
         latest = line;
+        arrived = true;
         if (clock.isValid() && clock.elapsed() < 250)
             return;
         flush();
@@ -151,6 +158,9 @@ public:
                    {"speed", out::speedText(p.value("speed").toDouble())},
                    {"eta", QString::number(qint64(p.value("eta").toDouble()))}});
     }
+
+    // Whether any bytes arrived (yt-dlp reports progress only as they do).
+    bool arrived = false;
 
 private:
     QByteArray latest;
@@ -205,8 +215,10 @@ int fetchMedia(Context &ctx, const Job &job, Fetched *fetched)
             process.stopGroup(0);
         }
     };
+    fetched->started = QDateTime::currentDateTimeUtc().addSecs(-1);
     const child::Result r = run.exec();
     progress.flush();
+    ctx.noticeYtdlpVersion(r.errorOutput);
     if (child::interrupted())
         return out::failure(out::Interrupted, QStringLiteral("interrupted"));
     if (fetched->live)
@@ -221,7 +233,25 @@ int fetchMedia(Context &ctx, const Job &job, Fetched *fetched)
             why = fetched->info.isEmpty()
                       ? QStringLiteral("no media found at %1").arg(job.entry.url)
                       : QStringLiteral("yt-dlp ended with code %1").arg(r.exitCode);
-        return out::failure(ytdlpFailureCode(why), why);
+        int code = ytdlpFailureCode(why);
+        QString kind = out::kindOf(code, why);
+        // Once bytes came, a failure for want of more leaves a part (resumed by the next run):
+        // the transfer stalled (no byte for the stall time, on every try) or was cut short.
+        static const QStringList keep = {out::kind::NoSpace, out::kind::NotWritable,
+                                         out::kind::NotFound, out::kind::Forbidden,
+                                         out::kind::ServerError};
+        if (progress.arrived && !keep.contains(kind)) {
+            code = out::DownloadFailed;
+            if (kind == QLatin1String(out::kind::TimedOut)) {
+                kind = out::kind::Stalled;
+                why =
+                    QStringLiteral("stalled: no data for %1 s, %2").arg(ctx.stallSeconds).arg(why);
+            } else {
+                kind = out::kind::Truncated;
+                why = QStringLiteral("the download is incomplete: %1").arg(why);
+            }
+        }
+        return out::failure(code, why, kind);
     }
     return out::Ok;
 }
@@ -256,31 +286,75 @@ QString findSubtitle(const QString &mediaPath)
     return QString();
 }
 
-// The saved file: what yt-dlp said about it, completed by ffmpeg where yt-dlp knew nothing
-// (reading the file costs little; grabbing a frame is done only when yt-dlp has no picture).
-media::Info lookAtResult(const Context &ctx, const Job &job, const Fetched &fetched)
+// What this run of yt-dlp left of an unfinished download beside the planned file:
+// "NAME.EXT.part", the parts of the formats it merges ("NAME.f137.mp4.part"), HLS fragments
+// ("NAME.mp4.part-Frag3"). A part older than the run belongs to another attempt.
+QStringList partsLeft(const Fetched &fetched)
 {
-    media::Info info = media::fromYtdlp(fetched.info);
-    const QString suffix = QFileInfo(fetched.finalPath).suffix().toLower();
-    const bool audioOnly =
-        job.audio() || (info.videoCodec.isEmpty() && !info.audioCodec.isEmpty()) ||
-        QStringList{"mp3", "m4a", "aac", "ogg", "opus", "wav", "flac"}.contains(suffix);
-    if (audioOnly)
-        info.videoCodec.clear();
-    const bool wantPicture = !audioOnly && fetched.info.value("thumbnail").toString().isEmpty();
-    const bool unknown = info.duration <= 0 || (!audioOnly && info.height <= 0);
-    if (!wantPicture && !unknown)
-        return info;
-    const thumbnail::Look look =
-        thumbnail::fromFile(ctx.ffmpeg, fetched.finalPath, job.address, wantPicture, info.duration);
-    media::complete(&info, look.info);
-    if (!look.picture.isEmpty()) {
-        QJsonObject again = fetched.sniff;
-        again.insert("filepath", fetched.finalPath);
-        again.insert("local_thumbnail", look.picture);
-        out::line("sniff", again);
+    QStringList parts;
+    const QString planned = fetched.info.value("_filename").toString();
+    if (planned.isEmpty())
+        return parts;
+    const QFileInfo p(planned);
+    const QDir dir = p.dir();
+    for (const QFileInfo &file : dir.entryInfoList(QDir::Files | QDir::Hidden)) {
+        const QString name = file.fileName();
+        if (name.startsWith(p.completeBaseName()) &&
+            (name.endsWith(QLatin1String(".part")) || name.contains(QLatin1String(".part-Frag"))) &&
+            file.lastModified() >= fetched.started)
+            parts << file.filePath();
     }
-    return info;
+    return parts;
+}
+
+// The saved file, judged and described: its own header (read in-process) says whether all of it
+// arrived and what it holds; yt-dlp's report fills in the rest. Only a file in a container not
+// read here, of which yt-dlp knew nothing either, is shown to ffprobe. A file cut short goes
+// back to being a part, so that the next run resumes it.
+int judgeResult(const Context &ctx, const Job &job, const Fetched &fetched, media::Info *info,
+                bool *fromFile)
+{
+    const QString path = fetched.finalPath;
+    auto truncated = [&path](const QString &why) {
+        return out::failure(out::DownloadFailed,
+                            QStringLiteral("the download is incomplete: %1").arg(why),
+                            out::kind::Truncated);
+    };
+    const QStringList parts = partsLeft(fetched);
+    if (!parts.isEmpty())
+        return truncated(QStringLiteral("%1 was left behind").arg(parts.first()));
+    const container::Facts facts = container::inspect(path);
+    if (!facts.complete) {
+        const qint64 size = QFileInfo(path).size();
+        QFile::remove(path + QStringLiteral(".part"));
+        QFile::rename(path, path + QStringLiteral(".part"));
+        return truncated(
+            QStringLiteral("%1 ends after %2 bytes, before its media does").arg(path).arg(size));
+    }
+    *info = facts.info;
+    *fromFile = facts.info.ok;
+    media::complete(info, media::fromYtdlp(fetched.info));
+    const QString suffix = QFileInfo(path).suffix().toLower();
+    const bool audioOnly =
+        job.audio() || (info->videoCodec.isEmpty() && !info->audioCodec.isEmpty()) ||
+        QStringList{"mp3", "m4a", "aac", "ogg", "opus", "wav", "flac"}.contains(suffix);
+    if (audioOnly) {
+        info->videoCodec.clear();
+        info->width = info->height = 0;
+    }
+    const bool unknown = info->duration <= 0 || (!audioOnly && info->height <= 0);
+    if (facts.format != container::Format::Unknown || !unknown || ctx.ffprobe.isEmpty())
+        return out::Ok;
+    QByteArray json;
+    if (!child::capture(ctx.ffprobe, media::probeArguments(path), &json, 60000).started)
+        return out::Ok;
+    const media::Info probed = media::parseProbe(json, path);
+    if (!probed.ok)
+        return truncated(QStringLiteral("ffprobe cannot read %1").arg(path));
+    *info = probed;
+    *fromFile = true;
+    media::complete(info, media::fromYtdlp(fetched.info));
+    return out::Ok;
 }
 
 } // namespace
@@ -298,18 +372,18 @@ int run(Context &ctx, params::Reader &reader, const QJsonObject &root)
         return out::failure(out::ProgramMissing, QStringLiteral("ffmpeg not found"));
     ctx.learnYtdlpVersion();
 
-    // A playlist address that is live needs no analysis at all.
-    if (live::isHlsAddress(job.entry.url) && live::isLiveHls(ctx, job.entry.url)) {
-        const QString name = QFileInfo(QUrl(job.entry.url).path()).completeBaseName();
-        return recordInstead(ctx, job, {{"title", name}, {"url", job.entry.url}});
-    }
+    // Whether the stream is live is asked once yt-dlp has described it, while its download goes
+    // on: asking before would make every HLS download wait for a request of its own.
     Fetched fetched;
     if (const int code = fetchMedia(ctx, job, &fetched))
         return code;
     if (fetched.live)
         return recordInstead(ctx, job, fetched.info);
 
-    media::Info info = lookAtResult(ctx, job, fetched);
+    media::Info info;
+    bool fromFile = false;
+    if (const int code = judgeResult(ctx, job, fetched, &info, &fromFile))
+        return code;
     QString resultPath = fetched.finalPath;
     if (!job.preset.isEmpty()) {
         convert::Request request;
@@ -318,9 +392,13 @@ int run(Context &ctx, params::Reader &reader, const QJsonObject &root)
         request.input = fetched.finalPath;
         request.preset = job.preset;
         request.saveDir = job.saveDir;
-        request.resolution = "origin";
-        request.bitRate = "origin";
+        request.resolution = job.resolution.isEmpty() ? QStringLiteral("origin") : job.resolution;
+        request.bitRate = job.bitRate.isEmpty() ? QStringLiteral("origin") : job.bitRate;
         request.replaceInput = true;
+        // What the file's own header said is what a probe would say (yt-dlp's codec names are
+        // of another kind: "avc1.64001f" rather than "h264").
+        if (fromFile)
+            request.source = &info;
         const convert::Outcome c = convert::run(request, convert::reportProgress);
         if (c.code != out::Ok)
             return out::failure(c.code, c.error);

@@ -2,62 +2,65 @@
 
 #include "child.h"
 
-#include <QEventLoop>
-#include <QNetworkAccessManager>
-#include <QNetworkProxy>
-#include <QNetworkReply>
-#include <QSslConfiguration>
-#include <QTimer>
 #include <QUrl>
 
 namespace fetch {
 
-QByteArray get(const QString &url, const QString &proxy, bool checkCertificate,
-               const Headers &headers, int timeoutMs)
+QByteArray get(const QString &url, const Options &options)
 {
-    QNetworkAccessManager manager;
-    if (!proxy.isEmpty()) {
-        const QUrl p = QUrl::fromUserInput(proxy);
-        manager.setProxy(QNetworkProxy(QNetworkProxy::HttpProxy, p.host(), quint16(p.port(8080)),
-                                       p.userName(), p.password()));
-    }
-    QNetworkRequest request{QUrl(url)};
-    request.setAttribute(QNetworkRequest::RedirectPolicyAttribute,
-                         QNetworkRequest::NoLessSafeRedirectPolicy);
-    for (const auto &header : headers)
-        request.setRawHeader(header.first, header.second);
-    if (!checkCertificate) {
-        QSslConfiguration ssl = request.sslConfiguration();
-        ssl.setPeerVerifyMode(QSslSocket::VerifyNone);
-        request.setSslConfiguration(ssl);
-    }
-    QNetworkReply *reply = manager.get(request);
-    QEventLoop loop;
-    QObject::connect(reply, &QNetworkReply::finished, &loop, &QEventLoop::quit);
-    QTimer::singleShot(timeoutMs, &loop, &QEventLoop::quit);
-    // An interrupt of the tool ends the wait too.
-    QTimer watch;
-    QObject::connect(&watch, &QTimer::timeout, &loop, [&loop] {
-        if (child::interrupted())
-            loop.quit();
-    });
-    watch.start(100);
-    loop.exec();
+    const QString curl = child::find(QStringLiteral("curl"));
+    if (curl.isEmpty())
+        return QByteArray();
+    constexpr int kMaxBody = 4 * 1024 * 1024; // a playlist is small; anything larger is not one
+    QStringList args{"--silent",
+                     "--fail",
+                     "--location",
+                     "--max-redirs",
+                     "10",
+                     "--proto",
+                     "=http,https",
+                     "--proto-redir",
+                     "=http,https",
+                     "--max-filesize",
+                     QString::number(kMaxBody),
+                     "--max-time",
+                     QString::number(qMax(1, options.timeoutMs / 1000))};
+    if (!options.checkCertificate)
+        args << "--insecure";
+    if (!options.proxy.isEmpty())
+        args << "--proxy" << options.proxy;
+    // curl's cookie engine gives each request, a redirected one too, only the cookies of its
+    // own host; the file is only read.
+    if (!options.cookieFile.isEmpty())
+        args << "--cookie" << options.cookieFile;
+    for (const auto &header : options.headers)
+        args << "--header" << QString::fromUtf8(header.first + ": " + header.second);
+    args << "--url" << url;
     QByteArray body;
-    // A playlist is small; anything far larger is not one.
-    if (reply->isFinished() && reply->error() == QNetworkReply::NoError)
-        body = reply->read(4 * 1024 * 1024);
-    reply->abort();
-    delete reply;
-    return body;
+    bool tooLarge = false;
+    child::Run run;
+    run.program = curl;
+    run.arguments = args;
+    run.timeoutMs = options.timeoutMs + 2000;
+    run.onLine = [&](const QByteArray &line) {
+        if (body.size() + line.size() > kMaxBody)
+            tooLarge = true;
+        else
+            body += line + '\n';
+    };
+    run.onTick = [&tooLarge](child::Process &process) {
+        if (tooLarge)
+            process.stopGroup(0);
+    };
+    const child::Result r = run.exec();
+    return r.started && !r.crashed && r.exitCode == 0 && !tooLarge ? body : QByteArray();
 }
 
-bool isLiveHls(const QString &url, const QString &proxy, bool checkCertificate,
-               const Headers &headers)
+bool isLiveHls(const QString &url, const Options &options)
 {
     QString current = url;
     for (int depth = 0; depth < 3; ++depth) {
-        const QByteArray manifest = get(current, proxy, checkCertificate, headers);
+        const QByteArray manifest = get(current, options);
         if (!manifest.startsWith("#EXTM3U"))
             return false;
         if (!manifest.contains("#EXT-X-STREAM-INF"))

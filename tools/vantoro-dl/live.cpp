@@ -6,6 +6,7 @@
 
 #include <QElapsedTimer>
 #include <QFileInfo>
+#include <QHash>
 #include <QUrl>
 
 #include <csignal>
@@ -16,25 +17,20 @@ namespace {
 const QStringList kMediaSuffixes = {"mp4", "m4v", "mkv", "webm", "mov", "flv",  "avi", "wmv", "mp3",
                                     "m4a", "aac", "ogg", "opus", "wav", "flac", "ts",  "m3u8"};
 
-fetch::Headers requestHeaders(const Context &ctx)
-{
-    fetch::Headers headers;
-    if (!ctx.headers.referer.isEmpty())
-        headers.append({"Referer", ctx.headers.referer.toUtf8()});
-    if (!ctx.headers.cookie.isEmpty())
-        headers.append({"Cookie", ctx.headers.cookie.toUtf8()});
-    if (!ctx.headers.userAgent.isEmpty())
-        headers.append({"User-Agent", ctx.headers.userAgent.toUtf8()});
-    return headers;
-}
-
 QStringList recorderArguments(const Context &ctx, const QString &streamUrl, const QString &target)
 {
     QStringList args{"-nostdin", "-hide_banner", "-y", "-progress", "pipe:1", "-nostats"};
     if (!ctx.proxy.isEmpty())
         args << "-http_proxy" << ctx.proxy;
+    // ffmpeg checks no certificate unless told to, and takes the option only for an https input
+    // (it refuses to run with an option nothing used).
+    if (ctx.checkCertificate && streamUrl.startsWith(QLatin1String("https:"), Qt::CaseInsensitive))
+        args << "-tls_verify"
+             << "1";
+    // Only the allow-listed page headers, and no cookies: ffmpeg sends its headers to every host
+    // it is redirected to, and its own cookie option cannot keep a cookie to one site.
     QString headers;
-    for (const auto &header : requestHeaders(ctx)) {
+    for (const auto &header : ctx.headers.sendable()) {
         if (header.first == "User-Agent")
             args << "-user_agent" << QString::fromUtf8(header.second);
         else
@@ -42,6 +38,8 @@ QStringList recorderArguments(const Context &ctx, const QString &streamUrl, cons
     }
     if (!headers.isEmpty())
         args << "-headers" << headers;
+    if (!ctx.cookies.isEmpty())
+        out::note(QStringLiteral("the recording is made without cookies"));
     // Matroska stays playable when the recording is cut short.
     return args << "-i" << streamUrl << "-map"
                 << "0:v?"
@@ -61,14 +59,14 @@ bool isDirectMedia(const QString &url)
            kMediaSuffixes.contains(QFileInfo(u.path()).suffix().toLower());
 }
 
-bool isHlsAddress(const QString &url)
-{
-    return QFileInfo(QUrl(url).path()).suffix().toLower() == QLatin1String("m3u8");
-}
-
 bool isLiveHls(const Context &ctx, const QString &url)
 {
-    return fetch::isLiveHls(url, ctx.proxyHostPort(), ctx.checkCertificate, requestHeaders(ctx));
+    // An address is asked about once per run (the address itself, then yt-dlp's manifest).
+    static QHash<QString, bool> known;
+    const auto it = known.constFind(url);
+    if (it != known.cend())
+        return it.value();
+    return known[url] = fetch::isLiveHls(url, ctx.fetchOptions());
 }
 
 bool isLive(const Context &ctx, const QJsonObject &info)

@@ -13,7 +13,6 @@ namespace live {
 
 // A plain media file (or playlist) address: its name is its title.
 bool isDirectMedia(const QString &url);
-bool isHlsAddress(const QString &url);
 
 // The stream described by yt-dlp's info is live: yt-dlp says so, or its HLS playlist is still
 // being written (one small request).

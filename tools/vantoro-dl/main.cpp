@@ -47,21 +47,29 @@ int runMode(Context &ctx, params::Reader &reader, const QJsonObject &root)
 
 int main(int argc, char *argv[])
 {
-    child::startGuardian();
+    // The parameter file is read first: only a job that runs yt-dlp needs the guardian (yt-dlp
+    // starts programs of its own, and cookies are written to disk), while a conversion's one
+    // ffmpeg dies with the tool by itself and spares the tool a fork. The guardian is forked
+    // before anything can start a thread.
+    QJsonObject root;
+    QString error;
+    const int loaded = argc == 2 ? params::load(QFile::decodeName(argv[1]), &root, &error)
+                                 : int(out::BadArguments);
+    if (loaded != out::Ok || root.contains(QLatin1String("downloader")) ||
+        root.contains(QLatin1String("sniff_only")) ||
+        !root.value(QLatin1String("converter")).isObject())
+        child::startGuardian();
     QCoreApplication app(argc, argv);
     child::installInterruptHandler();
     std::signal(SIGPIPE, SIG_IGN);
     if (argc != 2)
         return out::failure(out::BadArguments, QStringLiteral("usage: vantoro-dl PARAMETER_FILE"));
-
-    QJsonObject root;
-    QString error;
-    if (const int code = params::load(QFile::decodeName(argv[1]), &root, &error))
-        return out::failure(code, error);
+    if (loaded != out::Ok)
+        return out::failure(loaded, error);
 
     params::Reader reader;
     Context ctx;
-    setUpContext(&ctx, reader, root);
+    setUpContext(&ctx, reader, root, QFile::decodeName(argv[1]));
     QJsonObject echo = params::echo(root, ctx.headers);
     // The param line also says which yt-dlp does the work.
     echo.insert(QStringLiteral("yt_dlp"), ctx.ytdlpPath);

@@ -1,6 +1,7 @@
 #include "output.h"
 
 #include <QJsonDocument>
+#include <QRegularExpression>
 #include <QStringList>
 
 #include <cstdio>
@@ -48,12 +49,49 @@ void line(const QString &type, const QJsonObject &msg)
     std::fflush(stdout);
 }
 
-int failure(int code, const QString &error)
+QString kindOf(int code, const QString &error)
+{
+    auto has = [&error](const char *text) {
+        return error.contains(QLatin1String(text), Qt::CaseInsensitive);
+    };
+    if (code == Interrupted)
+        return kind::Interrupted;
+    if (has("No space left") || has("Disk quota"))
+        return kind::NoSpace;
+    if (code == WriteFailed || has("Read-only file system") || has("Permission denied"))
+        return kind::NotWritable;
+    if (code == Unsupported || has("Unsupported URL") || has("no media found"))
+        return kind::Unsupported;
+    static const QRegularExpression http(QStringLiteral("HTTP Error (\\d{3})"));
+    const QRegularExpressionMatch m = http.match(error);
+    if (m.hasMatch()) {
+        const int status = m.captured(1).toInt();
+        if (status == 404 || status == 410)
+            return kind::NotFound;
+        if (status == 401 || status == 403)
+            return kind::Forbidden;
+        if (status >= 500)
+            return kind::ServerError;
+        return kind::Other;
+    }
+    if (has("Connection refused"))
+        return kind::ConnectionRefused;
+    if (has("Name or service not known") || has("name resolution") ||
+        has("No address associated with hostname") || has("Host not found"))
+        return kind::HostNotFound;
+    if (has("timed out"))
+        return kind::TimedOut;
+    return kind::Other;
+}
+
+int failure(int code, const QString &error, const QString &kind)
 {
     const QString text = oneLine(error);
-    line(QStringLiteral("finished"), {{QStringLiteral("ret_code"), QString::number(code)},
-                                      {QStringLiteral("error"), text},
-                                      {QStringLiteral("filepath"), QString()}});
+    line(QStringLiteral("finished"),
+         {{QStringLiteral("ret_code"), QString::number(code)},
+          {QStringLiteral("error"), text},
+          {QStringLiteral("error_kind"), kind.isEmpty() ? kindOf(code, text) : kind},
+          {QStringLiteral("filepath"), QString()}});
     note(text);
     return code;
 }

@@ -24,9 +24,31 @@ enum Code
     Unreachable = 9,
 };
 
+// What kind of failure a "finished" line reports, in its "error_kind" member: one word the
+// application can put in the user's words, while "error" keeps the whole text.
+namespace kind {
+constexpr char NotWritable[] = "not_writable";
+constexpr char NoSpace[] = "no_space";
+constexpr char NotFound[] = "not_found";       // HTTP 404, 410
+constexpr char Forbidden[] = "forbidden";      // HTTP 401, 403
+constexpr char ServerError[] = "server_error"; // HTTP 5xx
+constexpr char ConnectionRefused[] = "connection_refused";
+constexpr char HostNotFound[] = "host_not_found";
+constexpr char TimedOut[] = "timed_out";      // no answer at all
+constexpr char Stalled[] = "stalled";         // bytes came, then none for the stall time
+constexpr char Truncated[] = "truncated";     // less than the whole file arrived
+constexpr char Unsupported[] = "unsupported"; // no media, or an address nothing handles
+constexpr char Interrupted[] = "interrupted";
+constexpr char Other[] = "other";
+} // namespace kind
+
+// The kind of a failure judged from its return code and error text alone.
+QString kindOf(int code, const QString &error);
+
 void line(const QString &type, const QJsonObject &msg);
-// A "finished" line that reports a failure; returns the code for the caller to exit with.
-int failure(int code, const QString &error);
+// A "finished" line that reports a failure; returns the code for the caller to exit with. The
+// kind is judged from the code and the text unless given.
+int failure(int code, const QString &error, const QString &kind = QString());
 // A note for whoever reads standard error (never part of the protocol).
 void note(const QString &text);
 

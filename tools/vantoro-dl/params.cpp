@@ -6,6 +6,8 @@
 #include <QJsonDocument>
 #include <QUrl>
 
+#include <algorithm>
+
 namespace params {
 
 int load(const QString &path, QJsonObject *root, QString *error)
@@ -73,6 +75,20 @@ QJsonObject Reader::object(const QJsonObject &object, const char *key)
     return QJsonObject();
 }
 
+QList<QPair<QByteArray, QByteArray>> Headers::sendable() const
+{
+    QList<QPair<QByteArray, QByteArray>> list;
+    auto add = [&list](const char *name, const QString &value) {
+        if (!value.isEmpty())
+            list.append({QByteArray(name), value.toUtf8()});
+    };
+    add("User-Agent", userAgent);
+    add("Referer", referer);
+    add("Origin", origin);
+    add("Accept-Language", acceptLanguage);
+    return list;
+}
+
 Headers headersFrom(const QString &metadata)
 {
     Headers headers;
@@ -90,15 +106,37 @@ Headers headersFrom(const QString &metadata)
         return headers;
     }
     const QJsonObject h = http.toObject();
-    // Header values end at the line: a line break would smuggle in a header of its own.
-    auto field = [&h](const char *key) {
-        return h.value(QLatin1String(key)).toString().section(QLatin1Char('\n'), 0, 0).trimmed();
-    };
-    headers.referer = field("Referer");
-    headers.cookie = field("Cookie");
-    headers.userAgent = field("UserAgent");
-    if (headers.userAgent.isEmpty())
-        headers.userAgent = field("User-Agent");
+    for (auto it = h.begin(); it != h.end(); ++it) {
+        const QString name = it.key().toLower();
+        // One line of printable text: a line break would smuggle in a header of its own.
+        QString value = it.value().toString().section(QLatin1Char('\n'), 0, 0);
+        value = value.section(QLatin1Char('\r'), 0, 0).trimmed();
+        const bool printable = std::all_of(value.cbegin(), value.cend(), [](QChar c) {
+            return c.unicode() >= 0x20 && c.unicode() != 0x7f;
+        });
+        const int limit = name == QLatin1String("cookie") ? 8192 : 2048;
+        const bool usable = it.value().isString() && printable && value.size() <= limit;
+        auto webAddress = [&value] {
+            const QUrl url(value, QUrl::StrictMode);
+            return url.isValid() && !url.host().isEmpty() &&
+                   (url.scheme() == QLatin1String("http") ||
+                    url.scheme() == QLatin1String("https"));
+        };
+        if (usable && (name == QLatin1String("user-agent") || name == QLatin1String("useragent")))
+            headers.userAgent = value;
+        else if (usable && name == QLatin1String("referer") && webAddress())
+            headers.referer = value;
+        else if (usable && name == QLatin1String("origin") && webAddress())
+            headers.origin = value;
+        else if (usable && name == QLatin1String("accept-language"))
+            headers.acceptLanguage = value;
+        else if (usable && name == QLatin1String("cookie"))
+            headers.cookie = value;
+        else if (headers.dropped.size() < 20)
+            headers.dropped << it.key().left(64);
+    }
+    if (!headers.dropped.isEmpty())
+        out::note(QStringLiteral("page headers not used: %1").arg(headers.dropped.join(", ")));
     out::addSecret(headers.cookie);
     return headers;
 }
@@ -130,12 +168,12 @@ QJsonObject echo(const QJsonObject &root, const Headers &h)
     QJsonObject shown = root;
     QJsonObject downloader = root.value(QLatin1String("downloader")).toObject();
     if (downloader.contains(QLatin1String("metadata"))) {
-        downloader.insert(
-            QStringLiteral("metadata"),
-            QJsonObject{{QStringLiteral("Referer"), h.referer},
-                        {QStringLiteral("UserAgent"), h.userAgent},
-                        {QStringLiteral("Cookie"),
-                         h.cookie.isEmpty() ? QString() : QStringLiteral("<hidden>")}});
+        QJsonObject used;
+        for (const auto &header : h.sendable())
+            used.insert(QString::fromLatin1(header.first), QString::fromUtf8(header.second));
+        if (!h.cookie.isEmpty())
+            used.insert(QStringLiteral("Cookie"), QStringLiteral("<hidden>"));
+        downloader.insert(QStringLiteral("metadata"), used);
     }
     QJsonObject proxy = downloader.value(QLatin1String("proxy")).toObject();
     if (!proxy.value(QLatin1String("password")).toString().isEmpty()) {

@@ -4,7 +4,10 @@
 // (flags may also be JSON booleans); a value of another type is a bad argument, never guessed at.
 
 #include <QJsonObject>
+#include <QList>
+#include <QPair>
 #include <QString>
+#include <QStringList>
 
 namespace params {
 
@@ -29,23 +32,35 @@ private:
 };
 
 // The page's own request headers, handed over by the built-in browser as "metadata": Base64 of
-// {"http_headers": {"Referer": ..., "Cookie": ..., "UserAgent": ...}}.
+// {"http_headers": {...}}. Only an allow-list is used: "User-Agent" (or "UserAgent"), "Referer",
+// "Origin" and "Accept-Language"; every other header is dropped. A "Cookie" header is never sent
+// as a header: it becomes cookies scoped to the requested address's site (see cookies.h).
 struct Headers
 {
-    QString referer;
-    QString cookie;
     QString userAgent;
-    bool isEmpty() const { return referer.isEmpty() && cookie.isEmpty() && userAgent.isEmpty(); }
+    QString referer; // an http(s) address
+    QString origin;  // an http(s) address
+    QString acceptLanguage;
+    QString cookie;      // a secret
+    QStringList dropped; // the names of the headers not used
+    bool isEmpty() const
+    {
+        return userAgent.isEmpty() && referer.isEmpty() && origin.isEmpty() &&
+               acceptLanguage.isEmpty() && cookie.isEmpty();
+    }
+    // The allow-listed headers as (name, value) pairs, in a fixed order; never the cookie.
+    QList<QPair<QByteArray, QByteArray>> sendable() const;
 };
-// Unreadable metadata is ignored with a note on standard error. The cookie becomes a secret.
+// Unreadable metadata is ignored with a note on standard error, and so are dropped headers (by
+// name). The cookie becomes a secret.
 Headers headersFrom(const QString &metadata);
 
 // "http://[user:password@]host:port" from "downloader"."proxy", or empty; the password becomes
 // a secret.
 QString proxyFrom(Reader &reader, const QJsonObject &downloader);
 
-// The parameters as the "param" line shows them: page headers decoded with the cookie hidden,
-// the proxy password hidden.
+// The parameters as the "param" line shows them: page headers decoded (the ones used) with the
+// cookie hidden, the proxy password hidden.
 QJsonObject echo(const QJsonObject &root, const Headers &headers);
 
 } // namespace params

@@ -34,42 +34,6 @@ QString cachePath(const QString &key, const QString &given)
            QStringLiteral(".jpg");
 }
 
-Look fromFile(const QString &ffmpeg, const QString &file, const QString &key, bool wantPicture,
-              double durationHint)
-{
-    Look look;
-    if (ffmpeg.isEmpty())
-        return look;
-    const QString target = cachePath(key);
-    // Without an output ffmpeg only reads the file's header, reports it and stops.
-    double seek = durationHint > 0 && durationHint < 2 ? 0 : 1;
-    for (int attempt = 0; attempt < 2; ++attempt) {
-        media::Banner banner;
-        child::Run run;
-        run.program = ffmpeg;
-        run.arguments = wantPicture ? grabArguments(file, target, seek)
-                                    : QStringList{"-nostdin", "-hide_banner", "-i", file};
-        run.onErrorLine = [&banner](const QByteArray &line) {
-            banner.feed(line);
-        };
-        run.lowPriority = true;
-        run.timeoutMs = 15000;
-        const child::Result r = run.exec();
-        look.info = banner.input;
-        if (!wantPicture || child::interrupted())
-            return look;
-        if (r.exitCode == 0 && QFileInfo(target).size() > 0) {
-            look.picture = target;
-            return look;
-        }
-        // A clip shorter than the first second: try its very start.
-        if (seek == 0 || look.info.videoCodec.isEmpty())
-            return look;
-        seek = 0;
-    }
-    return look;
-}
-
 QString fromAddress(const QString &ffmpeg, const QString &url, const QString &key,
                     const QString &folder)
 {

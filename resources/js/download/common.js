@@ -1,10 +1,15 @@
 // Clipmoor: the download button on every page that plays media.
 //
-// Runs after every page load, after the web channel client and before the site's own script.
-// It finds <video> and <audio> players (also those added later and those in same-origin frames)
+// Runs after every page load, after the web channel client and before the site's own script, in
+// the application's own script world: the page's scripts share the document with it but none of
+// its objects, and cannot reach the "bridge". It finds <video> and <audio> players (also those added later and those in same-origin frames)
 // and plain links to media files, and puts a small download button on each. Pressing it sends
 // one message to the application through the "bridge" object:
 //     {"url": <address>, "metadata": <Base64 of {"http_headers": {...}}>[, "direct": false]}
+// The page's cookies are not in it: the application hands the site's cookies to the download
+// itself. Only a click the user made counts (a page can click the button from its scripts, but
+// such a click is not trusted); the application checks again, with the press the window system
+// delivered and hitButton/hitFocused below.
 // The address is the media file's own address, or the page's address when the player is fed by
 // a blob: or MediaSource address (the download tool then analyses the page). A site script may
 // register the site's watch pages and players (see registerSite): on those pages the button hands
@@ -93,16 +98,9 @@
 
     // The page's own request headers, for the download tool to use.
     var metadata = safe(function () {
-        var cookie = '';
-        try {
-            cookie = document.cookie || '';
-        } catch (e) {
-            cookie = '';
-        }
         return base64Utf8(JSON.stringify({
             http_headers: {
                 Referer: location.href,
-                Cookie: cookie,
                 UserAgent: navigator.userAgent
             }
         }));
@@ -228,6 +226,8 @@
         host.addEventListener('click', safe(function (event) {
             event.preventDefault();
             event.stopPropagation();
+            if (!event.isTrusted)
+                return; // the page's script, not the user
             send(messageFor(entry));
             button.className = 'sent';
             button.lastChild.textContent = 'Added';
@@ -421,6 +421,79 @@
             view.addEventListener('resize', schedulePlace, {passive: true});
     });
 
+    // --- what the application asks after a press ------------------------------------------
+
+    var BUTTON_SLACK = 4;
+
+    // True when `element` is one of our buttons, shown as we made it: of our size, visible, not
+    // faded out. (A page can restyle it from its scripts; a button stretched over the page or
+    // made invisible is not one the user meant to press.)
+    var isOurButton = safe(function (element) {
+        if (!element)
+            return false;
+        var entry = null;
+        for (var i = 0; i < state.entries.length && !entry; ++i) {
+            if (state.entries[i].host === element)
+                entry = state.entries[i];
+        }
+        if (!entry || !element.isConnected)
+            return false;
+        var rect = element.getBoundingClientRect();
+        if (rect.width > BUTTON_WIDTH + BUTTON_SLACK || rect.height > BUTTON_HEIGHT + BUTTON_SLACK ||
+            rect.width < 8 || rect.height < 8)
+            return false;
+        var view = element.ownerDocument.defaultView;
+        for (var node = element; node && node.nodeType === 1; node = node.parentElement) {
+            var style = view.getComputedStyle(node);
+            if (style.visibility === 'hidden' || style.display === 'none' ||
+                parseFloat(style.opacity) < 0.9)
+                return false;
+        }
+        return true;
+    });
+
+    // The element at (x, y) of the top document's viewport, looked for in same-origin frames too
+    // (where our buttons may be); a cross-origin frame is the frame element itself.
+    var elementAt = safe(function (x, y) {
+        var doc = document;
+        for (var depth = 0; depth < 4; ++depth) {
+            var element = doc.elementFromPoint(x, y);
+            if (!element || (element.nodeName !== 'IFRAME' && element.nodeName !== 'FRAME'))
+                return element;
+            var inner = null;
+            try {
+                inner = element.contentDocument;
+            } catch (e) {
+                inner = null;
+            }
+            if (!inner)
+                return element;
+            var rect = element.getBoundingClientRect();
+            x -= rect.left + element.clientLeft;
+            y -= rect.top + element.clientTop;
+            doc = inner;
+        }
+        return null;
+    });
+
+    var focusedElement = safe(function () {
+        var element = document.activeElement;
+        for (var depth = 0; depth < 4 && element; ++depth) {
+            if (element.nodeName !== 'IFRAME' && element.nodeName !== 'FRAME')
+                return element;
+            var inner = null;
+            try {
+                inner = element.contentDocument;
+            } catch (e) {
+                inner = null;
+            }
+            if (!inner)
+                return element;
+            element = inner.activeElement;
+        }
+        return null;
+    });
+
     // --- the namespace ---------------------------------------------------------------------
 
     // A site script describes its watch pages (regular expressions tested on the address), the
@@ -446,12 +519,20 @@
     }
 
     var api = {
-        version: '2.1.4',
+        version: '2.2.0',
         scan: scan,
         send: send,
         metadata: metadata,
         registerSite: registerSite,
         isWatchPage: siteWatchPage,
+        // Whether the user's press at (x, y) (viewport pixels), or the key pressed now, was on
+        // one of our buttons.
+        hitButton: safe(function (x, y) {
+            return isOurButton(elementAt(Number(x), Number(y))) === true;
+        }),
+        hitFocused: safe(function () {
+            return isOurButton(focusedElement()) === true;
+        }),
         status: safe(function () {
             return {bridge: !!state.bridge, connecting: state.connecting,
                     tries: state.connectTries, queued: state.queue.length};

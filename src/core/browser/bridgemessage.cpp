@@ -2,7 +2,7 @@
 
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QSet>
+#include <QStringList>
 #include <QUrl>
 
 namespace bridge {
@@ -107,41 +107,35 @@ QString makeMetadata(const QVariantMap &headers)
     return QString::fromLatin1(QJsonDocument(root).toJson(QJsonDocument::Compact).toBase64());
 }
 
-QString withCookies(const QString &metadata, const QUrl &url, const QList<QNetworkCookie> &cookies)
+QVariantMap allowedHeaders(const QVariantMap &headers)
 {
-    QVariantMap headers = httpHeaders(metadata);
-    if (headers.isEmpty())
-        return metadata;
-    const QString host = url.host().toLower();
-    const QString path = url.path().isEmpty() ? QStringLiteral("/") : url.path();
-    const bool secure = url.scheme().toLower() == QLatin1String("https");
-    QStringList pairs;
-    QSet<QString> names;
-    const QString existing = headers.value(QStringLiteral("Cookie")).toString();
-    for (const QString &pair : existing.split(QLatin1Char(';'), Qt::SkipEmptyParts)) {
-        pairs << pair.trimmed();
-        names.insert(pair.section(QLatin1Char('='), 0, 0).trimmed());
-    }
-    for (const QNetworkCookie &cookie : cookies) {
-        QString domain = cookie.domain().toLower();
-        const bool hostOnly = !domain.startsWith(QLatin1Char('.'));
-        if (!hostOnly)
-            domain.remove(0, 1);
-        const bool domainMatch = hostOnly
-                                     ? host == domain
-                                     : (host == domain || host.endsWith(QLatin1Char('.') + domain));
-        const QString cookiePath = cookie.path().isEmpty() ? QStringLiteral("/") : cookie.path();
-        const QString name = QString::fromUtf8(cookie.name());
-        if (!domainMatch || !path.startsWith(cookiePath) || (cookie.isSecure() && !secure) ||
-            names.contains(name))
+    static const QStringList allowed = {QStringLiteral("Referer"), QStringLiteral("Origin"),
+                                        QStringLiteral("Accept-Language")};
+    QVariantMap out;
+    for (auto it = headers.begin(); it != headers.end(); ++it) {
+        const QString value = it.value().toString();
+        if (value.isEmpty() || value.size() > kMaxHeaderLength ||
+            value.contains(QLatin1Char('\r')) || value.contains(QLatin1Char('\n')) ||
+            value.contains(QChar(0)))
             continue;
-        names.insert(name);
-        pairs << name + QLatin1Char('=') + QString::fromUtf8(cookie.value());
+        const QString name = it.key();
+        if (name.compare(QLatin1String("User-Agent"), Qt::CaseInsensitive) == 0 ||
+            name.compare(QLatin1String("UserAgent"), Qt::CaseInsensitive) == 0) {
+            out.insert(QStringLiteral("UserAgent"), value);
+            continue;
+        }
+        for (const QString &known : allowed) {
+            if (name.compare(known, Qt::CaseInsensitive) == 0)
+                out.insert(known, value);
+        }
     }
-    if (pairs.join(QStringLiteral("; ")) == existing)
-        return metadata;
-    headers.insert(QStringLiteral("Cookie"), pairs.join(QStringLiteral("; ")));
-    return makeMetadata(headers);
+    return out;
+}
+
+QString pageMetadata(const QString &metadata)
+{
+    const QVariantMap headers = allowedHeaders(httpHeaders(metadata));
+    return headers.isEmpty() ? QString() : makeMetadata(headers);
 }
 
 } // namespace bridge

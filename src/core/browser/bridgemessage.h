@@ -6,8 +6,6 @@
 // Needs nothing but Qt Core, so it can be driven by a fuzzer.
 
 #include <QByteArray>
-#include <QList>
-#include <QNetworkCookie>
 #include <QString>
 #include <QUrl>
 #include <QVariantMap>
@@ -25,6 +23,7 @@ namespace bridge {
 
 constexpr int kMaxMessageBytes = 256 * 1024;
 constexpr int kMaxUrlLength = 8 * 1024;
+constexpr int kMaxHeaderLength = 4 * 1024;
 
 // The message, or nothing (with the reason in `why`) when it breaks the rules above.
 std::optional<BridgeMessage> parseMessage(const QByteArray &data, QString *why = nullptr);
@@ -38,9 +37,12 @@ QVariantMap httpHeaders(const QString &metadata);
 // Base64 of {"http_headers": headers}.
 QString makeMetadata(const QVariantMap &headers);
 
-// The metadata with the browser's cookies for `url` added to its "Cookie" header: a page script
-// sees no HttpOnly cookie, and those are the ones that keep a user signed in. Cookies already in
-// the header keep their value. Metadata that is not ours is returned unchanged.
-QString withCookies(const QString &metadata, const QUrl &url, const QList<QNetworkCookie> &cookies);
+// The only request headers a page may hand to a download: "User-Agent" (also spelt
+// "UserAgent", the form the download tool reads), "Referer", "Origin" and "Accept-Language".
+// Anything else a page sends ("Cookie", "Authorization", "Host", ...) is dropped.
+QVariantMap allowedHeaders(const QVariantMap &headers);
+// The metadata of a page message as it may reach a download: its allowed headers only, with the
+// user agent as "UserAgent"; empty when nothing is left (or it was not ours to read).
+QString pageMetadata(const QString &metadata);
 
 } // namespace bridge

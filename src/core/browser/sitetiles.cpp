@@ -41,7 +41,7 @@ const QList<WebElementData> &builtInSites()
             {"Niconico", "https://www.nicovideo.jp/", "nicovideo"},
             {"Twitter", "https://twitter.com/", "twitter"},
             {"SoundCloud", "https://soundcloud.com/", "soundcloud"},
-            {"Onlyfans", "https://onlyfans.com/", "onlyfans"},
+            {"OnlyFans", "https://onlyfans.com/", "onlyfans"},
             {"Fansly", "https://fansly.com/", "fansly"}};
         QList<WebElementData> list;
         for (const auto &row : table) {

@@ -1,10 +1,12 @@
 #include "core/browser/websiteapi.h"
 
 #include "core/browser/bridgemessage.h"
+#include "core/browser/sitecookies.h"
 #include "core/foundation/applog.h"
 #include "core/foundation/privatelistmanager.h"
 
 #include <QNetworkAccessManager>
+#include <QNetworkCookieJar>
 #include <QNetworkReply>
 #include <QNetworkRequest>
 #include <QPointer>
@@ -50,6 +52,15 @@ struct WebsiteApi::Job
     QString metadata;
     QVariantMap headers;
     QStringList jsonLinks;
+    WebsiteApi::Outcome outcome;
+    // The analysis's own network access, whose cookie jar holds the page site's cookies.
+    QPointer<QNetworkAccessManager> network;
+
+    ~Job()
+    {
+        if (network)
+            network->deleteLater();
+    }
 };
 
 WebsiteApi::WebsiteApi(QObject *parent)
@@ -78,27 +89,35 @@ QString forLog(const QString &page, const QString &text)
 }
 } // namespace
 
-void WebsiteApi::analyse(const QString &url, const QString &metadata)
+void WebsiteApi::analyse(const QString &url, const QString &metadata,
+                         const QList<QNetworkCookie> &cookies, Outcome outcome)
 {
     auto job = std::make_shared<Job>();
     job->url = url;
-    job->metadata = metadata;
-    job->headers = bridge::httpHeaders(metadata);
+    job->outcome = std::move(outcome);
+    job->metadata = bridge::pageMetadata(metadata);
+    job->headers = bridge::httpHeaders(job->metadata);
+    job->network = new QNetworkAccessManager(this);
+    auto *jar = new QNetworkCookieJar(job->network);
+    for (const QNetworkCookie &cookie :
+         sitecookies::ofSite(cookies, sitecookies::siteOf(QUrl(url))))
+        jar->insertCookie(cookie);
+    job->network->setCookieJar(jar);
     writeLog(kTag, QStringLiteral("analyse %1").arg(forLog(url, url)));
-    request("GET", QUrl(url), job->headers, QByteArray(), [this, job](const Reply &reply) {
-        if (!reply.error.isEmpty()) {
-            fail(job, reply.error);
-            return;
-        }
-        const QStringList media = findMedia(reply.body, reply.url);
-        if (!media.isEmpty()) {
-            writeLog(kTag, QStringLiteral("found %1").arg(forLog(job->url, media.first())));
-            Q_EMIT parseFinished(media.first(), job->metadata);
-            return;
-        }
-        job->jsonLinks = findJsonLinks(reply.body, reply.url);
-        nextJson(job);
-    });
+    send(job->network, "GET", QUrl(url), job->headers, QByteArray(),
+         [this, job](const Reply &reply) {
+             if (!reply.error.isEmpty()) {
+                 fail(job, reply.error);
+                 return;
+             }
+             const QStringList media = findMedia(reply.body, reply.url);
+             if (!media.isEmpty()) {
+                 found(job, media.first());
+                 return;
+             }
+             job->jsonLinks = findJsonLinks(reply.body, reply.url);
+             nextJson(job);
+         });
 }
 
 void WebsiteApi::nextJson(const std::shared_ptr<Job> &job)
@@ -110,16 +129,23 @@ void WebsiteApi::nextJson(const std::shared_ptr<Job> &job)
     const QUrl link(job->jsonLinks.takeFirst());
     QVariantMap headers = job->headers;
     headers.insert(QStringLiteral("Referer"), job->url);
-    request("GET", link, headers, QByteArray(), [this, job](const Reply &reply) {
+    send(job->network, "GET", link, headers, QByteArray(), [this, job](const Reply &reply) {
         const QStringList media =
             reply.error.isEmpty() ? findMedia(reply.body, reply.url) : QStringList();
         if (media.isEmpty()) {
             nextJson(job);
             return;
         }
-        writeLog(kTag, QStringLiteral("found %1").arg(forLog(job->url, media.first())));
-        Q_EMIT parseFinished(media.first(), job->metadata);
+        found(job, media.first());
     });
+}
+
+void WebsiteApi::found(const std::shared_ptr<Job> &job, const QString &media)
+{
+    writeLog(kTag, QStringLiteral("found %1").arg(forLog(job->url, media)));
+    Q_EMIT parseFinished(media, job->metadata);
+    if (job->outcome)
+        job->outcome(media, job->metadata);
 }
 
 void WebsiteApi::fail(const std::shared_ptr<Job> &job, const QString &reason)
@@ -127,17 +153,26 @@ void WebsiteApi::fail(const std::shared_ptr<Job> &job, const QString &reason)
     writeLog(kTag, QStringLiteral("analysis failed: %1 (%2)")
                        .arg(forLog(job->url, job->url), forLog(job->url, reason)));
     Q_EMIT parseFailed(job->url, reason);
+    if (job->outcome)
+        job->outcome(QString(), job->metadata);
 }
 
 void WebsiteApi::request(const QByteArray &method, const QUrl &url, const QVariantMap &headers,
                          const QByteArray &body, Done done)
 {
+    send(network, method, url, headers, body, std::move(done));
+}
+
+void WebsiteApi::send(QNetworkAccessManager *via, const QByteArray &method, const QUrl &url,
+                      const QVariantMap &headers, const QByteArray &body, Done done)
+{
     QNetworkRequest request(url);
     request.setAttribute(QNetworkRequest::RedirectPolicyAttribute,
-                         QNetworkRequest::NoLessSafeRedirectPolicy);
+                         QNetworkRequest::UserVerifiedRedirectPolicy);
     request.setMaximumRedirectsAllowed(5);
     request.setAttribute(QNetworkRequest::CacheLoadControlAttribute,
                          QNetworkRequest::AlwaysNetwork);
+    // The page's cookies are in the jar; what the answers set is not kept.
     request.setAttribute(QNetworkRequest::CookieSaveControlAttribute, QNetworkRequest::Manual);
     int count = 0;
     for (auto it = headers.begin(); it != headers.end() && count < kMaxHeaders; ++it, ++count) {
@@ -150,12 +185,21 @@ void WebsiteApi::request(const QByteArray &method, const QUrl &url, const QVaria
         request.setRawHeader(name.toLatin1(), value.toUtf8());
     }
     QNetworkReply *reply = method.compare("POST", Qt::CaseInsensitive) == 0
-                               ? network->post(request, body)
-                               : network->get(request);
+                               ? via->post(request, body)
+                               : via->get(request);
     auto *timer = new QTimer(reply);
     timer->setSingleShot(true);
     auto timedOut = std::make_shared<bool>(false);
     auto tooLong = std::make_shared<bool>(false);
+    auto elsewhere = std::make_shared<bool>(false);
+    connect(reply, &QNetworkReply::redirected, reply, [reply, url, elsewhere](const QUrl &to) {
+        if (sitecookies::sameSite(url, to)) {
+            Q_EMIT reply->redirectAllowed();
+            return;
+        }
+        *elsewhere = true;
+        reply->abort();
+    });
     connect(timer, &QTimer::timeout, reply, [reply, timedOut] {
         *timedOut = true;
         reply->abort();
@@ -168,7 +212,7 @@ void WebsiteApi::request(const QByteArray &method, const QUrl &url, const QVaria
     });
     const QByteArray verb = method.toUpper();
     connect(reply, &QNetworkReply::finished, this,
-            [reply, timedOut, tooLong, verb, done = std::move(done)] {
+            [reply, timedOut, tooLong, elsewhere, verb, done = std::move(done)] {
                 Reply out;
                 out.status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
                 out.url = reply->url();
@@ -176,6 +220,8 @@ void WebsiteApi::request(const QByteArray &method, const QUrl &url, const QVaria
                     out.error = QStringLiteral("timeout");
                 else if (*tooLong)
                     out.error = QStringLiteral("reply too long");
+                else if (*elsewhere)
+                    out.error = QStringLiteral("redirected to another site");
                 else if (reply->error() != QNetworkReply::NoError)
                     out.error = reply->errorString();
                 else

@@ -13,7 +13,7 @@ QString convertJsonPath(const QString &formatName)
 {
     QString name = formatName;
     name.remove(QStringLiteral("/iPod"));
-    const QString path = applicationDir() + "/OneClickedType/" + name + ".json";
+    const QString path = resourcePath(QStringLiteral("OneClickedType/") + name + ".json");
     qDebug() << "convertJsonPath" << path;
     return path;
 }

@@ -23,8 +23,8 @@ struct ConvertInfo
 
 namespace convertparams {
 
-// The preset file of a target: beside the executable, "OneClickedType/<name>.json" with "/iPod"
-// removed from the name.
+// The preset file of a target: the resource "OneClickedType/<name>.json" (see resourcePath) with
+// "/iPod" removed from the name.
 QString convertJsonPath(const QString &formatName);
 // "WIDTHxHEIGHT" for a resolution label ("480P" gives "720x480"): the tool makes a picture
 // HEIGHT lines tall with the source's aspect ratio. "Origin" (and anything unknown without a

@@ -4,6 +4,7 @@
 // browser, the downloading page). They live as this struct; the string map is only the form
 // they take in the list files.
 
+#include <QByteArray>
 #include <QMap>
 #include <QString>
 
@@ -26,6 +27,10 @@ struct DownloadOptions
     QString audioQuality;      // "320Kb/s", "Best", ... (playlist entries)
     // What the browser's page scripts knew about the clip, passed on to the tool as it came.
     std::optional<QString> metadata;
+    // The page site's cookies for a browser download, a Netscape cookie file's text. In memory
+    // only, until the job writes them into its working folder (jobcookies): never in the list
+    // files, and not part of the comparison below.
+    QByteArray cookies;
     // Keys this version does not know, kept so that a list file keeps them.
     QMap<QString, QString> other;
 

@@ -1,6 +1,7 @@
 #include "core/engine/sniffmgr.h"
 
 #include "core/analytics/analytics.h"
+#include "core/engine/jobcookies.h"
 #include "core/engine/listsaver.h"
 #include "core/engine/sniffoperator.h"
 #include "core/engine/snifftask.h"
@@ -69,11 +70,15 @@ SniffMgr::~SniffMgr()
 
 SniffTask *SniffMgr::newTask(const QString &url, const DownloadOptions &options)
 {
-    auto *task = new SniffTask(url, options);
+    DownloadOptions kept = options;
+    kept.cookies.clear();
+    auto *task = new SniffTask(url, kept);
     // Private from the start: its address never reaches the history, a log line or a public
-    // view, and its working folder is the user's only.
+    // view, and what is kept of it is the user's only.
     if (PrivateListManager::instance()->marksPrivate(url))
         task->markPrivate();
+    if (!options.cookies.isEmpty())
+        jobcookies::write(task->workDir(), options.cookies);
     return task;
 }
 
@@ -276,6 +281,7 @@ void SniffMgr::afterFileMoved(SniffTask *task)
     Q_EMIT mgrDeleteDownloadingTask(task);
     task->resultRef().finishedAt = QDateTime::currentSecsSinceEpoch();
     moveToDone(task);
+    jobcookies::remove(task->workDir());
     if (task->place() != SniffTask::Place::None)
         announce(task);
     reportEvent(QStringLiteral("Download"), QStringLiteral("FileType"), task->result().fileType);
@@ -353,6 +359,8 @@ void SniffMgr::removeOperator(SniffOperator *op)
              QStringLiteral("url: %1").arg(op->task()->logName()));
     running.removeOne(op);
     op->deleteLater();
+    if (!op->task()->needDelete())
+        Q_EMIT taskRunEnded(op->task());
     // A run's end (finished, failed, stopped) is written soon, so that a crash or kill afterwards
     // does not bring the job back in the state it had before its run.
     if (saver)

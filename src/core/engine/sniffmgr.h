@@ -136,6 +136,9 @@ Q_SIGNALS:
     void noticeClosed(SniffMgr::Notice notice);
     // A save requested by saveAll() is on disk.
     void listsSaved();
+    // A job's run is over: finished (its file in place), failed or paused. Not for a job that
+    // was deleted.
+    void taskRunEnded(SniffTask *task);
 
 public Q_SLOTS:
     void onOperatorFinished(SniffOperator *op);

@@ -1,6 +1,7 @@
 #include "core/engine/toolprotocol.h"
 
 #include "core/engine/downloadoptions.h"
+#include "core/engine/jobcookies.h"
 #include "core/foundation/addressrules.h"
 #include "core/foundation/globals.h"
 #include "core/foundation/paths.h"
@@ -95,7 +96,8 @@ QString writeDownloadParams(const QString &url, const DownloadOptions &options,
     const QString limit = speedLimitValue(effectiveSpeedLimitLabel());
     if (limit != QLatin1String("Unlimited"))
         d.insert("ratelimit", limit);
-    d.insert("nocheckcertificate", "true");
+    if (!prefs->checkCertificates())
+        d.insert("nocheckcertificate", "true");
     d.insert("media_type", audio ? "audio" : "video");
     const bool playlistIndex = options.addPlaylistIndex;
     d.insert("add_playlist_index", boolText(playlistIndex));
@@ -113,6 +115,8 @@ QString writeDownloadParams(const QString &url, const DownloadOptions &options,
     }
     if (options.metadata)
         d.insert("metadata", *options.metadata);
+    if (jobcookies::exists(workDir))
+        d.insert("cookie_file", jobcookies::path(workDir));
     if (prefs->downloadSubtitles()) {
         const QString name = prefs->subtitleLanguage();
         const QString code = subtitleLanguageCode(name);
@@ -147,10 +151,10 @@ QString writePlaylistParams(const QString &url, const QString &fileName)
 {
     Preferences *prefs = Preferences::instance();
     const QString folder = downloadTempDir(true);
-    QJsonObject d{{"url", url},
-                  {"playlist", "true"},
-                  {"read_cookie", boolText(prefs->readCookies())},
-                  {"nocheckcertificate", "true"}};
+    QJsonObject d{
+        {"url", url}, {"playlist", "true"}, {"read_cookie", boolText(prefs->readCookies())}};
+    if (!prefs->checkCertificates())
+        d.insert("nocheckcertificate", "true");
     if (prefs->proxyEnabled())
         d.insert("proxy", proxyObject());
     const QString path = folder + fileName;

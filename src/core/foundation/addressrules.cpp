@@ -112,3 +112,19 @@ QString mediaAddress(const QString &url)
     const QRegularExpressionMatch m = indexMarker.match(trimmed);
     return m.hasMatch() ? trimmed.left(m.capturedStart(0)) : trimmed;
 }
+
+QString displayAddress(const QString &url)
+{
+    static const QRegularExpression marker(
+        QStringLiteral("[#&]vantoro-(index|item)=(\\d{1,6})/(\\d{1,6})$"));
+    const QString trimmed = url.trimmed();
+    if (!trimmed.contains(QLatin1String("vantoro-")))
+        return trimmed;
+    const QRegularExpressionMatch m = marker.match(trimmed);
+    if (!m.hasMatch())
+        return trimmed;
+    const QString address = trimmed.left(m.capturedStart(0));
+    return m.captured(1) == QLatin1String("item")
+               ? QStringLiteral("%1 (%2/%3)").arg(address, m.captured(2), m.captured(3))
+               : address;
+}

@@ -18,3 +18,6 @@ QStringList splitLines(const QString &text);
 // added: it is that address. An item of a page with several videos ("#vantoro-item=N/COUNT") is
 // not the page itself and keeps its marker.
 QString mediaAddress(const QString &url);
+// The address as the user reads it: without our playlist markers, an item of a page numbered
+// after it ("http://page (2/3)").
+QString displayAddress(const QString &url);

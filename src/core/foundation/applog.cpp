@@ -29,8 +29,14 @@ void openLogger()
         return;
     const QString file = logDir() + "/AppLog.log";
     try {
+        // Every file the log opens (also after a rotation) is readable by the user only.
+        spdlog::file_event_handlers handlers;
+        handlers.after_open = [](const spdlog::filename_t &name, std::FILE *) {
+            QFile::setPermissions(QFile::decodeName(name.c_str()),
+                                  QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+        };
         auto sink = std::make_shared<spdlog::sinks::rotating_file_sink_mt>(
-            QFile::encodeName(file).toStdString(), kMaxLogBytes, kMaxLogFiles);
+            QFile::encodeName(file).toStdString(), kMaxLogBytes, kMaxLogFiles, false, handlers);
         logger = std::make_shared<spdlog::logger>("clipmoor", std::move(sink));
     } catch (const spdlog::spdlog_ex &e) {
         // The data folder is not writable: keep the lines visible rather than lose them.

@@ -5,6 +5,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
 
@@ -68,6 +69,9 @@ QString logDir()
 {
     const QString dir = appDataDir() + "/Log";
     QDir().mkpath(dir);
+    // The log names addresses and files the user downloaded: for the user's eyes only.
+    QFile::setPermissions(dir,
+                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     return dir;
 }
 

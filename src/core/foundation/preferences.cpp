@@ -39,6 +39,7 @@ std::vector<std::pair<const char *, QVariant>> seededTable()
         {kLocation_ConvertDir, Preferences::defaultConvertDir()},
         {kProxy_Setting_Enable, false},
         {kProxy_Setting_Authorization, false},
+        {kDownload_CheckCertificate, true},
         {kSpeedLimitedManual, QStringLiteral("Unlimited")},
         {kOneClickedDownloadMode, QStringLiteral("MP4")},
         {kConvert_MediaType, QStringLiteral("Video")},
@@ -200,6 +201,14 @@ bool Preferences::privateFilesHidden() const
 void Preferences::setPrivateFilesHidden(bool on)
 {
     setValue(kPrivateFilesHidden, on);
+}
+bool Preferences::desktopNotifications() const
+{
+    return value(kDesktopNotifications, true).toBool();
+}
+void Preferences::setDesktopNotifications(bool on)
+{
+    setValue(kDesktopNotifications, on);
 }
 
 // --- Usage statistics -------------------------------------------------------------------------

@@ -93,6 +93,9 @@ public:
     void setProxyEnabled(bool on);
     bool proxyNeedsLogin() const; // false
     void setProxyNeedsLogin(bool on);
+    // Whether downloads and playlist listings check the certificates of the sites (true).
+    bool checkCertificates() const;
+    void setCheckCertificates(bool on);
     QString proxyHost() const; // absent until first written
     void setProxyHost(const QString &host);
     QString proxyPort() const;
@@ -134,6 +137,9 @@ public:
     void setPrivateThumbnailsHidden(bool on);
     bool privateFilesHidden() const; // false
     void setPrivateFilesHidden(bool on);
+    // A desktop notification when a download or a conversion ends out of sight.
+    bool desktopNotifications() const; // true
+    void setDesktopNotifications(bool on);
 
     // --- Usage statistics -----------------------------------------------------------------------
     // The collector's address, without the environment's override (empty: nothing is sent).

@@ -260,6 +260,14 @@ void Preferences::setProxyNeedsLogin(bool on)
 {
     setValue(kProxy_Setting_Authorization, on);
 }
+bool Preferences::checkCertificates() const
+{
+    return seeded(kDownload_CheckCertificate).toBool();
+}
+void Preferences::setCheckCertificates(bool on)
+{
+    setValue(kDownload_CheckCertificate, on);
+}
 QString Preferences::proxyHost() const
 {
     return value(kProxy_Setting_Http).toString();

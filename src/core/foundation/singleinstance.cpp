@@ -1,37 +1,53 @@
 #include "core/foundation/singleinstance.h"
 
+#include "core/foundation/paths.h"
 #include "core/platform/platform.h"
 
 #include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QDataStream>
-#include <QDateTime>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
 #include <QLocalServer>
 #include <QLocalSocket>
-#include <QLockFile>
-#include <QSharedMemory>
 #include <QThread>
 #include <QTimer>
-
-#include <cstdlib>
-#include <cstring>
+#include <QtEndian>
 
 namespace {
 
 constexpr QDataStream::Version kStreamVersion = QDataStream::Qt_5_6; // stream version 17
 // An announcement is a few dozen bytes; a peer that claims more is not one of us.
 constexpr quint64 kMaxBodyLength = 64 * 1024;
+// Starts that may be talking to the primary at once; more are turned away.
+constexpr int kMaxConnections = 32;
+
+QDataStream &prepared(QDataStream &stream)
+{
+    stream.setVersion(kStreamVersion);
+    stream.setByteOrder(QDataStream::BigEndian);
+    return stream;
+}
+
+QByteArray withLengthHeader(const QByteArray &body)
+{
+    QByteArray header;
+    QDataStream headerStream(&header, QIODevice::WriteOnly);
+    prepared(headerStream) << quint64(body.size());
+    return header + body;
+}
 
 } // namespace
 
 int SingleApplicationPrivate::announcementTimeoutMs = 2000;
+int SingleApplicationPrivate::connectionLifetimeMs = 30000;
 
 SingleApplicationPrivate::SingleApplicationPrivate(int options, QObject *parent)
     : QObject(parent)
     , options(options)
-    , blockServerName(computeKey())
+    , instanceKey(computeKey())
 {
 }
 
@@ -48,150 +64,118 @@ QString SingleApplicationPrivate::computeKey()
     hash.addData(QCoreApplication::organizationName().toUtf8());
     hash.addData(QCoreApplication::organizationDomain().toUtf8());
     hash.addData(QCoreApplication::applicationVersion().toUtf8());
-    hash.addData(QCoreApplication::applicationFilePath().toLower().toUtf8());
+    // One instance per user and data folder: the lists in that folder have one writer. Another
+    // user, or the same user with another data folder (a portable copy, a test), runs apart.
+    hash.addData(QByteArray::number(platform::userId()));
+    const QString data = appDataDir();
+    const QString canonical = QFileInfo(data).canonicalFilePath();
+    hash.addData((canonical.isEmpty() ? data : canonical).toUtf8());
     return QString::fromLatin1(hash.result().toBase64())
         .replace(QLatin1Char('/'), QLatin1Char('_'));
 }
 
-SingleApplicationPrivate::InstancesBlock *SingleApplicationPrivate::block() const
-{
-    return static_cast<InstancesBlock *>(memory->data());
-}
-
-quint16 SingleApplicationPrivate::blockChecksum(const InstancesBlock *block)
-{
-    return qChecksum(reinterpret_cast<const char *>(block), 16);
-}
-
-bool SingleApplicationPrivate::blockConsistent() const
-{
-    return blockChecksum(block()) == block()->checksum;
-}
-
-void SingleApplicationPrivate::initializeBlock()
-{
-    InstancesBlock *b = block();
-    std::memset(b, 0, sizeof(InstancesBlock));
-    b->primary = 0;
-    b->secondary = 0;
-    b->primaryPid = -1;
-    b->checksum = blockChecksum(b);
-}
-
-QString SingleApplicationPrivate::sharedMemoryError() const
-{
-    return memory ? memory->errorString() : QString();
-}
-
 qint64 SingleApplicationPrivate::primaryPid() const
 {
-    if (!memory || !memory->isAttached())
+    if (isPrimary())
+        return QCoreApplication::applicationPid();
+    QFile lock(lockFilePath);
+    if (lockFilePath.isEmpty() || !lock.open(QIODevice::ReadOnly))
         return -1;
-    memory->lock();
-    const qint64 pid = block()->primaryPid;
-    memory->unlock();
-    return pid;
+    bool ok = false;
+    const qint64 pid = lock.read(32).trimmed().toLongLong(&ok);
+    return ok ? pid : -1;
 }
 
-QString SingleApplicationPrivate::electionLockPath() const
+SingleApplicationPrivate::Outcome SingleApplicationPrivate::start(bool allowSecondary, int timeout,
+                                                                  int waitLimitMs)
 {
-    return QDir::tempPath() + QLatin1Char('/') + blockServerName + QLatin1String(".lock");
-}
-
-SingleApplicationPrivate::Outcome SingleApplicationPrivate::start(bool allowSecondary, int timeout)
-{
-    // Two starts at the same moment must not both become primary. The block's own lock cannot
-    // guarantee that here: creating a segment resets its lock, even while another process holds
-    // it. A lock file, released by the system when its holder dies, serialises the whole
-    // decision (and the primary's release).
-    QLockFile election(electionLockPath());
-    if (!election.tryLock(10000))
-        qWarning("SingleApplication: cannot take the start-up lock %s",
-                 qUtf8Printable(electionLockPath()));
-
-    memory = new QSharedMemory(blockServerName, this);
-    if (memory->create(sizeof(InstancesBlock))) {
-        memory->lock();
-        initializeBlock();
-        memory->unlock();
-    } else if (!memory->attach()) {
+    QString why;
+    folder = platform::privateRuntimeFolder(&why);
+    if (folder.isEmpty()) {
+        error = QStringLiteral("no private folder for the instance lock: ") + why;
         return Outcome::Failed;
     }
+    QString fileKey = instanceKey;
+    fileKey.replace(QLatin1Char('+'), QLatin1Char('-')).remove(QLatin1Char('='));
+    const QString base = folder + QStringLiteral("/clipmoor-") + fileKey;
+    socketPath = base + QStringLiteral(".sock");
+    lockFilePath = base + QStringLiteral(".lock");
 
-    QElapsedTimer time;
-    time.start();
-    memory->lock();
-    while (!blockConsistent()) {
-        const InstancesBlock zero{};
-        if (time.elapsed() > 5000) {
-            qWarning("SingleApplication: Shared memory block has been in an inconsistent state "
-                     "from more than 5s. Assuming primary instance failure.");
-            initializeBlock();
-            break;
+    QElapsedTimer waited;
+    waited.start();
+    for (;;) {
+        const int handle = platform::tryLockFile(lockFilePath);
+        if (handle >= 0) {
+            lockHandle = handle;
+            startPrimary();
+            return Outcome::Primary;
         }
-        const bool fresh = std::memcmp(block(), &zero, sizeof zero) == 0;
-        memory->unlock();
-        if (fresh) {
-            // A block of zeros was just created by another start that has not initialised it
-            // yet; it will within moments, so there is no need for the long back-off below.
-            QThread::msleep(50);
-        } else {
-            std::srand(uint(QDateTime::currentMSecsSinceEpoch() % 4294967295LL));
-            QThread::sleep(8 + ulong(std::rand() / 32767.0 * 10));
+        if (handle != -1) {
+            error = QStringLiteral("cannot open the instance lock ") + lockFilePath;
+            return Outcome::Failed;
         }
-        memory->lock();
+        // The lock is held: its holder is the primary. It listens moments after taking the lock
+        // and stops listening moments before it lets go, so a start that finds nobody on the
+        // socket tries both again for a little while.
+        if (connectToPrimary(timeout)) {
+            if (!allowSecondary) {
+                socket->write(announcement(instanceKey, NewInstance, 0));
+                socket->flush();
+                socket->waitForBytesWritten(timeout);
+                return Outcome::RefusedSecondary;
+            }
+            instanceNumberValue = qint32(nextInstanceNumber());
+            if (options & NotifyPrimaryOnSecondaryStart) {
+                socket->write(
+                    announcement(instanceKey, SecondaryInstance, quint32(instanceNumberValue)));
+                socket->flush();
+                socket->waitForBytesWritten(timeout);
+            }
+            return Outcome::Secondary;
+        }
+        if (waited.elapsed() > waitLimitMs) {
+            error = QStringLiteral("Clipmoor already runs for this user and data folder "
+                                   "(process %1) but does not answer")
+                        .arg(primaryPid());
+            return Outcome::Failed;
+        }
+        // A start that cannot be the primary has no window yet; it waits here for moments.
+        QThread::msleep(50);
     }
-
-    InstancesBlock *b = block();
-    // A primary that died without releasing the block leaves it marked as running. On this
-    // platform the block outlives its holders, so without this check no start would ever run
-    // again; a dead primary process means there is nobody to hand over to.
-    if (b->primary && !platform::processExists(b->primaryPid)) {
-        qWarning("SingleApplication: primary instance %lld is gone, taking over.",
-                 static_cast<long long>(b->primaryPid));
-        b->primary = 0;
-        b->primaryPid = -1;
-        b->checksum = blockChecksum(b);
-    }
-
-    Outcome outcome;
-    if (b->primary && !allowSecondary) {
-        memory->unlock();
-        connectToPrimary(timeout, NewInstance);
-        return Outcome::RefusedSecondary;
-    }
-    if (b->primary) {
-        b->secondary += 1;
-        b->checksum = blockChecksum(b);
-        instanceNumberValue = qint32(b->secondary);
-        if (options & NotifyPrimaryOnSecondaryStart)
-            connectToPrimary(timeout, SecondaryInstance);
-        outcome = Outcome::Secondary;
-    } else {
-        startPrimary();
-        outcome = Outcome::Primary;
-    }
-    memory->unlock();
-    return outcome;
 }
 
-void SingleApplicationPrivate::startPrimary()
+quint32 SingleApplicationPrivate::nextInstanceNumber() const
 {
-    QLocalServer::removeServer(blockServerName);
+    // Secondaries are numbered from a counter beside the lock, held only while it is counted.
+    const int handle = platform::lockFile(lockFilePath.chopped(5) + QStringLiteral(".count"));
+    const quint32 number = platform::readLockedFile(handle).trimmed().toUInt() + 1;
+    platform::writeLockedFile(handle, QByteArray::number(number));
+    platform::unlockFile(handle);
+    return number;
+}
+
+bool SingleApplicationPrivate::startPrimary()
+{
+    platform::writeLockedFile(lockHandle, QByteArray::number(QCoreApplication::applicationPid()));
+    const int counter = platform::lockFile(lockFilePath.chopped(5) + QStringLiteral(".count"));
+    platform::writeLockedFile(counter, "0");
+    platform::unlockFile(counter);
+    instanceNumberValue = 0;
+
+    // A socket left by a primary that died is ours to replace: we hold the lock.
+    QLocalServer::removeServer(socketPath);
     server = new QLocalServer(this);
-    // Only this user's starts may announce themselves.
+    // Only this user's starts may announce themselves (the folder is private too).
     server->setSocketOptions(QLocalServer::UserAccessOption);
-    if (!server->listen(blockServerName))
-        qWarning("SingleApplication: cannot listen on the instance server: %s",
-                 qUtf8Printable(server->errorString()));
+    server->setMaxPendingConnections(kMaxConnections);
     connect(server, &QLocalServer::newConnection, this,
             &SingleApplicationPrivate::slotConnectionEstablished);
-
-    InstancesBlock *b = block();
-    b->primary = 1;
-    b->primaryPid = QCoreApplication::applicationPid();
-    b->checksum = blockChecksum(b);
-    instanceNumberValue = 0;
+    if (server->listen(socketPath))
+        return true;
+    // Runs all the same; later starts will say that this one does not answer.
+    qWarning("SingleApplication: cannot listen on %s: %s", qUtf8Printable(socketPath),
+             qUtf8Printable(server->errorString()));
+    return false;
 }
 
 QByteArray SingleApplicationPrivate::announcement(const QString &key, quint8 connectionType,
@@ -199,53 +183,77 @@ QByteArray SingleApplicationPrivate::announcement(const QString &key, quint8 con
 {
     QByteArray body;
     QDataStream bodyStream(&body, QIODevice::WriteOnly);
-    bodyStream.setVersion(kStreamVersion);
-    bodyStream.setByteOrder(QDataStream::BigEndian);
-    bodyStream << key.toLatin1();
-    bodyStream << connectionType;
-    bodyStream << instanceId;
-    const quint16 checksum = qChecksum(body.constData(), uint(body.length()));
-    bodyStream << checksum;
-
-    QByteArray header;
-    QDataStream headerStream(&header, QIODevice::WriteOnly);
-    headerStream.setVersion(kStreamVersion);
-    headerStream.setByteOrder(QDataStream::BigEndian);
-    headerStream << quint64(body.size());
-    return header + body;
+    prepared(bodyStream) << key.toLatin1() << connectionType << instanceId;
+    bodyStream << qChecksum(body.constData(), uint(body.length()));
+    return withLengthHeader(body);
 }
 
-void SingleApplicationPrivate::connectToPrimary(int timeout, quint8 connectionType)
+QByteArray SingleApplicationPrivate::messageFrame(const QByteArray &payload)
+{
+    QByteArray body;
+    QDataStream bodyStream(&body, QIODevice::WriteOnly);
+    prepared(bodyStream).writeBytes(payload.constData(), uint(payload.size()));
+    bodyStream << qChecksum(body.constData(), uint(body.length()));
+    return withLengthHeader(body);
+}
+
+bool SingleApplicationPrivate::connectToPrimary(int timeout)
 {
     if (!socket)
         socket = new QLocalSocket(this);
-    if (socket->state() != QLocalSocket::ConnectedState) {
-        if (socket->state() == QLocalSocket::UnconnectedState ||
-            socket->state() == QLocalSocket::ClosingState)
-            socket->connectToServer(blockServerName);
-        if (socket->state() == QLocalSocket::ConnectingState)
-            socket->waitForConnected(timeout);
-    }
-    if (socket->state() != QLocalSocket::ConnectedState)
-        return; // nobody to tell; the caller exits all the same
-    socket->write(announcement(blockServerName, connectionType, quint32(instanceNumberValue)));
+    if (socket->state() == QLocalSocket::ConnectedState)
+        return true;
+    socket->abort();
+    socket->connectToServer(socketPath);
+    if (socket->state() == QLocalSocket::ConnectingState)
+        socket->waitForConnected(timeout);
+    return socket->state() == QLocalSocket::ConnectedState;
+}
+
+bool SingleApplicationPrivate::sendMessage(const QByteArray &payload, int timeout)
+{
+    if (!socket || socket->state() != QLocalSocket::ConnectedState ||
+        quint64(payload.size()) > kMaxMessageLength)
+        return false;
+    if (!(options & NotifyPrimaryOnSecondaryStart))
+        socket->write(announcement(instanceKey, SecondaryInstance, quint32(instanceNumberValue)));
+    socket->write(messageFrame(payload));
     socket->flush();
-    socket->waitForBytesWritten(timeout);
+    while (socket->bytesToWrite() > 0) {
+        if (!socket->waitForBytesWritten(timeout))
+            return false;
+    }
+    return true;
+}
+
+void SingleApplicationPrivate::drop(QLocalSocket *sock)
+{
+    connectionMap.remove(sock);
+    sock->abort();
+    sock->deleteLater();
 }
 
 void SingleApplicationPrivate::slotConnectionEstablished()
 {
     while (QLocalSocket *next = server->nextPendingConnection()) {
-        connectionMap.insert(next, ConnectionInfo());
-        // A peer that has not announced itself within the limit is not a starting instance:
-        // it is dropped, so that idle connections cannot pile up.
-        QTimer::singleShot(announcementTimeoutMs, next, [this, next] {
-            auto it = connectionMap.find(next);
-            if (it == connectionMap.end() || it->stage == StageConnected)
-                return;
-            connectionMap.erase(it);
+        if (connectionMap.size() >= kMaxConnections) {
             next->abort();
             next->deleteLater();
+            continue;
+        }
+        connectionMap.insert(next, ConnectionInfo());
+        // What one message may hold, and no more, waits in memory.
+        next->setReadBufferSize(qint64(kMaxMessageLength) + 64);
+        // A peer that has not announced itself within the limit is not a starting instance,
+        // and no start talks for long: connections are dropped, so that none can pile up.
+        QTimer::singleShot(announcementTimeoutMs, next, [this, next] {
+            auto it = connectionMap.find(next);
+            if (it != connectionMap.end() && it->stage != StageConnected)
+                drop(next);
+        });
+        QTimer::singleShot(connectionLifetimeMs, next, [this, next] {
+            if (connectionMap.contains(next))
+                drop(next);
         });
         connect(next, &QLocalSocket::aboutToClose, this, [this, next] {
             if (connectionMap.contains(next) && connectionMap[next].stage == StageConnected)
@@ -280,10 +288,8 @@ void SingleApplicationPrivate::readInitMessageHeader(QLocalSocket *sock)
     if (it == connectionMap.end() || sock->bytesAvailable() < qint64(sizeof(quint64)))
         return;
     QDataStream headerStream(sock);
-    headerStream.setVersion(kStreamVersion);
-    headerStream.setByteOrder(QDataStream::BigEndian);
     quint64 msgLen = 0;
-    headerStream >> msgLen;
+    prepared(headerStream) >> msgLen;
     if (msgLen > kMaxBodyLength) {
         sock->close();
         return;
@@ -303,7 +309,7 @@ void SingleApplicationPrivate::readInitMessageBody(QLocalSocket *sock)
     const QByteArray body = sock->read(qint64(it->msgLen));
     quint8 connectionType = InvalidConnection;
     quint32 instanceId = 0;
-    if (!parseAnnouncement(body, blockServerName.toLatin1(), &connectionType, &instanceId)) {
+    if (!parseAnnouncement(body, instanceKey.toLatin1(), &connectionType, &instanceId)) {
         sock->close();
         return;
     }
@@ -314,20 +320,18 @@ void SingleApplicationPrivate::readInitMessageBody(QLocalSocket *sock)
         (connectionType == SecondaryInstance && (options & NotifyPrimaryOnSecondaryStart)))
         Q_EMIT instanceStarted();
     if (sock->bytesAvailable() > 0)
-        Q_EMIT receivedMessage(instanceId, sock->readAll());
+        slotDataAvailable(sock, instanceId);
 }
 
 bool SingleApplicationPrivate::parseAnnouncement(const QByteArray &body, const QByteArray &key,
                                                  quint8 *connectionType, quint32 *instanceId)
 {
     QDataStream bodyStream(body);
-    bodyStream.setVersion(kStreamVersion);
-    bodyStream.setByteOrder(QDataStream::BigEndian);
     QByteArray latin1Name;
     quint8 type = InvalidConnection;
     quint32 id = 0;
     quint16 msgChecksum = 0;
-    bodyStream >> latin1Name >> type >> id >> msgChecksum;
+    prepared(bodyStream) >> latin1Name >> type >> id >> msgChecksum;
 
     const int zero = latin1Name.indexOf('\0');
     const QByteArray name = zero >= 0 ? latin1Name.left(zero) : latin1Name;
@@ -341,45 +345,118 @@ bool SingleApplicationPrivate::parseAnnouncement(const QByteArray &body, const Q
     return true;
 }
 
+bool SingleApplicationPrivate::parseMessage(const QByteArray &body, QByteArray *payload)
+{
+    if (body.size() < 6 || quint64(body.size()) > kMaxMessageLength + 6)
+        return false;
+    const quint32 length = qFromBigEndian<quint32>(body.constData());
+    if (quint64(length) + 6 != quint64(body.size()))
+        return false;
+    const quint16 checksum = qFromBigEndian<quint16>(body.constData() + body.size() - 2);
+    if (checksum != qChecksum(body.constData(), uint(body.size() - 2)))
+        return false;
+    *payload = body.mid(4, int(length));
+    return true;
+}
+
 void SingleApplicationPrivate::slotDataAvailable(QLocalSocket *sock, quint32 instanceId)
 {
-    Q_EMIT receivedMessage(instanceId, sock->readAll());
+    // Whole messages only; a partial one waits for the rest.
+    while (connectionMap.contains(sock) && sock->bytesAvailable() >= 8) {
+        const QByteArray header = sock->peek(8);
+        const quint64 length = qFromBigEndian<quint64>(header.constData());
+        if (length > kMaxMessageLength + 6) {
+            drop(sock);
+            return;
+        }
+        if (quint64(sock->bytesAvailable()) < 8 + length)
+            return;
+        sock->skip(8);
+        QByteArray payload;
+        if (!parseMessage(sock->read(qint64(length)), &payload)) {
+            drop(sock);
+            return;
+        }
+        Q_EMIT receivedMessage(instanceId, payload);
+    }
 }
 
 void SingleApplicationPrivate::slotClientConnectionClosed(QLocalSocket *sock)
 {
-    if (sock->bytesAvailable() > 0)
-        Q_EMIT receivedMessage(connectionMap.value(sock).instanceId, sock->readAll());
-}
-
-QString SingleApplicationPrivate::serverPath() const
-{
-    return server ? server->fullServerName() : QString();
+    slotDataAvailable(sock, connectionMap.value(sock).instanceId);
 }
 
 void SingleApplicationPrivate::release()
 {
-    QLockFile election(electionLockPath());
-    if (memory)
-        election.tryLock(2000);
     if (socket) {
-        socket->close();
+        socket->abort();
         delete socket;
         socket = nullptr;
     }
-    if (memory && memory->isAttached()) {
-        memory->lock();
-        if (server) {
-            server->close();
-            delete server;
-            server = nullptr;
-            InstancesBlock *b = block();
-            b->primary = 0;
-            b->primaryPid = -1;
-            b->checksum = blockChecksum(b);
-        }
-        memory->unlock();
+    if (server) {
+        // Gone from the folder before the lock is let go: the next primary makes its own.
+        server->close();
+        delete server;
+        server = nullptr;
     }
-    delete memory;
-    memory = nullptr;
+    for (QLocalSocket *sock : connectionMap.keys())
+        sock->disconnect(this);
+    connectionMap.clear();
+    platform::unlockFile(lockHandle);
+    lockHandle = -1;
 }
+
+namespace instancemessage {
+
+namespace {
+const QByteArray kMagic = QByteArrayLiteral("clipmoor-addresses");
+} // namespace
+
+QByteArray encodeAddresses(const QStringList &addresses)
+{
+    QByteArray payload;
+    QDataStream stream(&payload, QIODevice::WriteOnly);
+    prepared(stream).writeBytes(kMagic.constData(), uint(kMagic.size()));
+    stream << quint32(qMin(addresses.size(), kMaxAddresses));
+    for (const QString &address : addresses.mid(0, kMaxAddresses)) {
+        const QByteArray utf8 = address.left(kMaxAddressLength).toUtf8();
+        stream.writeBytes(utf8.constData(), uint(utf8.size()));
+    }
+    return payload;
+}
+
+bool decodeAddresses(const QByteArray &payload, QStringList *addresses)
+{
+    QDataStream stream(payload);
+    prepared(stream);
+    // Every length is checked against what is left before anything is read or reserved.
+    auto readBytes = [&stream, &payload](int limit, QByteArray *out) {
+        quint32 length = 0;
+        stream >> length;
+        const qint64 left = payload.size() - stream.device()->pos();
+        if (stream.status() != QDataStream::Ok || length > quint32(limit) || length > left)
+            return false;
+        out->resize(int(length));
+        return stream.readRawData(out->data(), int(length)) == int(length);
+    };
+    QByteArray magic;
+    quint32 count = 0;
+    if (!readBytes(kMagic.size(), &magic) || magic != kMagic)
+        return false;
+    stream >> count;
+    if (stream.status() != QDataStream::Ok || count > quint32(kMaxAddresses))
+        return false;
+    QStringList out;
+    for (quint32 i = 0; i < count; ++i) {
+        QByteArray address;
+        if (!readBytes(kMaxAddressLength * 4, &address))
+            return false;
+        out << QString::fromUtf8(address);
+    }
+    if (!stream.atEnd())
+        return false;
+    *addresses = out;
+    return true;
+}
+
+} // namespace instancemessage

@@ -46,8 +46,16 @@ void prepareChild(qint64 parentPid);
 // Ends the process and all its descendants at once; returns without waiting for them.
 void forceKillTree(qint64 pid);
 
-// Keeps the computer from sleeping while downloads run (on) or lets it sleep again (off).
-void keepSystemAwake(bool on);
+// Keeps the computer from going to sleep while any holder asks for it. `holder` names who asks
+// ("downloads", "conversions"); the request is withdrawn when the last holder says off, when
+// endKeepingAwake() is called, or when the process ends. Asynchronous: the desktop is asked
+// without waiting (on Linux through D-Bus: org.freedesktop.login1 Inhibit("idle:sleep"), else
+// org.freedesktop.ScreenSaver Inhibit).
+void keepSystemAwake(const QString &holder, bool on);
+// True while the desktop has granted the request.
+bool systemKeptAwake();
+// Withdraws the request at once, whoever holds it (quitting).
+void endKeepingAwake();
 
 // Opens a file or folder with the desktop's application for it, without waiting. `done`, when
 // given, learns later (on this thread, never from inside the call) whether an application was
@@ -70,6 +78,28 @@ int newFileMode();
 
 // The file name of an executable with the given base name (".exe" appended on Windows).
 QString executableName(const QString &baseName);
+
+// A folder for this user's sockets and locks that no other user can enter: the session's
+// runtime folder ($XDG_RUNTIME_DIR) when it is ours and private, else a folder of mode 0700 of
+// ours in the temporary folder, named with the user id. Empty (and `error` set) when neither
+// can be had, for example when someone else owns that folder.
+QString privateRuntimeFolder(QString *error = nullptr);
+
+// Takes an exclusive lock on the file (created owner-only when missing) without waiting. The
+// system drops the lock when the process ends, however it ends. Returns a handle >= 0 when
+// taken, -1 when another process holds it, -2 when the file cannot be opened.
+int tryLockFile(const QString &path);
+// Waits for the exclusive lock (for locks only ever held for moments); a handle or -2.
+int lockFile(const QString &path);
+// Releases a lock taken above.
+void unlockFile(int handle);
+// Replaces the content of a locked file.
+bool writeLockedFile(int handle, const QByteArray &content);
+// Reads the content of a locked file.
+QByteArray readLockedFile(int handle);
+
+// The id of the user running this process.
+quint32 userId();
 
 // Lets the process with this id bring its window to the front (no-op where not needed).
 void allowSetForeground(qint64 pid);

@@ -13,7 +13,9 @@
 
 #include <cerrno>
 #include <csignal>
+#include <fcntl.h>
 #include <memory>
+#include <sys/file.h>
 #include <sys/prctl.h>
 #include <sys/stat.h>
 #include <sys/types.h>
@@ -141,13 +143,6 @@ void forceKillTree(qint64 pid)
     }
 }
 
-void keepSystemAwake(bool on)
-{
-    // Desktop sessions differ in how sleep is inhibited; downloads keep running while the
-    // session is active, so this platform only records the request.
-    qDebug() << "keepSystemAwake" << on;
-}
-
 namespace {
 
 // Hands the outcome to `done` from the event loop, once, whatever reports first.
@@ -198,47 +193,6 @@ void openWithDesktop(const QString &path, std::function<void(bool opened)> done)
     proc->start(opener, {path});
 }
 
-void revealInFileManager(const QString &path, std::function<void(bool shown)> done)
-{
-    const QFileInfo info(path);
-    const QString folder = info.isDir() ? info.absoluteFilePath() : info.absolutePath();
-    const QString dbusSend = QStandardPaths::findExecutable(QStringLiteral("dbus-send"));
-    if (dbusSend.isEmpty() || qEnvironmentVariableIsEmpty("DBUS_SESSION_BUS_ADDRESS")) {
-        openWithDesktop(folder, std::move(done));
-        return;
-    }
-    // The freedesktop file-manager interface selects the file; desktops without it get the
-    // folder opened instead.
-    auto *proc = new QProcess;
-    auto fallback = [folder, done] {
-        openWithDesktop(folder, done);
-    };
-    const std::function<void(bool)> report = reportOnce(done);
-    QObject::connect(proc, qOverload<int, QProcess::ExitStatus>(&QProcess::finished), proc,
-                     [proc, fallback, report](int code, QProcess::ExitStatus status) {
-                         if (code != 0 || status != QProcess::NormalExit)
-                             fallback();
-                         else
-                             report(true);
-                         proc->deleteLater();
-                     });
-    QObject::connect(proc, &QProcess::errorOccurred, proc,
-                     [proc, fallback](QProcess::ProcessError e) {
-                         if (e == QProcess::FailedToStart) {
-                             fallback();
-                             proc->deleteLater();
-                         }
-                     });
-    proc->start(
-        dbusSend,
-        {QStringLiteral("--session"), QStringLiteral("--print-reply"),
-         QStringLiteral("--dest=org.freedesktop.FileManager1"),
-         QStringLiteral("--type=method_call"), QStringLiteral("/org/freedesktop/FileManager1"),
-         QStringLiteral("org.freedesktop.FileManager1.ShowItems"),
-         QStringLiteral("array:string:") + QUrl::fromLocalFile(info.absoluteFilePath()).toString(),
-         QStringLiteral("string:")});
-}
-
 void setHidden(const QString &path, bool hidden)
 {
     Q_UNUSED(path)
@@ -282,6 +236,109 @@ void allowSetForeground(qint64 pid)
 bool runsAsAdministrator()
 {
     return ::geteuid() == 0;
+}
+
+quint32 userId()
+{
+    return quint32(::getuid());
+}
+
+namespace {
+
+// True when `path` is a real folder (not a link) of this user that nobody else may enter.
+bool isPrivateFolder(const QByteArray &path, QString *why)
+{
+    struct stat info = {};
+    if (::lstat(path.constData(), &info) != 0) {
+        *why = QStringLiteral("%1: %2").arg(QFile::decodeName(path), qt_error_string(errno));
+        return false;
+    }
+    if (!S_ISDIR(info.st_mode) || info.st_uid != ::getuid()) {
+        *why = QStringLiteral("%1 is not a folder of this user").arg(QFile::decodeName(path));
+        return false;
+    }
+    if ((info.st_mode & 077) != 0 && ::chmod(path.constData(), 0700) != 0) {
+        *why = QStringLiteral("%1 is open to other users").arg(QFile::decodeName(path));
+        return false;
+    }
+    return true;
+}
+
+} // namespace
+
+QString privateRuntimeFolder(QString *error)
+{
+    QString why;
+    const QByteArray runtime = qgetenv("XDG_RUNTIME_DIR");
+    if (!runtime.isEmpty() && runtime.startsWith('/') && isPrivateFolder(runtime, &why))
+        return QFile::decodeName(runtime);
+    const QByteArray own =
+        QFile::encodeName(QDir::tempPath()) + "/clipmoor-" + QByteArray::number(::getuid());
+    if (::mkdir(own.constData(), 0700) != 0 && errno != EEXIST) {
+        why = QStringLiteral("%1: %2").arg(QFile::decodeName(own), qt_error_string(errno));
+    } else if (isPrivateFolder(own, &why)) {
+        return QFile::decodeName(own);
+    }
+    if (error)
+        *error = why;
+    return QString();
+}
+
+namespace {
+
+int openLockFile(const QString &path)
+{
+    return ::open(QFile::encodeName(path).constData(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW,
+                  0600);
+}
+
+} // namespace
+
+int tryLockFile(const QString &path)
+{
+    const int fd = openLockFile(path);
+    if (fd < 0)
+        return -2;
+    if (::flock(fd, LOCK_EX | LOCK_NB) == 0)
+        return fd;
+    const bool held = errno == EWOULDBLOCK;
+    ::close(fd);
+    return held ? -1 : -2;
+}
+
+int lockFile(const QString &path)
+{
+    const int fd = openLockFile(path);
+    if (fd < 0)
+        return -2;
+    while (::flock(fd, LOCK_EX) != 0) {
+        if (errno != EINTR) {
+            ::close(fd);
+            return -2;
+        }
+    }
+    return fd;
+}
+
+void unlockFile(int handle)
+{
+    if (handle >= 0)
+        ::close(handle); // closing the last descriptor of the file releases the lock
+}
+
+bool writeLockedFile(int handle, const QByteArray &content)
+{
+    return handle >= 0 && ::ftruncate(handle, 0) == 0 &&
+           ::pwrite(handle, content.constData(), size_t(content.size()), 0) ==
+               ssize_t(content.size());
+}
+
+QByteArray readLockedFile(int handle)
+{
+    // Only ever a few bytes (a process id, a counter).
+    char buffer[64];
+    const ssize_t got = handle >= 0 ? ::pread(handle, buffer, sizeof buffer, 0) : -1;
+    return got > 0 ? QByteArray(buffer, int(got)) : QByteArray();
 }
 
 } // namespace platform

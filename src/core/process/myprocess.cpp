@@ -219,5 +219,5 @@ void forceKillTree(qint64 pid)
 
 void keepSystemAwake(bool on)
 {
-    platform::keepSystemAwake(on);
+    platform::keepSystemAwake(QStringLiteral("downloads"), on);
 }

@@ -60,8 +60,8 @@ void CurlProxy::download(const QString &address, const QString &output)
     });
     const QFileInfo existing(outputPath);
     resumeOffset = existing.exists() ? existing.size() : 0;
-    QStringList args{"-k",
-                     "-L",
+    // Certificates are checked (no "-k"): an update is only as trustworthy as its server.
+    QStringList args{"-L",
                      "-C",
                      "-",
                      "--proto",

@@ -1,14 +1,13 @@
 #include "gui/browser/browserwindow.h"
 
 #include "core/analytics/analytics.h"
-#include "core/browser/bridgemessage.h"
 #include "core/browser/browserrules.h"
-#include "core/browser/websiteapi.h"
 #include "core/foundation/addressrules.h"
 #include "core/foundation/applog.h"
 #include "core/foundation/paths.h"
 #include "core/foundation/privatelistmanager.h"
 #include "core/provision/dlscriptmanager.h"
+#include "gui/browser/pagerequests.h"
 #include "gui/browser/webbridge.h"
 #include "gui/browser/webhomepage.h"
 #include "gui/browser/webview.h"
@@ -31,6 +30,7 @@
 #include <QWebChannel>
 #include <QWebEngineCookieStore>
 #include <QWebEngineProfile>
+#include <QWebEngineScript>
 #include <QWebEngineSettings>
 
 #include <algorithm>
@@ -93,8 +93,15 @@ BrowserWindow::BrowserWindow(QWidget *parent)
     }
 
     keepCookies();
-    api = new WebsiteApi(this);
-    connect(api, &WebsiteApi::parseFinished, this, &BrowserWindow::downloadStarted);
+    requests = new PageRequests(&cookies, this);
+    connect(requests, &PageRequests::downloadRequested, this,
+            [this](const QString &url, const QString &metadata, const QByteArray &siteCookies) {
+                Q_EMIT downloadStarted(url, metadata, siteCookies);
+                const QString site =
+                    webView ? siteNameFromUrl(webView->url().toString()) : QString();
+                if (!site.isEmpty())
+                    reportEvent(QStringLiteral("Download"), QStringLiteral("URL"), site);
+            });
 
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -114,6 +121,11 @@ BrowserWindow::BrowserWindow(QWidget *parent)
 }
 
 BrowserWindow::~BrowserWindow() = default;
+
+WebsiteApi *BrowserWindow::websiteApi() const
+{
+    return requests->websiteApi();
+}
 
 QWidget *BrowserWindow::buildNavigationBar()
 {
@@ -227,9 +239,12 @@ void BrowserWindow::createView()
     auto *channel = new QWebChannel(view->page());
     auto *bridge = new WebBridge(channel);
     channel->registerObject(QStringLiteral("bridge"), bridge);
-    view->page()->setWebChannel(channel);
+    // Only in our scripts' world: the page's own scripts find no "bridge" to call.
+    view->page()->setWebChannel(channel, QWebEngineScript::ApplicationWorld);
     connect(bridge, &WebBridge::downloadStarted, this, &BrowserWindow::onDownloadStarted);
+    requests->watch(view);
     connect(view, &QWebEngineView::loadFinished, this, &BrowserWindow::onLoadFinished);
+    connect(view, &QWebEngineView::loadFinished, reloadWatch, &QTimer::stop);
     connect(view, &QWebEngineView::loadProgress, this, &BrowserWindow::handleWebViewLoadProgress);
     connect(view, &QWebEngineView::urlChanged, this, &BrowserWindow::onUrlChanged);
     QAction *back = view->pageAction(QWebEnginePage::Back);
@@ -264,7 +279,7 @@ void BrowserWindow::runScript(const QString &script, const QString &emptyTag,
         writeLog(emptyTag, emptyMessage);
         return;
     }
-    webView->page()->runJavaScript(script);
+    webView->page()->runJavaScript(script, QWebEngineScript::ApplicationWorld);
 }
 
 void BrowserWindow::onLoadFinished()
@@ -284,10 +299,11 @@ void BrowserWindow::onLoadFinished()
     // Scripts run in order in the page; this empty one answers once all of them have run.
     const QUrl url = webView->url();
     QPointer<BrowserWindow> self(this);
-    webView->page()->runJavaScript(QStringLiteral("0"), [self, url](const QVariant &) {
-        if (self)
-            Q_EMIT self->scriptsInjected(url);
-    });
+    webView->page()->runJavaScript(QStringLiteral("0"), QWebEngineScript::ApplicationWorld,
+                                   [self, url](const QVariant &) {
+                                       if (self)
+                                           Q_EMIT self->scriptsInjected(url);
+                                   });
 }
 
 void BrowserWindow::onUrlChanged(const QUrl &url)
@@ -311,28 +327,7 @@ void BrowserWindow::onUrlChanged(const QUrl &url)
 
 void BrowserWindow::onDownloadStarted(const QString &data)
 {
-    const QByteArray bytes = data.toUtf8();
-    writeLog(QStringLiteral("onDownloadStarted"),
-             PrivateListManager::instance()->addressForLog(bridge::loggable(bytes)));
-    QString why;
-    const std::optional<BridgeMessage> message = bridge::parseMessage(bytes, &why);
-    if (!message) {
-        writeLog(
-            QStringLiteral("[Error] "),
-            QStringLiteral("[BrowserWindow] onDownloadStarted => invalid json! (%1)").arg(why));
-        return;
-    }
-    const QString metadata = bridge::withCookies(message->metadata, QUrl(message->url), cookies);
-    if (!message->direct) {
-        api->analyse(message->url, metadata);
-        return;
-    }
-    writeLog(QStringLiteral("[BrowserWindow] onDownloadStarted => url: "),
-             PrivateListManager::instance()->addressForLog(message->url));
-    Q_EMIT downloadStarted(message->url, metadata);
-    const QString site = webView ? siteNameFromUrl(webView->url().toString()) : QString();
-    if (!site.isEmpty())
-        reportEvent(QStringLiteral("Download"), QStringLiteral("URL"), site);
+    requests->onBridgeMessage(data);
 }
 
 void BrowserWindow::handleWebViewLoadProgress(int value)
@@ -372,6 +367,16 @@ void BrowserWindow::keepCookies()
     clearingTimer->setSingleShot(true);
     clearingTimer->setInterval(2000);
     connect(clearingTimer, &QTimer::timeout, this, &BrowserWindow::reloadAfterClearing);
+    reloadWatch = new QTimer(this);
+    reloadWatch->setSingleShot(true);
+    reloadWatch->setInterval(4000);
+    connect(reloadWatch, &QTimer::timeout, this, [this] {
+        if (!webView)
+            return;
+        writeLog(kTag, QStringLiteral("the reload after clearing was held; loading again"));
+        webView->triggerPageAction(QWebEnginePage::Stop);
+        webView->reload();
+    });
 }
 
 void BrowserWindow::clearBrowsingData()
@@ -399,8 +404,10 @@ void BrowserWindow::reloadAfterClearing()
     reloadWhenCookiesGone = false;
     clearingTimer->stop();
     cookies.clear();
-    if (webView)
+    if (webView) {
         webView->reload();
+        reloadWatch->start();
+    }
 }
 
 bool BrowserWindow::eventFilter(QObject *watched, QEvent *event)

@@ -2,9 +2,11 @@
 
 // The built-in browser: a navigation bar, a thin progress bar, and either the start page of site
 // tiles or the web view. After every load the web channel client, the common page script and the
-// site's own script run in the page; a page's "bridge" message becomes downloadStarted(url,
-// metadata), after our own analysis of the page when the message asks for it ("direct": false).
-// The web view exists only while an address is shown: going home frees it.
+// site's own script run in the page, in a world of their own (the page's scripts see neither them
+// nor the "bridge" object they talk to); a "bridge" message that passes PageRequests' checks
+// becomes downloadStarted(url, metadata, cookies), after our own analysis of the page when the
+// message asks for it ("direct": false). The web view exists only while an address is shown:
+// going home frees it.
 
 #include "gui/widgets/browserpane.h"
 
@@ -20,6 +22,7 @@ class QLineEdit;
 class QProgressBar;
 class QPushButton;
 class QStackedWidget;
+class PageRequests;
 class WebHomePage;
 class WebView;
 class WebsiteApi;
@@ -37,7 +40,10 @@ public:
     QWidget *header() const override { return navBar; }
     WebView *view() const { return webView.get(); }
     WebHomePage *homePage() const { return home; }
-    WebsiteApi *websiteApi() const { return api; }
+    WebsiteApi *websiteApi() const;
+    PageRequests *pageRequests() const { return requests; }
+    // The browser's cookies as the cookie store reported them, HttpOnly ones included.
+    const QList<QNetworkCookie> &browserCookies() const { return cookies; }
     QLineEdit *addressField() const { return address; }
     QProgressBar *progressBar() const { return progress; }
     bool pageLoaded() const { return loaded; }
@@ -85,13 +91,16 @@ private:
     QStackedWidget *content = nullptr;
     WebHomePage *home = nullptr;
     std::shared_ptr<WebView> webView;
-    WebsiteApi *api = nullptr;
 
     QList<QNetworkCookie> cookies; // the browser's cookies, HttpOnly ones included
+    PageRequests *requests = nullptr;
     // After "Clear browsing data" the page loads again once the store has removed every cookie
     // (it deletes on its own thread), or when the timer gives up waiting.
     bool reloadWhenCookiesGone = false;
     QTimer *clearingTimer = nullptr;
+    // A load started while the HTTP cache is being cleared can be held for good: the page is
+    // stopped and loaded once more when the reload has not finished by then.
+    QTimer *reloadWatch = nullptr;
     QString openedUrl;
     QString webChannelJs;
     QString brandedAgent; // the engine's agent naming Clipmoor

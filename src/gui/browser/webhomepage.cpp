@@ -29,11 +29,18 @@ int scaled(int size)
     return MainWindowHelper::instance()->scaled(size);
 }
 
-// Centred text, or drawn from the left edge when it is wider than its rectangle.
-void drawFittedText(QPainter *painter, const QRect &rect, const QString &text)
+// Centred text; a text wider than its rectangle is drawn in a smaller font, down to
+// `smallest` points, and ends in an ellipsis if it still does not fit.
+void drawFittedText(QPainter *painter, const QRect &rect, const QString &text, int smallest = 0)
 {
-    const bool wide = painter->fontMetrics().horizontalAdvance(text) > rect.width();
-    painter->drawText(rect, (wide ? Qt::AlignLeft : Qt::AlignHCenter) | Qt::AlignVCenter, text);
+    const int inner = rect.width() - 4;
+    QFont font = painter->font();
+    while (font.pointSize() > smallest && smallest > 0 &&
+           QFontMetrics(font).horizontalAdvance(text) > inner)
+        font.setPointSize(font.pointSize() - 1);
+    painter->setFont(font);
+    painter->drawText(rect, Qt::AlignHCenter | Qt::AlignVCenter,
+                      painter->fontMetrics().elidedText(text, Qt::ElideRight, inner));
 }
 
 const char kScrollBarStyle[] =
@@ -107,7 +114,7 @@ void WebElement::paint(QPainter *painter, const QStyleOptionViewItem &option,
         font.setPointSize(20);
         painter->setFont(font);
         painter->setPen(Qt::white);
-        drawFittedText(painter, area, tile.label);
+        drawFittedText(painter, area, tile.label, 10);
     } else {
         const QPixmap pixmap = picture(tile.icon);
         // The picture is drawn at twice the size it is shown.

@@ -265,7 +265,7 @@ void ConvertedPage::playRow(const QModelIndex &index)
 void ConvertedPage::revealRow(const QModelIndex &index)
 {
     if (index.isValid() && checkOutput(index))
-        revealInFileManager(index.data(mediaroles::FilePathRole).toString());
+        showInFileManager(index.data(mediaroles::FilePathRole).toString());
 }
 
 void ConvertedPage::deleteRows(const QModelIndexList &indexes, const QString &question)
@@ -329,7 +329,7 @@ void ConvertedPage::showRowMenu(const QModelIndex &index)
     auto *menu = new QMenu(this);
     menu->setAttribute(Qt::WA_DeleteOnClose);
     menu->setStyleSheet(StyleManager::instance()->styleSheet(QStringLiteral("QMenu.qss")));
-    connect(menu->addAction(tr("Show the file")), &QAction::triggered, this,
+    connect(menu->addAction(tr("Show the File")), &QAction::triggered, this,
             [this, row] { revealRow(row); });
     connect(menu->addAction(tr("Delete")), &QAction::triggered, this,
             [this] { onDeleteSelectedBtnClicked(); });

@@ -144,7 +144,9 @@ QWidget *ConvertingPage::buildToolbar()
     row->setSpacing(10);
     addBtn = pagetoolbar::imageButton(toolbarWidget, QStringLiteral("QP/add_file.png"));
     showBtn = new QPushButton(toolbarWidget);
-    showBtn->setFixedHeight(29);
+    // At least 29 pixels high, and as high as its text needs (a descender in another language).
+    showBtn->setMinimumHeight(29);
+    showBtn->setSizePolicy(QSizePolicy::Minimum, QSizePolicy::Fixed);
     showBtn->setFont(applicationFont(11));
     showBtn->setStyleSheet(StyleManager::instance()->topButtonStyle());
     deleteAllBtn = pagetoolbar::imageButton(toolbarWidget, QStringLiteral("QP/delete.png"));
@@ -381,7 +383,7 @@ void ConvertingPage::onShowTheFileBtnClicked()
         return;
     ConvertTask *task = selected.first();
     if (fileExist(task))
-        revealInFileManager(task->sourceInfo()->sourcePath);
+        showInFileManager(task->sourceInfo()->sourcePath);
 }
 
 // --- Context menu and deleting -------------------------------------------------------------------
@@ -395,7 +397,7 @@ QMenu *ConvertingPage::genPopMenu()
     {
         const char *text;
         ContextMenuTag tag;
-    } entries[] = {{QT_TR_NOOP("Show the file"), ShowTheFile}, {QT_TR_NOOP("Delete"), Delete}};
+    } entries[] = {{QT_TR_NOOP("Show the File"), ShowTheFile}, {QT_TR_NOOP("Delete"), Delete}};
     for (const auto &entry : entries) {
         QAction *action = menu->addAction(tr(entry.text));
         action->setData(int(entry.tag));

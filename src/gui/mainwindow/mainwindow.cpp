@@ -24,6 +24,7 @@
 #include "gui/pages/finishedjobs.h"
 #include "gui/privatelist/privatelistdlg.h"
 #include "gui/widgets/aboutdlg.h"
+#include "gui/widgets/dialogframes.h"
 #include "gui/widgets/imagebutton.h"
 #include "gui/widgets/mainwindowhelper.h"
 #include "gui/widgets/pictures.h"
@@ -70,6 +71,7 @@ MainWindow::MainWindow(QWidget *parent)
     : CFramelessWindow(parent)
 {
     MainWindowHelper::instance()->setMainWindow(this);
+    dialogframes::install();
     initGuiResources();
     // Before the pages: their private-mode buttons show only when the password can be asked.
     PrivateListDlg::installAskHandler();
@@ -135,6 +137,7 @@ MainWindow::MainWindow(QWidget *parent)
     addIgnoreWidget(downloadedPage->toolbar());
 
     connectEngineNotices();
+    connectDesktop();
 
     if (Preferences::instance()->welcomeShown()) {
         reportEvent(QStringLiteral("Download"), QStringLiteral("DownloadingCount"),
@@ -541,6 +544,11 @@ void MainWindow::onActionUpdate()
 
 void MainWindow::onActionPasteURL()
 {
+    // The pasted download is shown where it lands, whichever page was open.
+    if (stack->currentWidget() != downloadingPage) {
+        tabGroup->button(0)->setChecked(true);
+        onTabClicked(0);
+    }
     downloadingPage->onClickedPasteURLEx();
 }
 

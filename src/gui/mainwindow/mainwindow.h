@@ -1,9 +1,11 @@
 #pragma once
 
+#include "gui/mainwindow/desktopbridge.h"
 #include "gui/widgets/framelesswindow.h"
 
 #include <QHash>
 #include <QPointer>
+#include <QStringList>
 #include <QSystemTrayIcon>
 #include <QVariantMap>
 
@@ -60,6 +62,13 @@ public:
     // Called by the update check with what it found (an empty map: the manual check).
     void showUpgradeDialog(const QVariantMap &info);
 
+    // Addresses from another program (clipmoor URL...): web addresses are pasted one after
+    // another as if the user had pasted each, on the downloading page; anything else is refused
+    // with a message.
+    void takeAddresses(const QStringList &addresses);
+    // Brings the window to the front on a job's row (a clicked notification).
+    void showJob(DesktopBridge::Job job, const QString &key, bool failed);
+
 public Q_SLOTS:
     void onUpdateTimer();
     void onNetworkFinished(QNetworkReply *reply);
@@ -91,6 +100,8 @@ private:
     void onTabClicked(int id);
     void onStartupTimer();
     void setTitleButtonStyle(QPushButton *button, const QString &name);
+    void connectDesktop();
+    void pasteNextAddress();
 
     QStackedWidget *stack = nullptr;
     QButtonGroup *tabGroup = nullptr;
@@ -120,4 +131,7 @@ private:
     BrowserPane *browserWindow = nullptr;
     QWidget *lazyPages[5] = {};
     QLabel *indicators[5] = {};
+    DesktopBridge *desktop = nullptr;
+    QStringList pendingAddresses; // handed over, not yet pasted
+    bool pasting = false;
 };

@@ -4,6 +4,7 @@
 #include "core/converter/convertmanager.h"
 #include "core/engine/sniffmgr.h"
 #include "core/foundation/preferences.h"
+#include "core/platform/platform.h"
 #include "gui/mainwindow/closeconfirmdlg.h"
 #include "gui/mainwindow/mainwindow.h"
 #include "gui/widgets/mainwindowhelper.h"
@@ -51,6 +52,7 @@ void MainWindow::willQuite()
     // The quit road (menu, tray, a termination signal): the lists are written and every child
     // is stopped before the event loop ends.
     SniffMgr::instance()->shutDown();
+    platform::endKeepingAwake();
 }
 
 void MainWindow::tellSetAsideLists()
@@ -120,6 +122,7 @@ void MainWindow::finishClosing()
     ConvertManager::instance()->stopAll(); // conversions do not outlive the window
     savePlacement();
     SniffMgr::instance()->shutDown();
+    platform::endKeepingAwake();
     delete tray;
     tray = nullptr;
     // The last usage events get at most a second; the window is gone meanwhile.

@@ -157,6 +157,9 @@ QWidget *PreferencesDlg::buildDownloadTab()
     layout->addWidget(readCookie);
     usageStatistics = new QCheckBox(tr("Send anonymous usage statistics"), page);
     layout->addWidget(usageStatistics);
+    notifications =
+        new QCheckBox(tr("Tell me on the desktop when a download or conversion ends"), page);
+    layout->addWidget(notifications);
     layout->addWidget(folderRow(tr("Save downloaded files to:"), &downloadDir));
     layout->addStretch(1);
     return page;
@@ -202,6 +205,26 @@ QWidget *PreferencesDlg::buildConnectionTab()
     form->addRow(tr("Password"), password);
     form->setVerticalSpacing(10);
     layout->addLayout(form);
+
+    auto *secondSeparator = new QWidget(page);
+    secondSeparator->setFixedHeight(1);
+    secondSeparator->setStyleSheet(QStringLiteral(".QWidget{background-color: #c0c0c3;}"));
+    layout->addWidget(secondSeparator);
+    checkCertificates = new QCheckBox(tr("Check certificates of download sites"), page);
+    layout->addWidget(checkCertificates);
+    certificateWarning = new QLabel(
+        tr("Warning: without this check, anyone on the way between you and a site can pose as "
+           "the site and change what you download."),
+        page);
+    certificateWarning->setWordWrap(true);
+    certificateWarning->setStyleSheet(QStringLiteral("QLabel { color: #C0392B; }"));
+    // Its room is kept while it is hidden, so that nothing moves when the box is clicked.
+    QSizePolicy keep = certificateWarning->sizePolicy();
+    keep.setRetainSizeWhenHidden(true);
+    certificateWarning->setSizePolicy(keep);
+    layout->addWidget(certificateWarning);
+    connect(checkCertificates, &QCheckBox::toggled, certificateWarning,
+            [this](bool on) { certificateWarning->setVisible(!on); });
     layout->addStretch(1);
     return page;
 }
@@ -237,7 +260,10 @@ void PreferencesDlg::loadFromStore()
     autoSubtitle->setChecked(prefs->downloadSubtitles());
     resumeOnStartup->setChecked(prefs->resumeOnStartup());
     readCookie->setChecked(prefs->readCookies());
+    checkCertificates->setChecked(prefs->checkCertificates());
+    certificateWarning->setVisible(!checkCertificates->isChecked());
     usageStatistics->setChecked(analytics::usageStatisticsChosen());
+    notifications->setChecked(prefs->desktopNotifications());
     const bool proxyOn = prefs->proxyEnabled();
     const bool authOn = prefs->proxyNeedsLogin();
     proxyEnable->setChecked(proxyOn);
@@ -344,7 +370,9 @@ void PreferencesDlg::onClicked(QAbstractButton *btn)
     autoSubtitle->setChecked(def->downloadSubtitles());
     resumeOnStartup->setChecked(def->resumeOnStartup());
     readCookie->setChecked(def->readCookies());
+    checkCertificates->setChecked(def->checkCertificates());
     usageStatistics->setChecked(!analytics::collectorAddress().isEmpty());
+    notifications->setChecked(true);
     proxyEnable->setChecked(def->proxyEnabled());
     auth->setChecked(def->proxyNeedsLogin());
     downloadDir->setText(def->downloadDir());
@@ -377,9 +405,11 @@ void PreferencesDlg::accept()
     prefs->setManualSpeedLimit(speed->currentData().toString());
     prefs->setDownloadSubtitles(autoSubtitle->isChecked());
     prefs->setResumeOnStartup(resumeOnStartup->isChecked());
+    prefs->setDesktopNotifications(notifications->isChecked());
     prefs->setProxyEnabled(proxyEnable->isChecked());
     prefs->setProxyNeedsLogin(auth->isChecked());
     prefs->setReadCookies(readCookie->isChecked());
+    prefs->setCheckCertificates(checkCertificates->isChecked());
     prefs->setDownloadDir(downloadDir->text());
     prefs->setConvertDir(convertDir->text());
     prefs->setProxyHost(proxyHost->text());

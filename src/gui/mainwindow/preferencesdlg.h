@@ -33,7 +33,10 @@ public:
     QLineEdit *proxyHostEdit() const { return proxyHost; }
     QLineEdit *proxyPortEdit() const { return proxyPort; }
     QCheckBox *authBox() const { return auth; }
+    QCheckBox *notificationsBox() const { return notifications; }
     QLineEdit *loginEdit() const { return login; }
+    QCheckBox *checkCertificatesBox() const { return checkCertificates; }
+    QLabel *certificateWarningLabel() const { return certificateWarning; }
     QDialogButtonBox *buttonBox() const { return buttons; }
 
     // Whether a chosen folder can take downloads (a test folder is created and removed).
@@ -68,6 +71,7 @@ private:
     QCheckBox *resumeOnStartup = nullptr;
     QCheckBox *readCookie = nullptr;
     QCheckBox *usageStatistics = nullptr;
+    QCheckBox *notifications = nullptr;
     QLineEdit *downloadDir = nullptr;
     QLineEdit *convertDir = nullptr;
     QComboBox *speed = nullptr;
@@ -77,5 +81,7 @@ private:
     QCheckBox *auth = nullptr;
     QLineEdit *login = nullptr;
     QLineEdit *password = nullptr;
+    QCheckBox *checkCertificates = nullptr;
+    QLabel *certificateWarning = nullptr; // shown while the check is off
     QDialogButtonBox *buttons;
 };

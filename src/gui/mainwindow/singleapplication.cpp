@@ -11,8 +11,7 @@ SingleApplication::SingleApplication(int &argc, char **argv, bool allowSecondary
 {
     switch (d->start(allowSecondary, timeout)) {
     case SingleApplicationPrivate::Outcome::Failed:
-        qCritical("SingleApplication: Unable to attach to shared memory block.");
-        qCritical("%s", qUtf8Printable(d->sharedMemoryError()));
+        qCritical("SingleApplication: %s", qUtf8Printable(d->errorString()));
         delete d;
         d = nullptr;
         std::exit(1);
@@ -46,4 +45,8 @@ qint64 SingleApplication::primaryProcessId() const
 qint32 SingleApplication::instanceId() const
 {
     return d->instanceNumber();
+}
+bool SingleApplication::sendMessage(const QByteArray &message, int timeout)
+{
+    return d->sendMessage(message, timeout);
 }

@@ -4,8 +4,9 @@
 
 class SingleApplicationPrivate;
 
-// An application object of which only one primary instance runs per installation: a later
-// start announces itself to the primary (which emits instanceStarted) and is secondary.
+// An application object of which only one primary instance runs per user and data folder: a
+// later start announces itself to the primary (which emits instanceStarted), may hand it a
+// message, and is secondary.
 class SingleApplication : public QApplication
 {
     Q_OBJECT
@@ -17,6 +18,8 @@ public:
     bool isSecondaryInstance() const;
     qint64 primaryProcessId() const;
     qint32 instanceId() const;
+    // A secondary's message to the primary (bounded, checksummed); false when it was not sent.
+    bool sendMessage(const QByteArray &message, int timeout = 1000);
 
 Q_SIGNALS:
     void instanceStarted();

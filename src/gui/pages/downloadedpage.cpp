@@ -133,7 +133,9 @@ QWidget *DownloadedPage::buildToolbar()
     row->setContentsMargins(20, 0, 20, 0);
     row->setSpacing(10);
     showFileBtn = new QPushButton(toolbarWidget);
-    showFileBtn->setFixedHeight(29);
+    // At least 29 pixels high, and as high as its text needs (a descender in another language).
+    showFileBtn->setMinimumHeight(29);
+    showFileBtn->setSizePolicy(QSizePolicy::Minimum, QSizePolicy::Fixed);
     showFileBtn->setFont(applicationFont(11));
     showFileBtn->setStyleSheet(StyleManager::instance()->topButtonStyle());
     connect(showFileBtn, &QPushButton::clicked, this, &DownloadedPage::onClickedShowInBrowser);

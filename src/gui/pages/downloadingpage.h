@@ -44,6 +44,9 @@ public:
     void addTasksFromContent(const QString &text, bool checkPlaylist,
                              const DownloadOptions &options, bool fromPlaylist, bool fromBrowser);
     void addPlaylistWithConfirm(const QString &url, bool fromBrowser);
+    // Takes `text` as the paste button takes the clipboard's text: the same checks and
+    // questions (an address handed over by another program).
+    void pasteText(const QString &text);
 
     // How a playlist's entries are chosen: runs the playlist dialog on the address and returns
     // false when it was cancelled. Tests replace it.
@@ -70,7 +73,9 @@ Q_SIGNALS:
     void preferencesRequested();
 
 public Q_SLOTS:
-    void onDownloadFromBrowser(const QString &url, const QString &metadata);
+    // `cookies`: the page site's cookies as a Netscape cookie file's text (may be empty).
+    void onDownloadFromBrowser(const QString &url, const QString &metadata,
+                               const QByteArray &cookies = QByteArray());
     void onContextAction();
     void onPopContextMenu(SniffTask *task);
     void onTaskStarted(SniffTask *task);
@@ -155,4 +160,5 @@ private:
     std::unique_ptr<PasteQuestions> questions;
     QPointer<PasteInputDlg> pasteInput;
     QString browserMetadata;
+    QByteArray browserCookies;
 };

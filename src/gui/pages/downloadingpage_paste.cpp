@@ -84,18 +84,21 @@ void DownloadingPage::onClickedPasteURL()
 
 void DownloadingPage::onClickedPasteURLEx()
 {
-    if (!downloadDirReady())
-        return;
     qint64 interval = 0;
     if (!router.acceptPaste(&interval)) {
         writeLog(QStringLiteral("[DownloadingPage]"),
                  QStringLiteral("reentrant skipped. interval is: %1 ms").arg(interval));
         return;
     }
-
-    const QString text = QApplication::clipboard()->text();
     writeLog(QStringLiteral("onClickedPasteURLEx"),
-             PrivateListManager::instance()->addressForLog(text));
+             PrivateListManager::instance()->addressForLog(QApplication::clipboard()->text()));
+    pasteText(QApplication::clipboard()->text());
+}
+
+void DownloadingPage::pasteText(const QString &text)
+{
+    if (!downloadDirReady())
+        return;
     const PasteRouter::Route route =
         PasteRouter::route(text, DlScriptManager::instance()->premium());
     if (route == PasteRouter::Route::Addresses) {
@@ -208,6 +211,7 @@ void DownloadingPage::addPlaylistWithConfirm(const QString &url, bool fromBrowse
             if (fromBrowser) {
                 Q_EMIT browserDownloadAccepted();
                 options.metadata = browserMetadata;
+                options.cookies = browserCookies;
             }
             addTasksFromContent(url, false, options, false, fromBrowser);
             return;
@@ -299,7 +303,8 @@ void DownloadingPage::addTasksFromContent(const QString &text, bool checkPlaylis
     }
 }
 
-void DownloadingPage::onDownloadFromBrowser(const QString &url, const QString &metadata)
+void DownloadingPage::onDownloadFromBrowser(const QString &url, const QString &metadata,
+                                            const QByteArray &cookies)
 {
     writeLog(QStringLiteral("[DownloadingPage::onDownloadFromBrowser]"),
              PrivateListManager::instance()->addressForLog(url));
@@ -308,6 +313,7 @@ void DownloadingPage::onDownloadFromBrowser(const QString &url, const QString &m
     if (isPlaylistUrl(url)) {
         writeLog(QStringLiteral("[DownloadingPage]"), QStringLiteral("addPlaylistWithConfirm"));
         browserMetadata = metadata;
+        browserCookies = cookies;
         addPlaylistWithConfirm(url, true);
         reportEvent(QStringLiteral("Download"), QStringLiteral("Online"),
                     QStringLiteral("Playlist"));
@@ -318,6 +324,7 @@ void DownloadingPage::onDownloadFromBrowser(const QString &url, const QString &m
     Q_EMIT browserDownloadAccepted();
     DownloadOptions options;
     options.metadata = metadata;
+    options.cookies = cookies;
     addTasksFromContent(url, false, options, false, true);
 }
 

@@ -1,15 +1,24 @@
 #include "gui/pages/downloadrow.h"
 
 #include "core/engine/snifftask.h"
+#include "core/foundation/addressrules.h"
 #include "core/foundation/applog.h"
 #include "core/protocol/displaytext.h"
 #include "gui/pages/rowpainter.h"
 #include "gui/pages/taskmodels.h"
 
 #include <QDebug>
+#include <QElapsedTimer>
 #include <QStringList>
 
 using taskmodels::kBarMaximum;
+
+std::function<qint64()> DownloadRow::clock = [] {
+    static QElapsedTimer steady;
+    if (!steady.isValid())
+        steady.start();
+    return steady.elapsed();
+};
 
 DownloadRow::DownloadRow(SniffTask *task)
     : task_(task)
@@ -98,6 +107,7 @@ bool DownloadRow::showLastProgress()
 
 void DownloadRow::showStarted()
 {
+    runStartedMs = clock();
     // A resumed download shows where it stopped until its tool reports again.
     if (!showLastProgress()) {
         barShown = true;
@@ -142,7 +152,11 @@ void DownloadRow::showDownloading()
             barShown = false;
             refreshButton();
         }
-        elapsed_ = elapsedTimeText(qint64(value));
+        // The tool's live lines carry no time ("progress" stays 0): the row counts from the
+        // run's start.
+        if (runStartedMs < 0)
+            runStartedMs = clock();
+        elapsed_ = elapsedTimeText((clock() - runStartedMs) / 1000);
         return;
     }
     barBusy = false;
@@ -166,7 +180,7 @@ void DownloadRow::showConverting()
 void DownloadRow::refreshState()
 {
     const QString &name = task_->title();
-    title_ = name.isEmpty() ? task_->url() : name;
+    title_ = name.isEmpty() ? displayAddress(task_->url()) : name;
     const SniffTask::State state = task_->state();
     if (liveBadge) {
         if (state == SniffTask::State::Failed) {

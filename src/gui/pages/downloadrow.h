@@ -9,6 +9,8 @@
 #include <QPixmap>
 #include <QString>
 
+#include <functional>
+
 class SniffTask;
 
 class DownloadRow
@@ -52,6 +54,9 @@ public:
     // The thumbnail file shown ("" for the default cover).
     QString thumbnailPath() const;
 
+    // Milliseconds on a steady clock, for the live row's elapsed time; tests set their own.
+    static std::function<qint64()> clock;
+
     static QString failureText();
     static QString liveText();
     // Whole seconds as [hh:]mm:ss.
@@ -83,4 +88,5 @@ private:
     bool thumbnailShown = false;
     bool remoteThumbRequested = false;
     bool remoteThumbLoaded = false;
+    qint64 runStartedMs = -1; // on `clock`, when the run began (a live recording's start)
 };

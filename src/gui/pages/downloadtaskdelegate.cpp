@@ -12,6 +12,7 @@
 #include <QHelpEvent>
 #include <QPainter>
 #include <QTextDocument>
+#include <QtMath>
 
 #include <cmath>
 
@@ -38,7 +39,9 @@ const QPixmap &questionMark()
 
 int badgeWidth(const QString &text)
 {
-    return QFontMetrics(QApplication::font()).horizontalAdvance(text) + 2 * kBadgePaddingX +
+    // The text's exact width rounded up: rounded to the nearest pixel, "Live" is a fraction
+    // wider than its place and is drawn as "Li...".
+    return qCeil(QFontMetricsF(QApplication::font()).horizontalAdvance(text)) + 2 * kBadgePaddingX +
            kBadgeExtra;
 }
 

@@ -36,6 +36,10 @@ PrivateListDlg::PrivateListDlg(QWidget *parent)
     eye =
         password->addAction(QIcon(QStringLiteral(":/res/eye32.png")), QLineEdit::TrailingPosition);
     connect(eye, &QAction::triggered, this, &PrivateListDlg::onToggleEcho);
+    confirmation = new QLineEdit(this);
+    confirmation->setStyleSheet(password->styleSheet());
+    confirmation->setMinimumHeight(30);
+    confirmation->setEchoMode(QLineEdit::Password);
 
     const PrivateListManager *privacy = PrivateListManager::instance();
     hideThumbnails = new QCheckBox(this);
@@ -56,6 +60,7 @@ PrivateListDlg::PrivateListDlg(QWidget *parent)
 
     layout->addWidget(prompt);
     layout->addWidget(password);
+    layout->addWidget(confirmation);
     layout->addWidget(hideThumbnails);
     layout->addWidget(hideFiles);
     layout->addWidget(remember);
@@ -72,6 +77,9 @@ void PrivateListDlg::setMode(int mode)
     currentMode = mode;
     password->clear();
     password->setEchoMode(QLineEdit::Password);
+    confirmation->clear();
+    confirmation->setEchoMode(QLineEdit::Password);
+    confirmation->setVisible(mode == PrivateListManager::TurnOn);
     hideThumbnails->setVisible(mode == PrivateListManager::TurnOn);
     hideFiles->setVisible(mode == PrivateListManager::TurnOn);
     remember->setVisible(mode == PrivateListManager::Unlock);
@@ -87,6 +95,7 @@ void PrivateListDlg::setTexts()
                         ? tr("Please Enter Password to Lock Private Space")
                         : tr("Please Enter Password to Unlock Private Space"));
     password->setPlaceholderText(tr("Enter password"));
+    confirmation->setPlaceholderText(tr("Enter the password again"));
     eye->setToolTip(tr("Show or hide the password"));
     hideThumbnails->setText(tr("Do not show thumbnails of adult videos"));
     hideFiles->setText(tr("Save adult videos as hidden"));
@@ -97,8 +106,10 @@ void PrivateListDlg::setTexts()
 
 void PrivateListDlg::onToggleEcho()
 {
-    password->setEchoMode(password->echoMode() == QLineEdit::Password ? QLineEdit::Normal
-                                                                      : QLineEdit::Password);
+    const QLineEdit::EchoMode echo =
+        password->echoMode() == QLineEdit::Password ? QLineEdit::Normal : QLineEdit::Password;
+    password->setEchoMode(echo);
+    confirmation->setEchoMode(echo);
 }
 
 void PrivateListDlg::onAction()
@@ -107,6 +118,13 @@ void PrivateListDlg::onAction()
     if (typed.isEmpty() || pending)
         return;
     const int mode = currentMode;
+    if (mode == PrivateListManager::TurnOn && confirmation->text() != typed) {
+        // A new password is typed twice: a slip of the finger would lock the list for good.
+        ZQMessageBox::question(tr("The passwords do not match."), {tr("OK")});
+        confirmation->selectAll();
+        confirmation->setFocus();
+        return;
+    }
     const QString stored = PrivateListManager::instance()->storedKey();
     pending = new QFutureWatcher<PrivateListManager::PasswordCheck>(this);
     connect(pending, &QFutureWatcherBase::finished, this, &PrivateListDlg::onChecked);
@@ -136,6 +154,7 @@ void PrivateListDlg::setBusy(bool busy)
     // The field and the options keep what was typed while the digest is derived; the button
     // turns to its disabled look under a busy cursor.
     password->setReadOnly(busy);
+    confirmation->setReadOnly(busy);
     for (QCheckBox *box : {hideThumbnails, hideFiles, remember})
         box->setEnabled(!busy);
     action->setEnabled(!busy && !password->text().isEmpty());

@@ -1,11 +1,11 @@
 #pragma once
 
 // The private list's password dialog, in one of three modes: turning private mode on (a new
-// password and the two options), turning it off, and unlocking the "Private" view (with the
-// box that keeps it unlocked until Clipmoor restarts). The password checks and what they change
-// are PrivateListManager's; a wrong password is told and the dialog stays open. The slow digest
-// is derived on a worker thread while the dialog stays responsive, its button showing that it
-// works; closing the dialog meanwhile drops the outcome.
+// password typed twice, and the two options), turning it off, and unlocking the "Private" view
+// (with the box that keeps it unlocked until Clipmoor restarts). The password checks and what they
+// change are PrivateListManager's; a wrong password is told and the dialog stays open. The slow
+// digest is derived on a worker thread while the dialog stays responsive, its button showing that
+// it works; closing the dialog meanwhile drops the outcome.
 
 #include "core/foundation/privatelistmanager.h"
 
@@ -49,6 +49,7 @@ private:
     int currentMode = 0;
     QLabel *prompt;
     QLineEdit *password;
+    QLineEdit *confirmation; // turning on: the new password once more
     QAction *eye;
     QCheckBox *hideThumbnails;
     QCheckBox *hideFiles;

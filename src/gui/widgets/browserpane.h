@@ -22,7 +22,9 @@ public:
 
 Q_SIGNALS:
     // A page's download button was pressed (after our own analysis when the page asked for it).
-    void downloadStarted(const QString &url, const QString &metadata);
+    // `cookies`: a Netscape cookie file's text with the cookies of the page's site, empty when
+    // none go with this address.
+    void downloadStarted(const QString &url, const QString &metadata, const QByteArray &cookies);
 };
 
 using BrowserPaneFactory = BrowserPane *(*)(QWidget *parent);

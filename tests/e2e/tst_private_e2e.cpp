@@ -1,7 +1,8 @@
 // Private mode leaks nothing: in the real main window, with the real download tool, yt-dlp and
 // ffmpeg on 127.0.0.1, a download from an adult site is converted after its download while
 // private mode is on. It shows in the private view only: not on the converter's pages, not in a
-// search of the other views, not in the address history or the window title; the log names it by
+// search of the other views, not in the address history or the window title; the desktop's
+// notification (a fake desktop on a bus of the test's own) does not name it; the log names it by
 // an opaque id only; and every file and folder made for it is the user's only. A public download
 // of the same kind runs first, so that the public views are seen to show such a job at all.
 #include "core/converter/convertdatamanager.h"
@@ -17,6 +18,7 @@
 #include "gui/pages/downloadedpage.h"
 #include "gui/pages/finishedjobs.h"
 #include "gui/widgets/rowlistview.h"
+#include "helpers/fakebus.h"
 #include "helpers/fixture.h"
 #include "helpers/httpserver.h"
 #include "helpers/windowtest.h"
@@ -69,6 +71,7 @@ constexpr QFile::Permissions kShared = QFile::ReadGroup | QFile::WriteGroup | QF
 class TestPrivateEndToEnd : public QObject
 {
     Q_OBJECT
+    FakeBus bus;
     QTemporaryDir www;
     QTemporaryDir downloads;
     std::unique_ptr<TestHttpServer> server;
@@ -99,6 +102,8 @@ private Q_SLOTS:
     void initTestCase()
     {
         fixture::prepare();
+        QVERIFY(bus.start());
+        QVERIFY(bus.startDesktop({"--notifications"}));
         testutil::prepareWindowEnvironment();
         testutil::prepareRealDownloads(downloads.path());
         Preferences::instance()->setOneClickFormat("MP3"); // converted after the download
@@ -113,6 +118,9 @@ private Q_SLOTS:
         QVERIFY(window);
         window->tabs()->button(3)->click(); // the converter's pages exist from now on
         window->tabs()->button(4)->click();
+        // Out of sight: the window tells the desktop how downloads end.
+        QApplication::setActiveWindow(nullptr);
+        QTRY_VERIFY(!QApplication::activeWindow());
     }
 
     void cleanupTestCase()
@@ -127,6 +135,7 @@ private Q_SLOTS:
         download(server->url("Public-Talk.mp4"), &open);
         QVERIFY(open && open->result().converted && !open->isPrivateJob());
         QCOMPARE(convertedRows()->rowCount(), 1);
+        QTRY_VERIFY(bus.calls().contains("Download finished|Public-Talk|"));
 
         // What exists now is not the private job's.
         const QMap<QString, QFile::Permissions> before = walk({QDir::homePath(), downloads.path()});
@@ -156,6 +165,8 @@ private Q_SLOTS:
         done->showView(0);
         QVERIFY(!SniffMgr::instance()->historyList().contains(address));
         QCOMPARE(window->windowTitle(), QString("Clipmoor"));
+        QTRY_VERIFY(bus.calls().contains("Download finished|A private download|"));
+        QVERIFY2(!bus.calls().contains("Secret"), bus.calls().constData());
         if (!shots.isEmpty()) {
             window->tabs()->button(4)->click();
             qobject_cast<ConvertedPage *>(window->lazyPage(4))->searchField()->clear();

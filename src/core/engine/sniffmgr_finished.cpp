@@ -246,6 +246,6 @@ void SniffMgr::removePrivatePicture(SniffTask *task)
     // The picture the tool made for a private job's analysis lies in the private folder (the
     // tool is told so); a path elsewhere came from the tool and is never deleted here.
     const QString picture = task->media().localThumbnail;
-    if (task->isPrivateJob() && inPrivateDir(picture))
+    if (inPrivateDir(picture))
         removeFileSafely(picture);
 }

@@ -1,6 +1,5 @@
 #include "core/foundation/paths.h"
 
-#include "core/foundation/globals.h"
 #include "core/platform/platform.h"
 
 #include <QCoreApplication>
@@ -78,7 +77,9 @@ QString logDir()
 QString privateDir()
 {
     const QString dir = appDataDir() + "/private";
-    makeOwnerOnlyFolder(dir);
+    QDir().mkpath(dir);
+    QFile::setPermissions(dir,
+                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     return dir;
 }
 

@@ -1,5 +1,7 @@
 // Files of the private list are hidden by their dot-name: the engine renames the file and
-// updates the record in one step, and repairs a record written before such a rename.
+// updates the record in one step, and repairs a record written before such a rename. A private
+// job's file is the user's only and its thumbnail lives in the private folder; both follow the job
+// out of the list, and deleting a private job deletes its pictures.
 #include "core/engine/privatefiles.h"
 #include "core/engine/sniffmgr.h"
 #include "core/engine/snifftask.h"
@@ -83,16 +85,26 @@ private Q_SLOTS:
         const QString visible = downloaded("clip.mp4");
         const QString hidden = downloaded(".clip.mp4");
         touch(visible);
+        const QFile::Permissions usual = QFileInfo(visible).permissions();
+        const QFile::Permissions ownerOnly =
+            QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser | QFile::WriteUser;
         writeDoneList(visible);
         {
             SniffMgr mgr;
             mgr.loadAll();
             SniffTask *task = mgr.doneList().value(0);
             QVERIFY(task);
+            mgr.setThumbnail(task, "png");
+            QCOMPARE(task->thumbnailPath(), downloaded(".thumb/clip.png"));
             QVERIFY(mgr.setFileHidden(task, "hidden"));
             mgr.moveToPrivate(task);
             QCOMPARE(task->filePath(), hidden);
             QVERIFY(QFileInfo::exists(hidden) && !QFileInfo::exists(visible));
+            QCOMPARE(QFileInfo(hidden).permissions(), ownerOnly);
+            QCOMPARE(QFileInfo(task->thumbnailPath()).absolutePath(), privateDir());
+            QCOMPARE(QFileInfo(task->thumbnailPath()).permissions(), ownerOnly);
+            QVERIFY(!QFileInfo::exists(downloaded(".thumb/clip.png")));
+            QVERIFY(!mgr.isInHistory(task->url()));
             QVERIFY(mgr.setFileHidden(task, "hidden")); // already hidden: nothing to do
             QCOMPARE(task->filePath(), hidden);
             mgr.saveNow();
@@ -110,12 +122,25 @@ private Q_SLOTS:
             mgr.moveFromPrivate(task);
             QCOMPARE(task->filePath(), downloaded("clip(1).mp4"));
             QVERIFY(!QFileInfo::exists(hidden));
+            QCOMPARE(QFileInfo(task->filePath()).permissions(), usual);
+            QCOMPARE(task->thumbnailPath(), downloaded(".thumb/clip(1).png"));
+            QVERIFY(mgr.isInHistory(task->url()));
             // A file that is gone cannot be hidden: the record stays as it is.
             QVERIFY(QFile::remove(downloaded("clip(1).mp4")));
             const QString before = task->filePath();
             QVERIFY(!mgr.setFileHidden(task, "hidden"));
             QCOMPARE(task->filePath(), before);
             QVERIFY(!mgr.setFileHidden(task, "sideways"));
+
+            // Deleted as a private job: its thumbnail and the tool's frame go with it.
+            mgr.moveToPrivate(task);
+            const QString thumbnail = task->thumbnailPath();
+            const QString frame = privateDir() + "/frame.jpg";
+            touch(frame);
+            JobEditor::media(task).localThumbnail = frame;
+            QVERIFY(QFileInfo::exists(thumbnail));
+            mgr.deleteFinished(task, false);
+            QVERIFY(!QFileInfo::exists(thumbnail) && !QFileInfo::exists(frame));
         }
     }
 

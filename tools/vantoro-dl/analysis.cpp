@@ -48,6 +48,7 @@ Result describe(Context &ctx, const QString &url, const QStringList &extra)
 int run(Context &ctx, params::Reader &reader, const QJsonObject &root)
 {
     const QString address = reader.text(root, "url");
+    const QString pictureFolder = reader.text(root, "thumbnail_folder");
     if (!reader.problem().isEmpty())
         return out::failure(out::BadArguments, reader.problem());
     if (address.isEmpty())
@@ -85,7 +86,8 @@ int run(Context &ctx, params::Reader &reader, const QJsonObject &root)
     QString local;
     const bool audioOnly = info.value("vcodec").toString() == QLatin1String("none");
     if (remote.isEmpty() && !audioOnly)
-        local = thumbnail::fromAddress(ctx.ffmpeg, info.value("url").toString(), address);
+        local = thumbnail::fromAddress(ctx.ffmpeg, info.value("url").toString(), address,
+                                       pictureFolder);
     QJsonObject msg{{"title", info.value("title").toString()},
                     {"thumbnail", remote},
                     {"local_thumbnail", local},

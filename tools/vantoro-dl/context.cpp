@@ -253,9 +253,14 @@ void Context::rememberYtdlpVersion(const QString &version)
     ytdlpVersion = version;
     QJsonObject cache = readVersionCache();
     cache.insert(ytdlpPath, QJsonObject{{"stamp", fileStamp(ytdlpPath)}, {"version", version}});
-    QDir().mkpath(QFileInfo(versionCachePath()).absolutePath());
+    // The tool's cache folder holds frames of what the user downloads: the user's only.
+    const QString folder = QFileInfo(versionCachePath()).absolutePath();
+    QDir().mkpath(folder);
+    QFile::setPermissions(folder,
+                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     QSaveFile file(versionCachePath());
     if (file.open(QIODevice::WriteOnly)) {
+        file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
         file.write(QJsonDocument(cache).toJson(QJsonDocument::Compact));
         file.commit();
     }

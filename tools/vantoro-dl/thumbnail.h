@@ -9,10 +9,13 @@
 
 namespace thumbnail {
 
-// Where the frame for `key` (the address) is kept.
-QString cachePath(const QString &key);
+// Where the frame for `key` (the address) is kept: in `folder` when one is given (the
+// application's private folder for a private job), else in the user's cache folder. The cache
+// folder is the user's only (0700) and so is every frame (0600).
+QString cachePath(const QString &key, const QString &folder = QString());
 
 // A frame of a media address over the network (analysis without download).
-QString fromAddress(const QString &ffmpeg, const QString &url, const QString &key);
+QString fromAddress(const QString &ffmpeg, const QString &url, const QString &key,
+                    const QString &folder = QString());
 
 } // namespace thumbnail

@@ -3,6 +3,7 @@
 #include "core/browser/bridgemessage.h"
 #include "core/browser/sitecookies.h"
 #include "core/foundation/applog.h"
+#include "core/foundation/privatelistmanager.h"
 
 #include <QNetworkAccessManager>
 #include <QNetworkCookieJar>
@@ -78,6 +79,16 @@ void WebsiteApi::parse(const QByteArray &message)
     analyse(parsed->url, parsed->metadata);
 }
 
+namespace {
+// What a log line may say of a page's analysis: nothing of a private page (an adult site while
+// private mode is on), neither its address nor the media found on it.
+QString forLog(const QString &page, const QString &text)
+{
+    const QString shown = PrivateListManager::instance()->addressForLog(page);
+    return shown == page ? text : shown;
+}
+} // namespace
+
 void WebsiteApi::analyse(const QString &url, const QString &metadata,
                          const QList<QNetworkCookie> &cookies, Outcome outcome)
 {
@@ -92,7 +103,7 @@ void WebsiteApi::analyse(const QString &url, const QString &metadata,
          sitecookies::ofSite(cookies, sitecookies::siteOf(QUrl(url))))
         jar->insertCookie(cookie);
     job->network->setCookieJar(jar);
-    writeLog(kTag, QStringLiteral("analyse %1").arg(url));
+    writeLog(kTag, QStringLiteral("analyse %1").arg(forLog(url, url)));
     send(job->network, "GET", QUrl(url), job->headers, QByteArray(),
          [this, job](const Reply &reply) {
              if (!reply.error.isEmpty()) {
@@ -131,7 +142,7 @@ void WebsiteApi::nextJson(const std::shared_ptr<Job> &job)
 
 void WebsiteApi::found(const std::shared_ptr<Job> &job, const QString &media)
 {
-    writeLog(kTag, QStringLiteral("found %1").arg(media));
+    writeLog(kTag, QStringLiteral("found %1").arg(forLog(job->url, media)));
     Q_EMIT parseFinished(media, job->metadata);
     if (job->outcome)
         job->outcome(media, job->metadata);
@@ -139,7 +150,8 @@ void WebsiteApi::found(const std::shared_ptr<Job> &job, const QString &media)
 
 void WebsiteApi::fail(const std::shared_ptr<Job> &job, const QString &reason)
 {
-    writeLog(kTag, QStringLiteral("analysis failed: %1 (%2)").arg(job->url, reason));
+    writeLog(kTag, QStringLiteral("analysis failed: %1 (%2)")
+                       .arg(forLog(job->url, job->url), forLog(job->url, reason)));
     Q_EMIT parseFailed(job->url, reason);
     if (job->outcome)
         job->outcome(QString(), job->metadata);

@@ -1,6 +1,7 @@
 #include "core/engine/jobcookies.h"
 
 #include "core/foundation/applog.h"
+#include "core/foundation/globals.h"
 
 #include <QDir>
 #include <QFile>
@@ -16,15 +17,15 @@ QString path(const QString &workDir)
 
 bool write(const QString &workDir, const QByteArray &text)
 {
-    QDir().mkpath(workDir);
+    makeOwnerOnlyFolder(workDir); // the job's folder is the user's only
     QSaveFile file(path(workDir));
     // Owner-only before the first byte is in it.
     const bool ok = file.open(QIODevice::WriteOnly) &&
                     file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner) &&
                     file.write(text) == text.size() && file.commit();
     if (!ok)
-        writeLog(QStringLiteral("[SniffMgr]"),
-                 QStringLiteral("cannot write the cookie file of %1").arg(workDir));
+        writeLog(QStringLiteral("[SniffMgr]"), QStringLiteral("cannot write the cookie file of %1")
+                                                   .arg(QFileInfo(workDir).fileName()));
     return ok;
 }
 

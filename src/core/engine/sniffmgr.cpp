@@ -77,12 +77,15 @@ SniffMgr::~SniffMgr()
 
 SniffTask *SniffMgr::newTask(const QString &url, const DownloadOptions &options)
 {
-    if (options.cookies.isEmpty())
-        return new SniffTask(url, options);
     DownloadOptions kept = options;
     kept.cookies.clear();
     auto *task = new SniffTask(url, kept);
-    jobcookies::write(task->workDir(), options.cookies);
+    // Private from the start: its address never reaches the history, a log line or a public
+    // view, and what is kept of it is the user's only.
+    if (PrivateListManager::instance()->marksPrivate(url))
+        task->markPrivate();
+    if (!options.cookies.isEmpty())
+        jobcookies::write(task->workDir(), options.cookies);
     return task;
 }
 
@@ -112,7 +115,8 @@ bool SniffMgr::addTask(SniffTask *task, bool fromPlaylist)
     }
     downloading.append(task);
     task->setPlace(SniffTask::Place::Downloading);
-    history.append(task->url());
+    if (!task->isPrivateJob())
+        history.append(task->url());
     task->setState(SniffTask::State::Waiting);
     saveAll();
     return true;
@@ -274,6 +278,7 @@ void SniffMgr::announce(SniffTask *task)
         done.removeOne(task);
         privates.append(task);
         task->setPlace(SniffTask::Place::Private);
+        applyPrivacy(task);
     }
     Q_EMIT mgrAddDownloadedTask(task);
 }
@@ -342,9 +347,9 @@ void SniffMgr::onOperatorFinished(SniffOperator *op)
     writeLog(QStringLiteral("[SniffMgr] onOperatorFinished:"),
              QStringLiteral("status: %1, url: %2, isLive: %3, filepath: %4")
                  .arg(int(status))
-                 .arg(task->url())
+                 .arg(task->logName())
                  .arg(live ? 1 : 0)
-                 .arg(task->filePath()));
+                 .arg(task->logText(task->filePath())));
 
     if (task->needDelete()) {
         // Deleted while its run was ending (even while a recording was being saved): the job
@@ -382,7 +387,7 @@ void SniffMgr::onOperatorFinished(SniffOperator *op)
 void SniffMgr::removeOperator(SniffOperator *op)
 {
     writeLog(QStringLiteral("[SniffMgr] removeOperator"),
-             QStringLiteral("url: %1").arg(op->task()->url()));
+             QStringLiteral("url: %1").arg(op->task()->logName()));
     running.removeOne(op);
     op->deleteLater();
     if (!op->task()->needDelete())
@@ -405,26 +410,28 @@ void SniffMgr::pauseTask(SniffTask *task, bool needDelete)
         writeLog(QStringLiteral("[SniffMgr] task is null!"));
         return;
     }
-    writeLog(QStringLiteral("[SniffMgr] pauseTask"),
-             QStringLiteral("url: %1, isLive: %2").arg(task->url()).arg(task->isLive() ? 1 : 0));
+    writeLog(
+        QStringLiteral("[SniffMgr] pauseTask"),
+        QStringLiteral("url: %1, isLive: %2").arg(task->logName()).arg(task->isLive() ? 1 : 0));
     task->setHasOperator(false);
     SniffOperator *op = operatorOf(task);
     if (op && !op->isRunning()) {
         // Its run has ended and its file is being put in place: there is nothing to stop.
         writeLog(QStringLiteral("[SniffMgr] pauseTask"),
-                 QStringLiteral("url: %1 is finishing").arg(task->url()));
+                 QStringLiteral("url: %1 is finishing").arg(task->logName()));
         return;
     }
     if (op) {
         task->setNeedDelete(needDelete);
         markPaused(task);
-        const QString url = task->url(); // the job may be released while the stop waits
+        const QString url = task->logName(); // the job may be released while the stop waits
         const bool ok = op->abortTask();
         writeLog(QStringLiteral("[SniffMgr] pauseTask url: %1").arg(url),
                  ok ? QStringLiteral("success") : QStringLiteral("failed"));
     } else {
-        writeLog(QStringLiteral("[SniffMgr] pauseTask => not find"),
-                 QStringLiteral("task: 0x%1 url: %2").arg(quintptr(task), 0, 16).arg(task->url()));
+        writeLog(
+            QStringLiteral("[SniffMgr] pauseTask => not find"),
+            QStringLiteral("task: 0x%1 url: %2").arg(quintptr(task), 0, 16).arg(task->logName()));
         task->setState(SniffTask::State::Paused);
         saveAll(); // a run that stops is written when it has ended
     }
@@ -499,6 +506,7 @@ void SniffMgr::deleteTaskFiles(SniffTask *task)
     }
     removeDirSafely(task->workDir());
     removeFileSafely(task->thumbnailPath());
+    removePrivatePicture(task);
 }
 
 void SniffMgr::deleteDownloadingTask(SniffTask *task)
@@ -508,14 +516,15 @@ void SniffMgr::deleteDownloadingTask(SniffTask *task)
     // A job being saved (or otherwise still held by its operator) is deleted when its run ends.
     const bool held = inRun || operatorOf(task) != nullptr;
     if (inRun) {
-        qDebug() << "remove running task..." << task->url();
+        qDebug() << "remove running task..." << task->logName();
         pauseTask(task, false);
     }
     detachThumbOperator(task);
     task->setNeedDelete(true);
-    if (held)
+    if (held) {
         removeFileSafely(task->thumbnailPath()); // its folder goes when its run has stopped
-    else
+        removePrivatePicture(task);
+    } else
         deleteTaskFiles(task);
     downloading.removeOne(task);
     task->setPlace(SniffTask::Place::None);

@@ -204,6 +204,12 @@ private:
     void removeOperator(SniffOperator *op);
     bool liveRecordingSavable(SniffTask *task) const;
     void deleteTaskFiles(SniffTask *task);
+    // The modes and places a job's files get from its privacy: its file owner-only (0600) and its
+    // thumbnail in the private folder while it is private, back to the usual ones when not.
+    void applyPrivacy(SniffTask *task);
+    // Removes the picture the tool made for a private job's analysis (kept in the private
+    // folder), once the job keeps its own thumbnail or goes.
+    void removePrivatePicture(SniffTask *task);
     void repairFilePath(SniffTask *task);
     void showNotice(Notice notice, const QString &text);
     void closeNotice(Notice notice);

@@ -14,6 +14,33 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QSaveFile>
+
+namespace {
+
+// Where a job's thumbnail is kept: a private job's in the private folder under its opaque id, a
+// public one's in the download folder's hidden ".thumb" under its file's name.
+QString thumbnailTarget(const SniffTask *task)
+{
+    if (task->isPrivateJob())
+        return privateDir() + QLatin1Char('/') + QFileInfo(task->workDir()).fileName() + ".png";
+    const QString folder = downloadDir() + "/.thumb/";
+    if (!QFileInfo::exists(folder)) {
+        QDir().mkpath(folder);
+        platform::setHidden(folder, true);
+    }
+    const QString path = task->filePath();
+    const QString base = path.isEmpty() ? randomId() : QFileInfo(path).completeBaseName();
+    return folder + base + ".png";
+}
+
+bool inPrivateDir(const QString &path)
+{
+    return !path.isEmpty() &&
+           QFileInfo(path).absolutePath() == QFileInfo(privateDir()).absoluteFilePath();
+}
+
+} // namespace
 
 void SniffMgr::removeFinished(SniffTask *task, bool deleteFile)
 {
@@ -64,11 +91,13 @@ void SniffMgr::moveToPrivate(SniffTask *task)
         return;
     privates.append(task);
     task->setPlace(SniffTask::Place::Private);
+    history.removeOne(task->url());
     PrivateListManager *privacy = PrivateListManager::instance();
     if (privacy->isOn() && privacy->filesHidden()) {
         task->mediaRef().privateFile = true;
         setFileHidden(task, QStringLiteral("hidden"));
     }
+    applyPrivacy(task);
     Q_EMIT taskMoved(task);
     saveAll();
 }
@@ -83,6 +112,8 @@ void SniffMgr::moveFromPrivate(SniffTask *task)
         task->mediaRef().privateFile = false;
         setFileHidden(task, QStringLiteral("normal"));
     }
+    history.append(task->url());
+    applyPrivacy(task);
     Q_EMIT taskMoved(task);
     saveAll();
 }
@@ -94,7 +125,7 @@ SniffMgr::RenameResult SniffMgr::renameFile(SniffTask *task, const QString &name
         return RenameResult::Invalid;
     for (const QChar c : name) {
         if (invalid.contains(c) || c.unicode() < 0x20) {
-            writeLog(QStringLiteral("[Error] Invalid file name:"), name);
+            writeLog(QStringLiteral("[Error] Invalid file name:"), task->logText(name));
             return RenameResult::Invalid;
         }
     }
@@ -120,18 +151,19 @@ SniffMgr::RenameResult SniffMgr::renameFile(SniffTask *task, const QString &name
 
 void SniffMgr::setThumbnail(SniffTask *task, const QByteArray &png)
 {
-    const QString folder = downloadDir() + "/.thumb/";
-    if (!QFileInfo::exists(folder)) {
-        QDir().mkpath(folder);
-        platform::setHidden(folder, true);
-    }
-    const QString path = task->filePath();
-    const QString base = path.isEmpty() ? randomId() : QFileInfo(path).completeBaseName();
-    const QString target = folder + base + ".png";
-    QFile file(target);
-    if (!file.open(QIODevice::WriteOnly) || file.write(png) != png.size())
+    const QString target = thumbnailTarget(task);
+    QSaveFile file(target);
+    if (!file.open(QIODevice::WriteOnly))
         return;
+    // A private job's picture is the user's only before its first byte is written.
+    if (task->isPrivateJob())
+        file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    if (file.write(png) != png.size() || !file.commit())
+        return;
+    if (task->thumbnailPath() != target)
+        removeFileSafely(task->thumbnailPath());
     task->setThumbnailPath(target);
+    removePrivatePicture(task);
     Q_EMIT taskChanged(task);
     saveAll();
 }
@@ -167,9 +199,10 @@ bool SniffMgr::setFileHidden(SniffTask *task, const QString &mode)
     ++renames;
     const QString renamed = privatefiles::rename(path, hide);
     if (renamed.isEmpty()) {
-        writeLog(QStringLiteral("[SniffMgr]"),
-                 QStringLiteral("cannot %1 %2")
-                     .arg(hide ? QStringLiteral("hide") : QStringLiteral("show"), path));
+        writeLog(
+            QStringLiteral("[SniffMgr]"),
+            QStringLiteral("cannot %1 %2")
+                .arg(hide ? QStringLiteral("hide") : QStringLiteral("show"), task->logText(path)));
         return false;
     }
     if (renamed != path) {
@@ -179,4 +212,40 @@ bool SniffMgr::setFileHidden(SniffTask *task, const QString &mode)
     platform::setHidden(renamed, hide);
     saveAll();
     return true;
+}
+
+void SniffMgr::applyPrivacy(SniffTask *task)
+{
+    const bool privateJob = task->isPrivateJob();
+    if (!task->filePath().isEmpty() && QFileInfo::exists(task->filePath())) {
+        if (privateJob)
+            makeOwnerOnlyFile(task->filePath());
+        else
+            makeSharedFile(task->filePath());
+    }
+    // The thumbnail follows the job into or out of the private folder.
+    const QString current = task->thumbnailPath();
+    if (current.isEmpty() || !QFileInfo::exists(current))
+        return;
+    const QString target = thumbnailTarget(task);
+    if (target == current)
+        return;
+    QFile::remove(target);
+    if (!QFile::rename(current, target))
+        return;
+    if (privateJob)
+        makeOwnerOnlyFile(target);
+    else
+        makeSharedFile(target);
+    task->setThumbnailPath(target);
+    Q_EMIT taskChanged(task);
+}
+
+void SniffMgr::removePrivatePicture(SniffTask *task)
+{
+    // The picture the tool made for a private job's analysis lies in the private folder (the
+    // tool is told so); a path elsewhere came from the tool and is never deleted here.
+    const QString picture = task->media().localThumbnail;
+    if (inPrivateDir(picture))
+        removeFileSafely(picture);
 }

@@ -57,8 +57,8 @@ void SniffMgr::repairFilePath(SniffTask *task)
     if (repaired == path)
         return;
     task->setFilePath(repaired);
-    writeLog(QStringLiteral("[SniffMgr]"),
-             QStringLiteral("record of %1 repaired: %2").arg(path, repaired));
+    writeLog(QStringLiteral("[SniffMgr]"), QStringLiteral("record of %1 repaired: %2")
+                                               .arg(task->logText(path), task->logText(repaired)));
 }
 
 void SniffMgr::onListsSaved()

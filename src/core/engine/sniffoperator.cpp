@@ -95,7 +95,7 @@ void SniffOperator::startTask()
     const QString refusal = safesave::roomFor(folder, taskValue->progress().totalBytes);
     if (!refusal.isEmpty()) {
         writeLog(QStringLiteral("[SniffOperator]"),
-                 QStringLiteral("%1, url: %2").arg(refusal, taskValue->url()));
+                 QStringLiteral("%1, url: %2").arg(refusal, taskValue->logName()));
         taskValue->setResult(protocol::failedResult(protocol::FailureKind::NoSpace, refusal));
         QTimer::singleShot(0, this, [this] { Q_EMIT operatorFinished(this); });
         return;
@@ -108,7 +108,7 @@ void SniffOperator::startTask()
     writeLog(QStringLiteral("[SniffOperator] startTask"),
              QStringLiteral("processId: %1, url: %2")
                  .arg(process ? process->processId() : 0)
-                 .arg(taskValue->url()));
+                 .arg(taskValue->logName()));
 }
 
 void SniffOperator::onReadyRead()
@@ -143,7 +143,7 @@ void SniffOperator::failRun(const protocol::Result &verdict)
     verdictFixed = true;
     writeLog(
         QStringLiteral("[SniffOperator]"),
-        QStringLiteral("%1; the run is stopped, url: %2").arg(verdict.error, taskValue->url()));
+        QStringLiteral("%1; the run is stopped, url: %2").arg(verdict.error, taskValue->logName()));
     taskValue->setResult(verdict);
     if (stallTimer)
         stallTimer->stop();
@@ -193,7 +193,7 @@ void SniffOperator::checkStall()
     writeLog(QStringLiteral("[SniffOperator]"), QStringLiteral("stalled (%1 of %2), url: %3")
                                                     .arg(stalls)
                                                     .arg(kStallLimit)
-                                                    .arg(taskValue->url()));
+                                                    .arg(taskValue->logName()));
     taskValue->setState(SniffTask::State::Downloading); // the row shows it
 }
 
@@ -202,7 +202,7 @@ void SniffOperator::holdForQuestion()
     writeLog(QStringLiteral("[SniffOperator]"),
              QStringLiteral("a page with %1 videos: held until the user answers, url: %2")
                  .arg(taskValue->entriesToAskAbout())
-                 .arg(taskValue->url()));
+                 .arg(taskValue->logName()));
     // Like a pause: the run's end is no failure, and whatever it began stays in its folder.
     aborted = true;
     taskValue->setState(SniffTask::State::Paused);
@@ -291,7 +291,7 @@ bool SniffOperator::abortTask()
                  .arg(pid)
                  .arg(taskValue->needDelete() ? 1 : 0)
                  .arg(live ? 1 : 0)
-                 .arg(taskValue->url()));
+                 .arg(taskValue->logName()));
     bool result = true;
     if (!live) {
         // The whole group goes: the tool stops its own children when asked to terminate, and
@@ -346,7 +346,7 @@ void SniffOperator::renameWithRetries(const QString &source, const QString &dest
                                           : freeDestination(destination);
     writeLog(QStringLiteral("[moveDownloadedFile]"),
              QStringLiteral("Move File to: %1, exists: %2, retry %3")
-                 .arg(free)
+                 .arg(taskValue->logText(free))
                  .arg(QFileInfo::exists(destination) ? 1 : 0)
                  .arg(attempt));
     QFile file(source);
@@ -357,7 +357,7 @@ void SniffOperator::renameWithRetries(const QString &source, const QString &dest
     moveError = file.errorString();
     writeLog(
         QStringLiteral("[moveDownloadedFile] Move file failed! error: %1, srcPath: %2, dstPath: %3")
-            .arg(moveError, source, free));
+            .arg(moveError, taskValue->logText(source), taskValue->logText(free)));
     if (attempt >= moveAttempts) {
         done(false, free);
         return;
@@ -388,11 +388,16 @@ void SniffOperator::moveFinishedFile(const QString &downloadFolder)
     QString target = downloadFolder;
     if (!pname.isEmpty()) {
         target += QDir::separator() + pname;
-        QDir().mkpath(target);
+        // A folder made for a private job is the user's only.
+        if (taskValue->isPrivateJob() && !QFileInfo::exists(target))
+            makeOwnerOnlyFolder(target);
+        else
+            QDir().mkpath(target);
     }
     const QString destination =
         QDir::cleanPath(target + QDir::separator() + QFileInfo(source).fileName());
-    qDebug() << "src path: " << source << "dst path: " << destination;
+    qDebug() << "src path: " << taskValue->logText(source)
+             << "dst path: " << taskValue->logText(destination);
 
     renameWithRetries(source, destination, false, 1, [=](bool ok, const QString &moved) {
         // The working folder holds the only copy until the move succeeds: it is kept when
@@ -400,7 +405,10 @@ void SniffOperator::moveFinishedFile(const QString &downloadFolder)
         if (!ok) {
             const QString why = QStringLiteral("cannot move %1 into %2: %3; the file stays in %4")
                                     .arg(source, target, moveError, taskValue->workDir());
-            writeLog(QStringLiteral("[SniffOperator]"), why);
+            writeLog(QStringLiteral("[SniffOperator]"),
+                     QStringLiteral("cannot move %1 into %2: %3; the file stays in %4")
+                         .arg(taskValue->logText(source), taskValue->logText(target), moveError,
+                              taskValue->logName()));
             failMove(why);
             Q_EMIT fileMoved(this);
             return;
@@ -408,9 +416,13 @@ void SniffOperator::moveFinishedFile(const QString &downloadFolder)
         if (!subtitle.isEmpty() && QFileInfo::exists(subtitle)) {
             const QString subtitleDestination = freeDestination(
                 QDir::cleanPath(target + QDir::separator() + QFileInfo(subtitle).fileName()));
-            qDebug() << "srcPathSubtitle" << subtitle << "desPathSubtitle" << subtitleDestination;
-            if (QDir().rename(subtitle, subtitleDestination))
+            qDebug() << "srcPathSubtitle" << taskValue->logText(subtitle) << "desPathSubtitle"
+                     << taskValue->logText(subtitleDestination);
+            if (QDir().rename(subtitle, subtitleDestination)) {
                 taskValue->resultRef().subtitlePath = subtitleDestination;
+                if (taskValue->isPrivateJob())
+                    makeOwnerOnlyFile(subtitleDestination);
+            }
         }
         removeWorkDir();
         taskValue->setFilePath(moved);
@@ -423,7 +435,7 @@ void SniffOperator::moveLiveRecording(const QString &downloadFolder)
     const QString tag = QStringLiteral("[moveDownloadedFile]");
     QString path = taskValue->filePath();
     if (!QFileInfo::exists(path)) {
-        writeLog(tag, QStringLiteral("\"%1\" is not exists!").arg(path));
+        writeLog(tag, QStringLiteral("\"%1\" is not exists!").arg(taskValue->logText(path)));
         // The run has ended: what it left in the folder is all there is. A part file alone is
         // no recording (its writer is gone), a media file is.
         writeLog(tag, QStringLiteral("Try find video... %1").arg(1));
@@ -449,7 +461,7 @@ void SniffOperator::moveLiveRecording(const QString &downloadFolder)
             Q_EMIT fileMoved(this);
             return;
         }
-        writeLog(tag, QStringLiteral("Find %1").arg(found));
+        writeLog(tag, QStringLiteral("Find %1").arg(taskValue->logText(found)));
         path = found;
     }
 

@@ -45,6 +45,25 @@ QString SniffTask::shownTitle() const
     return QFileInfo(rec->media.filePath).completeBaseName();
 }
 
+QString SniffTask::logName() const
+{
+    if (!isPrivateJob())
+        return rec->url;
+    return QStringLiteral("private job ") + QFileInfo(rec->workDir).fileName();
+}
+
+QString SniffTask::logText(const QString &text) const
+{
+    return isPrivateJob() ? QStringLiteral("(withheld)") : text;
+}
+
+void SniffTask::markPrivate()
+{
+    rec->media.hiddenThumb = true;
+    rec->media.privateFile = true;
+    rec->media.present = true;
+}
+
 void SniffTask::reportTransition(State from, State to) const
 {
     if (!rec->options.sendsUsageEvents())
@@ -62,7 +81,7 @@ void SniffTask::reportTransition(State from, State to) const
         reportEvent(download, QStringLiteral("ClipSuccessRate"), QStringLiteral("Fail"));
         // Reported as its site's name only, and not even that for a private download.
         reportEvent(download, QStringLiteral("ClipDownloadFailURL"),
-                    rec->media.privateFile ? QString() : rec->url);
+                    isPrivateJob() ? QString() : rec->url);
     }
 }
 
@@ -109,10 +128,8 @@ void SniffTask::setSniffed(const protocol::MediaInfo &media)
     m.privateFile = m.privateFile || privateFile;
     // A download from a listed adult site, with private mode on: its thumbnail is not shown and
     // it goes to the private list when it is done.
-    if (PrivateListManager::instance()->marksPrivate(rec->url)) {
-        m.hiddenThumb = true;
-        m.privateFile = true;
-    }
+    if (PrivateListManager::instance()->marksPrivate(rec->url))
+        markPrivate();
     Q_EMIT taskSniffed(this);
 }
 

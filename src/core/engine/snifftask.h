@@ -63,6 +63,16 @@ public:
     }
     Place place() const { return placeValue; }
     bool isPrivate() const { return placeValue == Place::Private; }
+    // A job of the private list, or one that goes there when it is done (marked private when it
+    // was made or analysed). Such a job is named in no public view, log line, notification or
+    // usage event, and what Clipmoor keeps of it is readable by the user only.
+    bool isPrivateJob() const { return placeValue == Place::Private || rec->media.privateFile; }
+    // How log lines name the job: its address, or for a private job "private job <id>" with an
+    // opaque id (the working folder's name: a number and random letters).
+    QString logName() const;
+    // `text` (a path, a title, a tool's message) as a log line of this job may show it: withheld
+    // for a private job.
+    QString logText(const QString &text) const;
 
     // --- The tool's facts ----------------------------------------------------------------------
     const protocol::MediaInfo &media() const { return rec->media; }
@@ -124,6 +134,8 @@ private:
     void markStarted();
     // The analysis arrived: stored and announced (taskSniffed).
     void setSniffed(const protocol::MediaInfo &media);
+    // Marks the job private (thumbnail hidden, sent to the private list when done).
+    void markPrivate();
     protocol::MediaInfo &mediaRef() { return rec->media; }
     void setProgress(const protocol::Progress &progress) { rec->progress = progress; }
     void setConversion(const protocol::ConversionProgress &c) { conversionValue = c; }

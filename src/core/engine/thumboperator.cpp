@@ -2,6 +2,7 @@
 
 #include "core/engine/snifftask.h"
 #include "core/engine/toolprotocol.h"
+#include "core/foundation/paths.h"
 #include "core/process/myprocess.h"
 #include "core/provision/dltoolmanager.h"
 
@@ -27,7 +28,9 @@ bool ThumbOperator::start()
     if (process || !tools->isAvailable())
         return false;
     const QString program = tools->toolPath();
-    paramPath = protocol::writeThumbParams(url, workDir, paramFileName);
+    const bool privateJob = taskValue && taskValue->isPrivateJob();
+    paramPath = protocol::writeThumbParams(url, workDir, paramFileName,
+                                           privateJob ? privateDir() : QString());
     startToolProcess(this, process, program, paramPath, &ThumbOperator::onReadyRead,
                      &ThumbOperator::onFinished);
     return true;

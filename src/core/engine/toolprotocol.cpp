@@ -159,7 +159,8 @@ QString writeDownloadParams(const QString &url, const DownloadOptions &options,
                            {"ffmpeg_location", QFileInfo(ffmpegPath()).absolutePath()},
                            {"downloader", d},
                            {"converter", converter}};
-    QDir().mkpath(workDir);
+    // A job's folder holds its parameters, cookies and partial files: the user's only.
+    makeOwnerOnlyFolder(workDir);
     const QString path = workDir + "/param.json";
     writeJson(path, root, true, false);
     return path;
@@ -180,11 +181,16 @@ QString writePlaylistParams(const QString &url, const QString &fileName)
     return path;
 }
 
-QString writeThumbParams(const QString &url, const QString &workDir, const QString &fileName)
+QString writeThumbParams(const QString &url, const QString &workDir, const QString &fileName,
+                         const QString &pictureFolder)
 {
-    QDir().mkpath(workDir);
+    // A job's folder holds its parameters, cookies and partial files: the user's only.
+    makeOwnerOnlyFolder(workDir);
     const QString path = workDir + QLatin1Char('/') + fileName;
-    writeJson(path, {{"url", url}, {"sniff_only", "true"}}, false, true);
+    QJsonObject d{{"url", url}, {"sniff_only", "true"}};
+    if (!pictureFolder.isEmpty())
+        d.insert("thumbnail_folder", pictureFolder);
+    writeJson(path, d, false, true);
     return path;
 }
 

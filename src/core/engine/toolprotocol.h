@@ -20,7 +20,10 @@ QString writeDownloadParams(const QString &url, const DownloadOptions &options,
 // The playlist-listing file, named `fileName`, in the download folder's hidden ".temp" folder.
 QString writePlaylistParams(const QString &url, const QString &fileName);
 // The analyse-only file, named `fileName`, in the job's working folder.
-QString writeThumbParams(const QString &url, const QString &workDir, const QString &fileName);
+// `pictureFolder`, when given, is where the tool puts a picture it makes (a private job's go to
+// the private folder rather than the tool's shared cache).
+QString writeThumbParams(const QString &url, const QString &workDir, const QString &fileName,
+                         const QString &pictureFolder = QString());
 
 // The preset file for a download-then-convert target ("" when no conversion is wanted).
 QString presetPathFor(const QString &url, const QString &mediaTypeParam);

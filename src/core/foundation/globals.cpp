@@ -6,6 +6,7 @@
 #include <QCoreApplication>
 #include <QDebug>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QRandomGenerator>
 #include <QRegularExpression>
@@ -160,6 +161,43 @@ bool removeFileSafely(const QString &path)
 bool removeDirSafely(const QString &path)
 {
     return path.length() > 3 && QDir(path).removeRecursively();
+}
+
+bool makeOwnerOnlyFolder(const QString &path)
+{
+    if (path.length() <= 3 || !QDir().mkpath(path))
+        return false;
+    return QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                           QFileDevice::ExeOwner | QFileDevice::ReadUser |
+                                           QFileDevice::WriteUser | QFileDevice::ExeUser);
+}
+
+bool makeOwnerOnlyFile(const QString &path)
+{
+    return !path.isEmpty() &&
+           QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                           QFileDevice::ReadUser | QFileDevice::WriteUser);
+}
+
+bool makeSharedFile(const QString &path)
+{
+    const int mode = platform::newFileMode();
+    QFileDevice::Permissions p;
+    const struct
+    {
+        int bit;
+        QFileDevice::Permissions flags;
+    } bits[] = {{0400, QFileDevice::ReadOwner | QFileDevice::ReadUser},
+                {0200, QFileDevice::WriteOwner | QFileDevice::WriteUser},
+                {0040, QFileDevice::ReadGroup},
+                {0020, QFileDevice::WriteGroup},
+                {0004, QFileDevice::ReadOther},
+                {0002, QFileDevice::WriteOther}};
+    for (const auto &b : bits) {
+        if (mode & b.bit)
+            p |= b.flags;
+    }
+    return !path.isEmpty() && QFile::setPermissions(path, p);
 }
 
 // --- Other ----------------------------------------------------------------------------------

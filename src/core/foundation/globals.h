@@ -30,6 +30,14 @@ void revealInFileManager(const QString &path, std::function<void(bool shown)> do
 // Deletion guards: paths of three characters or fewer (a root) are never removed.
 bool removeFileSafely(const QString &path);
 bool removeDirSafely(const QString &path);
+// Owner-only modes for what Clipmoor keeps of a private job (and its working folders): a folder
+// is created when missing and set to 0700; a file is set to 0600. Both return whether the mode is
+// set.
+bool makeOwnerOnlyFolder(const QString &path);
+bool makeOwnerOnlyFile(const QString &path);
+// A file back to the mode a new file gets (0666 less the process's umask), for a job that leaves
+// the private list.
+bool makeSharedFile(const QString &path);
 
 // --- Other ----------------------------------------------------------------------------------
 QString systemProxy();

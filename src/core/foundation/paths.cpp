@@ -86,6 +86,15 @@ QString thumbnailCacheDir()
     return dir;
 }
 
+QString privateDir()
+{
+    const QString dir = appDataDir() + "/private";
+    QDir().mkpath(dir);
+    QFile::setPermissions(dir,
+                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    return dir;
+}
+
 QString scriptsDir()
 {
     const QString dir = appDataDir() + "/dl_scripts";

@@ -15,6 +15,8 @@ QString logDir(); // created on every request
 // Pictures made of local files (the application's cache folder, readable by the user only),
 // created when missing.
 QString thumbnailCacheDir();
+// The private list's own files (thumbnails of private jobs): owner-only, created on every request.
+QString privateDir();
 QString scriptsDir(); // created when missing
 QString ffmpegPath();
 QString ffprobePath();

@@ -68,6 +68,13 @@ bool PrivateListManager::marksPrivate(const QString &url) const
     return isOn() && thumbnailsHidden() && !matchingKeyword(url).isEmpty();
 }
 
+QString PrivateListManager::addressForLog(const QString &url) const
+{
+    if (isOn() && !matchingKeyword(url).isEmpty())
+        return QStringLiteral("(a private address)");
+    return url;
+}
+
 void PrivateListManager::turnOn(const QString &password, bool hideThumbnails, bool hideFiles)
 {
     apply(TurnOn, derive(TurnOn, QString(), password), hideThumbnails, hideFiles);

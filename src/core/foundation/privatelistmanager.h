@@ -35,6 +35,10 @@ public:
     // to the private list when done): private mode on, thumbnails of adult sites hidden, and
     // the address on a listed site.
     bool marksPrivate(const QString &url) const;
+    // The address as a log line may name it: "(a private address)" for an address of a listed
+    // site while private mode is on, the address itself otherwise. Jobs are named in the log by
+    // SniffTask::logName.
+    QString addressForLog(const QString &url) const;
 
     // Turns private mode on with this password and these options; the run starts locked.
     void turnOn(const QString &password, bool hideThumbnails, bool hideFiles);

@@ -73,6 +73,9 @@ void setHidden(const QString &path, bool hidden);
 // The desktop's proxy as "host:port", empty when none is configured.
 QString systemProxy();
 
+// The permission bits a new file gets (0666 less the user's umask, as octal digits).
+int newFileMode();
+
 // The file name of an executable with the given base name (".exe" appended on Windows).
 QString executableName(const QString &baseName);
 

@@ -199,6 +199,14 @@ void setHidden(const QString &path, bool hidden)
     Q_UNUSED(hidden)
 }
 
+int newFileMode()
+{
+    // umask can only be read by setting it: set it back at once.
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    return int(0666 & ~mask);
+}
+
 QString systemProxy()
 {
     for (const char *name :

@@ -5,6 +5,7 @@
 #include "core/foundation/addressrules.h"
 #include "core/foundation/applog.h"
 #include "core/foundation/paths.h"
+#include "core/foundation/privatelistmanager.h"
 #include "core/provision/dlscriptmanager.h"
 #include "gui/browser/pagerequests.h"
 #include "gui/browser/webbridge.h"
@@ -311,7 +312,8 @@ void BrowserWindow::onUrlChanged(const QUrl &url)
     const QString text = url.toDisplayString();
     address->setText(text);
     address->setCursorPosition(0);
-    writeLog(QStringLiteral("[BrowserWindow] urlChanged:"), text);
+    writeLog(QStringLiteral("[BrowserWindow] urlChanged:"),
+             PrivateListManager::instance()->addressForLog(text));
     if (loaded && browserrules::isSinglePageMove(previousAddress, text)) {
         writeLog(QStringLiteral("###########Single-Page#############"));
         openedUrl = text;

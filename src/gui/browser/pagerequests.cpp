@@ -5,6 +5,7 @@
 #include "core/browser/sitecookies.h"
 #include "core/browser/websiteapi.h"
 #include "core/foundation/applog.h"
+#include "core/foundation/privatelistmanager.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -127,7 +128,8 @@ void PageRequests::onBridgeMessage(const QString &data)
         return;
     }
     const QByteArray bytes = data.toUtf8();
-    writeLog(QStringLiteral("onDownloadStarted"), bridge::loggable(bytes));
+    writeLog(QStringLiteral("onDownloadStarted"),
+             PrivateListManager::instance()->addressForLog(bridge::loggable(bytes)));
     QString why;
     const std::optional<BridgeMessage> message = bridge::parseMessage(bytes, &why);
     if (!message) {
@@ -210,7 +212,8 @@ void PageRequests::handOver(const std::shared_ptr<Request> &request, const QStri
     --pending;
     const QByteArray file =
         sitecookies::netscapeFile(sitecookies::forDownload(*cookies, request->page, QUrl(url)));
-    writeLog(QStringLiteral("[BrowserWindow] onDownloadStarted => url: "), url);
+    writeLog(QStringLiteral("[BrowserWindow] onDownloadStarted => url: "),
+             PrivateListManager::instance()->addressForLog(url));
     Q_EMIT downloadRequested(url, metadata, file);
 }
 
@@ -219,7 +222,8 @@ void PageRequests::refuse(const std::shared_ptr<Request> &, const QString &why)
     --pending;
     requestGate.noteRefused();
     if (!why.isEmpty())
-        writeLog(kTag, QStringLiteral("bridge: refused a request: %1").arg(why));
+        writeLog(kTag, QStringLiteral("bridge: refused a request: %1")
+                           .arg(PrivateListManager::instance()->addressForLog(why)));
 }
 
 void PageRequests::dropped()

@@ -74,8 +74,8 @@ void DesktopBridge::onDownloadEnded(SniffTask *task)
     if (!failed && state != SniffTask::State::Finished && state != SniffTask::State::Saved)
         return; // paused
     // A private download is never named outside the private view.
-    const bool hidden = task->media().privateFile || task->isPrivate() ||
-                        PrivateListManager::instance()->marksPrivate(task->url());
+    const bool hidden =
+        task->isPrivateJob() || PrivateListManager::instance()->marksPrivate(task->url());
     QString body;
     if (hidden) {
         body = tr("A private download");

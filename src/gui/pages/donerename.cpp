@@ -22,7 +22,7 @@ DoneRename::Outcome DoneRename::rename(SniffTask *task, const QString &typed)
     static const QString invalid = QStringLiteral("\\/:|*?\"<>");
     for (const QChar c : name) {
         if (invalid.contains(c)) {
-            writeLog(QStringLiteral("[Error] Invalid file name:"), name);
+            writeLog(QStringLiteral("[Error] Invalid file name:"), task->logText(name));
             return Outcome::Failed;
         }
     }

@@ -322,7 +322,7 @@ FinishedJobsFilter *DownloadedPage::convertedDownloads()
 
 void DownloadedPage::onJobAdded(SniffTask *task)
 {
-    writeLog(QStringLiteral("[DownloadedPage] onMgrAddDownloadedTask"), task->url());
+    writeLog(QStringLiteral("[DownloadedPage] onMgrAddDownloadedTask"), task->logName());
     MyListWidget *list = task->isPrivate() ? privateView : allView;
     FinishedJobsFilter *rows = task->isPrivate() ? privateRows : allRows;
     if (!list)
@@ -430,7 +430,10 @@ void DownloadedPage::onSearchTextChanged(const QString &text)
     allRows->setKeywords(words);
     if (privateRows)
         privateRows->setKeywords(words);
-    writeLog(QStringLiteral("onSearchTextChanged"), text);
+    // The words may be part of a private title: only their number is logged.
+    writeLog(QStringLiteral("onSearchTextChanged"),
+             QString::number(text.split(QLatin1Char(' '), Qt::SkipEmptyParts).size()) +
+                 QStringLiteral(" words"));
     MyListWidget *list = currentList();
     if (list->count() > 0)
         list->setCurrentRow(0, QItemSelectionModel::ClearAndSelect);

@@ -334,7 +334,7 @@ void DownloadingPage::performSchedule()
 
 void DownloadingPage::onPopContextMenu(SniffTask *task)
 {
-    writeLog(QStringLiteral("[DownloadingPage] onPopContextMenu"), task->url());
+    writeLog(QStringLiteral("[DownloadingPage] onPopContextMenu"), task->logName());
     // The menu runs no event loop of its own, and a chosen entry acts once the menu's handlers
     // have returned: whatever it deletes is not on the call stack.
     auto *menu = new QMenu(this);

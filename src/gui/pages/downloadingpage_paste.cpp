@@ -90,7 +90,8 @@ void DownloadingPage::onClickedPasteURLEx()
                  QStringLiteral("reentrant skipped. interval is: %1 ms").arg(interval));
         return;
     }
-    writeLog(QStringLiteral("onClickedPasteURLEx"), QApplication::clipboard()->text());
+    writeLog(QStringLiteral("onClickedPasteURLEx"),
+             PrivateListManager::instance()->addressForLog(QApplication::clipboard()->text()));
     pasteText(QApplication::clipboard()->text());
 }
 
@@ -154,7 +155,7 @@ void DownloadingPage::askAboutPageEntries()
             QStringLiteral("[DownloadingPage]"),
             QStringLiteral("a page with several videos, %1: %2")
                 .arg(answer.all ? QStringLiteral("all wanted") : QStringLiteral("the first only"),
-                     answer.url));
+                     PrivateListManager::instance()->addressForLog(answer.url)));
         if (answer.all)
             downloadAllEntries(answer.task, answer.url);
         else if (answer.task)
@@ -194,7 +195,8 @@ void DownloadingPage::openPasteInputDialog()
 void DownloadingPage::onClickedPastePlaylist()
 {
     const QString text = QApplication::clipboard()->text();
-    writeLog(QStringLiteral("onClickedPastePlaylist"), text);
+    writeLog(QStringLiteral("onClickedPastePlaylist"),
+             PrivateListManager::instance()->addressForLog(text));
     if (!isHttpUrl(text)) {
         ZQMessageBox::question(tr("No url find in the paste board."), {tr("OK")});
         return;
@@ -325,7 +327,8 @@ void DownloadingPage::addTasksFromContent(const QString &text, bool checkPlaylis
 void DownloadingPage::onDownloadFromBrowser(const QString &url, const QString &metadata,
                                             const QByteArray &cookies)
 {
-    writeLog(QStringLiteral("[DownloadingPage::onDownloadFromBrowser]"), url);
+    writeLog(QStringLiteral("[DownloadingPage::onDownloadFromBrowser]"),
+             PrivateListManager::instance()->addressForLog(url));
     if (!downloadDirReady() || !isHttpUrl(url))
         return;
     if (isPlaylistUrl(url)) {

@@ -56,9 +56,10 @@ void DownloadingPage::onTaskFinished(SniffTask *task)
     if (task->state() == SniffTask::State::Failed) {
         const DownloadRow *row = rows->row(task);
         const QString reason = row ? row->reason() : QString();
-        writeLog(QStringLiteral("[DownloadingPage] download failed"),
-                 task->url() + QStringLiteral(": ") +
-                     (reason.isEmpty() ? QStringLiteral("no reason given") : reason));
+        writeLog(
+            QStringLiteral("[DownloadingPage] download failed"),
+            task->logName() + QStringLiteral(": ") +
+                (reason.isEmpty() ? QStringLiteral("no reason given") : task->logText(reason)));
     }
 }
 

@@ -138,7 +138,7 @@ void DownloadRow::showStarted()
         liveBadge = false;
         setButton(QStringLiteral("pause"), tr("Pause"));
     }
-    qDebug() << "refresh_sniffStarted" << task_->url();
+    qDebug() << "refresh_sniffStarted" << task_->logName();
     refreshButton();
 }
 
@@ -158,7 +158,7 @@ void DownloadRow::showSniffed()
         remoteThumbRequested = true;
         ThumbnailFetcher::instance()->fetch(media.thumbnail);
     }
-    qDebug() << "taskSniffed thumb" << task_->url();
+    qDebug() << "taskSniffed thumb" << task_->logName();
 }
 
 void DownloadRow::showDownloading()

@@ -17,7 +17,8 @@ int ask(const QString &text, const QStringList &buttons)
     return ZQMessageBox::question(text, buttons);
 }
 
-// The answer to a desktop that could not open or show a file: logged, and said to the user.
+// The answer to a desktop that could not open or show a file: logged (never with the file's
+// name, which may be a private one), and said to the user.
 std::function<void(bool)> sayWhenItFails(const QString &logLine, const QString &message)
 {
     return [logLine, message](bool succeeded) {
@@ -51,16 +52,17 @@ bool checkFileExists(const QString &path, bool offerRemoval, bool *removalChosen
 void openLocalFile(const QString &path)
 {
     platform::openWithDesktop(
-        path, sayWhenItFails(QStringLiteral("nothing opens ") + path,
-                             QApplication::translate("Global", "No application on this computer "
-                                                               "can open the file:\n%1")
-                                 .arg(QDir::toNativeSeparators(path))));
+        path,
+        sayWhenItFails(QStringLiteral("nothing opens a .") + QFileInfo(path).suffix() + " file",
+                       QApplication::translate("Global", "No application on this computer "
+                                                         "can open the file:\n%1")
+                           .arg(QDir::toNativeSeparators(path))));
 }
 
 void showInFileManager(const QString &path)
 {
     revealInFileManager(
-        path, sayWhenItFails(QStringLiteral("no file manager for ") + path,
+        path, sayWhenItFails(QStringLiteral("no file manager to show a file"),
                              QApplication::translate("Global", "No file manager on this computer "
                                                                "can show the file:\n%1")
                                  .arg(QDir::toNativeSeparators(path))));

@@ -29,6 +29,7 @@
 #include <QLineEdit>
 #include <QMutex>
 #include <QTemporaryDir>
+#include <QToolButton>
 
 #include <memory>
 
@@ -167,6 +168,16 @@ private Q_SLOTS:
         QCOMPARE(window->windowTitle(), QString("Clipmoor"));
         QTRY_VERIFY(bus.calls().contains("Download finished|A private download|"));
         QVERIFY2(!bus.calls().contains("Secret"), bus.calls().constData());
+        // Qt 5.15 gives a line edit's clear-button fade no owner: one cut short by the end of
+        // the test is reported as a leak under the sanitizers. Let both fades end.
+        for (QLineEdit *field :
+             {done->searchField(),
+              qobject_cast<ConvertedPage *>(window->lazyPage(4))->searchField()}) {
+            for (QToolButton *fade : field->findChildren<QToolButton *>()) {
+                if (fade->property("opacity").isValid())
+                    QTRY_VERIFY(fade->property("opacity").toReal() == 1.0);
+            }
+        }
         if (!shots.isEmpty()) {
             window->tabs()->button(4)->click();
             qobject_cast<ConvertedPage *>(window->lazyPage(4))->searchField()->clear();

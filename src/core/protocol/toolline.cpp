@@ -109,9 +109,11 @@ Progress progressFrom(const Message &msg)
     p.totalBytes = whole(msg.scalar("filesize"));
     p.etaSeconds = whole(msg.scalar("eta"));
     p.speed = text(msg, "speed", 64);
-    p.downloadedBytes = msg.scalar("downloaded").isEmpty()
-                            ? qint64(p.fraction * double(p.totalBytes))
-                            : whole(msg.scalar("downloaded"));
+    // Estimated from the fraction when the tool does not say; both are untrusted, and the
+    // product of two large ones is no byte count.
+    const double estimate = qBound(0.0, p.fraction, 1.0) * double(qMax<qint64>(0, p.totalBytes));
+    p.downloadedBytes = msg.scalar("downloaded").isEmpty() ? qint64(qMin(estimate, 9.0e18))
+                                                           : whole(msg.scalar("downloaded"));
     p.extra = msg.others({"progress", "filesize", "eta", "speed", "downloaded"}, kMaxExtra);
     return p;
 }

@@ -364,12 +364,7 @@
             return;
         var frames = doc.querySelectorAll('iframe, frame');
         for (var f = 0; f < frames.length; ++f) {
-            var frameDoc = null;
-            try {
-                frameDoc = frames[f].contentDocument; // null or throws when cross-origin
-            } catch (e) {
-                frameDoc = null;
-            }
+            var frameDoc = sameOriginDocument(frames[f]);
             if (!state.handled.has(frames[f])) {
                 state.handled.add(frames[f]);
                 frames[f].addEventListener('load', scheduleScan);
@@ -452,6 +447,16 @@
         return true;
     });
 
+    // A frame element's document when the frame is same-origin; null when it is cross-origin
+    // (where reading contentDocument gives null or throws).
+    function sameOriginDocument(frameElement) {
+        try {
+            return frameElement.contentDocument || null;
+        } catch (e) {
+            return null;
+        }
+    }
+
     // The element at (x, y) of the top document's viewport, looked for in same-origin frames too
     // (where our buttons may be); a cross-origin frame is the frame element itself.
     var elementAt = safe(function (x, y) {
@@ -460,12 +465,7 @@
             var element = doc.elementFromPoint(x, y);
             if (!element || (element.nodeName !== 'IFRAME' && element.nodeName !== 'FRAME'))
                 return element;
-            var inner = null;
-            try {
-                inner = element.contentDocument;
-            } catch (e) {
-                inner = null;
-            }
+            var inner = sameOriginDocument(element);
             if (!inner)
                 return element;
             var rect = element.getBoundingClientRect();
@@ -481,12 +481,7 @@
         for (var depth = 0; depth < 4 && element; ++depth) {
             if (element.nodeName !== 'IFRAME' && element.nodeName !== 'FRAME')
                 return element;
-            var inner = null;
-            try {
-                inner = element.contentDocument;
-            } catch (e) {
-                inner = null;
-            }
+            var inner = sameOriginDocument(element);
             if (!inner)
                 return element;
             element = inner.activeElement;

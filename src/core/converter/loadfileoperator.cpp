@@ -4,8 +4,6 @@
 #include "core/foundation/paths.h"
 #include "core/process/myprocess.h"
 
-#include <QCryptographicHash>
-#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -64,15 +62,7 @@ Parsed parse(const QByteArray &json, const QString &path)
 
 QString thumbnailPathFor(const QString &sourcePath)
 {
-    const QFileInfo file(sourcePath);
-    if (!file.exists())
-        return QString();
-    const QByteArray key = file.absoluteFilePath().toUtf8() + '\n' +
-                           QByteArray::number(file.size()) + '\n' +
-                           QByteArray::number(file.lastModified().toMSecsSinceEpoch());
-    return thumbnailCacheDir() + QLatin1Char('/') +
-           QString::fromLatin1(QCryptographicHash::hash(key, QCryptographicHash::Sha1).toHex()) +
-           QStringLiteral(".png");
+    return cachedThumbnailPath(sourcePath);
 }
 
 QStringList thumbnailArguments(const QString &sourcePath, const QString &thumbnailPath, bool video)

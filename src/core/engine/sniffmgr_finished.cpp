@@ -19,19 +19,14 @@
 namespace {
 
 // Where a job's thumbnail is kept: a private job's in the private folder under its opaque id, a
-// public one's in the download folder's hidden ".thumb" under its file's name.
+// public one's in the picture cache under a hash of its file (a random name before the file
+// exists), so two downloads of one name in different folders never share a picture.
 QString thumbnailTarget(const SniffTask *task)
 {
     if (task->isPrivateJob())
         return privateDir() + QLatin1Char('/') + QFileInfo(task->workDir()).fileName() + ".png";
-    const QString folder = downloadDir() + "/.thumb/";
-    if (!QFileInfo::exists(folder)) {
-        QDir().mkpath(folder);
-        platform::setHidden(folder, true);
-    }
-    const QString path = task->filePath();
-    const QString base = path.isEmpty() ? randomId() : QFileInfo(path).completeBaseName();
-    return folder + base + ".png";
+    const QString cached = cachedThumbnailPath(task->filePath());
+    return cached.isEmpty() ? thumbnailCacheDir() + QLatin1Char('/') + randomId() + ".png" : cached;
 }
 
 bool inPrivateDir(const QString &path)

@@ -3,6 +3,8 @@
 #include "core/platform/platform.h"
 
 #include <QCoreApplication>
+#include <QCryptographicHash>
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -84,6 +86,19 @@ QString thumbnailCacheDir()
                                        QFileDevice::ExeOwner);
     }
     return dir;
+}
+
+QString cachedThumbnailPath(const QString &sourcePath)
+{
+    const QFileInfo file(sourcePath);
+    if (!file.exists())
+        return QString();
+    const QByteArray key = file.absoluteFilePath().toUtf8() + '\n' +
+                           QByteArray::number(file.size()) + '\n' +
+                           QByteArray::number(file.lastModified().toMSecsSinceEpoch());
+    return thumbnailCacheDir() + QLatin1Char('/') +
+           QString::fromLatin1(QCryptographicHash::hash(key, QCryptographicHash::Sha1).toHex()) +
+           QStringLiteral(".png");
 }
 
 QString privateDir()

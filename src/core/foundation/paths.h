@@ -15,6 +15,10 @@ QString logDir(); // created on every request
 // Pictures made of local files (the application's cache folder, readable by the user only),
 // created when missing.
 QString thumbnailCacheDir();
+// The picture of a local file in that folder, named by a hash of the file's absolute path, size
+// and modification time, so two files of one name never share a picture and a changed file gets
+// a new one. Empty when the file does not exist.
+QString cachedThumbnailPath(const QString &sourcePath);
 // The private list's own files (thumbnails of private jobs): owner-only, created on every request.
 QString privateDir();
 QString scriptsDir(); // created when missing

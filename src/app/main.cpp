@@ -53,7 +53,6 @@ int main(int argc, char *argv[])
     app.installEventFilter(&app);
     initGuiResources();
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/res/appIcon_QP.png")));
-    platform::quitOnTerminationRequest();
 
     seedPreferences();
     initLogging();
@@ -61,6 +60,9 @@ int main(int argc, char *argv[])
 
     MainWindow window;
     window.showRestored();
+    // A termination request quits like the Quit entry: lists first, a few seconds of retries
+    // when they cannot be written; a second request ends at once.
+    platform::quitOnTerminationRequest([&window] { window.quitWhenSaved(); });
 
     app.setMainWindow(&window);
     QObject::connect(&app, &SingleApplication::instanceStarted, &window,

@@ -111,8 +111,10 @@ bool runsAsAdministrator();
 
 namespace platform {
 
-// Ends the event loop (QCoreApplication::quit) when the session asks the process to terminate
-// (SIGTERM, SIGINT, SIGHUP here), so that shutting down takes the ordinary quit road.
-void quitOnTerminationRequest();
+// Takes the session's request to terminate the process (SIGTERM, SIGINT, SIGHUP here) on the
+// event loop: the first request runs onRequest (the ordinary quit road, which may wait a few
+// seconds for the lists to be saved), or ends the event loop when there is none; a second
+// request ends the event loop at once.
+void quitOnTerminationRequest(std::function<void()> onRequest = {});
 
 } // namespace platform

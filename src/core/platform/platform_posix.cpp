@@ -360,17 +360,23 @@ void onTerminationSignal(int)
 }
 } // namespace
 
-void quitOnTerminationRequest()
+void quitOnTerminationRequest(std::function<void()> onRequest)
 {
     if (terminationPipe[0] >= 0 || ::socketpair(AF_UNIX, SOCK_STREAM, 0, terminationPipe) != 0)
         return;
     auto *notifier = new QSocketNotifier(terminationPipe[1], QSocketNotifier::Read,
                                          QCoreApplication::instance());
-    QObject::connect(notifier, &QSocketNotifier::activated, notifier, [] {
-        char byte;
-        [[maybe_unused]] const auto got = ::read(terminationPipe[1], &byte, 1);
-        QCoreApplication::quit();
-    });
+    QObject::connect(notifier, &QSocketNotifier::activated, notifier,
+                     [onRequest = std::move(onRequest), asked = false]() mutable {
+                         char byte;
+                         [[maybe_unused]] const auto got = ::read(terminationPipe[1], &byte, 1);
+                         if (onRequest && !asked) {
+                             asked = true;
+                             onRequest();
+                             return;
+                         }
+                         QCoreApplication::quit();
+                     });
     struct sigaction action = {};
     action.sa_handler = onTerminationSignal;
     sigemptyset(&action.sa_mask);

@@ -865,6 +865,25 @@ Bitte melden Sie sich im Bereich „Online“ bei Ihrem Konto an und klicken Sie
     </message>
 </context>
 <context>
+    <name>LoadFileOperator</name>
+    <message>
+        <source>cannot read</source>
+        <translation>nicht lesbar</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation>leer</translation>
+    </message>
+    <message>
+        <source>not a media file</source>
+        <translation>keine Mediendatei</translation>
+    </message>
+    <message>
+        <source>cannot be inspected</source>
+        <translation>nicht prüfbar</translation>
+    </message>
+</context>
+<context>
     <name>LoadFilesDlg</name>
     <message>
         <source>Adding files...</source>
@@ -877,6 +896,10 @@ Bitte melden Sie sich im Bereich „Online“ bei Ihrem Konto an und klicken Sie
     <message>
         <source>Please wait...</source>
         <translation>Bitte warten...</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>
@@ -1000,6 +1023,10 @@ Bitte melden Sie sich im Bereich „Online“ bei Ihrem Konto an und klicken Sie
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+    <message>
+        <source>Clipmoor keeps trying for a few seconds before it quits.</source>
+        <translation>Clipmoor versucht es noch einige Sekunden, bevor es beendet wird.</translation>
     </message>
 </context>
 <context>
@@ -1405,6 +1432,25 @@ Adressen auf der Download-Seite einfügen funktioniert weiterhin.</translation>
     </message>
 </context>
 <context>
+    <name>SaveHealth</name>
+    <message>
+        <source>Clipmoor cannot save its lists: no space left on %1</source>
+        <translation>Clipmoor kann seine Listen nicht speichern: kein Platz mehr auf %1</translation>
+    </message>
+    <message>
+        <source>Clipmoor cannot save its lists: %1 is not writable</source>
+        <translation>Clipmoor kann seine Listen nicht speichern: %1 ist nicht beschreibbar</translation>
+    </message>
+    <message>
+        <source>Clipmoor cannot save its lists: %1 does not exist</source>
+        <translation>Clipmoor kann seine Listen nicht speichern: %1 existiert nicht</translation>
+    </message>
+    <message>
+        <source>Clipmoor cannot save its lists in %1: %2</source>
+        <translation>Clipmoor kann seine Listen in %1 nicht speichern: %2</translation>
+    </message>
+</context>
+<context>
     <name>SniffMgr</name>
     <message>
         <source>Download failed, saving the file...</source>
@@ -1560,6 +1606,13 @@ Adressen auf der Download-Seite einfügen funktioniert weiterhin.</translation>
     <message>
         <source>The download failed</source>
         <translation>Der Download ist fehlgeschlagen</translation>
+    </message>
+</context>
+<context>
+    <name>safesave</name>
+    <message>
+        <source>Not enough free space in %1: %2 MB free, %3 MB needed</source>
+        <translation>Nicht genug freier Speicher in %1: %2 MB frei, %3 MB benötigt</translation>
     </message>
 </context>
 </TS>

@@ -865,6 +865,25 @@ Please sign in to your account in the "Online" section, then click the "Download
     </message>
 </context>
 <context>
+    <name>LoadFileOperator</name>
+    <message>
+        <source>cannot read</source>
+        <translation>cannot read</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation>empty</translation>
+    </message>
+    <message>
+        <source>not a media file</source>
+        <translation>not a media file</translation>
+    </message>
+    <message>
+        <source>cannot be inspected</source>
+        <translation>cannot be inspected</translation>
+    </message>
+</context>
+<context>
     <name>LoadFilesDlg</name>
     <message>
         <source>Adding files...</source>
@@ -877,6 +896,10 @@ Please sign in to your account in the "Online" section, then click the "Download
     <message>
         <source>Please wait...</source>
         <translation>Please wait...</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>
@@ -1000,6 +1023,10 @@ Please sign in to your account in the "Online" section, then click the "Download
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+    <message>
+        <source>Clipmoor keeps trying for a few seconds before it quits.</source>
+        <translation>Clipmoor keeps trying for a few seconds before it quits.</translation>
     </message>
 </context>
 <context>
@@ -1405,6 +1432,25 @@ Pasting addresses on the downloading page still works.</translation>
     </message>
 </context>
 <context>
+    <name>SaveHealth</name>
+    <message>
+        <source>Clipmoor cannot save its lists: no space left on %1</source>
+        <translation>Clipmoor cannot save its lists: no space left on %1</translation>
+    </message>
+    <message>
+        <source>Clipmoor cannot save its lists: %1 is not writable</source>
+        <translation>Clipmoor cannot save its lists: %1 is not writable</translation>
+    </message>
+    <message>
+        <source>Clipmoor cannot save its lists: %1 does not exist</source>
+        <translation>Clipmoor cannot save its lists: %1 does not exist</translation>
+    </message>
+    <message>
+        <source>Clipmoor cannot save its lists in %1: %2</source>
+        <translation>Clipmoor cannot save its lists in %1: %2</translation>
+    </message>
+</context>
+<context>
     <name>SniffMgr</name>
     <message>
         <source>Download failed, saving the file...</source>
@@ -1560,6 +1606,13 @@ Pasting addresses on the downloading page still works.</translation>
     <message>
         <source>The download failed</source>
         <translation>The download failed</translation>
+    </message>
+</context>
+<context>
+    <name>safesave</name>
+    <message>
+        <source>Not enough free space in %1: %2 MB free, %3 MB needed</source>
+        <translation>Not enough free space in %1: %2 MB free, %3 MB needed</translation>
     </message>
 </context>
 </TS>

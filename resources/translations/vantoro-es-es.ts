@@ -865,6 +865,25 @@ Inicie sesión en su cuenta en la sección "En línea" y luego haga clic en el b
     </message>
 </context>
 <context>
+    <name>LoadFileOperator</name>
+    <message>
+        <source>cannot read</source>
+        <translation>no se puede leer</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation>vacío</translation>
+    </message>
+    <message>
+        <source>not a media file</source>
+        <translation>no es un archivo multimedia</translation>
+    </message>
+    <message>
+        <source>cannot be inspected</source>
+        <translation>no se puede analizar</translation>
+    </message>
+</context>
+<context>
     <name>LoadFilesDlg</name>
     <message>
         <source>Adding files...</source>
@@ -877,6 +896,10 @@ Inicie sesión en su cuenta en la sección "En línea" y luego haga clic en el b
     <message>
         <source>Please wait...</source>
         <translation>Espere, por favor...</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>
@@ -1000,6 +1023,10 @@ Inicie sesión en su cuenta en la sección "En línea" y luego haga clic en el b
     <message>
         <source>OK</source>
         <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Clipmoor keeps trying for a few seconds before it quits.</source>
+        <translation>Clipmoor lo sigue intentando unos segundos antes de cerrarse.</translation>
     </message>
 </context>
 <context>
@@ -1405,6 +1432,25 @@ Pegar direcciones en la página de descargas sigue funcionando.</translation>
     </message>
 </context>
 <context>
+    <name>SaveHealth</name>
+    <message>
+        <source>Clipmoor cannot save its lists: no space left on %1</source>
+        <translation>Clipmoor no puede guardar sus listas: no queda espacio en %1</translation>
+    </message>
+    <message>
+        <source>Clipmoor cannot save its lists: %1 is not writable</source>
+        <translation>Clipmoor no puede guardar sus listas: no se puede escribir en %1</translation>
+    </message>
+    <message>
+        <source>Clipmoor cannot save its lists: %1 does not exist</source>
+        <translation>Clipmoor no puede guardar sus listas: %1 no existe</translation>
+    </message>
+    <message>
+        <source>Clipmoor cannot save its lists in %1: %2</source>
+        <translation>Clipmoor no puede guardar sus listas en %1: %2</translation>
+    </message>
+</context>
+<context>
     <name>SniffMgr</name>
     <message>
         <source>Download failed, saving the file...</source>
@@ -1560,6 +1606,13 @@ Pegar direcciones en la página de descargas sigue funcionando.</translation>
     <message>
         <source>The download failed</source>
         <translation>La descarga falló</translation>
+    </message>
+</context>
+<context>
+    <name>safesave</name>
+    <message>
+        <source>Not enough free space in %1: %2 MB free, %3 MB needed</source>
+        <translation>No hay suficiente espacio libre en %1: %2 MB libres, %3 MB necesarios</translation>
     </message>
 </context>
 </TS>

@@ -865,6 +865,25 @@ Connectez-vous à votre compte dans la section « En ligne », puis cliquez sur 
     </message>
 </context>
 <context>
+    <name>LoadFileOperator</name>
+    <message>
+        <source>cannot read</source>
+        <translation>illisible</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation>vide</translation>
+    </message>
+    <message>
+        <source>not a media file</source>
+        <translation>pas un fichier multimédia</translation>
+    </message>
+    <message>
+        <source>cannot be inspected</source>
+        <translation>impossible à analyser</translation>
+    </message>
+</context>
+<context>
     <name>LoadFilesDlg</name>
     <message>
         <source>Adding files...</source>
@@ -877,6 +896,10 @@ Connectez-vous à votre compte dans la section « En ligne », puis cliquez sur 
     <message>
         <source>Please wait...</source>
         <translation>Veuillez patienter...</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1 : %2</translation>
     </message>
 </context>
 <context>
@@ -1000,6 +1023,10 @@ Connectez-vous à votre compte dans la section « En ligne », puis cliquez sur 
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+    <message>
+        <source>Clipmoor keeps trying for a few seconds before it quits.</source>
+        <translation>Clipmoor réessaie quelques secondes avant de se fermer.</translation>
     </message>
 </context>
 <context>
@@ -1405,6 +1432,25 @@ Le collage d'adresses sur la page de téléchargement fonctionne toujours.</tran
     </message>
 </context>
 <context>
+    <name>SaveHealth</name>
+    <message>
+        <source>Clipmoor cannot save its lists: no space left on %1</source>
+        <translation>Clipmoor ne peut pas enregistrer ses listes : plus d’espace sur %1</translation>
+    </message>
+    <message>
+        <source>Clipmoor cannot save its lists: %1 is not writable</source>
+        <translation>Clipmoor ne peut pas enregistrer ses listes : %1 n’est pas accessible en écriture</translation>
+    </message>
+    <message>
+        <source>Clipmoor cannot save its lists: %1 does not exist</source>
+        <translation>Clipmoor ne peut pas enregistrer ses listes : %1 n’existe pas</translation>
+    </message>
+    <message>
+        <source>Clipmoor cannot save its lists in %1: %2</source>
+        <translation>Clipmoor ne peut pas enregistrer ses listes dans %1 : %2</translation>
+    </message>
+</context>
+<context>
     <name>SniffMgr</name>
     <message>
         <source>Download failed, saving the file...</source>
@@ -1560,6 +1606,13 @@ Le collage d'adresses sur la page de téléchargement fonctionne toujours.</tran
     <message>
         <source>The download failed</source>
         <translation>Le téléchargement a échoué</translation>
+    </message>
+</context>
+<context>
+    <name>safesave</name>
+    <message>
+        <source>Not enough free space in %1: %2 MB free, %3 MB needed</source>
+        <translation>Espace libre insuffisant dans %1 : %2 Mo libres, %3 Mo nécessaires</translation>
     </message>
 </context>
 </TS>

@@ -865,6 +865,25 @@ Please sign in to your account in "Online" section, then click "Download" button
     </message>
 </context>
 <context>
+    <name>LoadFileOperator</name>
+    <message>
+        <source>cannot read</source>
+        <translation>पढ़ी नहीं जा सकती</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation>खाली</translation>
+    </message>
+    <message>
+        <source>not a media file</source>
+        <translation>मीडिया फ़ाइल नहीं</translation>
+    </message>
+    <message>
+        <source>cannot be inspected</source>
+        <translation>जाँची नहीं जा सकती</translation>
+    </message>
+</context>
+<context>
     <name>LoadFilesDlg</name>
     <message>
         <source>Adding files...</source>
@@ -877,6 +896,10 @@ Please sign in to your account in "Online" section, then click "Download" button
     <message>
         <source>Please wait...</source>
         <translation>कृपया प्रतीक्षा करें...</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>
@@ -1000,6 +1023,10 @@ Please sign in to your account in "Online" section, then click "Download" button
     <message>
         <source>OK</source>
         <translation>ठीक है</translation>
+    </message>
+    <message>
+        <source>Clipmoor keeps trying for a few seconds before it quits.</source>
+        <translation>Clipmoor बंद होने से पहले कुछ सेकंड तक कोशिश करता रहता है।</translation>
     </message>
 </context>
 <context>
@@ -1405,6 +1432,25 @@ Pasting addresses on the downloading page still works.</source>
     </message>
 </context>
 <context>
+    <name>SaveHealth</name>
+    <message>
+        <source>Clipmoor cannot save its lists: no space left on %1</source>
+        <translation>Clipmoor अपनी सूचियाँ सहेज नहीं सकता: %1 पर जगह नहीं बची</translation>
+    </message>
+    <message>
+        <source>Clipmoor cannot save its lists: %1 is not writable</source>
+        <translation>Clipmoor अपनी सूचियाँ सहेज नहीं सकता: %1 में लिखा नहीं जा सकता</translation>
+    </message>
+    <message>
+        <source>Clipmoor cannot save its lists: %1 does not exist</source>
+        <translation>Clipmoor अपनी सूचियाँ सहेज नहीं सकता: %1 मौजूद नहीं है</translation>
+    </message>
+    <message>
+        <source>Clipmoor cannot save its lists in %1: %2</source>
+        <translation>Clipmoor %1 में अपनी सूचियाँ सहेज नहीं सकता: %2</translation>
+    </message>
+</context>
+<context>
     <name>SniffMgr</name>
     <message>
         <source>Download failed, saving the file...</source>
@@ -1560,6 +1606,13 @@ Pasting addresses on the downloading page still works.</source>
     <message>
         <source>The download failed</source>
         <translation>डाउनलोड विफल रहा</translation>
+    </message>
+</context>
+<context>
+    <name>safesave</name>
+    <message>
+        <source>Not enough free space in %1: %2 MB free, %3 MB needed</source>
+        <translation>%1 में पर्याप्त खाली जगह नहीं: %2 MB खाली, %3 MB चाहिए</translation>
     </message>
 </context>
 </TS>

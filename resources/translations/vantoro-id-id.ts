@@ -865,6 +865,25 @@ Silakan masuk ke akun Anda di bagian "Online", lalu klik tombol "Unduh".</transl
     </message>
 </context>
 <context>
+    <name>LoadFileOperator</name>
+    <message>
+        <source>cannot read</source>
+        <translation>tidak dapat dibaca</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation>kosong</translation>
+    </message>
+    <message>
+        <source>not a media file</source>
+        <translation>bukan berkas media</translation>
+    </message>
+    <message>
+        <source>cannot be inspected</source>
+        <translation>tidak dapat diperiksa</translation>
+    </message>
+</context>
+<context>
     <name>LoadFilesDlg</name>
     <message>
         <source>Adding files...</source>
@@ -877,6 +896,10 @@ Silakan masuk ke akun Anda di bagian "Online", lalu klik tombol "Unduh".</transl
     <message>
         <source>Please wait...</source>
         <translation>Harap tunggu...</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>
@@ -1000,6 +1023,10 @@ Silakan masuk ke akun Anda di bagian "Online", lalu klik tombol "Unduh".</transl
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+    <message>
+        <source>Clipmoor keeps trying for a few seconds before it quits.</source>
+        <translation>Clipmoor terus mencoba beberapa detik sebelum keluar.</translation>
     </message>
 </context>
 <context>
@@ -1405,6 +1432,25 @@ Menempelkan alamat di halaman unduhan tetap berfungsi.</translation>
     </message>
 </context>
 <context>
+    <name>SaveHealth</name>
+    <message>
+        <source>Clipmoor cannot save its lists: no space left on %1</source>
+        <translation>Clipmoor tidak dapat menyimpan daftarnya: ruang di %1 habis</translation>
+    </message>
+    <message>
+        <source>Clipmoor cannot save its lists: %1 is not writable</source>
+        <translation>Clipmoor tidak dapat menyimpan daftarnya: %1 tidak dapat ditulisi</translation>
+    </message>
+    <message>
+        <source>Clipmoor cannot save its lists: %1 does not exist</source>
+        <translation>Clipmoor tidak dapat menyimpan daftarnya: %1 tidak ada</translation>
+    </message>
+    <message>
+        <source>Clipmoor cannot save its lists in %1: %2</source>
+        <translation>Clipmoor tidak dapat menyimpan daftarnya di %1: %2</translation>
+    </message>
+</context>
+<context>
     <name>SniffMgr</name>
     <message>
         <source>Download failed, saving the file...</source>
@@ -1560,6 +1606,13 @@ Menempelkan alamat di halaman unduhan tetap berfungsi.</translation>
     <message>
         <source>The download failed</source>
         <translation>Unduhan gagal</translation>
+    </message>
+</context>
+<context>
+    <name>safesave</name>
+    <message>
+        <source>Not enough free space in %1: %2 MB free, %3 MB needed</source>
+        <translation>Ruang kosong di %1 tidak cukup: %2 MB kosong, perlu %3 MB</translation>
     </message>
 </context>
 </TS>

@@ -865,6 +865,25 @@ Accedi al tuo account nella sezione "Online", poi fai clic sul pulsante "Scarica
     </message>
 </context>
 <context>
+    <name>LoadFileOperator</name>
+    <message>
+        <source>cannot read</source>
+        <translation>non leggibile</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation>vuoto</translation>
+    </message>
+    <message>
+        <source>not a media file</source>
+        <translation>non è un file multimediale</translation>
+    </message>
+    <message>
+        <source>cannot be inspected</source>
+        <translation>non analizzabile</translation>
+    </message>
+</context>
+<context>
     <name>LoadFilesDlg</name>
     <message>
         <source>Adding files...</source>
@@ -877,6 +896,10 @@ Accedi al tuo account nella sezione "Online", poi fai clic sul pulsante "Scarica
     <message>
         <source>Please wait...</source>
         <translation>Attendere...</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>
@@ -1000,6 +1023,10 @@ Accedi al tuo account nella sezione "Online", poi fai clic sul pulsante "Scarica
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+    <message>
+        <source>Clipmoor keeps trying for a few seconds before it quits.</source>
+        <translation>Clipmoor riprova per qualche secondo prima di chiudersi.</translation>
     </message>
 </context>
 <context>
@@ -1405,6 +1432,25 @@ Incollare indirizzi nella pagina dei download funziona ancora.</translation>
     </message>
 </context>
 <context>
+    <name>SaveHealth</name>
+    <message>
+        <source>Clipmoor cannot save its lists: no space left on %1</source>
+        <translation>Clipmoor non riesce a salvare i suoi elenchi: spazio esaurito su %1</translation>
+    </message>
+    <message>
+        <source>Clipmoor cannot save its lists: %1 is not writable</source>
+        <translation>Clipmoor non riesce a salvare i suoi elenchi: %1 non è scrivibile</translation>
+    </message>
+    <message>
+        <source>Clipmoor cannot save its lists: %1 does not exist</source>
+        <translation>Clipmoor non riesce a salvare i suoi elenchi: %1 non esiste</translation>
+    </message>
+    <message>
+        <source>Clipmoor cannot save its lists in %1: %2</source>
+        <translation>Clipmoor non riesce a salvare i suoi elenchi in %1: %2</translation>
+    </message>
+</context>
+<context>
     <name>SniffMgr</name>
     <message>
         <source>Download failed, saving the file...</source>
@@ -1560,6 +1606,13 @@ Incollare indirizzi nella pagina dei download funziona ancora.</translation>
     <message>
         <source>The download failed</source>
         <translation>Download non riuscito</translation>
+    </message>
+</context>
+<context>
+    <name>safesave</name>
+    <message>
+        <source>Not enough free space in %1: %2 MB free, %3 MB needed</source>
+        <translation>Spazio libero insufficiente in %1: %2 MB liberi, %3 MB necessari</translation>
     </message>
 </context>
 </TS>

@@ -865,6 +865,25 @@ Please sign in to your account in "Online" section, then click "Download" button
     </message>
 </context>
 <context>
+    <name>LoadFileOperator</name>
+    <message>
+        <source>cannot read</source>
+        <translation>読み取れません</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation>空です</translation>
+    </message>
+    <message>
+        <source>not a media file</source>
+        <translation>メディアファイルではありません</translation>
+    </message>
+    <message>
+        <source>cannot be inspected</source>
+        <translation>解析できません</translation>
+    </message>
+</context>
+<context>
     <name>LoadFilesDlg</name>
     <message>
         <source>Adding files...</source>
@@ -877,6 +896,10 @@ Please sign in to your account in "Online" section, then click "Download" button
     <message>
         <source>Please wait...</source>
         <translation>お待ちください...</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>
@@ -1000,6 +1023,10 @@ Please sign in to your account in "Online" section, then click "Download" button
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+    <message>
+        <source>Clipmoor keeps trying for a few seconds before it quits.</source>
+        <translation>Clipmoor は終了する前に数秒間再試行します。</translation>
     </message>
 </context>
 <context>
@@ -1405,6 +1432,25 @@ Pasting addresses on the downloading page still works.</source>
     </message>
 </context>
 <context>
+    <name>SaveHealth</name>
+    <message>
+        <source>Clipmoor cannot save its lists: no space left on %1</source>
+        <translation>Clipmoor はリストを保存できません: %1 に空き容量がありません</translation>
+    </message>
+    <message>
+        <source>Clipmoor cannot save its lists: %1 is not writable</source>
+        <translation>Clipmoor はリストを保存できません: %1 に書き込めません</translation>
+    </message>
+    <message>
+        <source>Clipmoor cannot save its lists: %1 does not exist</source>
+        <translation>Clipmoor はリストを保存できません: %1 が存在しません</translation>
+    </message>
+    <message>
+        <source>Clipmoor cannot save its lists in %1: %2</source>
+        <translation>Clipmoor は %1 にリストを保存できません: %2</translation>
+    </message>
+</context>
+<context>
     <name>SniffMgr</name>
     <message>
         <source>Download failed, saving the file...</source>
@@ -1560,6 +1606,13 @@ Pasting addresses on the downloading page still works.</source>
     <message>
         <source>The download failed</source>
         <translation>ダウンロードに失敗しました</translation>
+    </message>
+</context>
+<context>
+    <name>safesave</name>
+    <message>
+        <source>Not enough free space in %1: %2 MB free, %3 MB needed</source>
+        <translation>%1 の空き容量が不足しています: 空き %2 MB、必要 %3 MB</translation>
     </message>
 </context>
 </TS>

@@ -865,6 +865,25 @@ Please sign in to your account in "Online" section, then click "Download" button
     </message>
 </context>
 <context>
+    <name>LoadFileOperator</name>
+    <message>
+        <source>cannot read</source>
+        <translation>읽을 수 없음</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation>비어 있음</translation>
+    </message>
+    <message>
+        <source>not a media file</source>
+        <translation>미디어 파일이 아님</translation>
+    </message>
+    <message>
+        <source>cannot be inspected</source>
+        <translation>검사할 수 없음</translation>
+    </message>
+</context>
+<context>
     <name>LoadFilesDlg</name>
     <message>
         <source>Adding files...</source>
@@ -877,6 +896,10 @@ Please sign in to your account in "Online" section, then click "Download" button
     <message>
         <source>Please wait...</source>
         <translation>잠시 기다려 주세요...</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>
@@ -1000,6 +1023,10 @@ Please sign in to your account in "Online" section, then click "Download" button
     <message>
         <source>OK</source>
         <translation>확인</translation>
+    </message>
+    <message>
+        <source>Clipmoor keeps trying for a few seconds before it quits.</source>
+        <translation>Clipmoor는 종료하기 전에 몇 초 동안 다시 시도합니다.</translation>
     </message>
 </context>
 <context>
@@ -1405,6 +1432,25 @@ Pasting addresses on the downloading page still works.</source>
     </message>
 </context>
 <context>
+    <name>SaveHealth</name>
+    <message>
+        <source>Clipmoor cannot save its lists: no space left on %1</source>
+        <translation>Clipmoor가 목록을 저장할 수 없습니다: %1에 남은 공간이 없습니다</translation>
+    </message>
+    <message>
+        <source>Clipmoor cannot save its lists: %1 is not writable</source>
+        <translation>Clipmoor가 목록을 저장할 수 없습니다: %1에 쓸 수 없습니다</translation>
+    </message>
+    <message>
+        <source>Clipmoor cannot save its lists: %1 does not exist</source>
+        <translation>Clipmoor가 목록을 저장할 수 없습니다: %1이(가) 없습니다</translation>
+    </message>
+    <message>
+        <source>Clipmoor cannot save its lists in %1: %2</source>
+        <translation>Clipmoor가 %1에 목록을 저장할 수 없습니다: %2</translation>
+    </message>
+</context>
+<context>
     <name>SniffMgr</name>
     <message>
         <source>Download failed, saving the file...</source>
@@ -1560,6 +1606,13 @@ Pasting addresses on the downloading page still works.</source>
     <message>
         <source>The download failed</source>
         <translation>다운로드에 실패했습니다</translation>
+    </message>
+</context>
+<context>
+    <name>safesave</name>
+    <message>
+        <source>Not enough free space in %1: %2 MB free, %3 MB needed</source>
+        <translation>%1의 여유 공간이 부족합니다: 여유 %2 MB, 필요 %3 MB</translation>
     </message>
 </context>
 </TS>

@@ -865,6 +865,25 @@ Inicie sessão na sua conta na secção "Online" e depois clique no botão "Tran
     </message>
 </context>
 <context>
+    <name>LoadFileOperator</name>
+    <message>
+        <source>cannot read</source>
+        <translation>não é possível ler</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation>vazio</translation>
+    </message>
+    <message>
+        <source>not a media file</source>
+        <translation>não é um ficheiro multimédia</translation>
+    </message>
+    <message>
+        <source>cannot be inspected</source>
+        <translation>não é possível analisar</translation>
+    </message>
+</context>
+<context>
     <name>LoadFilesDlg</name>
     <message>
         <source>Adding files...</source>
@@ -877,6 +896,10 @@ Inicie sessão na sua conta na secção "Online" e depois clique no botão "Tran
     <message>
         <source>Please wait...</source>
         <translation>Aguarde...</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>
@@ -1000,6 +1023,10 @@ Inicie sessão na sua conta na secção "Online" e depois clique no botão "Tran
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+    <message>
+        <source>Clipmoor keeps trying for a few seconds before it quits.</source>
+        <translation>O Clipmoor continua a tentar durante alguns segundos antes de sair.</translation>
     </message>
 </context>
 <context>
@@ -1405,6 +1432,25 @@ Colar endereços na página de transferências continua a funcionar.</translatio
     </message>
 </context>
 <context>
+    <name>SaveHealth</name>
+    <message>
+        <source>Clipmoor cannot save its lists: no space left on %1</source>
+        <translation>O Clipmoor não consegue guardar as suas listas: sem espaço em %1</translation>
+    </message>
+    <message>
+        <source>Clipmoor cannot save its lists: %1 is not writable</source>
+        <translation>O Clipmoor não consegue guardar as suas listas: não é possível escrever em %1</translation>
+    </message>
+    <message>
+        <source>Clipmoor cannot save its lists: %1 does not exist</source>
+        <translation>O Clipmoor não consegue guardar as suas listas: %1 não existe</translation>
+    </message>
+    <message>
+        <source>Clipmoor cannot save its lists in %1: %2</source>
+        <translation>O Clipmoor não consegue guardar as suas listas em %1: %2</translation>
+    </message>
+</context>
+<context>
     <name>SniffMgr</name>
     <message>
         <source>Download failed, saving the file...</source>
@@ -1560,6 +1606,13 @@ Colar endereços na página de transferências continua a funcionar.</translatio
     <message>
         <source>The download failed</source>
         <translation>A transferência falhou</translation>
+    </message>
+</context>
+<context>
+    <name>safesave</name>
+    <message>
+        <source>Not enough free space in %1: %2 MB free, %3 MB needed</source>
+        <translation>Espaço livre insuficiente em %1: %2 MB livres, %3 MB necessários</translation>
     </message>
 </context>
 </TS>

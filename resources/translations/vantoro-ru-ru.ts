@@ -865,6 +865,25 @@ Please sign in to your account in "Online" section, then click "Download" button
     </message>
 </context>
 <context>
+    <name>LoadFileOperator</name>
+    <message>
+        <source>cannot read</source>
+        <translation>не читается</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation>пустой</translation>
+    </message>
+    <message>
+        <source>not a media file</source>
+        <translation>не медиафайл</translation>
+    </message>
+    <message>
+        <source>cannot be inspected</source>
+        <translation>не удаётся проверить</translation>
+    </message>
+</context>
+<context>
     <name>LoadFilesDlg</name>
     <message>
         <source>Adding files...</source>
@@ -877,6 +896,10 @@ Please sign in to your account in "Online" section, then click "Download" button
     <message>
         <source>Please wait...</source>
         <translation>Подождите...</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>
@@ -1000,6 +1023,10 @@ Please sign in to your account in "Online" section, then click "Download" button
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+    <message>
+        <source>Clipmoor keeps trying for a few seconds before it quits.</source>
+        <translation>Clipmoor ещё несколько секунд пытается сохранить списки, прежде чем закрыться.</translation>
     </message>
 </context>
 <context>
@@ -1405,6 +1432,25 @@ Pasting addresses on the downloading page still works.</source>
     </message>
 </context>
 <context>
+    <name>SaveHealth</name>
+    <message>
+        <source>Clipmoor cannot save its lists: no space left on %1</source>
+        <translation>Clipmoor не может сохранить списки: на %1 нет места</translation>
+    </message>
+    <message>
+        <source>Clipmoor cannot save its lists: %1 is not writable</source>
+        <translation>Clipmoor не может сохранить списки: %1 недоступна для записи</translation>
+    </message>
+    <message>
+        <source>Clipmoor cannot save its lists: %1 does not exist</source>
+        <translation>Clipmoor не может сохранить списки: %1 не существует</translation>
+    </message>
+    <message>
+        <source>Clipmoor cannot save its lists in %1: %2</source>
+        <translation>Clipmoor не может сохранить списки в %1: %2</translation>
+    </message>
+</context>
+<context>
     <name>SniffMgr</name>
     <message>
         <source>Download failed, saving the file...</source>
@@ -1560,6 +1606,13 @@ Pasting addresses on the downloading page still works.</source>
     <message>
         <source>The download failed</source>
         <translation>Не удалось загрузить</translation>
+    </message>
+</context>
+<context>
+    <name>safesave</name>
+    <message>
+        <source>Not enough free space in %1: %2 MB free, %3 MB needed</source>
+        <translation>Недостаточно свободного места в %1: свободно %2 МБ, нужно %3 МБ</translation>
     </message>
 </context>
 </TS>

@@ -865,6 +865,25 @@ Hãy đăng nhập tài khoản trong mục "Trực tuyến", sau đó nhấn n�
     </message>
 </context>
 <context>
+    <name>LoadFileOperator</name>
+    <message>
+        <source>cannot read</source>
+        <translation>không đọc được</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation>trống</translation>
+    </message>
+    <message>
+        <source>not a media file</source>
+        <translation>không phải tệp đa phương tiện</translation>
+    </message>
+    <message>
+        <source>cannot be inspected</source>
+        <translation>không kiểm tra được</translation>
+    </message>
+</context>
+<context>
     <name>LoadFilesDlg</name>
     <message>
         <source>Adding files...</source>
@@ -877,6 +896,10 @@ Hãy đăng nhập tài khoản trong mục "Trực tuyến", sau đó nhấn n�
     <message>
         <source>Please wait...</source>
         <translation>Vui lòng chờ...</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>
@@ -1000,6 +1023,10 @@ Hãy đăng nhập tài khoản trong mục "Trực tuyến", sau đó nhấn n�
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+    <message>
+        <source>Clipmoor keeps trying for a few seconds before it quits.</source>
+        <translation>Clipmoor tiếp tục thử trong vài giây trước khi thoát.</translation>
     </message>
 </context>
 <context>
@@ -1405,6 +1432,25 @@ Dán địa chỉ trên trang tải xuống vẫn hoạt động.</translation>
     </message>
 </context>
 <context>
+    <name>SaveHealth</name>
+    <message>
+        <source>Clipmoor cannot save its lists: no space left on %1</source>
+        <translation>Clipmoor không thể lưu danh sách: hết dung lượng trên %1</translation>
+    </message>
+    <message>
+        <source>Clipmoor cannot save its lists: %1 is not writable</source>
+        <translation>Clipmoor không thể lưu danh sách: không ghi được vào %1</translation>
+    </message>
+    <message>
+        <source>Clipmoor cannot save its lists: %1 does not exist</source>
+        <translation>Clipmoor không thể lưu danh sách: %1 không tồn tại</translation>
+    </message>
+    <message>
+        <source>Clipmoor cannot save its lists in %1: %2</source>
+        <translation>Clipmoor không thể lưu danh sách trong %1: %2</translation>
+    </message>
+</context>
+<context>
     <name>SniffMgr</name>
     <message>
         <source>Download failed, saving the file...</source>
@@ -1560,6 +1606,13 @@ Dán địa chỉ trên trang tải xuống vẫn hoạt động.</translation>
     <message>
         <source>The download failed</source>
         <translation>Tải xuống thất bại</translation>
+    </message>
+</context>
+<context>
+    <name>safesave</name>
+    <message>
+        <source>Not enough free space in %1: %2 MB free, %3 MB needed</source>
+        <translation>Không đủ dung lượng trống trong %1: trống %2 MB, cần %3 MB</translation>
     </message>
 </context>
 </TS>

@@ -865,6 +865,25 @@ Please sign in to your account in "Online" section, then click "Download" button
     </message>
 </context>
 <context>
+    <name>LoadFileOperator</name>
+    <message>
+        <source>cannot read</source>
+        <translation>无法读取</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation>空文件</translation>
+    </message>
+    <message>
+        <source>not a media file</source>
+        <translation>不是媒体文件</translation>
+    </message>
+    <message>
+        <source>cannot be inspected</source>
+        <translation>无法检查</translation>
+    </message>
+</context>
+<context>
     <name>LoadFilesDlg</name>
     <message>
         <source>Adding files...</source>
@@ -877,6 +896,10 @@ Please sign in to your account in "Online" section, then click "Download" button
     <message>
         <source>Please wait...</source>
         <translation>请稍候...</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1：%2</translation>
     </message>
 </context>
 <context>
@@ -1000,6 +1023,10 @@ Please sign in to your account in "Online" section, then click "Download" button
     <message>
         <source>OK</source>
         <translation>确定</translation>
+    </message>
+    <message>
+        <source>Clipmoor keeps trying for a few seconds before it quits.</source>
+        <translation>Clipmoor 会在退出前再尝试几秒钟。</translation>
     </message>
 </context>
 <context>
@@ -1405,6 +1432,25 @@ Pasting addresses on the downloading page still works.</source>
     </message>
 </context>
 <context>
+    <name>SaveHealth</name>
+    <message>
+        <source>Clipmoor cannot save its lists: no space left on %1</source>
+        <translation>Clipmoor 无法保存列表：%1 没有剩余空间</translation>
+    </message>
+    <message>
+        <source>Clipmoor cannot save its lists: %1 is not writable</source>
+        <translation>Clipmoor 无法保存列表：%1 不可写</translation>
+    </message>
+    <message>
+        <source>Clipmoor cannot save its lists: %1 does not exist</source>
+        <translation>Clipmoor 无法保存列表：%1 不存在</translation>
+    </message>
+    <message>
+        <source>Clipmoor cannot save its lists in %1: %2</source>
+        <translation>Clipmoor 无法在 %1 中保存列表：%2</translation>
+    </message>
+</context>
+<context>
     <name>SniffMgr</name>
     <message>
         <source>Download failed, saving the file...</source>
@@ -1560,6 +1606,13 @@ Pasting addresses on the downloading page still works.</source>
     <message>
         <source>The download failed</source>
         <translation>下载失败</translation>
+    </message>
+</context>
+<context>
+    <name>safesave</name>
+    <message>
+        <source>Not enough free space in %1: %2 MB free, %3 MB needed</source>
+        <translation>%1 的可用空间不足：可用 %2 MB，需要 %3 MB</translation>
     </message>
 </context>
 </TS>

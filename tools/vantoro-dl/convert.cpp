@@ -1,6 +1,7 @@
 #include "convert.h"
 
 #include "child.h"
+#include "formatchoice.h"
 #include "output.h"
 
 #include <QCoreApplication>
@@ -139,19 +140,6 @@ QStringList plan(const Preset &preset, const Request &request, const media::Info
     else
         args << audioArguments(preset, request, source);
     return args << preset.args << "-f" << preset.format;
-}
-
-// At most `room` bytes of the stem, cut by UTF-8 bytes and never inside a character: file
-// names on Linux end at 255 bytes, and the work names add a suffix and an extension.
-QString fitStem(const QString &stem, int room)
-{
-    const QByteArray utf8 = stem.toUtf8();
-    if (utf8.size() <= room)
-        return stem;
-    int cut = qMax(0, room);
-    while (cut > 0 && (uchar(utf8.at(cut)) & 0xC0) == 0x80)
-        --cut; // a continuation byte: the character starts before it
-    return QString::fromUtf8(utf8.left(cut));
 }
 
 QString freeName(const QString &folder, const QString &base, const QString &suffix)
@@ -296,7 +284,7 @@ Outcome run(const Request &request, const std::function<void(double)> &progress)
     // The longest name made of it: "." + base + ".converting." + extension; a free name adds
     // at most "(99999)".
     const int tail = int(qstrlen(".converting.")) + 1 + preset.extension.toUtf8().size();
-    const QString base = fitStem(QFileInfo(request.input).completeBaseName(), 255 - tail);
+    const QString base = choice::fitStem(QFileInfo(request.input).completeBaseName(), 255 - tail);
     const QString partial =
         QDir(request.saveDir).filePath('.' + base + ".converting." + preset.extension);
     Pass pass;

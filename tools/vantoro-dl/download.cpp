@@ -180,7 +180,7 @@ QString liveTarget(const Job &job, const QJsonObject &info)
         if (bad.contains(c))
             c = QLatin1Char('_');
     }
-    name = name.trimmed().left(150);
+    name = choice::fitStem(name.trimmed(), 150); // bytes, as the download names are
     if (name.isEmpty() || name.startsWith(QLatin1Char('.')))
         name.prepend(QStringLiteral("video"));
     return QDir(job.saveDir).filePath(name + QStringLiteral(".mkv"));

@@ -27,6 +27,17 @@ QString outputTemplate(const QString &folder, const QString &prefix)
            QStringLiteral("%(title|video).150B.%(ext)s");
 }
 
+QString fitStem(const QString &stem, int room)
+{
+    const QByteArray utf8 = stem.toUtf8();
+    if (utf8.size() <= room)
+        return stem;
+    int cut = qMax(0, room);
+    while (cut > 0 && (uchar(utf8.at(cut)) & 0xC0) == 0x80)
+        --cut; // a continuation byte: the character starts before it
+    return QString::fromUtf8(utf8.left(cut));
+}
+
 QString indexPrefix(int index, int count, bool reverse)
 {
     const int number = reverse && count > 0 ? count - index + 1 : index;

@@ -23,4 +23,8 @@ QString indexPrefix(int index, int count, bool reverse);
 // videos of a page ("Title (1)"); a single item keeps the page's title as it stands.
 QString titleFixArgument();
 
+// At most `room` bytes of a file name's stem, cut by UTF-8 bytes and never inside a character:
+// file names on Linux end at 255 bytes, and work names add a suffix and an extension.
+QString fitStem(const QString &stem, int room);
+
 } // namespace choice

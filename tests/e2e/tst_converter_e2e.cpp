@@ -24,7 +24,6 @@
 #include <QJsonObject>
 #include <QListView>
 #include <QMimeData>
-#include <QProcess>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -54,22 +53,6 @@ QByteArray describeConverter(MainWindow &window)
             {"facts", info->typeText() + ' ' + info->durationText() + ' ' + info->qualityText()}});
     return QJsonDocument(QJsonObject{{"converting", waiting}, {"converted", done}})
         .toJson(QJsonDocument::Compact);
-}
-
-QJsonObject probe(const QString &path)
-{
-    QProcess ffprobe;
-    ffprobe.start("ffprobe", {"-v", "error", "-print_format", "json", "-show_streams", path});
-    ffprobe.waitForFinished(30000);
-    return QJsonDocument::fromJson(ffprobe.readAllStandardOutput()).object();
-}
-
-QJsonObject firstStream(const QJsonObject &probed, const QString &type)
-{
-    for (const QJsonValue &v : probed.value("streams").toArray())
-        if (v.toObject().value("codec_type").toString() == type)
-            return v.toObject();
-    return QJsonObject();
 }
 
 } // namespace
@@ -178,7 +161,7 @@ private Q_SLOTS:
         const ConvMediaInfo *mp4 = convertedNamed("wide clip.mp4");
         QVERIFY(mp4);
         QCOMPARE(QFileInfo(mp4->outputPath).absolutePath(), converted.path());
-        const QJsonObject video = firstStream(probe(mp4->outputPath), "video");
+        const QJsonObject video = testutil::streamOf(mp4->outputPath, "video");
         QCOMPARE(video.value("codec_name").toString(), QStringLiteral("h264"));
         QCOMPARE(video.value("height").toInt(), 720);
         QCOMPARE(video.value("width").toInt(), 1280);
@@ -187,7 +170,7 @@ private Q_SLOTS:
 
         const ConvMediaInfo *mp3 = convertedNamed("tone.mp3");
         QVERIFY(mp3);
-        const QJsonObject audio = firstStream(probe(mp3->outputPath), "audio");
+        const QJsonObject audio = testutil::streamOf(mp3->outputPath, "audio");
         QCOMPARE(audio.value("codec_name").toString(), QStringLiteral("mp3"));
         QCOMPARE(mp3->mediaType, int(ConvMediaInfo::Audio));
         QVERIFY(QFileInfo::exists(media.filePath("tone.wav"))); // the source is never touched
@@ -212,10 +195,10 @@ private Q_SLOTS:
             });
         }
         QTRY_COMPARE_WITH_TIMEOUT(added.count(), 2, 120000);
-        QJsonObject video = firstStream(probe(convertedNamed("old tv.mkv")->outputPath), "video");
+        QJsonObject video = testutil::streamOf(convertedNamed("old tv.mkv")->outputPath, "video");
         QCOMPARE(video.value("height").toInt(), 480);
         QCOMPARE(video.value("width").toInt(), 640);
-        video = firstStream(probe(convertedNamed("wide clip.mkv")->outputPath), "video");
+        video = testutil::streamOf(convertedNamed("wide clip.mkv")->outputPath, "video");
         QCOMPARE(video.value("height").toInt(), 480);
         QCOMPARE(video.value("width").toInt(), 854);
     }

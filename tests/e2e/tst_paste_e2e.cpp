@@ -13,64 +13,11 @@
 #include "gui/pages/playlistconfirmdlg.h"
 #include "gui/widgets/zqmessagebox.h"
 #include "helpers/fixture.h"
+#include "helpers/modalhelper.h"
 #include "helpers/windowtest.h"
 
-#include <QAbstractButton>
-#include <QLabel>
 #include <QPainter>
 #include <QTableWidget>
-#include <QTemporaryDir>
-#include <QTimer>
-
-#include <functional>
-#include <memory>
-
-namespace {
-
-// Waits (polling, up to two minutes) for a modal window that `matches`, then runs `act` on it;
-// other modal windows are left alone. The flag turns true once `act` ran.
-std::shared_ptr<bool> onModal(std::function<bool(QWidget *)> matches,
-                              std::function<void(QWidget *)> act)
-{
-    auto acted = std::make_shared<bool>(false);
-    auto *timer = new QTimer;
-    auto polls = std::make_shared<int>(0);
-    QObject::connect(timer, &QTimer::timeout, [=] {
-        QWidget *modal = QApplication::activeModalWidget();
-        if (!modal || !matches(modal)) {
-            if (++*polls > 6000)
-                timer->deleteLater();
-            return;
-        }
-        timer->stop();
-        timer->deleteLater();
-        act(modal);
-        *acted = true;
-    });
-    timer->start(20);
-    return acted;
-}
-
-QString textOf(QWidget *w)
-{
-    QStringList texts;
-    for (QLabel *label : w->findChildren<QLabel *>())
-        texts << label->text();
-    return texts.join('\n');
-}
-
-bool click(QWidget *w, const QString &button)
-{
-    for (QAbstractButton *b : w->findChildren<QAbstractButton *>()) {
-        if (b->text() == button && b->isVisible()) {
-            b->click();
-            return true;
-        }
-    }
-    return false;
-}
-
-} // namespace
 
 class TestPasteEndToEnd : public QObject
 {
@@ -141,33 +88,25 @@ private Q_SLOTS:
     void allVideosOfAPastedPageEachComeOnce()
     {
         const QString page = server->url("three.html");
-        QString asked;
         QPointer<SniffTask> single;
         bool heldEmpty = false;
-        auto question =
-            onModal([](QWidget *m) { return qobject_cast<ZQMessageBox *>(m) != nullptr; },
-                    [&, this](QWidget *m) {
-                        asked = textOf(m);
-                        single = window->downloading()->list()->taskAt(0);
-                        shootOver(m, "question-several-videos");
-                        QTRY_VERIFY_WITH_TIMEOUT(SniffMgr::instance()->runningCount() == 0, 30000);
-                        heldEmpty =
-                            single && single->state() == SniffTask::State::Paused &&
-                            QDir(fixture::downloadFolder()).entryList(QDir::Files).isEmpty();
-                        QVERIFY(click(m, "Download All"));
-                    });
+        auto question = testutil::answerNext<ZQMessageBox>("Download All", [&, this](QWidget *m) {
+            single = window->downloading()->list()->taskAt(0);
+            shootOver(m, "question-several-videos");
+            QTRY_VERIFY_WITH_TIMEOUT(SniffMgr::instance()->runningCount() == 0, 30000);
+            heldEmpty = single && single->state() == SniffTask::State::Paused &&
+                        QDir(fixture::downloadFolder()).entryList(QDir::Files).isEmpty();
+        });
         int listed = 0;
-        auto playlist =
-            onModal([](QWidget *m) { return qobject_cast<PlaylistConfirmDlg *>(m) != nullptr; },
-                    [&](QWidget *m) {
-                        auto *dialog = static_cast<PlaylistConfirmDlg *>(m);
-                        QTRY_COMPARE_WITH_TIMEOUT(dialog->table()->model()->rowCount(), 3, 60000);
-                        listed = dialog->table()->model()->rowCount();
-                        QVERIFY(click(m, "Download"));
-                    });
+        auto playlist = testutil::answerNext<PlaylistConfirmDlg>("Download", [&](QWidget *m) {
+            auto *dialog = static_cast<PlaylistConfirmDlg *>(m);
+            QTRY_COMPARE_WITH_TIMEOUT(dialog->table()->model()->rowCount(), 3, 60000);
+            listed = dialog->table()->model()->rowCount();
+        });
         paste(page);
         QCOMPARE(window->downloading()->list()->count(), 1);
-        QTRY_VERIFY_WITH_TIMEOUT(*question && *playlist, 90000);
+        QTRY_VERIFY_WITH_TIMEOUT(question->answered && playlist->answered, 90000);
+        const QString asked = question->texts.join('\n');
         QVERIFY2(asked.contains("This page has 3 videos."), qPrintable(asked));
         QCOMPARE(listed, 3);
         QVERIFY(heldEmpty);
@@ -192,10 +131,9 @@ private Q_SLOTS:
     void theFirstVideoOnlyKeepsTheRunningDownload()
     {
         const QString page = server->url("pair.html");
-        auto question = onModal([](QWidget *m) { return qobject_cast<ZQMessageBox *>(m); },
-                                [](QWidget *m) { QVERIFY(click(m, "First Only")); });
+        auto question = testutil::answerNext<ZQMessageBox>("First Only");
         paste(page);
-        QTRY_VERIFY_WITH_TIMEOUT(*question, 60000);
+        QTRY_VERIFY_WITH_TIMEOUT(question->answered, 60000);
         QTRY_VERIFY_WITH_TIMEOUT(doneWith(page), 90000);
         SniffTask *task = doneWith(page);
         QCOMPARE(task->title(), QString("A pair"));
@@ -212,24 +150,19 @@ private Q_SLOTS:
         QTRY_VERIFY_WITH_TIMEOUT(doneWith(clip), 90000);
         const int before = done().size();
 
-        QString asked;
-        auto cancelled = onModal([](QWidget *m) { return qobject_cast<ZQMessageBox *>(m); },
-                                 [&, this](QWidget *m) {
-                                     asked = textOf(m);
-                                     shootOver(m, "question-already-downloaded");
-                                     QVERIFY(click(m, "Cancel"));
-                                 });
+        auto cancelled = testutil::answerNext<ZQMessageBox>(
+            "Cancel", [this](QWidget *m) { shootOver(m, "question-already-downloaded"); });
         paste(clip);
-        QVERIFY(*cancelled);
+        QVERIFY(cancelled->answered);
+        const QString asked = cancelled->texts.join('\n');
         QVERIFY2(asked.contains("This File Has Already Been Downloaded. Download It Again?"),
                  qPrintable(asked));
         QVERIFY(asked.contains("two")); // the title of what was downloaded
         QCOMPARE(window->downloading()->list()->count(), 0);
 
-        auto again = onModal([](QWidget *m) { return qobject_cast<ZQMessageBox *>(m); },
-                             [](QWidget *m) { QVERIFY(click(m, "Download Again")); });
+        auto again = testutil::answerNext<ZQMessageBox>("Download Again");
         paste(clip);
-        QVERIFY(*again);
+        QVERIFY(again->answered);
         QCOMPARE(window->downloading()->list()->count(), 1);
         QTRY_COMPARE_WITH_TIMEOUT(done().size(), before + 1, 90000);
     }

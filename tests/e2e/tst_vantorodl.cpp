@@ -1,10 +1,17 @@
 // End-to-end tests of our download tool against media made by ffmpeg and served on 127.0.0.1:
 // single files and pages, playlists, live streams, page headers and cookies, failures and
-// resuming, conversions, the checks on its parameter file, and the processes it leaves behind.
+// resuming, conversions, the checks on its parameter file, and the processes it leaves behind;
+// and the download manager driving it.
 #include "cookies.h"
+#include "core/engine/sniffmgr.h"
+#include "core/engine/tasklistfile.h"
+#include "core/provision/dltoolmanager.h"
 #include "e2e/vantorodlrun.h"
 
 #include <QSet>
+#include <QSignalSpy>
+
+Q_DECLARE_METATYPE(protocol::FailureKind)
 
 class TestVantoroDl : public QObject, public ToolHarness
 {
@@ -41,8 +48,12 @@ class TestVantoroDl : public QObject, public ToolHarness
 private Q_SLOTS:
     void initTestCase()
     {
-        fixture::testMode();
-        QVERIFY(QFileInfo(tool()).isExecutable());
+        fixture::prepare();
+        Preferences *prefs = Preferences::instance();
+        prefs->setToolLocation(tool());
+        prefs->setOneClickFormat("Original Video");
+        prefs->setReadCookies(false);
+        QVERIFY(DlToolManager::instance()->isAvailable());
         QVERIFY(QFileInfo(preset("MP3")).isFile());
         const QString w = www.path();
         clip = w + "/clip.mp4";
@@ -71,27 +82,37 @@ private Q_SLOTS:
     }
 
     // A single video, by its own address or on a page (whose title it keeps), into a folder
-    // whose name holds what would be a pattern to yt-dlp.
+    // whose name holds what would be a pattern to yt-dlp; a page of several videos offers them
+    // all (the application asks) and downloads the first.
     void aSingleVideo_data()
     {
         QTest::addColumn<QString>("address");
         QTest::addColumn<QString>("folder");
         QTest::addColumn<QString>("title");
+        QTest::addColumn<QString>("count");
         QTest::newRow("its own address") << "clip.mp4"
                                          << ""
-                                         << "clip";
+                                         << "clip"
+                                         << "";
         QTest::newRow("a page with one video") << "one.html"
                                                << ""
-                                               << "One clip";
+                                               << "One clip"
+                                               << "";
         QTest::newRow("a percent in the folder") << "clip.mp4"
                                                  << "/100%done %(id)s"
-                                                 << "clip";
+                                                 << "clip"
+                                                 << "";
+        QTest::newRow("a page with three videos") << "three.html"
+                                                  << ""
+                                                  << "Three clips"
+                                                  << "3";
     }
     void aSingleVideo()
     {
         QFETCH(QString, address);
         QFETCH(QString, folder);
         QFETCH(QString, title);
+        QFETCH(QString, count);
         const QString dir = newJobDir() + folder;
         const ToolRun r = run(writeParams(downloadParams(server->url(address), dir)));
         QVERIFY2(r.exitCode == 0, r.describe().constData());
@@ -101,7 +122,8 @@ private Q_SLOTS:
         const QJsonObject sniff = r.ofType("sniff").value(0);
         QCOMPARE(sniff.value("title").toString(), title);
         QCOMPARE(sniff.value("is_live").toString(), QString("false"));
-        QVERIFY(!sniff.contains("playlist_count"));
+        QCOMPARE(sniff.contains("playlist_count"), !count.isEmpty());
+        QCOMPARE(sniff.value("playlist_count").toString(), count);
         QVERIFY(!r.ofType("downloading").isEmpty());
         QCOMPARE(r.ofType("downloading").last().value("progress").toString(), QString("1.0000"));
         const QJsonObject f = r.finished();
@@ -165,30 +187,6 @@ private Q_SLOTS:
                      e.value("title").toString());
             QVERIFY(!r.ofType("sniff").value(0).contains("playlist_count"));
         }
-    }
-
-    void plainDownloadOfSeveralVideosOffersThemAll()
-    {
-        const QString dir = newJobDir();
-        const ToolRun r = run(writeParams(downloadParams(server->url("three.html"), dir)));
-        QVERIFY2(r.exitCode == 0, r.describe().constData());
-        const QJsonObject sniff = r.ofType("sniff").value(0);
-        QCOMPARE(sniff.value("playlist_count").toString(), QString("3"));
-        QCOMPARE(sniff.value("title").toString(), QString("Three clips"));
-        QVERIFY(r.indexOf("sniff") < r.indexOf("downloading"));
-        QCOMPARE(resolutionOf(r.finished().value("filepath").toString()), QString("640x360"));
-    }
-
-    void analyseOnlyDownloadsNothing()
-    {
-        const QString params =
-            writeParams({{"url", server->url("one.html")}, {"sniff_only", "true"}});
-        const int before = QDir(QFileInfo(params).path()).entryList(QDir::Files).size();
-        const ToolRun r = run(params);
-        QVERIFY2(r.exitCode == 0, r.describe().constData());
-        QCOMPARE(r.ofType("sniff").value(0).value("title").toString(), QString("One clip"));
-        QVERIFY(r.ofType("downloading").isEmpty());
-        QCOMPARE(QDir(QFileInfo(params).path()).entryList(QDir::Files).size(), before);
     }
 
     void rateLimitSlowsTheTransfer()
@@ -457,24 +455,27 @@ private Q_SLOTS:
         }
     }
 
-    void ytdlpBesideTheToolIsPreferred_data()
+    // An analysis alone downloads nothing and leaves nothing beside the parameter file; it uses
+    // the yt-dlp beside the tool (a program or a zip application) over the one on the PATH.
+    void analysisWithTheYtdlpBesideTheTool_data()
     {
         QTest::addColumn<QString>("kind");
+        QTest::newRow("none beside the tool") << "none";
         QTest::newRow("executable") << "executable";
         QTest::newRow("zipapp") << "zipapp";
     }
-    void ytdlpBesideTheToolIsPreferred()
+    void analysisWithTheYtdlpBesideTheTool()
     {
         QFETCH(QString, kind);
         const QString folder = work.path() + "/beside-" + kind;
         QDir().mkpath(folder);
         QFile::copy(tool(), folder + "/vantoro-dl");
-        QString standIn;
+        QString standIn = QStandardPaths::findExecutable("yt-dlp");
         if (kind == "executable") {
             standIn = testutil::writeScript(folder + "/yt-dlp",
                                             "#!/bin/sh\necho used > \"$(dirname \"$0\")/marker\"\n"
                                             "exec /usr/bin/yt-dlp \"$@\"\n");
-        } else {
+        } else if (kind == "zipapp") {
             standIn = folder + "/yt-dlp.zip";
             QProcess zip;
             zip.start("/usr/bin/python3",
@@ -487,13 +488,17 @@ private Q_SLOTS:
                        standIn});
             QVERIFY(zip.waitForFinished() && zip.exitCode() == 0);
         }
-        const ToolRun r =
-            run(writeParams({{"url", server->url("one.html")}, {"sniff_only", "true"}}), 60000,
-                nullptr, QProcessEnvironment::systemEnvironment(), folder + "/vantoro-dl");
+        const QString params =
+            writeParams({{"url", server->url("one.html")}, {"sniff_only", "true"}});
+        const QStringList before = QDir(QFileInfo(params).path()).entryList(QDir::Files);
+        const ToolRun r = run(params, 60000, nullptr, QProcessEnvironment::systemEnvironment(),
+                              folder + "/vantoro-dl");
         QVERIFY2(r.exitCode == 0, r.describe().constData());
         QCOMPARE(r.lines.first().value("msg").toObject().value("yt_dlp").toString(), standIn);
-        QVERIFY(QFileInfo::exists(folder + "/marker"));
+        QCOMPARE(QFileInfo::exists(folder + "/marker"), kind != "none");
         QCOMPARE(r.ofType("sniff").value(0).value("title").toString(), QString("One clip"));
+        QVERIFY(r.ofType("downloading").isEmpty());
+        QCOMPARE(QDir(QFileInfo(params).path()).entryList(QDir::Files), before);
     }
 
     // Every failure is a "finished" line with a code, the reason in words and its kind; a
@@ -857,6 +862,78 @@ private Q_SLOTS:
             QVERIFY2(testutil::probe(r.finished().value("filepath").toString()).contains("format"),
                      qPrintable(name));
         }
+    }
+
+    // Every kind of failure the tool names reaches the job, and the list keeps it; nothing lands
+    // in the download folder. A cut download is a failure whose part Retry continues with a
+    // range request.
+    void aFailedDownloadKeepsItsReason_data()
+    {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<protocol::FailureKind>("kind");
+        QTest::newRow("refused") << "refused" << protocol::FailureKind::ConnectionRefused;
+        QTest::newRow("404") << "fault/404/clip.mp4" << protocol::FailureKind::NotFound;
+        QTest::newRow("403") << "fault/403/clip.mp4" << protocol::FailureKind::Forbidden;
+        QTest::newRow("500") << "fault/500/clip.mp4" << protocol::FailureKind::ServerError;
+        QTest::newRow("no media") << "nothing.html" << protocol::FailureKind::Unsupported;
+        QTest::newRow("cut, then resumed") << "big.mp4" << protocol::FailureKind::Truncated;
+    }
+    void aFailedDownloadKeepsItsReason()
+    {
+        QFETCH(QString, path);
+        QFETCH(protocol::FailureKind, kind);
+        const QString source = www.path() + "/big.mp4";
+        const qint64 half = QFileInfo(source).size() / 2;
+        const bool cut = path == "big.mp4";
+        if (cut)
+            server->dropAfter.insert(path, half);
+        const QStringList before = QDir(fixture::downloadFolder()).entryList(QDir::Files);
+        SniffMgr mgr;
+        SniffTask *task =
+            mgr.newTask(path == "refused" ? TestHttpServer::refusedUrl() : server->url(path), {});
+        mgr.addTask(task);
+        mgr.schedule();
+        QTRY_COMPARE_WITH_TIMEOUT(task->state(), SniffTask::State::Failed, 90000);
+        QTRY_COMPARE(mgr.runningCount(), 0);
+        QVERIFY2(task->result().failure == kind, qPrintable(task->result().error));
+        mgr.saveNow();
+        const tasklist::Records listed = tasklist::load(taskListPath());
+        QCOMPARE(listed.size(), 1);
+        QVERIFY(listed.first().result.failure == kind);
+        QCOMPARE(QDir(fixture::downloadFolder()).entryList(QDir::Files), before);
+        if (!cut)
+            return;
+        QCOMPARE(QDir(task->workDir()).entryList({"*.part"}, QDir::Files).size(), 1);
+        server->dropAfter.remove(path);
+        QSignalSpy added(&mgr, &SniffMgr::mgrAddDownloadedTask);
+        mgr.resumeTask(task);
+        QTRY_COMPARE_WITH_TIMEOUT(added.count(), 1, 90000);
+        QVERIFY2(server->lastHeadByPath.value(path).contains(
+                     "Range: bytes=" + QByteArray::number(half) + '-'),
+                 server->lastHeadByPath.value(path).constData());
+        QCOMPARE(QFileInfo(task->filePath()).size(), QFileInfo(source).size());
+    }
+
+    void aStoppedLiveRecordingIsSavedAndDescribed()
+    {
+        SniffMgr mgr;
+        liveClock.invalidate();
+        SniffTask *task = mgr.newTask(server->url("live/stream.m3u8"), {});
+        QSignalSpy added(&mgr, &SniffMgr::mgrAddDownloadedTask);
+        mgr.addTask(task);
+        mgr.schedule();
+        QSignalSpy reports(task, &SniffTask::taskDownloading);
+        QTRY_VERIFY_WITH_TIMEOUT(task->isLive(), 30000);
+        // A few seconds recorded: ffmpeg reports the recording's progress about twice a second.
+        QTRY_VERIFY_WITH_TIMEOUT(reports.count() >= 6, 30000);
+        mgr.pauseTask(task, false);
+        QTRY_COMPARE_WITH_TIMEOUT(added.count(), 1, 30000);
+        QCOMPARE(task->state(), SniffTask::State::Saved);
+        const QString file = task->filePath();
+        QCOMPARE(QFileInfo(file).absolutePath(), fixture::downloadFolder());
+        QVERIFY(task->result().succeeded());
+        QCOMPARE(task->result().resolution, QString("320x240"));
+        QVERIFY(task->result().duration >= 1);
     }
 };
 

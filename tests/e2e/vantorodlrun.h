@@ -36,15 +36,6 @@ struct ToolRun
         return found;
     }
     QJsonObject finished() const { return ofType("finished").value(0); }
-    // Where the first line of a type is, -1 when there is none.
-    int indexOf(const QString &type) const
-    {
-        for (int i = 0; i < lines.size(); ++i) {
-            if (lines.at(i).value("type").toString() == type)
-                return i;
-        }
-        return -1;
-    }
     QByteArray describe() const
     {
         QByteArray text = "exit " + QByteArray::number(exitCode) + "\n";

@@ -428,35 +428,50 @@ private Q_SLOTS:
         QVERIFY2(durationOf(file) >= 1.0, qPrintable(QString::number(durationOf(file))));
     }
 
-    void childrenDieWithTheTool_data()
+    // A stopped job leaves no process behind; asked to stop (not killed), it reports code 7,
+    // and a stopped conversion leaves no file and its source as it was.
+    void aStoppedJobLeavesNoProcess_data()
     {
+        QTest::addColumn<bool>("convert");
         QTest::addColumn<int>("signal");
-        QTest::newRow("SIGKILL") << int(SIGKILL);
-        QTest::newRow("SIGTERM") << int(SIGTERM);
+        QTest::newRow("download, SIGKILL") << false << int(SIGKILL);
+        QTest::newRow("download, SIGTERM") << false << int(SIGTERM);
+        QTest::newRow("conversion, SIGINT") << true << int(SIGINT);
+        QTest::newRow("conversion, SIGTERM") << true << int(SIGTERM);
     }
-    void childrenDieWithTheTool()
+    void aStoppedJobLeavesNoProcess()
     {
+        QFETCH(bool, convert);
         QFETCH(int, signal);
+        const QString dir = newJobDir();
+        const qint64 size = QFileInfo(longClip).size();
+        const QJsonObject params =
+            convert ? convertParams(longClip, "MP4", dir,
+                                    {{"video", QJsonObject{{"resolution", "1280x720"}}}})
+                    : downloadParams(server->url("big.mp4"), dir, {{"ratelimit", "100000"}});
         QList<qint64> below;
-        const ToolRun r = run(writeParams(downloadParams(server->url("big.mp4"), newJobDir(),
-                                                         {{"ratelimit", "100000"}})),
-                              60000, [&](QProcess &p, const ToolRun &sofar) {
-                                  if (!below.isEmpty() || sofar.ofType("downloading").size() < 2)
-                                      return;
-                                  below = descendants(p.processId());
-                                  ::kill(pid_t(p.processId()), signal);
-                              });
-        QVERIFY2(!r.timedOut && !below.isEmpty(), r.describe().constData());
-        QVERIFY2(below.size() >= 2, "yt-dlp and the guardian"); // yt-dlp and the guardian
+        const ToolRun r = run(writeParams(params), 60000, [&](QProcess &p, const ToolRun &sofar) {
+            const QList<QJsonObject> progress =
+                sofar.ofType(convert ? "converting" : "downloading");
+            if (!below.isEmpty() || progress.size() < 2 ||
+                (convert && progress.last().value("progress").toString().toDouble() < 0.2))
+                return;
+            below = descendants(p.processId());
+            ::kill(pid_t(p.processId()), signal);
+        });
+        // Below a download: yt-dlp and the guardian.
+        QVERIFY2(!r.timedOut && below.size() >= (convert ? 1 : 2), r.describe().constData());
         QTRY_VERIFY_WITH_TIMEOUT(std::all_of(below.cbegin(), below.cend(), processGone), 5000);
-        if (signal == SIGTERM) {
+        if (signal != SIGKILL) {
             QCOMPARE(r.exitCode, 7);
             QCOMPARE(r.finished().value("ret_code").toString(), QString("7"));
         }
+        if (convert) {
+            QCOMPARE(QDir(dir).entryList(QDir::Files | QDir::Hidden), QStringList());
+            QCOMPARE(QFileInfo(longClip).size(), size);
+        }
     }
 
-    // An analysis alone downloads nothing and leaves nothing beside the parameter file; it uses
-    // the yt-dlp beside the tool (a program or a zip application) over the one on the PATH.
     void analysisWithTheYtdlpBesideTheTool_data()
     {
         QTest::addColumn<QString>("kind");
@@ -771,39 +786,6 @@ private Q_SLOTS:
             QVERIFY(!out.contains(QChar::ReplacementCharacter));
         }
         QCOMPARE(QDir(dir).entryList(QDir::Files).size(), 2);
-    }
-
-    void aStoppedConversionLeavesNoFile_data()
-    {
-        QTest::addColumn<int>("signal");
-        QTest::newRow("SIGINT") << int(SIGINT);
-        QTest::newRow("SIGTERM") << int(SIGTERM);
-    }
-    void aStoppedConversionLeavesNoFile()
-    {
-        QFETCH(int, signal);
-        const QString dir = newJobDir();
-        const qint64 size = QFileInfo(longClip).size();
-        bool stopped = false;
-        QList<qint64> below;
-        const ToolRun r =
-            run(writeParams(convertParams(longClip, "MP4", dir,
-                                          {{"video", QJsonObject{{"resolution", "1280x720"}}}})),
-                60000, [&](QProcess &p, const ToolRun &sofar) {
-                    const QList<QJsonObject> progress = sofar.ofType("converting");
-                    if (stopped || progress.isEmpty() ||
-                        progress.last().value("progress").toString().toDouble() < 0.2)
-                        return;
-                    stopped = true;
-                    below = descendants(p.processId());
-                    ::kill(pid_t(p.processId()), signal);
-                });
-        QVERIFY2(stopped, r.describe().constData());
-        QCOMPARE(r.exitCode, 7);
-        QCOMPARE(r.finished().value("ret_code").toString(), QString("7"));
-        QCOMPARE(QDir(dir).entryList(QDir::Files | QDir::Hidden), QStringList());
-        QCOMPARE(QFileInfo(longClip).size(), size);
-        QTRY_VERIFY_WITH_TIMEOUT(std::all_of(below.cbegin(), below.cend(), processGone), 5000);
     }
 
     void aFullFolderFailsClearly()

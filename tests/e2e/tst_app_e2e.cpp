@@ -1,20 +1,36 @@
 // The real main window with the real download tool, yt-dlp and ffmpeg against media served on
-// 127.0.0.1: paste, watch, pause, pick playlist entries, and find every list again after a
-// restart. With CLIPMOOR_SCREENSHOTS set to a folder, the pages are saved there as pictures.
+// 127.0.0.1: the paste road's questions (a pasted page with several videos: all of them, each its
+// own, or the first only; an address downloaded before), paste, watch, pause, pick playlist
+// entries; the converter with ffmpeg: files made by ffmpeg are dropped on the converting page,
+// converted (MP4 at 720P, MP3, 480P from two shapes of source), checked with ffprobe, one stopped
+// half-way; and a restarted application finds every list as it was. With CLIPMOOR_SCREENSHOTS set
+// to a folder, the pages and the questions (over the window) are saved there as pictures.
+#include "core/converter/convertdatamanager.h"
+#include "core/converter/convertmanager.h"
+#include "core/converter/converttask.h"
+#include "core/converter/convmediainfo.h"
 #include "core/engine/sniffmgr.h"
 #include "core/engine/snifftask.h"
 #include "core/foundation/preferences.h"
 #include "core/process/myprocess.h"
 #include "core/protocol/displaytext.h"
+#include "gui/converter/adaptation.h"
+#include "gui/converter/convertedpage.h"
+#include "gui/converter/converterdelegates.h"
+#include "gui/converter/convertermodels.h"
+#include "gui/converter/convertingpage.h"
+#include "gui/converter/loadfilesdlg.h"
 #include "gui/mainwindow/mainwindow.h"
 #include "gui/mainwindow/preferencesdlg.h"
 #include "gui/pages/downloadedpage.h"
 #include "gui/pages/downloadingmodel.h"
 #include "gui/pages/downloadingpage.h"
+#include "gui/pages/finishedjobs.h"
 #include "gui/pages/mylistwidget.h"
 #include "gui/pages/playlistconfirmdlg.h"
 #include "gui/pages/taskmodels.h"
 #include "gui/widgets/pictures.h"
+#include "gui/widgets/zqmessagebox.h"
 #include "helpers/fixture.h"
 #include "helpers/modalhelper.h"
 #include "helpers/windowtest.h"
@@ -23,23 +39,44 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QClipboard>
+#include <QComboBox>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QListView>
+#include <QMimeData>
+#include <QPainter>
 #include <QProcess>
+#include <QProgressBar>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QStackedWidget>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QTemporaryDir>
+#include <QToolButton>
 
 #include <memory>
 
 namespace {
 
-// What a started window shows of the lists, as one JSON document.
+// What a started window shows of the lists and the converter's pages, as one JSON document.
 QByteArray describeLists(MainWindow &window)
 {
+    window.tabs()->button(3)->click();
+    window.tabs()->button(4)->click();
+    auto *converting = qobject_cast<ConvertingPage *>(window.lazyPage(3));
+    auto *converted = qobject_cast<ConvertedPage *>(window.lazyPage(4));
+    QJsonArray waiting, convertedFiles;
+    for (ConvertTask *task : converting->model()->tasks())
+        waiting.append(QJsonObject{{"source", task->sourceInfo()->sourcePath},
+                                   {"size", double(task->sourceInfo()->fileSize)},
+                                   {"thumb", task->sourceInfo()->thumbnailPath}});
+    for (ConvMediaInfo *info : converted->model()->items())
+        convertedFiles.append(QJsonObject{
+            {"output", info->outputPath},
+            {"source", info->sourcePath},
+            {"facts", info->typeText() + ' ' + info->durationText() + ' ' + info->qualityText()}});
     QJsonArray downloading, done;
     MyListWidget *active = window.downloading()->list();
     for (int i = 0; i < active->count(); ++i) {
@@ -58,7 +95,9 @@ QByteArray describeLists(MainWindow &window)
     }
     return QJsonDocument(QJsonObject{{"downloading", downloading},
                                      {"done", done},
-                                     {"history", SniffMgr::instance()->historyList().size()}})
+                                     {"history", SniffMgr::instance()->historyList().size()},
+                                     {"converting", waiting},
+                                     {"converted", convertedFiles}})
         .toJson(QJsonDocument::Compact);
 }
 
@@ -73,8 +112,66 @@ class TestAppEndToEnd : public QObject
     std::unique_ptr<MainWindow> window;
     qint64 pasteClock = 0; // the paste guard's clock
     int fileSizeOfBig = 0;
+    QTemporaryDir media;
+    QTemporaryDir converted;
+    ConvertingPage *converting = nullptr;
+
+    ConvertTask *taskOf(const QString &name) const
+    {
+        return ConvertDataManager::instance()->taskForSource(media.filePath(name));
+    }
+    // Starts a row from its button and answers the chooser as `choose` says.
+    void convertRow(ConvertTask *task, const std::function<void(Adaptation *)> &choose)
+    {
+        auto answer = testutil::answerNextModal("OK", [choose](QWidget *modal) {
+            auto *dialog = qobject_cast<Adaptation *>(modal);
+            QVERIFY(dialog);
+            choose(dialog);
+        });
+        const QModelIndex index = converting->model()->index(converting->model()->rowOf(task));
+        const QRect rect =
+            converting->delegate()->buttonRects(converting->list()->visualRect(index), index)[0];
+        QTest::mouseClick(converting->list()->viewport(), Qt::LeftButton, {}, rect.center());
+        QVERIFY(answer->answered);
+    }
+    ConvMediaInfo *convertedNamed(const QString &name) const
+    {
+        for (ConvMediaInfo *info : ConvertDataManager::instance()->convertedItemList())
+            if (QFileInfo(info->outputPath).fileName() == name)
+                return info;
+        return nullptr;
+    }
+
+    QString shots = qEnvironmentVariable("CLIPMOOR_SCREENSHOTS");
+    QHash<QString, qint64> sizes; // served clip -> bytes
+
+    // The window with the dialog in its middle, as the user sees the question.
+    void shootOver(QWidget *dialog, const QString &name)
+    {
+        if (shots.isEmpty())
+            return;
+        QPixmap picture = window->grab();
+        QPainter painter(&picture);
+        painter.fillRect(picture.rect(), QColor(0, 0, 0, 60));
+        const QPixmap box = dialog->grab();
+        painter.drawPixmap((picture.width() - box.width()) / 2,
+                           (picture.height() - box.height()) / 2, box);
+        painter.end();
+        QDir().mkpath(shots);
+        QVERIFY(picture.save(shots + "/" + name + ".png"));
+    }
 
     void paste(const QString &text) { testutil::paste(window->downloading(), &pasteClock, text); }
+
+    QList<SniffTask *> done() const { return SniffMgr::instance()->doneList(); }
+    SniffTask *doneWith(const QString &url) const
+    {
+        for (SniffTask *t : done()) {
+            if (t->url() == url)
+                return t;
+        }
+        return nullptr;
+    }
 
 private Q_SLOTS:
     void initTestCase()
@@ -83,14 +180,28 @@ private Q_SLOTS:
         testutil::prepareWindowEnvironment();
         testutil::prepareRealDownloads(fixture::downloadFolder());
         Preferences *prefs = Preferences::instance();
+        prefs->setNumberPlaylistFiles(true);
+        // Three different clips: each entry's file tells by its size which one it is.
+        QVERIFY(testutil::makeClip(www.path() + "/one.mp4", 12, "640x360"));
+        QVERIFY(testutil::makeClip(www.path() + "/two.mp4", 2, "320x240"));
+        QVERIFY(testutil::makeClip(www.path() + "/three.mp4", 3, "480x270"));
+        for (const char *clip : {"one.mp4", "two.mp4", "three.mp4"})
+            sizes.insert(clip, QFileInfo(www.path() + "/" + clip).size());
+        site.page("three.html", "Three clips", {"one.mp4", "two.mp4", "three.mp4"});
+        site.page("pair.html", "A pair", {"two.mp4", "three.mp4"});
+        prefs->setConvertDir(converted.path());
+        QVERIFY(testutil::makeClip(media.filePath("wide clip.mp4"), 3, "960x540"));
+        QVERIFY(testutil::makeClip(media.filePath("old tv.mp4"), 2, "640x480"));
+        QVERIFY(testutil::runFfmpeg(
+            {"-f", "lavfi", "-i", "sine=frequency=440", "-t", "2", media.filePath("tone.wav")}));
+        testutil::writeFile(media.filePath("readme.txt"), "not media");
+        testutil::writeFile(media.filePath("broken.mp4"), "a text file with a video's name");
         QVERIFY(testutil::makeClip(www.path() + "/clip.mp4", 3));
         QVERIFY(testutil::makeClip(www.path() + "/second.mp4", 2, "320x240"));
         QVERIFY(testutil::makeClip(www.path() + "/big.mp4", 60, "1280x720"));
         fileSizeOfBig = int(QFileInfo(www.path() + "/big.mp4").size());
         site.page("list.html", "Two clips", {"second.mp4", "clip.mp4"});
-        // Downloads are slow here and the big file stops arriving part-way, so its row can be
-        // seen downloading.
-        prefs->setManualSpeedLimit("128 KBps");
+        // The big file stops arriving part-way, so its row can be seen downloading.
         server->stallAfter.insert("big.mp4", fileSizeOfBig * 2 / 5);
         QVERIFY(server->start());
 
@@ -100,12 +211,98 @@ private Q_SLOTS:
 
     void cleanupTestCase() { testutil::closeWindow(window); }
 
+    // All of the page's videos: the job of the pasted page is held before anything is kept, the
+    // playlist dialog lists the videos, and every entry fetches its own under its own number:
+    // three files and three rows for three videos.
+    void allVideosOfAPastedPageEachComeOnce()
+    {
+        const QString page = server->url("three.html");
+        QPointer<SniffTask> single;
+        bool heldEmpty = false;
+        auto question = testutil::answerNext<ZQMessageBox>("Download All", [&, this](QWidget *m) {
+            single = window->downloading()->list()->taskAt(0);
+            shootOver(m, "question-several-videos");
+            QTRY_VERIFY_WITH_TIMEOUT(SniffMgr::instance()->runningCount() == 0, 30000);
+            heldEmpty = single && single->state() == SniffTask::State::Paused &&
+                        QDir(fixture::downloadFolder()).entryList(QDir::Files).isEmpty();
+        });
+        int listed = 0;
+        auto playlist = testutil::answerNext<PlaylistConfirmDlg>("Download", [&](QWidget *m) {
+            auto *dialog = static_cast<PlaylistConfirmDlg *>(m);
+            QTRY_COMPARE_WITH_TIMEOUT(dialog->table()->model()->rowCount(), 3, 60000);
+            listed = dialog->table()->model()->rowCount();
+        });
+        paste(page);
+        QCOMPARE(window->downloading()->list()->count(), 1);
+        QTRY_VERIFY_WITH_TIMEOUT(question->answered && playlist->answered, 90000);
+        const QString asked = question->texts.join('\n');
+        QVERIFY2(asked.contains("This page has 3 videos."), qPrintable(asked));
+        QCOMPARE(listed, 3);
+        QVERIFY(heldEmpty);
+        // The held job gave way to the entries.
+        QTRY_VERIFY(single.isNull() || !SniffMgr::instance()->downloadingList().contains(single));
+        QTRY_COMPARE_WITH_TIMEOUT(done().size(), 3, 120000);
+        QVERIFY(!doneWith(page));
+        const QStringList clips{"one.mp4", "two.mp4", "three.mp4"};
+        for (int n = 1; n <= 3; ++n) {
+            SniffTask *entry = doneWith(page + QStringLiteral("#vantoro-item=%1/3").arg(n));
+            QVERIFY2(entry, qPrintable(QString::number(n)));
+            const QFileInfo file(entry->filePath());
+            QVERIFY2(file.fileName().startsWith(QString::number(n) + ". "),
+                     qPrintable(file.fileName()));
+            QCOMPARE(file.size(), sizes.value(clips.at(n - 1)));
+        }
+        QCOMPARE(QDir(fixture::downloadFolder()).entryList(QDir::Files).size(), 3);
+        QCOMPARE(window->downloaded()->allModel()->rowCount(), 3);
+    }
+
+    // The first only: the held job goes on and keeps the page's own title.
+    void theFirstVideoOnlyKeepsTheRunningDownload()
+    {
+        const QString page = server->url("pair.html");
+        auto question = testutil::answerNext<ZQMessageBox>("First Only");
+        paste(page);
+        QTRY_VERIFY_WITH_TIMEOUT(question->answered, 60000);
+        QTRY_VERIFY_WITH_TIMEOUT(doneWith(page), 90000);
+        SniffTask *task = doneWith(page);
+        QCOMPARE(task->title(), QString("A pair"));
+        QCOMPARE(QFileInfo(task->filePath()).size(), sizes.value("two.mp4"));
+        QCOMPARE(done().size(), 4);
+        QCOMPARE(window->downloading()->list()->count(), 0);
+    }
+
+    // Pasting an address already on the downloaded page asks before downloading it again.
+    void anAddressDownloadedBeforeAsksFirst()
+    {
+        const QString clip = server->url("two.mp4");
+        paste(clip); // never downloaded: no question
+        QTRY_VERIFY_WITH_TIMEOUT(doneWith(clip), 90000);
+        const int before = done().size();
+
+        auto cancelled = testutil::answerNext<ZQMessageBox>(
+            "Cancel", [this](QWidget *m) { shootOver(m, "question-already-downloaded"); });
+        paste(clip);
+        QVERIFY(cancelled->answered);
+        const QString asked = cancelled->texts.join('\n');
+        QVERIFY2(asked.contains("This File Has Already Been Downloaded. Download It Again?"),
+                 qPrintable(asked));
+        QVERIFY(asked.contains("two")); // the title of what was downloaded
+        QCOMPARE(window->downloading()->list()->count(), 0);
+
+        auto again = testutil::answerNext<ZQMessageBox>("Download Again");
+        paste(clip);
+        QVERIFY(again->answered);
+        QCOMPARE(window->downloading()->list()->count(), 1);
+        QTRY_COMPARE_WITH_TIMEOUT(done().size(), before + 1, 90000);
+    }
+
     void aPastedAddressIsDownloadedAndListedOnTheDownloadedPage()
     {
         testutil::shoot(window.get(), "downloading-empty");
+        const int before = window->downloaded()->allList()->count();
         paste(server->url("clip.mp4"));
         QCOMPARE(window->downloading()->list()->count(), 1);
-        QTRY_COMPARE_WITH_TIMEOUT(window->downloaded()->allList()->count(), 1, 90000);
+        QTRY_COMPARE_WITH_TIMEOUT(window->downloaded()->allList()->count(), before + 1, 90000);
         QCOMPARE(window->downloading()->list()->count(), 0);
         QVERIFY(window->downloading()->isEmptyStateShown());
         SniffTask *task = window->downloaded()->allList()->taskAt(0);
@@ -120,6 +317,7 @@ private Q_SLOTS:
 
     void aStalledDownloadShowsItsProgressAndPausesFromTheMenu()
     {
+        Preferences::instance()->setManualSpeedLimit("128 KBps"); // slow, to be seen downloading
         paste(server->url("big.mp4"));
         DownloadingPage *page = window->downloading();
         QCOMPARE(page->list()->count(), 1);
@@ -161,6 +359,7 @@ private Q_SLOTS:
             testutil::shoot(dialog, "playlist-dialog");
             dialog->entriesModel()->setChecked(1, false); // only the first entry
         });
+        const int before = window->downloaded()->allList()->count();
         QApplication::clipboard()->setText(server->url("list.html"));
         QAction action;
         action.setData(211);
@@ -168,7 +367,7 @@ private Q_SLOTS:
                 &DownloadingPage::onContextAction);
         action.trigger();
         QVERIFY(answer->answered);
-        QTRY_COMPARE_WITH_TIMEOUT(window->downloaded()->allList()->count(), 2, 90000);
+        QTRY_COMPARE_WITH_TIMEOUT(window->downloaded()->allList()->count(), before + 1, 90000);
         SniffTask *newest = window->downloaded()->allList()->taskAt(0);
         QCOMPARE(newest->title(), QString("Two clips (1)"));
         window->tabs()->button(1)->click();
@@ -193,6 +392,147 @@ private Q_SLOTS:
         }
     }
 
+    void dropFilesOnTheConvertingPage()
+    {
+        window->tabs()->button(3)->click();
+        converting = qobject_cast<ConvertingPage *>(window->lazyPage(3));
+        QVERIFY(converting && converting->isVisible());
+        testutil::shoot(window.get(), "converting-empty");
+        QMimeData mime;
+        mime.setUrls({QUrl::fromLocalFile(media.path())});
+        QDragEnterEvent enter(QPoint(300, 300), Qt::CopyAction, &mime, Qt::LeftButton, {});
+        QApplication::sendEvent(converting, &enter);
+        QVERIFY(enter.isAccepted());
+        QDropEvent drop(QPointF(300, 300), Qt::CopyAction, &mime, Qt::LeftButton, {});
+        QApplication::sendEvent(converting, &drop);
+        QVERIFY(converting->loadingDialog() && converting->loadingDialog()->isVisible());
+        QTRY_VERIFY(converting->loadingDialog()->progressBar()->value() >= 2);
+        testutil::shoot(converting->loadingDialog(), "converter-loading-dialog");
+        QTRY_VERIFY_WITH_TIMEOUT(!converting->loadingDialog(), 60000);
+        // The text file with a video's name is named afterwards.
+        auto failed = testutil::answerNextModal(
+            "OK", [this](QWidget *modal) { testutil::shoot(modal, "converter-failed-files"); });
+        QTRY_VERIFY_WITH_TIMEOUT(failed->answered, 5000);
+        QVERIFY(failed->texts.contains("Failed to add files:"));
+        QCOMPARE(converting->model()->rowCount(), 3);
+        const ConvMediaInfo *clip = taskOf("wide clip.mp4")->sourceInfo();
+        QCOMPARE(clip->width, 960);
+        QCOMPARE(clip->mediaType, int(ConvMediaInfo::Video));
+        QCOMPARE(QImage(clip->thumbnailPath).size(), QSize(200, 120));
+        QCOMPARE(taskOf("tone.wav")->sourceInfo()->mediaType, int(ConvMediaInfo::Audio));
+    }
+
+    void convertToMp4At720AndToMp3()
+    {
+        QSignalSpy added(ConvertDataManager::instance(), &ConvertDataManager::convertedFileDidAdd);
+        convertRow(taskOf("wide clip.mp4"), [this](Adaptation *dialog) {
+            dialog->findChild<QPushButton *>("pb_video")->click();
+            dialog->targetButton("MP4")->click();
+            dialog->qualityBox()->setCurrentIndex(dialog->qualityBox()->findData("720P"));
+            testutil::shoot(dialog, "converter-format-video");
+        });
+        convertRow(taskOf("tone.wav"), [this](Adaptation *dialog) {
+            dialog->findChild<QPushButton *>("pb_audio")->click();
+            dialog->targetButton("MP3")->click();
+            dialog->qualityBox()->setCurrentIndex(dialog->qualityBox()->findData("Origin"));
+            testutil::shoot(dialog, "converter-format-audio");
+        });
+        QTRY_COMPARE_WITH_TIMEOUT(added.count(), 2, 120000);
+        QCOMPARE(converting->model()->rowCount(), 1);
+
+        const ConvMediaInfo *mp4 = convertedNamed("wide clip.mp4");
+        QVERIFY(mp4);
+        QCOMPARE(QFileInfo(mp4->outputPath).absolutePath(), converted.path());
+        const QJsonObject video = testutil::streamOf(mp4->outputPath, "video");
+        QCOMPARE(video.value("codec_name").toString(), QStringLiteral("h264"));
+        QCOMPARE(video.value("height").toInt(), 720);
+        QCOMPARE(video.value("width").toInt(), 1280);
+        QCOMPARE(mp4->height, 720);
+        QCOMPARE(mp4->sourcePath, media.filePath("wide clip.mp4"));
+
+        const ConvMediaInfo *mp3 = convertedNamed("tone.mp3");
+        QVERIFY(mp3);
+        const QJsonObject audio = testutil::streamOf(mp3->outputPath, "audio");
+        QCOMPARE(audio.value("codec_name").toString(), QStringLiteral("mp3"));
+        QCOMPARE(mp3->mediaType, int(ConvMediaInfo::Audio));
+        QVERIFY(QFileInfo::exists(media.filePath("tone.wav"))); // the source is never touched
+
+        window->tabs()->button(4)->click();
+        testutil::shoot(window.get(), "converted-page");
+        window->tabs()->button(3)->click();
+    }
+
+    void resolutionFollowsTheSourceAspect()
+    {
+        // "480P" means 480 lines, the width following the source: a 4:3 source becomes 640x480
+        // and a 16:9 one 854x480, never stretched or letterboxed.
+        converting->addFiles({media.filePath("wide clip.mp4")});
+        QTRY_VERIFY_WITH_TIMEOUT(!converting->loadingDialog(), 30000);
+        QSignalSpy added(ConvertDataManager::instance(), &ConvertDataManager::convertedFileDidAdd);
+        for (const char *name : {"old tv.mp4", "wide clip.mp4"}) {
+            convertRow(taskOf(QLatin1String(name)), [](Adaptation *dialog) {
+                dialog->findChild<QPushButton *>("pb_video")->click();
+                dialog->targetButton("MKV")->click();
+                dialog->qualityBox()->setCurrentIndex(dialog->qualityBox()->findData("480P"));
+            });
+        }
+        QTRY_COMPARE_WITH_TIMEOUT(added.count(), 2, 120000);
+        QJsonObject video = testutil::streamOf(convertedNamed("old tv.mkv")->outputPath, "video");
+        QCOMPARE(video.value("height").toInt(), 480);
+        QCOMPARE(video.value("width").toInt(), 640);
+        video = testutil::streamOf(convertedNamed("wide clip.mkv")->outputPath, "video");
+        QCOMPARE(video.value("height").toInt(), 480);
+        QCOMPARE(video.value("width").toInt(), 854);
+    }
+
+    void aStoppedConversionLeavesNoFile()
+    {
+        QVERIFY(testutil::makeClip(media.filePath("long.mp4"), 12, "1280x720"));
+        QVERIFY(QFile::copy(media.filePath("long.mp4"), media.filePath("long copy.mp4")));
+        converting->addFiles({media.filePath("long.mp4"), media.filePath("long copy.mp4"),
+                              media.filePath("old tv.mp4")});
+        QTRY_VERIFY_WITH_TIMEOUT(!converting->loadingDialog(), 30000);
+        QCOMPARE(converting->model()->rowCount(), 3);
+        // All three at once: two convert, the third waits for a free slot.
+        auto answer = testutil::answerNextModal("OK", [](QWidget *modal) {
+            auto *dialog = qobject_cast<Adaptation *>(modal);
+            dialog->findChild<QPushButton *>("pb_video")->click();
+            dialog->targetButton("HEVC MKV")->click();
+            dialog->qualityBox()->setCurrentIndex(dialog->qualityBox()->findData("1080P"));
+        });
+        converting->convertAllButton()->click();
+        QVERIFY(answer->answered);
+        ConvertTask *task = taskOf("long.mp4");
+        QTRY_VERIFY_WITH_TIMEOUT(
+            task->progress() > 0.02 && taskOf("long copy.mp4")->progress() > 0.02, 60000);
+        QCOMPARE(taskOf("old tv.mp4")->state(), int(ConvertTask::Waiting));
+        testutil::shoot(window.get(), "converting-page");
+
+        const QStringList before = QDir(converted.path()).entryList(QDir::Files);
+        QSignalSpy added(ConvertDataManager::instance(), &ConvertDataManager::convertedFileDidAdd);
+        const QModelIndex index = converting->model()->index(converting->model()->rowOf(task));
+        const QRect rect =
+            converting->delegate()->buttonRects(converting->list()->visualRect(index), index)[0];
+        QTest::mouseClick(converting->list()->viewport(), Qt::LeftButton, {}, rect.center());
+        QCOMPARE(task->state(), int(ConvertTask::Idle));
+        QTRY_VERIFY_WITH_TIMEOUT(!task->isRunning(), 10000);
+        // The freed slot goes to the waiting file, which converts.
+        QVERIFY(added.wait(60000));
+        QCOMPARE(QFileInfo(ConvertDataManager::instance()->convertedItemList().first()->outputPath)
+                     .fileName(),
+                 QStringLiteral("old tv(1).mkv"));
+        ConvertManager::instance()->stopAll();
+        QTRY_VERIFY_WITH_TIMEOUT(!taskOf("long copy.mp4")->isRunning(), 10000);
+        QStringList after = QDir(converted.path()).entryList(QDir::Files);
+        after.removeOne("old tv(1).mkv");
+        QCOMPARE(after, before);
+        QVERIFY(QDir(converted.path() + "/.temp")
+                    .entryList(QDir::Dirs | QDir::NoDotAndDotDot)
+                    .isEmpty());
+        // Both long files stay listed for the restart.
+        QCOMPARE(converting->model()->rowCount(), 2);
+    }
+
     void aRestartFindsEveryListAsItWas()
     {
         const QByteArray before = describeLists(*window);
@@ -200,9 +540,13 @@ private Q_SLOTS:
         const QJsonObject was = QJsonDocument::fromJson(before).object();
         const QJsonObject is = testutil::restartAndDescribe();
         QVERIFY(!is.isEmpty());
-        QCOMPARE(is.value("done").toArray().size(), 2);
+        QCOMPARE(is.value("done").toArray().size(), 8);
         QCOMPARE(is.value("downloading").toArray().size(), 1);
-        QCOMPARE(is.value("history").toInt(), 3);
+        QCOMPARE(is.value("history").toInt(), 9);
+        QCOMPARE(is.value("converting").toArray().size(), 2);
+        QCOMPARE(is.value("converted").toArray().size(), 5);
+        QCOMPARE(is.value("converting"), was.value("converting"));
+        QCOMPARE(is.value("converted"), was.value("converted"));
         QCOMPARE(is.value("done"), was.value("done"));
         QCOMPARE(is.value("downloading"), was.value("downloading"));
     }

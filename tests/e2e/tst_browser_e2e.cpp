@@ -50,6 +50,15 @@ class TestBrowserEndToEnd : public QObject
         return testutil::runJs(browser()->view()->page(), code, 10000,
                                QWebEngineScript::ApplicationWorld);
     }
+    // Opens the page and waits for our scripts' one download button on it.
+    void open(const QString &path)
+    {
+        QSignalSpy injected(browser(), &BrowserWindow::scriptsInjected);
+        browser()->setUrl(QUrl(server->url(path)));
+        QVERIFY(injected.wait(30000));
+        QTRY_COMPARE_WITH_TIMEOUT(js("window.__clipmoor ? __clipmoor.buttons().length : 0").toInt(),
+                                  1, 10000);
+    }
 
 public:
     static void initMain() { QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts); }
@@ -91,15 +100,10 @@ private Q_SLOTS:
 
     void thePageButtonDownloadsWithThePageHeaders()
     {
-        BrowserWindow *browser = this->browser();
-        QSignalSpy injected(browser, &BrowserWindow::scriptsInjected);
-        browser->setUrl(QUrl(server->url("watch.html")));
-        QVERIFY(injected.wait(30000));
-        QTRY_COMPARE_WITH_TIMEOUT(js("window.__clipmoor ? __clipmoor.buttons().length : 0").toInt(),
-                                  1, 10000);
+        open("watch.html");
         shoot("browser-page-button");
 
-        QVERIFY(testutil::clickElement(browser->view(), "__clipmoor.buttons()[0].host"));
+        QVERIFY(testutil::clickElement(browser()->view(), "__clipmoor.buttons()[0].host"));
         DownloadingPage *page = window->downloading();
         QTRY_COMPARE_WITH_TIMEOUT(page->list()->count(), 1, 10000);
         SniffTask *task = page->list()->taskAt(0);
@@ -145,12 +149,7 @@ private Q_SLOTS:
             }
             return false;
         });
-        BrowserWindow *browser = this->browser();
-        QSignalSpy injected(browser, &BrowserWindow::scriptsInjected);
-        browser->setUrl(QUrl(server->url("victim.html")));
-        QVERIFY(injected.wait(30000));
-        QTRY_COMPARE_WITH_TIMEOUT(js("window.__clipmoor ? __clipmoor.buttons().length : 0").toInt(),
-                                  1, 10000);
+        open("victim.html");
         // The click carries a message with forged headers (as a page script gone wrong would
         // send), ahead of the button's own.
         const QString forged = bridge::makeMetadata({{"Authorization", "Bearer FORGED"},
@@ -161,7 +160,7 @@ private Q_SLOTS:
            server->url("redir") + "', metadata: '" + forged +
            "'}); }, {capture: true, once: true})");
         const int done = window->downloaded()->allList()->count();
-        QVERIFY(testutil::clickElement(browser->view(), "__clipmoor.buttons()[0].host"));
+        QVERIFY(testutil::clickElement(browser()->view(), "__clipmoor.buttons()[0].host"));
         QTRY_COMPARE_WITH_TIMEOUT(window->downloaded()->allList()->count(), done + 1, 90000);
         QVERIFY(attacker.requests > 0);
         for (const QByteArray &head : qAsConst(attacker.heads)) {

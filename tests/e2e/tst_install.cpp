@@ -2,6 +2,9 @@
 // Linux desktop expects it, nothing installed points back to the source or build folders, and
 // the tree still works after it was moved to another prefix: the moved app downloads and
 // converts through its own tool and presets, shows its style sheets and loads its browser.
+// The Debian package: CPack builds it, its dependencies are Debian packages that exist, its
+// programs find every library once unpacked into a scratch root (dpkg -x), and the unpacked app
+// downloads a file served on 127.0.0.1.
 #include "helpers/installedapp.h"
 
 #include <QDirIterator>
@@ -24,10 +27,18 @@ bool isExecutableFile(const QString &path)
     return info.isFile() && info.isExecutable();
 }
 
-QByteArray readAll(const QString &path)
+// Runs a program to its end; true when it succeeded. Its standard output goes to `out`.
+bool run(const QString &program, const QStringList &args, QByteArray *out = nullptr)
 {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    QProcess process;
+    process.start(program, args);
+    const bool ok = process.waitForFinished(120000) &&
+                    process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0;
+    if (out)
+        *out = process.readAllStandardOutput();
+    if (!ok)
+        qWarning().noquote() << program << args << process.readAllStandardError();
+    return ok;
 }
 
 } // namespace
@@ -37,18 +48,25 @@ class TestInstall : public QObject
     Q_OBJECT
     QTemporaryDir scratch;
     QString prefix;
+    QString deb;
+    QString root;
 
 private Q_SLOTS:
     void initTestCase()
     {
         QVERIFY(scratch.isValid());
         prefix = scratch.path() + "/first place/usr";
-        QProcess install;
-        install.setProcessChannelMode(QProcess::MergedChannels);
-        install.start(QStringLiteral(CLIPMOOR_CMAKE_COMMAND),
-                      {"--install", kBuildDir, "--prefix", prefix});
-        QVERIFY(install.waitForFinished(120000));
-        QVERIFY2(install.exitCode() == 0, install.readAll().constData());
+        QVERIFY(run(QStringLiteral(CLIPMOOR_CMAKE_COMMAND),
+                    {"--install", kBuildDir, "--prefix", prefix}));
+        const QString out = scratch.path() + "/package";
+        QVERIFY(run(QStringLiteral(CLIPMOOR_CPACK_COMMAND),
+                    {"-G", "DEB", "--config", kBuildDir + "/CPackConfig.cmake", "-B", out}));
+        const QStringList debs = QDir(out).entryList({"clipmoor_*.deb"}, QDir::Files);
+        QCOMPARE(debs.size(), 1);
+        deb = out + "/" + debs.first();
+        root = scratch.path() + "/scratch root";
+        QVERIFY(QDir().mkpath(root));
+        QVERIFY(run("dpkg-deb", {"-x", deb, root}));
     }
 
     // Programs in bin/ and lib/clipmoor/, data in share/clipmoor/, and the desktop's files.
@@ -76,7 +94,8 @@ private Q_SLOTS:
         while (it.hasNext())
             QVERIFY2(!QFileInfo(it.next()).isExecutable(), qPrintable(it.filePath()));
 
-        const QByteArray entry = readAll(prefix + "/share/applications/clipmoor.desktop");
+        const QByteArray entry =
+            testutil::readFile(prefix + "/share/applications/clipmoor.desktop");
         QVERIFY(entry.contains("\nExec=clipmoor %U\n"));
         QVERIFY(entry.contains("\nIcon=clipmoor\n"));
         for (int size : {16, 24, 32, 48, 64, 128, 256}) {
@@ -95,7 +114,7 @@ private Q_SLOTS:
     void metainfoNamesOurScreenshots()
     {
         const QString text = QString::fromUtf8(
-            readAll(prefix + "/share/metainfo/app.clipmoor.clipmoor.metainfo.xml"));
+            testutil::readFile(prefix + "/share/metainfo/app.clipmoor.clipmoor.metainfo.xml"));
         QVERIFY(text.contains(QStringLiteral("<release version=\"%1\"").arg(CLIPMOOR_VERSION)));
         QVERIFY(text.contains("<launchable type=\"desktop-id\">clipmoor.desktop</launchable>"));
         const QRegularExpression image(QStringLiteral("<image>[^<]*/([^/<]+)</image>"));
@@ -113,7 +132,7 @@ private Q_SLOTS:
     {
         QDirIterator it(prefix, QDir::Files, QDirIterator::Subdirectories);
         while (it.hasNext()) {
-            const QByteArray content = readAll(it.next());
+            const QByteArray content = testutil::readFile(it.next());
             QVERIFY2(!content.contains(QFile::encodeName(kBuildDir)), qPrintable(it.filePath()));
             QVERIFY2(!content.contains(QFile::encodeName(kSourceDir)), qPrintable(it.filePath()));
         }
@@ -179,6 +198,51 @@ private Q_SLOTS:
         QVERIFY(!app.screenshot().isNull());
         const QString log = app.diagnostics();
         QVERIFY2(log.contains("browser module loaded"), qPrintable(log));
+    }
+
+    // Every dependency is a Debian package (installed here, as the build needs them), among them
+    // the programs Clipmoor drives.
+    void dependsOnDebianPackages()
+    {
+        QByteArray field;
+        QVERIFY(run("dpkg-deb", {"-f", deb, "Depends"}, &field));
+        const QString depends = QString::fromUtf8(field).trimmed();
+        QStringList names;
+        for (const QString &entry : depends.split(QLatin1Char(','), Qt::SkipEmptyParts)) {
+            QStringList alternatives;
+            for (QString alternative : entry.split(QLatin1Char('|'))) {
+                alternative.remove(QRegularExpression(QStringLiteral("\\(.*\\)")));
+                alternatives << alternative.trimmed();
+            }
+            names << alternatives.first();
+            bool known = false;
+            for (const QString &name : alternatives)
+                known = known || run("dpkg-query", {"-W", name});
+            QVERIFY2(known, qPrintable(entry));
+        }
+        for (const char *needed : {"ffmpeg", "curl", "7zip", "yt-dlp", "libqt5core5a",
+                                   "libqt5widgets5", "libqt5webenginewidgets5"})
+            QVERIFY2(names.contains(QLatin1String(needed)), qPrintable(depends));
+        QVERIFY2(depends.contains(QLatin1String("libspdlog")), qPrintable(depends));
+    }
+
+    // The unpacked programs find every library they link.
+    void everyLibraryIsFound()
+    {
+        for (const char *program : {"/usr/bin/clipmoor", "/usr/lib/clipmoor/vantoro-dl"}) {
+            QByteArray libraries;
+            QVERIFY2(run("ldd", {root + QLatin1String(program)}, &libraries), program);
+            QVERIFY2(!libraries.contains("not found"), libraries.constData());
+        }
+    }
+
+    void unpackedAppDownloads()
+    {
+        InstalledApp app(root + "/usr/bin/clipmoor");
+        const QString saved = app.downloadOneClip(QStringLiteral("Original Video"));
+        QVERIFY2(!saved.isEmpty(), qPrintable(app.diagnostics()));
+        QCOMPARE(QFileInfo(saved).suffix(), QStringLiteral("mp4"));
+        QVERIFY2(app.quit(), qPrintable(app.diagnostics()));
     }
 };
 

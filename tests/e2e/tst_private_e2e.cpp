@@ -8,7 +8,6 @@
 #include "core/converter/convertdatamanager.h"
 #include "core/engine/sniffmgr.h"
 #include "core/engine/snifftask.h"
-#include "core/foundation/applog.h"
 #include "core/foundation/paths.h"
 #include "core/foundation/privatelistmanager.h"
 #include "gui/converter/convertedpage.h"
@@ -187,8 +186,7 @@ private Q_SLOTS:
 
         // The log and Qt's messages name the job by its opaque id only.
         SniffMgr::instance()->saveNow();
-        flushLog();
-        QString said = QString::fromUtf8(testutil::readFile(logDir() + "/AppLog.log"));
+        QString said = fixture::logText();
         {
             QMutexLocker lock(&messagesLock);
             said += messages.join('\n');

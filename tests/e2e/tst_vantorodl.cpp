@@ -1,13 +1,17 @@
-// End-to-end tests of our download tool's downloads against media made by ffmpeg and served on
-// 127.0.0.1: single files and pages, playlists, live streams, page headers and cookies, failures
-// and resuming, and the processes it leaves behind.
+// End-to-end tests of our download tool against media made by ffmpeg and served on 127.0.0.1:
+// single files and pages, playlists, live streams, page headers and cookies, failures and
+// resuming, conversions, the checks on its parameter file, and the processes it leaves behind;
+// and the download manager driving it.
 #include "cookies.h"
+#include "core/engine/sniffmgr.h"
+#include "core/engine/tasklistfile.h"
+#include "core/provision/dltoolmanager.h"
 #include "e2e/vantorodlrun.h"
 
-#include <QJsonArray>
 #include <QSet>
+#include <QSignalSpy>
 
-#include <memory>
+Q_DECLARE_METATYPE(protocol::FailureKind)
 
 class TestVantoroDl : public QObject, public ToolHarness
 {
@@ -17,6 +21,9 @@ class TestVantoroDl : public QObject, public ToolHarness
     QTemporaryDir &www = site.www;
     std::unique_ptr<TestHttpServer> &server = site.server;
     QElapsedTimer liveClock;
+    QString clip;     // 640x360 (16:9), 5 s, with sound
+    QString square;   // 320x240 (4:3), 2 s, with sound
+    QString longClip; // 640x360, 30 s, for stopping a conversion half-way
 
     // A live HLS playlist: a window of the segments whose time has come, without an end tag.
     bool liveHandler(const QString &path, TestHttpServer::Response *response)
@@ -41,16 +48,27 @@ class TestVantoroDl : public QObject, public ToolHarness
 private Q_SLOTS:
     void initTestCase()
     {
-        fixture::testMode();
-        QVERIFY(QFileInfo(tool()).isExecutable());
+        fixture::prepare();
+        Preferences *prefs = Preferences::instance();
+        prefs->setToolLocation(tool());
+        prefs->setOneClickFormat("Original Video");
+        prefs->setReadCookies(false);
+        QVERIFY(DlToolManager::instance()->isAvailable());
+        QVERIFY(QFileInfo(preset("MP3")).isFile());
         const QString w = www.path();
-        QVERIFY(testutil::makeClip(w + "/clip.mp4", 5));
-        QVERIFY(testutil::makeClip(w + "/second.mp4", 2, "320x240"));
+        clip = w + "/clip.mp4";
+        square = w + "/second.mp4";
+        longClip = w + "/long.mp4";
+        QVERIFY(testutil::makeClip(clip, 5));
+        QVERIFY(testutil::makeClip(square, 2, "320x240"));
         QVERIFY(testutil::makeClip(w + "/third.mp4", 1, "160x120"));
         // About 1 MB of hard-to-compress video for timing the rate limit.
         QVERIFY(testutil::runFfmpeg({"-f", "lavfi", "-i", "testsrc2=size=640x360:rate=25", "-t",
                                      "4", "-c:v", "libx264", "-preset", "ultrafast", "-qp", "5",
                                      "-pix_fmt", "yuv420p", w + "/big.mp4"}));
+        QVERIFY(testutil::runFfmpeg({"-f", "lavfi", "-i", "testsrc=size=640x360:rate=25", "-t",
+                                     "30", "-c:v", "libx264", "-preset", "ultrafast", "-pix_fmt",
+                                     "yuv420p", longClip}));
         QVERIFY(testutil::makeHlsSegments(w + "/live", 40));
         site.page("one.html", "One clip", {"clip.mp4"});
         site.page("three.html", "Three clips", {"clip.mp4", "second.mp4", "third.mp4"});
@@ -63,23 +81,54 @@ private Q_SLOTS:
         QVERIFY(server->start());
     }
 
-    void directMediaAddress()
+    // A single video, by its own address or on a page (whose title it keeps), into a folder
+    // whose name holds what would be a pattern to yt-dlp; a page of several videos offers them
+    // all (the application asks) and downloads the first.
+    void aSingleVideo_data()
     {
-        const QString dir = newJobDir();
-        const ToolRun r = run(writeParams(downloadParams(server->url("clip.mp4"), dir)));
+        QTest::addColumn<QString>("address");
+        QTest::addColumn<QString>("folder");
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<QString>("count");
+        QTest::newRow("its own address") << "clip.mp4"
+                                         << ""
+                                         << "clip"
+                                         << "";
+        QTest::newRow("a page with one video") << "one.html"
+                                               << ""
+                                               << "One clip"
+                                               << "";
+        QTest::newRow("a percent in the folder") << "clip.mp4"
+                                                 << "/100%done %(id)s"
+                                                 << "clip"
+                                                 << "";
+        QTest::newRow("a page with three videos") << "three.html"
+                                                  << ""
+                                                  << "Three clips"
+                                                  << "3";
+    }
+    void aSingleVideo()
+    {
+        QFETCH(QString, address);
+        QFETCH(QString, folder);
+        QFETCH(QString, title);
+        QFETCH(QString, count);
+        const QString dir = newJobDir() + folder;
+        const ToolRun r = run(writeParams(downloadParams(server->url(address), dir)));
         QVERIFY2(r.exitCode == 0, r.describe().constData());
         QCOMPARE(r.lines.first().value("type").toString(), QString("param"));
         QCOMPARE(r.lines.first().value("msg").toObject().value("yt_dlp").toString(),
                  QStandardPaths::findExecutable("yt-dlp"));
         const QJsonObject sniff = r.ofType("sniff").value(0);
-        QCOMPARE(sniff.value("title").toString(), QString("clip"));
+        QCOMPARE(sniff.value("title").toString(), title);
         QCOMPARE(sniff.value("is_live").toString(), QString("false"));
-        QVERIFY(!sniff.contains("playlist_count"));
+        QCOMPARE(sniff.contains("playlist_count"), !count.isEmpty());
+        QCOMPARE(sniff.value("playlist_count").toString(), count);
         QVERIFY(!r.ofType("downloading").isEmpty());
         QCOMPARE(r.ofType("downloading").last().value("progress").toString(), QString("1.0000"));
         const QJsonObject f = r.finished();
         QCOMPARE(f.value("ret_code").toString(), QString("0"));
-        QCOMPARE(QFileInfo(f.value("filepath").toString()).absolutePath(), dir);
+        QCOMPARE(f.value("filepath").toString(), dir + "/" + title + ".mp4");
         QCOMPARE(f.value("filesize").toString().toLongLong(),
                  QFileInfo(www.path() + "/clip.mp4").size());
         QCOMPARE(f.value("resolution").toString(), QString("640x360"));
@@ -100,17 +149,7 @@ private Q_SLOTS:
         QCOMPARE(r.ofType("sniff").size(), 1);
         QCOMPARE(sniff.value("local_thumbnail").toString(), QString());
         // Nothing but the file: no part file, no thumbnail in the download folder.
-        QCOMPARE(QDir(dir).entryList(QDir::Files | QDir::Hidden), QStringList{"clip.mp4"});
-    }
-
-    void pageWithOneVideoKeepsThePageTitle()
-    {
-        const QString dir = newJobDir();
-        const ToolRun r = run(writeParams(downloadParams(server->url("one.html"), dir)));
-        QVERIFY2(r.exitCode == 0, r.describe().constData());
-        QCOMPARE(r.ofType("sniff").value(0).value("title").toString(), QString("One clip"));
-        QCOMPARE(r.finished().value("filepath").toString(), dir + "/One clip.mp4");
-        QCOMPARE(QDir(dir).entryList(QDir::Files).size(), 1);
+        QCOMPARE(QDir(dir).entryList(QDir::Files | QDir::Hidden), QStringList{title + ".mp4"});
     }
 
     void playlistEntriesFetchTheirOwnMedia()
@@ -148,30 +187,6 @@ private Q_SLOTS:
                      e.value("title").toString());
             QVERIFY(!r.ofType("sniff").value(0).contains("playlist_count"));
         }
-    }
-
-    void plainDownloadOfSeveralVideosOffersThemAll()
-    {
-        const QString dir = newJobDir();
-        const ToolRun r = run(writeParams(downloadParams(server->url("three.html"), dir)));
-        QVERIFY2(r.exitCode == 0, r.describe().constData());
-        const QJsonObject sniff = r.ofType("sniff").value(0);
-        QCOMPARE(sniff.value("playlist_count").toString(), QString("3"));
-        QCOMPARE(sniff.value("title").toString(), QString("Three clips"));
-        QVERIFY(r.indexOf("sniff") < r.indexOf("downloading"));
-        QCOMPARE(resolutionOf(r.finished().value("filepath").toString()), QString("640x360"));
-    }
-
-    void analyseOnlyDownloadsNothing()
-    {
-        const QString params =
-            writeParams({{"url", server->url("one.html")}, {"sniff_only", "true"}});
-        const int before = QDir(QFileInfo(params).path()).entryList(QDir::Files).size();
-        const ToolRun r = run(params);
-        QVERIFY2(r.exitCode == 0, r.describe().constData());
-        QCOMPARE(r.ofType("sniff").value(0).value("title").toString(), QString("One clip"));
-        QVERIFY(r.ofType("downloading").isEmpty());
-        QCOMPARE(QDir(QFileInfo(params).path()).entryList(QDir::Files).size(), before);
     }
 
     void rateLimitSlowsTheTransfer()
@@ -331,15 +346,6 @@ private Q_SLOTS:
         QVERIFY2(unchecked.exitCode == 0, unchecked.describe().constData());
     }
 
-    void percentInTheFolderIsAPercent()
-    {
-        const QString dir = work.path() + "/100%done %(id)s";
-        const ToolRun r = run(writeParams(downloadParams(server->url("clip.mp4"), dir)));
-        QVERIFY2(r.exitCode == 0, r.describe().constData());
-        QCOMPARE(r.finished().value("filepath").toString(), dir + "/clip.mp4");
-        QVERIFY(QFileInfo::exists(dir + "/clip.mp4"));
-    }
-
     void downloadThenConvert_data()
     {
         QTest::addColumn<QString>("target");
@@ -379,108 +385,112 @@ private Q_SLOTS:
             QCOMPARE(resolutionOf(dir + "/" + expected), QString("426x240"));
     }
 
+    // Stopping a live recording, by interrupting the tool or (as the application does) the
+    // ffmpeg below it, saves what was recorded.
     void interruptedLiveRecordingLeavesAPlayableFile_data()
     {
         QTest::addColumn<QString>("address");
-        QTest::newRow("playlist address") << "live/stream.m3u8";
-        QTest::newRow("page showing the stream") << "live.html";
+        QTest::addColumn<QString>("interrupted");
+        QTest::newRow("playlist address") << "live/stream.m3u8"
+                                          << "vantoro-dl";
+        QTest::newRow("page showing the stream") << "live.html"
+                                                 << "vantoro-dl";
+        QTest::newRow("the recorder itself") << "live/stream.m3u8"
+                                             << "ffmpeg";
     }
     void interruptedLiveRecordingLeavesAPlayableFile()
     {
         QFETCH(QString, address);
+        QFETCH(QString, interrupted);
         const QString dir = newJobDir();
         liveClock.invalidate();
-        bool interrupted = false;
+        bool stopped = false;
         const ToolRun r = run(writeParams(downloadParams(server->url(address), dir)), 60000,
                               [&](QProcess &p, const ToolRun &sofar) {
-                                  if (!interrupted && sofar.ofType("downloading").size() >= 8) {
-                                      interrupted = true;
-                                      ::kill(pid_t(p.processId()), SIGINT);
+                                  if (stopped || sofar.ofType("downloading").size() < 8)
+                                      return;
+                                  for (const qint64 pid :
+                                       QList<qint64>{p.processId()} + descendants(p.processId())) {
+                                      QFile comm(QStringLiteral("/proc/%1/comm").arg(pid));
+                                      if (comm.open(QIODevice::ReadOnly) &&
+                                          comm.readAll().startsWith(interrupted.toLatin1())) {
+                                          stopped = true;
+                                          ::kill(pid_t(pid), SIGINT);
+                                          return;
+                                      }
                                   }
                               });
-        QVERIFY2(interrupted && r.exitCode == 0, r.describe().constData());
+        QVERIFY2(stopped && r.exitCode == 0, r.describe().constData());
         QCOMPARE(r.ofType("sniff").value(0).value("is_live").toString(), QString("true"));
         const QString file = r.finished().value("filepath").toString();
         QCOMPARE(QFileInfo(file).absolutePath(), dir);
         QCOMPARE(r.finished().value("resolution").toString(), QString("320x240"));
-        const double seconds =
-            probe(file).value("format").toObject().value("duration").toString().toDouble();
-        QVERIFY2(seconds >= 1.0, qPrintable(QString::number(seconds)));
+        QVERIFY2(durationOf(file) >= 1.0, qPrintable(QString::number(durationOf(file))));
     }
 
-    void interruptingTheRecorderItselfAlsoSaves()
+    // A stopped job leaves no process behind; asked to stop (not killed), it reports code 7,
+    // and a stopped conversion leaves no file and its source as it was.
+    void aStoppedJobLeavesNoProcess_data()
     {
-        // The application stops a recording by interrupting the ffmpeg below the tool.
-        const QString dir = newJobDir();
-        liveClock.invalidate();
-        bool stopped = false;
-        const ToolRun r =
-            run(writeParams(downloadParams(server->url("live/stream.m3u8"), dir)), 60000,
-                [&](QProcess &p, const ToolRun &sofar) {
-                    if (stopped || sofar.ofType("downloading").size() < 8)
-                        return;
-                    for (const qint64 pid : descendants(p.processId())) {
-                        QFile comm(QStringLiteral("/proc/%1/comm").arg(pid));
-                        if (comm.open(QIODevice::ReadOnly) && comm.readAll().startsWith("ffmpeg")) {
-                            stopped = true;
-                            ::kill(pid_t(pid), SIGINT);
-                        }
-                    }
-                });
-        QVERIFY2(stopped && r.exitCode == 0, r.describe().constData());
-        QVERIFY(probe(r.finished().value("filepath").toString())
-                    .value("format")
-                    .toObject()
-                    .value("duration")
-                    .toString()
-                    .toDouble() >= 1.0);
-    }
-
-    void childrenDieWithTheTool_data()
-    {
+        QTest::addColumn<bool>("convert");
         QTest::addColumn<int>("signal");
-        QTest::newRow("SIGKILL") << int(SIGKILL);
-        QTest::newRow("SIGTERM") << int(SIGTERM);
+        QTest::newRow("download, SIGKILL") << false << int(SIGKILL);
+        QTest::newRow("download, SIGTERM") << false << int(SIGTERM);
+        QTest::newRow("conversion, SIGINT") << true << int(SIGINT);
+        QTest::newRow("conversion, SIGTERM") << true << int(SIGTERM);
     }
-    void childrenDieWithTheTool()
+    void aStoppedJobLeavesNoProcess()
     {
+        QFETCH(bool, convert);
         QFETCH(int, signal);
+        const QString dir = newJobDir();
+        const qint64 size = QFileInfo(longClip).size();
+        const QJsonObject params =
+            convert ? convertParams(longClip, "MP4", dir,
+                                    {{"video", QJsonObject{{"resolution", "1280x720"}}}})
+                    : downloadParams(server->url("big.mp4"), dir, {{"ratelimit", "100000"}});
         QList<qint64> below;
-        const ToolRun r = run(writeParams(downloadParams(server->url("big.mp4"), newJobDir(),
-                                                         {{"ratelimit", "100000"}})),
-                              60000, [&](QProcess &p, const ToolRun &sofar) {
-                                  if (!below.isEmpty() || sofar.ofType("downloading").size() < 2)
-                                      return;
-                                  below = descendants(p.processId());
-                                  ::kill(pid_t(p.processId()), signal);
-                              });
-        QVERIFY2(!r.timedOut && !below.isEmpty(), r.describe().constData());
-        QVERIFY2(below.size() >= 2, "yt-dlp and the guardian"); // yt-dlp and the guardian
+        const ToolRun r = run(writeParams(params), 60000, [&](QProcess &p, const ToolRun &sofar) {
+            const QList<QJsonObject> progress =
+                sofar.ofType(convert ? "converting" : "downloading");
+            if (!below.isEmpty() || progress.size() < 2 ||
+                (convert && progress.last().value("progress").toString().toDouble() < 0.2))
+                return;
+            below = descendants(p.processId());
+            ::kill(pid_t(p.processId()), signal);
+        });
+        // Below a download: yt-dlp and the guardian.
+        QVERIFY2(!r.timedOut && below.size() >= (convert ? 1 : 2), r.describe().constData());
         QTRY_VERIFY_WITH_TIMEOUT(std::all_of(below.cbegin(), below.cend(), processGone), 5000);
-        if (signal == SIGTERM) {
+        if (signal != SIGKILL) {
             QCOMPARE(r.exitCode, 7);
             QCOMPARE(r.finished().value("ret_code").toString(), QString("7"));
         }
+        if (convert) {
+            QCOMPARE(QDir(dir).entryList(QDir::Files | QDir::Hidden), QStringList());
+            QCOMPARE(QFileInfo(longClip).size(), size);
+        }
     }
 
-    void ytdlpBesideTheToolIsPreferred_data()
+    void analysisWithTheYtdlpBesideTheTool_data()
     {
         QTest::addColumn<QString>("kind");
+        QTest::newRow("none beside the tool") << "none";
         QTest::newRow("executable") << "executable";
         QTest::newRow("zipapp") << "zipapp";
     }
-    void ytdlpBesideTheToolIsPreferred()
+    void analysisWithTheYtdlpBesideTheTool()
     {
         QFETCH(QString, kind);
         const QString folder = work.path() + "/beside-" + kind;
         QDir().mkpath(folder);
         QFile::copy(tool(), folder + "/vantoro-dl");
-        QString standIn;
+        QString standIn = QStandardPaths::findExecutable("yt-dlp");
         if (kind == "executable") {
             standIn = testutil::writeScript(folder + "/yt-dlp",
                                             "#!/bin/sh\necho used > \"$(dirname \"$0\")/marker\"\n"
                                             "exec /usr/bin/yt-dlp \"$@\"\n");
-        } else {
+        } else if (kind == "zipapp") {
             standIn = folder + "/yt-dlp.zip";
             QProcess zip;
             zip.start("/usr/bin/python3",
@@ -493,17 +503,21 @@ private Q_SLOTS:
                        standIn});
             QVERIFY(zip.waitForFinished() && zip.exitCode() == 0);
         }
-        const ToolRun r =
-            run(writeParams({{"url", server->url("one.html")}, {"sniff_only", "true"}}), 60000,
-                nullptr, QProcessEnvironment::systemEnvironment(), folder + "/vantoro-dl");
+        const QString params =
+            writeParams({{"url", server->url("one.html")}, {"sniff_only", "true"}});
+        const QStringList before = QDir(QFileInfo(params).path()).entryList(QDir::Files);
+        const ToolRun r = run(params, 60000, nullptr, QProcessEnvironment::systemEnvironment(),
+                              folder + "/vantoro-dl");
         QVERIFY2(r.exitCode == 0, r.describe().constData());
         QCOMPARE(r.lines.first().value("msg").toObject().value("yt_dlp").toString(), standIn);
-        QVERIFY(QFileInfo::exists(folder + "/marker"));
+        QCOMPARE(QFileInfo::exists(folder + "/marker"), kind != "none");
         QCOMPARE(r.ofType("sniff").value(0).value("title").toString(), QString("One clip"));
+        QVERIFY(r.ofType("downloading").isEmpty());
+        QCOMPARE(QDir(QFileInfo(params).path()).entryList(QDir::Files), before);
     }
 
     // Every failure is a "finished" line with a code, the reason in words and its kind; a
-    // failed download is never under its final name.
+    // failed download is never under its final name. "raw:" rows are parameter files as given.
     void failuresSayWhy_data()
     {
         QTest::addColumn<QString>("kind");
@@ -537,8 +551,33 @@ private Q_SLOTS:
                                         << "other";
         QTest::newRow("unreadable parameter file") << "no-params" << 3 << "cannot read"
                                                    << "other";
-        QTest::newRow("bad JSON") << "bad-json" << 3 << "not a JSON object"
+        QTest::newRow("bad JSON") << "raw:{\"downloader\": {\"url\": " << 3 << "not a JSON object"
                                   << "other";
+        QTest::newRow("not an object") << "raw:[1, 2]" << 3 << "not a JSON object"
+                                       << "other";
+        QTest::newRow("larger than 1 MiB")
+            << "raw:{\"x\": \"" + QString(1024 * 1024, 'a') + "\"}" << 3 << "larger than 1 MiB"
+            << "other";
+        QTest::newRow("save_path not a string")
+            << "raw:{\"downloader\": {\"url\": \"http://127.0.0.1:9/a.mp4\", \"save_path\": true}}"
+            << 2 << "\"save_path\" must be a string"
+            << "other";
+        QTest::newRow("url a number")
+            << "raw:{\"downloader\": {\"url\": 5, \"save_path\": \"/tmp/x\"}}" << 2
+            << "\"url\" must be a string"
+            << "other";
+        QTest::newRow("downloader not an object")
+            << "raw:{\"downloader\": \"x\"}" << 2 << "\"downloader\" must be an object"
+            << "other";
+        QTest::newRow("converter input a list")
+            << "raw:{\"converter\": {\"input\": [], \"preset\": \"p\", \"save_path\": "
+               "\"/tmp/x\"}}"
+            << 2 << "\"input\" must be a string"
+            << "other";
+        QTest::newRow("nothing to do") << "raw:{}" << 2 << "asks for nothing"
+                                       << "other";
+        QTest::newRow("ffmpeg missing") << "no-ffmpeg" << 4 << "ffmpeg not found"
+                                        << "other";
         QTest::newRow("disk full") << "disk-full" << 6 << "No space left on device"
                                    << "no_space";
         QTest::newRow("read-only folder") << "read-only" << 6 << "Read-only file system"
@@ -564,12 +603,17 @@ private Q_SLOTS:
         } else if (kind == "silent") {
             server->silent.insert("silent.mp4");
             address = server->url("silent.mp4");
-        } else if (kind == "no-ytdlp") {
+        } else if (kind == "no-ytdlp" || kind == "no-ffmpeg") {
             env.insert("PATH", work.path() + "/empty-path");
+            if (kind == "no-ffmpeg") {
+                QJsonObject convert = convertParams(clip, "MP3", dir);
+                convert.insert("ffmpeg_location", work.path() + "/no-ffmpeg-here");
+                params = writeParams(convert);
+            }
         } else if (kind == "no-params") {
             params = work.path() + "/does-not-exist.json";
-        } else if (kind == "bad-json") {
-            params = writeRaw("{\"downloader\": {\"url\": ");
+        } else if (kind.startsWith("raw:")) {
+            params = writeRaw(kind.mid(4).toUtf8());
         } else if (kind == "disk-full" || kind == "read-only") {
             mounted = work.path() + "/" + kind;
             QDir().mkpath(mounted);
@@ -598,6 +642,7 @@ private Q_SLOTS:
         QVERIFY(error.size() <= 300 && !error.contains('\n'));
         QCOMPARE(r.lines.last().value("type").toString(), QString("finished"));
         QVERIFY2(left.isEmpty(), qPrintable(left.join(',')));
+        QVERIFY(!QFileInfo::exists("/tmp/x/true"));
         // What arrived of a cut download stays as a part, for the next run to resume.
         if (errorKind == "truncated" || errorKind == "stalled")
             QCOMPARE(parts.size(), 1);
@@ -620,6 +665,257 @@ private Q_SLOTS:
                  server->lastHeadByPath.value("big.mp4").constData());
         QCOMPARE(testutil::readFile(resumed.finished().value("filepath").toString()),
                  testutil::readFile(source));
+    }
+
+    void conversionToMp3()
+    {
+        const QString dir = newJobDir();
+        const ToolRun r = run(writeParams(
+            convertParams(clip, "MP3", dir, {{"audio", QJsonObject{{"bit_rate", "128K"}}}})));
+        QVERIFY2(r.exitCode == 0, r.describe().constData());
+        const QList<QJsonObject> progress = r.ofType("converting");
+        QVERIFY(!progress.isEmpty());
+        QVERIFY(progress.last().value("pid").toString().toLongLong() > 0);
+        QCOMPARE(progress.last().value("progress").toString().toDouble(), 1.0);
+        const QJsonObject f = r.finished();
+        QCOMPARE(f.value("ret_code").toString(), QString("0"));
+        QCOMPARE(f.value("filepath").toString(), dir + "/clip.mp3");
+        QCOMPARE(f.value("filetype").toString(), QString("MP3"));
+        QCOMPARE(f.value("duration").toString(), QString("5"));
+        QCOMPARE(f.value("filesize").toString().toLongLong(), QFileInfo(dir + "/clip.mp3").size());
+        const QJsonArray streams = testutil::probe(dir + "/clip.mp3").value("streams").toArray();
+        QCOMPARE(streams.size(), 1);
+        QCOMPARE(streams.at(0).toObject().value("codec_name").toString(), QString("mp3"));
+        QVERIFY(qAbs(streams.at(0).toObject().value("bit_rate").toString().toInt() - 128000) <
+                8000);
+        QVERIFY(QFileInfo::exists(clip)); // the input is left alone
+        QCOMPARE(QDir(dir).entryList(QDir::Files | QDir::Hidden), QStringList{"clip.mp3"});
+    }
+
+    void resolutionMeansLines_data()
+    {
+        QTest::addColumn<QString>("source");
+        QTest::addColumn<QString>("preset");
+        QTest::addColumn<QString>("resolution");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("16:9 at 480P") << "clip"
+                                      << "MP4"
+                                      << "720x480"
+                                      << "854x480";
+        QTest::newRow("4:3 at 480P") << "square"
+                                     << "MP4"
+                                     << "720x480"
+                                     << "640x480";
+        QTest::newRow("16:9 at 240P") << "clip"
+                                      << "MKV"
+                                      << "320x240"
+                                      << "426x240";
+        QTest::newRow("origin") << "clip"
+                                << "MKV"
+                                << "origin"
+                                << "640x360";
+        QTest::newRow("no resolution") << "square"
+                                       << "MP4"
+                                       << ""
+                                       << "320x240";
+    }
+    void resolutionMeansLines()
+    {
+        QFETCH(QString, source);
+        QFETCH(QString, preset);
+        QFETCH(QString, resolution);
+        QFETCH(QString, expected);
+        const QString dir = newJobDir();
+        const ToolRun r =
+            run(writeParams(convertParams(source == "clip" ? clip : square, preset, dir,
+                                          {{"video", QJsonObject{{"resolution", resolution}}},
+                                           {"audio", QJsonObject{{"encoder", "none"}}}})));
+        QVERIFY2(r.exitCode == 0, r.describe().constData());
+        const QString file = r.finished().value("filepath").toString();
+        QCOMPARE(r.finished().value("resolution").toString(), expected);
+        QCOMPARE(resolutionOf(file), expected);
+        // Muted: the video stream alone.
+        QCOMPARE(testutil::probe(file).value("streams").toArray().size(), 1);
+        QVERIFY(!testutil::streamOf(file, "video").isEmpty());
+    }
+
+    // The application hands over the probe it has: the tool then starts no ffprobe of its own.
+    void aProbeHandedOverIsNotRepeated()
+    {
+        const QString folder = work.path() + "/programs";
+        QDir().mkpath(folder);
+        QFile::link("/usr/bin/ffmpeg", folder + "/ffmpeg");
+        testutil::writeFile(folder + "/ffprobe",
+                            "#!/bin/sh\necho run >> \"$(dirname \"$0\")/probes\"\n"
+                            "exec /usr/bin/ffprobe \"$@\"\n");
+        QFile::setPermissions(folder + "/ffprobe",
+                              QFile::permissions(folder + "/ffprobe") | QFileDevice::ExeOwner);
+        const QByteArray probe = QJsonDocument(testutil::probe(clip)).toJson();
+        for (const bool handedOver : {true, false}) {
+            QJsonObject extra{{"video", QJsonObject{{"resolution", "origin"}}}};
+            if (handedOver) {
+                extra.insert("probe", QString::fromUtf8(probe));
+                extra.insert("duration", "5.0");
+            }
+            QJsonObject params = convertParams(clip, "MKV", newJobDir(), extra);
+            params.insert("ffmpeg_location", folder);
+            const ToolRun r = run(writeParams(params));
+            QVERIFY2(r.exitCode == 0, r.describe().constData());
+            // The streams are copied as the source holds them either way.
+            QCOMPARE(r.finished().value("resolution").toString(), QString("640x360"));
+            QCOMPARE(QFileInfo::exists(folder + "/probes"), !handedOver);
+        }
+    }
+
+    // A source name of 250 bytes (two-byte characters across the cut) still converts: the work
+    // names are cut to 255 bytes by whole characters, the extension kept.
+    void aLongNameIsShortenedByWholeCharacters()
+    {
+        const QString dir = newJobDir();
+        const QString name = QString(4, QLatin1Char('a')) + QString(121, QChar(0x00E9)) + ".mp4";
+        QCOMPARE(name.toUtf8().size(), 250);
+        const QString input = work.path() + "/" + name;
+        QVERIFY(QFile::copy(square, input));
+        const QString params = writeParams(convertParams(input, "MKV", dir));
+        for (int i = 0; i < 2; ++i) {
+            const ToolRun r = run(params);
+            QVERIFY2(r.exitCode == 0, r.describe().constData());
+            const QString out = QFileInfo(r.finished().value("filepath").toString()).fileName();
+            QVERIFY(out.endsWith(i == 0 ? "\u00e9.mkv" : "\u00e9(1).mkv"));
+            QVERIFY(out.toUtf8().size() <= 255);
+            QVERIFY(!out.contains(QChar::ReplacementCharacter));
+        }
+        QCOMPARE(QDir(dir).entryList(QDir::Files).size(), 2);
+    }
+
+    void aFullFolderFailsClearly()
+    {
+        const QString mounted = work.path() + "/tiny";
+        QDir().mkpath(mounted);
+        QProcess mount;
+        mount.start("mount", {"-t", "tmpfs", "-o", "size=48k", "tmpfs", mounted});
+        if (!mount.waitForFinished() || mount.exitCode() != 0)
+            QSKIP("cannot mount a small file system here");
+        const qint64 size = QFileInfo(longClip).size();
+        QVERIFY(size > 200 * 1024);
+        const ToolRun r = run(writeParams(convertParams(longClip, "MKV", mounted)));
+        const QStringList left = QDir(mounted).entryList(QDir::Files | QDir::Hidden);
+        QProcess::execute("umount", {mounted});
+        QCOMPARE(r.exitCode, 6);
+        QCOMPARE(r.finished().value("ret_code").toString(), QString("6"));
+        const QString error = r.finished().value("error").toString();
+        QVERIFY2(error.contains("No space left on device") && error.contains(mounted),
+                 qPrintable(error));
+        QCOMPARE(left, QStringList());
+        QCOMPARE(QFileInfo(longClip).size(), size);
+    }
+
+    // There is a preset for every target, and each gives ffmpeg arguments that work.
+    void everyPresetProducesAPlayableFile()
+    {
+        const QStringList presets =
+            QDir(testutil::helperPath("../bin/OneClickedType")).entryList({"*.json"});
+        for (const char *t :
+             {"MP4",      "MOV",      "WMV",    "AVI",  "FLV",           "MKV",
+              "HEVC MP4", "HEVC MKV", "iPhone", "iPad", "Android Phone", "Android Tablets",
+              "3GP",      "MP3",      "M4A",    "MKA",  "WAV",           "AAC",
+              "FLAC",     "AIFF",     "OGG"})
+            QVERIFY2(presets.contains(QString(t) + ".json"), t);
+        // A short input keeps this quick.
+        const QString input = work.path() + "/short.mp4";
+        QVERIFY(testutil::runFfmpeg({"-f", "lavfi", "-i", "testsrc=size=320x180:rate=25", "-f",
+                                     "lavfi", "-i", "sine", "-t", "1", "-c:v", "libx264",
+                                     "-pix_fmt", "yuv420p", "-c:a", "aac", "-shortest", input}));
+        for (const QString &name : presets) {
+            QFile f(preset(QFileInfo(name).completeBaseName()));
+            QVERIFY(f.open(QIODevice::ReadOnly));
+            QVERIFY2(!QJsonDocument::fromJson(f.readAll())
+                          .object()
+                          .value("extension")
+                          .toString()
+                          .isEmpty(),
+                     qPrintable(name));
+            const QString dir = newJobDir();
+            const ToolRun r =
+                run(writeParams(convertParams(input, QFileInfo(name).completeBaseName(), dir,
+                                              {{"video", QJsonObject{{"resolution", "origin"}}},
+                                               {"audio", QJsonObject{{"bit_rate", "origin"}}}})));
+            QVERIFY2(r.exitCode == 0, qPrintable(name + "\n" + r.describe().constData()));
+            QVERIFY2(testutil::probe(r.finished().value("filepath").toString()).contains("format"),
+                     qPrintable(name));
+        }
+    }
+
+    // Every kind of failure the tool names reaches the job, and the list keeps it; nothing lands
+    // in the download folder. A cut download is a failure whose part Retry continues with a
+    // range request.
+    void aFailedDownloadKeepsItsReason_data()
+    {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<protocol::FailureKind>("kind");
+        QTest::newRow("refused") << "refused" << protocol::FailureKind::ConnectionRefused;
+        QTest::newRow("404") << "fault/404/clip.mp4" << protocol::FailureKind::NotFound;
+        QTest::newRow("403") << "fault/403/clip.mp4" << protocol::FailureKind::Forbidden;
+        QTest::newRow("500") << "fault/500/clip.mp4" << protocol::FailureKind::ServerError;
+        QTest::newRow("no media") << "nothing.html" << protocol::FailureKind::Unsupported;
+        QTest::newRow("cut, then resumed") << "big.mp4" << protocol::FailureKind::Truncated;
+    }
+    void aFailedDownloadKeepsItsReason()
+    {
+        QFETCH(QString, path);
+        QFETCH(protocol::FailureKind, kind);
+        const QString source = www.path() + "/big.mp4";
+        const qint64 half = QFileInfo(source).size() / 2;
+        const bool cut = path == "big.mp4";
+        if (cut)
+            server->dropAfter.insert(path, half);
+        const QStringList before = QDir(fixture::downloadFolder()).entryList(QDir::Files);
+        SniffMgr mgr;
+        SniffTask *task =
+            mgr.newTask(path == "refused" ? TestHttpServer::refusedUrl() : server->url(path), {});
+        mgr.addTask(task);
+        mgr.schedule();
+        QTRY_COMPARE_WITH_TIMEOUT(task->state(), SniffTask::State::Failed, 90000);
+        QTRY_COMPARE(mgr.runningCount(), 0);
+        QVERIFY2(task->result().failure == kind, qPrintable(task->result().error));
+        mgr.saveNow();
+        const tasklist::Records listed = tasklist::load(taskListPath());
+        QCOMPARE(listed.size(), 1);
+        QVERIFY(listed.first().result.failure == kind);
+        QCOMPARE(QDir(fixture::downloadFolder()).entryList(QDir::Files), before);
+        if (!cut)
+            return;
+        QCOMPARE(QDir(task->workDir()).entryList({"*.part"}, QDir::Files).size(), 1);
+        server->dropAfter.remove(path);
+        QSignalSpy added(&mgr, &SniffMgr::mgrAddDownloadedTask);
+        mgr.resumeTask(task);
+        QTRY_COMPARE_WITH_TIMEOUT(added.count(), 1, 90000);
+        QVERIFY2(server->lastHeadByPath.value(path).contains(
+                     "Range: bytes=" + QByteArray::number(half) + '-'),
+                 server->lastHeadByPath.value(path).constData());
+        QCOMPARE(QFileInfo(task->filePath()).size(), QFileInfo(source).size());
+    }
+
+    void aStoppedLiveRecordingIsSavedAndDescribed()
+    {
+        SniffMgr mgr;
+        liveClock.invalidate();
+        SniffTask *task = mgr.newTask(server->url("live/stream.m3u8"), {});
+        QSignalSpy added(&mgr, &SniffMgr::mgrAddDownloadedTask);
+        mgr.addTask(task);
+        mgr.schedule();
+        QSignalSpy reports(task, &SniffTask::taskDownloading);
+        QTRY_VERIFY_WITH_TIMEOUT(task->isLive(), 30000);
+        // A few seconds recorded: ffmpeg reports the recording's progress about twice a second.
+        QTRY_VERIFY_WITH_TIMEOUT(reports.count() >= 6, 30000);
+        mgr.pauseTask(task, false);
+        QTRY_COMPARE_WITH_TIMEOUT(added.count(), 1, 30000);
+        QCOMPARE(task->state(), SniffTask::State::Saved);
+        const QString file = task->filePath();
+        QCOMPARE(QFileInfo(file).absolutePath(), fixture::downloadFolder());
+        QVERIFY(task->result().succeeded());
+        QCOMPARE(task->result().resolution, QString("320x240"));
+        QVERIFY(task->result().duration >= 1);
     }
 };
 

@@ -36,15 +36,6 @@ struct ToolRun
         return found;
     }
     QJsonObject finished() const { return ofType("finished").value(0); }
-    // Where the first line of a type is, -1 when there is none.
-    int indexOf(const QString &type) const
-    {
-        for (int i = 0; i < lines.size(); ++i) {
-            if (lines.at(i).value("type").toString() == type)
-                return i;
-        }
-        return -1;
-    }
     QByteArray describe() const
     {
         QByteArray text = "exit " + QByteArray::number(exitCode) + "\n";
@@ -159,24 +150,22 @@ public:
         return result;
     }
 
-    static QJsonObject probe(const QString &path)
-    {
-        QProcess p;
-        p.start("ffprobe",
-                {"-v", "error", "-print_format", "json", "-show_format", "-show_streams", path});
-        p.waitForFinished(30000);
-        return QJsonDocument::fromJson(p.readAllStandardOutput()).object();
-    }
     static QString resolutionOf(const QString &path)
     {
-        for (const QJsonValue &v : probe(path).value("streams").toArray()) {
-            const QJsonObject s = v.toObject();
-            if (s.value("codec_type").toString() == "video")
-                return QStringLiteral("%1x%2")
-                    .arg(s.value("width").toInt())
-                    .arg(s.value("height").toInt());
-        }
-        return QString();
+        const QJsonObject video = testutil::streamOf(path, "video");
+        return video.isEmpty() ? QString()
+                               : QStringLiteral("%1x%2")
+                                     .arg(video.value("width").toInt())
+                                     .arg(video.value("height").toInt());
+    }
+    static double durationOf(const QString &path)
+    {
+        return testutil::probe(path)
+            .value("format")
+            .toObject()
+            .value("duration")
+            .toString()
+            .toDouble();
     }
 
     // A process that has ended (a zombie nobody collected counts as ended).

@@ -30,10 +30,12 @@ struct ModalAnswer
     bool answered = false;
 };
 
-// Polls for a modal window for up to `timeoutMs`; `prepare` may fill in fields first.
+// Polls for a modal window for up to `timeoutMs`; `prepare` may fill in fields first. With
+// `matches`, other modal windows are left alone until one that matches shows.
 inline std::shared_ptr<ModalAnswer> answerNextModal(const QString &buttonText,
                                                     std::function<void(QWidget *)> prepare = {},
-                                                    int timeoutMs = 10000)
+                                                    int timeoutMs = 10000,
+                                                    std::function<bool(QWidget *)> matches = {})
 {
     auto answer = std::make_shared<ModalAnswer>();
     auto *timer = new QTimer;
@@ -41,7 +43,7 @@ inline std::shared_ptr<ModalAnswer> answerNextModal(const QString &buttonText,
     QObject::connect(timer, &QTimer::timeout, [=] {
         *started += 20;
         QWidget *modal = QApplication::activeModalWidget();
-        if (!modal) {
+        if (!modal || (matches && !matches(modal))) {
             if (*started > timeoutMs)
                 timer->deleteLater();
             return;
@@ -63,6 +65,16 @@ inline std::shared_ptr<ModalAnswer> answerNextModal(const QString &buttonText,
     });
     timer->start(20);
     return answer;
+}
+
+// Answers the next modal window of that class only.
+template <typename Dialog>
+std::shared_ptr<ModalAnswer> answerNext(const QString &buttonText,
+                                        std::function<void(QWidget *)> prepare = {},
+                                        int timeoutMs = 120000)
+{
+    return answerNextModal(buttonText, std::move(prepare), timeoutMs,
+                           [](QWidget *modal) { return qobject_cast<Dialog *>(modal); });
 }
 
 } // namespace testutil

@@ -7,6 +7,9 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QProcess>
 #include <QSettings>
 #include <QStandardPaths>
@@ -113,6 +116,26 @@ inline bool makeHlsSegments(const QString &folder, int seconds)
                        "-shortest -f hls -hls_time 1 -hls_list_size 0")
             .split(QLatin1Char(' ')) +
         QStringList{"-hls_segment_filename", folder + "/seg%03d.ts", folder + "/all.m3u8"});
+}
+
+// What ffprobe says of a media file: its "format" and its "streams".
+inline QJsonObject probe(const QString &path)
+{
+    QProcess ffprobe;
+    ffprobe.start(QStringLiteral("ffprobe"),
+                  {"-v", "error", "-print_format", "json", "-show_format", "-show_streams", path});
+    ffprobe.waitForFinished(30000);
+    return QJsonDocument::fromJson(ffprobe.readAllStandardOutput()).object();
+}
+
+// The file's first stream of a kind ("video", "audio"); empty when it has none.
+inline QJsonObject streamOf(const QString &path, const QString &kind)
+{
+    for (const QJsonValue &v : probe(path).value(QStringLiteral("streams")).toArray()) {
+        if (v.toObject().value(QStringLiteral("codec_type")).toString() == kind)
+            return v.toObject();
+    }
+    return QJsonObject();
 }
 
 } // namespace testutil

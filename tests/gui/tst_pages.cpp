@@ -119,10 +119,8 @@ private Q_SLOTS:
         QCOMPARE(page->selectedTasks().size(), 1);
         QCOMPARE(page->selectedTasks().first()->url(), staying(3));
         clearDownloading();
-    }
 
-    void theMp3PasteMarksItsTasksAudioOnly()
-    {
+        // The MP3 paste marks its tasks audio only.
         QApplication::clipboard()->setText(staying(7));
         QAction action;
         action.setData(209);

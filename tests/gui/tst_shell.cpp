@@ -32,7 +32,7 @@ private Q_SLOTS:
 
     void cleanup() { LanguageSettings::instance()->setLanguage(LanguageSettings::English); }
 
-    void unknownCategoriesUseEnglishAndAreKept()
+    void unknownCategoriesUseEnglishAndSwitchingRetranslatesOpenWindows()
     {
         QCOMPARE(LanguageSettings::translationFile(14), LanguageSettings::translationFile(0));
         QCOMPARE(LanguageSettings::translationFile(-1), QString(":/translations/vantoro-en-us.qm"));
@@ -41,10 +41,8 @@ private Q_SLOTS:
         for (int c = 0; c <= 13; ++c)
             QVERIFY2(QFile::exists(LanguageSettings::translationFile(c)),
                      qPrintable(QString::number(c)));
-    }
 
-    void switchingLanguageRetranslatesOpenWindows()
-    {
+        // Switching retranslates the open windows.
         CloseConfirmDlg dialog;
         dialog.show();
         auto *box = dialog.findChild<QCheckBox *>();

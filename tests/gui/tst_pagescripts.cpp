@@ -502,18 +502,7 @@ private Q_SLOTS:
         sendFromOurWorld(server.url("media/clip.mp4"), 1000);
         QTRY_COMPARE_WITH_TIMEOUT(gate().tried(), tried + 1001, 20000);
         QTRY_COMPARE_WITH_TIMEOUT(started.size(), 1, 10000);
-        // Clicks as fast as they come: at most kPerMinute requests a minute.
-        for (int i = 0; i < RequestGate::kPerMinute + 2; ++i) {
-            now += 100;
-            QVERIFY(testutil::clickElement(browser->view(), "__clipmoor.buttons()[0].host"));
-            sendFromOurWorld(server.url("media/clip.mp4"), 50);
-        }
-        const int asked = 1001 + (RequestGate::kPerMinute + 2) * 51;
-        QTRY_COMPARE_WITH_TIMEOUT(gate().tried(), tried + asked, 20000);
-        QTRY_COMPARE_WITH_TIMEOUT(started.size(), RequestGate::kPerMinute, 10000);
-        QCOMPARE(gate().accepted() - accepted, RequestGate::kPerMinute);
-        qInfo("flood: requests tried %d, accepted %d, dropped %d", asked,
-              gate().accepted() - accepted, asked - (gate().accepted() - accepted));
+        QCOMPARE(gate().accepted() - accepted, 1);
     }
 
     void aCrossOriginFrameLendsNoClick()

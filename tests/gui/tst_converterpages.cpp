@@ -78,7 +78,7 @@ private Q_SLOTS:
         MyProcessHelper::instance()->killAll();
     }
 
-    void droppedFoldersAreSearched()
+    void droppedFoldersAreSearchedAndTheirMediaAdded()
     {
         const QString folder = work.filePath("drop");
         file("drop/a.mp4");
@@ -95,10 +95,8 @@ private Q_SLOTS:
         QDragEnterEvent refused(QPoint(10, 10), Qt::CopyAction, &nothing, Qt::LeftButton, {});
         QApplication::sendEvent(page, &refused);
         QVERIFY(!refused.isAccepted());
-    }
 
-    void addingShowsProgressRowsAndFailures()
-    {
+        // A folder with media is taken: its files are inspected, the failures listed.
         const QString clip = work.filePath("media/first clip.mp4");
         QDir().mkpath(work.filePath("media"));
         QVERIFY(testutil::makeClip(clip, 1, "320x240"));

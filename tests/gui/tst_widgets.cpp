@@ -22,13 +22,6 @@ private Q_SLOTS:
         initGuiResources(); // the application font, as in the app
     }
 
-    void embeddedPicturesLoad()
-    {
-        QVERIFY(!appIconPixmap().isNull());
-        QCOMPARE(appIconPixmap(QSize(60, 60)).size(), QSize(60, 60) * screenPixelRatio());
-        QVERIFY(QFile::exists(":/res/loading2.gif"));
-    }
-
     // A question returns the number of the button pressed (0: closed), the last button is the
     // default; a busy box has no button and cannot be closed.
     void messageBoxesNumberTheirButtons()
@@ -81,8 +74,12 @@ private Q_SLOTS:
         QCOMPARE(bar.height(), 6);
     }
 
-    void imageButtonPicksItsPicture()
+    // The embedded pictures load; an image button picks the one for its state.
+    void picturesLoadAndImageButtonsPickTheirs()
     {
+        QVERIFY(!appIconPixmap().isNull());
+        QCOMPARE(appIconPixmap(QSize(60, 60)).size(), QSize(60, 60) * screenPixelRatio());
+        QVERIFY(QFile::exists(":/res/loading2.gif"));
         ImageButton button;
         button.resize(40, 20);
         QColor colour;

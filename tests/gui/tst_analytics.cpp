@@ -3,14 +3,10 @@
 // without the user's consent.
 #include "core/analytics/analytics.h"
 #include "core/analytics/ganalytics.h"
-#include "core/foundation/preferences.h"
 #include "gui/mainwindow/preferencesdlg.h"
 #include "gui/widgets/pictures.h"
-#include "helpers/fixture.h"
+#include "helpers/gui_test.h"
 
-#include <QCheckBox>
-#include <QCoreApplication>
-#include <QSignalSpy>
 #include <QUrlQuery>
 
 namespace {
@@ -187,7 +183,7 @@ private Q_SLOTS:
         QTRY_COMPARE(client->queuedCount(), 0);
     }
 
-    void hitsOlderThanFourHoursAreDroppedUnsent()
+    void hitsOlderThanFourHoursAreDroppedUnsentAndFinishingWaitsOnlyForWhatIsLeft()
     {
         QObject owner;
         GAnalytics *client = newClient(&owner);
@@ -199,6 +195,14 @@ private Q_SLOTS:
         QTRY_COMPARE(server->bodies.size(), 1);
         QVERIFY(server->bodies.first().contains("&ea=New&qt=0"));
         QTRY_COMPARE(client->queuedCount(), 0);
+        // Finishing with nothing waiting ends at once; with a hit waiting, once it was posted.
+        QSignalSpy finished(client, &GAnalytics::finished);
+        client->finish(60000);
+        QVERIFY(finished.wait(5000));
+        client->sendEvent("Lifecycle", "Quit");
+        client->finish(60000);
+        QVERIFY(finished.wait(5000));
+        QCOMPARE(server->bodies.size(), 2);
     }
 
     void aCollectorThatIsDownOrSilentBlocksNothingAndTheQueueStaysBounded()
@@ -247,28 +251,10 @@ private Q_SLOTS:
         QCOMPARE(timed->queuedCount(), 1);
     }
 
-    void finishingWithNothingWaitingEndsAtOnce()
-    {
-        QObject owner;
-        GAnalytics *client = newClient(&owner);
-        QSignalSpy finished(client, &GAnalytics::finished);
-        client->finish(60000);
-        QVERIFY(finished.wait(5000));
-        // With hits waiting it ends as soon as the last was posted.
-        client->sendEvent("Lifecycle", "Quit");
-        client->finish(60000);
-        QVERIFY(finished.wait(5000));
-        QCOMPARE(server->bodies.size(), 1);
-    }
-
     void thePreferencesOfferTheChoiceOnByDefaultOnlyWithACollector()
     {
-        const auto box = [](PreferencesDlg &dialog) -> QCheckBox * {
-            for (QCheckBox *check : dialog.findChildren<QCheckBox *>()) {
-                if (check->text() == "Send anonymous usage statistics")
-                    return check;
-            }
-            return nullptr;
+        const auto box = [](PreferencesDlg &dialog) {
+            return testutil::childWithText<QCheckBox>(&dialog, "Send anonymous usage statistics");
         };
         testutil::storedSettings().remove("kAnalytics_SendUsageStatistics");
         {

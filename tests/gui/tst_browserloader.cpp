@@ -1,19 +1,11 @@
 // The browser tab and the browser module: the main window makes the browser through the factory
 // it is given (or from the module), hands it the addresses the downloading page sends there, and
 // shows a plain notice instead of failing when the browser cannot be loaded.
-#include "core/foundation/preferences.h"
 #include "gui/mainwindow/browserloader.h"
 #include "gui/mainwindow/mainwindow.h"
 #include "gui/pages/downloadingpage.h"
-#include "helpers/fixture.h"
+#include "helpers/gui_test.h"
 #include "helpers/windowtest.h"
-
-#include <QAbstractButton>
-#include <QButtonGroup>
-#include <QLabel>
-#include <QStackedWidget>
-#include <QTest>
-#include <QUrl>
 
 namespace {
 

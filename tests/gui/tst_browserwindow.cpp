@@ -6,16 +6,7 @@
 #include "gui/browser/browserwindow.h"
 #include "gui/browser/webhomepage.h"
 #include "gui/browser/webview.h"
-#include "helpers/fixture.h"
-#include "helpers/modalhelper.h"
-
-#include <QApplication>
-#include <QLineEdit>
-#include <QListView>
-#include <QProgressBar>
-#include <QPushButton>
-#include <QSignalSpy>
-#include <QtTest>
+#include "helpers/gui_test.h"
 
 class TestBrowserWindow : public QObject
 {

@@ -4,9 +4,6 @@
 #include "core/converter/convertlistfile.h"
 #include "core/converter/convertmanager.h"
 #include "core/converter/converttask.h"
-#include "core/engine/sniffmgr.h"
-#include "core/foundation/paths.h"
-#include "core/foundation/preferences.h"
 #include "core/process/myprocess.h"
 #include "gui/converter/adaptation.h"
 #include "gui/converter/convertedpage.h"
@@ -21,25 +18,7 @@
 #include "gui/widgets/mediaroles.h"
 #include "gui/widgets/pictures.h"
 #include "gui/widgets/progressbar.h"
-#include "helpers/fixture.h"
-#include "helpers/modalhelper.h"
-
-#include <QAction>
-#include <QCheckBox>
-#include <QComboBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QListView>
-#include <QListWidget>
-#include <QMenu>
-#include <QMimeData>
-#include <QPainter>
-#include <QPointer>
-#include <QProgressBar>
-#include <QPushButton>
-#include <QSignalSpy>
-#include <QTemporaryDir>
-#include <QToolButton>
+#include "helpers/gui_test.h"
 
 class TestConverterPages : public QObject
 {
@@ -99,7 +78,7 @@ private Q_SLOTS:
         MyProcessHelper::instance()->killAll();
     }
 
-    void droppedFoldersAreSearched()
+    void droppedFoldersAreSearchedAndTheirMediaAdded()
     {
         const QString folder = work.filePath("drop");
         file("drop/a.mp4");
@@ -116,10 +95,8 @@ private Q_SLOTS:
         QDragEnterEvent refused(QPoint(10, 10), Qt::CopyAction, &nothing, Qt::LeftButton, {});
         QApplication::sendEvent(page, &refused);
         QVERIFY(!refused.isAccepted());
-    }
 
-    void addingShowsProgressRowsAndFailures()
-    {
+        // A folder with media is taken: its files are inspected, the failures listed.
         const QString clip = work.filePath("media/first clip.mp4");
         QDir().mkpath(work.filePath("media"));
         QVERIFY(testutil::makeClip(clip, 1, "320x240"));
@@ -192,19 +169,37 @@ private Q_SLOTS:
         QVERIFY(!ConvertManager::instance()->isLoading());
     }
 
+    // A row's button asks for the target (cancelled: nothing starts, nothing is stored), then
+    // converts; a row whose source went missing offers its removal instead.
     void convertOneFromItsRow()
     {
         ConvertTask *task = addTask(file("row/short.mp4"));
-        const int row = page->model()->rowOf(task);
+        const QString before = Preferences::instance()->convertVideoFormat();
+        auto cancel = testutil::answerNextModal("Cancel", [](QWidget *modal) {
+            qobject_cast<Adaptation *>(modal)->targetButton("MKV")->click();
+        });
+        clickRowButton(page->list(), page->delegate(), page->model()->rowOf(task));
+        QVERIFY(cancel->answered);
+        QCOMPARE(task->state(), int(ConvertTask::Idle));
+        QCOMPARE(Preferences::instance()->convertVideoFormat(), before);
+
         QSignalSpy added(data, &ConvertDataManager::convertedFileDidAdd);
         auto answer = chooseMp4();
-        clickRowButton(page->list(), page->delegate(), row);
+        clickRowButton(page->list(), page->delegate(), page->model()->rowOf(task));
         QVERIFY(answer->answered);
         QVERIFY(added.wait(10000));
         QCOMPARE(page->model()->rowOf(task), -1);
         const ConvMediaInfo *result = data->convertedItemList().first();
         QCOMPARE(QFileInfo(result->outputPath).fileName(), QStringLiteral("short.mp4"));
         QCOMPARE(Preferences::instance()->convertVideoResolution(), QStringLiteral("720P"));
+
+        const QString source = file("vanishing.mp4");
+        ConvertTask *vanishing = addTask(source);
+        QFile::remove(source);
+        auto removal = testutil::answerNextModal("Delete");
+        clickRowButton(page->list(), page->delegate(), page->model()->rowOf(vanishing));
+        QVERIFY(removal->answered);
+        QVERIFY(!data->taskForSource(source));
     }
 
     void convertAllStopAndRestart()
@@ -269,30 +264,6 @@ private Q_SLOTS:
             QVERIFY2(left >= 0, qPrintable(QString("frame %1 not painted").arg(frame)));
         }
         task->setState(ConvertTask::Idle);
-    }
-
-    void chooserCancelStartsNothing()
-    {
-        ConvertTask *task = addTask(file("cancel-chooser.mp4"));
-        const QString before = Preferences::instance()->convertVideoFormat();
-        auto answer = testutil::answerNextModal("Cancel", [](QWidget *modal) {
-            qobject_cast<Adaptation *>(modal)->targetButton("MKV")->click();
-        });
-        clickRowButton(page->list(), page->delegate(), page->model()->rowOf(task));
-        QVERIFY(answer->answered);
-        QCOMPARE(task->state(), int(ConvertTask::Idle));
-        QCOMPARE(Preferences::instance()->convertVideoFormat(), before);
-    }
-
-    void missingSourceOffersRemoval()
-    {
-        const QString source = file("vanishing.mp4");
-        ConvertTask *task = addTask(source);
-        QFile::remove(source);
-        auto answer = testutil::answerNextModal("Delete");
-        clickRowButton(page->list(), page->delegate(), page->model()->rowOf(task));
-        QVERIFY(answer->answered);
-        QVERIFY(!data->taskForSource(source));
     }
 
     void deleteSelectedAndAll()

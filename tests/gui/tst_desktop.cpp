@@ -7,20 +7,12 @@
 #include "core/converter/convertmanager.h"
 #include "core/converter/converttask.h"
 #include "core/converter/convmediainfo.h"
-#include "core/engine/sniffmgr.h"
-#include "core/engine/snifftask.h"
-#include "core/foundation/paths.h"
-#include "core/foundation/preferences.h"
 #include "core/platform/platform.h"
 #include "core/provision/dltoolmanager.h"
 #include "gui/mainwindow/desktopbridge.h"
 #include "gui/pages/fileactions.h"
 #include "helpers/fakebus.h"
-#include "helpers/fixture.h"
-#include "helpers/modalhelper.h"
-
-#include <QSignalSpy>
-#include <QWidget>
+#include "helpers/gui_test.h"
 
 class TestDesktop : public QObject
 {

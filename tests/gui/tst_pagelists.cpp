@@ -2,12 +2,7 @@
 // were opened on (while an update check keeps retrying), failures that say why, rows drawn at once
 // after a paste, the row buttons and the hover colour under a real pointer, titles as stored, and
 // the toolbar's menus, which open without a nested event loop.
-#include "core/engine/sniffmgr.h"
 #include "core/engine/sniffoperator.h"
-#include "core/engine/snifftask.h"
-#include "core/foundation/applog.h"
-#include "core/foundation/paths.h"
-#include "core/foundation/preferences.h"
 #include "core/process/myprocess.h"
 #include "core/provision/dlscriptmanager.h"
 #include "core/provision/dltoolmanager.h"
@@ -21,19 +16,7 @@
 #include "gui/pages/mylistwidget.h"
 #include "gui/pages/taskmodels.h"
 #include "gui/widgets/pictures.h"
-#include "helpers/fixture.h"
-#include "helpers/modalhelper.h"
-
-#include <QHelpEvent>
-#include <QLineEdit>
-#include <QMenu>
-#include <QMouseEvent>
-#include <QPointer>
-#include <QPushButton>
-#include <QScopeGuard>
-#include <QSignalSpy>
-#include <QTemporaryDir>
-#include <QToolTip>
+#include "helpers/gui_test.h"
 
 using namespace taskmodels;
 
@@ -87,14 +70,6 @@ QString checkedEntry()
             return action->data().toString();
     }
     return QString();
-}
-
-void sendMouse(QWidget *widget, QEvent::Type type, const QPoint &at,
-               Qt::MouseButton button = Qt::NoButton)
-{
-    QMouseEvent event(type, at, button, type == QEvent::MouseButtonRelease ? Qt::NoButton : button,
-                      {});
-    QApplication::sendEvent(widget, &event);
 }
 
 } // namespace
@@ -208,10 +183,7 @@ private Q_SLOTS:
         // The question mark opens the failure dialog with the reason; its button leads to the
         // built-in browser.
         auto answer = testutil::answerNextModal("Download in Built-in Browser");
-        sendMouse(page.list()->viewport(), QEvent::MouseButtonPress, parts.question.center(),
-                  Qt::LeftButton);
-        sendMouse(page.list()->viewport(), QEvent::MouseButtonRelease, parts.question.center(),
-                  Qt::LeftButton);
+        testutil::leftClick(page.list()->viewport(), parts.question.center());
         QVERIFY(answer->answered);
         QVERIFY(answer->texts.contains("Reason: scripted failure"));
         QCOMPARE(browser.count(), 1);
@@ -283,7 +255,7 @@ private Q_SLOTS:
         page.list()->scrollTo(first);
         const QRect top = page.list()->visualRect(first);
         const DownloadTaskDelegate::Layout topParts = delegate->layoutOf(top, first);
-        sendMouse(page.list()->viewport(), QEvent::MouseMove, topParts.button.center());
+        testutil::sendMouse(page.list()->viewport(), QEvent::MouseMove, topParts.button.center());
         QCOMPARE(page.list()->hoveredIndex(), first);
         QCOMPARE(page.list()->hoveredPart(), int(DownloadTaskDelegate::ActionButton));
         const QImage hovered = page.list()->viewport()->grab().toImage();
@@ -291,10 +263,7 @@ private Q_SLOTS:
         SniffTask *task = page.list()->taskAt(0);
         QTRY_VERIFY(task->state() == SniffTask::State::Downloading ||
                     task->state() == SniffTask::State::Waiting);
-        sendMouse(page.list()->viewport(), QEvent::MouseButtonPress, topParts.button.center(),
-                  Qt::LeftButton);
-        sendMouse(page.list()->viewport(), QEvent::MouseButtonRelease, topParts.button.center(),
-                  Qt::LeftButton);
+        testutil::leftClick(page.list()->viewport(), topParts.button.center());
         QTRY_COMPARE(task->state(), SniffTask::State::Paused);
         QCOMPARE(page.selectedTasks().size(), 1);
         QCOMPARE(page.selectedTasks().first(), page.list()->taskAt(19));
@@ -311,6 +280,7 @@ private Q_SLOTS:
         // The speed limit: the click returns with the menu open and the stored value checked.
         prefs->setManualSpeedLimit("512 KBps");
         page.refreshSpeedButton();
+        QVERIFY(page.speedButton()->icon().isNull()); // a slow limit has no symbol
         page.speedButton()->click();
         QPointer<QMenu> menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
         QVERIFY(menu);
@@ -325,10 +295,18 @@ private Q_SLOTS:
         QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Escape);
         QTRY_VERIFY(!QApplication::activePopupWidget());
         QCOMPARE(prefs->manualSpeedLimit(), QString("2 MBps"));
+        // No limit is shown as the fast mode, with its picture.
+        prefs->setManualSpeedLimit("Unlimited");
+        page.refreshSpeedButton();
+        QCOMPARE(page.speedButton()->text(), QString("Turbo-fast"));
+        QCOMPARE(page.speedButton()->property("speed").toString(), QString("Unlimited"));
+        QVERIFY(!page.speedButton()->icon().isNull());
 
         // The download-then-convert target.
         prefs->setOneClickFormat("MP3");
         page.refreshConvertTarget();
+        QCOMPARE(page.convertLabel()->text(), QString("Download then Convert to"));
+        QVERIFY(page.convertLink()->text().contains(">MP3</a>"));
         Q_EMIT page.convertLink()->linkActivated("#convert");
         QCOMPARE(checkedEntry(), QString("MP3"));
         QVERIFY(chooseFromMenu("Original Video"));
@@ -371,8 +349,7 @@ private Q_SLOTS:
                                                          DoneTaskDelegate::PlayButton)
                                 .center();
         auto answer = testutil::answerNextModal("Cancel");
-        sendMouse(done.allList()->viewport(), QEvent::MouseButtonPress, play, Qt::LeftButton);
-        sendMouse(done.allList()->viewport(), QEvent::MouseButtonRelease, play, Qt::LeftButton);
+        testutil::leftClick(done.allList()->viewport(), play);
         QVERIFY(answer->answered);
         QVERIFY(answer->texts.join(' ').contains("does not exist"));
         QCOMPARE(done.allList()->count(), 2);

@@ -1,8 +1,5 @@
 // The downloading and downloaded pages, the playlist dialog and the preferences dialog under the
 // offscreen platform, with the scripted download tool behind the real download manager.
-#include "core/engine/sniffmgr.h"
-#include "core/engine/snifftask.h"
-#include "core/foundation/preferences.h"
 #include "core/process/myprocess.h"
 #include "gui/mainwindow/preferencesdlg.h"
 #include "gui/pages/donerename.h"
@@ -16,23 +13,7 @@
 #include "gui/pages/playlistconfirmdlg.h"
 #include "gui/pages/taskmodels.h"
 #include "gui/widgets/pictures.h"
-#include "helpers/fixture.h"
-#include "helpers/modalhelper.h"
-
-#include <QAction>
-#include <QCheckBox>
-#include <QClipboard>
-#include <QComboBox>
-#include <QDialogButtonBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPlainTextEdit>
-#include <QPushButton>
-#include <QRadioButton>
-#include <QScopeGuard>
-#include <QSignalSpy>
-#include <QTableView>
-#include <QTemporaryDir>
+#include "helpers/gui_test.h"
 
 namespace {
 
@@ -138,10 +119,8 @@ private Q_SLOTS:
         QCOMPARE(page->selectedTasks().size(), 1);
         QCOMPARE(page->selectedTasks().first()->url(), staying(3));
         clearDownloading();
-    }
 
-    void theMp3PasteMarksItsTasksAudioOnly()
-    {
+        // The MP3 paste marks its tasks audio only.
         QApplication::clipboard()->setText(staying(7));
         QAction action;
         action.setData(209);
@@ -294,27 +273,6 @@ private Q_SLOTS:
         QVERIFY(started.isBarBusy());
     }
 
-    void theSpeedAndConvertChoosersShowTheStoredValues()
-    {
-        Preferences::instance()->setManualSpeedLimit("512 KBps");
-        page->refreshSpeedButton();
-        QCOMPARE(page->speedButton()->text(), QString("512 KBps"));
-        QVERIFY(page->speedButton()->icon().isNull());
-        Preferences::instance()->setManualSpeedLimit("Unlimited");
-        page->refreshSpeedButton();
-        QCOMPARE(page->speedButton()->text(), QString("Turbo-fast"));
-        QCOMPARE(page->speedButton()->property("speed").toString(), QString("Unlimited"));
-        QVERIFY(!page->speedButton()->icon().isNull());
-
-        Preferences::instance()->setOneClickFormat("MP3");
-        page->refreshConvertTarget();
-        QCOMPARE(page->convertLabel()->text(), QString("Download then Convert to"));
-        QVERIFY(page->convertLink()->text().contains(">MP3</a>"));
-        Preferences::instance()->setOneClickFormat("Original Video");
-        page->refreshConvertTarget();
-        QCOMPARE(page->convertLabel()->text(), QString("Download"));
-    }
-
     // --- playlist dialog ---------------------------------------------------------------------
 
     void thePlaylistDialogShowsTheLastBatchAndBuildsTheOptions()
@@ -420,11 +378,14 @@ private Q_SLOTS:
         prefs->setMaxDownloads(2);
     }
 
+    // With no proxy stored the system's is shown; reset then cancel stores nothing.
     void resetThenCancelStoresNothing()
     {
         Preferences *prefs = Preferences::instance();
         prefs->setManualSpeedLimit("1 MBps");
         prefs->setDownloadSubtitles(!Preferences::seededDefaults()->downloadSubtitles());
+        testutil::storedSettings().remove("kProxy_Setting_Http");
+        qputenv("http_proxy", "http://10.0.0.2:8080");
         const QVariantMap before = [] {
             QSettings stored = testutil::storedSettings();
             QVariantMap all;
@@ -433,27 +394,19 @@ private Q_SLOTS:
             return all;
         }();
         PreferencesDlg dialog;
-        QPushButton *reset = dialog.buttonBox()->button(QDialogButtonBox::Reset);
-        reset->click();
+        qunsetenv("http_proxy");
+        QCOMPARE(dialog.proxyHostEdit()->text(), QString("10.0.0.2"));
+        QCOMPARE(dialog.proxyPortEdit()->text(), QString("8080"));
+        dialog.buttonBox()->button(QDialogButtonBox::Reset)->click();
         QCOMPARE(dialog.speedBox()->currentData().toString(), QString("Unlimited"));
         QCOMPARE(dialog.autoSubtitleBox()->isChecked(),
                  Preferences::seededDefaults()->downloadSubtitles());
         dialog.buttonBox()->button(QDialogButtonBox::Cancel)->click();
         QCOMPARE(dialog.result(), int(QDialog::Rejected));
         QSettings after = testutil::storedSettings();
+        QCOMPARE(after.allKeys().size(), before.size());
         for (auto it = before.begin(); it != before.end(); ++it)
             QCOMPARE(after.value(it.key()), it.value());
-    }
-
-    void anEmptyStoredProxyShowsTheSystemProxy()
-    {
-        testutil::storedSettings().remove("kProxy_Setting_Http");
-        qputenv("http_proxy", "http://10.0.0.2:8080");
-        PreferencesDlg dialog;
-        qunsetenv("http_proxy");
-        QCOMPARE(dialog.proxyHostEdit()->text(), QString("10.0.0.2"));
-        QCOMPARE(dialog.proxyPortEdit()->text(), QString("8080"));
-        QVERIFY(!testutil::storedSettings().contains("kProxy_Setting_Http"));
     }
 
     // --- downloaded page ---------------------------------------------------------------------

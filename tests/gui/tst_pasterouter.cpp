@@ -1,12 +1,10 @@
 // The paste routing of the downloading page, without any widget.
-#include "core/engine/snifftask.h"
 #include "core/foundation/addressrules.h"
 #include "core/protocol/toolline.h"
 #include "gui/pages/pasterouter.h"
-#include "helpers/fixture.h"
+#include "helpers/gui_test.h"
 
 #include <QJsonArray>
-#include <QTemporaryDir>
 
 #include <memory>
 #include <utility>

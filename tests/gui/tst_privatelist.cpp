@@ -1,27 +1,12 @@
 // Private mode: the password digest and its migration, the marking rule, PrivateListDlg in its
 // three modes (and a wrong password), and the downloaded page's "Private" view behind it.
-#include "core/engine/sniffmgr.h"
-#include "core/engine/snifftask.h"
 #include "core/foundation/passworddigest.h"
-#include "core/foundation/preferences.h"
 #include "core/foundation/privatelistmanager.h"
 #include "gui/pages/downloadedpage.h"
 #include "gui/pages/mylistwidget.h"
 #include "gui/privatelist/privatelistdlg.h"
 #include "gui/widgets/pictures.h"
-#include "helpers/fixture.h"
-#include "helpers/modalhelper.h"
-
-#include <QAction>
-#include <QCheckBox>
-#include <QDir>
-#include <QElapsedTimer>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QSignalSpy>
-#include <QTemporaryDir>
-#include <QThreadPool>
+#include "helpers/gui_test.h"
 
 class TestPrivateList : public QObject
 {
@@ -37,19 +22,8 @@ class TestPrivateList : public QObject
     }
     static QPushButton *actionButton(PrivateListDlg &dialog)
     {
-        for (QPushButton *button : dialog.findChildren<QPushButton *>()) {
-            if (button->text() == "Lock" || button->text() == "Unlock")
-                return button;
-        }
-        return nullptr;
-    }
-    static QCheckBox *checkBox(PrivateListDlg &dialog, const QString &textStart)
-    {
-        for (QCheckBox *box : dialog.findChildren<QCheckBox *>()) {
-            if (box->text().startsWith(textStart))
-                return box;
-        }
-        return nullptr;
+        QPushButton *lock = testutil::childWithText<QPushButton>(&dialog, "Lock");
+        return lock ? lock : testutil::childWithText<QPushButton>(&dialog, "Unlock");
     }
     static void clickTab(DownloadedPage &page, const QString &text)
     {
@@ -59,14 +33,6 @@ class TestPrivateList : public QObject
         }
         QFAIL("no such tab");
     }
-    // Saves a picture of the widget into $CLIPMOOR_SCREENSHOTS, when that is set.
-    static void screenshot(QWidget *widget, const QString &name)
-    {
-        const QString folder = qEnvironmentVariable("CLIPMOOR_SCREENSHOTS");
-        if (!folder.isEmpty())
-            QVERIFY(widget->grab().save(QDir(folder).filePath(name)));
-    }
-
 private Q_SLOTS:
     void initTestCase()
     {
@@ -188,9 +154,12 @@ private Q_SLOTS:
         QCOMPARE(field->placeholderText(), QString("Enter password"));
         QCOMPARE(field->echoMode(), QLineEdit::Password);
         QVERIFY(dialog.findChildren<QLabel *>().first()->text().contains("Lock Private Space"));
-        QCheckBox *thumbs = checkBox(dialog, "Do not show thumbnails");
-        QCheckBox *files = checkBox(dialog, "Save adult videos as hidden");
-        QCheckBox *remember = checkBox(dialog, "Remember the password before restart");
+        QCheckBox *thumbs =
+            testutil::childWithText<QCheckBox>(&dialog, "Do not show thumbnails", true);
+        QCheckBox *files =
+            testutil::childWithText<QCheckBox>(&dialog, "Save adult videos as hidden", true);
+        QCheckBox *remember = testutil::childWithText<QCheckBox>(
+            &dialog, "Remember the password before restart", true);
         QVERIFY(thumbs && files && remember);
         QVERIFY(thumbs->isVisible() && files->isVisible() && !remember->isVisible());
         QVERIFY(thumbs->isChecked() && !files->isChecked()); // the stored options
@@ -201,7 +170,7 @@ private Q_SLOTS:
         QVERIFY(button->isEnabled());
         field->actions().first()->trigger();
         QCOMPARE(field->echoMode(), QLineEdit::Normal);
-        screenshot(&dialog, "private-list-lock.png");
+        testutil::screenshot(&dialog, "private-list-lock.png");
         // Setting a mode starts again: empty field, hidden text.
         dialog.setMode(PrivateListManager::Unlock);
         QVERIFY(field->text().isEmpty());
@@ -243,6 +212,8 @@ private Q_SLOTS:
         QVERIFY(privacy->checkPassword("pw1"));
     }
 
+    // Closed while the password is checked, the outcome is dropped; opened again, a wrong
+    // password is told and the dialog stays.
     void aWrongPasswordIsToldAndTheDialogStaysOpen()
     {
         privacy->turnOn("right", false, false);
@@ -250,8 +221,23 @@ private Q_SLOTS:
         PrivateListDlg dialog;
         dialog.setMode(PrivateListManager::Unlock);
         dialog.show();
-        screenshot(&dialog, "private-list-unlock.png");
         auto *field = dialog.findChild<QLineEdit *>();
+        field->setText("right");
+        actionButton(dialog)->click();
+        QVERIFY(dialog.isBusy());
+        dialog.reject();
+        QVERIFY(!dialog.isBusy());
+        // The worker ends and its queued outcome is delivered: nothing follows from it.
+        QThreadPool::globalInstance()->waitForDone();
+        QCoreApplication::sendPostedEvents();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QCOMPARE(unlocked.count(), 0);
+        QCOMPARE(dialog.result(), int(QDialog::Rejected));
+        QVERIFY(!privacy->isUnlocked());
+
+        dialog.setMode(PrivateListManager::Unlock);
+        dialog.show();
+        testutil::screenshot(&dialog, "private-list-unlock.png");
         QTest::keyClicks(field, "wrong");
         auto answer = testutil::answerNextModal("OK");
         actionButton(dialog)->click();
@@ -274,30 +260,9 @@ private Q_SLOTS:
         // With it: unlocked until the program ends.
         dialog.setMode(PrivateListManager::Unlock);
         field->setText("right");
-        checkBox(dialog, "Remember")->setChecked(true);
+        testutil::childWithText<QCheckBox>(&dialog, "Remember", true)->setChecked(true);
         actionButton(dialog)->click();
         QTRY_VERIFY(privacy->isUnlocked());
-    }
-
-    void closingTheDialogWhileThePasswordIsCheckedDropsTheOutcome()
-    {
-        privacy->turnOn("right", false, false);
-        QSignalSpy unlocked(privacy, &PrivateListManager::unlocked);
-        PrivateListDlg dialog;
-        dialog.setMode(PrivateListManager::Unlock);
-        dialog.show();
-        dialog.findChild<QLineEdit *>()->setText("right");
-        actionButton(dialog)->click();
-        QVERIFY(dialog.isBusy());
-        dialog.reject();
-        QVERIFY(!dialog.isBusy());
-        // The worker ends and its queued outcome is delivered: nothing follows from it.
-        QThreadPool::globalInstance()->waitForDone();
-        QCoreApplication::sendPostedEvents();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QCOMPARE(unlocked.count(), 0);
-        QCOMPARE(dialog.result(), int(QDialog::Rejected));
-        QVERIFY(!privacy->isUnlocked());
     }
 
     void turningOffNeedsThePasswordAndErasesIt()
@@ -307,7 +272,7 @@ private Q_SLOTS:
         PrivateListDlg dialog;
         dialog.setMode(PrivateListManager::TurnOff);
         dialog.show();
-        screenshot(&dialog, "private-list-turn-off.png");
+        testutil::screenshot(&dialog, "private-list-turn-off.png");
         auto *field = dialog.findChild<QLineEdit *>();
         field->setText("off-PW");
         auto answer = testutil::answerNextModal("OK");
@@ -378,7 +343,7 @@ private Q_SLOTS:
         QVERIFY(unlock->answered);
         QVERIFY(page.isPrivateView());
         QCOMPARE(page.privateList()->count(), mgr->privateList().size());
-        screenshot(&page, "downloaded-private-view.png");
+        testutil::screenshot(&page, "downloaded-private-view.png");
 
         // Moving it out shows the file again.
         page.privateList()->setCurrentRow(0, QItemSelectionModel::ClearAndSelect);

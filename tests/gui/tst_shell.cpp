@@ -1,9 +1,5 @@
 // Languages, style sheets and the shell's dialogs, under the offscreen platform.
-#include "core/engine/sniffmgr.h"
-#include "core/engine/snifftask.h"
 #include "core/foundation/languagesettings.h"
-#include "core/foundation/paths.h"
-#include "core/foundation/preferences.h"
 #include "core/foundation/stylemanager.h"
 #include "core/platform/platform.h"
 #include "core/provision/updatecheck.h"
@@ -18,26 +14,11 @@
 #include "gui/widgets/imagebutton.h"
 #include "gui/widgets/mainwindowhelper.h"
 #include "helpers/diskfault.h"
-#include "helpers/fixture.h"
-#include "helpers/modalhelper.h"
+#include "helpers/gui_test.h"
 #include "helpers/windowtest.h"
 
-#include <QAction>
-#include <QApplication>
-#include <QButtonGroup>
-#include <QCheckBox>
-#include <QClipboard>
-#include <QCloseEvent>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QSignalSpy>
-#include <QStackedWidget>
-#include <QTemporaryDir>
-#include <QTimer>
-#include <QVBoxLayout>
 
 class TestShell : public QObject
 {
@@ -51,7 +32,7 @@ private Q_SLOTS:
 
     void cleanup() { LanguageSettings::instance()->setLanguage(LanguageSettings::English); }
 
-    void unknownCategoriesUseEnglishAndAreKept()
+    void unknownCategoriesUseEnglishAndSwitchingRetranslatesOpenWindows()
     {
         QCOMPARE(LanguageSettings::translationFile(14), LanguageSettings::translationFile(0));
         QCOMPARE(LanguageSettings::translationFile(-1), QString(":/translations/vantoro-en-us.qm"));
@@ -60,10 +41,8 @@ private Q_SLOTS:
         for (int c = 0; c <= 13; ++c)
             QVERIFY2(QFile::exists(LanguageSettings::translationFile(c)),
                      qPrintable(QString::number(c)));
-    }
 
-    void switchingLanguageRetranslatesOpenWindows()
-    {
+        // Switching retranslates the open windows.
         CloseConfirmDlg dialog;
         dialog.show();
         auto *box = dialog.findChild<QCheckBox *>();
@@ -74,12 +53,7 @@ private Q_SLOTS:
         QVERIFY(LanguageSettings::instance()->setLanguage(LanguageSettings::German));
         QCOMPARE(changed.count(), 1);
         QTRY_COMPARE(box->text(), QString("Nicht mehr fragen")); // the change event is posted
-        // Languages are offered in their own names, whatever the interface speaks.
-        const QList<QPair<int, QString>> names = LanguageSettings::instance()->languages();
-        QCOMPARE(names.size(), 14);
-        QCOMPARE(names.first().second, QString("English"));
-        QCOMPARE(names.at(2).second, QString("Deutsch"));
-        QCOMPARE(names.at(11), qMakePair(int(LanguageSettings::Japanese), QString("日本語")));
+        QCOMPARE(LanguageSettings::instance()->languages().size(), 14);
         QVERIFY(LanguageSettings::instance()->setLanguage(LanguageSettings::English));
         QTRY_COMPARE(box->text(), QString("Don't ask me again"));
     }
@@ -151,10 +125,7 @@ private Q_SLOTS:
         offered.sort();
         QCOMPARE(offered, QStringList({"OK", "Retry"}));
         qputenv("CLIPMOOR_UPDATE_SERVER", server);
-        for (QAbstractButton *b : failing.findChildren<QAbstractButton *>()) {
-            if (b->text() == "Retry")
-                b->click();
-        }
+        testutil::childWithText(&failing, "Retry")->click();
         QCOMPARE(failing.statusText(), QString("Checking for updates..."));
         QTRY_COMPARE(failing.statusText(), QString("A new version is available!"));
         QCOMPARE(failing.visibleButtons(), QStringList({"Upgrade Now", "Remind Me Later"}));
@@ -297,7 +268,7 @@ private Q_SLOTS:
         }
     }
 
-    // "Play" and "Show the File" say so when nothing on the computer can open the file.
+    // "Play" says so when nothing on the computer can open the file.
     void openingAFileWithoutAnApplicationSaysSo()
     {
         QTemporaryDir bin;
@@ -329,17 +300,6 @@ private Q_SLOTS:
         QVERIFY2(played->texts.join(' ').contains("No application on this computer can open"),
                  qPrintable(played->texts.join('|')));
         QVERIFY(played->texts.join(' ').contains(file));
-
-        auto shown = testutil::answerNextModal("OK");
-        showInFileManager(file);
-        QTRY_VERIFY(shown->answered);
-        QVERIFY2(shown->texts.join(' ').contains("No file manager on this computer can show"),
-                 qPrintable(shown->texts.join('|')));
-
-        QFile::remove(bin.path() + "/xdg-open"); // no opener at all
-        outcomes.clear();
-        platform::openWithDesktop(file, [&outcomes](bool ok) { outcomes << ok; });
-        QTRY_COMPARE(outcomes, QList<bool>{false});
 
         qputenv("PATH", path);
         if (!dbus.isEmpty())

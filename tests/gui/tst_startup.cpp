@@ -1,9 +1,7 @@
 // Starts the real application, headless, against throw-away home, data and settings folders.
 #include "helpers/testutil.h"
 
-#include <QFile>
 #include <QSettings>
-#include <QTemporaryDir>
 
 #include <memory>
 
@@ -11,6 +9,7 @@ class TestStartup : public QObject
 {
     Q_OBJECT
 
+    // The application in a process of its own; `err` gathers what it printed on stderr.
     struct Instance
     {
         std::unique_ptr<QProcess> process = std::make_unique<QProcess>();
@@ -18,29 +17,19 @@ class TestStartup : public QObject
         void start(const QProcessEnvironment &env)
         {
             process->setProcessEnvironment(env);
-            process->setProcessChannelMode(QProcess::SeparateChannels);
+            process->setStandardOutputFile(QProcess::nullDevice());
+            QObject::connect(process.get(), &QProcess::readyReadStandardError,
+                             [this] { err += process->readAllStandardError(); });
             process->start(testutil::helperPath("../bin/clipmoor"), QStringList());
         }
         bool waitForStderr(const QByteArray &text, int timeoutMs = 15000)
         {
-            QElapsedTimer timer;
-            timer.start();
-            while (!err.contains(text) && timer.elapsed() < timeoutMs) {
-                process->waitForReadyRead(100);
-                err += process->readAllStandardError();
-                process->readAllStandardOutput();
-                if (process->state() == QProcess::NotRunning)
-                    break;
-            }
-            err += process->readAllStandardError();
-            return err.contains(text);
+            return QTest::qWaitFor([&] { return err.contains(text); }, timeoutMs);
         }
         bool terminate()
         {
             process->terminate();
-            const bool done = process->waitForFinished(10000);
-            err += process->readAllStandardError();
-            return done;
+            return process->waitForFinished(10000);
         }
     };
 
@@ -49,19 +38,6 @@ class TestStartup : public QObject
 
     QString logFile() const { return home.path() + "/data/Clipmoor/Log/AppLog.log"; }
     QString settingsFile() const { return home.path() + "/config/Clipmoor/Clipmoor.conf"; }
-
-    bool waitForLog(const QByteArray &text, int timeoutMs = 15000)
-    {
-        QElapsedTimer timer;
-        timer.start();
-        while (timer.elapsed() < timeoutMs) {
-            QFile f(logFile());
-            if (f.open(QIODevice::ReadOnly) && f.readAll().contains(text))
-                return true;
-            QTest::qWait(50);
-        }
-        return false;
-    }
 
 private Q_SLOTS:
     void initTestCase()
@@ -83,7 +59,8 @@ private Q_SLOTS:
     {
         Instance first;
         first.start(env);
-        QVERIFY(waitForLog("AppLaunch 7.0.0"));
+        QVERIFY(QTest::qWaitFor(
+            [&] { return testutil::readFile(logFile()).contains("AppLaunch 7.0.0"); }, 15000));
         QSettings settings(settingsFile(), QSettings::IniFormat);
         QCOMPARE(settings.value("kDownload_MaxTask_Default").toInt(), 2);
         QCOMPARE(settings.value("kLocation_DownloadDir").toString(),
@@ -111,11 +88,8 @@ private Q_SLOTS:
 
     void unreadableSettingsDoNotStopTheStart()
     {
-        QDir().mkpath(QFileInfo(settingsFile()).path());
-        {
-            testutil::writeFile(settingsFile(),
-                                "[General\n\xff\xfe\x00\x01kDownload_MaxTask=\"7\n[\n=\n");
-        }
+        testutil::writeFile(settingsFile(),
+                            "[General\n\xff\xfe\x00\x01kDownload_MaxTask=\"7\n[\n=\n");
         Instance app;
         app.start(env);
         QVERIFY(app.waitForStderr("system dpi:"));
@@ -129,9 +103,7 @@ private Q_SLOTS:
     void unwritableDataFolderIsReportedNotFatal()
     {
         // A data location below a plain file can never be created (even for root).
-        QFile blocker(home.path() + "/blocker");
-        QVERIFY(blocker.open(QIODevice::WriteOnly));
-        blocker.close();
+        testutil::writeFile(home.path() + "/blocker");
         QProcessEnvironment broken = env;
         broken.insert("XDG_DATA_HOME", home.path() + "/blocker/data");
         Instance app;

@@ -6,45 +6,14 @@
 #include "gui/widgets/rfimageview.h"
 #include "gui/widgets/xlineedit.h"
 #include "gui/widgets/zqmessagebox.h"
-#include "helpers/fixture.h"
-#include "helpers/modalhelper.h"
+#include "helpers/gui_test.h"
 
-#include <QApplication>
-#include <QHBoxLayout>
-#include <QLabel>
-#include <QLineEdit>
-#include <QMouseEvent>
-#include <QPushButton>
-#include <QSignalSpy>
-#include <QTemporaryDir>
-#include <QTimer>
+#include <QNetworkAccessManager>
+#include <QNetworkReply>
 
 class TestWidgets : public QObject
 {
     Q_OBJECT
-
-    // Clicks the numbered button of the box that is about to be shown (0: close it).
-    static void answerNextBox(int button)
-    {
-        QTimer::singleShot(50, [button] {
-            for (QWidget *w : QApplication::topLevelWidgets()) {
-                auto *box = qobject_cast<ZQMessageBox *>(w);
-                if (!box || !box->isVisible())
-                    continue;
-                if (button == 0) {
-                    box->close();
-                    return;
-                }
-                const QList<QPushButton *> buttons = box->findChildren<QPushButton *>();
-                for (QPushButton *b : buttons) {
-                    if (b->text() == box->buttonTexts().value(button - 1)) {
-                        b->click();
-                        return;
-                    }
-                }
-            }
-        });
-    }
 
 private Q_SLOTS:
     void initTestCase()
@@ -53,25 +22,17 @@ private Q_SLOTS:
         initGuiResources(); // the application font, as in the app
     }
 
-    void embeddedPicturesLoad()
+    // A question returns the number of the button pressed (0: closed), the last button is the
+    // default; a busy box has no button and cannot be closed.
+    void messageBoxesNumberTheirButtons()
     {
-        QVERIFY(!appIconPixmap().isNull());
-        QCOMPARE(appIconPixmap(QSize(60, 60)).size(), QSize(60, 60) * screenPixelRatio());
-        QVERIFY(QFile::exists(":/res/loading2.gif"));
-    }
-
-    void messageBoxNumbersItsButtons()
-    {
-        answerNextBox(2);
+        testutil::answerNextModal("OK");
         QCOMPARE(ZQMessageBox::question("Delete?", {"Cancel", "OK"}), 2);
-        answerNextBox(1);
+        testutil::answerNextModal("Delete");
         QCOMPARE(ZQMessageBox::question("Delete?", {"Delete", "Cancel"}), 1);
-        answerNextBox(0); // closed with the title bar's button
+        testutil::answerNextModal("no such button"); // closed with the title bar's button
         QCOMPARE(ZQMessageBox::question("Delete?", {"Cancel", "OK"}), 0);
-    }
 
-    void messageBoxDefaultsToTheLastButton()
-    {
         ZQMessageBox box;
         box.showMessage("Text", {"One", "Two", "Three"}, -1, -1, false);
         const QList<QPushButton *> buttons = box.findChildren<QPushButton *>();
@@ -86,15 +47,12 @@ private Q_SLOTS:
         QCOMPARE(reported, 1);
         QCOMPARE(box.result(), 1);
         QVERIFY(box.minimumWidth() >= 500);
-    }
 
-    void busyBoxHasNoButtons()
-    {
-        ZQMessageBox box;
-        box.showBusy("Please wait, saving the file...");
-        QVERIFY(box.findChildren<QPushButton *>().isEmpty());
-        QVERIFY(!(box.windowFlags() & Qt::WindowCloseButtonHint));
-        box.close();
+        ZQMessageBox busy;
+        busy.showBusy("Please wait, saving the file...");
+        QVERIFY(busy.findChildren<QPushButton *>().isEmpty());
+        QVERIFY(!(busy.windowFlags() & Qt::WindowCloseButtonHint));
+        busy.close();
     }
 
     void progressBarBusyRules()
@@ -116,8 +74,12 @@ private Q_SLOTS:
         QCOMPARE(bar.height(), 6);
     }
 
-    void imageButtonPicksItsPicture()
+    // The embedded pictures load; an image button picks the one for its state.
+    void picturesLoadAndImageButtonsPickTheirs()
     {
+        QVERIFY(!appIconPixmap().isNull());
+        QCOMPARE(appIconPixmap(QSize(60, 60)).size(), QSize(60, 60) * screenPixelRatio());
+        QVERIFY(QFile::exists(":/res/loading2.gif"));
         ImageButton button;
         button.resize(40, 20);
         QColor colour;
@@ -259,21 +221,24 @@ private Q_SLOTS:
         RFImageView view;
         view.resize(100, 60);
         QSignalSpy downloaded(&view, &RFImageView::imageDownloaded);
+        auto *network = view.findChild<QNetworkAccessManager *>();
+        QSignalSpy answered(network, &QNetworkAccessManager::finished);
         view.setImageUrl(server.url("thumb.jpg"));
         QTRY_COMPARE(downloaded.count(), 1);
         QVERIFY(view.isLoaded());
         QCOMPARE(downloaded.at(0).at(1).toString(), server.url("thumb.jpg"));
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         view.reload(); // already loaded: nothing is fetched again
-        QTest::qWait(100);
-        QCOMPARE(downloaded.count(), 1);
+        QVERIFY(network->findChildren<QNetworkReply *>().isEmpty());
 
+        // A picture that is none, then one that is missing: each answered, neither shown.
         view.setImageUrl(server.url("junk.jpg"));
-        QTest::qWait(300);
-        QCOMPARE(downloaded.count(), 1);
+        QTRY_COMPARE(answered.count(), 2);
         QVERIFY(!view.isLoaded());
         view.setImageUrl(server.url("missing.jpg"));
-        QTest::qWait(300);
+        QTRY_COMPARE(answered.count(), 3);
         QCOMPARE(downloaded.count(), 1);
+        QVERIFY(!view.isLoaded());
     }
 
     void lineEditReportsEditingOnFocusLoss()

@@ -152,39 +152,59 @@ inline ushort asciiLower(ushort c)
     return c >= 'A' && c <= 'Z' ? ushort(c + 32) : c;
 }
 
-// QString::contains(word, Qt::CaseInsensitive), about five times faster for what titles mostly
-// are: plain ASCII. Anything else (where case folding is more than A-Z) goes to Qt's search.
-bool containsIgnoringCase(const QString &text, const QString &word)
+} // namespace
+
+TitleMatcher::TitleMatcher(const QStringList &keywords)
+    : words(keywords)
 {
-    const int n = word.size();
-    const int h = text.size();
-    if (n == 0)
-        return true;
-    if (n > h)
-        return false;
-    const QChar *w = word.constData();
-    for (int j = 0; j < n; ++j) {
-        if (w[j].unicode() >= 0x80)
-            return text.contains(word, Qt::CaseInsensitive);
+    lowered.reserve(words.size());
+    for (const QString &word : words) {
+        QByteArray bytes(word.size(), Qt::Uninitialized);
+        bool ascii = true;
+        for (int i = 0; i < word.size() && ascii; ++i) {
+            const ushort c = word.at(i).unicode();
+            ascii = c < 0x80;
+            bytes[i] = char(asciiLower(c));
+        }
+        lowered << (ascii ? bytes : QByteArray());
     }
-    const QChar *t = text.constData();
-    const ushort first = asciiLower(w[0].unicode());
-    for (int i = 0; i < h; ++i) {
-        const ushort c = t[i].unicode();
-        if (c >= 0x80)
-            return text.contains(word, Qt::CaseInsensitive);
-        if (i > h - n || asciiLower(c) != first)
-            continue;
-        int j = 1;
-        while (j < n && asciiLower(t[i + j].unicode()) == asciiLower(w[j].unicode()))
-            ++j;
-        if (j == n)
-            return true;
-    }
-    return false;
 }
 
-} // namespace
+bool TitleMatcher::matches(const QString &title) const
+{
+    const QChar *t = title.constData();
+    const int h = title.size();
+    // Outside ASCII, case folding is more than A-Z (and may even turn a letter into an ASCII
+    // one): from the first such letter of the title on, Qt's search answers.
+    bool ascii = true;
+    for (int k = 0; k < words.size(); ++k) {
+        const QByteArray &w = lowered.at(k);
+        bool found = false;
+        if (ascii && !w.isNull()) {
+            const int n = w.size();
+            found = n == 0;
+            const ushort first = n > 0 ? ushort(uchar(w.at(0))) : 0;
+            for (int i = 0; i < h && !found; ++i) {
+                const ushort c = t[i].unicode();
+                if (c >= 0x80) {
+                    ascii = false;
+                    break;
+                }
+                if (i > h - n || asciiLower(c) != first)
+                    continue;
+                int j = 1;
+                while (j < n && asciiLower(t[i + j].unicode()) == ushort(uchar(w.at(j))))
+                    ++j;
+                found = j == n;
+            }
+        }
+        if (!ascii || w.isNull())
+            found = title.contains(words.at(k), Qt::CaseInsensitive);
+        if (!found)
+            return false;
+    }
+    return true;
+}
 
 bool SniffTask::matches(const QStringList &keywords) const
 {
@@ -193,9 +213,5 @@ bool SniffTask::matches(const QStringList &keywords) const
 
 bool SniffTask::titleMatches(const QString &title, const QStringList &keywords)
 {
-    for (const QString &k : keywords) {
-        if (!containsIgnoringCase(title, k))
-            return false;
-    }
-    return true;
+    return keywords.isEmpty() || TitleMatcher(keywords).matches(title);
 }

@@ -10,6 +10,7 @@
 #include <QObject>
 #include <QString>
 #include <QStringList>
+#include <QVector>
 
 class SniffMgr;
 class SniffOperator;
@@ -170,6 +171,21 @@ private:
     bool needDeleteValue = false;
     bool hasOperatorValue = false;
     bool deleteFileValue = false;
+};
+
+// The keywords of a search prepared once for many titles (every row of a long list): the same
+// answer as SniffTask::titleMatches, with the plain-ASCII case (most titles) compared byte by
+// byte against keywords lowered once.
+class TitleMatcher
+{
+public:
+    explicit TitleMatcher(const QStringList &keywords);
+    bool matches(const QString &title) const;
+
+private:
+    QStringList words;
+    // Each keyword lowered, when it is plain ASCII; a null array otherwise.
+    QVector<QByteArray> lowered;
 };
 
 Q_DECLARE_METATYPE(SniffTask *)

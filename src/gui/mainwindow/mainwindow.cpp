@@ -73,6 +73,9 @@ MainWindow::MainWindow(QWidget *parent)
     MainWindowHelper::instance()->setMainWindow(this);
     dialogframes::install();
     initGuiResources();
+    // The pages' large pictures are decoded meanwhile, on a worker thread.
+    DownloadingPage::preloadPictures();
+    DownloadedPage::preloadPictures();
     // Before the pages: their private-mode buttons show only when the password can be asked.
     PrivateListDlg::installAskHandler();
     DlScriptManager::instance()->startCheck();

@@ -38,9 +38,20 @@
 namespace {
 
 const char kSkin[] = "QP/";
+
+QString emptyPicturePath()
+{
+    return QStringLiteral(":/res/%1empty_file@2x.png").arg(kSkin);
+}
+
 const char kPrivateHelpUrl[] = "https://www.clipmoor.com/help/private-space";
 
 } // namespace
+
+void DownloadedPage::preloadPictures()
+{
+    preloadLabelPicture(emptyPicturePath(), MainWindowHelper::instance()->scaled(QSize(220, 220)));
+}
 
 DownloadedPage::DownloadedPage(QWidget *parent)
     : QWidget(parent)
@@ -100,8 +111,7 @@ DownloadedPage::DownloadedPage(QWidget *parent)
     emptyPanel->setAttribute(Qt::WA_TransparentForMouseEvents);
     auto *emptyLayout = new QVBoxLayout(emptyPanel);
     auto *emptyPicture = new QLabel(emptyPanel);
-    setLabelPixmap(emptyPicture, helper->scaled(QSize(220, 220)),
-                   QPixmap(QStringLiteral(":/res/%1empty_file@2x.png").arg(kSkin)));
+    setLabelPicture(emptyPicture, helper->scaled(QSize(220, 220)), emptyPicturePath());
     emptyText = new QLabel(emptyPanel);
     emptyText->setAlignment(Qt::AlignCenter);
     emptyText->setFont(applicationFont(12));

@@ -27,6 +27,8 @@ class DownloadedPage : public QWidget
     Q_OBJECT
 public:
     explicit DownloadedPage(QWidget *parent = nullptr);
+    // Starts decoding the page's large pictures on a worker thread (before the page is made).
+    static void preloadPictures();
 
     QWidget *toolbar() const { return toolbarWidget; }
     MyListWidget *allList() const { return allView; }

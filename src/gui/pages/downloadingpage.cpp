@@ -49,9 +49,36 @@ namespace {
 
 const char kSkin[] = "QP/";
 
+// The pictures of the empty page and their sizes.
+QString emptyMainPicture()
+{
+    return QStringLiteral(":/res/%1add_to_dl_main@2x.png").arg(kSkin);
+}
+
+QString emptyPointerPicture()
+{
+    return QStringLiteral(":/res/%1add_to_dl_pointer@2x.png").arg(kSkin);
+}
+
+QSize emptyMainSize()
+{
+    return MainWindowHelper::instance()->scaled(QSize(484, 354));
+}
+
+QSize emptyPointerSize()
+{
+    return MainWindowHelper::instance()->scaled(QSize(214, 214));
+}
+
 } // namespace
 
 // --- DownloadingPage --------------------------------------------------------------------------
+
+void DownloadingPage::preloadPictures()
+{
+    preloadLabelPicture(emptyMainPicture(), emptyMainSize());
+    preloadLabelPicture(emptyPointerPicture(), emptyPointerSize());
+}
 
 DownloadingPage::DownloadingPage(QWidget *parent)
     : QWidget(parent)
@@ -95,11 +122,8 @@ DownloadingPage::DownloadingPage(QWidget *parent)
 
     emptyMain = new QLabel(this);
     emptyPointer = new QLabel(this);
-    MainWindowHelper *helper = MainWindowHelper::instance();
-    setLabelPixmap(emptyMain, helper->scaled(QSize(484, 354)),
-                   QPixmap(QStringLiteral(":/res/%1add_to_dl_main@2x.png").arg(kSkin)));
-    setLabelPixmap(emptyPointer, helper->scaled(QSize(214, 214)),
-                   QPixmap(QStringLiteral(":/res/%1add_to_dl_pointer@2x.png").arg(kSkin)));
+    setLabelPicture(emptyMain, emptyMainSize(), emptyMainPicture());
+    setLabelPicture(emptyPointer, emptyPointerSize(), emptyPointerPicture());
     for (QLabel *picture : {emptyMain, emptyPointer})
         picture->setAttribute(Qt::WA_TransparentForMouseEvents);
 

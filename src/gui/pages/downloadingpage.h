@@ -30,6 +30,8 @@ class DownloadingPage : public QWidget
     Q_OBJECT
 public:
     explicit DownloadingPage(QWidget *parent = nullptr);
+    // Starts decoding the page's large pictures on a worker thread (before the page is made).
+    static void preloadPictures();
 
     QWidget *toolbar() const { return toolbarWidget; }
     MyListWidget *list() const { return listWidget; }

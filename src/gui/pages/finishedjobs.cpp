@@ -272,12 +272,12 @@ FinishedJobsFilter::FinishedJobsFilter(FinishedJobsModel *jobs, View view, QObje
     // Rows that moved (a job back from the private list) or a new model: every row again.
     const auto again = [this] {
         recent.clear();
-        refilter(false);
+        refilter(nullptr);
     };
     connect(jobs, &QAbstractItemModel::rowsMoved, this, again);
     connect(jobs, &QAbstractItemModel::layoutChanged, this, again);
     connect(jobs, &QAbstractItemModel::modelReset, this, again);
-    refilter(false);
+    refilter(nullptr);
 }
 
 bool FinishedJobsFilter::inView(const SniffTask *task) const
@@ -307,7 +307,7 @@ bool FinishedJobsFilter::accepts(int sourceRow) const
     return accepts(sourceRow, words);
 }
 
-void FinishedJobsFilter::refilter(bool narrowing)
+void FinishedJobsFilter::refilter(const QStringList *narrowed)
 {
     QVector<int> rows;
     bool found = false;
@@ -319,17 +319,26 @@ void FinishedJobsFilter::refilter(bool narrowing)
         }
     }
     if (!found) {
-        if (narrowing) {
-            // The rows shown are in the view already: only their titles are looked at.
+        if (narrowed) {
+            // The rows shown are in the view already: only their titles are looked at, and only
+            // for the words they were not searched for already.
+            QStringList fresh;
+            for (const QString &word : qAsConst(words)) {
+                if (!narrowed->contains(word))
+                    fresh << word;
+            }
+            const TitleMatcher matcher(fresh);
             rows.reserve(shown.size());
             for (int row : qAsConst(shown)) {
-                if (SniffTask::titleMatches(jobs->titleAt(row), words))
+                if (matcher.matches(jobs->titleAt(row)))
                     rows << row;
             }
         } else {
+            const TitleMatcher matcher(words);
             const int count = jobs->rowCount();
             for (int row = 0; row < count; ++row) {
-                if (accepts(row))
+                const SniffTask *task = jobs->taskAt(row);
+                if (task && inView(task) && matcher.matches(jobs->titleAt(row)))
                     rows << row;
             }
         }
@@ -346,9 +355,9 @@ void FinishedJobsFilter::setKeywords(const QStringList &keywords)
 {
     if (keywords == words)
         return;
-    const bool narrowing = narrows(keywords, words);
+    const QStringList previous = words;
     words = keywords;
-    refilter(narrowing);
+    refilter(narrows(keywords, previous) ? &previous : nullptr);
 }
 
 int FinishedJobsFilter::proxyRowOf(int sourceRow) const
@@ -413,7 +422,7 @@ void FinishedJobsFilter::onDataChanged(const QModelIndex &topLeft, const QModelI
     const int last = bottomRight.row();
     if (last - first > 64) { // every row (a language change): as they stand now
         recent.clear();
-        refilter(false);
+        refilter(nullptr);
         return;
     }
     // A changed title or place changes what the remembered searches hold of those rows only

@@ -96,8 +96,9 @@ private:
     bool inView(const SniffTask *task) const;
     bool accepts(int sourceRow, const QStringList &keywords) const;
     bool accepts(int sourceRow) const;
-    // Every source row again, from the remembered searches or the narrowest rows known.
-    void refilter(bool narrowing);
+    // Every source row again, from the remembered searches or the narrowest rows known: with
+    // `narrowed`, the rows shown are those of that wider search.
+    void refilter(const QStringList *narrowed);
     int proxyRowOf(int sourceRow) const; // -1 when not shown
     void onRowsInserted(const QModelIndex &parent, int first, int last);
     void onRowsAboutToBeRemoved(const QModelIndex &parent, int first, int last);

@@ -8,6 +8,7 @@
 
 #include <QBuffer>
 #include <QCache>
+#include <QHash>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
 #include <QPainter>
@@ -53,6 +54,24 @@ QPixmap buttonPicture(const QString &name, int look)
         QPixmapCache::insert(path, pixmap);
     }
     return pixmap;
+}
+
+// The text as it fits the width, ending in an ellipsis when it does not. Measuring a line costs
+// more than drawing it: the rows in view are painted again and again (a hover, a search, a
+// scroll step), so the last few thousand answers are kept.
+QString elided(const QFont &font, const QString &text, int width)
+{
+    static QHash<QString, QString> known;
+    const QString key =
+        font.key() + QLatin1Char('\n') + QString::number(width) + QLatin1Char('\n') + text;
+    const auto found = known.constFind(key);
+    if (found != known.constEnd())
+        return *found;
+    if (known.size() >= 4000)
+        known.clear();
+    const QString shown = QFontMetrics(font).elidedText(text, Qt::ElideRight, width);
+    known.insert(key, shown);
+    return shown;
 }
 
 } // namespace
@@ -144,8 +163,7 @@ void text(QPainter *painter, const QRect &rect, const QFont &font, const QColor 
     painter->setFont(font);
     painter->setPen(colour);
     // A line too long for its place ends in an ellipsis rather than in half a letter.
-    painter->drawText(rect, alignment,
-                      QFontMetrics(font).elidedText(text, Qt::ElideRight, rect.width()));
+    painter->drawText(rect, alignment, elided(font, text, rect.width()));
     painter->restore();
 }
 

@@ -26,5 +26,12 @@ double screenPixelRatio();
 bool isHighDpi();
 QPixmap appIconPixmap(const QSize &size = QSize());
 void setLabelPixmap(QLabel *label, const QSize &size, const QPixmap &pixmap);
+// A large picture of the interface (an empty page's illustration) shown in a label of that size,
+// scaled smoothly for the screen. The picture may have been decoded and scaled beforehand on a
+// worker thread (preloadLabelPicture), else it is done now.
+void setLabelPicture(QLabel *label, const QSize &size, const QString &path);
+// Starts decoding and scaling the picture for setLabelPicture at that size on a worker thread,
+// so that building the window does not wait for it; the GUI thread only.
+void preloadLabelPicture(const QString &path, const QSize &size);
 // The picture's shape in one colour (a dark symbol made white for a coloured button).
 QPixmap tintedPixmap(const QPixmap &pixmap, const QColor &color);

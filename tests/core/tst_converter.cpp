@@ -235,9 +235,6 @@ private Q_SLOTS:
     {
         using convertparams::resolutionFor;
         QCOMPARE(resolutionFor("1080P"), QStringLiteral("1920x1080"));
-        QCOMPARE(resolutionFor("1440P"), QStringLiteral("2560x1440"));
-        QCOMPARE(resolutionFor("480P"), QStringLiteral("720x480"));
-        QCOMPARE(resolutionFor("240P"), QStringLiteral("320x240"));
         QCOMPARE(resolutionFor("Origin"), QStringLiteral("origin"));
         QCOMPARE(resolutionFor("2K"), QStringLiteral("2560x1040"));
         QCOMPARE(resolutionFor("4K"), QStringLiteral("3840x2160"));

@@ -59,17 +59,14 @@ private Q_SLOTS:
                  QCoreApplication::applicationDirPath() + "/no-such-program-xyz");
     }
 
-    void speedLimitTable()
+    void speedLimits()
     {
         QCOMPARE(speedLimitValue("512 KBps"), QString("512000"));
         QCOMPARE(speedLimitValue("8 MBps"), QString("8000000"));
         QCOMPARE(speedLimitValue("Unlimited"), QString("Unlimited"));
         QCOMPARE(speedLimitValue("3 MBps"), QString("Unlimited"));
         QCOMPARE(speedLimitLabels().size(), 9);
-    }
-
-    void effectiveSpeedLimitPrefersTheManualChoice()
-    {
+        // The manual choice wins over the preferences' one.
         Preferences *prefs = Preferences::instance();
         QCOMPARE(effectiveSpeedLimitLabel(), QString("Unlimited"));
         prefs->setManualSpeedLimit(QString());

@@ -424,21 +424,6 @@ private Q_SLOTS:
     }
 
     // --- the page-script bundle ----------------------------------------------------------
-    void addressesPickTheirScript()
-    {
-        Preferences::instance()->setScriptsLocation(QString());
-        DlScriptManager scripts;
-        QVERIFY(scripts.isDefault());
-        QCOMPARE(scripts.version(), QString("2.2.0"));
-        QVERIFY(!scripts.commonJs().isEmpty());
-        QCOMPARE(scripts.premium().size(), 5);
-        scripts.parseUrl("https://youtu.be/abc");
-        QVERIFY(scripts.siteScript().contains("youtube.com"));
-        scripts.parseUrl("https://unknown.example/video");
-        QVERIFY(scripts.siteScript().isEmpty());
-        QVERIFY(fixture::logText().contains("parseUrl not found websitePatterns."));
-    }
-
     void anIncompleteOrEqualInstalledBundleIsNotUsed()
     {
         QTemporaryDir bundle;
@@ -470,9 +455,20 @@ private Q_SLOTS:
         Preferences::instance()->setScriptsLocation(QString());
     }
 
+    // The embedded bundle picks a script by address until a newer bundle is installed.
     void aNewerBundleIsInstalled()
     {
         Preferences::instance()->setScriptsLocation(QString());
+        DlScriptManager embedded;
+        QVERIFY(embedded.isDefault());
+        QCOMPARE(embedded.version(), QString("2.2.0"));
+        QVERIFY(!embedded.commonJs().isEmpty());
+        QCOMPARE(embedded.premium().size(), 5);
+        embedded.parseUrl("https://youtu.be/abc");
+        QVERIFY(embedded.siteScript().contains("youtube.com"));
+        embedded.parseUrl("https://unknown.example/video");
+        QVERIFY(embedded.siteScript().isEmpty());
+        QVERIFY(fixture::logText().contains("parseUrl not found websitePatterns."));
         QDir().mkpath(www.path() + "/vantoro-scripts");
         QJsonObject manifest =
             QJsonDocument::fromJson(testutil::readFile(":/js/scripts-2.0.0.json")).object();

@@ -47,6 +47,7 @@ QByteArray storedFile(const QList<WebElementData> &entries, qint32 count = -1)
 class TestBrowserCore : public QObject
 {
     Q_OBJECT
+    QTemporaryDir scratch; // the site files of the cases, apart from other runs'
 
 private Q_SLOTS:
     void initTestCase() { fixture::testMode(); }
@@ -306,8 +307,7 @@ private Q_SLOTS:
 
     void addRemoveAndResetRoundTrip()
     {
-        const QString path = QDir::temp().filePath("clipmoor-online-edit.dat");
-        QFile::remove(path);
+        const QString path = scratch.filePath("online-edit.dat");
         {
             // The first start writes the built-in sites.
             SiteTileModel model(path, nullptr, picturesExist);
@@ -339,14 +339,13 @@ private Q_SLOTS:
             QCOMPARE(model.entry(1).name, QString("YouTube"));
             QCOMPARE(sitetiles::load(path)->size(), 14);
         }
-        QFile::remove(path);
     }
 
     // A stored site whose picture is gone is repaired: a built-in site gets its picture back,
     // an unknown one becomes the user's. Damaged files never stop the start.
     void storedSitesAreRepairedAndDamageNeverStopsStartUp()
     {
-        const QString path = QDir::temp().filePath("clipmoor-online-damaged.dat");
+        const QString path = scratch.filePath("online-damaged.dat");
         const auto builtIn = [](const char *name, const char *url, const char *icon) {
             return WebElementData{name, url, icon, WebElementData::BuiltIn, {}, {}};
         };
@@ -388,7 +387,6 @@ private Q_SLOTS:
         // Too large a file is refused as a whole.
         testutil::writeFile(path, QByteArray(2 * 1024 * 1024, '\0'));
         QVERIFY(!sitetiles::load(path));
-        QFile::remove(path);
     }
 
     void scriptBundleIsConsistent()

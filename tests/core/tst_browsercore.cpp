@@ -47,49 +47,26 @@ QByteArray storedFile(const QList<WebElementData> &entries, qint32 count = -1)
 class TestBrowserCore : public QObject
 {
     Q_OBJECT
+    QTemporaryDir scratch; // the site files of the cases, apart from other runs'
 
 private Q_SLOTS:
     void initTestCase() { fixture::testMode(); }
 
-    void bridgeMessages_data()
+    // A message names an address, may carry metadata and may ask for an analysis instead of a
+    // download. Not JSON, an array, no or a non-string address, a local or script scheme, no
+    // host, metadata or "direct" of another type, too long a message or address: refused, with
+    // the reason.
+    void bridgeMessagesAreCheckedWhole()
     {
-        QTest::addColumn<QByteArray>("data");
-        QTest::addColumn<QString>("url");
-        QTest::addColumn<QString>("metadata");
-        QTest::addColumn<bool>("direct");
-        QTest::newRow("plain") << QByteArray(
-                                      "{\"url\":\"https://a.example/v.mp4\",\"metadata\":\"\"}")
-                               << "https://a.example/v.mp4"
-                               << "" << true;
-        QTest::newRow("metadata kept")
-            << QByteArray("{\"url\":\"http://a.example/w?v=1\",\"metadata\":\"eyJ4IjoxfQ==\"}")
-            << "http://a.example/w?v=1"
-            << "eyJ4IjoxfQ==" << true;
-        QTest::newRow("analysis asked")
-            << QByteArray("{\"url\":\"https://a.example/p\",\"direct\":false}")
-            << "https://a.example/p"
-            << "" << false;
-        QTest::newRow("direct true")
-            << QByteArray("{\"url\":\"https://a.example/p\",\"direct\":true}")
-            << "https://a.example/p"
-            << "" << true;
-    }
-
-    void bridgeMessages()
-    {
-        QFETCH(QByteArray, data);
-        QString why;
-        const std::optional<BridgeMessage> message = bridge::parseMessage(data, &why);
-        QVERIFY(message.has_value());
-        QTEST(message->url, "url");
-        QTEST(message->metadata, "metadata");
-        QTEST(message->direct, "direct");
-    }
-
-    // Not JSON, an array, no or a non-string address, a local or script scheme, no host, metadata
-    // or "direct" of another type, too long a message or address: refused, with the reason.
-    void malformedBridgeMessagesAreRefused()
-    {
+        const auto kept = bridge::parseMessage(
+            "{\"url\":\"http://a.example/w?v=1\",\"metadata\":\"eyJ4IjoxfQ==\"}");
+        QVERIFY(kept.has_value());
+        QCOMPARE(kept->url, QString("http://a.example/w?v=1"));
+        QCOMPARE(kept->metadata, QString("eyJ4IjoxfQ=="));
+        QVERIFY(kept->direct);
+        QVERIFY(
+            !bridge::parseMessage("{\"url\":\"https://a.example/p\",\"direct\":false}")->direct);
+        QVERIFY(bridge::parseMessage("{\"url\":\"https://a.example/p\",\"direct\":true}")->direct);
         const QList<QByteArray> refused = {"download this",
                                            "[\"https://a.example\"]",
                                            "{\"metadata\":\"\"}",
@@ -110,7 +87,7 @@ private Q_SLOTS:
         }
     }
 
-    void metadataStaysOutOfTheLog()
+    void metadataStaysOutOfTheLogAndOnlyAllowedHeadersPass()
     {
         const QString metadata = bridge::makeMetadata(
             {{"Cookie", "session=SECRET42"}, {"Referer", "https://a.example/"}});
@@ -128,19 +105,17 @@ private Q_SLOTS:
         QCOMPARE(headers.value("Referer").toString(), QString("https://a.example/"));
         QVERIFY(bridge::httpHeaders("not base64 !!").isEmpty());
         QVERIFY(bridge::httpHeaders(QString::fromLatin1(QByteArray("[1,2]").toBase64())).isEmpty());
-    }
 
-    void pageHeadersAreAnAllowList()
-    {
-        const QString metadata = bridge::makeMetadata({{"Cookie", "sess=SECRET"},
-                                                       {"Authorization", "Bearer x"},
-                                                       {"Host", "127.0.0.1"},
-                                                       {"X-Anything", "1"},
-                                                       {"user-agent", "UA/1"},
-                                                       {"Referer", "https://a.example/"},
-                                                       {"ORIGIN", "https://a.example"},
-                                                       {"Accept-Language", "de\r\nX-Evil: 1"}});
-        const QVariantMap kept = bridge::httpHeaders(bridge::pageMetadata(metadata));
+        // What of a page's headers reaches a download is an allow-list.
+        const QString sent = bridge::makeMetadata({{"Cookie", "sess=SECRET"},
+                                                   {"Authorization", "Bearer x"},
+                                                   {"Host", "127.0.0.1"},
+                                                   {"X-Anything", "1"},
+                                                   {"user-agent", "UA/1"},
+                                                   {"Referer", "https://a.example/"},
+                                                   {"ORIGIN", "https://a.example"},
+                                                   {"Accept-Language", "de\r\nX-Evil: 1"}});
+        const QVariantMap kept = bridge::httpHeaders(bridge::pageMetadata(sent));
         QCOMPARE(kept, QVariantMap({{"UserAgent", "UA/1"},
                                     {"Referer", "https://a.example/"},
                                     {"Origin", "https://a.example"}}));
@@ -148,30 +123,18 @@ private Q_SLOTS:
         QVERIFY(bridge::pageMetadata("not ours").isEmpty());
     }
 
-    void cookiesStayOnThePageSite_data()
-    {
-        QTest::addColumn<QString>("url");
-        QTest::addColumn<QString>("site");
-        QTest::newRow("sub-domain") << "https://a.b.site.example/x"
-                                    << "site.example";
-        QTest::newRow("two-label suffix") << "http://www.bbc.co.uk/"
-                                          << "bbc.co.uk";
-        QTest::newRow("hosting suffix") << "https://user.github.io/p"
-                                        << "user.github.io";
-        QTest::newRow("unknown suffix") << "http://nas.home.internal/"
-                                        << "home.internal";
-        QTest::newRow("IPv4") << "http://127.0.0.1:8080/"
-                              << "127.0.0.1";
-        QTest::newRow("IPv6") << "http://[::1]/"
-                              << "::1";
-        QTest::newRow("single label") << "http://localhost/"
-                                      << "localhost";
-    }
-
     void cookiesStayOnThePageSite()
     {
-        QFETCH(QString, url);
-        QTEST(sitecookies::siteOf(QUrl(url)), "site");
+        const QList<QPair<const char *, const char *>> sites = {
+            {"https://a.b.site.example/x", "site.example"}, // sub-domain
+            {"http://www.bbc.co.uk/", "bbc.co.uk"},         // two-label suffix
+            {"https://user.github.io/p", "user.github.io"}, // hosting suffix
+            {"http://nas.home.internal/", "home.internal"}, // unknown suffix
+            {"http://127.0.0.1:8080/", "127.0.0.1"},        // IPv4
+            {"http://[::1]/", "::1"},                       // IPv6
+            {"http://localhost/", "localhost"}};            // single label
+        for (const auto &[url, site] : sites)
+            QCOMPARE(sitecookies::siteOf(QUrl(url)), QString(site));
     }
 
     void cookieFilesHoldThePageSiteOnly()
@@ -315,35 +278,19 @@ private Q_SLOTS:
         QVERIFY(lookups >= 4);
     }
 
-    void singlePageMoves_data()
-    {
-        QTest::addColumn<QString>("previous");
-        QTest::addColumn<QString>("current");
-        QTest::addColumn<bool>("move");
-        QTest::newRow("into a chat") << "https://onlyfans.com/my/chats/"
-                                     << "https://onlyfans.com/my/chats/chat/123/" << true;
-        QTest::newRow("start page") << "https://onlyfans.com/user1"
-                                    << "https://onlyfans.com/" << true;
-        QTest::newRow("out of a chat to a profile") << "https://onlyfans.com/my/chats/chat/123/"
-                                                    << "https://onlyfans.com/user1" << true;
-        QTest::newRow("out of a chat to the chat list")
-            << "https://onlyfans.com/my/chats/chat/123/"
-            << "https://onlyfans.com/my/chats/" << false;
-        QTest::newRow("out of a chat to settings") << "https://onlyfans.com/my/chats/chat/123/"
-                                                   << "https://onlyfans.com/my/settings" << false;
-        QTest::newRow("profile to profile") << "https://onlyfans.com/user1"
-                                            << "https://onlyfans.com/user2" << false;
-        QTest::newRow("other site") << "https://www.youtube.com/"
-                                    << "https://www.youtube.com/watch?v=x" << false;
-        QTest::newRow("other site's chat path") << "https://a.example/my/chats/chat/1/"
-                                                << "https://a.example/my/chats/chat/2/" << false;
-    }
-
     void singlePageMoves()
     {
-        QFETCH(QString, previous);
-        QFETCH(QString, current);
-        QTEST(browserrules::isSinglePageMove(previous, current), "move");
+        const QString of = "https://onlyfans.com/", chat = of + "my/chats/chat/123/";
+        QVERIFY(browserrules::isSinglePageMove(of + "my/chats/", chat)); // into a chat
+        QVERIFY(browserrules::isSinglePageMove(of + "user1", of));       // the start page
+        QVERIFY(browserrules::isSinglePageMove(chat, of + "user1"));     // out to a profile
+        QVERIFY(!browserrules::isSinglePageMove(chat, of + "my/chats/"));
+        QVERIFY(!browserrules::isSinglePageMove(chat, of + "my/settings"));
+        QVERIFY(!browserrules::isSinglePageMove(of + "user1", of + "user2"));
+        QVERIFY(!browserrules::isSinglePageMove("https://www.youtube.com/",
+                                                "https://www.youtube.com/watch?v=x"));
+        QVERIFY(!browserrules::isSinglePageMove("https://a.example/my/chats/chat/1/",
+                                                "https://a.example/my/chats/chat/2/"));
     }
 
     void userAgents()
@@ -360,8 +307,7 @@ private Q_SLOTS:
 
     void addRemoveAndResetRoundTrip()
     {
-        const QString path = QDir::temp().filePath("clipmoor-online-edit.dat");
-        QFile::remove(path);
+        const QString path = scratch.filePath("online-edit.dat");
         {
             // The first start writes the built-in sites.
             SiteTileModel model(path, nullptr, picturesExist);
@@ -393,38 +339,29 @@ private Q_SLOTS:
             QCOMPARE(model.entry(1).name, QString("YouTube"));
             QCOMPARE(sitetiles::load(path)->size(), 14);
         }
-        QFile::remove(path);
     }
 
-    void stalePicturesAreRepaired()
+    // A stored site whose picture is gone is repaired: a built-in site gets its picture back,
+    // an unknown one becomes the user's. Damaged files never stop the start.
+    void storedSitesAreRepairedAndDamageNeverStopsStartUp()
     {
-        const QString path = QDir::temp().filePath("clipmoor-online-stale.dat");
-        WebElementData nico{"Nicovideo",
-                            "https://old.example/",
-                            ":/res/websites/gone.png",
-                            WebElementData::BuiltIn,
-                            "",
-                            ""};
-        WebElementData lost{"Lost",
-                            "https://www.lost.example",
-                            ":/res/websites/gone2.png",
-                            WebElementData::BuiltIn,
-                            "",
-                            ""};
-        testutil::writeFile(path, storedFile({nico, lost}));
-        SiteTileModel model(path, nullptr, picturesExist);
-        QCOMPARE(model.rowCount(), 3);
-        QCOMPARE(model.entry(1).icon, QString(":/res/websites/nicovideo-site@2x.png"));
-        QCOMPARE(model.entry(1).url, QString("https://www.nicovideo.jp/"));
-        QCOMPARE(model.entry(2).kind, qint32(WebElementData::UserAdded));
-        QCOMPARE(model.entry(2).label, QString("lost"));
-        QVERIFY(sitetiles::colourTable().contains(model.entry(2).colour));
-        QFile::remove(path);
-    }
-
-    void damagedFilesNeverStopStartUp()
-    {
-        const QString path = QDir::temp().filePath("clipmoor-online-damaged.dat");
+        const QString path = scratch.filePath("online-damaged.dat");
+        const auto builtIn = [](const char *name, const char *url, const char *icon) {
+            return WebElementData{name, url, icon, WebElementData::BuiltIn, {}, {}};
+        };
+        testutil::writeFile(
+            path,
+            storedFile({builtIn("Nicovideo", "https://old.example/", ":/res/websites/gone.png"),
+                        builtIn("Lost", "https://www.lost.example", ":/res/websites/gone2.png")}));
+        {
+            SiteTileModel model(path, nullptr, picturesExist);
+            QCOMPARE(model.rowCount(), 3);
+            QCOMPARE(model.entry(1).icon, QString(":/res/websites/nicovideo-site@2x.png"));
+            QCOMPARE(model.entry(1).url, QString("https://www.nicovideo.jp/"));
+            QCOMPARE(model.entry(2).kind, qint32(WebElementData::UserAdded));
+            QCOMPARE(model.entry(2).label, QString("lost"));
+            QVERIFY(sitetiles::colourTable().contains(model.entry(2).colour));
+        }
         const WebElementData mine{
             "Mine", "https://mine.example", "", WebElementData::UserAdded, "#1ADACF", "mine"};
         const WebElementData odd{"Odd", "https://odd.example", "", 7, "", ""};
@@ -450,7 +387,6 @@ private Q_SLOTS:
         // Too large a file is refused as a whole.
         testutil::writeFile(path, QByteArray(2 * 1024 * 1024, '\0'));
         QVERIFY(!sitetiles::load(path));
-        QFile::remove(path);
     }
 
     void scriptBundleIsConsistent()

@@ -59,17 +59,14 @@ private Q_SLOTS:
                  QCoreApplication::applicationDirPath() + "/no-such-program-xyz");
     }
 
-    void speedLimitTable()
+    void speedLimits()
     {
         QCOMPARE(speedLimitValue("512 KBps"), QString("512000"));
         QCOMPARE(speedLimitValue("8 MBps"), QString("8000000"));
         QCOMPARE(speedLimitValue("Unlimited"), QString("Unlimited"));
         QCOMPARE(speedLimitValue("3 MBps"), QString("Unlimited"));
         QCOMPARE(speedLimitLabels().size(), 9);
-    }
-
-    void effectiveSpeedLimitPrefersTheManualChoice()
-    {
+        // The manual choice wins over the preferences' one.
         Preferences *prefs = Preferences::instance();
         QCOMPARE(effectiveSpeedLimitLabel(), QString("Unlimited"));
         prefs->setManualSpeedLimit(QString());
@@ -199,33 +196,18 @@ private Q_SLOTS:
         QVERIFY(!QFileInfo::exists(dir.path() + "/x"));
     }
 
-    void versions_data()
+    void versionsCompareByNumbers()
     {
-        QTest::addColumn<QString>("a");
-        QTest::addColumn<QString>("b");
-        QTest::addColumn<int>("result");
-        QTest::newRow("equal") << "1.2.3"
-                               << "1.2.3" << 0;
-        QTest::newRow("trailing zeros") << "1.1"
-                                        << "1.1.0" << 0;
-        QTest::newRow("numeric parts") << "1.0.10"
-                                       << "1.0.9" << 1;
-        QTest::newRow("smaller") << "1.0.9"
-                                 << "1.0.10" << -1;
-        QTest::newRow("major wins") << "2"
-                                    << "1.99.99" << 1;
-        QTest::newRow("empty parts count as zero") << "1..2"
-                                                   << "1.0.2" << 0;
-        QTest::newRow("empty string") << ""
-                                      << "0.0" << 0;
-    }
-    void versions()
-    {
-        QFETCH(QString, a);
-        QFETCH(QString, b);
-        QFETCH(int, result);
-        QCOMPARE(compareVersions(a, b), result);
-        QCOMPARE(compareVersions(b, a), -result);
+        const struct
+        {
+            const char *a, *b;
+            int result;
+        } pairs[] = {{"1.2.3", "1.2.3", 0}, {"1.1", "1.1.0", 0},  {"1.0.10", "1.0.9", 1},
+                     {"2", "1.99.99", 1},   {"1..2", "1.0.2", 0}, {"", "0.0", 0}};
+        for (const auto &p : pairs) {
+            QCOMPARE(compareVersions(p.a, p.b), p.result);
+            QCOMPARE(compareVersions(p.b, p.a), -p.result);
+        }
     }
 
     void randomIdsAreShortUrlSafeAndDistinct()

@@ -82,6 +82,12 @@ private Q_SLOTS:
         QCOMPARE(prefs->downloadMediaType(), QString("audio"));
         QCOMPARE(Preferences::seededDefaults()->maxDownloads(), 2);
         QCOMPARE(Preferences::seededDefaults()->downloadMediaType(), QString("video"));
+        // The current folders fall back to the defaults.
+        Preferences::instance()->setDownloadDir("/srv/media");
+        QCOMPARE(downloadDir(), QString("/srv/media"));
+        Preferences::instance()->setDownloadDir(QString());
+        QCOMPARE(downloadDir(), Preferences::defaultDownloadDir());
+        QCOMPARE(convertDir(), Preferences::defaultConvertDir());
     }
 
     // A settings file written by an earlier version is read key for key, and the getters write
@@ -113,15 +119,6 @@ private Q_SLOTS:
         QSettings stored = testutil::storedSettings();
         QCOMPARE(stored.value("kProxy_Setting_Port").toString(), QString("8080"));
         QCOMPARE(stored.value("popCloseWindowsConfirm").toBool(), true);
-    }
-
-    void currentFoldersFallBackToTheDefaults()
-    {
-        Preferences::instance()->setDownloadDir("/srv/media");
-        QCOMPARE(downloadDir(), QString("/srv/media"));
-        Preferences::instance()->setDownloadDir(QString());
-        QCOMPARE(downloadDir(), Preferences::defaultDownloadDir());
-        QCOMPARE(convertDir(), Preferences::defaultConvertDir());
     }
 
     // The language and the job counter are read on hot paths: the store is asked once, and the

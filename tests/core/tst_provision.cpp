@@ -71,6 +71,14 @@ class TestProvision : public QObject
                             QJsonDocument(manifest).toJson());
     }
 
+    // A curl transfer with its outcome recorded.
+    struct Transfer
+    {
+        CurlProxy curl;
+        QSignalSpy finished{&curl, &CurlProxy::downloadFinished};
+        QSignalSpy failed{&curl, &CurlProxy::downloadError};
+    };
+
     void resetToolState()
     {
         Preferences::instance()->setToolLocation(QString());
@@ -119,18 +127,6 @@ private Q_SLOTS:
         QCOMPARE(CurlProxy::formatSize(3LL * 1024 * 1024 * 1024), QString("3GB"));
     }
 
-    void downloadsAFile()
-    {
-        QTemporaryDir out;
-        CurlProxy curl;
-        QSignalSpy finished(&curl, &CurlProxy::downloadFinished);
-        QSignalSpy failed(&curl, &CurlProxy::downloadError);
-        curl.download(server->url("big.bin"), out.path() + "/big.bin");
-        QTRY_VERIFY_WITH_TIMEOUT(finished.count() + failed.count() > 0, 20000);
-        QCOMPARE(failed.count(), 0);
-        QCOMPARE(md5Of(out.path() + "/big.bin"), md5Of(www.path() + "/big.bin"));
-    }
-
     void curlChecksCertificates()
     {
         QTemporaryDir out;
@@ -138,12 +134,10 @@ private Q_SLOTS:
         if (!tls.useUntrustedCertificate(out.path()))
             QSKIP("cannot make a certificate here");
         QVERIFY(tls.start());
-        CurlProxy curl;
-        QSignalSpy finished(&curl, &CurlProxy::downloadFinished);
-        QSignalSpy failed(&curl, &CurlProxy::downloadError);
-        curl.download(tls.url("big.bin"), out.path() + "/big.bin");
-        QTRY_COMPARE_WITH_TIMEOUT(failed.count(), 1, 20000);
-        QCOMPARE(finished.count(), 0);
+        Transfer t;
+        t.curl.download(tls.url("big.bin"), out.path() + "/big.bin");
+        QTRY_COMPARE_WITH_TIMEOUT(t.failed.count(), 1, 20000);
+        QCOMPARE(t.finished.count(), 0);
     }
 
     void aDroppedTransferIsResumedByTheNextAttempt()
@@ -151,17 +145,16 @@ private Q_SLOTS:
         QTemporaryDir out;
         const QString target = out.path() + "/big.bin";
         server->dropAfter.insert("big.bin", 700000);
-        CurlProxy curl;
-        QSignalSpy finished(&curl, &CurlProxy::downloadFinished);
-        QSignalSpy failed(&curl, &CurlProxy::downloadError);
-        curl.download(server->url("big.bin"), target);
-        QTRY_COMPARE_WITH_TIMEOUT(failed.count(), 1, 20000);
+        Transfer t;
+        t.curl.download(server->url("big.bin"), target);
+        QTRY_COMPARE_WITH_TIMEOUT(t.failed.count(), 1, 20000);
         const qint64 partial = QFileInfo(target).size();
         QVERIFY2(partial > 0 && partial <= 700000, qPrintable(QString::number(partial)));
         server->dropAfter.clear();
-        QSignalSpy progress(&curl, &CurlProxy::readyDownloading);
-        curl.download(server->url("big.bin"), target);
-        QTRY_COMPARE_WITH_TIMEOUT(finished.count(), 1, 20000);
+        QSignalSpy progress(&t.curl, &CurlProxy::readyDownloading);
+        t.curl.download(server->url("big.bin"), target);
+        QTRY_COMPARE_WITH_TIMEOUT(t.finished.count(), 1, 20000);
+        QCOMPARE(t.failed.count(), 1);
         QCOMPARE(md5Of(target), md5Of(www.path() + "/big.bin"));
         // Progress counts the part that was already there.
         for (const QList<QVariant> &p : progress)
@@ -172,32 +165,27 @@ private Q_SLOTS:
     {
         QTemporaryDir out;
         server->stallAfter.insert("big.bin", 300000);
-        CurlProxy curl;
-        QSignalSpy failed(&curl, &CurlProxy::downloadError);
-        QElapsedTimer timer;
-        timer.start();
-        curl.download(server->url("big.bin"), out.path() + "/big.bin");
-        QTRY_COMPARE_WITH_TIMEOUT(failed.count(), 1, 20000);
+        Transfer t;
+        t.curl.download(server->url("big.bin"), out.path() + "/big.bin");
+        QTRY_COMPARE_WITH_TIMEOUT(t.failed.count(), 1, 20000);
         server->stallAfter.clear();
-        QCOMPARE(curl.error(), CurlProxy::OtherError); // the host resolves: not a network error
-        QVERIFY(!curl.isRunning());
-        QVERIFY(!curl.errorText().isEmpty());
+        QCOMPARE(t.curl.error(), CurlProxy::OtherError); // the host resolves: not a network error
+        QVERIFY(!t.curl.isRunning());
+        QVERIFY(!t.curl.errorText().isEmpty());
     }
 
     void aSecondDownloadReplacesTheFirstSilently()
     {
         QTemporaryDir out;
         server->stallAfter.insert("big.bin", 100000);
-        CurlProxy curl;
-        QSignalSpy failed(&curl, &CurlProxy::downloadError);
-        QSignalSpy finished(&curl, &CurlProxy::downloadFinished);
+        Transfer t;
         const int served = server->requestsByPath.value("big.bin");
-        curl.download(server->url("big.bin"), out.path() + "/first.bin");
+        t.curl.download(server->url("big.bin"), out.path() + "/first.bin");
         QTRY_VERIFY_WITH_TIMEOUT(server->requestsByPath.value("big.bin") > served, 10000);
         server->stallAfter.clear();
-        curl.download(server->url("big.bin"), out.path() + "/second.bin");
-        QTRY_COMPARE_WITH_TIMEOUT(finished.count(), 1, 20000);
-        QCOMPARE(failed.count(), 0);
+        t.curl.download(server->url("big.bin"), out.path() + "/second.bin");
+        QTRY_COMPARE_WITH_TIMEOUT(t.finished.count(), 1, 20000);
+        QCOMPARE(t.failed.count(), 0);
     }
 
     // --- the download tool ---------------------------------------------------------------
@@ -278,12 +266,33 @@ private Q_SLOTS:
                             QStringLiteral("url = \"%1\"\noutput = \"%2\"\n")
                                 .arg(server->url("big.bin"), escaped)
                                 .toUtf8());
-        CurlProxy curl;
-        QSignalSpy failed(&curl, &CurlProxy::downloadError);
-        curl.download(address, out.path() + "/target.bin");
-        QTRY_COMPARE_WITH_TIMEOUT(failed.count(), 1, 10000);
+        Transfer t;
+        t.curl.download(address, out.path() + "/target.bin");
+        QTRY_COMPARE_WITH_TIMEOUT(t.failed.count(), 1, 10000);
         QVERIFY(!QFileInfo::exists(escaped));
         QVERIFY(!QFileInfo::exists(out.path() + "/target.bin"));
+    }
+
+    // The tool in use: an update the preferences name while it exists, else the one shipped
+    // beside the executable, else none.
+    void theToolInUse()
+    {
+        QTemporaryDir dir;
+        const QString shipped = DlToolManager::defaultToolPath();
+        const QString updated = testutil::writeFile(dir.path() + "/vantoro-dl");
+        testutil::writeScript(shipped, "#!/bin/sh\n");
+        auto inUse = [](const QString &location) {
+            Preferences::instance()->setToolLocation(location);
+            DlToolManager manager;
+            return manager.isAvailable() ? manager.toolPath() : QStringLiteral("none");
+        };
+        QCOMPARE(inUse(""), shipped);
+        QCOMPARE(inUse(updated), updated);
+        QCOMPARE(inUse("/nonexistent/vantoro-dl"), shipped);
+        QFile::remove(shipped);
+        QCOMPARE(inUse("/nonexistent/vantoro-dl"), QString("none"));
+        QVERIFY(QFileInfo(DlToolManager::managerDir()).isDir());
+        resetToolState();
     }
 
     void manifestEntriesNameOnlyPlainArchives()
@@ -300,23 +309,6 @@ private Q_SLOTS:
         QVERIFY(!entry("file:///tmp/x.zip").usable);
         QVERIFY(!entry("https://h/a/-rf.zip").usable);
         QVERIFY(parseManifest(QByteArray(kMaxManifestBytes + 1, ' ')).isEmpty());
-    }
-
-    // A manifest of megabytes is not one: the check fails without reading it whole.
-    void anOversizedManifestFailsTheCheck()
-    {
-        resetToolState();
-        const QString manifest = testutil::writeFile(www.path() + "/vantoro-dl/dl_config.json",
-                                                     "{\"version\": \"9.0.0\", \"pad\": \"" +
-                                                         QByteArray(3 << 20, 'x') + "\"}");
-        DlToolManager manager;
-        QSignalSpy installed(&manager, &DlToolManager::updateInstalled);
-        manager.startCheck();
-        QTRY_VERIFY_WITH_TIMEOUT(manager.retries() >= 1, 20000);
-        QCOMPARE(installed.count(), 0);
-        QVERIFY(fixture::logText().contains("larger than"));
-        manager.disconnect();
-        QFile::remove(manifest);
     }
 
     void theShippedVersionOrOlderIsNotFetched()
@@ -409,36 +401,29 @@ private Q_SLOTS:
         manager.disconnect();
     }
 
-    void retriesStopAtTen()
+    // A manifest of megabytes is not one: the check fails without reading it whole, and is
+    // tried again ten times at most.
+    void anOversizedManifestFailsAndRetriesStopAtTen()
     {
         resetToolState();
-        QFile::remove(www.path() + "/vantoro-dl/dl_config.json"); // the server answers 404
+        const QString manifest = testutil::writeFile(www.path() + "/vantoro-dl/dl_config.json",
+                                                     "{\"version\": \"9.0.0\", \"pad\": \"" +
+                                                         QByteArray(3 << 20, 'x') + "\"}");
         const int before = server->requestsByPath.value("vantoro-dl/dl_config.json");
         DlToolManager manager;
+        QSignalSpy installed(&manager, &DlToolManager::updateInstalled);
         QSignalSpy exhausted(&manager, &DlToolManager::retriesExhausted);
         manager.startCheck();
         QVERIFY(exhausted.wait(30000));
         QCOMPARE(manager.retries(), UpdateRetrier::kMaxRetries);
         QCOMPARE(server->requestsByPath.value("vantoro-dl/dl_config.json") - before,
                  1 + UpdateRetrier::kMaxRetries);
+        QCOMPARE(installed.count(), 0);
+        QVERIFY(fixture::logText().contains("larger than"));
+        QFile::remove(manifest);
     }
 
     // --- the page-script bundle ----------------------------------------------------------
-    void addressesPickTheirScript()
-    {
-        Preferences::instance()->setScriptsLocation(QString());
-        DlScriptManager scripts;
-        QVERIFY(scripts.isDefault());
-        QCOMPARE(scripts.version(), QString("2.2.0"));
-        QVERIFY(!scripts.commonJs().isEmpty());
-        QCOMPARE(scripts.premium().size(), 5);
-        scripts.parseUrl("https://youtu.be/abc");
-        QVERIFY(scripts.siteScript().contains("youtube.com"));
-        scripts.parseUrl("https://unknown.example/video");
-        QVERIFY(scripts.siteScript().isEmpty());
-        QVERIFY(fixture::logText().contains("parseUrl not found websitePatterns."));
-    }
-
     void anIncompleteOrEqualInstalledBundleIsNotUsed()
     {
         QTemporaryDir bundle;
@@ -470,9 +455,20 @@ private Q_SLOTS:
         Preferences::instance()->setScriptsLocation(QString());
     }
 
+    // The embedded bundle picks a script by address until a newer bundle is installed.
     void aNewerBundleIsInstalled()
     {
         Preferences::instance()->setScriptsLocation(QString());
+        DlScriptManager embedded;
+        QVERIFY(embedded.isDefault());
+        QCOMPARE(embedded.version(), QString("2.2.0"));
+        QVERIFY(!embedded.commonJs().isEmpty());
+        QCOMPARE(embedded.premium().size(), 5);
+        embedded.parseUrl("https://youtu.be/abc");
+        QVERIFY(embedded.siteScript().contains("youtube.com"));
+        embedded.parseUrl("https://unknown.example/video");
+        QVERIFY(embedded.siteScript().isEmpty());
+        QVERIFY(fixture::logText().contains("parseUrl not found websitePatterns."));
         QDir().mkpath(www.path() + "/vantoro-scripts");
         QJsonObject manifest =
             QJsonDocument::fromJson(testutil::readFile(":/js/scripts-2.0.0.json")).object();

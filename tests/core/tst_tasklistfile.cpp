@@ -9,7 +9,6 @@
 #include <QDataStream>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QRandomGenerator>
 #include <QSet>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -37,32 +36,6 @@ class TestTaskListFile : public QObject
     Q_OBJECT
 private Q_SLOTS:
     void initTestCase() { fixture::prepare(); }
-
-    void killedWhileSavingLeavesAWholeList()
-    {
-        QTemporaryDir dir;
-        const QString path = dir.path() + "/done_list.dat";
-        for (int round = 0; round < 12; ++round) {
-            QProcess writer;
-            writer.start(testutil::helperPath("listwriter"), {path});
-            QByteArray seen;
-            QVERIFY(testutil::waitForOutput(writer, "ready", &seen));
-            QTest::qWait(20 + int(QRandomGenerator::global()->bounded(200)));
-            writer.kill();
-            QVERIFY(writer.waitForFinished());
-            const tasklist::Records records = tasklist::load(path);
-            QVERIFY2(records.size() == 100 || records.size() == 200 ||
-                         (round == 0 && records.isEmpty()),
-                     qPrintable(QString::number(records.size())));
-            if (!records.isEmpty())
-                QCOMPARE(records.last().url,
-                         QStringLiteral("https://v/%1").arg(records.size() - 1));
-        }
-        // A kill in the middle of a save leaves its temporary file behind; the clean-up the
-        // application runs at start leaves nothing but the list.
-        listfile::removeStaleSaveFiles(path);
-        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"done_list.dat"});
-    }
 
     // A record as an older version wrote it reads into the typed record and is written back in
     // the same form: byte for byte with the options the application writes (keys this version
@@ -209,13 +182,7 @@ private Q_SLOTS:
         QTemporaryDir dir;
         const QString done = dir.path() + "/done_list.dat", task = dir.path() + "/task_list.dat",
                       hidden = dir.path() + "/private_list.dat";
-        auto record = [](int n) {
-            tasklist::Record r;
-            r.url = QStringLiteral("https://v/%1").arg(n);
-            r.workDir = QStringLiteral("/d/.temp/%1_x").arg(n);
-            return r;
-        };
-        tasklist::Records downloading{record(1), record(2), record(3)}, finished, privates;
+        tasklist::Records downloading = numbered(3), finished, privates;
         tasklist::JobListWriter writer;
         using tasklist::share;
         QVERIFY(allWritten(writer.write(
@@ -367,20 +334,6 @@ private Q_SLOTS:
         health->setClock({});
     }
 
-    void listsAreReadableByTheUserOnly()
-    {
-        QTemporaryDir dir;
-        const QString path = dir.path() + "/task_list.dat";
-        DownloadOptions options;
-        options.metadata = QStringLiteral("c2Vzc2lvbg==");
-        SniffTask task("https://v/1", options);
-        QVERIFY(tasklist::save(path, {&task}));
-        const QFileDevice::Permissions others = QFileDevice::ReadGroup | QFileDevice::WriteGroup |
-                                                QFileDevice::ReadOther | QFileDevice::WriteOther;
-        QCOMPARE(QFile(path).permissions() & others, QFileDevice::Permissions());
-        QVERIFY(QFile(path).permissions() & QFileDevice::ReadOwner);
-    }
-
     void historyRoundTripAndDamage()
     {
         QTemporaryDir dir;
@@ -388,6 +341,13 @@ private Q_SLOTS:
         const QStringList history{"https://a/1", "", "https://b/2?x=ü"};
         QVERIFY(tasklist::saveHistory(path, history));
         QCOMPARE(tasklist::loadHistory(path), history);
+        // Lists are readable by the user only.
+        DownloadOptions options;
+        options.metadata = QStringLiteral("c2Vzc2lvbg==");
+        SniffTask task("https://v/1", options);
+        QVERIFY(tasklist::save(dir.path() + "/task_list.dat", {&task}));
+        for (const char *name : {"/task_list.dat", "/history_list.dat"})
+            QCOMPARE(QFile(dir.path() + name).permissions() & 0x0077, QFile::Permissions());
         QFile f(path);
         QVERIFY(f.resize(f.size() - 3));
         QCOMPARE(tasklist::loadHistory(path), QStringList()); // damaged: emptied

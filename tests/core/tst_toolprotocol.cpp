@@ -8,7 +8,6 @@
 #include "helpers/fixture.h"
 
 #include <QElapsedTimer>
-
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QTemporaryDir>
@@ -28,6 +27,14 @@ class TestToolProtocol : public QObject
     {
         SniffTask task(url, options);
         return readJson(writeDownloadParams(task.url(), task.options(), task.workDir()));
+    }
+    QJsonObject downloader(const QString &url, const DownloadOptions &options = {})
+    {
+        return writeFor(url, options).value("downloader").toObject();
+    }
+    QString preset(const QString &url, const DownloadOptions &options = {})
+    {
+        return writeFor(url, options).value("converter").toObject().value("preset").toString();
     }
 
 private Q_SLOTS:
@@ -102,7 +109,33 @@ private Q_SLOTS:
         QCOMPARE(cookies.permissions() & others, QFileDevice::Permissions());
     }
 
-    void audioSiteGetsAudioAndAnMp3Preset()
+    void playlistEntriesUseTheirOwnQualities()
+    {
+        DownloadOptions entry;
+        entry.fromPlaylist = true;
+        entry.mediaType = "audio";
+        entry.videoQuality = "720P";
+        entry.audioQuality = "Best";
+        entry.addPlaylistIndex = true;
+        entry.playlistOrderMode = "Oldest first";
+        entry.metadata = "{\"a\":1}";
+        const QJsonObject d = downloader("https://video.example/1", entry);
+        QCOMPARE(d.value("media_type").toString(), QString("audio"));
+        QCOMPARE(d.value("video_quality").toString(), QString("720P"));
+        QCOMPARE(d.value("audio_quality").toString(), QString("Best"));
+        QCOMPARE(d.value("add_playlist_index").toString(), QString("true"));
+        QCOMPARE(d.value("playlist_reverse_index").toString(), QString("true"));
+        QCOMPARE(d.value("metadata").toString(), QString("{\"a\":1}"));
+        DownloadOptions numbered;
+        numbered.addPlaylistIndex = true;
+        numbered.playlistOrderMode = "Newest first";
+        QCOMPARE(downloader("https://video.example/1", numbered).value("playlist_reverse_index"),
+                 QJsonValue("false"));
+    }
+
+    // An audio site gets audio and an MP3 preset; the one-click target picks the preset, and an
+    // original target needs no conversion.
+    void conversionTargets()
     {
         const QJsonObject root = writeFor("https://soundcloud.com/artist/track");
         const QJsonObject d = root.value("downloader").toObject();
@@ -114,95 +147,49 @@ private Q_SLOTS:
         QVERIFY(
             root.value("converter").toObject().value("preset").toString().endsWith("/MP3.json"));
         QVERIFY(!root.value("converter").toObject().contains("video"));
-    }
-
-    void playlistEntriesUseTheirOwnQualities()
-    {
-        DownloadOptions entry;
-        entry.fromPlaylist = true;
-        entry.mediaType = "audio";
-        entry.videoQuality = "720P";
-        entry.audioQuality = "Best";
-        entry.addPlaylistIndex = true;
-        entry.playlistOrderMode = "Oldest first";
-        entry.metadata = "{\"a\":1}";
-        const QJsonObject d =
-            writeFor("https://video.example/1", entry).value("downloader").toObject();
-        QCOMPARE(d.value("media_type").toString(), QString("audio"));
-        QCOMPARE(d.value("video_quality").toString(), QString("720P"));
-        QCOMPARE(d.value("audio_quality").toString(), QString("Best"));
-        QCOMPARE(d.value("add_playlist_index").toString(), QString("true"));
-        QCOMPARE(d.value("playlist_reverse_index").toString(), QString("true"));
-        QCOMPARE(d.value("metadata").toString(), QString("{\"a\":1}"));
-        DownloadOptions numbered;
-        numbered.addPlaylistIndex = true;
-        numbered.playlistOrderMode = "Newest first";
-        const QJsonObject newest =
-            writeFor("https://video.example/1", numbered).value("downloader").toObject();
-        QCOMPARE(newest.value("playlist_reverse_index").toString(), QString("false"));
-    }
-
-    void originalTargetsNeedNoConversion()
-    {
         Preferences::instance()->setOneClickFormat("Original Video");
         QJsonObject c = writeFor("https://video.example/1").value("converter").toObject();
         QCOMPARE(c.value("isNeedConvert").toString(), QString("false"));
         QVERIFY(!c.contains("preset"));
         Preferences::instance()->setOneClickFormat("iPhone/iPod");
-        c = writeFor("https://video.example/1").value("converter").toObject();
-        QVERIFY(c.value("preset").toString().endsWith("/OneClickedType/iPhone.json"));
+        QVERIFY(preset("https://video.example/1").endsWith("/OneClickedType/iPhone.json"));
         // A video target for an audio job becomes MP3.
         DownloadOptions audio;
         audio.mediaType = "audio";
-        c = writeFor("https://video.example/1", audio).value("converter").toObject();
-        QVERIFY(c.value("preset").toString().endsWith("/MP3.json"));
+        QVERIFY(preset("https://video.example/1", audio).endsWith("/MP3.json"));
         // An audio target makes every job an audio job.
         Preferences::instance()->setOneClickFormat("FLAC");
-        const QJsonObject root = writeFor("https://video.example/1");
-        QCOMPARE(root.value("downloader").toObject().value("media_type").toString(),
-                 QString("audio"));
-        QVERIFY(
-            root.value("converter").toObject().value("preset").toString().endsWith("/FLAC.json"));
+        QCOMPARE(downloader("https://video.example/1").value("media_type"), QJsonValue("audio"));
+        QVERIFY(preset("https://video.example/1").endsWith("/FLAC.json"));
     }
 
-    void speedLimitAndProxy()
+    void speedLimitProxyAndSubtitlesFollowThePreferences()
     {
         Preferences *prefs = Preferences::instance();
         prefs->setManualSpeedLimit("512 KBps");
-        QCOMPARE(
-            writeFor("https://v/1").value("downloader").toObject().value("ratelimit").toString(),
-            QString("512000"));
+        QCOMPARE(downloader("https://v/1").value("ratelimit"), QJsonValue("512000"));
         prefs->setManualSpeedLimit("");
         prefs->setSpeedLimit("Unlimited");
-        QVERIFY(!writeFor("https://v/1").value("downloader").toObject().contains("ratelimit"));
+        QVERIFY(!downloader("https://v/1").contains("ratelimit"));
 
         prefs->setProxyEnabled(true);
-        QJsonObject proxy =
-            writeFor("https://v/1").value("downloader").toObject().value("proxy").toObject();
-        QCOMPARE(proxy,
-                 QJsonObject({{"username", ""}, {"password", ""}})); // no host: only the empties
+        // No host: only the empties.
+        QCOMPARE(downloader("https://v/1").value("proxy"),
+                 QJsonObject({{"username", ""}, {"password", ""}}));
         prefs->setProxyHost("10.0.0.1");
         prefs->setProxyPort("3128");
         prefs->setProxyNeedsLogin(true);
         prefs->setProxyLogin("me");
         prefs->setProxyPassword("secret");
-        proxy = writeFor("https://v/1").value("downloader").toObject().value("proxy").toObject();
-        QCOMPARE(proxy, QJsonObject({{"protocol", "http"},
-                                     {"host", "10.0.0.1"},
-                                     {"port", "3128"},
-                                     {"username", "me"},
-                                     {"password", "secret"}}));
-    }
-
-    void subtitlesFollowThePreferences()
-    {
-        Preferences *prefs = Preferences::instance();
+        QCOMPARE(downloader("https://v/1").value("proxy"), QJsonObject({{"protocol", "http"},
+                                                                        {"host", "10.0.0.1"},
+                                                                        {"port", "3128"},
+                                                                        {"username", "me"},
+                                                                        {"password", "secret"}}));
         prefs->setSubtitleLanguage("Chinese(Traditional)");
-        QCOMPARE(
-            writeFor("https://v/1").value("downloader").toObject().value("subtitle").toString(),
-            QString("zh-Hant"));
+        QCOMPARE(downloader("https://v/1").value("subtitle"), QJsonValue("zh-Hant"));
         prefs->setDownloadSubtitles(false);
-        QVERIFY(!writeFor("https://v/1").value("downloader").toObject().contains("subtitle"));
+        QVERIFY(!downloader("https://v/1").contains("subtitle"));
     }
 
     void otherParameterFiles()
@@ -219,7 +206,7 @@ private Q_SLOTS:
         // Turned off in the preferences, for downloads and listings alike.
         Preferences::instance()->setCheckCertificates(false);
         for (const QJsonObject &off :
-             {writeFor("https://v/3").value("downloader").toObject(),
+             {downloader("https://v/3"),
               readJson(writePlaylistParams("https://list.example/p", "playlist_2_x.json"))
                   .value("downloader")
                   .toObject()})

@@ -11,6 +11,9 @@
 #include <QSignalSpy>
 #include <QtTest>
 
+#include <memory>
+#include <optional>
+
 class TestWebsiteApi : public QObject
 {
     Q_OBJECT
@@ -173,36 +176,27 @@ private Q_SLOTS:
     void theHelperPostsAndReportsErrors()
     {
         WebsiteApi api;
-        bool done = false;
-        WebsiteApi::Reply got;
-        api.request("post", QUrl(server.url("video.html")), {{"X-Test", "1"}}, "a=1",
-                    [&](const WebsiteApi::Reply &reply) {
-                        got = reply;
-                        done = true;
-                    });
-        QTRY_VERIFY_WITH_TIMEOUT(done, 10000);
-        QCOMPARE(got.status, 200);
-        QVERIFY(got.error.isEmpty());
-        QVERIFY(got.body.contains("a.mp4"));
+        auto call = [&api](const QByteArray &method, const QString &url, const QVariantMap &headers,
+                           const QByteArray &body) {
+            auto got = std::make_shared<std::optional<WebsiteApi::Reply>>();
+            api.request(method, QUrl(url), headers, body,
+                        [got](const WebsiteApi::Reply &reply) { *got = reply; });
+            [&] {
+                QTRY_VERIFY_WITH_TIMEOUT(got->has_value(), 10000);
+            }();
+            return got->value_or(WebsiteApi::Reply{});
+        };
+        const WebsiteApi::Reply posted =
+            call("post", server.url("video.html"), {{"X-Test", "1"}}, "a=1");
+        QCOMPARE(posted.status, 200);
+        QVERIFY(posted.error.isEmpty());
+        QVERIFY(posted.body.contains("a.mp4"));
         QVERIFY(server.lastHeadByPath.value("video.html").startsWith("POST "));
         QVERIFY(server.lastHeadByPath.value("video.html").contains("X-Test: 1"));
         // A header value with a line break is never sent.
-        done = false;
-        api.request("GET", QUrl(server.url("video.html")), {{"X-Evil", "a\r\nX-Injected: 1"}}, {},
-                    [&](const WebsiteApi::Reply &reply) {
-                        got = reply;
-                        done = true;
-                    });
-        QTRY_VERIFY_WITH_TIMEOUT(done, 10000);
+        call("GET", server.url("video.html"), {{"X-Evil", "a\r\nX-Injected: 1"}}, {});
         QVERIFY(!server.lastHeadByPath.value("video.html").contains("X-Injected"));
-        done = false;
-        api.request("GET", QUrl("http://127.0.0.1:1/none"), {}, {},
-                    [&](const WebsiteApi::Reply &reply) {
-                        got = reply;
-                        done = true;
-                    });
-        QTRY_VERIFY_WITH_TIMEOUT(done, 10000);
-        QVERIFY(!got.error.isEmpty());
+        QVERIFY(!call("GET", "http://127.0.0.1:1/none", {}, {}).error.isEmpty());
     }
 };
 

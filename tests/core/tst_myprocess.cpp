@@ -150,7 +150,8 @@ private Q_SLOTS:
         stop.start(false);
         QVERIFY(finished.wait(15000));
         QCOMPARE(finished.at(0).at(0).toBool(), true);
-        QVERIFY(timer.elapsed() >= 5800);
+        // Four rounds of 1.5 s; a coarse timer may fire up to 5 % early.
+        QVERIFY(timer.elapsed() >= 4 * PoliteStop::roundMs * 95 / 100);
         QVERIFY(timer.elapsed() < 9000);
         QVERIFY(ticks >= 20);
         QVERIFY(allGone(tree));

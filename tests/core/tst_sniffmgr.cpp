@@ -137,7 +137,7 @@ private Q_SLOTS:
         SniffTask *entry = add("fake:ok?vrdl_pname=My%20List&n=1");
         mgr->schedule();
         QTRY_COMPARE_WITH_TIMEOUT(entry->state(), SniffTask::State::Finished, 10000);
-        QCOMPARE(entry->filePath(), folder() + "/My List/clip.mp4");
+        QTRY_COMPARE_WITH_TIMEOUT(entry->filePath(), folder() + "/My List/clip.mp4", 10000);
         QVERIFY(QFileInfo::exists(folder() + "/My List/clip.mp4"));
     }
 

@@ -295,11 +295,15 @@ bool FinishedJobsFilter::inView(const SniffTask *task) const
     return false;
 }
 
-bool FinishedJobsFilter::accepts(int sourceRow, const QStringList &keywords) const
+bool FinishedJobsFilter::accepts(int sourceRow, const TitleMatcher &matcher) const
 {
     const SniffTask *task = jobs->taskAt(sourceRow);
-    return task && inView(task) &&
-           (keywords.isEmpty() || SniffTask::titleMatches(jobs->titleAt(sourceRow), keywords));
+    return task && inView(task) && matcher.matches(jobs->titleAt(sourceRow));
+}
+
+bool FinishedJobsFilter::accepts(int sourceRow, const QStringList &keywords) const
+{
+    return accepts(sourceRow, TitleMatcher(keywords));
 }
 
 bool FinishedJobsFilter::accepts(int sourceRow) const
@@ -337,8 +341,7 @@ void FinishedJobsFilter::refilter(const QStringList *narrowed)
             const TitleMatcher matcher(words);
             const int count = jobs->rowCount();
             for (int row = 0; row < count; ++row) {
-                const SniffTask *task = jobs->taskAt(row);
-                if (task && inView(task) && matcher.matches(jobs->titleAt(row)))
+                if (accepts(row, matcher))
                     rows << row;
             }
         }

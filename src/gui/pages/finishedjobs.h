@@ -94,6 +94,7 @@ public:
 
 private:
     bool inView(const SniffTask *task) const;
+    bool accepts(int sourceRow, const TitleMatcher &matcher) const;
     bool accepts(int sourceRow, const QStringList &keywords) const;
     bool accepts(int sourceRow) const;
     // Every source row again, from the remembered searches or the narrowest rows known: with

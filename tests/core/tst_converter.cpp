@@ -105,13 +105,13 @@ private Q_SLOTS:
         const auto write = &testutil::writeFile;
         write(dir.path() + "/a/clip.mp4", "x");
         write(dir.path() + "/b/clip.mp4", "x");
-        const QString a = probe::thumbnailPathFor(dir.path() + "/a/clip.mp4");
+        const QString a = cachedThumbnailPath(dir.path() + "/a/clip.mp4");
         QVERIFY(a.startsWith(QStandardPaths::writableLocation(QStandardPaths::CacheLocation)));
         QVERIFY(a.endsWith(".png"));
-        QVERIFY(a != probe::thumbnailPathFor(dir.path() + "/b/clip.mp4"));
+        QVERIFY(a != cachedThumbnailPath(dir.path() + "/b/clip.mp4"));
         write(dir.path() + "/a/clip.mp4", "longer");
-        QVERIFY(a != probe::thumbnailPathFor(dir.path() + "/a/clip.mp4"));
-        QVERIFY(probe::thumbnailPathFor(dir.path() + "/none.mp4").isEmpty());
+        QVERIFY(a != cachedThumbnailPath(dir.path() + "/a/clip.mp4"));
+        QVERIFY(cachedThumbnailPath(dir.path() + "/none.mp4").isEmpty());
         QCOMPARE(probe::thumbnailArguments("in.mp4", "t.png", true),
                  QStringList({"-nostdin", "-v", "error", "-ss", "1", "-i", "in.mp4", "-vframes",
                               "1", "-vf", "scale=200:120", "-y", "t.png"}));

@@ -147,7 +147,7 @@ private Q_SLOTS:
         QCOMPARE(ready.first().at(0).toString(), clip);
         QCOMPARE(grabber.thumbnailFor(clip, true), loaded.at(0).thumbnailPath);
         QVERIFY(QFileInfo(loaded.at(0).thumbnailPath).size() > 0);
-        QTRY_VERIFY(!QFileInfo::exists(probe::thumbnailPathFor(text)));
+        QTRY_VERIFY(!QFileInfo::exists(cachedThumbnailPath(text)));
     }
 
     void programThatCannotStartEndsTheInspection()

@@ -42,7 +42,7 @@ QString FrameGrabber::thumbnailFor(const QString &sourcePath, bool video)
         return *found;
     if (queued.contains(sourcePath))
         return QString();
-    const QString thumbnail = probe::thumbnailPathFor(sourcePath);
+    const QString thumbnail = cachedThumbnailPath(sourcePath);
     if (thumbnail.isEmpty() || QFileInfo(thumbnail).size() > 0) {
         known.insert(sourcePath, thumbnail);
         return thumbnail;

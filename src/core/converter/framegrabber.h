@@ -3,7 +3,7 @@
 // Makes the thumbnail of a local file when a row first needs it (a downloaded file whose site
 // gave no picture): one ffmpeg at a time, the latest requests first (the rows in view), a bounded
 // queue, each file tried once per run. The picture lands in the cache folder under
-// probe::thumbnailPathFor, so a later run finds it without starting anything.
+// cachedThumbnailPath, so a later run finds it without starting anything.
 
 #include <QHash>
 #include <QObject>

@@ -60,11 +60,6 @@ Parsed parse(const QByteArray &json, const QString &path)
     return parsed;
 }
 
-QString thumbnailPathFor(const QString &sourcePath)
-{
-    return cachedThumbnailPath(sourcePath);
-}
-
 QStringList thumbnailArguments(const QString &sourcePath, const QString &thumbnailPath, bool video)
 {
     QStringList args{QStringLiteral("-nostdin"), QStringLiteral("-v"), QStringLiteral("error")};
@@ -199,7 +194,7 @@ void LoadFileOperator::onFinished(int exitCode, QProcess::ExitStatus exitStatus)
         finish(true);
         return;
     }
-    info->thumbnailPath = probe::thumbnailPathFor(path);
+    info->thumbnailPath = cachedThumbnailPath(path);
     // The cache's picture of this very file (same path, size and time) is the one to show.
     if (info->thumbnailPath.isEmpty() || QFileInfo(info->thumbnailPath).size() > 0) {
         finish(false);

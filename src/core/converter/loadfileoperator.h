@@ -26,10 +26,6 @@ struct Parsed
 // streams) do not make a file a video.
 Parsed parse(const QByteArray &json, const QString &path);
 
-// Where the thumbnail of a source file goes: a PNG in the cache folder named by a digest of the
-// file's full path, size and modification time, so that two files never share a picture and a
-// file written again gets a new one. Empty when the file does not exist.
-QString thumbnailPathFor(const QString &sourcePath);
 // The ffmpeg arguments that write the 200x120 thumbnail: one frame a second in for a video, the
 // first picture (the cover) for audio.
 QStringList thumbnailArguments(const QString &sourcePath, const QString &thumbnailPath, bool video);

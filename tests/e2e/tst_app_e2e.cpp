@@ -9,10 +9,6 @@
 #include "core/converter/convertmanager.h"
 #include "core/converter/converttask.h"
 #include "core/converter/convmediainfo.h"
-#include "core/engine/sniffmgr.h"
-#include "core/engine/snifftask.h"
-#include "core/foundation/preferences.h"
-#include "core/process/myprocess.h"
 #include "core/protocol/displaytext.h"
 #include "gui/converter/adaptation.h"
 #include "gui/converter/convertedpage.h"
@@ -20,43 +16,15 @@
 #include "gui/converter/convertermodels.h"
 #include "gui/converter/convertingpage.h"
 #include "gui/converter/loadfilesdlg.h"
-#include "gui/mainwindow/mainwindow.h"
 #include "gui/mainwindow/preferencesdlg.h"
 #include "gui/pages/downloadedpage.h"
 #include "gui/pages/downloadingmodel.h"
-#include "gui/pages/downloadingpage.h"
 #include "gui/pages/finishedjobs.h"
 #include "gui/pages/mylistwidget.h"
 #include "gui/pages/playlistconfirmdlg.h"
 #include "gui/pages/taskmodels.h"
-#include "gui/widgets/pictures.h"
 #include "gui/widgets/zqmessagebox.h"
-#include "helpers/fixture.h"
-#include "helpers/modalhelper.h"
 #include "helpers/windowtest.h"
-
-#include <QAction>
-#include <QButtonGroup>
-#include <QCheckBox>
-#include <QClipboard>
-#include <QComboBox>
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
-#include <QListView>
-#include <QMimeData>
-#include <QPainter>
-#include <QProcess>
-#include <QProgressBar>
-#include <QPushButton>
-#include <QSignalSpy>
-#include <QStackedWidget>
-#include <QTabWidget>
-#include <QTableWidget>
-#include <QTemporaryDir>
-#include <QToolButton>
-
-#include <memory>
 
 namespace {
 
@@ -142,24 +110,7 @@ class TestAppEndToEnd : public QObject
         return nullptr;
     }
 
-    QString shots = qEnvironmentVariable("CLIPMOOR_SCREENSHOTS");
     QHash<QString, qint64> sizes; // served clip -> bytes
-
-    // The window with the dialog in its middle, as the user sees the question.
-    void shootOver(QWidget *dialog, const QString &name)
-    {
-        if (shots.isEmpty())
-            return;
-        QPixmap picture = window->grab();
-        QPainter painter(&picture);
-        painter.fillRect(picture.rect(), QColor(0, 0, 0, 60));
-        const QPixmap box = dialog->grab();
-        painter.drawPixmap((picture.width() - box.width()) / 2,
-                           (picture.height() - box.height()) / 2, box);
-        painter.end();
-        QDir().mkpath(shots);
-        QVERIFY(picture.save(shots + "/" + name + ".png"));
-    }
 
     void paste(const QString &text) { testutil::paste(window->downloading(), &pasteClock, text); }
 
@@ -221,7 +172,7 @@ private Q_SLOTS:
         bool heldEmpty = false;
         auto question = testutil::answerNext<ZQMessageBox>("Download All", [&, this](QWidget *m) {
             single = window->downloading()->list()->taskAt(0);
-            shootOver(m, "question-several-videos");
+            testutil::screenshot(window.get(), "question-several-videos", m);
             QTRY_VERIFY_WITH_TIMEOUT(SniffMgr::instance()->runningCount() == 0, 30000);
             heldEmpty = single && single->state() == SniffTask::State::Paused &&
                         QDir(fixture::downloadFolder()).entryList(QDir::Files).isEmpty();
@@ -279,8 +230,9 @@ private Q_SLOTS:
         QTRY_VERIFY_WITH_TIMEOUT(doneWith(clip), 90000);
         const int before = done().size();
 
-        auto cancelled = testutil::answerNext<ZQMessageBox>(
-            "Cancel", [this](QWidget *m) { shootOver(m, "question-already-downloaded"); });
+        auto cancelled = testutil::answerNext<ZQMessageBox>("Cancel", [this](QWidget *m) {
+            testutil::screenshot(window.get(), "question-already-downloaded", m);
+        });
         paste(clip);
         QVERIFY(cancelled->answered);
         const QString asked = cancelled->texts.join('\n');
@@ -298,7 +250,7 @@ private Q_SLOTS:
 
     void aPastedAddressIsDownloadedAndListedOnTheDownloadedPage()
     {
-        testutil::shoot(window.get(), "downloading-empty");
+        testutil::screenshot(window.get(), "downloading-empty");
         const int before = window->downloaded()->allList()->count();
         paste(server->url("clip.mp4"));
         QCOMPARE(window->downloading()->list()->count(), 1);
@@ -332,7 +284,7 @@ private Q_SLOTS:
         // The page shows the row mid-way (the server stalls at two fifths of the file).
         QTRY_VERIFY_WITH_TIMEOUT(row.data(taskmodels::BarValueRole).toInt() >= 25, 60000);
         QCoreApplication::processEvents();
-        testutil::shoot(window.get(), "downloading-progress");
+        testutil::screenshot(window.get(), "downloading-progress");
 
         // The menu's Pause acts on the selected row.
         page->list()->setCurrentRow(0, QItemSelectionModel::ClearAndSelect);
@@ -356,7 +308,7 @@ private Q_SLOTS:
             QTRY_COMPARE_WITH_TIMEOUT(dialog->table()->model()->rowCount(), 2, 60000);
             QCOMPARE(dialog->table()->model()->index(0, 1).data().toString(),
                      QString("Two clips (1)"));
-            testutil::shoot(dialog, "playlist-dialog");
+            testutil::screenshot(dialog, "playlist-dialog");
             dialog->entriesModel()->setChecked(1, false); // only the first entry
         });
         const int before = window->downloaded()->allList()->count();
@@ -372,7 +324,7 @@ private Q_SLOTS:
         QCOMPARE(newest->title(), QString("Two clips (1)"));
         window->tabs()->button(1)->click();
         QTRY_VERIFY(window->downloaded()->isVisible());
-        testutil::shoot(window.get(), "downloaded");
+        testutil::screenshot(window.get(), "downloaded");
         window->tabs()->button(0)->click();
     }
 
@@ -388,7 +340,7 @@ private Q_SLOTS:
         for (int i = 0; i < 3; ++i) {
             dialog.tabs()->setCurrentIndex(i);
             QTRY_VERIFY(dialog.tabs()->currentWidget()->isVisible());
-            testutil::shoot(&dialog, names[i]);
+            testutil::screenshot(&dialog, names[i]);
         }
     }
 
@@ -397,7 +349,7 @@ private Q_SLOTS:
         window->tabs()->button(3)->click();
         converting = qobject_cast<ConvertingPage *>(window->lazyPage(3));
         QVERIFY(converting && converting->isVisible());
-        testutil::shoot(window.get(), "converting-empty");
+        testutil::screenshot(window.get(), "converting-empty");
         QMimeData mime;
         mime.setUrls({QUrl::fromLocalFile(media.path())});
         QDragEnterEvent enter(QPoint(300, 300), Qt::CopyAction, &mime, Qt::LeftButton, {});
@@ -407,11 +359,12 @@ private Q_SLOTS:
         QApplication::sendEvent(converting, &drop);
         QVERIFY(converting->loadingDialog() && converting->loadingDialog()->isVisible());
         QTRY_VERIFY(converting->loadingDialog()->progressBar()->value() >= 2);
-        testutil::shoot(converting->loadingDialog(), "converter-loading-dialog");
+        testutil::screenshot(converting->loadingDialog(), "converter-loading-dialog");
         QTRY_VERIFY_WITH_TIMEOUT(!converting->loadingDialog(), 60000);
         // The text file with a video's name is named afterwards.
-        auto failed = testutil::answerNextModal(
-            "OK", [this](QWidget *modal) { testutil::shoot(modal, "converter-failed-files"); });
+        auto failed = testutil::answerNextModal("OK", [this](QWidget *modal) {
+            testutil::screenshot(modal, "converter-failed-files");
+        });
         QTRY_VERIFY_WITH_TIMEOUT(failed->answered, 5000);
         QVERIFY(failed->texts.contains("Failed to add files:"));
         QCOMPARE(converting->model()->rowCount(), 3);
@@ -429,13 +382,13 @@ private Q_SLOTS:
             dialog->findChild<QPushButton *>("pb_video")->click();
             dialog->targetButton("MP4")->click();
             dialog->qualityBox()->setCurrentIndex(dialog->qualityBox()->findData("720P"));
-            testutil::shoot(dialog, "converter-format-video");
+            testutil::screenshot(dialog, "converter-format-video");
         });
         convertRow(taskOf("tone.wav"), [this](Adaptation *dialog) {
             dialog->findChild<QPushButton *>("pb_audio")->click();
             dialog->targetButton("MP3")->click();
             dialog->qualityBox()->setCurrentIndex(dialog->qualityBox()->findData("Origin"));
-            testutil::shoot(dialog, "converter-format-audio");
+            testutil::screenshot(dialog, "converter-format-audio");
         });
         QTRY_COMPARE_WITH_TIMEOUT(added.count(), 2, 120000);
         QCOMPARE(converting->model()->rowCount(), 1);
@@ -458,7 +411,7 @@ private Q_SLOTS:
         QVERIFY(QFileInfo::exists(media.filePath("tone.wav"))); // the source is never touched
 
         window->tabs()->button(4)->click();
-        testutil::shoot(window.get(), "converted-page");
+        testutil::screenshot(window.get(), "converted-page");
         window->tabs()->button(3)->click();
     }
 
@@ -506,7 +459,7 @@ private Q_SLOTS:
         QTRY_VERIFY_WITH_TIMEOUT(
             task->progress() > 0.02 && taskOf("long copy.mp4")->progress() > 0.02, 60000);
         QCOMPARE(taskOf("old tv.mp4")->state(), int(ConvertTask::Waiting));
-        testutil::shoot(window.get(), "converting-page");
+        testutil::screenshot(window.get(), "converting-page");
 
         const QStringList before = QDir(converted.path()).entryList(QDir::Files);
         QSignalSpy added(ConvertDataManager::instance(), &ConvertDataManager::convertedFileDidAdd);

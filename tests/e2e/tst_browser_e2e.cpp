@@ -6,26 +6,13 @@
 // With CLIPMOOR_SCREENSHOTS set to a folder, the start page, the page with its button and the row
 // are saved there as pictures.
 #include "core/browser/bridgemessage.h"
-#include "core/engine/snifftask.h"
 #include "gui/browser/browserwindow.h"
 #include "gui/browser/webview.h"
 #include "gui/mainwindow/browserloader.h"
-#include "gui/mainwindow/mainwindow.h"
 #include "gui/pages/downloadedpage.h"
-#include "gui/pages/downloadingpage.h"
 #include "gui/pages/mylistwidget.h"
-#include "helpers/fixture.h"
 #include "helpers/webpagetest.h"
 #include "helpers/windowtest.h"
-
-#include <QAbstractButton>
-#include <QButtonGroup>
-#include <QSignalSpy>
-#include <QStackedWidget>
-#include <QTemporaryDir>
-#include <QWebEnginePage>
-
-#include <memory>
 
 class TestBrowserEndToEnd : public QObject
 {
@@ -41,7 +28,7 @@ class TestBrowserEndToEnd : public QObject
     {
         if (qEnvironmentVariableIsSet("CLIPMOOR_SCREENSHOTS"))
             QTest::qWait(300); // the page's last paint, for the picture only
-        testutil::shoot(window.get(), name);
+        testutil::screenshot(window.get(), name);
     }
 
     // In our page scripts' world.

@@ -8,7 +8,6 @@
 #include "helpers/installedapp.h"
 
 #include <QDirIterator>
-#include <QRegularExpression>
 #include <QScopeGuard>
 
 namespace {

@@ -6,31 +6,15 @@
 // an opaque id only; and every file and folder made for it is the user's only. A public download
 // of the same kind runs first, so that the public views are seen to show such a job at all.
 #include "core/converter/convertdatamanager.h"
-#include "core/engine/sniffmgr.h"
-#include "core/engine/snifftask.h"
-#include "core/foundation/paths.h"
 #include "core/foundation/privatelistmanager.h"
 #include "gui/converter/convertedpage.h"
 #include "gui/converter/convertermodels.h"
 #include "gui/converter/convertingpage.h"
-#include "gui/mainwindow/mainwindow.h"
 #include "gui/pages/downloadedpage.h"
 #include "gui/pages/finishedjobs.h"
 #include "gui/widgets/rowlistview.h"
 #include "helpers/fakebus.h"
-#include "helpers/fixture.h"
-#include "helpers/httpserver.h"
 #include "helpers/windowtest.h"
-
-#include <QAbstractButton>
-#include <QButtonGroup>
-#include <QDirIterator>
-#include <QLineEdit>
-#include <QMutex>
-#include <QTemporaryDir>
-#include <QToolButton>
-
-#include <memory>
 
 namespace {
 
@@ -77,7 +61,6 @@ class TestPrivateEndToEnd : public QObject
     std::unique_ptr<TestHttpServer> server;
     std::unique_ptr<MainWindow> window;
     qint64 pasteClock = 0;
-    QString shots = qEnvironmentVariable("CLIPMOOR_SCREENSHOTS");
 
     QAbstractItemModel *convertedRows() const
     {
@@ -177,11 +160,10 @@ private Q_SLOTS:
                     QTRY_VERIFY(fade->property("opacity").toReal() == 1.0);
             }
         }
-        if (!shots.isEmpty()) {
+        if (qEnvironmentVariableIsSet("CLIPMOOR_SCREENSHOTS")) {
             window->tabs()->button(4)->click();
             qobject_cast<ConvertedPage *>(window->lazyPage(4))->searchField()->clear();
-            QDir().mkpath(shots);
-            QVERIFY(window->grab().save(shots + "/converted-after-private.png"));
+            testutil::screenshot(window.get(), "converted-after-private");
         }
 
         // The log and Qt's messages name the job by its opaque id only.

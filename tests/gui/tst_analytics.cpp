@@ -7,8 +7,6 @@
 #include "gui/widgets/pictures.h"
 #include "helpers/gui_test.h"
 
-#include <QUrlQuery>
-
 namespace {
 
 QByteArray header(const QByteArray &head, const QByteArray &name)

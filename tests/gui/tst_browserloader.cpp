@@ -2,9 +2,6 @@
 // it is given (or from the module), hands it the addresses the downloading page sends there, and
 // shows a plain notice instead of failing when the browser cannot be loaded.
 #include "gui/mainwindow/browserloader.h"
-#include "gui/mainwindow/mainwindow.h"
-#include "gui/pages/downloadingpage.h"
-#include "helpers/gui_test.h"
 #include "helpers/windowtest.h"
 
 namespace {

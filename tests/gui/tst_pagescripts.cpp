@@ -12,11 +12,6 @@
 #include "helpers/gui_test.h"
 #include "helpers/webpagetest.h"
 
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
-#include <QWebEnginePage>
-
 namespace {
 // Every page records its own errors and the player's place before our scripts run.
 const char kHead[] =
@@ -290,66 +285,68 @@ private Q_SLOTS:
     // no button at all), with the site's cookies and the page as the referrer.
     void aButtonOnEveryKindOfPlayer_data()
     {
-        QTest::addColumn<QString>("path");
-        QTest::addColumn<QString>("ready");
-        QTest::addColumn<QString>("shown");
-        QTest::addColumn<QStringList>("media");
         const QString button = "var b = __clipmoor.buttons()[0].host.getBoundingClientRect(), "
                                "kind = __clipmoor.buttons()[0].kind;";
-        // The source the player chose, else the first one.
-        QTest::newRow("source children")
-            << "sources.html"
-            << "true"
-            << "true" << QStringList{"media/clip.webm", "media/clip.mp4"};
-        QTest::newRow("audio, beside the player")
-            << "audio.html"
-            << "true"
-            << "(function () { var p = player.getBoundingClientRect();" + button +
-                   " return kind === 'player' && Math.abs(b.right - p.right) < 2 &&"
-                   " (Math.abs(b.bottom - p.top) < 6 || Math.abs(b.top - p.bottom) < 6); })()"
-            << QStringList{"media/song.mp3"};
-        QTest::newRow("player added later") << "late.html"
-                                            << "__clipmoor.buttons().length === 0"
-                                            << "true" << QStringList{"media/late.mp4"};
-        QTest::newRow("media link, right after it")
-            << "link.html"
-            << "true"
-            << "(function () { var l = link.getBoundingClientRect();" + button +
-                   " return kind === 'link' && b.left >= l.right && b.left - l.right < 10 &&"
-                   " b.top < l.bottom && b.bottom > l.top; })()"
-            << QStringList{"files/talk.m4a"};
-        QTest::newRow("no media") << "none.html"
-                                  << "true"
-                                  << "true" << QStringList();
-        QTest::newRow("blob player: the page")
-            << "blob.html"
-            << "true"
-            << "player.src.indexOf('blob:') === 0" << QStringList{"blob.html"};
-        QTest::newRow("page styles cannot hide it")
-            << "hostile.html"
-            << "true"
-            << "(function () { var h = __clipmoor.buttons()[0].host, s = getComputedStyle(h);" +
-                   button +
-                   " return s.display === 'block' && s.visibility === 'visible' &&"
-                   " s.opacity === '1' && b.width > 50 && document.elementFromPoint(b.left +"
-                   " b.width / 2, b.top + b.height / 2) === h; })()"
-            << QStringList{"media/clip.mp4"};
-        QTest::newRow("same-origin frame")
-            << "frame.html"
-            << "frame.contentDocument && frame.contentDocument.readyState === 'complete'"
-            << "frame.contentDocument.querySelectorAll('clipmoor-download').length === 1"
-            << QStringList{"media/inner.mp4"};
-        // A watch page's one button is on the site's player box (not on the video inside it,
-        // which comes later) and hands over the page.
-        QTest::newRow("site watch page") << "youtube.com/watch?v=abcdefghijk&t=5#top"
-                                         << "__clipmoor.isWatchPage()"
-                                         << "__clipmoor.buttons().length === 1 &&"
-                                            " __clipmoor.buttons()[0].target.id === 'movie_player'"
-                                         << QStringList{"youtube.com/watch?v=abcdefghijk&t=5"};
-        QTest::newRow("site page that is no watch page")
-            << "youtube.com/feed"
-            << "true"
-            << "!__clipmoor.isWatchPage()" << QStringList{"media/feed.mp4"};
+        // The source the player chose, else the first one. A watch page's one button is on the
+        // site's player box (not on the video inside it, which comes later) and hands over the
+        // page.
+        testutil::addRows<QString, QString, QString, QStringList>(
+            {"path", "ready", "shown", "media"},
+            {{"source children",
+              "sources.html",
+              "true",
+              "true",
+              {"media/clip.webm", "media/clip.mp4"}},
+             {"audio, beside the player",
+              "audio.html",
+              "true",
+              "(function () { var p = player.getBoundingClientRect();" + button +
+                  " return kind === 'player' && Math.abs(b.right - p.right) < 2 &&"
+                  " (Math.abs(b.bottom - p.top) < 6 || Math.abs(b.top - p.bottom) < 6); })()",
+              {"media/song.mp3"}},
+             {"player added later",
+              "late.html",
+              "__clipmoor.buttons().length === 0",
+              "true",
+              {"media/late.mp4"}},
+             {"media link, right after it",
+              "link.html",
+              "true",
+              "(function () { var l = link.getBoundingClientRect();" + button +
+                  " return kind === 'link' && b.left >= l.right && b.left - l.right < 10 &&"
+                  " b.top < l.bottom && b.bottom > l.top; })()",
+              {"files/talk.m4a"}},
+             {"no media", "none.html", "true", "true", {}},
+             {"blob player: the page",
+              "blob.html",
+              "true",
+              "player.src.indexOf('blob:') === 0",
+              {"blob.html"}},
+             {"page styles cannot hide it",
+              "hostile.html",
+              "true",
+              "(function () { var h = __clipmoor.buttons()[0].host, s = getComputedStyle(h);" +
+                  button +
+                  " return s.display === 'block' && s.visibility === 'visible' &&"
+                  " s.opacity === '1' && b.width > 50 && document.elementFromPoint(b.left +"
+                  " b.width / 2, b.top + b.height / 2) === h; })()",
+              {"media/clip.mp4"}},
+             {"same-origin frame",
+              "frame.html",
+              "frame.contentDocument && frame.contentDocument.readyState === 'complete'",
+              "frame.contentDocument.querySelectorAll('clipmoor-download').length === 1",
+              {"media/inner.mp4"}},
+             {"site watch page",
+              "youtube.com/watch?v=abcdefghijk&t=5#top",
+              "__clipmoor.isWatchPage()",
+              "__clipmoor.buttons().length === 1 &&"
+              " __clipmoor.buttons()[0].target.id === 'movie_player'",
+              {"youtube.com/watch?v=abcdefghijk&t=5"}},
+             {"site page that is no watch page",
+              "youtube.com/feed",
+              "true",
+              "!__clipmoor.isWatchPage()",
+              {"media/feed.mp4"}}});
     }
 
     void aButtonOnEveryKindOfPlayer()
@@ -380,31 +377,30 @@ private Q_SLOTS:
 
     void everySiteScript_data()
     {
-        QTest::addColumn<QString>("path");
-        QTest::addColumn<bool>("direct");
-        QTest::newRow("youtube short") << "www.youtube.com/shorts/abcdefghijk" << true;
-        QTest::newRow("youtu.be") << "youtu.be/abcdefghijk" << true;
-        QTest::newRow("tiktok") << "www.tiktok.com/@someone/video/7212345678901234567" << true;
-        QTest::newRow("facebook") << "www.facebook.com/watch/?v=1234567890" << true;
-        QTest::newRow("instagram") << "www.instagram.com/reel/Cabc123/" << true;
-        QTest::newRow("rumble") << "rumble.com/v2abcd-some-title.html" << true;
-        QTest::newRow("onlyfans") << "onlyfans.com/123456789/someone" << false;
-        QTest::newRow("fansly") << "fansly.com/post/123456789" << false;
-        QTest::newRow("justforfans") << "justfor.fans/someone?PostID=123" << false;
-        QTest::newRow("loyalfans") << "www.loyalfans.com/someone/video/abc-def" << false;
-        QTest::newRow("manyvids") << "www.manyvids.com/Video/123456/title/" << true;
-        QTest::newRow("redgifs") << "www.redgifs.com/watch/somegif" << true;
-        QTest::newRow("pornhubpremium")
-            << "www.pornhubpremium.com/view_video.php?viewkey=ph1" << true;
-        QTest::newRow("xnxx") << "www.xnxx.com/video-abc123/title" << true;
-        QTest::newRow("faphouse") << "faphouse.com/videos/abc-title" << true;
-        QTest::newRow("javhd") << "javhd.com/en/id/123456/title" << false;
-        QTest::newRow("mfcshare") << "share.myfreecams.com/someone/123456" << false;
-        QTest::newRow("pornhub") << "www.pornhub.com/view_video.php?viewkey=ph2" << true;
-        QTest::newRow("patreon") << "www.patreon.com/posts/some-post-123" << true;
-        QTest::newRow("analdin") << "www.analdin.com/videos/123456/title/" << true;
-        QTest::newRow("xvideos-red") << "www.xvideos.red/video12345/title" << true;
-        QTest::newRow("spankbang") << "spankbang.com/abc12/video/title" << true;
+        testutil::addRows<QString, bool>(
+            {"path", "direct"},
+            {{"youtube short", "www.youtube.com/shorts/abcdefghijk", true},
+             {"youtu.be", "youtu.be/abcdefghijk", true},
+             {"tiktok", "www.tiktok.com/@someone/video/7212345678901234567", true},
+             {"facebook", "www.facebook.com/watch/?v=1234567890", true},
+             {"instagram", "www.instagram.com/reel/Cabc123/", true},
+             {"rumble", "rumble.com/v2abcd-some-title.html", true},
+             {"onlyfans", "onlyfans.com/123456789/someone", false},
+             {"fansly", "fansly.com/post/123456789", false},
+             {"justforfans", "justfor.fans/someone?PostID=123", false},
+             {"loyalfans", "www.loyalfans.com/someone/video/abc-def", false},
+             {"manyvids", "www.manyvids.com/Video/123456/title/", true},
+             {"redgifs", "www.redgifs.com/watch/somegif", true},
+             {"pornhubpremium", "www.pornhubpremium.com/view_video.php?viewkey=ph1", true},
+             {"xnxx", "www.xnxx.com/video-abc123/title", true},
+             {"faphouse", "faphouse.com/videos/abc-title", true},
+             {"javhd", "javhd.com/en/id/123456/title", false},
+             {"mfcshare", "share.myfreecams.com/someone/123456", false},
+             {"pornhub", "www.pornhub.com/view_video.php?viewkey=ph2", true},
+             {"patreon", "www.patreon.com/posts/some-post-123", true},
+             {"analdin", "www.analdin.com/videos/123456/title/", true},
+             {"xvideos-red", "www.xvideos.red/video12345/title", true},
+             {"spankbang", "spankbang.com/abc12/video/title", true}});
     }
 
     void everySiteScript()

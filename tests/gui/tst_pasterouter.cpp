@@ -4,11 +4,6 @@
 #include "gui/pages/pasterouter.h"
 #include "helpers/gui_test.h"
 
-#include <QJsonArray>
-
-#include <memory>
-#include <utility>
-
 namespace {
 
 // Answers the paste road's questions from a script and keeps what was asked.

@@ -170,7 +170,7 @@ private Q_SLOTS:
         QVERIFY(button->isEnabled());
         field->actions().first()->trigger();
         QCOMPARE(field->echoMode(), QLineEdit::Normal);
-        testutil::screenshot(&dialog, "private-list-lock.png");
+        testutil::screenshot(&dialog, "private-list-lock");
         // Setting a mode starts again: empty field, hidden text.
         dialog.setMode(PrivateListManager::Unlock);
         QVERIFY(field->text().isEmpty());
@@ -237,7 +237,7 @@ private Q_SLOTS:
 
         dialog.setMode(PrivateListManager::Unlock);
         dialog.show();
-        testutil::screenshot(&dialog, "private-list-unlock.png");
+        testutil::screenshot(&dialog, "private-list-unlock");
         QTest::keyClicks(field, "wrong");
         auto answer = testutil::answerNextModal("OK");
         actionButton(dialog)->click();
@@ -272,7 +272,7 @@ private Q_SLOTS:
         PrivateListDlg dialog;
         dialog.setMode(PrivateListManager::TurnOff);
         dialog.show();
-        testutil::screenshot(&dialog, "private-list-turn-off.png");
+        testutil::screenshot(&dialog, "private-list-turn-off");
         auto *field = dialog.findChild<QLineEdit *>();
         field->setText("off-PW");
         auto answer = testutil::answerNextModal("OK");
@@ -343,7 +343,7 @@ private Q_SLOTS:
         QVERIFY(unlock->answered);
         QVERIFY(page.isPrivateView());
         QCOMPARE(page.privateList()->count(), mgr->privateList().size());
-        testutil::screenshot(&page, "downloaded-private-view.png");
+        testutil::screenshot(&page, "downloaded-private-view");
 
         // Moving it out shows the file again.
         page.privateList()->setCurrentRow(0, QItemSelectionModel::ClearAndSelect);

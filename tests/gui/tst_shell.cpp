@@ -2,23 +2,16 @@
 #include "core/foundation/languagesettings.h"
 #include "core/foundation/stylemanager.h"
 #include "core/platform/platform.h"
-#include "core/provision/updatecheck.h"
 #include "gui/mainwindow/closeconfirmdlg.h"
-#include "gui/mainwindow/mainwindow.h"
 #include "gui/mainwindow/upgradedlg.h"
 #include "gui/mainwindow/windowplacement.h"
 #include "gui/pages/downloadedpage.h"
-#include "gui/pages/downloadingpage.h"
 #include "gui/pages/fileactions.h"
 #include "gui/pages/mylistwidget.h"
 #include "gui/widgets/imagebutton.h"
 #include "gui/widgets/mainwindowhelper.h"
 #include "helpers/diskfault.h"
-#include "helpers/gui_test.h"
 #include "helpers/windowtest.h"
-
-#include <QJsonDocument>
-#include <QJsonObject>
 
 class TestShell : public QObject
 {
@@ -71,12 +64,11 @@ private Q_SLOTS:
 
     void updateInformationIsJudgedByVersion_data()
     {
-        QTest::addColumn<QString>("version");
-        QTest::addColumn<bool>("newer");
-        QTest::newRow("one patch level above") << "7.0.1" << true;
-        QTest::newRow("the same") << "7.0.0" << false;
-        QTest::newRow("older") << "6.9.9" << false;
-        QTest::newRow("two-digit major") << "10.0" << true;
+        testutil::addRows<QString, bool>({"version", "newer"},
+                                         {{"one patch level above", "7.0.1", true},
+                                          {"the same", "7.0.0", false},
+                                          {"older", "6.9.9", false},
+                                          {"two-digit major", "10.0", true}});
     }
     void updateInformationIsJudgedByVersion()
     {

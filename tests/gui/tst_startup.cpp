@@ -1,8 +1,6 @@
 // Starts the real application, headless, against throw-away home, data and settings folders.
 #include "helpers/testutil.h"
 
-#include <QSettings>
-
 #include <memory>
 
 class TestStartup : public QObject

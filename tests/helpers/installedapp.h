@@ -5,22 +5,10 @@
 // its own, and with one download waiting in its list that it starts by itself. Media is served
 // on 127.0.0.1 only; the update server is a closed port there.
 
-#include "core/engine/snifftask.h"
 #include "core/engine/tasklistfile.h"
-#include "core/foundation/paths.h"
-#include "core/foundation/preferences.h"
 #include "helpers/fixture.h"
-#include "helpers/testutil.h"
 
-#include <QDir>
-#include <QElapsedTimer>
-#include <QFileInfo>
 #include <QImage>
-#include <QProcess>
-#include <QTemporaryDir>
-#include <QTest>
-
-#include <memory>
 
 class InstalledApp
 {

@@ -10,14 +10,7 @@
 #include "gui/mainwindow/mainwindow.h"
 #include "gui/pages/downloadingpage.h"
 #include "gui/widgets/pictures.h"
-#include "helpers/testutil.h"
-
-#include <QApplication>
-#include <QClipboard>
-#include <QJsonDocument>
-#include <QJsonObject>
-#include <QProcess>
-#include <QStandardPaths>
+#include "helpers/gui_test.h"
 
 #include <cstdio>
 #include <functional>
@@ -67,16 +60,6 @@ inline std::unique_ptr<MainWindow> openWindow(const qint64 *clock, const QSize &
     if (!QTest::qWaitForWindowExposed(window.get()))
         return nullptr;
     return window;
-}
-
-// Saves a picture of the widget as NAME.png into $CLIPMOOR_SCREENSHOTS, when that is set.
-inline void shoot(QWidget *widget, const QString &name)
-{
-    const QString shots = qEnvironmentVariable("CLIPMOOR_SCREENSHOTS");
-    if (shots.isEmpty())
-        return;
-    QDir().mkpath(shots);
-    QVERIFY(widget->grab().save(shots + "/" + name + ".png"));
 }
 
 // Closes the window and ends every tool still running.

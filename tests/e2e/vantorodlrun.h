@@ -6,13 +6,6 @@
 #include "helpers/fixture.h"
 
 #include <QEventLoop>
-#include <QFile>
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
-#include <QProcess>
-#include <QTemporaryDir>
-#include <QTimer>
 
 #include <csignal>
 #include <functional>
@@ -36,6 +29,22 @@ struct ToolRun
         return found;
     }
     QJsonObject finished() const { return ofType("finished").value(0); }
+    // The values of those keys of a payload, to compare as one list.
+    static QStringList fields(const QJsonObject &msg, const QStringList &keys)
+    {
+        QStringList values;
+        for (const QString &key : keys)
+            values << msg.value(key).toString();
+        return values;
+    }
+    // The types of the lines printed, in order.
+    QStringList types() const
+    {
+        QStringList found;
+        for (const QJsonObject &l : lines)
+            found << l.value("type").toString();
+        return found;
+    }
     QByteArray describe() const
     {
         QByteArray text = "exit " + QByteArray::number(exitCode) + "\n";
@@ -160,12 +169,8 @@ public:
     }
     static double durationOf(const QString &path)
     {
-        return testutil::probe(path)
-            .value("format")
-            .toObject()
-            .value("duration")
-            .toString()
-            .toDouble();
+        const QJsonObject format = testutil::probe(path).value("format").toObject();
+        return format.value("duration").toString().toDouble();
     }
 
     // A process that has ended (a zombie nobody collected counts as ended).

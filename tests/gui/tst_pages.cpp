@@ -75,9 +75,9 @@ private Q_SLOTS:
         QApplication::clipboard()->setText(staying(1));
         page->onClickedPasteURL();
         QCOMPARE(rowUrls(), QList<QString>{staying(1)});
-        QCOMPARE(mgr->downloadingList().size(), 1);
-        QVERIFY(!page->isEmptyStateShown());
-        QVERIFY(page->pauseAllButton()->isEnabled());
+        QCOMPARE((QVariantList{mgr->downloadingList().size(), page->isEmptyStateShown(),
+                               page->pauseAllButton()->isEnabled()}),
+                 (QVariantList{1, false, true}));
         now += 500;
         page->onClickedPasteURL(); // inside the guard window
         QCOMPARE(page->list()->count(), 1);
@@ -99,9 +99,9 @@ private Q_SLOTS:
         QTRY_COMPARE(row.data(Qt::DisplayRole).toString(), QString("Title of " + staying(1)));
         QCOMPARE(row.data(taskmodels::ButtonImageRole).toString(), QString("pause"));
         clearDownloading();
-        QVERIFY(page->isEmptyStateShown());
-        QVERIFY(!page->deleteAllButton()->isEnabled());
-        QVERIFY(!page->resumeAllButton()->isEnabled());
+        QCOMPARE((QVariantList{page->isEmptyStateShown(), page->deleteAllButton()->isEnabled(),
+                               page->resumeAllButton()->isEnabled()}),
+                 (QVariantList{true, false, false}));
     }
 
     void severalLinesAddOnlyWebAddressesThroughTheMultipleAddressDialog()
@@ -207,26 +207,23 @@ private Q_SLOTS:
         JobEditor::setProgress(&task, 0);
         now += 3723 * 1000 + 400;
         row.showDownloading();
-        QVERIFY(row.isLiveBadgeShown());
-        QVERIFY(!row.isBarShown());
-        QCOMPARE(row.elapsed(), QString("01:02:03"));
-        QCOMPARE(row.status(), QString("Downloading..."));
+        QCOMPARE(
+            (QVariantList{row.isLiveBadgeShown(), row.isBarShown(), row.elapsed(), row.status()}),
+            (QVariantList{true, false, "01:02:03", "Downloading..."}));
         row.showStarted(); // a new run (resumed) counts from its own start
         now += 123 * 1000;
         row.showDownloading();
         QCOMPARE(row.elapsed(), QString("02:03"));
         row.refreshState();
-        QCOMPARE(row.buttonImage(), QString("suspend"));
-        QCOMPARE(row.buttonToolTip(), QString("Stop"));
-        QVERIFY(row.isButtonEnabled());
+        QCOMPARE((QVariantList{row.buttonImage(), row.buttonToolTip(), row.isButtonEnabled()}),
+                 (QVariantList{"suspend", "Stop", true}));
         JobEditor::setState(&task, SniffTask::State::Saving);
         row.refreshState();
         QVERIFY(!row.isButtonEnabled());
         JobEditor::setState(&task, SniffTask::State::Failed);
         row.showFinished();
-        QVERIFY(row.isFailureShown());
-        QVERIFY(!row.isLiveBadgeShown());
-        QCOMPARE(row.buttonImage(), QString("retry"));
+        QCOMPARE((QVariantList{row.isFailureShown(), row.isLiveBadgeShown(), row.buttonImage()}),
+                 (QVariantList{true, false, "retry"}));
     }
 
     void progressAndPausedTextsFollowTheTask()
@@ -234,8 +231,7 @@ private Q_SLOTS:
         SniffTask task("http://127.0.0.1:9/x", {});
         DownloadRow row(&task);
         row.refreshState();
-        QCOMPARE(row.status(), QString("Waiting"));
-        QCOMPARE(row.title(), task.url());
+        QCOMPARE(QStringList({row.status(), row.title()}), QStringList({"Waiting", task.url()}));
         // Until analysed, an item of a page shows the page's address and its number, not our
         // marker.
         SniffTask item("http://127.0.0.1:9/page#vantoro-item=2/3", {});
@@ -249,28 +245,25 @@ private Q_SLOTS:
         QCOMPARE(row.barValue(), taskmodels::kBarMaximum / 2);
         JobEditor::setState(&task, SniffTask::State::Paused);
         row.refreshState();
-        QCOMPARE(row.status(), QString("1024.0KB of 2.0MB  Paused"));
-        QCOMPARE(row.buttonImage(), QString("resume"));
-        QCOMPARE(row.buttonToolTip(), QString("Start"));
+        QCOMPARE(QStringList({row.status(), row.buttonImage(), row.buttonToolTip()}),
+                 QStringList({"1024.0KB of 2.0MB  Paused", "resume", "Start"}));
         // Resumed, the row shows where the download stopped, not a busy "Analyzing...", until the
         // tool reports again.
         JobEditor::setState(&task, SniffTask::State::Downloading);
         row.showStarted();
-        QCOMPARE(row.status(), QString("1024.0KB of 2.0MB"));
-        QVERIFY(row.isBarShown());
-        QVERIFY(!row.isBarBusy());
-        QCOMPARE(row.barValue(), taskmodels::kBarMaximum / 2);
+        QCOMPARE((QVariantList{row.status(), row.isBarShown(), row.isBarBusy(), row.barValue()}),
+                 (QVariantList{"1024.0KB of 2.0MB", true, false, taskmodels::kBarMaximum / 2}));
         JobEditor::setState(&task, SniffTask::State::Finished);
         row.showFinished();
-        QCOMPARE(row.status(), QString("Download finished"));
-        QVERIFY(!row.isButtonShown());
+        QCOMPARE((QVariantList{row.status(), row.isButtonShown()}),
+                 (QVariantList{"Download finished", false}));
         // A new download that has no progress yet is analysed first.
         SniffTask fresh("http://127.0.0.1:9/y", {});
         DownloadRow started(&fresh);
         JobEditor::setState(&fresh, SniffTask::State::Downloading);
         started.showStarted();
-        QCOMPARE(started.status(), QString("Analyzing..."));
-        QVERIFY(started.isBarBusy());
+        QCOMPARE((QVariantList{started.status(), started.isBarBusy()}),
+                 (QVariantList{"Analyzing...", true}));
     }
 
     // --- playlist dialog ---------------------------------------------------------------------
@@ -289,10 +282,9 @@ private Q_SLOTS:
         QTRY_VERIFY_WITH_TIMEOUT(!dialog.isLoadingShown(), 10000);
         QAbstractItemModel *table = dialog.table()->model();
         QTRY_COMPARE(table->rowCount(), 1);
-        QCOMPARE(table->index(0, 1).data().toString(), QString("Entry 4"));
-        QVERIFY(dialog.header()->isChecked());
-        QCOMPARE(dialog.qualityBox()->currentData().toString(), QString("720P"));
-        QVERIFY(dialog.orderBox()->isHidden());
+        QCOMPARE((QVariantList{table->index(0, 1).data(), dialog.header()->isChecked(),
+                               dialog.qualityBox()->currentData(), dialog.orderBox()->isHidden()}),
+                 (QVariantList{"Entry 4", true, "720P", true}));
 
         // A click on the row's box, as the view makes it; the header follows.
         table->setData(table->index(0, 0), Qt::Unchecked, Qt::CheckStateRole);
@@ -306,11 +298,9 @@ private Q_SLOTS:
         dialog.onCheckAll(true);
 
         DownloadOptions options = dialog.options();
-        QCOMPARE(options.mediaType, QString("video"));
-        QCOMPARE(options.videoQuality, QString("720P"));
-        QCOMPARE(options.playlistOrderMode, QString("Oldest first"));
-        QVERIFY(!options.addPlaylistIndex);
-        QVERIFY(options.fromPlaylist);
+        QCOMPARE((QVariantList{options.mediaType, options.videoQuality, options.playlistOrderMode,
+                               options.addPlaylistIndex, options.fromPlaylist}),
+                 (QVariantList{"video", "720P", "Oldest first", false, true}));
 
         dialog.audioButton()->setChecked(true);
         options = dialog.options();
@@ -320,8 +310,8 @@ private Q_SLOTS:
         dialog.numberingBox()->setChecked(true);
         QVERIFY(!dialog.orderBox()->isHidden());
         dialog.accept();
-        QCOMPARE(prefs->playlistMediaType(), QString("Audio"));
-        QCOMPARE(prefs->numberPlaylistFiles(), true);
+        QCOMPARE((QVariantList{prefs->playlistMediaType(), prefs->numberPlaylistFiles()}),
+                 (QVariantList{"Audio", true}));
     }
 
     // --- preferences dialog ------------------------------------------------------------------
@@ -350,27 +340,23 @@ private Q_SLOTS:
         QVERIFY(!dialog.certificateWarningLabel()->isHidden());
         dialog.accept();
         Preferences *prefs = Preferences::instance();
-        QCOMPARE(prefs->maxDownloads(), 4);
-        QCOMPARE(mgr->maxCount(), 4);
-        QCOMPARE(prefs->downloadMediaType(), QString("audio"));
-        QCOMPARE(prefs->videoQuality(), QString("4320p"));
-        QCOMPARE(prefs->manualSpeedLimit(), QString("2 MBps"));
-        QCOMPARE(prefs->downloadDir(), fixture::downloadFolder() + "/typed");
-        QCOMPARE(prefs->proxyEnabled(), true);
-        QCOMPARE(prefs->proxyPort(), QString("3128"));
-        QCOMPARE(prefs->checkCertificates(), false);
+        QCOMPARE(
+            (QVariantList{prefs->maxDownloads(), mgr->maxCount(), prefs->downloadMediaType(),
+                          prefs->videoQuality(), prefs->manualSpeedLimit(), prefs->downloadDir(),
+                          prefs->proxyEnabled(), prefs->proxyPort(), prefs->checkCertificates()}),
+            (QVariantList{4, 4, "audio", "4320p", "2 MBps", fixture::downloadFolder() + "/typed",
+                          true, "3128", false}));
 
         // A second dialog starts from what was stored.
         PreferencesDlg again;
-        QVERIFY(again.videoQualityBox()->isHidden());
-        QCOMPARE(again.speedBox()->currentData().toString(), QString("2 MBps"));
-        QVERIFY(again.proxyHostEdit()->isEnabled());
-        QVERIFY(!again.loginEdit()->isEnabled());
+        QCOMPARE((QVariantList{again.videoQualityBox()->isHidden(), again.speedBox()->currentData(),
+                               again.proxyHostEdit()->isEnabled(), again.loginEdit()->isEnabled(),
+                               again.checkCertificatesBox()->isChecked(),
+                               again.certificateWarningLabel()->isHidden()}),
+                 (QVariantList{true, "2 MBps", true, false, false, false}));
         again.proxyEnableBox()->setChecked(false);
-        QVERIFY(!again.proxyHostEdit()->isEnabled());
-        QVERIFY(!again.authBox()->isEnabled());
-        QVERIFY(!again.checkCertificatesBox()->isChecked());
-        QVERIFY(!again.certificateWarningLabel()->isHidden());
+        QCOMPARE((QVariantList{again.proxyHostEdit()->isEnabled(), again.authBox()->isEnabled()}),
+                 (QVariantList{false, false}));
 
         prefs->setDownloadDir(fixture::downloadFolder());
         prefs->setCheckCertificates(true);
@@ -395,8 +381,8 @@ private Q_SLOTS:
         }();
         PreferencesDlg dialog;
         qunsetenv("http_proxy");
-        QCOMPARE(dialog.proxyHostEdit()->text(), QString("10.0.0.2"));
-        QCOMPARE(dialog.proxyPortEdit()->text(), QString("8080"));
+        QCOMPARE(QStringList({dialog.proxyHostEdit()->text(), dialog.proxyPortEdit()->text()}),
+                 QStringList({"10.0.0.2", "8080"}));
         dialog.buttonBox()->button(QDialogButtonBox::Reset)->click();
         QCOMPARE(dialog.speedBox()->currentData().toString(), QString("Unlimited"));
         QCOMPARE(dialog.autoSubtitleBox()->isChecked(),
@@ -426,9 +412,9 @@ private Q_SLOTS:
         // Every row is there at once, however long the list, and stays so when scrolled.
         QCOMPARE(done.allList()->count(), 400);
         done.allList()->scrollToBottom();
-        QCOMPARE(done.allList()->count(), 400);
+        QCOMPARE((QVariantList{done.allList()->count(), done.allModel()->rowOf(tasks.last())}),
+                 (QVariantList{400, 399}));
         QCOMPARE(done.allList()->taskAt(0), tasks.first());
-        QCOMPARE(done.allModel()->rowOf(tasks.last()), 399);
 
         done.searchField()->setText("RED  fox 1"); // every word, case ignored
         for (int i = 0; i < done.allList()->count(); ++i)
@@ -504,11 +490,10 @@ private Q_SLOTS:
 
         // The engine renames the file, takes the name as the title and saves.
         QCOMPARE(DoneRename::rename(task, "  c"), Outcome::Renamed);
-        QCOMPARE(task->title(), QString("c"));
-        QCOMPARE(task->filePath(), folder.path() + "/c.mp4");
-        QVERIFY(QFileInfo::exists(folder.path() + "/c.mp4"));
-        QCOMPARE(changed.count(), 1);
-        QVERIFY(mgr->isSaving());
+        QCOMPARE((QVariantList{task->title(), task->filePath(),
+                               QFileInfo::exists(folder.path() + "/c.mp4"), changed.count(),
+                               mgr->isSaving()}),
+                 (QVariantList{"c", folder.path() + "/c.mp4", true, 1, true}));
 
         auto answer = testutil::answerNextModal("No");
         QCOMPARE(DoneRename::rename(task, "b"), Outcome::Unchanged);
@@ -519,8 +504,8 @@ private Q_SLOTS:
 
         answer = testutil::answerNextModal("Yes");
         QCOMPARE(DoneRename::rename(task, "b"), Outcome::Renamed);
-        QCOMPARE(task->filePath(), folder.path() + "/b(1).mp4");
-        QCOMPARE(task->title(), QString("b(1)"));
+        QCOMPARE(QStringList({task->filePath(), task->title()}),
+                 QStringList({folder.path() + "/b(1).mp4", "b(1)"}));
         mgr->deleteDoneTask(task, false);
     }
 
@@ -573,10 +558,10 @@ private Q_SLOTS:
             "Delete", [](QWidget *dialog) { dialog->findChild<QCheckBox *>()->setChecked(true); });
         done.onClickedDelete();
         QVERIFY(answer->answered);
-        QCOMPARE(done.allList()->count(), 1);
-        QVERIFY(!QFileInfo::exists(file));
-        QCOMPARE(mgr->doneList().size(), 1);
-        QVERIFY(!mgr->isInHistory(url) && mgr->isInHistory(mgr->doneList()[0]->url()));
+        QCOMPARE(
+            (QVariantList{done.allList()->count(), QFileInfo::exists(file), mgr->doneList().size(),
+                          mgr->isInHistory(url), mgr->isInHistory(mgr->doneList()[0]->url())}),
+            (QVariantList{1, false, 1, false, true}));
 
         // A row whose file has gone offers to remove it.
         SniffTask *left = mgr->doneList().first();
@@ -584,9 +569,9 @@ private Q_SLOTS:
         answer = testutil::answerNextModal("Delete");
         done.onDoubleClickedItem(left);
         QVERIFY(answer->answered);
-        QCOMPARE(done.allList()->count(), 0);
-        QVERIFY(done.isEmptyStateShown());
-        QVERIFY(mgr->doneList().isEmpty());
+        QCOMPARE((QVariantList{done.allList()->count(), done.isEmptyStateShown(),
+                               mgr->doneList().size()}),
+                 (QVariantList{0, true, 0}));
     }
 };
 

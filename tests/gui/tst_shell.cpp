@@ -1,7 +1,9 @@
-// Languages, style sheets and the shell's dialogs, under the offscreen platform.
+// Languages, style sheets and the shell's dialogs, under the offscreen platform; the browser tab,
+// made through the factory the window is given, and the notice shown when it cannot be loaded.
 #include "core/foundation/languagesettings.h"
 #include "core/foundation/stylemanager.h"
 #include "core/platform/platform.h"
+#include "gui/mainwindow/browserloader.h"
 #include "gui/mainwindow/closeconfirmdlg.h"
 #include "gui/mainwindow/upgradedlg.h"
 #include "gui/mainwindow/windowplacement.h"
@@ -12,6 +14,32 @@
 #include "gui/widgets/mainwindowhelper.h"
 #include "helpers/diskfault.h"
 #include "helpers/windowtest.h"
+
+namespace {
+
+// Stands in for the real browser: records what the window asks of it.
+class FakePane : public BrowserPane
+{
+public:
+    using BrowserPane::BrowserPane;
+    QWidget *header() const override { return bar; }
+    void setUrl(const QUrl &url) override { urls << url; }
+    void goHome() override { ++homes; }
+
+    QWidget *bar = new QWidget(this);
+    QList<QUrl> urls;
+    int homes = 0;
+};
+
+int panesMade = 0;
+
+BrowserPane *makeFakePane(QWidget *parent)
+{
+    ++panesMade;
+    return new FakePane(parent);
+}
+
+} // namespace
 
 class TestShell : public QObject
 {
@@ -345,6 +373,49 @@ private Q_SLOTS:
         QVERIFY(window.isBusy());
         window.setBusy(false);
         QVERIFY(!window.isBusy());
+    }
+
+    // No module beside this test program: the tab shows why, and sending an address to the
+    // browser changes tabs without failing.
+    void missingModuleShowsANotice()
+    {
+        setBrowserPaneFactory(nullptr);
+        MainWindow window;
+        QVERIFY(!window.browser());
+        window.tabs()->button(2)->click();
+        QVERIFY(!window.browser());
+        QWidget *page = window.lazyPage(2);
+        QVERIFY(page);
+        QCOMPARE(window.pages()->currentWidget(), page);
+        auto *notice = page->findChild<QLabel *>(QStringLiteral("browserUnavailable"));
+        QVERIFY(notice);
+        QVERIFY(notice->text().contains(QStringLiteral("clipmoor-browser.so")));
+
+        Q_EMIT window.downloading()->toBrowserDownloaded(QStringLiteral("http://127.0.0.1/a"));
+        QCOMPARE(window.pages()->currentWidget(), page);
+    }
+
+    // The browser is made once, on the first visit of its tab, and is handed the addresses the
+    // downloading page sends to it.
+    void browserMadeOnceAndGivenAddresses()
+    {
+        setBrowserPaneFactory(&makeFakePane);
+        panesMade = 0;
+        MainWindow window;
+        QCOMPARE(panesMade, 0);
+        Q_EMIT window.downloading()->toBrowserDownloaded(QStringLiteral("127.0.0.1:8/watch"));
+        QCOMPARE(panesMade, 1);
+        auto *pane = static_cast<FakePane *>(window.browser());
+        QVERIFY(pane);
+        QCOMPARE(window.pages()->currentWidget(), pane);
+        QCOMPARE(window.tabs()->checkedId(), 2);
+        QCOMPARE(pane->urls, QList<QUrl>{QUrl(QStringLiteral("http://127.0.0.1:8/watch"))});
+
+        window.tabs()->button(0)->click();
+        window.tabs()->button(2)->click();
+        QCOMPARE(panesMade, 1);
+        QCOMPARE(window.pages()->currentWidget(), pane);
+        setBrowserPaneFactory(nullptr);
     }
 
     void closingRoads()

@@ -648,11 +648,9 @@ private Q_SLOTS:
         const QString folder = work.path() + "/programs";
         QDir().mkpath(folder);
         QFile::link("/usr/bin/ffmpeg", folder + "/ffmpeg");
-        testutil::writeFile(folder + "/ffprobe",
-                            "#!/bin/sh\necho run >> \"$(dirname \"$0\")/probes\"\n"
-                            "exec /usr/bin/ffprobe \"$@\"\n");
-        QFile::setPermissions(folder + "/ffprobe",
-                              QFile::permissions(folder + "/ffprobe") | QFileDevice::ExeOwner);
+        testutil::writeScript(folder + "/ffprobe",
+                              "#!/bin/sh\necho run >> \"$(dirname \"$0\")/probes\"\n"
+                              "exec /usr/bin/ffprobe \"$@\"\n");
         const QByteArray probe = QJsonDocument(testutil::probe(clip)).toJson();
         for (const bool handedOver : {true, false}) {
             QJsonObject extra{{"video", QJsonObject{{"resolution", "origin"}}}};
@@ -708,17 +706,13 @@ private Q_SLOTS:
                                      "lavfi", "-i", "sine", "-t", "1", "-c:v", "libx264",
                                      "-pix_fmt", "yuv420p", "-c:a", "aac", "-shortest", input}));
         for (const QString &name : presets) {
-            QFile f(preset(QFileInfo(name).completeBaseName()));
-            QVERIFY(f.open(QIODevice::ReadOnly));
-            QVERIFY2(!QJsonDocument::fromJson(f.readAll())
-                          .object()
-                          .value("extension")
-                          .toString()
-                          .isEmpty(),
-                     qPrintable(name));
+            const QString base = QFileInfo(name).completeBaseName();
+            const QJsonObject read =
+                QJsonDocument::fromJson(testutil::readFile(preset(base))).object();
+            QVERIFY2(!read.value("extension").toString().isEmpty(), qPrintable(name));
             const QString dir = newJobDir();
             const ToolRun r =
-                run(writeParams(convertParams(input, QFileInfo(name).completeBaseName(), dir,
+                run(writeParams(convertParams(input, base, dir,
                                               {{"video", QJsonObject{{"resolution", "origin"}}},
                                                {"audio", QJsonObject{{"bit_rate", "origin"}}}})));
             QVERIFY2(r.exitCode == 0, qPrintable(name + "\n" + r.describe().constData()));

@@ -495,10 +495,8 @@ private Q_SLOTS:
         QVERIFY2(media.contains(message.value(0).toString().mid(server.url(QString()).size())),
                  qPrintable(message.value(0).toString()));
         QVERIFY(hasCookie(message, "session\tabc123"));
-        QVERIFY(headersOf(message.value(1).toString())
-                    .value("Referer")
-                    .toString()
-                    .startsWith(server.url(path).section('#', 0, 0)));
+        const QString referer = headersOf(message.value(1).toString()).value("Referer").toString();
+        QVERIFY(referer.startsWith(server.url(path).section('#', 0, 0)));
     }
 
     void everySiteScript_data()

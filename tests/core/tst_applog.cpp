@@ -1,10 +1,6 @@
-#include "core/foundation/applog.h"
-#include "core/foundation/paths.h"
 #include "helpers/fixture.h"
 
 #include <QDateTime>
-#include <QFile>
-#include <QFileInfo>
 
 class TestAppLog : public QObject
 {

@@ -14,14 +14,6 @@
 
 #include <QCryptographicHash>
 #include <QDataStream>
-#include <QFile>
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
-#include <QProcess>
-#include <QSignalSpy>
-#include <QTimer>
-#include <QtTest>
 
 #include <optional>
 

@@ -5,19 +5,10 @@
 #include "core/converter/convmediainfo.h"
 #include "core/converter/loadfileoperator.h"
 #include "core/foundation/listfile.h"
-#include "core/foundation/paths.h"
 #include "core/protocol/toolline.h"
 #include "helpers/fixture.h"
 
 #include <QDataStream>
-#include <QDir>
-#include <QFile>
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
-#include <QStandardPaths>
-#include <QTemporaryDir>
-#include <QtTest>
 
 namespace {
 

@@ -6,22 +6,12 @@
 #include "core/converter/converttask.h"
 #include "core/converter/framegrabber.h"
 #include "core/converter/loadfileoperator.h"
-#include "core/engine/sniffmgr.h"
-#include "core/engine/snifftask.h"
 #include "core/foundation/globals.h"
-#include "core/foundation/paths.h"
-#include "core/foundation/preferences.h"
 #include "core/provision/dltoolmanager.h"
 #include "helpers/fixture.h"
 
-#include <QDir>
-#include <QFile>
 #include <QLockFile>
-#include <QSignalSpy>
-#include <QTemporaryDir>
-#include <QtTest>
 
-#include <memory>
 #include <unistd.h>
 
 class TestConvertManager : public QObject

@@ -1,12 +1,6 @@
 #include "core/foundation/addressrules.h"
 #include "core/foundation/globals.h"
-#include "core/foundation/paths.h"
-#include "core/foundation/preferences.h"
 #include "helpers/fixture.h"
-
-#include <QFile>
-#include <QSet>
-#include <QTemporaryDir>
 
 class TestGlobals : public QObject
 {

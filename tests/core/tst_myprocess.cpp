@@ -2,12 +2,6 @@
 #include "core/process/myprocess.h"
 #include "helpers/fixture.h"
 
-#include <QSignalSpy>
-#include <QTemporaryDir>
-#include <QTimer>
-
-#include <memory>
-
 namespace {
 
 QList<quint32> descendants(quint32 root)

@@ -1,7 +1,4 @@
-#include "core/foundation/preferences.h"
 #include "helpers/fixture.h"
-
-#include <QFile>
 
 class TestPreferences : public QObject
 {

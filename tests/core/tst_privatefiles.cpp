@@ -3,17 +3,8 @@
 // job's file is the user's only and its thumbnail lives in the private folder; both follow the job
 // out of the list, and deleting a private job deletes its pictures.
 #include "core/engine/privatefiles.h"
-#include "core/engine/sniffmgr.h"
-#include "core/engine/snifftask.h"
 #include "core/engine/tasklistfile.h"
-#include "core/foundation/paths.h"
-#include "core/foundation/preferences.h"
 #include "helpers/fixture.h"
-
-#include <QDir>
-#include <QFile>
-#include <QProcess>
-#include <QTemporaryDir>
 
 class TestPrivateFiles : public QObject
 {

@@ -1,22 +1,16 @@
 // Nothing is left running: a download tool that starts children of its own (in its group and in
 // a group of their own, all ignoring polite requests) leaves no process behind when its job is
 // paused or deleted, when the application quits, is asked to terminate, or is killed outright.
-#include "core/engine/sniffmgr.h"
 #include "core/engine/sniffoperator.h"
-#include "core/engine/snifftask.h"
 #include "core/engine/tasklistfile.h"
-#include "core/foundation/paths.h"
-#include "core/foundation/preferences.h"
 #include "core/platform/platform.h"
 #include "core/process/myprocess.h"
 #include "core/provision/dltoolmanager.h"
 #include "helpers/fixture.h"
 
 #include <QDirIterator>
-#include <QSignalSpy>
 
 #include <csignal>
-#include <memory>
 
 class TestProcessTree : public QObject
 {

@@ -2,9 +2,6 @@
 // against a server on 127.0.0.1.
 #include "core/engine/downloadoptions.h"
 #include "core/engine/toolprotocol.h"
-#include "core/foundation/applog.h"
-#include "core/foundation/paths.h"
-#include "core/foundation/preferences.h"
 #include "core/provision/curlproxy.h"
 #include "core/provision/dlscriptmanager.h"
 #include "core/provision/dltoolmanager.h"
@@ -12,14 +9,7 @@
 #include "helpers/fixture.h"
 
 #include <QCryptographicHash>
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
-#include <QSignalSpy>
-#include <QTemporaryDir>
 #include <QThreadPool>
-
-#include <memory>
 
 class TestProvision : public QObject
 {

@@ -1,21 +1,9 @@
 // The download manager and its operators, driven against a scripted fake download tool.
 #include "core/engine/playlistoperator.h"
-#include "core/engine/sniffmgr.h"
 #include "core/engine/sniffoperator.h"
-#include "core/engine/snifftask.h"
 #include "core/engine/tasklistfile.h"
-#include "core/foundation/applog.h"
-#include "core/foundation/paths.h"
-#include "core/foundation/preferences.h"
 #include "core/provision/dltoolmanager.h"
 #include "helpers/fixture.h"
-
-#include <QDataStream>
-#include <QPointer>
-#include <QSignalSpy>
-#include <QTemporaryDir>
-
-#include <memory>
 
 class TestSniffMgr : public QObject
 {

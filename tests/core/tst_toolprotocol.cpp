@@ -1,16 +1,7 @@
-#include "core/engine/sniffmgr.h"
-#include "core/engine/snifftask.h"
 #include "core/engine/toolprotocol.h"
-#include "core/foundation/paths.h"
-#include "core/foundation/preferences.h"
 #include "core/protocol/displaytext.h"
 #include "core/protocol/toolline.h"
 #include "helpers/fixture.h"
-
-#include <QElapsedTimer>
-#include <QJsonDocument>
-#include <QJsonObject>
-#include <QTemporaryDir>
 
 using namespace protocol;
 

@@ -6,12 +6,6 @@
 #include "core/browser/websiteapi.h"
 #include "helpers/fixture.h"
 
-#include <QJsonDocument>
-#include <QJsonObject>
-#include <QSignalSpy>
-#include <QtTest>
-
-#include <memory>
 #include <optional>
 
 class TestWebsiteApi : public QObject

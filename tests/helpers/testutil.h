@@ -12,9 +12,12 @@
 #include <QJsonObject>
 #include <QProcess>
 #include <QSettings>
+#include <QSignalSpy>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <memory>
 
 namespace testutil {
 

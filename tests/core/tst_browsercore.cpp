@@ -53,9 +53,8 @@ private Q_SLOTS:
         const auto kept = bridge::parseMessage(
             "{\"url\":\"http://a.example/w?v=1\",\"metadata\":\"eyJ4IjoxfQ==\"}");
         QVERIFY(kept.has_value());
-        QCOMPARE(kept->url, QString("http://a.example/w?v=1"));
-        QCOMPARE(kept->metadata, QString("eyJ4IjoxfQ=="));
-        QVERIFY(kept->direct);
+        QCOMPARE((QVariantList{kept->url, kept->metadata, kept->direct}),
+                 (QVariantList{"http://a.example/w?v=1", "eyJ4IjoxfQ==", true}));
         QVERIFY(
             !bridge::parseMessage("{\"url\":\"https://a.example/p\",\"direct\":false}")->direct);
         QVERIFY(bridge::parseMessage("{\"url\":\"https://a.example/p\",\"direct\":true}")->direct);
@@ -92,9 +91,8 @@ private Q_SLOTS:
         QVERIFY(!logged.contains("SECRET42"));
         QVERIFY(!bridge::loggable("session=SECRET42 not json").contains("SECRET42"));
 
-        const QVariantMap headers = bridge::httpHeaders(metadata);
-        QCOMPARE(headers.value("Cookie").toString(), QString("session=SECRET42"));
-        QCOMPARE(headers.value("Referer").toString(), QString("https://a.example/"));
+        QCOMPARE(bridge::httpHeaders(metadata),
+                 QVariantMap({{"Cookie", "session=SECRET42"}, {"Referer", "https://a.example/"}}));
         QVERIFY(bridge::httpHeaders("not base64 !!").isEmpty());
         QVERIFY(bridge::httpHeaders(QString::fromLatin1(QByteArray("[1,2]").toBase64())).isEmpty());
 
@@ -117,16 +115,15 @@ private Q_SLOTS:
 
     void cookiesStayOnThePageSite()
     {
-        const QList<QPair<const char *, const char *>> sites = {
-            {"https://a.b.site.example/x", "site.example"}, // sub-domain
-            {"http://www.bbc.co.uk/", "bbc.co.uk"},         // two-label suffix
-            {"https://user.github.io/p", "user.github.io"}, // hosting suffix
-            {"http://nas.home.internal/", "home.internal"}, // unknown suffix
-            {"http://127.0.0.1:8080/", "127.0.0.1"},        // IPv4
-            {"http://[::1]/", "::1"},                       // IPv6
-            {"http://localhost/", "localhost"}};            // single label
-        for (const auto &[url, site] : sites)
-            QCOMPARE(sitecookies::siteOf(QUrl(url)), QString(site));
+        // A sub-domain, suffixes of two labels, of a host and unknown, IPv4, IPv6, one label.
+        const auto siteOf = [](const QString &url) {
+            return sitecookies::siteOf(QUrl(url));
+        };
+        COMPARE_MAPPED(
+            siteOf, "https://a.b.site.example/x -> site.example",
+            "http://www.bbc.co.uk/ -> bbc.co.uk", "https://user.github.io/p -> user.github.io",
+            "http://nas.home.internal/ -> home.internal", "http://127.0.0.1:8080/ -> 127.0.0.1",
+            "http://[::1]/ -> ::1", "http://localhost/ -> localhost");
     }
 
     void cookieFilesHoldThePageSiteOnly()
@@ -209,22 +206,21 @@ private Q_SLOTS:
 
     void addressKinds_data()
     {
-        QTest::addColumn<QString>("host");
-        QTest::addColumn<int>("kind");
         using K = addressguard::Kind;
-        QTest::newRow("loopback") << "127.0.0.2" << int(K::Loopback);
-        QTest::newRow("any") << "0.0.0.0" << int(K::Loopback);
-        QTest::newRow("localhost") << "LocalHost." << int(K::Loopback);
-        QTest::newRow("v6 loopback") << "::1" << int(K::Loopback);
-        QTest::newRow("v4 mapped") << "::ffff:127.0.0.1" << int(K::Loopback);
-        QTest::newRow("nat64") << "64:ff9b::a00:1" << int(K::Private);
-        QTest::newRow("10/8") << "10.1.2.3" << int(K::Private);
-        QTest::newRow("cgnat") << "100.64.0.1" << int(K::Private);
-        QTest::newRow("unique local") << "fd12::1" << int(K::Private);
-        QTest::newRow("link-local") << "169.254.169.254" << int(K::LinkLocal);
-        QTest::newRow("multicast") << "224.0.0.1" << int(K::Reserved);
-        QTest::newRow("public") << "93.184.216.34" << int(K::Public);
-        QTest::newRow("172.32 is public") << "172.32.0.1" << int(K::Public);
+        testutil::addRows<QString, int>({"host", "kind"},
+                                        {{"loopback", "127.0.0.2", int(K::Loopback)},
+                                         {"any", "0.0.0.0", int(K::Loopback)},
+                                         {"localhost", "LocalHost.", int(K::Loopback)},
+                                         {"v6 loopback", "::1", int(K::Loopback)},
+                                         {"v4 mapped", "::ffff:127.0.0.1", int(K::Loopback)},
+                                         {"nat64", "64:ff9b::a00:1", int(K::Private)},
+                                         {"10/8", "10.1.2.3", int(K::Private)},
+                                         {"cgnat", "100.64.0.1", int(K::Private)},
+                                         {"unique local", "fd12::1", int(K::Private)},
+                                         {"link-local", "169.254.169.254", int(K::LinkLocal)},
+                                         {"multicast", "224.0.0.1", int(K::Reserved)},
+                                         {"public", "93.184.216.34", int(K::Public)},
+                                         {"172.32 is public", "172.32.0.1", int(K::Public)}});
     }
 
     void addressKinds()
@@ -309,10 +305,9 @@ private Q_SLOTS:
             model.addSite(" My Videos ", " https://www.myvideos.com ");
             QCOMPARE(inserted.size(), 1);
             const WebElementData added = model.entry(1);
-            QCOMPARE(added.name, QString("My Videos"));
-            QCOMPARE(added.url, QString("https://www.myvideos.com"));
-            QCOMPARE(added.kind, qint32(WebElementData::UserAdded));
-            QCOMPARE(added.label, QString("myvideos"));
+            QCOMPARE((QVariantList{added.name, added.url, added.kind, added.label}),
+                     (QVariantList{"My Videos", "https://www.myvideos.com",
+                                   qint32(WebElementData::UserAdded), "myvideos"}));
             QVERIFY(sitetiles::colourTable().contains(added.colour));
             QCOMPARE(sitetiles::load(path)->size(), 15);
             model.removeTile(2); // YouTube

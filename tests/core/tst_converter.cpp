@@ -52,32 +52,31 @@ private Q_SLOTS:
 
     void probeParse_data()
     {
-        QTest::addColumn<QByteArray>("json");
-        QTest::addColumn<QVariantList>("facts"); // type, width, height, duration, size, bit rate
         const QJsonObject format{
             {"duration", "61.250000"}, {"bit_rate", "1500000"}, {"size", "6000000000"}};
         const QVariantList none{2, 0, 0, 0.0, Q_INT64_C(0), 0};
-        QTest::newRow("video with mjpeg cover")
-            << probeJson({stream("video", "h264", 1280, 720), stream("audio", "aac"),
-                          stream("video", "mjpeg", 600, 600)},
-                         format)
-            << QVariantList{1, 1280, 720, 61.25, Q_INT64_C(6000000000), 1500000};
-        QTest::newRow("audio with png cover")
-            << probeJson({stream("audio", "mp3"), stream("video", "png", 500, 500)}, format)
-            << QVariantList{0, 0, 0, 61.25, Q_INT64_C(6000000000), 1500000};
-        QTest::newRow("no streams") << probeJson({}, format) << none;
-        QTest::newRow("only a data stream")
-            << probeJson({stream("data", "bin_data")}, format) << none;
-        QTest::newRow("missing duration")
-            << probeJson({stream("audio", "pcm_s16le")}, {{"size", "4096"}})
-            << QVariantList{0, 0, 0, 0.0, Q_INT64_C(4096), 0};
-        QTest::newRow("not json") << QByteArray("Invalid data found when processing input") << none;
-        QTest::newRow("streams not an array")
-            << QByteArray("{\"streams\": {\"codec_type\": \"video\"}}") << none;
-        QTest::newRow("values of the wrong kind")
-            << probeJson({stream("video", "vp9", -5, 10)},
-                         {{"duration", "nan"}, {"bit_rate", "9999999999999"}, {"size", "-3"}})
-            << QVariantList{1, 0, 10, 0.0, Q_INT64_C(0), 0};
+        // The facts: type, width, height, duration, size, bit rate.
+        testutil::addRows<QByteArray, QVariantList>(
+            {"json", "facts"},
+            {{"video with mjpeg cover",
+              probeJson({stream("video", "h264", 1280, 720), stream("audio", "aac"),
+                         stream("video", "mjpeg", 600, 600)},
+                        format),
+              {1, 1280, 720, 61.25, Q_INT64_C(6000000000), 1500000}},
+             {"audio with png cover",
+              probeJson({stream("audio", "mp3"), stream("video", "png", 500, 500)}, format),
+              {0, 0, 0, 61.25, Q_INT64_C(6000000000), 1500000}},
+             {"no streams", probeJson({}, format), none},
+             {"only a data stream", probeJson({stream("data", "bin_data")}, format), none},
+             {"missing duration",
+              probeJson({stream("audio", "pcm_s16le")}, {{"size", "4096"}}),
+              {0, 0, 0, 0.0, Q_INT64_C(4096), 0}},
+             {"not json", "Invalid data found when processing input", none},
+             {"streams not an array", "{\"streams\": {\"codec_type\": \"video\"}}", none},
+             {"values of the wrong kind",
+              probeJson({stream("video", "vp9", -5, 10)},
+                        {{"duration", "nan"}, {"bit_rate", "9999999999999"}, {"size", "-3"}}),
+              {1, 0, 10, 0.0, Q_INT64_C(0), 0}}});
     }
     void probeParse()
     {
@@ -210,26 +209,19 @@ private Q_SLOTS:
                                 "\"filesize\":\"5368709125\",\"quality\":\"192Kb/s\","
                                 "\"resolution\":\"1920x1080x2\"}}")
                 .result);
-        QCOMPARE(info.duration, 12.5);
-        QCOMPARE(info.fileSize, Q_INT64_C(5368709125));
-        QCOMPARE(info.bitRate, 192000);
-        QCOMPARE(info.width, 0);
-        QCOMPARE(info.height, 0);
+        QCOMPARE(
+            (QVariantList{info.duration, info.fileSize, info.bitRate, info.width, info.height}),
+            (QVariantList{12.5, Q_INT64_C(5368709125), 192000, 0, 0}));
         protocol::Result result;
         result.resolution = "1280x720";
         info.setToolResult(result);
-        QCOMPARE(info.width, 1280);
-        QCOMPARE(info.height, 720);
+        QCOMPARE(QSize(info.width, info.height), QSize(1280, 720));
     }
 
     void resolutionLabels()
     {
-        using convertparams::resolutionFor;
-        QCOMPARE(resolutionFor("1080P"), QStringLiteral("1920x1080"));
-        QCOMPARE(resolutionFor("Origin"), QStringLiteral("origin"));
-        QCOMPARE(resolutionFor("2K"), QStringLiteral("2560x1040"));
-        QCOMPARE(resolutionFor("4K"), QStringLiteral("3840x2160"));
-        QCOMPARE(resolutionFor("999P"), QString(""));
+        COMPARE_MAPPED(convertparams::resolutionFor, "1080P -> 1920x1080", "Origin -> origin",
+                       "2K -> 2560x1040", "4K -> 3840x2160", "999P -> ");
     }
 
     void parameterFile()
@@ -240,17 +232,13 @@ private Q_SLOTS:
         video.isMute = true;
         video.isVideo = 1;
         QJsonObject root = convertparams::build(video, "/in/a.mov", "/out/.temp/1_x");
+        COMPARE_FIELDS(root, "converter/video/resolution=1280x720", "converter/audio/encoder=none",
+                       "converter/input=/in/a.mov", "converter/save_path=/out/.temp/1_x",
+                       "converter/preset=" + applicationDir() + "/OneClickedType/iPhone.json",
+                       "log_path=" + logDir(), "converter/probe", "converter/duration");
         QJsonObject c = root.value("converter").toObject();
-        QCOMPARE(c.value("video").toObject().value("resolution").toString(),
-                 QStringLiteral("1280x720"));
-        QCOMPARE(c.value("audio").toObject().value("encoder").toString(), QStringLiteral("none"));
-        QCOMPARE(c.value("input").toString(), QStringLiteral("/in/a.mov"));
-        QCOMPARE(c.value("save_path").toString(), QStringLiteral("/out/.temp/1_x"));
         QCOMPARE(c.value("isNeedConvert"), QJsonValue("true"));
-        QCOMPARE(c.value("preset").toString(), applicationDir() + "/OneClickedType/iPhone.json");
         QVERIFY(!root.value("ffmpeg_location").toString().isEmpty());
-        QCOMPARE(root.value("log_path").toString(), logDir());
-        QVERIFY(!c.contains("probe") && !c.contains("duration"));
         // What the application already probed goes with the job, so the tool looks no more.
         c = convertparams::build(video, "/in/a.mov", "/w", R"({"streams":[]})", 12.5)
                 .value("converter")

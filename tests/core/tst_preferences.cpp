@@ -18,13 +18,13 @@ private Q_SLOTS:
         seedPreferences();
         QSettings stored = testutil::storedSettings();
         // The defaults no other case reaches (the rest show in the behaviour they set).
-        QCOMPARE(stored.value("kPlaylist_OrderMode").toString(), QString("Newest first"));
-        QCOMPARE(stored.value("kDownload_ResumeOnStartup").toBool(), false);
-        QCOMPARE(stored.value("kDownload_CheckCertificate").toBool(), true);
-        QCOMPARE(stored.value("kLocation_DownloadDir").toString(),
-                 QDir::cleanPath(QDir::homePath() + "/Clipmoor/Download"));
-        QCOMPARE(stored.value("kLocation_ConvertDir").toString(),
-                 QDir::cleanPath(QDir::homePath() + "/Clipmoor/Converted"));
+        // Keys without a default stay absent.
+        COMPARE_FIELDS(
+            stored, "kPlaylist_OrderMode=Newest first", "kDownload_ResumeOnStartup=false",
+            "kDownload_CheckCertificate=true",
+            "kLocation_DownloadDir=" + QDir::cleanPath(QDir::homePath() + "/Clipmoor/Download"),
+            "kLocation_ConvertDir=" + QDir::cleanPath(QDir::homePath() + "/Clipmoor/Converted"),
+            "kProxy_Setting_Http", "kSpeedLimited");
 
         int seeded = 0;
         for (const QString &key : stored.allKeys()) {
@@ -36,9 +36,6 @@ private Q_SLOTS:
             QCOMPARE(stored.value(twin), stored.value(key));
         }
         QCOMPARE(seeded, 28);
-        // Keys without a default stay absent.
-        QVERIFY(!stored.contains("kProxy_Setting_Http"));
-        QVERIFY(!stored.contains("kSpeedLimited"));
     }
 
     // The converter's settings: seeded, read and written under their own keys.
@@ -46,25 +43,20 @@ private Q_SLOTS:
     {
         seedPreferences();
         Preferences *prefs = Preferences::instance();
-        QCOMPARE(prefs->convertMediaType(), QString("Video"));
-        QCOMPARE(prefs->convertVideoFormat(), QString("MP4"));
-        QCOMPARE(prefs->convertVideoResolution(), QString("Origin"));
-        QCOMPARE(prefs->convertVideoMuted(), false);
-        QCOMPARE(prefs->convertAudioFormat(), QString("MP3"));
-        QCOMPARE(prefs->convertAudioBitRate(), QString("Origin"));
+        QCOMPARE((QVariantList{prefs->convertMediaType(), prefs->convertVideoFormat(),
+                               prefs->convertVideoResolution(), prefs->convertVideoMuted(),
+                               prefs->convertAudioFormat(), prefs->convertAudioBitRate()}),
+                 (QVariantList{"Video", "MP4", "Origin", false, "MP3", "Origin"}));
         prefs->setConvertMediaType("Audio");
         prefs->setConvertVideoFormat("MKV");
         prefs->setConvertVideoResolution("1280x720");
         prefs->setConvertVideoMuted(true);
         prefs->setConvertAudioFormat("FLAC");
         prefs->setConvertAudioBitRate("192Kb/s");
-        QSettings stored = testutil::storedSettings();
-        QCOMPARE(stored.value("kConvert_MediaType").toString(), QString("Audio"));
-        QCOMPARE(stored.value("kConvert_VideoType").toString(), QString("MKV"));
-        QCOMPARE(stored.value("kConvert_VideoResoulution").toString(), QString("1280x720"));
-        QCOMPARE(stored.value("kConvert_VideoIsMute").toBool(), true);
-        QCOMPARE(stored.value("kConvert_AudioType").toString(), QString("FLAC"));
-        QCOMPARE(stored.value("kConvert_AudioBitRate").toString(), QString("192Kb/s"));
+        COMPARE_FIELDS(testutil::storedSettings(), "kConvert_MediaType=Audio",
+                       "kConvert_VideoType=MKV", "kConvert_VideoResoulution=1280x720",
+                       "kConvert_VideoIsMute=true", "kConvert_AudioType=FLAC",
+                       "kConvert_AudioBitRate=192Kb/s");
     }
 
     void laterStartsKeepTheUsersValues()
@@ -101,21 +93,18 @@ private Q_SLOTS:
             stored.setValue("DlToolLocation", "/opt/tool");
         }
         Preferences *prefs = Preferences::instance();
-        QCOMPARE(prefs->videoQuality(), QString("720P"));
-        QCOMPARE(prefs->readCookies(), false);
-        QCOMPARE(prefs->proxyHost(), QString("10.1.1.1"));
-        QCOMPARE(prefs->oneClickFormat(), QString("MP3"));
-        QCOMPARE(prefs->playlistOrderMode(), QString("Oldest first"));
-        QCOMPARE(prefs->toolLocation(), QString("/opt/tool"));
-        // Unseeded keys read as their defaults.
-        QCOMPARE(prefs->audioQuality(), QString("320Kb/s"));
-        QCOMPARE(prefs->updateServer(), QString("https://update.clipmoor.app"));
+        // Unseeded keys (the last two) read as their defaults.
+        QCOMPARE(
+            (QVariantList{prefs->videoQuality(), prefs->readCookies(), prefs->proxyHost(),
+                          prefs->oneClickFormat(), prefs->playlistOrderMode(),
+                          prefs->toolLocation(), prefs->audioQuality(), prefs->updateServer()}),
+            (QVariantList{"720P", false, "10.1.1.1", "MP3", "Oldest first", "/opt/tool", "320Kb/s",
+                          "https://update.clipmoor.app"}));
 
         prefs->setProxyPort("8080");
         prefs->setSkipCloseConfirmation(true);
-        QSettings stored = testutil::storedSettings();
-        QCOMPARE(stored.value("kProxy_Setting_Port").toString(), QString("8080"));
-        QCOMPARE(stored.value("popCloseWindowsConfirm").toBool(), true);
+        COMPARE_FIELDS(testutil::storedSettings(), "kProxy_Setting_Port=8080",
+                       "popCloseWindowsConfirm=true");
     }
 
     // The language and the job counter are read on hot paths: the store is asked once, and the

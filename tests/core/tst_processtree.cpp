@@ -125,11 +125,9 @@ private Q_SLOTS:
     // The application in a process of its own, asked to terminate or killed.
     void signalledApplicationLeavesNothingBehind_data()
     {
-        QTest::addColumn<int>("signal");
-        QTest::newRow("SIGTERM") << int(SIGTERM);
-        QTest::newRow("SIGINT") << int(SIGINT);
-        QTest::newRow("SIGHUP") << int(SIGHUP);
-        QTest::newRow("SIGKILL") << int(SIGKILL);
+        testutil::addRows<int>(
+            {"signal"},
+            {{"SIGTERM", SIGTERM}, {"SIGINT", SIGINT}, {"SIGHUP", SIGHUP}, {"SIGKILL", SIGKILL}});
     }
     void signalledApplicationLeavesNothingBehind()
     {

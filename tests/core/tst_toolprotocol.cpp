@@ -46,28 +46,17 @@ private Q_SLOTS:
     {
         const QJsonObject root = writeFor("https://video.example/watch/1");
         const QJsonObject d = root.value("downloader").toObject();
-        QCOMPARE(d.value("media_type").toString(), QString("video"));
-        QCOMPARE(d.value("video_quality").toString(), QString("1080P"));
-        QCOMPARE(d.value("audio_quality").toString(), QString("320Kb/s"));
-        QCOMPARE(d.value("add_playlist_index").toString(), QString("false"));
-        QVERIFY(!d.contains("playlist_reverse_index"));
-        QVERIFY(!d.contains("ratelimit"));
-        QVERIFY(!d.contains("proxy"));
-        QCOMPARE(d.value("subtitle").toString(), QString("en"));
-        QVERIFY(!d.contains("lyric"));
-        QVERIFY(!d.contains("nocheckcertificate")); // certificates are checked
-        QVERIFY(!d.contains("cookie_file"));
-        QCOMPARE(d.value("save_id3").toString(), QString("true"));
-        QCOMPARE(d.value("read_cookie").toString(), QString("true"));
+        // Certificates are checked: no "nocheckcertificate".
+        COMPARE_FIELDS(d, "media_type=video", "video_quality=1080P", "audio_quality=320Kb/s",
+                       "add_playlist_index=false", "playlist_reverse_index", "ratelimit", "proxy",
+                       "subtitle=en", "lyric", "nocheckcertificate", "cookie_file", "save_id3=true",
+                       "read_cookie=true");
         QCOMPARE(d.value("uuid").toString().size(), 8);
         QVERIFY(d.value("save_path").toString().startsWith(fixture::downloadFolder() + "/.temp/"));
-        QCOMPARE(root.value("log_path").toString(), logDir());
-        const QJsonObject c = root.value("converter").toObject();
-        QCOMPARE(c.value("isNeedConvert").toString(), QString("true"));
-        QVERIFY(c.value("preset").toString().endsWith("/OneClickedType/MP4.json"));
-        QCOMPARE(c.value("input").toString(), QString("downloader"));
         // The converted download keeps the chosen picture height.
-        QCOMPARE(c.value("video").toObject().value("resolution").toString(), QString("1920x1080"));
+        COMPARE_FIELDS(root, "log_path=" + logDir(), "converter/isNeedConvert=true",
+                       "converter/input=downloader", "converter/video/resolution=1920x1080");
+        QVERIFY(root.value("converter")["preset"].toString().endsWith("/OneClickedType/MP4.json"));
         // Every scalar is a string.
         for (auto it = d.begin(); it != d.end(); ++it)
             QVERIFY2(it.value().isString() || it.value().isObject(), qPrintable(it.key()));
@@ -111,12 +100,9 @@ private Q_SLOTS:
         entry.playlistOrderMode = "Oldest first";
         entry.metadata = "{\"a\":1}";
         const QJsonObject d = downloader("https://video.example/1", entry);
-        QCOMPARE(d.value("media_type").toString(), QString("audio"));
-        QCOMPARE(d.value("video_quality").toString(), QString("720P"));
-        QCOMPARE(d.value("audio_quality").toString(), QString("Best"));
-        QCOMPARE(d.value("add_playlist_index").toString(), QString("true"));
-        QCOMPARE(d.value("playlist_reverse_index").toString(), QString("true"));
-        QCOMPARE(d.value("metadata").toString(), QString("{\"a\":1}"));
+        COMPARE_FIELDS(d, "media_type=audio", "video_quality=720P", "audio_quality=Best",
+                       "add_playlist_index=true", "playlist_reverse_index=true",
+                       "metadata={\"a\":1}");
         DownloadOptions numbered;
         numbered.addPlaylistIndex = true;
         numbered.playlistOrderMode = "Newest first";
@@ -129,15 +115,10 @@ private Q_SLOTS:
     void conversionTargets()
     {
         const QJsonObject root = writeFor("https://soundcloud.com/artist/track");
-        const QJsonObject d = root.value("downloader").toObject();
-        QCOMPARE(d.value("media_type").toString(), QString("audio"));
-        QVERIFY(!d.contains("video_quality"));
-        QCOMPARE(d.value("audio_quality").toString(), QString("320Kb/s"));
-        QCOMPARE(d.value("lyric").toString(), QString("en"));
-        QVERIFY(!d.contains("subtitle"));
-        QVERIFY(
-            root.value("converter").toObject().value("preset").toString().endsWith("/MP3.json"));
-        QVERIFY(!root.value("converter").toObject().contains("video"));
+        COMPARE_FIELDS(root, "downloader/media_type=audio", "downloader/video_quality",
+                       "downloader/audio_quality=320Kb/s", "downloader/lyric=en",
+                       "downloader/subtitle", "converter/video");
+        QVERIFY(root.value("converter")["preset"].toString().endsWith("/MP3.json"));
         Preferences::instance()->setOneClickFormat("Original Video");
         QJsonObject c = writeFor("https://video.example/1").value("converter").toObject();
         QCOMPARE(c.value("isNeedConvert").toString(), QString("false"));
@@ -172,11 +153,9 @@ private Q_SLOTS:
         prefs->setProxyNeedsLogin(true);
         prefs->setProxyLogin("me");
         prefs->setProxyPassword("secret");
-        QCOMPARE(downloader("https://v/1").value("proxy"), QJsonObject({{"protocol", "http"},
-                                                                        {"host", "10.0.0.1"},
-                                                                        {"port", "3128"},
-                                                                        {"username", "me"},
-                                                                        {"password", "secret"}}));
+        COMPARE_FIELDS(downloader("https://v/1"),
+                       "proxy={\"host\":\"10.0.0.1\",\"password\":\"secret\",\"port\":\"3128\","
+                       "\"protocol\":\"http\",\"username\":\"me\"}");
         prefs->setSubtitleLanguage("Chinese(Traditional)");
         QCOMPARE(downloader("https://v/1").value("subtitle"), QJsonValue("zh-Hant"));
         prefs->setDownloadSubtitles(false);
@@ -191,9 +170,7 @@ private Q_SLOTS:
         QVERIFY(bytes.endsWith("\n"));
         const QJsonObject d =
             QJsonDocument::fromJson(bytes).object().value("downloader").toObject();
-        QCOMPARE(d.value("playlist").toString(), QString("true"));
-        QCOMPARE(d.value("url").toString(), QString("https://list.example/p"));
-        QVERIFY(!d.contains("nocheckcertificate"));
+        COMPARE_FIELDS(d, "playlist=true", "url=https://list.example/p", "nocheckcertificate");
         // Turned off in the preferences, for downloads and listings alike.
         Preferences::instance()->setCheckCertificates(false);
         for (const QJsonObject &off :
@@ -283,17 +260,11 @@ private Q_SLOTS:
 
     void displayConversions()
     {
-        QCOMPARE(formatSize(0), QString("Unknown"));
-        QCOMPARE(formatSize(1024), QString("1024.0B"));
-        QCOMPARE(formatSize(1025), QString("1.0KB"));
-        QCOMPARE(formatSize(1048577), QString("1.0MB"));
-        QCOMPARE(formatSize(1073741825), QString("1.0GB"));
-        QCOMPARE(formatDuration(0), QString("Unknown"));
-        QCOMPARE(formatDuration(123), QString("02:03"));
-        QCOMPARE(formatRemaining(0), QString());
-        QCOMPARE(formatRemaining(60), QString("60 seconds remaining"));
-        QCOMPARE(formatRemaining(61), QString("2 minutes remaining"));
-        QCOMPARE(formatRemaining(5400), QString("1.5 hours remaining"));
+        COMPARE_MAPPED(formatSize, "0 -> Unknown", "1024 -> 1024.0B", "1025 -> 1.0KB",
+                       "1048577 -> 1.0MB", "1073741825 -> 1.0GB");
+        COMPARE_MAPPED(formatDuration, "0 -> Unknown", "123 -> 02:03");
+        COMPARE_MAPPED(formatRemaining, "0 -> ", "60 -> 60 seconds remaining",
+                       "61 -> 2 minutes remaining", "5400 -> 1.5 hours remaining");
         Preferences::instance()->setLanguage(1);
         QCOMPARE(formatRemaining(30), QString("remaining 30 seconds"));
         Preferences::instance()->setLanguage(0);

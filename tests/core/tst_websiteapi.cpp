@@ -66,15 +66,13 @@ private Q_SLOTS:
 
     void findsMediaAndSendsThePageHeaders_data()
     {
-        QTest::addColumn<QString>("path");
-        QTest::addColumn<QString>("expected");
-        QTest::newRow("video src") << "video.html" << server.url("media/a.mp4");
-        QTest::newRow("first source") << "sources.html"
-                                      << "https://cdn.example/x.webm";
-        QTest::newRow("escaped m3u8 in a script") << "script.html"
-                                                  << "https://cdn.example/live/index.m3u8?tok=9";
-        QTest::newRow("in the JSON the page loads") << "api.html"
-                                                    << "https://cdn.example/full.mp4";
+        testutil::addRows<QString, QString>(
+            {"path", "expected"},
+            {{"video src", "video.html", server.url("media/a.mp4")},
+             {"first source", "sources.html", "https://cdn.example/x.webm"},
+             {"escaped m3u8 in a script", "script.html",
+              "https://cdn.example/live/index.m3u8?tok=9"},
+             {"in the JSON the page loads", "api.html", "https://cdn.example/full.mp4"}});
     }
 
     void findsMediaAndSendsThePageHeaders()
@@ -99,10 +97,9 @@ private Q_SLOTS:
 
     void pagesWithoutMediaGiveNothing_data()
     {
-        QTest::addColumn<QString>("path");
-        QTest::newRow("no media") << "none.html";
-        QTest::newRow("only a blob player") << "blob.html";
-        QTest::newRow("missing page") << "gone.html";
+        testutil::addRows<QString>({"path"}, {{"no media", "none.html"},
+                                              {"only a blob player", "blob.html"},
+                                              {"missing page", "gone.html"}});
     }
 
     void pagesWithoutMediaGiveNothing()

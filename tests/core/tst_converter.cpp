@@ -218,14 +218,10 @@ private Q_SLOTS:
         QCOMPARE(QSize(info.width, info.height), QSize(1280, 720));
     }
 
-    void resolutionLabels()
+    void parameterFile()
     {
         COMPARE_MAPPED(convertparams::resolutionFor, "1080P -> 1920x1080", "Origin -> origin",
                        "2K -> 2560x1040", "4K -> 3840x2160", "999P -> ");
-    }
-
-    void parameterFile()
-    {
         ConvertInfo video;
         video.formatName = "iPhone/iPod";
         video.resolution = "720P";

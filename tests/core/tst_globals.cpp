@@ -71,7 +71,7 @@ private Q_SLOTS:
         QVERIFY(file.readAll().contains("[AfterPrune] still writing"));
     }
 
-    void pathsLiveInTheDataFolder()
+    void pathsOfTheDataAndWorkingFolders()
     {
         const QString data = appDataDir();
         QVERIFY(data.endsWith("/Clipmoor"));
@@ -85,10 +85,7 @@ private Q_SLOTS:
                               "~/Converted_list.dat", "~/Log", "~/dl_scripts"}));
         QVERIFY(QFileInfo(logDir()).isDir());
         QVERIFY(QFileInfo(scriptsDir()).isDir());
-    }
-
-    void temporaryFoldersFollowThePreferences()
-    {
+        // The working folders follow the preferences, made when asked for.
         QTemporaryDir dir;
         Preferences::instance()->setDownloadDir(dir.path() + "/dl");
         Preferences::instance()->setConvertDir(dir.path() + "/conv");

@@ -226,9 +226,8 @@ private Q_SLOTS:
         run.start(manager.toolPath(), {params});
         QVERIFY(run.waitForFinished(60000));
         const QByteArray firstLine = run.readAllStandardOutput().split('\n').value(0);
-        const QJsonObject param = QJsonDocument::fromJson(firstLine).object();
-        QCOMPARE(param.value("type").toString(), QString("param"));
-        QCOMPARE(param.value("msg").toObject().value("yt_dlp").toString(), folder + "/yt-dlp");
+        COMPARE_FIELDS(QJsonDocument::fromJson(firstLine).object(), "type=param",
+                       "msg/yt_dlp=" + folder + "/yt-dlp");
         QVERIFY(QFileInfo::exists(folder + "/yt-dlp.ran"));
         manager.disconnect();
     }

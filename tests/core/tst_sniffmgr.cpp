@@ -55,12 +55,11 @@ private Q_SLOTS:
 
     void concurrencyIsClamped()
     {
-        mgr->setMaxCount(0);
-        QCOMPARE(mgr->maxCount(), 1);
-        mgr->setMaxCount(-3);
-        QCOMPARE(mgr->maxCount(), 1);
-        mgr->setMaxCount(25);
-        QCOMPARE(mgr->maxCount(), 10);
+        const auto clamped = [this](qint64 count) {
+            mgr->setMaxCount(int(count));
+            return mgr->maxCount();
+        };
+        COMPARE_MAPPED(clamped, "0 -> 1", "-3 -> 1", "25 -> 10");
         Preferences::instance()->setMaxDownloads(3);
         QCOMPARE(SniffMgr().maxCount(), 3);
     }

@@ -76,11 +76,10 @@ private Q_SLOTS:
         QFile f(writeDownloadParams(task->url(), task->options(), task->workDir()));
         const QByteArray params = testutil::readFile(f.fileName());
         QVERIFY(!params.contains("S3CRET"));
-        const QJsonObject d =
-            QJsonDocument::fromJson(params).object().value("downloader").toObject();
-        QCOMPARE(d.value("metadata").toString(), *options.metadata);
-        QCOMPARE(d.value("cookie_file").toString(), task->workDir() + "/cookies.txt");
-        QFile cookies(d.value("cookie_file").toString());
+        COMPARE_FIELDS(QJsonDocument::fromJson(params).object(),
+                       "downloader/metadata=" + *options.metadata,
+                       "downloader/cookie_file=" + task->workDir() + "/cookies.txt");
+        QFile cookies(task->workDir() + "/cookies.txt");
         QCOMPARE(testutil::readFile(cookies.fileName()), options.cookies);
         const QFileDevice::Permissions others = QFileDevice::ReadGroup | QFileDevice::WriteGroup |
                                                 QFileDevice::ReadOther | QFileDevice::WriteOther |
@@ -224,8 +223,8 @@ private Q_SLOTS:
         QCOMPARE(buffer.finish(), QVector<QByteArray>());
     }
 
-    // A line is read once into typed facts (what the lists store of them is checked by
-    // tst_tasklistfile, and its stability by the fuzz target).
+    // A line is read once into typed facts, a failure's kind among them (what the lists store of
+    // them is checked by tst_tasklistfile, and its stability by the fuzz target).
     void linesAreReadIntoFacts()
     {
         QCOMPARE(parseLine("garbage").type, LineType::Other);
@@ -239,10 +238,8 @@ private Q_SLOTS:
         QCOMPARE(recording.quality, QString("192Kb/s"));
         QVERIFY(readResult(storedLine(recording)).succeeded());
         QCOMPARE(recordingResult(1, "MKV", 0, 1, "/r", 0, 0).quality, QString("Unknown"));
-    }
 
-    void failuresHaveAKind()
-    {
+        // A failure has a kind.
         const auto kindOf = [](const QByteArray &msg) {
             return parseLine("{\"type\":\"finished\",\"msg\":{" + msg + "}}").result.failure;
         };

@@ -266,7 +266,9 @@ private Q_SLOTS:
         QVERIFY(lookups >= 4);
     }
 
-    void singlePageMoves()
+    // The rules the browser applies to a page: the moves within a single-page site, the user
+    // agent.
+    void browserRules()
     {
         const QString of = "https://onlyfans.com/", chat = of + "my/chats/chat/123/";
         QVERIFY(browserrules::isSinglePageMove(of + "my/chats/", chat)); // into a chat
@@ -279,10 +281,7 @@ private Q_SLOTS:
                                                 "https://www.youtube.com/watch?v=x"));
         QVERIFY(!browserrules::isSinglePageMove("https://a.example/my/chats/chat/1/",
                                                 "https://a.example/my/chats/chat/2/"));
-    }
-
-    void userAgents()
-    {
+        // The user agent: the engine's, branded, and another for a site that needs it.
         const QString engine = "Mozilla/5.0 (X11; Linux x86_64) AppleWebKit/537.36 (KHTML, like "
                                "Gecko) QtWebEngine/5.15.13 Chrome/87.0.4280.144 Safari/537.36";
         const QString branded = browserrules::brandedUserAgent(engine, "Clipmoor", "7.0.0");

@@ -119,9 +119,8 @@ private Q_SLOTS:
                        "downloader/subtitle", "converter/video");
         QVERIFY(root.value("converter")["preset"].toString().endsWith("/MP3.json"));
         Preferences::instance()->setOneClickFormat("Original Video");
-        QJsonObject c = writeFor("https://video.example/1").value("converter").toObject();
-        QCOMPARE(c.value("isNeedConvert").toString(), QString("false"));
-        QVERIFY(!c.contains("preset"));
+        COMPARE_FIELDS(writeFor("https://video.example/1"), "converter/isNeedConvert=false",
+                       "converter/preset");
         Preferences::instance()->setOneClickFormat("iPhone/iPod");
         QVERIFY(preset("https://video.example/1").endsWith("/OneClickedType/iPhone.json"));
         // A video target for an audio job becomes MP3.

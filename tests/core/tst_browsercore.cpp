@@ -1,6 +1,9 @@
 // The browser's rules that need no browser engine: page messages and what of their headers,
 // cookies and addresses may reach a download, the click a request needs, the single-page move,
-// the user agent, the site tiles and their file, and the page-script bundle's manifest.
+// the user agent, the site tiles and their file, and the page-script bundle's manifest; and our
+// own page analysis against a server on 127.0.0.1: the page's allowed headers and its site's
+// cookies are sent (and follow no redirect to another site), the media address is found in the
+// page or in the JSON it names, failures and timeouts end quietly.
 
 #include "core/browser/addressguard.h"
 #include "core/browser/bridgemessage.h"
@@ -9,19 +12,12 @@
 #include "core/browser/sitecookies.h"
 #include "core/browser/sitetilemodel.h"
 #include "core/browser/sitetiles.h"
+#include "core/browser/websiteapi.h"
 #include "core/provision/dlscriptmanager.h"
 #include "helpers/fixture.h"
 
 #include <QCryptographicHash>
 #include <QDataStream>
-#include <QFile>
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
-#include <QProcess>
-#include <QSignalSpy>
-#include <QTimer>
-#include <QtTest>
 
 #include <optional>
 
@@ -49,8 +45,57 @@ class TestBrowserCore : public QObject
     Q_OBJECT
     QTemporaryDir scratch; // the site files of the cases, apart from other runs'
 
+    TestHttpServer server{QString()};
+    QHash<QString, QByteArray> pages;
+
+    QString metadata() const
+    {
+        return bridge::makeMetadata(
+            {{"Referer", server.url("post/1")}, {"UserAgent", "ClipmoorTest/1.0"}});
+    }
+
+    static QList<QNetworkCookie> siteCookies()
+    {
+        QNetworkCookie session("session", "abc123");
+        session.setDomain("127.0.0.1");
+        session.setPath("/");
+        session.setHttpOnly(true);
+        return {session};
+    }
+
+    QByteArray message(const QString &path) const
+    {
+        return QJsonDocument(QJsonObject{{"url", server.url(path)},
+                                         {"metadata", metadata()},
+                                         {"direct", false}})
+            .toJson();
+    }
+
 private Q_SLOTS:
-    void initTestCase() { fixture::testMode(); }
+    void initTestCase()
+    {
+        fixture::testMode();
+        pages = {
+            {"video.html", "<html><body><video controls src=\"/media/a.mp4\"></video></body>"},
+            {"sources.html", "<video><source src='https://cdn.example/x.webm' type='video/webm'>"
+                             "<source src=\"clips/b.mp4?t=1&amp;s=2\"></video>"},
+            {"script.html", "<script>var cfg = {\"hls\": \"https:\\/\\/cdn.example\\/live\\/"
+                            "index.m3u8?tok=9\"};</script>"},
+            {"blob.html", "<video src=\"blob:https://a.example/123\"></video>"},
+            {"api.html", "<div id=app></div><script>fetch('/api/post.json')</script>"},
+            {"api/post.json", "{\"media\": [{\"files\": {\"source\": {\"url\": "
+                              "\"https://cdn.example/full.mp4\"}}}]}"},
+            {"none.html", "<html><body><p>No media here.</p></body></html>"},
+        };
+        server.setHandler([this](const QString &path, TestHttpServer::Response *response) {
+            if (!pages.contains(path))
+                return false;
+            response->contentType = path.endsWith(".json") ? "application/json" : "text/html";
+            response->body = pages.value(path);
+            return true;
+        });
+        QVERIFY(server.start());
+    }
 
     // A message names an address, may carry metadata and may ask for an analysis instead of a
     // download. Not JSON, an array, no or a non-string address, a local or script scheme, no
@@ -61,9 +106,8 @@ private Q_SLOTS:
         const auto kept = bridge::parseMessage(
             "{\"url\":\"http://a.example/w?v=1\",\"metadata\":\"eyJ4IjoxfQ==\"}");
         QVERIFY(kept.has_value());
-        QCOMPARE(kept->url, QString("http://a.example/w?v=1"));
-        QCOMPARE(kept->metadata, QString("eyJ4IjoxfQ=="));
-        QVERIFY(kept->direct);
+        QCOMPARE((QVariantList{kept->url, kept->metadata, kept->direct}),
+                 (QVariantList{"http://a.example/w?v=1", "eyJ4IjoxfQ==", true}));
         QVERIFY(
             !bridge::parseMessage("{\"url\":\"https://a.example/p\",\"direct\":false}")->direct);
         QVERIFY(bridge::parseMessage("{\"url\":\"https://a.example/p\",\"direct\":true}")->direct);
@@ -100,9 +144,8 @@ private Q_SLOTS:
         QVERIFY(!logged.contains("SECRET42"));
         QVERIFY(!bridge::loggable("session=SECRET42 not json").contains("SECRET42"));
 
-        const QVariantMap headers = bridge::httpHeaders(metadata);
-        QCOMPARE(headers.value("Cookie").toString(), QString("session=SECRET42"));
-        QCOMPARE(headers.value("Referer").toString(), QString("https://a.example/"));
+        QCOMPARE(bridge::httpHeaders(metadata),
+                 QVariantMap({{"Cookie", "session=SECRET42"}, {"Referer", "https://a.example/"}}));
         QVERIFY(bridge::httpHeaders("not base64 !!").isEmpty());
         QVERIFY(bridge::httpHeaders(QString::fromLatin1(QByteArray("[1,2]").toBase64())).isEmpty());
 
@@ -125,16 +168,15 @@ private Q_SLOTS:
 
     void cookiesStayOnThePageSite()
     {
-        const QList<QPair<const char *, const char *>> sites = {
-            {"https://a.b.site.example/x", "site.example"}, // sub-domain
-            {"http://www.bbc.co.uk/", "bbc.co.uk"},         // two-label suffix
-            {"https://user.github.io/p", "user.github.io"}, // hosting suffix
-            {"http://nas.home.internal/", "home.internal"}, // unknown suffix
-            {"http://127.0.0.1:8080/", "127.0.0.1"},        // IPv4
-            {"http://[::1]/", "::1"},                       // IPv6
-            {"http://localhost/", "localhost"}};            // single label
-        for (const auto &[url, site] : sites)
-            QCOMPARE(sitecookies::siteOf(QUrl(url)), QString(site));
+        // A sub-domain, suffixes of two labels, of a host and unknown, IPv4, IPv6, one label.
+        const auto siteOf = [](const QString &url) {
+            return sitecookies::siteOf(QUrl(url));
+        };
+        COMPARE_MAPPED(
+            siteOf, "https://a.b.site.example/x -> site.example",
+            "http://www.bbc.co.uk/ -> bbc.co.uk", "https://user.github.io/p -> user.github.io",
+            "http://nas.home.internal/ -> home.internal", "http://127.0.0.1:8080/ -> 127.0.0.1",
+            "http://[::1]/ -> ::1", "http://localhost/ -> localhost");
     }
 
     void cookieFilesHoldThePageSiteOnly()
@@ -217,22 +259,21 @@ private Q_SLOTS:
 
     void addressKinds_data()
     {
-        QTest::addColumn<QString>("host");
-        QTest::addColumn<int>("kind");
         using K = addressguard::Kind;
-        QTest::newRow("loopback") << "127.0.0.2" << int(K::Loopback);
-        QTest::newRow("any") << "0.0.0.0" << int(K::Loopback);
-        QTest::newRow("localhost") << "LocalHost." << int(K::Loopback);
-        QTest::newRow("v6 loopback") << "::1" << int(K::Loopback);
-        QTest::newRow("v4 mapped") << "::ffff:127.0.0.1" << int(K::Loopback);
-        QTest::newRow("nat64") << "64:ff9b::a00:1" << int(K::Private);
-        QTest::newRow("10/8") << "10.1.2.3" << int(K::Private);
-        QTest::newRow("cgnat") << "100.64.0.1" << int(K::Private);
-        QTest::newRow("unique local") << "fd12::1" << int(K::Private);
-        QTest::newRow("link-local") << "169.254.169.254" << int(K::LinkLocal);
-        QTest::newRow("multicast") << "224.0.0.1" << int(K::Reserved);
-        QTest::newRow("public") << "93.184.216.34" << int(K::Public);
-        QTest::newRow("172.32 is public") << "172.32.0.1" << int(K::Public);
+        testutil::addRows<QString, int>({"host", "kind"},
+                                        {{"loopback", "127.0.0.2", int(K::Loopback)},
+                                         {"any", "0.0.0.0", int(K::Loopback)},
+                                         {"localhost", "LocalHost.", int(K::Loopback)},
+                                         {"v6 loopback", "::1", int(K::Loopback)},
+                                         {"v4 mapped", "::ffff:127.0.0.1", int(K::Loopback)},
+                                         {"nat64", "64:ff9b::a00:1", int(K::Private)},
+                                         {"10/8", "10.1.2.3", int(K::Private)},
+                                         {"cgnat", "100.64.0.1", int(K::Private)},
+                                         {"unique local", "fd12::1", int(K::Private)},
+                                         {"link-local", "169.254.169.254", int(K::LinkLocal)},
+                                         {"multicast", "224.0.0.1", int(K::Reserved)},
+                                         {"public", "93.184.216.34", int(K::Public)},
+                                         {"172.32 is public", "172.32.0.1", int(K::Public)}});
     }
 
     void addressKinds()
@@ -278,7 +319,9 @@ private Q_SLOTS:
         QVERIFY(lookups >= 4);
     }
 
-    void singlePageMoves()
+    // The rules the browser applies to a page: the moves within a single-page site, the user
+    // agent.
+    void browserRules()
     {
         const QString of = "https://onlyfans.com/", chat = of + "my/chats/chat/123/";
         QVERIFY(browserrules::isSinglePageMove(of + "my/chats/", chat)); // into a chat
@@ -291,10 +334,7 @@ private Q_SLOTS:
                                                 "https://www.youtube.com/watch?v=x"));
         QVERIFY(!browserrules::isSinglePageMove("https://a.example/my/chats/chat/1/",
                                                 "https://a.example/my/chats/chat/2/"));
-    }
-
-    void userAgents()
-    {
+        // The user agent: the engine's, branded, and another for a site that needs it.
         const QString engine = "Mozilla/5.0 (X11; Linux x86_64) AppleWebKit/537.36 (KHTML, like "
                                "Gecko) QtWebEngine/5.15.13 Chrome/87.0.4280.144 Safari/537.36";
         const QString branded = browserrules::brandedUserAgent(engine, "Clipmoor", "7.0.0");
@@ -317,10 +357,9 @@ private Q_SLOTS:
             model.addSite(" My Videos ", " https://www.myvideos.com ");
             QCOMPARE(inserted.size(), 1);
             const WebElementData added = model.entry(1);
-            QCOMPARE(added.name, QString("My Videos"));
-            QCOMPARE(added.url, QString("https://www.myvideos.com"));
-            QCOMPARE(added.kind, qint32(WebElementData::UserAdded));
-            QCOMPARE(added.label, QString("myvideos"));
+            QCOMPARE((QVariantList{added.name, added.url, added.kind, added.label}),
+                     (QVariantList{"My Videos", "https://www.myvideos.com",
+                                   qint32(WebElementData::UserAdded), "myvideos"}));
             QVERIFY(sitetiles::colourTable().contains(added.colour));
             QCOMPARE(sitetiles::load(path)->size(), 15);
             model.removeTile(2); // YouTube
@@ -421,6 +460,133 @@ private Q_SLOTS:
         manager.parseUrl("https://www.youtube.com/watch?v=abcdefghijk");
         QVERIFY(manager.siteScript().contains("registerSite"));
         QVERIFY(manager.commonJs().contains("__clipmoor"));
+    }
+
+    // --- our own page analysis ---------------------------------------------------------------
+    void findsMediaAndSendsThePageHeaders_data()
+    {
+        testutil::addRows<QString, QString>(
+            {"path", "expected"},
+            {{"video src", "video.html", server.url("media/a.mp4")},
+             {"first source", "sources.html", "https://cdn.example/x.webm"},
+             {"escaped m3u8 in a script", "script.html",
+              "https://cdn.example/live/index.m3u8?tok=9"},
+             {"in the JSON the page loads", "api.html", "https://cdn.example/full.mp4"}});
+    }
+
+    void findsMediaAndSendsThePageHeaders()
+    {
+        QFETCH(QString, path);
+        QFETCH(QString, expected);
+        WebsiteApi api;
+        QSignalSpy finished(&api, &WebsiteApi::parseFinished);
+        // A cookie the page put into its metadata is not the site's cookie jar: it is dropped.
+        QVariantMap forged = bridge::httpHeaders(metadata());
+        forged.insert("Cookie", "forged=1");
+        api.analyse(server.url(path), bridge::makeMetadata(forged), siteCookies());
+        QVERIFY(finished.wait(10000));
+        QCOMPARE(finished.first().at(0).toString(), expected);
+        QCOMPARE(finished.first().at(1).toString(), metadata());
+        const QByteArray head = server.lastHeadByPath.value(path);
+        QVERIFY2(head.contains("Cookie: session=abc123"), head.constData());
+        QVERIFY(!head.contains("forged"));
+        QVERIFY(head.contains("User-Agent: ClipmoorTest/1.0"));
+        QVERIFY(head.contains("Referer: " + server.url("post/1").toLatin1()));
+    }
+
+    void pagesWithoutMediaGiveNothing_data()
+    {
+        testutil::addRows<QString>({"path"}, {{"no media", "none.html"},
+                                              {"only a blob player", "blob.html"},
+                                              {"missing page", "gone.html"}});
+    }
+
+    void pagesWithoutMediaGiveNothing()
+    {
+        QFETCH(QString, path);
+        WebsiteApi api;
+        QSignalSpy finished(&api, &WebsiteApi::parseFinished);
+        QSignalSpy failed(&api, &WebsiteApi::parseFailed);
+        api.parse(message(path));
+        QVERIFY(failed.wait(10000));
+        QCOMPARE(finished.size(), 0);
+        QCOMPARE(failed.first().at(0).toString(), server.url(path));
+    }
+
+    void cookiesFollowNoRedirectToAnotherSite()
+    {
+        // 127.0.0.1 and localhost are two sites on the same server.
+        const QString elsewhere =
+            QStringLiteral("http://localhost:%1/media/b.mp4").arg(server.serverPort());
+        server.setHandler([this, elsewhere](const QString &path, TestHttpServer::Response *r) {
+            if (path == "redirect.html") {
+                r->status = 302;
+                r->headers = "Location: " + elsewhere.toLatin1() + "\r\n";
+                return true;
+            }
+            if (!pages.contains(path))
+                return false;
+            r->contentType = "text/html";
+            r->body = pages.value(path);
+            return true;
+        });
+        WebsiteApi api;
+        QSignalSpy failed(&api, &WebsiteApi::parseFailed);
+        api.analyse(server.url("redirect.html"), metadata(), siteCookies());
+        QVERIFY(failed.wait(10000));
+        QCOMPARE(failed.first().at(1).toString(), QString("redirected to another site"));
+        QVERIFY(!server.requestsByPath.contains("media/b.mp4"));
+    }
+
+    void aSilentServerTimesOut()
+    {
+        server.silent.insert("hang.html");
+        WebsiteApi api;
+        api.setTimeout(300);
+        QSignalSpy finished(&api, &WebsiteApi::parseFinished);
+        QSignalSpy failed(&api, &WebsiteApi::parseFailed);
+        api.parse(message("hang.html"));
+        QVERIFY(failed.wait(10000));
+        QCOMPARE(failed.first().at(1).toString(), QString("timeout"));
+        QCOMPARE(finished.size(), 0);
+    }
+
+    void malformedMessagesAreDropped()
+    {
+        WebsiteApi api;
+        QSignalSpy finished(&api, &WebsiteApi::parseFinished);
+        QSignalSpy failed(&api, &WebsiteApi::parseFailed);
+        const int before = server.requests;
+        api.parse("not json");
+        api.parse("{\"url\": \"file:///etc/passwd\", \"direct\": false}");
+        QCOMPARE(server.requests, before);
+        QCOMPARE(finished.size() + failed.size(), 0);
+    }
+
+    void theHelperPostsAndReportsErrors()
+    {
+        WebsiteApi api;
+        auto call = [&api](const QByteArray &method, const QString &url, const QVariantMap &headers,
+                           const QByteArray &body) {
+            auto got = std::make_shared<std::optional<WebsiteApi::Reply>>();
+            api.request(method, QUrl(url), headers, body,
+                        [got](const WebsiteApi::Reply &reply) { *got = reply; });
+            [&] {
+                QTRY_VERIFY_WITH_TIMEOUT(got->has_value(), 10000);
+            }();
+            return got->value_or(WebsiteApi::Reply{});
+        };
+        const WebsiteApi::Reply posted =
+            call("post", server.url("video.html"), {{"X-Test", "1"}}, "a=1");
+        QCOMPARE(posted.status, 200);
+        QVERIFY(posted.error.isEmpty());
+        QVERIFY(posted.body.contains("a.mp4"));
+        QVERIFY(server.lastHeadByPath.value("video.html").startsWith("POST "));
+        QVERIFY(server.lastHeadByPath.value("video.html").contains("X-Test: 1"));
+        // A header value with a line break is never sent.
+        call("GET", server.url("video.html"), {{"X-Evil", "a\r\nX-Injected: 1"}}, {});
+        QVERIFY(!server.lastHeadByPath.value("video.html").contains("X-Injected"));
+        QVERIFY(!call("GET", "http://127.0.0.1:1/none", {}, {}).error.isEmpty());
     }
 };
 

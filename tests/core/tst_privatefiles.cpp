@@ -3,17 +3,8 @@
 // job's file is the user's only and its thumbnail lives in the private folder; both follow the job
 // out of the list, and deleting a private job deletes its pictures.
 #include "core/engine/privatefiles.h"
-#include "core/engine/sniffmgr.h"
-#include "core/engine/snifftask.h"
 #include "core/engine/tasklistfile.h"
-#include "core/foundation/paths.h"
-#include "core/foundation/preferences.h"
 #include "helpers/fixture.h"
-
-#include <QDir>
-#include <QFile>
-#include <QProcess>
-#include <QTemporaryDir>
 
 class TestPrivateFiles : public QObject
 {
@@ -56,13 +47,9 @@ private Q_SLOTS:
 
     void twinsAreTheDotNameAndBack()
     {
-        QCOMPARE(privatefiles::twinPath("/d/a.mp4"), QString("/d/.a.mp4"));
-        QCOMPARE(privatefiles::twinPath("/d/.a.mp4"), QString("/d/a.mp4"));
-        QCOMPARE(privatefiles::twinPath("/d/.b.c d.mkv"), QString("/d/b.c d.mkv"));
-        QVERIFY(privatefiles::twinPath("/d/.").isEmpty());
-        QVERIFY(privatefiles::twinPath(QString()).isEmpty());
-        QVERIFY(privatefiles::isHiddenName("/d/.a.mp4"));
-        QVERIFY(!privatefiles::isHiddenName("/d.x/a.mp4"));
+        COMPARE_MAPPED(privatefiles::twinPath, "/d/a.mp4 -> /d/.a.mp4", "/d/.a.mp4 -> /d/a.mp4",
+                       "/d/.b.c d.mkv -> /d/b.c d.mkv", "/d/. -> ", " -> ");
+        COMPARE_MAPPED(privatefiles::isHiddenName, "/d/.a.mp4 -> true", "/d.x/a.mp4 -> false");
     }
 
     void renamingFindsAFreeNameAndNeverLosesTheFile()

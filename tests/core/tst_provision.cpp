@@ -2,9 +2,6 @@
 // against a server on 127.0.0.1.
 #include "core/engine/downloadoptions.h"
 #include "core/engine/toolprotocol.h"
-#include "core/foundation/applog.h"
-#include "core/foundation/paths.h"
-#include "core/foundation/preferences.h"
 #include "core/provision/curlproxy.h"
 #include "core/provision/dlscriptmanager.h"
 #include "core/provision/dltoolmanager.h"
@@ -12,14 +9,7 @@
 #include "helpers/fixture.h"
 
 #include <QCryptographicHash>
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
-#include <QSignalSpy>
-#include <QTemporaryDir>
 #include <QThreadPool>
-
-#include <memory>
 
 class TestProvision : public QObject
 {
@@ -116,15 +106,10 @@ private Q_SLOTS:
     // --- curl ------------------------------------------------------------------------------
     void sizesAreParsedAndFormatted()
     {
-        QCOMPARE(CurlProxy::parseSize("324"), 324LL);
-        QCOMPARE(CurlProxy::parseSize("4608k"), 4608LL * 1024);
-        QCOMPARE(CurlProxy::parseSize("10.5M"), qint64(10.5 * 1024 * 1024));
-        QCOMPARE(CurlProxy::parseSize("1G"), 1024LL * 1024 * 1024);
-        QCOMPARE(CurlProxy::formatSize(0), QString("0KB"));
-        QCOMPARE(CurlProxy::formatSize(512), QString("512B"));
-        QCOMPARE(CurlProxy::formatSize(1536), QString("1.5KB"));
-        QCOMPARE(CurlProxy::formatSize(2048), QString("2KB"));
-        QCOMPARE(CurlProxy::formatSize(3LL * 1024 * 1024 * 1024), QString("3GB"));
+        COMPARE_MAPPED(CurlProxy::parseSize, "324 -> 324", "4608k -> 4718592", "10.5M -> 11010048",
+                       "1G -> 1073741824");
+        COMPARE_MAPPED(CurlProxy::formatSize, "0 -> 0KB", "512 -> 512B", "1536 -> 1.5KB",
+                       "2048 -> 2KB", "3221225472 -> 3GB");
     }
 
     void curlChecksCertificates()
@@ -241,9 +226,8 @@ private Q_SLOTS:
         run.start(manager.toolPath(), {params});
         QVERIFY(run.waitForFinished(60000));
         const QByteArray firstLine = run.readAllStandardOutput().split('\n').value(0);
-        const QJsonObject param = QJsonDocument::fromJson(firstLine).object();
-        QCOMPARE(param.value("type").toString(), QString("param"));
-        QCOMPARE(param.value("msg").toObject().value("yt_dlp").toString(), folder + "/yt-dlp");
+        COMPARE_FIELDS(QJsonDocument::fromJson(firstLine).object(), "type=param",
+                       "msg/yt_dlp=" + folder + "/yt-dlp");
         QVERIFY(QFileInfo::exists(folder + "/yt-dlp.ran"));
         manager.disconnect();
     }
@@ -252,10 +236,9 @@ private Q_SLOTS:
     // before curl starts.
     void curlTakesOnlyWebAddresses_data()
     {
-        QTest::addColumn<QString>("address");
-        QTest::newRow("option") << "-K" + www.path() + "/evil.curlrc";
-        QTest::newRow("local file") << "file:///etc/hostname";
-        QTest::newRow("other scheme") << "ftp://127.0.0.1/x";
+        testutil::addRows<QString>({"address"}, {{"option", "-K" + www.path() + "/evil.curlrc"},
+                                                 {"local file", "file:///etc/hostname"},
+                                                 {"other scheme", "ftp://127.0.0.1/x"}});
     }
     void curlTakesOnlyWebAddresses()
     {
@@ -297,17 +280,15 @@ private Q_SLOTS:
 
     void manifestEntriesNameOnlyPlainArchives()
     {
-        auto entry = [](const QString &url) {
-            return archiveEntry(QJsonObject{{"url", url}, {"md5", "x"}});
+        // The folder an archive is unpacked into, or none for an archive that is not used.
+        const auto folder = [](const QString &url) {
+            const ArchiveEntry e = archiveEntry(QJsonObject{{"url", url}, {"md5", "x"}});
+            return e.usable ? e.folderName : QStringLiteral("none");
         };
-        QVERIFY(entry("https://h/a/vantoro-dl_1.zip").usable);
-        QCOMPARE(entry("https://h/a/vantoro-dl_1.zip").folderName, QString("vantoro-dl_1"));
-        QVERIFY(!entry("https://h/a/..").usable);
-        QVERIFY(!entry("https://h/a/.zip").usable);
-        QVERIFY(!entry("https://h/a/").usable);
-        QVERIFY(!entry("-K/etc/x.zip").usable);
-        QVERIFY(!entry("file:///tmp/x.zip").usable);
-        QVERIFY(!entry("https://h/a/-rf.zip").usable);
+        COMPARE_MAPPED(folder, "https://h/a/vantoro-dl_1.zip -> vantoro-dl_1",
+                       "https://h/a/.. -> none", "https://h/a/.zip -> none", "https://h/a/ -> none",
+                       "-K/etc/x.zip -> none", "file:///tmp/x.zip -> none",
+                       "https://h/a/-rf.zip -> none");
         QVERIFY(parseManifest(QByteArray(kMaxManifestBytes + 1, ' ')).isEmpty());
     }
 
@@ -372,12 +353,12 @@ private Q_SLOTS:
 
     void hostileOrUselessArchivesAreRefused_data()
     {
-        QTest::addColumn<QStringList>("entries");
-        QTest::addColumn<bool>("executable");
-        QTest::newRow("climbs out with ..") << QStringList{"vantoro-dl", "../escaped"} << true;
-        QTest::newRow("climbs out deeper") << QStringList{"vantoro-dl", "a/../../escaped"} << true;
-        QTest::newRow("no tool") << QStringList{"something-else"} << true;
-        QTest::newRow("tool not executable") << QStringList{"vantoro-dl"} << false;
+        testutil::addRows<QStringList, bool>(
+            {"entries", "executable"},
+            {{"climbs out with ..", {"vantoro-dl", "../escaped"}, true},
+             {"climbs out deeper", {"vantoro-dl", "a/../../escaped"}, true},
+             {"no tool", {"something-else"}, true},
+             {"tool not executable", {"vantoro-dl"}, false}});
     }
     void hostileOrUselessArchivesAreRefused()
     {

@@ -4,9 +4,7 @@
 
 #include <QLocalSocket>
 #include <QScopeGuard>
-#include <QSignalSpy>
 
-#include <memory>
 #include <pwd.h>
 #include <vector>
 

@@ -1,21 +1,9 @@
 // The download manager and its operators, driven against a scripted fake download tool.
 #include "core/engine/playlistoperator.h"
-#include "core/engine/sniffmgr.h"
 #include "core/engine/sniffoperator.h"
-#include "core/engine/snifftask.h"
 #include "core/engine/tasklistfile.h"
-#include "core/foundation/applog.h"
-#include "core/foundation/paths.h"
-#include "core/foundation/preferences.h"
 #include "core/provision/dltoolmanager.h"
 #include "helpers/fixture.h"
-
-#include <QDataStream>
-#include <QPointer>
-#include <QSignalSpy>
-#include <QTemporaryDir>
-
-#include <memory>
 
 class TestSniffMgr : public QObject
 {
@@ -67,12 +55,11 @@ private Q_SLOTS:
 
     void concurrencyIsClamped()
     {
-        mgr->setMaxCount(0);
-        QCOMPARE(mgr->maxCount(), 1);
-        mgr->setMaxCount(-3);
-        QCOMPARE(mgr->maxCount(), 1);
-        mgr->setMaxCount(25);
-        QCOMPARE(mgr->maxCount(), 10);
+        const auto clamped = [this](qint64 count) {
+            mgr->setMaxCount(int(count));
+            return mgr->maxCount();
+        };
+        COMPARE_MAPPED(clamped, "0 -> 1", "-3 -> 1", "25 -> 10");
         Preferences::instance()->setMaxDownloads(3);
         QCOMPARE(SniffMgr().maxCount(), 3);
     }

@@ -1,5 +1,4 @@
 #include "core/engine/listsaver.h"
-#include "core/engine/snifftask.h"
 #include "core/engine/tasklistfile.h"
 #include "core/foundation/listfile.h"
 #include "core/foundation/savehealth.h"
@@ -7,11 +6,6 @@
 #include "helpers/fixture.h"
 
 #include <QDataStream>
-#include <QJsonDocument>
-#include <QJsonObject>
-#include <QSet>
-#include <QSignalSpy>
-#include <QTemporaryDir>
 
 namespace {
 bool allWritten(const QVector<safesave::Outcome> &outcomes)

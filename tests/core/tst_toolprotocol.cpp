@@ -1,16 +1,7 @@
-#include "core/engine/sniffmgr.h"
-#include "core/engine/snifftask.h"
 #include "core/engine/toolprotocol.h"
-#include "core/foundation/paths.h"
-#include "core/foundation/preferences.h"
 #include "core/protocol/displaytext.h"
 #include "core/protocol/toolline.h"
 #include "helpers/fixture.h"
-
-#include <QElapsedTimer>
-#include <QJsonDocument>
-#include <QJsonObject>
-#include <QTemporaryDir>
 
 using namespace protocol;
 
@@ -55,28 +46,17 @@ private Q_SLOTS:
     {
         const QJsonObject root = writeFor("https://video.example/watch/1");
         const QJsonObject d = root.value("downloader").toObject();
-        QCOMPARE(d.value("media_type").toString(), QString("video"));
-        QCOMPARE(d.value("video_quality").toString(), QString("1080P"));
-        QCOMPARE(d.value("audio_quality").toString(), QString("320Kb/s"));
-        QCOMPARE(d.value("add_playlist_index").toString(), QString("false"));
-        QVERIFY(!d.contains("playlist_reverse_index"));
-        QVERIFY(!d.contains("ratelimit"));
-        QVERIFY(!d.contains("proxy"));
-        QCOMPARE(d.value("subtitle").toString(), QString("en"));
-        QVERIFY(!d.contains("lyric"));
-        QVERIFY(!d.contains("nocheckcertificate")); // certificates are checked
-        QVERIFY(!d.contains("cookie_file"));
-        QCOMPARE(d.value("save_id3").toString(), QString("true"));
-        QCOMPARE(d.value("read_cookie").toString(), QString("true"));
+        // Certificates are checked: no "nocheckcertificate".
+        COMPARE_FIELDS(d, "media_type=video", "video_quality=1080P", "audio_quality=320Kb/s",
+                       "add_playlist_index=false", "playlist_reverse_index", "ratelimit", "proxy",
+                       "subtitle=en", "lyric", "nocheckcertificate", "cookie_file", "save_id3=true",
+                       "read_cookie=true");
         QCOMPARE(d.value("uuid").toString().size(), 8);
         QVERIFY(d.value("save_path").toString().startsWith(fixture::downloadFolder() + "/.temp/"));
-        QCOMPARE(root.value("log_path").toString(), logDir());
-        const QJsonObject c = root.value("converter").toObject();
-        QCOMPARE(c.value("isNeedConvert").toString(), QString("true"));
-        QVERIFY(c.value("preset").toString().endsWith("/OneClickedType/MP4.json"));
-        QCOMPARE(c.value("input").toString(), QString("downloader"));
         // The converted download keeps the chosen picture height.
-        QCOMPARE(c.value("video").toObject().value("resolution").toString(), QString("1920x1080"));
+        COMPARE_FIELDS(root, "log_path=" + logDir(), "converter/isNeedConvert=true",
+                       "converter/input=downloader", "converter/video/resolution=1920x1080");
+        QVERIFY(root.value("converter")["preset"].toString().endsWith("/OneClickedType/MP4.json"));
         // Every scalar is a string.
         for (auto it = d.begin(); it != d.end(); ++it)
             QVERIFY2(it.value().isString() || it.value().isObject(), qPrintable(it.key()));
@@ -96,11 +76,10 @@ private Q_SLOTS:
         QFile f(writeDownloadParams(task->url(), task->options(), task->workDir()));
         const QByteArray params = testutil::readFile(f.fileName());
         QVERIFY(!params.contains("S3CRET"));
-        const QJsonObject d =
-            QJsonDocument::fromJson(params).object().value("downloader").toObject();
-        QCOMPARE(d.value("metadata").toString(), *options.metadata);
-        QCOMPARE(d.value("cookie_file").toString(), task->workDir() + "/cookies.txt");
-        QFile cookies(d.value("cookie_file").toString());
+        COMPARE_FIELDS(QJsonDocument::fromJson(params).object(),
+                       "downloader/metadata=" + *options.metadata,
+                       "downloader/cookie_file=" + task->workDir() + "/cookies.txt");
+        QFile cookies(task->workDir() + "/cookies.txt");
         QCOMPARE(testutil::readFile(cookies.fileName()), options.cookies);
         const QFileDevice::Permissions others = QFileDevice::ReadGroup | QFileDevice::WriteGroup |
                                                 QFileDevice::ReadOther | QFileDevice::WriteOther |
@@ -120,12 +99,9 @@ private Q_SLOTS:
         entry.playlistOrderMode = "Oldest first";
         entry.metadata = "{\"a\":1}";
         const QJsonObject d = downloader("https://video.example/1", entry);
-        QCOMPARE(d.value("media_type").toString(), QString("audio"));
-        QCOMPARE(d.value("video_quality").toString(), QString("720P"));
-        QCOMPARE(d.value("audio_quality").toString(), QString("Best"));
-        QCOMPARE(d.value("add_playlist_index").toString(), QString("true"));
-        QCOMPARE(d.value("playlist_reverse_index").toString(), QString("true"));
-        QCOMPARE(d.value("metadata").toString(), QString("{\"a\":1}"));
+        COMPARE_FIELDS(d, "media_type=audio", "video_quality=720P", "audio_quality=Best",
+                       "add_playlist_index=true", "playlist_reverse_index=true",
+                       "metadata={\"a\":1}");
         DownloadOptions numbered;
         numbered.addPlaylistIndex = true;
         numbered.playlistOrderMode = "Newest first";
@@ -138,19 +114,13 @@ private Q_SLOTS:
     void conversionTargets()
     {
         const QJsonObject root = writeFor("https://soundcloud.com/artist/track");
-        const QJsonObject d = root.value("downloader").toObject();
-        QCOMPARE(d.value("media_type").toString(), QString("audio"));
-        QVERIFY(!d.contains("video_quality"));
-        QCOMPARE(d.value("audio_quality").toString(), QString("320Kb/s"));
-        QCOMPARE(d.value("lyric").toString(), QString("en"));
-        QVERIFY(!d.contains("subtitle"));
-        QVERIFY(
-            root.value("converter").toObject().value("preset").toString().endsWith("/MP3.json"));
-        QVERIFY(!root.value("converter").toObject().contains("video"));
+        COMPARE_FIELDS(root, "downloader/media_type=audio", "downloader/video_quality",
+                       "downloader/audio_quality=320Kb/s", "downloader/lyric=en",
+                       "downloader/subtitle", "converter/video");
+        QVERIFY(root.value("converter")["preset"].toString().endsWith("/MP3.json"));
         Preferences::instance()->setOneClickFormat("Original Video");
-        QJsonObject c = writeFor("https://video.example/1").value("converter").toObject();
-        QCOMPARE(c.value("isNeedConvert").toString(), QString("false"));
-        QVERIFY(!c.contains("preset"));
+        COMPARE_FIELDS(writeFor("https://video.example/1"), "converter/isNeedConvert=false",
+                       "converter/preset");
         Preferences::instance()->setOneClickFormat("iPhone/iPod");
         QVERIFY(preset("https://video.example/1").endsWith("/OneClickedType/iPhone.json"));
         // A video target for an audio job becomes MP3.
@@ -181,11 +151,9 @@ private Q_SLOTS:
         prefs->setProxyNeedsLogin(true);
         prefs->setProxyLogin("me");
         prefs->setProxyPassword("secret");
-        QCOMPARE(downloader("https://v/1").value("proxy"), QJsonObject({{"protocol", "http"},
-                                                                        {"host", "10.0.0.1"},
-                                                                        {"port", "3128"},
-                                                                        {"username", "me"},
-                                                                        {"password", "secret"}}));
+        COMPARE_FIELDS(downloader("https://v/1"),
+                       "proxy={\"host\":\"10.0.0.1\",\"password\":\"secret\",\"port\":\"3128\","
+                       "\"protocol\":\"http\",\"username\":\"me\"}");
         prefs->setSubtitleLanguage("Chinese(Traditional)");
         QCOMPARE(downloader("https://v/1").value("subtitle"), QJsonValue("zh-Hant"));
         prefs->setDownloadSubtitles(false);
@@ -200,9 +168,7 @@ private Q_SLOTS:
         QVERIFY(bytes.endsWith("\n"));
         const QJsonObject d =
             QJsonDocument::fromJson(bytes).object().value("downloader").toObject();
-        QCOMPARE(d.value("playlist").toString(), QString("true"));
-        QCOMPARE(d.value("url").toString(), QString("https://list.example/p"));
-        QVERIFY(!d.contains("nocheckcertificate"));
+        COMPARE_FIELDS(d, "playlist=true", "url=https://list.example/p", "nocheckcertificate");
         // Turned off in the preferences, for downloads and listings alike.
         Preferences::instance()->setCheckCertificates(false);
         for (const QJsonObject &off :
@@ -256,8 +222,8 @@ private Q_SLOTS:
         QCOMPARE(buffer.finish(), QVector<QByteArray>());
     }
 
-    // A line is read once into typed facts (what the lists store of them is checked by
-    // tst_tasklistfile, and its stability by the fuzz target).
+    // A line is read once into typed facts, a failure's kind among them (what the lists store of
+    // them is checked by tst_tasklistfile, and its stability by the fuzz target).
     void linesAreReadIntoFacts()
     {
         QCOMPARE(parseLine("garbage").type, LineType::Other);
@@ -271,10 +237,8 @@ private Q_SLOTS:
         QCOMPARE(recording.quality, QString("192Kb/s"));
         QVERIFY(readResult(storedLine(recording)).succeeded());
         QCOMPARE(recordingResult(1, "MKV", 0, 1, "/r", 0, 0).quality, QString("Unknown"));
-    }
 
-    void failuresHaveAKind()
-    {
+        // A failure has a kind.
         const auto kindOf = [](const QByteArray &msg) {
             return parseLine("{\"type\":\"finished\",\"msg\":{" + msg + "}}").result.failure;
         };
@@ -292,17 +256,11 @@ private Q_SLOTS:
 
     void displayConversions()
     {
-        QCOMPARE(formatSize(0), QString("Unknown"));
-        QCOMPARE(formatSize(1024), QString("1024.0B"));
-        QCOMPARE(formatSize(1025), QString("1.0KB"));
-        QCOMPARE(formatSize(1048577), QString("1.0MB"));
-        QCOMPARE(formatSize(1073741825), QString("1.0GB"));
-        QCOMPARE(formatDuration(0), QString("Unknown"));
-        QCOMPARE(formatDuration(123), QString("02:03"));
-        QCOMPARE(formatRemaining(0), QString());
-        QCOMPARE(formatRemaining(60), QString("60 seconds remaining"));
-        QCOMPARE(formatRemaining(61), QString("2 minutes remaining"));
-        QCOMPARE(formatRemaining(5400), QString("1.5 hours remaining"));
+        COMPARE_MAPPED(formatSize, "0 -> Unknown", "1024 -> 1024.0B", "1025 -> 1.0KB",
+                       "1048577 -> 1.0MB", "1073741825 -> 1.0GB");
+        COMPARE_MAPPED(formatDuration, "0 -> Unknown", "123 -> 02:03");
+        COMPARE_MAPPED(formatRemaining, "0 -> ", "60 -> 60 seconds remaining",
+                       "61 -> 2 minutes remaining", "5400 -> 1.5 hours remaining");
         Preferences::instance()->setLanguage(1);
         QCOMPARE(formatRemaining(30), QString("remaining 30 seconds"));
         Preferences::instance()->setLanguage(0);

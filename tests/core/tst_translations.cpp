@@ -2,9 +2,7 @@
 #include "core/foundation/languagesettings.h"
 #include "helpers/fixture.h"
 
-#include <QDirIterator>
 #include <QLibraryInfo>
-#include <QRegularExpression>
 #include <QXmlStreamReader>
 
 class TestTranslations : public QObject

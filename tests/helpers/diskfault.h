@@ -6,10 +6,8 @@
 
 #include "core/foundation/safesave.h"
 
-#include <QByteArray>
 #include <QDir>
 #include <QFile>
-#include <QString>
 #include <QTemporaryDir>
 
 #include <sys/mount.h>

@@ -6,11 +6,6 @@
 
 #include "helpers/testutil.h"
 
-#include <QProcess>
-#include <QTemporaryDir>
-
-#include <memory>
-
 class FakeBus
 {
 public:

@@ -113,9 +113,17 @@ int main(int argc, char **argv)
     QDBusConnection session = QDBusConnection::sessionBus();
     // The system bus of the test is the same private bus.
     QDBusConnection system = QDBusConnection::systemBus();
-    const auto offer = [](QDBusConnection &bus, const QString &service, const QString &path,
-                          QObject *object) {
-        if (!bus.registerObject(path, object,
+    Login1 login1;
+    ScreenSaver screenSaver;
+    Notifications notifications;
+    FileManager fileManager;
+    // Each service at org.freedesktop.NAME, its object at /org/freedesktop/NAME.
+    const auto offer = [&args](const char *option, QDBusConnection bus, const QString &name,
+                               QObject *object) {
+        if (!args.contains(QLatin1String(option)))
+            return;
+        const QString service = QStringLiteral("org.freedesktop.") + name;
+        if (!bus.registerObject(QLatin1Char('/') + QString(service).replace('.', '/'), object,
                                 QDBusConnection::ExportAllSlots |
                                     QDBusConnection::ExportAllSignals) ||
             !bus.registerService(service)) {
@@ -123,22 +131,10 @@ int main(int argc, char **argv)
             std::exit(1);
         }
     };
-    Login1 login1;
-    ScreenSaver screenSaver;
-    Notifications notifications;
-    FileManager fileManager;
-    if (args.contains(QStringLiteral("--login1")))
-        offer(system, QStringLiteral("org.freedesktop.login1"),
-              QStringLiteral("/org/freedesktop/login1"), &login1);
-    if (args.contains(QStringLiteral("--screensaver")))
-        offer(session, QStringLiteral("org.freedesktop.ScreenSaver"),
-              QStringLiteral("/org/freedesktop/ScreenSaver"), &screenSaver);
-    if (args.contains(QStringLiteral("--notifications")))
-        offer(session, QStringLiteral("org.freedesktop.Notifications"),
-              QStringLiteral("/org/freedesktop/Notifications"), &notifications);
-    if (args.contains(QStringLiteral("--filemanager")))
-        offer(session, QStringLiteral("org.freedesktop.FileManager1"),
-              QStringLiteral("/org/freedesktop/FileManager1"), &fileManager);
+    offer("--login1", system, QStringLiteral("login1"), &login1);
+    offer("--screensaver", session, QStringLiteral("ScreenSaver"), &screenSaver);
+    offer("--notifications", session, QStringLiteral("Notifications"), &notifications);
+    offer("--filemanager", session, QStringLiteral("FileManager1"), &fileManager);
 
     QSocketNotifier input(STDIN_FILENO, QSocketNotifier::Read);
     QByteArray pending;

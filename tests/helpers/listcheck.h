@@ -4,11 +4,9 @@
 // hand (not with the application's reader) and says whether a file is whole, and which jobs
 // (working folders) it lists.
 
-#include <QByteArray>
 #include <QFile>
 #include <QProcess>
 #include <QSet>
-#include <QString>
 #include <QStringList>
 #include <QThread>
 #include <QtEndian>

@@ -12,9 +12,15 @@
 #include <QJsonObject>
 #include <QProcess>
 #include <QSettings>
+#include <QSignalSpy>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <array>
+#include <memory>
+#include <tuple>
+#include <type_traits>
 
 namespace testutil {
 
@@ -138,4 +144,84 @@ inline QJsonObject streamOf(const QString &path, const QString &kind)
     return QJsonObject();
 }
 
+// The facts the expected list names, in its order, as "key=value" ("key" alone for one that is
+// absent), so that one comparison shows them all and names the one that differs. A key of a
+// JSON object may be a path ("video/resolution"); objects and arrays read as compact JSON.
+template <typename Lookup> QStringList fieldsBy(const QStringList &expected, Lookup lookup)
+{
+    QStringList out;
+    for (const QString &want : expected) {
+        const QString key = want.section(QLatin1Char('='), 0, 0);
+        const QVariant value = lookup(key);
+        const bool nested = value.type() == QVariant::Map || value.type() == QVariant::List;
+        const QString text = nested
+                                 ? QJsonDocument::fromVariant(value).toJson(QJsonDocument::Compact)
+                                 : value.toString();
+        out << (value.isValid() ? key + '=' + text : key);
+    }
+    return out;
+}
+
+inline QStringList fields(const QJsonObject &object, const QStringList &expected)
+{
+    return fieldsBy(expected, [&object](const QString &path) {
+        QJsonValue value = object;
+        for (const QString &part : path.split(QLatin1Char('/')))
+            value = value.toObject().value(part);
+        return value.isUndefined() ? QVariant() : value.toVariant();
+    });
+}
+
+inline QStringList fields(const QSettings &settings, const QStringList &expected)
+{
+    return fieldsBy(expected, [&settings](const QString &key) {
+        return settings.contains(key) ? settings.value(key) : QVariant();
+    });
+}
+
+// Each "input -> output" of the expected list with the output `function` gives for the input,
+// so that one comparison shows every case and names the input whose output differs. The input
+// is passed as text, or as a number to a function of one.
+template <typename Function> QStringList mapped(Function function, const QStringList &expected)
+{
+    const QString arrow = QStringLiteral(" -> ");
+    QStringList out;
+    for (const QString &want : expected) {
+        const QString input = want.section(arrow, 0, 0);
+        if constexpr (std::is_invocable_v<Function, QString>)
+            out << input + arrow + QVariant::fromValue(function(input)).toString();
+        else // a function of a number
+            out << input + arrow + QVariant::fromValue(function(input.toLongLong())).toString();
+    }
+    return out;
+}
+
+// Declares the columns of a data function and adds a row for each {name, values...}.
+template <typename... Columns>
+void addRows(const std::array<const char *, sizeof...(Columns)> &columns,
+             std::initializer_list<std::tuple<const char *, Columns...>> rows)
+{
+    int i = 0;
+    (QTest::addColumn<Columns>(columns[i++]), ...);
+    for (const auto &row : rows)
+        std::apply(
+            [](const char *name, const auto &...values) { (QTest::newRow(name) << ... << values); },
+            row);
+}
+
 } // namespace testutil
+
+// Compares the facts of a JSON object or a settings store with "key=value" (or "key" for an
+// absent one) strings, in one comparison.
+#define COMPARE_FIELDS(object, ...)                                                                \
+    do {                                                                                           \
+        const QStringList expected_{__VA_ARGS__};                                                  \
+        QCOMPARE(testutil::fields(object, expected_), expected_);                                  \
+    } while (false)
+
+// Compares a function's outputs with "input -> output" strings, in one comparison.
+#define COMPARE_MAPPED(function, ...)                                                              \
+    do {                                                                                           \
+        const QStringList expected_{__VA_ARGS__};                                                  \
+        QCOMPARE(testutil::mapped(function, expected_), expected_);                                \
+    } while (false)

@@ -6,7 +6,6 @@
 #include "core/engine/tasklistfile.h"
 #include "core/provision/dltoolmanager.h"
 #include "e2e/vantorodlrun.h"
-#include "helpers/gui_table.h"
 
 #include <QSignalSpy>
 

@@ -6,7 +6,6 @@
 // itself); ways to find a widget by its text and to press the mouse where a user would.
 
 #include "helpers/fixture.h"
-#include "helpers/gui_table.h"
 
 #include <QtTest>
 #include <QtWidgets>

@@ -196,7 +196,9 @@ template <typename Function> QStringList mapped(Function function, const QString
     return out;
 }
 
-// Declares the columns of a data function and adds a row for each {name, values...}.
+// Declares the columns of a data function and adds a row for each {name, values...}:
+//     testutil::addRows<QString, int>({"path", "code"}, {{"missing", "x.mp4", 404},
+//                                                        {"there", "clip.mp4", 200}});
 template <typename... Columns>
 void addRows(const std::array<const char *, sizeof...(Columns)> &columns,
              std::initializer_list<std::tuple<const char *, Columns...>> rows)

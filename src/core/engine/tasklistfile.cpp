@@ -32,6 +32,23 @@ void writeOptions(QDataStream &stream, const DownloadOptions &options)
         stream << key << value;
 }
 
+// A string as QDataStream writes it, kept in a block of its exact size. The stream's own reading
+// grows the string's block as an appended string grows (up to twice the text), and a long list
+// keeps hundreds of thousands of such texts for as long as it is open. A null string stays null
+// (it is written back as one).
+void readText(QDataStream &stream, QString *text)
+{
+    thread_local QString scratch;
+    stream >> scratch;
+    if (stream.status() != QDataStream::Ok || scratch.isNull())
+        *text = QString();
+    else
+        *text = QString(scratch.constData(), scratch.size());
+    // A damaged length may have grown the scratch: it is not kept beyond a few KiB.
+    if (scratch.capacity() > 4096)
+        scratch = QString();
+}
+
 // The options as the string map QDataStream writes (a count, then the pairs), read straight
 // into the struct: lists of thousands of jobs are read at start-up. The count only bounds the
 // loop; the stream ends it at the end of the data.
@@ -41,7 +58,8 @@ void readOptions(QDataStream &stream, DownloadOptions *options)
     stream >> count;
     for (quint32 i = 0; i < count && stream.status() == QDataStream::Ok; ++i) {
         QString key, value;
-        stream >> key >> value;
+        readText(stream, &key);
+        readText(stream, &value);
         if (stream.status() == QDataStream::Ok)
             options->assign(key, value);
     }
@@ -112,12 +130,13 @@ void writeRecord(QDataStream &stream, const Record &r)
 bool readRecord(QDataStream &stream, Record *record)
 {
     QByteArray info, finished, progress;
-    stream >> record->url >> record->state;
+    readText(stream, &record->url);
+    stream >> record->state;
     listfile::readByteArrayVariant(stream, &info);
     listfile::readByteArrayVariant(stream, &finished);
-    stream >> record->workDir;
+    readText(stream, &record->workDir);
     readOptions(stream, &record->options);
-    stream >> record->thumbnailPath;
+    readText(stream, &record->thumbnailPath);
     listfile::readByteArrayVariant(stream, &progress);
     if (stream.status() != QDataStream::Ok)
         return false;
@@ -220,7 +239,7 @@ QStringList readHistory(QIODevice *device)
     stream >> count;
     for (qint32 i = 0; i < count; ++i) {
         QString url;
-        stream >> url;
+        readText(stream, &url);
         if (stream.status() != QDataStream::Ok)
             return QStringList();
         history << url;

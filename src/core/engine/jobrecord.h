@@ -6,6 +6,7 @@
 // shared with the job, so a copy costs a few reference counts).
 
 #include "core/engine/downloadoptions.h"
+#include "core/foundation/compacttext.h"
 #include "core/protocol/toolline.h"
 
 #include <QSharedData>
@@ -13,11 +14,13 @@
 
 struct JobRecord
 {
-    QString url;
+    // The address and the two paths are kept as UTF-8 (a long list holds them for every job
+    // and reads them seldom); the title and the file's path, read by every view, as QString.
+    CompactText url;
     qint32 state = 0; // SniffTask::State
-    QString workDir;
+    CompactText workDir;
     DownloadOptions options;
-    QString thumbnailPath;
+    CompactText thumbnailPath;
     protocol::MediaInfo media;
     protocol::Progress progress;
     protocol::Result result;

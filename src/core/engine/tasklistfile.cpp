@@ -49,6 +49,14 @@ void readText(QDataStream &stream, QString *text)
         scratch = QString();
 }
 
+// The same for a text kept compact (which takes its exact size itself).
+void readText(QDataStream &stream, CompactText *text)
+{
+    QString read;
+    readText(stream, &read);
+    *text = read;
+}
+
 // The options as the string map QDataStream writes (a count, then the pairs), read straight
 // into the struct: lists of thousands of jobs are read at start-up. The count only bounds the
 // loop; the stream ends it at the end of the data.
@@ -118,12 +126,12 @@ void shareRepeatedTexts(Record *r)
 
 void writeRecord(QDataStream &stream, const Record &r)
 {
-    stream << r.url << r.state;
+    stream << r.url.toString() << r.state;
     listfile::writeByteArrayVariant(stream, protocol::storedLine(r.media));
     listfile::writeByteArrayVariant(stream, protocol::storedLine(r.result));
-    stream << r.workDir;
+    stream << r.workDir.toString();
     writeOptions(stream, r.options);
-    stream << r.thumbnailPath;
+    stream << r.thumbnailPath.toString();
     listfile::writeByteArrayVariant(stream, protocol::storedLine(r.progress));
 }
 
@@ -256,17 +264,18 @@ QStringList loadHistory(const QString &path)
 }
 
 namespace {
-const QString &workDirOf(const Record &r)
+// Jobs are known by their working folders, compared in their kept form.
+const QByteArray &workDirOf(const Record &r)
 {
-    return r.workDir;
+    return r.workDir.key();
 }
-const QString &workDirOf(const SharedJobRecord &r)
+const QByteArray &workDirOf(const SharedJobRecord &r)
 {
-    return r->workDir;
+    return r->workDir.key();
 }
-template <typename List> QSet<QString> jobsOf(const List &records)
+template <typename List> QSet<QByteArray> jobsOf(const List &records)
 {
-    QSet<QString> jobs;
+    QSet<QByteArray> jobs;
     jobs.reserve(records.size());
     for (const auto &r : records) {
         if (!workDirOf(r).isEmpty())
@@ -288,8 +297,8 @@ void JobListWriter::remember(const QString &path, const SharedRecords &records)
 
 QVector<safesave::Outcome> JobListWriter::write(const QList<QPair<QString, SharedRecords>> &lists)
 {
-    QSet<QString> everywhere;
-    QList<QSet<QString>> now;
+    QSet<QByteArray> everywhere;
+    QList<QSet<QByteArray>> now;
     for (const auto &list : lists) {
         now << jobsOf(list.second);
         everywhere.unite(now.last());
@@ -303,8 +312,8 @@ QVector<safesave::Outcome> JobListWriter::write(const QList<QPair<QString, Share
         int kept = 0;
         for (const SharedJobRecord &old : written.value(path)) {
             // A job that left this list for another one stays here until that one is written.
-            if (!old->workDir.isEmpty() && !now.at(i).contains(old->workDir) &&
-                everywhere.contains(old->workDir)) {
+            const QByteArray &job = old->workDir.key();
+            if (!job.isEmpty() && !now.at(i).contains(job) && everywhere.contains(job)) {
                 first.append(old);
                 ++kept;
             }
@@ -333,11 +342,11 @@ QVector<safesave::Outcome> JobListWriter::write(const QList<QPair<QString, Share
 
 int dropDuplicates(const Records &earlier, Records *later)
 {
-    const QSet<QString> jobs = jobsOf(earlier);
+    const QSet<QByteArray> jobs = jobsOf(earlier);
     const int before = later->size();
     later->erase(std::remove_if(later->begin(), later->end(),
                                 [&jobs](const Record &r) {
-                                    return !r.workDir.isEmpty() && jobs.contains(r.workDir);
+                                    return !r.workDir.isEmpty() && jobs.contains(r.workDir.key());
                                 }),
                  later->end());
     return before - later->size();

@@ -14,8 +14,9 @@
 
 struct JobRecord
 {
-    // The address and the two paths are kept as UTF-8 (a long list holds them for every job
-    // and reads them seldom); the title and the file's path, read by every view, as QString.
+    // The address and the paths (here and the file's in `media`) are kept as UTF-8: a long list
+    // holds them for every job and reads them seldom. The title, which every search reads, is a
+    // QString.
     CompactText url;
     qint32 state = 0; // SniffTask::State
     CompactText workDir;

@@ -83,7 +83,7 @@ public:
     const QString &title() const { return rec->media.title; }
     // The title, or the file's name when the page gave none.
     QString shownTitle() const;
-    const QString &filePath() const { return rec->media.filePath; }
+    QString filePath() const { return rec->media.filePath; }
     bool isLive() const { return rec->media.live; }
     // The number of videos the user is to be asked about before anything is downloaded: a
     // plain download of a page that holds several (not a playlist entry, not a download the

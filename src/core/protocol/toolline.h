@@ -55,7 +55,7 @@ struct MediaInfo
     QString title;
     CompactText thumbnail;  // the picture's address
     QString localThumbnail; // a picture the tool made itself
-    QString filePath;       // where the result is (or will be) saved
+    CompactText filePath;   // where the result is (or will be) saved
     int playlistCount = 0;  // a page with several videos names their number
     bool live = false;
     bool hiddenThumb = false;
@@ -92,7 +92,7 @@ struct Result
     bool present = false;
     bool hasReturnCode = false;
     int returnCode = 0;
-    QString filePath;
+    CompactText filePath;
     QString subtitle;     // where the tool saved the subtitle...
     QString lyric;        // ...or the lyrics
     QString subtitlePath; // where the application moved it

@@ -28,7 +28,7 @@ class TestPrivateFiles : public QObject
     static QString recordedPath(const QString &listPath)
     {
         const tasklist::Records records = tasklist::load(listPath);
-        return records.isEmpty() ? QString() : records.first().media.filePath;
+        return records.isEmpty() ? QString() : records.first().media.filePath.toString();
     }
 
 private Q_SLOTS:

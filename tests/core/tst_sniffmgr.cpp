@@ -288,6 +288,24 @@ private Q_SLOTS:
         qDeleteAll(target);
     }
 
+    // A file deleted or moved elsewhere takes the finished job that names it with it, and only
+    // that one (a name beyond ASCII, a name that starts the same).
+    void aFileGoneElsewhereTakesOnlyItsJob()
+    {
+        const QString gone = QString::fromUtf8("/d/\xc3\xa9t\xc3\xa9 clip.mp4");
+        mgr->restoreJob(fixture::finished("https://v/1", "gone", gone), SniffTask::Place::Done);
+        mgr->restoreJob(fixture::finished("https://v/2", "kept", gone + ".part"),
+                        SniffTask::Place::Done);
+        mgr->restoreJob(fixture::finished("https://v/3", "private", "/d/other.mp4"),
+                        SniffTask::Place::Private);
+        mgr->forgetFile(gone);
+        QCOMPARE(mgr->doneList().size(), 1);
+        QCOMPARE(mgr->doneList().first()->title(), QString("kept"));
+        mgr->forgetFile("/d/other.mp4");
+        QVERIFY(mgr->privateList().isEmpty());
+        QCOMPARE(mgr->doneList().size(), 1);
+    }
+
     // A long list is read in stages: the finished jobs join in their order, a save waits for
     // all of them, and quitting meanwhile finishes the reading first.
     void finishedListsLoadInStages()

@@ -121,6 +121,50 @@ private Q_SLOTS:
         }
     }
 
+    // The address and the folders come back as they went in, whatever they hold: null and empty
+    // stay apart, text beyond ASCII, a NUL, a surrogate pair and a surrogate without its other
+    // half (which UTF-8 cannot carry) included; the job reads them the same.
+    void textsOfEveryKindComeBackAsTheyWent()
+    {
+        const QChar lone[] = {QChar(0xD83D), QLatin1Char('x'), QChar(0xDE00)};
+        const QStringList texts = {
+            QString(),
+            QString(""),
+            QStringLiteral("https://v.example/watch?v=1"),
+            QString::fromUtf8(
+                "/home/\xc3\xa9l\xc3\xa8ve/\xe5\x8b\x95\xe7\x94\xbb/\xf0\x9f\x98\x80.png"),
+            QString(lone, 3),
+            QString(lone, 1) + QStringLiteral("/tail"),
+            QStringLiteral("a") + QChar(0) + QStringLiteral("b"),
+            QString(3000, QChar(0x4E00)),
+        };
+        for (const QString &text : texts) {
+            QByteArray bytes;
+            QDataStream out(&bytes, QIODevice::WriteOnly);
+            out << text << qint32(6) << QVariant(QByteArray()) << QVariant(QByteArray()) << text
+                << QMap<QString, QString>() << text << QVariant(QByteArray());
+            JobRecord job;
+            QDataStream in(bytes);
+            QVERIFY(tasklist::readRecord(in, &job));
+            QByteArray again;
+            QDataStream write(&again, QIODevice::WriteOnly);
+            tasklist::writeRecord(write, job);
+            QCOMPARE(again, bytes);
+            const SniffTask task(job);
+            for (const QString &read : {task.url(), task.workDir(), task.thumbnailPath()}) {
+                QCOMPARE(read, text);
+                QCOMPARE(read.isNull(), text.isNull());
+            }
+        }
+        // Folders that differ only where UTF-8 cannot follow are two jobs, not one.
+        tasklist::Records earlier = numbered(1), later = numbered(1);
+        earlier[0].workDir = QString(lone, 1);
+        later[0].workDir = QString(lone + 2, 1);
+        QCOMPARE(tasklist::dropDuplicates(earlier, &later), 0);
+        later[0].workDir = QString(lone, 1);
+        QCOMPARE(tasklist::dropDuplicates(earlier, &later), 1);
+    }
+
     // A payload that is anything but a byte array is damage, and so is a record cut short (the
     // count claims more than there is): the records before it are kept, and nothing is allocated
     // or recursed on what the damaged record claims.

@@ -6,6 +6,7 @@
 // shared with the job, so a copy costs a few reference counts).
 
 #include "core/engine/downloadoptions.h"
+#include "core/foundation/compacttext.h"
 #include "core/protocol/toolline.h"
 
 #include <QSharedData>
@@ -13,11 +14,14 @@
 
 struct JobRecord
 {
-    QString url;
+    // The address and the paths (here and the file's in `media`) are kept as UTF-8: a long list
+    // holds them for every job and reads them seldom. The title, which every search reads, is a
+    // QString.
+    CompactText url;
     qint32 state = 0; // SniffTask::State
-    QString workDir;
+    CompactText workDir;
     DownloadOptions options;
-    QString thumbnailPath;
+    CompactText thumbnailPath;
     protocol::MediaInfo media;
     protocol::Progress progress;
     protocol::Result result;

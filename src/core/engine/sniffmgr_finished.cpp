@@ -72,9 +72,11 @@ void SniffMgr::forgetFile(const QString &path)
 {
     if (path.isEmpty())
         return;
+    // Compared in the kept form: no job's path is decoded.
+    const CompactText file(path);
     for (const QList<SniffTask *> &list : {done, privates}) {
         for (SniffTask *task : list) {
-            if (task->filePath() == path)
+            if (task->media().filePath == file)
                 removeFinished(task, false);
         }
     }

@@ -165,14 +165,15 @@ void SniffMgr::onFinishedListsRead()
     setAside += l->setAside;
     // A job listed as downloading that a finished list holds too (a save killed while it moved)
     // is the finished one.
-    QSet<QString> finished;
+    QSet<QByteArray> finished;
     for (const tasklist::Records *records : {&l->done, &l->privates}) {
         for (const tasklist::Record &r : *records)
-            finished.insert(r.workDir);
+            finished.insert(r.workDir.key());
     }
     const QList<SniffTask *> listed = downloading;
     for (SniffTask *task : listed) {
-        if (!task->workDir().isEmpty() && finished.contains(task->workDir())) {
+        const QByteArray &job = task->record().workDir.key();
+        if (!job.isEmpty() && finished.contains(job)) {
             downloading.removeOne(task);
             Q_EMIT mgrDeleteDownloadingTask(task);
             task->deleteLater();

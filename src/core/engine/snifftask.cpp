@@ -49,7 +49,7 @@ QString SniffTask::logName() const
 {
     if (!isPrivateJob())
         return rec->url;
-    return QStringLiteral("private job ") + QFileInfo(rec->workDir).fileName();
+    return QStringLiteral("private job ") + QFileInfo(rec->workDir.toString()).fileName();
 }
 
 QString SniffTask::logText(const QString &text) const
@@ -81,7 +81,7 @@ void SniffTask::reportTransition(State from, State to) const
         reportEvent(download, QStringLiteral("ClipSuccessRate"), QStringLiteral("Fail"));
         // Reported as its site's name only, and not even that for a private download.
         reportEvent(download, QStringLiteral("ClipDownloadFailURL"),
-                    isPrivateJob() ? QString() : rec->url);
+                    isPrivateJob() ? QString() : url());
     }
 }
 
@@ -138,9 +138,10 @@ int SniffTask::entriesToAskAbout() const
     // A download handed over by the browser carries the page's headers, which a listing would
     // not; the browser offers the page's playlist itself.
     const JobRecord &r = *rec;
+    const QString url = r.url;
     if (r.options.firstEntryOnly || r.options.metadata.has_value() ||
-        r.url.contains(QLatin1String("vantoro-item=")) ||
-        r.url.contains(QLatin1String("vantoro-index=")))
+        url.contains(QLatin1String("vantoro-item=")) ||
+        url.contains(QLatin1String("vantoro-index=")))
         return 0;
     return r.media.playlistCount > 1 ? r.media.playlistCount : 0;
 }

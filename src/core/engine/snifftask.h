@@ -55,7 +55,7 @@ public:
     const JobRecord &record() const { return *rec; }
     // The record shared, for a snapshot of the lists (no copy is made).
     const SharedJobRecord &sharedRecord() const { return rec; }
-    const QString &url() const { return rec->url; }
+    QString url() const { return rec->url; }
     const DownloadOptions &options() const { return rec->options; }
     State state() const { return State(rec->state); }
     bool isFinal() const
@@ -83,7 +83,7 @@ public:
     const QString &title() const { return rec->media.title; }
     // The title, or the file's name when the page gave none.
     QString shownTitle() const;
-    const QString &filePath() const { return rec->media.filePath; }
+    QString filePath() const { return rec->media.filePath; }
     bool isLive() const { return rec->media.live; }
     // The number of videos the user is to be asked about before anything is downloaded: a
     // plain download of a page that holds several (not a playlist entry, not a download the
@@ -94,8 +94,8 @@ public:
     int stalls() const { return stallsValue; }
 
     // --- Files ---------------------------------------------------------------------------------
-    const QString &workDir() const { return rec->workDir; }
-    const QString &thumbnailPath() const { return rec->thumbnailPath; }
+    QString workDir() const { return rec->workDir; }
+    QString thumbnailPath() const { return rec->thumbnailPath; }
     // Every keyword occurs in the title (case ignored); no keywords match everything.
     bool matches(const QStringList &keywords) const;
     // The same for a title (a view that keeps the titles of its rows at hand).

@@ -32,6 +32,31 @@ void writeOptions(QDataStream &stream, const DownloadOptions &options)
         stream << key << value;
 }
 
+// A string as QDataStream writes it, kept in a block of its exact size. The stream's own reading
+// grows the string's block as an appended string grows (up to twice the text), and a long list
+// keeps hundreds of thousands of such texts for as long as it is open. A null string stays null
+// (it is written back as one).
+void readText(QDataStream &stream, QString *text)
+{
+    thread_local QString scratch;
+    stream >> scratch;
+    if (stream.status() != QDataStream::Ok || scratch.isNull())
+        *text = QString();
+    else
+        *text = QString(scratch.constData(), scratch.size());
+    // A damaged length may have grown the scratch: it is not kept beyond a few KiB.
+    if (scratch.capacity() > 4096)
+        scratch = QString();
+}
+
+// The same for a text kept compact (which takes its exact size itself).
+void readText(QDataStream &stream, CompactText *text)
+{
+    QString read;
+    readText(stream, &read);
+    *text = read;
+}
+
 // The options as the string map QDataStream writes (a count, then the pairs), read straight
 // into the struct: lists of thousands of jobs are read at start-up. The count only bounds the
 // loop; the stream ends it at the end of the data.
@@ -41,7 +66,8 @@ void readOptions(QDataStream &stream, DownloadOptions *options)
     stream >> count;
     for (quint32 i = 0; i < count && stream.status() == QDataStream::Ok; ++i) {
         QString key, value;
-        stream >> key >> value;
+        readText(stream, &key);
+        readText(stream, &value);
         if (stream.status() == QDataStream::Ok)
             options->assign(key, value);
     }
@@ -100,24 +126,25 @@ void shareRepeatedTexts(Record *r)
 
 void writeRecord(QDataStream &stream, const Record &r)
 {
-    stream << r.url << r.state;
+    stream << r.url.toString() << r.state;
     listfile::writeByteArrayVariant(stream, protocol::storedLine(r.media));
     listfile::writeByteArrayVariant(stream, protocol::storedLine(r.result));
-    stream << r.workDir;
+    stream << r.workDir.toString();
     writeOptions(stream, r.options);
-    stream << r.thumbnailPath;
+    stream << r.thumbnailPath.toString();
     listfile::writeByteArrayVariant(stream, protocol::storedLine(r.progress));
 }
 
 bool readRecord(QDataStream &stream, Record *record)
 {
     QByteArray info, finished, progress;
-    stream >> record->url >> record->state;
+    readText(stream, &record->url);
+    stream >> record->state;
     listfile::readByteArrayVariant(stream, &info);
     listfile::readByteArrayVariant(stream, &finished);
-    stream >> record->workDir;
+    readText(stream, &record->workDir);
     readOptions(stream, &record->options);
-    stream >> record->thumbnailPath;
+    readText(stream, &record->thumbnailPath);
     listfile::readByteArrayVariant(stream, &progress);
     if (stream.status() != QDataStream::Ok)
         return false;
@@ -220,7 +247,7 @@ QStringList readHistory(QIODevice *device)
     stream >> count;
     for (qint32 i = 0; i < count; ++i) {
         QString url;
-        stream >> url;
+        readText(stream, &url);
         if (stream.status() != QDataStream::Ok)
             return QStringList();
         history << url;
@@ -237,17 +264,18 @@ QStringList loadHistory(const QString &path)
 }
 
 namespace {
-const QString &workDirOf(const Record &r)
+// Jobs are known by their working folders, compared in their kept form.
+const QByteArray &workDirOf(const Record &r)
 {
-    return r.workDir;
+    return r.workDir.key();
 }
-const QString &workDirOf(const SharedJobRecord &r)
+const QByteArray &workDirOf(const SharedJobRecord &r)
 {
-    return r->workDir;
+    return r->workDir.key();
 }
-template <typename List> QSet<QString> jobsOf(const List &records)
+template <typename List> QSet<QByteArray> jobsOf(const List &records)
 {
-    QSet<QString> jobs;
+    QSet<QByteArray> jobs;
     jobs.reserve(records.size());
     for (const auto &r : records) {
         if (!workDirOf(r).isEmpty())
@@ -269,8 +297,8 @@ void JobListWriter::remember(const QString &path, const SharedRecords &records)
 
 QVector<safesave::Outcome> JobListWriter::write(const QList<QPair<QString, SharedRecords>> &lists)
 {
-    QSet<QString> everywhere;
-    QList<QSet<QString>> now;
+    QSet<QByteArray> everywhere;
+    QList<QSet<QByteArray>> now;
     for (const auto &list : lists) {
         now << jobsOf(list.second);
         everywhere.unite(now.last());
@@ -284,8 +312,8 @@ QVector<safesave::Outcome> JobListWriter::write(const QList<QPair<QString, Share
         int kept = 0;
         for (const SharedJobRecord &old : written.value(path)) {
             // A job that left this list for another one stays here until that one is written.
-            if (!old->workDir.isEmpty() && !now.at(i).contains(old->workDir) &&
-                everywhere.contains(old->workDir)) {
+            const QByteArray &job = old->workDir.key();
+            if (!job.isEmpty() && !now.at(i).contains(job) && everywhere.contains(job)) {
                 first.append(old);
                 ++kept;
             }
@@ -314,11 +342,11 @@ QVector<safesave::Outcome> JobListWriter::write(const QList<QPair<QString, Share
 
 int dropDuplicates(const Records &earlier, Records *later)
 {
-    const QSet<QString> jobs = jobsOf(earlier);
+    const QSet<QByteArray> jobs = jobsOf(earlier);
     const int before = later->size();
     later->erase(std::remove_if(later->begin(), later->end(),
                                 [&jobs](const Record &r) {
-                                    return !r.workDir.isEmpty() && jobs.contains(r.workDir);
+                                    return !r.workDir.isEmpty() && jobs.contains(r.workDir.key());
                                 }),
                  later->end());
     return before - later->size();

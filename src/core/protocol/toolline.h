@@ -8,6 +8,8 @@
 // Members this version does not know are kept as they came (`extra`), so a list written again
 // keeps them.
 
+#include "core/foundation/compacttext.h"
+
 #include <QByteArray>
 #include <QMetaType>
 #include <QString>
@@ -51,9 +53,9 @@ QString failureText(FailureKind kind);
 struct MediaInfo
 {
     QString title;
-    QString thumbnail;      // the picture's address
+    CompactText thumbnail;  // the picture's address
     QString localThumbnail; // a picture the tool made itself
-    QString filePath;       // where the result is (or will be) saved
+    CompactText filePath;   // where the result is (or will be) saved
     int playlistCount = 0;  // a page with several videos names their number
     bool live = false;
     bool hiddenThumb = false;
@@ -90,7 +92,7 @@ struct Result
     bool present = false;
     bool hasReturnCode = false;
     int returnCode = 0;
-    QString filePath;
+    CompactText filePath;
     QString subtitle;     // where the tool saved the subtitle...
     QString lyric;        // ...or the lyrics
     QString subtitlePath; // where the application moved it

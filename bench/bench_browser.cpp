@@ -1,8 +1,12 @@
 // Memory of the built-in browser: the resident memory of the application (and of the web
 // engine's helper processes) before the browser is opened, with one page open, and after going
-// home, which frees the web view and its page process. Runs the real main window under the
-// offscreen platform in a temporary home, with a page served on 127.0.0.1. Like the application,
-// it loads the browser from its module (clipmoor-browser.so) when the browser tab is opened.
+// home, which frees the web view and its page process. Runs the real main window in a temporary
+// home, with a page served on 127.0.0.1: under the offscreen platform, or under the X server of
+// DISPLAY when QT_QPA_PLATFORM=xcb is set. Like the application, it loads the browser from its
+// module (clipmoor-browser.so) when the browser tab is opened, and each line says whether the
+// OpenGL driver is loaded by then.
+//
+//   bench_browser [PICTURE]   PICTURE: the window with the page open is saved there
 #include "core/foundation/preferences.h"
 #include "gui/mainwindow/mainwindow.h"
 #include "gui/widgets/browserpane.h"
@@ -59,6 +63,17 @@ void settle(int ms)
     loop.exec();
 }
 
+// Whether the process has an OpenGL driver mapped (Mesa's DRI drivers, or a vendor's libGL
+// implementation through libGLX).
+bool openGlDriverLoaded()
+{
+    QFile maps(QStringLiteral("/proc/self/maps"));
+    if (!maps.open(QIODevice::ReadOnly))
+        return false;
+    const QByteArray text = maps.readAll();
+    return text.contains("_dri.so") || text.contains("libGLX_");
+}
+
 void report(const char *when)
 {
     const QString self = QString::number(QCoreApplication::applicationPid());
@@ -67,24 +82,28 @@ void report(const char *when)
     const QStringList children = descendants(self);
     for (const QString &child : children)
         helpers += residentKiB(child);
-    std::printf("%-34s app %7.1f MiB   web engine helpers %7.1f MiB (%d processes)\n", when,
-                app / 1024.0, helpers / 1024.0, int(children.size()));
+    std::printf("%-34s app %7.1f MiB   web engine helpers %7.1f MiB (%d processes), OpenGL %s\n",
+                when, app / 1024.0, helpers / 1024.0, int(children.size()),
+                openGlDriverLoaded() ? "loaded" : "not loaded");
 }
 } // namespace
 
 int main(int argc, char **argv)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (qgetenv("QT_QPA_PLATFORM") != "xcb") {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        qputenv("QT_QUICK_BACKEND", "software");
+        qputenv("QTWEBENGINE_CHROMIUM_FLAGS", "--disable-gpu");
+    }
     qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
-    qputenv("QT_QUICK_BACKEND", "software");
-    qputenv("QTWEBENGINE_CHROMIUM_FLAGS", "--disable-gpu");
-    qputenv("QT_LOGGING_RULES", "*.debug=false;*.warning=false");
+    if (!qEnvironmentVariableIsSet("QT_LOGGING_RULES"))
+        qputenv("QT_LOGGING_RULES", "*.debug=false;*.warning=false");
     qputenv("CLIPMOOR_UPDATE_SERVER", "http://127.0.0.1:9");
     qputenv("CLIPMOOR_NO_BROWSER", "1");
     QTemporaryDir home;
     qputenv("HOME", QFile::encodeName(home.path()));
     QStandardPaths::setTestModeEnabled(true);
-    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    QCoreApplication::setAttribute(Qt::AA_ForceRasterWidgets); // as the application does
     QApplication app(argc, argv);
     seedPreferences();
     initGuiResources();
@@ -117,6 +136,8 @@ int main(int argc, char **argv)
     browser->setUrl(QUrl(server.url("watch.html")));
     settle(6000);
     report("one page open");
+    if (argc > 1)
+        window.grab().save(QString::fromLocal8Bit(argv[1]));
 
     browser->goHome();
     settle(3000);

@@ -111,7 +111,7 @@ public:
 
 int runChild(int argc, char **argv)
 {
-    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    QCoreApplication::setAttribute(Qt::AA_ForceRasterWidgets); // as the application does
     FrameWatch app(argc, argv);
     QCoreApplication::setOrganizationName(QStringLiteral("Clipmoor"));
     QCoreApplication::setOrganizationDomain(QStringLiteral("clipmoor.app"));

@@ -22,7 +22,9 @@ int main(int argc, char *argv[])
     QCoreApplication::setAttribute(Qt::AA_EnableHighDpiScaling);
     // Pictures drawn for the screen's pixels: crisp icons at 2x instead of enlarged 1x ones.
     QCoreApplication::setAttribute(Qt::AA_UseHighDpiPixmaps);
-    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    // Raster-only windows and no shared OpenGL context: OpenGL is started when the browser is
+    // first opened (browserloader.cpp), not before the first frame of every start.
+    QCoreApplication::setAttribute(Qt::AA_ForceRasterWidgets);
     answerInformationOptions(argc, argv);
     App app(argc, argv);
 

@@ -506,6 +506,30 @@ private Q_SLOTS:
         QTRY_COMPARE_WITH_TIMEOUT(terminated, 1, 10000);
         QVERIFY(notice->isHidden());
     }
+
+    // The program starts with raster-only windows (no OpenGL driver before the first frame);
+    // the first browser makes the window it shows in able to show its OpenGL view, and every
+    // window made afterwards too.
+    void theFirstBrowserMakesTheWindowOpenGlCapable()
+    {
+        QCoreApplication::setAttribute(Qt::AA_ForceRasterWidgets);
+        setBrowserPaneFactory(&makeFakePane);
+        MainWindow window;
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QCOMPARE(window.windowHandle()->surfaceType(), QSurface::RasterSurface);
+        window.tabs()->button(0)->click();
+        QCOMPARE(window.windowHandle()->surfaceType(), QSurface::RasterSurface);
+
+        window.tabs()->button(2)->click();
+        QVERIFY(window.browser());
+        QCOMPARE(window.pages()->currentWidget(), window.browser());
+        QVERIFY(!QCoreApplication::testAttribute(Qt::AA_ForceRasterWidgets));
+        QCOMPARE(window.windowHandle()->surfaceType(), QSurface::RasterGLSurface);
+        QVERIFY(window.isVisible());
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        setBrowserPaneFactory(nullptr);
+    }
 };
 
 QTEST_MAIN(TestShell)

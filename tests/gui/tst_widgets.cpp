@@ -4,12 +4,33 @@
 #include "gui/widgets/pictures.h"
 #include "gui/widgets/progressbar.h"
 #include "gui/widgets/rfimageview.h"
+#include "gui/widgets/rowlistview.h"
 #include "gui/widgets/xlineedit.h"
 #include "gui/widgets/zqmessagebox.h"
 #include "helpers/gui_test.h"
 
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
+#include <QStringListModel>
+
+namespace {
+
+// Rows 40 pixels high with no clickable part.
+class PlainRows : public RowDelegate
+{
+public:
+    using RowDelegate::RowDelegate;
+    QSize sizeHint(const QStyleOptionViewItem &, const QModelIndex &) const override
+    {
+        return QSize(100, 40);
+    }
+    int partAt(const QRect &, const QModelIndex &, const QPoint &) const override
+    {
+        return kNoPart;
+    }
+};
+
+} // namespace
 
 class TestWidgets : public QObject
 {
@@ -239,6 +260,40 @@ private Q_SLOTS:
         QTRY_COMPARE(answered.count(), 3);
         QCOMPARE(downloaded.count(), 1);
         QVERIFY(!view.isLoaded());
+    }
+
+    // A long list is laid out in batches after a reset or an insertion (the rows in view first,
+    // the rest in later turns of the event loop); a row the layout has not reached yet can still
+    // be scrolled to at once.
+    void rowListLaysOutLongListsInBatches()
+    {
+        QStringListModel model;
+        RowListView view;
+        view.setRowDelegate(new PlainRows(&view));
+        view.setModel(&model);
+        view.resize(300, 200);
+        view.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&view));
+        QStringList rows;
+        for (int i = 0; i < 30000; ++i)
+            rows << QString::number(i);
+        model.setStringList(rows);
+
+        const QModelIndex last = model.index(29999);
+        view.scrollTo(last);
+        QVERIFY(view.viewport()->rect().intersects(view.visualRect(last)));
+        QCOMPARE(view.indexAt(view.visualRect(last).center()), last);
+
+        // While batches of the former layout still run, a row of the first batch is scrolled to
+        // after it (in the next turn of the event loop).
+        model.setStringList(rows.mid(0, 20000));
+        view.scrollTo(model.index(0));
+        QTRY_COMPARE(view.visualRect(model.index(0)).top(), 0);
+        QCOMPARE(view.visualRect(model.index(1)).top(), 40);
+        QTRY_COMPARE(view.verticalScrollBar()->maximum(), 20000 * 40 - view.viewport()->height());
+        QCOMPARE(view.visualRect(model.index(19999)).height(), 40);
+        view.scrollTo(model.index(12345), QAbstractItemView::PositionAtTop);
+        QCOMPARE(view.indexAt(QPoint(10, 5)), model.index(12345));
     }
 
     void lineEditReportsEditingOnFocusLoss()

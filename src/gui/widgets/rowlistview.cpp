@@ -5,6 +5,7 @@
 #include <QHelpEvent>
 #include <QMouseEvent>
 #include <QScrollBar>
+#include <QTimer>
 #include <QToolTip>
 #include <QWheelEvent>
 
@@ -29,6 +30,11 @@ RowListView::RowListView(QWidget *parent)
     setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
     verticalScrollBar()->setSingleStep(20);
     setUniformItemSizes(true);
+    // Qt lays out every row of the model again after each reset or insertion, in one go: with
+    // 100,000 rows that was the larger half of a search keystroke. In batches, the rows in view
+    // come first and the rest follow in later turns of the event loop, a few thousand at a time.
+    setLayoutMode(QListView::Batched);
+    setBatchSize(4096);
     setMouseTracking(true);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -56,6 +62,42 @@ void RowListView::setCurrentRow(int row, QItemSelectionModel::SelectionFlags com
 {
     if (model() && selectionModel())
         selectionModel()->setCurrentIndex(model()->index(row, 0), command);
+}
+
+void RowListView::scrollTo(const QModelIndex &index, ScrollHint hint)
+{
+    scrollTo(index, hint, true);
+}
+
+void RowListView::scrollTo(const QModelIndex &index, ScrollHint hint, bool mayWait)
+{
+    pendingScroll = QPersistentModelIndex();
+    if (index.isValid() && index.model() == model() && visualRect(index).isEmpty()) {
+        if (mayWait && index.row() < batchSize()) {
+            // The batches of an earlier change are still running; Qt's next one, in this turn
+            // of the event loop, starts again from the first row.
+            pendingScroll = index;
+            pendingHint = hint;
+            if (!scrollTimer) {
+                // A timer of its own, started after Qt's batch timer: it fires after that batch.
+                scrollTimer = new QTimer(this);
+                scrollTimer->setSingleShot(true);
+                scrollTimer->setInterval(0);
+                connect(scrollTimer, &QTimer::timeout, this, [this] {
+                    const QModelIndex index = pendingScroll; // a copy: scrollTo clears it
+                    if (index.isValid())
+                        scrollTo(index, pendingHint, false);
+                });
+            }
+            scrollTimer->start();
+            return;
+        }
+        // A row below those laid out so far (or still none): every row is laid out now.
+        setLayoutMode(QListView::SinglePass);
+        doItemsLayout();
+        setLayoutMode(QListView::Batched);
+    }
+    QListView::scrollTo(index, hint);
 }
 
 void RowListView::clearSelection()

@@ -12,6 +12,7 @@
 #include <QStyledItemDelegate>
 
 class QHelpEvent;
+class QTimer;
 
 // A painter of rows that knows where their clickable parts are.
 class RowDelegate : public QStyledItemDelegate
@@ -50,6 +51,8 @@ public:
     void clearSelection();
     // The selected rows, top to bottom.
     QModelIndexList selectedRows() const;
+    // Also to a row the batched layout has not reached yet: the layout is then finished first.
+    void scrollTo(const QModelIndex &index, ScrollHint hint = EnsureVisible) override;
 
     // What the pointer is over, for the painters.
     QModelIndex hoveredIndex() const { return hovered; }
@@ -77,11 +80,16 @@ protected:
 
 private:
     int partUnder(const QPoint &pos, QModelIndex *index) const;
+    // `mayWait`: a row of the first batch may wait for it (a turn of the event loop).
+    void scrollTo(const QModelIndex &index, ScrollHint hint, bool mayWait);
     void setHover(const QModelIndex &index, int part);
 
     RowDelegate *rowDelegate = nullptr;
     QPersistentModelIndex hovered;
     int hoveredPart_ = RowDelegate::kNoPart;
     QPersistentModelIndex pressed;
+    QPersistentModelIndex pendingScroll;
+    ScrollHint pendingHint = EnsureVisible;
+    QTimer *scrollTimer = nullptr;
     int pressedPart = RowDelegate::kNoPart;
 };

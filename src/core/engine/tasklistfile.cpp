@@ -32,29 +32,32 @@ void writeOptions(QDataStream &stream, const DownloadOptions &options)
         stream << key << value;
 }
 
-// A string as QDataStream writes it, kept in a block of its exact size. The stream's own reading
-// grows the string's block as an appended string grows (up to twice the text), and a long list
-// keeps hundreds of thousands of such texts for as long as it is open. A null string stays null
-// (it is written back as one).
-void readText(QDataStream &stream, QString *text)
+// A string as QDataStream writes it, read into one reused block and handed to `keep` (null
+// when the stream failed). The stream's own reading grows a string's block as an appended
+// string grows (up to twice the text), and a long list keeps hundreds of thousands of such texts
+// for as long as it is open: each kind of text is kept at its exact size from the reused block.
+template <typename Keep> void readReused(QDataStream &stream, Keep keep)
 {
     thread_local QString scratch;
     stream >> scratch;
-    if (stream.status() != QDataStream::Ok || scratch.isNull())
-        *text = QString();
-    else
-        *text = QString(scratch.constData(), scratch.size());
+    keep(stream.status() == QDataStream::Ok ? scratch : QString());
     // A damaged length may have grown the scratch: it is not kept beyond a few KiB.
     if (scratch.capacity() > 4096)
         scratch = QString();
 }
 
-// The same for a text kept compact (which takes its exact size itself).
+// A null string stays null (it is written back as one).
+void readText(QDataStream &stream, QString *text)
+{
+    readReused(stream, [text](const QString &read) {
+        *text = read.isNull() ? QString() : QString(read.constData(), read.size());
+    });
+}
+
+// A text kept compact takes its exact size itself: packed straight from the reused block.
 void readText(QDataStream &stream, CompactText *text)
 {
-    QString read;
-    readText(stream, &read);
-    *text = read;
+    readReused(stream, [text](const QString &read) { *text = read; });
 }
 
 // The options as the string map QDataStream writes (a count, then the pairs), read straight

@@ -115,9 +115,15 @@ cp "$tool" "$work/capture/vantoro-dl"
 for name in yt-dlp ffmpeg; do
     real=$ytdlp_real
     [[ $name == ffmpeg ]] && real=$ffmpeg_real
+    # A version query is not recorded: the tool may run one beside the real command, and two
+    # writers interleaving their pieces would splice two commands into a broken one. The line is
+    # written under a lock all the same (yt-dlp runs ffmpeg and ffprobe while it works).
     cat > "$work/capture/$name" <<SH
 #!/usr/bin/env bash
-{ printf '%q' "$real"; printf ' %q' "\$@"; printf '\n'; } >> "$work/capture/$name.args"
+if [[ \$# -ne 1 || \$1 != --version ]]; then
+    line=\$(printf '%q' "$real"; printf ' %q' "\$@")
+    ( flock 9 && printf '%s\n' "\$line" >&9 ) 9>> "$work/capture/$name.args"
+fi
 exec "$real" "\$@"
 SH
     chmod +x "$work/capture/$name"
@@ -127,7 +133,11 @@ anchor_of() { # PARAMS NAME: the command the tool ran (the last one that is not 
     sed "s|\"ffmpeg_location\": \"/usr/bin\"|\"ffmpeg_location\": \"$work/capture\"|" "$1" > "$work/capture/p.json"
     "$work/capture/vantoro-dl" "$work/capture/p.json" > "$work/capture/last.out" 2>&1 || true
     grep -q '"ret_code":"0"' "$work/capture/last.out" || { cat "$work/capture/last.out" >&2; exit 1; }
-    grep -v -- ' --version$' "$work/capture/$2.args" | tail -1 | sed "s|$work/capture|/usr/bin|g"
+    local line real=$ytdlp_real
+    [[ $2 == ffmpeg ]] && real=$ffmpeg_real
+    line=$(grep -v -- ' --version$' "$work/capture/$2.args" | tail -1 | sed "s|$work/capture|/usr/bin|g")
+    [[ $line == "$(printf '%q' "$real") "* ]] || { echo "no $2 command recorded for $1: '$line'" >&2; exit 1; }
+    echo "$line"
 }
 echo "recording the anchors' arguments ..."
 for c in direct small hls mp3 mp3conv conv; do
@@ -139,26 +149,37 @@ for c in direct small hls mp3 mp3conv conv; do
         name=yt-dlp
         [[ $c == *conv ]] && name=ffmpeg
         printf '%q %q >/dev/null 2>&1\n' "$tool" "$p" >> "$work/$c.tool.sh"
-        echo "$(anchor_of "$p" $name) >/dev/null 2>&1" >> "$work/$c.alone.sh"
+        anchor=$(anchor_of "$p" $name)
+        echo "$anchor >/dev/null 2>&1" >> "$work/$c.alone.sh"
     done
     echo "  $c: $(head -1 "$work/$c.alone.sh" | cut -c1-400)"
 done
 
-declare -A wall cpu
+declare -A wall cpu failed
+# A run that fails (a command of it ends with an error, or it leaves no file) is counted as a
+# failure: its time says nothing, and a case with a failure gets no ratio.
 measure() { # CASE KIND
-    local r
+    local r ok=1
     rm -rf "$work/out" "$work/conv" && mkdir -p "$work/out" "$work/conv"
-    /usr/bin/time -f '%e %U %S' -o "$work/time" bash "$work/$1.$2.sh" || true
+    /usr/bin/time -f '%e %U %S' -o "$work/time" bash -e "$work/$1.$2.sh" || ok=0
+    [[ -n $(ls -A "$work/out")$(ls -A "$work/conv") ]] || ok=0
     r=$(tail -1 "$work/time")
-    wall[$1_$2]+="$(echo "$r" | cut -d' ' -f1) "
-    cpu[$1_$2]+="$(echo "$r" | awk '{print $2 + $3}') "
+    # Nothing real takes no time: a zero is a command that did not run.
+    if ((ok)) && [[ $r =~ ^[0-9.]+\ [0-9.]+\ [0-9.]+$ ]] &&
+        awk '{exit !($1 > 0 && $2 + $3 > 0)}' <<< "$r"; then
+        wall[$1_$2]+="$(echo "$r" | cut -d' ' -f1) "
+        cpu[$1_$2]+="$(echo "$r" | awk '{print $2 + $3}') "
+    else
+        failed[$1_$2]=$((${failed[$1_$2]:-0} + 1))
+        echo "  $1 $2 FAILED: $(tr '\n' ' ' < "$work/time")" >&2
+    fi
 }
 # One warm-up run each, so that caches (yt-dlp's version, the page cache) are as in daily use.
 for c in direct small hls mp3 mp3conv conv; do
     want $c && measure $c tool && measure $c alone
 done
-unset wall cpu
-declare -A wall cpu
+unset wall cpu failed
+declare -A wall cpu failed
 for i in $(seq "$runs"); do
     echo "round $i of $runs (load $(cut -d' ' -f1 /proc/loadavg)) ..."
     for c in direct small hls mp3 mp3conv conv; do
@@ -170,6 +191,12 @@ done
 median() { sort -n | awk '{a[NR]=$1} END {print a[int((NR+1)/2)]}'; }
 report() { # LABEL CASE
     local k t a
+    if ((${failed[${2}_tool]:-0} + ${failed[${2}_alone]:-0} > 0)); then
+        printf '%-34s FAILED: vantoro-dl %d, anchor %d of %d runs\n' "$1" \
+            "${failed[${2}_tool]:-0}" "${failed[${2}_alone]:-0}" "$runs"
+        status=1
+        return
+    fi
     for k in wall cpu; do
         local -n table=$k
         read -r -a ts <<< "${table[${2}_tool]}"
@@ -183,6 +210,7 @@ report() { # LABEL CASE
     done
 }
 echo
+status=0
 want direct && report "direct 200 MB (vs yt-dlp)" direct
 want small && report "direct 6.6 MB (vs yt-dlp)" small
 want hls && report "HLS 100 segments (vs yt-dlp)" hls
@@ -190,3 +218,4 @@ want mp3 && report "MP3 audio job (vs yt-dlp)" mp3
 want conv && report "10 x 1080p to 720p MP4 (vs ffmpeg)" conv
 want mp3conv && report "30 s clip to MP3 (vs ffmpeg)" mp3conv
 echo "load average after: $(cut -d' ' -f1-3 /proc/loadavg)"
+exit $status

@@ -368,11 +368,15 @@ void readTracks(const QByteArray &d, const Element &tracks, media::Info *info)
 bool inspectMatroska(QIODevice &file, Facts *facts)
 {
     const qint64 size = file.size();
+    // Its head is read only once the file says it is one: an MP3 would cost a 4 MiB read.
+    file.seek(0);
+    if (file.read(4) != QByteArray("\x1a\x45\xdf\xa3", 4))
+        return false;
     file.seek(0);
     const QByteArray d = file.read(qMin(size, kMaxHead));
     Element ebml, segment;
-    if (!d.startsWith("\x1a\x45\xdf\xa3") || !readElement(d, 0, d.size(), &ebml) ||
-        !readElement(d, ebml.end, d.size(), &segment) || segment.id != 0x18538067)
+    if (!readElement(d, 0, d.size(), &ebml) || !readElement(d, ebml.end, d.size(), &segment) ||
+        segment.id != 0x18538067)
         return false;
     facts->format = Format::Matroska;
     facts->complete = segment.unknownSize || segment.end <= size;

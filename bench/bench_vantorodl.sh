@@ -12,6 +12,7 @@
 #   mp3conv  converting a 30 s clip to MP3                           (anchor: ffmpeg)
 # The anchors' arguments are recorded from the tool itself: once, before the measured rounds, the
 # tool runs with stand-ins for yt-dlp and ffmpeg that write down their arguments.
+# A run that fails is reported as such (no ratio is made of it) and the script then exits 1.
 # The machine may be shared: the load average is printed before and after; compare ratios.
 # Usage: bench/bench_vantorodl.sh [BUILD_DIR]   (TOOL=path measures another vantoro-dl build,
 #        CASES="direct small hls mp3 conv mp3conv" picks the cases, RUNS=n the rounds)

@@ -25,14 +25,14 @@ FinishedJobsModel::FinishedJobsModel(SniffMgr *mgr, QObject *parent)
     keyOf.reserve(rows.size());
     titles.reserve(rows.size());
     spans.reserve(rows.size());
-    int letters = 0;
+    qint64 letters = 0;
     for (SniffTask *task : qAsConst(rows)) {
         keys << backKey;
         keyOf.insert(task, backKey++);
         titles << task->title();
         letters += titles.last().size();
     }
-    lowered.reserve(letters);
+    lowered.reserve(int(std::min<qint64>(letters, std::numeric_limits<int>::max() / 2)));
     for (const QString &title : qAsConst(titles))
         spans << lowerTitle(title);
     connect(mgr, &SniffMgr::mgrAddDownloadedTask, this, &FinishedJobsModel::onAdded);
@@ -390,11 +390,13 @@ void FinishedJobsFilter::refilter(const QStringList *narrowed)
                     fresh << word;
             }
             const TitleMatcher matcher(fresh);
-            rows.reserve(shown.size());
+            rows.resize(shown.size());
+            int *kept = rows.data();
             for (int row : qAsConst(shown)) {
                 if (jobs->titleMatches(row, matcher))
-                    rows << row;
+                    *kept++ = row;
             }
+            rows.resize(int(kept - rows.data()));
         } else {
             const TitleMatcher matcher(words);
             const int count = jobs->rowCount();
@@ -403,6 +405,9 @@ void FinishedJobsFilter::refilter(const QStringList *narrowed)
                     rows << row;
             }
         }
+        // A few rows of a long list keep no room for the others among the remembered searches.
+        if (rows.capacity() > 2 * rows.size() + 1024)
+            rows.squeeze();
         recent.prepend({words, rows});
         while (recent.size() > kRecentSearches)
             recent.removeLast();

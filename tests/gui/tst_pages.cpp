@@ -651,6 +651,48 @@ private Q_SLOTS:
                  QString("Still No File Downloaded, Please Start Downloading"));
     }
 
+    // A search follows a renamed row and rows that go, and compares letters beyond plain
+    // ASCII as Qt folds them, in titles and in words.
+    void theSearchFollowsRenamedAndRemovedRowsAndFoldsEveryLetter()
+    {
+        fixture::clearFinished(mgr);
+        QTemporaryDir folder;
+        QFile(folder.path() + "/a.mp4").open(QIODevice::WriteOnly);
+        const auto add = [this](const QString &url, const QString &title, const QString &file) {
+            return mgr->restoreJob(fixture::finished("http://127.0.0.1:9/" + url, title, file),
+                                   SniffTask::Place::Done);
+        };
+        SniffTask *renamed = add("a", "Blue fox", folder.path() + "/a.mp4");
+        QList<SniffTask *> going;
+        for (int i = 0; i < 200; ++i)
+            going << add(QString::number(i), QString("a long title of a row that goes %1").arg(i),
+                         QString());
+        SniffTask *accented = add("e", QStringLiteral("\u00c9cole fox"), QString());
+        SniffTask *owl = add("o", "Red owl", QString());
+        DownloadedPage done;
+        QVERIFY(testutil::show(&done));
+        const auto found = [&done](const QString &text) {
+            done.searchField()->setText(text);
+            QList<SniffTask *> tasks;
+            for (int i = 0; i < done.allList()->count(); ++i)
+                tasks << done.allList()->taskAt(i);
+            return tasks;
+        };
+        using Tasks = QList<SniffTask *>;
+        QCOMPARE(found("FOX"), (Tasks{renamed, accented}));
+        QCOMPARE(found(QStringLiteral("\u00e9COLE")), (Tasks{accented}));
+        QCOMPARE(mgr->renameFile(renamed, "green owl"), SniffMgr::RenameResult::Renamed);
+        QCOMPARE(found("OWL"), (Tasks{renamed, owl}));
+        QCOMPARE(found("fox"), (Tasks{accented}));
+        for (SniffTask *task : going)
+            mgr->deleteFinished(task, false);
+        QCOMPARE(found("owl"), (Tasks{renamed, owl}));
+        QCOMPARE(found("e"), (Tasks{renamed, accented, owl}));
+        mgr->deleteFinished(renamed, false);
+        QCOMPARE(found("O"), (Tasks{accented, owl}));
+        fixture::clearFinished(mgr);
+    }
+
     void renamingChecksNamesAndAsksBeforeTakingAnUsedOne()
     {
         QTemporaryDir folder;

@@ -7,6 +7,8 @@
 
 #include <QFileInfo>
 
+#include <cstring>
+
 namespace {
 int nextDownloadNumber()
 {
@@ -203,6 +205,56 @@ bool TitleMatcher::matches(const QString &title) const
             found = title.contains(words.at(k), Qt::CaseInsensitive);
         if (!found)
             return false;
+    }
+    return true;
+}
+
+bool TitleMatcher::matchesLowered(const char *text, int size, const QString &title) const
+{
+    const char *const end = text + size;
+    for (int k = 0; k < words.size(); ++k) {
+        const QByteArray &w = lowered.at(k);
+        if (w.isNull()) {
+            // Case folding may turn a letter outside ASCII into an ASCII one: Qt's search.
+            if (!title.contains(words.at(k), Qt::CaseInsensitive))
+                return false;
+            continue;
+        }
+        const int n = w.size();
+        if (n == 0)
+            continue;
+        const char first = w.at(0);
+        bool found = false;
+        for (const char *p = text; end - p >= n;) {
+            p = static_cast<const char *>(std::memchr(p, first, size_t(end - p - n + 1)));
+            if (!p)
+                break;
+            if (std::memcmp(p + 1, w.constData() + 1, size_t(n - 1)) == 0) {
+                found = true;
+                break;
+            }
+            ++p;
+        }
+        if (!found)
+            return false;
+    }
+    return true;
+}
+
+bool TitleMatcher::lowerAscii(const QString &title, QByteArray *into)
+{
+    const int start = into->size();
+    const int size = title.size();
+    into->resize(start + size);
+    char *out = into->data() + start;
+    const QChar *in = title.constData();
+    for (int i = 0; i < size; ++i) {
+        const ushort c = in[i].unicode();
+        if (c >= 0x80) {
+            into->resize(start);
+            return false;
+        }
+        out[i] = char(asciiLower(c));
     }
     return true;
 }

@@ -181,6 +181,13 @@ class TitleMatcher
 public:
     explicit TitleMatcher(const QStringList &keywords);
     bool matches(const QString &title) const;
+    // The same answer for a plain-ASCII title given also as `size` bytes lowered by lowerAscii:
+    // a keyword of plain ASCII is then a byte search (a list that keeps its titles lowered side
+    // by side reads them in one sweep).
+    bool matchesLowered(const char *text, int size, const QString &title) const;
+    // Appends the title lowered, one byte a letter, and returns true when it is plain ASCII;
+    // otherwise leaves `into` as it was and returns false.
+    static bool lowerAscii(const QString &title, QByteArray *into);
 
 private:
     QStringList words;

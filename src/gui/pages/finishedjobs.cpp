@@ -11,6 +11,7 @@
 #include <QDateTime>
 
 #include <algorithm>
+#include <limits>
 
 using namespace mediaroles;
 
@@ -23,11 +24,17 @@ FinishedJobsModel::FinishedJobsModel(SniffMgr *mgr, QObject *parent)
     keys.reserve(rows.size());
     keyOf.reserve(rows.size());
     titles.reserve(rows.size());
+    spans.reserve(rows.size());
+    qint64 letters = 0;
     for (SniffTask *task : qAsConst(rows)) {
         keys << backKey;
         keyOf.insert(task, backKey++);
         titles << task->title();
+        letters += titles.last().size();
     }
+    lowered.reserve(int(std::min<qint64>(letters, std::numeric_limits<int>::max() / 2)));
+    for (const QString &title : qAsConst(titles))
+        spans << lowerTitle(title);
     connect(mgr, &SniffMgr::mgrAddDownloadedTask, this, &FinishedJobsModel::onAdded);
     connect(mgr, &SniffMgr::finishedTaskRemoved, this, &FinishedJobsModel::onRemoved);
     connect(mgr, &SniffMgr::taskChanged, this, &FinishedJobsModel::onChanged);
@@ -63,7 +70,57 @@ void FinishedJobsModel::insertRow(int row, SniffTask *task, qint64 key)
     rows.insert(row, task);
     keys.insert(row, key);
     titles.insert(row, task->title());
+    spans.insert(row, lowerTitle(titles.at(row)));
     keyOf.insert(task, key);
+}
+
+void FinishedJobsModel::removeRow(int row)
+{
+    dropLowered(row);
+    rows.remove(row);
+    keys.remove(row);
+    titles.remove(row);
+    spans.remove(row);
+}
+
+FinishedJobsModel::Span FinishedJobsModel::lowerTitle(const QString &title)
+{
+    const int offset = lowered.size();
+    if (title.size() > std::numeric_limits<int>::max() / 2 - offset ||
+        !TitleMatcher::lowerAscii(title, &lowered))
+        return {0, -1};
+    return {offset, title.size()};
+}
+
+void FinishedJobsModel::dropLowered(int row)
+{
+    Span &span = spans[row];
+    if (span.size <= 0)
+        return;
+    unusedLowered += span.size;
+    span = {0, -1};
+    if (unusedLowered < 4096 || unusedLowered * 2 < lowered.size())
+        return;
+    // Mostly bytes of titles gone: the titles of the rows there are, packed again.
+    QByteArray packed;
+    packed.reserve(lowered.size() - unusedLowered);
+    for (Span &kept : spans) {
+        if (kept.size < 0)
+            continue;
+        const int offset = packed.size();
+        packed.append(lowered.constData() + kept.offset, kept.size);
+        kept.offset = offset;
+    }
+    lowered = packed;
+    unusedLowered = 0;
+}
+
+bool FinishedJobsModel::titleMatches(int row, const TitleMatcher &matcher) const
+{
+    const Span span = spans.at(row);
+    if (span.size < 0)
+        return matcher.matches(titles.at(row));
+    return matcher.matchesLowered(lowered.constData() + span.offset, span.size, titles.at(row));
 }
 
 void FinishedJobsModel::onAdded(SniffTask *task)
@@ -103,9 +160,7 @@ void FinishedJobsModel::onRemoved(SniffTask *task)
     if (row < 0)
         return;
     beginRemoveRows(QModelIndex(), row, row);
-    rows.remove(row);
-    keys.remove(row);
-    titles.remove(row);
+    removeRow(row);
     keyOf.remove(task);
     endRemoveRows();
 }
@@ -115,7 +170,12 @@ void FinishedJobsModel::onChanged(SniffTask *task)
     const int row = rowOf(task);
     if (row < 0)
         return;
-    titles[row] = task->title();
+    const QString title = task->title();
+    if (title != titles.at(row)) {
+        dropLowered(row);
+        titles[row] = title;
+        spans[row] = lowerTitle(title);
+    }
     Q_EMIT dataChanged(index(row), index(row));
 }
 
@@ -130,9 +190,7 @@ void FinishedJobsModel::onMoved(SniffTask *task)
     }
     // Back from the private list: first in the done list, as the engine keeps it.
     beginMoveRows(QModelIndex(), row, row, QModelIndex(), 0);
-    rows.remove(row);
-    keys.remove(row);
-    titles.remove(row);
+    removeRow(row);
     insertRow(0, task, --frontKey);
     endMoveRows();
     Q_EMIT dataChanged(index(0), index(0));
@@ -298,7 +356,7 @@ bool FinishedJobsFilter::inView(const SniffTask *task) const
 bool FinishedJobsFilter::accepts(int sourceRow, const TitleMatcher &matcher) const
 {
     const SniffTask *task = jobs->taskAt(sourceRow);
-    return task && inView(task) && matcher.matches(jobs->titleAt(sourceRow));
+    return task && inView(task) && jobs->titleMatches(sourceRow, matcher);
 }
 
 bool FinishedJobsFilter::accepts(int sourceRow, const QStringList &keywords) const
@@ -332,11 +390,13 @@ void FinishedJobsFilter::refilter(const QStringList *narrowed)
                     fresh << word;
             }
             const TitleMatcher matcher(fresh);
-            rows.reserve(shown.size());
+            rows.resize(shown.size());
+            int *kept = rows.data();
             for (int row : qAsConst(shown)) {
-                if (matcher.matches(jobs->titleAt(row)))
-                    rows << row;
+                if (jobs->titleMatches(row, matcher))
+                    *kept++ = row;
             }
+            rows.resize(int(kept - rows.data()));
         } else {
             const TitleMatcher matcher(words);
             const int count = jobs->rowCount();
@@ -345,6 +405,9 @@ void FinishedJobsFilter::refilter(const QStringList *narrowed)
                     rows << row;
             }
         }
+        // A few rows of a long list keep no room for the others among the remembered searches.
+        if (rows.capacity() > 2 * rows.size() + 1024)
+            rows.squeeze();
         recent.prepend({words, rows});
         while (recent.size() > kRecentSearches)
             recent.removeLast();

@@ -28,9 +28,10 @@ public:
     QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
 
     SniffTask *taskAt(int row) const { return rows.value(row); }
-    // The row's title, kept beside the rows (shared with the job's record): a search reads
-    // titles one after another without visiting every job.
-    const QString &titleAt(int row) const { return titles.at(row); }
+    // The search's answer for the row, from the titles kept beside the rows: a search reads
+    // them one after another without visiting every job, and a plain-ASCII title (most of
+    // them) lowered in one block of bytes with the others, rather than in a string of its own.
+    bool titleMatches(int row, const TitleMatcher &matcher) const;
     int rowOf(const SniffTask *task) const;
     // Every row is painted again (a language or palette change).
     void refreshAll();
@@ -46,9 +47,24 @@ private:
 
     SniffMgr *mgr;
     void insertRow(int row, SniffTask *task, qint64 key);
+    void removeRow(int row);
+    // Where a row's lowered title lies in `lowered`; a size below 0 when it is not plain ASCII.
+    struct Span
+    {
+        int offset;
+        int size;
+    };
+    Span lowerTitle(const QString &title);
+    // The row's lowered title is no longer needed (its title changes or the row goes).
+    void dropLowered(int row);
 
     QVector<SniffTask *> rows;
-    QVector<QString> titles;
+    QVector<QString> titles; // shared with the jobs' records
+    QVector<Span> spans;
+    // The plain-ASCII titles lowered, one after another; the bytes of titles changed or removed
+    // stay until they are half of it.
+    QByteArray lowered;
+    int unusedLowered = 0;
     // Each row's key, ascending with the rows: a row that comes first takes a key below every
     // other, one that comes last a key above. A task's row is found from its key by halving.
     QVector<qint64> keys;

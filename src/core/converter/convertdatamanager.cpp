@@ -87,11 +87,9 @@ void ConvertDataManager::addTasks(const QList<ConvertTask *> &tasks)
 
 void ConvertDataManager::flush()
 {
-    if ((saveTimer && saveTimer->isActive()) || writeAgain) {
+    // A write still running is followed by one on this thread, whose outcome is the one reported.
+    if ((saveTimer && saveTimer->isActive()) || writing || writeAgain)
         save(true, false);
-        return;
-    }
-    waitForBackgroundWrite();
 }
 
 void ConvertDataManager::writeConvertingInBackground()

@@ -18,6 +18,7 @@
 
 #include <QDataStream>
 #include <QLockFile>
+#include <QThread>
 
 #include <unistd.h>
 
@@ -395,6 +396,50 @@ private Q_SLOTS:
         qputenv("PATH", path);
         QVERIFY(ended);
         QCOMPARE(finished.first().at(1).toStringList().size(), 2);
+    }
+
+    // Each file is inspected by one program at a time and no more files than cores at once,
+    // however long the pictures take; a freed slot takes the next file.
+    void inspectionRunsOneProgramACore()
+    {
+        const QString bin = work->filePath("bin");
+        QDir().mkpath(bin);
+        // Every program notes how many of them run as it starts; ffmpeg waits for "go".
+        const QByteArray count = "d=$(dirname \"$0\"); touch \"$d/run.$$\"; "
+                                 "ls \"$d\" | grep -c '^run\\.' >> \"$d/counts\"\n";
+        const QByteArray probe = R"({"streams":[{"codec_type":"video","codec_name":"h264",)"
+                                 R"("width":64,"height":48}],"format":{"duration":"1"}})";
+        testutil::writeFile(bin + "/ffprobe", "#!/bin/sh\n" + count + "printf '" + probe +
+                                                  "'\nrm -f \"$d/run.$$\"\n");
+        testutil::writeFile(
+            bin + "/ffmpeg",
+            "#!/bin/sh\n" + count +
+                "while [ ! -e \"$d/go\" ]; do sleep 0.05; done\n"
+                "for last; do :; done; printf x > \"$last\"; rm -f \"$d/run.$$\"\n");
+        for (const char *name : {"/ffprobe", "/ffmpeg"})
+            QFile::setPermissions(bin + name, QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+        const QByteArray path = qgetenv("PATH");
+        qputenv("PATH", QFile::encodeName(bin) + ':' + path);
+        const int cores = qBound(1, QThread::idealThreadCount(), 8);
+        QStringList files;
+        for (int i = 0; i < cores + 3; ++i)
+            files << file(QStringLiteral("slot%1.mp4").arg(i));
+        QSignalSpy progress(manager, &ConvertManager::convertManagerLoadProgress);
+        QSignalSpy finished(manager, &ConvertManager::convertManagerLoadFinish);
+        manager->loadFiles(files);
+        auto waiting = [&] {
+            return QDir(bin).entryList({"run.*"}, QDir::Files | QDir::System).size();
+        };
+        QTRY_COMPARE_WITH_TIMEOUT(waiting(), cores, 20000);
+        // Every slot holds a file whose picture is in the making: no further file has started.
+        QCOMPARE(progress.count(), cores);
+        file("bin/go");
+        const bool ended = finished.wait(30000);
+        qputenv("PATH", path);
+        QVERIFY(ended);
+        QCOMPARE(finished.first().at(0).value<QList<ConvMediaInfo>>().size(), files.size());
+        for (const QByteArray &running : testutil::readFile(bin + "/counts").trimmed().split('\n'))
+            QVERIFY2(running.toInt() <= cores, running.constData());
     }
 
     void stopLoadingEndsAfterTheCurrentFile()

@@ -11,6 +11,12 @@
 #include <QFileInfo>
 #include <QTimer>
 
+ConvertDataManager::ConvertDataManager()
+{
+    writer.setMaxThreadCount(1);
+    writer.setExpiryTimeout(-1);
+}
+
 ConvertDataManager *ConvertDataManager::instance()
 {
     static ConvertDataManager *manager = new ConvertDataManager;
@@ -70,7 +76,8 @@ void ConvertDataManager::addTasks(const QList<ConvertTask *> &tasks)
         saveTimer = new QTimer(this);
         saveTimer->setSingleShot(true);
         saveTimer->setInterval(kAddSaveDelayMs);
-        connect(saveTimer, &QTimer::timeout, this, [this] { save(true, false); });
+        connect(saveTimer, &QTimer::timeout, this,
+                &ConvertDataManager::writeConvertingInBackground);
         connect(qApp, &QCoreApplication::aboutToQuit, this, &ConvertDataManager::flush);
     }
     if (!saveTimer->isActive())
@@ -80,10 +87,51 @@ void ConvertDataManager::addTasks(const QList<ConvertTask *> &tasks)
 
 void ConvertDataManager::flush()
 {
-    if (saveTimer && saveTimer->isActive()) {
-        saveTimer->stop();
+    // A write still running is followed by one on this thread, whose outcome is the one reported.
+    if ((saveTimer && saveTimer->isActive()) || writing || writeAgain)
         save(true, false);
+}
+
+void ConvertDataManager::writeConvertingInBackground()
+{
+    if (writing) {
+        writeAgain = true;
+        return;
     }
+    writing = true;
+    const QByteArray bytes = convertlist::serialize(convertingSources());
+    const QString path = convertingListPath();
+    writer.start([this, path, bytes] {
+        const safesave::Outcome outcome = convertlist::write(path, bytes);
+        QMetaObject::invokeMethod(
+            this,
+            [this, outcome] {
+                if (!writing)
+                    return; // a write on this thread came after it and was reported
+                writing = false;
+                report(outcome);
+                if (writeAgain) {
+                    writeAgain = false;
+                    writeConvertingInBackground();
+                }
+            },
+            Qt::QueuedConnection);
+    });
+}
+
+QList<const ConvMediaInfo *> ConvertDataManager::convertingSources() const
+{
+    QList<const ConvMediaInfo *> sources;
+    for (const ConvertTask *task : convertingTasks)
+        sources << task->sourceInfo();
+    return sources;
+}
+
+void ConvertDataManager::waitForBackgroundWrite()
+{
+    writer.waitForDone();
+    writing = false;
+    writeAgain = false;
 }
 
 void ConvertDataManager::removeTasks(const QList<ConvertTask *> &tasks)
@@ -155,10 +203,8 @@ void ConvertDataManager::save(bool converting, bool converted)
     if (converting && saveTimer)
         saveTimer->stop(); // this write holds the added files too
     if (converting) {
-        QList<const ConvMediaInfo *> sources;
-        for (const ConvertTask *task : convertingTasks)
-            sources << task->sourceInfo();
-        report(convertlist::save(convertingListPath(), sources));
+        waitForBackgroundWrite();
+        report(convertlist::save(convertingListPath(), convertingSources()));
     }
     if (converted) {
         QList<const ConvMediaInfo *> records;

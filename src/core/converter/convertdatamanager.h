@@ -8,6 +8,7 @@
 #include <QList>
 #include <QObject>
 #include <QStringList>
+#include <QThreadPool>
 
 class ConvMediaInfo;
 class ConvertTask;
@@ -30,10 +31,11 @@ public:
     // duplicate.
     ConvertTask *addTaskFor(const ConvMediaInfo &source);
     // Lists the tasks; the list is written within kAddSaveDelayMs (one write for a run of
-    // additions), or by flush().
+    // additions, on a thread of its own), or by flush().
     void addTasks(const QList<ConvertTask *> &tasks);
     static constexpr int kAddSaveDelayMs = 300;
-    // Writes a list change that is still waiting (quitting does it too).
+    // Writes a list change that is still waiting or being written (quitting does it too), and
+    // returns once it is on disk.
     void flush();
     // Takes the tasks off the list and saves it; the tasks are not deleted.
     void removeTasks(const QList<ConvertTask *> &tasks);
@@ -56,12 +58,21 @@ Q_SIGNALS:
     void fileDeleted(const QString &path);
 
 private:
-    ConvertDataManager() = default;
+    ConvertDataManager();
     void prependConverted(ConvMediaInfo *info);
     void report(const safesave::Outcome &outcome);
+    // The delayed write of the converting list: the list is taken on this thread and written on
+    // the writer's (a write waits for the one before it).
+    void writeConvertingInBackground();
+    QList<const ConvMediaInfo *> convertingSources() const;
+    // A write on this thread follows any background write still running (never the reverse).
+    void waitForBackgroundWrite();
 
     QList<ConvertTask *> convertingTasks;
     QList<ConvMediaInfo *> convertedItems;
     bool loaded = false;
     QTimer *saveTimer = nullptr;
+    QThreadPool writer;
+    bool writing = false;
+    bool writeAgain = false;
 };

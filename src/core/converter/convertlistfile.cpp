@@ -23,7 +23,12 @@ QByteArray serialize(const QList<const ConvMediaInfo *> &records)
 
 safesave::Outcome save(const QString &path, const QList<const ConvMediaInfo *> &records)
 {
-    return listfile::writeAtomically(path, serialize(records), QLatin1String(kTag));
+    return write(path, serialize(records));
+}
+
+safesave::Outcome write(const QString &path, const QByteArray &serialized)
+{
+    return listfile::writeAtomically(path, serialized, QLatin1String(kTag));
 }
 
 QList<ConvMediaInfo> read(QIODevice *device)

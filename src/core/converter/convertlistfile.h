@@ -18,6 +18,8 @@ namespace convertlist {
 QByteArray serialize(const QList<const ConvMediaInfo *> &records);
 // False when the file could not be written; the old file is then left as it was.
 safesave::Outcome save(const QString &path, const QList<const ConvMediaInfo *> &records);
+// save() of records serialized already (any thread).
+safesave::Outcome write(const QString &path, const QByteArray &serialized);
 // Every record before the first damaged one (the device is untrusted).
 QList<ConvMediaInfo> read(QIODevice *device);
 // read() on the file; empty when the file is missing or was set aside.

@@ -12,19 +12,12 @@
 
 namespace {
 
-// Files probed at once. ffprobe and ffmpeg spend most of a short file's inspection starting up
-// and reading headers, so two inspections overlap well even on two cores; more would only
-// compete with each other and with the conversions.
-int parallelProbes()
+// Files inspected at once, each by one program at a time (ffprobe, then ffmpeg for its
+// picture): one program a core. More would only take turns on the same cores, and cost more
+// processor time in all than running them one after the other.
+int parallelInspections()
 {
-    return qBound(1, QThread::idealThreadCount(), 2);
-}
-
-// Operators alive at once (probing, or making their thumbnail while later files are probed):
-// bounds the processes a long list starts.
-int maxActiveOperators()
-{
-    return 2 * parallelProbes() + 1;
+    return qBound(1, QThread::idealThreadCount(), 8);
 }
 
 } // namespace
@@ -60,6 +53,7 @@ void ConvertManager::loadFiles(const QStringList &files)
     active.clear();
     outcomes.clear();
     probing.clear();
+    inspecting.clear();
     loadReported = false;
     loadTotal = files.size();
     loadIndex = 0;
@@ -92,20 +86,21 @@ void ConvertManager::probeNext()
         }
         return;
     }
-    if (probing.size() >= parallelProbes() || active.size() >= maxActiveOperators())
-        return; // the next probe waits for a free slot
+    if (inspecting.size() >= parallelInspections())
+        return; // the next file waits for a free slot
     const QString path = pendingFiles.takeFirst();
     auto *op = new LoadFileOperator(path, this);
     active << op;
     probing << op;
+    inspecting << op;
     connect(op, &LoadFileOperator::operatorFinished, this, &ConvertManager::onLoadOperatorFinished);
     connect(op, &LoadFileOperator::probeFinished, this, &ConvertManager::onLoadOperatorProbed);
     op->start();
     ++loadIndex;
     Q_EMIT convertManagerLoadProgress(loadIndex, loadTotal, QFileInfo(path).fileName());
-    // A further probe starts from the event loop: each start is its own turn, so the window
-    // paints in between and a caller sees one file's progress per start.
-    if (!nextProbeQueued && !pendingFiles.isEmpty() && probing.size() < parallelProbes()) {
+    // The other slots of a new loading fill from the event loop: each start is its own turn, so
+    // the window paints in between and a caller sees one file's progress per start.
+    if (!nextProbeQueued && !pendingFiles.isEmpty() && inspecting.size() < parallelInspections()) {
         nextProbeQueued = true;
         QTimer::singleShot(0, this, [this] {
             nextProbeQueued = false;
@@ -116,9 +111,7 @@ void ConvertManager::probeNext()
 
 void ConvertManager::onLoadOperatorProbed(LoadFileOperator *op)
 {
-    if (!probing.removeOne(op))
-        return;
-    probeNext();
+    probing.removeOne(op);
 }
 
 void ConvertManager::onLoadOperatorFinished(LoadFileOperator *op, bool isError)
@@ -126,7 +119,10 @@ void ConvertManager::onLoadOperatorFinished(LoadFileOperator *op, bool isError)
     if (!active.contains(op))
         return;
     probing.removeOne(op);
+    inspecting.removeOne(op);
     outcomes.insert(op, isError);
+    // The freed slot takes the next file before anything is shown.
+    probeNext();
     while (!active.isEmpty() && outcomes.contains(active.first())) {
         LoadFileOperator *first = active.takeFirst();
         const bool failed = outcomes.take(first);
@@ -141,7 +137,8 @@ void ConvertManager::onLoadOperatorFinished(LoadFileOperator *op, bool isError)
         Q_EMIT convertManagerFinishOneItem(info, failed || !info);
         first->deleteLater(); // nothing refers to it once its outcome is passed on
     }
-    probeNext();
+    if (active.isEmpty())
+        probeNext(); // the loading is over
 }
 
 // --- Converting

@@ -67,10 +67,11 @@ private:
     QList<ConvMediaInfo> loadedItems;
     QStringList failedFiles;
     QStringList failedReasons;
-    // The operators whose probe runs (at most parallelProbes()).
+    // The operators whose probe runs (stopping the loading stops them).
     QList<LoadFileOperator *> probing;
-    // Operators in the order of their files: thumbnails are made while the next files are
-    // probed, and outcomes are passed on in file order.
+    // The operators still running a program (at most one a core).
+    QList<LoadFileOperator *> inspecting;
+    // Operators in the order of their files, until their outcomes are passed on (in that order).
     QList<LoadFileOperator *> active;
     bool nextProbeQueued = false;
     bool loadReported = true;

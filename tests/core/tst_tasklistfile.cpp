@@ -82,8 +82,8 @@ private Q_SLOTS:
         for (const Map &map : maps) {
             JobRecord job;
             QCOMPARE(readWrite(older(map, none), &job), older(map, none));
-            QVERIFY(job.options == DownloadOptions::fromMap(map));
-            QCOMPARE(job.options.toMap().value("metadata").isNull(),
+            QVERIFY(*job.options == DownloadOptions::fromMap(map));
+            QCOMPARE(job.options->toMap().value("metadata").isNull(),
                      map.value("metadata").isNull());
         }
         QVERIFY(DownloadOptions::fromMap({{"fromPlaylist", "x"}}).sendsUsageEvents() == false);
@@ -93,7 +93,7 @@ private Q_SLOTS:
         QCOMPARE(job.media.title, QString::fromUtf8("Clip \"\u00e9\""));
         QVERIFY(job.media.hiddenThumb && !job.media.live && job.media.playlistCount == 3);
         QCOMPARE(job.result.fileSize, qint64(73400320));
-        QCOMPARE(job.progress.fraction, 1.0);
+        QCOMPARE(job.progress->fraction, 1.0);
         QString text;
         qint32 state;
         QVariant stored[3];

@@ -75,6 +75,31 @@ void readOptions(QDataStream &stream, DownloadOptions *options)
             options->assign(key, value);
     }
 }
+
+// The same options to the last detail a list file keeps (an empty text is not a missing one).
+bool identical(const DownloadOptions &a, const DownloadOptions &b)
+{
+    const auto sameNull = [](const QString &x, const QString &y) {
+        return x.isNull() == y.isNull();
+    };
+    return a == b && a.other.isEmpty() && sameNull(a.mediaType, b.mediaType) &&
+           sameNull(a.playlistOrderMode, b.playlistOrderMode) &&
+           sameNull(a.videoQuality, b.videoQuality) && sameNull(a.audioQuality, b.audioQuality) &&
+           (!a.metadata || sameNull(*a.metadata, *b.metadata));
+}
+
+// The options of a record, shared with the record read before when they are the same: a list
+// repeats the options of one page or playlist job after job. Per thread, as the reading.
+void keepOptions(JobRecord *record, const DownloadOptions &options)
+{
+    thread_local decltype(JobRecord::options) previous;
+    if (!previous.isAbsent() && identical(options, *previous)) {
+        record->options.shareWith(previous);
+        return;
+    }
+    record->options = options;
+    previous.shareWith(record->options);
+}
 } // namespace
 
 SharedRecords snapshot(const QList<SniffTask *> &tasks)
@@ -120,7 +145,8 @@ void shareRepeatedTexts(Record *r)
     shareText(r->result.fileType);
     shareText(r->result.resolution);
     shareText(r->result.quality);
-    shareText(r->progress.speed);
+    if (!r->progress.isAbsent())
+        shareText(r->progress.edit().speed);
     if (r->result.filePath == r->media.filePath)
         r->result.filePath = r->media.filePath;
 }
@@ -146,7 +172,8 @@ bool readRecord(QDataStream &stream, Record *record)
     listfile::readByteArrayVariant(stream, &info);
     listfile::readByteArrayVariant(stream, &finished);
     readText(stream, &record->workDir);
-    readOptions(stream, &record->options);
+    DownloadOptions options;
+    readOptions(stream, &options);
     readText(stream, &record->thumbnailPath);
     listfile::readByteArrayVariant(stream, &progress);
     if (stream.status() != QDataStream::Ok)
@@ -155,6 +182,7 @@ bool readRecord(QDataStream &stream, Record *record)
     record->media = protocol::readMediaInfo(info);
     record->result = protocol::readResult(finished);
     record->progress = protocol::readProgress(progress);
+    keepOptions(record, options);
     shareRepeatedTexts(record);
     return true;
 }

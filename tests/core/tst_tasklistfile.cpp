@@ -50,6 +50,10 @@ private Q_SLOTS:
              {"video_quality", "720P"}},
             {{"fromPlaylist", "x"}, {"k", QString(200, 'x')}},
             {{"zz", "1"}, {"media_type", "audio"}, {"A", ""}, {"metadata", ""}},
+            // Read one after the other: options a list repeats are kept once, and these two are
+            // not the same (an empty text is written, a missing one is not).
+            {{"media_type", "audio"}, {"video_quality", ""}},
+            {{"media_type", "audio"}},
         };
         const QByteArray lines[] = {
             "{\"type\":\"sniff\",\"msg\":{\"duration\":\"642\",\"extractor\":\"generic\","

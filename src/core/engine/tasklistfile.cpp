@@ -296,17 +296,17 @@ QStringList loadHistory(const QString &path)
 
 namespace {
 // Jobs are known by their working folders, compared in their kept form.
-const QByteArray &workDirOf(const Record &r)
+const CompactText &workDirOf(const Record &r)
 {
-    return r.workDir.key();
+    return r.workDir;
 }
-const QByteArray &workDirOf(const SharedJobRecord &r)
+const CompactText &workDirOf(const SharedJobRecord &r)
 {
-    return r->workDir.key();
+    return r->workDir;
 }
-template <typename List> QSet<QByteArray> jobsOf(const List &records)
+template <typename List> QSet<CompactText> jobsOf(const List &records)
 {
-    QSet<QByteArray> jobs;
+    QSet<CompactText> jobs;
     jobs.reserve(records.size());
     for (const auto &r : records) {
         if (!workDirOf(r).isEmpty())
@@ -328,8 +328,8 @@ void JobListWriter::remember(const QString &path, const SharedRecords &records)
 
 QVector<safesave::Outcome> JobListWriter::write(const QList<QPair<QString, SharedRecords>> &lists)
 {
-    QSet<QByteArray> everywhere;
-    QList<QSet<QByteArray>> now;
+    QSet<CompactText> everywhere;
+    QList<QSet<CompactText>> now;
     for (const auto &list : lists) {
         now << jobsOf(list.second);
         everywhere.unite(now.last());
@@ -343,7 +343,7 @@ QVector<safesave::Outcome> JobListWriter::write(const QList<QPair<QString, Share
         int kept = 0;
         for (const SharedJobRecord &old : written.value(path)) {
             // A job that left this list for another one stays here until that one is written.
-            const QByteArray &job = old->workDir.key();
+            const CompactText &job = old->workDir;
             if (!job.isEmpty() && !now.at(i).contains(job) && everywhere.contains(job)) {
                 first.append(old);
                 ++kept;
@@ -373,11 +373,11 @@ QVector<safesave::Outcome> JobListWriter::write(const QList<QPair<QString, Share
 
 int dropDuplicates(const Records &earlier, Records *later)
 {
-    const QSet<QByteArray> jobs = jobsOf(earlier);
+    const QSet<CompactText> jobs = jobsOf(earlier);
     const int before = later->size();
     later->erase(std::remove_if(later->begin(), later->end(),
                                 [&jobs](const Record &r) {
-                                    return !r.workDir.isEmpty() && jobs.contains(r.workDir.key());
+                                    return !r.workDir.isEmpty() && jobs.contains(r.workDir);
                                 }),
                  later->end());
     return before - later->size();

@@ -11,6 +11,7 @@
 #include <QDateTime>
 
 #include <algorithm>
+#include <functional>
 
 using namespace mediaroles;
 
@@ -25,7 +26,7 @@ FinishedJobsModel::FinishedJobsModel(SniffMgr *mgr, QObject *parent)
     titles.reserve(rows.size());
     for (SniffTask *task : qAsConst(rows)) {
         keys << backKey;
-        keyOf.insert(task, backKey++);
+        keyOf.append({task, backKey++});
         titles << task->title();
     }
     connect(mgr, &SniffMgr::mgrAddDownloadedTask, this, &FinishedJobsModel::onAdded);
@@ -48,14 +49,39 @@ int FinishedJobsModel::rowCount(const QModelIndex &parent) const
     return parent.isValid() ? 0 : rows.size();
 }
 
+bool FinishedJobsModel::byTask(const TaskKey &a, const TaskKey &b)
+{
+    return std::less<const SniffTask *>()(a.task, b.task);
+}
+
+const FinishedJobsModel::TaskKey *FinishedJobsModel::keyEntry(const SniffTask *task) const
+{
+    if (keysSorted < keyOf.size()) {
+        const auto middle = keyOf.begin() + keysSorted;
+        std::sort(middle, keyOf.end(), byTask);
+        std::inplace_merge(keyOf.begin(), middle, keyOf.end(), byTask);
+        keysSorted = keyOf.size();
+    }
+    const auto it = std::lower_bound(keyOf.cbegin(), keyOf.cend(), TaskKey{task, 0}, byTask);
+    return it != keyOf.cend() && it->task == task ? &*it : nullptr;
+}
+
+void FinishedJobsModel::forgetKey(const SniffTask *task)
+{
+    if (const TaskKey *entry = keyEntry(task)) {
+        keyOf.remove(int(entry - keyOf.cbegin()));
+        --keysSorted;
+    }
+}
+
 int FinishedJobsModel::rowOf(const SniffTask *task) const
 {
     // Rows are in the order of their keys: the row is found by halving, whatever came or went.
-    const auto found = keyOf.constFind(task);
-    if (found == keyOf.constEnd())
+    const TaskKey *found = keyEntry(task);
+    if (!found)
         return -1;
-    const auto it = std::lower_bound(keys.cbegin(), keys.cend(), *found);
-    return it != keys.cend() && *it == *found ? int(it - keys.cbegin()) : -1;
+    const auto it = std::lower_bound(keys.cbegin(), keys.cend(), found->key);
+    return it != keys.cend() && *it == found->key ? int(it - keys.cbegin()) : -1;
 }
 
 void FinishedJobsModel::insertRow(int row, SniffTask *task, qint64 key)
@@ -63,7 +89,7 @@ void FinishedJobsModel::insertRow(int row, SniffTask *task, qint64 key)
     rows.insert(row, task);
     keys.insert(row, key);
     titles.insert(row, task->title());
-    keyOf.insert(task, key);
+    keyOf.append({task, key});
 }
 
 void FinishedJobsModel::onAdded(SniffTask *task)
@@ -106,7 +132,7 @@ void FinishedJobsModel::onRemoved(SniffTask *task)
     rows.remove(row);
     keys.remove(row);
     titles.remove(row);
-    keyOf.remove(task);
+    forgetKey(task);
     endRemoveRows();
 }
 
@@ -133,6 +159,7 @@ void FinishedJobsModel::onMoved(SniffTask *task)
     rows.remove(row);
     keys.remove(row);
     titles.remove(row);
+    forgetKey(task);
     insertRow(0, task, --frontKey);
     endMoveRows();
     Q_EMIT dataChanged(index(0), index(0));

@@ -222,12 +222,23 @@ safesave::Outcome save(const QString &path, const QList<SniffTask *> &tasks)
     return save(path, snapshot(tasks));
 }
 
+namespace {
+// The fewest bytes a record takes in a list: its texts' lengths, its state, the three lines'
+// types and the options' count.
+constexpr qint64 kLeastRecordBytes = 4 * 4 + 4 + 3 * 5 + 4;
+} // namespace
+
 Records read(QIODevice *device, const QString &nameForLog)
 {
     Records records;
     QDataStream stream(device);
     qint32 count = 0;
     stream >> count;
+    // The list is made at its size at once: grown record by record, it would leave the blocks
+    // it outgrew among the texts read meanwhile, and the process would keep their memory. The
+    // count is the file's word: no more records than the bytes left could hold are expected.
+    const qint64 left = device->isSequential() ? 0 : device->size() - device->pos();
+    records.reserve(int(qBound<qint64>(0, count, left / kLeastRecordBytes)));
     for (qint32 i = 0; i < count && stream.status() == QDataStream::Ok; ++i) {
         Record record;
         if (!readRecord(stream, &record)) {

@@ -29,6 +29,7 @@ FinishedJobsModel::FinishedJobsModel(SniffMgr *mgr, QObject *parent)
         keyOf.append({task, backKey++});
         titles << task->title();
     }
+    sortKeys();
     connect(mgr, &SniffMgr::mgrAddDownloadedTask, this, &FinishedJobsModel::onAdded);
     connect(mgr, &SniffMgr::finishedTaskRemoved, this, &FinishedJobsModel::onRemoved);
     connect(mgr, &SniffMgr::taskChanged, this, &FinishedJobsModel::onChanged);
@@ -54,14 +55,19 @@ bool FinishedJobsModel::byTask(const TaskKey &a, const TaskKey &b)
     return std::less<const SniffTask *>()(a.task, b.task);
 }
 
+void FinishedJobsModel::sortKeys() const
+{
+    if (keysSorted == keyOf.size())
+        return;
+    const auto middle = keyOf.begin() + keysSorted;
+    std::sort(middle, keyOf.end(), byTask);
+    std::inplace_merge(keyOf.begin(), middle, keyOf.end(), byTask);
+    keysSorted = keyOf.size();
+}
+
 const FinishedJobsModel::TaskKey *FinishedJobsModel::keyEntry(const SniffTask *task) const
 {
-    if (keysSorted < keyOf.size()) {
-        const auto middle = keyOf.begin() + keysSorted;
-        std::sort(middle, keyOf.end(), byTask);
-        std::inplace_merge(keyOf.begin(), middle, keyOf.end(), byTask);
-        keysSorted = keyOf.size();
-    }
+    sortKeys();
     const auto it = std::lower_bound(keyOf.cbegin(), keyOf.cend(), TaskKey{task, 0}, byTask);
     return it != keyOf.cend() && it->task == task ? &*it : nullptr;
 }
@@ -113,6 +119,7 @@ void FinishedJobsModel::onLoaded(SniffTask::Place place, int count)
     beginInsertRows(QModelIndex(), rows.size(), rows.size() + count - 1);
     for (int i = list.size() - count; i < list.size(); ++i)
         insertRow(rows.size(), list.at(i), backKey++);
+    sortKeys();
     endInsertRows();
 }
 

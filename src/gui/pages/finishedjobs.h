@@ -54,13 +54,15 @@ private:
     QVector<qint64> keys;
     // Each task's key, by task: sorted by the task's address up to `keysSorted`, the rows added
     // since after it (a list being read adds thousands at a time), merged when a row is looked
-    // up. Two words a row, where a hash would take a block of its own for each.
+    // up (a list's rows are merged as they join). Two words a row, where a hash would take a
+    // block of its own for each.
     struct TaskKey
     {
         const SniffTask *task;
         qint64 key;
     };
     static bool byTask(const TaskKey &a, const TaskKey &b);
+    void sortKeys() const;
     const TaskKey *keyEntry(const SniffTask *task) const;
     void forgetKey(const SniffTask *task);
     mutable QVector<TaskKey> keyOf;

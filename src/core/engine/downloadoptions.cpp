@@ -102,6 +102,13 @@ void DownloadOptions::assign(const QString &key, const QString &value)
         other.insert(key, value);
 }
 
+bool DownloadOptions::isBlank() const
+{
+    return mediaType.isNull() && !fromPlaylist && !addPlaylistIndex && !skipDownloaded &&
+           playlistOrderMode.isNull() && videoQuality.isNull() && audioQuality.isNull() &&
+           !metadata && !firstEntryOnly && cookies.isEmpty() && other.isEmpty();
+}
+
 bool DownloadOptions::operator==(const DownloadOptions &o) const
 {
     return mediaType == o.mediaType && fromPlaylist == o.fromPlaylist &&

@@ -36,6 +36,11 @@ struct DownloadOptions
     // Keys this version does not know, kept so that a list file keeps them.
     QMap<QString, QString> other;
 
+    // Nothing chosen: what a job made with the defaults holds (no text set, not even an empty
+    // one, which a list file keeps apart from none).
+    bool isBlank() const;
+    static bool blank(const DownloadOptions &o) { return o.isBlank(); }
+
     // A job made by a creator that asked for no usage events.
     bool sendsUsageEvents() const;
 

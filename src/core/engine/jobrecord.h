@@ -7,6 +7,7 @@
 
 #include "core/engine/downloadoptions.h"
 #include "core/foundation/compacttext.h"
+#include "core/foundation/rarepart.h"
 #include "core/protocol/toolline.h"
 
 #include <QSharedData>
@@ -17,13 +18,16 @@ struct JobRecord
     // The address and the paths (here and the file's in `media`) are kept as UTF-8: a long list
     // holds them for every job and reads them seldom. The title, which every search reads, is a
     // QString.
+    // The options and the progress of a running transfer are rare in a long list (most jobs
+    // were made with the defaults, and a finished one read from a list seldom has its last
+    // progress): each is a pointer until it holds something.
     CompactText url;
     qint32 state = 0; // SniffTask::State
     CompactText workDir;
-    DownloadOptions options;
+    RarePart<DownloadOptions, DownloadOptions::blank> options;
     CompactText thumbnailPath;
     protocol::MediaInfo media;
-    protocol::Progress progress;
+    RarePart<protocol::Progress, protocol::Progress::blank> progress;
     protocol::Result result;
 };
 

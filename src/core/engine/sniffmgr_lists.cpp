@@ -165,14 +165,14 @@ void SniffMgr::onFinishedListsRead()
     setAside += l->setAside;
     // A job listed as downloading that a finished list holds too (a save killed while it moved)
     // is the finished one.
-    QSet<QByteArray> finished;
+    QSet<CompactText> finished;
     for (const tasklist::Records *records : {&l->done, &l->privates}) {
         for (const tasklist::Record &r : *records)
-            finished.insert(r.workDir.key());
+            finished.insert(r.workDir);
     }
     const QList<SniffTask *> listed = downloading;
     for (SniffTask *task : listed) {
-        const QByteArray &job = task->record().workDir.key();
+        const CompactText &job = task->record().workDir;
         if (!job.isEmpty() && finished.contains(job)) {
             downloading.removeOne(task);
             Q_EMIT mgrDeleteDownloadingTask(task);

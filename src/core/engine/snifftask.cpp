@@ -68,7 +68,7 @@ void SniffTask::markPrivate()
 
 void SniffTask::reportTransition(State from, State to) const
 {
-    if (!rec->options.sendsUsageEvents())
+    if (!rec->options->sendsUsageEvents())
         return;
     const QString download = QStringLiteral("Download");
     if (from == State::Downloading && to == State::Converting)
@@ -141,7 +141,7 @@ int SniffTask::entriesToAskAbout() const
     // not; the browser offers the page's playlist itself.
     const JobRecord &r = *rec;
     const QString url = r.url;
-    if (r.options.firstEntryOnly || r.options.metadata.has_value() ||
+    if (r.options->firstEntryOnly || r.options->metadata.has_value() ||
         url.contains(QLatin1String("vantoro-item=")) ||
         url.contains(QLatin1String("vantoro-index=")))
         return 0;

@@ -142,7 +142,7 @@ private:
     void setConversion(const protocol::ConversionProgress &c) { conversionValue = c; }
     void setResult(const protocol::Result &result) { rec->result = result; }
     void setStalls(int count) { stallsValue = count; }
-    DownloadOptions &optionsRef() { return rec->options; }
+    DownloadOptions &optionsRef() { return rec->options.edit(); }
     protocol::Result &resultRef() { return rec->result; }
     // Where the file is now (moved into place, renamed, hidden): the analysis and the verdict
     // name the same file.
@@ -164,7 +164,7 @@ private:
     void reportTransition(State from, State to) const;
 
     SharedJobRecord rec;
-    protocol::ConversionProgress conversionValue;
+    RarePart<protocol::ConversionProgress, protocol::ConversionProgress::blank> conversionValue;
     ThumbOperator *thumbOperatorValue = nullptr;
     Place placeValue = Place::None;
     int stallsValue = 0;

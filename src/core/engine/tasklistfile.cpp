@@ -75,6 +75,31 @@ void readOptions(QDataStream &stream, DownloadOptions *options)
             options->assign(key, value);
     }
 }
+
+// The same options to the last detail a list file keeps (an empty text is not a missing one).
+bool identical(const DownloadOptions &a, const DownloadOptions &b)
+{
+    const auto sameNull = [](const QString &x, const QString &y) {
+        return x.isNull() == y.isNull();
+    };
+    return a == b && a.other.isEmpty() && sameNull(a.mediaType, b.mediaType) &&
+           sameNull(a.playlistOrderMode, b.playlistOrderMode) &&
+           sameNull(a.videoQuality, b.videoQuality) && sameNull(a.audioQuality, b.audioQuality) &&
+           (!a.metadata || sameNull(*a.metadata, *b.metadata));
+}
+
+// The options of a record, shared with the record read before when they are the same: a list
+// repeats the options of one page or playlist job after job. Per thread, as the reading.
+void keepOptions(JobRecord *record, const DownloadOptions &options)
+{
+    thread_local decltype(JobRecord::options) previous;
+    if (!previous.isAbsent() && identical(options, *previous)) {
+        record->options.shareWith(previous);
+        return;
+    }
+    record->options = options;
+    previous.shareWith(record->options);
+}
 } // namespace
 
 SharedRecords snapshot(const QList<SniffTask *> &tasks)
@@ -120,7 +145,8 @@ void shareRepeatedTexts(Record *r)
     shareText(r->result.fileType);
     shareText(r->result.resolution);
     shareText(r->result.quality);
-    shareText(r->progress.speed);
+    if (!r->progress.isAbsent())
+        shareText(r->progress.edit().speed);
     if (r->result.filePath == r->media.filePath)
         r->result.filePath = r->media.filePath;
 }
@@ -146,7 +172,8 @@ bool readRecord(QDataStream &stream, Record *record)
     listfile::readByteArrayVariant(stream, &info);
     listfile::readByteArrayVariant(stream, &finished);
     readText(stream, &record->workDir);
-    readOptions(stream, &record->options);
+    DownloadOptions options;
+    readOptions(stream, &options);
     readText(stream, &record->thumbnailPath);
     listfile::readByteArrayVariant(stream, &progress);
     if (stream.status() != QDataStream::Ok)
@@ -155,6 +182,7 @@ bool readRecord(QDataStream &stream, Record *record)
     record->media = protocol::readMediaInfo(info);
     record->result = protocol::readResult(finished);
     record->progress = protocol::readProgress(progress);
+    keepOptions(record, options);
     shareRepeatedTexts(record);
     return true;
 }
@@ -194,12 +222,23 @@ safesave::Outcome save(const QString &path, const QList<SniffTask *> &tasks)
     return save(path, snapshot(tasks));
 }
 
+namespace {
+// The fewest bytes a record takes in a list: its texts' lengths, its state, the three lines'
+// types and the options' count.
+constexpr qint64 kLeastRecordBytes = 4 * 4 + 4 + 3 * 5 + 4;
+} // namespace
+
 Records read(QIODevice *device, const QString &nameForLog)
 {
     Records records;
     QDataStream stream(device);
     qint32 count = 0;
     stream >> count;
+    // The list is made at its size at once: grown record by record, it would leave the blocks
+    // it outgrew among the texts read meanwhile, and the process would keep their memory. The
+    // count is the file's word: no more records than the bytes left could hold are expected.
+    const qint64 left = device->isSequential() ? 0 : device->size() - device->pos();
+    records.reserve(int(qBound<qint64>(0, count, left / kLeastRecordBytes)));
     for (qint32 i = 0; i < count && stream.status() == QDataStream::Ok; ++i) {
         Record record;
         if (!readRecord(stream, &record)) {
@@ -268,17 +307,17 @@ QStringList loadHistory(const QString &path)
 
 namespace {
 // Jobs are known by their working folders, compared in their kept form.
-const QByteArray &workDirOf(const Record &r)
+const CompactText &workDirOf(const Record &r)
 {
-    return r.workDir.key();
+    return r.workDir;
 }
-const QByteArray &workDirOf(const SharedJobRecord &r)
+const CompactText &workDirOf(const SharedJobRecord &r)
 {
-    return r->workDir.key();
+    return r->workDir;
 }
-template <typename List> QSet<QByteArray> jobsOf(const List &records)
+template <typename List> QSet<CompactText> jobsOf(const List &records)
 {
-    QSet<QByteArray> jobs;
+    QSet<CompactText> jobs;
     jobs.reserve(records.size());
     for (const auto &r : records) {
         if (!workDirOf(r).isEmpty())
@@ -300,8 +339,8 @@ void JobListWriter::remember(const QString &path, const SharedRecords &records)
 
 QVector<safesave::Outcome> JobListWriter::write(const QList<QPair<QString, SharedRecords>> &lists)
 {
-    QSet<QByteArray> everywhere;
-    QList<QSet<QByteArray>> now;
+    QSet<CompactText> everywhere;
+    QList<QSet<CompactText>> now;
     for (const auto &list : lists) {
         now << jobsOf(list.second);
         everywhere.unite(now.last());
@@ -315,7 +354,7 @@ QVector<safesave::Outcome> JobListWriter::write(const QList<QPair<QString, Share
         int kept = 0;
         for (const SharedJobRecord &old : written.value(path)) {
             // A job that left this list for another one stays here until that one is written.
-            const QByteArray &job = old->workDir.key();
+            const CompactText &job = old->workDir;
             if (!job.isEmpty() && !now.at(i).contains(job) && everywhere.contains(job)) {
                 first.append(old);
                 ++kept;
@@ -345,11 +384,11 @@ QVector<safesave::Outcome> JobListWriter::write(const QList<QPair<QString, Share
 
 int dropDuplicates(const Records &earlier, Records *later)
 {
-    const QSet<QByteArray> jobs = jobsOf(earlier);
+    const QSet<CompactText> jobs = jobsOf(earlier);
     const int before = later->size();
     later->erase(std::remove_if(later->begin(), later->end(),
                                 [&jobs](const Record &r) {
-                                    return !r.workDir.isEmpty() && jobs.contains(r.workDir.key());
+                                    return !r.workDir.isEmpty() && jobs.contains(r.workDir);
                                 }),
                  later->end());
     return before - later->size();

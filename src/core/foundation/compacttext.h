@@ -8,43 +8,73 @@
 // UTF-16 units behind a 0xFF byte, which UTF-8 never contains, so every QString comes back as
 // it went in, null and empty ones included.
 
-#include <QByteArray>
+#include <QAtomicInt>
 #include <QString>
+
+#include <utility>
 
 class CompactText
 {
 public:
     CompactText() = default;
-    CompactText(const QString &text) // NOLINT: reads and writes as the QString it keeps
-        : bytes(pack(text))
+    CompactText(const QString &text); // NOLINT: reads and writes as the QString it keeps
+    CompactText(const CompactText &other)
+        : d(other.d)
+    {
+        hold();
+    }
+    CompactText(CompactText &&other) noexcept
+        : d(std::exchange(other.d, nullptr))
     {
     }
-    CompactText &operator=(const QString &text)
+    CompactText &operator=(const CompactText &other)
     {
-        bytes = pack(text);
+        CompactText(other).swap(*this);
         return *this;
     }
+    CompactText &operator=(CompactText &&other) noexcept
+    {
+        swap(other);
+        return *this;
+    }
+    CompactText &operator=(const QString &text) { return *this = CompactText(text); }
+    ~CompactText() { release(); }
+    void swap(CompactText &other) noexcept { std::swap(d, other.d); }
 
     QString toString() const;
     operator QString() const { return toString(); } // NOLINT: see above
 
-    bool isEmpty() const { return bytes.isEmpty(); }
-    bool isNull() const { return bytes.isNull(); }
-    // The kept form: equal texts have equal forms, so it serves as a key for sets and hashes.
-    const QByteArray &key() const { return bytes; }
+    bool isEmpty() const { return !d || d->size == 0; }
+    bool isNull() const { return !d; }
 
-    friend bool operator==(const CompactText &a, const CompactText &b)
-    {
-        return a.bytes == b.bytes;
-    }
+    // Compared and hashed in the kept form (equal texts have equal forms): no text is decoded.
+    friend bool operator==(const CompactText &a, const CompactText &b);
     friend bool operator!=(const CompactText &a, const CompactText &b) { return !(a == b); }
+    friend uint qHash(const CompactText &text, uint seed);
     friend bool operator==(const CompactText &a, const QString &b) { return a.toString() == b; }
     friend bool operator!=(const CompactText &a, const QString &b) { return !(a == b); }
     friend bool operator==(const QString &a, const CompactText &b) { return b == a; }
     friend bool operator!=(const QString &a, const CompactText &b) { return !(b == a); }
 
 private:
-    static QByteArray pack(const QString &text);
+    // The kept form behind a count of its holders and its size, in one block of its exact size
+    // (a QByteArray would add a header of three times that, and a terminating zero). Copies
+    // share the block; the empty text shares one that is never freed.
+    struct Block
+    {
+        QAtomicInt holders;
+        int size;
+        char bytes[1];
+    };
+    static Block *allocate(int size);
+    void hold() const
+    {
+        if (d && d->size > 0)
+            d->holders.ref();
+    }
+    void release();
 
-    QByteArray bytes;
+    Block *d = nullptr;
 };
+
+uint qHash(const CompactText &text, uint seed = 0);

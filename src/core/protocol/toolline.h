@@ -75,6 +75,13 @@ struct Progress
     QString speed; // display text, shown as it is
     bool present = false;
     QByteArray extra;
+
+    // No line and nothing set.
+    static bool blank(const Progress &p)
+    {
+        return !p.present && p.fraction == 0 && p.totalBytes == 0 && p.etaSeconds == 0 &&
+               p.downloadedBytes == 0 && p.speed.isNull() && p.extra.isNull();
+    }
 };
 
 // The "converting" line (never stored).
@@ -83,6 +90,11 @@ struct ConversionProgress
     double fraction = 0;
     QString pid;
     bool present = false;
+
+    static bool blank(const ConversionProgress &c)
+    {
+        return !c.present && c.fraction == 0 && c.pid.isNull();
+    }
 };
 
 // The "finished" line: the verdict and the file's facts. subtitlePath, converted, finishedAt
@@ -91,6 +103,8 @@ struct Result
 {
     bool present = false;
     bool hasReturnCode = false;
+    FailureKind failure = FailureKind::None;
+    bool converted = false; // converted after the download
     int returnCode = 0;
     CompactText filePath;
     QString subtitle;     // where the tool saved the subtitle...
@@ -103,8 +117,6 @@ struct Result
     double duration = 0; // seconds
     qint64 fileSize = 0;
     qint64 finishedAt = 0; // seconds since the epoch; 0 unknown
-    FailureKind failure = FailureKind::None;
-    bool converted = false; // converted after the download
     QByteArray extra;
 
     bool succeeded() const { return hasReturnCode && returnCode == 0; }

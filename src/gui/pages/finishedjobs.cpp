@@ -11,6 +11,7 @@
 #include <QDateTime>
 
 #include <algorithm>
+#include <functional>
 #include <limits>
 
 using namespace mediaroles;
@@ -28,13 +29,14 @@ FinishedJobsModel::FinishedJobsModel(SniffMgr *mgr, QObject *parent)
     qint64 letters = 0;
     for (SniffTask *task : qAsConst(rows)) {
         keys << backKey;
-        keyOf.insert(task, backKey++);
+        keyOf.append({task, backKey++});
         titles << task->title();
         letters += titles.last().size();
     }
     lowered.reserve(int(std::min<qint64>(letters, std::numeric_limits<int>::max() / 2)));
     for (const QString &title : qAsConst(titles))
         spans << lowerTitle(title);
+    sortKeys();
     connect(mgr, &SniffMgr::mgrAddDownloadedTask, this, &FinishedJobsModel::onAdded);
     connect(mgr, &SniffMgr::finishedTaskRemoved, this, &FinishedJobsModel::onRemoved);
     connect(mgr, &SniffMgr::taskChanged, this, &FinishedJobsModel::onChanged);
@@ -55,14 +57,44 @@ int FinishedJobsModel::rowCount(const QModelIndex &parent) const
     return parent.isValid() ? 0 : rows.size();
 }
 
+bool FinishedJobsModel::byTask(const TaskKey &a, const TaskKey &b)
+{
+    return std::less<const SniffTask *>()(a.task, b.task);
+}
+
+void FinishedJobsModel::sortKeys() const
+{
+    if (keysSorted == keyOf.size())
+        return;
+    const auto middle = keyOf.begin() + keysSorted;
+    std::sort(middle, keyOf.end(), byTask);
+    std::inplace_merge(keyOf.begin(), middle, keyOf.end(), byTask);
+    keysSorted = keyOf.size();
+}
+
+const FinishedJobsModel::TaskKey *FinishedJobsModel::keyEntry(const SniffTask *task) const
+{
+    sortKeys();
+    const auto it = std::lower_bound(keyOf.cbegin(), keyOf.cend(), TaskKey{task, 0}, byTask);
+    return it != keyOf.cend() && it->task == task ? &*it : nullptr;
+}
+
+void FinishedJobsModel::forgetKey(const SniffTask *task)
+{
+    if (const TaskKey *entry = keyEntry(task)) {
+        keyOf.remove(int(entry - keyOf.cbegin()));
+        --keysSorted;
+    }
+}
+
 int FinishedJobsModel::rowOf(const SniffTask *task) const
 {
     // Rows are in the order of their keys: the row is found by halving, whatever came or went.
-    const auto found = keyOf.constFind(task);
-    if (found == keyOf.constEnd())
+    const TaskKey *found = keyEntry(task);
+    if (!found)
         return -1;
-    const auto it = std::lower_bound(keys.cbegin(), keys.cend(), *found);
-    return it != keys.cend() && *it == *found ? int(it - keys.cbegin()) : -1;
+    const auto it = std::lower_bound(keys.cbegin(), keys.cend(), found->key);
+    return it != keys.cend() && *it == found->key ? int(it - keys.cbegin()) : -1;
 }
 
 void FinishedJobsModel::insertRow(int row, SniffTask *task, qint64 key)
@@ -71,7 +103,7 @@ void FinishedJobsModel::insertRow(int row, SniffTask *task, qint64 key)
     keys.insert(row, key);
     titles.insert(row, task->title());
     spans.insert(row, lowerTitle(titles.at(row)));
-    keyOf.insert(task, key);
+    keyOf.append({task, key});
 }
 
 void FinishedJobsModel::removeRow(int row)
@@ -144,6 +176,7 @@ void FinishedJobsModel::onLoaded(SniffTask::Place place, int count)
     beginInsertRows(QModelIndex(), rows.size(), rows.size() + count - 1);
     for (int i = list.size() - count; i < list.size(); ++i)
         insertRow(rows.size(), list.at(i), backKey++);
+    sortKeys();
     endInsertRows();
 }
 
@@ -161,7 +194,7 @@ void FinishedJobsModel::onRemoved(SniffTask *task)
         return;
     beginRemoveRows(QModelIndex(), row, row);
     removeRow(row);
-    keyOf.remove(task);
+    forgetKey(task);
     endRemoveRows();
 }
 
@@ -191,6 +224,7 @@ void FinishedJobsModel::onMoved(SniffTask *task)
     // Back from the private list: first in the done list, as the engine keeps it.
     beginMoveRows(QModelIndex(), row, row, QModelIndex(), 0);
     removeRow(row);
+    forgetKey(task);
     insertRow(0, task, --frontKey);
     endMoveRows();
     Q_EMIT dataChanged(index(0), index(0));

@@ -68,7 +68,21 @@ private:
     // Each row's key, ascending with the rows: a row that comes first takes a key below every
     // other, one that comes last a key above. A task's row is found from its key by halving.
     QVector<qint64> keys;
-    QHash<const SniffTask *, qint64> keyOf;
+    // Each task's key, by task: sorted by the task's address up to `keysSorted`, the rows added
+    // since after it (a list being read adds thousands at a time), merged when a row is looked
+    // up (a list's rows are merged as they join). Two words a row, where a hash would take a
+    // block of its own for each.
+    struct TaskKey
+    {
+        const SniffTask *task;
+        qint64 key;
+    };
+    static bool byTask(const TaskKey &a, const TaskKey &b);
+    void sortKeys() const;
+    const TaskKey *keyEntry(const SniffTask *task) const;
+    void forgetKey(const SniffTask *task);
+    mutable QVector<TaskKey> keyOf;
+    mutable int keysSorted = 0;
     qint64 frontKey = 0;
     qint64 backKey = 0;
     // Rows whose remote thumbnail is being fetched, by address.

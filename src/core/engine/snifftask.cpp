@@ -162,14 +162,8 @@ TitleMatcher::TitleMatcher(const QStringList &keywords)
 {
     lowered.reserve(words.size());
     for (const QString &word : words) {
-        QByteArray bytes(word.size(), Qt::Uninitialized);
-        bool ascii = true;
-        for (int i = 0; i < word.size() && ascii; ++i) {
-            const ushort c = word.at(i).unicode();
-            ascii = c < 0x80;
-            bytes[i] = char(asciiLower(c));
-        }
-        lowered << (ascii ? bytes : QByteArray());
+        QByteArray bytes(0, Qt::Uninitialized); // empty, not null: an empty keyword is ASCII
+        lowered << (lowerAscii(word, &bytes) ? bytes : QByteArray());
     }
 }
 

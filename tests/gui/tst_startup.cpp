@@ -22,7 +22,12 @@ class TestStartup : public QObject
         }
         bool waitForStderr(const QByteArray &text, int timeoutMs = 15000)
         {
-            return QTest::qWaitFor([&] { return err.contains(text); }, timeoutMs);
+            if (QTest::qWaitFor([&] { return err.contains(text); }, timeoutMs))
+                return true;
+            // What the app said instead tells a slow start from a stuck one.
+            qWarning("no \"%s\" on stderr; it printed:\n%s", text.constData(),
+                     err.right(4000).constData());
+            return false;
         }
         bool terminate()
         {

@@ -22,7 +22,7 @@ class TestStartup : public QObject
         }
         bool waitForStderr(const QByteArray &text, int timeoutMs = 15000)
         {
-            if (QTest::qWaitFor([&] { return err.contains(text); }, timeoutMs))
+            if (QTest::qWaitFor([&] { return err.contains(text); }, testutil::deadline(timeoutMs)))
                 return true;
             // What the app said instead tells a slow start from a stuck one.
             qWarning("no \"%s\" on stderr; it printed:\n%s", text.constData(),
@@ -32,7 +32,7 @@ class TestStartup : public QObject
         bool terminate()
         {
             process->terminate();
-            return process->waitForFinished(10000);
+            return process->waitForFinished(testutil::deadline(10000));
         }
     };
 
@@ -63,7 +63,8 @@ private Q_SLOTS:
         Instance first;
         first.start(env);
         QVERIFY(QTest::qWaitFor(
-            [&] { return testutil::readFile(logFile()).contains("AppLaunch 7.0.0"); }, 15000));
+            [&] { return testutil::readFile(logFile()).contains("AppLaunch 7.0.0"); },
+            testutil::deadline(15000)));
         QSettings settings(settingsFile(), QSettings::IniFormat);
         QCOMPARE(settings.value("kDownload_MaxTask_Default").toInt(), 2);
         QCOMPARE(settings.value("kLocation_DownloadDir").toString(),
@@ -71,7 +72,7 @@ private Q_SLOTS:
 
         Instance second;
         second.start(env);
-        QVERIFY(second.process->waitForFinished(10000));
+        QVERIFY(second.process->waitForFinished(testutil::deadline(10000)));
         QCOMPARE(second.process->exitStatus(), QProcess::NormalExit);
         QCOMPARE(second.process->exitCode(), 0);
         QVERIFY(first.waitForStderr("active window", 5000));

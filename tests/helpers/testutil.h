@@ -42,6 +42,20 @@ inline QSettings storedSettings()
                      QStringLiteral("Clipmoor"));
 }
 
+// Deadlines for waits on another process of ours (the app starting, a helper answering): under
+// AddressSanitizer every allocation walks the stack, and a start that takes 2 s alone can take
+// several times that beside other tests, so such deadlines are stretched there. A wait still
+// ends the moment its condition holds.
+#if defined(__SANITIZE_ADDRESS__)
+constexpr int deadlineScale = 4;
+#else
+constexpr int deadlineScale = 1;
+#endif
+constexpr int deadline(int ms)
+{
+    return ms * deadlineScale;
+}
+
 inline QString helperPath(const QString &name)
 {
     return QCoreApplication::applicationDirPath() + QLatin1Char('/') + name;

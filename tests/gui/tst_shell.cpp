@@ -326,10 +326,12 @@ private Q_SLOTS:
             qputenv("DBUS_SESSION_BUS_ADDRESS", dbus);
     }
 
-    // Answers the close confirmation that is about to appear over `window` (true: OK).
+    // Answers the close confirmation that is about to appear over `window` (true: OK). The
+    // question is asked inside the close itself, so the first turn of an event loop after it is
+    // the dialog's own: no time needs to pass.
     static void answerCloseConfirmation(QWidget *window, bool ok, bool *asked)
     {
-        QTimer::singleShot(100, window, [ok, asked] {
+        QTimer::singleShot(0, window, [ok, asked] {
             for (QWidget *w : QApplication::topLevelWidgets()) {
                 if (auto *dialog = qobject_cast<CloseConfirmDlg *>(w);
                     dialog && dialog->isVisible()) {

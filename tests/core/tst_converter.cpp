@@ -89,6 +89,34 @@ class TestConverter : public QObject
     }
     QString convertFolder() const { return work->filePath("Converted"); }
 
+    // Fake ffprobe and ffmpeg first on PATH (restored by the caller from the returned value):
+    // every program notes how many of them run as it starts; ffmpeg waits for "go".
+    QByteArray fakeInspectionTools(const QString &bin)
+    {
+        QDir().mkpath(bin);
+        const QByteArray count = "d=$(dirname \"$0\"); touch \"$d/run.$$\"; "
+                                 "ls \"$d\" | grep -c '^run\\.' >> \"$d/counts\"\n";
+        const QByteArray probe = R"({"streams":[{"codec_type":"video","codec_name":"h264",)"
+                                 R"("width":64,"height":48}],"format":{"duration":"1"}})";
+        testutil::writeFile(bin + "/ffprobe", "#!/bin/sh\n" + count + "printf '" + probe +
+                                                  "'\nrm -f \"$d/run.$$\"\n");
+        testutil::writeFile(
+            bin + "/ffmpeg",
+            "#!/bin/sh\n" + count +
+                "while [ ! -e \"$d/go\" ]; do sleep 0.05; done\n"
+                "for last; do :; done; printf x > \"$last\"; rm -f \"$d/run.$$\"\n");
+        for (const char *name : {"/ffprobe", "/ffmpeg"})
+            QFile::setPermissions(bin + name, QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+        const QByteArray path = qgetenv("PATH");
+        qputenv("PATH", QFile::encodeName(bin) + ':' + path);
+        return path;
+    }
+    int runningTools(const QString &bin)
+    {
+        return QDir(bin).entryList({"run.*"}, QDir::Files | QDir::System).size();
+    }
+    int startedTools(const QString &bin) { return testutil::readFile(bin + "/counts").count('\n'); }
+
 private Q_SLOTS:
     void initTestCase()
     {
@@ -403,23 +431,7 @@ private Q_SLOTS:
     void inspectionRunsOneProgramACore()
     {
         const QString bin = work->filePath("bin");
-        QDir().mkpath(bin);
-        // Every program notes how many of them run as it starts; ffmpeg waits for "go".
-        const QByteArray count = "d=$(dirname \"$0\"); touch \"$d/run.$$\"; "
-                                 "ls \"$d\" | grep -c '^run\\.' >> \"$d/counts\"\n";
-        const QByteArray probe = R"({"streams":[{"codec_type":"video","codec_name":"h264",)"
-                                 R"("width":64,"height":48}],"format":{"duration":"1"}})";
-        testutil::writeFile(bin + "/ffprobe", "#!/bin/sh\n" + count + "printf '" + probe +
-                                                  "'\nrm -f \"$d/run.$$\"\n");
-        testutil::writeFile(
-            bin + "/ffmpeg",
-            "#!/bin/sh\n" + count +
-                "while [ ! -e \"$d/go\" ]; do sleep 0.05; done\n"
-                "for last; do :; done; printf x > \"$last\"; rm -f \"$d/run.$$\"\n");
-        for (const char *name : {"/ffprobe", "/ffmpeg"})
-            QFile::setPermissions(bin + name, QFileDevice::ReadOwner | QFileDevice::ExeOwner);
-        const QByteArray path = qgetenv("PATH");
-        qputenv("PATH", QFile::encodeName(bin) + ':' + path);
+        const QByteArray path = fakeInspectionTools(bin);
         const int cores = qBound(1, QThread::idealThreadCount(), 8);
         QStringList files;
         for (int i = 0; i < cores + 3; ++i)
@@ -427,10 +439,7 @@ private Q_SLOTS:
         QSignalSpy progress(manager, &ConvertManager::convertManagerLoadProgress);
         QSignalSpy finished(manager, &ConvertManager::convertManagerLoadFinish);
         manager->loadFiles(files);
-        auto waiting = [&] {
-            return QDir(bin).entryList({"run.*"}, QDir::Files | QDir::System).size();
-        };
-        QTRY_COMPARE_WITH_TIMEOUT(waiting(), cores, 20000);
+        QTRY_COMPARE_WITH_TIMEOUT(runningTools(bin), cores, 20000);
         // Every slot holds a file whose picture is in the making: no further file has started.
         QCOMPARE(progress.count(), cores);
         file("bin/go");
@@ -440,6 +449,22 @@ private Q_SLOTS:
         QCOMPARE(finished.first().at(0).value<QList<ConvMediaInfo>>().size(), files.size());
         for (const QByteArray &running : testutil::readFile(bin + "/counts").trimmed().split('\n'))
             QVERIFY2(running.toInt() <= cores, running.constData());
+    }
+
+    // A file already described when the loading stops is added once its picture is made.
+    void stopLoadingKeepsDescribedFiles()
+    {
+        const QString bin = work->filePath("bin");
+        const QByteArray path = fakeInspectionTools(bin);
+        QSignalSpy finished(manager, &ConvertManager::convertManagerLoadFinish);
+        manager->loadFiles({file("described.mp4")});
+        QTRY_COMPARE_WITH_TIMEOUT(startedTools(bin), 2, 20000); // its picture is in the making
+        manager->stopLoading();
+        file("bin/go");
+        const bool ended = finished.wait(30000);
+        qputenv("PATH", path);
+        QVERIFY(ended);
+        QCOMPARE(finished.first().at(0).value<QList<ConvMediaInfo>>().size(), 1);
     }
 
     void stopLoadingEndsAfterTheCurrentFile()

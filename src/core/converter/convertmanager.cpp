@@ -52,7 +52,6 @@ void ConvertManager::loadFiles(const QStringList &files)
     }
     active.clear();
     outcomes.clear();
-    probing.clear();
     inspecting.clear();
     loadReported = false;
     loadTotal = files.size();
@@ -71,7 +70,7 @@ void ConvertManager::stopLoading()
     loading = 0;
     pendingFiles.clear();
     // Files already described only finish their thumbnails.
-    const QList<LoadFileOperator *> stopping = probing;
+    const QList<LoadFileOperator *> stopping = inspecting;
     for (LoadFileOperator *op : stopping)
         op->stop();
 }
@@ -91,10 +90,8 @@ void ConvertManager::probeNext()
     const QString path = pendingFiles.takeFirst();
     auto *op = new LoadFileOperator(path, this);
     active << op;
-    probing << op;
     inspecting << op;
     connect(op, &LoadFileOperator::operatorFinished, this, &ConvertManager::onLoadOperatorFinished);
-    connect(op, &LoadFileOperator::probeFinished, this, &ConvertManager::onLoadOperatorProbed);
     op->start();
     ++loadIndex;
     Q_EMIT convertManagerLoadProgress(loadIndex, loadTotal, QFileInfo(path).fileName());
@@ -109,16 +106,10 @@ void ConvertManager::probeNext()
     }
 }
 
-void ConvertManager::onLoadOperatorProbed(LoadFileOperator *op)
-{
-    probing.removeOne(op);
-}
-
 void ConvertManager::onLoadOperatorFinished(LoadFileOperator *op, bool isError)
 {
     if (!active.contains(op))
         return;
-    probing.removeOne(op);
     inspecting.removeOne(op);
     outcomes.insert(op, isError);
     // The freed slot takes the next file before anything is shown.

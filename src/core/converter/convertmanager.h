@@ -50,7 +50,6 @@ Q_SIGNALS:
 
 public Q_SLOTS:
     void onLoadOperatorFinished(LoadFileOperator *op, bool isError);
-    void onLoadOperatorProbed(LoadFileOperator *op);
     void onConvertTaskDidStarted(ConvertTask *task);
     void onConvertTaskProgress(ConvertTask *task, float percent);
     void onConvertTaskFinished(ConvertTask *task, bool isError);
@@ -67,9 +66,8 @@ private:
     QList<ConvMediaInfo> loadedItems;
     QStringList failedFiles;
     QStringList failedReasons;
-    // The operators whose probe runs (stopping the loading stops them).
-    QList<LoadFileOperator *> probing;
-    // The operators still running a program (at most one a core).
+    // The operators still running a program (at most one a core); stopping the loading stops
+    // the ones still describing their files.
     QList<LoadFileOperator *> inspecting;
     // Operators in the order of their files, until their outcomes are passed on (in that order).
     QList<LoadFileOperator *> active;

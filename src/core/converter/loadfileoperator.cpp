@@ -107,10 +107,7 @@ void LoadFileOperator::start()
         reason = tr("empty");
     if (!reason.isEmpty()) {
         done = true;
-        QTimer::singleShot(0, this, [this] {
-            Q_EMIT probeFinished(this);
-            Q_EMIT operatorFinished(this, true);
-        });
+        QTimer::singleShot(0, this, [this] { Q_EMIT operatorFinished(this, true); });
         return;
     }
     probing = true;
@@ -157,7 +154,7 @@ void LoadFileOperator::startProcess(const QString &program, const QStringList &a
 
 void LoadFileOperator::stop()
 {
-    if (!process)
+    if (!process || !probing)
         return;
     killed = true;
     process->kill();
@@ -186,7 +183,6 @@ void LoadFileOperator::onFinished(int exitCode, QProcess::ExitStatus exitStatus)
     if (!failed && info->mediaType != ConvMediaInfo::Unusable)
         info->probe = output.trimmed();
     output.clear();
-    Q_EMIT probeFinished(this);
     if (killed || failed || info->mediaType == ConvMediaInfo::Unusable) {
         if (!killed)
             reason = exitStatus == QProcess::NormalExit ? tr("not a media file")

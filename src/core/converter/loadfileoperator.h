@@ -45,6 +45,8 @@ public:
     ~LoadFileOperator() override;
 
     void start();
+    // Stops the description of the file (the inspection then ends as stopped); a file already
+    // described only finishes its thumbnail.
     void stop();
     // The description, valid once operatorFinished was emitted; the receiver may keep it (it is
     // a child of the operator until someone takes it).
@@ -56,8 +58,6 @@ public:
     bool wasStopped() const { return killed; }
 
 Q_SIGNALS:
-    // The description is read (the thumbnail may still be in the making).
-    void probeFinished(LoadFileOperator *op);
     void operatorFinished(LoadFileOperator *op, bool isError);
 
 public Q_SLOTS:

@@ -36,11 +36,14 @@ FinishedJobsModel::FinishedJobsModel(SniffMgr *mgr, QObject *parent)
     rows.reserve(size_t(withRoom(listed.size())));
     keyOf.reserve(withRoom(listed.size()));
     qint64 letters = 0;
-    for (SniffTask *task : listed)
-        letters += task->title().size();
+    for (auto it = listed.crbegin(); it != listed.crend(); ++it) {
+        keyOf.append({*it, topKey});
+        rows.push_back({*it, topKey++, (*it)->title(), {0, -1}});
+        letters += rows.back().title.size();
+    }
     lowered.reserve(withRoom(letters));
-    for (auto it = listed.crbegin(); it != listed.crend(); ++it)
-        rows.push_back(makeRow(*it, topKey++));
+    for (Row &row : rows)
+        row.span = lowerTitle(row.title);
     sortKeys();
     connect(mgr, &SniffMgr::mgrAddDownloadedTask, this, &FinishedJobsModel::onAdded);
     connect(mgr, &SniffMgr::finishedTaskRemoved, this, &FinishedJobsModel::onRemoved);

@@ -50,8 +50,8 @@ private Q_SLOTS:
              {"video_quality", "720P"}},
             {{"fromPlaylist", "x"}, {"k", QString(200, 'x')}},
             {{"zz", "1"}, {"media_type", "audio"}, {"A", ""}, {"metadata", ""}},
-            // Read one after the other: options a list repeats are kept once, and these two are
-            // not the same (an empty text is written, a missing one is not).
+            // Read one after the other in one list: options a list repeats are kept once, and
+            // these two are not the same (an empty text is written, a missing one is not).
             {{"media_type", "audio"}, {"video_quality", ""}},
             {{"media_type", "audio"}},
         };
@@ -73,22 +73,29 @@ private Q_SLOTS:
                 << QVariant(payloads[2]);
             return bytes;
         };
-        const auto readWrite = [](const QByteArray &bytes, JobRecord *job) {
+        const auto written = [](const JobRecord &job) {
+            QByteArray bytes;
+            QDataStream out(&bytes, QIODevice::WriteOnly);
+            tasklist::writeRecord(out, job);
+            return bytes;
+        };
+        const auto readWrite = [&written](const QByteArray &bytes, JobRecord *job) {
             QDataStream in(bytes);
-            if (!tasklist::readRecord(in, job))
-                return QByteArray();
-            QByteArray again;
-            QDataStream out(&again, QIODevice::WriteOnly);
-            tasklist::writeRecord(out, *job);
-            return again;
+            return tasklist::readRecord(in, job) ? written(*job) : QByteArray();
         };
         const QByteArray none[3];
-        for (const Map &map : maps) {
-            JobRecord job;
-            QCOMPARE(readWrite(older(map, none), &job), older(map, none));
-            QVERIFY(*job.options == DownloadOptions::fromMap(map));
-            QCOMPARE(job.options->toMap().value("metadata").isNull(),
-                     map.value("metadata").isNull());
+        QByteArray list;
+        QDataStream(&list, QIODevice::WriteOnly) << qint32(maps.size());
+        for (const Map &map : maps)
+            list += older(map, none);
+        QDataStream listed(list);
+        const tasklist::Records jobs = tasklist::read(listed.device());
+        QCOMPARE(jobs.size(), maps.size());
+        for (int i = 0; i < maps.size(); ++i) {
+            QCOMPARE(written(jobs.at(i)), older(maps.at(i), none));
+            QVERIFY(*jobs.at(i).options == DownloadOptions::fromMap(maps.at(i)));
+            QCOMPARE(jobs.at(i).options->toMap().value("metadata").isNull(),
+                     maps.at(i).value("metadata").isNull());
         }
         QVERIFY(DownloadOptions::fromMap({{"fromPlaylist", "x"}}).sendsUsageEvents() == false);
 

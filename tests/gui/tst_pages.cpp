@@ -693,6 +693,36 @@ private Q_SLOTS:
         fixture::clearFinished(mgr);
     }
 
+    // A list read in stages joins below the rows there are, in the engine's order, and a job
+    // finishing meanwhile comes first; each row is found again by its job.
+    void aListReadInStagesJoinsBelowInTheEnginesOrder()
+    {
+        fixture::clearFinished(mgr);
+        mgr->deleteAllDownloading();
+        for (int i = 0; i < SniffMgr::kLoadChunk + 10; ++i)
+            mgr->restoreJob(fixture::finished(QStringLiteral("http://127.0.0.1:9/s%1").arg(i),
+                                              QString::number(i)),
+                            SniffTask::Place::Done);
+        mgr->restoreJob(fixture::finished("http://127.0.0.1:9/p", "p"), SniffTask::Place::Private);
+        QVERIFY(mgr->saveNow());
+        SniffMgr staged;
+        FinishedJobsModel jobs(&staged);
+        QSignalSpy loaded(&staged, &SniffMgr::loadingFinished);
+        staged.loadInStages();
+        QSignalSpy chunk(&staged, &SniffMgr::finishedJobsLoaded);
+        QVERIFY(chunk.wait(20000));
+        SniffTask *newest = staged.addFinished(fixture::finished("http://127.0.0.1:9/n", "n"));
+        QVERIFY(!loaded.isEmpty() || loaded.wait(20000));
+        const QList<SniffTask *> listed = staged.doneList() + staged.privateList();
+        QCOMPARE(listed.first(), newest);
+        QCOMPARE(jobs.rowCount(), listed.size());
+        for (int row = 0; row < listed.size(); ++row) {
+            QCOMPARE(jobs.taskAt(row), listed.at(row));
+            QCOMPARE(jobs.rowOf(listed.at(row)), row);
+        }
+        fixture::clearFinished(mgr);
+    }
+
     void renamingChecksNamesAndAsksBeforeTakingAnUsedOne()
     {
         QTemporaryDir folder;

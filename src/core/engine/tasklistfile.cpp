@@ -88,17 +88,19 @@ bool identical(const DownloadOptions &a, const DownloadOptions &b)
            (!a.metadata || sameNull(*a.metadata, *b.metadata));
 }
 
-// The options of a record, shared with the record read before when they are the same: a list
-// repeats the options of one page or playlist job after job. Per thread, as the reading.
-void keepOptions(JobRecord *record, const DownloadOptions &options)
+using SharedOptions = decltype(JobRecord::options);
+
+// The options of a record, shared with those of the record read before (`previous`, which
+// then holds these) when they are the same: a list repeats the options of one page or playlist
+// job after job.
+void keepOptions(JobRecord *record, const DownloadOptions &options, SharedOptions *previous)
 {
-    thread_local decltype(JobRecord::options) previous;
-    if (!previous.isAbsent() && identical(options, *previous)) {
-        record->options.shareWith(previous);
+    if (!previous->isAbsent() && identical(options, **previous)) {
+        record->options.shareWith(*previous);
         return;
     }
     record->options = options;
-    previous.shareWith(record->options);
+    previous->shareWith(record->options);
 }
 } // namespace
 
@@ -164,7 +166,10 @@ void writeRecord(QDataStream &stream, const Record &r)
     listfile::writeByteArrayVariant(stream, protocol::storedLine(r.progress));
 }
 
-bool readRecord(QDataStream &stream, Record *record)
+namespace {
+
+// A record of a list; `previous` carries the options of the record read before it.
+bool readRecordAfter(QDataStream &stream, Record *record, SharedOptions *previous)
 {
     QByteArray info, finished, progress;
     readText(stream, &record->url);
@@ -182,9 +187,17 @@ bool readRecord(QDataStream &stream, Record *record)
     record->media = protocol::readMediaInfo(info);
     record->result = protocol::readResult(finished);
     record->progress = protocol::readProgress(progress);
-    keepOptions(record, options);
+    keepOptions(record, options, previous);
     shareRepeatedTexts(record);
     return true;
+}
+
+} // namespace
+
+bool readRecord(QDataStream &stream, Record *record)
+{
+    SharedOptions previous;
+    return readRecordAfter(stream, record, &previous);
 }
 
 QByteArray serialize(const Records &records)
@@ -239,9 +252,10 @@ Records read(QIODevice *device, const QString &nameForLog)
     // count is the file's word: no more records than the bytes left could hold are expected.
     const qint64 left = device->isSequential() ? 0 : device->size() - device->pos();
     records.reserve(int(qBound<qint64>(0, count, left / kLeastRecordBytes)));
+    SharedOptions previous;
     for (qint32 i = 0; i < count && stream.status() == QDataStream::Ok; ++i) {
         Record record;
-        if (!readRecord(stream, &record)) {
+        if (!readRecordAfter(stream, &record, &previous)) {
             writeLog(kTag, QStringLiteral("%1 is damaged after %2 records")
                                .arg(nameForLog)
                                .arg(records.size()));

@@ -16,26 +16,34 @@
 
 using namespace mediaroles;
 
+namespace {
+
+// The room made for a list of `size` and what joins it while it is shown: a block the size of
+// the whole list, grown by one more row, is copied and its new memory touched page by page, in
+// the turn that shows that row.
+int withRoom(qint64 size)
+{
+    return int(std::min<qint64>(size + size / 16 + 64, std::numeric_limits<int>::max() / 2));
+}
+
+} // namespace
+
 FinishedJobsModel::FinishedJobsModel(SniffMgr *mgr, QObject *parent)
     : QAbstractListModel(parent)
     , mgr(mgr)
 {
     const QList<SniffTask *> listed = mgr->doneList() + mgr->privateList();
-    rows = QVector<SniffTask *>(listed.begin(), listed.end());
-    keys.reserve(rows.size());
-    keyOf.reserve(rows.size());
-    titles.reserve(rows.size());
-    spans.reserve(rows.size());
+    rows.reserve(size_t(withRoom(listed.size())));
+    keyOf.reserve(withRoom(listed.size()));
     qint64 letters = 0;
-    for (SniffTask *task : qAsConst(rows)) {
-        keys << backKey;
-        keyOf.append({task, backKey++});
-        titles << task->title();
-        letters += titles.last().size();
+    for (auto it = listed.crbegin(); it != listed.crend(); ++it) {
+        keyOf.append({*it, topKey});
+        rows.push_back({*it, topKey++, (*it)->title(), {0, -1}});
+        letters += rows.back().title.size();
     }
-    lowered.reserve(int(std::min<qint64>(letters, std::numeric_limits<int>::max() / 2)));
-    for (const QString &title : qAsConst(titles))
-        spans << lowerTitle(title);
+    lowered.reserve(withRoom(letters));
+    for (Row &row : rows)
+        row.span = lowerTitle(row.title);
     sortKeys();
     connect(mgr, &SniffMgr::mgrAddDownloadedTask, this, &FinishedJobsModel::onAdded);
     connect(mgr, &SniffMgr::finishedTaskRemoved, this, &FinishedJobsModel::onRemoved);
@@ -54,7 +62,7 @@ FinishedJobsModel::FinishedJobsModel(SniffMgr *mgr, QObject *parent)
 
 int FinishedJobsModel::rowCount(const QModelIndex &parent) const
 {
-    return parent.isValid() ? 0 : rows.size();
+    return parent.isValid() ? 0 : int(rows.size());
 }
 
 bool FinishedJobsModel::byTask(const TaskKey &a, const TaskKey &b)
@@ -93,26 +101,23 @@ int FinishedJobsModel::rowOf(const SniffTask *task) const
     const TaskKey *found = keyEntry(task);
     if (!found)
         return -1;
-    const auto it = std::lower_bound(keys.cbegin(), keys.cend(), found->key);
-    return it != keys.cend() && *it == found->key ? int(it - keys.cbegin()) : -1;
+    const auto it = std::lower_bound(rows.cbegin(), rows.cend(), found->key,
+                                     [](const Row &row, qint64 key) { return row.key < key; });
+    return it != rows.cend() && it->key == found->key ? int(rows.cend() - it) - 1 : -1;
 }
 
-void FinishedJobsModel::insertRow(int row, SniffTask *task, qint64 key)
+FinishedJobsModel::Row FinishedJobsModel::makeRow(SniffTask *task, qint64 key)
 {
-    rows.insert(row, task);
-    keys.insert(row, key);
-    titles.insert(row, task->title());
-    spans.insert(row, lowerTitle(titles.at(row)));
     keyOf.append({task, key});
+    QString title = task->title();
+    const Span span = lowerTitle(title);
+    return {task, key, std::move(title), span};
 }
 
 void FinishedJobsModel::removeRow(int row)
 {
     dropLowered(row);
-    rows.remove(row);
-    keys.remove(row);
-    titles.remove(row);
-    spans.remove(row);
+    rows.erase(rows.end() - 1 - row);
 }
 
 FinishedJobsModel::Span FinishedJobsModel::lowerTitle(const QString &title)
@@ -126,7 +131,7 @@ FinishedJobsModel::Span FinishedJobsModel::lowerTitle(const QString &title)
 
 void FinishedJobsModel::dropLowered(int row)
 {
-    Span &span = spans[row];
+    Span &span = rowAt(row).span;
     if (span.size <= 0)
         return;
     unusedLowered += span.size;
@@ -136,7 +141,8 @@ void FinishedJobsModel::dropLowered(int row)
     // Mostly bytes of titles gone: the titles of the rows there are, packed again.
     QByteArray packed;
     packed.reserve(lowered.size() - unusedLowered);
-    for (Span &kept : spans) {
+    for (Row &row : rows) {
+        Span &kept = row.span;
         if (kept.size < 0)
             continue;
         const int offset = packed.size();
@@ -149,10 +155,10 @@ void FinishedJobsModel::dropLowered(int row)
 
 bool FinishedJobsModel::titleMatches(int row, const TitleMatcher &matcher) const
 {
-    const Span span = spans.at(row);
-    if (span.size < 0)
-        return matcher.matches(titles.at(row));
-    return matcher.matchesLowered(lowered.constData() + span.offset, span.size, titles.at(row));
+    const Row &r = rowAt(row);
+    if (r.span.size < 0)
+        return matcher.matches(r.title);
+    return matcher.matchesLowered(lowered.constData() + r.span.offset, r.span.size, r.title);
 }
 
 void FinishedJobsModel::onAdded(SniffTask *task)
@@ -161,7 +167,7 @@ void FinishedJobsModel::onAdded(SniffTask *task)
         return;
     // The newest first: one row more, nothing rebuilt.
     beginInsertRows(QModelIndex(), 0, 0);
-    insertRow(0, task, --frontKey);
+    rows.push_back(makeRow(task, topKey++));
     endInsertRows();
 }
 
@@ -173,9 +179,17 @@ void FinishedJobsModel::onLoaded(SniffTask::Place place, int count)
         place == SniffTask::Place::Private ? mgr->privateList() : mgr->doneList();
     if (count <= 0 || count > list.size())
         return;
-    beginInsertRows(QModelIndex(), rows.size(), rows.size() + count - 1);
-    for (int i = list.size() - count; i < list.size(); ++i)
-        insertRow(rows.size(), list.at(i), backKey++);
+    const int end = int(rows.size());
+    beginInsertRows(QModelIndex(), end, end + count - 1);
+    // Keys below every row's, the last row's lowest; the rows there are move once.
+    std::vector<Row> added;
+    added.reserve(size_t(count));
+    const qint64 lowest = bottomKey - count;
+    for (int k = 0; k < count; ++k)
+        added.push_back(makeRow(list.at(list.size() - 1 - k), lowest + k));
+    bottomKey = lowest;
+    rows.insert(rows.begin(), std::make_move_iterator(added.begin()),
+                std::make_move_iterator(added.end()));
     sortKeys();
     endInsertRows();
 }
@@ -204,10 +218,10 @@ void FinishedJobsModel::onChanged(SniffTask *task)
     if (row < 0)
         return;
     const QString title = task->title();
-    if (title != titles.at(row)) {
+    if (title != rowAt(row).title) {
         dropLowered(row);
-        titles[row] = title;
-        spans[row] = lowerTitle(title);
+        rowAt(row).span = lowerTitle(title);
+        rowAt(row).title = title;
     }
     Q_EMIT dataChanged(index(row), index(row));
 }
@@ -225,15 +239,15 @@ void FinishedJobsModel::onMoved(SniffTask *task)
     beginMoveRows(QModelIndex(), row, row, QModelIndex(), 0);
     removeRow(row);
     forgetKey(task);
-    insertRow(0, task, --frontKey);
+    rows.push_back(makeRow(task, topKey++));
     endMoveRows();
     Q_EMIT dataChanged(index(0), index(0));
 }
 
 void FinishedJobsModel::refreshAll()
 {
-    if (!rows.isEmpty())
-        Q_EMIT dataChanged(index(0), index(rows.size() - 1));
+    if (!rows.empty())
+        Q_EMIT dataChanged(index(0), index(int(rows.size()) - 1));
 }
 
 QString FinishedJobsModel::shownThumbnail(SniffTask *task) const

@@ -3,8 +3,9 @@
 // The finished downloads as one model (the engine's done list, then its private list) that
 // follows the engine's signals, and the one filter every view of them goes through: a public
 // view (the "All" list, the converted page) never shows a private job, the private view shows
-// only those; the filter also carries the search. A row costs a pointer; its facts are the job's
-// typed record, read through the media roles (gui/widgets/mediaroles.h) when the row is painted.
+// only those; the filter also carries the search. A row costs four words (the job, its key, its
+// title and where the title lies lowered); its facts are the job's typed record, read through
+// the media roles (gui/widgets/mediaroles.h) when the row is painted.
 
 #include <QAbstractListModel>
 #include <QAbstractProxyModel>
@@ -14,6 +15,8 @@
 #include <QVector>
 
 #include "core/engine/snifftask.h"
+
+#include <vector>
 
 class QPixmap;
 class SniffMgr;
@@ -27,7 +30,10 @@ public:
     int rowCount(const QModelIndex &parent = QModelIndex()) const override;
     QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
 
-    SniffTask *taskAt(int row) const { return rows.value(row); }
+    SniffTask *taskAt(int row) const
+    {
+        return row >= 0 && row < int(rows.size()) ? rowAt(row).task : nullptr;
+    }
     // The search's answer for the row, from the titles kept beside the rows: a search reads
     // them one after another without visiting every job, and a plain-ASCII title (most of
     // them) lowered in one block of bytes with the others, rather than in a string of its own.
@@ -46,28 +52,42 @@ private:
     void onThumbnailFetched(const QString &url, const QPixmap &pixmap);
 
     SniffMgr *mgr;
-    void insertRow(int row, SniffTask *task, qint64 key);
-    void removeRow(int row);
     // Where a row's lowered title lies in `lowered`; a size below 0 when it is not plain ASCII.
     struct Span
     {
         int offset;
         int size;
     };
+    // A row: its job, its key, its title (shared with the job's record) and its lowered title.
+    struct Row
+    {
+        SniffTask *task;
+        qint64 key;
+        QString title;
+        Span span;
+    };
+    // The rows from the last to the first, so that a row joining at the top (a finished
+    // download) moves no other. Their keys ascend in that order: a row added at the top takes a
+    // key above every other, one added at the bottom a key below; a task's row is found from its
+    // key by halving.
+    std::vector<Row> rows;
+    // Above every row's key: the next row at the top takes it.
+    qint64 topKey = 0;
+    // No row's key is below it: the next row at the bottom takes the key below.
+    qint64 bottomKey = 0;
+    const Row &rowAt(int row) const { return rows[rows.size() - 1 - size_t(row)]; }
+    Row &rowAt(int row) { return rows[rows.size() - 1 - size_t(row)]; }
+    // A row for the task, its key kept by task.
+    Row makeRow(SniffTask *task, qint64 key);
+    void removeRow(int row);
     Span lowerTitle(const QString &title);
     // The row's lowered title is no longer needed (its title changes or the row goes).
     void dropLowered(int row);
 
-    QVector<SniffTask *> rows;
-    QVector<QString> titles; // shared with the jobs' records
-    QVector<Span> spans;
     // The plain-ASCII titles lowered, one after another; the bytes of titles changed or removed
     // stay until they are half of it.
     QByteArray lowered;
     int unusedLowered = 0;
-    // Each row's key, ascending with the rows: a row that comes first takes a key below every
-    // other, one that comes last a key above. A task's row is found from its key by halving.
-    QVector<qint64> keys;
     // Each task's key, by task: sorted by the task's address up to `keysSorted`, the rows added
     // since after it (a list being read adds thousands at a time), merged when a row is looked
     // up (a list's rows are merged as they join). Two words a row, where a hash would take a
@@ -83,8 +103,6 @@ private:
     void forgetKey(const SniffTask *task);
     mutable QVector<TaskKey> keyOf;
     mutable int keysSorted = 0;
-    qint64 frontKey = 0;
-    qint64 backKey = 0;
     // Rows whose remote thumbnail is being fetched, by address.
     mutable QMultiHash<QString, SniffTask *> awaiting;
     // Rows whose picture is being made of their file, by the file's path.

@@ -94,7 +94,7 @@ private Q_SLOTS:
 
         JobRecord job;
         QDataStream in(readWrite(older({}, lines), &job));
-        QCOMPARE(job.media.title, QString::fromUtf8("Clip \"\u00e9\""));
+        QCOMPARE(job.media.title.toString(), QString::fromUtf8("Clip \"\u00e9\""));
         QVERIFY(job.media.hiddenThumb && !job.media.live && job.media.playlistCount == 3);
         QCOMPARE(job.result.fileSize, qint64(73400320));
         QCOMPARE(job.progress->fraction, 1.0);

@@ -80,7 +80,7 @@ public:
     const protocol::Progress &progress() const { return rec->progress; }
     const protocol::ConversionProgress &conversion() const { return conversionValue; }
     const protocol::Result &result() const { return rec->result; }
-    const QString &title() const { return rec->media.title; }
+    QString title() const { return rec->media.title; }
     // The title, or the file's name when the page gave none.
     QString shownTitle() const;
     QString filePath() const { return rec->media.filePath; }
@@ -181,10 +181,10 @@ class TitleMatcher
 public:
     explicit TitleMatcher(const QStringList &keywords);
     bool matches(const QString &title) const;
-    // The same answer for a plain-ASCII title given also as `size` bytes lowered by lowerAscii:
-    // a keyword of plain ASCII is then a byte search (a list that keeps its titles lowered side
-    // by side reads them in one sweep).
-    bool matchesLowered(const char *text, int size, const QString &title) const;
+    // The same answer for a plain-ASCII title given as `size` bytes lowered by lowerAscii: a
+    // keyword of plain ASCII is then a byte search (a list that keeps its titles lowered side by
+    // side reads them in one sweep, and needs to keep no other form of them).
+    bool matchesLowered(const char *text, int size) const;
     // Appends the title lowered, one byte a letter, and returns true when it is plain ASCII;
     // otherwise leaves `into` as it was and returns false.
     static bool lowerAscii(const QString &title, QByteArray *into);

@@ -1,6 +1,9 @@
 #include "core/foundation/compacttext.h"
 
 #include <QHashFunctions>
+#include <QVarLengthArray>
+
+#include <algorithm>
 
 #include <cstddef>
 #include <cstdlib>
@@ -34,24 +37,80 @@ bool surrogatesPaired(const QString &text)
 }
 } // namespace
 
-CompactText::Block *CompactText::allocate(int size)
+namespace {
+// A block begins with the count of its holders; its pieces follow, each at a multiple of four
+// bytes.
+constexpr quint32 kHead = sizeof(QAtomicInt);
+} // namespace
+
+CompactText::Piece *CompactText::allocate(int size)
 {
-    void *memory = std::malloc(offsetof(Block, bytes) + size_t(size));
+    void *memory = std::malloc(kHead + offsetof(Piece, bytes) + size_t(size));
     if (!memory)
         throw std::bad_alloc();
-    Block *block = new (memory) Block;
-    block->holders.storeRelaxed(1);
-    block->size = size;
-    return block;
+    new (memory) QAtomicInt(1);
+    Piece *piece = new (static_cast<char *>(memory) + kHead) Piece;
+    piece->back = kHead;
+    piece->size = size;
+    return piece;
 }
 
 void CompactText::release()
 {
-    if (d && d->size > 0 && !d->holders.deref()) {
-        d->~Block();
-        std::free(d);
-    }
+    if (d && d->size > 0 && !holders().deref())
+        std::free(reinterpret_cast<char *>(d) - d->back);
     d = nullptr;
+}
+
+void CompactText::pack(CompactText *const *texts, int count)
+{
+    const auto pieceBytes = [](int size) {
+        return quint32(offsetof(Piece, bytes) + size_t(size) + 3) & ~quint32(3);
+    };
+    // Which text's piece each text takes: its own, that of an equal text before it, or none
+    // (null and empty texts, and a text named twice).
+    QVarLengthArray<int, 8> source(count);
+    qint64 bytes = kHead;
+    int holders = 0;
+    for (int i = 0; i < count; ++i) {
+        source[i] = -1;
+        if (texts[i]->isEmpty() || std::find(texts, texts + i, texts[i]) != texts + i)
+            continue;
+        ++holders;
+        source[i] = i;
+        for (int j = 0; j < i && source[i] == i; ++j) {
+            if (source[j] == j && *texts[j] == *texts[i])
+                source[i] = j;
+        }
+        if (source[i] == i)
+            bytes += pieceBytes(texts[i]->d->size);
+    }
+    // Huge texts (which no list holds) stay as they are.
+    if (holders == 0 || bytes > (qint64(1) << 30))
+        return;
+    char *block = static_cast<char *>(std::malloc(size_t(bytes)));
+    if (!block)
+        throw std::bad_alloc();
+    new (block) QAtomicInt(holders);
+    QVarLengthArray<Piece *, 8> pieces(count);
+    quint32 at = kHead;
+    for (int i = 0; i < count; ++i) {
+        if (source[i] != i)
+            continue;
+        const Piece *from = texts[i]->d;
+        Piece *piece = new (block + at) Piece;
+        piece->back = at;
+        piece->size = from->size;
+        std::memcpy(piece->bytes, from->bytes, size_t(from->size));
+        pieces[i] = piece;
+        at += pieceBytes(from->size);
+    }
+    for (int i = 0; i < count; ++i) {
+        if (source[i] < 0)
+            continue;
+        texts[i]->release();
+        texts[i]->d = pieces[source[i]];
+    }
 }
 
 CompactText::CompactText(const QString &text)
@@ -59,7 +118,7 @@ CompactText::CompactText(const QString &text)
     if (text.isNull())
         return;
     if (text.isEmpty()) {
-        static Block empty{QAtomicInt(1), 0, {0}};
+        static Piece empty{0, 0, {0}};
         d = &empty;
         return;
     }

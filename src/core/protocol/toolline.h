@@ -52,7 +52,7 @@ QString failureText(FailureKind kind);
 // marks, kept in the same stored line.
 struct MediaInfo
 {
-    QString title;
+    CompactText title;
     CompactText thumbnail;  // the picture's address
     QString localThumbnail; // a picture the tool made itself
     CompactText filePath;   // where the result is (or will be) saved

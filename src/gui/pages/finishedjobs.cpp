@@ -26,16 +26,20 @@ FinishedJobsModel::FinishedJobsModel(SniffMgr *mgr, QObject *parent)
     keyOf.reserve(rows.size());
     titles.reserve(rows.size());
     spans.reserve(rows.size());
+    QVector<QString> all;
+    all.reserve(rows.size());
     qint64 letters = 0;
     for (SniffTask *task : qAsConst(rows)) {
         keys << backKey;
         keyOf.append({task, backKey++});
-        titles << task->title();
-        letters += titles.last().size();
+        all << task->title();
+        letters += all.last().size();
     }
     lowered.reserve(int(std::min<qint64>(letters, std::numeric_limits<int>::max() / 2)));
-    for (const QString &title : qAsConst(titles))
+    for (const QString &title : qAsConst(all)) {
         spans << lowerTitle(title);
+        titles << (spans.last().size < 0 ? title : QString());
+    }
     sortKeys();
     connect(mgr, &SniffMgr::mgrAddDownloadedTask, this, &FinishedJobsModel::onAdded);
     connect(mgr, &SniffMgr::finishedTaskRemoved, this, &FinishedJobsModel::onRemoved);
@@ -101,8 +105,9 @@ void FinishedJobsModel::insertRow(int row, SniffTask *task, qint64 key)
 {
     rows.insert(row, task);
     keys.insert(row, key);
-    titles.insert(row, task->title());
-    spans.insert(row, lowerTitle(titles.at(row)));
+    const QString title = task->title();
+    spans.insert(row, lowerTitle(title));
+    titles.insert(row, spans.at(row).size < 0 ? title : QString());
     keyOf.append({task, key});
 }
 
@@ -152,7 +157,7 @@ bool FinishedJobsModel::titleMatches(int row, const TitleMatcher &matcher) const
     const Span span = spans.at(row);
     if (span.size < 0)
         return matcher.matches(titles.at(row));
-    return matcher.matchesLowered(lowered.constData() + span.offset, span.size, titles.at(row));
+    return matcher.matchesLowered(lowered.constData() + span.offset, span.size);
 }
 
 void FinishedJobsModel::onAdded(SniffTask *task)
@@ -204,10 +209,16 @@ void FinishedJobsModel::onChanged(SniffTask *task)
     if (row < 0)
         return;
     const QString title = task->title();
-    if (title != titles.at(row)) {
+    const Span span = spans.at(row);
+    QByteArray now;
+    const bool same = span.size < 0 ? title == titles.at(row)
+                                    : TitleMatcher::lowerAscii(title, &now) &&
+                                          QByteArray::fromRawData(lowered.constData() + span.offset,
+                                                                  span.size) == now;
+    if (!same) {
         dropLowered(row);
-        titles[row] = title;
         spans[row] = lowerTitle(title);
+        titles[row] = spans.at(row).size < 0 ? title : QString();
     }
     Q_EMIT dataChanged(index(row), index(row));
 }

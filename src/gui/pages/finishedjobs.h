@@ -59,7 +59,8 @@ private:
     void dropLowered(int row);
 
     QVector<SniffTask *> rows;
-    QVector<QString> titles; // shared with the jobs' records
+    // The titles that are not plain ASCII (a null text for the others, which `lowered` holds).
+    QVector<QString> titles;
     QVector<Span> spans;
     // The plain-ASCII titles lowered, one after another; the bytes of titles changed or removed
     // stay until they are half of it.

@@ -307,7 +307,7 @@ QVariant FinishedJobsModel::data(const QModelIndex &index, int role) const
     case AudioRole:
         return isAudioFormat(result.fileType) || result.resolution == QLatin1String("0x0");
     case SubtitleRole:
-        return !result.subtitlePath.isEmpty();
+        return !result.details->subtitlePath.isEmpty();
     case DateRole:
         return result.finishedAt > 0 ? QDateTime::fromSecsSinceEpoch(result.finishedAt)
                                      : QDateTime();

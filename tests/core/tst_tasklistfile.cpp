@@ -127,7 +127,7 @@ private Q_SLOTS:
 
     // The address and the folders come back as they went in, whatever they hold: null and empty
     // stay apart, text beyond ASCII, a NUL, a surrogate pair and a surrogate without its other
-    // half (which UTF-8 cannot carry) included; the job reads them the same.
+    // half (which UTF-8 cannot carry), and a long text included; the job reads them the same.
     void textsOfEveryKindComeBackAsTheyWent()
     {
         const QChar lone[] = {QChar(0xD83D), QLatin1Char('x'), QChar(0xDE00)};
@@ -141,6 +141,7 @@ private Q_SLOTS:
             QString(lone, 1) + QStringLiteral("/tail"),
             QStringLiteral("a") + QChar(0) + QStringLiteral("b"),
             QString(3000, QChar(0x4E00)),
+            QString(0xFFFF, QLatin1Char('x')), // as long as a text can be with its size inline
         };
         for (const QString &text : texts) {
             QByteArray bytes;

@@ -45,20 +45,27 @@ constexpr quint32 kHead = sizeof(QAtomicInt);
 
 CompactText::Piece *CompactText::allocate(int size)
 {
-    void *memory = std::malloc(kHead + offsetof(Piece, bytes) + size_t(size));
+    const bool isLong = size >= kLong;
+    const size_t head = kHead + (isLong ? sizeof(qint32) : 0);
+    void *memory = std::malloc(head + offsetof(Piece, bytes) + size_t(size));
     if (!memory)
         throw std::bad_alloc();
     new (memory) QAtomicInt(1);
-    Piece *piece = new (static_cast<char *>(memory) + kHead) Piece;
-    piece->back = kHead;
-    piece->size = size;
+    char *at = static_cast<char *>(memory) + head;
+    if (isLong) {
+        const qint32 longSize = size;
+        std::memcpy(at - sizeof longSize, &longSize, sizeof longSize);
+    }
+    Piece *piece = new (at) Piece;
+    piece->back = quint16(head / 4);
+    piece->shortSize = isLong ? kLong : quint16(size);
     return piece;
 }
 
 void CompactText::release()
 {
-    if (d && d->size > 0 && !holders().deref())
-        std::free(reinterpret_cast<char *>(d) - d->back);
+    if (d && d->shortSize > 0 && !holders().deref())
+        std::free(reinterpret_cast<char *>(d) - 4 * d->back);
     d = nullptr;
 }
 
@@ -68,13 +75,14 @@ void CompactText::pack(CompactText *const *texts, int count)
         return quint32(offsetof(Piece, bytes) + size_t(size) + 3) & ~quint32(3);
     };
     // Which text's piece each text takes: its own, that of an equal text before it, or none
-    // (null and empty texts, and a text named twice).
+    // (null and empty texts, long ones, and a text named twice).
     QVarLengthArray<int, 8> source(count);
     qint64 bytes = kHead;
     int holders = 0;
     for (int i = 0; i < count; ++i) {
         source[i] = -1;
-        if (texts[i]->isEmpty() || std::find(texts, texts + i, texts[i]) != texts + i)
+        if (texts[i]->isEmpty() || texts[i]->d->shortSize == kLong ||
+            std::find(texts, texts + i, texts[i]) != texts + i)
             continue;
         ++holders;
         source[i] = i;
@@ -83,10 +91,10 @@ void CompactText::pack(CompactText *const *texts, int count)
                 source[i] = j;
         }
         if (source[i] == i)
-            bytes += pieceBytes(texts[i]->d->size);
+            bytes += pieceBytes(texts[i]->d->shortSize);
     }
-    // Huge texts (which no list holds) stay as they are.
-    if (holders == 0 || bytes > (qint64(1) << 30))
+    // Every piece must lie within reach of the block's start.
+    if (holders == 0 || bytes > 4 * qint64(0xFFFF))
         return;
     char *block = static_cast<char *>(std::malloc(size_t(bytes)));
     if (!block)
@@ -99,11 +107,11 @@ void CompactText::pack(CompactText *const *texts, int count)
             continue;
         const Piece *from = texts[i]->d;
         Piece *piece = new (block + at) Piece;
-        piece->back = at;
-        piece->size = from->size;
-        std::memcpy(piece->bytes, from->bytes, size_t(from->size));
+        piece->back = quint16(at / 4);
+        piece->shortSize = from->shortSize;
+        std::memcpy(piece->bytes, from->bytes, from->shortSize);
         pieces[i] = piece;
-        at += pieceBytes(from->size);
+        at += pieceBytes(from->shortSize);
     }
     for (int i = 0; i < count; ++i) {
         if (source[i] < 0)
@@ -145,27 +153,28 @@ QString CompactText::toString() const
 {
     if (!d)
         return QString();
-    if (d->size == 0)
+    const int size = this->size();
+    if (size == 0)
         return QString(QLatin1String(""));
     if (d->bytes[0] == kUtf16Mark) {
         // The units follow the mark unaligned: copied, not pointed at.
-        QString text((d->size - 1) / int(sizeof(QChar)), Qt::Uninitialized);
+        QString text((size - 1) / int(sizeof(QChar)), Qt::Uninitialized);
         std::memcpy(text.data(), d->bytes + 1, size_t(text.size()) * sizeof(QChar));
         return text;
     }
-    return QString::fromUtf8(d->bytes, d->size);
+    return QString::fromUtf8(d->bytes, size);
 }
 
 bool operator==(const CompactText &a, const CompactText &b)
 {
     if (a.d == b.d)
         return true;
-    if (!a.d || !b.d || a.d->size != b.d->size)
+    if (!a.d || !b.d || a.size() != b.size())
         return false;
-    return std::memcmp(a.d->bytes, b.d->bytes, size_t(a.d->size)) == 0;
+    return std::memcmp(a.d->bytes, b.d->bytes, size_t(a.size())) == 0;
 }
 
 uint qHash(const CompactText &text, uint seed)
 {
-    return text.d ? qHashBits(text.d->bytes, size_t(text.d->size), seed) : seed;
+    return text.d ? qHashBits(text.d->bytes, size_t(text.size()), seed) : seed;
 }

@@ -13,6 +13,7 @@
 #include <QAtomicInt>
 #include <QString>
 
+#include <cstring>
 #include <utility>
 
 class CompactText
@@ -46,7 +47,7 @@ public:
     QString toString() const;
     operator QString() const { return toString(); } // NOLINT: see above
 
-    bool isEmpty() const { return !d || d->size == 0; }
+    bool isEmpty() const { return !d || d->shortSize == 0; }
     bool isNull() const { return !d; }
 
     // Keeps the texts in one block of their exact sizes, equal texts once: a value that holds
@@ -64,24 +65,35 @@ public:
     friend bool operator!=(const QString &a, const CompactText &b) { return !(b == a); }
 
 private:
-    // The kept form behind its size and the distance back to the start of its block, where the
-    // count of the block's holders is: a block holds one text, or the texts of one value
-    // packed (a QByteArray would add a header of three times that, and a terminating zero).
-    // Copies share the block; the empty text is one that is never freed.
+    // The kept form behind its size and the distance back to the start of its block (in steps
+    // of four bytes), where the count of the block's holders is: a block holds one text, or
+    // the texts of one value packed (a QByteArray would add a header of six times that, and a
+    // terminating zero). A text of kLong bytes or more has its size in the four bytes before
+    // the header, and a block of its own. Copies share the block; the empty text is one that
+    // is never freed.
     struct Piece
     {
-        quint32 back;
-        int size;
+        quint16 back;
+        quint16 shortSize;
         char bytes[1];
     };
+    static constexpr quint16 kLong = 0xFFFF;
     static Piece *allocate(int size);
+    int size() const
+    {
+        if (d->shortSize != kLong)
+            return d->shortSize;
+        qint32 size;
+        std::memcpy(&size, reinterpret_cast<const char *>(d) - sizeof size, sizeof size);
+        return size;
+    }
     QAtomicInt &holders() const
     {
-        return *reinterpret_cast<QAtomicInt *>(reinterpret_cast<char *>(d) - d->back);
+        return *reinterpret_cast<QAtomicInt *>(reinterpret_cast<char *>(d) - 4 * d->back);
     }
     void hold() const
     {
-        if (d && d->size > 0)
+        if (d && d->shortSize > 0)
             holders().ref();
     }
     void release();

@@ -115,7 +115,7 @@ private Q_SLOTS:
             QVERIFY(QFileInfo::exists(t->filePath()));
             QCOMPARE(t->result().filePath, t->filePath()); // the record names one file
             QVERIFY(!QFileInfo::exists(t->workDir()));
-            QVERIFY(!t->result().subtitlePath.isEmpty());
+            QVERIFY(!t->result().details->subtitlePath.isEmpty());
             QVERIFY(t->result().finishedAt > 0);
         }
         QCOMPARE(mgr->doneList().first(), tasks[2]); // newest first

@@ -766,7 +766,7 @@ private Q_SLOTS:
         video.result.resolution = "1920x1080";
         video.result.fileSize = 1048577;
         video.result.duration = 3723;
-        video.result.subtitlePath = "/x.srt";
+        video.result.details.edit().subtitlePath = "/x.srt";
         JobRecord audio = video;
         audio.result = protocol::Result();
         audio.result.fileType = "mp3";

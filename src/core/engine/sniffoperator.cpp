@@ -382,9 +382,9 @@ void SniffOperator::moveFinishedFile(const QString &downloadFolder)
 {
     const QString pname = playlistFolderName(taskValue->url());
     const QString source = taskValue->result().filePath;
-    QString subtitle = taskValue->result().subtitle;
+    QString subtitle = taskValue->result().details->subtitle;
     if (subtitle.isEmpty())
-        subtitle = taskValue->result().lyric;
+        subtitle = taskValue->result().details->lyric;
     QString target = downloadFolder;
     if (!pname.isEmpty()) {
         target += QDir::separator() + pname;
@@ -419,7 +419,7 @@ void SniffOperator::moveFinishedFile(const QString &downloadFolder)
             qDebug() << "srcPathSubtitle" << taskValue->logText(subtitle) << "desPathSubtitle"
                      << taskValue->logText(subtitleDestination);
             if (QDir().rename(subtitle, subtitleDestination)) {
-                taskValue->resultRef().subtitlePath = subtitleDestination;
+                taskValue->resultRef().details.edit().subtitlePath = subtitleDestination;
                 if (taskValue->isPrivateJob())
                     makeOwnerOnlyFile(subtitleDestination);
             }

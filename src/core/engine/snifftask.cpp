@@ -203,14 +203,15 @@ bool TitleMatcher::matches(const QString &title) const
     return true;
 }
 
-bool TitleMatcher::matchesLowered(const char *text, int size, const QString &title) const
+bool TitleMatcher::matchesLowered(const char *text, int size) const
 {
     const char *const end = text + size;
     for (int k = 0; k < words.size(); ++k) {
         const QByteArray &w = lowered.at(k);
         if (w.isNull()) {
-            // Case folding may turn a letter outside ASCII into an ASCII one: Qt's search.
-            if (!title.contains(words.at(k), Qt::CaseInsensitive))
+            // Case folding may turn a letter outside ASCII into an ASCII one: Qt's search, in
+            // the lowered bytes (an ASCII letter folds as its lower case does).
+            if (!QLatin1String(text, size).contains(words.at(k), Qt::CaseInsensitive))
                 return false;
             continue;
         }

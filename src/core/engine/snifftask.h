@@ -35,7 +35,7 @@ public:
     Q_ENUM(State)
 
     // Which of the engine's lists holds the job.
-    enum class Place
+    enum class Place : quint8
     {
         None,
         Downloading,
@@ -78,9 +78,9 @@ public:
     // --- The tool's facts ----------------------------------------------------------------------
     const protocol::MediaInfo &media() const { return rec->media; }
     const protocol::Progress &progress() const { return rec->progress; }
-    const protocol::ConversionProgress &conversion() const { return conversionValue; }
+    const protocol::ConversionProgress &conversion() const { return run->conversion; }
     const protocol::Result &result() const { return rec->result; }
-    const QString &title() const { return rec->media.title; }
+    QString title() const { return rec->media.title; }
     // The title, or the file's name when the page gave none.
     QString shownTitle() const;
     QString filePath() const { return rec->media.filePath; }
@@ -91,7 +91,7 @@ public:
     int entriesToAskAbout() const;
     // Stalls in a row of the running transfer (no byte for the stall time each); 0 while bytes
     // arrive. Not kept in the lists.
-    int stalls() const { return stallsValue; }
+    int stalls() const { return run->stalls; }
 
     // --- Files ---------------------------------------------------------------------------------
     QString workDir() const { return rec->workDir; }
@@ -102,7 +102,7 @@ public:
     static bool titleMatches(const QString &title, const QStringList &keywords);
 
     // --- Bookkeeping of the engine -------------------------------------------------------------
-    ThumbOperator *thumbOperator() const { return thumbOperatorValue; }
+    ThumbOperator *thumbOperator() const { return run->thumbOperator; }
     // The job is being deleted; its run only has to end.
     bool needDelete() const { return needDeleteValue; }
     // A run or a look-up was started for the job since it was last paused.
@@ -139,9 +139,13 @@ private:
     void markPrivate();
     protocol::MediaInfo &mediaRef() { return rec->media; }
     void setProgress(const protocol::Progress &progress) { rec->progress = progress; }
-    void setConversion(const protocol::ConversionProgress &c) { conversionValue = c; }
+    void setConversion(const protocol::ConversionProgress &c) { run.edit().conversion = c; }
     void setResult(const protocol::Result &result) { rec->result = result; }
-    void setStalls(int count) { stallsValue = count; }
+    void setStalls(int count)
+    {
+        if (count != run->stalls)
+            run.edit().stalls = count;
+    }
     DownloadOptions &optionsRef() { return rec->options.edit(); }
     protocol::Result &resultRef() { return rec->result; }
     // Where the file is now (moved into place, renamed, hidden): the analysis and the verdict
@@ -157,17 +161,32 @@ private:
     void setWorkDir(const QString &folder) { rec->workDir = folder; }
     void setThumbnailPath(const QString &path) { rec->thumbnailPath = path; }
     void setPlace(Place place) { placeValue = place; }
-    void setThumbOperator(ThumbOperator *op) { thumbOperatorValue = op; }
+    void setThumbOperator(ThumbOperator *op)
+    {
+        if (op != run->thumbOperator)
+            run.edit().thumbOperator = op;
+    }
     void setNeedDelete(bool on) { needDeleteValue = on; }
     void setHasOperator(bool on) { hasOperatorValue = on; }
     void setDeleteFile(bool on) { deleteFileValue = on; }
     void reportTransition(State from, State to) const;
 
+    // What only a job that runs has: most jobs of a long list are finished, and pay a pointer.
+    struct Run
+    {
+        protocol::ConversionProgress conversion;
+        ThumbOperator *thumbOperator = nullptr;
+        int stalls = 0;
+        static bool blank(const Run &r)
+        {
+            return protocol::ConversionProgress::blank(r.conversion) && !r.thumbOperator &&
+                   r.stalls == 0;
+        }
+    };
+
     SharedJobRecord rec;
-    RarePart<protocol::ConversionProgress, protocol::ConversionProgress::blank> conversionValue;
-    ThumbOperator *thumbOperatorValue = nullptr;
+    RarePart<Run, Run::blank> run;
     Place placeValue = Place::None;
-    int stallsValue = 0;
     bool needDeleteValue = false;
     bool hasOperatorValue = false;
     bool deleteFileValue = false;
@@ -181,10 +200,10 @@ class TitleMatcher
 public:
     explicit TitleMatcher(const QStringList &keywords);
     bool matches(const QString &title) const;
-    // The same answer for a plain-ASCII title given also as `size` bytes lowered by lowerAscii:
-    // a keyword of plain ASCII is then a byte search (a list that keeps its titles lowered side
-    // by side reads them in one sweep).
-    bool matchesLowered(const char *text, int size, const QString &title) const;
+    // The same answer for a plain-ASCII title given as `size` bytes lowered by lowerAscii: a
+    // keyword of plain ASCII is then a byte search (a list that keeps its titles lowered side by
+    // side reads them in one sweep, and needs to keep no other form of them).
+    bool matchesLowered(const char *text, int size) const;
     // Appends the title lowered, one byte a letter, and returns true when it is plain ASCII;
     // otherwise leaves `into` as it was and returns false.
     static bool lowerAscii(const QString &title, QByteArray *into);

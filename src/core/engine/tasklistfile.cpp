@@ -11,6 +11,7 @@
 #include <QVarLengthArray>
 
 #include <algorithm>
+#include <iterator>
 
 namespace tasklist {
 
@@ -149,8 +150,15 @@ void shareRepeatedTexts(Record *r)
     shareText(r->result.quality);
     if (!r->progress.isAbsent())
         shareText(r->progress.edit().speed);
-    if (r->result.filePath == r->media.filePath)
-        r->result.filePath = r->media.filePath;
+    // The texts a record keeps for as long as the job lives, in one block.
+    CompactText *const texts[] = {&r->url,
+                                  &r->workDir,
+                                  &r->thumbnailPath,
+                                  &r->media.title,
+                                  &r->media.thumbnail,
+                                  &r->media.filePath,
+                                  &r->result.filePath};
+    CompactText::pack(texts, int(std::size(texts)));
 }
 
 } // namespace

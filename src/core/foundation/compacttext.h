@@ -7,10 +7,13 @@
 // few who ask. A text with an unpaired surrogate (which UTF-8 cannot carry) is kept as its
 // UTF-16 units behind a 0xFF byte, which UTF-8 never contains, so every QString comes back as
 // it went in, null and empty ones included.
+// The texts of one value (a job's address, folders and title) can be packed into one block
+// together (pack): one allocation and one count of holders instead of one of each per text.
 
 #include <QAtomicInt>
 #include <QString>
 
+#include <cstring>
 #include <utility>
 
 class CompactText
@@ -44,8 +47,13 @@ public:
     QString toString() const;
     operator QString() const { return toString(); } // NOLINT: see above
 
-    bool isEmpty() const { return !d || d->size == 0; }
+    bool isEmpty() const { return !d || d->shortSize == 0; }
     bool isNull() const { return !d; }
+
+    // Keeps the texts in one block of their exact sizes, equal texts once: a value that holds
+    // several texts for as long as it lives pays one allocation for all of them. Each text
+    // stays what it was; the block is freed when the last of them lets go of it.
+    static void pack(CompactText *const *texts, int count);
 
     // Compared and hashed in the kept form (equal texts have equal forms): no text is decoded.
     friend bool operator==(const CompactText &a, const CompactText &b);
@@ -57,24 +65,40 @@ public:
     friend bool operator!=(const QString &a, const CompactText &b) { return !(b == a); }
 
 private:
-    // The kept form behind a count of its holders and its size, in one block of its exact size
-    // (a QByteArray would add a header of three times that, and a terminating zero). Copies
-    // share the block; the empty text shares one that is never freed.
-    struct Block
+    // The kept form behind its size and the distance back to the start of its block (in steps
+    // of four bytes), where the count of the block's holders is: a block holds one text, or
+    // the texts of one value packed (a QByteArray would add a header of six times that, and a
+    // terminating zero). A text of kLong bytes or more has its size in the four bytes before
+    // the header, and a block of its own. Copies share the block; the empty text is one that
+    // is never freed.
+    struct Piece
     {
-        QAtomicInt holders;
-        int size;
+        quint16 back;
+        quint16 shortSize;
         char bytes[1];
     };
-    static Block *allocate(int size);
+    static constexpr quint16 kLong = 0xFFFF;
+    static Piece *allocate(int size);
+    int size() const
+    {
+        if (d->shortSize != kLong)
+            return d->shortSize;
+        qint32 size;
+        std::memcpy(&size, reinterpret_cast<const char *>(d) - sizeof size, sizeof size);
+        return size;
+    }
+    QAtomicInt &holders() const
+    {
+        return *reinterpret_cast<QAtomicInt *>(reinterpret_cast<char *>(d) - 4 * d->back);
+    }
     void hold() const
     {
-        if (d && d->size > 0)
-            d->holders.ref();
+        if (d && d->shortSize > 0)
+            holders().ref();
     }
     void release();
 
-    Block *d = nullptr;
+    Piece *d = nullptr;
 };
 
 uint qHash(const CompactText &text, uint seed = 0);

@@ -126,9 +126,10 @@ Result resultFrom(const Message &msg)
     r.returnCode = text(msg, "ret_code").toInt(&ok);
     r.hasReturnCode = ok;
     r.filePath = text(msg, "filepath");
-    r.subtitle = text(msg, "subtitle");
-    r.lyric = text(msg, "lyric");
-    r.subtitlePath = text(msg, "subtitlePath");
+    ResultDetails details;
+    details.subtitle = text(msg, "subtitle");
+    details.lyric = text(msg, "lyric");
+    details.subtitlePath = text(msg, "subtitlePath");
     r.fileType = text(msg, "filetype", 64);
     r.quality = text(msg, "quality", 64);
     r.resolution = text(msg, "resolution", 64);
@@ -142,10 +143,11 @@ Result resultFrom(const Message &msg)
         if (r.failure == FailureKind::None)
             r.failure = r.error.isEmpty() ? FailureKind::Other : classifyFailure(r.error);
     }
-    r.extra = msg.others({"ret_code", "filepath", "subtitle", "lyric", "subtitlePath", "filetype",
-                          "quality", "resolution", "error", "error_kind", "duration", "filesize",
-                          "finished_at", "converted"},
-                         kMaxExtra);
+    details.extra = msg.others({"ret_code", "filepath", "subtitle", "lyric", "subtitlePath",
+                                "filetype", "quality", "resolution", "error", "error_kind",
+                                "duration", "filesize", "finished_at", "converted"},
+                               kMaxExtra);
+    r.details = details;
     return r;
 }
 
@@ -369,9 +371,9 @@ QByteArray storedLine(const Result &r)
     if (r.hasReturnCode)
         w.text("ret_code", QString::number(r.returnCode));
     w.text("filepath", r.filePath);
-    w.text("subtitle", r.subtitle);
-    w.text("lyric", r.lyric);
-    w.text("subtitlePath", r.subtitlePath);
+    w.text("subtitle", r.details->subtitle);
+    w.text("lyric", r.details->lyric);
+    w.text("subtitlePath", r.details->subtitlePath);
     w.text("filetype", r.fileType);
     w.text("quality", r.quality);
     w.text("resolution", r.resolution);
@@ -382,7 +384,7 @@ QByteArray storedLine(const Result &r)
         w.text("error_kind", failureKindName(r.failure));
     w.flag("converted", r.converted);
     w.number("finished_at", r.finishedAt);
-    return w.finish(r.extra);
+    return w.finish(r.details->extra);
 }
 
 Result failedResult(FailureKind kind, const QString &error)

@@ -9,6 +9,7 @@
 // keeps them.
 
 #include "core/foundation/compacttext.h"
+#include "core/foundation/rarepart.h"
 
 #include <QByteArray>
 #include <QMetaType>
@@ -52,7 +53,7 @@ QString failureText(FailureKind kind);
 // marks, kept in the same stored line.
 struct MediaInfo
 {
-    QString title;
+    CompactText title;
     CompactText thumbnail;  // the picture's address
     QString localThumbnail; // a picture the tool made itself
     CompactText filePath;   // where the result is (or will be) saved
@@ -97,6 +98,23 @@ struct ConversionProgress
     }
 };
 
+// The parts of a "finished" line that most lack: the subtitle or lyrics the tool saved, where
+// the application moved them, and the members this version does not know.
+struct ResultDetails
+{
+    QString subtitle;     // where the tool saved the subtitle...
+    QString lyric;        // ...or the lyrics
+    QString subtitlePath; // where the application moved it
+    QByteArray extra;     // the other members of "msg", as JSON members
+
+    // Nothing a stored line would hold (an empty text is not written).
+    static bool blank(const ResultDetails &d)
+    {
+        return d.subtitle.isEmpty() && d.lyric.isEmpty() && d.subtitlePath.isEmpty() &&
+               d.extra.isEmpty();
+    }
+};
+
 // The "finished" line: the verdict and the file's facts. subtitlePath, converted, finishedAt
 // and (for failures the application judged itself) failure are the application's own.
 struct Result
@@ -107,9 +125,6 @@ struct Result
     bool converted = false; // converted after the download
     int returnCode = 0;
     CompactText filePath;
-    QString subtitle;     // where the tool saved the subtitle...
-    QString lyric;        // ...or the lyrics
-    QString subtitlePath; // where the application moved it
     QString fileType;
     QString quality;
     QString resolution;  // "WIDTHxHEIGHT"
@@ -117,7 +132,7 @@ struct Result
     double duration = 0; // seconds
     qint64 fileSize = 0;
     qint64 finishedAt = 0; // seconds since the epoch; 0 unknown
-    QByteArray extra;
+    RarePart<ResultDetails, ResultDetails::blank> details;
 
     bool succeeded() const { return hasReturnCode && returnCode == 0; }
 };

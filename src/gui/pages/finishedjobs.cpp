@@ -42,8 +42,11 @@ FinishedJobsModel::FinishedJobsModel(SniffMgr *mgr, QObject *parent)
         letters += rows.back().title.size();
     }
     lowered.reserve(withRoom(letters));
-    for (Row &row : rows)
+    for (Row &row : rows) {
         row.span = lowerTitle(row.title);
+        if (row.span.size >= 0)
+            row.title = QString(); // `lowered` holds it
+    }
     sortKeys();
     connect(mgr, &SniffMgr::mgrAddDownloadedTask, this, &FinishedJobsModel::onAdded);
     connect(mgr, &SniffMgr::finishedTaskRemoved, this, &FinishedJobsModel::onRemoved);
@@ -111,7 +114,7 @@ FinishedJobsModel::Row FinishedJobsModel::makeRow(SniffTask *task, qint64 key)
     keyOf.append({task, key});
     QString title = task->title();
     const Span span = lowerTitle(title);
-    return {task, key, std::move(title), span};
+    return {task, key, span.size < 0 ? std::move(title) : QString(), span};
 }
 
 void FinishedJobsModel::removeRow(int row)
@@ -158,7 +161,7 @@ bool FinishedJobsModel::titleMatches(int row, const TitleMatcher &matcher) const
     const Row &r = rowAt(row);
     if (r.span.size < 0)
         return matcher.matches(r.title);
-    return matcher.matchesLowered(lowered.constData() + r.span.offset, r.span.size, r.title);
+    return matcher.matchesLowered(lowered.constData() + r.span.offset, r.span.size);
 }
 
 void FinishedJobsModel::onAdded(SniffTask *task)
@@ -218,10 +221,18 @@ void FinishedJobsModel::onChanged(SniffTask *task)
     if (row < 0)
         return;
     const QString title = task->title();
-    if (title != rowAt(row).title) {
+    Row &r = rowAt(row);
+    // A title that differs in letter case only is found by the same searches.
+    QByteArray now;
+    const bool same =
+        r.span.size < 0
+            ? title == r.title
+            : TitleMatcher::lowerAscii(title, &now) &&
+                  QByteArray::fromRawData(lowered.constData() + r.span.offset, r.span.size) == now;
+    if (!same) {
         dropLowered(row);
-        rowAt(row).span = lowerTitle(title);
-        rowAt(row).title = title;
+        r.span = lowerTitle(title);
+        r.title = r.span.size < 0 ? title : QString();
     }
     Q_EMIT dataChanged(index(row), index(row));
 }
@@ -310,7 +321,7 @@ QVariant FinishedJobsModel::data(const QModelIndex &index, int role) const
     case AudioRole:
         return isAudioFormat(result.fileType) || result.resolution == QLatin1String("0x0");
     case SubtitleRole:
-        return !result.subtitlePath.isEmpty();
+        return !result.details->subtitlePath.isEmpty();
     case DateRole:
         return result.finishedAt > 0 ? QDateTime::fromSecsSinceEpoch(result.finishedAt)
                                      : QDateTime();

@@ -58,7 +58,8 @@ private:
         int offset;
         int size;
     };
-    // A row: its job, its key, its title (shared with the job's record) and its lowered title.
+    // A row: its job, its key, its title when it is not plain ASCII (a null text otherwise, for
+    // `lowered` holds it) and its lowered title.
     struct Row
     {
         SniffTask *task;

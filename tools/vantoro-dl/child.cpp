@@ -41,6 +41,7 @@ constexpr int kErrorKeep = 64 * 1024;
 constexpr int kReadGapMs = 50;
 constexpr int kTickMs = 100;
 constexpr int kPipeSize = 1024 * 1024;
+constexpr int kBulk = 64 * 1024;
 
 void tellGuardian(const QByteArray &message)
 {
@@ -445,15 +446,18 @@ Result Run::exec()
     QByteArray pending, pendingError;
     bool interruptHandled = false;
     qint64 lastRead = -kReadGapMs;
+    // Reads what the pipes hold and hands on the whole lines; returns the bytes read.
     auto drain = [&](bool outReady, bool errReady) {
+        const int before = pending.size();
         if (outReady && !readPipe(process.outFd(), &pending))
             process.closeFd(0);
+        const int got = pending.size() - before;
         splitLines(pending, onLine);
         QByteArray error;
         if (errReady && !readPipe(process.errFd(), &error))
             process.closeFd(1);
         if (error.isEmpty())
-            return;
+            return got;
         result.errorOutput += error;
         if (result.errorOutput.size() > kErrorKeep)
             result.errorOutput = result.errorOutput.right(kErrorKeep);
@@ -463,6 +467,7 @@ Result Run::exec()
             if (pendingError.size() > kErrorKeep)
                 pendingError.clear();
         }
+        return got + error.size();
     };
     while (process.running()) {
         const qint64 now = clock.elapsed();
@@ -490,8 +495,8 @@ Result Run::exec()
                 (fds[i].fd == process.outFd() ? outReady : errReady) = true;
             }
             if (outReady || errReady) {
-                lastRead = clock.elapsed();
-                drain(outReady, errReady);
+                // A child that writes in bulk (a page, a listing) is read on at once.
+                lastRead = drain(outReady, errReady) >= kBulk ? -kReadGapMs : clock.elapsed();
             }
         }
         if (onTick)

@@ -49,7 +49,7 @@ int runMode(Context &ctx, params::Reader &reader, const QJsonObject &root)
 int main(int argc, char *argv[])
 {
     // No QCoreApplication: the tool has no event loop (its children are followed with poll()),
-    // and the start-up it would cost is paid on every job. The locale is set up as it would.
+    // and the start-up it would cost is paid on every job. The locale is set up as it would be.
     std::setlocale(LC_ALL, "");
     // The tool's patterns each meet a handful of short lines: compiling them to machine code, as
     // Qt does on a pattern's first use, costs more than it saves. Qt reads this switch once, at

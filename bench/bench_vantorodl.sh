@@ -2,7 +2,8 @@
 # What vantoro-dl costs on top of the programs it drives. Every case runs the tool and its anchor,
 # the same program alone with the very arguments the tool gave it, in interleaved pairs (the order
 # flips every round), RUNS rounds (default 5), and prints the medians and the median of the pair
-# ratios, for wall time and CPU time (the command and every child it waited for, /usr/bin/time):
+# ratios, for wall time and CPU time (the command and every child it waited for, to the
+# microsecond: /usr/bin/time's hundredths are a good part of a short case's difference):
 #   direct   a 200 MB video file from a loopback HTTP server         (anchor: yt-dlp)
 #   small    a 6.6 MB video file: the fixed cost of one download     (anchor: yt-dlp)
 #   hls      an HLS recording on demand of 100 one-second segments  (anchor: yt-dlp)
@@ -24,7 +25,6 @@ presets=$build/bin/OneClickedType
 runs=${RUNS:-5}
 cases=" ${CASES:-direct small hls mp3 conv mp3conv} "
 [[ -x "$tool" ]] || { echo "build first: $tool is missing" >&2; exit 1; }
-[[ -x /usr/bin/time ]] || { echo "/usr/bin/time is missing (apt-get install time)" >&2; exit 1; }
 ytdlp_real=$(command -v yt-dlp)
 ffmpeg_real=$(command -v ffmpeg)
 
@@ -156,13 +156,26 @@ for c in direct small hls mp3 mp3conv conv; do
     echo "  $c: $(head -1 "$work/$c.alone.sh" | cut -c1-400)"
 done
 
+# timed FILE COMMAND...: runs the command and writes "WALL USER SYSTEM" (seconds) to FILE; the
+# times are the command's and its waited-for children's, as the kernel accounts them.
+timed() {
+    /usr/bin/python3 -c '
+import resource, subprocess, sys, time
+start = time.monotonic()
+code = subprocess.call(sys.argv[2:])
+wall = time.monotonic() - start
+r = resource.getrusage(resource.RUSAGE_CHILDREN)
+with open(sys.argv[1], "w") as f:
+    f.write("%.4f %.4f %.4f\n" % (wall, r.ru_utime, r.ru_stime))
+sys.exit(code)' "$@"
+}
 declare -A wall cpu failed
 # A run that fails (a command of it ends with an error, or it leaves no file) is counted as a
 # failure: its time says nothing, and a case with a failure gets no ratio.
 measure() { # CASE KIND
     local r ok=1
     rm -rf "$work/out" "$work/conv" && mkdir -p "$work/out" "$work/conv"
-    /usr/bin/time -f '%e %U %S' -o "$work/time" bash -e "$work/$1.$2.sh" || ok=0
+    timed "$work/time" bash -e "$work/$1.$2.sh" || ok=0
     [[ -n $(ls -A "$work/out")$(ls -A "$work/conv") ]] || ok=0
     r=$(tail -1 "$work/time")
     # Nothing real takes no time: a zero is a command that did not run.
@@ -206,7 +219,7 @@ report() { # LABEL CASE
         a=$(printf '%s\n' "${as[@]}" | median)
         local ratios=() j
         for j in "${!ts[@]}"; do ratios+=("$(echo "${ts[$j]} / ${as[$j]}" | bc -l)"); done
-        printf '%-34s %-4s vantoro-dl %7.2f s   anchor %7.2f s   ratio of medians %.3f   median pair ratio %.3f\n' \
+        printf '%-34s %-4s vantoro-dl %7.3f s   anchor %7.3f s   ratio of medians %.3f   median pair ratio %.3f\n' \
             "$1" "$k" "$t" "$a" "$(echo "$t / $a" | bc -l)" "$(printf '%s\n' "${ratios[@]}" | median)"
     done
 }

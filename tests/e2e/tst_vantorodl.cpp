@@ -494,6 +494,7 @@ private Q_SLOTS:
              {"a whole response of half a file", "fault/lie/clip.mp4", 1, "incomplete",
               "truncated"},
              {"yt-dlp missing", "no-ytdlp", 4, "yt-dlp not found", "other"},
+             {"yt-dlp that cannot start", "broken-ytdlp", 4, "could not be started", "other"},
              {"unreadable parameter file", "no-params", 3, "cannot read", "other"},
              {"bad JSON", "raw:{\"downloader\": {\"url\": ", 3, "not a JSON object", "other"},
              {"not an object", "raw:[1, 2]", 3, "not a JSON object", "other"},
@@ -542,6 +543,11 @@ private Q_SLOTS:
                 convert.insert("ffmpeg_location", work.path() + "/no-ffmpeg-here");
                 params = writeParams(convert);
             }
+        } else if (kind == "broken-ytdlp") { // its interpreter is missing
+            program = work.path() + "/broken/vantoro-dl";
+            QDir().mkpath(work.path() + "/broken");
+            QFile::copy(tool(), program);
+            testutil::writeScript(work.path() + "/broken/yt-dlp", "#!/no/such/sh\n");
         } else if (kind == "no-params") {
             params = work.path() + "/does-not-exist.json";
         } else if (kind.startsWith("raw:")) {

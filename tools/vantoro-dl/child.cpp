@@ -2,21 +2,26 @@
 
 #include "output.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <QSet>
 #include <QStandardPaths>
 
 #include <algorithm>
+#include <cerrno>
 #include <csignal>
+#include <cstring>
 #include <fcntl.h>
+#include <poll.h>
 #include <sys/prctl.h>
 #include <sys/resource.h>
 #include <sys/syscall.h>
+#include <sys/wait.h>
 #include <unistd.h>
+#include <vector>
 
 namespace child {
 
@@ -31,6 +36,12 @@ void onSignal(int signal)
 }
 
 constexpr int kErrorKeep = 64 * 1024;
+// A child's output is read in rounds at least this far apart; the pipes are made large enough
+// that a child does not fill them in between.
+constexpr int kReadGapMs = 50;
+constexpr int kTickMs = 100;
+constexpr int kPipeSize = 1024 * 1024;
+constexpr int kBulk = 64 * 1024;
 
 void tellGuardian(const QByteArray &message)
 {
@@ -49,8 +60,17 @@ void tellGuardian(const QByteArray &message)
     const int devNull = ::open("/dev/null", O_RDWR);
     for (int fd = 0; fd < 3; ++fd)
         ::dup2(devNull, fd);
-    for (int fd = 3; fd < 1024; ++fd) {
-        if (fd != readEnd)
+    // The pipe goes to descriptor 3 and everything above it is closed, in one call where the
+    // system has it.
+    if (readEnd != 3) {
+        ::dup2(readEnd, 3);
+        readEnd = 3;
+    }
+#ifdef SYS_close_range
+    if (::syscall(SYS_close_range, 4u, ~0u, 0u) != 0)
+#endif
+    {
+        for (int fd = 4; fd < 1024; ++fd)
             ::close(fd);
     }
     ::setpgid(0, 0);
@@ -107,7 +127,7 @@ QString find(const QString &name, const QString &preferredFolder)
     QStringList folders;
     if (!preferredFolder.isEmpty())
         folders << preferredFolder;
-    folders << QCoreApplication::applicationDirPath();
+    folders << toolFolder();
     for (const QString &folder : folders) {
         const QFileInfo candidate(QDir(folder).filePath(name));
         if (candidate.isFile() && candidate.isExecutable())
@@ -133,6 +153,8 @@ void installInterruptHandler()
     sigemptyset(&action.sa_mask);
     sigaction(SIGINT, &action, nullptr);
     sigaction(SIGTERM, &action, nullptr);
+    // The children's ends are collected here: an ignored SIGCHLD (inherited) would hide them.
+    std::signal(SIGCHLD, SIG_DFL);
 }
 
 void startGuardian()
@@ -164,44 +186,193 @@ void unguardFile(const QString &path)
     tellGuardian('u' + QFile::encodeName(path));
 }
 
+QString toolFolder()
+{
+    static const QString folder = QFileInfo(QFile::decodeName(QByteArrayLiteral("/proc/self/exe")))
+                                      .canonicalFilePath()
+                                      .section(QLatin1Char('/'), 0, -2);
+    return folder;
+}
+
 Process::Process(bool lowPriority)
     : lowPriority(lowPriority)
 {
     if (toolPid == 0)
         toolPid = ::getpid();
-    setProcessChannelMode(QProcess::SeparateChannels);
 }
 
 Process::~Process()
 {
-    if (state() != QProcess::NotRunning) {
+    if (running()) {
         signalGroup(SIGKILL);
         waitForFinished(2000);
     }
     released();
+    closeFd(0);
+    closeFd(1);
+    if (pidFd >= 0)
+        ::close(pidFd);
 }
 
 bool Process::launch(const QString &program, const QStringList &arguments)
 {
     if (qEnvironmentVariableIsSet("VANTORO_DL_VERBOSE"))
         out::note(QStringLiteral("running %1 %2").arg(program, arguments.join(QLatin1Char(' '))));
-    start(program, arguments, QIODevice::ReadOnly);
-    if (!waitForStarted(10000))
+    // Everything the child needs is made before the fork: between fork and exec only
+    // async-signal-safe calls are made.
+    const QString path =
+        program.contains(QLatin1Char('/')) ? program : QStandardPaths::findExecutable(program);
+    if (path.isEmpty()) {
+        error = QStringLiteral("%1: %2").arg(program, QString::fromLocal8Bit(strerror(ENOENT)));
         return false;
-    group = processId();
-    tellGuardian('+' + QByteArray::number(group));
+    }
+    const QByteArray file = QFile::encodeName(path);
+    std::vector<QByteArray> words;
+    words.reserve(size_t(arguments.size()) + 1);
+    words.push_back(QFile::encodeName(program));
+    for (const QString &argument : arguments)
+        words.push_back(argument.toLocal8Bit());
+    std::vector<char *> argv;
+    for (QByteArray &word : words)
+        argv.push_back(word.data());
+    argv.push_back(nullptr);
+
+    int outPipe[2], errPipe[2], execPipe[2];
+    if (::pipe2(outPipe, O_CLOEXEC) != 0) {
+        error = QString::fromLocal8Bit(strerror(errno));
+        return false;
+    }
+    if (::pipe2(errPipe, O_CLOEXEC) != 0 || ::pipe2(execPipe, O_CLOEXEC) != 0) {
+        error = QString::fromLocal8Bit(strerror(errno));
+        for (int fd : {outPipe[0], outPipe[1], errPipe[0], errPipe[1]})
+            ::close(fd);
+        return false;
+    }
+    ::fcntl(outPipe[1], F_SETPIPE_SZ, kPipeSize);
+    ::fcntl(errPipe[1], F_SETPIPE_SZ, kPipeSize);
+    const int devNull = ::open("/dev/null", O_RDONLY | O_CLOEXEC);
+    const bool low = lowPriority;
+    const pid_t child = ::fork();
+    if (child == 0) {
+        ::setpgid(0, 0);
+        ::prctl(PR_SET_PDEATHSIG, SIGKILL);
+        if (::getppid() != toolPid) // the tool died before the line above took effect
+            ::_exit(127);
+        ::signal(SIGPIPE, SIG_DFL);
+        if (low) {
+            ::setpriority(PRIO_PROCESS, 0, 19);
+            constexpr int ioprioWhoProcess = 1, ioprioClassIdle = 3, ioprioClassShift = 13;
+            ::syscall(SYS_ioprio_set, ioprioWhoProcess, 0, ioprioClassIdle << ioprioClassShift);
+        }
+        if (devNull >= 0)
+            ::dup2(devNull, 0);
+        ::dup2(outPipe[1], 1);
+        ::dup2(errPipe[1], 2);
+        ::execv(file.constData(), argv.data());
+        const int why = errno;
+        ssize_t written = ::write(execPipe[1], &why, sizeof why);
+        (void)written;
+        ::_exit(127);
+    }
+    const int forkError = errno;
+    if (devNull >= 0)
+        ::close(devNull);
+    ::close(outPipe[1]);
+    ::close(errPipe[1]);
+    ::close(execPipe[1]);
+    fds[0] = outPipe[0];
+    fds[1] = errPipe[0];
+    if (child < 0) {
+        ::close(execPipe[0]);
+        closeFd(0);
+        closeFd(1);
+        error = QString::fromLocal8Bit(strerror(forkError));
+        return false;
+    }
+    pid = child;
+    ::setpgid(pid, pid); // also here: a signal to the group must not miss a child not yet there
+    tellGuardian('+' + QByteArray::number(qint64(pid)));
+    // The exec pipe closes at exec (it says nothing) or carries the reason the exec failed.
+    int why = 0;
+    ssize_t got;
+    do
+        got = ::read(execPipe[0], &why, sizeof why);
+    while (got < 0 && errno == EINTR);
+    ::close(execPipe[0]);
+    if (got == ssize_t(sizeof why)) {
+        error = QStringLiteral("%1: %2").arg(program, QString::fromLocal8Bit(strerror(why)));
+        waitForFinished(-1);
+        released();
+        return false;
+    }
+    for (int fd : fds)
+        ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) | O_NONBLOCK);
+#ifdef SYS_pidfd_open
+    pidFd = int(::syscall(SYS_pidfd_open, pid, 0));
+#endif
     return true;
+}
+
+void Process::closeFd(int which)
+{
+    if (fds[which] >= 0)
+        ::close(fds[which]);
+    fds[which] = -1;
+}
+
+QByteArray Process::readAvailableOutput(int max)
+{
+    QByteArray data(max, Qt::Uninitialized);
+    const ssize_t got = fds[0] < 0 ? -1 : ::read(fds[0], data.data(), size_t(max));
+    data.resize(got > 0 ? int(got) : 0);
+    return data;
 }
 
 void Process::signalGroup(int signal)
 {
-    if (group > 1)
-        ::killpg(pid_t(group), signal);
+    if (pid > 1)
+        ::killpg(pid, signal);
+}
+
+bool Process::running()
+{
+    if (pid <= 0 || ended)
+        return false;
+    // The ended child is left a zombie until released(): its id, the group's, cannot be taken
+    // by another process before the group is killed.
+    siginfo_t info = {};
+    if (::waitid(P_PID, id_t(pid), &info, WEXITED | WNOHANG | WNOWAIT) != 0) {
+        if (errno != ECHILD)
+            return true;
+        info.si_code = CLD_KILLED; // collected by someone else: its end is unknown
+        info.si_status = 0;
+    } else if (info.si_pid != pid) {
+        return true;
+    }
+    ended = true;
+    crashStatus = info.si_code != CLD_EXITED;
+    code = info.si_status; // the signal, when it crashed
+    return false;
+}
+
+bool Process::waitForFinished(int ms)
+{
+    QElapsedTimer clock;
+    clock.start();
+    while (running()) {
+        const qint64 left = ms < 0 ? 100 : ms - clock.elapsed();
+        if (left <= 0)
+            return false;
+        // Without a pidfd the wait is a sleep in short steps.
+        pollfd p = {pidFd, POLLIN, 0};
+        ::poll(&p, pidFd >= 0 ? 1 : 0, int(qMin<qint64>(left, pidFd >= 0 ? 100 : 10)));
+    }
+    return true;
 }
 
 void Process::stopGroup(int graceMs)
 {
-    if (state() == QProcess::NotRunning)
+    if (!running())
         return;
     signalGroup(SIGTERM);
     if (!waitForFinished(graceMs)) {
@@ -212,28 +383,53 @@ void Process::stopGroup(int graceMs)
 
 void Process::released()
 {
-    if (group <= 1)
+    if (pid <= 1)
         return;
     // Whatever the child left running in its group (a grandchild) goes with it.
-    ::killpg(pid_t(group), SIGKILL);
-    tellGuardian('-' + QByteArray::number(group));
-    group = 0;
+    ::killpg(pid, SIGKILL);
+    if (ended)
+        ::waitpid(pid, nullptr, 0);
+    tellGuardian('-' + QByteArray::number(qint64(pid)));
+    pid = 0;
 }
 
-void Process::setupChildProcess()
+namespace {
+// Hands every whole line in `buffer` to `handle` (without its line end) and keeps the rest.
+void splitLines(QByteArray &buffer, const std::function<void(const QByteArray &)> &handle)
 {
-    // Runs in the child between fork and exec: only async-signal-safe calls.
-    ::setpgid(0, 0);
-    ::prctl(PR_SET_PDEATHSIG, SIGKILL);
-    if (::getppid() != toolPid) // the tool died before the line above took effect
-        ::_exit(127);
-    std::signal(SIGPIPE, SIG_DFL);
-    if (lowPriority) {
-        ::setpriority(PRIO_PROCESS, 0, 19);
-        constexpr int ioprioWhoProcess = 1, ioprioClassIdle = 3, ioprioClassShift = 13;
-        ::syscall(SYS_ioprio_set, ioprioWhoProcess, 0, ioprioClassIdle << ioprioClassShift);
+    int from = 0;
+    int end;
+    while ((end = buffer.indexOf('\n', from)) >= 0) {
+        int length = end - from;
+        if (length > 0 && buffer.at(end - 1) == '\r')
+            --length;
+        if (handle)
+            handle(buffer.mid(from, length));
+        from = end + 1;
     }
+    if (from > 0)
+        buffer.remove(0, from);
 }
+
+// Reads what a pipe holds now; false once it is at its end (or broken).
+bool readPipe(int fd, QByteArray *into)
+{
+    char chunk[64 * 1024];
+    for (int round = 0; round < kPipeSize / int(sizeof chunk); ++round) {
+        const ssize_t got = ::read(fd, chunk, sizeof chunk);
+        if (got > 0) {
+            into->append(chunk, int(got));
+            if (size_t(got) < sizeof chunk)
+                return true;
+            continue;
+        }
+        if (got < 0 && errno == EINTR)
+            continue;
+        return got < 0 && errno == EAGAIN;
+    }
+    return true; // the rest in the next round
+}
+} // namespace
 
 Result Run::exec()
 {
@@ -249,34 +445,60 @@ Result Run::exec()
     clock.start();
     QByteArray pending, pendingError;
     bool interruptHandled = false;
-    auto split = [](QByteArray &buffer, const std::function<void(const QByteArray &)> &handle) {
-        int end;
-        while ((end = buffer.indexOf('\n')) >= 0) {
-            QByteArray one = buffer.left(end);
-            buffer.remove(0, end + 1);
-            if (one.endsWith('\r'))
-                one.chop(1);
-            if (handle)
-                handle(one);
-        }
-    };
-    auto drain = [&] {
-        pending += process.readAllStandardOutput();
-        split(pending, onLine);
-        const QByteArray error = process.readAllStandardError();
+    qint64 lastRead = -kReadGapMs;
+    // Reads what the pipes hold and hands on the whole lines; returns the bytes read.
+    auto drain = [&](bool outReady, bool errReady) {
+        const int before = pending.size();
+        if (outReady && !readPipe(process.outFd(), &pending))
+            process.closeFd(0);
+        const int got = pending.size() - before;
+        splitLines(pending, onLine);
+        QByteArray error;
+        if (errReady && !readPipe(process.errFd(), &error))
+            process.closeFd(1);
+        if (error.isEmpty())
+            return got;
         result.errorOutput += error;
         if (result.errorOutput.size() > kErrorKeep)
             result.errorOutput = result.errorOutput.right(kErrorKeep);
         if (onErrorLine) {
             pendingError += error;
-            split(pendingError, onErrorLine);
+            splitLines(pendingError, onErrorLine);
             if (pendingError.size() > kErrorKeep)
                 pendingError.clear();
         }
+        return got + error.size();
     };
-    while (process.state() != QProcess::NotRunning) {
-        process.waitForReadyRead(100);
-        drain();
+    while (process.running()) {
+        const qint64 now = clock.elapsed();
+        const bool gap = now - lastRead < kReadGapMs;
+        pollfd fds[3];
+        nfds_t count = 0;
+        if (!gap) {
+            for (int fd : {process.outFd(), process.errFd()}) {
+                if (fd >= 0)
+                    fds[count++] = {fd, POLLIN, 0};
+            }
+        }
+        const nfds_t pipes = count;
+        if (process.exitFd() >= 0)
+            fds[count++] = {process.exitFd(), POLLIN, 0};
+        // Without a way to hear of the child's end, it is looked for every 10 ms.
+        int wait = gap ? int(kReadGapMs - (now - lastRead)) : kTickMs;
+        if (process.exitFd() < 0 && (gap || pipes == 0))
+            wait = qMin(wait, 10);
+        if (::poll(fds, count, wait) > 0 && pipes > 0) {
+            bool outReady = false, errReady = false;
+            for (nfds_t i = 0; i < pipes; ++i) {
+                if (fds[i].revents == 0)
+                    continue;
+                (fds[i].fd == process.outFd() ? outReady : errReady) = true;
+            }
+            if (outReady || errReady) {
+                // A child that writes in bulk (a page, a listing) is read on at once.
+                lastRead = drain(outReady, errReady) >= kBulk ? -kReadGapMs : clock.elapsed();
+            }
+        }
         if (onTick)
             onTick(process);
         if (timeoutMs > 0 && clock.elapsed() > timeoutMs)
@@ -287,11 +509,12 @@ Result Run::exec()
                 process.stopGroup();
         }
     }
-    process.waitForFinished();
-    drain();
+    // What the child wrote before it ended (a grandchild still holding the pipes is not waited
+    // for).
+    drain(process.outFd() >= 0, process.errFd() >= 0);
     if (!pending.isEmpty() && onLine)
         onLine(pending);
-    result.crashed = process.exitStatus() == QProcess::CrashExit;
+    result.crashed = process.crashed();
     result.exitCode = process.exitCode();
     return result;
 }

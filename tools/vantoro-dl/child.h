@@ -7,11 +7,12 @@
 // that yt-dlp starts below itself).
 
 #include <QByteArray>
-#include <QProcess>
 #include <QString>
 #include <QStringList>
 
 #include <functional>
+
+#include <sys/types.h>
 
 namespace child {
 
@@ -31,27 +32,51 @@ void startGuardian();
 void guardFile(const QString &path);
 void unguardFile(const QString &path);
 
-// A child process as the tool runs them: own process group, killed with the tool.
-class Process : public QProcess
+// The folder this tool's executable is in.
+QString toolFolder();
+
+// A child process as the tool runs them: own process group, killed with the tool. Its standard
+// input is /dev/null; standard output and error are pipes the owner reads (outFd(), errFd()).
+class Process
 {
 public:
     explicit Process(bool lowPriority = false);
-    ~Process() override;
-    // Starts the program (read-only), traced under VANTORO_DL_VERBOSE; false when it did not
-    // start.
+    ~Process();
+    Process(const Process &) = delete;
+    Process &operator=(const Process &) = delete;
+    // Starts the program, traced under VANTORO_DL_VERBOSE; false (and errorString()) when it
+    // did not start.
     bool launch(const QString &program, const QStringList &arguments);
+    QString errorString() const { return error; }
     // Sends a signal to the child's whole process group.
     void signalGroup(int signal);
     // SIGTERM to the group, SIGKILL after `graceMs`; waits for the child.
     void stopGroup(int graceMs = 1000);
-
-protected:
-    void setupChildProcess() override;
+    // Whether the child still runs (false once it ended, or when it never started).
+    bool running();
+    // Waits up to `ms` for the child to end; true once it has.
+    bool waitForFinished(int ms);
+    bool crashed() const { return crashStatus; }
+    int exitCode() const { return code; }
+    // The read ends of the child's standard output and error (non-blocking); -1 once closed.
+    int outFd() const { return fds[0]; }
+    int errFd() const { return fds[1]; }
+    void closeFd(int which);
+    // Whatever standard output holds right now, at most `max` bytes (does not wait).
+    QByteArray readAvailableOutput(int max);
+    // A descriptor that polls readable once the child ended; -1 when the system has none.
+    int exitFd() const { return pidFd; }
 
 private:
     void released();
     bool lowPriority;
-    qint64 group = 0;
+    pid_t pid = 0;
+    bool ended = false; // ended, and its status collected (it is reaped by released())
+    bool crashStatus = false;
+    int code = -1;
+    int fds[2] = {-1, -1};
+    int pidFd = -1;
+    QString error;
 };
 
 struct Result
@@ -63,7 +88,9 @@ struct Result
 };
 
 // Runs a program to its end. Every whole line of standard output goes to onLine, of standard
-// error to onErrorLine (without the line end); onTick runs about every 100 ms. When the tool is
+// error to onErrorLine (without the line end); onTick runs at least every 100 ms. The output is
+// read in rounds at most every 50 ms (progress is reported far less often), so that a chatty
+// child wakes the tool a few times a second rather than once per line. When the tool is
 // interrupted, onInterrupt decides: it returns true when it has dealt with the child (for
 // example passed the interrupt on), false to have the child's group stopped at once.
 struct Run

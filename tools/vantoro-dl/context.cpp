@@ -3,7 +3,6 @@
 #include "output.h"
 #include "playlist.h"
 
-#include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
@@ -108,7 +107,7 @@ Context::~Context()
 
 void Context::locateYtdlp()
 {
-    const QDir beside(QCoreApplication::applicationDirPath());
+    const QDir beside(child::toolFolder());
     const QFileInfo plain(beside.filePath(QStringLiteral("yt-dlp")));
     const QFileInfo zip(beside.filePath(QStringLiteral("yt-dlp.zip")));
     if (plain.isFile() && plain.isExecutable()) {
@@ -290,11 +289,8 @@ void Context::finish()
 {
     if (!versionQuery)
         return;
-    if (versionQuery->state() == QProcess::NotRunning || versionQuery->waitForFinished(0)) {
-        if (versionQuery->exitStatus() == QProcess::NormalExit && versionQuery->exitCode() == 0)
-            rememberYtdlpVersion(
-                QString::fromUtf8(versionQuery->readAllStandardOutput().left(64)).trimmed());
-    }
+    if (!versionQuery->running() && !versionQuery->crashed() && versionQuery->exitCode() == 0)
+        rememberYtdlpVersion(QString::fromUtf8(versionQuery->readAvailableOutput(64)).trimmed());
     versionQuery.reset();
 }
 

@@ -4,7 +4,6 @@
 #include "formatchoice.h"
 #include "output.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
@@ -13,6 +12,7 @@
 #include <QJsonDocument>
 
 #include <cstdio>
+#include <unistd.h>
 
 namespace convert {
 
@@ -322,7 +322,7 @@ Outcome run(const Request &request, const std::function<void(double)> &progress)
 void reportProgress(double progress)
 {
     out::line("converting", {{"progress", QString::number(progress, 'f', 4)},
-                             {"pid", QString::number(QCoreApplication::applicationPid())}});
+                             {"pid", QString::number(qint64(::getpid()))}});
 }
 
 int runMode(const Context &ctx, params::Reader &reader, const QJsonObject &root)

@@ -59,7 +59,9 @@ void Banner::feed(const QByteArray &raw)
              line.startsWith(QLatin1String("Output #")) ||
              line.startsWith(QLatin1String("Stream mapping")))
         section = nullptr;
-    if (!section)
+    // Only two kinds of line are of interest; the rest (metadata, mostly) are not matched.
+    if (!section ||
+        (!line.contains(QLatin1String("Duration: ")) && !line.contains(QLatin1String("Stream #"))))
         return;
     QRegularExpressionMatch m = duration.match(line);
     if (m.hasMatch()) {

@@ -17,9 +17,10 @@
 #include "params.h"
 #include "playlist.h"
 
-#include <QCoreApplication>
 #include <QFile>
+#include <QRegularExpression>
 
+#include <clocale>
 #include <csignal>
 
 namespace {
@@ -47,6 +48,21 @@ int runMode(Context &ctx, params::Reader &reader, const QJsonObject &root)
 
 int main(int argc, char *argv[])
 {
+    // No QCoreApplication: the tool has no event loop (its children are followed with poll()),
+    // and the start-up it would cost is paid on every job. The locale is set up as it would be.
+    std::setlocale(LC_ALL, "");
+    // The tool's patterns each meet a handful of short lines: compiling them to machine code, as
+    // Qt does on a pattern's first use, costs more than it saves. Qt reads this switch once, at
+    // the first match; the environment the children get stays as it was.
+    {
+        const QByteArray jit = qgetenv("QT_ENABLE_REGEXP_JIT");
+        qputenv("QT_ENABLE_REGEXP_JIT", "0");
+        QRegularExpression(QStringLiteral(".")).match(QStringLiteral("."));
+        if (jit.isNull())
+            qunsetenv("QT_ENABLE_REGEXP_JIT");
+        else
+            qputenv("QT_ENABLE_REGEXP_JIT", jit);
+    }
     // The parameter file is read first: only a job that runs yt-dlp needs the guardian (yt-dlp
     // starts programs of its own, and cookies are written to disk), while a conversion's one
     // ffmpeg dies with the tool by itself and spares the tool a fork. The guardian is forked
@@ -59,7 +75,6 @@ int main(int argc, char *argv[])
         root.contains(QLatin1String("sniff_only")) ||
         !root.value(QLatin1String("converter")).isObject())
         child::startGuardian();
-    QCoreApplication app(argc, argv);
     child::installInterruptHandler();
     std::signal(SIGPIPE, SIG_IGN);
     if (argc != 2)

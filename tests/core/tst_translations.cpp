@@ -3,7 +3,11 @@
 #include "helpers/fixture.h"
 
 #include <QLibraryInfo>
+#include <QThread>
 #include <QXmlStreamReader>
+
+#include <atomic>
+#include <memory>
 
 class TestTranslations : public QObject
 {
@@ -100,6 +104,32 @@ private Q_SLOTS:
         QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), QString("Abbrechen"));
         QVERIFY(languages->setLanguage(LanguageSettings::Vietnamese)); // no Qt texts for it
         QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), QString("Cancel"));
+        QVERIFY(languages->setLanguage(LanguageSettings::English));
+        QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), QString("Cancel"));
+    }
+
+    // Other threads translate while the user switches languages (Qt's network texts are
+    // translated on its network thread): a switch must never pull a translator's texts from
+    // under a reader.
+    void switchingWhileAnotherThreadTranslates()
+    {
+        LanguageSettings *languages = LanguageSettings::instance();
+        std::atomic<bool> stop{false};
+        std::atomic<int> reads{0};
+        std::unique_ptr<QThread> reader(QThread::create([&] {
+            while (!stop) {
+                QCoreApplication::translate("QPlatformTheme", "Cancel").size();
+                ++reads;
+            }
+        }));
+        reader->start();
+        QTRY_VERIFY(reads > 0);
+        for (int round = 0; round < 20; ++round) {
+            QVERIFY(languages->setLanguage(LanguageSettings::German));
+            QVERIFY(languages->setLanguage(LanguageSettings::French));
+        }
+        stop = true;
+        QVERIFY(reader->wait(10000));
         QVERIFY(languages->setLanguage(LanguageSettings::English));
         QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), QString("Cancel"));
     }

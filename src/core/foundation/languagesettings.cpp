@@ -75,9 +75,14 @@ void LanguageSettings::applyCurrentLanguage()
 
 bool LanguageSettings::setLanguage(int category)
 {
+    // Other threads translate at any time (Qt's network texts, for one), so an installed
+    // translator is never loaded again: the new language goes into new translators, which are
+    // installed before the old ones are taken out and deleted.
     const QString file = translationFile(category);
-    if (!translator->load(file)) {
+    auto *next = new QTranslator(this);
+    if (!next->load(file)) {
         qDebug() << "Translator load faild! file: " << file;
+        delete next;
         return false;
     }
     // "de-de" -> qtbase_de.qm, "zh-tw" -> qtbase_zh_TW.qm. A load that finds nothing leaves the
@@ -85,8 +90,18 @@ bool LanguageSettings::setLanguage(int category)
     const int index = category >= 0 && category <= Vietnamese ? category : English;
     const QLocale locale(
         QString::fromLatin1(kFiles[index]).replace(QLatin1Char('-'), QLatin1Char('_')));
-    qtTranslator->load(locale, QStringLiteral("qtbase"), QStringLiteral("_"),
-                       QLibraryInfo::location(QLibraryInfo::TranslationsPath));
+    auto *nextQt = new QTranslator(this);
+    nextQt->load(locale, QStringLiteral("qtbase"), QStringLiteral("_"),
+                 QLibraryInfo::location(QLibraryInfo::TranslationsPath));
+    // The one installed last is asked first: ours before Qt's.
+    QCoreApplication::installTranslator(nextQt);
+    QCoreApplication::installTranslator(next);
+    QCoreApplication::removeTranslator(translator);
+    QCoreApplication::removeTranslator(qtTranslator);
+    delete translator;
+    delete qtTranslator;
+    translator = next;
+    qtTranslator = nextQt;
     Preferences::instance()->setLanguage(category);
     Q_EMIT languageChanged(LanguagesCategory(category));
     return true;

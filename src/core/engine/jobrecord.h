@@ -15,9 +15,9 @@
 
 struct JobRecord
 {
-    // The address and the paths (here and the file's in `media`) are kept as UTF-8: a long list
-    // holds them for every job and reads them seldom. The title, which every search reads, is a
-    // QString.
+    // The address, the paths and the title (here and in `media`) are kept as UTF-8: a long list
+    // holds them for every job and reads them seldom (the finished list keeps the titles it
+    // searches lowered beside its rows). A record read from a list keeps them in one block.
     // The options and the progress of a running transfer are rare in a long list (most jobs
     // were made with the defaults, and a finished one read from a list seldom has its last
     // progress): each is a pointer until it holds something.

@@ -133,8 +133,9 @@ private Q_SLOTS:
     }
 
     // The address and the folders come back as they went in, whatever they hold: null and empty
-    // stay apart, text beyond ASCII, a NUL, a surrogate pair and a surrogate without its other
-    // half (which UTF-8 cannot carry), and a long text included; the job reads them the same.
+    // stay apart, text beyond ASCII, a NUL, leading byte order marks, a surrogate pair and a
+    // surrogate without its other half (which UTF-8 cannot carry), and a long text included; the
+    // job reads them the same.
     void textsOfEveryKindComeBackAsTheyWent()
     {
         const QChar lone[] = {QChar(0xD83D), QLatin1Char('x'), QChar(0xDE00)};
@@ -147,6 +148,7 @@ private Q_SLOTS:
             QString(lone, 3),
             QString(lone, 1) + QStringLiteral("/tail"),
             QStringLiteral("a") + QChar(0) + QStringLiteral("b"),
+            QString(2, QChar(0xFEFF)) + QStringLiteral("title"), // byte order marks, leading
             QString(3000, QChar(0x4E00)),
             QString(0xFFFF, QLatin1Char('x')), // as long as a text can be with its size inline
         };

@@ -114,7 +114,7 @@ QString ConvMediaInfo::typeText() const
 
 QString ConvMediaInfo::durationText() const
 {
-    const qint64 seconds = std::isfinite(duration) && duration > 0 ? qint64(duration) : 0;
+    const qint64 seconds = duration > 0 && duration < 1e12 ? qint64(duration) : 0;
     return seconds == 0 ? unknown() : protocol::formatDuration(seconds);
 }
 

@@ -1,4 +1,5 @@
 #include "core/foundation/compacttext.h"
+#include "core/foundation/utf8text.h"
 
 #include <QHashFunctions>
 #include <QVarLengthArray>
@@ -162,7 +163,7 @@ QString CompactText::toString() const
         std::memcpy(text.data(), d->bytes + 1, size_t(text.size()) * sizeof(QChar));
         return text;
     }
-    return QString::fromUtf8(d->bytes, size);
+    return exactUtf8(d->bytes, size);
 }
 
 bool operator==(const CompactText &a, const CompactText &b)

@@ -1,5 +1,7 @@
 #include "core/protocol/lineform.h"
 
+#include "core/foundation/utf8text.h"
+
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QLocale>
@@ -193,7 +195,7 @@ public:
         utf8.reserve(int(to - from));
         QString out;
         const auto flush = [&] {
-            out += QString::fromUtf8(utf8);
+            out += exactUtf8(utf8);
             utf8.clear();
         };
         for (const char *q = from; q < to; ++q) {
@@ -302,7 +304,7 @@ bool Message::readFast(const QByteArray &line, QString *type)
             if (key == "type") {
                 *type = !isString ? QString()
                         : escaped ? Scanner::decode(data + from, data + to)
-                                  : QString::fromUtf8(data + from, to - from);
+                                  : exactUtf8(data + from, to - from);
             }
         }
     } while (s.take(','));
@@ -326,7 +328,7 @@ QString Message::textOf(const Member &m) const
     const char *data = source.constData();
     if (m.escaped)
         return Scanner::decode(data + m.valueBegin, data + m.valueEnd);
-    return m.isString ? QString::fromUtf8(data + m.valueBegin, m.valueEnd - m.valueBegin)
+    return m.isString ? exactUtf8(data + m.valueBegin, m.valueEnd - m.valueBegin)
                       : QString::fromLatin1(data + m.valueBegin, m.valueEnd - m.valueBegin);
 }
 

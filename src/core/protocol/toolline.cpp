@@ -134,7 +134,9 @@ Result resultFrom(const Message &msg)
     r.quality = text(msg, "quality", 64);
     r.resolution = text(msg, "resolution", 64);
     r.error = text(msg, "error", kMaxError);
-    r.duration = qMax(0.0, fraction(msg.scalar("duration")));
+    // Seconds a reader can turn into a whole count: anything else is unknown.
+    const double duration = fraction(msg.scalar("duration"));
+    r.duration = duration > 0 && duration < 1e12 ? duration : 0;
     r.fileSize = whole(msg.scalar("filesize"));
     r.finishedAt = whole(msg.scalar("finished_at"));
     r.converted = truthy(msg.scalar("converted"));

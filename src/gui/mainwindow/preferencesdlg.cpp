@@ -83,6 +83,9 @@ PreferencesDlg::PreferencesDlg(QWidget *parent)
     layout->addWidget(buttons);
 
     loadFromStore();
+    // Its pages gain nothing from more room: a dialog of one size, which window managers that
+    // go by the size hints (openbox) show without a maximise button.
+    setFixedSize(sizeHint().expandedTo(minimumSize()));
 }
 
 QWidget *PreferencesDlg::folderRow(const QString &title, QLineEdit **edit)

@@ -7,6 +7,31 @@
 
 namespace media {
 
+namespace {
+// What a file or a page reports is anyone's to write: a length, a rate or a picture size outside
+// what any media has reads as unknown (and never overflows a count made from it).
+constexpr double kMaxSeconds = 1e9;
+constexpr qint64 kMaxKbps = 1000000000;
+constexpr int kMaxPixels = 1 << 16;
+
+qint64 bitsPerSecond(qint64 kbps)
+{
+    return kbps > 0 && kbps < kMaxKbps ? kbps * 1000 : 0;
+}
+
+Info bounded(Info info)
+{
+    if (!(info.duration > 0 && info.duration < kMaxSeconds))
+        info.duration = 0;
+    info.size = qMax<qint64>(0, info.size);
+    info.bitRate = qMax<qint64>(0, info.bitRate);
+    info.audioBitRate = qMax<qint64>(0, info.audioBitRate);
+    if (info.width <= 0 || info.height <= 0 || info.width > kMaxPixels || info.height > kMaxPixels)
+        info.width = info.height = 0;
+    return info;
+}
+} // namespace
+
 QStringList probeArguments(const QString &path)
 {
     return {"-v", "error", "-print_format", "json", "-show_format", "-show_streams", path};
@@ -33,6 +58,7 @@ Info parseProbe(const QByteArray &json, const QString &path)
             info.audioBitRate = s.value("bit_rate").toString().toLongLong();
         }
     }
+    info = bounded(info);
     if (info.size == 0)
         info.size = QFileInfo(path).size();
     info.ok = info.hasStreams();
@@ -67,7 +93,8 @@ void Banner::feed(const QByteArray &raw)
     if (m.hasMatch()) {
         section->duration = m.captured(1).toInt() * 3600.0 + m.captured(2).toInt() * 60.0 +
                             m.captured(3).toDouble();
-        section->bitRate = m.captured(4).toLongLong() * 1000;
+        section->bitRate = bitsPerSecond(m.captured(4).toLongLong());
+        *section = bounded(*section);
         return;
     }
     m = stream.match(line);
@@ -87,8 +114,9 @@ void Banner::feed(const QByteArray &raw)
         section->audioCodec = m.captured(2);
         const QRegularExpressionMatch r = rate.match(rest);
         if (r.hasMatch())
-            section->audioBitRate = r.captured(1).toLongLong() * 1000;
+            section->audioBitRate = bitsPerSecond(r.captured(1).toLongLong());
     }
+    *section = bounded(*section);
     section->ok = true;
 }
 
@@ -98,13 +126,15 @@ Info fromYtdlp(const QJsonObject &info)
     result.duration = info.value("duration").toDouble();
     result.width = info.value("width").toInt();
     result.height = info.value("height").toInt();
-    result.bitRate = qint64(info.value("tbr").toDouble() * 1000);
+    const double kbps = info.value("tbr").toDouble();
+    result.bitRate = kbps > 0 && kbps < kMaxKbps ? qint64(kbps * 1000) : 0;
     const QString vcodec = info.value("vcodec").toString();
     const QString acodec = info.value("acodec").toString();
     if (!vcodec.isEmpty() && vcodec != QLatin1String("none"))
         result.videoCodec = vcodec;
     if (!acodec.isEmpty() && acodec != QLatin1String("none"))
         result.audioCodec = acodec;
+    result = bounded(result);
     result.ok = result.hasStreams();
     return result;
 }
@@ -131,8 +161,11 @@ QJsonObject describe(const Info &info, const QString &path)
     const QString suffix = QFileInfo(path).suffix().toUpper();
     const qint64 size = QFileInfo(path).size();
     qint64 bitRate = info.bitRate;
-    if (info.duration > 0 && size > 0)
-        bitRate = qint64(size * 8 / info.duration); // the file as saved, not the source
+    if (info.duration > 0 && size > 0) {
+        // The file as saved, not the source.
+        const double rate = double(size) * 8 / info.duration;
+        bitRate = rate < 9.0e15 ? qint64(rate) : 0;
+    }
     return {
         {"filepath", path},
         {"duration", QString::number(qRound64(info.duration))},

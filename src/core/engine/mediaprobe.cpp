@@ -19,15 +19,16 @@ ProbedMedia parseProbe(const QByteArray &json, const QString &path)
     media.ok = true;
     const double duration = format.value("duration").toString().toDouble();
     media.duration = duration > 0 && duration < 1e12 ? qint64(duration) : 0;
-    media.size = format.value("size").toString().toLongLong();
+    // The file's own metadata: a count below zero is no count.
+    media.size = qMax<qint64>(0, format.value("size").toString().toLongLong());
     if (media.size == 0)
         media.size = QFileInfo(path).size();
-    media.bitRate = format.value("bit_rate").toString().toLongLong();
+    media.bitRate = qMax<qint64>(0, format.value("bit_rate").toString().toLongLong());
     for (const QJsonValue &v : root.value("streams").toArray()) {
         const QJsonObject s = v.toObject();
         if (s.value("codec_type").toString() == "video" && media.width == 0) {
-            media.width = s.value("width").toInt();
-            media.height = s.value("height").toInt();
+            media.width = qMax(0, s.value("width").toInt());
+            media.height = media.width > 0 ? qMax(0, s.value("height").toInt()) : 0;
         }
     }
     return media;

@@ -15,24 +15,6 @@
 
 namespace {
 
-QList<quint32> descendants(quint32 root)
-{
-    QList<platform::ProcessEntry> all;
-    platform::processSnapshot(&all);
-    QList<quint32> out;
-    QList<quint32> queue{root};
-    while (!queue.isEmpty()) {
-        const quint32 parent = queue.takeFirst();
-        for (const auto &e : all) {
-            if (e.parentPid == parent && !out.contains(e.pid)) {
-                out << e.pid;
-                queue << e.pid;
-            }
-        }
-    }
-    return out;
-}
-
 QStringList namesOf(const QList<ChildProcessEntry> &children)
 {
     QStringList names;
@@ -67,16 +49,6 @@ class TestMyProcess : public QObject
         return pids.size() == 3 ? pids : QList<qint64>();
     }
 
-    static QList<qint64> alive(const QList<qint64> &pids)
-    {
-        QList<qint64> left;
-        for (qint64 pid : pids) {
-            if (platform::processExists(pid))
-                left << pid;
-        }
-        return left;
-    }
-
     void startFamily(SniffTask **task, QList<qint64> *pids)
     {
         if (!*task) {
@@ -102,13 +74,6 @@ class TestMyProcess : public QObject
         if (!testutil::waitForOutput(*root, "ready", &seen))
             return -1;
         return root->processId();
-    }
-
-    static bool allGone(const QList<quint32> &pids, int timeoutMs = 3000)
-    {
-        return QTest::qWaitFor(
-            [&pids] { return std::none_of(pids.begin(), pids.end(), platform::processExists); },
-            timeoutMs);
     }
 
 private Q_SLOTS:
@@ -166,7 +131,7 @@ private Q_SLOTS:
         const qint64 pid = startTree({"spawn", "1", "ffmpeg_stub", "marker-on-int", marker});
         QVERIFY(pid > 0);
         QTRY_COMPARE(namesOf(childProcesses(pid)), QStringList({"ffmpeg_stub"}));
-        const QList<quint32> tree = descendants(quint32(pid));
+        const QList<qint64> tree = fixture::descendants(pid);
 
         PoliteStop stop(pid, "ffmpeg");
         QSignalSpy finished(&stop, &PoliteStop::finished);
@@ -178,7 +143,7 @@ private Q_SLOTS:
         QVERIFY(timer.elapsed() >= 1400);
         QVERIFY2(timer.elapsed() < 3000, "one interrupt and one wait are enough");
         QVERIFY(QFileInfo::exists(marker)); // it ended through its interrupt handler
-        QVERIFY(allGone(tree));
+        QTRY_VERIFY_WITH_TIMEOUT(fixture::alive(tree).isEmpty(), 3000);
         QVERIFY(platform::processExists(pid)); // only the matching child is stopped
     }
 
@@ -187,7 +152,7 @@ private Q_SLOTS:
         const qint64 pid = startTree({"spawn", "1", "ffmpeg_stub", "ignore-int"});
         QVERIFY(pid > 0);
         QTRY_COMPARE(namesOf(childProcesses(pid)), QStringList({"ffmpeg_stub"}));
-        const QList<quint32> tree = descendants(quint32(pid));
+        const QList<qint64> tree = fixture::descendants(pid);
 
         // The stop runs on timers: the event loop turns meanwhile.
         int ticks = 0;
@@ -206,7 +171,7 @@ private Q_SLOTS:
         QVERIFY(timer.elapsed() >= 4 * PoliteStop::roundMs * 95 / 100);
         QVERIFY(timer.elapsed() < 9000);
         QVERIFY(ticks >= 20);
-        QVERIFY(allGone(tree));
+        QTRY_VERIFY_WITH_TIMEOUT(fixture::alive(tree).isEmpty(), 3000);
     }
 
     // Children are listed by name, one generation at a time. A forced stop by name is case
@@ -218,16 +183,16 @@ private Q_SLOTS:
         const qint64 pid = startTree({"spawn", "1", "FFMPEG_STUB", "spawn", "2", "ffmpeg_stub",
                                       "spawn", "2", "ffmpeg_stub", "sleep"});
         QVERIFY(pid > 0);
-        QTRY_COMPARE(descendants(quint32(pid)).size(), 1 + 2 + 4);
+        QTRY_COMPARE(fixture::descendants(pid).size(), 1 + 2 + 4);
         QCOMPARE(namesOf(childProcesses(pid)), QStringList({"FFMPEG_STUB"}));
         const quint32 upper = childProcesses(pid).first().pid;
         QTRY_COMPARE(namesOf(childProcesses(upper)), QStringList({"ffmpeg_stub", "ffmpeg_stub"}));
         QVERIFY(childProcesses(999999999).isEmpty());
-        const QList<quint32> lower = descendants(upper);
+        const QList<qint64> lower = fixture::descendants(upper);
         bool ok = false;
         killChildProcessByName(pid, "ffmpeg", true, ok);
         QVERIFY(ok);
-        QVERIFY(allGone(lower));
+        QTRY_VERIFY_WITH_TIMEOUT(fixture::alive(lower).isEmpty(), 3000);
         QVERIFY(platform::processExists(upper));
     }
 
@@ -236,11 +201,10 @@ private Q_SLOTS:
         const qint64 pid = startTree({"spawn", "2", "fakeproc", "spawn", "2", "fakeproc", "spawn",
                                       "1", "fakeproc", "sleep"});
         QVERIFY(pid > 0);
-        QTRY_COMPARE(descendants(quint32(pid)).size(), 2 + 4 + 4);
-        QList<quint32> tree = descendants(quint32(pid));
-        tree << quint32(pid);
+        QTRY_COMPARE(fixture::descendants(pid).size(), 2 + 4 + 4);
+        const QList<qint64> tree = fixture::descendants(pid) << pid;
         forceKillTree(pid);
-        QVERIFY(allGone(tree));
+        QTRY_VERIFY_WITH_TIMEOUT(fixture::alive(tree).isEmpty(), 3000);
         QVERIFY(root->state() == QProcess::NotRunning || root->waitForFinished(3000));
     }
 
@@ -277,11 +241,11 @@ private Q_SLOTS:
         SniffTask *task = nullptr;
         QList<qint64> pids;
         startFamily(&task, &pids);
-        QCOMPARE(alive(pids), pids);
+        QCOMPARE(fixture::alive(pids), pids);
         QSignalSpy paused(task, &SniffTask::taskPaused);
         mgr->pauseTask(task, false);
         QCOMPARE(paused.count(), 1);
-        QTRY_COMPARE_WITH_TIMEOUT(alive(pids), QList<qint64>(), 10000);
+        QTRY_COMPARE_WITH_TIMEOUT(fixture::alive(pids), QList<qint64>(), 10000);
         QTRY_COMPARE_WITH_TIMEOUT(mgr->runningCount(), 0, 5000);
         // Its end is no failure, and a resume starts exactly one new run.
         QCOMPARE(task->state(), SniffTask::State::Paused);
@@ -293,7 +257,7 @@ private Q_SLOTS:
         QList<qint64> again;
         startFamily(&task, &again);
         mgr->deleteAllDownloading();
-        QTRY_COMPARE_WITH_TIMEOUT(alive(again), QList<qint64>(), 10000);
+        QTRY_COMPARE_WITH_TIMEOUT(fixture::alive(again), QList<qint64>(), 10000);
     }
 
     void pauseThenResumeAtOnceWaitsForTheOldRun()
@@ -306,7 +270,7 @@ private Q_SLOTS:
         // The old run is still being stopped: nothing new starts beside it.
         QCOMPARE(mgr->runningCount(), 1);
         QCOMPARE(task->state(), SniffTask::State::Waiting);
-        QTRY_COMPARE_WITH_TIMEOUT(alive(pids), QList<qint64>(), 10000);
+        QTRY_COMPARE_WITH_TIMEOUT(fixture::alive(pids), QList<qint64>(), 10000);
         QTRY_COMPARE_WITH_TIMEOUT(mgr->runningCount(), 1, 10000);
         QTRY_COMPARE_WITH_TIMEOUT(task->state(), SniffTask::State::Downloading, 10000);
         mgr->deleteAllDownloading();
@@ -318,7 +282,7 @@ private Q_SLOTS:
         QList<qint64> pids;
         startFamily(&task, &pids);
         mgr->shutDown();
-        QTRY_COMPARE_WITH_TIMEOUT(alive(pids), QList<qint64>(), 10000);
+        QTRY_COMPARE_WITH_TIMEOUT(fixture::alive(pids), QList<qint64>(), 10000);
     }
 
     // The application in a process of its own, asked to terminate or killed.
@@ -343,7 +307,7 @@ private Q_SLOTS:
         QTRY_VERIFY_WITH_TIMEOUT(!(pids = family(downloads->path())).isEmpty(), 10000);
         ::kill(pid_t(host.processId()), signal);
         QVERIFY(host.waitForFinished(10000));
-        QTRY_COMPARE_WITH_TIMEOUT(alive(pids), QList<qint64>(), 10000);
+        QTRY_COMPARE_WITH_TIMEOUT(fixture::alive(pids), QList<qint64>(), 10000);
         if (signal == SIGKILL)
             return;
         QCOMPARE(host.exitStatus(), QProcess::NormalExit);

@@ -124,40 +124,32 @@ private Q_SLOTS:
         QVERIFY(!killProcess(999999999));
     }
 
-    void politeStopEndsAChildThatHonoursTheInterrupt()
+    // A polite stop of the children of a name runs on timers (the event loop turns meanwhile):
+    // one interrupt and one wait end a child that honours it, through its handler; one that
+    // ignores it is terminated after the last of four rounds of 1.5 s (a coarse timer may fire
+    // up to 5 % early). Only the matching child is stopped.
+    void politeStopEndsTheMatchingChild_data()
     {
+        testutil::addRows<QString, int, int, int>(
+            {"child", "atLeastMs", "belowMs", "ticks"},
+            {{"honours the interrupt", "marker-on-int", 1400, 3000, 5},
+             {"ignores it", "ignore-int", 4 * PoliteStop::roundMs * 95 / 100, 9000, 20}});
+    }
+    void politeStopEndsTheMatchingChild()
+    {
+        QFETCH(QString, child);
+        QFETCH(int, atLeastMs);
+        QFETCH(int, belowMs);
+        QFETCH(int, ticks);
         QTemporaryDir dir;
         const QString marker = dir.path() + "/marker";
-        const qint64 pid = startTree({"spawn", "1", "ffmpeg_stub", "marker-on-int", marker});
+        const qint64 pid = startTree({"spawn", "1", "ffmpeg_stub", child, marker});
         QVERIFY(pid > 0);
         QTRY_COMPARE(namesOf(childProcesses(pid)), QStringList({"ffmpeg_stub"}));
         const QList<qint64> tree = fixture::descendants(pid);
-
-        PoliteStop stop(pid, "ffmpeg");
-        QSignalSpy finished(&stop, &PoliteStop::finished);
-        QElapsedTimer timer;
-        timer.start();
-        stop.start(false);
-        QVERIFY(finished.wait(10000));
-        QCOMPARE(finished.at(0).at(0).toBool(), true);
-        QVERIFY(timer.elapsed() >= 1400);
-        QVERIFY2(timer.elapsed() < 3000, "one interrupt and one wait are enough");
-        QVERIFY(QFileInfo::exists(marker)); // it ended through its interrupt handler
-        QTRY_VERIFY_WITH_TIMEOUT(fixture::alive(tree).isEmpty(), 3000);
-        QVERIFY(platform::processExists(pid)); // only the matching child is stopped
-    }
-
-    void childIgnoringInterruptsIsTerminatedAfterTheLastWait()
-    {
-        const qint64 pid = startTree({"spawn", "1", "ffmpeg_stub", "ignore-int"});
-        QVERIFY(pid > 0);
-        QTRY_COMPARE(namesOf(childProcesses(pid)), QStringList({"ffmpeg_stub"}));
-        const QList<qint64> tree = fixture::descendants(pid);
-
-        // The stop runs on timers: the event loop turns meanwhile.
-        int ticks = 0;
+        int ticked = 0;
         QTimer ticker;
-        connect(&ticker, &QTimer::timeout, [&] { ++ticks; });
+        connect(&ticker, &QTimer::timeout, [&] { ++ticked; });
         ticker.start(200);
 
         PoliteStop stop(pid, "ffmpeg");
@@ -167,11 +159,12 @@ private Q_SLOTS:
         stop.start(false);
         QVERIFY(finished.wait(15000));
         QCOMPARE(finished.at(0).at(0).toBool(), true);
-        // Four rounds of 1.5 s; a coarse timer may fire up to 5 % early.
-        QVERIFY(timer.elapsed() >= 4 * PoliteStop::roundMs * 95 / 100);
-        QVERIFY(timer.elapsed() < 9000);
-        QVERIFY(ticks >= 20);
+        QVERIFY(timer.elapsed() >= atLeastMs);
+        QVERIFY2(timer.elapsed() < belowMs, qPrintable(QString::number(timer.elapsed())));
+        QVERIFY(ticked >= ticks);
+        QCOMPARE(QFileInfo::exists(marker), child == "marker-on-int");
         QTRY_VERIFY_WITH_TIMEOUT(fixture::alive(tree).isEmpty(), 3000);
+        QVERIFY(platform::processExists(pid));
     }
 
     // Children are listed by name, one generation at a time. A forced stop by name is case

@@ -15,24 +15,6 @@
 
 namespace {
 
-QList<quint32> descendants(quint32 root)
-{
-    QList<platform::ProcessEntry> all;
-    platform::processSnapshot(&all);
-    QList<quint32> out;
-    QList<quint32> queue{root};
-    while (!queue.isEmpty()) {
-        const quint32 parent = queue.takeFirst();
-        for (const auto &e : all) {
-            if (e.parentPid == parent && !out.contains(e.pid)) {
-                out << e.pid;
-                queue << e.pid;
-            }
-        }
-    }
-    return out;
-}
-
 QStringList namesOf(const QList<ChildProcessEntry> &children)
 {
     QStringList names;
@@ -67,16 +49,6 @@ class TestMyProcess : public QObject
         return pids.size() == 3 ? pids : QList<qint64>();
     }
 
-    static QList<qint64> alive(const QList<qint64> &pids)
-    {
-        QList<qint64> left;
-        for (qint64 pid : pids) {
-            if (platform::processExists(pid))
-                left << pid;
-        }
-        return left;
-    }
-
     void startFamily(SniffTask **task, QList<qint64> *pids)
     {
         if (!*task) {
@@ -102,13 +74,6 @@ class TestMyProcess : public QObject
         if (!testutil::waitForOutput(*root, "ready", &seen))
             return -1;
         return root->processId();
-    }
-
-    static bool allGone(const QList<quint32> &pids, int timeoutMs = 3000)
-    {
-        return QTest::qWaitFor(
-            [&pids] { return std::none_of(pids.begin(), pids.end(), platform::processExists); },
-            timeoutMs);
     }
 
 private Q_SLOTS:
@@ -159,40 +124,32 @@ private Q_SLOTS:
         QVERIFY(!killProcess(999999999));
     }
 
-    void politeStopEndsAChildThatHonoursTheInterrupt()
+    // A polite stop of the children of a name runs on timers (the event loop turns meanwhile):
+    // one interrupt and one wait end a child that honours it, through its handler; one that
+    // ignores it is terminated after the last of four rounds of 1.5 s (a coarse timer may fire
+    // up to 5 % early). Only the matching child is stopped.
+    void politeStopEndsTheMatchingChild_data()
     {
+        testutil::addRows<QString, int, int, int>(
+            {"child", "atLeastMs", "belowMs", "ticks"},
+            {{"honours the interrupt", "marker-on-int", 1400, 3000, 5},
+             {"ignores it", "ignore-int", 4 * PoliteStop::roundMs * 95 / 100, 9000, 20}});
+    }
+    void politeStopEndsTheMatchingChild()
+    {
+        QFETCH(QString, child);
+        QFETCH(int, atLeastMs);
+        QFETCH(int, belowMs);
+        QFETCH(int, ticks);
         QTemporaryDir dir;
         const QString marker = dir.path() + "/marker";
-        const qint64 pid = startTree({"spawn", "1", "ffmpeg_stub", "marker-on-int", marker});
+        const qint64 pid = startTree({"spawn", "1", "ffmpeg_stub", child, marker});
         QVERIFY(pid > 0);
         QTRY_COMPARE(namesOf(childProcesses(pid)), QStringList({"ffmpeg_stub"}));
-        const QList<quint32> tree = descendants(quint32(pid));
-
-        PoliteStop stop(pid, "ffmpeg");
-        QSignalSpy finished(&stop, &PoliteStop::finished);
-        QElapsedTimer timer;
-        timer.start();
-        stop.start(false);
-        QVERIFY(finished.wait(10000));
-        QCOMPARE(finished.at(0).at(0).toBool(), true);
-        QVERIFY(timer.elapsed() >= 1400);
-        QVERIFY2(timer.elapsed() < 3000, "one interrupt and one wait are enough");
-        QVERIFY(QFileInfo::exists(marker)); // it ended through its interrupt handler
-        QVERIFY(allGone(tree));
-        QVERIFY(platform::processExists(pid)); // only the matching child is stopped
-    }
-
-    void childIgnoringInterruptsIsTerminatedAfterTheLastWait()
-    {
-        const qint64 pid = startTree({"spawn", "1", "ffmpeg_stub", "ignore-int"});
-        QVERIFY(pid > 0);
-        QTRY_COMPARE(namesOf(childProcesses(pid)), QStringList({"ffmpeg_stub"}));
-        const QList<quint32> tree = descendants(quint32(pid));
-
-        // The stop runs on timers: the event loop turns meanwhile.
-        int ticks = 0;
+        const QList<qint64> tree = fixture::descendants(pid);
+        int ticked = 0;
         QTimer ticker;
-        connect(&ticker, &QTimer::timeout, [&] { ++ticks; });
+        connect(&ticker, &QTimer::timeout, [&] { ++ticked; });
         ticker.start(200);
 
         PoliteStop stop(pid, "ffmpeg");
@@ -202,11 +159,12 @@ private Q_SLOTS:
         stop.start(false);
         QVERIFY(finished.wait(15000));
         QCOMPARE(finished.at(0).at(0).toBool(), true);
-        // Four rounds of 1.5 s; a coarse timer may fire up to 5 % early.
-        QVERIFY(timer.elapsed() >= 4 * PoliteStop::roundMs * 95 / 100);
-        QVERIFY(timer.elapsed() < 9000);
-        QVERIFY(ticks >= 20);
-        QVERIFY(allGone(tree));
+        QVERIFY(timer.elapsed() >= atLeastMs);
+        QVERIFY2(timer.elapsed() < belowMs, qPrintable(QString::number(timer.elapsed())));
+        QVERIFY(ticked >= ticks);
+        QCOMPARE(QFileInfo::exists(marker), child == "marker-on-int");
+        QTRY_VERIFY_WITH_TIMEOUT(fixture::alive(tree).isEmpty(), 3000);
+        QVERIFY(platform::processExists(pid));
     }
 
     // Children are listed by name, one generation at a time. A forced stop by name is case
@@ -218,16 +176,16 @@ private Q_SLOTS:
         const qint64 pid = startTree({"spawn", "1", "FFMPEG_STUB", "spawn", "2", "ffmpeg_stub",
                                       "spawn", "2", "ffmpeg_stub", "sleep"});
         QVERIFY(pid > 0);
-        QTRY_COMPARE(descendants(quint32(pid)).size(), 1 + 2 + 4);
+        QTRY_COMPARE(fixture::descendants(pid).size(), 1 + 2 + 4);
         QCOMPARE(namesOf(childProcesses(pid)), QStringList({"FFMPEG_STUB"}));
         const quint32 upper = childProcesses(pid).first().pid;
         QTRY_COMPARE(namesOf(childProcesses(upper)), QStringList({"ffmpeg_stub", "ffmpeg_stub"}));
         QVERIFY(childProcesses(999999999).isEmpty());
-        const QList<quint32> lower = descendants(upper);
+        const QList<qint64> lower = fixture::descendants(upper);
         bool ok = false;
         killChildProcessByName(pid, "ffmpeg", true, ok);
         QVERIFY(ok);
-        QVERIFY(allGone(lower));
+        QTRY_VERIFY_WITH_TIMEOUT(fixture::alive(lower).isEmpty(), 3000);
         QVERIFY(platform::processExists(upper));
     }
 
@@ -236,11 +194,10 @@ private Q_SLOTS:
         const qint64 pid = startTree({"spawn", "2", "fakeproc", "spawn", "2", "fakeproc", "spawn",
                                       "1", "fakeproc", "sleep"});
         QVERIFY(pid > 0);
-        QTRY_COMPARE(descendants(quint32(pid)).size(), 2 + 4 + 4);
-        QList<quint32> tree = descendants(quint32(pid));
-        tree << quint32(pid);
+        QTRY_COMPARE(fixture::descendants(pid).size(), 2 + 4 + 4);
+        const QList<qint64> tree = fixture::descendants(pid) << pid;
         forceKillTree(pid);
-        QVERIFY(allGone(tree));
+        QTRY_VERIFY_WITH_TIMEOUT(fixture::alive(tree).isEmpty(), 3000);
         QVERIFY(root->state() == QProcess::NotRunning || root->waitForFinished(3000));
     }
 
@@ -277,11 +234,11 @@ private Q_SLOTS:
         SniffTask *task = nullptr;
         QList<qint64> pids;
         startFamily(&task, &pids);
-        QCOMPARE(alive(pids), pids);
+        QCOMPARE(fixture::alive(pids), pids);
         QSignalSpy paused(task, &SniffTask::taskPaused);
         mgr->pauseTask(task, false);
         QCOMPARE(paused.count(), 1);
-        QTRY_COMPARE_WITH_TIMEOUT(alive(pids), QList<qint64>(), 10000);
+        QTRY_COMPARE_WITH_TIMEOUT(fixture::alive(pids), QList<qint64>(), 10000);
         QTRY_COMPARE_WITH_TIMEOUT(mgr->runningCount(), 0, 5000);
         // Its end is no failure, and a resume starts exactly one new run.
         QCOMPARE(task->state(), SniffTask::State::Paused);
@@ -293,7 +250,7 @@ private Q_SLOTS:
         QList<qint64> again;
         startFamily(&task, &again);
         mgr->deleteAllDownloading();
-        QTRY_COMPARE_WITH_TIMEOUT(alive(again), QList<qint64>(), 10000);
+        QTRY_COMPARE_WITH_TIMEOUT(fixture::alive(again), QList<qint64>(), 10000);
     }
 
     void pauseThenResumeAtOnceWaitsForTheOldRun()
@@ -306,7 +263,7 @@ private Q_SLOTS:
         // The old run is still being stopped: nothing new starts beside it.
         QCOMPARE(mgr->runningCount(), 1);
         QCOMPARE(task->state(), SniffTask::State::Waiting);
-        QTRY_COMPARE_WITH_TIMEOUT(alive(pids), QList<qint64>(), 10000);
+        QTRY_COMPARE_WITH_TIMEOUT(fixture::alive(pids), QList<qint64>(), 10000);
         QTRY_COMPARE_WITH_TIMEOUT(mgr->runningCount(), 1, 10000);
         QTRY_COMPARE_WITH_TIMEOUT(task->state(), SniffTask::State::Downloading, 10000);
         mgr->deleteAllDownloading();
@@ -318,7 +275,7 @@ private Q_SLOTS:
         QList<qint64> pids;
         startFamily(&task, &pids);
         mgr->shutDown();
-        QTRY_COMPARE_WITH_TIMEOUT(alive(pids), QList<qint64>(), 10000);
+        QTRY_COMPARE_WITH_TIMEOUT(fixture::alive(pids), QList<qint64>(), 10000);
     }
 
     // The application in a process of its own, asked to terminate or killed.
@@ -343,7 +300,7 @@ private Q_SLOTS:
         QTRY_VERIFY_WITH_TIMEOUT(!(pids = family(downloads->path())).isEmpty(), 10000);
         ::kill(pid_t(host.processId()), signal);
         QVERIFY(host.waitForFinished(10000));
-        QTRY_COMPARE_WITH_TIMEOUT(alive(pids), QList<qint64>(), 10000);
+        QTRY_COMPARE_WITH_TIMEOUT(fixture::alive(pids), QList<qint64>(), 10000);
         if (signal == SIGKILL)
             return;
         QCOMPARE(host.exitStatus(), QProcess::NormalExit);

@@ -10,9 +10,7 @@
 #include "core/converter/converttask.h"
 #include "core/converter/convmediainfo.h"
 #include "core/protocol/displaytext.h"
-#include "gui/converter/adaptation.h"
 #include "gui/converter/convertedpage.h"
-#include "gui/converter/converterdelegates.h"
 #include "gui/converter/convertermodels.h"
 #include "gui/converter/convertingpage.h"
 #include "gui/converter/loadfilesdlg.h"
@@ -24,6 +22,7 @@
 #include "gui/pages/playlistconfirmdlg.h"
 #include "gui/pages/taskmodels.h"
 #include "gui/widgets/zqmessagebox.h"
+#include "helpers/convertertest.h"
 #include "helpers/windowtest.h"
 
 namespace {
@@ -88,23 +87,18 @@ class TestAppEndToEnd : public QObject
     {
         return ConvertDataManager::instance()->taskForSource(media.filePath(name));
     }
-    // Starts a row from its button and answers the chooser as `choose` says.
-    void convertRow(ConvertTask *task, const std::function<void(Adaptation *)> &choose)
+    // Starts a row from its button and answers the chooser (kind, target, quality).
+    void convertRow(ConvertTask *task, bool video, const QString &target, const QString &quality,
+                    std::function<void(QWidget *)> then = {})
     {
-        auto answer = testutil::answerNextModal("OK", [choose](QWidget *modal) {
-            auto *dialog = qobject_cast<Adaptation *>(modal);
-            QVERIFY(dialog);
-            choose(dialog);
-        });
+        auto answer = testutil::choose(video, target, quality, std::move(then));
         clickRowButton(task);
         QVERIFY(answer->answered);
     }
     void clickRowButton(ConvertTask *task)
     {
-        const QModelIndex index = converting->model()->index(converting->model()->rowOf(task));
-        const QRect rect =
-            converting->delegate()->buttonRects(converting->list()->visualRect(index), index)[0];
-        QTest::mouseClick(converting->list()->viewport(), Qt::LeftButton, {}, rect.center());
+        testutil::clickRowButton(converting->list(), converting->delegate(),
+                                 converting->model()->rowOf(task));
     }
     ConvMediaInfo *convertedNamed(const QString &name) const
     {
@@ -382,18 +376,10 @@ private Q_SLOTS:
     void convertToMp4At720AndToMp3()
     {
         QSignalSpy added(ConvertDataManager::instance(), &ConvertDataManager::convertedFileDidAdd);
-        convertRow(taskOf("wide clip.mp4"), [this](Adaptation *dialog) {
-            dialog->findChild<QPushButton *>("pb_video")->click();
-            dialog->targetButton("MP4")->click();
-            dialog->qualityBox()->setCurrentIndex(dialog->qualityBox()->findData("720P"));
-            testutil::screenshot(dialog, "converter-format-video");
-        });
-        convertRow(taskOf("tone.wav"), [this](Adaptation *dialog) {
-            dialog->findChild<QPushButton *>("pb_audio")->click();
-            dialog->targetButton("MP3")->click();
-            dialog->qualityBox()->setCurrentIndex(dialog->qualityBox()->findData("Origin"));
-            testutil::screenshot(dialog, "converter-format-audio");
-        });
+        convertRow(taskOf("wide clip.mp4"), true, "MP4", "720P",
+                   [](QWidget *dialog) { testutil::screenshot(dialog, "converter-format-video"); });
+        convertRow(taskOf("tone.wav"), false, "MP3", "Origin",
+                   [](QWidget *dialog) { testutil::screenshot(dialog, "converter-format-audio"); });
         QTRY_COMPARE_WITH_TIMEOUT(added.count(), 2, 120000);
         QCOMPARE(converting->model()->rowCount(), 1);
 
@@ -427,11 +413,7 @@ private Q_SLOTS:
         QTRY_VERIFY_WITH_TIMEOUT(!converting->loadingDialog(), 30000);
         QSignalSpy added(ConvertDataManager::instance(), &ConvertDataManager::convertedFileDidAdd);
         for (const char *name : {"old tv.mp4", "wide clip.mp4"}) {
-            convertRow(taskOf(QLatin1String(name)), [](Adaptation *dialog) {
-                dialog->findChild<QPushButton *>("pb_video")->click();
-                dialog->targetButton("MKV")->click();
-                dialog->qualityBox()->setCurrentIndex(dialog->qualityBox()->findData("480P"));
-            });
+            convertRow(taskOf(QLatin1String(name)), true, "MKV", "480P");
         }
         QTRY_COMPARE_WITH_TIMEOUT(added.count(), 2, 120000);
         QJsonObject video = testutil::streamOf(convertedNamed("old tv.mkv")->outputPath, "video");
@@ -451,12 +433,7 @@ private Q_SLOTS:
         QTRY_VERIFY_WITH_TIMEOUT(!converting->loadingDialog(), 30000);
         QCOMPARE(converting->model()->rowCount(), 3);
         // All three at once: two convert, the third waits for a free slot.
-        auto answer = testutil::answerNextModal("OK", [](QWidget *modal) {
-            auto *dialog = qobject_cast<Adaptation *>(modal);
-            dialog->findChild<QPushButton *>("pb_video")->click();
-            dialog->targetButton("HEVC MKV")->click();
-            dialog->qualityBox()->setCurrentIndex(dialog->qualityBox()->findData("1080P"));
-        });
+        auto answer = testutil::choose(true, "HEVC MKV", "1080P");
         converting->convertAllButton()->click();
         QVERIFY(answer->answered);
         ConvertTask *task = taskOf("long.mp4");
@@ -493,15 +470,11 @@ private Q_SLOTS:
         const QJsonObject was = QJsonDocument::fromJson(before).object();
         const QJsonObject is = testutil::restartAndDescribe();
         QVERIFY(!is.isEmpty());
-        QCOMPARE(is.value("done").toArray().size(), 8);
-        QCOMPARE(is.value("downloading").toArray().size(), 1);
+        COMPARE_MAPPED([&is](const QString &list) { return is.value(list).toArray().size(); },
+                       "done -> 8", "downloading -> 1", "converting -> 2", "converted -> 5");
         QCOMPARE(is.value("history").toInt(), 9);
-        QCOMPARE(is.value("converting").toArray().size(), 2);
-        QCOMPARE(is.value("converted").toArray().size(), 5);
-        QCOMPARE(is.value("converting"), was.value("converting"));
-        QCOMPARE(is.value("converted"), was.value("converted"));
-        QCOMPARE(is.value("done"), was.value("done"));
-        QCOMPARE(is.value("downloading"), was.value("downloading"));
+        for (const char *list : {"converting", "converted", "done", "downloading"})
+            QCOMPARE(is.value(list), was.value(list));
     }
 };
 

@@ -191,11 +191,9 @@ private Q_SLOTS:
 
     void sitesOfHostsAndTheCookiesKeptForThem()
     {
-        QCOMPARE(cookies::siteOf("www.Example.co.uk"), QString("example.co.uk"));
-        QCOMPARE(cookies::siteOf("a.b.example.com."), QString("example.com"));
-        QCOMPARE(cookies::siteOf("127.0.0.1"), QString("127.0.0.1"));
-        QCOMPARE(cookies::siteOf("localhost"), QString("localhost"));
-        QCOMPARE(cookies::siteOf("co.uk"), QString("co.uk"));
+        COMPARE_MAPPED(cookies::siteOf, "www.Example.co.uk -> example.co.uk",
+                       "a.b.example.com. -> example.com", "127.0.0.1 -> 127.0.0.1",
+                       "localhost -> localhost", "co.uk -> co.uk");
         const QByteArray file = "# Netscape HTTP Cookie File\n"
                                 ".example.com\tTRUE\t/\tFALSE\t0\tsite\t1\n"
                                 "#HttpOnly_www.example.com\tFALSE\t/\tTRUE\t99\thttponly\t2\n"
@@ -369,8 +367,8 @@ private Q_SLOTS:
                               [&](QProcess &p, const ToolRun &sofar) {
                                   if (stopped || sofar.ofType("downloading").size() < 8)
                                       return;
-                                  for (const qint64 pid :
-                                       QList<qint64>{p.processId()} + descendants(p.processId())) {
+                                  for (const qint64 pid : QList<qint64>{p.processId()} +
+                                                              fixture::descendants(p.processId())) {
                                       QFile comm(QStringLiteral("/proc/%1/comm").arg(pid));
                                       if (comm.open(QIODevice::ReadOnly) &&
                                           comm.readAll().startsWith(interrupted.toLatin1())) {
@@ -415,12 +413,12 @@ private Q_SLOTS:
             if (!below.isEmpty() || progress.size() < 2 ||
                 (convert && progress.last().value("progress").toString().toDouble() < 0.2))
                 return;
-            below = descendants(p.processId());
+            below = fixture::descendants(p.processId());
             ::kill(pid_t(p.processId()), signal);
         });
         // Below a download: yt-dlp and the guardian.
         QVERIFY2(!r.timedOut && below.size() >= (convert ? 1 : 2), r.describe().constData());
-        QTRY_VERIFY_WITH_TIMEOUT(std::all_of(below.cbegin(), below.cend(), processGone), 5000);
+        QTRY_VERIFY_WITH_TIMEOUT(fixture::alive(below).isEmpty(), 5000);
         if (signal != SIGKILL) {
             QCOMPARE(r.exitCode, 7);
             QCOMPARE(r.finished().value("ret_code").toString(), QString("7"));

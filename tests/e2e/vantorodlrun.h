@@ -172,43 +172,4 @@ public:
         const QJsonObject format = testutil::probe(path).value("format").toObject();
         return format.value("duration").toString().toDouble();
     }
-
-    // A process that has ended (a zombie nobody collected counts as ended).
-    static bool processGone(qint64 pid)
-    {
-        QFile stat(QStringLiteral("/proc/%1/stat").arg(pid));
-        if (!stat.open(QIODevice::ReadOnly))
-            return true;
-        const QByteArray line = stat.readAll();
-        const int close = line.lastIndexOf(')');
-        return close < 0 || close + 2 >= line.size() || line.at(close + 2) == 'Z';
-    }
-    // Every process below `pid`, at any depth.
-    static QList<qint64> descendants(qint64 pid)
-    {
-        QList<qint64> found;
-        const QStringList entries = QDir("/proc").entryList(QDir::Dirs | QDir::NoDotAndDotDot);
-        QHash<qint64, qint64> parentOf;
-        for (const QString &name : entries) {
-            bool ok = false;
-            const qint64 child = name.toLongLong(&ok);
-            QFile stat("/proc/" + name + "/stat");
-            if (!ok || !stat.open(QIODevice::ReadOnly))
-                continue;
-            const QByteArray line = stat.readAll();
-            const QList<QByteArray> rest = line.mid(line.lastIndexOf(')') + 2).split(' ');
-            parentOf.insert(child, rest.value(1).toLongLong());
-        }
-        QList<qint64> frontier{pid};
-        while (!frontier.isEmpty()) {
-            const qint64 parent = frontier.takeFirst();
-            for (auto it = parentOf.cbegin(); it != parentOf.cend(); ++it) {
-                if (it.value() == parent) {
-                    found << it.key();
-                    frontier << it.key();
-                }
-            }
-        }
-        return found;
-    }
 };

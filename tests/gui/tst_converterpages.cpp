@@ -5,9 +5,7 @@
 #include "core/converter/convertmanager.h"
 #include "core/converter/converttask.h"
 #include "core/process/myprocess.h"
-#include "gui/converter/adaptation.h"
 #include "gui/converter/convertedpage.h"
-#include "gui/converter/converterdelegates.h"
 #include "gui/converter/convertermodels.h"
 #include "gui/converter/convertingpage.h"
 #include "gui/converter/loadfilesdlg.h"
@@ -18,7 +16,7 @@
 #include "gui/widgets/mediaroles.h"
 #include "gui/widgets/pictures.h"
 #include "gui/widgets/progressbar.h"
-#include "helpers/gui_test.h"
+#include "helpers/convertertest.h"
 
 class TestConverterPages : public QObject
 {
@@ -31,14 +29,6 @@ class TestConverterPages : public QObject
     {
         return testutil::writeFile(work.filePath(name), content);
     }
-    // Clicks the row's button as a person would.
-    void clickRowButton(QListView *view, ConverterRowDelegate *delegate, int row, int button = 0)
-    {
-        const QModelIndex index = view->model()->index(row, 0);
-        view->scrollTo(index);
-        const QRect rect = delegate->buttonRects(view->visualRect(index), index).at(button);
-        QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, rect.center());
-    }
     ConvertTask *addTask(const QString &source)
     {
         ConvMediaInfo info;
@@ -46,17 +36,6 @@ class TestConverterPages : public QObject
         info.mediaType = ConvMediaInfo::Video;
         page->onDidLoadFinishedOneFile(&info, false);
         return data->taskForSource(source);
-    }
-    // Chooses MP4 at 720P in the next chooser.
-    static std::shared_ptr<testutil::ModalAnswer> chooseMp4()
-    {
-        return testutil::answerNextModal("OK", [](QWidget *modal) {
-            auto *dialog = qobject_cast<Adaptation *>(modal);
-            QVERIFY(dialog);
-            dialog->findChild<QPushButton *>("pb_video")->click();
-            dialog->targetButton("MP4")->click();
-            dialog->qualityBox()->setCurrentIndex(dialog->qualityBox()->findData("720P"));
-        });
     }
 
 private Q_SLOTS:
@@ -178,14 +157,14 @@ private Q_SLOTS:
         auto cancel = testutil::answerNextModal("Cancel", [](QWidget *modal) {
             qobject_cast<Adaptation *>(modal)->targetButton("MKV")->click();
         });
-        clickRowButton(page->list(), page->delegate(), page->model()->rowOf(task));
+        testutil::clickRowButton(page->list(), page->delegate(), page->model()->rowOf(task));
         QVERIFY(cancel->answered);
         QCOMPARE(task->state(), int(ConvertTask::Idle));
         QCOMPARE(Preferences::instance()->convertVideoFormat(), before);
 
         QSignalSpy added(data, &ConvertDataManager::convertedFileDidAdd);
-        auto answer = chooseMp4();
-        clickRowButton(page->list(), page->delegate(), page->model()->rowOf(task));
+        auto answer = testutil::choose(true, "MP4", "720P");
+        testutil::clickRowButton(page->list(), page->delegate(), page->model()->rowOf(task));
         QVERIFY(answer->answered);
         QVERIFY(added.wait(10000));
         QCOMPARE(page->model()->rowOf(task), -1);
@@ -197,7 +176,7 @@ private Q_SLOTS:
         ConvertTask *vanishing = addTask(source);
         QFile::remove(source);
         auto removal = testutil::answerNextModal("Delete");
-        clickRowButton(page->list(), page->delegate(), page->model()->rowOf(vanishing));
+        testutil::clickRowButton(page->list(), page->delegate(), page->model()->rowOf(vanishing));
         QVERIFY(removal->answered);
         QVERIFY(!data->taskForSource(source));
     }
@@ -206,7 +185,7 @@ private Q_SLOTS:
     {
         ConvertTask *waiting = addTask(file("all/a-wait.mp4"));
         ConvertTask *failing = addTask(file("all/b-fail.mp4"));
-        auto answer = chooseMp4();
+        auto answer = testutil::choose(true, "MP4", "720P");
         page->convertAllButton()->click();
         QVERIFY(answer->answered);
         QTRY_COMPARE(failing->state(), int(ConvertTask::Failed));
@@ -216,15 +195,15 @@ private Q_SLOTS:
         QVERIFY(!page->list()->grab().isNull());
 
         // Its row's button stops it; the row shows the file's facts again.
-        clickRowButton(page->list(), page->delegate(), page->model()->rowOf(waiting));
+        testutil::clickRowButton(page->list(), page->delegate(), page->model()->rowOf(waiting));
         QCOMPARE(waiting->state(), int(ConvertTask::Idle));
         QCOMPARE(ConvertingDelegate::statusText(waiting), QString());
         QTRY_VERIFY(ConvertManager::instance()->runningTasks().isEmpty());
 
         // Started again, it converts to the end.
         QSignalSpy added(data, &ConvertDataManager::convertedFileDidAdd);
-        auto again = chooseMp4();
-        clickRowButton(page->list(), page->delegate(), page->model()->rowOf(waiting));
+        auto again = testutil::choose(true, "MP4", "720P");
+        testutil::clickRowButton(page->list(), page->delegate(), page->model()->rowOf(waiting));
         QVERIFY(again->answered);
         QCOMPARE(waiting->state(), int(ConvertTask::Converting));
         file("all/a-wait.mp4.go");
@@ -411,8 +390,8 @@ private Q_SLOTS:
             auto answer = testutil::answerNextModal("Delete", [](QWidget *modal) {
                 modal->findChild<QCheckBox *>()->setChecked(true);
             });
-            clickRowButton(converted.list(), converted.delegate(), row,
-                           ConvertedDelegate::DeleteButton);
+            testutil::clickRowButton(converted.list(), converted.delegate(), row,
+                                     ConvertedDelegate::DeleteButton);
             QVERIFY(answer->answered);
             QVERIFY(answer->texts.contains("Are you sure to delete this item?"));
         }
@@ -423,7 +402,8 @@ private Q_SLOTS:
         // Without the box ticked the file stays; the list on disk follows.
         const QString holiday2 = converted.model()->infoAt(0)->outputPath;
         auto keep = testutil::answerNextModal("Delete");
-        clickRowButton(converted.list(), converted.delegate(), 0, ConvertedDelegate::DeleteButton);
+        testutil::clickRowButton(converted.list(), converted.delegate(), 0,
+                                 ConvertedDelegate::DeleteButton);
         QVERIFY(keep->answered && QFileInfo::exists(holiday2));
         QCOMPARE(convertlist::load(convertedListPath()).size(), 1);
 

@@ -397,90 +397,43 @@ private Q_SLOTS:
         QCOMPARE(window.pages()->currentWidget(), page);
     }
 
-    // The browser is made once, on the first visit of its tab, and is handed the addresses the
-    // downloading page sends to it.
-    void browserMadeOnceAndGivenAddresses()
-    {
-        setBrowserPaneFactory(&makeFakePane);
-        panesMade = 0;
-        MainWindow window;
-        QCOMPARE(panesMade, 0);
-        Q_EMIT window.downloading()->toBrowserDownloaded(QStringLiteral("127.0.0.1:8/watch"));
-        QCOMPARE(panesMade, 1);
-        auto *pane = static_cast<FakePane *>(window.browser());
-        QVERIFY(pane);
-        QCOMPARE(window.pages()->currentWidget(), pane);
-        QCOMPARE(window.tabs()->checkedId(), 2);
-        QCOMPARE(pane->urls, QList<QUrl>{QUrl(QStringLiteral("http://127.0.0.1:8/watch"))});
-
-        window.tabs()->button(0)->click();
-        window.tabs()->button(2)->click();
-        QCOMPARE(panesMade, 1);
-        QCOMPARE(window.pages()->currentWidget(), pane);
-        setBrowserPaneFactory(nullptr);
-    }
-
     void closingRoads()
     {
         int terminated = 0;
         MainWindow::terminate = [&terminated] {
             ++terminated;
         };
-        SniffMgr *mgr = SniffMgr::instance();
-        Preferences::instance()->setSkipCloseConfirmation(false);
-        {
-            // Nothing running: no question, lists saved, the process ends.
+        // Closes a new window, the question (if asked) answered with `ok`, the end awaited if
+        // it may come later: whether the window closed, whether it asked, the ends so far.
+        const auto close = [&terminated](bool skipQuestion, bool ok, bool awaitEnd) {
+            Preferences::instance()->setSkipCloseConfirmation(skipQuestion);
             MainWindow window;
             window.show();
             QFile::remove(taskListPath());
+            const int before = terminated;
             bool asked = false;
-            answerCloseConfirmation(&window, true, &asked);
-            window.close();
-            QTRY_COMPARE(terminated, 1);
-            QVERIFY(!asked);
-            QVERIFY(QFileInfo::exists(taskListPath()));
-        }
-        SniffTask *task = mgr->newTask("https://video.example/1", {});
-        mgr->addTask(task);
+            answerCloseConfirmation(&window, ok, &asked);
+            const bool closed = window.close();
+            if (awaitEnd)
+                static_cast<void>(QTest::qWaitFor([&] { return terminated > before; }));
+            return QVariantList{closed, asked, terminated};
+        };
+        // Nothing running: no question, lists saved, the process ends.
+        QCOMPARE(close(false, true, true), (QVariantList{true, false, 1}));
+        QVERIFY(QFileInfo::exists(taskListPath()));
+        SniffTask *task = SniffMgr::instance()->newTask("https://video.example/1", {});
+        SniffMgr::instance()->addTask(task);
         JobEditor::setState(task, SniffTask::State::Downloading);
-        QVERIFY(mgr->hasActiveTask());
-        {
-            // Busy, the user cancels: everything keeps running.
-            MainWindow window;
-            window.show();
-            bool asked = false;
-            answerCloseConfirmation(&window, false, &asked);
-            QCloseEvent event;
-            QApplication::sendEvent(&window, &event);
-            QVERIFY(asked);
-            QVERIFY(!event.isAccepted());
-            QCOMPARE(terminated, 1);
-            QCOMPARE(task->state(), SniffTask::State::Downloading);
-        }
-        {
-            // Busy and "don't ask again" stored: no question and no pausing.
-            Preferences::instance()->setSkipCloseConfirmation(true);
-            MainWindow window;
-            window.show();
-            bool asked = false;
-            answerCloseConfirmation(&window, true, &asked);
-            window.close();
-            QTRY_COMPARE(terminated, 2);
-            QVERIFY(!asked);
-            QCOMPARE(task->state(), SniffTask::State::Downloading);
-        }
-        {
-            // Busy, the user agrees: downloads are paused before the end.
-            Preferences::instance()->setSkipCloseConfirmation(false);
-            MainWindow window;
-            window.show();
-            bool asked = false;
-            answerCloseConfirmation(&window, true, &asked);
-            window.close();
-            QVERIFY(asked);
-            QCOMPARE(terminated, 3);
-            QCOMPARE(task->state(), SniffTask::State::Paused);
-        }
+        QVERIFY(SniffMgr::instance()->hasActiveTask());
+        // Busy, the user cancels: everything keeps running.
+        QCOMPARE(close(false, false, false), (QVariantList{false, true, 1}));
+        QCOMPARE(task->state(), SniffTask::State::Downloading);
+        // Busy and "don't ask again" stored: no question and no pausing.
+        QCOMPARE(close(true, true, true), (QVariantList{true, false, 2}));
+        QCOMPARE(task->state(), SniffTask::State::Downloading);
+        // Busy, the user agrees: downloads are paused before the end.
+        QCOMPARE(close(false, true, false), (QVariantList{true, true, 3}));
+        QCOMPARE(task->state(), SniffTask::State::Paused);
     }
 
     // A disk that is full: the window names it at the top until a save works; closing it then
@@ -509,27 +462,36 @@ private Q_SLOTS:
         QVERIFY(notice->isHidden());
     }
 
-    // The program starts with raster-only windows (no OpenGL driver before the first frame);
-    // the first browser makes the window it shows in able to show its OpenGL view, and every
-    // window made afterwards too.
+    // The program starts with raster-only windows (no OpenGL driver before the first frame).
+    // The browser is made once, when its tab is first shown (here for an address the
+    // downloading page sends it, which it is handed); it makes the window it shows in able to
+    // show its OpenGL view, and every window made afterwards too.
     void theFirstBrowserMakesTheWindowOpenGlCapable()
     {
         QCoreApplication::setAttribute(Qt::AA_ForceRasterWidgets);
         setBrowserPaneFactory(&makeFakePane);
+        panesMade = 0;
         MainWindow window;
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
-        QCOMPARE(window.windowHandle()->surfaceType(), QSurface::RasterSurface);
         window.tabs()->button(0)->click();
         QCOMPARE(window.windowHandle()->surfaceType(), QSurface::RasterSurface);
+        QCOMPARE(panesMade, 0);
 
-        window.tabs()->button(2)->click();
-        QVERIFY(window.browser());
-        QCOMPARE(window.pages()->currentWidget(), window.browser());
+        Q_EMIT window.downloading()->toBrowserDownloaded(QStringLiteral("127.0.0.1:8/watch"));
+        auto *pane = static_cast<FakePane *>(window.browser());
+        QVERIFY(pane);
+        QCOMPARE((QVariantList{panesMade, window.tabs()->checkedId()}), (QVariantList{1, 2}));
+        QCOMPARE(window.pages()->currentWidget(), pane);
+        QCOMPARE(pane->urls, QList<QUrl>{QUrl(QStringLiteral("http://127.0.0.1:8/watch"))});
         QVERIFY(!QCoreApplication::testAttribute(Qt::AA_ForceRasterWidgets));
         QCOMPARE(window.windowHandle()->surfaceType(), QSurface::RasterGLSurface);
         QVERIFY(window.isVisible());
         QVERIFY(QTest::qWaitForWindowExposed(&window));
+        window.tabs()->button(0)->click();
+        window.tabs()->button(2)->click();
+        QCOMPARE(panesMade, 1);
+        QCOMPARE(window.pages()->currentWidget(), pane);
         setBrowserPaneFactory(nullptr);
     }
 };

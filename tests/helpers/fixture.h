@@ -11,6 +11,7 @@
 #include "core/foundation/applog.h"
 #include "core/foundation/paths.h"
 #include "core/foundation/preferences.h"
+#include "core/platform/platform.h"
 #include "helpers/httpserver.h"
 #include "helpers/testutil.h"
 
@@ -93,6 +94,31 @@ inline void clearFinished(SniffMgr *mgr)
 {
     for (SniffTask *task : mgr->doneList() + mgr->privateList())
         mgr->deleteFinished(task, false);
+}
+
+// Every process below `root`, at any depth; and those of `pids` still running (a zombie nobody
+// collected counts as ended).
+inline QList<qint64> descendants(qint64 root)
+{
+    QList<platform::ProcessEntry> all;
+    platform::processSnapshot(&all);
+    QList<qint64> found;
+    for (QList<qint64> queue{root}; !queue.isEmpty();) {
+        const qint64 parent = queue.takeFirst();
+        for (const auto &e : all) {
+            if (e.parentPid == parent && !found.contains(e.pid)) {
+                found << e.pid;
+                queue << e.pid;
+            }
+        }
+    }
+    return found;
+}
+inline QList<qint64> alive(const QList<qint64> &pids)
+{
+    QList<qint64> left;
+    std::copy_if(pids.begin(), pids.end(), std::back_inserter(left), platform::processExists);
+    return left;
 }
 
 } // namespace fixture

@@ -334,7 +334,13 @@ QString Message::textOf(const Member &m) const
 
 bool Message::readGeneral(const QByteArray &line, QString *type)
 {
-    const QJsonDocument doc = QJsonDocument::fromJson(line);
+    // Qt's reader drops a byte order mark that begins a string (and its writer writes one as it
+    // is): given as an escape, the mark is kept. Outside a string the mark was no JSON anyway.
+    static const QByteArray kMark("\xEF\xBB\xBF");
+    QByteArray marked = line;
+    if (marked.indexOf(kMark, 1) > 0)
+        marked = marked.left(1) + marked.mid(1).replace(kMark, "\\ufeff");
+    const QJsonDocument doc = QJsonDocument::fromJson(marked);
     if (!doc.isObject())
         return false;
     const QJsonObject root = doc.object();

@@ -495,6 +495,7 @@ private Q_SLOTS:
               "truncated"},
              {"yt-dlp missing", "no-ytdlp", 4, "yt-dlp not found", "other"},
              {"yt-dlp that cannot start", "broken-ytdlp", 4, "could not be started", "other"},
+             {"yt-dlp that never ends a line", "endless-ytdlp", 1, "gave up", "other"},
              {"unreadable parameter file", "no-params", 3, "cannot read", "other"},
              {"bad JSON", "raw:{\"downloader\": {\"url\": ", 3, "not a JSON object", "other"},
              {"not an object", "raw:[1, 2]", 3, "not a JSON object", "other"},
@@ -543,11 +544,20 @@ private Q_SLOTS:
                 convert.insert("ffmpeg_location", work.path() + "/no-ffmpeg-here");
                 params = writeParams(convert);
             }
-        } else if (kind == "broken-ytdlp") { // its interpreter is missing
-            program = work.path() + "/broken/vantoro-dl";
-            QDir().mkpath(work.path() + "/broken");
+        } else if (kind == "broken-ytdlp" || kind == "endless-ytdlp") { // beside a copy of the tool
+            const QString folder = work.path() + "/" + kind;
+            QDir().mkpath(folder);
+            program = folder + "/vantoro-dl";
             QFile::copy(tool(), program);
-            testutil::writeScript(work.path() + "/broken/yt-dlp", "#!/no/such/sh\n");
+            if (kind == "broken-ytdlp") { // its interpreter is missing
+                testutil::writeScript(folder + "/yt-dlp", "#!/no/such/sh\n");
+            } else { // 256 MiB without a line end, to a tool that may not take 128 MiB
+                testutil::writeScript(folder + "/yt-dlp", "#!/bin/sh\nhead -c 268435456 /dev/zero\n"
+                                                          "echo 'ERROR: gave up' >&2\nexit 1\n");
+                program = testutil::writeScript(folder + "/limited",
+                                                "#!/bin/sh\nulimit -d 131072\nexec \"$(dirname "
+                                                "\"$0\")/vantoro-dl\" \"$@\"\n");
+            }
         } else if (kind == "no-params") {
             params = work.path() + "/does-not-exist.json";
         } else if (kind.startsWith("raw:")) {

@@ -68,6 +68,7 @@ private Q_SLOTS:
                                      "30", "-c:v", "libx264", "-preset", "ultrafast", "-pix_fmt",
                                      "yuv420p", longClip}));
         QVERIFY(testutil::makeHlsSegments(w + "/live", 40));
+        site.file("live/master.m3u8", "#EXTM3U\n#EXT-X-STREAM-INF:BANDWIDTH=400000\nall.m3u8\n");
         site.page("one.html", "One clip", {"clip.mp4"});
         site.page("three.html", "Three clips", {"clip.mp4", "second.mp4", "third.mp4"});
         site.page("nothing.html", "Nothing", {});
@@ -226,6 +227,7 @@ private Q_SLOTS:
             {"media", "type"},
             {{"the page's video redirects", "clip.mp4", "video/mp4"},
              {"the page's playlist redirects", "live/all.m3u8", "application/x-mpegURL"},
+             {"the page's master playlist redirects", "live/master.m3u8", "application/x-mpegURL"},
              {"the address itself redirects", "clip.mp4", ""}});
     }
     void cookiesAndHeadersStayOnTheirSite()
@@ -291,9 +293,11 @@ private Q_SLOTS:
         QCOMPARE(QDir(dir).entryList(QDir::Files | QDir::Hidden).size(), 1);
         QCOMPARE(testutil::readFile(cookieFile), before);
         QVERIFY(r.stdErr.contains("--cookies") && !r.stdErr.contains("--no-check-certificate"));
-        // A playlist is asked whether it is live by the tool's own request, with the same cookies.
-        if (media.endsWith(".m3u8"))
-            QVERIFY(r.stdErr.contains("/curl ") && r.stdErr.contains("--cookie "));
+        // yt-dlp tells whether a media playlist it read is live; of a master playlist it reads
+        // no variant, so that is asked by the tool's own request, with the same cookies.
+        QCOMPARE(r.stdErr.contains("/curl "), media.endsWith("master.m3u8"));
+        if (media.endsWith("master.m3u8"))
+            QVERIFY(r.stdErr.contains("--cookie "));
         const QJsonObject sent =
             r.lines.first().value("msg").toObject().value("downloader").toObject();
         QCOMPARE(sent.value("metadata").toObject().value("Cookie").toString(), QString("<hidden>"));
@@ -493,6 +497,7 @@ private Q_SLOTS:
               "truncated"},
              {"yt-dlp missing", "no-ytdlp", 4, "yt-dlp not found", "other"},
              {"yt-dlp that cannot start", "broken-ytdlp", 4, "could not be started", "other"},
+             {"yt-dlp that never ends a line", "endless-ytdlp", 1, "gave up", "other"},
              {"unreadable parameter file", "no-params", 3, "cannot read", "other"},
              {"bad JSON", "raw:{\"downloader\": {\"url\": ", 3, "not a JSON object", "other"},
              {"not an object", "raw:[1, 2]", 3, "not a JSON object", "other"},
@@ -541,11 +546,20 @@ private Q_SLOTS:
                 convert.insert("ffmpeg_location", work.path() + "/no-ffmpeg-here");
                 params = writeParams(convert);
             }
-        } else if (kind == "broken-ytdlp") { // its interpreter is missing
-            program = work.path() + "/broken/vantoro-dl";
-            QDir().mkpath(work.path() + "/broken");
+        } else if (kind == "broken-ytdlp" || kind == "endless-ytdlp") { // beside a copy of the tool
+            const QString folder = work.path() + "/" + kind;
+            QDir().mkpath(folder);
+            program = folder + "/vantoro-dl";
             QFile::copy(tool(), program);
-            testutil::writeScript(work.path() + "/broken/yt-dlp", "#!/no/such/sh\n");
+            if (kind == "broken-ytdlp") { // its interpreter is missing
+                testutil::writeScript(folder + "/yt-dlp", "#!/no/such/sh\n");
+            } else { // 256 MiB without a line end, to a tool that may not take 128 MiB
+                testutil::writeScript(folder + "/yt-dlp", "#!/bin/sh\nhead -c 268435456 /dev/zero\n"
+                                                          "echo 'ERROR: gave up' >&2\nexit 1\n");
+                program = testutil::writeScript(folder + "/limited",
+                                                "#!/bin/sh\nulimit -d 131072\nexec \"$(dirname "
+                                                "\"$0\")/vantoro-dl\" \"$@\"\n");
+            }
         } else if (kind == "no-params") {
             params = work.path() + "/does-not-exist.json";
         } else if (kind.startsWith("raw:")) {

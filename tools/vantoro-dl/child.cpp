@@ -394,22 +394,43 @@ void Process::released()
 }
 
 namespace {
-// Hands every whole line in `buffer` to `handle` (without its line end) and keeps the rest.
-void splitLines(QByteArray &buffer, const std::function<void(const QByteArray &)> &handle)
+// The whole lines of one pipe. A line longer than the limit is dropped whole: what came of it
+// goes at once and the rest is passed over up to its end, so that a child that writes without
+// ever ending a line does not make the tool grow.
+struct Lines
 {
-    int from = 0;
-    int end;
-    while ((end = buffer.indexOf('\n', from)) >= 0) {
-        int length = end - from;
-        if (length > 0 && buffer.at(end - 1) == '\r')
-            --length;
-        if (handle)
-            handle(buffer.mid(from, length));
-        from = end + 1;
+    QByteArray pending;
+    bool skipping = false; // within a line that was too long
+
+    // Hands every whole line held to `handle` (without its line end) and keeps the rest.
+    void split(const std::function<void(const QByteArray &)> &handle, int limit)
+    {
+        int from = 0;
+        int end;
+        while ((end = pending.indexOf('\n', from)) >= 0) {
+            int length = end - from;
+            if (length > 0 && pending.at(end - 1) == '\r')
+                --length;
+            if (handle && !skipping && length <= limit)
+                handle(pending.mid(from, length));
+            skipping = false;
+            from = end + 1;
+        }
+        if (pending.size() - from > limit) {
+            pending.clear();
+            skipping = true;
+        } else if (from > 0) {
+            pending.remove(0, from);
+        }
     }
-    if (from > 0)
-        buffer.remove(0, from);
-}
+    // The last line, when it has no line end.
+    void finish(const std::function<void(const QByteArray &)> &handle)
+    {
+        if (handle && !skipping && !pending.isEmpty())
+            handle(pending);
+        pending.clear();
+    }
+};
 
 // Reads what a pipe holds now; false once it is at its end (or broken).
 bool readPipe(int fd, QByteArray *into)
@@ -443,16 +464,16 @@ Result Run::exec()
 
     QElapsedTimer clock;
     clock.start();
-    QByteArray pending, pendingError;
+    Lines out, err;
     bool interruptHandled = false;
     qint64 lastRead = -kReadGapMs;
     // Reads what the pipes hold and hands on the whole lines; returns the bytes read.
     auto drain = [&](bool outReady, bool errReady) {
-        const int before = pending.size();
-        if (outReady && !readPipe(process.outFd(), &pending))
+        const int before = out.pending.size();
+        if (outReady && !readPipe(process.outFd(), &out.pending))
             process.closeFd(0);
-        const int got = pending.size() - before;
-        splitLines(pending, onLine);
+        const int got = out.pending.size() - before;
+        out.split(onLine, lineLimit);
         QByteArray error;
         if (errReady && !readPipe(process.errFd(), &error))
             process.closeFd(1);
@@ -462,10 +483,8 @@ Result Run::exec()
         if (result.errorOutput.size() > kErrorKeep)
             result.errorOutput = result.errorOutput.right(kErrorKeep);
         if (onErrorLine) {
-            pendingError += error;
-            splitLines(pendingError, onErrorLine);
-            if (pendingError.size() > kErrorKeep)
-                pendingError.clear();
+            err.pending += error;
+            err.split(onErrorLine, kErrorKeep);
         }
         return got + error.size();
     };
@@ -512,8 +531,7 @@ Result Run::exec()
     // What the child wrote before it ended (a grandchild still holding the pipes is not waited
     // for).
     drain(process.outFd() >= 0, process.errFd() >= 0);
-    if (!pending.isEmpty() && onLine)
-        onLine(pending);
+    out.finish(onLine);
     result.crashed = process.crashed();
     result.exitCode = process.exitCode();
     return result;
@@ -526,7 +544,16 @@ Result capture(const QString &program, const QStringList &arguments, QByteArray 
     run.program = program;
     run.arguments = arguments;
     run.timeoutMs = timeoutMs;
-    run.onLine = [output](const QByteArray &line) {
+    run.lineLimit = kCaptureLimit; // a document may be one line (yt-dlp's -J)
+    bool full = false;
+    run.onLine = [output, &full](const QByteArray &line) {
+        if (full)
+            return;
+        if (output->size() + line.size() >= kCaptureLimit) {
+            full = true; // a document cut short is no document
+            output->clear();
+            return;
+        }
         *output += line + '\n';
     };
     return run.exec();

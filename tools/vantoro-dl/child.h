@@ -88,9 +88,10 @@ struct Result
 };
 
 // Runs a program to its end. Every whole line of standard output goes to onLine, of standard
-// error to onErrorLine (without the line end); onTick runs at least every 100 ms. The output is
-// read in rounds at most every 50 ms (progress is reported far less often), so that a chatty
-// child wakes the tool a few times a second rather than once per line. When the tool is
+// error to onErrorLine (without the line end); a line longer than lineLimit (64 KiB on standard
+// error) is dropped as it arrives, never held whole. onTick runs at least every 100 ms. The
+// output is read in rounds at most every 50 ms (progress is reported far less often), so that a
+// chatty child wakes the tool a few times a second rather than once per line. When the tool is
 // interrupted, onInterrupt decides: it returns true when it has dealt with the child (for
 // example passed the interrupt on), false to have the child's group stopped at once.
 struct Run
@@ -103,10 +104,13 @@ struct Run
     std::function<bool(Process &)> onInterrupt;
     int timeoutMs = 0;        // 0: no limit; otherwise the child is stopped when it runs longer
     bool lowPriority = false; // nice 19 and idle I/O class (work nobody waits for)
+    int lineLimit = 64 * 1024;
     Result exec();
 };
 
-// Runs a program and collects its standard output whole.
+// Runs a program and collects its standard output whole; output of kCaptureLimit bytes or more
+// is no output.
+constexpr int kCaptureLimit = 64 * 1024 * 1024;
 Result capture(const QString &program, const QStringList &arguments, QByteArray *output,
                int timeoutMs = 120000);
 

@@ -42,7 +42,10 @@ QJsonObject readVersionCache()
 // its cookie jar still adds the right cookies to every request, per host, redirects included.
 // (Newer yt-dlp no longer makes the header; taking out nothing changes nothing.) The current
 // folder is not searched for modules. Asked to, the lines also say which version of yt-dlp this
-// is, on standard error, which saves a Python start of its own for "yt-dlp --version".
+// is, on standard error, which saves a Python start of its own for "yt-dlp --version". And the
+// formats yt-dlp reads from an HLS media playlist say whether that playlist is still being
+// written ("vantoro_hls_live", as live::isLiveHls() judges it): the tool need not request it
+// again to know whether the stream is live.
 const char kVersionTag[] = "VANTORO_YTDLP_VERSION ";
 
 QString bootstrap(bool zip)
@@ -65,11 +68,30 @@ QString bootstrap(bool zip)
                           "        from yt_dlp.version import __version__\n"
                           "        sys.stderr.write('") +
            QLatin1String(kVersionTag) +
-           QStringLiteral("' + __version__ + '\\n')\n"
-                          "        sys.stderr.flush()\n"
-                          "except Exception:\n"
-                          "    pass\n"
-                          "runpy.run_path(program, run_name='__main__')\n");
+           QStringLiteral(
+               "' + __version__ + '\\n')\n"
+               "        sys.stderr.flush()\n"
+               "except Exception:\n"
+               "    pass\n"
+               "try:\n"
+               "    from yt_dlp.extractor.common import InfoExtractor as _IE\n"
+               "    _parse = _IE._parse_m3u8_formats_and_subtitles\n"
+               "    def _marked(self, *args, **kwargs):\n"
+               "        result = _parse(self, *args, **kwargs)\n"
+               "        try:\n"
+               "            doc = args[0] if args else kwargs.get('m3u8_doc')\n"
+               "            if isinstance(doc, str) and '#EXT-X-STREAM-INF' not in doc:\n"
+               "                live = doc.startswith('#EXTM3U') and "
+               "'#EXT-X-ENDLIST' not in doc\n"
+               "                for f in result[0]:\n"
+               "                    f['vantoro_hls_live'] = live\n"
+               "        except Exception:\n"
+               "            pass\n"
+               "        return result\n"
+               "    _IE._parse_m3u8_formats_and_subtitles = _marked\n"
+               "except Exception:\n"
+               "    pass\n"
+               "runpy.run_path(program, run_name='__main__')\n");
 }
 
 // The interpreter named on a script's first line ("#!/usr/bin/python3", "#!/usr/bin/env

@@ -88,7 +88,7 @@ QStringList ytdlpArguments(const Context &ctx, const Job &job)
          << "--print"
          << QStringLiteral("before_dl:%1%(.{title,thumbnail,duration,width,height,ext,vcodec,"
                            "acodec,tbr,protocol,url,manifest_url,is_live,live_status,webpage_url,"
-                           "extractor,_filename,playlist_count})j")
+                           "extractor,_filename,playlist_count,vantoro_hls_live})j")
                 .arg(QLatin1String(kInfoTag))
          << "--print" << QStringLiteral("after_move:%1%(filepath)s").arg(QLatin1String(kPathTag))
          << "--no-mtime"
@@ -379,7 +379,8 @@ int run(Context &ctx, params::Reader &reader, const QJsonObject &root)
     ctx.learnYtdlpVersion();
 
     // Whether the stream is live is asked once yt-dlp has described it, while its download goes
-    // on: asking before would make every HLS download wait for a request of its own.
+    // on: asking before would make every HLS download wait for a request of its own. (Mostly
+    // yt-dlp has answered it by then, see live::isLive().)
     Fetched fetched;
     if (const int code = fetchMedia(ctx, job, &fetched))
         return code;

@@ -76,8 +76,13 @@ bool isLive(const Context &ctx, const QJsonObject &info)
     const QString protocol = info.value("protocol").toString();
     const QString mediaUrl = info.value("url").toString();
     const QString manifest = info.value("manifest_url").toString();
-    if (protocol.contains("m3u8") || mediaUrl.contains(".m3u8"))
+    if (protocol.contains("m3u8") || mediaUrl.contains(".m3u8")) {
+        // A yt-dlp started through the tool's lines says it of a media playlist it read.
+        const QJsonValue seen = info.value("vantoro_hls_live");
+        if (seen.isBool())
+            return seen.toBool();
         return isLiveHls(ctx, manifest.isEmpty() ? mediaUrl : manifest);
+    }
     return false;
 }
 

@@ -15,7 +15,7 @@ namespace live {
 bool isDirectMedia(const QString &url);
 
 // The stream described by yt-dlp's info is live: yt-dlp says so, or its HLS playlist is still
-// being written (one small request).
+// being written (as yt-dlp found it, else one small request).
 bool isLive(const Context &ctx, const QJsonObject &info);
 bool isLiveHls(const Context &ctx, const QString &url);
 

@@ -15,6 +15,9 @@
 #include "helpers/diskfault.h"
 #include "helpers/windowtest.h"
 
+#include <QMenu>
+#include <QPushButton>
+
 namespace {
 
 // Stands in for the real browser: records what the window asks of it.
@@ -375,6 +378,18 @@ private Q_SLOTS:
         QVERIFY(window.isBusy());
         window.setBusy(false);
         QVERIFY(!window.isBusy());
+        // The menu button is not left drawn hovered once its menu closes away from it.
+        QPushButton *menuButton = nullptr;
+        for (QPushButton *b : window.findChildren<QPushButton *>())
+            menuButton = b->toolTip() == "Menu" ? b : menuButton;
+        QVERIFY(menuButton);
+        menuButton->setAttribute(Qt::WA_UnderMouse, true);
+        menuButton->click();
+        auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+        QVERIFY(menu);
+        QCursor::setPos(window.mapToGlobal(window.rect().center()));
+        menu->hide();
+        QVERIFY(!menuButton->underMouse());
     }
 
     // No module beside this test program: the tab shows why, and sending an address to the

@@ -74,7 +74,12 @@ QStringList videoArguments(const Preset &preset, const Request &request, const m
     const int boxH = preset.v.value("max_height").toInt();
     QString filter;
     bool fits = true; // the source's size needs no change
-    if (height > 0) {
+    if (height > 0 && !request.enlarge) {
+        // At most that many lines: a smaller picture keeps its size (made even).
+        filter = QStringLiteral("scale=-2:'trunc(min(ih,%1)/2)*2'").arg(height);
+        fits = source && source->height > 0 && source->height <= height &&
+               source->height % 2 == 0 && source->width % 2 == 0;
+    } else if (height > 0) {
         // A resolution means lines: the width follows the source's aspect, made even.
         filter = QStringLiteral("scale=-2:%1").arg(height);
         fits = source && source->height == height && source->width % 2 == 0;

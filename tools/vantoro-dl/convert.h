@@ -23,10 +23,11 @@ struct Request
     QString ffmpeg;
     QString ffprobe;
     QString input;
-    QString preset;     // path of the preset file
-    QString saveDir;    // where the result goes
-    QString resolution; // "origin", empty, or "WIDTHxHEIGHT": HEIGHT lines, width by aspect
-    QString bitRate;    // "origin", empty, or like "320K"
+    QString preset;      // path of the preset file
+    QString saveDir;     // where the result goes
+    QString resolution;  // "origin", empty, or "WIDTHxHEIGHT": HEIGHT lines, width by aspect
+    bool enlarge = true; // false: the resolution is a ceiling, a smaller picture keeps its size
+    QString bitRate;     // "origin", empty, or like "320K"
     bool mute = false;
     bool replaceInput = false; // remove the input once the result is complete
     // What is known of the input already (the application's probe, or the file's own header

@@ -400,6 +400,8 @@ int run(Context &ctx, params::Reader &reader, const QJsonObject &root)
         request.preset = job.preset;
         request.saveDir = job.saveDir;
         request.resolution = job.resolution.isEmpty() ? QStringLiteral("origin") : job.resolution;
+        // The quality asked for is the most wanted: a smaller video is not blown up to it.
+        request.enlarge = false;
         request.bitRate = job.bitRate.isEmpty() ? QStringLiteral("origin") : job.bitRate;
         request.replaceInput = true;
         // What the file's own header said is what a probe would say (yt-dlp's codec names are

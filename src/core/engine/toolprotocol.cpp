@@ -147,7 +147,7 @@ QString writeDownloadParams(const QString &url, const DownloadOptions &options,
     const bool convert = !prefs->oneClickFormat().contains("Original");
     if (convert) {
         converter.insert("preset", presetPathFor(url, options.mediaType));
-        // The converted file keeps the picture height the user chose for the download.
+        // The converted file has at most the picture height the user chose for the download.
         if (!audio)
             converter.insert(
                 "video", QJsonObject{{"resolution",

@@ -336,6 +336,14 @@ void MainWindow::buildMenu()
     appMenu = new QMenu(this);
     appMenu->setStyleSheet(StyleManager::instance()->styleSheet(QStringLiteral("QMenu.qss")));
     menus.insert(QStringLiteral("Application"), appMenu);
+    // The menu takes the mouse while it is open: the button under which it opened is never told
+    // that the pointer left, and would stay drawn hovered until the pointer crossed it again.
+    connect(appMenu, &QMenu::aboutToHide, this, [this] {
+        if (menuButton->rect().contains(menuButton->mapFromGlobal(QCursor::pos())))
+            return;
+        menuButton->setAttribute(Qt::WA_UnderMouse, false);
+        menuButton->update();
+    });
     auto add = [this](QMenu *menu, const char *text, void (MainWindow::*slot)(),
                       QAction::MenuRole role) {
         QAction *action = menu->addAction(QString());

@@ -41,12 +41,10 @@ FinishedJobsModel::FinishedJobsModel(SniffMgr *mgr, QObject *parent)
         rows.push_back({*it, topKey++, (*it)->title(), {0, -1}});
         letters += rows.back().title.size();
     }
+    // Each title is decoded once, above; it is lowered once its room is made.
     lowered.reserve(withRoom(letters));
-    for (Row &row : rows) {
-        row.span = lowerTitle(row.title);
-        if (row.span.size >= 0)
-            row.title = QString(); // `lowered` holds it
-    }
+    for (Row &row : rows)
+        keepTitle(row, std::move(row.title));
     sortKeys();
     connect(mgr, &SniffMgr::mgrAddDownloadedTask, this, &FinishedJobsModel::onAdded);
     connect(mgr, &SniffMgr::finishedTaskRemoved, this, &FinishedJobsModel::onRemoved);
@@ -112,9 +110,9 @@ int FinishedJobsModel::rowOf(const SniffTask *task) const
 FinishedJobsModel::Row FinishedJobsModel::makeRow(SniffTask *task, qint64 key)
 {
     keyOf.append({task, key});
-    QString title = task->title();
-    const Span span = lowerTitle(title);
-    return {task, key, span.size < 0 ? std::move(title) : QString(), span};
+    Row row{task, key, QString(), {0, -1}};
+    keepTitle(row, task->title());
+    return row;
 }
 
 void FinishedJobsModel::removeRow(int row)
@@ -123,13 +121,17 @@ void FinishedJobsModel::removeRow(int row)
     rows.erase(rows.end() - 1 - row);
 }
 
-FinishedJobsModel::Span FinishedJobsModel::lowerTitle(const QString &title)
+void FinishedJobsModel::keepTitle(Row &row, QString title)
 {
     const int offset = lowered.size();
-    if (title.size() > std::numeric_limits<int>::max() / 2 - offset ||
-        !TitleMatcher::lowerAscii(title, &lowered))
-        return {0, -1};
-    return {offset, title.size()};
+    if (title.size() <= std::numeric_limits<int>::max() / 2 - offset &&
+        TitleMatcher::lowerAscii(title, &lowered)) {
+        row.span = {offset, title.size()};
+        row.title = QString(); // `lowered` holds it
+    } else {
+        row.span = {0, -1};
+        row.title = std::move(title);
+    }
 }
 
 void FinishedJobsModel::dropLowered(int row)
@@ -231,8 +233,7 @@ void FinishedJobsModel::onChanged(SniffTask *task)
                   QByteArray::fromRawData(lowered.constData() + r.span.offset, r.span.size) == now;
     if (!same) {
         dropLowered(row);
-        r.span = lowerTitle(title);
-        r.title = r.span.size < 0 ? title : QString();
+        keepTitle(r, title);
     }
     Q_EMIT dataChanged(index(row), index(row));
 }

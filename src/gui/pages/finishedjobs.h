@@ -81,7 +81,8 @@ private:
     // A row for the task, its key kept by task.
     Row makeRow(SniffTask *task, qint64 key);
     void removeRow(int row);
-    Span lowerTitle(const QString &title);
+    // Keeps the row's title: lowered into `lowered` when it is plain ASCII, as it is otherwise.
+    void keepTitle(Row &row, QString title);
     // The row's lowered title is no longer needed (its title changes or the row goes).
     void dropLowered(int row);
 

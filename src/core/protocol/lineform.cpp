@@ -335,7 +335,8 @@ QString Message::textOf(const Member &m) const
 bool Message::readGeneral(const QByteArray &line, QString *type)
 {
     // Qt's reader drops a byte order mark that begins a string (and its writer writes one as it
-    // is): given as an escape, the mark is kept. Outside a string the mark was no JSON anyway.
+    // is): given as an escape, the mark is kept. Outside a string the mark was no JSON anyway;
+    // one that begins the line is left for Qt to judge, as before.
     static const QByteArray kMark("\xEF\xBB\xBF");
     QByteArray marked = line;
     if (marked.indexOf(kMark, 1) > 0)
